@@ -1,0 +1,33 @@
+# The two commands of the README: `make run` and `make test`.
+# Warnings are errors in CI (CI=true), warnings elsewhere.
+WERROR := $(if $(CI),ON,OFF)
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build run test test-asan clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build/build.ninja: deps
+	cmake --preset default -DVORLAN_WERROR=$(WERROR) >/dev/null
+
+build: deps build/build.ninja
+	cmake --build --preset default -j $(JOBS)
+
+run: build
+	./build/src/cli/vorlanctl --help
+
+test: build
+	ctest --preset default -j $(JOBS)
+
+build-asan/build.ninja: deps
+	cmake --preset asan -DVORLAN_WERROR=$(WERROR) >/dev/null
+
+test-asan: deps build-asan/build.ninja
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+clean:
+	rm -rf build build-asan build-release

@@ -1,0 +1,23 @@
+// The subcommands of vorlanctl. Each takes the arguments after its own name
+// and returns the process exit status (0 ok, 1 failure, 2 usage error).
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace vorlan::cli {
+
+using Args = std::span<char* const>;
+
+int RunConvert(Args args);
+int RunShow(Args args);
+int RunProgram(Args args);
+int RunImage(Args args);
+
+// One or more lines "  vorlanctl NAME ..." with a short explanation each.
+extern const std::string_view kConvertUsage;
+extern const std::string_view kShowUsage;
+extern const std::string_view kProgramUsage;
+extern const std::string_view kImageUsage;
+
+} // namespace vorlan::cli

@@ -1,0 +1,49 @@
+#include "common/StringTable.h"
+
+#include <array>
+
+namespace vorlan {
+namespace {
+
+struct Entry {
+    int id;
+    std::string_view text;
+};
+
+constexpr Entry kEntries[] = {
+#define VORLAN_STRING(name, id, text) {id, text},
+#include "common/strings/all.inc"
+#undef VORLAN_STRING
+};
+
+} // namespace
+
+std::string_view StringText(int id) {
+    for (const Entry& e : kEntries) {
+        if (e.id == id) {
+            return e.text;
+        }
+    }
+    return {};
+}
+
+std::string_view StringText(StringId id) { return StringText(static_cast<int>(id)); }
+
+std::string FormatString(std::string_view text, std::initializer_list<std::string> args) {
+    std::string out;
+    auto next = args.begin();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool placeholder =
+            text[i] == '%' && i + 1 < text.size() &&
+            (text[i + 1] == 's' || text[i + 1] == 'd' || (text[i + 1] >= '1' && text[i + 1] <= '9'));
+        if (placeholder && next != args.end()) {
+            out += *next++;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+} // namespace vorlan
