@@ -1,0 +1,67 @@
+#include "common/ui/MessageBox.h"
+
+#include "common/ui/UiText.h"
+
+#include <QMessageBox>
+
+namespace vorlan {
+namespace {
+
+MessageHandler& Handler() {
+    static MessageHandler handler;
+    return handler;
+}
+
+MessageResult ShowReal(const MessageRequest& r) {
+    QMessageBox box(r.parent);
+    switch (r.icon) {
+    case MessageIcon::Stop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MessageIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    }
+    box.setWindowTitle(r.caption);
+    box.setText(r.text);
+    if (r.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MessageResult::Ok;
+}
+
+} // namespace
+
+MessageResult ShowMessage(const MessageRequest& request) {
+    if (Handler()) {
+        return Handler()(request);
+    }
+    return ShowReal(request);
+}
+
+void ShowError(QWidget* parent, const QString& text) {
+    ShowMessage({parent, MessageIcon::Stop, UiText(StringId::Error), text, MessageButtons::Ok});
+}
+
+bool AskYesNo(QWidget* parent, const QString& text) {
+    return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::Warning), text,
+                        MessageButtons::YesNo}) == MessageResult::Yes;
+}
+
+MessageHandler SetMessageHandler(MessageHandler handler) {
+    MessageHandler previous = std::move(Handler());
+    Handler() = std::move(handler);
+    return previous;
+}
+
+} // namespace vorlan

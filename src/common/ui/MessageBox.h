@@ -1,0 +1,39 @@
+// The one seam through which every message box of the program is shown.
+// Tests install a handler that records the request and answers at once, so
+// no test ever waits for a click.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace vorlan {
+
+enum class MessageIcon { Stop, Exclamation, Information, Question };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageResult { Ok, Yes, No };
+
+struct MessageRequest {
+    QWidget* parent = nullptr;
+    MessageIcon icon = MessageIcon::Stop;
+    QString caption;
+    QString text;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+using MessageHandler = std::function<MessageResult(const MessageRequest&)>;
+
+MessageResult ShowMessage(const MessageRequest& request);
+
+// An error box: caption "Error", stop icon, OK.
+void ShowError(QWidget* parent, const QString& text);
+
+// A Yes/No question: caption "Warning", exclamation icon.
+bool AskYesNo(QWidget* parent, const QString& text);
+
+// Replaces the handler (an empty one restores the real boxes); returns the previous one.
+MessageHandler SetMessageHandler(MessageHandler handler);
+
+} // namespace vorlan
