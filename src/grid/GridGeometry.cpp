@@ -1,0 +1,109 @@
+#include "grid/GridGeometry.h"
+
+namespace vorlan {
+namespace {
+
+bool IsSlot(int slot) {
+    return slot >= 1 && slot <= kMaxSlot;
+}
+
+// Anything but 112 is treated as the single keyboard, so a stray keyCount
+// can never let the selection reach the unavailable block.
+int UsableSlots(int keyCount) {
+    return keyCount == kMaxSlot ? kMaxSlot : kBlockSlots;
+}
+
+int RowOf(int slot) {
+    return ((slot - 1) % kBlockSlots) / kBlockColumns;
+}
+
+} // namespace
+
+GridPoint CellOrigin(int slot) {
+    if (!IsSlot(slot)) {
+        return {};
+    }
+    const int block = slot > kBlockSlots ? 1 : 0;
+    const int t = slot - 1 - kBlockSlots * block;
+    const int row = t / kBlockColumns;
+    const int col = t % kBlockColumns;
+    return {kGridLeft + kBlockColumns * kCellPitch * block + kCellPitch * col,
+            kGridTop + kCellPitch * row};
+}
+
+int SlotAt(int x, int y, int keyCount) {
+    const int columns = UsableSlots(keyCount) == kMaxSlot ? 2 * kBlockColumns : kBlockColumns;
+    if (x < kGridLeft || x >= kGridLeft + kCellPitch * columns || y < kGridTop ||
+        y >= kGridBottom) {
+        return 0;
+    }
+    const int k = (x - kGridLeft) / kCellPitch;
+    const int r = (y - kGridTop) / kCellPitch;
+    if (k < kBlockColumns) {
+        return 1 + kBlockColumns * r + k;
+    }
+    return kBlockSlots + 1 + kBlockColumns * r + (k - kBlockColumns);
+}
+
+bool HasRightNeighbour(int slot) {
+    return IsSlot(slot) && slot % kBlockColumns != 0;
+}
+
+bool HasLowerNeighbour(int slot) {
+    return IsSlot(slot) && RowOf(slot) < kGridRows - 1;
+}
+
+// With nothing selected the arrows and steps start from the first slot
+// (Left and "<<" from the last), so no input can leave the slot range.
+int NextSlot(int slot, int keyCount) {
+    const int n = UsableSlots(keyCount);
+    if (slot < 1 || slot >= n) {
+        return 1;
+    }
+    if (n == kBlockSlots || slot % kBlockColumns != 0) {
+        return slot + 1;
+    }
+    // End of a row: go on in the same row of the right block, or from the
+    // right block to the next row of the left block.
+    return slot <= kBlockSlots ? slot + kBlockSlots - kBlockColumns + 1 : slot - kBlockSlots + 1;
+}
+
+int PreviousSlot(int slot, int keyCount) {
+    const int n = UsableSlots(keyCount);
+    if (slot <= 1 || slot > n) {
+        return n;
+    }
+    if (n == kBlockSlots || slot % kBlockColumns != 1) {
+        return slot - 1;
+    }
+    return slot <= kBlockSlots ? slot + kBlockSlots - 1 : slot - kBlockSlots + kBlockColumns - 1;
+}
+
+int SlotAbove(int slot, int keyCount) {
+    if (slot < 1 || slot > UsableSlots(keyCount) || RowOf(slot) == 0) {
+        return 0;
+    }
+    return slot - kBlockColumns;
+}
+
+int SlotBelow(int slot, int keyCount) {
+    if (slot == 0) {
+        return kBlockColumns; // as if the selection sat just above the first row
+    }
+    if (slot < 1 || slot > UsableSlots(keyCount) || !HasLowerNeighbour(slot)) {
+        return 0;
+    }
+    return slot + kBlockColumns;
+}
+
+int StepForward(int slot, int keyCount) {
+    const int n = UsableSlots(keyCount);
+    return slot < 1 || slot >= n ? 1 : slot + 1;
+}
+
+int StepBack(int slot, int keyCount) {
+    const int n = UsableSlots(keyCount);
+    return slot <= 1 || slot > n ? n : slot - 1;
+}
+
+} // namespace vorlan
