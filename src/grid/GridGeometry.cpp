@@ -4,17 +4,17 @@ namespace vorlan {
 namespace {
 
 bool IsSlot(int slot) {
-    return slot >= 1 && slot <= kMaxSlot;
+    return slot >= 1 && slot <= kGridMaxSlot;
 }
 
 // Anything but 112 is treated as the single keyboard, so a stray keyCount
 // can never let the selection reach the unavailable block.
 int UsableSlots(int keyCount) {
-    return keyCount == kMaxSlot ? kMaxSlot : kBlockSlots;
+    return keyCount == kGridMaxSlot ? kGridMaxSlot : kGridBlockSlots;
 }
 
 int RowOf(int slot) {
-    return ((slot - 1) % kBlockSlots) / kBlockColumns;
+    return ((slot - 1) % kGridBlockSlots) / kGridBlockColumns;
 }
 
 } // namespace
@@ -23,30 +23,31 @@ GridPoint CellOrigin(int slot) {
     if (!IsSlot(slot)) {
         return {};
     }
-    const int block = slot > kBlockSlots ? 1 : 0;
-    const int t = slot - 1 - kBlockSlots * block;
-    const int row = t / kBlockColumns;
-    const int col = t % kBlockColumns;
-    return {kGridLeft + kBlockColumns * kCellPitch * block + kCellPitch * col,
+    const int block = slot > kGridBlockSlots ? 1 : 0;
+    const int t = slot - 1 - kGridBlockSlots * block;
+    const int row = t / kGridBlockColumns;
+    const int col = t % kGridBlockColumns;
+    return {kGridLeft + kGridBlockColumns * kCellPitch * block + kCellPitch * col,
             kGridTop + kCellPitch * row};
 }
 
 int SlotAt(int x, int y, int keyCount) {
-    const int columns = UsableSlots(keyCount) == kMaxSlot ? 2 * kBlockColumns : kBlockColumns;
+    const int columns =
+        UsableSlots(keyCount) == kGridMaxSlot ? 2 * kGridBlockColumns : kGridBlockColumns;
     if (x < kGridLeft || x >= kGridLeft + kCellPitch * columns || y < kGridTop ||
         y >= kGridBottom) {
         return 0;
     }
     const int k = (x - kGridLeft) / kCellPitch;
     const int r = (y - kGridTop) / kCellPitch;
-    if (k < kBlockColumns) {
-        return 1 + kBlockColumns * r + k;
+    if (k < kGridBlockColumns) {
+        return 1 + kGridBlockColumns * r + k;
     }
-    return kBlockSlots + 1 + kBlockColumns * r + (k - kBlockColumns);
+    return kGridBlockSlots + 1 + kGridBlockColumns * r + (k - kGridBlockColumns);
 }
 
 bool HasRightNeighbour(int slot) {
-    return IsSlot(slot) && slot % kBlockColumns != 0;
+    return IsSlot(slot) && slot % kGridBlockColumns != 0;
 }
 
 bool HasLowerNeighbour(int slot) {
@@ -60,12 +61,13 @@ int NextSlot(int slot, int keyCount) {
     if (slot < 1 || slot >= n) {
         return 1;
     }
-    if (n == kBlockSlots || slot % kBlockColumns != 0) {
+    if (n == kGridBlockSlots || slot % kGridBlockColumns != 0) {
         return slot + 1;
     }
     // End of a row: go on in the same row of the right block, or from the
     // right block to the next row of the left block.
-    return slot <= kBlockSlots ? slot + kBlockSlots - kBlockColumns + 1 : slot - kBlockSlots + 1;
+    return slot <= kGridBlockSlots ? slot + kGridBlockSlots - kGridBlockColumns + 1
+                                   : slot - kGridBlockSlots + 1;
 }
 
 int PreviousSlot(int slot, int keyCount) {
@@ -73,27 +75,28 @@ int PreviousSlot(int slot, int keyCount) {
     if (slot <= 1 || slot > n) {
         return n;
     }
-    if (n == kBlockSlots || slot % kBlockColumns != 1) {
+    if (n == kGridBlockSlots || slot % kGridBlockColumns != 1) {
         return slot - 1;
     }
-    return slot <= kBlockSlots ? slot + kBlockSlots - 1 : slot - kBlockSlots + kBlockColumns - 1;
+    return slot <= kGridBlockSlots ? slot + kGridBlockSlots - 1
+                                   : slot - kGridBlockSlots + kGridBlockColumns - 1;
 }
 
 int SlotAbove(int slot, int keyCount) {
     if (slot < 1 || slot > UsableSlots(keyCount) || RowOf(slot) == 0) {
         return 0;
     }
-    return slot - kBlockColumns;
+    return slot - kGridBlockColumns;
 }
 
 int SlotBelow(int slot, int keyCount) {
     if (slot == 0) {
-        return kBlockColumns; // as if the selection sat just above the first row
+        return kGridBlockColumns; // as if the selection sat just above the first row
     }
     if (slot < 1 || slot > UsableSlots(keyCount) || !HasLowerNeighbour(slot)) {
         return 0;
     }
-    return slot + kBlockColumns;
+    return slot + kGridBlockColumns;
 }
 
 int StepForward(int slot, int keyCount) {

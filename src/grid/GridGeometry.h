@@ -9,10 +9,10 @@ inline constexpr int kCellPitch = 34;
 inline constexpr int kGridLeft = 9;
 inline constexpr int kGridTop = 90;
 inline constexpr int kGridRows = 7;
-inline constexpr int kBlockColumns = 8;
-inline constexpr int kBlockSlots = kBlockColumns * kGridRows;         // 56
+inline constexpr int kGridBlockColumns = 8;
+inline constexpr int kGridBlockSlots = kGridBlockColumns * kGridRows; // 56
 inline constexpr int kGridBottom = kGridTop + kGridRows * kCellPitch; // 328
-inline constexpr int kMaxSlot = 2 * kBlockSlots;                      // 112
+inline constexpr int kGridMaxSlot = 2 * kGridBlockSlots;              // 112
 
 struct GridPoint {
     int x = 0;
