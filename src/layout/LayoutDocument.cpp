@@ -1,0 +1,282 @@
+#include "layout/LayoutDocument.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace vorlan {
+namespace {
+
+LayoutObserver& NullObserver() {
+    static LayoutObserver none;
+    return none;
+}
+
+bool IsKey(int k) {
+    return k >= 1 && k <= kMaxKeys;
+}
+
+// A key that takes part in rebuilding double and quad keys.
+bool IsLiveGroupKey(const KeyRecord& key) {
+    return key.groupKey() && key.IsProgrammed();
+}
+
+} // namespace
+
+LayoutDocument::LayoutDocument() {
+    ResetToNew();
+}
+
+void LayoutDocument::SetObserver(LayoutObserver* observer) {
+    observer_ = observer;
+}
+
+LayoutObserver& LayoutDocument::Observer() const {
+    return observer_ != nullptr ? *observer_ : NullObserver();
+}
+
+void LayoutDocument::ResetToNew() {
+    filePath.clear();
+    dirty = false;
+    catalogCount = 0;
+    Observer().TitleChanged();
+
+    nextGroupNumber = 1;
+
+    settings.keysType = 0;
+    settings.keyBeep = 0;
+    settings.keyDelay = 2;
+    settings.typematicRate = 11;
+    settings.keysPause = 3;
+
+    rfid = RfidOptions{};
+    Observer().RfidChanged();
+
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        ClearSlot(k);
+    }
+
+    Observer().CatalogListFilled({}, -1);
+    Observer().DocumentReset();
+}
+
+KeyImage LayoutDocument::PlainImage(int k, KeyImage image) const {
+    if (settings.keyCount == kBlockKeys && k > kBlockKeys) {
+        return KeyImage::Unavailable;
+    }
+    return image;
+}
+
+void LayoutDocument::ClearSlot(int k) {
+    if (!IsKey(k)) {
+        return;
+    }
+    KeyRecord& key = keys[static_cast<std::size_t>(k)];
+    key.position = k;
+    key.SetSingleKey(true);
+    key.SetMode(0);
+    key.name = "KEY" + std::to_string(k);
+    key.codes.fill(0);
+    key.groupNumber = 0;
+    KeySpan& span = spans[static_cast<std::size_t>(k)];
+    span.kind = SpanKind::Empty;
+    key.SetGroupKey(false);
+    span.partners.fill(0);
+    Observer().DrawKeyImage(k, PlainImage(k, KeyImage::Empty));
+}
+
+void LayoutDocument::MakeSlotSingle(int k) {
+    if (!IsKey(k)) {
+        return;
+    }
+    KeyRecord& key = keys[static_cast<std::size_t>(k)];
+    key.position = k;
+    KeySpan& span = spans[static_cast<std::size_t>(k)];
+    span.kind = SpanKind::Single;
+    key.SetGroupKey(false);
+    span.partners.fill(0);
+    Observer().DrawKeyImage(k, PlainImage(k, KeyImage::Single));
+}
+
+bool LayoutDocument::IsProgrammed(int k) const {
+    if (k < 0 || k >= kKeySlots) {
+        return false;
+    }
+    return keys[static_cast<std::size_t>(k)].IsProgrammed();
+}
+
+void LayoutDocument::RebuildAfterLoad() {
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        spans[static_cast<std::size_t>(k)].kind = SpanKind::Empty;
+        keys[static_cast<std::size_t>(k)].groupNumber = 0;
+    }
+    std::array<bool, kMaxKeys + 1> done{};
+
+    auto setDouble = [this](int a, int b) {
+        KeySpan& sa = spans[static_cast<std::size_t>(a)];
+        KeySpan& sb = spans[static_cast<std::size_t>(b)];
+        sa.kind = SpanKind::Double;
+        sa.partners = {b, 0, 0};
+        sb.kind = SpanKind::Double;
+        sb.partners = {a, 0, 0};
+    };
+
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        const KeyRecord& key = keys[static_cast<std::size_t>(k)];
+        if (IsLiveGroupKey(key) && !done[static_cast<std::size_t>(k)]) {
+            std::vector<int> twins;
+            for (int i = k + 1; i <= kMaxKeys; ++i) {
+                const KeyRecord& other = keys[static_cast<std::size_t>(i)];
+                if (IsLiveGroupKey(other) && other.codes == key.codes) {
+                    twins.push_back(i);
+                }
+            }
+            if (twins.size() == 1) {
+                const int a = k;
+                const int b = twins[0];
+                if (b == a + kBlockColumns) {
+                    setDouble(a, b);
+                    Observer().DrawKeyImage(a, KeyImage::DoubleDown);
+                } else if (b == a + 1) {
+                    setDouble(a, b);
+                    Observer().DrawKeyImage(a, KeyImage::DoubleRight);
+                } else {
+                    Observer().ShowError(StringId::GroupKeyError);
+                }
+                done[static_cast<std::size_t>(a)] = true;
+                done[static_cast<std::size_t>(b)] = true;
+            } else if (twins.size() == 3) {
+                std::array<int, 4> cells{k, twins[0], twins[1], twins[2]};
+                std::sort(cells.begin(), cells.end());
+                for (int c : cells) {
+                    KeySpan& span = spans[static_cast<std::size_t>(c)];
+                    span.kind = SpanKind::Quad;
+                    std::size_t p = 0;
+                    for (int other : cells) {
+                        if (other != c) {
+                            span.partners[p++] = other;
+                        }
+                    }
+                    done[static_cast<std::size_t>(c)] = true;
+                }
+                Observer().DrawKeyImage(cells[0], KeyImage::Quad);
+            }
+        } else if (key.IsProgrammed() && !done[static_cast<std::size_t>(k)]) {
+            spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
+            Observer().DrawKeyImage(k, KeyImage::Single);
+        }
+    }
+
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        KeyRecord& key = keys[static_cast<std::size_t>(k)];
+        if (!IsLiveGroupKey(key) || key.groupNumber != 0) {
+            continue;
+        }
+        key.groupNumber = nextGroupNumber;
+        const KeySpan& span = spans[static_cast<std::size_t>(k)];
+        const int partnerCount = span.kind == SpanKind::Double ? 1
+                                 : span.kind == SpanKind::Quad ? 3
+                                                               : 0;
+        for (int p = 0; p < partnerCount; ++p) {
+            const int partner = span.partners[static_cast<std::size_t>(p)];
+            if (IsKey(partner)) {
+                keys[static_cast<std::size_t>(partner)].groupNumber = nextGroupNumber;
+            }
+        }
+        ++nextGroupNumber; // wraps from 255 to 0 like the 8-bit counter it is
+    }
+
+    Observer().SelectKey(1);
+    Observer().DrawGrid();
+    RebuildCatalog();
+}
+
+int LayoutDocument::FindCatalogEntry(std::string_view name) const {
+    // Compare with the name as the catalogue would store it, so a long key name
+    // finds the entry made from it and the names stay unique.
+    const CatalogName wanted(name);
+    for (int j = 0; j < catalogCount; ++j) {
+        if (keyCatalog[static_cast<std::size_t>(j)].name == wanted) {
+            return j;
+        }
+    }
+    return -1;
+}
+
+int LayoutDocument::AddCatalogEntry(std::string_view name, const KeyCodes& codes, bool inLayout) {
+    if (catalogCount < 0 || catalogCount >= kMaxCatalogEntries) {
+        return -1;
+    }
+    const int j = catalogCount++;
+    KeyDefinition& entry = keyCatalog[static_cast<std::size_t>(j)];
+    entry.name = name;
+    entry.codes = codes;
+    entry.inLayout = inLayout;
+    catalogOrder[static_cast<std::size_t>(j)] = j;
+    return j;
+}
+
+void LayoutDocument::RebuildCatalog() {
+    catalogCount = 0;
+    const int last = std::clamp(settings.keyCount, 0, kMaxKeys);
+    for (int k = 1; k <= last; ++k) {
+        const KeyRecord& key = keys[static_cast<std::size_t>(k)];
+        if (key.IsProgrammed() && FindCatalogEntry(key.name) < 0) {
+            AddCatalogEntry(key.name, key.codes, true);
+        }
+    }
+    SortCatalog();
+    const std::vector<std::string> rows = CatalogRows();
+    Observer().CatalogListFilled(rows, rows.empty() ? -1 : 0);
+}
+
+void LayoutDocument::SortCatalog() {
+    const int count = std::clamp(catalogCount, 0, kMaxCatalogEntries);
+    auto nameAt = [this](int p) -> const std::string& {
+        return keyCatalog[static_cast<std::size_t>(catalogOrder[static_cast<std::size_t>(p)])]
+            .name.str();
+    };
+    for (int p = 0; p < count; ++p) {
+        for (int q = p + 1; q < count; ++q) {
+            // std::string compares bytes as unsigned char, like strcmp.
+            if (nameAt(p).compare(nameAt(q)) > 0) {
+                std::swap(catalogOrder[static_cast<std::size_t>(p)],
+                          catalogOrder[static_cast<std::size_t>(q)]);
+            }
+        }
+    }
+}
+
+std::string LayoutDocument::CatalogEntryText(int j) const {
+    if (j < 0 || j >= std::clamp(catalogCount, 0, kMaxCatalogEntries)) {
+        return {};
+    }
+    const KeyDefinition& entry = keyCatalog[static_cast<std::size_t>(j)];
+    std::string text = entry.name.str();
+    if (entry.inLayout) {
+        text += " *";
+    }
+    return text;
+}
+
+std::vector<std::string> LayoutDocument::CatalogRows() const {
+    std::vector<std::string> rows;
+    const int count = std::clamp(catalogCount, 0, kMaxCatalogEntries);
+    rows.reserve(static_cast<std::size_t>(count));
+    for (int p = 0; p < count; ++p) {
+        rows.push_back(CatalogEntryText(catalogOrder[static_cast<std::size_t>(p)]));
+    }
+    return rows;
+}
+
+bool LayoutDocument::HasProgrammedKey() const {
+    const int last = std::clamp(settings.keyCount, 0, kMaxKeys);
+    for (int k = 1; k <= last; ++k) {
+        if (IsProgrammed(k)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace vorlan

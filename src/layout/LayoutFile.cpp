@@ -1,0 +1,405 @@
+#include "layout/LayoutFile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <initializer_list>
+#include <limits>
+#include <system_error>
+
+namespace vorlan {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// ---- writing ----
+
+void AppendNumber(std::string& out, long long value) {
+    out += std::to_string(value);
+}
+
+void AppendHeader(std::string& out, std::initializer_list<std::int32_t> fields) {
+    bool firstField = true;
+    for (std::int32_t field : fields) {
+        if (!firstField) {
+            out += "; ";
+        }
+        firstField = false;
+        AppendNumber(out, field);
+    }
+    out += kLineEnd;
+}
+
+int SevenThreeCodes(int keyCount) {
+    return keyCount == kMaxKeys ? kSevenThreeCodes112 : kSevenThreeCodes56;
+}
+
+void AppendCodes(std::string& out, const KeyCodes& codes, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            out += ", ";
+        }
+        AppendNumber(out, codes[static_cast<std::size_t>(i)]);
+    }
+}
+
+void AppendSevenThreeKeyLine(std::string& out, int number, const KeyRecord& key, int codeCount) {
+    AppendNumber(out, number);
+    out += "; ";
+    AppendCodes(out, key.codes, codeCount);
+    out += "; ";
+    AppendNumber(out, key.FileFlags());
+    out += ';';
+    out += key.name.str();
+    out += kLineEnd;
+}
+
+void AppendSixteenKeyLine(std::string& out, int number, const KeyRecord& key) {
+    AppendNumber(out, number);
+    out += "; ";
+    AppendCodes(out, key.codes, kCodesPerKey);
+    out += "; ";
+    AppendNumber(out, key.FileFlags());
+    out += ';';
+    AppendNumber(out, key.groupNumber);
+    out += ';';
+    out += key.name.str();
+    out += kLineEnd;
+}
+
+void AppendFillerLine(std::string& out, int number) {
+    AppendNumber(out, number);
+    out += "; ";
+    AppendCodes(out, KeyCodes{}, kCodesPerKey);
+    out += "; 0;0;KEY";
+    AppendNumber(out, number);
+    out += kLineEnd;
+}
+
+// ---- reading ----
+
+// One line of the file without its line end, taken apart token by token.
+// Past the end of the line every token is empty, so missing fields read as
+// empty fields.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view line) : line_(line) {}
+
+    std::string_view Token() {
+        if (pos_ > line_.size()) {
+            return {};
+        }
+        const std::size_t end = line_.find_first_of(",;", pos_);
+        const std::size_t stop = end == std::string_view::npos ? line_.size() : end;
+        const std::string_view token = line_.substr(pos_, stop - pos_);
+        pos_ = stop + 1;
+        return token;
+    }
+
+    // Decimal conversion as the C library does it: leading white space, an
+    // optional sign, digits up to the first other byte; no digits give 0.
+    // Values beyond 32 bits saturate instead of overflowing.
+    std::int32_t Number() {
+        const std::string_view token = Token();
+        std::size_t i = 0;
+        while (i < token.size() && (token[i] == ' ' || (token[i] >= '\t' && token[i] <= '\r'))) {
+            ++i;
+        }
+        bool negative = false;
+        if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
+            negative = token[i] == '-';
+            ++i;
+        }
+        long long value = 0;
+        constexpr long long kCap =
+            static_cast<long long>(std::numeric_limits<std::int32_t>::max()) + 1;
+        for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
+            value = std::min(value * 10 + (token[i] - '0'), kCap);
+        }
+        if (negative) {
+            value = -value;
+        }
+        return static_cast<std::int32_t>(
+            std::clamp<long long>(value, std::numeric_limits<std::int32_t>::min(),
+                                  std::numeric_limits<std::int32_t>::max()));
+    }
+
+private:
+    std::string_view line_;
+    std::size_t pos_ = 0;
+};
+
+// Splits text into lines at CR LF, a bare LF or a bare CR.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : text_(text) {}
+
+    bool AtEnd() const { return pos_ >= text_.size(); }
+
+    std::string_view Next() {
+        const std::size_t end = text_.find_first_of("\r\n", pos_);
+        if (end == std::string_view::npos) {
+            const std::string_view line = text_.substr(pos_);
+            pos_ = text_.size();
+            return line;
+        }
+        const std::string_view line = text_.substr(pos_, end - pos_);
+        pos_ = end + 1;
+        if (text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n') {
+            ++pos_;
+        }
+        return line;
+    }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+};
+
+// "Above the limit" is tested on the number taken as unsigned, so negative
+// numbers count as above.
+std::int32_t Limited(std::int32_t value, std::uint32_t max, std::int32_t substitute) {
+    return static_cast<std::uint32_t>(value) > max ? substitute : value;
+}
+
+std::uint8_t LowByte(std::int32_t value) {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu);
+}
+
+// ---- files ----
+
+bool WriteWhole(const std::filesystem::path& path, std::string_view bytes) {
+    // "x": never reuse a file that happens to carry the temporary name.
+    std::FILE* file = std::fopen(path.string().c_str(), "wbx");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    return written && flushed && closed;
+}
+
+// The existing target must be a file we may write, as opening it for writing
+// would require.
+bool TargetWritable(const std::filesystem::path& target) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(target, ec);
+    if (ec) {
+        return status.type() == std::filesystem::file_type::not_found;
+    }
+    if (status.type() == std::filesystem::file_type::not_found) {
+        return true;
+    }
+    if (status.type() != std::filesystem::file_type::regular) {
+        return false;
+    }
+    std::FILE* file = std::fopen(target.string().c_str(), "r+b");
+    if (file == nullptr) {
+        return false;
+    }
+    std::fclose(file);
+    return true;
+}
+
+bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes) {
+    if (!TargetWritable(target)) {
+        return false;
+    }
+    std::error_code ec;
+    // Replace the file a link points to, not the link.
+    std::filesystem::path real = target;
+    if (std::filesystem::is_symlink(target, ec)) {
+        real = std::filesystem::canonical(target, ec);
+        if (ec) {
+            return false;
+        }
+    }
+    const bool existed = std::filesystem::exists(real, ec);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::filesystem::path temp = real;
+        temp += ".tmp" + std::to_string(attempt);
+        if (std::filesystem::exists(temp, ec)) {
+            continue;
+        }
+        if (!WriteWhole(temp, bytes)) {
+            std::filesystem::remove(temp, ec);
+            return false;
+        }
+        if (existed) {
+            const auto perms = std::filesystem::status(real, ec).permissions();
+            if (!ec) {
+                std::filesystem::permissions(temp, perms, ec);
+            }
+        }
+        std::filesystem::rename(temp, real, ec);
+        if (ec) {
+            std::filesystem::remove(temp, ec);
+            return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool ReadWhole(const std::string& path, std::string& out) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    std::string bytes;
+    char buffer[8192];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, got);
+    }
+    const bool failed = std::ferror(file) != 0; // e.g. the path is a folder
+    std::fclose(file);
+    if (failed) {
+        return false;
+    }
+    out = std::move(bytes);
+    return true;
+}
+
+} // namespace
+
+std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
+    const KeyboardSettings& s = doc.settings;
+    std::string out;
+    out.reserve(16 * 1024);
+
+    if (variant == KeyboardVariant::SevenThreeScan) {
+        const int codeCount = SevenThreeCodes(s.keyCount);
+        AppendHeader(out, {s.keyCount, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate});
+        for (int k = 1; k <= kMaxKeys; ++k) {
+            AppendSevenThreeKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)], codeCount);
+        }
+        return out;
+    }
+
+    const int first = variant == KeyboardVariant::SixteenScan ? s.keyCount + 1 : kBlockKeys + 1;
+    AppendHeader(out, {first, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate,
+                       doc.rfid.FileFlags(), doc.rfid.prefix, doc.rfid.suffix, s.keysPause});
+
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        switch (variant) {
+        case KeyboardVariant::SingleLeft:
+            if (k <= kBlockKeys) {
+                AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)]);
+            } else {
+                AppendFillerLine(out, k);
+            }
+            break;
+        case KeyboardVariant::SingleRight:
+            if (k <= kBlockKeys) {
+                AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k + kBlockKeys)]);
+            } else {
+                AppendFillerLine(out, k);
+            }
+            break;
+        default:
+            AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)]);
+            break;
+        }
+    }
+    return out;
+}
+
+void ParseLayout(LayoutDocument& doc, std::string_view text) {
+    LineReader lines(text);
+    LineCursor header(lines.Next());
+
+    const std::int32_t first = header.Number();
+    bool sevenThree = false;
+    int codeCount = kCodesPerKey;
+    if (first == kMaxKeys) {
+        doc.settings.keyCount = kMaxKeys;
+        sevenThree = true;
+        codeCount = kSevenThreeCodes112;
+    } else if (first == kBlockKeys) {
+        doc.settings.keyCount = kBlockKeys;
+        sevenThree = true;
+        codeCount = kSevenThreeCodes56;
+    } else if (first == kMaxKeys + 1) {
+        doc.settings.keyCount = kMaxKeys;
+    } else {
+        doc.settings.keyCount = kBlockKeys;
+    }
+    doc.variant = sevenThree ? KeyboardVariant::SevenThreeScan : KeyboardVariant::SixteenScan;
+    doc.loadedVariant = doc.variant;
+
+    doc.settings.keysType = Limited(header.Number(), 1, 1);
+    doc.settings.keyBeep = Limited(header.Number(), 1, 1);
+    doc.settings.keyDelay = Limited(header.Number(), 3, 2);
+    doc.settings.typematicRate = Limited(header.Number(), 31, 11);
+
+    if (!sevenThree) {
+        const std::uint8_t rfidFlags = LowByte(header.Number());
+        doc.rfid.digitsCount = static_cast<std::uint8_t>(std::min(rfidFlags >> 4, 13));
+        doc.rfid.digitsTypeNum = (rfidFlags & 0x04) == 0;
+        doc.rfid.prefixExtended = (rfidFlags & 0x01) != 0;
+        doc.rfid.suffixExtended = (rfidFlags & 0x02) != 0;
+        doc.rfid.prefix = LowByte(header.Number());
+        doc.rfid.suffix = LowByte(header.Number());
+        const std::int32_t pause = header.Number();
+        doc.settings.keysPause =
+            (pause == 0 || static_cast<std::uint32_t>(pause) > 255) ? 2 : pause;
+        doc.Observer().ControlsChanged();
+    }
+
+    KeyRecord scratch;
+    while (!lines.AtEnd()) {
+        LineCursor line(lines.Next());
+        const std::int32_t k = line.Number();
+        // Lines for numbers outside the slot table are parsed into a scratch
+        // record and dropped.
+        KeyRecord& key =
+            (k >= 0 && k < kKeySlots) ? doc.keys[static_cast<std::size_t>(k)] : scratch;
+        for (int i = 0; i < codeCount; ++i) {
+            const std::int32_t code = line.Number();
+            key.codes[static_cast<std::size_t>(i)] = (code < 0 || code > 255) ? 0 : code;
+        }
+        const std::int32_t flags = line.Number();
+        key.flags = static_cast<std::uint8_t>((key.flags & ~KeyRecord::kFileFlagsMask) |
+                                              (LowByte(flags) & KeyRecord::kFileFlagsMask));
+        if (!sevenThree) {
+            key.groupNumber = line.Number();
+        }
+        key.name = line.Token();
+        if (k >= doc.settings.keyCount) {
+            break;
+        }
+    }
+
+    doc.Observer().ControlsChanged();
+}
+
+bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
+    doc.Observer().CommitControls();
+    const std::string text = FormatLayout(doc, variant);
+    if (doc.filePath.empty() || !ReplaceFile(std::filesystem::path(doc.filePath), text)) {
+        doc.Observer().ShowError(StringId::CannotOpenFile);
+        return false;
+    }
+    doc.variant = variant == KeyboardVariant::SevenThreeScan ? KeyboardVariant::SevenThreeScan
+                                                             : KeyboardVariant::SixteenScan;
+    doc.dirty = false;
+    if (!doc.HasProgrammedKey()) {
+        doc.Observer().ShowError(StringId::NoProgrammedKey);
+        return false;
+    }
+    return true;
+}
+
+bool ReadLayout(LayoutDocument& doc) {
+    std::string text;
+    if (!ReadWhole(doc.filePath, text)) {
+        doc.Observer().ShowError(StringId::CannotOpenFile);
+        return false;
+    }
+    ParseLayout(doc, text);
+    return true;
+}
+
+} // namespace vorlan

@@ -1,0 +1,41 @@
+// The layout text file: one header line with the keyboard-wide settings and
+// 112 key lines, in four variants. The writer is byte-exact; the reader is
+// lenient and replaces out-of-range values instead of rejecting a file.
+#pragma once
+
+#include "layout/LayoutDocument.h"
+
+#include <string>
+#include <string_view>
+
+namespace vorlan {
+
+// Codes per key line of a 7/3scan file: 7 for 56 keys, 3 for 112 keys (what
+// the keyboard's image of a 112-key 7/3scan layout holds per key).
+inline constexpr int kSevenThreeCodes56 = 7;
+inline constexpr int kSevenThreeCodes112 = 3;
+
+// The longest line (without its line end) the format is meant to carry.
+inline constexpr std::size_t kMaxLineBytes = 198;
+
+// The file text of doc in the given variant. Changes nothing.
+std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant);
+
+// Fills a freshly reset doc from file text: keyCount, variant, loadedVariant,
+// the settings, for 16scan files the RFID options, and the slots named by the
+// key lines. Accepts CR LF, LF or CR line ends and lines of any length.
+void ParseLayout(LayoutDocument& doc, std::string_view text);
+
+// Writes doc to doc.filePath through a temporary file beside it, so the old
+// file survives any failure. Failure to write shows "Cannot open file!" and
+// leaves dirty as it was. A written file without any programmed key among
+// keys 1..keyCount shows "The file contains no programmed key" and also
+// returns false (the file is written and dirty cleared all the same).
+bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant);
+
+// Reads doc.filePath into doc (see ParseLayout). The caller resets doc before
+// and runs RebuildAfterLoad after. Returns false, after "Cannot open file!",
+// when the file cannot be read; doc is then unchanged.
+bool ReadLayout(LayoutDocument& doc);
+
+} // namespace vorlan
