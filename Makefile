@@ -3,7 +3,7 @@
 WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan clean
+.PHONY: all deps build run test test-asan test-windows fuzz clean
 
 all: build
 
@@ -29,5 +29,11 @@ test-asan: deps build-asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# Windows: MinGW-w64 cross build of the core, vorlanctl and the core tests,
+# run under Wine (scripts/test-windows).
+test-windows:
+	@scripts/install-deps --windows
+	JOBS=$(JOBS) scripts/test-windows $(if $(CI),--werror)
+
 clean:
-	rm -rf build build-asan build-release
+	rm -rf build build-asan build-release build-windows build-fuzz
