@@ -1,0 +1,177 @@
+// The key editor: everything the main window does that needs no window.
+//
+// How the pieces meet:
+//  - LayoutDocument (layout/) is the data. The editor owns it and is its
+//    LayoutObserver, so what the model's own operations show (reset, cleared
+//    cells, a loaded file) reaches the screen through the editor.
+//  - KeyEditor owns the selection (currentKey, panelKey), the key panel's
+//    values and the programmed-keys list's selection; it runs every command of
+//    the grid, the key panel, the popup menu and the File menu.
+//  - EditorView (grid/EditorView.h) is the screen. The main window implements
+//    it and forwards each user action to the On... entry point of the same
+//    name; it decides nothing itself.
+//  - FileCommands (layout/) holds the File menu's logic; the editor hosts it.
+#pragma once
+
+#include "grid/EditorView.h"
+#include "layout/FileCommands.h"
+#include "layout/LayoutDocument.h"
+#include "layout/LayoutObserver.h"
+#include "layout/ProfileStore.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorlan {
+
+// The temporary layout file a programming run writes and the engine reads,
+// relative to the current directory.
+inline constexpr const char* kProgrammingFileName = "vorlan.tmp";
+
+class KeyEditor : private LayoutObserver, private FileCommandsHost {
+public:
+    KeyEditor(EditorView& view, ProfileStore& store);
+    ~KeyEditor() override;
+    KeyEditor(const KeyEditor&) = delete;
+    KeyEditor& operator=(const KeyEditor&) = delete;
+
+    // The main window's initialisation: an untitled 56-key layout with key 1
+    // shown, and the recent-file block read from the profile store.
+    void Start();
+
+    LayoutDocument& Document() { return doc_; }
+    const LayoutDocument& Document() const { return doc_; }
+    int CurrentKey() const { return currentKey_; }
+    int PanelKey() const { return panelKey_; }
+    bool KeyEditActive() const { return keyEditActive_; }
+    const PanelValues& Panel() const { return panel_; }
+    // The "Programmed keys:" list as the editor last showed it.
+    const std::vector<std::string>& CatalogListRows() const { return listRows_; }
+    int CatalogListRow() const { return listRow_; }
+
+    // --- Grid: pointer (client coordinates of the main window) and keys ---
+    void OnPointerMove(int x, int y);
+    void OnPointerPress(int x, int y);
+    void OnPointerDoubleClick(int x, int y);
+    // A context-menu request at a grid point; the menu to show (at the request's
+    // screen point), or nullopt outside the grid, where no menu is shown.
+    std::optional<PopupMenuItems> OnContextMenu(int x, int y);
+    void OnArrowRight();
+    void OnArrowLeft();
+    void OnArrowUp();
+    void OnArrowDown();
+    void OnEnter();
+    void OnNextButton();     // ">>"
+    void OnPreviousButton(); // "<<"
+    // A paint request while the window is not minimised, after the window has
+    // drawn its own background and controls.
+    void OnPaintRequest();
+
+    // --- Popup menu ---
+    void OnInsertKey();
+    void OnCopyKey();
+    void OnSingle();
+    void OnDoubleRight();
+    void OnDoubleDown();
+    void OnQuad();
+    void OnClearKey();
+    void OnClearAll();
+
+    // --- Key panel (called for the user's changes only) ---
+    void OnKeyNameChanged();
+    void OnSingleKeyClicked();
+    void OnModeClicked(int mode); // 0..2
+    void OnSetModeForAll();
+    void OnSetFlagForAll();
+    void OnRfidFieldEdited();
+    void OnCatalogPick(int row);
+
+    // --- File menu ---
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnRecentFile(int index); // 0..3
+    void OnFileProgramming();
+    void OnFileSettings();
+    // Exit, the close box and Escape: offers to save a dirty layout and resets
+    // it; the window closes afterwards.
+    void OnClose();
+
+    // --- Operations the commands are made of ---
+    void ShowKey(int slot);
+    void DrawKeyNormal(int slot);
+    // Also the model's request to redraw the grid (LayoutObserver).
+    void DrawGrid() override;
+    void FillStatusBar();
+    void EditKeyCodes();
+    void StoreInCatalog();
+    void SelectCatalogEntryByName();
+    // Takes the controls' values into the panel and the RFID options; false
+    // when a prefix or suffix text was refused (the rest is taken all the same).
+    bool TakePanelValues();
+    void PushPanelValues();
+
+private:
+    // LayoutObserver
+    void DrawKeyImage(int slot, KeyImage image) override;
+    void TitleChanged() override;
+    void ShowError(StringId text) override;
+    void RfidChanged() override;
+    void ControlsChanged() override;
+    void CommitControls() override;
+    void CatalogListFilled(const std::vector<std::string>& rows, int selectedRow) override;
+    void DocumentReset() override;
+    void SelectKey(int key) override;
+
+    // FileCommandsHost
+    void SetTitle(const std::string& shownPath) override;
+    bool AskYesNo(const UiMessage& question) override;
+    std::optional<std::string> RunOpenDialog() override;
+    std::optional<SaveAsChoice> RunSaveAsDialog(const std::vector<std::string>& typeNames,
+                                                int preselected) override;
+    void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) override;
+    void TakeControls() override;
+    void RefreshControls() override;
+    void ShowFirstKey() override;
+
+    void SelectSlot(int slot);
+    void Navigate(int target);
+    void LoadPanel(int slot);
+    void PushPanel(bool runNameHandling);
+    void KeyNameHandling();
+    void CopyKeyContent(int source, int target);
+    void PropagateToSpan(int slot);
+    void ResetSpan(bool clear);
+    void Join(SpanKind kind, int step);
+    void ClearKeyAfterYes(int slot);
+    void RebuildList(bool sort);
+    void SetListRow(int row);
+    std::optional<int> TakeRfidByte(RfidField field, const std::string& text);
+    KeyRecord& Key(int slot);
+    KeySpan& Span(int slot);
+    int KeyCount() const;
+
+    EditorView& view_;
+    LayoutDocument doc_;
+    FileCommands files_;
+
+    int currentKey_ = 1;
+    int panelKey_ = 1;
+    bool keyEditActive_ = false;
+    PanelValues panel_;
+    // The text the key-name field shows, to tell whether a push changes it.
+    std::string shownName_;
+
+    std::vector<std::string> listRows_;
+    int listRow_ = -1;
+
+    // Refused prefix/suffix texts, so the same refusal is not repeated until
+    // the field is filled again; and a guard while the refusal is on screen.
+    std::optional<std::string> refusedPrefix_;
+    std::optional<std::string> refusedSuffix_;
+    bool refusing_ = false;
+};
+
+} // namespace vorlan

@@ -1,0 +1,161 @@
+#include "layout/FileCommands.h"
+
+#include "layout/LayoutFile.h"
+
+#include <filesystem>
+
+namespace vorlan {
+namespace {
+
+std::string RecentEntryName(int i) {
+    return "File" + std::to_string(i + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
+} // namespace
+
+std::vector<std::string> SaveAsTypeList(const LayoutDocument& doc) {
+    const bool twoTypes =
+        doc.variant == KeyboardVariant::SixteenScan && doc.settings.keyCount == kBlockKeys;
+    const std::size_t count = twoTypes ? 2 : kSaveAsTypeNames.size();
+    return {kSaveAsTypeNames.begin(),
+            kSaveAsTypeNames.begin() + static_cast<std::ptrdiff_t>(count)};
+}
+
+int SaveAsPreselection(const LayoutDocument& doc) {
+    return doc.variant == KeyboardVariant::SevenThreeScan ? 1 : 2;
+}
+
+FileCommands::FileCommands(LayoutDocument& doc, FileCommandsHost& host, ProfileStore& store)
+    : doc_(doc), host_(host), store_(store) {}
+
+void FileCommands::NewLayout() {
+    if (doc_.dirty && host_.AskYesNo({StringId::AskSaveCurrentFile, {}})) {
+        SaveLayout();
+    }
+    doc_.ResetToNew();
+}
+
+void FileCommands::OpenLayout() {
+    const std::optional<std::string> path = host_.RunOpenDialog();
+    if (!path) {
+        return;
+    }
+    NewLayout();
+    doc_.filePath = *path;
+    OpenPath();
+}
+
+void FileCommands::OpenRecent(int index) {
+    if (index < 0 || index >= kRecentFileCount) {
+        return;
+    }
+    // Taken before New: saving there may run Save As, which reorders the list.
+    const std::string path = doc_.recentFiles[static_cast<std::size_t>(index)];
+    if (path.empty()) {
+        return;
+    }
+    NewLayout();
+    doc_.filePath = path;
+    OpenPath();
+}
+
+void FileCommands::OpenPath() {
+    host_.SetTitle(doc_.filePath);
+    PushRecent(doc_.filePath);
+    RebuildRecentMenu();
+    host_.RefreshControls();
+    // A file that cannot be read leaves the reset layout; rebuilding it still
+    // redraws the grid and the list from that state.
+    ReadLayout(doc_);
+    doc_.RebuildAfterLoad();
+    host_.ShowFirstKey();
+}
+
+void FileCommands::SaveLayout() {
+    if (doc_.filePath.empty()) {
+        SaveLayoutAs();
+        return;
+    }
+    WriteLayout(doc_, KeyboardVariant::SixteenScan);
+}
+
+void FileCommands::SaveLayoutAs() {
+    host_.TakeControls();
+    const std::vector<std::string> types = SaveAsTypeList(doc_);
+    const std::optional<SaveAsChoice> choice =
+        host_.RunSaveAsDialog(types, SaveAsPreselection(doc_));
+    if (!choice || choice->typeIndex < 1 || choice->typeIndex > static_cast<int>(types.size()) ||
+        choice->path.empty()) {
+        return;
+    }
+    host_.RefreshControls();
+    const std::string previousPath = doc_.filePath;
+    doc_.filePath = choice->path;
+    host_.SetTitle(FileNameOf(choice->path));
+
+    // The writer leaves dirty alone only when it could not write the file;
+    // setting it first tells that failure from "no programmed key", after
+    // which the file exists and is read back.
+    const bool wasDirty = doc_.dirty;
+    doc_.dirty = true;
+    const bool written = WriteLayout(doc_, static_cast<KeyboardVariant>(choice->typeIndex));
+    if (!written && doc_.dirty) {
+        // Nothing was written: keep the layout as it is rather than reset it
+        // and bind it to a file that does not exist.
+        doc_.dirty = wasDirty;
+        doc_.filePath = previousPath;
+        host_.SetTitle(previousPath);
+        return;
+    }
+
+    PushRecent(doc_.filePath);
+    RebuildRecentMenu();
+    NewLayout();
+    doc_.filePath = choice->path;
+    OpenPath();
+}
+
+void FileCommands::PushRecent(const std::string& path) {
+    auto& recent = doc_.recentFiles;
+    int i = 0;
+    while (i < kRecentFileCount && recent[static_cast<std::size_t>(i)] != path) {
+        ++i;
+    }
+    const int last = i < kRecentFileCount ? i : kRecentFileCount - 1;
+    for (int j = last; j > 0; --j) {
+        recent[static_cast<std::size_t>(j)] = recent[static_cast<std::size_t>(j - 1)];
+    }
+    recent[0] = path;
+    for (int j = 0; j < kRecentFileCount; ++j) {
+        store_.WriteString(kRecentFileSection, RecentEntryName(j),
+                           recent[static_cast<std::size_t>(j)]);
+    }
+}
+
+void FileCommands::RebuildRecentMenu() {
+    for (int j = 0; j < kRecentFileCount; ++j) {
+        doc_.recentFiles[static_cast<std::size_t>(j)] =
+            store_.ReadString(kRecentFileSection, RecentEntryName(j));
+    }
+    host_.ShowRecentFiles(RecentEntriesToShow());
+}
+
+std::vector<RecentFileEntry> FileCommands::RecentEntriesToShow() const {
+    std::vector<RecentFileEntry> shown;
+    if (doc_.recentFiles[0].empty()) {
+        return shown;
+    }
+    for (int j = 0; j < kRecentFileCount; ++j) {
+        const std::string& path = doc_.recentFiles[static_cast<std::size_t>(j)];
+        if (!path.empty()) {
+            shown.push_back({j, path});
+        }
+    }
+    return shown;
+}
+
+} // namespace vorlan

@@ -1,0 +1,103 @@
+// The File menu's commands as logic: New with its save question, Open, the
+// recent files, Save and Save As with the variant type list. They drive the
+// document's reset and rebuild and the layout reader and writer; everything a
+// user sees (title, questions, file dialogs, the recent-file menu, the key
+// panel) goes through FileCommandsHost, which the key editor implements.
+#pragma once
+
+#include "layout/LayoutDocument.h"
+#include "layout/ProfileStore.h"
+#include "layout/UiMessage.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorlan {
+
+inline constexpr const char* kRecentFileSection = "Recent File List";
+inline constexpr int kRecentFileCount = 4;
+
+// The Save As type list; entry i (from 1) is the KeyboardVariant numbered i.
+inline constexpr std::array<const char*, 4> kSaveAsTypeNames = {
+    "Vorlan 7/3scan",
+    "Vorlan 16scan",
+    "Vorlan Single 16scan - left side",
+    "Vorlan Single 16scan - right side",
+};
+inline constexpr const char* kSaveAsPattern = "*.txt";
+inline constexpr const char* kLayoutExtension = "txt";
+
+// What the user chose in the Save As dialog: the full path and the position
+// of the chosen type, counted from 1 (the KeyboardVariant number).
+struct SaveAsChoice {
+    std::string path;
+    int typeIndex = 2;
+};
+
+// One entry of the File menu's recent-file block: its place in the recent
+// list (0..3, the command OpenRecent takes) and its full path.
+struct RecentFileEntry {
+    int index = 0;
+    std::string path;
+    friend bool operator==(const RecentFileEntry&, const RecentFileEntry&) = default;
+};
+
+class FileCommandsHost {
+public:
+    virtual ~FileCommandsHost() = default;
+    // The window title: the title text with shownPath, or with "untitled" when empty.
+    virtual void SetTitle(const std::string& shownPath) = 0;
+    // A Yes/No question (caption "Warning"); true for Yes.
+    virtual bool AskYesNo(const UiMessage& question) = 0;
+    // The file-open dialog (initial name "*.txt"); nullopt when cancelled.
+    virtual std::optional<std::string> RunOpenDialog() = 0;
+    // The file-save dialog with the type names, the 1-based preselected type,
+    // default extension "txt" and a confirmation before overwriting.
+    virtual std::optional<SaveAsChoice> RunSaveAsDialog(const std::vector<std::string>& typeNames,
+                                                        int preselected) = 0;
+    // The recent-file block of the File menu: these entries in order; none
+    // (and no separator) when empty.
+    virtual void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) = 0;
+    // Take the window's control values into the document / refresh the
+    // controls from it.
+    virtual void TakeControls() = 0;
+    virtual void RefreshControls() = 0;
+    // After a file was read: the key panel shows key 1, the status bar is refilled.
+    virtual void ShowFirstKey() = 0;
+};
+
+// The type names the Save As dialog offers for doc: the first two only for a
+// 56-key layout in the 16scan variant, else all four.
+std::vector<std::string> SaveAsTypeList(const LayoutDocument& doc);
+// The type preselected in the Save As dialog: 1 for 7/3scan, 2 otherwise.
+int SaveAsPreselection(const LayoutDocument& doc);
+
+class FileCommands {
+public:
+    FileCommands(LayoutDocument& doc, FileCommandsHost& host, ProfileStore& store);
+
+    void NewLayout();
+    void OpenLayout();
+    void OpenRecent(int index); // 0..3; an empty or missing entry does nothing
+    void SaveLayout();
+    void SaveLayoutAs();
+
+    // Opens the file named by doc.filePath (title, recent list, read, rebuild).
+    void OpenPath();
+    // Moves path to the front of the recent list and stores all four entries.
+    void PushRecent(const std::string& path);
+    // Reads the recent list from the store and shows it in the File menu.
+    void RebuildRecentMenu();
+    // The paths the recent-file block shows: none when the first entry is
+    // empty, otherwise the first and every later non-empty entry.
+    std::vector<RecentFileEntry> RecentEntriesToShow() const;
+
+private:
+    LayoutDocument& doc_;
+    FileCommandsHost& host_;
+    ProfileStore& store_;
+};
+
+} // namespace vorlan
