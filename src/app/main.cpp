@@ -1,0 +1,19 @@
+// The desktop program: one main window for the life of the program.
+#include "app/AppOptions.h"
+#include "app/AppShell.h"
+#include "app/MainDialog.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QString programPath = QCoreApplication::applicationFilePath();
+    vorlan::SetApplicationIdentity(programPath);
+    vorlan::InstallLocalTranslation(QCoreApplication::applicationDirPath());
+    QApplication::setWindowIcon(vorlan::ProgramIcon());
+
+    const vorlan::AppOptions options = vorlan::ParseAppOptions(app.arguments(), programPath);
+    vorlan::MainDialog window(options.programPath);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,114 @@
+#include "grid/ui/KeyGridWidget.h"
+
+#include "grid/ui/KeyImages.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vorlan {
+
+KeyGridWidget::KeyGridWidget(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);
+    setFixedSize(kColumns * kCell, kRows * kCell);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    EnsureCanvas();
+}
+
+QSize KeyGridWidget::sizeHint() const {
+    return {kColumns * kCell, kRows * kCell};
+}
+
+QPoint KeyGridWidget::CanvasCellOrigin(int slot) {
+    const int block = slot <= 56 ? 0 : 1;
+    const int t = slot - 1 - 56 * block;
+    return {(8 * block + t % 8) * kCell, (t / 8) * kCell};
+}
+
+void KeyGridWidget::EnsureCanvas() {
+    const qreal ratio = devicePixelRatioF();
+    if (!canvas.isNull() && ratio == canvasRatio) {
+        return;
+    }
+    const bool hadCanvas = !canvas.isNull();
+    canvasRatio = ratio;
+    imageCache.clear();
+    canvas = QImage(qRound(kColumns * kCell * ratio), qRound(kRows * kCell * ratio),
+                    QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::black);
+    if (hadCanvas) {
+        emit CanvasReset();
+    }
+}
+
+const QImage& KeyGridWidget::ImageFor(int imageId) {
+    auto it = imageCache.find(imageId);
+    if (it == imageCache.end()) {
+        it = imageCache.emplace(imageId, RenderKeyImage(imageId, canvasRatio)).first;
+    }
+    return it->second;
+}
+
+void KeyGridWidget::DrawKeyImage(int slot, int imageId) {
+    if (slot < 1 || slot > 112) {
+        return;
+    }
+    EnsureCanvas();
+    const QImage& image = ImageFor(imageId);
+    if (image.isNull()) {
+        return;
+    }
+    const QPoint origin = CanvasCellOrigin(slot);
+    {
+        QPainter p(&canvas);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(origin, image);
+    }
+    update(QRect(origin, KeyImageDrawnSize(imageId)));
+}
+
+void KeyGridWidget::paintEvent(QPaintEvent* event) {
+    // Moving to a screen of another pixel ratio re-creates the canvas; the
+    // owner redraws it before it is shown.
+    EnsureCanvas();
+    QPainter p(this);
+    p.drawImage(event->rect(), canvas,
+                QRectF(event->rect().topLeft() * canvasRatio, event->rect().size() * canvasRatio));
+}
+
+QPoint KeyGridWidget::ToClient(QPointF local) const {
+    return local.toPoint() + QPoint(kLeft, kTop);
+}
+
+void KeyGridWidget::mouseMoveEvent(QMouseEvent* event) {
+    emit PointerMoved(ToClient(event->position()));
+    QWidget::mouseMoveEvent(event);
+}
+
+void KeyGridWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit PointerPressed(ToClient(event->position()));
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void KeyGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit PointerDoubleClicked(ToClient(event->position()));
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void KeyGridWidget::contextMenuEvent(QContextMenuEvent* event) {
+    emit ContextMenuRequested(ToClient(event->pos()), event->globalPos());
+    event->accept();
+}
+
+void KeyGridWidget::showEvent(QShowEvent* event) {
+    EnsureCanvas();
+    QWidget::showEvent(event);
+}
+
+} // namespace vorlan

@@ -1,0 +1,137 @@
+#include "grid/ui/KeyImages.h"
+
+#include <QPainter>
+#include <QPolygonF>
+#include <cmath>
+
+namespace vorlan {
+namespace {
+
+struct KeyImageStyle {
+    int columns;
+    int rows;
+    int bevel;
+    QColor face;
+    QColor light;
+    QColor dark;
+};
+
+constexpr int kSourceCell = 39;
+constexpr int kDrawnCell = 34;
+
+bool StyleOf(int imageId, KeyImageStyle& style) {
+    const QColor blueFace(16, 61, 118);
+    const QColor blueDark(0, 0, 128);
+    const QColor redFace(255, 95, 73);
+    const QColor redDark(128, 0, 0);
+    const QColor yellow(255, 255, 0);
+    const QColor olive(182, 180, 98);
+    switch (imageId) {
+    case KeyImageEmpty:
+        style = {1, 1, 4, blueFace, blueFace, blueDark};
+        return true;
+    case KeyImageSingle:
+        style = {1, 1, 4, redFace, redFace, redDark};
+        return true;
+    case KeyImageUnavailable:
+        style = {1, 1, 4, QColor(128, 128, 128), QColor(128, 128, 128), QColor(1, 56, 48)};
+        return true;
+    case KeyImageDoubleDown:
+        style = {1, 2, 4, redFace, redFace, redDark};
+        return true;
+    case KeyImageDoubleRight:
+        style = {2, 1, 4, redFace, redFace, redDark};
+        return true;
+    case KeyImageQuad:
+        style = {2, 2, 6, redFace, redFace, redDark};
+        return true;
+    case KeyImageSelectedKey:
+        style = {1, 1, 4, redFace, yellow, olive};
+        return true;
+    case KeyImageSelectedEmpty:
+        style = {1, 1, 4, blueFace, yellow, olive};
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QSize KeyImageDrawnSize(int imageId) {
+    KeyImageStyle style;
+    if (!StyleOf(imageId, style)) {
+        return {};
+    }
+    return {style.columns * kDrawnCell, style.rows * kDrawnCell};
+}
+
+QSize KeyImageSourceSize(int imageId) {
+    KeyImageStyle style;
+    if (!StyleOf(imageId, style)) {
+        return {};
+    }
+    return {style.columns * kSourceCell, style.rows * kSourceCell};
+}
+
+QImage RenderKeyImageSource(int imageId, int scale) {
+    KeyImageStyle style;
+    if (!StyleOf(imageId, style) || scale < 1) {
+        return {};
+    }
+    const int w = style.columns * kSourceCell;
+    const int h = style.rows * kSourceCell;
+    QImage image(w * scale, h * scale, QImage::Format_RGB32);
+    image.fill(Qt::black);
+
+    QPainter p(&image);
+    p.scale(scale, scale);
+    p.setPen(Qt::NoPen);
+
+    // Design pixels: outer border 1, bevel, inner border 1, face.
+    const qreal outer = 1;
+    const qreal inner = 1 + style.bevel;
+    const QPointF o0(outer, outer), o1(w - outer, outer), o2(w - outer, h - outer),
+        o3(outer, h - outer);
+    const QPointF i0(inner, inner), i1(w - inner, inner), i2(w - inner, h - inner),
+        i3(inner, h - inner);
+
+    p.setBrush(style.light);
+    p.drawPolygon(QPolygonF({o0, o1, i1, i0})); // top
+    p.drawPolygon(QPolygonF({o0, i0, i3, o3})); // left
+    p.setBrush(style.dark);
+    p.drawPolygon(QPolygonF({o3, i3, i2, o2})); // bottom
+    p.drawPolygon(QPolygonF({o1, o2, i2, i1})); // right
+
+    p.setBrush(style.face);
+    p.drawRect(QRectF(inner + 1, inner + 1, w - 2 * inner - 2, h - 2 * inner - 2));
+
+    // The corner lines run from each outer corner to the matching inner one,
+    // through the centre of the border pixels.
+    QPen line(Qt::black);
+    line.setWidthF(1.0);
+    p.setPen(line);
+    p.drawLine(QPointF(0.5, 0.5), QPointF(inner + 0.5, inner + 0.5));
+    p.drawLine(QPointF(w - 0.5, 0.5), QPointF(w - inner - 0.5, inner + 0.5));
+    p.drawLine(QPointF(w - 0.5, h - 0.5), QPointF(w - inner - 0.5, h - inner - 0.5));
+    p.drawLine(QPointF(0.5, h - 0.5), QPointF(inner + 0.5, h - inner - 0.5));
+    return image;
+}
+
+QImage RenderKeyImage(int imageId, qreal devicePixelRatio) {
+    const QSize drawn = KeyImageDrawnSize(imageId);
+    if (drawn.isEmpty()) {
+        return {};
+    }
+    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+    const QSize target(qRound(drawn.width() * dpr), qRound(drawn.height() * dpr));
+    // Render the design at least as large as the target so the reduction is
+    // always a smooth down-scale, never an up-scale that would blur.
+    const int scale = std::max(1, static_cast<int>(std::ceil(dpr)));
+    QImage image = RenderKeyImageSource(imageId, scale)
+                       .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(dpr);
+    return image;
+}
+
+} // namespace vorlan
