@@ -16,7 +16,7 @@ AboutDialog::AboutDialog(std::optional<QString> version, QWidget* parent) : QDia
     setWindowTitle(UiText(StringId::AboutCaption));
 
     auto* logo = new QLabel(this);
-    QImage image = RenderKeyImage(KeyImageQuad, devicePixelRatioF());
+    QImage image = RenderKeyImage(KeyImage::Quad, devicePixelRatioF());
     logo->setPixmap(QPixmap::fromImage(image));
 
     auto* product = new QLabel(UiText(StringId::AboutProduct), this);

@@ -41,7 +41,7 @@ QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         icon.addPixmap(QPixmap::fromImage(
-            RenderKeyImageSource(KeyImageQuad, 4)
+            RenderKeyImageSource(KeyImage::Quad, 4)
                 .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     }
     return icon;

@@ -20,9 +20,8 @@ QSize KeyGridWidget::sizeHint() const {
 }
 
 QPoint KeyGridWidget::CanvasCellOrigin(int slot) {
-    const int block = slot <= 56 ? 0 : 1;
-    const int t = slot - 1 - 56 * block;
-    return {(8 * block + t % 8) * kCell, (t / 8) * kCell};
+    const GridPoint origin = CellOrigin(slot);
+    return {origin.x - kLeft, origin.y - kTop};
 }
 
 void KeyGridWidget::EnsureCanvas() {
@@ -42,16 +41,16 @@ void KeyGridWidget::EnsureCanvas() {
     }
 }
 
-const QImage& KeyGridWidget::ImageFor(int imageId) {
-    auto it = imageCache.find(imageId);
+const QImage& KeyGridWidget::ImageFor(KeyImage image) {
+    auto it = imageCache.find(image);
     if (it == imageCache.end()) {
-        it = imageCache.emplace(imageId, RenderKeyImage(imageId, canvasRatio)).first;
+        it = imageCache.emplace(image, RenderKeyImage(image, canvasRatio)).first;
     }
     return it->second;
 }
 
-void KeyGridWidget::DrawKeyImage(int slot, int imageId) {
-    if (slot < 1 || slot > 112) {
+void KeyGridWidget::DrawKeyImage(int slot, KeyImage imageId) {
+    if (slot < 1 || slot > kGridMaxSlot) {
         return;
     }
     EnsureCanvas();

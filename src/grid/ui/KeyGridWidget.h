@@ -5,6 +5,8 @@
 // the frame the key editor's hit testing works in.
 #pragma once
 
+#include "grid/GridGeometry.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
@@ -12,21 +14,25 @@
 
 namespace vorlan {
 
+// From layout/LayoutObserver.h; declared here so moc need not read the
+// string table behind that header.
+enum class KeyImage : int;
+
 class KeyGridWidget : public QWidget {
     Q_OBJECT
 public:
     // Top-left of the grid in the main window's client area, and its extent:
     // 16 columns by 7 rows of 34-pixel cells.
-    static constexpr int kLeft = 9;
-    static constexpr int kTop = 90;
-    static constexpr int kCell = 34;
-    static constexpr int kColumns = 16;
-    static constexpr int kRows = 7;
+    static constexpr int kLeft = kGridLeft;
+    static constexpr int kTop = kGridTop;
+    static constexpr int kCell = kCellPitch;
+    static constexpr int kColumns = 2 * kGridBlockColumns;
+    static constexpr int kRows = kGridRows;
 
     explicit KeyGridWidget(QWidget* parent = nullptr);
 
     // Draws an image at the cell of a slot (1..112); other slots are ignored.
-    void DrawKeyImage(int slot, int imageId);
+    void DrawKeyImage(int slot, KeyImage image);
 
     // The canvas as drawn, at the current device pixel ratio.
     const QImage& Canvas() const { return canvas; }
@@ -55,12 +61,12 @@ protected:
 
 private:
     void EnsureCanvas();
-    const QImage& ImageFor(int imageId);
+    const QImage& ImageFor(KeyImage image);
     QPoint ToClient(QPointF local) const;
 
     QImage canvas;
     qreal canvasRatio = 0;
-    std::map<int, QImage> imageCache;
+    std::map<KeyImage, QImage> imageCache;
 };
 
 } // namespace vorlan

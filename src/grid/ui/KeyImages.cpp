@@ -19,36 +19,36 @@ struct KeyImageStyle {
 constexpr int kSourceCell = 39;
 constexpr int kDrawnCell = 34;
 
-bool StyleOf(int imageId, KeyImageStyle& style) {
+bool StyleOf(KeyImage image, KeyImageStyle& style) {
     const QColor blueFace(16, 61, 118);
     const QColor blueDark(0, 0, 128);
     const QColor redFace(255, 95, 73);
     const QColor redDark(128, 0, 0);
     const QColor yellow(255, 255, 0);
     const QColor olive(182, 180, 98);
-    switch (imageId) {
-    case KeyImageEmpty:
+    switch (image) {
+    case KeyImage::Empty:
         style = {1, 1, 4, blueFace, blueFace, blueDark};
         return true;
-    case KeyImageSingle:
+    case KeyImage::Single:
         style = {1, 1, 4, redFace, redFace, redDark};
         return true;
-    case KeyImageUnavailable:
+    case KeyImage::Unavailable:
         style = {1, 1, 4, QColor(128, 128, 128), QColor(128, 128, 128), QColor(1, 56, 48)};
         return true;
-    case KeyImageDoubleDown:
+    case KeyImage::DoubleDown:
         style = {1, 2, 4, redFace, redFace, redDark};
         return true;
-    case KeyImageDoubleRight:
+    case KeyImage::DoubleRight:
         style = {2, 1, 4, redFace, redFace, redDark};
         return true;
-    case KeyImageQuad:
+    case KeyImage::Quad:
         style = {2, 2, 6, redFace, redFace, redDark};
         return true;
-    case KeyImageSelectedKey:
+    case KeyImage::SelectedKey:
         style = {1, 1, 4, redFace, yellow, olive};
         return true;
-    case KeyImageSelectedEmpty:
+    case KeyImage::SelectedEmpty:
         style = {1, 1, 4, blueFace, yellow, olive};
         return true;
     default:
@@ -58,33 +58,33 @@ bool StyleOf(int imageId, KeyImageStyle& style) {
 
 } // namespace
 
-QSize KeyImageDrawnSize(int imageId) {
+QSize KeyImageDrawnSize(KeyImage image) {
     KeyImageStyle style;
-    if (!StyleOf(imageId, style)) {
+    if (!StyleOf(image, style)) {
         return {};
     }
     return {style.columns * kDrawnCell, style.rows * kDrawnCell};
 }
 
-QSize KeyImageSourceSize(int imageId) {
+QSize KeyImageSourceSize(KeyImage image) {
     KeyImageStyle style;
-    if (!StyleOf(imageId, style)) {
+    if (!StyleOf(image, style)) {
         return {};
     }
     return {style.columns * kSourceCell, style.rows * kSourceCell};
 }
 
-QImage RenderKeyImageSource(int imageId, int scale) {
+QImage RenderKeyImageSource(KeyImage image, int scale) {
     KeyImageStyle style;
-    if (!StyleOf(imageId, style) || scale < 1) {
+    if (!StyleOf(image, style) || scale < 1) {
         return {};
     }
     const int w = style.columns * kSourceCell;
     const int h = style.rows * kSourceCell;
-    QImage image(w * scale, h * scale, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    QImage picture(w * scale, h * scale, QImage::Format_RGB32);
+    picture.fill(Qt::black);
 
-    QPainter p(&image);
+    QPainter p(&picture);
     p.scale(scale, scale);
     p.setPen(Qt::NoPen);
 
@@ -115,11 +115,11 @@ QImage RenderKeyImageSource(int imageId, int scale) {
     p.drawLine(QPointF(w - 0.5, 0.5), QPointF(w - inner - 0.5, inner + 0.5));
     p.drawLine(QPointF(w - 0.5, h - 0.5), QPointF(w - inner - 0.5, h - inner - 0.5));
     p.drawLine(QPointF(0.5, h - 0.5), QPointF(inner + 0.5, h - inner - 0.5));
-    return image;
+    return picture;
 }
 
-QImage RenderKeyImage(int imageId, qreal devicePixelRatio) {
-    const QSize drawn = KeyImageDrawnSize(imageId);
+QImage RenderKeyImage(KeyImage image, qreal devicePixelRatio) {
+    const QSize drawn = KeyImageDrawnSize(image);
     if (drawn.isEmpty()) {
         return {};
     }
@@ -128,10 +128,10 @@ QImage RenderKeyImage(int imageId, qreal devicePixelRatio) {
     // Render the design at least as large as the target so the reduction is
     // always a smooth down-scale, never an up-scale that would blur.
     const int scale = std::max(1, static_cast<int>(std::ceil(dpr)));
-    QImage image = RenderKeyImageSource(imageId, scale)
-                       .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    image.setDevicePixelRatio(dpr);
-    return image;
+    QImage picture = RenderKeyImageSource(image, scale)
+                         .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(dpr);
+    return picture;
 }
 
 } // namespace vorlan
