@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,7 @@ public:
     static constexpr std::size_t kMaxBytes = MaxBytes;
 
     BoundedText() = default;
-    BoundedText(std::string_view text) { Assign(text); } // NOLINT: implicit on purpose
-    BoundedText(const char* text) { Assign(text); }      // NOLINT: implicit on purpose
-    BoundedText(const std::string& text) { Assign(text); }
+    explicit BoundedText(std::string_view text) { Assign(text); }
 
     BoundedText& operator=(std::string_view text) {
         Assign(text);
@@ -39,6 +38,9 @@ public:
 
     friend bool operator==(const BoundedText& a, const BoundedText& b) = default;
     friend bool operator==(const BoundedText& a, std::string_view b) { return a.text_ == b; }
+    friend std::ostream& operator<<(std::ostream& out, const BoundedText& t) {
+        return out << t.text_;
+    }
 
 private:
     void Assign(std::string_view text) { text_.assign(text.substr(0, MaxBytes)); }

@@ -169,8 +169,7 @@ std::uint8_t LowByte(std::int32_t value) {
 // ---- files ----
 
 bool WriteWhole(const std::filesystem::path& path, std::string_view bytes) {
-    // "x": never reuse a file that happens to carry the temporary name.
-    std::FILE* file = std::fopen(path.string().c_str(), "wbx");
+    std::FILE* file = std::fopen(path.string().c_str(), "wb");
     if (file == nullptr) {
         return false;
     }
@@ -219,7 +218,8 @@ bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::filesystem::path temp = real;
         temp += ".tmp" + std::to_string(attempt);
-        if (std::filesystem::exists(temp, ec)) {
+        // Never reuse a file that happens to carry the temporary name.
+        if (std::filesystem::exists(temp, ec) || ec) {
             continue;
         }
         if (!WriteWhole(temp, bytes)) {

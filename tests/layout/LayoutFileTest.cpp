@@ -1,10 +1,20 @@
 #include "layout/LayoutFile.h"
 
+#include "layout/RecordingObserver.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace vorlan {
 namespace {
+
+namespace fs = std::filesystem;
+using test::RecordingObserver;
 
 std::string Crlf(std::initializer_list<std::string_view> lines) {
     std::string out;
@@ -15,21 +25,37 @@ std::string Crlf(std::initializer_list<std::string_view> lines) {
     return out;
 }
 
-std::string Line(const std::string& text, int index) {
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
     std::size_t pos = 0;
-    for (int i = 0; i < index; ++i) {
-        pos = text.find("\r\n", pos) + 2;
+    while (pos < text.size()) {
+        const std::size_t end = text.find("\r\n", pos);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(pos) + "<no CR LF>");
+            break;
+        }
+        lines.push_back(text.substr(pos, end - pos));
+        pos = end + 2;
     }
-    return text.substr(pos, text.find("\r\n", pos) + 2 - pos);
+    return lines;
 }
 
-int LineCount(const std::string& text) {
-    int count = 0;
-    for (std::size_t pos = text.find("\r\n"); pos != std::string::npos;
-         pos = text.find("\r\n", pos + 2)) {
-        ++count;
-    }
-    return count;
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void WriteFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A document read from text the way the editor opens a file.
+LayoutDocument Parsed(std::string_view text) {
+    LayoutDocument doc;
+    ParseLayout(doc, text);
+    return doc;
 }
 
 LayoutDocument WorkedExample() {
@@ -39,24 +65,632 @@ LayoutDocument WorkedExample() {
     return doc;
 }
 
-TEST(LayoutFileFormat, WorkedExampleSixteenScan) {
-    const std::string text = FormatLayout(WorkedExample(), KeyboardVariant::SixteenScan);
-    EXPECT_EQ(LineCount(text), 113);
-    EXPECT_EQ(text.substr(0, text.find("\r\n", text.find("\r\n", text.find("\r\n") + 2) + 2) + 2),
-              Crlf({"57; 0; 0; 2; 11; 144; 0; 0; 3",
-                    "1; 28, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;A",
-                    "2; 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;KEY2"}));
-    EXPECT_EQ(Line(text, 112),
-              Crlf({"112; 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;KEY112"}));
-    EXPECT_EQ(text.size(), text.rfind("\r\n") + 2);
+std::string SixteenKeyLine(int k, std::string_view codes, std::string_view tail) {
+    return std::to_string(k) + "; " + std::string(codes) + "; " + std::string(tail);
 }
 
-TEST(LayoutFileFormat, WorkedExampleSevenThreeScan) {
-    const std::string text = FormatLayout(WorkedExample(), KeyboardVariant::SevenThreeScan);
-    EXPECT_EQ(LineCount(text), 113);
-    EXPECT_EQ(Line(text, 0) + Line(text, 1) + Line(text, 2),
-              Crlf({"56; 0; 0; 2; 11", "1; 28, 0, 0, 0, 0, 0, 0; 2;A",
-                    "2; 0, 0, 0, 0, 0, 0, 0; 2;KEY2"}));
+// A 16scan key line with one code.
+std::string Key16(int k, int code, std::string_view name) {
+    return std::to_string(k) + "; " + std::to_string(code) +
+           ", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;" + std::string(name);
+}
+
+// ---- the writer ----
+
+TEST(FormatLayout, WorkedExampleSixteenScan) {
+    const std::vector<std::string> lines =
+        Lines(FormatLayout(WorkedExample(), KeyboardVariant::SixteenScan));
+    ASSERT_EQ(lines.size(), 113u);
+    EXPECT_EQ(lines[0], "57; 0; 0; 2; 11; 144; 0; 0; 3");
+    EXPECT_EQ(lines[1], "1; 28, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;A");
+    EXPECT_EQ(lines[2], "2; 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;KEY2");
+    EXPECT_EQ(lines[112], "112; 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;KEY112");
+}
+
+TEST(FormatLayout, WorkedExampleSevenThreeScan) {
+    const std::vector<std::string> lines =
+        Lines(FormatLayout(WorkedExample(), KeyboardVariant::SevenThreeScan));
+    ASSERT_EQ(lines.size(), 113u);
+    EXPECT_EQ(lines[0], "56; 0; 0; 2; 11");
+    EXPECT_EQ(lines[1], "1; 28, 0, 0, 0, 0, 0, 0; 2;A");
+    EXPECT_EQ(lines[2], "2; 0, 0, 0, 0, 0, 0, 0; 2;KEY2");
+    EXPECT_EQ(lines[112], "112; 0, 0, 0, 0, 0, 0, 0; 2;KEY112");
+}
+
+TEST(FormatLayout, WorkedExampleMatchesTheReferenceFileByteForByte) {
+    EXPECT_EQ(FormatLayout(WorkedExample(), KeyboardVariant::SixteenScan),
+              ReadFile(fs::path(VORLAN_TEST_DATA_DIR) / "layout" / "worked-example-16scan.txt"));
+}
+
+TEST(FormatLayout, SevenThreeScanOfAHundredTwelveKeysCarriesThreeCodes) {
+    LayoutDocument doc;
+    doc.settings.keyCount = 112;
+    doc.keys[57].codes = {1, 2, 3, 4, 5, 6, 7};
+    doc.keys[57].SetGroupKey(true);
+    doc.keys[57].SetMode(1);
+    doc.keys[57].name = "Right";
+    const std::vector<std::string> lines =
+        Lines(FormatLayout(doc, KeyboardVariant::SevenThreeScan));
+    ASSERT_EQ(lines.size(), 113u);
+    EXPECT_EQ(lines[0], "112; 0; 0; 2; 11");
+    EXPECT_EQ(lines[1], "1; 0, 0, 0; 2;KEY1");
+    EXPECT_EQ(lines[57], "57; 1, 2, 3; 7;Right");
+}
+
+TEST(FormatLayout, HeaderCarriesSettingsAndRfidByte) {
+    LayoutDocument doc;
+    doc.settings = {112, 1, 1, 3, 31, 255};
+    doc.rfid = {13, false, 255, true, 224, true};
+    const std::vector<std::string> lines = Lines(FormatLayout(doc, KeyboardVariant::SixteenScan));
+    // 13 * 16 + 4 + 2 + 1 = 215
+    EXPECT_EQ(lines[0], "113; 1; 1; 3; 31; 215; 255; 224; 255");
+    EXPECT_EQ(Lines(FormatLayout(doc, KeyboardVariant::SevenThreeScan))[0], "112; 1; 1; 3; 31");
+    // The single variants always describe a 56-key keyboard.
+    EXPECT_EQ(Lines(FormatLayout(doc, KeyboardVariant::SingleLeft))[0],
+              "57; 1; 1; 3; 31; 215; 255; 224; 255");
+}
+
+TEST(FormatLayout, RfidByteIsComputedInEightBits) {
+    RfidOptions rfid;
+    rfid.digitsCount = 16; // only a file could never bring this; it wraps
+    rfid.digitsTypeNum = false;
+    EXPECT_EQ(rfid.FileFlags(), 4);
+}
+
+TEST(FormatLayout, FlagsTravelWithoutTheUpperBits) {
+    LayoutDocument doc;
+    doc.keys[1].flags = 0xFF;
+    doc.keys[1].groupNumber = 12;
+    EXPECT_EQ(Lines(FormatLayout(doc, KeyboardVariant::SixteenScan))[1],
+              SixteenKeyLine(1, "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "15;12;KEY1"));
+}
+
+LayoutDocument TwoHalves() {
+    LayoutDocument doc;
+    doc.settings.keyCount = 112;
+    doc.keys[1].codes[0] = 11;
+    doc.keys[1].name = "Left";
+    doc.keys[57].codes = {57, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255};
+    doc.keys[57].SetGroupKey(true);
+    doc.keys[57].groupNumber = 4;
+    doc.keys[57].name = "Right";
+    return doc;
+}
+
+TEST(FormatLayout, SingleLeftWritesTheLeftHalfAndFillers) {
+    const std::vector<std::string> lines =
+        Lines(FormatLayout(TwoHalves(), KeyboardVariant::SingleLeft));
+    ASSERT_EQ(lines.size(), 113u);
+    EXPECT_EQ(lines[1],
+              SixteenKeyLine(1, "11, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "2;0;Left"));
+    EXPECT_EQ(lines[57],
+              SixteenKeyLine(57, "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "0;0;KEY57"));
+    EXPECT_EQ(lines[112],
+              SixteenKeyLine(112, "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "0;0;KEY112"));
+}
+
+TEST(FormatLayout, SingleRightRenumbersTheRightHalf) {
+    const std::vector<std::string> lines =
+        Lines(FormatLayout(TwoHalves(), KeyboardVariant::SingleRight));
+    ASSERT_EQ(lines.size(), 113u);
+    EXPECT_EQ(lines[0], "57; 0; 0; 2; 11; 144; 0; 0; 3");
+    EXPECT_EQ(lines[1],
+              SixteenKeyLine(1, "57, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255", "3;4;Right"));
+    EXPECT_EQ(lines[56],
+              SixteenKeyLine(56, "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "2;0;KEY112"));
+    EXPECT_EQ(lines[57],
+              SixteenKeyLine(57, "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "0;0;KEY57"));
+}
+
+TEST(FormatLayout, LongestKeyLineFitsTheLineLimit) {
+    LayoutDocument doc;
+    doc.keys[112].codes.fill(255);
+    doc.keys[112].groupNumber = 255;
+    doc.keys[112].flags = 0x0F;
+    doc.keys[112].name = std::string(300, 'n');
+    const std::vector<std::string> lines = Lines(FormatLayout(doc, KeyboardVariant::SixteenScan));
+    EXPECT_EQ(lines[112].size() + 2, 196u);
+    EXPECT_LE(lines[112].size(), kMaxLineBytes);
+}
+
+// ---- the reader ----
+
+TEST(ParseLayout, HeaderFirstNumberChoosesFamilyAndKeyCount) {
+    struct Case {
+        const char* header;
+        int keyCount;
+        KeyboardVariant variant;
+    };
+    const Case cases[] = {
+        {"56; 0; 0; 2; 11", 56, KeyboardVariant::SevenThreeScan},
+        {"112; 0; 0; 2; 11", 112, KeyboardVariant::SevenThreeScan},
+        {"57; 0; 0; 2; 11; 144; 0; 0; 3", 56, KeyboardVariant::SixteenScan},
+        {"113; 0; 0; 2; 11; 144; 0; 0; 3", 112, KeyboardVariant::SixteenScan},
+        {"0", 56, KeyboardVariant::SixteenScan},
+        {"-113", 56, KeyboardVariant::SixteenScan},
+        {"", 56, KeyboardVariant::SixteenScan},
+        {"  +113", 112, KeyboardVariant::SixteenScan},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        LayoutDocument doc;
+        doc.settings.keyCount = 112 + 56 - c.keyCount; // the other one
+        doc.variant = doc.loadedVariant = KeyboardVariant::SingleRight;
+        ParseLayout(doc, Crlf({c.header}));
+        EXPECT_EQ(doc.settings.keyCount, c.keyCount);
+        EXPECT_EQ(doc.variant, c.variant);
+        EXPECT_EQ(doc.loadedVariant, c.variant);
+    }
+}
+
+TEST(ParseLayout, SettingsOutOfRangeAreSubstituted) {
+    struct Case {
+        const char* header;
+        KeyboardSettings expected;
+    };
+    const Case cases[] = {
+        {"57; 1; 1; 3; 31; 0; 0; 0; 255", {56, 1, 1, 3, 31, 255}},
+        {"57; 2; 2; 4; 32; 0; 0; 0; 256", {56, 1, 1, 2, 11, 2}},
+        {"57; -1; -1; -1; -1; 0; 0; 0; -1", {56, 1, 1, 2, 11, 2}},
+        {"57; 0; 0; 0; 0; 0; 0; 0; 0", {56, 0, 0, 0, 0, 2}},
+        {"57; 99999999999; 0; 0; 0; 0; 0; 0; 1", {56, 1, 0, 0, 0, 1}},
+        {"56; 7; 7; 7; 77; 0; 0; 0; 9", {56, 1, 1, 2, 11, 3}}, // 7/3scan: no pause
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        const LayoutDocument doc = Parsed(Crlf({c.header}));
+        EXPECT_EQ(doc.settings.keysType, c.expected.keysType);
+        EXPECT_EQ(doc.settings.keyBeep, c.expected.keyBeep);
+        EXPECT_EQ(doc.settings.keyDelay, c.expected.keyDelay);
+        EXPECT_EQ(doc.settings.typematicRate, c.expected.typematicRate);
+        EXPECT_EQ(doc.settings.keysPause, c.expected.keysPause);
+    }
+}
+
+TEST(ParseLayout, RfidByteAndCodesAreTakenAsBytes) {
+    struct Case {
+        const char* header;
+        RfidOptions expected;
+    };
+    const Case cases[] = {
+        {"57; 0; 0; 2; 11; 144; 0; 0; 3", {9, true, 0, false, 0, false}},
+        {"57; 0; 0; 2; 11; 215; 255; 224; 3", {13, false, 255, true, 224, true}},
+        {"57; 0; 0; 2; 11; 255; 300; -1; 3", {13, false, 44, true, 255, true}},
+        {"57; 0; 0; 2; 11; 465; 0; 0; 3", {13, true, 0, true, 0, false}}, // 465 & 255 = 209
+        {"57; 0; 0; 2; 11; 8; 0; 0; 3", {0, true, 0, false, 0, false}},   // bit 3 ignored
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        const LayoutDocument doc = Parsed(Crlf({c.header}));
+        EXPECT_EQ(doc.rfid.digitsCount, c.expected.digitsCount);
+        EXPECT_EQ(doc.rfid.digitsTypeNum, c.expected.digitsTypeNum);
+        EXPECT_EQ(doc.rfid.prefix, c.expected.prefix);
+        EXPECT_EQ(doc.rfid.prefixExtended, c.expected.prefixExtended);
+        EXPECT_EQ(doc.rfid.suffix, c.expected.suffix);
+        EXPECT_EQ(doc.rfid.suffixExtended, c.expected.suffixExtended);
+    }
+}
+
+TEST(ParseLayout, ShortHeaderReadsMissingFieldsAsEmpty) {
+    const LayoutDocument doc = Parsed(Crlf({"100; 5; 5; 9; 40"}));
+    EXPECT_EQ(doc.settings.keyCount, 56);
+    EXPECT_EQ(doc.variant, KeyboardVariant::SixteenScan);
+    EXPECT_EQ(doc.settings.keysType, 1);
+    EXPECT_EQ(doc.settings.keyBeep, 1);
+    EXPECT_EQ(doc.settings.keyDelay, 2);
+    EXPECT_EQ(doc.settings.typematicRate, 11);
+    EXPECT_EQ(doc.rfid.digitsCount, 0);
+    EXPECT_TRUE(doc.rfid.digitsTypeNum);
+    EXPECT_EQ(doc.settings.keysPause, 2);
+}
+
+TEST(ParseLayout, SevenThreeScanLeavesRfidAndPauseAsReset) {
+    LayoutDocument doc;
+    ParseLayout(doc, Crlf({"56; 1; 1; 1; 1; 215; 9; 9; 9"}));
+    EXPECT_EQ(doc.settings.keysPause, 3);
+    EXPECT_EQ(doc.rfid.FileFlags(), 144);
+    EXPECT_EQ(doc.rfid.prefix, 0);
+}
+
+TEST(ParseLayout, KeyLineFields) {
+    const LayoutDocument doc =
+        Parsed(Crlf({"57; 0; 0; 2; 11; 144; 0; 0; 3",
+                     "5; 300, -1, 255, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12; 13;77; Name x",
+                     "6; 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;",
+                     "7; 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;a;b",
+                     "8; 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0", "9; 1, 2"}));
+    const KeyRecord& k5 = doc.keys[5];
+    EXPECT_EQ(k5.codes, (KeyCodes{0, 0, 255, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_TRUE(k5.groupKey());
+    EXPECT_FALSE(k5.singleKey());
+    EXPECT_EQ(k5.mode(), 3);
+    EXPECT_EQ(k5.groupNumber, 77);
+    EXPECT_EQ(k5.name, " Name x"); // leading blank kept
+    EXPECT_EQ(doc.keys[6].name, "");
+    EXPECT_EQ(doc.keys[7].name, "a");
+    EXPECT_EQ(doc.keys[8].name, "");
+    // A line that stops early reads the rest as empty fields.
+    EXPECT_EQ(doc.keys[9].codes[1], 2);
+    EXPECT_EQ(doc.keys[9].flags & 0x0F, 0);
+    EXPECT_EQ(doc.keys[9].name, "");
+    // Untouched slots keep the reset's values.
+    EXPECT_EQ(doc.keys[10].name, "KEY10");
+}
+
+TEST(ParseLayout, FlagsKeepTheSlotsUpperBits) {
+    LayoutDocument doc;
+    doc.keys[1].flags = 0xA2;
+    ParseLayout(doc, Crlf({"56", "1; 0, 0, 0, 0, 0, 0, 0; 255;X"}));
+    EXPECT_EQ(doc.keys[1].flags, 0xAF);
+}
+
+TEST(ParseLayout, SevenThreeScanCodesPerFamily) {
+    LayoutDocument doc56 = Parsed(Crlf({"56", "1; 1, 2, 3, 4, 5, 6, 7; 2;A"}));
+    EXPECT_EQ(doc56.keys[1].codes, (KeyCodes{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(doc56.keys[1].name, "A");
+    LayoutDocument doc112 = Parsed(Crlf({"112", "1; 1, 2, 3; 3;B"}));
+    EXPECT_EQ(doc112.keys[1].codes, (KeyCodes{1, 2, 3}));
+    EXPECT_TRUE(doc112.keys[1].groupKey());
+    EXPECT_EQ(doc112.keys[1].name, "B");
+}
+
+TEST(ParseLayout, StopsAtTheLastKeyOfTheKeyCount) {
+    std::string text = Crlf({"57; 0; 0; 2; 11; 144; 0; 0; 3", Key16(3, 9, "Three"),
+                             Key16(56, 9, "Last"), Key16(4, 9, "After")});
+    const LayoutDocument doc = Parsed(text);
+    EXPECT_EQ(doc.keys[3].name, "Three");
+    EXPECT_EQ(doc.keys[56].name, "Last");
+    EXPECT_EQ(doc.keys[4].name, "KEY4");
+}
+
+TEST(ParseLayout, KeyNumbersOutsideTheSlotsAreDroppedButStillStop) {
+    const LayoutDocument doc = Parsed(Crlf({"57", Key16(0, 9, "Zero"), Key16(119, 9, "Top"),
+                                            Key16(120, 9, "Out"), Key16(2, 9, "No")}));
+    EXPECT_EQ(doc.keys[0].name, "Zero");
+    EXPECT_EQ(doc.keys[119].name, "Top"); // 119 >= 56 ends the reading
+    EXPECT_EQ(doc.keys[2].name, "KEY2");
+    const LayoutDocument doc2 =
+        Parsed(Crlf({"113", Key16(-5, 9, "Neg"), Key16(500, 9, "Big"), Key16(3, 9, "Not read")}));
+    EXPECT_EQ(doc2.keys[3].name, "KEY3");
+}
+
+TEST(ParseLayout, AnyOrderAndRepeatsOverwrite) {
+    const LayoutDocument doc =
+        Parsed(Crlf({"57", Key16(9, 1, "First"), Key16(2, 2, "Two"),
+                     "9; 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;Second"}));
+    EXPECT_EQ(doc.keys[9].name, "Second");
+    EXPECT_EQ(doc.keys[9].codes[0], 3);
+    EXPECT_EQ(doc.keys[2].codes[0], 2);
+}
+
+TEST(ParseLayout, LineEndsOfAnyKind) {
+    const std::string lines[] = {"57; 1; 0; 2; 11; 144; 0; 0; 3", Key16(1, 5, "One"),
+                                 Key16(2, 6, "Two")};
+    for (std::string_view end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(end.size());
+        std::string text;
+        for (const std::string& line : lines) {
+            text += line;
+            text += end;
+        }
+        for (bool lastEnd : {true, false}) {
+            const std::string input = lastEnd ? text : text.substr(0, text.size() - end.size());
+            const LayoutDocument doc = Parsed(input);
+            EXPECT_EQ(doc.settings.keysType, 1);
+            EXPECT_EQ(doc.settings.keysPause, 3);
+            EXPECT_EQ(doc.keys[1].name, "One");
+            EXPECT_EQ(doc.keys[2].name, "Two");
+            EXPECT_EQ(doc.keys[2].codes[0], 6);
+        }
+    }
+}
+
+TEST(ParseLayout, HeaderWithoutLineEndGivesNoKeys) {
+    const LayoutDocument doc = Parsed("113; 1; 1; 3; 31; 215; 1; 2; 4");
+    EXPECT_EQ(doc.settings.keyCount, 112);
+    EXPECT_EQ(doc.settings.keysPause, 4);
+    EXPECT_EQ(doc.keys[1].name, "KEY1");
+}
+
+TEST(ParseLayout, LongLinesAndNamesAreCutNotOverrun) {
+    const std::string name(5000, 'x');
+    const std::string codes(10000, ' ');
+    const LayoutDocument doc = Parsed(Crlf(
+        {"57", "1;" + codes + "7" + std::string(15, ',') + "; 2;0;" + name, Key16(2, 3, "Two")}));
+    EXPECT_EQ(doc.keys[1].codes[0], 7);
+    EXPECT_EQ(doc.keys[1].name, std::string(102, 'x'));
+    EXPECT_EQ(doc.keys[2].name, "Two");
+}
+
+TEST(ParseLayout, EmptyInputLeavesTheResetLayout) {
+    LayoutDocument doc;
+    doc.settings.keyCount = 112;
+    ParseLayout(doc, "");
+    EXPECT_EQ(doc.settings.keyCount, 56);
+    EXPECT_EQ(doc.settings.keysPause, 2);
+    EXPECT_EQ(doc.keys[1].name, "KEY1");
+}
+
+TEST(ParseLayout, RefreshesTheControls) {
+    RecordingObserver screen;
+    LayoutDocument doc;
+    doc.SetObserver(&screen);
+    ParseLayout(doc, Crlf({"57", Key16(1, 1, "A")}));
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"controls", "controls"}));
+}
+
+// ---- round trips ----
+
+// A 112-key layout with every kind of content: groups, modes, upper flag bits,
+// long names, odd codes.
+LayoutDocument RichLayout() {
+    LayoutDocument doc;
+    doc.settings = {112, 1, 1, 1, 20, 17};
+    doc.rfid = {12, false, 200, true, 7, false};
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
+        if (k % 3 == 0) {
+            continue;
+        }
+        for (int i = 0; i < kCodesPerKey; ++i) {
+            key.codes[static_cast<std::size_t>(i)] = (k * 7 + i * 13) % 256;
+        }
+        key.codes[0] = k;
+        key.SetMode(k % 4);
+        key.name = "K" + std::to_string(k) + std::string(static_cast<std::size_t>(k), 'z');
+    }
+    // A double key down (3, 11) and a quad (20, 21, 28, 29) with equal codes.
+    for (int k : {3, 11, 20, 21, 28, 29}) {
+        KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
+        key.codes = k < 20 ? KeyCodes{90, 91, 92} : KeyCodes{80, 81, 82, 83, 84, 85, 86, 87, 88};
+        key.SetGroupKey(true);
+        key.SetSingleKey(false);
+        key.groupNumber = 50 + k;
+    }
+    doc.keys[5].flags |= 0xF0;
+    return doc;
+}
+
+void ExpectSameKey(const KeyRecord& got, const KeyRecord& want, int codeCount) {
+    for (int i = 0; i < kCodesPerKey; ++i) {
+        EXPECT_EQ(got.codes[static_cast<std::size_t>(i)],
+                  i < codeCount ? want.codes[static_cast<std::size_t>(i)] : 0)
+            << "code " << i;
+    }
+    EXPECT_EQ(got.FileFlags(), want.FileFlags());
+    EXPECT_EQ(got.name, want.name);
+}
+
+class RoundTripTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vorlan-layout-" +
+               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // Writes source in the variant and opens the file as the editor does.
+    LayoutDocument WriteAndOpen(LayoutDocument source, KeyboardVariant variant) {
+        source.SetObserver(&screen);
+        source.filePath = (dir / "layout.txt").string();
+        EXPECT_TRUE(WriteLayout(source, variant));
+        LayoutDocument back;
+        back.SetObserver(&screen);
+        back.ResetToNew();
+        back.filePath = source.filePath;
+        EXPECT_TRUE(ReadLayout(back));
+        back.RebuildAfterLoad();
+        return back;
+    }
+
+    fs::path dir;
+    RecordingObserver screen;
+};
+
+TEST_F(RoundTripTest, SixteenScanKeepsEverythingButGroupNumbersAndUpperFlags) {
+    const LayoutDocument source = RichLayout();
+    const LayoutDocument back = WriteAndOpen(source, KeyboardVariant::SixteenScan);
+    EXPECT_EQ(back.settings.keyCount, 112);
+    EXPECT_EQ(back.settings.keysType, 1);
+    EXPECT_EQ(back.settings.typematicRate, 20);
+    EXPECT_EQ(back.settings.keysPause, 17);
+    EXPECT_EQ(back.rfid.FileFlags(), source.rfid.FileFlags());
+    EXPECT_EQ(back.rfid.prefix, 200);
+    EXPECT_EQ(back.rfid.suffix, 7);
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        SCOPED_TRACE(k);
+        ExpectSameKey(back.keys[static_cast<std::size_t>(k)],
+                      source.keys[static_cast<std::size_t>(k)], kCodesPerKey);
+    }
+    EXPECT_EQ(back.keys[5].flags & 0xF0, 0);
+    EXPECT_EQ(back.spans[3].kind, SpanKind::Double);
+    EXPECT_EQ(back.spans[29].kind, SpanKind::Quad);
+    EXPECT_EQ(back.keys[3].groupNumber, 1);
+    EXPECT_EQ(back.keys[29].groupNumber, 2);
+    EXPECT_EQ(back.spans[1].kind, SpanKind::Single);
+    EXPECT_EQ(back.variant, KeyboardVariant::SixteenScan);
+    EXPECT_TRUE(screen.Errors().empty());
+}
+
+TEST_F(RoundTripTest, SevenThreeScanOfFiftySixKeysKeepsSevenCodes) {
+    LayoutDocument source = RichLayout();
+    source.settings.keyCount = 56;
+    const LayoutDocument back = WriteAndOpen(source, KeyboardVariant::SevenThreeScan);
+    EXPECT_EQ(back.settings.keyCount, 56);
+    EXPECT_EQ(back.variant, KeyboardVariant::SevenThreeScan);
+    EXPECT_EQ(back.loadedVariant, KeyboardVariant::SevenThreeScan);
+    EXPECT_EQ(back.settings.keysPause, 3);
+    EXPECT_EQ(back.rfid.FileFlags(), 144);
+    for (int k = 1; k <= 56; ++k) {
+        SCOPED_TRACE(k);
+        ExpectSameKey(back.keys[static_cast<std::size_t>(k)],
+                      source.keys[static_cast<std::size_t>(k)], 7);
+    }
+    // Reading a 56-key file never takes the lines of block 1 back.
+    EXPECT_EQ(back.keys[57].name, "KEY57");
+    EXPECT_EQ(back.spans[29].kind, SpanKind::Quad);
+    EXPECT_EQ(back.keys[3].groupNumber, 1);
+}
+
+TEST_F(RoundTripTest, SevenThreeScanOfAHundredTwelveKeysKeepsThreeCodes) {
+    const LayoutDocument source = RichLayout();
+    const LayoutDocument back = WriteAndOpen(source, KeyboardVariant::SevenThreeScan);
+    EXPECT_EQ(back.settings.keyCount, 112);
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        SCOPED_TRACE(k);
+        ExpectSameKey(back.keys[static_cast<std::size_t>(k)],
+                      source.keys[static_cast<std::size_t>(k)], 3);
+    }
+}
+
+TEST_F(RoundTripTest, SingleLeftGivesTheLeftHalfAsFiftySixKeys) {
+    const LayoutDocument source = RichLayout();
+    const LayoutDocument back = WriteAndOpen(source, KeyboardVariant::SingleLeft);
+    EXPECT_EQ(back.settings.keyCount, 56);
+    EXPECT_EQ(back.settings.keysPause, 17);
+    for (int k = 1; k <= 56; ++k) {
+        SCOPED_TRACE(k);
+        ExpectSameKey(back.keys[static_cast<std::size_t>(k)],
+                      source.keys[static_cast<std::size_t>(k)], kCodesPerKey);
+    }
+}
+
+TEST_F(RoundTripTest, SingleRightGivesTheRightHalfAsFiftySixKeys) {
+    const LayoutDocument source = RichLayout();
+    const LayoutDocument back = WriteAndOpen(source, KeyboardVariant::SingleRight);
+    EXPECT_EQ(back.settings.keyCount, 56);
+    for (int k = 1; k <= 56; ++k) {
+        SCOPED_TRACE(k);
+        ExpectSameKey(back.keys[static_cast<std::size_t>(k)],
+                      source.keys[static_cast<std::size_t>(k + 56)], kCodesPerKey);
+    }
+    EXPECT_EQ(back.keys[57].name, "KEY57");
+}
+
+TEST_F(RoundTripTest, TheWriterSetsVariantAndClearsDirtyOnly) {
+    LayoutDocument doc = RichLayout();
+    doc.SetObserver(&screen);
+    doc.filePath = (dir / "x.txt").string();
+    doc.dirty = true;
+    doc.loadedVariant = KeyboardVariant::SevenThreeScan;
+    const std::string before = FormatLayout(doc, KeyboardVariant::SixteenScan);
+    EXPECT_TRUE(WriteLayout(doc, KeyboardVariant::SingleRight));
+    EXPECT_EQ(doc.variant, KeyboardVariant::SixteenScan);
+    EXPECT_EQ(doc.loadedVariant, KeyboardVariant::SevenThreeScan);
+    EXPECT_FALSE(doc.dirty);
+    EXPECT_EQ(doc.filePath, (dir / "x.txt").string());
+    EXPECT_EQ(FormatLayout(doc, KeyboardVariant::SixteenScan), before);
+    EXPECT_EQ(screen.calls, std::vector<std::string>{"commit"});
+    EXPECT_TRUE(WriteLayout(doc, KeyboardVariant::SevenThreeScan));
+    EXPECT_EQ(doc.variant, KeyboardVariant::SevenThreeScan);
+}
+
+TEST_F(RoundTripTest, NoProgrammedKeyStillWritesTheFile) {
+    LayoutDocument doc; // 56 keys; a key beyond keyCount does not count
+    doc.keys[60].codes[0] = 4;
+    doc.SetObserver(&screen);
+    doc.filePath = (dir / "empty.txt").string();
+    doc.dirty = true;
+    EXPECT_FALSE(WriteLayout(doc, KeyboardVariant::SixteenScan));
+    EXPECT_FALSE(doc.dirty);
+    EXPECT_EQ(screen.Errors(), std::vector<std::string>{"The file contains no programmed key"});
+    EXPECT_EQ(ReadFile(doc.filePath), FormatLayout(doc, KeyboardVariant::SixteenScan));
+}
+
+TEST_F(RoundTripTest, SingleRightOfAnEmptyRightHalfStillCountsTheLayout) {
+    LayoutDocument doc = WorkedExample();
+    doc.settings.keyCount = 112;
+    doc.SetObserver(&screen);
+    doc.filePath = (dir / "right.txt").string();
+    EXPECT_TRUE(WriteLayout(doc, KeyboardVariant::SingleRight));
+    EXPECT_TRUE(screen.Errors().empty());
+    LayoutDocument back;
+    back.filePath = doc.filePath;
+    ASSERT_TRUE(ReadLayout(back));
+    for (int k = 1; k <= 56; ++k) {
+        EXPECT_FALSE(back.IsProgrammed(k)) << k;
+    }
+}
+
+TEST_F(RoundTripTest, FailedWritesKeepTheOldFileAndDirty) {
+    const fs::path folder = dir / "folder";
+    fs::create_directories(folder);
+    const fs::path old = dir / "old.txt";
+    WriteFile(old, "old content");
+    for (const fs::path& target : {folder, dir / "missing" / "x.txt", fs::path()}) {
+        SCOPED_TRACE(target.string());
+        LayoutDocument doc = WorkedExample();
+        RecordingObserver errors;
+        doc.SetObserver(&errors);
+        doc.dirty = true;
+        doc.variant = KeyboardVariant::SixteenScan;
+        doc.filePath = target.string();
+        EXPECT_FALSE(WriteLayout(doc, KeyboardVariant::SevenThreeScan));
+        EXPECT_TRUE(doc.dirty);
+        EXPECT_EQ(doc.variant, KeyboardVariant::SixteenScan);
+        EXPECT_EQ(errors.Errors(), std::vector<std::string>{"Cannot open file!"});
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
+    EXPECT_EQ(ReadFile(old), "old content");
+    // No temporary file is left behind.
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir)) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2);
+}
+
+TEST_F(RoundTripTest, ReplacingKeepsLinksAndStrangersFiles) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links need privileges on Windows";
+#endif
+    const fs::path real = dir / "real.txt";
+    const fs::path link = dir / "link.txt";
+    WriteFile(real, "old");
+    fs::create_symlink(real, link);
+    WriteFile(dir / "real.txt.tmp0", "somebody's file");
+    LayoutDocument doc = WorkedExample();
+    doc.filePath = link.string();
+    EXPECT_TRUE(WriteLayout(doc, KeyboardVariant::SixteenScan));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFile(real), FormatLayout(doc, KeyboardVariant::SixteenScan));
+    EXPECT_EQ(ReadFile(dir / "real.txt.tmp0"), "somebody's file");
+}
+
+TEST_F(RoundTripTest, ReadFailureLeavesTheDocument) {
+    for (const fs::path& path : {dir / "none.txt", dir}) {
+        LayoutDocument doc;
+        doc.settings.keyCount = 112;
+        doc.SetObserver(&screen);
+        screen.calls.clear();
+        doc.filePath = path.string();
+        EXPECT_FALSE(ReadLayout(doc));
+        EXPECT_EQ(doc.settings.keyCount, 112);
+        EXPECT_EQ(screen.calls, std::vector<std::string>{"error Cannot open file!"});
+    }
+}
+
+TEST_F(RoundTripTest, GroupKeyErrorKeepsTheKeysForTheNextSave) {
+    const fs::path in = fs::path(VORLAN_TEST_DATA_DIR) / "layout" / "group-key-error.txt";
+    LayoutDocument doc;
+    doc.SetObserver(&screen);
+    doc.filePath = in.string();
+    ASSERT_TRUE(ReadLayout(doc));
+    doc.RebuildAfterLoad();
+    EXPECT_EQ(screen.Errors(), std::vector<std::string>{"Group key error"});
+    EXPECT_EQ(doc.spans[1].kind, SpanKind::Empty);
+    EXPECT_EQ(doc.spans[20].kind, SpanKind::Empty);
+    doc.filePath = (dir / "again.txt").string();
+    EXPECT_TRUE(WriteLayout(doc, KeyboardVariant::SixteenScan));
+    const std::vector<std::string> lines = Lines(ReadFile(doc.filePath));
+    EXPECT_EQ(lines[1],
+              SixteenKeyLine(1, "30, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "1;1;Wide"));
+    EXPECT_EQ(lines[20],
+              SixteenKeyLine(20, "30, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "1;2;Far"));
 }
 
 } // namespace
