@@ -2,14 +2,22 @@
 
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
+#include "app/MainWindowHooks.h"
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
+#include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "layout/ui/FileDialogs.h"
+#include "layout/ui/SettingsProfileStore.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -17,10 +25,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QValidator>
+#include <algorithm>
 
 namespace vorlan {
 namespace {
@@ -59,10 +70,205 @@ QGroupBox* Group(QWidget* parent, StringId title, const QRect& rect) {
     return box;
 }
 
+// Key names are bytes in the layout file; the field shows and takes them as
+// Latin-1, so every byte survives and nothing outside Latin-1 can be typed.
+class Latin1Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        for (const QChar c : input) {
+            if (c.unicode() > 0xFF) {
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+QString FromLatin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string ToLatin1(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString FromPath(const std::string& path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Sets a line edit's text only when it differs, so the caret of a field being
+// typed in stays where it is when the editor pushes the same text back.
+void SetText(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) {
+        edit->setText(text);
+    }
+}
+
 } // namespace
 
+// The key editor's view of this window. It only shows what it is told and
+// reads the controls back when asked; it never calls back into the editor.
+class MainDialog::View : public EditorView {
+public:
+    explicit View(MainDialog& window) : w(window) {}
+
+    void DrawKeyImage(int slot, KeyImage image) override { w.grid->DrawKeyImage(slot, image); }
+
+    void ShowPanelValues(const PanelValues& v) override {
+        SetText(w.keyNumber, QString::number(v.keyNumber));
+        SetText(w.keyName, FromLatin1(v.name));
+        for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
+            SetText(w.codeEdits[i], FromLatin1(v.codeTexts[i]));
+        }
+        w.groupKey->setChecked(v.groupKey);
+        w.singleKey->setChecked(v.singleKey);
+        // Mode 4 (only from files) selects no radio button.
+        w.modeGroup->setExclusive(false);
+        for (std::size_t i = 0; i < w.modeRadios.size(); ++i) {
+            w.modeRadios[i]->setChecked(static_cast<int>(i) == v.mode);
+        }
+        w.modeGroup->setExclusive(true);
+        {
+            const QSignalBlocker block(w.digitsCount);
+            w.digitsCount->setValue(v.digitsCount);
+        }
+        w.digitsTypeNum->setChecked(v.digitsTypeNum);
+        SetText(w.prefixEdit, FromLatin1(v.prefixText));
+        w.prefixExtended->setChecked(v.prefixExtended);
+        SetText(w.suffixEdit, FromLatin1(v.suffixText));
+        w.suffixExtended->setChecked(v.suffixExtended);
+    }
+
+    PanelValues PanelValuesFromControls() override {
+        PanelValues v;
+        v.keyNumber = w.keyNumber->text().toInt();
+        v.name = ToLatin1(w.keyName->text());
+        for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
+            v.codeTexts[i] = ToLatin1(w.codeEdits[i]->text());
+        }
+        v.groupKey = w.groupKey->isChecked();
+        v.singleKey = w.singleKey->isChecked();
+        v.mode = 3;
+        for (std::size_t i = 0; i < w.modeRadios.size(); ++i) {
+            if (w.modeRadios[i]->isChecked()) {
+                v.mode = static_cast<int>(i);
+            }
+        }
+        v.digitsCount = w.digitsCount->value();
+        v.digitsTypeNum = w.digitsTypeNum->isChecked();
+        v.prefixText = ToLatin1(w.prefixEdit->text());
+        v.prefixExtended = w.prefixExtended->isChecked();
+        v.suffixText = ToLatin1(w.suffixEdit->text());
+        v.suffixExtended = w.suffixExtended->isChecked();
+        return v;
+    }
+
+    void RefuseRfidText(RfidField field, const UiMessage& message) override {
+        ShowMessage({&w, MessageIcon::Exclamation, QCoreApplication::applicationName(),
+                     UiMessageText(message), MessageButtons::Ok});
+        QLineEdit* edit = field == RfidField::Prefix ? w.prefixEdit : w.suffixEdit;
+        edit->setFocus();
+        edit->selectAll();
+    }
+
+    void FillCatalogList(const std::vector<std::string>& rows) override {
+        const QSignalBlocker block(w.programmedKeys);
+        w.programmedKeys->clear();
+        for (const std::string& row : rows) {
+            w.programmedKeys->addItem(FromLatin1(row));
+        }
+        w.programmedKeys->setCurrentIndex(-1);
+    }
+
+    void SelectCatalogRow(int row) override {
+        const QSignalBlocker block(w.programmedKeys);
+        w.programmedKeys->setCurrentIndex(row);
+    }
+
+    void SetStatusPane(int pane, const UiMessage& text) override {
+        if (pane >= 0 && pane < static_cast<int>(w.statusPanes.size())) {
+            w.statusPanes[static_cast<std::size_t>(pane)]->setText(UiMessageText(text));
+        }
+    }
+
+    void SetTitle(const std::string& shownPath) override {
+        const QString shown =
+            shownPath.empty() ? UiText(StringId::TitleUntitled) : FromPath(shownPath);
+        QString title = UiText(StringId::TitleWithFile);
+        w.setWindowTitle(title.replace(QStringLiteral("%s"), shown));
+    }
+
+    void ShowError(const UiMessage& message) override {
+        vorlan::ShowError(&w, UiMessageText(message));
+    }
+
+    bool AskYesNo(const UiMessage& question) override {
+        return vorlan::AskYesNo(&w, UiMessageText(question));
+    }
+
+    CaptureResult RunCaptureDialog(const KeyCodes& codes,
+                                   const std::array<std::string, kCodesPerKey>& names) override {
+        if (!w.hooks->runCaptureDialog) {
+            return {};
+        }
+        return w.hooks->runCaptureDialog(&w, codes, names);
+    }
+
+    std::optional<KeyboardSettingsValues>
+    RunKeyboardSettingsDialog(const KeyboardSettingsValues& values) override {
+        if (!w.hooks->runSettingsDialog) {
+            return std::nullopt;
+        }
+        return w.hooks->runSettingsDialog(&w, values);
+    }
+
+    std::optional<std::string> RunOpenDialog() override {
+        if (const std::optional<QString> path = AskOpenPath(&w)) {
+            return ToPath(*path);
+        }
+        return std::nullopt;
+    }
+
+    std::optional<SaveAsChoice> RunSaveAsDialog(const std::vector<std::string>& typeNames,
+                                                int preselected) override {
+        SaveDialogRequest request;
+        for (const std::string& name : typeNames) {
+            request.typeNames << QString::fromLatin1(name.c_str());
+        }
+        request.preselectedType = preselected;
+        request.defaultSuffix = QString::fromLatin1(kLayoutExtension);
+        if (const std::optional<SaveDialogAnswer> answer = AskSavePath(&w, request)) {
+            return SaveAsChoice{ToPath(answer->path), answer->typeIndex};
+        }
+        return std::nullopt;
+    }
+
+    void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) override {
+        std::vector<std::pair<int, QString>> shown;
+        for (const RecentFileEntry& e : entries) {
+            shown.emplace_back(e.index, FromPath(e.path));
+        }
+        w.ShowRecentFiles(shown);
+    }
+
+    void StartProgrammingRun(const std::string& layoutPath) override {
+        if (w.hooks->startProgrammingRun) {
+            w.hooks->startProgrammingRun(&w, layoutPath);
+        }
+    }
+
+private:
+    MainDialog& w;
+};
+
 MainDialog::MainDialog(const QString& programPath, QWidget* parent)
-    : QMainWindow(parent), programPath(programPath) {
+    : QMainWindow(parent), programPath(programPath), hooks(std::make_unique<MainWindowHooks>()),
+      store(std::make_unique<SettingsProfileStore>()) {
     setObjectName(QStringLiteral("MainDialog"));
     setWindowTitle(UiText(StringId::MainCaption));
     setWindowIcon(ProgramIcon());
@@ -78,6 +284,12 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     setFixedSize(sizeHint());
     setMouseTracking(true);
 
+    view = std::make_unique<View>(*this);
+    editor = std::make_unique<KeyEditor>(*view, *store);
+    ConnectControls();
+    InstallDialogs();
+    editor->Start();
+
     // Arrows, Enter and Escape belong to the window whatever control has the
     // focus, so the filter sits on the application and checks the window.
     qApp->installEventFilter(this);
@@ -87,6 +299,107 @@ MainDialog::~MainDialog() {
     qApp->removeEventFilter(this);
 }
 
+// The dialogs of other subsystems are plugged in here.
+void MainDialog::InstallDialogs() {}
+
+void MainDialog::ConnectControls() {
+    KeyEditor* e = editor.get();
+
+    // Grid.
+    connect(grid, &KeyGridWidget::PointerMoved, this,
+            [e](QPoint p) { e->OnPointerMove(p.x(), p.y()); });
+    connect(grid, &KeyGridWidget::PointerPressed, this,
+            [e](QPoint p) { e->OnPointerPress(p.x(), p.y()); });
+    connect(grid, &KeyGridWidget::PointerDoubleClicked, this,
+            [e](QPoint p) { e->OnPointerDoubleClick(p.x(), p.y()); });
+    connect(grid, &KeyGridWidget::ContextMenuRequested, this, &MainDialog::ShowPopup);
+    // A new canvas (another screen's pixel ratio) is drawn again from the layout.
+    connect(grid, &KeyGridWidget::CanvasReset, this, [e] {
+        e->DrawGrid();
+        e->ShowKey(e->CurrentKey());
+    });
+
+    // Popup menu.
+    connect(insertKeyAction, &QAction::triggered, this, [e] { e->OnInsertKey(); });
+    connect(copyKeyAction, &QAction::triggered, this, [e] { e->OnCopyKey(); });
+    connect(singleAction, &QAction::triggered, this, [e] { e->OnSingle(); });
+    connect(toRightAction, &QAction::triggered, this, [e] { e->OnDoubleRight(); });
+    connect(toDownAction, &QAction::triggered, this, [e] { e->OnDoubleDown(); });
+    connect(quadAction, &QAction::triggered, this, [e] { e->OnQuad(); });
+    connect(clearKeyAction, &QAction::triggered, this, [e] { e->OnClearKey(); });
+    connect(clearAllAction, &QAction::triggered, this, [e] { e->OnClearAll(); });
+
+    // File menu.
+    connect(newAction, &QAction::triggered, this, [e] { e->OnFileNew(); });
+    connect(openAction, &QAction::triggered, this, [e] { e->OnFileOpen(); });
+    connect(saveAction, &QAction::triggered, this, [e] { e->OnFileSave(); });
+    connect(saveAsAction, &QAction::triggered, this, [e] { e->OnFileSaveAs(); });
+    connect(programmingAction, &QAction::triggered, this, [e] { e->OnFileProgramming(); });
+    connect(settingsAction, &QAction::triggered, this, [e] { e->OnFileSettings(); });
+
+    // Key panel: only the user's own changes reach the editor (textEdited,
+    // clicked and activated are not sent for changes made by the program).
+    connect(keyName, &QLineEdit::textEdited, this, [e] { e->OnKeyNameChanged(); });
+    connect(singleKey, &QCheckBox::clicked, this, [e] { e->OnSingleKeyClicked(); });
+    for (std::size_t i = 0; i < modeRadios.size(); ++i) {
+        const int mode = static_cast<int>(i);
+        connect(modeRadios[i], &QRadioButton::clicked, this, [e, mode] { e->OnModeClicked(mode); });
+    }
+    connect(setModeForAll, &QPushButton::clicked, this, [e] { e->OnSetModeForAll(); });
+    connect(setFlagForAll, &QPushButton::clicked, this, [e] { e->OnSetFlagForAll(); });
+    connect(previousButton, &QPushButton::clicked, this, [e] { e->OnPreviousButton(); });
+    connect(nextButton, &QPushButton::clicked, this, [e] { e->OnNextButton(); });
+    connect(programmedKeys, &QComboBox::activated, this, [e](int row) { e->OnCatalogPick(row); });
+
+    // RFID options.
+    const auto rfidEdited = [e] { e->OnRfidFieldEdited(); };
+    connect(prefixEdit, &QLineEdit::textEdited, this, rfidEdited);
+    connect(suffixEdit, &QLineEdit::textEdited, this, rfidEdited);
+    connect(prefixExtended, &QCheckBox::clicked, this, rfidEdited);
+    connect(suffixExtended, &QCheckBox::clicked, this, rfidEdited);
+    connect(digitsTypeNum, &QCheckBox::clicked, this, rfidEdited);
+    connect(digitsCount, &QSpinBox::valueChanged, this, rfidEdited);
+}
+
+void MainDialog::ShowPopup(QPoint clientPoint, QPoint globalPoint) {
+    const std::optional<PopupMenuItems> items =
+        editor->OnContextMenu(clientPoint.x(), clientPoint.y());
+    if (!items) {
+        return;
+    }
+    insertKeyAction->setEnabled(items->insertKey);
+    copyKeyAction->setEnabled(items->copyKey);
+    singleAction->setEnabled(items->single);
+    toRightAction->setEnabled(items->toRight);
+    toDownAction->setEnabled(items->toDown);
+    quadAction->setEnabled(items->quad);
+    clearKeyAction->setEnabled(items->clearKey);
+    clearAllAction->setEnabled(items->clearAll);
+    popupMenu->exec(globalPoint);
+}
+
+void MainDialog::ShowRecentFiles(const std::vector<std::pair<int, QString>>& entries) {
+    for (QAction* a : recentBlock) {
+        fileMenu->removeAction(a);
+        a->deleteLater();
+    }
+    recentBlock.clear();
+    if (entries.empty()) {
+        return;
+    }
+    for (const auto& [index, path] : entries) {
+        // Bare paths: an "&" in a path is shown, not taken as an access key.
+        auto* action =
+            new QAction(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")), fileMenu);
+        action->setObjectName(QStringLiteral("actionRecent%1").arg(index + 1));
+        const int i = index;
+        connect(action, &QAction::triggered, this, [this, i] { editor->OnRecentFile(i); });
+        fileMenu->insertAction(exitAction, action);
+        recentBlock.push_back(action);
+    }
+    recentBlock.push_back(fileMenu->insertSeparator(exitAction));
+}
+
 void MainDialog::BuildMenus() {
     QMenuBar* bar = menuBar();
     // The menu bar opens with an item that has no text and no command.
@@ -94,17 +407,20 @@ void MainDialog::BuildMenus() {
 
     fileMenu = bar->addMenu(UiText(StringId::MenuFile));
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
-    fileMenu->addAction(UiText(StringId::MenuNew))->setObjectName(QStringLiteral("actionNew"));
-    fileMenu->addAction(UiText(StringId::MenuOpen))->setObjectName(QStringLiteral("actionOpen"));
-    fileMenu->addAction(UiText(StringId::MenuSave))->setObjectName(QStringLiteral("actionSave"));
-    fileMenu->addAction(UiText(StringId::MenuSaveAs))
-        ->setObjectName(QStringLiteral("actionSaveAs"));
+    newAction = fileMenu->addAction(UiText(StringId::MenuNew));
+    newAction->setObjectName(QStringLiteral("actionNew"));
+    openAction = fileMenu->addAction(UiText(StringId::MenuOpen));
+    openAction->setObjectName(QStringLiteral("actionOpen"));
+    saveAction = fileMenu->addAction(UiText(StringId::MenuSave));
+    saveAction->setObjectName(QStringLiteral("actionSave"));
+    saveAsAction = fileMenu->addAction(UiText(StringId::MenuSaveAs));
+    saveAsAction->setObjectName(QStringLiteral("actionSaveAs"));
     fileMenu->addSeparator();
-    fileMenu->addAction(UiText(StringId::MenuProgramming))
-        ->setObjectName(QStringLiteral("actionProgramming"));
+    programmingAction = fileMenu->addAction(UiText(StringId::MenuProgramming));
+    programmingAction->setObjectName(QStringLiteral("actionProgramming"));
     fileMenu->addSeparator();
-    fileMenu->addAction(UiText(StringId::MenuSettings))
-        ->setObjectName(QStringLiteral("actionSettings"));
+    settingsAction = fileMenu->addAction(UiText(StringId::MenuSettings));
+    settingsAction->setObjectName(QStringLiteral("actionSettings"));
     fileMenu->addSeparator();
     exitAction = fileMenu->addAction(UiText(StringId::MenuExit));
     exitAction->setObjectName(QStringLiteral("actionExit"));
@@ -189,6 +505,10 @@ void MainDialog::BuildControls() {
         Place(new QRadioButton(UiText(StringId::RadioMode2), c), QRect(429, 33, 64, 16), "mode2");
     modeRadios[2] =
         Place(new QRadioButton(UiText(StringId::RadioMode3), c), QRect(495, 16, 64, 16), "mode3");
+    modeGroup = new QButtonGroup(this);
+    for (QRadioButton* radio : modeRadios) {
+        modeGroup->addButton(radio);
+    }
     setModeForAll = Place(new QPushButton(UiText(StringId::ButtonX), c), QRect(429, 52, 16, 16),
                           "setModeForAll");
     Label(c, StringId::LabelSetModeForAll, QRect(449, 52, 110, 16));
@@ -202,6 +522,8 @@ void MainDialog::BuildControls() {
     keyNumber->setReadOnly(true);
     Label(c, StringId::LabelKeyName, Dlu(383, 55, 41, 8));
     keyName = Place(new QLineEdit(c), Dlu(425, 53, 78, 12), "keyName");
+    keyName->setMaxLength(static_cast<int>(kMaxPanelNameBytes));
+    keyName->setValidator(new Latin1Validator(keyName));
 
     // Codes 1..8 in the left column, 9..16 in the right one.
     static constexpr int kRows[8] = {77, 89, 102, 115, 128, 141, 153, 166};
@@ -249,6 +571,7 @@ void MainDialog::BuildStatusBar() {
     bar->setSizeGripEnabled(false);
     auto* panes = new QWidget(bar);
     panes->setObjectName(QStringLiteral("statusPanes"));
+    panes->setFont(client->font());
     // Right edges of the first six panes; the last reaches the window's width.
     static constexpr int kEdges[7] = {160, 330, 410, 485, 560, 630, kClientWidth};
     int left = 0;
@@ -282,14 +605,26 @@ void MainDialog::ShowHelp() {
     OpenHelp(programPath);
 }
 
-bool MainDialog::HandleNavigationKey(int key) {
+bool MainDialog::ForwardWindowKey(int key) {
     switch (key) {
     case Qt::Key_Left:
+        editor->OnArrowLeft();
+        return true;
     case Qt::Key_Right:
+        editor->OnArrowRight();
+        return true;
     case Qt::Key_Up:
+        editor->OnArrowUp();
+        return true;
     case Qt::Key_Down:
+        editor->OnArrowDown();
+        return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        editor->OnEnter();
+        return true;
+    case Qt::Key_Escape:
+        close();
         return true;
     default:
         return false;
@@ -304,10 +639,11 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
     if (widget == nullptr || widget->window() != this) {
         return QMainWindow::eventFilter(watched, event);
     }
-    auto* keyEvent = static_cast<QKeyEvent*>(event);
-    const int key = keyEvent->key();
-    const bool ours = key == Qt::Key_Escape || HandleNavigationKey(key);
-    if (!ours) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    static constexpr int kWindowKeys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,
+                                          Qt::Key_Down,  Qt::Key_Return, Qt::Key_Enter,
+                                          Qt::Key_Escape};
+    if (std::find(std::begin(kWindowKeys), std::end(kWindowKeys), key) == std::end(kWindowKeys)) {
         return QMainWindow::eventFilter(watched, event);
     }
     if (event->type() == QEvent::ShortcutOverride) {
@@ -315,21 +651,30 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
         event->accept();
         return true;
     }
-    if (key == Qt::Key_Escape) {
-        close();
-    }
+    ForwardWindowKey(key);
     return true;
 }
 
+// Exit, the close box and Escape all end here: the save question, then the
+// window closes whatever the answer.
 void MainDialog::closeEvent(QCloseEvent* event) {
+    editor->OnClose();
     event->accept();
 }
 
+// Pointer over the window outside the grid: the status panes show no key, and
+// a press takes the panel's values as a press on the grid does.
 void MainDialog::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = client->mapFrom(this, event->position().toPoint());
+    editor->OnPointerMove(p.x(), p.y());
     QMainWindow::mouseMoveEvent(event);
 }
 
 void MainDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        const QPoint p = client->mapFrom(this, event->position().toPoint());
+        editor->OnPointerPress(p.x(), p.y());
+    }
     QMainWindow::mousePressEvent(event);
 }
 

@@ -1,17 +1,26 @@
-// The program's one main window. It is a thin view: the key editor (core)
-// owns the layout, the selection, the key panel's values and every rule of
-// the grid, the panel and the File commands; this window turns user input
-// into calls on the editor and shows what the editor orders (key images into
-// the grid's canvas, panel values, list lines, status panes, title).
-// The key grid is a KeyGridWidget; files go through the FileDialogs seam and
-// the recent list through RecentFileStore; messages through MessageBox.
+// The program's one main window, a thin view over the key editor.
+//
+// How the pieces meet:
+//  - KeyEditor (grid/, core) owns the layout, the selection, the key panel's
+//    values and every rule of the grid, the panel, the popup menu and the
+//    File menu. This window forwards each user action to the editor's On...
+//    entry point and decides nothing itself.
+//  - MainDialog::View (in the .cpp) is the editor's EditorView: it draws key
+//    images into the KeyGridWidget's canvas, fills the panel controls, the
+//    programmed-keys list, the status panes, the title and the recent-file
+//    block, and runs message boxes (MessageBox seam), file dialogs
+//    (FileDialogs seam) and the dialogs of other subsystems (MainWindowHooks).
+//  - The recent-file list lives in the user's settings (SettingsProfileStore).
 #pragma once
 
 #include <QMainWindow>
 #include <array>
-#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
 class QAction;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -23,7 +32,10 @@ class QSpinBox;
 
 namespace vorlan {
 
+class KeyEditor;
 class KeyGridWidget;
+class SettingsProfileStore;
+struct MainWindowHooks;
 
 class MainDialog : public QMainWindow {
     Q_OBJECT
@@ -35,7 +47,10 @@ public:
     static constexpr int kClientWidth = 768;
     static constexpr int kClientHeight = 361;
 
+    KeyEditor& Editor() { return *editor; }
+    MainWindowHooks& Hooks() { return *hooks; }
     KeyGridWidget* Grid() const { return grid; }
+    QWidget* Client() const { return client; }
     QMenu* FileMenu() const { return fileMenu; }
     QMenu* PopupMenu() const { return popupMenu; }
     QString StatusPaneText(int pane) const;
@@ -50,10 +65,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    class View;
+
     void BuildMenus();
     void BuildControls();
     void BuildStatusBar();
-    bool HandleNavigationKey(int key);
+    void ConnectControls();
+    void InstallDialogs();
+    bool ForwardWindowKey(int key);
+    void ShowPopup(QPoint clientPoint, QPoint globalPoint);
+    void ShowRecentFiles(const std::vector<std::pair<int, QString>>& entries);
 
     QString programPath;
     KeyGridWidget* grid = nullptr;
@@ -63,9 +84,14 @@ private:
     QMenu* fileMenu = nullptr;
     QMenu* helpMenu = nullptr;
     QMenu* popupMenu = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QAction* programmingAction = nullptr;
+    QAction* settingsAction = nullptr;
     QAction* exitAction = nullptr;
-    QAction* recentSeparator = nullptr;
-    std::array<QAction*, 4> recentActions{};
+    std::vector<QAction*> recentBlock; // entries and their separator
     QAction* insertKeyAction = nullptr;
     QAction* copyKeyAction = nullptr;
     QAction* singleAction = nullptr;
@@ -86,6 +112,7 @@ private:
     QCheckBox* groupKey = nullptr;
     QPushButton* setFlagForAll = nullptr;
     std::array<QRadioButton*, 3> modeRadios{};
+    QButtonGroup* modeGroup = nullptr;
     QPushButton* setModeForAll = nullptr;
     QComboBox* programmedKeys = nullptr;
     QLineEdit* keyNumber = nullptr;
@@ -95,6 +122,11 @@ private:
     QPushButton* nextButton = nullptr;
 
     std::array<QLabel*, 7> statusPanes{};
+
+    std::unique_ptr<MainWindowHooks> hooks;
+    std::unique_ptr<SettingsProfileStore> store;
+    std::unique_ptr<View> view;
+    std::unique_ptr<KeyEditor> editor;
 };
 
 } // namespace vorlan

@@ -1,0 +1,31 @@
+#include "layout/ui/SettingsProfileStore.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace vorlan {
+namespace {
+
+QString Key(std::string_view section, std::string_view entry) {
+    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) +
+           QLatin1Char('/') + QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+}
+
+} // namespace
+
+// The values are file paths: bytes in the core, text in the settings, turned
+// into each other with the system's file-name encoding so no path is damaged.
+std::string SettingsProfileStore::ReadString(std::string_view section, std::string_view entry) {
+    const QSettings settings;
+    return QFile::encodeName(settings.value(Key(section, entry)).toString()).toStdString();
+}
+
+void SettingsProfileStore::WriteString(std::string_view section, std::string_view entry,
+                                       std::string_view value) {
+    QSettings settings;
+    settings.setValue(
+        Key(section, entry),
+        QFile::decodeName(QByteArray(value.data(), static_cast<qsizetype>(value.size()))));
+}
+
+} // namespace vorlan

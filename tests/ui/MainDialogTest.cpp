@@ -1,0 +1,395 @@
+// The main window's wiring: start state, menus, status panes, title, the grid
+// canvas, keys that belong to the window, the key panel's fields, the file
+// dialogs and the recent-file block. The editor's rules are tested in the core.
+#include "app/MainDialog.h"
+
+#include "app/AboutDialog.h"
+#include "app/AppShell.h"
+#include "app/MainWindowHooks.h"
+#include "common/ui/MessageBox.h"
+#include "grid/KeyEditor.h"
+#include "grid/ui/KeyGridWidget.h"
+#include "layout/ui/FileDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace vorlan {
+namespace {
+
+class MainDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
+        QCoreApplication::setApplicationName(QStringLiteral("vorlan_ui_test"));
+        QSettings().clear();
+        SetMessageHandler([this](const MessageRequest& r) {
+            messages << r.text;
+            return answerYes ? MessageResult::Yes : MessageResult::No;
+        });
+        SetFileDialogHandlers(
+            [this](QWidget*) -> std::optional<QString> {
+                if (openPaths.isEmpty()) {
+                    return std::nullopt;
+                }
+                return openPaths.takeFirst();
+            },
+            [this](QWidget*, const SaveDialogRequest& r) -> std::optional<SaveDialogAnswer> {
+                saveRequests.push_back(r);
+                if (savePath.isEmpty()) {
+                    return std::nullopt;
+                }
+                return SaveDialogAnswer{savePath, saveType};
+            });
+    }
+
+    void TearDown() override {
+        SetMessageHandler({});
+        SetFileDialogHandlers({}, {});
+        QSettings().clear();
+    }
+
+    template <typename T> T* Child(MainDialog& w, const char* name) {
+        T* child = w.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(nullptr, child) << name;
+        return child;
+    }
+
+    static void SendKey(QWidget* target, int key) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+    }
+
+    // Types characters QTest's key tables do not know (anything beyond ASCII).
+    static void TypeText(QWidget* target, const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+
+    static QRgb CanvasAt(MainDialog& w, int slot, int dx, int dy) {
+        const QImage& canvas = w.Grid()->Canvas();
+        const QPoint o = KeyGridWidget::CanvasCellOrigin(slot) + QPoint(dx, dy);
+        const qreal r = canvas.devicePixelRatio();
+        return canvas.pixel(qRound(o.x() * r), qRound(o.y() * r)) & 0xFFFFFFu;
+    }
+
+    QStringList messages;
+    bool answerYes = false;
+    QStringList openPaths;
+    QString savePath;
+    int saveType = 2;
+    std::vector<SaveDialogRequest> saveRequests;
+};
+
+QStringList Texts(std::initializer_list<const char*> texts) {
+    QStringList list;
+    for (const char* t : texts) {
+        list << QString::fromUtf8(t);
+    }
+    return list;
+}
+
+QStringList MenuTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* a : menu->actions()) {
+        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    }
+    return texts;
+}
+
+TEST_F(MainDialogTest, StartsUntitledWithKeyOneAndTheRfidDefaults) {
+    MainDialog w;
+    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [untitled]"), w.windowTitle());
+    EXPECT_EQ(QStringLiteral("KEY1"), Child<QLineEdit>(w, "keyName")->text());
+    EXPECT_EQ(QStringLiteral("1"), Child<QLineEdit>(w, "keyNumber")->text());
+    EXPECT_EQ(56, w.Editor().Document().settings.keyCount);
+    auto* digits = Child<QSpinBox>(w, "digitsCount");
+    EXPECT_EQ(9, digits->value());
+    EXPECT_EQ(1, digits->minimum());
+    EXPECT_EQ(13, digits->maximum());
+    EXPECT_TRUE(Child<QCheckBox>(w, "digitsTypeNum")->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(w, "groupKey")->isEnabled());
+    EXPECT_TRUE(Child<QLineEdit>(w, "keyNumber")->isReadOnly());
+    EXPECT_TRUE(Child<QLineEdit>(w, "code1000")->isReadOnly());
+    EXPECT_EQ(0, Child<QComboBox>(w, "programmedKeys")->count());
+
+    // The digit count takes no typing.
+    digits->setFocus();
+    QTest::keyClicks(digits, QStringLiteral("5"));
+    EXPECT_EQ(9, digits->value());
+
+    const char* panes[] = {"Keyboard type: Vorlan S (SN)",
+                           "Keys type: Make-Break SCAN",
+                           "Keys beep: Off",
+                           "Keys delay: 2",
+                           "Keys rate: 11",
+                           "Number: ----",
+                           "Name: ----"};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(QString::fromLatin1(panes[i]), w.StatusPaneText(i)) << i;
+    }
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
+    MainDialog w;
+    QStringList bar;
+    for (const QAction* a : w.menuBar()->actions()) {
+        bar << a->text();
+    }
+    EXPECT_EQ(QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Help")}), bar);
+    // No recent files in an empty store: no block and no extra separator.
+    EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "-", "&Programming...", "-",
+                     "Se&ttings...", "-", "E&xit"}),
+              MenuTexts(w.FileMenu()));
+    const QMenu* help = w.menuBar()->actions().at(2)->menu();
+    EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));
+    const QStringList popup = MenuTexts(w.PopupMenu());
+    EXPECT_EQ(Texts({"Insert key", "Copy key", "-", "Single", "Double", "Quad", "-", "Clear Key",
+                     "Clear All"}),
+              popup);
+    const QMenu* doubleMenu = w.PopupMenu()->actions().at(4)->menu();
+    EXPECT_EQ(Texts({"to Right", "to Down"}), MenuTexts(doubleMenu));
+}
+
+TEST_F(MainDialogTest, CanvasShowsEmptySelectedJoinedAndUnavailableCells) {
+    MainDialog w;
+    constexpr QRgb blueFace = 0x103D76, redFace = 0xFF5F49, grey = 0x808080;
+    constexpr QRgb yellow = 0xFFFF00, blueDark = 0x000080, redDark = 0x800000;
+    EXPECT_EQ(blueFace, CanvasAt(w, 1, 17, 17)); // selected empty cell keeps its face
+    EXPECT_EQ(yellow, CanvasAt(w, 1, 17, 2));
+    EXPECT_EQ(blueFace, CanvasAt(w, 2, 17, 17));
+    EXPECT_EQ(blueDark, CanvasAt(w, 2, 17, 31));
+    EXPECT_EQ(grey, CanvasAt(w, 57, 17, 17));
+    EXPECT_EQ(grey, CanvasAt(w, 112, 17, 17));
+
+    // Key 10 becomes a key and is joined to the right: one wide image.
+    KeyEditor& e = w.Editor();
+    e.Document().keys[10].codes[0] = 28;
+    e.Document().MakeSlotSingle(10);
+    const QPoint p = QPoint(9, 90) + KeyGridWidget::CanvasCellOrigin(10) + QPoint(5, 5);
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, p - QPoint(9, 90));
+    EXPECT_EQ(10, e.CurrentKey());
+    e.OnDoubleRight();
+    EXPECT_EQ(yellow, CanvasAt(w, 10, 17, 2));  // the selected cell carries the mark
+    EXPECT_EQ(redFace, CanvasAt(w, 11, 0, 17)); // the seam lies inside one face
+    EXPECT_EQ(redDark, CanvasAt(w, 11, 30, 17));
+    SendKey(&w, Qt::Key_Down); // selection leaves: the whole key is drawn unmarked
+    EXPECT_EQ(redFace, CanvasAt(w, 10, 17, 2 + 10));
+    EXPECT_EQ(redFace, CanvasAt(w, 10, 17, 17));
+    EXPECT_NE(yellow, CanvasAt(w, 10, 17, 2));
+}
+
+TEST_F(MainDialogTest, ArrowsAndEnterGoToTheGridWhileTheNameFieldHasFocus) {
+    MainDialog w;
+    int captures = 0;
+    w.Hooks().runCaptureDialog = [&](QWidget*, const KeyCodes&,
+                                     const std::array<std::string, kCodesPerKey>&) {
+        ++captures;
+        return CaptureResult{};
+    };
+    w.show();
+    auto* name = Child<QLineEdit>(w, "keyName");
+    name->setFocus();
+    name->setCursorPosition(2);
+    SendKey(name, Qt::Key_Right);
+    EXPECT_EQ(2, w.Editor().CurrentKey());
+    EXPECT_EQ(QStringLiteral("KEY2"), name->text());
+    SendKey(name, Qt::Key_Down);
+    EXPECT_EQ(10, w.Editor().CurrentKey());
+    SendKey(name, Qt::Key_Left);
+    SendKey(name, Qt::Key_Up);
+    EXPECT_EQ(1, w.Editor().CurrentKey());
+    // Enter starts the key edit and never closes the window.
+    SendKey(name, Qt::Key_Return);
+    SendKey(Child<QPushButton>(w, "nextButton"), Qt::Key_Enter);
+    EXPECT_EQ(2, captures);
+    EXPECT_TRUE(w.isVisible());
+    // Other keys reach the field.
+    QTest::keyClicks(name, QStringLiteral("x"));
+    EXPECT_TRUE(name->text().contains(QLatin1Char('x')));
+}
+
+TEST_F(MainDialogTest, EscapeAsksToSaveAChangedLayoutAndCloses) {
+    MainDialog w;
+    w.show();
+    auto* name = Child<QLineEdit>(w, "keyName");
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("Z"));
+    EXPECT_TRUE(w.Editor().Document().dirty);
+    answerYes = false;
+    SendKey(name, Qt::Key_Escape);
+    EXPECT_EQ(QStringList({QStringLiteral("Do you want to save current file?")}), messages);
+    EXPECT_FALSE(w.isVisible());
+
+    // An unchanged layout closes without a question.
+    messages.clear();
+    MainDialog clean;
+    clean.show();
+    clean.close();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_FALSE(clean.isVisible());
+}
+
+TEST_F(MainDialogTest, PointerOverTheGridFillsTheNumberAndNamePanes) {
+    MainDialog w;
+    QMouseEvent over(QEvent::MouseMove, QPointF(34 + 5, 34 + 5), QPointF(), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.Grid(), &over);
+    EXPECT_EQ(QStringLiteral("Number: 10"), w.StatusPaneText(5));
+    EXPECT_EQ(QStringLiteral("Name: KEY10"), w.StatusPaneText(6));
+    // Block 1 of a 56-key layout is not reachable.
+    QMouseEvent right(QEvent::MouseMove, QPointF(8 * 34 + 5, 5), QPointF(), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.Grid(), &right);
+    EXPECT_EQ(QStringLiteral("Number: ----"), w.StatusPaneText(5));
+    EXPECT_EQ(QStringLiteral("Name: ----"), w.StatusPaneText(6));
+}
+
+TEST_F(MainDialogTest, NamesAreLatin1BytesOfAtMost99Characters) {
+    MainDialog w;
+    auto* name = Child<QLineEdit>(w, "keyName");
+    name->setFocus();
+    name->selectAll();
+    TypeText(name, QString::fromUtf8("F\xC3\xA9"));    // "Fé"
+    TypeText(name, QString::fromUtf8("\xE2\x82\xAC")); // the euro sign is refused
+    EXPECT_EQ(std::string("F\xE9"), w.Editor().Document().keys[1].name.str());
+    EXPECT_EQ(QString::fromUtf8("F\xC3\xA9"), name->text());
+    QTest::keyClicks(name, QString(120, QLatin1Char('a')));
+    EXPECT_EQ(99, name->text().size());
+    EXPECT_EQ(99u, w.Editor().Document().keys[1].name.str().size());
+}
+
+TEST_F(MainDialogTest, PrefixOutOfRangeIsRefusedOnceUntilChanged) {
+    MainDialog w;
+    auto* prefix = Child<QLineEdit>(w, "prefixEdit");
+    prefix->setFocus();
+    prefix->selectAll();
+    QTest::keyClicks(prefix, QStringLiteral("300"));
+    EXPECT_TRUE(w.Editor().Document().dirty);
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, QPoint(40, 5));
+    EXPECT_EQ(QStringList({QStringLiteral("Please enter an integer between 0 and 255.")}),
+              messages);
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, QPoint(80, 5));
+    EXPECT_EQ(1, messages.size());
+    prefix->selectAll();
+    QTest::keyClicks(prefix, QStringLiteral("200"));
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(1, messages.size());
+    EXPECT_EQ(200, w.Editor().Document().rfid.prefix);
+}
+
+TEST_F(MainDialogTest, SaveAsOffersTheTypeListAndReopensTheWrittenFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    MainDialog w;
+    w.Editor().Document().keys[1].codes[0] = 28;
+    w.Editor().Document().MakeSlotSingle(1);
+    savePath = dir.filePath(QStringLiteral("layout.txt"));
+    saveType = 2;
+    Child<QAction>(w, "actionSaveAs")->trigger();
+    ASSERT_EQ(1u, saveRequests.size());
+    EXPECT_EQ(Texts({"Vorlan 7/3scan", "Vorlan 16scan"}), saveRequests[0].typeNames);
+    EXPECT_EQ(2, saveRequests[0].preselectedType);
+    EXPECT_EQ(QStringLiteral("txt"), saveRequests[0].defaultSuffix);
+    EXPECT_TRUE(QFile::exists(savePath));
+    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(savePath),
+              w.windowTitle());
+    EXPECT_EQ(QStringLiteral("KEY1 *"), Child<QComboBox>(w, "programmedKeys")->itemText(0));
+
+    // A 112-key layout is offered all four types.
+    w.Editor().Document().settings.keyCount = 112;
+    savePath.clear();
+    Child<QAction>(w, "actionSaveAs")->trigger();
+    ASSERT_EQ(2u, saveRequests.size());
+    EXPECT_EQ(4, saveRequests[1].typeNames.size());
+}
+
+TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int i = 1; i <= 5; ++i) {
+        paths << dir.filePath(QStringLiteral("file%1.txt").arg(i));
+    }
+    {
+        MainDialog w;
+        openPaths = {paths[0]};
+        Child<QAction>(w, "actionOpen")->trigger();
+        // A file that cannot be read still becomes the title and the first entry.
+        EXPECT_EQ(QStringList({QStringLiteral("Cannot open file!")}), messages);
+        QStringList texts = MenuTexts(w.FileMenu());
+        EXPECT_EQ(paths[0], texts.at(texts.size() - 3));
+        EXPECT_EQ(QStringLiteral("-"), texts.at(texts.size() - 2));
+        EXPECT_EQ(QStringLiteral("E&xit"), texts.last());
+
+        openPaths = paths.mid(1);
+        for (int i = 1; i < 5; ++i) {
+            Child<QAction>(w, "actionOpen")->trigger();
+        }
+        texts = MenuTexts(w.FileMenu());
+        EXPECT_EQ((QStringList{paths[4], paths[3], paths[2], paths[1]} + Texts({"-", "E&xit"})),
+                  texts.mid(texts.size() - 6));
+    }
+    QSettings settings;
+    EXPECT_EQ(paths[4], settings.value(QStringLiteral("Recent File List/File1")).toString());
+    EXPECT_EQ(paths[1], settings.value(QStringLiteral("Recent File List/File4")).toString());
+
+    MainDialog again;
+    const QStringList texts = MenuTexts(again.FileMenu());
+    EXPECT_EQ((QStringList{paths[4], paths[3], paths[2], paths[1]} + Texts({"-", "E&xit"})),
+              texts.mid(texts.size() - 6));
+    // The third entry opens that file and moves it to the front.
+    messages.clear();
+    Child<QAction>(again, "actionRecent3")->trigger();
+    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(paths[2]),
+              again.windowTitle());
+    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(9));
+}
+
+TEST(AboutDialog, ShowsTheBuildVersionOrTheVersionError) {
+    AboutDialog withVersion(QStringLiteral("1.2.3"));
+    EXPECT_EQ(QStringLiteral("1.2.3"), withVersion.VersionText());
+    AboutDialog without(std::nullopt);
+    EXPECT_EQ(QStringLiteral("File version error"), without.VersionText());
+    ASSERT_TRUE(ProgramVersion().has_value());
+    EXPECT_EQ(QStringLiteral(VORLAN_VERSION), *ProgramVersion());
+}
+
+TEST(AppShell, HelpOpensTheGuideBesideTheProgramWhenItExists) {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("vorlan"));
+    QStringList opened;
+    const HelpOpener previous = SetHelpOpener([&](const QString& path) { opened << path; });
+    OpenHelp(program); // no help folder yet: nothing, and no message
+    EXPECT_TRUE(opened.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("help")));
+    QFile guide(dir.filePath(QStringLiteral("help/Vorlan.html")));
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
+    guide.close();
+    OpenHelp(program);
+    EXPECT_EQ(QStringList({guide.fileName()}), opened);
+    OpenHelp(QStringLiteral("vorlan")); // a program path without a folder
+    EXPECT_EQ(1, opened.size());
+    SetHelpOpener(previous);
+}
+
+} // namespace
+} // namespace vorlan
