@@ -37,7 +37,9 @@ protected:
     void SetUp() override {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(QStringLiteral("vorlan_ui_test"));
+        // ctest runs tests in parallel processes: each keeps its own settings.
+        QCoreApplication::setApplicationName(
+            QStringLiteral("vorlan_ui_test_%1").arg(QCoreApplication::applicationPid()));
         QSettings().clear();
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
@@ -62,7 +64,10 @@ protected:
     void TearDown() override {
         SetMessageHandler({});
         SetFileDialogHandlers({}, {});
-        QSettings().clear();
+        QSettings settings;
+        settings.clear();
+        settings.sync();
+        QFile::remove(settings.fileName());
     }
 
     template <typename T> T* Child(MainDialog& w, const char* name) {
