@@ -17,7 +17,7 @@ build: deps build/build.ninja
 	cmake --build --preset default -j $(JOBS)
 
 run: build
-	./build/src/cli/vorlanctl --help
+	./build/src/app/vorlan
 
 test: build
 	ctest --preset default -j $(JOBS)

@@ -1,0 +1,93 @@
+// Writes the translation template of the program's string table: one Qt
+// Linguist message per text, in the context the program looks texts up in.
+// A translator fills it in and compiles it with lrelease to "local.qm",
+// which the program loads from its own folder at start.
+//   vorlan_ts_template OUT.ts       write the template
+//   vorlan_ts_template --check TS   fail when TS differs from the template
+#include "common/StringTable.h"
+#include "common/ui/UiText.h"
+
+#include <cstdio>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
+namespace {
+
+struct Entry {
+    int id;
+    const char* text;
+};
+
+constexpr Entry kEntries[] = {
+#define VORLAN_STRING(name, id, text) {id, text},
+#include "common/strings/all.inc"
+#undef VORLAN_STRING
+};
+
+std::string Escape(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string Template() {
+    std::ostringstream ts;
+    ts << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\">\n"
+       << "<context>\n    <name>" << vorlan::kTranslationContext << "</name>\n";
+    std::set<std::string> seen; // one message per text: the program looks texts up by text
+    for (const Entry& e : kEntries) {
+        if (!seen.insert(e.text).second) {
+            continue;
+        }
+        ts << "    <message>\n"
+           << "        <extracomment>string " << e.id << "</extracomment>\n"
+           << "        <source>" << Escape(e.text) << "</source>\n"
+           << "        <translation type=\"unfinished\"></translation>\n"
+           << "    </message>\n";
+    }
+    ts << "</context>\n</TS>\n";
+    return ts.str();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string text = Template();
+    if (argc == 3 && std::string(argv[1]) == "--check") {
+        std::ifstream in(argv[2], std::ios::binary);
+        std::ostringstream current;
+        current << in.rdbuf();
+        if (current.str() != text) {
+            std::fprintf(stderr, "%s is out of date: rebuild it with the ts-template target\n",
+                         argv[2]);
+            return 1;
+        }
+        return 0;
+    }
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vorlan_ts_template OUT.ts | --check TS\n");
+        return 2;
+    }
+    std::ofstream out(argv[1], std::ios::binary);
+    out << text;
+    return out ? 0 : 1;
+}
