@@ -601,8 +601,11 @@ void MainDialog::ShowAbout() {
     about.exec();
 }
 
+// Help stays closed while a key's codes are being captured.
 void MainDialog::ShowHelp() {
-    OpenHelp(programPath);
+    if (!editor->KeyEditActive()) {
+        OpenHelp(programPath);
+    }
 }
 
 bool MainDialog::ForwardWindowKey(int key) {

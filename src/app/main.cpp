@@ -4,6 +4,7 @@
 #include "app/MainDialog.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
 
     const vorlan::AppOptions options = vorlan::ParseAppOptions(app.arguments(), programPath);
     vorlan::MainDialog window(options.programPath);
+    if (const QScreen* screen = window.screen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
     window.show();
     return app.exec();
 }

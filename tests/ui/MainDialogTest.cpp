@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
@@ -27,6 +28,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -367,6 +369,64 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
     EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(paths[2]),
               again.windowTitle());
     EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(9));
+}
+
+TEST_F(MainDialogTest, PopupShowsTheEditorsItemsAndRunsTheChosenCommand) {
+    MainDialog w;
+    w.show();
+    w.Editor().Document().keys[3].codes[0] = 28;
+    w.Editor().Document().MakeSlotSingle(3);
+    QStringList enabled;
+    // The menu runs its own loop: read it and choose "to Down" from inside.
+    QTimer::singleShot(0, &w, [&] {
+        for (QAction* a : w.PopupMenu()->actions()) {
+            if (!a->isSeparator() && a->isEnabled()) {
+                enabled << a->text();
+            }
+        }
+        for (QAction* a : w.PopupMenu()->actions().at(4)->menu()->actions()) {
+            if (a->isEnabled()) {
+                enabled << a->text();
+            }
+        }
+        w.PopupMenu()->actions().at(4)->menu()->actions().at(1)->trigger();
+        w.PopupMenu()->close();
+    });
+    const QPoint cell = KeyGridWidget::CanvasCellOrigin(3) + QPoint(10, 10);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, cell, w.Grid()->mapToGlobal(cell));
+    QApplication::sendEvent(w.Grid(), &request);
+    EXPECT_EQ(
+        Texts({"Insert key", "Double", "Quad", "Clear Key", "Clear All", "to Right", "to Down"}),
+        enabled);
+    EXPECT_EQ(3, w.Editor().CurrentKey());
+    EXPECT_EQ(SpanKind::Double, w.Editor().Document().spans[11].kind);
+}
+
+TEST_F(MainDialogTest, StepButtonsAndTheProgrammedKeysListReachTheEditor) {
+    MainDialog w;
+    auto* next = Child<QPushButton>(w, "nextButton");
+    auto* previous = Child<QPushButton>(w, "previousButton");
+    QTest::mouseClick(previous, Qt::LeftButton);
+    EXPECT_EQ(56, w.Editor().CurrentKey());
+    QTest::mouseClick(next, Qt::LeftButton);
+    QTest::mouseClick(next, Qt::LeftButton);
+    EXPECT_EQ(2, w.Editor().CurrentKey());
+
+    // Key 2 gets a code and a name; leaving it enters it in the list.
+    w.Editor().Document().keys[2].codes[0] = 28;
+    auto* name = Child<QLineEdit>(w, "keyName");
+    name->selectAll();
+    QTest::keyClicks(name, QStringLiteral("Alpha"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    auto* list = Child<QComboBox>(w, "programmedKeys");
+    ASSERT_EQ(1, list->count());
+    EXPECT_EQ(QStringLiteral("Alpha *"), list->itemText(0));
+    // Picking the entry selects the key that carries it.
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    EXPECT_EQ(2, w.Editor().CurrentKey());
+    EXPECT_EQ(QStringLiteral("Alpha"), name->text());
+    EXPECT_EQ(QStringLiteral("A"), Child<QLineEdit>(w, "code1000")->text());
 }
 
 TEST(AboutDialog, ShowsTheBuildVersionOrTheVersionError) {
