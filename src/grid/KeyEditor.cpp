@@ -14,16 +14,10 @@ bool IsKey(int slot) {
     return slot >= 1 && slot <= kMaxKeys;
 }
 
-// Cuts a typed name to the panel's limit without splitting a UTF-8 sequence.
+// Names are single-byte text (as in the layout files), so the limit is a
+// plain byte count.
 std::string CutName(const std::string& text) {
-    if (text.size() <= kMaxPanelNameBytes) {
-        return text;
-    }
-    std::size_t end = kMaxPanelNameBytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return text.substr(0, end);
+    return text.substr(0, kMaxPanelNameBytes);
 }
 
 std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes) {
@@ -550,6 +544,9 @@ void KeyEditor::CopyKeyContent(int source, int target) {
 }
 
 void KeyEditor::PropagateToSpan(int slot) {
+    if (!IsKey(slot)) {
+        return; // the scratch record belongs to no cell
+    }
     const KeySpan span = Span(slot);
     if (span.kind == SpanKind::Empty) {
         Span(slot).kind = SpanKind::Single;
@@ -740,11 +737,9 @@ void KeyEditor::EditKeyCodes() {
             key.codes = result.codes;
             panel_.codeTexts = names;
             PushPanel(true);
-            if (Span(s).kind == SpanKind::Empty) {
-                Span(s).kind = SpanKind::Single;
-            } else {
-                PropagateToSpan(s);
-            }
+            // An empty cell becomes a single key; a joined one passes the
+            // codes on to its other cells.
+            PropagateToSpan(s);
             StoreInCatalog();
             SelectCatalogEntryByName();
         } else if (Span(s).kind != SpanKind::Empty) {

@@ -68,14 +68,16 @@ TEST(KeyPanelName, KeysWithoutCodesNeverEnterTheCatalogue) {
     EXPECT_EQ(f.key(6).name.str(), "Blank");
 }
 
-TEST(KeyPanelName, NamesAreCutTo99BytesWithoutSplittingACharacter) {
+TEST(KeyPanelName, NamesAreCutTo99Bytes) {
     EditorFixture f;
     f.Click(6);
+    f.Capture({0x1C});
+    Type(f, std::string(98, 'a') + "\xA9\xE9tail");
+    EXPECT_EQ(f.key(6).name.str(), std::string(98, 'a') + "\xA9");
+    EXPECT_EQ(f.view.listRows[0], std::string(98, 'a') + "\xA9 *");
     Type(f, std::string(150, 'n'));
     EXPECT_EQ(f.key(6).name.size(), kMaxPanelNameBytes);
-    // 98 single bytes and a two-byte character: the character does not fit.
-    Type(f, std::string(98, 'a') + "\xC3\xA9" + "tail");
-    EXPECT_EQ(f.key(6).name.str(), std::string(98, 'a'));
+    EXPECT_EQ(f.doc().catalogCount, 1); // the same entry, renamed
 }
 
 TEST(KeyPanelName, LoadingALongNameFromAFileDoesNotDirtyTheLayout) {
@@ -155,6 +157,19 @@ TEST(KeyPanelPick, WithNoKeySelectedThePanelEditsOnlyTheScratchRecord) {
         EXPECT_EQ(f.key(k).mode(), 2) << k;
     }
     EXPECT_EQ(f.key(57).mode(), 0);
+}
+
+TEST(KeyPanelPick, EditingCodesWithNoKeySelectedUpdatesThePickedEntryOnly) {
+    EditorFixture f;
+    f.Program(3, {7}, "Lost");
+    f.doc().RebuildCatalog();
+    f.Program(3, {7}, "Other");
+    f.editor.OnCatalogPick(0);
+    f.Capture({0x1C, 0x2C});
+    EXPECT_EQ(f.span(0).kind, SpanKind::Empty);
+    EXPECT_EQ(f.doc().keyCatalog[0].codes[1], 0x2C);
+    EXPECT_EQ(f.key(3).codes[1], 0);
+    EXPECT_FALSE(AnyCellMarked(f.view));
 }
 
 // --- flags and modes -----------------------------------------------------------
