@@ -11,6 +11,7 @@ namespace vorlan {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::size_t kMaxReadBytes = 16u * 1024u * 1024u;
 
 // ---- writing ----
 
@@ -28,6 +29,13 @@ void AppendHeader(std::string& out, std::initializer_list<std::int32_t> fields) 
         AppendNumber(out, field);
     }
     out += kLineEnd;
+}
+
+// A line end inside a name would split its key line and shift every field
+// after it; the reader ends a name at a CR anyway, so write only that part.
+void AppendName(std::string& out, const KeyName& name) {
+    const std::string_view text = name;
+    out += text.substr(0, text.find_first_of("\r\n"));
 }
 
 int SevenThreeCodes(int keyCount) {
@@ -50,7 +58,7 @@ void AppendSevenThreeKeyLine(std::string& out, int number, const KeyRecord& key,
     out += "; ";
     AppendNumber(out, key.FileFlags());
     out += ';';
-    out += key.name.str();
+    AppendName(out, key.name);
     out += kLineEnd;
 }
 
@@ -63,7 +71,7 @@ void AppendSixteenKeyLine(std::string& out, int number, const KeyRecord& key) {
     out += ';';
     AppendNumber(out, key.groupNumber);
     out += ';';
-    out += key.name.str();
+    AppendName(out, key.name);
     out += kLineEnd;
 }
 
@@ -250,7 +258,9 @@ bool ReadWhole(const std::string& path, std::string& out) {
     std::string bytes;
     char buffer[8192];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    // A layout is a few kilobytes; the cap keeps a device or an endless file
+    // from freezing the program. The key lines that matter come first.
+    while (bytes.size() < kMaxReadBytes && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
         bytes.append(buffer, got);
     }
     const bool failed = std::ferror(file) != 0; // e.g. the path is a folder

@@ -182,6 +182,20 @@ TEST(FormatLayout, SingleRightRenumbersTheRightHalf) {
               SixteenKeyLine(57, "0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0", "0;0;KEY57"));
 }
 
+TEST(FormatLayout, NamesAreWrittenUpToALineEnd) {
+    LayoutDocument doc;
+    doc.keys[1].name = "a;b";
+    doc.keys[2].name = "x\r\n3; 9";
+    doc.keys[3].name = "y\nz";
+    const std::vector<std::string> lines =
+        Lines(FormatLayout(doc, KeyboardVariant::SevenThreeScan));
+    ASSERT_EQ(lines.size(), 113u);
+    EXPECT_EQ(lines[1], "1; 0, 0, 0, 0, 0, 0, 0; 2;a;b");
+    EXPECT_EQ(lines[2], "2; 0, 0, 0, 0, 0, 0, 0; 2;x");
+    EXPECT_EQ(lines[3], "3; 0, 0, 0, 0, 0, 0, 0; 2;y");
+    EXPECT_EQ(Parsed(FormatLayout(doc, KeyboardVariant::SevenThreeScan)).keys[1].name, "a");
+}
+
 TEST(FormatLayout, LongestKeyLineFitsTheLineLimit) {
     LayoutDocument doc;
     doc.keys[112].codes.fill(255);
@@ -672,6 +686,17 @@ TEST_F(RoundTripTest, ReadFailureLeavesTheDocument) {
         EXPECT_EQ(doc.settings.keyCount, 112);
         EXPECT_EQ(screen.calls, std::vector<std::string>{"error Cannot open file!"});
     }
+}
+
+TEST_F(RoundTripTest, ReadsOnlyTheHeadOfAnEndlessFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "no endless device file";
+#else
+    LayoutDocument doc;
+    doc.filePath = "/dev/zero";
+    EXPECT_TRUE(ReadLayout(doc));
+    EXPECT_EQ(doc.settings.keyCount, 56);
+#endif
 }
 
 TEST_F(RoundTripTest, GroupKeyErrorKeepsTheKeysForTheNextSave) {
