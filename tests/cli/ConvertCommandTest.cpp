@@ -37,12 +37,23 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     RunResult Run(const std::vector<std::string>& args) {
-        std::string command = "\"" + std::string(VORLAN_VORLANCTL) + "\" convert";
+        std::string program = VORLAN_VORLANCTL;
+#ifdef _WIN32
+        // Under Wine the build's paths are Unix paths, which cmd.exe cannot start.
+        if (program.starts_with("/")) {
+            program = "Z:" + program;
+        }
+#endif
+        std::string command = "\"" + program + "\" convert";
         for (const std::string& arg : args) {
             command += " \"" + arg + "\"";
         }
         const fs::path errFile = dir / "stderr.txt";
         command += " >\"" + (dir / "stdout.txt").string() + "\" 2>\"" + errFile.string() + "\"";
+#ifdef _WIN32
+        // cmd.exe drops the first and the last quote of the whole line.
+        command = "\"" + command + "\"";
+#endif
         RunResult result;
         const int raw = std::system(command.c_str());
 #ifdef _WIN32
