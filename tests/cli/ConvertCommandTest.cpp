@@ -62,6 +62,8 @@ protected:
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
         result.err = ReadFile(errFile);
+        // Windows writes text-mode line ends to standard error.
+        std::erase(result.err, '\r');
         return result;
     }
 
