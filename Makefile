@@ -29,6 +29,14 @@ test-asan: deps build-asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
 
+# Fuzzing: clang libFuzzer targets under address and undefined-behaviour
+# sanitizers, each run for FUZZ_SECONDS (scripts/fuzz); FUZZ_TARGETS picks some.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
+fuzz:
+	@scripts/install-deps --fuzz
+	JOBS=$(JOBS) VORLAN_WERROR=$(WERROR) scripts/fuzz --seconds $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 # Windows: MinGW-w64 cross build of the core, vorlanctl and the core tests,
 # run under Wine (scripts/test-windows).
 test-windows:

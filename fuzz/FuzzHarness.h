@@ -1,0 +1,19 @@
+// The bodies of the fuzz targets, kept apart from libFuzzer's entry point so
+// the regression inputs also run inside the ordinary test suite. Each returns
+// an empty text when the input passed every check, otherwise what failed.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vorlan::hardening {
+
+// The editor's reader: ParseLayout, RebuildAfterLoad, RebuildCatalog, then the
+// invariants of a loaded layout and the round trip through all four variants.
+std::string RunLayoutReader(const std::uint8_t* data, std::size_t size);
+
+// The capture logic driven by a stream of key presses and button presses.
+std::string RunCapture(const std::uint8_t* data, std::size_t size);
+
+} // namespace vorlan::hardening
