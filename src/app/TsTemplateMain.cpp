@@ -2,8 +2,7 @@
 // Linguist message per text, in the context the program looks texts up in.
 // A translator fills it in and compiles it with lrelease to "local.qm",
 // which the program loads from its own folder at start.
-//   vorlan_ts_template OUT.ts       write the template
-//   vorlan_ts_template --check TS   fail when TS differs from the template
+//   vorlan_ts_template OUT.ts
 #include "common/StringTable.h"
 #include "common/ui/UiText.h"
 
@@ -72,19 +71,8 @@ std::string Template() {
 
 int main(int argc, char** argv) {
     const std::string text = Template();
-    if (argc == 3 && std::string(argv[1]) == "--check") {
-        std::ifstream in(argv[2], std::ios::binary);
-        std::ostringstream current;
-        current << in.rdbuf();
-        if (current.str() != text) {
-            std::fprintf(stderr, "%s is out of date: rebuild it with the ts-template target\n",
-                         argv[2]);
-            return 1;
-        }
-        return 0;
-    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: vorlan_ts_template OUT.ts | --check TS\n");
+        std::fprintf(stderr, "usage: vorlan_ts_template OUT.ts\n");
         return 2;
     }
     std::ofstream out(argv[1], std::ios::binary);
