@@ -199,8 +199,7 @@ public:
     void SetTitle(const std::string& shownPath) override {
         const QString shown =
             shownPath.empty() ? UiText(StringId::TitleUntitled) : FromPath(shownPath);
-        QString title = UiText(StringId::TitleWithFile);
-        w.setWindowTitle(title.replace(QStringLiteral("%s"), shown));
+        w.setWindowTitle(FillPlaceholders(UiText(StringId::TitleWithFile), {shown}));
     }
 
     void ShowError(const UiMessage& message) override {

@@ -310,7 +310,8 @@ TEST_F(MainDialogTest, SaveAsOffersTheTypeListAndReopensTheWrittenFile) {
     MainDialog w;
     w.Editor().Document().keys[1].codes[0] = 28;
     w.Editor().Document().MakeSlotSingle(1);
-    savePath = dir.filePath(QStringLiteral("layout.txt"));
+    // A name beyond ASCII survives the way through the core and back.
+    savePath = dir.filePath(QString::fromUtf8("L\xC3\xA4yout & keys.txt"));
     saveType = 2;
     Child<QAction>(w, "actionSaveAs")->trigger();
     ASSERT_EQ(1u, saveRequests.size());
@@ -321,6 +322,9 @@ TEST_F(MainDialogTest, SaveAsOffersTheTypeListAndReopensTheWrittenFile) {
     EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(savePath),
               w.windowTitle());
     EXPECT_EQ(QStringLiteral("KEY1 *"), Child<QComboBox>(w, "programmedKeys")->itemText(0));
+    const QStringList menu = MenuTexts(w.FileMenu());
+    EXPECT_EQ(QString(savePath).replace(QLatin1Char('&'), QStringLiteral("&&")),
+              menu.at(menu.size() - 3));
 
     // A 112-key layout is offered all four types.
     w.Editor().Document().settings.keyCount = 112;

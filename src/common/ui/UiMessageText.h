@@ -6,9 +6,13 @@
 #include "layout/UiMessage.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace vorlan {
 
 QString UiMessageText(const UiMessage& message);
+
+// Fills "%s", "%d" and "%1".."%9" of text with values, in order of appearance.
+QString FillPlaceholders(const QString& text, const QStringList& values);
 
 } // namespace vorlan
