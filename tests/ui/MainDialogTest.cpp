@@ -433,6 +433,29 @@ TEST_F(MainDialogTest, StepButtonsAndTheProgrammedKeysListReachTheEditor) {
     EXPECT_EQ(QStringLiteral("A"), Child<QLineEdit>(w, "code1000")->text());
 }
 
+TEST_F(MainDialogTest, SettingsDialogHookChangesTheGridAndTheStatusBar) {
+    MainDialog w;
+    std::optional<KeyboardSettingsValues> seen;
+    w.Hooks().runSettingsDialog = [&](QWidget* parent, const KeyboardSettingsValues& values) {
+        EXPECT_EQ(&w, parent);
+        seen = values;
+        KeyboardSettingsValues chosen = values;
+        chosen.keyboardType = 1;
+        chosen.keyBeep = 1;
+        return std::optional<KeyboardSettingsValues>(chosen);
+    };
+    Child<QAction>(w, "actionSettings")->trigger();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(0, seen->keyboardType);
+    EXPECT_EQ(QStringLiteral("Keyboard type: Vorlan D"), w.StatusPaneText(0));
+    EXPECT_EQ(QStringLiteral("Keys beep: On"), w.StatusPaneText(2));
+    EXPECT_EQ(0x103D76u, CanvasAt(w, 57, 17, 17)); // block 1 is in use now
+    // Without a dialog plugged in, the command is a cancelled dialog.
+    w.Hooks().runSettingsDialog = nullptr;
+    Child<QAction>(w, "actionSettings")->trigger();
+    EXPECT_EQ(QStringLiteral("Keyboard type: Vorlan D"), w.StatusPaneText(0));
+}
+
 TEST(AboutDialog, ShowsTheBuildVersionOrTheVersionError) {
     AboutDialog withVersion(QStringLiteral("1.2.3"));
     EXPECT_EQ(QStringLiteral("1.2.3"), withVersion.VersionText());
