@@ -1,0 +1,190 @@
+#include "scancodes/ui/CaptureScanCodesDialog.h"
+
+#include "common/ui/UiText.h"
+#include "scancodes/ScanCodeTables.h"
+#include "scancodes/ui/EditScanCodesDialog.h"
+#include "scancodes/ui/KeystrokeCaptureEdit.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vorlan {
+
+namespace {
+
+constexpr int kSlotsPerColumn = 8;
+
+QLineEdit* MakeDisplayField(QWidget* parent, const QString& name, int characters) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setFixedWidth(
+        field->fontMetrics().horizontalAdvance(QString(characters, QLatin1Char('M'))));
+    return field;
+}
+
+} // namespace
+
+CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setWindowTitle(UiText(StringId::CaptureDialogCaption));
+    setModal(true);
+
+    captureEdit_ = new KeystrokeCaptureEdit(capture_, this);
+    connect(captureEdit_, &KeystrokeCaptureEdit::slotsChanged, this,
+            &CaptureScanCodesDialog::ShowFields);
+
+    auto* group = new QGroupBox(UiText(StringId::ScanCodesGroup), this);
+    auto* grid = new QGridLayout(group);
+    for (int k = 0; k < kSlotCount; ++k) {
+        const int row = k % kSlotsPerColumn;
+        const int column = (k / kSlotsPerColumn) * 3;
+        grid->addWidget(new QLabel(QStringLiteral("%1.").arg(k + 1), group), row, column,
+                        Qt::AlignRight);
+        codeFields_[k] = MakeDisplayField(group, QStringLiteral("code%1").arg(k + 1), 3);
+        nameFields_[k] = MakeDisplayField(group, QStringLiteral("name%1").arg(k + 1), 9);
+        grid->addWidget(codeFields_[k], row, column + 1);
+        grid->addWidget(nameFields_[k], row, column + 2);
+        // Should a field get the focus anyway (a click), it goes straight back.
+        codeFields_[k]->installEventFilter(this);
+        nameFields_[k]->installEventFilter(this);
+    }
+
+    const auto makeButton = [this](StringId text, const char* name) {
+        auto* button = new QPushButton(UiText(text), this);
+        button->setObjectName(QLatin1String(name));
+        button->setAutoDefault(false);
+        return button;
+    };
+    QPushButton* ok = makeButton(StringId::CaptureOkButton, "okButton");
+    QPushButton* clearLast = makeButton(StringId::CaptureClearLastButton, "clearLastButton");
+    QPushButton* clearAll = makeButton(StringId::CaptureClearAllButton, "clearAllButton");
+    QPushButton* edit = makeButton(StringId::CaptureEditButton, "editButton");
+    QPushButton* cancel = makeButton(StringId::CaptureCancelButton, "cancelButton");
+    connect(ok, &QPushButton::clicked, this, [this] { QDialog::accept(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
+    connect(clearLast, &QPushButton::clicked, this, &CaptureScanCodesDialog::ClearLast);
+    connect(clearAll, &QPushButton::clicked, this, &CaptureScanCodesDialog::ClearAll);
+    connect(edit, &QPushButton::clicked, this, &CaptureScanCodesDialog::EditCodes);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {ok, clearLast, clearAll, edit, cancel}) {
+        buttons->addWidget(button);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(captureEdit_);
+    layout->addWidget(group);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setFocusProxy(captureEdit_);
+    ShowFields();
+}
+
+void CaptureScanCodesDialog::Load(const SlotCodes& codes) {
+    SlotNames names;
+    for (int k = 0; k < kSlotCount; ++k) {
+        names[k] = NameOfCode(codes[k], k == 0 ? 0 : codes[k - 1]);
+    }
+    capture_.Open(codes, names);
+    ShowFields();
+}
+
+CaptureResult CaptureScanCodesDialog::Run(const SlotCodes& codes) {
+    Load(codes);
+    CaptureResult result;
+    result.accepted = exec() == QDialog::Accepted;
+    if (result.accepted) {
+        result.codes = capture_.slotCodes();
+        result.names = capture_.slotNames();
+    }
+    return result;
+}
+
+void CaptureScanCodesDialog::ShowFields() {
+    for (int k = 0; k < kSlotCount; ++k) {
+        codeFields_[k]->setText(QString::number(capture_.slotCodes()[k]));
+        nameFields_[k]->setText(QString::fromStdString(capture_.slotNames()[k]));
+    }
+}
+
+void CaptureScanCodesDialog::FocusCapture() {
+    captureEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void CaptureScanCodesDialog::ClearLast() {
+    capture_.ClearLast();
+    ShowFields();
+    FocusCapture();
+}
+
+void CaptureScanCodesDialog::ClearAll() {
+    capture_.ClearAll();
+    ShowFields();
+    FocusCapture();
+}
+
+void CaptureScanCodesDialog::EditCodes() {
+    // The editor needs the keyboard for its fields while it is open.
+    GrabKeys(false);
+    EditScanCodesDialog editor(this);
+    editor.setFieldCodes(capture_.slotCodes());
+    if (editor.exec() == QDialog::Accepted) {
+        capture_.TakeEditedCodes(editor.fieldCodes());
+        ShowFields();
+    }
+    GrabKeys(isVisible());
+    FocusCapture();
+}
+
+void CaptureScanCodesDialog::GrabKeys(bool grab) {
+    // Window managers take Alt+F4 and similar keys before the program sees
+    // them; holding the keyboard while capturing lets them be captured too.
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        return; // nothing to take the keys from, and the plugin says so on each try
+    }
+    if (grab && !keysGrabbed_) {
+        captureEdit_->grabKeyboard();
+    } else if (!grab && keysGrabbed_) {
+        captureEdit_->releaseKeyboard();
+    }
+    keysGrabbed_ = grab;
+}
+
+void CaptureScanCodesDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FocusCapture();
+    GrabKeys(true);
+}
+
+void CaptureScanCodesDialog::hideEvent(QHideEvent* event) {
+    GrabKeys(false);
+    QDialog::hideEvent(event);
+}
+
+void CaptureScanCodesDialog::paintEvent(QPaintEvent* event) {
+    // A translation loaded while the dialog exists still shows in its caption.
+    const QString caption = UiText(StringId::CaptureDialogCaption);
+    if (windowTitle() != caption) {
+        setWindowTitle(caption);
+    }
+    QDialog::paintEvent(event);
+}
+
+bool CaptureScanCodesDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        FocusCapture();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace vorlan

@@ -1,0 +1,69 @@
+// "Insert scan-codes by pressing key": the modal dialog in which the codes of
+// one key are captured from key presses or edited as numbers. The main window
+// creates it once and runs it for each key edit.
+#pragma once
+
+#include "scancodes/ScanCodeCapture.h"
+
+#include <QDialog>
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vorlan {
+
+class KeystrokeCaptureEdit;
+
+struct CaptureResult {
+    bool accepted = false;
+    SlotCodes codes{};
+    SlotNames names{};
+};
+
+class CaptureScanCodesDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CaptureScanCodesDialog(QWidget* parent);
+
+    // Opens the dialog modally with a key's codes; on OK the result holds the
+    // 16 codes (and their names), on Cancel only accepted = false.
+    CaptureResult Run(const SlotCodes& codes);
+
+    // The parts of Run, for callers that show the dialog themselves: loads the
+    // codes with the names the key panel shows for them, capture from slot 1.
+    void Load(const SlotCodes& codes);
+    const ScanCodeCapture& capture() const { return capture_; }
+
+    KeystrokeCaptureEdit* captureEdit() const { return captureEdit_; }
+    QLineEdit* codeField(int index) const { return codeFields_[index]; }
+    QLineEdit* nameField(int index) const { return nameFields_[index]; }
+
+    // Enter, Escape and the close request never close it: only the buttons
+    // "OK" and "Cancel" do.
+    void accept() override {}
+    void reject() override {}
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ClearLast();
+    void ClearAll();
+    void EditCodes();
+    void ShowFields();
+    void FocusCapture();
+    void GrabKeys(bool grab);
+
+    ScanCodeCapture capture_;
+    KeystrokeCaptureEdit* captureEdit_ = nullptr;
+    std::array<QLineEdit*, kSlotCount> codeFields_{};
+    std::array<QLineEdit*, kSlotCount> nameFields_{};
+    bool keysGrabbed_ = false;
+};
+
+} // namespace vorlan

@@ -1,0 +1,32 @@
+// Turns a platform key press into what the capture needs: Pause / Num Lock /
+// other, the set-1 scan code and the 0xE0 flag, as a PC keyboard reports them.
+#pragma once
+
+#include "scancodes/ScanCodeCapture.h"
+
+#include <Qt>
+#include <cstdint>
+#include <optional>
+
+class QKeyEvent;
+
+namespace vorlan {
+
+// X11 and Wayland: the native scan code is the Linux input-event code + 8.
+// `altHeld` turns Print into Sys_Req, as the keyboard itself does.
+std::optional<KeyDownEvent> KeyDownFromLinuxKeyCode(std::uint32_t inputEventCode, bool altHeld);
+
+// Windows: the native scan code holds the set-1 code with 0x100 as the
+// extended flag; the virtual key tells Pause and Num Lock apart.
+std::optional<KeyDownEvent> KeyDownFromWindowsScanCode(std::uint32_t nativeScanCode,
+                                                       std::uint32_t virtualKey);
+
+// Elsewhere, or when no native code came with the event: the Qt key, read as
+// the key of a US layout (left-hand modifiers, keypad keys by their modifier).
+std::optional<KeyDownEvent> KeyDownFromQtKey(int key, Qt::KeyboardModifiers modifiers);
+
+// Picks the mapping of the platform the program runs on. Empty for keys that
+// have no set-1 code.
+std::optional<KeyDownEvent> KeyDownFromEvent(const QKeyEvent& event);
+
+} // namespace vorlan
