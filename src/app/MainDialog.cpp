@@ -10,6 +10,8 @@
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 #include "layout/ui/SettingsProfileStore.h"
+#include "scancodes/ui/CaptureScanCodesDialog.h"
+#include "scancodes/ui/KeyCaptureRunner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -299,7 +301,14 @@ MainDialog::~MainDialog() {
 }
 
 // The dialogs of other subsystems are plugged in here.
-void MainDialog::InstallDialogs() {}
+void MainDialog::InstallDialogs() {
+    // The capture dialog is created once with the window and lives as long as it.
+    auto* capture = new CaptureScanCodesDialog(this);
+    hooks->runCaptureDialog = [capture](QWidget*, const KeyCodes& codes,
+                                        const std::array<std::string, kCodesPerKey>& names) {
+        return RunCaptureDialogForKey(*capture, codes, names);
+    };
+}
 
 void MainDialog::ConnectControls() {
     KeyEditor* e = editor.get();

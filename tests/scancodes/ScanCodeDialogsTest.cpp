@@ -219,7 +219,7 @@ TEST(CaptureDialogRun, OkReturnsTheCodesAndCancelNothing) {
         Press(&dialog, kC);
         dialog.findChild<QPushButton*>(QStringLiteral("okButton"))->click();
     });
-    const CaptureResult ok = dialog.Run(Codes({0x14, 0x21}));
+    const CaptureDialogResult ok = dialog.Run(Codes({0x14, 0x21}), {"Ctrl_left", "C"});
     EXPECT_TRUE(ok.accepted);
     EXPECT_EQ(ok.codes, Codes({0x21, 0x21}));
     EXPECT_EQ(ok.names[0], "C");
@@ -230,7 +230,7 @@ TEST(CaptureDialogRun, OkReturnsTheCodesAndCancelNothing) {
         EXPECT_TRUE(dialog.isVisible());
         dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
     });
-    const CaptureResult cancelled = dialog.Run(Codes({0x14}));
+    const CaptureDialogResult cancelled = dialog.Run(Codes({0x14}), {"Ctrl_left"});
     EXPECT_FALSE(cancelled.accepted);
 }
 

@@ -89,18 +89,22 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
     ShowFields();
 }
 
+void CaptureScanCodesDialog::Load(const SlotCodes& codes, const SlotNames& names) {
+    capture_.Open(codes, names);
+    ShowFields();
+}
+
 void CaptureScanCodesDialog::Load(const SlotCodes& codes) {
     SlotNames names;
     for (int k = 0; k < kSlotCount; ++k) {
         names[k] = NameOfCode(codes[k], k == 0 ? 0 : codes[k - 1]);
     }
-    capture_.Open(codes, names);
-    ShowFields();
+    Load(codes, names);
 }
 
-CaptureResult CaptureScanCodesDialog::Run(const SlotCodes& codes) {
-    Load(codes);
-    CaptureResult result;
+CaptureDialogResult CaptureScanCodesDialog::Run(const SlotCodes& codes, const SlotNames& names) {
+    Load(codes, names);
+    CaptureDialogResult result;
     result.accepted = exec() == QDialog::Accepted;
     if (result.accepted) {
         result.codes = capture_.slotCodes();

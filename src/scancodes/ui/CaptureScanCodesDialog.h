@@ -15,7 +15,7 @@ namespace vorlan {
 
 class KeystrokeCaptureEdit;
 
-struct CaptureResult {
+struct CaptureDialogResult {
     bool accepted = false;
     SlotCodes codes{};
     SlotNames names{};
@@ -27,12 +27,15 @@ class CaptureScanCodesDialog : public QDialog {
 public:
     explicit CaptureScanCodesDialog(QWidget* parent);
 
-    // Opens the dialog modally with a key's codes; on OK the result holds the
-    // 16 codes (and their names), on Cancel only accepted = false.
-    CaptureResult Run(const SlotCodes& codes);
+    // Opens the dialog modally with a key's codes and the texts shown for
+    // them; on OK the result holds the 16 codes and their names, on Cancel
+    // only accepted = false.
+    CaptureDialogResult Run(const SlotCodes& codes, const SlotNames& names);
 
-    // The parts of Run, for callers that show the dialog themselves: loads the
-    // codes with the names the key panel shows for them, capture from slot 1.
+    // The first part of Run, for callers that show the dialog themselves:
+    // loads the codes and names; capture starts again at slot 1. Without
+    // names, each code is named as the key panel names it.
+    void Load(const SlotCodes& codes, const SlotNames& names);
     void Load(const SlotCodes& codes);
     const ScanCodeCapture& capture() const { return capture_; }
 

@@ -1,0 +1,14 @@
+// Runs the capture dialog for the key editor's key edit, converting between
+// the key's codes and the dialog's slots.
+#pragma once
+
+#include "grid/EditorView.h"
+
+namespace vorlan {
+
+class CaptureScanCodesDialog;
+
+CaptureResult RunCaptureDialogForKey(CaptureScanCodesDialog& dialog, const KeyCodes& codes,
+                                     const std::array<std::string, kCodesPerKey>& names);
+
+} // namespace vorlan
