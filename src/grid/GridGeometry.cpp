@@ -54,11 +54,13 @@ bool HasLowerNeighbour(int slot) {
     return IsSlot(slot) && RowOf(slot) < kGridRows - 1;
 }
 
-// With nothing selected the arrows and steps start from the first slot
-// (Left and "<<" from the last), so no input can leave the slot range.
+// With nothing selected (slot 0) Right, Down and ">>" apply their usual rule
+// to 0, which lands on a valid slot (Right: 1, or 49 on the double keyboard,
+// as 0 counts as a row end). Left and "<<" would give -1, so they start from
+// the last slot instead; Up does not move.
 int NextSlot(int slot, int keyCount) {
     const int n = UsableSlots(keyCount);
-    if (slot < 1 || slot >= n) {
+    if (slot < 0 || slot >= n) {
         return 1;
     }
     if (n == kGridBlockSlots || slot % kGridBlockColumns != 0) {

@@ -65,7 +65,7 @@ TEST(GridGeometry, Navigation) {
         {"right", NextSlot, 56, 56, 1},      {"right", NextSlot, 8, 112, 57},
         {"right", NextSlot, 56, 112, 105},   {"right", NextSlot, 64, 112, 9},
         {"right", NextSlot, 104, 112, 49},   {"right", NextSlot, 112, 112, 1},
-        {"right", NextSlot, 0, 56, 1},       {"right", NextSlot, 0, 112, 1},
+        {"right", NextSlot, 0, 56, 1},       {"right", NextSlot, 0, 112, 49},
         {"left", PreviousSlot, 2, 56, 1},    {"left", PreviousSlot, 1, 56, 56},
         {"left", PreviousSlot, 1, 112, 112}, {"left", PreviousSlot, 57, 112, 8},
         {"left", PreviousSlot, 9, 112, 64},  {"left", PreviousSlot, 105, 112, 56},

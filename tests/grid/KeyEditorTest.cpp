@@ -105,7 +105,7 @@ TEST(KeyEditorNavigation, FromNoSelectionEveryInputGivesASlotOrNoMove) {
         int expected; // 0: stays unselected
     };
     const Case cases[] = {
-        {&KeyEditor::OnArrowRight, 56, 1},        {&KeyEditor::OnArrowRight, 112, 1},
+        {&KeyEditor::OnArrowRight, 56, 1},        {&KeyEditor::OnArrowRight, 112, 49},
         {&KeyEditor::OnArrowLeft, 56, 56},        {&KeyEditor::OnArrowLeft, 112, 112},
         {&KeyEditor::OnArrowUp, 56, 0},           {&KeyEditor::OnArrowDown, 56, 8},
         {&KeyEditor::OnNextButton, 112, 1},       {&KeyEditor::OnPreviousButton, 56, 56},
