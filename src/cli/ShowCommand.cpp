@@ -1,14 +1,277 @@
+// vorlanctl show: opens a layout file as the editor does and prints what it
+// holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
+#include "layout/LayoutFile.h"
+#include "scancodes/ScanCodeTables.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <iostream>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace vorlan::cli {
 
-const std::string_view kShowUsage = "  vorlanctl show ...       (not built yet)\n";
+const std::string_view kShowUsage =
+    "  vorlanctl show LAYOUT [--json]\n"
+    "                          read the layout file LAYOUT as the editor opens it and print\n"
+    "                          its settings, RFID options, keys and programmed-keys list;\n"
+    "                          --json prints one JSON object instead of tables\n";
 
-int RunShow(Args) {
-    std::cerr << "vorlanctl: 'show' is not built yet\n";
+namespace {
+
+using nlohmann::json;
+
+class StderrObserver : public LayoutObserver {
+public:
+    void ShowError(StringId text) override {
+        std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
+    }
+};
+
+int UsageError(std::string_view problem) {
+    std::cerr << "vorlanctl show: " << problem << "\nUsage:\n" << kShowUsage;
     return 2;
+}
+
+// Names are bytes in the file; reading them as Latin-1 keeps every byte.
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string_view KindName(SpanKind kind) {
+    switch (kind) {
+    case SpanKind::Single:
+        return "Single";
+    case SpanKind::Double:
+        return "Double";
+    case SpanKind::Quad:
+        return "Quad";
+    case SpanKind::Empty:
+        break;
+    }
+    return "Empty";
+}
+
+std::vector<int> Partners(const KeySpan& span) {
+    const int count = span.kind == SpanKind::Double ? 1 : span.kind == SpanKind::Quad ? 3 : 0;
+    return std::vector<int>(span.partners.begin(), span.partners.begin() + count);
+}
+
+std::string_view VariantName(KeyboardVariant variant) {
+    switch (variant) {
+    case KeyboardVariant::SevenThreeScan:
+        return "7/3scan";
+    case KeyboardVariant::SixteenScan:
+        return "16scan";
+    case KeyboardVariant::SingleLeft:
+        return "single 16scan left side";
+    case KeyboardVariant::SingleRight:
+        return "single 16scan right side";
+    }
+    return "?";
+}
+
+// Each code is named after the code before it, as the key panel names it.
+std::vector<std::string> CodeNames(const KeyCodes& codes) {
+    std::vector<std::string> names;
+    std::uint32_t previous = 0;
+    for (const std::int32_t code : codes) {
+        const auto c = static_cast<std::uint32_t>(code);
+        names.push_back(NameOfCode(c, previous));
+        previous = c;
+    }
+    return names;
+}
+
+json KeyJson(const LayoutDocument& doc, int k) {
+    const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
+    const KeySpan& span = doc.spans[static_cast<std::size_t>(k)];
+    return {
+        {"number", k},
+        {"kind", KindName(span.kind)},
+        {"partners", Partners(span)},
+        {"groupNumber", key.groupNumber},
+        {"groupKey", key.groupKey()},
+        {"singleKey", key.singleKey()},
+        {"mode", key.mode()},
+        {"name", Latin1ToUtf8(key.name.str())},
+        {"codes", key.codes},
+        {"codeNames", CodeNames(key.codes)},
+    };
+}
+
+json LayoutJson(const LayoutDocument& doc) {
+    const KeyboardSettings& s = doc.settings;
+    const RfidOptions& r = doc.rfid;
+    json keys = json::array();
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        keys.push_back(KeyJson(doc, k));
+    }
+    json catalog = json::array();
+    for (int p = 0; p < std::clamp(doc.catalogCount, 0, kMaxCatalogEntries); ++p) {
+        const KeyDefinition& entry =
+            doc.keyCatalog[static_cast<std::size_t>(doc.catalogOrder[static_cast<std::size_t>(p)])];
+        catalog.push_back({{"name", Latin1ToUtf8(entry.name.str())},
+                           {"codes", entry.codes},
+                           {"inLayout", entry.inLayout}});
+    }
+    return {
+        {"keyCount", s.keyCount},
+        {"variant", static_cast<int>(doc.variant)},
+        {"loadedVariant", static_cast<int>(doc.loadedVariant)},
+        {"settings",
+         {{"keysType", s.keysType},
+          {"keyBeep", s.keyBeep},
+          {"keyDelay", s.keyDelay},
+          {"typematicRate", s.typematicRate},
+          {"keysPause", s.keysPause}}},
+        {"rfid",
+         {{"digitsCount", r.digitsCount},
+          {"digitsTypeNum", r.digitsTypeNum},
+          {"prefix", r.prefix},
+          {"prefixExtended", r.prefixExtended},
+          {"suffix", r.suffix},
+          {"suffixExtended", r.suffixExtended}}},
+        {"keys", std::move(keys)},
+        {"catalog", std::move(catalog)},
+    };
+}
+
+// A key worth a row: anything that differs from the same key of a new layout.
+bool DiffersFromNew(const LayoutDocument& doc, const LayoutDocument& fresh, int k) {
+    const auto i = static_cast<std::size_t>(k);
+    const KeyRecord& key = doc.keys[i];
+    const KeyRecord& blank = fresh.keys[i];
+    return doc.spans[i].kind != SpanKind::Empty || key.codes != blank.codes ||
+           key.flags != blank.flags || key.name != blank.name ||
+           key.groupNumber != blank.groupNumber;
+}
+
+std::string CodesText(const KeyCodes& codes) {
+    const std::vector<std::string> names = CodeNames(codes);
+    std::size_t used = codes.size();
+    while (used > 0 && codes[used - 1] == 0) {
+        --used;
+    }
+    std::string text;
+    for (std::size_t i = 0; i < used; ++i) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += std::to_string(codes[i]);
+        if (!names[i].empty()) {
+            text += '=' + names[i];
+        }
+    }
+    return text;
+}
+
+void PrintTable(const LayoutDocument& doc, std::ostream& out) {
+    const KeyboardSettings& s = doc.settings;
+    const RfidOptions& r = doc.rfid;
+    out << "Keys: " << s.keyCount << "   variant: " << static_cast<int>(doc.variant) << " ("
+        << VariantName(doc.variant) << ")   loaded as: " << static_cast<int>(doc.loadedVariant)
+        << " (" << VariantName(doc.loadedVariant) << ")\n";
+    out << "Settings: keys type " << s.keysType
+        << (s.keysType == 0 ? " (make-break)" : " (typematic)") << ", key beep " << s.keyBeep
+        << ", key delay " << s.keyDelay << ", typematic rate " << s.typematicRate << ", keys pause "
+        << s.keysPause << '\n';
+    out << "RFID: " << static_cast<int>(r.digitsCount) << " digits"
+        << (r.digitsTypeNum ? " (numeric)" : "") << ", prefix " << static_cast<int>(r.prefix)
+        << (r.prefixExtended ? " (extended)" : "") << ", suffix " << static_cast<int>(r.suffix)
+        << (r.suffixExtended ? " (extended)" : "") << '\n';
+
+    LayoutDocument fresh;
+    fresh.settings.keyCount = s.keyCount;
+    fresh.ResetToNew();
+    out << "\nKey Kind   Partners  Group G S M Name / codes\n";
+    int shown = 0;
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        if (!DiffersFromNew(doc, fresh, k)) {
+            continue;
+        }
+        const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
+        std::string partners;
+        for (const int p : Partners(doc.spans[static_cast<std::size_t>(k)])) {
+            partners += (partners.empty() ? "" : ",") + std::to_string(p);
+        }
+        char row[64];
+        std::snprintf(row, sizeof row, "%3d %-6s %-9s %5d %d %d %d ", k,
+                      std::string(KindName(doc.spans[static_cast<std::size_t>(k)].kind)).c_str(),
+                      partners.c_str(), key.groupNumber, key.groupKey() ? 1 : 0,
+                      key.singleKey() ? 1 : 0, key.mode());
+        out << row << Latin1ToUtf8(key.name.str()) << '\n';
+        const std::string codes = CodesText(key.codes);
+        if (!codes.empty()) {
+            out << std::string(35, ' ') << codes << '\n';
+        }
+        ++shown;
+    }
+    if (shown == 0) {
+        out << "(every key as in a new layout)\n";
+    }
+
+    out << "\nProgrammed keys:\n";
+    for (const std::string& row : doc.CatalogRows()) {
+        out << "  " << Latin1ToUtf8(row) << '\n';
+    }
+}
+
+} // namespace
+
+int RunShow(Args args) {
+    std::optional<std::string_view> file;
+    bool asJson = false;
+    for (const char* a : args) {
+        const std::string_view arg = a;
+        if (arg == "--json") {
+            asJson = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << "Usage:\n" << kShowUsage;
+            return 0;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else if (file) {
+            return UsageError("takes one layout file");
+        } else {
+            file = arg;
+        }
+    }
+    if (!file) {
+        return UsageError("needs a layout file");
+    }
+
+    StderrObserver observer;
+    LayoutDocument doc;
+    doc.SetObserver(&observer);
+    doc.ResetToNew();
+    doc.filePath = std::string(*file);
+    if (!ReadLayout(doc)) {
+        return 1;
+    }
+    doc.RebuildAfterLoad();
+    if (asJson) {
+        // Names were made valid UTF-8 above, so nothing needs replacing; the
+        // replace mode only keeps dump from ever throwing.
+        std::cout << LayoutJson(doc).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+    } else {
+        PrintTable(doc, std::cout);
+    }
+    return std::cout.good() ? 0 : 1;
 }
 
 } // namespace vorlan::cli
