@@ -6,7 +6,11 @@ AppOptions ParseAppOptions(const QStringList& arguments, const QString& programP
     AppOptions options;
     options.programPath = programPath;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        options.ignoredArguments << arguments.at(i);
+        if (arguments.at(i) == QLatin1String(kReportFirstPaintOption)) {
+            options.reportFirstPaint = true;
+        } else {
+            options.ignoredArguments << arguments.at(i);
+        }
     }
     return options;
 }

@@ -1,5 +1,5 @@
-// The program's command line, parsed in one place. The window program has
-// no options of its own yet; unknown arguments are kept for the caller.
+// The program's command line, parsed in one place. Unknown arguments are kept
+// for the caller.
 #pragma once
 
 #include <QString>
@@ -7,9 +7,14 @@
 
 namespace vorlan {
 
+// Makes the program print when its main window was first painted, and quit;
+// the start-up benchmark measures the program with it.
+inline constexpr const char* kReportFirstPaintOption = "--report-first-paint";
+
 struct AppOptions {
-    QString programPath;          // full path of the running program file
-    QStringList ignoredArguments; // arguments no option claimed
+    QString programPath;           // full path of the running program file
+    bool reportFirstPaint = false; // kReportFirstPaintOption
+    QStringList ignoredArguments;  // arguments no option claimed
 };
 
 AppOptions ParseAppOptions(const QStringList& arguments, const QString& programPath);

@@ -1,6 +1,7 @@
 // The desktop program: one main window for the life of the program.
 #include "app/AppOptions.h"
 #include "app/AppShell.h"
+#include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
 
 #include <QApplication>
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
     vorlan::MainDialog window(options.programPath);
     if (const QScreen* screen = window.screen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());
+    }
+    if (options.reportFirstPaint) {
+        new vorlan::FirstPaintProbe(&window);
     }
     window.show();
     return app.exec();
