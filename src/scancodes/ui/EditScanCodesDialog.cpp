@@ -93,6 +93,11 @@ void EditScanCodesDialog::ShowFields() {
 }
 
 void EditScanCodesDialog::FocusField(int index) {
+    // The message box may leave no window active (no window manager to hand
+    // the focus back); the refused field must still take the next key.
+    if (isVisible() && !isActiveWindow()) {
+        activateWindow();
+    }
     fields_[index]->setFocus(Qt::OtherFocusReason);
     fields_[index]->selectAll();
 }
