@@ -3,7 +3,7 @@
 WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan test-windows fuzz clean
+.PHONY: all deps build run test test-asan test-windows fuzz bench clean
 
 all: build
 
@@ -42,6 +42,15 @@ fuzz:
 test-windows:
 	@scripts/install-deps --windows
 	JOBS=$(JOBS) scripts/test-windows $(if $(CI),--werror)
+
+# Benchmarks (bench/): release build, one table of figures against their floors.
+BENCH_TARGETS := vorlan vorlanctl vorlan_bench_files vorlan_bench_grid \
+	vorlan_bench_bare_window vorlan_bench_layouts
+bench:
+	@scripts/install-deps --bench
+	cmake --preset release -DVORLAN_WITH_BENCH=ON -DVORLAN_WERROR=$(WERROR) >/dev/null
+	cmake --build --preset release -j $(JOBS) --target $(BENCH_TARGETS)
+	bench/run-bench build-release
 
 clean:
 	rm -rf build build-asan build-release build-windows build-fuzz
