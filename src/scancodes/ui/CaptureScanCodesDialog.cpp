@@ -139,13 +139,17 @@ void CaptureScanCodesDialog::ClearAll() {
 void CaptureScanCodesDialog::EditCodes() {
     // The editor needs the keyboard for its fields while it is open.
     GrabKeys(false);
+    editorOpen_ = true;
     EditScanCodesDialog editor(this);
     editor.setFieldCodes(capture_.slotCodes());
     if (editor.exec() == QDialog::Accepted) {
         capture_.TakeEditedCodes(editor.fieldCodes());
         ShowFields();
     }
-    GrabKeys(isVisible());
+    editorOpen_ = false;
+    if (isActiveWindow()) {
+        GrabKeys(true);
+    }
     FocusCapture();
 }
 
@@ -167,7 +171,15 @@ void CaptureScanCodesDialog::GrabKeys(bool grab) {
 void CaptureScanCodesDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FocusCapture();
-    GrabKeys(true);
+}
+
+bool CaptureScanCodesDialog::event(QEvent* event) {
+    // A grab only holds once the window is on screen, so it is taken when the
+    // window becomes active: after opening and again after the editor closed.
+    if (event->type() == QEvent::WindowActivate && !editorOpen_) {
+        GrabKeys(true);
+    }
+    return QDialog::event(event);
 }
 
 void CaptureScanCodesDialog::hideEvent(QHideEvent* event) {

@@ -49,6 +49,7 @@ public:
     void reject() override {}
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -67,6 +68,7 @@ private:
     std::array<QLineEdit*, kSlotCount> codeFields_{};
     std::array<QLineEdit*, kSlotCount> nameFields_{};
     bool keysGrabbed_ = false;
+    bool editorOpen_ = false;
 };
 
 } // namespace vorlan
