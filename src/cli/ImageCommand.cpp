@@ -1,14 +1,103 @@
+// vorlanctl image: the device image of a layout file, without a keyboard.
 #include "cli/Commands.h"
+#include "common/StringTable.h"
+#include "programming/DeviceImage.h"
 
+#include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <string>
 
 namespace vorlan::cli {
 
-const std::string_view kImageUsage = "  vorlanctl image ...       (not built yet)\n";
+const std::string_view kImageUsage =
+    "  vorlanctl image LAYOUT -o OUT [--hex]\n"
+    "                          write the bytes the keyboard would receive for LAYOUT\n"
+    "                          (before a double keyboard's halves are exchanged) to\n"
+    "                          OUT (- for standard output), raw or as a hex dump.\n";
 
-int RunImage(Args) {
-    std::cerr << "vorlanctl: 'image' is not built yet\n";
+namespace {
+
+int Usage(std::string_view problem) {
+    std::cerr << "vorlanctl image: " << problem << "\n\nUsage:\n" << kImageUsage;
     return 2;
+}
+
+void Fail(StringId message, std::string_view detail = {}) {
+    std::cerr << StringText(StringId::Error) << ": " << StringText(message) << detail << "\n";
+}
+
+std::string HexDump(const std::vector<std::uint8_t>& bytes) {
+    std::string text;
+    char buffer[24];
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i % 16 == 0) {
+            std::snprintf(buffer, sizeof buffer, "%04zx:", i);
+            text += buffer;
+        }
+        std::snprintf(buffer, sizeof buffer, " %02x", bytes[i]);
+        text += buffer;
+        if (i % 16 == 15 || i + 1 == bytes.size()) {
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+int RunImage(Args args) {
+    std::string layoutPath;
+    std::string outPath;
+    bool hex = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "-o") {
+            if (i + 1 >= args.size()) {
+                return Usage("-o needs a file name");
+            }
+            outPath = args[++i];
+        } else if (arg == "--hex") {
+            hex = true;
+        } else if (arg.starts_with("-") && arg != "-") {
+            return Usage("unknown option " + std::string(arg));
+        } else if (layoutPath.empty()) {
+            layoutPath = arg;
+        } else {
+            return Usage("only one layout file");
+        }
+    }
+    if (layoutPath.empty() || outPath.empty()) {
+        return Usage("a layout file and -o OUT are needed");
+    }
+
+    std::ifstream in(layoutPath);
+    if (!in.is_open()) {
+        Fail(StringId::UnableToOpenFile);
+        return 1;
+    }
+    DeviceImage image;
+    if (const int step = BuildDeviceImage(in, image); step != ImageOk) {
+        Fail(StringId::InvalidFileFormat, " (" + std::to_string(step) + ")");
+        return 1;
+    }
+
+    const std::string hexText = hex ? HexDump(image.bytes) : std::string();
+    const char* data = hex ? hexText.data() : reinterpret_cast<const char*>(image.bytes.data());
+    const auto size = static_cast<std::streamsize>(hex ? hexText.size() : image.bytes.size());
+    if (outPath == "-") {
+        std::cout.write(data, size);
+        std::cout.flush();
+        return std::cout ? 0 : 1;
+    }
+    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
+    out.write(data, size);
+    out.close();
+    if (!out) {
+        std::cerr << "vorlanctl image: cannot write " << outPath << "\n";
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace vorlan::cli

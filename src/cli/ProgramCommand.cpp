@@ -1,14 +1,173 @@
+// vorlanctl program: hands its arguments to the programming engine unchanged,
+// on the device VORLAN_DEVICE selects or on an emulated keyboard.
 #include "cli/Commands.h"
+#include "common/StringTable.h"
+#include "programming/EmulatedKeyboard.h"
+#include "programming/KeyboardSelection.h"
+#include "programming/ProgrammingEngine.h"
 
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
 #include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace vorlan::cli {
 
-const std::string_view kProgramUsage = "  vorlanctl program ...       (not built yet)\n";
+const std::string_view kProgramUsage =
+    "  vorlanctl program [--emulate N] [--received FILE] [LAYOUT [/T]]\n"
+    "                          program the keyboard with LAYOUT (T: keyboard type 0..2\n"
+    "                          instead of asking the keyboard); without LAYOUT only\n"
+    "                          detect the keyboard. --emulate N: an emulated keyboard\n"
+    "                          of type N (also VORLAN_DEVICE=emulator:N; otherwise\n"
+    "                          VORLAN_DEVICE names the device, default /dev/vorlan).\n"
+    "                          --received FILE: the bytes the emulated keyboard got.\n";
 
-int RunProgram(Args) {
-    std::cerr << "vorlanctl: 'program' is not built yet\n";
+namespace {
+
+std::atomic<bool> stopRequested{false};
+
+extern "C" void RequestStop(int) {
+    stopRequested = true;
+}
+
+bool StandardErrorIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
+
+// A bar of about a hundred steps, redrawn in place on a terminal.
+class ProgressBar {
+public:
+    void Step() {
+        ++steps;
+        const int percent = steps < 100 ? steps : 100;
+        const int filled = percent / 2;
+        std::fprintf(stderr, "\rProgramming [%s%s] %3d%%", std::string(filled, '#').c_str(),
+                     std::string(50 - filled, ' ').c_str(), percent);
+        std::fflush(stderr);
+    }
+    void End() {
+        if (steps > 0) {
+            std::fputc('\n', stderr);
+        }
+    }
+
+private:
+    int steps = 0;
+};
+
+int Usage(std::string_view problem) {
+    std::cerr << "vorlanctl program: " << problem << "\n\nUsage:\n" << kProgramUsage;
     return 2;
+}
+
+} // namespace
+
+int RunProgram(Args args) {
+    bool emulate = false;
+    int emulatedType = 0;
+    std::string receivedPath;
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--") {
+            ++i;
+            break;
+        }
+        if (arg == "--emulate" || arg == "--received") {
+            if (i + 1 >= args.size()) {
+                return Usage(std::string(arg) + " needs a value");
+            }
+            const std::string_view value = args[++i];
+            if (arg == "--received") {
+                receivedPath = value;
+            } else if (!ParseEmulatedType(value, emulatedType)) {
+                return Usage("the emulated keyboard type must be 0, 1 or 2");
+            } else {
+                emulate = true;
+            }
+            continue;
+        }
+        if (!arg.starts_with("--")) {
+            break;
+        }
+        return Usage("unknown option " + std::string(arg));
+    }
+
+    if (!emulate) {
+        const KeyboardSelection selection = SelectKeyboardFromEnvironment();
+        if (selection.kind == KeyboardSelection::Kind::Invalid) {
+            return Usage(std::string(kDeviceVariable) + "=" + selection.devicePath +
+                         ": the emulated keyboard type must be 0, 1 or 2");
+        }
+        if (selection.kind == KeyboardSelection::Kind::Emulator) {
+            emulate = true;
+            emulatedType = selection.emulatedType;
+        }
+    }
+    if (!receivedPath.empty() && !emulate) {
+        return Usage("--received needs an emulated keyboard");
+    }
+
+    std::unique_ptr<KeyboardDriver> driver;
+    EmulatedKeyboard* emulator = nullptr;
+    if (emulate) {
+        auto keyboard = std::make_unique<EmulatedKeyboard>(emulatedType);
+        emulator = keyboard.get();
+        driver = std::move(keyboard);
+    } else {
+        driver = MakeKeyboardDriver(SelectKeyboardFromEnvironment());
+    }
+
+    std::vector<const char*> vector{"vorlanctl"};
+    for (; i < args.size(); ++i) {
+        vector.push_back(args[i]);
+    }
+
+    ProgressBar bar;
+    WriteProgress progress;
+    if (StandardErrorIsTerminal()) {
+        progress.step = [&bar] { bar.Step(); };
+    }
+    // Ctrl-C stops the write between two bytes, so the device is closed properly.
+    stopRequested = false;
+    progress.stop = &stopRequested;
+    const auto previous = std::signal(SIGINT, RequestStop);
+    SystemPacingClock clock;
+    const int result =
+        ProgrammingEngine(static_cast<int>(vector.size()), vector.data(), progress, *driver, clock);
+    std::signal(SIGINT, previous);
+    bar.End();
+
+    int status = result == 0 ? 0 : 1;
+    if (result != 0) {
+        std::cerr << StringText(StringId::Error) << ": " << StringText(result) << "\n";
+    }
+    if (emulator != nullptr && !receivedPath.empty()) {
+        std::ofstream out(receivedPath, std::ios::binary | std::ios::trunc);
+        const auto& bytes = emulator->Received();
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::cerr << "vorlanctl program: cannot write " << receivedPath << "\n";
+            status = 1;
+        }
+    }
+    return status;
 }
 
 } // namespace vorlan::cli

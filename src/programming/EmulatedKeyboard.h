@@ -1,0 +1,73 @@
+// A keyboard in software: it answers as a keyboard of type 0, 1 or 2, records
+// every byte it receives and can take them apart into keys again. It is how
+// the program is tried without the hardware, and the fault injector of tests.
+#pragma once
+
+#include "programming/DeviceImage.h"
+#include "programming/KeyboardDriver.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorlan {
+
+struct EmulatorFaults {
+    bool deviceMissing = false;             // Open fails
+    bool typeRequestFails = false;          // the type request fails
+    bool typeRequestReturnsNothing = false; // the type request returns no byte
+    std::optional<std::uint8_t> typeAnswer; // answered instead of the keyboard's type
+    std::size_t failWriteAt = 0;            // the write request of this byte (from 1) fails
+};
+
+class EmulatedKeyboard : public KeyboardDriver {
+public:
+    explicit EmulatedKeyboard(int keyboardType, EmulatorFaults faults = {});
+
+    bool Open() override;
+    bool RequestKeyboardType(std::uint8_t& type, std::uint32_t& bytesReturned) override;
+    bool WriteImageByte(std::uint8_t byte) override;
+    void Close() override;
+
+    int KeyboardType() const { return keyboardType; }
+    EmulatorFaults& Faults() { return faults; }
+
+    // Every byte that reached the keyboard, in order, over all writes.
+    const std::vector<std::uint8_t>& Received() const { return received; }
+    // The received bytes read as an image of the given type number, in the
+    // order a double keyboard receives it. False when they do not form one.
+    bool ReceivedImage(std::uint8_t typeNumber, DecodedImage& decoded) const;
+
+    bool IsOpen() const { return open; }
+    int OpenCount() const { return openCount; }
+    int CloseCount() const { return closeCount; }
+    int TypeRequestCount() const { return typeRequests; }
+    int WriteRequestCount() const { return writeRequests; }
+    // Requests made on a closed device, a second Open, a Close without Open.
+    const std::vector<std::string>& ProtocolErrors() const { return protocolErrors; }
+
+    // Stamps every write request with the clock's time (see RequestTimes).
+    void SetClock(PacingClock* clock) { this->clock = clock; }
+    const std::vector<PacingClock::TimePoint>& RequestTimes() const { return requestTimes; }
+    // Called after every write request with the count of requests so far.
+    void SetAfterWrite(std::function<void(std::size_t)> hook) { afterWrite = std::move(hook); }
+
+private:
+    int keyboardType;
+    EmulatorFaults faults;
+    bool open = false;
+    int openCount = 0;
+    int closeCount = 0;
+    int typeRequests = 0;
+    int writeRequests = 0;
+    std::vector<std::uint8_t> received;
+    std::vector<std::string> protocolErrors;
+    PacingClock* clock = nullptr;
+    std::vector<PacingClock::TimePoint> requestTimes;
+    std::function<void(std::size_t)> afterWrite;
+};
+
+} // namespace vorlan

@@ -1,0 +1,128 @@
+#include "programming/KeyboardDriver.h"
+
+#include <thread>
+
+#ifdef _WIN32
+#include <windows.h>
+// timeapi.h comes after windows.h on purpose.
+#include <timeapi.h>
+#endif
+
+namespace vorlan {
+namespace {
+
+// Closes the device on every way out of an operation.
+class OpenDevice {
+public:
+    explicit OpenDevice(KeyboardDriver& driver) : driver(driver), open(driver.Open()) {}
+    ~OpenDevice() {
+        if (open) {
+            driver.Close();
+        }
+    }
+    OpenDevice(const OpenDevice&) = delete;
+    OpenDevice& operator=(const OpenDevice&) = delete;
+
+    explicit operator bool() const { return open; }
+    void Close() {
+        if (open) {
+            driver.Close();
+            open = false;
+        }
+    }
+
+private:
+    KeyboardDriver& driver;
+    bool open;
+};
+
+class Pacing {
+public:
+    explicit Pacing(PacingClock& clock) : clock(clock) { clock.BeginPacing(); }
+    ~Pacing() { clock.EndPacing(); }
+    Pacing(const Pacing&) = delete;
+    Pacing& operator=(const Pacing&) = delete;
+
+private:
+    PacingClock& clock;
+};
+
+} // namespace
+
+PacingClock::TimePoint SystemPacingClock::Now() {
+    return std::chrono::steady_clock::now();
+}
+
+void SystemPacingClock::SleepUntil(TimePoint deadline) {
+    std::this_thread::sleep_until(deadline);
+}
+
+void SystemPacingClock::BeginPacing() {
+#ifdef _WIN32
+    timeBeginPeriod(1);
+#endif
+}
+
+void SystemPacingClock::EndPacing() {
+#ifdef _WIN32
+    timeEndPeriod(1);
+#endif
+}
+
+int ProgressStepOf(int size) {
+    return size >= 100 ? size / 100 : 1;
+}
+
+int DetectKeyboardType(KeyboardDriver& driver) {
+    OpenDevice device(driver);
+    if (!device) {
+        return DetectNoDevice;
+    }
+    std::uint8_t type = 0;
+    std::uint32_t bytesReturned = 0;
+    const bool answered = driver.RequestKeyboardType(type, bytesReturned);
+    device.Close();
+    if (!answered || bytesReturned != 1) {
+        return DetectRequestFailed;
+    }
+    return type <= 2 ? static_cast<int>(type) : static_cast<int>(DetectUnknownType);
+}
+
+int WriteDeviceImage(KeyboardDriver& driver, const std::uint8_t* image, int size,
+                     const WriteProgress& progress, PacingClock& clock) {
+    if (size == 0) {
+        return WriteOk;
+    }
+    if (image == nullptr || size < 0) {
+        return WriteNoImage;
+    }
+    OpenDevice device(driver);
+    if (!device) {
+        return WriteNoDevice;
+    }
+    const Pacing pacing(clock);
+    const int step = ProgressStepOf(size);
+    PacingClock::TimePoint lastRequestEnd{};
+    for (int i = 0; i < size; ++i) {
+        const int remaining = size - i;
+        if (remaining % step == 0 && progress.step) {
+            progress.step();
+        }
+        // The pause runs from the end of the previous request, so the time the
+        // progress step took counts towards it.
+        if (i > 0) {
+            clock.SleepUntil(lastRequestEnd + kBytePause);
+        }
+        if (progress.stop != nullptr && progress.stop->load()) {
+            return WriteStopped;
+        }
+        const bool sent = driver.WriteImageByte(image[i]);
+        lastRequestEnd = clock.Now();
+        if (!sent) {
+            return WriteRequestFailed;
+        }
+    }
+    return WriteOk;
+}
+
+} // namespace vorlan

@@ -1,0 +1,59 @@
+#include "programming/KeyboardSelection.h"
+
+#include "programming/DeviceFileDriver.h"
+#include "programming/EmulatedKeyboard.h"
+
+#include <cstdlib>
+
+namespace vorlan {
+namespace {
+
+constexpr std::string_view kEmulatorPrefix = "emulator:";
+
+} // namespace
+
+bool ParseEmulatedType(std::string_view text, int& type) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '2') {
+        return false;
+    }
+    type = text[0] - '0';
+    return true;
+}
+
+KeyboardSelection SelectKeyboard(const char* setting) {
+    KeyboardSelection selection;
+    const std::string_view value = setting != nullptr ? setting : "";
+    if (value.empty()) {
+        selection.devicePath = DeviceFileDriver::DefaultPath();
+        return selection;
+    }
+    if (value.starts_with(kEmulatorPrefix)) {
+        if (ParseEmulatedType(value.substr(kEmulatorPrefix.size()), selection.emulatedType)) {
+            selection.kind = KeyboardSelection::Kind::Emulator;
+        } else {
+            selection.kind = KeyboardSelection::Kind::Invalid;
+            selection.devicePath = std::string(value);
+        }
+        return selection;
+    }
+    selection.devicePath = std::string(value);
+    return selection;
+}
+
+KeyboardSelection SelectKeyboardFromEnvironment() {
+    return SelectKeyboard(std::getenv(kDeviceVariable));
+}
+
+std::unique_ptr<KeyboardDriver> MakeKeyboardDriver(const KeyboardSelection& selection) {
+    if (selection.kind == KeyboardSelection::Kind::Emulator) {
+        return std::make_unique<EmulatedKeyboard>(selection.emulatedType);
+    }
+    if (selection.kind == KeyboardSelection::Kind::Invalid) {
+        EmulatorFaults missing;
+        missing.deviceMissing = true;
+        return std::make_unique<EmulatedKeyboard>(0, missing);
+    }
+    return std::make_unique<DeviceFileDriver>(selection.devicePath);
+}
+
+} // namespace vorlan

@@ -1,0 +1,121 @@
+#include "programming/ProgrammingEngine.h"
+
+#include "common/StringTable.h"
+#include "programming/DeviceImage.h"
+#include "programming/KeyboardSelection.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace vorlan {
+namespace {
+
+constexpr int Message(StringId id) {
+    return static_cast<int>(id);
+}
+
+// The keyboard type each type number needs.
+int RequiredKeyboardType(std::uint8_t typeNumber) {
+    switch (typeNumber) {
+    case 56:
+    case 112:
+        return 0;
+    case 57:
+        return 1;
+    case 113:
+        return 2;
+    default:
+        return -1;
+    }
+}
+
+} // namespace
+
+int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
+                      const WriteProgress& progress, KeyboardDriver& driver, PacingClock& clock) {
+    const char* filePath = nullptr;
+    bool detect = true;
+    int keyboardType = -1;
+
+    if (argumentCount >= 2) {
+        filePath = argumentVector[1];
+    }
+    if (argumentCount == 3) {
+        detect = false;
+        const char* type = argumentVector[2];
+        if (std::strlen(type) != 2 || type[0] != '/') {
+            return Message(StringId::InvalidArgument);
+        }
+        keyboardType = static_cast<signed char>(type[1]) - '0';
+        if (keyboardType < 0 || keyboardType > 2) {
+            return Message(StringId::InvalidKeyboardType);
+        }
+    }
+    if (argumentCount > 3) {
+        return Message(StringId::SyntaxError);
+    }
+    if (filePath != nullptr) {
+        for (const char* help : {"-h", "/h", "/?"}) {
+            if (std::strcmp(filePath, help) == 0) {
+                return Message(StringId::SyntaxError);
+            }
+        }
+    }
+
+    DeviceImage image;
+    if (filePath != nullptr) {
+        // The file is closed at the end of this block, before the driver is asked.
+        std::ifstream file(filePath);
+        if (!file.is_open()) {
+            return Message(StringId::UnableToOpenFile);
+        }
+        if (BuildDeviceImage(file, image) != ImageOk) {
+            return Message(StringId::InvalidFileFormat);
+        }
+    }
+
+    if (detect) {
+        const int detected = DetectKeyboardType(driver);
+        switch (detected) {
+        case DetectRequestFailed:
+            return Message(StringId::KeyboardDetectingError);
+        case DetectNoDevice:
+            return Message(StringId::DriverError);
+        case DetectUnknownType:
+            return Message(StringId::InvalidKeyboardTypeDetected);
+        default:
+            keyboardType = detected;
+        }
+    }
+    if (image.typeNumber == 0) {
+        return 0;
+    }
+
+    if (RequiredKeyboardType(image.typeNumber) != keyboardType) {
+        return Message(StringId::FileFormatMismatch);
+    }
+    ExchangeImageHalves(image.bytes, image.typeNumber);
+
+    switch (WriteDeviceImage(driver, image.bytes.data(), static_cast<int>(image.bytes.size()),
+                             progress, clock)) {
+    case WriteOk:
+        return 0;
+    case WriteNoImage:
+        return Message(StringId::DataBufferError);
+    case WriteRequestFailed:
+        return Message(StringId::KeyboardProgrammingError);
+    case WriteNoDevice:
+        return Message(StringId::DriverError);
+    default:
+        return Message(StringId::ProgrammingStopped);
+    }
+}
+
+int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
+                      const WriteProgress& progress) {
+    const auto driver = MakeKeyboardDriver(SelectKeyboardFromEnvironment());
+    SystemPacingClock clock;
+    return ProgrammingEngine(argumentCount, argumentVector, progress, *driver, clock);
+}
+
+} // namespace vorlan
