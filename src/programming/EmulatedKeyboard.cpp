@@ -8,6 +8,7 @@ EmulatedKeyboard::EmulatedKeyboard(int keyboardType, EmulatorFaults faults)
     : keyboardType(keyboardType), faults(std::move(faults)) {}
 
 bool EmulatedKeyboard::Open() {
+    ++openAttempts;
     if (open) {
         protocolErrors.emplace_back("Open while open");
     }

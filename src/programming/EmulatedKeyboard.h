@@ -42,6 +42,7 @@ public:
     bool ReceivedImage(std::uint8_t typeNumber, DecodedImage& decoded) const;
 
     bool IsOpen() const { return open; }
+    int OpenAttempts() const { return openAttempts; }
     int OpenCount() const { return openCount; }
     int CloseCount() const { return closeCount; }
     int TypeRequestCount() const { return typeRequests; }
@@ -59,6 +60,7 @@ private:
     int keyboardType;
     EmulatorFaults faults;
     bool open = false;
+    int openAttempts = 0;
     int openCount = 0;
     int closeCount = 0;
     int typeRequests = 0;
