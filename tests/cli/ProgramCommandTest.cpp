@@ -1,0 +1,180 @@
+// vorlanctl program and vorlanctl image, run as a user runs them.
+#include "programming/DeviceImage.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace vorlan {
+namespace {
+
+const std::string kData = std::string(VORLAN_TEST_DATA_DIR) + "/programming/";
+
+struct CliRun {
+    int status = -1;
+    std::string errors;
+};
+
+std::string ReadText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
+    const std::string text = ReadText(path);
+    return {text.begin(), text.end()};
+}
+
+std::vector<std::uint8_t> ImageOf(const std::string& layout) {
+    std::ifstream in(layout);
+    DeviceImage image;
+    EXPECT_EQ(BuildDeviceImage(in, image), 0);
+    return image.bytes;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("vorlan-cli-programming-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // Runs "ENVIRONMENT vorlanctl ARGUMENTS" through the shell, standard error
+    // into a file; the device is the default one unless the environment says.
+    CliRun Run(const std::string& arguments, const std::string& environment = "VORLAN_DEVICE=") {
+        const auto errors = folder / "stderr.txt";
+        const std::string command = environment + " '" + VORLAN_VORLANCTL + "' " + arguments +
+                                    " 2>'" + errors.string() + "' </dev/null";
+        const int raw = std::system(command.c_str());
+        CliRun run;
+#ifdef _WIN32
+        run.status = raw;
+#else
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+        run.errors = ReadText(errors);
+        return run;
+    }
+    std::string Out(const std::string& name) const {
+        return (folder / name).string();
+    }
+
+    std::filesystem::path folder;
+};
+
+TEST_F(CliTest, ProgramsAnEmulatedDoubleKeyboardRightHalfFirst) {
+    const std::string layout = kData + "layout113.txt";
+    const CliRun run =
+        Run("program --emulate 2 --received '" + Out("received") + "' '" + layout + "'");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, ""); // no progress bar when standard error is a file
+    const auto received = ReadBytes(Out("received"));
+    const auto image = ImageOf(layout);
+    ASSERT_EQ(received.size(), 2022u);
+    EXPECT_TRUE(std::equal(received.begin(), received.begin() + 1008, image.begin() + 1008));
+    EXPECT_TRUE(std::equal(received.begin() + 1008, received.begin() + 2016, image.begin()));
+    EXPECT_TRUE(std::equal(received.begin() + 2016, received.end(), image.begin() + 2016));
+}
+
+TEST_F(CliTest, TheEnvironmentCanChooseTheEmulatedKeyboard) {
+    const std::string layout = kData + "layout57.txt";
+    const CliRun run = Run("program --received '" + Out("received") + "' '" + layout + "'",
+                           "VORLAN_DEVICE=emulator:1");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(ReadBytes(Out("received")), ImageOf(layout));
+}
+
+TEST_F(CliTest, HandsTheArgumentsToTheEngineUnchanged) {
+    const std::string layout = "'" + kData + "layout57.txt'";
+    // Three-argument form: the given type replaces detection.
+    CliRun run = Run("program --emulate 2 --received '" + Out("r") + "' " + layout + " /1");
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(ReadBytes(Out("r")), ImageOf(kData + "layout57.txt"));
+
+    run = Run("program --emulate 2 " + layout);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Error: File format mismatch.\n");
+
+    run = Run("program --emulate 1 " + layout + " /7");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Error: Invalid keyboard type.\n");
+
+    run = Run("program --emulate 1 -- -h");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Error: Syntax error!\n");
+
+    // Detection only.
+    EXPECT_EQ(Run("program --emulate 0").status, 0);
+}
+
+TEST_F(CliTest, ReportsAMissingDevice) {
+    const CliRun run = Run("program '" + kData + "layout57.txt'", "VORLAN_DEVICE=/nonexistent/kbd");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Error: Vorlan driver error.\n");
+}
+
+TEST_F(CliTest, RejectsBadProgramOptions) {
+    EXPECT_EQ(Run("program --emulate 3 x.txt").status, 2);
+    EXPECT_EQ(Run("program --emulate").status, 2);
+    EXPECT_EQ(Run("program --frobnicate x.txt").status, 2);
+    EXPECT_EQ(Run("program --received r.bin x.txt").status, 2); // no emulated keyboard
+    EXPECT_EQ(Run("program x.txt", "VORLAN_DEVICE=emulator:9").status, 2);
+}
+
+TEST_F(CliTest, WritesTheImageRawOrAsHex) {
+    const std::string layout = kData + "layout56.txt";
+    ASSERT_EQ(Run("image '" + layout + "' -o '" + Out("raw") + "'").status, 0);
+    const auto image = ImageOf(layout);
+    EXPECT_EQ(ReadBytes(Out("raw")), image);
+
+    ASSERT_EQ(Run("image --hex -o '" + Out("hex") + "' '" + layout + "'").status, 0);
+    std::ifstream hex(Out("hex"));
+    std::vector<std::uint8_t> parsed;
+    std::string offset;
+    int lines = 0;
+    while (hex >> offset) {
+        EXPECT_EQ(offset, [&] {
+            char text[16];
+            std::snprintf(text, sizeof text, "%04zx:", parsed.size());
+            return std::string(text);
+        }());
+        ++lines;
+        std::string line;
+        std::getline(hex, line);
+        std::istringstream bytes(line);
+        unsigned value = 0;
+        while (bytes >> std::hex >> value) {
+            parsed.push_back(static_cast<std::uint8_t>(value));
+        }
+    }
+    EXPECT_EQ(lines, 29); // 450 bytes, 16 a line
+    EXPECT_EQ(parsed, image);
+}
+
+TEST_F(CliTest, ImageFailuresNameTheStep) {
+    CliRun run = Run("image '" + kData + "bad-pause.txt' -o '" + Out("x") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Error: Invalid file format. (-24)\n");
+    EXPECT_FALSE(std::filesystem::exists(Out("x")));
+
+    run = Run("image '" + kData + "no-such-file.txt' -o '" + Out("x") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.errors, "Error: Unable to open file.\n");
+
+    EXPECT_EQ(Run("image '" + kData + "layout56.txt'").status, 2);
+    EXPECT_EQ(Run("image -o x").status, 2);
+    EXPECT_EQ(Run("image a b -o x").status, 2);
+}
+
+} // namespace
+} // namespace vorlan
