@@ -22,7 +22,8 @@ const std::string_view kShowUsage =
 
 namespace {
 
-using nlohmann::json;
+// Keys keep the order they are written in, so the output reads top-down.
+using json = nlohmann::ordered_json;
 
 class StderrObserver : public LayoutObserver {
 public:
