@@ -8,6 +8,11 @@
 #include <iostream>
 #include <string>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace vorlan::cli {
 
 const std::string_view kImageUsage =
@@ -86,6 +91,10 @@ int RunImage(Args args) {
     const char* data = hex ? hexText.data() : reinterpret_cast<const char*>(image.bytes.data());
     const auto size = static_cast<std::streamsize>(hex ? hexText.size() : image.bytes.size());
     if (outPath == "-") {
+#ifdef _WIN32
+        // Raw bytes must reach the file as they are, not with line ends translated.
+        _setmode(_fileno(stdout), _O_BINARY);
+#endif
         std::cout.write(data, size);
         std::cout.flush();
         return std::cout ? 0 : 1;

@@ -1,11 +1,13 @@
 // vorlanctl program and vorlanctl image, run as a user runs them.
 #include "programming/DeviceImage.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,21 +42,51 @@ std::vector<std::uint8_t> ImageOf(const std::string& layout) {
     return image.bytes;
 }
 
+// Sets VORLAN_DEVICE for the commands a test runs and restores the test's own.
+void SetDevice(const std::string& value) {
+#ifdef _WIN32
+    _putenv_s("VORLAN_DEVICE", value.c_str());
+#else
+    setenv("VORLAN_DEVICE", value.c_str(), 1);
+#endif
+}
+
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
                  ("vorlan-cli-programming-" + std::to_string(std::random_device{}()));
         std::filesystem::create_directories(folder);
+        if (const char* device = std::getenv("VORLAN_DEVICE")) {
+            savedDevice = device;
+        }
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    void TearDown() override {
+        SetDevice(savedDevice);
+        std::filesystem::remove_all(folder);
+    }
 
-    // Runs "ENVIRONMENT vorlanctl ARGUMENTS" through the shell, standard error
-    // into a file; the device is the default one unless the environment says.
-    CliRun Run(const std::string& arguments, const std::string& environment = "VORLAN_DEVICE=") {
+    // Runs vorlanctl with the arguments, standard error into a file; the
+    // device is the platform's default unless a test names another.
+    CliRun Run(const std::vector<std::string>& arguments, const std::string& device = "") {
+        SetDevice(device);
+        std::string program = VORLAN_VORLANCTL;
+#ifdef _WIN32
+        // Under Wine the build's paths are Unix paths, which cmd.exe cannot start.
+        if (program.starts_with("/")) {
+            program = "Z:" + program;
+        }
+#endif
+        std::string command = "\"" + program + "\"";
+        for (const std::string& argument : arguments) {
+            command += " \"" + argument + "\"";
+        }
         const auto errors = folder / "stderr.txt";
-        const std::string command = environment + " '" + VORLAN_VORLANCTL + "' " + arguments +
-                                    " 2>'" + errors.string() + "' </dev/null";
+        command += " 2>\"" + errors.string() + "\"";
+#ifdef _WIN32
+        // cmd.exe drops the first and the last quote of the whole line.
+        command = "\"" + command + "\"";
+#endif
         const int raw = std::system(command.c_str());
         CliRun run;
 #ifdef _WIN32
@@ -63,6 +95,7 @@ protected:
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
         run.errors = ReadText(errors);
+        std::erase(run.errors, '\r'); // text-mode line ends on Windows
         return run;
     }
     std::string Out(const std::string& name) const {
@@ -70,12 +103,12 @@ protected:
     }
 
     std::filesystem::path folder;
+    std::string savedDevice;
 };
 
 TEST_F(CliTest, ProgramsAnEmulatedDoubleKeyboardRightHalfFirst) {
     const std::string layout = kData + "layout113.txt";
-    const CliRun run =
-        Run("program --emulate 2 --received '" + Out("received") + "' '" + layout + "'");
+    const CliRun run = Run({"program", "--emulate", "2", "--received", Out("received"), layout});
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.errors, ""); // no progress bar when standard error is a file
     const auto received = ReadBytes(Out("received"));
@@ -88,66 +121,63 @@ TEST_F(CliTest, ProgramsAnEmulatedDoubleKeyboardRightHalfFirst) {
 
 TEST_F(CliTest, TheEnvironmentCanChooseTheEmulatedKeyboard) {
     const std::string layout = kData + "layout57.txt";
-    const CliRun run = Run("program --received '" + Out("received") + "' '" + layout + "'",
-                           "VORLAN_DEVICE=emulator:1");
+    const CliRun run = Run({"program", "--received", Out("received"), layout}, "emulator:1");
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(ReadBytes(Out("received")), ImageOf(layout));
 }
 
 TEST_F(CliTest, HandsTheArgumentsToTheEngineUnchanged) {
-    const std::string layout = "'" + kData + "layout57.txt'";
+    const std::string layout = kData + "layout57.txt";
     // Three-argument form: the given type replaces detection.
-    CliRun run = Run("program --emulate 2 --received '" + Out("r") + "' " + layout + " /1");
+    CliRun run = Run({"program", "--emulate", "2", "--received", Out("r"), layout, "/1"});
     EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(ReadBytes(Out("r")), ImageOf(kData + "layout57.txt"));
+    EXPECT_EQ(ReadBytes(Out("r")), ImageOf(layout));
 
-    run = Run("program --emulate 2 " + layout);
+    run = Run({"program", "--emulate", "2", layout});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: File format mismatch.\n");
 
-    run = Run("program --emulate 1 " + layout + " /7");
+    run = Run({"program", "--emulate", "1", layout, "/7"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: Invalid keyboard type.\n");
 
-    run = Run("program --emulate 1 -- -h");
+    run = Run({"program", "--emulate", "1", "--", "-h"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: Syntax error!\n");
 
     // Detection only.
-    EXPECT_EQ(Run("program --emulate 0").status, 0);
+    EXPECT_EQ(Run({"program", "--emulate", "0"}).status, 0);
 }
 
 TEST_F(CliTest, ReportsAMissingDevice) {
-    const CliRun run = Run("program '" + kData + "layout57.txt'", "VORLAN_DEVICE=/nonexistent/kbd");
+    const CliRun run = Run({"program", kData + "layout57.txt"}, "/nonexistent/kbd");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: Vorlan driver error.\n");
 }
 
 TEST_F(CliTest, RejectsBadProgramOptions) {
-    EXPECT_EQ(Run("program --emulate 3 x.txt").status, 2);
-    EXPECT_EQ(Run("program --emulate").status, 2);
-    EXPECT_EQ(Run("program --frobnicate x.txt").status, 2);
-    EXPECT_EQ(Run("program --received r.bin x.txt").status, 2); // no emulated keyboard
-    EXPECT_EQ(Run("program x.txt", "VORLAN_DEVICE=emulator:9").status, 2);
+    EXPECT_EQ(Run({"program", "--emulate", "3", "x.txt"}).status, 2);
+    EXPECT_EQ(Run({"program", "--emulate"}).status, 2);
+    EXPECT_EQ(Run({"program", "--frobnicate", "x.txt"}).status, 2);
+    EXPECT_EQ(Run({"program", "--received", "r.bin", "x.txt"}).status, 2); // not emulated
+    EXPECT_EQ(Run({"program", "x.txt"}, "emulator:9").status, 2);
 }
 
 TEST_F(CliTest, WritesTheImageRawOrAsHex) {
     const std::string layout = kData + "layout56.txt";
-    ASSERT_EQ(Run("image '" + layout + "' -o '" + Out("raw") + "'").status, 0);
+    ASSERT_EQ(Run({"image", layout, "-o", Out("raw")}).status, 0);
     const auto image = ImageOf(layout);
     EXPECT_EQ(ReadBytes(Out("raw")), image);
 
-    ASSERT_EQ(Run("image --hex -o '" + Out("hex") + "' '" + layout + "'").status, 0);
+    ASSERT_EQ(Run({"image", "--hex", "-o", Out("hex"), layout}).status, 0);
     std::ifstream hex(Out("hex"));
     std::vector<std::uint8_t> parsed;
     std::string offset;
     int lines = 0;
     while (hex >> offset) {
-        EXPECT_EQ(offset, [&] {
-            char text[16];
-            std::snprintf(text, sizeof text, "%04zx:", parsed.size());
-            return std::string(text);
-        }());
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%04zx:", parsed.size());
+        EXPECT_EQ(offset, expected);
         ++lines;
         std::string line;
         std::getline(hex, line);
@@ -162,18 +192,18 @@ TEST_F(CliTest, WritesTheImageRawOrAsHex) {
 }
 
 TEST_F(CliTest, ImageFailuresNameTheStep) {
-    CliRun run = Run("image '" + kData + "bad-pause.txt' -o '" + Out("x") + "'");
+    CliRun run = Run({"image", kData + "bad-pause.txt", "-o", Out("x")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: Invalid file format. (-24)\n");
     EXPECT_FALSE(std::filesystem::exists(Out("x")));
 
-    run = Run("image '" + kData + "no-such-file.txt' -o '" + Out("x") + "'");
+    run = Run({"image", kData + "no-such-file.txt", "-o", Out("x")});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: Unable to open file.\n");
 
-    EXPECT_EQ(Run("image '" + kData + "layout56.txt'").status, 2);
-    EXPECT_EQ(Run("image -o x").status, 2);
-    EXPECT_EQ(Run("image a b -o x").status, 2);
+    EXPECT_EQ(Run({"image", kData + "layout56.txt"}).status, 2);
+    EXPECT_EQ(Run({"image", "-o", "x"}).status, 2);
+    EXPECT_EQ(Run({"image", "a", "b", "-o", "x"}).status, 2);
 }
 
 } // namespace
