@@ -1,5 +1,6 @@
 #include "programming/KeyboardDriver.h"
 
+#include <algorithm>
 #include <thread>
 
 #ifdef _WIN32
@@ -103,15 +104,27 @@ int WriteDeviceImage(KeyboardDriver& driver, const std::uint8_t* image, int size
     const Pacing pacing(clock);
     const int step = ProgressStepOf(size);
     PacingClock::TimePoint lastRequestEnd{};
+    // Time the system overslept and the schedule has not yet made good.
+    PacingClock::TimePoint::duration overslept{};
     for (int i = 0; i < size; ++i) {
         const int remaining = size - i;
         if (remaining % step == 0 && progress.step) {
             progress.step();
         }
         // The pause runs from the end of the previous request, so the time the
-        // progress step took counts towards it.
+        // progress step took counts towards it. A sleep wakes late by a little
+        // every time; taken from the next pauses, that keeps a long write to
+        // its schedule instead of adding up to seconds.
         if (i > 0) {
-            clock.SleepUntil(lastRequestEnd + kBytePause);
+            const auto madeGood =
+                std::min<PacingClock::TimePoint::duration>(overslept, kMostPauseMadeGood);
+            overslept -= madeGood;
+            const PacingClock::TimePoint deadline = lastRequestEnd + kBytePause - madeGood;
+            const PacingClock::TimePoint before = clock.Now();
+            clock.SleepUntil(deadline);
+            if (before < deadline) {
+                overslept += std::max<PacingClock::TimePoint::duration>(clock.Now() - deadline, {});
+            }
         }
         if (progress.stop != nullptr && progress.stop->load()) {
             return WriteStopped;

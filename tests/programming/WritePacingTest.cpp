@@ -1,0 +1,96 @@
+// The write keeps to its schedule when the system wakes it late: what a
+// sleep overran is taken from the next pauses, never more than a bounded
+// share of any one pause.
+#include "programming/EmulatedKeyboard.h"
+#include "programming/KeyboardDriver.h"
+#include "programming/ProgrammingTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace vorlan {
+namespace {
+
+using namespace std::chrono_literals;
+using test::FakeClock;
+
+// Wakes late by the next amount of a repeating pattern on every sleep that
+// had to wait.
+class LateClock : public FakeClock {
+public:
+    explicit LateClock(std::vector<std::chrono::microseconds> lateness)
+        : lateness(std::move(lateness)) {}
+    void SleepUntil(TimePoint deadline) override {
+        const bool waits = deadline > now;
+        FakeClock::SleepUntil(deadline);
+        if (waits) {
+            now += lateness[next++ % lateness.size()];
+        }
+    }
+
+private:
+    std::vector<std::chrono::microseconds> lateness;
+    std::size_t next = 0;
+};
+
+struct LateCase {
+    const char* what;
+    std::vector<std::chrono::microseconds> lateness;
+};
+
+void PrintTo(const LateCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+// Mostly 50 us late, with a stall of 5 ms once in 40 sleeps.
+std::vector<std::chrono::microseconds> RareStalls() {
+    std::vector<std::chrono::microseconds> lateness(40, 50us);
+    lateness[7] = 5000us;
+    return lateness;
+}
+
+class WritePacingTest : public ::testing::TestWithParam<LateCase> {};
+
+TEST_P(WritePacingTest, MakesGoodLateWakeUpsWithoutCuttingAPauseBelowTwoAndAHalfMs) {
+    LateClock clock(GetParam().lateness);
+    EmulatedKeyboard keyboard(2);
+    keyboard.SetClock(&clock);
+    // Each request takes the driver 200 us.
+    keyboard.SetAfterWrite([&clock](std::size_t) { clock.Advance(200us); });
+    const int size = 2022;
+    const std::vector<std::uint8_t> image(static_cast<std::size_t>(size), 0x5A);
+    ASSERT_EQ(WriteDeviceImage(keyboard, image.data(), size, {}, clock), WriteOk);
+
+    const auto& times = keyboard.RequestTimes();
+    ASSERT_EQ(times.size(), static_cast<std::size_t>(size));
+    for (std::size_t i = 1; i < times.size(); ++i) {
+        const auto pause = times[i] - (times[i - 1] + 200us);
+        EXPECT_GE(pause, 2500us) << i;
+    }
+    // No drift: as long as the lateness is made good faster than it comes,
+    // the whole write ends within one late wake-up of the exact schedule.
+    std::chrono::microseconds worst{};
+    for (const auto late : GetParam().lateness) {
+        worst = std::max(worst, late);
+    }
+    const auto exact = (size - 1) * (3ms + 200us);
+    EXPECT_GE(times.back() - times.front(), exact - worst);
+    EXPECT_LE(times.back() - times.front(), exact + worst);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lateness, WritePacingTest,
+                         ::testing::Values(LateCase{"on time", {0us}},
+                                           LateCase{"always 80 us", {80us}},
+                                           // A 5 ms stall now and then must not burst bytes out.
+                                           LateCase{"rare stalls", RareStalls()},
+                                           LateCase{"half a millisecond", {500us}}),
+                         [](const auto& info) {
+                             std::string name = info.param.what;
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name;
+                         });
+
+} // namespace
+} // namespace vorlan
