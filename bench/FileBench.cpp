@@ -1,8 +1,9 @@
 // File work on a full 112-key 16scan layout: opening it as the File menu does
-// (reset, read, rebuild) and saving it, next to the floor of merely reading
-// the file's bytes into memory.
+// (reset, read, rebuild), saving it and building its device image, next to
+// the floor of merely reading the file's bytes into memory.
 #include "BenchLayout.h"
 #include "layout/LayoutFile.h"
+#include "programming/DeviceImage.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -86,6 +87,19 @@ void WriteLayoutFile(benchmark::State& state) {
     }
 }
 BENCHMARK(WriteLayoutFile);
+
+void BuildImageFromFile(benchmark::State& state) {
+    for (auto _ : state) {
+        std::ifstream in(Folder().layoutPath, std::ios::binary);
+        DeviceImage image;
+        if (BuildDeviceImage(in, image) != ImageOk || image.bytes.size() != 2022) {
+            state.SkipWithError("the device image was not built");
+            break;
+        }
+        benchmark::DoNotOptimize(image.bytes.data());
+    }
+}
+BENCHMARK(BuildImageFromFile);
 
 } // namespace
 } // namespace vorlan::bench
