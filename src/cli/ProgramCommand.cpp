@@ -2,6 +2,7 @@
 // on the device VORLAN_DEVICE selects or on an emulated keyboard.
 #include "cli/Commands.h"
 #include "common/StringTable.h"
+#include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardSelection.h"
 #include "programming/ProgrammingEngine.h"
@@ -48,12 +49,16 @@ bool StandardErrorIsTerminal() {
 #endif
 }
 
-// A bar of about a hundred steps, redrawn in place on a terminal.
+// A bar redrawn in place on a terminal. The engine sends about a hundred
+// steps (112 for a 450-byte image), so the bar counts them against the image's
+// own number when the layout file tells it.
 class ProgressBar {
 public:
+    explicit ProgressBar(int totalSteps) : totalSteps(totalSteps > 0 ? totalSteps : 100) {}
+
     void Step() {
         ++steps;
-        const int percent = steps < 100 ? steps : 100;
+        const int percent = steps < totalSteps ? steps * 100 / totalSteps : 100;
         const int filled = percent / 2;
         std::fprintf(stderr, "\rProgramming [%s%s] %3d%%", std::string(filled, '#').c_str(),
                      std::string(50 - filled, ' ').c_str(), percent);
@@ -66,8 +71,20 @@ public:
     }
 
 private:
+    int totalSteps;
     int steps = 0;
 };
+
+// The count of progress steps the layout file's image will give; 0 when unknown.
+int StepsOfLayout(const char* path) {
+    std::ifstream file(path);
+    DeviceImage image;
+    if (!file.is_open() || BuildDeviceImage(file, image) != ImageOk) {
+        return 0;
+    }
+    const int size = static_cast<int>(image.bytes.size());
+    return size / ProgressStepOf(size);
+}
 
 int Usage(std::string_view problem) {
     std::cerr << "vorlanctl program: " << problem << "\n\nUsage:\n" << kProgramUsage;
@@ -137,7 +154,7 @@ int RunProgram(Args args) {
         vector.push_back(args[i]);
     }
 
-    ProgressBar bar;
+    ProgressBar bar(vector.size() >= 2 ? StepsOfLayout(vector[1]) : 0);
     WriteProgress progress;
     if (StandardErrorIsTerminal()) {
         progress.step = [&bar] { bar.Step(); };

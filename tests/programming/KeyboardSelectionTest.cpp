@@ -1,0 +1,60 @@
+#include "programming/KeyboardSelection.h"
+
+#include "programming/DeviceFileDriver.h"
+#include "programming/EmulatedKeyboard.h"
+
+#include <gtest/gtest.h>
+
+namespace vorlan {
+namespace {
+
+using Kind = KeyboardSelection::Kind;
+
+TEST(KeyboardSelection, TheEmulatorOnlyWhenNamedExactly) {
+    struct Case {
+        const char* setting;
+        Kind kind;
+        int emulatedType;
+        std::string path;
+    };
+    const Case cases[] = {
+        {nullptr, Kind::DeviceFile, 0, DeviceFileDriver::DefaultPath()},
+        {"", Kind::DeviceFile, 0, DeviceFileDriver::DefaultPath()},
+        {"/dev/kbd0", Kind::DeviceFile, 0, "/dev/kbd0"},
+        {"emulator:0", Kind::Emulator, 0, ""},
+        {"emulator:2", Kind::Emulator, 2, ""},
+        {"emulator:3", Kind::Invalid, 0, "emulator:3"},
+        {"emulator:", Kind::Invalid, 0, "emulator:"},
+        {"emulator:12", Kind::Invalid, 0, "emulator:12"},
+        {"Emulator:1", Kind::DeviceFile, 0, "Emulator:1"},
+    };
+    for (const Case& c : cases) {
+        const KeyboardSelection selection = SelectKeyboard(c.setting);
+        EXPECT_EQ(selection.kind, c.kind) << (c.setting ? c.setting : "(unset)");
+        EXPECT_EQ(selection.emulatedType, c.emulatedType);
+        EXPECT_EQ(selection.devicePath, c.path);
+    }
+}
+
+TEST(KeyboardSelection, DriversOfEachSelection) {
+    auto emulated = MakeKeyboardDriver(SelectKeyboard("emulator:1"));
+    EXPECT_EQ(DetectKeyboardType(*emulated), 1);
+    // A mistyped emulator never falls back to some other keyboard.
+    auto invalid = MakeKeyboardDriver(SelectKeyboard("emulator:7"));
+    EXPECT_EQ(DetectKeyboardType(*invalid), DetectNoDevice);
+    auto device = MakeKeyboardDriver(SelectKeyboard("/nonexistent/vorlan"));
+    ASSERT_NE(dynamic_cast<DeviceFileDriver*>(device.get()), nullptr);
+    EXPECT_EQ(DetectKeyboardType(*device), DetectNoDevice);
+}
+
+TEST(KeyboardSelection, EmulatedTypeArgument) {
+    int type = -1;
+    EXPECT_TRUE(ParseEmulatedType("2", type));
+    EXPECT_EQ(type, 2);
+    for (const char* bad : {"", "3", "-1", "01", "a"}) {
+        EXPECT_FALSE(ParseEmulatedType(bad, type)) << bad;
+    }
+}
+
+} // namespace
+} // namespace vorlan
