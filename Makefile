@@ -16,8 +16,11 @@ build/build.ninja: deps
 build: deps build/build.ninja
 	cmake --build --preset default -j $(JOBS)
 
+# An emulated keyboard (type 1 takes the 56-key 16scan layout of a new file;
+# EMULATE=2 for 112 keys, 0 for 7/3scan), so a run can be tried without one.
+EMULATE ?= 1
 run: build
-	./build/src/app/vorlan
+	./build/src/app/vorlan --emulate $(EMULATE)
 
 test: build
 	ctest --preset default -j $(JOBS)

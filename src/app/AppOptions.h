@@ -1,9 +1,12 @@
 // The program's command line, parsed in one place. Unknown arguments are kept
 // for the caller.
+//   --emulate N   program an emulated keyboard of type N (0, 1 or 2) instead
+//                 of the device (like VORLAN_DEVICE=emulator:N)
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace vorlan {
 
@@ -12,9 +15,11 @@ namespace vorlan {
 inline constexpr const char* kReportFirstPaintOption = "--report-first-paint";
 
 struct AppOptions {
-    QString programPath;           // full path of the running program file
-    bool reportFirstPaint = false; // kReportFirstPaintOption
-    QStringList ignoredArguments;  // arguments no option claimed
+    QString programPath;                 // full path of the running program file
+    bool reportFirstPaint = false;       // kReportFirstPaintOption
+    QStringList ignoredArguments;        // arguments no option claimed
+    std::optional<int> emulatedKeyboard; // --emulate N
+    QString error;                       // a refused option, for the user; empty when all is well
 };
 
 AppOptions ParseAppOptions(const QStringList& arguments, const QString& programPath);

@@ -10,6 +10,7 @@
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 #include "layout/ui/SettingsProfileStore.h"
+#include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeyCaptureRunner.h"
 
@@ -308,6 +309,7 @@ void MainDialog::InstallDialogs() {
                                         const std::array<std::string, kCodesPerKey>& names) {
         return RunCaptureDialogForKey(*capture, codes, names);
     };
+    InstallProgrammingDialogs(this, *hooks);
 }
 
 void MainDialog::ConnectControls() {

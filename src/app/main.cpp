@@ -3,9 +3,11 @@
 #include "app/AppShell.h"
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
+#include "programming/ui/ProgrammingWindows.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <cstdio>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -15,7 +17,17 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(vorlan::ProgramIcon());
 
     const vorlan::AppOptions options = vorlan::ParseAppOptions(app.arguments(), programPath);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "vorlan: %s\n", qPrintable(options.error));
+        return 2;
+    }
     vorlan::MainDialog window(options.programPath);
+    if (options.emulatedKeyboard) {
+        vorlan::KeyboardSelection emulated;
+        emulated.kind = vorlan::KeyboardSelection::Kind::Emulator;
+        emulated.emulatedType = *options.emulatedKeyboard;
+        vorlan::UseKeyboard(&window, emulated);
+    }
     if (const QScreen* screen = window.screen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());
     }

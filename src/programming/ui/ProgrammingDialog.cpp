@@ -1,0 +1,220 @@
+#include "programming/ui/ProgrammingDialog.h"
+
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiText.h"
+#include "programming/KeyboardDriver.h"
+#include "programming/KeyboardSelection.h"
+#include "programming/ProgrammingEngine.h"
+
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <algorithm>
+#include <condition_variable>
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <utility>
+
+namespace vorlan {
+
+// Runs the engine once. A progress step posts the bar's move to the window's
+// thread and waits until that thread has made it, as the original's
+// synchronous window message did. Unlike a blocking queued call, the wait can
+// be given up (Release), so a window going away never waits on a worker that
+// waits on the window.
+class ProgrammingWorker : public QThread {
+public:
+    ProgrammingWorker(std::vector<std::string> arguments, std::shared_ptr<KeyboardDriver> driver,
+                      std::shared_ptr<PacingClock> clock, std::function<void()> postStep)
+        : arguments(std::move(arguments)), driver(std::move(driver)), clock(std::move(clock)),
+          postStep(std::move(postStep)) {}
+
+    // Worker thread: announces one step and waits for the window's thread.
+    void Step() {
+        std::unique_lock lock(mutex);
+        if (released) {
+            return;
+        }
+        ++announced;
+        postStep();
+        stepTaken.wait(lock, [this] { return taken == announced || released; });
+    }
+
+    // Window's thread: the bar has moved.
+    void StepTaken() {
+        {
+            const std::lock_guard lock(mutex);
+            ++taken;
+        }
+        stepTaken.notify_all();
+    }
+
+    // Window's thread: no more steps will be taken.
+    void Release() {
+        {
+            const std::lock_guard lock(mutex);
+            released = true;
+        }
+        stepTaken.notify_all();
+    }
+
+    void RequestStop() { stop = true; }
+    bool StopRequested() const { return stop; }
+    // Valid once the thread has finished.
+    int Result() const { return result; }
+
+protected:
+    void run() override {
+        std::vector<const char*> vector;
+        for (const std::string& argument : arguments) {
+            vector.push_back(argument.c_str());
+        }
+        WriteProgress progress;
+        progress.step = [this] { Step(); };
+        progress.stop = &stop;
+        result = ProgrammingEngine(static_cast<int>(vector.size()), vector.data(), progress,
+                                   *driver, *clock);
+    }
+
+private:
+    const std::vector<std::string> arguments;
+    const std::shared_ptr<KeyboardDriver> driver;
+    const std::shared_ptr<PacingClock> clock;
+    const std::function<void()> postStep;
+
+    std::atomic<bool> stop{false};
+    int result = 0;
+
+    std::mutex mutex;
+    std::condition_variable stepTaken;
+    long announced = 0;
+    long taken = 0;
+    bool released = false;
+};
+
+namespace {
+
+constexpr int kBarMaximum = 100;
+
+void DeleteFile(const std::string& path) {
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(path), ignored);
+}
+
+} // namespace
+
+ProgrammingDialog::ProgrammingDialog(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      mainWindow(mainWindow) {
+    setObjectName(QStringLiteral("ProgrammingDialog"));
+    setWindowTitle(UiText(StringId::ProgrammingCaption));
+
+    // The original's 163 x 67 dialog units, in pixels of its 8-point font.
+    auto* group = new QGroupBox(this);
+    group->setGeometry(9, 5, 225, 93);
+
+    bar = new QProgressBar(this);
+    bar->setObjectName(QStringLiteral("progressBar"));
+    bar->setGeometry(20, 21, 203, 23);
+    bar->setRange(0, kBarMaximum);
+    bar->setValue(0);
+
+    // The OK button is the hidden default; a hidden default button takes no
+    // Enter key, so the dialog cannot be put away while the run goes on.
+    okButton = new QPushButton(UiText(StringId::ProgrammingOk), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(22, 58, 75, 23);
+    okButton->setDefault(true);
+    okButton->setVisible(false);
+
+    // Visible and disabled throughout: Escape and the close box are the ways
+    // to stop a run.
+    cancelButton = new QPushButton(UiText(StringId::ProgrammingCancel), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setGeometry(147, 60, 75, 23);
+    cancelButton->setEnabled(false);
+    connect(cancelButton, &QPushButton::clicked, this, &ProgrammingDialog::reject);
+
+    setFixedSize(245, 109);
+    SetKeyboard(MakeKeyboardDriver(SelectKeyboardFromEnvironment()));
+}
+
+ProgrammingDialog::~ProgrammingDialog() {
+    if (worker) {
+        // The window goes away during a run: stop the write, let the worker
+        // close the device and end, and do not leave the temporary file.
+        worker->RequestStop();
+        worker->Release();
+        worker->wait();
+        worker.reset();
+        DeleteFile(layoutPath);
+    }
+}
+
+void ProgrammingDialog::SetKeyboard(std::shared_ptr<KeyboardDriver> newDriver,
+                                    std::shared_ptr<PacingClock> newClock) {
+    driver = std::move(newDriver);
+    clock = newClock ? std::move(newClock) : std::make_shared<SystemPacingClock>();
+}
+
+int ProgrammingDialog::StartRun(const std::vector<std::string>& arguments) {
+    if (worker) {
+        return 0;
+    }
+    layoutPath = arguments.size() >= 2 ? arguments[1] : std::string();
+
+    mainWindow->setEnabled(false);
+    // A window of its own, so it stays usable (Escape, the close box) while
+    // its parent is disabled.
+    setEnabled(true);
+    bar->setValue(0);
+    show();
+    raise();
+    activateWindow();
+
+    worker = std::make_unique<ProgrammingWorker>(arguments, driver, clock, [this] {
+        QMetaObject::invokeMethod(this, &ProgrammingDialog::StepBar, Qt::QueuedConnection);
+    });
+    connect(worker.get(), &QThread::finished, this, &ProgrammingDialog::OnWorkerFinished);
+    worker->start(QThread::LowestPriority);
+    return 0;
+}
+
+void ProgrammingDialog::StepBar() {
+    bar->setValue(std::min(bar->value() + 1, bar->maximum()));
+    if (worker) {
+        worker->StepTaken();
+    }
+}
+
+void ProgrammingDialog::reject() {
+    if (worker) {
+        worker->RequestStop();
+        return;
+    }
+    QDialog::reject();
+}
+
+void ProgrammingDialog::OnWorkerFinished() {
+    if (!worker) {
+        return;
+    }
+    worker->wait();
+    const int result = worker->Result();
+    const bool stopped = worker->StopRequested();
+    worker.reset();
+
+    // A write the user stopped needs no message: the stop was the user's own.
+    if (result != 0 && !(stopped && result == static_cast<int>(StringId::ProgrammingStopped))) {
+        ShowError(this, UiText(result));
+    }
+    DeleteFile(layoutPath);
+    hide();
+    mainWindow->setEnabled(true);
+    emit RunFinished(result);
+}
+
+} // namespace vorlan
