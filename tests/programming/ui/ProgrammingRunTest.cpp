@@ -1,0 +1,430 @@
+// The programming run in the main window, with an emulated keyboard, its
+// fault injection and a clock that never waits: the temporary file, the
+// progress dialog and its worker, the engine's messages, a stop by Escape or
+// the close box, and the emulated keyboard named in the title.
+#include "app/AppOptions.h"
+#include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
+#include "grid/KeyEditor.h"
+#include "programming/DeviceImage.h"
+#include "programming/EmulatedKeyboard.h"
+#include "programming/ProgrammingTestSupport.h"
+#include "programming/ui/ProgrammingDialog.h"
+#include "programming/ui/ProgrammingWindows.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <thread>
+
+namespace vorlan {
+namespace {
+
+struct ShownMessage {
+    MessageRequest request;
+    bool dialogVisible = false;
+    bool mainWindowEnabled = true;
+};
+
+// What the window looked like while the worker was writing.
+struct DuringRun {
+    bool dialogVisible = false;
+    bool dialogEnabled = false;
+    bool mainWindowEnabled = true;
+    bool cancelVisible = false;
+    bool cancelEnabled = true;
+    bool okVisible = true;
+};
+
+class ProgrammingRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
+        QCoreApplication::setApplicationName(QStringLiteral("vorlan_programming_ui_test_%1")
+                                                 .arg(QCoreApplication::applicationPid()));
+        QSettings().clear();
+        ASSERT_TRUE(folder.isValid());
+        keptCurrent = QDir::currentPath();
+        // The run's file is relative: it lies in the current folder.
+        QDir::setCurrent(folder.path());
+
+        SetMessageHandler([this](const MessageRequest& r) {
+            messages.push_back({r, dialog->isVisible(), window->isEnabled()});
+            return MessageResult::Ok;
+        });
+        window = std::make_unique<MainDialog>();
+        dialog = ProgrammingDialogOf(window.get());
+        ASSERT_NE(dialog, nullptr);
+        UseEmulator(1);
+    }
+
+    void TearDown() override {
+        window.reset();
+        SetMessageHandler({});
+        QDir::setCurrent(keptCurrent);
+    }
+
+    void UseEmulator(int type, EmulatorFaults faults = {}) {
+        keyboard = std::make_shared<EmulatedKeyboard>(type, faults);
+        dialog->SetKeyboard(keyboard, std::make_shared<test::FakeClock>());
+    }
+
+    LayoutDocument& Doc() { return window->Editor().Document(); }
+
+    void Program(int k, std::initializer_list<std::uint32_t> codes) {
+        std::size_t i = 0;
+        for (std::uint32_t c : codes) {
+            Doc().keys[static_cast<std::size_t>(k)].codes[i++] = c;
+        }
+        Doc().spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
+    }
+
+    QAction* ProgrammingAction() const {
+        return window->findChild<QAction*>(QStringLiteral("actionProgramming"));
+    }
+
+    // Gives the command and waits for the run, if one started, to end.
+    void RunProgramming() {
+        QSignalSpy finished(dialog, &ProgrammingDialog::RunFinished);
+        ProgrammingAction()->trigger();
+        if (dialog->IsRunning()) {
+            ASSERT_TRUE(finished.wait(20000));
+        }
+        ASSERT_FALSE(dialog->IsRunning());
+    }
+
+    // Runs f on the window's thread while the worker waits (from a keyboard hook).
+    void OnWindowThread(const std::function<void()>& f) {
+        QMetaObject::invokeMethod(dialog, f, Qt::BlockingQueuedConnection);
+    }
+
+    // The image the engine should send for the file the run wrote (kept.txt,
+    // a copy the test takes while the run goes on).
+    std::vector<std::uint8_t> ImageOfKeptFile() {
+        std::ifstream in("kept.txt");
+        DeviceImage image;
+        EXPECT_EQ(BuildDeviceImage(in, image), ImageOk);
+        ExchangeImageHalves(image.bytes, image.typeNumber);
+        return image.bytes;
+    }
+
+    static bool RunFileExists() { return std::filesystem::exists(kProgrammingFileName); }
+
+    void ExpectIdleAfterRun() {
+        EXPECT_TRUE(window->isEnabled());
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_FALSE(RunFileExists());
+        EXPECT_FALSE(keyboard->IsOpen());
+        EXPECT_EQ(keyboard->OpenCount(), keyboard->CloseCount());
+        EXPECT_TRUE(keyboard->ProtocolErrors().empty());
+    }
+
+    QTemporaryDir folder;
+    QString keptCurrent;
+    std::unique_ptr<MainDialog> window;
+    ProgrammingDialog* dialog = nullptr;
+    std::shared_ptr<EmulatedKeyboard> keyboard;
+    std::vector<ShownMessage> messages;
+};
+
+TEST_F(ProgrammingRunTest, DialogHasItsCaptionBarAndButtons) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Programming..."));
+    EXPECT_EQ(dialog->ProgressBar()->minimum(), 0);
+    EXPECT_EQ(dialog->ProgressBar()->maximum(), 100);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->CancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_FALSE(dialog->CancelButton()->isEnabled());
+    EXPECT_FALSE(dialog->OkButton()->isVisibleTo(dialog));
+}
+
+TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothingBehind) {
+    Program(1, {28, 50});
+    Program(2, {224, 117});
+    Program(56, {41});
+    Doc().filePath = "/somewhere/layout.txt";
+    Doc().dirty = true;
+    window->show();
+
+    DuringRun during;
+    // How many bar moves the window's thread had made when each byte was sent.
+    std::atomic<int> barMoves{0};
+    std::vector<int> movesAtByte;
+    QObject::connect(dialog->ProgressBar(), &QProgressBar::valueChanged, dialog,
+                     [&barMoves] { ++barMoves; });
+    keyboard->SetAfterWrite([&](std::size_t count) {
+        movesAtByte.push_back(barMoves.load());
+        if (count == 1) {
+            std::filesystem::copy_file(kProgrammingFileName, "kept.txt");
+        }
+        if (count == 300) {
+            OnWindowThread([&] {
+                during = {dialog->isVisible(),
+                          dialog->isEnabled(),
+                          window->isEnabled(),
+                          dialog->CancelButton()->isVisible(),
+                          dialog->CancelButton()->isEnabled(),
+                          dialog->OkButton()->isVisible()};
+            });
+        }
+    });
+
+    RunProgramming();
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(during.dialogVisible);
+    EXPECT_TRUE(during.dialogEnabled);
+    EXPECT_FALSE(during.mainWindowEnabled);
+    EXPECT_TRUE(during.cancelVisible);
+    EXPECT_FALSE(during.cancelEnabled);
+    EXPECT_FALSE(during.okVisible);
+    ExpectIdleAfterRun();
+    EXPECT_EQ(Doc().filePath, "/somewhere/layout.txt");
+    EXPECT_TRUE(Doc().dirty);
+
+    const std::vector<std::uint8_t> image = ImageOfKeptFile();
+    ASSERT_EQ(image.size(), 1014u);
+    EXPECT_EQ(keyboard->Received(), image);
+    DecodedImage decoded;
+    ASSERT_TRUE(keyboard->ReceivedImage(57, decoded));
+
+    // Every step was taken by the window before the write went on.
+    const int size = static_cast<int>(image.size());
+    const int step = ProgressStepOf(size);
+    ASSERT_EQ(movesAtByte.size(), image.size());
+    int announced = 0;
+    for (int i = 0; i < size; ++i) {
+        if ((size - i) % step == 0) {
+            ++announced;
+        }
+        // The bar stops at 100, so later steps do not move it.
+        ASSERT_EQ(movesAtByte[static_cast<std::size_t>(i)], std::min(announced, 100)) << i;
+    }
+    EXPECT_EQ(dialog->ProgressBar()->value(), 100);
+}
+
+TEST_F(ProgrammingRunTest, LayoutWithoutProgrammedKeyShowsTheWritersMessageAndStartsNoRun) {
+    QSignalSpy finished(dialog, &ProgrammingDialog::RunFinished);
+    ProgrammingAction()->trigger();
+
+    EXPECT_FALSE(dialog->IsRunning());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].request.text, QStringLiteral("The file contains no programmed key"));
+    EXPECT_EQ(messages[0].request.caption, QStringLiteral("Error"));
+    EXPECT_EQ(keyboard->OpenAttempts(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(finished.count(), 0);
+}
+
+struct FailureCase {
+    const char* name;
+    int keyboardType;
+    EmulatorFaults faults;
+    const char* message;
+    std::size_t bytesReceived;
+};
+
+class ProgrammingFailureTest : public ProgrammingRunTest,
+                               public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ProgrammingFailureTest, EngineMessageIsAnErrorBoxShownBeforeTheWindowIsFreed) {
+    const FailureCase& c = GetParam();
+    UseEmulator(c.keyboardType, c.faults);
+    Program(3, {30});
+    window->show();
+
+    RunProgramming();
+
+    ASSERT_EQ(messages.size(), 1u);
+    const ShownMessage& shown = messages[0];
+    EXPECT_EQ(shown.request.text, QString::fromLatin1(c.message));
+    EXPECT_EQ(shown.request.caption, QStringLiteral("Error"));
+    EXPECT_EQ(shown.request.icon, MessageIcon::Stop);
+    EXPECT_EQ(shown.request.buttons, MessageButtons::Ok);
+    EXPECT_EQ(shown.request.parent, dialog);
+    EXPECT_TRUE(shown.dialogVisible);
+    EXPECT_FALSE(shown.mainWindowEnabled);
+    ExpectIdleAfterRun();
+    EXPECT_EQ(keyboard->Received().size(), c.bytesReceived);
+}
+
+EmulatorFaults Missing() {
+    EmulatorFaults f;
+    f.deviceMissing = true;
+    return f;
+}
+EmulatorFaults FailAt(std::size_t byte) {
+    EmulatorFaults f;
+    f.failWriteAt = byte;
+    return f;
+}
+EmulatorFaults Answer(std::uint8_t type) {
+    EmulatorFaults f;
+    f.typeAnswer = type;
+    return f;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ProgrammingFailureTest,
+    ::testing::Values(
+        FailureCase{"NoDevice", 1, Missing(), "Vorlan driver error.", 0},
+        FailureCase{"Mismatch", 2, {}, "File format mismatch.", 0},
+        FailureCase{"UnknownType", 1, Answer(3), "Invalid keyboard type detected.", 0},
+        FailureCase{"FailsAtByte10", 1, FailAt(10), "Keyboard programming error.", 9},
+        FailureCase{"FailsAtLastByte", 1, FailAt(1014), "Keyboard programming error.", 1013}),
+    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+
+TEST_F(ProgrammingRunTest, SecondRunStartsWithTheBarAtZero) {
+    Program(1, {28});
+    window->show();
+    RunProgramming();
+    ASSERT_TRUE(messages.empty());
+    // The hidden dialog keeps the last run's position.
+    EXPECT_EQ(dialog->ProgressBar()->value(), 100);
+
+    std::vector<int> values;
+    QObject::connect(dialog->ProgressBar(), &QProgressBar::valueChanged, dialog,
+                     [&values](int v) { values.push_back(v); });
+    RunProgramming();
+
+    ASSERT_EQ(values.size(), 101u);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(values[i], static_cast<int>(i));
+    }
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(keyboard->Received().size(), 2u * 1014u);
+    ExpectIdleAfterRun();
+}
+
+// Escape and the close box stop the write between two bytes.
+class ProgrammingStopTest : public ProgrammingRunTest,
+                            public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ProgrammingStopTest, StopLeavesTheBytesSentSoFarAndClosesTheDevice) {
+    const bool byCloseBox = GetParam();
+    Program(1, {28});
+    window->show();
+    keyboard->SetAfterWrite([&](std::size_t count) {
+        if (count != 20) {
+            return;
+        }
+        OnWindowThread([&] {
+            if (byCloseBox) {
+                dialog->close();
+            } else {
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+            // The dialog waits for the worker to end.
+            EXPECT_TRUE(dialog->isVisible());
+        });
+    });
+
+    RunProgramming();
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(keyboard->Received().size(), 20u);
+    ExpectIdleAfterRun();
+
+    // The next run is a whole one again.
+    keyboard->SetAfterWrite({});
+    RunProgramming();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(keyboard->Received().size(), 20u + 1014u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ProgrammingStopTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "CloseBox" : "Escape";
+                         });
+
+TEST_F(ProgrammingRunTest, WindowGoingAwayDuringARunStopsTheWorker) {
+    Program(1, {28});
+    window->show();
+    std::atomic<bool> reached{false};
+    std::atomic<bool> destroying{false};
+    // The worker waits at byte 5 until the window is being destroyed; its next
+    // progress step then finds no window to move the bar.
+    keyboard->SetAfterWrite([&](std::size_t count) {
+        if (count == 5) {
+            reached = true;
+            while (!destroying) {
+                std::this_thread::yield();
+            }
+        }
+    });
+    ProgrammingAction()->trigger();
+    ASSERT_TRUE(dialog->IsRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(reached.load(), 20000);
+    destroying = true;
+    window.reset();
+
+    EXPECT_FALSE(keyboard->IsOpen());
+    EXPECT_EQ(keyboard->OpenCount(), keyboard->CloseCount());
+    EXPECT_LT(keyboard->Received().size(), 1014u);
+    EXPECT_FALSE(RunFileExists());
+}
+
+TEST_F(ProgrammingRunTest, EmulatedKeyboardIsNamedInTheTitle) {
+    const QString plain = window->windowTitle();
+    KeyboardSelection emulated;
+    emulated.kind = KeyboardSelection::Kind::Emulator;
+    emulated.emulatedType = 2;
+    UseKeyboard(window.get(), emulated);
+
+    EXPECT_EQ(window->windowTitle(), plain + QStringLiteral(" [emulated keyboard, type 2]"));
+    auto* driver = dynamic_cast<EmulatedKeyboard*>(dialog->Keyboard());
+    ASSERT_NE(driver, nullptr);
+    EXPECT_EQ(driver->KeyboardType(), 2);
+
+    // The editor's title changes keep the mark.
+    window->Editor().OnFileNew();
+    EXPECT_TRUE(window->windowTitle().endsWith(QStringLiteral(" [emulated keyboard, type 2]")));
+    EXPECT_EQ(window->windowTitle().count(QStringLiteral("emulated")), 1);
+
+    KeyboardSelection device;
+    device.devicePath = "/dev/null-vorlan";
+    UseKeyboard(window.get(), device);
+    EXPECT_EQ(window->windowTitle(), plain);
+    EXPECT_EQ(dynamic_cast<EmulatedKeyboard*>(dialog->Keyboard()), nullptr);
+}
+
+TEST(AppOptions, EmulateTakesAKeyboardTypeOfZeroToTwo) {
+    const QString program = QStringLiteral("/bin/vorlan");
+    const auto parse = [&](QStringList args) {
+        args.prepend(program);
+        return ParseAppOptions(args, program);
+    };
+    EXPECT_EQ(parse({QStringLiteral("--emulate"), QStringLiteral("0")}).emulatedKeyboard, 0);
+    EXPECT_EQ(parse({QStringLiteral("--emulate"), QStringLiteral("2")}).emulatedKeyboard, 2);
+    EXPECT_FALSE(parse({}).emulatedKeyboard.has_value());
+    EXPECT_TRUE(parse({}).error.isEmpty());
+    for (const QStringList& bad :
+         {QStringList{QStringLiteral("--emulate")},
+          QStringList{QStringLiteral("--emulate"), QStringLiteral("3")},
+          QStringList{QStringLiteral("--emulate"), QStringLiteral("12")}}) {
+        const AppOptions options = parse(bad);
+        EXPECT_FALSE(options.emulatedKeyboard.has_value())
+            << bad.join(QLatin1Char(' ')).toStdString();
+        EXPECT_FALSE(options.error.isEmpty());
+    }
+    const AppOptions other = parse({QStringLiteral("layout.txt")});
+    EXPECT_EQ(other.ignoredArguments, QStringList{QStringLiteral("layout.txt")});
+}
+
+} // namespace
+} // namespace vorlan
