@@ -231,6 +231,23 @@ TEST_F(ProgrammingRunTest, LayoutWithoutProgrammedKeyShowsTheWritersMessageAndSt
     EXPECT_EQ(finished.count(), 0);
 }
 
+TEST_F(ProgrammingRunTest, UnwritableRunFileShowsTheWritersMessageAndKeepsThePath) {
+    // A folder in the file's place cannot be opened for writing.
+    std::filesystem::create_directory(kProgrammingFileName);
+    Program(1, {28});
+    Doc().filePath = "mine.txt";
+
+    ProgrammingAction()->trigger();
+
+    EXPECT_FALSE(dialog->IsRunning());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(window->isEnabled());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].request.text, QStringLiteral("Cannot open file!"));
+    EXPECT_EQ(Doc().filePath, "mine.txt");
+    EXPECT_EQ(keyboard->OpenAttempts(), 0);
+}
+
 struct FailureCase {
     const char* name;
     int keyboardType;
