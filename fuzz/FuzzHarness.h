@@ -16,4 +16,13 @@ std::string RunLayoutReader(const std::uint8_t* data, std::size_t size);
 // The capture logic driven by a stream of key presses and button presses.
 std::string RunCapture(const std::uint8_t* data, std::size_t size);
 
+// The strict image builder on any text, and on the writer's text of whatever
+// the editor reads from it.
+std::string RunImageBuilder(const std::uint8_t* data, std::size_t size);
+
+// The programming engine on an emulated keyboard with a clock that never
+// waits: the first six bytes choose the arguments, the keyboard and its
+// faults, the rest is the layout file.
+std::string RunEngine(const std::uint8_t* data, std::size_t size);
+
 } // namespace vorlan::hardening

@@ -1,5 +1,6 @@
 // Writes the generated seed corpora of the fuzzers: layout files as the writer
-// produces them in all four variants.
+// produces them in all four variants, for the reader, the builder and the
+// engine (behind the six bytes that choose the engine's arguments).
 //   vorlan_fuzz_seeds OUTPUT_DIR
 // Files go to OUTPUT_DIR/<target>/; hand-made odd inputs live in fuzz/seeds/.
 #include "layout/LayoutFile.h"
@@ -93,7 +94,9 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path root = argv[1];
     std::error_code ec;
-    std::filesystem::create_directories(root / "layout_reader", ec);
+    for (const char* target : {"layout_reader", "image_builder", "engine"}) {
+        std::filesystem::create_directories(root / target, ec);
+    }
 
     bool ok = true;
     const std::vector<std::pair<std::string, LayoutDocument>> docs = {
@@ -105,8 +108,19 @@ int main(int argc, char** argv) {
         {"right", KeyboardVariant::SingleRight}};
     for (const auto& [docName, doc] : docs) {
         for (const auto& [variantName, variant] : variants) {
-            ok &= WriteFile(root / "layout_reader" / (docName + "-" + variantName + ".txt"),
-                            FormatLayout(doc, variant));
+            const std::string text = FormatLayout(doc, variant);
+            const std::string name = docName + "-" + variantName;
+            ok &= WriteFile(root / "layout_reader" / (name + ".txt"), text);
+            ok &= WriteFile(root / "image_builder" / (name + ".txt"), text);
+            // Engine inputs: two arguments, the file, a keyboard of the type
+            // the file needs (the emulated type is the fourth byte mod 3).
+            const int typeNumber =
+                variant == KeyboardVariant::SevenThreeScan ? doc.settings.keyCount
+                : variant == KeyboardVariant::SixteenScan  ? doc.settings.keyCount + 1
+                                                           : 57;
+            const char keyboard = typeNumber == 57 ? 1 : typeNumber == 113 ? 2 : 0;
+            ok &= WriteFile(root / "engine" / (name + ".bin"),
+                            std::string{1, 5, 0, keyboard, 0, 0} + text);
         }
     }
 

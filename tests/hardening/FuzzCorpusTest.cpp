@@ -16,6 +16,7 @@ using Harness = std::string (*)(const std::uint8_t*, std::size_t);
 struct Target {
     const char* name;
     Harness run;
+    const char* alsoReads = nullptr; // another target's seeds that fit this one
 };
 
 void PrintTo(const Target& target, std::ostream* out) {
@@ -25,18 +26,25 @@ void PrintTo(const Target& target, std::ostream* out) {
 const Target kTargets[] = {
     {"layout_reader", RunLayoutReader},
     {"capture", RunCapture},
+    {"image_builder", RunImageBuilder, "layout_reader"},
+    {"engine", RunEngine},
 };
 
-std::vector<std::filesystem::path> InputsOf(const std::string& target) {
+std::vector<std::filesystem::path> InputsOf(const Target& target) {
     std::vector<std::filesystem::path> files;
-    for (const char* kind : {"seeds", "regressions"}) {
-        const std::filesystem::path dir = std::filesystem::path(VORLAN_FUZZ_DIR) / kind / target;
+    auto addAll = [&files](const std::filesystem::path& dir) {
         std::error_code ec;
         for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
             if (entry.is_regular_file()) {
                 files.push_back(entry.path());
             }
         }
+    };
+    const std::filesystem::path root(VORLAN_FUZZ_DIR);
+    addAll(root / "seeds" / target.name);
+    addAll(root / "regressions" / target.name);
+    if (target.alsoReads != nullptr) {
+        addAll(root / "seeds" / target.alsoReads);
     }
     return files;
 }
@@ -45,7 +53,7 @@ class FuzzCorpus : public testing::TestWithParam<Target> {};
 
 TEST_P(FuzzCorpus, EveryKeptInputPassesTheChecks) {
     const Target& target = GetParam();
-    const std::vector<std::filesystem::path> files = InputsOf(target.name);
+    const std::vector<std::filesystem::path> files = InputsOf(target);
     ASSERT_FALSE(files.empty()) << "no seeds for " << target.name;
     for (const auto& file : files) {
         std::ifstream in(file, std::ios::binary);
