@@ -1,0 +1,62 @@
+// The Win32 device backend, where no keyboard driver is installed (as under
+// Wine): every way to the keyboard ends in "Vorlan driver error.".
+#include "layout/LayoutFile.h"
+#include "programming/DeviceFileDriver.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+
+namespace vorlan::hardening {
+namespace {
+
+#ifdef _WIN32
+
+TEST(WindowsDriver, TheDeviceIsTheDriversPath) {
+    EXPECT_EQ(DeviceFileDriver::DefaultPath(), "\\\\.\\vorlan");
+}
+
+TEST(WindowsDriver, WithoutADriverNothingOpens) {
+    DeviceFileDriver driver;
+    EXPECT_EQ(DetectKeyboardType(driver), DetectNoDevice);
+    const std::uint8_t image[450] = {};
+    SystemPacingClock clock;
+    EXPECT_EQ(WriteDeviceImage(driver, image, 450, WriteProgress{}, clock), WriteNoDevice);
+}
+
+TEST(WindowsDriver, VorlanctlProgramReportsTheMissingDriver) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("vorlan-windows-driver-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path layout = dir / "file.txt";
+    {
+        LayoutDocument doc;
+        doc.keys[1].codes[0] = 28;
+        doc.keys[1].name = "A";
+        doc.filePath = layout.string();
+        ASSERT_TRUE(WriteLayout(doc, KeyboardVariant::SevenThreeScan));
+    }
+    // The real device, not an emulated keyboard someone's environment chose.
+    ASSERT_EQ(_putenv_s("VORLAN_DEVICE", ""), 0);
+    const std::filesystem::path errors = dir / "stderr.txt";
+    // cmd /c drops the first and the last quote of the line: quote it whole.
+    const std::string command = "\"\"" + std::string(VORLAN_VORLANCTL) + "\" program \"" +
+                                layout.string() + "\" 2>\"" + errors.string() + "\"\"";
+    const int status = std::system(command.c_str());
+    std::ifstream in(errors, std::ios::binary);
+    std::string text{std::istreambuf_iterator<char>(in), {}};
+    in.close();
+    std::filesystem::remove_all(dir);
+
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(text, "Error: Vorlan driver error.\r\n");
+}
+
+#endif
+
+} // namespace
+} // namespace vorlan::hardening
