@@ -1,12 +1,13 @@
 #include "programming/KeyboardDriver.h"
 
-#include <algorithm>
 #include <thread>
 
 #ifdef _WIN32
 #include <windows.h>
 // timeapi.h comes after windows.h on purpose.
 #include <timeapi.h>
+#elif defined(__linux__)
+#include <sys/prctl.h>
 #endif
 
 namespace vorlan {
@@ -54,19 +55,37 @@ PacingClock::TimePoint SystemPacingClock::Now() {
     return std::chrono::steady_clock::now();
 }
 
+// Sleeps to just short of the deadline and waits out the rest: a sleep alone
+// wakes a little late on every byte, which over 2000 bytes adds up to a
+// noticeably longer write. Never returns before the deadline.
 void SystemPacingClock::SleepUntil(TimePoint deadline) {
-    std::this_thread::sleep_until(deadline);
+    constexpr std::chrono::microseconds kWaitOut{150};
+    if (deadline - Now() > kWaitOut) {
+        std::this_thread::sleep_until(deadline - kWaitOut);
+    }
+    while (Now() < deadline) {
+        std::this_thread::yield();
+    }
 }
 
 void SystemPacingClock::BeginPacing() {
 #ifdef _WIN32
+    // The default timer tick is about 15 ms.
     timeBeginPeriod(1);
+#elif defined(__linux__)
+    // The default timer slack lets a sleep end up to 50 us late.
+    savedTimerSlack = prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
+    prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
 #endif
 }
 
 void SystemPacingClock::EndPacing() {
 #ifdef _WIN32
     timeEndPeriod(1);
+#elif defined(__linux__)
+    if (savedTimerSlack > 0) {
+        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(savedTimerSlack), 0, 0, 0);
+    }
 #endif
 }
 
@@ -104,27 +123,15 @@ int WriteDeviceImage(KeyboardDriver& driver, const std::uint8_t* image, int size
     const Pacing pacing(clock);
     const int step = ProgressStepOf(size);
     PacingClock::TimePoint lastRequestEnd{};
-    // Time the system overslept and the schedule has not yet made good.
-    PacingClock::TimePoint::duration overslept{};
     for (int i = 0; i < size; ++i) {
         const int remaining = size - i;
         if (remaining % step == 0 && progress.step) {
             progress.step();
         }
         // The pause runs from the end of the previous request, so the time the
-        // progress step took counts towards it. A sleep wakes late by a little
-        // every time; taken from the next pauses, that keeps a long write to
-        // its schedule instead of adding up to seconds.
+        // progress step took counts towards it.
         if (i > 0) {
-            const auto madeGood =
-                std::min<PacingClock::TimePoint::duration>(overslept, kMostPauseMadeGood);
-            overslept -= madeGood;
-            const PacingClock::TimePoint deadline = lastRequestEnd + kBytePause - madeGood;
-            const PacingClock::TimePoint before = clock.Now();
-            clock.SleepUntil(deadline);
-            if (before < deadline) {
-                overslept += std::max<PacingClock::TimePoint::duration>(clock.Now() - deadline, {});
-            }
+            clock.SleepUntil(lastRequestEnd + kBytePause);
         }
         if (progress.stop != nullptr && progress.stop->load()) {
             return WriteStopped;

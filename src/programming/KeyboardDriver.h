@@ -51,6 +51,9 @@ public:
     void SleepUntil(TimePoint deadline) override;
     void BeginPacing() override;
     void EndPacing() override;
+
+private:
+    long savedTimerSlack = 0;
 };
 
 // How a write reports itself and how its caller stops it.
@@ -63,11 +66,8 @@ struct WriteProgress {
     const std::atomic<bool>* stop = nullptr;
 };
 
-// The time between the end of one byte request and the next request.
+// The least time between the end of one byte request and the next request.
 inline constexpr std::chrono::milliseconds kBytePause{3};
-// A late wake-up from one pause is made good on the following pauses, at most
-// this much on each, so no pause is ever shorter than 2.5 ms.
-inline constexpr std::chrono::microseconds kMostPauseMadeGood{500};
 
 // Results of DetectKeyboardType besides the types 0, 1 and 2.
 enum DetectResult : int {
@@ -89,9 +89,8 @@ enum WriteResult : int {
 // Returns 0, 1 or 2, or a DetectResult.
 int DetectKeyboardType(KeyboardDriver& driver);
 
-// Sends size bytes of image, one request per byte, kBytePause apart (less
-// what a late wake-up before is made good, see kMostPauseMadeGood), with a
-// progress step whenever the count of bytes still to send (this one
+// Sends size bytes of image, one request per byte, at least kBytePause apart,
+// with a progress step whenever the count of bytes still to send (this one
 // included) is a multiple of size / 100. An image under 100 bytes has a step
 // for every byte. Size 0 does nothing at all. The device is closed on every
 // path on which it was opened. Returns a WriteResult.
