@@ -48,11 +48,37 @@ QRect Dlu(int x, int y, int w, int h) {
     return QRect(px(x), py(y), px(x + w) - px(x), py(y + h) - py(y));
 }
 
-// The digit count is changed only through its arrows: the text is read-only
-// while the arrows stay active.
-class ArrowOnlySpinBox : public QSpinBox {
+// The digit count is changed only through its arrows, which step within
+// 1..13; the text is read-only. A layout file may bring 0, which the field
+// shows as it is, so taking the panel values does not change the layout.
+class DigitsCountSpinBox : public QSpinBox {
 public:
-    explicit ArrowOnlySpinBox(QWidget* parent) : QSpinBox(parent) { lineEdit()->setReadOnly(true); }
+    static constexpr int kLowestStep = 1;
+    static constexpr int kHighestStep = 13;
+
+    explicit DigitsCountSpinBox(QWidget* parent) : QSpinBox(parent) {
+        lineEdit()->setReadOnly(true);
+        setRange(0, kHighestStep);
+    }
+
+    void stepBy(int steps) override {
+        const int target = std::clamp(value() + steps, kLowestStep, kHighestStep);
+        if ((steps > 0 && target > value()) || (steps < 0 && target < value())) {
+            setValue(target);
+        }
+    }
+
+protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled enabled = StepNone;
+        if (value() > kLowestStep) {
+            enabled |= StepDownEnabled;
+        }
+        if (value() < kHighestStep) {
+            enabled |= StepUpEnabled;
+        }
+        return enabled;
+    }
 };
 
 template <typename W> W* Place(W* widget, const QRect& rect, const char* name) {
@@ -483,8 +509,7 @@ void MainDialog::BuildControls() {
     // found on every system than in the font it was designed for.
     // RFID.
     Label(c, StringId::LabelDigitsCount, QRect(10, 21, 62, 16));
-    digitsCount = Place(new ArrowOnlySpinBox(c), QRect(72, 19, 38, 20), "digitsCount");
-    digitsCount->setRange(1, 13);
+    digitsCount = Place(new DigitsCountSpinBox(c), QRect(72, 19, 38, 20), "digitsCount");
     digitsCount->setValue(9);
     Label(c, StringId::LabelPrefix, QRect(119, 21, 33, 16));
     prefixEdit = Place(new QLineEdit(c), QRect(152, 19, 28, 20), "prefixEdit");
