@@ -1,3 +1,4 @@
+#include "cli/CliRunner.h"
 #include "layout/LayoutFile.h"
 
 #include <chrono>
@@ -15,10 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
+    return test::ReadFileBytes(path);
 }
 
 struct RunResult {
@@ -37,34 +35,10 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     RunResult Run(const std::vector<std::string>& args) {
-        std::string program = VORLAN_VORLANCTL;
-#ifdef _WIN32
-        // Under Wine the build's paths are Unix paths, which cmd.exe cannot start.
-        if (program.starts_with("/")) {
-            program = "Z:" + program;
-        }
-#endif
-        std::string command = "\"" + program + "\" convert";
-        for (const std::string& arg : args) {
-            command += " \"" + arg + "\"";
-        }
-        const fs::path errFile = dir / "stderr.txt";
-        command += " >\"" + (dir / "stdout.txt").string() + "\" 2>\"" + errFile.string() + "\"";
-#ifdef _WIN32
-        // cmd.exe drops the first and the last quote of the whole line.
-        command = "\"" + command + "\"";
-#endif
-        RunResult result;
-        const int raw = std::system(command.c_str());
-#ifdef _WIN32
-        result.status = raw;
-#else
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-        result.err = ReadFile(errFile);
-        // Windows writes text-mode line ends to standard error.
-        std::erase(result.err, '\r');
-        return result;
+        std::vector<std::string> all{"convert"};
+        all.insert(all.end(), args.begin(), args.end());
+        const test::CliRun run = test::RunVorlanctl(all, dir);
+        return {run.status, run.err};
     }
 
     std::string Data(const char* name) {

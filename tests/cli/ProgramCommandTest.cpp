@@ -1,4 +1,5 @@
 // vorlanctl program and vorlanctl image, run as a user runs them.
+#include "cli/CliRunner.h"
 #include "programming/DeviceImage.h"
 
 #include <cstdio>
@@ -11,10 +12,6 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 namespace vorlan {
 namespace {
 
@@ -26,8 +23,7 @@ struct CliRun {
 };
 
 std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return test::ReadFileBytes(path);
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
@@ -70,37 +66,10 @@ protected:
     // device is the platform's default unless a test names another.
     CliRun Run(const std::vector<std::string>& arguments, const std::string& device = "") {
         SetDevice(device);
-        std::string program = VORLAN_VORLANCTL;
-#ifdef _WIN32
-        // Under Wine the build's paths are Unix paths, which cmd.exe cannot start.
-        if (program.starts_with("/")) {
-            program = "Z:" + program;
-        }
-#endif
-        std::string command = "\"" + program + "\"";
-        for (const std::string& argument : arguments) {
-            command += " \"" + argument + "\"";
-        }
-        const auto errors = folder / "stderr.txt";
-        command += " 2>\"" + errors.string() + "\"";
-#ifdef _WIN32
-        // cmd.exe drops the first and the last quote of the whole line.
-        command = "\"" + command + "\"";
-#endif
-        const int raw = std::system(command.c_str());
-        CliRun run;
-#ifdef _WIN32
-        run.status = raw;
-#else
-        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-        run.errors = ReadText(errors);
-        std::erase(run.errors, '\r'); // text-mode line ends on Windows
-        return run;
+        const test::CliRun run = test::RunVorlanctl(arguments, folder);
+        return {run.status, run.err};
     }
-    std::string Out(const std::string& name) const {
-        return (folder / name).string();
-    }
+    std::string Out(const std::string& name) const { return (folder / name).string(); }
 
     std::filesystem::path folder;
     std::string savedDevice;

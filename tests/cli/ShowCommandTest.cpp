@@ -1,3 +1,4 @@
+#include "cli/CliRunner.h"
 #include "layout/LayoutFile.h"
 
 #include <chrono>
@@ -16,13 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
 struct RunResult {
     int status = -1;
     std::string out;
@@ -40,34 +34,10 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     RunResult Run(const std::vector<std::string>& args) {
-        std::string program = VORLAN_VORLANCTL;
-#ifdef _WIN32
-        if (program.starts_with("/")) {
-            program = "Z:" + program;
-        }
-#endif
-        std::string command = "\"" + program + "\" show";
-        for (const std::string& arg : args) {
-            command += " \"" + arg + "\"";
-        }
-        const fs::path outFile = dir / "stdout.txt";
-        const fs::path errFile = dir / "stderr.txt";
-        command += " >\"" + outFile.string() + "\" 2>\"" + errFile.string() + "\"";
-#ifdef _WIN32
-        command = "\"" + command + "\"";
-#endif
-        RunResult result;
-        const int raw = std::system(command.c_str());
-#ifdef _WIN32
-        result.status = raw;
-#else
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-        result.out = ReadFile(outFile);
-        result.err = ReadFile(errFile);
-        std::erase(result.out, '\r');
-        std::erase(result.err, '\r');
-        return result;
+        std::vector<std::string> all{"show"};
+        all.insert(all.end(), args.begin(), args.end());
+        const test::CliRun run = test::RunVorlanctl(all, dir);
+        return {run.status, run.out, run.err};
     }
 
     // A 112-key layout with a single key named in Latin-1, a double key, a
