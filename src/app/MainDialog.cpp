@@ -508,19 +508,21 @@ void MainDialog::BuildControls() {
     // The top row is placed in pixels: its captions are wider in the fonts
     // found on every system than in the font it was designed for.
     // RFID.
-    Label(c, StringId::LabelDigitsCount, QRect(10, 21, 62, 16));
-    digitsCount = Place(new DigitsCountSpinBox(c), QRect(72, 19, 38, 20), "digitsCount");
+    Label(c, StringId::LabelDigitsCount, QRect(9, 21, 66, 16));
+    digitsCount = Place(new DigitsCountSpinBox(c), QRect(76, 19, 36, 20), "digitsCount");
     digitsCount->setValue(9);
-    Label(c, StringId::LabelPrefix, QRect(119, 21, 33, 16));
-    prefixEdit = Place(new QLineEdit(c), QRect(152, 19, 28, 20), "prefixEdit");
+    Label(c, StringId::LabelPrefix, QRect(117, 21, 33, 16))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    prefixEdit = Place(new QLineEdit(c), QRect(152, 19, 27, 20), "prefixEdit");
     prefixExtended = Place(new QCheckBox(UiText(StringId::CheckExtended), c),
-                           QRect(184, 21, 66, 16), "prefixExtended");
-    Label(c, StringId::LabelSuffix, QRect(119, 48, 33, 16));
-    suffixEdit = Place(new QLineEdit(c), QRect(152, 46, 28, 20), "suffixEdit");
+                           QRect(182, 21, 67, 16), "prefixExtended");
+    Label(c, StringId::LabelSuffix, QRect(117, 48, 33, 16))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    suffixEdit = Place(new QLineEdit(c), QRect(152, 46, 27, 20), "suffixEdit");
     suffixExtended = Place(new QCheckBox(UiText(StringId::CheckExtended), c),
-                           QRect(184, 48, 66, 16), "suffixExtended");
+                           QRect(182, 48, 67, 16), "suffixExtended");
     digitsTypeNum = Place(new QCheckBox(UiText(StringId::CheckDigitsTypeNum), c),
-                          QRect(8, 48, 110, 16), "digitsTypeNum");
+                          QRect(8, 48, 108, 16), "digitsTypeNum");
     digitsTypeNum->setChecked(true);
 
     // Key flags.
@@ -604,6 +606,8 @@ void MainDialog::BuildControls() {
 void MainDialog::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setSizeGripEnabled(false);
+    // The panes are placed by hand rather than through the bar's layout,
+    // which would shift them off their pixel edges.
     auto* panes = new QWidget(bar);
     panes->setObjectName(QStringLiteral("statusPanes"));
     panes->setFont(client->font());
@@ -615,13 +619,13 @@ void MainDialog::BuildStatusBar() {
         pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
-        pane->setGeometry(left, 0, kEdges[i] - left - 2, 18);
+        pane->setIndent(1);
+        pane->setGeometry(left, 0, kEdges[i] - left - 1, 18);
         left = kEdges[i];
         statusPanes[i] = pane;
     }
-    panes->setFixedSize(kClientWidth, 18);
-    bar->addWidget(panes, 1);
-    bar->setContentsMargins(0, 0, 0, 0);
+    panes->setGeometry(0, 3, kClientWidth, 18);
+    bar->setFixedHeight(23);
 }
 
 QString MainDialog::StatusPaneText(int pane) const {

@@ -4,16 +4,21 @@
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "grid/KeyEditor.h"
+#include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -127,6 +132,120 @@ TEST_F(MainWindowConformanceTest, DigitsCountArrowsStepWithinOneToThirteen) {
     EXPECT_EQ(13, digits->value());
     w.Editor().OnPaintRequest();
     EXPECT_EQ(13, w.Editor().Document().rfid.digitsCount);
+}
+
+// The horizontal pixels a control's caption occupies, as the style lays it out.
+std::pair<int, int> CaptionExtent(const QWidget* widget) {
+    const QRect g = widget->geometry();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        const int text = label->fontMetrics().horizontalAdvance(label->text());
+        if (label->alignment() & Qt::AlignRight) {
+            return {g.right() + 1 - text, g.right() + 1};
+        }
+        return {g.left(), g.left() + text};
+    }
+    const QStyle* style = widget->style();
+    int indicator = 0;
+    if (qobject_cast<const QCheckBox*>(widget) != nullptr) {
+        indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget) +
+                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget);
+    } else if (qobject_cast<const QRadioButton*>(widget) != nullptr) {
+        indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget) +
+                    style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget);
+    } else {
+        return {g.left(), g.right() + 1};
+    }
+    const auto* button = static_cast<const QAbstractButton*>(widget);
+    return {g.left(),
+            g.left() + indicator + button->fontMetrics().horizontalAdvance(button->text())};
+}
+
+TEST_F(MainWindowConformanceTest, CaptionsFitAndKeepClearOfTheirNeighboursAndGroupFrames) {
+    MainDialog w;
+    const QList<QWidget*> children = w.Client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    QList<QGroupBox*> groups;
+    QList<QWidget*> controls;
+    for (QWidget* child : children) {
+        if (auto* group = qobject_cast<QGroupBox*>(child)) {
+            groups << group;
+        } else if (child != w.Grid() && child->objectName() != QStringLiteral("gridFrame")) {
+            controls << child;
+        }
+    }
+    ASSERT_EQ(5, groups.size());
+    ASSERT_GT(controls.size(), 40);
+
+    const auto describe = [](const QWidget* widget) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        return (label    ? label->text()
+                : button ? button->text()
+                         : widget->objectName())
+            .toStdString();
+    };
+    for (const QWidget* control : controls) {
+        SCOPED_TRACE(describe(control));
+        const auto [left, right] = CaptionExtent(control);
+        const QRect g = control->geometry();
+        // The whole caption is drawn: none of it lies outside the control.
+        EXPECT_GE(left, g.left());
+        EXPECT_LE(right, g.right() + 1);
+        // Inside every group frame around it, clear of the frame's sides.
+        for (const QGroupBox* group : groups) {
+            if (group->geometry().contains(g.center())) {
+                EXPECT_GE(left, group->geometry().left() + 3);
+                EXPECT_LE(right, group->geometry().right() - 2);
+            }
+        }
+        // Clear of every neighbour on the same row.
+        for (const QWidget* other : controls) {
+            if (other == control || !other->isVisibleTo(&w) || !control->isVisibleTo(&w)) {
+                continue;
+            }
+            const QRect o = other->geometry();
+            if (o.bottom() < g.top() || o.top() > g.bottom()) {
+                continue;
+            }
+            const auto [otherLeft, otherRight] = CaptionExtent(other);
+            EXPECT_TRUE(right + 2 <= otherLeft || otherRight + 2 <= left) << describe(other);
+        }
+    }
+}
+
+// Pane edges at 160, 330, 410, 485, 560 and 630 pixels of the window, the last
+// pane reaching the window's width, and the widest texts shown whole.
+TEST_F(MainWindowConformanceTest, StatusPanesLieOnTheirEdgesAndShowTheirWidestTexts) {
+    MainDialog w;
+    w.show();
+    static constexpr int kEdges[7] = {160, 330, 410, 485, 560, 630, MainDialog::kClientWidth};
+    int left = 0;
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        auto* pane = w.findChild<QLabel*>(QStringLiteral("statusPane%1").arg(i));
+        ASSERT_NE(nullptr, pane);
+        const QRect r(pane->mapTo(&w, QPoint(0, 0)), pane->size());
+        EXPECT_EQ(left, r.left());
+        EXPECT_GE(r.right() + 1, kEdges[i] - 2);
+        EXPECT_LE(r.right() + 1, kEdges[i]);
+        EXPECT_LE(r.bottom(), w.height() - 1);
+        left = kEdges[i];
+    }
+
+    KeyboardSettings& settings = w.Editor().Document().settings;
+    settings.keyCount = 112;
+    settings.keysType = 0;
+    settings.keyBeep = 0;
+    settings.keyDelay = 3;
+    settings.typematicRate = 31;
+    w.Editor().FillStatusBar();
+    w.Editor().OnPointerMove(KeyGridWidget::kLeft + 400, KeyGridWidget::kTop + 200);
+    EXPECT_NE(QStringLiteral("Number: ----"), w.StatusPaneText(5));
+    for (int i = 0; i < 6; ++i) {
+        auto* pane = w.findChild<QLabel*>(QStringLiteral("statusPane%1").arg(i));
+        EXPECT_LE(pane->fontMetrics().horizontalAdvance(pane->text()),
+                  pane->contentsRect().width() - pane->indent())
+            << pane->text().toStdString();
+    }
 }
 
 } // namespace
