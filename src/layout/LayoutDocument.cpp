@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace vorlan {
@@ -111,6 +112,8 @@ void LayoutDocument::RebuildAfterLoad() {
         keys[static_cast<std::size_t>(k)].groupNumber = 0;
     }
     std::array<bool, kMaxKeys + 1> done{};
+    std::vector<int> twins;
+    twins.reserve(kMaxKeys);
 
     auto setDouble = [this](int a, int b) {
         KeySpan& sa = spans[static_cast<std::size_t>(a)];
@@ -124,7 +127,7 @@ void LayoutDocument::RebuildAfterLoad() {
     for (int k = 1; k <= kMaxKeys; ++k) {
         const KeyRecord& key = keys[static_cast<std::size_t>(k)];
         if (IsLiveGroupKey(key) && !done[static_cast<std::size_t>(k)]) {
-            std::vector<int> twins;
+            twins.clear();
             for (int i = k + 1; i <= kMaxKeys; ++i) {
                 const KeyRecord& other = keys[static_cast<std::size_t>(i)];
                 if (IsLiveGroupKey(other) && other.codes == key.codes) {
@@ -194,7 +197,7 @@ void LayoutDocument::RebuildAfterLoad() {
 int LayoutDocument::FindCatalogEntry(std::string_view name) const {
     // Compare with the name as the catalogue would store it, so a long key name
     // finds the entry made from it and the names stay unique.
-    const CatalogName wanted(name);
+    const std::string_view wanted = name.substr(0, CatalogName::kMaxBytes);
     for (int j = 0; j < catalogCount; ++j) {
         if (keyCatalog[static_cast<std::size_t>(j)].name == wanted) {
             return j;
@@ -218,33 +221,42 @@ int LayoutDocument::AddCatalogEntry(std::string_view name, const KeyCodes& codes
 
 void LayoutDocument::RebuildCatalog() {
     catalogCount = 0;
+    // Entries are made in key order; catalogOrder is kept sorted while they
+    // are added, so telling a repeated name is a binary search.
+    const auto nameOf = [this](std::int32_t j) -> std::string_view {
+        return keyCatalog[static_cast<std::size_t>(j)].name;
+    };
     const int last = std::clamp(settings.keyCount, 0, kMaxKeys);
     for (int k = 1; k <= last; ++k) {
         const KeyRecord& key = keys[static_cast<std::size_t>(k)];
-        if (key.IsProgrammed() && FindCatalogEntry(key.name) < 0) {
-            AddCatalogEntry(key.name, key.codes, true);
+        if (!key.IsProgrammed()) {
+            continue;
+        }
+        const std::string_view name = std::string_view(key.name).substr(0, CatalogName::kMaxBytes);
+        const auto begin = catalogOrder.begin();
+        const auto end = begin + std::clamp(catalogCount, 0, kMaxCatalogEntries);
+        const auto place = std::lower_bound(
+            begin, end, name, [&](std::int32_t j, std::string_view n) { return nameOf(j) < n; });
+        if (place != end && nameOf(*place) == name) {
+            continue;
+        }
+        if (AddCatalogEntry(key.name, key.codes, true) >= 0) {
+            std::rotate(place, end, end + 1); // the new entry's place in the order
         }
     }
-    SortCatalog();
     const std::vector<std::string> rows = CatalogRows();
     Observer().CatalogListFilled(rows, rows.empty() ? -1 : 0);
 }
 
 void LayoutDocument::SortCatalog() {
     const int count = std::clamp(catalogCount, 0, kMaxCatalogEntries);
-    auto nameAt = [this](int p) -> const std::string& {
-        return keyCatalog[static_cast<std::size_t>(catalogOrder[static_cast<std::size_t>(p)])]
-            .name.str();
-    };
-    for (int p = 0; p < count; ++p) {
-        for (int q = p + 1; q < count; ++q) {
-            // std::string compares bytes as unsigned char, like strcmp.
-            if (nameAt(p).compare(nameAt(q)) > 0) {
-                std::swap(catalogOrder[static_cast<std::size_t>(p)],
-                          catalogOrder[static_cast<std::size_t>(q)]);
-            }
-        }
-    }
+    // Names are unique, so any ascending sort gives the one order; string
+    // views compare bytes as unsigned char, like strcmp.
+    std::sort(catalogOrder.begin(), catalogOrder.begin() + count,
+              [this](std::int32_t a, std::int32_t b) {
+                  return std::string_view(keyCatalog[static_cast<std::size_t>(a)].name) <
+                         std::string_view(keyCatalog[static_cast<std::size_t>(b)].name);
+              });
 }
 
 std::string LayoutDocument::CatalogEntryText(int j) const {

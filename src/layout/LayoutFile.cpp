@@ -86,44 +86,62 @@ void AppendFillerLine(std::string& out, int number) {
 
 // ---- reading ----
 
-// One line of the file without its line end, taken apart token by token.
-// Past the end of the line every token is empty, so missing fields read as
-// empty fields.
-class LineCursor {
+// Takes the file apart line by line and, within a line, token by token, in
+// one pass over the bytes. Tokens end at ',' or ';'; past the end of a line
+// every token is empty, so missing fields read as empty fields. Lines end at
+// CR LF, a bare LF or a bare CR.
+class LineScanner {
 public:
-    explicit LineCursor(std::string_view line) : line_(line) {}
+    explicit LineScanner(std::string_view text) : text_(text) {}
+
+    // Between lines: true once nothing is left to read.
+    bool AtEnd() const { return pos_ >= text_.size(); }
 
     std::string_view Token() {
-        if (pos_ > line_.size()) {
+        if (!inLine_) {
             return {};
         }
-        const std::size_t end = line_.find_first_of(",;", pos_);
-        const std::size_t stop = end == std::string_view::npos ? line_.size() : end;
-        const std::string_view token = line_.substr(pos_, stop - pos_);
-        pos_ = stop + 1;
+        const std::size_t start = pos_;
+        const std::size_t size = text_.size();
+        while (pos_ < size && !IsStop(text_[pos_])) {
+            ++pos_;
+        }
+        const std::string_view token = text_.substr(start, pos_ - start);
+        if (pos_ < size && (text_[pos_] == ',' || text_[pos_] == ';')) {
+            ++pos_;
+        } else {
+            inLine_ = false; // the line end is left for NextLine()
+        }
         return token;
     }
 
-    // Decimal conversion as the C library does it: leading white space, an
-    // optional sign, digits up to the first other byte; no digits give 0.
-    // Values beyond 32 bits saturate instead of overflowing.
+    // Decimal conversion of the next token as the C library does it: leading
+    // white space, an optional sign, digits up to the first other byte; no
+    // digits give 0. Values beyond 32 bits saturate instead of overflowing.
+    // Reads the bytes in place rather than through Token(), so each byte is
+    // looked at once.
     std::int32_t Number() {
-        const std::string_view token = Token();
-        std::size_t i = 0;
-        while (i < token.size() && (token[i] == ' ' || (token[i] >= '\t' && token[i] <= '\r'))) {
-            ++i;
+        if (!inLine_) {
+            return 0;
+        }
+        const std::size_t size = text_.size();
+        // CR and LF end the token, so only the other white space is skipped.
+        while (pos_ < size &&
+               (text_[pos_] == ' ' || (text_[pos_] >= '\t' && text_[pos_] <= '\f'))) {
+            ++pos_;
         }
         bool negative = false;
-        if (i < token.size() && (token[i] == '+' || token[i] == '-')) {
-            negative = token[i] == '-';
-            ++i;
+        if (pos_ < size && (text_[pos_] == '+' || text_[pos_] == '-')) {
+            negative = text_[pos_] == '-';
+            ++pos_;
         }
         long long value = 0;
         constexpr long long kCap =
             static_cast<long long>(std::numeric_limits<std::int32_t>::max()) + 1;
-        for (; i < token.size() && token[i] >= '0' && token[i] <= '9'; ++i) {
-            value = std::min(value * 10 + (token[i] - '0'), kCap);
+        for (; pos_ < size && text_[pos_] >= '0' && text_[pos_] <= '9'; ++pos_) {
+            value = std::min(value * 10 + (text_[pos_] - '0'), kCap);
         }
+        Token(); // the rest of the token, up to its separator
         if (negative) {
             value = -value;
         }
@@ -132,36 +150,28 @@ public:
                                   std::numeric_limits<std::int32_t>::max()));
     }
 
-private:
-    std::string_view line_;
-    std::size_t pos_ = 0;
-};
-
-// Splits text into lines at CR LF, a bare LF or a bare CR.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text) : text_(text) {}
-
-    bool AtEnd() const { return pos_ >= text_.size(); }
-
-    std::string_view Next() {
-        const std::size_t end = text_.find_first_of("\r\n", pos_);
-        if (end == std::string_view::npos) {
-            const std::string_view line = text_.substr(pos_);
-            pos_ = text_.size();
-            return line;
-        }
-        const std::string_view line = text_.substr(pos_, end - pos_);
-        pos_ = end + 1;
-        if (text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n') {
+    // Skips what is left of the current line and its line end.
+    void NextLine() {
+        const std::size_t size = text_.size();
+        while (pos_ < size && text_[pos_] != '\r' && text_[pos_] != '\n') {
             ++pos_;
         }
-        return line;
+        if (pos_ < size) {
+            const bool cr = text_[pos_] == '\r';
+            ++pos_;
+            if (cr && pos_ < size && text_[pos_] == '\n') {
+                ++pos_;
+            }
+        }
+        inLine_ = true;
     }
 
 private:
+    static bool IsStop(char c) { return c == ',' || c == ';' || c == '\r' || c == '\n'; }
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool inLine_ = true;
 };
 
 // "Above the limit" is tested on the number taken as unsigned, so negative
@@ -317,10 +327,9 @@ std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
 }
 
 void ParseLayout(LayoutDocument& doc, std::string_view text) {
-    LineReader lines(text);
-    LineCursor header(lines.Next());
+    LineScanner scan(text);
 
-    const std::int32_t first = header.Number();
+    const std::int32_t first = scan.Number();
     bool sevenThree = false;
     int codeCount = kCodesPerKey;
     if (first == kMaxKeys) {
@@ -339,47 +348,48 @@ void ParseLayout(LayoutDocument& doc, std::string_view text) {
     doc.variant = sevenThree ? KeyboardVariant::SevenThreeScan : KeyboardVariant::SixteenScan;
     doc.loadedVariant = doc.variant;
 
-    doc.settings.keysType = Limited(header.Number(), 1, 1);
-    doc.settings.keyBeep = Limited(header.Number(), 1, 1);
-    doc.settings.keyDelay = Limited(header.Number(), 3, 2);
-    doc.settings.typematicRate = Limited(header.Number(), 31, 11);
+    doc.settings.keysType = Limited(scan.Number(), 1, 1);
+    doc.settings.keyBeep = Limited(scan.Number(), 1, 1);
+    doc.settings.keyDelay = Limited(scan.Number(), 3, 2);
+    doc.settings.typematicRate = Limited(scan.Number(), 31, 11);
 
     if (!sevenThree) {
-        const std::uint8_t rfidFlags = LowByte(header.Number());
+        const std::uint8_t rfidFlags = LowByte(scan.Number());
         doc.rfid.digitsCount = static_cast<std::uint8_t>(std::min(rfidFlags >> 4, 13));
         doc.rfid.digitsTypeNum = (rfidFlags & 0x04) == 0;
         doc.rfid.prefixExtended = (rfidFlags & 0x01) != 0;
         doc.rfid.suffixExtended = (rfidFlags & 0x02) != 0;
-        doc.rfid.prefix = LowByte(header.Number());
-        doc.rfid.suffix = LowByte(header.Number());
-        const std::int32_t pause = header.Number();
+        doc.rfid.prefix = LowByte(scan.Number());
+        doc.rfid.suffix = LowByte(scan.Number());
+        const std::int32_t pause = scan.Number();
         doc.settings.keysPause =
             (pause == 0 || static_cast<std::uint32_t>(pause) > 255) ? 2 : pause;
         doc.Observer().ControlsChanged();
     }
+    scan.NextLine();
 
     KeyRecord scratch;
-    while (!lines.AtEnd()) {
-        LineCursor line(lines.Next());
-        const std::int32_t k = line.Number();
+    while (!scan.AtEnd()) {
+        const std::int32_t k = scan.Number();
         // Lines for numbers outside the slot table are parsed into a scratch
         // record and dropped.
         KeyRecord& key =
             (k >= 0 && k < kKeySlots) ? doc.keys[static_cast<std::size_t>(k)] : scratch;
         for (int i = 0; i < codeCount; ++i) {
-            const std::int32_t code = line.Number();
+            const std::int32_t code = scan.Number();
             key.codes[static_cast<std::size_t>(i)] = (code < 0 || code > 255) ? 0 : code;
         }
-        const std::int32_t flags = line.Number();
+        const std::int32_t flags = scan.Number();
         key.flags = static_cast<std::uint8_t>((key.flags & ~KeyRecord::kFileFlagsMask) |
                                               (LowByte(flags) & KeyRecord::kFileFlagsMask));
         if (!sevenThree) {
-            key.groupNumber = line.Number();
+            key.groupNumber = scan.Number();
         }
-        key.name = line.Token();
+        key.name = scan.Token();
         if (k >= doc.settings.keyCount) {
             break;
         }
+        scan.NextLine();
     }
 
     doc.Observer().ControlsChanged();

@@ -331,6 +331,34 @@ TEST(ParseLayout, KeyLineFields) {
     EXPECT_EQ(doc.keys[10].name, "KEY10");
 }
 
+TEST(ParseLayout, NumbersAreReadAsTheCLibraryReadsThem) {
+    struct Case {
+        std::string_view token;
+        std::int32_t value;
+    };
+    const Case cases[] = {
+        {"77", 77},
+        {"  \t+12x", 12},
+        {"\v\f-5", -5},
+        {"- 3", 0},
+        {"x9", 0},
+        {"", 0},
+        {"2147483647", 2147483647},
+        {"2147483648", 2147483647},
+        {"99999999999999999999", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"-99999999999999999999", -2147483647 - 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.token);
+        const std::string line = "5; 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;" +
+                                 std::string(c.token) + ";Name";
+        const LayoutDocument doc = Parsed(Crlf({"57", line}));
+        EXPECT_EQ(doc.keys[5].groupNumber, c.value);
+        EXPECT_EQ(doc.keys[5].name, "Name");
+    }
+}
+
 TEST(ParseLayout, FlagsKeepTheSlotsUpperBits) {
     LayoutDocument doc;
     doc.keys[1].flags = 0xA2;
