@@ -2,11 +2,17 @@
 
 #include "grid/ui/KeyImages.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QIconEngine>
+#include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTranslator>
 #include <QUrl>
 
@@ -37,14 +43,63 @@ bool InstallLocalTranslation(const QString& programDir) {
     return QCoreApplication::installTranslator(translator);
 }
 
-QIcon ProgramIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(QPixmap::fromImage(
-            RenderKeyImageSource(KeyImage::Quad, 4)
-                .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+namespace {
+
+// Draws the icon only at the sizes actually asked for, when asked: drawing
+// every size up front cost milliseconds before the first paint.
+class ProgramIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/) override {
+        if (size.isEmpty()) {
+            return {};
+        }
+        const QString cacheKey = QStringLiteral("vorlan-program-icon-%1x%2-%3")
+                                     .arg(size.width())
+                                     .arg(size.height())
+                                     .arg(static_cast<int>(mode));
+        QPixmap cached;
+        if (QPixmapCache::find(cacheKey, &cached)) {
+            return cached;
+        }
+        QPixmap result = QPixmap::fromImage(
+            Source().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        if (mode != QIcon::Normal) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            result = QApplication::style()->generatedIconPixmap(mode, result, &option);
+        }
+        QPixmapCache::insert(cacheKey, result);
+        return result;
     }
-    return icon;
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+            sizes.append(QSize(size, size));
+        }
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+
+    QString key() const override { return QStringLiteral("vorlan-program-icon"); }
+
+private:
+    static const QImage& Source() {
+        static const QImage source = RenderKeyImageSource(KeyImage::Quad, 4);
+        return source;
+    }
+};
+
+} // namespace
+
+QIcon ProgramIcon() {
+    return QIcon(new ProgramIconEngine);
 }
 
 std::optional<QString> ProgramVersion() {

@@ -329,10 +329,14 @@ MainDialog::~MainDialog() {
 
 // The dialogs of other subsystems are plugged in here.
 void MainDialog::InstallDialogs() {
-    // The capture dialog is created once with the window and lives as long as it.
-    auto* capture = new CaptureScanCodesDialog(this);
-    hooks->runCaptureDialog = [capture](QWidget*, const KeyCodes& codes,
-                                        const std::array<std::string, kCodesPerKey>& names) {
+    // The capture dialog is made on first use, not before the first paint, and
+    // then lives as long as the window.
+    hooks->runCaptureDialog = [this](QWidget*, const KeyCodes& codes,
+                                     const std::array<std::string, kCodesPerKey>& names) {
+        auto* capture = findChild<CaptureScanCodesDialog*>(QString(), Qt::FindDirectChildrenOnly);
+        if (capture == nullptr) {
+            capture = new CaptureScanCodesDialog(this);
+        }
         return RunCaptureDialogForKey(*capture, codes, names);
     };
     InstallProgrammingDialogs(this, *hooks);
