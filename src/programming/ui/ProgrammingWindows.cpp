@@ -51,26 +51,51 @@ EmulatedTitle* TitleOf(QWidget* mainWindow) {
     return title != nullptr ? title : new EmulatedTitle(mainWindow);
 }
 
+// Marks a window whose dialogs are made on first use, and keeps the keyboard
+// chosen for the programming dialog until that dialog exists: building both
+// dialogs at start delayed the main window's first paint.
+class ProgrammingDialogsHome : public QObject {
+public:
+    explicit ProgrammingDialogsHome(QWidget* window) : QObject(window) {
+        setObjectName(QStringLiteral("ProgrammingDialogsHome"));
+    }
+
+    KeyboardSelection keyboard;
+};
+
+ProgrammingDialogsHome* HomeOf(QWidget* mainWindow) {
+    return mainWindow->findChild<ProgrammingDialogsHome*>(QStringLiteral("ProgrammingDialogsHome"),
+                                                          Qt::FindDirectChildrenOnly);
+}
+
+ProgrammingDialog* ExistingProgrammingDialog(QWidget* mainWindow) {
+    return mainWindow->findChild<ProgrammingDialog*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 void InstallProgrammingDialogs(QWidget* mainWindow, MainWindowHooks& hooks) {
-    auto* programming = new ProgrammingDialog(mainWindow);
-    auto* settings = new KeyboardSettingsDialog(mainWindow);
+    if (HomeOf(mainWindow) == nullptr) {
+        new ProgrammingDialogsHome(mainWindow);
+    }
     UseKeyboard(mainWindow, SelectKeyboardFromEnvironment());
 
-    hooks.runSettingsDialog = [settings](QWidget*, const KeyboardSettingsValues& values) {
-        return settings->Run(values);
+    hooks.runSettingsDialog = [mainWindow](QWidget*, const KeyboardSettingsValues& values) {
+        return KeyboardSettingsDialogOf(mainWindow)->Run(values);
     };
-    hooks.startProgrammingRun = [programming](QWidget*, const std::string& layoutPath) {
+    hooks.startProgrammingRun = [mainWindow](QWidget*, const std::string& layoutPath) {
         // Element 0 is never read by the engine; the program's name by custom.
         const std::string programName =
             QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
-        programming->StartRun({programName, layoutPath});
+        ProgrammingDialogOf(mainWindow)->StartRun({programName, layoutPath});
     };
 }
 
 void UseKeyboard(QWidget* mainWindow, const KeyboardSelection& selection) {
-    if (ProgrammingDialog* programming = ProgrammingDialogOf(mainWindow)) {
+    if (ProgrammingDialogsHome* home = HomeOf(mainWindow)) {
+        home->keyboard = selection;
+    }
+    if (ProgrammingDialog* programming = ExistingProgrammingDialog(mainWindow)) {
         programming->SetKeyboard(MakeKeyboardDriver(selection));
     }
     TitleOf(mainWindow)
@@ -79,11 +104,24 @@ void UseKeyboard(QWidget* mainWindow, const KeyboardSelection& selection) {
 }
 
 ProgrammingDialog* ProgrammingDialogOf(QWidget* mainWindow) {
-    return mainWindow->findChild<ProgrammingDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    if (ProgrammingDialog* programming = ExistingProgrammingDialog(mainWindow)) {
+        return programming;
+    }
+    const ProgrammingDialogsHome* home = HomeOf(mainWindow);
+    if (home == nullptr) {
+        return nullptr;
+    }
+    auto* programming = new ProgrammingDialog(mainWindow);
+    programming->SetKeyboard(MakeKeyboardDriver(home->keyboard));
+    return programming;
 }
 
 KeyboardSettingsDialog* KeyboardSettingsDialogOf(QWidget* mainWindow) {
-    return mainWindow->findChild<KeyboardSettingsDialog*>(QString(), Qt::FindDirectChildrenOnly);
+    if (auto* settings =
+            mainWindow->findChild<KeyboardSettingsDialog*>(QString(), Qt::FindDirectChildrenOnly)) {
+        return settings;
+    }
+    return HomeOf(mainWindow) != nullptr ? new KeyboardSettingsDialog(mainWindow) : nullptr;
 }
 
 } // namespace vorlan

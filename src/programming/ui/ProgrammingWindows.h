@@ -1,6 +1,6 @@
 // How the programming subsystem's windows join the main window: the
-// programming run and the keyboard settings dialog are created once as its
-// children and plugged into its hooks; the keyboard the runs talk to is
+// programming run and the keyboard settings dialog are its children, made
+// once on first use and plugged into its hooks; the keyboard the runs talk to is
 // chosen here, and an emulated keyboard is named in the window's title.
 #pragma once
 
@@ -14,14 +14,16 @@ struct MainWindowHooks;
 class KeyboardSettingsDialog;
 class ProgrammingDialog;
 
-// Creates both dialogs for mainWindow, fills the settings and programming
-// hooks, and takes the keyboard from VORLAN_DEVICE.
+// Fills mainWindow's settings and programming hooks, and takes the keyboard
+// from VORLAN_DEVICE; the dialogs themselves are made when first needed.
 void InstallProgrammingDialogs(QWidget* mainWindow, MainWindowHooks& hooks);
 
 // The keyboard of the following runs. An emulated keyboard is a fresh one
 // of its type, and the title says so for as long as it is in use.
 void UseKeyboard(QWidget* mainWindow, const KeyboardSelection& selection);
 
+// The window's dialog, made now if it does not exist yet; nullptr for a
+// window the dialogs were never installed in.
 ProgrammingDialog* ProgrammingDialogOf(QWidget* mainWindow);
 KeyboardSettingsDialog* KeyboardSettingsDialogOf(QWidget* mainWindow);
 
