@@ -26,30 +26,11 @@ std::string KeyProblem(int k, const std::string& what) {
     return out.str();
 }
 
-std::string VariantName(KeyboardVariant variant) {
-    switch (variant) {
-    case KeyboardVariant::SevenThreeScan:
-        return "7/3scan";
-    case KeyboardVariant::SixteenScan:
-        return "16scan";
-    case KeyboardVariant::SingleLeft:
-        return "single left";
-    case KeyboardVariant::SingleRight:
-        return "single right";
-    }
-    return "unknown variant";
-}
-
-// The partners a span kind must name: Double 1, Quad 3, others none.
-int PartnerCount(SpanKind kind) {
-    return kind == SpanKind::Double ? 1 : kind == SpanKind::Quad ? 3 : 0;
-}
-
 std::string CheckSpans(const LayoutDocument& doc) {
     for (int k = 1; k <= kMaxKeys; ++k) {
         const KeySpan& span = Span(doc, k);
         const KeyRecord& key = Key(doc, k);
-        const int count = PartnerCount(span.kind);
+        const int count = span.PartnerCount();
         // A rebuild makes every programmed plain key Single, leaves unprogrammed
         // keys Empty and joins only group keys.
         const bool kindFits = !key.IsProgrammed() ? span.kind == SpanKind::Empty
@@ -177,7 +158,7 @@ std::string CheckLoadedLayout(const LayoutDocument& doc) {
     }
     if (doc.variant != doc.loadedVariant || (doc.variant != KeyboardVariant::SevenThreeScan &&
                                              doc.variant != KeyboardVariant::SixteenScan)) {
-        return "variant after reading is " + VariantName(doc.variant);
+        return "variant after reading is " + std::string(VariantName(doc.variant));
     }
     for (int k = 0; k < kKeySlots; ++k) {
         const KeyRecord& key = Key(doc, k);
@@ -231,7 +212,7 @@ std::string CheckFileText(const std::string& text) {
 
 std::string CheckRoundTrip(const LayoutDocument& doc, KeyboardVariant variant,
                            bool compareRebuild) {
-    const std::string where = VariantName(variant) + ": ";
+    const std::string where = std::string(VariantName(variant)) + ": ";
     const std::string text = FormatLayout(doc, variant);
     if (std::string problem = CheckFileText(text); !problem.empty()) {
         return where + problem;
@@ -261,7 +242,7 @@ std::string CheckRoundTrip(const LayoutDocument& doc, KeyboardVariant variant,
     const KeyboardVariant family =
         sevenThree ? KeyboardVariant::SevenThreeScan : KeyboardVariant::SixteenScan;
     if (back.variant != family || back.loadedVariant != family) {
-        return where + "read back as " + VariantName(back.variant);
+        return where + "read back as " + std::string(VariantName(back.variant));
     }
 
     const int codeCount = sevenThree ? (doc.settings.keyCount == kMaxKeys ? 3 : 7) : kCodesPerKey;

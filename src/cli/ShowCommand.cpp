@@ -68,22 +68,7 @@ std::string_view KindName(SpanKind kind) {
 }
 
 std::vector<int> Partners(const KeySpan& span) {
-    const int count = span.kind == SpanKind::Double ? 1 : span.kind == SpanKind::Quad ? 3 : 0;
-    return std::vector<int>(span.partners.begin(), span.partners.begin() + count);
-}
-
-std::string_view VariantName(KeyboardVariant variant) {
-    switch (variant) {
-    case KeyboardVariant::SevenThreeScan:
-        return "7/3scan";
-    case KeyboardVariant::SixteenScan:
-        return "16scan";
-    case KeyboardVariant::SingleLeft:
-        return "single 16scan left side";
-    case KeyboardVariant::SingleRight:
-        return "single 16scan right side";
-    }
-    return "?";
+    return std::vector<int>(span.partners.begin(), span.partners.begin() + span.PartnerCount());
 }
 
 // Each code is named after the code before it, as the key panel names it.

@@ -177,10 +177,7 @@ void LayoutDocument::RebuildAfterLoad() {
         }
         key.groupNumber = nextGroupNumber;
         const KeySpan& span = spans[static_cast<std::size_t>(k)];
-        const int partnerCount = span.kind == SpanKind::Double ? 1
-                                 : span.kind == SpanKind::Quad ? 3
-                                                               : 0;
-        for (int p = 0; p < partnerCount; ++p) {
+        for (int p = 0; p < span.PartnerCount(); ++p) {
             const int partner = span.partners[static_cast<std::size_t>(p)];
             if (IsKey(partner)) {
                 keys[static_cast<std::size_t>(partner)].groupNumber = nextGroupNumber;
@@ -289,6 +286,20 @@ bool LayoutDocument::HasProgrammedKey() const {
         }
     }
     return false;
+}
+
+std::string_view VariantName(KeyboardVariant variant) {
+    switch (variant) {
+    case KeyboardVariant::SevenThreeScan:
+        return "7/3scan";
+    case KeyboardVariant::SixteenScan:
+        return "16scan";
+    case KeyboardVariant::SingleLeft:
+        return "single 16scan left side";
+    case KeyboardVariant::SingleRight:
+        return "single 16scan right side";
+    }
+    return "?";
 }
 
 } // namespace vorlan

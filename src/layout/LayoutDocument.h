@@ -36,6 +36,9 @@ enum class KeyboardVariant : int {
     SingleRight = 4,
 };
 
+// How the variant is named to people, e.g. "16scan".
+std::string_view VariantName(KeyboardVariant variant);
+
 // One key slot.
 struct KeyRecord {
     static constexpr std::uint8_t kGroupKeyBit = 0x01;
@@ -78,6 +81,11 @@ enum class SpanKind : int { Empty = 0, Single = 1, Double = 2, Quad = 3 };
 struct KeySpan {
     SpanKind kind = SpanKind::Empty;
     std::array<std::int32_t, 3> partners{};
+
+    // How many of partners[] are in use: Double 1, Quad 3, others none.
+    int PartnerCount() const {
+        return kind == SpanKind::Double ? 1 : kind == SpanKind::Quad ? 3 : 0;
+    }
 };
 
 // One entry of the "Programmed keys:" catalogue.
