@@ -369,6 +369,37 @@ INSTANTIATE_TEST_SUITE_P(Ways, ProgrammingStopTest, ::testing::Values(false, tru
                              return info.param ? "CloseBox" : "Escape";
                          });
 
+// The main window is disabled while the keyboard is written; its close box
+// (which the window manager still offers) must not drop the layout or end
+// the program halfway through the write.
+TEST_F(ProgrammingRunTest, ClosingTheMainWindowDuringARunIsRefused) {
+    Program(1, {28});
+    Doc().filePath = "mine.txt";
+    Doc().dirty = true; // a close that went through would ask to save
+    window->show();
+    bool closed = true;
+    keyboard->SetAfterWrite([&](std::size_t count) {
+        if (count == 20) {
+            OnWindowThread([&] { closed = window->close(); });
+        }
+    });
+
+    RunProgramming();
+
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Doc().filePath, "mine.txt");
+    EXPECT_TRUE(Doc().dirty);
+    EXPECT_EQ(keyboard->Received().size(), 1014u);
+    ExpectIdleAfterRun();
+
+    // Once the run is over the window closes as always, with its question.
+    EXPECT_TRUE(window->close());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].request.text, QStringLiteral("Do you want to save current file?"));
+}
+
 TEST_F(ProgrammingRunTest, WindowGoingAwayDuringARunStopsTheWorker) {
     Program(1, {28});
     window->show();
