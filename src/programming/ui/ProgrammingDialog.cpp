@@ -121,6 +121,9 @@ ProgrammingDialog::ProgrammingDialog(QWidget* mainWindow)
     bar->setGeometry(20, 21, 203, 23);
     bar->setRange(0, kBarMaximum);
     bar->setValue(0);
+    // A plain bar: its 100 steps are no percentage of the image (a 450-byte
+    // image fills it before the write ends).
+    bar->setTextVisible(false);
 
     // The OK button is the hidden default; a hidden default button takes no
     // Enter key, so the dialog cannot be put away while the run goes on.
