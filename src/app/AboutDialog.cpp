@@ -16,39 +16,41 @@ AboutDialog::AboutDialog(std::optional<QString> version, QWidget* parent) : QDia
     setWindowTitle(UiText(StringId::AboutCaption));
 
     auto* logo = new QLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
     QImage image = RenderKeyImage(KeyImage::Quad, devicePixelRatioF());
     logo->setPixmap(QPixmap::fromImage(image));
 
     auto* product = new QLabel(UiText(StringId::AboutProduct), this);
+    product->setObjectName(QStringLiteral("productLabel"));
     auto* versionCaption = new QLabel(UiText(StringId::AboutVersionLabel), this);
+    versionCaption->setObjectName(QStringLiteral("versionCaption"));
     versionLabel = new QLabel(this);
     versionLabel->setObjectName(QStringLiteral("versionLabel"));
     versionLabel->setText(version ? *version : UiText(StringId::FileVersionError));
 
     auto* ok = new QPushButton(UiText(StringId::ButtonOk), this);
+    ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* versionRow = new QHBoxLayout;
+    versionRow->addStretch();
     versionRow->addWidget(versionCaption);
-    versionRow->addWidget(versionLabel, 1);
-
-    auto* texts = new QVBoxLayout;
-    texts->addWidget(product);
-    texts->addLayout(versionRow);
-    texts->addStretch();
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(logo, 0, Qt::AlignTop);
-    top->addSpacing(12);
-    top->addLayout(texts, 1);
+    versionRow->addWidget(versionLabel);
+    versionRow->addStretch();
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
+    buttons->addStretch();
 
+    // One below the other: logo, product line, version, OK.
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
+    layout->addWidget(logo, 0, Qt::AlignHCenter);
+    layout->addSpacing(6);
+    layout->addWidget(product, 0, Qt::AlignHCenter);
+    layout->addLayout(versionRow);
+    layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }

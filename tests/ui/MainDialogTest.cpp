@@ -19,6 +19,8 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -461,6 +463,34 @@ TEST(AboutDialog, ShowsTheBuildVersionOrTheVersionError) {
     EXPECT_EQ(QStringLiteral("File version error"), without.VersionText());
     ASSERT_TRUE(ProgramVersion().has_value());
     EXPECT_EQ(QStringLiteral(VORLAN_VERSION), *ProgramVersion());
+}
+
+// Logo, product line, "Version:" with the version, and OK stand one below the other.
+TEST(AboutDialog, ControlsStandTopToBottom) {
+    AboutDialog about(QStringLiteral("1.2.3"));
+    about.layout()->activate();
+    const auto box = [&about](const char* name) {
+        const QWidget* w = about.findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(nullptr, w) << name;
+        return w == nullptr ? QRect() : QRect(w->mapTo(&about, QPoint(0, 0)), w->size());
+    };
+    const QRect logo = box("logo");
+    const QRect product = box("productLabel");
+    const QRect caption = box("versionCaption");
+    const QRect version = box("versionLabel");
+    const QRect ok = box("okButton");
+    EXPECT_LE(logo.bottom(), product.top());
+    EXPECT_LE(product.bottom(), caption.top());
+    EXPECT_LE(caption.right(), version.left()); // the version follows its label
+    EXPECT_LT(qAbs(caption.center().y() - version.center().y()), caption.height());
+    EXPECT_LE(qMax(caption.bottom(), version.bottom()), ok.top());
+    QPushButton* button = about.findChild<QPushButton*>(QStringLiteral("okButton"));
+    ASSERT_NE(nullptr, button);
+    EXPECT_EQ(QStringLiteral("OK"), button->text());
+    EXPECT_TRUE(button->isDefault());
+    EXPECT_EQ(QStringLiteral("About"), about.windowTitle());
+    EXPECT_EQ(QStringLiteral("Vorlan 16scan keyboard programmer"),
+              about.findChild<QLabel*>(QStringLiteral("productLabel"))->text());
 }
 
 TEST(AppShell, HelpOpensTheGuideBesideTheProgramWhenItExists) {
