@@ -702,15 +702,15 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Exit, the close box and Escape all end here: the save question, then the
-// window closes whatever the answer. While a programming run has the window
-// disabled, the close box a window manager still offers does nothing: the
-// layout stays and the write is not cut short.
+// window closes whatever the answer, unless a save the user asked for could
+// not write its file. While a programming run has the window disabled, the
+// close box a window manager still offers does nothing: the layout stays and
+// the write is not cut short.
 void MainDialog::closeEvent(QCloseEvent* event) {
-    if (!isEnabled()) {
+    if (!isEnabled() || !editor->OnClose()) {
         event->ignore();
         return;
     }
-    editor->OnClose();
     event->accept();
 }
 

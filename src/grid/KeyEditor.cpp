@@ -806,8 +806,8 @@ void KeyEditor::OnFileSaveAs() {
 void KeyEditor::OnRecentFile(int index) {
     files_.OpenRecent(index);
 }
-void KeyEditor::OnClose() {
-    files_.NewLayout();
+bool KeyEditor::OnClose() {
+    return files_.NewLayout();
 }
 
 void KeyEditor::OnFileProgramming() {

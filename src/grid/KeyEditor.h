@@ -96,8 +96,9 @@ public:
     void OnFileProgramming();
     void OnFileSettings();
     // Exit, the close box and Escape: offers to save a dirty layout and resets
-    // it; the window closes afterwards.
-    void OnClose();
+    // it; the window closes afterwards, unless the user chose to save and the
+    // file could not be written (false: the window stays, with the layout).
+    bool OnClose();
 
     // --- Operations the commands are made of ---
     void ShowKey(int slot);

@@ -32,11 +32,16 @@ int SaveAsPreselection(const LayoutDocument& doc) {
 FileCommands::FileCommands(LayoutDocument& doc, FileCommandsHost& host, ProfileStore& store)
     : doc_(doc), host_(host), store_(store) {}
 
-void FileCommands::NewLayout() {
+bool FileCommands::NewLayout() {
     if (doc_.dirty && host_.AskYesNo({StringId::AskSaveCurrentFile, {}})) {
-        SaveLayout();
+        // The user asked to keep the layout and has just been told it could
+        // not be written: dropping it now would lose it.
+        if (SaveLayout() == SaveOutcome::NotWritten) {
+            return false;
+        }
     }
     doc_.ResetToNew();
+    return true;
 }
 
 void FileCommands::OpenLayout() {
@@ -44,7 +49,9 @@ void FileCommands::OpenLayout() {
     if (!path) {
         return;
     }
-    NewLayout();
+    if (!NewLayout()) {
+        return;
+    }
     doc_.filePath = *path;
     OpenPath();
 }
@@ -58,7 +65,9 @@ void FileCommands::OpenRecent(int index) {
     if (path.empty()) {
         return;
     }
-    NewLayout();
+    if (!NewLayout()) {
+        return;
+    }
     doc_.filePath = path;
     OpenPath();
 }
@@ -75,48 +84,54 @@ void FileCommands::OpenPath() {
     host_.ShowFirstKey();
 }
 
-void FileCommands::SaveLayout() {
-    if (doc_.filePath.empty()) {
-        SaveLayoutAs();
-        return;
+SaveOutcome FileCommands::Write(KeyboardVariant variant) {
+    // The writer leaves dirty alone only when it could not write the file;
+    // setting it first tells that failure from "no programmed key", after
+    // which the file exists.
+    const bool wasDirty = doc_.dirty;
+    doc_.dirty = true;
+    if (!WriteLayout(doc_, variant) && doc_.dirty) {
+        doc_.dirty = wasDirty;
+        return SaveOutcome::NotWritten;
     }
-    WriteLayout(doc_, KeyboardVariant::SixteenScan);
+    return SaveOutcome::Written;
 }
 
-void FileCommands::SaveLayoutAs() {
+SaveOutcome FileCommands::SaveLayout() {
+    if (doc_.filePath.empty()) {
+        return SaveLayoutAs();
+    }
+    return Write(KeyboardVariant::SixteenScan);
+}
+
+SaveOutcome FileCommands::SaveLayoutAs() {
     host_.TakeControls();
     const std::vector<std::string> types = SaveAsTypeList(doc_);
     const std::optional<SaveAsChoice> choice =
         host_.RunSaveAsDialog(types, SaveAsPreselection(doc_));
     if (!choice || choice->typeIndex < 1 || choice->typeIndex > static_cast<int>(types.size()) ||
         choice->path.empty()) {
-        return;
+        return SaveOutcome::Cancelled;
     }
     host_.RefreshControls();
     const std::string previousPath = doc_.filePath;
     doc_.filePath = choice->path;
     host_.SetTitle(FileNameOf(choice->path));
 
-    // The writer leaves dirty alone only when it could not write the file;
-    // setting it first tells that failure from "no programmed key", after
-    // which the file exists and is read back.
-    const bool wasDirty = doc_.dirty;
-    doc_.dirty = true;
-    const bool written = WriteLayout(doc_, static_cast<KeyboardVariant>(choice->typeIndex));
-    if (!written && doc_.dirty) {
+    if (Write(static_cast<KeyboardVariant>(choice->typeIndex)) == SaveOutcome::NotWritten) {
         // Nothing was written: keep the layout as it is rather than reset it
         // and bind it to a file that does not exist.
-        doc_.dirty = wasDirty;
         doc_.filePath = previousPath;
         host_.SetTitle(previousPath);
-        return;
+        return SaveOutcome::NotWritten;
     }
 
     PushRecent(doc_.filePath);
     RebuildRecentMenu();
-    NewLayout();
+    NewLayout(); // the file was written, so dirty is clear and nothing is asked
     doc_.filePath = choice->path;
     OpenPath();
+    return SaveOutcome::Written;
 }
 
 void FileCommands::PushRecent(const std::string& path) {

@@ -74,15 +74,23 @@ std::vector<std::string> SaveAsTypeList(const LayoutDocument& doc);
 // The type preselected in the Save As dialog: 1 for 7/3scan, 2 otherwise.
 int SaveAsPreselection(const LayoutDocument& doc);
 
+// What became of a save: the file was written (even when the writer then
+// reported that no key is programmed), the Save As dialog was cancelled, or
+// the file could not be written ("Cannot open file!" has been shown).
+enum class SaveOutcome { Written, Cancelled, NotWritten };
+
 class FileCommands {
 public:
     FileCommands(LayoutDocument& doc, FileCommandsHost& host, ProfileStore& store);
 
-    void NewLayout();
+    // Offers to save a dirty layout, then resets it. Returns false, with the
+    // layout kept, when the user chose to save and the file could not be
+    // written: the commands that would drop the layout stop there.
+    bool NewLayout();
     void OpenLayout();
     void OpenRecent(int index); // 0..3; an empty or missing entry does nothing
-    void SaveLayout();
-    void SaveLayoutAs();
+    SaveOutcome SaveLayout();
+    SaveOutcome SaveLayoutAs();
 
     // Opens the file named by doc.filePath (title, recent list, read, rebuild).
     void OpenPath();
@@ -95,6 +103,10 @@ public:
     std::vector<RecentFileEntry> RecentEntriesToShow() const;
 
 private:
+    // Writes the layout to filePath; tells a file that could not be written
+    // from one written without a programmed key.
+    SaveOutcome Write(KeyboardVariant variant);
+
     LayoutDocument& doc_;
     FileCommandsHost& host_;
     ProfileStore& store_;

@@ -118,6 +118,80 @@ TEST(FileNew, YesOnABoundLayoutSavesItInPlace) {
     EXPECT_EQ(f.key(5).codes[0], 0x29);
 }
 
+// A Yes to the save question followed by "Cannot open file!" must not cost the
+// layout: the command that would drop it stops instead, whether the layout
+// was to be saved in place or through Save As.
+enum class Dropping { New, Open, Recent, Close };
+
+class FailedSave : public ::testing::TestWithParam<Dropping> {};
+
+TEST_P(FailedSave, KeepsTheLayoutAndStopsTheCommand) {
+    for (const bool untitled : {false, true}) {
+        SCOPED_TRACE(untitled ? "Save As" : "Save in place");
+        FileFixture f;
+        const std::string other = f.folder.File("other.txt");
+        WriteLayoutFile(other, 56, 9, "Other");
+        f.Open(other);
+        f.editor.OnFileNew();
+        f.Program(5, {0x1C}, "Mine");
+        f.doc().dirty = true;
+        const std::string unwritable = f.folder.File("no-such-folder/mine.txt");
+        if (untitled) {
+            f.view.saveAnswers.push_back(SaveAsChoice{unwritable, 2});
+        } else {
+            f.doc().filePath = unwritable;
+        }
+        const std::string boundTo = f.doc().filePath;
+        f.view.ClearRecords();
+
+        bool mayClose = true;
+        switch (GetParam()) {
+        case Dropping::New:
+            f.editor.OnFileNew();
+            break;
+        case Dropping::Open:
+            f.view.openAnswers.push_back(other);
+            f.editor.OnFileOpen();
+            break;
+        case Dropping::Recent:
+            f.editor.OnRecentFile(0);
+            break;
+        case Dropping::Close:
+            mayClose = f.editor.OnClose();
+            break;
+        }
+
+        EXPECT_EQ(f.view.questions, std::vector<std::string>{"Do you want to save current file?"});
+        EXPECT_EQ(f.view.errors, std::vector<std::string>{"Cannot open file!"});
+        EXPECT_TRUE(f.doc().IsProgrammed(5));
+        EXPECT_EQ(f.key(5).name.str(), "Mine");
+        EXPECT_FALSE(f.doc().IsProgrammed(9)); // the other file was not read
+        EXPECT_TRUE(f.doc().dirty);
+        EXPECT_EQ(f.doc().filePath, boundTo);
+        EXPECT_EQ(f.StoredRecent()[0], other);
+        EXPECT_EQ(mayClose, GetParam() != Dropping::Close);
+    }
+}
+
+std::string DroppingName(const ::testing::TestParamInfo<Dropping>& info) {
+    switch (info.param) {
+    case Dropping::New:
+        return "New";
+    case Dropping::Open:
+        return "Open";
+    case Dropping::Recent:
+        return "Recent";
+    case Dropping::Close:
+        return "Close";
+    }
+    return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, FailedSave,
+                         ::testing::Values(Dropping::New, Dropping::Open, Dropping::Recent,
+                                           Dropping::Close),
+                         DroppingName);
+
 // --- Open, recent files ---------------------------------------------------------
 
 TEST(FileOpen, ReadsTheFileAndBindsTheLayoutToIt) {

@@ -254,6 +254,25 @@ TEST_F(MainDialogTest, EscapeAsksToSaveAChangedLayoutAndCloses) {
     clean.close();
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_FALSE(clean.isVisible());
+
+    // Yes, and the layout's file cannot be written: the window stays open
+    // with the layout, so nothing is lost.
+    messages.clear();
+    QTemporaryDir dir;
+    MainDialog stuck;
+    stuck.show();
+    auto* stuckName = Child<QLineEdit>(stuck, "keyName");
+    stuckName->setFocus();
+    QTest::keyClicks(stuckName, QStringLiteral("Q"));
+    stuck.Editor().Document().filePath = dir.filePath(QStringLiteral("gone/x.txt")).toStdString();
+    answerYes = true;
+    SendKey(stuckName, Qt::Key_Escape);
+    EXPECT_EQ(QStringList({QStringLiteral("Do you want to save current file?"),
+                           QStringLiteral("Cannot open file!")}),
+              messages);
+    EXPECT_TRUE(stuck.isVisible());
+    EXPECT_TRUE(stuck.Editor().Document().dirty);
+    EXPECT_EQ(QStringLiteral("KEY1Q"), stuckName->text());
 }
 
 TEST_F(MainDialogTest, PointerOverTheGridFillsTheNumberAndNamePanes) {
