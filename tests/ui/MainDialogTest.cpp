@@ -512,6 +512,34 @@ TEST(AboutDialog, ControlsStandTopToBottom) {
               about.findChild<QLabel*>(QStringLiteral("productLabel"))->text());
 }
 
+// The settings (and so the recent files) are kept under the maker's key and
+// the program file's base name: a renamed copy keeps settings of its own.
+TEST(AppShell, SettingsLiveUnderTheMakerAndTheProgramsBaseName) {
+    const QString keptOrganization = QCoreApplication::organizationName();
+    const QString keptName = QCoreApplication::applicationName();
+    const struct {
+        const char* programPath;
+        const char* name;
+    } cases[] = {
+        {"/usr/local/bin/vorlan", "vorlan"},
+        {"/opt/tools/keys.exe", "keys"},
+        {"/home/me/my.programmer.exe", "my.programmer"},
+    };
+    for (const auto& c : cases) {
+        QCoreApplication::setOrganizationName(QStringLiteral("someone"));
+        SetApplicationIdentity(QString::fromLatin1(c.programPath));
+        EXPECT_EQ(QStringLiteral("Kelvane"), QCoreApplication::organizationName());
+        EXPECT_EQ(QString::fromLatin1(c.name), QCoreApplication::applicationName())
+            << c.programPath;
+    }
+    // A program path without a file name leaves the name the framework gave.
+    QCoreApplication::setApplicationName(QStringLiteral("given"));
+    SetApplicationIdentity(QString());
+    EXPECT_EQ(QStringLiteral("given"), QCoreApplication::applicationName());
+    QCoreApplication::setOrganizationName(keptOrganization);
+    QCoreApplication::setApplicationName(keptName);
+}
+
 TEST(AppShell, HelpOpensTheGuideBesideTheProgramWhenItExists) {
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("vorlan"));
