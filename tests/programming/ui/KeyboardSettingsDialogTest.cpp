@@ -124,6 +124,18 @@ TEST_F(KeyboardSettingsTest, SlidersFollowTheKeysTypeButtons) {
         QTest::mouseClick(dialog->MakeBreakButton(), Qt::LeftButton);
         EXPECT_FALSE(dialog->RateSlider()->isEnabled());
         EXPECT_FALSE(dialog->DelaySlider()->isEnabled());
+        // The arrow keys move through the buttons as clicks do.
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        dialog->MakeBreakButton()->setFocus();
+        ASSERT_TRUE(dialog->MakeBreakButton()->hasFocus());
+        QTest::keyClick(dialog->MakeBreakButton(), Qt::Key_Down);
+        EXPECT_TRUE(dialog->TypematicButton()->isChecked());
+        EXPECT_TRUE(dialog->RateSlider()->isEnabled());
+        QTest::keyClick(dialog->TypematicButton(), Qt::Key_Up);
+        EXPECT_TRUE(dialog->MakeBreakButton()->isChecked());
+        EXPECT_FALSE(dialog->RateSlider()->isEnabled());
+        EXPECT_FALSE(dialog->DelaySlider()->isEnabled());
         // Positions are kept whatever the sliders' state.
         dialog->RateSlider()->setValue(9);
         dialog->DelaySlider()->setValue(1);
