@@ -262,6 +262,17 @@ protected:
     EditScanCodesDialog dialog{nullptr};
 };
 
+// As in any dialog, the first field opens with the focus and its text
+// selected, so the first digit typed replaces the code instead of adding to it.
+TEST_F(EditDialogTest, FieldOneOpensWithTheFocusAndItsTextSelected) {
+    EXPECT_EQ(dialog.focusWidget(), dialog.field(0));
+    EXPECT_EQ(dialog.field(0)->selectedText().toStdString(), "25");
+    QTest::keyClicks(dialog.field(0), QStringLiteral("6"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(dialog.field(0)->text().toStdString(), "6");
+    EXPECT_EQ(dialog.fieldCodes()[0], 6u);
+}
+
 TEST_F(EditDialogTest, OutOfRangeIsRefusedAndThePreviousValueComesBack) {
     TypeAtEnd(0, "6");
     ASSERT_EQ(messages, (std::vector<std::string>{"Please enter an integer between 0 and 255."}));

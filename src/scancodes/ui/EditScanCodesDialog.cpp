@@ -130,6 +130,14 @@ void EditScanCodesDialog::OnFieldEdited() {
     }
 }
 
+void EditScanCodesDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // As a dialog opens, its first field takes the focus with its text
+    // selected, so the first digit typed replaces the code.
+    fields_[0]->setFocus(Qt::TabFocusReason);
+    fields_[0]->selectAll();
+}
+
 void EditScanCodesDialog::accept() {
     if (ReadFields() >= 0) {
         return;

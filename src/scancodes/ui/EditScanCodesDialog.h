@@ -27,6 +27,9 @@ public:
     // Refuses to close while a field does not hold a code.
     void accept() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void OnFieldEdited();
     // Reads the fields in order into fieldCodes; stops at the first field that
