@@ -125,9 +125,10 @@ public:
             return 0;
         }
         const std::size_t size = text_.size();
-        // CR and LF end the token, so only the other white space is skipped.
-        while (pos_ < size &&
-               (text_[pos_] == ' ' || (text_[pos_] >= '\t' && text_[pos_] <= '\f'))) {
+        // CR and LF end the token, so only the other white space is skipped:
+        // a number missing at the end of a line must not come from the next.
+        while (pos_ < size && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\v' ||
+                               text_[pos_] == '\f')) {
             ++pos_;
         }
         bool negative = false;

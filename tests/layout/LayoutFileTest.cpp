@@ -427,6 +427,49 @@ TEST(ParseLayout, LineEndsOfAnyKind) {
     }
 }
 
+// A number missing at the very end of a line reads as empty whatever ends the
+// line; it never takes its value from the line below.
+TEST(ParseLayout, LineEndsCloseMissingNumbers) {
+    const std::string lines[] = {"56; 1; 1; 3;", "1; 5, 0, 0, 0, 0, 0, 0; 3;One", "2;",
+                                 "3; 7, 0, 0, 0, 0, 0, 0;", "4; 8, 0, 0, 0, 0, 0, 0; 2;Four"};
+    for (std::string_view end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(end.size());
+        std::string text;
+        for (const std::string& line : lines) {
+            text += line;
+            text += end;
+        }
+        const LayoutDocument doc = Parsed(text);
+        EXPECT_EQ(doc.settings.keyDelay, 3);
+        EXPECT_EQ(doc.settings.typematicRate, 0);
+        EXPECT_EQ(doc.keys[1].codes[0], 5);
+        EXPECT_EQ(doc.keys[1].name, "One");
+        EXPECT_EQ(doc.keys[2].codes[0], 0);
+        EXPECT_EQ(doc.keys[2].name, "");
+        EXPECT_EQ(doc.keys[3].codes[0], 7);
+        EXPECT_EQ(doc.keys[3].flags & 0x0F, 0);
+        EXPECT_EQ(doc.keys[4].codes[0], 8);
+        EXPECT_EQ(doc.keys[4].name, "Four");
+    }
+    const std::string sixteen[] = {"57; 0; 0; 2; 11; 144; 0; 0;",
+                                   "1; 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 3;",
+                                   Key16(2, 6, "Two")};
+    for (std::string_view end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(end.size());
+        std::string text;
+        for (const std::string& line : sixteen) {
+            text += line;
+            text += end;
+        }
+        const LayoutDocument doc = Parsed(text);
+        EXPECT_EQ(doc.settings.keysPause, 2);
+        EXPECT_EQ(doc.keys[1].groupNumber, 0);
+        EXPECT_EQ(doc.keys[1].name, "");
+        EXPECT_EQ(doc.keys[2].codes[0], 6);
+        EXPECT_EQ(doc.keys[2].name, "Two");
+    }
+}
+
 TEST(ParseLayout, HeaderWithoutLineEndGivesNoKeys) {
     const LayoutDocument doc = Parsed("113; 1; 1; 3; 31; 215; 1; 2; 4");
     EXPECT_EQ(doc.settings.keyCount, 112);
