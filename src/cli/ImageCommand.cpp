@@ -76,8 +76,8 @@ int RunImage(Args args) {
         return Usage("a layout file and -o OUT are needed");
     }
 
-    std::ifstream in(layoutPath);
-    if (!in.is_open()) {
+    std::ifstream in;
+    if (!OpenLayoutFile(layoutPath.c_str(), in)) {
         Fail(StringId::UnableToOpenFile);
         return 1;
     }

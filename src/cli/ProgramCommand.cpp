@@ -77,9 +77,9 @@ private:
 
 // The count of progress steps the layout file's image will give; 0 when unknown.
 int StepsOfLayout(const char* path) {
-    std::ifstream file(path);
+    std::ifstream file;
     DeviceImage image;
-    if (!file.is_open() || BuildDeviceImage(file, image) != ImageOk) {
+    if (!OpenLayoutFile(path, file) || BuildDeviceImage(file, image) != ImageOk) {
         return 0;
     }
     const int size = static_cast<int>(image.bytes.size());

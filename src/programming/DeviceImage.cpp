@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 namespace vorlan {
@@ -234,6 +236,15 @@ int ImageBuilder::KeyLines() {
 }
 
 } // namespace
+
+bool OpenLayoutFile(const char* path, std::ifstream& file) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) {
+        return false;
+    }
+    file.open(path);
+    return file.is_open();
+}
 
 int BuildDeviceImage(std::istream& stream, DeviceImage& image) {
     return ImageBuilder(stream, image).Build();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <istream>
 #include <span>
 #include <vector>
@@ -97,6 +98,11 @@ private:
     int lookAhead = -1;
     TokenKind lastKind = TokenKind::None;
 };
+
+// Opens a layout file for BuildDeviceImage, in text mode. False when it cannot
+// be opened for reading, a folder included (some systems open one, only to
+// give nothing when it is read).
+bool OpenLayoutFile(const char* path, std::ifstream& file);
 
 // Builds the image of the layout file read from stream. Returns 0 or a
 // negative ImageStep; image is complete only on success (it may hold a partly

@@ -65,8 +65,8 @@ int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
     DeviceImage image;
     if (filePath != nullptr) {
         // The file is closed at the end of this block, before the driver is asked.
-        std::ifstream file(filePath);
-        if (!file.is_open()) {
+        std::ifstream file;
+        if (!OpenLayoutFile(filePath, file)) {
             return Message(StringId::UnableToOpenFile);
         }
         if (BuildDeviceImage(file, image) != ImageOk) {

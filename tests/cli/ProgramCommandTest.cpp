@@ -166,9 +166,11 @@ TEST_F(CliTest, ImageFailuresNameTheStep) {
     EXPECT_EQ(run.errors, "Error: Invalid file format. (-24)\n");
     EXPECT_FALSE(std::filesystem::exists(Out("x")));
 
-    run = Run({"image", kData + "no-such-file.txt", "-o", Out("x")});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Error: Unable to open file.\n");
+    for (const std::string& unreadable : {kData + "no-such-file.txt", kData}) {
+        run = Run({"image", unreadable, "-o", Out("x")});
+        EXPECT_EQ(run.status, 1) << unreadable;
+        EXPECT_EQ(run.errors, "Error: Unable to open file.\n") << unreadable;
+    }
 
     EXPECT_EQ(Run({"image", kData + "layout56.txt"}).status, 2);
     EXPECT_EQ(Run({"image", "-o", "x"}).status, 2);

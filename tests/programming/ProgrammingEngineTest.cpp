@@ -25,12 +25,14 @@ public:
         }
         broken = folder.Write("broken.txt", "57; 0; 0; 2; 11; 144; 0; 0; 256\r\n");
         missing = folder.File("missing.txt");
+        folderPath = folder.File("");
     }
 
     TempFolder folder;
     std::map<int, std::string> paths;
     std::string broken;
     std::string missing;
+    std::string folderPath;
 };
 
 struct EngineRun {
@@ -66,7 +68,8 @@ std::vector<std::uint8_t> ImageOf(const std::string& path) {
 // ---- arguments and messages -------------------------------------------------
 
 // Arguments: "F56" .. "F113" stand for the layout files, "BROKEN" and
-// "MISSING" for a file that does not parse and one that does not exist.
+// "MISSING" for a file that does not parse and one that does not exist,
+// "DIR" for the folder that holds them.
 struct EngineCase {
     const char* name;
     std::vector<std::string> arguments;
@@ -103,6 +106,8 @@ TEST_P(EngineMessageTest, ReturnsTheMessageNumber) {
             arguments.push_back(files->broken);
         } else if (argument == "MISSING") {
             arguments.push_back(files->missing);
+        } else if (argument == "DIR") {
+            arguments.push_back(files->folderPath);
         } else {
             arguments.push_back(argument);
         }
@@ -163,6 +168,8 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"CapitalHIsAFile", {"p", "/H"}, 1, {}, 33003, 0, false},
         EngineCase{"MinusHelpIsAFile", {"p", "-help"}, 1, {}, 33003, 0, false},
         EngineCase{"NoSuchFile", {"p", "MISSING"}, 1, {}, 33003, 0, false},
+        // A folder cannot be read as a layout file on any system.
+        EngineCase{"FolderIsNoFile", {"p", "DIR"}, 1, {}, 33003, 0, false},
         EngineCase{"BrokenFileNoDriver", {"p", "BROKEN"}, 1, Missing(), 33004, 0, false},
         EngineCase{"DetectOnlyType0", {"p"}, 0, {}, 0, 1, false},
         EngineCase{"DetectOnlyType2", {"p"}, 2, {}, 0, 1, false},
