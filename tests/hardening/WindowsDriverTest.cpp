@@ -10,6 +10,10 @@
 #include <iterator>
 #include <random>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace vorlan::hardening {
 namespace {
 
@@ -25,6 +29,45 @@ TEST(WindowsDriver, WithoutADriverNothingOpens) {
     const std::uint8_t image[450] = {};
     SystemPacingClock clock;
     EXPECT_EQ(WriteDeviceImage(driver, image, 450, WriteProgress{}, clock), WriteNoDevice);
+}
+
+// True when nobody holds the file open: the driver opens its device without
+// sharing, so any handle it kept would refuse this open.
+bool NobodyHolds(const std::filesystem::path& path) {
+    HANDLE h = CreateFileA(path.string().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    CloseHandle(h);
+    return true;
+}
+
+// An ordinary file opens like the device but answers no request, which walks
+// the ways out after a successful open: each must give the handle back.
+TEST(WindowsDriver, EveryOperationGivesTheHandleBack) {
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("vorlan-windows-handle-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path device = dir / "device";
+    std::ofstream(device, std::ios::binary) << "not a keyboard";
+    ASSERT_TRUE(NobodyHolds(device));
+
+    DeviceFileDriver driver(device.string());
+    EXPECT_EQ(DetectKeyboardType(driver), DetectRequestFailed);
+    EXPECT_TRUE(NobodyHolds(device)) << "after detecting the type";
+    const std::uint8_t image[450] = {};
+    SystemPacingClock clock;
+    EXPECT_EQ(WriteDeviceImage(driver, image, 450, WriteProgress{}, clock), WriteRequestFailed);
+    EXPECT_TRUE(NobodyHolds(device)) << "after a write";
+    ASSERT_TRUE(driver.Open());
+    EXPECT_FALSE(NobodyHolds(device)) << "the device is opened without sharing";
+    driver.Close();
+    EXPECT_TRUE(NobodyHolds(device)) << "after Close";
+
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
 }
 
 TEST(WindowsDriver, VorlanctlProgramReportsTheMissingDriver) {
