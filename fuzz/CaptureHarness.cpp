@@ -3,6 +3,7 @@
 #include "scancodes/ScanCodeTables.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace vorlan::hardening {
 namespace {
@@ -81,6 +82,11 @@ std::string CheckKeyDown(ScanCodeCapture& capture, const KeyDownEvent& event) {
 std::string RunCapture(const std::uint8_t* data, std::size_t size) {
     ByteStream in(data, size);
     ScanCodeCapture capture;
+    // The slots each key press took since the last Open or Clear All. Edited
+    // codes can put anything before the capture position, so they end the
+    // bookkeeping until the slots start afresh.
+    std::vector<int> presses;
+    bool tracked = true;
     while (!in.AtEnd()) {
         const std::uint8_t op = in.Byte();
         switch (op % 8) {
@@ -91,15 +97,42 @@ std::string RunCapture(const std::uint8_t* data, std::size_t size) {
                 names[i] = NameOfCode(codes[i], i == 0 ? 0 : codes[i - 1]);
             }
             capture.Open(codes, names);
+            presses.clear();
+            tracked = true;
             break;
         }
         case 1: {
             const int before = capture.nextSlot();
+            const SlotCodes codesBefore = capture.slotCodes();
+            const SlotNames namesBefore = capture.slotNames();
             capture.ClearLast();
             const int after = capture.nextSlot();
             if (before == 1 ? after != 1 : (after >= before || before - after > 2)) {
                 return "clearing the last code moved from slot " + std::to_string(before) + " to " +
                        std::to_string(after);
+            }
+            if (tracked) {
+                // A clear takes back the last key press whole, an extended
+                // key together with its prefix.
+                const int expected = presses.empty() ? 1 : before - presses.back();
+                if (!presses.empty()) {
+                    presses.pop_back();
+                }
+                if (after != expected) {
+                    return "clearing the last key press went back to slot " +
+                           std::to_string(after) + ", not " + std::to_string(expected);
+                }
+            }
+            for (int slot = 1; slot <= kSlotCount; ++slot) {
+                const std::size_t i = static_cast<std::size_t>(slot - 1);
+                const bool cleared = slot >= after && slot < before;
+                if (cleared ? (capture.slotCodes()[i] != 0 || !capture.slotNames()[i].empty())
+                            : (capture.slotCodes()[i] != codesBefore[i] ||
+                               capture.slotNames()[i] != namesBefore[i])) {
+                    return std::string(cleared ? "clearing the last code left slot "
+                                               : "clearing the last code changed slot ") +
+                           std::to_string(slot);
+                }
             }
             break;
         }
@@ -110,9 +143,12 @@ std::string RunCapture(const std::uint8_t* data, std::size_t size) {
                             [](std::uint32_t c) { return c != 0; })) {
                 return "clearing all left something";
             }
+            presses.clear();
+            tracked = true;
             break;
         case 3:
             capture.TakeEditedCodes(Codes(in));
+            tracked = false;
             break;
         default: {
             KeyDownEvent event;
@@ -121,8 +157,12 @@ std::string RunCapture(const std::uint8_t* data, std::size_t size) {
                                      : KeyIdentity::Other;
             event.extended = (op & 0x08) != 0;
             event.scanCode = ScanCode(in);
+            const int before = capture.nextSlot();
             if (std::string problem = CheckKeyDown(capture, event); !problem.empty()) {
                 return problem;
+            }
+            if (capture.nextSlot() != before) {
+                presses.push_back(capture.nextSlot() - before);
             }
             break;
         }
