@@ -50,6 +50,73 @@ int RequiredKeyboardType(int typeNumber) {
     return typeNumber == 57 ? 1 : typeNumber == 113 ? 2 : 0;
 }
 
+// What one run must end in, from its arguments, file and keyboard, checked in
+// the order a user meets the problems: the arguments, the file, the keyboard's
+// type, the type the file needs, then the write itself.
+struct Run {
+    int argumentCount = 0;
+    std::string_view filePath;
+    std::string_view typeArgument;
+    bool fileOpens = false;
+    int builderResult = 0;
+    int imageType = 0;
+    std::size_t imageSize = 0;
+    const EmulatorFaults* faults = nullptr;
+    int keyboardType = 0;
+};
+
+int ExpectedResult(const Run& run) {
+    const EmulatorFaults& faults = *run.faults;
+    int type = -1;
+    if (run.argumentCount == 3) {
+        if (run.typeArgument.size() != 2 || run.typeArgument[0] != '/') {
+            return 33000;
+        }
+        type = run.typeArgument[1] - '0';
+        if (type < 0 || type > 2) {
+            return 33001;
+        }
+    }
+    if (run.argumentCount > 3) {
+        return 33002;
+    }
+    const bool fileGiven = run.argumentCount >= 2;
+    if (fileGiven && (run.filePath == "-h" || run.filePath == "/h" || run.filePath == "/?")) {
+        return 33002;
+    }
+    if (fileGiven && !run.fileOpens) {
+        return 33003;
+    }
+    if (fileGiven && run.builderResult != 0) {
+        return 33004;
+    }
+    if (run.argumentCount != 3) {
+        if (faults.deviceMissing) {
+            return 33006;
+        }
+        if (faults.typeRequestFails || faults.typeRequestReturnsNothing) {
+            return 33007;
+        }
+        type = faults.typeAnswer ? *faults.typeAnswer : run.keyboardType;
+        if (type > 2) {
+            return 33005;
+        }
+    }
+    if (!fileGiven) {
+        return 0;
+    }
+    if (RequiredKeyboardType(run.imageType) != type) {
+        return 33008;
+    }
+    if (faults.deviceMissing) {
+        return 33006;
+    }
+    if (faults.failWriteAt != 0 && faults.failWriteAt <= run.imageSize) {
+        return 33009;
+    }
+    return 0;
+}
+
 } // namespace
 
 std::string RunEngine(const std::uint8_t* data, std::size_t size) {
@@ -90,6 +157,22 @@ std::string RunEngine(const std::uint8_t* data, std::size_t size) {
     if (result != 0 && (result < 33000 || result > 33010)) {
         return "engine result " + std::to_string(result);
     }
+    DeviceImage image;
+    std::istringstream stream{std::string(content)};
+    const int builderResult = BuildDeviceImage(stream, image);
+    Run run;
+    run.argumentCount = argumentCount;
+    run.filePath = filePath;
+    run.typeArgument = typeArgument;
+    run.fileOpens = fileChoice >= 5;
+    run.builderResult = builderResult;
+    run.imageType = image.typeNumber;
+    run.imageSize = image.bytes.size();
+    run.faults = &faults;
+    run.keyboardType = keyboard.KeyboardType();
+    if (const int expected = ExpectedResult(run); result != expected) {
+        return "engine result " + std::to_string(result) + ", not " + std::to_string(expected);
+    }
     if (!keyboard.ProtocolErrors().empty()) {
         return "driver protocol error: " + keyboard.ProtocolErrors().front();
     }
@@ -105,9 +188,7 @@ std::string RunEngine(const std::uint8_t* data, std::size_t size) {
         argumentCount <= 2 ||
         (std::string_view(typeArgument).size() == 2 && typeArgument[0] == '/' &&
          typeArgument[1] >= '0' && typeArgument[1] <= '2');
-    DeviceImage image;
-    std::istringstream stream{std::string(content)};
-    const bool builds = BuildDeviceImage(stream, image) == 0;
+    const bool builds = builderResult == 0;
     if (fileGiven && argumentCount <= 3 && argumentsValid && (result == 33004) == builds) {
         return builds ? "a file the builder accepts was refused"
                       : "a file the builder refuses was accepted";
