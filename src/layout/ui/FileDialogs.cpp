@@ -2,6 +2,7 @@
 
 #include "common/ui/UiText.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace vorlan {
@@ -34,7 +35,9 @@ std::optional<QString> AskOpenPath(QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().front();
+    // Qt answers with "/" everywhere; the title and the recent-file list show
+    // paths as the system writes them.
+    return QDir::toNativeSeparators(dialog.selectedFiles().front());
 }
 
 std::optional<SaveDialogAnswer> AskSavePath(QWidget* parent, const SaveDialogRequest& request) {
@@ -58,7 +61,8 @@ std::optional<SaveDialogAnswer> AskSavePath(QWidget* parent, const SaveDialogReq
         return std::nullopt;
     }
     const int chosen = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
-    return SaveDialogAnswer{dialog.selectedFiles().front(), chosen < 0 ? 1 : chosen + 1};
+    return SaveDialogAnswer{QDir::toNativeSeparators(dialog.selectedFiles().front()),
+                            chosen < 0 ? 1 : chosen + 1};
 }
 
 void SetFileDialogHandlers(OpenDialogHandler open, SaveDialogHandler save) {
