@@ -96,6 +96,11 @@ TEST(KeyEventMapping, QtKeysWithoutNativeCodeFallBackToAUsLayout) {
         {Qt::Key_Menu, {}, {Other, 0x5D, true}},
         {Qt::Key_NumLock, {}, {KeyIdentity::NumLock, 0x45, false}},
         {Qt::Key_Pause, {}, {KeyIdentity::Pause, 0x45, false}},
+        {Qt::Key_Print, {}, {Other, 0x37, true}},
+        // The keyboard itself reports Alt+Print as Sys_Req.
+        {Qt::Key_Print, Qt::AltModifier, {Other, 0x54, false}},
+        {Qt::Key_Print, Qt::AltModifier | Qt::ShiftModifier, {Other, 0x54, false}},
+        {Qt::Key_Print, Qt::ControlModifier, {Other, 0x37, true}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key);

@@ -224,7 +224,8 @@ std::optional<KeyDownEvent> KeyDownFromQtKey(int key, Qt::KeyboardModifiers modi
     case Qt::Key_AltGr:
         return Extended(0x38);
     case Qt::Key_Print:
-        return Extended(0x37);
+        // The keyboard itself reports Alt+Print as Sys_Req.
+        return modifiers.testFlag(Qt::AltModifier) ? Plain(0x54) : Extended(0x37);
     case Qt::Key_Home:
         return Extended(0x47);
     case Qt::Key_Up:
