@@ -53,13 +53,17 @@ TEST(KeyEventMapping, X11KeycodesGiveSet1Codes) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key);
-        ExpectKey(KeyDownFromLinuxKeyCode(row.x11 - 8, false), row.want);
+        ExpectKey(KeyDownFromLinuxKeyCode(row.x11 - 8, {}), row.want);
     }
-    // The keyboard itself reports Alt+Print as Sys_Req.
-    ExpectKey(KeyDownFromLinuxKeyCode(107 - 8, true), {Other, 0x54, false});
+    // The keyboard itself reports Alt+Print as Sys_Req and Ctrl+Pause as
+    // Break; the input layer reports them as Print and Pause.
+    ExpectKey(KeyDownFromLinuxKeyCode(107 - 8, Qt::AltModifier), {Other, 0x54, false});
+    ExpectKey(KeyDownFromLinuxKeyCode(107 - 8, Qt::ControlModifier), {Other, 0x37, true});
+    ExpectKey(KeyDownFromLinuxKeyCode(127 - 8, Qt::ControlModifier), {Other, 0x46, true});
+    ExpectKey(KeyDownFromLinuxKeyCode(127 - 8, Qt::AltModifier), {KeyIdentity::Pause, 0x45, false});
     // Keys without a set-1 code: Zenkaku, volume keys, F13, a code past every key.
     for (std::uint32_t x11 : {93u, 123u, 191u, 600u, 8u}) {
-        EXPECT_FALSE(KeyDownFromLinuxKeyCode(x11 - 8, false).has_value()) << x11;
+        EXPECT_FALSE(KeyDownFromLinuxKeyCode(x11 - 8, {}).has_value()) << x11;
     }
 }
 
@@ -101,6 +105,7 @@ TEST(KeyEventMapping, QtKeysWithoutNativeCodeFallBackToAUsLayout) {
         {Qt::Key_Print, Qt::AltModifier, {Other, 0x54, false}},
         {Qt::Key_Print, Qt::AltModifier | Qt::ShiftModifier, {Other, 0x54, false}},
         {Qt::Key_Print, Qt::ControlModifier, {Other, 0x37, true}},
+        {Qt::Key_Pause, Qt::ControlModifier, {Other, 0x46, true}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key);

@@ -60,8 +60,13 @@ bool UsesLinuxKeyCodes() {
 
 } // namespace
 
-std::optional<KeyDownEvent> KeyDownFromLinuxKeyCode(std::uint32_t inputEventCode, bool altHeld) {
+std::optional<KeyDownEvent> KeyDownFromLinuxKeyCode(std::uint32_t inputEventCode,
+                                                    Qt::KeyboardModifiers modifiers) {
+    const bool altHeld = modifiers.testFlag(Qt::AltModifier);
     if (inputEventCode == kInputPause) {
+        if (modifiers.testFlag(Qt::ControlModifier)) {
+            return Extended(0x46); // Break
+        }
         return KeyDownEvent{KeyIdentity::Pause, 0x45, false};
     }
     if (inputEventCode == kInputNumLock) {
@@ -100,6 +105,9 @@ std::optional<KeyDownEvent> KeyDownFromWindowsScanCode(std::uint32_t nativeScanC
 std::optional<KeyDownEvent> KeyDownFromQtKey(int key, Qt::KeyboardModifiers modifiers) {
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     if (key == Qt::Key_Pause) {
+        if (modifiers.testFlag(Qt::ControlModifier)) {
+            return Extended(0x46); // Break, as the keyboard reports Ctrl+Pause
+        }
         return KeyDownEvent{KeyIdentity::Pause, 0x45, false};
     }
     if (key == Qt::Key_NumLock) {
@@ -267,8 +275,7 @@ std::optional<KeyDownEvent> KeyDownFromEvent(const QKeyEvent& event) {
     // X keycodes below 8 do not exist; a code of 0 means the event was made
     // without one (synthesised), so the Qt key is all there is.
     if (UsesLinuxKeyCodes() && event.nativeScanCode() >= 8) {
-        return KeyDownFromLinuxKeyCode(event.nativeScanCode() - 8,
-                                       event.modifiers().testFlag(Qt::AltModifier));
+        return KeyDownFromLinuxKeyCode(event.nativeScanCode() - 8, event.modifiers());
     }
 #endif
     return KeyDownFromQtKey(event.key(), event.modifiers());

@@ -13,8 +13,10 @@ class QKeyEvent;
 namespace vorlan {
 
 // X11 and Wayland: the native scan code is the Linux input-event code + 8.
-// `altHeld` turns Print into Sys_Req, as the keyboard itself does.
-std::optional<KeyDownEvent> KeyDownFromLinuxKeyCode(std::uint32_t inputEventCode, bool altHeld);
+// Alt turns Print into Sys_Req and Ctrl turns Pause into Break, as the
+// keyboard itself does.
+std::optional<KeyDownEvent> KeyDownFromLinuxKeyCode(std::uint32_t inputEventCode,
+                                                    Qt::KeyboardModifiers modifiers);
 
 // Windows: the native scan code holds the set-1 code with 0x100 as the
 // extended flag; the virtual key tells Pause and Num Lock apart.
