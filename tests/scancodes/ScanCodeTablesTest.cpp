@@ -155,6 +155,13 @@ TEST(ScanCodeTables, NameOfCodeEdgeCases) {
         {0x61, 0, "key_97"},
         {0x7E, 0xE0, ""},
         {0x77, 0xE0, "Num_lock"},
+        // The other extended rows without a name: F6, F7, F8, keypad -, 5, +.
+        {0x0B, 0xE0, ""},
+        {0x83, 0xE0, ""},
+        {0x0A, 0xE0, ""},
+        {0x7B, 0xE0, ""},
+        {0x73, 0xE0, ""},
+        {0x79, 0xE0, ""},
         {0x14, 0x12, "Ctrl_left"},
         {1000, 0, "key_1000"},
         {0x84, 0xE0, "key_132"},
