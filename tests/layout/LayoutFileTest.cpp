@@ -16,13 +16,18 @@ namespace {
 namespace fs = std::filesystem;
 using test::RecordingObserver;
 
-std::string Crlf(std::initializer_list<std::string_view> lines) {
+// Each line followed by the line end `end`.
+template <typename Lines> std::string Joined(const Lines& lines, std::string_view end) {
     std::string out;
     for (std::string_view line : lines) {
         out += line;
-        out += "\r\n";
+        out += end;
     }
     return out;
+}
+
+std::string Crlf(std::initializer_list<std::string_view> lines) {
+    return Joined(lines, "\r\n");
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -410,11 +415,7 @@ TEST(ParseLayout, LineEndsOfAnyKind) {
                                  Key16(2, 6, "Two")};
     for (std::string_view end : {"\r\n", "\n", "\r"}) {
         SCOPED_TRACE(end.size());
-        std::string text;
-        for (const std::string& line : lines) {
-            text += line;
-            text += end;
-        }
+        const std::string text = Joined(lines, end);
         for (bool lastEnd : {true, false}) {
             const std::string input = lastEnd ? text : text.substr(0, text.size() - end.size());
             const LayoutDocument doc = Parsed(input);
@@ -434,11 +435,7 @@ TEST(ParseLayout, LineEndsCloseMissingNumbers) {
                                  "3; 7, 0, 0, 0, 0, 0, 0;", "4; 8, 0, 0, 0, 0, 0, 0; 2;Four"};
     for (std::string_view end : {"\r\n", "\n", "\r"}) {
         SCOPED_TRACE(end.size());
-        std::string text;
-        for (const std::string& line : lines) {
-            text += line;
-            text += end;
-        }
+        const std::string text = Joined(lines, end);
         const LayoutDocument doc = Parsed(text);
         EXPECT_EQ(doc.settings.keyDelay, 3);
         EXPECT_EQ(doc.settings.typematicRate, 0);
@@ -456,11 +453,7 @@ TEST(ParseLayout, LineEndsCloseMissingNumbers) {
                                    Key16(2, 6, "Two")};
     for (std::string_view end : {"\r\n", "\n", "\r"}) {
         SCOPED_TRACE(end.size());
-        std::string text;
-        for (const std::string& line : sixteen) {
-            text += line;
-            text += end;
-        }
+        const std::string text = Joined(sixteen, end);
         const LayoutDocument doc = Parsed(text);
         EXPECT_EQ(doc.settings.keysPause, 2);
         EXPECT_EQ(doc.keys[1].groupNumber, 0);
