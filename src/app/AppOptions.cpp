@@ -1,5 +1,6 @@
 #include "app/AppOptions.h"
 
+#include "programming/DeviceFileDriver.h"
 #include "programming/KeyboardSelection.h"
 
 namespace vorlan {
@@ -23,9 +24,44 @@ AppOptions ParseAppOptions(const QStringList& arguments, const QString& programP
             }
             continue;
         }
+        if (arguments.at(i) == QLatin1String("--received")) {
+            if (i + 1 < arguments.size()) {
+                options.receivedPath = arguments.at(++i);
+            } else {
+                options.error = QStringLiteral("--received needs a file name");
+            }
+            continue;
+        }
+        if (arguments.at(i) == QLatin1String("--version")) {
+            options.showVersion = true;
+            continue;
+        }
+        if (arguments.at(i) == QLatin1String("--help") || arguments.at(i) == QLatin1String("-h")) {
+            options.showHelp = true;
+            continue;
+        }
+        if (options.layoutPath.isEmpty() && !arguments.at(i).startsWith(QLatin1Char('-'))) {
+            options.layoutPath = arguments.at(i);
+            continue;
+        }
         options.ignoredArguments << arguments.at(i);
     }
+    if (!options.receivedPath.isEmpty() && !options.emulatedKeyboard && options.error.isEmpty()) {
+        options.error = QStringLiteral("--received needs an emulated keyboard (--emulate N)");
+    }
     return options;
+}
+
+QString AppUsageText() {
+    return QStringLiteral(
+               "usage: vorlan [--emulate N [--received FILE]] [LAYOUT]\n"
+               "  LAYOUT           a layout file to open at start\n"
+               "  --emulate N      program an emulated keyboard of type N (0, 1 or 2)\n"
+               "  --received FILE  save the bytes the emulated keyboard received in each run\n"
+               "  --version        print the version and quit\n"
+               "  --help           print this text and quit\n"
+               "The keyboard's device is VORLAN_DEVICE (default %1).\n")
+        .arg(QString::fromStdString(DeviceFileDriver::DefaultPath()));
 }
 
 } // namespace vorlan

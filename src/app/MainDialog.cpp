@@ -20,7 +20,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -645,6 +647,10 @@ void MainDialog::ShowAbout() {
 }
 
 // Help stays closed while a key's codes are being captured.
+void MainDialog::OpenGivenFile(const QString& path) {
+    editor->OnOpenGivenFile(ToPath(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+}
+
 void MainDialog::ShowHelp() {
     if (!editor->KeyEditActive()) {
         OpenHelp(programPath);

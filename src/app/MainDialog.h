@@ -57,6 +57,8 @@ public:
 
     void ShowAbout();
     void ShowHelp();
+    // Opens a layout file as File > Open does once its dialog has answered.
+    void OpenGivenFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,9 +7,59 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// A Windows program without a console has nowhere to print: borrow the console
+// of the command prompt it was started from, if any.
+void AttachParentConsole() {
+#ifdef Q_OS_WIN
+    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
+}
+
+// --help and --version answer before any window system is asked for, so they
+// work without a display.
+bool AnswerWithoutWindow(int argc, char** argv, int& status) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const vorlan::AppOptions options = vorlan::ParseAppOptions(arguments, {});
+    if (!options.showHelp && !options.showVersion && options.error.isEmpty()) {
+        return false;
+    }
+    AttachParentConsole();
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "vorlan: %s\n", qPrintable(options.error));
+        status = 2;
+    } else if (options.showHelp) {
+        std::fputs(qPrintable(vorlan::AppUsageText()), stdout);
+        status = 0;
+    } else {
+        std::printf("vorlan %s\n", qPrintable(vorlan::ProgramVersion().value_or(QString())));
+        status = 0;
+    }
+    std::fflush(stdout);
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    int status = 0;
+    if (AnswerWithoutWindow(argc, argv, status)) {
+        return status;
+    }
     QApplication app(argc, argv);
     const QString programPath = QCoreApplication::applicationFilePath();
     vorlan::SetApplicationIdentity(programPath);
@@ -26,6 +76,7 @@ int main(int argc, char** argv) {
         vorlan::KeyboardSelection emulated;
         emulated.kind = vorlan::KeyboardSelection::Kind::Emulator;
         emulated.emulatedType = *options.emulatedKeyboard;
+        emulated.receivedPath = options.receivedPath.toLocal8Bit().toStdString();
         vorlan::UseKeyboard(&window, emulated);
     }
     if (const QScreen* screen = window.screen()) {
@@ -35,5 +86,10 @@ int main(int argc, char** argv) {
         new vorlan::FirstPaintProbe(&window);
     }
     window.show();
+    if (!options.layoutPath.isEmpty()) {
+        // Once the window is up, so a message about the file has its window.
+        QTimer::singleShot(0, &window,
+                           [&window, path = options.layoutPath] { window.OpenGivenFile(path); });
+    }
     return app.exec();
 }

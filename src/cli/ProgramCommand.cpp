@@ -174,12 +174,7 @@ int RunProgram(Args args) {
         std::cerr << StringText(StringId::Error) << ": " << StringText(result) << "\n";
     }
     if (emulator != nullptr && !receivedPath.empty()) {
-        std::ofstream out(receivedPath, std::ios::binary | std::ios::trunc);
-        const auto& bytes = emulator->Received();
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
+        if (!emulator->SaveReceived(receivedPath)) {
             std::cerr << "vorlanctl program: cannot write " << receivedPath << "\n";
             status = 1;
         }

@@ -806,6 +806,9 @@ void KeyEditor::OnFileSaveAs() {
 void KeyEditor::OnRecentFile(int index) {
     files_.OpenRecent(index);
 }
+void KeyEditor::OnOpenGivenFile(const std::string& path) {
+    files_.OpenGivenPath(path);
+}
 bool KeyEditor::OnClose() {
     return files_.NewLayout();
 }

@@ -92,7 +92,8 @@ public:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
-    void OnRecentFile(int index); // 0..3
+    void OnRecentFile(int index);                  // 0..3
+    void OnOpenGivenFile(const std::string& path); // named on the command line
     void OnFileProgramming();
     void OnFileSettings();
     // Exit, the close box and Escape: offers to save a dirty layout and resets

@@ -56,6 +56,14 @@ void FileCommands::OpenLayout() {
     OpenPath();
 }
 
+void FileCommands::OpenGivenPath(const std::string& path) {
+    if (path.empty() || !NewLayout()) {
+        return;
+    }
+    doc_.filePath = path;
+    OpenPath();
+}
+
 void FileCommands::OpenRecent(int index) {
     if (index < 0 || index >= kRecentFileCount) {
         return;

@@ -89,6 +89,8 @@ public:
     bool NewLayout();
     void OpenLayout();
     void OpenRecent(int index); // 0..3; an empty or missing entry does nothing
+    // Opens path as Open does after its dialog (a file named on the command line).
+    void OpenGivenPath(const std::string& path);
     SaveOutcome SaveLayout();
     SaveOutcome SaveLayoutAs();
 

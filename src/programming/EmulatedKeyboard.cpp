@@ -1,5 +1,6 @@
 #include "programming/EmulatedKeyboard.h"
 
+#include <fstream>
 #include <utility>
 
 namespace vorlan {
@@ -66,6 +67,17 @@ void EmulatedKeyboard::Close() {
     }
     open = false;
     ++closeCount;
+    if (!receivedFile.empty()) {
+        SaveReceived(receivedFile);
+    }
+}
+
+bool EmulatedKeyboard::SaveReceived(const std::string& path) const {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(received.data()),
+              static_cast<std::streamsize>(received.size()));
+    out.close();
+    return static_cast<bool>(out);
 }
 
 bool EmulatedKeyboard::ReceivedImage(std::uint8_t typeNumber, DecodedImage& decoded) const {

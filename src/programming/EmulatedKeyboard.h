@@ -53,6 +53,12 @@ public:
     // Stamps every write request with the clock's time (see RequestTimes).
     void SetClock(PacingClock* clock) { this->clock = clock; }
     const std::vector<PacingClock::TimePoint>& RequestTimes() const { return requestTimes; }
+    // Writes every byte received so far to path; false when it could not.
+    bool SaveReceived(const std::string& path) const;
+    // Saves the received bytes to path on every Close, so a run in a window
+    // can be checked from outside.
+    void SetReceivedFile(std::string path) { receivedFile = std::move(path); }
+
     // Called after every write request with the count of requests so far.
     void SetAfterWrite(std::function<void(std::size_t)> hook) { afterWrite = std::move(hook); }
 
@@ -70,6 +76,7 @@ private:
     PacingClock* clock = nullptr;
     std::vector<PacingClock::TimePoint> requestTimes;
     std::function<void(std::size_t)> afterWrite;
+    std::string receivedFile;
 };
 
 } // namespace vorlan

@@ -46,7 +46,9 @@ KeyboardSelection SelectKeyboardFromEnvironment() {
 
 std::unique_ptr<KeyboardDriver> MakeKeyboardDriver(const KeyboardSelection& selection) {
     if (selection.kind == KeyboardSelection::Kind::Emulator) {
-        return std::make_unique<EmulatedKeyboard>(selection.emulatedType);
+        auto emulator = std::make_unique<EmulatedKeyboard>(selection.emulatedType);
+        emulator->SetReceivedFile(selection.receivedPath);
+        return emulator;
     }
     if (selection.kind == KeyboardSelection::Kind::Invalid) {
         EmulatorFaults missing;

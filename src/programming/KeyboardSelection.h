@@ -16,8 +16,9 @@ inline constexpr const char* kDeviceVariable = "VORLAN_DEVICE";
 struct KeyboardSelection {
     enum class Kind { DeviceFile, Emulator, Invalid };
     Kind kind = Kind::DeviceFile;
-    std::string devicePath; // DeviceFile, and the offending text for Invalid
-    int emulatedType = 0;   // Emulator: 0, 1 or 2
+    std::string devicePath;   // DeviceFile, and the offending text for Invalid
+    int emulatedType = 0;     // Emulator: 0, 1 or 2
+    std::string receivedPath; // Emulator: where each run's received bytes are saved
 };
 
 // Reads a VORLAN_DEVICE value: null or empty is the platform's device path,

@@ -211,6 +211,20 @@ TEST(FileOpen, ReadsTheFileAndBindsTheLayoutToIt) {
     EXPECT_FALSE(f.doc().dirty);
 }
 
+TEST(FileOpen, AFileNamedOnTheCommandLineIsOpenedAfterTheSaveQuestion) {
+    FileFixture f;
+    const std::string path = f.folder.File("given.txt");
+    WriteLayoutFile(path, 112, 7, "Given");
+    f.Click(3);
+    f.Capture({0x1C});
+    f.view.answers = {false};
+    f.editor.OnOpenGivenFile(path);
+    EXPECT_EQ(f.view.questions.size(), 1u);
+    EXPECT_EQ(f.doc().filePath, path);
+    EXPECT_EQ(f.key(7).name.str(), "Given");
+    EXPECT_EQ(f.StoredRecent()[0], path);
+}
+
 TEST(FileOpen, CancelChangesNothingAndAsksNothing) {
     FileFixture f;
     f.Click(3);

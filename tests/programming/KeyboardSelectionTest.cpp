@@ -2,6 +2,7 @@
 
 #include "programming/DeviceFileDriver.h"
 #include "programming/EmulatedKeyboard.h"
+#include "programming/ProgrammingTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,23 @@ TEST(KeyboardSelection, DriversOfEachSelection) {
     auto device = MakeKeyboardDriver(SelectKeyboard("/nonexistent/vorlan"));
     ASSERT_NE(dynamic_cast<DeviceFileDriver*>(device.get()), nullptr);
     EXPECT_EQ(DetectKeyboardType(*device), DetectNoDevice);
+}
+
+TEST(KeyboardSelection, AnEmulatorWithAReceivedFileSavesEveryRunOnClose) {
+    const test::TempFolder folder;
+    KeyboardSelection selection = SelectKeyboard("emulator:1");
+    selection.receivedPath = folder.File("received.bin");
+    auto driver = MakeKeyboardDriver(selection);
+    for (const std::vector<std::uint8_t>& run :
+         {std::vector<std::uint8_t>{1, 2, 3}, std::vector<std::uint8_t>{4}}) {
+        ASSERT_TRUE(driver->Open());
+        for (const std::uint8_t byte : run) {
+            driver->WriteImageByte(byte);
+        }
+        driver->Close();
+    }
+    // All bytes the keyboard ever got, as vorlanctl program --received saves them.
+    EXPECT_EQ(test::ReadBytes(selection.receivedPath), (std::vector<std::uint8_t>{1, 2, 3, 4}));
 }
 
 TEST(KeyboardSelection, EmulatedTypeArgument) {

@@ -24,9 +24,10 @@ TEST(AppOptionsTest, ReportFirstPaintIsClaimedOthersAreKept) {
     const Case cases[] = {
         {{program}, false, {}},
         {{program, option}, true, {}},
+        // The first plain argument is the layout to open, not an ignored one.
         {{program, QStringLiteral("a.txt"), option, QStringLiteral("-x")},
          true,
-         {QStringLiteral("a.txt"), QStringLiteral("-x")}},
+         {QStringLiteral("-x")}},
         // Only the exact option counts; the program name is never an option.
         {{option, QStringLiteral("--report-first-paint=1")},
          false,

@@ -2,7 +2,9 @@
 
 #include "common/ui/UiText.h"
 
+#include <QFile>
 #include <QMessageBox>
+#include <QTextStream>
 
 namespace vorlan {
 namespace {
@@ -40,9 +42,24 @@ MessageResult ShowReal(const MessageRequest& r) {
     return MessageResult::Ok;
 }
 
+// With VORLAN_MESSAGE_LOG set, every message shown is also appended to that
+// file as "Caption: text", so a check from outside the process (the Windows
+// program under Wine, driven by xdotool) can read what the user was told.
+void LogMessage(const MessageRequest& r) {
+    const QString path = qEnvironmentVariable("VORLAN_MESSAGE_LOG");
+    if (path.isEmpty()) {
+        return;
+    }
+    QFile log(path);
+    if (log.open(QIODevice::Append | QIODevice::Text)) {
+        QTextStream(&log) << r.caption << QStringLiteral(": ") << r.text << QLatin1Char('\n');
+    }
+}
+
 } // namespace
 
 MessageResult ShowMessage(const MessageRequest& request) {
+    LogMessage(request);
     if (Handler()) {
         return Handler()(request);
     }

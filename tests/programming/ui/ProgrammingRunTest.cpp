@@ -473,8 +473,19 @@ TEST(AppOptions, EmulateTakesAKeyboardTypeOfZeroToTwo) {
             << bad.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(options.error.isEmpty());
     }
-    const AppOptions other = parse({QStringLiteral("layout.txt")});
-    EXPECT_EQ(other.ignoredArguments, QStringList{QStringLiteral("layout.txt")});
+    const AppOptions other = parse({QStringLiteral("layout.txt"), QStringLiteral("more.txt")});
+    EXPECT_EQ(other.layoutPath, QStringLiteral("layout.txt"));
+    EXPECT_EQ(other.ignoredArguments, QStringList{QStringLiteral("more.txt")});
+
+    const AppOptions received = parse({QStringLiteral("--emulate"), QStringLiteral("1"),
+                                       QStringLiteral("--received"), QStringLiteral("r.bin")});
+    EXPECT_EQ(received.receivedPath, QStringLiteral("r.bin"));
+    EXPECT_TRUE(received.error.isEmpty());
+    // Bytes can only be received by the emulated keyboard.
+    EXPECT_FALSE(parse({QStringLiteral("--received"), QStringLiteral("r.bin")}).error.isEmpty());
+    EXPECT_FALSE(parse({QStringLiteral("--received")}).error.isEmpty());
+    EXPECT_TRUE(parse({QStringLiteral("--version")}).showVersion);
+    EXPECT_TRUE(parse({QStringLiteral("--help")}).showHelp);
 }
 
 } // namespace
