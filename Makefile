@@ -3,7 +3,8 @@
 WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan test-windows fuzz bench clean
+.PHONY: all deps build run test test-asan test-windows windows-qt windows-package \
+	test-windows-gui fuzz bench clean
 
 all: build
 
@@ -46,6 +47,22 @@ test-windows:
 	@scripts/install-deps --windows
 	JOBS=$(JOBS) scripts/test-windows $(if $(CI),--werror)
 
+# The desktop program for Windows. Qt for MinGW is built once from Debian's
+# qtbase source into ~/.cache/vorlan (most of an hour on 2 cores), then reused.
+windows-qt:
+	@scripts/install-deps --windows
+	scripts/build-qt-windows
+
+# dist/vorlan-<version>-windows-x64.zip and dist/vorlan-<version>-setup.exe.
+windows-package:
+	@scripts/install-deps --windows
+	JOBS=$(JOBS) scripts/windows-package $(if $(CI),--werror)
+
+# The packaged program under Wine on a virtual display, driven with xdotool.
+test-windows-gui: build
+	@scripts/install-deps --windows
+	JOBS=$(JOBS) scripts/test-windows-gui $(if $(CI),--werror)
+
 # Benchmarks (bench/): release build, one table of figures against their floors.
 BENCH_TARGETS := vorlan vorlanctl vorlan_bench_files vorlan_bench_grid \
 	vorlan_bench_bare_window vorlan_bench_layouts
@@ -56,4 +73,4 @@ bench:
 	bench/run-bench build-release
 
 clean:
-	rm -rf build build-asan build-release build-windows build-fuzz
+	rm -rf build build-asan build-release build-windows build-fuzz dist

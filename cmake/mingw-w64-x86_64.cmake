@@ -1,6 +1,8 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads).
 # The runtime is linked statically so the .exe files run under Wine (and on a
-# bare Windows machine) without any MinGW DLL beside them.
+# bare Windows machine) without any MinGW DLL beside them. With Qt as DLLs
+# (VORLAN_MINGW_SHARED_RUNTIME=ON) the program shares Qt's runtime DLLs
+# instead, so that one C++ runtime is in the process.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,7 +17,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES
+     VORLAN_MINGW_SHARED_RUNTIME VORLAN_MINGW_EXTRA_ROOT)
+if(NOT VORLAN_MINGW_SHARED_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+endif()
 
 # Test binaries are .exe files: run them (discovery and tests) under Wine,
 # and only when ctest runs, never while building.

@@ -1,0 +1,26 @@
+# Shared by the Windows scripts (sourced): the cross toolchain and the
+# header-only libraries the build takes from Debian's packages.
+
+windows_toolchain=$root/cmake/mingw-w64-x86_64.cmake
+
+# Copies the header-only libraries into a prefix of their own, so their CMake
+# packages point there and never at /usr/include (whose C library headers
+# would shadow MinGW's).
+windows_header_deps() { # prefix
+  local deps=$1
+  if [ ! -f "$deps/share/cmake/nlohmann_json/nlohmann_jsonConfig.cmake" ]; then
+    mkdir -p "$deps/include" "$deps/share/cmake"
+    cp -r /usr/include/nlohmann "$deps/include/"
+    cp -r /usr/share/cmake/nlohmann_json "$deps/share/cmake/"
+  fi
+}
+
+# A fresh Wine prefix for this run, removed on exit: nothing a previous run
+# left behind can make a test pass. Mono and Gecko are not needed and would
+# only be offered for download.
+windows_wine_prefix() {
+  WINEPREFIX=$(mktemp -d /tmp/vorlan-wine.XXXXXX)
+  export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+  wineboot -i >/dev/null 2>&1
+}
