@@ -28,8 +28,9 @@ std::size_t FittingPrefix(std::string_view text, int size, int width, bool ellip
 }
 
 // Splits off the first line of text: where a break is allowed within what
-// fits, else after as many characters as fit. Empty when no byte fits.
-std::string_view FirstLine(std::string_view text, int size, int width,
+// fits, else (with splitWords) after as many characters as fit. Empty when
+// no byte fits or a word would have to be split.
+std::string_view FirstLine(std::string_view text, int size, int width, bool splitWords,
                            const LabelMeasure& measure) {
     const std::size_t n = FittingPrefix(text, size, width, false, measure);
     if (n == 0 || n == text.size()) {
@@ -40,16 +41,16 @@ std::string_view FirstLine(std::string_view text, int size, int width,
             return text.substr(0, cut);
         }
     }
-    return text.substr(0, n);
+    return splitWords ? text.substr(0, n) : std::string_view();
 }
 
 // Wraps text into at most `lines` lines; false when some is left over, with
 // the rest in `rest`.
-bool Wrap(std::string_view text, int size, int width, int lines, const LabelMeasure& measure,
-          LabelLayout& out, std::string_view& rest) {
+bool Wrap(std::string_view text, int size, int width, int lines, bool splitWords,
+          const LabelMeasure& measure, LabelLayout& out, std::string_view& rest) {
     rest = Trim(text);
     while (!rest.empty() && static_cast<int>(out.lines.size()) < lines) {
-        const std::string_view line = FirstLine(rest, size, width, measure);
+        const std::string_view line = FirstLine(rest, size, width, splitWords, measure);
         if (line.empty()) {
             return false;
         }
@@ -69,19 +70,22 @@ LabelLayout LayoutLabel(std::string_view text, int width, int height, const std:
     }
     int smallest = 0;
     int smallestLines = 0;
-    for (const int size : sizes) {
-        const int lineHeight = measure.LineHeight(size);
-        const int lines = lineHeight > 0 ? std::min(kMaxLabelLines, height / lineHeight) : 0;
-        if (lines == 0) {
-            continue;
+    // Whole words at a smaller size read better than split ones at a larger.
+    for (const bool splitWords : {false, true}) {
+        for (const int size : sizes) {
+            const int lineHeight = measure.LineHeight(size);
+            const int lines = lineHeight > 0 ? std::min(kMaxLabelLines, height / lineHeight) : 0;
+            if (lines == 0) {
+                continue;
+            }
+            LabelLayout layout{size, {}, false};
+            std::string_view rest;
+            if (Wrap(text, size, width, lines, splitWords, measure, layout, rest)) {
+                return layout;
+            }
+            smallest = size;
+            smallestLines = lines;
         }
-        LabelLayout layout{size, {}, false};
-        std::string_view rest;
-        if (Wrap(text, size, width, lines, measure, layout, rest)) {
-            return layout;
-        }
-        smallest = size;
-        smallestLines = lines;
     }
     if (smallest == 0) {
         return {};
@@ -89,7 +93,7 @@ LabelLayout LayoutLabel(std::string_view text, int width, int height, const std:
     // Too long for every size: the smallest, with the last line elided.
     LabelLayout layout{smallest, {}, true};
     std::string_view rest;
-    Wrap(text, smallest, width, smallestLines - 1, measure, layout, rest);
+    Wrap(text, smallest, width, smallestLines - 1, true, measure, layout, rest);
     const std::size_t n = FittingPrefix(rest, smallest, width, true, measure);
     layout.lines.emplace_back(Trim(rest.substr(0, n)));
     return layout;

@@ -1,7 +1,8 @@
 // How a key's name is fitted onto its cell: the largest font size at which it
-// fits in at most two lines, broken at spaces, '_', '-' or '/' where possible,
-// else between characters; at the smallest size the rest is elided. Fonts are
-// measured by the caller, so every decision here is testable without them.
+// fits in at most two lines broken only at spaces, '_', '-' or '/'; failing
+// that, the largest at which it fits broken between characters; failing that,
+// the smallest size with the rest elided. Fonts are measured by the caller, so
+// every decision here is testable without them.
 #pragma once
 
 #include <string>

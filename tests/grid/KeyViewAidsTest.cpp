@@ -34,6 +34,7 @@ TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
         {"  Tab ", 22, {10, {"Tab"}, false}},
         {"Shift_left", 30, {10, {"Shift_", "left"}, false}}, // after '_'
         {"Page down", 25, {10, {"Page", "down"}, false}},    // at the blank
+        {"Copy", 16, {8, {"Copy"}, false}},                  // smaller rather than split
         {"Backspace", 22, {8, {"Backs", "pace"}, false}},    // smaller, between characters
         {"Backspace", 14, {8, {"Bac", "ks"}, true}},         // elided at the smallest size
         {"Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
