@@ -1,6 +1,8 @@
 // A full redraw of the key grid: the key editor draws all 112 cells of a full
-// layout into the main window's canvas, on the offscreen platform.
+// layout into the main window's canvas, on the offscreen platform, with and
+// without the keys' names.
 #include "BenchLayout.h"
+#include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
@@ -15,8 +17,9 @@
 namespace vorlan::bench {
 namespace {
 
-void RedrawFullGrid(benchmark::State& state) {
+void RedrawFullGrid(benchmark::State& state, bool names) {
     MainDialog window;
+    window.ViewActions().SetKeyNamesShown(names);
     KeyEditor& editor = window.Editor();
     editor.Start();
     LayoutDocument& doc = editor.Document();
@@ -36,7 +39,9 @@ void RedrawFullGrid(benchmark::State& state) {
     // The updates the redraws queued are painted once, outside the timing.
     QApplication::processEvents();
 }
-BENCHMARK(RedrawFullGrid)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RedrawFullGrid, Plain, false)->Unit(benchmark::kMicrosecond);
+// The same with every key's name fitted and drawn over its image.
+BENCHMARK_CAPTURE(RedrawFullGrid, WithNames, true)->Unit(benchmark::kMicrosecond);
 
 // The floor: the same 112 cell images copied into a canvas of the same size
 // through one painter, with nothing decided and nothing queued for painting.

@@ -2,12 +2,15 @@
 
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
+#include "app/GridViewActions.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyEditor.h"
+#include "grid/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "grid/ui/KeyTexts.h"
 #include "layout/ui/FileDialogs.h"
 #include "layout/ui/SettingsProfileStore.h"
 #include "programming/ui/ProgrammingWindows.h"
@@ -148,7 +151,12 @@ class MainDialog::View : public EditorView {
 public:
     explicit View(MainDialog& window) : w(window) {}
 
-    void DrawKeyImage(int slot, KeyImage image) override { w.grid->DrawKeyImage(slot, image); }
+    void DrawKeyImage(int slot, KeyImage image) override {
+        // The name goes with every image, so the grid can show or hide names
+        // without a redraw from the editor.
+        w.grid->DrawKeyImage(slot, image,
+                             w.editor ? KeyNameText(w.editor->Document(), slot, image) : QString());
+    }
 
     void ShowPanelValues(const PanelValues& v) override {
         SetText(w.keyNumber, QString::number(v.keyNumber));
@@ -318,6 +326,7 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     editor = std::make_unique<KeyEditor>(*view, *store);
     ConnectControls();
     InstallDialogs();
+    viewActions = new GridViewActions(*this, *grid, *editor);
     editor->Start();
 
     // Arrows, Enter and Escape belong to the window whatever control has the
@@ -688,7 +697,8 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     }
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != this) {
+    if (widget == nullptr || widget->window() != this ||
+        widget->property(KeyFindBar::kOwnsWindowKeys).toBool()) {
         return QMainWindow::eventFilter(watched, event);
     }
     const int key = static_cast<QKeyEvent*>(event)->key();

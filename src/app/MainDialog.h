@@ -32,6 +32,7 @@ class QSpinBox;
 
 namespace vorlan {
 
+class GridViewActions;
 class KeyEditor;
 class KeyGridWidget;
 class SettingsProfileStore;
@@ -49,6 +50,7 @@ public:
 
     KeyEditor& Editor() { return *editor; }
     MainWindowHooks& Hooks() { return *hooks; }
+    GridViewActions& ViewActions() { return *viewActions; }
     KeyGridWidget* Grid() const { return grid; }
     QWidget* Client() const { return client; }
     QMenu* FileMenu() const { return fileMenu; }
@@ -129,6 +131,7 @@ private:
     std::unique_ptr<SettingsProfileStore> store;
     std::unique_ptr<View> view;
     std::unique_ptr<KeyEditor> editor;
+    GridViewActions* viewActions = nullptr; // owned by the window
 };
 
 } // namespace vorlan

@@ -1,6 +1,7 @@
 #include "grid/ui/KeyGridWidget.h"
 
 #include "grid/ui/KeyImages.h"
+#include "grid/ui/KeyNamePainter.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -50,22 +51,10 @@ const QImage& KeyGridWidget::ImageFor(KeyImage image) {
 }
 
 void KeyGridWidget::DrawKeyImage(int slot, KeyImage imageId) {
-    if (slot < 1 || slot > kGridMaxSlot) {
-        return;
-    }
-    EnsureCanvas();
-    const QImage& image = ImageFor(imageId);
-    if (image.isNull()) {
-        return;
-    }
-    const QPoint origin = CanvasCellOrigin(slot);
-    {
-        QPainter p(&canvas);
-        p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(origin, image);
-    }
-    update(QRect(origin, KeyImageDrawnSize(imageId)));
+    DrawKeyImage(slot, imageId, QString());
 }
+
+KeyGridWidget::~KeyGridWidget() = default;
 
 void KeyGridWidget::paintEvent(QPaintEvent* event) {
     // Moving to a screen of another pixel ratio re-creates the canvas; the

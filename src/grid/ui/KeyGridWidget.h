@@ -10,13 +10,19 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 namespace vorlan {
 
 // From layout/LayoutObserver.h; declared here so moc need not read the
 // string table behind that header.
 enum class KeyImage : int;
+
+class KeyNamePainter;
 
 class KeyGridWidget : public QWidget {
     Q_OBJECT
@@ -30,6 +36,7 @@ public:
     static constexpr int kRows = kGridRows;
 
     explicit KeyGridWidget(QWidget* parent = nullptr);
+    ~KeyGridWidget() override;
 
     // Draws an image at the cell of a slot (1..112); other slots are ignored.
     void DrawKeyImage(int slot, KeyImage image);
@@ -42,6 +49,17 @@ public:
 
     QSize sizeHint() const override;
 
+    // --- What may lie over the key images (the images stay as they are) ---
+    // Draws an image with the key's name, which shows while names are on. An
+    // image that covers part of an earlier one leaves that one without name.
+    void DrawKeyImage(int slot, KeyImage image, const QString& name);
+    void SetShowNames(bool on);
+    bool ShowNames() const { return showNames; }
+    // Cells of the keys a search found; each image over one carries a mark.
+    void SetFoundCells(const std::vector<int>& cellsFound);
+    // The tooltip of a slot (1..112); an empty text shows none.
+    void SetToolTipSource(std::function<QString(int slot)> source);
+
 signals:
     void PointerMoved(QPoint clientPoint);
     void PointerPressed(QPoint clientPoint);
@@ -52,6 +70,7 @@ signals:
     void CanvasReset();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -64,9 +83,29 @@ private:
     const QImage& ImageFor(KeyImage image);
     QPoint ToClient(QPointF local) const;
 
+    // Which drawing shows each cell, so names and marks can be drawn again
+    // without the owner, and only over images that are wholly visible.
+    struct CellDrawing {
+        int anchor = 0; // the slot the image was drawn at; 0 for none
+        KeyImage image{};
+    };
+    std::vector<int> CellsOf(int anchor, KeyImage image) const;
+    bool IsWhole(int anchor) const;
+    void DrawCellPart(QPainter& painter, int cell);
+    void Decorate(QPainter& painter, int anchor);
+    void RedrawAll();
+
     QImage canvas;
     qreal canvasRatio = 0;
     std::map<KeyImage, QImage> imageCache;
+
+    std::array<CellDrawing, kGridMaxSlot + 1> cells{};
+    std::array<QString, kGridMaxSlot + 1> names;
+    std::array<bool, kGridMaxSlot + 1> found{};
+    bool anyFound = false;
+    bool showNames = false;
+    std::unique_ptr<KeyNamePainter> namePainter;
+    std::function<QString(int)> toolTipSource;
 };
 
 } // namespace vorlan

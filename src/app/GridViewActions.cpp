@@ -1,0 +1,200 @@
+#include "app/GridViewActions.h"
+
+#include "common/ui/UiText.h"
+#include "grid/GridGeometry.h"
+#include "grid/KeyEditor.h"
+#include "grid/ui/KeyFindBar.h"
+#include "grid/ui/KeyGridWidget.h"
+#include "grid/ui/KeyTexts.h"
+#include "layout/ui/SettingsProfileStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <algorithm>
+
+namespace vorlan {
+namespace {
+
+constexpr std::string_view kViewSection = "View";
+constexpr std::string_view kKeyNamesEntry = "KeyNamesOnGrid";
+
+// The menu bar's entry of the menu with this object name, or null.
+QAction* MenuEntry(QMenuBar* bar, const QString& name) {
+    for (QAction* entry : bar->actions()) {
+        if (entry->menu() != nullptr && entry->menu()->objectName() == name) {
+            return entry;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+GridViewActions::GridViewActions(QMainWindow& window, KeyGridWidget& grid, KeyEditor& editor)
+    : QObject(&window), window(window), grid(grid), editor(editor) {
+    BuildMenus();
+    grid.SetToolTipSource(
+        [this](int slot) { return KeyToolTipText(this->editor.Document(), slot); });
+    SettingsProfileStore store;
+    SetKeyNamesShown(store.ReadString(kViewSection, kKeyNamesEntry) == "1");
+}
+
+// The Edit menu sits right after File; made here when the window has none.
+QMenu* GridViewActions::EditMenu() {
+    QMenuBar* bar = window.menuBar();
+    if (QAction* entry = MenuEntry(bar, QStringLiteral("editMenu"))) {
+        return entry->menu();
+    }
+    auto* menu = new QMenu(UiText(StringId::FindEditMenu), bar);
+    menu->setObjectName(QStringLiteral("editMenu"));
+    QAction* file = MenuEntry(bar, QStringLiteral("fileMenu"));
+    const QList<QAction*> entries = bar->actions();
+    const qsizetype afterFile = entries.indexOf(file) + 1;
+    bar->insertMenu(afterFile > 0 && afterFile < entries.size() ? entries.at(afterFile) : nullptr,
+                    menu);
+    return menu;
+}
+
+void GridViewActions::BuildMenus() {
+    QMenu* edit = EditMenu();
+    if (!edit->isEmpty()) {
+        edit->addSeparator();
+    }
+    find = edit->addAction(UiText(StringId::FindKeyMenu));
+    find->setObjectName(QStringLiteral("actionFindKey"));
+    find->setShortcut(QKeySequence::Find);
+    findNext = edit->addAction(UiText(StringId::FindNextMenu));
+    findNext->setObjectName(QStringLiteral("actionFindNext"));
+    findNext->setShortcut(QKeySequence(Qt::Key_F3));
+    findPrevious = edit->addAction(UiText(StringId::FindPreviousMenu));
+    findPrevious->setObjectName(QStringLiteral("actionFindPrevious"));
+    findPrevious->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    connect(find, &QAction::triggered, this, &GridViewActions::OpenFind);
+    connect(findNext, &QAction::triggered, this, &GridViewActions::FindNext);
+    connect(findPrevious, &QAction::triggered, this, &GridViewActions::FindPrevious);
+
+    // View goes between Edit and Help.
+    QMenuBar* bar = window.menuBar();
+    auto* view = new QMenu(UiText(StringId::ViewMenu), bar);
+    view->setObjectName(QStringLiteral("viewMenu"));
+    bar->insertMenu(MenuEntry(bar, QStringLiteral("helpMenu")), view);
+    keyNames = view->addAction(UiText(StringId::ViewKeyNames));
+    keyNames->setObjectName(QStringLiteral("actionKeyNames"));
+    keyNames->setCheckable(true);
+    connect(keyNames, &QAction::toggled, this, [this](bool on) {
+        SetKeyNamesShown(on);
+        SettingsProfileStore().WriteString(kViewSection, kKeyNamesEntry, on ? "1" : "0");
+    });
+}
+
+void GridViewActions::SetKeyNamesShown(bool on) {
+    {
+        const QSignalBlocker block(keyNames);
+        keyNames->setChecked(on);
+    }
+    grid.SetShowNames(on);
+}
+
+bool GridViewActions::FindBarOpen() const {
+    return barHolder != nullptr && barHolder->isVisible();
+}
+
+// Made on first use, not before the window's first paint.
+void GridViewActions::OpenFind() {
+    if (barHolder == nullptr) {
+        barHolder = new QToolBar(&window);
+        barHolder->setObjectName(QStringLiteral("findToolBar"));
+        barHolder->setMovable(false);
+        barHolder->setFloatable(false);
+        barHolder->toggleViewAction()->setVisible(false);
+        bar = new KeyFindBar(barHolder);
+        bar->setFont(window.centralWidget()->font());
+        barHolder->addWidget(bar);
+        window.addToolBar(Qt::TopToolBarArea, barHolder);
+        connect(bar, &KeyFindBar::QueryChanged, this, &GridViewActions::Search);
+        connect(bar, &KeyFindBar::NextRequested, this, &GridViewActions::FindNext);
+        connect(bar, &KeyFindBar::PreviousRequested, this, &GridViewActions::FindPrevious);
+        connect(bar, &KeyFindBar::CloseRequested, this, &GridViewActions::CloseFind);
+    }
+    if (!barHolder->isVisible()) {
+        QWidget* focused = QApplication::focusWidget();
+        focusBefore = focused != nullptr && focused->window() == &window ? focused : nullptr;
+        barHolder->show();
+        FitWindow();
+        Search();
+    }
+    bar->FocusField();
+}
+
+void GridViewActions::CloseFind() {
+    if (!FindBarOpen()) {
+        return;
+    }
+    barHolder->hide();
+    grid.SetFoundCells({});
+    FitWindow();
+    // The selection stays; the focus goes back where it was.
+    if (focusBefore != nullptr) {
+        focusBefore->setFocus(Qt::OtherFocusReason);
+    } else {
+        window.setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// The window has a fixed size: it grows by the bar's height and shrinks back.
+void GridViewActions::FitWindow() {
+    if (window.layout() != nullptr) {
+        window.layout()->activate();
+    }
+    window.setFixedSize(window.sizeHint());
+}
+
+void GridViewActions::Search() {
+    if (bar == nullptr) {
+        return;
+    }
+    const QString text = bar->Field()->text();
+    // Names are Latin-1: text beyond it matches no key.
+    const bool latin1 =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
+    const QByteArray query = latin1 ? text.toLatin1() : QByteArray();
+    finder.Search(editor.Document(),
+                  std::string_view(query.constData(), static_cast<std::size_t>(query.size())));
+    grid.SetFoundCells(FindBarOpen() ? finder.FoundCells() : std::vector<int>{});
+    bar->ShowResult(finder.Position(), static_cast<int>(finder.Found().size()));
+}
+
+void GridViewActions::Step(bool forward) {
+    if (!FindBarOpen()) {
+        OpenFind();
+        return;
+    }
+    // The layout may have changed since the last keystroke in the field.
+    Search();
+    const int selected = editor.CurrentKey();
+    const int slot = forward ? finder.Next(editor.Document(), selected)
+                             : finder.Previous(editor.Document(), selected);
+    if (slot != 0) {
+        // Selected as a press on the cell selects it: the panel's values are
+        // taken first, then the key is shown.
+        const GridPoint origin = CellOrigin(slot);
+        editor.OnPointerPress(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
+    }
+    bar->ShowResult(finder.Position(), static_cast<int>(finder.Found().size()));
+}
+
+void GridViewActions::FindNext() {
+    Step(true);
+}
+
+void GridViewActions::FindPrevious() {
+    Step(false);
+}
+
+} // namespace vorlan

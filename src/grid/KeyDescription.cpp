@@ -1,0 +1,138 @@
+#include "grid/KeyDescription.h"
+
+#include "scancodes/ScanCodeTables.h"
+
+#include <algorithm>
+
+namespace vorlan {
+namespace {
+
+bool InLayout(const LayoutDocument& doc, int slot) {
+    const int count = doc.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
+    return slot >= 1 && slot <= count;
+}
+
+std::string Join(const std::vector<std::string>& parts, const char* separator) {
+    std::string text;
+    for (const std::string& part : parts) {
+        if (!text.empty()) {
+            text += separator;
+        }
+        text += part;
+    }
+    return text;
+}
+
+// The label a single key's own content gives.
+std::string OwnLabel(const KeyRecord& key) {
+    if (!key.IsProgrammed()) {
+        return {};
+    }
+    if (!key.name.str().empty()) {
+        return key.name.str();
+    }
+    return Join(KeyCodeNames(key.codes), " ");
+}
+
+UiMessage SpanLine(const LayoutDocument& doc, int slot) {
+    const KeySpan& span = doc.spans[static_cast<std::size_t>(slot)];
+    switch (span.kind) {
+    case SpanKind::Single:
+        return {StringId::TipSpanSingle, {}};
+    case SpanKind::Double:
+        return {StringId::TipSpanDouble, {std::to_string(span.partners[0])}};
+    case SpanKind::Quad: {
+        std::vector<std::string> partners;
+        for (int p : span.partners) {
+            partners.push_back(std::to_string(p));
+        }
+        return {StringId::TipSpanQuad, {Join(partners, ", ")}};
+    }
+    case SpanKind::Empty:
+        break;
+    }
+    return {StringId::TipSpanEmpty, {}};
+}
+
+} // namespace
+
+std::vector<std::string> KeyCodeNames(const KeyCodes& codes) {
+    std::vector<std::string> names;
+    std::uint32_t previous = 0;
+    for (const std::int32_t stored : codes) {
+        const auto code = static_cast<std::uint32_t>(stored);
+        if (std::string name = NameOfCode(code, previous); !name.empty()) {
+            names.push_back(std::move(name));
+        }
+        previous = code;
+    }
+    return names;
+}
+
+std::vector<int> KeyCells(const LayoutDocument& doc, int slot) {
+    if (slot < 1 || slot > kMaxKeys) {
+        return {};
+    }
+    const KeySpan& span = doc.spans[static_cast<std::size_t>(slot)];
+    std::vector<int> cells{slot};
+    for (int i = 0; i < span.PartnerCount(); ++i) {
+        const int partner = span.partners[static_cast<std::size_t>(i)];
+        if (partner >= 1 && partner <= kMaxKeys) {
+            cells.push_back(partner);
+        }
+    }
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+int KeyAnchor(const LayoutDocument& doc, int slot) {
+    const std::vector<int> cells = KeyCells(doc, slot);
+    return cells.empty() ? slot : cells.front();
+}
+
+std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image) {
+    if (image == KeyImage::Empty || image == KeyImage::SelectedEmpty ||
+        image == KeyImage::Unavailable || !InLayout(doc, slot)) {
+        return {};
+    }
+    // A single-cell image (the selection) shows only its own key; a joined
+    // image stands for all its cells.
+    const bool joined =
+        image == KeyImage::DoubleDown || image == KeyImage::DoubleRight || image == KeyImage::Quad;
+    const std::vector<int> cells = joined ? KeyCells(doc, slot) : std::vector<int>{slot};
+    for (const int cell : cells) {
+        if (std::string label = OwnLabel(doc.keys[static_cast<std::size_t>(cell)]);
+            !label.empty()) {
+            return label;
+        }
+    }
+    return {};
+}
+
+std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {
+    if (!InLayout(doc, slot)) {
+        return {};
+    }
+    const KeyRecord& key = doc.keys[static_cast<std::size_t>(slot)];
+    std::vector<UiMessage> lines;
+    lines.push_back({StringId::TipKey, {std::to_string(slot)}});
+    if (key.name.str().empty()) {
+        lines.push_back({StringId::TipNameNone, {}});
+    } else {
+        lines.push_back({StringId::TipName, {key.name.str()}});
+    }
+    const std::vector<std::string> codes = KeyCodeNames(key.codes);
+    if (codes.empty()) {
+        lines.push_back({StringId::TipCodesNone, {}});
+    } else {
+        lines.push_back({StringId::TipCodes, {Join(codes, ", ")}});
+    }
+    lines.push_back(SpanLine(doc, slot));
+    lines.push_back({StringId::TipMode, {std::to_string(key.mode() + 1)}});
+    static constexpr StringId kFlags[] = {StringId::TipFlagsNone, StringId::TipFlagsGroup,
+                                          StringId::TipFlagsSingle, StringId::TipFlagsBoth};
+    lines.push_back({kFlags[(key.groupKey() ? 1 : 0) + (key.singleKey() ? 2 : 0)], {}});
+    return lines;
+}
+
+} // namespace vorlan

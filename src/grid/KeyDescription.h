@@ -1,0 +1,35 @@
+// What the grid says about a key beyond its image: the name drawn on its cell
+// and the lines of its tooltip. Plain text from the layout, no fonts.
+#pragma once
+
+#include "layout/LayoutDocument.h"
+#include "layout/LayoutObserver.h"
+#include "layout/UiMessage.h"
+
+#include <string>
+#include <vector>
+
+namespace vorlan {
+
+// The display names of a key's codes as the key panel shows them, without
+// the empty slots after the last code.
+std::vector<std::string> KeyCodeNames(const KeyCodes& codes);
+
+// The text drawn on the image put at slot: the key's name, or its code names
+// when it has none; empty for images that show no key (empty, unavailable)
+// and for keys that are not programmed. A joined image shows the first named
+// key of its cells, so a partner named alone still labels the whole key.
+std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image);
+
+// The tooltip of slot 1..keyCount, one message per line: number, name, code
+// names, span, mode and flags. Empty for any other slot.
+std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot);
+
+// The lowest cell of the key at slot (the cell its joined image is drawn at);
+// slot itself when it is not joined.
+int KeyAnchor(const LayoutDocument& doc, int slot);
+
+// Every cell of the key at slot, ascending (one, two or four).
+std::vector<int> KeyCells(const LayoutDocument& doc, int slot);
+
+} // namespace vorlan

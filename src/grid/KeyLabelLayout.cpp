@@ -1,0 +1,102 @@
+#include "grid/KeyLabelLayout.h"
+
+#include <algorithm>
+
+namespace vorlan {
+namespace {
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool BreaksAfter(char c) {
+    return c == '_' || c == '-' || c == '/';
+}
+
+// The longest prefix of text that fits, at least one byte when that fits.
+std::size_t FittingPrefix(std::string_view text, int size, int width, bool ellipsis,
+                          const LabelMeasure& measure) {
+    std::size_t n = 0;
+    while (n < text.size() && measure.Width(size, text.substr(0, n + 1), ellipsis) <= width) {
+        ++n;
+    }
+    return n;
+}
+
+// Splits off the first line of text: where a break is allowed within what
+// fits, else (with splitWords) after as many characters as fit. Empty when
+// no byte fits or a word would have to be split.
+std::string_view FirstLine(std::string_view text, int size, int width, bool splitWords,
+                           const LabelMeasure& measure) {
+    const std::size_t n = FittingPrefix(text, size, width, false, measure);
+    if (n == 0 || n == text.size()) {
+        return text.substr(0, n);
+    }
+    for (std::size_t cut = n; cut > 0; --cut) {
+        if (text[cut] == ' ' || BreaksAfter(text[cut - 1])) {
+            return text.substr(0, cut);
+        }
+    }
+    return splitWords ? text.substr(0, n) : std::string_view();
+}
+
+// Wraps text into at most `lines` lines; false when some is left over, with
+// the rest in `rest`.
+bool Wrap(std::string_view text, int size, int width, int lines, bool splitWords,
+          const LabelMeasure& measure, LabelLayout& out, std::string_view& rest) {
+    rest = Trim(text);
+    while (!rest.empty() && static_cast<int>(out.lines.size()) < lines) {
+        const std::string_view line = FirstLine(rest, size, width, splitWords, measure);
+        if (line.empty()) {
+            return false;
+        }
+        out.lines.emplace_back(Trim(line));
+        rest = Trim(rest.substr(line.size()));
+    }
+    return rest.empty();
+}
+
+} // namespace
+
+LabelLayout LayoutLabel(std::string_view text, int width, int height, const std::vector<int>& sizes,
+                        const LabelMeasure& measure) {
+    text = Trim(text);
+    if (text.empty() || width <= 0) {
+        return {};
+    }
+    int smallest = 0;
+    int smallestLines = 0;
+    // Whole words at a smaller size read better than split ones at a larger.
+    for (const bool splitWords : {false, true}) {
+        for (const int size : sizes) {
+            const int lineHeight = measure.LineHeight(size);
+            const int lines = lineHeight > 0 ? std::min(kMaxLabelLines, height / lineHeight) : 0;
+            if (lines == 0) {
+                continue;
+            }
+            LabelLayout layout{size, {}, false};
+            std::string_view rest;
+            if (Wrap(text, size, width, lines, splitWords, measure, layout, rest)) {
+                return layout;
+            }
+            smallest = size;
+            smallestLines = lines;
+        }
+    }
+    if (smallest == 0) {
+        return {};
+    }
+    // Too long for every size: the smallest, with the last line elided.
+    LabelLayout layout{smallest, {}, true};
+    std::string_view rest;
+    Wrap(text, smallest, width, smallestLines - 1, true, measure, layout, rest);
+    const std::size_t n = FittingPrefix(rest, smallest, width, true, measure);
+    layout.lines.emplace_back(Trim(rest.substr(0, n)));
+    return layout;
+}
+
+} // namespace vorlan

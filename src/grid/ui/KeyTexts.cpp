@@ -1,0 +1,25 @@
+#include "grid/ui/KeyTexts.h"
+
+#include "common/ui/UiMessageText.h"
+#include "grid/KeyDescription.h"
+
+namespace vorlan {
+
+QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image) {
+    const std::string label = GridLabel(doc, slot, image);
+    return QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+}
+
+QString KeyToolTipText(const LayoutDocument& doc, int slot) {
+    QStringList lines;
+    for (const UiMessage& line : KeyToolTipLines(doc, slot)) {
+        lines << UiMessageText(line).toHtmlEscaped();
+    }
+    if (lines.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("<p style='white-space:pre'>") + lines.join(QStringLiteral("<br>")) +
+           QStringLiteral("</p>");
+}
+
+} // namespace vorlan
