@@ -23,4 +23,11 @@ windows_wine_prefix() {
   export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   wineboot -i >/dev/null 2>&1
+  # Wine's own Windows fonts (Debian's fonts-wine), where a Windows program
+  # looks for them. Without Tahoma, Qt's "MS Shell Dlg" falls back to the
+  # first family it finds, a math font whose line metrics put the text of
+  # every line edit outside its box: the fields look empty.
+  if [ -d /usr/share/wine/fonts ]; then
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
 }

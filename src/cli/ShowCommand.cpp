@@ -193,7 +193,10 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
         const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
         std::string partners;
         for (const int p : Partners(doc.spans[static_cast<std::size_t>(k)])) {
-            partners += (partners.empty() ? "" : ",") + std::to_string(p);
+            if (!partners.empty()) {
+                partners += ',';
+            }
+            partners += std::to_string(p);
         }
         char row[64];
         std::snprintf(row, sizeof row, "%3d %-6s %-9s %5d %d %d %d ", k,
