@@ -13,6 +13,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeyCaptureRunner.h"
+#include "verify/ui/VerifyTools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -340,6 +341,8 @@ void MainDialog::InstallDialogs() {
         return RunCaptureDialogForKey(*capture, codes, names);
     };
     InstallProgrammingDialogs(this, *hooks);
+    // The key test, the programming log and batch programming (Tools menu).
+    new VerifyTools(this, *hooks, *editor, programmingAction);
 }
 
 void MainDialog::ConnectControls() {
