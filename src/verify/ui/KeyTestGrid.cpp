@@ -7,6 +7,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace vorlan {
 namespace {
@@ -99,9 +100,11 @@ void KeyTestGrid::paintEvent(QPaintEvent*) {
         }
         p.setPen(Qt::white);
         const QRect text = cell.adjusted(3, 3, -3, -3);
-        p.drawText(text, Qt::AlignCenter | Qt::TextWrapAnywhere,
-                   p.fontMetrics().elidedText(QString::fromLatin1(key.name), Qt::ElideRight,
-                                              text.width() * 2));
+        p.drawText(
+            text, Qt::AlignCenter | Qt::TextWrapAnywhere,
+            p.fontMetrics().elidedText(
+                QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())),
+                Qt::ElideRight, text.width() * 2));
         if (i == session.Expected()) {
             p.setPen(QPen(QColor(255, 255, 0), 3));
             p.drawRect(cell.adjusted(1, 1, -2, -2));

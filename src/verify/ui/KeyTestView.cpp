@@ -20,12 +20,15 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorlan {
 namespace {
 
 QString KeyLabel(const TestKey& key) {
-    return UiText(StringId::KeyTestKeyLabel).arg(key.slot).arg(QString::fromLatin1(key.name));
+    return UiText(StringId::KeyTestKeyLabel)
+        .arg(key.slot)
+        .arg(QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())));
 }
 
 QString LineText(const TestLine& line) {
