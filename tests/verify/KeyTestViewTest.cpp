@@ -11,6 +11,7 @@
 #include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "verify/KeyTestSession.h"
 #include "verify/ProgrammingLog.h"
 #include "verify/ui/ProgrammingLogWindow.h"
 #include "verify/ui/VerifyTools.h"
