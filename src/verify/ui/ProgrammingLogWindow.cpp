@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorlan {
 
@@ -70,10 +71,14 @@ void ProgrammingLogWindow::Reload() {
                                    QString::number(run.durationMs),
                                    QString::fromStdString(run.result)};
         for (int c = 0; c < cells.size(); ++c) {
-            table->setItem(r, c, new QTableWidgetItem(cells[c]));
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]);
+            table->setItem(r, c, item);
         }
     }
     table->resizeColumnsToContents();
+    // The digest is long; its start tells images apart, the tooltip holds it whole.
+    table->setColumnWidth(2, std::min(table->columnWidth(2), 130));
     empty->setVisible(runs.empty());
     if (!runs.empty()) {
         table->scrollToBottom();
