@@ -16,6 +16,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeyCaptureRunner.h"
+#include "verify/ui/VerifyTools.h"
 
 #include <QAction>
 #include <QApplication>
@@ -351,6 +352,8 @@ void MainDialog::InstallDialogs() {
         return RunCaptureDialogForKey(*capture, codes, names);
     };
     InstallProgrammingDialogs(this, *hooks);
+    // The key test, the programming log and batch programming (Tools menu).
+    new VerifyTools(this, *hooks, *editor, programmingAction);
 }
 
 void MainDialog::ConnectControls() {

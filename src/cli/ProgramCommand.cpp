@@ -2,14 +2,18 @@
 // on the device VORLAN_DEVICE selects or on an emulated keyboard.
 #include "cli/Commands.h"
 #include "common/StringTable.h"
+#include "programming/CountingDriver.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardSelection.h"
 #include "programming/ProgrammingEngine.h"
+#include "verify/ProgrammingLog.h"
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -25,13 +29,16 @@
 namespace vorlan::cli {
 
 const std::string_view kProgramUsage =
-    "  vorlanctl program [--emulate N] [--received FILE] [LAYOUT [/T]]\n"
+    "  vorlanctl program [--emulate N] [--received FILE] [--log FILE] [LAYOUT [/T]]\n"
     "                          program the keyboard with LAYOUT (T: keyboard type 0..2\n"
     "                          instead of asking the keyboard); without LAYOUT only\n"
     "                          detect the keyboard. --emulate N: an emulated keyboard\n"
     "                          of type N (also VORLAN_DEVICE=emulator:N; otherwise\n"
     "                          VORLAN_DEVICE names the device, default /dev/vorlan).\n"
-    "                          --received FILE: the bytes the emulated keyboard got.\n";
+    "                          --received FILE: the bytes the emulated keyboard got.\n"
+    "                          Every run is appended to the programming log (--log\n"
+    "                          FILE, default the desktop program's log in the user's\n"
+    "                          data folder).\n";
 
 namespace {
 
@@ -86,6 +93,31 @@ int StepsOfLayout(const char* path) {
     return size / ProgressStepOf(size);
 }
 
+// The log line of a run that has ended.
+ProgrammingRun RecordOfRun(const std::vector<const char*>& vector, const CountingDriver& driver,
+                           int result, std::chrono::steady_clock::duration took) {
+    ProgrammingRun run;
+    run.dateTime = LocalDateTime(std::chrono::system_clock::now());
+    std::size_t imageSize = 0;
+    const bool hadLayout = vector.size() >= 2;
+    if (hadLayout) {
+        std::error_code error;
+        const std::filesystem::path absolute = std::filesystem::absolute(vector[1], error);
+        run.layoutFile = error ? std::string(vector[1]) : absolute.string();
+        run.imageSha256 = ImageSha256OfLayoutFile(vector[1], &imageSize);
+    }
+    run.keyboardType = driver.AnsweredType();
+    // A type given as "/T" was not asked of the keyboard.
+    if (vector.size() == 3 && vector[2][0] == '/' && vector[2][1] >= '0' && vector[2][1] <= '2' &&
+        vector[2][2] == 0) {
+        run.keyboardType = vector[2][1] - '0';
+    }
+    run.bytesWritten = driver.BytesWritten();
+    run.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
+    run.result = RunResultText(result, hadLayout, run.bytesWritten, imageSize);
+    return run;
+}
+
 int Usage(std::string_view problem) {
     std::cerr << "vorlanctl program: " << problem << "\n\nUsage:\n" << kProgramUsage;
     return 2;
@@ -97,6 +129,7 @@ int RunProgram(Args args) {
     bool emulate = false;
     int emulatedType = 0;
     std::string receivedPath;
+    std::string logPath;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -104,13 +137,15 @@ int RunProgram(Args args) {
             ++i;
             break;
         }
-        if (arg == "--emulate" || arg == "--received") {
+        if (arg == "--emulate" || arg == "--received" || arg == "--log") {
             if (i + 1 >= args.size()) {
                 return Usage(std::string(arg) + " needs a value");
             }
             const std::string_view value = args[++i];
             if (arg == "--received") {
                 receivedPath = value;
+            } else if (arg == "--log") {
+                logPath = value;
             } else if (!ParseEmulatedType(value, emulatedType)) {
                 return Usage("the emulated keyboard type must be 0, 1 or 2");
             } else {
@@ -139,15 +174,16 @@ int RunProgram(Args args) {
         return Usage("--received needs an emulated keyboard");
     }
 
-    std::unique_ptr<KeyboardDriver> driver;
+    std::shared_ptr<KeyboardDriver> keyboard;
     EmulatedKeyboard* emulator = nullptr;
     if (emulate) {
-        auto keyboard = std::make_unique<EmulatedKeyboard>(emulatedType);
-        emulator = keyboard.get();
-        driver = std::move(keyboard);
+        auto emulated = std::make_shared<EmulatedKeyboard>(emulatedType);
+        emulator = emulated.get();
+        keyboard = std::move(emulated);
     } else {
-        driver = MakeKeyboardDriver(SelectKeyboardFromEnvironment());
+        keyboard = MakeKeyboardDriver(SelectKeyboardFromEnvironment());
     }
+    CountingDriver driver(std::move(keyboard));
 
     std::vector<const char*> vector{"vorlanctl"};
     for (; i < args.size(); ++i) {
@@ -164,14 +200,29 @@ int RunProgram(Args args) {
     progress.stop = &stopRequested;
     const auto previous = std::signal(SIGINT, RequestStop);
     SystemPacingClock clock;
+    const auto started = std::chrono::steady_clock::now();
     const int result =
-        ProgrammingEngine(static_cast<int>(vector.size()), vector.data(), progress, *driver, clock);
+        ProgrammingEngine(static_cast<int>(vector.size()), vector.data(), progress, driver, clock);
+    const auto took = std::chrono::steady_clock::now() - started;
     std::signal(SIGINT, previous);
     bar.End();
 
     int status = result == 0 ? 0 : 1;
     if (result != 0) {
         std::cerr << StringText(StringId::Error) << ": " << StringText(result) << "\n";
+    }
+    const bool logChosen = !logPath.empty();
+    if (!logChosen) {
+        logPath = DefaultLogPath();
+    }
+    if (logPath.empty() || !AppendToLog(logPath, RecordOfRun(vector, driver, result, took))) {
+        std::cerr << "vorlanctl program: cannot write the programming log "
+                  << (logPath.empty() ? std::string("(no data folder)") : logPath) << "\n";
+        // The keyboard is programmed all the same; only a log the user named
+        // makes the run fail.
+        if (logChosen) {
+            status = 1;
+        }
     }
     if (emulator != nullptr && !receivedPath.empty()) {
         if (!emulator->SaveReceived(receivedPath)) {

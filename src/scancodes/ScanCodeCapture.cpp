@@ -18,13 +18,17 @@ void ScanCodeCapture::Store(std::uint32_t code, std::string name) {
     ++nextSlot_;
 }
 
-bool ScanCodeCapture::KeyDown(const KeyDownEvent& event) {
+std::vector<CodeAndName> CodesOfKeyDown(const KeyDownEvent& event) {
     if (event.key == KeyIdentity::Pause) {
-        return false;
+        return {};
     }
     // Num Lock arrives flagged as extended, but its code is the plain 0x77.
     const bool extended = event.key == KeyIdentity::NumLock ? false : event.extended;
-    std::vector<CodeAndName> pairs = TranslateKey(event.scanCode, extended);
+    return TranslateKey(event.scanCode, extended);
+}
+
+bool ScanCodeCapture::KeyDown(const KeyDownEvent& event) {
+    std::vector<CodeAndName> pairs = CodesOfKeyDown(event);
     if (pairs.empty()) {
         return false;
     }

@@ -3,9 +3,12 @@
 // key events and button presses.
 #pragma once
 
+#include "scancodes/ScanCodeTables.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vorlan {
 
@@ -22,6 +25,11 @@ struct KeyDownEvent {
     std::uint32_t scanCode = 0; // set 1, as a PC keyboard reports it
     bool extended = false;      // reported with the 0xE0 prefix
 };
+
+// The set-2 codes, with their names, that one key press stands for: the
+// capture's own rules (Pause gives nothing, Num Lock is not extended). Empty
+// for a key the tables do not hold.
+std::vector<CodeAndName> CodesOfKeyDown(const KeyDownEvent& event);
 
 class ScanCodeCapture {
 public:

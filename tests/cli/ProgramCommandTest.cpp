@@ -38,6 +38,14 @@ std::vector<std::uint8_t> ImageOf(const std::string& layout) {
     return image.bytes;
 }
 
+void SetDataFolder(const std::string& value) {
+#ifdef _WIN32
+    _putenv_s("APPDATA", value.c_str());
+#else
+    setenv("XDG_DATA_HOME", value.c_str(), 1);
+#endif
+}
+
 // Sets VORLAN_DEVICE for the commands a test runs and restores the test's own.
 void SetDevice(const std::string& value) {
 #ifdef _WIN32
@@ -56,9 +64,12 @@ protected:
         if (const char* device = std::getenv("VORLAN_DEVICE")) {
             savedDevice = device;
         }
+        // Runs log to the user's data folder: here, the test's own.
+        SetDataFolder((folder / "data").string());
     }
     void TearDown() override {
         SetDevice(savedDevice);
+        SetDataFolder(savedData);
         std::filesystem::remove_all(folder);
     }
 
@@ -73,6 +84,12 @@ protected:
 
     std::filesystem::path folder;
     std::string savedDevice;
+#ifdef _WIN32
+    std::string savedData = std::getenv("APPDATA") != nullptr ? std::getenv("APPDATA") : "";
+#else
+    std::string savedData =
+        std::getenv("XDG_DATA_HOME") != nullptr ? std::getenv("XDG_DATA_HOME") : "";
+#endif
 };
 
 TEST_F(CliTest, ProgramsAnEmulatedDoubleKeyboardRightHalfFirst) {
@@ -175,6 +192,43 @@ TEST_F(CliTest, ImageFailuresNameTheStep) {
     EXPECT_EQ(Run({"image", kData + "layout56.txt"}).status, 2);
     EXPECT_EQ(Run({"image", "-o", "x"}).status, 2);
     EXPECT_EQ(Run({"image", "a", "b", "-o", "x"}).status, 2);
+}
+
+TEST_F(CliTest, EveryRunIsLoggedTruthfully) {
+    const std::string layout = kData + "layout57.txt";
+    ASSERT_EQ(Run({"program", "--emulate", "1", "--log", Out("runs.log"), layout}).status, 0);
+    ASSERT_EQ(Run({"program", "--emulate", "2", "--log", Out("runs.log"), layout}).status, 1);
+    // Without --log the desktop program's log in the user's data folder.
+    ASSERT_EQ(Run({"program", "--emulate", "1", layout, "/1"}).status, 0);
+
+    std::istringstream lines(test::ReadFileBytes(Out("runs.log")));
+    std::vector<std::vector<std::string>> runs;
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) {
+            fields.push_back(cell);
+        }
+        ASSERT_EQ(fields.size(), 7u) << line;
+        runs.push_back(fields);
+    }
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0][1], std::filesystem::absolute(layout).string());
+    EXPECT_EQ(runs[0][2].size(), 64u);
+    EXPECT_EQ(runs[0][3], "1");
+    EXPECT_EQ(runs[0][4], "1014");
+    EXPECT_EQ(runs[0][6], "done");
+    EXPECT_EQ(runs[1][2], runs[0][2]);
+    EXPECT_EQ(runs[1][3], "2");
+    EXPECT_EQ(runs[1][4], "0");
+    EXPECT_EQ(runs[1][6], "File format mismatch.");
+
+    const std::string kept =
+        test::ReadFileBytes(folder / "data" / "Kelvane" / "vorlan" / "programming.log");
+    EXPECT_NE(kept.find("\t1\t1014\t"), std::string::npos) << kept;
+    EXPECT_EQ(
+        Run({"program", "--emulate", "1", "--log", (folder / "data").string(), layout}).status, 1)
+        << "a log that cannot be written fails the run";
 }
 
 } // namespace

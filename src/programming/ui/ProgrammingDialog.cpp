@@ -2,6 +2,7 @@
 
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
+#include "programming/CountingDriver.h"
 #include "programming/KeyboardDriver.h"
 #include "programming/KeyboardSelection.h"
 #include "programming/ProgrammingEngine.h"
@@ -159,8 +160,12 @@ ProgrammingDialog::~ProgrammingDialog() {
 
 void ProgrammingDialog::SetKeyboard(std::shared_ptr<KeyboardDriver> newDriver,
                                     std::shared_ptr<PacingClock> newClock) {
-    driver = std::move(newDriver);
+    driver = newDriver ? std::make_shared<CountingDriver>(std::move(newDriver)) : nullptr;
     clock = newClock ? std::move(newClock) : std::make_shared<SystemPacingClock>();
+}
+
+KeyboardDriver* ProgrammingDialog::Keyboard() const {
+    return driver ? driver->Inner() : nullptr;
 }
 
 int ProgrammingDialog::StartRun(const std::vector<std::string>& arguments) {
@@ -174,6 +179,8 @@ int ProgrammingDialog::StartRun(const std::vector<std::string>& arguments) {
     // its parent is disabled.
     setEnabled(true);
     bar->setValue(0);
+    driver->ResetCounts();
+    runStarted = std::chrono::steady_clock::now();
     show();
     raise();
     activateWindow();
@@ -209,6 +216,10 @@ void ProgrammingDialog::OnWorkerFinished() {
     const int result = worker->Result();
     const bool stopped = worker->StopRequested();
     worker.reset();
+    lastRun = {driver->AnsweredType(), driver->BytesWritten(),
+               std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now() - runStarted),
+               stopped};
 
     // A write the user stopped needs no message: the stop was the user's own.
     if (result != 0 && !(stopped && result == static_cast<int>(StringId::ProgrammingStopped))) {

@@ -11,6 +11,8 @@
 
 #include <QDialog>
 #include <atomic>
+#include <chrono>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +22,7 @@ class QPushButton;
 
 namespace vorlan {
 
+class CountingDriver;
 class KeyboardDriver;
 class PacingClock;
 class ProgrammingWorker;
@@ -35,7 +38,16 @@ public:
     // start from now on. Without a clock the system clock is used.
     void SetKeyboard(std::shared_ptr<KeyboardDriver> driver,
                      std::shared_ptr<PacingClock> clock = nullptr);
-    KeyboardDriver* Keyboard() const { return driver.get(); }
+    KeyboardDriver* Keyboard() const;
+
+    // What the last run that has ended asked and sent, for the programming log.
+    struct RunFacts {
+        int keyboardType = -1; // as the keyboard answered; -1 when not known
+        std::size_t bytesWritten = 0;
+        std::chrono::milliseconds duration{0};
+        bool stopped = false; // the user stopped it
+    };
+    const RunFacts& LastRun() const { return lastRun; }
 
     // Starts a run with the engine's argument vector (element 0 the program
     // name, element 1 the layout file, which is deleted when the run ends).
@@ -66,8 +78,11 @@ private:
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
 
-    std::shared_ptr<KeyboardDriver> driver;
+    // Counts what each run sends; wraps the keyboard given to SetKeyboard.
+    std::shared_ptr<CountingDriver> driver;
     std::shared_ptr<PacingClock> clock;
+    RunFacts lastRun;
+    std::chrono::steady_clock::time_point runStarted;
 
     // The run in progress; null when idle.
     std::unique_ptr<ProgrammingWorker> worker;

@@ -89,6 +89,29 @@ std::optional<KeyDownEvent> KeyDownFromLinuxKeyCode(std::uint32_t inputEventCode
     return std::nullopt;
 }
 
+std::optional<std::uint32_t> LinuxKeyCodeOf(const KeyDownEvent& press) {
+    if (press.key == KeyIdentity::NumLock) {
+        return kInputNumLock;
+    }
+    if (press.key == KeyIdentity::Pause) {
+        return kInputPause;
+    }
+    if (!press.extended) {
+        const std::uint32_t s = press.scanCode;
+        if ((s >= 1 && s <= 83 && s != kInputNumLock) || s == 86 || s == 87 || s == 88) {
+            return s;
+        }
+        return std::nullopt;
+    }
+    for (const ExtendedInputKey& key : kExtendedInputKeys) {
+        // Print without Alt is the only press the SysRq code stands for.
+        if (key.set1 == press.scanCode) {
+            return key.inputCode;
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<KeyDownEvent> KeyDownFromWindowsScanCode(std::uint32_t nativeScanCode,
                                                        std::uint32_t virtualKey) {
     KeyDownEvent event{KeyIdentity::Other, nativeScanCode & 0xFF, (nativeScanCode & 0x100) != 0};

@@ -18,6 +18,10 @@ namespace vorlan {
 std::optional<KeyDownEvent> KeyDownFromLinuxKeyCode(std::uint32_t inputEventCode,
                                                     Qt::KeyboardModifiers modifiers);
 
+// The other way round, for keyboards in software that type key events: the
+// Linux input-event code of a press; empty when no key reports it.
+std::optional<std::uint32_t> LinuxKeyCodeOf(const KeyDownEvent& press);
+
 // Windows: the native scan code holds the set-1 code with 0x100 as the
 // extended flag; the virtual key tells Pause and Num Lock apart.
 std::optional<KeyDownEvent> KeyDownFromWindowsScanCode(std::uint32_t nativeScanCode,

@@ -1,0 +1,52 @@
+// The programming log: one line per run, appended to a file in the user's
+// data folder, so what each keyboard was given is known afterwards. A line
+// holds tab-separated fields; none of them can hold a tab or a line end.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlan {
+
+struct ProgrammingRun {
+    std::string dateTime;    // "YYYY-MM-DD HH:MM:SS", local time
+    std::string layoutFile;  // as the user knows it, not the temporary copy
+    std::string imageSha256; // empty when the file gives no image
+    int keyboardType = -1;   // -1: not known
+    std::size_t bytesWritten = 0;
+    std::int64_t durationMs = 0;
+    std::string result; // "done", the error message, "cancelled after N bytes"
+};
+
+inline constexpr std::string_view kLogFileName = "programming.log";
+
+// The result text of a run. Only a run that sent its whole image is "done".
+std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWritten,
+                          std::size_t imageSize);
+
+std::string FormatLogLine(const ProgrammingRun& run);
+// Empty for a line that is not one of ours.
+std::optional<ProgrammingRun> ParseLogLine(std::string_view line);
+std::vector<ProgrammingRun> ParseLog(std::string_view text);
+
+// The log the desktop program keeps in its data folder, found without Qt the
+// way Qt finds it: <data>/Kelvane/vorlan/programming.log, <data> being
+// XDG_DATA_HOME or ~/.local/share, %APPDATA% on Windows. Empty when no home is known.
+std::string DefaultLogPath();
+
+// Appends one line, making the folders on the way; false when it cannot.
+bool AppendToLog(const std::string& path, const ProgrammingRun& run);
+
+std::string LocalDateTime(std::chrono::system_clock::time_point when);
+
+// The device image of a layout as the keyboard would get it, and its digest;
+// false when the text gives no image.
+bool ImageOfLayoutText(std::string_view text, std::vector<std::uint8_t>& image);
+std::string ImageSha256OfLayoutFile(const std::string& path, std::size_t* imageSize = nullptr);
+
+} // namespace vorlan

@@ -1,0 +1,16 @@
+// Text helpers of the report and the log: layout files carry single-byte
+// text, reports and logs are UTF-8, and a log line must stay one line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace vorlan {
+
+std::string Latin1ToUtf8(std::string_view bytes);
+// A JSON string literal, quotes included.
+std::string JsonString(std::string_view utf8);
+// Tabs, line ends and other control characters become blanks.
+std::string OneLine(std::string_view text);
+
+} // namespace vorlan

@@ -1,0 +1,355 @@
+#include "verify/ui/KeyTestView.h"
+
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiText.h"
+#include "layout/LayoutDocument.h"
+#include "programming/EmulatedKeyboard.h"
+#include "scancodes/ui/KeyEventMapping.h"
+#include "verify/KeyTestSession.h"
+#include "verify/ui/KeyTestGrid.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace vorlan {
+namespace {
+
+QString KeyLabel(const TestKey& key) {
+    return UiText(StringId::KeyTestKeyLabel)
+        .arg(key.slot)
+        .arg(QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())));
+}
+
+QString LineText(const TestLine& line) {
+    if (line.kind != StreamEvent::Kind::Card) {
+        return UiText(StringId::KeyTestUnknownLine)
+            .arg(QString::fromStdString(CodeNames(line.codes)));
+    }
+    const CardRead& c = line.card;
+    const auto okOrWrong = [](bool ok) {
+        return UiText(ok ? StringId::KeyTestOk : StringId::KeyTestWrong);
+    };
+    const StringId type = c.numeric       ? StringId::KeyTestNumeric
+                          : c.typeMatched ? StringId::KeyTestHexadecimal
+                                          : StringId::KeyTestNotNumeric;
+    return UiText(StringId::KeyTestCardLine)
+        .arg(QString::fromStdString(c.digits), okOrWrong(c.prefixMatched),
+             okOrWrong(c.suffixMatched), QString::number(c.digits.size()),
+             okOrWrong(c.countMatched), UiText(type));
+}
+
+// Qt's modifier for a held modifier key's code (after 0xE0 when extended).
+Qt::KeyboardModifiers ModifierOf(std::uint8_t code) {
+    switch (code) {
+    case 0x12:
+    case 0x59:
+        return Qt::ShiftModifier;
+    case 0x14:
+        return Qt::ControlModifier;
+    case 0x11:
+        return Qt::AltModifier;
+    default:
+        return Qt::NoModifier;
+    }
+}
+
+} // namespace
+
+bool TypeSequence(const CodeSequence& codes, QObject* target) {
+    std::vector<KeyDownEvent> presses;
+    if (!KeyPressesOf(codes, presses)) {
+        return false;
+    }
+    struct Typed {
+        quint32 nativeCode;
+        quint32 virtualKey;
+    };
+    std::vector<Typed> typed;
+    for (const KeyDownEvent& press : presses) {
+#ifdef Q_OS_WIN
+        const quint32 virtualKey = press.key == KeyIdentity::NumLock ? 0x90 : 0;
+        typed.push_back({press.scanCode | (press.extended ? 0x100u : 0u), virtualKey});
+#else
+        const std::optional<std::uint32_t> input = LinuxKeyCodeOf(press);
+        if (!input) {
+            return false;
+        }
+        typed.push_back({*input + 8, 0});
+#endif
+    }
+    Qt::KeyboardModifiers held;
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_unknown, held, typed[i].nativeCode,
+                       typed[i].virtualKey, 0);
+        QCoreApplication::sendEvent(target, &down);
+        // The code of the press, without its prefix, names the modifier.
+        const std::uint8_t own = static_cast<std::uint8_t>(
+            TranslateKey(presses[i].scanCode, presses[i].extended).back().code);
+        held |= ModifierOf(own);
+    }
+    for (auto it = typed.rbegin(); it != typed.rend(); ++it) {
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_unknown, held, it->nativeCode, it->virtualKey, 0);
+        QCoreApplication::sendEvent(target, &up);
+    }
+    return true;
+}
+
+KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulator, QWidget* parent)
+    : QDialog(parent), doc(std::make_unique<LayoutDocument>(source)),
+      session(std::make_unique<KeyTestSession>(MakeKeyTestPlan(source))), emulator(emulator) {
+    setObjectName(QStringLiteral("KeyTestView"));
+    setWindowTitle(UiText(StringId::KeyTestCaption));
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setFocusPolicy(Qt::StrongFocus);
+    doc->SetObserver(nullptr);
+    if (emulator != nullptr) {
+        StoredSequences(emulator->Received(), ImageTypeNumber(*doc), storedBySlot);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    auto* hint = new QLabel(UiText(StringId::KeyTestHint) +
+                                (emulator != nullptr
+                                     ? QStringLiteral(" ") + UiText(StringId::KeyTestHintEmulated)
+                                     : QString()),
+                            this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+
+    // Keys a green tick could not tell apart are named before the first press.
+    const KeyTestPlan& plan = session->Plan();
+    QStringList warnings;
+    for (const Ambiguity& a : plan.ambiguities) {
+        warnings << UiText(a.equal ? StringId::KeyTestSameCodes : StringId::KeyTestStartOf)
+                        .arg(KeyLabel(plan.keys[static_cast<std::size_t>(a.shorter)]),
+                             KeyLabel(plan.keys[static_cast<std::size_t>(a.longer)]));
+    }
+    for (const int k : plan.untypable) {
+        warnings << UiText(StringId::KeyTestUntypable)
+                        .arg(KeyLabel(plan.keys[static_cast<std::size_t>(k)]));
+    }
+    for (const int k : plan.cardClashes) {
+        warnings << UiText(StringId::KeyTestCardClash)
+                        .arg(KeyLabel(plan.keys[static_cast<std::size_t>(k)]));
+    }
+    if (plan.keys.empty()) {
+        warnings << UiText(StringId::KeyTestNoKeys);
+    }
+    if (!warnings.isEmpty()) {
+        auto* list = new QLabel(warnings.join(QLatin1Char('\n')), this);
+        list->setObjectName(QStringLiteral("keyTestWarnings"));
+        list->setWordWrap(true);
+        list->setStyleSheet(QStringLiteral("color: #a05000"));
+        layout->addWidget(list);
+    }
+
+    grid = new KeyTestGrid(*doc, *session, this);
+    layout->addWidget(grid, 0, Qt::AlignHCenter);
+    auto* legend = new QLabel(UiText(StringId::KeyTestLegend), this);
+    legend->setWordWrap(true);
+    layout->addWidget(legend);
+
+    lines = new QListWidget(this);
+    lines->setObjectName(QStringLiteral("keyTestLines"));
+    lines->setFocusPolicy(Qt::NoFocus);
+    lines->setMinimumHeight(90);
+    layout->addWidget(lines);
+
+    auto* row = new QHBoxLayout;
+    counter = new QLabel(this);
+    counter->setObjectName(QStringLiteral("keyTestCounter"));
+    row->addWidget(counter, 1);
+    resetButton = new QPushButton(UiText(StringId::KeyTestReset), this);
+    saveButton = new QPushButton(UiText(StringId::KeyTestSaveReport), this);
+    closeButton = new QPushButton(UiText(StringId::KeyTestClose), this);
+    // Every key belongs to the test, so the buttons never take the focus.
+    for (QPushButton* button : {resetButton, saveButton, closeButton}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+        row->addWidget(button);
+    }
+    layout->addLayout(row);
+
+    pauseTimer = new QTimer(this);
+    pauseTimer->setSingleShot(true);
+    connect(pauseTimer, &QTimer::timeout, this, [this] {
+        if (session->Tick(clock.elapsed())) {
+            Refresh();
+        }
+        ArmPauseTimer();
+    });
+    connect(grid, &KeyTestGrid::SlotClicked, this, &KeyTestView::ClickSlot);
+    connect(resetButton, &QPushButton::clicked, this, [this] {
+        session->Reset();
+        Refresh();
+    });
+    connect(saveButton, &QPushButton::clicked, this, &KeyTestView::ChooseReportFile);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    clock.start();
+    Refresh();
+}
+
+KeyTestView::~KeyTestView() = default;
+
+void KeyTestView::SetReportHeader(std::string file, std::string sha) {
+    layoutFile = std::move(file);
+    imageSha256 = std::move(sha);
+}
+
+ReportHeader KeyTestView::Header() const {
+    return {
+        layoutFile, imageSha256,
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString()};
+}
+
+bool KeyTestView::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // Claim the key before shortcuts and the dialog's own keys see it.
+        event->accept();
+        return true;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // A key held down on the PC repeats there; the keyboard sent it once.
+        if (!key->isAutoRepeat()) {
+            TakeKeyPress(*key);
+        }
+        event->accept();
+        return true;
+    }
+    case QEvent::KeyRelease:
+        event->accept();
+        return true;
+    default:
+        return QDialog::event(event);
+    }
+}
+
+void KeyTestView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Keys the window system would act on (Alt+F4, Alt+Tab) reach the test
+    // too; the offscreen platforms have nothing to take them from.
+    const QString platform = QGuiApplication::platformName();
+    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
+        grabKeyboard();
+        keysGrabbed = true;
+    }
+}
+
+void KeyTestView::hideEvent(QHideEvent* event) {
+    if (keysGrabbed) {
+        releaseKeyboard();
+        keysGrabbed = false;
+    }
+    QDialog::hideEvent(event);
+}
+
+void KeyTestView::TakeKeyPress(const QKeyEvent& key) {
+    const std::optional<KeyDownEvent> down = KeyDownFromEvent(key);
+    if (!down) {
+        return;
+    }
+    bool changed = false;
+    const qint64 now = clock.elapsed();
+    for (const CodeAndName& code : CodesOfKeyDown(*down)) {
+        // Sys_Req has no code the keyboard can send.
+        if (code.code != 0) {
+            changed = session->Feed(static_cast<std::uint8_t>(code.code), now) || changed;
+        }
+    }
+    if (changed) {
+        Refresh();
+    }
+    ArmPauseTimer();
+}
+
+void KeyTestView::ArmPauseTimer() {
+    if (!session->Pending()) {
+        pauseTimer->stop();
+        return;
+    }
+    pauseTimer->start(
+        static_cast<int>(std::max<qint64>(1, session->DeadlineMs() - clock.elapsed())));
+}
+
+void KeyTestView::EndPendingSequence() {
+    if (session->Flush()) {
+        Refresh();
+    }
+    ArmPauseTimer();
+}
+
+void KeyTestView::ClickSlot(int slot) {
+    const int key = session->Plan().KeyAt(slot, *doc);
+    if (key < 0) {
+        return;
+    }
+    session->SelectExpected(key);
+    grid->update();
+    if (emulator == nullptr) {
+        return;
+    }
+    const TestKey& test = session->Plan().keys[static_cast<std::size_t>(key)];
+    const CodeSequence& codes =
+        storedBySlot.empty() ? test.codes : storedBySlot[static_cast<std::size_t>(test.slot)];
+    TypeSequence(codes, this);
+}
+
+void KeyTestView::Refresh() {
+    counter->setText(
+        UiText(StringId::KeyTestCounter).arg(session->TestedCount()).arg(session->KeyCount()));
+    const auto& all = session->Lines();
+    if (static_cast<std::size_t>(lines->count()) > all.size()) {
+        lines->clear();
+    }
+    for (std::size_t i = static_cast<std::size_t>(lines->count()); i < all.size(); ++i) {
+        lines->addItem(LineText(all[i]));
+    }
+    if (lines->count() > 0) {
+        lines->scrollToBottom();
+    }
+    grid->update();
+}
+
+bool KeyTestView::SaveReport(const QString& path) {
+    const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
+    const std::string text =
+        json ? KeyTestReportJson(*session, Header()) : KeyTestReportText(*session, Header());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.flush()) {
+        ShowError(this, UiText(StringId::KeyTestSaveFailed).arg(path));
+        return false;
+    }
+    return true;
+}
+
+void KeyTestView::ChooseReportFile() {
+    QString filter;
+    const QString path =
+        QFileDialog::getSaveFileName(this, UiText(StringId::KeyTestSaveReport), QString(),
+                                     UiText(StringId::KeyTestReportFilter), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    QString chosen = path;
+    if (!chosen.contains(QLatin1Char('.'))) {
+        chosen += filter.contains(QStringLiteral("json")) ? QStringLiteral(".json")
+                                                          : QStringLiteral(".txt");
+    }
+    SaveReport(chosen);
+}
+
+} // namespace vorlan

@@ -1,0 +1,104 @@
+#include "verify/ui/ProgrammingLogWindow.h"
+
+#include "common/ui/UiText.h"
+#include "verify/ProgrammingLog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace vorlan {
+
+ProgrammingLogWindow::ProgrammingLogWindow(QString path, QWidget* parent)
+    : QDialog(parent), logPath(std::move(path)) {
+    setObjectName(QStringLiteral("ProgrammingLogWindow"));
+    setWindowTitle(UiText(StringId::LogCaption));
+    auto* layout = new QVBoxLayout(this);
+    empty = new QLabel(UiText(StringId::LogEmpty), this);
+    layout->addWidget(empty);
+    table = new QTableWidget(0, 7, this);
+    table->setObjectName(QStringLiteral("logTable"));
+    table->setHorizontalHeaderLabels(
+        {UiText(StringId::LogColumnDate), UiText(StringId::LogColumnLayout),
+         UiText(StringId::LogColumnSha), UiText(StringId::LogColumnType),
+         UiText(StringId::LogColumnBytes), UiText(StringId::LogColumnDuration),
+         UiText(StringId::LogColumnResult)});
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->setVisible(false);
+    layout->addWidget(table);
+
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* copy = new QPushButton(UiText(StringId::LogCopy), this);
+    copy->setObjectName(QStringLiteral("logCopy"));
+    auto* close = new QPushButton(UiText(StringId::LogClose), this);
+    row->addWidget(copy);
+    row->addWidget(close);
+    layout->addLayout(row);
+    connect(copy, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(CopyText()); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    resize(900, 360);
+    Reload();
+}
+
+void ProgrammingLogWindow::Reload() {
+    QFile file(logPath);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly)) {
+        bytes = file.readAll();
+    }
+    const std::vector<ProgrammingRun> runs =
+        ParseLog(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    table->setRowCount(static_cast<int>(runs.size()));
+    for (int r = 0; r < static_cast<int>(runs.size()); ++r) {
+        const ProgrammingRun& run = runs[static_cast<std::size_t>(r)];
+        const QStringList cells = {QString::fromStdString(run.dateTime),
+                                   QString::fromLocal8Bit(run.layoutFile.c_str()),
+                                   QString::fromStdString(run.imageSha256),
+                                   run.keyboardType < 0 ? QStringLiteral("-")
+                                                        : QString::number(run.keyboardType),
+                                   QString::number(run.bytesWritten),
+                                   QString::number(run.durationMs),
+                                   QString::fromStdString(run.result)};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]);
+            table->setItem(r, c, item);
+        }
+    }
+    table->resizeColumnsToContents();
+    // The digest is long; its start tells images apart, the tooltip holds it whole.
+    table->setColumnWidth(2, std::min(table->columnWidth(2), 130));
+    empty->setVisible(runs.empty());
+    if (!runs.empty()) {
+        table->scrollToBottom();
+    }
+}
+
+QString ProgrammingLogWindow::CopyText() const {
+    QStringList rows;
+    const bool onlySelected = !table->selectionModel()->selectedRows().isEmpty();
+    for (int r = 0; r < table->rowCount(); ++r) {
+        if (onlySelected && !table->selectionModel()->isRowSelected(r, QModelIndex())) {
+            continue;
+        }
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            cells << table->item(r, c)->text();
+        }
+        rows << cells.join(QLatin1Char('\t'));
+    }
+    return rows.isEmpty() ? QString() : rows.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace vorlan

@@ -1,0 +1,193 @@
+#include "verify/ui/VerifyTools.h"
+
+#include "app/MainWindowHooks.h"
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiText.h"
+#include "grid/KeyEditor.h"
+#include "layout/LayoutFile.h"
+#include "programming/EmulatedKeyboard.h"
+#include "programming/ui/ProgrammingDialog.h"
+#include "programming/ui/ProgrammingWindows.h"
+#include "verify/ProgrammingLog.h"
+#include "verify/Sha256.h"
+#include "verify/ui/KeyTestView.h"
+#include "verify/ui/ProgrammingLogWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <chrono>
+
+namespace vorlan {
+namespace {
+
+// The Tools menu, made before Help when no other part of the window made it.
+QMenu* ToolsMenu(QMainWindow* window) {
+    QMenuBar* bar = window->menuBar();
+    if (auto* tools = bar->findChild<QMenu*>(QStringLiteral("toolsMenu"))) {
+        return tools;
+    }
+    auto* tools = new QMenu(UiText(StringId::MenuTools), bar);
+    tools->setObjectName(QStringLiteral("toolsMenu"));
+    auto* help = bar->findChild<QMenu*>(QStringLiteral("helpMenu"));
+    bar->insertMenu(help != nullptr ? help->menuAction() : nullptr, tools);
+    return tools;
+}
+
+std::string ImageSha256Of(const LayoutDocument& doc) {
+    const KeyboardVariant variant = doc.loadedVariant == KeyboardVariant::SevenThreeScan
+                                        ? KeyboardVariant::SevenThreeScan
+                                        : KeyboardVariant::SixteenScan;
+    std::vector<std::uint8_t> image;
+    return ImageOfLayoutText(FormatLayout(doc, variant), image) ? Sha256Hex(image) : std::string();
+}
+
+} // namespace
+
+VerifyTools::VerifyTools(QMainWindow* window, MainWindowHooks& hooks, KeyEditor& editor,
+                         QAction* programming)
+    : QObject(window), window(window), editor(editor), programming(programming) {
+    setObjectName(QStringLiteral("VerifyTools"));
+    logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                  .filePath(QString::fromUtf8(kLogFileName.data(),
+                                              static_cast<qsizetype>(kLogFileName.size())));
+
+    QMenu* tools = ToolsMenu(window);
+    testAction = tools->addAction(UiText(StringId::MenuTestKeyboard));
+    testAction->setObjectName(QStringLiteral("actionTestKeyboard"));
+    testAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    logAction = tools->addAction(UiText(StringId::MenuProgrammingLog));
+    logAction->setObjectName(QStringLiteral("actionProgrammingLog"));
+    logAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(testAction, &QAction::triggered, this, &VerifyTools::OpenKeyTest);
+    connect(logAction, &QAction::triggered, this, &VerifyTools::OpenLog);
+
+    // Every run passes through here, so every run is logged.
+    auto start = std::move(hooks.startProgrammingRun);
+    hooks.startProgrammingRun = [this, start](QWidget* parent, const std::string& layoutPath) {
+        BeforeRun(layoutPath);
+        if (start) {
+            start(parent, layoutPath);
+        }
+        ProgrammingDialog* dialog = ProgrammingDialogOf(this->window);
+        if (dialog != nullptr && !watchingDialog) {
+            watchingDialog = true;
+            connect(dialog, &ProgrammingDialog::RunFinished, this, &VerifyTools::AfterRun);
+        }
+    };
+}
+
+VerifyTools* VerifyToolsOf(QMainWindow* window) {
+    return window->findChild<VerifyTools*>(QStringLiteral("VerifyTools"),
+                                           Qt::FindDirectChildrenOnly);
+}
+
+void VerifyTools::BeforeRun(const std::string& layoutPath) {
+    const LayoutDocument& doc = editor.Document();
+    runLayoutFile = doc.filePath.empty() ? std::string("untitled") : doc.filePath;
+    runImageSize = 0;
+    runSha = ImageSha256OfLayoutFile(layoutPath, &runImageSize);
+}
+
+void VerifyTools::AfterRun(int result) {
+    ProgrammingDialog* dialog = ProgrammingDialogOf(window);
+    const ProgrammingDialog::RunFacts facts =
+        dialog != nullptr ? dialog->LastRun() : ProgrammingDialog::RunFacts{};
+    ProgrammingRun run;
+    run.dateTime = LocalDateTime(std::chrono::system_clock::now());
+    run.layoutFile = runLayoutFile;
+    run.imageSha256 = runSha;
+    run.keyboardType = facts.keyboardType;
+    run.bytesWritten = facts.bytesWritten;
+    run.durationMs = facts.duration.count();
+    run.result = RunResultText(result, true, facts.bytesWritten, runImageSize);
+    if (!AppendToLog(logPath.toStdString(), run)) {
+        ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath));
+    }
+    if (logWindow != nullptr) {
+        logWindow->Reload();
+    }
+    emit RunLogged();
+    if (run.result != "done") {
+        return;
+    }
+    // A batch is one image: another layout starts counting again.
+    if (runSha != batchSha) {
+        batchSha = runSha;
+        keyboardsDone = 0;
+    }
+    ++keyboardsDone;
+    // After the dialog has finished its own end of the run.
+    QTimer::singleShot(0, this, &VerifyTools::OfferNext);
+}
+
+void VerifyTools::OfferNext() {
+    QDialog done(window);
+    done.setObjectName(QStringLiteral("ProgrammingDoneDialog"));
+    done.setWindowTitle(UiText(StringId::DoneCaption));
+    auto* layout = new QVBoxLayout(&done);
+    auto* text = new QLabel(UiText(StringId::DoneText).arg(keyboardsDone), &done);
+    text->setObjectName(QStringLiteral("doneText"));
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(&done);
+    QPushButton* test =
+        buttons->addButton(UiText(StringId::DoneTest), QDialogButtonBox::ActionRole);
+    test->setObjectName(QStringLiteral("doneTest"));
+    QPushButton* next =
+        buttons->addButton(UiText(StringId::DoneNext), QDialogButtonBox::AcceptRole);
+    next->setObjectName(QStringLiteral("doneNext"));
+    next->setDefault(true);
+    QPushButton* close =
+        buttons->addButton(UiText(StringId::DoneClose), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("doneClose"));
+    layout->addWidget(buttons);
+    connect(test, &QPushButton::clicked, this, &VerifyTools::OpenKeyTest);
+    connect(buttons, &QDialogButtonBox::accepted, &done, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &done, &QDialog::reject);
+    const bool again = runDoneDialog ? (runDoneDialog(done), done.result() == QDialog::Accepted)
+                                     : done.exec() == QDialog::Accepted;
+    if (again && programming != nullptr) {
+        // The same layout, written and checked again; the keyboard's type is
+        // asked anew, so a keyboard of another type is refused as before.
+        QTimer::singleShot(0, programming, &QAction::trigger);
+    }
+}
+
+void VerifyTools::OpenKeyTest() {
+    ProgrammingDialog* dialog = ProgrammingDialogOf(window);
+    auto* emulator =
+        dialog != nullptr ? dynamic_cast<EmulatedKeyboard*>(dialog->Keyboard()) : nullptr;
+    QWidget* parent = QApplication::activeModalWidget() != nullptr
+                          ? QApplication::activeModalWidget()
+                          : static_cast<QWidget*>(window);
+    KeyTestView view(editor.Document(), emulator, parent);
+    const LayoutDocument& doc = editor.Document();
+    view.SetReportHeader(doc.filePath.empty() ? std::string("untitled") : doc.filePath,
+                         ImageSha256Of(doc));
+    if (runKeyTest) {
+        runKeyTest(view);
+    } else {
+        view.exec();
+    }
+}
+
+void VerifyTools::OpenLog() {
+    if (logWindow == nullptr) {
+        logWindow = new ProgrammingLogWindow(logPath, window);
+    }
+    logWindow->Reload();
+    logWindow->show();
+    logWindow->raise();
+    logWindow->activateWindow();
+}
+
+} // namespace vorlan

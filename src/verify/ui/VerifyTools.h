@@ -1,0 +1,75 @@
+// How the key test, the programming log and batch programming join the main
+// window: a Tools menu before Help with "Test keyboard..." and "Programming
+// log", a log line for every programming run, and after a successful run a
+// dialog that offers "Test keyboard" and "Program next keyboard".
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QAction;
+class QDialog;
+class QMainWindow;
+
+namespace vorlan {
+
+class KeyEditor;
+class KeyTestView;
+class ProgrammingLogWindow;
+struct MainWindowHooks;
+
+class VerifyTools : public QObject {
+    Q_OBJECT
+public:
+    // programming is the window's Programming command, run again for the
+    // next keyboard. The tools live as long as the window.
+    VerifyTools(QMainWindow* window, MainWindowHooks& hooks, KeyEditor& editor,
+                QAction* programming);
+
+    // Where runs are logged; the user's data folder unless a test chooses.
+    void SetLogPath(QString path) { logPath = std::move(path); }
+    const QString& LogPath() const { return logPath; }
+    int KeyboardsDone() const { return keyboardsDone; }
+
+    // Made and shown modally (the test) or modelessly (the log).
+    void OpenKeyTest();
+    void OpenLog();
+
+    // Tests: replace the modal runs with something that returns at once.
+    std::function<void(KeyTestView&)> runKeyTest;
+    std::function<void(QDialog&)> runDoneDialog;
+
+    QAction* TestAction() const { return testAction; }
+    QAction* LogAction() const { return logAction; }
+
+signals:
+    void RunLogged();
+
+private:
+    void BeforeRun(const std::string& layoutPath);
+    void AfterRun(int result);
+    void OfferNext();
+
+    QMainWindow* window;
+    KeyEditor& editor;
+    QAction* programming;
+    QAction* testAction = nullptr;
+    QAction* logAction = nullptr;
+    QString logPath;
+    ProgrammingLogWindow* logWindow = nullptr;
+    bool watchingDialog = false;
+
+    // The run in progress and the batch it belongs to.
+    std::string runLayoutFile;
+    std::string runSha;
+    std::size_t runImageSize = 0;
+    std::string batchSha;
+    int keyboardsDone = 0;
+};
+
+// The window's tools; nullptr when none were installed.
+VerifyTools* VerifyToolsOf(QMainWindow* window);
+
+} // namespace vorlan

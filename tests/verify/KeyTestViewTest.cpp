@@ -1,0 +1,251 @@
+// The key test window driven as a user drives it, with the emulated keyboard
+// typing key events, and the batch loop of the main window with its log.
+#include "verify/ui/KeyTestView.h"
+
+#include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
+#include "grid/KeyEditor.h"
+#include "layout/LayoutFile.h"
+#include "programming/DeviceImage.h"
+#include "programming/EmulatedKeyboard.h"
+#include "programming/ProgrammingTestSupport.h"
+#include "programming/ui/ProgrammingDialog.h"
+#include "programming/ui/ProgrammingWindows.h"
+#include "verify/KeyTestSession.h"
+#include "verify/ProgrammingLog.h"
+#include "verify/ui/ProgrammingLogWindow.h"
+#include "verify/ui/VerifyTools.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vorlan {
+namespace {
+
+void Program(LayoutDocument& doc, int k, std::vector<std::int32_t> codes) {
+    auto& key = doc.keys[static_cast<std::size_t>(k)];
+    key.codes.fill(0);
+    std::copy(codes.begin(), codes.end(), key.codes.begin());
+    doc.spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
+}
+
+// Keys the window would act on, a modifier sequence and an extended key.
+void ProgramTestKeys(LayoutDocument& doc) {
+    Program(doc, 1, {0x1C});       // A
+    Program(doc, 2, {0x14, 0x21}); // Ctrl_left C
+    Program(doc, 3, {0x0D});       // Tab
+    Program(doc, 4, {0x76});       // Esc
+    Program(doc, 5, {0x11, 0x0C}); // Alt_left F4
+    Program(doc, 6, {0xE0, 0x75}); // Up
+}
+
+LayoutDocument TestLayout() {
+    LayoutDocument doc;
+    ProgramTestKeys(doc);
+    return doc;
+}
+
+TEST(KeyTestViewTest, EmulatedKeyboardTypesEveryKeyIntoTheTest) {
+    EmulatedKeyboard emulator(1);
+    KeyTestView view(TestLayout(), &emulator, nullptr);
+    view.show();
+    EXPECT_EQ(view.Counter()->text(), QStringLiteral("0 of 6 keys tested"));
+    for (int slot = 1; slot <= 6; ++slot) {
+        view.ClickSlot(slot);
+    }
+    view.EndPendingSequence();
+    EXPECT_TRUE(view.isVisible()) << "Escape and Alt+F4 were taken, not acted on";
+    EXPECT_EQ(view.Counter()->text(), QStringLiteral("6 of 6 keys tested"));
+    EXPECT_EQ(view.Lines()->count(), 0);
+
+    // A key of the PC that is no key of the layout, while key 2 is expected.
+    view.ClickSlot(2);
+    QKeyEvent x(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, 45 + 8, 0, 0);
+    QCoreApplication::sendEvent(&view, &x);
+    view.EndPendingSequence();
+    ASSERT_EQ(view.Lines()->count(), 1);
+    EXPECT_EQ(view.Lines()->item(0)->text(), QStringLiteral("unknown: X"));
+}
+
+TEST(KeyTestViewTest, KeyboardHoldingAnOlderImageShowsTheChangedKeyRed) {
+    // The keyboard got the layout, then the layout changed in the editor.
+    LayoutDocument doc = TestLayout();
+    std::istringstream text(FormatLayout(doc, KeyboardVariant::SixteenScan));
+    DeviceImage image;
+    ASSERT_EQ(BuildDeviceImage(text, image), ImageOk);
+    EmulatedKeyboard emulator(1);
+    ASSERT_TRUE(emulator.Open());
+    for (const std::uint8_t byte : image.bytes) {
+        emulator.WriteImageByte(byte);
+    }
+    emulator.Close();
+    Program(doc, 1, {0x32}); // now B
+    Program(doc, 7, {0x1C}); // A moved here, and twice in the layout
+
+    KeyTestView view(doc, &emulator, nullptr);
+    const auto* warnings = view.findChild<QLabel*>(QStringLiteral("keyTestWarnings"));
+    EXPECT_EQ(warnings, nullptr);
+    view.ClickSlot(1);
+    view.EndPendingSequence();
+    // Key 1 sends A, which is key 7 now: key 7 is ticked, key 1 not.
+    EXPECT_EQ(view.Session().Result(0), KeyResult::NotTested);
+    EXPECT_EQ(view.Session().Result(6), KeyResult::Passed);
+    view.ClickSlot(5);
+    view.EndPendingSequence();
+    EXPECT_EQ(view.Session().Result(4), KeyResult::Passed);
+
+    const QTemporaryDir folder;
+    const QString report = folder.filePath(QStringLiteral("report.json"));
+    view.SetReportHeader("/layouts/shop.txt", "0123");
+    ASSERT_TRUE(view.SaveReport(report));
+    QFile file(report);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray json = file.readAll();
+    EXPECT_TRUE(json.contains("\"layoutFile\": \"/layouts/shop.txt\""));
+    EXPECT_TRUE(json.contains("\"imageSha256\": \"0123\""));
+    EXPECT_TRUE(json.contains("\"tested\": 2"));
+}
+
+TEST(KeyTestViewTest, AmbiguousKeysAreListedBeforeTheTest) {
+    LayoutDocument doc = TestLayout();
+    Program(doc, 9, {0x14}); // the start of key 2
+    KeyTestView view(doc, nullptr, nullptr);
+    const auto* warnings = view.findChild<QLabel*>(QStringLiteral("keyTestWarnings"));
+    ASSERT_NE(warnings, nullptr);
+    EXPECT_EQ(warnings->text(),
+              QStringLiteral("key 9 \"KEY9\" sends the start of key 2 \"KEY2\"."));
+}
+
+class BatchProgrammingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(folder.isValid());
+        keptCurrent = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+        SetMessageHandler([this](const MessageRequest& r) {
+            messages << r.text;
+            return MessageResult::Ok;
+        });
+        window = std::make_unique<MainDialog>();
+        tools = VerifyToolsOf(window.get());
+        ASSERT_NE(tools, nullptr);
+        tools->SetLogPath(folder.filePath(QStringLiteral("log/programming.log")));
+        dialog = ProgrammingDialogOf(window.get());
+        UseEmulator(1);
+        ProgramTestKeys(window->Editor().Document());
+        window->Editor().Document().filePath = "/layouts/shop.txt";
+    }
+    void TearDown() override {
+        window.reset();
+        SetMessageHandler({});
+        QDir::setCurrent(keptCurrent);
+    }
+    void UseEmulator(int type) {
+        keyboard = std::make_shared<EmulatedKeyboard>(type);
+        dialog->SetKeyboard(keyboard, std::make_shared<test::FakeClock>());
+    }
+    // Runs the programming command and every run it leads to.
+    void ProgramAndFollow(int runs) {
+        QSignalSpy finished(dialog, &ProgrammingDialog::RunFinished);
+        window->findChild<QAction*>(QStringLiteral("actionProgramming"))->trigger();
+        while (finished.count() < runs) {
+            ASSERT_TRUE(finished.wait(20000));
+        }
+        QTest::qWait(20); // the dialog after the last run
+    }
+    std::vector<ProgrammingRun> Log() const {
+        QFile file(tools->LogPath());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        return ParseLog(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+
+    QTemporaryDir folder;
+    QString keptCurrent;
+    QStringList messages;
+    std::unique_ptr<MainDialog> window;
+    VerifyTools* tools = nullptr;
+    ProgrammingDialog* dialog = nullptr;
+    std::shared_ptr<EmulatedKeyboard> keyboard;
+};
+
+TEST_F(BatchProgrammingTest, ProgramsTestsAndProgramsTheNextKeyboardLoggingEachRun) {
+    int doneDialogs = 0;
+    int tested = 0;
+    tools->runKeyTest = [&](KeyTestView& view) {
+        for (int slot = 1; slot <= 6; ++slot) {
+            view.ClickSlot(slot);
+        }
+        view.EndPendingSequence();
+        tested = view.Session().TestedCount();
+    };
+    tools->runDoneDialog = [&](QDialog& done) {
+        ++doneDialogs;
+        EXPECT_TRUE(done.findChild<QLabel*>(QStringLiteral("doneText"))
+                        ->text()
+                        .contains(QString::number(doneDialogs)));
+        if (doneDialogs == 1) {
+            done.findChild<QPushButton*>(QStringLiteral("doneTest"))->click();
+        }
+        done.findChild<QPushButton*>(doneDialogs < 3 ? QStringLiteral("doneNext")
+                                                     : QStringLiteral("doneClose"))
+            ->click();
+    };
+    ProgramAndFollow(3);
+    EXPECT_EQ(doneDialogs, 3);
+    EXPECT_EQ(tested, 6);
+    EXPECT_EQ(tools->KeyboardsDone(), 3);
+    EXPECT_EQ(keyboard->TypeRequestCount(), 3) << "each keyboard's type is asked";
+    EXPECT_TRUE(messages.isEmpty());
+
+    const std::vector<ProgrammingRun> log = Log();
+    ASSERT_EQ(log.size(), 3u);
+    for (const ProgrammingRun& run : log) {
+        EXPECT_EQ(run.layoutFile, "/layouts/shop.txt");
+        EXPECT_EQ(run.imageSha256.size(), 64u);
+        EXPECT_EQ(run.keyboardType, 1);
+        EXPECT_EQ(run.bytesWritten, 1014u);
+        EXPECT_EQ(run.result, "done");
+    }
+    ProgrammingLogWindow logWindow(tools->LogPath(), nullptr);
+    EXPECT_EQ(logWindow.CopyText().count(QLatin1Char('\n')), 3);
+}
+
+TEST_F(BatchProgrammingTest, AFailedRunIsLoggedWithItsMessageAndOffersNoNextKeyboard) {
+    UseEmulator(2); // a double keyboard for a 56-key layout
+    int doneDialogs = 0;
+    tools->runDoneDialog = [&](QDialog&) { ++doneDialogs; };
+    ProgramAndFollow(1);
+    EXPECT_EQ(doneDialogs, 0);
+    const std::vector<ProgrammingRun> log = Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].result, "File format mismatch.");
+    EXPECT_EQ(log[0].keyboardType, 2);
+    EXPECT_EQ(log[0].bytesWritten, 0u);
+}
+
+TEST_F(BatchProgrammingTest, ToolsMenuStandsBeforeHelp) {
+    QStringList titles;
+    for (QAction* a : window->menuBar()->actions()) {
+        titles << a->text();
+    }
+    EXPECT_EQ(titles.indexOf(QStringLiteral("&Tools")) + 1,
+              titles.indexOf(QStringLiteral("&Help")));
+    EXPECT_EQ(tools->TestAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+}
+
+} // namespace
+} // namespace vorlan
