@@ -95,8 +95,8 @@ public:
             }
             break;
         default:
-            Add(cells[0], StringId::ReportGroupCount, {Num(static_cast<int>(cells.size())),
-                                                       Num(cells[0])});
+            Add(cells[0], StringId::ReportGroupCount,
+                {Num(static_cast<int>(cells.size())), Num(cells[0])});
             break;
         }
     }
@@ -127,8 +127,7 @@ void AddLayoutWarnings(const LayoutDocument& doc, ReadReport& report) {
         if (!fresh && !SamePlace(doc, same->second, k)) {
             warn.Add(k, StringId::ReportSameSequence, {Num(k), Num(same->second)});
         }
-        const std::string_view listed =
-            std::string_view(key.name).substr(0, kMaxCatalogNameBytes);
+        const std::string_view listed = std::string_view(key.name).substr(0, kMaxCatalogNameBytes);
         const auto [named, newName] = firstWithName.emplace(listed, k);
         if (!newName && doc.keys[static_cast<std::size_t>(named->second)].codes != key.codes) {
             warn.Add(k, StringId::ReportCatalogSameName, {Num(named->second), Num(k)});

@@ -11,9 +11,8 @@ std::string Num(long long n) {
 }
 
 std::string CodesText(const KeyCodes& codes) {
-    const auto last = std::find_if(codes.rbegin(), codes.rend(), [](std::int32_t c) {
-                          return c != 0;
-                      }).base();
+    const auto last =
+        std::find_if(codes.rbegin(), codes.rend(), [](std::int32_t c) { return c != 0; }).base();
     if (last == codes.begin()) {
         return "-";
     }

@@ -327,8 +327,7 @@ public:
         }
         r_->SetKeyLine(k, line);
         if (k > keyCount) {
-            Error(StringId::ReportKeyOutsideGrid, {std::to_string(k), std::to_string(keyCount)},
-                  k);
+            Error(StringId::ReportKeyOutsideGrid, {std::to_string(k), std::to_string(keyCount)}, k);
         }
         return true;
     }
@@ -588,9 +587,8 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
             note.Error(StringId::ReportHeaderShort,
                        {std::to_string(headerFields), std::to_string(wanted)});
         } else if (headerFields > wanted) {
-            note.Error(StringId::ReportHeaderSurplus,
-                       {std::to_string(headerFields - wanted),
-                        std::string(VariantName(doc.variant))});
+            note.Error(StringId::ReportHeaderSurplus, {std::to_string(headerFields - wanted),
+                                                       std::string(VariantName(doc.variant))});
         }
     }
 

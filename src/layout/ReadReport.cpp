@@ -25,7 +25,7 @@ int ReadReport::Count(NoteLevel level) const {
 int ReadReport::ErrorLineCount() const {
     std::set<int> lines;
     for (const ReadNote& note : notes_) {
-        if (note.level == NoteLevel::Error) {
+        if (note.level == NoteLevel::Error && note.line > 0) {
             lines.insert(note.line);
         }
     }

@@ -37,7 +37,8 @@ public:
     const std::vector<ReadNote>& Notes() const { return notes_; }
     bool Empty() const { return notes_.empty(); }
     int Count(NoteLevel level) const;
-    // Distinct lines with an error: the lines not read exactly as written.
+    // Distinct lines with an error: the lines not read exactly as written
+    // (notes about the file as a whole not counted).
     int ErrorLineCount() const;
     // Orders the notes by line, keeping the order of notes on one line.
     void SortByLine();

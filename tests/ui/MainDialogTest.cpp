@@ -164,8 +164,8 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
     }
     EXPECT_EQ(QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Help")}), bar);
     // No recent files in an empty store: no block and no extra separator.
-    EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "-", "&Programming...", "-",
-                     "Se&ttings...", "-", "E&xit"}),
+    EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "Compare &with...", "-",
+                     "&Programming...", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
     const QMenu* help = w.menuBar()->actions().at(2)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <map>
+#include <vector>
 
 namespace vorlan {
 
@@ -42,6 +43,12 @@ public:
 
     QSize sizeHint() const override;
 
+    // Cells marked over the drawing (compare: the keys that differ), with a
+    // frame and a corner flag, so the mark does not rest on colour alone.
+    // The canvas is not touched; an empty list removes the marks.
+    void SetMarkedSlots(std::vector<int> slots);
+    const std::vector<int>& MarkedSlots() const { return marked; }
+
 signals:
     void PointerMoved(QPoint clientPoint);
     void PointerPressed(QPoint clientPoint);
@@ -67,6 +74,7 @@ private:
     QImage canvas;
     qreal canvasRatio = 0;
     std::map<KeyImage, QImage> imageCache;
+    std::vector<int> marked;
 };
 
 } // namespace vorlan
