@@ -771,7 +771,9 @@ void MainDialog::BuildReadReportBar() {
     column->addWidget(takeCentralWidget());
     setCentralWidget(central);
     connect(readReportBar, &ReadReportBar::VisibilityChanged, this, [this] {
-        centralWidget()->layout()->activate();
+        centralWidget()->layout()->invalidate();
+        layout()->invalidate();
+        layout()->activate();
         setFixedSize(sizeHint());
     });
 }

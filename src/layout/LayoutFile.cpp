@@ -560,7 +560,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     }
     const int headerFields = note ? scan.FieldsLeft() : 0;
     const std::int32_t first = scan.Number();
-    note.Number(0);
+    note.Number(first);
     bool sevenThree = false;
     int codeCount = kCodesPerKey;
     if (first == kMaxKeys) {
@@ -575,7 +575,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
         doc.settings.keyCount = kMaxKeys;
     } else {
         doc.settings.keyCount = kBlockKeys;
-        if (!text.empty()) {
+        if (!text.empty() && first != kBlockKeys + 1) {
             note.Error(StringId::ReportUnknownFirstNumber, {std::to_string(first)});
         }
     }

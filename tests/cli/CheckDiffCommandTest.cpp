@@ -34,13 +34,22 @@ protected:
     fs::path dir;
 };
 
-const std::string kClean = "56\r\n1; 5, 0, 0, 0, 0, 0, 0; 2;A\r\n";
+// A complete 56-key 7/3scan file: key 1 is "A" with code 5, key 2 has the given line.
+std::string Layout(const std::string& keyTwo = "2; 6, 0, 0, 0, 0, 0, 0; 2;B") {
+    std::string text = "56; 0; 0; 2; 11\r\n1; 5, 0, 0, 0, 0, 0, 0; 2;A\r\n" + keyTwo + "\r\n";
+    for (int k = 3; k <= 56; ++k) {
+        text += std::to_string(k) + "; 0, 0, 0, 0, 0, 0, 0; 2;KEY" + std::to_string(k) + "\r\n";
+    }
+    return text;
+}
+
+const std::string kClean = Layout();
 
 TEST_F(CheckDiffCommandTest, CheckExitStatusAndLocatedMessages) {
     const std::string clean = File("clean.txt", kClean);
     // Key 2 has a name but no codes: legal, a warning.
-    const std::string doubtful = File("doubtful.txt", kClean + "2; 0, 0, 0, 0, 0, 0, 0; 2;B\r\n");
-    const std::string wrong = File("wrong.txt", kClean + "3; 999, 0, 0, 0, 0, 0, 0; 2;C\r\n");
+    const std::string doubtful = File("doubtful.txt", Layout("2; 0, 0, 0, 0, 0, 0, 0; 2;B"));
+    const std::string wrong = File("wrong.txt", Layout("2; 999, 0, 0, 0, 0, 0, 0; 2;B"));
     struct Row {
         std::vector<std::string> files;
         int status;
@@ -60,27 +69,29 @@ TEST_F(CheckDiffCommandTest, CheckExitStatusAndLocatedMessages) {
     }
     const test::CliRun run = Run({"check", wrong});
     EXPECT_NE(
-        run.out.find(wrong + ":3: error: Key 3: code 999 is out of range 0..255 and reads as 0.\n"),
+        run.out.find(wrong + ":3: error: Key 2: code 999 is out of range 0..255 and reads as 0.\n"),
         std::string::npos)
         << run.out;
 }
 
 TEST_F(CheckDiffCommandTest, CheckJsonIsOneArrayOfTheSameMessages) {
-    const std::string wrong = File("wrong.txt", kClean + "3; 999, 0, 0, 0, 0, 0, 0; 2;C\r\n");
+    const std::string wrong = File("wrong.txt", Layout("2; 999, 0, 0, 0, 0, 0, 0; 2;B"));
     const test::CliRun run = Run({"check", wrong, "--json"});
     EXPECT_EQ(run.status, 1);
     const auto notes = nlohmann::json::parse(run.out);
     ASSERT_TRUE(notes.is_array());
     bool found = false;
     for (const auto& note : notes) {
-        found = found || (note["line"] == 3 && note["level"] == "error" && note["key"] == 3);
+        found = found || (note["line"] == 3 && note["level"] == "error" && note["key"] == 2);
     }
     EXPECT_TRUE(found) << run.out;
 }
 
 TEST_F(CheckDiffCommandTest, DiffListsDifferencesAndTellsByItsStatus) {
     const std::string a = File("a.txt", kClean);
-    const std::string b = File("b.txt", "56\r\n1; 5, 7, 0, 0, 0, 0, 0; 2;A\r\n");
+    std::string changed = kClean;
+    changed.replace(changed.find("1; 5, 0"), 7, "1; 5, 7");
+    const std::string b = File("b.txt", changed);
     EXPECT_EQ(Run({"diff", a, a}).status, 0);
     const test::CliRun run = Run({"diff", a, b});
     EXPECT_EQ(run.status, 1);

@@ -76,7 +76,7 @@ protected:
 };
 
 TEST_F(LayoutReportUiTest, BarAfterOpenSaysWhatTheReaderChangedAndGoesWithNew) {
-    const QByteArray bytes = "56\r\n1; 300, 0, 0, 0, 0, 0, 0; 2;A\r\n\r\n# x\r\n";
+    const QByteArray bytes = "56; 0; 0; 2; 11\r\n1; 300, 0, 0, 0, 0, 0, 0; 2;A\r\n\r\n# x\r\n";
     const QString path = Write("odd.txt", bytes);
     MainDialog w;
     const int plainHeight = w.height();

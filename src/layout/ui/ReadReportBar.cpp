@@ -64,7 +64,8 @@ QStringList ReadReportBar::NoteLines(const ReadReport& report) {
 }
 
 void ReadReportBar::ShowReport(const ReadReport& report) {
-    const bool wasVisible = isVisible();
+    // Hidden, not visible: the window may not be on screen yet.
+    const bool wasHidden = isHidden();
     details = NoteLines(report);
     const int errorLines = report.ErrorLineCount();
     if (errorLines > 0) {
@@ -76,8 +77,8 @@ void ReadReportBar::ShowReport(const ReadReport& report) {
         summary->setText(FillPlaceholders(UiText(StringId::BarWarnings),
                                           {QString::number(report.Notes().size())}));
     }
-    setVisible(!report.Empty());
-    if (wasVisible != isVisible()) {
+    setHidden(report.Empty());
+    if (wasHidden != isHidden()) {
         emit VisibilityChanged();
     }
 }
