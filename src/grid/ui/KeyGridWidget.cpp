@@ -96,9 +96,9 @@ void KeyGridWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-void KeyGridWidget::SetMarkedSlots(std::vector<int> slots) {
-    std::erase_if(slots, [](int s) { return s < 1 || s > kGridMaxSlot; });
-    marked = std::move(slots);
+void KeyGridWidget::SetMarkedSlots(std::vector<int> cells) {
+    std::erase_if(cells, [](int s) { return s < 1 || s > kGridMaxSlot; });
+    marked = std::move(cells);
     update();
 }
 

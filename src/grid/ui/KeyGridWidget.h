@@ -46,7 +46,7 @@ public:
     // Cells marked over the drawing (compare: the keys that differ), with a
     // frame and a corner flag, so the mark does not rest on colour alone.
     // The canvas is not touched; an empty list removes the marks.
-    void SetMarkedSlots(std::vector<int> slots);
+    void SetMarkedSlots(std::vector<int> cells);
     const std::vector<int>& MarkedSlots() const { return marked; }
 
 signals:
