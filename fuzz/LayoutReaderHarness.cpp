@@ -184,6 +184,16 @@ std::string RunLayoutReader(const std::uint8_t* data, std::size_t size) {
     if (std::string problem = expected.Compare(doc); !problem.empty()) {
         return problem;
     }
+    {
+        // The report only records: reading with it reads the same layout.
+        LayoutDocument reported;
+        ReadReport report;
+        ParseLayout(reported, text, &report);
+        if (FormatLayout(reported, KeyboardVariant::SixteenScan) !=
+            FormatLayout(doc, KeyboardVariant::SixteenScan)) {
+            return "reading with a report read another layout";
+        }
+    }
     doc.RebuildAfterLoad();
     const std::vector<std::string> rows = doc.CatalogRows();
     doc.RebuildCatalog();

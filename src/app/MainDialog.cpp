@@ -11,7 +11,12 @@
 #include "grid/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyTexts.h"
+#include "layout/LayoutDiff.h"
+#include "layout/LayoutFile.h"
+#include "layout/ui/CompareWindow.h"
 #include "layout/ui/FileDialogs.h"
+#include "layout/ui/LossQuestion.h"
+#include "layout/ui/ReadReportBar.h"
 #include "layout/ui/SettingsProfileStore.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
@@ -39,6 +44,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
 
@@ -240,6 +247,9 @@ public:
         const QString shown =
             shownPath.empty() ? UiText(StringId::TitleUntitled) : FromPath(shownPath);
         w.setWindowTitle(FillPlaceholders(UiText(StringId::TitleWithFile), {shown}));
+        // Every file command sets the title; the reader's report is complete
+        // once the command has run.
+        QTimer::singleShot(0, &w, &MainDialog::UpdateReadReportBar);
     }
 
     void ShowError(const UiMessage& message) override {
@@ -282,6 +292,11 @@ public:
         request.preselectedType = preselected;
         request.defaultSuffix = QString::fromLatin1(kLayoutExtension);
         if (const std::optional<SaveDialogAnswer> answer = AskSavePath(&w, request)) {
+            const auto variant = static_cast<KeyboardVariant>(answer->typeIndex);
+            if (answer->typeIndex >= 1 && answer->typeIndex <= 4 &&
+                !ConfirmLossySave(&w, w.editor->Document(), variant)) {
+                return std::nullopt;
+            }
             return SaveAsChoice{ToPath(answer->path), answer->typeIndex};
         }
         return std::nullopt;
@@ -317,6 +332,7 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
 
     BuildMenus();
     BuildControls();
+    BuildReadReportBar();
     BuildStatusBar();
 
     // A fixed-size window around the fixed client area.
@@ -386,7 +402,16 @@ void MainDialog::ConnectControls() {
     // File menu.
     connect(newAction, &QAction::triggered, this, [e] { e->OnFileNew(); });
     connect(openAction, &QAction::triggered, this, [e] { e->OnFileOpen(); });
-    connect(saveAction, &QAction::triggered, this, [e] { e->OnFileSave(); });
+    connect(saveAction, &QAction::triggered, this, [this, e] {
+        // Save writes 16scan; a layout without a file goes through Save As,
+        // which asks there.
+        if (!e->Document().filePath.empty() &&
+            !ConfirmLossySave(this, e->Document(), KeyboardVariant::SixteenScan)) {
+            return;
+        }
+        e->OnFileSave();
+    });
+    connect(compareAction, &QAction::triggered, this, &MainDialog::CompareWithFile);
     connect(saveAsAction, &QAction::triggered, this, [e] { e->OnFileSaveAs(); });
     connect(programmingAction, &QAction::triggered, this, [e] { e->OnFileProgramming(); });
     connect(settingsAction, &QAction::triggered, this, [e] { e->OnFileSettings(); });
@@ -469,6 +494,8 @@ void MainDialog::BuildMenus() {
     saveAction->setObjectName(QStringLiteral("actionSave"));
     saveAsAction = fileMenu->addAction(UiText(StringId::MenuSaveAs));
     saveAsAction->setObjectName(QStringLiteral("actionSaveAs"));
+    compareAction = fileMenu->addAction(UiText(StringId::MenuCompareWith));
+    compareAction->setObjectName(QStringLiteral("actionCompareWith"));
     fileMenu->addSeparator();
     programmingAction = fileMenu->addAction(UiText(StringId::MenuProgramming));
     programmingAction->setObjectName(QStringLiteral("actionProgramming"));
@@ -747,6 +774,64 @@ void MainDialog::mousePressEvent(QMouseEvent* event) {
         editor->OnPointerPress(p.x(), p.y());
     }
     QMainWindow::mousePressEvent(event);
+}
+
+// ---- the reader's report and layout compare ----
+
+// The bar lies above the fixed client area; the window grows while it shows.
+void MainDialog::BuildReadReportBar() {
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    readReportBar = new ReadReportBar(central);
+    column->addWidget(readReportBar);
+    column->addWidget(takeCentralWidget());
+    setCentralWidget(central);
+    connect(readReportBar, &ReadReportBar::VisibilityChanged, this, [this] {
+        centralWidget()->layout()->invalidate();
+        layout()->invalidate();
+        layout()->activate();
+        setFixedSize(sizeHint());
+    });
+}
+
+void MainDialog::UpdateReadReportBar() {
+    const LayoutDocument& doc = editor->Document();
+    if (doc.readReport.path == doc.filePath) {
+        readReportBar->ShowReport(doc.readReport);
+    } else {
+        readReportBar->ShowReport(ReadReport{});
+    }
+}
+
+void MainDialog::CompareWithFile() {
+    const std::optional<QString> path = AskOpenPath(this);
+    if (!path) {
+        return;
+    }
+    LayoutDocument other;
+    other.filePath = ToPath(*path);
+    if (!ReadLayout(other)) {
+        vorlan::ShowError(this, FillPlaceholders(UiText(StringId::CompareCannotRead), {*path}));
+        return;
+    }
+    other.RebuildAfterLoad();
+    editor->TakePanelValues();
+    if (compareWindow == nullptr) {
+        compareWindow = new CompareWindow(this);
+        connect(compareWindow, &CompareWindow::KeyChosen, this, [this](int key) {
+            const GridPoint cell = CellOrigin(key);
+            editor->OnPointerPress(cell.x + kCellPitch / 2, cell.y + kCellPitch / 2);
+        });
+        connect(compareWindow, &CompareWindow::Closed, this, [this] { grid->SetMarkedSlots({}); });
+    }
+    compareWindow->SetDifferences(QFileInfo(*path).fileName(),
+                                  DiffLayouts(editor->Document(), other));
+    grid->SetMarkedSlots(compareWindow->MarkedKeys());
+    compareWindow->move(frameGeometry().topRight() + QPoint(8, 0));
+    compareWindow->show();
+    compareWindow->raise();
 }
 
 } // namespace vorlan

@@ -33,8 +33,10 @@ class QSpinBox;
 namespace vorlan {
 
 class GridViewActions;
+class CompareWindow;
 class KeyEditor;
 class KeyGridWidget;
+class ReadReportBar;
 class SettingsProfileStore;
 struct MainWindowHooks;
 
@@ -62,6 +64,14 @@ public:
     // Opens a layout file as File > Open does once its dialog has answered.
     void OpenGivenFile(const QString& path);
 
+    // File > Compare with...: marks the keys that differ from a chosen file
+    // and lists the differences beside the window.
+    void CompareWithFile();
+    // Shows the bar above the grid when the reader changed the open file.
+    void UpdateReadReportBar();
+    ReadReportBar* ReportBar() const { return readReportBar; }
+    CompareWindow* Compare() const { return compareWindow; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +84,7 @@ private:
     void BuildMenus();
     void BuildControls();
     void BuildStatusBar();
+    void BuildReadReportBar();
     void ConnectControls();
     void InstallDialogs();
     bool ForwardWindowKey(int key);
@@ -92,6 +103,7 @@ private:
     QAction* openAction = nullptr;
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
+    QAction* compareAction = nullptr;
     QAction* programmingAction = nullptr;
     QAction* settingsAction = nullptr;
     QAction* exitAction = nullptr;
@@ -126,6 +138,8 @@ private:
     QPushButton* nextButton = nullptr;
 
     std::array<QLabel*, 7> statusPanes{};
+    ReadReportBar* readReportBar = nullptr;
+    CompareWindow* compareWindow = nullptr;
 
     std::unique_ptr<MainWindowHooks> hooks;
     std::unique_ptr<SettingsProfileStore> store;

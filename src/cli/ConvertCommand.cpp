@@ -1,7 +1,9 @@
 // vorlanctl convert: opens a layout file as the editor does and saves it in a
 // chosen variant, with the editor's messages on standard error.
 #include "cli/Commands.h"
+#include "cli/Latin1.h"
 #include "layout/LayoutFile.h"
+#include "layout/LossList.h"
 
 #include <iostream>
 #include <optional>
@@ -11,11 +13,12 @@
 namespace vorlan::cli {
 
 const std::string_view kConvertUsage =
-    "  vorlanctl convert IN OUT [--variant N]\n"
+    "  vorlanctl convert IN OUT [--variant N] [--strict]\n"
     "                          read the layout file IN as the editor opens it and write it\n"
     "                          to OUT as the editor saves it; N is the file variant:\n"
     "                          1 7/3scan, 2 16scan (default), 3 single 16scan left side,\n"
-    "                          4 single 16scan right side\n";
+    "                          4 single 16scan right side; what OUT cannot hold is listed\n"
+    "                          on standard error, and --strict then writes nothing\n";
 
 namespace {
 
@@ -44,6 +47,7 @@ int UsageError(std::string_view problem) {
 int RunConvert(Args args) {
     std::vector<std::string_view> files;
     KeyboardVariant variant = KeyboardVariant::SixteenScan;
+    bool strict = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         std::optional<std::string_view> value;
@@ -54,6 +58,9 @@ int RunConvert(Args args) {
             value = args[++i];
         } else if (arg.starts_with("--variant=")) {
             value = arg.substr(std::string_view("--variant=").size());
+        } else if (arg == "--strict") {
+            strict = true;
+            continue;
         } else if (arg == "--help" || arg == "-h") {
             std::cout << "Usage:\n" << kConvertUsage;
             return 0;
@@ -84,6 +91,20 @@ int RunConvert(Args args) {
         return 1;
     }
     doc.RebuildAfterLoad();
+    const std::vector<Difference> losses = LossesOnSave(doc, variant);
+    if (!losses.empty()) {
+        UiMessage question{StringId::LossQuestion, {std::string(VariantName(variant))}};
+        std::cerr << StringText(StringId::LossCaption) << ": " << question.English() << '\n';
+        for (Difference loss : losses) {
+            for (std::string& arg : loss.message.args) {
+                arg = Latin1ToUtf8(arg);
+            }
+            std::cerr << "  " << loss.message.English() << '\n';
+        }
+        if (strict) {
+            return 1;
+        }
+    }
     doc.filePath = std::string(files[1]);
     return WriteLayout(doc, variant) ? 0 : 1;
 }

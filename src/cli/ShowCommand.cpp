@@ -1,6 +1,7 @@
 // vorlanctl show: opens a layout file as the editor does and prints what it
 // holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
+#include "cli/Latin1.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/ScanCodeTables.h"
 
@@ -35,22 +36,6 @@ public:
 int UsageError(std::string_view problem) {
     std::cerr << "vorlanctl show: " << problem << "\nUsage:\n" << kShowUsage;
     return 2;
-}
-
-// Names are bytes in the file; reading them as Latin-1 keeps every byte.
-std::string Latin1ToUtf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            out += c;
-        } else {
-            out += static_cast<char>(0xC0 | (b >> 6));
-            out += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return out;
 }
 
 std::string_view KindName(SpanKind kind) {

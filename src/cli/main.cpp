@@ -13,10 +13,12 @@ void PrintUsage(std::ostream& out) {
     using namespace vorlan::cli;
     out << "Usage: vorlanctl COMMAND [ARGUMENTS...]\n\n"
         << "Commands:\n"
-        << kConvertUsage << kShowUsage << kProgramUsage << kImageUsage
+        << kConvertUsage << kShowUsage << kCheckUsage << kDiffUsage << kProgramUsage
+        << kImageUsage
         << "\n  vorlanctl --help        this text\n"
         << "\nMessages the program would show in a window go to standard error as\n"
-           "\"Caption: text\". Exit status: 0 success, 1 failure, 2 usage error.\n";
+           "\"Caption: text\". Exit status: 0 success, 1 failure, 2 usage error\n"
+           "(check: 3 when there are only warnings; diff: 1 when the layouts differ).\n";
 }
 
 } // namespace
@@ -38,6 +40,12 @@ int main(int argc, char** argv) {
     }
     if (command == "show") {
         return RunShow(rest);
+    }
+    if (command == "check") {
+        return RunCheck(rest);
+    }
+    if (command == "diff") {
+        return RunDiff(rest);
     }
     if (command == "program") {
         return RunProgram(rest);

@@ -20,7 +20,7 @@ std::string_view StringText(StringId id);
 std::string_view StringText(int id);
 
 // Replaces the first "%s", "%d" or "%1"/"%2" style placeholders in order.
-// Kept deliberately small: the program's texts use at most two arguments.
+// Kept deliberately small: the program's texts use at most three arguments.
 std::string FormatString(std::string_view text, std::initializer_list<std::string> args);
 
 } // namespace vorlan

@@ -38,6 +38,7 @@ LayoutObserver& LayoutDocument::Observer() const {
 
 void LayoutDocument::ResetToNew() {
     filePath.clear();
+    readReport.Clear();
     dirty = false;
     catalogCount = 0;
     Observer().TitleChanged();

@@ -6,6 +6,7 @@
 
 #include "layout/BoundedText.h"
 #include "layout/LayoutObserver.h"
+#include "layout/ReadReport.h"
 
 #include <array>
 #include <cstdint>
@@ -24,6 +25,8 @@ inline constexpr int kCodesPerKey = 16;
 inline constexpr int kMaxCatalogEntries = 200;
 inline constexpr std::size_t kMaxKeyNameBytes = 102;
 inline constexpr std::size_t kMaxCatalogNameBytes = 99;
+
+static_assert(ReadReport::kSlots == kKeySlots, "a report locates every slot");
 
 using KeyName = BoundedText<kMaxKeyNameBytes>;
 using CatalogName = BoundedText<kMaxCatalogNameBytes>;
@@ -141,6 +144,8 @@ public:
     bool dirty = false;
     std::string filePath;
     std::array<std::string, 4> recentFiles;
+    // What the reader changed or dropped when it read filePath (empty after New).
+    ReadReport readReport;
 
     // The screen side; nullptr (the default) shows nothing. Not owned.
     void SetObserver(LayoutObserver* observer);

@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <limits>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace vorlan {
 namespace {
@@ -121,10 +123,14 @@ public:
     // Reads the bytes in place rather than through Token(), so each byte is
     // looked at once.
     std::int32_t Number() {
+        given_ = inLine_;
         if (!inLine_) {
+            clean_ = false;
+            token_ = {};
             return 0;
         }
         const std::size_t size = text_.size();
+        const std::size_t start = pos_;
         // CR and LF end the token, so only the other white space is skipped:
         // a number missing at the end of a line must not come from the next.
         while (pos_ < size && (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\v' ||
@@ -139,10 +145,15 @@ public:
         long long value = 0;
         constexpr long long kCap =
             static_cast<long long>(std::numeric_limits<std::int32_t>::max()) + 1;
+        const std::size_t digits = pos_;
         for (; pos_ < size && text_[pos_] >= '0' && text_[pos_] <= '9'; ++pos_) {
             value = std::min(value * 10 + (text_[pos_] - '0'), kCap);
         }
-        Token(); // the rest of the token, up to its separator
+        const bool anyDigit = pos_ > digits;
+        const std::string_view rest = Token(); // up to its separator
+        clean_ = anyDigit && rest.find_first_not_of(" \t") == std::string_view::npos;
+        const auto restEnd = static_cast<std::size_t>(rest.data() + rest.size() - text_.data());
+        token_ = text_.substr(start, restEnd - start);
         if (negative) {
             value = -value;
         }
@@ -165,6 +176,49 @@ public:
             }
         }
         inLine_ = true;
+        ++line_;
+        lineStart_ = pos_;
+    }
+
+    // Whether the current line has a field left to read.
+    bool InLine() const { return inLine_; }
+    // Whether the last Number() had digits and nothing else, and its text.
+    bool LastClean() const { return clean_; }
+    // Whether the line still had a field for the last Number().
+    bool LastGiven() const { return given_; }
+    std::string_view LastToken() const { return token_; }
+    // The current line's number (from 1) and its length without its line end.
+    int Line() const { return line_; }
+    std::size_t LineLength() const {
+        const std::string_view line = text_.substr(std::min(lineStart_, text_.size()));
+        return std::min(line.find_first_of("\r\n"), line.size());
+    }
+    // Fields left on the current line, the one under the cursor included.
+    int FieldsLeft() const {
+        if (!inLine_) {
+            return 0;
+        }
+        int fields = 1;
+        for (std::size_t p = pos_; p < text_.size() && text_[p] != '\r' && text_[p] != '\n'; ++p) {
+            fields += (text_[p] == ',' || text_[p] == ';') ? 1 : 0;
+        }
+        return fields;
+    }
+    // Whether the current line is empty (no byte before its line end).
+    bool EmptyLine() const { return LineLength() == 0; }
+    // Lines after the current one that hold at least one byte.
+    int LinesAfter() const {
+        int lines = 0;
+        bool inText = false;
+        std::size_t p = lineStart_ + LineLength();
+        for (; p < text_.size(); ++p) {
+            const bool end = text_[p] == '\r' || text_[p] == '\n';
+            if (!end && !inText) {
+                ++lines;
+            }
+            inText = !end;
+        }
+        return lines;
     }
 
 private:
@@ -173,6 +227,11 @@ private:
     std::string_view text_;
     std::size_t pos_ = 0;
     bool inLine_ = true;
+    bool clean_ = false;
+    bool given_ = false;
+    std::string_view token_;
+    int line_ = 1;
+    std::size_t lineStart_ = 0;
 };
 
 // "Above the limit" is tested on the number taken as unsigned, so negative
@@ -184,6 +243,170 @@ std::int32_t Limited(std::int32_t value, std::uint32_t max, std::int32_t substit
 std::uint8_t LowByte(std::int32_t value) {
     return static_cast<std::uint8_t>(static_cast<std::uint32_t>(value) & 0xFFu);
 }
+
+// Records what the reader does beyond reading the file as written. Every
+// entry point does nothing without a report, so the plain read pays only a
+// test per field.
+class ReportRecorder {
+public:
+    ReportRecorder(ReadReport* report, const LineScanner& scan) : r_(report), scan_(scan) {}
+
+    explicit operator bool() const { return r_ != nullptr; }
+
+    void Error(StringId id, std::vector<std::string> args, int key = 0) {
+        if (r_ != nullptr) {
+            r_->Add(scan_.Line(), NoteLevel::Error, id, std::move(args), key);
+        }
+    }
+
+    // After a Number() that gave value: a field that is there but is not a
+    // plain number.
+    void Number(std::int32_t value, int key = 0) {
+        if (r_ != nullptr && scan_.LastGiven() && !scan_.LastClean()) {
+            Error(StringId::ReportNotANumber,
+                  {std::string(scan_.LastToken()), std::to_string(value)}, key);
+        }
+    }
+
+    std::int32_t Limit(std::int32_t raw, std::uint32_t max, std::int32_t substitute, StringId id) {
+        const std::int32_t value = Limited(raw, max, substitute);
+        if (r_ != nullptr) {
+            Number(raw);
+            if (scan_.LastGiven() && value != raw) {
+                Error(id, {std::to_string(raw)});
+            }
+        }
+        return value;
+    }
+
+    std::uint8_t Byte(std::int32_t raw, StringId id) {
+        const std::uint8_t value = LowByte(raw);
+        if (r_ != nullptr) {
+            Number(raw);
+            if (scan_.LastGiven() && (raw < 0 || raw > 255)) {
+                Error(id, {std::to_string(raw), std::to_string(value)});
+            }
+        }
+        return value;
+    }
+
+    // At the start of a key line: its fields; a line too long for the format.
+    int StartKeyLine() {
+        const std::size_t length = scan_.LineLength();
+        if (length > kMaxLineBytes) {
+            r_->Add(scan_.Line(), NoteLevel::Warning, StringId::ReportLineLong,
+                    {std::to_string(length)});
+        }
+        return scan_.FieldsLeft();
+    }
+
+    // After the key number k: whether the line fills a key of the layout, so
+    // that what happens to its fields is worth telling.
+    bool KeyNumber(std::int32_t k, int keyCount) {
+        if (r_ == nullptr) {
+            return false;
+        }
+        if (scan_.EmptyLine()) {
+            Error(StringId::ReportEmptyLine, {});
+            return false;
+        }
+        if (!scan_.LastClean()) {
+            if (k == 0) {
+                Error(StringId::ReportNoKeyNumber, {});
+                return false;
+            }
+            Number(k);
+        }
+        if (k < 1 || k > kMaxKeys) {
+            Error(StringId::ReportKeyNumberOutside, {std::to_string(k)});
+            return false;
+        }
+        const int line = scan_.Line();
+        if (const int earlier = r_->KeyLine(k); earlier != 0) {
+            Error(StringId::ReportKeyRepeated, {std::to_string(k), std::to_string(earlier)}, k);
+        }
+        r_->SetKeyLine(k, line);
+        if (k > keyCount) {
+            Error(StringId::ReportKeyOutsideGrid, {std::to_string(k), std::to_string(keyCount)}, k);
+        }
+        return true;
+    }
+
+    void Code(int k, std::int32_t raw) {
+        Number(raw, k);
+        if (scan_.LastGiven() && (raw < 0 || raw > 255)) {
+            Error(StringId::ReportCodeOutOfRange, {std::to_string(k), std::to_string(raw)}, k);
+        }
+    }
+
+    void Flags(int k, std::int32_t raw) {
+        Number(raw, k);
+        if (scan_.LastGiven() && (raw < 0 || raw > KeyRecord::kFileFlagsMask)) {
+            Error(StringId::ReportFlagsOutOfRange,
+                  {std::to_string(k), std::to_string(raw),
+                   std::to_string(LowByte(raw) & KeyRecord::kFileFlagsMask)},
+                  k);
+        }
+    }
+
+    void LineEnd(int k, std::string_view name, int fields, int wanted) {
+        if (name.size() > kMaxKeyNameBytes) {
+            Error(StringId::ReportNameCut, {std::to_string(k), std::to_string(name.size())}, k);
+        }
+        if (fields > wanted) {
+            Error(StringId::ReportLineSurplus, {std::to_string(k), std::to_string(fields - wanted)},
+                  k);
+        } else if (fields < wanted) {
+            Error(StringId::ReportLineShort, {std::to_string(k), std::to_string(wanted - fields)},
+                  k);
+        }
+    }
+
+    // The reader stops after the line of key k. The lines a writer puts after
+    // the last key of a 56-key layout are expected; anything else is not.
+    void Stopped(std::int32_t k, int keyCount) {
+        if (r_ == nullptr) {
+            return;
+        }
+        const int after = scan_.LinesAfter();
+        const bool expected = k == keyCount && after <= kMaxKeys - keyCount;
+        if (after > 0 && !expected) {
+            Error(StringId::ReportReadStopped, {std::to_string(k), std::to_string(after)});
+        }
+    }
+
+    void MissingKeys(int keyCount) {
+        if (r_ == nullptr) {
+            return;
+        }
+        std::string list;
+        int count = 0;
+        for (int k = 1; k <= keyCount; ++k) {
+            if (r_->KeyLine(k) != 0) {
+                continue;
+            }
+            int last = k;
+            while (last < keyCount && r_->KeyLine(last + 1) == 0) {
+                ++last;
+            }
+            list += (list.empty() ? "" : ", ") + std::to_string(k);
+            if (last > k) {
+                list += "-" + std::to_string(last);
+            }
+            count += last - k + 1;
+            k = last;
+        }
+        if (count > 0) {
+            r_->Add(0, NoteLevel::Error,
+                    count == 1 ? StringId::ReportKeysMissing : StringId::ReportKeysMissingMany,
+                    {list});
+        }
+    }
+
+private:
+    ReadReport* r_;
+    const LineScanner& scan_;
+};
 
 // ---- files ----
 
@@ -261,7 +484,7 @@ bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes) {
     return false;
 }
 
-bool ReadWhole(const std::string& path, std::string& out) {
+bool ReadWhole(const std::string& path, std::string& out, bool& capped) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         return false;
@@ -274,6 +497,7 @@ bool ReadWhole(const std::string& path, std::string& out) {
     while (bytes.size() < kMaxReadBytes && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
         bytes.append(buffer, got);
     }
+    capped = bytes.size() >= kMaxReadBytes && std::fgetc(file) != EOF;
     const bool failed = std::ferror(file) != 0; // e.g. the path is a folder
     std::fclose(file);
     if (failed) {
@@ -327,10 +551,16 @@ std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
     return out;
 }
 
-void ParseLayout(LayoutDocument& doc, std::string_view text) {
+void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report) {
     LineScanner scan(text);
+    ReportRecorder note(report, scan);
 
+    if (text.empty()) {
+        note.Error(StringId::ReportFileEmpty, {});
+    }
+    const int headerFields = note ? scan.FieldsLeft() : 0;
     const std::int32_t first = scan.Number();
+    note.Number(first);
     bool sevenThree = false;
     int codeCount = kCodesPerKey;
     if (first == kMaxKeys) {
@@ -345,33 +575,59 @@ void ParseLayout(LayoutDocument& doc, std::string_view text) {
         doc.settings.keyCount = kMaxKeys;
     } else {
         doc.settings.keyCount = kBlockKeys;
+        if (!text.empty() && first != kBlockKeys + 1) {
+            note.Error(StringId::ReportUnknownFirstNumber, {std::to_string(first)});
+        }
     }
     doc.variant = sevenThree ? KeyboardVariant::SevenThreeScan : KeyboardVariant::SixteenScan;
     doc.loadedVariant = doc.variant;
+    if (note && !text.empty()) {
+        const int wanted = sevenThree ? 5 : 9;
+        if (headerFields < wanted) {
+            note.Error(StringId::ReportHeaderShort,
+                       {std::to_string(headerFields), std::to_string(wanted)});
+        } else if (headerFields > wanted) {
+            note.Error(StringId::ReportHeaderSurplus, {std::to_string(headerFields - wanted),
+                                                       std::string(VariantName(doc.variant))});
+        }
+    }
 
-    doc.settings.keysType = Limited(scan.Number(), 1, 1);
-    doc.settings.keyBeep = Limited(scan.Number(), 1, 1);
-    doc.settings.keyDelay = Limited(scan.Number(), 3, 2);
-    doc.settings.typematicRate = Limited(scan.Number(), 31, 11);
+    doc.settings.keysType = note.Limit(scan.Number(), 1, 1, StringId::ReportKeysTypeLimited);
+    doc.settings.keyBeep = note.Limit(scan.Number(), 1, 1, StringId::ReportKeyBeepLimited);
+    doc.settings.keyDelay = note.Limit(scan.Number(), 3, 2, StringId::ReportKeyDelayLimited);
+    doc.settings.typematicRate = note.Limit(scan.Number(), 31, 11, StringId::ReportRateLimited);
 
     if (!sevenThree) {
-        const std::uint8_t rfidFlags = LowByte(scan.Number());
+        const std::int32_t rawFlags = scan.Number();
+        const std::uint8_t rfidFlags = note.Byte(rawFlags, StringId::ReportRfidFlagsCut);
+        if ((rfidFlags >> 4) > 13) {
+            note.Error(StringId::ReportDigitsLimited,
+                       {std::to_string(rfidFlags), std::to_string(rfidFlags >> 4)});
+        }
         doc.rfid.digitsCount = static_cast<std::uint8_t>(std::min(rfidFlags >> 4, 13));
         doc.rfid.digitsTypeNum = (rfidFlags & 0x04) == 0;
         doc.rfid.prefixExtended = (rfidFlags & 0x01) != 0;
         doc.rfid.suffixExtended = (rfidFlags & 0x02) != 0;
-        doc.rfid.prefix = LowByte(scan.Number());
-        doc.rfid.suffix = LowByte(scan.Number());
+        doc.rfid.prefix = note.Byte(scan.Number(), StringId::ReportPrefixCut);
+        doc.rfid.suffix = note.Byte(scan.Number(), StringId::ReportSuffixCut);
+        const bool pauseGiven = scan.InLine();
         const std::int32_t pause = scan.Number();
+        note.Number(pause);
         doc.settings.keysPause =
             (pause == 0 || static_cast<std::uint32_t>(pause) > 255) ? 2 : pause;
+        if (pauseGiven && doc.settings.keysPause != pause) {
+            note.Error(StringId::ReportKeysPauseLimited, {std::to_string(pause)});
+        }
         doc.Observer().ControlsChanged();
     }
     scan.NextLine();
 
+    const int fieldsPerLine = 1 + codeCount + 1 + (sevenThree ? 0 : 1) + 1;
     KeyRecord scratch;
     while (!scan.AtEnd()) {
+        const int fields = note ? note.StartKeyLine() : 0;
         const std::int32_t k = scan.Number();
+        const bool stored = note.KeyNumber(k, doc.settings.keyCount);
         // Lines for numbers outside the slot table are parsed into a scratch
         // record and dropped.
         KeyRecord& key =
@@ -379,19 +635,31 @@ void ParseLayout(LayoutDocument& doc, std::string_view text) {
         for (int i = 0; i < codeCount; ++i) {
             const std::int32_t code = scan.Number();
             key.codes[static_cast<std::size_t>(i)] = (code < 0 || code > 255) ? 0 : code;
+            if (stored) {
+                note.Code(k, code);
+            }
         }
         const std::int32_t flags = scan.Number();
         key.flags = static_cast<std::uint8_t>((key.flags & ~KeyRecord::kFileFlagsMask) |
                                               (LowByte(flags) & KeyRecord::kFileFlagsMask));
+        if (stored) {
+            note.Flags(k, flags);
+        }
         if (!sevenThree) {
             key.groupNumber = scan.Number();
         }
-        key.name = scan.Token();
+        const std::string_view name = scan.Token();
+        key.name = name;
+        if (stored) {
+            note.LineEnd(k, name, fields, fieldsPerLine);
+        }
         if (k >= doc.settings.keyCount) {
+            note.Stopped(k, doc.settings.keyCount);
             break;
         }
         scan.NextLine();
     }
+    note.MissingKeys(doc.settings.keyCount);
 
     doc.Observer().ControlsChanged();
 }
@@ -415,11 +683,18 @@ bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
 
 bool ReadLayout(LayoutDocument& doc) {
     std::string text;
-    if (!ReadWhole(doc.filePath, text)) {
+    bool capped = false;
+    if (!ReadWhole(doc.filePath, text, capped)) {
         doc.Observer().ShowError(StringId::CannotOpenFile);
         return false;
     }
-    ParseLayout(doc, text);
+    doc.readReport.Clear();
+    doc.readReport.path = doc.filePath;
+    if (capped) {
+        doc.readReport.Add(0, NoteLevel::Error, StringId::ReportFileCapped,
+                           {std::to_string(text.size())});
+    }
+    ParseLayout(doc, text, &doc.readReport);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "layout/LayoutDocument.h"
+#include "layout/ReadReport.h"
 
 #include <string>
 #include <string_view>
@@ -24,7 +25,9 @@ std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant);
 // Fills a freshly reset doc from file text: keyCount, variant, loadedVariant,
 // the settings, for 16scan files the RFID options, and the slots named by the
 // key lines. Accepts CR LF, LF or CR line ends and lines of any length.
-void ParseLayout(LayoutDocument& doc, std::string_view text);
+// With a report, also records at its line everything it skips, cuts, limits
+// or fills in (report.path is left alone).
+void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report = nullptr);
 
 // Writes doc to doc.filePath through a temporary file beside it, so the old
 // file survives any failure. Failure to write shows "Cannot open file!" and
@@ -33,9 +36,10 @@ void ParseLayout(LayoutDocument& doc, std::string_view text);
 // returns false (the file is written and dirty cleared all the same).
 bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant);
 
-// Reads doc.filePath into doc (see ParseLayout). The caller resets doc before
-// and runs RebuildAfterLoad after. Returns false, after "Cannot open file!",
-// when the file cannot be read; doc is then unchanged.
+// Reads doc.filePath into doc (see ParseLayout), recording into
+// doc.readReport. The caller resets doc before and runs RebuildAfterLoad
+// after. Returns false, after "Cannot open file!", when the file cannot be
+// read; doc is then unchanged.
 bool ReadLayout(LayoutDocument& doc);
 
 } // namespace vorlan

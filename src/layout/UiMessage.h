@@ -22,8 +22,10 @@ struct UiMessage {
             return FormatString(text, {});
         case 1:
             return FormatString(text, {args[0]});
-        default: // the table's texts take at most two values
+        case 2:
             return FormatString(text, {args[0], args[1]});
+        default: // the table's texts take at most three values
+            return FormatString(text, {args[0], args[1], args[2]});
         }
     }
     friend bool operator==(const UiMessage&, const UiMessage&) = default;

@@ -166,8 +166,8 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                            QStringLiteral("&View"), QStringLiteral("&Help")}),
               bar);
     // No recent files in an empty store: no block and no extra separator.
-    EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "-", "&Programming...", "-",
-                     "Se&ttings...", "-", "E&xit"}),
+    EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "Compare &with...", "-",
+                     "&Programming...", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
     const QMenu* help = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));

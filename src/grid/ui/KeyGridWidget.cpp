@@ -6,6 +6,8 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygon>
+#include <utility>
 
 namespace vorlan {
 
@@ -63,6 +65,30 @@ void KeyGridWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.drawImage(event->rect(), canvas,
                 QRectF(event->rect().topLeft() * canvasRatio, event->rect().size() * canvasRatio));
+    if (marked.empty()) {
+        return;
+    }
+    const QColor markColour(255, 140, 0);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int slot : marked) {
+        const QRect cell(CanvasCellOrigin(slot), QSize(kCell, kCell));
+        p.setPen(QPen(markColour, 2, Qt::DashLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(cell.adjusted(2, 2, -3, -3));
+        // A corner flag with a dark outline: visible on any key image and
+        // without telling colours apart.
+        const QPoint corner = cell.topRight() + QPoint(-2, 2);
+        const QPolygon flag({corner, corner + QPoint(-11, 0), corner + QPoint(0, 11)});
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(markColour);
+        p.drawPolygon(flag);
+    }
+}
+
+void KeyGridWidget::SetMarkedSlots(std::vector<int> cells) {
+    std::erase_if(cells, [](int s) { return s < 1 || s > kGridMaxSlot; });
+    marked = std::move(cells);
+    update();
 }
 
 QPoint KeyGridWidget::ToClient(QPointF local) const {

@@ -59,6 +59,11 @@ public:
     void SetFoundCells(const std::vector<int>& cellsFound);
     // The tooltip of a slot (1..112); an empty text shows none.
     void SetToolTipSource(std::function<QString(int slot)> source);
+    // Cells marked over the drawing (compare: the keys that differ), with a
+    // frame and a corner flag, so the mark does not rest on colour alone.
+    // The canvas is not touched; an empty list removes the marks.
+    void SetMarkedSlots(std::vector<int> cells);
+    const std::vector<int>& MarkedSlots() const { return marked; }
 
 signals:
     void PointerMoved(QPoint clientPoint);
@@ -106,6 +111,7 @@ private:
     bool showNames = false;
     std::unique_ptr<KeyNamePainter> namePainter;
     std::function<QString(int)> toolTipSource;
+    std::vector<int> marked;
 };
 
 } // namespace vorlan

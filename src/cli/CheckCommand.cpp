@@ -1,0 +1,121 @@
+// vorlanctl check: reads layout files as the editor opens them and reports,
+// at their lines, what the reader skipped, cut or filled in and what is legal
+// but probably a mistake.
+#include "cli/Commands.h"
+#include "cli/Latin1.h"
+#include "layout/LayoutCheck.h"
+#include "layout/LayoutFile.h"
+#include "programming/DeviceImage.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vorlan::cli {
+
+const std::string_view kCheckUsage =
+    "  vorlanctl check LAYOUT... [--json]\n"
+    "                          read each layout file as the editor opens it and report what\n"
+    "                          the reader changed or dropped and what looks like a mistake,\n"
+    "                          as FILE:LINE: LEVEL: MESSAGE; --json prints one array;\n"
+    "                          exit 0 clean, 1 errors, 3 only warnings\n";
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+int UsageError(std::string_view problem) {
+    std::cerr << "vorlanctl check: " << problem << "\nUsage:\n" << kCheckUsage;
+    return 2;
+}
+
+// What the programming run would send: the layout written as the editor
+// writes its temporary file, through the strict image builder.
+void CheckImage(const LayoutDocument& doc, ReadReport& report) {
+    if (!doc.HasProgrammedKey()) {
+        report.Add(0, NoteLevel::Warning, StringId::NoProgrammedKey);
+        return;
+    }
+    const KeyboardVariant variant = doc.loadedVariant == KeyboardVariant::SevenThreeScan
+                                        ? KeyboardVariant::SevenThreeScan
+                                        : KeyboardVariant::SixteenScan;
+    std::istringstream in(FormatLayout(doc, variant));
+    DeviceImage image;
+    if (const int step = BuildDeviceImage(in, image); step != ImageOk) {
+        report.Add(0, NoteLevel::Warning, StringId::ReportNoImage, {std::to_string(step)});
+    }
+}
+
+// Names in the messages are Latin-1 bytes; the output is UTF-8.
+ReadNote Utf8Note(ReadNote note) {
+    for (std::string& arg : note.message.args) {
+        arg = Latin1ToUtf8(arg);
+    }
+    return note;
+}
+
+json NoteJson(const std::string& file, const ReadNote& note) {
+    json item;
+    item["file"] = file;
+    item["line"] = note.line;
+    item["level"] = note.level == NoteLevel::Error ? "error" : "warning";
+    item["key"] = note.key;
+    item["id"] = static_cast<int>(note.message.id);
+    item["message"] = note.message.English();
+    return item;
+}
+
+} // namespace
+
+int RunCheck(Args args) {
+    std::vector<std::string> files;
+    bool asJson = false;
+    for (const char* a : args) {
+        const std::string_view arg = a;
+        if (arg == "--json") {
+            asJson = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << "Usage:\n" << kCheckUsage;
+            return 0;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else {
+            files.emplace_back(arg);
+        }
+    }
+    if (files.empty()) {
+        return UsageError("needs at least one layout file");
+    }
+
+    bool errors = false;
+    bool warnings = false;
+    json all = json::array();
+    for (const std::string& file : files) {
+        LayoutDocument doc;
+        if (!CheckLayoutFile(file, doc)) {
+            doc.readReport.Add(0, NoteLevel::Error, StringId::CannotOpenFile);
+        } else {
+            CheckImage(doc, doc.readReport);
+        }
+        for (const ReadNote& raw : doc.readReport.Notes()) {
+            const ReadNote note = Utf8Note(raw);
+            (note.level == NoteLevel::Error ? errors : warnings) = true;
+            if (asJson) {
+                all.push_back(NoteJson(file, note));
+            } else {
+                std::cout << FormatNote(file, note) << '\n';
+            }
+        }
+    }
+    if (asJson) {
+        std::cout << all.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+    }
+    if (!std::cout.good() || errors) {
+        return 1;
+    }
+    return warnings ? 3 : 0;
+}
+
+} // namespace vorlan::cli

@@ -1,0 +1,128 @@
+// vorlanctl diff: the differences of two layout files as the editor holds
+// them after opening each.
+#include "cli/Commands.h"
+#include "cli/Latin1.h"
+#include "layout/LayoutDiff.h"
+#include "layout/LayoutFile.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace vorlan::cli {
+
+const std::string_view kDiffUsage =
+    "  vorlanctl diff A B [--json]\n"
+    "                          open both layout files as the editor does and list how B\n"
+    "                          differs from A: keys added, removed, moved, renamed, with\n"
+    "                          other codes, flags or mode; settings; RFID options;\n"
+    "                          --json prints one array; exit 0 equal, 1 different,\n"
+    "                          2 usage error or unreadable file\n";
+
+namespace {
+
+using json = nlohmann::ordered_json;
+
+int UsageError(std::string_view problem) {
+    std::cerr << "vorlanctl diff: " << problem << "\nUsage:\n" << kDiffUsage;
+    return 2;
+}
+
+std::string_view KindName(DiffKind kind) {
+    switch (kind) {
+    case DiffKind::KeyAdded:
+        return "added";
+    case DiffKind::KeyRemoved:
+        return "removed";
+    case DiffKind::KeyMoved:
+        return "moved";
+    case DiffKind::Name:
+        return "name";
+    case DiffKind::Codes:
+        return "codes";
+    case DiffKind::Flags:
+        return "flags";
+    case DiffKind::Mode:
+        return "mode";
+    case DiffKind::Span:
+        return "span";
+    case DiffKind::KeyCount:
+        return "keyCount";
+    case DiffKind::Setting:
+        return "setting";
+    case DiffKind::Rfid:
+        return "rfid";
+    }
+    return "?";
+}
+
+bool Open(const std::string& path, LayoutDocument& doc) {
+    doc.ResetToNew();
+    doc.filePath = path;
+    if (!ReadLayout(doc)) {
+        std::cerr << "vorlanctl diff: " << StringText(StringId::CannotOpenFile) << ' ' << path
+                  << '\n';
+        return false;
+    }
+    doc.RebuildAfterLoad();
+    return true;
+}
+
+std::string Utf8Text(UiMessage message) {
+    for (std::string& arg : message.args) {
+        arg = Latin1ToUtf8(arg);
+    }
+    return message.English();
+}
+
+} // namespace
+
+int RunDiff(Args args) {
+    std::vector<std::string> files;
+    bool asJson = false;
+    for (const char* a : args) {
+        const std::string_view arg = a;
+        if (arg == "--json") {
+            asJson = true;
+        } else if (arg == "--help" || arg == "-h") {
+            std::cout << "Usage:\n" << kDiffUsage;
+            return 0;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError("unknown option '" + std::string(arg) + "'");
+        } else {
+            files.emplace_back(arg);
+        }
+    }
+    if (files.size() != 2) {
+        return UsageError("needs two layout files");
+    }
+    LayoutDocument a;
+    LayoutDocument b;
+    if (!Open(files[0], a) || !Open(files[1], b)) {
+        return 2;
+    }
+    const std::vector<Difference> differences = DiffLayouts(a, b);
+    if (asJson) {
+        json all = json::array();
+        for (const Difference& d : differences) {
+            json item;
+            item["kind"] = KindName(d.kind);
+            item["key"] = d.key;
+            item["otherKey"] = d.otherKey;
+            item["message"] = Utf8Text(d.message);
+            all.push_back(std::move(item));
+        }
+        std::cout << all.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+    } else {
+        for (const Difference& d : differences) {
+            std::cout << Utf8Text(d.message) << '\n';
+        }
+    }
+    if (!std::cout.good()) {
+        return 2;
+    }
+    return differences.empty() ? 0 : 1;
+}
+
+} // namespace vorlan::cli

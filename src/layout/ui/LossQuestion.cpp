@@ -1,0 +1,47 @@
+#include "layout/ui/LossQuestion.h"
+
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
+#include "common/ui/UiText.h"
+#include "layout/LossList.h"
+
+namespace vorlan {
+namespace {
+
+// More lines than this make a box taller than a screen.
+constexpr std::size_t kShownLosses = 24;
+
+} // namespace
+
+QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant) {
+    const std::vector<Difference> losses = LossesOnSave(doc, variant);
+    if (losses.empty()) {
+        return {};
+    }
+    const std::string_view form = VariantName(variant);
+    QString text =
+        FillPlaceholders(UiText(StringId::LossQuestion),
+                         {QString::fromLatin1(form.data(), static_cast<qsizetype>(form.size()))});
+    text += QLatin1Char('\n');
+    for (std::size_t i = 0; i < losses.size() && i < kShownLosses; ++i) {
+        text += QStringLiteral("\n  ") + UiMessageText(losses[i].message);
+    }
+    if (losses.size() > kShownLosses) {
+        text += QStringLiteral("\n  ") +
+                FillPlaceholders(UiText(StringId::LossMore),
+                                 {QString::number(losses.size() - kShownLosses)});
+    }
+    text += QStringLiteral("\n\n") + UiText(StringId::LossAsk);
+    return text;
+}
+
+bool ConfirmLossySave(QWidget* parent, const LayoutDocument& doc, KeyboardVariant variant) {
+    const QString text = LossQuestionText(doc, variant);
+    if (text.isEmpty()) {
+        return true;
+    }
+    return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::LossCaption), text,
+                        MessageButtons::YesNo}) == MessageResult::Yes;
+}
+
+} // namespace vorlan

@@ -1,0 +1,125 @@
+#include "cli/CliRunner.h"
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace vorlan {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CheckDiffCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("vorlan-check-" +
+               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string File(const char* name, const std::string& bytes) {
+        const fs::path path = dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    test::CliRun Run(const std::vector<std::string>& args) { return test::RunVorlanctl(args, dir); }
+
+    fs::path dir;
+};
+
+// A complete 56-key 7/3scan file: key 1 is "A" with code 5, key 2 has the given line.
+std::string Layout(const std::string& keyTwo = "2; 6, 0, 0, 0, 0, 0, 0; 2;B") {
+    std::string text = "56; 0; 0; 2; 11\r\n1; 5, 0, 0, 0, 0, 0, 0; 2;A\r\n" + keyTwo + "\r\n";
+    for (int k = 3; k <= 56; ++k) {
+        text += std::to_string(k) + "; 0, 0, 0, 0, 0, 0, 0; 2;KEY" + std::to_string(k) + "\r\n";
+    }
+    return text;
+}
+
+const std::string kClean = Layout();
+
+TEST_F(CheckDiffCommandTest, CheckExitStatusAndLocatedMessages) {
+    const std::string clean = File("clean.txt", kClean);
+    // Key 2 has a name but no codes: legal, a warning.
+    const std::string doubtful = File("doubtful.txt", Layout("2; 0, 0, 0, 0, 0, 0, 0; 2;B"));
+    const std::string wrong = File("wrong.txt", Layout("2; 999, 0, 0, 0, 0, 0, 0; 2;B"));
+    struct Row {
+        std::vector<std::string> files;
+        int status;
+    };
+    const std::vector<Row> rows = {
+        {{clean}, 0},
+        {{doubtful}, 3},
+        {{wrong}, 1},
+        {{doubtful, wrong}, 1},
+        {{(dir / "missing.txt").string()}, 1},
+        {{}, 2},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> args{"check"};
+        args.insert(args.end(), row.files.begin(), row.files.end());
+        EXPECT_EQ(Run(args).status, row.status) << args.size();
+    }
+    const test::CliRun run = Run({"check", wrong});
+    EXPECT_NE(
+        run.out.find(wrong + ":3: error: Key 2: code 999 is out of range 0..255 and reads as 0.\n"),
+        std::string::npos)
+        << run.out;
+}
+
+TEST_F(CheckDiffCommandTest, CheckJsonIsOneArrayOfTheSameMessages) {
+    const std::string wrong = File("wrong.txt", Layout("2; 999, 0, 0, 0, 0, 0, 0; 2;B"));
+    const test::CliRun run = Run({"check", wrong, "--json"});
+    EXPECT_EQ(run.status, 1);
+    const auto notes = nlohmann::json::parse(run.out);
+    ASSERT_TRUE(notes.is_array());
+    bool found = false;
+    for (const auto& note : notes) {
+        found = found || (note["line"] == 3 && note["level"] == "error" && note["key"] == 2);
+    }
+    EXPECT_TRUE(found) << run.out;
+}
+
+TEST_F(CheckDiffCommandTest, DiffListsDifferencesAndTellsByItsStatus) {
+    const std::string a = File("a.txt", kClean);
+    std::string changed = kClean;
+    changed.replace(changed.find("1; 5, 0"), 7, "1; 5, 7");
+    const std::string b = File("b.txt", changed);
+    EXPECT_EQ(Run({"diff", a, a}).status, 0);
+    const test::CliRun run = Run({"diff", a, b});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "Key 1 \"A\": the codes 5 become 5, 7.\n");
+    const auto json = nlohmann::json::parse(Run({"diff", a, b, "--json"}).out);
+    ASSERT_EQ(json.size(), 1u);
+    EXPECT_EQ(json[0]["kind"], "codes");
+    EXPECT_EQ(Run({"diff", a}).status, 2);
+    EXPECT_EQ(Run({"diff", a, (dir / "missing.txt").string()}).status, 2);
+}
+
+TEST_F(CheckDiffCommandTest, ConvertListsLossesAndStrictRefuses) {
+    const std::string in =
+        File("wide.txt", "57; 0; 0; 2; 11; 144; 0; 0; 3\r\n"
+                         "1; 1, 2, 3, 4, 5, 6, 7, 8, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;A\r\n");
+    const std::string out = (dir / "out.txt").string();
+    const test::CliRun strict = Run({"convert", in, out, "--variant", "1", "--strict"});
+    EXPECT_EQ(strict.status, 1);
+    EXPECT_NE(strict.err.find("Key 1 \"A\": the codes 1, 2, 3, 4, 5, 6, 7, 8 become 1, 2, 3, 4, 5, "
+                              "6, 7."),
+              std::string::npos)
+        << strict.err;
+    EXPECT_FALSE(fs::exists(out));
+    const test::CliRun lenient = Run({"convert", in, out, "--variant", "1"});
+    EXPECT_EQ(lenient.status, 0);
+    EXPECT_EQ(lenient.err, strict.err);
+    EXPECT_TRUE(fs::exists(out));
+}
+
+} // namespace
+} // namespace vorlan

@@ -1,0 +1,166 @@
+// The window's side of the reader's report, the question before a lossy save
+// and layout compare. What is reported, lost or different is tested in the core.
+#include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
+#include "grid/KeyEditor.h"
+#include "grid/ui/KeyGridWidget.h"
+#include "layout/LayoutFile.h"
+#include "layout/ui/CompareWindow.h"
+#include "layout/ui/FileDialogs.h"
+#include "layout/ui/ReadReportBar.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace vorlan {
+namespace {
+
+class LayoutReportUiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setApplicationName(
+            QStringLiteral("vorlan_report_test_%1").arg(QCoreApplication::applicationPid()));
+        QSettings().clear();
+        ASSERT_TRUE(dir.isValid());
+        SetMessageHandler([this](const MessageRequest& r) {
+            messages << r.text;
+            return answerYes ? MessageResult::Yes : MessageResult::No;
+        });
+        SetFileDialogHandlers(
+            [this](QWidget*) -> std::optional<QString> {
+                if (openPaths.isEmpty()) {
+                    return std::nullopt;
+                }
+                return openPaths.takeFirst();
+            },
+            [this](QWidget*, const SaveDialogRequest&) -> std::optional<SaveDialogAnswer> {
+                return SaveDialogAnswer{savePath, saveType};
+            });
+    }
+    void TearDown() override {
+        SetMessageHandler({});
+        SetFileDialogHandlers({}, {});
+        QSettings().clear();
+    }
+
+    QString Write(const char* name, const QByteArray& bytes) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void Open(MainDialog& w, const QString& path) {
+        openPaths << path;
+        w.findChild<QAction*>(QStringLiteral("actionOpen"))->trigger();
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    QStringList messages;
+    bool answerYes = false;
+    QStringList openPaths;
+    QString savePath;
+    int saveType = 2;
+};
+
+TEST_F(LayoutReportUiTest, BarAfterOpenSaysWhatTheReaderChangedAndGoesWithNew) {
+    const QByteArray bytes = "56; 0; 0; 2; 11\r\n1; 300, 0, 0, 0, 0, 0, 0; 2;A\r\n\r\n# x\r\n";
+    const QString path = Write("odd.txt", bytes);
+    MainDialog w;
+    const int plainHeight = w.height();
+    Open(w, path);
+    ReadReportBar* bar = w.ReportBar();
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(bar->Summary(),
+              QStringLiteral("3 lines of this file were not read exactly as written."));
+    EXPECT_TRUE(bar->DetailLines().contains(QStringLiteral(
+        "odd.txt:2: error: Key 1: code 300 is out of range 0..255 and reads as 0.")));
+    EXPECT_GT(w.height(), plainHeight);
+    EXPECT_EQ(Read(path), bytes);
+
+    w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_EQ(w.height(), plainHeight);
+}
+
+TEST_F(LayoutReportUiTest, LossySaveAsksAndCancelKeepsLayoutAndFile) {
+    const QString target = Write("old.txt", "kept as it was\r\n");
+    MainDialog w;
+    LayoutDocument& doc = w.Editor().Document();
+    doc.keys[1].codes = {1, 2, 3, 4, 5, 6, 7, 8};
+    doc.keys[1].name = "Eight";
+    doc.MakeSlotSingle(1);
+    doc.dirty = true;
+    savePath = target;
+    saveType = 1; // 7/3scan keeps 7 codes
+
+    w.findChild<QAction*>(QStringLiteral("actionSaveAs"))->trigger();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral(
+        "Key 1 \"Eight\": the codes 1, 2, 3, 4, 5, 6, 7, 8 become 1, 2, 3, 4, 5, 6, 7.")))
+        << messages[0].toStdString();
+    EXPECT_EQ(Read(target), QByteArray("kept as it was\r\n"));
+    EXPECT_EQ(doc.keys[1].codes[7], 8);
+    EXPECT_TRUE(doc.dirty);
+    EXPECT_TRUE(doc.filePath.empty());
+
+    answerYes = true;
+    w.findChild<QAction*>(QStringLiteral("actionSaveAs"))->trigger();
+    EXPECT_TRUE(Read(target).startsWith("56; "));
+}
+
+TEST_F(LayoutReportUiTest, PlainSaveOfANameTheFileCannotCarryAsksFirst) {
+    const QString path = Write("named.txt", "56\r\n1; 5, 0, 0, 0, 0, 0, 0; 2;A\r\n");
+    MainDialog w;
+    Open(w, path);
+    w.Editor().Document().keys[1].name = "a;b";
+    w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(Read(path), QByteArray("56\r\n1; 5, 0, 0, 0, 0, 0, 0; 2;A\r\n"));
+}
+
+TEST_F(LayoutReportUiTest, CompareMarksTheKeysThatDifferAndSelectsThem) {
+    LayoutDocument a;
+    for (int k : {1, 2, 3}) {
+        a.keys[static_cast<std::size_t>(k)].codes[0] = 10 + k;
+    }
+    LayoutDocument b = a;
+    b.keys[2].name = "Other";
+    b.keys[9] = b.keys[3]; // moved from 3 to 9
+    b.keys[3].codes.fill(0);
+    const QString pathA =
+        Write("a.txt", QByteArray::fromStdString(FormatLayout(a, KeyboardVariant::SixteenScan)));
+    const QString pathB =
+        Write("b.txt", QByteArray::fromStdString(FormatLayout(b, KeyboardVariant::SixteenScan)));
+    MainDialog w;
+    Open(w, pathA);
+    openPaths << pathB;
+    w.findChild<QAction*>(QStringLiteral("actionCompareWith"))->trigger();
+    CompareWindow* compare = w.Compare();
+    ASSERT_NE(compare, nullptr);
+    EXPECT_TRUE(compare->isVisible());
+    EXPECT_EQ(w.Grid()->MarkedSlots(), (std::vector<int>{2, 3, 9}));
+    ASSERT_EQ(compare->List()->count(), 2);
+    EXPECT_EQ(compare->List()->item(1)->text(), QStringLiteral("Key 3 \"KEY3\" moved to 9."));
+
+    compare->List()->setCurrentRow(0);
+    EXPECT_EQ(w.Editor().CurrentKey(), 2);
+    compare->close();
+    EXPECT_TRUE(w.Grid()->MarkedSlots().empty());
+}
+
+} // namespace
+} // namespace vorlan
