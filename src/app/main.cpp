@@ -3,10 +3,13 @@
 #include "app/AppShell.h"
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
+#include "layout/ProgrammingFile.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "recovery/ui/RecoveryGuard.h"
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -35,5 +38,15 @@ int main(int argc, char** argv) {
         new vorlan::FirstPaintProbe(&window);
     }
     window.show();
+    if (!options.reportFirstPaint) {
+        // After the first paint, so the window is there behind the questions.
+        QTimer::singleShot(0, &window, [&window] {
+            vorlan::CheckSettingsStore(&window);
+            vorlan::RemoveProgrammingLeftovers();
+            auto* guard =
+                new vorlan::RecoveryGuard(&window, window.Editor(), vorlan::RecoveryFolder());
+            guard->OfferAbandoned();
+        });
+    }
     return app.exec();
 }

@@ -31,7 +31,10 @@ const std::string_view kProgramUsage =
     "                          detect the keyboard. --emulate N: an emulated keyboard\n"
     "                          of type N (also VORLAN_DEVICE=emulator:N; otherwise\n"
     "                          VORLAN_DEVICE names the device, default /dev/vorlan).\n"
-    "                          --received FILE: the bytes the emulated keyboard got.\n";
+    "                          --received FILE: the bytes the emulated keyboard got.\n"
+    "                          Faults of the emulated keyboard: N,option,... with\n"
+    "                          fail-at=K, hang-at=K, vanish-at=K (byte K from 1),\n"
+    "                          slow=MS (per byte), timeout=MS (default 2000), missing.\n";
 
 namespace {
 
@@ -96,6 +99,7 @@ int Usage(std::string_view problem) {
 int RunProgram(Args args) {
     bool emulate = false;
     int emulatedType = 0;
+    EmulatorFaults faults;
     std::string receivedPath;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
@@ -111,8 +115,8 @@ int RunProgram(Args args) {
             const std::string_view value = args[++i];
             if (arg == "--received") {
                 receivedPath = value;
-            } else if (!ParseEmulatedType(value, emulatedType)) {
-                return Usage("the emulated keyboard type must be 0, 1 or 2");
+            } else if (!ParseEmulatorSpec(value, emulatedType, faults)) {
+                return Usage("the emulated keyboard must be 0, 1 or 2, with fault options");
             } else {
                 emulate = true;
             }
@@ -133,6 +137,7 @@ int RunProgram(Args args) {
         if (selection.kind == KeyboardSelection::Kind::Emulator) {
             emulate = true;
             emulatedType = selection.emulatedType;
+            faults = selection.faults;
         }
     }
     if (!receivedPath.empty() && !emulate) {
@@ -142,7 +147,7 @@ int RunProgram(Args args) {
     std::unique_ptr<KeyboardDriver> driver;
     EmulatedKeyboard* emulator = nullptr;
     if (emulate) {
-        auto keyboard = std::make_unique<EmulatedKeyboard>(emulatedType);
+        auto keyboard = std::make_unique<EmulatedKeyboard>(emulatedType, faults);
         emulator = keyboard.get();
         driver = std::move(keyboard);
     } else {
@@ -162,6 +167,10 @@ int RunProgram(Args args) {
     // Ctrl-C stops the write between two bytes, so the device is closed properly.
     stopRequested = false;
     progress.stop = &stopRequested;
+    std::atomic<int> bytesTotal{0};
+    std::atomic<int> bytesSent{0};
+    progress.bytesTotal = &bytesTotal;
+    progress.bytesSent = &bytesSent;
     const auto previous = std::signal(SIGINT, RequestStop);
     SystemPacingClock clock;
     const int result =
@@ -172,6 +181,13 @@ int RunProgram(Args args) {
     int status = result == 0 ? 0 : 1;
     if (result != 0) {
         std::cerr << StringText(StringId::Error) << ": " << StringText(result) << "\n";
+        // A write that began and broke off: how much of it the keyboard holds.
+        if (bytesTotal > 0) {
+            std::cerr << FormatString(
+                             StringText(StringId::BytesReached),
+                             {std::to_string(bytesSent.load()), std::to_string(bytesTotal.load())})
+                      << "\n";
+        }
     }
     if (emulator != nullptr && !receivedPath.empty()) {
         std::ofstream out(receivedPath, std::ios::binary | std::ios::trunc);

@@ -22,8 +22,12 @@ struct UiMessage {
             return FormatString(text, {});
         case 1:
             return FormatString(text, {args[0]});
-        default: // the table's texts take at most two values
+        case 2:
             return FormatString(text, {args[0], args[1]});
+        case 3:
+            return FormatString(text, {args[0], args[1], args[2]});
+        default: // the table's texts take at most four values
+            return FormatString(text, {args[0], args[1], args[2], args[3]});
         }
     }
     friend bool operator==(const UiMessage&, const UiMessage&) = default;
