@@ -25,7 +25,8 @@ bool ParseEmulatorSpec(std::string_view text, int& type, EmulatorFaults& faults)
     int parsedType = 0;
     EmulatorFaults parsed;
     if (!ParseEmulatedType(text.substr(0, comma), parsedType) ||
-        (comma != std::string_view::npos && !ParseEmulatorFaults(text.substr(comma + 1), parsed))) {
+        (comma != std::string_view::npos &&
+         (comma + 1 == text.size() || !ParseEmulatorFaults(text.substr(comma + 1), parsed)))) {
         return false;
     }
     type = parsedType;

@@ -24,7 +24,8 @@ std::string ToPath(const QString& path) {
 
 class WindowRecoveryHost : public RecoveryHost {
 public:
-    WindowRecoveryHost(QWidget* window, KeyEditor& editor) : window(window), editor(editor) {}
+    WindowRecoveryHost(QWidget* window, KeyEditor& editor, RecoveryKeeper& keeper)
+        : window(window), editor(editor), keeper(keeper) {}
 
     bool AskYesNo(const UiMessage& question) override {
         return vorlan::AskYesNo(window, UiMessageText(question));
@@ -35,11 +36,16 @@ public:
     void Restore(const RecoveryRecord& record) override {
         editor.Files().RestoreText(record.originalPath, record.layoutText, record.loadedVariant,
                                    record.stamp);
+        // This window's own copy is on the disk before the old one goes, so
+        // a second crash right away loses nothing either.
+        keeper.NoteChange();
+        keeper.Tick(RecoveryKeeper::Clock::now(), static_cast<std::int64_t>(std::time(nullptr)));
     }
 
 private:
     QWidget* window;
     KeyEditor& editor;
+    RecoveryKeeper& keeper;
 };
 
 } // namespace
@@ -72,7 +78,7 @@ void RecoveryGuard::OfferAbandoned() {
     if (folder.empty()) {
         return;
     }
-    WindowRecoveryHost host(window, editor);
+    WindowRecoveryHost host(window, editor, *keeper);
     checking = true;
     OfferRecovery(folder, host);
     checking = false;

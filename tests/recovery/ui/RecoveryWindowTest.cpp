@@ -7,6 +7,7 @@
 #include "layout/LayoutFile.h"
 #include "recovery/ui/RecoveryGuard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
