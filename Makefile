@@ -3,8 +3,8 @@
 WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan test-windows windows-qt windows-package \
-	test-windows-gui fuzz bench clean
+.PHONY: all deps build run test test-asan test-windows test-faults windows-qt \
+	windows-package test-windows-gui fuzz bench clean
 
 all: build
 
@@ -32,6 +32,12 @@ build-asan/build.ninja: deps
 test-asan: deps build-asan/build.ninja
 	cmake --build --preset asan -j $(JOBS)
 	ctest --preset asan -j $(JOBS)
+
+# The kill test: saves of large layouts killed at random moments for 30 s
+# (scripts/test-faults); a 3-second round of it runs with `make test`.
+FAULT_SECONDS ?= 30
+test-faults: build
+	scripts/test-faults --seconds $(FAULT_SECONDS) build/tests/faults/vorlan_save_stress
 
 # Fuzzing: clang libFuzzer targets under address and undefined-behaviour
 # sanitizers, each run for FUZZ_SECONDS (scripts/fuzz); FUZZ_TARGETS picks some.

@@ -3,7 +3,9 @@
 #include "app/AppShell.h"
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
+#include "layout/ProgrammingFile.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "recovery/ui/RecoveryGuard.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -90,6 +92,15 @@ int main(int argc, char** argv) {
         // Once the window is up, so a message about the file has its window.
         QTimer::singleShot(0, &window,
                            [&window, path = options.layoutPath] { window.OpenGivenFile(path); });
+    if (!options.reportFirstPaint) {
+        // After the first paint, so the window is there behind the questions.
+        QTimer::singleShot(0, &window, [&window] {
+            vorlan::CheckSettingsStore(&window);
+            vorlan::RemoveProgrammingLeftovers();
+            auto* guard =
+                new vorlan::RecoveryGuard(&window, window.Editor(), vorlan::RecoveryFolder());
+            guard->OfferAbandoned();
+        });
     }
     return app.exec();
 }

@@ -36,6 +36,9 @@ const std::string_view kProgramUsage =
     "                          of type N (also VORLAN_DEVICE=emulator:N; otherwise\n"
     "                          VORLAN_DEVICE names the device, default /dev/vorlan).\n"
     "                          --received FILE: the bytes the emulated keyboard got.\n"
+    "                          Faults of the emulated keyboard: N,option,... with\n"
+    "                          fail-at=K, hang-at=K, vanish-at=K (byte K from 1),\n"
+    "                          slow=MS (per byte), timeout=MS (default 2000), missing.\n"
     "                          Every run is appended to the programming log (--log\n"
     "                          FILE, default the desktop program's log in the user's\n"
     "                          data folder).\n";
@@ -128,6 +131,7 @@ int Usage(std::string_view problem) {
 int RunProgram(Args args) {
     bool emulate = false;
     int emulatedType = 0;
+    EmulatorFaults faults;
     std::string receivedPath;
     std::string logPath;
     std::size_t i = 0;
@@ -146,8 +150,8 @@ int RunProgram(Args args) {
                 receivedPath = value;
             } else if (arg == "--log") {
                 logPath = value;
-            } else if (!ParseEmulatedType(value, emulatedType)) {
-                return Usage("the emulated keyboard type must be 0, 1 or 2");
+            } else if (!ParseEmulatorSpec(value, emulatedType, faults)) {
+                return Usage("the emulated keyboard must be 0, 1 or 2, with fault options");
             } else {
                 emulate = true;
             }
@@ -168,6 +172,7 @@ int RunProgram(Args args) {
         if (selection.kind == KeyboardSelection::Kind::Emulator) {
             emulate = true;
             emulatedType = selection.emulatedType;
+            faults = selection.faults;
         }
     }
     if (!receivedPath.empty() && !emulate) {
@@ -177,7 +182,7 @@ int RunProgram(Args args) {
     std::shared_ptr<KeyboardDriver> keyboard;
     EmulatedKeyboard* emulator = nullptr;
     if (emulate) {
-        auto emulated = std::make_shared<EmulatedKeyboard>(emulatedType);
+        auto emulated = std::make_shared<EmulatedKeyboard>(emulatedType, faults);
         emulator = emulated.get();
         keyboard = std::move(emulated);
     } else {
@@ -198,6 +203,10 @@ int RunProgram(Args args) {
     // Ctrl-C stops the write between two bytes, so the device is closed properly.
     stopRequested = false;
     progress.stop = &stopRequested;
+    std::atomic<int> bytesTotal{0};
+    std::atomic<int> bytesSent{0};
+    progress.bytesTotal = &bytesTotal;
+    progress.bytesSent = &bytesSent;
     const auto previous = std::signal(SIGINT, RequestStop);
     SystemPacingClock clock;
     const auto started = std::chrono::steady_clock::now();
@@ -210,6 +219,13 @@ int RunProgram(Args args) {
     int status = result == 0 ? 0 : 1;
     if (result != 0) {
         std::cerr << StringText(StringId::Error) << ": " << StringText(result) << "\n";
+        // A write that began and broke off: how much of it the keyboard holds.
+        if (bytesTotal > 0) {
+            std::cerr << FormatString(
+                             StringText(StringId::BytesReached),
+                             {std::to_string(bytesSent.load()), std::to_string(bytesTotal.load())})
+                      << "\n";
+        }
     }
     const bool logChosen = !logPath.empty();
     if (!logChosen) {

@@ -25,10 +25,6 @@
 
 namespace vorlan {
 
-// The temporary layout file a programming run writes and the engine reads,
-// relative to the current directory.
-inline constexpr const char* kProgrammingFileName = "vorlan.tmp";
-
 class KeyEditor : private LayoutObserver, private FileCommandsHost {
 public:
     KeyEditor(EditorView& view, ProfileStore& store);
@@ -41,6 +37,7 @@ public:
     void Start();
 
     LayoutDocument& Document() { return doc_; }
+    FileCommands& Files() { return files_; }
     const LayoutDocument& Document() const { return doc_; }
     int CurrentKey() const { return currentKey_; }
     int PanelKey() const { return panelKey_; }

@@ -1,5 +1,6 @@
 #include "grid/KeyEditor.h"
 #include "layout/LayoutFile.h"
+#include "layout/ProgrammingFile.h"
 
 #include <algorithm>
 
@@ -30,21 +31,23 @@ bool KeyEditor::OnClose() {
 }
 
 void KeyEditor::OnFileProgramming() {
-    const std::string keptPath = doc_.filePath;
-    // The temporary file is not the user's file: writing it must not make
-    // the layout look saved, nor change the variant offered by Save As.
-    const bool keptDirty = doc_.dirty;
-    const KeyboardVariant keptVariant = doc_.variant;
-    doc_.filePath = kProgrammingFileName;
-    const bool written = WriteLayout(doc_, doc_.loadedVariant == KeyboardVariant::SevenThreeScan
-                                               ? KeyboardVariant::SevenThreeScan
-                                               : KeyboardVariant::SixteenScan);
-    doc_.filePath = keptPath;
-    doc_.dirty = keptDirty;
-    doc_.variant = keptVariant;
-    if (written) {
-        view_.StartProgrammingRun(kProgrammingFileName);
+    // The run's file is a private one in the temporary folder, never the
+    // user's file: writing it leaves dirty, the path and the variant alone.
+    doc_.Observer().CommitControls();
+    const std::string text =
+        FormatLayout(doc_, doc_.loadedVariant == KeyboardVariant::SevenThreeScan
+                               ? KeyboardVariant::SevenThreeScan
+                               : KeyboardVariant::SixteenScan);
+    if (!doc_.HasProgrammedKey()) {
+        doc_.Observer().ShowError(StringId::NoProgrammedKey);
+        return;
     }
+    const std::optional<std::string> path = WriteProgrammingFile(text);
+    if (!path) {
+        doc_.Observer().ShowError(StringId::ProgrammingFileError);
+        return;
+    }
+    view_.StartProgrammingRun(*path);
 }
 
 void KeyEditor::OnFileSettings() {

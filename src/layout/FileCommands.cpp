@@ -41,6 +41,8 @@ bool FileCommands::NewLayout() {
         }
     }
     doc_.ResetToNew();
+    stamp_.reset();
+    declined_.reset();
     return true;
 }
 
@@ -87,9 +89,77 @@ void FileCommands::OpenPath() {
     host_.RefreshControls();
     // A file that cannot be read leaves the reset layout; rebuilding it still
     // redraws the grid and the list from that state.
-    ReadLayout(doc_);
+    if (ReadLayout(doc_)) {
+        stamp_ = StampOf(doc_.filePath);
+    }
+    declined_.reset();
     doc_.RebuildAfterLoad();
     host_.ShowFirstKey();
+}
+
+void FileCommands::RestoreText(const std::string& path, std::string_view text,
+                               KeyboardVariant loadedVariant,
+                               const std::optional<FileStamp>& stamp) {
+    doc_.ResetToNew();
+    doc_.filePath = path;
+    host_.SetTitle(path);
+    host_.RefreshControls();
+    ParseLayout(doc_, text);
+    doc_.loadedVariant = loadedVariant;
+    doc_.variant = loadedVariant;
+    doc_.RebuildAfterLoad();
+    host_.ShowFirstKey();
+    doc_.dirty = true;
+    stamp_ = path.empty() ? std::nullopt : stamp;
+    declined_.reset();
+}
+
+void FileCommands::Reload() {
+    const std::string path = doc_.filePath;
+    doc_.dirty = false; // the user chose to drop the changes
+    doc_.ResetToNew();
+    doc_.filePath = path;
+    OpenPath();
+}
+
+SaveOutcome FileCommands::ConfirmOverwrite() {
+    if (!stamp_) {
+        return SaveOutcome::Written;
+    }
+    const FileStamp now = StampOf(doc_.filePath);
+    if (now == *stamp_) {
+        return SaveOutcome::Written;
+    }
+    const std::string shown = FileNameOf(doc_.filePath);
+    if (!now.exists) {
+        return host_.AskYesNo({StringId::AskOverwriteRemoved, {shown}}) ? SaveOutcome::Written
+                                                                        : SaveOutcome::NotWritten;
+    }
+    if (host_.AskYesNo({StringId::AskOverwriteChanged, {shown}})) {
+        return SaveOutcome::Written;
+    }
+    if (host_.AskYesNo({StringId::AskReloadLosingChanges, {shown}})) {
+        Reload();
+        return SaveOutcome::Cancelled;
+    }
+    return SaveOutcome::NotWritten;
+}
+
+void FileCommands::CheckDiskChange() {
+    if (!stamp_ || doc_.filePath.empty()) {
+        return;
+    }
+    const FileStamp now = StampOf(doc_.filePath);
+    // A removed file has nothing to reload; Save asks before writing it again.
+    if (now == *stamp_ || !now.exists || (declined_ && now == *declined_)) {
+        return;
+    }
+    declined_ = now;
+    const std::string shown = FileNameOf(doc_.filePath);
+    if (host_.AskYesNo({doc_.dirty ? StringId::AskReloadLosingChanges : StringId::AskReloadChanged,
+                        {shown}})) {
+        Reload();
+    }
 }
 
 SaveOutcome FileCommands::Write(KeyboardVariant variant) {
@@ -102,12 +172,17 @@ SaveOutcome FileCommands::Write(KeyboardVariant variant) {
         doc_.dirty = wasDirty;
         return SaveOutcome::NotWritten;
     }
+    stamp_ = StampOf(doc_.filePath);
+    declined_.reset();
     return SaveOutcome::Written;
 }
 
 SaveOutcome FileCommands::SaveLayout() {
     if (doc_.filePath.empty()) {
         return SaveLayoutAs();
+    }
+    if (const SaveOutcome go = ConfirmOverwrite(); go != SaveOutcome::Written) {
+        return go;
     }
     return Write(KeyboardVariant::SixteenScan);
 }

@@ -5,6 +5,7 @@
 // panel) goes through FileCommandsHost, which the key editor implements.
 #pragma once
 
+#include "layout/FileStamp.h"
 #include "layout/LayoutDocument.h"
 #include "layout/ProfileStore.h"
 #include "layout/UiMessage.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlan {
@@ -76,7 +78,8 @@ int SaveAsPreselection(const LayoutDocument& doc);
 
 // What became of a save: the file was written (even when the writer then
 // reported that no key is programmed), the Save As dialog was cancelled, or
-// the file could not be written ("Cannot open file!" has been shown).
+// the file could not be written ("Cannot open file!" has been shown) or the
+// user chose not to overwrite a file another program changed.
 enum class SaveOutcome { Written, Cancelled, NotWritten };
 
 class FileCommands {
@@ -96,6 +99,16 @@ public:
 
     // Opens the file named by doc.filePath (title, recent list, read, rebuild).
     void OpenPath();
+    // Takes a layout kept for path (file text, e.g. of a recovery file) as
+    // unsaved changes to that file; stamp is what the file was when the
+    // changes began, so Save still notices a change made since.
+    void RestoreText(const std::string& path, std::string_view text, KeyboardVariant loadedVariant,
+                     const std::optional<FileStamp>& stamp);
+    // The window came to the front: when the open file was changed or
+    // removed by another program, offers to reload it (once per change).
+    void CheckDiskChange();
+    // What the open file was when it was last read or written.
+    const std::optional<FileStamp>& Stamp() const { return stamp_; }
     // Moves path to the front of the recent list and stores all four entries.
     void PushRecent(const std::string& path);
     // Reads the recent list from the store and shows it in the File menu.
@@ -108,10 +121,18 @@ private:
     // Writes the layout to filePath; tells a file that could not be written
     // from one written without a programmed key.
     SaveOutcome Write(KeyboardVariant variant);
+    // Before Save overwrites a file another program changed: Written when it
+    // may go ahead, NotWritten when the user kept the layout unsaved,
+    // Cancelled when the user reloaded the file instead.
+    SaveOutcome ConfirmOverwrite();
+    void Reload();
 
     LayoutDocument& doc_;
     FileCommandsHost& host_;
     ProfileStore& store_;
+    std::optional<FileStamp> stamp_;
+    // The change on disk the user last declined to reload, so it is not asked again.
+    std::optional<FileStamp> declined_;
 };
 
 } // namespace vorlan

@@ -1,5 +1,7 @@
 #include "layout/LayoutFile.h"
 
+#include "layout/DurableFile.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -410,103 +412,6 @@ private:
 
 // ---- files ----
 
-bool WriteWhole(const std::filesystem::path& path, std::string_view bytes) {
-    std::FILE* file = std::fopen(path.string().c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    return written && flushed && closed;
-}
-
-// The existing target must be a file we may write, as opening it for writing
-// would require.
-bool TargetWritable(const std::filesystem::path& target) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(target, ec);
-    if (ec) {
-        return status.type() == std::filesystem::file_type::not_found;
-    }
-    if (status.type() == std::filesystem::file_type::not_found) {
-        return true;
-    }
-    if (status.type() != std::filesystem::file_type::regular) {
-        return false;
-    }
-    std::FILE* file = std::fopen(target.string().c_str(), "r+b");
-    if (file == nullptr) {
-        return false;
-    }
-    std::fclose(file);
-    return true;
-}
-
-bool ReplaceFile(const std::filesystem::path& target, std::string_view bytes) {
-    if (!TargetWritable(target)) {
-        return false;
-    }
-    std::error_code ec;
-    // Replace the file a link points to, not the link.
-    std::filesystem::path real = target;
-    if (std::filesystem::is_symlink(target, ec)) {
-        real = std::filesystem::canonical(target, ec);
-        if (ec) {
-            return false;
-        }
-    }
-    const bool existed = std::filesystem::exists(real, ec);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path temp = real;
-        temp += ".tmp" + std::to_string(attempt);
-        // Never reuse a file that happens to carry the temporary name.
-        if (std::filesystem::exists(temp, ec) || ec) {
-            continue;
-        }
-        if (!WriteWhole(temp, bytes)) {
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-        if (existed) {
-            const auto perms = std::filesystem::status(real, ec).permissions();
-            if (!ec) {
-                std::filesystem::permissions(temp, perms, ec);
-            }
-        }
-        std::filesystem::rename(temp, real, ec);
-        if (ec) {
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-        return true;
-    }
-    return false;
-}
-
-bool ReadWhole(const std::string& path, std::string& out, bool& capped) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) {
-        return false;
-    }
-    std::string bytes;
-    char buffer[8192];
-    std::size_t got = 0;
-    // A layout is a few kilobytes; the cap keeps a device or an endless file
-    // from freezing the program. The key lines that matter come first.
-    while (bytes.size() < kMaxReadBytes && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        bytes.append(buffer, got);
-    }
-    capped = bytes.size() >= kMaxReadBytes && std::fgetc(file) != EOF;
-    const bool failed = std::ferror(file) != 0; // e.g. the path is a folder
-    std::fclose(file);
-    if (failed) {
-        return false;
-    }
-    out = std::move(bytes);
-    return true;
-}
-
 } // namespace
 
 std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
@@ -667,7 +572,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
 bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
     doc.Observer().CommitControls();
     const std::string text = FormatLayout(doc, variant);
-    if (doc.filePath.empty() || !ReplaceFile(std::filesystem::path(doc.filePath), text)) {
+    if (doc.filePath.empty() || !DurableReplace(std::filesystem::path(doc.filePath), text)) {
         doc.Observer().ShowError(StringId::CannotOpenFile);
         return false;
     }
@@ -683,10 +588,19 @@ bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
 
 bool ReadLayout(LayoutDocument& doc) {
     std::string text;
-    bool capped = false;
-    if (!ReadWhole(doc.filePath, text, capped)) {
-        doc.Observer().ShowError(StringId::CannotOpenFile);
+    // A layout is a few kilobytes; the cap keeps an endless file from
+    // freezing the program. Pipes, sockets, devices and folders are refused
+    // before anything is read from them. One byte past the cap tells a file
+    // that was cut.
+    const PathCheck check = ReadPlainFile(doc.filePath, text, kMaxReadBytes + 1);
+    if (check != PathCheck::Plain) {
+        doc.Observer().ShowError(check == PathCheck::NotPlain ? StringId::NotAPlainFile
+                                                              : StringId::CannotOpenFile);
         return false;
+    }
+    const bool capped = text.size() > kMaxReadBytes;
+    if (capped) {
+        text.resize(kMaxReadBytes);
     }
     doc.readReport.Clear();
     doc.readReport.path = doc.filePath;

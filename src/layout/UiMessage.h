@@ -24,8 +24,10 @@ struct UiMessage {
             return FormatString(text, {args[0]});
         case 2:
             return FormatString(text, {args[0], args[1]});
-        default: // the table's texts take at most three values
+        case 3:
             return FormatString(text, {args[0], args[1], args[2]});
+        default: // the table's texts take at most four values
+            return FormatString(text, {args[0], args[1], args[2], args[3]});
         }
     }
     friend bool operator==(const UiMessage&, const UiMessage&) = default;

@@ -5,8 +5,10 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -64,8 +66,22 @@ std::string DeviceFileDriver::DefaultPath() {
 
 bool DeviceFileDriver::Open() {
     Close();
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a pipe named as the device would wait forever for
+    // a writer; the driver's requests themselves are not affected.
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd >= 0) {
+        struct stat info {};
+        if (fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+            Close();
+            return false;
+        }
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    }
     return fd >= 0;
+}
+
+DriverFault DeviceFileDriver::LastFault() const {
+    return lastFault;
 }
 
 bool DeviceFileDriver::RequestKeyboardType(std::uint8_t& type, std::uint32_t& bytesReturned) {
@@ -79,7 +95,14 @@ bool DeviceFileDriver::RequestKeyboardType(std::uint8_t& type, std::uint32_t& by
 }
 
 bool DeviceFileDriver::WriteImageByte(std::uint8_t byte) {
-    return ::ioctl(fd, kIoctlWriteImageByte, &byte) >= 0;
+    if (::ioctl(fd, kIoctlWriteImageByte, &byte) >= 0) {
+        return true;
+    }
+    // An unplugged keyboard takes its device with it.
+    lastFault = errno == ENODEV || errno == ENXIO || errno == EIO ? DriverFault::Gone
+                : errno == ETIMEDOUT                              ? DriverFault::NotAnswering
+                                                                  : DriverFault::Failed;
+    return false;
 }
 
 void DeviceFileDriver::Close() {

@@ -23,8 +23,13 @@ public:
     bool RequestKeyboardType(std::uint8_t& type, std::uint32_t& bytesReturned) override;
     bool WriteImageByte(std::uint8_t byte) override;
     void Close() override;
+#ifndef _WIN32
+    DriverFault LastFault() const override;
+#endif
 
-    const std::string& Path() const { return path; }
+    const std::string& Path() const {
+        return path;
+    }
 
     // \\.\vorlan on Windows, /dev/vorlan elsewhere.
     static std::string DefaultPath();
@@ -35,6 +40,7 @@ private:
     void* handle = nullptr;
 #else
     int fd = -1;
+    DriverFault lastFault = DriverFault::Failed;
 #endif
 };
 

@@ -1,5 +1,7 @@
 #include "programming/DeviceImage.h"
 
+#include "layout/DurableFile.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
@@ -238,8 +240,8 @@ int ImageBuilder::KeyLines() {
 } // namespace
 
 bool OpenLayoutFile(const char* path, std::ifstream& file) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    // A pipe, socket or device would block the open or never end.
+    if (CheckPlainFile(path) != PathCheck::Plain) {
         return false;
     }
     file.open(path);

@@ -6,11 +6,15 @@
 #include "programming/DeviceImage.h"
 #include "programming/KeyboardDriver.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlan {
@@ -21,13 +25,26 @@ struct EmulatorFaults {
     bool typeRequestReturnsNothing = false; // the type request returns no byte
     std::optional<std::uint8_t> typeAnswer; // answered instead of the keyboard's type
     std::size_t failWriteAt = 0;            // the write request of this byte (from 1) fails
+    std::size_t hangAt = 0;            // this byte's request gets no answer (waits out the timeout)
+    std::size_t vanishAt = 0;          // unplugged at this byte: it and every later request fail
+    std::chrono::milliseconds slow{0}; // each write request takes this long
+    std::chrono::milliseconds timeout{2000}; // a request unanswered this long fails
+
+    friend bool operator==(const EmulatorFaults&, const EmulatorFaults&) = default;
 };
+
+// Reads the fault options of an "emulator:N,option,..." setting: fail-at=K,
+// hang-at=K, vanish-at=K (bytes counted from 1), slow=MS, timeout=MS and
+// missing. False, with faults unchanged, for anything else.
+bool ParseEmulatorFaults(std::string_view options, EmulatorFaults& faults);
 
 class EmulatedKeyboard : public KeyboardDriver {
 public:
     explicit EmulatedKeyboard(int keyboardType, EmulatorFaults faults = {});
 
     bool Open() override;
+    DriverFault LastFault() const override { return lastFault; }
+    void Abort() override;
     bool RequestKeyboardType(std::uint8_t& type, std::uint32_t& bytesReturned) override;
     bool WriteImageByte(std::uint8_t byte) override;
     void Close() override;
@@ -77,6 +94,14 @@ private:
     std::vector<PacingClock::TimePoint> requestTimes;
     std::function<void(std::size_t)> afterWrite;
     std::string receivedFile;
+    DriverFault lastFault = DriverFault::Failed;
+    bool vanished = false;
+
+    // Waits up to limit, or until Abort; true when the whole time passed.
+    bool Wait(std::chrono::milliseconds limit);
+    std::mutex abortMutex;
+    std::condition_variable abortSignal;
+    bool aborted = false;
 };
 
 } // namespace vorlan

@@ -121,6 +121,9 @@ int WriteDeviceImage(KeyboardDriver& driver, const std::uint8_t* image, int size
         return WriteNoDevice;
     }
     const Pacing pacing(clock);
+    if (progress.bytesTotal != nullptr) {
+        *progress.bytesTotal = size;
+    }
     const int step = ProgressStepOf(size);
     PacingClock::TimePoint lastRequestEnd{};
     for (int i = 0; i < size; ++i) {
@@ -139,7 +142,12 @@ int WriteDeviceImage(KeyboardDriver& driver, const std::uint8_t* image, int size
         const bool sent = driver.WriteImageByte(image[i]);
         lastRequestEnd = clock.Now();
         if (!sent) {
-            return WriteRequestFailed;
+            // A request given up for a stop is the stop, not a fault.
+            const bool stopped = progress.stop != nullptr && progress.stop->load();
+            return stopped ? WriteStopped : WriteRequestFailed;
+        }
+        if (progress.bytesSent != nullptr) {
+            ++*progress.bytesSent;
         }
     }
     return WriteOk;

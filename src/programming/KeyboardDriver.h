@@ -14,9 +14,17 @@ namespace vorlan {
 inline constexpr std::uint32_t kIoctlGetKeyboardType = 0x222800;
 inline constexpr std::uint32_t kIoctlWriteImageByte = 0x222804;
 
+// Why the last request failed, as far as the backend can tell.
+enum class DriverFault { Failed, NotAnswering, Gone };
+
 class KeyboardDriver {
 public:
     virtual ~KeyboardDriver() = default;
+
+    virtual DriverFault LastFault() const { return DriverFault::Failed; }
+    // From any thread: a request waiting on the keyboard gives up at once
+    // (and fails). Backends whose requests cannot wait do nothing.
+    virtual void Abort() {}
 
     // Opens the device; false when it cannot be opened.
     virtual bool Open() = 0;
@@ -64,6 +72,10 @@ struct WriteProgress {
     // When set (from any thread), the write stops before its next byte and the
     // device is closed; the keyboard keeps the bytes already sent.
     const std::atomic<bool>* stop = nullptr;
+    // When set: the image's size once known, and the count of bytes the
+    // keyboard took so far, for the message that ends a broken write.
+    std::atomic<int>* bytesTotal = nullptr;
+    std::atomic<int>* bytesSent = nullptr;
 };
 
 // The least time between the end of one byte request and the next request.

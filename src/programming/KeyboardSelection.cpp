@@ -20,6 +20,20 @@ bool ParseEmulatedType(std::string_view text, int& type) {
     return true;
 }
 
+bool ParseEmulatorSpec(std::string_view text, int& type, EmulatorFaults& faults) {
+    const std::size_t comma = text.find(',');
+    int parsedType = 0;
+    EmulatorFaults parsed;
+    if (!ParseEmulatedType(text.substr(0, comma), parsedType) ||
+        (comma != std::string_view::npos &&
+         (comma + 1 == text.size() || !ParseEmulatorFaults(text.substr(comma + 1), parsed)))) {
+        return false;
+    }
+    type = parsedType;
+    faults = parsed;
+    return true;
+}
+
 KeyboardSelection SelectKeyboard(const char* setting) {
     KeyboardSelection selection;
     const std::string_view value = setting != nullptr ? setting : "";
@@ -28,7 +42,8 @@ KeyboardSelection SelectKeyboard(const char* setting) {
         return selection;
     }
     if (value.starts_with(kEmulatorPrefix)) {
-        if (ParseEmulatedType(value.substr(kEmulatorPrefix.size()), selection.emulatedType)) {
+        if (ParseEmulatorSpec(value.substr(kEmulatorPrefix.size()), selection.emulatedType,
+                              selection.faults)) {
             selection.kind = KeyboardSelection::Kind::Emulator;
         } else {
             selection.kind = KeyboardSelection::Kind::Invalid;
@@ -46,7 +61,8 @@ KeyboardSelection SelectKeyboardFromEnvironment() {
 
 std::unique_ptr<KeyboardDriver> MakeKeyboardDriver(const KeyboardSelection& selection) {
     if (selection.kind == KeyboardSelection::Kind::Emulator) {
-        auto emulator = std::make_unique<EmulatedKeyboard>(selection.emulatedType);
+        auto emulator =
+            std::make_unique<EmulatedKeyboard>(selection.emulatedType, selection.faults);
         emulator->SetReceivedFile(selection.receivedPath);
         return emulator;
     }

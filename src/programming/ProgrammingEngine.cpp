@@ -103,7 +103,14 @@ int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
     case WriteNoImage:
         return Message(StringId::DataBufferError);
     case WriteRequestFailed:
-        return Message(StringId::KeyboardProgrammingError);
+        switch (driver.LastFault()) {
+        case DriverFault::NotAnswering:
+            return Message(StringId::KeyboardNotAnswering);
+        case DriverFault::Gone:
+            return Message(StringId::KeyboardGone);
+        default:
+            return Message(StringId::KeyboardProgrammingError);
+        }
     case WriteNoDevice:
         return Message(StringId::DriverError);
     default:

@@ -12,6 +12,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace vorlan {
 namespace {
 
@@ -140,6 +144,52 @@ TEST_F(CliTest, ReportsAMissingDevice) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: Vorlan driver error.\n");
 }
+
+// Each fault ends the run with its message and what the keyboard got.
+TEST_F(CliTest, FaultsOfTheKeyboardEndTheRunWithTheRightMessage) {
+    const std::string layout = kData + "layout57.txt";
+    const std::pair<std::string, std::string> cases[] = {
+        {"1,fail-at=10",
+         "Error: Keyboard programming error.\n9 of 1014 bytes reached the keyboard.\n"},
+        {"1,hang-at=3,timeout=30",
+         "Error: The keyboard stopped answering.\n2 of 1014 bytes reached the keyboard.\n"},
+        {"1,slow=40,timeout=20",
+         "Error: The keyboard stopped answering.\n0 of 1014 bytes reached the keyboard.\n"},
+        {"1,vanish-at=600",
+         "Error: The keyboard was disconnected.\n599 of 1014 bytes reached the keyboard.\n"},
+        {"1,missing", "Error: Vorlan driver error.\n"},
+    };
+    for (const auto& [spec, message] : cases) {
+        SCOPED_TRACE(spec);
+        const CliRun byOption =
+            Run({"program", "--emulate", spec, "--received", Out("received"), layout});
+        EXPECT_EQ(byOption.status, 1);
+        EXPECT_EQ(byOption.errors, message);
+        const CliRun byDevice = Run({"program", layout}, "emulator:" + spec);
+        EXPECT_EQ(byDevice.status, 1);
+        EXPECT_EQ(byDevice.errors, message);
+    }
+    // Slow but within the timeout is only slow.
+    EXPECT_EQ(Run({"program", "--emulate", "0,slow=1", kData + "layout56.txt"}).status, 0);
+}
+
+#ifndef _WIN32
+// Nothing waits on a path that is not a plain file, in any command.
+TEST_F(CliTest, PathsThatAreNotPlainFilesAreRefusedAtOnce) {
+    const std::string pipe = Out("x.txt");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const CliRun show = Run({"show", pipe});
+    EXPECT_EQ(show.status, 1);
+    EXPECT_NE(show.errors.find("not a plain file"), std::string::npos) << show.errors;
+    EXPECT_EQ(Run({"convert", pipe, Out("out.txt")}).status, 1);
+    EXPECT_EQ(Run({"convert", kData + "layout57.txt", pipe}).status, 1);
+    EXPECT_EQ(Run({"program", "--emulate", "1", pipe}).errors, "Error: Unable to open file.\n");
+    EXPECT_EQ(Run({"image", pipe, "-o", Out("image.bin")}).status, 1);
+    // A pipe named as the device is no keyboard either.
+    EXPECT_EQ(Run({"program", kData + "layout57.txt"}, pipe).errors,
+              "Error: Vorlan driver error.\n");
+}
+#endif
 
 TEST_F(CliTest, RejectsBadProgramOptions) {
     EXPECT_EQ(Run({"program", "--emulate", "3", "x.txt"}).status, 2);

@@ -1,6 +1,7 @@
 #include "programming/ui/ProgrammingDialog.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "programming/CountingDriver.h"
 #include "programming/KeyboardDriver.h"
@@ -65,6 +66,8 @@ public:
     bool StopRequested() const { return stop; }
     // Valid once the thread has finished.
     int Result() const { return result; }
+    int BytesTotal() const { return bytesTotal; }
+    int BytesSent() const { return bytesSent; }
 
 protected:
     void run() override {
@@ -75,6 +78,8 @@ protected:
         WriteProgress progress;
         progress.step = [this] { Step(); };
         progress.stop = &stop;
+        progress.bytesTotal = &bytesTotal;
+        progress.bytesSent = &bytesSent;
         result = ProgrammingEngine(static_cast<int>(vector.size()), vector.data(), progress,
                                    *driver, *clock);
     }
@@ -86,6 +91,8 @@ private:
     const std::function<void()> postStep;
 
     std::atomic<bool> stop{false};
+    std::atomic<int> bytesTotal{0};
+    std::atomic<int> bytesSent{0};
     int result = 0;
 
     std::mutex mutex;
@@ -203,6 +210,9 @@ void ProgrammingDialog::StepBar() {
 void ProgrammingDialog::reject() {
     if (worker) {
         worker->RequestStop();
+        // A request the keyboard does not answer would hold the stop until
+        // its timeout; the backend gives it up at once.
+        driver->Abort();
         return;
     }
     QDialog::reject();
@@ -215,6 +225,8 @@ void ProgrammingDialog::OnWorkerFinished() {
     worker->wait();
     const int result = worker->Result();
     const bool stopped = worker->StopRequested();
+    const int total = worker->BytesTotal();
+    const int sent = worker->BytesSent();
     worker.reset();
     lastRun = {driver->AnsweredType(), driver->BytesWritten(),
                std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -223,7 +235,14 @@ void ProgrammingDialog::OnWorkerFinished() {
 
     // A write the user stopped needs no message: the stop was the user's own.
     if (result != 0 && !(stopped && result == static_cast<int>(StringId::ProgrammingStopped))) {
-        ShowError(this, UiText(result));
+        QString text = UiText(result);
+        // A write that began and broke off: how much of it the keyboard holds.
+        if (total > 0) {
+            text += QStringLiteral("\n\n") +
+                    FillPlaceholders(UiText(StringId::BytesReached),
+                                     {QString::number(sent), QString::number(total)});
+        }
+        ShowError(this, text);
     }
     DeleteFile(layoutPath);
     hide();

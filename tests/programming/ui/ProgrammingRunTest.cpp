@@ -6,6 +6,7 @@
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "grid/KeyEditor.h"
+#include "layout/ProgrammingFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ProgrammingTestSupport.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -59,8 +61,10 @@ protected:
         QSettings().clear();
         ASSERT_TRUE(folder.isValid());
         keptCurrent = QDir::currentPath();
-        // The run's file is relative: it lies in the current folder.
         QDir::setCurrent(folder.path());
+        // The run's file lies in the temporary folder: this test's own.
+        keptTemp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", folder.path().toLocal8Bit());
 
         SetMessageHandler([this](const MessageRequest& r) {
             messages.push_back({r, dialog->isVisible(), window->isEnabled()});
@@ -76,6 +80,7 @@ protected:
         window.reset();
         SetMessageHandler({});
         QDir::setCurrent(keptCurrent);
+        qputenv("TMPDIR", keptTemp);
     }
 
     void UseEmulator(int type, EmulatorFaults faults = {}) {
@@ -122,7 +127,17 @@ protected:
         return image.bytes;
     }
 
-    static bool RunFileExists() { return std::filesystem::exists(kProgrammingFileName); }
+    // The run's file in the temporary folder; empty when there is none.
+    std::string RunFile() const {
+        for (const auto& entry : std::filesystem::directory_iterator(ToStd(folder.path()))) {
+            if (entry.path().filename().string().starts_with(kProgrammingFilePrefix)) {
+                return entry.path().string();
+            }
+        }
+        return {};
+    }
+    bool RunFileExists() const { return !RunFile().empty(); }
+    static std::string ToStd(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
     void ExpectIdleAfterRun() {
         EXPECT_TRUE(window->isEnabled());
@@ -135,6 +150,7 @@ protected:
 
     QTemporaryDir folder;
     QString keptCurrent;
+    QByteArray keptTemp;
     std::unique_ptr<MainDialog> window;
     ProgrammingDialog* dialog = nullptr;
     std::shared_ptr<EmulatedKeyboard> keyboard;
@@ -171,7 +187,11 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
     keyboard->SetAfterWrite([&](std::size_t count) {
         movesAtByte.push_back(barMoves.load());
         if (count == 1) {
-            std::filesystem::copy_file(kProgrammingFileName, "kept.txt");
+            const std::string run = RunFile();
+            // Private to the user: no one else reads the layout on its way.
+            EXPECT_EQ(std::filesystem::status(run).permissions() & std::filesystem::perms::all,
+                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+            std::filesystem::copy_file(run, "kept.txt");
         }
         if (count == 300) {
             OnWindowThread([&] {
@@ -234,9 +254,10 @@ TEST_F(ProgrammingRunTest, LayoutWithoutProgrammedKeyShowsTheWritersMessageAndSt
     EXPECT_EQ(finished.count(), 0);
 }
 
-TEST_F(ProgrammingRunTest, UnwritableRunFileShowsTheWritersMessageAndKeepsThePath) {
-    // A folder in the file's place cannot be opened for writing.
-    std::filesystem::create_directory(kProgrammingFileName);
+TEST_F(ProgrammingRunTest, UnwritableTemporaryFolderShowsAMessageAndKeepsThePath) {
+    qputenv("TMPDIR", (folder.path() + QStringLiteral("/missing")).toLocal8Bit());
+    // A user's file of the old fixed name is never touched.
+    std::ofstream("vorlan.tmp") << "mine";
     Program(1, {28});
     Doc().filePath = "mine.txt";
 
@@ -246,9 +267,13 @@ TEST_F(ProgrammingRunTest, UnwritableRunFileShowsTheWritersMessageAndKeepsThePat
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(window->isEnabled());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].request.text, QStringLiteral("Cannot open file!"));
+    EXPECT_EQ(messages[0].request.text,
+              QStringLiteral("The layout for the keyboard could not be written to the temporary "
+                             "folder."));
     EXPECT_EQ(Doc().filePath, "mine.txt");
     EXPECT_EQ(keyboard->OpenAttempts(), 0);
+    std::ifstream mine("vorlan.tmp");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mine), {}), "mine");
 }
 
 struct FailureCase {
@@ -298,6 +323,11 @@ EmulatorFaults Answer(std::uint8_t type) {
     f.typeAnswer = type;
     return f;
 }
+EmulatorFaults Options(std::string_view options) {
+    EmulatorFaults f;
+    EXPECT_TRUE(ParseEmulatorFaults(options, f)) << options;
+    return f;
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, ProgrammingFailureTest,
@@ -305,8 +335,18 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"NoDevice", 1, Missing(), "Vorlan driver error.", 0},
         FailureCase{"Mismatch", 2, {}, "File format mismatch.", 0},
         FailureCase{"UnknownType", 1, Answer(3), "Invalid keyboard type detected.", 0},
-        FailureCase{"FailsAtByte10", 1, FailAt(10), "Keyboard programming error.", 9},
-        FailureCase{"FailsAtLastByte", 1, FailAt(1014), "Keyboard programming error.", 1013}),
+        FailureCase{"FailsAtByte10", 1, FailAt(10),
+                    "Keyboard programming error.\n\n9 of 1014 bytes reached the keyboard.", 9},
+        FailureCase{"FailsAtLastByte", 1, FailAt(1014),
+                    "Keyboard programming error.\n\n1013 of 1014 bytes reached the keyboard.",
+                    1013},
+        FailureCase{"StopsAnswering", 1, Options("hang-at=10,timeout=20"),
+                    "The keyboard stopped answering.\n\n9 of 1014 bytes reached the keyboard.", 9},
+        FailureCase{"TooSlow", 1, Options("slow=50,timeout=10"),
+                    "The keyboard stopped answering.\n\n0 of 1014 bytes reached the keyboard.", 0},
+        FailureCase{"Unplugged", 1, Options("vanish-at=500"),
+                    "The keyboard was disconnected.\n\n499 of 1014 bytes reached the keyboard.",
+                    499}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST_F(ProgrammingRunTest, SecondRunStartsWithTheBarAtZero) {
@@ -365,6 +405,24 @@ TEST_P(ProgrammingStopTest, StopLeavesTheBytesSentSoFarAndClosesTheDevice) {
     RunProgramming();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(keyboard->Received().size(), 20u + 1014u);
+}
+
+// A keyboard that no longer answers holds its request until the driver's
+// timeout; Escape must not wait for that.
+TEST_F(ProgrammingRunTest, EscapeEndsARunWhoseKeyboardStoppedAnswering) {
+    UseEmulator(1, Options("hang-at=20,timeout=600000"));
+    Program(1, {28});
+    window->show();
+    std::atomic<bool> hanging{false};
+    keyboard->SetAfterWrite([&](std::size_t count) { hanging = count == 19; });
+    QSignalSpy finished(dialog, &ProgrammingDialog::RunFinished);
+    ProgrammingAction()->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(hanging.load(), 20000);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(keyboard->Received().size(), 19u);
+    ExpectIdleAfterRun();
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ProgrammingStopTest, ::testing::Values(false, true),

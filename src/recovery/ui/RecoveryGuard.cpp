@@ -1,0 +1,122 @@
+#include "recovery/ui/RecoveryGuard.h"
+
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
+#include "grid/KeyEditor.h"
+#include "recovery/RecoveryKeeper.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWidget>
+#include <ctime>
+#include <filesystem>
+
+namespace vorlan {
+namespace {
+
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+class WindowRecoveryHost : public RecoveryHost {
+public:
+    WindowRecoveryHost(QWidget* window, KeyEditor& editor, RecoveryKeeper& keeper)
+        : window(window), editor(editor), keeper(keeper) {}
+
+    bool AskYesNo(const UiMessage& question) override {
+        return vorlan::AskYesNo(window, UiMessageText(question));
+    }
+    void ShowError(const UiMessage& message) override {
+        vorlan::ShowError(window, UiMessageText(message));
+    }
+    void Restore(const RecoveryRecord& record) override {
+        editor.Files().RestoreText(record.originalPath, record.layoutText, record.loadedVariant,
+                                   record.stamp);
+        // This window's own copy is on the disk before the old one goes, so
+        // a second crash right away loses nothing either.
+        keeper.NoteChange();
+        keeper.Tick(RecoveryKeeper::Clock::now(), static_cast<std::int64_t>(std::time(nullptr)));
+    }
+
+private:
+    QWidget* window;
+    KeyEditor& editor;
+    RecoveryKeeper& keeper;
+};
+
+} // namespace
+
+QString RecoveryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/recovery");
+}
+
+RecoveryGuard::RecoveryGuard(QWidget* window, KeyEditor& editor, const QString& folder)
+    : QObject(window), window(window), editor(editor) {
+    setObjectName(QStringLiteral("RecoveryGuard"));
+    FileCommands& files = editor.Files();
+    keeper = std::make_unique<RecoveryKeeper>(editor.Document(), ToPath(folder),
+                                              [&files] { return files.Stamp(); });
+    // The keeper decides when a write is due; a tick a second is cheap.
+    timer.setInterval(1000);
+    connect(&timer, &QTimer::timeout, this, &RecoveryGuard::Tick);
+    timer.start();
+    window->installEventFilter(this);
+}
+
+// A normal end of the window, or of the program: nothing is left to recover.
+RecoveryGuard::~RecoveryGuard() {
+    keeper->Close();
+}
+
+void RecoveryGuard::OfferAbandoned() {
+    const std::string folder = std::filesystem::path(keeper->Path()).parent_path().string();
+    if (folder.empty()) {
+        return;
+    }
+    WindowRecoveryHost host(window, editor, *keeper);
+    checking = true;
+    OfferRecovery(folder, host);
+    checking = false;
+    Tick();
+}
+
+void RecoveryGuard::NoteChange() {
+    keeper->NoteChange();
+    Tick();
+}
+
+void RecoveryGuard::Tick() {
+    keeper->Tick(RecoveryKeeper::Clock::now(), static_cast<std::int64_t>(std::time(nullptr)));
+}
+
+bool RecoveryGuard::eventFilter(QObject* watched, QEvent* event) {
+    // The question's own box takes and gives back the activation: ask once.
+    if (watched == window && event->type() == QEvent::WindowActivate && !checking &&
+        window->isEnabled() && QApplication::activeModalWidget() == nullptr) {
+        checking = true;
+        editor.Files().CheckDiskChange();
+        checking = false;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool CheckSettingsStore(QWidget* parent) {
+    QSettings settings;
+    if (settings.status() == QSettings::NoError) {
+        return true;
+    }
+    const QString file = settings.fileName();
+    const QString aside = file + QStringLiteral(".unreadable");
+    QFile::remove(aside);
+    const bool moved = QFile::rename(file, aside);
+    ShowError(parent,
+              UiMessageText({StringId::SettingsUnreadable, {ToPath(moved ? aside : file)}}));
+    return false;
+}
+
+} // namespace vorlan

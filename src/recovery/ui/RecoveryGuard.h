@@ -1,0 +1,52 @@
+// The window side of crash recovery and of files changed elsewhere: a timer
+// that keeps the recovery file (RecoveryKeeper) current, the start-up offer of
+// what a crashed program left, a look at the open file whenever the window
+// comes to the front, and the check of the settings store at start.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <memory>
+
+class QWidget;
+
+namespace vorlan {
+
+class KeyEditor;
+class RecoveryKeeper;
+
+// The folder of recovery files: "recovery" in the user's data folder.
+QString RecoveryFolder();
+
+// No Q_OBJECT: it has no signals or slots of its own.
+class RecoveryGuard : public QObject {
+public:
+    // Lives as long as window (its child); keeps editor's layout in folder.
+    RecoveryGuard(QWidget* window, KeyEditor& editor, const QString& folder);
+    ~RecoveryGuard() override;
+
+    // Offers what crashed programs left; call once the window is shown.
+    void OfferAbandoned();
+    // A change worth keeping at once (an undo step): written within a second.
+    void NoteChange();
+    RecoveryKeeper& Keeper() { return *keeper; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Tick();
+
+    QWidget* window;
+    KeyEditor& editor;
+    std::unique_ptr<RecoveryKeeper> keeper;
+    QTimer timer;
+    bool checking = false;
+};
+
+// A settings store that cannot be read is set aside (renamed) and the
+// defaults used, with a message; returns false then.
+bool CheckSettingsStore(QWidget* parent);
+
+} // namespace vorlan
