@@ -79,7 +79,6 @@ TEST_F(LayoutReportUiTest, BarAfterOpenSaysWhatTheReaderChangedAndGoesWithNew) {
     const QByteArray bytes = "56; 0; 0; 2; 11\r\n1; 300, 0, 0, 0, 0, 0, 0; 2;A\r\n\r\n# x\r\n";
     const QString path = Write("odd.txt", bytes);
     MainDialog w;
-    const int plainHeight = w.height();
     Open(w, path);
     ReadReportBar* bar = w.ReportBar();
     EXPECT_FALSE(bar->isHidden());
@@ -87,13 +86,11 @@ TEST_F(LayoutReportUiTest, BarAfterOpenSaysWhatTheReaderChangedAndGoesWithNew) {
               QStringLiteral("3 lines of this file were not read exactly as written."));
     EXPECT_TRUE(bar->DetailLines().contains(QStringLiteral(
         "odd.txt:2: error: Key 1: code 300 is out of range 0..255 and reads as 0.")));
-    EXPECT_GT(w.height(), plainHeight);
     EXPECT_EQ(Read(path), bytes);
 
     w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
     QCoreApplication::processEvents();
     EXPECT_TRUE(bar->isHidden());
-    EXPECT_EQ(w.height(), plainHeight);
 }
 
 TEST_F(LayoutReportUiTest, LossySaveAsksAndCancelKeepsLayoutAndFile) {

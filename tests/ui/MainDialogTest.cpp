@@ -393,7 +393,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
     Child<QAction>(again, "actionRecent3")->trigger();
     EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(paths[2]),
               again.windowTitle());
-    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(9));
+    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(10));
 }
 
 TEST_F(MainDialogTest, PopupShowsTheEditorsItemsAndRunsTheChosenCommand) {
