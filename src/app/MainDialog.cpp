@@ -10,6 +10,7 @@
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 #include "layout/ui/SettingsProfileStore.h"
+#include "printing/ui/PrintActions.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeyCaptureRunner.h"
@@ -461,6 +462,14 @@ void MainDialog::BuildMenus() {
     fileMenu->addSeparator();
     settingsAction = fileMenu->addAction(UiText(StringId::MenuSettings));
     settingsAction->setObjectName(QStringLiteral("actionSettings"));
+    // Printing and export work on the layout with the panel's typing taken in.
+    AddPrintMenuEntries(fileMenu, settingsAction, this, [this]() -> const LayoutDocument* {
+        if (!editor) {
+            return nullptr;
+        }
+        editor->TakePanelValues();
+        return &editor->Document();
+    });
     fileMenu->addSeparator();
     exitAction = fileMenu->addAction(UiText(StringId::MenuExit));
     exitAction->setObjectName(QStringLiteral("actionExit"));

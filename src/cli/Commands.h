@@ -13,11 +13,15 @@ int RunConvert(Args args);
 int RunShow(Args args);
 int RunProgram(Args args);
 int RunImage(Args args);
+int RunLegends(Args args);
+int RunSheet(Args args);
 
 // One or more lines "  vorlanctl NAME ..." with a short explanation each.
 extern const std::string_view kConvertUsage;
 extern const std::string_view kShowUsage;
 extern const std::string_view kProgramUsage;
 extern const std::string_view kImageUsage;
+extern const std::string_view kLegendsUsage;
+extern const std::string_view kSheetUsage;
 
 } // namespace vorlan::cli

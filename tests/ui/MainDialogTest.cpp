@@ -165,7 +165,8 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
     EXPECT_EQ(QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Help")}), bar);
     // No recent files in an empty store: no block and no extra separator.
     EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "-", "&Programming...", "-",
-                     "Se&ttings...", "-", "E&xit"}),
+                     "Print &legends...", "Print layout s&heet...", "&Export", "-", "Se&ttings...",
+                     "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
     const QMenu* help = w.menuBar()->actions().at(2)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));
@@ -391,7 +392,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
     Child<QAction>(again, "actionRecent3")->trigger();
     EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(paths[2]),
               again.windowTitle());
-    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(9));
+    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(13));
 }
 
 TEST_F(MainDialogTest, PopupShowsTheEditorsItemsAndRunsTheChosenCommand) {
