@@ -150,7 +150,7 @@ CalibrationStrip MakeStrip(const MmRect& area, const LegendOptions& o) {
     } else {
         strip.keySquare = {x0, y0 + 15, o.legendWidthMm, o.legendHeightMm};
     }
-    strip.note = {x0, y0 + 9.5, std::max(kRulerMm, squareX - x0 - 2), 4.5};
+    strip.note = {x0, y0 + 9.5, std::max(kRulerMm, squareX - x0 - 2), 7.5}; // two lines
     if (strip.keySquare.y > y0) {
         strip.note.width = area.Right() - x0;
     }

@@ -44,7 +44,8 @@ TEST_F(PrintCommandTest, WritesEachFormat) {
           "--dpi", "100", "-o", Out("l.png")},
          "l.png",
          "\x89PNG"},
-        {{"sheet", layout, "-o", Out("s.svg")}, "s.svg", "<?xml"},
+        {{"legends", layout, "--no-frame", "--no-cut-marks", "-o", Out("l.svg")}, "l.svg", "<?xml"},
+        {{"sheet", layout, "-o", Out("s.pdf")}, "s.pdf", "%PDF"},
     };
     for (const Case& c : cases) {
         const auto run = RunVorlanctl(c.args, folder);

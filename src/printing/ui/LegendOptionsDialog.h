@@ -13,8 +13,8 @@ class QSpinBox;
 
 namespace vorlan {
 
+// No Q_OBJECT: it has no signals of its own, and moc cannot read the string table.
 class LegendOptionsDialog : public QDialog {
-    Q_OBJECT
 public:
     enum class Purpose { Print, Export, ExportPng };
     LegendOptionsDialog(Purpose purpose, const PrintChoices& choices, QWidget* parent = nullptr);
