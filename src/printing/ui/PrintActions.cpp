@@ -159,7 +159,8 @@ void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(
         UiText(what == PrintWhat::Legends ? StringId::MenuPrintLegends : StringId::MenuPrintSheet)
-            .remove(QLatin1Char('&')));
+            .remove(QLatin1Char('&'))
+            .remove(QStringLiteral("...")));
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* p) { PrintOn(*p, what, doc, *choices); });
     preview.exec();
