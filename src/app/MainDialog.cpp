@@ -18,6 +18,7 @@
 #include "layout/ui/LossQuestion.h"
 #include "layout/ui/ReadReportBar.h"
 #include "layout/ui/SettingsProfileStore.h"
+#include "printing/ui/PrintActions.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeyCaptureRunner.h"
@@ -502,6 +503,14 @@ void MainDialog::BuildMenus() {
     fileMenu->addSeparator();
     settingsAction = fileMenu->addAction(UiText(StringId::MenuSettings));
     settingsAction->setObjectName(QStringLiteral("actionSettings"));
+    // Printing and export work on the layout with the panel's typing taken in.
+    AddPrintMenuEntries(fileMenu, settingsAction, this, [this]() -> const LayoutDocument* {
+        if (!editor) {
+            return nullptr;
+        }
+        editor->TakePanelValues();
+        return &editor->Document();
+    });
     fileMenu->addSeparator();
     exitAction = fileMenu->addAction(UiText(StringId::MenuExit));
     exitAction->setObjectName(QStringLiteral("actionExit"));

@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
         // Once the window is up, so a message about the file has its window.
         QTimer::singleShot(0, &window,
                            [&window, path = options.layoutPath] { window.OpenGivenFile(path); });
+    }
     if (!options.reportFirstPaint) {
         // After the first paint, so the window is there behind the questions.
         QTimer::singleShot(0, &window, [&window] {

@@ -15,6 +15,8 @@ int RunProgram(Args args);
 int RunImage(Args args);
 int RunCheck(Args args);
 int RunDiff(Args args);
+int RunLegends(Args args);
+int RunSheet(Args args);
 
 // One or more lines "  vorlanctl NAME ..." with a short explanation each.
 extern const std::string_view kConvertUsage;
@@ -23,5 +25,7 @@ extern const std::string_view kProgramUsage;
 extern const std::string_view kImageUsage;
 extern const std::string_view kCheckUsage;
 extern const std::string_view kDiffUsage;
+extern const std::string_view kLegendsUsage;
+extern const std::string_view kSheetUsage;
 
 } // namespace vorlan::cli

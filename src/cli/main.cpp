@@ -14,7 +14,7 @@ void PrintUsage(std::ostream& out) {
     out << "Usage: vorlanctl COMMAND [ARGUMENTS...]\n\n"
         << "Commands:\n"
         << kConvertUsage << kShowUsage << kCheckUsage << kDiffUsage << kProgramUsage
-        << kImageUsage
+        << kImageUsage << kLegendsUsage << kSheetUsage
         << "\n  vorlanctl --help        this text\n"
         << "\nMessages the program would show in a window go to standard error as\n"
            "\"Caption: text\". Exit status: 0 success, 1 failure, 2 usage error\n"
@@ -52,6 +52,12 @@ int main(int argc, char** argv) {
     }
     if (command == "image") {
         return RunImage(rest);
+    }
+    if (command == "legends") {
+        return RunLegends(rest);
+    }
+    if (command == "sheet") {
+        return RunSheet(rest);
     }
     std::cerr << "vorlanctl: unknown command '" << command << "'\n\n";
     PrintUsage(std::cerr);

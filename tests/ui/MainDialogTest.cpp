@@ -167,7 +167,8 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
               bar);
     // No recent files in an empty store: no block and no extra separator.
     EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "Compare &with...", "-",
-                     "&Programming...", "-", "Se&ttings...", "-", "E&xit"}),
+                     "&Programming...", "-", "Print &legends...", "Print layout s&heet...",
+                     "&Export", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
     const QMenu* help = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));
@@ -393,7 +394,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
     Child<QAction>(again, "actionRecent3")->trigger();
     EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(paths[2]),
               again.windowTitle());
-    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(10));
+    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(14));
 }
 
 TEST_F(MainDialogTest, PopupShowsTheEditorsItemsAndRunsTheChosenCommand) {

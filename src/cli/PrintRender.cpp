@@ -1,0 +1,63 @@
+// The drawing half of vorlanctl legends / sheet: Qt Gui on the offscreen
+// platform, so no display is needed.
+#include "cli/PrintJob.h"
+#include "printing/ui/PrintExport.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <iostream>
+
+namespace vorlan::cli {
+
+bool PrintingAvailable() {
+    return true;
+}
+
+int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    static int argc = 1;
+    static char name[] = "vorlanctl";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    const QString out = QString::fromLocal8Bit(job.outPath.c_str());
+    const auto format = ExportFormatOf(out);
+    const auto fail = [](StringId id, const QString& path) {
+        std::cerr << StringText(StringId::Error) << ": "
+                  << PrintText(id).arg(path).toLocal8Bit().constData() << '\n';
+        return 1;
+    };
+    if (!format) {
+        std::cerr << StringText(StringId::Error) << ": "
+                  << StringText(StringId::ExportUnknownFormat) << '\n';
+        return 2;
+    }
+    const std::string fileName =
+        QFileInfo(QString::fromLocal8Bit(job.layoutPath.c_str())).fileName().toStdString();
+    const QtTextMeasurer measurer;
+    ExportResult result;
+    if (job.sheet) {
+        SheetPlan plan = PlanSheet(doc, job.legends.page, fileName, measurer);
+        if (plan.error) {
+            return fail(*plan.error, out);
+        }
+        result = ExportDocument(SheetDocument(std::move(plan)), out, *format, job.dpi);
+    } else {
+        LegendPlan plan = PlanLegends(doc, job.legends, fileName, measurer);
+        if (plan.error) {
+            return fail(*plan.error, out);
+        }
+        result = ExportDocument(LegendDocument(std::move(plan)), out, *format, job.dpi);
+    }
+    if (result.error) {
+        return fail(*result.error, result.errorPath);
+    }
+    for (const QString& file : result.files) {
+        std::cout << file.toLocal8Bit().constData() << '\n';
+    }
+    return 0;
+}
+
+} // namespace vorlan::cli

@@ -1,0 +1,199 @@
+#include "printing/SheetPlan.h"
+
+#include "grid/GridGeometry.h"
+#include "layout/LayoutDocument.h"
+#include "printing/LegendPlan.h"
+#include "scancodes/ScanCodeTables.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace vorlan {
+namespace {
+
+constexpr double kMaxCellMm = 12;
+constexpr double kCellNamePt = 6;
+constexpr double kLineMm = 4.2;
+constexpr double kRowPadMm = 0.6; // inside a grid cell
+
+TextArg Lit(std::string s) {
+    return {std::move(s), {}, false};
+}
+TextArg Num(int n) {
+    return Lit(std::to_string(n));
+}
+TextArg Id(StringId id) {
+    return {{}, id, true};
+}
+
+bool Listed(const LayoutDocument& doc, int k) {
+    const auto i = static_cast<std::size_t>(k);
+    return doc.spans[i].kind != SpanKind::Empty &&
+           (doc.keys[i].IsProgrammed() || !doc.keys[i].name.empty());
+}
+
+} // namespace
+
+std::string CodeNamesText(const LayoutDocument& doc, int slot) {
+    const KeyCodes& codes = doc.keys[static_cast<std::size_t>(slot)].codes;
+    std::size_t used = codes.size();
+    while (used > 0 && codes[used - 1] == 0) {
+        --used;
+    }
+    std::string text;
+    std::uint32_t previous = 0;
+    for (std::size_t i = 0; i < used; ++i) {
+        const auto c = static_cast<std::uint32_t>(codes[i]);
+        std::string name = NameOfCode(c, previous);
+        previous = c;
+        if (name.empty()) {
+            name = std::to_string(codes[i]);
+        }
+        text += (text.empty() ? "" : " ") + name;
+    }
+    return text;
+}
+
+SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
+                    const TextMeasurer& m) {
+    SheetPlan plan;
+    plan.page = page;
+    plan.fileName = std::move(fileName);
+    const MmRect p = page.Printable();
+    if (!(page.marginMm >= 0 && p.width >= kRulerMm + 10 && p.height >= 60)) {
+        plan.error = StringId::LegendPageTooSmall;
+        return plan;
+    }
+    const auto newPage = [&] {
+        SheetPage sheet;
+        sheet.header = {p.x, p.y, p.width, kHeaderMm};
+        plan.pages.push_back(std::move(sheet));
+        return p.y + kHeaderMm + 2;
+    };
+    double y = newPage();
+    SheetPage& first = plan.pages.back();
+
+    // The grid, both blocks as the editor shows them.
+    const double cell = std::min(kMaxCellMm, p.width / 16);
+    const double gridX = p.x + (p.width - 16 * cell) / 2;
+    first.gridFrame = {gridX, y, 16 * cell, kGridRows * cell};
+    const int keyCount = doc.settings.keyCount;
+    std::vector<bool> done(kKeySlots, false);
+    for (int s = 1; s <= kGridMaxSlot; ++s) {
+        if (done[static_cast<std::size_t>(s)]) {
+            continue;
+        }
+        const GridPoint o = CellOrigin(s);
+        SheetCell c;
+        c.slot = s;
+        c.box = {gridX + (o.x - kGridLeft) * cell / kCellPitch,
+                 y + (o.y - kGridTop) * cell / kCellPitch, cell, cell};
+        const KeySpan& span = doc.spans[static_cast<std::size_t>(s)];
+        if (s > keyCount) {
+            c.kind = SheetCellKind::Unavailable;
+        } else if (span.kind != SpanKind::Empty) {
+            c.kind = SheetCellKind::Key;
+            // Joined keys are drawn once, over their cells, as the grid draws them.
+            for (int i = 0; i < span.PartnerCount(); ++i) {
+                const int q = span.partners[static_cast<std::size_t>(i)];
+                if (q == s + 1 && HasRightNeighbour(s)) {
+                    c.box.width = 2 * cell;
+                } else if (q == s + kGridBlockColumns && HasLowerNeighbour(s)) {
+                    c.box.height = 2 * cell;
+                }
+                if (q > s && q <= kGridMaxSlot && (q == s + 1 || q == s + 8 || q == s + 9)) {
+                    done[static_cast<std::size_t>(q)] = true;
+                }
+            }
+            c.name =
+                FitText(doc.keys[static_cast<std::size_t>(s)].name.str(),
+                        c.box.width - 2 * kRowPadMm, c.box.height - 2 * kRowPadMm, m, kCellNamePt);
+        }
+        first.grid.push_back(std::move(c));
+    }
+    y = first.gridFrame.Bottom() + 4;
+
+    // Settings and RFID options.
+    const KeyboardSettings& s = doc.settings;
+    const RfidOptions& r = doc.rfid;
+    const auto line = [&](StringId format, std::vector<TextArg> args, bool bold = false) {
+        plan.pages.back().texts.push_back(
+            {format, std::move(args), {p.x, y, p.width, kLineMm}, 9, bold});
+        y += kLineMm;
+    };
+    line(StringId::SheetSettingsTitle, {}, true);
+    line(StringId::SheetKeys, {Num(s.keyCount), Lit(std::string(VariantName(doc.variant)))});
+    line(StringId::SheetKeysType,
+         {Id(s.keysType == 0 ? StringId::SettingsMakeBreak : StringId::SettingsTypematic)});
+    line(StringId::SheetBeepDelay, {Id(s.keyBeep ? StringId::SettingsOn : StringId::SettingsOff),
+                                    Num(s.keyDelay), Num(s.typematicRate), Num(s.keysPause)});
+    y += 1.5;
+    line(StringId::SheetRfidTitle, {}, true);
+    line(StringId::SheetRfidDigits,
+         {Num(r.digitsCount), Id(r.digitsTypeNum ? StringId::SheetYes : StringId::SheetNo)});
+    line(StringId::SheetRfidAffixes,
+         {Num(r.prefix), Id(r.prefixExtended ? StringId::SheetYes : StringId::SheetNo),
+          Num(r.suffix), Id(r.suffixExtended ? StringId::SheetYes : StringId::SheetNo)});
+    y += 1.5;
+    line(StringId::SheetTableTitle, {}, true);
+    line(StringId::SheetFlagsNote, {});
+
+    // The table: number, name, code names, mode, flags.
+    const double widths[] = {10, 42, p.width - 10 - 42 - 12 - 10, 12, 10};
+    const auto makeRow = [&](const std::vector<std::string>& texts, bool header) {
+        SheetRow row;
+        row.header = header;
+        double x = p.x;
+        double h = 0;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            MmRect box{x, 0, widths[i], 0};
+            FittedText t = FitText(texts[i], widths[i] - 2 * kRowPadMm, 1e6, m, kSheetTablePt);
+            h = std::max(h, t.heightMm);
+            row.cells.emplace_back(box, std::move(t));
+            x += widths[i];
+        }
+        row.box = {p.x, 0, p.width,
+                   std::max(h, m.LineHeightMm(kSheetTablePt)) + 2 * kSheetCellPadMm};
+        return row;
+    };
+    // Header texts are translated by the renderer; the row keeps their ids' English here.
+    const std::vector<std::string> headerTexts = {std::string(StringText(StringId::SheetColNumber)),
+                                                  std::string(StringText(StringId::SheetColName)),
+                                                  std::string(StringText(StringId::SheetColCodes)),
+                                                  std::string(StringText(StringId::SheetColMode)),
+                                                  std::string(StringText(StringId::SheetColFlags))};
+    const auto put = [&](SheetRow row) {
+        row.box.y = y;
+        for (auto& [box, text] : row.cells) {
+            box.y = y;
+            box.height = row.box.height;
+        }
+        y += row.box.height;
+        plan.pages.back().rows.push_back(std::move(row));
+    };
+    put(makeRow(headerTexts, true));
+    for (int k = 1; k <= std::clamp(keyCount, 0, kMaxKeys); ++k) {
+        if (!Listed(doc, k)) {
+            continue;
+        }
+        const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
+        std::string flags;
+        if (key.groupKey()) {
+            flags += "G";
+        }
+        if (key.singleKey()) {
+            flags += flags.empty() ? "S" : " S";
+        }
+        SheetRow row = makeRow({std::to_string(k), key.name.str(), CodeNamesText(doc, k),
+                                std::to_string(key.mode() + 1), flags},
+                               false);
+        if (y + row.box.height > p.Bottom()) {
+            y = newPage();
+            put(makeRow(headerTexts, true));
+        }
+        put(std::move(row));
+    }
+    return plan;
+}
+
+} // namespace vorlan

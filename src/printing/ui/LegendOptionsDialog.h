@@ -1,0 +1,39 @@
+// Asks for the legend sizes, the page and the layout choices before legends
+// are printed or exported.
+#pragma once
+
+#include "printing/ui/PrintSettings.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QSpinBox;
+
+namespace vorlan {
+
+// No Q_OBJECT: it has no signals of its own, and moc cannot read the string table.
+class LegendOptionsDialog : public QDialog {
+public:
+    enum class Purpose { Print, Export, ExportPng };
+    LegendOptionsDialog(Purpose purpose, const PrintChoices& choices, QWidget* parent = nullptr);
+    PrintChoices Choices() const;
+    void accept() override;
+
+private:
+    Purpose purpose;
+    PrintChoices initial;
+    QDoubleSpinBox* pitch = nullptr;
+    QDoubleSpinBox* width = nullptr;
+    QDoubleSpinBox* height = nullptr;
+    QDoubleSpinBox* margin = nullptr;
+    QComboBox* paper = nullptr;
+    QCheckBox* packed = nullptr;
+    QCheckBox* blank = nullptr;
+    QCheckBox* cutMarks = nullptr;
+    QCheckBox* frame = nullptr;
+    QSpinBox* dpi = nullptr;
+};
+
+} // namespace vorlan

@@ -1,0 +1,264 @@
+#include "printing/ui/PrintActions.h"
+
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiText.h"
+#include "layout/LayoutDocument.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace vorlan {
+namespace {
+
+PrintDialogHooks& Hooks() {
+    static PrintDialogHooks hooks;
+    return hooks;
+}
+
+std::string FileNameOf(const LayoutDocument& doc) {
+    return QFileInfo(QString::fromLocal8Bit(doc.filePath.c_str())).fileName().toStdString();
+}
+
+std::unique_ptr<PrintDocument> MakeDocument(PrintWhat what, const LayoutDocument& doc,
+                                            const LegendOptions& options,
+                                            std::optional<StringId>& error) {
+    const QtTextMeasurer measurer;
+    if (what == PrintWhat::Legends) {
+        LegendPlan plan = PlanLegends(doc, options, FileNameOf(doc), measurer);
+        error = plan.error;
+        return std::make_unique<LegendDocument>(std::move(plan));
+    }
+    SheetPlan plan = PlanSheet(doc, options.page, FileNameOf(doc), measurer);
+    error = plan.error;
+    return std::make_unique<SheetDocument>(std::move(plan));
+}
+
+std::optional<PrintChoices> AskOptions(QWidget* parent, LegendOptionsDialog::Purpose purpose) {
+    const PrintChoices saved = LoadPrintChoices();
+    if (Hooks().askLegendOptions) {
+        return Hooks().askLegendOptions(parent, purpose, saved);
+    }
+    LegendOptionsDialog dialog(purpose, saved, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Choices();
+}
+
+// The paper the plan is made for: the printer's, or the chosen one set on the printer.
+PageSetup PrinterPage(QPrinter& printer, const PrintChoices& choices) {
+    if (!choices.paperFromPrinter) {
+        const PageSetup page = choices.legends.page;
+        printer.setPageSize(page.paper == PaperSize::Letter ? QPageSize(QPageSize::Letter)
+                                                            : QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Portrait);
+    }
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    PageSetup page;
+    page.paper = PaperSize::Custom;
+    page.widthMm = full.width();
+    page.heightMm = full.height();
+    page.marginMm = std::max(
+        {choices.legends.page.marginMm, least.left(), least.top(), least.right(), least.bottom()});
+    return page;
+}
+
+QString Suggested(const LayoutDocument& doc, PrintWhat what, ExportFormat format) {
+    const QFileInfo info(QString::fromLocal8Bit(doc.filePath.c_str()));
+    const QString stem = doc.filePath.empty() ? QStringLiteral("layout") : info.completeBaseName();
+    const QString dir = doc.filePath.empty() ? QDir::homePath() : info.absolutePath();
+    const QString ext = format == ExportFormat::Pdf   ? QStringLiteral("pdf")
+                        : format == ExportFormat::Svg ? QStringLiteral("svg")
+                                                      : QStringLiteral("png");
+    return QDir(dir).filePath(
+        QStringLiteral("%1-%2.%3")
+            .arg(stem,
+                 what == PrintWhat::Legends ? QStringLiteral("legends") : QStringLiteral("sheet"),
+                 ext));
+}
+
+std::optional<QString> AskPath(QWidget* parent, ExportFormat format, const QString& suggested) {
+    if (Hooks().askExportPath) {
+        return Hooks().askExportPath(parent, format, suggested);
+    }
+    const QString filter = format == ExportFormat::Pdf   ? UiText(StringId::ExportFilterPdf)
+                           : format == ExportFormat::Svg ? UiText(StringId::ExportFilterSvg)
+                                                         : UiText(StringId::ExportFilterPng);
+    QString path =
+        QFileDialog::getSaveFileName(parent, UiText(StringId::ExportCaption), suggested, filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    if (!ExportFormatOf(path) || *ExportFormatOf(path) != format) {
+        path += QLatin1Char('.') + QFileInfo(suggested).suffix();
+    }
+    return path;
+}
+
+} // namespace
+
+void SetPrintDialogHooks(PrintDialogHooks hooks) {
+    Hooks() = std::move(hooks);
+}
+
+std::optional<StringId> PrintOn(QPrinter& printer, PrintWhat what, const LayoutDocument& doc,
+                                const PrintChoices& choices) {
+    LegendOptions options = choices.legends;
+    options.page = PrinterPage(printer, choices);
+    printer.setFullPage(true);
+    std::optional<StringId> error;
+    const auto document = MakeDocument(what, doc, options, error);
+    if (error) {
+        return error;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return StringId::PrintFailed;
+    }
+    for (int i = 0; i < document->PageCount(); ++i) {
+        if (i > 0) {
+            printer.newPage();
+        }
+        document->PaintPage(painter, i, printer.resolution() / 25.4);
+    }
+    painter.end();
+    return std::nullopt;
+}
+
+void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc) {
+    std::optional<PrintChoices> choices = LoadPrintChoices();
+    if (what == PrintWhat::Legends) {
+        choices = AskOptions(parent, LegendOptionsDialog::Purpose::Print);
+        if (!choices) {
+            return;
+        }
+        SavePrintChoices(*choices);
+    } else {
+        choices->paperFromPrinter = true;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromStdString(FileNameOf(doc)));
+    // Checked once before the preview, so a plan that cannot be made says why.
+    LegendOptions options = choices->legends;
+    options.page = PrinterPage(printer, *choices);
+    std::optional<StringId> error;
+    MakeDocument(what, doc, options, error);
+    if (error) {
+        ShowError(parent, UiText(*error));
+        return;
+    }
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(
+        UiText(what == PrintWhat::Legends ? StringId::MenuPrintLegends : StringId::MenuPrintSheet)
+            .remove(QLatin1Char('&'))
+            .remove(QStringLiteral("...")));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&](QPrinter* p) { PrintOn(*p, what, doc, *choices); });
+    preview.exec();
+}
+
+void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc) {
+    if (format == ExportFormat::Svg && !SvgExportAvailable()) {
+        ShowError(parent, UiText(StringId::ExportNoSvg));
+        return;
+    }
+    std::optional<PrintChoices> choices = LoadPrintChoices();
+    const auto purpose = format == ExportFormat::Png ? LegendOptionsDialog::Purpose::ExportPng
+                                                     : LegendOptionsDialog::Purpose::Export;
+    if (what == PrintWhat::Legends || format == ExportFormat::Png) {
+        choices = AskOptions(parent, purpose);
+        if (!choices) {
+            return;
+        }
+        SavePrintChoices(*choices);
+    }
+    const auto path = AskPath(parent, format, Suggested(doc, what, format));
+    if (!path) {
+        return;
+    }
+    std::optional<StringId> error;
+    const auto document = MakeDocument(what, doc, choices->legends, error);
+    if (error) {
+        ShowError(parent, UiText(*error));
+        return;
+    }
+    const ExportResult result = ExportDocument(*document, *path, format, choices->pngDpi);
+    if (result.error) {
+        ShowError(parent, UiText(*result.error).arg(QDir::toNativeSeparators(result.errorPath)));
+        return;
+    }
+    MessageRequest done;
+    done.parent = parent;
+    done.icon = MessageIcon::Information;
+    done.caption = UiText(StringId::ExportCaption);
+    QStringList shown;
+    for (const QString& f : result.files) {
+        shown << QDir::toNativeSeparators(f);
+    }
+    done.text = UiText(StringId::ExportWritten).arg(shown.join(QLatin1Char('\n')));
+    ShowMessage(done);
+}
+
+void AddPrintMenuEntries(QMenu* menu, QAction* before, QWidget* window,
+                         std::function<const LayoutDocument*()> document) {
+    const auto add = [&](QMenu* into, StringId text, const char* name, auto run) {
+        auto* action = new QAction(UiText(text), into);
+        action->setObjectName(QString::fromLatin1(name));
+        QObject::connect(action, &QAction::triggered, window, [window, document, run] {
+            if (const LayoutDocument* doc = document()) {
+                run(window, *doc);
+            }
+        });
+        if (into == menu) {
+            menu->insertAction(before, action);
+        } else {
+            into->addAction(action);
+        }
+        return action;
+    };
+    add(menu, StringId::MenuPrintLegends, "actionPrintLegends",
+        [](QWidget* w, const LayoutDocument& d) { PrintWithPreview(w, PrintWhat::Legends, d); })
+        ->setShortcut(QKeySequence::Print);
+    add(menu, StringId::MenuPrintSheet, "actionPrintSheet",
+        [](QWidget* w, const LayoutDocument& d) { PrintWithPreview(w, PrintWhat::Sheet, d); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    auto* exportMenu = new QMenu(UiText(StringId::MenuExport), menu);
+    exportMenu->setObjectName(QStringLiteral("exportMenu"));
+    menu->insertMenu(before, exportMenu);
+    struct Entry {
+        StringId text;
+        const char* name;
+        PrintWhat what;
+        ExportFormat format;
+    };
+    const Entry entries[] = {
+        {StringId::MenuExportLegendsPdf, "actionExportLegendsPdf", PrintWhat::Legends,
+         ExportFormat::Pdf},
+        {StringId::MenuExportLegendsSvg, "actionExportLegendsSvg", PrintWhat::Legends,
+         ExportFormat::Svg},
+        {StringId::MenuExportLegendsPng, "actionExportLegendsPng", PrintWhat::Legends,
+         ExportFormat::Png},
+        {StringId::MenuExportSheetPdf, "actionExportSheetPdf", PrintWhat::Sheet, ExportFormat::Pdf},
+        {StringId::MenuExportSheetSvg, "actionExportSheetSvg", PrintWhat::Sheet, ExportFormat::Svg},
+        {StringId::MenuExportSheetPng, "actionExportSheetPng", PrintWhat::Sheet, ExportFormat::Png},
+    };
+    for (const Entry& e : entries) {
+        if (e.what == PrintWhat::Sheet && e.format == ExportFormat::Pdf) {
+            exportMenu->addSeparator();
+        }
+        add(exportMenu, e.text, e.name,
+            [e](QWidget* w, const LayoutDocument& d) { ExportToFile(w, e.what, e.format, d); });
+    }
+    menu->insertSeparator(before);
+}
+
+} // namespace vorlan

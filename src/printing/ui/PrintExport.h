@@ -1,0 +1,40 @@
+// Writes a PrintDocument to PDF (all pages in one file), SVG or PNG (one file
+// per page: OUT.ext for one page, OUT-1.ext, OUT-2.ext ... for more).
+#pragma once
+
+#include "common/StringTable.h"
+#include "printing/ui/PrintRenderer.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vorlan {
+
+enum class ExportFormat { Pdf, Svg, Png };
+
+// From the file name's extension (any letter case); nothing for others.
+std::optional<ExportFormat> ExportFormatOf(const QString& path);
+
+// Whether this build can write SVG (Qt SVG is optional at configure time).
+bool SvgExportAvailable();
+
+inline constexpr int kDefaultPngDpi = 300;
+// SVG files are written at 10 units per millimetre, so their size in
+// millimetres is exact.
+inline constexpr int kSvgDpi = 254;
+inline constexpr int kPdfDpi = 1200;
+
+struct ExportResult {
+    std::optional<StringId> error; // nothing: written
+    QString errorPath;             // the file the error is about
+    QStringList files;             // the files written
+};
+
+// The files a document of `pageCount` pages is written to.
+QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCount);
+
+ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
+                            int pngDpi = kDefaultPngDpi);
+
+} // namespace vorlan

@@ -1,0 +1,73 @@
+// The one renderer of legends and layout sheets. It paints a plan from the
+// core onto any paint device (printer, PDF, SVG, image) so preview, printer
+// and files cannot disagree. Needs only Qt Gui.
+#pragma once
+
+#include "printing/LegendPlan.h"
+#include "printing/SheetPlan.h"
+
+#include <QFont>
+#include <QString>
+#include <string>
+#include <unordered_map>
+
+class QPainter;
+
+namespace vorlan {
+
+// Widths of the printing font, in millimetres, measured once per text at a
+// high resolution and scaled linearly (fonts are drawn unhinted).
+class QtTextMeasurer : public TextMeasurer {
+public:
+    QtTextMeasurer();
+    double WidthMm(std::string_view text, double fontPt) const override;
+    double LineHeightMm(double fontPt) const override;
+
+private:
+    QFont font;
+    double lineMmPerPt = 0;
+    mutable std::unordered_map<std::string, double> mmPerPt;
+};
+
+// The font every printed text uses, at the given size.
+QFont PrintFont(double pointSize);
+
+// A document of pages of one page size, drawn page by page.
+class PrintDocument {
+public:
+    virtual ~PrintDocument() = default;
+    virtual int PageCount() const = 0;
+    virtual PageSetup Page() const = 0;
+    // Paints page `index` with the page's top-left corner at the painter's
+    // origin; `dotsPerMm` is the device's resolution.
+    virtual void PaintPage(QPainter& painter, int index, double dotsPerMm) const = 0;
+};
+
+class LegendDocument : public PrintDocument {
+public:
+    explicit LegendDocument(LegendPlan plan) : plan(std::move(plan)) {}
+    int PageCount() const override { return static_cast<int>(plan.pages.size()); }
+    PageSetup Page() const override { return plan.options.page; }
+    void PaintPage(QPainter& painter, int index, double dotsPerMm) const override;
+    const LegendPlan& Plan() const { return plan; }
+
+private:
+    LegendPlan plan;
+};
+
+class SheetDocument : public PrintDocument {
+public:
+    explicit SheetDocument(SheetPlan plan) : plan(std::move(plan)) {}
+    int PageCount() const override { return static_cast<int>(plan.pages.size()); }
+    PageSetup Page() const override { return plan.page; }
+    void PaintPage(QPainter& painter, int index, double dotsPerMm) const override;
+    const SheetPlan& Plan() const { return plan; }
+
+private:
+    SheetPlan plan;
+};
+
+// The string table's text through Qt's translation (this library has no widgets).
+QString PrintText(StringId id);
+
+} // namespace vorlan

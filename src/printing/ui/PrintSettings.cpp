@@ -1,0 +1,52 @@
+#include "printing/ui/PrintSettings.h"
+
+#include <QSettings>
+
+namespace vorlan {
+namespace {
+const QString kGroup = QStringLiteral("printing");
+}
+
+PrintChoices LoadPrintChoices() {
+    PrintChoices c;
+    QSettings s;
+    s.beginGroup(kGroup);
+    LegendOptions& o = c.legends;
+    o.pitchMm = s.value(QStringLiteral("pitchMm"), o.pitchMm).toDouble();
+    o.legendWidthMm = s.value(QStringLiteral("legendWidthMm"), o.legendWidthMm).toDouble();
+    o.legendHeightMm = s.value(QStringLiteral("legendHeightMm"), o.legendHeightMm).toDouble();
+    const double margin = s.value(QStringLiteral("marginMm"), o.page.marginMm).toDouble();
+    const bool letter = s.value(QStringLiteral("paper")).toString() == QLatin1String("Letter");
+    o.page = StandardPage(letter ? PaperSize::Letter : PaperSize::A4, margin);
+    o.packed = s.value(QStringLiteral("packed"), o.packed).toBool();
+    o.blankLegends = s.value(QStringLiteral("blankLegends"), o.blankLegends).toBool();
+    o.cutMarks = s.value(QStringLiteral("cutMarks"), o.cutMarks).toBool();
+    o.frame = s.value(QStringLiteral("frame"), o.frame).toBool();
+    c.paperFromPrinter = s.value(QStringLiteral("paperFromPrinter"), c.paperFromPrinter).toBool();
+    c.pngDpi = s.value(QStringLiteral("pngDpi"), c.pngDpi).toInt();
+    // Settings edited by hand fall back to the defaults rather than fail later.
+    if (CheckLegendOptions(o)) {
+        c.legends = LegendOptions{};
+    }
+    return c;
+}
+
+void SavePrintChoices(const PrintChoices& c) {
+    QSettings s;
+    s.beginGroup(kGroup);
+    const LegendOptions& o = c.legends;
+    s.setValue(QStringLiteral("pitchMm"), o.pitchMm);
+    s.setValue(QStringLiteral("legendWidthMm"), o.legendWidthMm);
+    s.setValue(QStringLiteral("legendHeightMm"), o.legendHeightMm);
+    s.setValue(QStringLiteral("marginMm"), o.page.marginMm);
+    s.setValue(QStringLiteral("paper"),
+               o.page.paper == PaperSize::Letter ? QStringLiteral("Letter") : QStringLiteral("A4"));
+    s.setValue(QStringLiteral("packed"), o.packed);
+    s.setValue(QStringLiteral("blankLegends"), o.blankLegends);
+    s.setValue(QStringLiteral("cutMarks"), o.cutMarks);
+    s.setValue(QStringLiteral("frame"), o.frame);
+    s.setValue(QStringLiteral("paperFromPrinter"), c.paperFromPrinter);
+    s.setValue(QStringLiteral("pngDpi"), c.pngDpi);
+}
+
+} // namespace vorlan

@@ -1,0 +1,246 @@
+#include "PrintTestLayouts.h"
+#include "printing/LegendPlan.h"
+#include "printing/SheetPlan.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+namespace vorlan {
+namespace {
+
+using test::FixedMeasurer;
+using test::FullLayout;
+
+TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
+    const FixedMeasurer m;
+    struct Case {
+        const char* text;
+        double width, height;
+        double expectPt; // 0: only check that it fits
+        int expectLines;
+    } cases[] = {
+        {"Esc", 12.8, 12.8, kMaxLegendPt, 1},
+        {"Page Down", 12.8, 12.8, kMaxLegendPt, 1},
+        {"Page Down", 5, 12.8, kMaxLegendPt, 2}, // two lines rather than one small one
+        {"", 12.8, 12.8, 0, 0},
+        {"   ", 12.8, 12.8, 0, 0},
+        {"Supercalifragilisticexpialidocious", 12.8, 12.8, 0, 0},
+        {std::string(102, 'W').c_str(), 12.8, 12.8, 0, 0},
+        {"a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9", 12.8, 4, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const FittedText fit = FitText(c.text, c.width, c.height, m);
+        SCOPED_TRACE(c.text);
+        if (c.expectPt > 0) {
+            EXPECT_DOUBLE_EQ(c.expectPt, fit.fontPt);
+        }
+        if (c.expectLines > 0 || std::string(c.text).find_first_not_of(' ') == std::string::npos) {
+            EXPECT_EQ(c.expectLines, static_cast<int>(fit.lines.size()));
+        }
+        EXPECT_LE(fit.widthMm, c.width);
+        EXPECT_LE(fit.heightMm, c.height);
+        std::string letters, joined;
+        for (const char ch : std::string(c.text)) {
+            if (ch != ' ') {
+                letters += ch;
+            }
+        }
+        for (const std::string& line : fit.lines) {
+            for (const char ch : line) {
+                if (ch != ' ') {
+                    joined += ch;
+                }
+            }
+        }
+        EXPECT_EQ(letters, joined) << "no character lost";
+    }
+    // A word is only broken when it cannot stand whole at a readable size.
+    EXPECT_EQ(1u, FitText("Supercalifragilisticexpialidocious", 12.8, 12.8, m).lines.size());
+    EXPECT_LT(1u, FitText(std::string(102, 'W'), 12.8, 12.8, m).lines.size());
+}
+
+TEST(LegendPlanTest, KeyboardArrangementKeepsThePitchAndTheSizes) {
+    const FixedMeasurer m;
+    const LayoutDocument doc = FullLayout();
+    LegendOptions o;
+    const LegendPlan plan = PlanLegends(doc, o, "shop.txt", m);
+    ASSERT_FALSE(plan.error);
+    ASSERT_EQ(2u, plan.pages.size()); // one block per A4 page, below the strip on page 1
+    EXPECT_TRUE(plan.pages[0].calibration);
+    EXPECT_FALSE(plan.pages[1].calibration);
+    const CalibrationStrip& strip = *plan.pages[0].calibration;
+    EXPECT_DOUBLE_EQ(100, strip.base.x2 - strip.base.x1);
+    EXPECT_EQ(101u, strip.ticks.size());
+    EXPECT_DOUBLE_EQ(14, strip.keySquare.width);
+
+    std::map<int, MmRect> boxes;
+    std::map<int, int> pageOf;
+    for (std::size_t p = 0; p < plan.pages.size(); ++p) {
+        for (const Legend& l : plan.pages[p].legends) {
+            boxes[l.slot] = l.box;
+            pageOf[l.slot] = static_cast<int>(p);
+            EXPECT_TRUE(o.page.Printable().Contains(l.box)) << l.slot;
+            EXPECT_GE(l.box.y, plan.pages[p].header.Bottom());
+            if (p == 0) {
+                EXPECT_GE(l.box.y, strip.keySquare.Bottom());
+            }
+        }
+    }
+    // 112 cells, joins count once (1 + 1 + 3 partner cells), key 7 has no name.
+    EXPECT_EQ(112u - 5 - 1, boxes.size());
+    EXPECT_FALSE(boxes.count(7));
+    EXPECT_FALSE(boxes.count(4));
+    struct Size {
+        int slot;
+        double w, h;
+    } sizes[] = {{1, 14, 14}, {3, 33.05, 14}, {20, 14, 33.05}, {60, 33.05, 33.05}};
+    for (const Size& s : sizes) {
+        EXPECT_NEAR(s.w, boxes[s.slot].width, 1e-9) << s.slot;
+        EXPECT_NEAR(s.h, boxes[s.slot].height, 1e-9) << s.slot;
+    }
+    // Neighbours: right, below, right of a double, and within block 1.
+    EXPECT_NEAR(19.05, boxes[2].x - boxes[1].x, 1e-9);
+    EXPECT_NEAR(19.05, boxes[9].y - boxes[1].y, 1e-9);
+    EXPECT_NEAR(2 * 19.05, boxes[5].x - boxes[3].x, 1e-9);
+    EXPECT_NEAR(19.05, boxes[58].x - boxes[57].x, 1e-9);
+    EXPECT_EQ(0, pageOf[56]);
+    EXPECT_EQ(1, pageOf[57]);
+    // Four corners, two marks each, per legend.
+    EXPECT_EQ(8 * plan.pages[0].legends.size(), plan.pages[0].cutMarks.size());
+}
+
+TEST(LegendPlanTest, OptionsChangeWhatIsPlanned) {
+    const FixedMeasurer m;
+    const LayoutDocument doc = FullLayout();
+    const auto count = [](const LegendPlan& plan) {
+        std::size_t n = 0;
+        for (const LegendPage& p : plan.pages) {
+            n += p.legends.size();
+        }
+        return n;
+    };
+    LegendOptions o;
+    o.blankLegends = true;
+    EXPECT_EQ(112u - 5, count(PlanLegends(doc, o, "", m)));
+    o = {};
+    o.cutMarks = false;
+    for (const LegendPage& p : PlanLegends(doc, o, "", m).pages) {
+        EXPECT_TRUE(p.cutMarks.empty());
+    }
+    // Landscape-wide paper takes both blocks side by side.
+    o = {};
+    o.page.widthMm = 340;
+    EXPECT_EQ(1u, PlanLegends(doc, o, "", m).pages.size());
+    // A legend as large as the pitch leaves no room for marks between keys.
+    o = {};
+    o.legendWidthMm = o.legendHeightMm = o.pitchMm;
+    EXPECT_TRUE(PlanLegends(doc, o, "", m).pages[0].cutMarks.empty());
+}
+
+TEST(LegendPlanTest, PackedLegendsNeitherOverlapNorLeaveThePage) {
+    const FixedMeasurer m;
+    for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
+        LegendOptions o;
+        o.packed = true;
+        o.page = StandardPage(paper);
+        const LegendPlan plan = PlanLegends(FullLayout(), o, "", m);
+        ASSERT_FALSE(plan.error);
+        std::size_t total = 0;
+        for (const LegendPage& page : plan.pages) {
+            total += page.legends.size();
+            for (std::size_t i = 0; i < page.legends.size(); ++i) {
+                const MmRect& a = page.legends[i].box;
+                EXPECT_TRUE(o.page.Printable().Contains(a));
+                for (std::size_t j = i + 1; j < page.legends.size(); ++j) {
+                    EXPECT_FALSE(a.Overlaps(page.legends[j].box));
+                }
+                for (const MmLine& mark : page.cutMarks) {
+                    const MmRect markBox{std::min(mark.x1, mark.x2), std::min(mark.y1, mark.y2),
+                                         std::abs(mark.x2 - mark.x1) + 1e-3,
+                                         std::abs(mark.y2 - mark.y1) + 1e-3};
+                    EXPECT_FALSE(markBox.Overlaps(a)) << "a mark runs into a legend";
+                }
+            }
+        }
+        EXPECT_EQ(106u, total);
+        EXPECT_LE(plan.pages.size(), 2u);
+    }
+}
+
+TEST(LegendPlanTest, RefusesOptionsItCannotPrint) {
+    const FixedMeasurer m;
+    struct Case {
+        double pitch, w, h, pageW, margin;
+        std::optional<StringId> error;
+    } cases[] = {
+        {19.05, 14, 14, 210, 10, std::nullopt},
+        {4, 3, 3, 210, 10, StringId::LegendBadPitch},
+        {19.05, 20, 14, 210, 10, StringId::LegendBadSize},
+        {19.05, 14, 2, 210, 10, StringId::LegendBadSize},
+        {19.05, 14, 14, 100, 10, StringId::LegendPageTooSmall},
+        {19.05, 14, 14, 210, -1, StringId::LegendPageTooSmall},
+        {60, 60, 60, 135, 10, StringId::LegendsDoNotFit}, // a quad is 120 mm wide
+    };
+    for (const Case& c : cases) {
+        LegendOptions o;
+        o.pitchMm = c.pitch;
+        o.legendWidthMm = c.w;
+        o.legendHeightMm = c.h;
+        o.page.widthMm = c.pageW;
+        o.page.marginMm = c.margin;
+        for (const bool packed : {false, true}) {
+            o.packed = packed;
+            const LegendPlan plan = PlanLegends(FullLayout(), o, "", m);
+            EXPECT_EQ(c.error, plan.error) << c.pitch << " " << c.w << " " << c.pageW;
+            EXPECT_EQ(c.error.has_value(), plan.pages.empty());
+        }
+    }
+}
+
+TEST(PageGeometryTest, ParsesSizesAndPaperNames) {
+    EXPECT_EQ(PaperSize::Letter, ParsePaperName("letter"));
+    EXPECT_EQ(PaperSize::A4, ParsePaperName("A4"));
+    EXPECT_FALSE(ParsePaperName("A5"));
+    const auto size = ParseMmSize("14.5X12");
+    ASSERT_TRUE(size);
+    EXPECT_DOUBLE_EQ(14.5, size->width);
+    EXPECT_DOUBLE_EQ(12, size->height);
+    for (const char* bad : {"14", "x14", "14x", "14x-1", "14x0", "ax4", "14x14mm"}) {
+        EXPECT_FALSE(ParseMmSize(bad)) << bad;
+    }
+    EXPECT_FALSE(ParseMm("nan"));
+    EXPECT_FALSE(ParseMm(""));
+}
+
+TEST(SheetPlanTest, GridSettingsAndTableOverPages) {
+    const FixedMeasurer m;
+    LayoutDocument doc = FullLayout();
+    doc.keys[1].SetGroupKey(true);
+    const SheetPlan plan = PlanSheet(doc, StandardPage(PaperSize::A4), "shop.txt", m);
+    ASSERT_FALSE(plan.error);
+    ASSERT_EQ(2u, plan.pages.size());
+    const SheetPage& first = plan.pages[0];
+    // 112 cells, a double right, a double down and a quad drawn once each.
+    EXPECT_EQ(112u - 1 - 1 - 3, first.grid.size());
+    std::size_t listed = 0;
+    for (const SheetPage& page : plan.pages) {
+        ASSERT_FALSE(page.rows.empty());
+        EXPECT_TRUE(page.rows.front().header);
+        double y = 0;
+        for (const SheetRow& row : page.rows) {
+            EXPECT_GE(row.box.y, y);
+            EXPECT_LE(row.box.Bottom(), plan.page.Printable().Bottom() + 1e-9);
+            y = row.box.Bottom();
+            listed += row.header ? 0 : 1;
+        }
+    }
+    // Every key with codes or a name: key 7 has codes only.
+    EXPECT_EQ(112u, listed);
+    const SheetRow& keyOne = first.rows[1];
+    EXPECT_EQ("1", keyOne.cells[0].second.lines.at(0));
+    EXPECT_EQ("G S", keyOne.cells[4].second.lines.at(0));
+    EXPECT_FALSE(keyOne.cells[2].second.lines.empty());
+}
+
+} // namespace
+} // namespace vorlan
