@@ -163,10 +163,15 @@ bool KeyDragController::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeyDragController::DragMoved(QDragMoveEvent* event) {
-    if (const int grabbed = GrabbedSlot(event->mimeData())) {
-        Preview(event, grabbed);
-    } else {
+    const int grabbed = GrabbedSlot(event->mimeData());
+    if (grabbed == 0) {
         event->ignore();
+        return;
+    }
+    // A refused enter would end the moves for this widget: the drag enters
+    // over its own key, where it cannot drop yet.
+    if (!Preview(event, grabbed) && event->type() == QEvent::DragEnter) {
+        event->accept();
     }
 }
 
