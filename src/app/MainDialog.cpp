@@ -14,6 +14,7 @@
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
+#include "history/ui/KeyClipboard.h"
 #include "layout/ui/FileDialogs.h"
 #include "layout/ui/LossQuestion.h"
 #include "layout/ui/ReadReportBar.h"
@@ -311,6 +312,12 @@ public:
         w.ShowRecentFiles(shown);
     }
 
+    void SetClipboardKey(const std::string& keyText, const std::string& plainText) override {
+        PutKeyOnClipboard(keyText, plainText);
+    }
+
+    std::string ClipboardKeyText() override { return KeyTextFromClipboard(); }
+
     void StartProgrammingRun(const std::string& layoutPath) override {
         if (w.hooks->startProgrammingRun) {
             w.hooks->startProgrammingRun(&w, layoutPath);
@@ -346,6 +353,7 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     InstallDialogs();
     viewActions = new GridViewActions(*this, *grid, *editor);
     editor->Start();
+    InstallEditing();
 
     // Arrows, Enter and Escape belong to the window whatever control has the
     // focus, so the filter sits on the application and checks the window.
@@ -515,6 +523,8 @@ void MainDialog::BuildMenus() {
     exitAction = fileMenu->addAction(UiText(StringId::MenuExit));
     exitAction->setObjectName(QStringLiteral("actionExit"));
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
+
+    BuildEditMenu();
 
     helpMenu = bar->addMenu(UiText(StringId::MenuHelp));
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
@@ -740,6 +750,10 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
         widget->property(KeyFindBar::kOwnsWindowKeys).toBool()) {
         return QMainWindow::eventFilter(watched, event);
     }
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsHistoryShortcut(static_cast<QKeyEvent*>(event))) {
+        return true; // not taken by the field: the window's shortcut runs
+    }
     const int key = static_cast<QKeyEvent*>(event)->key();
     static constexpr int kWindowKeys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,
                                           Qt::Key_Down,  Qt::Key_Return, Qt::Key_Enter,
@@ -750,6 +764,10 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // Keep the key from any shortcut; the key press follows.
         event->accept();
+        return true;
+    }
+    if (static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::AltModifier) &&
+        MoveKeyByArrow(key)) {
         return true;
     }
     ForwardWindowKey(key);

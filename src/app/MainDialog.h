@@ -10,6 +10,8 @@
 //    programmed-keys list, the status panes, the title and the recent-file
 //    block, and runs message boxes (MessageBox seam), file dialogs
 //    (FileDialogs seam) and the dialogs of other subsystems (MainWindowHooks).
+//  - The Edit menu (MainDialogEdit.cpp) runs the editor's history,
+//    clipboard and moves; KeyDragController drags keys inside the grid.
 //  - The recent-file list lives in the user's settings (SettingsProfileStore).
 #pragma once
 
@@ -23,6 +25,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -34,6 +37,7 @@ namespace vorlan {
 
 class GridViewActions;
 class CompareWindow;
+class KeyDragController;
 class KeyEditor;
 class KeyGridWidget;
 class ReadReportBar;
@@ -56,6 +60,8 @@ public:
     KeyGridWidget* Grid() const { return grid; }
     QWidget* Client() const { return client; }
     QMenu* FileMenu() const { return fileMenu; }
+    QMenu* EditMenu() const { return editMenu; }
+    KeyDragController* DragController() const { return dragController; }
     QMenu* PopupMenu() const { return popupMenu; }
     QString StatusPaneText(int pane) const;
 
@@ -82,6 +88,15 @@ private:
     class View;
 
     void BuildMenus();
+    // The Edit menu, between File and Help; InstallEditing wires it to the
+    // editor once that exists (history texts, drag and drop in the grid).
+    void BuildEditMenu();
+    void InstallEditing();
+    void UpdateUndoActions();
+    // Alt+arrow: moves the selected key; false for any other key.
+    bool MoveKeyByArrow(int key);
+    // Undo and redo belong to the layout even while a text field has the focus.
+    static bool IsHistoryShortcut(const QKeyEvent* event);
     void BuildControls();
     void BuildStatusBar();
     void BuildReadReportBar();
@@ -97,6 +112,7 @@ private:
 
     // Menus.
     QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
     QMenu* helpMenu = nullptr;
     QMenu* popupMenu = nullptr;
     QAction* newAction = nullptr;
@@ -108,6 +124,13 @@ private:
     QAction* settingsAction = nullptr;
     QAction* exitAction = nullptr;
     std::vector<QAction*> recentBlock; // entries and their separator
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* cutAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* deleteAction = nullptr;
+    KeyDragController* dragController = nullptr;
     QAction* insertKeyAction = nullptr;
     QAction* copyKeyAction = nullptr;
     QAction* singleAction = nullptr;

@@ -1,32 +1,26 @@
 // The dialogs the main window runs for the key editor but does not own: the
-// capture dialog, the keyboard settings dialog and the programming run. Each
-// dialog's subsystem plugs its runner in here (see InstallDialogs in
-// MainDialog.cpp); an empty hook behaves as a cancelled dialog.
+// capture dialog, and the programming subsystem's hooks (keyboard settings
+// dialog, programming run), which that subsystem defines and fills itself
+// (see InstallDialogs in MainDialog.cpp); an empty hook behaves as a cancelled
+// dialog.
 #pragma once
 
 #include "grid/EditorView.h"
+#include "programming/ui/ProgrammingHooks.h"
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 
 class QWidget;
 
 namespace vorlan {
 
-struct MainWindowHooks {
+struct MainWindowHooks : ProgrammingHooks {
     // Modal; started with the key's 16 codes and their texts.
     std::function<CaptureResult(QWidget* parent, const KeyCodes& codes,
                                 const std::array<std::string, kCodesPerKey>& names)>
         runCaptureDialog;
-    // Modal; nullopt when cancelled.
-    std::function<std::optional<KeyboardSettingsValues>(QWidget* parent,
-                                                        const KeyboardSettingsValues& values)>
-        runSettingsDialog;
-    // The layout was written to layoutPath: disable the window, show the
-    // progress dialog and run the programming on that file.
-    std::function<void(QWidget* parent, const std::string& layoutPath)> startProgrammingRun;
 };
 
 } // namespace vorlan

@@ -120,6 +120,12 @@ public:
                                                         int preselected) = 0;
     virtual void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) = 0;
 
+    // The system clipboard: put a key there (the program's text and a plain
+    // line for other programs) / the text on it, empty when there is none.
+    virtual void SetClipboardKey(const std::string& /*keyText*/, const std::string& /*plainText*/) {
+    }
+    virtual std::string ClipboardKeyText() { return {}; }
+
     // The layout has been written to layoutPath for programming: disable the
     // window, show the progress dialog and start the run on that file.
     virtual void StartProgrammingRun(const std::string& layoutPath) = 0;

@@ -1,15 +1,29 @@
 #include "grid/KeyEditor.h"
 
-
 namespace vorlan {
 
 KeyEditor::KeyEditor(EditorView& view, ProfileStore& store)
-    : view_(view), files_(doc_, *this, store) {
+    : view_(view), files_(doc_, *this, store), history_(doc_) {
     doc_.SetObserver(this);
 }
 
 KeyEditor::~KeyEditor() {
     doc_.SetObserver(nullptr);
+}
+
+KeyEditor::StepScope::StepScope(KeyEditor& editor, StringId name, MergeKey merge)
+    : editor_(editor), name_(name), merge_(merge), outer_(editor.stepDepth_ == 0) {
+    ++editor_.stepDepth_;
+    if (outer_) {
+        editor_.history_.Begin(editor_.Selection());
+    }
+}
+
+KeyEditor::StepScope::~StepScope() {
+    --editor_.stepDepth_;
+    if (outer_) {
+        editor_.history_.Commit(name_, editor_.Selection(), merge_);
+    }
 }
 
 void KeyEditor::Start() {
@@ -73,6 +87,10 @@ void KeyEditor::DocumentReset() {
     keyEditActive_ = false;
     FillStatusBar();
     ShowKey(1);
+    // New, Open and the recent files all pass here: a fresh layout has no past.
+    if (!keepHistory_) {
+        history_.Clear();
+    }
 }
 
 void KeyEditor::SelectKey(int key) {
@@ -113,6 +131,9 @@ void KeyEditor::RefreshControls() {
 void KeyEditor::ShowFirstKey() {
     SelectSlot(1);
     FillStatusBar();
+    if (!keepHistory_) {
+        history_.Clear();
+    }
 }
 
 } // namespace vorlan

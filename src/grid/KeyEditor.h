@@ -11,9 +11,13 @@
 //    it and forwards each user action to the On... entry point of the same
 //    name; it decides nothing itself.
 //  - FileCommands (layout/) holds the File menu's logic; the editor hosts it.
+//  - LayoutHistory (history/) records each command that changes the layout
+//    as one step (StepScope around it), for the Edit menu's Undo and Redo.
 #pragma once
 
 #include "grid/EditorView.h"
+#include "grid/KeyTransfer.h"
+#include "history/LayoutHistory.h"
 #include "layout/FileCommands.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
@@ -39,6 +43,8 @@ public:
     LayoutDocument& Document() { return doc_; }
     FileCommands& Files() { return files_; }
     const LayoutDocument& Document() const { return doc_; }
+    LayoutHistory& History() { return history_; }
+    const LayoutHistory& History() const { return history_; }
     int CurrentKey() const { return currentKey_; }
     int PanelKey() const { return panelKey_; }
     bool KeyEditActive() const { return keyEditActive_; }
@@ -84,6 +90,27 @@ public:
     void OnRfidFieldEdited();
     void OnCatalogPick(int row);
 
+    // --- Edit menu, moves and drops (KeyEditorEdit.cpp) ---
+    void OnUndo();
+    void OnRedo();
+    void OnCut();
+    void OnCopy();
+    void OnPaste();
+    void OnDelete();
+    // Alt+arrow: the selected key one cell over, when its cells there are free.
+    void OnMoveKey(int columns, int rows);
+    // The slot under a client point (0 outside the grid in use).
+    int SlotAtPoint(int x, int y) const;
+    // What dropping the key grabbed at one slot on another would do, and the
+    // cells it would then cover (none when impossible).
+    struct DropPreview {
+        DropKind kind = DropKind::Impossible;
+        std::vector<int> cells;
+    };
+    DropPreview PreviewDrop(int grabbed, int target, bool copy) const;
+    // Carries the drop out as one step; false (nothing changed) when impossible.
+    bool OnDrop(int grabbed, int target, bool copy);
+
     // --- File menu ---
     void OnFileNew();
     void OnFileOpen();
@@ -113,6 +140,25 @@ public:
     void PushPanelValues();
 
 private:
+    // One history step around a command; scopes inside it join the outer one.
+    class StepScope {
+    public:
+        StepScope(KeyEditor& editor, StringId name, MergeKey merge = {});
+        ~StepScope();
+        StepScope(const StepScope&) = delete;
+        StepScope& operator=(const StepScope&) = delete;
+
+    private:
+        KeyEditor& editor_;
+        StringId name_;
+        MergeKey merge_;
+        bool outer_;
+    };
+    HistorySelection Selection() const { return {currentKey_, panelKey_}; }
+    void ShowHistoryState(const HistorySelection& selection);
+    void MarkInCatalog(const std::string& name);
+    void StoreRfid(const RfidOptions& rfid);
+
     // LayoutObserver
     void DrawKeyImage(int slot, KeyImage image) override;
     void TitleChanged() override;
@@ -155,6 +201,10 @@ private:
     EditorView& view_;
     LayoutDocument doc_;
     FileCommands files_;
+    LayoutHistory history_;
+    int stepDepth_ = 0;
+    // Save As reads its file back; the history survives that reading.
+    bool keepHistory_ = false;
 
     int currentKey_ = 1;
     int panelKey_ = 1;

@@ -15,10 +15,31 @@ void KeyEditor::OnFileOpen() {
     files_.OpenLayout();
 }
 void KeyEditor::OnFileSave() {
-    files_.SaveLayout();
+    // Without a file name this is Save As, which reads its file back.
+    if (doc_.filePath.empty()) {
+        OnFileSaveAs();
+        return;
+    }
+    if (files_.SaveLayout() == SaveOutcome::Written) {
+        history_.MarkSaved();
+    }
 }
 void KeyEditor::OnFileSaveAs() {
-    files_.SaveLayoutAs();
+    // The written file is read back; when it holds the layout unchanged (a
+    // variant without losses), the steps still fit and are kept.
+    const std::string before = FormatLayout(doc_, KeyboardVariant::SixteenScan);
+    keepHistory_ = true;
+    const SaveOutcome outcome = files_.SaveLayoutAs();
+    keepHistory_ = false;
+    if (outcome != SaveOutcome::Written) {
+        return;
+    }
+    if (FormatLayout(doc_, KeyboardVariant::SixteenScan) == before) {
+        history_.ForgetCatalogueChanges();
+        history_.MarkSaved();
+    } else {
+        history_.Clear();
+    }
 }
 void KeyEditor::OnRecentFile(int index) {
     files_.OpenRecent(index);
@@ -51,6 +72,7 @@ void KeyEditor::OnFileProgramming() {
 }
 
 void KeyEditor::OnFileSettings() {
+    StepScope step(*this, StringId::StepKeyboardSettings);
     KeyboardSettings& s = doc_.settings;
     const KeyboardSettingsValues before{s.keyCount == kBlockKeys ? 0 : 1,
                                         s.keysType,

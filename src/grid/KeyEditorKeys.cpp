@@ -58,6 +58,7 @@ void KeyEditor::ResetSpan(bool clear) {
 }
 
 void KeyEditor::Join(SpanKind kind, int step) {
+    StepScope record(*this, kind == SpanKind::Quad ? StringId::StepQuad : StringId::StepDouble);
     const int s = currentKey_;
     const bool quad = kind == SpanKind::Quad;
     const bool down = quad || step == kBlockColumns;
@@ -115,10 +116,12 @@ void KeyEditor::OnQuad() {
     Join(SpanKind::Quad, 0);
 }
 void KeyEditor::OnSingle() {
+    StepScope step(*this, StringId::StepSingle);
     ResetSpan(false);
 }
 
 void KeyEditor::OnInsertKey() {
+    StepScope step(*this, StringId::StepInsertKey);
     ShowKey(currentKey_);
     EditKeyCodes();
 }
@@ -144,6 +147,7 @@ void KeyEditor::OnClearKey() {
     if (Span(s).kind == SpanKind::Empty) {
         return;
     }
+    StepScope step(*this, StringId::StepClearKey);
     if (!view_.AskYesNo({StringId::AskClearKey, {Key(s).name.str()}})) {
         ShowKey(s);
         return;
@@ -154,6 +158,7 @@ void KeyEditor::OnClearKey() {
 }
 
 void KeyEditor::OnClearAll() {
+    StepScope step(*this, StringId::StepClearAll);
     if (view_.AskYesNo({StringId::AskClearAll, {}})) {
         doc_.filePath.clear();
         for (int k = 1; k <= kMaxKeys; ++k) {
@@ -170,6 +175,7 @@ void KeyEditor::OnClearAll() {
 }
 
 void KeyEditor::OnCopyKey() {
+    StepScope step(*this, StringId::StepCopyKey);
     const int s = currentKey_;
     const int row = listRow_;
     if (row < 0 || row >= std::min(doc_.catalogCount, kMaxCatalogEntries)) {
@@ -196,6 +202,7 @@ void KeyEditor::OnCopyKey() {
 }
 
 void KeyEditor::EditKeyCodes() {
+    StepScope step(*this, StringId::StepKeyCodes);
     const int s = currentKey_;
     keyEditActive_ = true;
     const CaptureResult result = view_.RunCaptureDialog(Key(s).codes, panel_.codeTexts);

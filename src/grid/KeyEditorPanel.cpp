@@ -86,7 +86,7 @@ bool KeyEditor::TakePanelValues() {
     panel_.singleKey = v.singleKey;
 
     bool ok = true;
-    RfidOptions& rfid = doc_.rfid;
+    RfidOptions rfid = doc_.rfid;
     if (const auto prefix = TakeRfidByte(RfidField::Prefix, v.prefixText)) {
         rfid.prefix = static_cast<std::uint8_t>(*prefix);
         panel_.prefixText = v.prefixText;
@@ -109,7 +109,33 @@ bool KeyEditor::TakePanelValues() {
     panel_.suffixExtended = v.suffixExtended;
     rfid.digitsTypeNum = v.digitsTypeNum;
     panel_.digitsTypeNum = v.digitsTypeNum;
+    StoreRfid(rfid);
     return ok;
+}
+
+void KeyEditor::StoreRfid(const RfidOptions& rfid) {
+    const RfidOptions& was = doc_.rfid;
+    // Typing in a text field (or stepping the digit count) is one step until
+    // another option changes; each click on a box is a step of its own.
+    MergeKey merge;
+    if (rfid.prefix != was.prefix) {
+        merge = {kMergeRfidPrefix, 0};
+    } else if (rfid.suffix != was.suffix) {
+        merge = {kMergeRfidSuffix, 0};
+    } else if (rfid.digitsCount != was.digitsCount) {
+        merge = {kMergeRfidDigits, 0};
+    } else if (rfid.prefixExtended == was.prefixExtended &&
+               rfid.suffixExtended == was.suffixExtended &&
+               rfid.digitsTypeNum == was.digitsTypeNum) {
+        return;
+    }
+    // Taken within a command, the options join its step; taken on their own
+    // (on a paint or a click after an edit) they are a step of their own.
+    std::optional<StepScope> step;
+    if (stepDepth_ == 0) {
+        step.emplace(*this, StringId::StepRfidOptions, merge);
+    }
+    doc_.rfid = rfid;
 }
 
 std::optional<int> KeyEditor::TakeRfidByte(RfidField field, const std::string& text) {
@@ -157,10 +183,12 @@ void KeyEditor::KeyNameHandling() {
 }
 
 void KeyEditor::OnKeyNameChanged() {
+    StepScope step(*this, StringId::StepKeyName, {kMergeKeyName, panelKey_});
     KeyNameHandling();
 }
 
 void KeyEditor::OnSingleKeyClicked() {
+    StepScope step(*this, StringId::StepSingleKeyFlag);
     TakePanelValues();
     KeyRecord& key = Key(panelKey_);
     if (panel_.singleKey != key.singleKey()) {
@@ -174,6 +202,7 @@ void KeyEditor::OnModeClicked(int mode) {
     if (mode < 0 || mode > 2) {
         return;
     }
+    StepScope step(*this, StringId::StepKeyMode);
     KeyRecord& key = Key(currentKey_);
     if (key.mode() != mode) {
         doc_.MarkDirty();
@@ -183,6 +212,7 @@ void KeyEditor::OnModeClicked(int mode) {
 }
 
 void KeyEditor::OnSetModeForAll() {
+    StepScope step(*this, StringId::StepModeForAll);
     const int mode = Key(currentKey_).mode();
     bool changed = false;
     for (int s = 1; s <= KeyCount(); ++s) {
@@ -198,6 +228,7 @@ void KeyEditor::OnSetModeForAll() {
 }
 
 void KeyEditor::OnSetFlagForAll() {
+    StepScope step(*this, StringId::StepFlagForAll);
     TakePanelValues();
     bool changed = false;
     for (int s = 1; s <= KeyCount(); ++s) {
@@ -214,6 +245,8 @@ void KeyEditor::OnSetFlagForAll() {
 }
 
 void KeyEditor::OnRfidFieldEdited() {
+    // The options reach the document (and the history) when the panel is
+    // taken, on the next paint or click.
     doc_.MarkDirty();
 }
 

@@ -11,6 +11,14 @@
 
 namespace vorlan::editor_detail {
 
+// The fields whose consecutive edits make one history step.
+enum MergeField : int {
+    kMergeKeyName = 1,
+    kMergeRfidPrefix,
+    kMergeRfidSuffix,
+    kMergeRfidDigits,
+};
+
 inline bool IsKey(int slot) {
     return slot >= 1 && slot <= kMaxKeys;
 }

@@ -142,6 +142,14 @@ public:
         ++recentRebuilds;
     }
 
+    std::string clipboard; // the key text; plain text beside it
+    std::string clipboardPlain;
+    void SetClipboardKey(const std::string& keyText, const std::string& plainText) override {
+        clipboard = keyText;
+        clipboardPlain = plainText;
+    }
+    std::string ClipboardKeyText() override { return clipboard; }
+
     std::vector<std::string> programmingRuns;
     void StartProgrammingRun(const std::string& layoutPath) override {
         programmingRuns.push_back(layoutPath);

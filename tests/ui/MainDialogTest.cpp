@@ -170,6 +170,8 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                      "&Programming...", "-", "Print &legends...", "Print layout s&heet...",
                      "&Export", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
+    EXPECT_EQ(Texts({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete"}),
+              MenuTexts(w.EditMenu()));
     const QMenu* help = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));
     const QStringList popup = MenuTexts(w.PopupMenu());

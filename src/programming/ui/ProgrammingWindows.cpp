@@ -1,9 +1,9 @@
 #include "programming/ui/ProgrammingWindows.h"
 
-#include "app/MainWindowHooks.h"
 #include "common/ui/UiText.h"
 #include "programming/ui/KeyboardSettingsDialog.h"
 #include "programming/ui/ProgrammingDialog.h"
+#include "programming/ui/ProgrammingHooks.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -74,7 +74,7 @@ ProgrammingDialog* ExistingProgrammingDialog(QWidget* mainWindow) {
 
 } // namespace
 
-void InstallProgrammingDialogs(QWidget* mainWindow, MainWindowHooks& hooks) {
+void InstallProgrammingDialogs(QWidget* mainWindow, ProgrammingHooks& hooks) {
     if (HomeOf(mainWindow) == nullptr) {
         new ProgrammingDialogsHome(mainWindow);
     }

@@ -10,13 +10,13 @@ class QWidget;
 
 namespace vorlan {
 
-struct MainWindowHooks;
+struct ProgrammingHooks;
 class KeyboardSettingsDialog;
 class ProgrammingDialog;
 
 // Fills mainWindow's settings and programming hooks, and takes the keyboard
 // from VORLAN_DEVICE; the dialogs themselves are made when first needed.
-void InstallProgrammingDialogs(QWidget* mainWindow, MainWindowHooks& hooks);
+void InstallProgrammingDialogs(QWidget* mainWindow, ProgrammingHooks& hooks);
 
 // The keyboard of the following runs. An emulated keyboard is a fresh one
 // of its type, and the title says so for as long as it is in use.
