@@ -3,7 +3,7 @@
 WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan test-windows fuzz bench clean
+.PHONY: all deps build run test test-asan test-windows fuzz bench package test-package clean
 
 all: build
 
@@ -55,5 +55,15 @@ bench:
 	cmake --build --preset release -j $(JOBS) --target $(BENCH_TARGETS)
 	bench/run-bench build-release
 
+# The Debian package dist/vorlan_<version>_amd64.deb (scripts/build-package),
+# checked with lintian; test-package installs it on this machine, runs it and
+# removes it again (needs root or sudo: scripts/test-package-install).
+package:
+	@scripts/install-deps --package
+	JOBS=$(JOBS) scripts/build-package $(if $(CI),--werror)
+
+test-package: package
+	scripts/test-package-install
+
 clean:
-	rm -rf build build-asan build-release build-windows build-fuzz
+	rm -rf build build-asan build-release build-windows build-fuzz build-package

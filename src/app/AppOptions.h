@@ -2,11 +2,14 @@
 // for the caller.
 //   --emulate N   program an emulated keyboard of type N (0, 1 or 2) instead
 //                 of the device (like VORLAN_DEVICE=emulator:N)
+//   LAYOUT        a layout file to open at start
+//   --version, --help  answered before the window system starts
 #pragma once
 
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <string>
 
 namespace vorlan {
 
@@ -23,5 +26,17 @@ struct AppOptions {
 };
 
 AppOptions ParseAppOptions(const QStringList& arguments, const QString& programPath);
+
+// The layout file to open at start: the first unclaimed argument that does
+// not look like an option; empty when there is none.
+QString StartFile(const AppOptions& options);
+
+// "--version" and "--help" are answered before the window system starts, so
+// both work without a display (an installed program is checked that way).
+enum class InfoOption { None, Version, Help };
+InfoOption FindInfoOption(int argc, const char* const* argv);
+// What the option prints; --help's text ends with the line "User guide: "
+// for the caller to complete with the help file's path.
+std::string InfoOptionText(InfoOption option);
 
 } // namespace vorlan

@@ -1,7 +1,9 @@
 #include "app/MainDialog.h"
 
+#include "accessibility/ui/KeyGridAccessible.h"
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
+#include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
@@ -146,7 +148,10 @@ class MainDialog::View : public EditorView {
 public:
     explicit View(MainDialog& window) : w(window) {}
 
-    void DrawKeyImage(int slot, KeyImage image) override { w.grid->DrawKeyImage(slot, image); }
+    void DrawKeyImage(int slot, KeyImage image) override {
+        w.grid->DrawKeyImage(slot, image);
+        NotifyGridCellChanged(w.grid, slot);
+    }
 
     void ShowPanelValues(const PanelValues& v) override {
         SetText(w.keyNumber, QString::number(v.keyNumber));
@@ -316,6 +321,7 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     editor = std::make_unique<KeyEditor>(*view, *store);
     ConnectControls();
     InstallDialogs();
+    SetUpAccessibility(*this);
     editor->Start();
 
     // Arrows, Enter and Escape belong to the window whatever control has the

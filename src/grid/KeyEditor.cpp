@@ -797,6 +797,10 @@ void KeyEditor::OnFileNew() {
 void KeyEditor::OnFileOpen() {
     files_.OpenLayout();
 }
+void KeyEditor::OpenStartFile(const std::string& path) {
+    doc_.filePath = path;
+    files_.OpenPath();
+}
 void KeyEditor::OnFileSave() {
     files_.SaveLayout();
 }

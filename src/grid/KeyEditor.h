@@ -93,6 +93,9 @@ public:
     void OnFileSave();
     void OnFileSaveAs();
     void OnRecentFile(int index); // 0..3
+    // A layout named when the program was started (also "Open with"); call
+    // after Start, while the untitled layout is still unchanged.
+    void OpenStartFile(const std::string& path);
     void OnFileProgramming();
     void OnFileSettings();
     // Exit, the close box and Escape: offers to save a dirty layout and resets
