@@ -8,6 +8,7 @@
 #include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QWidget>
@@ -27,15 +28,18 @@ QString NameOf(StringId id) {
 
 // The grid draws no focus of its own (its yellow frame is the selection), so
 // the black frame around it turns into the highlight colour and thickens.
-class GridFocusFrame : public QObject {
+// The menu key (or Shift+F10) on the focused grid opens the popup menu of
+// the selected key, where a mouse would open it for the cell it points at.
+class GridKeyboardHelper : public QObject {
 public:
-    GridFocusFrame(QWidget* grid, QFrame* frame) : QObject(grid), frame(frame) {
+    GridKeyboardHelper(KeyGridWidget* grid, QFrame* frame, const KeyEditor* editor)
+        : QObject(grid), grid(grid), frame(frame), editor(editor) {
         grid->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && frame) {
             const bool focused = event->type() == QEvent::FocusIn;
             QPalette palette = frame->palette();
             palette.setColor(QPalette::WindowText,
@@ -43,11 +47,22 @@ protected:
             frame->setPalette(palette);
             frame->setLineWidth(focused ? 2 : 1);
         }
+        if (event->type() == QEvent::ContextMenu &&
+            static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard &&
+            editor->CurrentKey() != 0) {
+            const GridPoint origin = CellOrigin(editor->CurrentKey());
+            const QPoint client(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
+            emit grid->ContextMenuRequested(
+                client, grid->mapToGlobal(client - QPoint(kGridLeft, kGridTop)));
+            return true;
+        }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    KeyGridWidget* grid;
     QFrame* frame;
+    const KeyEditor* editor;
 };
 
 } // namespace
@@ -72,9 +87,7 @@ void SetUpAccessibility(MainDialog& window) {
     // Reached with Tab only: a click on a cell leaves the focus in the field
     // being edited, as it always did.
     grid->setFocusPolicy(Qt::TabFocus);
-    if (auto* frame = client->findChild<QFrame*>(QStringLiteral("gridFrame"))) {
-        new GridFocusFrame(grid, frame);
-    }
+    new GridKeyboardHelper(grid, client->findChild<QFrame*>(QStringLiteral("gridFrame")), editor);
 
     const auto find = [client](const char* name) {
         return client->findChild<QWidget*>(QLatin1String(name));

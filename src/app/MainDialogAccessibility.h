@@ -1,7 +1,8 @@
 // The main window for keyboard and screen-reader users: the key grid as an
 // accessible table, names for the controls whose caption is a symbol or a
-// separate label, a tab order that follows the visual order, and a visible
-// frame while the grid has the keyboard focus.
+// separate label, a tab order that follows the visual order, a visible
+// frame while the grid has the keyboard focus, and the grid's popup menu
+// from the keyboard.
 #pragma once
 
 namespace vorlan {

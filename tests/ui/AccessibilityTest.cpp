@@ -9,9 +9,13 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -145,6 +149,22 @@ TEST_F(AccessibilityTest, TabFollowsTheRowsOfEachGroupThenThePanelAndTheGrid) {
         tail << widget->objectName();
     }
     EXPECT_EQ("previousButton nextButton keyGrid", tail.join(u' ').toStdString());
+}
+
+TEST_F(AccessibilityTest, TheMenuKeyOpensThePopupOfTheSelectedKeyNotOfTheGridsMiddle) {
+    w.show();
+    w.Editor().OnPointerPress(KeyGridWidget::kLeft + 5, KeyGridWidget::kTop + 5); // slot 1
+    bool shown = false;
+    QTimer::singleShot(0, &w, [&] {
+        shown = w.PopupMenu()->isVisible();
+        w.PopupMenu()->close();
+    });
+    // The keyboard's request carries the widget's middle, over slot 28.
+    const QPoint middle = w.Grid()->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, middle, w.Grid()->mapToGlobal(middle));
+    QApplication::sendEvent(w.Grid(), &request);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(1, w.Editor().CurrentKey());
 }
 
 } // namespace

@@ -279,6 +279,15 @@ void AttachGridAccessibility(QWidget* grid, GridAccessSource source) {
     }();
     (void)installed;
     new SourceHolder(grid, std::move(source));
+    // A screen reader that is already listening may have been given the
+    // plain widget's interface when the grid was created; drop it, so the
+    // next question gets the table.
+    if (QAccessible::isActive()) {
+        QAccessibleInterface* existing = QAccessible::queryAccessibleInterface(grid);
+        if (existing && !existing->tableInterface()) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
+        }
+    }
 }
 
 void NotifyGridCellChanged(QWidget* grid, int slot) {
