@@ -60,7 +60,7 @@ bench:
 # removes it again (needs root or sudo: scripts/test-package-install).
 package:
 	@scripts/install-deps --package
-	JOBS=$(JOBS) scripts/build-package $(if $(CI),--werror)
+	JOBS=$(JOBS) scripts/build-package
 
 test-package: package
 	scripts/test-package-install
