@@ -4,7 +4,7 @@ WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps build run test test-asan test-windows test-faults windows-qt \
-	windows-package test-windows-gui fuzz bench clean
+	windows-package test-windows-gui fuzz bench package test-package clean
 
 all: build
 
@@ -78,5 +78,15 @@ bench:
 	cmake --build --preset release -j $(JOBS) --target $(BENCH_TARGETS)
 	bench/run-bench build-release
 
+# The Debian package dist/vorlan_<version>_amd64.deb (scripts/build-package),
+# checked with lintian; test-package installs it on this machine, runs it and
+# removes it again (needs root or sudo: scripts/test-package-install).
+package:
+	@scripts/install-deps --package
+	JOBS=$(JOBS) scripts/build-package
+
+test-package: package
+	scripts/test-package-install
+
 clean:
-	rm -rf build build-asan build-release build-windows build-fuzz dist
+	rm -rf build build-asan build-release build-windows build-fuzz build-package dist

@@ -1,20 +1,24 @@
 #include "app/AppShell.h"
 
-#include "grid/ui/KeyImages.h"
+#include "localization/ui/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QIconEngine>
-#include <QPainter>
-#include <QPixmap>
-#include <QPixmapCache>
-#include <QStyle>
-#include <QStyleOption>
 #include <QTranslator>
 #include <QUrl>
+
+// Outside any namespace, as Qt's resource macro requires; the icons live in a
+// static library, whose resource object the linker would otherwise drop.
+static void InitIconResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(vorlan_icons);
+        return true;
+    }();
+    (void)done;
+}
 
 namespace vorlan {
 namespace {
@@ -43,63 +47,16 @@ bool InstallLocalTranslation(const QString& programDir) {
     return QCoreApplication::installTranslator(translator);
 }
 
-namespace {
-
-// Draws the icon only at the sizes actually asked for, when asked: drawing
-// every size up front cost milliseconds before the first paint.
-class ProgramIconEngine : public QIconEngine {
-public:
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State /*state*/) override {
-        if (size.isEmpty()) {
-            return {};
-        }
-        const QString cacheKey = QStringLiteral("vorlan-program-icon-%1x%2-%3")
-                                     .arg(size.width())
-                                     .arg(size.height())
-                                     .arg(static_cast<int>(mode));
-        QPixmap cached;
-        if (QPixmapCache::find(cacheKey, &cached)) {
-            return cached;
-        }
-        QPixmap result = QPixmap::fromImage(
-            Source().scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        if (mode != QIcon::Normal) {
-            QStyleOption option;
-            option.palette = QGuiApplication::palette();
-            result = QApplication::style()->generatedIconPixmap(mode, result, &option);
-        }
-        QPixmapCache::insert(cacheKey, result);
-        return result;
-    }
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
-    }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        QList<QSize> sizes;
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-            sizes.append(QSize(size, size));
-        }
-        return sizes;
-    }
-
-    QIconEngine* clone() const override { return new ProgramIconEngine; }
-
-    QString key() const override { return QStringLiteral("vorlan-program-icon"); }
-
-private:
-    static const QImage& Source() {
-        static const QImage source = RenderKeyImageSource(KeyImage::Quad, 4);
-        return source;
-    }
-};
-
-} // namespace
-
 QIcon ProgramIcon() {
-    return QIcon(new ProgramIconEngine);
+    InitIconResources();
+    // QIcon reads a file only when that size is first asked for, so start-up
+    // pays for the one size the window needs; on a HiDPI screen it takes the
+    // larger picture instead of scaling a small one up.
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/vorlan-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
 }
 
 std::optional<QString> ProgramVersion() {
@@ -124,6 +81,26 @@ QString HelpFilePath(const QString& programPath) {
         return chm;
     }
 #endif
+    // The guide in the program's language ("Vorlan_de.html"), else the English one.
+    QStringList names;
+    const QString language = ProgramLanguage();
+    if (!language.isEmpty()) {
+        names << QStringLiteral("help/Vorlan_%1.html").arg(language);
+        if (language.contains(QLatin1Char('_'))) {
+            names << QStringLiteral("help/Vorlan_%1.html")
+                         .arg(language.section(QLatin1Char('_'), 0, 0));
+        }
+    }
+    names << QStringLiteral("help/Vorlan.html");
+    const QStringList dirs = ProgramDataDirs(dir.path());
+    for (const QString& name : names) {
+        for (const QString& data : dirs) {
+            const QString path = QDir(data).filePath(name);
+            if (QFileInfo::exists(path)) {
+                return path;
+            }
+        }
+    }
     return dir.filePath(QStringLiteral("help/Vorlan.html"));
 }
 

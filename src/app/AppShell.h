@@ -21,15 +21,17 @@ void SetApplicationIdentity(const QString& programPath);
 // translation was installed. The translator is owned by the application.
 bool InstallLocalTranslation(const QString& programDir);
 
-// The program's icon, drawn from the key images at the usual icon sizes.
+// The program's icon at the usual sizes (rendered from its SVG at build time).
 QIcon ProgramIcon();
 
 // The version the program was built with, or nothing when the build gave none.
 std::optional<QString> ProgramVersion();
 
-// The help file beside the program: "help/Vorlan.chm" where a viewer for it
-// exists, otherwise the HTML guide "help/Vorlan.html". Empty when the program
-// folder is unknown.
+// The help file: "help/Vorlan.chm" beside the program where a viewer for it
+// exists, otherwise the HTML guide in the program's language
+// ("help/Vorlan_de.html") or in English ("help/Vorlan.html"), beside the
+// program or in the installed share folder. Empty when the program folder
+// is unknown.
 QString HelpFilePath(const QString& programPath);
 
 // Opens the help file; a missing file gives no message. Tests replace the

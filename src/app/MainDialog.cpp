@@ -1,8 +1,10 @@
 #include "app/MainDialog.h"
 
+#include "accessibility/ui/KeyGridAccessible.h"
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
 #include "app/GridViewActions.h"
+#include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
@@ -166,6 +168,7 @@ public:
         // without a redraw from the editor.
         w.grid->DrawKeyImage(slot, image,
                              w.editor ? KeyNameText(w.editor->Document(), slot, image) : QString());
+        NotifyGridCellChanged(w.grid, slot);
     }
 
     void ShowPanelValues(const PanelValues& v) override {
@@ -352,6 +355,7 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     ConnectControls();
     InstallDialogs();
     viewActions = new GridViewActions(*this, *grid, *editor);
+    SetUpAccessibility(*this);
     editor->Start();
     InstallEditing();
 

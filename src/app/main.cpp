@@ -4,10 +4,16 @@
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
 #include "layout/ProgrammingFile.h"
+#include "localization/ui/Translations.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "recovery/ui/RecoveryGuard.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -46,6 +52,12 @@ bool AnswerWithoutWindow(int argc, char** argv, int& status) {
         status = 2;
     } else if (options.showHelp) {
         std::fputs(qPrintable(vorlan::AppUsageText()), stdout);
+        // The guide the program would open, in the user's language.
+        QCoreApplication core(argc, argv);
+        vorlan::InstallTranslations(QCoreApplication::applicationDirPath(),
+                                    QLocale::system().uiLanguages());
+        std::printf("User guide: %s\n", qPrintable(QDir::toNativeSeparators(vorlan::HelpFilePath(
+                                              QCoreApplication::applicationFilePath()))));
         status = 0;
     } else {
         std::printf("vorlan %s\n", qPrintable(vorlan::ProgramVersion().value_or(QString())));
@@ -65,7 +77,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString programPath = QCoreApplication::applicationFilePath();
     vorlan::SetApplicationIdentity(programPath);
-    vorlan::InstallLocalTranslation(QCoreApplication::applicationDirPath());
+    const QString programDir = QCoreApplication::applicationDirPath();
+    vorlan::InstallTranslations(programDir, QLocale::system().uiLanguages());
+    vorlan::InstallLocalTranslation(programDir);
     QApplication::setWindowIcon(vorlan::ProgramIcon());
 
     const vorlan::AppOptions options = vorlan::ParseAppOptions(app.arguments(), programPath);
@@ -80,6 +94,12 @@ int main(int argc, char** argv) {
         emulated.emulatedType = *options.emulatedKeyboard;
         emulated.receivedPath = options.receivedPath.toLocal8Bit().toStdString();
         vorlan::UseKeyboard(&window, emulated);
+    }
+    if (const QString file = vorlan::StartFile(options); !file.isEmpty()) {
+        // The same path form the file dialogs give the editor.
+        window.Editor().OpenStartFile(
+            QFile::encodeName(QDir::toNativeSeparators(QDir().absoluteFilePath(file)))
+                .toStdString());
     }
     if (const QScreen* screen = window.screen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());

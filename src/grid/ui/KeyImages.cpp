@@ -2,7 +2,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
-#include <cmath>
+#include <algorithm>
 
 namespace vorlan {
 namespace {
@@ -74,23 +74,15 @@ QSize KeyImageSourceSize(KeyImage image) {
     return {style.columns * kSourceCell, style.rows * kSourceCell};
 }
 
-QImage RenderKeyImageSource(KeyImage image, int scale) {
-    KeyImageStyle style;
-    if (!StyleOf(image, style) || scale < 1) {
-        return {};
-    }
-    const int w = style.columns * kSourceCell;
-    const int h = style.rows * kSourceCell;
-    QImage picture(w * scale, h * scale, QImage::Format_RGB32);
-    picture.fill(Qt::black);
+namespace {
 
-    QPainter p(&picture);
-    p.scale(scale, scale);
+// One key cap in the painter's units: a black border `border` wide around the
+// bevel, which ends at `inner`, a black border of the same width around the
+// face, and black corner lines through the bevel.
+void PaintCap(QPainter& p, qreal w, qreal h, qreal border, qreal inner,
+              const KeyImageStyle& style) {
     p.setPen(Qt::NoPen);
-
-    // Design pixels: outer border 1, bevel, inner border 1, face.
-    const qreal outer = 1;
-    const qreal inner = 1 + style.bevel;
+    const qreal outer = border;
     const QPointF o0(outer, outer), o1(w - outer, outer), o2(w - outer, h - outer),
         o3(outer, h - outer);
     const QPointF i0(inner, inner), i1(w - inner, inner), i2(w - inner, h - inner),
@@ -104,32 +96,57 @@ QImage RenderKeyImageSource(KeyImage image, int scale) {
     p.drawPolygon(QPolygonF({o1, o2, i2, i1})); // right
 
     p.setBrush(style.face);
-    p.drawRect(QRectF(inner + 1, inner + 1, w - 2 * inner - 2, h - 2 * inner - 2));
+    p.drawRect(QRectF(inner + border, inner + border, w - 2 * inner - 2 * border,
+                      h - 2 * inner - 2 * border));
 
     // The corner lines run from each outer corner to the matching inner one,
     // through the centre of the border pixels.
     QPen line(Qt::black);
-    line.setWidthF(1.0);
+    line.setWidthF(border);
     p.setPen(line);
-    p.drawLine(QPointF(0.5, 0.5), QPointF(inner + 0.5, inner + 0.5));
-    p.drawLine(QPointF(w - 0.5, 0.5), QPointF(w - inner - 0.5, inner + 0.5));
-    p.drawLine(QPointF(w - 0.5, h - 0.5), QPointF(w - inner - 0.5, h - inner - 0.5));
-    p.drawLine(QPointF(0.5, h - 0.5), QPointF(inner + 0.5, h - inner - 0.5));
+    const qreal half = border / 2;
+    p.drawLine(QPointF(half, half), QPointF(inner + half, inner + half));
+    p.drawLine(QPointF(w - half, half), QPointF(w - inner - half, inner + half));
+    p.drawLine(QPointF(w - half, h - half), QPointF(w - inner - half, h - inner - half));
+    p.drawLine(QPointF(half, h - half), QPointF(inner + half, h - inner - half));
+}
+
+} // namespace
+
+QImage RenderKeyImageSource(KeyImage image, int scale) {
+    KeyImageStyle style;
+    if (!StyleOf(image, style) || scale < 1) {
+        return {};
+    }
+    const int w = style.columns * kSourceCell;
+    const int h = style.rows * kSourceCell;
+    QImage picture(w * scale, h * scale, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter p(&picture);
+    p.scale(scale, scale);
+    // Design pixels: outer border 1, bevel, inner border 1, face.
+    PaintCap(p, w, h, 1, 1 + style.bevel, style);
     return picture;
 }
 
 QImage RenderKeyImage(KeyImage image, qreal devicePixelRatio) {
-    const QSize drawn = KeyImageDrawnSize(image);
-    if (drawn.isEmpty()) {
+    KeyImageStyle style;
+    if (!StyleOf(image, style)) {
         return {};
     }
+    const QSize drawn = KeyImageDrawnSize(image);
     const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const QSize target(qRound(drawn.width() * dpr), qRound(drawn.height() * dpr));
-    // Render the design at least as large as the target so the reduction is
-    // always a smooth down-scale, never an up-scale that would blur.
-    const int scale = std::max(1, static_cast<int>(std::ceil(dpr)));
-    QImage picture = RenderKeyImageSource(image, scale)
-                         .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // Drawn straight in device pixels, never scaled: the borders stay one
+    // device pixel wide and sharp at every ratio, and only the bevel grows
+    // with the screen (the design's 39 pixels a cell shown as 34).
+    const int bevel = std::max(1, qRound(style.bevel * dpr * kDrawnCell / kSourceCell));
+    QImage picture(target, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    {
+        QPainter p(&picture);
+        PaintCap(p, target.width(), target.height(), 1, 1 + bevel, style);
+    }
     picture.setDevicePixelRatio(dpr);
     return picture;
 }

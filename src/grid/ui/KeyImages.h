@@ -1,6 +1,6 @@
 // The eight key images of the grid, drawn by code: a bevelled key cap per
-// image the key editor asks for. Each is designed at
-// 39 source pixels per cell and reduced to 34 device-independent pixels.
+// image the key editor asks for. Each is designed at 39 source pixels per
+// cell and shown at 34 device-independent pixels, drawn in device pixels.
 #pragma once
 
 #include "layout/LayoutObserver.h"

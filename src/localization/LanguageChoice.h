@@ -1,0 +1,24 @@
+// Which of the installed translations the program speaks, from the user's
+// preferred languages (most preferred first), so the rule is testable
+// without a locale or a file.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlan {
+
+// A locale name reduced to the form translation files are named by:
+// "de-DE", "de_DE.UTF-8" and "de_DE@euro" all give "de_DE"; "C" and
+// "POSIX" give "" (no language).
+std::string NormalizeLanguage(std::string_view name);
+
+// The first preferred language that a translation exists for, trying the
+// full name ("de_AT") before its language ("de"). English is the program's
+// own language: a preference for it (or for "C") before any translated one
+// keeps the texts untranslated, which the empty result means.
+std::string ChooseLanguage(const std::vector<std::string>& preferred,
+                           const std::vector<std::string>& available);
+
+} // namespace vorlan
