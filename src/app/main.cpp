@@ -95,12 +95,6 @@ int main(int argc, char** argv) {
         emulated.receivedPath = options.receivedPath.toLocal8Bit().toStdString();
         vorlan::UseKeyboard(&window, emulated);
     }
-    if (const QString file = vorlan::StartFile(options); !file.isEmpty()) {
-        // The same path form the file dialogs give the editor.
-        window.Editor().OpenStartFile(
-            QFile::encodeName(QDir::toNativeSeparators(QDir().absoluteFilePath(file)))
-                .toStdString());
-    }
     if (const QScreen* screen = window.screen()) {
         window.move(screen->availableGeometry().center() - window.rect().center());
     }

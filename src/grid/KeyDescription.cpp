@@ -69,7 +69,7 @@ std::vector<std::string> KeyCodeNames(const KeyCodes& codes) {
     return names;
 }
 
-std::vector<int> KeyCells(const LayoutDocument& doc, int slot) {
+std::vector<int> CellsOfKey(const LayoutDocument& doc, int slot) {
     if (slot < 1 || slot > kMaxKeys) {
         return {};
     }
@@ -86,7 +86,7 @@ std::vector<int> KeyCells(const LayoutDocument& doc, int slot) {
 }
 
 int KeyAnchor(const LayoutDocument& doc, int slot) {
-    const std::vector<int> cells = KeyCells(doc, slot);
+    const std::vector<int> cells = CellsOfKey(doc, slot);
     return cells.empty() ? slot : cells.front();
 }
 
@@ -99,7 +99,7 @@ std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image) {
     // image stands for all its cells.
     const bool joined =
         image == KeyImage::DoubleDown || image == KeyImage::DoubleRight || image == KeyImage::Quad;
-    const std::vector<int> cells = joined ? KeyCells(doc, slot) : std::vector<int>{slot};
+    const std::vector<int> cells = joined ? CellsOfKey(doc, slot) : std::vector<int>{slot};
     for (const int cell : cells) {
         if (std::string label = OwnLabel(doc.keys[static_cast<std::size_t>(cell)]);
             !label.empty()) {

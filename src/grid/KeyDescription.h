@@ -30,6 +30,6 @@ std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot);
 int KeyAnchor(const LayoutDocument& doc, int slot);
 
 // Every cell of the key at slot, ascending (one, two or four).
-std::vector<int> KeyCells(const LayoutDocument& doc, int slot);
+std::vector<int> CellsOfKey(const LayoutDocument& doc, int slot);
 
 } // namespace vorlan

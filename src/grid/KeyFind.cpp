@@ -52,7 +52,7 @@ void KeyFind::Search(const LayoutDocument& doc, std::string_view query) {
             continue; // another cell of a key already found
         }
         found_.push_back(anchor);
-        for (const int cell : KeyCells(doc, anchor)) {
+        for (const int cell : CellsOfKey(doc, anchor)) {
             cells_.push_back(cell);
         }
     }

@@ -127,7 +127,7 @@ TEST(KeyDescription, QuadSpansNameAllPartners) {
     l.Join(20, {21, 28, 29});
     EXPECT_EQ("Span: quad, with keys 20, 21, 28", KeyToolTipLines(l.doc, 29)[3].English());
     EXPECT_EQ(20, KeyAnchor(l.doc, 29));
-    EXPECT_EQ((std::vector<int>{20, 21, 28, 29}), KeyCells(l.doc, 28));
+    EXPECT_EQ((std::vector<int>{20, 21, 28, 29}), CellsOfKey(l.doc, 28));
 }
 
 TEST(KeyFind, MatchesNamesAndCodeNamesIgnoringCase) {
