@@ -162,12 +162,16 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
     for (const QAction* a : w.menuBar()->actions()) {
         bar << a->text();
     }
-    EXPECT_EQ(QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Help")}), bar);
+    EXPECT_EQ(QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Tools"),
+                           QStringLiteral("&Help")}),
+              bar);
     // No recent files in an empty store: no block and no extra separator.
     EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "-", "&Programming...", "-",
                      "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
-    const QMenu* help = w.menuBar()->actions().at(2)->menu();
+    const QMenu* tools = w.menuBar()->actions().at(2)->menu();
+    EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log"}), MenuTexts(tools));
+    const QMenu* help = w.menuBar()->actions().at(3)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));
     const QStringList popup = MenuTexts(w.PopupMenu());
     EXPECT_EQ(Texts({"Insert key", "Copy key", "-", "Single", "Double", "Quad", "-", "Clear Key",
