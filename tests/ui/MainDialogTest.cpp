@@ -163,7 +163,8 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
         bar << a->text();
     }
     EXPECT_EQ(QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Edit"),
-                           QStringLiteral("&View"), QStringLiteral("&Help")}),
+                           QStringLiteral("&View"), QStringLiteral("&Tools"),
+                           QStringLiteral("&Help")}),
               bar);
     // No recent files in an empty store: no block and no extra separator.
     EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "Compare &with...", "-",
@@ -172,7 +173,9 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
               MenuTexts(w.FileMenu()));
     EXPECT_EQ(Texts({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete"}),
               MenuTexts(w.EditMenu()));
-    const QMenu* help = w.menuBar()->actions().at(4)->menu();
+    const QMenu* tools = w.menuBar()->actions().at(4)->menu();
+    EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log"}), MenuTexts(tools));
+    const QMenu* help = w.menuBar()->actions().at(5)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));
     const QStringList popup = MenuTexts(w.PopupMenu());
     EXPECT_EQ(Texts({"Insert key", "Copy key", "-", "Single", "Double", "Quad", "-", "Clear Key",
