@@ -515,5 +515,943 @@
         <source>Next key</source>
         <translation>Nächste Taste</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Key &amp;names on the grid</source>
+        <translation>Tasten&amp;namen im Raster</translation>
+    </message>
+    <message>
+        <source>&amp;Find key...</source>
+        <translation>&amp;Taste suchen...</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>&amp;Nächste suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;previous</source>
+        <translation>&amp;Vorige suchen</translation>
+    </message>
+    <message>
+        <source>Find key:</source>
+        <translation>Taste suchen:</translation>
+    </message>
+    <message>
+        <source>name or code</source>
+        <translation>Name oder Code</translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <translation>%d von %d</translation>
+    </message>
+    <message>
+        <source>%d found</source>
+        <translation>%d gefunden</translation>
+    </message>
+    <message>
+        <source>No key found</source>
+        <translation>Keine Taste gefunden</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Suchleiste schließen (Escape)</translation>
+    </message>
+    <message>
+        <source>Next key found (Enter, F3)</source>
+        <translation>Nächste gefundene Taste (Eingabe, F3)</translation>
+    </message>
+    <message>
+        <source>Previous key found (Shift+F3)</source>
+        <translation>Vorige gefundene Taste (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Key %d</source>
+        <translation>Taste %d</translation>
+    </message>
+    <message>
+        <source>Name: (none)</source>
+        <translation>Name: (keiner)</translation>
+    </message>
+    <message>
+        <source>Codes: %s</source>
+        <translation>Codes: %s</translation>
+    </message>
+    <message>
+        <source>Codes: (none)</source>
+        <translation>Codes: (keine)</translation>
+    </message>
+    <message>
+        <source>Span: empty</source>
+        <translation>Umfang: leer</translation>
+    </message>
+    <message>
+        <source>Span: single</source>
+        <translation>Umfang: einfach</translation>
+    </message>
+    <message>
+        <source>Span: double, with key %d</source>
+        <translation>Umfang: doppelt, mit Taste %d</translation>
+    </message>
+    <message>
+        <source>Span: quad, with keys %s</source>
+        <translation>Umfang: vierfach, mit den Tasten %s</translation>
+    </message>
+    <message>
+        <source>Mode %d</source>
+        <translation>Modus %d</translation>
+    </message>
+    <message>
+        <source>Flags: none</source>
+        <translation>Merkmale: keine</translation>
+    </message>
+    <message>
+        <source>Flags: single key</source>
+        <translation>Merkmale: Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Flags: group key</source>
+        <translation>Merkmale: Gruppentaste</translation>
+    </message>
+    <message>
+        <source>Flags: single key, group key</source>
+        <translation>Merkmale: Einzeltaste, Gruppentaste</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard...</source>
+        <translation>Tastatur &amp;testen...</translation>
+    </message>
+    <message>
+        <source>Programming &amp;log</source>
+        <translation>Programmier&amp;protokoll</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <translation>Tastentest</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys tested</source>
+        <translation>%1 von %2 Tasten getestet</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Bericht speichern...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 send the same codes.</source>
+        <translation>%1 und %2 senden dieselben Codes.</translation>
+    </message>
+    <message>
+        <source>%1 sends the start of %2.</source>
+        <translation>%1 sendet den Anfang von %2.</translation>
+    </message>
+    <message>
+        <source>%1 sends codes that no key press reports; it cannot be tested.</source>
+        <translation>%1 sendet Codes, die kein Tastendruck meldet; die Taste kann nicht getestet werden.</translation>
+    </message>
+    <message>
+        <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
+        <translation>%1 beginnt wie das RFID-Präfix; ihre Tastendrücke werden als Karten gelesen.</translation>
+    </message>
+    <message>
+        <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
+        <translation>Drücken Sie jede Taste der Tastatur. Klicken Sie auf eine Taste, um anzugeben, welche Sie als Nächstes drücken.</translation>
+    </message>
+    <message>
+        <source>Click a key: the emulated keyboard types it into the test.</source>
+        <translation>Klicken Sie auf eine Taste: Die emulierte Tastatur tippt sie in den Test.</translation>
+    </message>
+    <message>
+        <source>The layout has no programmed key to test.</source>
+        <translation>Die Belegung hat keine programmierte Taste zum Testen.</translation>
+    </message>
+    <message>
+        <source>Text report (*.txt);;JSON report (*.json)</source>
+        <translation>Textbericht (*.txt);;JSON-Bericht (*.json)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Programming log</source>
+        <translation>Programmierprotokoll</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>No run has been logged yet.</source>
+        <translation>Es wurde noch kein Durchlauf protokolliert.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Layout file</source>
+        <translation>Belegungsdatei</translation>
+    </message>
+    <message>
+        <source>Image SHA-256</source>
+        <translation>SHA-256 des Abbilds</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Duration (ms)</source>
+        <translation>Dauer (ms)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Keyboard programmed</source>
+        <translation>Tastatur programmiert</translation>
+    </message>
+    <message>
+        <source>The keyboard is programmed. Keyboards done with this layout: %1.</source>
+        <translation>Die Tastatur ist programmiert. Mit dieser Belegung programmierte Tastaturen: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard</source>
+        <translation>Tastatur &amp;testen</translation>
+    </message>
+    <message>
+        <source>Program &amp;next keyboard</source>
+        <translation>&amp;Nächste Tastatur programmieren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>The programming log %1 cannot be written.</source>
+        <translation>Das Programmierprotokoll %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation>unbekannt: %1</translation>
+    </message>
+    <message>
+        <source>card %1: prefix %2, suffix %3, %4 digits %5, %6</source>
+        <translation>Karte %1: Präfix %2, Suffix %3, %4 Ziffern %5, %6</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>numeric</source>
+        <translation>numerisch</translation>
+    </message>
+    <message>
+        <source>not numeric (numeric expected)</source>
+        <translation>nicht numerisch (numerisch erwartet)</translation>
+    </message>
+    <message>
+        <source>not numeric</source>
+        <translation>nicht numerisch</translation>
+    </message>
+    <message>
+        <source>Grey: not yet pressed. Green: matched. Red: expected, but another sequence came. Striped: cannot be told apart.</source>
+        <translation>Grau: noch nicht gedrückt. Grün: passt. Rot: erwartet, aber eine andere Folge kam. Gestreift: nicht zu unterscheiden.</translation>
+    </message>
+    <message>
+        <source>key %1 &quot;%2&quot;</source>
+        <translation>Taste %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The file is empty; it reads as a new 56-key layout.</source>
+        <translation>Die Datei ist leer; sie wird als neue Belegung mit 56 Tasten gelesen.</translation>
+    </message>
+    <message>
+        <source>The first number %1 is not 56, 57, 112 or 113; the file reads as a 56-key 16scan layout.</source>
+        <translation>Die erste Zahl %1 ist nicht 56, 57, 112 oder 113; die Datei wird als 16scan-Belegung mit 56 Tasten gelesen.</translation>
+    </message>
+    <message>
+        <source>The header has %1 of its %2 fields; the missing ones read as 0.</source>
+        <translation>Der Kopf hat %1 seiner %2 Felder; die fehlenden werden als 0 gelesen.</translation>
+    </message>
+    <message>
+        <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
+        <translation>Der Kopf hat überzählige Felder (%1) für seine Form %2; sie werden ignoriert.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Tastenart %1 liegt außerhalb von 0..1 und wird als 1 gelesen.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Tastenton %1 liegt außerhalb von 0..1 und wird als 1 gelesen.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
+        <translation>Verzögerung %1 liegt außerhalb von 0..3 und wird als 2 gelesen.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 is out of range 0..31 and reads as 11.</source>
+        <translation>Wiederholrate %1 liegt außerhalb von 0..31 und wird als 11 gelesen.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 do not fit a byte and read as %2.</source>
+        <translation>Die RFID-Merkmale %1 passen nicht in ein Byte und werden als %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 ask for %2 digits, more than 13; they read as 13.</source>
+        <translation>Die RFID-Merkmale %1 verlangen %2 Ziffern, mehr als 13; sie werden als 13 gelesen.</translation>
+    </message>
+    <message>
+        <source>The RFID prefix %1 does not fit a byte and reads as %2.</source>
+        <translation>Das RFID-Präfix %1 passt nicht in ein Byte und wird als %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>The RFID suffix %1 does not fit a byte and reads as %2.</source>
+        <translation>Das RFID-Suffix %1 passt nicht in ein Byte und wird als %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 is out of range 1..255 and reads as 2.</source>
+        <translation>Pause zwischen Tasten %1 liegt außerhalb von 1..255 und wird als 2 gelesen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; it reads as %2.</source>
+        <translation>&quot;%1&quot; ist keine Zahl; es wird als %2 gelesen.</translation>
+    </message>
+    <message>
+        <source>An empty line; it is ignored.</source>
+        <translation>Eine leere Zeile; sie wird ignoriert.</translation>
+    </message>
+    <message>
+        <source>The line has no key number; it is ignored.</source>
+        <translation>Die Zeile hat keine Tastennummer; sie wird ignoriert.</translation>
+    </message>
+    <message>
+        <source>Key number %1 is outside 1..112; the line is ignored.</source>
+        <translation>Tastennummer %1 liegt außerhalb von 1..112; die Zeile wird ignoriert.</translation>
+    </message>
+    <message>
+        <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
+        <translation>Taste %1 liegt außerhalb des Rasters mit %2 Tasten; sie wird weder angezeigt noch programmiert.</translation>
+    </message>
+    <message>
+        <source>Key %1 was given on line %2 already; this line replaces it.</source>
+        <translation>Taste %1 wurde bereits in Zeile %2 angegeben; diese Zeile ersetzt sie.</translation>
+    </message>
+    <message>
+        <source>Key %1: code %2 is out of range 0..255 and reads as 0.</source>
+        <translation>Taste %1: Code %2 liegt außerhalb von 0..255 und wird als 0 gelesen.</translation>
+    </message>
+    <message>
+        <source>Key %1: flags %2 are out of range 0..15; only %3 is kept.</source>
+        <translation>Taste %1: Merkmale %2 liegen außerhalb von 0..15; nur %3 bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name is %2 bytes long; it is cut to 102.</source>
+        <translation>Taste %1: Der Name ist %2 Bytes lang; er wird auf 102 gekürzt.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line has surplus fields (%2): codes beyond what the variant holds, or a ';' or ',' in the name; they are not read.</source>
+        <translation>Taste %1: Die Zeile hat überzählige Felder (%2): Codes über das hinaus, was die Variante fasst, oder ein ';' oder ',' im Namen; sie werden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line is short of fields (%2 missing); they read as 0 and the name as empty.</source>
+        <translation>Taste %1: Der Zeile fehlen Felder (%2 fehlen); sie werden als 0 gelesen und der Name als leer.</translation>
+    </message>
+    <message>
+        <source>The line is %1 bytes long, more than the 198 the format allows.</source>
+        <translation>Die Zeile ist %1 Bytes lang, mehr als die 198, die das Format erlaubt.</translation>
+    </message>
+    <message>
+        <source>Reading stops at the line of key %1; the lines after it (%2) are not read.</source>
+        <translation>Das Lesen endet bei der Zeile von Taste %1; die Zeilen danach (%2) werden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>No line gives key %1; it stays empty.</source>
+        <translation>Keine Zeile gibt Taste %1 an; sie bleibt leer.</translation>
+    </message>
+    <message>
+        <source>No line gives the keys %1; they stay empty.</source>
+        <translation>Keine Zeile gibt die Tasten %1 an; sie bleiben leer.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 bytes of the file are read.</source>
+        <translation>Nur die ersten %1 Bytes der Datei werden gelesen.</translation>
+    </message>
+    <message>
+        <source>Key %1 has a name but no codes.</source>
+        <translation>Taste %1 hat einen Namen, aber keine Codes.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes but no name.</source>
+        <translation>Taste %1 hat Codes, aber keinen Namen.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes after a first code of 0, so it counts as not programmed.</source>
+        <translation>Taste %1 hat Codes nach einem ersten Code 0 und gilt daher als nicht programmiert.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends the same codes as key %2; a key test cannot tell them apart.</source>
+        <translation>Taste %1 sendet dieselben Codes wie Taste %2; ein Tastentest kann sie nicht unterscheiden.</translation>
+    </message>
+    <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
+        <translation>Taste %1 ist als Teil einer Doppel- oder Vierfachtaste markiert, aber keine andere Taste hat ihre Codes; sie wird als leer angezeigt.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
+        <translation>Die Tasten %1 und %2 teilen ihre Codes als Doppeltaste, sind aber keine Nachbarn.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
+        <translation>%1 Gruppentasten teilen die Codes von Taste %2; nur 2 oder 4 bilden eine Doppel- oder Vierfachtaste.</translation>
+    </message>
+    <message>
+        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
+        <translation>Die Tasten %1 bilden eine Vierfachtaste, die kein Quadrat aus 2 mal 2 Zellen ist.</translation>
+    </message>
+    <message>
+        <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
+        <translation>Kein Tastaturtyp nimmt diese Datei so an, wie sie ist (der Abbild-Aufbau bricht bei Schritt %1 ab).</translation>
+    </message>
+    <message>
+        <source>Key %1: the programmed-keys list shows only the first 99 bytes of the name.</source>
+        <translation>Taste %1: Die Liste der programmierten Tasten zeigt nur die ersten 99 Bytes des Namens.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 have the same name in the programmed-keys list; it lists only the first.</source>
+        <translation>Die Tasten %1 und %2 haben in der Liste der programmierten Tasten denselben Namen; sie führt nur die erste auf.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the second layout.</source>
+        <translation>Taste %1 gibt es nur in der zweiten Belegung.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the first layout.</source>
+        <translation>Taste %1 gibt es nur in der ersten Belegung.</translation>
+    </message>
+    <message>
+        <source>Key %1 moved to %2.</source>
+        <translation>Taste %1 wurde nach %2 verschoben.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name &quot;%2&quot; becomes &quot;%3&quot;.</source>
+        <translation>Taste %1: Der Name &quot;%2&quot; wird zu &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Key %1: the codes %2 become %3.</source>
+        <translation>Taste %1: Die Codes %2 werden zu %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the flags %2 become %3.</source>
+        <translation>Taste %1: Die Merkmale %2 werden zu %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: mode %2 becomes mode %3.</source>
+        <translation>Taste %1: Modus %2 wird zu Modus %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the cells %2 become %3.</source>
+        <translation>Taste %1: Die Zellen %2 werden zu %3.</translation>
+    </message>
+    <message>
+        <source>The layout of %1 keys becomes one of %2 keys.</source>
+        <translation>Die Belegung mit %1 Tasten wird zu einer mit %2 Tasten.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 becomes %2.</source>
+        <translation>Tastenart %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 becomes %2.</source>
+        <translation>Tastenton %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 becomes %2.</source>
+        <translation>Verzögerung %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 becomes %2.</source>
+        <translation>Wiederholrate %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 becomes %2.</source>
+        <translation>Pause zwischen Tasten %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>RFID digit count %1 becomes %2.</source>
+        <translation>RFID-Ziffernanzahl %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>RFID digits numeric %1 becomes %2.</source>
+        <translation>RFID-Ziffern numerisch %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix %1 becomes %2.</source>
+        <translation>RFID-Präfix %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix extended %1 becomes %2.</source>
+        <translation>RFID-Präfix erweitert %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix %1 becomes %2.</source>
+        <translation>RFID-Suffix %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix extended %1 becomes %2.</source>
+        <translation>RFID-Suffix erweitert %1 wird zu %2.</translation>
+    </message>
+    <message>
+        <source>Key %1 is not in the file.</source>
+        <translation>Taste %1 ist nicht in der Datei.</translation>
+    </message>
+    <message>
+        <source>%1 lines of this file were not read exactly as written.</source>
+        <translation>%1 Zeilen dieser Datei wurden nicht genau so gelesen, wie sie geschrieben sind.</translation>
+    </message>
+    <message>
+        <source>This file was not read exactly as written.</source>
+        <translation>Diese Datei wurde nicht genau so gelesen, wie sie geschrieben ist.</translation>
+    </message>
+    <message>
+        <source>This file has %1 doubtful points.</source>
+        <translation>Diese Datei hat %1 fragliche Stellen.</translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation>&amp;Details...</translation>
+    </message>
+    <message>
+        <source>What the reader changed</source>
+        <translation>Was beim Lesen geändert wurde</translation>
+    </message>
+    <message>
+        <source>Data will be lost</source>
+        <translation>Daten gehen verloren</translation>
+    </message>
+    <message>
+        <source>The %1 form cannot hold all of this layout; saving it loses:</source>
+        <translation>Die Form %1 kann diese Belegung nicht vollständig aufnehmen; beim Speichern geht verloren:</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation>&amp;Vergleichen mit...</translation>
+    </message>
+    <message>
+        <source>Differences from %1</source>
+        <translation>Unterschiede zu %1</translation>
+    </message>
+    <message>
+        <source>The layouts are equal.</source>
+        <translation>Die Belegungen sind gleich.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This is not a plain file (it is a folder, pipe, socket or device), so it cannot be opened.</source>
+        <translation>Dies ist keine gewöhnliche Datei (sondern ein Ordner, eine Pipe, ein Socket oder ein Gerät) und kann daher nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The layout for the keyboard could not be written to the temporary folder.</source>
+        <translation>Die Belegung für die Tastatur konnte nicht in den temporären Ordner geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes reached the keyboard.</source>
+        <translation>%1 von %2 Bytes haben die Tastatur erreicht.</translation>
+    </message>
+    <message>
+        <source>The keyboard stopped answering.</source>
+        <translation>Die Tastatur antwortet nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The keyboard was disconnected.</source>
+        <translation>Die Verbindung zur Tastatur wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1 from %2?
+
+The layout has %3 keys; programmed: %4.</source>
+        <translation>Ungespeicherte Änderungen an %1 aus %2 wiederherstellen?
+
+Die Belegung hat %3 Tasten; programmiert: %4.</translation>
+    </message>
+    <message>
+        <source>Discard these unsaved changes for good? They cannot be recovered afterwards.</source>
+        <translation>Diese ungespeicherten Änderungen endgültig verwerfen? Sie können danach nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read and was set aside: %1</source>
+        <translation>Eine Wiederherstellungsdatei konnte nicht gelesen werden und wurde beiseitegelegt: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the defaults are used. The damaged file was kept as %1</source>
+        <translation>Die Einstellungen konnten nicht gelesen werden, daher gelten die Voreinstellungen. Die beschädigte Datei wurde als %1 aufbewahrt</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Overwrite it with this layout?</source>
+        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Mit dieser Belegung überschreiben?</translation>
+    </message>
+    <message>
+        <source>%1 was removed by another program since it was opened. Save this layout there again?</source>
+        <translation>%1 wurde seit dem Öffnen von einem anderen Programm entfernt. Diese Belegung wieder dort speichern?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk?</source>
+        <translation>%1 wurde von einem anderen Programm geändert. Neu von der Festplatte laden?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk? Your unsaved changes are lost.</source>
+        <translation>%1 wurde von einem anderen Programm geändert. Neu von der Festplatte laden? Ihre ungespeicherten Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to an untitled layout from %1?
+
+The layout has %2 keys; programmed: %3.</source>
+        <translation>Ungespeicherte Änderungen an einer unbenannten Belegung aus %1 wiederherstellen?
+
+Die Belegung hat %2 Tasten; programmiert: %3.</translation>
+    </message>
+    <message>
+        <source>The key pitch must be between 5 and 60 mm.</source>
+        <translation>Der Tastenabstand muss zwischen 5 und 60 mm liegen.</translation>
+    </message>
+    <message>
+        <source>A legend must be at least 3 mm wide and high and no larger than the key pitch.</source>
+        <translation>Eine Beschriftung muss mindestens 3 mm breit und hoch und darf nicht größer als der Tastenabstand sein.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the legends and the 100 mm ruler.</source>
+        <translation>Die Seite ist zu klein für die Beschriftungen und das 100-mm-Lineal.</translation>
+    </message>
+    <message>
+        <source>A legend does not fit on the page; choose a larger page or smaller sizes.</source>
+        <translation>Eine Beschriftung passt nicht auf die Seite; wählen Sie eine größere Seite oder kleinere Maße.</translation>
+    </message>
+    <message>
+        <source>%1 - page %2 of %3</source>
+        <translation>%1 - Seite %2 von %3</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(unbenannt)</translation>
+    </message>
+    <message>
+        <source>Ruler 100 mm, square %1 x %2 mm: if they measure otherwise, the printer scaled the page.</source>
+        <translation>Lineal 100 mm, Quadrat %1 x %2 mm: Messen sie anders, hat der Drucker die Seite skaliert.</translation>
+    </message>
+    <message>
+        <source>Keys: %1, file format: %2</source>
+        <translation>Tasten: %1, Dateiformat: %2</translation>
+    </message>
+    <message>
+        <source>Keys type: %1</source>
+        <translation>Tastenart: %1</translation>
+    </message>
+    <message>
+        <source>Key beep: %1, key delay: %2, typematic rate: %3, keys pause: %4 ms</source>
+        <translation>Tastenton: %1, Verzögerung: %2, Wiederholrate: %3, Pause zwischen Tasten: %4 ms</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <translation>RFID-Optionen</translation>
+    </message>
+    <message>
+        <source>Digits: %1, numeric: %2</source>
+        <translation>Ziffern: %1, numerisch: %2</translation>
+    </message>
+    <message>
+        <source>Prefix: %1 (extended: %2), suffix: %3 (extended: %4)</source>
+        <translation>Präfix: %1 (erweitert: %2), Suffix: %3 (erweitert: %4)</translation>
+    </message>
+    <message>
+        <source>Programmed keys</source>
+        <translation>Programmierte Tasten</translation>
+    </message>
+    <message>
+        <source>Flags: G group key, S single key. Mode: the key mode 1 to 3.</source>
+        <translation>Merkmale: G Gruppentaste, S Einzeltaste. Modus: der Tastenmodus 1 bis 3.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Merkmale</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot write SVG files (it was built without Qt SVG).</source>
+        <translation>Diese Ausgabe des Programms kann keine SVG-Dateien schreiben (sie wurde ohne Qt SVG erstellt).</translation>
+    </message>
+    <message>
+        <source>The resolution must be between 30 and 2400 dots per inch.</source>
+        <translation>Die Auflösung muss zwischen 30 und 2400 Punkten pro Zoll liegen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to print.</source>
+        <translation>Es gibt nichts zu drucken.</translation>
+    </message>
+    <message>
+        <source>The file name must end in .pdf, .svg or .png.</source>
+        <translation>Der Dateiname muss auf .pdf, .svg oder .png enden.</translation>
+    </message>
+    <message>
+        <source>Legends</source>
+        <translation>Beschriftungen</translation>
+    </message>
+    <message>
+        <source>Key &amp;pitch:</source>
+        <translation>Tasten&amp;abstand:</translation>
+    </message>
+    <message>
+        <source>Legend &amp;width (single key):</source>
+        <translation>&amp;Breite der Beschriftung (Einzeltaste):</translation>
+    </message>
+    <message>
+        <source>Legend &amp;height (single key):</source>
+        <translation>&amp;Höhe der Beschriftung (Einzeltaste):</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>&amp;Margins:</source>
+        <translation>&amp;Ränder:</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>Auf&amp;lösung:</translation>
+    </message>
+    <message>
+        <source>Pac&amp;k legends to save paper (instead of as on the keyboard)</source>
+        <translation>Beschriftungen &amp;dicht packen, um Papier zu sparen (statt wie auf der Tastatur)</translation>
+    </message>
+    <message>
+        <source>&amp;Blank legends for keys without a name</source>
+        <translation>&amp;Leere Beschriftungen für Tasten ohne Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Cut marks at the corners</source>
+        <translation>&amp;Schnittmarken an den Ecken</translation>
+    </message>
+    <message>
+        <source>Thin &amp;frame around each legend</source>
+        <translation>Dünner Rah&amp;men um jede Beschriftung</translation>
+    </message>
+    <message>
+        <source>As the printer is set up</source>
+        <translation>Wie im Drucker eingestellt</translation>
+    </message>
+    <message>
+        <source>Print &amp;legends...</source>
+        <translation>Beschriftungen &amp;drucken...</translation>
+    </message>
+    <message>
+        <source>Print layout s&amp;heet...</source>
+        <translation>Bele&amp;gungsblatt drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;PDF...</source>
+        <translation>Beschriftungen als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;SVG...</source>
+        <translation>Beschriftungen als &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Legends as P&amp;NG...</source>
+        <translation>Beschriftungen als P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as P&amp;DF...</source>
+        <translation>Belegungsblatt als P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as S&amp;VG...</source>
+        <translation>Belegungsblatt als S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as PN&amp;G...</source>
+        <translation>Belegungsblatt als PN&amp;G...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Written:
+%1</source>
+        <translation>Geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <translation>&amp;Rückgängig: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <translation>&amp;Wiederherstellen: %s</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Single key flag</source>
+        <translation>Merkmal Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Clear key</source>
+        <translation>Taste löschen</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Move key</source>
+        <translation>Taste verschieben</translation>
+    </message>
+    <message>
+        <source>Swap keys</source>
+        <translation>Tasten tauschen</translation>
+    </message>
+    <message>
+        <source>Copy of key</source>
+        <translation>Kopie der Taste</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no key that can be pasted.</source>
+        <translation>Die Zwischenablage enthält keine Taste, die eingefügt werden kann.</translation>
+    </message>
+    <message>
+        <source>The key does not fit at key %d: its cells are not free.</source>
+        <translation>Die Taste passt nicht an Taste %d: Ihre Zellen sind nicht frei.</translation>
+    </message>
+    <message>
+        <source>Replace key %s with %s ?</source>
+        <translation>Taste %s durch %s ersetzen?</translation>
+    </message>
+    <message>
+        <source>The selected cell holds no key.</source>
+        <translation>Die ausgewählte Zelle enthält keine Taste.</translation>
+    </message>
 </context>
 </TS>

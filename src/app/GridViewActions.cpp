@@ -83,7 +83,9 @@ void GridViewActions::BuildMenus() {
     QMenuBar* bar = window.menuBar();
     auto* view = new QMenu(UiText(StringId::ViewMenu), bar);
     view->setObjectName(QStringLiteral("viewMenu"));
-    bar->insertMenu(MenuEntry(bar, QStringLiteral("helpMenu")), view);
+    // File, Edit, View, Tools, Help, whichever of them was made first.
+    QAction* tools = MenuEntry(bar, QStringLiteral("toolsMenu"));
+    bar->insertMenu(tools != nullptr ? tools : MenuEntry(bar, QStringLiteral("helpMenu")), view);
     keyNames = view->addAction(UiText(StringId::ViewKeyNames));
     keyNames->setObjectName(QStringLiteral("actionKeyNames"));
     keyNames->setCheckable(true);

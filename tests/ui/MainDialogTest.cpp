@@ -171,7 +171,8 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                      "&Programming...", "-", "Print &legends...", "Print layout s&heet...",
                      "&Export", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
-    EXPECT_EQ(Texts({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete"}),
+    EXPECT_EQ(Texts({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-",
+                     "&Find key...", "Find &next", "Find &previous"}),
               MenuTexts(w.EditMenu()));
     const QMenu* tools = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log"}), MenuTexts(tools));
