@@ -159,13 +159,13 @@ TEST_F(CliTest, FaultsOfTheKeyboardEndTheRunWithTheRightMessage) {
          "Error: The keyboard was disconnected.\n599 of 1014 bytes reached the keyboard.\n"},
         {"1,missing", "Error: Vorlan driver error.\n"},
     };
-    for (const auto& [spec, message] : cases) {
-        SCOPED_TRACE(spec);
+    for (const auto& [setting, message] : cases) {
+        SCOPED_TRACE(setting);
         const CliRun byOption =
-            Run({"program", "--emulate", spec, "--received", Out("received"), layout});
+            Run({"program", "--emulate", setting, "--received", Out("received"), layout});
         EXPECT_EQ(byOption.status, 1);
         EXPECT_EQ(byOption.errors, message);
-        const CliRun byDevice = Run({"program", layout}, "emulator:" + spec);
+        const CliRun byDevice = Run({"program", layout}, "emulator:" + setting);
         EXPECT_EQ(byDevice.status, 1);
         EXPECT_EQ(byDevice.errors, message);
     }
