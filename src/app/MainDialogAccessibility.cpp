@@ -84,8 +84,7 @@ void SetUpAccessibility(MainDialog& window) {
     AttachGridAccessibility(grid, std::move(source));
     grid->setAccessibleName(NameOf(StringId::A11yGridName));
     grid->setAccessibleDescription(UiText(StringId::A11yGridDescription));
-    // Reached with Tab only: a click on a cell leaves the focus in the field
-    // being edited, as it always did.
+    // Reached with Tab; the editing commands add the click.
     grid->setFocusPolicy(Qt::TabFocus);
     new GridKeyboardHelper(grid, client->findChild<QFrame*>(QStringLiteral("gridFrame")), editor);
 

@@ -58,8 +58,9 @@ void MainDialog::InstallEditing() {
     UpdateUndoActions();
     dragController = new KeyDragController(grid, *editor);
     // A click on the grid takes the focus from the text fields, so the
-    // clipboard keys then act on the key rather than on a field's text.
-    grid->setFocusPolicy(Qt::ClickFocus);
+    // clipboard keys then act on the key rather than on a field's text; Tab
+    // still reaches it.
+    grid->setFocusPolicy(Qt::StrongFocus);
 }
 
 void MainDialog::UpdateUndoActions() {

@@ -14,6 +14,8 @@ class CountingDriver : public KeyboardDriver {
 public:
     explicit CountingDriver(std::shared_ptr<KeyboardDriver> inner) : inner_(std::move(inner)) {}
 
+    DriverFault LastFault() const override { return inner_->LastFault(); }
+    void Abort() override { inner_->Abort(); }
     bool Open() override { return inner_->Open(); }
     bool RequestKeyboardType(std::uint8_t& type, std::uint32_t& bytesReturned) override {
         const bool ok = inner_->RequestKeyboardType(type, bytesReturned);
