@@ -2,6 +2,7 @@
 // at their lines, what the reader skipped, cut or filled in and what is legal
 // but probably a mistake.
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "cli/Latin1.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
@@ -25,11 +26,6 @@ const std::string_view kCheckUsage =
 namespace {
 
 using json = nlohmann::ordered_json;
-
-int UsageError(std::string_view problem) {
-    std::cerr << "vorlanctl check: " << problem << "\nUsage:\n" << kCheckUsage;
-    return 2;
-}
 
 // What the programming run would send: the layout written as the editor
 // writes its temporary file, through the strict image builder.
@@ -70,23 +66,14 @@ json NoteJson(const std::string& file, const ReadNote& note) {
 } // namespace
 
 int RunCheck(Args args) {
-    std::vector<std::string> files;
-    bool asJson = false;
-    for (const char* a : args) {
-        const std::string_view arg = a;
-        if (arg == "--json") {
-            asJson = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage:\n" << kCheckUsage;
-            return 0;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("unknown option '" + std::string(arg) + "'");
-        } else {
-            files.emplace_back(arg);
-        }
+    FileArguments arguments;
+    if (const auto status = ReadFileArguments(args, "check", kCheckUsage, arguments)) {
+        return *status;
     }
+    const std::vector<std::string>& files = arguments.files;
+    const bool asJson = arguments.asJson;
     if (files.empty()) {
-        return UsageError("needs at least one layout file");
+        return UsageError("check", "needs at least one layout file", kCheckUsage);
     }
 
     bool errors = false;

@@ -1,6 +1,7 @@
 // vorlanctl convert: opens a layout file as the editor does and saves it in a
 // chosen variant, with the editor's messages on standard error.
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "cli/Latin1.h"
 #include "layout/LayoutFile.h"
 #include "layout/LossList.h"
@@ -38,8 +39,7 @@ std::optional<KeyboardVariant> ParseVariant(std::string_view text) {
 }
 
 int UsageError(std::string_view problem) {
-    std::cerr << "vorlanctl convert: " << problem << "\nUsage:\n" << kConvertUsage;
-    return 2;
+    return cli::UsageError("convert", problem, kConvertUsage);
 }
 
 } // namespace

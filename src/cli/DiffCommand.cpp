@@ -1,6 +1,7 @@
 // vorlanctl diff: the differences of two layout files as the editor holds
 // them after opening each.
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "cli/Latin1.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
@@ -23,11 +24,6 @@ const std::string_view kDiffUsage =
 namespace {
 
 using json = nlohmann::ordered_json;
-
-int UsageError(std::string_view problem) {
-    std::cerr << "vorlanctl diff: " << problem << "\nUsage:\n" << kDiffUsage;
-    return 2;
-}
 
 std::string_view KindName(DiffKind kind) {
     switch (kind) {
@@ -79,23 +75,14 @@ std::string Utf8Text(UiMessage message) {
 } // namespace
 
 int RunDiff(Args args) {
-    std::vector<std::string> files;
-    bool asJson = false;
-    for (const char* a : args) {
-        const std::string_view arg = a;
-        if (arg == "--json") {
-            asJson = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage:\n" << kDiffUsage;
-            return 0;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("unknown option '" + std::string(arg) + "'");
-        } else {
-            files.emplace_back(arg);
-        }
+    FileArguments arguments;
+    if (const auto status = ReadFileArguments(args, "diff", kDiffUsage, arguments)) {
+        return *status;
     }
+    const std::vector<std::string>& files = arguments.files;
+    const bool asJson = arguments.asJson;
     if (files.size() != 2) {
-        return UsageError("needs two layout files");
+        return UsageError("diff", "needs two layout files", kDiffUsage);
     }
     LayoutDocument a;
     LayoutDocument b;

@@ -1,6 +1,7 @@
 // vorlanctl show: opens a layout file as the editor does and prints what it
 // holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "cli/Latin1.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/ScanCodeTables.h"
@@ -32,11 +33,6 @@ public:
         std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
     }
 };
-
-int UsageError(std::string_view problem) {
-    std::cerr << "vorlanctl show: " << problem << "\nUsage:\n" << kShowUsage;
-    return 2;
-}
 
 std::string_view KindName(SpanKind kind) {
     switch (kind) {
@@ -208,26 +204,18 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
 } // namespace
 
 int RunShow(Args args) {
-    std::optional<std::string_view> file;
-    bool asJson = false;
-    for (const char* a : args) {
-        const std::string_view arg = a;
-        if (arg == "--json") {
-            asJson = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage:\n" << kShowUsage;
-            return 0;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("unknown option '" + std::string(arg) + "'");
-        } else if (file) {
-            return UsageError("takes one layout file");
-        } else {
-            file = arg;
-        }
+    FileArguments arguments;
+    if (const auto status = ReadFileArguments(args, "show", kShowUsage, arguments)) {
+        return *status;
     }
-    if (!file) {
-        return UsageError("needs a layout file");
+    if (arguments.files.size() > 1) {
+        return UsageError("show", "takes one layout file", kShowUsage);
     }
+    if (arguments.files.empty()) {
+        return UsageError("show", "needs a layout file", kShowUsage);
+    }
+    const std::optional<std::string_view> file = arguments.files.front();
+    const bool asJson = arguments.asJson;
 
     StderrObserver observer;
     LayoutDocument doc;

@@ -13,9 +13,8 @@ void PrintUsage(std::ostream& out) {
     using namespace vorlan::cli;
     out << "Usage: vorlanctl COMMAND [ARGUMENTS...]\n\n"
         << "Commands:\n"
-        << kConvertUsage << kShowUsage << kCheckUsage << kDiffUsage << kProgramUsage
-        << kImageUsage << kLegendsUsage << kSheetUsage
-        << "\n  vorlanctl --help        this text\n"
+        << kConvertUsage << kShowUsage << kCheckUsage << kDiffUsage << kProgramUsage << kImageUsage
+        << kLegendsUsage << kSheetUsage << "\n  vorlanctl --help        this text\n"
         << "\nMessages the program would show in a window go to standard error as\n"
            "\"Caption: text\". Exit status: 0 success, 1 failure, 2 usage error\n"
            "(check: 3 when there are only warnings; diff: 1 when the layouts differ).\n";

@@ -1,3 +1,5 @@
+// Reading layout files: one pass over the bytes, every field limited as the
+// keyboard takes it, and a report of whatever the reader had to change.
 #include "layout/LayoutFile.h"
 
 #include "layout/DurableFile.h"
@@ -5,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <initializer_list>
 #include <limits>
 #include <system_error>
 #include <utility>
@@ -14,81 +15,7 @@
 namespace vorlan {
 namespace {
 
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::size_t kMaxReadBytes = 16u * 1024u * 1024u;
-
-// ---- writing ----
-
-void AppendNumber(std::string& out, long long value) {
-    out += std::to_string(value);
-}
-
-void AppendHeader(std::string& out, std::initializer_list<std::int32_t> fields) {
-    bool firstField = true;
-    for (std::int32_t field : fields) {
-        if (!firstField) {
-            out += "; ";
-        }
-        firstField = false;
-        AppendNumber(out, field);
-    }
-    out += kLineEnd;
-}
-
-// A line end inside a name would split its key line and shift every field
-// after it; the reader ends a name at a CR anyway, so write only that part.
-void AppendName(std::string& out, const KeyName& name) {
-    const std::string_view text = name;
-    out += text.substr(0, text.find_first_of("\r\n"));
-}
-
-int SevenThreeCodes(int keyCount) {
-    return keyCount == kMaxKeys ? kSevenThreeCodes112 : kSevenThreeCodes56;
-}
-
-void AppendCodes(std::string& out, const KeyCodes& codes, int count) {
-    for (int i = 0; i < count; ++i) {
-        if (i > 0) {
-            out += ", ";
-        }
-        AppendNumber(out, codes[static_cast<std::size_t>(i)]);
-    }
-}
-
-void AppendSevenThreeKeyLine(std::string& out, int number, const KeyRecord& key, int codeCount) {
-    AppendNumber(out, number);
-    out += "; ";
-    AppendCodes(out, key.codes, codeCount);
-    out += "; ";
-    AppendNumber(out, key.FileFlags());
-    out += ';';
-    AppendName(out, key.name);
-    out += kLineEnd;
-}
-
-void AppendSixteenKeyLine(std::string& out, int number, const KeyRecord& key) {
-    AppendNumber(out, number);
-    out += "; ";
-    AppendCodes(out, key.codes, kCodesPerKey);
-    out += "; ";
-    AppendNumber(out, key.FileFlags());
-    out += ';';
-    AppendNumber(out, key.groupNumber);
-    out += ';';
-    AppendName(out, key.name);
-    out += kLineEnd;
-}
-
-void AppendFillerLine(std::string& out, int number) {
-    AppendNumber(out, number);
-    out += "; ";
-    AppendCodes(out, KeyCodes{}, kCodesPerKey);
-    out += "; 0;0;KEY";
-    AppendNumber(out, number);
-    out += kLineEnd;
-}
-
-// ---- reading ----
 
 // Takes the file apart line by line and, within a line, token by token, in
 // one pass over the bytes. Tokens end at ',' or ';'; past the end of a line
@@ -410,51 +337,7 @@ private:
     const LineScanner& scan_;
 };
 
-// ---- files ----
-
 } // namespace
-
-std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
-    const KeyboardSettings& s = doc.settings;
-    std::string out;
-    out.reserve(16 * 1024);
-
-    if (variant == KeyboardVariant::SevenThreeScan) {
-        const int codeCount = SevenThreeCodes(s.keyCount);
-        AppendHeader(out, {s.keyCount, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate});
-        for (int k = 1; k <= kMaxKeys; ++k) {
-            AppendSevenThreeKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)], codeCount);
-        }
-        return out;
-    }
-
-    const int first = variant == KeyboardVariant::SixteenScan ? s.keyCount + 1 : kBlockKeys + 1;
-    AppendHeader(out, {first, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate,
-                       doc.rfid.FileFlags(), doc.rfid.prefix, doc.rfid.suffix, s.keysPause});
-
-    for (int k = 1; k <= kMaxKeys; ++k) {
-        switch (variant) {
-        case KeyboardVariant::SingleLeft:
-            if (k <= kBlockKeys) {
-                AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)]);
-            } else {
-                AppendFillerLine(out, k);
-            }
-            break;
-        case KeyboardVariant::SingleRight:
-            if (k <= kBlockKeys) {
-                AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k + kBlockKeys)]);
-            } else {
-                AppendFillerLine(out, k);
-            }
-            break;
-        default:
-            AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)]);
-            break;
-        }
-    }
-    return out;
-}
 
 void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report) {
     LineScanner scan(text);
@@ -567,23 +450,6 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     note.MissingKeys(doc.settings.keyCount);
 
     doc.Observer().ControlsChanged();
-}
-
-bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
-    doc.Observer().CommitControls();
-    const std::string text = FormatLayout(doc, variant);
-    if (doc.filePath.empty() || !DurableReplace(std::filesystem::path(doc.filePath), text)) {
-        doc.Observer().ShowError(StringId::CannotOpenFile);
-        return false;
-    }
-    doc.variant = variant == KeyboardVariant::SevenThreeScan ? KeyboardVariant::SevenThreeScan
-                                                             : KeyboardVariant::SixteenScan;
-    doc.dirty = false;
-    if (!doc.HasProgrammedKey()) {
-        doc.Observer().ShowError(StringId::NoProgrammedKey);
-        return false;
-    }
-    return true;
 }
 
 bool ReadLayout(LayoutDocument& doc) {

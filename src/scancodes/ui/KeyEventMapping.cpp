@@ -304,4 +304,18 @@ std::optional<KeyDownEvent> KeyDownFromEvent(const QKeyEvent& event) {
     return KeyDownFromQtKey(event.key(), event.modifiers());
 }
 
+bool ClaimKeyEvent(QEvent* event, const std::function<void(const QKeyEvent&)>& onPress) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        onPress(*static_cast<QKeyEvent*>(event));
+        [[fallthrough]];
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyRelease:
+        event->accept();
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace vorlan

@@ -6,8 +6,10 @@
 
 #include <Qt>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
+class QEvent;
 class QKeyEvent;
 
 namespace vorlan {
@@ -34,5 +36,11 @@ std::optional<KeyDownEvent> KeyDownFromQtKey(int key, Qt::KeyboardModifiers modi
 // Picks the mapping of the platform the program runs on. Empty for keys that
 // have no set-1 code.
 std::optional<KeyDownEvent> KeyDownFromEvent(const QKeyEvent& event);
+
+// For widgets that take every key as a keystroke: claims key events before
+// shortcuts, mnemonics and default buttons see them (handled in event(),
+// since keyPressEvent never sees Tab) and hands each press to onPress.
+// False for events that are not key events.
+bool ClaimKeyEvent(QEvent* event, const std::function<void(const QKeyEvent&)>& onPress);
 
 } // namespace vorlan

@@ -17,27 +17,15 @@ KeystrokeCaptureEdit::KeystrokeCaptureEdit(ScanCodeCapture& capture, QWidget* pa
 }
 
 bool KeystrokeCaptureEdit::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // Claim the key before shortcuts, mnemonics and default buttons see it.
-        event->accept();
-        return true;
-    case QEvent::KeyPress: {
-        // Handled here rather than in keyPressEvent, which never sees Tab.
-        // Each auto-repeated press counts as a press of its own.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (const auto down = KeyDownFromEvent(*key); down && capture_.KeyDown(*down)) {
-            emit slotsChanged();
-        }
-        event->accept();
-        return true;
-    }
-    case QEvent::KeyRelease:
-        event->accept();
-        return true;
-    default:
-        return QWidget::event(event);
-    }
+    // Each auto-repeated press counts as a press of its own.
+    return ClaimKeyEvent(event,
+                         [this](const QKeyEvent& key) {
+                             if (const auto down = KeyDownFromEvent(key);
+                                 down && capture_.KeyDown(*down)) {
+                                 emit slotsChanged();
+                             }
+                         }) ||
+           QWidget::event(event);
 }
 
 } // namespace vorlan

@@ -213,26 +213,14 @@ ReportHeader KeyTestView::Header() const {
 }
 
 bool KeyTestView::event(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-        // Claim the key before shortcuts and the dialog's own keys see it.
-        event->accept();
-        return true;
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        // A key held down on the PC repeats there; the keyboard sent it once.
-        if (!key->isAutoRepeat()) {
-            TakeKeyPress(*key);
-        }
-        event->accept();
-        return true;
-    }
-    case QEvent::KeyRelease:
-        event->accept();
-        return true;
-    default:
-        return QDialog::event(event);
-    }
+    // A key held down on the PC repeats there; the keyboard sent it once.
+    return ClaimKeyEvent(event,
+                         [this](const QKeyEvent& key) {
+                             if (!key.isAutoRepeat()) {
+                                 TakeKeyPress(key);
+                             }
+                         }) ||
+           QDialog::event(event);
 }
 
 void KeyTestView::showEvent(QShowEvent* event) {

@@ -12,6 +12,7 @@
 #include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "verify/ui/VerifyTools.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -73,6 +74,12 @@ protected:
         window = std::make_unique<MainDialog>();
         dialog = ProgrammingDialogOf(window.get());
         ASSERT_NE(dialog, nullptr);
+        // The log of these runs stays in the test's folder, and the question
+        // after a good run is answered "Close" instead of waiting for a user.
+        VerifyTools* tools = VerifyToolsOf(window.get());
+        ASSERT_NE(tools, nullptr);
+        tools->SetLogPath(folder.filePath(QStringLiteral("programming.log")));
+        tools->runDoneDialog = [](QDialog&) {};
         UseEmulator(1);
     }
 

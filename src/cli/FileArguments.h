@@ -1,0 +1,27 @@
+// What check, diff and show share on their command line: layout files and
+// --json, --help, and one way to say that the command was called wrongly.
+#pragma once
+
+#include "cli/Commands.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlan::cli {
+
+// The problem and the command's usage on the error output; returns status 2.
+int UsageError(std::string_view command, std::string_view problem, std::string_view usage);
+
+struct FileArguments {
+    std::vector<std::string> files;
+    bool asJson = false;
+};
+
+// Reads files and --json into out. Returns the exit status when the command
+// ends here: 0 after printing the usage for --help, 2 for an unknown option.
+std::optional<int> ReadFileArguments(Args args, std::string_view command, std::string_view usage,
+                                     FileArguments& out);
+
+} // namespace vorlan::cli

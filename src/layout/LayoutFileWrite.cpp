@@ -1,0 +1,145 @@
+// Writing layout files: the four variants share one line format and differ
+// in their header and in which keys fill the lines.
+#include "layout/DurableFile.h"
+#include "layout/LayoutFile.h"
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+
+namespace vorlan {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void AppendNumber(std::string& out, long long value) {
+    out += std::to_string(value);
+}
+
+void AppendHeader(std::string& out, std::initializer_list<std::int32_t> fields) {
+    bool firstField = true;
+    for (std::int32_t field : fields) {
+        if (!firstField) {
+            out += "; ";
+        }
+        firstField = false;
+        AppendNumber(out, field);
+    }
+    out += kLineEnd;
+}
+
+// A line end inside a name would split its key line and shift every field
+// after it; the reader ends a name at a CR anyway, so write only that part.
+void AppendName(std::string& out, const KeyName& name) {
+    const std::string_view text = name;
+    out += text.substr(0, text.find_first_of("\r\n"));
+}
+
+int SevenThreeCodes(int keyCount) {
+    return keyCount == kMaxKeys ? kSevenThreeCodes112 : kSevenThreeCodes56;
+}
+
+void AppendCodes(std::string& out, const KeyCodes& codes, int count) {
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) {
+            out += ", ";
+        }
+        AppendNumber(out, codes[static_cast<std::size_t>(i)]);
+    }
+}
+
+void AppendSevenThreeKeyLine(std::string& out, int number, const KeyRecord& key, int codeCount) {
+    AppendNumber(out, number);
+    out += "; ";
+    AppendCodes(out, key.codes, codeCount);
+    out += "; ";
+    AppendNumber(out, key.FileFlags());
+    out += ';';
+    AppendName(out, key.name);
+    out += kLineEnd;
+}
+
+void AppendSixteenKeyLine(std::string& out, int number, const KeyRecord& key) {
+    AppendNumber(out, number);
+    out += "; ";
+    AppendCodes(out, key.codes, kCodesPerKey);
+    out += "; ";
+    AppendNumber(out, key.FileFlags());
+    out += ';';
+    AppendNumber(out, key.groupNumber);
+    out += ';';
+    AppendName(out, key.name);
+    out += kLineEnd;
+}
+
+void AppendFillerLine(std::string& out, int number) {
+    AppendNumber(out, number);
+    out += "; ";
+    AppendCodes(out, KeyCodes{}, kCodesPerKey);
+    out += "; 0;0;KEY";
+    AppendNumber(out, number);
+    out += kLineEnd;
+}
+
+} // namespace
+
+std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
+    const KeyboardSettings& s = doc.settings;
+    std::string out;
+    out.reserve(16 * 1024);
+
+    if (variant == KeyboardVariant::SevenThreeScan) {
+        const int codeCount = SevenThreeCodes(s.keyCount);
+        AppendHeader(out, {s.keyCount, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate});
+        for (int k = 1; k <= kMaxKeys; ++k) {
+            AppendSevenThreeKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)], codeCount);
+        }
+        return out;
+    }
+
+    const int first = variant == KeyboardVariant::SixteenScan ? s.keyCount + 1 : kBlockKeys + 1;
+    AppendHeader(out, {first, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate,
+                       doc.rfid.FileFlags(), doc.rfid.prefix, doc.rfid.suffix, s.keysPause});
+
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        switch (variant) {
+        case KeyboardVariant::SingleLeft:
+            if (k <= kBlockKeys) {
+                AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)]);
+            } else {
+                AppendFillerLine(out, k);
+            }
+            break;
+        case KeyboardVariant::SingleRight:
+            if (k <= kBlockKeys) {
+                AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k + kBlockKeys)]);
+            } else {
+                AppendFillerLine(out, k);
+            }
+            break;
+        default:
+            AppendSixteenKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)]);
+            break;
+        }
+    }
+    return out;
+}
+
+bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
+    doc.Observer().CommitControls();
+    const std::string text = FormatLayout(doc, variant);
+    if (doc.filePath.empty() || !DurableReplace(std::filesystem::path(doc.filePath), text)) {
+        doc.Observer().ShowError(StringId::CannotOpenFile);
+        return false;
+    }
+    doc.variant = variant == KeyboardVariant::SevenThreeScan ? KeyboardVariant::SevenThreeScan
+                                                             : KeyboardVariant::SixteenScan;
+    doc.dirty = false;
+    if (!doc.HasProgrammedKey()) {
+        doc.Observer().ShowError(StringId::NoProgrammedKey);
+        return false;
+    }
+    return true;
+}
+
+} // namespace vorlan
