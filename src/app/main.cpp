@@ -10,8 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLocale>
-#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QScreen>
@@ -57,7 +55,7 @@ bool AnswerWithoutWindow(int argc, char** argv, int& status) {
         vorlan::InstallTranslations(QCoreApplication::applicationDirPath(),
                                     QLocale::system().uiLanguages());
         std::printf("User guide: %s\n", qPrintable(QDir::toNativeSeparators(vorlan::HelpFilePath(
-                                              QCoreApplication::applicationFilePath()))));
+                                            QCoreApplication::applicationFilePath()))));
         status = 0;
     } else {
         std::printf("vorlan %s\n", qPrintable(vorlan::ProgramVersion().value_or(QString())));

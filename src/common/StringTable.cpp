@@ -27,15 +27,17 @@ std::string_view StringText(int id) {
     return {};
 }
 
-std::string_view StringText(StringId id) { return StringText(static_cast<int>(id)); }
+std::string_view StringText(StringId id) {
+    return StringText(static_cast<int>(id));
+}
 
 std::string FormatString(std::string_view text, std::initializer_list<std::string> args) {
     std::string out;
     auto next = args.begin();
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool placeholder =
-            text[i] == '%' && i + 1 < text.size() &&
-            (text[i + 1] == 's' || text[i + 1] == 'd' || (text[i + 1] >= '1' && text[i + 1] <= '9'));
+        const bool placeholder = text[i] == '%' && i + 1 < text.size() &&
+                                 (text[i + 1] == 's' || text[i + 1] == 'd' ||
+                                  (text[i + 1] >= '1' && text[i + 1] <= '9'));
         if (placeholder && next != args.end()) {
             out += *next++;
             ++i;

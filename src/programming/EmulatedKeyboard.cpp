@@ -1,7 +1,7 @@
 #include "programming/EmulatedKeyboard.h"
 
-#include <fstream>
 #include <charconv>
+#include <fstream>
 #include <system_error>
 #include <utility>
 

@@ -1,7 +1,6 @@
 #include "common/StringTable.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace vorlan {

@@ -162,10 +162,10 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
     for (const QAction* a : w.menuBar()->actions()) {
         bar << a->text();
     }
-    EXPECT_EQ(QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Edit"),
-                           QStringLiteral("&View"), QStringLiteral("&Tools"),
-                           QStringLiteral("&Help")}),
-              bar);
+    EXPECT_EQ(
+        QStringList({QString(), QStringLiteral("&File"), QStringLiteral("&Edit"),
+                     QStringLiteral("&View"), QStringLiteral("&Tools"), QStringLiteral("&Help")}),
+        bar);
     // No recent files in an empty store: no block and no extra separator.
     EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "Compare &with...", "-",
                      "&Programming...", "-", "Print &legends...", "Print layout s&heet...",

@@ -12,6 +12,8 @@ QString UiText(int id) {
     return QCoreApplication::translate(kTranslationContext, text.c_str());
 }
 
-QString UiText(StringId id) { return UiText(static_cast<int>(id)); }
+QString UiText(StringId id) {
+    return UiText(static_cast<int>(id));
+}
 
 } // namespace vorlan
