@@ -126,6 +126,10 @@ std::vector<Difference> DiffLayouts(const LayoutDocument& a, const LayoutDocumen
             onlyA.push_back(k);
         } else if (inB) {
             onlyB.push_back(k);
+        } else if (k <= a.settings.keyCount && k <= b.settings.keyCount) {
+            // Programmed in neither, yet the file keeps a name, flags and
+            // mode for it: a renamed key waiting for its codes is a change.
+            CompareKey(a, k, b, k, out);
         }
     }
     std::vector<bool> taken(onlyB.size(), false);
