@@ -1052,6 +1052,14 @@
         <translation>Diese Datei hat %1 fragliche Stellen.</translation>
     </message>
     <message>
+        <source>One line of this file was not read exactly as written.</source>
+        <translation>Eine Zeile dieser Datei wurde nicht genau so gelesen, wie sie geschrieben ist.</translation>
+    </message>
+    <message>
+        <source>This file has one doubtful point.</source>
+        <translation>Diese Datei hat eine fragliche Stelle.</translation>
+    </message>
+    <message>
         <source>&amp;Details...</source>
         <translation>&amp;Details...</translation>
     </message>

@@ -573,9 +573,7 @@ void MainDialog::CompareWithFile() {
     compareWindow->SetDifferences(QFileInfo(*path).fileName(),
                                   DiffLayouts(editor->Document(), other));
     grid->SetMarkedSlots(compareWindow->MarkedKeys());
-    compareWindow->move(frameGeometry().topRight() + QPoint(8, 0));
-    compareWindow->show();
-    compareWindow->raise();
+    compareWindow->ShowBeside(this);
 }
 
 } // namespace vorlan

@@ -91,6 +91,10 @@ TEST_F(LayoutReportUiTest, BarAfterOpenSaysWhatTheReaderChangedAndGoesWithNew) {
     w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
     QCoreApplication::processEvents();
     EXPECT_TRUE(bar->isHidden());
+
+    Open(w, Write("one.txt", "56; 0; 0; 2; 11\r\n1; 300, 0, 0, 0, 0, 0, 0; 2;A\r\n"));
+    EXPECT_EQ(bar->Summary(),
+              QStringLiteral("One line of this file was not read exactly as written."));
 }
 
 TEST_F(LayoutReportUiTest, LossySaveAsksAndCancelKeepsLayoutAndFile) {

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -18,6 +19,9 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent) {
     auto* column = new QVBoxLayout(this);
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("compareList"));
+    // Long messages wrap rather than run out of the window.
+    list->setWordWrap(true);
+    list->setResizeMode(QListView::Adjust);
     column->addWidget(list);
     resize(420, 360);
     connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -49,6 +53,36 @@ void CompareWindow::SetDifferences(const QString& otherName,
         list->addItem(UiText(StringId::CompareEqual));
         keys.push_back(0);
     }
+}
+
+void CompareWindow::ShowBeside(const QWidget* window) {
+    // Beside the window, where its marks on the grid stay in sight: on the
+    // side with more room, narrowed to that room if need be (the messages
+    // wrap), and always wholly on the screen.
+    constexpr int kGap = 8;
+    constexpr int kNarrowest = 240;
+    const QRect outer = window->frameGeometry();
+    QRect place(QPoint(outer.right() + 1 + kGap, outer.top()), QSize(420, height()));
+    if (const QScreen* screen = window->screen()) {
+        const QRect room = screen->availableGeometry();
+        const int right = room.right() - outer.right() - kGap;
+        const int left = outer.left() - room.left() - kGap;
+        const int width = std::max(right, left);
+        if (width >= kNarrowest) {
+            place.setWidth(std::min(place.width(), width));
+            if (right < place.width()) {
+                place.moveRight(outer.left() - 1 - kGap);
+            }
+        }
+        place.moveLeft(std::clamp(place.left(), room.left(),
+                                  std::max(room.left(), room.right() + 1 - place.width())));
+        place.moveTop(std::clamp(place.top(), room.top(),
+                                 std::max(room.top(), room.bottom() + 1 - place.height())));
+    }
+    resize(place.size());
+    move(place.topLeft());
+    show();
+    raise();
 }
 
 std::vector<int> CompareWindow::MarkedKeys() const {

@@ -26,6 +26,8 @@ public:
     // only in the other file at its place there), ascending, once each.
     std::vector<int> MarkedKeys() const;
     QListWidget* List() const { return list; }
+    // Shows the list beside window, on its screen.
+    void ShowBeside(const QWidget* window);
 
 signals:
     void KeyChosen(int key);

@@ -68,14 +68,17 @@ void ReadReportBar::ShowReport(const ReadReport& report) {
     const bool wasHidden = isHidden();
     details = NoteLines(report);
     const int errorLines = report.ErrorLineCount();
+    const auto counted = [](int count, StringId one, StringId many) {
+        return count == 1 ? UiText(one) : FillPlaceholders(UiText(many), {QString::number(count)});
+    };
     if (errorLines > 0) {
         summary->setText(
-            FillPlaceholders(UiText(StringId::BarLinesNotRead), {QString::number(errorLines)}));
+            counted(errorLines, StringId::BarOneLineNotRead, StringId::BarLinesNotRead));
     } else if (report.Count(NoteLevel::Error) > 0) {
         summary->setText(UiText(StringId::BarNotExact));
     } else {
-        summary->setText(FillPlaceholders(UiText(StringId::BarWarnings),
-                                          {QString::number(report.Notes().size())}));
+        summary->setText(counted(static_cast<int>(report.Notes().size()), StringId::BarOneWarning,
+                                 StringId::BarWarnings));
     }
     setHidden(report.Empty());
     if (wasHidden != isHidden()) {
