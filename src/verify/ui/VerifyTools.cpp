@@ -1,12 +1,12 @@
 #include "verify/ui/VerifyTools.h"
 
-#include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"
+#include "programming/ui/ProgrammingHooks.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "verify/ProgrammingLog.h"
 #include "verify/Sha256.h"
@@ -53,7 +53,7 @@ std::string ImageSha256Of(const LayoutDocument& doc) {
 
 } // namespace
 
-VerifyTools::VerifyTools(QMainWindow* window, MainWindowHooks& hooks, KeyEditor& editor,
+VerifyTools::VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, KeyEditor& editor,
                          QAction* programming)
     : QObject(window), window(window), editor(editor), programming(programming) {
     setObjectName(QStringLiteral("VerifyTools"));

@@ -18,14 +18,14 @@ namespace vorlan {
 class KeyEditor;
 class KeyTestView;
 class ProgrammingLogWindow;
-struct MainWindowHooks;
+struct ProgrammingHooks;
 
 class VerifyTools : public QObject {
     Q_OBJECT
 public:
     // programming is the window's Programming command, run again for the
     // next keyboard. The tools live as long as the window.
-    VerifyTools(QMainWindow* window, MainWindowHooks& hooks, KeyEditor& editor,
+    VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, KeyEditor& editor,
                 QAction* programming);
 
     // Where runs are logged; the user's data folder unless a test chooses.
