@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <map>
+#include <string>
 
 namespace vorlan {
 namespace {
@@ -14,7 +15,7 @@ using test::FullLayout;
 TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
     const FixedMeasurer m;
     struct Case {
-        const char* text;
+        std::string text;
         double width, height;
         double expectPt; // 0: only check that it fits
         int expectLines;
@@ -25,7 +26,7 @@ TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
         {"", 12.8, 12.8, 0, 0},
         {"   ", 12.8, 12.8, 0, 0},
         {"Supercalifragilisticexpialidocious", 12.8, 12.8, 0, 0},
-        {std::string(102, 'W').c_str(), 12.8, 12.8, 0, 0},
+        {std::string(102, 'W'), 12.8, 12.8, 0, 0},
         {"a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9", 12.8, 4, 0, 0},
     };
     for (const Case& c : cases) {
@@ -34,13 +35,13 @@ TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
         if (c.expectPt > 0) {
             EXPECT_DOUBLE_EQ(c.expectPt, fit.fontPt);
         }
-        if (c.expectLines > 0 || std::string(c.text).find_first_not_of(' ') == std::string::npos) {
+        if (c.expectLines > 0 || c.text.find_first_not_of(' ') == std::string::npos) {
             EXPECT_EQ(c.expectLines, static_cast<int>(fit.lines.size()));
         }
         EXPECT_LE(fit.widthMm, c.width);
         EXPECT_LE(fit.heightMm, c.height);
         std::string letters, joined;
-        for (const char ch : std::string(c.text)) {
+        for (const char ch : c.text) {
             if (ch != ' ') {
                 letters += ch;
             }
