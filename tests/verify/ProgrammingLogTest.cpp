@@ -82,8 +82,12 @@ TEST(ProgrammingLogTest, AppendsToAFileInFoldersItMakes) {
     ASSERT_TRUE(AppendToLog(path, run));
     run.result = "cancelled after 3 bytes";
     ASSERT_TRUE(AppendToLog(path, run));
-    std::ifstream in(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text;
+    {
+        // Closed before the folder goes: Windows keeps an open file's folder.
+        std::ifstream in(path, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     const std::vector<ProgrammingRun> runs = ParseLog(text);
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[1].result, "cancelled after 3 bytes");
