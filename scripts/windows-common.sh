@@ -30,4 +30,8 @@ windows_wine_prefix() {
   if [ -d /usr/share/wine/fonts ]; then
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   fi
+  # Font smoothing as Windows ships it (ClearType). A new Wine prefix has it
+  # off, and then the one-pixel stems of "i" and "l" vanish from the text.
+  wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothing /t REG_SZ /d 2 /f >/dev/null 2>&1 || true
+  wine reg add 'HKCU\Control Panel\Desktop' /v FontSmoothingType /t REG_DWORD /d 2 /f >/dev/null 2>&1 || true
 }
