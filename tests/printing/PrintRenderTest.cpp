@@ -186,7 +186,22 @@ TEST_F(PrintRenderTest, ImageAndSvgFilesHaveTheSizeTheyClaim) {
         EXPECT_EQ(qRound(215.9 / 25.4 * dpi), image.width());
         EXPECT_EQ(qRound(279.4 / 25.4 * dpi), image.height());
         EXPECT_NEAR(dpi / 0.0254, image.dotsPerMeterX(), 1);
+        EXPECT_TRUE(image.isGrayscale()) << "legends are written as grey pages";
     }
+    // The sheet's grid keeps its colours: the red key face is there.
+    const ExportResult sheet = ExportDocument(
+        SheetDocument(PlanSheet(test::FullLayout(56), StandardPage(PaperSize::A4), "", measurer)),
+        dir.filePath(QStringLiteral("sheet.png")), ExportFormat::Png, 100);
+    ASSERT_FALSE(sheet.error);
+    const QImage sheetImage(sheet.files.front());
+    EXPECT_FALSE(sheetImage.isGrayscale());
+    int red = 0;
+    for (int y = 0; y < sheetImage.height(); y += 2) {
+        for (int x = 0; x < sheetImage.width(); x += 2) {
+            red += sheetImage.pixel(x, y) == qRgb(255, 95, 73) ? 1 : 0;
+        }
+    }
+    EXPECT_LT(100, red);
     if (SvgExportAvailable()) {
         const QString path = dir.filePath(QStringLiteral("sheet.svg"));
         const ExportResult svg =

@@ -75,6 +75,16 @@ bool SvgExportAvailable() {
 #endif
 }
 
+QImage BlankPageImage(const PageSetup& page, int dpi, bool grey) {
+    QImage image(PagePixels(page, dpi), grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    if (!image.isNull()) {
+        image.fill(Qt::white);
+        image.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+        image.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+    }
+    return image;
+}
+
 QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCount) {
     if (format == ExportFormat::Pdf || pageCount <= 1) {
         return {path};
@@ -107,13 +117,10 @@ ExportResult ExportDocument(const PrintDocument& doc, const QString& path, Expor
     for (int i = 0; i < doc.PageCount(); ++i) {
         const QString& name = names[i];
         if (format == ExportFormat::Png) {
-            QImage image(PagePixels(doc.Page(), pngDpi), QImage::Format_RGB32);
+            QImage image = BlankPageImage(doc.Page(), pngDpi, doc.GreyOnly());
             if (image.isNull()) {
                 return Failed(StringId::ExportCannotWrite, name);
             }
-            image.fill(Qt::white);
-            image.setDotsPerMeterX(static_cast<int>(std::lround(pngDpi / 0.0254)));
-            image.setDotsPerMeterY(static_cast<int>(std::lround(pngDpi / 0.0254)));
             QPainter painter(&image);
             doc.PaintPage(painter, i, pngDpi / 25.4);
             painter.end();

@@ -41,6 +41,9 @@ public:
     // Paints page `index` with the page's top-left corner at the painter's
     // origin; `dotsPerMm` is the device's resolution.
     virtual void PaintPage(QPainter& painter, int index, double dotsPerMm) const = 0;
+    // Whether every page is drawn in shades of grey only, so a page image
+    // needs one byte a pixel instead of four.
+    virtual bool GreyOnly() const { return false; }
 };
 
 class LegendDocument : public PrintDocument {
@@ -49,6 +52,7 @@ public:
     int PageCount() const override { return static_cast<int>(plan.pages.size()); }
     PageSetup Page() const override { return plan.options.page; }
     void PaintPage(QPainter& painter, int index, double dotsPerMm) const override;
+    bool GreyOnly() const override { return true; } // black text and lines, grey guides
     const LegendPlan& Plan() const { return plan; }
 
 private:
