@@ -182,7 +182,12 @@ private:
             return;
         }
         measuredLine_ = line_;
+        lineLength_ = 0;
+        lineFields_ = 1;
         const std::size_t start = std::min(lineStart_, text_.size());
+        if (start == text_.size()) {
+            return; // also keeps memchr from an empty text's null pointer
+        }
         // The line end first (memchr, each search bounded by the line), then
         // the separators in a loop without exits, which the compiler widens.
         const char* from = text_.data() + start;
