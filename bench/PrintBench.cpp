@@ -78,8 +78,9 @@ std::size_t LegendCount(const LegendPlan& plan) {
 
 bool PlannedInFull(benchmark::State& state, const LegendPlan& plan) {
     if (LegendCount(plan) != kBenchLegends) {
-        state.SkipWithError(
-            ("planned " + std::to_string(LegendCount(plan)) + " legends, not 100").c_str());
+        state.SkipWithError(("planned " + std::to_string(LegendCount(plan)) + " legends, not " +
+                             std::to_string(kBenchLegends))
+                                .c_str());
         return false;
     }
     return true;

@@ -81,9 +81,7 @@ public:
         }
         const bool anyDigit = pos_ > digits;
         const std::string_view rest = Token(); // up to its separator
-        // Plain loops here and below: find_first_of and find_first_not_of
-        // call memchr once a byte, which made the report the larger part of
-        // reading a file.
+        // Not find_first_not_of: it calls memchr once a byte.
         clean_ = anyDigit && std::all_of(rest.begin(), rest.end(),
                                          [](char c) { return c == ' ' || c == '\t'; });
         const auto restEnd = static_cast<std::size_t>(rest.data() + rest.size() - text_.data());
@@ -127,20 +125,10 @@ public:
         MeasureLine();
         return lineLength_;
     }
-    // Fields left on the current line, the one under the cursor included.
-    int FieldsLeft() const {
-        if (!inLine_) {
-            return 0;
-        }
-        if (pos_ == lineStart_) {
-            MeasureLine();
-            return lineFields_;
-        }
-        int fields = 1;
-        for (std::size_t p = pos_; p < text_.size() && text_[p] != '\r' && text_[p] != '\n'; ++p) {
-            fields += (text_[p] == ',' || text_[p] == ';') ? 1 : 0;
-        }
-        return fields;
+    // The current line's fields (one more than its separators).
+    int LineFields() const {
+        MeasureLine();
+        return lineFields_;
     }
     // Whether the current line is empty (no byte before its line end).
     bool EmptyLine() const { return LineLength() == 0; }
@@ -270,7 +258,7 @@ public:
             r_->Add(scan_.Line(), NoteLevel::Warning, StringId::ReportLineLong,
                     {std::to_string(length)});
         }
-        return scan_.FieldsLeft();
+        return scan_.LineFields();
     }
 
     // After the key number k: whether the line fills a key of the layout, so
@@ -390,7 +378,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     if (text.empty()) {
         note.Error(StringId::ReportFileEmpty, {});
     }
-    const int headerFields = note ? scan.FieldsLeft() : 0;
+    const int headerFields = note ? scan.LineFields() : 0;
     const std::int32_t first = scan.Number();
     note.Number(first);
     bool sevenThree = false;
