@@ -15,6 +15,18 @@ std::string FileNameOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
+// A file reached through a symlink or "dir/.." is still one file: the recent
+// list names each by its resolved path. A path that cannot be resolved stays as given.
+std::string CanonicalPath(const std::string& path) {
+    if (path.empty()) {
+        return path;
+    }
+    std::error_code ec;
+    const std::filesystem::path resolved =
+        std::filesystem::weakly_canonical(std::filesystem::path(path), ec);
+    return ec || resolved.empty() ? path : resolved.string();
+}
+
 } // namespace
 
 std::vector<std::string> SaveAsTypeList(const LayoutDocument& doc) {
@@ -217,10 +229,12 @@ SaveOutcome FileCommands::SaveLayoutAs() {
     return SaveOutcome::Written;
 }
 
-void FileCommands::PushRecent(const std::string& path) {
+void FileCommands::PushRecent(const std::string& given) {
     auto& recent = doc_.recentFiles;
+    const std::string path = CanonicalPath(given);
     int i = 0;
-    while (i < kRecentFileCount && recent[static_cast<std::size_t>(i)] != path) {
+    // Entries stored before they were resolved still count as the same file.
+    while (i < kRecentFileCount && CanonicalPath(recent[static_cast<std::size_t>(i)]) != path) {
         ++i;
     }
     const int last = i < kRecentFileCount ? i : kRecentFileCount - 1;
