@@ -3,6 +3,7 @@
 #include "app/AppShell.h"
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
 #include "programming/ui/ProgrammingWindows.h"
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -75,6 +77,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString programPath = QCoreApplication::applicationFilePath();
     vorlan::SetApplicationIdentity(programPath);
+    // Before the translations or the window read a setting (see the function).
+    const std::optional<QString> settingsMessage = vorlan::SetAsideUnreadableSettings();
     const QString programDir = QCoreApplication::applicationDirPath();
     vorlan::InstallTranslations(programDir, QLocale::system().uiLanguages());
     vorlan::InstallLocalTranslation(programDir);
@@ -107,8 +111,10 @@ int main(int argc, char** argv) {
     }
     if (!options.reportFirstPaint) {
         // After the first paint, so the window is there behind the questions.
-        QTimer::singleShot(0, &window, [&window] {
-            vorlan::CheckSettingsStore(&window);
+        QTimer::singleShot(0, &window, [&window, settingsMessage] {
+            if (settingsMessage) {
+                vorlan::ShowError(&window, *settingsMessage);
+            }
             vorlan::RemoveProgrammingLeftovers();
             auto* guard =
                 new vorlan::RecoveryGuard(&window, window.Editor(), vorlan::RecoveryFolder());

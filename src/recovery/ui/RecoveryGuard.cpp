@@ -105,18 +105,27 @@ bool RecoveryGuard::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-bool CheckSettingsStore(QWidget* parent) {
-    QSettings settings;
-    if (settings.status() == QSettings::NoError) {
-        return true;
+std::optional<QString> SetAsideUnreadableSettings() {
+    QString file;
+    {
+        QSettings settings;
+        if (settings.status() == QSettings::NoError) {
+            return std::nullopt;
+        }
+        file = settings.fileName();
     }
-    const QString file = settings.fileName();
     const QString aside = file + QStringLiteral(".unreadable");
     QFile::remove(aside);
     const bool moved = QFile::rename(file, aside);
-    ShowError(parent,
-              UiMessageText({StringId::SettingsUnreadable, {ToPath(moved ? aside : file)}}));
-    return false;
+    return UiMessageText({StringId::SettingsUnreadable, {ToPath(moved ? aside : file)}});
+}
+
+bool CheckSettingsStore(QWidget* parent) {
+    const std::optional<QString> message = SetAsideUnreadableSettings();
+    if (message) {
+        ShowError(parent, *message);
+    }
+    return !message;
 }
 
 } // namespace vorlan

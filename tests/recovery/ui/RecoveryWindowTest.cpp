@@ -107,5 +107,44 @@ TEST(RecoveryWindow, ADamagedSettingsStoreGivesTheDefaultsAndAMessage) {
     QFile::remove(file + QStringLiteral(".unreadable"));
 }
 
+TEST(RecoveryWindow, TheProgramSetsADamagedSettingsStoreAsideAtStartUp) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString config = home.filePath(QStringLiteral("config"));
+    const QString file = config + QStringLiteral("/Kelvane/vorlan.conf");
+    QDir().mkpath(QFileInfo(file).path());
+    {
+        QFile broken(file);
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write("[Recent File List\nFile1=/home/u/a.txt\n");
+    }
+    const QString log = home.filePath(QStringLiteral("messages.log"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("VORLAN_MESSAGE_LOG"), log);
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VORLAN_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted(20000));
+    // The message box waits for an answer: the log shows it was asked.
+    QString told;
+    for (int i = 0; i < 600 && !told.contains(QStringLiteral("settings")); ++i) {
+        program.waitForFinished(100);
+        QFile read(log);
+        if (read.open(QIODevice::ReadOnly)) {
+            told = QString::fromUtf8(read.readAll());
+        }
+    }
+    program.kill();
+    program.waitForFinished(20000);
+    EXPECT_TRUE(told.contains(QStringLiteral("The settings could not be read")))
+        << told.toStdString();
+    EXPECT_TRUE(QFile::exists(file + QStringLiteral(".unreadable")));
+}
+
 } // namespace
 } // namespace vorlan
