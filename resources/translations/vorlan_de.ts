@@ -1461,5 +1461,37 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <source>The selected cell holds no key.</source>
         <translation>Die ausgewählte Zelle enthält keine Taste.</translation>
     </message>
+    <message>
+        <source>Key %1 has key mode %2, outside 1 to 3.</source>
+        <translation>Taste %1 hat den Tastenmodus %2, außerhalb von 1 bis 3.</translation>
+    </message>
+    <message>
+        <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
+        <translation>Tasten mit einem Modus außerhalb von 1 bis 3 (wie aus der Datei gelesen): %1.</translation>
+    </message>
+    <message>
+        <source>These files are there already:
+%1
+Replace them?</source>
+        <translation>Diese Dateien gibt es schon:
+%1
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
+        <translation>%1 lässt sich als Layoutdatei lesen: Der Bericht überschreibt sie nicht. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 warnings about the keys of this layout:</source>
+        <translation>%1 Warnungen zu den Tasten dieses Layouts:</translation>
+    </message>
+    <message>
+        <source>To close the test, hold Escape down for 2 seconds.</source>
+        <translation>Zum Schließen des Tests Escape 2 Sekunden lang gedrückt halten.</translation>
+    </message>
+    <message>
+        <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
+        <translation>Diese Datei beginnt nicht wie eine Layoutdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
+    </message>
 </context>
 </TS>

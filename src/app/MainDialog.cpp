@@ -88,6 +88,7 @@ public:
     explicit View(MainDialog& window) : w(window) {}
 
     void DrawKeyImage(int slot, KeyImage image) override {
+        w.FollowCompare();
         // The name goes with every image, so the grid can show or hide names
         // without a redraw from the editor.
         w.grid->DrawKeyImage(slot, image,
@@ -153,6 +154,7 @@ public:
     }
 
     void FillCatalogList(const std::vector<std::string>& rows) override {
+        w.FollowCompare();
         const QSignalBlocker block(w.programmedKeys);
         w.programmedKeys->clear();
         for (const std::string& row : rows) {
@@ -179,6 +181,7 @@ public:
         // Every file command sets the title; the reader's report is complete
         // once the command has run.
         QTimer::singleShot(0, &w, &MainDialog::UpdateReadReportBar);
+        w.FollowCompare();
     }
 
     void ShowError(const UiMessage& message) override {
@@ -520,7 +523,7 @@ void MainDialog::mousePressEvent(QMouseEvent* event) {
     QMainWindow::mousePressEvent(event);
 }
 
-// ---- the reader's report and layout compare ----
+// ---- the reader's report (layout compare: MainDialogCompare.cpp) ----
 
 // The bar lies above the fixed client area; the window grows while it shows.
 void MainDialog::BuildReadReportBar() {
@@ -547,33 +550,6 @@ void MainDialog::UpdateReadReportBar() {
     } else {
         readReportBar->ShowReport(ReadReport{});
     }
-}
-
-void MainDialog::CompareWithFile() {
-    const std::optional<QString> path = AskOpenPath(this);
-    if (!path) {
-        return;
-    }
-    LayoutDocument other;
-    other.filePath = ToPath(*path);
-    if (!ReadLayout(other)) {
-        vorlan::ShowError(this, FillPlaceholders(UiText(StringId::CompareCannotRead), {*path}));
-        return;
-    }
-    other.RebuildAfterLoad();
-    editor->TakePanelValues();
-    if (compareWindow == nullptr) {
-        compareWindow = new CompareWindow(this);
-        connect(compareWindow, &CompareWindow::KeyChosen, this, [this](int key) {
-            const GridPoint cell = CellOrigin(key);
-            editor->OnPointerPress(cell.x + kCellPitch / 2, cell.y + kCellPitch / 2);
-        });
-        connect(compareWindow, &CompareWindow::Closed, this, [this] { grid->SetMarkedSlots({}); });
-    }
-    compareWindow->SetDifferences(QFileInfo(*path).fileName(),
-                                  DiffLayouts(editor->Document(), other));
-    grid->SetMarkedSlots(compareWindow->MarkedKeys());
-    compareWindow->ShowBeside(this);
 }
 
 } // namespace vorlan

@@ -73,6 +73,9 @@ public:
     // File > Compare with...: marks the keys that differ from a chosen file
     // and lists the differences beside the window.
     void CompareWithFile();
+    // The layout may have changed (an edit, New, Open): the compare follows it
+    // once the command has run, or ends when another file is in the window.
+    void FollowCompare();
     // Shows the bar above the grid when the reader changed the open file.
     void UpdateReadReportBar();
     ReadReportBar* ReportBar() const { return readReportBar; }
@@ -163,6 +166,10 @@ private:
     std::array<QLabel*, 7> statusPanes{};
     ReadReportBar* readReportBar = nullptr;
     CompareWindow* compareWindow = nullptr;
+    struct ComparedFile;
+    std::shared_ptr<ComparedFile> compared; // what the open compare is against
+    bool compareFollowPending = false;
+    void RefreshCompare();
 
     std::unique_ptr<MainWindowHooks> hooks;
     std::unique_ptr<SettingsProfileStore> store;

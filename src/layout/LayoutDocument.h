@@ -48,6 +48,9 @@ struct KeyRecord {
     static constexpr std::uint8_t kSingleKeyBit = 0x02;
     static constexpr std::uint8_t kModeMask = 0x0C;
     static constexpr int kModeShift = 2;
+    // Modes the editor offers (0..2); the fourth value of the bits is legal
+    // in a file but names no mode.
+    static constexpr int kModeCount = 3;
     // The bits a layout file carries.
     static constexpr std::uint8_t kFileFlagsMask = 0x0F;
 
@@ -60,6 +63,7 @@ struct KeyRecord {
     bool groupKey() const { return (flags & kGroupKeyBit) != 0; }
     bool singleKey() const { return (flags & kSingleKeyBit) != 0; }
     int mode() const { return (flags & kModeMask) >> kModeShift; }
+    bool modeInRange() const { return mode() < kModeCount; }
     void SetGroupKey(bool on) { SetBit(kGroupKeyBit, on); }
     void SetSingleKey(bool on) { SetBit(kSingleKeyBit, on); }
     // mode 0..3 ("Mode 1".."Mode 3"; 3 only comes from files).

@@ -105,6 +105,7 @@ TEST(ReadReport, EachChangeIsReportedAtItsLine) {
         {Crlf({"56", "1; 0, 0, 5, 0, 0, 0, 0; 2;A"}), 2, StringId::ReportFirstCodeZero},
         {Crlf({"56", "2; 0, " + k7 + "; 2;Named"}), 2, StringId::ReportNamedNoCodes},
         {Crlf({"56", "1; 1, " + k7 + "; 2;"}), 2, StringId::ReportCodesNoName},
+        {Crlf({"56", "1; 1, " + k7 + "; 14;A"}), 2, StringId::ReportModeOutOfRange},
         {Crlf({"56", "1; 1, " + k7 + "; 2;A", "3; 1, " + k7 + "; 2;B"}), 3,
          StringId::ReportSameSequence},
         {Crlf({"56", "1; 1, " + k7 + "; 3;A"}), 2, StringId::ReportGroupAlone},
@@ -159,6 +160,29 @@ TEST(ReadReport, FormatsLikeACompiler) {
     EXPECT_EQ(FormatNote("a.txt", report.Notes()[1]),
               "a.txt: warning: No line gives key 5; it stays empty.");
     EXPECT_EQ(report.ErrorLineCount(), 1);
+}
+
+TEST(ReadReport, OnlyALayoutsFirstFieldLooksLikeALayout) {
+    const std::vector<std::pair<std::string, bool>> rows = {
+        {"56", true},
+        {"112\r\n1; 1, 0; 2;A", true},
+        {" 57 ; 0; 0; 2; 11; 144; 0; 0; 3\n", true},
+        {"113;", true},
+        {"\xEF\xBB\xBF"
+         "56\n",
+         true},
+        {"", false},
+        {"Key test\nLayout: a.txt\n", false},
+        {"{\"layoutFile\": \"a.txt\"}", false},
+        {"5600", false},
+        {"56a", false},
+        {"\x7F"
+         "ELF\x02\x01",
+         false},
+    };
+    for (const auto& [text, layout] : rows) {
+        EXPECT_EQ(layout, LooksLikeLayout(text)) << text;
+    }
 }
 
 } // namespace

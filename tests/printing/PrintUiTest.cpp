@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPrinter>
@@ -28,7 +29,7 @@ protected:
         QSettings().clear();
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
-            return MessageResult::Ok;
+            return r.buttons == MessageButtons::YesNo ? reply : MessageResult::Ok;
         });
         PrintDialogHooks hooks;
         hooks.askLegendOptions = [this](QWidget*, LegendOptionsDialog::Purpose,
@@ -55,6 +56,7 @@ protected:
     }
 
     QStringList messages;
+    MessageResult reply = MessageResult::No;
     std::optional<PrintChoices> answer;
     PrintChoices offered;
     QString path;
@@ -89,6 +91,62 @@ TEST_F(PrintUiTest, ExportEntriesWriteTheChosenFileAndRememberTheSizes) {
     ASSERT_EQ(1, messages.size());
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Cannot write")))
         << messages[0].toStdString();
+}
+
+QByteArray Contents(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Put(const QString& file, const QByteArray& bytes) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST_F(PrintUiTest, ExportAsksBeforeReplacingAnyFileItWillWrite) {
+    MainDialog w;
+    w.Editor().Document() = test::FullLayout(112); // a sheet of two pages
+    answer = PrintChoices{};
+    answer->pngDpi = 30;
+    struct Case {
+        const char* action;
+        QString typed;          // the name given in the file dialog
+        QStringList written;    // the files the export writes
+        QStringList bystanders; // files there that it must not touch
+    };
+    const auto in = [this](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    const std::vector<Case> cases = {
+        {"actionExportSheetPng",
+         in("leg.png"),
+         {in("leg-1.png"), in("leg-2.png")},
+         {in("leg.png")}},
+        {"actionExportSheetPdf", in("sheet"), {in("sheet.pdf")}, {in("sheet")}},
+    };
+    for (const Case& c : cases) {
+        for (const QString& f : c.written + c.bystanders) {
+            Put(f, "old");
+        }
+        path = c.typed;
+        for (const MessageResult answerGiven : {MessageResult::No, MessageResult::Yes}) {
+            messages.clear();
+            reply = answerGiven;
+            w.findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
+            ASSERT_FALSE(messages.isEmpty()) << c.action;
+            for (const QString& f : c.written) {
+                EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(f)))
+                    << messages[0].toStdString();
+                EXPECT_EQ(answerGiven == MessageResult::Yes, Contents(f) != "old")
+                    << f.toStdString();
+            }
+            for (const QString& f : c.bystanders) {
+                EXPECT_FALSE(messages[0].contains(QDir::toNativeSeparators(f) + QLatin1Char('\n')));
+                EXPECT_EQ("old", Contents(f)) << f.toStdString();
+            }
+            // No: only the question. Yes: the question, then what was written.
+            EXPECT_EQ(answerGiven == MessageResult::Yes ? 2 : 1, messages.size());
+        }
+    }
 }
 
 TEST_F(PrintUiTest, OptionsDialogRefusesALegendLargerThanThePitch) {

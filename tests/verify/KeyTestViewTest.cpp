@@ -17,8 +17,10 @@
 #include "verify/ui/VerifyTools.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -27,6 +29,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -125,6 +129,134 @@ TEST(KeyTestViewTest, AmbiguousKeysAreListedBeforeTheTest) {
     ASSERT_NE(warnings, nullptr);
     EXPECT_EQ(warnings->text(),
               QStringLiteral("key 9 \"KEY9\" sends the start of key 2 \"KEY2\"."));
+}
+
+// Waits, letting events run, until the modal window of the given type is up.
+template <typename Window> Window* WaitForModal() {
+    for (int i = 0; i < 500; ++i) {
+        if (auto* w = qobject_cast<Window*>(QApplication::activeModalWidget())) {
+            return w;
+        }
+        QTest::qWait(10);
+    }
+    return nullptr;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(KeyTestViewTest, TheReportDialogTakesANameTypedIntoIt) {
+    const QTemporaryDir folder;
+    LayoutDocument doc = TestLayout();
+    doc.filePath = folder.filePath(QStringLiteral("shop.txt")).toStdString();
+    KeyTestView view(doc, nullptr, nullptr);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    EXPECT_EQ(QWidget::keyboardGrabber(), &view) << "the test has the keyboard";
+
+    QString proposed;
+    const QWidget* grabberDuring = &view;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = WaitForModal<QFileDialog>();
+        ASSERT_NE(dialog, nullptr);
+        proposed = dialog->selectedFiles().value(0);
+        grabberDuring = QWidget::keyboardGrabber();
+        // Typed as a keyboard types: into the dialog's window, not a widget.
+        QWindow* window = dialog->windowHandle();
+        QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+        for (const char c : std::string("mine")) {
+            QTest::keyClick(window, c);
+        }
+        QTest::keyClick(window, Qt::Key_Return);
+    });
+    view.SaveButton()->click();
+    EXPECT_EQ(proposed, folder.filePath(QStringLiteral("shop-key-test.txt")));
+    EXPECT_EQ(grabberDuring, nullptr) << "the dialog has the keyboard";
+    EXPECT_TRUE(Contents(folder.filePath(QStringLiteral("mine.txt"))).startsWith("Key test\n"));
+    EXPECT_EQ(view.Lines()->count(), 0) << "nothing typed reached the test";
+}
+
+TEST(KeyTestViewTest, AReportIsNeverWrittenOverALayout) {
+    const QTemporaryDir folder;
+    std::vector<QString> shown;
+    SetMessageHandler([&shown](const MessageRequest& r) {
+        shown.push_back(r.text);
+        return MessageResult::Ok;
+    });
+    KeyTestView view(TestLayout(), nullptr, nullptr);
+    struct Case {
+        const char* name;
+        QByteArray before;
+        bool written;
+    };
+    for (const Case& c : std::vector<Case>{{"layout.txt", "56\r\n1; 28; 2;A\r\n", false},
+                                           {"old-report.txt", "Key test\nold\n", true},
+                                           {"new.json", QByteArray(), true}}) {
+        const QString path = folder.filePath(QString::fromLatin1(c.name));
+        if (!c.before.isEmpty()) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.before);
+        }
+        shown.clear();
+        EXPECT_EQ(c.written, view.SaveReport(path)) << c.name;
+        EXPECT_EQ(c.written, Contents(path) != c.before) << c.name;
+        EXPECT_EQ(c.written ? 0u : 1u, shown.size()) << c.name;
+    }
+    ASSERT_FALSE(shown.empty());
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("reads as a layout")));
+    SetMessageHandler({});
+}
+
+TEST(KeyTestViewTest, AFullLayoutFullOfWarningsFitsTheScreenWithItsButtons) {
+    LayoutDocument doc;
+    doc.settings.keyCount = 112;
+    for (int k = 1; k <= 112; ++k) {
+        // Extended codes no key of a PC keyboard sends: each is warned about.
+        Program(doc, k, {0xE0, k});
+    }
+    KeyTestView view(doc, nullptr, nullptr);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const auto* summary = view.findChild<QLabel*>(QStringLiteral("keyTestWarningsSummary"));
+    ASSERT_NE(summary, nullptr);
+    const int warned = view.findChild<QLabel*>(QStringLiteral("keyTestWarnings"))
+                           ->text()
+                           .count(QLatin1Char('\n')) +
+                       1;
+    EXPECT_GT(warned, 50);
+    EXPECT_TRUE(summary->text().startsWith(QString::number(warned)))
+        << summary->text().toStdString();
+    const QRect room = view.screen()->availableGeometry();
+    EXPECT_LE(view.frameGeometry().height(), room.height());
+    EXPECT_LE(view.frameGeometry().width(), room.width());
+    for (const QPushButton* button : {view.ResetButton(), view.SaveButton(), view.CloseButton()}) {
+        EXPECT_TRUE(view.rect().contains(QRect(button->mapTo(&view, QPoint(0, 0)), button->size())))
+            << button->text().toStdString();
+    }
+}
+
+TEST(KeyTestViewTest, EscapeHeldDownClosesTheTestWhileAPressIsTested) {
+    KeyTestView view(TestLayout(), nullptr, nullptr);
+    view.show();
+    const auto escape = [&view](QEvent::Type type, bool repeat) {
+        QKeyEvent key(type, Qt::Key_Escape, Qt::NoModifier, 9, 0, 0, QString(), repeat);
+        QCoreApplication::sendEvent(&view, &key);
+    };
+    escape(QEvent::KeyPress, false);
+    escape(QEvent::KeyPress, true);
+    EXPECT_TRUE(view.isVisible()) << "a short press is a key to test";
+    escape(QEvent::KeyRelease, false);
+    escape(QEvent::KeyPress, false);
+    QTest::qWait(2100);
+    escape(QEvent::KeyPress, true);
+    EXPECT_FALSE(view.isVisible());
+    view.EndPendingSequence();
+    EXPECT_EQ(view.Session().TestedCount(), 1) << "Escape, once";
+    EXPECT_NE(view.findChild<QLabel*>(QStringLiteral("keyTestWayOut")), nullptr);
 }
 
 class BatchProgrammingTest : public ::testing::Test {

@@ -93,15 +93,36 @@ std::optional<QString> AskPath(QWidget* parent, ExportFormat format, const QStri
     const QString filter = format == ExportFormat::Pdf   ? UiText(StringId::ExportFilterPdf)
                            : format == ExportFormat::Svg ? UiText(StringId::ExportFilterSvg)
                                                          : UiText(StringId::ExportFilterPng);
-    QString path =
-        QFileDialog::getSaveFileName(parent, UiText(StringId::ExportCaption), suggested, filter);
+    // The dialog would ask only about the name typed, before the extension is
+    // added and never about the -1, -2 ... files: the export asks itself.
+    const QString path =
+        QFileDialog::getSaveFileName(parent, UiText(StringId::ExportCaption), suggested, filter,
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) {
         return std::nullopt;
     }
+    return path;
+}
+
+// The name as it will be written: a name typed without the format's extension gets it.
+QString WithExtension(QString path, ExportFormat format, const QString& suggested) {
     if (!ExportFormatOf(path) || *ExportFormatOf(path) != format) {
         path += QLatin1Char('.') + QFileInfo(suggested).suffix();
     }
     return path;
+}
+
+// One question for every file the export will write that is there already.
+bool MayReplace(QWidget* parent, const QStringList& files) {
+    QStringList existing;
+    for (const QString& file : files) {
+        if (QFileInfo::exists(file)) {
+            existing << QDir::toNativeSeparators(file);
+        }
+    }
+    return existing.isEmpty() ||
+           AskYesNo(parent,
+                    UiText(StringId::ExportReplaceAsk).arg(existing.join(QLatin1Char('\n'))));
 }
 
 } // namespace
@@ -181,14 +202,19 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
         }
         SavePrintChoices(*choices);
     }
-    const auto path = AskPath(parent, format, Suggested(doc, what, format));
-    if (!path) {
+    const QString suggested = Suggested(doc, what, format);
+    const auto typed = AskPath(parent, format, suggested);
+    if (!typed) {
         return;
     }
+    const std::optional<QString> path = WithExtension(*typed, format, suggested);
     std::optional<StringId> error;
     const auto document = MakeDocument(what, doc, choices->legends, error);
     if (error) {
         ShowError(parent, UiText(*error));
+        return;
+    }
+    if (!MayReplace(parent, ExportFileNames(*path, format, document->PageCount()))) {
         return;
     }
     const ExportResult result = ExportDocument(*document, *path, format, choices->pngDpi);
