@@ -5,6 +5,8 @@
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "grid/KeyEditor.h"
+#include "grid/ui/KeyImages.h"
+#include "grid/ui/KeyNamePainter.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
@@ -13,6 +15,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "verify/KeyTestSession.h"
 #include "verify/ProgrammingLog.h"
+#include "verify/ui/KeyTestGrid.h"
 #include "verify/ui/ProgrammingLogWindow.h"
 #include "verify/ui/VerifyTools.h"
 
@@ -257,6 +260,35 @@ TEST(KeyTestViewTest, EscapeHeldDownClosesTheTestWhileAPressIsTested) {
     view.EndPendingSequence();
     EXPECT_EQ(view.Session().TestedCount(), 1) << "Escape, once";
     EXPECT_NE(view.findChild<QLabel*>(QStringLiteral("keyTestWayOut")), nullptr);
+}
+
+TEST(KeyTestViewTest, GridNamesStayWholeOnTheirKeysFaces) {
+    const QRect cell(KeyTestGrid::CellOrigin(1), KeyImageDrawnSize(KeyImage::Single));
+    const QRect face = KeyNamePainter::FaceRect(cell, KeyImage::Single);
+    const auto drawn = [](const std::string& name) {
+        LayoutDocument doc;
+        Program(doc, 1, {0x1C});
+        doc.keys[1].name = name;
+        KeyTestView view(doc, nullptr, nullptr);
+        return view.Grid()->grab().toImage();
+    };
+    const QImage bare = drawn("");
+    for (const std::string& name :
+         {std::string("\xC4\xD6\xDC"), std::string("Caps with lock"), std::string(40, 'W')}) {
+        const QImage named = drawn(name);
+        ASSERT_EQ(named.size(), bare.size());
+        QRect ink;
+        for (int y = 0; y < named.height(); ++y) {
+            for (int x = 0; x < named.width(); ++x) {
+                if (named.pixel(x, y) != bare.pixel(x, y)) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        ASSERT_FALSE(ink.isEmpty()) << name;
+        // Inside the face and clear of its top and bottom rows: no glyph was cut.
+        EXPECT_TRUE(face.adjusted(0, 1, 0, -1).contains(ink)) << name;
+    }
 }
 
 class BatchProgrammingTest : public ::testing::Test {
