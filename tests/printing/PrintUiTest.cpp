@@ -11,9 +11,11 @@
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -146,6 +148,35 @@ TEST_F(PrintUiTest, ExportAsksBeforeReplacingAnyFileItWillWrite) {
             // No: only the question. Yes: the question, then what was written.
             EXPECT_EQ(answerGiven == MessageResult::Yes ? 2 : 1, messages.size());
         }
+    }
+}
+
+TEST_F(PrintUiTest, AHighResolutionExportLeavesTheWindowRunningAndCanBeCancelled) {
+    MainDialog w;
+    w.Editor().Document() = test::FullLayout(112); // two pages
+    answer = PrintChoices{};
+    answer->pngDpi = 600;
+    for (const bool cancelled : {false, true}) {
+        messages.clear();
+        path = dir.filePath(cancelled ? QStringLiteral("cut.png") : QStringLiteral("big.png"));
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            ++ticks;
+            if (auto* progress = w.findChild<QProgressDialog*>(); progress && cancelled) {
+                progress->cancel();
+            }
+        });
+        timer.start(5);
+        w.findChild<QAction*>(QStringLiteral("actionExportSheetPng"))->trigger();
+        timer.stop();
+        EXPECT_GT(ticks, 0) << "the window's timers ran during the export";
+        const QString stem = path.chopped(4);
+        for (const QString& page :
+             {stem + QStringLiteral("-1.png"), stem + QStringLiteral("-2.png")}) {
+            EXPECT_EQ(!cancelled, QFile::exists(page)) << page.toStdString();
+        }
+        EXPECT_EQ(cancelled ? 0 : 1, messages.size()) << "nothing said about a cancelled export";
     }
 }
 

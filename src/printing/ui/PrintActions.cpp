@@ -6,12 +6,18 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QTimer>
+#include <atomic>
+#include <thread>
 
 namespace vorlan {
 namespace {
@@ -125,6 +131,50 @@ bool MayReplace(QWidget* parent, const QStringList& files) {
                     UiText(StringId::ExportReplaceAsk).arg(existing.join(QLatin1Char('\n'))));
 }
 
+// Pages are drawn and written on a thread of their own, with progress and
+// Cancel, so the window keeps painting and its timers keep running (a page
+// at 2,400 dpi takes many seconds). Cancel stops before the next page and
+// removes the files this export wrote.
+ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, const QString& path,
+                                ExportFormat format, int dpi) {
+    std::atomic<bool> cancel{false};
+    std::atomic<int> done{0};
+    std::atomic<bool> finished{false};
+    ExportResult result;
+    QProgressDialog progress(parent);
+    progress.setWindowTitle(UiText(StringId::ExportCaption));
+    progress.setLabelText(QDir::toNativeSeparators(path));
+    progress.setRange(0, document.PageCount());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel = true; });
+    std::thread worker([&] {
+        result = ExportDocument(document, path, format, dpi, [&](int pages) {
+            done = pages;
+            return !cancel;
+        });
+        finished = true;
+    });
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (finished) {
+            loop.quit();
+        } else if (done > progress.value()) {
+            progress.setValue(done);
+        }
+    });
+    poll.start(30);
+    loop.exec();
+    worker.join();
+    if (result.cancelled) {
+        for (const QString& file : result.files) {
+            QFile::remove(file);
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 void SetPrintDialogHooks(PrintDialogHooks hooks) {
@@ -217,7 +267,11 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
     if (!MayReplace(parent, ExportFileNames(*path, format, document->PageCount()))) {
         return;
     }
-    const ExportResult result = ExportDocument(*document, *path, format, choices->pngDpi);
+    const ExportResult result =
+        ExportInBackground(parent, *document, *path, format, choices->pngDpi);
+    if (result.cancelled) {
+        return;
+    }
     if (result.error) {
         ShowError(parent, UiText(*result.error).arg(QDir::toNativeSeparators(result.errorPath)));
         return;

@@ -99,7 +99,7 @@ QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCo
 }
 
 ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
-                            int pngDpi) {
+                            int pngDpi, const ExportProgress& progress) {
     if (doc.PageCount() == 0) {
         return Failed(StringId::ExportNothing, path);
     }
@@ -115,6 +115,10 @@ ExportResult ExportDocument(const PrintDocument& doc, const QString& path, Expor
     const QStringList names = ExportFileNames(path, format, doc.PageCount());
     ExportResult result;
     for (int i = 0; i < doc.PageCount(); ++i) {
+        if (progress && !progress(i)) {
+            result.cancelled = true;
+            return result;
+        }
         const QString& name = names[i];
         if (format == ExportFormat::Png) {
             QImage image = BlankPageImage(doc.Page(), pngDpi, doc.GreyOnly());
@@ -146,6 +150,9 @@ ExportResult ExportDocument(const PrintDocument& doc, const QString& path, Expor
 #endif
         }
         result.files << name;
+    }
+    if (progress) {
+        progress(doc.PageCount());
     }
     return result;
 }

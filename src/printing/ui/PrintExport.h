@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace vorlan {
@@ -30,7 +31,12 @@ struct ExportResult {
     std::optional<StringId> error; // nothing: written
     QString errorPath;             // the file the error is about
     QStringList files;             // the files written
+    bool cancelled = false;        // stopped by the progress callback; files are what it left
 };
+
+// Told the number of pages done before each page and at the end; false stops
+// the export before the next page. Called on the thread the export runs on.
+using ExportProgress = std::function<bool(int pagesDone)>;
 
 // A white page image of `page` at `dpi`, 8-bit grey when `grey` (a quarter
 // of the memory of a colour page: 8.7 MB instead of 35 MB for A4 at 300 dpi);
@@ -41,6 +47,6 @@ QImage BlankPageImage(const PageSetup& page, int dpi, bool grey);
 QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCount);
 
 ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
-                            int pngDpi = kDefaultPngDpi);
+                            int pngDpi = kDefaultPngDpi, const ExportProgress& progress = {});
 
 } // namespace vorlan
