@@ -180,6 +180,30 @@ TEST_F(PrintUiTest, AHighResolutionExportLeavesTheWindowRunningAndCanBeCancelled
     }
 }
 
+TEST_F(PrintUiTest, TheSheetsOptionsOfferOnlyWhatASheetUses) {
+    using Purpose = LegendOptionsDialog::Purpose;
+    struct Case {
+        Purpose purpose;
+        QString title;
+        bool legendChoices;
+        bool resolution;
+    };
+    for (const Case& c :
+         {Case{Purpose::ExportPng, QStringLiteral("Legends"), true, true},
+          Case{Purpose::Sheet, QStringLiteral("Layout sheet as PDF"), false, false},
+          Case{Purpose::SheetPng, QStringLiteral("Layout sheet as PNG"), false, true}}) {
+        LegendOptionsDialog dialog(c.purpose, PrintChoices{});
+        EXPECT_EQ(c.title, dialog.windowTitle());
+        for (const char* name : {"pitch", "legendWidth", "legendHeight"}) {
+            EXPECT_EQ(c.legendChoices,
+                      dialog.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&dialog))
+                << name;
+        }
+        EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("paper"))->isVisibleTo(&dialog));
+        EXPECT_EQ(c.resolution, dialog.findChild<QWidget*>(QStringLiteral("dpi")) != nullptr);
+    }
+}
+
 TEST_F(PrintUiTest, OptionsDialogRefusesALegendLargerThanThePitch) {
     LegendOptionsDialog dialog(LegendOptionsDialog::Purpose::Print, PrintChoices{});
     dialog.findChild<QDoubleSpinBox*>(QStringLiteral("legendWidth"))->setValue(25);

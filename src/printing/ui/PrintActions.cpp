@@ -242,16 +242,18 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
         ShowError(parent, UiText(StringId::ExportNoSvg));
         return;
     }
-    std::optional<PrintChoices> choices = LoadPrintChoices();
-    const auto purpose = format == ExportFormat::Png ? LegendOptionsDialog::Purpose::ExportPng
-                                                     : LegendOptionsDialog::Purpose::Export;
-    if (what == PrintWhat::Legends || format == ExportFormat::Png) {
-        choices = AskOptions(parent, purpose);
-        if (!choices) {
-            return;
-        }
-        SavePrintChoices(*choices);
+    // The sheet too asks for its paper: the file gets the page chosen here,
+    // not one remembered from another command.
+    using Purpose = LegendOptionsDialog::Purpose;
+    const bool png = format == ExportFormat::Png;
+    const Purpose purpose = what == PrintWhat::Legends
+                                ? (png ? Purpose::ExportPng : Purpose::Export)
+                                : (png ? Purpose::SheetPng : Purpose::Sheet);
+    const std::optional<PrintChoices> choices = AskOptions(parent, purpose);
+    if (!choices) {
+        return;
     }
+    SavePrintChoices(*choices);
     const QString suggested = Suggested(doc, what, format);
     const auto typed = AskPath(parent, format, suggested);
     if (!typed) {
