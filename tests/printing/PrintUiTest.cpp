@@ -190,7 +190,7 @@ TEST_F(PrintUiTest, TheSheetsOptionsOfferOnlyWhatASheetUses) {
     };
     for (const Case& c :
          {Case{Purpose::ExportPng, QStringLiteral("Legends"), true, true},
-          Case{Purpose::Sheet, QStringLiteral("Layout sheet as PDF"), false, false},
+          Case{Purpose::SheetSvg, QStringLiteral("Layout sheet as SVG"), false, false},
           Case{Purpose::SheetPng, QStringLiteral("Layout sheet as PNG"), false, true}}) {
         LegendOptionsDialog dialog(c.purpose, PrintChoices{});
         EXPECT_EQ(c.title, dialog.windowTitle());

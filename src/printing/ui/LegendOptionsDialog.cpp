@@ -30,11 +30,12 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose purpose, const PrintChoices& ch
                                          QWidget* parent)
     : QDialog(parent), purpose(purpose), initial(choices) {
     setObjectName(QStringLiteral("LegendOptionsDialog"));
-    const bool sheet = purpose == Purpose::Sheet || purpose == Purpose::SheetPng;
-    setWindowTitle(sheet ? UiText(purpose == Purpose::SheetPng ? StringId::MenuExportSheetPng
-                                                               : StringId::MenuExportSheetPdf)
-                               .remove(QLatin1Char('&'))
-                               .remove(QStringLiteral("..."))
+    const bool sheet = purpose == Purpose::SheetPdf || purpose == Purpose::SheetSvg ||
+                       purpose == Purpose::SheetPng;
+    const StringId sheetTitle = purpose == Purpose::SheetPng   ? StringId::MenuExportSheetPng
+                                : purpose == Purpose::SheetSvg ? StringId::MenuExportSheetSvg
+                                                               : StringId::MenuExportSheetPdf;
+    setWindowTitle(sheet ? UiText(sheetTitle).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
                          : UiText(StringId::LegendOptionsCaption));
     const LegendOptions& o = choices.legends;
     auto* form = new QFormLayout;
@@ -122,7 +123,8 @@ PrintChoices LegendOptionsDialog::Choices() const {
 }
 
 void LegendOptionsDialog::accept() {
-    const bool sheet = purpose == Purpose::Sheet || purpose == Purpose::SheetPng;
+    const bool sheet = purpose == Purpose::SheetPdf || purpose == Purpose::SheetSvg ||
+                       purpose == Purpose::SheetPng;
     if (const auto problem = sheet ? std::nullopt : CheckLegendOptions(Choices().legends)) {
         ShowError(this, UiText(*problem));
         return;

@@ -17,7 +17,7 @@ namespace vorlan {
 // No Q_OBJECT: it has no signals of its own, and moc cannot read the string table.
 class LegendOptionsDialog : public QDialog {
 public:
-    enum class Purpose { Print, Export, ExportPng, Sheet, SheetPng };
+    enum class Purpose { Print, Export, ExportPng, SheetPdf, SheetSvg, SheetPng };
     LegendOptionsDialog(Purpose purpose, const PrintChoices& choices, QWidget* parent = nullptr);
     PrintChoices Choices() const;
     void accept() override;

@@ -248,7 +248,9 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
     const bool png = format == ExportFormat::Png;
     const Purpose purpose = what == PrintWhat::Legends
                                 ? (png ? Purpose::ExportPng : Purpose::Export)
-                                : (png ? Purpose::SheetPng : Purpose::Sheet);
+                            : png                         ? Purpose::SheetPng
+                            : format == ExportFormat::Svg ? Purpose::SheetSvg
+                                                          : Purpose::SheetPdf;
     const std::optional<PrintChoices> choices = AskOptions(parent, purpose);
     if (!choices) {
         return;
