@@ -5,6 +5,7 @@
 #include "grid/GridGeometry.h"
 #include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
 #include "layout/ui/FileDialogs.h"
@@ -215,6 +216,21 @@ TEST_F(LayoutReportUiTest, CompareWithAFileThatIsNoLayoutSaysSo) {
     EXPECT_TRUE(compare->List()->item(0)->text().startsWith(
         QStringLiteral("This file does not start as a layout file does")))
         << compare->List()->item(0)->text().toStdString();
+}
+
+TEST_F(LayoutReportUiTest, CompareListWrapsALongNameWithoutASpace) {
+    CompareWindow compare;
+    Difference renamed;
+    renamed.kind = DiffKind::Name;
+    renamed.key = 5;
+    renamed.message = {StringId::DiffName, {"5", std::string(102, 'W'), "Enter"}};
+    compare.SetDifferences(QStringLiteral("other.txt"), {renamed});
+    compare.resize(300, 300);
+    compare.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&compare));
+    const QRect item = compare.List()->visualItemRect(compare.List()->item(0));
+    EXPECT_LE(item.right(), compare.List()->viewport()->width());
+    EXPECT_GT(item.height(), 2 * compare.List()->fontMetrics().height()) << "wrapped";
 }
 
 } // namespace
