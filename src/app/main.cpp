@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     const QString programPath = QCoreApplication::applicationFilePath();
     vorlan::SetApplicationIdentity(programPath);
     // Before the translations or the window read a setting (see the function).
-    const std::optional<QString> settingsMessage = vorlan::SetAsideUnreadableSettings();
+    const std::optional<QString> unreadableSettings = vorlan::SetAsideUnreadableSettings();
     const QString programDir = QCoreApplication::applicationDirPath();
     vorlan::InstallTranslations(programDir, QLocale::system().uiLanguages());
     vorlan::InstallLocalTranslation(programDir);
@@ -111,9 +111,9 @@ int main(int argc, char** argv) {
     }
     if (!options.reportFirstPaint) {
         // After the first paint, so the window is there behind the questions.
-        QTimer::singleShot(0, &window, [&window, settingsMessage] {
-            if (settingsMessage) {
-                vorlan::ShowError(&window, *settingsMessage);
+        QTimer::singleShot(0, &window, [&window, unreadableSettings] {
+            if (unreadableSettings) {
+                vorlan::ShowError(&window, vorlan::SettingsUnreadableMessage(*unreadableSettings));
             }
             vorlan::RemoveProgrammingLeftovers();
             auto* guard =

@@ -117,15 +117,19 @@ std::optional<QString> SetAsideUnreadableSettings() {
     const QString aside = file + QStringLiteral(".unreadable");
     QFile::remove(aside);
     const bool moved = QFile::rename(file, aside);
-    return UiMessageText({StringId::SettingsUnreadable, {ToPath(moved ? aside : file)}});
+    return moved ? aside : file;
+}
+
+QString SettingsUnreadableMessage(const QString& file) {
+    return UiMessageText({StringId::SettingsUnreadable, {ToPath(file)}});
 }
 
 bool CheckSettingsStore(QWidget* parent) {
-    const std::optional<QString> message = SetAsideUnreadableSettings();
-    if (message) {
-        ShowError(parent, *message);
+    const std::optional<QString> file = SetAsideUnreadableSettings();
+    if (file) {
+        ShowError(parent, SettingsUnreadableMessage(*file));
     }
-    return !message;
+    return !file;
 }
 
 } // namespace vorlan

@@ -52,8 +52,11 @@ bool CheckSettingsStore(QWidget* parent);
 
 // The first half of that check, for start-up: it must run before anything
 // reads or writes the settings (a write would replace the damaged file, a
-// read caches its empty contents), long before there is a window for the
-// message. Returns the message to show, or nothing when the store reads fine.
+// read caches its empty contents), before the translations and long before
+// there is a window for the message. Returns the file the message names
+// (the set-aside copy), or nothing when the store reads fine.
 std::optional<QString> SetAsideUnreadableSettings();
+// The message about that file, in the program's language.
+QString SettingsUnreadableMessage(const QString& file);
 
 } // namespace vorlan
