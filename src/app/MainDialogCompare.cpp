@@ -29,6 +29,10 @@ struct MainDialog::ComparedFile {
 
 namespace {
 
+std::string ToPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
 // The reader's errors about the other file, as after Open: a file that is no
 // layout or was read only in part must not pass for an ordinary one.
 QStringList ReadNotesOf(const LayoutDocument& other, const QString& path) {
