@@ -155,7 +155,7 @@ TEST_F(PrintUiTest, AHighResolutionExportLeavesTheWindowRunningAndCanBeCancelled
     MainDialog w;
     w.Editor().Document() = test::FullLayout(112); // two pages
     answer = PrintChoices{};
-    answer->pngDpi = 600;
+    answer->pngDpi = 300;
     for (const bool cancelled : {false, true}) {
         messages.clear();
         path = dir.filePath(cancelled ? QStringLiteral("cut.png") : QStringLiteral("big.png"));

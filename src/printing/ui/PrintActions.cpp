@@ -147,7 +147,6 @@ ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, 
     progress.setRange(0, document.PageCount());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    QObject::connect(&progress, &QProgressDialog::canceled, [&cancel] { cancel = true; });
     std::thread worker([&] {
         result = ExportDocument(document, path, format, dpi, [&](int pages) {
             done = pages;
@@ -158,6 +157,9 @@ ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, 
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (progress.wasCanceled()) {
+            cancel = true;
+        }
         if (finished) {
             loop.quit();
         } else if (done > progress.value()) {

@@ -442,9 +442,13 @@ void KeyTestView::ChooseReportFile() {
     QString filter = filters.section(QStringLiteral(";;"), 0, 0);
     // The dialog's own question covers only the name typed, not the one the
     // extension is added to: SaveReport and the question below do.
+    // The dialog is typed into: the test lets go of the keyboard while it is up
+    // (not every window system tells the test window it is no longer active).
+    GrabKeys(false);
     const QString path = QFileDialog::getSaveFileName(this, UiText(StringId::KeyTestSaveReport),
                                                       ProposedReportPath(), filters, &filter,
                                                       QFileDialog::DontConfirmOverwrite);
+    GrabKeys(isVisible() && isActiveWindow());
     if (path.isEmpty()) {
         return;
     }
