@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Invalid file format.</source>
-        <translation>Ongeldige bestandsindeling.</translation>
+        <translation>Ongeldig bestandsformaat.</translation>
     </message>
     <message>
         <source>Invalid keyboard type detected.</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>File format mismatch.</source>
-        <translation>De bestandsindeling past niet bij het toetsenbord.</translation>
+        <translation>Het bestandsformaat past niet bij het toetsenbord.</translation>
     </message>
     <message>
         <source>Keyboard programming error.</source>
@@ -893,7 +893,7 @@
     </message>
     <message>
         <source>The line is %1 bytes long, more than the 198 the format allows.</source>
-        <translation>De regel is %1 bytes lang, meer dan de 198 die de indeling toestaat.</translation>
+        <translation>De regel is %1 bytes lang, meer dan de 198 die het formaat toestaat.</translation>
     </message>
     <message>
         <source>Reading stops at the line of key %1; the lines after it (%2) are not read.</source>
@@ -1197,7 +1197,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>Keys: %1, file format: %2</source>
-        <translation>Toetsen: %1, bestandsindeling: %2</translation>
+        <translation>Toetsen: %1, bestandsformaat: %2</translation>
     </message>
     <message>
         <source>Keys type: %1</source>
