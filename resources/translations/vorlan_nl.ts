@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Keys rate: %d</source>
-        <translation>Herhaalsnelheid: %d</translation>
+        <translation>Snelheid: %d</translation>
     </message>
     <message>
         <source>Number: ----</source>
@@ -417,11 +417,11 @@
     </message>
     <message>
         <source>Key number</source>
-        <translation>Toetsnummer</translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>Key name</source>
-        <translation>Toetsnaam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Key codes</source>

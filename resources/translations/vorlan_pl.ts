@@ -153,11 +153,11 @@
     </message>
     <message>
         <source>Keys beep: On</source>
-        <translation>Dźwięk klawiszy: wł.</translation>
+        <translation>Dźwięk: wł.</translation>
     </message>
     <message>
         <source>Keys beep: Off</source>
-        <translation>Dźwięk klawiszy: wył.</translation>
+        <translation>Dźwięk: wył.</translation>
     </message>
     <message>
         <source>Keys delay: %d</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>Keys rate: %d</source>
-        <translation>Szybkość powtarzania: %d</translation>
+        <translation>Szybkość: %d</translation>
     </message>
     <message>
         <source>Number: ----</source>
@@ -373,11 +373,11 @@
     </message>
     <message>
         <source>Single key</source>
-        <translation>Klawisz pojedynczy</translation>
+        <translation>Pojedynczy</translation>
     </message>
     <message>
         <source>Group key</source>
-        <translation>Klawisz grupowy</translation>
+        <translation>Grupowy</translation>
     </message>
     <message>
         <source>X</source>
@@ -417,11 +417,11 @@
     </message>
     <message>
         <source>Key number</source>
-        <translation>Numer klawisza</translation>
+        <translation>Numer</translation>
     </message>
     <message>
         <source>Key name</source>
-        <translation>Nazwa klawisza</translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Key codes</source>
