@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>Off</source>
-        <translation>Wył.</translation>
+        <translation>Wyłączony</translation>
     </message>
     <message>
         <source>On</source>
-        <translation>Wł.</translation>
+        <translation>Włączony</translation>
     </message>
     <message>
         <source>Key repeat</source>
