@@ -669,7 +669,7 @@
     </message>
     <message>
         <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
-        <translation>%1 begint zoals de RFID-prefix; aanslagen ervan worden als kaarten gelezen.</translation>
+        <translation>%1 begint zoals de RFID-prefix; aanslagen op deze toets worden als kaarten gelezen.</translation>
     </message>
     <message>
         <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>The keyboard is programmed. Keyboards done with this layout: %1.</source>
-        <translation>Het toetsenbord is geprogrammeerd. Toetsenborden met deze indeling: %1.</translation>
+        <translation>Het toetsenbord is geprogrammeerd. Toetsenborden geprogrammeerd met deze indeling: %1.</translation>
     </message>
     <message>
         <source>&amp;Test keyboard</source>
@@ -865,7 +865,7 @@
     </message>
     <message>
         <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
-        <translation>Toets %1 ligt buiten het raster van %2 toetsen; hij wordt niet getoond of geprogrammeerd.</translation>
+        <translation>Toets %1 ligt buiten het raster van %2 toetsen; hij wordt niet getoond en niet geprogrammeerd.</translation>
     </message>
     <message>
         <source>Key %1 was given on line %2 already; this line replaces it.</source>
@@ -889,7 +889,7 @@
     </message>
     <message>
         <source>Key %1: the line is short of fields (%2 missing); they read as 0 and the name as empty.</source>
-        <translation>Toets %1: de regel mist velden (%2 ontbreken); ze worden als 0 gelezen en de naam als leeg.</translation>
+        <translation>Toets %1: de regel mist velden (ontbrekend: %2); ze worden als 0 gelezen en de naam als leeg.</translation>
     </message>
     <message>
         <source>The line is %1 bytes long, more than the 198 the format allows.</source>
@@ -1257,7 +1257,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>This build of the program cannot write SVG files (it was built without Qt SVG).</source>
-        <translation>Deze versie van het programma kan geen SVG-bestanden schrijven (ze is gebouwd zonder Qt SVG).</translation>
+        <translation>Deze versie van het programma kan geen SVG-bestanden schrijven (deze is gebouwd zonder Qt SVG).</translation>
     </message>
     <message>
         <source>The resolution must be between 30 and 2400 dots per inch.</source>
@@ -1451,7 +1451,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>The key does not fit at key %d: its cells are not free.</source>
-        <translation>De toets past niet op toets %d: de cellen zijn niet vrij.</translation>
+        <translation>De toets past niet op toets %d: de cellen daar zijn niet vrij.</translation>
     </message>
     <message>
         <source>Replace key %s with %s ?</source>

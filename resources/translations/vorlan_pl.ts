@@ -661,7 +661,7 @@
     </message>
     <message>
         <source>%1 sends the start of %2.</source>
-        <translation>%1 wysyła początek %2.</translation>
+        <translation>%1 wysyła początek sekwencji, którą wysyła %2.</translation>
     </message>
     <message>
         <source>%1 sends codes that no key press reports; it cannot be tested.</source>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
-        <translation>Nagłówek ma nadmiarowe pola (%1) dla postaci %2; są pomijane.</translation>
+        <translation>Nagłówek ma nadmiarowe pola (%1) dla formatu %2; są pomijane.</translation>
     </message>
     <message>
         <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
@@ -965,7 +965,7 @@
     </message>
     <message>
         <source>Key %1 moved to %2.</source>
-        <translation>Klawisz %1 przeniesiono na %2.</translation>
+        <translation>Klawisz %1 przeniesiono na pozycję %2.</translation>
     </message>
     <message>
         <source>Key %1: the name &quot;%2&quot; becomes &quot;%3&quot;.</source>
@@ -1017,7 +1017,7 @@
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>Cyfry RFID numeryczne %1 zmienia się na %2.</translation>
+        <translation>RFID, cyfry numeryczne: %1 zmienia się na %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
@@ -1073,7 +1073,7 @@
     </message>
     <message>
         <source>The %1 form cannot hold all of this layout; saving it loses:</source>
-        <translation>Postać %1 nie pomieści całego układu; przy zapisie zostanie utracone:</translation>
+        <translation>Format %1 nie pomieści całego układu; przy zapisie zostanie utracone:</translation>
     </message>
     <message>
         <source>Save anyway?</source>
