@@ -4,6 +4,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "grid/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
 #include "programming/ui/ProgrammingWindows.h"
@@ -117,7 +118,8 @@ int main(int argc, char** argv) {
             }
             vorlan::RemoveProgrammingLeftovers();
             auto* guard =
-                new vorlan::RecoveryGuard(&window, window.Editor(), vorlan::RecoveryFolder());
+                new vorlan::RecoveryGuard(&window, window.Editor().Files(),
+                                          window.Editor().Document(), vorlan::RecoveryFolder());
             guard->OfferAbandoned();
         });
     }
