@@ -279,12 +279,21 @@ void KeyTestView::WatchEscape(const QKeyEvent& key) {
     if (key.key() != Qt::Key_Escape) {
         return;
     }
-    if (key.type() == QEvent::KeyRelease && !key.isAutoRepeat()) {
-        escapeDownAt = -1;
-    } else if (key.type() == QEvent::KeyPress && !key.isAutoRepeat()) {
-        escapeDownAt = clock.elapsed();
-    } else if (key.type() == QEvent::KeyPress && escapeDownAt >= 0 &&
-               clock.elapsed() - escapeDownAt >= 2000) {
+    const qint64 now = clock.elapsed();
+    if (key.type() == QEvent::KeyRelease) {
+        escapeUpAt = now;
+        return;
+    }
+    // Some window systems send a held key's repeats as release and press
+    // pairs that are not marked as repeats: a press right after a release
+    // goes on holding the key; a second tap comes much later.
+    constexpr qint64 kRepeatGapMs = 60;
+    constexpr qint64 kHoldToCloseMs = 2000;
+    const bool held = escapeDownAt >= 0 && (key.isAutoRepeat() || escapeUpAt < escapeDownAt ||
+                                            now - escapeUpAt < kRepeatGapMs);
+    if (!held) {
+        escapeDownAt = now;
+    } else if (now - escapeDownAt >= kHoldToCloseMs) {
         escapeDownAt = -1;
         reject();
     }
@@ -324,7 +333,7 @@ void KeyTestView::showEvent(QShowEvent* event) {
 
 void KeyTestView::hideEvent(QHideEvent* event) {
     GrabKeys(false);
-    escapeDownAt = -1;
+    escapeDownAt = escapeUpAt = -1;
     QDialog::hideEvent(event);
 }
 

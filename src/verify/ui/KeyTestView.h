@@ -91,6 +91,7 @@ private:
     QElapsedTimer clock;
     bool keysGrabbed = false;
     qint64 escapeDownAt = -1; // when the Escape now held went down; -1: not held
+    qint64 escapeUpAt = -1;   // when Escape last came up (a repeat's release too)
 };
 
 // Sends the key presses (and releases) of codes to target as the platform's
