@@ -95,7 +95,9 @@ std::string SynopsisMarkup(std::string_view program, std::string_view command,
 std::string ExitMarkup(std::span<const ExitStatus> exits) {
     std::string text;
     for (const ExitStatus& exit : exits) {
-        text += "*" + std::to_string(exit.code) + "*\n\t" + Escaped(exit.meaning) + ".\n\n";
+        std::string meaning = Escaped(exit.meaning);
+        meaning[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(meaning[0])));
+        text += "*" + std::to_string(exit.code) + "*\n\t" + meaning + ".\n\n";
     }
     return text;
 }

@@ -42,23 +42,6 @@ int Run(Args args, bool sheet) {
         job.layoutPath = parsed.operands[0];
     }
     job.outPath = parsed.Value("-o").value_or(std::string());
-    for (const std::string_view option : {"--pitch", "--margin"}) {
-        if (const auto v = parsed.Value(option)) {
-            const auto mm = ParseMm(*v);
-            if (!mm) {
-                return Usage(job, std::string(option) + " needs a size in millimetres");
-            }
-            (option == "--pitch" ? job.legends.pitchMm : margin) = *mm;
-        }
-    }
-    if (const auto v = parsed.Value("--legend")) {
-        const auto size = ParseMmSize(*v);
-        if (!size) {
-            return Usage(job, "--legend needs WIDTHxHEIGHT in millimetres, e.g. 14x14");
-        }
-        job.legends.legendWidthMm = size->width;
-        job.legends.legendHeightMm = size->height;
-    }
     if (const auto v = parsed.Value("--page")) {
         paper = ParsePaperName(*v);
         if (!paper) {
@@ -67,10 +50,29 @@ int Run(Args args, bool sheet) {
     }
     // The declaration keeps --dpi within what a page image can be drawn at.
     job.dpi = static_cast<int>(parsed.Number("--dpi", job.dpi));
-    job.legends.packed = job.legends.packed || parsed.Has("--packed");
-    job.legends.blankLegends = job.legends.blankLegends || parsed.Has("--blank");
-    job.legends.cutMarks = job.legends.cutMarks && !parsed.Has("--no-cut-marks");
-    job.legends.frame = job.legends.frame && !parsed.Has("--no-frame");
+    if (!sheet) {
+        for (const std::string_view option : {"--pitch", "--margin"}) {
+            if (const auto v = parsed.Value(option)) {
+                const auto mm = ParseMm(*v);
+                if (!mm) {
+                    return Usage(job, std::string(option) + " needs a size in millimetres");
+                }
+                (option == "--pitch" ? job.legends.pitchMm : margin) = *mm;
+            }
+        }
+        if (const auto v = parsed.Value("--legend")) {
+            const auto size = ParseMmSize(*v);
+            if (!size) {
+                return Usage(job, "--legend needs WIDTHxHEIGHT in millimetres, e.g. 14x14");
+            }
+            job.legends.legendWidthMm = size->width;
+            job.legends.legendHeightMm = size->height;
+        }
+        job.legends.packed = job.legends.packed || parsed.Has("--packed");
+        job.legends.blankLegends = job.legends.blankLegends || parsed.Has("--blank");
+        job.legends.cutMarks = job.legends.cutMarks && !parsed.Has("--no-cut-marks");
+        job.legends.frame = job.legends.frame && !parsed.Has("--no-frame");
+    }
     if (job.layoutPath.empty() || job.outPath.empty()) {
         return Usage(job, "a layout file and -o OUT are needed");
     }

@@ -37,15 +37,15 @@ check "1 2 3 4" vorlanctl convert in.txt out.txt --variant ""
 check "--json --help -h" vorlanctl show -
 check "--json" vorlanctl check a.txt b.txt --j
 check "--json" vorlanctl diff a.txt --j
-check "--emulate --received --log" vorlanctl program --
+check "--emulate --received --log --help" vorlanctl program --
 check "0 1 2" vorlanctl program --emulate ""
 check "<files>" vorlanctl program --received ""
 check "<files>" vorlanctl program --log ""
 check "/1 <files>" vorlanctl program layout.txt /1
 check "/0 /1 /2 <files>" vorlanctl program layout.txt /
-check "-o --hex" vorlanctl image layout.txt -
+check "-o --hex --help -h" vorlanctl image layout.txt -
 check "<files>" vorlanctl image layout.txt -o ""
-check "--pitch --packed --page" vorlanctl legends layout.txt --p
+check "--pitch --page --packed" vorlanctl legends layout.txt --p
 check "A4 Letter" vorlanctl legends layout.txt --page ""
 check "--no-cut-marks --no-frame" vorlanctl legends layout.txt --no
 check "" vorlanctl sheet layout.txt --dpi ""
