@@ -268,9 +268,10 @@ std::string VorlanctlHelp() {
 }
 
 std::string VorlanHelp() {
-    return "Usage: vorlan" + SynopsisTail({}, VorlanOptions(), kVorlanOperands) + "\n" +
-           "  LAYOUT" + std::string(kHelpIndent - 8, ' ') + "a layout file to open at start\n" +
-           OptionLines(VorlanOptions());
+    return Wrap("Usage: vorlan" + SynopsisTail({}, VorlanOptions(), kVorlanOperands), kWidth, 13,
+                0) +
+           "\n" + "  LAYOUT" + std::string(kHelpIndent - 8, ' ') +
+           "a layout file to open at start\n" + OptionLines(VorlanOptions());
 }
 
 } // namespace vorlan::cmdline
