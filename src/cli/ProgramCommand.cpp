@@ -194,6 +194,19 @@ int RunProgram(Args args) {
     for (; i < args.size(); ++i) {
         vector.push_back(args[i]);
     }
+    // The files this run writes are refused before the keyboard is touched:
+    // a pipe would stop the run at its end, the layout would be lost.
+    const InputFiles inputs =
+        vector.size() >= 2 ? InputFiles{std::string(vector[1])} : InputFiles{};
+    for (const std::string* out : {&receivedPath, &logPath}) {
+        if (out->empty()) {
+            continue;
+        }
+        if (const FileWriteResult refused = CheckWriteTarget(*out, inputs); !refused.Ok()) {
+            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused) << "\n";
+            return 1;
+        }
+    }
 
     ProgressBar bar(vector.size() >= 2 ? StepsOfLayout(vector[1]) : 0);
     WriteProgress progress;
@@ -231,9 +244,12 @@ int RunProgram(Args args) {
     if (!logChosen) {
         logPath = DefaultLogPath();
     }
-    if (logPath.empty() || !AppendToLog(logPath, RecordOfRun(vector, driver, result, took))) {
-        std::cerr << "vorlanctl program: cannot write the programming log "
-                  << (logPath.empty() ? std::string("(no data folder)") : logPath) << "\n";
+    const FileWriteResult logged =
+        logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}
+                        : AppendToLog(logPath, RecordOfRun(vector, driver, result, took), inputs);
+    if (!logged.Ok()) {
+        std::cerr << "vorlanctl program: cannot write the programming log: "
+                  << WriteFailureText(logged) << "\n";
         // The keyboard is programmed all the same; only a log the user named
         // makes the run fail.
         if (logChosen) {
@@ -241,8 +257,8 @@ int RunProgram(Args args) {
         }
     }
     if (emulator != nullptr && !receivedPath.empty()) {
-        if (!emulator->SaveReceived(receivedPath)) {
-            std::cerr << "vorlanctl program: cannot write " << receivedPath << "\n";
+        if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs); !saved.Ok()) {
+            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(saved) << "\n";
             status = 1;
         }
     }

@@ -191,9 +191,10 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
         ShowError(parent, UiText(*error));
         return;
     }
-    const ExportResult result = ExportDocument(*document, *path, format, choices->pngDpi);
+    const ExportResult result = ExportDocument(*document, *path, format, choices->pngDpi,
+                                               InputFiles{doc.filePath});
     if (result.error) {
-        ShowError(parent, UiText(*result.error).arg(QDir::toNativeSeparators(result.errorPath)));
+        ShowError(parent, result.errorText);
         return;
     }
     MessageRequest done;

@@ -1,5 +1,7 @@
 #include "verify/ui/VerifyTools.h"
 
+#include "common/ui/UiMessageText.h"
+#include "layout/DurableFile.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyEditor.h"
@@ -110,8 +112,10 @@ void VerifyTools::AfterRun(int result) {
     run.bytesWritten = facts.bytesWritten;
     run.durationMs = facts.duration.count();
     run.result = RunResultText(result, true, facts.bytesWritten, runImageSize);
-    if (!AppendToLog(logPath.toStdString(), run)) {
-        ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath));
+    if (const FileWriteResult logged = AppendToLog(logPath.toStdString(), run, {runLayoutFile});
+        !logged.Ok()) {
+        ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
+                              UiMessageText(WriteFailureMessage(logged)));
     }
     if (logWindow != nullptr) {
         logWindow->Reload();
