@@ -326,8 +326,14 @@ FileWriteResult AppendLine(const std::string& target, std::string_view line,
     if (error == 0 && ::fdatasync(fd) != 0) {
         error = errno;
     }
+    // A log this call made and could not write a line to is not left empty.
+    struct stat now {};
+    const bool madeEmpty = error != 0 && !where.exists && fstat(fd, &now) == 0 && now.st_size == 0;
     if (::close(fd) != 0 && error == 0) {
         error = errno;
+    }
+    if (madeEmpty) {
+        ::unlink(target.c_str());
     }
     return error == 0 ? FileWriteResult{} : WriteError(target, error);
 }

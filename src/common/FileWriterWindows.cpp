@@ -285,8 +285,15 @@ FileWriteResult AppendLine(const std::string& target, std::string_view line,
     if (!WriteAll(file, whole) || FlushFileBuffers(file) == 0) {
         error = GetLastError();
     }
+    LARGE_INTEGER size{};
+    const bool madeEmpty =
+        error != 0 && !where.exists && GetFileSizeEx(file, &size) != 0 && size.QuadPart == 0;
     if (CloseHandle(file) == 0 && error == 0) {
         error = GetLastError();
+    }
+    // A log this call made and could not write a line to is not left empty.
+    if (madeEmpty) {
+        DeleteFileW(path.wstring().c_str());
     }
     return error == 0 ? FileWriteResult{} : WriteError(target, error);
 }

@@ -76,7 +76,9 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
         const fs::file_status status = it->symlink_status();
         std::string value = std::to_string(static_cast<int>(status.type()));
         if (status.type() == fs::file_type::regular) {
-            value += ":" + test::ReadFileBytes(it->path());
+            const std::string bytes = test::ReadFileBytes(it->path());
+            value += ":" + std::to_string(bytes.size()) + ":" +
+                     std::to_string(std::hash<std::string>{}(bytes));
         }
         entries[fs::relative(it->path(), root).string()] = value;
     }
@@ -84,7 +86,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
 }
 
 class OutputTargetTest : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
         base = fs::temp_directory_path() /
                ("vorlan-outputs-" +
@@ -257,6 +259,29 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
                   << " cases such as " << skipped.front() << '\n';
     }
 }
+
+#ifdef VORLAN_CLI_PRINTING
+// A sheet of two pages whose second file is a pipe: refused before the first
+// page is written.
+TEST_F(OutputTargetTest, ASheetOfSeveralPagesIsRefusedBeforeItsFirstFile) {
+    const std::string layout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout112.txt";
+    for (const char* extension : {".png", ".svg"}) {
+        SCOPED_TRACE(extension);
+        const fs::path second = dir / (std::string("sheet-2") + extension);
+        ASSERT_EQ(0, ::mkfifo(second.c_str(), 0600));
+        const test::CliRun run = test::RunVorlanctl(
+            {"sheet", layout, "-o", (dir / (std::string("sheet") + extension)).string(), "--dpi",
+             "30"},
+            base / "run");
+        EXPECT_EQ(1, run.status);
+        EXPECT_NE(std::string::npos,
+                  run.err.find("Error: " + second.string() + " is not a plain file.\n"))
+            << run.err;
+        EXPECT_FALSE(fs::exists(dir / (std::string("sheet-1") + extension)));
+        fs::remove(second);
+    }
+}
+#endif
 
 } // namespace
 } // namespace vorlan
