@@ -85,7 +85,8 @@ int RunConvert(Args args) {
         return UsageError("needs an input file and an output file");
     }
     // Refused before anything is read: a pipe, a device, or the input itself.
-    if (const FileWriteResult refused = CheckWriteTarget(std::string(files[1]), {std::string(files[0])});
+    if (const FileWriteResult refused =
+            CheckWriteTarget(std::string(files[1]), {std::string(files[0])});
         !refused.Ok()) {
         std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused) << '\n';
         return 1;

@@ -82,7 +82,8 @@ int RunImage(Args args) {
     }
 
     if (outPath != "-") {
-        if (const FileWriteResult refused = CheckWriteTarget(outPath, {layoutPath}); !refused.Ok()) {
+        if (const FileWriteResult refused = CheckWriteTarget(outPath, {layoutPath});
+            !refused.Ok()) {
             Fail(refused);
             return 1;
         }

@@ -257,7 +257,8 @@ int RunProgram(Args args) {
         }
     }
     if (emulator != nullptr && !receivedPath.empty()) {
-        if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs); !saved.Ok()) {
+        if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs);
+            !saved.Ok()) {
             std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(saved) << "\n";
             status = 1;
         }

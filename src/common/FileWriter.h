@@ -62,12 +62,12 @@ FileWriteResult CheckWriteTarget(const std::string& target, const InputFiles& in
 // temporary files that killed saves left beside the target are removed first.
 // On any failure the temporary file is removed and the old file untouched.
 FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
-                        const InputFiles& inputs = {});
+                            const InputFiles& inputs = {});
 
 // Appends one whole line (a line end is added) in a single write to an
 // append-only file, creating it and its folders when missing.
 FileWriteResult AppendLine(const std::string& target, std::string_view line,
-                       const InputFiles& inputs = {});
+                           const InputFiles& inputs = {});
 
 // Writes a new file that must not exist yet, private to the user (0600),
 // flushed to the disk. Fails when the path exists.

@@ -5,12 +5,11 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
-
 #include <fcntl.h>
+#include <filesystem>
 #include <signal.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace vorlan {
@@ -150,7 +149,7 @@ bool WriteAll(int fd, std::string_view bytes, std::size_t* written = nullptr) {
 // Writes a file that must not exist yet and flushes it to the disk; with
 // like, it takes that file's owner and permissions before it is renamed.
 FileWriteResult WriteNew(const fs::path& path, std::string_view bytes, mode_t mode,
-                     const struct stat* like, const std::string& shownPath, bool& created) {
+                         const struct stat* like, const std::string& shownPath, bool& created) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
     if (fd < 0) {
         const int error = errno;
@@ -244,7 +243,7 @@ FileWriteResult CheckWriteTarget(const std::string& target, const InputFiles& in
 }
 
 FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
-                        const InputFiles& inputs) {
+                            const InputFiles& inputs) {
     Target where;
     if (FileWriteResult refused = Prepare(target, inputs, where); !refused.Ok()) {
         return refused;
@@ -265,7 +264,7 @@ FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
     // A new file gets the permissions any new file of the user would (the
     // umask applies); a replaced one starts private and takes the old ones.
     FileWriteResult result = WriteNew(temp, bytes, where.exists ? 0600 : 0666,
-                                  where.exists ? &where.info : nullptr, target, created);
+                                      where.exists ? &where.info : nullptr, target, created);
     if (result.Ok() && ::rename(temp.c_str(), where.real.c_str()) != 0) {
         result = WriteError(target, errno);
     }
@@ -278,7 +277,7 @@ FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
 }
 
 FileWriteResult AppendLine(const std::string& target, std::string_view line,
-                       const InputFiles& inputs) {
+                           const InputFiles& inputs) {
     const fs::path path(target);
     if (path.has_parent_path()) {
         std::error_code ignored;

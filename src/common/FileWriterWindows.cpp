@@ -7,7 +7,6 @@
 #include <array>
 #include <filesystem>
 #include <system_error>
-
 #include <windows.h>
 
 namespace vorlan {
@@ -19,8 +18,8 @@ std::wstring Wide(const std::string& utf8) {
     if (utf8.empty()) {
         return {};
     }
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                         nullptr, 0);
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring out(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
     return out;
@@ -131,7 +130,8 @@ FileWriteResult Prepare(const std::string& target, const InputFiles& inputs, Tar
     }
     out.exists = true;
     BY_HANDLE_FILE_INFORMATION info{};
-    const bool plain = Classify(file) == PathCheck::Plain && GetFileInformationByHandle(file, &info);
+    const bool plain =
+        Classify(file) == PathCheck::Plain && GetFileInformationByHandle(file, &info);
     CloseHandle(file);
     if (!plain) {
         return Failure(WriteFailure::NotPlain, target);
@@ -166,7 +166,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }
 
 FileWriteResult WriteNew(const fs::path& path, std::string_view bytes, const std::string& shownPath,
-                     bool& created) {
+                         bool& created) {
     HANDLE file = CreateFileW(path.wstring().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
@@ -232,7 +232,7 @@ FileWriteResult CheckWriteTarget(const std::string& target, const InputFiles& in
 }
 
 FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
-                        const InputFiles& inputs) {
+                            const InputFiles& inputs) {
     Target where;
     if (FileWriteResult refused = Prepare(target, inputs, where); !refused.Ok()) {
         return refused;
@@ -254,7 +254,7 @@ FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
 }
 
 FileWriteResult AppendLine(const std::string& target, std::string_view line,
-                       const InputFiles& inputs) {
+                           const InputFiles& inputs) {
     const fs::path path = PathOf(target);
     if (path.has_parent_path()) {
         std::error_code ignored;
@@ -264,9 +264,9 @@ FileWriteResult AppendLine(const std::string& target, std::string_view line,
     if (FileWriteResult refused = Prepare(target, inputs, where); !refused.Ok()) {
         return refused;
     }
-    HANDLE file = CreateFileW(path.wstring().c_str(), FILE_APPEND_DATA,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(path.wstring().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (!where.exists && error == ERROR_ACCESS_DENIED) {

@@ -37,7 +37,9 @@ public:
     virtual void ShowError(StringId /*text*/) {}
     // Why a file could not be written (the file writer's words); observers
     // that cannot show a message with values show the plain one.
-    virtual void ShowWriteFailure(const UiMessage& /*message*/) { ShowError(StringId::CannotOpenFile); }
+    virtual void ShowWriteFailure(const UiMessage& /*message*/) {
+        ShowError(StringId::CannotOpenFile);
+    }
     // The RFID controls must be refreshed from the document.
     virtual void RfidChanged() {}
     // All the window's controls must be refreshed from the document.

@@ -62,7 +62,9 @@ int MaxPageImageDpi(const PageSetup& page, bool grey) {
         return 0;
     }
     // Rounding of the pixel counts may add a row and a column: stay a dot below.
-    return static_cast<int>(std::floor(std::sqrt(kMaxPageImageBytes / bytesPerPixel / squareInches))) - 1;
+    return static_cast<int>(
+               std::floor(std::sqrt(kMaxPageImageBytes / bytesPerPixel / squareInches))) -
+           1;
 }
 
 } // namespace vorlan

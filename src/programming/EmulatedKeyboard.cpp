@@ -149,7 +149,7 @@ void EmulatedKeyboard::Close() {
 }
 
 FileWriteResult EmulatedKeyboard::SaveReceived(const std::string& path,
-                                           const InputFiles& inputs) const {
+                                               const InputFiles& inputs) const {
     return ReplaceFile(
         path, std::string_view(reinterpret_cast<const char*>(received.data()), received.size()),
         inputs);

@@ -139,7 +139,7 @@ std::string DefaultLogPath() {
 }
 
 FileWriteResult AppendToLog(const std::string& path, const ProgrammingRun& run,
-                        const InputFiles& inputs) {
+                            const InputFiles& inputs) {
     return AppendLine(path, FormatLogLine(run), inputs);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/FileWriter.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -42,7 +43,7 @@ std::string DefaultLogPath();
 
 // Appends one line, making the folders on the way, never to one of inputs.
 FileWriteResult AppendToLog(const std::string& path, const ProgrammingRun& run,
-                        const InputFiles& inputs = {});
+                            const InputFiles& inputs = {});
 
 std::string LocalDateTime(std::chrono::system_clock::time_point when);
 

@@ -10,11 +10,10 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
-#include <vector>
-
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace vorlan {
 namespace {
@@ -35,12 +34,18 @@ struct Writer {
 const std::vector<Writer>& Writers() {
     using S = const std::string&;
     static const std::vector<Writer> writers = {
-        {"convert", ".txt", [](S l, S o, S) { return std::vector<std::string>{"convert", l, o}; }},
-        {"image", ".bin", [](S l, S o, S) { return std::vector<std::string>{"image", l, "-o", o}; }},
+        {"convert", ".txt",
+         [](S l, S o, S) {
+             return std::vector<std::string>{"convert", l, o};
+         }},
+        {"image", ".bin",
+         [](S l, S o, S) {
+             return std::vector<std::string>{"image", l, "-o", o};
+         }},
         {"received", ".bin",
          [](S l, S o, S log) {
-             return std::vector<std::string>{"program", "--emulate", "0", "--received", o,
-                                             "--log",   log,         l};
+             return std::vector<std::string>{"program", "--emulate", "0", "--received",
+                                             o,         "--log",     log, l};
          }},
         {"log", ".log",
          [](S l, S o, S) {
@@ -48,21 +53,27 @@ const std::vector<Writer>& Writers() {
          }},
 #ifdef VORLAN_CLI_PRINTING
         {"legends-pdf", ".pdf",
-         [](S l, S o, S) { return std::vector<std::string>{"legends", l, "-o", o}; }},
+         [](S l, S o, S) {
+             return std::vector<std::string>{"legends", l, "-o", o};
+         }},
         {"legends-svg", ".svg",
-         [](S l, S o, S) { return std::vector<std::string>{"legends", l, "-o", o}; }},
+         [](S l, S o, S) {
+             return std::vector<std::string>{"legends", l, "-o", o};
+         }},
         {"legends-png", ".png",
          [](S l, S o, S) {
              return std::vector<std::string>{"legends", l, "-o", o, "--dpi", "60"};
          }},
         {"sheet-pdf", ".pdf",
-         [](S l, S o, S) { return std::vector<std::string>{"sheet", l, "-o", o}; }},
-        {"sheet-svg", ".svg",
-         [](S l, S o, S) { return std::vector<std::string>{"sheet", l, "-o", o}; }},
-        {"sheet-png", ".png",
          [](S l, S o, S) {
-             return std::vector<std::string>{"sheet", l, "-o", o, "--dpi", "60"};
+             return std::vector<std::string>{"sheet", l, "-o", o};
          }},
+        {"sheet-svg", ".svg",
+         [](S l, S o, S) {
+             return std::vector<std::string>{"sheet", l, "-o", o};
+         }},
+        {"sheet-png", ".png",
+         [](S l, S o, S) { return std::vector<std::string>{"sheet", l, "-o", o, "--dpi", "60"}; }},
 #endif
     };
     return writers;
@@ -195,11 +206,11 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
              // Root writes into any folder whatever its mode; a read-only
              // mount refuses root too.
              const bool root = ::geteuid() == 0;
-             if (root ? !t.MountTmpfs("ro", "size=64k,mode=0555") ||
-                            ::mount(nullptr, (d / "ro").c_str(), nullptr,
-                                    MS_REMOUNT | MS_RDONLY, nullptr) != 0
-                      : (fs::create_directories(d / "ro"),
-                         ::chmod((d / "ro").c_str(), 0555) != 0)) {
+             if (root
+                     ? !t.MountTmpfs("ro", "size=64k,mode=0555") ||
+                           ::mount(nullptr, (d / "ro").c_str(), nullptr, MS_REMOUNT | MS_RDONLY,
+                                   nullptr) != 0
+                     : (fs::create_directories(d / "ro"), ::chmod((d / "ro").c_str(), 0555) != 0)) {
                  return std::string();
              }
              message = "The folder " + (d / "ro").string() + " cannot be written.";
@@ -228,8 +239,8 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
             const fs::path layout = dir / (std::string("layout") + writer.extension);
             fs::copy_file(kLayout, layout);
             std::string message;
-            const std::string out = target.make(*this, dir, layout.string(), writer.extension,
-                                                message);
+            const std::string out =
+                target.make(*this, dir, layout.string(), writer.extension, message);
             if (out.empty()) {
                 skipped.push_back(target.name);
             } else {
@@ -269,10 +280,10 @@ TEST_F(OutputTargetTest, ASheetOfSeveralPagesIsRefusedBeforeItsFirstFile) {
         SCOPED_TRACE(extension);
         const fs::path second = dir / (std::string("sheet-2") + extension);
         ASSERT_EQ(0, ::mkfifo(second.c_str(), 0600));
-        const test::CliRun run = test::RunVorlanctl(
-            {"sheet", layout, "-o", (dir / (std::string("sheet") + extension)).string(), "--dpi",
-             "30"},
-            base / "run");
+        const test::CliRun run =
+            test::RunVorlanctl({"sheet", layout, "-o",
+                                (dir / (std::string("sheet") + extension)).string(), "--dpi", "30"},
+                               base / "run");
         EXPECT_EQ(1, run.status);
         EXPECT_NE(std::string::npos,
                   run.err.find("Error: " + second.string() + " is not a plain file.\n"))

@@ -108,6 +108,14 @@ TEST_F(FileWriterTest, AppendAddsWholeLinesAndReplaceKeepsThePermissions) {
     struct stat info {};
     ASSERT_EQ(0, ::stat(out.c_str(), &info));
     EXPECT_EQ(0640u, info.st_mode & 07777);
+    // A dangling link names the file to make; the link stays a link.
+    fs::create_symlink("made.txt", dir / "dangling.txt");
+    ASSERT_TRUE(ReplaceFile((dir / "dangling.txt").string(), "made").Ok());
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling.txt"));
+    EXPECT_EQ("made", Read(dir / "made.txt"));
+    fs::create_symlink("gone/x.txt", dir / "nowhere.txt");
+    EXPECT_EQ("The folder " + (dir / "gone").string() + " does not exist.",
+              WriteFailureText(ReplaceFile((dir / "nowhere.txt").string(), "x")));
 #endif
 }
 

@@ -191,8 +191,8 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
         ShowError(parent, UiText(*error));
         return;
     }
-    const ExportResult result = ExportDocument(*document, *path, format, choices->pngDpi,
-                                               InputFiles{doc.filePath});
+    const ExportResult result =
+        ExportDocument(*document, *path, format, choices->pngDpi, InputFiles{doc.filePath});
     if (result.error) {
         ShowError(parent, result.errorText);
         return;

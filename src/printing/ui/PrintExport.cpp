@@ -196,7 +196,8 @@ ExportResult ExportDocument(const PrintDocument& doc, const QString& path, Expor
     const QStringList names = ExportFileNames(path, format, doc.PageCount());
     // Every target is looked at first, so a refused one leaves none written.
     for (const QString& name : names) {
-        if (const FileWriteResult refused = CheckWriteTarget(FilePath(name), inputs); !refused.Ok()) {
+        if (const FileWriteResult refused = CheckWriteTarget(FilePath(name), inputs);
+            !refused.Ok()) {
             return WriteFailed(refused);
         }
     }
@@ -209,8 +210,8 @@ ExportResult ExportDocument(const PrintDocument& doc, const QString& path, Expor
             return Failed(StringId::ExportCannotWrite, name);
         }
         const FileWriteResult written = ReplaceFile(
-            FilePath(name), std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())),
-            inputs);
+            FilePath(name),
+            std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), inputs);
         if (!written.Ok()) {
             return WriteFailed(written);
         }

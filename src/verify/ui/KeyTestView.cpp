@@ -1,9 +1,9 @@
 #include "verify/ui/KeyTestView.h"
 
-#include "common/ui/UiMessageText.h"
-#include "layout/DurableFile.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
+#include "layout/DurableFile.h"
 #include "layout/LayoutDocument.h"
 #include "programming/EmulatedKeyboard.h"
 #include "scancodes/ui/KeyEventMapping.h"
@@ -316,9 +316,9 @@ bool KeyTestView::SaveReport(const QString& path) {
     const std::string text =
         json ? KeyTestReportJson(*session, Header()) : KeyTestReportText(*session, Header());
     // Never over the layout under test, which the report names.
-    const InputFiles inputs =
-        layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
-    const FileWriteResult written = ReplaceFile(QFile::encodeName(path).toStdString(), text, inputs);
+    const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
+    const FileWriteResult written =
+        ReplaceFile(QFile::encodeName(path).toStdString(), text, inputs);
     if (!written.Ok()) {
         ShowError(this, UiMessageText(WriteFailureMessage(written)));
         return false;

@@ -1,10 +1,10 @@
 #include "verify/ui/VerifyTools.h"
 
-#include "common/ui/UiMessageText.h"
-#include "layout/DurableFile.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyEditor.h"
+#include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"
