@@ -399,7 +399,9 @@ TEST(FileSaveAs, AWriteThatCannotOpenItsFileStopsWithTheLayoutIntact) {
     const std::string bad = f.folder.File("no-such-folder/x.txt");
     f.view.saveAnswers.push_back(SaveAsChoice{bad, 2});
     f.editor.OnFileSaveAs();
-    EXPECT_EQ(f.view.errors, std::vector<std::string>{"Cannot open file!"});
+    EXPECT_EQ(f.view.errors,
+              std::vector<std::string>{"The folder " + f.folder.File("no-such-folder") +
+                                       " does not exist."});
     EXPECT_TRUE(f.view.questions.empty()); // no reset, so no save question
     EXPECT_TRUE(f.doc().IsProgrammed(5));
     EXPECT_TRUE(f.doc().dirty);

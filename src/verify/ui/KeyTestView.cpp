@@ -3,7 +3,6 @@
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "layout/DurableFile.h"
 #include "layout/LayoutDocument.h"
 #include "programming/EmulatedKeyboard.h"
 #include "scancodes/ui/KeyEventMapping.h"
@@ -320,7 +319,7 @@ bool KeyTestView::SaveReport(const QString& path) {
     const FileWriteResult written =
         ReplaceFile(QFile::encodeName(path).toStdString(), text, inputs);
     if (!written.Ok()) {
-        ShowError(this, UiMessageText(WriteFailureMessage(written)));
+        ShowError(this, WriteFailureUiText(written));
         return false;
     }
     return true;

@@ -4,7 +4,6 @@
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyEditor.h"
-#include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"
@@ -115,7 +114,7 @@ void VerifyTools::AfterRun(int result) {
     if (const FileWriteResult logged = AppendToLog(logPath.toStdString(), run, {runLayoutFile});
         !logged.Ok()) {
         ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
-                              UiMessageText(WriteFailureMessage(logged)));
+                              WriteFailureUiText(logged));
     }
     if (logWindow != nullptr) {
         logWindow->Reload();
