@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/FileWriter.h"
-#include "layout/UiMessage.h"
+#include "common/UiMessage.h"
 
 #include <QString>
 #include <QStringList>
