@@ -2,7 +2,7 @@
 #pragma once
 
 #include "common/FileWriter.h"
-#include "layout/UiMessage.h"
+#include "common/UiMessage.h"
 
 #include <filesystem>
 #include <string_view>

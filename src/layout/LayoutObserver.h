@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/StringTable.h"
-#include "layout/UiMessage.h"
+#include "common/UiMessage.h"
 
 #include <string>
 #include <vector>
