@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -169,7 +170,8 @@ int RunProgram(Args args) {
     // a pipe would stop the run at its end, the layout would be lost.
     const InputFiles inputs =
         vector.size() >= 2 ? InputFiles{std::string(vector[1])} : InputFiles{};
-    for (const std::string* out : {&receivedPath, &logPath}) {
+    for (const std::string* out :
+         std::initializer_list<const std::string*>{&receivedPath, &logPath}) {
         if (out->empty()) {
             continue;
         }
