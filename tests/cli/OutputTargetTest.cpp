@@ -282,7 +282,7 @@ TEST_F(OutputTargetTest, ASheetOfSeveralPagesIsRefusedBeforeItsFirstFile) {
         ASSERT_EQ(0, ::mkfifo(second.c_str(), 0600));
         const test::CliRun run =
             test::RunVorlanctl({"sheet", layout, "-o",
-                                (dir / (std::string("sheet") + extension)).string(), "--dpi", "30"},
+                                (dir / (std::string("sheet") + extension)).string(), "--dpi", "60"},
                                base / "run");
         EXPECT_EQ(1, run.status);
         EXPECT_NE(std::string::npos,
