@@ -64,6 +64,30 @@
         <translation>Warnung</translation>
     </message>
     <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is the layout being read.</source>
+        <translation>%1 ist das Layout, das gelesen wird.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Die Datei kann nicht geöffnet werden!</translation>
     </message>
@@ -690,6 +714,10 @@
     <message>
         <source>Cannot write %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>At %1 dpi a page image would be too large; this page can be exported at up to %2 dpi.</source>
+        <translation>Bei %1 dpi wäre ein Seitenbild zu groß; diese Seite kann mit höchstens %2 dpi exportiert werden.</translation>
     </message>
     <message>
         <source>Programming log</source>

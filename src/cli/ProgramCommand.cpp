@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -165,6 +166,20 @@ int RunProgram(Args args) {
     for (const std::string& operand : parsed.operands) {
         vector.push_back(operand.c_str());
     }
+    // The files this run writes are refused before the keyboard is touched:
+    // a pipe would stop the run at its end, the layout would be lost.
+    const InputFiles inputs =
+        vector.size() >= 2 ? InputFiles{std::string(vector[1])} : InputFiles{};
+    for (const std::string* out :
+         std::initializer_list<const std::string*>{&receivedPath, &logPath}) {
+        if (out->empty()) {
+            continue;
+        }
+        if (const FileWriteResult refused = CheckWriteTarget(*out, inputs); !refused.Ok()) {
+            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused) << "\n";
+            return 1;
+        }
+    }
 
     ProgressBar bar(vector.size() >= 2 ? StepsOfLayout(vector[1]) : 0);
     WriteProgress progress;
@@ -202,9 +217,12 @@ int RunProgram(Args args) {
     if (!logChosen) {
         logPath = DefaultLogPath();
     }
-    if (logPath.empty() || !AppendToLog(logPath, RecordOfRun(vector, driver, result, took))) {
-        std::cerr << "vorlanctl program: cannot write the programming log "
-                  << (logPath.empty() ? std::string("(no data folder)") : logPath) << "\n";
+    const FileWriteResult logged =
+        logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}
+                        : AppendToLog(logPath, RecordOfRun(vector, driver, result, took), inputs);
+    if (!logged.Ok()) {
+        std::cerr << "vorlanctl program: cannot write the programming log: "
+                  << WriteFailureText(logged) << "\n";
         // The keyboard is programmed all the same; only a log the user named
         // makes the run fail.
         if (logChosen) {
@@ -212,8 +230,9 @@ int RunProgram(Args args) {
         }
     }
     if (emulator != nullptr && !receivedPath.empty()) {
-        if (!emulator->SaveReceived(receivedPath)) {
-            std::cerr << "vorlanctl program: cannot write " << receivedPath << "\n";
+        if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs);
+            !saved.Ok()) {
+            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(saved) << "\n";
             status = 1;
         }
     }

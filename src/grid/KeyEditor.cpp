@@ -60,6 +60,10 @@ void KeyEditor::ShowError(StringId text) {
     view_.ShowError({text, {}});
 }
 
+void KeyEditor::ShowWriteFailure(const UiMessage& message) {
+    view_.ShowError(message);
+}
+
 void KeyEditor::RfidChanged() {
     PushPanel(false);
 }

@@ -163,6 +163,7 @@ private:
     void DrawKeyImage(int slot, KeyImage image) override;
     void TitleChanged() override;
     void ShowError(StringId text) override;
+    void ShowWriteFailure(const UiMessage& message) override;
     void RfidChanged() override;
     void ControlsChanged() override;
     void CommitControls() override;

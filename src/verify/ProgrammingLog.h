@@ -3,6 +3,8 @@
 // holds tab-separated fields; none of them can hold a tab or a line end.
 #pragma once
 
+#include "common/FileWriter.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -39,8 +41,9 @@ std::vector<ProgrammingRun> ParseLog(std::string_view text);
 // XDG_DATA_HOME or ~/.local/share, %APPDATA% on Windows. Empty when no home is known.
 std::string DefaultLogPath();
 
-// Appends one line, making the folders on the way; false when it cannot.
-bool AppendToLog(const std::string& path, const ProgrammingRun& run);
+// Appends one line, making the folders on the way, never to one of inputs.
+FileWriteResult AppendToLog(const std::string& path, const ProgrammingRun& run,
+                            const InputFiles& inputs = {});
 
 std::string LocalDateTime(std::chrono::system_clock::time_point when);
 

@@ -120,7 +120,7 @@ TEST(FileNew, YesOnABoundLayoutSavesItInPlace) {
     EXPECT_EQ(f.key(5).codes[0], 0x29);
 }
 
-// A Yes to the save question followed by "Cannot open file!" must not cost the
+// A Yes to the save question followed by a failed write must not cost the
 // layout: the command that would drop it stops instead, whether the layout
 // was to be saved in place or through Save As.
 enum class Dropping { New, Open, Recent, Close };
@@ -164,7 +164,9 @@ TEST_P(FailedSave, KeepsTheLayoutAndStopsTheCommand) {
         }
 
         EXPECT_EQ(f.view.questions, std::vector<std::string>{"Do you want to save current file?"});
-        EXPECT_EQ(f.view.errors, std::vector<std::string>{"Cannot open file!"});
+        EXPECT_EQ(f.view.errors,
+                  std::vector<std::string>{"The folder " + f.folder.File("no-such-folder") +
+                                           " does not exist."});
         EXPECT_TRUE(f.doc().IsProgrammed(5));
         EXPECT_EQ(f.key(5).name.str(), "Mine");
         EXPECT_FALSE(f.doc().IsProgrammed(9)); // the other file was not read
@@ -416,7 +418,9 @@ TEST(FileSaveAs, AWriteThatCannotOpenItsFileStopsWithTheLayoutIntact) {
     const std::string bad = f.folder.File("no-such-folder/x.txt");
     f.view.saveAnswers.push_back(SaveAsChoice{bad, 2});
     f.editor.OnFileSaveAs();
-    EXPECT_EQ(f.view.errors, std::vector<std::string>{"Cannot open file!"});
+    EXPECT_EQ(f.view.errors,
+              std::vector<std::string>{"The folder " + f.folder.File("no-such-folder") +
+                                       " does not exist."});
     EXPECT_TRUE(f.view.questions.empty()); // no reset, so no save question
     EXPECT_TRUE(f.doc().IsProgrammed(5));
     EXPECT_TRUE(f.doc().dirty);

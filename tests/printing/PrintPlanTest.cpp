@@ -2,6 +2,7 @@
 #include "printing/LegendPlan.h"
 #include "printing/SheetPlan.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -265,6 +266,24 @@ TEST(SheetPlanTest, GridSettingsAndTableOverPages) {
     ASSERT_FALSE(last.empty());
     EXPECT_EQ(StringId::SheetModeOutOfRange, last.back().format);
     EXPECT_EQ("3", last.back().args.at(0).literal);
+}
+
+TEST(PageGeometryTest, PageImagesStayWithinTheirBudgetAtTheHighestDpi) {
+    for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
+        for (const bool grey : {true, false}) {
+            const PageSetup page = StandardPage(paper);
+            const int most = MaxPageImageDpi(page, grey);
+            const auto bytes = [&](int dpi) {
+                const double w = std::round(page.widthMm * dpi / 25.4);
+                const double h = std::round(page.heightMm * dpi / 25.4);
+                return w * h * (grey ? 1 : 4);
+            };
+            EXPECT_LE(bytes(most), kMaxPageImageBytes);
+            EXPECT_GT(bytes(most + 3), kMaxPageImageBytes);
+            // The usual resolutions stay allowed.
+            EXPECT_GE(most, grey ? 1100 : 550);
+        }
+    }
 }
 
 } // namespace

@@ -277,7 +277,8 @@ TEST_F(MainDialogTest, EscapeAsksToSaveAChangedLayoutAndCloses) {
     answerYes = true;
     SendKey(stuckName, Qt::Key_Escape);
     EXPECT_EQ(QStringList({QStringLiteral("Do you want to save current file?"),
-                           QStringLiteral("Cannot open file!")}),
+                           QStringLiteral("The folder %1 does not exist.")
+                               .arg(QDir::cleanPath(dir.filePath(QStringLiteral("gone"))))}),
               messages);
     EXPECT_TRUE(stuck.isVisible());
     EXPECT_TRUE(stuck.Editor().Document().dirty);

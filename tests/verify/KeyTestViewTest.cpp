@@ -37,6 +37,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace vorlan {
 namespace {
@@ -123,6 +124,43 @@ TEST(KeyTestViewTest, KeyboardHoldingAnOlderImageShowsTheChangedKeyRed) {
     EXPECT_TRUE(json.contains("\"layoutFile\": \"/layouts/shop.txt\""));
     EXPECT_TRUE(json.contains("\"imageSha256\": \"0123\""));
     EXPECT_TRUE(json.contains("\"tested\": 2"));
+}
+
+// The report never lands on a pipe or on the layout under test, and says why.
+TEST(KeyTestViewTest, ReportRefusesAPipeAndTheLayout) {
+    const QTemporaryDir folder;
+    const QString layout = folder.filePath(QStringLiteral("shop.txt"));
+    {
+        QFile file(layout);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("layout");
+    }
+    const QString pipe = folder.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(0, ::mkfifo(QFile::encodeName(pipe).constData(), 0600));
+    ASSERT_TRUE(QFile::link(layout, folder.filePath(QStringLiteral("link.txt"))));
+    QStringList messages;
+    SetMessageHandler([&messages](const MessageRequest& r) {
+        messages << r.text;
+        return MessageResult::Ok;
+    });
+    LayoutDocument doc = TestLayout();
+    KeyTestView view(doc, nullptr, nullptr);
+    view.SetReportHeader(QFile::encodeName(layout).toStdString(), "0123");
+    const QString link = folder.filePath(QStringLiteral("link.txt"));
+    const std::vector<std::pair<QString, QString>> cases = {
+        {pipe, pipe + QStringLiteral(" is not a plain file.")},
+        {layout, layout + QStringLiteral(" is the layout being read.")},
+        {link, link + QStringLiteral(" is the layout being read.")},
+    };
+    for (const auto& [target, message] : cases) {
+        messages.clear();
+        EXPECT_FALSE(view.SaveReport(target));
+        EXPECT_EQ(QStringList{message}, messages);
+    }
+    QFile file(layout);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("layout"), file.readAll());
+    SetMessageHandler({});
 }
 
 TEST(KeyTestViewTest, AmbiguousKeysAreListedBeforeTheTest) {

@@ -136,7 +136,7 @@ bool MayReplace(QWidget* parent, const QStringList& files) {
 // at 2,400 dpi takes many seconds). Cancel stops before the next page and
 // removes the files this export wrote.
 ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, const QString& path,
-                                ExportFormat format, int dpi) {
+                                ExportFormat format, int dpi, const InputFiles& inputs) {
     std::atomic<bool> cancel{false};
     std::atomic<int> done{0};
     std::atomic<bool> finished{false};
@@ -148,7 +148,7 @@ ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, 
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     std::thread worker([&] {
-        result = ExportDocument(document, path, format, dpi, [&](int pages) {
+        result = ExportDocument(document, path, format, dpi, inputs, [&](int pages) {
             done = pages;
             return !cancel;
         });
@@ -273,13 +273,13 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
     if (!MayReplace(parent, ExportFileNames(*path, format, document->PageCount()))) {
         return;
     }
-    const ExportResult result =
-        ExportInBackground(parent, *document, *path, format, choices->pngDpi);
+    const ExportResult result = ExportInBackground(parent, *document, *path, format,
+                                                   choices->pngDpi, InputFiles{doc.filePath});
     if (result.cancelled) {
         return;
     }
     if (result.error) {
-        ShowError(parent, UiText(*result.error).arg(QDir::toNativeSeparators(result.errorPath)));
+        ShowError(parent, result.errorText);
         return;
     }
     MessageRequest done;

@@ -2,6 +2,7 @@
 // per page: OUT.ext for one page, OUT-1.ext, OUT-2.ext ... for more).
 #pragma once
 
+#include "common/FileWriter.h"
 #include "common/StringTable.h"
 #include "printing/ui/PrintRenderer.h"
 
@@ -30,6 +31,7 @@ inline constexpr int kPdfDpi = 1200;
 struct ExportResult {
     std::optional<StringId> error; // nothing: written
     QString errorPath;             // the file the error is about
+    QString errorText;             // the whole message, translated
     QStringList files;             // the files written
     bool cancelled = false;        // stopped by the progress callback; files are what it left
 };
@@ -46,7 +48,11 @@ QImage BlankPageImage(const PageSetup& page, int dpi, bool grey);
 // The files a document of `pageCount` pages is written to.
 QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCount);
 
+// Draws every page in memory and writes each file through the file writer:
+// all targets are refused before the first is written when one is not a plain
+// file or is one of inputs; a failed write leaves the old file as it was.
 ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
-                            int pngDpi = kDefaultPngDpi, const ExportProgress& progress = {});
+                            int pngDpi = kDefaultPngDpi, const InputFiles& inputs = {},
+                            const ExportProgress& progress = {});
 
 } // namespace vorlan

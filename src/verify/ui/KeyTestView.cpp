@@ -1,6 +1,7 @@
 #include "verify/ui/KeyTestView.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutDocument.h"
@@ -426,12 +427,12 @@ bool KeyTestView::WriteReportFile(const QString& path) {
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
     const std::string text =
         json ? KeyTestReportJson(*session, Header()) : KeyTestReportText(*session, Header());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.flush()) {
-        ShowError(this, UiText(StringId::KeyTestSaveFailed).arg(path));
+    // Never over the layout under test, which the report names.
+    const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
+    const FileWriteResult written =
+        ReplaceFile(QFile::encodeName(path).toStdString(), text, inputs);
+    if (!written.Ok()) {
+        ShowError(this, WriteFailureUiText(written));
         return false;
     }
     return true;

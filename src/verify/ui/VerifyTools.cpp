@@ -1,6 +1,7 @@
 #include "verify/ui/VerifyTools.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyEditor.h"
 #include "layout/LayoutFile.h"
@@ -110,8 +111,10 @@ void VerifyTools::AfterRun(int result) {
     run.bytesWritten = facts.bytesWritten;
     run.durationMs = facts.duration.count();
     run.result = RunResultText(result, true, facts.bytesWritten, runImageSize);
-    if (!AppendToLog(logPath.toStdString(), run)) {
-        ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath));
+    if (const FileWriteResult logged = AppendToLog(logPath.toStdString(), run, {runLayoutFile});
+        !logged.Ok()) {
+        ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
+                              WriteFailureUiText(logged));
     }
     if (logWindow != nullptr) {
         logWindow->Reload();
