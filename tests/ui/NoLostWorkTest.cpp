@@ -4,6 +4,7 @@
 #include "common/ui/MessageBox.h"
 #include "grid/GridGeometry.h"
 #include "grid/KeyEditor.h"
+#include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -178,6 +180,45 @@ TEST_F(NoLostWorkTest, ACopiedQuadSurvivesSaveAsSevenThree) {
     EXPECT_EQ(doc.CellsWithCodesButNoKey(), std::vector<int>{});
     for (int k : {5, 6, 13, 14, 35, 36, 43, 44}) {
         EXPECT_EQ(doc.spans[static_cast<std::size_t>(k)].kind, SpanKind::Quad) << k;
+    }
+}
+
+// Panes 5 and 6 name the key under the pointer as it is after each change,
+// and go back to none when the pointer leaves the grid.
+TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
+    MainDialog w;
+    w.show();
+    QMouseEvent over(QEvent::MouseMove, QPointF(34 + 5, 34 + 5), QPointF(), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w.Grid(), &over); // key 10
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, Qt::NoModifier, QPoint(34 + 5, 34 + 5));
+    auto* name = w.findChild<QLineEdit*>(QStringLiteral("keyName"));
+    name->setFocus();
+    name->end(false);
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        const char* pane5;
+        const char* pane6;
+    } steps[] = {
+        {"rename", [&] { QTest::keyClicks(name, QStringLiteral("Z")); }, "Number: 10",
+         "Name: KEY10Z"},
+        {"undo", [&] { w.findChild<QAction*>(QStringLiteral("actionUndo"))->trigger(); },
+         "Number: 10", "Name: KEY10"},
+        {"redo", [&] { w.findChild<QAction*>(QStringLiteral("actionRedo"))->trigger(); },
+         "Number: 10", "Name: KEY10Z"},
+        {"leave",
+         [&] {
+             QEvent leave(QEvent::Leave);
+             QApplication::sendEvent(w.Grid(), &leave);
+         },
+         "Number: ----", "Name: ----"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.step);
+        s.act();
+        EXPECT_EQ(w.StatusPaneText(5), QString::fromLatin1(s.pane5));
+        EXPECT_EQ(w.StatusPaneText(6), QString::fromLatin1(s.pane6));
     }
 }
 
