@@ -24,6 +24,24 @@ void KeyEditor::OnFileSave() {
         history_.MarkSaved();
     }
 }
+namespace {
+
+StringId SaveAsStepName(KeyboardVariant variant) {
+    switch (variant) {
+    case KeyboardVariant::SevenThreeScan:
+        return StringId::StepSaveAsSevenThree;
+    case KeyboardVariant::SingleLeft:
+        return StringId::StepSaveAsLeft;
+    case KeyboardVariant::SingleRight:
+        return StringId::StepSaveAsRight;
+    case KeyboardVariant::SixteenScan:
+        break;
+    }
+    return StringId::StepSaveAsSixteen;
+}
+
+} // namespace
+
 void KeyEditor::OnFileSaveAs() {
     // The written file is read back. When it holds the layout unchanged (a
     // variant without losses), the steps still fit and are kept. When it
@@ -43,12 +61,8 @@ void KeyEditor::OnFileSaveAs() {
         history_.Abandon();
         history_.ForgetCatalogueChanges();
     } else {
-        static constexpr StringId kStepNames[] = {
-            StringId::StepSaveAsSevenThree, StringId::StepSaveAsSevenThree,
-            StringId::StepSaveAsSixteen, StringId::StepSaveAsLeft, StringId::StepSaveAsRight};
-        const auto variant = static_cast<std::size_t>(files_.SavedAsVariant());
         history_.AdoptFilePath();
-        history_.Commit(kStepNames[variant < std::size(kStepNames) ? variant : 2], Selection());
+        history_.Commit(SaveAsStepName(files_.SavedAsVariant()), Selection());
     }
     history_.AdoptFilePath();
     history_.MarkSaved();

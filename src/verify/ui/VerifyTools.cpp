@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -95,7 +96,8 @@ VerifyTools* VerifyToolsOf(QMainWindow* window) {
 void VerifyTools::BeforeRun(const std::string& layoutPath) {
     const LayoutDocument& doc = editor.Document();
     runLayoutFile = RunLayoutName(doc.filePath, doc.dirty);
-    const QString path = QString::fromStdString(doc.filePath);
+    const QString path = QFile::decodeName(
+        QByteArray(doc.filePath.data(), static_cast<qsizetype>(doc.filePath.size())));
     runLayoutShown =
         doc.filePath.empty()
             ? UiText(StringId::DoneLayoutUnsaved)
