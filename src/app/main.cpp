@@ -111,9 +111,7 @@ int main(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&window] {
             vorlan::CheckSettingsStore(&window);
             vorlan::RemoveProgrammingLeftovers();
-            auto* guard =
-                new vorlan::RecoveryGuard(&window, window.Editor().Files(),
-                                          window.Editor().Document(), vorlan::RecoveryFolder());
+            auto* guard = window.KeepRecovery(vorlan::RecoveryFolder());
             guard->OfferAbandoned();
         });
     }

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
-#include <QPointer>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
@@ -69,14 +68,6 @@ RecoveryGuard::RecoveryGuard(QWidget* window, FileCommands& files, const LayoutD
     connect(&timer, &QTimer::timeout, this, &RecoveryGuard::Tick);
     timer.start();
     window->installEventFilter(this);
-    // Every change of the layout is an undo step (typing merges into one):
-    // each reaches the keeper, which writes within a second; the timer's
-    // 30-second write stays as the backstop.
-    editor.History().AddListener([guard = QPointer<RecoveryGuard>(this)](HistoryChange) {
-        if (guard) {
-            guard->NoteChange();
-        }
-    });
 }
 
 // A normal end of the window, or of the program: nothing is left to recover.

@@ -27,8 +27,7 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     vorlan::MainDialog window;
-    auto* guard = new vorlan::RecoveryGuard(&window, window.Editor().Files(),
-                                            window.Editor().Document(), folder);
+    auto* guard = window.KeepRecovery(folder);
     window.show();
     if (argc == 4) {
         window.Editor().Document().filePath = argv[2];

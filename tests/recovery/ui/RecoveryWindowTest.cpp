@@ -101,7 +101,8 @@ TEST(RecoveryWindow, ANameTypedASecondBeforeTheKillIsRecovered) {
     SetMessageHandler([](const MessageRequest&) { return MessageResult::Yes; });
     {
         MainDialog window;
-        RecoveryGuard guard(&window, window.Editor(), folder.path());
+        RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
+                            folder.path());
         guard.OfferAbandoned();
         EXPECT_EQ(window.Editor().Document().keys[1].name, "KEY1Fn");
         EXPECT_TRUE(window.Editor().Document().dirty);
