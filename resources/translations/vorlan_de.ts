@@ -956,20 +956,20 @@
         <translation>Taste %1 sendet dieselben Codes wie Taste %2; ein Tastentest kann sie nicht unterscheiden.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>Taste %1 ist als Teil einer Doppel- oder Vierfachtaste markiert, aber keine andere Taste hat ihre Codes; sie wird als leer angezeigt.</translation>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as a single key.</source>
+        <translation>Taste %1 ist als Teil einer Doppel- oder Vierfachtaste markiert, aber keine andere Taste hat ihre Codes; sie wird als Einzeltaste angezeigt.</translation>
     </message>
     <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Die Tasten %1 und %2 teilen ihre Codes als Doppeltaste, sind aber keine Nachbarn.</translation>
     </message>
     <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 Gruppentasten teilen die Codes von Taste %2; nur 2 oder 4 bilden eine Doppel- oder Vierfachtaste.</translation>
+        <source>%1 group keys share the codes of key %2; they show as the quad, double and single keys their places allow.</source>
+        <translation>%1 Gruppentasten teilen die Codes von Taste %2; sie werden als die Vierfach-, Doppel- und Einzeltasten angezeigt, die ihre Plätze erlauben.</translation>
     </message>
     <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>Die Tasten %1 bilden eine Vierfachtaste, die kein Quadrat aus 2 mal 2 Zellen ist.</translation>
+        <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
+        <translation>Die Tasten %1 teilen ihre Codes als Vierfachtaste, sind aber kein Quadrat aus 2 mal 2 Zellen; sie werden als die Doppel- und Einzeltasten angezeigt, die ihre Plätze erlauben.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1472,6 +1472,46 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     <message>
         <source>Copy of key</source>
         <translation>Kopie der Taste</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Belegung: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unsaved changes)</source>
+        <translation>Belegung: %1 (ungespeicherte Änderungen)</translation>
+    </message>
+    <message>
+        <source>Layout: unsaved layout</source>
+        <translation>Belegung: nicht gespeicherte Belegung</translation>
+    </message>
+    <message>
+        <source>There is no room for a quad key here.</source>
+        <translation>Hier ist kein Platz für eine Vierfachtaste.</translation>
+    </message>
+    <message>
+        <source>There is no room for a double key here.</source>
+        <translation>Hier ist kein Platz für eine Doppeltaste.</translation>
+    </message>
+    <message>
+        <source>Save As 7/3scan</source>
+        <translation>Speichern unter 7/3scan</translation>
+    </message>
+    <message>
+        <source>Save As 16scan</source>
+        <translation>Speichern unter 16scan</translation>
+    </message>
+    <message>
+        <source>Save As left side</source>
+        <translation>Speichern unter linke Seite</translation>
+    </message>
+    <message>
+        <source>Save As right side</source>
+        <translation>Speichern unter rechte Seite</translation>
+    </message>
+    <message>
+        <source>The window will then show the layout as saved; Undo brings the rest back.</source>
+        <translation>Das Fenster zeigt die Belegung danach so, wie sie gespeichert wurde; Rückgängig holt den Rest zurück.</translation>
     </message>
     <message>
         <source>The clipboard holds no key that can be pasted.</source>

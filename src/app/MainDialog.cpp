@@ -192,6 +192,17 @@ public:
         return vorlan::AskYesNo(&w, UiMessageText(question));
     }
 
+    SaveAnswer AskYesNoCancel(const UiMessage& question) override {
+        switch (vorlan::AskYesNoCancel(&w, UiMessageText(question))) {
+        case MessageResult::Yes:
+            return SaveAnswer::Yes;
+        case MessageResult::No:
+            return SaveAnswer::No;
+        default:
+            return SaveAnswer::Cancel;
+        }
+    }
+
     CaptureResult RunCaptureDialog(const KeyCodes& codes,
                                    const std::array<std::string, kCodesPerKey>& names) override {
         if (!w.hooks->runCaptureDialog) {
@@ -226,7 +237,7 @@ public:
         if (const std::optional<SaveDialogAnswer> answer = AskSavePath(&w, request)) {
             const auto variant = static_cast<KeyboardVariant>(answer->typeIndex);
             if (answer->typeIndex >= 1 && answer->typeIndex <= 4 &&
-                !ConfirmLossySave(&w, w.editor->Document(), variant)) {
+                !ConfirmLossySave(&w, w.editor->Document(), variant, true)) {
                 return std::nullopt;
             }
             return SaveAsChoice{ToPath(answer->path), answer->typeIndex};

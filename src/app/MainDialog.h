@@ -41,6 +41,7 @@ class KeyDragController;
 class KeyEditor;
 class KeyGridWidget;
 class ReadReportBar;
+class RecoveryGuard;
 class SettingsProfileStore;
 struct MainWindowHooks;
 
@@ -64,6 +65,10 @@ public:
     KeyDragController* DragController() const { return dragController; }
     QMenu* PopupMenu() const { return popupMenu; }
     QString StatusPaneText(int pane) const;
+
+    // Keeps the layout in a recovery file in folder while it has unsaved
+    // changes; every change of the layout is reported to it at once.
+    RecoveryGuard* KeepRecovery(const QString& folder);
 
     void ShowAbout();
     void ShowHelp();

@@ -118,9 +118,7 @@ int main(int argc, char** argv) {
                 vorlan::ShowError(&window, vorlan::SettingsUnreadableMessage(*unreadableSettings));
             }
             vorlan::RemoveProgrammingLeftovers();
-            auto* guard =
-                new vorlan::RecoveryGuard(&window, window.Editor().Files(),
-                                          window.Editor().Document(), vorlan::RecoveryFolder());
+            auto* guard = window.KeepRecovery(vorlan::RecoveryFolder());
             guard->OfferAbandoned();
         });
     }

@@ -45,10 +45,15 @@ FileCommands::FileCommands(LayoutDocument& doc, FileCommandsHost& host, ProfileS
     : doc_(doc), host_(host), store_(store) {}
 
 bool FileCommands::NewLayout() {
-    if (doc_.dirty && host_.AskYesNo({StringId::AskSaveCurrentFile, {}})) {
+    if (doc_.dirty) {
+        const SaveAnswer answer = host_.AskYesNoCancel({StringId::AskSaveCurrentFile, {}});
+        if (answer == SaveAnswer::Cancel) {
+            return false;
+        }
         // The user asked to keep the layout and has just been told it could
-        // not be written: dropping it now would lose it.
-        if (SaveLayout() == SaveOutcome::NotWritten) {
+        // not be written (or cancelled its Save As): dropping it now would
+        // lose it.
+        if (answer == SaveAnswer::Yes && SaveLayout() != SaveOutcome::Written) {
             return false;
         }
     }
@@ -221,6 +226,7 @@ SaveOutcome FileCommands::SaveLayoutAs() {
         return SaveOutcome::NotWritten;
     }
 
+    savedAs_ = static_cast<KeyboardVariant>(choice->typeIndex);
     PushRecent(doc_.filePath);
     RebuildRecentMenu();
     NewLayout(); // the file was written, so dirty is clear and nothing is asked

@@ -170,6 +170,9 @@ public:
     bool IsProgrammed(int k) const;
     // Rebuilds spans, group numbers and the catalogue from freshly read slots.
     void RebuildAfterLoad();
+    // The cells that hold codes but belong to no key (none after a rebuild
+    // or any edit: such a cell would be invisible yet still programmed).
+    std::vector<int> CellsWithCodesButNoKey() const;
     void RebuildCatalog();
     void SortCatalog();
     // The entry's name, with " *" when it is in the layout; empty for a bad index.
@@ -190,6 +193,9 @@ public:
     KeyImage PlainImage(int k, KeyImage image) const;
 
 private:
+    void SetDouble(int a, int b);
+    void SetQuad(std::array<int, 4> cells);
+    void JoinGroup(const std::vector<int>& group, std::array<bool, kMaxKeys + 1>& done);
     LayoutObserver* observer_ = nullptr;
 };
 

@@ -66,6 +66,13 @@ std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWri
     return "done";
 }
 
+std::string RunLayoutName(const std::string& filePath, bool unsavedChanges) {
+    if (filePath.empty()) {
+        return "unsaved layout";
+    }
+    return unsavedChanges ? filePath + " (unsaved changes)" : filePath;
+}
+
 std::string FormatLogLine(const ProgrammingRun& run) {
     std::ostringstream out;
     out << OneLine(run.dateTime) << '\t' << OneLine(run.layoutFile) << '\t'

@@ -31,6 +31,11 @@ inline constexpr std::string_view kLogFileName = "programming.log";
 std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWritten,
                           std::size_t imageSize);
 
+// What a run programmed, as the log names it: the file, "FILE (unsaved
+// changes)" when the window's layout differs from it (the image sent is then
+// no file's), or "unsaved layout" when it was never saved.
+std::string RunLayoutName(const std::string& filePath, bool unsavedChanges);
+
 std::string FormatLogLine(const ProgrammingRun& run);
 // Empty for a line that is not one of ours.
 std::optional<ProgrammingRun> ParseLogLine(std::string_view line);

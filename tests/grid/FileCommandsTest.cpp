@@ -97,13 +97,14 @@ TEST(FileNew, DirtyLayoutAsksOnceAndNoDropsIt) {
     EXPECT_FALSE(f.doc().dirty);
 }
 
-TEST(FileNew, YesOnAnUntitledLayoutLeadsIntoSaveAsAndCancelStillResets) {
+TEST(FileNew, YesOnAnUntitledLayoutLeadsIntoSaveAsAndCancelKeepsTheLayout) {
     FileFixture f;
     f.Click(3);
     f.Capture({0x1C});
     f.editor.OnFileNew(); // Yes; the Save As dialog is cancelled
     EXPECT_EQ(f.view.saveDialogs.size(), 1u);
-    EXPECT_FALSE(f.doc().IsProgrammed(3));
+    EXPECT_TRUE(f.doc().IsProgrammed(3));
+    EXPECT_TRUE(f.doc().dirty);
     EXPECT_TRUE(f.doc().filePath.empty());
 }
 
@@ -192,6 +193,49 @@ std::string DroppingName(const ::testing::TestParamInfo<Dropping>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, FailedSave,
+                         ::testing::Values(Dropping::New, Dropping::Open, Dropping::Recent,
+                                           Dropping::Close),
+                         DroppingName);
+
+// Cancel (and Escape, which answers it) abandons the command that asked:
+// nothing is saved, read or reset.
+class CancelledQuestion : public ::testing::TestWithParam<Dropping> {};
+
+TEST_P(CancelledQuestion, KeepsTheLayoutAndStopsTheCommand) {
+    FileFixture f;
+    const std::string other = f.folder.File("other.txt");
+    WriteLayoutFile(other, 56, 9, "Other");
+    f.Open(other);
+    f.Program(5, {0x1C}, "Mine");
+    f.doc().dirty = true;
+    f.view.ClearRecords();
+    f.view.threeWayAnswers.push_back(SaveAnswer::Cancel);
+    f.view.openAnswers.push_back(other);
+    bool mayClose = true;
+    switch (GetParam()) {
+    case Dropping::New:
+        f.editor.OnFileNew();
+        break;
+    case Dropping::Open:
+        f.editor.OnFileOpen();
+        break;
+    case Dropping::Recent:
+        f.editor.OnRecentFile(0);
+        break;
+    case Dropping::Close:
+        mayClose = f.editor.OnClose();
+        break;
+    }
+    EXPECT_EQ(f.view.questions, std::vector<std::string>{"Do you want to save current file?"});
+    EXPECT_TRUE(f.view.saveDialogs.empty());
+    EXPECT_EQ(f.key(5).name.str(), "Mine");
+    EXPECT_TRUE(f.doc().dirty);
+    EXPECT_EQ(f.doc().filePath, other);
+    EXPECT_NE(ReadFile(other).find("Other"), std::string::npos); // not overwritten
+    EXPECT_FALSE(mayClose && GetParam() == Dropping::Close);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CancelledQuestion,
                          ::testing::Values(Dropping::New, Dropping::Open, Dropping::Recent,
                                            Dropping::Close),
                          DroppingName);

@@ -447,6 +447,7 @@ TEST_F(MainDialogTest, StepButtonsAndTheProgrammedKeysListReachTheEditor) {
 
     // Key 2 gets a code and a name; leaving it enters it in the list.
     w.Editor().Document().keys[2].codes[0] = 28;
+    w.Editor().Document().MakeSlotSingle(2);
     auto* name = Child<QLineEdit>(w, "keyName");
     name->selectAll();
     QTest::keyClicks(name, QStringLiteral("Alpha"));

@@ -15,6 +15,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "verify/KeyTestSession.h"
 #include "verify/ProgrammingLog.h"
+#include "verify/Sha256.h"
 #include "verify/ui/KeyTestGrid.h"
 #include "verify/ui/ProgrammingLogWindow.h"
 #include "verify/ui/VerifyTools.h"
@@ -85,6 +86,31 @@ TEST(KeyTestViewTest, EmulatedKeyboardTypesEveryKeyIntoTheTest) {
     view.EndPendingSequence();
     ASSERT_EQ(view.Lines()->count(), 1);
     EXPECT_EQ(view.Lines()->item(0)->text(), QStringLiteral("unknown: X"));
+}
+
+// A click expects that key alone: once the emulator has typed it, an unknown
+// press is listed and marks no key; Reset clears the expected frame.
+TEST(KeyTestViewTest, AnUnknownPressAfterAClickMarksNoKey) {
+    EmulatedKeyboard emulator(1);
+    KeyTestView view(TestLayout(), &emulator, nullptr);
+    view.show();
+    view.ClickSlot(1);
+    view.EndPendingSequence();
+    QKeyEvent x(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, 45 + 8, 0, 0);
+    QCoreApplication::sendEvent(&view, &x);
+    view.EndPendingSequence();
+    ASSERT_EQ(view.Lines()->count(), 1);
+    EXPECT_EQ(view.Lines()->item(0)->text(), QStringLiteral("unknown: X"));
+    const KeyTestSession& session = view.Session();
+    EXPECT_EQ(session.Result(0), KeyResult::Passed);
+    for (int k = 1; k < session.KeyCount(); ++k) {
+        EXPECT_EQ(session.Result(k), KeyResult::NotTested) << "key " << k;
+    }
+    EXPECT_EQ(session.Expected(), -1);
+
+    view.findChild<QPushButton*>(QStringLiteral("keyTestReset"))->click();
+    EXPECT_EQ(session.Expected(), -1);
+    EXPECT_EQ(session.TestedCount(), 0);
 }
 
 TEST(KeyTestViewTest, KeyboardHoldingAnOlderImageShowsTheChangedKeyRed) {
@@ -451,6 +477,48 @@ TEST_F(BatchProgrammingTest, AFailedRunIsLoggedWithItsMessageAndOffersNoNextKeyb
     EXPECT_EQ(log[0].result, "File format mismatch.");
     EXPECT_EQ(log[0].keyboardType, 2);
     EXPECT_EQ(log[0].bytesWritten, 0u);
+}
+
+// A run of a layout with unsaved changes names the file with "(unsaved
+// changes)" and the digest of the image actually sent; so does the done
+// window. A layout never saved is an "unsaved layout".
+TEST_F(BatchProgrammingTest, TheLogNamesUnsavedChangesAndTheImageSent) {
+    LayoutDocument& doc = window->Editor().Document();
+    doc.MarkDirty();
+    QString doneText;
+    tools->runDoneDialog = [&](QDialog& done) {
+        doneText = done.findChild<QLabel*>(QStringLiteral("doneText"))->text();
+        done.reject();
+    };
+    ProgramAndFollow(1);
+    std::vector<std::uint8_t> image;
+    ASSERT_TRUE(ImageOfLayoutText(FormatLayout(doc, KeyboardVariant::SixteenScan), image));
+    std::vector<ProgrammingRun> log = Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].layoutFile, "/layouts/shop.txt (unsaved changes)");
+    EXPECT_EQ(log[0].imageSha256, Sha256Hex(image));
+    EXPECT_TRUE(doneText.endsWith(QStringLiteral("\nLayout: /layouts/shop.txt (unsaved changes)")))
+        << doneText.toStdString();
+
+    doc.filePath.clear();
+    ProgramAndFollow(1);
+    log = Log();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].layoutFile, "unsaved layout");
+    EXPECT_TRUE(doneText.endsWith(QStringLiteral("\nLayout: unsaved layout")));
+}
+
+// The line is in the log while the error message is still on the screen, so
+// a program killed then has still logged what reached the keyboard.
+TEST_F(BatchProgrammingTest, AFailedRunIsLoggedBeforeItsMessageIsShown) {
+    UseEmulator(2);
+    std::size_t linesWhileShown = 0;
+    SetMessageHandler([&](const MessageRequest&) {
+        linesWhileShown = Log().size();
+        return MessageResult::Ok;
+    });
+    ProgramAndFollow(1);
+    EXPECT_EQ(linesWhileShown, 1u);
 }
 
 TEST_F(BatchProgrammingTest, ToolsMenuStandsBeforeHelp) {

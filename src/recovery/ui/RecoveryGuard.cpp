@@ -61,8 +61,10 @@ RecoveryGuard::RecoveryGuard(QWidget* window, FileCommands& files, const LayoutD
     setObjectName(QStringLiteral("RecoveryGuard"));
     keeper = std::make_unique<RecoveryKeeper>(document, ToPath(folder),
                                               [&files] { return files.Stamp(); });
-    // The keeper decides when a write is due; a tick a second is cheap.
-    timer.setInterval(1000);
+    // The keeper decides when a write is due (at most one a second); ticks
+    // four times a second are cheap and get a noted change written within
+    // a second and a quarter even when it came just after a write.
+    timer.setInterval(250);
     connect(&timer, &QTimer::timeout, this, &RecoveryGuard::Tick);
     timer.start();
     window->installEventFilter(this);

@@ -205,6 +205,7 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
     counter->setObjectName(QStringLiteral("keyTestCounter"));
     row->addWidget(counter, 1);
     resetButton = new QPushButton(UiText(StringId::KeyTestReset), this);
+    resetButton->setObjectName(QStringLiteral("keyTestReset"));
     saveButton = new QPushButton(UiText(StringId::KeyTestSaveReport), this);
     closeButton = new QPushButton(UiText(StringId::KeyTestClose), this);
     // Every key belongs to the test, so the buttons never take the focus.

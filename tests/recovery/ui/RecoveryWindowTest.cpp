@@ -79,6 +79,37 @@ TEST(RecoveryWindow, AKilledProgramsEditsAreRecoveredAtTheNextStart) {
     SetMessageHandler({});
 }
 
+// Typing alone, with no helper reporting the change: the window's own report
+// gets the name into the recovery file within a second, long before the
+// 30-second backstop.
+TEST(RecoveryWindow, ANameTypedASecondBeforeTheKillIsRecovered) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString layout = folder.filePath(QStringLiteral("typed.txt"));
+
+    QProcess child;
+    child.start(QStringLiteral(VORLAN_CRASH_CHILD), {folder.path(), layout, QStringLiteral("Fn")});
+    ASSERT_TRUE(child.waitForStarted(20000));
+    ASSERT_TRUE(child.waitForReadyRead(60000)) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.readLine().trimmed(), QByteArray("typed"));
+    EXPECT_FALSE(child.waitForFinished(1500)); // still running 1.5 s later
+    child.kill();
+    ASSERT_TRUE(child.waitForFinished(20000));
+    ASSERT_EQ(RecoveryFiles(folder.path()).size(), 1);
+
+    SetMessageHandler([](const MessageRequest&) { return MessageResult::Yes; });
+    {
+        MainDialog window;
+        RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
+                            folder.path());
+        guard.OfferAbandoned();
+        EXPECT_EQ(window.Editor().Document().keys[1].name, "KEY1Fn");
+        EXPECT_TRUE(window.Editor().Document().dirty);
+    }
+    SetMessageHandler({});
+}
+
 TEST(RecoveryWindow, ADamagedSettingsStoreGivesTheDefaultsAndAMessage) {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
