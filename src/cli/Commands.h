@@ -17,6 +17,11 @@ int RunCheck(Args args);
 int RunDiff(Args args);
 int RunLegends(Args args);
 int RunSheet(Args args);
+int RunPcLayouts(Args args);
+
+// Runs `run` with the other arguments, naming codes as the PC keyboard layout
+// of --pc-layout ID types them; an unknown id is a usage error.
+int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args));
 
 // One or more lines "  vorlanctl NAME ..." with a short explanation each.
 extern const std::string_view kConvertUsage;
@@ -27,5 +32,6 @@ extern const std::string_view kCheckUsage;
 extern const std::string_view kDiffUsage;
 extern const std::string_view kLegendsUsage;
 extern const std::string_view kSheetUsage;
+extern const std::string_view kPcLayoutsUsage;
 
 } // namespace vorlan::cli

@@ -20,6 +20,7 @@ const std::string_view kLegendsUsage =
     "                          SVG and PNG write one file per page (OUT-1.png ...)\n";
 const std::string_view kSheetUsage =
     "  vorlanctl sheet LAYOUT -o OUT.{pdf,svg,png} [--page A4|Letter] [--dpi N]\n"
+    "                  [--pc-layout ID]\n"
     "                          the layout sheet: the key grid with names, settings,\n"
     "                          RFID options and the table of programmed keys\n";
 

@@ -14,7 +14,8 @@ void PrintUsage(std::ostream& out) {
     out << "Usage: vorlanctl COMMAND [ARGUMENTS...]\n\n"
         << "Commands:\n"
         << kConvertUsage << kShowUsage << kCheckUsage << kDiffUsage << kProgramUsage << kImageUsage
-        << kLegendsUsage << kSheetUsage << "\n  vorlanctl --help        this text\n"
+        << kLegendsUsage << kSheetUsage << kPcLayoutsUsage
+        << "\n  vorlanctl --help        this text\n"
         << "\nMessages the program would show in a window go to standard error as\n"
            "\"Caption: text\". Exit status: 0 success, 1 failure, 2 usage error\n"
            "(check: 3 when there are only warnings; diff: 1 when the layouts differ).\n";
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
         return RunConvert(rest);
     }
     if (command == "show") {
-        return RunShow(rest);
+        return RunWithPcLayout(command, rest, kShowUsage, RunShow);
     }
     if (command == "check") {
         return RunCheck(rest);
@@ -56,7 +57,10 @@ int main(int argc, char** argv) {
         return RunLegends(rest);
     }
     if (command == "sheet") {
-        return RunSheet(rest);
+        return RunWithPcLayout(command, rest, kSheetUsage, RunSheet);
+    }
+    if (command == "pc-layouts") {
+        return RunPcLayouts(rest);
     }
     std::cerr << "vorlanctl: unknown command '" << command << "'\n\n";
     PrintUsage(std::cerr);
