@@ -17,6 +17,19 @@ static_assert(RowsFit(), "a key name row holds at most 19 characters");
 // it are empty anyway.
 constexpr std::uint32_t kLastSearchedRow = 0x5D;
 
+// The first row of ScanCodeTable (up to kLastSearchedRow) that holds each
+// code, so naming a code needs no search.
+constexpr std::uint8_t kNoRow = 0xFF;
+constexpr std::array<std::uint8_t, 256> RowsOfCodes() {
+    std::array<std::uint8_t, 256> rows{};
+    rows.fill(kNoRow);
+    for (std::uint32_t i = kLastSearchedRow + 1; i-- > 0;) {
+        rows[ScanCodeTable[i]] = static_cast<std::uint8_t>(i);
+    }
+    return rows;
+}
+constexpr std::array<std::uint8_t, 256> kRowOfCode = RowsOfCodes();
+
 std::string UnnamedCode(std::uint32_t code) {
     return "key_" + std::to_string(code);
 }
@@ -99,20 +112,18 @@ std::string StandardNameOfCode(std::uint32_t code, std::uint32_t previousCode) {
     if (code == ExtendedPrefix) {
         return std::string(ExtendedName);
     }
-    for (std::uint32_t i = 0; i <= kLastSearchedRow; ++i) {
-        if (ScanCodeTable[i] != code) {
-            continue;
-        }
-        std::size_t row = i;
-        if (previousCode == ExtendedPrefix) {
-            row += extendedRowOffset(static_cast<int>(i));
-        }
-        if (row >= KeyNameTable.size()) {
-            return UnnamedCode(code);
-        }
-        return std::string(KeyNameTable[row]);
+    if (code >= kRowOfCode.size() || kRowOfCode[code] == kNoRow) {
+        return UnnamedCode(code);
     }
-    return UnnamedCode(code);
+    const std::uint32_t i = kRowOfCode[code];
+    std::size_t row = i;
+    if (previousCode == ExtendedPrefix) {
+        row += extendedRowOffset(static_cast<int>(i));
+    }
+    if (row >= KeyNameTable.size()) {
+        return UnnamedCode(code);
+    }
+    return std::string(KeyNameTable[row]);
 }
 
 } // namespace vorlan
