@@ -19,7 +19,8 @@ namespace {
 
 #if !defined(_WIN32) && defined(VORLAN_HAVE_XCB)
 // The root window's _XKB_RULES_NAMES: rules, model, layouts, variants and
-// options, each ended by a null byte.
+// options, each ended by a null byte. Null without an X server or property;
+// an empty id for a layout that is not offered.
 std::optional<std::string> XkbLayout() {
     auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
                                    : nullptr;
@@ -54,7 +55,10 @@ std::optional<std::string> XkbLayout() {
         field = at < value.size() ? value.substr(at, end - at) : std::string();
         at = end + 1;
     }
-    return keyboards::LayoutOfXkbNames(fields[2], fields[3]);
+    if (fields[2].empty()) {
+        return std::nullopt;
+    }
+    return keyboards::LayoutOfXkbNames(fields[2], fields[3]).value_or(std::string());
 }
 #endif
 
@@ -63,13 +67,15 @@ std::optional<std::string> XkbLayout() {
 std::optional<std::string> DetectSystemPcLayout() {
 #ifdef _WIN32
     const HKL layout = GetKeyboardLayout(GetWindowThreadProcessId(GetForegroundWindow(), nullptr));
-    if (auto id = keyboards::LayoutOfWindowsLanguage(
-            static_cast<std::uint16_t>(reinterpret_cast<std::uintptr_t>(layout) & 0xFFFF))) {
-        return id;
+    // A layout the system names but the program does not offer gets the
+    // standard names, not a guess from the locale.
+    if (layout != nullptr) {
+        return keyboards::LayoutOfWindowsLanguage(
+            static_cast<std::uint16_t>(reinterpret_cast<std::uintptr_t>(layout) & 0xFFFF));
     }
 #elif defined(VORLAN_HAVE_XCB)
-    if (auto id = XkbLayout()) {
-        return id;
+    if (const auto id = XkbLayout()) {
+        return id->empty() ? std::nullopt : id;
     }
 #endif
     return keyboards::LayoutOfLocale(QLocale::system().name().toStdString());
