@@ -28,12 +28,12 @@ check() { # expected completions, then the words (the last is being completed)
     fi
 }
 
-check "convert show program image --help" vorlanctl ""
+check "convert show program image pc-layouts --help" vorlanctl ""
 check "show" vorlanctl sh
 check "<files>" vorlanctl convert ""
 check "--variant --help" vorlanctl convert in.txt -
 check "1 2 3 4" vorlanctl convert in.txt out.txt --variant ""
-check "--json --help" vorlanctl show -
+check "--json --pc-layout --help" vorlanctl show -
 check "--emulate --received" vorlanctl program --
 check "0 1 2" vorlanctl program --emulate ""
 check "<files>" vorlanctl program --received ""
