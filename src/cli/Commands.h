@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vorlan::cli {
@@ -22,16 +23,19 @@ int RunPcLayouts(Args args);
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
 int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args));
+int RunShowWithPcLayout(Args args);
+int RunSheetWithPcLayout(Args args);
 
-// One or more lines "  vorlanctl NAME ..." with a short explanation each.
-extern const std::string_view kConvertUsage;
-extern const std::string_view kShowUsage;
-extern const std::string_view kProgramUsage;
-extern const std::string_view kImageUsage;
-extern const std::string_view kCheckUsage;
-extern const std::string_view kDiffUsage;
-extern const std::string_view kLegendsUsage;
-extern const std::string_view kSheetUsage;
-extern const std::string_view kPcLayoutsUsage;
+// Each command's usage, "  vorlanctl NAME ..." with a short explanation, made
+// from the command line's declaration (common/CommandLine.h).
+extern const std::string kConvertUsage;
+extern const std::string kShowUsage;
+extern const std::string kProgramUsage;
+extern const std::string kImageUsage;
+extern const std::string kCheckUsage;
+extern const std::string kDiffUsage;
+extern const std::string kLegendsUsage;
+extern const std::string kSheetUsage;
+extern const std::string kPcLayoutsUsage;
 
 } // namespace vorlan::cli

@@ -10,11 +10,6 @@
 
 namespace vorlan::cli {
 
-const std::string_view kPcLayoutsUsage =
-    "  vorlanctl pc-layouts      list the PC keyboard layouts (id and name) that\n"
-    "                          --pc-layout ID of show and sheet takes: codes are then\n"
-    "                          named as a PC with that layout types them\n";
-
 int RunPcLayouts(Args args) {
     for (const char* a : args) {
         const std::string_view arg = a;
@@ -58,6 +53,14 @@ int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
     }
     const keyboards::ScopedCodeNames names(id);
     return run(Args(rest.data(), rest.size()));
+}
+
+int RunShowWithPcLayout(Args args) {
+    return RunWithPcLayout("show", args, kShowUsage, RunShow);
+}
+
+int RunSheetWithPcLayout(Args args) {
+    return RunWithPcLayout("sheet", args, kSheetUsage, RunSheet);
 }
 
 } // namespace vorlan::cli
