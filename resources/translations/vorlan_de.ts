@@ -1560,6 +1560,100 @@ Ersetzen?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Diese Datei beginnt nicht wie eine Layoutdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
+        <source>PC &amp;keyboard layout</source>
+        <translation>PC-&amp;Tastaturbelegung</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%s)</source>
+        <translation>&amp;Automatisch (%s)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard key names</source>
+        <translation>&amp;Standard-Tastennamen</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>keine gefunden</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Britisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Austrian</source>
+        <translation>Österreichisch</translation>
+    </message>
+    <message>
+        <source>Swiss German</source>
+        <translation>Schweizerdeutsch</translation>
+    </message>
+    <message>
+        <source>Swiss French</source>
+        <translation>Schweizer Französisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Belgian</source>
+        <translation>Belgisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norwegisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
     </message>
 </context>
 </TS>

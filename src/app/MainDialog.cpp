@@ -100,7 +100,8 @@ public:
         SetText(w.keyNumber, QString::number(v.keyNumber));
         SetText(w.keyName, FromLatin1(v.name));
         for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
-            SetText(w.codeEdits[i], FromLatin1(v.codeTexts[i]));
+            // Code names may carry the PC layout's signs (UTF-8).
+            SetText(w.codeEdits[i], QString::fromStdString(v.codeTexts[i]));
         }
         w.groupKey->setChecked(v.groupKey);
         w.singleKey->setChecked(v.singleKey);
@@ -126,7 +127,7 @@ public:
         v.keyNumber = w.keyNumber->text().toInt();
         v.name = ToLatin1(w.keyName->text());
         for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
-            v.codeTexts[i] = ToLatin1(w.codeEdits[i]->text());
+            v.codeTexts[i] = w.codeEdits[i]->text().toStdString();
         }
         v.groupKey = w.groupKey->isChecked();
         v.singleKey = w.singleKey->isChecked();

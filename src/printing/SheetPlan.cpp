@@ -44,7 +44,7 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot) {
     std::uint32_t previous = 0;
     for (std::size_t i = 0; i < used; ++i) {
         const auto c = static_cast<std::uint32_t>(codes[i]);
-        std::string name = NameOfCode(c, previous);
+        std::string name = Latin1NameOfCode(c, previous);
         previous = c;
         if (name.empty()) {
             name = std::to_string(codes[i]);
