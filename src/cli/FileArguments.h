@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/Commands.h"
+#include "layout/LayoutObserver.h"
 
 #include <optional>
 #include <string>
@@ -13,6 +14,14 @@ namespace vorlan::cli {
 
 // The problem and the command's usage on the error output; returns status 2.
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage);
+
+// Why the reader could not open a file, as it tells the window, so that every
+// command says the same for the same file.
+class ReadFailure : public LayoutObserver {
+public:
+    void ShowError(StringId text) override { message = text; }
+    StringId message = StringId::CannotOpenFile;
+};
 
 struct FileArguments {
     std::vector<std::string> files;
