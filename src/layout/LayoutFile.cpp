@@ -176,7 +176,7 @@ private:
         lineFields_ = 1;
         const std::size_t start = std::min(lineStart_, text_.size());
         if (start == text_.size()) {
-            return; // also keeps memchr from an empty text's null pointer
+            return; // nothing left to measure
         }
         // One pass to the first CR or LF: searching for each of them to the
         // end of the text would cost the rest of the file on every line of a
