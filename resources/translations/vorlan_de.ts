@@ -1108,6 +1108,18 @@
         <translation>Trotzdem speichern?</translation>
     </message>
     <message>
+        <source>... and %1 more messages of this kind, from this line on.</source>
+        <translation>... und %1 weitere Meldungen dieser Art, ab dieser Zeile.</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes)</source>
+        <translation>... (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Angehalten durch %1.</translation>
+    </message>
+    <message>
         <source>... and %1 more.</source>
         <translation>... und %1 weitere.</translation>
     </message>
