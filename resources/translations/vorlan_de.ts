@@ -1572,6 +1572,8 @@ Ersetzen?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Diese Datei beginnt nicht wie eine Layoutdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
+    </message>
+    <message>
         <source>PC &amp;keyboard layout</source>
         <translation>PC-&amp;Tastaturbelegung</translation>
     </message>
