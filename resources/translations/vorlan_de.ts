@@ -1461,5 +1461,25 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <source>The selected cell holds no key.</source>
         <translation>Die ausgewählte Zelle enthält keine Taste.</translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Gewählte Sprache: %1. Sie gilt ab dem nächsten Start des Programms.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Gewählte Sprache: die des Systems. Sie gilt ab dem nächsten Start des Programms.</translation>
+    </message>
 </context>
 </TS>

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -52,8 +51,8 @@ bool AnswerWithoutWindow(int argc, char** argv, int& status) {
         std::fputs(qPrintable(vorlan::AppUsageText()), stdout);
         // The guide the program would open, in the user's language.
         QCoreApplication core(argc, argv);
-        vorlan::InstallTranslations(QCoreApplication::applicationDirPath(),
-                                    QLocale::system().uiLanguages());
+        vorlan::SetApplicationIdentity(QCoreApplication::applicationFilePath());
+        vorlan::InstallProgramTranslations(QCoreApplication::applicationDirPath());
         std::printf("User guide: %s\n", qPrintable(QDir::toNativeSeparators(vorlan::HelpFilePath(
                                             QCoreApplication::applicationFilePath()))));
         status = 0;
@@ -76,7 +75,7 @@ int main(int argc, char** argv) {
     const QString programPath = QCoreApplication::applicationFilePath();
     vorlan::SetApplicationIdentity(programPath);
     const QString programDir = QCoreApplication::applicationDirPath();
-    vorlan::InstallTranslations(programDir, QLocale::system().uiLanguages());
+    vorlan::InstallProgramTranslations(programDir);
     vorlan::InstallLocalTranslation(programDir);
     QApplication::setWindowIcon(vorlan::ProgramIcon());
 
