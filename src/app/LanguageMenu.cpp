@@ -10,10 +10,15 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 namespace vorlan {
 
 QString LanguageOwnName(const QString& language) {
+    // Qt names plain "en" after the United States' variant.
+    if (language == QStringLiteral("en")) {
+        return QStringLiteral("English");
+    }
     const QLocale locale(language);
     QString name = locale.nativeLanguageName();
     if (name.isEmpty()) {

@@ -143,7 +143,9 @@ void ExpectUniqueAccelerators(QMenu* menu, const QString& where, QStringList& cl
 
 TEST(ShippedTranslations, MenuAcceleratorsAreUniqueInEveryLanguage) {
     QStandardPaths::setTestModeEnabled(true);
-    for (const QString& language : SourceLanguages() << QStringLiteral("en")) {
+    QStringList languages = SourceLanguages();
+    languages << QStringLiteral("en");
+    for (const QString& language : languages) {
         ASSERT_EQ(language == QStringLiteral("en") ? QString() : language,
                   InstallTranslations(BuiltTranslations() + QStringLiteral("/.."), {}, language));
         QCoreApplication::sendPostedEvents();
@@ -236,8 +238,6 @@ TEST(ShippedTranslations, EachLanguageBringsQtsOwnTextsAndReplacesTheLastOne) {
         // Each language its own word, none left over from the one before.
         EXPECT_FALSE(seen.contains(cancel)) << language.toStdString() << ": " << cancel.toStdString();
         seen << cancel;
-        EXPECT_EQ(UiText(StringId::ViewMenu), QCoreApplication::translate(kTranslationContext,
-                                                                           "&View"));
         EXPECT_NE(QStringLiteral("&View"), UiText(StringId::ViewMenu)) << language.toStdString();
     }
     ASSERT_EQ(QString(), InstallTranslations(programDir, {}, QStringLiteral("en")));
@@ -274,7 +274,9 @@ TEST(ShippedTranslations, TheLanguageMenuChoiceAppliesAtTheNextStart) {
             offered << action->data().toString();
         }
     }
-    for (const QString& language : SourceLanguages() << QStringLiteral("en") << QString()) {
+    QStringList expected = SourceLanguages();
+    expected << QStringLiteral("en") << QString();
+    for (const QString& language : expected) {
         EXPECT_TRUE(offered.contains(language)) << language.toStdString();
     }
     EXPECT_TRUE(menu->actions().constFirst()->isChecked()); // the system's language at first
