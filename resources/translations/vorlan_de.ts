@@ -536,7 +536,7 @@
         <translation>&amp;Nächste suchen</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>&amp;Vorige suchen</translation>
     </message>
     <message>

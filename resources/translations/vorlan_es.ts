@@ -536,7 +536,7 @@
         <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Buscar &amp;anterior</translation>
     </message>
     <message>

@@ -536,7 +536,7 @@
         <translation>Rechercher le sui&amp;vant</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Rechercher le &amp;précédent</translation>
     </message>
     <message>

@@ -536,7 +536,7 @@
         <translation>Trova &amp;successivo</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Trova &amp;precedente</translation>
     </message>
     <message>

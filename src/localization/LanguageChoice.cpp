@@ -81,8 +81,8 @@ std::string LanguageOfFile(std::string_view fileName, std::string_view prefix,
     const std::string_view region =
         split < language.size() ? language.substr(split + 1) : std::string_view();
     if (base.size() < 2 || base.size() > 3 || !letters(base, false) ||
-        (split < language.size() && (region.size() < 2 || region.size() > 3 ||
-                                     !letters(region, true)))) {
+        (split < language.size() &&
+         (region.size() < 2 || region.size() > 3 || !letters(region, true)))) {
         return {};
     }
     return std::string(language);
