@@ -389,23 +389,23 @@
     </message>
     <message>
         <source>Key mode</source>
-        <translation>Modalità del tasto</translation>
+        <translation>Modo del tasto</translation>
     </message>
     <message>
         <source>Mode 1</source>
-        <translation>Modalità 1</translation>
+        <translation>Modo 1</translation>
     </message>
     <message>
         <source>Mode 2</source>
-        <translation>Modalità 2</translation>
+        <translation>Modo 2</translation>
     </message>
     <message>
         <source>Mode 3</source>
-        <translation>Modalità 3</translation>
+        <translation>Modo 3</translation>
     </message>
     <message>
         <source>Set mode for all keys</source>
-        <translation>Applica la modalità a tutti i tasti</translation>
+        <translation>Applica il modo a tutti i tasti</translation>
     </message>
     <message>
         <source>Programmed keys:</source>
@@ -605,7 +605,7 @@
     </message>
     <message>
         <source>Mode %d</source>
-        <translation>Modalità %d</translation>
+        <translation>Modo %d</translation>
     </message>
     <message>
         <source>Flags: none</source>
@@ -981,7 +981,7 @@
     </message>
     <message>
         <source>Key %1: mode %2 becomes mode %3.</source>
-        <translation>Tasto %1: la modalità %2 diventa la modalità %3.</translation>
+        <translation>Tasto %1: il modo %2 diventa il modo %3.</translation>
     </message>
     <message>
         <source>Key %1: the cells %2 become %3.</source>
@@ -1225,7 +1225,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     </message>
     <message>
         <source>Flags: G group key, S single key. Mode: the key mode 1 to 3.</source>
-        <translation>Indicatori: G tasto di gruppo, S tasto singolo. Modalità: la modalità del tasto, da 1 a 3.</translation>
+        <translation>Indicatori: G tasto di gruppo, S tasto singolo. Modo: il modo del tasto, da 1 a 3.</translation>
     </message>
     <message>
         <source>yes</source>
@@ -1249,7 +1249,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation>Modalità</translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Flags</source>
