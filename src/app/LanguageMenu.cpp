@@ -11,13 +11,19 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <utility>
 
 namespace vorlan {
 
 QString LanguageOwnName(const QString& language) {
-    // Qt names plain "en" after the United States' variant.
-    if (language == QStringLiteral("en")) {
-        return QStringLiteral("English");
+    // Qt names these after the variant of one country ("español de España"):
+    // a plain language code means the language as a whole.
+    static const std::pair<const char*, const char*> kPlain[] = {
+        {"en", "English"}, {"es", "Español"}, {"pt", "Português"}};
+    for (const auto& [code, name] : kPlain) {
+        if (language == QLatin1String(code)) {
+            return QString::fromUtf8(name);
+        }
     }
     const QLocale locale(language);
     QString name = locale.nativeLanguageName();

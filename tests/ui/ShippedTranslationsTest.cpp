@@ -4,6 +4,7 @@
 // and brings Qt's own texts. Each test runs in a process of its own: they
 // leave translators installed.
 #include "app/AppShell.h"
+#include "app/LanguageMenu.h"
 #include "app/MainDialog.h"
 #include "common/StringTable.h"
 #include "common/ui/MessageBox.h"
@@ -285,6 +286,16 @@ TEST(ShippedTranslations, TheLanguageMenuChoiceAppliesAtTheNextStart) {
         EXPECT_TRUE(offered.contains(language)) << language.toStdString();
     }
     EXPECT_TRUE(menu->actions().constFirst()->isChecked()); // the system's language at first
+
+    // Each language under its own name, as its speakers write it in a menu.
+    const std::pair<const char*, const char*> names[] = {{"de", "Deutsch"},
+                                                         {"en", "English"},
+                                                         {"es", "Español"},
+                                                         {"fr", "Français"},
+                                                         {"it", "Italiano"}};
+    for (const auto& [code, name] : names) {
+        EXPECT_EQ(QString::fromUtf8(name), LanguageOwnName(QLatin1String(code))) << code;
+    }
 
     auto* french = menu->findChild<QAction*>(QStringLiteral("actionLanguage_fr"));
     ASSERT_NE(nullptr, french);
