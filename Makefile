@@ -3,7 +3,7 @@
 WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test test-asan test-windows test-faults windows-qt \
+.PHONY: all deps check-style build run test test-asan test-windows test-faults windows-qt \
 	windows-package test-windows-gui fuzz bench package test-package clean
 
 all: build
@@ -11,7 +11,8 @@ all: build
 deps:
 	@scripts/install-deps
 
-build/build.ninja: deps
+# Order-only: installing packages must not make every build configure again.
+build/build.ninja: | deps
 	cmake --preset default -DVORLAN_WERROR=$(WERROR) >/dev/null
 
 build: deps build/build.ninja
@@ -23,10 +24,14 @@ EMULATE ?= 1
 run: build
 	./build/src/app/vorlan --emulate $(EMULATE)
 
-test: build
+# The style gate (format and include order) first: it takes seconds.
+check-style: deps
+	scripts/check-style
+
+test: check-style build
 	ctest --preset default -j $(JOBS)
 
-build-asan/build.ninja: deps
+build-asan/build.ninja: | deps
 	cmake --preset asan -DVORLAN_WERROR=$(WERROR) >/dev/null
 
 test-asan: deps build-asan/build.ninja
@@ -90,4 +95,4 @@ test-package: package
 	scripts/test-package-install
 
 clean:
-	rm -rf build build-asan build-release build-windows build-fuzz build-package dist
+	rm -rf build build-dev build-asan build-release build-windows build-fuzz build-package dist

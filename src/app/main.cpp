@@ -3,6 +3,7 @@
 #include "app/AppShell.h"
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
+#include "grid/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
 #include "programming/ui/ProgrammingWindows.h"
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
         emulated.kind = vorlan::KeyboardSelection::Kind::Emulator;
         emulated.emulatedType = *options.emulatedKeyboard;
         emulated.receivedPath = options.receivedPath.toLocal8Bit().toStdString();
+        emulated.faults = options.faults;
         vorlan::UseKeyboard(&window, emulated);
     }
     if (const QScreen* screen = window.screen()) {
@@ -110,7 +112,8 @@ int main(int argc, char** argv) {
             vorlan::CheckSettingsStore(&window);
             vorlan::RemoveProgrammingLeftovers();
             auto* guard =
-                new vorlan::RecoveryGuard(&window, window.Editor(), vorlan::RecoveryFolder());
+                new vorlan::RecoveryGuard(&window, window.Editor().Files(),
+                                          window.Editor().Document(), vorlan::RecoveryFolder());
             guard->OfferAbandoned();
         });
     }

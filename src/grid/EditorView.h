@@ -5,10 +5,12 @@
 // back only through PanelValuesFromControls, when the editor takes them.
 #pragma once
 
+#include "common/UiMessage.h"
 #include "layout/FileCommands.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
-#include "layout/UiMessage.h"
+#include "programming/KeyboardSettingsValues.h"
+#include "scancodes/CaptureResult.h"
 
 #include <array>
 #include <optional>
@@ -56,25 +58,6 @@ struct PopupMenuItems {
     bool clearKey = false;
     bool clearAll = false;
     friend bool operator==(const PopupMenuItems&, const PopupMenuItems&) = default;
-};
-
-// The capture dialog's result: its 16 codes and their display names.
-struct CaptureResult {
-    bool accepted = false;
-    KeyCodes codes{};
-    std::array<std::string, kCodesPerKey> names;
-};
-
-// The keyboard settings dialog's values. keyboardType: 0 single (56 keys),
-// 1 double (112 keys). The dialog validates keysPause (1..255) itself.
-struct KeyboardSettingsValues {
-    int keyboardType = 0;
-    int keysType = 0;
-    int keyBeep = 0;
-    int keyDelay = 2;
-    int typematicRate = 11;
-    int keysPause = 3;
-    friend bool operator==(const KeyboardSettingsValues&, const KeyboardSettingsValues&) = default;
 };
 
 class EditorView {

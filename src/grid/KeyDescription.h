@@ -2,9 +2,9 @@
 // and the lines of its tooltip. Plain text from the layout, no fonts.
 #pragma once
 
+#include "common/UiMessage.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
-#include "layout/UiMessage.h"
 
 #include <string>
 #include <vector>

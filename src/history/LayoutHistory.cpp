@@ -6,37 +6,6 @@
 namespace vorlan {
 namespace {
 
-bool Same(const KeyRecord& a, const KeyRecord& b) {
-    return a.position == b.position && a.codes == b.codes && a.flags == b.flags &&
-           a.name == b.name && a.groupNumber == b.groupNumber;
-}
-
-bool Same(const KeySpan& a, const KeySpan& b) {
-    return a.kind == b.kind && a.partners == b.partners;
-}
-
-bool Same(const KeyDefinition& a, const KeyDefinition& b) {
-    return a.codes == b.codes && a.name == b.name && a.inLayout == b.inLayout;
-}
-
-bool Same(const KeyboardSettings& a, const KeyboardSettings& b) {
-    return a.keyCount == b.keyCount && a.keysType == b.keysType && a.keyBeep == b.keyBeep &&
-           a.keyDelay == b.keyDelay && a.typematicRate == b.typematicRate &&
-           a.keysPause == b.keysPause;
-}
-
-bool Same(const RfidOptions& a, const RfidOptions& b) {
-    return a.digitsCount == b.digitsCount && a.digitsTypeNum == b.digitsTypeNum &&
-           a.prefix == b.prefix && a.prefixExtended == b.prefixExtended && a.suffix == b.suffix &&
-           a.suffixExtended == b.suffixExtended;
-}
-
-bool Same(const HistoryStep::Header& a, const HistoryStep::Header& b) {
-    return Same(a.settings, b.settings) && Same(a.rfid, b.rfid) &&
-           a.nextGroupNumber == b.nextGroupNumber && a.catalogCount == b.catalogCount &&
-           a.filePath == b.filePath;
-}
-
 HistoryStep::Header HeaderOf(const LayoutDocument& doc) {
     return {doc.settings, doc.rfid, doc.nextGroupNumber, doc.catalogCount, doc.filePath};
 }
@@ -44,10 +13,10 @@ HistoryStep::Header HeaderOf(const LayoutDocument& doc) {
 // Sets the header fields that the step changed, from side 0 or 1.
 void ApplyHeader(LayoutDocument& doc, const std::array<HistoryStep::Header, 2>& h, int side) {
     const HistoryStep::Header& to = h[static_cast<std::size_t>(side)];
-    if (!Same(h[0].settings, h[1].settings)) {
+    if (h[0].settings != h[1].settings) {
         doc.settings = to.settings;
     }
-    if (!Same(h[0].rfid, h[1].rfid)) {
+    if (h[0].rfid != h[1].rfid) {
         doc.rfid = to.rfid;
     }
     if (h[0].nextGroupNumber != h[1].nextGroupNumber) {
@@ -101,13 +70,13 @@ HistoryStep LayoutHistory::Difference() const {
     const LayoutDocument& was = *baseline_;
     for (int k = 1; k < kKeySlots; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        if (!Same(was.keys[i], doc_.keys[i]) || !Same(was.spans[i], doc_.spans[i])) {
+        if (was.keys[i] != doc_.keys[i] || was.spans[i] != doc_.spans[i]) {
             step.cells.push_back({k, {was.keys[i], doc_.keys[i]}, {was.spans[i], doc_.spans[i]}});
         }
     }
     for (int j = 0; j < kMaxCatalogEntries; ++j) {
         const auto i = static_cast<std::size_t>(j);
-        if (!Same(was.keyCatalog[i], doc_.keyCatalog[i]) ||
+        if (was.keyCatalog[i] != doc_.keyCatalog[i] ||
             was.catalogOrder[i] != doc_.catalogOrder[i]) {
             step.catalog.push_back({j,
                                     {was.keyCatalog[i], doc_.keyCatalog[i]},
@@ -116,7 +85,7 @@ HistoryStep LayoutHistory::Difference() const {
     }
     HistoryStep::Header before = HeaderOf(was);
     HistoryStep::Header after = HeaderOf(doc_);
-    if (!Same(before, after)) {
+    if (before != after) {
         step.header = std::array<HistoryStep::Header, 2>{std::move(before), std::move(after)};
     }
     return step;

@@ -60,6 +60,7 @@ struct HistoryStep {
         std::uint8_t nextGroupNumber = 1;
         std::int32_t catalogCount = 0;
         std::string filePath;
+        friend bool operator==(const Header&, const Header&) = default;
     };
 
     StringId name{};

@@ -5,10 +5,10 @@
 // panel) goes through FileCommandsHost, which the key editor implements.
 #pragma once
 
+#include "common/UiMessage.h"
 #include "layout/FileStamp.h"
 #include "layout/LayoutDocument.h"
 #include "layout/ProfileStore.h"
-#include "layout/UiMessage.h"
 
 #include <array>
 #include <optional>

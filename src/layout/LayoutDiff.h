@@ -4,8 +4,8 @@
 // layout and what the saved file will read back as.
 #pragma once
 
+#include "common/UiMessage.h"
 #include "layout/LayoutDocument.h"
-#include "layout/UiMessage.h"
 
 #include <vector>
 

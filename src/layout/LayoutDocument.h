@@ -70,6 +70,8 @@ struct KeyRecord {
     // groupKey + 2 * singleKey + 4 * mode, as written to files.
     int FileFlags() const { return flags & kFileFlagsMask; }
     bool IsProgrammed() const { return codes[0] != 0; }
+    // Every field: undo compares whole records, so a new field is never missed.
+    friend bool operator==(const KeyRecord&, const KeyRecord&) = default;
 
 private:
     void SetBit(std::uint8_t bit, bool on) {
@@ -89,6 +91,7 @@ struct KeySpan {
     int PartnerCount() const {
         return kind == SpanKind::Double ? 1 : kind == SpanKind::Quad ? 3 : 0;
     }
+    friend bool operator==(const KeySpan&, const KeySpan&) = default;
 };
 
 // One entry of the "Programmed keys:" catalogue.
@@ -96,6 +99,7 @@ struct KeyDefinition {
     KeyCodes codes{};
     CatalogName name;
     bool inLayout = false;
+    friend bool operator==(const KeyDefinition&, const KeyDefinition&) = default;
 };
 
 // The header of every layout file.
@@ -106,6 +110,7 @@ struct KeyboardSettings {
     std::int32_t keyDelay = 2;       // 0..3
     std::int32_t typematicRate = 11; // 0..31
     std::int32_t keysPause = 3;      // milliseconds, 1..255
+    friend bool operator==(const KeyboardSettings&, const KeyboardSettings&) = default;
 };
 
 struct RfidOptions {
@@ -122,6 +127,7 @@ struct RfidOptions {
         return static_cast<std::uint8_t>(digitsCount * 16 + (digitsTypeNum ? 0 : 4) +
                                          (suffixExtended ? 2 : 0) + (prefixExtended ? 1 : 0));
     }
+    friend bool operator==(const RfidOptions&, const RfidOptions&) = default;
 };
 
 class LayoutDocument {

@@ -4,7 +4,7 @@
 // what is legal but doubtful after the rebuild. Plain data, no window.
 #pragma once
 
-#include "layout/UiMessage.h"
+#include "common/UiMessage.h"
 
 #include <array>
 #include <cstdint>

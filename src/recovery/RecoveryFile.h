@@ -4,9 +4,9 @@
 // process id), so the files of a dead program are told from a live one's.
 #pragma once
 
+#include "common/UiMessage.h"
 #include "layout/FileStamp.h"
 #include "layout/LayoutDocument.h"
-#include "layout/UiMessage.h"
 
 #include <cstdint>
 #include <optional>

@@ -8,10 +8,10 @@
 // file is removed, and Close removes it for good.
 #pragma once
 
+#include "common/UiMessage.h"
 #include "layout/FileCommands.h"
 #include "layout/FileStamp.h"
 #include "layout/LayoutDocument.h"
-#include "layout/UiMessage.h"
 #include "recovery/RecoveryFile.h"
 
 #include <chrono>

@@ -3,7 +3,7 @@
 // names are typed) or numbers.
 #pragma once
 
-#include "layout/UiMessage.h"
+#include "common/UiMessage.h"
 
 #include <QString>
 #include <QStringList>

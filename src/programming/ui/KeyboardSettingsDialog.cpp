@@ -2,7 +2,7 @@
 
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
-#include "grid/EditorView.h"
+#include "programming/KeyboardSettingsValues.h"
 #include "programming/KeysPauseField.h"
 
 #include <QButtonGroup>

@@ -3,7 +3,7 @@
 // these and calls them; an empty hook behaves as a cancelled dialog.
 #pragma once
 
-#include "grid/EditorView.h"
+#include "programming/KeyboardSettingsValues.h"
 
 #include <functional>
 #include <optional>

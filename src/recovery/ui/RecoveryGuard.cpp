@@ -2,7 +2,7 @@
 
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
-#include "grid/KeyEditor.h"
+#include "layout/FileCommands.h"
 #include "recovery/RecoveryKeeper.h"
 
 #include <QApplication>
@@ -24,8 +24,8 @@ std::string ToPath(const QString& path) {
 
 class WindowRecoveryHost : public RecoveryHost {
 public:
-    WindowRecoveryHost(QWidget* window, KeyEditor& editor, RecoveryKeeper& keeper)
-        : window(window), editor(editor), keeper(keeper) {}
+    WindowRecoveryHost(QWidget* window, FileCommands& files, RecoveryKeeper& keeper)
+        : window(window), files(files), keeper(keeper) {}
 
     bool AskYesNo(const UiMessage& question) override {
         return vorlan::AskYesNo(window, UiMessageText(question));
@@ -34,8 +34,8 @@ public:
         vorlan::ShowError(window, UiMessageText(message));
     }
     void Restore(const RecoveryRecord& record) override {
-        editor.Files().RestoreText(record.originalPath, record.layoutText, record.loadedVariant,
-                                   record.stamp);
+        files.RestoreText(record.originalPath, record.layoutText, record.loadedVariant,
+                          record.stamp);
         // This window's own copy is on the disk before the old one goes, so
         // a second crash right away loses nothing either.
         keeper.NoteChange();
@@ -44,7 +44,7 @@ public:
 
 private:
     QWidget* window;
-    KeyEditor& editor;
+    FileCommands& files;
     RecoveryKeeper& keeper;
 };
 
@@ -55,11 +55,11 @@ QString RecoveryFolder() {
            QStringLiteral("/recovery");
 }
 
-RecoveryGuard::RecoveryGuard(QWidget* window, KeyEditor& editor, const QString& folder)
-    : QObject(window), window(window), editor(editor) {
+RecoveryGuard::RecoveryGuard(QWidget* window, FileCommands& files, const LayoutDocument& document,
+                             const QString& folder)
+    : QObject(window), window(window), files(files) {
     setObjectName(QStringLiteral("RecoveryGuard"));
-    FileCommands& files = editor.Files();
-    keeper = std::make_unique<RecoveryKeeper>(editor.Document(), ToPath(folder),
+    keeper = std::make_unique<RecoveryKeeper>(document, ToPath(folder),
                                               [&files] { return files.Stamp(); });
     // The keeper decides when a write is due; a tick a second is cheap.
     timer.setInterval(1000);
@@ -78,7 +78,7 @@ void RecoveryGuard::OfferAbandoned() {
     if (folder.empty()) {
         return;
     }
-    WindowRecoveryHost host(window, editor, *keeper);
+    WindowRecoveryHost host(window, files, *keeper);
     checking = true;
     OfferRecovery(folder, host);
     checking = false;
@@ -99,7 +99,7 @@ bool RecoveryGuard::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window && event->type() == QEvent::WindowActivate && !checking &&
         window->isEnabled() && QApplication::activeModalWidget() == nullptr) {
         checking = true;
-        editor.Files().CheckDiskChange();
+        files.CheckDiskChange();
         checking = false;
     }
     return QObject::eventFilter(watched, event);

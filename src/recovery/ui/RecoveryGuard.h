@@ -13,7 +13,8 @@ class QWidget;
 
 namespace vorlan {
 
-class KeyEditor;
+class FileCommands;
+class LayoutDocument;
 class RecoveryKeeper;
 
 // The folder of recovery files: "recovery" in the user's data folder.
@@ -22,8 +23,10 @@ QString RecoveryFolder();
 // No Q_OBJECT: it has no signals or slots of its own.
 class RecoveryGuard : public QObject {
 public:
-    // Lives as long as window (its child); keeps editor's layout in folder.
-    RecoveryGuard(QWidget* window, KeyEditor& editor, const QString& folder);
+    // Lives as long as window (its child); keeps document, which files opens
+    // and saves, in folder.
+    RecoveryGuard(QWidget* window, FileCommands& files, const LayoutDocument& document,
+                  const QString& folder);
     ~RecoveryGuard() override;
 
     // Offers what crashed programs left; call once the window is shown.
@@ -39,7 +42,7 @@ private:
     void Tick();
 
     QWidget* window;
-    KeyEditor& editor;
+    FileCommands& files;
     std::unique_ptr<RecoveryKeeper> keeper;
     QTimer timer;
     bool checking = false;

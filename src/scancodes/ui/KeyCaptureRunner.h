@@ -2,7 +2,7 @@
 // the key's codes and the dialog's slots.
 #pragma once
 
-#include "grid/EditorView.h"
+#include "scancodes/CaptureResult.h"
 
 namespace vorlan {
 

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     vorlan::MainDialog window;
-    auto* guard = new vorlan::RecoveryGuard(&window, window.Editor(), folder);
+    auto* guard = new vorlan::RecoveryGuard(&window, window.Editor().Files(),
+                                            window.Editor().Document(), folder);
     window.show();
 
     vorlan::LayoutDocument& doc = window.Editor().Document();

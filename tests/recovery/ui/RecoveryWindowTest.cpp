@@ -55,7 +55,8 @@ TEST(RecoveryWindow, AKilledProgramsEditsAreRecoveredAtTheNextStart) {
     });
     {
         MainDialog window;
-        RecoveryGuard guard(&window, window.Editor(), folder.path());
+        RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
+                            folder.path());
         guard.OfferAbandoned();
 
         ASSERT_EQ(asked.size(), 1u);

@@ -1,0 +1,1465 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl_NL">
+<context>
+    <name>Vorlan</name>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Insert scan-codes by pressing key</source>
+        <translation>Scancodes invoeren door toetsen in te drukken</translation>
+    </message>
+    <message>
+        <source>Invalid argument.</source>
+        <translation>Ongeldig argument.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type.</source>
+        <translation>Ongeldig toetsenbordtype.</translation>
+    </message>
+    <message>
+        <source>Syntax error!</source>
+        <translation>Syntaxisfout!</translation>
+    </message>
+    <message>
+        <source>Unable to open file.</source>
+        <translation>Kan het bestand niet openen.</translation>
+    </message>
+    <message>
+        <source>Invalid file format.</source>
+        <translation>Ongeldig bestandsformaat.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type detected.</source>
+        <translation>Ongeldig toetsenbordtype herkend.</translation>
+    </message>
+    <message>
+        <source>Vorlan driver error.</source>
+        <translation>Fout in het Vorlan-stuurprogramma.</translation>
+    </message>
+    <message>
+        <source>Keyboard detecting error.</source>
+        <translation>Fout bij het herkennen van het toetsenbord.</translation>
+    </message>
+    <message>
+        <source>File format mismatch.</source>
+        <translation>Het bestandsformaat past niet bij het toetsenbord.</translation>
+    </message>
+    <message>
+        <source>Keyboard programming error.</source>
+        <translation>Fout bij het programmeren van het toetsenbord.</translation>
+    </message>
+    <message>
+        <source>Data buffer error.</source>
+        <translation>Fout in de gegevensbuffer.</translation>
+    </message>
+    <message>
+        <source>File version error</source>
+        <translation>Fout in de bestandsversie</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Cannot open file!</source>
+        <translation>Kan het bestand niet openen!</translation>
+    </message>
+    <message>
+        <source>The file contains no programmed key</source>
+        <translation>Het bestand bevat geen geprogrammeerde toets</translation>
+    </message>
+    <message>
+        <source>Group key error</source>
+        <translation>Fout in een groepstoets</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Voer een positief geheel getal in.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Voer een geheel getal tussen %1 en %2 in.</translation>
+    </message>
+    <message>
+        <source>Edit scan codes</source>
+        <translation>Scancodes bewerken</translation>
+    </message>
+    <message>
+        <source>Scan-codes</source>
+        <translation>Scancodes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear Last</source>
+        <translation>Laatste wissen</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer  -  [%s]</source>
+        <translation>Vorlan - toetsenbordprogrammeur  -  [%s]</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>naamloos</translation>
+    </message>
+    <message>
+        <source>Do you want to save current file?</source>
+        <translation>Wilt u het huidige bestand opslaan?</translation>
+    </message>
+    <message>
+        <source>Clear key %s ?</source>
+        <translation>Toets %s wissen?</translation>
+    </message>
+    <message>
+        <source>Clear all keys ?</source>
+        <translation>Alle toetsen wissen?</translation>
+    </message>
+    <message>
+        <source>Insert %s to key %d ?</source>
+        <translation>%s invoegen in toets %d?</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan S (SN)</source>
+        <translation>Toetsenbordtype: Vorlan S (SN)</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan D</source>
+        <translation>Toetsenbordtype: Vorlan D</translation>
+    </message>
+    <message>
+        <source>Keys type: Typematic SCAN</source>
+        <translation>Toetstype: Typematic SCAN</translation>
+    </message>
+    <message>
+        <source>Keys type: Make-Break SCAN</source>
+        <translation>Toetstype: Make-Break SCAN</translation>
+    </message>
+    <message>
+        <source>Keys beep: On</source>
+        <translation>Toetsgeluid: aan</translation>
+    </message>
+    <message>
+        <source>Keys beep: Off</source>
+        <translation>Toetsgeluid: uit</translation>
+    </message>
+    <message>
+        <source>Keys delay: %d</source>
+        <translation>Vertraging: %d</translation>
+    </message>
+    <message>
+        <source>Keys rate: %d</source>
+        <translation>Snelheid: %d</translation>
+    </message>
+    <message>
+        <source>Number: ----</source>
+        <translation>Nummer: ----</translation>
+    </message>
+    <message>
+        <source>Number: %d</source>
+        <translation>Nummer: %d</translation>
+    </message>
+    <message>
+        <source>Name: ----</source>
+        <translation>Naam: ----</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <translation>Naam: %s</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Voer een geheel getal tussen 0 en 255 in.</translation>
+    </message>
+    <message>
+        <source>Programming was stopped; the keyboard holds only part of the layout.</source>
+        <translation>Het programmeren is afgebroken; het toetsenbord bevat slechts een deel van de indeling.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Voer een geheel getal in.</translation>
+    </message>
+    <message>
+        <source>%1 [emulated keyboard, type %2]</source>
+        <translation>%1 [geëmuleerd toetsenbord, type %2]</translation>
+    </message>
+    <message>
+        <source>Programming...</source>
+        <translation>Programmeren...</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <translation>Toetsenbordinstellingen</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <translation>Toetsenbordtype</translation>
+    </message>
+    <message>
+        <source>Vorlan S - 56 keys (single)</source>
+        <translation>Vorlan S - 56 toetsen (enkel)</translation>
+    </message>
+    <message>
+        <source>Vorlan D - 112 keys (double)</source>
+        <translation>Vorlan D - 112 toetsen (dubbel)</translation>
+    </message>
+    <message>
+        <source>Keys pause</source>
+        <translation>Pauze tussen toetsen</translation>
+    </message>
+    <message>
+        <source>(0 - 255) ms</source>
+        <translation>(0 - 255) ms</translation>
+    </message>
+    <message>
+        <source>Keys type</source>
+        <translation>Toetstype</translation>
+    </message>
+    <message>
+        <source>Make-Break SCAN (without repeat)</source>
+        <translation>Make-Break SCAN (zonder herhaling)</translation>
+    </message>
+    <message>
+        <source>Typematic SCAN (with repeat)</source>
+        <translation>Typematic SCAN (met herhaling)</translation>
+    </message>
+    <message>
+        <source>Key beep</source>
+        <translation>Toetsgeluid</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Aan</translation>
+    </message>
+    <message>
+        <source>Key repeat</source>
+        <translation>Toetsherhaling</translation>
+    </message>
+    <message>
+        <source>Typematic rate:</source>
+        <translation>Herhaalsnelheid:</translation>
+    </message>
+    <message>
+        <source>Key delay:</source>
+        <translation>Vertraging:</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer</source>
+        <translation>Vorlan - toetsenbordprogrammeur</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nieuw...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Openen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>&amp;Programming...</source>
+        <translation>&amp;Programmeren...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings...</source>
+        <translation>&amp;Instellingen...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <translation>Toets invoegen</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <translation>Toets kopiëren</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Enkel</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Dubbel</translation>
+    </message>
+    <message>
+        <source>to Right</source>
+        <translation>naar rechts</translation>
+    </message>
+    <message>
+        <source>to Down</source>
+        <translation>naar beneden</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <translation>Viervoudig</translation>
+    </message>
+    <message>
+        <source>Clear Key</source>
+        <translation>Toets wissen</translation>
+    </message>
+    <message>
+        <source>RFID</source>
+        <translation>RFID</translation>
+    </message>
+    <message>
+        <source>Digits count:</source>
+        <translation>Aantal cijfers:</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Prefix:</translation>
+    </message>
+    <message>
+        <source>Suffix:</source>
+        <translation>Suffix:</translation>
+    </message>
+    <message>
+        <source>Extended</source>
+        <translation>Uitgebreid</translation>
+    </message>
+    <message>
+        <source>Digits type - NUM</source>
+        <translation>Cijfertype - NUM</translation>
+    </message>
+    <message>
+        <source>Key flags</source>
+        <translation>Toetskenmerken</translation>
+    </message>
+    <message>
+        <source>Single key</source>
+        <translation>Enkele toets</translation>
+    </message>
+    <message>
+        <source>Group key</source>
+        <translation>Groepstoets</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <translation>Kenmerk voor alle toetsen instellen</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <translation>Toetsmodus</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Modus 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Modus 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Modus 3</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <translation>Modus voor alle toetsen instellen</translation>
+    </message>
+    <message>
+        <source>Programmed keys:</source>
+        <translation>Geprogrammeerde toetsen:</translation>
+    </message>
+    <message>
+        <source>Key </source>
+        <translation>Toets </translation>
+    </message>
+    <message>
+        <source>Key number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <translation>Toetscodes</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Vorlan 16scan keyboard programmer</source>
+        <translation>Vorlan 16scan-toetsenbordprogrammeur</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versie:</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Opslaan als</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Key grid</source>
+        <translation>Toetsenraster</translation>
+    </message>
+    <message>
+        <source>The keys of the layout; arrow keys move the selection, Enter edits the key's codes</source>
+        <translation>De toetsen van de indeling; de pijltoetsen verplaatsen de selectie, Enter bewerkt de codes van de toets</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <translation>%1, toets %2</translation>
+    </message>
+    <message>
+        <source>unnamed key, key %1</source>
+        <translation>toets zonder naam, toets %1</translation>
+    </message>
+    <message>
+        <source>empty, key %1</source>
+        <translation>leeg, toets %1</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>enkel</translation>
+    </message>
+    <message>
+        <source>double key of keys %1 and %2</source>
+        <translation>dubbele toets van de toetsen %1 en %2</translation>
+    </message>
+    <message>
+        <source>quad key of keys %1, %2, %3 and %4</source>
+        <translation>viervoudige toets van de toetsen %1, %2, %3 en %4</translation>
+    </message>
+    <message>
+        <source>not in use with 56 keys</source>
+        <translation>niet in gebruik bij 56 toetsen</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>geselecteerd</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolom %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Rij %1</translation>
+    </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>Previous key</source>
+        <translation>Vorige toets</translation>
+    </message>
+    <message>
+        <source>Next key</source>
+        <translation>Volgende toets</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>Key &amp;names on the grid</source>
+        <translation>Toets&amp;namen in het raster</translation>
+    </message>
+    <message>
+        <source>&amp;Find key...</source>
+        <translation>&amp;Toets zoeken...</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>Volgende &amp;zoeken</translation>
+    </message>
+    <message>
+        <source>Find &amp;previous</source>
+        <translation>Vorige zo&amp;eken</translation>
+    </message>
+    <message>
+        <source>Find key:</source>
+        <translation>Toets zoeken:</translation>
+    </message>
+    <message>
+        <source>name or code</source>
+        <translation>naam of code</translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <translation>%d van %d</translation>
+    </message>
+    <message>
+        <source>%d found</source>
+        <translation>%d gevonden</translation>
+    </message>
+    <message>
+        <source>No key found</source>
+        <translation>Geen toets gevonden</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Zoekbalk sluiten (Escape)</translation>
+    </message>
+    <message>
+        <source>Next key found (Enter, F3)</source>
+        <translation>Volgende gevonden toets (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Previous key found (Shift+F3)</source>
+        <translation>Vorige gevonden toets (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Key %d</source>
+        <translation>Toets %d</translation>
+    </message>
+    <message>
+        <source>Name: (none)</source>
+        <translation>Naam: (geen)</translation>
+    </message>
+    <message>
+        <source>Codes: %s</source>
+        <translation>Codes: %s</translation>
+    </message>
+    <message>
+        <source>Codes: (none)</source>
+        <translation>Codes: (geen)</translation>
+    </message>
+    <message>
+        <source>Span: empty</source>
+        <translation>Omvang: leeg</translation>
+    </message>
+    <message>
+        <source>Span: single</source>
+        <translation>Omvang: enkel</translation>
+    </message>
+    <message>
+        <source>Span: double, with key %d</source>
+        <translation>Omvang: dubbel, met toets %d</translation>
+    </message>
+    <message>
+        <source>Span: quad, with keys %s</source>
+        <translation>Omvang: viervoudig, met de toetsen %s</translation>
+    </message>
+    <message>
+        <source>Mode %d</source>
+        <translation>Modus %d</translation>
+    </message>
+    <message>
+        <source>Flags: none</source>
+        <translation>Kenmerken: geen</translation>
+    </message>
+    <message>
+        <source>Flags: single key</source>
+        <translation>Kenmerken: enkele toets</translation>
+    </message>
+    <message>
+        <source>Flags: group key</source>
+        <translation>Kenmerken: groepstoets</translation>
+    </message>
+    <message>
+        <source>Flags: single key, group key</source>
+        <translation>Kenmerken: enkele toets, groepstoets</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtra</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard...</source>
+        <translation>Toetsenbord &amp;testen...</translation>
+    </message>
+    <message>
+        <source>Programming &amp;log</source>
+        <translation>Programmeer&amp;logboek</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <translation>Toetstest</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys tested</source>
+        <translation>%1 van %2 toetsen getest</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Opnieuw beginnen</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Rapport opslaan...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 and %2 send the same codes.</source>
+        <translation>%1 en %2 sturen dezelfde codes.</translation>
+    </message>
+    <message>
+        <source>%1 sends the start of %2.</source>
+        <translation>%1 stuurt het begin van %2.</translation>
+    </message>
+    <message>
+        <source>%1 sends codes that no key press reports; it cannot be tested.</source>
+        <translation>%1 stuurt codes die geen toetsaanslag meldt; deze toets kan niet getest worden.</translation>
+    </message>
+    <message>
+        <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
+        <translation>%1 begint zoals de RFID-prefix; aanslagen op deze toets worden als kaarten gelezen.</translation>
+    </message>
+    <message>
+        <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
+        <translation>Druk op elke toets van het toetsenbord. Klik op een toets om aan te geven welke u hierna indrukt.</translation>
+    </message>
+    <message>
+        <source>Click a key: the emulated keyboard types it into the test.</source>
+        <translation>Klik op een toets: het geëmuleerde toetsenbord typt hem in de test.</translation>
+    </message>
+    <message>
+        <source>The layout has no programmed key to test.</source>
+        <translation>De indeling heeft geen geprogrammeerde toets om te testen.</translation>
+    </message>
+    <message>
+        <source>Text report (*.txt);;JSON report (*.json)</source>
+        <translation>Tekstrapport (*.txt);;JSON-rapport (*.json)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Kan %1 niet schrijven.</translation>
+    </message>
+    <message>
+        <source>Programming log</source>
+        <translation>Programmeerlogboek</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>No run has been logged yet.</source>
+        <translation>Er is nog geen programmeerronde vastgelegd.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum en tijd</translation>
+    </message>
+    <message>
+        <source>Layout file</source>
+        <translation>Indelingsbestand</translation>
+    </message>
+    <message>
+        <source>Image SHA-256</source>
+        <translation>SHA-256 van de image</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Duration (ms)</source>
+        <translation>Duur (ms)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Keyboard programmed</source>
+        <translation>Toetsenbord geprogrammeerd</translation>
+    </message>
+    <message>
+        <source>The keyboard is programmed. Keyboards done with this layout: %1.</source>
+        <translation>Het toetsenbord is geprogrammeerd. Toetsenborden geprogrammeerd met deze indeling: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard</source>
+        <translation>Toetsenbord &amp;testen</translation>
+    </message>
+    <message>
+        <source>Program &amp;next keyboard</source>
+        <translation>&amp;Volgende toetsenbord programmeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sluiten</translation>
+    </message>
+    <message>
+        <source>The programming log %1 cannot be written.</source>
+        <translation>Het programmeerlogboek %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation>onbekend: %1</translation>
+    </message>
+    <message>
+        <source>card %1: prefix %2, suffix %3, %4 digits %5, %6</source>
+        <translation>kaart %1: prefix %2, suffix %3, %4 cijfers %5, %6</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>numeric</source>
+        <translation>numeriek</translation>
+    </message>
+    <message>
+        <source>not numeric (numeric expected)</source>
+        <translation>niet numeriek (numeriek verwacht)</translation>
+    </message>
+    <message>
+        <source>not numeric</source>
+        <translation>niet numeriek</translation>
+    </message>
+    <message>
+        <source>Grey: not yet pressed. Green: matched. Red: expected, but another sequence came. Striped: cannot be told apart.</source>
+        <translation>Grijs: nog niet ingedrukt. Groen: herkend. Rood: verwacht, maar er kwam een andere reeks. Gestreept: niet te onderscheiden.</translation>
+    </message>
+    <message>
+        <source>key %1 &quot;%2&quot;</source>
+        <translation>toets %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>fout</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>waarschuwing</translation>
+    </message>
+    <message>
+        <source>The file is empty; it reads as a new 56-key layout.</source>
+        <translation>Het bestand is leeg; het wordt gelezen als een nieuwe indeling met 56 toetsen.</translation>
+    </message>
+    <message>
+        <source>The first number %1 is not 56, 57, 112 or 113; the file reads as a 56-key 16scan layout.</source>
+        <translation>Het eerste getal %1 is niet 56, 57, 112 of 113; het bestand wordt gelezen als een 16scan-indeling met 56 toetsen.</translation>
+    </message>
+    <message>
+        <source>The header has %1 of its %2 fields; the missing ones read as 0.</source>
+        <translation>De kop heeft %1 van zijn %2 velden; de ontbrekende worden als 0 gelezen.</translation>
+    </message>
+    <message>
+        <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
+        <translation>De kop heeft overtollige velden (%1) voor de vorm %2; ze worden genegeerd.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Toetstype %1 ligt buiten 0..1 en wordt als 1 gelezen.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Toetsgeluid %1 ligt buiten 0..1 en wordt als 1 gelezen.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
+        <translation>Vertraging %1 ligt buiten 0..3 en wordt als 2 gelezen.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 is out of range 0..31 and reads as 11.</source>
+        <translation>Herhaalsnelheid %1 ligt buiten 0..31 en wordt als 11 gelezen.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 do not fit a byte and read as %2.</source>
+        <translation>De RFID-kenmerken %1 passen niet in een byte en worden als %2 gelezen.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 ask for %2 digits, more than 13; they read as 13.</source>
+        <translation>De RFID-kenmerken %1 vragen %2 cijfers, meer dan 13; ze worden als 13 gelezen.</translation>
+    </message>
+    <message>
+        <source>The RFID prefix %1 does not fit a byte and reads as %2.</source>
+        <translation>De RFID-prefix %1 past niet in een byte en wordt als %2 gelezen.</translation>
+    </message>
+    <message>
+        <source>The RFID suffix %1 does not fit a byte and reads as %2.</source>
+        <translation>De RFID-suffix %1 past niet in een byte en wordt als %2 gelezen.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 is out of range 1..255 and reads as 2.</source>
+        <translation>Pauze tussen toetsen %1 ligt buiten 1..255 en wordt als 2 gelezen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; it reads as %2.</source>
+        <translation>&quot;%1&quot; is geen getal; het wordt als %2 gelezen.</translation>
+    </message>
+    <message>
+        <source>An empty line; it is ignored.</source>
+        <translation>Een lege regel; deze wordt genegeerd.</translation>
+    </message>
+    <message>
+        <source>The line has no key number; it is ignored.</source>
+        <translation>De regel heeft geen toetsnummer; deze wordt genegeerd.</translation>
+    </message>
+    <message>
+        <source>Key number %1 is outside 1..112; the line is ignored.</source>
+        <translation>Toetsnummer %1 ligt buiten 1..112; de regel wordt genegeerd.</translation>
+    </message>
+    <message>
+        <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
+        <translation>Toets %1 ligt buiten het raster van %2 toetsen; hij wordt niet getoond en niet geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>Key %1 was given on line %2 already; this line replaces it.</source>
+        <translation>Toets %1 stond al op regel %2; deze regel vervangt hem.</translation>
+    </message>
+    <message>
+        <source>Key %1: code %2 is out of range 0..255 and reads as 0.</source>
+        <translation>Toets %1: code %2 ligt buiten 0..255 en wordt als 0 gelezen.</translation>
+    </message>
+    <message>
+        <source>Key %1: flags %2 are out of range 0..15; only %3 is kept.</source>
+        <translation>Toets %1: kenmerken %2 liggen buiten 0..15; alleen %3 blijft behouden.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name is %2 bytes long; it is cut to 102.</source>
+        <translation>Toets %1: de naam is %2 bytes lang; hij wordt ingekort tot 102.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line has surplus fields (%2): codes beyond what the variant holds, or a ';' or ',' in the name; they are not read.</source>
+        <translation>Toets %1: de regel heeft overtollige velden (%2): codes voorbij wat de variant bevat, of een ';' of ',' in de naam; ze worden niet gelezen.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line is short of fields (%2 missing); they read as 0 and the name as empty.</source>
+        <translation>Toets %1: de regel mist velden (ontbrekend: %2); ze worden als 0 gelezen en de naam als leeg.</translation>
+    </message>
+    <message>
+        <source>The line is %1 bytes long, more than the 198 the format allows.</source>
+        <translation>De regel is %1 bytes lang, meer dan de 198 die het formaat toestaat.</translation>
+    </message>
+    <message>
+        <source>Reading stops at the line of key %1; the lines after it (%2) are not read.</source>
+        <translation>Het lezen stopt bij de regel van toets %1; de regels daarna (%2) worden niet gelezen.</translation>
+    </message>
+    <message>
+        <source>No line gives key %1; it stays empty.</source>
+        <translation>Geen regel geeft toets %1; hij blijft leeg.</translation>
+    </message>
+    <message>
+        <source>No line gives the keys %1; they stay empty.</source>
+        <translation>Geen regel geeft de toetsen %1; ze blijven leeg.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 bytes of the file are read.</source>
+        <translation>Alleen de eerste %1 bytes van het bestand worden gelezen.</translation>
+    </message>
+    <message>
+        <source>Key %1 has a name but no codes.</source>
+        <translation>Toets %1 heeft een naam maar geen codes.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes but no name.</source>
+        <translation>Toets %1 heeft codes maar geen naam.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes after a first code of 0, so it counts as not programmed.</source>
+        <translation>Toets %1 heeft codes na een eerste code 0 en geldt daarom als niet geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends the same codes as key %2; a key test cannot tell them apart.</source>
+        <translation>Toets %1 stuurt dezelfde codes als toets %2; een toetstest kan ze niet onderscheiden.</translation>
+    </message>
+    <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
+        <translation>Toets %1 is gemarkeerd als deel van een dubbele of viervoudige toets, maar geen andere toets heeft zijn codes; hij wordt als leeg getoond.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
+        <translation>De toetsen %1 en %2 delen hun codes als dubbele toets maar zijn geen buren.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
+        <translation>%1 groepstoetsen delen de codes van toets %2; alleen 2 of 4 vormen één dubbele of viervoudige toets.</translation>
+    </message>
+    <message>
+        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
+        <translation>De toetsen %1 vormen een viervoudige toets die geen vierkant van 2 bij 2 cellen is.</translation>
+    </message>
+    <message>
+        <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
+        <translation>Geen enkel toetsenbordtype neemt dit bestand aan zoals het is (de opbouw van de image stopt bij stap %1).</translation>
+    </message>
+    <message>
+        <source>Key %1: the programmed-keys list shows only the first 99 bytes of the name.</source>
+        <translation>Toets %1: de lijst van geprogrammeerde toetsen toont alleen de eerste 99 bytes van de naam.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 have the same name in the programmed-keys list; it lists only the first.</source>
+        <translation>De toetsen %1 en %2 hebben dezelfde naam in de lijst van geprogrammeerde toetsen; die toont alleen de eerste.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the second layout.</source>
+        <translation>Toets %1 staat alleen in de tweede indeling.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the first layout.</source>
+        <translation>Toets %1 staat alleen in de eerste indeling.</translation>
+    </message>
+    <message>
+        <source>Key %1 moved to %2.</source>
+        <translation>Toets %1 is verplaatst naar %2.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name &quot;%2&quot; becomes &quot;%3&quot;.</source>
+        <translation>Toets %1: de naam &quot;%2&quot; wordt &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Key %1: the codes %2 become %3.</source>
+        <translation>Toets %1: de codes %2 worden %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the flags %2 become %3.</source>
+        <translation>Toets %1: de kenmerken %2 worden %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: mode %2 becomes mode %3.</source>
+        <translation>Toets %1: modus %2 wordt modus %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the cells %2 become %3.</source>
+        <translation>Toets %1: de cellen %2 worden %3.</translation>
+    </message>
+    <message>
+        <source>The layout of %1 keys becomes one of %2 keys.</source>
+        <translation>De indeling met %1 toetsen wordt er een met %2 toetsen.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 becomes %2.</source>
+        <translation>Toetstype %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 becomes %2.</source>
+        <translation>Toetsgeluid %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 becomes %2.</source>
+        <translation>Vertraging %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 becomes %2.</source>
+        <translation>Herhaalsnelheid %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 becomes %2.</source>
+        <translation>Pauze tussen toetsen %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>RFID digit count %1 becomes %2.</source>
+        <translation>Aantal RFID-cijfers %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>RFID digits numeric %1 becomes %2.</source>
+        <translation>RFID-cijfers numeriek %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix %1 becomes %2.</source>
+        <translation>RFID-prefix %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix extended %1 becomes %2.</source>
+        <translation>RFID-prefix uitgebreid %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix %1 becomes %2.</source>
+        <translation>RFID-suffix %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix extended %1 becomes %2.</source>
+        <translation>RFID-suffix uitgebreid %1 wordt %2.</translation>
+    </message>
+    <message>
+        <source>Key %1 is not in the file.</source>
+        <translation>Toets %1 staat niet in het bestand.</translation>
+    </message>
+    <message>
+        <source>%1 lines of this file were not read exactly as written.</source>
+        <translation>%1 regels van dit bestand zijn niet precies zo gelezen als ze geschreven zijn.</translation>
+    </message>
+    <message>
+        <source>This file was not read exactly as written.</source>
+        <translation>Dit bestand is niet precies zo gelezen als het geschreven is.</translation>
+    </message>
+    <message>
+        <source>This file has %1 doubtful points.</source>
+        <translation>Dit bestand heeft %1 twijfelachtige punten.</translation>
+    </message>
+    <message>
+        <source>One line of this file was not read exactly as written.</source>
+        <translation>Eén regel van dit bestand is niet precies zo gelezen als hij geschreven is.</translation>
+    </message>
+    <message>
+        <source>This file has one doubtful point.</source>
+        <translation>Dit bestand heeft één twijfelachtig punt.</translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation>&amp;Details...</translation>
+    </message>
+    <message>
+        <source>What the reader changed</source>
+        <translation>Wat bij het lezen is veranderd</translation>
+    </message>
+    <message>
+        <source>Data will be lost</source>
+        <translation>Er gaan gegevens verloren</translation>
+    </message>
+    <message>
+        <source>The %1 form cannot hold all of this layout; saving it loses:</source>
+        <translation>De vorm %1 kan deze indeling niet volledig bevatten; bij het opslaan gaat verloren:</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Toch opslaan?</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... en nog %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Toch opslaan</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation>&amp;Vergelijken met...</translation>
+    </message>
+    <message>
+        <source>Differences from %1</source>
+        <translation>Verschillen met %1</translation>
+    </message>
+    <message>
+        <source>The layouts are equal.</source>
+        <translation>De indelingen zijn gelijk.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Kan %1 niet lezen.</translation>
+    </message>
+    <message>
+        <source>This is not a plain file (it is a folder, pipe, socket or device), so it cannot be opened.</source>
+        <translation>Dit is geen gewoon bestand (maar een map, pipe, socket of apparaat) en kan daarom niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The layout for the keyboard could not be written to the temporary folder.</source>
+        <translation>De indeling voor het toetsenbord kon niet naar de tijdelijke map worden geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes reached the keyboard.</source>
+        <translation>%1 van %2 bytes hebben het toetsenbord bereikt.</translation>
+    </message>
+    <message>
+        <source>The keyboard stopped answering.</source>
+        <translation>Het toetsenbord reageert niet meer.</translation>
+    </message>
+    <message>
+        <source>The keyboard was disconnected.</source>
+        <translation>De verbinding met het toetsenbord is verbroken.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1 from %2?
+
+The layout has %3 keys; programmed: %4.</source>
+        <translation>Niet-opgeslagen wijzigingen in %1 van %2 herstellen?
+
+De indeling heeft %3 toetsen; geprogrammeerd: %4.</translation>
+    </message>
+    <message>
+        <source>Discard these unsaved changes for good? They cannot be recovered afterwards.</source>
+        <translation>Deze niet-opgeslagen wijzigingen definitief verwijderen? Ze kunnen daarna niet meer worden hersteld.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read and was set aside: %1</source>
+        <translation>Een herstelbestand kon niet worden gelezen en is opzijgezet: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the defaults are used. The damaged file was kept as %1</source>
+        <translation>De instellingen konden niet worden gelezen, daarom gelden de standaardwaarden. Het beschadigde bestand is bewaard als %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Overwrite it with this layout?</source>
+        <translation>%1 is sinds het openen door een ander programma gewijzigd. Overschrijven met deze indeling?</translation>
+    </message>
+    <message>
+        <source>%1 was removed by another program since it was opened. Save this layout there again?</source>
+        <translation>%1 is sinds het openen door een ander programma verwijderd. Deze indeling daar opnieuw opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk?</source>
+        <translation>%1 is door een ander programma gewijzigd. Opnieuw laden van de schijf?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk? Your unsaved changes are lost.</source>
+        <translation>%1 is door een ander programma gewijzigd. Opnieuw laden van de schijf? Uw niet-opgeslagen wijzigingen gaan verloren.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to an untitled layout from %1?
+
+The layout has %2 keys; programmed: %3.</source>
+        <translation>Niet-opgeslagen wijzigingen in een naamloze indeling van %1 herstellen?
+
+De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
+    </message>
+    <message>
+        <source>The key pitch must be between 5 and 60 mm.</source>
+        <translation>De toetsafstand moet tussen 5 en 60 mm liggen.</translation>
+    </message>
+    <message>
+        <source>A legend must be at least 3 mm wide and high and no larger than the key pitch.</source>
+        <translation>Een label moet minstens 3 mm breed en hoog zijn en mag niet groter zijn dan de toetsafstand.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the legends and the 100 mm ruler.</source>
+        <translation>De pagina is te klein voor de labels en de liniaal van 100 mm.</translation>
+    </message>
+    <message>
+        <source>A legend does not fit on the page; choose a larger page or smaller sizes.</source>
+        <translation>Een label past niet op de pagina; kies een grotere pagina of kleinere maten.</translation>
+    </message>
+    <message>
+        <source>%1 - page %2 of %3</source>
+        <translation>%1 - pagina %2 van %3</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(naamloos)</translation>
+    </message>
+    <message>
+        <source>Ruler 100 mm, square %1 x %2 mm: if they measure otherwise, the printer scaled the page.</source>
+        <translation>Liniaal 100 mm, vierkant %1 x %2 mm: meten ze anders, dan heeft de printer de pagina geschaald.</translation>
+    </message>
+    <message>
+        <source>Keys: %1, file format: %2</source>
+        <translation>Toetsen: %1, bestandsformaat: %2</translation>
+    </message>
+    <message>
+        <source>Keys type: %1</source>
+        <translation>Toetstype: %1</translation>
+    </message>
+    <message>
+        <source>Key beep: %1, key delay: %2, typematic rate: %3, keys pause: %4 ms</source>
+        <translation>Toetsgeluid: %1, vertraging: %2, herhaalsnelheid: %3, pauze tussen toetsen: %4 ms</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <translation>RFID-opties</translation>
+    </message>
+    <message>
+        <source>Digits: %1, numeric: %2</source>
+        <translation>Cijfers: %1, numeriek: %2</translation>
+    </message>
+    <message>
+        <source>Prefix: %1 (extended: %2), suffix: %3 (extended: %4)</source>
+        <translation>Prefix: %1 (uitgebreid: %2), suffix: %3 (uitgebreid: %4)</translation>
+    </message>
+    <message>
+        <source>Programmed keys</source>
+        <translation>Geprogrammeerde toetsen</translation>
+    </message>
+    <message>
+        <source>Flags: G group key, S single key. Mode: the key mode 1 to 3.</source>
+        <translation>Kenmerken: G groepstoets, S enkele toets. Modus: de toetsmodus 1 tot 3.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nee</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Kenmerken</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot write SVG files (it was built without Qt SVG).</source>
+        <translation>Deze versie van het programma kan geen SVG-bestanden schrijven (deze is gebouwd zonder Qt SVG).</translation>
+    </message>
+    <message>
+        <source>The resolution must be between 30 and 2400 dots per inch.</source>
+        <translation>De resolutie moet tussen 30 en 2400 punten per inch liggen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to print.</source>
+        <translation>Er is niets om af te drukken.</translation>
+    </message>
+    <message>
+        <source>The file name must end in .pdf, .svg or .png.</source>
+        <translation>De bestandsnaam moet eindigen op .pdf, .svg of .png.</translation>
+    </message>
+    <message>
+        <source>Legends</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Key &amp;pitch:</source>
+        <translation>Toets&amp;afstand:</translation>
+    </message>
+    <message>
+        <source>Legend &amp;width (single key):</source>
+        <translation>&amp;Breedte label (enkele toets):</translation>
+    </message>
+    <message>
+        <source>Legend &amp;height (single key):</source>
+        <translation>&amp;Hoogte label (enkele toets):</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>&amp;Margins:</source>
+        <translation>&amp;Marges:</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Resolutie:</translation>
+    </message>
+    <message>
+        <source>Pac&amp;k legends to save paper (instead of as on the keyboard)</source>
+        <translation>Labels &amp;compact plaatsen om papier te sparen (niet zoals op het toetsenbord)</translation>
+    </message>
+    <message>
+        <source>&amp;Blank legends for keys without a name</source>
+        <translation>&amp;Lege labels voor toetsen zonder naam</translation>
+    </message>
+    <message>
+        <source>&amp;Cut marks at the corners</source>
+        <translation>&amp;Snijtekens op de hoeken</translation>
+    </message>
+    <message>
+        <source>Thin &amp;frame around each legend</source>
+        <translation>Dunne ran&amp;d om elk label</translation>
+    </message>
+    <message>
+        <source>As the printer is set up</source>
+        <translation>Zoals de printer is ingesteld</translation>
+    </message>
+    <message>
+        <source>Print &amp;legends...</source>
+        <translation>&amp;Labels afdrukken...</translation>
+    </message>
+    <message>
+        <source>Print layout s&amp;heet...</source>
+        <translation>Indelings&amp;blad afdrukken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exporteren</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;PDF...</source>
+        <translation>Labels als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;SVG...</source>
+        <translation>Labels als &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Legends as P&amp;NG...</source>
+        <translation>Labels als P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as P&amp;DF...</source>
+        <translation>Indelingsblad als P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as S&amp;VG...</source>
+        <translation>Indelingsblad als S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as PN&amp;G...</source>
+        <translation>Indelingsblad als PN&amp;G...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-documenten (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>SVG-afbeeldingen (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-afbeeldingen (*.png)</translation>
+    </message>
+    <message>
+        <source>Written:
+%1</source>
+        <translation>Geschreven:
+%1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>De printer kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <translation>&amp;Ongedaan maken: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnieuw &amp;uitvoeren</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <translation>Opnieuw &amp;uitvoeren: %s</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>K&amp;nippen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Plakken</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Single key flag</source>
+        <translation>Kenmerk enkele toets</translation>
+    </message>
+    <message>
+        <source>Clear key</source>
+        <translation>Toets wissen</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Knippen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
+    </message>
+    <message>
+        <source>Move key</source>
+        <translation>Toets verplaatsen</translation>
+    </message>
+    <message>
+        <source>Swap keys</source>
+        <translation>Toetsen verwisselen</translation>
+    </message>
+    <message>
+        <source>Copy of key</source>
+        <translation>Kopie van toets</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no key that can be pasted.</source>
+        <translation>Het klembord bevat geen toets die geplakt kan worden.</translation>
+    </message>
+    <message>
+        <source>The key does not fit at key %d: its cells are not free.</source>
+        <translation>De toets past niet op toets %d: de cellen daar zijn niet vrij.</translation>
+    </message>
+    <message>
+        <source>Replace key %s with %s ?</source>
+        <translation>Toets %s vervangen door %s?</translation>
+    </message>
+    <message>
+        <source>The selected cell holds no key.</source>
+        <translation>De geselecteerde cel bevat geen toets.</translation>
+    </message>
+</context>
+</TS>

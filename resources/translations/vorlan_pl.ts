@@ -1,0 +1,1465 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>Vorlan</name>
+    <message>
+        <source>Error</source>
+        <translation>Błąd</translation>
+    </message>
+    <message>
+        <source>Insert scan-codes by pressing key</source>
+        <translation>Wprowadź kody skanowania, naciskając klawisze</translation>
+    </message>
+    <message>
+        <source>Invalid argument.</source>
+        <translation>Nieprawidłowy argument.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type.</source>
+        <translation>Nieprawidłowy typ klawiatury.</translation>
+    </message>
+    <message>
+        <source>Syntax error!</source>
+        <translation>Błąd składni!</translation>
+    </message>
+    <message>
+        <source>Unable to open file.</source>
+        <translation>Nie można otworzyć pliku.</translation>
+    </message>
+    <message>
+        <source>Invalid file format.</source>
+        <translation>Nieprawidłowy format pliku.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type detected.</source>
+        <translation>Wykryto nieprawidłowy typ klawiatury.</translation>
+    </message>
+    <message>
+        <source>Vorlan driver error.</source>
+        <translation>Błąd sterownika Vorlan.</translation>
+    </message>
+    <message>
+        <source>Keyboard detecting error.</source>
+        <translation>Błąd wykrywania klawiatury.</translation>
+    </message>
+    <message>
+        <source>File format mismatch.</source>
+        <translation>Format pliku nie pasuje do klawiatury.</translation>
+    </message>
+    <message>
+        <source>Keyboard programming error.</source>
+        <translation>Błąd programowania klawiatury.</translation>
+    </message>
+    <message>
+        <source>Data buffer error.</source>
+        <translation>Błąd bufora danych.</translation>
+    </message>
+    <message>
+        <source>File version error</source>
+        <translation>Błąd wersji pliku</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Cannot open file!</source>
+        <translation>Nie można otworzyć pliku!</translation>
+    </message>
+    <message>
+        <source>The file contains no programmed key</source>
+        <translation>Plik nie zawiera żadnego zaprogramowanego klawisza</translation>
+    </message>
+    <message>
+        <source>Group key error</source>
+        <translation>Błąd klawisza grupowego</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Wpisz dodatnią liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Wpisz liczbę całkowitą od %1 do %2.</translation>
+    </message>
+    <message>
+        <source>Edit scan codes</source>
+        <translation>Edytuj kody skanowania</translation>
+    </message>
+    <message>
+        <source>Scan-codes</source>
+        <translation>Kody skanowania</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear Last</source>
+        <translation>Wyczyść ostatni</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edytuj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer  -  [%s]</source>
+        <translation>Vorlan - programator klawiatur  -  [%s]</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>bez nazwy</translation>
+    </message>
+    <message>
+        <source>Do you want to save current file?</source>
+        <translation>Czy zapisać bieżący plik?</translation>
+    </message>
+    <message>
+        <source>Clear key %s ?</source>
+        <translation>Wyczyścić klawisz %s?</translation>
+    </message>
+    <message>
+        <source>Clear all keys ?</source>
+        <translation>Wyczyścić wszystkie klawisze?</translation>
+    </message>
+    <message>
+        <source>Insert %s to key %d ?</source>
+        <translation>Wstawić %s do klawisza %d?</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan S (SN)</source>
+        <translation>Typ klawiatury: Vorlan S (SN)</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan D</source>
+        <translation>Typ klawiatury: Vorlan D</translation>
+    </message>
+    <message>
+        <source>Keys type: Typematic SCAN</source>
+        <translation>Typ klawiszy: Typematic SCAN</translation>
+    </message>
+    <message>
+        <source>Keys type: Make-Break SCAN</source>
+        <translation>Typ klawiszy: Make-Break SCAN</translation>
+    </message>
+    <message>
+        <source>Keys beep: On</source>
+        <translation>Dźwięk: wł.</translation>
+    </message>
+    <message>
+        <source>Keys beep: Off</source>
+        <translation>Dźwięk: wył.</translation>
+    </message>
+    <message>
+        <source>Keys delay: %d</source>
+        <translation>Opóźnienie: %d</translation>
+    </message>
+    <message>
+        <source>Keys rate: %d</source>
+        <translation>Szybkość: %d</translation>
+    </message>
+    <message>
+        <source>Number: ----</source>
+        <translation>Numer: ----</translation>
+    </message>
+    <message>
+        <source>Number: %d</source>
+        <translation>Numer: %d</translation>
+    </message>
+    <message>
+        <source>Name: ----</source>
+        <translation>Nazwa: ----</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <translation>Nazwa: %s</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Wpisz liczbę całkowitą od 0 do 255.</translation>
+    </message>
+    <message>
+        <source>Programming was stopped; the keyboard holds only part of the layout.</source>
+        <translation>Programowanie przerwano; klawiatura zawiera tylko część układu.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Wpisz liczbę całkowitą.</translation>
+    </message>
+    <message>
+        <source>%1 [emulated keyboard, type %2]</source>
+        <translation>%1 [emulowana klawiatura, typ %2]</translation>
+    </message>
+    <message>
+        <source>Programming...</source>
+        <translation>Programowanie...</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <translation>Ustawienia klawiatury</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <translation>Typ klawiatury</translation>
+    </message>
+    <message>
+        <source>Vorlan S - 56 keys (single)</source>
+        <translation>Vorlan S - 56 klawiszy (pojedyncza)</translation>
+    </message>
+    <message>
+        <source>Vorlan D - 112 keys (double)</source>
+        <translation>Vorlan D - 112 klawiszy (podwójna)</translation>
+    </message>
+    <message>
+        <source>Keys pause</source>
+        <translation>Przerwa między klawiszami</translation>
+    </message>
+    <message>
+        <source>(0 - 255) ms</source>
+        <translation>(0 - 255) ms</translation>
+    </message>
+    <message>
+        <source>Keys type</source>
+        <translation>Typ klawiszy</translation>
+    </message>
+    <message>
+        <source>Make-Break SCAN (without repeat)</source>
+        <translation>Make-Break SCAN (bez powtarzania)</translation>
+    </message>
+    <message>
+        <source>Typematic SCAN (with repeat)</source>
+        <translation>Typematic SCAN (z powtarzaniem)</translation>
+    </message>
+    <message>
+        <source>Key beep</source>
+        <translation>Dźwięk klawiszy</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Wyłączony</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Włączony</translation>
+    </message>
+    <message>
+        <source>Key repeat</source>
+        <translation>Powtarzanie klawiszy</translation>
+    </message>
+    <message>
+        <source>Typematic rate:</source>
+        <translation>Szybkość powtarzania:</translation>
+    </message>
+    <message>
+        <source>Key delay:</source>
+        <translation>Opóźnienie:</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer</source>
+        <translation>Vorlan - programator klawiatur</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nowy...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Otwórz...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Zapisz</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Zapisz &amp;jako...</translation>
+    </message>
+    <message>
+        <source>&amp;Programming...</source>
+        <translation>&amp;Programowanie...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings...</source>
+        <translation>&amp;Ustawienia...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <translation>Wstaw klawisz</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <translation>Kopiuj klawisz</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Pojedynczy</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Podwójny</translation>
+    </message>
+    <message>
+        <source>to Right</source>
+        <translation>w prawo</translation>
+    </message>
+    <message>
+        <source>to Down</source>
+        <translation>w dół</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <translation>Poczwórny</translation>
+    </message>
+    <message>
+        <source>Clear Key</source>
+        <translation>Wyczyść klawisz</translation>
+    </message>
+    <message>
+        <source>RFID</source>
+        <translation>RFID</translation>
+    </message>
+    <message>
+        <source>Digits count:</source>
+        <translation>Liczba cyfr:</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Prefiks:</translation>
+    </message>
+    <message>
+        <source>Suffix:</source>
+        <translation>Sufiks:</translation>
+    </message>
+    <message>
+        <source>Extended</source>
+        <translation>Rozszerzony</translation>
+    </message>
+    <message>
+        <source>Digits type - NUM</source>
+        <translation>Typ cyfr - NUM</translation>
+    </message>
+    <message>
+        <source>Key flags</source>
+        <translation>Flagi klawisza</translation>
+    </message>
+    <message>
+        <source>Single key</source>
+        <translation>Pojedynczy</translation>
+    </message>
+    <message>
+        <source>Group key</source>
+        <translation>Grupowy</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <translation>Ustaw flagę dla wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <translation>Tryb klawisza</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Tryb 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Tryb 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Tryb 3</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <translation>Ustaw tryb dla wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>Programmed keys:</source>
+        <translation>Zaprogramowane klawisze:</translation>
+    </message>
+    <message>
+        <source>Key </source>
+        <translation>Klawisz </translation>
+    </message>
+    <message>
+        <source>Key number</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <translation>Kody klawisza</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O programie</translation>
+    </message>
+    <message>
+        <source>Vorlan 16scan keyboard programmer</source>
+        <translation>Vorlan - programator klawiatur 16scan</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Wersja:</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Zapisz jako</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Otwórz</translation>
+    </message>
+    <message>
+        <source>Key grid</source>
+        <translation>Siatka klawiszy</translation>
+    </message>
+    <message>
+        <source>The keys of the layout; arrow keys move the selection, Enter edits the key's codes</source>
+        <translation>Klawisze układu; klawisze strzałek przesuwają zaznaczenie, Enter edytuje kody klawisza</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <translation>%1, klawisz %2</translation>
+    </message>
+    <message>
+        <source>unnamed key, key %1</source>
+        <translation>klawisz bez nazwy, klawisz %1</translation>
+    </message>
+    <message>
+        <source>empty, key %1</source>
+        <translation>pusty, klawisz %1</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>pojedynczy</translation>
+    </message>
+    <message>
+        <source>double key of keys %1 and %2</source>
+        <translation>klawisz podwójny z klawiszy %1 i %2</translation>
+    </message>
+    <message>
+        <source>quad key of keys %1, %2, %3 and %4</source>
+        <translation>klawisz poczwórny z klawiszy %1, %2, %3 i %4</translation>
+    </message>
+    <message>
+        <source>not in use with 56 keys</source>
+        <translation>nieużywany przy 56 klawiszach</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>zaznaczony</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Kolumna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Wiersz %1</translation>
+    </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Kod %1</translation>
+    </message>
+    <message>
+        <source>Previous key</source>
+        <translation>Poprzedni klawisz</translation>
+    </message>
+    <message>
+        <source>Next key</source>
+        <translation>Następny klawisz</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>Key &amp;names on the grid</source>
+        <translation>&amp;Nazwy klawiszy na siatce</translation>
+    </message>
+    <message>
+        <source>&amp;Find key...</source>
+        <translation>&amp;Znajdź klawisz...</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>Znajdź &amp;następny</translation>
+    </message>
+    <message>
+        <source>Find &amp;previous</source>
+        <translation>Znajdź p&amp;oprzedni</translation>
+    </message>
+    <message>
+        <source>Find key:</source>
+        <translation>Znajdź klawisz:</translation>
+    </message>
+    <message>
+        <source>name or code</source>
+        <translation>nazwa lub kod</translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <translation>%d z %d</translation>
+    </message>
+    <message>
+        <source>%d found</source>
+        <translation>Znaleziono: %d</translation>
+    </message>
+    <message>
+        <source>No key found</source>
+        <translation>Nie znaleziono klawisza</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Zamknij pasek wyszukiwania (Escape)</translation>
+    </message>
+    <message>
+        <source>Next key found (Enter, F3)</source>
+        <translation>Następny znaleziony klawisz (Enter, F3)</translation>
+    </message>
+    <message>
+        <source>Previous key found (Shift+F3)</source>
+        <translation>Poprzedni znaleziony klawisz (Shift+F3)</translation>
+    </message>
+    <message>
+        <source>Key %d</source>
+        <translation>Klawisz %d</translation>
+    </message>
+    <message>
+        <source>Name: (none)</source>
+        <translation>Nazwa: (brak)</translation>
+    </message>
+    <message>
+        <source>Codes: %s</source>
+        <translation>Kody: %s</translation>
+    </message>
+    <message>
+        <source>Codes: (none)</source>
+        <translation>Kody: (brak)</translation>
+    </message>
+    <message>
+        <source>Span: empty</source>
+        <translation>Rozmiar: pusty</translation>
+    </message>
+    <message>
+        <source>Span: single</source>
+        <translation>Rozmiar: pojedynczy</translation>
+    </message>
+    <message>
+        <source>Span: double, with key %d</source>
+        <translation>Rozmiar: podwójny, z klawiszem %d</translation>
+    </message>
+    <message>
+        <source>Span: quad, with keys %s</source>
+        <translation>Rozmiar: poczwórny, z klawiszami %s</translation>
+    </message>
+    <message>
+        <source>Mode %d</source>
+        <translation>Tryb %d</translation>
+    </message>
+    <message>
+        <source>Flags: none</source>
+        <translation>Flagi: brak</translation>
+    </message>
+    <message>
+        <source>Flags: single key</source>
+        <translation>Flagi: klawisz pojedynczy</translation>
+    </message>
+    <message>
+        <source>Flags: group key</source>
+        <translation>Flagi: klawisz grupowy</translation>
+    </message>
+    <message>
+        <source>Flags: single key, group key</source>
+        <translation>Flagi: klawisz pojedynczy, klawisz grupowy</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Narzędzia</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard...</source>
+        <translation>&amp;Testuj klawiaturę...</translation>
+    </message>
+    <message>
+        <source>Programming &amp;log</source>
+        <translation>&amp;Dziennik programowania</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <translation>Test klawiszy</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys tested</source>
+        <translation>Przetestowane klawisze: %1 z %2</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zacznij od nowa</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Zapisz raport...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>%1 and %2 send the same codes.</source>
+        <translation>%1 i %2 wysyłają te same kody.</translation>
+    </message>
+    <message>
+        <source>%1 sends the start of %2.</source>
+        <translation>%1 wysyła początek sekwencji, którą wysyła %2.</translation>
+    </message>
+    <message>
+        <source>%1 sends codes that no key press reports; it cannot be tested.</source>
+        <translation>%1 wysyła kody, których nie zgłasza żadne naciśnięcie klawisza; nie można go przetestować.</translation>
+    </message>
+    <message>
+        <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
+        <translation>%1 zaczyna się jak prefiks RFID; jego naciśnięcia są odczytywane jako karty.</translation>
+    </message>
+    <message>
+        <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
+        <translation>Naciśnij każdy klawisz klawiatury. Kliknij klawisz, aby wskazać, który naciśniesz jako następny.</translation>
+    </message>
+    <message>
+        <source>Click a key: the emulated keyboard types it into the test.</source>
+        <translation>Kliknij klawisz: emulowana klawiatura wpisze go do testu.</translation>
+    </message>
+    <message>
+        <source>The layout has no programmed key to test.</source>
+        <translation>Układ nie ma zaprogramowanego klawisza do przetestowania.</translation>
+    </message>
+    <message>
+        <source>Text report (*.txt);;JSON report (*.json)</source>
+        <translation>Raport tekstowy (*.txt);;Raport JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Nie można zapisać %1.</translation>
+    </message>
+    <message>
+        <source>Programming log</source>
+        <translation>Dziennik programowania</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>No run has been logged yet.</source>
+        <translation>Nie zapisano jeszcze żadnego przebiegu.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data i godzina</translation>
+    </message>
+    <message>
+        <source>Layout file</source>
+        <translation>Plik układu</translation>
+    </message>
+    <message>
+        <source>Image SHA-256</source>
+        <translation>SHA-256 obrazu</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bajty</translation>
+    </message>
+    <message>
+        <source>Duration (ms)</source>
+        <translation>Czas trwania (ms)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Keyboard programmed</source>
+        <translation>Klawiatura zaprogramowana</translation>
+    </message>
+    <message>
+        <source>The keyboard is programmed. Keyboards done with this layout: %1.</source>
+        <translation>Klawiatura jest zaprogramowana. Klawiatury zaprogramowane tym układem: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard</source>
+        <translation>&amp;Testuj klawiaturę</translation>
+    </message>
+    <message>
+        <source>Program &amp;next keyboard</source>
+        <translation>Programuj &amp;następną klawiaturę</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>The programming log %1 cannot be written.</source>
+        <translation>Nie można zapisać dziennika programowania %1.</translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation>nieznane: %1</translation>
+    </message>
+    <message>
+        <source>card %1: prefix %2, suffix %3, %4 digits %5, %6</source>
+        <translation>karta %1: prefiks %2, sufiks %3, liczba cyfr %4: %5, %6</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>numeric</source>
+        <translation>numeryczne</translation>
+    </message>
+    <message>
+        <source>not numeric (numeric expected)</source>
+        <translation>nienumeryczne (oczekiwano numerycznych)</translation>
+    </message>
+    <message>
+        <source>not numeric</source>
+        <translation>nienumeryczne</translation>
+    </message>
+    <message>
+        <source>Grey: not yet pressed. Green: matched. Red: expected, but another sequence came. Striped: cannot be told apart.</source>
+        <translation>Szary: jeszcze nie naciśnięty. Zielony: rozpoznany. Czerwony: oczekiwany, ale nadeszła inna sekwencja. W paski: nie do odróżnienia.</translation>
+    </message>
+    <message>
+        <source>key %1 &quot;%2&quot;</source>
+        <translation>klawisz %1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>błąd</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>The file is empty; it reads as a new 56-key layout.</source>
+        <translation>Plik jest pusty; jest odczytywany jako nowy układ z 56 klawiszami.</translation>
+    </message>
+    <message>
+        <source>The first number %1 is not 56, 57, 112 or 113; the file reads as a 56-key 16scan layout.</source>
+        <translation>Pierwsza liczba %1 to nie 56, 57, 112 ani 113; plik jest odczytywany jako układ 16scan z 56 klawiszami.</translation>
+    </message>
+    <message>
+        <source>The header has %1 of its %2 fields; the missing ones read as 0.</source>
+        <translation>Nagłówek ma %1 z %2 pól; brakujące są odczytywane jako 0.</translation>
+    </message>
+    <message>
+        <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
+        <translation>Nagłówek ma nadmiarowe pola (%1) dla formatu %2; są pomijane.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Typ klawiszy %1 jest poza zakresem 0..1 i jest odczytywany jako 1.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Dźwięk klawiszy %1 jest poza zakresem 0..1 i jest odczytywany jako 1.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
+        <translation>Opóźnienie %1 jest poza zakresem 0..3 i jest odczytywane jako 2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 is out of range 0..31 and reads as 11.</source>
+        <translation>Szybkość powtarzania %1 jest poza zakresem 0..31 i jest odczytywana jako 11.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 do not fit a byte and read as %2.</source>
+        <translation>Flagi RFID %1 nie mieszczą się w bajcie i są odczytywane jako %2.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 ask for %2 digits, more than 13; they read as 13.</source>
+        <translation>Flagi RFID %1 żądają liczby cyfr %2, większej niż 13; jest odczytywana jako 13.</translation>
+    </message>
+    <message>
+        <source>The RFID prefix %1 does not fit a byte and reads as %2.</source>
+        <translation>Prefiks RFID %1 nie mieści się w bajcie i jest odczytywany jako %2.</translation>
+    </message>
+    <message>
+        <source>The RFID suffix %1 does not fit a byte and reads as %2.</source>
+        <translation>Sufiks RFID %1 nie mieści się w bajcie i jest odczytywany jako %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 is out of range 1..255 and reads as 2.</source>
+        <translation>Przerwa między klawiszami %1 jest poza zakresem 1..255 i jest odczytywana jako 2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; it reads as %2.</source>
+        <translation>&quot;%1&quot; nie jest liczbą; jest odczytywane jako %2.</translation>
+    </message>
+    <message>
+        <source>An empty line; it is ignored.</source>
+        <translation>Pusty wiersz; jest pomijany.</translation>
+    </message>
+    <message>
+        <source>The line has no key number; it is ignored.</source>
+        <translation>Wiersz nie ma numeru klawisza; jest pomijany.</translation>
+    </message>
+    <message>
+        <source>Key number %1 is outside 1..112; the line is ignored.</source>
+        <translation>Numer klawisza %1 jest poza zakresem 1..112; wiersz jest pomijany.</translation>
+    </message>
+    <message>
+        <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
+        <translation>Klawisz %1 leży poza siatką %2 klawiszy; nie jest wyświetlany ani programowany.</translation>
+    </message>
+    <message>
+        <source>Key %1 was given on line %2 already; this line replaces it.</source>
+        <translation>Klawisz %1 podano już w wierszu %2; ten wiersz go zastępuje.</translation>
+    </message>
+    <message>
+        <source>Key %1: code %2 is out of range 0..255 and reads as 0.</source>
+        <translation>Klawisz %1: kod %2 jest poza zakresem 0..255 i jest odczytywany jako 0.</translation>
+    </message>
+    <message>
+        <source>Key %1: flags %2 are out of range 0..15; only %3 is kept.</source>
+        <translation>Klawisz %1: flagi %2 są poza zakresem 0..15; zachowano tylko %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name is %2 bytes long; it is cut to 102.</source>
+        <translation>Klawisz %1: nazwa ma %2 B; jest skracana do 102 B.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line has surplus fields (%2): codes beyond what the variant holds, or a ';' or ',' in the name; they are not read.</source>
+        <translation>Klawisz %1: wiersz ma nadmiarowe pola (%2): kody ponad to, co mieści wariant, albo ';' lub ',' w nazwie; nie są odczytywane.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line is short of fields (%2 missing); they read as 0 and the name as empty.</source>
+        <translation>Klawisz %1: w wierszu brakuje pól (brakuje: %2); są odczytywane jako 0, a nazwa jako pusta.</translation>
+    </message>
+    <message>
+        <source>The line is %1 bytes long, more than the 198 the format allows.</source>
+        <translation>Wiersz ma %1 B, więcej niż 198 B dozwolone w formacie.</translation>
+    </message>
+    <message>
+        <source>Reading stops at the line of key %1; the lines after it (%2) are not read.</source>
+        <translation>Odczyt kończy się na wierszu klawisza %1; wiersze po nim (%2) nie są odczytywane.</translation>
+    </message>
+    <message>
+        <source>No line gives key %1; it stays empty.</source>
+        <translation>Żaden wiersz nie podaje klawisza %1; pozostaje pusty.</translation>
+    </message>
+    <message>
+        <source>No line gives the keys %1; they stay empty.</source>
+        <translation>Żaden wiersz nie podaje klawiszy %1; pozostają puste.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 bytes of the file are read.</source>
+        <translation>Odczytywany jest tylko początek pliku: %1 B.</translation>
+    </message>
+    <message>
+        <source>Key %1 has a name but no codes.</source>
+        <translation>Klawisz %1 ma nazwę, ale nie ma kodów.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes but no name.</source>
+        <translation>Klawisz %1 ma kody, ale nie ma nazwy.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes after a first code of 0, so it counts as not programmed.</source>
+        <translation>Klawisz %1 ma kody po pierwszym kodzie 0, więc uchodzi za niezaprogramowany.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends the same codes as key %2; a key test cannot tell them apart.</source>
+        <translation>Klawisz %1 wysyła te same kody co klawisz %2; test klawiszy nie odróżni ich.</translation>
+    </message>
+    <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
+        <translation>Klawisz %1 jest oznaczony jako część klawisza podwójnego lub poczwórnego, ale żaden inny klawisz nie ma jego kodów; jest wyświetlany jako pusty.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
+        <translation>Klawisze %1 i %2 mają wspólne kody jako klawisz podwójny, ale nie sąsiadują ze sobą.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
+        <translation>Klawisze grupowe (%1) mają wspólne kody z klawiszem %2; tylko 2 lub 4 tworzą jeden klawisz podwójny lub poczwórny.</translation>
+    </message>
+    <message>
+        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
+        <translation>Klawisze %1 tworzą klawisz poczwórny, który nie jest kwadratem 2 na 2 pola.</translation>
+    </message>
+    <message>
+        <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
+        <translation>Żaden typ klawiatury nie przyjmie tego pliku w obecnej postaci (budowanie obrazu zatrzymuje się na kroku %1).</translation>
+    </message>
+    <message>
+        <source>Key %1: the programmed-keys list shows only the first 99 bytes of the name.</source>
+        <translation>Klawisz %1: lista zaprogramowanych klawiszy pokazuje tylko pierwsze 99 B nazwy.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 have the same name in the programmed-keys list; it lists only the first.</source>
+        <translation>Klawisze %1 i %2 mają tę samą nazwę na liście zaprogramowanych klawiszy; lista pokazuje tylko pierwszy.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the second layout.</source>
+        <translation>Klawisz %1 jest tylko w drugim układzie.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the first layout.</source>
+        <translation>Klawisz %1 jest tylko w pierwszym układzie.</translation>
+    </message>
+    <message>
+        <source>Key %1 moved to %2.</source>
+        <translation>Klawisz %1 przeniesiono na pozycję %2.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name &quot;%2&quot; becomes &quot;%3&quot;.</source>
+        <translation>Klawisz %1: nazwa &quot;%2&quot; zmienia się na &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>Key %1: the codes %2 become %3.</source>
+        <translation>Klawisz %1: kody %2 zmieniają się na %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the flags %2 become %3.</source>
+        <translation>Klawisz %1: flagi %2 zmieniają się na %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: mode %2 becomes mode %3.</source>
+        <translation>Klawisz %1: tryb %2 zmienia się na tryb %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the cells %2 become %3.</source>
+        <translation>Klawisz %1: pola %2 zmieniają się na %3.</translation>
+    </message>
+    <message>
+        <source>The layout of %1 keys becomes one of %2 keys.</source>
+        <translation>Liczba klawiszy układu zmienia się z %1 na %2.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 becomes %2.</source>
+        <translation>Typ klawiszy %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 becomes %2.</source>
+        <translation>Dźwięk klawiszy %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 becomes %2.</source>
+        <translation>Opóźnienie %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 becomes %2.</source>
+        <translation>Szybkość powtarzania %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 becomes %2.</source>
+        <translation>Przerwa między klawiszami %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>RFID digit count %1 becomes %2.</source>
+        <translation>Liczba cyfr RFID %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>RFID digits numeric %1 becomes %2.</source>
+        <translation>RFID, cyfry numeryczne: %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix %1 becomes %2.</source>
+        <translation>Prefiks RFID %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix extended %1 becomes %2.</source>
+        <translation>Prefiks RFID rozszerzony %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix %1 becomes %2.</source>
+        <translation>Sufiks RFID %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix extended %1 becomes %2.</source>
+        <translation>Sufiks RFID rozszerzony %1 zmienia się na %2.</translation>
+    </message>
+    <message>
+        <source>Key %1 is not in the file.</source>
+        <translation>Klawisza %1 nie ma w pliku.</translation>
+    </message>
+    <message>
+        <source>%1 lines of this file were not read exactly as written.</source>
+        <translation>Liczba wierszy tego pliku odczytanych inaczej, niż je zapisano: %1.</translation>
+    </message>
+    <message>
+        <source>This file was not read exactly as written.</source>
+        <translation>Ten plik odczytano inaczej, niż go zapisano.</translation>
+    </message>
+    <message>
+        <source>This file has %1 doubtful points.</source>
+        <translation>Liczba wątpliwych miejsc w tym pliku: %1.</translation>
+    </message>
+    <message>
+        <source>One line of this file was not read exactly as written.</source>
+        <translation>Jeden wiersz tego pliku odczytano inaczej, niż go zapisano.</translation>
+    </message>
+    <message>
+        <source>This file has one doubtful point.</source>
+        <translation>Ten plik ma jedno wątpliwe miejsce.</translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation>&amp;Szczegóły...</translation>
+    </message>
+    <message>
+        <source>What the reader changed</source>
+        <translation>Co zmieniono przy odczycie</translation>
+    </message>
+    <message>
+        <source>Data will be lost</source>
+        <translation>Dane zostaną utracone</translation>
+    </message>
+    <message>
+        <source>The %1 form cannot hold all of this layout; saving it loses:</source>
+        <translation>Format %1 nie pomieści całego układu; przy zapisie zostanie utracone:</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Zapisać mimo to?</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... i jeszcze %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Zapisz mimo to</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation>Po&amp;równaj z...</translation>
+    </message>
+    <message>
+        <source>Differences from %1</source>
+        <translation>Różnice względem %1</translation>
+    </message>
+    <message>
+        <source>The layouts are equal.</source>
+        <translation>Układy są takie same.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Nie można odczytać %1.</translation>
+    </message>
+    <message>
+        <source>This is not a plain file (it is a folder, pipe, socket or device), so it cannot be opened.</source>
+        <translation>To nie jest zwykły plik (lecz folder, potok, gniazdo lub urządzenie), więc nie można go otworzyć.</translation>
+    </message>
+    <message>
+        <source>The layout for the keyboard could not be written to the temporary folder.</source>
+        <translation>Nie udało się zapisać układu dla klawiatury w folderze tymczasowym.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes reached the keyboard.</source>
+        <translation>Do klawiatury dotarło bajtów: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>The keyboard stopped answering.</source>
+        <translation>Klawiatura przestała odpowiadać.</translation>
+    </message>
+    <message>
+        <source>The keyboard was disconnected.</source>
+        <translation>Klawiatura została odłączona.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1 from %2?
+
+The layout has %3 keys; programmed: %4.</source>
+        <translation>Przywrócić niezapisane zmiany w %1 z %2?
+
+Liczba klawiszy układu: %3; zaprogramowane: %4.</translation>
+    </message>
+    <message>
+        <source>Discard these unsaved changes for good? They cannot be recovered afterwards.</source>
+        <translation>Na pewno odrzucić te niezapisane zmiany? Potem nie będzie można ich przywrócić.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read and was set aside: %1</source>
+        <translation>Nie udało się odczytać pliku odzyskiwania; odłożono go: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the defaults are used. The damaged file was kept as %1</source>
+        <translation>Nie udało się odczytać ustawień, więc używane są domyślne. Uszkodzony plik zachowano jako %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Overwrite it with this layout?</source>
+        <translation>Od otwarcia plik %1 został zmieniony przez inny program. Zastąpić go tym układem?</translation>
+    </message>
+    <message>
+        <source>%1 was removed by another program since it was opened. Save this layout there again?</source>
+        <translation>Od otwarcia plik %1 został usunięty przez inny program. Zapisać tam ten układ ponownie?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk?</source>
+        <translation>Plik %1 został zmieniony przez inny program. Wczytać go ponownie z dysku?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk? Your unsaved changes are lost.</source>
+        <translation>Plik %1 został zmieniony przez inny program. Wczytać go ponownie z dysku? Niezapisane zmiany zostaną utracone.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to an untitled layout from %1?
+
+The layout has %2 keys; programmed: %3.</source>
+        <translation>Przywrócić niezapisane zmiany w układzie bez nazwy z %1?
+
+Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
+    </message>
+    <message>
+        <source>The key pitch must be between 5 and 60 mm.</source>
+        <translation>Rozstaw klawiszy musi wynosić od 5 do 60 mm.</translation>
+    </message>
+    <message>
+        <source>A legend must be at least 3 mm wide and high and no larger than the key pitch.</source>
+        <translation>Etykieta musi mieć co najmniej 3 mm szerokości i wysokości i nie może być większa niż rozstaw klawiszy.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the legends and the 100 mm ruler.</source>
+        <translation>Strona jest za mała na etykiety i linijkę 100 mm.</translation>
+    </message>
+    <message>
+        <source>A legend does not fit on the page; choose a larger page or smaller sizes.</source>
+        <translation>Etykieta nie mieści się na stronie; wybierz większą stronę lub mniejsze wymiary.</translation>
+    </message>
+    <message>
+        <source>%1 - page %2 of %3</source>
+        <translation>%1 - strona %2 z %3</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(bez nazwy)</translation>
+    </message>
+    <message>
+        <source>Ruler 100 mm, square %1 x %2 mm: if they measure otherwise, the printer scaled the page.</source>
+        <translation>Linijka 100 mm, kwadrat %1 x %2 mm: jeśli mają inne wymiary, drukarka przeskalowała stronę.</translation>
+    </message>
+    <message>
+        <source>Keys: %1, file format: %2</source>
+        <translation>Klawisze: %1, format pliku: %2</translation>
+    </message>
+    <message>
+        <source>Keys type: %1</source>
+        <translation>Typ klawiszy: %1</translation>
+    </message>
+    <message>
+        <source>Key beep: %1, key delay: %2, typematic rate: %3, keys pause: %4 ms</source>
+        <translation>Dźwięk klawiszy: %1, opóźnienie: %2, szybkość powtarzania: %3, przerwa między klawiszami: %4 ms</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <translation>Opcje RFID</translation>
+    </message>
+    <message>
+        <source>Digits: %1, numeric: %2</source>
+        <translation>Cyfry: %1, numeryczne: %2</translation>
+    </message>
+    <message>
+        <source>Prefix: %1 (extended: %2), suffix: %3 (extended: %4)</source>
+        <translation>Prefiks: %1 (rozszerzony: %2), sufiks: %3 (rozszerzony: %4)</translation>
+    </message>
+    <message>
+        <source>Programmed keys</source>
+        <translation>Zaprogramowane klawisze</translation>
+    </message>
+    <message>
+        <source>Flags: G group key, S single key. Mode: the key mode 1 to 3.</source>
+        <translation>Flagi: G klawisz grupowy, S klawisz pojedynczy. Tryb: tryb klawisza od 1 do 3.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Kody</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Flagi</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot write SVG files (it was built without Qt SVG).</source>
+        <translation>Ta wersja programu nie może zapisywać plików SVG (zbudowano ją bez Qt SVG).</translation>
+    </message>
+    <message>
+        <source>The resolution must be between 30 and 2400 dots per inch.</source>
+        <translation>Rozdzielczość musi wynosić od 30 do 2400 punktów na cal.</translation>
+    </message>
+    <message>
+        <source>There is nothing to print.</source>
+        <translation>Nie ma nic do wydrukowania.</translation>
+    </message>
+    <message>
+        <source>The file name must end in .pdf, .svg or .png.</source>
+        <translation>Nazwa pliku musi kończyć się na .pdf, .svg lub .png.</translation>
+    </message>
+    <message>
+        <source>Legends</source>
+        <translation>Etykiety</translation>
+    </message>
+    <message>
+        <source>Key &amp;pitch:</source>
+        <translation>&amp;Rozstaw klawiszy:</translation>
+    </message>
+    <message>
+        <source>Legend &amp;width (single key):</source>
+        <translation>&amp;Szerokość etykiety (klawisz pojedynczy):</translation>
+    </message>
+    <message>
+        <source>Legend &amp;height (single key):</source>
+        <translation>&amp;Wysokość etykiety (klawisz pojedynczy):</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>&amp;Margins:</source>
+        <translation>&amp;Marginesy:</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>R&amp;ozdzielczość:</translation>
+    </message>
+    <message>
+        <source>Pac&amp;k legends to save paper (instead of as on the keyboard)</source>
+        <translation>&amp;Upakuj etykiety, aby oszczędzić papier (zamiast jak na klawiaturze)</translation>
+    </message>
+    <message>
+        <source>&amp;Blank legends for keys without a name</source>
+        <translation>Puste &amp;etykiety dla klawiszy bez nazwy</translation>
+    </message>
+    <message>
+        <source>&amp;Cut marks at the corners</source>
+        <translation>Znaczniki &amp;cięcia w narożnikach</translation>
+    </message>
+    <message>
+        <source>Thin &amp;frame around each legend</source>
+        <translation>Cienka r&amp;amka wokół każdej etykiety</translation>
+    </message>
+    <message>
+        <source>As the printer is set up</source>
+        <translation>Jak ustawiono w drukarce</translation>
+    </message>
+    <message>
+        <source>Print &amp;legends...</source>
+        <translation>Drukuj &amp;etykiety...</translation>
+    </message>
+    <message>
+        <source>Print layout s&amp;heet...</source>
+        <translation>Drukuj &amp;arkusz układu...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>Ek&amp;sportuj</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;PDF...</source>
+        <translation>Etykiety jako &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;SVG...</source>
+        <translation>Etykiety jako &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Legends as P&amp;NG...</source>
+        <translation>Etykiety jako P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as P&amp;DF...</source>
+        <translation>Arkusz układu jako P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as S&amp;VG...</source>
+        <translation>Arkusz układu jako S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as PN&amp;G...</source>
+        <translation>Arkusz układu jako PN&amp;G...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Dokumenty PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Obrazy SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Obrazy PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Written:
+%1</source>
+        <translation>Zapisano:
+%1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Nie udało się uruchomić drukarki.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <translation>&amp;Cofnij: %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <translation>&amp;Ponów: %s</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Wy&amp;tnij</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopiuj</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Wklej</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Usuń</translation>
+    </message>
+    <message>
+        <source>Single key flag</source>
+        <translation>Flaga klawisza pojedynczego</translation>
+    </message>
+    <message>
+        <source>Clear key</source>
+        <translation>Wyczyść klawisz</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Wytnij</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Wklej</translation>
+    </message>
+    <message>
+        <source>Move key</source>
+        <translation>Przenieś klawisz</translation>
+    </message>
+    <message>
+        <source>Swap keys</source>
+        <translation>Zamień klawisze</translation>
+    </message>
+    <message>
+        <source>Copy of key</source>
+        <translation>Kopia klawisza</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no key that can be pasted.</source>
+        <translation>Schowek nie zawiera klawisza, który można wkleić.</translation>
+    </message>
+    <message>
+        <source>The key does not fit at key %d: its cells are not free.</source>
+        <translation>Klawisz nie mieści się w miejscu klawisza %d: jego pola nie są wolne.</translation>
+    </message>
+    <message>
+        <source>Replace key %s with %s ?</source>
+        <translation>Zastąpić klawisz %s klawiszem %s?</translation>
+    </message>
+    <message>
+        <source>The selected cell holds no key.</source>
+        <translation>Zaznaczone pole nie zawiera klawisza.</translation>
+    </message>
+</context>
+</TS>
