@@ -536,7 +536,7 @@
         <translation>Volgende &amp;zoeken</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Vorige zo&amp;eken</translation>
     </message>
     <message>
@@ -1460,6 +1460,26 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     <message>
         <source>The selected cell holds no key.</source>
         <translation>De geselecteerde cel bevat geen toets.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Gekozen taal: %1. Deze geldt vanaf de volgende start van het programma.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Gekozen taal: die van het systeem. Deze geldt vanaf de volgende start van het programma.</translation>
     </message>
 </context>
 </TS>

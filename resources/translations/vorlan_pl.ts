@@ -536,7 +536,7 @@
         <translation>Znajdź &amp;następny</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Znajdź p&amp;oprzedni</translation>
     </message>
     <message>
@@ -1460,6 +1460,26 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     <message>
         <source>The selected cell holds no key.</source>
         <translation>Zaznaczone pole nie zawiera klawisza.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Język &amp;systemowy</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Wybrany język: %1. Zostanie użyty przy następnym uruchomieniu programu.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Wybrany język: systemowy. Zostanie użyty przy następnym uruchomieniu programu.</translation>
     </message>
 </context>
 </TS>
