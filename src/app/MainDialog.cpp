@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
 #include "app/GridViewActions.h"
+#include "app/LanguageMenu.h"
 #include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
@@ -294,6 +295,8 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     ConnectControls();
     InstallDialogs();
     viewActions = new GridViewActions(*this, *grid, *editor);
+    AddLanguageMenu(*this, programPath.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                 : QFileInfo(programPath).absolutePath());
     SetUpAccessibility(*this);
     editor->Start();
     InstallEditing();
