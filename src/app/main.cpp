@@ -4,7 +4,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
 #include "programming/ui/ProgrammingWindows.h"

@@ -7,7 +7,7 @@
 #include "app/AppShell.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 

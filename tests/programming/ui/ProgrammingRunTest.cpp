@@ -5,7 +5,7 @@
 #include "app/AppOptions.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
