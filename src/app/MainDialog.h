@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,7 @@ class QSpinBox;
 namespace vorlan {
 
 class GridViewActions;
+struct PopupMenuItems;
 class CompareWindow;
 class KeyDragController;
 class KeyEditor;
@@ -67,6 +69,8 @@ public:
 
     void ShowAbout();
     void ShowHelp();
+    // The title's mark of unsaved changes follows the layout's.
+    void UpdateModifiedMark();
     // Opens a layout file as File > Open does once its dialog has answered.
     void OpenGivenFile(const QString& path);
 
@@ -92,6 +96,10 @@ private:
     // editor once that exists (history texts, drag and drop in the grid).
     void BuildEditMenu();
     void InstallEditing();
+    void BuildKeyCommands();
+    std::optional<PopupMenuItems> SelectedKeyItems();
+    void RunKeyCommand(bool PopupMenuItems::*allowed, void (KeyEditor::*command)());
+    void ShowPopupAtSelectedKey();
     void UpdateUndoActions();
     // Alt+arrow: moves the selected key; false for any other key.
     bool MoveKeyByArrow(int key);
@@ -103,6 +111,7 @@ private:
     void ConnectControls();
     void InstallDialogs();
     bool ForwardWindowKey(int key);
+    bool ShowDialogHelp(QWidget* widget, QEvent* event);
     void ShowPopup(QPoint clientPoint, QPoint globalPoint);
     void ShowRecentFiles(const std::vector<std::pair<int, QString>>& entries);
 
@@ -139,6 +148,8 @@ private:
     QAction* quadAction = nullptr;
     QAction* clearKeyAction = nullptr;
     QAction* clearAllAction = nullptr;
+    // The popup's commands in the Edit menu, with what each needs of the key.
+    std::vector<std::pair<QAction*, bool PopupMenuItems::*>> keyCommands;
 
     // Key panel.
     QSpinBox* digitsCount = nullptr;

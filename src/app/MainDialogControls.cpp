@@ -114,12 +114,16 @@ void MainDialog::BuildMenus() {
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     newAction = fileMenu->addAction(UiText(StringId::MenuNew));
     newAction->setObjectName(QStringLiteral("actionNew"));
+    newAction->setShortcut(QKeySequence::New);
     openAction = fileMenu->addAction(UiText(StringId::MenuOpen));
     openAction->setObjectName(QStringLiteral("actionOpen"));
+    openAction->setShortcut(QKeySequence::Open);
     saveAction = fileMenu->addAction(UiText(StringId::MenuSave));
     saveAction->setObjectName(QStringLiteral("actionSave"));
+    saveAction->setShortcut(QKeySequence::Save);
     saveAsAction = fileMenu->addAction(UiText(StringId::MenuSaveAs));
     saveAsAction->setObjectName(QStringLiteral("actionSaveAs"));
+    saveAsAction->setShortcut(QKeySequence::SaveAs);
     compareAction = fileMenu->addAction(UiText(StringId::MenuCompareWith));
     compareAction->setObjectName(QStringLiteral("actionCompareWith"));
     fileMenu->addSeparator();
@@ -139,6 +143,7 @@ void MainDialog::BuildMenus() {
     fileMenu->addSeparator();
     exitAction = fileMenu->addAction(UiText(StringId::MenuExit));
     exitAction->setObjectName(QStringLiteral("actionExit"));
+    exitAction->setShortcut(QKeySequence::Quit);
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
     BuildEditMenu();
@@ -147,6 +152,7 @@ void MainDialog::BuildMenus() {
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     QAction* content = helpMenu->addAction(UiText(StringId::MenuContent));
     content->setObjectName(QStringLiteral("actionContent"));
+    content->setShortcut(QKeySequence::HelpContents);
     connect(content, &QAction::triggered, this, &MainDialog::ShowHelp);
     helpMenu->addSeparator();
     QAction* about = helpMenu->addAction(UiText(StringId::MenuAbout));

@@ -125,7 +125,11 @@ TEST_F(CliTest, HandsTheArgumentsToTheEngineUnchanged) {
 
     run = Run({"program", "--emulate", "2", layout});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Error: File format mismatch.\n");
+    EXPECT_EQ(run.errors, "Error: File format mismatch.\n"
+                          "The layout is for a keyboard of 56 keys (16scan); the keyboard attached "
+                          "is a double keyboard (type 2).\n"
+                          "Open a 16scan layout of 112 keys, or change the keyboard type in File > "
+                          "Settings.\n");
 
     run = Run({"program", "--emulate", "1", layout, "/7"});
     EXPECT_EQ(run.status, 1);
@@ -142,7 +146,10 @@ TEST_F(CliTest, HandsTheArgumentsToTheEngineUnchanged) {
 TEST_F(CliTest, ReportsAMissingDevice) {
     const CliRun run = Run({"program", kData + "layout57.txt"}, "/nonexistent/kbd");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Error: Vorlan driver error.\n");
+    EXPECT_EQ(run.errors, "Error: Vorlan driver error.\n"
+                          "The keyboard's device /nonexistent/kbd could not be opened. Check that "
+                          "the keyboard is connected, that its driver is installed and that you "
+                          "may use the device.\n");
 }
 
 // Each fault ends the run with its message and what the keyboard got.
@@ -150,14 +157,21 @@ TEST_F(CliTest, FaultsOfTheKeyboardEndTheRunWithTheRightMessage) {
     const std::string layout = kData + "layout57.txt";
     const std::pair<std::string, std::string> cases[] = {
         {"1,fail-at=10",
-         "Error: Keyboard programming error.\n9 of 1014 bytes reached the keyboard.\n"},
+         "Error: Keyboard programming error.\n9 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,hang-at=3,timeout=30",
-         "Error: The keyboard stopped answering.\n2 of 1014 bytes reached the keyboard.\n"},
+         "Error: The keyboard stopped answering.\n2 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,slow=40,timeout=20",
-         "Error: The keyboard stopped answering.\n0 of 1014 bytes reached the keyboard.\n"},
+         "Error: The keyboard stopped answering.\n0 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,vanish-at=600",
-         "Error: The keyboard was disconnected.\n599 of 1014 bytes reached the keyboard.\n"},
-        {"1,missing", "Error: Vorlan driver error.\n"},
+         "Error: The keyboard was disconnected.\n599 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
+        {"1,missing", "Error: Vorlan driver error.\nThe keyboard's device emulator:1 could not be "
+                      "opened. Check that the keyboard is connected, that its driver is installed "
+                      "and that you may use the device.\n"},
     };
     for (const auto& [setting, message] : cases) {
         SCOPED_TRACE(setting);

@@ -9,8 +9,10 @@
 #include <optional>
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
+
 class QSlider;
 
 namespace vorlan {
@@ -65,6 +67,8 @@ private:
     QLineEdit* keysPauseEdit = nullptr;
     QSlider* rateSlider = nullptr;
     QSlider* delaySlider = nullptr;
+    QLabel* rateValue = nullptr;
+    QLabel* delayValue = nullptr;
 };
 
 } // namespace vorlan
