@@ -1,67 +1,105 @@
 #include "app/AppOptions.h"
 
+#include "common/CommandLine.h"
 #include "programming/DeviceFileDriver.h"
 #include "programming/KeyboardSelection.h"
 
+#include <QCommandLineParser>
+
 namespace vorlan {
+
+namespace {
+
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "--emulate" -> "emulate", "-h" -> "h".
+QString OptionName(std::string_view name) {
+    while (name.starts_with('-')) {
+        name.remove_prefix(1);
+    }
+    return FromView(name);
+}
+
+// QGuiApplication's and QApplication's own options: they reach the parser
+// before QApplication takes them out, and must not be refused.
+void AddQtOptions(QCommandLineParser& parser) {
+    const char* const withValue[] = {"platform",      "platformpluginpath",
+                                     "platformtheme", "plugin",
+                                     "qmljsdebugger", "qwindowgeometry",
+                                     "qwindowicon",   "qwindowtitle",
+                                     "session",       "style",
+                                     "stylesheet",    "display",
+                                     "geometry",      "name",
+                                     "title"};
+    const char* const flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+} // namespace
 
 AppOptions ParseAppOptions(const QStringList& arguments, const QString& programPath) {
     AppOptions options;
     options.programPath = programPath;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String(kReportFirstPaintOption)) {
-            options.reportFirstPaint = true;
-            continue;
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash ("-platform offscreen").
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const cmdline::Option& declared : cmdline::VorlanOptions()) {
+        QStringList names{OptionName(declared.name)};
+        if (!declared.alias.empty()) {
+            names << OptionName(declared.alias);
         }
-        if (arguments.at(i) == QLatin1String("--emulate")) {
-            int type = 0;
-            if (i + 1 < arguments.size() &&
-                ParseEmulatedType(arguments.at(i + 1).toStdString(), type)) {
-                options.emulatedKeyboard = type;
-                ++i;
-            } else {
-                options.error = QStringLiteral("--emulate needs a keyboard type: 0, 1 or 2");
-            }
-            continue;
-        }
-        if (arguments.at(i) == QLatin1String("--received")) {
-            if (i + 1 < arguments.size()) {
-                options.receivedPath = arguments.at(++i);
-            } else {
-                options.error = QStringLiteral("--received needs a file name");
-            }
-            continue;
-        }
-        if (arguments.at(i) == QLatin1String("--version")) {
-            options.showVersion = true;
-            continue;
-        }
-        if (arguments.at(i) == QLatin1String("--help") || arguments.at(i) == QLatin1String("-h")) {
-            options.showHelp = true;
-            continue;
-        }
-        if (options.layoutPath.isEmpty() && !arguments.at(i).startsWith(QLatin1Char('-'))) {
-            options.layoutPath = arguments.at(i);
-            continue;
-        }
-        options.ignoredArguments << arguments.at(i);
+        parser.addOption(
+            QCommandLineOption(names, FromView(declared.help), FromView(declared.value)));
     }
-    if (!options.receivedPath.isEmpty() && !options.emulatedKeyboard && options.error.isEmpty()) {
+    AddQtOptions(parser);
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    options.reportFirstPaint = parser.isSet(OptionName(kReportFirstPaintOption));
+    options.showVersion = parser.isSet(QStringLiteral("version"));
+    options.showHelp = parser.isSet(QStringLiteral("help"));
+    options.receivedPath = parser.value(QStringLiteral("received"));
+    if (parser.isSet(QStringLiteral("emulate"))) {
+        int type = 0;
+        if (ParseEmulatorSpec(parser.value(QStringLiteral("emulate")).toStdString(), type,
+                              options.faults)) {
+            options.emulatedKeyboard = type;
+        } else {
+            options.error = QStringLiteral(
+                "--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)");
+            return options;
+        }
+    }
+    if (parser.isSet(QStringLiteral("received")) && options.receivedPath.isEmpty()) {
+        options.error = QStringLiteral("--received needs a file name");
+        return options;
+    }
+    options.ignoredArguments = parser.positionalArguments();
+    if (!options.ignoredArguments.isEmpty()) {
+        options.layoutPath = options.ignoredArguments.takeFirst();
+    }
+    if (!options.receivedPath.isEmpty() && !options.emulatedKeyboard) {
         options.error = QStringLiteral("--received needs an emulated keyboard (--emulate N)");
     }
     return options;
 }
 
 QString AppUsageText() {
-    return QStringLiteral(
-               "usage: vorlan [--emulate N [--received FILE]] [LAYOUT]\n"
-               "  LAYOUT           a layout file to open at start\n"
-               "  --emulate N      program an emulated keyboard of type N (0, 1 or 2)\n"
-               "  --received FILE  save the bytes the emulated keyboard received in each run\n"
-               "  --version        print the version and quit\n"
-               "  --help           print this text and quit\n"
-               "The keyboard's device is VORLAN_DEVICE (default %1).\n")
-        .arg(QString::fromStdString(DeviceFileDriver::DefaultPath()));
+    return QString::fromStdString(cmdline::VorlanHelp()) +
+           QStringLiteral("The keyboard's device is VORLAN_DEVICE (default %1).\n")
+               .arg(QString::fromStdString(DeviceFileDriver::DefaultPath()));
 }
 
 } // namespace vorlan

@@ -1,12 +1,9 @@
-// The program's command line, parsed in one place. Unknown arguments are kept
-// for the caller.
-//   vorlan [--emulate N [--received FILE]] [LAYOUT]
-//   --emulate N      program an emulated keyboard of type N (0, 1 or 2) instead
-//                    of the device (like VORLAN_DEVICE=emulator:N)
-//   --received FILE  the emulated keyboard saves the bytes of each run there
-//   LAYOUT           a layout file, opened at start as File > Open would
-//   --version, --help  print and quit, without a window
+// The program's command line, parsed in one place against the declaration of
+// its options (common/CommandLine.h). An unknown option is an error; Qt's own
+// options are taken, and surplus file names are kept for the caller.
 #pragma once
+
+#include "programming/EmulatedKeyboard.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,8 +18,9 @@ inline constexpr const char* kReportFirstPaintOption = "--report-first-paint";
 struct AppOptions {
     QString programPath;                 // full path of the running program file
     bool reportFirstPaint = false;       // kReportFirstPaintOption
-    QStringList ignoredArguments;        // arguments no option claimed
-    std::optional<int> emulatedKeyboard; // --emulate N
+    QStringList ignoredArguments;        // file names after the first
+    std::optional<int> emulatedKeyboard; // --emulate N[,FAULT...]
+    EmulatorFaults faults;               // the FAULTs of --emulate
     QString receivedPath;                // --received FILE
     QString layoutPath;                  // the first argument that is not an option
     bool showVersion = false;            // --version

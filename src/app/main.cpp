@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
         emulated.kind = vorlan::KeyboardSelection::Kind::Emulator;
         emulated.emulatedType = *options.emulatedKeyboard;
         emulated.receivedPath = options.receivedPath.toLocal8Bit().toStdString();
+        emulated.faults = options.faults;
         vorlan::UseKeyboard(&window, emulated);
     }
     if (const QScreen* screen = window.screen()) {

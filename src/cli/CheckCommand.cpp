@@ -16,13 +16,6 @@
 
 namespace vorlan::cli {
 
-const std::string_view kCheckUsage =
-    "  vorlanctl check LAYOUT... [--json]\n"
-    "                          read each layout file as the editor opens it and report what\n"
-    "                          the reader changed or dropped and what looks like a mistake,\n"
-    "                          as FILE:LINE: LEVEL: MESSAGE; --json prints one array;\n"
-    "                          exit 0 clean, 1 errors, 3 only warnings\n";
-
 namespace {
 
 using json = nlohmann::ordered_json;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vorlan::cli {
@@ -18,14 +19,15 @@ int RunDiff(Args args);
 int RunLegends(Args args);
 int RunSheet(Args args);
 
-// One or more lines "  vorlanctl NAME ..." with a short explanation each.
-extern const std::string_view kConvertUsage;
-extern const std::string_view kShowUsage;
-extern const std::string_view kProgramUsage;
-extern const std::string_view kImageUsage;
-extern const std::string_view kCheckUsage;
-extern const std::string_view kDiffUsage;
-extern const std::string_view kLegendsUsage;
-extern const std::string_view kSheetUsage;
+// Each command's usage, "  vorlanctl NAME ..." with a short explanation, made
+// from the command line's declaration (common/CommandLine.h).
+extern const std::string kConvertUsage;
+extern const std::string kShowUsage;
+extern const std::string kProgramUsage;
+extern const std::string kImageUsage;
+extern const std::string kCheckUsage;
+extern const std::string kDiffUsage;
+extern const std::string kLegendsUsage;
+extern const std::string kSheetUsage;
 
 } // namespace vorlan::cli

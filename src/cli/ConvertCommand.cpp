@@ -13,14 +13,6 @@
 
 namespace vorlan::cli {
 
-const std::string_view kConvertUsage =
-    "  vorlanctl convert IN OUT [--variant N] [--strict]\n"
-    "                          read the layout file IN as the editor opens it and write it\n"
-    "                          to OUT as the editor saves it; N is the file variant:\n"
-    "                          1 7/3scan, 2 16scan (default), 3 single 16scan left side,\n"
-    "                          4 single 16scan right side; what OUT cannot hold is listed\n"
-    "                          on standard error, and --strict then writes nothing\n";
-
 namespace {
 
 // The editor's message boxes, as "Caption: text" lines.
@@ -31,13 +23,6 @@ public:
     }
 };
 
-std::optional<KeyboardVariant> ParseVariant(std::string_view text) {
-    if (text.size() == 1 && text[0] >= '1' && text[0] <= '4') {
-        return static_cast<KeyboardVariant>(text[0] - '0');
-    }
-    return std::nullopt;
-}
-
 int UsageError(std::string_view problem) {
     return cli::UsageError("convert", problem, kConvertUsage);
 }
@@ -45,38 +30,15 @@ int UsageError(std::string_view problem) {
 } // namespace
 
 int RunConvert(Args args) {
-    std::vector<std::string_view> files;
-    KeyboardVariant variant = KeyboardVariant::SixteenScan;
-    bool strict = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        std::optional<std::string_view> value;
-        if (arg == "--variant") {
-            if (i + 1 >= args.size()) {
-                return UsageError("--variant needs a number from 1 to 4");
-            }
-            value = args[++i];
-        } else if (arg.starts_with("--variant=")) {
-            value = arg.substr(std::string_view("--variant=").size());
-        } else if (arg == "--strict") {
-            strict = true;
-            continue;
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage:\n" << kConvertUsage;
-            return 0;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError("unknown option '" + std::string(arg) + "'");
-        } else {
-            files.push_back(arg);
-            continue;
-        }
-        const auto parsed = ParseVariant(*value);
-        if (!parsed) {
-            return UsageError("--variant needs a number from 1 to 4, not '" + std::string(*value) +
-                              "'");
-        }
-        variant = *parsed;
+    cmdline::Parsed parsed;
+    if (const auto status = ReadArguments(args, "convert", parsed)) {
+        return *status;
     }
+    const std::vector<std::string>& files = parsed.operands;
+    // The declaration limits --variant to 1..4.
+    const auto variant = static_cast<KeyboardVariant>(
+        parsed.Number("--variant", static_cast<long>(KeyboardVariant::SixteenScan)));
+    const bool strict = parsed.Has("--strict");
     if (files.size() != 2) {
         return UsageError("needs an input file and an output file");
     }
@@ -85,7 +47,7 @@ int RunConvert(Args args) {
     LayoutDocument doc;
     doc.SetObserver(&observer);
     doc.ResetToNew();
-    doc.filePath = std::string(files[0]);
+    doc.filePath = files[0];
     if (!ReadLayout(doc)) {
         // Nothing was read: writing the blank layout would only mislead.
         return 1;
@@ -105,7 +67,7 @@ int RunConvert(Args args) {
             return 1;
         }
     }
-    doc.filePath = std::string(files[1]);
+    doc.filePath = files[1];
     return WriteLayout(doc, variant) ? 0 : 1;
 }
 

@@ -13,14 +13,6 @@
 
 namespace vorlan::cli {
 
-const std::string_view kDiffUsage =
-    "  vorlanctl diff A B [--json]\n"
-    "                          open both layout files as the editor does and list how B\n"
-    "                          differs from A: keys added, removed, moved, renamed, with\n"
-    "                          other codes, flags or mode; settings; RFID options;\n"
-    "                          --json prints one array; exit 0 equal, 1 different,\n"
-    "                          2 usage error or unreadable file\n";
-
 namespace {
 
 using json = nlohmann::ordered_json;

@@ -4,26 +4,54 @@
 
 namespace vorlan::cli {
 
+namespace {
+
+std::string UsageOf(std::string_view name) {
+    const cmdline::Command* command = cmdline::FindCommand(name);
+    return command != nullptr ? cmdline::CommandUsage(*command) : std::string();
+}
+
+} // namespace
+
+const std::string kConvertUsage = UsageOf("convert");
+const std::string kShowUsage = UsageOf("show");
+const std::string kProgramUsage = UsageOf("program");
+const std::string kImageUsage = UsageOf("image");
+const std::string kCheckUsage = UsageOf("check");
+const std::string kDiffUsage = UsageOf("diff");
+const std::string kLegendsUsage = UsageOf("legends");
+const std::string kSheetUsage = UsageOf("sheet");
+
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage) {
     std::cerr << "vorlanctl " << command << ": " << problem << "\nUsage:\n" << usage;
     return 2;
 }
 
-std::optional<int> ReadFileArguments(Args args, std::string_view command, std::string_view usage,
-                                     FileArguments& out) {
-    for (const char* a : args) {
-        const std::string_view arg = a;
-        if (arg == "--json") {
-            out.asJson = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage:\n" << usage;
-            return 0;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return UsageError(command, "unknown option '" + std::string(arg) + "'", usage);
-        } else {
-            out.files.emplace_back(arg);
-        }
+std::optional<int> ReadArguments(Args args, std::string_view command, cmdline::Parsed& out) {
+    const cmdline::Command* declared = cmdline::FindCommand(command);
+    if (declared == nullptr) {
+        std::cerr << "vorlanctl: unknown command '" << command << "'\n";
+        return 2;
     }
+    out = cmdline::Parse(*declared, args);
+    if (!out.error.empty()) {
+        return UsageError(command, out.error, cmdline::CommandUsage(*declared));
+    }
+    if (out.help) {
+        std::cout << cmdline::CommandHelp(*declared);
+        return std::cout.flush() ? 0 : 1;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> ReadFileArguments(Args args, std::string_view command, std::string_view,
+                                     FileArguments& out) {
+    cmdline::Parsed parsed;
+    if (const auto status = ReadArguments(args, command, parsed)) {
+        return status;
+    }
+    out.files = std::move(parsed.operands);
+    out.asJson = parsed.Has("--json");
     return std::nullopt;
 }
 

@@ -1,8 +1,9 @@
-// What check, diff and show share on their command line: layout files and
-// --json, --help, and one way to say that the command was called wrongly.
+// How the commands read their command line: against the declaration in
+// common/CommandLine.h, with one way to say that a command was called wrongly.
 #pragma once
 
 #include "cli/Commands.h"
+#include "common/CommandLine.h"
 
 #include <optional>
 #include <string>
@@ -14,13 +15,17 @@ namespace vorlan::cli {
 // The problem and the command's usage on the error output; returns status 2.
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage);
 
+// Reads args against the declaration of command. Returns the exit status when
+// the command ends here: 0 after printing its help for --help, 2 after a
+// usage error (unknown option, missing value, value out of range).
+std::optional<int> ReadArguments(Args args, std::string_view command, cmdline::Parsed& out);
+
 struct FileArguments {
     std::vector<std::string> files;
     bool asJson = false;
 };
 
-// Reads files and --json into out. Returns the exit status when the command
-// ends here: 0 after printing the usage for --help, 2 for an unknown option.
+// Files and --json, for check, diff and show.
 std::optional<int> ReadFileArguments(Args args, std::string_view command, std::string_view usage,
                                      FileArguments& out);
 

@@ -1,5 +1,6 @@
 // vorlanctl image: the device image of a layout file, without a keyboard.
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "common/StringTable.h"
 #include "programming/DeviceImage.h"
 
@@ -14,12 +15,6 @@
 #endif
 
 namespace vorlan::cli {
-
-const std::string_view kImageUsage =
-    "  vorlanctl image LAYOUT -o OUT [--hex]\n"
-    "                          write the bytes the keyboard would receive for LAYOUT\n"
-    "                          (before a double keyboard's halves are exchanged) to\n"
-    "                          OUT (- for standard output), raw or as a hex dump.\n";
 
 namespace {
 
@@ -52,26 +47,16 @@ std::string HexDump(const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 int RunImage(Args args) {
-    std::string layoutPath;
-    std::string outPath;
-    bool hex = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "-o") {
-            if (i + 1 >= args.size()) {
-                return Usage("-o needs a file name");
-            }
-            outPath = args[++i];
-        } else if (arg == "--hex") {
-            hex = true;
-        } else if (arg.starts_with("-") && arg != "-") {
-            return Usage("unknown option " + std::string(arg));
-        } else if (layoutPath.empty()) {
-            layoutPath = arg;
-        } else {
-            return Usage("only one layout file");
-        }
+    cmdline::Parsed parsed;
+    if (const auto status = ReadArguments(args, "image", parsed)) {
+        return *status;
     }
+    if (parsed.operands.size() > 1) {
+        return Usage("only one layout file");
+    }
+    const std::string layoutPath = parsed.operands.empty() ? std::string() : parsed.operands[0];
+    const std::string outPath = parsed.Value("-o").value_or(std::string());
+    const bool hex = parsed.Has("--hex");
     if (layoutPath.empty() || outPath.empty()) {
         return Usage("a layout file and -o OUT are needed");
     }

@@ -1,27 +1,14 @@
 // vorlanctl legends and vorlanctl sheet: key legends to scale and the layout
 // sheet of a layout file, as PDF, SVG or PNG, without a display.
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "cli/PrintJob.h"
 #include "layout/LayoutFile.h"
 
-#include <charconv>
 #include <iostream>
 #include <optional>
 
 namespace vorlan::cli {
-
-const std::string_view kLegendsUsage =
-    "  vorlanctl legends LAYOUT -o OUT.{pdf,svg,png} [--pitch MM] [--legend WxH]\n"
-    "                    [--page A4|Letter] [--margin MM] [--packed] [--blank]\n"
-    "                    [--no-cut-marks] [--no-frame] [--dpi N]\n"
-    "                          key legends to scale (default pitch 19.05 mm, legend\n"
-    "                          14x14 mm), laid out as on the keyboard or --packed;\n"
-    "                          --blank adds empty legends for keys without a name;\n"
-    "                          SVG and PNG write one file per page (OUT-1.png ...)\n";
-const std::string_view kSheetUsage =
-    "  vorlanctl sheet LAYOUT -o OUT.{pdf,svg,png} [--page A4|Letter] [--dpi N]\n"
-    "                          the layout sheet: the key grid with names, settings,\n"
-    "                          RFID options and the table of programmed keys\n";
 
 namespace {
 
@@ -44,73 +31,47 @@ int Run(Args args, bool sheet) {
     job.sheet = sheet;
     std::optional<PaperSize> paper = PaperSize::A4;
     double margin = job.legends.page.marginMm;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        const auto value = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= args.size()) {
-                return std::nullopt;
-            }
-            return std::string_view(args[++i]);
-        };
-        const bool legendOnly = arg == "--pitch" || arg == "--legend" || arg == "--margin" ||
-                                arg == "--packed" || arg == "--blank" || arg == "--no-cut-marks" ||
-                                arg == "--no-frame";
-        if (sheet && legendOnly) {
-            return Usage(job, "unknown option " + std::string(arg));
+    cmdline::Parsed parsed;
+    if (const auto status = ReadArguments(args, sheet ? "sheet" : "legends", parsed)) {
+        return *status;
+    }
+    if (parsed.operands.size() > 1) {
+        return Usage(job, "only one layout file");
+    }
+    if (!parsed.operands.empty()) {
+        job.layoutPath = parsed.operands[0];
+    }
+    job.outPath = parsed.Value("-o").value_or(std::string());
+    if (const auto v = parsed.Value("--page")) {
+        paper = ParsePaperName(*v);
+        if (!paper) {
+            return Usage(job, "--page takes A4 or Letter");
         }
-        if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage:\n" << (sheet ? kSheetUsage : kLegendsUsage);
-            return 0;
-        } else if (arg == "-o") {
-            const auto v = value();
-            if (!v) {
-                return Usage(job, "-o needs a file name");
+    }
+    // The declaration keeps --dpi within what a page image can be drawn at.
+    job.dpi = static_cast<int>(parsed.Number("--dpi", job.dpi));
+    if (!sheet) {
+        for (const std::string_view option : {"--pitch", "--margin"}) {
+            if (const auto v = parsed.Value(option)) {
+                const auto mm = ParseMm(*v);
+                if (!mm) {
+                    return Usage(job, std::string(option) + " needs a size in millimetres");
+                }
+                (option == "--pitch" ? job.legends.pitchMm : margin) = *mm;
             }
-            job.outPath = *v;
-        } else if (arg == "--pitch" || arg == "--margin") {
-            const auto v = value();
-            const auto mm = v ? ParseMm(*v) : std::nullopt;
-            if (!mm) {
-                return Usage(job, std::string(arg) + " needs a size in millimetres");
-            }
-            (arg == "--pitch" ? job.legends.pitchMm : margin) = *mm;
-        } else if (arg == "--legend") {
-            const auto v = value();
-            const auto size = v ? ParseMmSize(*v) : std::nullopt;
+        }
+        if (const auto v = parsed.Value("--legend")) {
+            const auto size = ParseMmSize(*v);
             if (!size) {
                 return Usage(job, "--legend needs WIDTHxHEIGHT in millimetres, e.g. 14x14");
             }
             job.legends.legendWidthMm = size->width;
             job.legends.legendHeightMm = size->height;
-        } else if (arg == "--page") {
-            const auto v = value();
-            paper = v ? ParsePaperName(*v) : std::nullopt;
-            if (!paper) {
-                return Usage(job, "--page takes A4 or Letter");
-            }
-        } else if (arg == "--dpi") {
-            const auto v = value();
-            int dpi = 0;
-            if (!v || std::from_chars(v->data(), v->data() + v->size(), dpi).ptr !=
-                          v->data() + v->size()) {
-                return Usage(job, "--dpi needs a whole number");
-            }
-            job.dpi = dpi;
-        } else if (arg == "--packed") {
-            job.legends.packed = true;
-        } else if (arg == "--blank") {
-            job.legends.blankLegends = true;
-        } else if (arg == "--no-cut-marks") {
-            job.legends.cutMarks = false;
-        } else if (arg == "--no-frame") {
-            job.legends.frame = false;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return Usage(job, "unknown option " + std::string(arg));
-        } else if (job.layoutPath.empty()) {
-            job.layoutPath = arg;
-        } else {
-            return Usage(job, "only one layout file");
         }
+        job.legends.packed = job.legends.packed || parsed.Has("--packed");
+        job.legends.blankLegends = job.legends.blankLegends || parsed.Has("--blank");
+        job.legends.cutMarks = job.legends.cutMarks && !parsed.Has("--no-cut-marks");
+        job.legends.frame = job.legends.frame && !parsed.Has("--no-frame");
     }
     if (job.layoutPath.empty() || job.outPath.empty()) {
         return Usage(job, "a layout file and -o OUT are needed");

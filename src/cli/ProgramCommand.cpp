@@ -1,6 +1,7 @@
 // vorlanctl program: hands its arguments to the programming engine unchanged,
 // on the device VORLAN_DEVICE selects or on an emulated keyboard.
 #include "cli/Commands.h"
+#include "cli/FileArguments.h"
 #include "common/StringTable.h"
 #include "programming/CountingDriver.h"
 #include "programming/DeviceImage.h"
@@ -28,21 +29,6 @@
 #endif
 
 namespace vorlan::cli {
-
-const std::string_view kProgramUsage =
-    "  vorlanctl program [--emulate N] [--received FILE] [--log FILE] [LAYOUT [/T]]\n"
-    "                          program the keyboard with LAYOUT (T: keyboard type 0..2\n"
-    "                          instead of asking the keyboard); without LAYOUT only\n"
-    "                          detect the keyboard. --emulate N: an emulated keyboard\n"
-    "                          of type N (also VORLAN_DEVICE=emulator:N; otherwise\n"
-    "                          VORLAN_DEVICE names the device, default /dev/vorlan).\n"
-    "                          --received FILE: the bytes the emulated keyboard got.\n"
-    "                          Faults of the emulated keyboard: N,option,... with\n"
-    "                          fail-at=K, hang-at=K, vanish-at=K (byte K from 1),\n"
-    "                          slow=MS (per byte), timeout=MS (default 2000), missing.\n"
-    "                          Every run is appended to the programming log (--log\n"
-    "                          FILE, default the desktop program's log in the user's\n"
-    "                          data folder).\n";
 
 namespace {
 
@@ -130,38 +116,23 @@ int Usage(std::string_view problem) {
 } // namespace
 
 int RunProgram(Args args) {
+    cmdline::Parsed parsed;
+    if (const auto status = ReadArguments(args, "program", parsed)) {
+        return *status;
+    }
     bool emulate = false;
     int emulatedType = 0;
     EmulatorFaults faults;
-    std::string receivedPath;
-    std::string logPath;
-    std::size_t i = 0;
-    for (; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--") {
-            ++i;
-            break;
+    const std::string receivedPath = parsed.Value("--received").value_or(std::string());
+    std::string logPath = parsed.Value("--log").value_or(std::string());
+    if (const auto spec = parsed.Value("--emulate")) {
+        if (!ParseEmulatorSpec(*spec, emulatedType, faults)) {
+            return Usage("the emulated keyboard must be 0, 1 or 2, with fault options");
         }
-        if (arg == "--emulate" || arg == "--received" || arg == "--log") {
-            if (i + 1 >= args.size()) {
-                return Usage(std::string(arg) + " needs a value");
-            }
-            const std::string_view value = args[++i];
-            if (arg == "--received") {
-                receivedPath = value;
-            } else if (arg == "--log") {
-                logPath = value;
-            } else if (!ParseEmulatorSpec(value, emulatedType, faults)) {
-                return Usage("the emulated keyboard must be 0, 1 or 2, with fault options");
-            } else {
-                emulate = true;
-            }
-            continue;
-        }
-        if (!arg.starts_with("--")) {
-            break;
-        }
-        return Usage("unknown option " + std::string(arg));
+        emulate = true;
+    }
+    if (parsed.operands.size() > 2) {
+        return Usage("takes a layout file and a keyboard type /T");
     }
 
     if (!emulate) {
@@ -194,8 +165,8 @@ int RunProgram(Args args) {
     CountingDriver driver(std::move(keyboard));
 
     std::vector<const char*> vector{"vorlanctl"};
-    for (; i < args.size(); ++i) {
-        vector.push_back(args[i]);
+    for (const std::string& operand : parsed.operands) {
+        vector.push_back(operand.c_str());
     }
 
     ProgressBar bar(vector.size() >= 2 ? StepsOfLayout(vector[1]) : 0);

@@ -16,12 +16,6 @@
 
 namespace vorlan::cli {
 
-const std::string_view kShowUsage =
-    "  vorlanctl show LAYOUT [--json]\n"
-    "                          read the layout file LAYOUT as the editor opens it and print\n"
-    "                          its settings, RFID options, keys and programmed-keys list;\n"
-    "                          --json prints one JSON object instead of tables\n";
-
 namespace {
 
 // Keys keep the order they are written in, so the output reads top-down.

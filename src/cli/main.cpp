@@ -2,63 +2,37 @@
 // files and the keyboard without a window, through the same core as the
 // desktop program.
 #include "cli/Commands.h"
+#include "common/CommandLine.h"
 
-#include <cstdio>
-#include <cstring>
 #include <iostream>
-
-namespace {
-
-void PrintUsage(std::ostream& out) {
-    using namespace vorlan::cli;
-    out << "Usage: vorlanctl COMMAND [ARGUMENTS...]\n\n"
-        << "Commands:\n"
-        << kConvertUsage << kShowUsage << kCheckUsage << kDiffUsage << kProgramUsage << kImageUsage
-        << kLegendsUsage << kSheetUsage << "\n  vorlanctl --help        this text\n"
-        << "\nMessages the program would show in a window go to standard error as\n"
-           "\"Caption: text\". Exit status: 0 success, 1 failure, 2 usage error\n"
-           "(check: 3 when there are only warnings; diff: 1 when the layouts differ).\n";
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     using namespace vorlan::cli;
     if (argc < 2) {
-        PrintUsage(std::cerr);
+        std::cerr << vorlan::cmdline::VorlanctlHelp();
         return 2;
     }
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
-        PrintUsage(std::cout);
-        return 0;
+        std::cout << vorlan::cmdline::VorlanctlHelp();
+        return std::cout.flush() ? 0 : 1;
     }
     const Args rest(argv + 2, static_cast<std::size_t>(argc - 2));
-    if (command == "convert") {
-        return RunConvert(rest);
+    struct Entry {
+        std::string_view name;
+        int (*run)(Args);
+    };
+    // Every command the declaration names has its entry here (a test runs each).
+    static constexpr Entry kEntries[] = {
+        {"convert", RunConvert}, {"show", RunShow},   {"check", RunCheck},     {"diff", RunDiff},
+        {"program", RunProgram}, {"image", RunImage}, {"legends", RunLegends}, {"sheet", RunSheet},
+    };
+    for (const Entry& entry : kEntries) {
+        if (entry.name == command) {
+            return entry.run(rest);
+        }
     }
-    if (command == "show") {
-        return RunShow(rest);
-    }
-    if (command == "check") {
-        return RunCheck(rest);
-    }
-    if (command == "diff") {
-        return RunDiff(rest);
-    }
-    if (command == "program") {
-        return RunProgram(rest);
-    }
-    if (command == "image") {
-        return RunImage(rest);
-    }
-    if (command == "legends") {
-        return RunLegends(rest);
-    }
-    if (command == "sheet") {
-        return RunSheet(rest);
-    }
-    std::cerr << "vorlanctl: unknown command '" << command << "'\n\n";
-    PrintUsage(std::cerr);
+    std::cerr << "vorlanctl: unknown command '" << command << "'\n\n"
+              << vorlan::cmdline::VorlanctlHelp();
     return 2;
 }

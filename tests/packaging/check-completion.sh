@@ -28,18 +28,29 @@ check() { # expected completions, then the words (the last is being completed)
     fi
 }
 
-check "convert show program image --help" vorlanctl ""
-check "show" vorlanctl sh
+check "convert show check diff program image legends sheet --help" vorlanctl ""
+check "show sheet" vorlanctl sh
 check "<files>" vorlanctl convert ""
-check "--variant --help" vorlanctl convert in.txt -
+check "--variant --strict --help -h" vorlanctl convert in.txt -
+check "--variant" vorlanctl convert in.txt --v
 check "1 2 3 4" vorlanctl convert in.txt out.txt --variant ""
-check "--json --help" vorlanctl show -
-check "--emulate --received" vorlanctl program --
+check "--json --help -h" vorlanctl show -
+check "--json" vorlanctl check a.txt b.txt --j
+check "--json" vorlanctl diff a.txt --j
+check "--emulate --received --log --help" vorlanctl program --
 check "0 1 2" vorlanctl program --emulate ""
 check "<files>" vorlanctl program --received ""
+check "<files>" vorlanctl program --log ""
 check "/1 <files>" vorlanctl program layout.txt /1
 check "/0 /1 /2 <files>" vorlanctl program layout.txt /
-check "-o --hex" vorlanctl image layout.txt -
+check "-o --hex --help -h" vorlanctl image layout.txt -
 check "<files>" vorlanctl image layout.txt -o ""
+check "--pitch --page --packed" vorlanctl legends layout.txt --p
+check "A4 Letter" vorlanctl legends layout.txt --page ""
+check "--no-cut-marks --no-frame" vorlanctl legends layout.txt --no
+check "" vorlanctl sheet layout.txt --dpi ""
+check "--page" vorlanctl sheet layout.txt --pa
+# After "--" everything is a file name.
+check "<files>" vorlanctl convert -- -
 check "" vorlanctl bogus ""
 exit $((failures > 0))

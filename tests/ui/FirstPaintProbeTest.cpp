@@ -13,30 +13,38 @@
 namespace vorlan {
 namespace {
 
-TEST(AppOptionsTest, ReportFirstPaintIsClaimedOthersAreKept) {
+TEST(AppOptionsTest, ReportFirstPaintIsClaimedUnknownOptionsRefused) {
     struct Case {
         QStringList arguments;
         bool report;
         QStringList ignored;
+        bool refused;
     };
     const QString program = QStringLiteral("vorlan");
     const QString option = QLatin1String(kReportFirstPaintOption);
     const Case cases[] = {
-        {{program}, false, {}},
-        {{program, option}, true, {}},
+        {{program}, false, {}, false},
+        {{program, option}, true, {}, false},
         // The first plain argument is the layout to open, not an ignored one.
-        {{program, QStringLiteral("a.txt"), option, QStringLiteral("-x")},
+        {{program, QStringLiteral("a.txt"), option, QStringLiteral("b.txt")},
          true,
-         {QStringLiteral("-x")}},
+         {QStringLiteral("b.txt")},
+         false},
+        // An option the program does not know is a usage error, not ignored.
+        {{program, QStringLiteral("a.txt"), option, QStringLiteral("-x")}, false, {}, true},
         // Only the exact option counts; the program name is never an option.
-        {{option, QStringLiteral("--report-first-paint=1")},
-         false,
-         {QStringLiteral("--report-first-paint=1")}},
+        {{option, QStringLiteral("--report-first-paint=1")}, false, {}, true},
+        // Qt's own options pass.
+        {{program, QStringLiteral("-platform"), QStringLiteral("offscreen"), option},
+         true,
+         {},
+         false},
     };
     for (const Case& c : cases) {
         const AppOptions options = ParseAppOptions(c.arguments, QStringLiteral("/p/vorlan"));
         EXPECT_EQ(c.report, options.reportFirstPaint) << c.arguments.join(u' ').toStdString();
         EXPECT_EQ(c.ignored, options.ignoredArguments) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(c.refused, !options.error.isEmpty()) << c.arguments.join(u' ').toStdString();
         EXPECT_EQ(QStringLiteral("/p/vorlan"), options.programPath);
     }
 }

@@ -575,6 +575,16 @@ TEST(AppOptions, EmulateTakesAKeyboardTypeOfZeroToTwo) {
     EXPECT_FALSE(parse({QStringLiteral("--received")}).error.isEmpty());
     EXPECT_TRUE(parse({QStringLiteral("--version")}).showVersion);
     EXPECT_TRUE(parse({QStringLiteral("--help")}).showHelp);
+
+    // The emulated keyboard's faults, as vorlanctl program takes them.
+    const AppOptions slow = parse({QStringLiteral("--emulate"), QStringLiteral("2,slow=20")});
+    EXPECT_EQ(slow.emulatedKeyboard, 2);
+    EXPECT_EQ(slow.faults.slow, std::chrono::milliseconds(20));
+    EXPECT_TRUE(slow.error.isEmpty());
+    EXPECT_FALSE(parse({QStringLiteral("--emulate"), QStringLiteral("2,bogus=1")}).error.isEmpty());
+    // "--" ends the options: a file whose name starts with "-" can be opened.
+    EXPECT_EQ(parse({QStringLiteral("--"), QStringLiteral("-odd.txt")}).layoutPath,
+              QStringLiteral("-odd.txt"));
 }
 
 } // namespace

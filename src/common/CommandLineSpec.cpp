@@ -1,0 +1,267 @@
+// The declaration itself: every command and option of vorlanctl and vorlan.
+#include "common/CommandLine.h"
+
+namespace vorlan::cmdline {
+namespace {
+
+constexpr Option kHelp{"--help",
+                       "-h",
+                       ValueKind::None,
+                       {},
+                       0,
+                       0,
+                       {},
+                       "Print the command's usage, options and exit statuses, and exit."};
+constexpr Option kJson{"--json", {}, ValueKind::None, {}, 0, 0, {}, "Print the result as JSON."};
+constexpr Option kOut{"-o",
+                      {},
+                      ValueKind::File,
+                      "OUT",
+                      0,
+                      0,
+                      {},
+                      "The file to write; its extension (.pdf, .svg, .png) chooses the format.",
+                      true};
+constexpr Option kPage{"--page", {}, ValueKind::Words, "A4|Letter",
+                       0,        0,  "A4 Letter",      "The paper size (default A4)."};
+constexpr Option kDpi{"--dpi",
+                      {},
+                      ValueKind::Number,
+                      "N",
+                      50,
+                      1200,
+                      {},
+                      "The resolution of PNG pages in dots per inch, 50 to 1200 (default 300)."};
+
+constexpr Option kConvertOptions[] = {
+    {"--variant",
+     {},
+     ValueKind::Number,
+     "N",
+     1,
+     4,
+     {},
+     "The file variant of OUT: 1 7/3scan, 2 16scan (default), 3 single 16scan left side, "
+     "4 single 16scan right side."},
+    {"--strict",
+     {},
+     ValueKind::None,
+     {},
+     0,
+     0,
+     {},
+     "When OUT cannot hold the whole layout, write nothing and exit with 1."},
+    kHelp,
+};
+constexpr Option kFileOptions[] = {kJson, kHelp};
+constexpr Option kProgramOptions[] = {
+    {"--emulate",
+     {},
+     ValueKind::Text,
+     "N[,FAULT...]",
+     0,
+     0,
+     "0 1 2",
+     "Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, "
+     "2: double 16scan) instead of the device. FAULT: fail-at=K, hang-at=K, vanish-at=K "
+     "(byte K, counted from 1), slow=MS (each byte takes MS longer), timeout=MS (default "
+     "2000), missing."},
+    {"--received",
+     {},
+     ValueKind::File,
+     "FILE",
+     0,
+     0,
+     {},
+     "Save the bytes the emulated keyboard received."},
+    {"--log",
+     {},
+     ValueKind::File,
+     "FILE",
+     0,
+     0,
+     {},
+     "Append the run to this programming log instead of the desktop program's log in the "
+     "user's data folder."},
+    kHelp,
+};
+constexpr Option kImageOptions[] = {
+    {"-o", {}, ValueKind::File, "OUT", 0, 0, {}, "The file to write, - for standard output.", true},
+    {"--hex", {}, ValueKind::None, {}, 0, 0, {}, "Write a hex dump instead of raw bytes."},
+    kHelp,
+};
+constexpr Option kLegendsOptions[] = {
+    kOut,
+    {"--pitch",
+     {},
+     ValueKind::Text,
+     "MM",
+     0,
+     0,
+     {},
+     "The distance of two keys' centres in millimetres (default 19.05)."},
+    {"--legend",
+     {},
+     ValueKind::Text,
+     "WxH",
+     0,
+     0,
+     {},
+     "The size of a single key's legend in millimetres (default 14x14)."},
+    kPage,
+    {"--margin", {}, ValueKind::Text, "MM", 0, 0, {}, "The page margin in millimetres."},
+    {"--packed",
+     {},
+     ValueKind::None,
+     {},
+     0,
+     0,
+     {},
+     "Lay the legends out in rows, not as on the keyboard."},
+    {"--blank", {}, ValueKind::None, {}, 0, 0, {}, "Add empty legends for keys without a name."},
+    {"--no-cut-marks", {}, ValueKind::None, {}, 0, 0, {}, "Draw no cut marks."},
+    {"--no-frame", {}, ValueKind::None, {}, 0, 0, {}, "Draw no frame around each legend."},
+    kDpi,
+    kHelp,
+};
+constexpr Option kSheetOptions[] = {kOut, kPage, kDpi, kHelp};
+
+constexpr ExitStatus kPlainExits[] = {{0, "success"}, {1, "failure"}, {2, "usage error"}};
+constexpr ExitStatus kCheckExits[] = {{0, "clean"},
+                                      {1, "errors, or a file that cannot be read"},
+                                      {2, "usage error"},
+                                      {3, "only warnings"}};
+constexpr ExitStatus kDiffExits[] = {
+    {0, "equal"}, {1, "different"}, {2, "usage error, or a file that cannot be read"}};
+
+constexpr Command kCommands[] = {
+    {"convert",
+     "IN OUT",
+     {},
+     "Read the layout file IN as the editor opens it and write it to OUT as the editor saves "
+     "it. What OUT cannot hold is listed on standard error, key by key.",
+     kConvertOptions,
+     kPlainExits,
+     {}},
+    {"show",
+     "LAYOUT",
+     {},
+     "Print the layout as the editor holds it after opening the file: keyboard settings, RFID "
+     "options, keys and programmed-keys list as tables, or one JSON object (names as UTF-8).",
+     kFileOptions,
+     kPlainExits,
+     {}},
+    {"check",
+     "LAYOUT...",
+     {},
+     "Read each layout file as the editor opens it and report what the reader changed or "
+     "dropped and what looks like a mistake, as FILE:LINE: LEVEL: MESSAGE, or as one JSON "
+     "array.",
+     kFileOptions,
+     kCheckExits,
+     {}},
+    {"diff",
+     "A B",
+     {},
+     "Open both layout files as the editor does and list how B differs from A: the key count, "
+     "settings and RFID options, then the keys added, removed, moved, renamed, or with other "
+     "codes, flags, mode or joined cells.",
+     kFileOptions,
+     kDiffExits,
+     {}},
+    {"program",
+     {},
+     "[LAYOUT [/T]]",
+     "Program the keyboard with LAYOUT; without LAYOUT only detect the keyboard. /T gives the "
+     "keyboard type (0, 1 or 2) instead of asking the keyboard. The device is VORLAN_DEVICE "
+     "(default /dev/vorlan; emulator:N as --emulate N). Ctrl-C stops a write between two "
+     "bytes. Every run is appended to the programming log.",
+     kProgramOptions,
+     kPlainExits,
+     "/0 /1 /2"},
+    {"image",
+     "LAYOUT",
+     {},
+     "Write the bytes the keyboard would receive for LAYOUT (before a double keyboard's halves "
+     "are exchanged), raw or as a hex dump.",
+     kImageOptions,
+     kPlainExits,
+     {}},
+    {"legends",
+     "LAYOUT",
+     {},
+     "Key legends to scale as PDF, SVG or PNG, laid out as on the keyboard or packed. SVG and "
+     "PNG write one file per page (OUT-1.png ...) when there are several.",
+     kLegendsOptions,
+     kPlainExits,
+     {}},
+    {"sheet",
+     "LAYOUT",
+     {},
+     "The layout sheet as PDF, SVG or PNG: the key grid with names, settings, RFID options and "
+     "the table of programmed keys.",
+     kSheetOptions,
+     kPlainExits,
+     {}},
+};
+
+constexpr ExitStatus kVorlanctlExits[] = {
+    {0, "success (check: clean; diff: the layouts are equal)"},
+    {1, "failure: a file could not be read or written, the keyboard could not be programmed "
+        "or the layout does not suit it (check: errors; diff: the layouts differ)"},
+    {2, "usage error: an unknown command or option, a missing argument or a value out of "
+        "range (diff: also a file that cannot be read)"},
+    {3, "check: only warnings"},
+};
+
+constexpr Option kVorlanOptions[] = {
+    {"--emulate",
+     {},
+     ValueKind::Text,
+     "N[,FAULT...]",
+     0,
+     0,
+     "0 1 2",
+     "Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, "
+     "2: double 16scan) instead of the device, with the fault options of vorlanctl program."},
+    {"--received",
+     {},
+     ValueKind::File,
+     "FILE",
+     0,
+     0,
+     {},
+     "With --emulate: save the bytes the emulated keyboard received in each run."},
+    {"--version", {}, ValueKind::None, {}, 0, 0, {}, "Print the version and exit."},
+    {"--help", "-h", ValueKind::None, {}, 0, 0, {}, "Print the usage and exit."},
+    {"--report-first-paint",
+     {},
+     ValueKind::None,
+     {},
+     0,
+     0,
+     {},
+     "Print when the main window was first painted, then quit (for the start-up benchmark)."},
+};
+
+constexpr ExitStatus kVorlanExits[] = {
+    {0, "the window was closed, or --version or --help was given"},
+    {2, "usage error: an unknown option, a missing or wrong value"},
+};
+
+} // namespace
+
+std::span<const Command> VorlanctlCommands() {
+    return kCommands;
+}
+std::span<const ExitStatus> VorlanctlExitStatuses() {
+    return kVorlanctlExits;
+}
+std::span<const Option> VorlanOptions() {
+    return kVorlanOptions;
+}
+std::span<const ExitStatus> VorlanExitStatuses() {
+    return kVorlanExits;
+}
+
+} // namespace vorlan::cmdline
