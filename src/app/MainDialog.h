@@ -15,6 +15,8 @@
 //  - The recent-file list lives in the user's settings (SettingsProfileStore).
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -45,6 +47,10 @@ class KeyGridWidget;
 class ReadReportBar;
 class SettingsProfileStore;
 struct MainWindowHooks;
+
+// The platform's key sequences of a standard command, or the usual ones where
+// the platform has none.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command);
 
 class MainDialog : public QMainWindow {
     Q_OBJECT

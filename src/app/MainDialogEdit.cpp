@@ -120,6 +120,9 @@ std::optional<PopupMenuItems> MainDialog::SelectedKeyItems() {
     if (key == 0) {
         return std::nullopt;
     }
+    // What was typed into the panel belongs to the key first, as a press on
+    // the grid would take it.
+    editor->TakePanelValues();
     const GridPoint origin = CellOrigin(key);
     return editor->OnContextMenu(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
 }
@@ -136,6 +139,7 @@ void MainDialog::ShowPopupAtSelectedKey() {
     if (key == 0) {
         return;
     }
+    editor->TakePanelValues();
     const GridPoint origin = CellOrigin(key);
     const QPoint clientPoint(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
     ShowPopup(clientPoint, client->mapToGlobal(clientPoint));

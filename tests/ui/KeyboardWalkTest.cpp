@@ -122,8 +122,7 @@ TEST(KeyboardWalk, ALayoutFromNameToProgrammedKeyboardByKeysAlone) {
     // Settings through the File menu's letters: double keyboard, then Enter.
     WhenModal([](QWidget* m) { return Named(m, "KeyboardSettingsDialog"); },
               [](QWidget* settings) {
-                  for (int i = 0; i < 10 && settings->focusWidget()->objectName() != "singleButton";
-                       ++i) {
+                  for (int i = 0; i < 10 && !Named(settings->focusWidget(), "singleButton"); ++i) {
                       QTest::keyClick(settings->focusWidget(), Qt::Key_Tab);
                   }
                   QTest::keyClick(settings->focusWidget(), Qt::Key_Down);

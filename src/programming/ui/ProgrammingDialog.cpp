@@ -154,17 +154,26 @@ ProgrammingDialog::ProgrammingDialog(QWidget* mainWindow)
 
     // What the run is doing, below the original's frame: the layout, the
     // keyboard, and the bytes sent with the time left, moving with the bar.
-    const auto line = [this](const char* name, int y) {
+    // The window widens beyond the original's frame when the longest line
+    // needs it (its translation, the largest image).
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 225;
+    for (const UiMessage& sample :
+         {KeyboardTypeMessage(-1), KeyboardTypeMessage(0), KeyboardTypeMessage(1),
+          KeyboardTypeMessage(2), RunProgressMessage(2022, 2022, 60000)}) {
+        widest = std::max(widest, metrics.horizontalAdvance(UiMessageText(sample)) + 4);
+    }
+    const auto line = [this, widest](const char* name, int y) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(12, y, 225, 18);
+        label->setGeometry(12, y, widest, 18);
         return label;
     };
     layoutLine = line("layoutLine", 102);
     keyboardLine = line("keyboardLine", 120);
     bytesLine = line("bytesLine", 138);
 
-    setFixedSize(245, 162);
+    setFixedSize(std::max(245, widest + 20), 162);
     SetKeyboard(MakeKeyboardDriver(SelectKeyboardFromEnvironment()));
 }
 

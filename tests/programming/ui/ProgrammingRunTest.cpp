@@ -19,8 +19,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -186,6 +188,9 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
     Doc().dirty = true;
     window->show();
 
+    // The name the main window gives the layout, as its title shows it.
+    window->setWindowFilePath(QStringLiteral("/somewhere/layout.txt"));
+    QStringList lines;
     DuringRun during;
     // How many bar moves the window's thread had made when each byte was sent.
     std::atomic<int> barMoves{0};
@@ -209,6 +214,9 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
                           dialog->CancelButton()->isVisible(),
                           dialog->CancelButton()->isEnabled(),
                           dialog->OkButton()->isVisible()};
+                for (const char* name : {"layoutLine", "keyboardLine", "bytesLine"}) {
+                    lines << dialog->findChild<QLabel*>(QLatin1String(name))->text();
+                }
             });
         }
     });
@@ -222,6 +230,16 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
     EXPECT_TRUE(during.cancelVisible);
     EXPECT_FALSE(during.cancelEnabled);
     EXPECT_FALSE(during.okVisible);
+    // The window's lines mid-run: the layout, the keyboard, the bytes sent.
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Layout: /somewhere/layout.txt"));
+    EXPECT_EQ(lines[1], QStringLiteral("Keyboard: single, 56 keys (type 1)"));
+    const QRegularExpressionMatch bytes =
+        QRegularExpression(QStringLiteral("^(\\d+) of 1014 bytes sent, about \\d+ s left$"))
+            .match(lines[2]);
+    ASSERT_TRUE(bytes.hasMatch()) << lines[2].toStdString();
+    EXPECT_GT(bytes.captured(1).toInt(), 250);
+    EXPECT_LE(bytes.captured(1).toInt(), 300);
     ExpectIdleAfterRun();
     EXPECT_EQ(Doc().filePath, "/somewhere/layout.txt");
     EXPECT_TRUE(Doc().dirty);
