@@ -64,6 +64,30 @@
         <translation>Warnung</translation>
     </message>
     <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is the layout being read.</source>
+        <translation>%1 ist das Layout, das gelesen wird.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Den Ordner %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Die Datei kann nicht geöffnet werden!</translation>
     </message>
@@ -692,6 +716,10 @@
         <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
+        <source>At %1 dpi a page image would be too large; this page can be exported at up to %2 dpi.</source>
+        <translation>Bei %1 dpi wäre ein Seitenbild zu groß; diese Seite kann mit höchstens %2 dpi exportiert werden.</translation>
+    </message>
+    <message>
         <source>Programming log</source>
         <translation>Programmierprotokoll</translation>
     </message>
@@ -928,20 +956,20 @@
         <translation>Taste %1 sendet dieselben Codes wie Taste %2; ein Tastentest kann sie nicht unterscheiden.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>Taste %1 ist als Teil einer Doppel- oder Vierfachtaste markiert, aber keine andere Taste hat ihre Codes; sie wird als leer angezeigt.</translation>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as a single key.</source>
+        <translation>Taste %1 ist als Teil einer Doppel- oder Vierfachtaste markiert, aber keine andere Taste hat ihre Codes; sie wird als Einzeltaste angezeigt.</translation>
     </message>
     <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Die Tasten %1 und %2 teilen ihre Codes als Doppeltaste, sind aber keine Nachbarn.</translation>
     </message>
     <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 Gruppentasten teilen die Codes von Taste %2; nur 2 oder 4 bilden eine Doppel- oder Vierfachtaste.</translation>
+        <source>%1 group keys share the codes of key %2; they show as the quad, double and single keys their places allow.</source>
+        <translation>%1 Gruppentasten teilen die Codes von Taste %2; sie werden als die Vierfach-, Doppel- und Einzeltasten angezeigt, die ihre Plätze erlauben.</translation>
     </message>
     <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>Die Tasten %1 bilden eine Vierfachtaste, die kein Quadrat aus 2 mal 2 Zellen ist.</translation>
+        <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
+        <translation>Die Tasten %1 teilen ihre Codes als Vierfachtaste, sind aber kein Quadrat aus 2 mal 2 Zellen; sie werden als die Doppel- und Einzeltasten angezeigt, die ihre Plätze erlauben.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1078,6 +1106,18 @@
     <message>
         <source>Save anyway?</source>
         <translation>Trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>... and %1 more messages of this kind, from this line on.</source>
+        <translation>... und %1 weitere Meldungen dieser Art, ab dieser Zeile.</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes)</source>
+        <translation>... (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Angehalten durch %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -1446,6 +1486,46 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Kopie der Taste</translation>
     </message>
     <message>
+        <source>Layout: %1</source>
+        <translation>Belegung: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unsaved changes)</source>
+        <translation>Belegung: %1 (ungespeicherte Änderungen)</translation>
+    </message>
+    <message>
+        <source>Layout: unsaved layout</source>
+        <translation>Belegung: nicht gespeicherte Belegung</translation>
+    </message>
+    <message>
+        <source>There is no room for a quad key here.</source>
+        <translation>Hier ist kein Platz für eine Vierfachtaste.</translation>
+    </message>
+    <message>
+        <source>There is no room for a double key here.</source>
+        <translation>Hier ist kein Platz für eine Doppeltaste.</translation>
+    </message>
+    <message>
+        <source>Save As 7/3scan</source>
+        <translation>Speichern unter 7/3scan</translation>
+    </message>
+    <message>
+        <source>Save As 16scan</source>
+        <translation>Speichern unter 16scan</translation>
+    </message>
+    <message>
+        <source>Save As left side</source>
+        <translation>Speichern unter linke Seite</translation>
+    </message>
+    <message>
+        <source>Save As right side</source>
+        <translation>Speichern unter rechte Seite</translation>
+    </message>
+    <message>
+        <source>The window will then show the layout as saved; Undo brings the rest back.</source>
+        <translation>Das Fenster zeigt die Belegung danach so, wie sie gespeichert wurde; Rückgängig holt den Rest zurück.</translation>
+    </message>
+    <message>
         <source>The clipboard holds no key that can be pasted.</source>
         <translation>Die Zwischenablage enthält keine Taste, die eingefügt werden kann.</translation>
     </message>
@@ -1518,10 +1598,6 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Die Layoutdatei %1 kann die Tastatur nicht aufnehmen. Öffnen Sie sie im Programm, prüfen Sie Tasten und Einstellungen und speichern Sie sie erneut.</translation>
     </message>
     <message>
-        <source>Layout: %1</source>
-        <translation>Layout: %1</translation>
-    </message>
-    <message>
         <source>Keyboard: asking for its type</source>
         <translation>Tastatur: Typ wird abgefragt</translation>
     </message>
@@ -1580,6 +1656,130 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>&amp;Erneut erfassen</translation>
+        <source>Key %1 has key mode %2, outside 1 to 3.</source>
+        <translation>Taste %1 hat den Tastenmodus %2, außerhalb von 1 bis 3.</translation>
+    </message>
+    <message>
+        <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
+        <translation>Tasten mit einem Modus außerhalb von 1 bis 3 (wie aus der Datei gelesen): %1.</translation>
+    </message>
+    <message>
+        <source>These files are there already:
+%1
+Replace them?</source>
+        <translation>Diese Dateien gibt es schon:
+%1
+Ersetzen?</translation>
+    </message>
+    <message>
+        <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
+        <translation>%1 lässt sich als Layoutdatei lesen: Der Bericht überschreibt sie nicht. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>%1 warnings about the keys of this layout:</source>
+        <translation>%1 Warnungen zu den Tasten dieses Layouts:</translation>
+    </message>
+    <message>
+        <source>To close the test, hold Escape down for 2 seconds.</source>
+        <translation>Zum Schließen des Tests Escape 2 Sekunden lang gedrückt halten.</translation>
+    </message>
+    <message>
+        <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
+        <translation>Diese Datei beginnt nicht wie eine Layoutdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
+        <source>PC &amp;keyboard layout</source>
+        <translation>PC-&amp;Tastaturbelegung</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%s)</source>
+        <translation>&amp;Automatisch (%s)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard key names</source>
+        <translation>&amp;Standard-Tastennamen</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>keine gefunden</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Britisch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Austrian</source>
+        <translation>Österreichisch</translation>
+    </message>
+    <message>
+        <source>Swiss German</source>
+        <translation>Schweizerdeutsch</translation>
+    </message>
+    <message>
+        <source>Swiss French</source>
+        <translation>Schweizer Französisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>Belgian</source>
+        <translation>Belgisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugiesisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finnisch</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Dänisch</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norwegisch</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polnisch</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tschechisch</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Ungarisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
     </message>
 </context>
 </TS>

@@ -1580,6 +1580,36 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Opnieuw &amp;vastleggen</translation>
+        <source>Key %1 has key mode %2, outside 1 to 3.</source>
+        <translation>Toets %1 heeft toetsmodus %2, buiten 1 tot 3.</translation>
+    </message>
+    <message>
+        <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
+        <translation>Toetsen met een modus buiten 1 tot 3 (zoals uit het bestand gelezen): %1.</translation>
+    </message>
+    <message>
+        <source>These files are there already:
+%1
+Replace them?</source>
+        <translation>Deze bestanden bestaan al:
+%1
+Vervangen?</translation>
+    </message>
+    <message>
+        <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
+        <translation>%1 is te lezen als indelingsbestand: het rapport wordt er niet overheen geschreven. Kies een andere naam.</translation>
+    </message>
+    <message>
+        <source>%1 warnings about the keys of this layout:</source>
+        <translation>%1 waarschuwingen over de toetsen van deze indeling:</translation>
+    </message>
+    <message>
+        <source>To close the test, hold Escape down for 2 seconds.</source>
+        <translation>Houd Escape 2 seconden ingedrukt om de test te sluiten.</translation>
+    </message>
+    <message>
+        <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
+        <translation>Dit bestand begint niet zoals een indelingsbestand; het is gelezen met de standaardwaarden van de lezer.</translation>
     </message>
 </context>
 </TS>

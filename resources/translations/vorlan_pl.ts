@@ -1580,6 +1580,36 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Przechwyć &amp;ponownie</translation>
+        <source>Key %1 has key mode %2, outside 1 to 3.</source>
+        <translation>Klawisz %1 ma tryb %2, spoza zakresu 1–3.</translation>
+    </message>
+    <message>
+        <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
+        <translation>Klawisze z trybem spoza zakresu 1–3 (tak jak odczytano z pliku): %1.</translation>
+    </message>
+    <message>
+        <source>These files are there already:
+%1
+Replace them?</source>
+        <translation>Te pliki już istnieją:
+%1
+Zastąpić je?</translation>
+    </message>
+    <message>
+        <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
+        <translation>%1 daje się odczytać jako plik układu: raport go nie nadpisze. Wybierz inną nazwę.</translation>
+    </message>
+    <message>
+        <source>%1 warnings about the keys of this layout:</source>
+        <translation>Ostrzeżenia o klawiszach tego układu (%1):</translation>
+    </message>
+    <message>
+        <source>To close the test, hold Escape down for 2 seconds.</source>
+        <translation>Aby zamknąć test, przytrzymaj Escape przez 2 sekundy.</translation>
+    </message>
+    <message>
+        <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
+        <translation>Ten plik nie zaczyna się jak plik układu; odczytano go z domyślnymi wartościami czytnika.</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include "grid/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyTexts.h"
+#include "keyboards/ui/PcLayoutMenu.h"
 #include "layout/ui/SettingsProfileStore.h"
 
 #include <QAction>
@@ -92,6 +93,20 @@ void GridViewActions::BuildMenus() {
     connect(keyNames, &QAction::toggled, this, [this](bool on) {
         SetKeyNamesShown(on);
         SettingsProfileStore().WriteString(kViewSection, kKeyNamesEntry, on ? "1" : "0");
+    });
+    AddPcLayoutMenu(*view);
+}
+
+// Code names follow the PC keyboard layout: the key panel and the find marks
+// are made again when it changes; tooltips are made when shown.
+void GridViewActions::AddPcLayoutMenu(QMenu& view) {
+    pcLayouts = new PcLayoutMenu(view, [this] {
+        if (editor.CurrentKey() >= 1) {
+            editor.ShowKey(editor.CurrentKey());
+        }
+        if (FindBarOpen()) {
+            Search();
+        }
     });
 }
 

@@ -19,6 +19,7 @@ namespace vorlan {
 class KeyEditor;
 class KeyFindBar;
 class KeyGridWidget;
+class PcLayoutMenu;
 
 // No signals of its own, so no Q_OBJECT (moc cannot read the string table).
 class GridViewActions : public QObject {
@@ -26,6 +27,7 @@ public:
     GridViewActions(QMainWindow& window, KeyGridWidget& grid, KeyEditor& editor);
 
     QAction* KeyNamesAction() const { return keyNames; }
+    PcLayoutMenu& PcLayouts() const { return *pcLayouts; }
     QAction* FindAction() const { return find; }
     QAction* FindNextAction() const { return findNext; }
     QAction* FindPreviousAction() const { return findPrevious; }
@@ -45,6 +47,7 @@ private:
     void Search();
     void Step(bool forward);
     void FitWindow();
+    void AddPcLayoutMenu(QMenu& view);
 
     QMainWindow& window;
     KeyGridWidget& grid;
@@ -52,6 +55,7 @@ private:
     KeyFind finder;
 
     QAction* keyNames = nullptr;
+    PcLayoutMenu* pcLayouts = nullptr;
     QAction* find = nullptr;
     QAction* findNext = nullptr;
     QAction* findPrevious = nullptr;

@@ -88,6 +88,7 @@ public:
     explicit View(MainDialog& window) : w(window) {}
 
     void DrawKeyImage(int slot, KeyImage image) override {
+        w.FollowCompare();
         // The name goes with every image, so the grid can show or hide names
         // without a redraw from the editor.
         w.grid->DrawKeyImage(slot, image,
@@ -99,7 +100,8 @@ public:
         SetText(w.keyNumber, QString::number(v.keyNumber));
         SetText(w.keyName, FromLatin1(v.name));
         for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
-            SetText(w.codeEdits[i], FromLatin1(v.codeTexts[i]));
+            // Code names may carry the PC layout's signs (UTF-8).
+            SetText(w.codeEdits[i], QString::fromStdString(v.codeTexts[i]));
         }
         w.groupKey->setChecked(v.groupKey);
         w.singleKey->setChecked(v.singleKey);
@@ -125,7 +127,7 @@ public:
         v.keyNumber = w.keyNumber->text().toInt();
         v.name = ToLatin1(w.keyName->text());
         for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
-            v.codeTexts[i] = ToLatin1(w.codeEdits[i]->text());
+            v.codeTexts[i] = w.codeEdits[i]->text().toStdString();
         }
         v.groupKey = w.groupKey->isChecked();
         v.singleKey = w.singleKey->isChecked();
@@ -153,6 +155,7 @@ public:
     }
 
     void FillCatalogList(const std::vector<std::string>& rows) override {
+        w.FollowCompare();
         const QSignalBlocker block(w.programmedKeys);
         w.programmedKeys->clear();
         for (const std::string& row : rows) {
@@ -185,6 +188,7 @@ public:
         // Every file command sets the title; the reader's report is complete
         // once the command has run.
         QTimer::singleShot(0, &w, &MainDialog::UpdateReadReportBar);
+        w.FollowCompare();
     }
 
     void ShowError(const UiMessage& message) override {
@@ -193,6 +197,17 @@ public:
 
     bool AskYesNo(const UiMessage& question) override {
         return vorlan::AskYesNo(&w, UiMessageText(question));
+    }
+
+    SaveAnswer AskYesNoCancel(const UiMessage& question) override {
+        switch (vorlan::AskYesNoCancel(&w, UiMessageText(question))) {
+        case MessageResult::Yes:
+            return SaveAnswer::Yes;
+        case MessageResult::No:
+            return SaveAnswer::No;
+        default:
+            return SaveAnswer::Cancel;
+        }
     }
 
     CaptureResult RunCaptureDialog(const KeyCodes& codes,
@@ -229,7 +244,7 @@ public:
         if (const std::optional<SaveDialogAnswer> answer = AskSavePath(&w, request)) {
             const auto variant = static_cast<KeyboardVariant>(answer->typeIndex);
             if (answer->typeIndex >= 1 && answer->typeIndex <= 4 &&
-                !ConfirmLossySave(&w, w.editor->Document(), variant)) {
+                !ConfirmLossySave(&w, w.editor->Document(), variant, true)) {
                 return std::nullopt;
             }
             return SaveAsChoice{ToPath(answer->path), answer->typeIndex};
@@ -563,7 +578,7 @@ void MainDialog::mousePressEvent(QMouseEvent* event) {
     QMainWindow::mousePressEvent(event);
 }
 
-// ---- the reader's report and layout compare ----
+// ---- the reader's report (layout compare: MainDialogCompare.cpp) ----
 
 // The bar lies above the fixed client area; the window grows while it shows.
 void MainDialog::BuildReadReportBar() {
@@ -590,33 +605,6 @@ void MainDialog::UpdateReadReportBar() {
     } else {
         readReportBar->ShowReport(ReadReport{});
     }
-}
-
-void MainDialog::CompareWithFile() {
-    const std::optional<QString> path = AskOpenPath(this);
-    if (!path) {
-        return;
-    }
-    LayoutDocument other;
-    other.filePath = ToPath(*path);
-    if (!ReadLayout(other)) {
-        vorlan::ShowError(this, FillPlaceholders(UiText(StringId::CompareCannotRead), {*path}));
-        return;
-    }
-    other.RebuildAfterLoad();
-    editor->TakePanelValues();
-    if (compareWindow == nullptr) {
-        compareWindow = new CompareWindow(this);
-        connect(compareWindow, &CompareWindow::KeyChosen, this, [this](int key) {
-            const GridPoint cell = CellOrigin(key);
-            editor->OnPointerPress(cell.x + kCellPitch / 2, cell.y + kCellPitch / 2);
-        });
-        connect(compareWindow, &CompareWindow::Closed, this, [this] { grid->SetMarkedSlots({}); });
-    }
-    compareWindow->SetDifferences(QFileInfo(*path).fileName(),
-                                  DiffLayouts(editor->Document(), other));
-    grid->SetMarkedSlots(compareWindow->MarkedKeys());
-    compareWindow->ShowBeside(this);
 }
 
 } // namespace vorlan

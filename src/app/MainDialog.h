@@ -45,6 +45,7 @@ class KeyDragController;
 class KeyEditor;
 class KeyGridWidget;
 class ReadReportBar;
+class RecoveryGuard;
 class SettingsProfileStore;
 struct MainWindowHooks;
 
@@ -73,6 +74,10 @@ public:
     QMenu* PopupMenu() const { return popupMenu; }
     QString StatusPaneText(int pane) const;
 
+    // Keeps the layout in a recovery file in folder while it has unsaved
+    // changes; every change of the layout is reported to it at once.
+    RecoveryGuard* KeepRecovery(const QString& folder);
+
     void ShowAbout();
     void ShowHelp();
     // The title's mark of unsaved changes follows the layout's.
@@ -83,6 +88,9 @@ public:
     // File > Compare with...: marks the keys that differ from a chosen file
     // and lists the differences beside the window.
     void CompareWithFile();
+    // The layout may have changed (an edit, New, Open): the compare follows it
+    // once the command has run, or ends when another file is in the window.
+    void FollowCompare();
     // Shows the bar above the grid when the reader changed the open file.
     void UpdateReadReportBar();
     ReadReportBar* ReportBar() const { return readReportBar; }
@@ -180,6 +188,10 @@ private:
     std::array<QLabel*, 7> statusPanes{};
     ReadReportBar* readReportBar = nullptr;
     CompareWindow* compareWindow = nullptr;
+    struct ComparedFile;
+    std::shared_ptr<ComparedFile> compared; // what the open compare is against
+    bool compareFollowPending = false;
+    void RefreshCompare();
 
     std::unique_ptr<MainWindowHooks> hooks;
     std::unique_ptr<SettingsProfileStore> store;

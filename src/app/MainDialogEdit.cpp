@@ -1,6 +1,7 @@
 // The main window's Edit menu: undo and redo of the editor's history (each
 // named after its step), the key clipboard, and moving keys by keyboard
-// (Alt+arrow) and by dragging them in the grid.
+// (Alt+arrow) and by dragging them in the grid; and the recovery keeper,
+// which hears of every step.
 #include "app/MainDialog.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
@@ -8,11 +9,13 @@
 #include "grid/KeyEditor.h"
 #include "grid/ui/KeyDragController.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "recovery/ui/RecoveryGuard.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 namespace vorlan {
 namespace {
@@ -143,6 +146,19 @@ void MainDialog::ShowPopupAtSelectedKey() {
     const GridPoint origin = CellOrigin(key);
     const QPoint clientPoint(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
     ShowPopup(clientPoint, client->mapToGlobal(clientPoint));
+}
+
+RecoveryGuard* MainDialog::KeepRecovery(const QString& folder) {
+    auto* guard = new RecoveryGuard(this, editor->Files(), editor->Document(), folder);
+    // Every change of the layout is an undo step (typing merges into one):
+    // each reaches the keeper, which writes within a second; its 30-second
+    // write stays as the backstop.
+    editor->History().AddListener([guard = QPointer<RecoveryGuard>(guard)](HistoryChange) {
+        if (guard) {
+            guard->NoteChange();
+        }
+    });
+    return guard;
 }
 
 void MainDialog::InstallEditing() {

@@ -3,6 +3,7 @@
 #include "app/AppShell.h"
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
 #include "grid/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -76,6 +78,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString programPath = QCoreApplication::applicationFilePath();
     vorlan::SetApplicationIdentity(programPath);
+    // Before the translations or the window read a setting (see the function).
+    const std::optional<QString> unreadableSettings = vorlan::SetAsideUnreadableSettings();
     const QString programDir = QCoreApplication::applicationDirPath();
     vorlan::InstallTranslations(programDir, QLocale::system().uiLanguages());
     vorlan::InstallLocalTranslation(programDir);
@@ -109,12 +113,12 @@ int main(int argc, char** argv) {
     }
     if (!options.reportFirstPaint) {
         // After the first paint, so the window is there behind the questions.
-        QTimer::singleShot(0, &window, [&window] {
-            vorlan::CheckSettingsStore(&window);
+        QTimer::singleShot(0, &window, [&window, unreadableSettings] {
+            if (unreadableSettings) {
+                vorlan::ShowError(&window, vorlan::SettingsUnreadableMessage(*unreadableSettings));
+            }
             vorlan::RemoveProgrammingLeftovers();
-            auto* guard =
-                new vorlan::RecoveryGuard(&window, window.Editor().Files(),
-                                          window.Editor().Document(), vorlan::RecoveryFolder());
+            auto* guard = window.KeepRecovery(vorlan::RecoveryFolder());
             guard->OfferAbandoned();
         });
     }

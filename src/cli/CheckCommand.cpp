@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/Latin1.h"
+#include "cli/TerminalText.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
@@ -45,6 +46,14 @@ ReadNote Utf8Note(ReadNote note) {
     return note;
 }
 
+// For the terminal: each field cut to a readable length, controls escaped.
+std::string TerminalNote(const std::string& file, ReadNote note) {
+    for (std::string& arg : note.message.args) {
+        arg = TerminalField(arg);
+    }
+    return TerminalLine(FormatNote(file, note));
+}
+
 json NoteJson(const std::string& file, const ReadNote& note) {
     json item;
     item["file"] = file;
@@ -73,19 +82,20 @@ int RunCheck(Args args) {
     bool warnings = false;
     json all = json::array();
     for (const std::string& file : files) {
+        ReadFailure failure;
         LayoutDocument doc;
+        doc.SetObserver(&failure);
         if (!CheckLayoutFile(file, doc)) {
-            doc.readReport.Add(0, NoteLevel::Error, StringId::CannotOpenFile);
+            doc.readReport.Add(0, NoteLevel::Error, failure.message);
         } else {
             CheckImage(doc, doc.readReport);
         }
-        for (const ReadNote& raw : doc.readReport.Notes()) {
-            const ReadNote note = Utf8Note(raw);
+        for (const ReadNote& note : doc.readReport.Notes()) {
             (note.level == NoteLevel::Error ? errors : warnings) = true;
             if (asJson) {
-                all.push_back(NoteJson(file, note));
+                all.push_back(NoteJson(file, Utf8Note(note)));
             } else {
-                std::cout << FormatNote(file, note) << '\n';
+                std::cout << TerminalNote(file, note) << '\n';
             }
         }
     }

@@ -18,6 +18,13 @@ int RunCheck(Args args);
 int RunDiff(Args args);
 int RunLegends(Args args);
 int RunSheet(Args args);
+int RunPcLayouts(Args args);
+
+// Runs `run` with the other arguments, naming codes as the PC keyboard layout
+// of --pc-layout ID types them; an unknown id is a usage error.
+int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args));
+int RunShowWithPcLayout(Args args);
+int RunSheetWithPcLayout(Args args);
 
 // Each command's usage, "  vorlanctl NAME ..." with a short explanation, made
 // from the command line's declaration (common/CommandLine.h).
@@ -29,5 +36,6 @@ extern const std::string kCheckUsage;
 extern const std::string kDiffUsage;
 extern const std::string kLegendsUsage;
 extern const std::string kSheetUsage;
+extern const std::string kPcLayoutsUsage;
 
 } // namespace vorlan::cli

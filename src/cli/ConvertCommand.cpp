@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/Latin1.h"
+#include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "layout/LossList.h"
 
@@ -20,6 +21,9 @@ class StderrObserver : public LayoutObserver {
 public:
     void ShowError(StringId text) override {
         std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
+    }
+    void ShowWriteFailure(const UiMessage& message) override {
+        std::cerr << StringText(StringId::Error) << ": " << message.English() << '\n';
     }
 };
 
@@ -41,6 +45,13 @@ int RunConvert(Args args) {
     const bool strict = parsed.Has("--strict");
     if (files.size() != 2) {
         return UsageError("needs an input file and an output file");
+    }
+    // Refused before anything is read: a pipe, a device, or the input itself.
+    if (const FileWriteResult refused =
+            CheckWriteTarget(std::string(files[1]), {std::string(files[0])});
+        !refused.Ok()) {
+        std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused) << '\n';
+        return 1;
     }
 
     StderrObserver observer;

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/Latin1.h"
+#include "cli/TerminalText.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 
@@ -48,8 +49,13 @@ std::string_view KindName(DiffKind kind) {
 bool Open(const std::string& path, LayoutDocument& doc) {
     doc.ResetToNew();
     doc.filePath = path;
-    if (!ReadLayout(doc)) {
-        std::cerr << "vorlanctl diff: " << StringText(StringId::CannotOpenFile) << ' ' << path
+    ReadFailure failure;
+    doc.SetObserver(&failure);
+    const bool read = ReadLayout(doc);
+    doc.SetObserver(nullptr);
+    if (!read) {
+        std::cerr << TerminalLine("vorlanctl diff: " + path + ": " +
+                                  std::string(StringText(failure.message)))
                   << '\n';
         return false;
     }
@@ -62,6 +68,13 @@ std::string Utf8Text(UiMessage message) {
         arg = Latin1ToUtf8(arg);
     }
     return message.English();
+}
+
+std::string TerminalText(UiMessage message) {
+    for (std::string& arg : message.args) {
+        arg = TerminalField(arg);
+    }
+    return TerminalLine(message.English());
 }
 
 } // namespace
@@ -95,7 +108,7 @@ int RunDiff(Args args) {
         std::cout << all.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
     } else {
         for (const Difference& d : differences) {
-            std::cout << Utf8Text(d.message) << '\n';
+            std::cout << TerminalText(d.message) << '\n';
         }
     }
     if (!std::cout.good()) {

@@ -21,6 +21,7 @@ const std::string kCheckUsage = UsageOf("check");
 const std::string kDiffUsage = UsageOf("diff");
 const std::string kLegendsUsage = UsageOf("legends");
 const std::string kSheetUsage = UsageOf("sheet");
+const std::string kPcLayoutsUsage = UsageOf("pc-layouts");
 
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage) {
     std::cerr << "vorlanctl " << command << ": " << problem << "\nUsage:\n" << usage;

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "common/CommandLine.h"
+#include "layout/LayoutObserver.h"
 
 #include <optional>
 #include <string>
@@ -14,6 +15,14 @@ namespace vorlan::cli {
 
 // The problem and the command's usage on the error output; returns status 2.
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage);
+
+// Why the reader could not open a file, as it tells the window, so that every
+// command says the same for the same file.
+class ReadFailure : public LayoutObserver {
+public:
+    void ShowError(StringId text) override { message = text; }
+    StringId message = StringId::CannotOpenFile;
+};
 
 // Reads args against the declaration of command. Returns the exit status when
 // the command ends here: 0 after printing its help for --help, 2 after a

@@ -1,6 +1,7 @@
 // vorlanctl image: the device image of a layout file, without a keyboard.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
+#include "common/FileWriter.h"
 #include "common/StringTable.h"
 #include "programming/DeviceImage.h"
 
@@ -25,6 +26,10 @@ int Usage(std::string_view problem) {
 
 void Fail(StringId message, std::string_view detail = {}) {
     std::cerr << StringText(StringId::Error) << ": " << StringText(message) << detail << "\n";
+}
+
+void Fail(const FileWriteResult& failure) {
+    std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(failure) << "\n";
 }
 
 std::string HexDump(const std::vector<std::uint8_t>& bytes) {
@@ -61,6 +66,13 @@ int RunImage(Args args) {
         return Usage("a layout file and -o OUT are needed");
     }
 
+    if (outPath != "-") {
+        if (const FileWriteResult refused = CheckWriteTarget(outPath, {layoutPath});
+            !refused.Ok()) {
+            Fail(refused);
+            return 1;
+        }
+    }
     std::ifstream in;
     if (!OpenLayoutFile(layoutPath.c_str(), in)) {
         Fail(StringId::UnableToOpenFile);
@@ -84,11 +96,10 @@ int RunImage(Args args) {
         std::cout.flush();
         return std::cout ? 0 : 1;
     }
-    std::ofstream out(outPath, std::ios::binary | std::ios::trunc);
-    out.write(data, size);
-    out.close();
-    if (!out) {
-        std::cerr << "vorlanctl image: cannot write " << outPath << "\n";
+    const FileWriteResult written =
+        ReplaceFile(outPath, std::string_view(data, static_cast<std::size_t>(size)), {layoutPath});
+    if (!written.Ok()) {
+        Fail(written);
         return 1;
     }
     return 0;

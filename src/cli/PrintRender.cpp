@@ -37,22 +37,25 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     const std::string fileName =
         QFileInfo(QString::fromLocal8Bit(job.layoutPath.c_str())).fileName().toStdString();
     const QtTextMeasurer measurer;
+    const InputFiles inputs{job.layoutPath};
     ExportResult result;
     if (job.sheet) {
         SheetPlan plan = PlanSheet(doc, job.legends.page, fileName, measurer);
         if (plan.error) {
             return fail(*plan.error, out);
         }
-        result = ExportDocument(SheetDocument(std::move(plan)), out, *format, job.dpi);
+        result = ExportDocument(SheetDocument(std::move(plan)), out, *format, job.dpi, inputs);
     } else {
         LegendPlan plan = PlanLegends(doc, job.legends, fileName, measurer);
         if (plan.error) {
             return fail(*plan.error, out);
         }
-        result = ExportDocument(LegendDocument(std::move(plan)), out, *format, job.dpi);
+        result = ExportDocument(LegendDocument(std::move(plan)), out, *format, job.dpi, inputs);
     }
     if (result.error) {
-        return fail(*result.error, result.errorPath);
+        std::cerr << StringText(StringId::Error) << ": "
+                  << result.errorText.toLocal8Bit().constData() << '\n';
+        return 1;
     }
     for (const QString& file : result.files) {
         std::cout << file.toLocal8Bit().constData() << '\n';

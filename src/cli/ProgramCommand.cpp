@@ -11,15 +11,20 @@
 #include "programming/RunAdvice.h"
 #include "verify/ProgrammingLog.h"
 
+#include <array>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #ifdef _WIN32
@@ -33,10 +38,110 @@ namespace vorlan::cli {
 namespace {
 
 std::atomic<bool> stopRequested{false};
+std::atomic<int> stopSignal{0};
 
-extern "C" void RequestStop(int) {
+// Only sets flags: that is all a signal handler may safely do.
+extern "C" void RequestStop(int signal) {
+    stopSignal = signal;
     stopRequested = true;
 }
+
+std::string SignalName(int signal) {
+    switch (signal) {
+    case SIGINT:
+        return "SIGINT";
+    case SIGTERM:
+        return "SIGTERM";
+#ifndef _WIN32
+    case SIGHUP:
+        return "SIGHUP";
+#endif
+    default:
+        return "signal " + std::to_string(signal);
+    }
+}
+
+// Ctrl-C, a kill and a closed terminal all stop the write between two bytes,
+// so the device is closed and the run is logged. Without SA_RESTART a request
+// blocked in the driver returns early instead of being resumed. A closed pipe
+// on standard error must not end the run before its log line either.
+class StopSignals {
+public:
+    StopSignals() {
+#ifdef _WIN32
+        previousInt_ = std::signal(SIGINT, RequestStop);
+        previousTerm_ = std::signal(SIGTERM, RequestStop);
+#else
+        struct sigaction action {};
+        action.sa_handler = RequestStop;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i) {
+            sigaction(kSignals[i], &action, &previous_[i]);
+        }
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGPIPE, &ignore, &previousPipe_);
+#endif
+    }
+    ~StopSignals() {
+#ifdef _WIN32
+        std::signal(SIGINT, previousInt_);
+        std::signal(SIGTERM, previousTerm_);
+#else
+        for (std::size_t i = 0; i < kSignals.size(); ++i) {
+            sigaction(kSignals[i], &previous_[i], nullptr);
+        }
+        sigaction(SIGPIPE, &previousPipe_, nullptr);
+#endif
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+private:
+#ifdef _WIN32
+    void (*previousInt_)(int) = nullptr;
+    void (*previousTerm_)(int) = nullptr;
+#else
+    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
+    std::array<struct sigaction, 3> previous_{};
+    struct sigaction previousPipe_ {};
+#endif
+};
+
+// A request that waits on the keyboard cannot see the stop flag; this thread
+// does, and gives the request up through the driver (which a signal handler
+// must not call: it takes locks).
+class StopWatcher {
+public:
+    explicit StopWatcher(KeyboardDriver& driver)
+        : thread_([this, &driver] {
+              std::unique_lock lock(mutex_);
+              while (!done_) {
+                  if (stopRequested) {
+                      driver.Abort();
+                      return;
+                  }
+                  wake_.wait_for(lock, std::chrono::milliseconds(10));
+              }
+          }) {}
+    ~StopWatcher() {
+        {
+            const std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        wake_.notify_all();
+        thread_.join();
+    }
+    StopWatcher(const StopWatcher&) = delete;
+    StopWatcher& operator=(const StopWatcher&) = delete;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool done_ = false;
+    std::thread thread_;
+};
 
 bool StandardErrorIsTerminal() {
 #ifdef _WIN32
@@ -135,6 +240,11 @@ int RunProgram(Args args) {
         return Usage("takes a layout file and a keyboard type /T");
     }
 
+    // From here on every run is logged, however it ends.
+    stopRequested = false;
+    stopSignal = 0;
+    const StopSignals signals;
+
     if (!emulate) {
         const KeyboardSelection selection = SelectKeyboardFromEnvironment();
         if (selection.kind == KeyboardSelection::Kind::Invalid) {
@@ -168,27 +278,42 @@ int RunProgram(Args args) {
     for (const std::string& operand : parsed.operands) {
         vector.push_back(operand.c_str());
     }
+    // The files this run writes are refused before the keyboard is touched:
+    // a pipe would stop the run at its end, the layout would be lost.
+    const InputFiles inputs =
+        vector.size() >= 2 ? InputFiles{std::string(vector[1])} : InputFiles{};
+    for (const std::string* out :
+         std::initializer_list<const std::string*>{&receivedPath, &logPath}) {
+        if (out->empty()) {
+            continue;
+        }
+        if (const FileWriteResult refused = CheckWriteTarget(*out, inputs); !refused.Ok()) {
+            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused) << "\n";
+            return 1;
+        }
+    }
 
     ProgressBar bar(vector.size() >= 2 ? StepsOfLayout(vector[1]) : 0);
     WriteProgress progress;
     if (StandardErrorIsTerminal()) {
         progress.step = [&bar] { bar.Step(); };
     }
-    // Ctrl-C stops the write between two bytes, so the device is closed properly.
-    stopRequested = false;
     progress.stop = &stopRequested;
     std::atomic<int> bytesTotal{0};
     std::atomic<int> bytesSent{0};
     progress.bytesTotal = &bytesTotal;
     progress.bytesSent = &bytesSent;
-    const auto previous = std::signal(SIGINT, RequestStop);
     SystemPacingClock clock;
     const auto started = std::chrono::steady_clock::now();
-    const int result =
-        ProgrammingEngine(static_cast<int>(vector.size()), vector.data(), progress, driver, clock);
+    int result = 0;
+    {
+        const StopWatcher watcher(driver);
+        result = ProgrammingEngine(static_cast<int>(vector.size()), vector.data(), progress, driver,
+                                   clock);
+    }
     const auto took = std::chrono::steady_clock::now() - started;
-    std::signal(SIGINT, previous);
     bar.End();
+    const bool stopped = result == static_cast<int>(StringId::ProgrammingStopped);
 
     int status = result == 0 ? 0 : 1;
     if (result != 0) {
@@ -207,6 +332,11 @@ int RunProgram(Args args) {
         failure.bytesTotal = bytesTotal;
         const std::vector<UiMessage> messages = RunFailureMessages(failure);
         std::cerr << StringText(StringId::Error) << ": " << messages.front().English() << "\n";
+        if (stopped && stopSignal != 0) {
+            std::cerr << FormatString(StringText(StringId::StoppedBySignal),
+                                      {SignalName(stopSignal)})
+                      << "\n";
+        }
         for (std::size_t m = 1; m < messages.size(); ++m) {
             std::cerr << messages[m].English() << "\n";
         }
@@ -215,9 +345,16 @@ int RunProgram(Args args) {
     if (!logChosen) {
         logPath = DefaultLogPath();
     }
-    if (logPath.empty() || !AppendToLog(logPath, RecordOfRun(vector, driver, result, took))) {
-        std::cerr << "vorlanctl program: cannot write the programming log "
-                  << (logPath.empty() ? std::string("(no data folder)") : logPath) << "\n";
+    ProgrammingRun record = RecordOfRun(vector, driver, result, took);
+    if (stopped && stopSignal != 0) {
+        record.result += " (" + SignalName(stopSignal) + ")";
+    }
+    const FileWriteResult logged =
+        logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}
+                        : AppendToLog(logPath, record, inputs);
+    if (!logged.Ok()) {
+        std::cerr << "vorlanctl program: cannot write the programming log: "
+                  << WriteFailureText(logged) << "\n";
         // The keyboard is programmed all the same; only a log the user named
         // makes the run fail.
         if (logChosen) {
@@ -225,8 +362,9 @@ int RunProgram(Args args) {
         }
     }
     if (emulator != nullptr && !receivedPath.empty()) {
-        if (!emulator->SaveReceived(receivedPath)) {
-            std::cerr << "vorlanctl program: cannot write " << receivedPath << "\n";
+        if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs);
+            !saved.Ok()) {
+            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(saved) << "\n";
             status = 1;
         }
     }

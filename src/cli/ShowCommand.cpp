@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/Latin1.h"
+#include "cli/TerminalText.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/ScanCodeTables.h"
 
@@ -178,7 +179,7 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
                       std::string(KindName(doc.spans[static_cast<std::size_t>(k)].kind)).c_str(),
                       partners.c_str(), key.groupNumber, key.groupKey() ? 1 : 0,
                       key.singleKey() ? 1 : 0, key.mode());
-        out << row << Latin1ToUtf8(key.name.str()) << '\n';
+        out << row << TerminalLine(TerminalField(key.name.str())) << '\n';
         const std::string codes = CodesText(key.codes);
         if (!codes.empty()) {
             out << std::string(35, ' ') << codes << '\n';
@@ -191,7 +192,7 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
 
     out << "\nProgrammed keys:\n";
     for (const std::string& row : doc.CatalogRows()) {
-        out << "  " << Latin1ToUtf8(row) << '\n';
+        out << "  " << TerminalLine(TerminalField(row)) << '\n';
     }
 }
 

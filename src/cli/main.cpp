@@ -24,8 +24,9 @@ int main(int argc, char** argv) {
     };
     // Every command the declaration names has its entry here (a test runs each).
     static constexpr Entry kEntries[] = {
-        {"convert", RunConvert}, {"show", RunShow},   {"check", RunCheck},     {"diff", RunDiff},
-        {"program", RunProgram}, {"image", RunImage}, {"legends", RunLegends}, {"sheet", RunSheet},
+        {"convert", RunConvert}, {"show", RunShowWithPcLayout},   {"check", RunCheck},
+        {"diff", RunDiff},       {"program", RunProgram},         {"image", RunImage},
+        {"legends", RunLegends}, {"sheet", RunSheetWithPcLayout}, {"pc-layouts", RunPcLayouts},
     };
     for (const Entry& entry : kEntries) {
         if (entry.name == command) {

@@ -54,6 +54,17 @@ constexpr Option kConvertOptions[] = {
     kHelp,
 };
 constexpr Option kFileOptions[] = {kJson, kHelp};
+constexpr Option kPcLayout{"--pc-layout",
+                           {},
+                           ValueKind::Text,
+                           "ID",
+                           0,
+                           0,
+                           "us gb de at ch ch-fr fr be es it pt nl se fi dk no pl cz hu tr",
+                           "Name the codes as a PC with this keyboard layout types them (see "
+                           "pc-layouts)."};
+constexpr Option kShowOptions[] = {kJson, kPcLayout, kHelp};
+constexpr Option kHelpOnly[] = {kHelp};
 constexpr Option kProgramOptions[] = {
     {"--emulate",
      {},
@@ -124,7 +135,7 @@ constexpr Option kLegendsOptions[] = {
     kDpi,
     kHelp,
 };
-constexpr Option kSheetOptions[] = {kOut, kPage, kDpi, kHelp};
+constexpr Option kSheetOptions[] = {kOut, kPage, kDpi, kPcLayout, kHelp};
 
 constexpr ExitStatus kPlainExits[] = {{0, "success"}, {1, "failure"}, {2, "usage error"}};
 constexpr ExitStatus kCheckExits[] = {{0, "clean"},
@@ -148,7 +159,7 @@ constexpr Command kCommands[] = {
      {},
      "Print the layout as the editor holds it after opening the file: keyboard settings, RFID "
      "options, keys and programmed-keys list as tables, or one JSON object (names as UTF-8).",
-     kFileOptions,
+     kShowOptions,
      kPlainExits,
      {}},
     {"check",
@@ -201,6 +212,14 @@ constexpr Command kCommands[] = {
      "The layout sheet as PDF, SVG or PNG: the key grid with names, settings, RFID options and "
      "the table of programmed keys.",
      kSheetOptions,
+     kPlainExits,
+     {}},
+    {"pc-layouts",
+     {},
+     {},
+     "List the PC keyboard layouts that --pc-layout takes, id and name, one a line. An unknown "
+     "id is a usage error that lists the ids.",
+     kHelpOnly,
      kPlainExits,
      {}},
 };

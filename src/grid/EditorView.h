@@ -89,6 +89,8 @@ public:
     // question (caption "Warning", exclamation icon); true for Yes.
     virtual void ShowError(const UiMessage& message) = 0;
     virtual bool AskYesNo(const UiMessage& question) = 0;
+    // A Yes/No/Cancel question; Escape and the close box answer Cancel.
+    virtual SaveAnswer AskYesNoCancel(const UiMessage& question) = 0;
 
     // The capture dialog, modal, started with a key's codes and code texts.
     virtual CaptureResult RunCaptureDialog(const KeyCodes& codes,

@@ -61,7 +61,7 @@ std::vector<std::string> KeyCodeNames(const KeyCodes& codes) {
     std::uint32_t previous = 0;
     for (const std::int32_t stored : codes) {
         const auto code = static_cast<std::uint32_t>(stored);
-        if (std::string name = NameOfCode(code, previous); !name.empty()) {
+        if (std::string name = Latin1NameOfCode(code, previous); !name.empty()) {
             names.push_back(std::move(name));
         }
         previous = code;

@@ -12,7 +12,7 @@
 namespace vorlan {
 
 // The display names of a key's codes as the key panel shows them, without
-// the empty slots after the last code.
+// the empty slots after the last code; Latin-1, like the key names beside them.
 std::vector<std::string> KeyCodeNames(const KeyCodes& codes);
 
 // The text drawn on the image put at slot: the key's name, or its code names

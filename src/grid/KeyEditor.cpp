@@ -1,10 +1,14 @@
 #include "grid/KeyEditor.h"
 
+#include <cassert>
+
 namespace vorlan {
 
 KeyEditor::KeyEditor(EditorView& view, ProfileStore& store)
     : view_(view), files_(doc_, *this, store), history_(doc_) {
     doc_.SetObserver(this);
+    // Every change of the layout is a step: the pointer's panes follow it.
+    history_.AddListener([this](HistoryChange) { ShowPointerPanes(); });
 }
 
 KeyEditor::~KeyEditor() {
@@ -23,6 +27,9 @@ KeyEditor::StepScope::~StepScope() {
     --editor_.stepDepth_;
     if (outer_) {
         editor_.history_.Commit(name_, editor_.Selection(), merge_);
+        // No edit may leave a cell whose codes the keyboard gets but the
+        // grid does not show.
+        assert(editor_.doc_.CellsWithCodesButNoKey().empty());
     }
 }
 
@@ -58,6 +65,10 @@ void KeyEditor::TitleChanged() {
 
 void KeyEditor::ShowError(StringId text) {
     view_.ShowError({text, {}});
+}
+
+void KeyEditor::ShowWriteFailure(const UiMessage& message) {
+    view_.ShowError(message);
 }
 
 void KeyEditor::RfidChanged() {
@@ -105,6 +116,10 @@ void KeyEditor::SetTitle(const std::string& shownPath) {
 
 bool KeyEditor::AskYesNo(const UiMessage& question) {
     return view_.AskYesNo(question);
+}
+
+SaveAnswer KeyEditor::AskYesNoCancel(const UiMessage& question) {
+    return view_.AskYesNoCancel(question);
 }
 
 std::optional<std::string> KeyEditor::RunOpenDialog() {

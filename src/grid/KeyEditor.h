@@ -131,6 +131,8 @@ public:
     // Also the model's request to redraw the grid (LayoutObserver).
     void DrawGrid() override;
     void FillStatusBar();
+    // Panes 5 and 6: the key under the pointer, or none.
+    void ShowPointerPanes();
     void EditKeyCodes();
     void StoreInCatalog();
     void SelectCatalogEntryByName();
@@ -163,6 +165,7 @@ private:
     void DrawKeyImage(int slot, KeyImage image) override;
     void TitleChanged() override;
     void ShowError(StringId text) override;
+    void ShowWriteFailure(const UiMessage& message) override;
     void RfidChanged() override;
     void ControlsChanged() override;
     void CommitControls() override;
@@ -173,6 +176,7 @@ private:
     // FileCommandsHost
     void SetTitle(const std::string& shownPath) override;
     bool AskYesNo(const UiMessage& question) override;
+    SaveAnswer AskYesNoCancel(const UiMessage& question) override;
     std::optional<std::string> RunOpenDialog() override;
     std::optional<SaveAsChoice> RunSaveAsDialog(const std::vector<std::string>& typeNames,
                                                 int preselected) override;
@@ -207,6 +211,7 @@ private:
     bool keepHistory_ = false;
 
     int currentKey_ = 1;
+    int pointerSlot_ = 0; // the slot under the pointer, 0 for none
     int panelKey_ = 1;
     bool keyEditActive_ = false;
     PanelValues panel_;

@@ -83,6 +83,14 @@ void KeyEditor::OnPaste() {
     TakePanelValues();
     StepScope step(*this, StringId::StepPaste);
     if (Span(s).kind == SpanKind::Empty) {
+        if (CellsFor(content->shape, s, KeyCount()).empty()) {
+            // The shape leaves the grid here: its cells do not exist.
+            view_.ShowError({content->shape == KeyShape::Quad ? StringId::PasteNoRoomQuad
+                                                              : StringId::PasteNoRoomDouble,
+                             {}});
+            ShowKey(s);
+            return;
+        }
         if (!PlaceKey(doc_, s, *content)) {
             view_.ShowError({StringId::PasteNoRoom, {std::to_string(s)}});
             ShowKey(s);

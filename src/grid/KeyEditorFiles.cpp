@@ -24,22 +24,48 @@ void KeyEditor::OnFileSave() {
         history_.MarkSaved();
     }
 }
+namespace {
+
+StringId SaveAsStepName(KeyboardVariant variant) {
+    switch (variant) {
+    case KeyboardVariant::SevenThreeScan:
+        return StringId::StepSaveAsSevenThree;
+    case KeyboardVariant::SingleLeft:
+        return StringId::StepSaveAsLeft;
+    case KeyboardVariant::SingleRight:
+        return StringId::StepSaveAsRight;
+    case KeyboardVariant::SixteenScan:
+        break;
+    }
+    return StringId::StepSaveAsSixteen;
+}
+
+} // namespace
+
 void KeyEditor::OnFileSaveAs() {
-    // The written file is read back; when it holds the layout unchanged (a
-    // variant without losses), the steps still fit and are kept.
+    // The written file is read back. When it holds the layout unchanged (a
+    // variant without losses), the steps still fit and are kept. When it
+    // holds less, reading it back is one step of its own, so Undo brings the
+    // whole layout back (unsaved) and nothing exists only in a lost state.
+    TakePanelValues();
     const std::string before = FormatLayout(doc_, KeyboardVariant::SixteenScan);
+    history_.Begin(Selection());
     keepHistory_ = true;
     const SaveOutcome outcome = files_.SaveLayoutAs();
     keepHistory_ = false;
     if (outcome != SaveOutcome::Written) {
+        history_.Abandon();
         return;
     }
     if (FormatLayout(doc_, KeyboardVariant::SixteenScan) == before) {
+        history_.Abandon();
         history_.ForgetCatalogueChanges();
-        history_.MarkSaved();
     } else {
-        history_.Clear();
+        history_.AdoptFilePath();
+        history_.Commit(SaveAsStepName(files_.SavedAsVariant()), Selection());
     }
+    history_.AdoptFilePath();
+    history_.MarkSaved();
 }
 void KeyEditor::OnRecentFile(int index) {
     files_.OpenRecent(index);

@@ -166,8 +166,19 @@ void KeyEditor::FillStatusBar() {
     view_.SetStatusPane(2, {s.keyBeep != 0 ? StringId::PaneBeepOn : StringId::PaneBeepOff, {}});
     view_.SetStatusPane(3, {StringId::PaneKeyDelay, {std::to_string(s.keyDelay)}});
     view_.SetStatusPane(4, {StringId::PaneKeyRate, {std::to_string(s.typematicRate)}});
-    view_.SetStatusPane(5, {StringId::PaneNumberNone, {}});
-    view_.SetStatusPane(6, {StringId::PaneNameNone, {}});
+    ShowPointerPanes();
+}
+
+// Panes 5 and 6 name the key under the pointer as it is now: after a rename,
+// paste, drag, undo or reload as much as after a move.
+void KeyEditor::ShowPointerPanes() {
+    if (pointerSlot_ >= 1 && pointerSlot_ <= KeyCount()) {
+        view_.SetStatusPane(6, {StringId::PaneName, {Key(pointerSlot_).name.str()}});
+        view_.SetStatusPane(5, {StringId::PaneNumber, {std::to_string(pointerSlot_)}});
+    } else {
+        view_.SetStatusPane(6, {StringId::PaneNameNone, {}});
+        view_.SetStatusPane(5, {StringId::PaneNumberNone, {}});
+    }
 }
 
 void KeyEditor::KeyNameHandling() {

@@ -36,14 +36,8 @@ void KeyEditor::Navigate(int target) {
 }
 
 void KeyEditor::OnPointerMove(int x, int y) {
-    const int slot = SlotAt(x, y, KeyCount());
-    if (slot != 0) {
-        view_.SetStatusPane(6, {StringId::PaneName, {Key(slot).name.str()}});
-        view_.SetStatusPane(5, {StringId::PaneNumber, {std::to_string(slot)}});
-    } else {
-        view_.SetStatusPane(6, {StringId::PaneNameNone, {}});
-        view_.SetStatusPane(5, {StringId::PaneNumberNone, {}});
-    }
+    pointerSlot_ = SlotAt(x, y, KeyCount());
+    ShowPointerPanes();
 }
 
 void KeyEditor::OnPointerPress(int x, int y) {

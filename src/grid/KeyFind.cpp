@@ -1,6 +1,7 @@
 #include "grid/KeyFind.h"
 
 #include "grid/KeyDescription.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <algorithm>
 
@@ -34,8 +35,20 @@ bool KeyMatches(const KeyRecord& key, std::string_view query) {
         return true;
     }
     const std::vector<std::string> codes = KeyCodeNames(key.codes);
-    return std::any_of(codes.begin(), codes.end(),
-                       [query](const std::string& name) { return ContainsFolded(name, query); });
+    if (std::any_of(codes.begin(), codes.end(),
+                    [query](const std::string& name) { return ContainsFolded(name, query); })) {
+        return true;
+    }
+    // The standard names find a key too when a PC layout names its codes.
+    std::uint32_t previous = 0;
+    for (const std::int32_t stored : key.codes) {
+        const auto code = static_cast<std::uint32_t>(stored);
+        if (code != 0 && ContainsFolded(StandardNameOfCode(code, previous), query)) {
+            return true;
+        }
+        previous = code;
+    }
+    return false;
 }
 
 void KeyFind::Search(const LayoutDocument& doc, std::string_view query) {

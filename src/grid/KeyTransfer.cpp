@@ -395,7 +395,8 @@ std::string PlainKeyText(const KeyContent& content) {
         if (code == 0) {
             break;
         }
-        text += " " + NameOfCode(static_cast<std::uint32_t>(code), previous);
+        // Clip data others may read: the standard names, whatever names the window shows.
+        text += " " + StandardNameOfCode(static_cast<std::uint32_t>(code), previous);
         previous = static_cast<std::uint32_t>(code);
     }
     return text;

@@ -235,6 +235,22 @@ void LayoutHistory::ForgetCatalogueChanges() {
     baseline_->SetObserver(nullptr);
 }
 
+void LayoutHistory::Abandon() {
+    begun_.reset();
+    *baseline_ = doc_;
+    baseline_->SetObserver(nullptr);
+}
+
+void LayoutHistory::AdoptFilePath() {
+    for (HistoryStep& step : steps_) {
+        if (step.header) {
+            (*step.header)[0].filePath = doc_.filePath;
+            (*step.header)[1].filePath = doc_.filePath;
+        }
+    }
+    baseline_->filePath = doc_.filePath;
+}
+
 std::size_t LayoutHistory::StepBytes() const {
     std::size_t bytes = steps_.capacity() * sizeof(HistoryStep);
     for (const HistoryStep& step : steps_) {

@@ -111,6 +111,12 @@ public:
     // carry catalogue entries, which would not fit the rebuilt one.
     void ForgetCatalogueChanges();
 
+    // Begun and not to be recorded: the document as it is now is the start.
+    void Abandon();
+    // The layout now belongs to the file at the document's path (Save As):
+    // no step takes it back to another file.
+    void AdoptFilePath();
+
     std::size_t StepCount() const { return steps_.size(); }
     std::size_t Position() const { return position_; }
     std::size_t Limit() const { return limit_; }

@@ -15,6 +15,18 @@ std::string FileNameOf(const std::string& path) {
     return std::filesystem::path(path).filename().string();
 }
 
+// A file reached through a symlink or "dir/.." is still one file: the recent
+// list names each by its resolved path. A path that cannot be resolved stays as given.
+std::string CanonicalPath(const std::string& path) {
+    if (path.empty()) {
+        return path;
+    }
+    std::error_code ec;
+    const std::filesystem::path resolved =
+        std::filesystem::weakly_canonical(std::filesystem::path(path), ec);
+    return ec || resolved.empty() ? path : resolved.string();
+}
+
 } // namespace
 
 std::vector<std::string> SaveAsTypeList(const LayoutDocument& doc) {
@@ -33,10 +45,15 @@ FileCommands::FileCommands(LayoutDocument& doc, FileCommandsHost& host, ProfileS
     : doc_(doc), host_(host), store_(store) {}
 
 bool FileCommands::NewLayout() {
-    if (doc_.dirty && host_.AskYesNo({StringId::AskSaveCurrentFile, {}})) {
+    if (doc_.dirty) {
+        const SaveAnswer answer = host_.AskYesNoCancel({StringId::AskSaveCurrentFile, {}});
+        if (answer == SaveAnswer::Cancel) {
+            return false;
+        }
         // The user asked to keep the layout and has just been told it could
-        // not be written: dropping it now would lose it.
-        if (SaveLayout() == SaveOutcome::NotWritten) {
+        // not be written (or cancelled its Save As): dropping it now would
+        // lose it.
+        if (answer == SaveAnswer::Yes && SaveLayout() != SaveOutcome::Written) {
             return false;
         }
     }
@@ -209,6 +226,7 @@ SaveOutcome FileCommands::SaveLayoutAs() {
         return SaveOutcome::NotWritten;
     }
 
+    savedAs_ = static_cast<KeyboardVariant>(choice->typeIndex);
     PushRecent(doc_.filePath);
     RebuildRecentMenu();
     NewLayout(); // the file was written, so dirty is clear and nothing is asked
@@ -217,10 +235,12 @@ SaveOutcome FileCommands::SaveLayoutAs() {
     return SaveOutcome::Written;
 }
 
-void FileCommands::PushRecent(const std::string& path) {
+void FileCommands::PushRecent(const std::string& given) {
     auto& recent = doc_.recentFiles;
+    const std::string path = CanonicalPath(given);
     int i = 0;
-    while (i < kRecentFileCount && recent[static_cast<std::size_t>(i)] != path) {
+    // Entries stored before they were resolved still count as the same file.
+    while (i < kRecentFileCount && CanonicalPath(recent[static_cast<std::size_t>(i)]) != path) {
         ++i;
     }
     const int last = i < kRecentFileCount ? i : kRecentFileCount - 1;

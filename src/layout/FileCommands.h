@@ -46,6 +46,10 @@ struct RecentFileEntry {
     friend bool operator==(const RecentFileEntry&, const RecentFileEntry&) = default;
 };
 
+// The answer to "save the current file?": Cancel keeps the layout as it is
+// and abandons the command that asked.
+enum class SaveAnswer { Yes, No, Cancel };
+
 class FileCommandsHost {
 public:
     virtual ~FileCommandsHost() = default;
@@ -53,6 +57,8 @@ public:
     virtual void SetTitle(const std::string& shownPath) = 0;
     // A Yes/No question (caption "Warning"); true for Yes.
     virtual bool AskYesNo(const UiMessage& question) = 0;
+    // A Yes/No/Cancel question (caption "Warning").
+    virtual SaveAnswer AskYesNoCancel(const UiMessage& question) = 0;
     // The file-open dialog (initial name "*.txt"); nullopt when cancelled.
     virtual std::optional<std::string> RunOpenDialog() = 0;
     // The file-save dialog with the type names, the 1-based preselected type,
@@ -87,8 +93,9 @@ public:
     FileCommands(LayoutDocument& doc, FileCommandsHost& host, ProfileStore& store);
 
     // Offers to save a dirty layout, then resets it. Returns false, with the
-    // layout kept, when the user chose to save and the file could not be
-    // written: the commands that would drop the layout stop there.
+    // layout kept, when the user cancelled the question or chose to save and
+    // the file could not be written: the commands that would drop the layout
+    // stop there.
     bool NewLayout();
     void OpenLayout();
     void OpenRecent(int index); // 0..3; an empty or missing entry does nothing
@@ -107,6 +114,8 @@ public:
     // The window came to the front: when the open file was changed or
     // removed by another program, offers to reload it (once per change).
     void CheckDiskChange();
+    // The form the last Save As wrote.
+    KeyboardVariant SavedAsVariant() const { return savedAs_; }
     // What the open file was when it was last read or written.
     const std::optional<FileStamp>& Stamp() const { return stamp_; }
     // Moves path to the front of the recent list and stores all four entries.
@@ -131,6 +140,7 @@ private:
     FileCommandsHost& host_;
     ProfileStore& store_;
     std::optional<FileStamp> stamp_;
+    KeyboardVariant savedAs_ = KeyboardVariant::SixteenScan;
     // The change on disk the user last declined to reload, so it is not asked again.
     std::optional<FileStamp> declined_;
 };

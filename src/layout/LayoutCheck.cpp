@@ -66,6 +66,9 @@ public:
             }
             return;
         }
+        if (!key.modeInRange()) {
+            Add(k, StringId::ReportModeOutOfRange, {Num(k), Num(key.mode() + 1)});
+        }
         if (name.empty()) {
             Add(k, StringId::ReportCodesNoName, {Num(k)});
         } else if (name.size() > kMaxCatalogNameBytes) {
@@ -148,6 +151,21 @@ bool CheckLayoutFile(const std::string& path, LayoutDocument& doc) {
     doc.RebuildAfterLoad();
     AddLayoutWarnings(doc, doc.readReport);
     return true;
+}
+
+bool LooksLikeLayout(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
+    const std::size_t end = text.find_first_of(";\r\n");
+    std::string_view first = text.substr(0, end);
+    while (!first.empty() && (first.front() == ' ' || first.front() == '\t')) {
+        first.remove_prefix(1);
+    }
+    while (!first.empty() && (first.back() == ' ' || first.back() == '\t')) {
+        first.remove_suffix(1);
+    }
+    return first == "56" || first == "57" || first == "112" || first == "113";
 }
 
 } // namespace vorlan

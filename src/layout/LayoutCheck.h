@@ -8,6 +8,7 @@
 #include "layout/ReadReport.h"
 
 #include <string>
+#include <string_view>
 
 namespace vorlan {
 
@@ -18,5 +19,10 @@ void AddLayoutWarnings(const LayoutDocument& doc, ReadReport& report);
 // Opens path into doc as the editor does (reset, read, rebuild) and returns
 // the full report in doc.readReport. False when the file cannot be read.
 bool CheckLayoutFile(const std::string& path, LayoutDocument& doc);
+
+// Whether text starts as a layout file does: a first field of 56, 57, 112 or
+// 113 (spaces around it allowed) ending at ";" or the line's end. Whatever
+// else reads as a layout only by the reader's defaults is no layout here.
+bool LooksLikeLayout(std::string_view text);
 
 } // namespace vorlan

@@ -107,70 +107,115 @@ bool LayoutDocument::IsProgrammed(int k) const {
     return keys[static_cast<std::size_t>(k)].IsProgrammed();
 }
 
+namespace {
+
+// The top-left cell of a 2 by 2 square within one block.
+bool IsQuadCorner(int k) {
+    const int inBlock = (k - 1) % kBlockKeys;
+    return inBlock % kBlockColumns != kBlockColumns - 1 &&
+           inBlock / kBlockColumns < kBlockKeys / kBlockColumns - 1;
+}
+
+} // namespace
+
+void LayoutDocument::SetDouble(int a, int b) {
+    KeySpan& sa = spans[static_cast<std::size_t>(a)];
+    KeySpan& sb = spans[static_cast<std::size_t>(b)];
+    sa.kind = SpanKind::Double;
+    sa.partners = {b, 0, 0};
+    sb.kind = SpanKind::Double;
+    sb.partners = {a, 0, 0};
+    Observer().DrawKeyImage(a, b == a + 1 ? KeyImage::DoubleRight : KeyImage::DoubleDown);
+}
+
+void LayoutDocument::SetQuad(std::array<int, 4> cells) {
+    std::sort(cells.begin(), cells.end());
+    for (int c : cells) {
+        KeySpan& span = spans[static_cast<std::size_t>(c)];
+        span.kind = SpanKind::Quad;
+        std::size_t p = 0;
+        for (int other : cells) {
+            if (other != c) {
+                span.partners[p++] = other;
+            }
+        }
+    }
+    Observer().DrawKeyImage(cells[0], KeyImage::Quad);
+}
+
+// group: the group keys, ascending, that share the codes of group[0]. The
+// file keeps no spans, so however many share the codes, they are tiled in
+// key order into 2 by 2 squares (quads) and pairs one apart (double right,
+// also across a row end, as files have always been read) or eight apart
+// (double down). A key left over is a single key: a cell with codes is never
+// an empty one, which would hide a key the keyboard still gets.
+void LayoutDocument::JoinGroup(const std::vector<int>& group,
+                               std::array<bool, kMaxKeys + 1>& done) {
+    const auto take = [&done](int k) { done[static_cast<std::size_t>(k)] = true; };
+    const auto isFree = [&](int k) {
+        return IsKey(k) && !done[static_cast<std::size_t>(k)] &&
+               std::find(group.begin(), group.end(), k) != group.end();
+    };
+    bool joined = false;
+    for (int k : group) {
+        if (!isFree(k)) {
+            continue;
+        }
+        take(k);
+        const int right = k + 1;
+        const int down = k + kBlockColumns;
+        if (IsQuadCorner(k) && isFree(right) && isFree(down) && isFree(down + 1)) {
+            SetQuad({k, right, down, down + 1});
+            take(right);
+            take(down);
+            take(down + 1);
+            joined = true;
+        } else if (isFree(right)) {
+            SetDouble(k, right);
+            take(right);
+            joined = true;
+        } else if (isFree(down)) {
+            SetDouble(k, down);
+            take(down);
+            joined = true;
+        } else {
+            spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
+            Observer().DrawKeyImage(k, KeyImage::Single);
+        }
+    }
+    if (group.size() > 1 && !joined) {
+        Observer().ShowError(StringId::GroupKeyError);
+    }
+}
+
 void LayoutDocument::RebuildAfterLoad() {
     for (int k = 1; k <= kMaxKeys; ++k) {
         spans[static_cast<std::size_t>(k)].kind = SpanKind::Empty;
         keys[static_cast<std::size_t>(k)].groupNumber = 0;
     }
     std::array<bool, kMaxKeys + 1> done{};
-    std::vector<int> twins;
-    twins.reserve(kMaxKeys);
-
-    auto setDouble = [this](int a, int b) {
-        KeySpan& sa = spans[static_cast<std::size_t>(a)];
-        KeySpan& sb = spans[static_cast<std::size_t>(b)];
-        sa.kind = SpanKind::Double;
-        sa.partners = {b, 0, 0};
-        sb.kind = SpanKind::Double;
-        sb.partners = {a, 0, 0};
-    };
-
     for (int k = 1; k <= kMaxKeys; ++k) {
-        const KeyRecord& key = keys[static_cast<std::size_t>(k)];
-        if (IsLiveGroupKey(key) && !done[static_cast<std::size_t>(k)]) {
-            twins.clear();
-            for (int i = k + 1; i <= kMaxKeys; ++i) {
-                const KeyRecord& other = keys[static_cast<std::size_t>(i)];
-                if (IsLiveGroupKey(other) && other.codes == key.codes) {
-                    twins.push_back(i);
-                }
-            }
-            if (twins.size() == 1) {
-                const int a = k;
-                const int b = twins[0];
-                if (b == a + kBlockColumns) {
-                    setDouble(a, b);
-                    Observer().DrawKeyImage(a, KeyImage::DoubleDown);
-                } else if (b == a + 1) {
-                    setDouble(a, b);
-                    Observer().DrawKeyImage(a, KeyImage::DoubleRight);
-                } else {
-                    Observer().ShowError(StringId::GroupKeyError);
-                }
-                done[static_cast<std::size_t>(a)] = true;
-                done[static_cast<std::size_t>(b)] = true;
-            } else if (twins.size() == 3) {
-                std::array<int, 4> cells{k, twins[0], twins[1], twins[2]};
-                std::sort(cells.begin(), cells.end());
-                for (int c : cells) {
-                    KeySpan& span = spans[static_cast<std::size_t>(c)];
-                    span.kind = SpanKind::Quad;
-                    std::size_t p = 0;
-                    for (int other : cells) {
-                        if (other != c) {
-                            span.partners[p++] = other;
-                        }
-                    }
-                    done[static_cast<std::size_t>(c)] = true;
-                }
-                Observer().DrawKeyImage(cells[0], KeyImage::Quad);
-            }
-        } else if (key.IsProgrammed() && !done[static_cast<std::size_t>(k)]) {
-            spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
-            Observer().DrawKeyImage(k, KeyImage::Single);
+        if (done[static_cast<std::size_t>(k)]) {
+            continue;
         }
+        const KeyRecord& key = keys[static_cast<std::size_t>(k)];
+        if (!IsLiveGroupKey(key)) {
+            if (key.IsProgrammed()) {
+                spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
+                Observer().DrawKeyImage(k, KeyImage::Single);
+            }
+            continue;
+        }
+        std::vector<int> group{k};
+        for (int i = k + 1; i <= kMaxKeys; ++i) {
+            const KeyRecord& other = keys[static_cast<std::size_t>(i)];
+            if (!done[static_cast<std::size_t>(i)] && IsLiveGroupKey(other) &&
+                other.codes == key.codes) {
+                group.push_back(i);
+            }
+        }
+        JoinGroup(group, done);
     }
-
     for (int k = 1; k <= kMaxKeys; ++k) {
         KeyRecord& key = keys[static_cast<std::size_t>(k)];
         if (!IsLiveGroupKey(key) || key.groupNumber != 0) {
@@ -301,6 +346,20 @@ std::string_view VariantName(KeyboardVariant variant) {
         return "single 16scan right side";
     }
     return "?";
+}
+
+} // namespace vorlan
+
+namespace vorlan {
+
+std::vector<int> LayoutDocument::CellsWithCodesButNoKey() const {
+    std::vector<int> cells;
+    for (int k = 1; k <= kMaxKeys; ++k) {
+        if (IsProgrammed(k) && spans[static_cast<std::size_t>(k)].kind == SpanKind::Empty) {
+            cells.push_back(k);
+        }
+    }
+    return cells;
 }
 
 } // namespace vorlan

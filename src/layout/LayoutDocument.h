@@ -48,6 +48,9 @@ struct KeyRecord {
     static constexpr std::uint8_t kSingleKeyBit = 0x02;
     static constexpr std::uint8_t kModeMask = 0x0C;
     static constexpr int kModeShift = 2;
+    // Modes the editor offers (0..2); the fourth value of the bits is legal
+    // in a file but names no mode.
+    static constexpr int kModeCount = 3;
     // The bits a layout file carries.
     static constexpr std::uint8_t kFileFlagsMask = 0x0F;
 
@@ -60,6 +63,7 @@ struct KeyRecord {
     bool groupKey() const { return (flags & kGroupKeyBit) != 0; }
     bool singleKey() const { return (flags & kSingleKeyBit) != 0; }
     int mode() const { return (flags & kModeMask) >> kModeShift; }
+    bool modeInRange() const { return mode() < kModeCount; }
     void SetGroupKey(bool on) { SetBit(kGroupKeyBit, on); }
     void SetSingleKey(bool on) { SetBit(kSingleKeyBit, on); }
     // mode 0..3 ("Mode 1".."Mode 3"; 3 only comes from files).
@@ -166,6 +170,9 @@ public:
     bool IsProgrammed(int k) const;
     // Rebuilds spans, group numbers and the catalogue from freshly read slots.
     void RebuildAfterLoad();
+    // The cells that hold codes but belong to no key (none after a rebuild
+    // or any edit: such a cell would be invisible yet still programmed).
+    std::vector<int> CellsWithCodesButNoKey() const;
     void RebuildCatalog();
     void SortCatalog();
     // The entry's name, with " *" when it is in the layout; empty for a bad index.
@@ -186,6 +193,9 @@ public:
     KeyImage PlainImage(int k, KeyImage image) const;
 
 private:
+    void SetDouble(int a, int b);
+    void SetQuad(std::array<int, 4> cells);
+    void JoinGroup(const std::vector<int>& group, std::array<bool, kMaxKeys + 1>& done);
     LayoutObserver* observer_ = nullptr;
 };
 

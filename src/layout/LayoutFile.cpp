@@ -9,7 +9,9 @@
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <string>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -174,21 +176,17 @@ private:
         lineFields_ = 1;
         const std::size_t start = std::min(lineStart_, text_.size());
         if (start == text_.size()) {
-            return; // also keeps memchr from an empty text's null pointer
+            return; // nothing left to measure
         }
-        // The line end first (memchr, each search bounded by the line), then
-        // the separators in a loop without exits, which the compiler widens.
+        // One pass to the first CR or LF: searching for each of them to the
+        // end of the text would cost the rest of the file on every line of a
+        // file without that byte.
         const char* from = text_.data() + start;
-        const char* end = text_.data() + text_.size();
-        if (const void* cr = std::memchr(from, '\r', static_cast<std::size_t>(end - from))) {
-            end = static_cast<const char*>(cr);
-        }
-        if (const void* lf = std::memchr(from, '\n', static_cast<std::size_t>(end - from))) {
-            end = static_cast<const char*>(lf);
-        }
+        const char* const last = text_.data() + text_.size();
+        const char* end = from;
         int fields = 1;
-        for (const char* c = from; c != end; ++c) {
-            fields += static_cast<int>(*c == ',') + static_cast<int>(*c == ';');
+        for (; end != last && *end != '\r' && *end != '\n'; ++end) {
+            fields += static_cast<int>(*end == ',') + static_cast<int>(*end == ';');
         }
         lineLength_ = static_cast<std::size_t>(end - from);
         lineFields_ = fields;
@@ -214,18 +212,25 @@ public:
 
     explicit operator bool() const { return r_ != nullptr; }
 
-    void Error(StringId id, std::vector<std::string> args, int key = 0) {
-        if (r_ != nullptr) {
-            r_->Add(scan_.Line(), NoteLevel::Error, id, std::move(args), key);
+    // The texts of a note are made only when the report keeps it: a file
+    // of millions of faulty lines must not cost millions of strings.
+    template <class... A> void Note(NoteLevel level, StringId id, int key, const A&... args) {
+        if (r_ != nullptr && !r_->CountedOnly(scan_.Line(), level, id)) {
+            r_->Add(scan_.Line(), level, id, {Text(args)...}, key);
         }
+    }
+    template <class... A> void Error(StringId id, const A&... args) {
+        Note(NoteLevel::Error, id, 0, args...);
+    }
+    template <class... A> void KeyError(int key, StringId id, const A&... args) {
+        Note(NoteLevel::Error, id, key, args...);
     }
 
     // After a Number() that gave value: a field that is there but is not a
     // plain number.
     void Number(std::int32_t value, int key = 0) {
         if (r_ != nullptr && scan_.LastGiven() && !scan_.LastClean()) {
-            Error(StringId::ReportNotANumber,
-                  {std::string(scan_.LastToken()), std::to_string(value)}, key);
+            KeyError(key, StringId::ReportNotANumber, scan_.LastToken(), value);
         }
     }
 
@@ -234,7 +239,7 @@ public:
         if (r_ != nullptr) {
             Number(raw);
             if (scan_.LastGiven() && value != raw) {
-                Error(id, {std::to_string(raw)});
+                Error(id, raw);
             }
         }
         return value;
@@ -245,7 +250,7 @@ public:
         if (r_ != nullptr) {
             Number(raw);
             if (scan_.LastGiven() && (raw < 0 || raw > 255)) {
-                Error(id, {std::to_string(raw), std::to_string(value)});
+                Error(id, raw, value);
             }
         }
         return value;
@@ -255,8 +260,7 @@ public:
     int StartKeyLine() {
         const std::size_t length = scan_.LineLength();
         if (length > kMaxLineBytes) {
-            r_->Add(scan_.Line(), NoteLevel::Warning, StringId::ReportLineLong,
-                    {std::to_string(length)});
+            Note(NoteLevel::Warning, StringId::ReportLineLong, 0, length);
         }
         return scan_.LineFields();
     }
@@ -268,27 +272,27 @@ public:
             return false;
         }
         if (scan_.EmptyLine()) {
-            Error(StringId::ReportEmptyLine, {});
+            Error(StringId::ReportEmptyLine);
             return false;
         }
         if (!scan_.LastClean()) {
             if (k == 0) {
-                Error(StringId::ReportNoKeyNumber, {});
+                Error(StringId::ReportNoKeyNumber);
                 return false;
             }
             Number(k);
         }
         if (k < 1 || k > kMaxKeys) {
-            Error(StringId::ReportKeyNumberOutside, {std::to_string(k)});
+            Error(StringId::ReportKeyNumberOutside, k);
             return false;
         }
         const int line = scan_.Line();
         if (const int earlier = r_->KeyLine(k); earlier != 0) {
-            Error(StringId::ReportKeyRepeated, {std::to_string(k), std::to_string(earlier)}, k);
+            KeyError(k, StringId::ReportKeyRepeated, k, earlier);
         }
         r_->SetKeyLine(k, line);
         if (k > keyCount) {
-            Error(StringId::ReportKeyOutsideGrid, {std::to_string(k), std::to_string(keyCount)}, k);
+            KeyError(k, StringId::ReportKeyOutsideGrid, k, keyCount);
         }
         return true;
     }
@@ -296,30 +300,26 @@ public:
     void Code(int k, std::int32_t raw) {
         Number(raw, k);
         if (scan_.LastGiven() && (raw < 0 || raw > 255)) {
-            Error(StringId::ReportCodeOutOfRange, {std::to_string(k), std::to_string(raw)}, k);
+            KeyError(k, StringId::ReportCodeOutOfRange, k, raw);
         }
     }
 
     void Flags(int k, std::int32_t raw) {
         Number(raw, k);
         if (scan_.LastGiven() && (raw < 0 || raw > KeyRecord::kFileFlagsMask)) {
-            Error(StringId::ReportFlagsOutOfRange,
-                  {std::to_string(k), std::to_string(raw),
-                   std::to_string(LowByte(raw) & KeyRecord::kFileFlagsMask)},
-                  k);
+            KeyError(k, StringId::ReportFlagsOutOfRange, k, raw,
+                     LowByte(raw) & KeyRecord::kFileFlagsMask);
         }
     }
 
     void LineEnd(int k, std::string_view name, int fields, int wanted) {
         if (name.size() > kMaxKeyNameBytes) {
-            Error(StringId::ReportNameCut, {std::to_string(k), std::to_string(name.size())}, k);
+            KeyError(k, StringId::ReportNameCut, k, name.size());
         }
         if (fields > wanted) {
-            Error(StringId::ReportLineSurplus, {std::to_string(k), std::to_string(fields - wanted)},
-                  k);
+            KeyError(k, StringId::ReportLineSurplus, k, fields - wanted);
         } else if (fields < wanted) {
-            Error(StringId::ReportLineShort, {std::to_string(k), std::to_string(wanted - fields)},
-                  k);
+            KeyError(k, StringId::ReportLineShort, k, wanted - fields);
         }
     }
 
@@ -332,7 +332,7 @@ public:
         const int after = scan_.LinesAfter();
         const bool expected = k == keyCount && after <= kMaxKeys - keyCount;
         if (after > 0 && !expected) {
-            Error(StringId::ReportReadStopped, {std::to_string(k), std::to_string(after)});
+            Error(StringId::ReportReadStopped, k, after);
         }
     }
 
@@ -365,6 +365,14 @@ public:
     }
 
 private:
+    template <class T> static std::string Text(const T& value) {
+        if constexpr (std::is_integral_v<T>) {
+            return std::to_string(value);
+        } else {
+            return std::string(value);
+        }
+    }
+
     ReadReport* r_;
     const LineScanner& scan_;
 };
@@ -376,7 +384,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     ReportRecorder note(report, scan);
 
     if (text.empty()) {
-        note.Error(StringId::ReportFileEmpty, {});
+        note.Error(StringId::ReportFileEmpty);
     }
     const int headerFields = note ? scan.LineFields() : 0;
     const std::int32_t first = scan.Number();
@@ -396,7 +404,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     } else {
         doc.settings.keyCount = kBlockKeys;
         if (!text.empty() && first != kBlockKeys + 1) {
-            note.Error(StringId::ReportUnknownFirstNumber, {std::to_string(first)});
+            note.Error(StringId::ReportUnknownFirstNumber, first);
         }
     }
     doc.variant = sevenThree ? KeyboardVariant::SevenThreeScan : KeyboardVariant::SixteenScan;
@@ -404,11 +412,10 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     if (note && !text.empty()) {
         const int wanted = sevenThree ? 5 : 9;
         if (headerFields < wanted) {
-            note.Error(StringId::ReportHeaderShort,
-                       {std::to_string(headerFields), std::to_string(wanted)});
+            note.Error(StringId::ReportHeaderShort, headerFields, wanted);
         } else if (headerFields > wanted) {
-            note.Error(StringId::ReportHeaderSurplus, {std::to_string(headerFields - wanted),
-                                                       std::string(VariantName(doc.variant))});
+            note.Error(StringId::ReportHeaderSurplus, headerFields - wanted,
+                       VariantName(doc.variant));
         }
     }
 
@@ -421,8 +428,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
         const std::int32_t rawFlags = scan.Number();
         const std::uint8_t rfidFlags = note.Byte(rawFlags, StringId::ReportRfidFlagsCut);
         if ((rfidFlags >> 4) > 13) {
-            note.Error(StringId::ReportDigitsLimited,
-                       {std::to_string(rfidFlags), std::to_string(rfidFlags >> 4)});
+            note.Error(StringId::ReportDigitsLimited, static_cast<int>(rfidFlags), rfidFlags >> 4);
         }
         doc.rfid.digitsCount = static_cast<std::uint8_t>(std::min(rfidFlags >> 4, 13));
         doc.rfid.digitsTypeNum = (rfidFlags & 0x04) == 0;
@@ -436,7 +442,7 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
         doc.settings.keysPause =
             (pause == 0 || static_cast<std::uint32_t>(pause) > 255) ? 2 : pause;
         if (pauseGiven && doc.settings.keysPause != pause) {
-            note.Error(StringId::ReportKeysPauseLimited, {std::to_string(pause)});
+            note.Error(StringId::ReportKeysPauseLimited, pause);
         }
         doc.Observer().ControlsChanged();
     }

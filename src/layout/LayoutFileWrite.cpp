@@ -128,8 +128,12 @@ std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
 bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
     doc.Observer().CommitControls();
     const std::string text = FormatLayout(doc, variant);
-    if (doc.filePath.empty() || !DurableReplace(std::filesystem::path(doc.filePath), text)) {
+    if (doc.filePath.empty()) {
         doc.Observer().ShowError(StringId::CannotOpenFile);
+        return false;
+    }
+    if (const FileWriteResult written = ReplaceFile(doc.filePath, text); !written.Ok()) {
+        doc.Observer().ShowWriteFailure(WriteFailureMessage(written));
         return false;
     }
     doc.variant = variant == KeyboardVariant::SevenThreeScan ? KeyboardVariant::SevenThreeScan

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/StringTable.h"
+#include "common/UiMessage.h"
 
 #include <string>
 #include <vector>
@@ -34,6 +35,11 @@ public:
     virtual void TitleChanged() {}
     // An error box: caption "Error", stop icon.
     virtual void ShowError(StringId /*text*/) {}
+    // Why a file could not be written (the file writer's words); observers
+    // that cannot show a message with values show the plain one.
+    virtual void ShowWriteFailure(const UiMessage& /*message*/) {
+        ShowError(StringId::CannotOpenFile);
+    }
     // The RFID controls must be refreshed from the document.
     virtual void RfidChanged() {}
     // All the window's controls must be refreshed from the document.

@@ -25,21 +25,30 @@ struct ReadNote {
     friend bool operator==(const ReadNote&, const ReadNote&) = default;
 };
 
+// A file of millions of faulty lines must not cost a note each: the report
+// keeps the first kMaxPerKind notes of each message and then one summary
+// note ("... and N more") at the line of the first one left out; the counts
+// still cover every note.
 class ReadReport {
 public:
     // Slots a line can address; the size of the layout's slot table.
     static constexpr int kSlots = 120;
+    static constexpr int kMaxPerKind = 100;
 
     void Clear();
     void Add(int line, NoteLevel level, StringId id, std::vector<std::string> args = {},
              int key = 0);
+    // Counts the note when its kind is full and returns true; the caller
+    // then need not build its texts. Otherwise false, and the caller adds it.
+    bool CountedOnly(int line, NoteLevel level, StringId id);
 
-    const std::vector<ReadNote>& Notes() const { return notes_; }
+    const std::vector<ReadNote>& Notes() const;
     bool Empty() const { return notes_.empty(); }
+    // Every note of the level, those left out included.
     int Count(NoteLevel level) const;
     // Distinct lines with an error: the lines not read exactly as written
     // (notes about the file as a whole not counted).
-    int ErrorLineCount() const;
+    int ErrorLineCount() const { return errorLines_; }
     // Orders the notes by line, keeping the order of notes on one line.
     void SortByLine();
 
@@ -50,7 +59,23 @@ public:
     std::string path;
 
 private:
-    std::vector<ReadNote> notes_;
+    struct Kind {
+        StringId id;
+        int kept = 0;
+        int more = 0;
+        std::size_t summary = 0; // index of its summary note once more > 0
+    };
+    Kind& KindOf(StringId id);
+    void CountErrorLine(int line, NoteLevel level);
+
+    // The summaries' counts are written when the notes are asked for, not on
+    // each note left out.
+    mutable std::vector<ReadNote> notes_;
+    mutable bool summariesStale_ = false;
+    std::vector<Kind> kinds_;
+    std::array<int, 2> counts_{};
+    int errorLines_ = 0;
+    int lastErrorLine_ = 0;
     std::array<int, kSlots> keyLines_{};
 };
 

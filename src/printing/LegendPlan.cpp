@@ -145,14 +145,13 @@ CalibrationStrip MakeStrip(const MmRect& area, const LegendOptions& o) {
         }
     }
     const double squareX = x0 + kRulerMm + 8;
+    strip.note = {x0, y0 + 9.5, squareX - x0 - 2, 7.5}; // two lines
     if (squareX + o.legendWidthMm <= area.Right()) {
         strip.keySquare = {squareX, y0, o.legendWidthMm, o.legendHeightMm};
     } else {
-        strip.keySquare = {x0, y0 + 15, o.legendWidthMm, o.legendHeightMm};
-    }
-    strip.note = {x0, y0 + 9.5, std::max(kRulerMm, squareX - x0 - 2), 7.5}; // two lines
-    if (strip.keySquare.y > y0) {
+        // No room beside the ruler: the square goes under the note, never on it.
         strip.note.width = area.Right() - x0;
+        strip.keySquare = {x0, strip.note.Bottom() + 2, o.legendWidthMm, o.legendHeightMm};
     }
     return strip;
 }

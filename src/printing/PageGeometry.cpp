@@ -55,4 +55,16 @@ std::optional<MmSize> ParseMmSize(std::string_view text) {
     return MmSize{*w, *h};
 }
 
+int MaxPageImageDpi(const PageSetup& page, bool grey) {
+    const double squareInches = page.widthMm * page.heightMm / (25.4 * 25.4);
+    const double bytesPerPixel = grey ? 1 : 4;
+    if (squareInches <= 0) {
+        return 0;
+    }
+    // Rounding of the pixel counts may add a row and a column: stay a dot below.
+    return static_cast<int>(
+               std::floor(std::sqrt(kMaxPageImageBytes / bytesPerPixel / squareInches))) -
+           1;
+}
+
 } // namespace vorlan

@@ -59,4 +59,12 @@ std::optional<MmSize> ParseMmSize(std::string_view text);
 // A plain decimal number such as "19.05"; nothing for anything else.
 std::optional<double> ParseMm(std::string_view text);
 
+// A page image is held whole while it is drawn and encoded; this many bytes
+// of it keep an export's peak memory well under 300 MB.
+inline constexpr double kMaxPageImageBytes = 128.0 * 1024 * 1024;
+
+// The highest resolution at which a page image of `page` (1 byte a pixel
+// when grey, 4 in colour) stays within kMaxPageImageBytes.
+int MaxPageImageDpi(const PageSetup& page, bool grey);
+
 } // namespace vorlan

@@ -44,7 +44,7 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot) {
     std::uint32_t previous = 0;
     for (std::size_t i = 0; i < used; ++i) {
         const auto c = static_cast<std::uint32_t>(codes[i]);
-        std::string name = NameOfCode(c, previous);
+        std::string name = Latin1NameOfCode(c, previous);
         previous = c;
         if (name.empty()) {
             name = std::to_string(codes[i]);
@@ -172,6 +172,7 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
         plan.pages.back().rows.push_back(std::move(row));
     };
     put(makeRow(headerTexts, true));
+    std::string outOfRange;
     for (int k = 1; k <= std::clamp(keyCount, 0, kMaxKeys); ++k) {
         if (!Listed(doc, k)) {
             continue;
@@ -184,14 +185,26 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
         if (key.singleKey()) {
             flags += flags.empty() ? "S" : " S";
         }
-        SheetRow row = makeRow({std::to_string(k), key.name.str(), CodeNamesText(doc, k),
-                                std::to_string(key.mode() + 1), flags},
-                               false);
+        // A mode no key can be given here is marked, not passed off as a fourth mode.
+        std::string mode = std::to_string(key.mode() + 1);
+        if (!key.modeInRange()) {
+            mode += " (!)";
+            outOfRange += (outOfRange.empty() ? "" : ", ") + std::to_string(k);
+        }
+        SheetRow row =
+            makeRow({std::to_string(k), key.name.str(), CodeNamesText(doc, k), mode, flags}, false);
         if (y + row.box.height > p.Bottom()) {
             y = newPage();
             put(makeRow(headerTexts, true));
         }
         put(std::move(row));
+    }
+    if (!outOfRange.empty()) {
+        if (y + kLineMm > p.Bottom()) {
+            y = newPage();
+        }
+        y += 1.5;
+        line(StringId::SheetModeOutOfRange, {Lit(outOfRange)});
     }
     return plan;
 }

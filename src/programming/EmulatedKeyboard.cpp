@@ -148,12 +148,11 @@ void EmulatedKeyboard::Close() {
     }
 }
 
-bool EmulatedKeyboard::SaveReceived(const std::string& path) const {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(received.data()),
-              static_cast<std::streamsize>(received.size()));
-    out.close();
-    return static_cast<bool>(out);
+FileWriteResult EmulatedKeyboard::SaveReceived(const std::string& path,
+                                               const InputFiles& inputs) const {
+    return ReplaceFile(
+        path, std::string_view(reinterpret_cast<const char*>(received.data()), received.size()),
+        inputs);
 }
 
 bool EmulatedKeyboard::ReceivedImage(std::uint8_t typeNumber, DecodedImage& decoded) const {

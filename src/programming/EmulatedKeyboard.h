@@ -3,6 +3,7 @@
 // the program is tried without the hardware, and the fault injector of tests.
 #pragma once
 
+#include "common/FileWriter.h"
 #include "programming/DeviceImage.h"
 #include "programming/KeyboardDriver.h"
 
@@ -70,8 +71,8 @@ public:
     // Stamps every write request with the clock's time (see RequestTimes).
     void SetClock(PacingClock* clock) { this->clock = clock; }
     const std::vector<PacingClock::TimePoint>& RequestTimes() const { return requestTimes; }
-    // Writes every byte received so far to path; false when it could not.
-    bool SaveReceived(const std::string& path) const;
+    // Writes every byte received so far to path, never over one of inputs.
+    FileWriteResult SaveReceived(const std::string& path, const InputFiles& inputs = {}) const;
     // Saves the received bytes to path on every Close, so a run in a window
     // can be checked from outside.
     void SetReceivedFile(std::string path) { receivedFile = std::move(path); }

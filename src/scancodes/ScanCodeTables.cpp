@@ -1,6 +1,7 @@
 #include "scancodes/ScanCodeTables.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace vorlan {
 
@@ -16,8 +17,33 @@ static_assert(RowsFit(), "a key name row holds at most 19 characters");
 // it are empty anyway.
 constexpr std::uint32_t kLastSearchedRow = 0x5D;
 
+// The first row of ScanCodeTable (up to kLastSearchedRow) that holds each
+// code, so naming a code needs no search.
+constexpr std::uint8_t kNoRow = 0xFF;
+constexpr std::array<std::uint8_t, 256> RowsOfCodes() {
+    std::array<std::uint8_t, 256> rows{};
+    rows.fill(kNoRow);
+    for (std::uint32_t i = kLastSearchedRow + 1; i-- > 0;) {
+        rows[ScanCodeTable[i]] = static_cast<std::uint8_t>(i);
+    }
+    return rows;
+}
+constexpr std::array<std::uint8_t, 256> kRowOfCode = RowsOfCodes();
+
 std::string UnnamedCode(std::uint32_t code) {
     return "key_" + std::to_string(code);
+}
+
+// Chosen on the ui thread, read wherever names are made.
+std::atomic<const CodeNameOverrides*> gCodeNames{nullptr};
+
+const std::string* OverrideFor(std::uint32_t code, std::uint32_t previousCode) {
+    const CodeNameOverrides* names = gCodeNames.load(std::memory_order_acquire);
+    if (names == nullptr || previousCode == ExtendedPrefix || code >= names->size() ||
+        (*names)[code].empty()) {
+        return nullptr;
+    }
+    return &(*names)[code];
 }
 
 } // namespace
@@ -34,6 +60,9 @@ std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended) {
         if (code == 0 && name.empty()) {
             return {};
         }
+        if (const std::string* chosen = OverrideFor(code, 0)) {
+            return {{code, *chosen}};
+        }
         return {{code, std::string(name)}};
     }
     const std::size_t row = scanCode + extendedRowOffset(static_cast<int>(scanCode));
@@ -44,27 +73,57 @@ std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended) {
     return {{ExtendedPrefix, std::string(ExtendedName)}, {code, std::string(KeyNameTable[row])}};
 }
 
+void UseCodeNames(const CodeNameOverrides* names) {
+    gCodeNames.store(names, std::memory_order_release);
+}
+
+const CodeNameOverrides* CodeNamesInUse() {
+    return gCodeNames.load(std::memory_order_acquire);
+}
+
 std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode) {
+    if (const std::string* chosen = OverrideFor(code, previousCode)) {
+        return *chosen;
+    }
+    return StandardNameOfCode(code, previousCode);
+}
+
+std::string Latin1NameOfCode(std::uint32_t code, std::uint32_t previousCode) {
+    const std::string name = NameOfCode(code, previousCode);
+    std::string latin1;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < 0x80) {
+            latin1 += static_cast<char>(c);
+        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < name.size()) {
+            const auto next = static_cast<unsigned char>(name[++i]);
+            latin1 += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
+        } else {
+            return StandardNameOfCode(code, previousCode);
+        }
+    }
+    return latin1;
+}
+
+std::string StandardNameOfCode(std::uint32_t code, std::uint32_t previousCode) {
     if (code == 0) {
         return {};
     }
     if (code == ExtendedPrefix) {
         return std::string(ExtendedName);
     }
-    for (std::uint32_t i = 0; i <= kLastSearchedRow; ++i) {
-        if (ScanCodeTable[i] != code) {
-            continue;
-        }
-        std::size_t row = i;
-        if (previousCode == ExtendedPrefix) {
-            row += extendedRowOffset(static_cast<int>(i));
-        }
-        if (row >= KeyNameTable.size()) {
-            return UnnamedCode(code);
-        }
-        return std::string(KeyNameTable[row]);
+    if (code >= kRowOfCode.size() || kRowOfCode[code] == kNoRow) {
+        return UnnamedCode(code);
     }
-    return UnnamedCode(code);
+    const std::uint32_t i = kRowOfCode[code];
+    std::size_t row = i;
+    if (previousCode == ExtendedPrefix) {
+        row += extendedRowOffset(static_cast<int>(i));
+    }
+    if (row >= KeyNameTable.size()) {
+        return UnnamedCode(code);
+    }
+    return std::string(KeyNameTable[row]);
 }
 
 } // namespace vorlan

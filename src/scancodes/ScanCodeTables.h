@@ -133,6 +133,25 @@ std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended);
 // before it (0 for the first slot) and selects the extended name after 0xE0.
 // A code without a name row, including the extended form of a key whose
 // extended row lies past the table, is named "key_<code in decimal>".
+// Follows the names chosen with UseCodeNames.
 std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode);
+
+// NameOfCode with the standard names, whatever UseCodeNames chose.
+std::string StandardNameOfCode(std::uint32_t code, std::uint32_t previousCode);
+
+// NameOfCode as single-byte Latin-1 text, for the places that show names
+// that way (layout names are Latin-1): a chosen name with a sign outside
+// Latin-1 gives way to the standard name.
+std::string Latin1NameOfCode(std::uint32_t code, std::uint32_t previousCode);
+
+// Names that replace the standard name of a code not sent after the extended
+// prefix, by code; an empty entry keeps the standard name.
+using CodeNameOverrides = std::array<std::string, 256>;
+
+// The names NameOfCode and TranslateKey give from now on; nullptr restores the
+// standard names. The table must live as long as it is in use (the PC layout
+// tables are built once and kept).
+void UseCodeNames(const CodeNameOverrides* names);
+const CodeNameOverrides* CodeNamesInUse();
 
 } // namespace vorlan

@@ -42,20 +42,18 @@ void KeyTestSession::Reset() {
     matcher_.Flush(dropped);
     std::fill(results_.begin(), results_.end(), KeyResult::NotTested);
     lines_.clear();
+    expected_ = -1;
 }
 
 bool KeyTestSession::Apply(std::vector<StreamEvent>& events) {
     for (StreamEvent& event : events) {
         if (event.kind == StreamEvent::Kind::Key) {
             results_[static_cast<std::size_t>(event.key)] = KeyResult::Passed;
+            // The key the user chose has been shown; which key comes next
+            // is the user's to say (a click), never guessed, so a later
+            // unknown press marks no key the user did not choose.
             if (event.key == expected_) {
-                // Ticking keys off in order: the next untested key is expected.
-                int next = -1;
-                for (int i = 1; i <= KeyCount() && next < 0; ++i) {
-                    const int k = (expected_ + i) % KeyCount();
-                    next = results_[static_cast<std::size_t>(k)] == KeyResult::NotTested ? k : -1;
-                }
-                expected_ = next;
+                expected_ = -1;
             }
             continue;
         }

@@ -31,7 +31,8 @@ public:
     int KeyCount() const { return static_cast<int>(plan_.keys.size()); }
 
     // The key the user says comes next; -1 for none. A sequence that matches
-    // no key marks it failed; a match of it moves on to the next untested key.
+    // no key marks it failed; a match of it ends the choice (none is expected
+    // until the user chooses again).
     void SelectExpected(int key);
     int Expected() const { return expected_; }
 
@@ -42,7 +43,7 @@ public:
     bool Pending() const { return matcher_.Pending(); }
     std::int64_t DeadlineMs() const { return matcher_.DeadlineMs(); }
 
-    // Every key back to not tested, the lines emptied; the selection stays.
+    // Every key back to not tested, the lines emptied, no key expected.
     void Reset();
 
 private:

@@ -66,6 +66,13 @@ std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWri
     return "done";
 }
 
+std::string RunLayoutName(const std::string& filePath, bool unsavedChanges) {
+    if (filePath.empty()) {
+        return "unsaved layout";
+    }
+    return unsavedChanges ? filePath + " (unsaved changes)" : filePath;
+}
+
 std::string FormatLogLine(const ProgrammingRun& run) {
     std::ostringstream out;
     out << OneLine(run.dateTime) << '\t' << OneLine(run.layoutFile) << '\t'
@@ -138,19 +145,9 @@ std::string DefaultLogPath() {
     return (data / "Kelvane" / "vorlan" / kLogFileName).string();
 }
 
-bool AppendToLog(const std::string& path, const ProgrammingRun& run) {
-    std::error_code error;
-    const std::filesystem::path file(path);
-    if (file.has_parent_path()) {
-        std::filesystem::create_directories(file.parent_path(), error);
-    }
-    // One write of the whole line, so runs from two programs never interleave
-    // within a line.
-    const std::string line = FormatLogLine(run) + "\n";
-    std::ofstream out(file, std::ios::binary | std::ios::app);
-    out.write(line.data(), static_cast<std::streamsize>(line.size()));
-    out.close();
-    return static_cast<bool>(out);
+FileWriteResult AppendToLog(const std::string& path, const ProgrammingRun& run,
+                            const InputFiles& inputs) {
+    return AppendLine(path, FormatLogLine(run), inputs);
 }
 
 std::string LocalDateTime(std::chrono::system_clock::time_point when) {

@@ -3,6 +3,8 @@
 // holds tab-separated fields; none of them can hold a tab or a line end.
 #pragma once
 
+#include "common/FileWriter.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -29,6 +31,11 @@ inline constexpr std::string_view kLogFileName = "programming.log";
 std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWritten,
                           std::size_t imageSize);
 
+// What a run programmed, as the log names it: the file, "FILE (unsaved
+// changes)" when the window's layout differs from it (the image sent is then
+// no file's), or "unsaved layout" when it was never saved.
+std::string RunLayoutName(const std::string& filePath, bool unsavedChanges);
+
 std::string FormatLogLine(const ProgrammingRun& run);
 // Empty for a line that is not one of ours.
 std::optional<ProgrammingRun> ParseLogLine(std::string_view line);
@@ -39,8 +46,9 @@ std::vector<ProgrammingRun> ParseLog(std::string_view text);
 // XDG_DATA_HOME or ~/.local/share, %APPDATA% on Windows. Empty when no home is known.
 std::string DefaultLogPath();
 
-// Appends one line, making the folders on the way; false when it cannot.
-bool AppendToLog(const std::string& path, const ProgrammingRun& run);
+// Appends one line, making the folders on the way, never to one of inputs.
+FileWriteResult AppendToLog(const std::string& path, const ProgrammingRun& run,
+                            const InputFiles& inputs = {});
 
 std::string LocalDateTime(std::chrono::system_clock::time_point when);
 

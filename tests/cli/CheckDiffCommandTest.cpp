@@ -72,6 +72,13 @@ TEST_F(CheckDiffCommandTest, CheckExitStatusAndLocatedMessages) {
         run.out.find(wrong + ":3: error: Key 2: code 999 is out of range 0..255 and reads as 0.\n"),
         std::string::npos)
         << run.out;
+    // Flags 14: single key and the fourth mode, which no key can be given here.
+    const std::string modeFour = File("mode.txt", Layout("2; 6, 0, 0, 0, 0, 0, 0; 14;B"));
+    const test::CliRun mode = Run({"check", modeFour});
+    EXPECT_EQ(mode.status, 3);
+    EXPECT_NE(mode.out.find(modeFour + ":3: warning: Key 2 has key mode 4, outside 1 to 3.\n"),
+              std::string::npos)
+        << mode.out;
 }
 
 TEST_F(CheckDiffCommandTest, CheckJsonIsOneArrayOfTheSameMessages) {

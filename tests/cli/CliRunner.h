@@ -10,7 +10,9 @@
 #include <vector>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace vorlan::test {
@@ -61,5 +63,46 @@ inline CliRun RunVorlanctl(const std::vector<std::string>& arguments,
     std::erase(run.err, '\r');
     return run;
 }
+
+#ifndef _WIN32
+// Starts vorlanctl in the background, for tests that signal it while it runs;
+// standard output and error go to the same files as RunVorlanctl's.
+inline pid_t StartVorlanctl(const std::vector<std::string>& arguments,
+                            const std::filesystem::path& folder) {
+    const std::string out = (folder / "vorlanctl.stdout").string();
+    const std::string err = (folder / "vorlanctl.stderr").string();
+    std::vector<std::string> words{VORLAN_VORLANCTL};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int outFd = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int errFd = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (outFd < 0 || errFd < 0 || dup2(outFd, STDOUT_FILENO) < 0 ||
+            dup2(errFd, STDERR_FILENO) < 0) {
+            _exit(127);
+        }
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    return pid;
+}
+
+// Waits for a run StartVorlanctl began; status -1 when a signal ended it.
+inline CliRun FinishVorlanctl(pid_t pid, const std::filesystem::path& folder) {
+    int raw = 0;
+    CliRun run;
+    if (waitpid(pid, &raw, 0) == pid && WIFEXITED(raw)) {
+        run.status = WEXITSTATUS(raw);
+    }
+    run.out = ReadFileBytes(folder / "vorlanctl.stdout");
+    run.err = ReadFileBytes(folder / "vorlanctl.stderr");
+    return run;
+}
+#endif
 
 } // namespace vorlan::test

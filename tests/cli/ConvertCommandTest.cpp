@@ -123,7 +123,7 @@ TEST_F(ConvertCommandTest, UnreadableOrUnwritableFilesFail) {
 
     r = Run({Data("worked-example-16scan.txt"), (dir / "no" / "such" / "out.txt").string()});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Error: Cannot open file!\n");
+    EXPECT_EQ(r.err, "Error: The folder " + (dir / "no" / "such").string() + " does not exist.\n");
 }
 
 TEST_F(ConvertCommandTest, UsageErrors) {

@@ -97,13 +97,14 @@ TEST(FileNew, DirtyLayoutAsksOnceAndNoDropsIt) {
     EXPECT_FALSE(f.doc().dirty);
 }
 
-TEST(FileNew, YesOnAnUntitledLayoutLeadsIntoSaveAsAndCancelStillResets) {
+TEST(FileNew, YesOnAnUntitledLayoutLeadsIntoSaveAsAndCancelKeepsTheLayout) {
     FileFixture f;
     f.Click(3);
     f.Capture({0x1C});
     f.editor.OnFileNew(); // Yes; the Save As dialog is cancelled
     EXPECT_EQ(f.view.saveDialogs.size(), 1u);
-    EXPECT_FALSE(f.doc().IsProgrammed(3));
+    EXPECT_TRUE(f.doc().IsProgrammed(3));
+    EXPECT_TRUE(f.doc().dirty);
     EXPECT_TRUE(f.doc().filePath.empty());
 }
 
@@ -120,7 +121,7 @@ TEST(FileNew, YesOnABoundLayoutSavesItInPlace) {
     EXPECT_EQ(f.key(5).codes[0], 0x29);
 }
 
-// A Yes to the save question followed by "Cannot open file!" must not cost the
+// A Yes to the save question followed by a failed write must not cost the
 // layout: the command that would drop it stops instead, whether the layout
 // was to be saved in place or through Save As.
 enum class Dropping { New, Open, Recent, Close };
@@ -164,7 +165,9 @@ TEST_P(FailedSave, KeepsTheLayoutAndStopsTheCommand) {
         }
 
         EXPECT_EQ(f.view.questions, std::vector<std::string>{"Do you want to save current file?"});
-        EXPECT_EQ(f.view.errors, std::vector<std::string>{"Cannot open file!"});
+        EXPECT_EQ(f.view.errors,
+                  std::vector<std::string>{"The folder " + f.folder.File("no-such-folder") +
+                                           " does not exist."});
         EXPECT_TRUE(f.doc().IsProgrammed(5));
         EXPECT_EQ(f.key(5).name.str(), "Mine");
         EXPECT_FALSE(f.doc().IsProgrammed(9)); // the other file was not read
@@ -190,6 +193,49 @@ std::string DroppingName(const ::testing::TestParamInfo<Dropping>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, FailedSave,
+                         ::testing::Values(Dropping::New, Dropping::Open, Dropping::Recent,
+                                           Dropping::Close),
+                         DroppingName);
+
+// Cancel (and Escape, which answers it) abandons the command that asked:
+// nothing is saved, read or reset.
+class CancelledQuestion : public ::testing::TestWithParam<Dropping> {};
+
+TEST_P(CancelledQuestion, KeepsTheLayoutAndStopsTheCommand) {
+    FileFixture f;
+    const std::string other = f.folder.File("other.txt");
+    WriteLayoutFile(other, 56, 9, "Other");
+    f.Open(other);
+    f.Program(5, {0x1C}, "Mine");
+    f.doc().dirty = true;
+    f.view.ClearRecords();
+    f.view.threeWayAnswers.push_back(SaveAnswer::Cancel);
+    f.view.openAnswers.push_back(other);
+    bool mayClose = true;
+    switch (GetParam()) {
+    case Dropping::New:
+        f.editor.OnFileNew();
+        break;
+    case Dropping::Open:
+        f.editor.OnFileOpen();
+        break;
+    case Dropping::Recent:
+        f.editor.OnRecentFile(0);
+        break;
+    case Dropping::Close:
+        mayClose = f.editor.OnClose();
+        break;
+    }
+    EXPECT_EQ(f.view.questions, std::vector<std::string>{"Do you want to save current file?"});
+    EXPECT_TRUE(f.view.saveDialogs.empty());
+    EXPECT_EQ(f.key(5).name.str(), "Mine");
+    EXPECT_TRUE(f.doc().dirty);
+    EXPECT_EQ(f.doc().filePath, other);
+    EXPECT_NE(ReadFile(other).find("Other"), std::string::npos); // not overwritten
+    EXPECT_FALSE(mayClose && GetParam() == Dropping::Close);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CancelledQuestion,
                          ::testing::Values(Dropping::New, Dropping::Open, Dropping::Recent,
                                            Dropping::Close),
                          DroppingName);
@@ -248,6 +294,25 @@ TEST(FileOpen, AMissingFileStillBecomesTitleAndFirstRecentFile) {
     EXPECT_EQ(f.doc().filePath, path);
     EXPECT_EQ(f.StoredRecent()[0], path);
     EXPECT_FALSE(f.doc().IsProgrammed(3));
+}
+
+TEST(FileRecent, OneFileReachedByOtherPathsIsOneEntry) {
+    FileFixture f;
+    const std::string real = f.folder.File("a.txt");
+    WriteLayoutFile(real, 56, 1, "A");
+    fs::create_directories(f.folder.Path() / "sub");
+    std::vector<std::string> others = {(f.folder.Path() / "sub" / ".." / "a.txt").string(),
+                                       (f.folder.Path() / "." / "a.txt").string()};
+    std::error_code ec;
+    fs::create_symlink(real, f.folder.Path() / "link.txt", ec);
+    if (!ec) { // a system without symlinks for this user still checks the rest
+        others.push_back(f.folder.File("link.txt"));
+    }
+    for (const std::string& other : others) {
+        f.Open(real);
+        f.Open(other);
+        EXPECT_EQ(f.StoredRecent(), (std::vector<std::string>{real, "", "", ""})) << other;
+    }
 }
 
 TEST(FileRecent, OpeningMovesThePathToTheFrontAndKeepsFour) {
@@ -397,7 +462,9 @@ TEST(FileSaveAs, AWriteThatCannotOpenItsFileStopsWithTheLayoutIntact) {
     const std::string bad = f.folder.File("no-such-folder/x.txt");
     f.view.saveAnswers.push_back(SaveAsChoice{bad, 2});
     f.editor.OnFileSaveAs();
-    EXPECT_EQ(f.view.errors, std::vector<std::string>{"Cannot open file!"});
+    EXPECT_EQ(f.view.errors,
+              std::vector<std::string>{"The folder " + f.folder.File("no-such-folder") +
+                                       " does not exist."});
     EXPECT_TRUE(f.view.questions.empty()); // no reset, so no save question
     EXPECT_TRUE(f.doc().IsProgrammed(5));
     EXPECT_TRUE(f.doc().dirty);

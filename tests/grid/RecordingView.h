@@ -90,6 +90,18 @@ public:
         return answer;
     }
 
+    // Three-way questions take their answers from here, then from answers.
+    std::deque<SaveAnswer> threeWayAnswers;
+    SaveAnswer AskYesNoCancel(const UiMessage& question) override {
+        if (threeWayAnswers.empty()) {
+            return AskYesNo(question) ? SaveAnswer::Yes : SaveAnswer::No;
+        }
+        questions.push_back(question.English());
+        const SaveAnswer answer = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return answer;
+    }
+
     CaptureResult capture; // what the capture dialog returns
     std::vector<KeyCodes> captureCodes;
     std::vector<std::array<std::string, kCodesPerKey>> captureNames;

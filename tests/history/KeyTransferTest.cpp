@@ -108,7 +108,8 @@ TEST(KeyTransfer, PasteInsertsWhereTheCellsAreFreeAndAsksBeforeReplacing) {
     b.Click(8); // a double right does not fit at a row end
     b.editor.OnPaste();
     ASSERT_EQ(b.view.errors.size(), 1U);
-    EXPECT_EQ(b.view.errors[0], "The key does not fit at key 8: its cells are not free.");
+    // The cells are not taken: they do not exist, and the message says so.
+    EXPECT_EQ(b.view.errors[0], "There is no room for a double key here.");
     EXPECT_EQ(b.span(8).kind, SpanKind::Empty);
 
     b.Click(12);

@@ -204,6 +204,7 @@ TEST_P(RebuildGroupsTest, JoinsTwinGroupKeys) {
         }
     }
     EXPECT_EQ(joins, c.drawn);
+    EXPECT_EQ(doc.CellsWithCodesButNoKey(), std::vector<int>{});
     EXPECT_EQ(static_cast<int>(screen.Errors().size()), c.errors);
     for (const std::string& e : screen.Errors()) {
         EXPECT_EQ(e, "Group key error");
@@ -231,7 +232,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {{56, SpanKind::Double}, {57, SpanKind::Double}},
                   {"draw 56 156"},
                   0},
-        GroupCase{"NotAdjacent", 56, {3, 20}, {{3, SpanKind::Empty}, {20, SpanKind::Empty}}, {}, 1},
+        GroupCase{
+            "NotAdjacent", 56, {3, 20}, {{3, SpanKind::Single}, {20, SpanKind::Single}}, {}, 1},
         GroupCase{
             "Quad",
             56,
@@ -239,32 +241,77 @@ INSTANTIATE_TEST_SUITE_P(
             {{1, SpanKind::Quad}, {2, SpanKind::Quad}, {9, SpanKind::Quad}, {10, SpanKind::Quad}},
             {"draw 1 157"},
             0},
-        GroupCase{
-            "QuadPositionsAreNotTested",
-            112,
-            {1, 5, 30, 100},
-            {{1, SpanKind::Quad}, {5, SpanKind::Quad}, {30, SpanKind::Quad}, {100, SpanKind::Quad}},
-            {"draw 1 157"},
-            0},
-        GroupCase{"ThreeTwinsLeaveTheFirstEmpty",
+        GroupCase{"FourApartAreSingles",
+                  112,
+                  {1, 5, 30, 100},
+                  {{1, SpanKind::Single},
+                   {5, SpanKind::Single},
+                   {30, SpanKind::Single},
+                   {100, SpanKind::Single}},
+                  {},
+                  1},
+        GroupCase{"ThreeTwinsLeaveTheFirstSingle",
                   56,
                   {1, 4, 5},
-                  {{1, SpanKind::Empty}, {4, SpanKind::Double}, {5, SpanKind::Double}},
+                  {{1, SpanKind::Single}, {4, SpanKind::Double}, {5, SpanKind::Double}},
                   {"draw 4 156"},
                   0},
         GroupCase{"ThreeTwinsThenAnError",
                   56,
                   {1, 4, 6},
-                  {{1, SpanKind::Empty}, {4, SpanKind::Empty}, {6, SpanKind::Empty}},
+                  {{1, SpanKind::Single}, {4, SpanKind::Single}, {6, SpanKind::Single}},
                   {},
                   1},
-        GroupCase{"LoneGroupKey", 56, {7}, {{7, SpanKind::Empty}}, {}, 0},
+        GroupCase{"LoneGroupKey", 56, {7}, {{7, SpanKind::Single}}, {}, 0},
         GroupCase{"FiveTwins",
                   56,
                   {1, 2, 3, 9, 10},
-                  // 1 sees four twins, 2 sees three: 2, 3, 9 and 10 form a quad.
-                  {{1, SpanKind::Empty}, {2, SpanKind::Quad}, {10, SpanKind::Quad}},
-                  {"draw 2 157"},
+                  // The square comes first; the key left over is a single one.
+                  {{1, SpanKind::Quad}, {10, SpanKind::Quad}, {3, SpanKind::Single}},
+                  {"draw 1 157"},
+                  0},
+        GroupCase{"TwoEqualDoublesApart",
+                  56,
+                  {3, 4, 30, 38},
+                  {{3, SpanKind::Double},
+                   {4, SpanKind::Double},
+                   {30, SpanKind::Double},
+                   {38, SpanKind::Double}},
+                  {"draw 3 156", "draw 30 155"},
+                  0},
+        GroupCase{"ThreeEqualDoubles",
+                  112,
+                  {1, 9, 20, 21, 70, 71},
+                  {{1, SpanKind::Double}, {20, SpanKind::Double}, {71, SpanKind::Double}},
+                  {"draw 1 155", "draw 20 156", "draw 70 156"},
+                  0},
+        GroupCase{
+            "TwoEqualQuads",
+            56,
+            {5, 6, 13, 14, 35, 36, 43, 44},
+            {{5, SpanKind::Quad}, {14, SpanKind::Quad}, {35, SpanKind::Quad}, {44, SpanKind::Quad}},
+            {"draw 5 157", "draw 35 157"},
+            0},
+        GroupCase{"QuadsSideBySideAndAcrossTheBlocks",
+                  112,
+                  {1, 2, 3, 4, 9, 10, 11, 12, 55, 56, 63, 64, 103, 104, 111, 112},
+                  {{4, SpanKind::Quad},
+                   {55, SpanKind::Double},
+                   {63, SpanKind::Double},
+                   {104, SpanKind::Quad}},
+                  {"draw 1 157", "draw 3 157", "draw 55 156", "draw 63 156", "draw 103 157"},
+                  0},
+        GroupCase{"QuadAndDoubleShareCodes",
+                  56,
+                  {1, 2, 9, 10, 49, 50},
+                  {{10, SpanKind::Quad}, {49, SpanKind::Double}},
+                  {"draw 1 157", "draw 49 156"},
+                  0},
+        GroupCase{"NoQuadOverTheRowEnd",
+                  56,
+                  {8, 9, 16, 17},
+                  {{8, SpanKind::Double}, {16, SpanKind::Double}},
+                  {"draw 8 156", "draw 16 156"},
                   0}),
     [](const auto& info) { return std::string(info.param.title); });
 
@@ -288,8 +335,8 @@ TEST_F(LayoutDocumentTest, GroupKeysNeedEqualCodesAndAFirstCode) {
     doc.keys[11].codes[1] = 5;
     doc.keys[4].codes[0] = 42; // programmed, not a group key
     doc.RebuildAfterLoad();
-    EXPECT_EQ(Kind(1), SpanKind::Empty);
-    EXPECT_EQ(Kind(2), SpanKind::Empty);
+    EXPECT_EQ(Kind(1), SpanKind::Single);
+    EXPECT_EQ(Kind(2), SpanKind::Single);
     EXPECT_EQ(Kind(3), SpanKind::Empty);
     EXPECT_EQ(Kind(11), SpanKind::Empty);
     EXPECT_EQ(Kind(4), SpanKind::Single);
@@ -314,10 +361,12 @@ TEST_F(LayoutDocumentTest, GroupNumbersFollowTheAnchorsAndDiscardTheFile) {
     EXPECT_EQ(Group(11), 1);
     EXPECT_EQ(Group(20), 2);
     EXPECT_EQ(Group(30), 0);
-    for (int k : {60, 61, 62, 63}) {
-        EXPECT_EQ(Group(k), 3) << k;
-    }
-    EXPECT_EQ(doc.nextGroupNumber, 4);
+    // Four in a row are two doubles.
+    EXPECT_EQ(Group(60), 3);
+    EXPECT_EQ(Group(61), 3);
+    EXPECT_EQ(Group(62), 4);
+    EXPECT_EQ(Group(63), 4);
+    EXPECT_EQ(doc.nextGroupNumber, 5);
 }
 
 TEST_F(LayoutDocumentTest, GroupNumberCounterWrapsAtEightBits) {

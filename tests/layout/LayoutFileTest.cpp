@@ -2,6 +2,7 @@
 
 #include "layout/RecordingObserver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -164,6 +165,63 @@ LayoutDocument TwoHalves() {
     doc.keys[57].groupNumber = 4;
     doc.keys[57].name = "Right";
     return doc;
+}
+
+// Equal doubles and quads (a copied key pasted elsewhere) come back from a
+// file as the same keys; no cell with codes is left out of a key. The fifth
+// code differs per key: 7/3scan with 112 keys drops it, so there the keys of
+// a case become equal only in the file.
+TEST(RebuildFromFile, EqualJoinedKeysComeBackJoinedInEveryVariant) {
+    struct Case {
+        const char* title;
+        int keyCount;
+        std::vector<std::vector<int>> keys; // the cells of each joined key
+    };
+    const std::vector<Case> cases = {
+        {"two doubles", 56, {{3, 4}, {30, 38}}},
+        {"three doubles", 112, {{1, 9}, {20, 21}, {70, 71}}},
+        {"four doubles", 112, {{1, 2}, {17, 25}, {60, 61}, {100, 108}}},
+        {"two quads", 56, {{5, 6, 13, 14}, {35, 36, 43, 44}}},
+        {"three quads", 112, {{1, 2, 9, 10}, {3, 4, 11, 12}, {103, 104, 111, 112}}},
+        {"four quads", 112, {{1, 2, 9, 10}, {47, 48, 55, 56}, {57, 58, 65, 66}, {90, 91, 98, 99}}},
+        {"quad and double", 56, {{1, 2, 9, 10}, {49, 50}}},
+    };
+    for (const Case& c : cases) {
+        for (const KeyboardVariant variant :
+             {KeyboardVariant::SevenThreeScan, KeyboardVariant::SixteenScan}) {
+            SCOPED_TRACE(std::string(c.title) +
+                         (variant == KeyboardVariant::SixteenScan ? " 16scan" : " 7/3scan"));
+            LayoutDocument doc;
+            doc.settings.keyCount = c.keyCount;
+            for (std::size_t i = 0; i < c.keys.size(); ++i) {
+                for (int k : c.keys[i]) {
+                    KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
+                    key.codes[0] = 30;
+                    key.codes[1] = 1;
+                    key.codes[4] = static_cast<std::uint8_t>(i + 1);
+                    key.SetGroupKey(true);
+                    key.name = "K";
+                }
+            }
+            doc.RebuildAfterLoad();
+            LayoutDocument back = Parsed(FormatLayout(doc, variant));
+            back.RebuildAfterLoad();
+            EXPECT_EQ(back.CellsWithCodesButNoKey(), std::vector<int>{});
+            for (const std::vector<int>& cells : c.keys) {
+                const SpanKind want = cells.size() == 4 ? SpanKind::Quad : SpanKind::Double;
+                for (int k : cells) {
+                    const KeySpan& span = back.spans[static_cast<std::size_t>(k)];
+                    EXPECT_EQ(span.kind, want) << "key " << k;
+                    for (int p = 0; p < span.PartnerCount(); ++p) {
+                        EXPECT_NE(std::find(cells.begin(), cells.end(),
+                                            span.partners[static_cast<std::size_t>(p)]),
+                                  cells.end())
+                            << "key " << k << " joined outside its own key";
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(FormatLayout, SingleLeftWritesTheLeftHalfAndFillers) {
@@ -776,8 +834,8 @@ TEST_F(RoundTripTest, GroupKeyErrorKeepsTheKeysForTheNextSave) {
     ASSERT_TRUE(ReadLayout(doc));
     doc.RebuildAfterLoad();
     EXPECT_EQ(screen.Errors(), std::vector<std::string>{"Group key error"});
-    EXPECT_EQ(doc.spans[1].kind, SpanKind::Empty);
-    EXPECT_EQ(doc.spans[20].kind, SpanKind::Empty);
+    EXPECT_EQ(doc.spans[1].kind, SpanKind::Single);
+    EXPECT_EQ(doc.spans[20].kind, SpanKind::Single);
     doc.filePath = (dir / "again.txt").string();
     EXPECT_TRUE(WriteLayout(doc, KeyboardVariant::SixteenScan));
     const std::vector<std::string> lines = Lines(ReadFile(doc.filePath));

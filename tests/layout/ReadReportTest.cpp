@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,7 @@ TEST(ReadReport, EachChangeIsReportedAtItsLine) {
         {Crlf({"56", "1; 0, 0, 5, 0, 0, 0, 0; 2;A"}), 2, StringId::ReportFirstCodeZero},
         {Crlf({"56", "2; 0, " + k7 + "; 2;Named"}), 2, StringId::ReportNamedNoCodes},
         {Crlf({"56", "1; 1, " + k7 + "; 2;"}), 2, StringId::ReportCodesNoName},
+        {Crlf({"56", "1; 1, " + k7 + "; 14;A"}), 2, StringId::ReportModeOutOfRange},
         {Crlf({"56", "1; 1, " + k7 + "; 2;A", "3; 1, " + k7 + "; 2;B"}), 3,
          StringId::ReportSameSequence},
         {Crlf({"56", "1; 1, " + k7 + "; 3;A"}), 2, StringId::ReportGroupAlone},
@@ -159,6 +161,105 @@ TEST(ReadReport, FormatsLikeACompiler) {
     EXPECT_EQ(FormatNote("a.txt", report.Notes()[1]),
               "a.txt: warning: No line gives key 5; it stays empty.");
     EXPECT_EQ(report.ErrorLineCount(), 1);
+}
+
+TEST(ReadReport, OnlyALayoutsFirstFieldLooksLikeALayout) {
+    const std::vector<std::pair<std::string, bool>> rows = {
+        {"56", true},
+        {"112\r\n1; 1, 0; 2;A", true},
+        {" 57 ; 0; 0; 2; 11; 144; 0; 0; 3\n", true},
+        {"113;", true},
+        {"\xEF\xBB\xBF"
+         "56\n",
+         true},
+        {"", false},
+        {"Key test\nLayout: a.txt\n", false},
+        {"{\"layoutFile\": \"a.txt\"}", false},
+        {"5600", false},
+        {"56a", false},
+        {"\x7F"
+         "ELF\x02\x01",
+         false},
+    };
+    for (const auto& [text, layout] : rows) {
+        EXPECT_EQ(layout, LooksLikeLayout(text)) << text;
+    }
+}
+
+} // namespace
+} // namespace vorlan
+
+namespace vorlan {
+namespace {
+
+// Millions of faulty lines cost at most kMaxPerKind notes of each kind and a
+// summary; the counts still cover every note, whatever the line ends.
+TEST(ReadReport, AFileOfShortLinesKeepsABoundedReport) {
+    struct Row {
+        std::string_view line;
+        std::size_t bytes;
+    };
+    const std::vector<Row> rows = {
+        {"1\r\n", 16u * 1024u * 1024u}, {"1\n", 256u * 1024u}, {"1\r", 256u * 1024u},
+        {";x\n", 256u * 1024u},         {"0\n", 256u * 1024u},
+    };
+    for (const Row& row : rows) {
+        std::string text;
+        text.reserve(row.bytes);
+        while (text.size() + row.line.size() <= row.bytes) {
+            text += row.line;
+        }
+        const auto lines = static_cast<int>(text.size() / row.line.size());
+        LayoutDocument doc;
+        ReadReport report;
+        ParseLayout(doc, text, &report);
+
+        std::map<StringId, int> kept;
+        int counted = 0;
+        int summaries = 0;
+        for (const ReadNote& note : report.Notes()) {
+            if (note.message.id == StringId::ReportMoreOfKind) {
+                ++summaries;
+                ASSERT_EQ(note.message.args.size(), 1u);
+                counted += std::stoi(note.message.args[0]);
+                EXPECT_NE(FormatNote("f", note).find("... and " + note.message.args[0] + " more"),
+                          std::string::npos);
+            } else {
+                ++kept[note.message.id];
+                ++counted;
+            }
+        }
+        const std::string what = std::string(row.line.substr(0, row.line.size() - 1));
+        EXPECT_GT(summaries, 0) << what;
+        for (const auto& [id, count] : kept) {
+            EXPECT_LE(count, ReadReport::kMaxPerKind) << what << " " << static_cast<int>(id);
+        }
+        EXPECT_LE(report.Notes().size(), kept.size() * (ReadReport::kMaxPerKind + 1)) << what;
+        EXPECT_EQ(counted, report.Count(NoteLevel::Error) + report.Count(NoteLevel::Warning))
+            << what;
+        // Every line is faulty, the header included.
+        EXPECT_EQ(report.ErrorLineCount(), lines) << what;
+    }
+}
+
+// Sorting keeps each summary's count with its note.
+TEST(ReadReport, SummariesFollowTheirNotesWhenSorted) {
+    ReadReport report;
+    for (int i = 0; i < ReadReport::kMaxPerKind + 5; ++i) {
+        report.Add(200 - i, NoteLevel::Warning, StringId::ReportEmptyLine);
+    }
+    report.Add(1, NoteLevel::Error, StringId::ReportFileEmpty);
+    report.SortByLine();
+    const std::vector<ReadNote>& notes = report.Notes();
+    ASSERT_EQ(notes.size(), static_cast<std::size_t>(ReadReport::kMaxPerKind + 2));
+    EXPECT_EQ(notes.front().message.id, StringId::ReportFileEmpty);
+    const auto summary = std::find_if(notes.begin(), notes.end(), [](const ReadNote& n) {
+        return n.message.id == StringId::ReportMoreOfKind;
+    });
+    ASSERT_NE(summary, notes.end());
+    EXPECT_EQ(summary->line, 200 - ReadReport::kMaxPerKind);
+    EXPECT_EQ(summary->message.args, std::vector<std::string>{"5"});
+    EXPECT_EQ(report.Count(NoteLevel::Warning), ReadReport::kMaxPerKind + 5);
 }
 
 } // namespace

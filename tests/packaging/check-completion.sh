@@ -28,13 +28,13 @@ check() { # expected completions, then the words (the last is being completed)
     fi
 }
 
-check "convert show check diff program image legends sheet --help" vorlanctl ""
+check "convert show check diff program image legends sheet pc-layouts --help" vorlanctl ""
 check "show sheet" vorlanctl sh
 check "<files>" vorlanctl convert ""
 check "--variant --strict --help -h" vorlanctl convert in.txt -
 check "--variant" vorlanctl convert in.txt --v
 check "1 2 3 4" vorlanctl convert in.txt out.txt --variant ""
-check "--json --help -h" vorlanctl show -
+check "--json --pc-layout --help -h" vorlanctl show -
 check "--json" vorlanctl check a.txt b.txt --j
 check "--json" vorlanctl diff a.txt --j
 check "--emulate --received --log --help" vorlanctl program --

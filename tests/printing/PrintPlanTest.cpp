@@ -2,6 +2,7 @@
 #include "printing/LegendPlan.h"
 #include "printing/SheetPlan.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -108,6 +109,22 @@ TEST(LegendPlanTest, KeyboardArrangementKeepsThePitchAndTheSizes) {
     EXPECT_EQ(1, pageOf[57]);
     // Four corners, two marks each, per legend.
     EXPECT_EQ(8 * plan.pages[0].legends.size(), plan.pages[0].cutMarks.size());
+}
+
+TEST(LegendPlanTest, TheRulersNoteNeverRunsIntoTheSquare) {
+    const FixedMeasurer m;
+    const LayoutDocument doc = FullLayout();
+    // Wide margins leave no room beside the ruler: the square goes below.
+    for (const double margin : {10.0, 40.0, 43.0, 47.0, 50.0}) {
+        LegendOptions o;
+        o.page.marginMm = margin;
+        const LegendPlan plan = PlanLegends(doc, o, "shop.txt", m);
+        ASSERT_FALSE(plan.error) << margin;
+        const CalibrationStrip& strip = *plan.pages.at(0).calibration;
+        EXPECT_FALSE(strip.note.Overlaps(strip.keySquare)) << margin;
+        EXPECT_TRUE(o.page.Printable().Contains(strip.note)) << margin;
+        EXPECT_TRUE(o.page.Printable().Contains(strip.keySquare)) << margin;
+    }
 }
 
 TEST(LegendPlanTest, OptionsChangeWhatIsPlanned) {
@@ -217,6 +234,8 @@ TEST(SheetPlanTest, GridSettingsAndTableOverPages) {
     const FixedMeasurer m;
     LayoutDocument doc = FullLayout();
     doc.keys[1].SetGroupKey(true);
+    doc.keys[2].SetMode(2);
+    doc.keys[3].SetMode(3); // only a file gives it: no fourth mode exists
     const SheetPlan plan = PlanSheet(doc, StandardPage(PaperSize::A4), "shop.txt", m);
     ASSERT_FALSE(plan.error);
     ASSERT_EQ(2u, plan.pages.size());
@@ -241,6 +260,30 @@ TEST(SheetPlanTest, GridSettingsAndTableOverPages) {
     EXPECT_EQ("1", keyOne.cells[0].second.lines.at(0));
     EXPECT_EQ("G S", keyOne.cells[4].second.lines.at(0));
     EXPECT_FALSE(keyOne.cells[2].second.lines.empty());
+    EXPECT_EQ("3", first.rows[2].cells[3].second.lines.at(0));
+    EXPECT_EQ("4 (!)", first.rows[3].cells[3].second.lines.at(0));
+    const std::vector<SheetText>& last = plan.pages.back().texts;
+    ASSERT_FALSE(last.empty());
+    EXPECT_EQ(StringId::SheetModeOutOfRange, last.back().format);
+    EXPECT_EQ("3", last.back().args.at(0).literal);
+}
+
+TEST(PageGeometryTest, PageImagesStayWithinTheirBudgetAtTheHighestDpi) {
+    for (const PaperSize paper : {PaperSize::A4, PaperSize::Letter}) {
+        for (const bool grey : {true, false}) {
+            const PageSetup page = StandardPage(paper);
+            const int most = MaxPageImageDpi(page, grey);
+            const auto bytes = [&](int dpi) {
+                const double w = std::round(page.widthMm * dpi / 25.4);
+                const double h = std::round(page.heightMm * dpi / 25.4);
+                return w * h * (grey ? 1 : 4);
+            };
+            EXPECT_LE(bytes(most), kMaxPageImageBytes);
+            EXPECT_GT(bytes(most + 3), kMaxPageImageBytes);
+            // The usual resolutions stay allowed.
+            EXPECT_GE(most, grey ? 1100 : 550);
+        }
+    }
 }
 
 } // namespace

@@ -223,7 +223,7 @@ TEST_F(PrintRenderTest, ImageAndSvgFilesHaveTheSizeTheyClaim) {
     const QString nowhere = dir.filePath(QStringLiteral("missing/out.pdf"));
     for (const ExportFormat f : {ExportFormat::Pdf, ExportFormat::Png}) {
         const ExportResult r = ExportDocument(doc, nowhere, f);
-        EXPECT_EQ(StringId::ExportCannotWrite, r.error);
+        EXPECT_EQ(StringId::WriteFolderMissing, r.error);
         EXPECT_TRUE(r.files.isEmpty());
     }
     EXPECT_EQ(StringId::ExportBadDpi, ExportDocument(doc, nowhere, ExportFormat::Png, 5).error);

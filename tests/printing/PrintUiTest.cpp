@@ -7,12 +7,15 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -28,7 +31,7 @@ protected:
         QSettings().clear();
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
-            return MessageResult::Ok;
+            return r.buttons == MessageButtons::YesNo ? reply : MessageResult::Ok;
         });
         PrintDialogHooks hooks;
         hooks.askLegendOptions = [this](QWidget*, LegendOptionsDialog::Purpose,
@@ -55,6 +58,7 @@ protected:
     }
 
     QStringList messages;
+    MessageResult reply = MessageResult::No;
     std::optional<PrintChoices> answer;
     PrintChoices offered;
     QString path;
@@ -87,8 +91,118 @@ TEST_F(PrintUiTest, ExportEntriesWriteTheChosenFileAndRememberTheSizes) {
     path = dir.filePath(QStringLiteral("missing/sheet.png"));
     w.findChild<QAction*>(QStringLiteral("actionExportSheetPng"))->trigger();
     ASSERT_EQ(1, messages.size());
-    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Cannot write")))
+    EXPECT_EQ(messages[0], QStringLiteral("The folder %1 does not exist.")
+                               .arg(dir.filePath(QStringLiteral("missing"))))
         << messages[0].toStdString();
+}
+
+QByteArray Contents(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Put(const QString& file, const QByteArray& bytes) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST_F(PrintUiTest, ExportAsksBeforeReplacingAnyFileItWillWrite) {
+    MainDialog w;
+    w.Editor().Document() = test::FullLayout(112); // a sheet of two pages
+    answer = PrintChoices{};
+    answer->pngDpi = 30;
+    struct Case {
+        const char* action;
+        QString typed;          // the name given in the file dialog
+        QStringList written;    // the files the export writes
+        QStringList bystanders; // files there that it must not touch
+    };
+    const auto in = [this](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    const std::vector<Case> cases = {
+        {"actionExportSheetPng",
+         in("leg.png"),
+         {in("leg-1.png"), in("leg-2.png")},
+         {in("leg.png")}},
+        {"actionExportSheetPdf", in("sheet"), {in("sheet.pdf")}, {in("sheet")}},
+    };
+    for (const Case& c : cases) {
+        for (const QString& f : c.written + c.bystanders) {
+            Put(f, "old");
+        }
+        path = c.typed;
+        for (const MessageResult answerGiven : {MessageResult::No, MessageResult::Yes}) {
+            messages.clear();
+            reply = answerGiven;
+            w.findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
+            ASSERT_FALSE(messages.isEmpty()) << c.action;
+            for (const QString& f : c.written) {
+                EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(f)))
+                    << messages[0].toStdString();
+                EXPECT_EQ(answerGiven == MessageResult::Yes, Contents(f) != "old")
+                    << f.toStdString();
+            }
+            for (const QString& f : c.bystanders) {
+                EXPECT_FALSE(messages[0].contains(QDir::toNativeSeparators(f) + QLatin1Char('\n')));
+                EXPECT_EQ("old", Contents(f)) << f.toStdString();
+            }
+            // No: only the question. Yes: the question, then what was written.
+            EXPECT_EQ(answerGiven == MessageResult::Yes ? 2 : 1, messages.size());
+        }
+    }
+}
+
+TEST_F(PrintUiTest, AHighResolutionExportLeavesTheWindowRunningAndCanBeCancelled) {
+    MainDialog w;
+    w.Editor().Document() = test::FullLayout(112); // two pages
+    answer = PrintChoices{};
+    answer->pngDpi = 300;
+    for (const bool cancelled : {false, true}) {
+        messages.clear();
+        path = dir.filePath(cancelled ? QStringLiteral("cut.png") : QStringLiteral("big.png"));
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            ++ticks;
+            if (auto* progress = w.findChild<QProgressDialog*>(); progress && cancelled) {
+                progress->cancel();
+            }
+        });
+        timer.start(5);
+        w.findChild<QAction*>(QStringLiteral("actionExportSheetPng"))->trigger();
+        timer.stop();
+        EXPECT_GT(ticks, 0) << "the window's timers ran during the export";
+        const QString stem = path.chopped(4);
+        for (const QString& page :
+             {stem + QStringLiteral("-1.png"), stem + QStringLiteral("-2.png")}) {
+            EXPECT_EQ(!cancelled, QFile::exists(page)) << page.toStdString();
+        }
+        EXPECT_EQ(cancelled ? 0 : 1, messages.size()) << "nothing said about a cancelled export";
+    }
+}
+
+TEST_F(PrintUiTest, TheSheetsOptionsOfferOnlyWhatASheetUses) {
+    using Purpose = LegendOptionsDialog::Purpose;
+    struct Case {
+        Purpose purpose;
+        QString title;
+        bool legendChoices;
+        bool resolution;
+    };
+    for (const Case& c :
+         {Case{Purpose::ExportPng, QStringLiteral("Legends"), true, true},
+          Case{Purpose::SheetSvg, QStringLiteral("Layout sheet as SVG"), false, false},
+          Case{Purpose::SheetPng, QStringLiteral("Layout sheet as PNG"), false, true}}) {
+        LegendOptionsDialog dialog(c.purpose, PrintChoices{});
+        EXPECT_EQ(c.title, dialog.windowTitle());
+        for (const char* name : {"pitch", "legendWidth", "legendHeight"}) {
+            EXPECT_EQ(c.legendChoices,
+                      dialog.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&dialog))
+                << name;
+        }
+        EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("paper"))->isVisibleTo(&dialog));
+        EXPECT_EQ(c.resolution, dialog.findChild<QWidget*>(QStringLiteral("dpi")) != nullptr);
+    }
 }
 
 TEST_F(PrintUiTest, OptionsDialogRefusesALegendLargerThanThePitch) {

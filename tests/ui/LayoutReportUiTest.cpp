@@ -2,8 +2,10 @@
 // and layout compare. What is reported, lost or different is tested in the core.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "grid/GridGeometry.h"
 #include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
 #include "layout/ui/FileDialogs.h"
@@ -12,10 +14,12 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -161,6 +165,72 @@ TEST_F(LayoutReportUiTest, CompareMarksTheKeysThatDifferAndSelectsThem) {
     EXPECT_EQ(w.Editor().CurrentKey(), 2);
     compare->close();
     EXPECT_TRUE(w.Grid()->MarkedSlots().empty());
+}
+
+TEST_F(LayoutReportUiTest, CompareFollowsEditsAndEndsWithNew) {
+    LayoutDocument a;
+    for (int k : {1, 2, 3}) {
+        a.keys[static_cast<std::size_t>(k)].codes[0] = 10 + k;
+    }
+    const QString pathA =
+        Write("a.txt", QByteArray::fromStdString(FormatLayout(a, KeyboardVariant::SixteenScan)));
+    MainDialog w;
+    w.show();
+    Open(w, pathA);
+    openPaths << pathA; // the layout compared with its own file
+    w.findChild<QAction*>(QStringLiteral("actionCompareWith"))->trigger();
+    CompareWindow* compare = w.Compare();
+    ASSERT_NE(compare, nullptr);
+    ASSERT_EQ(compare->List()->count(), 1);
+    EXPECT_EQ(compare->List()->item(0)->text(), QStringLiteral("The layouts are equal."));
+
+    // A rename typed into the key's name: the list and the marks follow.
+    compare->List()->setCurrentRow(-1);
+    w.Editor().OnPointerPress(CellOrigin(2).x + 1, CellOrigin(2).y + 1);
+    auto* name = w.findChild<QLineEdit*>(QStringLiteral("keyName"));
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("x"));
+    EXPECT_TRUE(QTest::qWaitFor([&w] { return w.Grid()->MarkedSlots() == std::vector<int>{2}; }));
+    ASSERT_EQ(compare->List()->count(), 1);
+    EXPECT_TRUE(compare->List()->item(0)->text().contains(QStringLiteral("KEY2x")))
+        << compare->List()->item(0)->text().toStdString();
+
+    // New: the compare was about the file no longer in the window.
+    answerYes = false; // do not save the rename
+    w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([compare] { return !compare->isVisible(); }));
+    EXPECT_TRUE(w.Grid()->MarkedSlots().empty());
+}
+
+TEST_F(LayoutReportUiTest, CompareWithAFileThatIsNoLayoutSaysSo) {
+    MainDialog w;
+    QByteArray binary("\x7f"
+                      "ELF\x02\x01\x01");
+    binary.append(QByteArray(300, '\0'));
+    const QString path = Write("program", binary);
+    openPaths << path;
+    w.findChild<QAction*>(QStringLiteral("actionCompareWith"))->trigger();
+    CompareWindow* compare = w.Compare();
+    ASSERT_NE(compare, nullptr);
+    ASSERT_GT(compare->List()->count(), 1);
+    EXPECT_TRUE(compare->List()->item(0)->text().startsWith(
+        QStringLiteral("This file does not start as a layout file does")))
+        << compare->List()->item(0)->text().toStdString();
+}
+
+TEST_F(LayoutReportUiTest, CompareListWrapsALongNameWithoutASpace) {
+    CompareWindow compare;
+    Difference renamed;
+    renamed.kind = DiffKind::Name;
+    renamed.key = 5;
+    renamed.message = {StringId::DiffName, {"5", std::string(102, 'W'), "Enter"}};
+    compare.SetDifferences(QStringLiteral("other.txt"), {renamed});
+    compare.resize(300, 300);
+    compare.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&compare));
+    const QRect item = compare.List()->visualItemRect(compare.List()->item(0));
+    EXPECT_LE(item.right(), compare.List()->viewport()->width());
+    EXPECT_GT(item.height(), 2 * compare.List()->fontMetrics().height()) << "wrapped";
 }
 
 } // namespace

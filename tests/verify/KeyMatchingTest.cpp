@@ -204,7 +204,7 @@ TEST(KeyTestSessionTest, CountsTicksAndMarksTheExpectedKeyOnAMismatch) {
     EXPECT_EQ(TestLineText(session.Lines()[0]), "unknown: X");
     session.Feed(kB, 1000);
     EXPECT_EQ(session.Result(1), KeyResult::Passed);
-    EXPECT_EQ(session.Expected(), 2); // on to the next untested key
+    EXPECT_EQ(session.Expected(), -1); // the next is the user's to choose
     session.Feed(kA, 2000);
     EXPECT_EQ(session.TestedCount(), 2);
 
@@ -219,9 +219,28 @@ TEST(KeyTestSessionTest, CountsTicksAndMarksTheExpectedKeyOnAMismatch) {
     EXPECT_NE(text.find("2 of 3 keys tested"), std::string::npos);
     EXPECT_NE(text.find("key 3\tK3\tC\tnot tested"), std::string::npos);
 
+    session.SelectExpected(0);
     session.Reset();
     EXPECT_EQ(session.TestedCount(), 0);
     EXPECT_TRUE(session.Lines().empty());
+    EXPECT_EQ(session.Expected(), -1);
+}
+
+// A chosen key that has been pressed is no longer expected: an unknown press
+// after it is listed and marks no key.
+TEST(KeyTestSessionTest, AnUnknownPressAfterTheChosenKeyMarksNoKey) {
+    KeyTestSession session(PlanOf({{kA}, {kB}, {kC}}));
+    session.SelectExpected(0);
+    session.Feed(kA, 0);
+    session.Flush();
+    session.Feed(kX, 1000);
+    session.Flush();
+    EXPECT_EQ(session.Result(0), KeyResult::Passed);
+    EXPECT_EQ(session.Result(1), KeyResult::NotTested);
+    EXPECT_EQ(session.Result(2), KeyResult::NotTested);
+    ASSERT_EQ(session.Lines().size(), 1u);
+    EXPECT_EQ(session.Lines()[0].expectedKey, -1);
+    EXPECT_EQ(session.Expected(), -1);
 }
 
 } // namespace

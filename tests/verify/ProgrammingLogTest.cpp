@@ -79,9 +79,9 @@ TEST(ProgrammingLogTest, AppendsToAFileInFoldersItMakes) {
     ProgrammingRun run;
     run.dateTime = "d";
     run.result = "done";
-    ASSERT_TRUE(AppendToLog(path, run));
+    ASSERT_TRUE(AppendToLog(path, run).Ok());
     run.result = "cancelled after 3 bytes";
-    ASSERT_TRUE(AppendToLog(path, run));
+    ASSERT_TRUE(AppendToLog(path, run).Ok());
     std::string text;
     {
         // Closed before the folder goes: Windows keeps an open file's folder.
@@ -92,7 +92,7 @@ TEST(ProgrammingLogTest, AppendsToAFileInFoldersItMakes) {
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[1].result, "cancelled after 3 bytes");
     // A file where the folder should be: the append fails and says so.
-    EXPECT_FALSE(AppendToLog((folder / "deep" / "programming.log" / "x.log").string(), run));
+    EXPECT_FALSE(AppendToLog((folder / "deep" / "programming.log" / "x.log").string(), run).Ok());
     std::filesystem::remove_all(folder);
 }
 

@@ -32,6 +32,15 @@ MessageResult ShowReal(const MessageRequest& r) {
     }
     box.setWindowTitle(r.caption);
     box.setText(r.text);
+    if (r.buttons == MessageButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        const int answer = box.exec();
+        return answer == QMessageBox::Yes  ? MessageResult::Yes
+               : answer == QMessageBox::No ? MessageResult::No
+                                           : MessageResult::Cancel;
+    }
     if (r.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -73,6 +82,11 @@ void ShowError(QWidget* parent, const QString& text) {
 bool AskYesNo(QWidget* parent, const QString& text) {
     return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::Warning), text,
                         MessageButtons::YesNo}) == MessageResult::Yes;
+}
+
+MessageResult AskYesNoCancel(QWidget* parent, const QString& text) {
+    return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::Warning), text,
+                        MessageButtons::YesNoCancel});
 }
 
 MessageHandler SetMessageHandler(MessageHandler handler) {

@@ -11,8 +11,8 @@ class QWidget;
 namespace vorlan {
 
 enum class MessageIcon { Stop, Exclamation, Information, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageResult { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageResult { Ok, Yes, No, Cancel };
 
 struct MessageRequest {
     QWidget* parent = nullptr;
@@ -31,6 +31,10 @@ void ShowError(QWidget* parent, const QString& text);
 
 // A Yes/No question: caption "Warning", exclamation icon.
 bool AskYesNo(QWidget* parent, const QString& text);
+
+// A Yes/No/Cancel question (caption "Warning", exclamation icon); Escape and
+// the close box answer Cancel.
+MessageResult AskYesNoCancel(QWidget* parent, const QString& text);
 
 // Replaces the handler (an empty one restores the real boxes); returns the previous one.
 MessageHandler SetMessageHandler(MessageHandler handler);

@@ -2,6 +2,8 @@
 
 #include "common/ui/UiText.h"
 
+#include <QFile>
+
 namespace vorlan {
 
 QString UiMessageText(const UiMessage& message) {
@@ -31,6 +33,16 @@ QString FillPlaceholders(const QString& text, const QStringList& values) {
         }
     }
     return out;
+}
+
+QString WriteFailureUiText(const FileWriteResult& failure) {
+#ifdef _WIN32
+    const QString path = QString::fromUtf8(failure.path.c_str());
+#else
+    const QString path = QFile::decodeName(failure.path.c_str());
+#endif
+    return FillPlaceholders(UiText(WriteFailureId(failure.failure)),
+                            {path, QString::fromLocal8Bit(failure.detail.c_str())});
 }
 
 } // namespace vorlan

@@ -3,6 +3,7 @@
 // names are typed) or numbers.
 #pragma once
 
+#include "common/FileWriter.h"
 #include "common/UiMessage.h"
 
 #include <QString>
@@ -14,5 +15,9 @@ QString UiMessageText(const UiMessage& message);
 
 // Fills "%s", "%d" and "%1".."%9" of text with values, in order of appearance.
 QString FillPlaceholders(const QString& text, const QStringList& values);
+
+// Why a file could not be written, translated; the path as the file system
+// names it, not as Latin-1.
+QString WriteFailureUiText(const FileWriteResult& failure);
 
 } // namespace vorlan

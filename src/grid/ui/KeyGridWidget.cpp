@@ -100,6 +100,12 @@ void KeyGridWidget::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+// The pointer left the grid: no key is under it (a point outside every cell).
+void KeyGridWidget::leaveEvent(QEvent* event) {
+    emit PointerMoved(QPoint(-1, -1));
+    QWidget::leaveEvent(event);
+}
+
 void KeyGridWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         emit PointerPressed(ToClient(event->position()));

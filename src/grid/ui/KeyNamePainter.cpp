@@ -78,7 +78,7 @@ const LabelLayout& KeyNamePainter::Layout(const QString& name, QSize face) {
 }
 
 void KeyNamePainter::DrawName(QPainter& painter, const QRect& imageRect, KeyImage image,
-                              const QString& name) {
+                              const QString& name, const QColor& ink) {
     const QRect face = FaceRect(imageRect, image);
     const LabelLayout& layout = Layout(name, face.size());
     if (layout.pixelSize == 0 || layout.lines.empty()) {
@@ -95,7 +95,7 @@ void KeyNamePainter::DrawName(QPainter& painter, const QRect& imageRect, KeyImag
     painter.setFont(font);
     // Black on the red face and on the selection's yellow bevel alike
     // (contrast about 7:1 against the face).
-    painter.setPen(Qt::black);
+    painter.setPen(ink);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (std::size_t i = 0; i < layout.lines.size(); ++i) {
         QString line = QString::fromLatin1(layout.lines[i].data(),

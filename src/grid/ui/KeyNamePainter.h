@@ -6,6 +6,7 @@
 #include "grid/KeyLabelLayout.h"
 #include "layout/LayoutObserver.h"
 
+#include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QRect>
@@ -23,8 +24,10 @@ public:
     // The face of an image drawn at imageRect: where its name may go.
     static QRect FaceRect(const QRect& imageRect, KeyImage image);
 
-    // Draws name on the face of the image at imageRect, never outside it.
-    void DrawName(QPainter& painter, const QRect& imageRect, KeyImage image, const QString& name);
+    // Draws name on the face of the image at imageRect, never outside it, in
+    // ink (black suits the editor's red face; the key test tints its keys).
+    void DrawName(QPainter& painter, const QRect& imageRect, KeyImage image, const QString& name,
+                  const QColor& ink = Qt::black);
 
     // A folded corner in the image's top right: a shape, so it reads without
     // telling colours apart, white edged with black on every key colour.

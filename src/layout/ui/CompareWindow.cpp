@@ -5,6 +5,7 @@
 #include "layout/LayoutDiff.h"
 
 #include <QCloseEvent>
+#include <QColor>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QScreen>
@@ -12,6 +13,27 @@
 #include <algorithm>
 
 namespace vorlan {
+namespace {
+
+// A name of 102 letters has no space to wrap at: a zero-width space after
+// every 20 letters of an unbroken run lets the list wrap it.
+QString BreakableText(const QString& text) {
+    constexpr int kRun = 20;
+    QString out;
+    out.reserve(text.size() + text.size() / kRun);
+    int run = 0;
+    for (const QChar c : text) {
+        out += c;
+        run = c.isSpace() ? 0 : run + 1;
+        if (run == kRun) {
+            out += QChar(0x200B);
+            run = 0;
+        }
+    }
+    return out;
+}
+
+} // namespace
 
 CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("compareWindow"));
@@ -33,14 +55,20 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void CompareWindow::SetDifferences(const QString& otherName,
-                                   const std::vector<Difference>& differences) {
+                                   const std::vector<Difference>& differences,
+                                   const QStringList& aboutFile) {
     setWindowTitle(FillPlaceholders(UiText(StringId::CompareCaption), {otherName}));
     const QSignalBlocker block(list);
     list->clear();
     keys.clear();
     marks.clear();
+    for (const QString& note : aboutFile) {
+        auto* item = new QListWidgetItem(note, list);
+        item->setForeground(QColor(0xa0, 0x50, 0x00));
+        keys.push_back(0);
+    }
     for (const Difference& d : differences) {
-        list->addItem(UiMessageText(d.message));
+        list->addItem(BreakableText(UiMessageText(d.message)));
         keys.push_back(d.key != 0 ? d.key : d.otherKey);
         if (d.key != 0) {
             marks.push_back(d.key);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <vector>
 
 class QLabel;
@@ -21,7 +22,9 @@ public:
     explicit CompareWindow(QWidget* parent = nullptr);
 
     // Fills the list; otherName is the compared file as shown in the caption.
-    void SetDifferences(const QString& otherName, const std::vector<Difference>& differences);
+    // aboutFile: what is wrong with that file (no layout, read in part), listed first.
+    void SetDifferences(const QString& otherName, const std::vector<Difference>& differences,
+                        const QStringList& aboutFile = {});
     // The cells the differences are about (a moved key at both places; a key
     // only in the other file at its place there), ascending, once each.
     std::vector<int> MarkedKeys() const;

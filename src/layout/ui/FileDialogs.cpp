@@ -22,13 +22,13 @@ const QString kTxtPattern = QStringLiteral("*.txt");
 
 } // namespace
 
-std::optional<QString> AskOpenPath(QWidget* parent) {
+std::optional<QString> AskOpenPath(QWidget* parent, const QString& caption) {
     if (OpenHandler()) {
         return OpenHandler()(parent);
     }
     // No type list: the initial name "*.txt" narrows the view to layout files,
     // and the user may type any other name.
-    QFileDialog dialog(parent, UiText(StringId::OpenCaption));
+    QFileDialog dialog(parent, caption.isEmpty() ? UiText(StringId::OpenCaption) : caption);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(kTxtPattern);

@@ -27,7 +27,8 @@ using SaveDialogHandler =
     std::function<std::optional<SaveDialogAnswer>(QWidget* parent, const SaveDialogRequest&)>;
 
 // Full path of the chosen file, or nothing when the dialog was cancelled.
-std::optional<QString> AskOpenPath(QWidget* parent);
+// caption: the dialog's title; empty: "Open".
+std::optional<QString> AskOpenPath(QWidget* parent, const QString& caption = QString());
 
 // Full path and type entry; the real dialog confirms before overwriting and
 // appends the default suffix to a name without one.

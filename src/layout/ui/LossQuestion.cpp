@@ -13,7 +13,7 @@ constexpr std::size_t kShownLosses = 24;
 
 } // namespace
 
-QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant) {
+QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant, bool showsSaved) {
     const std::vector<Difference> losses = LossesOnSave(doc, variant);
     if (losses.empty()) {
         return {};
@@ -31,12 +31,16 @@ QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant) {
                 FillPlaceholders(UiText(StringId::LossMore),
                                  {QString::number(losses.size() - kShownLosses)});
     }
+    if (showsSaved) {
+        text += QStringLiteral("\n\n") + UiText(StringId::LossShownAsSaved);
+    }
     text += QStringLiteral("\n\n") + UiText(StringId::LossAsk);
     return text;
 }
 
-bool ConfirmLossySave(QWidget* parent, const LayoutDocument& doc, KeyboardVariant variant) {
-    const QString text = LossQuestionText(doc, variant);
+bool ConfirmLossySave(QWidget* parent, const LayoutDocument& doc, KeyboardVariant variant,
+                      bool showsSaved) {
+    const QString text = LossQuestionText(doc, variant, showsSaved);
     if (text.isEmpty()) {
         return true;
     }

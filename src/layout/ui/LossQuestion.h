@@ -12,9 +12,13 @@ class QWidget;
 namespace vorlan {
 
 // The text of the question, or an empty text when nothing would be lost.
-QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant);
+// showsSaved: the window then reads the file back (Save As), which the
+// question says, with the way back through Undo.
+QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant,
+                         bool showsSaved = false);
 
 // True when nothing would be lost or the user chose to save all the same.
-bool ConfirmLossySave(QWidget* parent, const LayoutDocument& doc, KeyboardVariant variant);
+bool ConfirmLossySave(QWidget* parent, const LayoutDocument& doc, KeyboardVariant variant,
+                      bool showsSaved = false);
 
 } // namespace vorlan

@@ -77,7 +77,7 @@ void ReadReportBar::ShowReport(const ReadReport& report) {
     } else if (report.Count(NoteLevel::Error) > 0) {
         summary->setText(UiText(StringId::BarNotExact));
     } else {
-        summary->setText(counted(static_cast<int>(report.Notes().size()), StringId::BarOneWarning,
+        summary->setText(counted(report.Count(NoteLevel::Warning), StringId::BarOneWarning,
                                  StringId::BarWarnings));
     }
     setHidden(report.Empty());

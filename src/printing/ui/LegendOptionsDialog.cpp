@@ -30,7 +30,13 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose purpose, const PrintChoices& ch
                                          QWidget* parent)
     : QDialog(parent), purpose(purpose), initial(choices) {
     setObjectName(QStringLiteral("LegendOptionsDialog"));
-    setWindowTitle(UiText(StringId::LegendOptionsCaption));
+    const bool sheet = purpose == Purpose::SheetPdf || purpose == Purpose::SheetSvg ||
+                       purpose == Purpose::SheetPng;
+    const StringId sheetTitle = purpose == Purpose::SheetPng   ? StringId::MenuExportSheetPng
+                                : purpose == Purpose::SheetSvg ? StringId::MenuExportSheetSvg
+                                                               : StringId::MenuExportSheetPdf;
+    setWindowTitle(sheet ? UiText(sheetTitle).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
+                         : UiText(StringId::LegendOptionsCaption));
     const LegendOptions& o = choices.legends;
     auto* form = new QFormLayout;
     pitch = MmBox(o.pitchMm, 5, 60, this);
@@ -59,12 +65,20 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose purpose, const PrintChoices& ch
     cutMarks->setChecked(o.cutMarks);
     frame = new QCheckBox(UiText(StringId::LegendFrame), this);
     frame->setChecked(o.frame);
-    form->addRow(UiText(StringId::LegendPitch), pitch);
-    form->addRow(UiText(StringId::LegendWidth), width);
-    form->addRow(UiText(StringId::LegendHeight), height);
+    // The legends' own choices mean nothing for a sheet: kept, not offered.
+    if (sheet) {
+        for (QWidget* legendsOnly : std::initializer_list<QWidget*>{pitch, width, height, packed,
+                                                                    blank, cutMarks, frame}) {
+            legendsOnly->hide();
+        }
+    } else {
+        form->addRow(UiText(StringId::LegendPitch), pitch);
+        form->addRow(UiText(StringId::LegendWidth), width);
+        form->addRow(UiText(StringId::LegendHeight), height);
+    }
     form->addRow(UiText(StringId::LegendPaper), paper);
     form->addRow(UiText(StringId::LegendMargin), margin);
-    if (purpose == Purpose::ExportPng) {
+    if (purpose == Purpose::ExportPng || purpose == Purpose::SheetPng) {
         dpi = new QSpinBox(this);
         dpi->setObjectName(QStringLiteral("dpi"));
         dpi->setRange(30, 2400);
@@ -72,10 +86,12 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose purpose, const PrintChoices& ch
         dpi->setValue(choices.pngDpi);
         form->addRow(UiText(StringId::LegendResolution), dpi);
     }
-    form->addRow(packed);
-    form->addRow(blank);
-    form->addRow(cutMarks);
-    form->addRow(frame);
+    if (!sheet) {
+        form->addRow(packed);
+        form->addRow(blank);
+        form->addRow(cutMarks);
+        form->addRow(frame);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -107,7 +123,9 @@ PrintChoices LegendOptionsDialog::Choices() const {
 }
 
 void LegendOptionsDialog::accept() {
-    if (const auto problem = CheckLegendOptions(Choices().legends)) {
+    const bool sheet = purpose == Purpose::SheetPdf || purpose == Purpose::SheetSvg ||
+                       purpose == Purpose::SheetPng;
+    if (const auto problem = sheet ? std::nullopt : CheckLegendOptions(Choices().legends)) {
         ShowError(this, UiText(*problem));
         return;
     }

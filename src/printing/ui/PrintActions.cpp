@@ -6,12 +6,18 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QTimer>
+#include <atomic>
+#include <thread>
 
 namespace vorlan {
 namespace {
@@ -93,15 +99,82 @@ std::optional<QString> AskPath(QWidget* parent, ExportFormat format, const QStri
     const QString filter = format == ExportFormat::Pdf   ? UiText(StringId::ExportFilterPdf)
                            : format == ExportFormat::Svg ? UiText(StringId::ExportFilterSvg)
                                                          : UiText(StringId::ExportFilterPng);
-    QString path =
-        QFileDialog::getSaveFileName(parent, UiText(StringId::ExportCaption), suggested, filter);
+    // The dialog would ask only about the name typed, before the extension is
+    // added and never about the -1, -2 ... files: the export asks itself.
+    const QString path =
+        QFileDialog::getSaveFileName(parent, UiText(StringId::ExportCaption), suggested, filter,
+                                     nullptr, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty()) {
         return std::nullopt;
     }
+    return path;
+}
+
+// The name as it will be written: a name typed without the format's extension gets it.
+QString WithExtension(QString path, ExportFormat format, const QString& suggested) {
     if (!ExportFormatOf(path) || *ExportFormatOf(path) != format) {
         path += QLatin1Char('.') + QFileInfo(suggested).suffix();
     }
     return path;
+}
+
+// One question for every file the export will write that is there already.
+bool MayReplace(QWidget* parent, const QStringList& files) {
+    QStringList existing;
+    for (const QString& file : files) {
+        if (QFileInfo::exists(file)) {
+            existing << QDir::toNativeSeparators(file);
+        }
+    }
+    return existing.isEmpty() ||
+           AskYesNo(parent,
+                    UiText(StringId::ExportReplaceAsk).arg(existing.join(QLatin1Char('\n'))));
+}
+
+// Pages are drawn and written on a thread of their own, with progress and
+// Cancel, so the window keeps painting and its timers keep running (a page
+// at 2,400 dpi takes many seconds). Cancel stops before the next page and
+// removes the files this export wrote.
+ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, const QString& path,
+                                ExportFormat format, int dpi, const InputFiles& inputs) {
+    std::atomic<bool> cancel{false};
+    std::atomic<int> done{0};
+    std::atomic<bool> finished{false};
+    ExportResult result;
+    QProgressDialog progress(parent);
+    progress.setWindowTitle(UiText(StringId::ExportCaption));
+    progress.setLabelText(QDir::toNativeSeparators(path));
+    progress.setRange(0, document.PageCount());
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    std::thread worker([&] {
+        result = ExportDocument(document, path, format, dpi, inputs, [&](int pages) {
+            done = pages;
+            return !cancel;
+        });
+        finished = true;
+    });
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (progress.wasCanceled()) {
+            cancel = true;
+        }
+        if (finished) {
+            loop.quit();
+        } else if (done > progress.value()) {
+            progress.setValue(done);
+        }
+    });
+    poll.start(30);
+    loop.exec();
+    worker.join();
+    if (result.cancelled) {
+        for (const QString& file : result.files) {
+            QFile::remove(file);
+        }
+    }
+    return result;
 }
 
 } // namespace
@@ -171,29 +244,42 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
         ShowError(parent, UiText(StringId::ExportNoSvg));
         return;
     }
-    std::optional<PrintChoices> choices = LoadPrintChoices();
-    const auto purpose = format == ExportFormat::Png ? LegendOptionsDialog::Purpose::ExportPng
-                                                     : LegendOptionsDialog::Purpose::Export;
-    if (what == PrintWhat::Legends || format == ExportFormat::Png) {
-        choices = AskOptions(parent, purpose);
-        if (!choices) {
-            return;
-        }
-        SavePrintChoices(*choices);
-    }
-    const auto path = AskPath(parent, format, Suggested(doc, what, format));
-    if (!path) {
+    // The sheet too asks for its paper: the file gets the page chosen here,
+    // not one remembered from another command.
+    using Purpose = LegendOptionsDialog::Purpose;
+    const bool png = format == ExportFormat::Png;
+    const Purpose purpose = what == PrintWhat::Legends
+                                ? (png ? Purpose::ExportPng : Purpose::Export)
+                            : png                         ? Purpose::SheetPng
+                            : format == ExportFormat::Svg ? Purpose::SheetSvg
+                                                          : Purpose::SheetPdf;
+    const std::optional<PrintChoices> choices = AskOptions(parent, purpose);
+    if (!choices) {
         return;
     }
+    SavePrintChoices(*choices);
+    const QString suggested = Suggested(doc, what, format);
+    const auto typed = AskPath(parent, format, suggested);
+    if (!typed) {
+        return;
+    }
+    const std::optional<QString> path = WithExtension(*typed, format, suggested);
     std::optional<StringId> error;
     const auto document = MakeDocument(what, doc, choices->legends, error);
     if (error) {
         ShowError(parent, UiText(*error));
         return;
     }
-    const ExportResult result = ExportDocument(*document, *path, format, choices->pngDpi);
+    if (!MayReplace(parent, ExportFileNames(*path, format, document->PageCount()))) {
+        return;
+    }
+    const ExportResult result = ExportInBackground(parent, *document, *path, format,
+                                                   choices->pngDpi, InputFiles{doc.filePath});
+    if (result.cancelled) {
+        return;
+    }
     if (result.error) {
-        ShowError(parent, UiText(*result.error).arg(QDir::toNativeSeparators(result.errorPath)));
+        ShowError(parent, result.errorText);
         return;
     }
     MessageRequest done;

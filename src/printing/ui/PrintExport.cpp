@@ -1,5 +1,7 @@
 #include "printing/ui/PrintExport.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -19,15 +21,51 @@ QSize PagePixels(const PageSetup& page, double dpi) {
             static_cast<int>(std::lround(page.heightMm * dpi / 25.4))};
 }
 
-ExportResult Failed(StringId id, const QString& path) {
+// Only placeholders the text has are filled: Qt warns about the others.
+QString Filled(QString text, const QStringList& values) {
+    for (int i = 0; i < values.size(); ++i) {
+        if (text.contains(QLatin1Char('%') + QString::number(i + 1))) {
+            text = text.arg(values[i]);
+        }
+    }
+    return text;
+}
+
+ExportResult Failed(StringId id, const QString& path, const QStringList& values = {}) {
     ExportResult r;
     r.error = id;
     r.errorPath = path;
+    r.errorText = Filled(PrintText(id), values.isEmpty() ? QStringList{path} : values);
     return r;
 }
 
-ExportResult WritePdf(const PrintDocument& doc, const QString& path) {
-    QPdfWriter writer(path);
+std::string FilePath(const QString& path) {
+#ifdef _WIN32
+    return path.toUtf8().toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+QString FromFilePath(const std::string& path) {
+#ifdef _WIN32
+    return QString::fromUtf8(path.c_str());
+#else
+    return QFile::decodeName(path.c_str());
+#endif
+}
+
+ExportResult WriteFailed(const FileWriteResult& failure) {
+    const QString path = FromFilePath(failure.path);
+    return Failed(WriteFailureId(failure.failure), path,
+                  {path, QString::fromLocal8Bit(failure.detail.c_str())});
+}
+
+// The PDF in memory: only a whole, finished document reaches the file.
+std::optional<QByteArray> PdfBytes(const PrintDocument& doc) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     const PageSetup page = doc.Page();
     writer.setPageSize(QPageSize(QSizeF(page.widthMm, page.heightMm), QPageSize::Millimeter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -35,7 +73,7 @@ ExportResult WritePdf(const PrintDocument& doc, const QString& path) {
     writer.setCreator(QStringLiteral("Vorlan"));
     QPainter painter;
     if (!painter.begin(&writer)) {
-        return Failed(StringId::ExportCannotWrite, path);
+        return std::nullopt;
     }
     for (int i = 0; i < doc.PageCount(); ++i) {
         if (i > 0) {
@@ -44,11 +82,50 @@ ExportResult WritePdf(const PrintDocument& doc, const QString& path) {
         doc.PaintPage(painter, i, kPdfDpi / 25.4);
     }
     if (!painter.end()) {
-        return Failed(StringId::ExportCannotWrite, path);
+        return std::nullopt;
     }
-    ExportResult r;
-    r.files << path;
-    return r;
+    return buffer.data();
+}
+
+std::optional<QByteArray> PageBytes(const PrintDocument& doc, int index, ExportFormat format,
+                                    int pngDpi, const QString& name) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (format == ExportFormat::Png) {
+        QImage image = BlankPageImage(doc.Page(), pngDpi, doc.GreyOnly());
+        if (image.isNull()) {
+            return std::nullopt;
+        }
+        QPainter painter(&image);
+        doc.PaintPage(painter, index, pngDpi / 25.4);
+        painter.end();
+        if (!image.save(&buffer, "PNG")) {
+            return std::nullopt;
+        }
+        return buffer.data();
+    }
+#ifdef VORLAN_HAVE_QT_SVG
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    const QSize size = PagePixels(doc.Page(), kSvgDpi);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setResolution(kSvgDpi);
+    svg.setTitle(QFileInfo(name).fileName());
+    QPainter painter;
+    if (!painter.begin(&svg)) {
+        return std::nullopt;
+    }
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    doc.PaintPage(painter, index, kSvgDpi / 25.4);
+    if (!painter.end()) {
+        return std::nullopt;
+    }
+    return buffer.data();
+#else
+    (void)name;
+    return std::nullopt;
+#endif
 }
 
 } // namespace
@@ -99,53 +176,53 @@ QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCo
 }
 
 ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
-                            int pngDpi) {
+                            int pngDpi, const InputFiles& inputs, const ExportProgress& progress) {
     if (doc.PageCount() == 0) {
         return Failed(StringId::ExportNothing, path);
-    }
-    if (format == ExportFormat::Pdf) {
-        return WritePdf(doc, path);
     }
     if (format == ExportFormat::Svg && !SvgExportAvailable()) {
         return Failed(StringId::ExportNoSvg, path);
     }
-    if (format == ExportFormat::Png && (pngDpi < 30 || pngDpi > 2400)) {
-        return Failed(StringId::ExportBadDpi, path);
+    if (format == ExportFormat::Png) {
+        if (pngDpi < 30 || pngDpi > 2400) {
+            return Failed(StringId::ExportBadDpi, path);
+        }
+        const int most = MaxPageImageDpi(doc.Page(), doc.GreyOnly());
+        if (pngDpi > most) {
+            return Failed(StringId::ExportDpiTooHigh, path,
+                          {QString::number(pngDpi), QString::number(most)});
+        }
     }
     const QStringList names = ExportFileNames(path, format, doc.PageCount());
+    // Every target is looked at first, so a refused one leaves none written.
+    for (const QString& name : names) {
+        if (const FileWriteResult refused = CheckWriteTarget(FilePath(name), inputs);
+            !refused.Ok()) {
+            return WriteFailed(refused);
+        }
+    }
     ExportResult result;
-    for (int i = 0; i < doc.PageCount(); ++i) {
+    for (int i = 0; i < names.size(); ++i) {
+        if (progress && !progress(i)) {
+            result.cancelled = true;
+            return result;
+        }
         const QString& name = names[i];
-        if (format == ExportFormat::Png) {
-            QImage image = BlankPageImage(doc.Page(), pngDpi, doc.GreyOnly());
-            if (image.isNull()) {
-                return Failed(StringId::ExportCannotWrite, name);
-            }
-            QPainter painter(&image);
-            doc.PaintPage(painter, i, pngDpi / 25.4);
-            painter.end();
-            if (!image.save(name, "PNG")) {
-                return Failed(StringId::ExportCannotWrite, name);
-            }
-        } else {
-#ifdef VORLAN_HAVE_QT_SVG
-            QSvgGenerator svg;
-            svg.setFileName(name);
-            const QSize size = PagePixels(doc.Page(), kSvgDpi);
-            svg.setSize(size);
-            svg.setViewBox(QRect(QPoint(0, 0), size));
-            svg.setResolution(kSvgDpi);
-            svg.setTitle(QFileInfo(name).fileName());
-            QPainter painter;
-            if (!painter.begin(&svg)) {
-                return Failed(StringId::ExportCannotWrite, name);
-            }
-            painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-            doc.PaintPage(painter, i, kSvgDpi / 25.4);
-            painter.end();
-#endif
+        const std::optional<QByteArray> bytes =
+            format == ExportFormat::Pdf ? PdfBytes(doc) : PageBytes(doc, i, format, pngDpi, name);
+        if (!bytes) {
+            return Failed(StringId::ExportCannotWrite, name);
+        }
+        const FileWriteResult written = ReplaceFile(
+            FilePath(name),
+            std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), inputs);
+        if (!written.Ok()) {
+            return WriteFailed(written);
         }
         result.files << name;
+    }
+    if (progress) {
+        progress(doc.PageCount());
     }
     return result;
 }

@@ -2,12 +2,14 @@
 // per page: OUT.ext for one page, OUT-1.ext, OUT-2.ext ... for more).
 #pragma once
 
+#include "common/FileWriter.h"
 #include "common/StringTable.h"
 #include "printing/ui/PrintRenderer.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace vorlan {
@@ -29,8 +31,14 @@ inline constexpr int kPdfDpi = 1200;
 struct ExportResult {
     std::optional<StringId> error; // nothing: written
     QString errorPath;             // the file the error is about
+    QString errorText;             // the whole message, translated
     QStringList files;             // the files written
+    bool cancelled = false;        // stopped by the progress callback; files are what it left
 };
+
+// Told the number of pages done before each page and at the end; false stops
+// the export before the next page. Called on the thread the export runs on.
+using ExportProgress = std::function<bool(int pagesDone)>;
 
 // A white page image of `page` at `dpi`, 8-bit grey when `grey` (a quarter
 // of the memory of a colour page: 8.7 MB instead of 35 MB for A4 at 300 dpi);
@@ -40,7 +48,11 @@ QImage BlankPageImage(const PageSetup& page, int dpi, bool grey);
 // The files a document of `pageCount` pages is written to.
 QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCount);
 
+// Draws every page in memory and writes each file through the file writer:
+// all targets are refused before the first is written when one is not a plain
+// file or is one of inputs; a failed write leaves the old file as it was.
 ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
-                            int pngDpi = kDefaultPngDpi);
+                            int pngDpi = kDefaultPngDpi, const InputFiles& inputs = {},
+                            const ExportProgress& progress = {});
 
 } // namespace vorlan

@@ -278,6 +278,7 @@ void ProgrammingDialog::OnWorkerFinished() {
                std::chrono::duration_cast<std::chrono::milliseconds>(
                    std::chrono::steady_clock::now() - runStarted),
                stopped};
+    emit RunEnded(result);
 
     // A write the user stopped needs no message: the stop was the user's own.
     if (result != 0 && !(stopped && result == static_cast<int>(StringId::ProgrammingStopped))) {

@@ -73,6 +73,9 @@ public:
     void reject() override;
 
 signals:
+    // The run is over and LastRun() holds its facts; emitted before any
+    // message, so what is recorded of it does not wait for the user.
+    void RunEnded(int result);
     // The run is over: the message (if any) was shown, the file deleted, the
     // dialog hidden and the main window enabled. result is the engine's.
     void RunFinished(int result);

@@ -61,8 +61,10 @@ RecoveryGuard::RecoveryGuard(QWidget* window, FileCommands& files, const LayoutD
     setObjectName(QStringLiteral("RecoveryGuard"));
     keeper = std::make_unique<RecoveryKeeper>(document, ToPath(folder),
                                               [&files] { return files.Stamp(); });
-    // The keeper decides when a write is due; a tick a second is cheap.
-    timer.setInterval(1000);
+    // The keeper decides when a write is due (at most one a second); ticks
+    // four times a second are cheap and get a noted change written within
+    // a second and a quarter even when it came just after a write.
+    timer.setInterval(250);
     connect(&timer, &QTimer::timeout, this, &RecoveryGuard::Tick);
     timer.start();
     window->installEventFilter(this);
@@ -105,18 +107,31 @@ bool RecoveryGuard::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-bool CheckSettingsStore(QWidget* parent) {
-    QSettings settings;
-    if (settings.status() == QSettings::NoError) {
-        return true;
+std::optional<QString> SetAsideUnreadableSettings() {
+    QString file;
+    {
+        QSettings settings;
+        if (settings.status() == QSettings::NoError) {
+            return std::nullopt;
+        }
+        file = settings.fileName();
     }
-    const QString file = settings.fileName();
     const QString aside = file + QStringLiteral(".unreadable");
     QFile::remove(aside);
     const bool moved = QFile::rename(file, aside);
-    ShowError(parent,
-              UiMessageText({StringId::SettingsUnreadable, {ToPath(moved ? aside : file)}}));
-    return false;
+    return moved ? aside : file;
+}
+
+QString SettingsUnreadableMessage(const QString& file) {
+    return UiMessageText({StringId::SettingsUnreadable, {ToPath(file)}});
+}
+
+bool CheckSettingsStore(QWidget* parent) {
+    const std::optional<QString> file = SetAsideUnreadableSettings();
+    if (file) {
+        ShowError(parent, SettingsUnreadableMessage(*file));
+    }
+    return !file;
 }
 
 } // namespace vorlan

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -51,5 +52,14 @@ private:
 // A settings store that cannot be read is set aside (renamed) and the
 // defaults used, with a message; returns false then.
 bool CheckSettingsStore(QWidget* parent);
+
+// The first half of that check, for start-up: it must run before anything
+// reads or writes the settings (a write would replace the damaged file, a
+// read caches its empty contents), before the translations and long before
+// there is a window for the message. Returns the file the message names
+// (the set-aside copy), or nothing when the store reads fine.
+std::optional<QString> SetAsideUnreadableSettings();
+// The message about that file, in the program's language.
+QString SettingsUnreadableMessage(const QString& file);
 
 } // namespace vorlan

@@ -3,6 +3,7 @@
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyImages.h"
+#include "grid/ui/KeyNamePainter.h"
 #include "verify/KeyTestSession.h"
 
 #include <QMouseEvent>
@@ -43,11 +44,13 @@ KeyImage ImageOfKey(const LayoutDocument& doc, int slot) {
 } // namespace
 
 KeyTestGrid::KeyTestGrid(const LayoutDocument& doc, const KeyTestSession& session, QWidget* parent)
-    : QWidget(parent), doc(doc), session(session) {
+    : QWidget(parent), doc(doc), session(session), names(std::make_unique<KeyNamePainter>()) {
     setObjectName(QStringLiteral("keyTestGrid"));
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::NoFocus);
 }
+
+KeyTestGrid::~KeyTestGrid() = default;
 
 QSize KeyTestGrid::sizeHint() const {
     return {KeyGridWidget::kColumns * kCellPitch, kGridRows * kCellPitch};
@@ -87,9 +90,6 @@ void KeyTestGrid::paintEvent(QPaintEvent*) {
             p.drawImage(CellOrigin(slot), RenderKeyImage(empty, devicePixelRatioF()));
         }
     }
-    QFont small = font();
-    small.setPixelSize(9);
-    p.setFont(small);
     for (int i = 0; i < session.KeyCount(); ++i) {
         const TestKey& key = plan.keys[static_cast<std::size_t>(i)];
         const KeyImage image = ImageOfKey(doc, key.slot);
@@ -98,13 +98,12 @@ void KeyTestGrid::paintEvent(QPaintEvent*) {
         if (plan.IsAmbiguous(i)) {
             p.fillRect(cell.adjusted(4, 4, -4, -4), QBrush(QColor(255, 220, 0), Qt::BDiagPattern));
         }
-        p.setPen(Qt::white);
-        const QRect text = cell.adjusted(3, 3, -3, -3);
-        p.drawText(
-            text, Qt::AlignCenter | Qt::TextWrapAnywhere,
-            p.fontMetrics().elidedText(
-                QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())),
-                Qt::ElideRight, text.width() * 2));
+        // As the editor fits names: smaller first, broken between words, inside
+        // a word only when one word cannot fit; never past the key's face.
+        names->DrawName(
+            p, cell, image,
+            QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())),
+            Qt::white);
         if (i == session.Expected()) {
             p.setPen(QPen(QColor(255, 255, 0), 3));
             p.drawRect(cell.adjusted(1, 1, -2, -2));

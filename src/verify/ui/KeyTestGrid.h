@@ -7,18 +7,21 @@
 #include <QImage>
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <utility>
 
 namespace vorlan {
 
+class KeyNamePainter;
 class KeyTestSession;
-class LayoutDocument;
 enum class KeyImage : int;
+class LayoutDocument;
 
 class KeyTestGrid : public QWidget {
     Q_OBJECT
 public:
     KeyTestGrid(const LayoutDocument& doc, const KeyTestSession& session, QWidget* parent);
+    ~KeyTestGrid() override;
 
     QSize sizeHint() const override;
     // Top-left of a slot's cell in widget coordinates.
@@ -37,6 +40,7 @@ private:
     const LayoutDocument& doc;
     const KeyTestSession& session;
     std::map<std::pair<int, QRgb>, QImage> cache;
+    std::unique_ptr<KeyNamePainter> names;
 };
 
 } // namespace vorlan

@@ -1,7 +1,9 @@
 #include "verify/ui/KeyTestView.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
+#include "layout/LayoutCheck.h"
 #include "layout/LayoutDocument.h"
 #include "programming/EmulatedKeyboard.h"
 #include "scancodes/ui/KeyEventMapping.h"
@@ -10,14 +12,19 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -117,7 +124,17 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
         StoredSequences(emulator->Received(), ImageTypeNumber(*doc), storedBySlot);
     }
 
-    auto* layout = new QVBoxLayout(this);
+    // All but the buttons scrolls, so the window fits any screen at any
+    // scale with Close in reach.
+    auto* outer = new QVBoxLayout(this);
+    body = new QScrollArea(this);
+    body->setObjectName(QStringLiteral("keyTestBody"));
+    body->setWidgetResizable(true);
+    body->setFocusPolicy(Qt::NoFocus);
+    body->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(body);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     auto* hint = new QLabel(UiText(StringId::KeyTestHint) +
                                 (emulator != nullptr
                                      ? QStringLiteral(" ") + UiText(StringId::KeyTestHintEmulated)
@@ -125,6 +142,10 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
+    auto* way = new QLabel(UiText(StringId::KeyTestHoldEscape), this);
+    way->setObjectName(QStringLiteral("keyTestWayOut"));
+    way->setWordWrap(true);
+    layout->addWidget(way);
 
     // Keys a green tick could not tell apart are named before the first press.
     const KeyTestPlan& plan = session->Plan();
@@ -146,11 +167,25 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
         warnings << UiText(StringId::KeyTestNoKeys);
     }
     if (!warnings.isEmpty()) {
-        auto* list = new QLabel(warnings.join(QLatin1Char('\n')), this);
+        // A long list scrolls under its one-line summary, so the grid and the
+        // buttons stay on the screen.
+        auto* summary =
+            new QLabel(UiText(StringId::KeyTestWarningsSummary).arg(warnings.size()), this);
+        summary->setObjectName(QStringLiteral("keyTestWarningsSummary"));
+        layout->addWidget(summary);
+        auto* list = new QLabel(warnings.join(QLatin1Char('\n')));
         list->setObjectName(QStringLiteral("keyTestWarnings"));
         list->setWordWrap(true);
         list->setStyleSheet(QStringLiteral("color: #a05000"));
-        layout->addWidget(list);
+        auto* scroll = new QScrollArea(this);
+        scroll->setObjectName(QStringLiteral("keyTestWarningsScroll"));
+        scroll->setWidget(list);
+        scroll->setWidgetResizable(true);
+        scroll->setFocusPolicy(Qt::NoFocus);
+        scroll->setFrameShape(QFrame::NoFrame);
+        const int lineHeight = list->fontMetrics().lineSpacing();
+        scroll->setMaximumHeight(lineHeight * 5 + 2 * scroll->frameWidth() + 4);
+        layout->addWidget(scroll);
     }
 
     grid = new KeyTestGrid(*doc, *session, this);
@@ -170,6 +205,7 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
     counter->setObjectName(QStringLiteral("keyTestCounter"));
     row->addWidget(counter, 1);
     resetButton = new QPushButton(UiText(StringId::KeyTestReset), this);
+    resetButton->setObjectName(QStringLiteral("keyTestReset"));
     saveButton = new QPushButton(UiText(StringId::KeyTestSaveReport), this);
     closeButton = new QPushButton(UiText(StringId::KeyTestClose), this);
     // Every key belongs to the test, so the buttons never take the focus.
@@ -178,7 +214,9 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
         button->setAutoDefault(false);
         row->addWidget(button);
     }
-    layout->addLayout(row);
+    body->setWidget(content);
+    outer->addWidget(body, 1);
+    outer->addLayout(row);
 
     pauseTimer = new QTimer(this);
     pauseTimer->setSingleShot(true);
@@ -213,6 +251,22 @@ ReportHeader KeyTestView::Header() const {
 }
 
 bool KeyTestView::event(QEvent* event) {
+    switch (event->type()) {
+    // Another window of the program (the report's file dialog, a message)
+    // gets the keys typed into it.
+    case QEvent::WindowActivate:
+        GrabKeys(isVisible());
+        break;
+    case QEvent::WindowDeactivate:
+        GrabKeys(false);
+        break;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        WatchEscape(static_cast<const QKeyEvent&>(*event));
+        break;
+    default:
+        break;
+    }
     // A key held down on the PC repeats there; the keyboard sent it once.
     return ClaimKeyEvent(event,
                          [this](const QKeyEvent& key) {
@@ -223,22 +277,65 @@ bool KeyTestView::event(QEvent* event) {
            QDialog::event(event);
 }
 
-void KeyTestView::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Keys the window system would act on (Alt+F4, Alt+Tab) reach the test
-    // too; the offscreen platforms have nothing to take them from.
-    const QString platform = QGuiApplication::platformName();
-    if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
-        grabKeyboard();
-        keysGrabbed = true;
+void KeyTestView::WatchEscape(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Escape) {
+        return;
+    }
+    const qint64 now = clock.elapsed();
+    if (key.type() == QEvent::KeyRelease) {
+        escapeUpAt = now;
+        return;
+    }
+    // Some window systems send a held key's repeats as release and press
+    // pairs that are not marked as repeats: a press right after a release
+    // goes on holding the key; a second tap comes much later.
+    constexpr qint64 kRepeatGapMs = 60;
+    constexpr qint64 kHoldToCloseMs = 2000;
+    const bool held = escapeDownAt >= 0 && (key.isAutoRepeat() || escapeUpAt < escapeDownAt ||
+                                            now - escapeUpAt < kRepeatGapMs);
+    if (!held) {
+        escapeDownAt = now;
+    } else if (now - escapeDownAt >= kHoldToCloseMs) {
+        escapeDownAt = -1;
+        reject();
     }
 }
 
-void KeyTestView::hideEvent(QHideEvent* event) {
-    if (keysGrabbed) {
+void KeyTestView::GrabKeys(bool on) {
+    // Keys the window system would act on (Alt+F4, Alt+Tab) reach the test too.
+    if (on && !keysGrabbed) {
+        grabKeyboard();
+    } else if (!on && keysGrabbed) {
         releaseKeyboard();
-        keysGrabbed = false;
     }
+    keysGrabbed = on;
+}
+
+void KeyTestView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // However many warnings and whatever the scale: on the screen, buttons
+    // included; as large as the contents where the screen has room.
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        const QSize frameExtra = frameGeometry().size() - size();
+        const int bar = body->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        const QSize wanted =
+            sizeHint() +
+            (body->widget()->sizeHint() + QSize(bar, bar) - body->sizeHint()).expandedTo({0, 0});
+        setMaximumSize(room.size() - frameExtra);
+        resize(wanted.boundedTo(room.size() - frameExtra));
+        QRect frame = frameGeometry();
+        if (!room.contains(frame)) {
+            frame.moveTopLeft(room.topLeft());
+            move(frame.topLeft());
+        }
+    }
+    GrabKeys(isActiveWindow());
+}
+
+void KeyTestView::hideEvent(QHideEvent* event) {
+    GrabKeys(false);
+    escapeDownAt = escapeUpAt = -1;
     QDialog::hideEvent(event);
 }
 
@@ -310,32 +407,77 @@ void KeyTestView::Refresh() {
 }
 
 bool KeyTestView::SaveReport(const QString& path) {
+    // The dialog opens among layouts: a report never replaces one.
+    {
+        QFile existing(path);
+        if (existing.open(QIODevice::ReadOnly)) {
+            const QByteArray head = existing.read(64);
+            if (LooksLikeLayout(
+                    std::string_view(head.constData(), static_cast<std::size_t>(head.size())))) {
+                ShowError(
+                    this,
+                    UiText(StringId::KeyTestReportOverLayout).arg(QDir::toNativeSeparators(path)));
+                return false;
+            }
+        }
+    }
+    return WriteReportFile(path);
+}
+
+bool KeyTestView::WriteReportFile(const QString& path) {
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
     const std::string text =
         json ? KeyTestReportJson(*session, Header()) : KeyTestReportText(*session, Header());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.flush()) {
-        ShowError(this, UiText(StringId::KeyTestSaveFailed).arg(path));
+    // Never over the layout under test, which the report names.
+    const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
+    const FileWriteResult written =
+        ReplaceFile(QFile::encodeName(path).toStdString(), text, inputs);
+    if (!written.Ok()) {
+        ShowError(this, WriteFailureUiText(written));
         return false;
     }
     return true;
 }
 
+QString KeyTestView::ProposedReportPath() const {
+    const QString layout = QString::fromLocal8Bit(doc->filePath.c_str());
+    if (layout.isEmpty()) {
+        return QDir::home().filePath(QStringLiteral("key-test.txt"));
+    }
+    const QFileInfo info(layout);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("-key-test.txt"));
+}
+
 void KeyTestView::ChooseReportFile() {
-    QString filter;
-    const QString path =
-        QFileDialog::getSaveFileName(this, UiText(StringId::KeyTestSaveReport), QString(),
-                                     UiText(StringId::KeyTestReportFilter), &filter);
+    const QString filters = UiText(StringId::KeyTestReportFilter);
+    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
+    // The dialog's own question covers only the name typed, not the one the
+    // extension is added to: SaveReport and the question below do.
+    // The dialog is typed into: the test lets go of the keyboard while it is up
+    // (not every window system tells the test window it is no longer active).
+    GrabKeys(false);
+    const QString path = QFileDialog::getSaveFileName(this, UiText(StringId::KeyTestSaveReport),
+                                                      ProposedReportPath(), filters, &filter,
+                                                      QFileDialog::DontConfirmOverwrite);
+    GrabKeys(isVisible() && isActiveWindow());
     if (path.isEmpty()) {
         return;
     }
     QString chosen = path;
-    if (!chosen.contains(QLatin1Char('.'))) {
+    if (QFileInfo(chosen).suffix().isEmpty()) {
         chosen += filter.contains(QStringLiteral("json")) ? QStringLiteral(".json")
                                                           : QStringLiteral(".txt");
+    }
+    if (QFileInfo::exists(chosen)) {
+        QFile existing(chosen);
+        const QByteArray head =
+            existing.open(QIODevice::ReadOnly) ? existing.read(64) : QByteArray();
+        if (!LooksLikeLayout(
+                std::string_view(head.constData(), static_cast<std::size_t>(head.size()))) &&
+            !AskYesNo(this,
+                      UiText(StringId::ExportReplaceAsk).arg(QDir::toNativeSeparators(chosen)))) {
+            return;
+        }
     }
     SaveReport(chosen);
 }

@@ -1,8 +1,9 @@
 // The key test window: the layout's grid, the list of sequences that matched
-// no key and of card reads, the counter, Reset and Save report. It takes every
-// key press, Tab, Escape and Alt+F4 included, as the scan-code capture does,
-// and feeds the codes to the test. With an emulated keyboard a click on a key
-// makes that keyboard type the key's sequence as key events.
+// no key and of card reads, the counter, Reset and Save report. While it is
+// the active window it takes every key press, Tab, Escape and Alt+F4
+// included, as the scan-code capture does, and feeds the codes to the test;
+// Escape held down for two seconds closes it (the test ignores the repeats). With an emulated
+// keyboard a click on a key makes that keyboard type the key's sequence as key events.
 #pragma once
 
 #include <QDialog>
@@ -15,6 +16,7 @@
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace vorlan {
@@ -38,6 +40,8 @@ public:
     QListWidget* Lines() const { return lines; }
     QLabel* Counter() const { return counter; }
     QPushButton* ResetButton() const { return resetButton; }
+    QPushButton* CloseButton() const { return closeButton; }
+    QPushButton* SaveButton() const { return saveButton; }
     KeyTestGrid* Grid() const { return grid; }
 
     // What the report names: the layout's file and its image's digest.
@@ -50,6 +54,8 @@ public:
     bool SaveReport(const QString& path);
     // Ends a pending sequence at once, as the pause would.
     void EndPendingSequence();
+    // What the report dialog offers: beside the layout, named after it.
+    QString ProposedReportPath() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -61,6 +67,10 @@ private:
     void Refresh();
     void ArmPauseTimer();
     void ChooseReportFile();
+    void GrabKeys(bool on);
+    // The one place the report is written (the file writer takes it over).
+    bool WriteReportFile(const QString& path);
+    void WatchEscape(const class QKeyEvent& key);
 
     std::unique_ptr<LayoutDocument> doc;
     std::unique_ptr<KeyTestSession> session;
@@ -76,9 +86,12 @@ private:
     QPushButton* resetButton = nullptr;
     QPushButton* saveButton = nullptr;
     QPushButton* closeButton = nullptr;
+    QScrollArea* body = nullptr;
     QTimer* pauseTimer = nullptr;
     QElapsedTimer clock;
     bool keysGrabbed = false;
+    qint64 escapeDownAt = -1; // when the Escape now held went down; -1: not held
+    qint64 escapeUpAt = -1;   // when Escape last came up (a repeat's release too)
 };
 
 // Sends the key presses (and releases) of codes to target as the platform's

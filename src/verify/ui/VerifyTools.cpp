@@ -1,6 +1,7 @@
 #include "verify/ui/VerifyTools.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyEditor.h"
 #include "layout/LayoutFile.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -81,6 +83,7 @@ VerifyTools::VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, KeyEditor
         ProgrammingDialog* dialog = ProgrammingDialogOf(this->window);
         if (dialog != nullptr && !watchingDialog) {
             watchingDialog = true;
+            connect(dialog, &ProgrammingDialog::RunEnded, this, &VerifyTools::LogRun);
             connect(dialog, &ProgrammingDialog::RunFinished, this, &VerifyTools::AfterRun);
         }
     };
@@ -93,12 +96,18 @@ VerifyTools* VerifyToolsOf(QMainWindow* window) {
 
 void VerifyTools::BeforeRun(const std::string& layoutPath) {
     const LayoutDocument& doc = editor.Document();
-    runLayoutFile = doc.filePath.empty() ? std::string("untitled") : doc.filePath;
+    runLayoutFile = RunLayoutName(doc.filePath, doc.dirty);
+    const QString path = QFile::decodeName(
+        QByteArray(doc.filePath.data(), static_cast<qsizetype>(doc.filePath.size())));
+    runLayoutShown =
+        doc.filePath.empty()
+            ? UiText(StringId::DoneLayoutUnsaved)
+            : UiText(doc.dirty ? StringId::DoneLayoutChanged : StringId::DoneLayout).arg(path);
     runImageSize = 0;
     runSha = ImageSha256OfLayoutFile(layoutPath, &runImageSize);
 }
 
-void VerifyTools::AfterRun(int result) {
+void VerifyTools::LogRun(int result) {
     ProgrammingDialog* dialog = ProgrammingDialogOf(window);
     const ProgrammingDialog::RunFacts facts =
         dialog != nullptr ? dialog->LastRun() : ProgrammingDialog::RunFacts{};
@@ -110,16 +119,23 @@ void VerifyTools::AfterRun(int result) {
     run.bytesWritten = facts.bytesWritten;
     run.durationMs = facts.duration.count();
     run.result = RunResultText(result, true, facts.bytesWritten, runImageSize);
-    if (!AppendToLog(logPath.toStdString(), run)) {
-        ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath));
+    if (const FileWriteResult logged = AppendToLog(logPath.toStdString(), run, {runLayoutFile});
+        !logged.Ok()) {
+        ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
+                              WriteFailureUiText(logged));
     }
     if (logWindow != nullptr) {
         logWindow->Reload();
     }
     emit RunLogged();
-    if (run.result != "done") {
+    runDone = run.result == "done";
+}
+
+void VerifyTools::AfterRun(int /*result*/) {
+    if (!runDone) {
         return;
     }
+    runDone = false;
     // A batch is one image: another layout starts counting again.
     if (runSha != batchSha) {
         batchSha = runSha;
@@ -135,7 +151,8 @@ void VerifyTools::OfferNext() {
     done.setObjectName(QStringLiteral("ProgrammingDoneDialog"));
     done.setWindowTitle(UiText(StringId::DoneCaption));
     auto* layout = new QVBoxLayout(&done);
-    auto* text = new QLabel(UiText(StringId::DoneText).arg(keyboardsDone), &done);
+    auto* text = new QLabel(
+        UiText(StringId::DoneText).arg(keyboardsDone) + QLatin1Char('\n') + runLayoutShown, &done);
     text->setObjectName(QStringLiteral("doneText"));
     layout->addWidget(text);
     auto* buttons = new QDialogButtonBox(&done);

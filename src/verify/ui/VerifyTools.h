@@ -49,6 +49,9 @@ signals:
 
 private:
     void BeforeRun(const std::string& layoutPath);
+    // When the run ends, before any message: the log line. After the
+    // message: the offer of the next keyboard.
+    void LogRun(int result);
     void AfterRun(int result);
     void OfferNext();
 
@@ -63,8 +66,10 @@ private:
 
     // The run in progress and the batch it belongs to.
     std::string runLayoutFile;
+    QString runLayoutShown; // the same, as the done window says it
     std::string runSha;
     std::size_t runImageSize = 0;
+    bool runDone = false; // the run just logged sent its whole image
     std::string batchSha;
     int keyboardsDone = 0;
 };

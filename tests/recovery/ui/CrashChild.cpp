@@ -1,6 +1,9 @@
 // The program that crashes for the window's crash test: a main window with
 // the recovery guard, a few edits, then it waits to be killed. It writes the
 // layout it holds to FOLDER/expected.txt first, for the test to compare.
+// With a third argument "type" it only types that word into the key-name
+// field, as the user would, and says "typed": what reaches the recovery
+// file then is what the window itself reports.
 #include "app/MainDialog.h"
 #include "grid/KeyEditor.h"
 #include "layout/LayoutFile.h"
@@ -9,6 +12,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <cstdio>
 #include <fstream>
@@ -17,14 +22,26 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
-    if (argc != 3) {
+    if (argc != 3 && argc != 4) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     vorlan::MainDialog window;
-    auto* guard = new vorlan::RecoveryGuard(&window, window.Editor().Files(),
-                                            window.Editor().Document(), folder);
+    auto* guard = window.KeepRecovery(folder);
     window.show();
+    if (argc == 4) {
+        window.Editor().Document().filePath = argv[2];
+        auto* name = window.findChild<QLineEdit*>(QStringLiteral("keyName"));
+        name->setFocus();
+        name->end(false);
+        for (const QChar c : QString::fromLocal8Bit(argv[3])) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(name, &press);
+        }
+        std::printf("typed\n");
+        std::fflush(stdout);
+        return app.exec();
+    }
 
     vorlan::LayoutDocument& doc = window.Editor().Document();
     doc.filePath = argv[2];

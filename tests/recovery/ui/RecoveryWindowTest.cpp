@@ -79,6 +79,37 @@ TEST(RecoveryWindow, AKilledProgramsEditsAreRecoveredAtTheNextStart) {
     SetMessageHandler({});
 }
 
+// Typing alone, with no helper reporting the change: the window's own report
+// gets the name into the recovery file within a second, long before the
+// 30-second backstop.
+TEST(RecoveryWindow, ANameTypedASecondBeforeTheKillIsRecovered) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString layout = folder.filePath(QStringLiteral("typed.txt"));
+
+    QProcess child;
+    child.start(QStringLiteral(VORLAN_CRASH_CHILD), {folder.path(), layout, QStringLiteral("Fn")});
+    ASSERT_TRUE(child.waitForStarted(20000));
+    ASSERT_TRUE(child.waitForReadyRead(60000)) << child.readAllStandardError().toStdString();
+    EXPECT_EQ(child.readLine().trimmed(), QByteArray("typed"));
+    EXPECT_FALSE(child.waitForFinished(1500)); // still running 1.5 s later
+    child.kill();
+    ASSERT_TRUE(child.waitForFinished(20000));
+    ASSERT_EQ(RecoveryFiles(folder.path()).size(), 1);
+
+    SetMessageHandler([](const MessageRequest&) { return MessageResult::Yes; });
+    {
+        MainDialog window;
+        RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
+                            folder.path());
+        guard.OfferAbandoned();
+        EXPECT_EQ(window.Editor().Document().keys[1].name, "KEY1Fn");
+        EXPECT_TRUE(window.Editor().Document().dirty);
+    }
+    SetMessageHandler({});
+}
+
 TEST(RecoveryWindow, ADamagedSettingsStoreGivesTheDefaultsAndAMessage) {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
@@ -106,6 +137,45 @@ TEST(RecoveryWindow, ADamagedSettingsStoreGivesTheDefaultsAndAMessage) {
     EXPECT_TRUE(QSettings().value(QStringLiteral("Recent File List/File1")).toString().isEmpty());
     EXPECT_TRUE(CheckSettingsStore(nullptr)); // the defaults read fine
     QFile::remove(file + QStringLiteral(".unreadable"));
+}
+
+TEST(RecoveryWindow, TheProgramSetsADamagedSettingsStoreAsideAtStartUp) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QString config = home.filePath(QStringLiteral("config"));
+    const QString file = config + QStringLiteral("/Kelvane/vorlan.conf");
+    QDir().mkpath(QFileInfo(file).path());
+    {
+        QFile broken(file);
+        ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+        broken.write("[Recent File List\nFile1=/home/u/a.txt\n");
+    }
+    const QString log = home.filePath(QStringLiteral("messages.log"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("VORLAN_MESSAGE_LOG"), log);
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(QStringLiteral(VORLAN_PROGRAM), {});
+    ASSERT_TRUE(program.waitForStarted(20000));
+    // The message box waits for an answer: the log shows it was asked.
+    QString told;
+    for (int i = 0; i < 600 && !told.contains(QStringLiteral("settings")); ++i) {
+        program.waitForFinished(100);
+        QFile read(log);
+        if (read.open(QIODevice::ReadOnly)) {
+            told = QString::fromUtf8(read.readAll());
+        }
+    }
+    program.kill();
+    program.waitForFinished(20000);
+    EXPECT_TRUE(told.contains(QStringLiteral("The settings could not be read")))
+        << told.toStdString();
+    EXPECT_TRUE(QFile::exists(file + QStringLiteral(".unreadable")));
 }
 
 } // namespace

@@ -1,0 +1,93 @@
+// The one way files are read for checking and written: paths that are not
+// plain files are refused before a byte is read or written, nothing waits on
+// a pipe, a write never lands on a file the same command reads, and a
+// replaced file is either the whole old one or the whole new one, on the
+// disk, even after a crash or a power cut.
+#pragma once
+
+#include "common/StringTable.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlan {
+
+enum class PathCheck {
+    Plain,      // a regular file that could be opened for reading
+    Missing,    // nothing at the path (or a folder on the way is missing)
+    NotPlain,   // a folder, pipe, socket or device
+    Unreadable, // there, but it cannot be opened (permissions, ...)
+};
+
+// Opens the path without blocking (a pipe without a writer would otherwise
+// wait forever) and looks at what the opened thing is.
+PathCheck CheckPlainFile(const std::string& path);
+
+// Reads up to maxBytes of a plain file through the same open that was
+// checked, so a path swapped for a pipe in between cannot block. out is
+// set only on success.
+PathCheck ReadPlainFile(const std::string& path, std::string& out, std::size_t maxBytes);
+
+enum class WriteFailure {
+    None,
+    NotPlain,          // a folder, pipe, socket or device
+    SameAsInput,       // the file a command reads (same device and inode)
+    DiskFull,          // no space or quota left
+    FolderNotWritable, // the temporary file cannot be made beside the target
+    FolderMissing,     // the folder of the target does not exist
+    Other,             // anything else; detail has the system's words
+};
+
+struct FileWriteResult {
+    WriteFailure failure = WriteFailure::None;
+    std::string path;   // the file or folder the failure is about
+    std::string detail; // the system's words, for Other
+    bool Ok() const { return failure == WriteFailure::None; }
+};
+
+// The files a command reads; a write to any of them (by whatever path,
+// link or hard link) is refused.
+using InputFiles = std::vector<std::string>;
+
+// The refusals a write would make before it writes anything, so a command
+// that writes several files can refuse all of them before the first one.
+FileWriteResult CheckWriteTarget(const std::string& target, const InputFiles& inputs = {});
+
+// Replaces target (or the file a link at target points to) with bytes: a
+// temporary file beside it, created exclusively under a unique name, written,
+// flushed to the disk and given the old file's owner and permissions, is
+// renamed over the target and the folder flushed after it. The program's own
+// temporary files that killed saves left beside the target are removed first.
+// On any failure the temporary file is removed and the old file untouched.
+FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
+                            const InputFiles& inputs = {});
+
+// Appends one whole line (a line end is added) in a single write to an
+// append-only file, creating it and its folders when missing.
+FileWriteResult AppendLine(const std::string& target, std::string_view line,
+                           const InputFiles& inputs = {});
+
+// Writes a new file that must not exist yet, private to the user (0600),
+// flushed to the disk. Fails when the path exists.
+FileWriteResult WritePrivateNewFile(const std::string& path, std::string_view bytes);
+
+// The message of a failure: its id (with %1 the path, %2 the detail) and
+// the English text filled in.
+StringId WriteFailureId(WriteFailure failure);
+std::string WriteFailureText(const FileWriteResult& result);
+
+// The temporary file names this program uses carry the process id, so
+// another instance's file in use is told from a dead one's leftover.
+bool IsTemporaryNameOf(const std::string& fileName, std::string_view prefix, long* pid);
+std::string TemporaryName(std::string_view prefix, std::string_view suffix);
+// The prefix of the temporary files of saves of the file named fileName.
+std::string SavePrefix(const std::string& fileName);
+// Removes temporary files of saves of target whose process is gone.
+void RemoveSaveLeftovers(const std::string& target);
+// True when a process with this id is running (or it cannot be told).
+bool ProcessAlive(long pid);
+long CurrentProcessId();
+
+} // namespace vorlan

@@ -1,0 +1,141 @@
+#include "keyboards/PcLayouts.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
+
+namespace vorlan::keyboards {
+
+namespace {
+
+constexpr std::string_view kStandardLayout = "us";
+
+const PcLayoutTable* FindTable(std::string_view id) {
+    const auto& tables = PcLayoutTables();
+    const auto it = std::find_if(tables.begin(), tables.end(),
+                                 [id](const PcLayoutTable& t) { return t.id == id; });
+    return it == tables.end() ? nullptr : &*it;
+}
+
+const PcKeySigns* FindKey(const PcLayoutTable& table, std::uint32_t code) {
+    const auto it = std::find_if(table.keys.begin(), table.keys.end(),
+                                 [code](const PcKeySigns& k) { return k.code == code; });
+    return it == table.keys.end() ? nullptr : &*it;
+}
+
+bool EndsWith(std::string_view text, std::string_view end) {
+    return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+}
+
+CodeNameOverrides BuildNames(std::string_view id) {
+    CodeNameOverrides names;
+    const PcLayoutTable* table = FindTable(id);
+    const PcLayoutTable* us = FindTable(kStandardLayout);
+    if (table == nullptr || us == nullptr || id == kStandardLayout) {
+        return names;
+    }
+    for (const PcKeySigns& key : table->keys) {
+        std::string name = SignName(key);
+        if (name.empty()) {
+            continue;
+        }
+        const std::string standard = StandardNameOfCode(key.code, 0);
+        const PcKeySigns* usKey = FindKey(*us, key.code);
+        // Where the standard tables know no name (the key beside the left
+        // Shift), the sign is better than a number even when US types it too.
+        const bool unnamed = standard.starts_with("key_");
+        if (usKey != nullptr && SignName(*usKey) == name && !unnamed) {
+            continue;
+        }
+        names[key.code] = std::move(name);
+    }
+    return names;
+}
+
+} // namespace
+
+const std::vector<PcLayoutInfo>& PcLayouts() {
+    static const std::vector<PcLayoutInfo> layouts = {
+        {"us", StringId::PcLayoutUs}, {"gb", StringId::PcLayoutGb},
+        {"de", StringId::PcLayoutDe}, {"at", StringId::PcLayoutAt},
+        {"ch", StringId::PcLayoutCh}, {"ch-fr", StringId::PcLayoutChFr},
+        {"fr", StringId::PcLayoutFr}, {"be", StringId::PcLayoutBe},
+        {"es", StringId::PcLayoutEs}, {"it", StringId::PcLayoutIt},
+        {"pt", StringId::PcLayoutPt}, {"nl", StringId::PcLayoutNl},
+        {"se", StringId::PcLayoutSe}, {"fi", StringId::PcLayoutFi},
+        {"dk", StringId::PcLayoutDk}, {"no", StringId::PcLayoutNo},
+        {"pl", StringId::PcLayoutPl}, {"cz", StringId::PcLayoutCz},
+        {"hu", StringId::PcLayoutHu}, {"tr", StringId::PcLayoutTr},
+    };
+    return layouts;
+}
+
+const PcLayoutInfo* FindPcLayout(std::string_view id) {
+    const auto& layouts = PcLayouts();
+    const auto it = std::find_if(layouts.begin(), layouts.end(),
+                                 [id](const PcLayoutInfo& l) { return l.id == id; });
+    return it == layouts.end() ? nullptr : &*it;
+}
+
+std::string PcLayoutIdList() {
+    std::string list;
+    for (const PcLayoutInfo& layout : PcLayouts()) {
+        list += (list.empty() ? "" : ", ") + std::string(layout.id);
+    }
+    return list;
+}
+
+const PcKeySigns* FindKeySigns(std::string_view layoutId, std::uint32_t code) {
+    const PcLayoutTable* table = FindTable(layoutId);
+    return table == nullptr ? nullptr : FindKey(*table, code);
+}
+
+std::string SignName(const PcKeySigns& key) {
+    std::string name = key.letter ? key.shift : key.sign;
+    if (name.empty()) {
+        return name;
+    }
+    if ((key.dead & kDeadSign) != 0) {
+        return name + "_dead";
+    }
+    if (EndsWith(StandardNameOfCode(key.code, 0), "_num")) {
+        return name + "_num";
+    }
+    return name;
+}
+
+const CodeNameOverrides& CodeNamesFor(std::string_view layoutId) {
+    // Built on first use and never freed: NameOfCode may hold a pointer to one.
+    static std::mutex mutex;
+    static std::map<std::string, std::unique_ptr<CodeNameOverrides>, std::less<>> built;
+    const std::string_view key = FindPcLayout(layoutId) == nullptr ? kStandardLayout : layoutId;
+    const std::lock_guard lock(mutex);
+    auto it = built.find(key);
+    if (it == built.end()) {
+        it = built.emplace(std::string(key), std::make_unique<CodeNameOverrides>(BuildNames(key)))
+                 .first;
+    }
+    return *it->second;
+}
+
+std::string NameOfCodeIn(std::string_view layoutId, std::uint32_t code,
+                         std::uint32_t previousCode) {
+    if (previousCode != ExtendedPrefix && code < 256) {
+        const std::string& name = CodeNamesFor(layoutId)[code];
+        if (!name.empty()) {
+            return name;
+        }
+    }
+    return StandardNameOfCode(code, previousCode);
+}
+
+ScopedCodeNames::ScopedCodeNames(std::string_view layoutId) : previous_(CodeNamesInUse()) {
+    UseCodeNames(layoutId.empty() ? nullptr : &CodeNamesFor(layoutId));
+}
+
+ScopedCodeNames::~ScopedCodeNames() {
+    UseCodeNames(previous_);
+}
+
+} // namespace vorlan::keyboards

@@ -1,0 +1,51 @@
+// View > PC keyboard layout: whose signs name the codes everywhere the
+// program shows code names. The choice is remembered in the user's settings.
+#pragma once
+
+#include "keyboards/SystemLayout.h"
+
+#include <QObject>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+
+namespace vorlan {
+
+// The layout the system uses now: the foreground thread's keyboard layout on
+// Windows, the XKB layout on X11, else the locale's country; none when the
+// layout is not one of those offered.
+std::optional<std::string> DetectSystemPcLayout();
+
+// No signals of its own, so no Q_OBJECT (moc cannot read the string table).
+class PcLayoutMenu : public QObject {
+public:
+    // Adds the submenu to `parent` and applies the stored choice;
+    // `namesChanged` runs after each change of the names in use.
+    PcLayoutMenu(QMenu& parent, std::function<void()> namesChanged);
+
+    QMenu* Menu() const { return menu_; }
+    // The entry of a choice: "auto", "standard" or a layout id.
+    QAction* Entry(const std::string& stored) const;
+    // The layout whose names are in use; empty for the standard names.
+    const std::string& LayoutInUse() const { return inUse_; }
+
+    void Choose(const keyboards::PcLayoutChoice& choice);
+
+private:
+    void Apply();
+    void Redetect();
+
+    QMenu* menu_ = nullptr;
+    QActionGroup* group_ = nullptr;
+    QAction* automatic_ = nullptr;
+    std::function<void()> namesChanged_;
+    keyboards::PcLayoutChoice choice_;
+    std::optional<std::string> detected_;
+    std::string inUse_;
+};
+
+} // namespace vorlan

@@ -1,0 +1,121 @@
+// View > PC keyboard layout in the real main window (offscreen): the code
+// fields, tooltips and find follow the choice, which is remembered.
+#include "keyboards/ui/PcLayoutMenu.h"
+
+#include "app/GridViewActions.h"
+#include "app/MainDialog.h"
+#include "grid/KeyEditor.h"
+#include "grid/ui/KeyFindBar.h"
+#include "grid/ui/KeyTexts.h"
+#include "scancodes/ScanCodeTables.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+namespace vorlan {
+namespace {
+
+class PcLayoutMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
+        QCoreApplication::setApplicationName(
+            QStringLiteral("vorlan_pc_layout_test_%1").arg(QCoreApplication::applicationPid()));
+        QSettings().clear();
+    }
+    void TearDown() override {
+        QSettings settings;
+        settings.clear();
+        settings.sync();
+        QFile::remove(settings.fileName());
+        UseCodeNames(nullptr);
+    }
+
+    // Key 1 sends the keys of US Y, US ; and the left Shift.
+    static void FillLayout(MainDialog& w) {
+        LayoutDocument& doc = w.Editor().Document();
+        doc.keys[1].name = "Key";
+        doc.keys[1].codes = {0x35, 0x4C, 0x12};
+        doc.RebuildAfterLoad();
+        w.Editor().DrawGrid();
+        w.Editor().ShowKey(1);
+    }
+
+    static std::vector<std::string> CodeFields(MainDialog& w) {
+        std::vector<std::string> texts;
+        // The first three code fields, by their control ids.
+        for (const char* name : {"code1000", "code1001", "code1003"}) {
+            auto* field = w.findChild<QLineEdit*>(QString::fromLatin1(name));
+            texts.push_back(field != nullptr ? field->text().toStdString() : "(missing)");
+        }
+        return texts;
+    }
+
+    static QAction* Entry(MainDialog& w, const char* stored) {
+        QAction* entry = w.ViewActions().PcLayouts().Entry(stored);
+        EXPECT_NE(entry, nullptr) << stored;
+        return entry;
+    }
+};
+
+TEST_F(PcLayoutMenuTest, TheChoiceNamesCodesInTheWindowAndIsRemembered) {
+    {
+        MainDialog w;
+        FillLayout(w);
+        w.show();
+        QMenu* menu = w.ViewActions().PcLayouts().Menu();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->actions().size(), 2 + 1 + 20); // automatic, standard, separator, layouts
+        EXPECT_TRUE(Entry(w, "auto")->isChecked());    // the first choice
+        EXPECT_TRUE(Entry(w, "auto")->text().startsWith(QStringLiteral("&Automatic (")));
+
+        struct Step {
+            const char* choice;
+            std::vector<std::string> fields;
+            const char* tipCodes;
+        };
+        const Step steps[] = {
+            {"de", {"Z", "Ö", "Shift_left"}, "Codes: Z, \u00D6, Shift_left"},
+            {"standard", {"Y", ";", "Shift_left"}, "Codes: Y, ;, Shift_left"},
+            {"fr", {"Y", "M", "Shift_left"}, "Codes: Y, M, Shift_left"},
+            // The sign outside Latin-1 shows in the field; the tooltip keeps ";".
+            {"tr", {"Y", "Ş", "Shift_left"}, "Codes: Y, ;, Shift_left"},
+            {"de", {"Z", "Ö", "Shift_left"}, "Codes: Z, \u00D6, Shift_left"},
+        };
+        for (const Step& s : steps) {
+            SCOPED_TRACE(s.choice);
+            Entry(w, s.choice)->trigger();
+            EXPECT_TRUE(Entry(w, s.choice)->isChecked());
+            EXPECT_EQ(CodeFields(w), s.fields);
+            const QString tip = KeyToolTipText(w.Editor().Document(), 1);
+            EXPECT_TRUE(tip.contains(QString::fromUtf8(s.tipCodes))) << tip.toStdString();
+        }
+
+        // Find matches the layout's names and the standard ones.
+        GridViewActions& view = w.ViewActions();
+        view.FindAction()->trigger();
+        ASSERT_TRUE(view.FindBarOpen());
+        for (const QString& query :
+             {QStringLiteral("ö"), QStringLiteral(";"), QStringLiteral("z"), QStringLiteral("y")}) {
+            // Typed as a text: the test's key clicks know only ASCII keys.
+            view.FindBar()->Field()->setText(query);
+            EXPECT_EQ(QStringLiteral("1 found"), view.FindBar()->ResultText())
+                << query.toStdString();
+        }
+    }
+    MainDialog w;
+    FillLayout(w);
+    EXPECT_TRUE(Entry(w, "de")->isChecked());
+    EXPECT_EQ(w.ViewActions().PcLayouts().LayoutInUse(), "de");
+    EXPECT_EQ(CodeFields(w), (std::vector<std::string>{"Z", "Ö", "Shift_left"}));
+}
+
+} // namespace
+} // namespace vorlan
