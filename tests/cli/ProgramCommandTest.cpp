@@ -167,7 +167,6 @@ TEST_F(CliTest, FaultsOfTheKeyboardEndTheRunWithTheRightMessage) {
          "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,vanish-at=600",
          "Error: The keyboard was disconnected.\n599 of 1014 bytes reached the keyboard.\n"
-         "Check the keyboard's cable and connection, then program it again.\n"
          "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,missing", "Error: Vorlan driver error.\nThe keyboard's device emulator:1 could not be "
                       "opened. Check that the keyboard is connected, that its driver is installed "

@@ -171,8 +171,11 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                      "&Programming...", "-", "Print &legends...", "Print layout s&heet...",
                      "&Export", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
-    EXPECT_EQ(Texts({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-",
-                     "&Find key...", "Find &next", "Find &previous"}),
+    EXPECT_EQ(Texts({"&Undo",      "&Redo",        "-",          "Cu&t",
+                     "&Copy",      "&Paste",       "&Delete",    "-",
+                     "Insert key", "Copy key",     "Single",     "Double",
+                     "Quad",       "Clear Key",    "Clear All",  "Key &menu",
+                     "-",          "&Find key...", "Find &next", "Find &previous"}),
               MenuTexts(w.EditMenu()));
     const QMenu* tools = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log"}), MenuTexts(tools));

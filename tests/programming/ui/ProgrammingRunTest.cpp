@@ -393,7 +393,6 @@ INSTANTIATE_TEST_SUITE_P(
                     0},
         FailureCase{"Unplugged", 1, Options("vanish-at=500"),
                     "The keyboard was disconnected.\n\n499 of 1014 bytes reached the keyboard."
-                    "\n\nCheck the keyboard's cable and connection, then program it again."
                     "\n\nCheck the keyboard's cable and connection, then program it again.",
                     499}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
