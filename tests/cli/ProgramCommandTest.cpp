@@ -196,11 +196,15 @@ TEST_F(CliTest, PathsThatAreNotPlainFilesAreRefusedAtOnce) {
     EXPECT_NE(show.errors.find("not a plain file"), std::string::npos) << show.errors;
     EXPECT_EQ(Run({"convert", pipe, Out("out.txt")}).status, 1);
     EXPECT_EQ(Run({"convert", kData + "layout57.txt", pipe}).status, 1);
-    EXPECT_EQ(Run({"program", "--emulate", "1", pipe}).errors, "Error: Unable to open file.\n");
+    EXPECT_EQ(Run({"program", "--emulate", "1", pipe}).errors,
+              "Error: Unable to open file.\nThe layout file " + pipe +
+                  " could not be read. Check that it exists and that you may read it.\n");
     EXPECT_EQ(Run({"image", pipe, "-o", Out("image.bin")}).status, 1);
     // A pipe named as the device is no keyboard either.
     EXPECT_EQ(Run({"program", kData + "layout57.txt"}, pipe).errors,
-              "Error: Vorlan driver error.\n");
+              "Error: Vorlan driver error.\nThe keyboard's device " + pipe +
+                  " could not be opened. Check that the keyboard is connected, that its driver is "
+                  "installed and that you may use the device.\n");
 }
 #endif
 
