@@ -54,6 +54,8 @@ public:
     // Client size of the window (the original dialog's 512 x 222 units).
     static constexpr int kClientWidth = 768;
     static constexpr int kClientHeight = 361;
+    // Right edges of the status panes; the last reaches the window's width.
+    static constexpr std::array<int, 7> kPaneEdges = {160, 330, 410, 485, 560, 630, kClientWidth};
 
     KeyEditor& Editor() { return *editor; }
     MainWindowHooks& Hooks() { return *hooks; }
@@ -107,6 +109,8 @@ private:
     static bool IsHistoryShortcut(const QKeyEvent* event);
     void BuildControls();
     void BuildStatusBar();
+    void PlaceStatusPanes(const std::vector<int>& edges);
+    void FitTexts();
     void BuildReadReportBar();
     void ConnectControls();
     void InstallDialogs();
