@@ -6,7 +6,7 @@
 #include "common/ui/TextRoomUi.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "printing/ui/PrintActions.h"
 
