@@ -4,7 +4,7 @@
 #include "BenchLayout.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyImages.h"
 #include "layout/LayoutFile.h"

@@ -560,7 +560,7 @@
         <translation>&amp;Nächste suchen</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>&amp;Vorige suchen</translation>
     </message>
     <message>
@@ -1572,6 +1572,8 @@ Ersetzen?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Diese Datei beginnt nicht wie eine Layoutdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
+    </message>
+    <message>
         <source>PC &amp;keyboard layout</source>
         <translation>PC-&amp;Tastaturbelegung</translation>
     </message>
@@ -1666,6 +1668,26 @@ Ersetzen?</translation>
     <message>
         <source>Turkish</source>
         <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Gewählte Sprache: %1. Sie gilt ab dem nächsten Start des Programms.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Gewählte Sprache: die des Systems. Sie gilt ab dem nächsten Start des Programms.</translation>
     </message>
 </context>
 </TS>

@@ -536,7 +536,7 @@
         <translation>Volgende &amp;zoeken</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Vorige zo&amp;eken</translation>
     </message>
     <message>
@@ -1492,6 +1492,26 @@ Vervangen?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Dit bestand begint niet zoals een indelingsbestand; het is gelezen met de standaardwaarden van de lezer.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Gekozen taal: %1. Deze geldt vanaf de volgende start van het programma.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Gekozen taal: die van het systeem. Deze geldt vanaf de volgende start van het programma.</translation>
     </message>
 </context>
 </TS>

@@ -536,7 +536,7 @@
         <translation>Znajdź &amp;następny</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Znajdź p&amp;oprzedni</translation>
     </message>
     <message>
@@ -1492,6 +1492,26 @@ Zastąpić je?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Ten plik nie zaczyna się jak plik układu; odczytano go z domyślnymi wartościami czytnika.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Język &amp;systemowy</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Wybrany język: %1. Zostanie użyty przy następnym uruchomieniu programu.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Wybrany język: systemowy. Zostanie użyty przy następnym uruchomieniu programu.</translation>
     </message>
 </context>
 </TS>

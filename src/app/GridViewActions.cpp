@@ -1,9 +1,9 @@
 #include "app/GridViewActions.h"
 
 #include "common/ui/UiText.h"
+#include "editor/KeyEditor.h"
+#include "editor/ui/KeyFindBar.h"
 #include "grid/GridGeometry.h"
-#include "grid/KeyEditor.h"
-#include "grid/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyTexts.h"
 #include "keyboards/ui/PcLayoutMenu.h"

@@ -4,7 +4,7 @@
 // a key found is selected as a press on its cell selects it.
 #pragma once
 
-#include "grid/KeyFind.h"
+#include "editor/KeyFind.h"
 
 #include <QObject>
 

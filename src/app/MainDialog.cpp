@@ -4,16 +4,17 @@
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
 #include "app/GridViewActions.h"
+#include "app/LanguageMenu.h"
 #include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "grid/KeyEditor.h"
-#include "grid/ui/KeyFindBar.h"
+#include "editor/KeyEditor.h"
+#include "editor/ui/KeyClipboard.h"
+#include "editor/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyTexts.h"
-#include "history/ui/KeyClipboard.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
@@ -294,6 +295,8 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     ConnectControls();
     InstallDialogs();
     viewActions = new GridViewActions(*this, *grid, *editor);
+    AddLanguageMenu(*this, programPath.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                 : QFileInfo(programPath).absolutePath());
     SetUpAccessibility(*this);
     editor->Start();
     InstallEditing();

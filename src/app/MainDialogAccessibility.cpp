@@ -4,8 +4,8 @@
 #include "accessibility/ui/KeyGridAccessible.h"
 #include "app/MainDialog.h"
 #include "common/ui/UiText.h"
+#include "editor/KeyEditor.h"
 #include "grid/GridGeometry.h"
-#include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 
 #include <QContextMenuEvent>

@@ -3,7 +3,7 @@
 #include "app/MainDialog.h"
 #include "app/MainDialogAccessibility.h"
 #include "common/ui/UiText.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "printing/ui/PrintActions.h"
 

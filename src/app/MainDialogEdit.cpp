@@ -5,8 +5,8 @@
 #include "app/MainDialog.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "grid/KeyEditor.h"
-#include "grid/ui/KeyDragController.h"
+#include "editor/KeyEditor.h"
+#include "editor/ui/KeyDragController.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "recovery/ui/RecoveryGuard.h"
 

@@ -5,7 +5,7 @@
 // dialog.
 #pragma once
 
-#include "grid/EditorView.h"
+#include "editor/EditorView.h"
 #include "programming/ui/ProgrammingHooks.h"
 
 #include <array>

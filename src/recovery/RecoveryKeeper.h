@@ -9,7 +9,6 @@
 #pragma once
 
 #include "common/UiMessage.h"
-#include "layout/FileCommands.h"
 #include "layout/FileStamp.h"
 #include "layout/LayoutDocument.h"
 #include "recovery/RecoveryFile.h"

@@ -1,6 +1,6 @@
 // Names on the grid, tooltips and find, decided without a window.
+#include "editor/KeyFind.h"
 #include "grid/KeyDescription.h"
-#include "grid/KeyFind.h"
 #include "grid/KeyLabelLayout.h"
 
 #include <gtest/gtest.h>

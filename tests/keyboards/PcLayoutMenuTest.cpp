@@ -4,8 +4,8 @@
 
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
-#include "grid/KeyEditor.h"
-#include "grid/ui/KeyFindBar.h"
+#include "editor/KeyEditor.h"
+#include "editor/ui/KeyFindBar.h"
 #include "grid/ui/KeyTexts.h"
 #include "scancodes/ScanCodeTables.h"
 

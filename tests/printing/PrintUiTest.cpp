@@ -2,7 +2,7 @@
 #include "PrintTestLayouts.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "printing/ui/PrintActions.h"
 
 #include <QAction>

@@ -3,7 +3,7 @@
 // the captured codes into the key and every cell joined with it.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 

@@ -3,7 +3,7 @@
 // that follows the window's visual order.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 
 #include <QAbstractSpinBox>

@@ -3,10 +3,10 @@
 // two windows, Alt+arrow, and dragging keys in the grid.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
-#include "grid/ui/KeyDragController.h"
+#include "editor/KeyEditor.h"
+#include "editor/ui/KeyClipboard.h"
+#include "editor/ui/KeyDragController.h"
 #include "grid/ui/KeyGridWidget.h"
-#include "history/ui/KeyClipboard.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // grid canvas and the main window (offscreen).
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
-#include "grid/KeyEditor.h"
-#include "grid/ui/KeyFindBar.h"
+#include "editor/KeyEditor.h"
+#include "editor/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"

@@ -2,8 +2,8 @@
 // and layout compare. What is reported, lost or different is tested in the core.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "editor/KeyEditor.h"
 #include "grid/GridGeometry.h"
-#include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"

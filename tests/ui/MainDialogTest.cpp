@@ -7,7 +7,7 @@
 #include "app/AppShell.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 
@@ -172,7 +172,7 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                      "&Export", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
     EXPECT_EQ(Texts({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-",
-                     "&Find key...", "Find &next", "Find &previous"}),
+                     "&Find key...", "Find &next", "Find pre&vious"}),
               MenuTexts(w.EditMenu()));
     const QMenu* tools = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log"}), MenuTexts(tools));

@@ -3,7 +3,7 @@
 // and the keyboard focus.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 

@@ -2,8 +2,8 @@
 // and Save As into a form that holds less stays undoable.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "editor/KeyEditor.h"
 #include "grid/GridGeometry.h"
-#include "grid/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
 

@@ -4,7 +4,7 @@
 
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"
 #include "layout/LayoutFile.h"

@@ -15,8 +15,7 @@ class QSlider;
 
 namespace vorlan {
 
-// grid/EditorView.h; not included here, as moc cannot read the string table.
-struct KeyboardSettingsValues;
+struct KeyboardSettingsValues; // programming/KeyboardSettingsValues.h
 
 class KeyboardSettingsDialog : public QDialog {
     Q_OBJECT

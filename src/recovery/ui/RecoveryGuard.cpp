@@ -2,7 +2,7 @@
 
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
-#include "layout/FileCommands.h"
+#include "editor/FileCommands.h"
 #include "recovery/RecoveryKeeper.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"

@@ -6,7 +6,7 @@
 
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "programming/ui/ProgrammingWindows.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "app/AppOptions.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
@@ -462,7 +462,12 @@ TEST_F(ProgrammingRunTest, ClosingTheMainWindowDuringARunIsRefused) {
     EXPECT_EQ(keyboard->Received().size(), 1014u);
     ExpectIdleAfterRun();
 
-    // Once the run is over the window closes as always, with its question.
+    // Once the run is over the window closes as always, with its question
+    // (answered No: Ok is no answer to Yes/No/Cancel and keeps the window).
+    SetMessageHandler([this](const MessageRequest& r) {
+        messages.push_back({r, dialog->isVisible(), window->isEnabled()});
+        return MessageResult::No;
+    });
     EXPECT_TRUE(window->close());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].request.text, QStringLiteral("Do you want to save current file?"));

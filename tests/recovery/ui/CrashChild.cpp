@@ -5,7 +5,7 @@
 // field, as the user would, and says "typed": what reaches the recovery
 // file then is what the window itself reports.
 #include "app/MainDialog.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "recovery/RecoveryKeeper.h"
 #include "recovery/ui/RecoveryGuard.h"

@@ -3,7 +3,7 @@
 // store gives the defaults with a message.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "recovery/ui/RecoveryGuard.h"
 

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "common/UiMessage.h"
-#include "layout/FileCommands.h"
+#include "editor/FileCommands.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
 #include "programming/KeyboardSettingsValues.h"

@@ -1,8 +1,8 @@
 // Keys as units that move: drop plans, the clipboard text, and the editor's
 // paste, cut, drop and Alt+arrow commands on top of them.
-#include "grid/KeyTransfer.h"
+#include "editor/KeyTransfer.h"
 
-#include "grid/RecordingView.h"
+#include "editor/RecordingView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "editor/KeyEditor.h"
+#include "editor/KeyEditorSupport.h"
 #include "grid/GridGeometry.h"
-#include "grid/KeyEditor.h"
-#include "grid/KeyEditorSupport.h"
 
 #include <algorithm>
 

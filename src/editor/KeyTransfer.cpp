@@ -1,4 +1,4 @@
-#include "grid/KeyTransfer.h"
+#include "editor/KeyTransfer.h"
 
 #include "grid/GridGeometry.h"
 #include "scancodes/ScanCodeTables.h"

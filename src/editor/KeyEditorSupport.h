@@ -1,7 +1,7 @@
 // Small helpers the key editor's source files share; not part of its interface.
 #pragma once
 
-#include "grid/EditorView.h"
+#include "editor/EditorView.h"
 #include "layout/LayoutDocument.h"
 #include "scancodes/ScanCodeTables.h"
 

@@ -1,4 +1,4 @@
-#include "history/ui/KeyClipboard.h"
+#include "editor/ui/KeyClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

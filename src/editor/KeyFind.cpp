@@ -1,4 +1,4 @@
-#include "grid/KeyFind.h"
+#include "editor/KeyFind.h"
 
 #include "grid/KeyDescription.h"
 #include "scancodes/ScanCodeTables.h"

@@ -1,5 +1,5 @@
-#include "grid/KeyEditor.h"
-#include "grid/KeyEditorSupport.h"
+#include "editor/KeyEditor.h"
+#include "editor/KeyEditorSupport.h"
 
 #include <algorithm>
 #include <charconv>

@@ -7,7 +7,7 @@
 //  - KeyEditor owns the selection (currentKey, panelKey), the key panel's
 //    values and the programmed-keys list's selection; it runs every command of
 //    the grid, the key panel, the popup menu and the File menu.
-//  - EditorView (grid/EditorView.h) is the screen. The main window implements
+//  - EditorView (editor/EditorView.h) is the screen. The main window implements
 //    it and forwards each user action to the On... entry point of the same
 //    name; it decides nothing itself.
 //  - FileCommands (layout/) holds the File menu's logic; the editor hosts it.
@@ -15,10 +15,10 @@
 //    as one step (StepScope around it), for the Edit menu's Undo and Redo.
 #pragma once
 
-#include "grid/EditorView.h"
-#include "grid/KeyTransfer.h"
+#include "editor/EditorView.h"
+#include "editor/FileCommands.h"
+#include "editor/KeyTransfer.h"
 #include "history/LayoutHistory.h"
-#include "layout/FileCommands.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
 #include "layout/ProfileStore.h"

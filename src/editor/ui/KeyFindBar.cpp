@@ -1,8 +1,8 @@
-#include "grid/ui/KeyFindBar.h"
+#include "editor/ui/KeyFindBar.h"
 
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "grid/EditorView.h"
+#include "editor/EditorView.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

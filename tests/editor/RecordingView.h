@@ -2,9 +2,9 @@
 // from queues, so the editor's behaviour can be checked without a window.
 #pragma once
 
-#include "grid/EditorView.h"
+#include "editor/EditorView.h"
+#include "editor/KeyEditor.h"
 #include "grid/GridGeometry.h"
-#include "grid/KeyEditor.h"
 #include "layout/ProfileStore.h"
 
 #include <deque>

@@ -1,4 +1,4 @@
-#include "layout/FileCommands.h"
+#include "editor/FileCommands.h"
 
 #include "common/FilePath.h"
 #include "layout/LayoutFile.h"

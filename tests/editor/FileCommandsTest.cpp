@@ -1,4 +1,4 @@
-#include "layout/FileCommands.h"
+#include "editor/FileCommands.h"
 
 #include "RecordingView.h"
 #include "layout/LayoutFile.h"

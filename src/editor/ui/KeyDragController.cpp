@@ -1,8 +1,8 @@
-#include "grid/ui/KeyDragController.h"
+#include "editor/ui/KeyDragController.h"
 
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
+#include "editor/ui/KeyClipboard.h"
 #include "grid/ui/KeyGridWidget.h"
-#include "history/ui/KeyClipboard.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -1,4 +1,4 @@
-#include "grid/KeyEditor.h"
+#include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "layout/ProgrammingFile.h"
 
