@@ -1656,6 +1656,8 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>&amp;Erneut erfassen</translation>
+    </message>
+    <message>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>Taste %1 hat den Tastenmodus %2, außerhalb von 1 bis 3.</translation>
     </message>

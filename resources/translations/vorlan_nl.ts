@@ -1580,6 +1580,8 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Opnieuw &amp;vastleggen</translation>
+    </message>
+    <message>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>Toets %1 heeft toetsmodus %2, buiten 1 tot 3.</translation>
     </message>

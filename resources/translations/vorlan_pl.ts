@@ -1580,6 +1580,8 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Przechwyć &amp;ponownie</translation>
+    </message>
+    <message>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>Klawisz %1 ma tryb %2, spoza zakresu 1–3.</translation>
     </message>
