@@ -1554,8 +1554,120 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>La celda seleccionada no contiene ninguna tecla.</translation>
     </message>
     <message>
-        <source>Key %1 has key mode %2, outside 1 to 3.</source>
-        <translation>La tecla %1 tiene el modo %2, fuera del rango de 1 a 3.</translation>
+        <source>Key &amp;menu</source>
+        <translation>&amp;Menú de la tecla</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 por segundo</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>La distribución es para un teclado de %1 teclas (%2); el teclado conectado acepta distribuciones 7/3scan (tipo 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>La distribución es para un teclado de %1 teclas (%2); el teclado conectado es un teclado simple (tipo 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>La distribución es para un teclado de %1 teclas (%2); el teclado conectado es un teclado doble (tipo 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Abra una distribución 7/3scan o guarde esta como 7/3scan con Archivo &gt; Guardar como y programe ese archivo.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Abra una distribución 16scan de 56 teclas o cambie el tipo de teclado en Archivo &gt; Ajustes.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Abra una distribución 16scan de 112 teclas o cambie el tipo de teclado en Archivo &gt; Ajustes.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>No se ha podido abrir el dispositivo %1 del teclado. Compruebe que el teclado está conectado, que su controlador está instalado y que tiene permiso para usar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Compruebe el cable y la conexión del teclado y vuelva a programarlo.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>El teclado ha respondido con un tipo que este programa no conoce. Compruebe que hay un teclado Vorlan conectado.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>No se ha podido leer el archivo de distribución %1. Compruebe que existe y que tiene permiso para leerlo.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>El teclado no puede aceptar el archivo de distribución %1. Ábralo en el programa, revise sus teclas y ajustes y vuelva a guardarlo.</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Teclado: consultando su tipo</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Teclado: 7/3scan (tipo 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Teclado: simple, 56 teclas (tipo 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Teclado: doble, 112 teclas (tipo 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 de %2 bytes enviados, quedan unos %3 s</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Ayuda de Vorlan</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>&amp;Buscar en la página:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Se captura cada tecla pulsada, también las mantenidas. 3 segundos después de la última tecla, la captura se pausa: entonces Tab pasa de un botón a otro, Intro pulsa uno y Escape cancela.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Captura en pausa. Intro confirma con Aceptar, Escape cancela, Tab pasa a los otros botones; «Capturar de nuevo» toma más teclas.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>Capturar de &amp;nuevo</translation>
     </message>
     <message>
         <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>

@@ -1554,8 +1554,120 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>La case sélectionnée ne contient aucune touche.</translation>
     </message>
     <message>
-        <source>Key %1 has key mode %2, outside 1 to 3.</source>
-        <translation>La touche %1 a le mode %2, en dehors de 1 à 3.</translation>
+        <source>Key &amp;menu</source>
+        <translation>&amp;Menu de la touche</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 par seconde</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>La disposition est prévue pour un clavier de %1 touches (%2) ; le clavier branché accepte les dispositions 7/3scan (type 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>La disposition est prévue pour un clavier de %1 touches (%2) ; le clavier branché est un clavier simple (type 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>La disposition est prévue pour un clavier de %1 touches (%2) ; le clavier branché est un clavier double (type 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Ouvrez une disposition 7/3scan, ou enregistrez celle-ci en 7/3scan avec Fichier &gt; Enregistrer sous et programmez ce fichier.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Ouvrez une disposition 16scan de 56 touches, ou changez le type de clavier dans Fichier &gt; Paramètres.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Ouvrez une disposition 16scan de 112 touches, ou changez le type de clavier dans Fichier &gt; Paramètres.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>Le périphérique %1 du clavier n'a pas pu être ouvert. Vérifiez que le clavier est branché, que son pilote est installé et que vous avez le droit d'utiliser le périphérique.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Vérifiez le câble et la connexion du clavier, puis programmez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>Le clavier a répondu avec un type que ce programme ne connaît pas. Vérifiez qu'un clavier Vorlan est branché.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>Le fichier de disposition %1 n'a pas pu être lu. Vérifiez qu'il existe et que vous avez le droit de le lire.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>Le clavier ne peut pas accepter le fichier de disposition %1. Ouvrez-le dans le programme, vérifiez ses touches et ses paramètres, puis enregistrez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Clavier : interrogation du type</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Clavier : 7/3scan (type 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Clavier : simple, 56 touches (type 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Clavier : double, 112 touches (type 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 octets envoyés sur %2, environ %3 s restantes</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Aide de Vorlan</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avancer</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>Rec&amp;hercher dans la page :</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. 3 secondes après la dernière touche, la capture se met en pause : Tab passe alors d'un bouton à l'autre, Entrée en actionne un et Escape annule.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Capture en pause. Entrée confirme avec OK, Escape annule, Tab passe aux autres boutons ; « Capturer à nouveau » prend d'autres touches.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>&amp;Capturer à nouveau</translation>
     </message>
     <message>
         <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>

@@ -1554,8 +1554,120 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>La cella selezionata non contiene alcun tasto.</translation>
     </message>
     <message>
-        <source>Key %1 has key mode %2, outside 1 to 3.</source>
-        <translation>Il tasto %1 ha il modo %2, fuori dall'intervallo da 1 a 3.</translation>
+        <source>Key &amp;menu</source>
+        <translation>&amp;Menu del tasto</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 al secondo</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>Il layout è per una tastiera di %1 tasti (%2); la tastiera collegata accetta layout 7/3scan (tipo 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>Il layout è per una tastiera di %1 tasti (%2); la tastiera collegata è una tastiera singola (tipo 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>Il layout è per una tastiera di %1 tasti (%2); la tastiera collegata è una tastiera doppia (tipo 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Aprire un layout 7/3scan oppure salvare questo come 7/3scan con File &gt; Salva con nome e programmare quel file.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Aprire un layout 16scan di 56 tasti oppure cambiare il tipo di tastiera in File &gt; Impostazioni.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Aprire un layout 16scan di 112 tasti oppure cambiare il tipo di tastiera in File &gt; Impostazioni.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>Impossibile aprire il dispositivo %1 della tastiera. Controllare che la tastiera sia collegata, che il suo driver sia installato e di avere il permesso di usare il dispositivo.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Controllare il cavo e il collegamento della tastiera, poi programmarla di nuovo.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>La tastiera ha risposto con un tipo che questo programma non conosce. Controllare che sia collegata una tastiera Vorlan.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>Impossibile leggere il file del layout %1. Controllare che esista e di avere il permesso di leggerlo.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>La tastiera non può accettare il file del layout %1. Aprirlo nel programma, controllarne tasti e impostazioni e salvarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Tastiera: richiesta del tipo</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Tastiera: 7/3scan (tipo 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Tastiera: singola, 56 tasti (tipo 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Tastiera: doppia, 112 tasti (tipo 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 di %2 byte inviati, circa %3 s rimanenti</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Guida di Vorlan</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>&amp;Cerca nella pagina:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Successivo</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Non trovato</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Ogni tasto premuto viene acquisito, compresi i tasti tenuti premuti. 3 secondi dopo l'ultimo tasto l'acquisizione va in pausa: allora Tab passa da un pulsante all'altro, Invio ne preme uno ed Escape annulla.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Acquisizione in pausa. Invio conferma con OK, Escape annulla, Tab passa agli altri pulsanti; «Acquisisci di nuovo» prende altri tasti.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>Acquisisci di &amp;nuovo</translation>
     </message>
     <message>
         <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
