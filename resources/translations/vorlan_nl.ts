@@ -1567,27 +1567,27 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
-        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord neemt 7/3scan-layouts (type 0).</translation>
+        <translation>De indeling is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord neemt 7/3scan-indelingen (type 0).</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
-        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een enkel toetsenbord (type 1).</translation>
+        <translation>De indeling is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een enkel toetsenbord (type 1).</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
-        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een dubbel toetsenbord (type 2).</translation>
+        <translation>De indeling is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een dubbel toetsenbord (type 2).</translation>
     </message>
     <message>
         <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
-        <translation>Open een 7/3scan-layout, of sla dit op als 7/3scan met Bestand &gt; Opslaan als en programmeer dat bestand.</translation>
+        <translation>Open een 7/3scan-indeling, of sla deze op als 7/3scan met Bestand &gt; Opslaan als en programmeer dat bestand.</translation>
     </message>
     <message>
         <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
-        <translation>Open een 16scan-layout met 56 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
+        <translation>Open een 16scan-indeling met 56 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
     </message>
     <message>
         <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
-        <translation>Open een 16scan-layout met 112 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
+        <translation>Open een 16scan-indeling met 112 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
     </message>
     <message>
         <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
@@ -1603,15 +1603,11 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
-        <translation>Het layoutbestand %1 kon niet worden gelezen. Controleer of het bestaat en of u het mag lezen.</translation>
+        <translation>Het indelingsbestand %1 kon niet worden gelezen. Controleer of het bestaat en of u het mag lezen.</translation>
     </message>
     <message>
         <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
-        <translation>Het toetsenbord kan het layoutbestand %1 niet aannemen. Open het in het programma, controleer de toetsen en instellingen en sla het opnieuw op.</translation>
-    </message>
-    <message>
-        <source>Layout: %1</source>
-        <translation>Layout: %1</translation>
+        <translation>Het toetsenbord kan het indelingsbestand %1 niet aannemen. Open het in het programma, controleer de toetsen en instellingen en sla het opnieuw op.</translation>
     </message>
     <message>
         <source>Keyboard: asking for its type</source>

@@ -1610,10 +1610,6 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Klawiatura nie przyjmie pliku układu %1. Otwórz go w programie, sprawdź klawisze i ustawienia i zapisz ponownie.</translation>
     </message>
     <message>
-        <source>Layout: %1</source>
-        <translation>Układ: %1</translation>
-    </message>
-    <message>
         <source>Keyboard: asking for its type</source>
         <translation>Klawiatura: odczyt typu</translation>
     </message>
