@@ -291,6 +291,7 @@ MainDialog::MainDialog(const QString& programPath, QWidget* parent)
     BuildControls();
     BuildReadReportBar();
     BuildStatusBar();
+    FitTexts();
 
     // A fixed-size window around the fixed client area.
     setFixedSize(sizeHint());

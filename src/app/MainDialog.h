@@ -62,6 +62,8 @@ public:
     // Client size of the window (the original dialog's 512 x 222 units).
     static constexpr int kClientWidth = 768;
     static constexpr int kClientHeight = 361;
+    // Right edges of the status panes; the last reaches the window's width.
+    static constexpr std::array<int, 7> kPaneEdges = {160, 330, 410, 485, 560, 630, kClientWidth};
 
     KeyEditor& Editor() { return *editor; }
     MainWindowHooks& Hooks() { return *hooks; }
@@ -121,6 +123,8 @@ private:
     static bool IsHistoryShortcut(const QKeyEvent* event);
     void BuildControls();
     void BuildStatusBar();
+    void PlaceStatusPanes(const std::vector<int>& edges);
+    void FitTexts();
     void BuildReadReportBar();
     void ConnectControls();
     void InstallDialogs();

@@ -2,6 +2,9 @@
 // was designed.
 #include "app/MainDialog.h"
 #include "app/MainDialogAccessibility.h"
+#include "common/TextRoom.h"
+#include "common/ui/TextRoomUi.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
@@ -329,21 +332,58 @@ void MainDialog::BuildStatusBar() {
     auto* panes = new QWidget(bar);
     panes->setObjectName(QStringLiteral("statusPanes"));
     panes->setFont(client->font());
-    // Right edges of the first six panes; the last reaches the window's width.
-    static constexpr int kEdges[7] = {160, 330, 410, 485, 560, 630, kClientWidth};
-    int left = 0;
     for (int i = 0; i < 7; ++i) {
         auto* pane = new QLabel(panes);
         pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
         pane->setFrameShape(QFrame::Panel);
         pane->setFrameShadow(QFrame::Sunken);
         pane->setIndent(1);
-        pane->setGeometry(left, 0, kEdges[i] - left - 1, 18);
-        left = kEdges[i];
         statusPanes[i] = pane;
     }
-    panes->setGeometry(0, 3, kClientWidth, 18);
+    PlaceStatusPanes(std::vector<int>(kPaneEdges.begin(), kPaneEdges.end()));
     bar->setFixedHeight(23);
+}
+
+void MainDialog::PlaceStatusPanes(const std::vector<int>& edges) {
+    int left = 0;
+    for (std::size_t i = 0; i < statusPanes.size() && i < edges.size(); ++i) {
+        statusPanes[i]->setGeometry(left, 0, edges[i] - left - 1, 18);
+        left = edges[i];
+    }
+    statusPanes[0]->parentWidget()->setGeometry(0, 3, left, 18);
+}
+
+// English fits the designed positions; a longer translation widens the
+// controls, the panes and the window rather than cutting its captions.
+void MainDialog::FitTexts() {
+    auto* frame = client->findChild<QFrame*>(QStringLiteral("gridFrame"));
+    const int widening = MakeRoomForTexts(client, {grid, frame});
+
+    // Every text a pane can show, with its widest values. The last pane shows
+    // key names of any length and takes what is left.
+    const auto widest = [this](int pane, std::initializer_list<UiMessage> texts) {
+        int need = 0;
+        for (const UiMessage& text : texts) {
+            need = std::max(need, NeededTextWidth(statusPanes[pane], UiMessageText(text)));
+        }
+        return need;
+    };
+    const std::vector<int> needed = {
+        widest(0, {{StringId::PaneKeyboardSingle, {}}, {StringId::PaneKeyboardDouble, {}}}),
+        widest(1, {{StringId::PaneKeysTypematic, {}}, {StringId::PaneKeysMakeBreak, {}}}),
+        widest(2, {{StringId::PaneBeepOn, {}}, {StringId::PaneBeepOff, {}}}),
+        widest(3, {{StringId::PaneKeyDelay, {"3"}}}),
+        widest(4, {{StringId::PaneKeyRate, {"31"}}}),
+        widest(5, {{StringId::PaneNumber, {"112"}}, {StringId::PaneNumberNone, {}}}),
+        widest(6, {{StringId::PaneNameNone, {}}}),
+    };
+    const std::vector<int> edges = FitPaneEdges(
+        std::vector<int>(kPaneEdges.begin(), kPaneEdges.end()), needed, 1, kClientWidth + widening);
+    const int width = edges.back();
+    if (width != kClientWidth) {
+        client->setFixedSize(width, kClientHeight);
+        PlaceStatusPanes(edges);
+    }
 }
 
 QString MainDialog::StatusPaneText(int pane) const {
