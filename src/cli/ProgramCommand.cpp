@@ -2,6 +2,7 @@
 // on the device VORLAN_DEVICE selects or on an emulated keyboard.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
+#include "common/FilePath.h"
 #include "common/StringTable.h"
 #include "programming/CountingDriver.h"
 #include "programming/DeviceImage.h"
@@ -197,8 +198,9 @@ ProgrammingRun RecordOfRun(const std::vector<const char*>& vector, const Countin
     const bool hadLayout = vector.size() >= 2;
     if (hadLayout) {
         std::error_code error;
-        const std::filesystem::path absolute = std::filesystem::absolute(vector[1], error);
-        run.layoutFile = error ? std::string(vector[1]) : absolute.string();
+        const std::filesystem::path absolute =
+            std::filesystem::absolute(PathFromUtf8(vector[1]), error);
+        run.layoutFile = error ? std::string(vector[1]) : Utf8FromPath(absolute);
         run.imageSha256 = ImageSha256OfLayoutFile(vector[1], &imageSize);
     }
     run.keyboardType = driver.AnsweredType();

@@ -2,12 +2,24 @@
 // files and the keyboard without a window, through the same core as the
 // desktop program.
 #include "cli/Commands.h"
+#include "cli/Utf8Console.h"
 #include "common/CommandLine.h"
 
 #include <iostream>
+#include <string>
+#include <vector>
 
-int main(int argc, char** argv) {
+int main(int argc, char** narrowArgv) {
     using namespace vorlan::cli;
+    UseUtf8Console();
+    // Every command takes its file names as UTF-8 (bytes on POSIX systems).
+    std::vector<std::string> arguments = Utf8Arguments(argc, narrowArgv);
+    std::vector<char*> pointers;
+    for (std::string& argument : arguments) {
+        pointers.push_back(argument.data());
+    }
+    pointers.push_back(nullptr);
+    char** argv = pointers.data();
     if (argc < 2) {
         std::cerr << vorlan::cmdline::VorlanctlHelp();
         return 2;

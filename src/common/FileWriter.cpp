@@ -2,6 +2,8 @@
 // of temporary files and the words of a failure.
 #include "common/FileWriter.h"
 
+#include "common/FilePath.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <random>
@@ -27,22 +29,12 @@ std::string RandomHex() {
     return out;
 }
 
-// Paths are UTF-8 on Windows, bytes elsewhere.
 fs::path PathOf(const std::string& text) {
-#ifdef _WIN32
-    return fs::path(std::u8string(text.begin(), text.end()));
-#else
-    return fs::path(text);
-#endif
+    return PathFromUtf8(text);
 }
 
 std::string TextOf(const fs::path& path) {
-#ifdef _WIN32
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-#else
-    return path.string();
-#endif
+    return Utf8FromPath(path);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <system_error>
 #include <windows.h>
+// windows.h names a system function ReplaceFile; the writer's own is meant.
+#undef ReplaceFile
 
 namespace vorlan {
 namespace fs = std::filesystem;

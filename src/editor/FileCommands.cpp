@@ -1,5 +1,6 @@
 #include "editor/FileCommands.h"
 
+#include "common/FilePath.h"
 #include "layout/LayoutFile.h"
 
 #include <filesystem>
@@ -12,7 +13,7 @@ std::string RecentEntryName(int i) {
 }
 
 std::string FileNameOf(const std::string& path) {
-    return std::filesystem::path(path).filename().string();
+    return Utf8FromPath(PathFromUtf8(path).filename());
 }
 
 // A file reached through a symlink or "dir/.." is still one file: the recent
@@ -23,8 +24,8 @@ std::string CanonicalPath(const std::string& path) {
     }
     std::error_code ec;
     const std::filesystem::path resolved =
-        std::filesystem::weakly_canonical(std::filesystem::path(path), ec);
-    return ec || resolved.empty() ? path : resolved.string();
+        std::filesystem::weakly_canonical(PathFromUtf8(path), ec);
+    return ec || resolved.empty() ? path : Utf8FromPath(resolved);
 }
 
 } // namespace

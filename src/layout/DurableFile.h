@@ -1,6 +1,7 @@
 // The layout's names for the program's one file writer (common/FileWriter.h).
 #pragma once
 
+#include "common/FilePath.h"
 #include "common/FileWriter.h"
 #include "common/UiMessage.h"
 
@@ -12,12 +13,12 @@ namespace vorlan {
 // Replaces target with bytes through the file writer; false on any failure,
 // with the old file untouched.
 inline bool DurableReplace(const std::filesystem::path& target, std::string_view bytes) {
-    return ReplaceFile(target.string(), bytes).Ok();
+    return ReplaceFile(Utf8FromPath(target), bytes).Ok();
 }
 
 // A new file private to the user; false when the path exists or the write fails.
 inline bool WritePrivateFile(const std::filesystem::path& path, std::string_view bytes) {
-    return WritePrivateNewFile(path.string(), bytes).Ok();
+    return WritePrivateNewFile(Utf8FromPath(path), bytes).Ok();
 }
 
 // A failed write as a message the window translates.

@@ -1,5 +1,6 @@
 #include "layout/FileStamp.h"
 
+#include "common/FilePath.h"
 #include "layout/DurableFile.h"
 
 #include <charconv>
@@ -24,7 +25,7 @@ FileStamp StampOf(const std::string& path) {
         return stamp;
     }
     std::error_code ec;
-    const auto time = std::filesystem::last_write_time(path, ec);
+    const auto time = std::filesystem::last_write_time(PathFromUtf8(path), ec);
     stamp.exists = true;
     stamp.size = bytes.size();
     stamp.modified = ec ? 0 : static_cast<std::int64_t>(time.time_since_epoch().count());

@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 std::string ProgrammingFolder() {
     std::error_code ec;
     const fs::path folder = fs::temp_directory_path(ec);
-    return ec ? std::string() : folder.string();
+    return ec ? std::string() : Utf8FromPath(folder);
 }
 
 std::optional<std::string> WriteProgrammingFile(std::string_view text, const std::string& folder) {
@@ -20,9 +20,9 @@ std::optional<std::string> WriteProgrammingFile(std::string_view text, const std
     }
     // The random part makes a clash unlikely; a clash only means another try.
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const fs::path path = fs::path(folder) / TemporaryName(kProgrammingFilePrefix, ".txt");
+        const fs::path path = PathFromUtf8(folder) / TemporaryName(kProgrammingFilePrefix, ".txt");
         if (WritePrivateFile(path, text)) {
-            return path.string();
+            return Utf8FromPath(path);
         }
         std::error_code ec;
         if (!fs::exists(path, ec)) {
@@ -38,9 +38,10 @@ int RemoveProgrammingLeftovers(const std::string& folder) {
     if (folder.empty()) {
         return 0;
     }
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end;
+         it.increment(ec)) {
         long pid = 0;
-        if (IsTemporaryNameOf(it->path().filename().string(), kProgrammingFilePrefix, &pid) &&
+        if (IsTemporaryNameOf(Utf8FromPath(it->path().filename()), kProgrammingFilePrefix, &pid) &&
             pid != CurrentProcessId() && !ProcessAlive(pid)) {
             std::error_code ignored;
             removed += fs::remove(it->path(), ignored) ? 1 : 0;

@@ -1,5 +1,7 @@
 #include "programming/DeviceFileDriver.h"
 
+#include "common/FilePath.h"
+
 #include <utility>
 
 #ifdef _WIN32
@@ -28,7 +30,7 @@ std::string DeviceFileDriver::DefaultPath() {
 
 bool DeviceFileDriver::Open() {
     Close();
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    HANDLE h = CreateFileW(PathFromUtf8(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         return false;

@@ -1,5 +1,6 @@
 #include "programming/DeviceImage.h"
 
+#include "common/FilePath.h"
 #include "layout/DurableFile.h"
 
 #include <algorithm>
@@ -241,11 +242,7 @@ int ImageBuilder::KeyLines() {
 
 bool OpenLayoutFile(const char* path, std::ifstream& file) {
     // A pipe, socket or device would block the open or never end.
-    if (CheckPlainFile(path) != PathCheck::Plain) {
-        return false;
-    }
-    file.open(path);
-    return file.is_open();
+    return OpenForReading(path, file);
 }
 
 int BuildDeviceImage(std::istream& stream, DeviceImage& image) {

@@ -1,5 +1,6 @@
 #include "programming/KeyboardSelection.h"
 
+#include "common/FilePath.h"
 #include "programming/DeviceFileDriver.h"
 #include "programming/EmulatedKeyboard.h"
 
@@ -56,7 +57,7 @@ KeyboardSelection SelectKeyboard(const char* setting) {
 }
 
 KeyboardSelection SelectKeyboardFromEnvironment() {
-    return SelectKeyboard(std::getenv(kDeviceVariable));
+    return SelectKeyboard(EnvironmentText(kDeviceVariable).c_str());
 }
 
 std::unique_ptr<KeyboardDriver> MakeKeyboardDriver(const KeyboardSelection& selection) {

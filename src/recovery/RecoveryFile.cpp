@@ -1,5 +1,6 @@
 #include "recovery/RecoveryFile.h"
 
+#include "common/FilePath.h"
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 
@@ -92,15 +93,15 @@ std::optional<RecoveryRecord> ParseRecovery(std::string_view bytes) {
 std::vector<std::string> FindAbandonedRecoveries(const std::string& folder) {
     std::vector<std::pair<std::filesystem::file_time_type, std::string>> found;
     std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+    for (std::filesystem::directory_iterator it(PathFromUtf8(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         long pid = 0;
-        const std::string name = it->path().filename().string();
+        const std::string name = Utf8FromPath(it->path().filename());
         if (IsTemporaryNameOf(name, kRecoveryPrefix, &pid) && name.ends_with(".txt") &&
             pid != CurrentProcessId() && !ProcessAlive(pid)) {
             std::error_code ignored;
             found.emplace_back(std::filesystem::last_write_time(it->path(), ignored),
-                               it->path().string());
+                               Utf8FromPath(it->path()));
         }
     }
     std::sort(found.begin(), found.end());

@@ -1,5 +1,6 @@
 #include "recovery/RecoveryKeeper.h"
 
+#include "common/FilePath.h"
 #include "layout/DurableFile.h"
 
 #include <filesystem>
@@ -12,7 +13,7 @@ namespace fs = std::filesystem;
 RecoveryKeeper::RecoveryKeeper(const LayoutDocument& doc, std::string folder, StampSource stamp)
     : doc_(doc), stamp_(std::move(stamp)) {
     if (!folder.empty()) {
-        path_ = (fs::path(folder) / TemporaryName(kRecoveryPrefix, ".txt")).string();
+        path_ = Utf8FromPath(PathFromUtf8(folder) / TemporaryName(kRecoveryPrefix, ".txt"));
     }
 }
 
@@ -52,7 +53,7 @@ void RecoveryKeeper::Write(Clock::time_point now, std::int64_t wallSeconds) {
         return;
     }
     std::error_code ec;
-    fs::create_directories(fs::path(path_).parent_path(), ec);
+    fs::create_directories(PathFromUtf8(path_).parent_path(), ec);
     failed_ = !DurableReplace(path_, FormatRecovery(doc_, wallSeconds, stamp));
     if (!failed_) {
         written_ = true;
@@ -63,7 +64,7 @@ void RecoveryKeeper::Write(Clock::time_point now, std::int64_t wallSeconds) {
 void RecoveryKeeper::Remove() {
     if (written_) {
         std::error_code ec;
-        fs::remove(path_, ec);
+        fs::remove(PathFromUtf8(path_), ec);
         written_ = false;
         lastBytes_.clear();
     }
@@ -83,17 +84,17 @@ bool OfferRecovery(const std::string& folder, RecoveryHost& host) {
         if (!record) {
             // Kept under another name, so nothing is lost and it is not offered again.
             const std::string aside = path + ".unreadable";
-            fs::rename(path, aside, ec);
+            fs::rename(PathFromUtf8(path), PathFromUtf8(aside), ec);
             host.ShowError({StringId::RecoveryUnreadable, {ec ? path : aside}});
             continue;
         }
         if (host.AskYesNo(RecoveryQuestion(*record))) {
             host.Restore(*record);
-            fs::remove(path, ec);
+            fs::remove(PathFromUtf8(path), ec);
             return true;
         }
         if (host.AskYesNo({StringId::AskDiscardRecovery, {}})) {
-            fs::remove(path, ec);
+            fs::remove(PathFromUtf8(path), ec);
         }
     }
     return false;

@@ -1,5 +1,6 @@
 #include "verify/ProgrammingLog.h"
 
+#include "common/FilePath.h"
 #include "common/StringTable.h"
 #include "programming/DeviceImage.h"
 #include "verify/Sha256.h"
@@ -125,24 +126,25 @@ std::vector<ProgrammingRun> ParseLog(std::string_view text) {
 std::string DefaultLogPath() {
     std::filesystem::path data;
 #ifdef _WIN32
-    if (const char* appData = std::getenv("APPDATA"); appData != nullptr && *appData != 0) {
-        data = appData;
+    // Read wide: a user folder such as C:\Users\Łukasz is outside the ANSI code page.
+    if (const std::string appData = EnvironmentText("APPDATA"); !appData.empty()) {
+        data = PathFromUtf8(appData);
     }
 #else
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg == '/') {
-        data = xdg;
+        data = PathFromUtf8(xdg);
     } else if (const char* home = std::getenv("HOME"); home != nullptr && *home != 0) {
 #ifdef __APPLE__
-        data = std::filesystem::path(home) / "Library" / "Application Support";
+        data = PathFromUtf8(home) / "Library" / "Application Support";
 #else
-        data = std::filesystem::path(home) / ".local" / "share";
+        data = PathFromUtf8(home) / ".local" / "share";
 #endif
     }
 #endif
     if (data.empty()) {
         return {};
     }
-    return (data / "Kelvane" / "vorlan" / kLogFileName).string();
+    return Utf8FromPath(data / "Kelvane" / "vorlan" / kLogFileName);
 }
 
 FileWriteResult AppendToLog(const std::string& path, const ProgrammingRun& run,

@@ -2,6 +2,8 @@
 // caught in files, on Linux and under Wine alike.
 #pragma once
 
+#include "common/FilePath.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -44,12 +46,15 @@ inline CliRun RunVorlanctl(const std::vector<std::string>& arguments,
     }
     const auto outFile = folder / "vorlanctl.stdout";
     const auto errFile = folder / "vorlanctl.stderr";
-    command += " >\"" + outFile.string() + "\" 2>\"" + errFile.string() + "\"";
+    command += " >\"" + Utf8FromPath(outFile) + "\" 2>\"" + Utf8FromPath(errFile) + "\"";
 #ifdef _WIN32
     // cmd.exe drops the first and the last quote of the whole line.
     command = "\"" + command + "\"";
-#endif
+    // The wide call, so arguments outside the ANSI code page arrive whole.
+    const int raw = _wsystem(PathFromUtf8(command).c_str());
+#else
     const int raw = std::system(command.c_str());
+#endif
     CliRun run;
 #ifdef _WIN32
     run.status = raw;
