@@ -64,6 +64,30 @@
         <translation>Advertencia</translation>
     </message>
     <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>No se puede escribir en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 is the layout being read.</source>
+        <translation>%1 es la distribución que se está leyendo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>No se puede escribir %1: %2.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>¡No se puede abrir el archivo!</translation>
     </message>
@@ -692,6 +716,10 @@
         <translation>No se puede escribir %1.</translation>
     </message>
     <message>
+        <source>At %1 dpi a page image would be too large; this page can be exported at up to %2 dpi.</source>
+        <translation>A %1 dpi, una imagen de página sería demasiado grande; esta página se puede exportar a %2 dpi como máximo.</translation>
+    </message>
+    <message>
         <source>Programming log</source>
         <translation>Registro de programación</translation>
     </message>
@@ -928,12 +956,24 @@
         <translation>La tecla %1 envía los mismos códigos que la tecla %2; una prueba de teclas no puede distinguirlas.</translation>
     </message>
     <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as a single key.</source>
+        <translation>La tecla %1 está marcada como parte de una tecla doble o cuádruple, pero ninguna otra tecla tiene sus códigos; se muestra como tecla simple.</translation>
+    </message>
+    <message>
         <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
         <translation>La tecla %1 está marcada como parte de una tecla doble o cuádruple, pero ninguna otra tecla tiene sus códigos; se muestra vacía.</translation>
     </message>
     <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Las teclas %1 y %2 comparten sus códigos como tecla doble, pero no son vecinas.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; they show as the quad, double and single keys their places allow.</source>
+        <translation>%1 teclas de grupo comparten los códigos de la tecla %2; se muestran como las teclas cuádruples, dobles y simples que permiten sus posiciones.</translation>
+    </message>
+    <message>
+        <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
+        <translation>Las teclas %1 comparten sus códigos como tecla cuádruple, pero no forman un cuadrado de 2 por 2 celdas; se muestran como las teclas dobles y simples que permiten sus posiciones.</translation>
     </message>
     <message>
         <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
@@ -1078,6 +1118,18 @@
     <message>
         <source>Save anyway?</source>
         <translation>¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>... and %1 more messages of this kind, from this line on.</source>
+        <translation>... y %1 mensajes más de este tipo, a partir de esta línea.</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes)</source>
+        <translation>... (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Detenido por %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -1446,6 +1498,46 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>Copia de la tecla</translation>
     </message>
     <message>
+        <source>Layout: %1</source>
+        <translation>Distribución: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unsaved changes)</source>
+        <translation>Distribución: %1 (cambios no guardados)</translation>
+    </message>
+    <message>
+        <source>Layout: unsaved layout</source>
+        <translation>Distribución: distribución no guardada</translation>
+    </message>
+    <message>
+        <source>There is no room for a quad key here.</source>
+        <translation>Aquí no hay sitio para una tecla cuádruple.</translation>
+    </message>
+    <message>
+        <source>There is no room for a double key here.</source>
+        <translation>Aquí no hay sitio para una tecla doble.</translation>
+    </message>
+    <message>
+        <source>Save As 7/3scan</source>
+        <translation>Guardar como 7/3scan</translation>
+    </message>
+    <message>
+        <source>Save As 16scan</source>
+        <translation>Guardar como 16scan</translation>
+    </message>
+    <message>
+        <source>Save As left side</source>
+        <translation>Guardar como lado izquierdo</translation>
+    </message>
+    <message>
+        <source>Save As right side</source>
+        <translation>Guardar como lado derecho</translation>
+    </message>
+    <message>
+        <source>The window will then show the layout as saved; Undo brings the rest back.</source>
+        <translation>Después, la ventana mostrará la distribución tal como se ha guardado; Deshacer recupera el resto.</translation>
+    </message>
+    <message>
         <source>The clipboard holds no key that can be pasted.</source>
         <translation>El portapapeles no contiene ninguna tecla que se pueda pegar.</translation>
     </message>
@@ -1460,6 +1552,246 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
     <message>
         <source>The selected cell holds no key.</source>
         <translation>La celda seleccionada no contiene ninguna tecla.</translation>
+    </message>
+    <message>
+        <source>Key &amp;menu</source>
+        <translation>&amp;Menú de la tecla</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 por segundo</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>La distribución es para un teclado de %1 teclas (%2); el teclado conectado acepta distribuciones 7/3scan (tipo 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>La distribución es para un teclado de %1 teclas (%2); el teclado conectado es un teclado simple (tipo 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>La distribución es para un teclado de %1 teclas (%2); el teclado conectado es un teclado doble (tipo 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Abra una distribución 7/3scan o guarde esta como 7/3scan con Archivo &gt; Guardar como y programe ese archivo.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Abra una distribución 16scan de 56 teclas o cambie el tipo de teclado en Archivo &gt; Ajustes.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Abra una distribución 16scan de 112 teclas o cambie el tipo de teclado en Archivo &gt; Ajustes.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>No se ha podido abrir el dispositivo %1 del teclado. Compruebe que el teclado está conectado, que su controlador está instalado y que tiene permiso para usar el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Compruebe el cable y la conexión del teclado y vuelva a programarlo.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>El teclado ha respondido con un tipo que este programa no conoce. Compruebe que hay un teclado Vorlan conectado.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>No se ha podido leer el archivo de distribución %1. Compruebe que existe y que tiene permiso para leerlo.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>El teclado no puede aceptar el archivo de distribución %1. Ábralo en el programa, revise sus teclas y ajustes y vuelva a guardarlo.</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Teclado: consultando su tipo</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Teclado: 7/3scan (tipo 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Teclado: simple, 56 teclas (tipo 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Teclado: doble, 112 teclas (tipo 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 de %2 bytes enviados, quedan unos %3 s</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Ayuda de Vorlan</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>&amp;Buscar en la página:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Se captura cada tecla pulsada, también las mantenidas. 3 segundos después de la última tecla, la captura se pausa: entonces Tab pasa de un botón a otro, Intro pulsa uno y Escape cancela.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Captura en pausa. Intro confirma con Aceptar, Escape cancela, Tab pasa a los otros botones; «Capturar de nuevo» toma más teclas.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>Capturar de &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
+        <translation>Teclas con un modo fuera del rango de 1 a 3 (tal como se leyó del archivo): %1.</translation>
+    </message>
+    <message>
+        <source>These files are there already:
+%1
+Replace them?</source>
+        <translation>Estos archivos ya existen:
+%1
+¿Sustituirlos?</translation>
+    </message>
+    <message>
+        <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
+        <translation>%1 se puede leer como archivo de distribución: el informe no lo sobrescribe. Elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>%1 warnings about the keys of this layout:</source>
+        <translation>%1 advertencias sobre las teclas de esta distribución:</translation>
+    </message>
+    <message>
+        <source>To close the test, hold Escape down for 2 seconds.</source>
+        <translation>Para cerrar la prueba, mantenga pulsada la tecla Escape durante 2 segundos.</translation>
+    </message>
+    <message>
+        <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
+        <translation>Este archivo no empieza como un archivo de distribución; se ha leído con los valores predeterminados de la lectura.</translation>
+    </message>
+    <message>
+        <source>PC &amp;keyboard layout</source>
+        <translation>Distribución del &amp;teclado PC</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%s)</source>
+        <translation>&amp;Automática (%s)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard key names</source>
+        <translation>Nombres de tecla &amp;estándar</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>ninguna encontrada</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>EE. UU.</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Británico</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Alemán</translation>
+    </message>
+    <message>
+        <source>Austrian</source>
+        <translation>Austriaco</translation>
+    </message>
+    <message>
+        <source>Swiss German</source>
+        <translation>Suizo alemán</translation>
+    </message>
+    <message>
+        <source>Swiss French</source>
+        <translation>Suizo francés</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francés</translation>
+    </message>
+    <message>
+        <source>Belgian</source>
+        <translation>Belga</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugués</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Neerlandés</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Sueco</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finlandés</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danés</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Noruego</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polaco</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Checo</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Húngaro</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>&amp;Language</source>

@@ -64,6 +64,30 @@
         <translation>Avertissement</translation>
     </message>
     <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>Impossible d'écrire dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 n'est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is the layout being read.</source>
+        <translation>%1 est la disposition en cours de lecture.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n'existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Impossible d'écrire %1 : %2.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Impossible d'ouvrir le fichier !</translation>
     </message>
@@ -692,6 +716,10 @@
         <translation>Impossible d'écrire %1.</translation>
     </message>
     <message>
+        <source>At %1 dpi a page image would be too large; this page can be exported at up to %2 dpi.</source>
+        <translation>À %1 dpi, une image de page serait trop grande ; cette page peut être exportée à %2 dpi au plus.</translation>
+    </message>
+    <message>
         <source>Programming log</source>
         <translation>Journal de programmation</translation>
     </message>
@@ -928,12 +956,24 @@
         <translation>La touche %1 envoie les mêmes codes que la touche %2 ; un test des touches ne peut pas les distinguer.</translation>
     </message>
     <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as a single key.</source>
+        <translation>La touche %1 est marquée comme partie d'une touche double ou quadruple, mais aucune autre touche n'a ses codes ; elle est affichée comme touche simple.</translation>
+    </message>
+    <message>
         <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
         <translation>La touche %1 est marquée comme partie d'une touche double ou quadruple, mais aucune autre touche n'a ses codes ; elle apparaît vide.</translation>
     </message>
     <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Les touches %1 et %2 partagent leurs codes comme touche double mais ne sont pas voisines.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; they show as the quad, double and single keys their places allow.</source>
+        <translation>%1 touches groupées partagent les codes de la touche %2 ; elles sont affichées comme les touches quadruples, doubles et simples que leurs places permettent.</translation>
+    </message>
+    <message>
+        <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
+        <translation>Les touches %1 partagent leurs codes comme touche quadruple mais ne forment pas un carré de 2 sur 2 cases ; elles sont affichées comme les touches doubles et simples que leurs places permettent.</translation>
     </message>
     <message>
         <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
@@ -1078,6 +1118,18 @@
     <message>
         <source>Save anyway?</source>
         <translation>Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>... and %1 more messages of this kind, from this line on.</source>
+        <translation>... et %1 autres messages de ce type, à partir de cette ligne.</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes)</source>
+        <translation>... (%1 octets)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Arrêté par %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -1446,6 +1498,46 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>Copie de la touche</translation>
     </message>
     <message>
+        <source>Layout: %1</source>
+        <translation>Disposition : %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unsaved changes)</source>
+        <translation>Disposition : %1 (modifications non enregistrées)</translation>
+    </message>
+    <message>
+        <source>Layout: unsaved layout</source>
+        <translation>Disposition : disposition non enregistrée</translation>
+    </message>
+    <message>
+        <source>There is no room for a quad key here.</source>
+        <translation>Il n'y a pas de place ici pour une touche quadruple.</translation>
+    </message>
+    <message>
+        <source>There is no room for a double key here.</source>
+        <translation>Il n'y a pas de place ici pour une touche double.</translation>
+    </message>
+    <message>
+        <source>Save As 7/3scan</source>
+        <translation>Enregistrer sous 7/3scan</translation>
+    </message>
+    <message>
+        <source>Save As 16scan</source>
+        <translation>Enregistrer sous 16scan</translation>
+    </message>
+    <message>
+        <source>Save As left side</source>
+        <translation>Enregistrer sous côté gauche</translation>
+    </message>
+    <message>
+        <source>Save As right side</source>
+        <translation>Enregistrer sous côté droit</translation>
+    </message>
+    <message>
+        <source>The window will then show the layout as saved; Undo brings the rest back.</source>
+        <translation>La fenêtre affichera ensuite la disposition telle qu'elle a été enregistrée ; Annuler rétablit le reste.</translation>
+    </message>
+    <message>
         <source>The clipboard holds no key that can be pasted.</source>
         <translation>Le presse-papiers ne contient aucune touche à coller.</translation>
     </message>
@@ -1460,6 +1552,246 @@ La disposition a %2 touches ; programmées : %3.</translation>
     <message>
         <source>The selected cell holds no key.</source>
         <translation>La case sélectionnée ne contient aucune touche.</translation>
+    </message>
+    <message>
+        <source>Key &amp;menu</source>
+        <translation>&amp;Menu de la touche</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 par seconde</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>La disposition est prévue pour un clavier de %1 touches (%2) ; le clavier branché accepte les dispositions 7/3scan (type 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>La disposition est prévue pour un clavier de %1 touches (%2) ; le clavier branché est un clavier simple (type 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>La disposition est prévue pour un clavier de %1 touches (%2) ; le clavier branché est un clavier double (type 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Ouvrez une disposition 7/3scan, ou enregistrez celle-ci en 7/3scan avec Fichier &gt; Enregistrer sous et programmez ce fichier.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Ouvrez une disposition 16scan de 56 touches, ou changez le type de clavier dans Fichier &gt; Paramètres.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Ouvrez une disposition 16scan de 112 touches, ou changez le type de clavier dans Fichier &gt; Paramètres.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>Le périphérique %1 du clavier n'a pas pu être ouvert. Vérifiez que le clavier est branché, que son pilote est installé et que vous avez le droit d'utiliser le périphérique.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Vérifiez le câble et la connexion du clavier, puis programmez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>Le clavier a répondu avec un type que ce programme ne connaît pas. Vérifiez qu'un clavier Vorlan est branché.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>Le fichier de disposition %1 n'a pas pu être lu. Vérifiez qu'il existe et que vous avez le droit de le lire.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>Le clavier ne peut pas accepter le fichier de disposition %1. Ouvrez-le dans le programme, vérifiez ses touches et ses paramètres, puis enregistrez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Clavier : interrogation du type</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Clavier : 7/3scan (type 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Clavier : simple, 56 touches (type 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Clavier : double, 112 touches (type 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 octets envoyés sur %2, environ %3 s restantes</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Aide de Vorlan</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avancer</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>Rec&amp;hercher dans la page :</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. 3 secondes après la dernière touche, la capture se met en pause : Tab passe alors d'un bouton à l'autre, Entrée en actionne un et Escape annule.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Capture en pause. Entrée confirme avec OK, Escape annule, Tab passe aux autres boutons ; « Capturer à nouveau » prend d'autres touches.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>&amp;Capturer à nouveau</translation>
+    </message>
+    <message>
+        <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
+        <translation>Touches dont le mode est en dehors de 1 à 3 (tel que lu dans le fichier) : %1.</translation>
+    </message>
+    <message>
+        <source>These files are there already:
+%1
+Replace them?</source>
+        <translation>Ces fichiers existent déjà :
+%1
+Les remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
+        <translation>%1 se lit comme un fichier de disposition : le rapport ne l'écrase pas. Choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>%1 warnings about the keys of this layout:</source>
+        <translation>%1 avertissements sur les touches de cette disposition :</translation>
+    </message>
+    <message>
+        <source>To close the test, hold Escape down for 2 seconds.</source>
+        <translation>Pour fermer le test, maintenez la touche Escape enfoncée pendant 2 secondes.</translation>
+    </message>
+    <message>
+        <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
+        <translation>Ce fichier ne commence pas comme un fichier de disposition ; il a été lu avec les valeurs par défaut de la lecture.</translation>
+    </message>
+    <message>
+        <source>PC &amp;keyboard layout</source>
+        <translation>Disposition du &amp;clavier PC</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%s)</source>
+        <translation>&amp;Automatique (%s)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard key names</source>
+        <translation>Noms de touches &amp;standard</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>aucune trouvée</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>US</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Britannique</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Allemand</translation>
+    </message>
+    <message>
+        <source>Austrian</source>
+        <translation>Autrichien</translation>
+    </message>
+    <message>
+        <source>Swiss German</source>
+        <translation>Suisse allemand</translation>
+    </message>
+    <message>
+        <source>Swiss French</source>
+        <translation>Suisse romand</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Français</translation>
+    </message>
+    <message>
+        <source>Belgian</source>
+        <translation>Belge</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Espagnol</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italien</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugais</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Néerlandais</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Suédois</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finnois</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danois</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norvégien</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polonais</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tchèque</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Hongrois</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turc</translation>
     </message>
     <message>
         <source>&amp;Language</source>

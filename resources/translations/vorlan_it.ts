@@ -64,6 +64,30 @@
         <translation>Avviso</translation>
     </message>
     <message>
+        <source>The disk is full.</source>
+        <translation>Il disco è pieno.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>Impossibile scrivere nella cartella %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>%1 is the layout being read.</source>
+        <translation>%1 è il layout che si sta leggendo.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Impossibile scrivere %1: %2.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Impossibile aprire il file!</translation>
     </message>
@@ -692,6 +716,10 @@
         <translation>Impossibile scrivere %1.</translation>
     </message>
     <message>
+        <source>At %1 dpi a page image would be too large; this page can be exported at up to %2 dpi.</source>
+        <translation>A %1 dpi l'immagine di una pagina sarebbe troppo grande; questa pagina può essere esportata al massimo a %2 dpi.</translation>
+    </message>
+    <message>
         <source>Programming log</source>
         <translation>Registro di programmazione</translation>
     </message>
@@ -928,12 +956,24 @@
         <translation>Il tasto %1 invia gli stessi codici del tasto %2; una prova dei tasti non può distinguerli.</translation>
     </message>
     <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as a single key.</source>
+        <translation>Il tasto %1 è contrassegnato come parte di un tasto doppio o quadruplo, ma nessun altro tasto ha i suoi codici; viene mostrato come tasto singolo.</translation>
+    </message>
+    <message>
         <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
         <translation>Il tasto %1 è segnato come parte di un tasto doppio o quadruplo, ma nessun altro tasto ha i suoi codici; appare vuoto.</translation>
     </message>
     <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>I tasti %1 e %2 condividono i codici come tasto doppio ma non sono vicini.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; they show as the quad, double and single keys their places allow.</source>
+        <translation>%1 tasti di gruppo condividono i codici del tasto %2; vengono mostrati come i tasti quadrupli, doppi e singoli che le loro posizioni consentono.</translation>
+    </message>
+    <message>
+        <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
+        <translation>I tasti %1 condividono i codici come tasto quadruplo ma non formano un quadrato di 2 per 2 celle; vengono mostrati come i tasti doppi e singoli che le loro posizioni consentono.</translation>
     </message>
     <message>
         <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
@@ -1078,6 +1118,18 @@
     <message>
         <source>Save anyway?</source>
         <translation>Salvare comunque?</translation>
+    </message>
+    <message>
+        <source>... and %1 more messages of this kind, from this line on.</source>
+        <translation>... e altri %1 messaggi di questo tipo, a partire da questa riga.</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes)</source>
+        <translation>... (%1 byte)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Interrotto da %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -1446,6 +1498,46 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>Copia del tasto</translation>
     </message>
     <message>
+        <source>Layout: %1</source>
+        <translation>Layout: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unsaved changes)</source>
+        <translation>Layout: %1 (modifiche non salvate)</translation>
+    </message>
+    <message>
+        <source>Layout: unsaved layout</source>
+        <translation>Layout: layout non salvato</translation>
+    </message>
+    <message>
+        <source>There is no room for a quad key here.</source>
+        <translation>Qui non c'è spazio per un tasto quadruplo.</translation>
+    </message>
+    <message>
+        <source>There is no room for a double key here.</source>
+        <translation>Qui non c'è spazio per un tasto doppio.</translation>
+    </message>
+    <message>
+        <source>Save As 7/3scan</source>
+        <translation>Salva con nome 7/3scan</translation>
+    </message>
+    <message>
+        <source>Save As 16scan</source>
+        <translation>Salva con nome 16scan</translation>
+    </message>
+    <message>
+        <source>Save As left side</source>
+        <translation>Salva con nome lato sinistro</translation>
+    </message>
+    <message>
+        <source>Save As right side</source>
+        <translation>Salva con nome lato destro</translation>
+    </message>
+    <message>
+        <source>The window will then show the layout as saved; Undo brings the rest back.</source>
+        <translation>La finestra mostrerà poi il layout così come è stato salvato; Annulla riporta indietro il resto.</translation>
+    </message>
+    <message>
         <source>The clipboard holds no key that can be pasted.</source>
         <translation>Gli appunti non contengono alcun tasto da incollare.</translation>
     </message>
@@ -1460,6 +1552,246 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     <message>
         <source>The selected cell holds no key.</source>
         <translation>La cella selezionata non contiene alcun tasto.</translation>
+    </message>
+    <message>
+        <source>Key &amp;menu</source>
+        <translation>&amp;Menu del tasto</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 al secondo</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>Il layout è per una tastiera di %1 tasti (%2); la tastiera collegata accetta layout 7/3scan (tipo 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>Il layout è per una tastiera di %1 tasti (%2); la tastiera collegata è una tastiera singola (tipo 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>Il layout è per una tastiera di %1 tasti (%2); la tastiera collegata è una tastiera doppia (tipo 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Aprire un layout 7/3scan oppure salvare questo come 7/3scan con File &gt; Salva con nome e programmare quel file.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Aprire un layout 16scan di 56 tasti oppure cambiare il tipo di tastiera in File &gt; Impostazioni.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Aprire un layout 16scan di 112 tasti oppure cambiare il tipo di tastiera in File &gt; Impostazioni.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>Impossibile aprire il dispositivo %1 della tastiera. Controllare che la tastiera sia collegata, che il suo driver sia installato e di avere il permesso di usare il dispositivo.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Controllare il cavo e il collegamento della tastiera, poi programmarla di nuovo.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>La tastiera ha risposto con un tipo che questo programma non conosce. Controllare che sia collegata una tastiera Vorlan.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>Impossibile leggere il file del layout %1. Controllare che esista e di avere il permesso di leggerlo.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>La tastiera non può accettare il file del layout %1. Aprirlo nel programma, controllarne tasti e impostazioni e salvarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Tastiera: richiesta del tipo</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Tastiera: 7/3scan (tipo 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Tastiera: singola, 56 tasti (tipo 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Tastiera: doppia, 112 tasti (tipo 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 di %2 byte inviati, circa %3 s rimanenti</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Guida di Vorlan</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Indietro</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Avanti</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>&amp;Cerca nella pagina:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Successivo</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Non trovato</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Ogni tasto premuto viene acquisito, compresi i tasti tenuti premuti. 3 secondi dopo l'ultimo tasto l'acquisizione va in pausa: allora Tab passa da un pulsante all'altro, Invio ne preme uno ed Escape annulla.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Acquisizione in pausa. Invio conferma con OK, Escape annulla, Tab passa agli altri pulsanti; «Acquisisci di nuovo» prende altri tasti.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>Acquisisci di &amp;nuovo</translation>
+    </message>
+    <message>
+        <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>
+        <translation>Tasti con un modo fuori dall'intervallo da 1 a 3 (come letto dal file): %1.</translation>
+    </message>
+    <message>
+        <source>These files are there already:
+%1
+Replace them?</source>
+        <translation>Questi file esistono già:
+%1
+Sostituirli?</translation>
+    </message>
+    <message>
+        <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
+        <translation>%1 è leggibile come file del layout: il rapporto non lo sovrascrive. Scegliere un altro nome.</translation>
+    </message>
+    <message>
+        <source>%1 warnings about the keys of this layout:</source>
+        <translation>%1 avvisi sui tasti di questo layout:</translation>
+    </message>
+    <message>
+        <source>To close the test, hold Escape down for 2 seconds.</source>
+        <translation>Per chiudere la prova, tenere premuto il tasto Escape per 2 secondi.</translation>
+    </message>
+    <message>
+        <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
+        <translation>Questo file non inizia come un file del layout; è stato letto con i valori predefiniti della lettura.</translation>
+    </message>
+    <message>
+        <source>PC &amp;keyboard layout</source>
+        <translation>Layout della &amp;tastiera PC</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%s)</source>
+        <translation>&amp;Automatico (%s)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard key names</source>
+        <translation>Nomi dei tasti &amp;standard</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>nessuno trovato</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Britannico</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Tedesco</translation>
+    </message>
+    <message>
+        <source>Austrian</source>
+        <translation>Austriaco</translation>
+    </message>
+    <message>
+        <source>Swiss German</source>
+        <translation>Svizzero tedesco</translation>
+    </message>
+    <message>
+        <source>Swiss French</source>
+        <translation>Svizzero francese</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francese</translation>
+    </message>
+    <message>
+        <source>Belgian</source>
+        <translation>Belga</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spagnolo</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiano</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portoghese</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Olandese</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Svedese</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Finlandese</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Danese</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norvegese</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polacco</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Ceco</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Ungherese</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turco</translation>
     </message>
     <message>
         <source>&amp;Language</source>

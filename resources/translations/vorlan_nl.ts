@@ -64,6 +64,30 @@
         <translation>Waarschuwing</translation>
     </message>
     <message>
+        <source>The disk is full.</source>
+        <translation>De schijf is vol.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>In de map %1 kan niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 is geen gewoon bestand.</translation>
+    </message>
+    <message>
+        <source>%1 is the layout being read.</source>
+        <translation>%1 is de indeling die wordt gelezen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>De map %1 bestaat niet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>%1 kan niet worden geschreven: %2.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Kan het bestand niet openen!</translation>
     </message>
@@ -692,6 +716,10 @@
         <translation>Kan %1 niet schrijven.</translation>
     </message>
     <message>
+        <source>At %1 dpi a page image would be too large; this page can be exported at up to %2 dpi.</source>
+        <translation>Bij %1 dpi zou een pagina-afbeelding te groot worden; deze pagina kan met hoogstens %2 dpi worden geëxporteerd.</translation>
+    </message>
+    <message>
         <source>Programming log</source>
         <translation>Programmeerlogboek</translation>
     </message>
@@ -928,12 +956,24 @@
         <translation>Toets %1 stuurt dezelfde codes als toets %2; een toetstest kan ze niet onderscheiden.</translation>
     </message>
     <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as a single key.</source>
+        <translation>Toets %1 is gemarkeerd als deel van een dubbele of viervoudige toets, maar geen andere toets heeft zijn codes; hij wordt als enkele toets getoond.</translation>
+    </message>
+    <message>
         <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
         <translation>Toets %1 is gemarkeerd als deel van een dubbele of viervoudige toets, maar geen andere toets heeft zijn codes; hij wordt als leeg getoond.</translation>
     </message>
     <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>De toetsen %1 en %2 delen hun codes als dubbele toets maar zijn geen buren.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; they show as the quad, double and single keys their places allow.</source>
+        <translation>%1 groepstoetsen delen de codes van toets %2; ze worden getoond als de viervoudige, dubbele en enkele toetsen die hun plaatsen toelaten.</translation>
+    </message>
+    <message>
+        <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
+        <translation>De toetsen %1 delen hun codes als viervoudige toets maar vormen geen vierkant van 2 bij 2 cellen; ze worden getoond als de dubbele en enkele toetsen die hun plaatsen toelaten.</translation>
     </message>
     <message>
         <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
@@ -1078,6 +1118,18 @@
     <message>
         <source>Save anyway?</source>
         <translation>Toch opslaan?</translation>
+    </message>
+    <message>
+        <source>... and %1 more messages of this kind, from this line on.</source>
+        <translation>... en nog %1 meldingen van deze soort, vanaf deze regel.</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes)</source>
+        <translation>... (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Gestopt door %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -1446,6 +1498,46 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>Kopie van toets</translation>
     </message>
     <message>
+        <source>Layout: %1</source>
+        <translation>Indeling: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unsaved changes)</source>
+        <translation>Indeling: %1 (niet-opgeslagen wijzigingen)</translation>
+    </message>
+    <message>
+        <source>Layout: unsaved layout</source>
+        <translation>Indeling: niet-opgeslagen indeling</translation>
+    </message>
+    <message>
+        <source>There is no room for a quad key here.</source>
+        <translation>Hier is geen ruimte voor een viervoudige toets.</translation>
+    </message>
+    <message>
+        <source>There is no room for a double key here.</source>
+        <translation>Hier is geen ruimte voor een dubbele toets.</translation>
+    </message>
+    <message>
+        <source>Save As 7/3scan</source>
+        <translation>Opslaan als 7/3scan</translation>
+    </message>
+    <message>
+        <source>Save As 16scan</source>
+        <translation>Opslaan als 16scan</translation>
+    </message>
+    <message>
+        <source>Save As left side</source>
+        <translation>Opslaan als linkerkant</translation>
+    </message>
+    <message>
+        <source>Save As right side</source>
+        <translation>Opslaan als rechterkant</translation>
+    </message>
+    <message>
+        <source>The window will then show the layout as saved; Undo brings the rest back.</source>
+        <translation>Het venster toont de indeling daarna zoals die is opgeslagen; Ongedaan maken haalt de rest terug.</translation>
+    </message>
+    <message>
         <source>The clipboard holds no key that can be pasted.</source>
         <translation>Het klembord bevat geen toets die geplakt kan worden.</translation>
     </message>
@@ -1475,27 +1567,27 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
-        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord neemt 7/3scan-layouts (type 0).</translation>
+        <translation>De indeling is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord neemt 7/3scan-indelingen (type 0).</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
-        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een enkel toetsenbord (type 1).</translation>
+        <translation>De indeling is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een enkel toetsenbord (type 1).</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
-        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een dubbel toetsenbord (type 2).</translation>
+        <translation>De indeling is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een dubbel toetsenbord (type 2).</translation>
     </message>
     <message>
         <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
-        <translation>Open een 7/3scan-layout, of sla dit op als 7/3scan met Bestand &gt; Opslaan als en programmeer dat bestand.</translation>
+        <translation>Open een 7/3scan-indeling, of sla deze op als 7/3scan met Bestand &gt; Opslaan als en programmeer dat bestand.</translation>
     </message>
     <message>
         <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
-        <translation>Open een 16scan-layout met 56 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
+        <translation>Open een 16scan-indeling met 56 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
     </message>
     <message>
         <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
-        <translation>Open een 16scan-layout met 112 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
+        <translation>Open een 16scan-indeling met 112 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
     </message>
     <message>
         <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
@@ -1511,15 +1603,11 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
-        <translation>Het layoutbestand %1 kon niet worden gelezen. Controleer of het bestaat en of u het mag lezen.</translation>
+        <translation>Het indelingsbestand %1 kon niet worden gelezen. Controleer of het bestaat en of u het mag lezen.</translation>
     </message>
     <message>
         <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
-        <translation>Het toetsenbord kan het layoutbestand %1 niet aannemen. Open het in het programma, controleer de toetsen en instellingen en sla het opnieuw op.</translation>
-    </message>
-    <message>
-        <source>Layout: %1</source>
-        <translation>Layout: %1</translation>
+        <translation>Het toetsenbord kan het indelingsbestand %1 niet aannemen. Open het in het programma, controleer de toetsen en instellingen en sla het opnieuw op.</translation>
     </message>
     <message>
         <source>Keyboard: asking for its type</source>
@@ -1612,6 +1700,102 @@ Vervangen?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Dit bestand begint niet zoals een indelingsbestand; het is gelezen met de standaardwaarden van de lezer.</translation>
+    </message>
+    <message>
+        <source>PC &amp;keyboard layout</source>
+        <translation>&amp;PC-toetsenbordindeling</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%s)</source>
+        <translation>&amp;Automatisch (%s)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard key names</source>
+        <translation>&amp;Standaardtoetsnamen</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>geen gevonden</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>VS</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Brits</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>Austrian</source>
+        <translation>Oostenrijks</translation>
+    </message>
+    <message>
+        <source>Swiss German</source>
+        <translation>Zwitsers-Duits</translation>
+    </message>
+    <message>
+        <source>Swiss French</source>
+        <translation>Zwitsers-Frans</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>Belgian</source>
+        <translation>Belgisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiaans</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugees</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Zweeds</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Fins</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Deens</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Noors</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Pools</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Tsjechisch</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Hongaars</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turks</translation>
     </message>
     <message>
         <source>&amp;Language</source>

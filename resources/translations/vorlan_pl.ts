@@ -64,6 +64,30 @@
         <translation>Ostrzeżenie</translation>
     </message>
     <message>
+        <source>The disk is full.</source>
+        <translation>Dysk jest pełny.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written.</source>
+        <translation>Nie można zapisywać w folderze %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a plain file.</source>
+        <translation>%1 nie jest zwykłym plikiem.</translation>
+    </message>
+    <message>
+        <source>%1 is the layout being read.</source>
+        <translation>%1 to odczytywany układ.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Folder %1 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2.</source>
+        <translation>Nie można zapisać %1: %2.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Nie można otworzyć pliku!</translation>
     </message>
@@ -692,6 +716,10 @@
         <translation>Nie można zapisać %1.</translation>
     </message>
     <message>
+        <source>At %1 dpi a page image would be too large; this page can be exported at up to %2 dpi.</source>
+        <translation>Przy %1 dpi obraz strony byłby za duży; tę stronę można wyeksportować z rozdzielczością najwyżej %2 dpi.</translation>
+    </message>
+    <message>
         <source>Programming log</source>
         <translation>Dziennik programowania</translation>
     </message>
@@ -928,12 +956,24 @@
         <translation>Klawisz %1 wysyła te same kody co klawisz %2; test klawiszy nie odróżni ich.</translation>
     </message>
     <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as a single key.</source>
+        <translation>Klawisz %1 jest oznaczony jako część klawisza podwójnego lub poczwórnego, ale żaden inny klawisz nie ma jego kodów; jest wyświetlany jako klawisz pojedynczy.</translation>
+    </message>
+    <message>
         <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
         <translation>Klawisz %1 jest oznaczony jako część klawisza podwójnego lub poczwórnego, ale żaden inny klawisz nie ma jego kodów; jest wyświetlany jako pusty.</translation>
     </message>
     <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Klawisze %1 i %2 mają wspólne kody jako klawisz podwójny, ale nie sąsiadują ze sobą.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; they show as the quad, double and single keys their places allow.</source>
+        <translation>Klawisze grupowe (%1) mają wspólne kody z klawiszem %2; są wyświetlane jako klawisze poczwórne, podwójne i pojedyncze, na jakie pozwalają ich miejsca.</translation>
+    </message>
+    <message>
+        <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
+        <translation>Klawisze %1 mają wspólne kody jako klawisz poczwórny, ale nie tworzą kwadratu 2 na 2 pola; są wyświetlane jako klawisze podwójne i pojedyncze, na jakie pozwalają ich miejsca.</translation>
     </message>
     <message>
         <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
@@ -1078,6 +1118,18 @@
     <message>
         <source>Save anyway?</source>
         <translation>Zapisać mimo to?</translation>
+    </message>
+    <message>
+        <source>... and %1 more messages of this kind, from this line on.</source>
+        <translation>... i kolejne komunikaty tego rodzaju (%1), od tego wiersza.</translation>
+    </message>
+    <message>
+        <source>... (%1 bytes)</source>
+        <translation>... (%1 B)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1.</source>
+        <translation>Przerwane przez %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
@@ -1446,6 +1498,46 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Kopia klawisza</translation>
     </message>
     <message>
+        <source>Layout: %1</source>
+        <translation>Układ: %1</translation>
+    </message>
+    <message>
+        <source>Layout: %1 (unsaved changes)</source>
+        <translation>Układ: %1 (niezapisane zmiany)</translation>
+    </message>
+    <message>
+        <source>Layout: unsaved layout</source>
+        <translation>Układ: niezapisany układ</translation>
+    </message>
+    <message>
+        <source>There is no room for a quad key here.</source>
+        <translation>Tu nie ma miejsca na klawisz poczwórny.</translation>
+    </message>
+    <message>
+        <source>There is no room for a double key here.</source>
+        <translation>Tu nie ma miejsca na klawisz podwójny.</translation>
+    </message>
+    <message>
+        <source>Save As 7/3scan</source>
+        <translation>Zapisz jako 7/3scan</translation>
+    </message>
+    <message>
+        <source>Save As 16scan</source>
+        <translation>Zapisz jako 16scan</translation>
+    </message>
+    <message>
+        <source>Save As left side</source>
+        <translation>Zapisz jako lewa strona</translation>
+    </message>
+    <message>
+        <source>Save As right side</source>
+        <translation>Zapisz jako prawa strona</translation>
+    </message>
+    <message>
+        <source>The window will then show the layout as saved; Undo brings the rest back.</source>
+        <translation>Okno pokaże potem układ tak, jak został zapisany; Cofnij przywraca resztę.</translation>
+    </message>
+    <message>
         <source>The clipboard holds no key that can be pasted.</source>
         <translation>Schowek nie zawiera klawisza, który można wkleić.</translation>
     </message>
@@ -1516,10 +1608,6 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     <message>
         <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
         <translation>Klawiatura nie przyjmie pliku układu %1. Otwórz go w programie, sprawdź klawisze i ustawienia i zapisz ponownie.</translation>
-    </message>
-    <message>
-        <source>Layout: %1</source>
-        <translation>Układ: %1</translation>
     </message>
     <message>
         <source>Keyboard: asking for its type</source>
@@ -1612,6 +1700,102 @@ Zastąpić je?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Ten plik nie zaczyna się jak plik układu; odczytano go z domyślnymi wartościami czytnika.</translation>
+    </message>
+    <message>
+        <source>PC &amp;keyboard layout</source>
+        <translation>Układ &amp;klawiatury PC</translation>
+    </message>
+    <message>
+        <source>&amp;Automatic (%s)</source>
+        <translation>&amp;Automatyczny (%s)</translation>
+    </message>
+    <message>
+        <source>&amp;Standard key names</source>
+        <translation>&amp;Standardowe nazwy klawiszy</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>nie znaleziono</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>Amerykański</translation>
+    </message>
+    <message>
+        <source>UK</source>
+        <translation>Brytyjski</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Niemiecki</translation>
+    </message>
+    <message>
+        <source>Austrian</source>
+        <translation>Austriacki</translation>
+    </message>
+    <message>
+        <source>Swiss German</source>
+        <translation>Szwajcarski niemiecki</translation>
+    </message>
+    <message>
+        <source>Swiss French</source>
+        <translation>Szwajcarski francuski</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Francuski</translation>
+    </message>
+    <message>
+        <source>Belgian</source>
+        <translation>Belgijski</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Hiszpański</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Włoski</translation>
+    </message>
+    <message>
+        <source>Portuguese</source>
+        <translation>Portugalski</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niderlandzki</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Szwedzki</translation>
+    </message>
+    <message>
+        <source>Finnish</source>
+        <translation>Fiński</translation>
+    </message>
+    <message>
+        <source>Danish</source>
+        <translation>Duński</translation>
+    </message>
+    <message>
+        <source>Norwegian</source>
+        <translation>Norweski</translation>
+    </message>
+    <message>
+        <source>Polish</source>
+        <translation>Polski</translation>
+    </message>
+    <message>
+        <source>Czech</source>
+        <translation>Czeski</translation>
+    </message>
+    <message>
+        <source>Hungarian</source>
+        <translation>Węgierski</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turecki</translation>
     </message>
     <message>
         <source>&amp;Language</source>
