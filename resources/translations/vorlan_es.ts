@@ -1813,5 +1813,9 @@ Replace them?</source>
         <source>The language changes to the system's when the program is started again.</source>
         <translation>Idioma elegido: el del sistema. Se aplicará la próxima vez que se inicie el programa.</translation>
     </message>
+    <message>
+        <source>Key %1 has key mode %2, outside 1 to 3.</source>
+        <translation>La tecla %1 tiene el modo %2, fuera de 1 a 3.</translation>
+    </message>
 </context>
 </TS>

@@ -1813,5 +1813,9 @@ Les remplacer ?</translation>
         <source>The language changes to the system's when the program is started again.</source>
         <translation>Langue choisie : celle du système. Elle s'appliquera au prochain démarrage du programme.</translation>
     </message>
+    <message>
+        <source>Key %1 has key mode %2, outside 1 to 3.</source>
+        <translation>La touche %1 a le mode %2, hors de 1 à 3.</translation>
+    </message>
 </context>
 </TS>

@@ -1813,5 +1813,9 @@ Sostituirli?</translation>
         <source>The language changes to the system's when the program is started again.</source>
         <translation>Lingua scelta: quella di sistema. Verrà usata al prossimo avvio del programma.</translation>
     </message>
+    <message>
+        <source>Key %1 has key mode %2, outside 1 to 3.</source>
+        <translation>Il tasto %1 ha il modo %2, fuori da 1 a 3.</translation>
+    </message>
 </context>
 </TS>
