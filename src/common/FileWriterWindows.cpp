@@ -1,6 +1,7 @@
 // The file writer on Windows: paths are UTF-8 and go to the wide functions,
 // so any file name works; a temporary file replaces the target with a
 // write-through move.
+#include "common/FilePath.h"
 #include "common/FileWriter.h"
 
 #include <algorithm>
@@ -16,24 +17,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The one UTF-8 crossing is FilePath's; these name its uses here.
 std::wstring Wide(const std::string& utf8) {
-    if (utf8.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
-    return out;
+    return PathFromUtf8(utf8).native();
 }
 
 fs::path PathOf(const std::string& utf8) {
-    return fs::path(Wide(utf8));
+    return PathFromUtf8(utf8);
 }
 
 std::string Utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    return Utf8FromPath(path);
 }
 
 HANDLE OpenForReading(const std::wstring& path) {
