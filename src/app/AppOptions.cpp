@@ -73,8 +73,8 @@ AppOptions ParseAppOptions(const QStringList& arguments, const QString& programP
     options.receivedPath = parser.value(QStringLiteral("received"));
     if (parser.isSet(QStringLiteral("emulate"))) {
         int type = 0;
-        if (ParseEmulatorSpec(parser.value(QStringLiteral("emulate")).toStdString(), type,
-                              options.faults)) {
+        if (ParseEmulatorOptions(parser.value(QStringLiteral("emulate")).toStdString(), type,
+                                 options.faults)) {
             options.emulatedKeyboard = type;
         } else {
             options.error = QStringLiteral(

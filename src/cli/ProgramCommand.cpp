@@ -232,8 +232,8 @@ int RunProgram(Args args) {
     EmulatorFaults faults;
     const std::string receivedPath = parsed.Value("--received").value_or(std::string());
     std::string logPath = parsed.Value("--log").value_or(std::string());
-    if (const auto spec = parsed.Value("--emulate")) {
-        if (!ParseEmulatorSpec(*spec, emulatedType, faults)) {
+    if (const auto emulation = parsed.Value("--emulate")) {
+        if (!ParseEmulatorOptions(*emulation, emulatedType, faults)) {
             return Usage("the emulated keyboard must be 0, 1 or 2, with fault options");
         }
         emulate = true;

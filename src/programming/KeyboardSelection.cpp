@@ -21,7 +21,7 @@ bool ParseEmulatedType(std::string_view text, int& type) {
     return true;
 }
 
-bool ParseEmulatorSpec(std::string_view text, int& type, EmulatorFaults& faults) {
+bool ParseEmulatorOptions(std::string_view text, int& type, EmulatorFaults& faults) {
     const std::size_t comma = text.find(',');
     int parsedType = 0;
     EmulatorFaults parsed;
@@ -43,8 +43,8 @@ KeyboardSelection SelectKeyboard(const char* setting) {
         return selection;
     }
     if (value.starts_with(kEmulatorPrefix)) {
-        if (ParseEmulatorSpec(value.substr(kEmulatorPrefix.size()), selection.emulatedType,
-                              selection.faults)) {
+        if (ParseEmulatorOptions(value.substr(kEmulatorPrefix.size()), selection.emulatedType,
+                                 selection.faults)) {
             selection.kind = KeyboardSelection::Kind::Emulator;
         } else {
             selection.kind = KeyboardSelection::Kind::Invalid;

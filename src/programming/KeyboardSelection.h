@@ -32,7 +32,7 @@ KeyboardSelection SelectKeyboardFromEnvironment();
 // The emulated type N of an "--emulate N" style argument: exactly one digit 0..2.
 bool ParseEmulatedType(std::string_view text, int& type);
 // "N" or "N,option,..." (see ParseEmulatorFaults): the type and its faults.
-bool ParseEmulatorSpec(std::string_view text, int& type, EmulatorFaults& faults);
+bool ParseEmulatorOptions(std::string_view text, int& type, EmulatorFaults& faults);
 
 // The driver of a selection. An Invalid selection gives a device that cannot
 // be opened, so a run reports "Vorlan driver error." rather than guessing.
