@@ -2,8 +2,8 @@
 // holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/Latin1.h"
 #include "cli/TerminalText.h"
+#include "common/Latin1.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/ScanCodeTables.h"
 
@@ -21,13 +21,6 @@ namespace {
 
 // Keys keep the order they are written in, so the output reads top-down.
 using json = nlohmann::ordered_json;
-
-class StderrObserver : public LayoutObserver {
-public:
-    void ShowError(StringId text) override {
-        std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
-    }
-};
 
 std::string_view KindName(SpanKind kind) {
     switch (kind) {
