@@ -34,15 +34,4 @@ inline std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes) {
     return texts;
 }
 
-inline int PartnerCount(SpanKind kind) {
-    switch (kind) {
-    case SpanKind::Double:
-        return 1;
-    case SpanKind::Quad:
-        return 3;
-    default:
-        return 0;
-    }
-}
-
 } // namespace vorlan::editor_detail
