@@ -127,7 +127,6 @@ void VerifyTools::LogRun(int result) {
     if (logWindow != nullptr) {
         logWindow->Reload();
     }
-    emit RunLogged();
     runDone = run.result == "done";
 }
 
