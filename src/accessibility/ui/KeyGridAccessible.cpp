@@ -104,14 +104,14 @@ public:
     const GridAccessSource* Source() const { return SourceOf(widget()); }
     int KeyCount() const {
         const GridAccessSource* source = Source();
-        return source && source->keyCount ? source->keyCount() : kGridBlockSlots;
+        return source && source->keyCount ? source->keyCount() : kBlockKeys;
     }
 
     GridCell* Cell(int row, int column) const {
         if (SlotAtCell(row, column, KeyCount()) == 0) {
             return nullptr;
         }
-        const int key = row * 2 * kGridBlockColumns + column;
+        const int key = row * kGridColumns + column;
         const auto it = cells.find(key);
         if (it != cells.end()) {
             return static_cast<GridCell*>(QAccessible::accessibleInterface(it->second));

@@ -86,7 +86,7 @@ void KeyGridWidget::paintEvent(QPaintEvent* event) {
 }
 
 void KeyGridWidget::SetMarkedSlots(std::vector<int> cells) {
-    std::erase_if(cells, [](int s) { return s < 1 || s > kGridMaxSlot; });
+    std::erase_if(cells, [](int s) { return s < 1 || s > kMaxKeys; });
     marked = std::move(cells);
     update();
 }

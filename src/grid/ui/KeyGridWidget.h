@@ -32,7 +32,7 @@ public:
     static constexpr int kLeft = kGridLeft;
     static constexpr int kTop = kGridTop;
     static constexpr int kCell = kCellPitch;
-    static constexpr int kColumns = 2 * kGridBlockColumns;
+    static constexpr int kColumns = kGridColumns;
     static constexpr int kRows = kGridRows;
 
     explicit KeyGridWidget(QWidget* parent = nullptr);
@@ -105,9 +105,9 @@ private:
     qreal canvasRatio = 0;
     std::map<KeyImage, QImage> imageCache;
 
-    std::array<CellDrawing, kGridMaxSlot + 1> cells{};
-    std::array<QString, kGridMaxSlot + 1> names;
-    std::array<bool, kGridMaxSlot + 1> found{};
+    std::array<CellDrawing, kMaxKeys + 1> cells{};
+    std::array<QString, kMaxKeys + 1> names;
+    std::array<bool, kMaxKeys + 1> found{};
     bool anyFound = false;
     bool showNames = false;
     std::unique_ptr<KeyNamePainter> namePainter;

@@ -82,9 +82,9 @@ const QImage& KeyTestGrid::Tinted(KeyImage image, QRgb tint) {
 void KeyTestGrid::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    const int keyCount = doc.settings.keyCount == kGridMaxSlot ? kGridMaxSlot : kGridBlockSlots;
+    const int keyCount = doc.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
     const KeyTestPlan& plan = session.Plan();
-    for (int slot = 1; slot <= kGridMaxSlot; ++slot) {
+    for (int slot = 1; slot <= kMaxKeys; ++slot) {
         if (plan.KeyAt(slot, doc) < 0) {
             const KeyImage empty = slot > keyCount ? KeyImage::Unavailable : KeyImage::Empty;
             p.drawImage(CellOrigin(slot), RenderKeyImage(empty, devicePixelRatioF()));
