@@ -1,6 +1,7 @@
 #include "verify/ui/KeyTestView.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "layout/LayoutCheck.h"
@@ -41,7 +42,7 @@ QString KeyLabel(const TestKey& key) {
 QString LineText(const TestLine& line) {
     if (line.kind != StreamEvent::Kind::Card) {
         return UiText(StringId::KeyTestUnknownLine)
-            .arg(QString::fromStdString(CodeNames(line.codes)));
+            .arg(QString::fromStdString(CodeSequenceText(line.codes)));
     }
     const CardRead& c = line.card;
     const auto okOrWrong = [](bool ok) {
@@ -430,8 +431,7 @@ bool KeyTestView::WriteReportFile(const QString& path) {
         json ? KeyTestReportJson(*session, Header()) : KeyTestReportText(*session, Header());
     // Never over the layout under test, which the report names.
     const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
-    const FileWriteResult written =
-        ReplaceFile(QFile::encodeName(path).toStdString(), text, inputs);
+    const FileWriteResult written = ReplaceFile(ToPath(path), text, inputs);
     if (!written.Ok()) {
         ShowError(this, WriteFailureUiText(written));
         return false;
@@ -440,7 +440,7 @@ bool KeyTestView::WriteReportFile(const QString& path) {
 }
 
 QString KeyTestView::ProposedReportPath() const {
-    const QString layout = QString::fromLocal8Bit(doc->filePath.c_str());
+    const QString layout = FromPath(doc->filePath);
     if (layout.isEmpty()) {
         return QDir::home().filePath(QStringLiteral("key-test.txt"));
     }
