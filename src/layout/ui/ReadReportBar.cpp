@@ -1,5 +1,6 @@
 #include "layout/ui/ReadReportBar.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "layout/ReadReport.h"
@@ -47,8 +48,7 @@ ReadReportBar::ReadReportBar(QWidget* parent) : QFrame(parent) {
 }
 
 QStringList ReadReportBar::NoteLines(const ReadReport& report) {
-    const QString file =
-        QFileInfo(QFile::decodeName(QByteArray::fromStdString(report.path))).fileName();
+    const QString file = QFileInfo(FromPath(report.path)).fileName();
     QStringList lines;
     for (const ReadNote& note : report.Notes()) {
         QString place = file;

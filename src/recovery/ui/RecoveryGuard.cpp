@@ -1,6 +1,7 @@
 #include "recovery/ui/RecoveryGuard.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "editor/FileCommands.h"
 #include "recovery/RecoveryKeeper.h"
@@ -17,10 +18,6 @@
 
 namespace vorlan {
 namespace {
-
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 class WindowRecoveryHost : public RecoveryHost {
 public:

@@ -1,6 +1,7 @@
 #include "verify/ui/VerifyTools.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
@@ -97,8 +98,7 @@ VerifyTools* VerifyToolsOf(QMainWindow* window) {
 void VerifyTools::BeforeRun(const std::string& layoutPath) {
     const LayoutDocument& doc = editor.Document();
     runLayoutFile = RunLayoutName(doc.filePath, doc.dirty);
-    const QString path = QFile::decodeName(
-        QByteArray(doc.filePath.data(), static_cast<qsizetype>(doc.filePath.size())));
+    const QString path = FromPath(doc.filePath);
     runLayoutShown =
         doc.filePath.empty()
             ? UiText(StringId::DoneLayoutUnsaved)
