@@ -24,16 +24,6 @@
 namespace vorlan {
 namespace {
 
-struct Entry {
-    int id;
-    const char* text;
-};
-constexpr Entry kEntries[] = {
-#define VORLAN_STRING(name, id, text) {id, text},
-#include "common/strings/all.inc"
-#undef VORLAN_STRING
-};
-
 QString BuiltTranslations() {
     return QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR);
 }
@@ -53,9 +43,10 @@ TEST(GermanTranslation, EveryTextOfTheStringTableIsTranslated) {
     ASSERT_TRUE(german.load(QStringLiteral("vorlan_de"), BuiltTranslations()));
     QStringList missing;
     QStringList placeholders;
-    for (const Entry& e : kEntries) {
-        const QString english = QString::fromUtf8(e.text);
-        const QString translated = german.translate(kTranslationContext, e.text);
+    for (const StringEntry& e : StringEntries()) {
+        const QString english =
+            QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
+        const QString translated = german.translate(kTranslationContext, e.text.data());
         if (translated.isEmpty()) {
             missing << QStringLiteral("  %1 \"%2\"").arg(e.id).arg(english);
         } else if (Placeholders(translated) != Placeholders(english)) {
