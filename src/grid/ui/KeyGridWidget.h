@@ -56,7 +56,7 @@ public:
     void SetShowNames(bool on);
     bool ShowNames() const { return showNames; }
     // Cells of the keys a search found; each image over one carries a mark.
-    void SetFoundCells(const std::vector<int>& cellsFound);
+    void SetFoundCells(const std::vector<int>& slots);
     // The tooltip of a slot (1..112); an empty text shows none.
     void SetToolTipSource(std::function<QString(int slot)> source);
     // Cells marked over the drawing (compare: the keys that differ), with a
@@ -65,7 +65,7 @@ public:
     void SetMarkedSlots(std::vector<int> cells);
     const std::vector<int>& MarkedSlots() const { return marked; }
 
-signals:
+Q_SIGNALS:
     void PointerMoved(QPoint clientPoint);
     void PointerPressed(QPoint clientPoint);
     void PointerDoubleClicked(QPoint clientPoint);

@@ -153,9 +153,9 @@ void KeyGridWidget::SetShowNames(bool on) {
     }
 }
 
-void KeyGridWidget::SetFoundCells(const std::vector<int>& cellsFound) {
+void KeyGridWidget::SetFoundCells(const std::vector<int>& slots) {
     std::array<bool, kMaxKeys + 1> now{};
-    for (const int slot : cellsFound) {
+    for (const int slot : slots) {
         if (IsSlot(slot)) {
             now[static_cast<std::size_t>(slot)] = true;
         }

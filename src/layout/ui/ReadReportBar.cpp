@@ -42,7 +42,7 @@ ReadReportBar::ReadReportBar(QWidget* parent) : QFrame(parent) {
     connect(detailsButton, &QPushButton::clicked, this, &ReadReportBar::ShowDetails);
     connect(closeButton, &QPushButton::clicked, this, [this] {
         hide();
-        emit VisibilityChanged();
+        Q_EMIT VisibilityChanged();
     });
     hide();
 }
@@ -82,7 +82,7 @@ void ReadReportBar::ShowReport(const ReadReport& report) {
     }
     setHidden(report.Empty());
     if (wasHidden != isHidden()) {
-        emit VisibilityChanged();
+        Q_EMIT VisibilityChanged();
     }
 }
 

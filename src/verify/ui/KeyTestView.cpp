@@ -113,16 +113,17 @@ bool TypeSequence(const CodeSequence& codes, QObject* target) {
     return true;
 }
 
-KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulator, QWidget* parent)
+KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* theEmulator,
+                         QWidget* parent)
     : QDialog(parent), doc(std::make_unique<LayoutDocument>(source)),
-      session(std::make_unique<KeyTestSession>(MakeKeyTestPlan(source))), emulator(emulator) {
+      session(std::make_unique<KeyTestSession>(MakeKeyTestPlan(source))), emulator(theEmulator) {
     setObjectName(QStringLiteral("KeyTestView"));
     setWindowTitle(UiText(StringId::KeyTestCaption));
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusPolicy(Qt::StrongFocus);
     doc->SetObserver(nullptr);
-    if (emulator != nullptr) {
-        StoredSequences(emulator->Received(), ImageTypeNumber(*doc), storedBySlot);
+    if (theEmulator != nullptr) {
+        StoredSequences(theEmulator->Received(), ImageTypeNumber(*doc), storedBySlot);
     }
 
     // All but the buttons scrolls, so the window fits any screen at any
@@ -137,7 +138,7 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* hint = new QLabel(UiText(StringId::KeyTestHint) +
-                                (emulator != nullptr
+                                (theEmulator != nullptr
                                      ? QStringLiteral(" ") + UiText(StringId::KeyTestHintEmulated)
                                      : QString()),
                             this);

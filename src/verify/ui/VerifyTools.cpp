@@ -56,15 +56,15 @@ std::string ImageSha256Of(const LayoutDocument& doc) {
 
 } // namespace
 
-VerifyTools::VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, KeyEditor& editor,
-                         QAction* programming)
-    : QObject(window), window(window), editor(editor), programming(programming) {
+VerifyTools::VerifyTools(QMainWindow* theWindow, ProgrammingHooks& hooks, KeyEditor& theEditor,
+                         QAction* theProgramming)
+    : QObject(theWindow), window(theWindow), editor(theEditor), programming(theProgramming) {
     setObjectName(QStringLiteral("VerifyTools"));
     logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                   .filePath(QString::fromUtf8(kLogFileName.data(),
                                               static_cast<qsizetype>(kLogFileName.size())));
 
-    QMenu* tools = ToolsMenu(window);
+    QMenu* tools = ToolsMenu(theWindow);
     testAction = tools->addAction(UiText(StringId::MenuTestKeyboard));
     testAction->setObjectName(QStringLiteral("actionTestKeyboard"));
     testAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));

@@ -354,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"Unplugged", 1, Options("vanish-at=500"),
                     "The keyboard was disconnected.\n\n499 of 1014 bytes reached the keyboard.",
                     499}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<FailureCase>& test) { return test.param.name; });
 
 TEST_F(ProgrammingRunTest, SecondRunStartsWithTheBarAtZero) {
     Program(1, {28});
@@ -433,8 +433,8 @@ TEST_F(ProgrammingRunTest, EscapeEndsARunWhoseKeyboardStoppedAnswering) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ProgrammingStopTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "CloseBox" : "Escape";
+                         [](const ::testing::TestParamInfo<bool>& test) {
+                             return test.param ? "CloseBox" : "Escape";
                          });
 
 // The main window is disabled while the keyboard is written; its close box
