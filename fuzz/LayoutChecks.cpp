@@ -32,10 +32,11 @@ std::string CheckSpans(const LayoutDocument& doc) {
         const KeyRecord& key = Key(doc, k);
         const int count = span.PartnerCount();
         // A rebuild makes every programmed plain key Single, leaves unprogrammed
-        // keys Empty and joins only group keys.
+        // keys Empty and joins only group keys; a group key it cannot join is
+        // Single, never an empty cell with codes.
         const bool kindFits = !key.IsProgrammed() ? span.kind == SpanKind::Empty
                               : !key.groupKey()   ? span.kind == SpanKind::Single
-                                                  : span.kind != SpanKind::Single;
+                                                  : span.kind != SpanKind::Empty;
         if (!kindFits) {
             return KeyProblem(k, "span kind " + std::to_string(static_cast<int>(span.kind)) +
                                      " does not fit the key");

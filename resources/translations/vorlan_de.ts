@@ -560,7 +560,7 @@
         <translation>&amp;Nächste suchen</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>&amp;Vorige suchen</translation>
     </message>
     <message>
@@ -1542,6 +1542,120 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Die ausgewählte Zelle enthält keine Taste.</translation>
     </message>
     <message>
+        <source>Key &amp;menu</source>
+        <translation>Tasten&amp;menü</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 pro Sekunde</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>Das Layout ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur nimmt 7/3scan-Layouts (Typ 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>Das Layout ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur ist eine einfache Tastatur (Typ 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>Das Layout ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur ist eine Doppeltastatur (Typ 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Öffnen Sie ein 7/3scan-Layout oder speichern Sie dieses mit Datei &gt; Speichern unter als 7/3scan und programmieren Sie diese Datei.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Öffnen Sie ein 16scan-Layout mit 56 Tasten oder ändern Sie den Tastaturtyp unter Datei &gt; Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Öffnen Sie ein 16scan-Layout mit 112 Tasten oder ändern Sie den Tastaturtyp unter Datei &gt; Einstellungen.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>Das Gerät %1 der Tastatur konnte nicht geöffnet werden. Prüfen Sie, ob die Tastatur angeschlossen, ihr Treiber installiert ist und ob Sie das Gerät benutzen dürfen.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Prüfen Sie Kabel und Anschluss der Tastatur und programmieren Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>Die Tastatur meldete einen Typ, den dieses Programm nicht kennt. Prüfen Sie, ob eine Vorlan-Tastatur angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>Die Layoutdatei %1 konnte nicht gelesen werden. Prüfen Sie, ob sie existiert und ob Sie sie lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>Die Layoutdatei %1 kann die Tastatur nicht aufnehmen. Öffnen Sie sie im Programm, prüfen Sie Tasten und Einstellungen und speichern Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Tastatur: Typ wird abgefragt</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Tastatur: 7/3scan (Typ 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Tastatur: einfach, 56 Tasten (Typ 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Tastatur: doppelt, 112 Tasten (Typ 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 von %2 Bytes gesendet, noch etwa %3 s</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Vorlan-Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>Auf der Seite &amp;suchen:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Jede gedrückte Taste wird erfasst, auch gehaltene. 3 Sekunden nach der letzten Taste pausiert die Erfassung: dann wechselt Tab zwischen den Schaltflächen, Eingabe drückt eine und Escape bricht ab.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; "Capture again" takes more keys.</source>
+        <translation>Erfassung pausiert. Eingabe bestätigt mit OK, Escape bricht ab, Tab wechselt zu den anderen Schaltflächen; „Erneut erfassen“ nimmt weitere Tasten auf.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>&amp;Erneut erfassen</translation>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>Taste %1 hat den Tastenmodus %2, außerhalb von 1 bis 3.</translation>
     </message>
@@ -1572,6 +1686,8 @@ Ersetzen?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Diese Datei beginnt nicht wie eine Layoutdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
+    </message>
+    <message>
         <source>PC &amp;keyboard layout</source>
         <translation>PC-&amp;Tastaturbelegung</translation>
     </message>
@@ -1666,6 +1782,26 @@ Ersetzen?</translation>
     <message>
         <source>Turkish</source>
         <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>&amp;Systemsprache</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Gewählte Sprache: %1. Sie gilt ab dem nächsten Start des Programms.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Gewählte Sprache: die des Systems. Sie gilt ab dem nächsten Start des Programms.</translation>
     </message>
 </context>
 </TS>

@@ -536,7 +536,7 @@
         <translation>Volgende &amp;zoeken</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Vorige zo&amp;eken</translation>
     </message>
     <message>
@@ -1462,6 +1462,124 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>De geselecteerde cel bevat geen toets.</translation>
     </message>
     <message>
+        <source>Key &amp;menu</source>
+        <translation>Toets&amp;menu</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 per seconde</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord neemt 7/3scan-layouts (type 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een enkel toetsenbord (type 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>Het layout is voor een toetsenbord met %1 toetsen (%2); het aangesloten toetsenbord is een dubbel toetsenbord (type 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Open een 7/3scan-layout, of sla dit op als 7/3scan met Bestand &gt; Opslaan als en programmeer dat bestand.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Open een 16scan-layout met 56 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Open een 16scan-layout met 112 toetsen, of wijzig het toetsenbordtype in Bestand &gt; Instellingen.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>Het apparaat %1 van het toetsenbord kon niet worden geopend. Controleer of het toetsenbord is aangesloten, het stuurprogramma is geïnstalleerd en u het apparaat mag gebruiken.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Controleer de kabel en aansluiting van het toetsenbord en programmeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>Het toetsenbord meldde een type dat dit programma niet kent. Controleer of er een Vorlan-toetsenbord is aangesloten.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>Het layoutbestand %1 kon niet worden gelezen. Controleer of het bestaat en of u het mag lezen.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>Het toetsenbord kan het layoutbestand %1 niet aannemen. Open het in het programma, controleer de toetsen en instellingen en sla het opnieuw op.</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Layout: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Toetsenbord: type wordt opgevraagd</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Toetsenbord: 7/3scan (type 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Toetsenbord: enkel, 56 toetsen (type 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Toetsenbord: dubbel, 112 toetsen (type 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>%1 van %2 bytes verzonden, nog ongeveer %3 s</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Vorlan-help</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Terug</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vooruit</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>Op pagina &amp;zoeken:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Volgende</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Niet gevonden</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Elke ingedrukte toets wordt vastgelegd, ook vastgehouden toetsen. 3 seconden na de laatste toets pauzeert het vastleggen: dan gaat Tab langs de knoppen, Enter drukt er een in en Escape annuleert.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; "Capture again" takes more keys.</source>
+        <translation>Vastleggen gepauzeerd. Enter bevestigt met OK, Escape annuleert, Tab gaat naar de andere knoppen; "Opnieuw vastleggen" neemt meer toetsen op.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>Opnieuw &amp;vastleggen</translation>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>Toets %1 heeft toetsmodus %2, buiten 1 tot 3.</translation>
     </message>
@@ -1492,6 +1610,26 @@ Vervangen?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Dit bestand begint niet zoals een indelingsbestand; het is gelezen met de standaardwaarden van de lezer.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Taal</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>&amp;Systeemtaal</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Gekozen taal: %1. Deze geldt vanaf de volgende start van het programma.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Gekozen taal: die van het systeem. Deze geldt vanaf de volgende start van het programma.</translation>
     </message>
 </context>
 </TS>

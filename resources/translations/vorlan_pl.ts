@@ -536,7 +536,7 @@
         <translation>Znajdź &amp;następny</translation>
     </message>
     <message>
-        <source>Find &amp;previous</source>
+        <source>Find pre&amp;vious</source>
         <translation>Znajdź p&amp;oprzedni</translation>
     </message>
     <message>
@@ -1462,6 +1462,124 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Zaznaczone pole nie zawiera klawisza.</translation>
     </message>
     <message>
+        <source>Key &amp;menu</source>
+        <translation>&amp;Menu klawisza</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>%1 per second</source>
+        <translation>%1 na sekundę</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
+        <translation>Układ jest dla klawiatury z %1 klawiszami (%2); podłączona klawiatura przyjmuje układy 7/3scan (typ 0).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
+        <translation>Układ jest dla klawiatury z %1 klawiszami (%2); podłączona klawiatura jest pojedyncza (typ 1).</translation>
+    </message>
+    <message>
+        <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
+        <translation>Układ jest dla klawiatury z %1 klawiszami (%2); podłączona klawiatura jest podwójna (typ 2).</translation>
+    </message>
+    <message>
+        <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
+        <translation>Otwórz układ 7/3scan albo zapisz ten jako 7/3scan poleceniem Plik &gt; Zapisz jako i zaprogramuj ten plik.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Otwórz układ 16scan z 56 klawiszami albo zmień typ klawiatury w Plik &gt; Ustawienia.</translation>
+    </message>
+    <message>
+        <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
+        <translation>Otwórz układ 16scan ze 112 klawiszami albo zmień typ klawiatury w Plik &gt; Ustawienia.</translation>
+    </message>
+    <message>
+        <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
+        <translation>Nie można otworzyć urządzenia klawiatury %1. Sprawdź, czy klawiatura jest podłączona, jej sterownik zainstalowany i czy masz dostęp do urządzenia.</translation>
+    </message>
+    <message>
+        <source>Check the keyboard's cable and connection, then program it again.</source>
+        <translation>Sprawdź kabel i połączenie klawiatury, a potem zaprogramuj ją ponownie.</translation>
+    </message>
+    <message>
+        <source>The keyboard answered with a type this program does not know. Check that a Vorlan keyboard is attached.</source>
+        <translation>Klawiatura podała typ, którego ten program nie zna. Sprawdź, czy podłączona jest klawiatura Vorlan.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
+        <translation>Nie można odczytać pliku układu %1. Sprawdź, czy istnieje i czy masz prawo go czytać.</translation>
+    </message>
+    <message>
+        <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
+        <translation>Klawiatura nie przyjmie pliku układu %1. Otwórz go w programie, sprawdź klawisze i ustawienia i zapisz ponownie.</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Układ: %1</translation>
+    </message>
+    <message>
+        <source>Keyboard: asking for its type</source>
+        <translation>Klawiatura: odczyt typu</translation>
+    </message>
+    <message>
+        <source>Keyboard: 7/3scan (type 0)</source>
+        <translation>Klawiatura: 7/3scan (typ 0)</translation>
+    </message>
+    <message>
+        <source>Keyboard: single, 56 keys (type 1)</source>
+        <translation>Klawiatura: pojedyncza, 56 klawiszy (typ 1)</translation>
+    </message>
+    <message>
+        <source>Keyboard: double, 112 keys (type 2)</source>
+        <translation>Klawiatura: podwójna, 112 klawiszy (typ 2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes sent, about %3 s left</source>
+        <translation>Wysłano %1 z %2 bajtów, zostało około %3 s</translation>
+    </message>
+    <message>
+        <source>Vorlan help</source>
+        <translation>Pomoc Vorlan</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Spis treści</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Wstecz</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Dalej</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in page:</source>
+        <translation>&amp;Szukaj na stronie:</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Następne</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nie znaleziono</translation>
+    </message>
+    <message>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
+        <translation>Każdy naciśnięty klawisz jest przechwytywany, także przytrzymany. 3 sekundy po ostatnim klawiszu przechwytywanie się wstrzymuje: wtedy Tab przechodzi między przyciskami, Enter naciska przycisk, a Escape anuluje.</translation>
+    </message>
+    <message>
+        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; "Capture again" takes more keys.</source>
+        <translation>Przechwytywanie wstrzymane. Enter zatwierdza przyciskiem OK, Escape anuluje, Tab przechodzi do innych przycisków; „Przechwyć ponownie” przyjmuje kolejne klawisze.</translation>
+    </message>
+    <message>
+        <source>Capture &amp;again</source>
+        <translation>Przechwyć &amp;ponownie</translation>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>Klawisz %1 ma tryb %2, spoza zakresu 1–3.</translation>
     </message>
@@ -1492,6 +1610,26 @@ Zastąpić je?</translation>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
         <translation>Ten plik nie zaczyna się jak plik układu; odczytano go z domyślnymi wartościami czytnika.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Język &amp;systemowy</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Wybrany język: %1. Zostanie użyty przy następnym uruchomieniu programu.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Wybrany język: systemowy. Zostanie użyty przy następnym uruchomieniu programu.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "app/AppShell.h"
 
+#include "app/HelpWindow.h"
 #include "localization/ui/Translations.h"
 
 #include <QApplication>
@@ -104,16 +105,22 @@ QString HelpFilePath(const QString& programPath) {
     return dir.filePath(QStringLiteral("help/Vorlan.html"));
 }
 
-void OpenHelp(const QString& programPath) {
+void OpenHelp(const QString& programPath, QWidget* owner, const QString& section) {
     const QString path = HelpFilePath(programPath);
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         return;
     }
     if (Opener()) {
-        Opener()(path);
+        Opener()(section.isEmpty() ? path : path + QLatin1Char('#') + section);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    // The compiled help has a viewer of the system's own; the HTML guide is
+    // shown in the program's help window, so no web browser is needed.
+    if (path.endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        return;
+    }
+    ShowHelpWindow(owner, path, section);
 }
 
 HelpOpener SetHelpOpener(HelpOpener opener) {

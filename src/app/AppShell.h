@@ -10,6 +10,7 @@
 
 class QApplication;
 class QTranslator;
+class QWidget;
 
 namespace vorlan {
 
@@ -34,10 +35,11 @@ std::optional<QString> ProgramVersion();
 // is unknown.
 QString HelpFilePath(const QString& programPath);
 
-// Opens the help file; a missing file gives no message. Tests replace the
-// opener to see what would be opened.
+// Opens the help file in the help window of owner's program, at the heading
+// whose id is section when given; a missing file gives no message. Tests
+// replace the opener to see what would be opened ("path#section").
 using HelpOpener = std::function<void(const QString& path)>;
-void OpenHelp(const QString& programPath);
+void OpenHelp(const QString& programPath, QWidget* owner = nullptr, const QString& section = {});
 HelpOpener SetHelpOpener(HelpOpener opener);
 
 } // namespace vorlan

@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
 #include "app/GridViewActions.h"
+#include "app/LanguageMenu.h"
 #include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
@@ -176,9 +177,15 @@ public:
     }
 
     void SetTitle(const std::string& shownPath) override {
-        const QString shown =
-            shownPath.empty() ? UiText(StringId::TitleUntitled) : FromPath(shownPath);
-        w.setWindowTitle(FillPlaceholders(UiText(StringId::TitleWithFile), {shown}));
+        // The programming window names the layout by it.
+        w.setWindowFilePath(FromPath(shownPath));
+        QString shown = shownPath.empty() ? UiText(StringId::TitleUntitled) : FromPath(shownPath);
+        // "[*]" marks unsaved changes; a "[*]" of the path itself is doubled
+        // so that the title shows it as it is.
+        shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+        w.setWindowTitle(
+            FillPlaceholders(UiText(StringId::TitleWithFile), {shown + QStringLiteral("[*]")}));
+        w.UpdateModifiedMark();
         // Every file command sets the title; the reader's report is complete
         // once the command has run.
         QTimer::singleShot(0, &w, &MainDialog::UpdateReadReportBar);
@@ -294,6 +301,8 @@ MainDialog::MainDialog(const QString& theProgramPath, QWidget* parent)
     ConnectControls();
     InstallDialogs();
     viewActions = new GridViewActions(*this, *grid, *editor);
+    AddLanguageMenu(*this, programPath.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                 : QFileInfo(programPath).absolutePath());
     SetUpAccessibility(*this);
     editor->Start();
     InstallEditing();
@@ -419,9 +428,11 @@ void MainDialog::ShowRecentFiles(const std::vector<std::pair<int, QString>>& ent
         return;
     }
     for (const auto& [index, path] : entries) {
-        // Bare paths: an "&" in a path is shown, not taken as an access key.
-        auto* action =
-            new QAction(QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")), fileMenu);
+        // "&1" to "&4" pick an entry by its number; an "&" in the path itself is
+        // shown, not taken as an access key.
+        const QString shown = QString(path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(
+            index < 9 ? QStringLiteral("&%1 %2").arg(index + 1).arg(shown) : shown, fileMenu);
         action->setObjectName(QStringLiteral("actionRecent%1").arg(index + 1));
         const int i = index;
         connect(action, &QAction::triggered, this, [this, i] { editor->OnRecentFile(i); });
@@ -443,8 +454,29 @@ void MainDialog::OpenGivenFile(const QString& path) {
 // Help stays closed while a key's codes are being captured.
 void MainDialog::ShowHelp() {
     if (!editor->KeyEditActive()) {
-        OpenHelp(programPath);
+        OpenHelp(programPath, this);
     }
+}
+
+// F1 in one of the program's dialogs opens the guide at that dialog's
+// section, which the dialog names in its "helpSection" property. The capture
+// dialog names none: there F1 is a key to capture.
+bool MainDialog::ShowDialogHelp(QWidget* widget, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || widget == nullptr ||
+        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents)) {
+        return false;
+    }
+    QWidget* dialog = widget->window();
+    const QString section = dialog->property("helpSection").toString();
+    QWidget* owner = dialog->parentWidget();
+    while (owner != nullptr && owner != this) {
+        owner = owner->parentWidget();
+    }
+    if (dialog == this || section.isEmpty() || owner == nullptr) {
+        return false;
+    }
+    OpenHelp(programPath, this, section);
+    return true;
 }
 
 bool MainDialog::ForwardWindowKey(int key) {
@@ -473,11 +505,25 @@ bool MainDialog::ForwardWindowKey(int key) {
     }
 }
 
+void MainDialog::UpdateModifiedMark() {
+    if (editor) {
+        setWindowModified(editor->Document().dirty);
+    }
+}
+
 bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Whatever the user did may have changed the layout: the title's mark
+    // follows once the event has been handled.
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease) {
+        QTimer::singleShot(0, this, &MainDialog::UpdateModifiedMark);
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
         return QMainWindow::eventFilter(watched, event);
     }
     auto* widget = qobject_cast<QWidget*>(watched);
+    if (ShowDialogHelp(widget, event)) {
+        return true;
+    }
     if (widget == nullptr || widget->window() != this ||
         widget->property(KeyFindBar::kOwnsWindowKeys).toBool()) {
         return QMainWindow::eventFilter(watched, event);

@@ -15,9 +15,12 @@
 //  - The recent-file list lives in the user's settings (SettingsProfileStore).
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -36,6 +39,7 @@ class QSpinBox;
 namespace vorlan {
 
 class GridViewActions;
+struct PopupMenuItems;
 class CompareWindow;
 class KeyDragController;
 class KeyEditor;
@@ -44,6 +48,10 @@ class ReadReportBar;
 class RecoveryGuard;
 class SettingsProfileStore;
 struct MainWindowHooks;
+
+// The platform's key sequences of a standard command, or the usual ones where
+// the platform has none.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command);
 
 class MainDialog : public QMainWindow {
     Q_OBJECT
@@ -72,6 +80,8 @@ public:
 
     void ShowAbout();
     void ShowHelp();
+    // The title's mark of unsaved changes follows the layout's.
+    void UpdateModifiedMark();
     // Opens a layout file as File > Open does once its dialog has answered.
     void OpenGivenFile(const QString& path);
 
@@ -100,6 +110,10 @@ private:
     // editor once that exists (history texts, drag and drop in the grid).
     void BuildEditMenu();
     void InstallEditing();
+    void BuildKeyCommands();
+    std::optional<PopupMenuItems> SelectedKeyItems();
+    void RunKeyCommand(bool PopupMenuItems::*allowed, void (KeyEditor::*command)());
+    void ShowPopupAtSelectedKey();
     void UpdateUndoActions();
     // Alt+arrow: moves the selected key; false for any other key.
     bool MoveKeyByArrow(int key);
@@ -111,6 +125,7 @@ private:
     void ConnectControls();
     void InstallDialogs();
     bool ForwardWindowKey(int key);
+    bool ShowDialogHelp(QWidget* widget, QEvent* event);
     void ShowPopup(QPoint clientPoint, QPoint globalPoint);
     void ShowRecentFiles(const std::vector<std::pair<int, QString>>& entries);
 
@@ -147,6 +162,8 @@ private:
     QAction* quadAction = nullptr;
     QAction* clearKeyAction = nullptr;
     QAction* clearAllAction = nullptr;
+    // The popup's commands in the Edit menu, with what each needs of the key.
+    std::vector<std::pair<QAction*, bool PopupMenuItems::*>> keyCommands;
 
     // Key panel.
     QSpinBox* digitsCount = nullptr;

@@ -105,6 +105,37 @@ public:
 
 } // namespace
 
+// The platform's keys for a standard command; where it names none (Save As
+// and Quit on some desktops), the keys most programs use there.
+QList<QKeySequence> StandardKeys(QKeySequence::StandardKey command) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    if (keys.isEmpty()) {
+        switch (command) {
+        case QKeySequence::New:
+            keys << QKeySequence(Qt::CTRL | Qt::Key_N);
+            break;
+        case QKeySequence::Open:
+            keys << QKeySequence(Qt::CTRL | Qt::Key_O);
+            break;
+        case QKeySequence::Save:
+            keys << QKeySequence(Qt::CTRL | Qt::Key_S);
+            break;
+        case QKeySequence::SaveAs:
+            keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+            break;
+        case QKeySequence::Quit:
+            keys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+            break;
+        case QKeySequence::HelpContents:
+            keys << QKeySequence(Qt::Key_F1);
+            break;
+        default:
+            break;
+        }
+    }
+    return keys;
+}
+
 void MainDialog::BuildMenus() {
     QMenuBar* bar = menuBar();
     // The menu bar opens with an item that has no text and no command.
@@ -114,12 +145,16 @@ void MainDialog::BuildMenus() {
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
     newAction = fileMenu->addAction(UiText(StringId::MenuNew));
     newAction->setObjectName(QStringLiteral("actionNew"));
+    newAction->setShortcuts(StandardKeys(QKeySequence::New));
     openAction = fileMenu->addAction(UiText(StringId::MenuOpen));
     openAction->setObjectName(QStringLiteral("actionOpen"));
+    openAction->setShortcuts(StandardKeys(QKeySequence::Open));
     saveAction = fileMenu->addAction(UiText(StringId::MenuSave));
     saveAction->setObjectName(QStringLiteral("actionSave"));
+    saveAction->setShortcuts(StandardKeys(QKeySequence::Save));
     saveAsAction = fileMenu->addAction(UiText(StringId::MenuSaveAs));
     saveAsAction->setObjectName(QStringLiteral("actionSaveAs"));
+    saveAsAction->setShortcuts(StandardKeys(QKeySequence::SaveAs));
     compareAction = fileMenu->addAction(UiText(StringId::MenuCompareWith));
     compareAction->setObjectName(QStringLiteral("actionCompareWith"));
     fileMenu->addSeparator();
@@ -139,6 +174,7 @@ void MainDialog::BuildMenus() {
     fileMenu->addSeparator();
     exitAction = fileMenu->addAction(UiText(StringId::MenuExit));
     exitAction->setObjectName(QStringLiteral("actionExit"));
+    exitAction->setShortcuts(StandardKeys(QKeySequence::Quit));
     connect(exitAction, &QAction::triggered, this, &QWidget::close);
 
     BuildEditMenu();
@@ -147,6 +183,7 @@ void MainDialog::BuildMenus() {
     helpMenu->setObjectName(QStringLiteral("helpMenu"));
     QAction* content = helpMenu->addAction(UiText(StringId::MenuContent));
     content->setObjectName(QStringLiteral("actionContent"));
+    content->setShortcuts(StandardKeys(QKeySequence::HelpContents));
     connect(content, &QAction::triggered, this, &MainDialog::ShowHelp);
     helpMenu->addSeparator();
     QAction* about = helpMenu->addAction(UiText(StringId::MenuAbout));

@@ -7,6 +7,7 @@
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyDragController.h"
+#include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "recovery/ui/RecoveryGuard.h"
 
@@ -54,6 +55,97 @@ void MainDialog::BuildEditMenu() {
                       &KeyEditor::OnPaste);
     deleteAction = add(StringId::MenuDelete, "actionDelete", {QKeySequence(Qt::Key_Delete)},
                        &KeyEditor::OnDelete);
+    BuildKeyCommands();
+}
+
+// The grid's popup menu, for the selected key: the same texts and commands,
+// each with a shortcut. The entries stay enabled so their shortcuts always
+// reach RunKeyCommand, which asks the editor first as the popup does; while
+// the menu is open they show what the popup would offer.
+void MainDialog::BuildKeyCommands() {
+    editMenu->addSeparator();
+    const auto add = [this](QMenu* menu, StringId text, const char* name, QKeySequence keys,
+                            bool PopupMenuItems::*allowed, void (KeyEditor::*command)()) {
+        QAction* action = menu->addAction(UiText(text));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this,
+                [this, allowed, command] { RunKeyCommand(allowed, command); });
+        keyCommands.push_back({action, allowed});
+    };
+    add(editMenu, StringId::PopupInsertKey, "actionInsertKey", QKeySequence(Qt::CTRL | Qt::Key_I),
+        &PopupMenuItems::insertKey, &KeyEditor::OnInsertKey);
+    add(editMenu, StringId::PopupCopyKey, "actionCopyKey",
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &PopupMenuItems::copyKey,
+        &KeyEditor::OnCopyKey);
+    add(editMenu, StringId::PopupSingle, "actionSingle", QKeySequence(Qt::CTRL | Qt::Key_1),
+        &PopupMenuItems::single, &KeyEditor::OnSingle);
+    QMenu* doubleMenu = editMenu->addMenu(UiText(StringId::PopupDouble));
+    doubleMenu->setObjectName(QStringLiteral("editDoubleMenu"));
+    add(doubleMenu, StringId::PopupToRight, "actionToRight", QKeySequence(Qt::CTRL | Qt::Key_2),
+        &PopupMenuItems::toRight, &KeyEditor::OnDoubleRight);
+    add(doubleMenu, StringId::PopupToDown, "actionToDown", QKeySequence(Qt::CTRL | Qt::Key_3),
+        &PopupMenuItems::toDown, &KeyEditor::OnDoubleDown);
+    add(editMenu, StringId::PopupQuad, "actionQuad", QKeySequence(Qt::CTRL | Qt::Key_4),
+        &PopupMenuItems::quad, &KeyEditor::OnQuad);
+    add(editMenu, StringId::PopupClearKey, "actionClearKey",
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), &PopupMenuItems::clearKey,
+        &KeyEditor::OnClearKey);
+    add(editMenu, StringId::PopupClearAll, "actionClearAll",
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A), &PopupMenuItems::clearAll,
+        &KeyEditor::OnClearAll);
+
+    // Shift+F10 and the menu key, wherever the focus is in the window.
+    QAction* keyMenu = editMenu->addAction(UiText(StringId::MenuKeyMenu));
+    keyMenu->setObjectName(QStringLiteral("actionKeyMenu"));
+    keyMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
+    keyMenu->setShortcutContext(Qt::WindowShortcut);
+    connect(keyMenu, &QAction::triggered, this, &MainDialog::ShowPopupAtSelectedKey);
+
+    connect(editMenu, &QMenu::aboutToShow, this, [this] {
+        const std::optional<PopupMenuItems> items = SelectedKeyItems();
+        for (const auto& [action, allowed] : keyCommands) {
+            action->setEnabled(items && (*items).*allowed);
+        }
+    });
+    connect(editMenu, &QMenu::aboutToHide, this, [this] {
+        for (const auto& command : keyCommands) {
+            command.first->setEnabled(true);
+        }
+    });
+}
+
+// The popup menu's choices for the selected key, as a click on its middle
+// would offer them.
+std::optional<PopupMenuItems> MainDialog::SelectedKeyItems() {
+    const int key = editor->CurrentKey();
+    if (key == 0) {
+        return std::nullopt;
+    }
+    // What was typed into the panel belongs to the key first, as a press on
+    // the grid would take it.
+    editor->TakePanelValues();
+    const GridPoint origin = CellOrigin(key);
+    return editor->OnContextMenu(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
+}
+
+void MainDialog::RunKeyCommand(bool PopupMenuItems::*allowed, void (KeyEditor::*command)()) {
+    if (const std::optional<PopupMenuItems> items = SelectedKeyItems();
+        items && (*items).*allowed) {
+        (editor.get()->*command)();
+    }
+}
+
+void MainDialog::ShowPopupAtSelectedKey() {
+    const int key = editor->CurrentKey();
+    if (key == 0) {
+        return;
+    }
+    editor->TakePanelValues();
+    const GridPoint origin = CellOrigin(key);
+    const QPoint clientPoint(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
+    ShowPopup(clientPoint, client->mapToGlobal(clientPoint));
 }
 
 RecoveryGuard* MainDialog::KeepRecovery(const QString& folder) {
@@ -70,7 +162,10 @@ RecoveryGuard* MainDialog::KeepRecovery(const QString& folder) {
 }
 
 void MainDialog::InstallEditing() {
-    editor->History().AddListener([this](HistoryChange) { UpdateUndoActions(); });
+    editor->History().AddListener([this](HistoryChange) {
+        UpdateUndoActions();
+        UpdateModifiedMark();
+    });
     UpdateUndoActions();
     dragController = new KeyDragController(grid, *editor);
     // A click on the grid takes the focus from the text fields, so the

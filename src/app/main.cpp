@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -56,8 +55,8 @@ bool AnswerWithoutWindow(int argc, char** argv, int& status) {
         std::fputs(qPrintable(vorlan::AppUsageText()), stdout);
         // The guide the program would open, in the user's language.
         QCoreApplication core(argc, argv);
-        vorlan::InstallTranslations(QCoreApplication::applicationDirPath(),
-                                    QLocale::system().uiLanguages());
+        vorlan::SetApplicationIdentity(QCoreApplication::applicationFilePath());
+        vorlan::InstallProgramTranslations(QCoreApplication::applicationDirPath());
         std::printf("User guide: %s\n", qPrintable(QDir::toNativeSeparators(vorlan::HelpFilePath(
                                             QCoreApplication::applicationFilePath()))));
         status = 0;
@@ -82,7 +81,7 @@ int main(int argc, char** argv) {
     // Before the translations or the window read a setting (see the function).
     const std::optional<QString> unreadableSettings = vorlan::SetAsideUnreadableSettings();
     const QString programDir = QCoreApplication::applicationDirPath();
-    vorlan::InstallTranslations(programDir, QLocale::system().uiLanguages());
+    vorlan::InstallProgramTranslations(programDir);
     vorlan::InstallLocalTranslation(programDir);
     QApplication::setWindowIcon(vorlan::ProgramIcon());
 

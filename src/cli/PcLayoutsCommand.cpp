@@ -2,6 +2,7 @@
 // names as a PC with that keyboard layout types them.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
+#include "common/CommandLine.h"
 #include "keyboards/PcLayouts.h"
 
 #include <iostream>
@@ -14,8 +15,8 @@ int RunPcLayouts(Args args) {
     for (const char* a : args) {
         const std::string_view arg = a;
         if (arg == "--help" || arg == "-h") {
-            std::cout << "Usage:\n" << kPcLayoutsUsage;
-            return 0;
+            std::cout << cmdline::CommandHelp(*cmdline::FindCommand("pc-layouts"));
+            return std::cout.flush() ? 0 : 1;
         }
         return UsageError("pc-layouts", "takes no arguments", kPcLayoutsUsage);
     }

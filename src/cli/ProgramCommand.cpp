@@ -8,6 +8,7 @@
 #include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardSelection.h"
 #include "programming/ProgrammingEngine.h"
+#include "programming/RunAdvice.h"
 #include "verify/ProgrammingLog.h"
 
 #include <array>
@@ -262,6 +263,8 @@ int RunProgram(Args args) {
 
     std::shared_ptr<KeyboardDriver> keyboard;
     EmulatedKeyboard* emulator = nullptr;
+    const std::string device = emulate ? "emulator:" + std::to_string(emulatedType)
+                                       : SelectKeyboardFromEnvironment().devicePath;
     if (emulate) {
         auto emulated = std::make_shared<EmulatedKeyboard>(emulatedType, faults);
         emulator = emulated.get();
@@ -314,18 +317,28 @@ int RunProgram(Args args) {
 
     int status = result == 0 ? 0 : 1;
     if (result != 0) {
-        std::cerr << StringText(StringId::Error) << ": " << StringText(result) << "\n";
+        // The engine's message, how much of a broken-off write the keyboard
+        // holds, what was found and what to do: as the window shows them.
+        RunFailure failure;
+        failure.message = result;
+        if (vector.size() >= 2) {
+            failure.layoutPath = vector[1];
+            failure.layoutTypeNumber = LayoutTypeNumberOf(vector[1]);
+        }
+        const int given = GivenKeyboardType(std::vector<std::string>(vector.begin(), vector.end()));
+        failure.keyboardType = given >= 0 ? given : driver.AnsweredType();
+        failure.device = device;
+        failure.bytesSent = bytesSent;
+        failure.bytesTotal = bytesTotal;
+        const std::vector<UiMessage> messages = RunFailureMessages(failure);
+        std::cerr << StringText(StringId::Error) << ": " << messages.front().English() << "\n";
         if (stopped && stopSignal != 0) {
             std::cerr << FormatString(StringText(StringId::StoppedBySignal),
                                       {SignalName(stopSignal)})
                       << "\n";
         }
-        // A write that began and broke off: how much of it the keyboard holds.
-        if (bytesTotal > 0) {
-            std::cerr << FormatString(
-                             StringText(StringId::BytesReached),
-                             {std::to_string(bytesSent.load()), std::to_string(bytesTotal.load())})
-                      << "\n";
+        for (std::size_t m = 1; m < messages.size(); ++m) {
+            std::cerr << messages[m].English() << "\n";
         }
     }
     const bool logChosen = !logPath.empty();

@@ -56,7 +56,7 @@ constexpr Option kConvertOptions[] = {
 constexpr Option kFileOptions[] = {kJson, kHelp};
 constexpr Option kPcLayout{"--pc-layout",
                            {},
-                           ValueKind::Text,
+                           ValueKind::Words,
                            "ID",
                            0,
                            0,

@@ -46,4 +46,46 @@ std::string ChooseLanguage(const std::vector<std::string>& preferred,
     return {};
 }
 
+std::string ChooseLanguage(std::string_view chosen, const std::vector<std::string>& system,
+                           const std::vector<std::string>& available) {
+    const std::string language = NormalizeLanguage(chosen);
+    if (!language.empty()) {
+        if (language == "en" || language.rfind("en_", 0) == 0) {
+            return {};
+        }
+        const std::string picked = ChooseLanguage({language}, available);
+        if (!picked.empty()) {
+            return picked;
+        }
+    }
+    return ChooseLanguage(system, available);
+}
+
+std::string LanguageOfFile(std::string_view fileName, std::string_view prefix,
+                           std::string_view suffix) {
+    if (fileName.size() <= prefix.size() + suffix.size() ||
+        fileName.substr(0, prefix.size()) != prefix ||
+        fileName.substr(fileName.size() - suffix.size()) != suffix) {
+        return {};
+    }
+    const std::string_view language =
+        fileName.substr(prefix.size(), fileName.size() - prefix.size() - suffix.size());
+    // "de", "de_AT", "pt_BR": two or three lower-case letters, then a region.
+    const std::size_t split = std::min(language.find('_'), language.size());
+    const auto letters = [](std::string_view part, bool upper) {
+        return std::all_of(part.begin(), part.end(), [upper](char c) {
+            return upper ? (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') : c >= 'a' && c <= 'z';
+        });
+    };
+    const std::string_view base = language.substr(0, split);
+    const std::string_view region =
+        split < language.size() ? language.substr(split + 1) : std::string_view();
+    if (base.size() < 2 || base.size() > 3 || !letters(base, false) ||
+        (split < language.size() &&
+         (region.size() < 2 || region.size() > 3 || !letters(region, true)))) {
+        return {};
+    }
+    return std::string(language);
+}
+
 } // namespace vorlan

@@ -21,4 +21,16 @@ std::string NormalizeLanguage(std::string_view name);
 std::string ChooseLanguage(const std::vector<std::string>& preferred,
                            const std::vector<std::string>& available);
 
+// The language chosen in the program's own settings wins over the system's
+// when a translation is shipped for it ("en" picks the untranslated texts);
+// an empty choice, or one no longer shipped, leaves the system's languages.
+std::string ChooseLanguage(std::string_view chosen, const std::vector<std::string>& system,
+                           const std::vector<std::string>& available);
+
+// The language a shipped file is named for: "vorlan_pt_BR.qm" with the prefix
+// "vorlan_" and the suffix ".qm" gives "pt_BR"; "" when the name does not
+// have that form or what is left is no language name.
+std::string LanguageOfFile(std::string_view fileName, std::string_view prefix,
+                           std::string_view suffix);
+
 } // namespace vorlan

@@ -33,10 +33,6 @@ int KeyTestPlan::KeyAt(int slot, const LayoutDocument& doc) const {
     return -1;
 }
 
-int KeyDelayMilliseconds(int keyDelay) {
-    return (std::clamp(keyDelay, 0, 3) + 1) * 250;
-}
-
 CodeSequence RfidAffix(std::uint8_t code, bool extended) {
     if (code == 0) {
         return {};

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "layout/LayoutDocument.h"
+#include "programming/RepeatTiming.h" // KeyDelayMilliseconds, as the test waits
 #include "scancodes/ScanCodeCapture.h"
 
 #include <cstdint>
@@ -48,10 +49,6 @@ struct KeyTestPlan {
     // The index of the key at a cell (any cell of a joined key), or -1.
     int KeyAt(int slot, const LayoutDocument& doc) const;
 };
-
-// The typematic delay of the keyboard-wide settings in milliseconds: 0..3
-// stand for 250..1000 ms, as the keyboard's rate and delay byte has it.
-int KeyDelayMilliseconds(int keyDelay);
 
 // The codes of an RFID prefix or suffix: none for 0, 0xE0 first when extended.
 CodeSequence RfidAffix(std::uint8_t code, bool extended);

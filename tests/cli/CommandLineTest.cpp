@@ -122,7 +122,8 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
                 .c_str());
         return test::ReadFileBytes(out);
     };
-    EXPECT_EQ(complete("''"), "convert show check diff program image legends sheet --help\n");
+    EXPECT_EQ(complete("''"),
+              "convert show check diff program image legends sheet pc-layouts --help\n");
 #endif
     for (const Command& command : VorlanctlCommands()) {
         const std::string name(command.name);

@@ -21,6 +21,10 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kLayout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout56.txt";
+// A layout whose sheet is one page, so the sheet's one file is the target
+// (a longer sheet goes to OUT-1, OUT-2, ... and never meets its input).
+const std::string kOnePageLayout =
+    std::string(VORLAN_TEST_DATA_DIR) + "/layout/worked-example-16scan.txt";
 
 // A command that writes one file: its arguments for layout L and output O.
 struct Writer {
@@ -237,7 +241,8 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
             // The layout's name ends as the writer's output must, so the
             // layout itself is a target the writer would accept by name.
             const fs::path layout = dir / (std::string("layout") + writer.extension);
-            fs::copy_file(kLayout, layout);
+            const bool sheet = std::string_view(writer.name).starts_with("sheet");
+            fs::copy_file(sheet ? kOnePageLayout : kLayout, layout);
             std::string message;
             const std::string out =
                 target.make(*this, dir, layout.string(), writer.extension, message);

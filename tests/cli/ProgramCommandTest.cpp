@@ -125,7 +125,11 @@ TEST_F(CliTest, HandsTheArgumentsToTheEngineUnchanged) {
 
     run = Run({"program", "--emulate", "2", layout});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Error: File format mismatch.\n");
+    EXPECT_EQ(run.errors, "Error: File format mismatch.\n"
+                          "The layout is for a keyboard of 56 keys (16scan); the keyboard attached "
+                          "is a double keyboard (type 2).\n"
+                          "Open a 16scan layout of 112 keys, or change the keyboard type in File > "
+                          "Settings.\n");
 
     run = Run({"program", "--emulate", "1", layout, "/7"});
     EXPECT_EQ(run.status, 1);
@@ -142,7 +146,10 @@ TEST_F(CliTest, HandsTheArgumentsToTheEngineUnchanged) {
 TEST_F(CliTest, ReportsAMissingDevice) {
     const CliRun run = Run({"program", kData + "layout57.txt"}, "/nonexistent/kbd");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Error: Vorlan driver error.\n");
+    EXPECT_EQ(run.errors, "Error: Vorlan driver error.\n"
+                          "The keyboard's device /nonexistent/kbd could not be opened. Check that "
+                          "the keyboard is connected, that its driver is installed and that you "
+                          "may use the device.\n");
 }
 
 // Each fault ends the run with its message and what the keyboard got.
@@ -150,14 +157,20 @@ TEST_F(CliTest, FaultsOfTheKeyboardEndTheRunWithTheRightMessage) {
     const std::string layout = kData + "layout57.txt";
     const std::pair<std::string, std::string> cases[] = {
         {"1,fail-at=10",
-         "Error: Keyboard programming error.\n9 of 1014 bytes reached the keyboard.\n"},
+         "Error: Keyboard programming error.\n9 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,hang-at=3,timeout=30",
-         "Error: The keyboard stopped answering.\n2 of 1014 bytes reached the keyboard.\n"},
+         "Error: The keyboard stopped answering.\n2 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,slow=40,timeout=20",
-         "Error: The keyboard stopped answering.\n0 of 1014 bytes reached the keyboard.\n"},
+         "Error: The keyboard stopped answering.\n0 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
         {"1,vanish-at=600",
-         "Error: The keyboard was disconnected.\n599 of 1014 bytes reached the keyboard.\n"},
-        {"1,missing", "Error: Vorlan driver error.\n"},
+         "Error: The keyboard was disconnected.\n599 of 1014 bytes reached the keyboard.\n"
+         "Check the keyboard's cable and connection, then program it again.\n"},
+        {"1,missing", "Error: Vorlan driver error.\nThe keyboard's device emulator:1 could not be "
+                      "opened. Check that the keyboard is connected, that its driver is installed "
+                      "and that you may use the device.\n"},
     };
     for (const auto& [setting, message] : cases) {
         SCOPED_TRACE(setting);
@@ -183,11 +196,15 @@ TEST_F(CliTest, PathsThatAreNotPlainFilesAreRefusedAtOnce) {
     EXPECT_NE(show.errors.find("not a plain file"), std::string::npos) << show.errors;
     EXPECT_EQ(Run({"convert", pipe, Out("out.txt")}).status, 1);
     EXPECT_EQ(Run({"convert", kData + "layout57.txt", pipe}).status, 1);
-    EXPECT_EQ(Run({"program", "--emulate", "1", pipe}).errors, "Error: Unable to open file.\n");
+    EXPECT_EQ(Run({"program", "--emulate", "1", pipe}).errors,
+              "Error: Unable to open file.\nThe layout file " + pipe +
+                  " could not be read. Check that it exists and that you may read it.\n");
     EXPECT_EQ(Run({"image", pipe, "-o", Out("image.bin")}).status, 1);
     // A pipe named as the device is no keyboard either.
     EXPECT_EQ(Run({"program", kData + "layout57.txt"}, pipe).errors,
-              "Error: Vorlan driver error.\n");
+              "Error: Vorlan driver error.\nThe keyboard's device " + pipe +
+                  " could not be opened. Check that the keyboard is connected, that its driver is "
+                  "installed and that you may use the device.\n");
 }
 #endif
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -232,6 +233,68 @@ TEST(CaptureDialogRun, OkReturnsTheCodesAndCancelNothing) {
     });
     const CaptureDialogResult cancelled = dialog.Run(Codes({0x14}), {"Ctrl_left"});
     EXPECT_FALSE(cancelled.accepted);
+}
+
+// The keyboard's way out: a few seconds after the last key is let go the
+// capture pauses, says so, and the keys work the buttons.
+void WaitForPause(CaptureScanCodesDialog& dialog) {
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.Capturing(), CaptureScanCodesDialog::kPauseAfterMs * 3);
+}
+
+TEST_F(CaptureDialogTest, PausedCaptureIsConfirmedCancelledOrResumedByKeys) {
+    const QString capturing = dialog.StateLabel()->text();
+    EXPECT_TRUE(capturing.contains(QStringLiteral("3 seconds"))) << capturing.toStdString();
+    struct Row {
+        const char* name;
+        NativeKey key;
+        int result; // after the key: -1 still open
+    } rows[] = {
+        {"Enter on OK", kEnter, QDialog::Accepted},
+        {"Escape", kEscape, QDialog::Rejected},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        dialog.Load(SlotCodes{});
+        dialog.show();
+        dialog.setResult(-1);
+        // Tab and Escape pressed while capturing are codes, as ever.
+        Press(&dialog, kTab);
+        Press(&dialog, kA);
+        EXPECT_TRUE(dialog.Capturing());
+        WaitForPause(dialog);
+        EXPECT_NE(dialog.StateLabel()->text(), capturing);
+        EXPECT_EQ(dialog.focusWidget(), Button("okButton"));
+        Press(&dialog, row.key);
+        EXPECT_EQ(dialog.result(), row.result);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(CodeText(1), "13");
+        EXPECT_EQ(NameText(2), "A");
+    }
+}
+
+TEST_F(CaptureDialogTest, TabReachesCaptureAgainAndAHeldKeyNeverPauses) {
+    // A modifier held down for longer than the pause keeps the capture going.
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50, 0, 0);
+    QApplication::sendEvent(dialog.captureEdit(), &down);
+    QTest::qWait(CaptureScanCodesDialog::kPauseAfterMs + 500);
+    EXPECT_TRUE(dialog.Capturing());
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_Shift, {}, 50, 0, 0);
+    QApplication::sendEvent(dialog.captureEdit(), &up);
+    WaitForPause(dialog);
+    EXPECT_EQ(NameText(1), "Shift_left");
+
+    // Tab walks the buttons to "Capture again"; Enter there captures again.
+    QPushButton* again = Button("againButton");
+    for (int i = 0; i < 8 && dialog.focusWidget() != again; ++i) {
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(dialog.focusWidget(), again);
+    Press(&dialog, kEnter);
+    EXPECT_TRUE(dialog.Capturing());
+    EXPECT_EQ(dialog.focusWidget(), dialog.captureEdit());
+    Press(&dialog, kEscape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(NameText(2), "Esc");
 }
 
 class EditDialogTest : public ::testing::Test {

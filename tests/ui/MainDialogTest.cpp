@@ -126,7 +126,7 @@ QStringList MenuTexts(const QMenu* menu) {
 
 TEST_F(MainDialogTest, StartsUntitledWithKeyOneAndTheRfidDefaults) {
     MainDialog w;
-    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [untitled]"), w.windowTitle());
+    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [untitled[*]]"), w.windowTitle());
     EXPECT_EQ(QStringLiteral("KEY1"), Child<QLineEdit>(w, "keyName")->text());
     EXPECT_EQ(QStringLiteral("1"), Child<QLineEdit>(w, "keyNumber")->text());
     EXPECT_EQ(56, w.Editor().Document().settings.keyCount);
@@ -171,8 +171,11 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                      "&Programming...", "-", "Print &legends...", "Print layout s&heet...",
                      "&Export", "-", "Se&ttings...", "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
-    EXPECT_EQ(Texts({"&Undo", "&Redo", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-",
-                     "&Find key...", "Find &next", "Find &previous"}),
+    EXPECT_EQ(Texts({"&Undo",      "&Redo",        "-",          "Cu&t",
+                     "&Copy",      "&Paste",       "&Delete",    "-",
+                     "Insert key", "Copy key",     "Single",     "Double",
+                     "Quad",       "Clear Key",    "Clear All",  "Key &menu",
+                     "-",          "&Find key...", "Find &next", "Find pre&vious"}),
               MenuTexts(w.EditMenu()));
     const QMenu* tools = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log"}), MenuTexts(tools));
@@ -348,11 +351,12 @@ TEST_F(MainDialogTest, SaveAsOffersTheTypeListAndReopensTheWrittenFile) {
     EXPECT_EQ(2, saveRequests[0].preselectedType);
     EXPECT_EQ(QStringLiteral("txt"), saveRequests[0].defaultSuffix);
     EXPECT_TRUE(QFile::exists(savePath));
-    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(savePath),
+    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1[*]]").arg(savePath),
               w.windowTitle());
     EXPECT_EQ(QStringLiteral("KEY1 *"), Child<QComboBox>(w, "programmedKeys")->itemText(0));
     const QStringList menu = MenuTexts(w.FileMenu());
-    EXPECT_EQ(QString(savePath).replace(QLatin1Char('&'), QStringLiteral("&&")),
+    EXPECT_EQ(QStringLiteral("&1 ") +
+                  QString(savePath).replace(QLatin1Char('&'), QStringLiteral("&&")),
               menu.at(menu.size() - 3));
 
     // A 112-key layout is offered all four types.
@@ -361,6 +365,15 @@ TEST_F(MainDialogTest, SaveAsOffersTheTypeListAndReopensTheWrittenFile) {
     Child<QAction>(w, "actionSaveAs")->trigger();
     ASSERT_EQ(2u, saveRequests.size());
     EXPECT_EQ(4, saveRequests[1].typeNames.size());
+}
+
+// Recent files as the menu shows them: "&1 path" and on.
+QStringList Numbered(const QStringList& paths) {
+    QStringList shown;
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        shown << QStringLiteral("&%1 %2").arg(i + 1).arg(paths[i]);
+    }
+    return shown;
 }
 
 TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
@@ -376,7 +389,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
         // A file that cannot be read still becomes the title and the first entry.
         EXPECT_EQ(QStringList({QStringLiteral("Cannot open file!")}), messages);
         QStringList texts = MenuTexts(w.FileMenu());
-        EXPECT_EQ(paths[0], texts.at(texts.size() - 3));
+        EXPECT_EQ(QStringLiteral("&1 ") + paths[0], texts.at(texts.size() - 3));
         EXPECT_EQ(QStringLiteral("-"), texts.at(texts.size() - 2));
         EXPECT_EQ(QStringLiteral("E&xit"), texts.last());
 
@@ -385,7 +398,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
             Child<QAction>(w, "actionOpen")->trigger();
         }
         texts = MenuTexts(w.FileMenu());
-        EXPECT_EQ((QStringList{paths[4], paths[3], paths[2], paths[1]} + Texts({"-", "E&xit"})),
+        EXPECT_EQ((Numbered({paths[4], paths[3], paths[2], paths[1]}) + Texts({"-", "E&xit"})),
                   texts.mid(texts.size() - 6));
     }
     QSettings settings;
@@ -394,14 +407,14 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
 
     MainDialog again;
     const QStringList texts = MenuTexts(again.FileMenu());
-    EXPECT_EQ((QStringList{paths[4], paths[3], paths[2], paths[1]} + Texts({"-", "E&xit"})),
+    EXPECT_EQ((Numbered({paths[4], paths[3], paths[2], paths[1]}) + Texts({"-", "E&xit"})),
               texts.mid(texts.size() - 6));
     // The third entry opens that file and moves it to the front.
     messages.clear();
     Child<QAction>(again, "actionRecent3")->trigger();
-    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1]").arg(paths[2]),
+    EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [%1[*]]").arg(paths[2]),
               again.windowTitle());
-    EXPECT_EQ(paths[2], MenuTexts(again.FileMenu()).at(14));
+    EXPECT_EQ(QStringLiteral("&1 ") + paths[2], MenuTexts(again.FileMenu()).at(14));
 }
 
 TEST_F(MainDialogTest, PopupShowsTheEditorsItemsAndRunsTheChosenCommand) {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace vorlan {
@@ -16,15 +17,41 @@ QString& ChosenLanguage() {
     return language;
 }
 
+// The translators installed for the chosen language, so a second choice
+// replaces them instead of hiding behind them.
+QList<QTranslator*>& Installed() {
+    static QList<QTranslator*> translators;
+    return translators;
+}
+
+const QString kLanguageKey = QStringLiteral("View/Language");
+
 bool Install(const QString& file, const QStringList& dirs) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     for (const QString& dir : dirs) {
         if (translator->load(file, dir)) {
+            Installed() << translator;
             return QCoreApplication::installTranslator(translator);
         }
     }
     delete translator;
     return false;
+}
+
+void RemoveInstalled() {
+    for (QTranslator* translator : Installed()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    Installed().clear();
+}
+
+std::vector<std::string> ToStd(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& item : list) {
+        out.push_back(item.toStdString());
+    }
+    return out;
 }
 
 } // namespace
@@ -51,8 +78,9 @@ QStringList AvailableLanguages(const QString& programDir) {
         const QStringList files = QDir(dir + QStringLiteral("/translations"))
                                       .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files);
         for (const QString& file : files) {
-            const QString language = file.mid(prefix.size()).chopped(3);
-            if (!languages.contains(language)) {
+            const QString language = QString::fromStdString(
+                LanguageOfFile(file.toStdString(), prefix.toStdString(), ".qm"));
+            if (!language.isEmpty() && !languages.contains(language)) {
                 languages << language;
             }
         }
@@ -61,17 +89,12 @@ QStringList AvailableLanguages(const QString& programDir) {
     return languages;
 }
 
-QString InstallTranslations(const QString& programDir, const QStringList& uiLanguages) {
-    std::vector<std::string> preferred;
-    for (const QString& language : uiLanguages) {
-        preferred.push_back(language.toStdString());
-    }
-    std::vector<std::string> available;
-    for (const QString& language : AvailableLanguages(programDir)) {
-        available.push_back(language.toStdString());
-    }
-    const QString language = QString::fromStdString(ChooseLanguage(preferred, available));
+QString InstallTranslations(const QString& programDir, const QStringList& uiLanguages,
+                            const QString& chosen) {
+    const QString language = QString::fromStdString(ChooseLanguage(
+        chosen.toStdString(), ToStd(uiLanguages), ToStd(AvailableLanguages(programDir))));
     ChosenLanguage() = language;
+    RemoveInstalled();
 
     QStringList dirs;
     for (const QString& dir : ProgramDataDirs(programDir)) {
@@ -88,6 +111,24 @@ QString InstallTranslations(const QString& programDir, const QStringList& uiLang
 
 QString ProgramLanguage() {
     return ChosenLanguage();
+}
+
+QString LanguageSetting() {
+    const QString value = QSettings().value(kLanguageKey).toString();
+    return QString::fromStdString(NormalizeLanguage(value.toStdString()));
+}
+
+void SetLanguageSetting(const QString& language) {
+    QSettings settings;
+    if (language.isEmpty()) {
+        settings.remove(kLanguageKey);
+    } else {
+        settings.setValue(kLanguageKey, language);
+    }
+}
+
+QString InstallProgramTranslations(const QString& programDir) {
+    return InstallTranslations(programDir, QLocale::system().uiLanguages(), LanguageSetting());
 }
 
 } // namespace vorlan

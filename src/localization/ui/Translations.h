@@ -17,13 +17,23 @@ QStringList ProgramDataDirs(const QString& programDir);
 // translations/ ("de" for vorlan_de.qm), sorted.
 QStringList AvailableLanguages(const QString& programDir);
 
-// Installs the translators for the first of uiLanguages (most preferred
-// first, as QLocale::uiLanguages gives them) that a translation is shipped
-// for. Returns the chosen language ("" for the
+// Installs the translators for the chosen language when it is shipped
+// ("en": English), else for the first of uiLanguages (most preferred first,
+// as QLocale::uiLanguages gives them) that a translation is shipped for, in
+// place of those an earlier call installed. Returns the language ("" for the
 // untranslated English texts), which ProgramLanguage() then reports.
-QString InstallTranslations(const QString& programDir, const QStringList& uiLanguages);
+QString InstallTranslations(const QString& programDir, const QStringList& uiLanguages,
+                            const QString& chosen = QString());
+
+// The same for the system's languages and the language of the settings.
+QString InstallProgramTranslations(const QString& programDir);
 
 // The language InstallTranslations chose; "" before it ran or for English.
 QString ProgramLanguage();
+
+// The language chosen in View > Language ("" for the system's), kept in the
+// user's settings; the program applies it at its next start.
+QString LanguageSetting();
+void SetLanguageSetting(const QString& language);
 
 } // namespace vorlan

@@ -4,6 +4,7 @@
 #include "common/ui/UiText.h"
 #include "programming/KeyboardSettingsValues.h"
 #include "programming/KeysPauseField.h"
+#include "programming/RepeatTiming.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -41,6 +43,15 @@ QSlider* TickedSlider(int maximum, const char* name, QWidget* parent) {
     return slider;
 }
 
+QString RateText(int position) {
+    return UiText(StringId::SettingsRateValue)
+        .arg(QLocale().toString(TypematicRateTenths(position) / 10.0, 'f', 1));
+}
+
+QString DelayText(int position) {
+    return UiText(StringId::SettingsDelayValue).arg(KeyDelayMilliseconds(position));
+}
+
 } // namespace
 
 KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent)
@@ -48,6 +59,7 @@ KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       values(std::make_unique<KeyboardSettingsValues>()) {
     setObjectName(QStringLiteral("KeyboardSettingsDialog"));
+    setProperty("helpSection", QStringLiteral("settings"));
     setWindowTitle(UiText(StringId::SettingsCaption));
 
     auto* typeBox = new QGroupBox(UiText(StringId::SettingsKeyboardType), this);
@@ -100,11 +112,24 @@ KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent)
     auto* delayLabel = new QLabel(UiText(StringId::SettingsKeyDelay), repeatBox);
     rateLabel->setBuddy(rateSlider);
     delayLabel->setBuddy(delaySlider);
+    // Each slider's value and unit beside it, wide enough for the longest.
+    rateValue = new QLabel(repeatBox);
+    rateValue->setObjectName(QStringLiteral("rateValue"));
+    delayValue = new QLabel(repeatBox);
+    delayValue->setObjectName(QStringLiteral("delayValue"));
+    rateValue->setMinimumWidth(rateValue->fontMetrics().horizontalAdvance(RateText(0)));
+    delayValue->setMinimumWidth(delayValue->fontMetrics().horizontalAdvance(DelayText(3)));
+    connect(rateSlider, &QSlider::valueChanged, rateValue,
+            [this](int position) { rateValue->setText(RateText(position)); });
+    connect(delaySlider, &QSlider::valueChanged, delayValue,
+            [this](int position) { delayValue->setText(DelayText(position)); });
     auto* repeatLayout = new QGridLayout(repeatBox);
-    repeatLayout->addWidget(rateLabel, 0, 0);
-    repeatLayout->addWidget(delayLabel, 0, 1);
+    repeatLayout->addWidget(rateLabel, 0, 0, 1, 2);
+    repeatLayout->addWidget(delayLabel, 0, 2, 1, 2);
     repeatLayout->addWidget(rateSlider, 1, 0);
-    repeatLayout->addWidget(delaySlider, 1, 1);
+    repeatLayout->addWidget(rateValue, 1, 1);
+    repeatLayout->addWidget(delaySlider, 1, 2);
+    repeatLayout->addWidget(delayValue, 1, 3);
 
     auto* ok = new QPushButton(UiText(StringId::SettingsOk), this);
     ok->setObjectName(QStringLiteral("okButton"));
@@ -158,6 +183,8 @@ void KeyboardSettingsDialog::SetValues(const KeyboardSettingsValues& start) {
     keysPauseEdit->setText(QString::number(values->keysPause));
     rateSlider->setValue(values->typematicRate);
     delaySlider->setValue(values->keyDelay);
+    rateValue->setText(RateText(rateSlider->value()));
+    delayValue->setText(DelayText(delaySlider->value()));
     EnableSliders(values->keysType != 0);
 }
 

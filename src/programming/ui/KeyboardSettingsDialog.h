@@ -9,8 +9,10 @@
 #include <optional>
 
 class QButtonGroup;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
+
 class QSlider;
 
 namespace vorlan {
@@ -64,6 +66,8 @@ private:
     QLineEdit* keysPauseEdit = nullptr;
     QSlider* rateSlider = nullptr;
     QSlider* delaySlider = nullptr;
+    QLabel* rateValue = nullptr;
+    QLabel* delayValue = nullptr;
 };
 
 } // namespace vorlan

@@ -7,8 +7,10 @@
 #include "programming/KeyboardDriver.h"
 #include "programming/KeyboardSelection.h"
 #include "programming/ProgrammingEngine.h"
+#include "programming/RunAdvice.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
@@ -119,6 +121,7 @@ ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       mainWindow(theMainWindow) {
     setObjectName(QStringLiteral("ProgrammingDialog"));
+    setProperty("helpSection", QStringLiteral("programming"));
     setWindowTitle(UiText(StringId::ProgrammingCaption));
 
     // The original's 163 x 67 dialog units, in pixels of its 8-point font.
@@ -150,7 +153,28 @@ ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
     cancelButton->setEnabled(false);
     connect(cancelButton, &QPushButton::clicked, this, &ProgrammingDialog::reject);
 
-    setFixedSize(245, 109);
+    // What the run is doing, below the original's frame: the layout, the
+    // keyboard, and the bytes sent with the time left, moving with the bar.
+    // The window widens beyond the original's frame when the longest line
+    // needs it (its translation, the largest image).
+    const QFontMetrics metrics = fontMetrics();
+    int widest = 225;
+    for (const UiMessage& sample :
+         {KeyboardTypeMessage(-1), KeyboardTypeMessage(0), KeyboardTypeMessage(1),
+          KeyboardTypeMessage(2), RunProgressMessage(2022, 2022, 60000)}) {
+        widest = std::max(widest, metrics.horizontalAdvance(UiMessageText(sample)) + 4);
+    }
+    const auto line = [this, widest](const char* name, int y) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setGeometry(12, y, widest, 18);
+        return label;
+    };
+    layoutLine = line("layoutLine", 102);
+    keyboardLine = line("keyboardLine", 120);
+    bytesLine = line("bytesLine", 138);
+
+    setFixedSize(std::max(245, widest + 20), 162);
     SetKeyboard(MakeKeyboardDriver(SelectKeyboardFromEnvironment()));
 }
 
@@ -189,6 +213,14 @@ int ProgrammingDialog::StartRun(const std::vector<std::string>& arguments) {
     bar->setValue(0);
     driver->ResetCounts();
     runStarted = std::chrono::steady_clock::now();
+    givenType = GivenKeyboardType(arguments);
+    layoutTypeNumber = LayoutTypeNumberOf(layoutPath);
+    const QString shown = layoutName.isEmpty() ? UiText(StringId::TitleUntitled) : layoutName;
+    layoutLine->setText(layoutLine->fontMetrics().elidedText(
+        FillPlaceholders(UiText(StringId::ProgressLayout), {shown}), Qt::ElideMiddle,
+        layoutLine->width()));
+    layoutLine->setToolTip(shown);
+    ShowRunState(0, 0);
     show();
     raise();
     activateWindow();
@@ -204,8 +236,22 @@ int ProgrammingDialog::StartRun(const std::vector<std::string>& arguments) {
 void ProgrammingDialog::StepBar() {
     bar->setValue(std::min(bar->value() + 1, bar->maximum()));
     if (worker) {
+        ShowRunState(worker->BytesSent(), worker->BytesTotal());
         worker->StepTaken();
     }
+}
+
+void ProgrammingDialog::ShowRunState(int sent, int total) {
+    const int type = givenType >= 0 ? givenType : driver->AnsweredType();
+    keyboardLine->setText(UiMessageText(KeyboardTypeMessage(type)));
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - runStarted);
+    bytesLine->setText(total > 0 ? UiMessageText(RunProgressMessage(sent, total, elapsed.count()))
+                                 : QString());
+}
+
+void ProgrammingDialog::SetLayoutName(const QString& name) {
+    layoutName = name;
 }
 
 void ProgrammingDialog::reject() {
@@ -237,14 +283,22 @@ void ProgrammingDialog::OnWorkerFinished() {
 
     // A write the user stopped needs no message: the stop was the user's own.
     if (result != 0 && !(stopped && result == static_cast<int>(StringId::ProgrammingStopped))) {
-        QString text = UiText(result);
-        // A write that began and broke off: how much of it the keyboard holds.
-        if (total > 0) {
-            text += QStringLiteral("\n\n") +
-                    FillPlaceholders(UiText(StringId::BytesReached),
-                                     {QString::number(sent), QString::number(total)});
+        // The engine's message, how much of a broken-off write the keyboard
+        // holds, what was found and what to do.
+        RunFailure failure;
+        failure.message = result;
+        failure.layoutPath =
+            (layoutName.isEmpty() ? UiText(StringId::TitleUntitled) : layoutName).toStdString();
+        failure.layoutTypeNumber = layoutTypeNumber;
+        failure.keyboardType = givenType >= 0 ? givenType : lastRun.keyboardType;
+        failure.device = deviceName.toStdString();
+        failure.bytesSent = sent;
+        failure.bytesTotal = total;
+        QStringList texts;
+        for (const UiMessage& message : RunFailureMessages(failure)) {
+            texts << UiMessageText(message);
         }
-        ShowError(this, text);
+        ShowError(this, texts.join(QStringLiteral("\n\n")));
     }
     DeleteFile(layoutPath);
     hide();

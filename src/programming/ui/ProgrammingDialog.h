@@ -10,6 +10,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <atomic>
 #include <chrono>
 #include <cstddef>
@@ -17,6 +18,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -56,6 +58,12 @@ public:
     int StartRun(const std::vector<std::string>& arguments);
     bool IsRunning() const { return worker != nullptr; }
 
+    // The layout as the user knows it (the run's file is a temporary copy)
+    // and the device the keyboard is reached through, for the window's lines
+    // and the advice after a failure.
+    void SetLayoutName(const QString& name);
+    void SetDeviceName(const QString& name) { deviceName = name; }
+
     QProgressBar* ProgressBar() const { return bar; }
     QPushButton* OkButton() const { return okButton; }
     QPushButton* CancelButton() const { return cancelButton; }
@@ -74,12 +82,20 @@ Q_SIGNALS:
 
 private:
     void StepBar();
+    void ShowRunState(int sent, int total);
     void OnWorkerFinished();
 
     QWidget* mainWindow;
     QProgressBar* bar = nullptr;
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;
+    QLabel* layoutLine = nullptr;
+    QLabel* keyboardLine = nullptr;
+    QLabel* bytesLine = nullptr;
+    QString layoutName;
+    QString deviceName;
+    int givenType = -1;
+    int layoutTypeNumber = 0;
 
     // Counts what each run sends; wraps the keyboard given to SetKeyboard.
     std::shared_ptr<CountingDriver> driver;

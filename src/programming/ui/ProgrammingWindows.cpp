@@ -68,6 +68,13 @@ ProgrammingDialogsHome* HomeOf(QWidget* mainWindow) {
                                                           Qt::FindDirectChildrenOnly);
 }
 
+QString DeviceName(const KeyboardSelection& selection) {
+    if (selection.kind == KeyboardSelection::Kind::Emulator) {
+        return QStringLiteral("emulator:%1").arg(selection.emulatedType);
+    }
+    return QString::fromLocal8Bit(selection.devicePath.c_str());
+}
+
 ProgrammingDialog* ExistingProgrammingDialog(QWidget* mainWindow) {
     return mainWindow->findChild<ProgrammingDialog*>(QString(), Qt::FindDirectChildrenOnly);
 }
@@ -87,7 +94,9 @@ void InstallProgrammingDialogs(QWidget* mainWindow, ProgrammingHooks& hooks) {
         // Element 0 is never read by the engine; the program's name by custom.
         const std::string programName =
             QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
-        ProgrammingDialogOf(mainWindow)->StartRun({programName, layoutPath});
+        ProgrammingDialog* dialog = ProgrammingDialogOf(mainWindow);
+        dialog->SetLayoutName(mainWindow->windowFilePath());
+        dialog->StartRun({programName, layoutPath});
     };
 }
 
@@ -97,6 +106,7 @@ void UseKeyboard(QWidget* mainWindow, const KeyboardSelection& selection) {
     }
     if (ProgrammingDialog* programming = ExistingProgrammingDialog(mainWindow)) {
         programming->SetKeyboard(MakeKeyboardDriver(selection));
+        programming->SetDeviceName(DeviceName(selection));
     }
     TitleOf(mainWindow)
         ->SetType(selection.kind == KeyboardSelection::Kind::Emulator ? selection.emulatedType
@@ -113,6 +123,7 @@ ProgrammingDialog* ProgrammingDialogOf(QWidget* mainWindow) {
     }
     auto* programming = new ProgrammingDialog(mainWindow);
     programming->SetKeyboard(MakeKeyboardDriver(home->keyboard));
+    programming->SetDeviceName(DeviceName(home->keyboard));
     return programming;
 }
 

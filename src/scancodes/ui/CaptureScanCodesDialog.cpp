@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +72,16 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
     QPushButton* clearAll = makeButton(StringId::CaptureClearAllButton, "clearAllButton");
     QPushButton* edit = makeButton(StringId::CaptureEditButton, "editButton");
     QPushButton* cancel = makeButton(StringId::CaptureCancelButton, "cancelButton");
+    againButton_ = makeButton(StringId::CaptureAgainButton, "againButton");
+    okButton_ = ok;
+    connect(againButton_, &QPushButton::clicked, this, &CaptureScanCodesDialog::FocusCapture);
+    stateLabel_ = new QLabel(this);
+    stateLabel_->setObjectName(QStringLiteral("captureState"));
+    stateLabel_->setWordWrap(true);
+    pauseTimer_.setSingleShot(true);
+    pauseTimer_.setInterval(kPauseAfterMs);
+    connect(&pauseTimer_, &QTimer::timeout, this, &CaptureScanCodesDialog::PauseCapture);
+    captureEdit_->installEventFilter(this);
     connect(ok, &QPushButton::clicked, this, [this] { QDialog::accept(); });
     connect(cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
     connect(clearLast, &QPushButton::clicked, this, &CaptureScanCodesDialog::ClearLast);
@@ -78,14 +89,18 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
     connect(edit, &QPushButton::clicked, this, &CaptureScanCodesDialog::EditCodes);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {ok, clearLast, clearAll, edit, cancel}) {
+    for (QPushButton* button : {ok, clearLast, clearAll, edit, againButton_, cancel}) {
         buttons->addWidget(button);
     }
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(captureEdit_);
+    layout->addWidget(stateLabel_);
     layout->addWidget(group);
     layout->addLayout(buttons);
+    // As wide as the code fields, the state text wrapping within it.
+    stateLabel_->setMinimumWidth(group->sizeHint().width());
+    stateLabel_->setMinimumHeight(stateLabel_->fontMetrics().lineSpacing() * 3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     setFocusProxy(captureEdit_);
     ShowFields();
@@ -94,6 +109,7 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
 void CaptureScanCodesDialog::Load(const SlotCodes& codes, const SlotNames& names) {
     capture_.Open(codes, names);
     ShowFields();
+    FocusCapture();
 }
 
 void CaptureScanCodesDialog::Load(const SlotCodes& codes) {
@@ -121,8 +137,72 @@ void CaptureScanCodesDialog::ShowFields() {
     }
 }
 
+// Capturing (again): every key goes to the capture until it pauses.
 void CaptureScanCodesDialog::FocusCapture() {
+    pauseTimer_.stop();
+    heldKeys_.clear();
+    paused_ = false;
+    againButton_->setEnabled(false);
+    stateLabel_->setText(UiText(StringId::CaptureCapturing));
+    captureEdit_->setFocusPolicy(Qt::StrongFocus);
     captureEdit_->setFocus(Qt::OtherFocusReason);
+    if (isActiveWindow() && !editorOpen_) {
+        GrabKeys(true);
+    }
+}
+
+// A few seconds after the last key was let go the keyboard works the
+// buttons; no key combination could do that while every key is captured.
+void CaptureScanCodesDialog::PauseCapture() {
+    if (paused_ || !heldKeys_.isEmpty() || editorOpen_) {
+        return;
+    }
+    paused_ = true;
+    GrabKeys(false);
+    againButton_->setEnabled(true);
+    stateLabel_->setText(UiText(StringId::CapturePaused));
+    // Tab walks the buttons only; the capture takes keys again on request.
+    captureEdit_->setFocusPolicy(Qt::NoFocus);
+    okButton_->setFocus(Qt::OtherFocusReason);
+}
+
+void CaptureScanCodesDialog::NoteCaptureKey(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) {
+        pauseTimer_.stop(); // a key still held
+        return;
+    }
+    const int id =
+        key->nativeScanCode() != 0 ? static_cast<int>(key->nativeScanCode()) : key->key();
+    if (event->type() == QEvent::KeyPress) {
+        heldKeys_.insert(id);
+        pauseTimer_.stop();
+    } else {
+        heldKeys_.remove(id);
+        if (heldKeys_.isEmpty()) {
+            pauseTimer_.start();
+        }
+    }
+}
+
+void CaptureScanCodesDialog::keyPressEvent(QKeyEvent* event) {
+    if (!paused_) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        QDialog::reject();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+        }
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }
 
 void CaptureScanCodesDialog::ClearLast() {
@@ -148,9 +228,6 @@ void CaptureScanCodesDialog::EditCodes() {
         ShowFields();
     }
     editorOpen_ = false;
-    if (isActiveWindow()) {
-        GrabKeys(true);
-    }
     FocusCapture();
 }
 
@@ -177,7 +254,7 @@ void CaptureScanCodesDialog::showEvent(QShowEvent* event) {
 bool CaptureScanCodesDialog::event(QEvent* event) {
     // A grab only holds once the window is on screen, so it is taken when the
     // window becomes active: after opening and again after the editor closed.
-    if (event->type() == QEvent::WindowActivate && !editorOpen_) {
+    if (event->type() == QEvent::WindowActivate && !editorOpen_ && !paused_) {
         GrabKeys(true);
     }
     return QDialog::event(event);
@@ -198,6 +275,12 @@ void CaptureScanCodesDialog::paintEvent(QPaintEvent* event) {
 }
 
 bool CaptureScanCodesDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == captureEdit_) {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            NoteCaptureKey(event);
+        }
+        return QDialog::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusIn) {
         FocusCapture();
     }

@@ -6,8 +6,11 @@
 #include "scancodes/ScanCodeCapture.h"
 
 #include <QDialog>
+#include <QSet>
+#include <QTimer>
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -43,13 +46,19 @@ public:
     QLineEdit* codeField(int index) const { return codeFields_[index]; }
     QLineEdit* nameField(int index) const { return nameFields_[index]; }
 
-    // Enter, Escape and the close request never close it: only the buttons
-    // "OK" and "Cancel" do.
+    // Enter, Escape and the close request never close it while it captures:
+    // only the buttons "OK" and "Cancel" do. Once capturing has paused (a few
+    // seconds after the last key was let go), Enter presses the focused
+    // button and Escape cancels.
     void accept() override {}
     void reject() override {}
+    static constexpr int kPauseAfterMs = 3000;
+    bool Capturing() const { return !paused_; }
+    QLabel* StateLabel() const { return stateLabel_; }
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +71,8 @@ private:
     void ShowFields();
     void FocusCapture();
     void GrabKeys(bool grab);
+    void PauseCapture();
+    void NoteCaptureKey(QEvent* event);
 
     ScanCodeCapture capture_;
     KeystrokeCaptureEdit* captureEdit_ = nullptr;
@@ -69,6 +80,12 @@ private:
     std::array<QLineEdit*, kSlotCount> nameFields_{};
     bool keysGrabbed_ = false;
     bool editorOpen_ = false;
+    bool paused_ = false;
+    QSet<int> heldKeys_; // keys down now; no pause while one is held
+    QTimer pauseTimer_;
+    QLabel* stateLabel_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* againButton_ = nullptr;
 };
 
 } // namespace vorlan

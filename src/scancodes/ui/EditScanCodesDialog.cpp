@@ -42,6 +42,7 @@ constexpr int kRowsPerColumn = 4;
 
 EditScanCodesDialog::EditScanCodesDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(UiText(StringId::EditScanCodesCaption));
+    setProperty("helpSection", QStringLiteral("codes"));
 
     auto* group = new QGroupBox(UiText(StringId::ScanCodesGroup), this);
     auto* grid = new QGridLayout(group);

@@ -409,6 +409,15 @@ void KeyTestView::Refresh() {
 }
 
 bool KeyTestView::SaveReport(const QString& path) {
+    // A pipe or the layout under test is refused first: the look inside below
+    // would wait on a pipe.
+    const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
+    if (const FileWriteResult refused =
+            CheckWriteTarget(QFile::encodeName(path).toStdString(), inputs);
+        !refused.Ok()) {
+        ShowError(this, WriteFailureUiText(refused));
+        return false;
+    }
     // The dialog opens among layouts: a report never replaces one.
     {
         QFile existing(path);

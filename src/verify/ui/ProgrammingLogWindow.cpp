@@ -21,6 +21,7 @@ ProgrammingLogWindow::ProgrammingLogWindow(QString path, QWidget* parent)
     : QDialog(parent), logPath(std::move(path)) {
     setObjectName(QStringLiteral("ProgrammingLogWindow"));
     setWindowTitle(UiText(StringId::LogCaption));
+    setProperty("helpSection", QStringLiteral("log"));
     auto* layout = new QVBoxLayout(this);
     empty = new QLabel(UiText(StringId::LogEmpty), this);
     layout->addWidget(empty);

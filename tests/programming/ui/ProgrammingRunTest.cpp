@@ -19,8 +19,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -93,6 +95,7 @@ protected:
     void UseEmulator(int type, EmulatorFaults faults = {}) {
         keyboard = std::make_shared<EmulatedKeyboard>(type, faults);
         dialog->SetKeyboard(keyboard, std::make_shared<test::FakeClock>());
+        dialog->SetDeviceName(QStringLiteral("emulator:%1").arg(type));
     }
 
     LayoutDocument& Doc() { return window->Editor().Document(); }
@@ -185,6 +188,9 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
     Doc().dirty = true;
     window->show();
 
+    // The name the main window gives the layout, as its title shows it.
+    window->setWindowFilePath(QStringLiteral("/somewhere/layout.txt"));
+    QStringList lines;
     DuringRun during;
     // How many bar moves the window's thread had made when each byte was sent.
     std::atomic<int> barMoves{0};
@@ -208,6 +214,9 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
                           dialog->CancelButton()->isVisible(),
                           dialog->CancelButton()->isEnabled(),
                           dialog->OkButton()->isVisible()};
+                for (const char* name : {"layoutLine", "keyboardLine", "bytesLine"}) {
+                    lines << dialog->findChild<QLabel*>(QLatin1String(name))->text();
+                }
             });
         }
     });
@@ -221,6 +230,16 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
     EXPECT_TRUE(during.cancelVisible);
     EXPECT_FALSE(during.cancelEnabled);
     EXPECT_FALSE(during.okVisible);
+    // The window's lines mid-run: the layout, the keyboard, the bytes sent.
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], QStringLiteral("Layout: /somewhere/layout.txt"));
+    EXPECT_EQ(lines[1], QStringLiteral("Keyboard: single, 56 keys (type 1)"));
+    const QRegularExpressionMatch bytes =
+        QRegularExpression(QStringLiteral("^(\\d+) of 1014 bytes sent, about \\d+ s left$"))
+            .match(lines[2]);
+    ASSERT_TRUE(bytes.hasMatch()) << lines[2].toStdString();
+    EXPECT_GT(bytes.captured(1).toInt(), 250);
+    EXPECT_LE(bytes.captured(1).toInt(), 300);
     ExpectIdleAfterRun();
     EXPECT_EQ(Doc().filePath, "/somewhere/layout.txt");
     EXPECT_TRUE(Doc().dirty);
@@ -339,20 +358,42 @@ EmulatorFaults Options(std::string_view options) {
 INSTANTIATE_TEST_SUITE_P(
     Faults, ProgrammingFailureTest,
     ::testing::Values(
-        FailureCase{"NoDevice", 1, Missing(), "Vorlan driver error.", 0},
-        FailureCase{"Mismatch", 2, {}, "File format mismatch.", 0},
-        FailureCase{"UnknownType", 1, Answer(3), "Invalid keyboard type detected.", 0},
+        FailureCase{"NoDevice", 1, Missing(),
+                    "Vorlan driver error.\n\nThe keyboard's device emulator:1 could not be opened. "
+                    "Check that the keyboard is connected, that its driver is installed and "
+                    "that you may use the device.",
+                    0},
+        FailureCase{
+            "Mismatch",
+            2,
+            {},
+            "File format mismatch.\n\nThe layout is for a keyboard of 56 keys (16scan); the "
+            "keyboard attached is a double keyboard (type 2).\n\nOpen a 16scan layout of "
+            "112 keys, or change the keyboard type in File > Settings.",
+            0},
+        FailureCase{"UnknownType", 1, Answer(3),
+                    "Invalid keyboard type detected.\n\nThe keyboard answered with a type this "
+                    "program does not know. Check that a Vorlan keyboard is attached.",
+                    0},
         FailureCase{"FailsAtByte10", 1, FailAt(10),
-                    "Keyboard programming error.\n\n9 of 1014 bytes reached the keyboard.", 9},
+                    "Keyboard programming error.\n\n9 of 1014 bytes reached the keyboard."
+                    "\n\nCheck the keyboard's cable and connection, then program it again.",
+                    9},
         FailureCase{"FailsAtLastByte", 1, FailAt(1014),
-                    "Keyboard programming error.\n\n1013 of 1014 bytes reached the keyboard.",
+                    "Keyboard programming error.\n\n1013 of 1014 bytes reached the keyboard."
+                    "\n\nCheck the keyboard's cable and connection, then program it again.",
                     1013},
         FailureCase{"StopsAnswering", 1, Options("hang-at=10,timeout=20"),
-                    "The keyboard stopped answering.\n\n9 of 1014 bytes reached the keyboard.", 9},
+                    "The keyboard stopped answering.\n\n9 of 1014 bytes reached the keyboard."
+                    "\n\nCheck the keyboard's cable and connection, then program it again.",
+                    9},
         FailureCase{"TooSlow", 1, Options("slow=50,timeout=10"),
-                    "The keyboard stopped answering.\n\n0 of 1014 bytes reached the keyboard.", 0},
+                    "The keyboard stopped answering.\n\n0 of 1014 bytes reached the keyboard."
+                    "\n\nCheck the keyboard's cable and connection, then program it again.",
+                    0},
         FailureCase{"Unplugged", 1, Options("vanish-at=500"),
-                    "The keyboard was disconnected.\n\n499 of 1014 bytes reached the keyboard.",
+                    "The keyboard was disconnected.\n\n499 of 1014 bytes reached the keyboard."
+                    "\n\nCheck the keyboard's cable and connection, then program it again.",
                     499}),
     [](const ::testing::TestParamInfo<FailureCase>& test) { return test.param.name; });
 
@@ -462,7 +503,12 @@ TEST_F(ProgrammingRunTest, ClosingTheMainWindowDuringARunIsRefused) {
     EXPECT_EQ(keyboard->Received().size(), 1014u);
     ExpectIdleAfterRun();
 
-    // Once the run is over the window closes as always, with its question.
+    // Once the run is over the window closes as always, with its question
+    // (answered No: Ok is no answer to Yes/No/Cancel and keeps the window).
+    SetMessageHandler([this](const MessageRequest& r) {
+        messages.push_back({r, dialog->isVisible(), window->isEnabled()});
+        return MessageResult::No;
+    });
     EXPECT_TRUE(window->close());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].request.text, QStringLiteral("Do you want to save current file?"));

@@ -1,0 +1,1485 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Vorlan</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Insert scan-codes by pressing key</source>
+        <translation>Introducir los códigos de escaneo pulsando la tecla</translation>
+    </message>
+    <message>
+        <source>Invalid argument.</source>
+        <translation>Argumento no válido.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type.</source>
+        <translation>Tipo de teclado no válido.</translation>
+    </message>
+    <message>
+        <source>Syntax error!</source>
+        <translation>¡Error de sintaxis!</translation>
+    </message>
+    <message>
+        <source>Unable to open file.</source>
+        <translation>No se puede abrir el archivo.</translation>
+    </message>
+    <message>
+        <source>Invalid file format.</source>
+        <translation>Formato de archivo no válido.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type detected.</source>
+        <translation>Se ha detectado un tipo de teclado no válido.</translation>
+    </message>
+    <message>
+        <source>Vorlan driver error.</source>
+        <translation>Error del controlador Vorlan.</translation>
+    </message>
+    <message>
+        <source>Keyboard detecting error.</source>
+        <translation>Error al detectar el teclado.</translation>
+    </message>
+    <message>
+        <source>File format mismatch.</source>
+        <translation>El formato del archivo no corresponde al teclado.</translation>
+    </message>
+    <message>
+        <source>Keyboard programming error.</source>
+        <translation>Error al programar el teclado.</translation>
+    </message>
+    <message>
+        <source>Data buffer error.</source>
+        <translation>Error del búfer de datos.</translation>
+    </message>
+    <message>
+        <source>File version error</source>
+        <translation>Error de versión del archivo</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Cannot open file!</source>
+        <translation>¡No se puede abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>The file contains no programmed key</source>
+        <translation>El archivo no contiene ninguna tecla programada</translation>
+    </message>
+    <message>
+        <source>Group key error</source>
+        <translation>Error de tecla de grupo</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Introduzca un número entero positivo.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>Edit scan codes</source>
+        <translation>Editar los códigos de escaneo</translation>
+    </message>
+    <message>
+        <source>Scan-codes</source>
+        <translation>Códigos de escaneo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Clear Last</source>
+        <translation>Borrar el último</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer  -  [%s]</source>
+        <translation>Vorlan - programador de teclados  -  [%s]</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>sin título</translation>
+    </message>
+    <message>
+        <source>Do you want to save current file?</source>
+        <translation>¿Desea guardar el archivo actual?</translation>
+    </message>
+    <message>
+        <source>Clear key %s ?</source>
+        <translation>¿Borrar la tecla %s?</translation>
+    </message>
+    <message>
+        <source>Clear all keys ?</source>
+        <translation>¿Borrar todas las teclas?</translation>
+    </message>
+    <message>
+        <source>Insert %s to key %d ?</source>
+        <translation>¿Insertar %s en la tecla %d?</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan S (SN)</source>
+        <translation>Tipo de teclado: Vorlan S (SN)</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan D</source>
+        <translation>Tipo de teclado: Vorlan D</translation>
+    </message>
+    <message>
+        <source>Keys type: Typematic SCAN</source>
+        <translation>Tipo de teclas: Typematic SCAN</translation>
+    </message>
+    <message>
+        <source>Keys type: Make-Break SCAN</source>
+        <translation>Tipo de teclas: Make-Break SCAN</translation>
+    </message>
+    <message>
+        <source>Keys beep: On</source>
+        <translation>Pitido de teclas: activado</translation>
+    </message>
+    <message>
+        <source>Keys beep: Off</source>
+        <translation>Pitido de teclas: desactivado</translation>
+    </message>
+    <message>
+        <source>Keys delay: %d</source>
+        <translation>Retardo de teclas: %d</translation>
+    </message>
+    <message>
+        <source>Keys rate: %d</source>
+        <translation>Velocidad de repetición: %d</translation>
+    </message>
+    <message>
+        <source>Number: ----</source>
+        <translation>Número: ----</translation>
+    </message>
+    <message>
+        <source>Number: %d</source>
+        <translation>Número: %d</translation>
+    </message>
+    <message>
+        <source>Name: ----</source>
+        <translation>Nombre: ----</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <translation>Nombre: %s</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Introduzca un número entero entre 0 y 255.</translation>
+    </message>
+    <message>
+        <source>Programming was stopped; the keyboard holds only part of the layout.</source>
+        <translation>La programación se ha detenido; el teclado solo contiene parte de la distribución.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>%1 [emulated keyboard, type %2]</source>
+        <translation>%1 [teclado emulado, tipo %2]</translation>
+    </message>
+    <message>
+        <source>Programming...</source>
+        <translation>Programando...</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <translation>Ajustes del teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <translation>Tipo de teclado</translation>
+    </message>
+    <message>
+        <source>Vorlan S - 56 keys (single)</source>
+        <translation>Vorlan S - 56 teclas (simple)</translation>
+    </message>
+    <message>
+        <source>Vorlan D - 112 keys (double)</source>
+        <translation>Vorlan D - 112 teclas (doble)</translation>
+    </message>
+    <message>
+        <source>Keys pause</source>
+        <translation>Pausa entre teclas</translation>
+    </message>
+    <message>
+        <source>(0 - 255) ms</source>
+        <translation>(0 - 255) ms</translation>
+    </message>
+    <message>
+        <source>Keys type</source>
+        <translation>Tipo de teclas</translation>
+    </message>
+    <message>
+        <source>Make-Break SCAN (without repeat)</source>
+        <translation>Make-Break SCAN (sin repetición)</translation>
+    </message>
+    <message>
+        <source>Typematic SCAN (with repeat)</source>
+        <translation>Typematic SCAN (con repetición)</translation>
+    </message>
+    <message>
+        <source>Key beep</source>
+        <translation>Pitido de teclas</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivado</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Key repeat</source>
+        <translation>Repetición de teclas</translation>
+    </message>
+    <message>
+        <source>Typematic rate:</source>
+        <translation>Velocidad de repetición:</translation>
+    </message>
+    <message>
+        <source>Key delay:</source>
+        <translation>Retardo:</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer</source>
+        <translation>Vorlan - programador de teclados</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuevo...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>&amp;Programming...</source>
+        <translation>&amp;Programación...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings...</source>
+        <translation>A&amp;justes...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <translation>Insertar tecla</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <translation>Copiar tecla</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doble</translation>
+    </message>
+    <message>
+        <source>to Right</source>
+        <translation>a la derecha</translation>
+    </message>
+    <message>
+        <source>to Down</source>
+        <translation>hacia abajo</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <translation>Cuádruple</translation>
+    </message>
+    <message>
+        <source>Clear Key</source>
+        <translation>Borrar tecla</translation>
+    </message>
+    <message>
+        <source>RFID</source>
+        <translation>RFID</translation>
+    </message>
+    <message>
+        <source>Digits count:</source>
+        <translation>Número de dígitos:</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Prefijo:</translation>
+    </message>
+    <message>
+        <source>Suffix:</source>
+        <translation>Sufijo:</translation>
+    </message>
+    <message>
+        <source>Extended</source>
+        <translation>Extendido</translation>
+    </message>
+    <message>
+        <source>Digits type - NUM</source>
+        <translation>Tipo de dígitos - NUM</translation>
+    </message>
+    <message>
+        <source>Key flags</source>
+        <translation>Indicadores de la tecla</translation>
+    </message>
+    <message>
+        <source>Single key</source>
+        <translation>Tecla simple</translation>
+    </message>
+    <message>
+        <source>Group key</source>
+        <translation>Tecla de grupo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <translation>Aplicar el indicador a todas las teclas</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <translation>Modo de la tecla</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Modo 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Modo 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Modo 3</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <translation>Aplicar el modo a todas las teclas</translation>
+    </message>
+    <message>
+        <source>Programmed keys:</source>
+        <translation>Teclas programadas:</translation>
+    </message>
+    <message>
+        <source>Key </source>
+        <translation>Tecla </translation>
+    </message>
+    <message>
+        <source>Key number</source>
+        <translation>Número de tecla</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nombre de la tecla</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <translation>Códigos de la tecla</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Vorlan 16scan keyboard programmer</source>
+        <translation>Programador de teclados Vorlan 16scan</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versión:</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Key grid</source>
+        <translation>Cuadrícula de teclas</translation>
+    </message>
+    <message>
+        <source>The keys of the layout; arrow keys move the selection, Enter edits the key's codes</source>
+        <translation>Las teclas de la distribución; las flechas mueven la selección, Intro edita los códigos de la tecla</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <translation>%1, tecla %2</translation>
+    </message>
+    <message>
+        <source>unnamed key, key %1</source>
+        <translation>tecla sin nombre, tecla %1</translation>
+    </message>
+    <message>
+        <source>empty, key %1</source>
+        <translation>vacía, tecla %1</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>double key of keys %1 and %2</source>
+        <translation>tecla doble de las teclas %1 y %2</translation>
+    </message>
+    <message>
+        <source>quad key of keys %1, %2, %3 and %4</source>
+        <translation>tecla cuádruple de las teclas %1, %2, %3 y %4</translation>
+    </message>
+    <message>
+        <source>not in use with 56 keys</source>
+        <translation>sin uso con 56 teclas</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>seleccionada</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Código %1</translation>
+    </message>
+    <message>
+        <source>Previous key</source>
+        <translation>Tecla anterior</translation>
+    </message>
+    <message>
+        <source>Next key</source>
+        <translation>Tecla siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Key &amp;names on the grid</source>
+        <translation>&amp;Nombres de las teclas en la cuadrícula</translation>
+    </message>
+    <message>
+        <source>&amp;Find key...</source>
+        <translation>&amp;Buscar tecla...</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Find pre&amp;vious</source>
+        <translation>Buscar &amp;anterior</translation>
+    </message>
+    <message>
+        <source>Find key:</source>
+        <translation>Buscar tecla:</translation>
+    </message>
+    <message>
+        <source>name or code</source>
+        <translation>nombre o código</translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <translation>%d de %d</translation>
+    </message>
+    <message>
+        <source>%d found</source>
+        <translation>%d encontradas</translation>
+    </message>
+    <message>
+        <source>No key found</source>
+        <translation>No se ha encontrado ninguna tecla</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Cerrar la barra de búsqueda (Esc)</translation>
+    </message>
+    <message>
+        <source>Next key found (Enter, F3)</source>
+        <translation>Siguiente tecla encontrada (Intro, F3)</translation>
+    </message>
+    <message>
+        <source>Previous key found (Shift+F3)</source>
+        <translation>Tecla encontrada anterior (Mayús+F3)</translation>
+    </message>
+    <message>
+        <source>Key %d</source>
+        <translation>Tecla %d</translation>
+    </message>
+    <message>
+        <source>Name: (none)</source>
+        <translation>Nombre: (ninguno)</translation>
+    </message>
+    <message>
+        <source>Codes: %s</source>
+        <translation>Códigos: %s</translation>
+    </message>
+    <message>
+        <source>Codes: (none)</source>
+        <translation>Códigos: (ninguno)</translation>
+    </message>
+    <message>
+        <source>Span: empty</source>
+        <translation>Extensión: vacía</translation>
+    </message>
+    <message>
+        <source>Span: single</source>
+        <translation>Extensión: simple</translation>
+    </message>
+    <message>
+        <source>Span: double, with key %d</source>
+        <translation>Extensión: doble, con la tecla %d</translation>
+    </message>
+    <message>
+        <source>Span: quad, with keys %s</source>
+        <translation>Extensión: cuádruple, con las teclas %s</translation>
+    </message>
+    <message>
+        <source>Mode %d</source>
+        <translation>Modo %d</translation>
+    </message>
+    <message>
+        <source>Flags: none</source>
+        <translation>Indicadores: ninguno</translation>
+    </message>
+    <message>
+        <source>Flags: single key</source>
+        <translation>Indicadores: tecla simple</translation>
+    </message>
+    <message>
+        <source>Flags: group key</source>
+        <translation>Indicadores: tecla de grupo</translation>
+    </message>
+    <message>
+        <source>Flags: single key, group key</source>
+        <translation>Indicadores: tecla simple, tecla de grupo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard...</source>
+        <translation>&amp;Probar el teclado...</translation>
+    </message>
+    <message>
+        <source>Programming &amp;log</source>
+        <translation>&amp;Registro de programación</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <translation>Prueba de teclas</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys tested</source>
+        <translation>%1 de %2 teclas probadas</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Guardar informe...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 and %2 send the same codes.</source>
+        <translation>%1 y %2 envían los mismos códigos.</translation>
+    </message>
+    <message>
+        <source>%1 sends the start of %2.</source>
+        <translation>%1 envía el comienzo de %2.</translation>
+    </message>
+    <message>
+        <source>%1 sends codes that no key press reports; it cannot be tested.</source>
+        <translation>%1 envía códigos que ninguna pulsación de tecla produce; no se puede probar.</translation>
+    </message>
+    <message>
+        <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
+        <translation>%1 empieza como el prefijo RFID; sus pulsaciones se leen como tarjetas.</translation>
+    </message>
+    <message>
+        <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
+        <translation>Pulse cada tecla del teclado. Haga clic en una tecla para indicar cuál va a pulsar a continuación.</translation>
+    </message>
+    <message>
+        <source>Click a key: the emulated keyboard types it into the test.</source>
+        <translation>Haga clic en una tecla: el teclado emulado la escribe en la prueba.</translation>
+    </message>
+    <message>
+        <source>The layout has no programmed key to test.</source>
+        <translation>La distribución no tiene ninguna tecla programada que probar.</translation>
+    </message>
+    <message>
+        <source>Text report (*.txt);;JSON report (*.json)</source>
+        <translation>Informe de texto (*.txt);;Informe JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Programming log</source>
+        <translation>Registro de programación</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>No run has been logged yet.</source>
+        <translation>Todavía no se ha registrado ninguna programación.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Layout file</source>
+        <translation>Archivo de distribución</translation>
+    </message>
+    <message>
+        <source>Image SHA-256</source>
+        <translation>SHA-256 de la imagen</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Duration (ms)</source>
+        <translation>Duración (ms)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Keyboard programmed</source>
+        <translation>Teclado programado</translation>
+    </message>
+    <message>
+        <source>The keyboard is programmed. Keyboards done with this layout: %1.</source>
+        <translation>El teclado está programado. Teclados programados con esta distribución: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard</source>
+        <translation>&amp;Probar el teclado</translation>
+    </message>
+    <message>
+        <source>Program &amp;next keyboard</source>
+        <translation>Programar el &amp;siguiente teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The programming log %1 cannot be written.</source>
+        <translation>No se puede escribir el registro de programación %1.</translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation>desconocido: %1</translation>
+    </message>
+    <message>
+        <source>card %1: prefix %2, suffix %3, %4 digits %5, %6</source>
+        <translation>tarjeta %1: prefijo %2, sufijo %3, %4 dígitos %5, %6</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>incorrecto</translation>
+    </message>
+    <message>
+        <source>numeric</source>
+        <translation>numérico</translation>
+    </message>
+    <message>
+        <source>not numeric (numeric expected)</source>
+        <translation>no numérico (se esperaba numérico)</translation>
+    </message>
+    <message>
+        <source>not numeric</source>
+        <translation>no numérico</translation>
+    </message>
+    <message>
+        <source>Grey: not yet pressed. Green: matched. Red: expected, but another sequence came. Striped: cannot be told apart.</source>
+        <translation>Gris: aún no pulsada. Verde: reconocida. Rojo: esperada, pero llegó otra secuencia. Rayada: no se puede distinguir.</translation>
+    </message>
+    <message>
+        <source>key %1 &quot;%2&quot;</source>
+        <translation>tecla %1 «%2»</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>advertencia</translation>
+    </message>
+    <message>
+        <source>The file is empty; it reads as a new 56-key layout.</source>
+        <translation>El archivo está vacío; se lee como una distribución nueva de 56 teclas.</translation>
+    </message>
+    <message>
+        <source>The first number %1 is not 56, 57, 112 or 113; the file reads as a 56-key 16scan layout.</source>
+        <translation>El primer número, %1, no es 56, 57, 112 ni 113; el archivo se lee como una distribución 16scan de 56 teclas.</translation>
+    </message>
+    <message>
+        <source>The header has %1 of its %2 fields; the missing ones read as 0.</source>
+        <translation>La cabecera tiene %1 de sus %2 campos; los que faltan se leen como 0.</translation>
+    </message>
+    <message>
+        <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
+        <translation>La cabecera tiene campos de más (%1) para su forma %2; se ignoran.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
+        <translation>El tipo de teclas %1 está fuera del intervalo 0..1 y se lee como 1.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
+        <translation>El pitido de teclas %1 está fuera del intervalo 0..1 y se lee como 1.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
+        <translation>El retardo de teclas %1 está fuera del intervalo 0..3 y se lee como 2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 is out of range 0..31 and reads as 11.</source>
+        <translation>La velocidad de repetición %1 está fuera del intervalo 0..31 y se lee como 11.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 do not fit a byte and read as %2.</source>
+        <translation>Los indicadores RFID %1 no caben en un byte y se leen como %2.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 ask for %2 digits, more than 13; they read as 13.</source>
+        <translation>Los indicadores RFID %1 piden %2 dígitos, más de 13; se leen como 13.</translation>
+    </message>
+    <message>
+        <source>The RFID prefix %1 does not fit a byte and reads as %2.</source>
+        <translation>El prefijo RFID %1 no cabe en un byte y se lee como %2.</translation>
+    </message>
+    <message>
+        <source>The RFID suffix %1 does not fit a byte and reads as %2.</source>
+        <translation>El sufijo RFID %1 no cabe en un byte y se lee como %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 is out of range 1..255 and reads as 2.</source>
+        <translation>La pausa entre teclas %1 está fuera del intervalo 1..255 y se lee como 2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; it reads as %2.</source>
+        <translation>«%1» no es un número; se lee como %2.</translation>
+    </message>
+    <message>
+        <source>An empty line; it is ignored.</source>
+        <translation>Una línea vacía; se ignora.</translation>
+    </message>
+    <message>
+        <source>The line has no key number; it is ignored.</source>
+        <translation>La línea no tiene número de tecla; se ignora.</translation>
+    </message>
+    <message>
+        <source>Key number %1 is outside 1..112; the line is ignored.</source>
+        <translation>El número de tecla %1 está fuera de 1..112; se ignora la línea.</translation>
+    </message>
+    <message>
+        <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
+        <translation>La tecla %1 está fuera de la cuadrícula de %2 teclas; no se muestra ni se programa.</translation>
+    </message>
+    <message>
+        <source>Key %1 was given on line %2 already; this line replaces it.</source>
+        <translation>La tecla %1 ya aparecía en la línea %2; esta línea la sustituye.</translation>
+    </message>
+    <message>
+        <source>Key %1: code %2 is out of range 0..255 and reads as 0.</source>
+        <translation>Tecla %1: el código %2 está fuera del intervalo 0..255 y se lee como 0.</translation>
+    </message>
+    <message>
+        <source>Key %1: flags %2 are out of range 0..15; only %3 is kept.</source>
+        <translation>Tecla %1: los indicadores %2 están fuera del intervalo 0..15; solo se conserva %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name is %2 bytes long; it is cut to 102.</source>
+        <translation>Tecla %1: el nombre tiene %2 bytes; se corta a 102.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line has surplus fields (%2): codes beyond what the variant holds, or a ';' or ',' in the name; they are not read.</source>
+        <translation>Tecla %1: la línea tiene campos de más (%2): códigos más allá de lo que admite la variante, o un ';' o ',' en el nombre; no se leen.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line is short of fields (%2 missing); they read as 0 and the name as empty.</source>
+        <translation>Tecla %1: a la línea le faltan campos (%2); se leen como 0 y el nombre como vacío.</translation>
+    </message>
+    <message>
+        <source>The line is %1 bytes long, more than the 198 the format allows.</source>
+        <translation>La línea tiene %1 bytes, más de los 198 que admite el formato.</translation>
+    </message>
+    <message>
+        <source>Reading stops at the line of key %1; the lines after it (%2) are not read.</source>
+        <translation>La lectura se detiene en la línea de la tecla %1; las líneas siguientes (%2) no se leen.</translation>
+    </message>
+    <message>
+        <source>No line gives key %1; it stays empty.</source>
+        <translation>Ninguna línea indica la tecla %1; queda vacía.</translation>
+    </message>
+    <message>
+        <source>No line gives the keys %1; they stay empty.</source>
+        <translation>Ninguna línea indica las teclas %1; quedan vacías.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 bytes of the file are read.</source>
+        <translation>Solo se leen los primeros %1 bytes del archivo.</translation>
+    </message>
+    <message>
+        <source>Key %1 has a name but no codes.</source>
+        <translation>La tecla %1 tiene nombre pero no códigos.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes but no name.</source>
+        <translation>La tecla %1 tiene códigos pero no nombre.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes after a first code of 0, so it counts as not programmed.</source>
+        <translation>La tecla %1 tiene códigos después de un primer código 0, por lo que cuenta como no programada.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends the same codes as key %2; a key test cannot tell them apart.</source>
+        <translation>La tecla %1 envía los mismos códigos que la tecla %2; una prueba de teclas no puede distinguirlas.</translation>
+    </message>
+    <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
+        <translation>La tecla %1 está marcada como parte de una tecla doble o cuádruple, pero ninguna otra tecla tiene sus códigos; se muestra vacía.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
+        <translation>Las teclas %1 y %2 comparten sus códigos como tecla doble, pero no son vecinas.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
+        <translation>%1 teclas de grupo comparten los códigos de la tecla %2; solo 2 o 4 forman una tecla doble o cuádruple.</translation>
+    </message>
+    <message>
+        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
+        <translation>Las teclas %1 forman una tecla cuádruple que no es un cuadrado de 2 por 2 celdas.</translation>
+    </message>
+    <message>
+        <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
+        <translation>Ningún tipo de teclado acepta este archivo tal como está (la creación de la imagen se detiene en el paso %1).</translation>
+    </message>
+    <message>
+        <source>Key %1: the programmed-keys list shows only the first 99 bytes of the name.</source>
+        <translation>Tecla %1: la lista de teclas programadas solo muestra los primeros 99 bytes del nombre.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 have the same name in the programmed-keys list; it lists only the first.</source>
+        <translation>Las teclas %1 y %2 tienen el mismo nombre en la lista de teclas programadas; solo aparece la primera.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the second layout.</source>
+        <translation>La tecla %1 solo está en la segunda distribución.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the first layout.</source>
+        <translation>La tecla %1 solo está en la primera distribución.</translation>
+    </message>
+    <message>
+        <source>Key %1 moved to %2.</source>
+        <translation>La tecla %1 se ha movido a %2.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name &quot;%2&quot; becomes &quot;%3&quot;.</source>
+        <translation>Tecla %1: el nombre «%2» pasa a ser «%3».</translation>
+    </message>
+    <message>
+        <source>Key %1: the codes %2 become %3.</source>
+        <translation>Tecla %1: los códigos %2 pasan a ser %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the flags %2 become %3.</source>
+        <translation>Tecla %1: los indicadores %2 pasan a ser %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: mode %2 becomes mode %3.</source>
+        <translation>Tecla %1: el modo %2 pasa a ser el modo %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the cells %2 become %3.</source>
+        <translation>Tecla %1: las celdas %2 pasan a ser %3.</translation>
+    </message>
+    <message>
+        <source>The layout of %1 keys becomes one of %2 keys.</source>
+        <translation>La distribución de %1 teclas pasa a ser una de %2 teclas.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 becomes %2.</source>
+        <translation>Tipo de teclas %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 becomes %2.</source>
+        <translation>Pitido de teclas %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 becomes %2.</source>
+        <translation>Retardo de teclas %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 becomes %2.</source>
+        <translation>Velocidad de repetición %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 becomes %2.</source>
+        <translation>Pausa entre teclas %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>RFID digit count %1 becomes %2.</source>
+        <translation>Número de dígitos RFID %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>RFID digits numeric %1 becomes %2.</source>
+        <translation>Dígitos RFID numéricos %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix %1 becomes %2.</source>
+        <translation>Prefijo RFID %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix extended %1 becomes %2.</source>
+        <translation>Prefijo RFID extendido %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix %1 becomes %2.</source>
+        <translation>Sufijo RFID %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix extended %1 becomes %2.</source>
+        <translation>Sufijo RFID extendido %1 pasa a ser %2.</translation>
+    </message>
+    <message>
+        <source>Key %1 is not in the file.</source>
+        <translation>La tecla %1 no está en el archivo.</translation>
+    </message>
+    <message>
+        <source>%1 lines of this file were not read exactly as written.</source>
+        <translation>%1 líneas de este archivo no se han leído exactamente como están escritas.</translation>
+    </message>
+    <message>
+        <source>This file was not read exactly as written.</source>
+        <translation>Este archivo no se ha leído exactamente como está escrito.</translation>
+    </message>
+    <message>
+        <source>This file has %1 doubtful points.</source>
+        <translation>Este archivo tiene %1 puntos dudosos.</translation>
+    </message>
+    <message>
+        <source>One line of this file was not read exactly as written.</source>
+        <translation>Una línea de este archivo no se ha leído exactamente como está escrita.</translation>
+    </message>
+    <message>
+        <source>This file has one doubtful point.</source>
+        <translation>Este archivo tiene un punto dudoso.</translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation>&amp;Detalles...</translation>
+    </message>
+    <message>
+        <source>What the reader changed</source>
+        <translation>Lo que ha cambiado la lectura</translation>
+    </message>
+    <message>
+        <source>Data will be lost</source>
+        <translation>Se perderán datos</translation>
+    </message>
+    <message>
+        <source>The %1 form cannot hold all of this layout; saving it loses:</source>
+        <translation>La forma %1 no puede contener toda esta distribución; al guardarla se pierde:</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>¿Guardar de todos modos?</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Guardar de todos modos</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation>Compa&amp;rar con...</translation>
+    </message>
+    <message>
+        <source>Differences from %1</source>
+        <translation>Diferencias respecto a %1</translation>
+    </message>
+    <message>
+        <source>The layouts are equal.</source>
+        <translation>Las distribuciones son iguales.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>This is not a plain file (it is a folder, pipe, socket or device), so it cannot be opened.</source>
+        <translation>No es un archivo normal (es una carpeta, una tubería, un socket o un dispositivo), así que no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>The layout for the keyboard could not be written to the temporary folder.</source>
+        <translation>No se ha podido escribir la distribución para el teclado en la carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes reached the keyboard.</source>
+        <translation>%1 de %2 bytes han llegado al teclado.</translation>
+    </message>
+    <message>
+        <source>The keyboard stopped answering.</source>
+        <translation>El teclado ha dejado de responder.</translation>
+    </message>
+    <message>
+        <source>The keyboard was disconnected.</source>
+        <translation>El teclado se ha desconectado.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1 from %2?
+
+The layout has %3 keys; programmed: %4.</source>
+        <translation>¿Recuperar los cambios no guardados de %1 del %2?
+
+La distribución tiene %3 teclas; programadas: %4.</translation>
+    </message>
+    <message>
+        <source>Discard these unsaved changes for good? They cannot be recovered afterwards.</source>
+        <translation>¿Descartar definitivamente estos cambios no guardados? Después no se podrán recuperar.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read and was set aside: %1</source>
+        <translation>No se ha podido leer un archivo de recuperación y se ha apartado: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the defaults are used. The damaged file was kept as %1</source>
+        <translation>No se han podido leer los ajustes, así que se usan los valores predeterminados. El archivo dañado se ha conservado como %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Overwrite it with this layout?</source>
+        <translation>Otro programa ha modificado %1 desde que se abrió. ¿Sobrescribirlo con esta distribución?</translation>
+    </message>
+    <message>
+        <source>%1 was removed by another program since it was opened. Save this layout there again?</source>
+        <translation>Otro programa ha eliminado %1 desde que se abrió. ¿Guardar de nuevo esta distribución allí?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk?</source>
+        <translation>Otro programa ha modificado %1. ¿Volver a cargarlo desde el disco?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk? Your unsaved changes are lost.</source>
+        <translation>Otro programa ha modificado %1. ¿Volver a cargarlo desde el disco? Se perderán los cambios no guardados.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to an untitled layout from %1?
+
+The layout has %2 keys; programmed: %3.</source>
+        <translation>¿Recuperar los cambios no guardados de una distribución sin título del %1?
+
+La distribución tiene %2 teclas; programadas: %3.</translation>
+    </message>
+    <message>
+        <source>The key pitch must be between 5 and 60 mm.</source>
+        <translation>La separación entre teclas debe estar entre 5 y 60 mm.</translation>
+    </message>
+    <message>
+        <source>A legend must be at least 3 mm wide and high and no larger than the key pitch.</source>
+        <translation>Una etiqueta debe tener al menos 3 mm de ancho y de alto, y no ser mayor que la separación entre teclas.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the legends and the 100 mm ruler.</source>
+        <translation>La página es demasiado pequeña para las etiquetas y la regla de 100 mm.</translation>
+    </message>
+    <message>
+        <source>A legend does not fit on the page; choose a larger page or smaller sizes.</source>
+        <translation>Una etiqueta no cabe en la página; elija una página mayor o tamaños menores.</translation>
+    </message>
+    <message>
+        <source>%1 - page %2 of %3</source>
+        <translation>%1 - página %2 de %3</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(sin título)</translation>
+    </message>
+    <message>
+        <source>Ruler 100 mm, square %1 x %2 mm: if they measure otherwise, the printer scaled the page.</source>
+        <translation>Regla de 100 mm, cuadrado de %1 x %2 mm: si miden otra cosa, la impresora ha escalado la página.</translation>
+    </message>
+    <message>
+        <source>Keys: %1, file format: %2</source>
+        <translation>Teclas: %1, formato de archivo: %2</translation>
+    </message>
+    <message>
+        <source>Keys type: %1</source>
+        <translation>Tipo de teclas: %1</translation>
+    </message>
+    <message>
+        <source>Key beep: %1, key delay: %2, typematic rate: %3, keys pause: %4 ms</source>
+        <translation>Pitido de teclas: %1, retardo: %2, velocidad de repetición: %3, pausa entre teclas: %4 ms</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <translation>Opciones RFID</translation>
+    </message>
+    <message>
+        <source>Digits: %1, numeric: %2</source>
+        <translation>Dígitos: %1, numérico: %2</translation>
+    </message>
+    <message>
+        <source>Prefix: %1 (extended: %2), suffix: %3 (extended: %4)</source>
+        <translation>Prefijo: %1 (extendido: %2), sufijo: %3 (extendido: %4)</translation>
+    </message>
+    <message>
+        <source>Programmed keys</source>
+        <translation>Teclas programadas</translation>
+    </message>
+    <message>
+        <source>Flags: G group key, S single key. Mode: the key mode 1 to 3.</source>
+        <translation>Indicadores: G tecla de grupo, S tecla simple. Modo: el modo de la tecla, de 1 a 3.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Códigos</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Indicadores</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot write SVG files (it was built without Qt SVG).</source>
+        <translation>Esta versión del programa no puede escribir archivos SVG (se compiló sin Qt SVG).</translation>
+    </message>
+    <message>
+        <source>The resolution must be between 30 and 2400 dots per inch.</source>
+        <translation>La resolución debe estar entre 30 y 2400 puntos por pulgada.</translation>
+    </message>
+    <message>
+        <source>There is nothing to print.</source>
+        <translation>No hay nada que imprimir.</translation>
+    </message>
+    <message>
+        <source>The file name must end in .pdf, .svg or .png.</source>
+        <translation>El nombre del archivo debe terminar en .pdf, .svg o .png.</translation>
+    </message>
+    <message>
+        <source>Legends</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Key &amp;pitch:</source>
+        <translation>&amp;Separación entre teclas:</translation>
+    </message>
+    <message>
+        <source>Legend &amp;width (single key):</source>
+        <translation>&amp;Ancho de la etiqueta (tecla simple):</translation>
+    </message>
+    <message>
+        <source>Legend &amp;height (single key):</source>
+        <translation>A&amp;lto de la etiqueta (tecla simple):</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>&amp;Margins:</source>
+        <translation>&amp;Márgenes:</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Resolución:</translation>
+    </message>
+    <message>
+        <source>Pac&amp;k legends to save paper (instead of as on the keyboard)</source>
+        <translation>A&amp;grupar las etiquetas para ahorrar papel (en lugar de como en el teclado)</translation>
+    </message>
+    <message>
+        <source>&amp;Blank legends for keys without a name</source>
+        <translation>Etiquetas en &amp;blanco para las teclas sin nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Cut marks at the corners</source>
+        <translation>Marcas de &amp;corte en las esquinas</translation>
+    </message>
+    <message>
+        <source>Thin &amp;frame around each legend</source>
+        <translation>Marco &amp;fino alrededor de cada etiqueta</translation>
+    </message>
+    <message>
+        <source>As the printer is set up</source>
+        <translation>Según la configuración de la impresora</translation>
+    </message>
+    <message>
+        <source>Print &amp;legends...</source>
+        <translation>Imprimir &amp;etiquetas...</translation>
+    </message>
+    <message>
+        <source>Print layout s&amp;heet...</source>
+        <translation>Imprimir &amp;hoja de distribución...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xportar</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;PDF...</source>
+        <translation>Etiquetas en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;SVG...</source>
+        <translation>Etiquetas en &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Legends as P&amp;NG...</source>
+        <translation>Etiquetas en P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as P&amp;DF...</source>
+        <translation>Hoja de distribución en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as S&amp;VG...</source>
+        <translation>Hoja de distribución en S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as PN&amp;G...</source>
+        <translation>Hoja de distribución en PN&amp;G...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Imágenes SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Written:
+%1</source>
+        <translation>Escrito:
+%1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se ha podido iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <translation>&amp;Deshacer %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <translation>&amp;Rehacer %s</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Single key flag</source>
+        <translation>Indicador de tecla simple</translation>
+    </message>
+    <message>
+        <source>Clear key</source>
+        <translation>Borrar tecla</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Move key</source>
+        <translation>Mover tecla</translation>
+    </message>
+    <message>
+        <source>Swap keys</source>
+        <translation>Intercambiar teclas</translation>
+    </message>
+    <message>
+        <source>Copy of key</source>
+        <translation>Copia de la tecla</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no key that can be pasted.</source>
+        <translation>El portapapeles no contiene ninguna tecla que se pueda pegar.</translation>
+    </message>
+    <message>
+        <source>The key does not fit at key %d: its cells are not free.</source>
+        <translation>La tecla no cabe en la tecla %d: sus celdas no están libres.</translation>
+    </message>
+    <message>
+        <source>Replace key %s with %s ?</source>
+        <translation>¿Sustituir la tecla %s por %s?</translation>
+    </message>
+    <message>
+        <source>The selected cell holds no key.</source>
+        <translation>La celda seleccionada no contiene ninguna tecla.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Idioma del &amp;sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Idioma elegido: %1. Se aplicará la próxima vez que se inicie el programa.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Idioma elegido: el del sistema. Se aplicará la próxima vez que se inicie el programa.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1485 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Vorlan</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Insert scan-codes by pressing key</source>
+        <translation>Saisir les codes de scan en appuyant sur la touche</translation>
+    </message>
+    <message>
+        <source>Invalid argument.</source>
+        <translation>Argument non valide.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type.</source>
+        <translation>Type de clavier non valide.</translation>
+    </message>
+    <message>
+        <source>Syntax error!</source>
+        <translation>Erreur de syntaxe !</translation>
+    </message>
+    <message>
+        <source>Unable to open file.</source>
+        <translation>Impossible d'ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>Invalid file format.</source>
+        <translation>Format de fichier non valide.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type detected.</source>
+        <translation>Type de clavier détecté non valide.</translation>
+    </message>
+    <message>
+        <source>Vorlan driver error.</source>
+        <translation>Erreur du pilote Vorlan.</translation>
+    </message>
+    <message>
+        <source>Keyboard detecting error.</source>
+        <translation>Erreur lors de la détection du clavier.</translation>
+    </message>
+    <message>
+        <source>File format mismatch.</source>
+        <translation>Le format du fichier ne correspond pas au clavier.</translation>
+    </message>
+    <message>
+        <source>Keyboard programming error.</source>
+        <translation>Erreur lors de la programmation du clavier.</translation>
+    </message>
+    <message>
+        <source>Data buffer error.</source>
+        <translation>Erreur du tampon de données.</translation>
+    </message>
+    <message>
+        <source>File version error</source>
+        <translation>Erreur de version du fichier</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Cannot open file!</source>
+        <translation>Impossible d'ouvrir le fichier !</translation>
+    </message>
+    <message>
+        <source>The file contains no programmed key</source>
+        <translation>Le fichier ne contient aucune touche programmée</translation>
+    </message>
+    <message>
+        <source>Group key error</source>
+        <translation>Erreur de touche groupée</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Veuillez saisir un entier positif.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Veuillez saisir un entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Edit scan codes</source>
+        <translation>Modifier les codes de scan</translation>
+    </message>
+    <message>
+        <source>Scan-codes</source>
+        <translation>Codes de scan</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear Last</source>
+        <translation>Effacer le dernier</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer  -  [%s]</source>
+        <translation>Vorlan - programmeur de clavier  -  [%s]</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>sans titre</translation>
+    </message>
+    <message>
+        <source>Do you want to save current file?</source>
+        <translation>Voulez-vous enregistrer le fichier actuel ?</translation>
+    </message>
+    <message>
+        <source>Clear key %s ?</source>
+        <translation>Effacer la touche %s ?</translation>
+    </message>
+    <message>
+        <source>Clear all keys ?</source>
+        <translation>Effacer toutes les touches ?</translation>
+    </message>
+    <message>
+        <source>Insert %s to key %d ?</source>
+        <translation>Insérer %s dans la touche %d ?</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan S (SN)</source>
+        <translation>Type de clavier : Vorlan S (SN)</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan D</source>
+        <translation>Type de clavier : Vorlan D</translation>
+    </message>
+    <message>
+        <source>Keys type: Typematic SCAN</source>
+        <translation>Type de touches : Typematic SCAN</translation>
+    </message>
+    <message>
+        <source>Keys type: Make-Break SCAN</source>
+        <translation>Type de touches : Make-Break SCAN</translation>
+    </message>
+    <message>
+        <source>Keys beep: On</source>
+        <translation>Bip des touches : activé</translation>
+    </message>
+    <message>
+        <source>Keys beep: Off</source>
+        <translation>Bip des touches : désactivé</translation>
+    </message>
+    <message>
+        <source>Keys delay: %d</source>
+        <translation>Délai des touches : %d</translation>
+    </message>
+    <message>
+        <source>Keys rate: %d</source>
+        <translation>Fréquence de répétition : %d</translation>
+    </message>
+    <message>
+        <source>Number: ----</source>
+        <translation>Numéro : ----</translation>
+    </message>
+    <message>
+        <source>Number: %d</source>
+        <translation>Numéro : %d</translation>
+    </message>
+    <message>
+        <source>Name: ----</source>
+        <translation>Nom : ----</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <translation>Nom : %s</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Veuillez saisir un entier entre 0 et 255.</translation>
+    </message>
+    <message>
+        <source>Programming was stopped; the keyboard holds only part of the layout.</source>
+        <translation>La programmation a été arrêtée ; le clavier ne contient qu'une partie de la disposition.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un entier.</translation>
+    </message>
+    <message>
+        <source>%1 [emulated keyboard, type %2]</source>
+        <translation>%1 [clavier émulé, type %2]</translation>
+    </message>
+    <message>
+        <source>Programming...</source>
+        <translation>Programmation...</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <translation>Paramètres du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <translation>Type de clavier</translation>
+    </message>
+    <message>
+        <source>Vorlan S - 56 keys (single)</source>
+        <translation>Vorlan S - 56 touches (simple)</translation>
+    </message>
+    <message>
+        <source>Vorlan D - 112 keys (double)</source>
+        <translation>Vorlan D - 112 touches (double)</translation>
+    </message>
+    <message>
+        <source>Keys pause</source>
+        <translation>Pause entre les touches</translation>
+    </message>
+    <message>
+        <source>(0 - 255) ms</source>
+        <translation>(0 - 255) ms</translation>
+    </message>
+    <message>
+        <source>Keys type</source>
+        <translation>Type de touches</translation>
+    </message>
+    <message>
+        <source>Make-Break SCAN (without repeat)</source>
+        <translation>Make-Break SCAN (sans répétition)</translation>
+    </message>
+    <message>
+        <source>Typematic SCAN (with repeat)</source>
+        <translation>Typematic SCAN (avec répétition)</translation>
+    </message>
+    <message>
+        <source>Key beep</source>
+        <translation>Bip des touches</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivé</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Activé</translation>
+    </message>
+    <message>
+        <source>Key repeat</source>
+        <translation>Répétition des touches</translation>
+    </message>
+    <message>
+        <source>Typematic rate:</source>
+        <translation>Fréquence de répétition :</translation>
+    </message>
+    <message>
+        <source>Key delay:</source>
+        <translation>Délai :</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer</source>
+        <translation>Vorlan - programmeur de clavier</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nouveau...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Programming...</source>
+        <translation>&amp;Programmation...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings...</source>
+        <translation>Para&amp;mètres...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <translation>Insérer une touche</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <translation>Copier une touche</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>to Right</source>
+        <translation>vers la droite</translation>
+    </message>
+    <message>
+        <source>to Down</source>
+        <translation>vers le bas</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <translation>Quadruple</translation>
+    </message>
+    <message>
+        <source>Clear Key</source>
+        <translation>Effacer la touche</translation>
+    </message>
+    <message>
+        <source>RFID</source>
+        <translation>RFID</translation>
+    </message>
+    <message>
+        <source>Digits count:</source>
+        <translation>Nombre de chiffres :</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Préfixe :</translation>
+    </message>
+    <message>
+        <source>Suffix:</source>
+        <translation>Suffixe :</translation>
+    </message>
+    <message>
+        <source>Extended</source>
+        <translation>Étendu</translation>
+    </message>
+    <message>
+        <source>Digits type - NUM</source>
+        <translation>Type de chiffres - NUM</translation>
+    </message>
+    <message>
+        <source>Key flags</source>
+        <translation>Attributs de la touche</translation>
+    </message>
+    <message>
+        <source>Single key</source>
+        <translation>Touche simple</translation>
+    </message>
+    <message>
+        <source>Group key</source>
+        <translation>Touche groupée</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <translation>Appliquer l'attribut à toutes les touches</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <translation>Mode de la touche</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Mode 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Mode 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Mode 3</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <translation>Appliquer le mode à toutes les touches</translation>
+    </message>
+    <message>
+        <source>Programmed keys:</source>
+        <translation>Touches programmées :</translation>
+    </message>
+    <message>
+        <source>Key </source>
+        <translation>Touche </translation>
+    </message>
+    <message>
+        <source>Key number</source>
+        <translation>Numéro de touche</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nom de la touche</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <translation>Codes de la touche</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Vorlan 16scan keyboard programmer</source>
+        <translation>Programmeur de clavier Vorlan 16scan</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Key grid</source>
+        <translation>Grille des touches</translation>
+    </message>
+    <message>
+        <source>The keys of the layout; arrow keys move the selection, Enter edits the key's codes</source>
+        <translation>Les touches de la disposition ; les flèches déplacent la sélection, Entrée modifie les codes de la touche</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <translation>%1, touche %2</translation>
+    </message>
+    <message>
+        <source>unnamed key, key %1</source>
+        <translation>touche sans nom, touche %1</translation>
+    </message>
+    <message>
+        <source>empty, key %1</source>
+        <translation>vide, touche %1</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>double key of keys %1 and %2</source>
+        <translation>touche double des touches %1 et %2</translation>
+    </message>
+    <message>
+        <source>quad key of keys %1, %2, %3 and %4</source>
+        <translation>touche quadruple des touches %1, %2, %3 et %4</translation>
+    </message>
+    <message>
+        <source>not in use with 56 keys</source>
+        <translation>inutilisée avec 56 touches</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>sélectionnée</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>Previous key</source>
+        <translation>Touche précédente</translation>
+    </message>
+    <message>
+        <source>Next key</source>
+        <translation>Touche suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Key &amp;names on the grid</source>
+        <translation>&amp;Noms des touches sur la grille</translation>
+    </message>
+    <message>
+        <source>&amp;Find key...</source>
+        <translation>Rechercher une &amp;touche...</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>Rechercher le sui&amp;vant</translation>
+    </message>
+    <message>
+        <source>Find pre&amp;vious</source>
+        <translation>Rechercher le &amp;précédent</translation>
+    </message>
+    <message>
+        <source>Find key:</source>
+        <translation>Rechercher une touche :</translation>
+    </message>
+    <message>
+        <source>name or code</source>
+        <translation>nom ou code</translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <translation>%d sur %d</translation>
+    </message>
+    <message>
+        <source>%d found</source>
+        <translation>%d trouvée(s)</translation>
+    </message>
+    <message>
+        <source>No key found</source>
+        <translation>Aucune touche trouvée</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Fermer la barre de recherche (Échap)</translation>
+    </message>
+    <message>
+        <source>Next key found (Enter, F3)</source>
+        <translation>Touche trouvée suivante (Entrée, F3)</translation>
+    </message>
+    <message>
+        <source>Previous key found (Shift+F3)</source>
+        <translation>Touche trouvée précédente (Maj+F3)</translation>
+    </message>
+    <message>
+        <source>Key %d</source>
+        <translation>Touche %d</translation>
+    </message>
+    <message>
+        <source>Name: (none)</source>
+        <translation>Nom : (aucun)</translation>
+    </message>
+    <message>
+        <source>Codes: %s</source>
+        <translation>Codes : %s</translation>
+    </message>
+    <message>
+        <source>Codes: (none)</source>
+        <translation>Codes : (aucun)</translation>
+    </message>
+    <message>
+        <source>Span: empty</source>
+        <translation>Étendue : vide</translation>
+    </message>
+    <message>
+        <source>Span: single</source>
+        <translation>Étendue : simple</translation>
+    </message>
+    <message>
+        <source>Span: double, with key %d</source>
+        <translation>Étendue : double, avec la touche %d</translation>
+    </message>
+    <message>
+        <source>Span: quad, with keys %s</source>
+        <translation>Étendue : quadruple, avec les touches %s</translation>
+    </message>
+    <message>
+        <source>Mode %d</source>
+        <translation>Mode %d</translation>
+    </message>
+    <message>
+        <source>Flags: none</source>
+        <translation>Attributs : aucun</translation>
+    </message>
+    <message>
+        <source>Flags: single key</source>
+        <translation>Attributs : touche simple</translation>
+    </message>
+    <message>
+        <source>Flags: group key</source>
+        <translation>Attributs : touche groupée</translation>
+    </message>
+    <message>
+        <source>Flags: single key, group key</source>
+        <translation>Attributs : touche simple, touche groupée</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard...</source>
+        <translation>&amp;Tester le clavier...</translation>
+    </message>
+    <message>
+        <source>Programming &amp;log</source>
+        <translation>&amp;Journal de programmation</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <translation>Test des touches</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys tested</source>
+        <translation>%1 touches testées sur %2</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Enregistrer le rapport...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 and %2 send the same codes.</source>
+        <translation>%1 et %2 envoient les mêmes codes.</translation>
+    </message>
+    <message>
+        <source>%1 sends the start of %2.</source>
+        <translation>%1 envoie le début de %2.</translation>
+    </message>
+    <message>
+        <source>%1 sends codes that no key press reports; it cannot be tested.</source>
+        <translation>%1 envoie des codes qu'aucun appui de touche ne signale ; elle ne peut pas être testée.</translation>
+    </message>
+    <message>
+        <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
+        <translation>%1 commence comme le préfixe RFID ; ses appuis sont lus comme des cartes.</translation>
+    </message>
+    <message>
+        <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
+        <translation>Appuyez sur chaque touche du clavier. Cliquez sur une touche pour indiquer celle sur laquelle vous appuierez ensuite.</translation>
+    </message>
+    <message>
+        <source>Click a key: the emulated keyboard types it into the test.</source>
+        <translation>Cliquez sur une touche : le clavier émulé la tape dans le test.</translation>
+    </message>
+    <message>
+        <source>The layout has no programmed key to test.</source>
+        <translation>La disposition n'a aucune touche programmée à tester.</translation>
+    </message>
+    <message>
+        <source>Text report (*.txt);;JSON report (*.json)</source>
+        <translation>Rapport texte (*.txt);;Rapport JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d'écrire %1.</translation>
+    </message>
+    <message>
+        <source>Programming log</source>
+        <translation>Journal de programmation</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>No run has been logged yet.</source>
+        <translation>Aucune programmation n'a encore été journalisée.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Layout file</source>
+        <translation>Fichier de disposition</translation>
+    </message>
+    <message>
+        <source>Image SHA-256</source>
+        <translation>SHA-256 de l'image</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Duration (ms)</source>
+        <translation>Durée (ms)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Keyboard programmed</source>
+        <translation>Clavier programmé</translation>
+    </message>
+    <message>
+        <source>The keyboard is programmed. Keyboards done with this layout: %1.</source>
+        <translation>Le clavier est programmé. Claviers programmés avec cette disposition : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard</source>
+        <translation>&amp;Tester le clavier</translation>
+    </message>
+    <message>
+        <source>Program &amp;next keyboard</source>
+        <translation>Programmer le clavier &amp;suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The programming log %1 cannot be written.</source>
+        <translation>Impossible d'écrire le journal de programmation %1.</translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation>inconnu : %1</translation>
+    </message>
+    <message>
+        <source>card %1: prefix %2, suffix %3, %4 digits %5, %6</source>
+        <translation>carte %1 : préfixe %2, suffixe %3, %4 chiffres %5, %6</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>numeric</source>
+        <translation>numérique</translation>
+    </message>
+    <message>
+        <source>not numeric (numeric expected)</source>
+        <translation>non numérique (numérique attendu)</translation>
+    </message>
+    <message>
+        <source>not numeric</source>
+        <translation>non numérique</translation>
+    </message>
+    <message>
+        <source>Grey: not yet pressed. Green: matched. Red: expected, but another sequence came. Striped: cannot be told apart.</source>
+        <translation>Gris : pas encore appuyée. Vert : reconnue. Rouge : attendue, mais une autre séquence est arrivée. Hachurée : impossible à distinguer.</translation>
+    </message>
+    <message>
+        <source>key %1 &quot;%2&quot;</source>
+        <translation>touche %1 « %2 »</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>The file is empty; it reads as a new 56-key layout.</source>
+        <translation>Le fichier est vide ; il est lu comme une nouvelle disposition de 56 touches.</translation>
+    </message>
+    <message>
+        <source>The first number %1 is not 56, 57, 112 or 113; the file reads as a 56-key 16scan layout.</source>
+        <translation>Le premier nombre %1 n'est pas 56, 57, 112 ou 113 ; le fichier est lu comme une disposition 16scan de 56 touches.</translation>
+    </message>
+    <message>
+        <source>The header has %1 of its %2 fields; the missing ones read as 0.</source>
+        <translation>L'en-tête a %1 de ses %2 champs ; les champs manquants sont lus comme 0.</translation>
+    </message>
+    <message>
+        <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
+        <translation>L'en-tête a des champs en trop (%1) pour sa forme %2 ; ils sont ignorés.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Le type de touches %1 est hors de la plage 0..1 et est lu comme 1.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Le bip des touches %1 est hors de la plage 0..1 et est lu comme 1.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
+        <translation>Le délai des touches %1 est hors de la plage 0..3 et est lu comme 2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 is out of range 0..31 and reads as 11.</source>
+        <translation>La fréquence de répétition %1 est hors de la plage 0..31 et est lue comme 11.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 do not fit a byte and read as %2.</source>
+        <translation>Les attributs RFID %1 ne tiennent pas dans un octet et sont lus comme %2.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 ask for %2 digits, more than 13; they read as 13.</source>
+        <translation>Les attributs RFID %1 demandent %2 chiffres, plus de 13 ; ils sont lus comme 13.</translation>
+    </message>
+    <message>
+        <source>The RFID prefix %1 does not fit a byte and reads as %2.</source>
+        <translation>Le préfixe RFID %1 ne tient pas dans un octet et est lu comme %2.</translation>
+    </message>
+    <message>
+        <source>The RFID suffix %1 does not fit a byte and reads as %2.</source>
+        <translation>Le suffixe RFID %1 ne tient pas dans un octet et est lu comme %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 is out of range 1..255 and reads as 2.</source>
+        <translation>La pause entre les touches %1 est hors de la plage 1..255 et est lue comme 2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; it reads as %2.</source>
+        <translation>« %1 » n'est pas un nombre ; il est lu comme %2.</translation>
+    </message>
+    <message>
+        <source>An empty line; it is ignored.</source>
+        <translation>Une ligne vide ; elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>The line has no key number; it is ignored.</source>
+        <translation>La ligne n'a pas de numéro de touche ; elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>Key number %1 is outside 1..112; the line is ignored.</source>
+        <translation>Le numéro de touche %1 est hors de la plage 1..112 ; la ligne est ignorée.</translation>
+    </message>
+    <message>
+        <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
+        <translation>La touche %1 est hors de la grille de %2 touches ; elle n'est ni affichée ni programmée.</translation>
+    </message>
+    <message>
+        <source>Key %1 was given on line %2 already; this line replaces it.</source>
+        <translation>La touche %1 a déjà été donnée à la ligne %2 ; cette ligne la remplace.</translation>
+    </message>
+    <message>
+        <source>Key %1: code %2 is out of range 0..255 and reads as 0.</source>
+        <translation>Touche %1 : le code %2 est hors de la plage 0..255 et est lu comme 0.</translation>
+    </message>
+    <message>
+        <source>Key %1: flags %2 are out of range 0..15; only %3 is kept.</source>
+        <translation>Touche %1 : les attributs %2 sont hors de la plage 0..15 ; seul %3 est conservé.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name is %2 bytes long; it is cut to 102.</source>
+        <translation>Touche %1 : le nom fait %2 octets ; il est coupé à 102.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line has surplus fields (%2): codes beyond what the variant holds, or a ';' or ',' in the name; they are not read.</source>
+        <translation>Touche %1 : la ligne a des champs en trop (%2) : des codes au-delà de ce que la variante contient, ou un ';' ou ',' dans le nom ; ils ne sont pas lus.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line is short of fields (%2 missing); they read as 0 and the name as empty.</source>
+        <translation>Touche %1 : il manque des champs à la ligne (%2) ; ils sont lus comme 0 et le nom comme vide.</translation>
+    </message>
+    <message>
+        <source>The line is %1 bytes long, more than the 198 the format allows.</source>
+        <translation>La ligne fait %1 octets, plus que les 198 permis par le format.</translation>
+    </message>
+    <message>
+        <source>Reading stops at the line of key %1; the lines after it (%2) are not read.</source>
+        <translation>La lecture s'arrête à la ligne de la touche %1 ; les lignes suivantes (%2) ne sont pas lues.</translation>
+    </message>
+    <message>
+        <source>No line gives key %1; it stays empty.</source>
+        <translation>Aucune ligne ne donne la touche %1 ; elle reste vide.</translation>
+    </message>
+    <message>
+        <source>No line gives the keys %1; they stay empty.</source>
+        <translation>Aucune ligne ne donne les touches %1 ; elles restent vides.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 bytes of the file are read.</source>
+        <translation>Seuls les %1 premiers octets du fichier sont lus.</translation>
+    </message>
+    <message>
+        <source>Key %1 has a name but no codes.</source>
+        <translation>La touche %1 a un nom mais pas de codes.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes but no name.</source>
+        <translation>La touche %1 a des codes mais pas de nom.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes after a first code of 0, so it counts as not programmed.</source>
+        <translation>La touche %1 a des codes après un premier code 0 ; elle compte donc comme non programmée.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends the same codes as key %2; a key test cannot tell them apart.</source>
+        <translation>La touche %1 envoie les mêmes codes que la touche %2 ; un test des touches ne peut pas les distinguer.</translation>
+    </message>
+    <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
+        <translation>La touche %1 est marquée comme partie d'une touche double ou quadruple, mais aucune autre touche n'a ses codes ; elle apparaît vide.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
+        <translation>Les touches %1 et %2 partagent leurs codes comme touche double mais ne sont pas voisines.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
+        <translation>%1 touches groupées partagent les codes de la touche %2 ; seules 2 ou 4 forment une touche double ou quadruple.</translation>
+    </message>
+    <message>
+        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
+        <translation>Les touches %1 forment une touche quadruple qui n'est pas un carré de 2 sur 2 cases.</translation>
+    </message>
+    <message>
+        <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
+        <translation>Aucun type de clavier n'accepte ce fichier tel quel (la construction de l'image s'arrête à l'étape %1).</translation>
+    </message>
+    <message>
+        <source>Key %1: the programmed-keys list shows only the first 99 bytes of the name.</source>
+        <translation>Touche %1 : la liste des touches programmées n'affiche que les 99 premiers octets du nom.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 have the same name in the programmed-keys list; it lists only the first.</source>
+        <translation>Les touches %1 et %2 ont le même nom dans la liste des touches programmées ; elle n'affiche que la première.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the second layout.</source>
+        <translation>La touche %1 n'existe que dans la deuxième disposition.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the first layout.</source>
+        <translation>La touche %1 n'existe que dans la première disposition.</translation>
+    </message>
+    <message>
+        <source>Key %1 moved to %2.</source>
+        <translation>La touche %1 a été déplacée vers %2.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name &quot;%2&quot; becomes &quot;%3&quot;.</source>
+        <translation>Touche %1 : le nom « %2 » devient « %3 ».</translation>
+    </message>
+    <message>
+        <source>Key %1: the codes %2 become %3.</source>
+        <translation>Touche %1 : les codes %2 deviennent %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the flags %2 become %3.</source>
+        <translation>Touche %1 : les attributs %2 deviennent %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: mode %2 becomes mode %3.</source>
+        <translation>Touche %1 : le mode %2 devient le mode %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the cells %2 become %3.</source>
+        <translation>Touche %1 : les cases %2 deviennent %3.</translation>
+    </message>
+    <message>
+        <source>The layout of %1 keys becomes one of %2 keys.</source>
+        <translation>La disposition de %1 touches devient une disposition de %2 touches.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 becomes %2.</source>
+        <translation>Type de touches %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 becomes %2.</source>
+        <translation>Bip des touches %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 becomes %2.</source>
+        <translation>Délai des touches %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 becomes %2.</source>
+        <translation>Fréquence de répétition %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 becomes %2.</source>
+        <translation>Pause entre les touches %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>RFID digit count %1 becomes %2.</source>
+        <translation>Nombre de chiffres RFID %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>RFID digits numeric %1 becomes %2.</source>
+        <translation>Chiffres RFID numériques %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix %1 becomes %2.</source>
+        <translation>Préfixe RFID %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix extended %1 becomes %2.</source>
+        <translation>Préfixe RFID étendu %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix %1 becomes %2.</source>
+        <translation>Suffixe RFID %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix extended %1 becomes %2.</source>
+        <translation>Suffixe RFID étendu %1 devient %2.</translation>
+    </message>
+    <message>
+        <source>Key %1 is not in the file.</source>
+        <translation>La touche %1 n'est pas dans le fichier.</translation>
+    </message>
+    <message>
+        <source>%1 lines of this file were not read exactly as written.</source>
+        <translation>%1 lignes de ce fichier n'ont pas été lues exactement comme elles sont écrites.</translation>
+    </message>
+    <message>
+        <source>This file was not read exactly as written.</source>
+        <translation>Ce fichier n'a pas été lu exactement comme il est écrit.</translation>
+    </message>
+    <message>
+        <source>This file has %1 doubtful points.</source>
+        <translation>Ce fichier a %1 points douteux.</translation>
+    </message>
+    <message>
+        <source>One line of this file was not read exactly as written.</source>
+        <translation>Une ligne de ce fichier n'a pas été lue exactement comme elle est écrite.</translation>
+    </message>
+    <message>
+        <source>This file has one doubtful point.</source>
+        <translation>Ce fichier a un point douteux.</translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation>&amp;Détails...</translation>
+    </message>
+    <message>
+        <source>What the reader changed</source>
+        <translation>Ce que la lecture a modifié</translation>
+    </message>
+    <message>
+        <source>Data will be lost</source>
+        <translation>Des données seront perdues</translation>
+    </message>
+    <message>
+        <source>The %1 form cannot hold all of this layout; saving it loses:</source>
+        <translation>La forme %1 ne peut pas contenir toute cette disposition ; l'enregistrement perd :</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Enregistrer quand même ?</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Enregistrer quand même</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation>&amp;Comparer avec...</translation>
+    </message>
+    <message>
+        <source>Differences from %1</source>
+        <translation>Différences par rapport à %1</translation>
+    </message>
+    <message>
+        <source>The layouts are equal.</source>
+        <translation>Les dispositions sont identiques.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <source>This is not a plain file (it is a folder, pipe, socket or device), so it cannot be opened.</source>
+        <translation>Ce n'est pas un fichier ordinaire (c'est un dossier, un tube, un socket ou un périphérique) ; il ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>The layout for the keyboard could not be written to the temporary folder.</source>
+        <translation>La disposition destinée au clavier n'a pas pu être écrite dans le dossier temporaire.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes reached the keyboard.</source>
+        <translation>%1 octets sur %2 ont atteint le clavier.</translation>
+    </message>
+    <message>
+        <source>The keyboard stopped answering.</source>
+        <translation>Le clavier ne répond plus.</translation>
+    </message>
+    <message>
+        <source>The keyboard was disconnected.</source>
+        <translation>Le clavier a été déconnecté.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1 from %2?
+
+The layout has %3 keys; programmed: %4.</source>
+        <translation>Récupérer les modifications non enregistrées de %1 datant de %2 ?
+
+La disposition a %3 touches ; programmées : %4.</translation>
+    </message>
+    <message>
+        <source>Discard these unsaved changes for good? They cannot be recovered afterwards.</source>
+        <translation>Abandonner définitivement ces modifications non enregistrées ? Elles ne pourront plus être récupérées.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read and was set aside: %1</source>
+        <translation>Un fichier de récupération n'a pas pu être lu et a été mis de côté : %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the defaults are used. The damaged file was kept as %1</source>
+        <translation>Les paramètres n'ont pas pu être lus ; les valeurs par défaut sont utilisées. Le fichier endommagé a été conservé sous %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Overwrite it with this layout?</source>
+        <translation>%1 a été modifié par un autre programme depuis son ouverture. L'écraser avec cette disposition ?</translation>
+    </message>
+    <message>
+        <source>%1 was removed by another program since it was opened. Save this layout there again?</source>
+        <translation>%1 a été supprimé par un autre programme depuis son ouverture. Y enregistrer de nouveau cette disposition ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk?</source>
+        <translation>%1 a été modifié par un autre programme. Le recharger depuis le disque ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk? Your unsaved changes are lost.</source>
+        <translation>%1 a été modifié par un autre programme. Le recharger depuis le disque ? Vos modifications non enregistrées seront perdues.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to an untitled layout from %1?
+
+The layout has %2 keys; programmed: %3.</source>
+        <translation>Récupérer les modifications non enregistrées d'une disposition sans titre datant de %1 ?
+
+La disposition a %2 touches ; programmées : %3.</translation>
+    </message>
+    <message>
+        <source>The key pitch must be between 5 and 60 mm.</source>
+        <translation>L'écartement des touches doit être compris entre 5 et 60 mm.</translation>
+    </message>
+    <message>
+        <source>A legend must be at least 3 mm wide and high and no larger than the key pitch.</source>
+        <translation>Une étiquette doit mesurer au moins 3 mm de large et de haut, et pas plus que l'écartement des touches.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the legends and the 100 mm ruler.</source>
+        <translation>La page est trop petite pour les étiquettes et la règle de 100 mm.</translation>
+    </message>
+    <message>
+        <source>A legend does not fit on the page; choose a larger page or smaller sizes.</source>
+        <translation>Une étiquette ne tient pas sur la page ; choisissez une page plus grande ou des tailles plus petites.</translation>
+    </message>
+    <message>
+        <source>%1 - page %2 of %3</source>
+        <translation>%1 - page %2 sur %3</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(sans titre)</translation>
+    </message>
+    <message>
+        <source>Ruler 100 mm, square %1 x %2 mm: if they measure otherwise, the printer scaled the page.</source>
+        <translation>Règle de 100 mm, carré de %1 x %2 mm : s'ils mesurent autre chose, l'imprimante a mis la page à l'échelle.</translation>
+    </message>
+    <message>
+        <source>Keys: %1, file format: %2</source>
+        <translation>Touches : %1, format de fichier : %2</translation>
+    </message>
+    <message>
+        <source>Keys type: %1</source>
+        <translation>Type de touches : %1</translation>
+    </message>
+    <message>
+        <source>Key beep: %1, key delay: %2, typematic rate: %3, keys pause: %4 ms</source>
+        <translation>Bip des touches : %1, délai : %2, fréquence de répétition : %3, pause entre les touches : %4 ms</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <translation>Options RFID</translation>
+    </message>
+    <message>
+        <source>Digits: %1, numeric: %2</source>
+        <translation>Chiffres : %1, numérique : %2</translation>
+    </message>
+    <message>
+        <source>Prefix: %1 (extended: %2), suffix: %3 (extended: %4)</source>
+        <translation>Préfixe : %1 (étendu : %2), suffixe : %3 (étendu : %4)</translation>
+    </message>
+    <message>
+        <source>Programmed keys</source>
+        <translation>Touches programmées</translation>
+    </message>
+    <message>
+        <source>Flags: G group key, S single key. Mode: the key mode 1 to 3.</source>
+        <translation>Attributs : G touche groupée, S touche simple. Mode : le mode de la touche, de 1 à 3.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Attributs</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot write SVG files (it was built without Qt SVG).</source>
+        <translation>Cette version du programme ne peut pas écrire de fichiers SVG (elle a été compilée sans Qt SVG).</translation>
+    </message>
+    <message>
+        <source>The resolution must be between 30 and 2400 dots per inch.</source>
+        <translation>La résolution doit être comprise entre 30 et 2400 points par pouce.</translation>
+    </message>
+    <message>
+        <source>There is nothing to print.</source>
+        <translation>Il n'y a rien à imprimer.</translation>
+    </message>
+    <message>
+        <source>The file name must end in .pdf, .svg or .png.</source>
+        <translation>Le nom du fichier doit se terminer par .pdf, .svg ou .png.</translation>
+    </message>
+    <message>
+        <source>Legends</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Key &amp;pitch:</source>
+        <translation>Écartement des &amp;touches :</translation>
+    </message>
+    <message>
+        <source>Legend &amp;width (single key):</source>
+        <translation>&amp;Largeur de l'étiquette (touche simple) :</translation>
+    </message>
+    <message>
+        <source>Legend &amp;height (single key):</source>
+        <translation>&amp;Hauteur de l'étiquette (touche simple) :</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>P&amp;apier :</translation>
+    </message>
+    <message>
+        <source>&amp;Margins:</source>
+        <translation>&amp;Marges :</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Résolution :</translation>
+    </message>
+    <message>
+        <source>Pac&amp;k legends to save paper (instead of as on the keyboard)</source>
+        <translation>&amp;Grouper les étiquettes pour économiser du papier (au lieu de les placer comme sur le clavier)</translation>
+    </message>
+    <message>
+        <source>&amp;Blank legends for keys without a name</source>
+        <translation>Étiquettes &amp;vides pour les touches sans nom</translation>
+    </message>
+    <message>
+        <source>&amp;Cut marks at the corners</source>
+        <translation>Traits de &amp;coupe aux coins</translation>
+    </message>
+    <message>
+        <source>Thin &amp;frame around each legend</source>
+        <translation>Cadre &amp;fin autour de chaque étiquette</translation>
+    </message>
+    <message>
+        <source>As the printer is set up</source>
+        <translation>Selon le réglage de l'imprimante</translation>
+    </message>
+    <message>
+        <source>Print &amp;legends...</source>
+        <translation>Imprimer les é&amp;tiquettes...</translation>
+    </message>
+    <message>
+        <source>Print layout s&amp;heet...</source>
+        <translation>Imprimer la &amp;feuille de disposition...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;PDF...</source>
+        <translation>Étiquettes en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;SVG...</source>
+        <translation>Étiquettes en &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Legends as P&amp;NG...</source>
+        <translation>Étiquettes en P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as P&amp;DF...</source>
+        <translation>Feuille de disposition en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as S&amp;VG...</source>
+        <translation>Feuille de disposition en S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as PN&amp;G...</source>
+        <translation>Feuille de disposition en PN&amp;G...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Images SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Written:
+%1</source>
+        <translation>Écrit :
+%1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L'imprimante n'a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <translation>&amp;Annuler %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <translation>&amp;Rétablir %s</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Single key flag</source>
+        <translation>Attribut touche simple</translation>
+    </message>
+    <message>
+        <source>Clear key</source>
+        <translation>Effacer la touche</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Move key</source>
+        <translation>Déplacer la touche</translation>
+    </message>
+    <message>
+        <source>Swap keys</source>
+        <translation>Échanger les touches</translation>
+    </message>
+    <message>
+        <source>Copy of key</source>
+        <translation>Copie de la touche</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no key that can be pasted.</source>
+        <translation>Le presse-papiers ne contient aucune touche à coller.</translation>
+    </message>
+    <message>
+        <source>The key does not fit at key %d: its cells are not free.</source>
+        <translation>La touche ne tient pas à la touche %d : ses cases ne sont pas libres.</translation>
+    </message>
+    <message>
+        <source>Replace key %s with %s ?</source>
+        <translation>Remplacer la touche %s par %s ?</translation>
+    </message>
+    <message>
+        <source>The selected cell holds no key.</source>
+        <translation>La case sélectionnée ne contient aucune touche.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Langue choisie : %1. Elle s'appliquera au prochain démarrage du programme.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Langue choisie : celle du système. Elle s'appliquera au prochain démarrage du programme.</translation>
+    </message>
+</context>
+</TS>

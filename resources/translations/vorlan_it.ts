@@ -1,0 +1,1485 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Vorlan</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Insert scan-codes by pressing key</source>
+        <translation>Inserire i codici di scansione premendo il tasto</translation>
+    </message>
+    <message>
+        <source>Invalid argument.</source>
+        <translation>Argomento non valido.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type.</source>
+        <translation>Tipo di tastiera non valido.</translation>
+    </message>
+    <message>
+        <source>Syntax error!</source>
+        <translation>Errore di sintassi!</translation>
+    </message>
+    <message>
+        <source>Unable to open file.</source>
+        <translation>Impossibile aprire il file.</translation>
+    </message>
+    <message>
+        <source>Invalid file format.</source>
+        <translation>Formato del file non valido.</translation>
+    </message>
+    <message>
+        <source>Invalid keyboard type detected.</source>
+        <translation>Rilevato un tipo di tastiera non valido.</translation>
+    </message>
+    <message>
+        <source>Vorlan driver error.</source>
+        <translation>Errore del driver Vorlan.</translation>
+    </message>
+    <message>
+        <source>Keyboard detecting error.</source>
+        <translation>Errore nel rilevamento della tastiera.</translation>
+    </message>
+    <message>
+        <source>File format mismatch.</source>
+        <translation>Il formato del file non corrisponde alla tastiera.</translation>
+    </message>
+    <message>
+        <source>Keyboard programming error.</source>
+        <translation>Errore nella programmazione della tastiera.</translation>
+    </message>
+    <message>
+        <source>Data buffer error.</source>
+        <translation>Errore del buffer dati.</translation>
+    </message>
+    <message>
+        <source>File version error</source>
+        <translation>Errore nella versione del file</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Cannot open file!</source>
+        <translation>Impossibile aprire il file!</translation>
+    </message>
+    <message>
+        <source>The file contains no programmed key</source>
+        <translation>Il file non contiene alcun tasto programmato</translation>
+    </message>
+    <message>
+        <source>Group key error</source>
+        <translation>Errore di tasto di gruppo</translation>
+    </message>
+    <message>
+        <source>Please enter a positive integer.</source>
+        <translation>Inserire un numero intero positivo.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>Inserire un numero intero tra %1 e %2.</translation>
+    </message>
+    <message>
+        <source>Edit scan codes</source>
+        <translation>Modifica codici di scansione</translation>
+    </message>
+    <message>
+        <source>Scan-codes</source>
+        <translation>Codici di scansione</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Clear Last</source>
+        <translation>Cancella l'ultimo</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer  -  [%s]</source>
+        <translation>Vorlan - programmatore di tastiere  -  [%s]</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>senza titolo</translation>
+    </message>
+    <message>
+        <source>Do you want to save current file?</source>
+        <translation>Salvare il file corrente?</translation>
+    </message>
+    <message>
+        <source>Clear key %s ?</source>
+        <translation>Cancellare il tasto %s?</translation>
+    </message>
+    <message>
+        <source>Clear all keys ?</source>
+        <translation>Cancellare tutti i tasti?</translation>
+    </message>
+    <message>
+        <source>Insert %s to key %d ?</source>
+        <translation>Inserire %s nel tasto %d?</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan S (SN)</source>
+        <translation>Tipo di tastiera: Vorlan S (SN)</translation>
+    </message>
+    <message>
+        <source>Keyboard type: Vorlan D</source>
+        <translation>Tipo di tastiera: Vorlan D</translation>
+    </message>
+    <message>
+        <source>Keys type: Typematic SCAN</source>
+        <translation>Tipo di tasti: Typematic SCAN</translation>
+    </message>
+    <message>
+        <source>Keys type: Make-Break SCAN</source>
+        <translation>Tipo di tasti: Make-Break SCAN</translation>
+    </message>
+    <message>
+        <source>Keys beep: On</source>
+        <translation>Segnale acustico: attivo</translation>
+    </message>
+    <message>
+        <source>Keys beep: Off</source>
+        <translation>Segnale acustico: disattivo</translation>
+    </message>
+    <message>
+        <source>Keys delay: %d</source>
+        <translation>Ritardo dei tasti: %d</translation>
+    </message>
+    <message>
+        <source>Keys rate: %d</source>
+        <translation>Velocità di ripetizione: %d</translation>
+    </message>
+    <message>
+        <source>Number: ----</source>
+        <translation>Numero: ----</translation>
+    </message>
+    <message>
+        <source>Number: %d</source>
+        <translation>Numero: %d</translation>
+    </message>
+    <message>
+        <source>Name: ----</source>
+        <translation>Nome: ----</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <translation>Nome: %s</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between 0 and 255.</source>
+        <translation>Inserire un numero intero tra 0 e 255.</translation>
+    </message>
+    <message>
+        <source>Programming was stopped; the keyboard holds only part of the layout.</source>
+        <translation>La programmazione è stata interrotta; la tastiera contiene solo una parte del layout.</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Inserire un numero intero.</translation>
+    </message>
+    <message>
+        <source>%1 [emulated keyboard, type %2]</source>
+        <translation>%1 [tastiera emulata, tipo %2]</translation>
+    </message>
+    <message>
+        <source>Programming...</source>
+        <translation>Programmazione...</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <translation>Impostazioni della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <translation>Tipo di tastiera</translation>
+    </message>
+    <message>
+        <source>Vorlan S - 56 keys (single)</source>
+        <translation>Vorlan S - 56 tasti (singola)</translation>
+    </message>
+    <message>
+        <source>Vorlan D - 112 keys (double)</source>
+        <translation>Vorlan D - 112 tasti (doppia)</translation>
+    </message>
+    <message>
+        <source>Keys pause</source>
+        <translation>Pausa tra i tasti</translation>
+    </message>
+    <message>
+        <source>(0 - 255) ms</source>
+        <translation>(0 - 255) ms</translation>
+    </message>
+    <message>
+        <source>Keys type</source>
+        <translation>Tipo di tasti</translation>
+    </message>
+    <message>
+        <source>Make-Break SCAN (without repeat)</source>
+        <translation>Make-Break SCAN (senza ripetizione)</translation>
+    </message>
+    <message>
+        <source>Typematic SCAN (with repeat)</source>
+        <translation>Typematic SCAN (con ripetizione)</translation>
+    </message>
+    <message>
+        <source>Key beep</source>
+        <translation>Segnale acustico dei tasti</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivo</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Attivo</translation>
+    </message>
+    <message>
+        <source>Key repeat</source>
+        <translation>Ripetizione dei tasti</translation>
+    </message>
+    <message>
+        <source>Typematic rate:</source>
+        <translation>Velocità di ripetizione:</translation>
+    </message>
+    <message>
+        <source>Key delay:</source>
+        <translation>Ritardo:</translation>
+    </message>
+    <message>
+        <source>Vorlan - keyboard programmer</source>
+        <translation>Vorlan - programmatore di tastiere</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;New...</source>
+        <translation>&amp;Nuovo...</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Apri...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva &amp;con nome...</translation>
+    </message>
+    <message>
+        <source>&amp;Programming...</source>
+        <translation>&amp;Programmazione...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings...</source>
+        <translation>&amp;Impostazioni...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Content</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <translation>Inserisci tasto</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <translation>Copia tasto</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Singolo</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doppio</translation>
+    </message>
+    <message>
+        <source>to Right</source>
+        <translation>a destra</translation>
+    </message>
+    <message>
+        <source>to Down</source>
+        <translation>in basso</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <translation>Quadruplo</translation>
+    </message>
+    <message>
+        <source>Clear Key</source>
+        <translation>Cancella tasto</translation>
+    </message>
+    <message>
+        <source>RFID</source>
+        <translation>RFID</translation>
+    </message>
+    <message>
+        <source>Digits count:</source>
+        <translation>Numero di cifre:</translation>
+    </message>
+    <message>
+        <source>Prefix:</source>
+        <translation>Prefisso:</translation>
+    </message>
+    <message>
+        <source>Suffix:</source>
+        <translation>Suffisso:</translation>
+    </message>
+    <message>
+        <source>Extended</source>
+        <translation>Esteso</translation>
+    </message>
+    <message>
+        <source>Digits type - NUM</source>
+        <translation>Tipo di cifre - NUM</translation>
+    </message>
+    <message>
+        <source>Key flags</source>
+        <translation>Indicatori del tasto</translation>
+    </message>
+    <message>
+        <source>Single key</source>
+        <translation>Tasto singolo</translation>
+    </message>
+    <message>
+        <source>Group key</source>
+        <translation>Tasto di gruppo</translation>
+    </message>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <translation>Applica l'indicatore a tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <translation>Modo del tasto</translation>
+    </message>
+    <message>
+        <source>Mode 1</source>
+        <translation>Modo 1</translation>
+    </message>
+    <message>
+        <source>Mode 2</source>
+        <translation>Modo 2</translation>
+    </message>
+    <message>
+        <source>Mode 3</source>
+        <translation>Modo 3</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <translation>Applica il modo a tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Programmed keys:</source>
+        <translation>Tasti programmati:</translation>
+    </message>
+    <message>
+        <source>Key </source>
+        <translation>Tasto </translation>
+    </message>
+    <message>
+        <source>Key number</source>
+        <translation>Numero del tasto</translation>
+    </message>
+    <message>
+        <source>Key name</source>
+        <translation>Nome del tasto</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <translation>Codici del tasto</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Vorlan 16scan keyboard programmer</source>
+        <translation>Programmatore di tastiere Vorlan 16scan</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salva con nome</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Key grid</source>
+        <translation>Griglia dei tasti</translation>
+    </message>
+    <message>
+        <source>The keys of the layout; arrow keys move the selection, Enter edits the key's codes</source>
+        <translation>I tasti del layout; i tasti freccia spostano la selezione, Invio modifica i codici del tasto</translation>
+    </message>
+    <message>
+        <source>%1, key %2</source>
+        <translation>%1, tasto %2</translation>
+    </message>
+    <message>
+        <source>unnamed key, key %1</source>
+        <translation>tasto senza nome, tasto %1</translation>
+    </message>
+    <message>
+        <source>empty, key %1</source>
+        <translation>vuoto, tasto %1</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>singolo</translation>
+    </message>
+    <message>
+        <source>double key of keys %1 and %2</source>
+        <translation>tasto doppio dei tasti %1 e %2</translation>
+    </message>
+    <message>
+        <source>quad key of keys %1, %2, %3 and %4</source>
+        <translation>tasto quadruplo dei tasti %1, %2, %3 e %4</translation>
+    </message>
+    <message>
+        <source>not in use with 56 keys</source>
+        <translation>non usato con 56 tasti</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>selezionato</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonna %1</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Riga %1</translation>
+    </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Codice %1</translation>
+    </message>
+    <message>
+        <source>Previous key</source>
+        <translation>Tasto precedente</translation>
+    </message>
+    <message>
+        <source>Next key</source>
+        <translation>Tasto successivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Key &amp;names on the grid</source>
+        <translation>&amp;Nomi dei tasti sulla griglia</translation>
+    </message>
+    <message>
+        <source>&amp;Find key...</source>
+        <translation>Tr&amp;ova tasto...</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>Trova &amp;successivo</translation>
+    </message>
+    <message>
+        <source>Find pre&amp;vious</source>
+        <translation>Trova &amp;precedente</translation>
+    </message>
+    <message>
+        <source>Find key:</source>
+        <translation>Trova tasto:</translation>
+    </message>
+    <message>
+        <source>name or code</source>
+        <translation>nome o codice</translation>
+    </message>
+    <message>
+        <source>%d of %d</source>
+        <translation>%d di %d</translation>
+    </message>
+    <message>
+        <source>%d found</source>
+        <translation>%d trovati</translation>
+    </message>
+    <message>
+        <source>No key found</source>
+        <translation>Nessun tasto trovato</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Escape)</source>
+        <translation>Chiudi la barra di ricerca (Esc)</translation>
+    </message>
+    <message>
+        <source>Next key found (Enter, F3)</source>
+        <translation>Tasto trovato successivo (Invio, F3)</translation>
+    </message>
+    <message>
+        <source>Previous key found (Shift+F3)</source>
+        <translation>Tasto trovato precedente (Maiusc+F3)</translation>
+    </message>
+    <message>
+        <source>Key %d</source>
+        <translation>Tasto %d</translation>
+    </message>
+    <message>
+        <source>Name: (none)</source>
+        <translation>Nome: (nessuno)</translation>
+    </message>
+    <message>
+        <source>Codes: %s</source>
+        <translation>Codici: %s</translation>
+    </message>
+    <message>
+        <source>Codes: (none)</source>
+        <translation>Codici: (nessuno)</translation>
+    </message>
+    <message>
+        <source>Span: empty</source>
+        <translation>Estensione: vuoto</translation>
+    </message>
+    <message>
+        <source>Span: single</source>
+        <translation>Estensione: singolo</translation>
+    </message>
+    <message>
+        <source>Span: double, with key %d</source>
+        <translation>Estensione: doppio, con il tasto %d</translation>
+    </message>
+    <message>
+        <source>Span: quad, with keys %s</source>
+        <translation>Estensione: quadruplo, con i tasti %s</translation>
+    </message>
+    <message>
+        <source>Mode %d</source>
+        <translation>Modo %d</translation>
+    </message>
+    <message>
+        <source>Flags: none</source>
+        <translation>Indicatori: nessuno</translation>
+    </message>
+    <message>
+        <source>Flags: single key</source>
+        <translation>Indicatori: tasto singolo</translation>
+    </message>
+    <message>
+        <source>Flags: group key</source>
+        <translation>Indicatori: tasto di gruppo</translation>
+    </message>
+    <message>
+        <source>Flags: single key, group key</source>
+        <translation>Indicatori: tasto singolo, tasto di gruppo</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard...</source>
+        <translation>&amp;Prova la tastiera...</translation>
+    </message>
+    <message>
+        <source>Programming &amp;log</source>
+        <translation>&amp;Registro di programmazione</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <translation>Prova dei tasti</translation>
+    </message>
+    <message>
+        <source>%1 of %2 keys tested</source>
+        <translation>%1 di %2 tasti provati</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Azzera</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <translation>Salva rapporto...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 and %2 send the same codes.</source>
+        <translation>%1 e %2 inviano gli stessi codici.</translation>
+    </message>
+    <message>
+        <source>%1 sends the start of %2.</source>
+        <translation>%1 invia l'inizio di %2.</translation>
+    </message>
+    <message>
+        <source>%1 sends codes that no key press reports; it cannot be tested.</source>
+        <translation>%1 invia codici che nessuna pressione di tasto produce; non può essere provato.</translation>
+    </message>
+    <message>
+        <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
+        <translation>%1 inizia come il prefisso RFID; le sue pressioni vengono lette come tessere.</translation>
+    </message>
+    <message>
+        <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
+        <translation>Premere ogni tasto della tastiera. Fare clic su un tasto per indicare quale si premerà dopo.</translation>
+    </message>
+    <message>
+        <source>Click a key: the emulated keyboard types it into the test.</source>
+        <translation>Fare clic su un tasto: la tastiera emulata lo digita nella prova.</translation>
+    </message>
+    <message>
+        <source>The layout has no programmed key to test.</source>
+        <translation>Il layout non ha alcun tasto programmato da provare.</translation>
+    </message>
+    <message>
+        <source>Text report (*.txt);;JSON report (*.json)</source>
+        <translation>Rapporto di testo (*.txt);;Rapporto JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Programming log</source>
+        <translation>Registro di programmazione</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>No run has been logged yet.</source>
+        <translation>Non è ancora stata registrata alcuna programmazione.</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Layout file</source>
+        <translation>File del layout</translation>
+    </message>
+    <message>
+        <source>Image SHA-256</source>
+        <translation>SHA-256 dell'immagine</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>Duration (ms)</source>
+        <translation>Durata (ms)</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Keyboard programmed</source>
+        <translation>Tastiera programmata</translation>
+    </message>
+    <message>
+        <source>The keyboard is programmed. Keyboards done with this layout: %1.</source>
+        <translation>La tastiera è programmata. Tastiere programmate con questo layout: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Test keyboard</source>
+        <translation>&amp;Prova la tastiera</translation>
+    </message>
+    <message>
+        <source>Program &amp;next keyboard</source>
+        <translation>Programma la tastiera &amp;successiva</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>The programming log %1 cannot be written.</source>
+        <translation>Impossibile scrivere il registro di programmazione %1.</translation>
+    </message>
+    <message>
+        <source>unknown: %1</source>
+        <translation>sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>card %1: prefix %2, suffix %3, %4 digits %5, %6</source>
+        <translation>tessera %1: prefisso %2, suffisso %3, %4 cifre %5, %6</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>errato</translation>
+    </message>
+    <message>
+        <source>numeric</source>
+        <translation>numerico</translation>
+    </message>
+    <message>
+        <source>not numeric (numeric expected)</source>
+        <translation>non numerico (atteso numerico)</translation>
+    </message>
+    <message>
+        <source>not numeric</source>
+        <translation>non numerico</translation>
+    </message>
+    <message>
+        <source>Grey: not yet pressed. Green: matched. Red: expected, but another sequence came. Striped: cannot be told apart.</source>
+        <translation>Grigio: non ancora premuto. Verde: riconosciuto. Rosso: atteso, ma è arrivata un'altra sequenza. A righe: non distinguibile.</translation>
+    </message>
+    <message>
+        <source>key %1 &quot;%2&quot;</source>
+        <translation>tasto %1 "%2"</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avviso</translation>
+    </message>
+    <message>
+        <source>The file is empty; it reads as a new 56-key layout.</source>
+        <translation>Il file è vuoto; viene letto come un nuovo layout di 56 tasti.</translation>
+    </message>
+    <message>
+        <source>The first number %1 is not 56, 57, 112 or 113; the file reads as a 56-key 16scan layout.</source>
+        <translation>Il primo numero %1 non è 56, 57, 112 o 113; il file viene letto come un layout 16scan di 56 tasti.</translation>
+    </message>
+    <message>
+        <source>The header has %1 of its %2 fields; the missing ones read as 0.</source>
+        <translation>L'intestazione ha %1 dei suoi %2 campi; quelli mancanti vengono letti come 0.</translation>
+    </message>
+    <message>
+        <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
+        <translation>L'intestazione ha campi in più (%1) per la sua forma %2; vengono ignorati.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Il tipo di tasti %1 è fuori dall'intervallo 0..1 e viene letto come 1.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
+        <translation>Il segnale acustico %1 è fuori dall'intervallo 0..1 e viene letto come 1.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
+        <translation>Il ritardo dei tasti %1 è fuori dall'intervallo 0..3 e viene letto come 2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 is out of range 0..31 and reads as 11.</source>
+        <translation>La velocità di ripetizione %1 è fuori dall'intervallo 0..31 e viene letta come 11.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 do not fit a byte and read as %2.</source>
+        <translation>Gli indicatori RFID %1 non stanno in un byte e vengono letti come %2.</translation>
+    </message>
+    <message>
+        <source>The RFID flags %1 ask for %2 digits, more than 13; they read as 13.</source>
+        <translation>Gli indicatori RFID %1 chiedono %2 cifre, più di 13; vengono letti come 13.</translation>
+    </message>
+    <message>
+        <source>The RFID prefix %1 does not fit a byte and reads as %2.</source>
+        <translation>Il prefisso RFID %1 non sta in un byte e viene letto come %2.</translation>
+    </message>
+    <message>
+        <source>The RFID suffix %1 does not fit a byte and reads as %2.</source>
+        <translation>Il suffisso RFID %1 non sta in un byte e viene letto come %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 is out of range 1..255 and reads as 2.</source>
+        <translation>La pausa tra i tasti %1 è fuori dall'intervallo 1..255 e viene letta come 2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number; it reads as %2.</source>
+        <translation>"%1" non è un numero; viene letto come %2.</translation>
+    </message>
+    <message>
+        <source>An empty line; it is ignored.</source>
+        <translation>Una riga vuota; viene ignorata.</translation>
+    </message>
+    <message>
+        <source>The line has no key number; it is ignored.</source>
+        <translation>La riga non ha un numero di tasto; viene ignorata.</translation>
+    </message>
+    <message>
+        <source>Key number %1 is outside 1..112; the line is ignored.</source>
+        <translation>Il numero di tasto %1 è fuori da 1..112; la riga viene ignorata.</translation>
+    </message>
+    <message>
+        <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
+        <translation>Il tasto %1 è fuori dalla griglia di %2 tasti; non viene mostrato né programmato.</translation>
+    </message>
+    <message>
+        <source>Key %1 was given on line %2 already; this line replaces it.</source>
+        <translation>Il tasto %1 era già indicato alla riga %2; questa riga lo sostituisce.</translation>
+    </message>
+    <message>
+        <source>Key %1: code %2 is out of range 0..255 and reads as 0.</source>
+        <translation>Tasto %1: il codice %2 è fuori dall'intervallo 0..255 e viene letto come 0.</translation>
+    </message>
+    <message>
+        <source>Key %1: flags %2 are out of range 0..15; only %3 is kept.</source>
+        <translation>Tasto %1: gli indicatori %2 sono fuori dall'intervallo 0..15; si conserva solo %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name is %2 bytes long; it is cut to 102.</source>
+        <translation>Tasto %1: il nome è lungo %2 byte; viene tagliato a 102.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line has surplus fields (%2): codes beyond what the variant holds, or a ';' or ',' in the name; they are not read.</source>
+        <translation>Tasto %1: la riga ha campi in più (%2): codici oltre quelli ammessi dalla variante, oppure un ';' o una ',' nel nome; non vengono letti.</translation>
+    </message>
+    <message>
+        <source>Key %1: the line is short of fields (%2 missing); they read as 0 and the name as empty.</source>
+        <translation>Tasto %1: alla riga mancano campi (%2); vengono letti come 0 e il nome come vuoto.</translation>
+    </message>
+    <message>
+        <source>The line is %1 bytes long, more than the 198 the format allows.</source>
+        <translation>La riga è lunga %1 byte, più dei 198 ammessi dal formato.</translation>
+    </message>
+    <message>
+        <source>Reading stops at the line of key %1; the lines after it (%2) are not read.</source>
+        <translation>La lettura si ferma alla riga del tasto %1; le righe successive (%2) non vengono lette.</translation>
+    </message>
+    <message>
+        <source>No line gives key %1; it stays empty.</source>
+        <translation>Nessuna riga indica il tasto %1; resta vuoto.</translation>
+    </message>
+    <message>
+        <source>No line gives the keys %1; they stay empty.</source>
+        <translation>Nessuna riga indica i tasti %1; restano vuoti.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 bytes of the file are read.</source>
+        <translation>Vengono letti solo i primi %1 byte del file.</translation>
+    </message>
+    <message>
+        <source>Key %1 has a name but no codes.</source>
+        <translation>Il tasto %1 ha un nome ma nessun codice.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes but no name.</source>
+        <translation>Il tasto %1 ha codici ma nessun nome.</translation>
+    </message>
+    <message>
+        <source>Key %1 has codes after a first code of 0, so it counts as not programmed.</source>
+        <translation>Il tasto %1 ha codici dopo un primo codice 0, quindi conta come non programmato.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends the same codes as key %2; a key test cannot tell them apart.</source>
+        <translation>Il tasto %1 invia gli stessi codici del tasto %2; una prova dei tasti non può distinguerli.</translation>
+    </message>
+    <message>
+        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
+        <translation>Il tasto %1 è segnato come parte di un tasto doppio o quadruplo, ma nessun altro tasto ha i suoi codici; appare vuoto.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
+        <translation>I tasti %1 e %2 condividono i codici come tasto doppio ma non sono vicini.</translation>
+    </message>
+    <message>
+        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
+        <translation>%1 tasti di gruppo condividono i codici del tasto %2; solo 2 o 4 formano un tasto doppio o quadruplo.</translation>
+    </message>
+    <message>
+        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
+        <translation>I tasti %1 formano un tasto quadruplo che non è un quadrato di 2 per 2 celle.</translation>
+    </message>
+    <message>
+        <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
+        <translation>Nessun tipo di tastiera accetta questo file così com'è (la creazione dell'immagine si ferma al passo %1).</translation>
+    </message>
+    <message>
+        <source>Key %1: the programmed-keys list shows only the first 99 bytes of the name.</source>
+        <translation>Tasto %1: l'elenco dei tasti programmati mostra solo i primi 99 byte del nome.</translation>
+    </message>
+    <message>
+        <source>Keys %1 and %2 have the same name in the programmed-keys list; it lists only the first.</source>
+        <translation>I tasti %1 e %2 hanno lo stesso nome nell'elenco dei tasti programmati; l'elenco mostra solo il primo.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the second layout.</source>
+        <translation>Il tasto %1 è solo nel secondo layout.</translation>
+    </message>
+    <message>
+        <source>Key %1 is only in the first layout.</source>
+        <translation>Il tasto %1 è solo nel primo layout.</translation>
+    </message>
+    <message>
+        <source>Key %1 moved to %2.</source>
+        <translation>Il tasto %1 è stato spostato in %2.</translation>
+    </message>
+    <message>
+        <source>Key %1: the name &quot;%2&quot; becomes &quot;%3&quot;.</source>
+        <translation>Tasto %1: il nome "%2" diventa "%3".</translation>
+    </message>
+    <message>
+        <source>Key %1: the codes %2 become %3.</source>
+        <translation>Tasto %1: i codici %2 diventano %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the flags %2 become %3.</source>
+        <translation>Tasto %1: gli indicatori %2 diventano %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: mode %2 becomes mode %3.</source>
+        <translation>Tasto %1: il modo %2 diventa il modo %3.</translation>
+    </message>
+    <message>
+        <source>Key %1: the cells %2 become %3.</source>
+        <translation>Tasto %1: le celle %2 diventano %3.</translation>
+    </message>
+    <message>
+        <source>The layout of %1 keys becomes one of %2 keys.</source>
+        <translation>Il layout di %1 tasti diventa uno di %2 tasti.</translation>
+    </message>
+    <message>
+        <source>Keys type %1 becomes %2.</source>
+        <translation>Tipo di tasti %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>Key beep %1 becomes %2.</source>
+        <translation>Segnale acustico %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>Key delay %1 becomes %2.</source>
+        <translation>Ritardo dei tasti %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>Typematic rate %1 becomes %2.</source>
+        <translation>Velocità di ripetizione %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>Keys pause %1 becomes %2.</source>
+        <translation>Pausa tra i tasti %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>RFID digit count %1 becomes %2.</source>
+        <translation>Numero di cifre RFID %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>RFID digits numeric %1 becomes %2.</source>
+        <translation>Cifre RFID numeriche %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix %1 becomes %2.</source>
+        <translation>Prefisso RFID %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>RFID prefix extended %1 becomes %2.</source>
+        <translation>Prefisso RFID esteso %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix %1 becomes %2.</source>
+        <translation>Suffisso RFID %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>RFID suffix extended %1 becomes %2.</source>
+        <translation>Suffisso RFID esteso %1 diventa %2.</translation>
+    </message>
+    <message>
+        <source>Key %1 is not in the file.</source>
+        <translation>Il tasto %1 non è nel file.</translation>
+    </message>
+    <message>
+        <source>%1 lines of this file were not read exactly as written.</source>
+        <translation>%1 righe di questo file non sono state lette esattamente come sono scritte.</translation>
+    </message>
+    <message>
+        <source>This file was not read exactly as written.</source>
+        <translation>Questo file non è stato letto esattamente come è scritto.</translation>
+    </message>
+    <message>
+        <source>This file has %1 doubtful points.</source>
+        <translation>Questo file ha %1 punti dubbi.</translation>
+    </message>
+    <message>
+        <source>One line of this file was not read exactly as written.</source>
+        <translation>Una riga di questo file non è stata letta esattamente come è scritta.</translation>
+    </message>
+    <message>
+        <source>This file has one doubtful point.</source>
+        <translation>Questo file ha un punto dubbio.</translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation>&amp;Dettagli...</translation>
+    </message>
+    <message>
+        <source>What the reader changed</source>
+        <translation>Che cosa ha cambiato la lettura</translation>
+    </message>
+    <message>
+        <source>Data will be lost</source>
+        <translation>Alcuni dati andranno persi</translation>
+    </message>
+    <message>
+        <source>The %1 form cannot hold all of this layout; saving it loses:</source>
+        <translation>La forma %1 non può contenere tutto questo layout; salvando si perde:</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Salvare comunque?</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e altri %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Save anyway</source>
+        <translation>&amp;Salva comunque</translation>
+    </message>
+    <message>
+        <source>Compare &amp;with...</source>
+        <translation>Conf&amp;ronta con...</translation>
+    </message>
+    <message>
+        <source>Differences from %1</source>
+        <translation>Differenze da %1</translation>
+    </message>
+    <message>
+        <source>The layouts are equal.</source>
+        <translation>I layout sono uguali.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>This is not a plain file (it is a folder, pipe, socket or device), so it cannot be opened.</source>
+        <translation>Non è un file normale (è una cartella, una pipe, un socket o un dispositivo), quindi non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>The layout for the keyboard could not be written to the temporary folder.</source>
+        <translation>Non è stato possibile scrivere il layout per la tastiera nella cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes reached the keyboard.</source>
+        <translation>%1 di %2 byte hanno raggiunto la tastiera.</translation>
+    </message>
+    <message>
+        <source>The keyboard stopped answering.</source>
+        <translation>La tastiera non risponde più.</translation>
+    </message>
+    <message>
+        <source>The keyboard was disconnected.</source>
+        <translation>La tastiera è stata scollegata.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to %1 from %2?
+
+The layout has %3 keys; programmed: %4.</source>
+        <translation>Recuperare le modifiche non salvate a %1 del %2?
+
+Il layout ha %3 tasti; programmati: %4.</translation>
+    </message>
+    <message>
+        <source>Discard these unsaved changes for good? They cannot be recovered afterwards.</source>
+        <translation>Scartare definitivamente queste modifiche non salvate? Non potranno più essere recuperate.</translation>
+    </message>
+    <message>
+        <source>A recovery file could not be read and was set aside: %1</source>
+        <translation>Un file di recupero non è leggibile ed è stato messo da parte: %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be read, so the defaults are used. The damaged file was kept as %1</source>
+        <translation>Non è stato possibile leggere le impostazioni, quindi si usano quelle predefinite. Il file danneggiato è stato conservato come %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Overwrite it with this layout?</source>
+        <translation>%1 è stato modificato da un altro programma dopo l'apertura. Sovrascriverlo con questo layout?</translation>
+    </message>
+    <message>
+        <source>%1 was removed by another program since it was opened. Save this layout there again?</source>
+        <translation>%1 è stato rimosso da un altro programma dopo l'apertura. Salvare di nuovo lì questo layout?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk?</source>
+        <translation>%1 è stato modificato da un altro programma. Ricaricarlo dal disco?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it from the disk? Your unsaved changes are lost.</source>
+        <translation>%1 è stato modificato da un altro programma. Ricaricarlo dal disco? Le modifiche non salvate andranno perse.</translation>
+    </message>
+    <message>
+        <source>Recover unsaved changes to an untitled layout from %1?
+
+The layout has %2 keys; programmed: %3.</source>
+        <translation>Recuperare le modifiche non salvate a un layout senza titolo del %1?
+
+Il layout ha %2 tasti; programmati: %3.</translation>
+    </message>
+    <message>
+        <source>The key pitch must be between 5 and 60 mm.</source>
+        <translation>Il passo dei tasti deve essere tra 5 e 60 mm.</translation>
+    </message>
+    <message>
+        <source>A legend must be at least 3 mm wide and high and no larger than the key pitch.</source>
+        <translation>Un'etichetta deve essere larga e alta almeno 3 mm e non più grande del passo dei tasti.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the legends and the 100 mm ruler.</source>
+        <translation>La pagina è troppo piccola per le etichette e il righello di 100 mm.</translation>
+    </message>
+    <message>
+        <source>A legend does not fit on the page; choose a larger page or smaller sizes.</source>
+        <translation>Un'etichetta non entra nella pagina; scegliere una pagina più grande o misure più piccole.</translation>
+    </message>
+    <message>
+        <source>%1 - page %2 of %3</source>
+        <translation>%1 - pagina %2 di %3</translation>
+    </message>
+    <message>
+        <source>(untitled)</source>
+        <translation>(senza titolo)</translation>
+    </message>
+    <message>
+        <source>Ruler 100 mm, square %1 x %2 mm: if they measure otherwise, the printer scaled the page.</source>
+        <translation>Righello di 100 mm, quadrato di %1 x %2 mm: se misurano diversamente, la stampante ha ridimensionato la pagina.</translation>
+    </message>
+    <message>
+        <source>Keys: %1, file format: %2</source>
+        <translation>Tasti: %1, formato del file: %2</translation>
+    </message>
+    <message>
+        <source>Keys type: %1</source>
+        <translation>Tipo di tasti: %1</translation>
+    </message>
+    <message>
+        <source>Key beep: %1, key delay: %2, typematic rate: %3, keys pause: %4 ms</source>
+        <translation>Segnale acustico: %1, ritardo: %2, velocità di ripetizione: %3, pausa tra i tasti: %4 ms</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <translation>Opzioni RFID</translation>
+    </message>
+    <message>
+        <source>Digits: %1, numeric: %2</source>
+        <translation>Cifre: %1, numeriche: %2</translation>
+    </message>
+    <message>
+        <source>Prefix: %1 (extended: %2), suffix: %3 (extended: %4)</source>
+        <translation>Prefisso: %1 (esteso: %2), suffisso: %3 (esteso: %4)</translation>
+    </message>
+    <message>
+        <source>Programmed keys</source>
+        <translation>Tasti programmati</translation>
+    </message>
+    <message>
+        <source>Flags: G group key, S single key. Mode: the key mode 1 to 3.</source>
+        <translation>Indicatori: G tasto di gruppo, S tasto singolo. Modo: il modo del tasto, da 1 a 3.</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codici</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Indicatori</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot write SVG files (it was built without Qt SVG).</source>
+        <translation>Questa versione del programma non può scrivere file SVG (è stata compilata senza Qt SVG).</translation>
+    </message>
+    <message>
+        <source>The resolution must be between 30 and 2400 dots per inch.</source>
+        <translation>La risoluzione deve essere tra 30 e 2400 punti per pollice.</translation>
+    </message>
+    <message>
+        <source>There is nothing to print.</source>
+        <translation>Non c'è niente da stampare.</translation>
+    </message>
+    <message>
+        <source>The file name must end in .pdf, .svg or .png.</source>
+        <translation>Il nome del file deve terminare con .pdf, .svg o .png.</translation>
+    </message>
+    <message>
+        <source>Legends</source>
+        <translation>Etichette</translation>
+    </message>
+    <message>
+        <source>Key &amp;pitch:</source>
+        <translation>&amp;Passo dei tasti:</translation>
+    </message>
+    <message>
+        <source>Legend &amp;width (single key):</source>
+        <translation>&amp;Larghezza dell'etichetta (tasto singolo):</translation>
+    </message>
+    <message>
+        <source>Legend &amp;height (single key):</source>
+        <translation>&amp;Altezza dell'etichetta (tasto singolo):</translation>
+    </message>
+    <message>
+        <source>P&amp;aper:</source>
+        <translation>&amp;Carta:</translation>
+    </message>
+    <message>
+        <source>&amp;Margins:</source>
+        <translation>&amp;Margini:</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Risoluzione:</translation>
+    </message>
+    <message>
+        <source>Pac&amp;k legends to save paper (instead of as on the keyboard)</source>
+        <translation>Compatta le &amp;etichette per risparmiare carta (invece che come sulla tastiera)</translation>
+    </message>
+    <message>
+        <source>&amp;Blank legends for keys without a name</source>
+        <translation>Etichette &amp;vuote per i tasti senza nome</translation>
+    </message>
+    <message>
+        <source>&amp;Cut marks at the corners</source>
+        <translation>Segni di &amp;taglio agli angoli</translation>
+    </message>
+    <message>
+        <source>Thin &amp;frame around each legend</source>
+        <translation>Cornice &amp;sottile attorno a ogni etichetta</translation>
+    </message>
+    <message>
+        <source>As the printer is set up</source>
+        <translation>Come impostato nella stampante</translation>
+    </message>
+    <message>
+        <source>Print &amp;legends...</source>
+        <translation>Stampa e&amp;tichette...</translation>
+    </message>
+    <message>
+        <source>Print layout s&amp;heet...</source>
+        <translation>Stampa &amp;foglio del layout...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>Esp&amp;orta</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;PDF...</source>
+        <translation>Etichette in &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Legends as &amp;SVG...</source>
+        <translation>Etichette in &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Legends as P&amp;NG...</source>
+        <translation>Etichette in P&amp;NG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as P&amp;DF...</source>
+        <translation>Foglio del layout in P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as S&amp;VG...</source>
+        <translation>Foglio del layout in S&amp;VG...</translation>
+    </message>
+    <message>
+        <source>Layout sheet as PN&amp;G...</source>
+        <translation>Foglio del layout in PN&amp;G...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documenti PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>SVG images (*.svg)</source>
+        <translation>Immagini SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Immagini PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Written:
+%1</source>
+        <translation>Scritto:
+%1</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Impossibile avviare la stampante.</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %s</source>
+        <translation>&amp;Annulla %s</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %s</source>
+        <translation>&amp;Ripeti %s</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Taglia</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Incolla</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Single key flag</source>
+        <translation>Indicatore tasto singolo</translation>
+    </message>
+    <message>
+        <source>Clear key</source>
+        <translation>Cancella tasto</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Move key</source>
+        <translation>Sposta tasto</translation>
+    </message>
+    <message>
+        <source>Swap keys</source>
+        <translation>Scambia tasti</translation>
+    </message>
+    <message>
+        <source>Copy of key</source>
+        <translation>Copia del tasto</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no key that can be pasted.</source>
+        <translation>Gli appunti non contengono alcun tasto da incollare.</translation>
+    </message>
+    <message>
+        <source>The key does not fit at key %d: its cells are not free.</source>
+        <translation>Il tasto non entra nel tasto %d: le sue celle non sono libere.</translation>
+    </message>
+    <message>
+        <source>Replace key %s with %s ?</source>
+        <translation>Sostituire il tasto %s con %s?</translation>
+    </message>
+    <message>
+        <source>The selected cell holds no key.</source>
+        <translation>La cella selezionata non contiene alcun tasto.</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>&amp;System language</source>
+        <translation>Lingua di &amp;sistema</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>The language changes to %1 when the program is started again.</source>
+        <translation>Lingua scelta: %1. Verrà usata al prossimo avvio del programma.</translation>
+    </message>
+    <message>
+        <source>The language changes to the system's when the program is started again.</source>
+        <translation>Lingua scelta: quella di sistema. Verrà usata al prossimo avvio del programma.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,114 @@
+#include "programming/RunAdvice.h"
+
+#include "programming/DeviceImage.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace vorlan {
+namespace {
+
+void AddMismatch(const RunFailure& f, std::vector<UiMessage>& out) {
+    const bool sixteen = f.layoutTypeNumber == 57 || f.layoutTypeNumber == 113;
+    const int keys = f.layoutTypeNumber >= 112 ? 112 : 56;
+    const std::vector<std::string> layout{std::to_string(keys), sixteen ? "16scan" : "7/3scan"};
+    switch (f.keyboardType) {
+    case 0:
+        out.push_back({StringId::FoundScanKeyboard, layout});
+        out.push_back({StringId::AdviceScanLayout, {}});
+        break;
+    case 1:
+        out.push_back({StringId::FoundSingleKeyboard, layout});
+        out.push_back({StringId::AdviceSingleLayout, {}});
+        break;
+    case 2:
+        out.push_back({StringId::FoundDoubleKeyboard, layout});
+        out.push_back({StringId::AdviceDoubleLayout, {}});
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+std::vector<UiMessage> RunFailureMessages(const RunFailure& f) {
+    std::vector<UiMessage> out;
+    if (f.message == 0) {
+        return out;
+    }
+    out.push_back({static_cast<StringId>(f.message), {}});
+    if (f.bytesTotal > 0) {
+        out.push_back(
+            {StringId::BytesReached, {std::to_string(f.bytesSent), std::to_string(f.bytesTotal)}});
+    }
+    switch (static_cast<StringId>(f.message)) {
+    case StringId::FileFormatMismatch:
+        if (f.layoutTypeNumber != 0) {
+            AddMismatch(f, out);
+        }
+        break;
+    case StringId::DriverError:
+        out.push_back({StringId::AdviceDriver, {f.device}});
+        break;
+    case StringId::KeyboardDetectingError:
+    case StringId::KeyboardNotAnswering:
+    case StringId::KeyboardGone:
+    case StringId::KeyboardProgrammingError:
+        out.push_back({StringId::AdviceKeyboardCable, {}});
+        break;
+    case StringId::InvalidKeyboardTypeDetected:
+        out.push_back({StringId::AdviceUnknownType, {}});
+        break;
+    case StringId::UnableToOpenFile:
+        out.push_back({StringId::AdviceUnreadableFile, {f.layoutPath}});
+        break;
+    case StringId::InvalidFileFormat:
+        out.push_back({StringId::AdviceInvalidLayout, {f.layoutPath}});
+        break;
+    default:
+        break;
+    }
+    return out;
+}
+
+UiMessage KeyboardTypeMessage(int keyboardType) {
+    switch (keyboardType) {
+    case 0:
+        return {StringId::ProgressKeyboardScan, {}};
+    case 1:
+        return {StringId::ProgressKeyboardSingle, {}};
+    case 2:
+        return {StringId::ProgressKeyboardDouble, {}};
+    default:
+        return {StringId::ProgressKeyboardAsked, {}};
+    }
+}
+
+UiMessage RunProgressMessage(int bytesSent, int bytesTotal, long long elapsedMs) {
+    constexpr long long kPaceMs = 3;
+    const long long left = std::max(0, bytesTotal - bytesSent);
+    const long long msLeft = bytesSent > 0 ? elapsedMs * left / bytesSent : left * kPaceMs;
+    return {StringId::ProgressBytes,
+            {std::to_string(bytesSent), std::to_string(bytesTotal),
+             std::to_string((msLeft + 999) / 1000)}};
+}
+
+int LayoutTypeNumberOf(const std::string& path) {
+    std::ifstream file;
+    DeviceImage image;
+    if (!OpenLayoutFile(path.c_str(), file) || BuildDeviceImage(file, image) != ImageOk) {
+        return 0;
+    }
+    return image.typeNumber;
+}
+
+int GivenKeyboardType(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 3 && arguments[2].size() == 2 && arguments[2][0] == '/' &&
+        arguments[2][1] >= '0' && arguments[2][1] <= '2') {
+        return arguments[2][1] - '0';
+    }
+    return -1;
+}
+
+} // namespace vorlan
