@@ -11,36 +11,24 @@ int GridTableRows() {
 }
 
 int GridTableColumns(int keyCount) {
-    return keyCount > kGridBlockSlots ? 2 * kGridBlockColumns : kGridBlockColumns;
+    return keyCount > kBlockKeys ? kGridColumns : kBlockColumns;
 }
 
 int SlotAtCell(int row, int column, int keyCount) {
     if (row < 0 || row >= GridTableRows() || column < 0 || column >= GridTableColumns(keyCount)) {
         return 0;
     }
-    const int block = column / kGridBlockColumns;
-    return block * kGridBlockSlots + row * kGridBlockColumns + column % kGridBlockColumns + 1;
+    return SlotOfCell(column, row);
 }
-
-namespace {
-
-int RowOf(int slot) {
-    return ((slot - 1) % kGridBlockSlots) / kGridBlockColumns;
-}
-int ColumnOf(int slot) {
-    return ((slot - 1) / kGridBlockSlots) * kGridBlockColumns + (slot - 1) % kGridBlockColumns;
-}
-
-} // namespace
 
 GridCellDescription DescribeCell(const LayoutDocument& doc, int slot, int currentKey) {
     GridCellDescription cell;
-    if (slot < 1 || slot > kGridMaxSlot) {
+    if (slot < 1 || slot > kMaxKeys) {
         return cell;
     }
     cell.slot = slot;
-    cell.row = RowOf(slot);
-    cell.column = ColumnOf(slot);
+    cell.row = SlotRow(slot);
+    cell.column = SlotColumn(slot);
     cell.inUse = slot <= doc.settings.keyCount;
     const KeyRecord& key = doc.keys[static_cast<std::size_t>(slot)];
     const KeySpan& span = doc.spans[static_cast<std::size_t>(slot)];
@@ -52,7 +40,7 @@ GridCellDescription DescribeCell(const LayoutDocument& doc, int slot, int curren
     cell.keySlots.push_back(slot);
     for (int i = 0; cell.inUse && i < span.PartnerCount(); ++i) {
         const int partner = span.partners[static_cast<std::size_t>(i)];
-        if (partner >= 1 && partner <= kGridMaxSlot) {
+        if (partner >= 1 && partner <= kMaxKeys) {
             cell.keySlots.push_back(partner);
         }
     }
@@ -60,10 +48,10 @@ GridCellDescription DescribeCell(const LayoutDocument& doc, int slot, int curren
     cell.firstSlot = cell.keySlots.front();
     int top = cell.row, bottom = cell.row, left = cell.column, right = cell.column;
     for (const int s : cell.keySlots) {
-        top = std::min(top, RowOf(s));
-        bottom = std::max(bottom, RowOf(s));
-        left = std::min(left, ColumnOf(s));
-        right = std::max(right, ColumnOf(s));
+        top = std::min(top, SlotRow(s));
+        bottom = std::max(bottom, SlotRow(s));
+        left = std::min(left, SlotColumn(s));
+        right = std::max(right, SlotColumn(s));
     }
     cell.rowExtent = bottom - top + 1;
     cell.columnExtent = right - left + 1;

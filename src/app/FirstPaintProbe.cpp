@@ -7,9 +7,9 @@
 
 namespace vorlan {
 
-FirstPaintProbe::FirstPaintProbe(QWidget* window, std::FILE* out)
-    : QObject(window), window(window), out(out) {
-    // Children may cover the whole window, so its own paint event is not
+FirstPaintProbe::FirstPaintProbe(QWidget* theWindow, std::FILE* theOut)
+    : QObject(theWindow), window(theWindow), out(theOut) {
+    // Children may cover the whole theWindow, so its own paint event is not
     // enough: every widget's paint passes the application's filter.
     QCoreApplication::instance()->installEventFilter(this);
 }

@@ -37,10 +37,11 @@ QAction* MenuEntry(QMenuBar* bar, const QString& name) {
 
 } // namespace
 
-GridViewActions::GridViewActions(QMainWindow& window, KeyGridWidget& grid, KeyEditor& editor)
-    : QObject(&window), window(window), grid(grid), editor(editor) {
+GridViewActions::GridViewActions(QMainWindow& theWindow, KeyGridWidget& theGrid,
+                                 KeyEditor& theEditor)
+    : QObject(&theWindow), window(theWindow), grid(theGrid), editor(theEditor) {
     BuildMenus();
-    grid.SetToolTipSource(
+    theGrid.SetToolTipSource(
         [this](int slot) { return KeyToolTipText(this->editor.Document(), slot); });
     SettingsProfileStore store;
     SetKeyNamesShown(store.ReadString(kViewSection, kKeyNamesEntry) == "1");
@@ -48,17 +49,17 @@ GridViewActions::GridViewActions(QMainWindow& window, KeyGridWidget& grid, KeyEd
 
 // The Edit menu sits right after File; made here when the window has none.
 QMenu* GridViewActions::EditMenu() {
-    QMenuBar* bar = window.menuBar();
-    if (QAction* entry = MenuEntry(bar, QStringLiteral("editMenu"))) {
+    QMenuBar* menuBar = window.menuBar();
+    if (QAction* entry = MenuEntry(menuBar, QStringLiteral("editMenu"))) {
         return entry->menu();
     }
-    auto* menu = new QMenu(UiText(StringId::FindEditMenu), bar);
+    auto* menu = new QMenu(UiText(StringId::FindEditMenu), menuBar);
     menu->setObjectName(QStringLiteral("editMenu"));
-    QAction* file = MenuEntry(bar, QStringLiteral("fileMenu"));
-    const QList<QAction*> entries = bar->actions();
+    QAction* file = MenuEntry(menuBar, QStringLiteral("fileMenu"));
+    const QList<QAction*> entries = menuBar->actions();
     const qsizetype afterFile = entries.indexOf(file) + 1;
-    bar->insertMenu(afterFile > 0 && afterFile < entries.size() ? entries.at(afterFile) : nullptr,
-                    menu);
+    menuBar->insertMenu(
+        afterFile > 0 && afterFile < entries.size() ? entries.at(afterFile) : nullptr, menu);
     return menu;
 }
 
@@ -81,12 +82,13 @@ void GridViewActions::BuildMenus() {
     connect(findPrevious, &QAction::triggered, this, &GridViewActions::FindPrevious);
 
     // View goes between Edit and Help.
-    QMenuBar* bar = window.menuBar();
-    auto* view = new QMenu(UiText(StringId::ViewMenu), bar);
+    QMenuBar* menuBar = window.menuBar();
+    auto* view = new QMenu(UiText(StringId::ViewMenu), menuBar);
     view->setObjectName(QStringLiteral("viewMenu"));
     // File, Edit, View, Tools, Help, whichever of them was made first.
-    QAction* tools = MenuEntry(bar, QStringLiteral("toolsMenu"));
-    bar->insertMenu(tools != nullptr ? tools : MenuEntry(bar, QStringLiteral("helpMenu")), view);
+    QAction* tools = MenuEntry(menuBar, QStringLiteral("toolsMenu"));
+    menuBar->insertMenu(tools != nullptr ? tools : MenuEntry(menuBar, QStringLiteral("helpMenu")),
+                        view);
     keyNames = view->addAction(UiText(StringId::ViewKeyNames));
     keyNames->setObjectName(QStringLiteral("actionKeyNames"));
     keyNames->setCheckable(true);

@@ -277,8 +277,8 @@ private:
     MainDialog& w;
 };
 
-MainDialog::MainDialog(const QString& programPath, QWidget* parent)
-    : QMainWindow(parent), programPath(programPath), hooks(std::make_unique<MainWindowHooks>()),
+MainDialog::MainDialog(const QString& theProgramPath, QWidget* parent)
+    : QMainWindow(parent), programPath(theProgramPath), hooks(std::make_unique<MainWindowHooks>()),
       store(std::make_unique<SettingsProfileStore>()) {
     setObjectName(QStringLiteral("MainDialog"));
     setWindowTitle(UiText(StringId::MainCaption));

@@ -32,9 +32,9 @@ QString NameOf(StringId id) {
 // the selected key, where a mouse would open it for the cell it points at.
 class GridKeyboardHelper : public QObject {
 public:
-    GridKeyboardHelper(KeyGridWidget* grid, QFrame* frame, const KeyEditor* editor)
-        : QObject(grid), grid(grid), frame(frame), editor(editor) {
-        grid->installEventFilter(this);
+    GridKeyboardHelper(KeyGridWidget* theGrid, QFrame* theFrame, const KeyEditor* theEditor)
+        : QObject(theGrid), grid(theGrid), frame(theFrame), editor(theEditor) {
+        theGrid->installEventFilter(this);
     }
 
 protected:
@@ -52,7 +52,7 @@ protected:
             editor->CurrentKey() != 0) {
             const GridPoint origin = CellOrigin(editor->CurrentKey());
             const QPoint client(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
-            emit grid->ContextMenuRequested(
+            Q_EMIT grid->ContextMenuRequested(
                 client, grid->mapToGlobal(client - QPoint(kGridLeft, kGridTop)));
             return true;
         }

@@ -14,17 +14,6 @@
 
 namespace {
 
-struct Entry {
-    int id;
-    const char* text;
-};
-
-constexpr Entry kEntries[] = {
-#define VORLAN_STRING(name, id, text) {id, text},
-#include "common/strings/all.inc"
-#undef VORLAN_STRING
-};
-
 std::string Escape(const std::string& text) {
     std::string out;
     for (const char c : text) {
@@ -53,13 +42,13 @@ std::string Template() {
     ts << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\">\n"
        << "<context>\n    <name>" << vorlan::kTranslationContext << "</name>\n";
     std::set<std::string> seen; // one message per text: the program looks texts up by text
-    for (const Entry& e : kEntries) {
-        if (!seen.insert(e.text).second) {
+    for (const vorlan::StringEntry& e : vorlan::StringEntries()) {
+        if (!seen.insert(std::string(e.text)).second) {
             continue;
         }
         ts << "    <message>\n"
            << "        <extracomment>string " << e.id << "</extracomment>\n"
-           << "        <source>" << Escape(e.text) << "</source>\n"
+           << "        <source>" << Escape(std::string(e.text)) << "</source>\n"
            << "        <translation type=\"unfinished\"></translation>\n"
            << "    </message>\n";
     }

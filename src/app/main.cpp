@@ -4,6 +4,7 @@
 #include "app/FirstPaintProbe.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "editor/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
@@ -40,7 +41,7 @@ void AttachParentConsole() {
 bool AnswerWithoutWindow(int argc, char** argv, int& status) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << vorlan::FromLocalText(argv[i]);
     }
     const vorlan::AppOptions options = vorlan::ParseAppOptions(arguments, {});
     if (!options.showHelp && !options.showVersion && options.error.isEmpty()) {
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
         vorlan::KeyboardSelection emulated;
         emulated.kind = vorlan::KeyboardSelection::Kind::Emulator;
         emulated.emulatedType = *options.emulatedKeyboard;
-        emulated.receivedPath = options.receivedPath.toLocal8Bit().toStdString();
+        emulated.receivedPath = vorlan::ToPath(options.receivedPath);
         emulated.faults = options.faults;
         vorlan::UseKeyboard(&window, emulated);
     }

@@ -3,8 +3,8 @@
 // but probably a mistake.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/Latin1.h"
 #include "cli/TerminalText.h"
+#include "common/Latin1.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"

@@ -2,7 +2,7 @@
 // chosen variant, with the editor's messages on standard error.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/Latin1.h"
+#include "common/Latin1.h"
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "layout/LossList.h"
@@ -15,17 +15,6 @@
 namespace vorlan::cli {
 
 namespace {
-
-// The editor's message boxes, as "Caption: text" lines.
-class StderrObserver : public LayoutObserver {
-public:
-    void ShowError(StringId text) override {
-        std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
-    }
-    void ShowWriteFailure(const UiMessage& message) override {
-        std::cerr << StringText(StringId::Error) << ": " << message.English() << '\n';
-    }
-};
 
 int UsageError(std::string_view problem) {
     return cli::UsageError("convert", problem, kConvertUsage);

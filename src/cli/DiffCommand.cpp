@@ -2,8 +2,8 @@
 // them after opening each.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/Latin1.h"
 #include "cli/TerminalText.h"
+#include "common/Latin1.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 

@@ -4,6 +4,14 @@
 
 namespace vorlan::cli {
 
+void StderrObserver::ShowError(StringId text) {
+    std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
+}
+
+void StderrObserver::ShowWriteFailure(const UiMessage& message) {
+    std::cerr << StringText(StringId::Error) << ": " << message.English() << '\n';
+}
+
 namespace {
 
 std::string UsageOf(std::string_view name) {

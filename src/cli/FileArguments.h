@@ -24,6 +24,13 @@ public:
     StringId message = StringId::CannotOpenFile;
 };
 
+// The editor's message boxes, as "Caption: text" lines on the error output.
+class StderrObserver : public LayoutObserver {
+public:
+    void ShowError(StringId text) override;
+    void ShowWriteFailure(const UiMessage& message) override;
+};
+
 // Reads args against the declaration of command. Returns the exit status when
 // the command ends here: 0 after printing its help for --help, 2 after a
 // usage error (unknown option, missing value, value out of range).

@@ -12,13 +12,6 @@ namespace vorlan::cli {
 
 namespace {
 
-class StderrObserver : public LayoutObserver {
-public:
-    void ShowError(StringId text) override {
-        std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
-    }
-};
-
 int Usage(const PrintJob& job, std::string_view problem) {
     std::cerr << "vorlanctl " << (job.sheet ? "sheet" : "legends") << ": " << problem
               << "\n\nUsage:\n"

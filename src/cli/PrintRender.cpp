@@ -1,6 +1,7 @@
 // The drawing half of vorlanctl legends / sheet: Qt Gui on the offscreen
 // platform, so no display is needed.
 #include "cli/PrintJob.h"
+#include "common/ui/QtText.h"
 #include "printing/ui/PrintExport.h"
 
 #include <QFileInfo>
@@ -22,11 +23,11 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    const QString out = QString::fromLocal8Bit(job.outPath.c_str());
+    const QString out = FromPath(job.outPath);
     const auto format = ExportFormatOf(out);
     const auto fail = [](StringId id, const QString& path) {
-        std::cerr << StringText(StringId::Error) << ": "
-                  << PrintText(id).arg(path).toLocal8Bit().constData() << '\n';
+        std::cerr << StringText(StringId::Error) << ": " << ToLocalText(PrintText(id).arg(path))
+                  << '\n';
         return 1;
     };
     if (!format) {
@@ -34,8 +35,7 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
                   << StringText(StringId::ExportUnknownFormat) << '\n';
         return 2;
     }
-    const std::string fileName =
-        QFileInfo(QString::fromLocal8Bit(job.layoutPath.c_str())).fileName().toStdString();
+    const std::string fileName = QFileInfo(FromPath(job.layoutPath)).fileName().toStdString();
     const QtTextMeasurer measurer;
     const InputFiles inputs{job.layoutPath};
     ExportResult result;
@@ -53,12 +53,11 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
         result = ExportDocument(LegendDocument(std::move(plan)), out, *format, job.dpi, inputs);
     }
     if (result.error) {
-        std::cerr << StringText(StringId::Error) << ": "
-                  << result.errorText.toLocal8Bit().constData() << '\n';
+        std::cerr << StringText(StringId::Error) << ": " << ToLocalText(result.errorText) << '\n';
         return 1;
     }
     for (const QString& file : result.files) {
-        std::cout << file.toLocal8Bit().constData() << '\n';
+        std::cout << ToPath(file) << '\n';
     }
     return 0;
 }

@@ -157,7 +157,7 @@ bool StandardErrorIsTerminal() {
 // own number when the layout file tells it.
 class ProgressBar {
 public:
-    explicit ProgressBar(int totalSteps) : totalSteps(totalSteps > 0 ? totalSteps : 100) {}
+    explicit ProgressBar(int theTotalSteps) : totalSteps(theTotalSteps > 0 ? theTotalSteps : 100) {}
 
     void Step() {
         ++steps;

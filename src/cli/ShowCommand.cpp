@@ -2,10 +2,10 @@
 // holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/Latin1.h"
 #include "cli/TerminalText.h"
+#include "common/Latin1.h"
 #include "layout/LayoutFile.h"
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,13 +21,6 @@ namespace {
 
 // Keys keep the order they are written in, so the output reads top-down.
 using json = nlohmann::ordered_json;
-
-class StderrObserver : public LayoutObserver {
-public:
-    void ShowError(StringId text) override {
-        std::cerr << StringText(StringId::Error) << ": " << StringText(text) << '\n';
-    }
-};
 
 std::string_view KindName(SpanKind kind) {
     switch (kind) {
@@ -45,18 +38,6 @@ std::string_view KindName(SpanKind kind) {
 
 std::vector<int> Partners(const KeySpan& span) {
     return std::vector<int>(span.partners.begin(), span.partners.begin() + span.PartnerCount());
-}
-
-// Each code is named after the code before it, as the key panel names it.
-std::vector<std::string> CodeNames(const KeyCodes& codes) {
-    std::vector<std::string> names;
-    std::uint32_t previous = 0;
-    for (const std::int32_t code : codes) {
-        const auto c = static_cast<std::uint32_t>(code);
-        names.push_back(NameOfCode(c, previous));
-        previous = c;
-    }
-    return names;
 }
 
 json KeyJson(const LayoutDocument& doc, int k) {

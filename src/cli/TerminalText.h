@@ -4,7 +4,7 @@
 // read is cut. JSON output needs none of this: its encoder escapes them.
 #pragma once
 
-#include "cli/Latin1.h"
+#include "common/Latin1.h"
 #include "common/StringTable.h"
 
 #include <cstddef>

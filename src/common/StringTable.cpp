@@ -5,12 +5,7 @@
 namespace vorlan {
 namespace {
 
-struct Entry {
-    int id;
-    std::string_view text;
-};
-
-constexpr Entry kEntries[] = {
+constexpr StringEntry kEntries[] = {
 #define VORLAN_STRING(name, id, text) {id, text},
 #include "common/strings/all.inc"
 #undef VORLAN_STRING
@@ -18,8 +13,12 @@ constexpr Entry kEntries[] = {
 
 } // namespace
 
+std::span<const StringEntry> StringEntries() {
+    return kEntries;
+}
+
 std::string_view StringText(int id) {
-    for (const Entry& e : kEntries) {
+    for (const StringEntry& e : kEntries) {
         if (e.id == id) {
             return e.text;
         }

@@ -2,6 +2,7 @@
 // text here. The core passes ids around; the ui translates the English text.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,16 @@ enum class StringId : int {
 #include "common/strings/all.inc"
 #undef VORLAN_STRING
 };
+
+// One entry of the table. The texts are string literals, so text.data() is
+// also a C string.
+struct StringEntry {
+    int id;
+    std::string_view text;
+};
+
+// The whole table in list order (the translation template and its check).
+std::span<const StringEntry> StringEntries();
 
 // The English text of an id; empty when the id is not in the table.
 std::string_view StringText(StringId id);

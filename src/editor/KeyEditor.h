@@ -50,8 +50,6 @@ public:
     bool KeyEditActive() const { return keyEditActive_; }
     const PanelValues& Panel() const { return panel_; }
     // The "Programmed keys:" list as the editor last showed it.
-    const std::vector<std::string>& CatalogListRows() const { return listRows_; }
-    int CatalogListRow() const { return listRow_; }
 
     // --- Grid: pointer (client coordinates of the main window) and keys ---
     void OnPointerMove(int x, int y);

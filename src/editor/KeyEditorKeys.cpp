@@ -33,7 +33,7 @@ void KeyEditor::PropagateToSpan(int slot) {
         Span(slot).kind = SpanKind::Single;
         return;
     }
-    for (int p = 0; p < PartnerCount(span.kind); ++p) {
+    for (int p = 0; p < span.PartnerCount(); ++p) {
         CopyKeyContent(slot, span.partners[static_cast<std::size_t>(p)]);
     }
 }
@@ -49,7 +49,7 @@ void KeyEditor::ResetSpan(bool clear) {
         }
     };
     if (span.kind != SpanKind::Empty) {
-        for (int p = 0; p < PartnerCount(span.kind); ++p) {
+        for (int p = 0; p < span.PartnerCount(); ++p) {
             apply(span.partners[static_cast<std::size_t>(p)]);
         }
         apply(s);

@@ -145,7 +145,7 @@ void KeyEditor::DrawGrid() {
                                                           : KeyImage::DoubleDown);
             }
             drawn[static_cast<std::size_t>(s)] = true;
-            for (int p = 0; p < PartnerCount(span.kind); ++p) {
+            for (int p = 0; p < span.PartnerCount(); ++p) {
                 const int partner = span.partners[static_cast<std::size_t>(p)];
                 if (IsKey(partner)) {
                     drawn[static_cast<std::size_t>(partner)] = true;

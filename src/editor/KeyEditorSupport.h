@@ -3,11 +3,13 @@
 
 #include "editor/EditorView.h"
 #include "layout/LayoutDocument.h"
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace vorlan::editor_detail {
 
@@ -24,25 +26,10 @@ inline bool IsKey(int slot) {
 }
 
 inline std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes) {
+    std::vector<std::string> names = CodeNames(codes);
     std::array<std::string, kCodesPerKey> texts;
-    std::uint32_t previous = 0;
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const auto code = static_cast<std::uint32_t>(codes[i]);
-        texts[i] = NameOfCode(code, previous);
-        previous = code;
-    }
+    std::move(names.begin(), names.end(), texts.begin());
     return texts;
-}
-
-inline int PartnerCount(SpanKind kind) {
-    switch (kind) {
-    case SpanKind::Double:
-        return 1;
-    case SpanKind::Quad:
-        return 3;
-    default:
-        return 0;
-    }
 }
 
 } // namespace vorlan::editor_detail

@@ -1,7 +1,7 @@
 #include "editor/KeyFind.h"
 
 #include "grid/KeyDescription.h"
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 
 #include <algorithm>
 
@@ -40,13 +40,11 @@ bool KeyMatches(const KeyRecord& key, std::string_view query) {
         return true;
     }
     // The standard names find a key too when a PC layout names its codes.
-    std::uint32_t previous = 0;
-    for (const std::int32_t stored : key.codes) {
-        const auto code = static_cast<std::uint32_t>(stored);
-        if (code != 0 && ContainsFolded(StandardNameOfCode(code, previous), query)) {
+    const std::vector<std::string> standard = CodeNames(key.codes, CodeNaming::Standard);
+    for (std::size_t i = 0; i < standard.size(); ++i) {
+        if (key.codes[i] != 0 && ContainsFolded(standard[i], query)) {
             return true;
         }
-        previous = code;
     }
     return false;
 }

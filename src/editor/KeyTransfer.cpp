@@ -1,7 +1,7 @@
 #include "editor/KeyTransfer.h"
 
 #include "grid/GridGeometry.h"
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 
 #include <algorithm>
 #include <charconv>
@@ -43,9 +43,7 @@ struct ScreenCell {
 };
 
 ScreenCell ScreenOf(int slot) {
-    const int block = slot > kBlockKeys ? 1 : 0;
-    const int t = slot - 1 - kBlockKeys * block;
-    return {block * kBlockColumns + t % kBlockColumns, t / kBlockColumns};
+    return {SlotColumn(slot), SlotRow(slot)};
 }
 
 // Writes records onto cells as one key of the given kind (partners: the
@@ -157,13 +155,7 @@ int ShiftSlot(int slot, int columns, int rows) {
         return 0;
     }
     const ScreenCell cell = ScreenOf(slot);
-    const int column = cell.column + columns;
-    const int row = cell.row + rows;
-    if (column < 0 || column >= 2 * kBlockColumns || row < 0 || row >= kGridRows) {
-        return 0;
-    }
-    const int block = column / kBlockColumns;
-    return block * kBlockKeys + row * kBlockColumns + column % kBlockColumns + 1;
+    return SlotOfCell(cell.column + columns, cell.row + rows);
 }
 
 std::vector<int> CellsFor(KeyShape shape, int anchor, int keyCount) {
@@ -390,14 +382,10 @@ std::optional<KeyContent> ParseKeyClip(std::string_view text) {
 
 std::string PlainKeyText(const KeyContent& content) {
     std::string text = content.name + ":";
-    std::uint32_t previous = 0;
-    for (std::int32_t code : content.codes) {
-        if (code == 0) {
-            break;
-        }
-        // Clip data others may read: the standard names, whatever names the window shows.
-        text += " " + StandardNameOfCode(static_cast<std::uint32_t>(code), previous);
-        previous = static_cast<std::uint32_t>(code);
+    // Clip data others may read: the standard names, whatever names the window shows.
+    const std::vector<std::string> names = CodeNames(content.codes, CodeNaming::Standard);
+    for (std::size_t i = 0; i < names.size() && content.codes[i] != 0; ++i) {
+        text += " " + names[i];
     }
     return text;
 }

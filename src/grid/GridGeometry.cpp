@@ -3,55 +3,28 @@
 namespace vorlan {
 namespace {
 
-bool IsSlot(int slot) {
-    return slot >= 1 && slot <= kGridMaxSlot;
-}
-
 // Anything but 112 is treated as the single keyboard, so a stray keyCount
 // can never let the selection reach the unavailable block.
 int UsableSlots(int keyCount) {
-    return keyCount == kGridMaxSlot ? kGridMaxSlot : kGridBlockSlots;
-}
-
-int RowOf(int slot) {
-    return ((slot - 1) % kGridBlockSlots) / kGridBlockColumns;
+    return keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
 }
 
 } // namespace
 
 GridPoint CellOrigin(int slot) {
-    if (!IsSlot(slot)) {
+    if (!IsGridSlot(slot)) {
         return {};
     }
-    const int block = slot > kGridBlockSlots ? 1 : 0;
-    const int t = slot - 1 - kGridBlockSlots * block;
-    const int row = t / kGridBlockColumns;
-    const int col = t % kGridBlockColumns;
-    return {kGridLeft + kGridBlockColumns * kCellPitch * block + kCellPitch * col,
-            kGridTop + kCellPitch * row};
+    return {kGridLeft + kCellPitch * SlotColumn(slot), kGridTop + kCellPitch * SlotRow(slot)};
 }
 
 int SlotAt(int x, int y, int keyCount) {
-    const int columns =
-        UsableSlots(keyCount) == kGridMaxSlot ? 2 * kGridBlockColumns : kGridBlockColumns;
+    const int columns = UsableSlots(keyCount) == kMaxKeys ? kGridColumns : kBlockColumns;
     if (x < kGridLeft || x >= kGridLeft + kCellPitch * columns || y < kGridTop ||
         y >= kGridBottom) {
         return 0;
     }
-    const int k = (x - kGridLeft) / kCellPitch;
-    const int r = (y - kGridTop) / kCellPitch;
-    if (k < kGridBlockColumns) {
-        return 1 + kGridBlockColumns * r + k;
-    }
-    return kGridBlockSlots + 1 + kGridBlockColumns * r + (k - kGridBlockColumns);
-}
-
-bool HasRightNeighbour(int slot) {
-    return IsSlot(slot) && slot % kGridBlockColumns != 0;
-}
-
-bool HasLowerNeighbour(int slot) {
-    return IsSlot(slot) && RowOf(slot) < kGridRows - 1;
+    return SlotOfCell((x - kGridLeft) / kCellPitch, (y - kGridTop) / kCellPitch);
 }
 
 // With nothing selected (slot 0) Right, Down and ">>" apply their usual rule
@@ -63,13 +36,12 @@ int NextSlot(int slot, int keyCount) {
     if (slot < 0 || slot >= n) {
         return 1;
     }
-    if (n == kGridBlockSlots || slot % kGridBlockColumns != 0) {
+    if (n == kBlockKeys || slot % kBlockColumns != 0) {
         return slot + 1;
     }
     // End of a row: go on in the same row of the right block, or from the
     // right block to the next row of the left block.
-    return slot <= kGridBlockSlots ? slot + kGridBlockSlots - kGridBlockColumns + 1
-                                   : slot - kGridBlockSlots + 1;
+    return slot <= kBlockKeys ? slot + kBlockKeys - kBlockColumns + 1 : slot - kBlockKeys + 1;
 }
 
 int PreviousSlot(int slot, int keyCount) {
@@ -77,28 +49,27 @@ int PreviousSlot(int slot, int keyCount) {
     if (slot <= 1 || slot > n) {
         return n;
     }
-    if (n == kGridBlockSlots || slot % kGridBlockColumns != 1) {
+    if (n == kBlockKeys || slot % kBlockColumns != 1) {
         return slot - 1;
     }
-    return slot <= kGridBlockSlots ? slot + kGridBlockSlots - 1
-                                   : slot - kGridBlockSlots + kGridBlockColumns - 1;
+    return slot <= kBlockKeys ? slot + kBlockKeys - 1 : slot - kBlockKeys + kBlockColumns - 1;
 }
 
 int SlotAbove(int slot, int keyCount) {
-    if (slot < 1 || slot > UsableSlots(keyCount) || RowOf(slot) == 0) {
+    if (slot < 1 || slot > UsableSlots(keyCount) || SlotRow(slot) == 0) {
         return 0;
     }
-    return slot - kGridBlockColumns;
+    return slot - kBlockColumns;
 }
 
 int SlotBelow(int slot, int keyCount) {
     if (slot == 0) {
-        return kGridBlockColumns; // as if the selection sat just above the first row
+        return kBlockColumns; // as if the selection sat just above the first row
     }
     if (slot < 1 || slot > UsableSlots(keyCount) || !HasLowerNeighbour(slot)) {
         return 0;
     }
-    return slot + kGridBlockColumns;
+    return slot + kBlockColumns;
 }
 
 int StepForward(int slot, int keyCount) {

@@ -1,18 +1,16 @@
-// Where the cells of the key grid lie and how the selection moves between
-// them. Two blocks of 8 x 7 cells side by side; slot numbers run row by row
-// within a block (1..56 left, 57..112 right). Pure arithmetic, no window.
+// Where the cells of the key grid lie in pixels and how the selection moves
+// between them; columns and rows of the slots come from SlotGeometry. Pure
+// arithmetic, no window.
 #pragma once
+
+#include "layout/SlotGeometry.h"
 
 namespace vorlan {
 
 inline constexpr int kCellPitch = 34;
 inline constexpr int kGridLeft = 9;
 inline constexpr int kGridTop = 90;
-inline constexpr int kGridRows = 7;
-inline constexpr int kGridBlockColumns = 8;
-inline constexpr int kGridBlockSlots = kGridBlockColumns * kGridRows; // 56
 inline constexpr int kGridBottom = kGridTop + kGridRows * kCellPitch; // 328
-inline constexpr int kGridMaxSlot = 2 * kGridBlockSlots;              // 112
 
 struct GridPoint {
     int x = 0;
@@ -25,10 +23,6 @@ GridPoint CellOrigin(int slot);
 
 // The slot under a client point, or 0 outside the grid area in use for keyCount.
 int SlotAt(int x, int y, int keyCount);
-
-// True when slot s has a right (s + 1) or lower (s + 8) neighbour in its own block.
-bool HasRightNeighbour(int slot);
-bool HasLowerNeighbour(int slot);
 
 // Navigation from slot s (0 = nothing selected). Each returns the new slot, or 0
 // for "no move". Arrow keys follow the screen layout; the step buttons follow

@@ -1,6 +1,6 @@
 #include "grid/KeyDescription.h"
 
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 
 #include <algorithm>
 
@@ -57,15 +57,8 @@ UiMessage SpanLine(const LayoutDocument& doc, int slot) {
 } // namespace
 
 std::vector<std::string> KeyCodeNames(const KeyCodes& codes) {
-    std::vector<std::string> names;
-    std::uint32_t previous = 0;
-    for (const std::int32_t stored : codes) {
-        const auto code = static_cast<std::uint32_t>(stored);
-        if (std::string name = Latin1NameOfCode(code, previous); !name.empty()) {
-            names.push_back(std::move(name));
-        }
-        previous = code;
-    }
+    std::vector<std::string> names = CodeNames(codes, CodeNaming::Latin1);
+    std::erase_if(names, [](const std::string& name) { return name.empty(); });
     return names;
 }
 

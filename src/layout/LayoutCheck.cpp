@@ -18,15 +18,6 @@ bool AnyCode(const KeyCodes& codes) {
     return std::any_of(codes.begin(), codes.end(), [](std::int32_t c) { return c != 0; });
 }
 
-// Cells run row by row within each block of 8 columns by 7 rows.
-bool HasRightNeighbour(int slot) {
-    return (slot - 1) % kBlockColumns != kBlockColumns - 1;
-}
-
-bool HasLowerNeighbour(int slot) {
-    return (slot - 1) % kBlockKeys < kBlockKeys - kBlockColumns;
-}
-
 bool IsSquare(const std::vector<int>& cells) {
     const int a = cells[0];
     return HasRightNeighbour(a) && HasLowerNeighbour(a) && cells[1] == a + 1 &&

@@ -107,17 +107,6 @@ bool LayoutDocument::IsProgrammed(int k) const {
     return keys[static_cast<std::size_t>(k)].IsProgrammed();
 }
 
-namespace {
-
-// The top-left cell of a 2 by 2 square within one block.
-bool IsQuadCorner(int k) {
-    const int inBlock = (k - 1) % kBlockKeys;
-    return inBlock % kBlockColumns != kBlockColumns - 1 &&
-           inBlock / kBlockColumns < kBlockKeys / kBlockColumns - 1;
-}
-
-} // namespace
-
 void LayoutDocument::SetDouble(int a, int b) {
     KeySpan& sa = spans[static_cast<std::size_t>(a)];
     KeySpan& sb = spans[static_cast<std::size_t>(b)];
@@ -164,7 +153,8 @@ void LayoutDocument::JoinGroup(const std::vector<int>& group,
         take(k);
         const int right = k + 1;
         const int down = k + kBlockColumns;
-        if (IsQuadCorner(k) && isFree(right) && isFree(down) && isFree(down + 1)) {
+        if (HasRightNeighbour(k) && HasLowerNeighbour(k) && isFree(right) && isFree(down) &&
+            isFree(down + 1)) {
             SetQuad({k, right, down, down + 1});
             take(right);
             take(down);

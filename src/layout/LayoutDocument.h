@@ -7,6 +7,7 @@
 #include "layout/BoundedText.h"
 #include "layout/LayoutObserver.h"
 #include "layout/ReadReport.h"
+#include "layout/SlotGeometry.h"
 
 #include <array>
 #include <cstdint>
@@ -18,9 +19,6 @@ namespace vorlan {
 
 // Fixed sizes of the layout and its file format.
 inline constexpr int kKeySlots = 120; // slot 0 is a scratch key, 113..119 unused
-inline constexpr int kMaxKeys = 112;  // keys 1..112
-inline constexpr int kBlockKeys = 56; // one block of 8 columns by 7 rows
-inline constexpr int kBlockColumns = 8;
 inline constexpr int kCodesPerKey = 16;
 inline constexpr int kMaxCatalogEntries = 200;
 inline constexpr std::size_t kMaxKeyNameBytes = 102;

@@ -27,15 +27,6 @@ struct KeyCells {
     int rows = 1;
 };
 
-int ScreenCol(int slot) {
-    const int b = slot > kBlockKeys ? 1 : 0;
-    return 8 * b + (slot - 1 - kBlockKeys * b) % kBlockColumns;
-}
-int ScreenRow(int slot) {
-    const int b = slot > kBlockKeys ? 1 : 0;
-    return (slot - 1 - kBlockKeys * b) / kBlockColumns;
-}
-
 std::vector<KeyCells> KeysOf(const LayoutDocument& doc, bool blankLegends) {
     std::vector<KeyCells> keys;
     const int count = std::clamp(doc.settings.keyCount, 0, kMaxKeys);
@@ -51,7 +42,7 @@ std::vector<KeyCells> KeysOf(const LayoutDocument& doc, bool blankLegends) {
         if (*std::min_element(cells.begin(), cells.end()) < s) {
             continue; // drawn with its anchor
         }
-        KeyCells key{s, ScreenCol(s), ScreenRow(s), 1, 1};
+        KeyCells key{s, SlotColumn(s), SlotRow(s), 1, 1};
         bool inRange = true;
         int c0 = key.col, c1 = key.col, r0 = key.row, r1 = key.row;
         for (const int c : cells) {
@@ -59,10 +50,10 @@ std::vector<KeyCells> KeysOf(const LayoutDocument& doc, bool blankLegends) {
                 inRange = false;
                 break;
             }
-            c0 = std::min(c0, ScreenCol(c));
-            c1 = std::max(c1, ScreenCol(c));
-            r0 = std::min(r0, ScreenRow(c));
-            r1 = std::max(r1, ScreenRow(c));
+            c0 = std::min(c0, SlotColumn(c));
+            c1 = std::max(c1, SlotColumn(c));
+            r0 = std::min(r0, SlotRow(c));
+            r1 = std::max(r1, SlotRow(c));
         }
         // A join a file brought that is no rectangle on the grid keeps one cell.
         if (inRange && static_cast<int>(cells.size()) == (c1 - c0 + 1) * (r1 - r0 + 1)) {

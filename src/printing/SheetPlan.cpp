@@ -3,10 +3,11 @@
 #include "grid/GridGeometry.h"
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 
 #include <algorithm>
 #include <optional>
+#include <span>
 
 namespace vorlan {
 namespace {
@@ -40,12 +41,10 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot) {
     while (used > 0 && codes[used - 1] == 0) {
         --used;
     }
+    std::vector<std::string> names = CodeNames(std::span(codes.data(), used), CodeNaming::Latin1);
     std::string text;
-    std::uint32_t previous = 0;
     for (std::size_t i = 0; i < used; ++i) {
-        const auto c = static_cast<std::uint32_t>(codes[i]);
-        std::string name = Latin1NameOfCode(c, previous);
-        previous = c;
+        std::string& name = names[i];
         if (name.empty()) {
             name = std::to_string(codes[i]);
         }
@@ -75,11 +74,11 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
 
     // The grid, both blocks as the editor shows them.
     const double cell = std::min(kMaxCellMm, p.width / 16);
-    const double gridX = p.x + (p.width - 16 * cell) / 2;
-    first.gridFrame = {gridX, y, 16 * cell, kGridRows * cell};
+    const double gridX = p.x + (p.width - kGridColumns * cell) / 2;
+    first.gridFrame = {gridX, y, kGridColumns * cell, kGridRows * cell};
     const int keyCount = doc.settings.keyCount;
     std::vector<bool> done(kKeySlots, false);
-    for (int s = 1; s <= kGridMaxSlot; ++s) {
+    for (int s = 1; s <= kMaxKeys; ++s) {
         if (done[static_cast<std::size_t>(s)]) {
             continue;
         }
@@ -98,10 +97,10 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
                 const int q = span.partners[static_cast<std::size_t>(i)];
                 if (q == s + 1 && HasRightNeighbour(s)) {
                     c.box.width = 2 * cell;
-                } else if (q == s + kGridBlockColumns && HasLowerNeighbour(s)) {
+                } else if (q == s + kBlockColumns && HasLowerNeighbour(s)) {
                     c.box.height = 2 * cell;
                 }
-                if (q > s && q <= kGridMaxSlot && (q == s + 1 || q == s + 8 || q == s + 9)) {
+                if (q > s && q <= kMaxKeys && (q == s + 1 || q == s + 8 || q == s + 9)) {
                     done[static_cast<std::size_t>(q)] = true;
                 }
             }

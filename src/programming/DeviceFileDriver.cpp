@@ -16,7 +16,7 @@
 
 namespace vorlan {
 
-DeviceFileDriver::DeviceFileDriver(std::string path) : path(std::move(path)) {}
+DeviceFileDriver::DeviceFileDriver(std::string devicePath) : path(std::move(devicePath)) {}
 
 DeviceFileDriver::~DeviceFileDriver() {
     Close();

@@ -26,7 +26,7 @@ ImageLayout ImageLayoutOf(int typeNumber) {
     }
 }
 
-ImageTokenizer::ImageTokenizer(std::istream& stream) : stream(stream) {
+ImageTokenizer::ImageTokenizer(std::istream& input) : stream(input) {
     Advance();
 }
 
@@ -83,7 +83,7 @@ namespace {
 // The build of one image; the tokenizer's state lives exactly as long as the build.
 class ImageBuilder {
 public:
-    ImageBuilder(std::istream& stream, DeviceImage& image) : tokens(stream), image(image) {}
+    ImageBuilder(std::istream& stream, DeviceImage& built) : tokens(stream), image(built) {}
 
     int Build();
 

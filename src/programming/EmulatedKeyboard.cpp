@@ -7,8 +7,8 @@
 
 namespace vorlan {
 
-EmulatedKeyboard::EmulatedKeyboard(int keyboardType, EmulatorFaults faults)
-    : keyboardType(keyboardType), faults(std::move(faults)) {}
+EmulatedKeyboard::EmulatedKeyboard(int type, EmulatorFaults playedFaults)
+    : keyboardType(type), faults(std::move(playedFaults)) {}
 
 bool EmulatedKeyboard::Open() {
     ++openAttempts;

@@ -69,7 +69,7 @@ public:
     const std::vector<std::string>& ProtocolErrors() const { return protocolErrors; }
 
     // Stamps every write request with the clock's time (see RequestTimes).
-    void SetClock(PacingClock* clock) { this->clock = clock; }
+    void SetClock(PacingClock* stamps) { clock = stamps; }
     const std::vector<PacingClock::TimePoint>& RequestTimes() const { return requestTimes; }
     // Writes every byte received so far to path, never over one of inputs.
     FileWriteResult SaveReceived(const std::string& path, const InputFiles& inputs = {}) const;

@@ -16,7 +16,7 @@ namespace {
 // Closes the device on every way out of an operation.
 class OpenDevice {
 public:
-    explicit OpenDevice(KeyboardDriver& driver) : driver(driver), open(driver.Open()) {}
+    explicit OpenDevice(KeyboardDriver& device) : driver(device), open(device.Open()) {}
     ~OpenDevice() {
         if (open) {
             driver.Close();
@@ -40,7 +40,7 @@ private:
 
 class Pacing {
 public:
-    explicit Pacing(PacingClock& clock) : clock(clock) { clock.BeginPacing(); }
+    explicit Pacing(PacingClock& paced) : clock(paced) { clock.BeginPacing(); }
     ~Pacing() { clock.EndPacing(); }
     Pacing(const Pacing&) = delete;
     Pacing& operator=(const Pacing&) = delete;

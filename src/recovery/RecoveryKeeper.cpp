@@ -54,8 +54,7 @@ void RecoveryKeeper::Write(Clock::time_point now, std::int64_t wallSeconds) {
     }
     std::error_code ec;
     fs::create_directories(PathFromUtf8(path_).parent_path(), ec);
-    failed_ = !DurableReplace(path_, FormatRecovery(doc_, wallSeconds, stamp));
-    if (!failed_) {
+    if (DurableReplace(path_, FormatRecovery(doc_, wallSeconds, stamp))) {
         written_ = true;
         lastBytes_ = bytes;
     }

@@ -43,8 +43,6 @@ public:
     void Close();
 
     const std::string& Path() const { return path_; }
-    // Whether the last write that was due failed (the disk is full, ...).
-    bool LastWriteFailed() const { return failed_; }
 
 private:
     void Write(Clock::time_point now, std::int64_t wallSeconds);
@@ -57,7 +55,6 @@ private:
     std::optional<Clock::time_point> dirtySince_;
     bool notePending_ = false;
     bool written_ = false;
-    bool failed_ = false;
     std::string lastBytes_;
 };
 

@@ -2,7 +2,7 @@
 
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 
 #include <algorithm>
 #include <numeric>
@@ -195,19 +195,17 @@ bool KeyPressesOf(const CodeSequence& codes, std::vector<KeyDownEvent>& presses)
     return true;
 }
 
-std::string CodeNames(const CodeSequence& codes) {
+std::string CodeSequenceText(const CodeSequence& codes) {
+    const std::vector<std::string> names = CodeNames(codes);
     std::string text;
-    std::uint32_t previous = 0;
-    for (const std::uint8_t code : codes) {
+    for (std::size_t i = 0; i < codes.size(); ++i) {
         // The prefix is implied by the extended key's own name.
-        if (code != ExtendedPrefix) {
+        if (codes[i] != ExtendedPrefix) {
             if (!text.empty()) {
                 text += ' ';
             }
-            const std::string name = NameOfCode(code, previous);
-            text += name.empty() ? "key_" + std::to_string(code) : name;
+            text += names[i].empty() ? "key_" + std::to_string(codes[i]) : names[i];
         }
-        previous = code;
     }
     if (!codes.empty() && codes.back() == ExtendedPrefix) {
         text += text.empty() ? "" : " ";

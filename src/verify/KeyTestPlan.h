@@ -79,6 +79,6 @@ std::optional<KeyDownEvent> KeyDownForCode(std::uint8_t code, bool extended);
 bool KeyPressesOf(const CodeSequence& codes, std::vector<KeyDownEvent>& presses);
 
 // "Ctrl_left C", the display names of a sequence.
-std::string CodeNames(const CodeSequence& codes);
+std::string CodeSequenceText(const CodeSequence& codes);
 
 } // namespace vorlan

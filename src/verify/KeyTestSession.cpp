@@ -80,7 +80,7 @@ std::string_view KeyResultName(KeyResult result) {
 
 std::string TestLineText(const TestLine& line) {
     if (line.kind != StreamEvent::Kind::Card) {
-        return "unknown: " + CodeNames(line.codes);
+        return "unknown: " + CodeSequenceText(line.codes);
     }
     const CardRead& c = line.card;
     std::string text =
@@ -101,8 +101,8 @@ std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader&
         << session.TestedCount() << " of " << session.KeyCount() << " keys tested\n\n";
     for (int i = 0; i < session.KeyCount(); ++i) {
         const TestKey& key = plan.keys[static_cast<std::size_t>(i)];
-        out << "key " << key.slot << "\t" << Latin1ToUtf8(key.name) << "\t" << CodeNames(key.codes)
-            << "\t" << KeyResultName(session.Result(i));
+        out << "key " << key.slot << "\t" << Latin1ToUtf8(key.name) << "\t"
+            << CodeSequenceText(key.codes) << "\t" << KeyResultName(session.Result(i));
         if (plan.IsAmbiguous(i)) {
             out << " (ambiguous)";
         }
@@ -131,7 +131,7 @@ std::string KeyTestReportJson(const KeyTestSession& session, const ReportHeader&
         for (std::size_t c = 0; c < key.codes.size(); ++c) {
             out << (c == 0 ? "" : ", ") << static_cast<int>(key.codes[c]);
         }
-        out << "], \"codeNames\": " << JsonString(CodeNames(key.codes))
+        out << "], \"codeNames\": " << JsonString(CodeSequenceText(key.codes))
             << ", \"result\": " << JsonString(std::string(KeyResultName(session.Result(i))))
             << ", \"ambiguous\": " << (plan.IsAmbiguous(i) ? "true" : "false") << "}";
     }

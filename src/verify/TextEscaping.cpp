@@ -4,20 +4,6 @@
 
 namespace vorlan {
 
-std::string Latin1ToUtf8(std::string_view bytes) {
-    std::string text;
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            text.push_back(ch);
-        } else {
-            text.push_back(static_cast<char>(0xC0 | (c >> 6)));
-            text.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-        }
-    }
-    return text;
-}
-
 std::string JsonString(std::string_view utf8) {
     std::string text = "\"";
     for (const char ch : utf8) {

@@ -2,12 +2,13 @@
 // text, reports and logs are UTF-8, and a log line must stay one line.
 #pragma once
 
+#include "common/Latin1.h"
+
 #include <string>
 #include <string_view>
 
 namespace vorlan {
 
-std::string Latin1ToUtf8(std::string_view bytes);
 // A JSON string literal, quotes included.
 std::string JsonString(std::string_view utf8);
 // Tabs, line ends and other control characters become blanks.

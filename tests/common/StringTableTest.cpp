@@ -21,6 +21,8 @@ TEST(StringTable, IdsAreUnique) {
 #include "common/strings/all.inc"
 #undef VORLAN_STRING
     EXPECT_EQ(static_cast<int>(ids.size()), count);
+    // The table the translation template is made from holds every entry.
+    EXPECT_EQ(static_cast<int>(StringEntries().size()), count);
 }
 
 TEST(StringTable, FormatFillsPlaceholdersInOrder) {

@@ -65,8 +65,8 @@ TEST_P(FuzzCorpus, EveryKeptInputPassesTheChecks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus, testing::ValuesIn(kTargets),
-                         [](const testing::TestParamInfo<Target>& info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<Target>& test) {
+                             return std::string(test.param.name);
                          });
 
 } // namespace

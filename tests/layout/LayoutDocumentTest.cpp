@@ -313,7 +313,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{8, SpanKind::Double}, {16, SpanKind::Double}},
                   {"draw 8 156", "draw 16 156"},
                   0}),
-    [](const auto& info) { return std::string(info.param.title); });
+    [](const auto& test) { return std::string(test.param.title); });
 
 TEST_F(LayoutDocumentTest, QuadPartnersAreTheOtherThreeAscending) {
     for (int k : {10, 1, 9, 2}) {

@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenCase{" \t\r\n\n", {{Eol, -1}, {Eol, -1}, {Eof, -1}}},
         TokenCase{"5\r\n", {{Num, 5}, {Eol, -1}, {Eof, -1}}},
         TokenCase{"\xff-", {{Chr, 0xFF}, {Chr, '-'}, {Eof, -1}}}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& test) { return "Case" + std::to_string(test.index); });
 
 TEST(Tokenizer, StoresNothingWithoutAnOutByte) {
     std::istringstream stream("5 x");

@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DetectTest,
                                            DetectCase{"RequestFails", 2, Failing(), -3},
                                            DetectCase{"NoByteReturned", 2, Empty(), -3},
                                            DetectCase{"DeviceMissing", 2, Missing(), -2}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 void PrintTo(const DetectCase& c, std::ostream* out) {
     *out << c.name;

@@ -191,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"Double73OnType0", {"p", "F112"}, 0, {}, 0, 2, true},
         EngineCase{"GivenTypeWrites", {"p", "F57", "/1"}, 2, {}, 0, 1, true},
         EngineCase{"WriteFails", {"p", "F57"}, 1, FailsAt(500), 33009, 2, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---- what reaches the keyboard ---------------------------------------------
 

@@ -18,8 +18,8 @@ using test::FakeClock;
 // had to wait.
 class LateClock : public FakeClock {
 public:
-    explicit LateClock(std::vector<std::chrono::microseconds> lateness)
-        : lateness(std::move(lateness)) {}
+    explicit LateClock(std::vector<std::chrono::microseconds> theLateness)
+        : lateness(std::move(theLateness)) {}
     void SleepUntil(TimePoint deadline) override {
         const bool waits = deadline > now;
         FakeClock::SleepUntil(deadline);
@@ -82,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Lateness, WritePacingTest,
                                            // A 5 ms stall now and then must not burst bytes out.
                                            LateCase{"rare stalls", RareStalls()},
                                            LateCase{"half a millisecond", {500us}}),
-                         [](const auto& info) {
-                             std::string name = info.param.what;
+                         [](const auto& test) {
+                             std::string name = test.param.what;
                              for (char& c : name) {
                                  c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
                              }

@@ -137,7 +137,7 @@ TEST(RecoveryKeeper, WritesEveryThirtySecondsWhileDirtyAndOnANoteWithinASecond) 
 
 class RecoveryHostRecorder : public RecoveryHost {
 public:
-    explicit RecoveryHostRecorder(test::EditorFixture& f) : f(f) {}
+    explicit RecoveryHostRecorder(test::EditorFixture& fixture) : f(fixture) {}
     bool AskYesNo(const UiMessage& question) override {
         questions.push_back(question.id);
         const bool answer = answers.empty() || answers.front();

@@ -470,7 +470,7 @@ TEST_F(MainDialogTest, StepButtonsAndTheProgrammedKeysListReachTheEditor) {
     EXPECT_EQ(QStringLiteral("Alpha *"), list->itemText(0));
     // Picking the entry selects the key that carries it.
     list->setCurrentIndex(0);
-    emit list->activated(0);
+    Q_EMIT list->activated(0);
     EXPECT_EQ(2, w.Editor().CurrentKey());
     EXPECT_EQ(QStringLiteral("Alpha"), name->text());
     EXPECT_EQ(QStringLiteral("A"), Child<QLineEdit>(w, "code1000")->text());

@@ -31,16 +31,6 @@
 namespace vorlan {
 namespace {
 
-struct Entry {
-    int id;
-    const char* text;
-};
-constexpr Entry kEntries[] = {
-#define VORLAN_STRING(name, id, text) {id, text},
-#include "common/strings/all.inc"
-#undef VORLAN_STRING
-};
-
 QString BuiltTranslations() {
     return QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR);
 }
@@ -102,9 +92,10 @@ TEST(ShippedTranslations, EveryTextOfTheStringTableIsTranslated) {
         QStringList missing;
         QStringList placeholders;
         QStringList accelerators;
-        for (const Entry& e : kEntries) {
-            const QString english = QString::fromUtf8(e.text);
-            const QString translated = translator.translate(kTranslationContext, e.text);
+        for (const StringEntry& e : StringEntries()) {
+            const QString english =
+                QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
+            const QString translated = translator.translate(kTranslationContext, e.text.data());
             const QString line =
                 QStringLiteral("  %1 \"%2\" -> \"%3\"").arg(e.id).arg(english, translated);
             if (translated.isEmpty()) {

@@ -35,7 +35,7 @@ std::string Describe(const KeyTestPlan& plan, const std::vector<StreamEvent>& ev
         } else if (e.kind == StreamEvent::Kind::Card) {
             text += "card " + e.card.digits;
         } else {
-            text += "?" + CodeNames(e.codes);
+            text += "?" + CodeSequenceText(e.codes);
         }
     }
     return text;
@@ -189,9 +189,9 @@ TEST(KeyTestPlanTest, KeyPressesRoundTripThroughTheCapture) {
     EXPECT_EQ(presses[2].key, KeyIdentity::NumLock);
     for (const CodeSequence& bad :
          {CodeSequence{E0}, CodeSequence{0xF0, kA}, CodeSequence{E0, 0x77}}) {
-        EXPECT_FALSE(KeyPressesOf(bad, presses)) << CodeNames(bad);
+        EXPECT_FALSE(KeyPressesOf(bad, presses)) << CodeSequenceText(bad);
     }
-    EXPECT_EQ(CodeNames({kCtrl, E0, 0x75, 0x84}), "Ctrl_left Up key_132");
+    EXPECT_EQ(CodeSequenceText({kCtrl, E0, 0x75, 0x84}), "Ctrl_left Up key_132");
 }
 
 TEST(KeyTestSessionTest, CountsTicksAndMarksTheExpectedKeyOnAMismatch) {

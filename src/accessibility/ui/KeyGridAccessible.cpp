@@ -16,8 +16,8 @@ constexpr const char* kSourceName = "vorlanGridAccessSource";
 
 class SourceHolder : public QObject {
 public:
-    SourceHolder(QWidget* grid, GridAccessSource source)
-        : QObject(grid), source(std::move(source)) {
+    SourceHolder(QWidget* grid, GridAccessSource theSource)
+        : QObject(grid), source(std::move(theSource)) {
         setObjectName(QLatin1String(kSourceName));
     }
     GridAccessSource source;
@@ -36,7 +36,8 @@ class GridCell : public QAccessibleInterface,
                  public QAccessibleTableCellInterface,
                  public QAccessibleActionInterface {
 public:
-    GridCell(GridTable* table, int row, int column) : owner(table), row(row), column(column) {}
+    GridCell(GridTable* table, int theRow, int theColumn)
+        : owner(table), row(theRow), column(theColumn) {}
 
     GridCellDescription Describe() const;
 
@@ -104,14 +105,14 @@ public:
     const GridAccessSource* Source() const { return SourceOf(widget()); }
     int KeyCount() const {
         const GridAccessSource* source = Source();
-        return source && source->keyCount ? source->keyCount() : kGridBlockSlots;
+        return source && source->keyCount ? source->keyCount() : kBlockKeys;
     }
 
     GridCell* Cell(int row, int column) const {
         if (SlotAtCell(row, column, KeyCount()) == 0) {
             return nullptr;
         }
-        const int key = row * 2 * kGridBlockColumns + column;
+        const int key = row * kGridColumns + column;
         const auto it = cells.find(key);
         if (it != cells.end()) {
             return static_cast<GridCell*>(QAccessible::accessibleInterface(it->second));
@@ -122,8 +123,8 @@ public:
     }
 
     GridCell* CellOfSlot(int slot) const {
-        const GridCellDescription d = DescribeSlot(slot);
-        return d.slot == 0 ? nullptr : Cell(d.row, d.column);
+        const GridCellDescription described = DescribeSlot(slot);
+        return described.slot == 0 ? nullptr : Cell(described.row, described.column);
     }
 
     GridCellDescription DescribeSlot(int slot) const {

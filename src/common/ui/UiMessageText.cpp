@@ -1,5 +1,6 @@
 #include "common/ui/UiMessageText.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 
 #include <QFile>
@@ -36,13 +37,8 @@ QString FillPlaceholders(const QString& text, const QStringList& values) {
 }
 
 QString WriteFailureUiText(const FileWriteResult& failure) {
-#ifdef _WIN32
-    const QString path = QString::fromUtf8(failure.path.c_str());
-#else
-    const QString path = QFile::decodeName(failure.path.c_str());
-#endif
     return FillPlaceholders(UiText(WriteFailureId(failure.failure)),
-                            {path, QString::fromLocal8Bit(failure.detail.c_str())});
+                            {FromPath(failure.path), FromLocalText(failure.detail)});
 }
 
 } // namespace vorlan

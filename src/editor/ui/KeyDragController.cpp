@@ -58,11 +58,11 @@ protected:
     }
 };
 
-KeyDragController::KeyDragController(KeyGridWidget* grid, KeyEditor& editor)
-    : QObject(grid), grid(grid), editor(editor), overlay(new DropCellsOverlay(grid)) {
+KeyDragController::KeyDragController(KeyGridWidget* theGrid, KeyEditor& theEditor)
+    : QObject(theGrid), grid(theGrid), editor(theEditor), overlay(new DropCellsOverlay(theGrid)) {
     setObjectName(QStringLiteral("keyDragController"));
-    grid->setAcceptDrops(true);
-    grid->installEventFilter(this);
+    theGrid->setAcceptDrops(true);
+    theGrid->installEventFilter(this);
 }
 
 const std::vector<int>& KeyDragController::ShownDropCells() const {

@@ -100,11 +100,11 @@ bool KeyFindBar::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (key->key() == Qt::Key_Escape) {
-        emit CloseRequested();
+        Q_EMIT CloseRequested();
     } else if (key->modifiers() & Qt::ShiftModifier) {
-        emit PreviousRequested();
+        Q_EMIT PreviousRequested();
     } else {
-        emit NextRequested();
+        Q_EMIT NextRequested();
     }
     return true;
 }

@@ -28,7 +28,7 @@ public:
     // count keys found; position 1..count of the one stepped to, 0 for none.
     void ShowResult(int position, int count);
 
-signals:
+Q_SIGNALS:
     void QueryChanged(const QString& text);
     void NextRequested();
     void PreviousRequested();

@@ -40,7 +40,7 @@ void KeyGridWidget::EnsureCanvas() {
     canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::black);
     if (hadCanvas) {
-        emit CanvasReset();
+        Q_EMIT CanvasReset();
     }
 }
 
@@ -85,9 +85,9 @@ void KeyGridWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-void KeyGridWidget::SetMarkedSlots(std::vector<int> cells) {
-    std::erase_if(cells, [](int s) { return s < 1 || s > kGridMaxSlot; });
-    marked = std::move(cells);
+void KeyGridWidget::SetMarkedSlots(std::vector<int> theCells) {
+    std::erase_if(theCells, [](int s) { return s < 1 || s > kMaxKeys; });
+    marked = std::move(theCells);
     update();
 }
 
@@ -96,33 +96,33 @@ QPoint KeyGridWidget::ToClient(QPointF local) const {
 }
 
 void KeyGridWidget::mouseMoveEvent(QMouseEvent* event) {
-    emit PointerMoved(ToClient(event->position()));
+    Q_EMIT PointerMoved(ToClient(event->position()));
     QWidget::mouseMoveEvent(event);
 }
 
 // The pointer left the grid: no key is under it (a point outside every cell).
 void KeyGridWidget::leaveEvent(QEvent* event) {
-    emit PointerMoved(QPoint(-1, -1));
+    Q_EMIT PointerMoved(QPoint(-1, -1));
     QWidget::leaveEvent(event);
 }
 
 void KeyGridWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit PointerPressed(ToClient(event->position()));
+        Q_EMIT PointerPressed(ToClient(event->position()));
     }
     QWidget::mousePressEvent(event);
 }
 
 void KeyGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        emit PointerDoubleClicked(ToClient(event->position()));
+        Q_EMIT PointerDoubleClicked(ToClient(event->position()));
         return;
     }
     QWidget::mouseDoubleClickEvent(event);
 }
 
 void KeyGridWidget::contextMenuEvent(QContextMenuEvent* event) {
-    emit ContextMenuRequested(ToClient(event->pos()), event->globalPos());
+    Q_EMIT ContextMenuRequested(ToClient(event->pos()), event->globalPos());
     event->accept();
 }
 

@@ -32,7 +32,7 @@ public:
     static constexpr int kLeft = kGridLeft;
     static constexpr int kTop = kGridTop;
     static constexpr int kCell = kCellPitch;
-    static constexpr int kColumns = 2 * kGridBlockColumns;
+    static constexpr int kColumns = kGridColumns;
     static constexpr int kRows = kGridRows;
 
     explicit KeyGridWidget(QWidget* parent = nullptr);
@@ -56,7 +56,7 @@ public:
     void SetShowNames(bool on);
     bool ShowNames() const { return showNames; }
     // Cells of the keys a search found; each image over one carries a mark.
-    void SetFoundCells(const std::vector<int>& cellsFound);
+    void SetFoundCells(const std::vector<int>& slots);
     // The tooltip of a slot (1..112); an empty text shows none.
     void SetToolTipSource(std::function<QString(int slot)> source);
     // Cells marked over the drawing (compare: the keys that differ), with a
@@ -65,7 +65,7 @@ public:
     void SetMarkedSlots(std::vector<int> cells);
     const std::vector<int>& MarkedSlots() const { return marked; }
 
-signals:
+Q_SIGNALS:
     void PointerMoved(QPoint clientPoint);
     void PointerPressed(QPoint clientPoint);
     void PointerDoubleClicked(QPoint clientPoint);
@@ -105,9 +105,9 @@ private:
     qreal canvasRatio = 0;
     std::map<KeyImage, QImage> imageCache;
 
-    std::array<CellDrawing, kGridMaxSlot + 1> cells{};
-    std::array<QString, kGridMaxSlot + 1> names;
-    std::array<bool, kGridMaxSlot + 1> found{};
+    std::array<CellDrawing, kMaxKeys + 1> cells{};
+    std::array<QString, kMaxKeys + 1> names;
+    std::array<bool, kMaxKeys + 1> found{};
     bool anyFound = false;
     bool showNames = false;
     std::unique_ptr<KeyNamePainter> namePainter;

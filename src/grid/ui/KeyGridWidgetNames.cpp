@@ -13,7 +13,7 @@ namespace vorlan {
 namespace {
 
 bool IsSlot(int slot) {
-    return slot >= 1 && slot <= kGridMaxSlot;
+    return slot >= 1 && slot <= kMaxKeys;
 }
 
 } // namespace
@@ -24,7 +24,7 @@ std::vector<int> KeyGridWidget::CellsOf(int anchor, KeyImage image) const {
     std::vector<int> covered;
     for (int y = 0; y < size.height(); y += kCell) {
         for (int x = 0; x < size.width(); x += kCell) {
-            const int cell = SlotAt(origin.x() + x + kLeft, origin.y() + y + kTop, kGridMaxSlot);
+            const int cell = SlotAt(origin.x() + x + kLeft, origin.y() + y + kTop, kMaxKeys);
             if (cell != 0) {
                 covered.push_back(cell);
             }
@@ -134,10 +134,10 @@ void KeyGridWidget::RedrawAll() {
     EnsureCanvas();
     QPainter p(&canvas);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    for (int cell = 1; cell <= kGridMaxSlot; ++cell) {
+    for (int cell = 1; cell <= kMaxKeys; ++cell) {
         DrawCellPart(p, cell);
     }
-    for (int anchor = 1; anchor <= kGridMaxSlot; ++anchor) {
+    for (int anchor = 1; anchor <= kMaxKeys; ++anchor) {
         if (IsWhole(anchor)) {
             Decorate(p, anchor);
         }
@@ -153,9 +153,9 @@ void KeyGridWidget::SetShowNames(bool on) {
     }
 }
 
-void KeyGridWidget::SetFoundCells(const std::vector<int>& cellsFound) {
-    std::array<bool, kGridMaxSlot + 1> now{};
-    for (const int slot : cellsFound) {
+void KeyGridWidget::SetFoundCells(const std::vector<int>& slots) {
+    std::array<bool, kMaxKeys + 1> now{};
+    for (const int slot : slots) {
         if (IsSlot(slot)) {
             now[static_cast<std::size_t>(slot)] = true;
         }
@@ -177,7 +177,7 @@ bool KeyGridWidget::event(QEvent* event) {
     }
     auto* help = static_cast<QHelpEvent*>(event);
     const QPoint client = ToClient(help->pos());
-    const int slot = SlotAt(client.x(), client.y(), kGridMaxSlot);
+    const int slot = SlotAt(client.x(), client.y(), kMaxKeys);
     const QString text = slot != 0 && toolTipSource ? toolTipSource(slot) : QString();
     if (text.isEmpty()) {
         QToolTip::hideText();

@@ -66,14 +66,6 @@ QSize KeyImageDrawnSize(KeyImage image) {
     return {style.columns * kDrawnCell, style.rows * kDrawnCell};
 }
 
-QSize KeyImageSourceSize(KeyImage image) {
-    KeyImageStyle style;
-    if (!StyleOf(image, style)) {
-        return {};
-    }
-    return {style.columns * kSourceCell, style.rows * kSourceCell};
-}
-
 namespace {
 
 // One key cap in the painter's units: a black border `border` wide around the

@@ -13,9 +13,6 @@ namespace vorlan {
 // Size on screen in device-independent pixels; empty for an unknown id.
 QSize KeyImageDrawnSize(KeyImage image);
 
-// Size of the design, 39 pixels per cell.
-QSize KeyImageSourceSize(KeyImage image);
-
 // The design at its source size, or a scaled copy of it: `scale` source
 // pixels per design pixel (used to render sharp images on high-DPI screens).
 QImage RenderKeyImageSource(KeyImage image, int scale = 1);

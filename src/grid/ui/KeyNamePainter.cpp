@@ -17,7 +17,7 @@ constexpr qsizetype kMaxLayouts = 2048;
 
 class FontMeasure : public LabelMeasure {
 public:
-    explicit FontMeasure(const KeyNamePainter& painter) : painter(painter) {}
+    explicit FontMeasure(const KeyNamePainter& thePainter) : painter(thePainter) {}
 
     int LineHeight(int pixelSize) const override {
         return static_cast<int>(std::ceil(Metrics(pixelSize).height()));

@@ -49,7 +49,7 @@ CompareWindow::CompareWindow(QWidget* parent) : QDialog(parent) {
     connect(list, &QListWidget::currentRowChanged, this, [this](int row) {
         const auto r = static_cast<std::size_t>(row);
         if (row >= 0 && r < keys.size() && keys[r] != 0) {
-            emit KeyChosen(keys[r]);
+            Q_EMIT KeyChosen(keys[r]);
         }
     });
 }
@@ -121,7 +121,7 @@ std::vector<int> CompareWindow::MarkedKeys() const {
 }
 
 void CompareWindow::closeEvent(QCloseEvent* event) {
-    emit Closed();
+    Q_EMIT Closed();
     QDialog::closeEvent(event);
 }
 

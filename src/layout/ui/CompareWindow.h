@@ -32,7 +32,7 @@ public:
     // Shows the list beside window, on its screen.
     void ShowBeside(const QWidget* window);
 
-signals:
+Q_SIGNALS:
     void KeyChosen(int key);
     void Closed();
 

@@ -1,5 +1,6 @@
 #include "layout/ui/ReadReportBar.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "layout/ReadReport.h"
@@ -41,14 +42,13 @@ ReadReportBar::ReadReportBar(QWidget* parent) : QFrame(parent) {
     connect(detailsButton, &QPushButton::clicked, this, &ReadReportBar::ShowDetails);
     connect(closeButton, &QPushButton::clicked, this, [this] {
         hide();
-        emit VisibilityChanged();
+        Q_EMIT VisibilityChanged();
     });
     hide();
 }
 
 QStringList ReadReportBar::NoteLines(const ReadReport& report) {
-    const QString file =
-        QFileInfo(QFile::decodeName(QByteArray::fromStdString(report.path))).fileName();
+    const QString file = QFileInfo(FromPath(report.path)).fileName();
     QStringList lines;
     for (const ReadNote& note : report.Notes()) {
         QString place = file;
@@ -82,7 +82,7 @@ void ReadReportBar::ShowReport(const ReadReport& report) {
     }
     setHidden(report.Empty());
     if (wasHidden != isHidden()) {
-        emit VisibilityChanged();
+        Q_EMIT VisibilityChanged();
     }
 }
 

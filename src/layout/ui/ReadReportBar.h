@@ -29,7 +29,7 @@ public:
     // The notes as "file:line: level: message", translated.
     static QStringList NoteLines(const ReadReport& report);
 
-signals:
+Q_SIGNALS:
     // The bar was shown or hidden; the window adapts its size.
     void VisibilityChanged();
 

@@ -1,5 +1,7 @@
 #include "layout/ui/SettingsProfileStore.h"
 
+#include "common/ui/QtText.h"
+
 #include <QFile>
 #include <QSettings>
 
@@ -17,15 +19,13 @@ QString Key(std::string_view section, std::string_view entry) {
 // into each other with the system's file-name encoding so no path is damaged.
 std::string SettingsProfileStore::ReadString(std::string_view section, std::string_view entry) {
     const QSettings settings;
-    return QFile::encodeName(settings.value(Key(section, entry)).toString()).toStdString();
+    return ToPath(settings.value(Key(section, entry)).toString());
 }
 
 void SettingsProfileStore::WriteString(std::string_view section, std::string_view entry,
                                        std::string_view value) {
     QSettings settings;
-    settings.setValue(
-        Key(section, entry),
-        QFile::decodeName(QByteArray(value.data(), static_cast<qsizetype>(value.size()))));
+    settings.setValue(Key(section, entry), FromPath(value));
 }
 
 } // namespace vorlan

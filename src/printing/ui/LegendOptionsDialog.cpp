@@ -26,15 +26,15 @@ QDoubleSpinBox* MmBox(double value, double low, double high, QWidget* parent) {
 
 } // namespace
 
-LegendOptionsDialog::LegendOptionsDialog(Purpose purpose, const PrintChoices& choices,
+LegendOptionsDialog::LegendOptionsDialog(Purpose thePurpose, const PrintChoices& choices,
                                          QWidget* parent)
-    : QDialog(parent), purpose(purpose), initial(choices) {
+    : QDialog(parent), purpose(thePurpose), initial(choices) {
     setObjectName(QStringLiteral("LegendOptionsDialog"));
-    const bool sheet = purpose == Purpose::SheetPdf || purpose == Purpose::SheetSvg ||
-                       purpose == Purpose::SheetPng;
-    const StringId sheetTitle = purpose == Purpose::SheetPng   ? StringId::MenuExportSheetPng
-                                : purpose == Purpose::SheetSvg ? StringId::MenuExportSheetSvg
-                                                               : StringId::MenuExportSheetPdf;
+    const bool sheet = thePurpose == Purpose::SheetPdf || thePurpose == Purpose::SheetSvg ||
+                       thePurpose == Purpose::SheetPng;
+    const StringId sheetTitle = thePurpose == Purpose::SheetPng   ? StringId::MenuExportSheetPng
+                                : thePurpose == Purpose::SheetSvg ? StringId::MenuExportSheetSvg
+                                                                  : StringId::MenuExportSheetPdf;
     setWindowTitle(sheet ? UiText(sheetTitle).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
                          : UiText(StringId::LegendOptionsCaption));
     const LegendOptions& o = choices.legends;
@@ -49,14 +49,14 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose purpose, const PrintChoices& ch
     margin->setObjectName(QStringLiteral("margin"));
     paper = new QComboBox(this);
     paper->setObjectName(QStringLiteral("paper"));
-    if (purpose == Purpose::Print) {
+    if (thePurpose == Purpose::Print) {
         paper->addItem(UiText(StringId::LegendPaperPrinter));
     }
     paper->addItem(QStringLiteral("A4"));
     paper->addItem(QStringLiteral("Letter"));
     const int standard = o.page.paper == PaperSize::Letter ? 1 : 0;
-    paper->setCurrentIndex(purpose == Purpose::Print ? (choices.paperFromPrinter ? 0 : standard + 1)
-                                                     : standard);
+    paper->setCurrentIndex(
+        thePurpose == Purpose::Print ? (choices.paperFromPrinter ? 0 : standard + 1) : standard);
     packed = new QCheckBox(UiText(StringId::LegendPacked), this);
     packed->setChecked(o.packed);
     blank = new QCheckBox(UiText(StringId::LegendBlank), this);
@@ -78,7 +78,7 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose purpose, const PrintChoices& ch
     }
     form->addRow(UiText(StringId::LegendPaper), paper);
     form->addRow(UiText(StringId::LegendMargin), margin);
-    if (purpose == Purpose::ExportPng || purpose == Purpose::SheetPng) {
+    if (thePurpose == Purpose::ExportPng || thePurpose == Purpose::SheetPng) {
         dpi = new QSpinBox(this);
         dpi->setObjectName(QStringLiteral("dpi"));
         dpi->setRange(30, 2400);

@@ -1,6 +1,7 @@
 #include "printing/ui/PrintActions.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "layout/LayoutDocument.h"
 
@@ -28,7 +29,7 @@ PrintDialogHooks& Hooks() {
 }
 
 std::string FileNameOf(const LayoutDocument& doc) {
-    return QFileInfo(QString::fromLocal8Bit(doc.filePath.c_str())).fileName().toStdString();
+    return QFileInfo(FromPath(doc.filePath)).fileName().toStdString();
 }
 
 std::unique_ptr<PrintDocument> MakeDocument(PrintWhat what, const LayoutDocument& doc,
@@ -79,7 +80,7 @@ PageSetup PrinterPage(QPrinter& printer, const PrintChoices& choices) {
 }
 
 QString Suggested(const LayoutDocument& doc, PrintWhat what, ExportFormat format) {
-    const QFileInfo info(QString::fromLocal8Bit(doc.filePath.c_str()));
+    const QFileInfo info(FromPath(doc.filePath));
     const QString stem = doc.filePath.empty() ? QStringLiteral("layout") : info.completeBaseName();
     const QString dir = doc.filePath.empty() ? QDir::homePath() : info.absolutePath();
     const QString ext = format == ExportFormat::Pdf   ? QStringLiteral("pdf")

@@ -1,5 +1,7 @@
 #include "printing/ui/PrintExport.h"
 
+#include "common/ui/QtText.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -39,26 +41,9 @@ ExportResult Failed(StringId id, const QString& path, const QStringList& values 
     return r;
 }
 
-std::string FilePath(const QString& path) {
-#ifdef _WIN32
-    return path.toUtf8().toStdString();
-#else
-    return QFile::encodeName(path).toStdString();
-#endif
-}
-
-QString FromFilePath(const std::string& path) {
-#ifdef _WIN32
-    return QString::fromUtf8(path.c_str());
-#else
-    return QFile::decodeName(path.c_str());
-#endif
-}
-
 ExportResult WriteFailed(const FileWriteResult& failure) {
-    const QString path = FromFilePath(failure.path);
-    return Failed(WriteFailureId(failure.failure), path,
-                  {path, QString::fromLocal8Bit(failure.detail.c_str())});
+    const QString path = FromPath(failure.path);
+    return Failed(WriteFailureId(failure.failure), path, {path, FromLocalText(failure.detail)});
 }
 
 // The PDF in memory: only a whole, finished document reaches the file.
@@ -196,8 +181,7 @@ ExportResult ExportDocument(const PrintDocument& doc, const QString& path, Expor
     const QStringList names = ExportFileNames(path, format, doc.PageCount());
     // Every target is looked at first, so a refused one leaves none written.
     for (const QString& name : names) {
-        if (const FileWriteResult refused = CheckWriteTarget(FilePath(name), inputs);
-            !refused.Ok()) {
+        if (const FileWriteResult refused = CheckWriteTarget(ToPath(name), inputs); !refused.Ok()) {
             return WriteFailed(refused);
         }
     }
@@ -214,7 +198,7 @@ ExportResult ExportDocument(const PrintDocument& doc, const QString& path, Expor
             return Failed(StringId::ExportCannotWrite, name);
         }
         const FileWriteResult written = ReplaceFile(
-            FilePath(name),
+            ToPath(name),
             std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), inputs);
         if (!written.Ok()) {
             return WriteFailed(written);

@@ -48,7 +48,7 @@ public:
 
 class LegendDocument : public PrintDocument {
 public:
-    explicit LegendDocument(LegendPlan plan) : plan(std::move(plan)) {}
+    explicit LegendDocument(LegendPlan legendPlan) : plan(std::move(legendPlan)) {}
     int PageCount() const override { return static_cast<int>(plan.pages.size()); }
     PageSetup Page() const override { return plan.options.page; }
     void PaintPage(QPainter& painter, int index, double dotsPerMm) const override;
@@ -61,7 +61,7 @@ private:
 
 class SheetDocument : public PrintDocument {
 public:
-    explicit SheetDocument(SheetPlan plan) : plan(std::move(plan)) {}
+    explicit SheetDocument(SheetPlan sheetPlan) : plan(std::move(sheetPlan)) {}
     int PageCount() const override { return static_cast<int>(plan.pages.size()); }
     PageSetup Page() const override { return plan.page; }
     void PaintPage(QPainter& painter, int index, double dotsPerMm) const override;

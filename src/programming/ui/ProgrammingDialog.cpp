@@ -30,10 +30,11 @@ namespace vorlan {
 // waits on the window.
 class ProgrammingWorker : public QThread {
 public:
-    ProgrammingWorker(std::vector<std::string> arguments, std::shared_ptr<KeyboardDriver> driver,
-                      std::shared_ptr<PacingClock> clock, std::function<void()> postStep)
-        : arguments(std::move(arguments)), driver(std::move(driver)), clock(std::move(clock)),
-          postStep(std::move(postStep)) {}
+    ProgrammingWorker(std::vector<std::string> theArguments,
+                      std::shared_ptr<KeyboardDriver> theDriver,
+                      std::shared_ptr<PacingClock> theClock, std::function<void()> thePostStep)
+        : arguments(std::move(theArguments)), driver(std::move(theDriver)),
+          clock(std::move(theClock)), postStep(std::move(thePostStep)) {}
 
     // Worker thread: announces one step and waits for the window's thread.
     void Step() {
@@ -115,10 +116,10 @@ void DeleteFile(const std::string& path) {
 
 } // namespace
 
-ProgrammingDialog::ProgrammingDialog(QWidget* mainWindow)
-    : QDialog(mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      mainWindow(mainWindow) {
+ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
+    : QDialog(theMainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      mainWindow(theMainWindow) {
     setObjectName(QStringLiteral("ProgrammingDialog"));
     setProperty("helpSection", QStringLiteral("programming"));
     setWindowTitle(UiText(StringId::ProgrammingCaption));
@@ -278,7 +279,7 @@ void ProgrammingDialog::OnWorkerFinished() {
                std::chrono::duration_cast<std::chrono::milliseconds>(
                    std::chrono::steady_clock::now() - runStarted),
                stopped};
-    emit RunEnded(result);
+    Q_EMIT RunEnded(result);
 
     // A write the user stopped needs no message: the stop was the user's own.
     if (result != 0 && !(stopped && result == static_cast<int>(StringId::ProgrammingStopped))) {
@@ -302,7 +303,7 @@ void ProgrammingDialog::OnWorkerFinished() {
     DeleteFile(layoutPath);
     hide();
     mainWindow->setEnabled(true);
-    emit RunFinished(result);
+    Q_EMIT RunFinished(result);
 }
 
 } // namespace vorlan

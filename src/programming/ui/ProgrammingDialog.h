@@ -72,7 +72,7 @@ public:
     // The dialog stays until the worker has closed the device.
     void reject() override;
 
-signals:
+Q_SIGNALS:
     // The run is over and LastRun() holds its facts; emitted before any
     // message, so what is recorded of it does not wait for the user.
     void RunEnded(int result);

@@ -15,10 +15,10 @@ namespace {
 // given, so a user never mistakes a run on the emulator for a real one.
 class EmulatedTitle : public QObject {
 public:
-    explicit EmulatedTitle(QWidget* window) : QObject(window), window(window) {
+    explicit EmulatedTitle(QWidget* theWindow) : QObject(theWindow), window(theWindow) {
         setObjectName(QStringLiteral("EmulatedTitle"));
-        base = window->windowTitle();
-        connect(window, &QWidget::windowTitleChanged, this, [this](const QString& title) {
+        base = theWindow->windowTitle();
+        connect(theWindow, &QWidget::windowTitleChanged, this, [this](const QString& title) {
             if (title != marked) {
                 base = title;
                 Apply();

@@ -1,6 +1,7 @@
 #include "recovery/ui/RecoveryGuard.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "editor/FileCommands.h"
 #include "recovery/RecoveryKeeper.h"
@@ -18,14 +19,10 @@
 namespace vorlan {
 namespace {
 
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 class WindowRecoveryHost : public RecoveryHost {
 public:
-    WindowRecoveryHost(QWidget* window, FileCommands& files, RecoveryKeeper& keeper)
-        : window(window), files(files), keeper(keeper) {}
+    WindowRecoveryHost(QWidget* theWindow, FileCommands& theFiles, RecoveryKeeper& theKeeper)
+        : window(theWindow), files(theFiles), keeper(theKeeper) {}
 
     bool AskYesNo(const UiMessage& question) override {
         return vorlan::AskYesNo(window, UiMessageText(question));
@@ -55,19 +52,19 @@ QString RecoveryFolder() {
            QStringLiteral("/recovery");
 }
 
-RecoveryGuard::RecoveryGuard(QWidget* window, FileCommands& files, const LayoutDocument& document,
-                             const QString& folder)
-    : QObject(window), window(window), files(files) {
+RecoveryGuard::RecoveryGuard(QWidget* theWindow, FileCommands& theFiles,
+                             const LayoutDocument& document, const QString& folder)
+    : QObject(theWindow), window(theWindow), files(theFiles) {
     setObjectName(QStringLiteral("RecoveryGuard"));
     keeper = std::make_unique<RecoveryKeeper>(document, ToPath(folder),
-                                              [&files] { return files.Stamp(); });
+                                              [&theFiles] { return theFiles.Stamp(); });
     // The keeper decides when a write is due (at most one a second); ticks
     // four times a second are cheap and get a noted change written within
     // a second and a quarter even when it came just after a write.
     timer.setInterval(250);
     connect(&timer, &QTimer::timeout, this, &RecoveryGuard::Tick);
     timer.start();
-    window->installEventFilter(this);
+    theWindow->installEventFilter(this);
 }
 
 // A normal end of the window, or of the program: nothing is left to recover.

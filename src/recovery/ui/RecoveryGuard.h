@@ -34,7 +34,6 @@ public:
     void OfferAbandoned();
     // A change worth keeping at once (an undo step): written within a second.
     void NoteChange();
-    RecoveryKeeper& Keeper() { return *keeper; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

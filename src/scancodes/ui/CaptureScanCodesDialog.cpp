@@ -1,7 +1,7 @@
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 
 #include "common/ui/UiText.h"
-#include "scancodes/ScanCodeTables.h"
+#include "scancodes/CodeNames.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
 #include "scancodes/ui/KeystrokeCaptureEdit.h"
 
@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 namespace vorlan {
 
@@ -111,10 +113,9 @@ void CaptureScanCodesDialog::Load(const SlotCodes& codes, const SlotNames& names
 }
 
 void CaptureScanCodesDialog::Load(const SlotCodes& codes) {
+    std::vector<std::string> named = CodeNames(codes);
     SlotNames names;
-    for (int k = 0; k < kSlotCount; ++k) {
-        names[k] = NameOfCode(codes[k], k == 0 ? 0 : codes[k - 1]);
-    }
+    std::move(named.begin(), named.end(), names.begin());
     Load(codes, names);
 }
 

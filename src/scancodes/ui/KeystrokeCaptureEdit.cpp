@@ -22,7 +22,7 @@ bool KeystrokeCaptureEdit::event(QEvent* event) {
                          [this](const QKeyEvent& key) {
                              if (const auto down = KeyDownFromEvent(key);
                                  down && capture_.KeyDown(*down)) {
-                                 emit slotsChanged();
+                                 Q_EMIT slotsChanged();
                              }
                          }) ||
            QWidget::event(event);

@@ -15,7 +15,7 @@ class KeystrokeCaptureEdit : public QWidget {
 public:
     KeystrokeCaptureEdit(ScanCodeCapture& capture, QWidget* parent);
 
-signals:
+Q_SIGNALS:
     // Emitted after a key press changed the slots.
     void slotsChanged();
 

@@ -43,8 +43,9 @@ KeyImage ImageOfKey(const LayoutDocument& doc, int slot) {
 
 } // namespace
 
-KeyTestGrid::KeyTestGrid(const LayoutDocument& doc, const KeyTestSession& session, QWidget* parent)
-    : QWidget(parent), doc(doc), session(session), names(std::make_unique<KeyNamePainter>()) {
+KeyTestGrid::KeyTestGrid(const LayoutDocument& theDoc, const KeyTestSession& theSession,
+                         QWidget* parent)
+    : QWidget(parent), doc(theDoc), session(theSession), names(std::make_unique<KeyNamePainter>()) {
     setObjectName(QStringLiteral("keyTestGrid"));
     setFixedSize(sizeHint());
     setFocusPolicy(Qt::NoFocus);
@@ -82,9 +83,9 @@ const QImage& KeyTestGrid::Tinted(KeyImage image, QRgb tint) {
 void KeyTestGrid::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    const int keyCount = doc.settings.keyCount == kGridMaxSlot ? kGridMaxSlot : kGridBlockSlots;
+    const int keyCount = doc.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
     const KeyTestPlan& plan = session.Plan();
-    for (int slot = 1; slot <= kGridMaxSlot; ++slot) {
+    for (int slot = 1; slot <= kMaxKeys; ++slot) {
         if (plan.KeyAt(slot, doc) < 0) {
             const KeyImage empty = slot > keyCount ? KeyImage::Unavailable : KeyImage::Empty;
             p.drawImage(CellOrigin(slot), RenderKeyImage(empty, devicePixelRatioF()));
@@ -116,7 +117,7 @@ void KeyTestGrid::mousePressEvent(QMouseEvent* event) {
         const QPoint client = event->position().toPoint() + QPoint(kGridLeft, kGridTop);
         const int slot = SlotAt(client.x(), client.y(), doc.settings.keyCount);
         if (slot > 0) {
-            emit SlotClicked(slot);
+            Q_EMIT SlotClicked(slot);
         }
     }
     QWidget::mousePressEvent(event);

@@ -27,7 +27,7 @@ public:
     // Top-left of a slot's cell in widget coordinates.
     static QPoint CellOrigin(int slot);
 
-signals:
+Q_SIGNALS:
     void SlotClicked(int slot);
 
 protected:

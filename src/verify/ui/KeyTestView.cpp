@@ -1,6 +1,7 @@
 #include "verify/ui/KeyTestView.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "layout/LayoutCheck.h"
@@ -41,7 +42,7 @@ QString KeyLabel(const TestKey& key) {
 QString LineText(const TestLine& line) {
     if (line.kind != StreamEvent::Kind::Card) {
         return UiText(StringId::KeyTestUnknownLine)
-            .arg(QString::fromStdString(CodeNames(line.codes)));
+            .arg(QString::fromStdString(CodeSequenceText(line.codes)));
     }
     const CardRead& c = line.card;
     const auto okOrWrong = [](bool ok) {
@@ -112,16 +113,17 @@ bool TypeSequence(const CodeSequence& codes, QObject* target) {
     return true;
 }
 
-KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulator, QWidget* parent)
+KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* theEmulator,
+                         QWidget* parent)
     : QDialog(parent), doc(std::make_unique<LayoutDocument>(source)),
-      session(std::make_unique<KeyTestSession>(MakeKeyTestPlan(source))), emulator(emulator) {
+      session(std::make_unique<KeyTestSession>(MakeKeyTestPlan(source))), emulator(theEmulator) {
     setObjectName(QStringLiteral("KeyTestView"));
     setWindowTitle(UiText(StringId::KeyTestCaption));
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusPolicy(Qt::StrongFocus);
     doc->SetObserver(nullptr);
-    if (emulator != nullptr) {
-        StoredSequences(emulator->Received(), ImageTypeNumber(*doc), storedBySlot);
+    if (theEmulator != nullptr) {
+        StoredSequences(theEmulator->Received(), ImageTypeNumber(*doc), storedBySlot);
     }
 
     // All but the buttons scrolls, so the window fits any screen at any
@@ -136,7 +138,7 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* emulato
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* hint = new QLabel(UiText(StringId::KeyTestHint) +
-                                (emulator != nullptr
+                                (theEmulator != nullptr
                                      ? QStringLiteral(" ") + UiText(StringId::KeyTestHintEmulated)
                                      : QString()),
                             this);
@@ -439,8 +441,7 @@ bool KeyTestView::WriteReportFile(const QString& path) {
         json ? KeyTestReportJson(*session, Header()) : KeyTestReportText(*session, Header());
     // Never over the layout under test, which the report names.
     const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
-    const FileWriteResult written =
-        ReplaceFile(QFile::encodeName(path).toStdString(), text, inputs);
+    const FileWriteResult written = ReplaceFile(ToPath(path), text, inputs);
     if (!written.Ok()) {
         ShowError(this, WriteFailureUiText(written));
         return false;
@@ -449,7 +450,7 @@ bool KeyTestView::WriteReportFile(const QString& path) {
 }
 
 QString KeyTestView::ProposedReportPath() const {
-    const QString layout = QString::fromLocal8Bit(doc->filePath.c_str());
+    const QString layout = FromPath(doc->filePath);
     if (layout.isEmpty()) {
         return QDir::home().filePath(QStringLiteral("key-test.txt"));
     }

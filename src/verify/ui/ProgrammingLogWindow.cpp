@@ -1,5 +1,6 @@
 #include "verify/ui/ProgrammingLogWindow.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "verify/ProgrammingLog.h"
 
@@ -64,7 +65,7 @@ void ProgrammingLogWindow::Reload() {
     for (int r = 0; r < static_cast<int>(runs.size()); ++r) {
         const ProgrammingRun& run = runs[static_cast<std::size_t>(r)];
         const QStringList cells = {QString::fromStdString(run.dateTime),
-                                   QString::fromLocal8Bit(run.layoutFile.c_str()),
+                                   FromPath(run.layoutFile),
                                    QString::fromStdString(run.imageSha256),
                                    run.keyboardType < 0 ? QStringLiteral("-")
                                                         : QString::number(run.keyboardType),

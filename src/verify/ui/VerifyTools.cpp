@@ -1,6 +1,7 @@
 #include "verify/ui/VerifyTools.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
@@ -55,15 +56,15 @@ std::string ImageSha256Of(const LayoutDocument& doc) {
 
 } // namespace
 
-VerifyTools::VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, KeyEditor& editor,
-                         QAction* programming)
-    : QObject(window), window(window), editor(editor), programming(programming) {
+VerifyTools::VerifyTools(QMainWindow* theWindow, ProgrammingHooks& hooks, KeyEditor& theEditor,
+                         QAction* theProgramming)
+    : QObject(theWindow), window(theWindow), editor(theEditor), programming(theProgramming) {
     setObjectName(QStringLiteral("VerifyTools"));
     logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                   .filePath(QString::fromUtf8(kLogFileName.data(),
                                               static_cast<qsizetype>(kLogFileName.size())));
 
-    QMenu* tools = ToolsMenu(window);
+    QMenu* tools = ToolsMenu(theWindow);
     testAction = tools->addAction(UiText(StringId::MenuTestKeyboard));
     testAction->setObjectName(QStringLiteral("actionTestKeyboard"));
     testAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -97,8 +98,7 @@ VerifyTools* VerifyToolsOf(QMainWindow* window) {
 void VerifyTools::BeforeRun(const std::string& layoutPath) {
     const LayoutDocument& doc = editor.Document();
     runLayoutFile = RunLayoutName(doc.filePath, doc.dirty);
-    const QString path = QFile::decodeName(
-        QByteArray(doc.filePath.data(), static_cast<qsizetype>(doc.filePath.size())));
+    const QString path = FromPath(doc.filePath);
     runLayoutShown =
         doc.filePath.empty()
             ? UiText(StringId::DoneLayoutUnsaved)
@@ -127,7 +127,6 @@ void VerifyTools::LogRun(int result) {
     if (logWindow != nullptr) {
         logWindow->Reload();
     }
-    emit RunLogged();
     runDone = run.result == "done";
 }
 

@@ -42,10 +42,6 @@ public:
     std::function<void(QDialog&)> runDoneDialog;
 
     QAction* TestAction() const { return testAction; }
-    QAction* LogAction() const { return logAction; }
-
-signals:
-    void RunLogged();
 
 private:
     void BeforeRun(const std::string& layoutPath);

@@ -395,7 +395,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "The keyboard was disconnected.\n\n499 of 1014 bytes reached the keyboard."
                     "\n\nCheck the keyboard's cable and connection, then program it again.",
                     499}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<FailureCase>& test) { return test.param.name; });
 
 TEST_F(ProgrammingRunTest, SecondRunStartsWithTheBarAtZero) {
     Program(1, {28});
@@ -474,8 +474,8 @@ TEST_F(ProgrammingRunTest, EscapeEndsARunWhoseKeyboardStoppedAnswering) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ProgrammingStopTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "CloseBox" : "Escape";
+                         [](const ::testing::TestParamInfo<bool>& test) {
+                             return test.param ? "CloseBox" : "Escape";
                          });
 
 // The main window is disabled while the keyboard is written; its close box

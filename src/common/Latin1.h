@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlan::cli {
+namespace vorlan {
 
 inline std::string Latin1ToUtf8(std::string_view bytes) {
     std::string out;
@@ -22,4 +22,4 @@ inline std::string Latin1ToUtf8(std::string_view bytes) {
     return out;
 }
 
-} // namespace vorlan::cli
+} // namespace vorlan

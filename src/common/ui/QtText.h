@@ -1,0 +1,41 @@
+// The one way between the core's strings and Qt's. Paths: on Linux the file
+// name bytes as they are, through the system's file-name encoding; on Windows
+// UTF-8, which the core's file writer takes. Messages of the system (an error's
+// detail) and text for the terminal: the locale's encoding. Header only, so
+// the command line's Qt Gui part uses it without the Widgets library.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace vorlan {
+
+inline QString FromPath(std::string_view path) {
+    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
+#ifdef _WIN32
+    return QString::fromUtf8(bytes);
+#else
+    return QFile::decodeName(bytes);
+#endif
+}
+
+inline std::string ToPath(const QString& path) {
+#ifdef _WIN32
+    return path.toUtf8().toStdString();
+#else
+    return QFile::encodeName(path).toStdString();
+#endif
+}
+
+inline QString FromLocalText(std::string_view text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToLocalText(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+} // namespace vorlan

@@ -1,0 +1,34 @@
+// The names of a key's codes, each named after the code before it (0 before
+// the first), so a code after the extended prefix gets the extended key's
+// name. One name per code; a code of 0 has an empty name.
+#pragma once
+
+#include "scancodes/ScanCodeTables.h"
+
+#include <cstdint>
+#include <ranges>
+#include <string>
+#include <vector>
+
+namespace vorlan {
+
+// Which names: those chosen with UseCodeNames (the window's PC layout), the
+// standard ones whatever was chosen (text others read), or the chosen ones as
+// single-byte Latin-1 (next to layout names).
+enum class CodeNaming { Chosen, Standard, Latin1 };
+
+std::string NameOfCodeAs(CodeNaming naming, std::uint32_t code, std::uint32_t previousCode);
+
+template <std::ranges::input_range Codes>
+std::vector<std::string> CodeNames(const Codes& codes, CodeNaming naming = CodeNaming::Chosen) {
+    std::vector<std::string> names;
+    std::uint32_t previous = 0;
+    for (const auto stored : codes) {
+        const auto code = static_cast<std::uint32_t>(stored);
+        names.push_back(NameOfCodeAs(naming, code, previous));
+        previous = code;
+    }
+    return names;
+}
+
+} // namespace vorlan
