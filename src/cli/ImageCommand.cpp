@@ -73,9 +73,15 @@ int RunImage(Args args) {
             return 1;
         }
     }
+    // The reader's words for a file it cannot read, as check, show and
+    // convert say them.
+    if (const PathCheck check = CheckPlainFile(layoutPath); check != PathCheck::Plain) {
+        Fail(ReadFailureId(check));
+        return 1;
+    }
     std::ifstream in;
     if (!OpenLayoutFile(layoutPath.c_str(), in)) {
-        Fail(StringId::UnableToOpenFile);
+        Fail(StringId::CannotOpenFile);
         return 1;
     }
     DeviceImage image;

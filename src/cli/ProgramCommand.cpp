@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "common/FilePath.h"
+#include "common/FileWriter.h"
 #include "common/StringTable.h"
 #include "programming/CountingDriver.h"
 #include "programming/DeviceImage.h"
@@ -326,6 +327,9 @@ int RunProgram(Args args) {
         if (vector.size() >= 2) {
             failure.layoutPath = vector[1];
             failure.layoutTypeNumber = LayoutTypeNumberOf(vector[1]);
+            if (result == static_cast<int>(StringId::UnableToOpenFile)) {
+                failure.readProblem = static_cast<int>(ReadFailureId(CheckPlainFile(vector[1])));
+            }
         }
         const int given = GivenKeyboardType(std::vector<std::string>(vector.begin(), vector.end()));
         failure.keyboardType = given >= 0 ? given : driver.AnsweredType();

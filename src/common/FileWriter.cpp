@@ -39,6 +39,10 @@ std::string TextOf(const fs::path& path) {
 
 } // namespace
 
+StringId ReadFailureId(PathCheck check) {
+    return check == PathCheck::NotPlain ? StringId::NotAPlainFile : StringId::CannotOpenFile;
+}
+
 std::string SavePrefix(const std::string& fileName) {
     return "." + fileName + ".vorlan-save-";
 }

@@ -30,6 +30,11 @@ PathCheck CheckPlainFile(const std::string& path);
 // set only on success.
 PathCheck ReadPlainFile(const std::string& path, std::string& out, std::size_t maxBytes);
 
+// Why a path could not be read, as every command and the window say it:
+// "not a plain file" for a folder, pipe, socket or device, otherwise
+// "Cannot open file!".
+StringId ReadFailureId(PathCheck check);
+
 enum class WriteFailure {
     None,
     NotPlain,          // a folder, pipe, socket or device

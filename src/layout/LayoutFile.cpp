@@ -328,8 +328,7 @@ bool ReadLayout(LayoutDocument& doc) {
     // that was cut.
     const PathCheck check = ReadPlainFile(doc.filePath, text, kMaxReadBytes + 1);
     if (check != PathCheck::Plain) {
-        doc.Observer().ShowError(check == PathCheck::NotPlain ? StringId::NotAPlainFile
-                                                              : StringId::CannotOpenFile);
+        doc.Observer().ShowError(ReadFailureId(check));
         return false;
     }
     const bool capped = text.size() > kMaxReadBytes;

@@ -61,6 +61,9 @@ std::vector<UiMessage> RunFailureMessages(const RunFailure& f) {
         out.push_back({StringId::AdviceUnknownType, {}});
         break;
     case StringId::UnableToOpenFile:
+        if (f.readProblem != 0) {
+            out.push_back({static_cast<StringId>(f.readProblem), {}});
+        }
         out.push_back({StringId::AdviceUnreadableFile, {f.layoutPath}});
         break;
     case StringId::InvalidFileFormat:

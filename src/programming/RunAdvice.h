@@ -18,6 +18,9 @@ struct RunFailure {
     std::string device;       // the driver's device the run used
     int bytesSent = 0;
     int bytesTotal = 0; // 0: the write never began
+    // Why the layout file could not be read, in the reader's words; 0 when
+    // not known.
+    int readProblem = 0;
 };
 
 std::vector<UiMessage> RunFailureMessages(const RunFailure& failure);

@@ -197,8 +197,9 @@ TEST_F(CliTest, PathsThatAreNotPlainFilesAreRefusedAtOnce) {
     EXPECT_EQ(Run({"convert", pipe, Out("out.txt")}).status, 1);
     EXPECT_EQ(Run({"convert", kData + "layout57.txt", pipe}).status, 1);
     EXPECT_EQ(Run({"program", "--emulate", "1", pipe}).errors,
-              "Error: Unable to open file.\nThe layout file " + pipe +
-                  " could not be read. Check that it exists and that you may read it.\n");
+              "Error: Unable to open file.\nThis is not a plain file (it is a folder, pipe, "
+              "socket or device), so it cannot be opened.\nThe layout file " +
+                  pipe + " could not be read. Check that it exists and that you may read it.\n");
     EXPECT_EQ(Run({"image", pipe, "-o", Out("image.bin")}).status, 1);
     // A pipe named as the device is no keyboard either.
     EXPECT_EQ(Run({"program", kData + "layout57.txt"}, pipe).errors,
@@ -250,10 +251,16 @@ TEST_F(CliTest, ImageFailuresNameTheStep) {
     EXPECT_EQ(run.errors, "Error: Invalid file format. (-24)\n");
     EXPECT_FALSE(std::filesystem::exists(Out("x")));
 
-    for (const std::string& unreadable : {kData + "no-such-file.txt", kData}) {
-        run = Run({"image", unreadable, "-o", Out("x")});
-        EXPECT_EQ(run.status, 1) << unreadable;
-        EXPECT_EQ(run.errors, "Error: Unable to open file.\n") << unreadable;
+    // The reader's words, as check, show and convert say them.
+    const std::pair<std::string, std::string> unreadable[] = {
+        {kData + "no-such-file.txt", "Error: Cannot open file!\n"},
+        {kData, "Error: This is not a plain file (it is a folder, pipe, socket or device), so it "
+                "cannot be opened.\n"},
+    };
+    for (const auto& [path, message] : unreadable) {
+        run = Run({"image", path, "-o", Out("x")});
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_EQ(run.errors, message) << path;
     }
 
     EXPECT_EQ(Run({"image", kData + "layout56.txt"}).status, 2);
