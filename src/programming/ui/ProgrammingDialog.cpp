@@ -124,39 +124,11 @@ ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
     setProperty("helpSection", QStringLiteral("programming"));
     setWindowTitle(UiText(StringId::ProgrammingCaption));
 
-    // The original's 163 x 67 dialog units, in pixels of its 8-point font.
-    auto* group = new QGroupBox(this);
-    group->setGeometry(9, 5, 225, 93);
-
-    bar = new QProgressBar(this);
-    bar->setObjectName(QStringLiteral("progressBar"));
-    bar->setGeometry(20, 21, 203, 23);
-    bar->setRange(0, kBarMaximum);
-    bar->setValue(0);
-    // A plain bar: its 100 steps are no percentage of the image (a 450-byte
-    // image fills it before the write ends).
-    bar->setTextVisible(false);
-
-    // The OK button is the hidden default; a hidden default button takes no
-    // Enter key, so the dialog cannot be put away while the run goes on.
-    okButton = new QPushButton(UiText(StringId::ProgrammingOk), this);
-    okButton->setObjectName(QStringLiteral("okButton"));
-    okButton->setGeometry(22, 58, 75, 23);
-    okButton->setDefault(true);
-    okButton->setVisible(false);
-
-    // Visible and disabled throughout: Escape and the close box are the ways
-    // to stop a run.
-    cancelButton = new QPushButton(UiText(StringId::ProgrammingCancel), this);
-    cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setGeometry(147, 60, 75, 23);
-    cancelButton->setEnabled(false);
-    connect(cancelButton, &QPushButton::clicked, this, &ProgrammingDialog::reject);
-
-    // What the run is doing, below the original's frame: the layout, the
-    // keyboard, and the bytes sent with the time left, moving with the bar.
-    // The window widens beyond the original's frame when the longest line
-    // needs it (its translation, the largest image).
+    // What the run is doing goes under the bar, inside its frame: the layout,
+    // the keyboard, and the bytes sent with the time left, moving with the
+    // bar. The window is as wide as the longest line needs (its translation,
+    // the largest image); Cancel sits alone at the bottom right, below
+    // everything it stops.
     const QFontMetrics metrics = fontMetrics();
     int widest = 225;
     for (const UiMessage& sample :
@@ -164,17 +136,58 @@ ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
           KeyboardTypeMessage(2), RunProgressMessage(2022, 2022, 60000)}) {
         widest = std::max(widest, metrics.horizontalAdvance(UiMessageText(sample)) + 4);
     }
-    const auto line = [this, widest](const char* name, int y) {
+    constexpr int kMargin = 9;
+    constexpr int kInset = 11; // the frame's content from its edge
+    constexpr int kLineHeight = 18;
+    constexpr int kButtonWidth = 75;
+    constexpr int kButtonHeight = 23;
+    const int width = std::max(245, widest + 2 * (kMargin + kInset));
+    const int inner = width - 2 * (kMargin + kInset);
+
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("runFrame"));
+
+    bar = new QProgressBar(this);
+    bar->setObjectName(QStringLiteral("progressBar"));
+    bar->setGeometry(kMargin + kInset, 21, inner, kButtonHeight);
+    bar->setRange(0, kBarMaximum);
+    bar->setValue(0);
+    // A plain bar: its 100 steps are no percentage of the image (a 450-byte
+    // image fills it before the write ends).
+    bar->setTextVisible(false);
+
+    const auto line = [this, inner](const char* name, int y) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(12, y, widest, 18);
+        label->setGeometry(kMargin + kInset, y, inner, kLineHeight);
         return label;
     };
-    layoutLine = line("layoutLine", 102);
-    keyboardLine = line("keyboardLine", 120);
-    bytesLine = line("bytesLine", 138);
+    int y = bar->geometry().bottom() + 8;
+    layoutLine = line("layoutLine", y);
+    keyboardLine = line("keyboardLine", y += kLineHeight);
+    bytesLine = line("bytesLine", y += kLineHeight);
+    const int frameBottom = y + kLineHeight + 8;
+    group->setGeometry(kMargin, 5, width - 2 * kMargin, frameBottom - 5);
+    const int buttonsTop = frameBottom + 8;
 
-    setFixedSize(std::max(245, widest + 20), 162);
+    // The OK button is the hidden default; a hidden default button takes no
+    // Enter key, so the dialog cannot be put away while the run goes on.
+    okButton = new QPushButton(UiText(StringId::ProgrammingOk), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    okButton->setGeometry(kMargin, buttonsTop, kButtonWidth, kButtonHeight);
+    okButton->setDefault(true);
+    okButton->setVisible(false);
+
+    // Visible and disabled throughout: Escape and the close box are the ways
+    // to stop a run.
+    cancelButton = new QPushButton(UiText(StringId::ProgrammingCancel), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton->setGeometry(width - kMargin - kButtonWidth, buttonsTop, kButtonWidth,
+                              kButtonHeight);
+    cancelButton->setEnabled(false);
+    connect(cancelButton, &QPushButton::clicked, this, &ProgrammingDialog::reject);
+
+    setFixedSize(width, buttonsTop + kButtonHeight + kMargin);
     SetKeyboard(MakeKeyboardDriver(SelectKeyboardFromEnvironment()));
 }
 

@@ -178,6 +178,23 @@ TEST_F(ProgrammingRunTest, DialogHasItsCaptionBarAndButtons) {
     EXPECT_EQ(dialog->CancelButton()->text(), QStringLiteral("Cancel"));
     EXPECT_FALSE(dialog->CancelButton()->isEnabled());
     EXPECT_FALSE(dialog->OkButton()->isVisibleTo(dialog));
+
+    // Bar and lines inside the frame, one below the other; Cancel alone at
+    // the bottom right, below all of them, and nothing outside the window.
+    const QRect frame = dialog->findChild<QWidget*>(QStringLiteral("runFrame"))->geometry();
+    const QRect cancel = dialog->CancelButton()->geometry();
+    QRect above = dialog->ProgressBar()->geometry();
+    EXPECT_TRUE(frame.contains(above));
+    for (const char* name : {"layoutLine", "keyboardLine", "bytesLine"}) {
+        const QRect line = dialog->findChild<QLabel*>(QLatin1String(name))->geometry();
+        EXPECT_GT(line.top(), above.bottom()) << name;
+        EXPECT_TRUE(frame.contains(line)) << name;
+        above = line;
+    }
+    EXPECT_GT(cancel.top(), frame.bottom());
+    EXPECT_GT(cancel.left(), dialog->width() / 2);
+    EXPECT_EQ(dialog->width() - cancel.right() - 1, frame.left());
+    EXPECT_TRUE(dialog->rect().contains(cancel));
 }
 
 TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothingBehind) {
