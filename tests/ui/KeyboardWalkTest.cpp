@@ -1,0 +1,360 @@
+// A layout set up, saved and programmed with key presses only, as someone who
+// never touches the mouse would: the real main window and its real dialogs
+// (capture, settings, file dialog, programming), with the keyboard emulated
+// as `vorlan --emulate 1 --received FILE` sets it up. Each modal dialog is
+// worked from a timer once it is up; a watchdog ends any dialog still open
+// after a while and fails the test instead of leaving it waiting.
+#include "app/AppOptions.h"
+#include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
+#include "editor/KeyEditor.h"
+#include "grid/GridGeometry.h"
+#include "grid/ui/KeyGridWidget.h"
+#include "layout/LayoutFile.h"
+#include "programming/DeviceImage.h"
+#include "programming/KeyboardSelection.h"
+#include "programming/ui/KeyboardSettingsDialog.h"
+#include "programming/ui/ProgrammingDialog.h"
+#include "programming/ui/ProgrammingWindows.h"
+#include "scancodes/ui/CaptureScanCodesDialog.h"
+#include "scancodes/ui/KeystrokeCaptureEdit.h"
+#include "verify/ui/VerifyTools.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace vorlan {
+namespace {
+
+// Long enough for a loaded machine; a step that takes longer is stuck.
+constexpr int kWatchdogMs = 30000;
+
+// What a dialog left open says, so a failure names it.
+QString Describe(QWidget* widget) {
+    QStringList texts{QString::fromLatin1(widget->metaObject()->className()),
+                      widget->windowTitle()};
+    for (const QLabel* label : widget->findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts.join(QStringLiteral(" | "));
+}
+
+// Ends every modal dialog and popup, innermost first.
+void CloseEverything() {
+    for (int guard = 0; guard < 10; ++guard) {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            popup->close();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+                dialog->done(QDialog::Rejected);
+            } else {
+                modal->close();
+            }
+        } else {
+            return;
+        }
+    }
+}
+
+class KeyboardWalkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
+        QCoreApplication::setApplicationName(
+            QStringLiteral("vorlan_walk_test_%1").arg(QCoreApplication::applicationPid()));
+        QSettings().clear();
+        ASSERT_TRUE(dir.isValid());
+        // The file dialog opens in the working folder: the test's own.
+        keptCurrent = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        // The real message boxes: one the walk does not expect stays open
+        // until the watchdog names it.
+        SetMessageHandler({});
+
+        w = std::make_unique<MainDialog>(dir.filePath(QStringLiteral("vorlan")));
+        // As the program starts with --emulate 1 --received FILE.
+        const AppOptions options =
+            ParseAppOptions({QStringLiteral("vorlan"), QStringLiteral("--emulate"),
+                             QStringLiteral("1"), QStringLiteral("--received"), Received()},
+                            dir.filePath(QStringLiteral("vorlan")));
+        ASSERT_TRUE(options.error.isEmpty()) << options.error.toStdString();
+        ASSERT_TRUE(options.emulatedKeyboard.has_value());
+        KeyboardSelection emulated;
+        emulated.kind = KeyboardSelection::Kind::Emulator;
+        emulated.emulatedType = *options.emulatedKeyboard;
+        emulated.receivedPath = ToPath(options.receivedPath);
+        UseKeyboard(w.get(), emulated);
+        // The run's log line goes to the test's folder, not the user's log.
+        VerifyToolsOf(w.get())->SetLogPath(dir.filePath(QStringLiteral("programming.log")));
+
+        w->move(0, 0);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        w->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    }
+
+    void TearDown() override {
+        CloseEverything();
+        w.reset();
+        QDir::setCurrent(keptCurrent);
+        QSettings().clear();
+    }
+
+    QString Received() const { return dir.filePath(QStringLiteral("received.bin")); }
+
+    // Where a key press goes: an open popup, else the focused widget.
+    static QWidget* Target(QWidget* fallback) {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            return popup;
+        }
+        if (QWidget* focus = QApplication::focusWidget()) {
+            return focus;
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        return modal != nullptr ? modal : fallback;
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(Target(w.get()), static_cast<Qt::Key>(key), modifiers);
+        QApplication::processEvents();
+    }
+    void Type(const QString& text) {
+        QTest::keyClicks(Target(w.get()), text);
+        QApplication::processEvents();
+    }
+    // A key as the keyboard reports it, with its X11 key code: the capture
+    // takes the code, not Qt's key.
+    static void PhysicalKey(QWidget* target, int qtKey, quint32 x11) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, x11, 0, 0);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, x11, 0, 0);
+        QApplication::sendEvent(target, &release);
+    }
+
+    // Tab until target has the focus, as a user walks a window; false when a
+    // whole round of the window never reached it.
+    bool TabTo(QWidget* target) {
+        for (int i = 0; i < 60 && QApplication::focusWidget() != target; ++i) {
+            Key(Qt::Key_Tab);
+        }
+        return QApplication::focusWidget() == target;
+    }
+
+    // Works a modal dialog of type T from a timer once it is up: open() gives
+    // the key press that brings it (and may return before it shows), work()
+    // presses the keys in it and must close it. Fails, and ends every dialog,
+    // when that has not happened within the watchdog's time. True when the
+    // dialog came and went.
+    template <typename T>
+    bool WithDialog(const char* what, const std::function<void()>& open,
+                    const std::function<void(T*)>& work) {
+        bool worked = false;
+        QPointer<T> seen; // a dialog on the stack is gone once it has closed
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            // A popup menu is no modal window, but it holds the keys.
+            auto* dialog = qobject_cast<T*>(QApplication::activePopupWidget());
+            if (dialog == nullptr) {
+                dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            }
+            if (dialog == nullptr || !dialog->isVisible()) {
+                return;
+            }
+            poll.stop();
+            seen = dialog;
+            work(dialog);
+            worked = true;
+            if (::testing::Test::HasFatalFailure()) {
+                CloseEverything(); // a step failed: nothing waits for the watchdog
+            }
+        });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        bool stuck = false;
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            stuck = true;
+            QWidget* left = QApplication::activeModalWidget();
+            ADD_FAILURE() << what << ": still waiting after " << kWatchdogMs << " ms; open: "
+                          << (left != nullptr ? Describe(left).toStdString() : "nothing");
+            CloseEverything();
+        });
+        poll.start();
+        watchdog.start(kWatchdogMs);
+        open();
+        // The checks below tell what did not happen.
+        static_cast<void>(QTest::qWaitFor(
+            [&] { return stuck || (worked && (seen == nullptr || !seen->isVisible())); },
+            kWatchdogMs + 1000));
+        poll.stop();
+        watchdog.stop();
+        // A window manager gives the activation back to the main window when
+        // its dialog closes; the offscreen platform leaves none active.
+        if (QApplication::activeModalWidget() == nullptr &&
+            QApplication::activeWindow() == nullptr) {
+            w->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        }
+        EXPECT_TRUE(worked) << what << " never opened";
+        EXPECT_TRUE(seen == nullptr || !seen->isVisible()) << what << " stayed open";
+        return worked && !stuck && (seen == nullptr || !seen->isVisible());
+    }
+
+    // Enter on the selected key, one physical key captured, and once the
+    // capture pauses Enter presses OK.
+    bool CaptureKey(int qtKey, quint32 x11) {
+        return WithDialog<CaptureScanCodesDialog>(
+            "capture dialog", [this] { Key(Qt::Key_Return); },
+            [this, qtKey, x11](CaptureScanCodesDialog* capture) {
+                ASSERT_TRUE(capture->Capturing());
+                PhysicalKey(capture->captureEdit(), qtKey, x11);
+                ASSERT_TRUE(QTest::qWaitFor([capture] { return !capture->Capturing(); },
+                                            CaptureScanCodesDialog::kPauseAfterMs * 5));
+                Key(Qt::Key_Return); // OK has the focus after the pause
+            });
+    }
+
+    void NameSelectedKey(const QString& name) {
+        auto* field = w->findChild<QLineEdit*>(QStringLiteral("keyName"));
+        ASSERT_NE(field, nullptr);
+        ASSERT_TRUE(TabTo(field));
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Type(name);
+    }
+
+    // Opens the File menu with Alt+F and picks an entry by its letter.
+    void FileMenu(char letter) {
+        Key(Qt::Key_F, Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+        Type(QString(QLatin1Char(letter)));
+    }
+
+    QTemporaryDir dir;
+    QString keptCurrent;
+    std::unique_ptr<MainDialog> w;
+};
+
+TEST_F(KeyboardWalkTest, NameCodesDoubleAndQuadKeysSettingsSaveAndProgramByKeysAlone) {
+    KeyEditor& editor = w->Editor();
+    ASSERT_EQ(editor.CurrentKey(), 1);
+
+    // Key 1: a name, the codes of the A key, then a double key to the right.
+    NameSelectedKey(QStringLiteral("Walk"));
+    ASSERT_TRUE(CaptureKey(Qt::Key_A, 38));
+    Key(Qt::Key_2, Qt::ControlModifier);
+
+    // Two rows down: the B key as a quad key.
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Down);
+    const int quad = 1 + 2 * kBlockColumns;
+    ASSERT_EQ(editor.CurrentKey(), quad);
+    ASSERT_TRUE(CaptureKey(Qt::Key_B, 56));
+    NameSelectedKey(QStringLiteral("Quad"));
+    Key(Qt::Key_4, Qt::ControlModifier);
+    EXPECT_EQ(editor.Document().spans[quad].kind, SpanKind::Quad);
+
+    // The menu key opens the popup at the selected key, Escape closes it.
+    ASSERT_TRUE(WithDialog<QMenu>(
+        "key popup", [this] { Key(Qt::Key_Menu); },
+        [this, quad](QMenu* popup) {
+            EXPECT_EQ(popup, w->PopupMenu());
+            const QRect cell(w->Grid()->mapToGlobal(KeyGridWidget::CanvasCellOrigin(quad)),
+                             QSize(kCellPitch, kCellPitch));
+            EXPECT_TRUE(cell.contains(popup->pos())) << popup->pos().x() << "," << popup->pos().y();
+            Key(Qt::Key_Escape);
+        }));
+    EXPECT_EQ(editor.CurrentKey(), quad);
+
+    // File > Settings: a keys pause of 7 ms, typematic keys at the fastest
+    // rate (the slider comes on with the typematic choice).
+    ASSERT_TRUE(WithDialog<KeyboardSettingsDialog>(
+        "settings", [this] { FileMenu('t'); },
+        [this](KeyboardSettingsDialog* settings) {
+            ASSERT_TRUE(TabTo(settings->KeysPauseEdit()));
+            Key(Qt::Key_A, Qt::ControlModifier);
+            Type(QStringLiteral("7"));
+            ASSERT_TRUE(TabTo(settings->MakeBreakButton()));
+            Key(Qt::Key_Down);
+            ASSERT_TRUE(settings->TypematicButton()->isChecked());
+            ASSERT_TRUE(TabTo(settings->RateSlider()));
+            Key(Qt::Key_Home);
+            Key(Qt::Key_Return);
+        }));
+
+    // Save: no file yet, so the file dialog asks for a name.
+    const QString path = dir.filePath(QStringLiteral("walk.txt"));
+    ASSERT_TRUE(WithDialog<QFileDialog>(
+        "save dialog", [this] { Key(Qt::Key_S, Qt::ControlModifier); },
+        [this](QFileDialog* save) {
+            ASSERT_TRUE(TabTo(save->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))));
+            Type(QStringLiteral("walk.txt"));
+            Key(Qt::Key_Return);
+        }));
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_FALSE(w->isWindowModified());
+
+    // File > Programming, then the window after the run: Escape closes it.
+    ProgrammingDialog* programming = ProgrammingDialogOf(w.get());
+    ASSERT_NE(programming, nullptr);
+    QSignalSpy finished(programming, &ProgrammingDialog::RunFinished);
+    ASSERT_TRUE(WithDialog<QDialog>(
+        "programming", [this] { FileMenu('p'); },
+        [this](QDialog* done) {
+            EXPECT_EQ(done->objectName(), QStringLiteral("ProgrammingDoneDialog"))
+                << Describe(done).toStdString();
+            Key(Qt::Key_Escape);
+        }));
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(finished.at(0).at(0).toInt(), 0);
+    EXPECT_TRUE(w->isEnabled());
+
+    // The file holds what was typed.
+    LayoutDocument saved;
+    saved.ResetToNew();
+    saved.filePath = path.toStdString();
+    ASSERT_TRUE(ReadLayout(saved));
+    saved.RebuildAfterLoad();
+    EXPECT_EQ(saved.keys[1].name, "Walk");
+    EXPECT_EQ(saved.keys[1].codes[0], 0x1Cu);
+    EXPECT_EQ(saved.keys[2].codes[0], 0x1Cu);
+    EXPECT_EQ(saved.spans[1].kind, SpanKind::Double);
+    EXPECT_EQ(saved.keys[quad].name, "Quad");
+    EXPECT_EQ(saved.keys[quad].codes[0], 0x32u);
+    EXPECT_EQ(saved.spans[quad].kind, SpanKind::Quad);
+    EXPECT_EQ(saved.settings.keysPause, 7);
+    EXPECT_EQ(saved.settings.keysType, 1);
+    EXPECT_EQ(saved.settings.typematicRate, 0);
+
+    // The keyboard received the image of that file, byte for byte.
+    std::ifstream in(path.toStdString());
+    DeviceImage image;
+    ASSERT_EQ(BuildDeviceImage(in, image), ImageOk);
+    QFile received(Received());
+    ASSERT_TRUE(received.open(QIODevice::ReadOnly));
+    const QByteArray bytes = received.readAll();
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), image.bytes);
+}
+
+} // namespace
+} // namespace vorlan
