@@ -6,9 +6,12 @@
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/ui/FileDialogs.h"
+#include "recovery/ui/RecoveryGuard.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -18,6 +21,9 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace vorlan {
 namespace {
@@ -221,6 +227,107 @@ TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
         EXPECT_EQ(w.StatusPaneText(6), QString::fromLatin1(s.pane6));
     }
 }
+
+// A file another program changed: the window asks when it comes to the
+// front (once per change), and Save asks before overwriting it; No keeps
+// both the layout and the other program's file.
+TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mine.txt"));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(VORLAN_TEST_DATA_DIR "/programming/layout57.txt"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    MainDialog w;
+    w.KeepRecovery(dir.filePath(QStringLiteral("recovery"))); // as the program starts
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.OpenGivenFile(path);
+    ASSERT_EQ(w.Editor().Document().filePath, path.toStdString());
+    Program(w, 9, 0x20);
+
+    QByteArray other;
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        other = file.readAll() + "\r\n";
+        file.seek(0);
+        file.write(other);
+    }
+    const auto toFront = [&w] {
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        QApplication::processEvents();
+    };
+    SetMessageHandler([this](const MessageRequest& r) {
+        messages << r.text;
+        return MessageResult::No;
+    });
+    toFront();
+    // The question names the file as the title does.
+    EXPECT_EQ(messages.join(u'|').toStdString(),
+              "mine.txt was changed by another program. Reload it from the disk? Your unsaved "
+              "changes are lost.");
+    toFront(); // the same change is not asked about again
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(w.Editor().Document().IsProgrammed(9));
+
+    messages.clear();
+    w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+    // No to the overwrite, and No to the reload offered instead.
+    EXPECT_EQ(messages.join(u'|').toStdString(),
+              "mine.txt was changed by another program since it was opened. Overwrite it with "
+              "this layout?|mine.txt was changed by another program. Reload it from the disk? "
+              "Your unsaved changes are lost.");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), other);
+    EXPECT_TRUE(w.Editor().Document().dirty);
+    EXPECT_TRUE(w.Editor().Document().IsProgrammed(9));
+}
+
+#ifndef _WIN32
+// A folder or a pipe given as the layout to open or the file to save is
+// refused at once, with the reader's or the writer's words, and the layout
+// in the window stays as it was. (A pipe without a writer would otherwise
+// hold the open forever.)
+TEST_F(NoLostWorkTest, AFolderOrPipeIsRefusedAtOnceWhenOpenedOrSaved) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString notPlain = QStringLiteral(
+        "This is not a plain file (it is a folder, pipe, socket or device), so it cannot be "
+        "opened.");
+    for (const QString& path : {folder, pipe}) {
+        SCOPED_TRACE(path.toStdString());
+        MainDialog w;
+        w.show();
+        Program(w, 4, 0x1C);
+        AnswerLossesWithYes();
+        messages.clear();
+        savePath = path;
+        w.findChild<QAction*>(QStringLiteral("actionSaveAs"))->trigger();
+        EXPECT_EQ(messages, QStringList{path + QStringLiteral(" is not a plain file.")});
+        EXPECT_TRUE(w.Editor().Document().dirty);
+
+        // Opened as from the command line, after the save question (No).
+        SetMessageHandler([this](const MessageRequest& r) {
+            messages << r.text;
+            return MessageResult::No;
+        });
+        messages.clear();
+        w.OpenGivenFile(path);
+        ASSERT_FALSE(messages.isEmpty());
+        EXPECT_EQ(messages.back(), notPlain);
+    }
+}
+
+#endif
 
 } // namespace
 } // namespace vorlan

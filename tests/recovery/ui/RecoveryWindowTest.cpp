@@ -5,6 +5,7 @@
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
+#include "recovery/RecoveryFile.h"
 #include "recovery/ui/RecoveryGuard.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -108,6 +110,61 @@ TEST(RecoveryWindow, ANameTypedASecondBeforeTheKillIsRecovered) {
         EXPECT_TRUE(window.Editor().Document().dirty);
     }
     SetMessageHandler({});
+}
+
+// What a crashed program left, offered by the window: No, then No again keeps
+// the file for the next start; No, then Yes discards it. A file that cannot be
+// read is set aside with a message and never offered.
+TEST(RecoveryWindow, DiscardTakesASecondQuestionAndAnUnreadableFileIsSetAside) {
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    LayoutDocument crashed;
+    crashed.keys[7].codes[0] = 0x10;
+    crashed.keys[7].name = "Q";
+    crashed.filePath = folder.filePath(QStringLiteral("lost.txt")).toStdString();
+    // Left by processes that no longer run (beyond any process id).
+    const QString left = folder.filePath(QStringLiteral("recovery-999999999-0123456789abcdef.txt"));
+    const QString broken =
+        folder.filePath(QStringLiteral("recovery-999999998-0123456789abcdef.txt"));
+    {
+        std::ofstream(QFile::encodeName(left).toStdString(), std::ios::binary)
+            << FormatRecovery(crashed, 1, std::nullopt);
+        std::ofstream(QFile::encodeName(broken).toStdString(), std::ios::binary) << "garbage";
+    }
+    const struct {
+        std::vector<MessageResult> answers;
+        bool kept;
+    } cases[] = {{{MessageResult::No, MessageResult::No}, true},
+                 {{MessageResult::No, MessageResult::Yes}, false}};
+    for (const auto& c : cases) {
+        std::vector<QString> told;
+        std::size_t next = 0;
+        SetMessageHandler([&](const MessageRequest& r) {
+            told.push_back(r.text);
+            return r.buttons == MessageButtons::Ok ? MessageResult::Ok
+                                                   : c.answers.at(std::min(next++, std::size_t{1}));
+        });
+        {
+            MainDialog window;
+            RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
+                                folder.path());
+            guard.OfferAbandoned();
+            EXPECT_FALSE(window.Editor().Document().IsProgrammed(7));
+        }
+        SetMessageHandler({});
+        EXPECT_EQ(QFile::exists(left), c.kept);
+        EXPECT_EQ(next, 2u);
+        const auto asked = [&told](const char* start) {
+            return std::count_if(told.begin(), told.end(), [start](const QString& text) {
+                return text.startsWith(QLatin1String(start));
+            });
+        };
+        EXPECT_EQ(asked("Recover unsaved changes to "), 1);
+        EXPECT_EQ(asked("Discard these unsaved changes for good?"), 1);
+        EXPECT_FALSE(QFile::exists(broken));
+        EXPECT_TRUE(QFile::exists(broken + QStringLiteral(".unreadable")));
+    }
 }
 
 TEST(RecoveryWindow, ADamagedSettingsStoreGivesTheDefaultsAndAMessage) {
