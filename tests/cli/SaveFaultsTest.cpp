@@ -9,6 +9,7 @@
 #include <string>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace vorlan {
@@ -41,10 +42,15 @@ protected:
     bool mounted = false;
 };
 
-TEST_F(SaveFaultsTest, AKilledSavesTemporaryGoesWithTheNextSaveAndTheOldModeStays) {
+TEST_F(SaveFaultsTest, AKilledSavesTemporaryGoesWithTheNextSaveAndOwnerAndModeStay) {
     const fs::path out = dir / "out.txt";
     std::ofstream(out) << "old\n";
     ::chmod(out.c_str(), 0640);
+    // Root can give the file to another user, whom the new file must keep.
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(out.c_str(), 65534, 65534), 0);
+    }
     // What a save killed before its rename leaves: a process id no process
     // has (beyond the kernel's limit) and the random part.
     const fs::path left = dir / ".out.txt.vorlan-save-99999999-0123456789abcdef.tmp";
@@ -64,6 +70,10 @@ TEST_F(SaveFaultsTest, AKilledSavesTemporaryGoesWithTheNextSaveAndTheOldModeStay
     struct stat info {};
     ASSERT_EQ(::stat(out.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
+    if (root) {
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+    }
     // Nothing of the save itself is left beside the file.
     for (const auto& entry : fs::directory_iterator(dir)) {
         const std::string name = entry.path().filename().string();
