@@ -202,6 +202,7 @@ private:
     std::array<QLabel*, 7> statusPanes{};
     std::vector<int> paneEdges; // as placed
     QSize designedClient;       // the smallest client area, as laid out
+    int chromeHeight = 0;       // the window's height around the client
     std::vector<std::pair<QPointer<QWidget>, QRect>> designedPlaces;
     ReadReportBar* readReportBar = nullptr;
     CompareWindow* compareWindow = nullptr;

@@ -71,18 +71,23 @@ void MainDialog::PlaceClientControls() {
 }
 
 // A bar above the client area came or went: the window grows or shrinks by
-// it, so the client keeps its size, unless the window fills the screen.
+// it, so the client keeps its size, unless the window fills the screen. The
+// bars' height is taken from the size hints, which do not depend on whether
+// the layout has already given the bar its room.
 void MainDialog::FitAroundClient() {
-    const QSize growth = (client->size() - client->minimumSize()).expandedTo(QSize(0, 0));
     centralWidget()->layout()->invalidate();
     layout()->invalidate();
     layout()->activate();
+    const int chrome = sizeHint().height() - designedClient.height();
+    const int change = chrome - chromeHeight;
+    chromeHeight = chrome;
     if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        resize(sizeHint() + growth);
+        resize(QSize(width(), height() + change).expandedTo(minimumSizeHint()));
     }
 }
 
 void MainDialog::RestoreWindowSize() {
+    chromeHeight = sizeHint().height() - designedClient.height();
     resize(sizeHint());
     const QSettings settings;
     const QSize stored = settings.value(kSizeKey).toSize();

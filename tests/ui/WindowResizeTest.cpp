@@ -4,10 +4,12 @@
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
+#include "editor/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
@@ -130,6 +132,16 @@ TEST_F(WindowResizeTest, GridGrowsWithTheWindowAndThePanelKeepsItsWidth) {
         EXPECT_EQ(c.slot, w.Editor().CurrentKey()) << "click at " << c.at.x() << "," << c.at.y();
     }
 
+    // Assistive technology sees the larger cells: a quad key's cell covers
+    // its four scaled cells, and its centre finds it again.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+    ASSERT_NE(nullptr, table);
+    QAccessibleInterface* quad = table->tableInterface()->cellAt(2, 3); // slot 20
+    ASSERT_NE(nullptr, quad);
+    EXPECT_EQ(QRect(grid->mapToGlobal(grid->CellRect(20).topLeft()), QSize(2 * pitch, 2 * pitch)),
+              quad->rect());
+    EXPECT_EQ(quad, table->childAt(quad->rect().center().x(), quad->rect().center().y()));
+
     // Images at the new size: a plain key's cell is its image drawn for the
     // larger cell, pixel for pixel outside its face (the name lies there).
     const qreal r = grid->Canvas().devicePixelRatio();
@@ -151,6 +163,19 @@ TEST_F(WindowResizeTest, GridGrowsWithTheWindowAndThePanelKeepsItsWidth) {
     EXPECT_GE(InkHeight(grid->Canvas(),
                         QRect(grid->CellRect(1).topLeft() * r, grid->CellRect(1).size() * r)),
               inkBefore * 5 / 4);
+
+    // The find bar comes and goes above the grid: the window grows and
+    // shrinks by it, the grid keeps its cells.
+    const QSize resized = w.size();
+    w.ViewActions().FindAction()->trigger();
+    Settle();
+    EXPECT_EQ(pitch, grid->CellPitch());
+    EXPECT_GT(w.height(), resized.height());
+    QTest::keyClick(w.ViewActions().FindBar()->Field(), Qt::Key_Escape);
+    Settle();
+    EXPECT_FALSE(w.ViewActions().FindBarOpen());
+    EXPECT_EQ(resized, w.size());
+    EXPECT_EQ(pitch, grid->CellPitch());
 
     // Back to the designed size: the designed grid again.
     w.resize(designed);

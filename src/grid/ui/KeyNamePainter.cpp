@@ -11,7 +11,7 @@ namespace vorlan {
 namespace {
 
 // Largest first at the designed cell; 7 pixels is the least that stays
-// legible at 100 %. Larger cells scale every size.
+// legible at 100 %.
 const std::vector<int> kNameSizes = {12, 11, 10, 9, 8, 7};
 constexpr int kDesignedPitch = 34;
 constexpr QChar kEllipsis(0x2026);
@@ -55,12 +55,12 @@ void KeyNamePainter::SetCellPitch(int pitch) {
         return;
     }
     cellPitch = pitch;
+    // The largest size grows with the cell; the smallest stays the least
+    // that is legible, so a larger cell shows more of a long name.
     sizes.clear();
-    for (const int size : kNameSizes) {
-        const int scaled = size * pitch / kDesignedPitch;
-        if (sizes.empty() || scaled < sizes.back()) {
-            sizes.push_back(scaled);
-        }
+    const int largest = std::max(kNameSizes.front(), kNameSizes.front() * pitch / kDesignedPitch);
+    for (int size = largest; size >= kNameSizes.back(); --size) {
+        sizes.push_back(size);
     }
     layouts.clear();
 }
