@@ -129,16 +129,17 @@ void MainDialog::closeEvent(QCloseEvent* event) {
 
 // Pointer over the window outside the grid: the status panes show no key, and
 // a press takes the panel's values as a press on the grid does.
+// The grid takes every press and move over it itself; what reaches the
+// window lies off the grid, even where the window's own pixels would fall in
+// a cell of the designed grid (the room around a larger, centred grid).
 void MainDialog::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = client->mapFrom(this, event->position().toPoint());
-    editor->OnPointerMove(p.x(), p.y());
+    editor->OnPointerMove(-1, -1);
     QMainWindow::mouseMoveEvent(event);
 }
 
 void MainDialog::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        const QPoint p = client->mapFrom(this, event->position().toPoint());
-        editor->OnPointerPress(p.x(), p.y());
+        editor->OnPointerPress(-1, -1);
     }
     QMainWindow::mousePressEvent(event);
 }

@@ -185,6 +185,25 @@ TEST_F(WindowResizeTest, GridGrowsWithTheWindowAndThePanelKeepsItsWidth) {
     EXPECT_EQ(nameBefore, keyName->geometry());
 }
 
+// A window made only wider leaves room beside the grid; a press there is no
+// press on a key, though the window's own pixels lie where a cell was.
+TEST_F(WindowResizeTest, APressBesideTheCentredGridSelectsNoKey) {
+    MainDialog w;
+    FillLayout(w);
+    w.show();
+    Settle();
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, w.Grid()->CellRect(10).center());
+    w.resize(w.size() + QSize(400, 0));
+    Settle();
+    ASSERT_GT(w.Grid()->x(), KeyGridWidget::kLeft + KeyGridWidget::kCell);
+    auto* frame = w.findChild<QWidget*>(QStringLiteral("gridFrame"));
+    const QPoint designedCellOne(KeyGridWidget::kLeft + 5, KeyGridWidget::kTop + 5);
+    QTest::mouseMove(frame, frame->mapFrom(w.Client(), designedCellOne));
+    QTest::mouseClick(frame, Qt::LeftButton, {}, frame->mapFrom(w.Client(), designedCellOne));
+    EXPECT_EQ(10, w.Editor().CurrentKey());
+    EXPECT_EQ(QStringLiteral("Number: ----"), w.StatusPaneText(5));
+}
+
 TEST_F(WindowResizeTest, TheSizeAndTheMaximisedStateComeBackAtTheNextStart) {
     QSize designed;
     QSize bigger;
