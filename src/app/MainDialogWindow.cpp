@@ -9,6 +9,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -92,7 +93,12 @@ void MainDialog::RestoreWindowSize() {
     const QSettings settings;
     const QSize stored = settings.value(kSizeKey).toSize();
     if (stored.isValid()) {
-        resize(stored.expandedTo(minimumSizeHint()));
+        // A size kept from a larger screen is cut to this one's.
+        QSize size = stored;
+        if (const QScreen* shown = screen()) {
+            size = size.boundedTo(shown->availableSize());
+        }
+        resize(size.expandedTo(minimumSizeHint()));
     }
     if (settings.value(kMaximizedKey).toBool()) {
         setWindowState(windowState() | Qt::WindowMaximized);

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -212,7 +213,7 @@ TEST_F(WindowResizeTest, TheSizeAndTheMaximisedStateComeBackAtTheNextStart) {
         w.show();
         Settle();
         designed = w.size();
-        bigger = designed + QSize(200, 120);
+        bigger = designed + QSize(20, 60);
         w.resize(bigger);
         Settle();
         EXPECT_TRUE(w.close());
@@ -221,8 +222,11 @@ TEST_F(WindowResizeTest, TheSizeAndTheMaximisedStateComeBackAtTheNextStart) {
         MainDialog w;
         w.show();
         Settle();
-        EXPECT_EQ(bigger, w.size());
-        EXPECT_GT(w.Grid()->CellPitch(), KeyGridWidget::kCell);
+        // What the screen holds of it (the offscreen screen is 800 x 600
+        // at 100 %; at 200 % it cannot even hold the designed size).
+        const QSize fits = bigger.boundedTo(w.screen()->availableSize()).expandedTo(designed);
+        EXPECT_EQ(fits, w.size());
+        EXPECT_EQ(fits != designed, w.Grid()->CellPitch() > KeyGridWidget::kCell);
         w.showMaximized();
         Settle();
         EXPECT_TRUE(w.close());
@@ -230,6 +234,20 @@ TEST_F(WindowResizeTest, TheSizeAndTheMaximisedStateComeBackAtTheNextStart) {
     {
         MainDialog w;
         EXPECT_TRUE(w.windowState().testFlag(Qt::WindowMaximized));
+    }
+    // A size kept from a larger screen is cut to this one's.
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("mainWindow/size"), QSize(9000, 7000));
+        settings.setValue(QStringLiteral("mainWindow/maximized"), false);
+        settings.sync();
+        MainDialog w;
+        w.show();
+        Settle();
+        const QSize screen = w.screen()->availableSize();
+        EXPECT_EQ(QSize(std::max(screen.width(), designed.width()),
+                        std::max(screen.height(), designed.height())),
+                  w.size());
     }
     // A stored size below the designed one, or none that reads as a size,
     // gives the designed size.
