@@ -4,6 +4,7 @@
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
+#include "editor/ui/KeyDragController.h"
 #include "editor/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyImages.h"
@@ -11,13 +12,16 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace vorlan {
 namespace {
@@ -164,6 +168,18 @@ TEST_F(WindowResizeTest, GridGrowsWithTheWindowAndThePanelKeepsItsWidth) {
     EXPECT_GE(InkHeight(grid->Canvas(),
                         QRect(grid->CellRect(1).topLeft() * r, grid->CellRect(1).size() * r)),
               inkBefore * 5 / 4);
+
+    // A drag lands on the scaled cell under the pointer, and the frame of
+    // the cells a drop would fill covers the larger grid.
+    std::unique_ptr<QMimeData> data(w.DragController()->MimeDataForSlot(1));
+    const QPointF over = grid->CellRect(44).bottomRight();
+    QDragMoveEvent move(over.toPoint(), Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    w.DragController()->DragMoved(&move);
+    EXPECT_EQ(std::vector<int>{44}, w.DragController()->ShownDropCells());
+    EXPECT_EQ(grid->size(), grid->findChild<QWidget*>(QStringLiteral("dropCellsOverlay"))->size());
+    QDropEvent drop(over, Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    w.DragController()->Dropped(&drop);
+    EXPECT_EQ("Esc", w.Editor().Document().keys[44].name.str());
 
     // The find bar comes and goes above the grid: the window grows and
     // shrinks by it, the grid keeps its cells.
