@@ -203,6 +203,7 @@ private:
     std::vector<int> paneEdges; // as placed
     QSize designedClient;       // the smallest client area, as laid out
     int chromeHeight = 0;       // the window's height around the client
+    int plainChromeHeight = 0;  // the same without bars above the client
     std::vector<std::pair<QPointer<QWidget>, QRect>> designedPlaces;
     ReadReportBar* readReportBar = nullptr;
     CompareWindow* compareWindow = nullptr;

@@ -89,6 +89,7 @@ void MainDialog::FitAroundClient() {
 
 void MainDialog::RestoreWindowSize() {
     chromeHeight = sizeHint().height() - designedClient.height();
+    plainChromeHeight = chromeHeight;
     resize(sizeHint());
     const QSettings settings;
     const QSize stored = settings.value(kSizeKey).toSize();
@@ -108,8 +109,10 @@ void MainDialog::RestoreWindowSize() {
 void MainDialog::SaveWindowSize() const {
     QSettings settings;
     const bool maximized = windowState().testFlag(Qt::WindowMaximized);
-    // A maximised window keeps the size it returns to.
-    settings.setValue(kSizeKey, maximized ? normalGeometry().size() : size());
+    // A maximised window keeps the size it returns to; a bar open above the
+    // client is not kept, the next start shows none.
+    const QSize shown = maximized ? normalGeometry().size() : size();
+    settings.setValue(kSizeKey, shown - QSize(0, chromeHeight - plainChromeHeight));
     settings.setValue(kMaximizedKey, maximized);
 }
 
