@@ -1,5 +1,6 @@
 #include "app/GridViewActions.h"
 
+#include "app/MainDialog.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyFindBar.h"
@@ -166,8 +167,12 @@ void GridViewActions::CloseFind() {
     }
 }
 
-// The window has a fixed size: it grows by the bar's height and shrinks back.
+// The window grows by the bar's height and shrinks back.
 void GridViewActions::FitWindow() {
+    if (auto* main = qobject_cast<MainDialog*>(&window)) {
+        main->FitAroundClient();
+        return;
+    }
     if (window.layout() != nullptr) {
         window.layout()->activate();
     }

@@ -12,7 +12,7 @@
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyClipboard.h"
-#include "editor/ui/KeyFindBar.h"
+#include "grid/KeyDescription.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyTexts.h"
 #include "layout/LayoutDiff.h"
@@ -20,7 +20,6 @@
 #include "layout/ui/CompareWindow.h"
 #include "layout/ui/FileDialogs.h"
 #include "layout/ui/LossQuestion.h"
-#include "layout/ui/ReadReportBar.h"
 #include "layout/ui/SettingsProfileStore.h"
 #include "printing/ui/PrintActions.h"
 #include "programming/ui/ProgrammingWindows.h"
@@ -50,7 +49,6 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QValidator>
 #include <algorithm>
 
@@ -92,8 +90,12 @@ public:
         w.FollowCompare();
         // The name goes with every image, so the grid can show or hide names
         // without a redraw from the editor.
-        w.grid->DrawKeyImage(slot, image,
-                             w.editor ? KeyNameText(w.editor->Document(), slot, image) : QString());
+        // A selected double or quad key is framed whole.
+        const ShownKeyImage shown =
+            w.editor ? ImageToShow(w.editor->Document(), slot, image) : ShownKeyImage{slot, image};
+        w.grid->DrawKeyImage(shown.slot, shown.image,
+                             w.editor ? KeyNameText(w.editor->Document(), shown.slot, shown.image)
+                                      : QString());
         NotifyGridCellChanged(w.grid, slot);
     }
 
@@ -284,17 +286,15 @@ MainDialog::MainDialog(const QString& theProgramPath, QWidget* parent)
     setWindowTitle(UiText(StringId::MainCaption));
     setWindowIcon(ProgramIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
 
     BuildMenus();
     BuildControls();
     BuildReadReportBar();
     BuildStatusBar();
     FitTexts();
-
-    // A fixed-size window around the fixed client area.
-    setFixedSize(sizeHint());
+    MakeResizable();
+    RestoreWindowSize();
     setMouseTracking(true);
 
     view = std::make_unique<View>(*this);
@@ -456,158 +456,6 @@ void MainDialog::OpenGivenFile(const QString& path) {
 void MainDialog::ShowHelp() {
     if (!editor->KeyEditActive()) {
         OpenHelp(programPath, this);
-    }
-}
-
-// F1 in one of the program's dialogs opens the guide at that dialog's
-// section, which the dialog names in its "helpSection" property. The capture
-// dialog names none: there F1 is a key to capture.
-bool MainDialog::ShowDialogHelp(QWidget* widget, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || widget == nullptr ||
-        !static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents)) {
-        return false;
-    }
-    QWidget* dialog = widget->window();
-    const QString section = dialog->property("helpSection").toString();
-    QWidget* owner = dialog->parentWidget();
-    while (owner != nullptr && owner != this) {
-        owner = owner->parentWidget();
-    }
-    if (dialog == this || section.isEmpty() || owner == nullptr) {
-        return false;
-    }
-    OpenHelp(programPath, this, section);
-    return true;
-}
-
-bool MainDialog::ForwardWindowKey(int key) {
-    switch (key) {
-    case Qt::Key_Left:
-        editor->OnArrowLeft();
-        return true;
-    case Qt::Key_Right:
-        editor->OnArrowRight();
-        return true;
-    case Qt::Key_Up:
-        editor->OnArrowUp();
-        return true;
-    case Qt::Key_Down:
-        editor->OnArrowDown();
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        editor->OnEnter();
-        return true;
-    case Qt::Key_Escape:
-        close();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void MainDialog::UpdateModifiedMark() {
-    if (editor) {
-        setWindowModified(editor->Document().dirty);
-    }
-}
-
-bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
-    // Whatever the user did may have changed the layout: the title's mark
-    // follows once the event has been handled.
-    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease) {
-        QTimer::singleShot(0, this, &MainDialog::UpdateModifiedMark);
-    }
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (ShowDialogHelp(widget, event)) {
-        return true;
-    }
-    if (widget == nullptr || widget->window() != this ||
-        widget->property(KeyFindBar::kOwnsWindowKeys).toBool()) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::ShortcutOverride &&
-        IsHistoryShortcut(static_cast<QKeyEvent*>(event))) {
-        return true; // not taken by the field: the window's shortcut runs
-    }
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    static constexpr int kWindowKeys[] = {Qt::Key_Left,  Qt::Key_Right,  Qt::Key_Up,
-                                          Qt::Key_Down,  Qt::Key_Return, Qt::Key_Enter,
-                                          Qt::Key_Escape};
-    if (std::find(std::begin(kWindowKeys), std::end(kWindowKeys), key) == std::end(kWindowKeys)) {
-        return QMainWindow::eventFilter(watched, event);
-    }
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Keep the key from any shortcut; the key press follows.
-        event->accept();
-        return true;
-    }
-    if (static_cast<QKeyEvent*>(event)->modifiers().testFlag(Qt::AltModifier) &&
-        MoveKeyByArrow(key)) {
-        return true;
-    }
-    ForwardWindowKey(key);
-    return true;
-}
-
-// Exit, the close box and Escape all end here: the save question, then the
-// window closes whatever the answer, unless a save the user asked for could
-// not write its file. While a programming run has the window disabled, the
-// close box a window manager still offers does nothing: the layout stays and
-// the write is not cut short.
-void MainDialog::closeEvent(QCloseEvent* event) {
-    if (!isEnabled() || !editor->OnClose()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-}
-
-// Pointer over the window outside the grid: the status panes show no key, and
-// a press takes the panel's values as a press on the grid does.
-void MainDialog::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = client->mapFrom(this, event->position().toPoint());
-    editor->OnPointerMove(p.x(), p.y());
-    QMainWindow::mouseMoveEvent(event);
-}
-
-void MainDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        const QPoint p = client->mapFrom(this, event->position().toPoint());
-        editor->OnPointerPress(p.x(), p.y());
-    }
-    QMainWindow::mousePressEvent(event);
-}
-
-// ---- the reader's report (layout compare: MainDialogCompare.cpp) ----
-
-// The bar lies above the fixed client area; the window grows while it shows.
-void MainDialog::BuildReadReportBar() {
-    auto* central = new QWidget(this);
-    auto* column = new QVBoxLayout(central);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    readReportBar = new ReadReportBar(central);
-    column->addWidget(readReportBar);
-    column->addWidget(takeCentralWidget());
-    setCentralWidget(central);
-    connect(readReportBar, &ReadReportBar::VisibilityChanged, this, [this] {
-        centralWidget()->layout()->invalidate();
-        layout()->invalidate();
-        layout()->activate();
-        setFixedSize(sizeHint());
-    });
-}
-
-void MainDialog::UpdateReadReportBar() {
-    const LayoutDocument& doc = editor->Document();
-    if (doc.readReport.path == doc.filePath) {
-        readReportBar->ShowReport(doc.readReport);
-    } else {
-        readReportBar->ShowReport(ReadReport{});
     }
 }
 

@@ -18,6 +18,8 @@
 #include <QKeySequence>
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <QRect>
 #include <array>
 #include <memory>
 #include <optional>
@@ -96,6 +98,9 @@ public:
     // Shows the bar above the grid when the reader changed the open file.
     void UpdateReadReportBar();
     ReadReportBar* ReportBar() const { return readReportBar; }
+    // A bar above the client area was shown or hidden: the window's height
+    // follows, so the grid keeps its size.
+    void FitAroundClient();
     CompareWindow* Compare() const { return compareWindow; }
 
 protected:
@@ -125,6 +130,11 @@ private:
     void BuildStatusBar();
     void PlaceStatusPanes(const std::vector<int>& edges);
     void FitTexts();
+    // The window's size (MainDialogWindow.cpp).
+    void MakeResizable();
+    void PlaceClientControls();
+    void RestoreWindowSize();
+    void SaveWindowSize() const;
     void BuildReadReportBar();
     void ConnectControls();
     void InstallDialogs();
@@ -190,6 +200,11 @@ private:
     QPushButton* nextButton = nullptr;
 
     std::array<QLabel*, 7> statusPanes{};
+    std::vector<int> paneEdges; // as placed
+    QSize designedClient;       // the smallest client area, as laid out
+    int chromeHeight = 0;       // the window's height around the client
+    int plainChromeHeight = 0;  // the same without bars above the client
+    std::vector<std::pair<QPointer<QWidget>, QRect>> designedPlaces;
     ReadReportBar* readReportBar = nullptr;
     CompareWindow* compareWindow = nullptr;
     struct ComparedFile;

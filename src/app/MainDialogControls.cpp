@@ -345,6 +345,7 @@ void MainDialog::BuildStatusBar() {
 }
 
 void MainDialog::PlaceStatusPanes(const std::vector<int>& edges) {
+    paneEdges = edges;
     int left = 0;
     for (std::size_t i = 0; i < statusPanes.size() && i < edges.size(); ++i) {
         statusPanes[i]->setGeometry(left, 0, edges[i] - left - 1, 18);

@@ -1,5 +1,7 @@
 #include "grid/GridGeometry.h"
 
+#include <algorithm>
+
 namespace vorlan {
 namespace {
 
@@ -25,6 +27,46 @@ int SlotAt(int x, int y, int keyCount) {
         return 0;
     }
     return SlotOfCell((x - kGridLeft) / kCellPitch, (y - kGridTop) / kCellPitch);
+}
+
+int GridPitchFor(int width, int height) {
+    return std::max(kCellPitch, std::min(width / kGridColumns, height / kGridRows));
+}
+
+GridBox FitGrid(int width, int height) {
+    const int pitch = GridPitchFor(width, height);
+    const int gridWidth = pitch * kGridColumns;
+    const int gridHeight = pitch * kGridRows;
+    return {std::max(0, (width - gridWidth) / 2), std::max(0, (height - gridHeight) / 2), gridWidth,
+            gridHeight};
+}
+
+GridBox ScaledCellBox(int slot, int pitch, int columns, int rows) {
+    if (!IsGridSlot(slot) || pitch <= 0) {
+        return {};
+    }
+    return {pitch * SlotColumn(slot), pitch * SlotRow(slot), pitch * columns, pitch * rows};
+}
+
+namespace {
+
+// One axis: cells of `pitch` pixels mapped onto cells of kCellPitch, from the
+// designed grid's edge at `origin`; beyond the cells the offset is kept.
+int DesignCoordinate(int v, int pitch, int cells, int origin) {
+    if (pitch <= 0 || v < 0) {
+        return origin + v;
+    }
+    if (v >= pitch * cells) {
+        return origin + kCellPitch * cells + (v - pitch * cells);
+    }
+    return origin + kCellPitch * (v / pitch) + (v % pitch) * kCellPitch / pitch;
+}
+
+} // namespace
+
+GridPoint DesignPoint(int x, int y, int pitch) {
+    return {DesignCoordinate(x, pitch, kGridColumns, kGridLeft),
+            DesignCoordinate(y, pitch, kGridRows, kGridTop)};
 }
 
 // With nothing selected (slot 0) Right, Down and ">>" apply their usual rule

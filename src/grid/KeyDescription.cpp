@@ -90,8 +90,7 @@ std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image) {
     }
     // A single-cell image (the selection) shows only its own key; a joined
     // image stands for all its cells.
-    const bool joined =
-        image == KeyImage::DoubleDown || image == KeyImage::DoubleRight || image == KeyImage::Quad;
+    const bool joined = IsJoinedImage(image);
     const std::vector<int> cells = joined ? CellsOfKey(doc, slot) : std::vector<int>{slot};
     for (const int cell : cells) {
         if (std::string label = OwnLabel(doc.keys[static_cast<std::size_t>(cell)]);
@@ -100,6 +99,36 @@ std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image) {
         }
     }
     return {};
+}
+
+bool IsJoinedImage(KeyImage image) {
+    switch (image) {
+    case KeyImage::DoubleDown:
+    case KeyImage::DoubleRight:
+    case KeyImage::Quad:
+    case KeyImage::SelectedDoubleDown:
+    case KeyImage::SelectedDoubleRight:
+    case KeyImage::SelectedQuad:
+        return true;
+    default:
+        return false;
+    }
+}
+
+ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image) {
+    if (image != KeyImage::SelectedKey || slot < 1 || slot > kMaxKeys) {
+        return {slot, image};
+    }
+    const std::vector<int> cells = CellsOfKey(doc, slot);
+    const SpanKind kind = doc.spans[static_cast<std::size_t>(slot)].kind;
+    if (kind == SpanKind::Quad && cells.size() == 4) {
+        return {cells[0], KeyImage::SelectedQuad};
+    }
+    if (kind == SpanKind::Double && cells.size() == 2) {
+        const bool right = cells[1] == cells[0] + 1;
+        return {cells[0], right ? KeyImage::SelectedDoubleRight : KeyImage::SelectedDoubleDown};
+    }
+    return {slot, image};
 }
 
 std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {

@@ -21,6 +21,20 @@ std::vector<std::string> KeyCodeNames(const KeyCodes& codes);
 // key of its cells, so a partner named alone still labels the whole key.
 std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image);
 
+// True for the images of a double or quad key, selected or not.
+bool IsJoinedImage(KeyImage image);
+
+// Where and what the grid draws for an image the editor orders at slot: the
+// selection of a cell of a double or quad key becomes the selected image of
+// the whole key at its lowest cell, so its frame surrounds the whole key.
+// Every other image is drawn as ordered.
+struct ShownKeyImage {
+    int slot = 0;
+    KeyImage image{};
+    friend bool operator==(const ShownKeyImage&, const ShownKeyImage&) = default;
+};
+ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image);
+
 // The tooltip of slot 1..keyCount, one message per line: number, name, code
 // names, span, mode and flags. Empty for any other slot.
 std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot);

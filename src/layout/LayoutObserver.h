@@ -21,6 +21,11 @@ enum class KeyImage : int {
     Quad = 157,
     SelectedKey = 166,
     SelectedEmpty = 167,
+    // Never asked for by the layout: the grid's own frame of a selected
+    // double or quad key, drawn around the whole key.
+    SelectedDoubleDown = 168,
+    SelectedDoubleRight = 169,
+    SelectedQuad = 170,
 };
 
 class LayoutObserver {

@@ -1,6 +1,7 @@
 #include "grid/GridGeometry.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace vorlan {
 namespace {
@@ -33,6 +34,49 @@ TEST(GridGeometry, SlotAtEdges) {
     for (const HitCase& c : cases) {
         EXPECT_EQ(SlotAt(c.x, c.y, c.keyCount), c.slot) << c.x << "," << c.y << " n=" << c.keyCount;
     }
+}
+
+TEST(GridGeometry, PitchGrowsWithTheRoomAndNeverShrinks) {
+    const struct {
+        int width, height, pitch;
+    } cases[] = {
+        {544, 238, 34}, {100, 100, 34},  {816, 357, 51}, {816, 300, 42},
+        {600, 357, 37}, {1088, 476, 68}, {817, 358, 51},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GridPitchFor(c.width, c.height), c.pitch) << c.width << "x" << c.height;
+    }
+    // What whole cells leave over is shared on both sides.
+    EXPECT_EQ(FitGrid(544, 238), (GridBox{0, 0, 544, 238}));
+    EXPECT_EQ(FitGrid(816, 300), (GridBox{72, 3, 672, 294}));
+    EXPECT_EQ(FitGrid(817, 358), (GridBox{0, 0, 816, 357}));
+    EXPECT_EQ(FitGrid(500, 200), (GridBox{0, 0, 544, 238})); // never below the design
+}
+
+// Every pixel of a scaled cell's corners and centre hits that cell through
+// the designed hit testing, and the pixels just off the grid hit nothing.
+TEST(GridGeometry, ScaledCellsHitTheirOwnSlot) {
+    for (const int pitch : {34, 35, 51, 68, 77}) {
+        for (int s = 1; s <= 112; ++s) {
+            const GridBox box = ScaledCellBox(s, pitch);
+            ASSERT_EQ(box.width, pitch);
+            const int right = box.x + box.width - 1;
+            const int bottom = box.y + box.height - 1;
+            for (const auto& [x, y] : {std::pair{box.x, box.y}, std::pair{right, bottom},
+                                       std::pair{box.x + pitch / 2, box.y + pitch / 2}}) {
+                const GridPoint p = DesignPoint(x, y, pitch);
+                EXPECT_EQ(SlotAt(p.x, p.y, 112), s) << "pitch " << pitch << " at " << x << "," << y;
+            }
+        }
+        for (const auto& [x, y] : {std::pair{-1, 10}, std::pair{10, -1}, std::pair{16 * pitch, 10},
+                                   std::pair{10, 7 * pitch}}) {
+            const GridPoint p = DesignPoint(x, y, pitch);
+            EXPECT_EQ(SlotAt(p.x, p.y, 112), 0) << "pitch " << pitch << " at " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(ScaledCellBox(10, 51, 2, 2), (GridBox{51, 51, 102, 102}));
+    EXPECT_EQ(ScaledCellBox(0, 51), GridBox{});
+    EXPECT_EQ(DesignPoint(5, 7, 34), (GridPoint{14, 97})); // the designed pitch: plain offset
 }
 
 TEST(GridGeometry, Neighbours) {

@@ -32,11 +32,12 @@ TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
     const Row rows[] = {
         {"Esc", 22, {10, {"Esc"}, false}},
         {"  Tab ", 22, {10, {"Tab"}, false}},
-        {"Shift_left", 30, {10, {"Shift_", "left"}, false}}, // after '_'
-        {"Page down", 25, {10, {"Page", "down"}, false}},    // at the blank
-        {"Copy", 16, {8, {"Copy"}, false}},                  // smaller rather than split
-        {"Backspace", 22, {8, {"Backs", "pace"}, false}},    // smaller, between characters
-        {"Backspace", 14, {8, {"Bac", "ks"}, true}},         // elided at the smallest size
+        {"Shift_left", 30, {10, {"Shift_", "left"}, false}},         // after '_'
+        {"Page down", 25, {10, {"Page", "down"}, false}},            // at the blank
+        {"Copy", 16, {8, {"Copy"}, false}},                          // smaller rather than split
+        {"Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
+        {"Backspace", 22, {8, {"Backs", "pace"}, false}},            // smaller, between characters
+        {"Backspace", 14, {8, {"Bac", "ks"}, true}},                 // elided at the smallest size
         {"Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
         {"", 22, {}},
     };
@@ -128,6 +129,36 @@ TEST(KeyDescription, QuadSpansNameAllPartners) {
     EXPECT_EQ("Span: quad, with keys 20, 21, 28", KeyToolTipLines(l.doc, 29)[3].English());
     EXPECT_EQ(20, KeyAnchor(l.doc, 29));
     EXPECT_EQ((std::vector<int>{20, 21, 28, 29}), CellsOfKey(l.doc, 28));
+}
+
+// The selection of any cell of a joined key is drawn once, around the whole
+// key; singles, empty cells and every other image are drawn as ordered.
+TEST(KeyDescription, SelectionOfAJoinedKeyFramesTheWholeKey) {
+    Layout l;
+    l.Program(20, "Big", {kCodeA});
+    l.Join(20, {21, 28, 29});
+    l.Program(30, "Tall", {kCodeA});
+    l.Join(30, {38});
+    const struct {
+        int slot;
+        KeyImage ordered;
+        ShownKeyImage shown;
+    } cases[] = {
+        {14, KeyImage::SelectedKey, {13, KeyImage::SelectedDoubleRight}},
+        {13, KeyImage::SelectedKey, {13, KeyImage::SelectedDoubleRight}},
+        {38, KeyImage::SelectedKey, {30, KeyImage::SelectedDoubleDown}},
+        {29, KeyImage::SelectedKey, {20, KeyImage::SelectedQuad}},
+        {21, KeyImage::SelectedKey, {20, KeyImage::SelectedQuad}},
+        {5, KeyImage::SelectedKey, {5, KeyImage::SelectedKey}},
+        {1, KeyImage::SelectedEmpty, {1, KeyImage::SelectedEmpty}},
+        {14, KeyImage::DoubleRight, {14, KeyImage::DoubleRight}},
+        {0, KeyImage::SelectedKey, {0, KeyImage::SelectedKey}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.shown, ImageToShow(l.doc, c.slot, c.ordered)) << "slot " << c.slot;
+    }
+    // The whole key's name goes with its frame.
+    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::SelectedDoubleRight));
 }
 
 TEST(KeyFind, MatchesNamesAndCodeNamesIgnoringCase) {

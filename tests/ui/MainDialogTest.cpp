@@ -192,7 +192,7 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
 TEST_F(MainDialogTest, CanvasShowsEmptySelectedJoinedAndUnavailableCells) {
     MainDialog w;
     constexpr QRgb blueFace = 0x103D76, redFace = 0xFF5F49, grey = 0x808080;
-    constexpr QRgb yellow = 0xFFFF00, blueDark = 0x000080, redDark = 0x800000;
+    constexpr QRgb yellow = 0xFFFF00, blueDark = 0x000080;
     EXPECT_EQ(blueFace, CanvasAt(w, 1, 17, 17)); // selected empty cell keeps its face
     EXPECT_EQ(yellow, CanvasAt(w, 1, 17, 2));
     EXPECT_EQ(blueFace, CanvasAt(w, 2, 17, 17));
@@ -208,9 +208,12 @@ TEST_F(MainDialogTest, CanvasShowsEmptySelectedJoinedAndUnavailableCells) {
     QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, p - QPoint(9, 90));
     EXPECT_EQ(10, e.CurrentKey());
     e.OnDoubleRight();
-    EXPECT_EQ(yellow, CanvasAt(w, 10, 17, 2));  // the selected cell carries the mark
+    // The selection frame surrounds the whole key, the partner's cell too.
+    constexpr QRgb olive = 0xB6B462;
+    EXPECT_EQ(yellow, CanvasAt(w, 10, 17, 2));
+    EXPECT_EQ(yellow, CanvasAt(w, 11, 17, 2));
     EXPECT_EQ(redFace, CanvasAt(w, 11, 0, 17)); // the seam lies inside one face
-    EXPECT_EQ(redDark, CanvasAt(w, 11, 30, 17));
+    EXPECT_EQ(olive, CanvasAt(w, 11, 30, 17));
     SendKey(&w, Qt::Key_Down); // selection leaves: the whole key is drawn unmarked
     EXPECT_EQ(redFace, CanvasAt(w, 10, 17, 2 + 10));
     EXPECT_EQ(redFace, CanvasAt(w, 10, 17, 17));

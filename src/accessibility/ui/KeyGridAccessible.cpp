@@ -2,6 +2,7 @@
 
 #include "common/ui/UiText.h"
 #include "grid/GridGeometry.h"
+#include "grid/ui/KeyGridWidget.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -28,6 +29,14 @@ const GridAccessSource* SourceOf(const QObject* grid) {
     const auto* holder = static_cast<const SourceHolder*>(
         grid->findChild<QObject*>(QLatin1String(kSourceName), Qt::FindDirectChildrenOnly));
     return holder ? &holder->source : nullptr;
+}
+
+// A point of the grid widget in the designed client frame hit testing uses.
+QPoint ClientPointOf(const QWidget* grid, QPoint local) {
+    if (const auto* keyGrid = qobject_cast<const KeyGridWidget*>(grid)) {
+        return keyGrid->ClientPoint(local);
+    }
+    return local + QPoint(kGridLeft, kGridTop);
 }
 
 class GridTable;
@@ -151,8 +160,8 @@ public:
         return cell->rowIndex() * columnCount() + cell->columnIndex();
     }
     QAccessibleInterface* childAt(int x, int y) const override {
-        const QPoint local = widget()->mapFromGlobal(QPoint(x, y));
-        const int slot = SlotAt(local.x() + kGridLeft, local.y() + kGridTop, KeyCount());
+        const QPoint client = ClientPointOf(widget(), widget()->mapFromGlobal(QPoint(x, y)));
+        const int slot = SlotAt(client.x(), client.y(), KeyCount());
         return slot == 0 ? nullptr : CellOfSlot(slot);
     }
     QAccessibleInterface* focusChild() const override {
@@ -240,9 +249,11 @@ QAccessibleInterface* GridCell::table() const {
 QRect GridCell::rect() const {
     const QWidget* grid = owner->Grid();
     const int slot = SlotAtCell(row, column, owner->KeyCount());
-    const GridPoint origin = CellOrigin(slot);
-    const QPoint topLeft = grid->mapToGlobal(QPoint(origin.x - kGridLeft, origin.y - kGridTop));
-    return {topLeft, QSize(columnExtent() * kCellPitch, rowExtent() * kCellPitch)};
+    // The key grid draws its cells larger in a larger window.
+    const auto* keyGrid = qobject_cast<const KeyGridWidget*>(grid);
+    const int pitch = keyGrid != nullptr ? keyGrid->CellPitch() : kCellPitch;
+    const GridBox box = ScaledCellBox(slot, pitch, columnExtent(), rowExtent());
+    return {grid->mapToGlobal(QPoint(box.x, box.y)), QSize(box.width, box.height)};
 }
 
 QAccessible::State GridCell::state() const {

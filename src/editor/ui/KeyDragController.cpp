@@ -29,7 +29,7 @@ QByteArray DragToken(const QObject* controller) {
 // Frames the cells a drop would fill, above the grid's canvas.
 class DropCellsOverlay : public QWidget {
 public:
-    explicit DropCellsOverlay(KeyGridWidget* grid) : QWidget(grid) {
+    explicit DropCellsOverlay(KeyGridWidget* theGrid) : QWidget(theGrid), grid(theGrid) {
         setObjectName(QStringLiteral("dropCellsOverlay"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAttribute(Qt::WA_NoSystemBackground);
@@ -51,11 +51,12 @@ protected:
         painter.setPen(QPen(QColor(0, 160, 0), 3));
         painter.setBrush(QColor(0, 200, 0, 60));
         for (int slot : cells) {
-            const QPoint origin = KeyGridWidget::CanvasCellOrigin(slot);
-            painter.drawRect(QRect(origin, QSize(KeyGridWidget::kCell, KeyGridWidget::kCell))
-                                 .adjusted(2, 2, -2, -2));
+            painter.drawRect(grid->CellRect(slot).adjusted(2, 2, -2, -2));
         }
     }
+
+private:
+    const KeyGridWidget* grid;
 };
 
 KeyDragController::KeyDragController(KeyGridWidget* theGrid, KeyEditor& theEditor)
@@ -96,8 +97,7 @@ int KeyDragController::GrabbedSlot(const QMimeData* data) const {
 }
 
 int KeyDragController::TargetSlot(QDropEvent* event) const {
-    const QPoint client =
-        event->position().toPoint() + QPoint(KeyGridWidget::kLeft, KeyGridWidget::kTop);
+    const QPoint client = grid->ClientPoint(event->position());
     return editor.SlotAtPoint(client.x(), client.y());
 }
 
@@ -124,7 +124,7 @@ bool KeyDragController::eventFilter(QObject* watched, QEvent* event) {
         pressSlot = 0;
         if (mouse->button() == Qt::LeftButton) {
             pressPoint = mouse->position().toPoint();
-            const QPoint client = pressPoint + QPoint(KeyGridWidget::kLeft, KeyGridWidget::kTop);
+            const QPoint client = grid->ClientPoint(pressPoint);
             const int slot = editor.SlotAtPoint(client.x(), client.y());
             if (!KeyCells(editor.Document(), slot).empty()) {
                 pressSlot = slot;
@@ -151,6 +151,9 @@ bool KeyDragController::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragMove:
         DragMoved(static_cast<QDragMoveEvent*>(event));
         return true;
+    case QEvent::Resize: // the grid's cells grew or shrank with the window
+        overlay->resize(grid->size());
+        return false;
     case QEvent::DragLeave:
         overlay->Show({});
         return true;
@@ -187,11 +190,11 @@ void KeyDragController::StartDrag(int slot) {
     auto* drag = new QDrag(grid);
     drag->setMimeData(MimeDataForSlot(slot));
     // The key's own cell picture under the pointer.
-    const QPoint origin = KeyGridWidget::CanvasCellOrigin(slot);
+    const QRect cellRect = grid->CellRect(slot);
+    const QPoint origin = cellRect.topLeft();
     const QImage& canvas = grid->Canvas();
     const qreal ratio = canvas.devicePixelRatio();
-    QImage cell = canvas.copy(
-        QRect(origin * ratio, QSize(KeyGridWidget::kCell, KeyGridWidget::kCell) * ratio));
+    QImage cell = canvas.copy(QRect(origin * ratio, cellRect.size() * ratio));
     cell.setDevicePixelRatio(ratio);
     drag->setPixmap(QPixmap::fromImage(cell));
     drag->setHotSpot(pressPoint - origin);

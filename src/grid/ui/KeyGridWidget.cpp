@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 #include <utility>
 
 namespace vorlan {
@@ -19,7 +20,33 @@ KeyGridWidget::KeyGridWidget(QWidget* parent) : QWidget(parent) {
 }
 
 QSize KeyGridWidget::sizeHint() const {
-    return {kColumns * kCell, kRows * kCell};
+    return {kColumns * pitch, kRows * pitch};
+}
+
+void KeyGridWidget::SetCellPitch(int newPitch) {
+    newPitch = std::max(newPitch, static_cast<int>(kCell));
+    if (newPitch == pitch) {
+        return;
+    }
+    pitch = newPitch;
+    setFixedSize(kColumns * pitch, kRows * pitch);
+    if (namePainter) {
+        namePainter->SetCellPitch(pitch);
+    }
+    // Every drawing is kept by cell, so the grid is drawn again without the
+    // owner.
+    RedrawAll();
+}
+
+QRect KeyGridWidget::CellRect(int slot) const {
+    const GridBox box = ScaledCellBox(slot, pitch);
+    return {box.x, box.y, box.width, box.height};
+}
+
+QPoint KeyGridWidget::ClientPoint(QPointF local) const {
+    const QPoint p = local.toPoint();
+    const GridPoint design = DesignPoint(p.x(), p.y(), pitch);
+    return {design.x, design.y};
 }
 
 QPoint KeyGridWidget::CanvasCellOrigin(int slot) {
@@ -29,17 +56,18 @@ QPoint KeyGridWidget::CanvasCellOrigin(int slot) {
 
 void KeyGridWidget::EnsureCanvas() {
     const qreal ratio = devicePixelRatioF();
-    if (!canvas.isNull() && ratio == canvasRatio) {
+    if (!canvas.isNull() && ratio == canvasRatio && pitch == canvasPitch) {
         return;
     }
-    const bool hadCanvas = !canvas.isNull();
+    const bool ratioChanged = !canvas.isNull() && ratio != canvasRatio;
     canvasRatio = ratio;
+    canvasPitch = pitch;
     imageCache.clear();
-    canvas = QImage(qRound(kColumns * kCell * ratio), qRound(kRows * kCell * ratio),
+    canvas = QImage(qRound(kColumns * pitch * ratio), qRound(kRows * pitch * ratio),
                     QImage::Format_RGB32);
     canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::black);
-    if (hadCanvas) {
+    if (ratioChanged) {
         Q_EMIT CanvasReset();
     }
 }
@@ -47,7 +75,7 @@ void KeyGridWidget::EnsureCanvas() {
 const QImage& KeyGridWidget::ImageFor(KeyImage image) {
     auto it = imageCache.find(image);
     if (it == imageCache.end()) {
-        it = imageCache.emplace(image, RenderKeyImage(image, canvasRatio)).first;
+        it = imageCache.emplace(image, RenderKeyImage(image, canvasRatio, pitch)).first;
     }
     return it->second;
 }
@@ -71,7 +99,7 @@ void KeyGridWidget::paintEvent(QPaintEvent* event) {
     const QColor markColour(255, 140, 0);
     p.setRenderHint(QPainter::Antialiasing);
     for (int slot : marked) {
-        const QRect cell(CanvasCellOrigin(slot), QSize(kCell, kCell));
+        const QRect cell = CellRect(slot);
         p.setPen(QPen(markColour, 2, Qt::DashLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(cell.adjusted(2, 2, -3, -3));
@@ -91,13 +119,11 @@ void KeyGridWidget::SetMarkedSlots(std::vector<int> theCells) {
     update();
 }
 
-QPoint KeyGridWidget::ToClient(QPointF local) const {
-    return local.toPoint() + QPoint(kLeft, kTop);
-}
-
+// Moves and presses on the grid end here: the window behind it would take the
+// point in its own pixels, which are not the grid's once its cells grow.
 void KeyGridWidget::mouseMoveEvent(QMouseEvent* event) {
-    Q_EMIT PointerMoved(ToClient(event->position()));
-    QWidget::mouseMoveEvent(event);
+    Q_EMIT PointerMoved(ClientPoint(event->position()));
+    event->accept();
 }
 
 // The pointer left the grid: no key is under it (a point outside every cell).
@@ -108,21 +134,23 @@ void KeyGridWidget::leaveEvent(QEvent* event) {
 
 void KeyGridWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        Q_EMIT PointerPressed(ToClient(event->position()));
+        Q_EMIT PointerPressed(ClientPoint(event->position()));
+        event->accept();
+        return;
     }
     QWidget::mousePressEvent(event);
 }
 
 void KeyGridWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
-        Q_EMIT PointerDoubleClicked(ToClient(event->position()));
+        Q_EMIT PointerDoubleClicked(ClientPoint(event->position()));
         return;
     }
     QWidget::mouseDoubleClickEvent(event);
 }
 
 void KeyGridWidget::contextMenuEvent(QContextMenuEvent* event) {
-    Q_EMIT ContextMenuRequested(ToClient(event->pos()), event->globalPos());
+    Q_EMIT ContextMenuRequested(ClientPoint(event->pos()), event->globalPos());
     event->accept();
 }
 

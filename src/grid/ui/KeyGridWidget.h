@@ -27,8 +27,10 @@ class KeyNamePainter;
 class KeyGridWidget : public QWidget {
     Q_OBJECT
 public:
-    // Top-left of the grid in the main window's client area, and its extent:
-    // 16 columns by 7 rows of 34-pixel cells.
+    // Top-left of the grid in the main window's client area as designed, and
+    // its extent there: 16 columns by 7 rows of 34-pixel cells. A larger
+    // window shows larger cells (SetCellPitch); pointer positions are still
+    // reported in the designed frame.
     static constexpr int kLeft = kGridLeft;
     static constexpr int kTop = kGridTop;
     static constexpr int kCell = kCellPitch;
@@ -44,8 +46,19 @@ public:
     // The canvas as drawn, at the current device pixel ratio.
     const QImage& Canvas() const { return canvas; }
 
-    // Top-left of a slot's cell in canvas coordinates (device-independent).
+    // Top-left of a slot's cell in canvas coordinates (device-independent)
+    // at the designed cell size.
     static QPoint CanvasCellOrigin(int slot);
+
+    // Cells of `pitch` pixels (never below kCell); the widget takes the size
+    // of 16 by 7 such cells and draws everything again at once.
+    void SetCellPitch(int pitch);
+    int CellPitch() const { return pitch; }
+    // A slot's cell in the widget as it is drawn now; empty for no slot.
+    QRect CellRect(int slot) const;
+    // A point of the widget in the main window's designed client frame, the
+    // one hit testing works in.
+    QPoint ClientPoint(QPointF local) const;
 
     QSize sizeHint() const override;
 
@@ -87,7 +100,6 @@ protected:
 private:
     void EnsureCanvas();
     const QImage& ImageFor(KeyImage image);
-    QPoint ToClient(QPointF local) const;
 
     // Which drawing shows each cell, so names and marks can be drawn again
     // without the owner, and only over images that are wholly visible.
@@ -103,6 +115,8 @@ private:
 
     QImage canvas;
     qreal canvasRatio = 0;
+    int pitch = kCell;
+    int canvasPitch = 0;
     std::map<KeyImage, QImage> imageCache;
 
     std::array<CellDrawing, kMaxKeys + 1> cells{};

@@ -52,10 +52,10 @@ void KeyGridWidget::DrawCellPart(QPainter& painter, int cell) {
         return;
     }
     const QImage& image = ImageFor(drawing.image);
-    const QPoint at = CanvasCellOrigin(cell);
-    const QPoint offset = at - CanvasCellOrigin(drawing.anchor);
-    painter.drawImage(QRectF(at, QSizeF(kCell, kCell)), image,
-                      QRectF(QPointF(offset) * canvasRatio, QSizeF(kCell, kCell) * canvasRatio));
+    const QPoint at = CellRect(cell).topLeft();
+    const QPoint offset = at - CellRect(drawing.anchor).topLeft();
+    painter.drawImage(QRectF(at, QSizeF(pitch, pitch)), image,
+                      QRectF(QPointF(offset) * canvasRatio, QSizeF(pitch, pitch) * canvasRatio));
 }
 
 void KeyGridWidget::Decorate(QPainter& painter, int anchor) {
@@ -72,10 +72,11 @@ void KeyGridWidget::Decorate(QPainter& painter, int anchor) {
     if (!named && !isFound) {
         return;
     }
-    const QRect rect(CanvasCellOrigin(anchor), KeyImageDrawnSize(drawing.image));
+    const QRect rect(CellRect(anchor).topLeft(), KeyImageDrawnSize(drawing.image, pitch));
     if (named) {
         if (!namePainter) {
             namePainter = std::make_unique<KeyNamePainter>();
+            namePainter->SetCellPitch(pitch);
         }
         namePainter->DrawName(painter, rect, drawing.image, name);
     }
@@ -93,8 +94,8 @@ void KeyGridWidget::DrawKeyImage(int slot, KeyImage imageId, const QString& name
     if (image.isNull()) {
         return;
     }
-    const QPoint origin = CanvasCellOrigin(slot);
-    QRect dirty(origin, KeyImageDrawnSize(imageId));
+    const QPoint origin = CellRect(slot).topLeft();
+    QRect dirty(origin, KeyImageDrawnSize(imageId, pitch));
 
     // Drawings this image takes cells from; what is left of them is drawn
     // again without their name or mark, which would be cut apart.
@@ -120,7 +121,7 @@ void KeyGridWidget::DrawKeyImage(int slot, KeyImage imageId, const QString& name
                 const CellDrawing& shown = cells[static_cast<std::size_t>(cell)];
                 if (shown.anchor == old.anchor && shown.image == old.image) {
                     DrawCellPart(p, cell);
-                    dirty |= QRect(CanvasCellOrigin(cell), QSize(kCell, kCell));
+                    dirty |= CellRect(cell);
                 }
             }
         }
@@ -176,7 +177,7 @@ bool KeyGridWidget::event(QEvent* event) {
         return QWidget::event(event);
     }
     auto* help = static_cast<QHelpEvent*>(event);
-    const QPoint client = ToClient(help->pos());
+    const QPoint client = ClientPoint(help->pos());
     const int slot = SlotAt(client.x(), client.y(), kMaxKeys);
     const QString text = slot != 0 && toolTipSource ? toolTipSource(slot) : QString();
     if (text.isEmpty()) {
@@ -185,8 +186,7 @@ bool KeyGridWidget::event(QEvent* event) {
         return true;
     }
     // The cell as the tooltip's area, so moving to the next cell updates it.
-    QToolTip::showText(help->globalPos(), text, this,
-                       QRect(CanvasCellOrigin(slot), QSize(kCell, kCell)));
+    QToolTip::showText(help->globalPos(), text, this, CellRect(slot));
     return true;
 }
 

@@ -17,7 +17,6 @@ struct KeyImageStyle {
 };
 
 constexpr int kSourceCell = 39;
-constexpr int kDrawnCell = 34;
 
 bool StyleOf(KeyImage image, KeyImageStyle& style) {
     const QColor blueFace(16, 61, 118);
@@ -51,6 +50,15 @@ bool StyleOf(KeyImage image, KeyImageStyle& style) {
     case KeyImage::SelectedEmpty:
         style = {1, 1, 4, blueFace, yellow, olive};
         return true;
+    case KeyImage::SelectedDoubleDown:
+        style = {1, 2, 4, redFace, yellow, olive};
+        return true;
+    case KeyImage::SelectedDoubleRight:
+        style = {2, 1, 4, redFace, yellow, olive};
+        return true;
+    case KeyImage::SelectedQuad:
+        style = {2, 2, 6, redFace, yellow, olive};
+        return true;
     default:
         return false;
     }
@@ -58,12 +66,12 @@ bool StyleOf(KeyImage image, KeyImageStyle& style) {
 
 } // namespace
 
-QSize KeyImageDrawnSize(KeyImage image) {
+QSize KeyImageDrawnSize(KeyImage image, int cellPitch) {
     KeyImageStyle style;
-    if (!StyleOf(image, style)) {
+    if (!StyleOf(image, style) || cellPitch <= 0) {
         return {};
     }
-    return {style.columns * kDrawnCell, style.rows * kDrawnCell};
+    return {style.columns * cellPitch, style.rows * cellPitch};
 }
 
 namespace {
@@ -121,18 +129,19 @@ QImage RenderKeyImageSource(KeyImage image, int scale) {
     return picture;
 }
 
-QImage RenderKeyImage(KeyImage image, qreal devicePixelRatio) {
+QImage RenderKeyImage(KeyImage image, qreal devicePixelRatio, int cellPitch) {
     KeyImageStyle style;
-    if (!StyleOf(image, style)) {
+    if (!StyleOf(image, style) || cellPitch <= 0) {
         return {};
     }
-    const QSize drawn = KeyImageDrawnSize(image);
+    const QSize drawn = KeyImageDrawnSize(image, cellPitch);
     const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     const QSize target(qRound(drawn.width() * dpr), qRound(drawn.height() * dpr));
     // Drawn straight in device pixels, never scaled: the borders stay one
     // device pixel wide and sharp at every ratio, and only the bevel grows
-    // with the screen (the design's 39 pixels a cell shown as 34).
-    const int bevel = std::max(1, qRound(style.bevel * dpr * kDrawnCell / kSourceCell));
+    // with the screen and the cell (the design's 39 pixels a cell shown as
+    // 34, or as the larger cells of a larger window).
+    const int bevel = std::max(1, qRound(style.bevel * dpr * cellPitch / kSourceCell));
     QImage picture(target, QImage::Format_RGB32);
     picture.fill(Qt::black);
     {

@@ -4,13 +4,16 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygonF>
+#include <algorithm>
 #include <cmath>
 
 namespace vorlan {
 namespace {
 
-// Largest first; 7 pixels is the least that stays legible at 100 %.
+// Largest first at the designed cell; 7 pixels is the least that stays
+// legible at 100 %.
 const std::vector<int> kNameSizes = {12, 11, 10, 9, 8, 7};
+constexpr int kDesignedPitch = 34;
 constexpr QChar kEllipsis(0x2026);
 // Bound on kept layouts; names typed letter by letter each leave one.
 constexpr qsizetype kMaxLayouts = 2048;
@@ -45,7 +48,22 @@ private:
 
 } // namespace
 
-KeyNamePainter::KeyNamePainter() : base(QGuiApplication::font()) {}
+KeyNamePainter::KeyNamePainter() : base(QGuiApplication::font()), sizes(kNameSizes) {}
+
+void KeyNamePainter::SetCellPitch(int pitch) {
+    if (pitch <= 0 || pitch == cellPitch) {
+        return;
+    }
+    cellPitch = pitch;
+    // The largest size grows with the cell; the smallest stays the least
+    // that is legible, so a larger cell shows more of a long name.
+    sizes.clear();
+    const int largest = std::max(kNameSizes.front(), kNameSizes.front() * pitch / kDesignedPitch);
+    for (int size = largest; size >= kNameSizes.back(); --size) {
+        sizes.push_back(size);
+    }
+    layouts.clear();
+}
 
 QFont KeyNamePainter::FontOfSize(int pixelSize) const {
     QFont font = base;
@@ -53,10 +71,11 @@ QFont KeyNamePainter::FontOfSize(int pixelSize) const {
     return font;
 }
 
-QRect KeyNamePainter::FaceRect(const QRect& imageRect, KeyImage image) {
+QRect KeyNamePainter::FaceRect(const QRect& imageRect, KeyImage image, int cellPitch) {
     // The bevel and its borders take 6 of the 39 design pixels per cell (8 on
     // the quad key), about 5 (7) on screen; one more keeps text off the edge.
-    const int inset = image == KeyImage::Quad ? 8 : 6;
+    const bool quad = image == KeyImage::Quad || image == KeyImage::SelectedQuad;
+    const int inset = (quad ? 8 : 6) * std::max(cellPitch, 1) / kDesignedPitch;
     return imageRect.adjusted(inset, inset, -inset, -inset);
 }
 
@@ -72,14 +91,14 @@ const LabelLayout& KeyNamePainter::Layout(const QString& name, QSize face) {
         it = layouts.insert(
             key,
             LayoutLabel(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                        face.width(), face.height(), kNameSizes, measure));
+                        face.width(), face.height(), sizes, measure));
     }
     return *it;
 }
 
 void KeyNamePainter::DrawName(QPainter& painter, const QRect& imageRect, KeyImage image,
                               const QString& name, const QColor& ink) {
-    const QRect face = FaceRect(imageRect, image);
+    const QRect face = FaceRect(imageRect, image, cellPitch);
     const LabelLayout& layout = Layout(name, face.size());
     if (layout.pixelSize == 0 || layout.lines.empty()) {
         return;

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QString>
 #include <map>
+#include <vector>
 
 class QPainter;
 
@@ -21,8 +22,13 @@ class KeyNamePainter {
 public:
     KeyNamePainter();
 
-    // The face of an image drawn at imageRect: where its name may go.
-    static QRect FaceRect(const QRect& imageRect, KeyImage image);
+    // Cells of `pitch` pixels (34 as designed): the face's inset and the
+    // name's sizes grow with the cell.
+    void SetCellPitch(int pitch);
+
+    // The face of an image drawn at imageRect with cells of cellPitch pixels:
+    // where its name may go.
+    static QRect FaceRect(const QRect& imageRect, KeyImage image, int cellPitch = 34);
 
     // Draws name on the face of the image at imageRect, never outside it, in
     // ink (black suits the editor's red face; the key test tints its keys).
@@ -39,6 +45,8 @@ public:
 
 private:
     QFont base;
+    int cellPitch = 34;
+    std::vector<int> sizes;              // largest first
     QHash<QString, LabelLayout> layouts; // by face size and name
 };
 

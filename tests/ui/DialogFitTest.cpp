@@ -1,0 +1,256 @@
+// The program's dialogs in every shipped language: no label, check box, radio
+// button, button or group title has a caption wider than the room its control
+// gives it (a wrapped label: no word wider than a line, no line cut off at
+// the bottom). Run as it is and at 200 % with the main window's fit test.
+// (The compare window has no captions: only its rows, which wrap.)
+#include "app/AboutDialog.h"
+#include "app/HelpWindow.h"
+#include "editor/ui/KeyFindBar.h"
+#include "layout/LayoutDocument.h"
+#include "printing/ui/LegendOptionsDialog.h"
+#include "programming/ui/KeyboardSettingsDialog.h"
+#include "programming/ui/ProgrammingDialog.h"
+#include "scancodes/ui/CaptureScanCodesDialog.h"
+#include "scancodes/ui/EditScanCodesDialog.h"
+#include "verify/ui/KeyTestView.h"
+#include "verify/ui/ProgrammingLogWindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QStyleOptionButton>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QTranslator>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace vorlan {
+namespace {
+
+QStringList ShippedLanguages() {
+    QStringList languages{QString()}; // English, untranslated
+    const QDir dir(QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR));
+    for (const QString& file : dir.entryList({QStringLiteral("vorlan_*.qm")}, QDir::Files)) {
+        languages << file.mid(7, file.size() - 10);
+    }
+    return languages;
+}
+
+// A caption as shown: the access key's "&" taken out, "&&" shown as one.
+QString Shown(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+int Widest(const QFontMetrics& metrics, const QStringList& parts) {
+    int widest = 0;
+    for (const QString& part : parts) {
+        widest = std::max(widest, metrics.horizontalAdvance(part));
+    }
+    return widest;
+}
+
+// "" when the label shows its text whole, else what is wrong.
+QString LabelCut(const QLabel* label) {
+    const QString text = label->text();
+    if (text.isEmpty() || label->textFormat() == Qt::RichText ||
+        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text))) {
+        return {};
+    }
+    const QString shown = label->buddy() ? Shown(text) : text;
+    const QFontMetrics metrics = label->fontMetrics();
+    const int room =
+        label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
+    if (!label->wordWrap()) {
+        const int need = Widest(metrics, shown.split(QLatin1Char('\n')));
+        return need > room ? QStringLiteral("needs %1 px, has %2").arg(need).arg(room) : QString();
+    }
+    const int word = Widest(metrics, shown.split(QRegularExpression(QStringLiteral("\\s+"))));
+    if (word > room) {
+        return QStringLiteral("a word needs %1 px, a line has %2").arg(word).arg(room);
+    }
+    const int height = label->heightForWidth(label->width());
+    if (height > label->height()) {
+        return QStringLiteral("needs %1 px high, has %2").arg(height).arg(label->height());
+    }
+    return {};
+}
+
+QString ButtonCut(const QAbstractButton* button) {
+    const QString shown = Shown(button->text());
+    if (shown.isEmpty()) {
+        return {};
+    }
+    if (const auto* tool = qobject_cast<const QToolButton*>(button);
+        tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly) {
+        return {};
+    }
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = shown;
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QCheckBox*>(button)) {
+        contents = QStyle::SE_CheckBoxContents;
+    } else if (qobject_cast<const QRadioButton*>(button)) {
+        contents = QStyle::SE_RadioButtonContents;
+    }
+    int room = button->style()->subElementRect(contents, &option, button).width();
+    if (!button->icon().isNull()) {
+        room -= button->iconSize().width() + 4;
+    }
+    const int need = button->fontMetrics().horizontalAdvance(shown);
+    return need > room ? QStringLiteral("needs %1 px, has %2").arg(need).arg(room) : QString();
+}
+
+QString GroupCut(const QGroupBox* box) {
+    const QString shown = Shown(box->title());
+    const int need = box->fontMetrics().horizontalAdvance(shown) + 2 * box->fontMetrics().height();
+    return !shown.isEmpty() && need > box->width()
+               ? QStringLiteral("title needs %1 px, has %2").arg(need).arg(box->width())
+               : QString();
+}
+
+// Every cut caption of a shown window, as "caption: problem"; `checked`
+// counts the captions looked at.
+QStringList Cuts(const QWidget* window, int* checked = nullptr) {
+    QStringList cuts;
+    QList<const QWidget*> widgets{window};
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        widgets << w;
+    }
+    for (const QWidget* w : std::as_const(widgets)) {
+        if (!w->isVisibleTo(window) || w->width() <= 0) {
+            continue;
+        }
+        QString caption;
+        QString cut;
+        if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            caption = label->text();
+            cut = LabelCut(label);
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            caption = button->text();
+            cut = ButtonCut(button);
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
+            caption = box->title();
+            cut = GroupCut(box);
+        }
+        if (checked != nullptr && !caption.isEmpty()) {
+            ++*checked;
+        }
+        if (!cut.isEmpty()) {
+            cuts << QStringLiteral("\"%1\" (%2): %3").arg(caption.left(60), w->objectName(), cut);
+        }
+    }
+    return cuts;
+}
+
+struct Dialog {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(QWidget* parent)> make;
+};
+
+LayoutDocument NamedLayout() {
+    LayoutDocument doc;
+    const char* names[] = {"Escape", "Enter", "Coffee Espresso"};
+    for (int k = 1; k <= 3; ++k) {
+        doc.keys[static_cast<std::size_t>(k)].name = names[k - 1];
+        doc.keys[static_cast<std::size_t>(k)].codes[0] = 0x10 + k;
+    }
+    doc.RebuildAfterLoad();
+    return doc;
+}
+
+std::vector<Dialog> Dialogs(const QString& logPath) {
+    using Purpose = LegendOptionsDialog::Purpose;
+    std::vector<Dialog> dialogs = {
+        {"keyboard settings",
+         [](QWidget* p) { return std::make_unique<KeyboardSettingsDialog>(p); }},
+        {"capture", [](QWidget* p) { return std::make_unique<CaptureScanCodesDialog>(p); }},
+        {"numeric codes", [](QWidget* p) { return std::make_unique<EditScanCodesDialog>(p); }},
+        {"find bar", [](QWidget*) { return std::make_unique<KeyFindBar>(); }},
+        {"programming", [](QWidget* p) { return std::make_unique<ProgrammingDialog>(p); }},
+        {"key test",
+         [](QWidget* p) { return std::make_unique<KeyTestView>(NamedLayout(), nullptr, p); }},
+        {"programming log",
+         [logPath](QWidget* p) { return std::make_unique<ProgrammingLogWindow>(logPath, p); }},
+        {"help", [](QWidget*) { return std::make_unique<HelpWindow>(); }},
+        {"about",
+         [](QWidget* p) { return std::make_unique<AboutDialog>(QStringLiteral("1.0"), p); }},
+    };
+    for (const Purpose purpose : {Purpose::Print, Purpose::Export, Purpose::ExportPng,
+                                  Purpose::SheetPdf, Purpose::SheetSvg, Purpose::SheetPng}) {
+        dialogs.push_back({"legend and sheet options", [purpose](QWidget* p) {
+                               return std::make_unique<LegendOptionsDialog>(purpose, PrintChoices{},
+                                                                            p);
+                           }});
+    }
+    return dialogs;
+}
+
+TEST(DialogFit, NoCaptionOfADialogIsCutInAnyShippedLanguage) {
+    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString logPath = folder.filePath(QStringLiteral("programming.log"));
+    const QStringList languages = ShippedLanguages();
+    ASSERT_GE(languages.size(), 3) << "the built translations are missing";
+    QWidget owner;
+    for (const QString& language : languages) {
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            ASSERT_TRUE(translator.load(QStringLiteral("vorlan_") + language,
+                                        QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR)));
+            QCoreApplication::installTranslator(&translator);
+        }
+        for (const Dialog& d : Dialogs(logPath)) {
+            std::unique_ptr<QWidget> dialog = d.make(&owner);
+            dialog->show();
+            QApplication::processEvents();
+            int checked = 0;
+            const QStringList cuts = Cuts(dialog.get(), &checked);
+            EXPECT_GT(checked, 0) << d.name;
+            EXPECT_TRUE(cuts.isEmpty())
+                << d.name << ", language " << language.toStdString() << ":\n"
+                << cuts.join(QLatin1Char('\n')).toStdString();
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+}
+
+// The check itself: a caption squeezed in each kind of control is reported.
+TEST(DialogFit, TheCheckReportsEachKindOfCutCaption) {
+    QWidget window;
+    const QString text = QStringLiteral("A caption far wider than its room");
+    auto* label = new QLabel(text, &window);
+    label->setGeometry(0, 0, 40, 20);
+    auto* wrapped = new QLabel(text, &window);
+    wrapped->setWordWrap(true);
+    wrapped->setGeometry(0, 30, 120, 10);
+    auto* check = new QCheckBox(text, &window);
+    check->setGeometry(0, 50, 60, 20);
+    auto* button = new QPushButton(text, &window);
+    button->setGeometry(0, 80, 60, 25);
+    auto* box = new QGroupBox(text, &window);
+    box->setGeometry(0, 110, 60, 40);
+    auto* fits = new QLabel(QStringLiteral("OK"), &window);
+    fits->setGeometry(0, 160, 100, 20);
+    window.resize(300, 200);
+    window.show();
+    int checked = 0;
+    EXPECT_EQ(5, Cuts(&window, &checked).size())
+        << Cuts(&window).join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(6, checked);
+}
+
+} // namespace
+} // namespace vorlan
