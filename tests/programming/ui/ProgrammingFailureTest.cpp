@@ -41,26 +41,10 @@ TEST_P(ProgrammingFailureTest, EngineMessageIsAnErrorBoxShownBeforeTheWindowIsFr
     EXPECT_EQ(keyboard->Received().size(), c.bytesReceived);
 }
 
-EmulatorFaults Missing() {
-    EmulatorFaults f;
-    f.deviceMissing = true;
-    return f;
-}
-EmulatorFaults FailAt(std::size_t byte) {
-    EmulatorFaults f;
-    f.failWriteAt = byte;
-    return f;
-}
-EmulatorFaults Answer(std::uint8_t type) {
-    EmulatorFaults f;
-    f.typeAnswer = type;
-    return f;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Faults, ProgrammingFailureTest,
     ::testing::Values(
-        FailureCase{"NoDevice", 1, Missing(),
+        FailureCase{"NoDevice", 1, DeviceMissing(),
                     "Vorlan driver error.\n\nThe keyboard's device emulator:1 could not be opened. "
                     "Check that the keyboard is connected, that its driver is installed and "
                     "that you may use the device.",
@@ -73,15 +57,15 @@ INSTANTIATE_TEST_SUITE_P(
             "keyboard attached is a double keyboard (type 2).\n\nOpen a 16scan layout of "
             "112 keys, or change the keyboard type in File > Settings.",
             0},
-        FailureCase{"UnknownType", 1, Answer(3),
+        FailureCase{"UnknownType", 1, TypeAnswer(3),
                     "Invalid keyboard type detected.\n\nThe keyboard answered with a type this "
                     "program does not know. Check that a Vorlan keyboard is attached.",
                     0},
-        FailureCase{"FailsAtByte10", 1, FailAt(10),
+        FailureCase{"FailsAtByte10", 1, FailWriteAt(10),
                     "Keyboard programming error.\n\n9 of 1014 bytes reached the keyboard."
                     "\n\nCheck the keyboard's cable and connection, then program it again.",
                     9},
-        FailureCase{"FailsAtLastByte", 1, FailAt(1014),
+        FailureCase{"FailsAtLastByte", 1, FailWriteAt(1014),
                     "Keyboard programming error.\n\n1013 of 1014 bytes reached the keyboard."
                     "\n\nCheck the keyboard's cable and connection, then program it again.",
                     1013},
