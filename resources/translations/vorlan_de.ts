@@ -1805,5 +1805,21 @@ Ersetzen?</translation>
         <source>The language changes to the system's when the program is started again.</source>
         <translation>Gewählte Sprache: die des Systems. Sie gilt ab dem nächsten Start des Programms.</translation>
     </message>
+    <message>
+        <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
+        <translation>T&amp;inte sparen: Tasten nur umranden statt farbig füllen</translation>
+    </message>
+    <message>
+        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
+        <translation>Die Dateien dieses Exports werden etwa %1 MB groß (%2 Seiten mit %3 dpi). Exportieren?</translation>
+    </message>
+    <message>
+        <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
+        <translation>Die Seite ist zu klein: Innerhalb der Ränder bleiben %1 mm, nötig sind mindestens %2 mm. Wählen Sie ein größeres Papier oder kleinere Ränder.</translation>
+    </message>
+    <message>
+        <source>None of the chosen pages is there: the document has %1 pages.</source>
+        <translation>Keine der gewählten Seiten ist vorhanden: Das Dokument hat %1 Seiten.</translation>
+    </message>
 </context>
 </TS>

@@ -1817,5 +1817,21 @@ Replace them?</source>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>La tecla %1 tiene el modo %2, fuera de 1 a 3.</translation>
     </message>
+    <message>
+        <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
+        <translation>Ahorrar t&amp;inta: solo el contorno de las teclas en lugar de rellenarlas de color</translation>
+    </message>
+    <message>
+        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
+        <translation>Los archivos de esta exportación ocuparán unos %1 MB (%2 páginas a %3 dpi). ¿Exportarlos?</translation>
+    </message>
+    <message>
+        <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
+        <translation>La página es demasiado pequeña: dentro de los márgenes quedan %1 mm y se necesitan al menos %2 mm. Elija un papel más grande o márgenes más pequeños.</translation>
+    </message>
+    <message>
+        <source>None of the chosen pages is there: the document has %1 pages.</source>
+        <translation>Ninguna de las páginas elegidas existe: el documento tiene %1 páginas.</translation>
+    </message>
 </context>
 </TS>

@@ -1817,5 +1817,21 @@ Les remplacer ?</translation>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>La touche %1 a le mode %2, hors de 1 à 3.</translation>
     </message>
+    <message>
+        <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
+        <translation>Économiser l'&amp;encre : tracer le contour des touches au lieu de les remplir en couleur</translation>
+    </message>
+    <message>
+        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
+        <translation>Les fichiers de cet export occuperont environ %1 Mo (%2 pages à %3 dpi). Les exporter ?</translation>
+    </message>
+    <message>
+        <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
+        <translation>La page est trop petite : il reste %1 mm à l'intérieur des marges, il en faut au moins %2 mm. Choisissez un papier plus grand ou des marges plus petites.</translation>
+    </message>
+    <message>
+        <source>None of the chosen pages is there: the document has %1 pages.</source>
+        <translation>Aucune des pages choisies n'existe : le document a %1 pages.</translation>
+    </message>
 </context>
 </TS>

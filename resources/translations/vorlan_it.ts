@@ -1817,5 +1817,21 @@ Sostituirli?</translation>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>
         <translation>Il tasto %1 ha il modo %2, fuori da 1 a 3.</translation>
     </message>
+    <message>
+        <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
+        <translation>Risparmia &amp;inchiostro: solo il contorno dei tasti invece del riempimento a colori</translation>
+    </message>
+    <message>
+        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
+        <translation>I file di questa esportazione occuperanno circa %1 MB (%2 pagine a %3 dpi). Esportarli?</translation>
+    </message>
+    <message>
+        <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
+        <translation>La pagina è troppo piccola: entro i margini restano %1 mm e ne servono almeno %2 mm. Scegliere una carta più grande o margini più piccoli.</translation>
+    </message>
+    <message>
+        <source>None of the chosen pages is there: the document has %1 pages.</source>
+        <translation>Nessuna delle pagine scelte esiste: il documento ha %1 pagine.</translation>
+    </message>
 </context>
 </TS>

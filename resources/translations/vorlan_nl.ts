@@ -1817,5 +1817,21 @@ Vervangen?</translation>
         <source>The language changes to the system's when the program is started again.</source>
         <translation>Gekozen taal: die van het systeem. Deze geldt vanaf de volgende start van het programma.</translation>
     </message>
+    <message>
+        <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
+        <translation>&amp;Inkt besparen: toetsen omlijnen in plaats van in kleur vullen</translation>
+    </message>
+    <message>
+        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
+        <translation>De bestanden van deze export worden ongeveer %1 MB (%2 pagina's op %3 dpi). Exporteren?</translation>
+    </message>
+    <message>
+        <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
+        <translation>De pagina is te klein: binnen de marges blijft %1 mm over en er is minstens %2 mm nodig. Kies een groter papierformaat of kleinere marges.</translation>
+    </message>
+    <message>
+        <source>None of the chosen pages is there: the document has %1 pages.</source>
+        <translation>Geen van de gekozen pagina's bestaat: het document heeft %1 pagina's.</translation>
+    </message>
 </context>
 </TS>

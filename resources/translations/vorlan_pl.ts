@@ -1817,5 +1817,21 @@ Zastąpić je?</translation>
         <source>The language changes to the system's when the program is started again.</source>
         <translation>Wybrany język: systemowy. Zostanie użyty przy następnym uruchomieniu programu.</translation>
     </message>
+    <message>
+        <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
+        <translation>Oszczędzaj &amp;tusz: tylko obrys klawiszy zamiast wypełnienia kolorem</translation>
+    </message>
+    <message>
+        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
+        <translation>Pliki tego eksportu zajmą około %1 MB (stron: %2, %3 dpi). Wyeksportować je?</translation>
+    </message>
+    <message>
+        <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
+        <translation>Strona jest za mała: wewnątrz marginesów zostaje %1 mm, a potrzeba co najmniej %2 mm. Wybierz większy papier lub mniejsze marginesy.</translation>
+    </message>
+    <message>
+        <source>None of the chosen pages is there: the document has %1 pages.</source>
+        <translation>Żadnej z wybranych stron nie ma: dokument ma stron: %1.</translation>
+    </message>
 </context>
 </TS>

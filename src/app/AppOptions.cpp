@@ -86,9 +86,15 @@ AppOptions ParseAppOptions(const QStringList& arguments, const QString& programP
         options.error = QStringLiteral("--received needs a file name");
         return options;
     }
-    options.ignoredArguments = parser.positionalArguments();
-    if (!options.ignoredArguments.isEmpty()) {
-        options.layoutPath = options.ignoredArguments.takeFirst();
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > cmdline::kVorlanMaxOperands) {
+        // Opening one and dropping the rest unsaid would look like they were opened.
+        options.error = QStringLiteral("only one layout file (also given: %1)")
+                            .arg(files.mid(cmdline::kVorlanMaxOperands).join(QLatin1Char(' ')));
+        return options;
+    }
+    if (!files.isEmpty()) {
+        options.layoutPath = files.front();
     }
     if (!options.receivedPath.isEmpty() && !options.emulatedKeyboard) {
         options.error = QStringLiteral("--received needs an emulated keyboard (--emulate N)");

@@ -1,6 +1,6 @@
 // The program's command line, parsed in one place against the declaration of
 // its options (common/CommandLine.h). An unknown option is an error; Qt's own
-// options are taken, and surplus file names are kept for the caller.
+// options are taken; a file name beyond the one layout is an error too.
 #pragma once
 
 #include "programming/EmulatedKeyboard.h"
@@ -18,7 +18,6 @@ inline constexpr const char* kReportFirstPaintOption = "--report-first-paint";
 struct AppOptions {
     QString programPath;                 // full path of the running program file
     bool reportFirstPaint = false;       // kReportFirstPaintOption
-    QStringList ignoredArguments;        // file names after the first
     std::optional<int> emulatedKeyboard; // --emulate N[,FAULT...]
     EmulatorFaults faults;               // the FAULTs of --emulate
     QString receivedPath;                // --received FILE

@@ -57,6 +57,7 @@ std::span<const ExitStatus> VorlanctlExitStatuses();
 // The desktop program's own options and operand.
 std::span<const Option> VorlanOptions();
 inline constexpr std::string_view kVorlanOperands = "[LAYOUT]";
+inline constexpr int kVorlanMaxOperands = 1; // the layout opened at start
 std::span<const ExitStatus> VorlanExitStatuses();
 
 // The arguments of one command, read against its declaration.

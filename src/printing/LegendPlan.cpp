@@ -2,6 +2,7 @@
 
 #include "grid/GridGeometry.h"
 #include "layout/LayoutDocument.h"
+#include "printing/PrintPages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -166,8 +167,7 @@ std::optional<StringId> CheckLegendOptions(const LegendOptions& o) {
           o.legendHeightMm <= o.pitchMm + kEps)) {
         return StringId::LegendBadSize;
     }
-    const MmRect p = o.page.Printable();
-    if (!(o.page.marginMm >= 0 && p.width >= kRulerMm + 10 && p.height >= 60)) {
+    if (!CheckPageFit(o.page).fits) {
         return StringId::LegendPageTooSmall;
     }
     return std::nullopt;

@@ -33,14 +33,28 @@ struct MmLine {
 
 enum class PaperSize { A4, Letter, Custom };
 
+struct MmMargins {
+    double left = 10;
+    double top = 10;
+    double right = 10;
+    double bottom = 10;
+};
+
 struct PageSetup {
     PaperSize paper = PaperSize::A4;
-    double widthMm = 210;
+    double widthMm = 210; // as the sheet lies: a landscape page is wider than high
     double heightMm = 297;
     double marginMm = 10;
+    // Each side's own margin, as a printer's page setup gives them; without
+    // them marginMm is kept on every side.
+    std::optional<MmMargins> sides;
 
+    MmMargins Margins() const {
+        return sides ? *sides : MmMargins{marginMm, marginMm, marginMm, marginMm};
+    }
     MmRect Printable() const {
-        return {marginMm, marginMm, widthMm - 2 * marginMm, heightMm - 2 * marginMm};
+        const MmMargins m = Margins();
+        return {m.left, m.top, widthMm - m.left - m.right, heightMm - m.top - m.bottom};
     }
 };
 

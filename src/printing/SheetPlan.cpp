@@ -3,6 +3,7 @@
 #include "grid/GridGeometry.h"
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
+#include "printing/PrintPages.h"
 #include "scancodes/CodeNames.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     plan.page = page;
     plan.fileName = std::move(fileName);
     const MmRect p = page.Printable();
-    if (!(page.marginMm >= 0 && p.width >= kRulerMm + 10 && p.height >= 60)) {
+    if (!CheckPageFit(page).fits) {
         plan.error = StringId::LegendPageTooSmall;
         return plan;
     }
@@ -72,13 +73,16 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     double y = newPage();
     SheetPage& first = plan.pages.back();
 
-    // The grid, both blocks as the editor shows them.
-    const double cell = std::min(kMaxCellMm, p.width / 16);
-    const double gridX = p.x + (p.width - kGridColumns * cell) / 2;
-    first.gridFrame = {gridX, y, kGridColumns * cell, kGridRows * cell};
+    // The grid: the blocks the layout has, as the editor shows them (a 56-key
+    // layout has no right block to print).
     const int keyCount = doc.settings.keyCount;
+    const int lastSlot = keyCount > kBlockKeys ? kMaxKeys : kBlockKeys;
+    const int columns = lastSlot == kMaxKeys ? kGridColumns : kBlockColumns;
+    const double cell = std::min(kMaxCellMm, p.width / kGridColumns);
+    const double gridX = p.x + (p.width - columns * cell) / 2;
+    first.gridFrame = {gridX, y, columns * cell, kGridRows * cell};
     std::vector<bool> done(kKeySlots, false);
-    for (int s = 1; s <= kMaxKeys; ++s) {
+    for (int s = 1; s <= lastSlot; ++s) {
         if (done[static_cast<std::size_t>(s)]) {
             continue;
         }

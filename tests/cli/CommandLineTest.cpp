@@ -215,11 +215,14 @@ TEST(CommandLineTest, UsageErrorsOfTheRealProgramsExitWithTwo) {
         return Run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFileBytes(out),
                    test::ReadFileBytes(err)};
     };
-    for (const char* bad : {"--bogus", "-x", "--emulate", "--emulate 3", "--version=2"}) {
+    // A second layout is refused by name rather than silently not opened.
+    for (const char* bad :
+         {"--bogus", "-x", "--emulate", "--emulate 3", "--version=2", "a.txt b.txt"}) {
         const Run run = vorlan(bad);
         EXPECT_EQ(run.status, 2) << bad;
         EXPECT_TRUE(run.err.starts_with("vorlan: ")) << bad << ": " << run.err;
     }
+    EXPECT_EQ(vorlan("a.txt b.txt").err, "vorlan: only one layout file (also given: b.txt)\n");
     EXPECT_EQ(vorlan("--emulate 2,slow=20 --help").status, 0);
     EXPECT_EQ(vorlan("-platform offscreen --version").status, 0);
     const Run help = vorlan("--help");

@@ -1,7 +1,9 @@
 #include "PrintTestLayouts.h"
 #include "printing/LegendPlan.h"
+#include "printing/PrintPages.h"
 #include "printing/SheetPlan.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
@@ -284,6 +286,110 @@ TEST(PageGeometryTest, PageImagesStayWithinTheirBudgetAtTheHighestDpi) {
             EXPECT_GE(most, grey ? 1100 : 550);
         }
     }
+}
+
+TEST(SheetPlanTest, PrintsTheBlocksTheLayoutHasInsideEachSidesMargin) {
+    const FixedMeasurer m;
+    PageSetup landscape = StandardPage(PaperSize::Letter);
+    std::swap(landscape.widthMm, landscape.heightMm);
+    landscape.sides = MmMargins{30, 25, 15, 20};
+    struct Case {
+        int keyCount;
+        PageSetup page;
+        int lastSlot;   // the grid's highest cell
+        double columns; // the grid frame's width in cells
+    };
+    for (const Case& c : {Case{56, StandardPage(PaperSize::A4), 56, 8},
+                          Case{112, StandardPage(PaperSize::A4), 112, 16},
+                          Case{56, landscape, 56, 8}, Case{112, landscape, 112, 16}}) {
+        SCOPED_TRACE(c.keyCount);
+        const SheetPlan plan = PlanSheet(FullLayout(c.keyCount), c.page, "", m);
+        ASSERT_FALSE(plan.error);
+        const SheetPage& first = plan.pages.front();
+        int highest = 0;
+        for (const SheetCell& cell : first.grid) {
+            highest = std::max(highest, cell.slot);
+            EXPECT_NE(SheetCellKind::Unavailable, cell.kind) << cell.slot;
+            EXPECT_TRUE(first.gridFrame.Contains(cell.box)) << cell.slot;
+        }
+        EXPECT_EQ(c.lastSlot, highest);
+        const double cell = first.grid.front().box.width;
+        EXPECT_NEAR(c.columns * cell, first.gridFrame.width, 1e-9);
+        const MmRect inside = c.page.Printable();
+        EXPECT_NEAR(inside.x + inside.width / 2, first.gridFrame.x + first.gridFrame.width / 2,
+                    1e-9);
+        for (const SheetPage& page : plan.pages) {
+            EXPECT_TRUE(inside.Contains(page.header));
+            for (const SheetRow& row : page.rows) {
+                EXPECT_TRUE(inside.Contains(row.box)) << row.box.y;
+            }
+        }
+    }
+}
+
+TEST(PageFitTest, APageFitsWhenItsMarginsLeaveRoomForThePlan) {
+    PageSetup a6{PaperSize::Custom, 105, 148, 10, {}};
+    PageSetup sides = StandardPage(PaperSize::A4);
+    sides.sides = MmMargins{60, 10, 40, 10}; // 110 mm left between them: just enough
+    PageSetup tooWide = sides;
+    tooWide.sides->right = 40.5;
+    PageSetup negative = StandardPage(PaperSize::A4);
+    negative.sides = MmMargins{-1, 10, 10, 10};
+    struct Case {
+        const char* name;
+        PageSetup page;
+        bool fits;
+        MmSize printable;
+    };
+    for (const Case& c :
+         {Case{"A4", StandardPage(PaperSize::A4), true, {190, 277}},
+          Case{"A6", a6, false, {85, 128}},
+          Case{"A4 at 100 mm", StandardPage(PaperSize::A4, 100), false, {10, 97}},
+          Case{"A4 at 150 mm", StandardPage(PaperSize::A4, 150), false, {0, 0}},
+          Case{"sides", sides, true, {110, 277}},
+          Case{"sides too wide", tooWide, false, {109.5, 277}},
+          Case{"negative", negative, false, {201, 277}},
+          Case{"not a number", StandardPage(PaperSize::A4, std::nan("")), false, {0, 0}}}) {
+        const PageFit fit = CheckPageFit(c.page);
+        EXPECT_EQ(c.fits, fit.fits) << c.name;
+        EXPECT_NEAR(c.printable.width, fit.printable.width, 1e-9) << c.name;
+        EXPECT_NEAR(c.printable.height, fit.printable.height, 1e-9) << c.name;
+        // The plans refuse exactly the pages that do not fit.
+        LegendOptions options;
+        options.page = c.page;
+        EXPECT_EQ(!c.fits, CheckLegendOptions(options) == StringId::LegendPageTooSmall) << c.name;
+        EXPECT_EQ(!c.fits, PlanSheet(FullLayout(56), c.page, "", FixedMeasurer()).error.has_value())
+            << c.name;
+    }
+}
+
+TEST(PageFitTest, APrintRangeTakesThePagesThereAre) {
+    struct Case {
+        int count, from, to;
+        std::vector<int> pages;
+    };
+    for (const Case& c : {Case{3, 0, 0, {0, 1, 2}}, Case{3, 2, 3, {1, 2}}, Case{3, 2, 9, {1, 2}},
+                          Case{3, 0, 2, {0, 1}}, Case{3, 3, 3, {2}}, Case{3, 4, 9, {}},
+                          Case{3, 3, 2, {}}, Case{0, 0, 0, {}}}) {
+        EXPECT_EQ(c.pages, PagesToPrint(c.count, c.from, c.to))
+            << c.count << " " << c.from << ".." << c.to;
+    }
+}
+
+TEST(PageFitTest, ExportSizeGrowsWithPixelsAndPages) {
+    const PageSetup a4 = StandardPage(PaperSize::A4);
+    const auto bytes = [&](int pages, ExportKind kind, int dpi) {
+        return static_cast<double>(EstimateExportBytes(a4, pages, kind, dpi));
+    };
+    EXPECT_NEAR(4 * bytes(1, ExportKind::ColourImage, 300), bytes(1, ExportKind::ColourImage, 600),
+                bytes(1, ExportKind::ColourImage, 600) * 0.01);
+    EXPECT_NEAR(3 * bytes(1, ExportKind::GreyImage, 300), bytes(3, ExportKind::GreyImage, 300), 3);
+    EXPECT_LT(bytes(1, ExportKind::GreyImage, 300), bytes(1, ExportKind::ColourImage, 300));
+    EXPECT_EQ(0u, EstimateExportBytes(a4, 0, ExportKind::ColourImage, 300));
+    // A usual export is not asked about; one of many pages at a high resolution is.
+    EXPECT_LT(bytes(2, ExportKind::ColourImage, 300), kLargeExportBytes);
+    EXPECT_GT(bytes(10, ExportKind::GreyImage, 1200), kLargeExportBytes);
+    EXPECT_LT(bytes(100, ExportKind::Vector, 300), kLargeExportBytes);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 // The printed scale, measured: legends rendered to PDF, turned into pixels by
 // poppler's pdftoppm and measured against the millimetres they claim.
 #include "PrintTestLayouts.h"
+#include "printing/PrintPages.h"
 #include "printing/ui/PrintExport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -238,6 +241,47 @@ TEST_F(PrintRenderTest, SheetOfAFullLayoutIsTwoPdfPages) {
     ASSERT_FALSE(r.error);
     EXPECT_FALSE(Rasterise(path, 2, 50).isNull());
     EXPECT_TRUE(Rasterise(path, 3, 50).isNull());
+}
+
+TEST_F(PrintRenderTest, AnInkSavingSheetOutlinesItsCellsAndImagesStayWithinTheirEstimate) {
+    const SheetPlan plan =
+        PlanSheet(test::FullLayout(112), StandardPage(PaperSize::A4), "full.txt", measurer);
+    constexpr int dpi = 100;
+    struct Case {
+        SheetInk ink;
+        double leastDark, mostDark; // share of the grid's pixels
+    };
+    for (const Case& c : {Case{SheetInk::Colours, 0.9, 1}, Case{SheetInk::Saving, 0, 0.3}}) {
+        const SheetDocument doc(plan, c.ink);
+        EXPECT_EQ(c.ink == SheetInk::Saving, doc.GreyOnly());
+        QImage page = BlankPageImage(plan.page, dpi, false);
+        QPainter painter(&page);
+        doc.PaintPage(painter, 0, dpi / 25.4);
+        painter.end();
+        const MmRect& grid = plan.pages.front().gridFrame;
+        const QRect frame(qRound(grid.x * dpi / 25.4), qRound(grid.y * dpi / 25.4),
+                          qRound(grid.width * dpi / 25.4), qRound(grid.height * dpi / 25.4));
+        int dark = 0;
+        for (int y = frame.top(); y <= frame.bottom(); ++y) {
+            for (int x = frame.left(); x <= frame.right(); ++x) {
+                dark += qGray(page.pixel(x, y)) < 160 ? 1 : 0;
+            }
+        }
+        const double share = double(dark) / (frame.width() * frame.height());
+        EXPECT_GE(share, c.leastDark) << int(c.ink);
+        EXPECT_LE(share, c.mostDark) << int(c.ink);
+
+        // What a PNG export is estimated to take is not less than it takes.
+        const QString path = dir.filePath(QStringLiteral("ink%1.png").arg(int(c.ink)));
+        const ExportResult png = ExportDocument(doc, path, ExportFormat::Png, 300);
+        ASSERT_FALSE(png.error);
+        qint64 written = 0;
+        for (const QString& file : png.files) {
+            written += QFileInfo(file).size();
+        }
+        const auto kind = doc.GreyOnly() ? ExportKind::GreyImage : ExportKind::ColourImage;
+        EXPECT_LE(written, EstimateExportBytes(plan.page, doc.PageCount(), kind, 300));
+    }
 }
 
 } // namespace

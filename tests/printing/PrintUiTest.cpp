@@ -6,12 +6,14 @@
 #include "printing/ui/PrintActions.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -183,17 +185,25 @@ TEST_F(PrintUiTest, AHighResolutionExportLeavesTheWindowRunningAndCanBeCancelled
 
 TEST_F(PrintUiTest, TheSheetsOptionsOfferOnlyWhatASheetUses) {
     using Purpose = LegendOptionsDialog::Purpose;
+    enum class Ink { None, Saving, Colours }; // the ink offered first
     struct Case {
         Purpose purpose;
         QString title;
         bool legendChoices;
         bool resolution;
+        Ink ink;
     };
     for (const Case& c :
-         {Case{Purpose::ExportPng, QStringLiteral("Legends"), true, true},
-          Case{Purpose::SheetSvg, QStringLiteral("Layout sheet as SVG"), false, false},
-          Case{Purpose::SheetPng, QStringLiteral("Layout sheet as PNG"), false, true}}) {
-        LegendOptionsDialog dialog(c.purpose, PrintChoices{});
+         {Case{Purpose::ExportPng, QStringLiteral("Legends"), true, true, Ink::None},
+          Case{Purpose::SheetPrint, QStringLiteral("Print layout sheet"), false, false,
+               Ink::Saving},
+          Case{Purpose::SheetPdf, QStringLiteral("Layout sheet as PDF"), false, false, Ink::Saving},
+          Case{Purpose::SheetSvg, QStringLiteral("Layout sheet as SVG"), false, false,
+               Ink::Colours},
+          Case{Purpose::SheetPng, QStringLiteral("Layout sheet as PNG"), false, true,
+               Ink::Colours}}) {
+        SCOPED_TRACE(c.title.toStdString());
+        LegendOptionsDialog dialog(c.purpose, LoadPrintChoices());
         EXPECT_EQ(c.title, dialog.windowTitle());
         for (const char* name : {"pitch", "legendWidth", "legendHeight"}) {
             EXPECT_EQ(c.legendChoices,
@@ -202,6 +212,20 @@ TEST_F(PrintUiTest, TheSheetsOptionsOfferOnlyWhatASheetUses) {
         }
         EXPECT_TRUE(dialog.findChild<QWidget*>(QStringLiteral("paper"))->isVisibleTo(&dialog));
         EXPECT_EQ(c.resolution, dialog.findChild<QWidget*>(QStringLiteral("dpi")) != nullptr);
+        auto* ink = dialog.findChild<QCheckBox*>(QStringLiteral("inkSaving"));
+        ASSERT_EQ(c.ink != Ink::None, ink != nullptr);
+        if (ink == nullptr) {
+            continue;
+        }
+        EXPECT_EQ(c.ink == Ink::Saving, ink->isChecked());
+        // The other choice is taken and remembered for this kind of output only.
+        ink->setChecked(!ink->isChecked());
+        const bool image = c.purpose == Purpose::SheetSvg || c.purpose == Purpose::SheetPng;
+        SavePrintChoices(dialog.Choices());
+        const PrintChoices kept = LoadPrintChoices();
+        EXPECT_EQ(ink->isChecked() ? SheetInk::Saving : SheetInk::Colours, SheetInkOf(kept, image));
+        EXPECT_EQ(image ? SheetInk::Saving : SheetInk::Colours, SheetInkOf(kept, !image));
+        SavePrintChoices(PrintChoices{});
     }
 }
 
@@ -229,6 +253,25 @@ TEST_F(PrintUiTest, PrinterGetsEveryPageOfLegendsAndSheet) {
         EXPECT_FALSE(PrintOn(printer, what, doc, PrintChoices{}));
         EXPECT_GT(QFile(file).size(), 1000);
     }
+}
+
+TEST_F(PrintUiTest, AVeryLargeExportNamesItsSizeFirst) {
+    MainDialog w;
+    w.Editor().Document() = test::FullLayout(112);
+    answer = PrintChoices{};
+    answer->pngDpi = 1177; // the most a grey A4 page image may have
+    answer->legends.pitchMm = answer->legends.legendWidthMm = answer->legends.legendHeightMm = 60;
+    path = dir.filePath(QStringLiteral("huge.png"));
+    reply = MessageResult::No;
+    w.findChild<QAction*>(QStringLiteral("actionExportLegendsPng"))->trigger();
+    ASSERT_EQ(1, messages.size());
+    const auto size =
+        QRegularExpression(QStringLiteral("about ([0-9,]+) MB \\(([0-9]+) pages at 1177 dpi\\)"))
+            .match(messages[0]);
+    ASSERT_TRUE(size.hasMatch()) << messages[0].toStdString();
+    EXPECT_GT(size.captured(1).remove(QLatin1Char(',')).toInt(), 50);
+    EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("huge*")}).isEmpty())
+        << "No writes nothing";
 }
 
 } // namespace

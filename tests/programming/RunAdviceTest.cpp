@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Programming was stopped; the keyboard holds only part of the layout.",
                     "7 of 450 bytes reached the keyboard."}},
         AdviceCase{"Success", RunFailure{}, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(RunProgress, KeyboardLineAndBytesWithTimeLeft) {
     EXPECT_EQ(KeyboardTypeMessage(-1).English(), "Keyboard: asking for its type");

@@ -38,9 +38,8 @@ TEST(AppOptions, EmulateTakesAKeyboardTypeOfZeroToTwo) {
             << bad.join(QLatin1Char(' ')).toStdString();
         EXPECT_FALSE(options.error.isEmpty());
     }
-    const AppOptions other = parse({QStringLiteral("layout.txt"), QStringLiteral("more.txt")});
-    EXPECT_EQ(other.layoutPath, QStringLiteral("layout.txt"));
-    EXPECT_EQ(other.ignoredArguments, QStringList{QStringLiteral("more.txt")});
+    EXPECT_EQ(parse({QStringLiteral("layout.txt")}).layoutPath, QStringLiteral("layout.txt"));
+    EXPECT_FALSE(parse({QStringLiteral("layout.txt"), QStringLiteral("more.txt")}).error.isEmpty());
 
     const AppOptions received = parse({QStringLiteral("--emulate"), QStringLiteral("1"),
                                        QStringLiteral("--received"), QStringLiteral("r.bin")});

@@ -17,7 +17,7 @@ TEST(AppOptionsTest, ReportFirstPaintIsClaimedUnknownOptionsRefused) {
     struct Case {
         QStringList arguments;
         bool report;
-        QStringList ignored;
+        QString layout;
         bool refused;
     };
     const QString program = QStringLiteral("vorlan");
@@ -25,11 +25,9 @@ TEST(AppOptionsTest, ReportFirstPaintIsClaimedUnknownOptionsRefused) {
     const Case cases[] = {
         {{program}, false, {}, false},
         {{program, option}, true, {}, false},
-        // The first plain argument is the layout to open, not an ignored one.
-        {{program, QStringLiteral("a.txt"), option, QStringLiteral("b.txt")},
-         true,
-         {QStringLiteral("b.txt")},
-         false},
+        // The one plain argument is the layout to open; a second is refused, not ignored.
+        {{program, QStringLiteral("a.txt"), option}, true, QStringLiteral("a.txt"), false},
+        {{program, QStringLiteral("a.txt"), option, QStringLiteral("b.txt")}, true, {}, true},
         // An option the program does not know is a usage error, not ignored.
         {{program, QStringLiteral("a.txt"), option, QStringLiteral("-x")}, false, {}, true},
         // Only the exact option counts; the program name is never an option.
@@ -43,7 +41,7 @@ TEST(AppOptionsTest, ReportFirstPaintIsClaimedUnknownOptionsRefused) {
     for (const Case& c : cases) {
         const AppOptions options = ParseAppOptions(c.arguments, QStringLiteral("/p/vorlan"));
         EXPECT_EQ(c.report, options.reportFirstPaint) << c.arguments.join(u' ').toStdString();
-        EXPECT_EQ(c.ignored, options.ignoredArguments) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(c.layout, options.layoutPath) << c.arguments.join(u' ').toStdString();
         EXPECT_EQ(c.refused, !options.error.isEmpty()) << c.arguments.join(u' ').toStdString();
         EXPECT_EQ(QStringLiteral("/p/vorlan"), options.programPath);
     }

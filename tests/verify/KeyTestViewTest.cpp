@@ -37,6 +37,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <QtMath>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
@@ -350,9 +351,37 @@ TEST(KeyTestViewTest, GridNamesStayWholeOnTheirKeysFaces) {
             }
         }
         ASSERT_FALSE(ink.isEmpty()) << name;
-        // Inside the face and clear of its top and bottom rows: no glyph was cut.
-        EXPECT_TRUE(face.adjusted(0, 1, 0, -1).contains(ink)) << name;
+        // Inside the face and clear of its top and bottom rows: no glyph was
+        // cut. The grab has the screen's pixels (1.5 a point at 150 %).
+        const qreal dpr = named.devicePixelRatio();
+        const QRectF inkPoints(ink.x() / dpr, ink.y() / dpr, ink.width() / dpr, ink.height() / dpr);
+        EXPECT_TRUE(QRectF(face.adjusted(0, 1, 0, -1)).contains(inkPoints))
+            << name << " at " << dpr;
     }
+}
+
+TEST(KeyTestViewTest, TheGridLeavesTheLineBelowItWhole) {
+    LayoutDocument doc;
+    doc.settings.keyCount = 112;
+    for (int k = 1; k <= 112; ++k) {
+        Program(doc, k, {0x1C});
+        doc.keys[static_cast<std::size_t>(k)].name = "Caps with lock";
+    }
+    KeyTestView view(doc, nullptr, nullptr);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QWidget* grid = view.Grid();
+    const auto* below = view.findChild<QLabel*>(QStringLiteral("keyTestLegend"));
+    ASSERT_NE(below, nullptr);
+    ASSERT_EQ(grid->parentWidget(), below->parentWidget());
+    // The lowest cells end inside the grid ...
+    const QRect lowest(KeyTestGrid::CellOrigin(112), KeyImageDrawnSize(KeyImage::Single));
+    EXPECT_TRUE(grid->rect().contains(lowest));
+    // ... and the grid ends above the line, in the screen's own pixels too.
+    const qreal dpr = view.devicePixelRatioF();
+    EXPECT_LE(qCeil((grid->geometry().bottom() + 1) * dpr), qFloor(below->geometry().top() * dpr))
+        << "at " << dpr;
+    EXPECT_GE(below->height(), below->heightForWidth(below->width()));
 }
 
 } // namespace

@@ -24,17 +24,34 @@ QDoubleSpinBox* MmBox(double value, double low, double high, QWidget* parent) {
     return box;
 }
 
+bool ForSheet(LegendOptionsDialog::Purpose purpose) {
+    using Purpose = LegendOptionsDialog::Purpose;
+    return purpose == Purpose::SheetPrint || purpose == Purpose::SheetPdf ||
+           purpose == Purpose::SheetSvg || purpose == Purpose::SheetPng;
+}
+
+bool Printing(LegendOptionsDialog::Purpose purpose) {
+    using Purpose = LegendOptionsDialog::Purpose;
+    return purpose == Purpose::Print || purpose == Purpose::SheetPrint;
+}
+
+// SVG and PNG are images: they keep the sheet's colours unless asked.
+bool ForImage(LegendOptionsDialog::Purpose purpose) {
+    using Purpose = LegendOptionsDialog::Purpose;
+    return purpose == Purpose::SheetSvg || purpose == Purpose::SheetPng;
+}
+
 } // namespace
 
 LegendOptionsDialog::LegendOptionsDialog(Purpose thePurpose, const PrintChoices& choices,
                                          QWidget* parent)
     : QDialog(parent), purpose(thePurpose), initial(choices) {
     setObjectName(QStringLiteral("LegendOptionsDialog"));
-    const bool sheet = thePurpose == Purpose::SheetPdf || thePurpose == Purpose::SheetSvg ||
-                       thePurpose == Purpose::SheetPng;
+    const bool sheet = ForSheet(thePurpose);
     const StringId sheetTitle = thePurpose == Purpose::SheetPng   ? StringId::MenuExportSheetPng
                                 : thePurpose == Purpose::SheetSvg ? StringId::MenuExportSheetSvg
-                                                                  : StringId::MenuExportSheetPdf;
+                                : thePurpose == Purpose::SheetPdf ? StringId::MenuExportSheetPdf
+                                                                  : StringId::MenuPrintSheet;
     setWindowTitle(sheet ? UiText(sheetTitle).remove(QLatin1Char('&')).remove(QStringLiteral("..."))
                          : UiText(StringId::LegendOptionsCaption));
     const LegendOptions& o = choices.legends;
@@ -49,14 +66,14 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose thePurpose, const PrintChoices&
     margin->setObjectName(QStringLiteral("margin"));
     paper = new QComboBox(this);
     paper->setObjectName(QStringLiteral("paper"));
-    if (thePurpose == Purpose::Print) {
+    if (Printing(thePurpose)) {
         paper->addItem(UiText(StringId::LegendPaperPrinter));
     }
     paper->addItem(QStringLiteral("A4"));
     paper->addItem(QStringLiteral("Letter"));
     const int standard = o.page.paper == PaperSize::Letter ? 1 : 0;
-    paper->setCurrentIndex(
-        thePurpose == Purpose::Print ? (choices.paperFromPrinter ? 0 : standard + 1) : standard);
+    paper->setCurrentIndex(Printing(thePurpose) ? (choices.paperFromPrinter ? 0 : standard + 1)
+                                                : standard);
     packed = new QCheckBox(UiText(StringId::LegendPacked), this);
     packed->setChecked(o.packed);
     blank = new QCheckBox(UiText(StringId::LegendBlank), this);
@@ -86,7 +103,13 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose thePurpose, const PrintChoices&
         dpi->setValue(choices.pngDpi);
         form->addRow(UiText(StringId::LegendResolution), dpi);
     }
-    if (!sheet) {
+    if (sheet) {
+        inkSaving = new QCheckBox(UiText(StringId::SheetInkSaving), this);
+        inkSaving->setObjectName(QStringLiteral("inkSaving"));
+        inkSaving->setChecked(ForImage(thePurpose) ? choices.sheetInkSavingImage
+                                                   : choices.sheetInkSavingPaper);
+        form->addRow(inkSaving);
+    } else {
         form->addRow(packed);
         form->addRow(blank);
         form->addRow(cutMarks);
@@ -107,7 +130,7 @@ PrintChoices LegendOptionsDialog::Choices() const {
     o.legendWidthMm = width->value();
     o.legendHeightMm = height->value();
     int index = paper->currentIndex();
-    if (purpose == Purpose::Print) {
+    if (Printing(purpose)) {
         c.paperFromPrinter = index == 0;
         index = std::max(0, index - 1);
     }
@@ -119,13 +142,16 @@ PrintChoices LegendOptionsDialog::Choices() const {
     if (dpi != nullptr) {
         c.pngDpi = dpi->value();
     }
+    if (inkSaving != nullptr) {
+        (ForImage(purpose) ? c.sheetInkSavingImage : c.sheetInkSavingPaper) =
+            inkSaving->isChecked();
+    }
     return c;
 }
 
 void LegendOptionsDialog::accept() {
-    const bool sheet = purpose == Purpose::SheetPdf || purpose == Purpose::SheetSvg ||
-                       purpose == Purpose::SheetPng;
-    if (const auto problem = sheet ? std::nullopt : CheckLegendOptions(Choices().legends)) {
+    if (const auto problem =
+            ForSheet(purpose) ? std::nullopt : CheckLegendOptions(Choices().legends)) {
         ShowError(this, UiText(*problem));
         return;
     }

@@ -1,6 +1,6 @@
 // Asks for the legend sizes, the page and the layout choices before legends
-// are printed or exported; for the layout sheet only its page (and the
-// resolution of a PNG), under the command's own title.
+// are printed or exported; for the layout sheet only its page, its ink (and
+// the resolution of a PNG), under the command's own title.
 #pragma once
 
 #include "printing/ui/PrintSettings.h"
@@ -17,7 +17,7 @@ namespace vorlan {
 // No Q_OBJECT: it has no signals of its own, and moc cannot read the string table.
 class LegendOptionsDialog : public QDialog {
 public:
-    enum class Purpose { Print, Export, ExportPng, SheetPdf, SheetSvg, SheetPng };
+    enum class Purpose { Print, Export, ExportPng, SheetPrint, SheetPdf, SheetSvg, SheetPng };
     LegendOptionsDialog(Purpose purpose, const PrintChoices& choices, QWidget* parent = nullptr);
     PrintChoices Choices() const;
     void accept() override;
@@ -35,6 +35,7 @@ private:
     QCheckBox* cutMarks = nullptr;
     QCheckBox* frame = nullptr;
     QSpinBox* dpi = nullptr;
+    QCheckBox* inkSaving = nullptr;
 };
 
 } // namespace vorlan

@@ -4,6 +4,7 @@
 #include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "layout/LayoutDocument.h"
+#include "printing/PrintPages.h"
 
 #include <QAction>
 #include <QDir>
@@ -11,9 +12,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMenu>
-#include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QTimer>
@@ -28,24 +28,6 @@ PrintDialogHooks& Hooks() {
     return hooks;
 }
 
-std::string FileNameOf(const LayoutDocument& doc) {
-    return QFileInfo(FromPath(doc.filePath)).fileName().toStdString();
-}
-
-std::unique_ptr<PrintDocument> MakeDocument(PrintWhat what, const LayoutDocument& doc,
-                                            const LegendOptions& options,
-                                            std::optional<StringId>& error) {
-    const QtTextMeasurer measurer;
-    if (what == PrintWhat::Legends) {
-        LegendPlan plan = PlanLegends(doc, options, FileNameOf(doc), measurer);
-        error = plan.error;
-        return std::make_unique<LegendDocument>(std::move(plan));
-    }
-    SheetPlan plan = PlanSheet(doc, options.page, FileNameOf(doc), measurer);
-    error = plan.error;
-    return std::make_unique<SheetDocument>(std::move(plan));
-}
-
 std::optional<PrintChoices> AskOptions(QWidget* parent, LegendOptionsDialog::Purpose purpose) {
     const PrintChoices saved = LoadPrintChoices();
     if (Hooks().askLegendOptions) {
@@ -56,27 +38,6 @@ std::optional<PrintChoices> AskOptions(QWidget* parent, LegendOptionsDialog::Pur
         return std::nullopt;
     }
     return dialog.Choices();
-}
-
-// The paper the plan is made for: the printer's, or the chosen one set on the printer.
-PageSetup PrinterPage(QPrinter& printer, const PrintChoices& choices) {
-    if (!choices.paperFromPrinter) {
-        const PageSetup page = choices.legends.page;
-        printer.setPageSize(page.paper == PaperSize::Letter ? QPageSize(QPageSize::Letter)
-                                                            : QPageSize(QPageSize::A4));
-        printer.setPageOrientation(QPageLayout::Portrait);
-    }
-    QPageLayout layout = printer.pageLayout();
-    layout.setUnits(QPageLayout::Millimeter);
-    const QRectF full = layout.fullRect(QPageLayout::Millimeter);
-    const QMarginsF least = layout.minimumMargins();
-    PageSetup page;
-    page.paper = PaperSize::Custom;
-    page.widthMm = full.width();
-    page.heightMm = full.height();
-    page.marginMm = std::max(
-        {choices.legends.page.marginMm, least.left(), least.top(), least.right(), least.bottom()});
-    return page;
 }
 
 QString Suggested(const LayoutDocument& doc, PrintWhat what, ExportFormat format) {
@@ -132,6 +93,18 @@ bool MayReplace(QWidget* parent, const QStringList& files) {
                     UiText(StringId::ExportReplaceAsk).arg(existing.join(QLatin1Char('\n'))));
 }
 
+// A very large export is named before it takes the disk and the time.
+bool MayWriteThatMuch(QWidget* parent, const PrintDocument& document, int dpi) {
+    const std::uint64_t bytes = EstimateExportBytes(
+        document.Page(), document.PageCount(),
+        document.GreyOnly() ? ExportKind::GreyImage : ExportKind::ColourImage, dpi);
+    return bytes <= kLargeExportBytes ||
+           AskYesNo(parent, UiText(StringId::ExportLargeAsk)
+                                .arg(QLocale().toString(qRound64(bytes / 1e6)))
+                                .arg(document.PageCount())
+                                .arg(dpi));
+}
+
 // Pages are drawn and written on a thread of their own, with progress and
 // Cancel, so the window keeps painting and its timers keep running (a page
 // at 2,400 dpi takes many seconds). Cancel stops before the next page and
@@ -184,60 +157,18 @@ void SetPrintDialogHooks(PrintDialogHooks hooks) {
     Hooks() = std::move(hooks);
 }
 
-std::optional<StringId> PrintOn(QPrinter& printer, PrintWhat what, const LayoutDocument& doc,
-                                const PrintChoices& choices) {
-    LegendOptions options = choices.legends;
-    options.page = PrinterPage(printer, choices);
-    printer.setFullPage(true);
-    std::optional<StringId> error;
-    const auto document = MakeDocument(what, doc, options, error);
-    if (error) {
-        return error;
-    }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return StringId::PrintFailed;
-    }
-    for (int i = 0; i < document->PageCount(); ++i) {
-        if (i > 0) {
-            printer.newPage();
-        }
-        document->PaintPage(painter, i, printer.resolution() / 25.4);
-    }
-    painter.end();
-    return std::nullopt;
-}
-
 void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc) {
-    std::optional<PrintChoices> choices = LoadPrintChoices();
-    if (what == PrintWhat::Legends) {
-        choices = AskOptions(parent, LegendOptionsDialog::Purpose::Print);
-        if (!choices) {
-            return;
-        }
-        SavePrintChoices(*choices);
-    } else {
-        choices->paperFromPrinter = true;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QString::fromStdString(FileNameOf(doc)));
-    // Checked once before the preview, so a plan that cannot be made says why.
-    LegendOptions options = choices->legends;
-    options.page = PrinterPage(printer, *choices);
-    std::optional<StringId> error;
-    MakeDocument(what, doc, options, error);
-    if (error) {
-        ShowError(parent, UiText(*error));
+    const std::optional<PrintChoices> choices =
+        AskOptions(parent, what == PrintWhat::Legends ? LegendOptionsDialog::Purpose::Print
+                                                      : LegendOptionsDialog::Purpose::SheetPrint);
+    if (!choices) {
         return;
     }
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(
-        UiText(what == PrintWhat::Legends ? StringId::MenuPrintLegends : StringId::MenuPrintSheet)
-            .remove(QLatin1Char('&'))
-            .remove(QStringLiteral("...")));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&](QPrinter* p) { PrintOn(*p, what, doc, *choices); });
-    preview.exec();
+    SavePrintChoices(*choices);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(FromPath(doc.filePath)).fileName());
+    PreparePrinter(printer, *choices);
+    RunPrintPreview(parent, printer, what, doc, *choices);
 }
 
 void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc) {
@@ -266,9 +197,13 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
     }
     const std::optional<QString> path = WithExtension(*typed, format, suggested);
     std::optional<StringId> error;
-    const auto document = MakeDocument(what, doc, choices->legends, error);
+    const auto document = MakePrintDocument(
+        what, doc, choices->legends, SheetInkOf(*choices, format != ExportFormat::Pdf), error);
     if (error) {
         ShowError(parent, UiText(*error));
+        return;
+    }
+    if (png && !MayWriteThatMuch(parent, *document, choices->pngDpi)) {
         return;
     }
     if (!MayReplace(parent, ExportFileNames(*path, format, document->PageCount()))) {

@@ -5,6 +5,7 @@
 
 #include "printing/ui/LegendOptionsDialog.h"
 #include "printing/ui/PrintExport.h"
+#include "printing/ui/PrintPreview.h"
 
 #include <QString>
 #include <functional>
@@ -12,7 +13,6 @@
 
 class QAction;
 class QMenu;
-class QPrinter;
 class QWidget;
 
 namespace vorlan {
@@ -28,13 +28,6 @@ struct PrintDialogHooks {
         askExportPath;
 };
 void SetPrintDialogHooks(PrintDialogHooks hooks);
-
-enum class PrintWhat { Legends, Sheet };
-
-// Paints every page on the printer, planned for its paper (or the chosen one);
-// the message id when nothing could be planned.
-std::optional<StringId> PrintOn(QPrinter& printer, PrintWhat what, const LayoutDocument& doc,
-                                const PrintChoices& choices);
 
 void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc);
 void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc);

@@ -166,11 +166,22 @@ void SheetDocument::PaintPage(QPainter& p, int index, double dotsPerMm) const {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     DrawHeader(p, m, page.header, plan.fileName, index, PageCount());
-    if (!page.grid.empty()) {
+    const bool saving = ink == SheetInk::Saving;
+    if (!page.grid.empty() && !saving) {
         p.fillRect(m.R(page.gridFrame), Qt::black);
     }
-    // The editor's colours: face, and the dark bevel as the cell's border.
     for (const SheetCell& c : page.grid) {
+        const MmRect inner{c.box.x + 0.4, c.box.y + 0.4, c.box.width - 0.8, c.box.height - 0.8};
+        if (saving) {
+            // Keys outlined firmly, empty cells faintly, nothing filled.
+            const bool key = c.kind == SheetCellKind::Key;
+            p.setPen(key ? m.Pen(0.35) : m.Pen(0.1, QColor(150, 150, 150)));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(m.R(inner));
+            DrawFitted(p, m, c.box, c.name, measurer);
+            continue;
+        }
+        // The editor's colours: face, and the dark bevel as the cell's border.
         QColor face(16, 61, 118), dark(0, 0, 128);
         if (c.kind == SheetCellKind::Key) {
             face = QColor(255, 95, 73);
@@ -179,7 +190,6 @@ void SheetDocument::PaintPage(QPainter& p, int index, double dotsPerMm) const {
             face = QColor(128, 128, 128);
             dark = QColor(1, 56, 48);
         }
-        const MmRect inner{c.box.x + 0.4, c.box.y + 0.4, c.box.width - 0.8, c.box.height - 0.8};
         p.setPen(m.Pen(0.5, dark));
         p.setBrush(face);
         p.drawRect(m.R(inner));
@@ -197,7 +207,7 @@ void SheetDocument::PaintPage(QPainter& p, int index, double dotsPerMm) const {
         p.drawText(m.R(t.box), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
     for (const SheetRow& row : page.rows) {
-        if (row.header) {
+        if (row.header && !saving) {
             p.fillRect(m.R(row.box), QColor(225, 225, 225));
         }
         p.setPen(m.Pen(0.1, QColor(150, 150, 150)));

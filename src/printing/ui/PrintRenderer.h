@@ -59,16 +59,23 @@ private:
     LegendPlan plan;
 };
 
+// The sheet's grid in the editor's colours (for the screen and images), or
+// outlined in black on white to save ink on paper.
+enum class SheetInk { Colours, Saving };
+
 class SheetDocument : public PrintDocument {
 public:
-    explicit SheetDocument(SheetPlan sheetPlan) : plan(std::move(sheetPlan)) {}
+    explicit SheetDocument(SheetPlan sheetPlan, SheetInk sheetInk = SheetInk::Colours)
+        : plan(std::move(sheetPlan)), ink(sheetInk) {}
     int PageCount() const override { return static_cast<int>(plan.pages.size()); }
     PageSetup Page() const override { return plan.page; }
     void PaintPage(QPainter& painter, int index, double dotsPerMm) const override;
+    bool GreyOnly() const override { return ink == SheetInk::Saving; }
     const SheetPlan& Plan() const { return plan; }
 
 private:
     SheetPlan plan;
+    SheetInk ink;
 };
 
 // The string table's text through Qt's translation (this library has no widgets).

@@ -24,6 +24,10 @@ PrintChoices LoadPrintChoices() {
     o.frame = s.value(QStringLiteral("frame"), o.frame).toBool();
     c.paperFromPrinter = s.value(QStringLiteral("paperFromPrinter"), c.paperFromPrinter).toBool();
     c.pngDpi = s.value(QStringLiteral("pngDpi"), c.pngDpi).toInt();
+    c.sheetInkSavingPaper =
+        s.value(QStringLiteral("sheetInkSavingPaper"), c.sheetInkSavingPaper).toBool();
+    c.sheetInkSavingImage =
+        s.value(QStringLiteral("sheetInkSavingImage"), c.sheetInkSavingImage).toBool();
     // Settings edited by hand fall back to the defaults rather than fail later.
     if (CheckLegendOptions(o)) {
         c.legends = LegendOptions{};
@@ -47,6 +51,13 @@ void SavePrintChoices(const PrintChoices& c) {
     s.setValue(QStringLiteral("frame"), o.frame);
     s.setValue(QStringLiteral("paperFromPrinter"), c.paperFromPrinter);
     s.setValue(QStringLiteral("pngDpi"), c.pngDpi);
+    s.setValue(QStringLiteral("sheetInkSavingPaper"), c.sheetInkSavingPaper);
+    s.setValue(QStringLiteral("sheetInkSavingImage"), c.sheetInkSavingImage);
+}
+
+SheetInk SheetInkOf(const PrintChoices& c, bool image) {
+    return (image ? c.sheetInkSavingImage : c.sheetInkSavingPaper) ? SheetInk::Saving
+                                                                   : SheetInk::Colours;
 }
 
 } // namespace vorlan

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "printing/LegendPlan.h"
+#include "printing/ui/PrintRenderer.h"
 
 namespace vorlan {
 
@@ -10,9 +11,15 @@ struct PrintChoices {
     LegendOptions legends;
     bool paperFromPrinter = true; // printing only; exports use legends.page
     int pngDpi = 300;
+    // The layout sheet outlined to save ink: on paper and in PDF by default,
+    // while SVG and PNG images keep the editor's colours unless asked.
+    bool sheetInkSavingPaper = true;
+    bool sheetInkSavingImage = false;
 };
 
 PrintChoices LoadPrintChoices();
+// The sheet's ink for paper and PDF (image false) or SVG and PNG (image true).
+SheetInk SheetInkOf(const PrintChoices& choices, bool image);
 void SavePrintChoices(const PrintChoices& choices);
 
 } // namespace vorlan

@@ -193,6 +193,7 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* theEmul
     grid = new KeyTestGrid(*doc, *session, this);
     layout->addWidget(grid, 0, Qt::AlignHCenter);
     auto* legend = new QLabel(UiText(StringId::KeyTestLegend), this);
+    legend->setObjectName(QStringLiteral("keyTestLegend"));
     legend->setWordWrap(true);
     layout->addWidget(legend);
 
