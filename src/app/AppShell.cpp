@@ -8,8 +8,16 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTranslator>
 #include <QUrl>
+#include <algorithm>
+#include <iterator>
+#include <map>
 
 // Outside any namespace, as Qt's resource macro requires; the icons live in a
 // static library, whose resource object the linker would otherwise drop.
@@ -48,16 +56,83 @@ bool InstallLocalTranslation(const QString& programDir) {
     return QCoreApplication::installTranslator(translator);
 }
 
+namespace {
+
+// The sizes the build renders the icon at.
+constexpr int kIconSides[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// The program icon, each picture read when a size first needs it: Qt's own
+// engine reads every file as it is added, which was a tenth of the start-up.
+class ProgramIconEngine : public QIconEngine {
+public:
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = BestSide(size);
+        return QSize(side, side).scaled(size.boundedTo(QSize(side, side)), Qt::KeepAspectRatio);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        if (size.isEmpty()) {
+            return {};
+        }
+        const int side = BestSide(size);
+        QPixmap& picture = pictures_[side];
+        if (picture.isNull()) {
+            picture.load(QStringLiteral(":/icons/vorlan-%1.png").arg(side));
+        }
+        QPixmap shown = side > size.width() || side > size.height()
+                            ? picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            : picture;
+        if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
+            QStyleOption option;
+            option.palette = QApplication::palette();
+            shown = QApplication::style()->generatedIconPixmap(mode, shown, &option);
+        }
+        return shown;
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1;
+        const QPixmap shown = pixmap(rect.size() * ratio, mode, state);
+        QRect target(QPoint(), shown.size() / ratio);
+        target.moveCenter(rect.center());
+        painter->drawPixmap(target, shown);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : kIconSides) {
+            sizes << QSize(side, side);
+        }
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ProgramIconEngine"); }
+
+private:
+    // The smallest picture that covers size, or the largest there is.
+    static int BestSide(const QSize& size) {
+        const int wanted = std::max(size.width(), size.height());
+        for (const int side : kIconSides) {
+            if (side >= wanted) {
+                return side;
+            }
+        }
+        return kIconSides[std::size(kIconSides) - 1];
+    }
+
+    std::map<int, QPixmap> pictures_;
+};
+
+} // namespace
+
 QIcon ProgramIcon() {
     InitIconResources();
-    // QIcon reads a file only when that size is first asked for, so start-up
-    // pays for the one size the window needs; on a HiDPI screen it takes the
-    // larger picture instead of scaling a small one up.
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        icon.addFile(QStringLiteral(":/icons/vorlan-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
+    // On a HiDPI screen the icon takes the larger picture instead of scaling a
+    // small one up.
+    return QIcon(new ProgramIconEngine);
 }
 
 std::optional<QString> ProgramVersion() {

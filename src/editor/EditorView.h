@@ -6,7 +6,12 @@
 #pragma once
 
 #include "common/UiMessage.h"
+#include "editor/CatalogList.h"
 #include "editor/FileCommands.h"
+#include "editor/GridPainter.h"
+#include "editor/KeyOperations.h"
+#include "editor/KeyPanel.h"
+#include "editor/StatusPanes.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
 #include "programming/KeyboardSettingsValues.h"
@@ -19,69 +24,14 @@
 
 namespace vorlan {
 
-// The longest key name the panel accepts (the catalogue's name size); the
-// key-name field should refuse more, and the editor cuts anything longer.
-inline constexpr std::size_t kMaxPanelNameBytes = kMaxCatalogNameBytes;
-
-inline constexpr int kStatusPaneCount = 7;
-
-// The key panel's controls as plain values. Prefix and suffix are the texts of
-// their fields, so the editor can refuse what is not a number 0..255.
-struct PanelValues {
-    int keyNumber = 0;
-    std::string name;
-    std::array<std::string, kCodesPerKey> codeTexts;
-    bool groupKey = false;
-    bool singleKey = false;
-    int mode = 0; // 0..2 select "Mode 1".."Mode 3"; 3 (only from files) selects none
-
-    int digitsCount = 9;
-    bool digitsTypeNum = true;
-    std::string prefixText = "0";
-    bool prefixExtended = false;
-    std::string suffixText = "0";
-    bool suffixExtended = false;
-
-    friend bool operator==(const PanelValues&, const PanelValues&) = default;
-};
-
-enum class RfidField { Prefix, Suffix };
-
-// The items of the grid's popup menu and whether each is enabled.
-struct PopupMenuItems {
-    bool insertKey = true;
-    bool copyKey = false;
-    bool single = false;
-    bool toRight = false;
-    bool toDown = false;
-    bool quad = false;
-    bool clearKey = false;
-    bool clearAll = false;
-    friend bool operator==(const PopupMenuItems&, const PopupMenuItems&) = default;
-};
-
-class EditorView {
+// The grid (KeyCanvas), the key panel (PanelControls), the "Programmed keys:"
+// list (CatalogListView) and the status bar (StatusView) are the narrow parts
+// the editor's pieces each talk to; the rest is the window's own.
+class EditorView : public KeyCanvas,
+                   public PanelControls,
+                   public CatalogListView,
+                   public StatusView {
 public:
-    virtual ~EditorView() = default;
-
-    // Grid: draw one key image at the cell of slot, at once.
-    virtual void DrawKeyImage(int slot, KeyImage image) = 0;
-
-    // Key panel: put the values into the controls without any change
-    // notification reaching the editor / read the controls back.
-    virtual void ShowPanelValues(const PanelValues& values) = 0;
-    virtual PanelValues PanelValuesFromControls() = 0;
-    // Tell the user that a prefix or suffix text was refused (the view may
-    // also put the focus on the field).
-    virtual void RefuseRfidText(RfidField field, const UiMessage& message) = 0;
-
-    // "Programmed keys:" list: replace all rows (no row selected afterwards) /
-    // select a row, -1 for none. Neither notifies the editor.
-    virtual void FillCatalogList(const std::vector<std::string>& rows) = 0;
-    virtual void SelectCatalogRow(int row) = 0;
-
-    // Status bar pane 0..6.
-    virtual void SetStatusPane(int pane, const UiMessage& text) = 0;
     // Window title: the title text with shownPath, or with "untitled" when empty.
     virtual void SetTitle(const std::string& shownPath) = 0;
 

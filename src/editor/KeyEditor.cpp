@@ -5,10 +5,11 @@
 namespace vorlan {
 
 KeyEditor::KeyEditor(EditorView& view, ProfileStore& store)
-    : view_(view), files_(doc_, *this, store), history_(doc_) {
+    : view_(view), files_(doc_, *this, store), history_(doc_), panel_(view), list_(doc_, view),
+      painter_(doc_, view), status_(doc_, view) {
     doc_.SetObserver(this);
     // Every change of the layout is a step: the pointer's panes follow it.
-    history_.AddListener([this](HistoryChange) { ShowPointerPanes(); });
+    history_.AddListener([this](HistoryChange) { status_.ShowPointer(); });
 }
 
 KeyEditor::~KeyEditor() {
@@ -48,13 +49,9 @@ KeyRecord& KeyEditor::Key(int slot) {
     return doc_.keys[static_cast<std::size_t>(k)];
 }
 
-KeySpan& KeyEditor::Span(int slot) {
+const KeySpan& KeyEditor::Span(int slot) const {
     const int k = slot >= 0 && slot < kKeySlots ? slot : 0;
     return doc_.spans[static_cast<std::size_t>(k)];
-}
-
-int KeyEditor::KeyCount() const {
-    return doc_.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
 }
 
 // --------------------------------------------------- LayoutObserver hooks
@@ -84,12 +81,7 @@ void KeyEditor::CommitControls() {
 }
 
 void KeyEditor::CatalogListFilled(const std::vector<std::string>& rows, int selectedRow) {
-    listRows_ = rows;
-    listRow_ = -1;
-    view_.FillCatalogList(listRows_);
-    if (selectedRow >= 0) {
-        SetListRow(selectedRow);
-    }
+    list_.Show(rows, selectedRow);
 }
 
 void KeyEditor::DocumentReset() {

@@ -1,23 +1,31 @@
-// The key editor: everything the main window does that needs no window.
+// The key editor: everything the main window does that needs no window. It
+// is the one entry the window calls (each user action reaches the On... entry
+// point of the same name) and runs every command of the grid, the key panel,
+// the popup menu and the Edit and File menus.
 //
 // How the pieces meet:
 //  - LayoutDocument (layout/) is the data. The editor owns it and is its
 //    LayoutObserver, so what the model's own operations show (reset, cleared
 //    cells, a loaded file) reaches the screen through the editor.
-//  - KeyEditor owns the selection (currentKey, panelKey), the key panel's
-//    values and the programmed-keys list's selection; it runs every command of
-//    the grid, the key panel, the popup menu and the File menu.
-//  - EditorView (editor/EditorView.h) is the screen. The main window implements
-//    it and forwards each user action to the On... entry point of the same
-//    name; it decides nothing itself.
-//  - FileCommands (layout/) holds the File menu's logic; the editor hosts it.
+//  - The editor keeps the selection (currentKey, panelKey) and the history
+//    steps; its parts each own one piece of the screen, through their own
+//    narrow part of EditorView: KeyPanel (the panel's values and refusals),
+//    CatalogList (the "Programmed keys:" list), GridPainter (the cells),
+//    StatusPanes (the status bar). KeyOperations and KeyTransfer change the
+//    document without a screen.
+//  - FileCommands holds the File menu's logic; it talks to the editor through
+//    FileCommandsHost.
 //  - LayoutHistory (history/) records each command that changes the layout
 //    as one step (StepScope around it), for the Edit menu's Undo and Redo.
 #pragma once
 
+#include "editor/CatalogList.h"
 #include "editor/EditorView.h"
 #include "editor/FileCommands.h"
+#include "editor/GridPainter.h"
+#include "editor/KeyPanel.h"
 #include "editor/KeyTransfer.h"
+#include "editor/StatusPanes.h"
 #include "history/LayoutHistory.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
@@ -48,8 +56,7 @@ public:
     int CurrentKey() const { return currentKey_; }
     int PanelKey() const { return panelKey_; }
     bool KeyEditActive() const { return keyEditActive_; }
-    const PanelValues& Panel() const { return panel_; }
-    // The "Programmed keys:" list as the editor last showed it.
+    const PanelValues& Panel() const { return panel_.Values(); }
 
     // --- Grid: pointer (client coordinates of the main window) and keys ---
     void OnPointerMove(int x, int y);
@@ -185,45 +192,30 @@ private:
 
     void SelectSlot(int slot);
     void Navigate(int target);
-    void LoadPanel(int slot);
     void PushPanel(bool runNameHandling);
     void KeyNameHandling();
-    void CopyKeyContent(int source, int target);
-    void PropagateToSpan(int slot);
-    void ResetSpan(bool clear);
-    void Join(SpanKind kind, int step);
+    void JoinKey(SpanKind kind, int step);
+    void ResetCurrentSpan(bool clear);
     void ClearKeyAfterYes(int slot);
-    void RebuildList(bool sort);
-    void SetListRow(int row);
-    std::optional<int> TakeRfidByte(RfidField field, const std::string& text);
     KeyRecord& Key(int slot);
-    KeySpan& Span(int slot);
-    int KeyCount() const;
+    const KeySpan& Span(int slot) const;
+    int KeyCount() const { return doc_.KeysInUse(); }
 
     EditorView& view_;
     LayoutDocument doc_;
     FileCommands files_;
     LayoutHistory history_;
+    KeyPanel panel_;
+    CatalogList list_;
+    GridPainter painter_;
+    StatusPanes status_;
     int stepDepth_ = 0;
     // Save As reads its file back; the history survives that reading.
     bool keepHistory_ = false;
 
     int currentKey_ = 1;
-    int pointerSlot_ = 0; // the slot under the pointer, 0 for none
     int panelKey_ = 1;
     bool keyEditActive_ = false;
-    PanelValues panel_;
-    // The text the key-name field shows, to tell whether a push changes it.
-    std::string shownName_;
-
-    std::vector<std::string> listRows_;
-    int listRow_ = -1;
-
-    // Refused prefix/suffix texts, so the same refusal is not repeated until
-    // the field is filled again; and a guard while the refusal is on screen.
-    std::optional<std::string> refusedPrefix_;
-    std::optional<std::string> refusedSuffix_;
-    bool refusing_ = false;
 };
 
 } // namespace vorlan

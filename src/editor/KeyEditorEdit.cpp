@@ -1,10 +1,7 @@
 #include "editor/KeyEditor.h"
-#include "editor/KeyEditorSupport.h"
 #include "grid/GridGeometry.h"
 
 namespace vorlan {
-
-using namespace editor_detail;
 
 // ------------------------------------------------------------ undo, redo
 
@@ -25,7 +22,7 @@ void KeyEditor::OnRedo() {
 void KeyEditor::ShowHistoryState(const HistorySelection& selection) {
     TitleChanged();
     FillStatusBar();
-    RebuildList(false);
+    list_.Rebuild(false);
     DrawGrid();
     currentKey_ = selection.currentKey;
     // The key shown before is the step's own now, not one to file away.
@@ -38,7 +35,7 @@ void KeyEditor::ShowHistoryState(const HistorySelection& selection) {
 
 void KeyEditor::OnCopy() {
     const int s = currentKey_;
-    if (!IsKey(s) || !doc_.IsProgrammed(s)) {
+    if (!IsGridSlot(s) || !doc_.IsProgrammed(s)) {
         return; // an empty cell or a key without codes has nothing to carry
     }
     if (const std::optional<KeyContent> content = ContentAt(doc_, s)) {
@@ -48,7 +45,7 @@ void KeyEditor::OnCopy() {
 
 void KeyEditor::OnCut() {
     const int s = currentKey_;
-    if (!IsKey(s) || !doc_.IsProgrammed(s)) {
+    if (!IsGridSlot(s) || !doc_.IsProgrammed(s)) {
         return;
     }
     StepScope step(*this, StringId::StepCut);
@@ -66,13 +63,13 @@ void KeyEditor::MarkInCatalog(const std::string& name) {
     if (const int j = doc_.FindCatalogEntry(name); j >= 0) {
         doc_.keyCatalog[static_cast<std::size_t>(j)].inLayout = true;
     }
-    RebuildList(true);
+    list_.Rebuild(true);
     SelectCatalogEntryByName();
 }
 
 void KeyEditor::OnPaste() {
     const int s = currentKey_;
-    if (!IsKey(s) || s > KeyCount()) {
+    if (!IsGridSlot(s) || s > KeyCount()) {
         return;
     }
     const std::optional<KeyContent> content = ParseKeyClip(view_.ClipboardKeyText());

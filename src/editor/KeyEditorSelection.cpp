@@ -1,12 +1,7 @@
 #include "editor/KeyEditor.h"
-#include "editor/KeyEditorSupport.h"
 #include "grid/GridGeometry.h"
 
-#include <algorithm>
-
 namespace vorlan {
-
-using namespace editor_detail;
 
 // ---------------------------------------------------------------- selection
 
@@ -15,12 +10,10 @@ void KeyEditor::ShowKey(int slot) {
         StoreInCatalog();
         DrawKeyNormal(panelKey_);
     }
-    if (IsKey(slot)) {
-        DrawKeyImage(slot, Span(slot).kind == SpanKind::Empty ? KeyImage::SelectedEmpty
-                                                              : KeyImage::SelectedKey);
-    }
+    painter_.Draw(slot, Span(slot).kind == SpanKind::Empty ? KeyImage::SelectedEmpty
+                                                           : KeyImage::SelectedKey);
     panelKey_ = slot;
-    LoadPanel(slot);
+    panel_.Load(slot, Key(slot));
     PushPanel(true);
 }
 
@@ -36,8 +29,8 @@ void KeyEditor::Navigate(int target) {
 }
 
 void KeyEditor::OnPointerMove(int x, int y) {
-    pointerSlot_ = SlotAt(x, y, KeyCount());
-    ShowPointerPanes();
+    status_.SetPointerSlot(SlotAt(x, y, KeyCount()));
+    status_.ShowPointer();
 }
 
 void KeyEditor::OnPointerPress(int x, int y) {
@@ -87,78 +80,23 @@ void KeyEditor::OnPaintRequest() {
 // ------------------------------------------------------------------ drawing
 
 void KeyEditor::DrawKeyImage(int slot, KeyImage image) {
-    if (IsKey(slot)) {
-        view_.DrawKeyImage(slot, image);
-    }
+    painter_.Draw(slot, image);
 }
 
 void KeyEditor::DrawKeyNormal(int slot) {
-    if (!IsKey(slot)) {
-        return;
-    }
-    const KeySpan& span = Span(slot);
-    switch (span.kind) {
-    case SpanKind::Empty:
-        DrawKeyImage(slot, doc_.PlainImage(slot, KeyImage::Empty));
-        break;
-    case SpanKind::Single:
-        DrawKeyImage(slot, doc_.PlainImage(slot, KeyImage::Single));
-        break;
-    case SpanKind::Double: {
-        const int anchor = std::min(slot, static_cast<int>(span.partners[0]));
-        const bool right = Span(anchor).partners[0] == anchor + 1;
-        DrawKeyImage(anchor, right ? KeyImage::DoubleRight : KeyImage::DoubleDown);
-        break;
-    }
-    case SpanKind::Quad: {
-        int anchor = slot;
-        for (int p : span.partners) {
-            anchor = std::min(anchor, p);
-        }
-        DrawKeyImage(anchor, KeyImage::Quad);
-        break;
-    }
-    }
+    painter_.DrawUnselected(slot);
 }
 
 void KeyEditor::DrawGrid() {
-    std::array<bool, kMaxKeys + 1> drawn{};
-    const int n = KeyCount();
-    for (int s = 1; s <= n; ++s) {
-        if (drawn[static_cast<std::size_t>(s)]) {
-            continue;
-        }
-        const KeySpan& span = Span(s);
-        switch (span.kind) {
-        case SpanKind::Empty:
-            DrawKeyImage(s, KeyImage::Empty);
-            break;
-        case SpanKind::Single:
-            DrawKeyImage(s, KeyImage::Single);
-            break;
-        case SpanKind::Double:
-        case SpanKind::Quad:
-            if (span.kind == SpanKind::Quad) {
-                DrawKeyImage(s, KeyImage::Quad);
-            } else {
-                DrawKeyImage(s, span.partners[0] == s + 1 ? KeyImage::DoubleRight
-                                                          : KeyImage::DoubleDown);
-            }
-            drawn[static_cast<std::size_t>(s)] = true;
-            for (int p = 0; p < span.PartnerCount(); ++p) {
-                const int partner = span.partners[static_cast<std::size_t>(p)];
-                if (IsKey(partner)) {
-                    drawn[static_cast<std::size_t>(partner)] = true;
-                }
-            }
-            break;
-        }
-    }
-    if (n == kBlockKeys) {
-        for (int s = kBlockKeys + 1; s <= kMaxKeys; ++s) {
-            DrawKeyImage(s, KeyImage::Unavailable);
-        }
-    }
+    painter_.DrawAll();
+}
+
+void KeyEditor::FillStatusBar() {
+    status_.Fill();
+}
+
+void KeyEditor::ShowPointerPanes() {
+    status_.ShowPointer();
 }
 
 } // namespace vorlan

@@ -53,7 +53,7 @@ void KeyFind::Search(const LayoutDocument& doc, std::string_view query) {
     const std::vector<int> before = std::move(found_);
     found_.clear();
     cells_.clear();
-    const int count = doc.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
+    const int count = doc.KeysInUse();
     for (int slot = 1; slot <= count; ++slot) {
         if (!KeyMatches(doc.keys[static_cast<std::size_t>(slot)], query)) {
             continue;

@@ -1,5 +1,6 @@
 #include "editor/KeyTransfer.h"
 
+#include "editor/KeyOperations.h"
 #include "grid/GridGeometry.h"
 #include "scancodes/CodeNames.h"
 
@@ -10,10 +11,6 @@
 
 namespace vorlan {
 namespace {
-
-int UsableKeys(const LayoutDocument& doc) {
-    return doc.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
-}
 
 bool InUse(int slot, int keyCount) {
     return slot >= 1 && slot <= keyCount;
@@ -50,17 +47,9 @@ ScreenCell ScreenOf(int slot) {
 // other cells, ascending, as the rest of the program keeps them).
 void SetCells(LayoutDocument& doc, const std::vector<int>& cells, SpanKind kind,
               const std::vector<KeyRecord>& records) {
+    JoinSpans(doc, cells, kind);
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const int c = cells[i];
-        KeySpan& span = doc.spans[static_cast<std::size_t>(c)];
-        span.kind = kind;
-        span.partners.fill(0);
-        std::size_t p = 0;
-        for (int other : cells) {
-            if (other != c) {
-                span.partners[p++] = other;
-            }
-        }
         KeyRecord& key = doc.keys[static_cast<std::size_t>(c)];
         key = records[i];
         key.position = c;
@@ -183,7 +172,7 @@ std::vector<int> CellsFor(KeyShape shape, int anchor, int keyCount) {
 }
 
 bool PlaceKey(LayoutDocument& doc, int anchor, const KeyContent& content) {
-    const std::vector<int> cells = CellsFor(content.shape, anchor, UsableKeys(doc));
+    const std::vector<int> cells = CellsFor(content.shape, anchor, doc.KeysInUse());
     if (!AllFree(doc, cells)) {
         return false;
     }
@@ -210,7 +199,7 @@ void ReplaceKeyDefinition(LayoutDocument& doc, int slot, const KeyContent& conte
 }
 
 DropPlan PlanDrop(const LayoutDocument& doc, int grabbed, int target, bool copy) {
-    const int keyCount = UsableKeys(doc);
+    const int keyCount = doc.KeysInUse();
     const std::vector<int> own = KeyCells(doc, grabbed);
     const std::optional<KeyShape> shape = ShapeAt(doc, grabbed);
     if (own.empty() || !shape || !InUse(target, keyCount) || !InUse(grabbed, keyCount)) {

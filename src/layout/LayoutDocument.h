@@ -184,6 +184,8 @@ public:
     int FindCatalogEntry(std::string_view name) const;
     // The catalogue box rows, in display order.
     std::vector<std::string> CatalogRows() const;
+    // The keys the grid offers: 112 on a double keyboard, 56 otherwise.
+    int KeysInUse() const { return settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys; }
     // Whether any of the keys 1..keyCount is programmed.
     bool HasProgrammedKey() const;
     // The image an empty or single cell shows at slot k (unavailable in block 1

@@ -48,28 +48,30 @@ void AppendCodes(std::string& out, const KeyCodes& codes, int count) {
     }
 }
 
-void AppendSevenThreeKeyLine(std::string& out, int number, const KeyRecord& key, int codeCount) {
+// A key line: number, codes and flags, then (16scan only) the group number,
+// then the name.
+void AppendKeyLine(std::string& out, int number, const KeyRecord& key, int codeCount,
+                   bool withGroup) {
     AppendNumber(out, number);
     out += "; ";
     AppendCodes(out, key.codes, codeCount);
     out += "; ";
     AppendNumber(out, key.FileFlags());
     out += ';';
+    if (withGroup) {
+        AppendNumber(out, key.groupNumber);
+        out += ';';
+    }
     AppendName(out, key.name);
     out += kLineEnd;
 }
 
+void AppendSevenThreeKeyLine(std::string& out, int number, const KeyRecord& key, int codeCount) {
+    AppendKeyLine(out, number, key, codeCount, false);
+}
+
 void AppendSixteenKeyLine(std::string& out, int number, const KeyRecord& key) {
-    AppendNumber(out, number);
-    out += "; ";
-    AppendCodes(out, key.codes, kCodesPerKey);
-    out += "; ";
-    AppendNumber(out, key.FileFlags());
-    out += ';';
-    AppendNumber(out, key.groupNumber);
-    out += ';';
-    AppendName(out, key.name);
-    out += kLineEnd;
+    AppendKeyLine(out, number, key, kCodesPerKey, true);
 }
 
 void AppendFillerLine(std::string& out, int number) {

@@ -83,7 +83,7 @@ KeyTestPlan MakeKeyTestPlan(const LayoutDocument& doc) {
     plan.rfidEnabled =
         doc.loadedVariant != KeyboardVariant::SevenThreeScan && doc.rfid.digitsCount > 0;
     const int perKey = StoredCodesPerKey(doc);
-    const int keyCount = doc.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
+    const int keyCount = doc.KeysInUse();
     for (int k = 1; k <= keyCount; ++k) {
         if (!doc.IsProgrammed(k)) {
             continue;

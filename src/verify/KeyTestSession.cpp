@@ -3,6 +3,7 @@
 #include "verify/TextEscaping.h"
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <utility>
 
@@ -117,32 +118,99 @@ std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader&
     return out.str();
 }
 
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string Scalar(const Json& value) {
+    // Names come from single-byte files through Latin-1, so they are valid
+    // UTF-8; should one not be, a replacement sign beats a lost report.
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+// A value on one line, with a blank after each comma and colon.
+void AppendInline(const Json& value, std::string& out) {
+    if (value.is_object()) {
+        out += '{';
+        const char* separator = "";
+        for (const auto& [name, member] : value.items()) {
+            out += separator;
+            out += Scalar(name);
+            out += ": ";
+            AppendInline(member, out);
+            separator = ", ";
+        }
+        out += '}';
+    } else if (value.is_array()) {
+        out += '[';
+        const char* separator = "";
+        for (const Json& element : value) {
+            out += separator;
+            AppendInline(element, out);
+            separator = ", ";
+        }
+        out += ']';
+    } else {
+        out += Scalar(value);
+    }
+}
+
+// One member of the report a line and one key or event a line, so a report
+// reads (and compares) key by key; stored reports have this layout.
+std::string ReportLayout(const Json& report) {
+    std::string out = "{";
+    const char* separator = "\n";
+    for (const auto& [name, member] : report.items()) {
+        out += separator;
+        out += "  " + Scalar(name) + ": ";
+        if (member.is_array()) {
+            out += '[';
+            const char* elementSeparator = "\n";
+            for (const Json& element : member) {
+                out += elementSeparator;
+                out += "    ";
+                AppendInline(element, out);
+                elementSeparator = ",\n";
+            }
+            out += "\n  ]";
+        } else {
+            AppendInline(member, out);
+        }
+        separator = ",\n";
+    }
+    return out + "\n}\n";
+}
+
+} // namespace
+
 std::string KeyTestReportJson(const KeyTestSession& session, const ReportHeader& header) {
     const KeyTestPlan& plan = session.Plan();
-    std::ostringstream out;
-    out << "{\n  \"layoutFile\": " << JsonString(Latin1ToUtf8(header.layoutFile))
-        << ",\n  \"imageSha256\": " << JsonString(header.imageSha256)
-        << ",\n  \"dateTime\": " << JsonString(header.dateTime)
-        << ",\n  \"tested\": " << session.TestedCount() << ",\n  \"keys\": [";
+    Json keys = Json::array();
     for (int i = 0; i < session.KeyCount(); ++i) {
         const TestKey& key = plan.keys[static_cast<std::size_t>(i)];
-        out << (i == 0 ? "\n" : ",\n") << "    {\"slot\": " << key.slot
-            << ", \"name\": " << JsonString(Latin1ToUtf8(key.name)) << ", \"codes\": [";
-        for (std::size_t c = 0; c < key.codes.size(); ++c) {
-            out << (c == 0 ? "" : ", ") << static_cast<int>(key.codes[c]);
+        Json codes = Json::array();
+        for (const std::uint8_t code : key.codes) {
+            codes.push_back(static_cast<int>(code));
         }
-        out << "], \"codeNames\": " << JsonString(CodeSequenceText(key.codes))
-            << ", \"result\": " << JsonString(std::string(KeyResultName(session.Result(i))))
-            << ", \"ambiguous\": " << (plan.IsAmbiguous(i) ? "true" : "false") << "}";
+        keys.push_back({{"slot", key.slot},
+                        {"name", Latin1ToUtf8(key.name)},
+                        {"codes", std::move(codes)},
+                        {"codeNames", CodeSequenceText(key.codes)},
+                        {"result", std::string(KeyResultName(session.Result(i)))},
+                        {"ambiguous", plan.IsAmbiguous(i)}});
     }
-    out << "\n  ],\n  \"lines\": [";
-    bool first = true;
+    Json lines = Json::array();
     for (const TestLine& line : session.Lines()) {
-        out << (first ? "\n" : ",\n") << "    " << JsonString(TestLineText(line));
-        first = false;
+        lines.push_back(TestLineText(line));
     }
-    out << "\n  ]\n}\n";
-    return out.str();
+    Json report;
+    report["layoutFile"] = Latin1ToUtf8(header.layoutFile);
+    report["imageSha256"] = header.imageSha256;
+    report["dateTime"] = header.dateTime;
+    report["tested"] = session.TestedCount();
+    report["keys"] = std::move(keys);
+    report["lines"] = std::move(lines);
+    return ReportLayout(report);
 }
 
 } // namespace vorlan

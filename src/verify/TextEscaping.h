@@ -9,8 +9,6 @@
 
 namespace vorlan {
 
-// A JSON string literal, quotes included.
-std::string JsonString(std::string_view utf8);
 // Tabs, line ends and other control characters become blanks.
 std::string OneLine(std::string_view text);
 

@@ -1,78 +1,16 @@
 #include "editor/FileCommands.h"
 
+#include "FileFixture.h"
 #include "RecordingView.h"
 #include "layout/LayoutFile.h"
-#include "layout/ProgrammingFile.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace vorlan::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A fresh folder per test, removed afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = fs::temp_directory_path() /
-                (std::string("vorlan-files-") + info->test_suite_name() + "-" + info->name());
-        fs::remove_all(path_);
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string File(const std::string& name) const { return (path_ / name).string(); }
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-int FirstNumber(const std::string& path) {
-    return std::atoi(ReadFile(path).c_str());
-}
-
-// Writes a layout file with one programmed key at k, through a separate document.
-void WriteLayoutFile(const std::string& path, int keyCount, int k, const std::string& name,
-                     KeyboardVariant variant = KeyboardVariant::SixteenScan) {
-    LayoutDocument doc;
-    doc.settings.keyCount = keyCount;
-    doc.keys[static_cast<std::size_t>(k)].codes[0] = 0x1C;
-    doc.keys[static_cast<std::size_t>(k)].name = name;
-    doc.filePath = path;
-    ASSERT_TRUE(WriteLayout(doc, variant));
-}
-
-struct FileFixture : EditorFixture {
-    TempFolder folder;
-    void Open(const std::string& path) {
-        view.openAnswers.push_back(path);
-        editor.OnFileOpen();
-    }
-    std::vector<std::string> StoredRecent() {
-        std::vector<std::string> out;
-        for (int i = 1; i <= 4; ++i) {
-            out.push_back(store.values[MemoryProfileStore::Key(kRecentFileSection,
-                                                               "File" + std::to_string(i))]);
-        }
-        return out;
-    }
-};
 
 // --- New and the save question ----------------------------------------------
 
@@ -493,96 +431,6 @@ TEST(FileSaveAs, CancelChangesNothing) {
     EXPECT_TRUE(f.doc().dirty);
     EXPECT_TRUE(f.doc().IsProgrammed(5));
     EXPECT_EQ(f.store.writes, 0);
-}
-
-// --- Programming: the temporary file ----------------------------------------------
-
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const fs::path& folder) : previous_(fs::current_path()) {
-        fs::current_path(folder);
-    }
-    ~CurrentFolder() { fs::current_path(previous_); }
-
-private:
-    fs::path previous_;
-};
-
-// Points the user's temporary folder somewhere else for one test.
-class TemporaryFolder {
-public:
-#ifdef _WIN32
-    static constexpr const char* kVariable = "TMP";
-#else
-    static constexpr const char* kVariable = "TMPDIR";
-#endif
-    explicit TemporaryFolder(const fs::path& path) {
-        if (const char* kept = std::getenv(kVariable)) {
-            previous_ = kept;
-        }
-        Set(path.string());
-    }
-    ~TemporaryFolder() {
-        Set(previous_);
-    }
-
-private:
-    static void Set(const std::string& value) {
-#ifdef _WIN32
-        _putenv_s(kVariable, value.c_str());
-#else
-        if (value.empty()) {
-            unsetenv(kVariable);
-        } else {
-            setenv(kVariable, value.c_str(), 1);
-        }
-#endif
-    }
-    std::string previous_;
-};
-
-TEST(FileProgramming, WritesAPrivateFileInTheLoadedVariantAndKeepsTheDocument) {
-    FileFixture f;
-    const std::string path = f.folder.File("seven.txt");
-    WriteLayoutFile(path, 56, 4, "Four", KeyboardVariant::SevenThreeScan);
-    f.Open(path);
-    f.Click(6);
-    f.Capture({0x1C});
-    ASSERT_TRUE(f.doc().dirty);
-    const fs::path temp = fs::path(f.folder.Path()) / "temp";
-    fs::create_directory(temp);
-    TemporaryFolder tmp(temp);
-    CurrentFolder here(f.folder.Path());
-    f.editor.OnFileProgramming();
-    f.editor.OnFileProgramming();
-    // Each run has its own file, so two windows never share one.
-    ASSERT_EQ(f.view.programmingRuns.size(), 2u);
-    EXPECT_NE(f.view.programmingRuns[0], f.view.programmingRuns[1]);
-    for (const std::string& run : f.view.programmingRuns) {
-        EXPECT_EQ(fs::path(run).parent_path(), temp);
-        EXPECT_TRUE(fs::path(run).filename().string().starts_with(kProgrammingFilePrefix));
-        EXPECT_EQ(FirstNumber(run), 56);
-#ifndef _WIN32
-        // Windows has no such bits: the user's temporary folder is private there.
-        EXPECT_EQ(fs::status(run).permissions() & fs::perms::all,
-                  fs::perms::owner_read | fs::perms::owner_write);
-#endif
-    }
-    EXPECT_FALSE(fs::exists(f.folder.File("vorlan.tmp")));
-    EXPECT_EQ(f.doc().filePath, path);
-    EXPECT_TRUE(f.doc().dirty); // the user's file is still unsaved
-    EXPECT_EQ(f.doc().variant, KeyboardVariant::SevenThreeScan);
-}
-
-TEST(FileProgramming, ALayoutWithoutKeysStartsNoRunAndLeavesNoFile) {
-    FileFixture f;
-    f.doc().filePath = "/keep/me.txt";
-    TemporaryFolder tmp(f.folder.Path());
-    f.editor.OnFileProgramming();
-    EXPECT_TRUE(f.view.programmingRuns.empty());
-    EXPECT_EQ(f.view.errors, std::vector<std::string>{"The file contains no programmed key"});
-    EXPECT_EQ(f.doc().filePath, "/keep/me.txt");
-    EXPECT_TRUE(fs::is_empty(f.folder.Path()));
 }
 
 } // namespace

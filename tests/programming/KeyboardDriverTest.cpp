@@ -43,37 +43,16 @@ TEST_P(DetectTest, AnswersAndClosesTheDevice) {
     EXPECT_EQ(keyboard.WriteRequestCount(), 0);
 }
 
-EmulatorFaults Missing() {
-    EmulatorFaults f;
-    f.deviceMissing = true;
-    return f;
-}
-EmulatorFaults Failing() {
-    EmulatorFaults f;
-    f.typeRequestFails = true;
-    return f;
-}
-EmulatorFaults Empty() {
-    EmulatorFaults f;
-    f.typeRequestReturnsNothing = true;
-    return f;
-}
-EmulatorFaults Answer(std::uint8_t type) {
-    EmulatorFaults f;
-    f.typeAnswer = type;
-    return f;
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, DetectTest,
-                         ::testing::Values(DetectCase{"Type0", 0, {}, 0},
-                                           DetectCase{"Type1", 1, {}, 1},
-                                           DetectCase{"Type2", 2, {}, 2},
-                                           DetectCase{"Answers3", 0, Answer(3), -1},
-                                           DetectCase{"Answers255", 0, Answer(255), -1},
-                                           DetectCase{"RequestFails", 2, Failing(), -3},
-                                           DetectCase{"NoByteReturned", 2, Empty(), -3},
-                                           DetectCase{"DeviceMissing", 2, Missing(), -2}),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DetectTest,
+    ::testing::Values(DetectCase{"Type0", 0, {}, 0}, DetectCase{"Type1", 1, {}, 1},
+                      DetectCase{"Type2", 2, {}, 2},
+                      DetectCase{"Answers3", 0, test::TypeAnswer(3), -1},
+                      DetectCase{"Answers255", 0, test::TypeAnswer(255), -1},
+                      DetectCase{"RequestFails", 2, test::TypeRequestFails(), -3},
+                      DetectCase{"NoByteReturned", 2, test::TypeRequestReturnsNothing(), -3},
+                      DetectCase{"DeviceMissing", 2, test::DeviceMissing(), -2}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 void PrintTo(const DetectCase& c, std::ostream* out) {
     *out << c.name;
@@ -205,7 +184,7 @@ TEST(WriteDeviceImage, NothingToSendAndNoDevice) {
         EXPECT_EQ(keyboard.OpenCount(), 0);
     }
     {
-        EmulatedKeyboard keyboard(0, Missing());
+        EmulatedKeyboard keyboard(0, test::DeviceMissing());
         EXPECT_EQ(WriteDeviceImage(keyboard, image.data(), 450, {}, clock), -1);
         EXPECT_EQ(keyboard.WriteRequestCount(), 0);
     }

@@ -122,32 +122,6 @@ TEST_P(EngineMessageTest, ReturnsTheMessageNumber) {
     EXPECT_EQ(!run.received.empty(), c.writes);
 }
 
-EmulatorFaults Missing() {
-    EmulatorFaults f;
-    f.deviceMissing = true;
-    return f;
-}
-EmulatorFaults TypeFails() {
-    EmulatorFaults f;
-    f.typeRequestFails = true;
-    return f;
-}
-EmulatorFaults NoTypeByte() {
-    EmulatorFaults f;
-    f.typeRequestReturnsNothing = true;
-    return f;
-}
-EmulatorFaults Answers3() {
-    EmulatorFaults f;
-    f.typeAnswer = 3;
-    return f;
-}
-EmulatorFaults FailsAt(std::size_t byte) {
-    EmulatorFaults f;
-    f.failWriteAt = byte;
-    return f;
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Arguments, EngineMessageTest,
     ::testing::Values(
@@ -170,17 +144,20 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"NoSuchFile", {"p", "MISSING"}, 1, {}, 33003, 0, false},
         // A folder cannot be read as a layout file on any system.
         EngineCase{"FolderIsNoFile", {"p", "DIR"}, 1, {}, 33003, 0, false},
-        EngineCase{"BrokenFileNoDriver", {"p", "BROKEN"}, 1, Missing(), 33004, 0, false},
+        EngineCase{
+            "BrokenFileNoDriver", {"p", "BROKEN"}, 1, test::DeviceMissing(), 33004, 0, false},
         EngineCase{"DetectOnlyType0", {"p"}, 0, {}, 0, 1, false},
         EngineCase{"DetectOnlyType2", {"p"}, 2, {}, 0, 1, false},
         EngineCase{"NoArgumentsAtAll", {}, 1, {}, 0, 1, false},
-        EngineCase{"DetectOnlyNoDevice", {"p"}, 0, Missing(), 33006, 1, false},
-        EngineCase{"DetectOnlyFails", {"p"}, 0, TypeFails(), 33007, 1, false},
-        EngineCase{"DetectOnlyNoByte", {"p"}, 0, NoTypeByte(), 33007, 1, false},
-        EngineCase{"DetectOnlyType3", {"p"}, 0, Answers3(), 33005, 1, false},
-        EngineCase{"FileType3", {"p", "F113"}, 2, Answers3(), 33005, 1, false},
-        EngineCase{"FileNoDevice", {"p", "F113"}, 2, Missing(), 33006, 1, false},
-        EngineCase{"GivenTypeNoDevice", {"p", "F113", "/2"}, 2, Missing(), 33006, 1, false},
+        EngineCase{"DetectOnlyNoDevice", {"p"}, 0, test::DeviceMissing(), 33006, 1, false},
+        EngineCase{"DetectOnlyFails", {"p"}, 0, test::TypeRequestFails(), 33007, 1, false},
+        EngineCase{
+            "DetectOnlyNoByte", {"p"}, 0, test::TypeRequestReturnsNothing(), 33007, 1, false},
+        EngineCase{"DetectOnlyType3", {"p"}, 0, test::TypeAnswer(3), 33005, 1, false},
+        EngineCase{"FileType3", {"p", "F113"}, 2, test::TypeAnswer(3), 33005, 1, false},
+        EngineCase{"FileNoDevice", {"p", "F113"}, 2, test::DeviceMissing(), 33006, 1, false},
+        EngineCase{
+            "GivenTypeNoDevice", {"p", "F113", "/2"}, 2, test::DeviceMissing(), 33006, 1, false},
         EngineCase{"Single16OnType0", {"p", "F57"}, 0, {}, 33008, 1, false},
         EngineCase{"Double16OnType1", {"p", "F113"}, 1, {}, 33008, 1, false},
         EngineCase{"Single73OnType1", {"p", "F56"}, 1, {}, 33008, 1, false},
@@ -190,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"Single73OnType0", {"p", "F56"}, 0, {}, 0, 2, true},
         EngineCase{"Double73OnType0", {"p", "F112"}, 0, {}, 0, 2, true},
         EngineCase{"GivenTypeWrites", {"p", "F57", "/1"}, 2, {}, 0, 1, true},
-        EngineCase{"WriteFails", {"p", "F57"}, 1, FailsAt(500), 33009, 2, true}),
+        EngineCase{"WriteFails", {"p", "F57"}, 1, test::FailWriteAt(500), 33009, 2, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 // ---- what reaches the keyboard ---------------------------------------------

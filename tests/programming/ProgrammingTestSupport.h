@@ -2,6 +2,7 @@
 // a temporary folder, and a clock that only moves when told to.
 #pragma once
 
+#include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardDriver.h"
 
 #include <cstdint>
@@ -12,6 +13,33 @@
 #include <vector>
 
 namespace vorlan::test {
+
+// One fault of the emulated keyboard each.
+inline EmulatorFaults DeviceMissing() {
+    EmulatorFaults f;
+    f.deviceMissing = true;
+    return f;
+}
+inline EmulatorFaults TypeRequestFails() {
+    EmulatorFaults f;
+    f.typeRequestFails = true;
+    return f;
+}
+inline EmulatorFaults TypeRequestReturnsNothing() {
+    EmulatorFaults f;
+    f.typeRequestReturnsNothing = true;
+    return f;
+}
+inline EmulatorFaults TypeAnswer(std::uint8_t type) {
+    EmulatorFaults f;
+    f.typeAnswer = type;
+    return f;
+}
+inline EmulatorFaults FailWriteAt(std::size_t byte) {
+    EmulatorFaults f;
+    f.failWriteAt = byte;
+    return f;
+}
 
 // The text of a layout file for type number 56, 57, 112 or 113 in the
 // writer's words (CR LF, "; " and ", " separators, 112 key lines). Key k gets

@@ -3,8 +3,6 @@
 // dialogs and the recent-file block. The editor's rules are tested in the core.
 #include "app/MainDialog.h"
 
-#include "app/AboutDialog.h"
-#include "app/AppShell.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -20,7 +18,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -500,89 +497,6 @@ TEST_F(MainDialogTest, SettingsDialogHookChangesTheGridAndTheStatusBar) {
     w.Hooks().runSettingsDialog = nullptr;
     Child<QAction>(w, "actionSettings")->trigger();
     EXPECT_EQ(QStringLiteral("Keyboard type: Vorlan D"), w.StatusPaneText(0));
-}
-
-TEST(AboutDialog, ShowsTheBuildVersionOrTheVersionError) {
-    AboutDialog withVersion(QStringLiteral("1.2.3"));
-    EXPECT_EQ(QStringLiteral("1.2.3"), withVersion.VersionText());
-    AboutDialog without(std::nullopt);
-    EXPECT_EQ(QStringLiteral("File version error"), without.VersionText());
-    ASSERT_TRUE(ProgramVersion().has_value());
-    EXPECT_EQ(QStringLiteral(VORLAN_VERSION), *ProgramVersion());
-}
-
-// Logo, product line, "Version:" with the version, and OK stand one below the other.
-TEST(AboutDialog, ControlsStandTopToBottom) {
-    AboutDialog about(QStringLiteral("1.2.3"));
-    about.layout()->activate();
-    const auto box = [&about](const char* name) {
-        const QWidget* w = about.findChild<QWidget*>(QString::fromLatin1(name));
-        EXPECT_NE(nullptr, w) << name;
-        return w == nullptr ? QRect() : QRect(w->mapTo(&about, QPoint(0, 0)), w->size());
-    };
-    const QRect logo = box("logo");
-    const QRect product = box("productLabel");
-    const QRect caption = box("versionCaption");
-    const QRect version = box("versionLabel");
-    const QRect ok = box("okButton");
-    EXPECT_LE(logo.bottom(), product.top());
-    EXPECT_LE(product.bottom(), caption.top());
-    EXPECT_LE(caption.right(), version.left()); // the version follows its label
-    EXPECT_LT(qAbs(caption.center().y() - version.center().y()), caption.height());
-    EXPECT_LE(qMax(caption.bottom(), version.bottom()), ok.top());
-    QPushButton* button = about.findChild<QPushButton*>(QStringLiteral("okButton"));
-    ASSERT_NE(nullptr, button);
-    EXPECT_EQ(QStringLiteral("OK"), button->text());
-    EXPECT_TRUE(button->isDefault());
-    EXPECT_EQ(QStringLiteral("About"), about.windowTitle());
-    EXPECT_EQ(QStringLiteral("Vorlan 16scan keyboard programmer"),
-              about.findChild<QLabel*>(QStringLiteral("productLabel"))->text());
-}
-
-// The settings (and so the recent files) are kept under the maker's key and
-// the program file's base name: a renamed copy keeps settings of its own.
-TEST(AppShell, SettingsLiveUnderTheMakerAndTheProgramsBaseName) {
-    const QString keptOrganization = QCoreApplication::organizationName();
-    const QString keptName = QCoreApplication::applicationName();
-    const struct {
-        const char* programPath;
-        const char* name;
-    } cases[] = {
-        {"/usr/local/bin/vorlan", "vorlan"},
-        {"/opt/tools/keys.exe", "keys"},
-        {"/home/me/my.programmer.exe", "my.programmer"},
-    };
-    for (const auto& c : cases) {
-        QCoreApplication::setOrganizationName(QStringLiteral("someone"));
-        SetApplicationIdentity(QString::fromLatin1(c.programPath));
-        EXPECT_EQ(QStringLiteral("Kelvane"), QCoreApplication::organizationName());
-        EXPECT_EQ(QString::fromLatin1(c.name), QCoreApplication::applicationName())
-            << c.programPath;
-    }
-    // A program path without a file name leaves the name the framework gave.
-    QCoreApplication::setApplicationName(QStringLiteral("given"));
-    SetApplicationIdentity(QString());
-    EXPECT_EQ(QStringLiteral("given"), QCoreApplication::applicationName());
-    QCoreApplication::setOrganizationName(keptOrganization);
-    QCoreApplication::setApplicationName(keptName);
-}
-
-TEST(AppShell, HelpOpensTheGuideBesideTheProgramWhenItExists) {
-    QTemporaryDir dir;
-    const QString program = dir.filePath(QStringLiteral("vorlan"));
-    QStringList opened;
-    const HelpOpener previous = SetHelpOpener([&](const QString& path) { opened << path; });
-    OpenHelp(program); // no help folder yet: nothing, and no message
-    EXPECT_TRUE(opened.isEmpty());
-    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("help")));
-    QFile guide(dir.filePath(QStringLiteral("help/Vorlan.html")));
-    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
-    guide.close();
-    OpenHelp(program);
-    EXPECT_EQ(QStringList({guide.fileName()}), opened);
-    OpenHelp(QStringLiteral("vorlan")); // a program path without a folder
-    EXPECT_EQ(1, opened.size());
-    SetHelpOpener(previous);
 }
 
 } // namespace

@@ -226,6 +226,38 @@ TEST(KeyTestSessionTest, CountsTicksAndMarksTheExpectedKeyOnAMismatch) {
     EXPECT_EQ(session.Expected(), -1);
 }
 
+// Stored reports are read key by key: one member a line, one key or event a
+// line, and an empty list still spans two lines.
+TEST(KeyTestSessionTest, TheJsonReportKeepsItsLayout) {
+    KeyTestSession session(PlanOf({{kA}, {kA}, {kB}}));
+    session.Feed(kB, 0);
+    session.Flush();
+    session.Feed(kX, 1000);
+    session.Flush();
+    EXPECT_EQ(KeyTestReportJson(session, {"/l/a\"b\\c\x1b.txt", "abc", "now"}),
+              "{\n"
+              "  \"layoutFile\": \"/l/a\\\"b\\\\c\\u001b.txt\",\n"
+              "  \"imageSha256\": \"abc\",\n"
+              "  \"dateTime\": \"now\",\n"
+              "  \"tested\": 1,\n"
+              "  \"keys\": [\n"
+              "    {\"slot\": 1, \"name\": \"K1\", \"codes\": [28], \"codeNames\": \"A\", "
+              "\"result\": \"not tested\", \"ambiguous\": true},\n"
+              "    {\"slot\": 2, \"name\": \"K2\", \"codes\": [28], \"codeNames\": \"A\", "
+              "\"result\": \"not tested\", \"ambiguous\": true},\n"
+              "    {\"slot\": 3, \"name\": \"K3\", \"codes\": [50], \"codeNames\": \"B\", "
+              "\"result\": \"passed\", \"ambiguous\": false}\n"
+              "  ],\n"
+              "  \"lines\": [\n"
+              "    \"unknown: X\"\n"
+              "  ]\n"
+              "}\n");
+    const KeyTestSession empty(PlanOf({}));
+    EXPECT_EQ(KeyTestReportJson(empty, {"l.txt", "", ""}),
+              "{\n  \"layoutFile\": \"l.txt\",\n  \"imageSha256\": \"\",\n  \"dateTime\": \"\",\n"
+              "  \"tested\": 0,\n  \"keys\": [\n  ],\n  \"lines\": [\n  ]\n}\n");
+}
+
 // A chosen key that has been pressed is no longer expected: an unknown press
 // after it is listed and marks no key.
 TEST(KeyTestSessionTest, AnUnknownPressAfterTheChosenKeyMarksNoKey) {

@@ -1,7 +1,8 @@
 // The key test window driven as a user drives it, with the emulated keyboard
-// typing key events, and the batch loop of the main window with its log.
+// typing key events.
 #include "verify/ui/KeyTestView.h"
 
+#include "KeyTestLayout.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -44,22 +45,7 @@
 namespace vorlan {
 namespace {
 
-void Program(LayoutDocument& doc, int k, std::vector<std::int32_t> codes) {
-    auto& key = doc.keys[static_cast<std::size_t>(k)];
-    key.codes.fill(0);
-    std::copy(codes.begin(), codes.end(), key.codes.begin());
-    doc.spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
-}
-
-// Keys the window would act on, a modifier sequence and an extended key.
-void ProgramTestKeys(LayoutDocument& doc) {
-    Program(doc, 1, {0x1C});       // A
-    Program(doc, 2, {0x14, 0x21}); // Ctrl_left C
-    Program(doc, 3, {0x0D});       // Tab
-    Program(doc, 4, {0x76});       // Esc
-    Program(doc, 5, {0x11, 0x0C}); // Alt_left F4
-    Program(doc, 6, {0xE0, 0x75}); // Up
-}
+using namespace test;
 
 LayoutDocument TestLayout() {
     LayoutDocument doc;
@@ -396,168 +382,6 @@ TEST(KeyTestViewTest, TheGridLeavesTheLineBelowItWhole) {
     EXPECT_LE(qCeil((grid->geometry().bottom() + 1) * dpr), qFloor(below->geometry().top() * dpr))
         << "at " << dpr;
     EXPECT_GE(below->height(), below->heightForWidth(below->width()));
-}
-
-class BatchProgrammingTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        ASSERT_TRUE(folder.isValid());
-        keptCurrent = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return MessageResult::Ok;
-        });
-        window = std::make_unique<MainDialog>();
-        tools = VerifyToolsOf(window.get());
-        ASSERT_NE(tools, nullptr);
-        tools->SetLogPath(folder.filePath(QStringLiteral("log/programming.log")));
-        dialog = ProgrammingDialogOf(window.get());
-        UseEmulator(1);
-        ProgramTestKeys(window->Editor().Document());
-        window->Editor().Document().filePath = "/layouts/shop.txt";
-    }
-    void TearDown() override {
-        window.reset();
-        SetMessageHandler({});
-        QDir::setCurrent(keptCurrent);
-    }
-    void UseEmulator(int type) {
-        keyboard = std::make_shared<EmulatedKeyboard>(type);
-        dialog->SetKeyboard(keyboard, std::make_shared<test::FakeClock>());
-    }
-    // Runs the programming command and every run it leads to.
-    void ProgramAndFollow(int runs) {
-        QSignalSpy finished(dialog, &ProgrammingDialog::RunFinished);
-        window->findChild<QAction*>(QStringLiteral("actionProgramming"))->trigger();
-        while (finished.count() < runs) {
-            ASSERT_TRUE(finished.wait(20000));
-        }
-        QTest::qWait(20); // the dialog after the last run
-    }
-    std::vector<ProgrammingRun> Log() const {
-        QFile file(tools->LogPath());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        return ParseLog(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    }
-
-    QTemporaryDir folder;
-    QString keptCurrent;
-    QStringList messages;
-    std::unique_ptr<MainDialog> window;
-    VerifyTools* tools = nullptr;
-    ProgrammingDialog* dialog = nullptr;
-    std::shared_ptr<EmulatedKeyboard> keyboard;
-};
-
-TEST_F(BatchProgrammingTest, ProgramsTestsAndProgramsTheNextKeyboardLoggingEachRun) {
-    int doneDialogs = 0;
-    int tested = 0;
-    tools->runKeyTest = [&](KeyTestView& view) {
-        for (int slot = 1; slot <= 6; ++slot) {
-            view.ClickSlot(slot);
-        }
-        view.EndPendingSequence();
-        tested = view.Session().TestedCount();
-    };
-    tools->runDoneDialog = [&](QDialog& done) {
-        ++doneDialogs;
-        EXPECT_TRUE(done.findChild<QLabel*>(QStringLiteral("doneText"))
-                        ->text()
-                        .contains(QString::number(doneDialogs)));
-        if (doneDialogs == 1) {
-            done.findChild<QPushButton*>(QStringLiteral("doneTest"))->click();
-        }
-        done.findChild<QPushButton*>(doneDialogs < 3 ? QStringLiteral("doneNext")
-                                                     : QStringLiteral("doneClose"))
-            ->click();
-    };
-    ProgramAndFollow(3);
-    EXPECT_EQ(doneDialogs, 3);
-    EXPECT_EQ(tested, 6);
-    EXPECT_EQ(tools->KeyboardsDone(), 3);
-    EXPECT_EQ(keyboard->TypeRequestCount(), 3) << "each keyboard's type is asked";
-    EXPECT_TRUE(messages.isEmpty());
-
-    const std::vector<ProgrammingRun> log = Log();
-    ASSERT_EQ(log.size(), 3u);
-    for (const ProgrammingRun& run : log) {
-        EXPECT_EQ(run.layoutFile, "/layouts/shop.txt");
-        EXPECT_EQ(run.imageSha256.size(), 64u);
-        EXPECT_EQ(run.keyboardType, 1);
-        EXPECT_EQ(run.bytesWritten, 1014u);
-        EXPECT_EQ(run.result, "done");
-    }
-    ProgrammingLogWindow logWindow(tools->LogPath(), nullptr);
-    EXPECT_EQ(logWindow.CopyText().count(QLatin1Char('\n')), 3);
-}
-
-TEST_F(BatchProgrammingTest, AFailedRunIsLoggedWithItsMessageAndOffersNoNextKeyboard) {
-    UseEmulator(2); // a double keyboard for a 56-key layout
-    int doneDialogs = 0;
-    tools->runDoneDialog = [&](QDialog&) { ++doneDialogs; };
-    ProgramAndFollow(1);
-    EXPECT_EQ(doneDialogs, 0);
-    const std::vector<ProgrammingRun> log = Log();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].result, "File format mismatch.");
-    EXPECT_EQ(log[0].keyboardType, 2);
-    EXPECT_EQ(log[0].bytesWritten, 0u);
-}
-
-// A run of a layout with unsaved changes names the file with "(unsaved
-// changes)" and the digest of the image actually sent; so does the done
-// window. A layout never saved is an "unsaved layout".
-TEST_F(BatchProgrammingTest, TheLogNamesUnsavedChangesAndTheImageSent) {
-    LayoutDocument& doc = window->Editor().Document();
-    doc.MarkDirty();
-    QString doneText;
-    tools->runDoneDialog = [&](QDialog& done) {
-        doneText = done.findChild<QLabel*>(QStringLiteral("doneText"))->text();
-        done.reject();
-    };
-    ProgramAndFollow(1);
-    std::vector<std::uint8_t> image;
-    ASSERT_TRUE(ImageOfLayoutText(FormatLayout(doc, KeyboardVariant::SixteenScan), image));
-    std::vector<ProgrammingRun> log = Log();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].layoutFile, "/layouts/shop.txt (unsaved changes)");
-    EXPECT_EQ(log[0].imageSha256, Sha256Hex(image));
-    EXPECT_TRUE(doneText.endsWith(QStringLiteral("\nLayout: /layouts/shop.txt (unsaved changes)")))
-        << doneText.toStdString();
-
-    doc.filePath.clear();
-    ProgramAndFollow(1);
-    log = Log();
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[1].layoutFile, "unsaved layout");
-    EXPECT_TRUE(doneText.endsWith(QStringLiteral("\nLayout: unsaved layout")));
-}
-
-// The line is in the log while the error message is still on the screen, so
-// a program killed then has still logged what reached the keyboard.
-TEST_F(BatchProgrammingTest, AFailedRunIsLoggedBeforeItsMessageIsShown) {
-    UseEmulator(2);
-    std::size_t linesWhileShown = 0;
-    SetMessageHandler([&](const MessageRequest&) {
-        linesWhileShown = Log().size();
-        return MessageResult::Ok;
-    });
-    ProgramAndFollow(1);
-    EXPECT_EQ(linesWhileShown, 1u);
-}
-
-TEST_F(BatchProgrammingTest, ToolsMenuStandsBeforeHelp) {
-    QStringList titles;
-    for (QAction* a : window->menuBar()->actions()) {
-        titles << a->text();
-    }
-    EXPECT_EQ(titles.indexOf(QStringLiteral("&Tools")) + 1,
-              titles.indexOf(QStringLiteral("&Help")));
-    EXPECT_EQ(tools->TestAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
 }
 
 } // namespace

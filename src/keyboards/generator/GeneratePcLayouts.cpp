@@ -137,7 +137,10 @@ bool WriteLayout(xkb_context* context, std::string_view id, std::ostream& out) {
         std::cerr << "vorlan_generate_pc_layouts: no keymap for layout " << id << "\n";
         return false;
     }
-    out << "constexpr PcKeySigns " << SymbolOf(id) << "[] = {\n";
+    out << "constexpr PcKeySigns " << SymbolOf(id) << "[] = {";
+    // Several keys a line keep the file short enough to read and review.
+    constexpr int kKeysPerLine = 4;
+    int column = 0;
     for (const Key& k : kKeys) {
         const xkb_keycode_t code = static_cast<xkb_keycode_t>(k.set1 + 8);
         const xkb_keysym_t base = SymWith(keymap.get(), code, {});
@@ -155,10 +158,12 @@ bool WriteLayout(xkb_context* context, std::string_view id, std::ostream& out) {
         const int dead = (b.dead ? 1 : 0) | (s.dead ? 2 : 0) | (a.dead ? 4 : 0);
         char codeText[8];
         std::snprintf(codeText, sizeof codeText, "0x%02X", k.set2);
-        out << "    {" << codeText << ", " << Quoted(b.text) << ", " << Quoted(s.text) << ", "
-            << Quoted(a.text) << ", " << dead << ", " << (letter ? "true" : "false") << "},\n";
+        out << (column == 0 ? "\n   " : "") << " {" << codeText << ", " << Quoted(b.text) << ", "
+            << Quoted(s.text) << ", " << Quoted(a.text) << ", " << dead << ", "
+            << (letter ? "true" : "false") << "},";
+        column = (column + 1) % kKeysPerLine;
     }
-    out << "};\n\n";
+    out << "\n};\n\n";
     return true;
 }
 

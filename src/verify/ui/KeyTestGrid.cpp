@@ -83,7 +83,7 @@ const QImage& KeyTestGrid::Tinted(KeyImage image, QRgb tint) {
 void KeyTestGrid::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    const int keyCount = doc.settings.keyCount == kMaxKeys ? kMaxKeys : kBlockKeys;
+    const int keyCount = doc.KeysInUse();
     const KeyTestPlan& plan = session.Plan();
     for (int slot = 1; slot <= kMaxKeys; ++slot) {
         if (plan.KeyAt(slot, doc) < 0) {

@@ -1,8 +1,8 @@
-// The programming run in the main window, with an emulated keyboard, its
-// fault injection and a clock that never waits: the temporary file, the
-// progress dialog and its worker, the engine's messages, a stop by Escape or
-// the close box, and the emulated keyboard named in the title.
-#include "app/AppOptions.h"
+// The programming run in the main window, with an emulated keyboard and a
+// clock that never waits: the temporary file, the progress dialog and its
+// worker, a stop by Escape or the close box, and the emulated keyboard named
+// in the title (the engine's messages: ProgrammingFailureTest).
+#include "ProgrammingRunFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -38,134 +38,7 @@
 namespace vorlan {
 namespace {
 
-struct ShownMessage {
-    MessageRequest request;
-    bool dialogVisible = false;
-    bool mainWindowEnabled = true;
-};
-
-// What the window looked like while the worker was writing.
-struct DuringRun {
-    bool dialogVisible = false;
-    bool dialogEnabled = false;
-    bool mainWindowEnabled = true;
-    bool cancelVisible = false;
-    bool cancelEnabled = true;
-    bool okVisible = true;
-};
-
-class ProgrammingRunTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(QStringLiteral("vorlan_programming_ui_test_%1")
-                                                 .arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
-        ASSERT_TRUE(folder.isValid());
-        keptCurrent = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        // The run's file lies in the temporary folder: this test's own.
-        keptTemp = qgetenv("TMPDIR");
-        qputenv("TMPDIR", folder.path().toLocal8Bit());
-
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages.push_back({r, dialog->isVisible(), window->isEnabled()});
-            return MessageResult::Ok;
-        });
-        window = std::make_unique<MainDialog>();
-        dialog = ProgrammingDialogOf(window.get());
-        ASSERT_NE(dialog, nullptr);
-        // The log of these runs stays in the test's folder, and the question
-        // after a good run is answered "Close" instead of waiting for a user.
-        VerifyTools* tools = VerifyToolsOf(window.get());
-        ASSERT_NE(tools, nullptr);
-        tools->SetLogPath(folder.filePath(QStringLiteral("programming.log")));
-        tools->runDoneDialog = [](QDialog&) {};
-        UseEmulator(1);
-    }
-
-    void TearDown() override {
-        window.reset();
-        SetMessageHandler({});
-        QDir::setCurrent(keptCurrent);
-        qputenv("TMPDIR", keptTemp);
-    }
-
-    void UseEmulator(int type, EmulatorFaults faults = {}) {
-        keyboard = std::make_shared<EmulatedKeyboard>(type, faults);
-        dialog->SetKeyboard(keyboard, std::make_shared<test::FakeClock>());
-        dialog->SetDeviceName(QStringLiteral("emulator:%1").arg(type));
-    }
-
-    LayoutDocument& Doc() { return window->Editor().Document(); }
-
-    void Program(int k, std::initializer_list<std::uint32_t> codes) {
-        std::size_t i = 0;
-        for (std::uint32_t c : codes) {
-            Doc().keys[static_cast<std::size_t>(k)].codes[i++] = c;
-        }
-        Doc().spans[static_cast<std::size_t>(k)].kind = SpanKind::Single;
-    }
-
-    QAction* ProgrammingAction() const {
-        return window->findChild<QAction*>(QStringLiteral("actionProgramming"));
-    }
-
-    // Gives the command and waits for the run, if one started, to end.
-    void RunProgramming() {
-        QSignalSpy finished(dialog, &ProgrammingDialog::RunFinished);
-        ProgrammingAction()->trigger();
-        if (dialog->IsRunning()) {
-            ASSERT_TRUE(finished.wait(20000));
-        }
-        ASSERT_FALSE(dialog->IsRunning());
-    }
-
-    // Runs f on the window's thread while the worker waits (from a keyboard hook).
-    void OnWindowThread(const std::function<void()>& f) {
-        QMetaObject::invokeMethod(dialog, f, Qt::BlockingQueuedConnection);
-    }
-
-    // The image the engine should send for the file the run wrote (kept.txt,
-    // a copy the test takes while the run goes on).
-    std::vector<std::uint8_t> ImageOfKeptFile() {
-        std::ifstream in("kept.txt");
-        DeviceImage image;
-        EXPECT_EQ(BuildDeviceImage(in, image), ImageOk);
-        ExchangeImageHalves(image.bytes, image.typeNumber);
-        return image.bytes;
-    }
-
-    // The run's file in the temporary folder; empty when there is none.
-    std::string RunFile() const {
-        for (const auto& entry : std::filesystem::directory_iterator(ToStd(folder.path()))) {
-            if (entry.path().filename().string().starts_with(kProgrammingFilePrefix)) {
-                return entry.path().string();
-            }
-        }
-        return {};
-    }
-    bool RunFileExists() const { return !RunFile().empty(); }
-    static std::string ToStd(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-    void ExpectIdleAfterRun() {
-        EXPECT_TRUE(window->isEnabled());
-        EXPECT_FALSE(dialog->isVisible());
-        EXPECT_FALSE(RunFileExists());
-        EXPECT_FALSE(keyboard->IsOpen());
-        EXPECT_EQ(keyboard->OpenCount(), keyboard->CloseCount());
-        EXPECT_TRUE(keyboard->ProtocolErrors().empty());
-    }
-
-    QTemporaryDir folder;
-    QString keptCurrent;
-    QByteArray keptTemp;
-    std::unique_ptr<MainDialog> window;
-    ProgrammingDialog* dialog = nullptr;
-    std::shared_ptr<EmulatedKeyboard> keyboard;
-    std::vector<ShownMessage> messages;
-};
+using namespace test;
 
 TEST_F(ProgrammingRunTest, DialogHasItsCaptionBarAndButtons) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Programming..."));
@@ -318,101 +191,6 @@ TEST_F(ProgrammingRunTest, UnwritableTemporaryFolderShowsAMessageAndKeepsThePath
     std::ifstream mine("vorlan.tmp");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(mine), {}), "mine");
 }
-
-struct FailureCase {
-    const char* name;
-    int keyboardType;
-    EmulatorFaults faults;
-    const char* message;
-    std::size_t bytesReceived;
-};
-
-class ProgrammingFailureTest : public ProgrammingRunTest,
-                               public ::testing::WithParamInterface<FailureCase> {};
-
-TEST_P(ProgrammingFailureTest, EngineMessageIsAnErrorBoxShownBeforeTheWindowIsFreed) {
-    const FailureCase& c = GetParam();
-    UseEmulator(c.keyboardType, c.faults);
-    Program(3, {30});
-    window->show();
-
-    RunProgramming();
-
-    ASSERT_EQ(messages.size(), 1u);
-    const ShownMessage& shown = messages[0];
-    EXPECT_EQ(shown.request.text, QString::fromLatin1(c.message));
-    EXPECT_EQ(shown.request.caption, QStringLiteral("Error"));
-    EXPECT_EQ(shown.request.icon, MessageIcon::Stop);
-    EXPECT_EQ(shown.request.buttons, MessageButtons::Ok);
-    EXPECT_EQ(shown.request.parent, dialog);
-    EXPECT_TRUE(shown.dialogVisible);
-    EXPECT_FALSE(shown.mainWindowEnabled);
-    ExpectIdleAfterRun();
-    EXPECT_EQ(keyboard->Received().size(), c.bytesReceived);
-}
-
-EmulatorFaults Missing() {
-    EmulatorFaults f;
-    f.deviceMissing = true;
-    return f;
-}
-EmulatorFaults FailAt(std::size_t byte) {
-    EmulatorFaults f;
-    f.failWriteAt = byte;
-    return f;
-}
-EmulatorFaults Answer(std::uint8_t type) {
-    EmulatorFaults f;
-    f.typeAnswer = type;
-    return f;
-}
-EmulatorFaults Options(std::string_view options) {
-    EmulatorFaults f;
-    EXPECT_TRUE(ParseEmulatorFaults(options, f)) << options;
-    return f;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, ProgrammingFailureTest,
-    ::testing::Values(
-        FailureCase{"NoDevice", 1, Missing(),
-                    "Vorlan driver error.\n\nThe keyboard's device emulator:1 could not be opened. "
-                    "Check that the keyboard is connected, that its driver is installed and "
-                    "that you may use the device.",
-                    0},
-        FailureCase{
-            "Mismatch",
-            2,
-            {},
-            "File format mismatch.\n\nThe layout is for a keyboard of 56 keys (16scan); the "
-            "keyboard attached is a double keyboard (type 2).\n\nOpen a 16scan layout of "
-            "112 keys, or change the keyboard type in File > Settings.",
-            0},
-        FailureCase{"UnknownType", 1, Answer(3),
-                    "Invalid keyboard type detected.\n\nThe keyboard answered with a type this "
-                    "program does not know. Check that a Vorlan keyboard is attached.",
-                    0},
-        FailureCase{"FailsAtByte10", 1, FailAt(10),
-                    "Keyboard programming error.\n\n9 of 1014 bytes reached the keyboard."
-                    "\n\nCheck the keyboard's cable and connection, then program it again.",
-                    9},
-        FailureCase{"FailsAtLastByte", 1, FailAt(1014),
-                    "Keyboard programming error.\n\n1013 of 1014 bytes reached the keyboard."
-                    "\n\nCheck the keyboard's cable and connection, then program it again.",
-                    1013},
-        FailureCase{"StopsAnswering", 1, Options("hang-at=10,timeout=20"),
-                    "The keyboard stopped answering.\n\n9 of 1014 bytes reached the keyboard."
-                    "\n\nCheck the keyboard's cable and connection, then program it again.",
-                    9},
-        FailureCase{"TooSlow", 1, Options("slow=50,timeout=10"),
-                    "The keyboard stopped answering.\n\n0 of 1014 bytes reached the keyboard."
-                    "\n\nCheck the keyboard's cable and connection, then program it again.",
-                    0},
-        FailureCase{"Unplugged", 1, Options("vanish-at=500"),
-                    "The keyboard was disconnected.\n\n499 of 1014 bytes reached the keyboard."
-                    "\n\nCheck the keyboard's cable and connection, then program it again.",
-                    499}),
-    [](const ::testing::TestParamInfo<FailureCase>& test) { return test.param.name; });
 
 TEST_F(ProgrammingRunTest, SecondRunStartsWithTheBarAtZero) {
     Program(1, {28});
@@ -580,49 +358,6 @@ TEST_F(ProgrammingRunTest, EmulatedKeyboardIsNamedInTheTitle) {
     UseKeyboard(window.get(), device);
     EXPECT_EQ(window->windowTitle(), plain);
     EXPECT_EQ(dynamic_cast<EmulatedKeyboard*>(dialog->Keyboard()), nullptr);
-}
-
-TEST(AppOptions, EmulateTakesAKeyboardTypeOfZeroToTwo) {
-    const QString program = QStringLiteral("/bin/vorlan");
-    const auto parse = [&](QStringList args) {
-        args.prepend(program);
-        return ParseAppOptions(args, program);
-    };
-    EXPECT_EQ(parse({QStringLiteral("--emulate"), QStringLiteral("0")}).emulatedKeyboard, 0);
-    EXPECT_EQ(parse({QStringLiteral("--emulate"), QStringLiteral("2")}).emulatedKeyboard, 2);
-    EXPECT_FALSE(parse({}).emulatedKeyboard.has_value());
-    EXPECT_TRUE(parse({}).error.isEmpty());
-    for (const QStringList& bad :
-         {QStringList{QStringLiteral("--emulate")},
-          QStringList{QStringLiteral("--emulate"), QStringLiteral("3")},
-          QStringList{QStringLiteral("--emulate"), QStringLiteral("12")}}) {
-        const AppOptions options = parse(bad);
-        EXPECT_FALSE(options.emulatedKeyboard.has_value())
-            << bad.join(QLatin1Char(' ')).toStdString();
-        EXPECT_FALSE(options.error.isEmpty());
-    }
-    EXPECT_EQ(parse({QStringLiteral("layout.txt")}).layoutPath, QStringLiteral("layout.txt"));
-    EXPECT_FALSE(parse({QStringLiteral("layout.txt"), QStringLiteral("more.txt")}).error.isEmpty());
-
-    const AppOptions received = parse({QStringLiteral("--emulate"), QStringLiteral("1"),
-                                       QStringLiteral("--received"), QStringLiteral("r.bin")});
-    EXPECT_EQ(received.receivedPath, QStringLiteral("r.bin"));
-    EXPECT_TRUE(received.error.isEmpty());
-    // Bytes can only be received by the emulated keyboard.
-    EXPECT_FALSE(parse({QStringLiteral("--received"), QStringLiteral("r.bin")}).error.isEmpty());
-    EXPECT_FALSE(parse({QStringLiteral("--received")}).error.isEmpty());
-    EXPECT_TRUE(parse({QStringLiteral("--version")}).showVersion);
-    EXPECT_TRUE(parse({QStringLiteral("--help")}).showHelp);
-
-    // The emulated keyboard's faults, as vorlanctl program takes them.
-    const AppOptions slow = parse({QStringLiteral("--emulate"), QStringLiteral("2,slow=20")});
-    EXPECT_EQ(slow.emulatedKeyboard, 2);
-    EXPECT_EQ(slow.faults.slow, std::chrono::milliseconds(20));
-    EXPECT_TRUE(slow.error.isEmpty());
-    EXPECT_FALSE(parse({QStringLiteral("--emulate"), QStringLiteral("2,bogus=1")}).error.isEmpty());
-    // "--" ends the options: a file whose name starts with "-" can be opened.
-    EXPECT_EQ(parse({QStringLiteral("--"), QStringLiteral("-odd.txt")}).layoutPath,
-              QStringLiteral("-odd.txt"));
 }
 
 } // namespace
