@@ -184,10 +184,8 @@ void GridViewActions::Search() {
         return;
     }
     const QString text = bar->Field()->text();
-    // Names are Latin-1: text beyond it matches no key.
-    const bool latin1 =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; });
-    const QByteArray query = latin1 ? text.toLatin1() : QByteArray();
+    // Code names may hold any sign the PC layout types, so the query is UTF-8.
+    const QByteArray query = text.toUtf8();
     finder.Search(editor.Document(),
                   std::string_view(query.constData(), static_cast<std::size_t>(query.size())));
     grid.SetFoundCells(FindBarOpen() ? finder.FoundCells() : std::vector<int>{});

@@ -1,5 +1,6 @@
 #include "editor/KeyFind.h"
 
+#include "common/Latin1.h"
 #include "grid/KeyDescription.h"
 #include "scancodes/CodeNames.h"
 
@@ -8,20 +9,57 @@
 namespace vorlan {
 namespace {
 
-// Latin-1 lower case: ASCII and the accented capitals 0xC0..0xDE (but the
-// multiplication sign 0xD7).
-unsigned char Lower(unsigned char c) {
+// Small letter of a capital of Latin-1 and Latin Extended-A, where the
+// layouts' letters are; other code points stay as they are.
+char32_t Lower(char32_t c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
-        return static_cast<unsigned char>(c + 0x20);
+        return c + 0x20;
+    }
+    if (c == 0x130) { // capital I with dot: its small letter is i
+        return 'i';
+    }
+    if (c == 0x178) {
+        return 0xFF;
+    }
+    const bool evenCapital = (c >= 0x100 && c <= 0x137) || (c >= 0x14A && c <= 0x177);
+    const bool oddCapital = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    if ((evenCapital && c % 2 == 0) || (oddCapital && c % 2 == 1)) {
+        return c + 1;
     }
     return c;
 }
 
-bool ContainsFolded(std::string_view text, std::string_view query) {
-    const auto same = [](char a, char b) {
-        return Lower(static_cast<unsigned char>(a)) == Lower(static_cast<unsigned char>(b));
-    };
-    return std::search(text.begin(), text.end(), query.begin(), query.end(), same) != text.end();
+// UTF-8 as folded code points; a byte that starts no valid sequence stands
+// for itself, so no text is lost.
+std::u32string Folded(std::string_view text) {
+    std::u32string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        const std::size_t length = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;
+        char32_t c = b;
+        bool valid = length > 0 && i + length <= text.size();
+        if (valid && length > 1) {
+            c = b & (0x7F >> length);
+            for (std::size_t k = 1; k < length && valid; ++k) {
+                const auto next = static_cast<unsigned char>(text[i + k]);
+                valid = (next & 0xC0) == 0x80;
+                c = (c << 6) | (next & 0x3F);
+            }
+        }
+        if (!valid) {
+            out += Lower(b);
+            ++i;
+            continue;
+        }
+        out += Lower(c);
+        i += length;
+    }
+    return out;
+}
+
+bool ContainsFolded(std::string_view text, const std::u32string& query) {
+    return Folded(text).find(query) != std::u32string::npos;
 }
 
 } // namespace
@@ -31,18 +69,19 @@ bool KeyMatches(const KeyRecord& key, std::string_view query) {
     if (query.empty() || !key.IsProgrammed()) {
         return false;
     }
-    if (ContainsFolded(key.name.str(), query)) {
+    const std::u32string folded = Folded(query);
+    if (ContainsFolded(Latin1ToUtf8(key.name.str()), folded)) {
         return true;
     }
     const std::vector<std::string> codes = KeyCodeNames(key.codes);
     if (std::any_of(codes.begin(), codes.end(),
-                    [query](const std::string& name) { return ContainsFolded(name, query); })) {
+                    [&folded](const std::string& name) { return ContainsFolded(name, folded); })) {
         return true;
     }
     // The standard names find a key too when a PC layout names its codes.
     const std::vector<std::string> standard = CodeNames(key.codes, CodeNaming::Standard);
     for (std::size_t i = 0; i < standard.size(); ++i) {
-        if (key.codes[i] != 0 && ContainsFolded(standard[i], query)) {
+        if (key.codes[i] != 0 && ContainsFolded(standard[i], folded)) {
             return true;
         }
     }

@@ -10,8 +10,9 @@
 
 namespace vorlan {
 
-// Whether a programmed key's name or one of its code names contains query,
-// ignoring case (names are Latin-1 bytes). An empty query matches nothing.
+// Whether a programmed key's name (Latin-1 bytes) or one of its code names
+// (UTF-8) contains query, UTF-8, ignoring the case of Latin letters, accented
+// ones included. An empty query matches nothing.
 bool KeyMatches(const KeyRecord& key, std::string_view query);
 
 class KeyFind {

@@ -1,5 +1,6 @@
 #include "grid/KeyDescription.h"
 
+#include "common/Latin1.h"
 #include "scancodes/CodeNames.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ std::string OwnLabel(const KeyRecord& key) {
         return {};
     }
     if (!key.name.str().empty()) {
-        return key.name.str();
+        return Latin1ToUtf8(key.name.str());
     }
     return Join(KeyCodeNames(key.codes), " ");
 }
@@ -57,7 +58,7 @@ UiMessage SpanLine(const LayoutDocument& doc, int slot) {
 } // namespace
 
 std::vector<std::string> KeyCodeNames(const KeyCodes& codes) {
-    std::vector<std::string> names = CodeNames(codes, CodeNaming::Latin1);
+    std::vector<std::string> names = CodeNames(codes);
     std::erase_if(names, [](const std::string& name) { return name.empty(); });
     return names;
 }
@@ -141,7 +142,7 @@ std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {
     if (key.name.str().empty()) {
         lines.push_back({StringId::TipNameNone, {}});
     } else {
-        lines.push_back({StringId::TipName, {key.name.str()}});
+        lines.push_back({StringId::TipName, {Latin1ToUtf8(key.name.str())}});
     }
     const std::vector<std::string> codes = KeyCodeNames(key.codes);
     if (codes.empty()) {

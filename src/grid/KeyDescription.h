@@ -11,12 +11,12 @@
 
 namespace vorlan {
 
-// The display names of a key's codes as the key panel shows them, without
-// the empty slots after the last code; Latin-1, like the key names beside them.
+// The display names of a key's codes as the key panel shows them (the PC
+// layout's signs, UTF-8), without the empty slots after the last code.
 std::vector<std::string> KeyCodeNames(const KeyCodes& codes);
 
-// The text drawn on the image put at slot: the key's name, or its code names
-// when it has none; empty for images that show no key (empty, unavailable)
+// The text drawn on the image put at slot, UTF-8: the key's name, or its code
+// names when it has none; empty for images that show no key (empty, unavailable)
 // and for keys that are not programmed. A joined image shows the first named
 // key of its cells, so a partner named alone still labels the whole key.
 std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image);
@@ -36,7 +36,8 @@ struct ShownKeyImage {
 ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image);
 
 // The tooltip of slot 1..keyCount, one message per line: number, name, code
-// names, span, mode and flags. Empty for any other slot.
+// names, span, mode and flags; the values are UTF-8 (the name converted from
+// its Latin-1 bytes), as code names may hold any sign. Empty for any other slot.
 std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot);
 
 // The lowest cell of the key at slot (the cell its joined image is drawn at);

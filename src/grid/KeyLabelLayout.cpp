@@ -17,19 +17,31 @@ bool BreaksAfter(char c) {
     return c == '_' || c == '-' || c == '/';
 }
 
-// The longest prefix of text that fits, at least one byte when that fits.
+// Where the UTF-8 character after the one at i starts.
+std::size_t NextCharacter(std::string_view text, std::size_t i) {
+    ++i;
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
+        ++i;
+    }
+    return i;
+}
+
+// The longest prefix of text that fits, whole characters, at least one when
+// that fits.
 std::size_t FittingPrefix(std::string_view text, int size, int width, bool ellipsis,
                           const LabelMeasure& measure) {
     std::size_t n = 0;
-    while (n < text.size() && measure.Width(size, text.substr(0, n + 1), ellipsis) <= width) {
-        ++n;
+    while (n < text.size() &&
+           measure.Width(size, text.substr(0, NextCharacter(text, n)), ellipsis) <= width) {
+        n = NextCharacter(text, n);
     }
     return n;
 }
 
 // Splits off the first line of text: where a break is allowed within what
 // fits, else (with splitWords) after as many characters as fit. Empty when
-// no byte fits or a word would have to be split.
+// no character fits or a word would have to be split. The break characters
+// are ASCII, so a cut at one never falls inside a UTF-8 character.
 std::string_view FirstLine(std::string_view text, int size, int width, bool splitWords,
                            const LabelMeasure& measure) {
     const std::size_t n = FittingPrefix(text, size, width, false, measure);

@@ -18,7 +18,7 @@ public:
     virtual ~LabelMeasure() = default;
     // Height of one line at a font's pixel size.
     virtual int LineHeight(int pixelSize) const = 0;
-    // Width of text (Latin-1 bytes) at the size, with the ellipsis appended
+    // Width of text (UTF-8) at the size, with the ellipsis appended
     // when `ellipsis`.
     virtual int Width(int pixelSize, std::string_view text, bool ellipsis) const = 0;
 };

@@ -1,5 +1,6 @@
 #include "printing/LegendPlan.h"
 
+#include "common/Latin1.h"
 #include "grid/GridGeometry.h"
 #include "layout/LayoutDocument.h"
 #include "printing/PrintPages.h"
@@ -205,7 +206,7 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
         legend.box.x = x;
         legend.box.y = y;
         const double pad = kLegendPaddingMm;
-        legend.text = FitText(doc.keys[static_cast<std::size_t>(k.anchor)].name.str(),
+        legend.text = FitText(Latin1ToUtf8(doc.keys[static_cast<std::size_t>(k.anchor)].name.str()),
                               legend.box.width - 2 * pad, legend.box.height - 2 * pad, measurer);
         LegendPage& page = plan.pages.back();
         if (o.cutMarks) {

@@ -32,7 +32,7 @@ std::optional<StringId> CheckLegendOptions(const LegendOptions& options);
 struct Legend {
     int slot = 0; // the key's anchor, its top-left cell
     MmRect box;
-    FittedText text; // lines are Latin-1, as names are kept
+    FittedText text; // lines are UTF-8, the name converted from its Latin-1 bytes
 };
 
 // A 100 mm ruler and a single key's square, to check that nothing was scaled.

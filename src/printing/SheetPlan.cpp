@@ -1,5 +1,6 @@
 #include "printing/SheetPlan.h"
 
+#include "common/Latin1.h"
 #include "grid/GridGeometry.h"
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
@@ -42,7 +43,7 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot) {
     while (used > 0 && codes[used - 1] == 0) {
         --used;
     }
-    std::vector<std::string> names = CodeNames(std::span(codes.data(), used), CodeNaming::Latin1);
+    std::vector<std::string> names = CodeNames(std::span(codes.data(), used));
     std::string text;
     for (std::size_t i = 0; i < used; ++i) {
         std::string& name = names[i];
@@ -109,7 +110,7 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
                 }
             }
             c.name =
-                FitText(doc.keys[static_cast<std::size_t>(s)].name.str(),
+                FitText(Latin1ToUtf8(doc.keys[static_cast<std::size_t>(s)].name.str()),
                         c.box.width - 2 * kRowPadMm, c.box.height - 2 * kRowPadMm, m, kCellNamePt);
         }
         first.grid.push_back(std::move(c));
@@ -195,7 +196,9 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
             outOfRange += (outOfRange.empty() ? "" : ", ") + std::to_string(k);
         }
         SheetRow row =
-            makeRow({std::to_string(k), key.name.str(), CodeNamesText(doc, k), mode, flags}, false);
+            makeRow(
+            {std::to_string(k), Latin1ToUtf8(key.name.str()), CodeNamesText(doc, k), mode, flags},
+            false);
         if (y + row.box.height > p.Bottom()) {
             y = newPage();
             put(makeRow(headerTexts, true));

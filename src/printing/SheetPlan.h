@@ -38,7 +38,8 @@ struct SheetText {
     bool bold = false;
 };
 
-// A row of the programmed-keys table; texts are Latin-1 like the names.
+// A row of the programmed-keys table; texts are UTF-8 (names converted from
+// their Latin-1 bytes, code names as the PC layout gives them).
 struct SheetRow {
     bool header = false;
     MmRect box;

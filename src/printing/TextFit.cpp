@@ -23,6 +23,15 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
+// Where the UTF-8 character after the one at i starts.
+std::size_t NextCharacter(std::string_view text, std::size_t i) {
+    ++i;
+    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
+        ++i;
+    }
+    return i;
+}
+
 // Greedy wrapping at `pt`; false when a word is too wide and breaking is not allowed.
 bool Wrap(const std::vector<std::string_view>& words, double width, double pt,
           const TextMeasurer& m, bool breakWords, std::vector<std::string>& lines) {
@@ -47,11 +56,12 @@ bool Wrap(const std::vector<std::string_view>& words, double width, double pt,
         if (!breakWords) {
             return false;
         }
-        // Break the word into the longest pieces that fit, at least one character each.
+        // Break the word into the longest pieces that fit, at least one
+        // character each, never inside a character's UTF-8 bytes.
         while (!word.empty()) {
-            std::size_t n = 1;
-            while (n < word.size() && fits(word.substr(0, n + 1))) {
-                ++n;
+            std::size_t n = NextCharacter(word, 0);
+            while (n < word.size() && fits(word.substr(0, NextCharacter(word, n)))) {
+                n = NextCharacter(word, n);
             }
             if (n == word.size()) {
                 line = word;

@@ -13,7 +13,7 @@ namespace vorlan {
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;
-    // Width in millimetres of one line of Latin-1 text at the given size in points.
+    // Width in millimetres of one line of UTF-8 text at the given size in points.
     virtual double WidthMm(std::string_view text, double fontPt) const = 0;
     // Distance between the baselines of two lines at that size.
     virtual double LineHeightMm(double fontPt) const = 0;

@@ -6,8 +6,6 @@ std::string NameOfCodeAs(CodeNaming naming, std::uint32_t code, std::uint32_t pr
     switch (naming) {
     case CodeNaming::Standard:
         return StandardNameOfCode(code, previousCode);
-    case CodeNaming::Latin1:
-        return Latin1NameOfCode(code, previousCode);
     case CodeNaming::Chosen:
         break;
     }

@@ -12,10 +12,9 @@
 
 namespace vorlan {
 
-// Which names: those chosen with UseCodeNames (the window's PC layout), the
-// standard ones whatever was chosen (text others read), or the chosen ones as
-// single-byte Latin-1 (next to layout names).
-enum class CodeNaming { Chosen, Standard, Latin1 };
+// Which names: those chosen with UseCodeNames (the window's PC layout, UTF-8)
+// or the standard ones whatever was chosen (text others read).
+enum class CodeNaming { Chosen, Standard };
 
 std::string NameOfCodeAs(CodeNaming naming, std::uint32_t code, std::uint32_t previousCode);
 

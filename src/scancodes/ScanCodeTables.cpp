@@ -88,23 +88,6 @@ std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode) {
     return StandardNameOfCode(code, previousCode);
 }
 
-std::string Latin1NameOfCode(std::uint32_t code, std::uint32_t previousCode) {
-    const std::string name = NameOfCode(code, previousCode);
-    std::string latin1;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const auto c = static_cast<unsigned char>(name[i]);
-        if (c < 0x80) {
-            latin1 += static_cast<char>(c);
-        } else if ((c == 0xC2 || c == 0xC3) && i + 1 < name.size()) {
-            const auto next = static_cast<unsigned char>(name[++i]);
-            latin1 += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
-        } else {
-            return StandardNameOfCode(code, previousCode);
-        }
-    }
-    return latin1;
-}
-
 std::string StandardNameOfCode(std::uint32_t code, std::uint32_t previousCode) {
     if (code == 0) {
         return {};

@@ -139,11 +139,6 @@ std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode);
 // NameOfCode with the standard names, whatever UseCodeNames chose.
 std::string StandardNameOfCode(std::uint32_t code, std::uint32_t previousCode);
 
-// NameOfCode as single-byte Latin-1 text, for the places that show names
-// that way (layout names are Latin-1): a chosen name with a sign outside
-// Latin-1 gives way to the standard name.
-std::string Latin1NameOfCode(std::uint32_t code, std::uint32_t previousCode);
-
 // Names that replace the standard name of a code not sent after the extended
 // prefix, by code; an empty entry keeps the standard name.
 using CodeNameOverrides = std::array<std::string, 256>;

@@ -4,6 +4,7 @@
 #include "layout/LayoutFile.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -92,6 +93,57 @@ TEST_F(PcLayoutCommandTest, ShowNamesTheCodesAsTheChosenLayoutTypesThem) {
     }
     EXPECT_EQ(test::ReadFileBytes(file), before);
 }
+
+#ifndef _WIN32
+// The sheet's table as pdftotext reads it from the PDF written: code names
+// carry the layout's signs, also beyond Latin-1, and key names (Latin-1 in
+// the file) print as they read.
+TEST_F(PcLayoutCommandTest, TheSheetPrintsTheSignsTheChosenLayoutTypes) {
+    LayoutDocument doc;
+    doc.ResetToNew();
+    doc.keys[1].codes = {0x35, 0x4C, 0x12};
+    doc.keys[1].name = "Key";
+    doc.keys[2].codes = {0x54};
+    doc.keys[2].name = "\xC4rger"; // Latin-1, as the file holds it
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        << FormatLayout(doc, KeyboardVariant::SixteenScan);
+    struct Case {
+        const char* layout; // empty: the standard names
+        std::vector<std::string> shown;
+        std::vector<std::string> notShown;
+    };
+    const Case cases[] = {
+        {"tr", {"Y Ş Shift_left", "Ğ", "Ärger"}, {";"}},
+        {"cz", {"Z ů Shift_left", "ú", "Ärger"}, {";"}},
+        {"hu", {"Z É Shift_left", "Ő", "Ärger"}, {";"}},
+        {"", {"Y ; Shift_left", "Ärger"}, {"Ş", "Ğ"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.layout);
+        const fs::path pdf = dir / "sheet.pdf";
+        std::vector<std::string> args = {"sheet", file.string(), "-o", pdf.string()};
+        if (*c.layout != 0) {
+            args.insert(args.end(), {"--pc-layout", c.layout});
+        }
+        const test::CliRun run = test::RunVorlanctl(args, dir);
+        if (run.status != 0 && !fs::exists(pdf)) {
+            GTEST_SKIP() << "no sheet in this build: " << run.err;
+        }
+        ASSERT_EQ(run.status, 0) << run.err;
+        const fs::path text = dir / "sheet.txt";
+        const std::string command = "pdftotext -enc UTF-8 \"" + pdf.string() + "\" \"" +
+                                    text.string() + "\"";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const std::string printed = test::ReadFileBytes(text);
+        for (const std::string& shown : c.shown) {
+            EXPECT_NE(printed.find(shown), std::string::npos) << shown << "\n" << printed;
+        }
+        for (const std::string& absent : c.notShown) {
+            EXPECT_EQ(printed.find(absent), std::string::npos) << absent << "\n" << printed;
+        }
+    }
+}
+#endif
 
 TEST_F(PcLayoutCommandTest, UnknownOrMissingIdsAreUsageErrorsThatListTheIds) {
     const std::vector<std::vector<std::string>> calls = {

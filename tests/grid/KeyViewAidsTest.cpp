@@ -3,6 +3,7 @@
 #include "grid/KeyDescription.h"
 #include "grid/KeyLabelLayout.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -12,12 +13,15 @@ constexpr std::int32_t kCodeA = 0x1C;
 constexpr std::int32_t kCodeEnter = 0x5A;
 constexpr std::int32_t kCodeUp = 0x75; // "Up" after the extended prefix
 
-// Each byte is 5 pixels wide, the ellipsis 4; lines are size + 2 high.
+// Each character is 5 pixels wide, the ellipsis 4; lines are size + 2 high.
 class FixedMeasure : public LabelMeasure {
 public:
     int LineHeight(int size) const override { return size + 2; }
     int Width(int size, std::string_view text, bool ellipsis) const override {
-        return static_cast<int>(text.size()) * size / 2 + (ellipsis ? 4 : 0);
+        const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // UTF-8 lead bytes
+        });
+        return static_cast<int>(characters) * size / 2 + (ellipsis ? 4 : 0);
     }
 };
 
@@ -38,6 +42,8 @@ TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
         {"Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
         {"Backspace", 22, {8, {"Backs", "pace"}, false}},            // smaller, between characters
         {"Backspace", 14, {8, {"Bac", "ks"}, true}},                 // elided at the smallest size
+        {"ŞĞÖÜİŞ", 22, {10, {"ŞĞÖÜ", "İŞ"}, false}},                // whole UTF-8 characters
+        {"ŞĞÖÜİŞĞÖÜ", 14, {8, {"ŞĞÖ", "Üİ"}, true}},
         {"Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
         {"", 22, {}},
     };
@@ -177,6 +183,7 @@ TEST(KeyFind, MatchesNamesAndCodeNamesIgnoringCase) {
     EXPECT_TRUE(found("").empty());
     l.doc.keys[5].name = "\xC4rger"; // Latin-1 capital A with diaeresis
     EXPECT_EQ((std::vector<int>{5}), found("\xE4RG"));
+    EXPECT_EQ((std::vector<int>{5}), found("äRG")); // UTF-8, as the find field gives it
 }
 
 TEST(KeyFind, StepsThroughThreeKeysAndWraps) {

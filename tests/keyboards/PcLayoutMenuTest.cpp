@@ -6,16 +6,18 @@
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyFindBar.h"
-#include "grid/ui/KeyTexts.h"
+#include "grid/ui/KeyGridWidget.h"
 #include "scancodes/ScanCodeTables.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace vorlan {
@@ -58,6 +60,15 @@ protected:
         return texts;
     }
 
+    // The tooltip the grid shows for a cell when the mouse rests on it.
+    static QString CellToolTip(MainDialog& w, int slot) {
+        KeyGridWidget* grid = w.Grid();
+        const QPoint at = grid->CellRect(slot).center();
+        QHelpEvent help(QEvent::ToolTip, at, grid->mapToGlobal(at));
+        QCoreApplication::sendEvent(grid, &help);
+        return QToolTip::text();
+    }
+
     static QAction* Entry(MainDialog& w, const char* stored) {
         QAction* entry = w.ViewActions().PcLayouts().Entry(stored);
         EXPECT_NE(entry, nullptr) << stored;
@@ -85,8 +96,9 @@ TEST_F(PcLayoutMenuTest, TheChoiceNamesCodesInTheWindowAndIsRemembered) {
             {"de", {"Z", "Ö", "Shift_left"}, "Codes: Z, \u00D6, Shift_left"},
             {"standard", {"Y", ";", "Shift_left"}, "Codes: Y, ;, Shift_left"},
             {"fr", {"Y", "M", "Shift_left"}, "Codes: Y, M, Shift_left"},
-            // The sign outside Latin-1 shows in the field; the tooltip keeps ";".
-            {"tr", {"Y", "Ş", "Shift_left"}, "Codes: Y, ;, Shift_left"},
+            // Signs beyond Latin-1 show in the field and the tooltip alike.
+            {"tr", {"Y", "Ş", "Shift_left"}, "Codes: Y, Ş, Shift_left"},
+            {"cz", {"Z", "ů", "Shift_left"}, "Codes: Z, ů, Shift_left"},
             {"de", {"Z", "Ö", "Shift_left"}, "Codes: Z, \u00D6, Shift_left"},
         };
         for (const Step& s : steps) {
@@ -94,7 +106,7 @@ TEST_F(PcLayoutMenuTest, TheChoiceNamesCodesInTheWindowAndIsRemembered) {
             Entry(w, s.choice)->trigger();
             EXPECT_TRUE(Entry(w, s.choice)->isChecked());
             EXPECT_EQ(CodeFields(w), s.fields);
-            const QString tip = KeyToolTipText(w.Editor().Document(), 1);
+            const QString tip = CellToolTip(w, 1);
             EXPECT_TRUE(tip.contains(QString::fromUtf8(s.tipCodes))) << tip.toStdString();
         }
 
@@ -109,6 +121,20 @@ TEST_F(PcLayoutMenuTest, TheChoiceNamesCodesInTheWindowAndIsRemembered) {
             EXPECT_EQ(QStringLiteral("1 found"), view.FindBar()->ResultText())
                 << query.toStdString();
         }
+        // A sign beyond Latin-1 finds its key in either case; the key name
+        // (Latin-1) is found as before.
+        Entry(w, "tr")->trigger();
+        const std::pair<QString, const char*> finds[] = {
+            {QStringLiteral("ş"), "1 found"}, {QStringLiteral("Ş"), "1 found"},
+            {QStringLiteral("ö"), "No key found"}, {QStringLiteral("kEY"), "1 found"},
+            {QStringLiteral(";"), "1 found"},
+        };
+        for (const auto& [query, result] : finds) {
+            view.FindBar()->Field()->setText(query);
+            EXPECT_EQ(QString::fromUtf8(result), view.FindBar()->ResultText())
+                << query.toStdString();
+        }
+        Entry(w, "de")->trigger();
     }
     MainDialog w;
     FillLayout(w);

@@ -1,10 +1,14 @@
 #include "keyboards/PcLayouts.h"
 
 #include "keyboards/SystemLayout.h"
+#include "editor/KeyFind.h"
+#include "grid/KeyDescription.h"
 #include "layout/LayoutDocument.h"
 #include "printing/SheetPlan.h"
 #include "scancodes/ScanCodeTables.h"
+#include "verify/KeyTestPlan.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -183,16 +187,84 @@ TEST(PcLayoutNames, TheChosenLayoutNamesCodesWhereverTheyAreShownUntilItGoes) {
         // The capture names a press as the layout types it too.
         ASSERT_EQ(TranslateKey(0x2C, false).size(), 1u);
         EXPECT_EQ(TranslateKey(0x2C, false)[0].name, "Y");
-        // The sheet prints single-byte text: Ö is there, ě of Czech is not.
-        EXPECT_EQ(CodeNamesText(doc, 1), "Z \xD6 2");
+        // The sheet prints UTF-8: Ö of German and ů ě of Czech alike.
+        EXPECT_EQ(CodeNamesText(doc, 1), "Z Ö 2");
         const ScopedCodeNames czech("cz");
-        EXPECT_EQ(CodeNamesText(doc, 1), "Z ; 2");
+        EXPECT_EQ(CodeNamesText(doc, 1), "Z ů ě");
         const ScopedCodeNames standard("");
         EXPECT_EQ(NameOfCode(kUsY, 0), "Y");
     }
     EXPECT_EQ(NameOfCode(kUsY, 0), "Y");
     EXPECT_EQ(TranslateKey(0x2C, false)[0].name, "Z");
     EXPECT_EQ(CodeNamesText(doc, 1), "Y ; 2");
+}
+
+bool BeyondLatin1(const std::string& utf8) {
+    // Lead bytes from 0xC4 on start the code points from U+0100 on.
+    return std::any_of(utf8.begin(), utf8.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= 0xC4; });
+}
+
+// Each place that shows code names carries the layout's sign, also one beyond
+// Latin-1, and find finds the key by it.
+TEST(PcLayoutNames, SignsBeyondLatin1ReachEveryPlaceThatShowsCodeNames) {
+    for (const std::string_view id : {"pl", "cz", "tr", "hu"}) {
+        SCOPED_TRACE(std::string(id));
+        const ScopedCodeNames chosen(id);
+        int beyond = 0;
+        for (std::uint32_t code = 1; code < 256; ++code) {
+            const std::string name = NameOfCode(code, 0);
+            if (!BeyondLatin1(name)) {
+                continue;
+            }
+            ++beyond;
+            SCOPED_TRACE(name);
+            LayoutDocument doc;
+            doc.ResetToNew();
+            doc.keys[1].codes = {static_cast<std::int32_t>(code)};
+            doc.keys[1].name = ""; // so the cell shows the code names
+            EXPECT_EQ(KeyCodeNames(doc.keys[1].codes), std::vector<std::string>{name});
+            EXPECT_EQ(GridLabel(doc, 1, KeyImage::Single), name);
+            const std::vector<UiMessage> tip = KeyToolTipLines(doc, 1);
+            EXPECT_NE(std::find(tip.begin(), tip.end(), UiMessage{StringId::TipCodes, {name}}),
+                      tip.end());
+            EXPECT_EQ(CodeNamesText(doc, 1), name);
+            EXPECT_EQ(CodeSequenceText(CodeSequence{static_cast<std::uint8_t>(code)}), name);
+            EXPECT_TRUE(KeyMatches(doc.keys[1], name));
+            // The standard name still finds it, as before.
+            EXPECT_TRUE(KeyMatches(doc.keys[1], StandardNameOfCode(code, 0)));
+        }
+        if (id != "pl") { // Polish types its own letters with AltGr only
+            EXPECT_GT(beyond, 0);
+        }
+    }
+}
+
+// Find ignores the case of accented letters too, in code names (UTF-8) and
+// in key names (Latin-1 bytes) alike.
+TEST(PcLayoutNames, FindMatchesSignsInEitherCase) {
+    struct FindCase {
+        const char* layout;
+        std::uint32_t code;
+        const char* name; // Latin-1 bytes; empty for none
+        const char* query;
+        bool found;
+    };
+    const FindCase cases[] = {
+        {"tr", kUsSemicolon, "", "ş", true},  {"tr", kUsLeftBracket, "", "ğ", true},
+        {"tr", kUsQuote, "", "İ", true},      {"tr", kUsI, "", "ı", false},
+        {"cz", 0x26, "", "Š", true},          {"cz", 0x26, "", "s", false},
+        {"hu", kUsLeftBracket, "", "ő", true}, {"pl", kUsA, "", "ą", false},
+        {"pl", kUsA, "\xC4rger \xFF", "äR", true},      {"pl", kUsA, "\xC4rger \xFF", "Ÿ", true},
+        {"pl", kUsA, "\xC4rger", "\xE4r", true}, {"pl", kUsA, "\xC4rger", "Ær", false},
+    };
+    for (const FindCase& c : cases) {
+        const ScopedCodeNames chosen(c.layout);
+        KeyRecord key;
+        key.codes = {static_cast<std::int32_t>(c.code)};
+        key.name = c.name;
+        EXPECT_EQ(KeyMatches(key, c.query), c.found) << c.layout << " " << c.query;
+    }
 }
 
 TEST(SystemLayout, PlatformReportsGiveTheLayoutOrNothing) {

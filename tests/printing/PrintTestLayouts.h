@@ -4,6 +4,7 @@
 #include "layout/LayoutDocument.h"
 #include "printing/TextFit.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vorlan::test {
@@ -12,7 +13,10 @@ namespace vorlan::test {
 class FixedMeasurer : public TextMeasurer {
 public:
     double WidthMm(std::string_view text, double pt) const override {
-        return static_cast<double>(text.size()) * 0.06 * pt;
+        const auto characters = std::count_if(text.begin(), text.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80; // UTF-8 lead bytes
+        });
+        return static_cast<double>(characters) * 0.06 * pt;
     }
     double LineHeightMm(double pt) const override { return 0.4 * pt; }
 };

@@ -26,7 +26,7 @@ public:
         return static_cast<int>(std::ceil(Metrics(pixelSize).height()));
     }
     int Width(int pixelSize, std::string_view text, bool ellipsis) const override {
-        QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+        QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         if (ellipsis) {
             shown += kEllipsis;
         }
@@ -86,7 +86,7 @@ const LabelLayout& KeyNamePainter::Layout(const QString& name, QSize face) {
         if (layouts.size() >= kMaxLayouts) {
             layouts.clear();
         }
-        const QByteArray bytes = name.toLatin1();
+        const QByteArray bytes = name.toUtf8();
         const FontMeasure measure(*this);
         it = layouts.insert(
             key,
@@ -117,8 +117,8 @@ void KeyNamePainter::DrawName(QPainter& painter, const QRect& imageRect, KeyImag
     painter.setPen(ink);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (std::size_t i = 0; i < layout.lines.size(); ++i) {
-        QString line = QString::fromLatin1(layout.lines[i].data(),
-                                           static_cast<qsizetype>(layout.lines[i].size()));
+        QString line = QString::fromUtf8(layout.lines[i].data(),
+                                         static_cast<qsizetype>(layout.lines[i].size()));
         if (layout.elided && i + 1 == layout.lines.size()) {
             line += kEllipsis;
         }

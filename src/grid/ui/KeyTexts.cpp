@@ -1,19 +1,24 @@
 #include "grid/ui/KeyTexts.h"
 
 #include "common/ui/UiMessageText.h"
+#include "common/ui/UiText.h"
 #include "grid/KeyDescription.h"
 
 namespace vorlan {
 
 QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image) {
     const std::string label = GridLabel(doc, slot, image);
-    return QString::fromLatin1(label.data(), static_cast<qsizetype>(label.size()));
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
 QString KeyToolTipText(const LayoutDocument& doc, int slot) {
     QStringList lines;
     for (const UiMessage& line : KeyToolTipLines(doc, slot)) {
-        lines << UiMessageText(line).toHtmlEscaped();
+        QStringList values;
+        for (const std::string& arg : line.args) {
+            values << QString::fromUtf8(arg.data(), static_cast<qsizetype>(arg.size()));
+        }
+        lines << FillPlaceholders(UiText(line.id), values).toHtmlEscaped();
     }
     if (lines.isEmpty()) {
         return {};

@@ -8,7 +8,7 @@
 
 namespace vorlan {
 
-// The name to draw over the image at slot (see GridLabel), as Latin-1 text.
+// The name to draw over the image at slot (see GridLabel).
 QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image);
 
 // The tooltip of slot, as rich text whose key names are escaped (a name such

@@ -44,7 +44,7 @@ void DrawFitted(QPainter& p, const Mapper& m, const MmRect& box, const FittedTex
     double y = box.y + (box.height - t.heightMm) / 2;
     for (const std::string& line : t.lines) {
         p.drawText(m.R({box.x, y, box.width, lineH}), Qt::AlignHCenter | Qt::AlignVCenter,
-                   QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+                   QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
         y += lineH;
     }
 }
@@ -65,7 +65,7 @@ void DrawLine(QPainter& p, const Mapper& m, const MmLine& l) {
 }
 
 QString ArgText(const TextArg& a) {
-    return a.fromTable ? PrintText(a.id) : QString::fromLatin1(a.literal.c_str());
+    return a.fromTable ? PrintText(a.id) : QString::fromUtf8(a.literal.c_str());
 }
 
 } // namespace
@@ -98,7 +98,7 @@ double QtTextMeasurer::WidthMm(std::string_view text, double fontPt) const {
         probe.setDotsPerMeterX(qRound(kMeasureDpi / 0.0254));
         probe.setDotsPerMeterY(qRound(kMeasureDpi / 0.0254));
         const double px = QFontMetricsF(font, &probe)
-                              .horizontalAdvance(QString::fromLatin1(
+                              .horizontalAdvance(QString::fromUtf8(
                                   key.data(), static_cast<qsizetype>(key.size())));
         it = mmPerPt.emplace(key, px / (kMeasureDpi / 25.4) / kMeasurePt * kWidthSlack).first;
     }
@@ -232,7 +232,7 @@ void SheetDocument::PaintPage(QPainter& p, int index, double dotsPerMm) const {
             for (const std::string& line : text.lines) {
                 p.drawText(m.R({box.x + kLegendPaddingMm, y, box.width, lineH}),
                            Qt::AlignLeft | Qt::AlignVCenter,
-                           QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+                           QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
                 y += lineH;
             }
         }
