@@ -195,8 +195,7 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
             mode += " (!)";
             outOfRange += (outOfRange.empty() ? "" : ", ") + std::to_string(k);
         }
-        SheetRow row =
-            makeRow(
+        SheetRow row = makeRow(
             {std::to_string(k), Latin1ToUtf8(key.name.str()), CodeNamesText(doc, k), mode, flags},
             false);
         if (y + row.box.height > p.Bottom()) {

@@ -131,8 +131,8 @@ TEST_F(PcLayoutCommandTest, TheSheetPrintsTheSignsTheChosenLayoutTypes) {
         }
         ASSERT_EQ(run.status, 0) << run.err;
         const fs::path text = dir / "sheet.txt";
-        const std::string command = "pdftotext -enc UTF-8 \"" + pdf.string() + "\" \"" +
-                                    text.string() + "\"";
+        const std::string command =
+            "pdftotext -enc UTF-8 \"" + pdf.string() + "\" \"" + text.string() + "\"";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
         const std::string printed = test::ReadFileBytes(text);
         for (const std::string& shown : c.shown) {

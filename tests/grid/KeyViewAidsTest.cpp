@@ -42,7 +42,7 @@ TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
         {"Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
         {"Backspace", 22, {8, {"Backs", "pace"}, false}},            // smaller, between characters
         {"Backspace", 14, {8, {"Bac", "ks"}, true}},                 // elided at the smallest size
-        {"ŞĞÖÜİŞ", 22, {10, {"ŞĞÖÜ", "İŞ"}, false}},                // whole UTF-8 characters
+        {"ŞĞÖÜİŞ", 22, {10, {"ŞĞÖÜ", "İŞ"}, false}},                 // whole UTF-8 characters
         {"ŞĞÖÜİŞĞÖÜ", 14, {8, {"ŞĞÖ", "Üİ"}, true}},
         {"Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
         {"", 22, {}},

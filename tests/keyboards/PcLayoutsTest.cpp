@@ -1,8 +1,8 @@
 #include "keyboards/PcLayouts.h"
 
-#include "keyboards/SystemLayout.h"
 #include "editor/KeyFind.h"
 #include "grid/KeyDescription.h"
+#include "keyboards/SystemLayout.h"
 #include "layout/LayoutDocument.h"
 #include "printing/SheetPlan.h"
 #include "scancodes/ScanCodeTables.h"
@@ -251,12 +251,18 @@ TEST(PcLayoutNames, FindMatchesSignsInEitherCase) {
         bool found;
     };
     const FindCase cases[] = {
-        {"tr", kUsSemicolon, "", "ş", true},  {"tr", kUsLeftBracket, "", "ğ", true},
-        {"tr", kUsQuote, "", "İ", true},      {"tr", kUsI, "", "ı", false},
-        {"cz", 0x26, "", "Š", true},          {"cz", 0x26, "", "s", false},
-        {"hu", kUsLeftBracket, "", "ő", true}, {"pl", kUsA, "", "ą", false},
-        {"pl", kUsA, "\xC4rger \xFF", "äR", true},      {"pl", kUsA, "\xC4rger \xFF", "Ÿ", true},
-        {"pl", kUsA, "\xC4rger", "\xE4r", true}, {"pl", kUsA, "\xC4rger", "Ær", false},
+        {"tr", kUsSemicolon, "", "ş", true},
+        {"tr", kUsLeftBracket, "", "ğ", true},
+        {"tr", kUsQuote, "", "İ", true},
+        {"tr", kUsI, "", "ı", false},
+        {"cz", 0x26, "", "Š", true},
+        {"cz", 0x26, "", "s", false},
+        {"hu", kUsLeftBracket, "", "ő", true},
+        {"pl", kUsA, "", "ą", false},
+        {"pl", kUsA, "\xC4rger \xFF", "äR", true},
+        {"pl", kUsA, "\xC4rger \xFF", "Ÿ", true},
+        {"pl", kUsA, "\xC4rger", "\xE4r", true},
+        {"pl", kUsA, "\xC4rger", "Ær", false},
     };
     for (const FindCase& c : cases) {
         const ScopedCodeNames chosen(c.layout);
