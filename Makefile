@@ -42,7 +42,8 @@ test-asan: deps build-asan/build.ninja
 # (scripts/test-faults); a 3-second round of it runs with `make test`.
 FAULT_SECONDS ?= 30
 test-faults: build
-	scripts/test-faults --seconds $(FAULT_SECONDS) build/tests/faults/vorlan_save_stress
+	scripts/test-faults --seconds $(FAULT_SECONDS) --vorlanctl build/src/cli/vorlanctl \
+		build/tests/faults/vorlan_save_stress
 
 # Fuzzing: clang libFuzzer targets under address and undefined-behaviour
 # sanitizers, each run for FUZZ_SECONDS (scripts/fuzz); FUZZ_TARGETS picks some.
