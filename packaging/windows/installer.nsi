@@ -23,8 +23,22 @@ RequestExecutionLevel admin
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The languages the program speaks; the installer takes the system's.
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "Dutch"
+!insertmacro MUI_LANGUAGE "Polish"
+
+LangString Needs64Bit ${LANG_ENGLISH} "This program needs 64-bit Windows."
+LangString Needs64Bit ${LANG_GERMAN} "Dieses Programm braucht ein 64-Bit-Windows."
+LangString Needs64Bit ${LANG_FRENCH} "Ce programme nécessite Windows 64 bits."
+LangString Needs64Bit ${LANG_SPANISH} "Este programa necesita Windows de 64 bits."
+LangString Needs64Bit ${LANG_ITALIAN} "Questo programma richiede Windows a 64 bit."
+LangString Needs64Bit ${LANG_DUTCH} "Dit programma heeft 64-bits Windows nodig."
+LangString Needs64Bit ${LANG_POLISH} "Ten program wymaga 64-bitowego systemu Windows."
 
 VIProductVersion "${VERSION}.0"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "Vorlan keyboard programmer"
@@ -35,7 +49,7 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "Kelvane"
 
 Function .onInit
   ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "This program needs 64-bit Windows."
+    MessageBox MB_ICONSTOP "$(Needs64Bit)"
     Abort
   ${EndIf}
   SetRegView 64
@@ -80,6 +94,7 @@ Section "Uninstall"
   DeleteRegKey HKLM "Software\Classes\.txt\OpenWithList\vorlan.exe"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
   DeleteRegKey HKLM "Software\Kelvane\Vorlan"
+  DeleteRegKey /ifempty HKLM "Software\Kelvane"
   ; Only what was installed: the folder may have been chosen with other
   ; files in it. The user's settings (HKCU\Software\Kelvane\vorlan) stay.
   Delete "$INSTDIR\vorlan.exe"
