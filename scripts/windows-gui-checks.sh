@@ -186,3 +186,18 @@ check_installer() { # setup.exe
   reg64 'HKCU\Software\Kelvane\vorlan' >/dev/null && pass "uninstaller kept the user's settings" ||
     fail "uninstaller removed the user's settings"
 }
+
+# Legends and the layout sheet by vorlanctl.exe (which has them only where
+# Qt is) from and to names outside any ANSI code page.
+check_unicode_exports() {
+  local dir="$work/Łukasz/Ωmega exports" out
+  mkdir -p "$dir"
+  cp "$layout" "$dir/Łukasz Ωmega.txt"
+  for out in "legends Ωmega.pdf" "sheet Łukasz.pdf"; do
+    rm -f "$dir/$out"
+    LC_ALL=C.UTF-8 wine "$stage/vorlanctl.exe" "${out%% *}" "$(winpath "$dir/Łukasz Ωmega.txt")" \
+      -o "$(winpath "$dir/$out")" >/dev/null 2>&1 || true
+    head -c 5 "$dir/$out" 2>/dev/null | grep -q "%PDF-" && pass "vorlanctl.exe ${out%% *} wrote \"$out\" from \"Łukasz Ωmega.txt\"" ||
+      fail "vorlanctl.exe ${out%% *} did not write \"$out\""
+  done
+}
