@@ -195,7 +195,8 @@ check_unicode_exports() {
   cp "$layout" "$dir/Łukasz Ωmega.txt"
   for out in "legends Ωmega.pdf" "sheet Łukasz.pdf"; do
     rm -f "$dir/$out"
-    LC_ALL=C.UTF-8 wine "$stage/vorlanctl.exe" "${out%% *}" "$(winpath "$dir/Łukasz Ωmega.txt")" \
+    # A bounded wait: a program that fails to start may show a message box.
+    LC_ALL=C.UTF-8 timeout 120 wine "$stage/vorlanctl.exe" "${out%% *}" "$(winpath "$dir/Łukasz Ωmega.txt")" \
       -o "$(winpath "$dir/$out")" >/dev/null 2>&1 || true
     head -c 5 "$dir/$out" 2>/dev/null | grep -q "%PDF-" && pass "vorlanctl.exe ${out%% *} wrote \"$out\" from \"Łukasz Ωmega.txt\"" ||
       fail "vorlanctl.exe ${out%% *} did not write \"$out\""

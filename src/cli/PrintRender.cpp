@@ -1,5 +1,6 @@
 // The drawing half of vorlanctl legends / sheet: Qt Gui on the offscreen
-// platform, so no display is needed.
+// platform, so no display is needed. On Windows the native platform serves:
+// it needs no visible window, and it is the only platform plugin shipped.
 #include "cli/PrintJob.h"
 #include "common/ui/QtText.h"
 #include "printing/ui/PrintExport.h"
@@ -15,9 +16,11 @@ bool PrintingAvailable() {
 }
 
 int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
+#ifndef _WIN32
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+#endif
     static int argc = 1;
     static char name[] = "vorlanctl";
     static char* argv[] = {name, nullptr};
