@@ -16,8 +16,8 @@ set_language() { # language code, or "" for the system's
 
 # Opens, programs and saves a layout whose path holds "Łukasz" and "Ωmega" in
 # the window of another language, driven by that language's own menu keys.
-check_language_window() { # language, File menu key, Programming key, title of "Keyboard programmed"
-  local language=$1 file_key=$2 program_key=$3 done_title=$4
+check_language_window() { # language, File menu key, Programming key, title of "Keyboard programmed"[, recent]
+  local language=$1 file_key=$2 program_key=$3 done_title=$4 recent=${5:-}
   local dir="$work/Łukasz/Ωmega $language" win done_win app before
   mkdir -p "$dir"
   local file="$dir/Łukasz Ωmega.txt" received="$dir/received.bin"
@@ -67,8 +67,20 @@ check_language_window() { # language, File menu key, Programming key, title of "
   else
     fail "$language: Ctrl+S did not save the layout or it reads back differently"
   fi
+  # The layout of the window before is second among the recent files (&2).
+  if [ -n "$recent" ]; then
+    menu "$win" "alt+$file_key" 2
+    find_window "$recent" 20 >/dev/null &&
+      pass "$language: File > 2 opened the recent file in \"$recent\"" ||
+      fail "$language: File > 2 did not open the recent file in \"$recent\""
+  fi
   menu "$win" ctrl+q
   wait_gone "$app" 30 || { fail "$language: Ctrl+Q did not close the window"; kill "$app" 2>/dev/null || true; }
+  # The recent files as the registry keeps them (an export is UTF-16).
+  wine reg export 'HKCU\Software\Kelvane\vorlan' "$(winpath "$dir/settings.reg")" /y >/dev/null 2>&1 || true
+  iconv -f UTF-16 -t UTF-8 "$dir/settings.reg" 2>/dev/null | grep -qF "Ωmega $language\\\\Łukasz Ωmega.txt" &&
+    pass "$language: the recent files keep the Unicode name" ||
+    fail "$language: the Unicode name is not among the recent files in the registry"
   set_language ""
 }
 
