@@ -203,10 +203,7 @@ void GridViewActions::Step(bool forward) {
     const int slot = forward ? finder.Next(editor.Document(), selected)
                              : finder.Previous(editor.Document(), selected);
     if (slot != 0) {
-        // Selected as a press on the cell selects it: the panel's values are
-        // taken first, then the key is shown.
-        const GridPoint origin = CellOrigin(slot);
-        editor.OnPointerPress(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
+        editor.OnSelectKey(slot);
     }
     bar->ShowResult(finder.Position(), static_cast<int>(finder.Found().size()));
 }

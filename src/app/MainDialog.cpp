@@ -8,6 +8,7 @@
 #include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
@@ -54,22 +55,6 @@
 
 namespace vorlan {
 namespace {
-QString FromLatin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string ToLatin1(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-QString FromPath(const std::string& path) {
-    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
-}
-
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 // Sets a line edit's text only when it differs, so the caret of a field being
 // typed in stays where it is when the editor pushes the same text back.
 void SetText(QLineEdit* edit, const QString& text) {
@@ -101,7 +86,7 @@ public:
 
     void ShowPanelValues(const PanelValues& v) override {
         SetText(w.keyNumber, QString::number(v.keyNumber));
-        SetText(w.keyName, FromLatin1(v.name));
+        SetText(w.keyName, FromLatin1Text(v.name));
         for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
             // Code names may carry the PC layout's signs (UTF-8).
             SetText(w.codeEdits[i], QString::fromStdString(v.codeTexts[i]));
@@ -119,16 +104,16 @@ public:
             w.digitsCount->setValue(v.digitsCount);
         }
         w.digitsTypeNum->setChecked(v.digitsTypeNum);
-        SetText(w.prefixEdit, FromLatin1(v.prefixText));
+        SetText(w.prefixEdit, FromLatin1Text(v.prefixText));
         w.prefixExtended->setChecked(v.prefixExtended);
-        SetText(w.suffixEdit, FromLatin1(v.suffixText));
+        SetText(w.suffixEdit, FromLatin1Text(v.suffixText));
         w.suffixExtended->setChecked(v.suffixExtended);
     }
 
     PanelValues PanelValuesFromControls() override {
         PanelValues v;
         v.keyNumber = w.keyNumber->text().toInt();
-        v.name = ToLatin1(w.keyName->text());
+        v.name = ToLatin1Text(w.keyName->text());
         for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
             v.codeTexts[i] = w.codeEdits[i]->text().toStdString();
         }
@@ -142,9 +127,9 @@ public:
         }
         v.digitsCount = w.digitsCount->value();
         v.digitsTypeNum = w.digitsTypeNum->isChecked();
-        v.prefixText = ToLatin1(w.prefixEdit->text());
+        v.prefixText = ToLatin1Text(w.prefixEdit->text());
         v.prefixExtended = w.prefixExtended->isChecked();
-        v.suffixText = ToLatin1(w.suffixEdit->text());
+        v.suffixText = ToLatin1Text(w.suffixEdit->text());
         v.suffixExtended = w.suffixExtended->isChecked();
         return v;
     }
@@ -162,7 +147,7 @@ public:
         const QSignalBlocker block(w.programmedKeys);
         w.programmedKeys->clear();
         for (const std::string& row : rows) {
-            w.programmedKeys->addItem(FromLatin1(row));
+            w.programmedKeys->addItem(FromLatin1Text(row));
         }
         w.programmedKeys->setCurrentIndex(-1);
     }

@@ -77,10 +77,7 @@ void SetUpAccessibility(MainDialog& window) {
     source.cell = [editor](int slot) {
         return DescribeCell(editor->Document(), slot, editor->CurrentKey());
     };
-    source.select = [editor](int slot) {
-        const GridPoint origin = CellOrigin(slot);
-        editor->OnPointerPress(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
-    };
+    source.select = [editor](int slot) { editor->OnSelectKey(slot); };
     AttachGridAccessibility(grid, std::move(source));
     grid->setAccessibleName(NameOf(StringId::A11yGridName));
     grid->setAccessibleDescription(UiText(StringId::A11yGridDescription));

@@ -2,10 +2,10 @@
 // marks on the grid, kept in step with the layout in the window.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
-#include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutDiff.h"
@@ -28,10 +28,6 @@ struct MainDialog::ComparedFile {
 };
 
 namespace {
-
-std::string ToPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 // The reader's errors about the other file, as after Open: a file that is no
 // layout or was read only in part must not pass for an ordinary one.
@@ -90,10 +86,8 @@ void MainDialog::CompareWithFile() {
     file->editedPath = editor->Document().filePath;
     if (compareWindow == nullptr) {
         compareWindow = new CompareWindow(this);
-        connect(compareWindow, &CompareWindow::KeyChosen, this, [this](int key) {
-            const GridPoint cell = CellOrigin(key);
-            editor->OnPointerPress(cell.x + kCellPitch / 2, cell.y + kCellPitch / 2);
-        });
+        connect(compareWindow, &CompareWindow::KeyChosen, this,
+                [this](int key) { editor->OnSelectKey(key); });
         connect(compareWindow, &CompareWindow::Closed, this, [this] {
             compared.reset();
             grid->SetMarkedSlots({});

@@ -82,11 +82,9 @@ int RunCheck(Args args) {
     bool warnings = false;
     json all = json::array();
     for (const std::string& file : files) {
-        ReadFailure failure;
         LayoutDocument doc;
-        doc.SetObserver(&failure);
-        if (!CheckLayoutFile(file, doc)) {
-            doc.readReport.Add(0, NoteLevel::Error, failure.message);
+        if (const LayoutReadResult read = CheckLayoutFile(file, doc); !read) {
+            doc.readReport.Add(0, NoteLevel::Error, *read.failure);
         } else {
             CheckImage(doc, doc.readReport);
         }

@@ -48,8 +48,9 @@ int RunConvert(Args args) {
     doc.SetObserver(&observer);
     doc.ResetToNew();
     doc.filePath = files[0];
-    if (!ReadLayout(doc)) {
+    if (const LayoutReadResult read = ReadLayout(doc); !read) {
         // Nothing was read: writing the blank layout would only mislead.
+        ShowReadResult(observer, read);
         return 1;
     }
     doc.RebuildAfterLoad();
@@ -68,7 +69,9 @@ int RunConvert(Args args) {
         }
     }
     doc.filePath = files[1];
-    return WriteLayout(doc, variant) ? 0 : 1;
+    const LayoutWriteResult written = WriteLayout(doc, variant);
+    ShowWriteResult(observer, written);
+    return written ? 0 : 1;
 }
 
 } // namespace vorlan::cli

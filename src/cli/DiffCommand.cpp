@@ -49,13 +49,10 @@ std::string_view KindName(DiffKind kind) {
 bool Open(const std::string& path, LayoutDocument& doc) {
     doc.ResetToNew();
     doc.filePath = path;
-    ReadFailure failure;
-    doc.SetObserver(&failure);
-    const bool read = ReadLayout(doc);
-    doc.SetObserver(nullptr);
+    const LayoutReadResult read = ReadLayout(doc);
     if (!read) {
         std::cerr << TerminalLine("vorlanctl diff: " + path + ": " +
-                                  std::string(StringText(failure.message)))
+                                  std::string(StringText(*read.failure)))
                   << '\n';
         return false;
     }

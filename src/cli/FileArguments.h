@@ -16,14 +16,6 @@ namespace vorlan::cli {
 // The problem and the command's usage on the error output; returns status 2.
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage);
 
-// Why the reader could not open a file, as it tells the window, so that every
-// command says the same for the same file.
-class ReadFailure : public LayoutObserver {
-public:
-    void ShowError(StringId text) override { message = text; }
-    StringId message = StringId::CannotOpenFile;
-};
-
 // The editor's message boxes, as "Caption: text" lines on the error output.
 class StderrObserver : public LayoutObserver {
 public:

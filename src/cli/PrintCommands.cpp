@@ -86,7 +86,8 @@ int Run(Args args, bool sheet) {
     doc.SetObserver(&observer);
     doc.ResetToNew();
     doc.filePath = job.layoutPath;
-    if (!ReadLayout(doc)) {
+    if (const LayoutReadResult read = ReadLayout(doc); !read) {
+        ShowReadResult(observer, read);
         return 1;
     }
     doc.RebuildAfterLoad();

@@ -198,7 +198,8 @@ int RunShow(Args args) {
     doc.SetObserver(&observer);
     doc.ResetToNew();
     doc.filePath = std::string(*file);
-    if (!ReadLayout(doc)) {
+    if (const LayoutReadResult read = ReadLayout(doc); !read) {
+        ShowReadResult(observer, read);
         return 1;
     }
     doc.RebuildAfterLoad();

@@ -107,8 +107,11 @@ void FileCommands::OpenPath() {
     host_.RefreshControls();
     // A file that cannot be read leaves the reset layout; rebuilding it still
     // redraws the grid and the list from that state.
-    if (ReadLayout(doc_)) {
+    if (const LayoutReadResult read = ReadLayout(doc_)) {
+        doc_.Observer().ControlsChanged();
         stamp_ = StampOf(doc_.filePath);
+    } else {
+        ShowReadResult(doc_.Observer(), read);
     }
     declined_.reset();
     doc_.RebuildAfterLoad();
@@ -123,6 +126,7 @@ void FileCommands::RestoreText(const std::string& path, std::string_view text,
     host_.SetTitle(path);
     host_.RefreshControls();
     ParseLayout(doc_, text);
+    doc_.Observer().ControlsChanged();
     doc_.loadedVariant = loadedVariant;
     doc_.variant = loadedVariant;
     doc_.RebuildAfterLoad();
@@ -181,13 +185,10 @@ void FileCommands::CheckDiskChange() {
 }
 
 SaveOutcome FileCommands::Write(KeyboardVariant variant) {
-    // The writer leaves dirty alone only when it could not write the file;
-    // setting it first tells that failure from "no programmed key", after
-    // which the file exists.
-    const bool wasDirty = doc_.dirty;
-    doc_.dirty = true;
-    if (!WriteLayout(doc_, variant) && doc_.dirty) {
-        doc_.dirty = wasDirty;
+    doc_.Observer().CommitControls();
+    const LayoutWriteResult written = WriteLayout(doc_, variant);
+    ShowWriteResult(doc_.Observer(), written);
+    if (!written.FileWritten()) {
         return SaveOutcome::NotWritten;
     }
     stamp_ = StampOf(doc_.filePath);

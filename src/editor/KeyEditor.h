@@ -61,6 +61,9 @@ public:
     // --- Grid: pointer (client coordinates of the main window) and keys ---
     void OnPointerMove(int x, int y);
     void OnPointerPress(int x, int y);
+    // A key chosen elsewhere (find, compare, an assistive tool) is selected
+    // as a press on its cell selects it: the panel's values taken first.
+    void OnSelectKey(int slot);
     void OnPointerDoubleClick(int x, int y);
     // A context-menu request at a grid point; the menu to show (at the request's
     // screen point), or nullopt outside the grid, where no menu is shown.

@@ -34,9 +34,12 @@ void KeyEditor::OnPointerMove(int x, int y) {
 }
 
 void KeyEditor::OnPointerPress(int x, int y) {
+    OnSelectKey(SlotAt(x, y, KeyCount()));
+}
+
+void KeyEditor::OnSelectKey(int slot) {
     TakePanelValues();
-    const int slot = SlotAt(x, y, KeyCount());
-    if (slot != 0) {
+    if (SlotInUse(slot, KeyCount())) {
         SelectSlot(slot);
     }
 }

@@ -29,6 +29,10 @@ int SlotAt(int x, int y, int keyCount) {
     return SlotOfCell((x - kGridLeft) / kCellPitch, (y - kGridTop) / kCellPitch);
 }
 
+bool SlotInUse(int slot, int keyCount) {
+    return slot >= 1 && slot <= UsableSlots(keyCount);
+}
+
 int GridPitchFor(int width, int height) {
     return std::max(kCellPitch, std::min(width / kGridColumns, height / kGridRows));
 }

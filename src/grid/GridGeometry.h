@@ -24,6 +24,9 @@ GridPoint CellOrigin(int slot);
 // The slot under a client point, or 0 outside the grid area in use for keyCount.
 int SlotAt(int x, int y, int keyCount);
 
+// Whether slot is a cell of the grid area in use for keyCount.
+bool SlotInUse(int slot, int keyCount);
+
 // The grid shown larger than designed: cells of `pitch` pixels instead of
 // kCellPitch. Points below are in the grid's own pixels (its top-left is 0, 0).
 struct GridBox {

@@ -133,15 +133,15 @@ void AddLayoutWarnings(const LayoutDocument& doc, ReadReport& report) {
     report.SortByLine();
 }
 
-bool CheckLayoutFile(const std::string& path, LayoutDocument& doc) {
+LayoutReadResult CheckLayoutFile(const std::string& path, LayoutDocument& doc) {
     doc.ResetToNew();
     doc.filePath = path;
-    if (!ReadLayout(doc)) {
-        return false;
+    const LayoutReadResult read = ReadLayout(doc);
+    if (read) {
+        doc.RebuildAfterLoad();
+        AddLayoutWarnings(doc, doc.readReport);
     }
-    doc.RebuildAfterLoad();
-    AddLayoutWarnings(doc, doc.readReport);
-    return true;
+    return read;
 }
 
 bool LooksLikeLayout(std::string_view text) {

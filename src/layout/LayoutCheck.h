@@ -5,6 +5,7 @@
 #pragma once
 
 #include "layout/LayoutDocument.h"
+#include "layout/LayoutFile.h"
 #include "layout/ReadReport.h"
 
 #include <string>
@@ -17,8 +18,9 @@ namespace vorlan {
 void AddLayoutWarnings(const LayoutDocument& doc, ReadReport& report);
 
 // Opens path into doc as the editor does (reset, read, rebuild) and returns
-// the full report in doc.readReport. False when the file cannot be read.
-bool CheckLayoutFile(const std::string& path, LayoutDocument& doc);
+// the full report in doc.readReport; the read result says when the file
+// could not be read.
+LayoutReadResult CheckLayoutFile(const std::string& path, LayoutDocument& doc);
 
 // Whether text starts as a layout file does: a first field of 56, 57, 112 or
 // 113 (spaces around it allowed) ending at ";" or the line's end. Whatever

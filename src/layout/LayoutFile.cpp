@@ -274,7 +274,6 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
         if (pauseGiven && doc.settings.keysPause != pause) {
             note.Error(StringId::ReportKeysPauseLimited, pause);
         }
-        doc.Observer().ControlsChanged();
     }
     scan.NextLine();
 
@@ -316,11 +315,9 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
         scan.NextLine();
     }
     note.MissingKeys(doc.settings.keyCount);
-
-    doc.Observer().ControlsChanged();
 }
 
-bool ReadLayout(LayoutDocument& doc) {
+LayoutReadResult ReadLayout(LayoutDocument& doc) {
     std::string text;
     // A layout is a few kilobytes; the cap keeps an endless file from
     // freezing the program. Pipes, sockets, devices and folders are refused
@@ -328,8 +325,7 @@ bool ReadLayout(LayoutDocument& doc) {
     // that was cut.
     const PathCheck check = ReadPlainFile(doc.filePath, text, kMaxReadBytes + 1);
     if (check != PathCheck::Plain) {
-        doc.Observer().ShowError(ReadFailureId(check));
-        return false;
+        return {ReadFailureId(check)};
     }
     const bool capped = text.size() > kMaxReadBytes;
     if (capped) {
@@ -342,7 +338,13 @@ bool ReadLayout(LayoutDocument& doc) {
                            {std::to_string(text.size())});
     }
     ParseLayout(doc, text, &doc.readReport);
-    return true;
+    return {};
+}
+
+void ShowReadResult(LayoutObserver& screen, const LayoutReadResult& result) {
+    if (result.failure) {
+        screen.ShowError(*result.failure);
+    }
 }
 
 } // namespace vorlan

@@ -4,8 +4,10 @@
 #pragma once
 
 #include "layout/LayoutDocument.h"
+#include "layout/LayoutObserver.h"
 #include "layout/ReadReport.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,17 +31,46 @@ std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant);
 // or fills in (report.path is left alone).
 void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report = nullptr);
 
+// What reading a layout file came to. The reader only reads: the caller
+// shows the failure (every front end says the same, see ShowReadResult).
+struct LayoutReadResult {
+    // Why the file could not be read ("Cannot open file!", or that it is not
+    // a plain file); empty when it was read.
+    std::optional<StringId> failure;
+    explicit operator bool() const { return !failure; }
+};
+
+// What writing a layout file came to.
+struct LayoutWriteResult {
+    enum class Status {
+        Written,
+        // Written, but no key among 1..keyCount is programmed.
+        WrittenWithoutProgrammedKey,
+        NotWritten,
+    };
+    Status status = Status::Written;
+    // What to tell the user, for every status but Written.
+    std::optional<UiMessage> message;
+    bool FileWritten() const { return status != Status::NotWritten; }
+    explicit operator bool() const { return status == Status::Written; }
+};
+
 // Writes doc to doc.filePath through a temporary file beside it, so the old
-// file survives any failure. Failure to write shows "Cannot open file!" and
-// leaves dirty as it was. A written file without any programmed key among
-// keys 1..keyCount shows "The file contains no programmed key" and also
-// returns false (the file is written and dirty cleared all the same).
-bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant);
+// file survives any failure. A failure ("Cannot open file!" without a path,
+// otherwise the file writer's words) leaves dirty as it was. A written file
+// without any programmed key among keys 1..keyCount says "The file contains
+// no programmed key" and converts to false, the file written and dirty
+// cleared all the same. The caller takes the window's values into doc first.
+LayoutWriteResult WriteLayout(LayoutDocument& doc, KeyboardVariant variant);
 
 // Reads doc.filePath into doc (see ParseLayout), recording into
 // doc.readReport. The caller resets doc before and runs RebuildAfterLoad
-// after. Returns false, after "Cannot open file!", when the file cannot be
-// read; doc is then unchanged.
-bool ReadLayout(LayoutDocument& doc);
+// after. When the file cannot be read doc is unchanged.
+LayoutReadResult ReadLayout(LayoutDocument& doc);
+
+// What the window and the command line show for a result: nothing when it
+// succeeded, otherwise its message through the observer.
+void ShowReadResult(LayoutObserver& screen, const LayoutReadResult& result);
+void ShowWriteResult(LayoutObserver& screen, const LayoutWriteResult& result);
 
 } // namespace vorlan

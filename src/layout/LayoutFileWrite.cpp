@@ -127,25 +127,34 @@ std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
     return out;
 }
 
-bool WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
-    doc.Observer().CommitControls();
+LayoutWriteResult WriteLayout(LayoutDocument& doc, KeyboardVariant variant) {
+    using Status = LayoutWriteResult::Status;
     const std::string text = FormatLayout(doc, variant);
     if (doc.filePath.empty()) {
-        doc.Observer().ShowError(StringId::CannotOpenFile);
-        return false;
+        return {Status::NotWritten, UiMessage{StringId::CannotOpenFile, {}}};
     }
     if (const FileWriteResult written = ReplaceFile(doc.filePath, text); !written.Ok()) {
-        doc.Observer().ShowWriteFailure(WriteFailureMessage(written));
-        return false;
+        return {Status::NotWritten, WriteFailureMessage(written)};
     }
     doc.variant = variant == KeyboardVariant::SevenThreeScan ? KeyboardVariant::SevenThreeScan
                                                              : KeyboardVariant::SixteenScan;
     doc.dirty = false;
     if (!doc.HasProgrammedKey()) {
-        doc.Observer().ShowError(StringId::NoProgrammedKey);
-        return false;
+        return {Status::WrittenWithoutProgrammedKey, UiMessage{StringId::NoProgrammedKey, {}}};
     }
-    return true;
+    return {};
+}
+
+void ShowWriteResult(LayoutObserver& screen, const LayoutWriteResult& result) {
+    if (!result.message) {
+        return;
+    }
+    // A write failure carries the file writer's words.
+    if (result.status == LayoutWriteResult::Status::NotWritten) {
+        screen.ShowWriteFailure(*result.message);
+    } else {
+        screen.ShowError(result.message->id);
+    }
 }
 
 } // namespace vorlan

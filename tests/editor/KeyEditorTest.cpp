@@ -51,6 +51,27 @@ TEST(KeyEditorPointer, PressSelectsTheSlotUnderThePointerOnly) {
     EXPECT_EQ(f.view.controls.name, "KEY57");
 }
 
+// Find, Compare and assistive tools choose a key by number: it is selected as
+// a press on its cell would select it, and a key outside the grid in use is not.
+TEST(KeyEditorPointer, ChoosingAKeyByNumberSelectsItAsAPressWould) {
+    struct Case {
+        int keyCount;
+        int slot;
+        int selected;
+    };
+    for (const Case c : {Case{56, 20, 20}, Case{56, 56, 56}, Case{56, 57, 1}, Case{56, 0, 1},
+                         Case{112, 112, 112}, Case{112, 113, 1}, Case{112, -3, 1}}) {
+        SCOPED_TRACE(std::to_string(c.keyCount) + " keys, slot " + std::to_string(c.slot));
+        EditorFixture f;
+        f.UseKeyCount(c.keyCount);
+        f.view.controls.prefixText = "bad";
+        f.editor.OnSelectKey(c.slot);
+        EXPECT_EQ(f.editor.CurrentKey(), c.selected);
+        // The panel was taken first, whatever was chosen: its bad prefix refused.
+        EXPECT_EQ(f.view.refusals.size(), 1u);
+    }
+}
+
 TEST(KeyEditorPointer, MoveShowsNumberAndNameOfTheSlotUnderThePointer) {
     EditorFixture f;
     f.key(10).name = "Shift";

@@ -84,6 +84,13 @@ protected:
         return doc;
     }
 
+    // A save as the window makes it: the writer's result shown on its screen.
+    bool Save(LayoutDocument& doc, KeyboardVariant variant) {
+        const LayoutWriteResult written = WriteLayout(doc, variant);
+        ShowWriteResult(recorder, written);
+        return static_cast<bool>(written);
+    }
+
     void ExpectOldFileKept(const LayoutDocument& doc) {
         EXPECT_EQ(ReadBytes(path), oldBytes);
         EXPECT_TRUE(doc.dirty);
@@ -139,7 +146,7 @@ TEST_F(FailingSave, AWriteCutShortAnywhereKeepsTheOldFile) {
         bool written = true;
         {
             FileSizeLimit cut(limit);
-            written = WriteLayout(doc, KeyboardVariant::SixteenScan);
+            written = Save(doc, KeyboardVariant::SixteenScan);
         }
         EXPECT_FALSE(written);
         ExpectOldFileKept(doc);
@@ -150,7 +157,7 @@ TEST_F(FailingSave, AWriteCutShortAnywhereKeepsTheOldFile) {
 TEST_F(FailingSave, ATargetThatIsNoFileKeepsDirty) {
     LayoutDocument doc = Changed();
     doc.filePath = dir.string(); // a folder
-    EXPECT_FALSE(WriteLayout(doc, KeyboardVariant::SevenThreeScan));
+    EXPECT_FALSE(Save(doc, KeyboardVariant::SevenThreeScan));
     doc.filePath = path.string();
     ExpectOldFileKept(doc);
     EXPECT_EQ(doc.variant, KeyboardVariant::SixteenScan);

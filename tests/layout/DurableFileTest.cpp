@@ -148,7 +148,7 @@ void SaveOnAFullDisk(const fs::path& target) {
     }
     doc.filePath = target.string();
     doc.dirty = true;
-    const bool written = WriteLayout(doc, KeyboardVariant::SixteenScan);
+    const bool written = static_cast<bool>(WriteLayout(doc, KeyboardVariant::SixteenScan));
     const bool intact = ReadFile(target) == "old layout" && Names(target.parent_path()).size() == 1;
     std::_Exit(!written && doc.dirty && intact ? 0 : 1);
 }

@@ -1,7 +1,8 @@
 // The one way between the core's strings and Qt's. Paths: on Linux the file
 // name bytes as they are, through the system's file-name encoding; on Windows
 // UTF-8, which the core's file writer takes. Messages of the system (an error's
-// detail) and text for the terminal: the locale's encoding. Header only, so
+// detail) and text for the terminal: the locale's encoding. Layout text:
+// Latin-1. Header only, so
 // the command line's Qt Gui part uses it without the Widgets library.
 #pragma once
 
@@ -28,6 +29,15 @@ inline std::string ToPath(const QString& path) {
 #else
     return QFile::encodeName(path).toStdString();
 #endif
+}
+
+// Key names and layout text: Latin-1 bytes, as the files hold them.
+inline QString FromLatin1Text(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToLatin1Text(const QString& text) {
+    return text.toLatin1().toStdString();
 }
 
 inline QString FromLocalText(std::string_view text) {

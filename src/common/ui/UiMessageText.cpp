@@ -10,7 +10,7 @@ namespace vorlan {
 QString UiMessageText(const UiMessage& message) {
     QStringList values;
     for (const std::string& arg : message.args) {
-        values << QString::fromLatin1(arg.data(), static_cast<qsizetype>(arg.size()));
+        values << FromLatin1Text(arg);
     }
     return FillPlaceholders(UiText(message.id), values);
 }

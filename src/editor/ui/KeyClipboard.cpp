@@ -1,15 +1,13 @@
 #include "editor/ui/KeyClipboard.h"
 
+#include "common/ui/QtText.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 namespace vorlan {
 namespace {
-
-QString FromLatin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 // Layout text is Latin-1; anything beyond it cannot be a key of this program.
 std::string ToLatin1Strict(const QString& text) {
@@ -18,14 +16,14 @@ std::string ToLatin1Strict(const QString& text) {
             return {};
         }
     }
-    return text.toLatin1().toStdString();
+    return ToLatin1Text(text);
 }
 
 } // namespace
 
 void FillKeyMimeData(QMimeData& data, const std::string& keyText, const std::string& plainText) {
-    data.setData(QString::fromLatin1(kKeyMimeType), FromLatin1(keyText).toUtf8());
-    data.setText(FromLatin1(plainText));
+    data.setData(QString::fromLatin1(kKeyMimeType), FromLatin1Text(keyText).toUtf8());
+    data.setText(FromLatin1Text(plainText));
 }
 
 std::string KeyTextFromMimeData(const QMimeData* data) {

@@ -1,6 +1,7 @@
 #include "layout/ui/LossQuestion.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "layout/LossList.h"
@@ -19,9 +20,7 @@ QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant, boo
         return {};
     }
     const std::string_view form = VariantName(variant);
-    QString text =
-        FillPlaceholders(UiText(StringId::LossQuestion),
-                         {QString::fromLatin1(form.data(), static_cast<qsizetype>(form.size()))});
+    QString text = FillPlaceholders(UiText(StringId::LossQuestion), {FromLatin1Text(form)});
     text += QLatin1Char('\n');
     for (std::size_t i = 0; i < losses.size() && i < kShownLosses; ++i) {
         text += QStringLiteral("\n  ") + UiMessageText(losses[i].message);

@@ -1,5 +1,6 @@
 #include "programming/ui/ProgrammingWindows.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "programming/ui/KeyboardSettingsDialog.h"
 #include "programming/ui/ProgrammingDialog.h"
@@ -72,7 +73,7 @@ QString DeviceName(const KeyboardSelection& selection) {
     if (selection.kind == KeyboardSelection::Kind::Emulator) {
         return QStringLiteral("emulator:%1").arg(selection.emulatedType);
     }
-    return QString::fromLocal8Bit(selection.devicePath.c_str());
+    return FromPath(selection.devicePath);
 }
 
 ProgrammingDialog* ExistingProgrammingDialog(QWidget* mainWindow) {
@@ -92,8 +93,7 @@ void InstallProgrammingDialogs(QWidget* mainWindow, ProgrammingHooks& hooks) {
     };
     hooks.startProgrammingRun = [mainWindow](QWidget*, const std::string& layoutPath) {
         // Element 0 is never read by the engine; the program's name by custom.
-        const std::string programName =
-            QCoreApplication::applicationFilePath().toLocal8Bit().toStdString();
+        const std::string programName = ToPath(QCoreApplication::applicationFilePath());
         ProgrammingDialog* dialog = ProgrammingDialogOf(mainWindow);
         dialog->SetLayoutName(mainWindow->windowFilePath());
         dialog->StartRun({programName, layoutPath});

@@ -413,9 +413,7 @@ bool KeyTestView::SaveReport(const QString& path) {
     // A pipe or the layout under test is refused first: the look inside below
     // would wait on a pipe.
     const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
-    if (const FileWriteResult refused =
-            CheckWriteTarget(QFile::encodeName(path).toStdString(), inputs);
-        !refused.Ok()) {
+    if (const FileWriteResult refused = CheckWriteTarget(ToPath(path), inputs); !refused.Ok()) {
         ShowError(this, WriteFailureUiText(refused));
         return false;
     }
