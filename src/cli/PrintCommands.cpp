@@ -43,6 +43,7 @@ int Run(Args args, bool sheet) {
     }
     // The declaration keeps --dpi within what a page image can be drawn at.
     job.dpi = static_cast<int>(parsed.Number("--dpi", job.dpi));
+    job.saveInk = sheet && parsed.Has("--save-ink");
     if (!sheet) {
         for (const std::string_view option : {"--pitch", "--margin"}) {
             if (const auto v = parsed.Value(option)) {

@@ -15,7 +15,8 @@ struct PrintJob {
     LegendOptions legends;
     std::string layoutPath;
     std::string outPath;
-    int dpi = 300; // PNG only
+    int dpi = 300;        // PNG only
+    bool saveInk = false; // sheet only: outlined instead of the editor's colours
 };
 
 // Whether this build can draw legends and sheets.

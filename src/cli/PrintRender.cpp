@@ -47,7 +47,8 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
         if (plan.error) {
             return fail(*plan.error, out);
         }
-        result = ExportDocument(SheetDocument(std::move(plan)), out, *format, job.dpi, inputs);
+        const SheetInk ink = job.saveInk ? SheetInk::Saving : SheetInk::Colours;
+        result = ExportDocument(SheetDocument(std::move(plan), ink), out, *format, job.dpi, inputs);
     } else {
         LegendPlan plan = PlanLegends(doc, job.legends, fileName, measurer);
         if (plan.error) {

@@ -135,7 +135,22 @@ constexpr Option kLegendsOptions[] = {
     kDpi,
     kHelp,
 };
-constexpr Option kSheetOptions[] = {kOut, kPage, kDpi, kPcLayout, kHelp};
+constexpr Option kSheetOptions[] = {
+    kOut,
+    kPage,
+    kDpi,
+    kPcLayout,
+    {"--save-ink",
+     {},
+     ValueKind::None,
+     {},
+     0,
+     0,
+     {},
+     "Outline the keys in black on white, as the window prints on paper, instead of the "
+     "editor's colours."},
+    kHelp,
+};
 
 constexpr ExitStatus kPlainExits[] = {{0, "success"}, {1, "failure"}, {2, "usage error"}};
 constexpr ExitStatus kCheckExits[] = {{0, "clean"},

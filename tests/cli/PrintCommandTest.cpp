@@ -4,6 +4,7 @@
 #include "printing/PrintTestLayouts.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace vorlan {
 namespace {
@@ -59,6 +60,51 @@ TEST_F(PrintCommandTest, WritesEachFormat) {
     EXPECT_NE(std::string::npos, run.err.find("not available"));
 #endif
 }
+
+#ifdef VORLAN_CLI_PRINTING
+// The colours (fills and strokes that are not grey) of an SVG's drawing.
+int ColouredPaints(const std::string& svg) {
+    int coloured = 0;
+    for (const std::string_view attribute : {"fill=\"#", "stroke=\"#"}) {
+        for (std::size_t at = svg.find(attribute); at != std::string::npos;
+             at = svg.find(attribute, at + 1)) {
+            const std::string rgb = svg.substr(at + attribute.size(), 6);
+            coloured +=
+                rgb.substr(0, 2) != rgb.substr(2, 2) || rgb.substr(2, 2) != rgb.substr(4, 2);
+        }
+    }
+    return coloured;
+}
+
+// --save-ink draws the sheet as the window prints it on paper: nothing in colour.
+TEST_F(PrintCommandTest, SheetSavesInkOnlyWhenAsked) {
+    for (const bool saving : {false, true}) {
+        SCOPED_TRACE(saving ? "--save-ink" : "colours");
+        std::vector<std::string> args = {"sheet", layout, "-o", Out("s.svg")};
+        if (saving) {
+            args.push_back("--save-ink");
+        }
+        const auto run = RunVorlanctl(args, folder);
+        ASSERT_EQ(0, run.status) << run.err;
+        // A full layout's sheet has several pages, a file each, named one a line.
+        int coloured = 0;
+        std::istringstream written(run.out);
+        int pages = 0;
+        for (std::string file; std::getline(written, file); ++pages) {
+            coloured += ColouredPaints(test::ReadFileBytes(file));
+        }
+        ASSERT_GT(pages, 0);
+        if (saving) {
+            EXPECT_EQ(coloured, 0);
+        } else {
+            EXPECT_GT(coloured, 50);
+        }
+    }
+    // Only the sheet has an ink.
+    EXPECT_EQ(2,
+              RunVorlanctl({"legends", layout, "-o", Out("l.pdf"), "--save-ink"}, folder).status);
+}
+#endif
 
 TEST_F(PrintCommandTest, RefusesBadArgumentsWithTheUsualStatus) {
     struct Case {
