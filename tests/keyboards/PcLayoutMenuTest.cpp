@@ -2,6 +2,7 @@
 // fields, tooltips and find follow the choice, which is remembered.
 #include "keyboards/ui/PcLayoutMenu.h"
 
+#include "PrivateSettings.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
@@ -25,13 +26,7 @@ namespace {
 
 class PcLayoutMenuTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_pc_layout_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
-    }
+    void SetUp() override { test::UsePrivateSettings("pc_layout"); }
     void TearDown() override {
         QSettings settings;
         settings.clear();

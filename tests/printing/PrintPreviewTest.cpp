@@ -2,6 +2,7 @@
 // own buttons or as Page Setup changes it, then the pages it shows compared
 // with the PDF it prints.
 #include "PrintTestLayouts.h"
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
@@ -104,11 +105,7 @@ protected:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
             GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
         }
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_preview_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("preview");
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
             return MessageResult::Ok;

@@ -1,5 +1,6 @@
 // The File menu's print and export entries, with the dialogs answered by the seams.
 #include "PrintTestLayouts.h"
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -26,11 +27,7 @@ namespace {
 class PrintUiTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_print_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("print");
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
             return r.buttons == MessageButtons::YesNo ? reply : MessageResult::Ok;

@@ -1,6 +1,7 @@
 // The key edit of the main window through the real capture dialog: Enter,
 // double click and "Insert key" open it for the selected key, and OK stores
 // the captured codes into the key and every cell joined with it.
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -40,9 +41,7 @@ void Press(QWidget* window, NativeKey key) {
 class KeyEditCaptureTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_capture_test_%1").arg(QCoreApplication::applicationPid()));
+        test::UsePrivateSettings("capture");
         SetMessageHandler([this](const MessageRequest& r) {
             messages.push_back(r.text.toStdString());
             return MessageResult::No;

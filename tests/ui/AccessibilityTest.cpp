@@ -1,6 +1,7 @@
 // The main window through Qt's accessibility API: the key grid as a table of
 // key cells, names for every control the keyboard reaches, and a tab order
 // that follows the window's visual order.
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -24,10 +25,7 @@ namespace {
 class AccessibilityTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_a11y_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("a11y");
         SetMessageHandler([](const MessageRequest&) { return MessageResult::Yes; });
     }
     void TearDown() override { SetMessageHandler(nullptr); }

@@ -1,6 +1,7 @@
 // The Edit menu's wiring in the main window: its place and shortcuts, undo
 // naming its step and giving back the grid's picture, the clipboard between
 // two windows, Alt+arrow, and dragging keys in the grid.
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -27,10 +28,7 @@ namespace {
 class EditMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_edit_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("edit");
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
             return MessageResult::Yes;

@@ -1,5 +1,6 @@
 // Names over the key images, found marks, tooltips and the find bar, in the
 // grid canvas and the main window (offscreen).
+#include "PrivateSettings.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
@@ -99,13 +100,7 @@ TEST(KeyNamesOnGrid, FoundKeysCarryAMarkUntilTheSearchEnds) {
 
 class KeyFindWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_find_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
-    }
+    void SetUp() override { test::UsePrivateSettings("find"); }
     void TearDown() override {
         QSettings settings;
         settings.clear();

@@ -4,6 +4,7 @@
 // as `vorlan --emulate 1 --received FILE` sets it up. Each modal dialog is
 // worked from a timer once it is up; a watchdog ends any dialog still open
 // after a while and fails the test instead of leaving it waiting.
+#include "PrivateSettings.h"
 #include "app/AppOptions.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
@@ -79,11 +80,7 @@ void CloseEverything() {
 class KeyboardWalkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_walk_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("walk");
         ASSERT_TRUE(dir.isValid());
         // The file dialog opens in the working folder: the test's own.
         keptCurrent = QDir::currentPath();

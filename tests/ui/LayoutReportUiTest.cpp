@@ -1,5 +1,6 @@
 // The window's side of the reader's report, the question before a lossy save
 // and layout compare. What is reported, lost or different is tested in the core.
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -28,10 +29,7 @@ namespace {
 class LayoutReportUiTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_report_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("report");
         ASSERT_TRUE(dir.isValid());
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;

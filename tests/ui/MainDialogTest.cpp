@@ -3,6 +3,7 @@
 // dialogs and the recent-file block. The editor's rules are tested in the core.
 #include "app/MainDialog.h"
 
+#include "PrivateSettings.h"
 #include "app/MainWindowHooks.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -36,12 +37,7 @@ namespace {
 class MainDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        // ctest runs tests in parallel processes: each keeps its own settings.
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_ui_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("ui");
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
             return answerYes ? MessageResult::Yes : MessageResult::No;

@@ -1,6 +1,7 @@
 // What a user sees of the main window beyond its wiring: values from a file
 // shown as they are, captions that fit, the status panes where they belong,
 // and the keyboard focus.
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -29,11 +30,7 @@ namespace {
 class MainWindowConformanceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_conformance_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("conformance");
         SetMessageHandler([this](const MessageRequest& r) {
             messages << r.text;
             return MessageResult::No;

@@ -1,5 +1,6 @@
 // The main window never throws work away: the save question has a way back,
 // and Save As into a form that holds less stays undoable.
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -31,11 +32,7 @@ namespace {
 class NoLostWorkTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_ui_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("ui");
         SetFileDialogHandlers(
             [](QWidget*) -> std::optional<QString> { return std::nullopt; },
             [this](QWidget*, const SaveDialogRequest&) {

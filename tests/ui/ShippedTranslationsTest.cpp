@@ -3,6 +3,7 @@
 // its help page, is chosen from the user's languages or from View > Language,
 // and brings Qt's own texts. Each test runs in a process of its own: they
 // leave translators installed.
+#include "PrivateSettings.h"
 #include "app/AppShell.h"
 #include "app/LanguageMenu.h"
 #include "app/MainDialog.h"
@@ -187,10 +188,7 @@ TEST(ShippedTranslations, EveryHelpPageHasEverySectionOfTheEnglishOne) {
 }
 
 TEST(ShippedTranslations, TheUsersLanguagePicksTheTranslationAndTheHelpPage) {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setApplicationName(
-        QStringLiteral("vorlan_lang_test_%1").arg(QCoreApplication::applicationPid()));
-    QSettings().clear();
+    test::UsePrivateSettings("lang");
     // A program folder as a build tree or a Windows folder has it.
     QTemporaryDir program;
     const QDir dir(program.path());
@@ -252,10 +250,7 @@ TEST(ShippedTranslations, AnInstalledProgramFindsItsShareFolder) {
 // View > Language in the real window: the choice is remembered, a message
 // says when it applies, and the program started again speaks it.
 TEST(ShippedTranslations, TheLanguageMenuChoiceAppliesAtTheNextStart) {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setApplicationName(
-        QStringLiteral("vorlan_menu_test_%1").arg(QCoreApplication::applicationPid()));
-    QSettings().clear();
+    test::UsePrivateSettings("menu");
     std::vector<MessageRequest> shown;
     const MessageHandler previous = SetMessageHandler([&](const MessageRequest& request) {
         shown.push_back(request);

@@ -2,6 +2,7 @@
 // what their File and Help entries do, the recent files carry number keys,
 // the title marks unsaved changes, and the popup's commands and the popup
 // itself are reached from the keyboard.
+#include "PrivateSettings.h"
 #include "app/AppShell.h"
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
@@ -32,10 +33,7 @@ namespace {
 class ShortcutsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_shortcut_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("shortcut");
         SetMessageHandler([](const MessageRequest&) { return MessageResult::No; });
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("help")));
         QFile guide(dir.filePath(QStringLiteral("help/Vorlan.html")));

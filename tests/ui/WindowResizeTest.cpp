@@ -1,6 +1,7 @@
 // The main window resized: the grid's cells grow with it (hit testing,
 // images and names follow), the panel keeps its width, the size comes back
 // at the next start; and a selected double or quad key is framed whole.
+#include "PrivateSettings.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
@@ -28,13 +29,7 @@ namespace {
 
 class WindowResizeTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_resize_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
-    }
+    void SetUp() override { test::UsePrivateSettings("resize"); }
     void TearDown() override {
         QSettings settings;
         settings.clear();

@@ -4,6 +4,7 @@
 // Cancel leaving everything as it was.
 #include "programming/ui/KeyboardSettingsDialog.h"
 
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -28,11 +29,7 @@ namespace {
 class KeyboardSettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(
-            QStringLiteral("vorlan_settings_ui_test_%1").arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("settings_ui");
         SetMessageHandler([this](const MessageRequest& r) {
             messages.push_back(r);
             return MessageResult::Ok;

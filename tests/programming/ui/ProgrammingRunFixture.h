@@ -2,6 +2,7 @@
 // for the programming run's tests; messages are recorded, not shown.
 #pragma once
 
+#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -63,11 +64,7 @@ inline EmulatorFaults Options(std::string_view options) {
 class ProgrammingRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
-        QCoreApplication::setApplicationName(QStringLiteral("vorlan_programming_ui_test_%1")
-                                                 .arg(QCoreApplication::applicationPid()));
-        QSettings().clear();
+        test::UsePrivateSettings("programming_ui");
         ASSERT_TRUE(folder.isValid());
         keptCurrent = QDir::currentPath();
         QDir::setCurrent(folder.path());
