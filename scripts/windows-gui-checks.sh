@@ -2,8 +2,8 @@
 # its helpers (pass, fail, find_window, wait_gone, count_dark, count_colour,
 # menu, winpath) and with its variables (stage, work, layout, linux_ctl,
 # root, docs) set: the window in other languages on a path outside any ANSI
-# code page, the window on a screen scaled to 150 %, and the installer's round
-# trip.
+# code page, the file dialogs with such a path typed in, the window on a screen
+# scaled to 150 %, and the installer's round trip.
 
 # The program's own language setting (View > Language), as the window keeps it.
 set_language() { # language code, or "" for the system's
@@ -82,6 +82,54 @@ check_language_window() { # language, File menu key, Programming key, title of "
     pass "$language: the recent files keep the Unicode name" ||
     fail "$language: the Unicode name is not among the recent files in the registry"
   set_language ""
+}
+
+# Save As and Open through the system's own file dialogs, the Unicode path
+# typed into them as a user types it.
+check_file_dialogs() {
+  local dir="$work/Łukasz/Ωmega dialog" win dialog app
+  mkdir -p "$dir"
+  local file="$dir/Łukasz Ωmega 2.txt"
+  wine "$stage/vorlan.exe" "$(winpath "$layout")" >/dev/null 2>&1 &
+  app=$!
+  if ! win=$(find_window "layout.txt" 60); then
+    fail "file dialogs: no main window"
+    kill "$app" 2>/dev/null || true
+    return
+  fi
+  sleep 1
+  menu "$win" alt+f a
+  if dialog=$(find_window "^Save As" 30); then
+    sleep 1
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    xdotool key ctrl+a
+    xdotool type --delay 40 "$(winpath "$file")"
+    xdotool key Return
+    for _ in $(seq 1 20); do [ -s "$file" ] && break; sleep 0.5; done
+    [ -s "$file" ] && "$linux_ctl" show --json "$file" | cmp -s - "$work/show-before.json" &&
+      pass "Save As dialog: the typed Unicode path was written, read back identically" ||
+      fail "Save As dialog: nothing readable at the typed Unicode path"
+  else
+    fail "Save As dialog: none opened"
+  fi
+  # A new layout, then the file again through the Open dialog.
+  menu "$win" ctrl+n
+  sleep 1
+  menu "$win" ctrl+o
+  if dialog=$(find_window "^Open" 30); then
+    sleep 1
+    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+    xdotool key ctrl+a
+    xdotool type --delay 40 "$(winpath "$file")"
+    xdotool key Return
+    find_window "Łukasz Ωmega 2.txt" 20 >/dev/null &&
+      pass "Open dialog: the typed Unicode path opened, the title names it" ||
+      fail "Open dialog: the typed Unicode path did not open"
+  else
+    fail "Open dialog: none opened"
+  fi
+  menu "$win" ctrl+q
+  wait_gone "$app" 30 || { fail "file dialogs: Ctrl+Q did not close the window"; kill "$app" 2>/dev/null || true; }
 }
 
 # The window on a screen of 144 dpi (150 %): it grows by half, and the grid,
