@@ -84,10 +84,22 @@ check_language_window() { # language, File menu key, Programming key, title of "
   set_language ""
 }
 
+# Types a path into the file dialog titled by the pattern, as a user types
+# it, and confirms it; false when no such dialog opened.
+type_into_dialog() { # title pattern, path
+  local dialog
+  dialog=$(find_window "$1" 30) || return 1
+  sleep 1
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  xdotool key ctrl+a
+  xdotool type --delay 40 "$2"
+  xdotool key Return
+}
+
 # Save As and Open through the system's own file dialogs, the Unicode path
 # typed into them as a user types it.
 check_file_dialogs() {
-  local dir="$work/Łukasz/Ωmega dialog" win dialog app
+  local dir="$work/Łukasz/Ωmega dialog" win app
   mkdir -p "$dir"
   local file="$dir/Łukasz Ωmega 2.txt"
   wine "$stage/vorlan.exe" "$(winpath "$layout")" >/dev/null 2>&1 &
@@ -99,12 +111,7 @@ check_file_dialogs() {
   fi
   sleep 1
   menu "$win" alt+f a
-  if dialog=$(find_window "^Save As" 30); then
-    sleep 1
-    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-    xdotool key ctrl+a
-    xdotool type --delay 40 "$(winpath "$file")"
-    xdotool key Return
+  if type_into_dialog "^Save As" "$(winpath "$file")"; then
     for _ in $(seq 1 20); do [ -s "$file" ] && break; sleep 0.5; done
     [ -s "$file" ] && "$linux_ctl" show --json "$file" | cmp -s - "$work/show-before.json" &&
       pass "Save As dialog: the typed Unicode path was written, read back identically" ||
@@ -116,12 +123,7 @@ check_file_dialogs() {
   menu "$win" ctrl+n
   sleep 1
   menu "$win" ctrl+o
-  if dialog=$(find_window "^Open" 30); then
-    sleep 1
-    xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-    xdotool key ctrl+a
-    xdotool type --delay 40 "$(winpath "$file")"
-    xdotool key Return
+  if type_into_dialog "^Open" "$(winpath "$file")"; then
     find_window "Łukasz Ωmega 2.txt" 20 >/dev/null &&
       pass "Open dialog: the typed Unicode path opened, the title names it" ||
       fail "Open dialog: the typed Unicode path did not open"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLatin1StringView>
 #include <QSettings>
 #include <QStandardPaths>
@@ -17,6 +18,14 @@ inline void UsePrivateSettings(const char* tag) {
                                              .arg(QLatin1StringView(tag))
                                              .arg(QCoreApplication::applicationPid()));
     QSettings().clear();
+}
+
+// Leaves nothing of them behind: the test folder outlives the process.
+inline void DropPrivateSettings() {
+    QSettings settings;
+    settings.clear();
+    settings.sync();
+    QFile::remove(settings.fileName());
 }
 
 } // namespace vorlan::test

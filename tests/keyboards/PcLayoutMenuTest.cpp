@@ -28,10 +28,7 @@ class PcLayoutMenuTest : public ::testing::Test {
 protected:
     void SetUp() override { test::UsePrivateSettings("pc_layout"); }
     void TearDown() override {
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
+        test::DropPrivateSettings();
         UseCodeNames(nullptr);
     }
 

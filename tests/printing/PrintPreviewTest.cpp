@@ -122,10 +122,7 @@ protected:
     void TearDown() override {
         SetMessageHandler({});
         SetPrintDialogHooks({});
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
+        test::DropPrivateSettings();
     }
 
     // Prints through the preview to a PDF and measures its pages.

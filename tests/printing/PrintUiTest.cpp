@@ -50,10 +50,7 @@ protected:
     void TearDown() override {
         SetMessageHandler({});
         SetPrintDialogHooks({});
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
+        test::DropPrivateSettings();
     }
 
     QStringList messages;

@@ -49,10 +49,7 @@ protected:
     }
     void TearDown() override {
         SetMessageHandler({});
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
+        test::DropPrivateSettings();
     }
 
     // Runs `keys` in the capture dialog once it is open, then presses `button`.

@@ -101,12 +101,7 @@ TEST(KeyNamesOnGrid, FoundKeysCarryAMarkUntilTheSearchEnds) {
 class KeyFindWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { test::UsePrivateSettings("find"); }
-    void TearDown() override {
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
-    }
+    void TearDown() override { test::DropPrivateSettings(); }
 
     // A 112-key layout with three keys that match "shift" in different ways.
     static void FillLayout(MainDialog& w) {

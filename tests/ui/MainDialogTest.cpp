@@ -61,10 +61,7 @@ protected:
     void TearDown() override {
         SetMessageHandler({});
         SetFileDialogHandlers({}, {});
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
+        test::DropPrivateSettings();
     }
 
     template <typename T> T* Child(MainDialog& w, const char* name) {

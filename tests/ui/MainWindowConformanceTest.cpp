@@ -50,10 +50,7 @@ protected:
     void TearDown() override {
         SetMessageHandler({});
         SetFileDialogHandlers({}, {});
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
+        test::DropPrivateSettings();
     }
 
     // A copy of the worked example whose header carries the given RFID byte.

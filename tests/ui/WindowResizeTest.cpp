@@ -30,12 +30,7 @@ namespace {
 class WindowResizeTest : public ::testing::Test {
 protected:
     void SetUp() override { test::UsePrivateSettings("resize"); }
-    void TearDown() override {
-        QSettings settings;
-        settings.clear();
-        settings.sync();
-        QFile::remove(settings.fileName());
-    }
+    void TearDown() override { test::DropPrivateSettings(); }
 
     // Named keys, a double key 13+14 and a quad key 20+21+28+29 (group keys
     // sharing their codes, as a layout file gives them).
