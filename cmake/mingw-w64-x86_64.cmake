@@ -24,8 +24,10 @@ if(NOT VORLAN_MINGW_SHARED_RUNTIME)
 endif()
 
 # Test binaries are .exe files: run them (discovery and tests) under Wine,
-# and only when ctest runs, never while building.
-find_program(VORLAN_WINE NAMES wine wine64)
+# and only when ctest runs, never while building. The 64-bit loader first:
+# Debian's `wine` command takes the 32-bit one when it is installed, and that
+# one fails on kernels without 32-bit support (the scripts pass VORLAN_WINE).
+find_program(VORLAN_WINE NAMES wine64 wine PATHS /usr/lib/wine)
 if(VORLAN_WINE)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${VORLAN_WINE})
 endif()

@@ -8,9 +8,9 @@
 # The program's own language setting (View > Language), as the window keeps it.
 set_language() { # language code, or "" for the system's
   if [ -n "$1" ]; then
-    wine reg add 'HKCU\Software\Kelvane\vorlan\View' /v Language /t REG_SZ /d "$1" /f >/dev/null 2>&1
+    "$windows_wine" reg add 'HKCU\Software\Kelvane\vorlan\View' /v Language /t REG_SZ /d "$1" /f >/dev/null 2>&1
   else
-    wine reg delete 'HKCU\Software\Kelvane\vorlan\View' /v Language /f >/dev/null 2>&1 || true
+    "$windows_wine" reg delete 'HKCU\Software\Kelvane\vorlan\View' /v Language /f >/dev/null 2>&1 || true
   fi
 }
 
@@ -24,7 +24,7 @@ check_language_window() { # language, File menu key, Programming key, title of "
   cp "$layout" "$file"
   set_language "$language"
   # Wine takes the arguments in the terminal's encoding: UTF-8.
-  LC_ALL=C.UTF-8 wine "$stage/vorlan.exe" --emulate 1 --received "$(winpath "$received")" \
+  LC_ALL=C.UTF-8 "$windows_wine" "$stage/vorlan.exe" --emulate 1 --received "$(winpath "$received")" \
     "$(winpath "$file")" >/dev/null 2>&1 &
   app=$!
   if ! win=$(find_window "Łukasz Ωmega" 60); then
@@ -77,7 +77,7 @@ check_language_window() { # language, File menu key, Programming key, title of "
   menu "$win" ctrl+q
   wait_gone "$app" 30 || { fail "$language: Ctrl+Q did not close the window"; kill "$app" 2>/dev/null || true; }
   # The recent files as the registry keeps them (an export is UTF-16).
-  wine reg export 'HKCU\Software\Kelvane\vorlan' "$(winpath "$dir/settings.reg")" /y >/dev/null 2>&1 || true
+  "$windows_wine" reg export 'HKCU\Software\Kelvane\vorlan' "$(winpath "$dir/settings.reg")" /y >/dev/null 2>&1 || true
   iconv -f UTF-16 -t UTF-8 "$dir/settings.reg" 2>/dev/null | grep -qF "Ωmega $language\\\\Łukasz Ωmega.txt" &&
     pass "$language: the recent files keep the Unicode name" ||
     fail "$language: the Unicode name is not among the recent files in the registry"
@@ -102,7 +102,7 @@ check_file_dialogs() {
   local dir="$work/Łukasz/Ωmega dialog" win app
   mkdir -p "$dir"
   local file="$dir/Łukasz Ωmega 2.txt"
-  wine "$stage/vorlan.exe" "$(winpath "$layout")" >/dev/null 2>&1 &
+  "$windows_wine" "$stage/vorlan.exe" "$(winpath "$layout")" >/dev/null 2>&1 &
   app=$!
   if ! win=$(find_window "layout.txt" 60); then
     fail "file dialogs: no main window"
@@ -140,8 +140,8 @@ check_scaled_window() { # width, height, key pixels and empty-cell pixels at 100
   local base_width=$1 base_height=$2 base_red=$3 base_blue=$4 win app red blue
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-  wine "$stage/vorlan.exe" "$(winpath "$layout")" >/dev/null 2>&1 &
+  "$windows_wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+  "$windows_wine" "$stage/vorlan.exe" "$(winpath "$layout")" >/dev/null 2>&1 &
   app=$!
   if win=$(find_window "layout.txt" 60); then
     sleep 2
@@ -172,19 +172,25 @@ check_scaled_window() { # width, height, key pixels and empty-cell pixels at 100
   kill "$app" 2>/dev/null || true
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+  "$windows_wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 }
 
 # Where a key of the 64-bit registry view is.
-reg64() { wine reg query "$1" /reg:64 "${@:2}" 2>/dev/null | tr -d '\r'; }
+reg64() { "$windows_wine" reg query "$1" /reg:64 "${@:2}" 2>/dev/null | tr -d '\r'; }
 
 # The installer run silently as a user would, then the uninstaller. Debian's
 # NSIS writes a 32-bit installer (it runs on every 64-bit Windows): it needs
-# the 32-bit Wine. Without it the installer's contents are checked instead.
+# the 32-bit Wine, which needs a kernel that runs 32-bit programs. Without it
+# the installer's contents are checked instead.
 check_installer() { # setup.exe
-  local setup=$1 installed="$WINEPREFIX/drive_c/Program Files/Vorlan" menu_dir command exe app win
-  if ! wine "$setup" /S >/dev/null 2>&1 || [ ! -f "$installed/vorlan.exe" ]; then
-    echo "note installer not run: this Wine cannot start 32-bit programs (wine32); checking its contents"
+  local setup=$1 installed="$WINEPREFIX/drive_c/Program Files/Vorlan" menu_dir command exe app win why
+  if ! why=$(windows_wine32_status); then
+    echo "note installer not run ($why): inspected with 7z instead"
+  elif ! "$windows_wine32" "$setup" /S >/dev/null 2>&1 || [ ! -f "$installed/vorlan.exe" ]; then
+    fail "installer: did not install under the 32-bit Wine"
+    return
+  fi
+  if [ -n "$why" ]; then
     local listed missing
     listed=$(7z l -slt "$setup" | sed -n 's/^Path = //p' | tr '\\' '/' | sort)
     missing=$(cd "$stage" && find . -type f | sed 's|^\./||' | sort | comm -23 - <(echo "$listed"))
@@ -215,7 +221,7 @@ check_installer() { # setup.exe
     sed -n 's/.*REG_SZ *//p' || true)
   exe=$(sed -n 's/^"\([^"]*\)".*/\1/p' <<<"$command")
   if [ "$exe" = 'C:\Program Files\Vorlan\vorlan.exe' ] && grep -q '"%1"' <<<"$command"; then
-    wine "$exe" "$(winpath "$layout")" >/dev/null 2>&1 &
+    "$windows_wine" "$exe" "$(winpath "$layout")" >/dev/null 2>&1 &
     app=$!
     if win=$(find_window "layout.txt" 60); then
       pass "installer: the installed program opens a layout through the \"Open with\" command"
@@ -232,7 +238,7 @@ check_installer() { # setup.exe
 
   # The uninstaller copies itself away and returns at once: wait for Wine to
   # finish. Only the user's settings may stay.
-  wine "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
+  "$windows_wine32" "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
   wineserver -w 2>/dev/null || true
   for _ in $(seq 1 20); do [ -e "$installed" ] || break; sleep 0.5; done
   local left=""
@@ -258,7 +264,7 @@ check_unicode_exports() {
   for out in "legends Ωmega.pdf" "sheet Łukasz.pdf"; do
     rm -f "$dir/$out"
     # A bounded wait: a program that fails to start may show a message box.
-    LC_ALL=C.UTF-8 timeout 120 wine "$stage/vorlanctl.exe" "${out%% *}" "$(winpath "$dir/Łukasz Ωmega.txt")" \
+    LC_ALL=C.UTF-8 timeout 120 "$windows_wine" "$stage/vorlanctl.exe" "${out%% *}" "$(winpath "$dir/Łukasz Ωmega.txt")" \
       -o "$(winpath "$dir/$out")" >/dev/null 2>&1 || true
     head -c 5 "$dir/$out" 2>/dev/null | grep -q "%PDF-" && pass "vorlanctl.exe ${out%% *} wrote \"$out\" from \"Łukasz Ωmega.txt\"" ||
       fail "vorlanctl.exe ${out%% *} did not write \"$out\""
