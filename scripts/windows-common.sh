@@ -66,7 +66,8 @@ windows_header_deps() { # prefix
 # only be offered for download.
 windows_wine_prefix() {
   WINEPREFIX=$(mktemp -d /tmp/vorlan-wine.XXXXXX)
-  # Programs started by Windows programs use the same loader.
+  # The loader for programs that Windows programs start, set as Debian's `wine`
+  # command sets it when it runs the 64-bit loader; the 32-bit installer unsets it.
   export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINELOADER=$windows_wine
   trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
   "$windows_wine" wineboot -i >/dev/null 2>&1

@@ -186,7 +186,7 @@ check_installer() { # setup.exe
   local setup=$1 installed="$WINEPREFIX/drive_c/Program Files/Vorlan" menu_dir command exe app win why
   if ! why=$(windows_wine32_status); then
     echo "note installer not run ($why): inspected with 7z instead"
-  elif ! "$windows_wine32" "$setup" /S >/dev/null 2>&1 || [ ! -f "$installed/vorlan.exe" ]; then
+  elif ! env -u WINELOADER "$windows_wine32" "$setup" /S >/dev/null 2>&1 || [ ! -f "$installed/vorlan.exe" ]; then
     fail "installer: did not install under the 32-bit Wine"
     return
   fi
@@ -238,7 +238,7 @@ check_installer() { # setup.exe
 
   # The uninstaller copies itself away and returns at once: wait for Wine to
   # finish. Only the user's settings may stay.
-  "$windows_wine32" "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
+  env -u WINELOADER "$windows_wine32" "$installed/uninstall.exe" /S >/dev/null 2>&1 || true
   wineserver -w 2>/dev/null || true
   for _ in $(seq 1 20); do [ -e "$installed" ] || break; sleep 0.5; done
   local left=""
