@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>%1 is the layout being read.</source>
-        <translation>%1 ist das Layout, das gelesen wird.</translation>
+        <translation>%1 ist die Belegung, die gelesen wird.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Close the find bar (Escape)</source>
-        <translation>Suchleiste schließen (Escape)</translation>
+        <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
         <source>Next key found (Enter, F3)</source>
@@ -663,9 +663,12 @@
         <source>Key test</source>
         <translation>Tastentest</translation>
     </message>
-    <message>
-        <source>%1 of %2 keys tested</source>
-        <translation>%1 von %2 Tasten getestet</translation>
+    <message numerus="yes">
+        <source>%n of %2 keys tested</source>
+        <translation>
+            <numerusform>%n von %2 Tasten getestet</numerusform>
+            <numerusform>%n von %2 Tasten getestet</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reset</source>
@@ -837,7 +840,7 @@
     </message>
     <message>
         <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
-        <translation>Der Kopf hat überzählige Felder (%1) für seine Form %2; sie werden ignoriert.</translation>
+        <translation>Der Kopf hat überzählige Felder (%1) für sein Format %2; sie werden ignoriert.</translation>
     </message>
     <message>
         <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
@@ -1067,17 +1070,23 @@
         <source>Key %1 is not in the file.</source>
         <translation>Taste %1 ist nicht in der Datei.</translation>
     </message>
-    <message>
-        <source>%1 lines of this file were not read exactly as written.</source>
-        <translation>%1 Zeilen dieser Datei wurden nicht genau so gelesen, wie sie geschrieben sind.</translation>
+    <message numerus="yes">
+        <source>%n lines of this file were not read exactly as written.</source>
+        <translation>
+            <numerusform>%n Zeile dieser Datei wurde nicht genau so gelesen, wie sie geschrieben ist.</numerusform>
+            <numerusform>%n Zeilen dieser Datei wurden nicht genau so gelesen, wie sie geschrieben sind.</numerusform>
+        </translation>
     </message>
     <message>
         <source>This file was not read exactly as written.</source>
         <translation>Diese Datei wurde nicht genau so gelesen, wie sie geschrieben ist.</translation>
     </message>
-    <message>
-        <source>This file has %1 doubtful points.</source>
-        <translation>Diese Datei hat %1 fragliche Stellen.</translation>
+    <message numerus="yes">
+        <source>This file has %n doubtful points.</source>
+        <translation>
+            <numerusform>Diese Datei hat %n fragliche Stelle.</numerusform>
+            <numerusform>Diese Datei hat %n fragliche Stellen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>One line of this file was not read exactly as written.</source>
@@ -1101,7 +1110,7 @@
     </message>
     <message>
         <source>The %1 form cannot hold all of this layout; saving it loses:</source>
-        <translation>Die Form %1 kann diese Belegung nicht vollständig aufnehmen; beim Speichern geht verloren:</translation>
+        <translation>Das Format %1 kann diese Belegung nicht vollständig aufnehmen; beim Speichern geht verloren:</translation>
     </message>
     <message>
         <source>Save anyway?</source>
@@ -1414,7 +1423,7 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     <message>
         <source>Written:
 %1</source>
-        <translation>Geschrieben:
+        <translation>Export abgeschlossen:
 %1</translation>
     </message>
     <message>
@@ -1555,27 +1564,27 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached takes 7/3scan layouts (type 0).</source>
-        <translation>Das Layout ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur nimmt 7/3scan-Layouts (Typ 0).</translation>
+        <translation>Die Belegung ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur nimmt 7/3scan-Belegungen (Typ 0).</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a single keyboard (type 1).</source>
-        <translation>Das Layout ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur ist eine einfache Tastatur (Typ 1).</translation>
+        <translation>Die Belegung ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur ist eine einfache Tastatur (Typ 1).</translation>
     </message>
     <message>
         <source>The layout is for a keyboard of %1 keys (%2); the keyboard attached is a double keyboard (type 2).</source>
-        <translation>Das Layout ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur ist eine Doppeltastatur (Typ 2).</translation>
+        <translation>Die Belegung ist für eine Tastatur mit %1 Tasten (%2); die angeschlossene Tastatur ist eine Doppeltastatur (Typ 2).</translation>
     </message>
     <message>
         <source>Open a 7/3scan layout, or save this one as 7/3scan with File &gt; Save As and program that file.</source>
-        <translation>Öffnen Sie ein 7/3scan-Layout oder speichern Sie dieses mit Datei &gt; Speichern unter als 7/3scan und programmieren Sie diese Datei.</translation>
+        <translation>Öffnen Sie eine 7/3scan-Belegung oder speichern Sie diese mit Datei &gt; Speichern unter als 7/3scan und programmieren Sie diese Datei.</translation>
     </message>
     <message>
         <source>Open a 16scan layout of 56 keys, or change the keyboard type in File &gt; Settings.</source>
-        <translation>Öffnen Sie ein 16scan-Layout mit 56 Tasten oder ändern Sie den Tastaturtyp unter Datei &gt; Einstellungen.</translation>
+        <translation>Öffnen Sie eine 16scan-Belegung mit 56 Tasten oder ändern Sie den Tastaturtyp unter Datei &gt; Einstellungen.</translation>
     </message>
     <message>
         <source>Open a 16scan layout of 112 keys, or change the keyboard type in File &gt; Settings.</source>
-        <translation>Öffnen Sie ein 16scan-Layout mit 112 Tasten oder ändern Sie den Tastaturtyp unter Datei &gt; Einstellungen.</translation>
+        <translation>Öffnen Sie eine 16scan-Belegung mit 112 Tasten oder ändern Sie den Tastaturtyp unter Datei &gt; Einstellungen.</translation>
     </message>
     <message>
         <source>The keyboard's device %1 could not be opened. Check that the keyboard is connected, that its driver is installed and that you may use the device.</source>
@@ -1591,11 +1600,11 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     </message>
     <message>
         <source>The layout file %1 could not be read. Check that it exists and that you may read it.</source>
-        <translation>Die Layoutdatei %1 konnte nicht gelesen werden. Prüfen Sie, ob sie existiert und ob Sie sie lesen dürfen.</translation>
+        <translation>Die Belegungsdatei %1 konnte nicht gelesen werden. Prüfen Sie, ob sie existiert und ob Sie sie lesen dürfen.</translation>
     </message>
     <message>
         <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
-        <translation>Die Layoutdatei %1 kann die Tastatur nicht aufnehmen. Öffnen Sie sie im Programm, prüfen Sie Tasten und Einstellungen und speichern Sie sie erneut.</translation>
+        <translation>Die Belegungsdatei %1 kann die Tastatur nicht aufnehmen. Öffnen Sie sie im Programm, prüfen Sie Tasten und Einstellungen und speichern Sie sie erneut.</translation>
     </message>
     <message>
         <source>Keyboard: asking for its type</source>
@@ -1646,12 +1655,12 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
-        <translation>Jede gedrückte Taste wird erfasst, auch gehaltene. 3 Sekunden nach der letzten Taste pausiert die Erfassung: dann wechselt Tab zwischen den Schaltflächen, Eingabe drückt eine und Escape bricht ab.</translation>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Jede gedrückte Taste wird erfasst, auch gehaltene. 3 Sekunden nach der letzten Taste pausiert die Erfassung: dann wechselt %1 zwischen den Schaltflächen, %2 betätigt die gewählte und %3 bricht ab.</translation>
     </message>
     <message>
-        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; "Capture again" takes more keys.</source>
-        <translation>Erfassung pausiert. Eingabe bestätigt mit OK, Escape bricht ab, Tab wechselt zu den anderen Schaltflächen; „Erneut erfassen“ nimmt weitere Tasten auf.</translation>
+        <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Erfassung pausiert. %1 bestätigt mit OK, %2 bricht ab, %3 wechselt zu den anderen Schaltflächen; „Erneut erfassen“ nimmt weitere Tasten auf.</translation>
     </message>
     <message>
         <source>Capture &amp;again</source>
@@ -1675,19 +1684,22 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
-        <translation>%1 lässt sich als Layoutdatei lesen: Der Bericht überschreibt sie nicht. Wählen Sie einen anderen Namen.</translation>
+        <translation>%1 lässt sich als Belegungsdatei lesen: Der Bericht überschreibt sie nicht. Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n warnings about the keys of this layout:</source>
+        <translation>
+            <numerusform>%n Warnung zu den Tasten dieser Belegung:</numerusform>
+            <numerusform>%n Warnungen zu den Tasten dieser Belegung:</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 warnings about the keys of this layout:</source>
-        <translation>%1 Warnungen zu den Tasten dieses Layouts:</translation>
-    </message>
-    <message>
-        <source>To close the test, hold Escape down for 2 seconds.</source>
-        <translation>Zum Schließen des Tests Escape 2 Sekunden lang gedrückt halten.</translation>
+        <source>To close the test, hold %1 down for 2 seconds.</source>
+        <translation>Zum Schließen des Tests %1 2 Sekunden lang gedrückt halten.</translation>
     </message>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
-        <translation>Diese Datei beginnt nicht wie eine Layoutdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
+        <translation>Diese Datei beginnt nicht wie eine Belegungsdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
     </message>
     <message>
         <source>PC &amp;keyboard layout</source>
@@ -1809,17 +1821,143 @@ Ersetzen?</translation>
         <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
         <translation>T&amp;inte sparen: Tasten nur umranden statt farbig füllen</translation>
     </message>
-    <message>
-        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
-        <translation>Die Dateien dieses Exports werden etwa %1 MB groß (%2 Seiten mit %3 dpi). Exportieren?</translation>
+    <message numerus="yes">
+        <source>The files of this export will take about %1 MB (%n pages at %3 dpi). Export them?</source>
+        <translation>
+            <numerusform>Die Dateien dieses Exports werden etwa %1 MB groß (%n Seite mit %3 dpi). Exportieren?</numerusform>
+            <numerusform>Die Dateien dieses Exports werden etwa %1 MB groß (%n Seiten mit %3 dpi). Exportieren?</numerusform>
+        </translation>
     </message>
     <message>
         <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
         <translation>Die Seite ist zu klein: Innerhalb der Ränder bleiben %1 mm, nötig sind mindestens %2 mm. Wählen Sie ein größeres Papier oder kleinere Ränder.</translation>
     </message>
+    <message numerus="yes">
+        <source>None of the chosen pages is there: the document has %n pages.</source>
+        <translation>
+            <numerusform>Keine der gewählten Seiten ist vorhanden: Das Dokument hat %n Seite.</numerusform>
+            <numerusform>Keine der gewählten Seiten ist vorhanden: Das Dokument hat %n Seiten.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>None of the chosen pages is there: the document has %1 pages.</source>
-        <translation>Keine der gewählten Seiten ist vorhanden: Das Dokument hat %1 Seiten.</translation>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 des Abbilds: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>nicht getestet</translation>
+    </message>
+    <message>
+        <source>(ambiguous)</source>
+        <translation>(mehrdeutig)</translation>
+    </message>
+    <message>
+        <source>%1-key-test</source>
+        <translation>%1-Tastentest</translation>
+    </message>
+    <message>
+        <source>key-test</source>
+        <translation>Tastentest</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>abgebrochen nach %1 Bytes</translation>
+    </message>
+    <message>
+        <source>(after %1 bytes)</source>
+        <translation>(nach %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>keyboard detected, nothing written</source>
+        <translation>Tastatur erkannt, nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>incomplete: %1 of %2 bytes</source>
+        <translation>unvollständig: %1 von %2 Bytes</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>unsaved layout</source>
+        <translation>nicht gespeicherte Belegung</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved changes)</source>
+        <translation>%1 (ungespeicherte Änderungen)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Aufruf:</translation>
+    </message>
+    <message>
+        <source>a layout file to open at start</source>
+        <translation>eine Belegungsdatei, die beim Start geöffnet wird</translation>
+    </message>
+    <message>
+        <source>Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, 2: double 16scan) instead of the device, with the fault options of vorlanctl program.</source>
+        <translation>Eine emulierte Tastatur vom Typ N (0: 7/3scan-Abbilder, 1: einfache 16scan, 2: doppelte 16scan) statt des Geräts programmieren, mit den Fehleroptionen von vorlanctl program.</translation>
+    </message>
+    <message>
+        <source>With --emulate: save the bytes the emulated keyboard received in each run.</source>
+        <translation>Mit --emulate: die Bytes speichern, die die emulierte Tastatur bei jedem Durchlauf empfangen hat.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Die Version ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Print the usage and exit.</source>
+        <translation>Die Aufrufhilfe ausgeben und beenden.</translation>
+    </message>
+    <message>
+        <source>Print when the main window was first painted, then quit (for the start-up benchmark).</source>
+        <translation>Ausgeben, wann das Hauptfenster zum ersten Mal gezeichnet wurde, dann beenden (für die Startzeitmessung).</translation>
+    </message>
+    <message>
+        <source>The keyboard's device is VORLAN_DEVICE (default %1).</source>
+        <translation>Das Gerät der Tastatur ist VORLAN_DEVICE (Vorgabe %1).</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Benutzerhandbuch: %1</translation>
+    </message>
+    <message>
+        <source>--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)</source>
+        <translation>--emulate braucht einen Tastaturtyp: 0, 1 oder 2, mit Fehleroptionen (N,Option,...)</translation>
+    </message>
+    <message>
+        <source>--received needs a file name</source>
+        <translation>--received braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>only one layout file (also given: %1)</source>
+        <translation>nur eine Belegungsdatei (außerdem angegeben: %1)</translation>
+    </message>
+    <message>
+        <source>--received needs an emulated keyboard (--emulate N)</source>
+        <translation>--received braucht eine emulierte Tastatur (--emulate N)</translation>
     </message>
 </context>
 </TS>

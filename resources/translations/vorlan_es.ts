@@ -663,9 +663,12 @@
         <source>Key test</source>
         <translation>Prueba de teclas</translation>
     </message>
-    <message>
-        <source>%1 of %2 keys tested</source>
-        <translation>%1 de %2 teclas probadas</translation>
+    <message numerus="yes">
+        <source>%n of %2 keys tested</source>
+        <translation>
+            <numerusform>%n de %2 teclas probadas</numerusform>
+            <numerusform>%n de %2 teclas probadas</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reset</source>
@@ -837,7 +840,7 @@
     </message>
     <message>
         <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
-        <translation>La cabecera tiene campos de más (%1) para su forma %2; se ignoran.</translation>
+        <translation>La cabecera tiene campos de más (%1) para su formato %2; se ignoran.</translation>
     </message>
     <message>
         <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
@@ -1079,17 +1082,23 @@
         <source>Key %1 is not in the file.</source>
         <translation>La tecla %1 no está en el archivo.</translation>
     </message>
-    <message>
-        <source>%1 lines of this file were not read exactly as written.</source>
-        <translation>%1 líneas de este archivo no se han leído exactamente como están escritas.</translation>
+    <message numerus="yes">
+        <source>%n lines of this file were not read exactly as written.</source>
+        <translation>
+            <numerusform>%n línea de este archivo no se ha leído exactamente como está escrita.</numerusform>
+            <numerusform>%n líneas de este archivo no se han leído exactamente como están escritas.</numerusform>
+        </translation>
     </message>
     <message>
         <source>This file was not read exactly as written.</source>
         <translation>Este archivo no se ha leído exactamente como está escrito.</translation>
     </message>
-    <message>
-        <source>This file has %1 doubtful points.</source>
-        <translation>Este archivo tiene %1 puntos dudosos.</translation>
+    <message numerus="yes">
+        <source>This file has %n doubtful points.</source>
+        <translation>
+            <numerusform>Este archivo tiene %n punto dudoso.</numerusform>
+            <numerusform>Este archivo tiene %n puntos dudosos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>One line of this file was not read exactly as written.</source>
@@ -1113,7 +1122,7 @@
     </message>
     <message>
         <source>The %1 form cannot hold all of this layout; saving it loses:</source>
-        <translation>La forma %1 no puede contener toda esta distribución; al guardarla se pierde:</translation>
+        <translation>El formato %1 no puede contener toda esta distribución; al guardarla se pierde:</translation>
     </message>
     <message>
         <source>Save anyway?</source>
@@ -1426,7 +1435,7 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
     <message>
         <source>Written:
 %1</source>
-        <translation>Escrito:
+        <translation>Exportación terminada:
 %1</translation>
     </message>
     <message>
@@ -1658,12 +1667,12 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>No encontrado</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
-        <translation>Se captura cada tecla pulsada, también las mantenidas. 3 segundos después de la última tecla, la captura se pausa: entonces Tab pasa de un botón a otro, Intro pulsa uno y Escape cancela.</translation>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Se captura cada tecla pulsada, también las mantenidas. 3 segundos después de la última tecla, la captura se pausa: entonces %1 pasa de un botón a otro, %2 pulsa el botón seleccionado y %3 cancela.</translation>
     </message>
     <message>
-        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
-        <translation>Captura en pausa. Intro confirma con Aceptar, Escape cancela, Tab pasa a los otros botones; «Capturar de nuevo» toma más teclas.</translation>
+        <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Captura en pausa. %1 confirma como Aceptar, %2 cancela, %3 pasa a los otros botones; «Capturar de nuevo» añade más teclas.</translation>
     </message>
     <message>
         <source>Capture &amp;again</source>
@@ -1685,13 +1694,16 @@ Replace them?</source>
         <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
         <translation>%1 se puede leer como archivo de distribución: el informe no lo sobrescribe. Elija otro nombre.</translation>
     </message>
-    <message>
-        <source>%1 warnings about the keys of this layout:</source>
-        <translation>%1 advertencias sobre las teclas de esta distribución:</translation>
+    <message numerus="yes">
+        <source>%n warnings about the keys of this layout:</source>
+        <translation>
+            <numerusform>%n advertencia sobre las teclas de esta distribución:</numerusform>
+            <numerusform>%n advertencias sobre las teclas de esta distribución:</numerusform>
+        </translation>
     </message>
     <message>
-        <source>To close the test, hold Escape down for 2 seconds.</source>
-        <translation>Para cerrar la prueba, mantenga pulsada la tecla Escape durante 2 segundos.</translation>
+        <source>To close the test, hold %1 down for 2 seconds.</source>
+        <translation>Para cerrar la prueba, mantenga pulsada la tecla %1 durante 2 segundos.</translation>
     </message>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
@@ -1821,17 +1833,143 @@ Replace them?</source>
         <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
         <translation>Ahorrar t&amp;inta: solo el contorno de las teclas en lugar de rellenarlas de color</translation>
     </message>
-    <message>
-        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
-        <translation>Los archivos de esta exportación ocuparán unos %1 MB (%2 páginas a %3 dpi). ¿Exportarlos?</translation>
+    <message numerus="yes">
+        <source>The files of this export will take about %1 MB (%n pages at %3 dpi). Export them?</source>
+        <translation>
+            <numerusform>Los archivos de esta exportación ocuparán unos %1 MB (%n página a %3 dpi). ¿Exportarlos?</numerusform>
+            <numerusform>Los archivos de esta exportación ocuparán unos %1 MB (%n páginas a %3 dpi). ¿Exportarlos?</numerusform>
+        </translation>
     </message>
     <message>
         <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
         <translation>La página es demasiado pequeña: dentro de los márgenes quedan %1 mm y se necesitan al menos %2 mm. Elija un papel más grande o márgenes más pequeños.</translation>
     </message>
+    <message numerus="yes">
+        <source>None of the chosen pages is there: the document has %n pages.</source>
+        <translation>
+            <numerusform>Ninguna de las páginas elegidas existe: el documento tiene %n página.</numerusform>
+            <numerusform>Ninguna de las páginas elegidas existe: el documento tiene %n páginas.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>None of the chosen pages is there: the document has %1 pages.</source>
-        <translation>Ninguna de las páginas elegidas existe: el documento tiene %1 páginas.</translation>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 de la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>tecla %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>superada</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallida</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>sin probar</translation>
+    </message>
+    <message>
+        <source>(ambiguous)</source>
+        <translation>(ambigua)</translation>
+    </message>
+    <message>
+        <source>%1-key-test</source>
+        <translation>%1-prueba-teclas</translation>
+    </message>
+    <message>
+        <source>key-test</source>
+        <translation>prueba-teclas</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>cancelado tras %1 bytes</translation>
+    </message>
+    <message>
+        <source>(after %1 bytes)</source>
+        <translation>(tras %1 bytes)</translation>
+    </message>
+    <message>
+        <source>keyboard detected, nothing written</source>
+        <translation>teclado detectado, no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>incomplete: %1 of %2 bytes</source>
+        <translation>incompleto: %1 de %2 bytes</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+    <message>
+        <source>unsaved layout</source>
+        <translation>distribución no guardada</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved changes)</source>
+        <translation>%1 (cambios no guardados)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>a layout file to open at start</source>
+        <translation>un archivo de distribución que se abre al inicio</translation>
+    </message>
+    <message>
+        <source>Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, 2: double 16scan) instead of the device, with the fault options of vorlanctl program.</source>
+        <translation>Programar un teclado emulado de tipo N (0: imágenes 7/3scan, 1: 16scan simple, 2: 16scan doble) en lugar del dispositivo, con las opciones de fallo de vorlanctl program.</translation>
+    </message>
+    <message>
+        <source>With --emulate: save the bytes the emulated keyboard received in each run.</source>
+        <translation>Con --emulate: guardar los bytes que recibió el teclado emulado en cada programación.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Print the usage and exit.</source>
+        <translation>Mostrar el uso y salir.</translation>
+    </message>
+    <message>
+        <source>Print when the main window was first painted, then quit (for the start-up benchmark).</source>
+        <translation>Mostrar cuándo se dibujó por primera vez la ventana principal y salir (para medir el arranque).</translation>
+    </message>
+    <message>
+        <source>The keyboard's device is VORLAN_DEVICE (default %1).</source>
+        <translation>El dispositivo del teclado es VORLAN_DEVICE (por omisión %1).</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Guía del usuario: %1</translation>
+    </message>
+    <message>
+        <source>--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)</source>
+        <translation>--emulate necesita un tipo de teclado: 0, 1 o 2, con opciones de fallo (N,opción,...)</translation>
+    </message>
+    <message>
+        <source>--received needs a file name</source>
+        <translation>--received necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>only one layout file (also given: %1)</source>
+        <translation>solo un archivo de distribución (también se indicó: %1)</translation>
+    </message>
+    <message>
+        <source>--received needs an emulated keyboard (--emulate N)</source>
+        <translation>--received necesita un teclado emulado (--emulate N)</translation>
     </message>
 </context>
 </TS>

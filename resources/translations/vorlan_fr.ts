@@ -663,9 +663,12 @@
         <source>Key test</source>
         <translation>Test des touches</translation>
     </message>
-    <message>
-        <source>%1 of %2 keys tested</source>
-        <translation>%1 touches testées sur %2</translation>
+    <message numerus="yes">
+        <source>%n of %2 keys tested</source>
+        <translation>
+            <numerusform>%n touche testée sur %2</numerusform>
+            <numerusform>%n touches testées sur %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reset</source>
@@ -689,11 +692,11 @@
     </message>
     <message>
         <source>%1 sends codes that no key press reports; it cannot be tested.</source>
-        <translation>%1 envoie des codes qu'aucun appui de touche ne signale ; elle ne peut pas être testée.</translation>
+        <translation>%1 envoie des codes qu'aucune frappe ne produit ; elle ne peut pas être testée.</translation>
     </message>
     <message>
         <source>%1 begins like the RFID prefix; its presses are read as cards.</source>
-        <translation>%1 commence comme le préfixe RFID ; ses appuis sont lus comme des cartes.</translation>
+        <translation>%1 commence comme le préfixe RFID ; ses frappes sont lues comme des lectures de carte.</translation>
     </message>
     <message>
         <source>Press each key of the keyboard. Click a key to say which one you press next.</source>
@@ -809,7 +812,7 @@
     </message>
     <message>
         <source>Grey: not yet pressed. Green: matched. Red: expected, but another sequence came. Striped: cannot be told apart.</source>
-        <translation>Gris : pas encore appuyée. Vert : reconnue. Rouge : attendue, mais une autre séquence est arrivée. Hachurée : impossible à distinguer.</translation>
+        <translation>Gris : pas encore pressée. Vert : reconnue. Rouge : attendue, mais une autre séquence est arrivée. Hachurée : impossible à distinguer.</translation>
     </message>
     <message>
         <source>key %1 &quot;%2&quot;</source>
@@ -837,7 +840,7 @@
     </message>
     <message>
         <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
-        <translation>L'en-tête a des champs en trop (%1) pour sa forme %2 ; ils sont ignorés.</translation>
+        <translation>L'en-tête a des champs en trop (%1) pour son format %2 ; ils sont ignorés.</translation>
     </message>
     <message>
         <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
@@ -857,11 +860,11 @@
     </message>
     <message>
         <source>The RFID flags %1 do not fit a byte and read as %2.</source>
-        <translation>Les attributs RFID %1 ne tiennent pas dans un octet et sont lus comme %2.</translation>
+        <translation>Les indicateurs RFID %1 ne tiennent pas dans un octet et sont lus comme %2.</translation>
     </message>
     <message>
         <source>The RFID flags %1 ask for %2 digits, more than 13; they read as 13.</source>
-        <translation>Les attributs RFID %1 demandent %2 chiffres, plus de 13 ; ils sont lus comme 13.</translation>
+        <translation>Les indicateurs RFID %1 demandent %2 chiffres, plus de 13 ; ils sont lus comme 13.</translation>
     </message>
     <message>
         <source>The RFID prefix %1 does not fit a byte and reads as %2.</source>
@@ -897,7 +900,7 @@
     </message>
     <message>
         <source>Key %1 was given on line %2 already; this line replaces it.</source>
-        <translation>La touche %1 a déjà été donnée à la ligne %2 ; cette ligne la remplace.</translation>
+        <translation>La touche %1 figure déjà à la ligne %2 ; cette ligne la remplace.</translation>
     </message>
     <message>
         <source>Key %1: code %2 is out of range 0..255 and reads as 0.</source>
@@ -1079,21 +1082,27 @@
         <source>Key %1 is not in the file.</source>
         <translation>La touche %1 n'est pas dans le fichier.</translation>
     </message>
-    <message>
-        <source>%1 lines of this file were not read exactly as written.</source>
-        <translation>%1 lignes de ce fichier n'ont pas été lues exactement comme elles sont écrites.</translation>
+    <message numerus="yes">
+        <source>%n lines of this file were not read exactly as written.</source>
+        <translation>
+            <numerusform>%n ligne de ce fichier n'a pas été lue exactement telle qu'elle est écrite.</numerusform>
+            <numerusform>%n lignes de ce fichier n'ont pas été lues exactement telles qu'elles sont écrites.</numerusform>
+        </translation>
     </message>
     <message>
         <source>This file was not read exactly as written.</source>
         <translation>Ce fichier n'a pas été lu exactement comme il est écrit.</translation>
     </message>
-    <message>
-        <source>This file has %1 doubtful points.</source>
-        <translation>Ce fichier a %1 points douteux.</translation>
+    <message numerus="yes">
+        <source>This file has %n doubtful points.</source>
+        <translation>
+            <numerusform>Ce fichier a %n point douteux.</numerusform>
+            <numerusform>Ce fichier a %n points douteux.</numerusform>
+        </translation>
     </message>
     <message>
         <source>One line of this file was not read exactly as written.</source>
-        <translation>Une ligne de ce fichier n'a pas été lue exactement comme elle est écrite.</translation>
+        <translation>Une ligne de ce fichier n'a pas été lue exactement telle qu'elle est écrite.</translation>
     </message>
     <message>
         <source>This file has one doubtful point.</source>
@@ -1113,7 +1122,7 @@
     </message>
     <message>
         <source>The %1 form cannot hold all of this layout; saving it loses:</source>
-        <translation>La forme %1 ne peut pas contenir toute cette disposition ; l'enregistrement perd :</translation>
+        <translation>Le format %1 ne peut pas contenir toute cette disposition ; l'enregistrer dans ce format fait perdre :</translation>
     </message>
     <message>
         <source>Save anyway?</source>
@@ -1426,7 +1435,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
     <message>
         <source>Written:
 %1</source>
-        <translation>Écrit :
+        <translation>Exportation terminée :
 %1</translation>
     </message>
     <message>
@@ -1535,7 +1544,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
     </message>
     <message>
         <source>The window will then show the layout as saved; Undo brings the rest back.</source>
-        <translation>La fenêtre affichera ensuite la disposition telle qu'elle a été enregistrée ; Annuler rétablit le reste.</translation>
+        <translation>La fenêtre affichera ensuite la disposition telle qu'elle a été enregistrée ; Édition &gt; Annuler rétablit le reste.</translation>
     </message>
     <message>
         <source>The clipboard holds no key that can be pasted.</source>
@@ -1627,7 +1636,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes sent, about %3 s left</source>
-        <translation>%1 octets envoyés sur %2, environ %3 s restantes</translation>
+        <translation>%1 octets envoyés sur %2, il reste environ %3 s</translation>
     </message>
     <message>
         <source>Vorlan help</source>
@@ -1658,12 +1667,12 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>Introuvable</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
-        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. 3 secondes après la dernière touche, la capture se met en pause : Tab passe alors d'un bouton à l'autre, Entrée en actionne un et Escape annule.</translation>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. 3 secondes après la dernière touche, la capture se met en pause : %1 passe alors d'un bouton à l'autre, %2 active le bouton sélectionné et %3 annule.</translation>
     </message>
     <message>
-        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
-        <translation>Capture en pause. Entrée confirme avec OK, Escape annule, Tab passe aux autres boutons ; « Capturer à nouveau » prend d'autres touches.</translation>
+        <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Capture en pause. %1 valide comme OK, %2 annule, %3 passe aux autres boutons ; « Capturer à nouveau » ajoute d'autres touches.</translation>
     </message>
     <message>
         <source>Capture &amp;again</source>
@@ -1685,13 +1694,16 @@ Les remplacer ?</translation>
         <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
         <translation>%1 se lit comme un fichier de disposition : le rapport ne l'écrase pas. Choisissez un autre nom.</translation>
     </message>
-    <message>
-        <source>%1 warnings about the keys of this layout:</source>
-        <translation>%1 avertissements sur les touches de cette disposition :</translation>
+    <message numerus="yes">
+        <source>%n warnings about the keys of this layout:</source>
+        <translation>
+            <numerusform>%n avertissement sur les touches de cette disposition :</numerusform>
+            <numerusform>%n avertissements sur les touches de cette disposition :</numerusform>
+        </translation>
     </message>
     <message>
-        <source>To close the test, hold Escape down for 2 seconds.</source>
-        <translation>Pour fermer le test, maintenez la touche Escape enfoncée pendant 2 secondes.</translation>
+        <source>To close the test, hold %1 down for 2 seconds.</source>
+        <translation>Pour fermer le test, maintenez la touche %1 enfoncée pendant 2 secondes.</translation>
     </message>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
@@ -1819,19 +1831,145 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
-        <translation>Économiser l'&amp;encre : tracer le contour des touches au lieu de les remplir en couleur</translation>
+        <translation>Économiser l'&amp;encre : tracer le contour des touches au lieu de les remplir en couleur</translation>
     </message>
-    <message>
-        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
-        <translation>Les fichiers de cet export occuperont environ %1 Mo (%2 pages à %3 dpi). Les exporter ?</translation>
+    <message numerus="yes">
+        <source>The files of this export will take about %1 MB (%n pages at %3 dpi). Export them?</source>
+        <translation>
+            <numerusform>Les fichiers de cette exportation occuperont environ %1 Mo (%n page à %3 dpi). Les exporter ?</numerusform>
+            <numerusform>Les fichiers de cette exportation occuperont environ %1 Mo (%n pages à %3 dpi). Les exporter ?</numerusform>
+        </translation>
     </message>
     <message>
         <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
-        <translation>La page est trop petite : il reste %1 mm à l'intérieur des marges, il en faut au moins %2 mm. Choisissez un papier plus grand ou des marges plus petites.</translation>
+        <translation>La page est trop petite : il reste %1 mm à l'intérieur des marges, il en faut au moins %2 mm. Choisissez un papier plus grand ou des marges plus petites.</translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the chosen pages is there: the document has %n pages.</source>
+        <translation>
+            <numerusform>Aucune des pages choisies n'existe : le document a %n page.</numerusform>
+            <numerusform>Aucune des pages choisies n'existe : le document a %n pages.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>None of the chosen pages is there: the document has %1 pages.</source>
-        <translation>Aucune des pages choisies n'existe : le document a %1 pages.</translation>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 de l'image : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>touche %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échoué</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>non testé</translation>
+    </message>
+    <message>
+        <source>(ambiguous)</source>
+        <translation>(ambiguë)</translation>
+    </message>
+    <message>
+        <source>%1-key-test</source>
+        <translation>%1-test-touches</translation>
+    </message>
+    <message>
+        <source>key-test</source>
+        <translation>test-touches</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>annulé après %1 octets</translation>
+    </message>
+    <message>
+        <source>(after %1 bytes)</source>
+        <translation>(après %1 octets)</translation>
+    </message>
+    <message>
+        <source>keyboard detected, nothing written</source>
+        <translation>clavier détecté, rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>incomplete: %1 of %2 bytes</source>
+        <translation>incomplet : %1 octets sur %2</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erreur %1</translation>
+    </message>
+    <message>
+        <source>unsaved layout</source>
+        <translation>disposition non enregistrée</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved changes)</source>
+        <translation>%1 (modifications non enregistrées)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Utilisation :</translation>
+    </message>
+    <message>
+        <source>a layout file to open at start</source>
+        <translation>un fichier de disposition à ouvrir au démarrage</translation>
+    </message>
+    <message>
+        <source>Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, 2: double 16scan) instead of the device, with the fault options of vorlanctl program.</source>
+        <translation>Programmer un clavier émulé de type N (0 : images 7/3scan, 1 : 16scan simple, 2 : 16scan double) au lieu du périphérique, avec les options de panne de vorlanctl program.</translation>
+    </message>
+    <message>
+        <source>With --emulate: save the bytes the emulated keyboard received in each run.</source>
+        <translation>Avec --emulate : enregistrer les octets reçus par le clavier émulé à chaque programmation.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Print the usage and exit.</source>
+        <translation>Afficher l'utilisation et quitter.</translation>
+    </message>
+    <message>
+        <source>Print when the main window was first painted, then quit (for the start-up benchmark).</source>
+        <translation>Afficher quand la fenêtre principale a été dessinée pour la première fois, puis quitter (pour la mesure du démarrage).</translation>
+    </message>
+    <message>
+        <source>The keyboard's device is VORLAN_DEVICE (default %1).</source>
+        <translation>Le périphérique du clavier est VORLAN_DEVICE (par défaut %1).</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Guide de l'utilisateur : %1</translation>
+    </message>
+    <message>
+        <source>--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)</source>
+        <translation>--emulate attend un type de clavier : 0, 1 ou 2, avec des options de panne (N,option,...)</translation>
+    </message>
+    <message>
+        <source>--received needs a file name</source>
+        <translation>--received attend un nom de fichier</translation>
+    </message>
+    <message>
+        <source>only one layout file (also given: %1)</source>
+        <translation>un seul fichier de disposition (également donné : %1)</translation>
+    </message>
+    <message>
+        <source>--received needs an emulated keyboard (--emulate N)</source>
+        <translation>--received attend un clavier émulé (--emulate N)</translation>
     </message>
 </context>
 </TS>

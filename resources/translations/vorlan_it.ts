@@ -663,9 +663,12 @@
         <source>Key test</source>
         <translation>Prova dei tasti</translation>
     </message>
-    <message>
-        <source>%1 of %2 keys tested</source>
-        <translation>%1 di %2 tasti provati</translation>
+    <message numerus="yes">
+        <source>%n of %2 keys tested</source>
+        <translation>
+            <numerusform>%n di %2 tasti provati</numerusform>
+            <numerusform>%n di %2 tasti provati</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reset</source>
@@ -837,7 +840,7 @@
     </message>
     <message>
         <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
-        <translation>L'intestazione ha campi in più (%1) per la sua forma %2; vengono ignorati.</translation>
+        <translation>L'intestazione ha campi in più (%1) per il suo formato %2; vengono ignorati.</translation>
     </message>
     <message>
         <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
@@ -1079,17 +1082,23 @@
         <source>Key %1 is not in the file.</source>
         <translation>Il tasto %1 non è nel file.</translation>
     </message>
-    <message>
-        <source>%1 lines of this file were not read exactly as written.</source>
-        <translation>%1 righe di questo file non sono state lette esattamente come sono scritte.</translation>
+    <message numerus="yes">
+        <source>%n lines of this file were not read exactly as written.</source>
+        <translation>
+            <numerusform>%n riga di questo file non è stata letta esattamente come è scritta.</numerusform>
+            <numerusform>%n righe di questo file non sono state lette esattamente come sono scritte.</numerusform>
+        </translation>
     </message>
     <message>
         <source>This file was not read exactly as written.</source>
         <translation>Questo file non è stato letto esattamente come è scritto.</translation>
     </message>
-    <message>
-        <source>This file has %1 doubtful points.</source>
-        <translation>Questo file ha %1 punti dubbi.</translation>
+    <message numerus="yes">
+        <source>This file has %n doubtful points.</source>
+        <translation>
+            <numerusform>Questo file ha %n punto dubbio.</numerusform>
+            <numerusform>Questo file ha %n punti dubbi.</numerusform>
+        </translation>
     </message>
     <message>
         <source>One line of this file was not read exactly as written.</source>
@@ -1113,7 +1122,7 @@
     </message>
     <message>
         <source>The %1 form cannot hold all of this layout; saving it loses:</source>
-        <translation>La forma %1 non può contenere tutto questo layout; salvando si perde:</translation>
+        <translation>Il formato %1 non può contenere tutto questo layout; salvandolo si perde:</translation>
     </message>
     <message>
         <source>Save anyway?</source>
@@ -1426,7 +1435,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     <message>
         <source>Written:
 %1</source>
-        <translation>Scritto:
+        <translation>Esportazione completata:
 %1</translation>
     </message>
     <message>
@@ -1535,7 +1544,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     </message>
     <message>
         <source>The window will then show the layout as saved; Undo brings the rest back.</source>
-        <translation>La finestra mostrerà poi il layout così come è stato salvato; Annulla riporta indietro il resto.</translation>
+        <translation>La finestra mostrerà poi il layout così come è stato salvato; Modifica &gt; Annulla ripristina il resto.</translation>
     </message>
     <message>
         <source>The clipboard holds no key that can be pasted.</source>
@@ -1627,7 +1636,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes sent, about %3 s left</source>
-        <translation>%1 di %2 byte inviati, circa %3 s rimanenti</translation>
+        <translation>%1 di %2 byte inviati, mancano circa %3 s</translation>
     </message>
     <message>
         <source>Vorlan help</source>
@@ -1658,12 +1667,12 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>Non trovato</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
-        <translation>Ogni tasto premuto viene acquisito, compresi i tasti tenuti premuti. 3 secondi dopo l'ultimo tasto l'acquisizione va in pausa: allora Tab passa da un pulsante all'altro, Invio ne preme uno ed Escape annulla.</translation>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Ogni tasto premuto viene acquisito, compresi i tasti tenuti premuti. 3 secondi dopo l'ultimo tasto l'acquisizione va in pausa: allora %1 passa da un pulsante all'altro, %2 preme il pulsante selezionato e %3 annulla.</translation>
     </message>
     <message>
-        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
-        <translation>Acquisizione in pausa. Invio conferma con OK, Escape annulla, Tab passa agli altri pulsanti; «Acquisisci di nuovo» prende altri tasti.</translation>
+        <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Acquisizione in pausa. %1 conferma come OK, %2 annulla, %3 passa agli altri pulsanti; «Acquisisci di nuovo» aggiunge altri tasti.</translation>
     </message>
     <message>
         <source>Capture &amp;again</source>
@@ -1685,13 +1694,16 @@ Sostituirli?</translation>
         <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
         <translation>%1 è leggibile come file del layout: il rapporto non lo sovrascrive. Scegliere un altro nome.</translation>
     </message>
-    <message>
-        <source>%1 warnings about the keys of this layout:</source>
-        <translation>%1 avvisi sui tasti di questo layout:</translation>
+    <message numerus="yes">
+        <source>%n warnings about the keys of this layout:</source>
+        <translation>
+            <numerusform>%n avviso sui tasti di questo layout:</numerusform>
+            <numerusform>%n avvisi sui tasti di questo layout:</numerusform>
+        </translation>
     </message>
     <message>
-        <source>To close the test, hold Escape down for 2 seconds.</source>
-        <translation>Per chiudere la prova, tenere premuto il tasto Escape per 2 secondi.</translation>
+        <source>To close the test, hold %1 down for 2 seconds.</source>
+        <translation>Per chiudere la prova, tenere premuto il tasto %1 per 2 secondi.</translation>
     </message>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
@@ -1821,17 +1833,143 @@ Sostituirli?</translation>
         <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
         <translation>Risparmia &amp;inchiostro: solo il contorno dei tasti invece del riempimento a colori</translation>
     </message>
-    <message>
-        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
-        <translation>I file di questa esportazione occuperanno circa %1 MB (%2 pagine a %3 dpi). Esportarli?</translation>
+    <message numerus="yes">
+        <source>The files of this export will take about %1 MB (%n pages at %3 dpi). Export them?</source>
+        <translation>
+            <numerusform>I file di questa esportazione occuperanno circa %1 MB (%n pagina a %3 dpi). Esportarli?</numerusform>
+            <numerusform>I file di questa esportazione occuperanno circa %1 MB (%n pagine a %3 dpi). Esportarli?</numerusform>
+        </translation>
     </message>
     <message>
         <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
         <translation>La pagina è troppo piccola: entro i margini restano %1 mm e ne servono almeno %2 mm. Scegliere una carta più grande o margini più piccoli.</translation>
     </message>
+    <message numerus="yes">
+        <source>None of the chosen pages is there: the document has %n pages.</source>
+        <translation>
+            <numerusform>Nessuna delle pagine scelte esiste: il documento ha %n pagina.</numerusform>
+            <numerusform>Nessuna delle pagine scelte esiste: il documento ha %n pagine.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>None of the chosen pages is there: the document has %1 pages.</source>
-        <translation>Nessuna delle pagine scelte esiste: il documento ha %1 pagine.</translation>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 dell'immagine: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>tasto %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>superato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>non superato</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>non provato</translation>
+    </message>
+    <message>
+        <source>(ambiguous)</source>
+        <translation>(ambiguo)</translation>
+    </message>
+    <message>
+        <source>%1-key-test</source>
+        <translation>%1-prova-tasti</translation>
+    </message>
+    <message>
+        <source>key-test</source>
+        <translation>prova-tasti</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>completato</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>annullato dopo %1 byte</translation>
+    </message>
+    <message>
+        <source>(after %1 bytes)</source>
+        <translation>(dopo %1 byte)</translation>
+    </message>
+    <message>
+        <source>keyboard detected, nothing written</source>
+        <translation>tastiera rilevata, nulla è stato scritto</translation>
+    </message>
+    <message>
+        <source>incomplete: %1 of %2 bytes</source>
+        <translation>incompleto: %1 di %2 byte</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>errore %1</translation>
+    </message>
+    <message>
+        <source>unsaved layout</source>
+        <translation>layout non salvato</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved changes)</source>
+        <translation>%1 (modifiche non salvate)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Uso:</translation>
+    </message>
+    <message>
+        <source>a layout file to open at start</source>
+        <translation>un file di layout da aprire all'avvio</translation>
+    </message>
+    <message>
+        <source>Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, 2: double 16scan) instead of the device, with the fault options of vorlanctl program.</source>
+        <translation>Programmare una tastiera emulata di tipo N (0: immagini 7/3scan, 1: 16scan singola, 2: 16scan doppia) al posto del dispositivo, con le opzioni di guasto di vorlanctl program.</translation>
+    </message>
+    <message>
+        <source>With --emulate: save the bytes the emulated keyboard received in each run.</source>
+        <translation>Con --emulate: salvare i byte ricevuti dalla tastiera emulata a ogni programmazione.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Mostrare la versione e uscire.</translation>
+    </message>
+    <message>
+        <source>Print the usage and exit.</source>
+        <translation>Mostrare l'uso e uscire.</translation>
+    </message>
+    <message>
+        <source>Print when the main window was first painted, then quit (for the start-up benchmark).</source>
+        <translation>Mostrare quando la finestra principale è stata disegnata la prima volta, poi uscire (per misurare l'avvio).</translation>
+    </message>
+    <message>
+        <source>The keyboard's device is VORLAN_DEVICE (default %1).</source>
+        <translation>Il dispositivo della tastiera è VORLAN_DEVICE (predefinito %1).</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Guida per l'utente: %1</translation>
+    </message>
+    <message>
+        <source>--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)</source>
+        <translation>--emulate richiede un tipo di tastiera: 0, 1 o 2, con opzioni di guasto (N,opzione,...)</translation>
+    </message>
+    <message>
+        <source>--received needs a file name</source>
+        <translation>--received richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>only one layout file (also given: %1)</source>
+        <translation>un solo file di layout (indicato anche: %1)</translation>
+    </message>
+    <message>
+        <source>--received needs an emulated keyboard (--emulate N)</source>
+        <translation>--received richiede una tastiera emulata (--emulate N)</translation>
     </message>
 </context>
 </TS>

@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Close the find bar (Escape)</source>
-        <translation>Zoekbalk sluiten (Escape)</translation>
+        <translation>Zoekbalk sluiten (Esc)</translation>
     </message>
     <message>
         <source>Next key found (Enter, F3)</source>
@@ -663,9 +663,12 @@
         <source>Key test</source>
         <translation>Toetstest</translation>
     </message>
-    <message>
-        <source>%1 of %2 keys tested</source>
-        <translation>%1 van %2 toetsen getest</translation>
+    <message numerus="yes">
+        <source>%n of %2 keys tested</source>
+        <translation>
+            <numerusform>%n van %2 toetsen getest</numerusform>
+            <numerusform>%n van %2 toetsen getest</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reset</source>
@@ -837,7 +840,7 @@
     </message>
     <message>
         <source>The header has surplus fields (%1) for its %2 form; they are ignored.</source>
-        <translation>De kop heeft overtollige velden (%1) voor de vorm %2; ze worden genegeerd.</translation>
+        <translation>De kop heeft overtollige velden (%1) voor het formaat %2; ze worden genegeerd.</translation>
     </message>
     <message>
         <source>Keys type %1 is out of range 0..1 and reads as 1.</source>
@@ -1079,17 +1082,23 @@
         <source>Key %1 is not in the file.</source>
         <translation>Toets %1 staat niet in het bestand.</translation>
     </message>
-    <message>
-        <source>%1 lines of this file were not read exactly as written.</source>
-        <translation>%1 regels van dit bestand zijn niet precies zo gelezen als ze geschreven zijn.</translation>
+    <message numerus="yes">
+        <source>%n lines of this file were not read exactly as written.</source>
+        <translation>
+            <numerusform>%n regel van dit bestand is niet precies zo gelezen als hij geschreven is.</numerusform>
+            <numerusform>%n regels van dit bestand zijn niet precies zo gelezen als ze geschreven zijn.</numerusform>
+        </translation>
     </message>
     <message>
         <source>This file was not read exactly as written.</source>
         <translation>Dit bestand is niet precies zo gelezen als het geschreven is.</translation>
     </message>
-    <message>
-        <source>This file has %1 doubtful points.</source>
-        <translation>Dit bestand heeft %1 twijfelachtige punten.</translation>
+    <message numerus="yes">
+        <source>This file has %n doubtful points.</source>
+        <translation>
+            <numerusform>Dit bestand heeft %n twijfelachtig punt.</numerusform>
+            <numerusform>Dit bestand heeft %n twijfelachtige punten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>One line of this file was not read exactly as written.</source>
@@ -1113,7 +1122,7 @@
     </message>
     <message>
         <source>The %1 form cannot hold all of this layout; saving it loses:</source>
-        <translation>De vorm %1 kan deze indeling niet volledig bevatten; bij het opslaan gaat verloren:</translation>
+        <translation>Het formaat %1 kan deze indeling niet volledig bevatten; bij het opslaan gaat verloren:</translation>
     </message>
     <message>
         <source>Save anyway?</source>
@@ -1426,7 +1435,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     <message>
         <source>Written:
 %1</source>
-        <translation>Geschreven:
+        <translation>Export voltooid:
 %1</translation>
     </message>
     <message>
@@ -1658,12 +1667,12 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>Niet gevonden</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
-        <translation>Elke ingedrukte toets wordt vastgelegd, ook vastgehouden toetsen. 3 seconden na de laatste toets pauzeert het vastleggen: dan gaat Tab langs de knoppen, Enter drukt er een in en Escape annuleert.</translation>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Elke ingedrukte toets wordt vastgelegd, ook vastgehouden toetsen. 3 seconden na de laatste toets pauzeert het vastleggen: dan gaat %1 langs de knoppen, drukt %2 de gekozen knop in en annuleert %3.</translation>
     </message>
     <message>
-        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; "Capture again" takes more keys.</source>
-        <translation>Vastleggen gepauzeerd. Enter bevestigt met OK, Escape annuleert, Tab gaat naar de andere knoppen; "Opnieuw vastleggen" neemt meer toetsen op.</translation>
+        <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Vastleggen gepauzeerd. %1 bevestigt met OK, %2 annuleert, %3 gaat naar de andere knoppen; &quot;Opnieuw vastleggen&quot; neemt meer toetsen op.</translation>
     </message>
     <message>
         <source>Capture &amp;again</source>
@@ -1689,13 +1698,16 @@ Vervangen?</translation>
         <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
         <translation>%1 is te lezen als indelingsbestand: het rapport wordt er niet overheen geschreven. Kies een andere naam.</translation>
     </message>
-    <message>
-        <source>%1 warnings about the keys of this layout:</source>
-        <translation>%1 waarschuwingen over de toetsen van deze indeling:</translation>
+    <message numerus="yes">
+        <source>%n warnings about the keys of this layout:</source>
+        <translation>
+            <numerusform>%n waarschuwing over de toetsen van deze indeling:</numerusform>
+            <numerusform>%n waarschuwingen over de toetsen van deze indeling:</numerusform>
+        </translation>
     </message>
     <message>
-        <source>To close the test, hold Escape down for 2 seconds.</source>
-        <translation>Houd Escape 2 seconden ingedrukt om de test te sluiten.</translation>
+        <source>To close the test, hold %1 down for 2 seconds.</source>
+        <translation>Houd %1 2 seconden ingedrukt om de test te sluiten.</translation>
     </message>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
@@ -1821,17 +1833,143 @@ Vervangen?</translation>
         <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
         <translation>&amp;Inkt besparen: toetsen omlijnen in plaats van in kleur vullen</translation>
     </message>
-    <message>
-        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
-        <translation>De bestanden van deze export worden ongeveer %1 MB (%2 pagina's op %3 dpi). Exporteren?</translation>
+    <message numerus="yes">
+        <source>The files of this export will take about %1 MB (%n pages at %3 dpi). Export them?</source>
+        <translation>
+            <numerusform>De bestanden van deze export worden ongeveer %1 MB (%n pagina op %3 dpi). Exporteren?</numerusform>
+            <numerusform>De bestanden van deze export worden ongeveer %1 MB (%n pagina's op %3 dpi). Exporteren?</numerusform>
+        </translation>
     </message>
     <message>
         <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
         <translation>De pagina is te klein: binnen de marges blijft %1 mm over en er is minstens %2 mm nodig. Kies een groter papierformaat of kleinere marges.</translation>
     </message>
+    <message numerus="yes">
+        <source>None of the chosen pages is there: the document has %n pages.</source>
+        <translation>
+            <numerusform>Geen van de gekozen pagina's bestaat: het document heeft %n pagina.</numerusform>
+            <numerusform>Geen van de gekozen pagina's bestaat: het document heeft %n pagina's.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>None of the chosen pages is there: the document has %1 pages.</source>
-        <translation>Geen van de gekozen pagina's bestaat: het document heeft %1 pagina's.</translation>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 van de image: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>toets %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>geslaagd</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>mislukt</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>niet getest</translation>
+    </message>
+    <message>
+        <source>(ambiguous)</source>
+        <translation>(niet te onderscheiden)</translation>
+    </message>
+    <message>
+        <source>%1-key-test</source>
+        <translation>%1-toetstest</translation>
+    </message>
+    <message>
+        <source>key-test</source>
+        <translation>toetstest</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>klaar</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>geannuleerd na %1 bytes</translation>
+    </message>
+    <message>
+        <source>(after %1 bytes)</source>
+        <translation>(na %1 bytes)</translation>
+    </message>
+    <message>
+        <source>keyboard detected, nothing written</source>
+        <translation>toetsenbord gevonden, niets geschreven</translation>
+    </message>
+    <message>
+        <source>incomplete: %1 of %2 bytes</source>
+        <translation>onvolledig: %1 van %2 bytes</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>fout %1</translation>
+    </message>
+    <message>
+        <source>unsaved layout</source>
+        <translation>niet-opgeslagen indeling</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved changes)</source>
+        <translation>%1 (niet-opgeslagen wijzigingen)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Gebruik:</translation>
+    </message>
+    <message>
+        <source>a layout file to open at start</source>
+        <translation>een indelingsbestand dat bij het starten wordt geopend</translation>
+    </message>
+    <message>
+        <source>Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, 2: double 16scan) instead of the device, with the fault options of vorlanctl program.</source>
+        <translation>Een geëmuleerd toetsenbord van type N (0: 7/3scan-images, 1: enkel 16scan, 2: dubbel 16scan) programmeren in plaats van het apparaat, met de storingsopties van vorlanctl program.</translation>
+    </message>
+    <message>
+        <source>With --emulate: save the bytes the emulated keyboard received in each run.</source>
+        <translation>Met --emulate: de bytes opslaan die het geëmuleerde toetsenbord bij elke doorloop ontving.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>De versie tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Print the usage and exit.</source>
+        <translation>Het gebruik tonen en afsluiten.</translation>
+    </message>
+    <message>
+        <source>Print when the main window was first painted, then quit (for the start-up benchmark).</source>
+        <translation>Tonen wanneer het hoofdvenster voor het eerst is getekend en dan afsluiten (voor de opstartmeting).</translation>
+    </message>
+    <message>
+        <source>The keyboard's device is VORLAN_DEVICE (default %1).</source>
+        <translation>Het apparaat van het toetsenbord is VORLAN_DEVICE (standaard %1).</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Handleiding: %1</translation>
+    </message>
+    <message>
+        <source>--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)</source>
+        <translation>--emulate verwacht een toetsenbordtype: 0, 1 of 2, met storingsopties (N,optie,...)</translation>
+    </message>
+    <message>
+        <source>--received needs a file name</source>
+        <translation>--received verwacht een bestandsnaam</translation>
+    </message>
+    <message>
+        <source>only one layout file (also given: %1)</source>
+        <translation>slechts één indelingsbestand (ook opgegeven: %1)</translation>
+    </message>
+    <message>
+        <source>--received needs an emulated keyboard (--emulate N)</source>
+        <translation>--received verwacht een geëmuleerd toetsenbord (--emulate N)</translation>
     </message>
 </context>
 </TS>

@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Close the find bar (Escape)</source>
-        <translation>Zamknij pasek wyszukiwania (Escape)</translation>
+        <translation>Zamknij pasek wyszukiwania (Esc)</translation>
     </message>
     <message>
         <source>Next key found (Enter, F3)</source>
@@ -663,9 +663,13 @@
         <source>Key test</source>
         <translation>Test klawiszy</translation>
     </message>
-    <message>
-        <source>%1 of %2 keys tested</source>
-        <translation>Przetestowane klawisze: %1 z %2</translation>
+    <message numerus="yes">
+        <source>%n of %2 keys tested</source>
+        <translation>
+            <numerusform>Przetestowane klawisze: %n z %2</numerusform>
+            <numerusform>Przetestowane klawisze: %n z %2</numerusform>
+            <numerusform>Przetestowane klawisze: %n z %2</numerusform>
+        </translation>
     </message>
     <message>
         <source>Reset</source>
@@ -1079,17 +1083,25 @@
         <source>Key %1 is not in the file.</source>
         <translation>Klawisza %1 nie ma w pliku.</translation>
     </message>
-    <message>
-        <source>%1 lines of this file were not read exactly as written.</source>
-        <translation>Liczba wierszy tego pliku odczytanych inaczej, niż je zapisano: %1.</translation>
+    <message numerus="yes">
+        <source>%n lines of this file were not read exactly as written.</source>
+        <translation>
+            <numerusform>%n wiersz tego pliku odczytano inaczej, niż go zapisano.</numerusform>
+            <numerusform>%n wiersze tego pliku odczytano inaczej, niż je zapisano.</numerusform>
+            <numerusform>%n wierszy tego pliku odczytano inaczej, niż je zapisano.</numerusform>
+        </translation>
     </message>
     <message>
         <source>This file was not read exactly as written.</source>
         <translation>Ten plik odczytano inaczej, niż go zapisano.</translation>
     </message>
-    <message>
-        <source>This file has %1 doubtful points.</source>
-        <translation>Liczba wątpliwych miejsc w tym pliku: %1.</translation>
+    <message numerus="yes">
+        <source>This file has %n doubtful points.</source>
+        <translation>
+            <numerusform>Ten plik ma %n wątpliwe miejsce.</numerusform>
+            <numerusform>Ten plik ma %n wątpliwe miejsca.</numerusform>
+            <numerusform>Ten plik ma %n wątpliwych miejsc.</numerusform>
+        </translation>
     </message>
     <message>
         <source>One line of this file was not read exactly as written.</source>
@@ -1426,7 +1438,7 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     <message>
         <source>Written:
 %1</source>
-        <translation>Zapisano:
+        <translation>Eksport zakończony:
 %1</translation>
     </message>
     <message>
@@ -1658,12 +1670,12 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Nie znaleziono</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then Tab moves between the buttons, Enter presses one and Escape cancels.</source>
-        <translation>Każdy naciśnięty klawisz jest przechwytywany, także przytrzymany. 3 sekundy po ostatnim klawiszu przechwytywanie się wstrzymuje: wtedy Tab przechodzi między przyciskami, Enter naciska przycisk, a Escape anuluje.</translation>
+        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Każdy naciśnięty klawisz jest przechwytywany, także przytrzymany. 3 sekundy po ostatnim klawiszu przechwytywanie się wstrzymuje: wtedy %1 przechodzi między przyciskami, %2 naciska wybrany przycisk, a %3 anuluje.</translation>
     </message>
     <message>
-        <source>Capturing paused. Enter confirms with OK, Escape cancels, Tab moves to the other buttons; "Capture again" takes more keys.</source>
-        <translation>Przechwytywanie wstrzymane. Enter zatwierdza przyciskiem OK, Escape anuluje, Tab przechodzi do innych przycisków; „Przechwyć ponownie” przyjmuje kolejne klawisze.</translation>
+        <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
+        <translation>Przechwytywanie wstrzymane. %1 zatwierdza jak przycisk OK, %2 anuluje, %3 przechodzi do innych przycisków; „Przechwyć ponownie” dodaje kolejne klawisze.</translation>
     </message>
     <message>
         <source>Capture &amp;again</source>
@@ -1689,13 +1701,17 @@ Zastąpić je?</translation>
         <source>%1 reads as a layout file: the report is not written over it. Choose another name.</source>
         <translation>%1 daje się odczytać jako plik układu: raport go nie nadpisze. Wybierz inną nazwę.</translation>
     </message>
-    <message>
-        <source>%1 warnings about the keys of this layout:</source>
-        <translation>Ostrzeżenia o klawiszach tego układu (%1):</translation>
+    <message numerus="yes">
+        <source>%n warnings about the keys of this layout:</source>
+        <translation>
+            <numerusform>%n ostrzeżenie dotyczące klawiszy tego układu:</numerusform>
+            <numerusform>%n ostrzeżenia dotyczące klawiszy tego układu:</numerusform>
+            <numerusform>%n ostrzeżeń dotyczących klawiszy tego układu:</numerusform>
+        </translation>
     </message>
     <message>
-        <source>To close the test, hold Escape down for 2 seconds.</source>
-        <translation>Aby zamknąć test, przytrzymaj Escape przez 2 sekundy.</translation>
+        <source>To close the test, hold %1 down for 2 seconds.</source>
+        <translation>Aby zamknąć test, przytrzymaj %1 przez 2 sekundy.</translation>
     </message>
     <message>
         <source>This file does not start as a layout file does; it was read with the reader's defaults.</source>
@@ -1821,17 +1837,145 @@ Zastąpić je?</translation>
         <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
         <translation>Oszczędzaj &amp;tusz: tylko obrys klawiszy zamiast wypełnienia kolorem</translation>
     </message>
-    <message>
-        <source>The files of this export will take about %1 MB (%2 pages at %3 dpi). Export them?</source>
-        <translation>Pliki tego eksportu zajmą około %1 MB (stron: %2, %3 dpi). Wyeksportować je?</translation>
+    <message numerus="yes">
+        <source>The files of this export will take about %1 MB (%n pages at %3 dpi). Export them?</source>
+        <translation>
+            <numerusform>Pliki tego eksportu zajmą około %1 MB (%n strona, %3 dpi). Wyeksportować je?</numerusform>
+            <numerusform>Pliki tego eksportu zajmą około %1 MB (%n strony, %3 dpi). Wyeksportować je?</numerusform>
+            <numerusform>Pliki tego eksportu zajmą około %1 MB (%n stron, %3 dpi). Wyeksportować je?</numerusform>
+        </translation>
     </message>
     <message>
         <source>The page is too small: inside its margins it leaves %1 mm, and at least %2 mm are needed. Choose a larger paper or smaller margins.</source>
         <translation>Strona jest za mała: wewnątrz marginesów zostaje %1 mm, a potrzeba co najmniej %2 mm. Wybierz większy papier lub mniejsze marginesy.</translation>
     </message>
+    <message numerus="yes">
+        <source>None of the chosen pages is there: the document has %n pages.</source>
+        <translation>
+            <numerusform>Żadnej z wybranych stron nie ma: dokument ma %n stronę.</numerusform>
+            <numerusform>Żadnej z wybranych stron nie ma: dokument ma %n strony.</numerusform>
+            <numerusform>Żadnej z wybranych stron nie ma: dokument ma %n stron.</numerusform>
+        </translation>
+    </message>
     <message>
-        <source>None of the chosen pages is there: the document has %1 pages.</source>
-        <translation>Żadnej z wybranych stron nie ma: dokument ma stron: %1.</translation>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 obrazu: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>key %1</source>
+        <translation>klawisz %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>zaliczony</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>niezaliczony</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>nietestowany</translation>
+    </message>
+    <message>
+        <source>(ambiguous)</source>
+        <translation>(niejednoznaczny)</translation>
+    </message>
+    <message>
+        <source>%1-key-test</source>
+        <translation>%1-test-klawiszy</translation>
+    </message>
+    <message>
+        <source>key-test</source>
+        <translation>test-klawiszy</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>zakończono</translation>
+    </message>
+    <message>
+        <source>cancelled after %1 bytes</source>
+        <translation>anulowano po %1 bajtach</translation>
+    </message>
+    <message>
+        <source>(after %1 bytes)</source>
+        <translation>(po %1 bajtach)</translation>
+    </message>
+    <message>
+        <source>keyboard detected, nothing written</source>
+        <translation>wykryto klawiaturę, nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>incomplete: %1 of %2 bytes</source>
+        <translation>niepełne: %1 z %2 bajtów</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>błąd %1</translation>
+    </message>
+    <message>
+        <source>unsaved layout</source>
+        <translation>niezapisany układ</translation>
+    </message>
+    <message>
+        <source>%1 (unsaved changes)</source>
+        <translation>%1 (niezapisane zmiany)</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>Użycie:</translation>
+    </message>
+    <message>
+        <source>a layout file to open at start</source>
+        <translation>plik układu otwierany przy uruchomieniu</translation>
+    </message>
+    <message>
+        <source>Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, 2: double 16scan) instead of the device, with the fault options of vorlanctl program.</source>
+        <translation>Programuj emulowaną klawiaturę typu N (0: obrazy 7/3scan, 1: pojedyncza 16scan, 2: podwójna 16scan) zamiast urządzenia, z opcjami usterek polecenia vorlanctl program.</translation>
+    </message>
+    <message>
+        <source>With --emulate: save the bytes the emulated keyboard received in each run.</source>
+        <translation>Z --emulate: zapisz bajty odebrane przez emulowaną klawiaturę przy każdym programowaniu.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit.</source>
+        <translation>Wypisz wersję i zakończ.</translation>
+    </message>
+    <message>
+        <source>Print the usage and exit.</source>
+        <translation>Wypisz sposób użycia i zakończ.</translation>
+    </message>
+    <message>
+        <source>Print when the main window was first painted, then quit (for the start-up benchmark).</source>
+        <translation>Wypisz, kiedy okno główne zostało pierwszy raz narysowane, i zakończ (do pomiaru uruchamiania).</translation>
+    </message>
+    <message>
+        <source>The keyboard's device is VORLAN_DEVICE (default %1).</source>
+        <translation>Urządzenie klawiatury to VORLAN_DEVICE (domyślnie %1).</translation>
+    </message>
+    <message>
+        <source>User guide: %1</source>
+        <translation>Podręcznik użytkownika: %1</translation>
+    </message>
+    <message>
+        <source>--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)</source>
+        <translation>--emulate wymaga typu klawiatury: 0, 1 lub 2, z opcjami usterek (N,opcja,...)</translation>
+    </message>
+    <message>
+        <source>--received needs a file name</source>
+        <translation>--received wymaga nazwy pliku</translation>
+    </message>
+    <message>
+        <source>only one layout file (also given: %1)</source>
+        <translation>tylko jeden plik układu (podano też: %1)</translation>
+    </message>
+    <message>
+        <source>--received needs an emulated keyboard (--emulate N)</source>
+        <translation>--received wymaga emulowanej klawiatury (--emulate N)</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/AppOptions.h"
 
 #include "common/CommandLine.h"
+#include "common/ui/UiText.h"
 #include "programming/DeviceFileDriver.h"
 #include "programming/KeyboardSelection.h"
 
@@ -77,19 +78,18 @@ AppOptions ParseAppOptions(const QStringList& arguments, const QString& programP
                                  options.faults)) {
             options.emulatedKeyboard = type;
         } else {
-            options.error = QStringLiteral(
-                "--emulate needs a keyboard type: 0, 1 or 2, with fault options (N,option,...)");
+            options.error = UiText(StringId::AppEmulateNeedsType);
             return options;
         }
     }
     if (parser.isSet(QStringLiteral("received")) && options.receivedPath.isEmpty()) {
-        options.error = QStringLiteral("--received needs a file name");
+        options.error = UiText(StringId::AppReceivedNeedsFile);
         return options;
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > cmdline::kVorlanMaxOperands) {
         // Opening one and dropping the rest unsaid would look like they were opened.
-        options.error = QStringLiteral("only one layout file (also given: %1)")
+        options.error = UiText(StringId::AppOneLayoutOnly)
                             .arg(files.mid(cmdline::kVorlanMaxOperands).join(QLatin1Char(' ')));
         return options;
     }
@@ -97,15 +97,25 @@ AppOptions ParseAppOptions(const QStringList& arguments, const QString& programP
         options.layoutPath = files.front();
     }
     if (!options.receivedPath.isEmpty() && !options.emulatedKeyboard) {
-        options.error = QStringLiteral("--received needs an emulated keyboard (--emulate N)");
+        options.error = UiText(StringId::AppReceivedNeedsEmulate);
     }
     return options;
 }
 
 QString AppUsageText() {
-    return QString::fromStdString(cmdline::VorlanHelp()) +
-           QStringLiteral("The keyboard's device is VORLAN_DEVICE (default %1).\n")
-               .arg(QString::fromStdString(DeviceFileDriver::DefaultPath()));
+    // The declaration's English texts are in the string table too.
+    const auto words = [](std::string_view english) {
+        for (const StringEntry& e : StringEntries()) {
+            if (e.text == english) {
+                return UiText(e.id).toStdString();
+            }
+        }
+        return std::string(english);
+    };
+    return QString::fromStdString(cmdline::VorlanHelp(words)) +
+           UiText(StringId::AppDeviceNote)
+               .arg(QString::fromStdString(DeviceFileDriver::DefaultPath())) +
+           QLatin1Char('\n');
 }
 
 } // namespace vorlan

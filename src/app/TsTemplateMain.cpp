@@ -3,14 +3,20 @@
 // A translator fills it in and compiles it with lrelease to "local.qm",
 // which the program loads from its own folder at start.
 //   vorlan_ts_template OUT.ts
+//   vorlan_ts_template --pseudo OUT.ts
+// The second writes a pseudo-language for tests: every text between "⟦"
+// and "⟧" and about 40 % longer, so a text that escaped the translation
+// shows unmarked and one a control cuts shows cut.
 #include "common/StringTable.h"
 #include "common/ui/UiText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -37,19 +43,75 @@ std::string Escape(const std::string& text) {
     return out;
 }
 
-std::string Template() {
+bool IsVowel(char c) {
+    return std::string_view("aeiouAEIOU").find(c) != std::string_view::npos;
+}
+
+// Vowels doubled, placeholders ("%1", "%n"), access keys and "&&" kept,
+// then filler words up to 40 % more than the original.
+std::string Stretch(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        out += c;
+        if ((c == '%' || c == '&') && i + 1 < text.size()) {
+            out += text[++i];
+        } else if (IsVowel(c)) {
+            out += c;
+        }
+    }
+    const std::size_t target = text.size() + (text.size() * 2 + 4) / 5;
+    while (out.size() < target) {
+        out += out.size() + 6 <= target ? " ~~~~~" : "~";
+    }
+    return out;
+}
+
+// Each part of a file dialog filter ("Text (*.txt);;JSON (*.json)") is
+// marked before its pattern, which the dialog must still find at the end.
+std::string Pseudo(std::string_view text) {
+    std::string out;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(text.find(";;", start), text.size());
+        std::string_view part = text.substr(start, end - start);
+        std::string_view pattern;
+        if (const std::size_t open = part.rfind(" (*"); open != std::string_view::npos) {
+            pattern = part.substr(open);
+            part = part.substr(0, open);
+        }
+        out += "\u27e6" + Stretch(part) + "\u27e7";
+        out += pattern;
+        if (end == text.size()) {
+            return out;
+        }
+        out += ";;";
+        start = end + 2;
+    }
+}
+
+std::string Template(bool pseudo) {
     std::ostringstream ts;
-    ts << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\">\n"
+    ts << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\""
+       << (pseudo ? " language=\"en\"" : "") << ">\n"
        << "<context>\n    <name>" << vorlan::kTranslationContext << "</name>\n";
     std::set<std::string> seen; // one message per text: the program looks texts up by text
     for (const vorlan::StringEntry& e : vorlan::StringEntries()) {
         if (!seen.insert(std::string(e.text)).second) {
             continue;
         }
-        ts << "    <message>\n"
+        // A text with "%n" counts: its translation has a form per plural.
+        const bool counts = e.text.find("%n") != std::string_view::npos;
+        const std::string text = Escape(std::string(e.text));
+        std::string translation = pseudo ? Escape(Pseudo(e.text)) : std::string();
+        if (counts) {
+            translation = "<numerusform>" + translation + "</numerusform>";
+            translation += pseudo ? translation : std::string();
+        }
+        ts << "    <message" << (counts ? " numerus=\"yes\"" : "") << ">\n"
            << "        <extracomment>string " << e.id << "</extracomment>\n"
-           << "        <source>" << Escape(std::string(e.text)) << "</source>\n"
-           << "        <translation type=\"unfinished\"></translation>\n"
+           << "        <source>" << text << "</source>\n"
+           << "        <translation" << (pseudo ? "" : " type=\"unfinished\"") << ">" << translation
+           << "</translation>\n"
            << "    </message>\n";
     }
     ts << "</context>\n</TS>\n";
@@ -59,12 +121,13 @@ std::string Template() {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::string text = Template();
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vorlan_ts_template OUT.ts\n");
+    const bool pseudo = argc == 3 && std::string_view(argv[1]) == "--pseudo";
+    if (argc != 2 && !pseudo) {
+        std::fprintf(stderr, "usage: vorlan_ts_template [--pseudo] OUT.ts\n");
         return 2;
     }
-    std::ofstream out(argv[1], std::ios::binary);
+    const std::string text = Template(pseudo);
+    std::ofstream out(argv[argc - 1], std::ios::binary);
     out << text;
     return out ? 0 : 1;
 }

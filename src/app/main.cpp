@@ -5,6 +5,7 @@
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
+#include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
@@ -48,18 +49,23 @@ bool AnswerWithoutWindow(int argc, char** argv, int& status) {
         return false;
     }
     AttachParentConsole();
-    if (!options.error.isEmpty()) {
-        std::fprintf(stderr, "vorlan: %s\n", qPrintable(options.error));
-        status = 2;
-    } else if (options.showHelp) {
-        std::fputs(qPrintable(vorlan::AppUsageText()), stdout);
-        // The guide the program would open, in the user's language.
+    if (!options.error.isEmpty() || options.showHelp) {
+        // What the user reads comes in the user's language; the guide named
+        // is the one the program would open.
         QCoreApplication core(argc, argv);
         vorlan::SetApplicationIdentity(QCoreApplication::applicationFilePath());
         vorlan::InstallProgramTranslations(QCoreApplication::applicationDirPath());
-        std::printf("User guide: %s\n", qPrintable(QDir::toNativeSeparators(vorlan::HelpFilePath(
-                                            QCoreApplication::applicationFilePath()))));
-        status = 0;
+        const QString error = vorlan::ParseAppOptions(arguments, {}).error;
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "vorlan: %s\n", qPrintable(error));
+            status = 2;
+        } else {
+            std::fputs(qPrintable(vorlan::AppUsageText()), stdout);
+            std::puts(qPrintable(vorlan::UiText(vorlan::StringId::AppUserGuide)
+                                     .arg(QDir::toNativeSeparators(vorlan::HelpFilePath(
+                                         QCoreApplication::applicationFilePath())))));
+            status = 0;
+        }
     } else {
         std::printf("vorlan %s\n", qPrintable(vorlan::ProgramVersion().value_or(QString())));
         status = 0;

@@ -53,7 +53,8 @@ std::string SynopsisTail(std::string_view operands, std::span<const Option> opti
     return text;
 }
 
-std::string OptionLines(std::span<const Option> options) {
+std::string OptionLines(std::span<const Option> options,
+                        const std::function<std::string(std::string_view)>& words = {}) {
     std::string text;
     for (const Option& option : options) {
         std::string head = "  " + std::string(option.name);
@@ -68,7 +69,8 @@ std::string OptionLines(std::span<const Option> options) {
             head.back() = '\n';
             head += std::string(kHelpIndent, ' ');
         }
-        text += head + Wrap(option.help, kWidth, kHelpIndent, kHelpIndent) + '\n';
+        const std::string help = words ? words(option.help) : std::string(option.help);
+        text += head + Wrap(help, kWidth, kHelpIndent, kHelpIndent) + '\n';
     }
     return text;
 }
@@ -267,11 +269,15 @@ std::string VorlanctlHelp() {
     return text;
 }
 
-std::string VorlanHelp() {
-    return Wrap("Usage: vorlan" + SynopsisTail({}, VorlanOptions(), kVorlanOperands), kWidth, 13,
+std::string VorlanHelp(const std::function<std::string(std::string_view)>& words) {
+    const auto word = [&words](std::string_view text) {
+        return words ? words(text) : std::string(text);
+    };
+    const std::string usage = word("Usage:") + " vorlan";
+    return Wrap(usage + SynopsisTail({}, VorlanOptions(), kVorlanOperands), kWidth, usage.size(),
                 0) +
            "\n" + "  LAYOUT" + std::string(kHelpIndent - 8, ' ') +
-           "a layout file to open at start\n" + OptionLines(VorlanOptions());
+           word("a layout file to open at start") + "\n" + OptionLines(VorlanOptions(), words);
 }
 
 } // namespace vorlan::cmdline

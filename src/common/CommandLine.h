@@ -4,6 +4,7 @@
 // from these tables, so they cannot disagree.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -90,8 +91,9 @@ std::string CommandUsage(const Command& command);
 std::string CommandHelp(const Command& command);
 // `vorlanctl --help`.
 std::string VorlanctlHelp();
-// `vorlan --help`, before the lines about the device and the guide.
-std::string VorlanHelp();
+// `vorlan --help`, before the lines about the device and the guide; words
+// gives a text in the user's language (none: English).
+std::string VorlanHelp(const std::function<std::string(std::string_view)>& words = {});
 
 // Text wrapped at width columns; the first line begins at column start, the
 // others are indented by indent.

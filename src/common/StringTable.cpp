@@ -30,6 +30,14 @@ std::string_view StringText(StringId id) {
     return StringText(static_cast<int>(id));
 }
 
+std::string EnglishWords(StringId id, int count) {
+    std::string text(StringText(id));
+    if (const std::size_t n = text.find("%n"); count >= 0 && n != std::string::npos) {
+        text.replace(n, 2, std::to_string(count));
+    }
+    return text;
+}
+
 std::string FormatString(std::string_view text, std::initializer_list<std::string> args) {
     std::string out;
     auto next = args.begin();

@@ -2,6 +2,7 @@
 // text here. The core passes ids around; the ui translates the English text.
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,6 +30,13 @@ std::span<const StringEntry> StringEntries();
 // The English text of an id; empty when the id is not in the table.
 std::string_view StringText(StringId id);
 std::string_view StringText(int id);
+
+// The words a core text is made of where the core lays out what the user
+// reads (a report, a printed table): the table's English by default; the ui
+// passes its translation. A count (not -1) chooses the plural form of a
+// text with "%n" and is put in for it.
+using WordsOf = std::function<std::string(StringId, int count)>;
+std::string EnglishWords(StringId id, int count = -1);
 
 // Replaces the first "%s", "%d" or "%1"/"%2" style placeholders in order.
 // Kept deliberately small: the program's texts use at most three arguments.

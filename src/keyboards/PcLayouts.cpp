@@ -28,6 +28,38 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
+// Keys whose caps carry a word in the layout's country where a US keyboard
+// has an English one: named by that word, as the user reads it on the cap.
+struct CapWord {
+    std::string_view layouts; // ids separated by blanks
+    std::uint32_t code;
+    std::string_view name;
+};
+constexpr CapWord kCapWords[] = {
+    {"fr be ch-fr", 0x5A, "Entrée"},
+    {"fr be ch-fr", 0x76, "Échap"},
+    {"fr be ch-fr", 0x58, "Verr_maj"},
+    {"fr be ch-fr", 0x77, "Verr_num"},
+    {"es", 0x5A, "Intro"},
+    {"es", 0x58, "Bloq_Mayús"},
+    {"es", 0x77, "Bloq_Num"},
+    {"it", 0x5A, "Invio"},
+    {"it", 0x58, "Bloc_Maiusc"},
+    {"it", 0x77, "Bloc_Num"},
+    {"de at ch", 0x14, "Strg_left"},
+};
+
+bool Lists(std::string_view ids, std::string_view id) {
+    for (std::size_t start = 0; start < ids.size();) {
+        const std::size_t end = std::min(ids.find(' ', start), ids.size());
+        if (ids.substr(start, end - start) == id) {
+            return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
 CodeNameOverrides BuildNames(std::string_view id) {
     CodeNameOverrides names;
     const PcLayoutTable* table = FindTable(id);
@@ -49,6 +81,11 @@ CodeNameOverrides BuildNames(std::string_view id) {
             continue;
         }
         names[key.code] = std::move(name);
+    }
+    for (const CapWord& word : kCapWords) {
+        if (Lists(word.layouts, id)) {
+            names[word.code] = std::string(word.name);
+        }
     }
     return names;
 }

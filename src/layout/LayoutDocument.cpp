@@ -100,6 +100,20 @@ void LayoutDocument::MakeSlotSingle(int k) {
     Observer().DrawKeyImage(k, PlainImage(k, KeyImage::Single));
 }
 
+bool LayoutDocument::IsLaterCellOfJoinedKey(int k) const {
+    if (k < 0 || k >= kKeySlots) {
+        return false;
+    }
+    const KeySpan& span = spans[static_cast<std::size_t>(k)];
+    for (int p = 0; p < span.PartnerCount(); ++p) {
+        const int partner = span.partners[static_cast<std::size_t>(p)];
+        if (partner >= 1 && partner < k) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool LayoutDocument::IsProgrammed(int k) const {
     if (k < 0 || k >= kKeySlots) {
         return false;

@@ -166,6 +166,9 @@ public:
     void MakeSlotSingle(int k);
     // The first code of key k is not 0 (false for k outside the slots).
     bool IsProgrammed(int k) const;
+    // A later cell of a double or quad key: its first cell stands for the
+    // whole key wherever keys are counted or listed.
+    bool IsLaterCellOfJoinedKey(int k) const;
     // Rebuilds spans, group numbers and the catalogue from freshly read slots.
     void RebuildAfterLoad();
     // The cells that hold codes but belong to no key (none after a rebuild

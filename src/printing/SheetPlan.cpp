@@ -56,7 +56,7 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot) {
 }
 
 SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
-                    const TextMeasurer& m) {
+                    const TextMeasurer& m, const WordsOf& words) {
     SheetPlan plan;
     plan.page = page;
     plan.fileName = std::move(fileName);
@@ -143,7 +143,15 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     line(StringId::SheetFlagsNote, {});
 
     // The table: number, name, code names, mode, flags.
-    const double widths[] = {10, 42, p.width - 10 - 42 - 12 - 10, 12, 10};
+    const std::vector<std::string> headerTexts = {
+        words(StringId::SheetColNumber, -1), words(StringId::SheetColName, -1),
+        words(StringId::SheetColCodes, -1), words(StringId::SheetColMode, -1),
+        words(StringId::SheetColFlags, -1)};
+    const auto room = [&](std::size_t column, double least) {
+        return std::max(least, m.WidthMm(headerTexts[column], kSheetTablePt) + 2 * kRowPadMm + 1);
+    };
+    double widths[] = {room(0, 10), 42, 0, room(3, 12), room(4, 10)};
+    widths[2] = p.width - widths[0] - widths[1] - widths[3] - widths[4];
     const auto makeRow = [&](const std::vector<std::string>& texts, bool header) {
         SheetRow row;
         row.header = header;
@@ -160,12 +168,6 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
                    std::max(h, m.LineHeightMm(kSheetTablePt)) + 2 * kSheetCellPadMm};
         return row;
     };
-    // Header texts are translated by the renderer; the row keeps their ids' English here.
-    const std::vector<std::string> headerTexts = {std::string(StringText(StringId::SheetColNumber)),
-                                                  std::string(StringText(StringId::SheetColName)),
-                                                  std::string(StringText(StringId::SheetColCodes)),
-                                                  std::string(StringText(StringId::SheetColMode)),
-                                                  std::string(StringText(StringId::SheetColFlags))};
     const auto put = [&](SheetRow row) {
         row.box.y = y;
         for (auto& [box, text] : row.cells) {
@@ -178,7 +180,8 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     put(makeRow(headerTexts, true));
     std::string outOfRange;
     for (int k = 1; k <= std::clamp(keyCount, 0, kMaxKeys); ++k) {
-        if (!Listed(doc, k)) {
+        // A double or quad key is one row, under its first cell's number.
+        if (!Listed(doc, k) || doc.IsLaterCellOfJoinedKey(k)) {
             continue;
         }
         const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];

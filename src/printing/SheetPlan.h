@@ -65,8 +65,10 @@ inline constexpr double kSheetTablePt = 7;
 // Space between a table row's edge and its text.
 inline constexpr double kSheetCellPadMm = 0.35;
 
+// The table's header is made of words (the window's language), and its
+// narrow columns widen to hold them.
 SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
-                    const TextMeasurer& measurer);
+                    const TextMeasurer& measurer, const WordsOf& words = EnglishWords);
 
 // The codes of a key as the key panel names them, the unnamed ones as numbers.
 std::string CodeNamesText(const LayoutDocument& doc, int slot);

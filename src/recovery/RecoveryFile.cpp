@@ -128,11 +128,13 @@ std::string FormatLocalTime(std::int64_t secondsSinceEpoch) {
 UiMessage RecoveryQuestion(const RecoveryRecord& record) {
     LayoutDocument doc;
     ParseLayout(doc, record.layoutText);
+    doc.RebuildAfterLoad(); // the joined keys, counted once
     std::string names;
     std::size_t shown = 0;
     int programmed = 0;
     for (int k = 1; k <= doc.settings.keyCount; ++k) {
-        if (!doc.IsProgrammed(k)) {
+        // Keys as the key test counts them: a double or quad key once.
+        if (!doc.IsProgrammed(k) || doc.IsLaterCellOfJoinedKey(k)) {
             continue;
         }
         ++programmed;

@@ -85,16 +85,8 @@ KeyTestPlan MakeKeyTestPlan(const LayoutDocument& doc) {
     const int perKey = StoredCodesPerKey(doc);
     const int keyCount = doc.KeysInUse();
     for (int k = 1; k <= keyCount; ++k) {
-        if (!doc.IsProgrammed(k)) {
-            continue;
-        }
-        // The other cells of a joined key send the anchor's codes.
-        const KeySpan& span = doc.spans[k];
-        bool partOfEarlier = false;
-        for (int p = 0; p < span.PartnerCount(); ++p) {
-            partOfEarlier = partOfEarlier || (span.partners[p] >= 1 && span.partners[p] < k);
-        }
-        if (partOfEarlier) {
+        // The other cells of a joined key send the first cell's codes.
+        if (!doc.IsProgrammed(k) || doc.IsLaterCellOfJoinedKey(k)) {
             continue;
         }
         TestKey key;

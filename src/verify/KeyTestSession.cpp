@@ -67,45 +67,54 @@ bool KeyTestSession::Apply(std::vector<StreamEvent>& events) {
     return !events.empty();
 }
 
-std::string_view KeyResultName(KeyResult result) {
+StringId KeyResultId(KeyResult result) {
     switch (result) {
     case KeyResult::Passed:
-        return "passed";
+        return StringId::KeyTestPassed;
     case KeyResult::Failed:
-        return "failed";
+        return StringId::KeyTestFailed;
     case KeyResult::NotTested:
         break;
     }
-    return "not tested";
+    return StringId::KeyTestNotTested;
 }
 
-std::string TestLineText(const TestLine& line) {
+std::string TestLineText(const TestLine& line, const WordsOf& words) {
     if (line.kind != StreamEvent::Kind::Card) {
-        return "unknown: " + CodeSequenceText(line.codes);
+        return FormatString(words(StringId::KeyTestUnknownLine, -1),
+                            {CodeSequenceText(line.codes)});
     }
     const CardRead& c = line.card;
-    std::string text =
-        "card " + c.digits + ": prefix " + (c.prefixMatched ? "ok" : "wrong") + ", suffix " +
-        (c.suffixMatched ? "ok" : "wrong") + ", " + std::to_string(c.digits.size()) + " digits " +
-        (c.countMatched ? "ok" : "wrong") + ", " + (c.numeric ? "numeric" : "not numeric");
-    if (!c.typeMatched) {
-        text += " (numeric expected)";
-    }
-    return text;
+    const auto okOrWrong = [&words](bool ok) {
+        return words(ok ? StringId::KeyTestOk : StringId::KeyTestWrong, -1);
+    };
+    const StringId type = c.numeric       ? StringId::KeyTestNumeric
+                          : c.typeMatched ? StringId::KeyTestHexadecimal
+                                          : StringId::KeyTestNotNumeric;
+    return FormatString(words(StringId::KeyTestCardLine, -1),
+                        {c.digits, okOrWrong(c.prefixMatched), okOrWrong(c.suffixMatched),
+                         std::to_string(c.digits.size()), okOrWrong(c.countMatched),
+                         words(type, -1)});
 }
 
-std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader& header) {
+std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader& header,
+                              const WordsOf& words) {
     const KeyTestPlan& plan = session.Plan();
     std::ostringstream out;
-    out << "Key test\nLayout: " << Latin1ToUtf8(header.layoutFile)
-        << "\nImage SHA-256: " << header.imageSha256 << "\nDate: " << header.dateTime << "\n"
-        << session.TestedCount() << " of " << session.KeyCount() << " keys tested\n\n";
+    out << words(StringId::KeyTestCaption, -1) << "\n"
+        << FormatString(words(StringId::DoneLayout, -1), {Latin1ToUtf8(header.layoutFile)}) << "\n"
+        << FormatString(words(StringId::KeyTestReportImage, -1), {header.imageSha256}) << "\n"
+        << FormatString(words(StringId::KeyTestReportDate, -1), {header.dateTime}) << "\n"
+        << FormatString(words(StringId::KeyTestCounter, session.TestedCount()),
+                        {std::to_string(session.KeyCount())})
+        << "\n\n";
     for (int i = 0; i < session.KeyCount(); ++i) {
         const TestKey& key = plan.keys[static_cast<std::size_t>(i)];
-        out << "key " << key.slot << "\t" << Latin1ToUtf8(key.name) << "\t"
-            << CodeSequenceText(key.codes) << "\t" << KeyResultName(session.Result(i));
+        out << FormatString(words(StringId::KeyTestReportKey, -1), {std::to_string(key.slot)})
+            << "\t" << Latin1ToUtf8(key.name) << "\t" << CodeSequenceText(key.codes) << "\t"
+            << words(KeyResultId(session.Result(i)), -1);
         if (plan.IsAmbiguous(i)) {
-            out << " (ambiguous)";
+            out << " " << words(StringId::KeyTestAmbiguous, -1);
         }
         out << "\n";
     }
@@ -113,7 +122,7 @@ std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader&
         out << "\n";
     }
     for (const TestLine& line : session.Lines()) {
-        out << TestLineText(line) << "\n";
+        out << TestLineText(line, words) << "\n";
     }
     return out.str();
 }
@@ -196,7 +205,7 @@ std::string KeyTestReportJson(const KeyTestSession& session, const ReportHeader&
                         {"name", Latin1ToUtf8(key.name)},
                         {"codes", std::move(codes)},
                         {"codeNames", CodeSequenceText(key.codes)},
-                        {"result", std::string(KeyResultName(session.Result(i)))},
+                        {"result", EnglishWords(KeyResultId(session.Result(i)))},
                         {"ambiguous", plan.IsAmbiguous(i)}});
     }
     Json lines = Json::array();

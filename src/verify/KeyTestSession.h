@@ -3,6 +3,7 @@
 // view only feeds it codes and shows its state.
 #pragma once
 
+#include "common/StringTable.h"
 #include "verify/CodeStreamMatcher.h"
 #include "verify/KeyTestPlan.h"
 
@@ -64,13 +65,15 @@ struct ReportHeader {
 };
 
 // The report as plain text (one line per key) and as one JSON object. Names
-// are taken as the layout file's single-byte text and written as UTF-8.
-std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader& header);
+// are taken as the layout file's single-byte text and written as UTF-8. The
+// JSON is for programs and keeps its English words.
+std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader& header,
+                              const WordsOf& words = EnglishWords);
 std::string KeyTestReportJson(const KeyTestSession& session, const ReportHeader& header);
 
 // "unknown: Ctrl_left X", or the card line, as the test view lists it.
-std::string TestLineText(const TestLine& line);
+std::string TestLineText(const TestLine& line, const WordsOf& words = EnglishWords);
 
-std::string_view KeyResultName(KeyResult result);
+StringId KeyResultId(KeyResult result);
 
 } // namespace vorlan

@@ -2,6 +2,7 @@
 
 #include "common/FilePath.h"
 #include "common/StringTable.h"
+#include "common/UiMessage.h"
 #include "programming/DeviceImage.h"
 #include "verify/Sha256.h"
 #include "verify/TextEscaping.h"
@@ -44,34 +45,118 @@ bool ParseNumber(std::string_view text, std::int64_t& value) {
 
 } // namespace
 
-std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWritten,
-                          std::size_t imageSize) {
+std::vector<UiMessage> RunResultMessages(int engineResult, bool hadLayout, std::size_t bytesWritten,
+                                         std::size_t imageSize) {
+    const std::string written = std::to_string(bytesWritten);
     if (engineResult == static_cast<int>(StringId::ProgrammingStopped)) {
-        return "cancelled after " + std::to_string(bytesWritten) + " bytes";
+        return {{StringId::LogCancelled, {written}}};
     }
     if (engineResult != 0) {
-        std::string text(StringText(engineResult));
-        if (text.empty()) {
-            text = "error " + std::to_string(engineResult);
+        std::vector<UiMessage> messages{
+            StringText(engineResult).empty()
+                ? UiMessage{StringId::LogError, {std::to_string(engineResult)}}
+                : UiMessage{static_cast<StringId>(engineResult), {}}};
+        if (bytesWritten > 0) {
+            messages.push_back({StringId::LogAfterBytes, {written}});
         }
-        return bytesWritten > 0 ? text + " (after " + std::to_string(bytesWritten) + " bytes)"
-                                : text;
+        return messages;
     }
     if (!hadLayout) {
-        return "keyboard detected, nothing written";
+        return {{StringId::LogDetectedOnly, {}}};
     }
     if (imageSize == 0 || bytesWritten != imageSize) {
-        return "incomplete: " + std::to_string(bytesWritten) + " of " + std::to_string(imageSize) +
-               " bytes";
+        return {{StringId::LogIncomplete, {written, std::to_string(imageSize)}}};
     }
-    return "done";
+    return {{StringId::LogDone, {}}};
+}
+
+std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWritten,
+                          std::size_t imageSize) {
+    std::string text;
+    for (const UiMessage& m : RunResultMessages(engineResult, hadLayout, bytesWritten, imageSize)) {
+        text += (text.empty() ? "" : " ") + m.English();
+    }
+    return text;
 }
 
 std::string RunLayoutName(const std::string& filePath, bool unsavedChanges) {
     if (filePath.empty()) {
-        return "unsaved layout";
+        return std::string(StringText(StringId::LogUnsavedLayout));
     }
-    return unsavedChanges ? filePath + " (unsaved changes)" : filePath;
+    return unsavedChanges ? FormatString(StringText(StringId::LogUnsavedChanges), {filePath})
+                          : filePath;
+}
+
+namespace {
+
+// The values of text written from the English pattern ("cancelled after %1
+// bytes"); false when text is not of that form.
+bool MatchPattern(std::string_view pattern, std::string_view text,
+                  std::vector<std::string>& values) {
+    values.clear();
+    while (!pattern.empty()) {
+        const std::size_t hole = pattern.find('%');
+        if (hole == std::string_view::npos) {
+            return text == pattern;
+        }
+        if (text.substr(0, hole) != pattern.substr(0, hole)) {
+            return false;
+        }
+        text.remove_prefix(hole);
+        pattern.remove_prefix(hole + 2);
+        // A value runs to the pattern's next literal (or to the end).
+        const std::string_view literal = pattern.substr(0, pattern.find('%'));
+        const std::size_t end = literal.empty() ? text.size() : text.find(literal);
+        if (end == std::string_view::npos || end == 0) {
+            return false;
+        }
+        values.emplace_back(text.substr(0, end));
+        text.remove_prefix(end);
+    }
+    return text.empty();
+}
+
+std::optional<UiMessage> MessageOf(std::string_view text, std::initializer_list<StringId> ids) {
+    std::vector<std::string> values;
+    for (const StringId id : ids) {
+        if (MatchPattern(StringText(id), text, values)) {
+            return UiMessage{id, values};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::vector<UiMessage> RunResultMessages(std::string_view result) {
+    std::vector<UiMessage> messages;
+    std::optional<UiMessage> after;
+    if (const std::size_t open = result.rfind(" ("); open != std::string_view::npos) {
+        after = MessageOf(result.substr(open + 1), {StringId::LogAfterBytes});
+        if (after) {
+            result = result.substr(0, open);
+        }
+    }
+    std::optional<UiMessage> main =
+        MessageOf(result, {StringId::LogDone, StringId::LogDetectedOnly, StringId::LogCancelled,
+                           StringId::LogIncomplete, StringId::LogError});
+    for (const StringEntry& e : StringEntries()) {
+        if (!main && e.text == result && e.text.find('%') == std::string_view::npos) {
+            main = UiMessage{static_cast<StringId>(e.id), {}};
+        }
+    }
+    if (!main) {
+        return {};
+    }
+    messages.push_back(std::move(*main));
+    if (after) {
+        messages.push_back(std::move(*after));
+    }
+    return messages;
+}
+
+std::optional<UiMessage> RunLayoutMessage(std::string_view layout) {
+    return MessageOf(layout, {StringId::LogUnsavedLayout, StringId::LogUnsavedChanges});
 }
 
 std::string FormatLogLine(const ProgrammingRun& run) {

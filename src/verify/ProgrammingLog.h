@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/FileWriter.h"
+#include "common/UiMessage.h"
 
 #include <chrono>
 #include <cstddef>
@@ -27,9 +28,18 @@ struct ProgrammingRun {
 
 inline constexpr std::string_view kLogFileName = "programming.log";
 
-// The result text of a run. Only a run that sent its whole image is "done".
+// The result of a run as messages ("done", a driver's message and "(after
+// N bytes)") and as the log writes it, their English joined by a blank. Only
+// a run that sent its whole image is "done".
+std::vector<UiMessage> RunResultMessages(int engineResult, bool hadLayout, std::size_t bytesWritten,
+                                         std::size_t imageSize);
 std::string RunResultText(int engineResult, bool hadLayout, std::size_t bytesWritten,
                           std::size_t imageSize);
+// A logged result or layout field read back, for the log window to show in
+// the user's language; empty for a text this program does not write (a
+// plain file name, another version's words), which is shown as it stands.
+std::vector<UiMessage> RunResultMessages(std::string_view result);
+std::optional<UiMessage> RunLayoutMessage(std::string_view layout);
 
 // What a run programmed, as the log names it: the file, "FILE (unsaved
 // changes)" when the window's layout differs from it (the image sent is then

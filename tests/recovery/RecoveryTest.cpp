@@ -69,6 +69,12 @@ TEST(RecoveryFile, KeepsTheLayoutAndRefusesAnythingButAWholeFile) {
     doc.settings.keyCount = kMaxKeys;
     doc.keys[100].codes[0] = 0x2C;
     doc.keys[100].name = "Z";
+    // A double key counts once, as the key test counts it.
+    for (const int k : {1, 2}) {
+        doc.keys[static_cast<std::size_t>(k)].codes[0] = 0x5A;
+        doc.keys[static_cast<std::size_t>(k)].name = "Enter";
+        doc.keys[static_cast<std::size_t>(k)].SetGroupKey(true);
+    }
     doc.filePath = "/home/u/layout.txt";
     doc.loadedVariant = KeyboardVariant::SevenThreeScan;
     const FileStamp stamp{true, 10, 20, 30};
@@ -84,7 +90,7 @@ TEST(RecoveryFile, KeepsTheLayoutAndRefusesAnythingButAWholeFile) {
     const UiMessage question = RecoveryQuestion(*record);
     EXPECT_EQ(question.args.at(0), doc.filePath);
     EXPECT_EQ(question.args.at(2), "112");
-    EXPECT_EQ(question.args.at(3), "1 (Z)");
+    EXPECT_EQ(question.args.at(3), "2 (Enter, Z)");
 
     std::string flipped = bytes;
     flipped[flipped.size() - 10] ^= 1;

@@ -304,7 +304,7 @@ TEST(ShippedTranslations, TheLanguageMenuChoiceAppliesAtTheNextStart) {
 }
 
 // The real program reads the choice from its settings at start: its --help
-// names the guide in the chosen language, over the system's.
+// names the guide in the chosen language, over the system's, and is in it.
 TEST(ShippedTranslations, TheProgramStartsInTheChosenLanguage) {
     QTemporaryDir config;
     const QString file = config.filePath(QStringLiteral("Kelvane/vorlan.conf"));
@@ -341,6 +341,10 @@ TEST(ShippedTranslations, TheProgramStartsInTheChosenLanguage) {
         const QString out = QString::fromLocal8Bit(vorlan.readAllStandardOutput());
         EXPECT_TRUE(out.contains(QStringLiteral("/help/") + c.page + QLatin1Char('\n')))
             << c.setting.toStdString() << " on " << c.system.toStdString() << ":\n"
+            << out.toStdString();
+        // So is the usage itself.
+        EXPECT_EQ(c.page == QLatin1String("Vorlan.html"),
+                  out.contains(QStringLiteral("Print the usage and exit.")))
             << out.toStdString();
     }
 }

@@ -46,7 +46,15 @@ TEST(ProgrammingLogTest, OnlyAWholeImageIsDone) {
              {0, false, 0, 0, "keyboard detected, nothing written"},
          }) {
         EXPECT_EQ(RunResultText(row.result, row.hadLayout, row.written, row.size), row.text);
+        // The log window reads the field back as the messages it was made of.
+        EXPECT_EQ(RunResultMessages(row.text),
+                  RunResultMessages(row.result, row.hadLayout, row.written, row.size))
+            << row.text;
     }
+    EXPECT_TRUE(RunResultMessages("written by another version").empty());
+    EXPECT_EQ(RunLayoutMessage("/l/a (b).txt (unsaved changes)"),
+              (UiMessage{StringId::LogUnsavedChanges, {"/l/a (b).txt"}}));
+    EXPECT_FALSE(RunLayoutMessage("/l/a.txt"));
 }
 
 TEST(ProgrammingLogTest, LinesRoundTripAndStayOneLine) {

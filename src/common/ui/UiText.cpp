@@ -1,6 +1,7 @@
 #include "common/ui/UiText.h"
 
 #include <QCoreApplication>
+#include <QKeySequence>
 
 namespace vorlan {
 
@@ -10,6 +11,15 @@ QString UiText(int id) {
         return {};
     }
     return QCoreApplication::translate(kTranslationContext, text.c_str());
+}
+
+QString KeyCapName(int qtKey) {
+    return QKeySequence(qtKey).toString(QKeySequence::NativeText);
+}
+
+QString UiText(StringId id, int count) {
+    const std::string text(StringText(id));
+    return QCoreApplication::translate(kTranslationContext, text.c_str(), nullptr, count);
 }
 
 QString UiText(StringId id) {

@@ -13,5 +13,12 @@ inline constexpr const char* kTranslationContext = "Vorlan";
 
 QString UiText(StringId id);
 QString UiText(int id);
+// A text that counts ("%n of %2 keys tested"): the translation's plural form
+// for count, with count put in for "%n".
+QString UiText(StringId id, int count);
+
+// A key's name as the platform writes it in the user's language ("Échap"
+// for Qt::Key_Escape in French), for instructions that name keys.
+QString KeyCapName(int qtKey);
 
 } // namespace vorlan

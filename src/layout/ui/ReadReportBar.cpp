@@ -69,7 +69,7 @@ void ReadReportBar::ShowReport(const ReadReport& report) {
     details = NoteLines(report);
     const int errorLines = report.ErrorLineCount();
     const auto counted = [](int count, StringId one, StringId many) {
-        return count == 1 ? UiText(one) : FillPlaceholders(UiText(many), {QString::number(count)});
+        return count == 1 ? UiText(one) : UiText(many, count);
     };
     if (errorLines > 0) {
         summary->setText(

@@ -99,9 +99,8 @@ bool MayWriteThatMuch(QWidget* parent, const PrintDocument& document, int dpi) {
         document.Page(), document.PageCount(),
         document.GreyOnly() ? ExportKind::GreyImage : ExportKind::ColourImage, dpi);
     return bytes <= kLargeExportBytes ||
-           AskYesNo(parent, UiText(StringId::ExportLargeAsk)
+           AskYesNo(parent, UiText(StringId::ExportLargeAsk, document.PageCount())
                                 .arg(QLocale().toString(qRound64(bytes / 1e6)))
-                                .arg(document.PageCount())
                                 .arg(dpi));
 }
 

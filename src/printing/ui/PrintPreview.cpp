@@ -60,7 +60,8 @@ std::unique_ptr<PrintDocument> MakePrintDocument(PrintWhat what, const LayoutDoc
         }
         return std::make_unique<LegendDocument>(std::move(plan));
     }
-    SheetPlan plan = PlanSheet(doc, options.page, FileNameOf(doc), measurer);
+    SheetPlan plan = PlanSheet(doc, options.page, FileNameOf(doc), measurer,
+                               [](StringId id, int) { return UiText(id).toStdString(); });
     if ((error = plan.error)) {
         return nullptr;
     }
@@ -148,7 +149,7 @@ std::optional<QString> PrintOn(QPrinter& printer, PrintWhat what, const LayoutDo
                                        ? PagesToPrint(count)
                                        : PagesToPrint(count, printer.fromPage(), printer.toPage());
     if (document && pages.empty()) {
-        problem = UiText(StringId::PrintNoSuchPages).arg(count);
+        problem = UiText(StringId::PrintNoSuchPages, count);
     }
     if (!problem.isEmpty()) {
         if (previewing) {

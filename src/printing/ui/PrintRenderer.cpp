@@ -219,7 +219,7 @@ void SheetDocument::PaintPage(QPainter& p, int index, double dotsPerMm) const {
                 p.setFont(font);
                 p.setPen(Qt::black);
                 p.drawText(m.R(box), Qt::AlignLeft | Qt::AlignVCenter,
-                           QCoreApplication::translate("Vorlan", text.lines.front().c_str()));
+                           QString::fromStdString(text.lines.front()));
                 continue;
             }
             if (text.lines.empty()) {

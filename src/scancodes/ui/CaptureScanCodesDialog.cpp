@@ -143,7 +143,9 @@ void CaptureScanCodesDialog::FocusCapture() {
     heldKeys_.clear();
     paused_ = false;
     againButton_->setEnabled(false);
-    stateLabel_->setText(UiText(StringId::CaptureCapturing));
+    stateLabel_->setText(
+        UiText(StringId::CaptureCapturing)
+            .arg(KeyCapName(Qt::Key_Tab), KeyCapName(Qt::Key_Enter), KeyCapName(Qt::Key_Escape)));
     captureEdit_->setFocusPolicy(Qt::StrongFocus);
     captureEdit_->setFocus(Qt::OtherFocusReason);
     if (isActiveWindow() && !editorOpen_) {
@@ -160,7 +162,9 @@ void CaptureScanCodesDialog::PauseCapture() {
     paused_ = true;
     GrabKeys(false);
     againButton_->setEnabled(true);
-    stateLabel_->setText(UiText(StringId::CapturePaused));
+    stateLabel_->setText(
+        UiText(StringId::CapturePaused)
+            .arg(KeyCapName(Qt::Key_Enter), KeyCapName(Qt::Key_Escape), KeyCapName(Qt::Key_Tab)));
     // Tab walks the buttons only; the capture takes keys again on request.
     captureEdit_->setFocusPolicy(Qt::NoFocus);
     okButton_->setFocus(Qt::OtherFocusReason);

@@ -39,22 +39,13 @@ QString KeyLabel(const TestKey& key) {
         .arg(QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())));
 }
 
+// The report and the list in the window's language.
+std::string WindowWords(StringId id, int count) {
+    return (count < 0 ? UiText(id) : UiText(id, count)).toStdString();
+}
+
 QString LineText(const TestLine& line) {
-    if (line.kind != StreamEvent::Kind::Card) {
-        return UiText(StringId::KeyTestUnknownLine)
-            .arg(QString::fromStdString(CodeSequenceText(line.codes)));
-    }
-    const CardRead& c = line.card;
-    const auto okOrWrong = [](bool ok) {
-        return UiText(ok ? StringId::KeyTestOk : StringId::KeyTestWrong);
-    };
-    const StringId type = c.numeric       ? StringId::KeyTestNumeric
-                          : c.typeMatched ? StringId::KeyTestHexadecimal
-                                          : StringId::KeyTestNotNumeric;
-    return UiText(StringId::KeyTestCardLine)
-        .arg(QString::fromStdString(c.digits), okOrWrong(c.prefixMatched),
-             okOrWrong(c.suffixMatched), QString::number(c.digits.size()),
-             okOrWrong(c.countMatched), UiText(type));
+    return QString::fromStdString(TestLineText(line, WindowWords));
 }
 
 // Qt's modifier for a held modifier key's code (after 0xE0 when extended).
@@ -144,7 +135,8 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* theEmul
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
-    auto* way = new QLabel(UiText(StringId::KeyTestHoldEscape), this);
+    auto* way =
+        new QLabel(UiText(StringId::KeyTestHoldEscape).arg(KeyCapName(Qt::Key_Escape)), this);
     way->setObjectName(QStringLiteral("keyTestWayOut"));
     way->setWordWrap(true);
     layout->addWidget(way);
@@ -171,8 +163,8 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* theEmul
     if (!warnings.isEmpty()) {
         // A long list scrolls under its one-line summary, so the grid and the
         // buttons stay on the screen.
-        auto* summary =
-            new QLabel(UiText(StringId::KeyTestWarningsSummary).arg(warnings.size()), this);
+        auto* summary = new QLabel(
+            UiText(StringId::KeyTestWarningsSummary, static_cast<int>(warnings.size())), this);
         summary->setObjectName(QStringLiteral("keyTestWarningsSummary"));
         layout->addWidget(summary);
         auto* list = new QLabel(warnings.join(QLatin1Char('\n')));
@@ -395,7 +387,7 @@ void KeyTestView::ClickSlot(int slot) {
 
 void KeyTestView::Refresh() {
     counter->setText(
-        UiText(StringId::KeyTestCounter).arg(session->TestedCount()).arg(session->KeyCount()));
+        UiText(StringId::KeyTestCounter, session->TestedCount()).arg(session->KeyCount()));
     const auto& all = session->Lines();
     if (static_cast<std::size_t>(lines->count()) > all.size()) {
         lines->clear();
@@ -436,8 +428,8 @@ bool KeyTestView::SaveReport(const QString& path) {
 
 bool KeyTestView::WriteReportFile(const QString& path) {
     const bool json = path.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
-    const std::string text =
-        json ? KeyTestReportJson(*session, Header()) : KeyTestReportText(*session, Header());
+    const std::string text = json ? KeyTestReportJson(*session, Header())
+                                  : KeyTestReportText(*session, Header(), WindowWords);
     // Never over the layout under test, which the report names.
     const InputFiles inputs = layoutFile.empty() ? InputFiles{} : InputFiles{layoutFile};
     const FileWriteResult written = ReplaceFile(ToPath(path), text, inputs);
@@ -451,10 +443,12 @@ bool KeyTestView::WriteReportFile(const QString& path) {
 QString KeyTestView::ProposedReportPath() const {
     const QString layout = FromPath(doc->filePath);
     if (layout.isEmpty()) {
-        return QDir::home().filePath(QStringLiteral("key-test.txt"));
+        return QDir::home().filePath(UiText(StringId::KeyTestReportUntitled) +
+                                     QStringLiteral(".txt"));
     }
     const QFileInfo info(layout);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral("-key-test.txt"));
+    return info.dir().filePath(UiText(StringId::KeyTestReportName).arg(info.completeBaseName()) +
+                               QStringLiteral(".txt"));
 }
 
 void KeyTestView::ChooseReportFile() {
