@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBlock>
@@ -16,6 +17,7 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorlan {
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -53,7 +55,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser->setObjectName(QStringLiteral("helpBrowser"));
     // The guide's own links move within it; others are not followed.
     browser->setOpenExternalLinks(false);
-    auto* split = new QSplitter(this);
+    split = new QSplitter(this);
     split->addWidget(contents);
     split->addWidget(browser);
     split->setStretchFactor(1, 3);
@@ -62,7 +64,8 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* column = new QVBoxLayout(this);
     column->addLayout(bar);
     column->addWidget(split, 1);
-    resize(860, 600);
+    // A small screen (1920 x 1080 at 200 %) gets the window whole.
+    resize(QSize(860, 600).boundedTo(screen()->availableSize()));
 
     back->setEnabled(false);
     forward->setEnabled(false);
@@ -115,6 +118,15 @@ void HelpWindow::FillContents() {
             item->setData(Qt::UserRole, block.blockNumber());
         }
     }
+    // The contents show whole titles, up to half the window.
+    int widest = 0;
+    for (int i = 0; i < contents->count(); ++i) {
+        widest =
+            std::max(widest, contents->fontMetrics().horizontalAdvance(contents->item(i)->text()));
+    }
+    const int wanted = widest + 2 * contents->frameWidth() +
+                       contents->verticalScrollBar()->sizeHint().width() + 16;
+    contents->setMinimumWidth(std::min(wanted, width() / 2));
 }
 
 bool HelpWindow::Find(bool backward) {

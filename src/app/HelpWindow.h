@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QSplitter;
 class QTextBrowser;
 
 namespace vorlan {
@@ -37,6 +38,7 @@ private:
 
     QTextBrowser* browser = nullptr;
     QListWidget* contents = nullptr;
+    QSplitter* split = nullptr;
     QLineEdit* findField = nullptr;
     QLabel* findResult = nullptr;
     QPushButton* back = nullptr;

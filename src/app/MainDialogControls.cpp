@@ -254,7 +254,8 @@ void MainDialog::BuildControls() {
     groupKey->setEnabled(false);
     setFlagForAll = Place(new QPushButton(UiText(StringId::ButtonX), c), QRect(264, 48, 16, 16),
                           "setFlagForAll");
-    Label(c, StringId::LabelSetFlagForAll, QRect(285, 48, 132, 16));
+    Label(c, StringId::LabelSetFlagForAll, QRect(285, 48, 132, 16))
+        ->setObjectName(QStringLiteral("setFlagForAllLabel"));
 
     // Key mode.
     modeRadios[0] =
@@ -269,7 +270,8 @@ void MainDialog::BuildControls() {
     }
     setModeForAll = Place(new QPushButton(UiText(StringId::ButtonX), c), QRect(429, 52, 16, 16),
                           "setModeForAll");
-    Label(c, StringId::LabelSetModeForAll, QRect(449, 52, 110, 16));
+    Label(c, StringId::LabelSetModeForAll, QRect(449, 52, 110, 16))
+        ->setObjectName(QStringLiteral("setModeForAllLabel"));
 
     // Programmed keys and the key panel.
     Label(c, StringId::LabelProgrammedKeys, Dlu(399, 4, 100, 8));
@@ -357,6 +359,16 @@ void MainDialog::PlaceStatusPanes(const std::vector<int>& edges) {
 // English fits the designed positions; a longer translation widens the
 // controls, the panes and the window rather than cutting its captions.
 void MainDialog::FitTexts() {
+    // A long "for all keys" caption takes two lines of its group's free
+    // height before it widens the window.
+    for (const char* name : {"setFlagForAllLabel", "setModeForAllLabel"}) {
+        auto* label = client->findChild<QLabel*>(QString::fromLatin1(name));
+        if (label != nullptr && NeededTextWidth(label) > label->width()) {
+            const int lines = 2 * label->fontMetrics().lineSpacing() + 2;
+            label->setWordWrap(true);
+            label->setGeometry(label->x(), label->y() - 2, label->width(), lines);
+        }
+    }
     auto* frame = client->findChild<QFrame*>(QStringLiteral("gridFrame"));
     const int widening = MakeRoomForTexts(client, {grid, frame});
 

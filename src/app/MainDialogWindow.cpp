@@ -8,6 +8,7 @@
 #include "layout/ui/ReadReportBar.h"
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
 #include <QSettings>
@@ -49,6 +50,19 @@ void MainDialog::PlaceClientControls() {
             frameRect = rect;
         }
     }
+    // A control inside a group box goes where its group goes, so a caption
+    // widened past the frame's edge never leaves a group that stays.
+    const auto moves = [this, &frameRect](const QRect& rect) {
+        QRect outer = rect;
+        for (const auto& [other, place] : designedPlaces) {
+            if (qobject_cast<QGroupBox*>(other.data()) != nullptr &&
+                place.contains(rect.center()) && place != rect &&
+                (outer == rect || outer.contains(place))) {
+                outer = place;
+            }
+        }
+        return outer.x() > frameRect.right();
+    };
     for (const auto& [widget, rect] : designedPlaces) {
         if (widget.isNull()) {
             continue;
@@ -59,7 +73,7 @@ void MainDialog::PlaceClientControls() {
             grid->move(rect.x() + fit.x, rect.y() + fit.y);
         } else if (widget == frame) {
             widget->setGeometry(rect.adjusted(0, 0, dx, dy));
-        } else if (rect.x() > frameRect.right()) {
+        } else if (moves(rect)) {
             widget->setGeometry(rect.translated(dx, 0));
         }
     }

@@ -3,8 +3,12 @@
 // gives it (a wrapped label: no word wider than a line, no line cut off at
 // the bottom). Run as it is and at 200 % with the main window's fit test.
 // (The compare window has no captions: only its rows, which wrap.)
+#include "PrivateSettings.h"
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
+#include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
+#include "common/ui/UiText.h"
 #include "editor/ui/KeyFindBar.h"
 #include "layout/LayoutDocument.h"
 #include "printing/ui/LegendOptionsDialog.h"
@@ -20,12 +24,17 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 #include <QTranslator>
 #include <functional>
@@ -143,6 +152,17 @@ QStringList Cuts(const QWidget* window, int* checked = nullptr) {
         } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
             caption = box->title();
             cut = GroupCut(box);
+        } else if (const auto* list = qobject_cast<const QListWidget*>(w);
+                   list != nullptr && w->objectName() == QLatin1String("helpContents")) {
+            for (int i = 0; i < list->count() && cut.isEmpty(); ++i) {
+                caption = list->item(i)->text();
+                const int need = list->fontMetrics().horizontalAdvance(caption);
+                if (need > list->viewport()->width()) {
+                    cut = QStringLiteral("needs %1 px, has %2")
+                              .arg(need)
+                              .arg(list->viewport()->width());
+                }
+            }
         }
         if (checked != nullptr && !caption.isEmpty()) {
             ++*checked;
@@ -170,7 +190,16 @@ LayoutDocument NamedLayout() {
     return doc;
 }
 
-std::vector<Dialog> Dialogs(const QString& logPath) {
+// The help window shows the guide of the language (English for the pseudo-language).
+std::unique_ptr<QWidget> Help(const QString& language) {
+    auto help = std::make_unique<HelpWindow>();
+    const QDir dir(QStringLiteral(VORLAN_TEST_HELP_DIR));
+    const QString page = QStringLiteral("Vorlan_%1.html").arg(language);
+    help->Open(dir.filePath(dir.exists(page) ? page : QStringLiteral("Vorlan.html")));
+    return help;
+}
+
+std::vector<Dialog> Dialogs(const QString& logPath, const QString& language = {}) {
     using Purpose = LegendOptionsDialog::Purpose;
     std::vector<Dialog> dialogs = {
         {"keyboard settings",
@@ -183,7 +212,7 @@ std::vector<Dialog> Dialogs(const QString& logPath) {
          [](QWidget* p) { return std::make_unique<KeyTestView>(NamedLayout(), nullptr, p); }},
         {"programming log",
          [logPath](QWidget* p) { return std::make_unique<ProgrammingLogWindow>(logPath, p); }},
-        {"help", [](QWidget*) { return std::make_unique<HelpWindow>(); }},
+        {"help", [language](QWidget*) { return Help(language); }},
         {"about",
          [](QWidget* p) { return std::make_unique<AboutDialog>(QStringLiteral("1.0"), p); }},
     };
@@ -198,7 +227,7 @@ std::vector<Dialog> Dialogs(const QString& logPath) {
 }
 
 TEST(DialogFit, NoCaptionOfADialogIsCutInAnyShippedLanguage) {
-    QStandardPaths::setTestModeEnabled(true);
+    test::UsePrivateSettings("fit");
     const QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString logPath = folder.filePath(QStringLiteral("programming.log"));
@@ -212,10 +241,13 @@ TEST(DialogFit, NoCaptionOfADialogIsCutInAnyShippedLanguage) {
                                         QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR)));
             QCoreApplication::installTranslator(&translator);
         }
-        for (const Dialog& d : Dialogs(logPath)) {
+        for (const Dialog& d : Dialogs(logPath, language)) {
             std::unique_ptr<QWidget> dialog = d.make(&owner);
             dialog->show();
             QApplication::processEvents();
+            // Whole on a 1920 x 1080 screen at 200 %.
+            EXPECT_LE(dialog->minimumSizeHint().width(), 960) << d.name;
+            EXPECT_LE(dialog->minimumSizeHint().height(), 540) << d.name;
             int checked = 0;
             const QStringList cuts = Cuts(dialog.get(), &checked);
             EXPECT_GT(checked, 0) << d.name;
@@ -225,6 +257,118 @@ TEST(DialogFit, NoCaptionOfADialogIsCutInAnyShippedLanguage) {
         }
         QCoreApplication::removeTranslator(&translator);
     }
+}
+
+// Qt's own texts (standard buttons, key names) come from Qt's translations;
+// in the pseudo-language they are marked too, so only the program's escape.
+class MarkQtTexts : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (source == nullptr || *source == 0 || qstrcmp(context, kTranslationContext) == 0) {
+            return {};
+        }
+        return QChar(0x27E6) + QString::fromUtf8(source) + QChar(0x27E7);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Every text a window shows (captions, titles, tooltips, items, menus) that
+// has a word but no mark, data taken out first.
+QStringList Unmarked(const QWidget* window, const QStringList& data) {
+    QStringList texts{window->windowTitle()};
+    for (const QAction* a : window->findChildren<QAction*>()) {
+        texts << a->text() << a->toolTip();
+    }
+    for (const QWidget* w : window->findChildren<QWidget*>()) {
+        texts << (w->isVisibleTo(window) ? w->toolTip() : QString());
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && w->isVisibleTo(window)) {
+            texts << label->text();
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            texts << button->text();
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
+            texts << box->title();
+        } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
+            texts << edit->placeholderText();
+        } else if (const auto* list = qobject_cast<const QListWidget*>(w);
+                   list && list->objectName() != QLatin1String("helpContents")) {
+            // (The guide's headings are the guide's, translated with its page.)
+            for (int i = 0; i < list->count(); ++i) {
+                texts << list->item(i)->text();
+            }
+        } else if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
+            for (int i = 0; i < table->columnCount() * (table->rowCount() + 1); ++i) {
+                const int r = i / table->columnCount() - 1;
+                texts << (r < 0 ? table->horizontalHeaderItem(i)
+                                : table->item(r, i % table->columnCount()))
+                             ->text();
+            }
+        }
+    }
+    QStringList unmarked;
+    for (const QString& shown : std::as_const(texts)) {
+        QString text = shown;
+        for (const QString& d : data) {
+            text.remove(d);
+        }
+        if (!text.contains(QChar(0x27E6)) &&
+            text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")))) {
+            unmarked << window->objectName() + QStringLiteral(": ") + shown.left(80);
+        }
+    }
+    return unmarked;
+}
+
+// A text that escaped the translation shows without the pseudo-language's
+// mark: in the main window, every dialog, a question and the log's fields.
+TEST(DialogFit, EveryTextShownInThePseudoLanguageIsTranslated) {
+    test::UsePrivateSettings("fit");
+    const QTemporaryDir folder;
+    QFile log(folder.filePath(QStringLiteral("programming.log")));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("2026-01-02 03:04:05\t/l/a.txt (unsaved changes)\t-\t1\t499\t10\tThe keyboard was "
+              "disconnected. (after 499 bytes)\n2026-01-02 03:04:06\tunsaved "
+              "layout\t-\t1\t10\t10\tdone\n");
+    log.close();
+    QTranslator pseudo;
+    ASSERT_TRUE(
+        pseudo.load(QStringLiteral("vorlan_qps"), QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR)));
+    MarkQtTexts qt;
+    QCoreApplication::installTranslator(&qt);
+    QCoreApplication::installTranslator(&pseudo);
+    // The layout's names, the log's path, the program's name and the languages' own
+    // names (View > Language) are data.
+    const QStringList data =
+        QStringLiteral("Coffee Espresso,Escape,Enter,/l/a.txt,KEY,Vorlan,English")
+            .split(QLatin1Char(','));
+    QStringList unmarked;
+    {
+        MainDialog w;
+        w.show();
+        unmarked << Unmarked(&w, data);
+        QTest::keyClicks(w.findChild<QLineEdit*>(QStringLiteral("keyName")), QStringLiteral("X"));
+        QTimer::singleShot(0, [&unmarked, &data] {
+            unmarked << Unmarked(QApplication::activeModalWidget(), data);
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+        });
+        w.close(); // the question before unsaved work is lost, answered with Escape
+        SetMessageHandler([](const MessageRequest&) { return MessageResult::No; });
+        w.close();
+        SetMessageHandler({});
+    }
+    QWidget owner;
+    for (const Dialog& d : Dialogs(log.fileName())) {
+        std::unique_ptr<QWidget> dialog = d.make(&owner);
+        dialog->show();
+        QApplication::processEvents();
+        unmarked << Unmarked(dialog.get(), data);
+        // The log's result column is on screen when the window opens.
+        if (const auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("logTable"))) {
+            EXPECT_LT(table->columnViewportPosition(6) + 40, table->viewport()->width());
+        }
+    }
+    QCoreApplication::removeTranslator(&pseudo);
+    QCoreApplication::removeTranslator(&qt);
+    EXPECT_TRUE(unmarked.isEmpty()) << unmarked.join(QLatin1Char('\n')).toStdString();
 }
 
 // The check itself: a caption squeezed in each kind of control is reported.

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QWidget>
+#include <algorithm>
 
 namespace vorlan {
 namespace {
@@ -62,7 +63,24 @@ int NeededTextWidth(const QWidget* w, const QString& text) {
 
 int NeededTextWidth(const QWidget* w) {
     if (const auto* label = qobject_cast<const QLabel*>(w)) {
-        return label->textFormat() == Qt::RichText ? 0 : NeededTextWidth(w, label->text());
+        if (label->textFormat() == Qt::RichText) {
+            return 0;
+        }
+        if (label->wordWrap()) {
+            // The narrowest width whose lines fit the label's height.
+            int low = 1;
+            int high = std::max(NeededTextWidth(w, label->text()), 1);
+            while (low < high) {
+                const int mid = (low + high) / 2;
+                if (label->heightForWidth(mid) <= label->height()) {
+                    high = mid;
+                } else {
+                    low = mid + 1;
+                }
+            }
+            return high;
+        }
+        return NeededTextWidth(w, label->text());
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
         return NeededTextWidth(w, button->text());

@@ -182,7 +182,9 @@ ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
     // to stop a run.
     cancelButton = new QPushButton(UiText(StringId::ProgrammingCancel), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton->setGeometry(width - kMargin - kButtonWidth, buttonsTop, kButtonWidth,
+    // As wide as the designed button, or as its translated caption needs.
+    const int cancelWidth = std::max(kButtonWidth, cancelButton->sizeHint().width());
+    cancelButton->setGeometry(width - kMargin - cancelWidth, buttonsTop, cancelWidth,
                               kButtonHeight);
     cancelButton->setEnabled(false);
     connect(cancelButton, &QPushButton::clicked, this, &ProgrammingDialog::reject);

@@ -1,6 +1,7 @@
 #include "verify/ui/ProgrammingLogWindow.h"
 
 #include "common/ui/QtText.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "verify/ProgrammingLog.h"
 
@@ -16,6 +17,31 @@
 #include <algorithm>
 
 namespace vorlan {
+namespace {
+
+// The log's English fields in the window's language; a field the program
+// does not know how to read back is shown as it stands.
+QString ResultCell(const std::string& result) {
+    QStringList parts;
+    for (const UiMessage& m : RunResultMessages(result)) {
+        parts << UiMessageText(m);
+    }
+    return parts.isEmpty() ? QString::fromStdString(result) : parts.join(QLatin1Char(' '));
+}
+
+QString LayoutCell(const std::string& layout) {
+    const std::optional<UiMessage> m = RunLayoutMessage(layout);
+    if (!m) {
+        return FromPath(layout);
+    }
+    QStringList values;
+    for (const std::string& value : m->args) {
+        values << FromPath(value);
+    }
+    return FillPlaceholders(UiText(m->id), values);
+}
+
+} // namespace
 
 ProgrammingLogWindow::ProgrammingLogWindow(QString path, QWidget* parent)
     : QDialog(parent), logPath(std::move(path)) {
@@ -36,6 +62,7 @@ ProgrammingLogWindow::ProgrammingLogWindow(QString path, QWidget* parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->horizontalHeader()->setStretchLastSection(true);
     table->verticalHeader()->setVisible(false);
+    table->setTextElideMode(Qt::ElideMiddle);
     layout->addWidget(table);
 
     auto* row = new QHBoxLayout;
@@ -65,13 +92,13 @@ void ProgrammingLogWindow::Reload() {
     for (int r = 0; r < static_cast<int>(runs.size()); ++r) {
         const ProgrammingRun& run = runs[static_cast<std::size_t>(r)];
         const QStringList cells = {QString::fromStdString(run.dateTime),
-                                   FromPath(run.layoutFile),
+                                   LayoutCell(run.layoutFile),
                                    QString::fromStdString(run.imageSha256),
                                    run.keyboardType < 0 ? QStringLiteral("-")
                                                         : QString::number(run.keyboardType),
                                    QString::number(run.bytesWritten),
                                    QString::number(run.durationMs),
-                                   QString::fromStdString(run.result)};
+                                   ResultCell(run.result)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setToolTip(cells[c]);
@@ -80,7 +107,15 @@ void ProgrammingLogWindow::Reload() {
     }
     table->resizeColumnsToContents();
     // The digest is long; its start tells images apart, the tooltip holds it whole.
-    table->setColumnWidth(2, std::min(table->columnWidth(2), 130));
+    table->setColumnWidth(2, std::min(table->columnWidth(2), 100));
+    // The path gives up what the result needs to be on screen when the
+    // window opens, the rest shown elided in its middle.
+    int others = 0;
+    for (int c = 0; c < table->columnCount() - 1; ++c) {
+        others += c == 1 ? 0 : table->columnWidth(c);
+    }
+    const int room = width() - 2 * layout()->contentsMargins().left() - others - 200;
+    table->setColumnWidth(1, std::clamp(room, 80, std::min(table->columnWidth(1), 260)));
     empty->setVisible(runs.empty());
     if (!runs.empty()) {
         table->scrollToBottom();
