@@ -239,11 +239,11 @@ TEST(SheetPlanTest, GridSettingsAndTableOverPages) {
     doc.keys[2].SetMode(2);
     doc.keys[3].SetMode(3); // only a file gives it: no fourth mode exists
     // Header words longer than the narrow columns were made for (a translation).
-    const auto words = [](StringId id, int) {
-        return id == StringId::SheetColFlags ? std::string("Attributs de la touche")
-                                             : EnglishWords(id);
-    };
-    const SheetPlan plan = PlanSheet(doc, StandardPage(PaperSize::A4), "shop.txt", m, words);
+    const SheetPlan plan =
+        PlanSheet(doc, StandardPage(PaperSize::A4), "shop.txt", m, [](StringId id, int) {
+            return id == StringId::SheetColFlags ? std::string("Attributs de la touche")
+                                                 : EnglishWords(id);
+        });
     ASSERT_FALSE(plan.error);
     ASSERT_EQ(2u, plan.pages.size());
     const auto& flagsHeader = plan.pages[0].rows.at(0).cells.back();

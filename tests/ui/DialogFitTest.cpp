@@ -152,16 +152,11 @@ QStringList Cuts(const QWidget* window, int* checked = nullptr) {
         } else if (const auto* box = qobject_cast<const QGroupBox*>(w)) {
             caption = box->title();
             cut = GroupCut(box);
-        } else if (const auto* list = qobject_cast<const QListWidget*>(w);
-                   list != nullptr && w->objectName() == QLatin1String("helpContents")) {
-            for (int i = 0; i < list->count() && cut.isEmpty(); ++i) {
+        } else if (const auto* list = qobject_cast<const QListWidget*>(w)) {
+            for (int i = 0; i < list->count() && cut.isEmpty(); ++i) { // the help's contents
                 caption = list->item(i)->text();
                 const int need = list->fontMetrics().horizontalAdvance(caption);
-                if (need > list->viewport()->width()) {
-                    cut = QStringLiteral("needs %1 px, has %2")
-                              .arg(need)
-                              .arg(list->viewport()->width());
-                }
+                cut = need > list->viewport()->width() ? QString::number(need) : QString();
             }
         }
         if (checked != nullptr && !caption.isEmpty()) {
@@ -190,15 +185,6 @@ LayoutDocument NamedLayout() {
     return doc;
 }
 
-// The help window shows the guide of the language (English for the pseudo-language).
-std::unique_ptr<QWidget> Help(const QString& language) {
-    auto help = std::make_unique<HelpWindow>();
-    const QDir dir(QStringLiteral(VORLAN_TEST_HELP_DIR));
-    const QString page = QStringLiteral("Vorlan_%1.html").arg(language);
-    help->Open(dir.filePath(dir.exists(page) ? page : QStringLiteral("Vorlan.html")));
-    return help;
-}
-
 std::vector<Dialog> Dialogs(const QString& logPath, const QString& language = {}) {
     using Purpose = LegendOptionsDialog::Purpose;
     std::vector<Dialog> dialogs = {
@@ -212,7 +198,14 @@ std::vector<Dialog> Dialogs(const QString& logPath, const QString& language = {}
          [](QWidget* p) { return std::make_unique<KeyTestView>(NamedLayout(), nullptr, p); }},
         {"programming log",
          [logPath](QWidget* p) { return std::make_unique<ProgrammingLogWindow>(logPath, p); }},
-        {"help", [language](QWidget*) { return Help(language); }},
+        {"help",
+         [language](QWidget*) { // the guide of the language, else English
+             auto help = std::make_unique<HelpWindow>();
+             const QString page = QStringLiteral(VORLAN_TEST_HELP_DIR "/Vorlan%1.html");
+             const QString own = page.arg(QLatin1Char('_') + language);
+             help->Open(QFile::exists(own) ? own : page.arg(QString()));
+             return help;
+         }},
         {"about",
          [](QWidget* p) { return std::make_unique<AboutDialog>(QStringLiteral("1.0"), p); }},
     };
@@ -289,18 +282,14 @@ QStringList Unmarked(const QWidget* window, const QStringList& data) {
             texts << box->title();
         } else if (const auto* edit = qobject_cast<const QLineEdit*>(w)) {
             texts << edit->placeholderText();
-        } else if (const auto* list = qobject_cast<const QListWidget*>(w);
-                   list && list->objectName() != QLatin1String("helpContents")) {
-            // (The guide's headings are the guide's, translated with its page.)
-            for (int i = 0; i < list->count(); ++i) {
-                texts << list->item(i)->text();
-            }
-        } else if (const auto* table = qobject_cast<const QTableWidget*>(w)) {
-            for (int i = 0; i < table->columnCount() * (table->rowCount() + 1); ++i) {
-                const int r = i / table->columnCount() - 1;
-                texts << (r < 0 ? table->horizontalHeaderItem(i)
-                                : table->item(r, i % table->columnCount()))
-                             ->text();
+        } else if (const auto* view = qobject_cast<const QAbstractItemView*>(w);
+                   view && w->objectName() != QLatin1String("helpContents")) {
+            // Lists, tables and the lists of combo boxes (the guide's headings
+            // are the guide's, translated with its page).
+            const QAbstractItemModel* m = view->model();
+            for (int i = 0; i < m->rowCount() * m->columnCount(); ++i) {
+                texts << m->index(i / m->columnCount(), i % m->columnCount()).data().toString()
+                      << m->headerData(i % m->columnCount(), Qt::Horizontal).toString();
             }
         }
     }
