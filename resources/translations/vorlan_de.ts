@@ -448,6 +448,14 @@
         <translation>Tastenname</translation>
     </message>
     <message>
+        <source>Key &amp;name</source>
+        <translation>&amp;Tastenname</translation>
+    </message>
+    <message>
+        <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
+        <translation>Codes werden im Erfassungsdialog eingegeben: Eingabe drücken oder doppelt auf die Taste klicken.</translation>
+    </message>
+    <message>
         <source>Key codes</source>
         <translation>Tastencodes</translation>
     </message>
@@ -1627,6 +1635,14 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>%1 von %2 Bytes gesendet, noch etwa %3 s</translation>
     </message>
     <message>
+        <source>Escape stops the run; the keyboard then needs programming again.</source>
+        <translation>Escape bricht die Programmierung ab; die Tastatur muss danach neu programmiert werden.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
+        <translation>%1 von %2 Bytes wurden geschrieben; die Tastatur funktioniert erst wieder, wenn sie neu programmiert wurde.</translation>
+    </message>
+    <message>
         <source>Vorlan help</source>
         <translation>Vorlan-Hilfe</translation>
     </message>
@@ -1665,6 +1681,10 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>&amp;Erneut erfassen</translation>
+    </message>
+    <message>
+        <source>Capturing pauses in %1 s.</source>
+        <translation>Die Erfassung pausiert in %1 s.</translation>
     </message>
     <message>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>

@@ -448,6 +448,14 @@
         <translation>Nombre de la tecla</translation>
     </message>
     <message>
+        <source>Key &amp;name</source>
+        <translation>&amp;Nombre de la tecla</translation>
+    </message>
+    <message>
+        <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
+        <translation>Los códigos se introducen en el diálogo de captura: pulse Intro o haga doble clic en la tecla.</translation>
+    </message>
+    <message>
         <source>Key codes</source>
         <translation>Códigos de la tecla</translation>
     </message>
@@ -1639,6 +1647,14 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>%1 de %2 bytes enviados, quedan unos %3 s</translation>
     </message>
     <message>
+        <source>Escape stops the run; the keyboard then needs programming again.</source>
+        <translation>Escape detiene la programación; después habrá que programar el teclado de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
+        <translation>Se escribieron %1 de %2 bytes; el teclado no funcionará hasta que se programe de nuevo.</translation>
+    </message>
+    <message>
         <source>Vorlan help</source>
         <translation>Ayuda de Vorlan</translation>
     </message>
@@ -1677,6 +1693,10 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Capturar de &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>Capturing pauses in %1 s.</source>
+        <translation>La captura se pausa en %1 s.</translation>
     </message>
     <message>
         <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>

@@ -448,6 +448,14 @@
         <translation>Nom de la touche</translation>
     </message>
     <message>
+        <source>Key &amp;name</source>
+        <translation>&amp;Nom de la touche</translation>
+    </message>
+    <message>
+        <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
+        <translation>Les codes se saisissent dans la fenêtre de capture : appuyez sur Entrée ou double-cliquez sur la touche.</translation>
+    </message>
+    <message>
         <source>Key codes</source>
         <translation>Codes de la touche</translation>
     </message>
@@ -1639,6 +1647,14 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>%1 octets envoyés sur %2, il reste environ %3 s</translation>
     </message>
     <message>
+        <source>Escape stops the run; the keyboard then needs programming again.</source>
+        <translation>Escape arrête la programmation ; le clavier devra ensuite être reprogrammé.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
+        <translation>%1 octets sur %2 ont été écrits ; le clavier ne fonctionnera pas tant qu'il n'aura pas été reprogrammé.</translation>
+    </message>
+    <message>
         <source>Vorlan help</source>
         <translation>Aide de Vorlan</translation>
     </message>
@@ -1677,6 +1693,10 @@ La disposition a %2 touches ; programmées : %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>&amp;Capturer à nouveau</translation>
+    </message>
+    <message>
+        <source>Capturing pauses in %1 s.</source>
+        <translation>La capture se met en pause dans %1 s.</translation>
     </message>
     <message>
         <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>

@@ -448,6 +448,14 @@
         <translation>Nome del tasto</translation>
     </message>
     <message>
+        <source>Key &amp;name</source>
+        <translation>&amp;Nome del tasto</translation>
+    </message>
+    <message>
+        <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
+        <translation>I codici si inseriscono nella finestra di acquisizione: premere Invio o fare doppio clic sul tasto.</translation>
+    </message>
+    <message>
         <source>Key codes</source>
         <translation>Codici del tasto</translation>
     </message>
@@ -1639,6 +1647,14 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>%1 di %2 byte inviati, mancano circa %3 s</translation>
     </message>
     <message>
+        <source>Escape stops the run; the keyboard then needs programming again.</source>
+        <translation>Escape interrompe la programmazione; poi la tastiera va programmata di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
+        <translation>Sono stati scritti %1 byte su %2; la tastiera non funzionerà finché non sarà programmata di nuovo.</translation>
+    </message>
+    <message>
         <source>Vorlan help</source>
         <translation>Guida di Vorlan</translation>
     </message>
@@ -1677,6 +1693,10 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Acquisisci di &amp;nuovo</translation>
+    </message>
+    <message>
+        <source>Capturing pauses in %1 s.</source>
+        <translation>L'acquisizione va in pausa tra %1 s.</translation>
     </message>
     <message>
         <source>Keys with a mode outside 1 to 3 (as read from the file): %1.</source>

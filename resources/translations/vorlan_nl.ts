@@ -448,6 +448,14 @@
         <translation>Naam</translation>
     </message>
     <message>
+        <source>Key &amp;name</source>
+        <translation>&amp;Naam</translation>
+    </message>
+    <message>
+        <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
+        <translation>Codes worden ingevoerd in het vastlegvenster: druk op Enter of dubbelklik op de toets.</translation>
+    </message>
+    <message>
         <source>Key codes</source>
         <translation>Toetscodes</translation>
     </message>
@@ -1639,6 +1647,14 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>%1 van %2 bytes verzonden, nog ongeveer %3 s</translation>
     </message>
     <message>
+        <source>Escape stops the run; the keyboard then needs programming again.</source>
+        <translation>Escape stopt het programmeren; het toetsenbord moet daarna opnieuw worden geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
+        <translation>%1 van %2 bytes zijn geschreven; het toetsenbord werkt pas weer als het opnieuw is geprogrammeerd.</translation>
+    </message>
+    <message>
         <source>Vorlan help</source>
         <translation>Vorlan-help</translation>
     </message>
@@ -1677,6 +1693,10 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Opnieuw &amp;vastleggen</translation>
+    </message>
+    <message>
+        <source>Capturing pauses in %1 s.</source>
+        <translation>Het vastleggen pauzeert over %1 s.</translation>
     </message>
     <message>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>

@@ -448,6 +448,14 @@
         <translation>Nazwa</translation>
     </message>
     <message>
+        <source>Key &amp;name</source>
+        <translation>Na&amp;zwa</translation>
+    </message>
+    <message>
+        <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
+        <translation>Kody wprowadza się w oknie przechwytywania: naciśnij Enter lub kliknij dwukrotnie klawisz.</translation>
+    </message>
+    <message>
         <source>Key codes</source>
         <translation>Kody klawisza</translation>
     </message>
@@ -1642,6 +1650,14 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Wysłano %1 z %2 bajtów, zostało około %3 s</translation>
     </message>
     <message>
+        <source>Escape stops the run; the keyboard then needs programming again.</source>
+        <translation>Escape przerywa programowanie; klawiaturę trzeba potem zaprogramować ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
+        <translation>Zapisano %1 z %2 bajtów; klawiatura nie będzie działać, dopóki nie zostanie ponownie zaprogramowana.</translation>
+    </message>
+    <message>
         <source>Vorlan help</source>
         <translation>Pomoc Vorlan</translation>
     </message>
@@ -1680,6 +1696,10 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     <message>
         <source>Capture &amp;again</source>
         <translation>Przechwyć &amp;ponownie</translation>
+    </message>
+    <message>
+        <source>Capturing pauses in %1 s.</source>
+        <translation>Przechwytywanie wstrzyma się za %1 s.</translation>
     </message>
     <message>
         <source>Key %1 has key mode %2, outside 1 to 3.</source>

@@ -7,6 +7,7 @@
 #include "app/LanguageMenu.h"
 #include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
+#include "common/ui/HeldKeyGuard.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
@@ -183,9 +184,7 @@ public:
         vorlan::ShowError(&w, UiMessageText(message));
     }
 
-    bool AskYesNo(const UiMessage& question) override {
-        return vorlan::AskYesNo(&w, UiMessageText(question));
-    }
+    bool AskYesNo(const UiMessage& question) override { return vorlan::AskYesNo(&w, question); }
 
     SaveAnswer AskYesNoCancel(const UiMessage& question) override {
         switch (vorlan::AskYesNoCancel(&w, UiMessageText(question))) {
@@ -296,6 +295,10 @@ MainDialog::MainDialog(const QString& theProgramPath, QWidget* parent)
     // Arrows, Enter and Escape belong to the window whatever control has the
     // focus, so the filter sits on the application and checks the window.
     qApp->installEventFilter(this);
+    // Before any window's filter: a key held from another window is no key here.
+    HeldKeyGuard::Install();
+    // The keys typed first select and edit keys, not an RFID setting.
+    grid->setFocus(Qt::OtherFocusReason);
 }
 
 MainDialog::~MainDialog() {
@@ -347,8 +350,16 @@ void MainDialog::ConnectControls() {
     connect(clearAllAction, &QAction::triggered, this, [e] { e->OnClearAll(); });
 
     // File menu.
-    connect(newAction, &QAction::triggered, this, [e] { e->OnFileNew(); });
-    connect(openAction, &QAction::triggered, this, [e] { e->OnFileOpen(); });
+    // A layout just begun or opened is worked on in the grid first: the
+    // keys typed next are not a setting's.
+    connect(newAction, &QAction::triggered, this, [this, e] {
+        e->OnFileNew();
+        grid->setFocus(Qt::OtherFocusReason);
+    });
+    connect(openAction, &QAction::triggered, this, [this, e] {
+        e->OnFileOpen();
+        grid->setFocus(Qt::OtherFocusReason);
+    });
     connect(saveAction, &QAction::triggered, this, [this, e] {
         // Save writes 16scan; a layout without a file goes through Save As,
         // which asks there.
@@ -421,7 +432,10 @@ void MainDialog::ShowRecentFiles(const std::vector<std::pair<int, QString>>& ent
             index < 9 ? QStringLiteral("&%1 %2").arg(index + 1).arg(shown) : shown, fileMenu);
         action->setObjectName(QStringLiteral("actionRecent%1").arg(index + 1));
         const int i = index;
-        connect(action, &QAction::triggered, this, [this, i] { editor->OnRecentFile(i); });
+        connect(action, &QAction::triggered, this, [this, i] {
+            editor->OnRecentFile(i);
+            grid->setFocus(Qt::OtherFocusReason);
+        });
         fileMenu->insertAction(exitAction, action);
         recentBlock.push_back(action);
     }

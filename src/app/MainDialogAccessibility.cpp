@@ -117,15 +117,10 @@ void SetUpAccessibility(MainDialog& window) {
         }
     }
 
-    // Tab order: the RFID rows left to right, the flags, the modes, then the
-    // key panel from the top (codes in their numbered order) and the grid.
-    QList<QWidget*> order;
-    for (const char* name :
-         {"digitsCount", "prefixEdit", "prefixExtended", "digitsTypeNum", "suffixEdit",
-          "suffixExtended", "singleKey", "groupKey", "setFlagForAll", "mode1", "mode3", "mode2",
-          "setModeForAll", "programmedKeys", "keyNumber", "keyName"}) {
-        order << find(name);
-    }
+    // Tab order: from the grid straight to the key's name, then its codes in
+    // their numbered order and the step buttons; then the RFID rows left to
+    // right, the flags, the modes and the rest of the panel, back to the grid.
+    QList<QWidget*> order{grid, find("keyName")};
     static constexpr const char* kCodeIds[16] = {"code1000", "code1001", "code1003", "code1004",
                                                  "code1005", "code1006", "code1007", "code1008",
                                                  "code1002", "code1011", "code1013", "code1014",
@@ -137,7 +132,12 @@ void SetUpAccessibility(MainDialog& window) {
         }
         order << code;
     }
-    order << find("previousButton") << find("nextButton") << grid;
+    for (const char* name :
+         {"previousButton", "nextButton", "digitsCount", "prefixEdit", "prefixExtended",
+          "digitsTypeNum", "suffixEdit", "suffixExtended", "singleKey", "groupKey", "setFlagForAll",
+          "mode1", "mode3", "mode2", "setModeForAll", "programmedKeys", "keyNumber"}) {
+        order << find(name);
+    }
     order.removeAll(nullptr);
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order.at(i - 1), order.at(i));

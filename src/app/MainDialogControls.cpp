@@ -280,8 +280,9 @@ void MainDialog::BuildControls() {
     Label(c, StringId::LabelKeyNumber, Dlu(383, 41, 41, 8));
     keyNumber = Place(new QLineEdit(c), Dlu(425, 39, 19, 12), "keyNumber");
     keyNumber->setReadOnly(true);
-    Label(c, StringId::LabelKeyName, Dlu(383, 55, 41, 8));
+    QLabel* nameLabel = Label(c, StringId::LabelKeyName, Dlu(383, 55, 41, 8));
     keyName = Place(new QLineEdit(c), Dlu(425, 53, 78, 12), "keyName");
+    nameLabel->setBuddy(keyName); // its access key reaches the name from anywhere
     keyName->setMaxLength(static_cast<int>(kMaxPanelNameBytes));
     keyName->setValidator(new Latin1Validator(keyName));
 

@@ -3,14 +3,18 @@
 // dialog opens its section of the guide.
 #include "app/AppShell.h"
 #include "app/MainDialog.h"
+#include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyFindBar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QToolTip>
 #include <algorithm>
 
 namespace vorlan {
@@ -85,9 +89,23 @@ bool MainDialog::eventFilter(QObject* watched, QEvent* event) {
     if (ShowDialogHelp(widget, event)) {
         return true;
     }
+    // An open menu owns every key, those it hands on to the menu bar too:
+    // Left and Right walk the menus, Escape closes the menu only.
     if (widget == nullptr || widget->window() != this ||
-        widget->property(KeyFindBar::kOwnsWindowKeys).toBool()) {
+        widget->property(KeyFindBar::kOwnsWindowKeys).toBool() ||
+        QApplication::activePopupWidget() != nullptr ||
+        qobject_cast<QMenuBar*>(widget) != nullptr) {
         return QMainWindow::eventFilter(watched, event);
+    }
+    // A code field is read-only: typing into it says where codes are entered.
+    if (const auto* typed = static_cast<QKeyEvent*>(event);
+        event->type() == QEvent::KeyPress && !typed->text().isEmpty() &&
+        typed->text().front().isPrint() && !typed->modifiers().testFlag(Qt::ControlModifier) &&
+        std::find(codeEdits.begin(), codeEdits.end(), qobject_cast<QLineEdit*>(widget)) !=
+            codeEdits.end()) {
+        QToolTip::showText(widget->mapToGlobal(QPoint(0, widget->height())),
+                           UiText(StringId::CodesTypedHint), widget);
+        return true;
     }
     if (event->type() == QEvent::ShortcutOverride &&
         IsHistoryShortcut(static_cast<QKeyEvent*>(event))) {

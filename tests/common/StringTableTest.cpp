@@ -1,6 +1,9 @@
 #include "common/StringTable.h"
 
+#include "common/QuestionDefaults.h"
+
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 
 namespace vorlan {
@@ -31,6 +34,37 @@ TEST(StringTable, FormatFillsPlaceholdersInOrder) {
     // Missing arguments leave the placeholder; a trailing '%' is kept.
     EXPECT_EQ(FormatString("%s and %s", {"a"}), "a and %s");
     EXPECT_EQ(FormatString("100%", {}), "100%");
+}
+
+// Every question of the program (every text that asks) and the answer Enter
+// gives: No wherever Yes replaces or throws away something.
+TEST(StringTable, EveryQuestionHasItsDefaultAnswer) {
+    using enum DefaultAnswer;
+    const std::map<StringId, DefaultAnswer> questions = {
+        {StringId::AskSaveCurrentFile, Yes},
+        {StringId::AskClearKey, No},
+        {StringId::AskClearAll, No},
+        {StringId::AskInsertKey, No},
+        {StringId::AskReplaceKey, No},
+        {StringId::AskOverwriteChanged, No},
+        {StringId::AskOverwriteRemoved, Yes},
+        {StringId::AskReloadChanged, Yes},
+        {StringId::AskReloadLosingChanges, No},
+        {StringId::AskRecover, Yes},
+        {StringId::AskRecoverUntitled, Yes},
+        {StringId::AskDiscardRecovery, No},
+        {StringId::LossAsk, No},
+        {StringId::ExportReplaceAsk, No},
+        {StringId::ExportLargeAsk, Yes},
+    };
+    for (const StringEntry& e : StringEntries()) {
+        if (e.text.find('?') != std::string_view::npos) {
+            EXPECT_TRUE(questions.contains(static_cast<StringId>(e.id))) << e.text;
+        }
+    }
+    for (const auto& [question, answer] : questions) {
+        EXPECT_EQ(DefaultAnswerOf(question), answer) << StringText(question);
+    }
 }
 
 } // namespace

@@ -20,6 +20,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeystrokeCaptureEdit.h"
+#include "verify/ui/KeyTestView.h"
 #include "verify/ui/VerifyTools.h"
 
 #include <QAbstractButton>
@@ -31,6 +32,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSettings>
@@ -40,6 +43,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -147,6 +151,12 @@ protected:
         QApplication::sendEvent(target, &press);
         QKeyEvent release(QEvent::KeyRelease, qtKey, Qt::NoModifier, x11, 0, 0);
         QApplication::sendEvent(target, &release);
+    }
+
+    // A held key's repeat, as the window system sends it.
+    static void Repeat(QWidget* to, int key) {
+        QKeyEvent repeat(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(to, &repeat);
     }
 
     // Tab until target has the focus, as a user walks a window; false when a
@@ -371,6 +381,100 @@ TEST_F(KeyboardWalkTest, NameCodesDoubleAndQuadKeysSettingsSaveAndProgramByKeysA
     std::vector<std::uint8_t> twice = image.bytes;
     twice.insert(twice.end(), image.bytes.begin(), image.bytes.end());
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.end()), twice);
+}
+
+TEST_F(KeyboardWalkTest, EscapeHeldToLeaveTheKeyTestLeavesTheWindowOpen) {
+    VerifyToolsOf(w.get())->runKeyTest = [](KeyTestView& view) {
+        view.SetHoldToCloseMs(60);
+        view.exec();
+    };
+    ASSERT_TRUE(WithDialog<KeyTestView>(
+        "key test", [this] { Key(Qt::Key_T, Qt::ControlModifier); },
+        [this](KeyTestView* test) {
+            QTest::keyPress(test, Qt::Key_Escape);
+            while (test->isVisible()) {
+                QTest::qWait(10);
+                Repeat(test, Qt::Key_Escape);
+            }
+        }));
+    Repeat(Target(w.get()), Qt::Key_Escape); // still held: its repeats and release reach the window
+    QTest::keyRelease(Target(w.get()), Qt::Key_Escape);
+    EXPECT_TRUE(w->isVisible());
+    Key(Qt::Key_Escape); // pressed anew, it is the window's key
+    EXPECT_FALSE(w->isVisible());
+}
+
+// Right walks the menu bar from File to the last menu, Left back; Escape
+// closes the menu only. The grid's selection never moves.
+TEST_F(KeyboardWalkTest, ArrowsInAnOpenMenuWalkTheMenuBar) {
+    QList<QMenu*> menus;
+    for (const QAction* entry : w->menuBar()->actions()) {
+        menus << entry->menu();
+    }
+    menus.removeAll(nullptr); // the bar's first entry has no menu
+    Key(Qt::Key_F, Qt::AltModifier);
+    Key(Qt::Key_Down);
+    for (qsizetype i = 1; i < menus.size(); ++i) {
+        Key(Qt::Key_Right);
+        EXPECT_EQ(QApplication::activePopupWidget(), menus[i]) << i;
+    }
+    Key(Qt::Key_Left);
+    EXPECT_EQ(QApplication::activePopupWidget(), menus[menus.size() - 2]);
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->Editor().CurrentKey(), 1);
+}
+
+// The grid has the keys at start and after New; Tab leads to the key name,
+// Alt+N back to it; a code field says where codes go; Enter in a question
+// that throws work away answers No.
+TEST_F(KeyboardWalkTest, TheWayToTheKeyNameAndSafeAnswers) {
+    QWidget* name = w->findChild<QLineEdit*>(QStringLiteral("keyName"));
+    EXPECT_EQ(QApplication::focusWidget(), w->Grid());
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    Key(Qt::Key_Tab);
+    Type(QStringLiteral("7"));
+    EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("Codes are entered in the capture")));
+    Key(Qt::Key_N, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), w->Grid());
+    ASSERT_TRUE(CaptureKey(Qt::Key_A, 38));
+    ASSERT_TRUE(WithDialog<QMessageBox>(
+        "clear question", [this] { Key(Qt::Key_Delete); },
+        [this](QMessageBox*) { Key(Qt::Key_Return); }));
+    EXPECT_EQ(w->Editor().Document().keys[1].codes[0], 0x1Cu);
+}
+
+// However the capture dialog opens, its pause counts from the opening and
+// the key that opened it is not captured: waiting alone lets Escape cancel.
+TEST_F(KeyboardWalkTest, TheCapturePauseCountsFromTheOpeningWhateverOpenedIt) {
+    const QPoint cell = KeyGridWidget::CanvasCellOrigin(1) + QPoint(5, 5);
+    const std::function<void()> openers[] = {
+        [this] { Key(Qt::Key_Return); },
+        [this, cell] { QTest::mouseDClick(w->Grid(), Qt::LeftButton, {}, cell); },
+        [this] {
+            QTimer::singleShot(0, [this] { // in the popup: "Insert key"
+                Key(Qt::Key_Down);
+                Key(Qt::Key_Return);
+            });
+            Key(Qt::Key_Menu);
+        }};
+    for (const auto& open : openers) {
+        ASSERT_TRUE(WithDialog<CaptureScanCodesDialog>(
+            "capture", open, [this](CaptureScanCodesDialog* capture) {
+                QTest::keyRelease(Target(w.get()), Qt::Key_Return); // the opening key let go
+                EXPECT_EQ(capture->CountdownLabel()->text().toStdString(),
+                          "Capturing pauses in 3 s.");
+                capture->SetPauseAfterMs(20);
+                EXPECT_TRUE(QTest::qWaitFor([capture] { return !capture->Capturing(); }));
+                Key(Qt::Key_Escape);
+                capture->SetPauseAfterMs(CaptureScanCodesDialog::kPauseAfterMs);
+            }));
+        EXPECT_EQ(w->Editor().Document().keys[1].codes[0], 0u);
+    }
 }
 
 } // namespace

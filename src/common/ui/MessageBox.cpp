@@ -1,5 +1,6 @@
 #include "common/ui/MessageBox.h"
 
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 
 #include <QFile>
@@ -43,7 +44,8 @@ MessageResult ShowReal(const MessageRequest& r) {
     }
     if (r.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(r.defaultAnswer == DefaultAnswer::No ? QMessageBox::No
+                                                                  : QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
@@ -79,9 +81,13 @@ void ShowError(QWidget* parent, const QString& text) {
     ShowMessage({parent, MessageIcon::Stop, UiText(StringId::Error), text, MessageButtons::Ok});
 }
 
-bool AskYesNo(QWidget* parent, const QString& text) {
+bool AskYesNo(QWidget* parent, const QString& text, StringId question) {
     return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::Warning), text,
-                        MessageButtons::YesNo}) == MessageResult::Yes;
+                        MessageButtons::YesNo, DefaultAnswerOf(question)}) == MessageResult::Yes;
+}
+
+bool AskYesNo(QWidget* parent, const UiMessage& question) {
+    return AskYesNo(parent, UiMessageText(question), question.id);
 }
 
 MessageResult AskYesNoCancel(QWidget* parent, const QString& text) {

@@ -3,6 +3,9 @@
 // no test ever waits for a click.
 #pragma once
 
+#include "common/QuestionDefaults.h"
+#include "common/UiMessage.h"
+
 #include <QString>
 #include <functional>
 
@@ -20,6 +23,7 @@ struct MessageRequest {
     QString caption;
     QString text;
     MessageButtons buttons = MessageButtons::Ok;
+    DefaultAnswer defaultAnswer = DefaultAnswer::Yes; // the button Enter presses
 };
 
 using MessageHandler = std::function<MessageResult(const MessageRequest&)>;
@@ -29,8 +33,10 @@ MessageResult ShowMessage(const MessageRequest& request);
 // An error box: caption "Error", stop icon, OK.
 void ShowError(QWidget* parent, const QString& text);
 
-// A Yes/No question: caption "Warning", exclamation icon.
-bool AskYesNo(QWidget* parent, const QString& text);
+// A Yes/No question: caption "Warning", exclamation icon; the question's id
+// decides the default button (DefaultAnswerOf).
+bool AskYesNo(QWidget* parent, const QString& text, StringId question);
+bool AskYesNo(QWidget* parent, const UiMessage& question);
 
 // A Yes/No/Cancel question (caption "Warning", exclamation icon); Escape and
 // the close box answer Cancel.

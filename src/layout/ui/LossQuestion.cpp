@@ -44,7 +44,8 @@ bool ConfirmLossySave(QWidget* parent, const LayoutDocument& doc, KeyboardVarian
         return true;
     }
     return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::LossCaption), text,
-                        MessageButtons::YesNo}) == MessageResult::Yes;
+                        MessageButtons::YesNo, DefaultAnswerOf(StringId::LossAsk)}) ==
+           MessageResult::Yes;
 }
 
 } // namespace vorlan

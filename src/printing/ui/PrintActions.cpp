@@ -90,7 +90,8 @@ bool MayReplace(QWidget* parent, const QStringList& files) {
     }
     return existing.isEmpty() ||
            AskYesNo(parent,
-                    UiText(StringId::ExportReplaceAsk).arg(existing.join(QLatin1Char('\n'))));
+                    UiText(StringId::ExportReplaceAsk).arg(existing.join(QLatin1Char('\n'))),
+                    StringId::ExportReplaceAsk);
 }
 
 // A very large export is named before it takes the disk and the time.
@@ -99,9 +100,11 @@ bool MayWriteThatMuch(QWidget* parent, const PrintDocument& document, int dpi) {
         document.Page(), document.PageCount(),
         document.GreyOnly() ? ExportKind::GreyImage : ExportKind::ColourImage, dpi);
     return bytes <= kLargeExportBytes ||
-           AskYesNo(parent, UiText(StringId::ExportLargeAsk, document.PageCount())
-                                .arg(QLocale().toString(qRound64(bytes / 1e6)))
-                                .arg(dpi));
+           AskYesNo(parent,
+                    UiText(StringId::ExportLargeAsk, document.PageCount())
+                        .arg(QLocale().toString(qRound64(bytes / 1e6)))
+                        .arg(dpi),
+                    StringId::ExportLargeAsk);
 }
 
 // Pages are drawn and written on a thread of their own, with progress and

@@ -168,7 +168,13 @@ ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
     bytesLine = line("bytesLine", y += kLineHeight);
     const int frameBottom = y + kLineHeight + 8;
     group->setGeometry(kMargin, 5, width - 2 * kMargin, frameBottom - 5);
-    const int buttonsTop = frameBottom + 8;
+    // Cancel stays disabled, so the window says how a run is stopped.
+    auto* escapeHint = new QLabel(UiText(StringId::ProgrammingEscapeStops), this);
+    escapeHint->setObjectName(QStringLiteral("escapeHint"));
+    escapeHint->setWordWrap(true);
+    escapeHint->setGeometry(kMargin, frameBottom + 6, width - 2 * kMargin, 0);
+    escapeHint->setFixedHeight(escapeHint->heightForWidth(width - 2 * kMargin));
+    const int buttonsTop = escapeHint->geometry().bottom() + 9;
 
     // The OK button is the hidden default; a hidden default button takes no
     // Enter key, so the dialog cannot be put away while the run goes on.
@@ -296,8 +302,16 @@ void ProgrammingDialog::OnWorkerFinished() {
                stopped};
     Q_EMIT RunEnded(result);
 
-    // A write the user stopped needs no message: the stop was the user's own.
-    if (result != 0 && !(stopped && result == static_cast<int>(StringId::ProgrammingStopped))) {
+    // A write the user stopped needs no error, but the keyboard now holds a
+    // part of an image and does not work: that is said before the window goes.
+    const bool stoppedByUser = stopped && result == static_cast<int>(StringId::ProgrammingStopped);
+    if (stoppedByUser && sent > 0) {
+        ShowMessage({this, MessageIcon::Exclamation, UiText(StringId::Warning),
+                     UiMessageText({StringId::StoppedRunHolds,
+                                    {std::to_string(sent), std::to_string(total)}}),
+                     MessageButtons::Ok});
+    }
+    if (result != 0 && !stoppedByUser) {
         // The engine's message, how much of a broken-off write the keyboard
         // holds, what was found and what to do.
         RunFailure failure;

@@ -24,9 +24,7 @@ public:
     WindowRecoveryHost(QWidget* theWindow, FileCommands& theFiles, RecoveryKeeper& theKeeper)
         : window(theWindow), files(theFiles), keeper(theKeeper) {}
 
-    bool AskYesNo(const UiMessage& question) override {
-        return vorlan::AskYesNo(window, UiMessageText(question));
-    }
+    bool AskYesNo(const UiMessage& question) override { return vorlan::AskYesNo(window, question); }
     void ShowError(const UiMessage& message) override {
         vorlan::ShowError(window, UiMessageText(message));
     }

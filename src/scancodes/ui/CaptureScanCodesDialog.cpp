@@ -81,6 +81,11 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
     pauseTimer_.setSingleShot(true);
     pauseTimer_.setInterval(kPauseAfterMs);
     connect(&pauseTimer_, &QTimer::timeout, this, &CaptureScanCodesDialog::PauseCapture);
+    countdownLabel_ = new QLabel(this);
+    countdownLabel_->setObjectName(QStringLiteral("captureCountdown"));
+    countdownLabel_->setMinimumHeight(countdownLabel_->fontMetrics().lineSpacing()); // no jump
+    countdownTimer_.setInterval(200);
+    connect(&countdownTimer_, &QTimer::timeout, this, &CaptureScanCodesDialog::ShowCountdown);
     captureEdit_->installEventFilter(this);
     connect(ok, &QPushButton::clicked, this, [this] { QDialog::accept(); });
     connect(cancel, &QPushButton::clicked, this, [this] { QDialog::reject(); });
@@ -96,6 +101,7 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(captureEdit_);
     layout->addWidget(stateLabel_);
+    layout->addWidget(countdownLabel_);
     layout->addWidget(group);
     layout->addLayout(buttons);
     // As wide as the code fields, the state text wrapping within it.
@@ -151,6 +157,37 @@ void CaptureScanCodesDialog::FocusCapture() {
     if (isActiveWindow() && !editorOpen_) {
         GrabKeys(true);
     }
+    // The pause counts from now, not from a first key: whoever waits and
+    // reads finds the buttons working, and pressing nothing captures nothing.
+    if (isVisible() && !editorOpen_) {
+        StartPauseCount();
+    }
+}
+
+void CaptureScanCodesDialog::StartPauseCount() {
+    pauseTimer_.start();
+    countdownTimer_.start();
+    ShowCountdown();
+}
+
+void CaptureScanCodesDialog::SetPauseAfterMs(int ms) {
+    pauseTimer_.setInterval(ms);
+    if (pauseTimer_.isActive()) {
+        StartPauseCount();
+    }
+}
+
+// The seconds left before the pause, rounded up; while a key is held the
+// count waits for its release and shows its whole length.
+void CaptureScanCodesDialog::ShowCountdown() {
+    if (paused_) {
+        countdownTimer_.stop();
+        countdownLabel_->clear();
+        return;
+    }
+    const int ms = pauseTimer_.isActive() ? pauseTimer_.remainingTime() : pauseTimer_.interval();
+    countdownLabel_->setText(
+        UiText(StringId::CapturePausesIn).arg(std::max(1, (std::max(ms, 0) + 999) / 1000)));
 }
 
 // A few seconds after the last key was let go the keyboard works the
@@ -160,6 +197,7 @@ void CaptureScanCodesDialog::PauseCapture() {
         return;
     }
     paused_ = true;
+    ShowCountdown();
     GrabKeys(false);
     againButton_->setEnabled(true);
     stateLabel_->setText(
@@ -181,10 +219,11 @@ void CaptureScanCodesDialog::NoteCaptureKey(QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         heldKeys_.insert(id);
         pauseTimer_.stop();
+        ShowCountdown();
     } else {
-        heldKeys_.remove(id);
-        if (heldKeys_.isEmpty()) {
-            pauseTimer_.start();
+        // A key let go that went down elsewhere does not restart the count.
+        if (heldKeys_.remove(id) && heldKeys_.isEmpty()) {
+            StartPauseCount();
         }
     }
 }
@@ -265,6 +304,8 @@ bool CaptureScanCodesDialog::event(QEvent* event) {
 }
 
 void CaptureScanCodesDialog::hideEvent(QHideEvent* event) {
+    pauseTimer_.stop();
+    countdownTimer_.stop();
     GrabKeys(false);
     QDialog::hideEvent(event);
 }

@@ -48,13 +48,16 @@ public:
 
     // Enter, Escape and the close request never close it while it captures:
     // only the buttons "OK" and "Cancel" do. Once capturing has paused (a few
-    // seconds after the last key was let go), Enter presses the focused
-    // button and Escape cancels.
+    // seconds after the dialog opened or the last key was let go, the
+    // seconds left shown), Enter presses the focused button and Escape cancels.
     void accept() override {}
     void reject() override {}
     static constexpr int kPauseAfterMs = 3000;
     bool Capturing() const { return !paused_; }
     QLabel* StateLabel() const { return stateLabel_; }
+    QLabel* CountdownLabel() const { return countdownLabel_; }
+    // Tests shorten the pause; a count under way starts again with it.
+    void SetPauseAfterMs(int ms);
 
 protected:
     bool event(QEvent* event) override;
@@ -73,6 +76,8 @@ private:
     void GrabKeys(bool grab);
     void PauseCapture();
     void NoteCaptureKey(QEvent* event);
+    void StartPauseCount();
+    void ShowCountdown();
 
     ScanCodeCapture capture_;
     KeystrokeCaptureEdit* captureEdit_ = nullptr;
@@ -83,7 +88,9 @@ private:
     bool paused_ = false;
     QSet<int> heldKeys_; // keys down now; no pause while one is held
     QTimer pauseTimer_;
+    QTimer countdownTimer_; // the seconds shown while the pause counts
     QLabel* stateLabel_ = nullptr;
+    QLabel* countdownLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* againButton_ = nullptr;
 };

@@ -285,12 +285,11 @@ void KeyTestView::WatchEscape(const QKeyEvent& key) {
     // pairs that are not marked as repeats: a press right after a release
     // goes on holding the key; a second tap comes much later.
     constexpr qint64 kRepeatGapMs = 60;
-    constexpr qint64 kHoldToCloseMs = 2000;
     const bool held = escapeDownAt >= 0 && (key.isAutoRepeat() || escapeUpAt < escapeDownAt ||
                                             now - escapeUpAt < kRepeatGapMs);
     if (!held) {
         escapeDownAt = now;
-    } else if (now - escapeDownAt >= kHoldToCloseMs) {
+    } else if (now - escapeDownAt >= holdToCloseMs) {
         escapeDownAt = -1;
         reject();
     }
@@ -478,7 +477,8 @@ void KeyTestView::ChooseReportFile() {
         if (!LooksLikeLayout(
                 std::string_view(head.constData(), static_cast<std::size_t>(head.size()))) &&
             !AskYesNo(this,
-                      UiText(StringId::ExportReplaceAsk).arg(QDir::toNativeSeparators(chosen)))) {
+                      UiText(StringId::ExportReplaceAsk).arg(QDir::toNativeSeparators(chosen)),
+                      StringId::ExportReplaceAsk)) {
             return;
         }
     }

@@ -44,6 +44,9 @@ public:
     QPushButton* SaveButton() const { return saveButton; }
     KeyTestGrid* Grid() const { return grid; }
 
+    // How long Escape is held to close the window; tests shorten it.
+    void SetHoldToCloseMs(qint64 ms) { holdToCloseMs = ms; }
+
     // What the report names: the layout's file and its image's digest.
     void SetReportHeader(std::string layoutFile, std::string imageSha256);
     ReportHeader Header() const;
@@ -90,6 +93,7 @@ private:
     QTimer* pauseTimer = nullptr;
     QElapsedTimer clock;
     bool keysGrabbed = false;
+    qint64 holdToCloseMs = 2000;
     qint64 escapeDownAt = -1; // when the Escape now held went down; -1: not held
     qint64 escapeUpAt = -1;   // when Escape last came up (a repeat's release too)
 };

@@ -68,6 +68,10 @@ TEST_F(ProgrammingRunTest, DialogHasItsCaptionBarAndButtons) {
     EXPECT_GT(cancel.left(), dialog->width() / 2);
     EXPECT_EQ(dialog->width() - cancel.right() - 1, frame.left());
     EXPECT_TRUE(dialog->rect().contains(cancel));
+    const auto* escape = dialog->findChild<QLabel*>(QStringLiteral("escapeHint"));
+    ASSERT_NE(escape, nullptr);
+    EXPECT_TRUE(escape->text().startsWith(QStringLiteral("Escape stops the run")));
+    EXPECT_LT(escape->geometry().bottom(), cancel.top());
 }
 
 TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothingBehind) {
@@ -239,7 +243,13 @@ TEST_P(ProgrammingStopTest, StopLeavesTheBytesSentSoFarAndClosesTheDevice) {
 
     RunProgramming();
 
-    EXPECT_TRUE(messages.empty());
+    // What the keyboard holds is said while the window still shows the run.
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].request.text, QStringLiteral("20 of 1014 bytes were written; the "
+                                                       "keyboard will not work until it is "
+                                                       "programmed again."));
+    EXPECT_TRUE(messages[0].dialogVisible);
+    messages.clear();
     EXPECT_EQ(keyboard->Received().size(), 20u);
     ExpectIdleAfterRun();
 
@@ -263,7 +273,8 @@ TEST_F(ProgrammingRunTest, EscapeEndsARunWhoseKeyboardStoppedAnswering) {
     QTRY_VERIFY_WITH_TIMEOUT(hanging.load(), 20000);
     QTest::keyClick(dialog, Qt::Key_Escape);
     ASSERT_TRUE(finished.wait(20000));
-    EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].request.text.startsWith(QStringLiteral("19 of 1014 bytes")));
     EXPECT_EQ(keyboard->Received().size(), 19u);
     ExpectIdleAfterRun();
 }

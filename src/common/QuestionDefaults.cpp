@@ -1,0 +1,24 @@
+#include "common/QuestionDefaults.h"
+
+namespace vorlan {
+
+DefaultAnswer DefaultAnswerOf(StringId question) {
+    switch (question) {
+    case StringId::AskClearKey:
+    case StringId::AskClearAll:
+    case StringId::AskInsertKey:
+    case StringId::AskReplaceKey:
+    case StringId::AskOverwriteChanged:
+    case StringId::AskReloadLosingChanges:
+    case StringId::AskDiscardRecovery:
+    case StringId::LossAsk:
+    case StringId::ExportReplaceAsk:
+        return DefaultAnswer::No;
+    default:
+        // Saving, recovering, reloading a layout without changes, writing
+        // where the file was removed, a large export: Yes loses nothing.
+        return DefaultAnswer::Yes;
+    }
+}
+
+} // namespace vorlan
