@@ -292,46 +292,57 @@
         <translation>Vorlan - Tastatur-Programmierer</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;New...</source>
         <translation>&amp;Neu...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Open...</source>
         <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Save &amp;As...</source>
         <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Programming...</source>
         <translation>&amp;Programmieren...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Se&amp;ttings...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Content</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;About</source>
         <translation>Ü&amp;ber</translation>
     </message>
@@ -448,6 +459,7 @@
         <translation>Tastenname</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;name</source>
         <translation>&amp;Tastenname</translation>
     </message>
@@ -548,26 +560,32 @@
         <translation>Nächste Taste</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;names on the grid</source>
         <translation>Tasten&amp;namen im Raster</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Find key...</source>
         <translation>&amp;Taste suchen...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Find &amp;next</source>
         <translation>&amp;Nächste suchen</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Find pre&amp;vious</source>
         <translation>&amp;Vorige suchen</translation>
     </message>
@@ -656,14 +674,17 @@
         <translation>Merkmale: Einzeltaste, Gruppentaste</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Tools</source>
         <translation>E&amp;xtras</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Test keyboard...</source>
         <translation>Tastatur &amp;testen...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Programming &amp;log</source>
         <translation>Programmier&amp;protokoll</translation>
     </message>
@@ -775,14 +796,17 @@
         <translation>Die Tastatur ist programmiert. Mit dieser Belegung programmierte Tastaturen: %1.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Test keyboard</source>
         <translation>Tastatur &amp;testen</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Program &amp;next keyboard</source>
         <translation>&amp;Nächste Tastatur programmieren</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
@@ -1105,6 +1129,7 @@
         <translation>Diese Datei hat eine fragliche Stelle.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Details...</source>
         <translation>&amp;Details...</translation>
     </message>
@@ -1141,10 +1166,12 @@
         <translation>... und %1 weitere.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Save anyway</source>
         <translation>&amp;Trotzdem speichern</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Compare &amp;with...</source>
         <translation>&amp;Vergleichen mit...</translation>
     </message>
@@ -1333,42 +1360,52 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Beschriftungen</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;pitch:</source>
         <translation>Tasten&amp;abstand:</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Legend &amp;width (single key):</source>
         <translation>&amp;Breite der Beschriftung (Einzeltaste):</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Legend &amp;height (single key):</source>
         <translation>&amp;Höhe der Beschriftung (Einzeltaste):</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>P&amp;aper:</source>
         <translation>&amp;Papier:</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Margins:</source>
         <translation>&amp;Ränder:</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Resolution:</source>
-        <translation>Auf&amp;lösung:</translation>
+        <translation>Au&amp;flösung:</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Pac&amp;k legends to save paper (instead of as on the keyboard)</source>
         <translation>Beschriftungen &amp;dicht packen, um Papier zu sparen (statt wie auf der Tastatur)</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Blank legends for keys without a name</source>
         <translation>&amp;Leere Beschriftungen für Tasten ohne Namen</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Cut marks at the corners</source>
         <translation>&amp;Schnittmarken an den Ecken</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Thin &amp;frame around each legend</source>
         <translation>Dünner Rah&amp;men um jede Beschriftung</translation>
     </message>
@@ -1377,38 +1414,47 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Wie im Drucker eingestellt</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Print &amp;legends...</source>
         <translation>Beschriftungen &amp;drucken...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Print layout s&amp;heet...</source>
         <translation>Bele&amp;gungsblatt drucken...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Export</source>
         <translation>E&amp;xportieren</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Legends as &amp;PDF...</source>
         <translation>Beschriftungen als &amp;PDF...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Legends as &amp;SVG...</source>
         <translation>Beschriftungen als &amp;SVG...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Legends as P&amp;NG...</source>
         <translation>Beschriftungen als P&amp;NG...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Layout sheet as P&amp;DF...</source>
         <translation>Belegungsblatt als P&amp;DF...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Layout sheet as S&amp;VG...</source>
         <translation>Belegungsblatt als S&amp;VG...</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Layout sheet as PN&amp;G...</source>
         <translation>Belegungsblatt als PN&amp;G...</translation>
     </message>
@@ -1439,34 +1485,42 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Der Drucker konnte nicht gestartet werden.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Undo %s</source>
         <translation>&amp;Rückgängig: %s</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Redo %s</source>
         <translation>&amp;Wiederherstellen: %s</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Cu&amp;t</source>
         <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Copy</source>
         <translation>&amp;Kopieren</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
@@ -1559,6 +1613,7 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Die ausgewählte Zelle enthält keine Taste.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;menu</source>
         <translation>Tasten&amp;menü</translation>
     </message>
@@ -1651,18 +1706,22 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Inhalt</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Forward</source>
         <translation>&amp;Vorwärts</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>F&amp;ind in page:</source>
         <translation>Auf der Seite &amp;suchen:</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Next</source>
         <translation>&amp;Weiter</translation>
     </message>
@@ -1679,6 +1738,7 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Erfassung pausiert. %1 bestätigt mit OK, %2 bricht ab, %3 wechselt zu den anderen Schaltflächen; „Erneut erfassen“ nimmt weitere Tasten auf.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Capture &amp;again</source>
         <translation>&amp;Erneut erfassen</translation>
     </message>
@@ -1722,14 +1782,17 @@ Ersetzen?</translation>
         <translation>Diese Datei beginnt nicht wie eine Belegungsdatei; sie wurde mit den Vorgaben des Lesers gelesen.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>PC &amp;keyboard layout</source>
         <translation>PC-&amp;Tastaturbelegung</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Automatic (%s)</source>
         <translation>&amp;Automatisch (%s)</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Standard key names</source>
         <translation>&amp;Standard-Tastennamen</translation>
     </message>
@@ -1818,10 +1881,12 @@ Ersetzen?</translation>
         <translation>Türkisch</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;System language</source>
         <translation>&amp;Systemsprache</translation>
     </message>
@@ -1838,6 +1903,7 @@ Ersetzen?</translation>
         <translation>Gewählte Sprache: die des Systems. Sie gilt ab dem nächsten Start des Programms.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Save &amp;ink: outline the keys instead of filling them in colour</source>
         <translation>T&amp;inte sparen: Tasten nur umranden statt farbig füllen</translation>
     </message>

@@ -89,6 +89,13 @@ std::string Pseudo(std::string_view text) {
     }
 }
 
+// What a translator must know of the letter after "&".
+constexpr const char* kAccessKeyNote =
+    ". The letter after &amp; is the access key: no other entry of the same menu, of the menu "
+    "bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the "
+    "language's usual keyboard (not \u00C9 or \u0104; German \u00E4, \u00F6, \u00FC and "
+    "Spanish \u00F1 are fine).";
+
 std::string Template(bool pseudo) {
     std::ostringstream ts;
     ts << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\""
@@ -108,7 +115,9 @@ std::string Template(bool pseudo) {
             translation += pseudo ? translation : std::string();
         }
         ts << "    <message" << (counts ? " numerus=\"yes\"" : "") << ">\n"
-           << "        <extracomment>string " << e.id << "</extracomment>\n"
+           << "        <extracomment>string " << e.id
+           << (e.text.find('&') != std::string_view::npos ? kAccessKeyNote : "")
+           << "</extracomment>\n"
            << "        <source>" << text << "</source>\n"
            << "        <translation" << (pseudo ? "" : " type=\"unfinished\"") << ">" << translation
            << "</translation>\n"

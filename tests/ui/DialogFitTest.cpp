@@ -2,7 +2,9 @@
 // button, button or group title has a caption wider than the room its control
 // gives it (a wrapped label: no word wider than a line, no line cut off at
 // the bottom). Run as it is and at 200 % with the main window's fit test.
-// (The compare window has no captions: only its rows, which wrap.)
+// (The compare window has no captions: only its rows, which wrap.) Each
+// access key is one control's and typed without AltGr.
+#include "AccessKeys.h"
 #include "PrivateSettings.h"
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
@@ -247,6 +249,20 @@ TEST(DialogFit, NoCaptionOfADialogIsCutInAnyShippedLanguage) {
             EXPECT_TRUE(cuts.isEmpty())
                 << d.name << ", language " << language.toStdString() << ":\n"
                 << cuts.join(QLatin1Char('\n')).toStdString();
+            std::map<QChar, QString> keys;
+            for (const QWidget* c : dialog->findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<const QLabel*>(c);
+                const auto* button = qobject_cast<const QAbstractButton*>(c);
+                const QString text = button                    ? button->text()
+                                     : label && label->buddy() ? label->text()
+                                                               : QString();
+                const QChar key = test::AccessKey(text);
+                if (!key.isNull() && c->isVisibleTo(dialog.get())) {
+                    EXPECT_TRUE(test::Typeable(key, language) && keys.emplace(key, text).second)
+                        << d.name << " " << language.toStdString() << ": " << text.toStdString()
+                        << " / " << keys[key].toStdString();
+                }
+            }
         }
         QCoreApplication::removeTranslator(&translator);
     }

@@ -3,6 +3,7 @@
 // its help page, is chosen from the user's languages or from View > Language,
 // and brings Qt's own texts. Each test runs in a process of its own: they
 // leave translators installed.
+#include "AccessKeys.h"
 #include "PrivateSettings.h"
 #include "app/AppShell.h"
 #include "app/LanguageMenu.h"
@@ -17,6 +18,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -62,18 +64,6 @@ QStringList Placeholders(const QString& text) {
 }
 
 // The accelerator letter of a menu text ("&&" is a plain "&"), or none.
-QChar Accelerator(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&')) {
-            if (text.at(i + 1) != QLatin1Char('&')) {
-                return text.at(i + 1).toLower();
-            }
-            ++i;
-        }
-    }
-    return {};
-}
-
 TEST(ShippedTranslations, EveryLanguageIsBuiltAndHasItsHelpPage) {
     const QStringList languages = SourceLanguages();
     EXPECT_TRUE(languages.contains(QStringLiteral("de"))) << languages.join(u' ').toStdString();
@@ -103,7 +93,7 @@ TEST(ShippedTranslations, EveryTextOfTheStringTableIsTranslated) {
                 missing << line;
             } else if (Placeholders(translated) != Placeholders(english)) {
                 placeholders << line;
-            } else if (Accelerator(english).isNull() != Accelerator(translated).isNull()) {
+            } else if (test::AccessKey(english).isNull() != test::AccessKey(translated).isNull()) {
                 accelerators << line;
             }
         }
@@ -119,18 +109,27 @@ TEST(ShippedTranslations, EveryTextOfTheStringTableIsTranslated) {
     }
 }
 
-// Every menu of the window in every language: no two entries share a letter.
-void ExpectUniqueAccelerators(QMenu* menu, const QString& where, QStringList& clashes) {
+// Every menu of the window in every language: no two entries share a letter,
+// and Alt types each one without AltGr.
+void NoteAccelerator(const QString& text, const QString& where, const QString& language,
+                     std::map<QChar, QString>& seen, QStringList& clashes) {
+    const QChar key = test::AccessKey(text);
+    if (!key.isNull() && !test::Typeable(key, language)) {
+        clashes << QStringLiteral("%1: \"%2\" needs AltGr").arg(where, text);
+    }
+    if (!key.isNull() && !seen.emplace(key, text).second) {
+        clashes << QStringLiteral("%1: \"%2\" and \"%3\"").arg(where, seen[key], text);
+    }
+}
+
+void ExpectUniqueAccelerators(QMenu* menu, const QString& where, const QString& language,
+                              QStringList& clashes) {
     std::map<QChar, QString> seen;
     for (QAction* action : menu->actions()) {
-        const QChar key = Accelerator(action->text());
-        if (!key.isNull() && !seen.emplace(key, action->text()).second) {
-            clashes
-                << QStringLiteral("%1: \"%2\" and \"%3\"").arg(where, seen[key], action->text());
-        }
+        NoteAccelerator(action->text(), where, language, seen, clashes);
         if (action->menu() != nullptr) {
             ExpectUniqueAccelerators(action->menu(), where + QStringLiteral(" > ") + action->text(),
-                                     clashes);
+                                     language, clashes);
         }
     }
 }
@@ -145,17 +144,20 @@ TEST(ShippedTranslations, MenuAcceleratorsAreUniqueInEveryLanguage) {
         QCoreApplication::sendPostedEvents();
         MainDialog w;
         QStringList clashes;
+        // The menu bar shares Alt with the window's labels.
         std::map<QChar, QString> bar;
-        for (QAction* entry : w.menuBar()->actions()) {
-            const QChar key = Accelerator(entry->text());
-            if (!key.isNull() && !bar.emplace(key, entry->text()).second) {
-                clashes
-                    << QStringLiteral("menu bar: \"%1\" and \"%2\"").arg(bar[key], entry->text());
-            }
-            if (entry->menu() != nullptr) {
-                ExpectUniqueAccelerators(entry->menu(), entry->text(), clashes);
+        for (const QLabel* label : w.findChildren<QLabel*>()) {
+            if (label->buddy() != nullptr) {
+                NoteAccelerator(label->text(), QStringLiteral("window"), language, bar, clashes);
             }
         }
+        for (QAction* entry : w.menuBar()->actions()) {
+            NoteAccelerator(entry->text(), QStringLiteral("menu bar"), language, bar, clashes);
+            if (entry->menu() != nullptr) {
+                ExpectUniqueAccelerators(entry->menu(), entry->text(), language, clashes);
+            }
+        }
+        ExpectUniqueAccelerators(w.PopupMenu(), QStringLiteral("popup"), language, clashes);
         EXPECT_TRUE(clashes.isEmpty()) << language.toStdString() << ":\n  "
                                        << clashes.join(QStringLiteral("\n  ")).toStdString();
     }
