@@ -32,14 +32,23 @@ bool HeldKeyGuard::Swallows(QObject* receiver, const QKeyEvent& event) {
         return false;
     }
     QWidget* window = widget->window();
-    const quint64 key = KeyOf(event);
-    // A shortcut's key press never arrives: its override stands for it.
-    if (event.type() != QEvent::KeyRelease && !event.isAutoRepeat()) {
-        pressedIn.insert(key, window);
+    const auto found = presses.find(KeyOf(event));
+    // X11 sends a held key's repeats as a release and a press at the same
+    // time, and does not always mark them: such a press goes on holding.
+    constexpr ulong kRepeatGapMs = 60;
+    const bool repeat =
+        event.isAutoRepeat() || (found != presses.end() && found->releasedAt != 0 &&
+                                 event.timestamp() - found->releasedAt < kRepeatGapMs);
+    if (event.type() == QEvent::KeyRelease) {
+        if (found != presses.end()) {
+            found->releasedAt = event.timestamp();
+        }
+    } else if (!repeat) {
+        // A shortcut's key press never arrives: its override stands for it.
+        presses.insert(KeyOf(event), {window, 0});
         return false;
     }
-    const auto found = pressedIn.constFind(key);
-    return found == pressedIn.cend() || found.value() != window;
+    return found == presses.end() || found->window != window;
 }
 
 bool HeldKeyGuard::eventFilter(QObject* watched, QEvent* event) {

@@ -31,9 +31,13 @@ protected:
 
 private:
     using QObject::QObject;
-    // The window each key now held went down in; a released key keeps its
-    // entry, so the release may travel up to the window's parents.
-    QHash<quint64, QPointer<QWidget>> pressedIn;
+    struct Press {
+        QPointer<QWidget> window; // where the key went down
+        ulong releasedAt = 0;     // the window system's time of its last release
+    };
+    // Each key's last press; a released key keeps its entry, so the release
+    // may travel up to the window's parents and a repeat is still known.
+    QHash<quint64, Press> presses;
 };
 
 } // namespace vorlan
