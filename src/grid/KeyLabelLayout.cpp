@@ -1,5 +1,7 @@
 #include "grid/KeyLabelLayout.h"
 
+#include "grid/WordBreak.h"
+
 #include <algorithm>
 
 namespace vorlan {
@@ -17,15 +19,6 @@ bool BreaksAfter(char c) {
     return c == '_' || c == '-' || c == '/';
 }
 
-// Where the UTF-8 character after the one at i starts.
-std::size_t NextCharacter(std::string_view text, std::size_t i) {
-    ++i;
-    while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
-        ++i;
-    }
-    return i;
-}
-
 // The longest prefix of text that fits, whole characters, at least one when
 // that fits.
 std::size_t FittingPrefix(std::string_view text, int size, int width, bool ellipsis,
@@ -38,22 +31,33 @@ std::size_t FittingPrefix(std::string_view text, int size, int width, bool ellip
     return n;
 }
 
+struct Line {
+    std::string text;
+    std::size_t consumed = 0; // bytes of the input the line takes; 0: no line fits
+};
+
 // Splits off the first line of text: where a break is allowed within what
-// fits, else (with splitWords) after as many characters as fit. Empty when
-// no character fits or a word would have to be split. The break characters
-// are ASCII, so a cut at one never falls inside a UTF-8 character.
-std::string_view FirstLine(std::string_view text, int size, int width, bool splitWords,
-                           const LabelMeasure& measure) {
+// fits, else (with splitWords) inside the first word, hyphenated. No line
+// when no character fits or a word would have to be split. The break
+// characters are ASCII, so a cut at one never falls inside a UTF-8 character.
+Line FirstLine(std::string_view text, int size, int width, bool splitWords,
+               const LabelMeasure& measure) {
     const std::size_t n = FittingPrefix(text, size, width, false, measure);
     if (n == 0 || n == text.size()) {
-        return text.substr(0, n);
+        return {std::string(text.substr(0, n)), n};
     }
     for (std::size_t cut = n; cut > 0; --cut) {
         if (text[cut] == ' ' || BreaksAfter(text[cut - 1])) {
-            return text.substr(0, cut);
+            return {std::string(text.substr(0, cut)), cut};
         }
     }
-    return splitWords ? text.substr(0, n) : std::string_view();
+    if (!splitWords) {
+        return {};
+    }
+    const std::string_view word = text.substr(0, text.find(' '));
+    const std::size_t cut = HyphenBreak(
+        word, [&](std::string_view part) { return measure.Width(size, part, false) <= width; });
+    return cut == 0 ? Line{} : Line{BrokenPart(word, cut), cut};
 }
 
 // Wraps text into at most `lines` lines; false when some is left over, with
@@ -62,12 +66,12 @@ bool Wrap(std::string_view text, int size, int width, int lines, bool splitWords
           const LabelMeasure& measure, LabelLayout& out, std::string_view& rest) {
     rest = Trim(text);
     while (!rest.empty() && static_cast<int>(out.lines.size()) < lines) {
-        const std::string_view line = FirstLine(rest, size, width, splitWords, measure);
-        if (line.empty()) {
+        const Line line = FirstLine(rest, size, width, splitWords, measure);
+        if (line.consumed == 0) {
             return false;
         }
-        out.lines.emplace_back(Trim(line));
-        rest = Trim(rest.substr(line.size()));
+        out.lines.emplace_back(Trim(line.text));
+        rest = Trim(rest.substr(line.consumed));
     }
     return rest.empty();
 }

@@ -1,8 +1,8 @@
 // How a key's name is fitted onto its cell: the largest font size at which it
 // fits in at most two lines broken only at spaces, '_', '-' or '/'; failing
-// that, the largest at which it fits broken between characters; failing that,
-// the smallest size with the rest elided. Fonts are measured by the caller, so
-// every decision here is testable without them.
+// that, the largest at which it fits with a word broken and hyphenated (see
+// WordBreak.h); failing that, the smallest size with the rest elided. Fonts
+// are measured by the caller, so every decision here is testable without them.
 #pragma once
 
 #include <string>

@@ -40,10 +40,10 @@ TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
         {"Page down", 25, {10, {"Page", "down"}, false}},            // at the blank
         {"Copy", 16, {8, {"Copy"}, false}},                          // smaller rather than split
         {"Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
-        {"Backspace", 22, {8, {"Backs", "pace"}, false}},            // smaller, between characters
-        {"Backspace", 14, {8, {"Bac", "ks"}, true}},                 // elided at the smallest size
-        {"ŞĞÖÜİŞ", 22, {10, {"ŞĞÖÜ", "İŞ"}, false}},                 // whole UTF-8 characters
-        {"ŞĞÖÜİŞĞÖÜ", 14, {8, {"ŞĞÖ", "Üİ"}, true}},
+        {"Backspace", 22, {8, {"Back-", "space"}, false}},           // smaller, then hyphenated
+        {"Backspace", 14, {8, {"Ba"}, true}}, // no part of three fits: elided
+        {"Macaron", 22, {10, {"Mac-", "aron"}, false}},
+        {"ŞĞÖÜİŞ", 22, {10, {"ŞĞÖ-", "ÜİŞ"}, false}}, // whole UTF-8 characters
         {"Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
         {"", 22, {}},
     };
