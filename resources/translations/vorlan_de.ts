@@ -1410,6 +1410,22 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Dünner Rah&amp;men um jede Beschriftung</translation>
     </message>
     <message>
+        <source>The type size must be between 1 and 10 mm, or automatic.</source>
+        <translation>Die Schriftgröße muss zwischen 1 und 10 mm liegen oder automatisch sein.</translation>
+    </message>
+    <message>
+        <source>&amp;Type size:</source>
+        <translation>Schrift&amp;größe:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>These legends do not fit at the type size of the others (%1 mm) and are set smaller: %2</source>
+        <translation>Diese Beschriftungen passen nicht in der Schriftgröße der übrigen (%1 mm) und sind kleiner gesetzt: %2</translation>
+    </message>
+    <message>
         <source>As the printer is set up</source>
         <translation>Wie im Drucker eingestellt</translation>
     </message>

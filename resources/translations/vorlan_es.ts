@@ -1422,6 +1422,22 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>Marco &amp;fino alrededor de cada etiqueta</translation>
     </message>
     <message>
+        <source>The type size must be between 1 and 10 mm, or automatic.</source>
+        <translation>El tamaño de letra debe estar entre 1 y 10 mm, o ser automático.</translation>
+    </message>
+    <message>
+        <source>&amp;Type size:</source>
+        <translation>&amp;Tamaño de letra:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>These legends do not fit at the type size of the others (%1 mm) and are set smaller: %2</source>
+        <translation>Estas etiquetas no caben con el tamaño de letra de las demás (%1 mm) y van en un tamaño menor: %2</translation>
+    </message>
+    <message>
         <source>As the printer is set up</source>
         <translation>Según la configuración de la impresora</translation>
     </message>

@@ -1422,6 +1422,22 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>Cadre &amp;fin autour de chaque étiquette</translation>
     </message>
     <message>
+        <source>The type size must be between 1 and 10 mm, or automatic.</source>
+        <translation>La taille des caractères doit être comprise entre 1 et 10 mm, ou automatique.</translation>
+    </message>
+    <message>
+        <source>&amp;Type size:</source>
+        <translation>Ta&amp;ille des caractères :</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>These legends do not fit at the type size of the others (%1 mm) and are set smaller: %2</source>
+        <translation>Ces étiquettes ne tiennent pas à la taille de caractères des autres (%1 mm) et sont composées plus petit : %2</translation>
+    </message>
+    <message>
         <source>As the printer is set up</source>
         <translation>Selon le réglage de l'imprimante</translation>
     </message>

@@ -1422,6 +1422,22 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>Cornice &amp;sottile attorno a ogni etichetta</translation>
     </message>
     <message>
+        <source>The type size must be between 1 and 10 mm, or automatic.</source>
+        <translation>La dimensione del carattere deve essere compresa tra 1 e 10 mm, oppure automatica.</translation>
+    </message>
+    <message>
+        <source>&amp;Type size:</source>
+        <translation>&amp;Dimensione del carattere:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatica</translation>
+    </message>
+    <message>
+        <source>These legends do not fit at the type size of the others (%1 mm) and are set smaller: %2</source>
+        <translation>Queste etichette non entrano con la dimensione del carattere delle altre (%1 mm) e sono composte più piccole: %2</translation>
+    </message>
+    <message>
         <source>As the printer is set up</source>
         <translation>Come impostato nella stampante</translation>
     </message>

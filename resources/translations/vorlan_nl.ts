@@ -1422,6 +1422,22 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>Dunne ran&amp;d om elk label</translation>
     </message>
     <message>
+        <source>The type size must be between 1 and 10 mm, or automatic.</source>
+        <translation>De lettergrootte moet tussen 1 en 10 mm liggen, of automatisch zijn.</translation>
+    </message>
+    <message>
+        <source>&amp;Type size:</source>
+        <translation>Letter&amp;grootte:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>These legends do not fit at the type size of the others (%1 mm) and are set smaller: %2</source>
+        <translation>Deze labels passen niet in de lettergrootte van de andere (%1 mm) en zijn kleiner gezet: %2</translation>
+    </message>
+    <message>
         <source>As the printer is set up</source>
         <translation>Zoals de printer is ingesteld</translation>
     </message>

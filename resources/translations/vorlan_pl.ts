@@ -1425,6 +1425,22 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Cienka r&amp;amka wokół każdej etykiety</translation>
     </message>
     <message>
+        <source>The type size must be between 1 and 10 mm, or automatic.</source>
+        <translation>Rozmiar czcionki musi wynosić od 1 do 10 mm albo być automatyczny.</translation>
+    </message>
+    <message>
+        <source>&amp;Type size:</source>
+        <translation>Rozmiar czcion&amp;ki:</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatyczny</translation>
+    </message>
+    <message>
+        <source>These legends do not fit at the type size of the others (%1 mm) and are set smaller: %2</source>
+        <translation>Te etykiety nie mieszczą się w rozmiarze czcionki pozostałych (%1 mm) i są złożone mniejszą czcionką: %2</translation>
+    </message>
+    <message>
         <source>As the printer is set up</source>
         <translation>Jak ustawiono w drukarce</translation>
     </message>

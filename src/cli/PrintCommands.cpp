@@ -62,6 +62,13 @@ int Run(Args args, bool sheet) {
             job.legends.legendWidthMm = size->width;
             job.legends.legendHeightMm = size->height;
         }
+        if (const auto v = parsed.Value("--type-size"); v && *v != "auto") {
+            const auto mm = ParseMm(*v);
+            if (!mm) {
+                return Usage(job, "--type-size needs a size in millimetres or auto");
+            }
+            job.legends.typeSizeMm = *mm;
+        }
         job.legends.packed = job.legends.packed || parsed.Has("--packed");
         job.legends.blankLegends = job.legends.blankLegends || parsed.Has("--blank");
         job.legends.cutMarks = job.legends.cutMarks && !parsed.Has("--no-cut-marks");

@@ -2,6 +2,7 @@
 // platform, so no display is needed. On Windows the native platform serves:
 // it needs no visible window, and it is the only platform plugin shipped.
 #include "cli/PrintJob.h"
+#include "cli/TerminalText.h"
 #include "common/ui/QtText.h"
 #include "printing/ui/PrintExport.h"
 
@@ -42,6 +43,7 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     const QtTextMeasurer measurer;
     const InputFiles inputs{job.layoutPath};
     ExportResult result;
+    QString note;
     if (job.sheet) {
         SheetPlan plan = PlanSheet(doc, job.legends.page, fileName, measurer);
         if (plan.error) {
@@ -54,6 +56,7 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
         if (plan.error) {
             return fail(*plan.error, out);
         }
+        note = SmallerLegendsNote(plan);
         result = ExportDocument(LegendDocument(std::move(plan)), out, *format, job.dpi, inputs);
     }
     if (result.error) {
@@ -62,6 +65,10 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     }
     for (const QString& file : result.files) {
         std::cout << ToPath(file) << '\n';
+    }
+    // Standard output stays the list of files; the note goes with the messages.
+    if (!note.isEmpty()) {
+        std::cerr << ToLocalText(QString::fromStdString(TerminalLine(note.toStdString()))) << '\n';
     }
     return 0;
 }

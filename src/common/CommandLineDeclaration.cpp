@@ -132,6 +132,16 @@ constexpr Option kLegendsOptions[] = {
     {"--blank", {}, ValueKind::None, {}, 0, 0, {}, "Add empty legends for keys without a name."},
     {"--no-cut-marks", {}, ValueKind::None, {}, 0, 0, {}, "Draw no cut marks."},
     {"--no-frame", {}, ValueKind::None, {}, 0, 0, {}, "Draw no frame around each legend."},
+    {"--type-size",
+     {},
+     ValueKind::Text,
+     "MM|auto",
+     0,
+     0,
+     "auto",
+     "The type size of the legends in millimetres, 1 to 10; auto (the default) takes the "
+     "largest at which every name fits its legend in at most three lines. A name that cannot "
+     "have it is set smaller, and standard error names its key."},
     kDpi,
     kHelp,
 };

@@ -168,6 +168,9 @@ std::optional<StringId> CheckLegendOptions(const LegendOptions& o) {
           o.legendHeightMm <= o.pitchMm + kEps)) {
         return StringId::LegendBadSize;
     }
+    if (o.typeSizeMm != 0 && !(o.typeSizeMm >= kMinTypeSizeMm && o.typeSizeMm <= kMaxTypeSizeMm)) {
+        return StringId::LegendBadTypeSize;
+    }
     if (!CheckPageFit(o.page).fits) {
         return StringId::LegendPageTooSmall;
     }
@@ -199,15 +202,33 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
     const double firstPageHeight = printable.Bottom() - cursorY;
 
     const std::vector<KeyCells> keys = KeysOf(doc, o.blankLegends);
+    const double pad = kLegendPaddingMm;
+    const auto nameOf = [&](const KeyCells& k) {
+        return Latin1ToUtf8(doc.keys[static_cast<std::size_t>(k.anchor)].name.str());
+    };
+    // One type size for the sheet: joined keys' larger legends give their
+    // names room, not a larger type.
+    plan.typePt = o.typeSizeMm / kMmPerPt;
+    if (o.typeSizeMm == 0) {
+        std::vector<SetEntry> names;
+        for (const KeyCells& k : keys) {
+            const MmRect size = LegendSize(o, k.cols, k.rows);
+            names.push_back({nameOf(k), size.width - 2 * pad, size.height - 2 * pad});
+        }
+        plan.typePt = SetSize(names, measurer);
+    }
     const auto place = [&](const KeyCells& k, double x, double y, double gapX, double gapY) {
         Legend legend;
         legend.slot = k.anchor;
         legend.box = LegendSize(o, k.cols, k.rows);
         legend.box.x = x;
         legend.box.y = y;
-        const double pad = kLegendPaddingMm;
-        legend.text = FitText(Latin1ToUtf8(doc.keys[static_cast<std::size_t>(k.anchor)].name.str()),
-                              legend.box.width - 2 * pad, legend.box.height - 2 * pad, measurer);
+        const std::string name = nameOf(k);
+        legend.text = FitInSet(name, legend.box.width - 2 * pad, legend.box.height - 2 * pad,
+                               plan.typePt, measurer);
+        if (!legend.text.lines.empty() && legend.text.fontPt < plan.typePt) {
+            plan.smaller.push_back({k.anchor, name, legend.text.fontPt});
+        }
         LegendPage& page = plan.pages.back();
         if (o.cutMarks) {
             AddCutMarks(legend.box, gapX, gapY, page.cutMarks);

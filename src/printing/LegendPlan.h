@@ -24,7 +24,12 @@ struct LegendOptions {
     bool blankLegends = false; // keys without a name get an empty legend
     bool cutMarks = true;
     bool frame = true;
+    double typeSizeMm = 0; // the legends' type size; 0: the largest all can have
 };
+
+// The type sizes a hand may choose.
+inline constexpr double kMinTypeSizeMm = 1;
+inline constexpr double kMaxTypeSizeMm = 10;
 
 // The message id of the first problem with the options, if any.
 std::optional<StringId> CheckLegendOptions(const LegendOptions& options);
@@ -54,11 +59,20 @@ struct LegendPage {
     std::optional<CalibrationStrip> calibration;
 };
 
+// A legend that could not have the set's type size.
+struct SmallerLegend {
+    int slot = 0;
+    std::string name; // UTF-8
+    double fontPt = 0;
+};
+
 struct LegendPlan {
     LegendOptions options;
     std::string fileName; // shown in every header
     std::vector<LegendPage> pages;
-    std::optional<StringId> error; // set when no plan could be made; pages empty then
+    std::optional<StringId> error;      // set when no plan could be made; pages empty then
+    double typePt = 0;                  // the size the legends share
+    std::vector<SmallerLegend> smaller; // in the order of the pages
 };
 
 // Plans the legends of every key with a name (and the unnamed ones when

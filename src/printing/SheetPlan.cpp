@@ -83,6 +83,8 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     const double gridX = p.x + (p.width - columns * cell) / 2;
     first.gridFrame = {gridX, y, columns * cell, kGridRows * cell};
     std::vector<bool> done(kKeySlots, false);
+    std::vector<SetEntry> names;
+    std::vector<std::size_t> namedCells;
     for (int s = 1; s <= lastSlot; ++s) {
         if (done[static_cast<std::size_t>(s)]) {
             continue;
@@ -109,11 +111,17 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
                     done[static_cast<std::size_t>(q)] = true;
                 }
             }
-            c.name =
-                FitText(Latin1ToUtf8(doc.keys[static_cast<std::size_t>(s)].name.str()),
-                        c.box.width - 2 * kRowPadMm, c.box.height - 2 * kRowPadMm, m, kCellNamePt);
+            names.push_back({Latin1ToUtf8(doc.keys[static_cast<std::size_t>(s)].name.str()),
+                             c.box.width - 2 * kRowPadMm, c.box.height - 2 * kRowPadMm});
+            namedCells.push_back(first.grid.size());
         }
         first.grid.push_back(std::move(c));
+    }
+    // The grid's names share one size, as the legends do.
+    const double cellPt = SetSize(names, m, kCellNamePt);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const SetEntry& n = names[i];
+        first.grid[namedCells[i]].name = FitInSet(n.text, n.widthMm, n.heightMm, cellPt, m);
     }
     y = first.gridFrame.Bottom() + 4;
 

@@ -1,7 +1,8 @@
 // Fitting a key name into a box: wrapped at spaces and shrunk until it fits,
-// words broken only when even a small size cannot hold them. The font's
-// widths come from the paint side through TextMeasurer, so the rule itself
-// stays testable without one.
+// words broken (hyphenated, see grid/WordBreak.h) only when even a small size
+// cannot hold them. Names printed together share one size where they can. The
+// font's widths come from the paint side through TextMeasurer, so the rule
+// itself stays testable without one.
 #pragma once
 
 #include <string>
@@ -30,11 +31,32 @@ struct FittedText {
 inline constexpr double kMaxLegendPt = 14;
 inline constexpr double kMinUnbrokenPt = 5;
 inline constexpr double kSmallestPt = 0.5;
+// Lines a name of a set may take at the set's size.
+inline constexpr int kMaxSetLines = 3;
+inline constexpr double kMmPerPt = 25.4 / 72;
 
 // The largest size (at most maxPt) at which text fits widthMm x heightMm.
 // Never gives lines that overflow the box unless a single character is wider
 // than the box at the smallest size. An empty or blank text gives no lines.
 FittedText FitText(std::string_view text, double widthMm, double heightMm,
                    const TextMeasurer& measurer, double maxPt = kMaxLegendPt);
+
+struct SetEntry {
+    std::string text;
+    double widthMm = 0;
+    double heightMm = 0;
+};
+
+// One size for names shown together: the largest (at most maxPt) at which
+// every name fits its box in at most kMaxSetLines lines broken between words.
+// Names that cannot fit so even at kMinUnbrokenPt do not hold the others
+// down. maxPt when there is no name.
+double SetSize(const std::vector<SetEntry>& texts, const TextMeasurer& measurer,
+               double maxPt = kMaxLegendPt);
+
+// The text at the set's size when it fits there, else as FitText fits it
+// below that size.
+FittedText FitInSet(std::string_view text, double widthMm, double heightMm, double setPt,
+                    const TextMeasurer& measurer);
 
 } // namespace vorlan

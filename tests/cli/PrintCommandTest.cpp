@@ -4,6 +4,9 @@
 #include "printing/PrintTestLayouts.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <ranges>
+#include <regex>
 #include <sstream>
 
 namespace vorlan {
@@ -76,6 +79,64 @@ int ColouredPaints(const std::string& svg) {
     return coloured;
 }
 
+// The height of each word's box in PDF points, as pdftotext reads the file back.
+std::multimap<std::string, double> WordHeights(const std::string& pdf) {
+    EXPECT_EQ(0, std::system(("pdftotext -bbox \"" + pdf + "\" \"" + pdf + ".html\"").c_str()));
+    const std::string html = test::ReadFileBytes(pdf + ".html");
+    static const std::regex word(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<)re");
+    std::multimap<std::string, double> heights;
+    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it) {
+        heights.emplace((*it)[3], std::stod((*it)[2]) - std::stod((*it)[1]));
+    }
+    return heights;
+}
+
+constexpr const char* kBakery = "Tarte/Flan/Total/Croissant/Chausson/Macarons/Baguette "
+                                "tradition/www.boulangerie-du-marche-saint-honore.fr";
+
+// A bakery's legends (keys 9 to 16, the others "Key N"): one type size, chosen
+// or not, but for the names too long for it, which standard error names.
+TEST_F(PrintCommandTest, LegendsShareOneTypeSizeButForTheKeysNamed) {
+    if (std::system("pdftotext -v >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    LayoutDocument doc = test::FullLayout(56);
+    std::vector<std::string> names;
+    for (const auto name : std::views::split(std::string_view(kBakery), '/')) {
+        names.emplace_back(name.begin(), name.end());
+        doc.keys[8 + names.size()].name = names.back();
+    }
+    doc.filePath = Out("bakery.txt");
+    ASSERT_TRUE(WriteLayout(doc, KeyboardVariant::SixteenScan));
+    std::map<std::string, double> sizes; // the set's word height by --type-size
+    for (const std::string size : {"auto", "2", "3"}) {
+        SCOPED_TRACE(size);
+        const auto run = RunVorlanctl(
+            {"legends", doc.filePath, "--type-size", size, "-o", Out("b.pdf")}, folder);
+        ASSERT_EQ(0, run.status) << run.err;
+        const auto heights = WordHeights(Out("b.pdf"));
+        const double set = sizes[size] = heights.find("Key")->second;
+        for (auto [at, end] = heights.equal_range("Key"); at != end; ++at) {
+            EXPECT_NEAR(set, at->second, set * 0.01);
+        }
+        int named = 0;
+        for (int i = 0; i < 8; ++i) {
+            const std::string start = names[i].substr(0, 5); // of a word or of its first part
+            const auto at = heights.lower_bound(start);
+            ASSERT_TRUE(at != heights.end() && at->first.starts_with(start)) << start;
+            const bool smaller = at->second < set * 0.99;
+            EXPECT_TRUE(smaller || at->second < set * 1.01) << start;
+            named += smaller;
+            EXPECT_EQ(smaller, run.err.find(std::to_string(9 + i) + " " + names[i] + " (") !=
+                                   std::string::npos)
+                << start << ": " << run.err;
+        }
+        EXPECT_TRUE(size != "auto" || named == 1) << "only the web address is set smaller";
+    }
+    // Sizes are drawn in whole pixels of the PDF writer: a percent off at 2 mm.
+    EXPECT_NEAR(1.5, sizes["3"] / sizes["2"], 0.02);
+}
+
 // --save-ink draws the sheet as the window prints it on paper: nothing in colour.
 TEST_F(PrintCommandTest, SheetSavesInkOnlyWhenAsked) {
     for (const bool saving : {false, true}) {
@@ -118,6 +179,8 @@ TEST_F(PrintCommandTest, RefusesBadArgumentsWithTheUsualStatus) {
         {{"legends", layout, "-o", Out("x.pdf"), "--pitch", "wide"}, 2},
         {{"legends", layout, "-o", Out("x.pdf"), "--legend", "30x30"}, 2},
         {{"sheet", layout, "-o", Out("x.pdf"), "--packed"}, 2},
+        {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "big"}, 2},
+        {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "0.5"}, 2},
         {{"legends", layout, layout, "-o", Out("x.pdf")}, 2},
 #ifdef VORLAN_CLI_PRINTING
         {{"legends", Out("none.txt"), "-o", Out("x.pdf")}, 1},

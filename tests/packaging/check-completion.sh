@@ -48,6 +48,7 @@ check "<files>" vorlanctl image layout.txt -o ""
 check "--pitch --page --packed" vorlanctl legends layout.txt --p
 check "A4 Letter" vorlanctl legends layout.txt --page ""
 check "--no-cut-marks --no-frame" vorlanctl legends layout.txt --no
+check "auto" vorlanctl legends layout.txt --type-size ""
 check "" vorlanctl sheet layout.txt --dpi ""
 check "--page" vorlanctl sheet layout.txt --pa
 # After "--" everything is a file name.

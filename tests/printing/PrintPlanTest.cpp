@@ -30,6 +30,7 @@ TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
         {"   ", 12.8, 12.8, 0, 0},
         {"Supercalifragilisticexpialidocious", 12.8, 12.8, 0, 0},
         {std::string(102, 'W'), 12.8, 12.8, 0, 0},
+        {"Croissant", 2.0, 12.8, 0, 0}, // hyphenated, three characters a part at least
         {"a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9", 12.8, 4, 0, 0},
     };
     for (const Case& c : cases) {
@@ -49,12 +50,16 @@ TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
                 letters += ch;
             }
         }
-        for (const std::string& line : fit.lines) {
-            for (const char ch : line) {
-                if (ch != ' ') {
-                    joined += ch;
-                }
+        for (std::size_t i = 0; i < fit.lines.size(); ++i) {
+            std::string line = fit.lines[i];
+            if (line.ends_with('-')) { // a broken word
+                line.pop_back();
+                EXPECT_GE(line.size() - line.rfind(' ') - 1, 3u) << line;
+                ASSERT_LT(i + 1, fit.lines.size());
+                EXPECT_GE(fit.lines[i + 1].substr(0, fit.lines[i + 1].find(' ')).size(), 3u);
             }
+            std::erase(line, ' ');
+            joined += line;
         }
         EXPECT_EQ(letters, joined) << "no character lost";
     }
@@ -155,6 +160,28 @@ TEST(LegendPlanTest, OptionsChangeWhatIsPlanned) {
     o = {};
     o.legendWidthMm = o.legendHeightMm = o.pitchMm;
     EXPECT_TRUE(PlanLegends(doc, o, "", m).pages[0].cutMarks.empty());
+}
+
+// Short names, long ones that hold the size down (key 9 fits two steps below
+// the largest, in two lines), a double key, and a word too long for that size.
+TEST(LegendPlanTest, LegendsShareOneTypeSizeButForNamesThatCannotHaveIt) {
+    const FixedMeasurer m;
+    LayoutDocument doc = FullLayout(56);
+    doc.keys[1].name = "Tarte";
+    doc.keys[3].name = "Baguette tradition";
+    doc.keys[9].name = "Pain au chocolat aux amandes";
+    doc.keys[10].name = std::string(100, 'M');
+    LegendOptions o;
+    const LegendPlan plan = PlanLegends(doc, o, "", m);
+    EXPECT_DOUBLE_EQ(kMaxLegendPt * 0.96 * 0.96, plan.typePt);
+    for (const Legend& l : plan.pages.at(0).legends) {
+        EXPECT_EQ(l.slot == 10, l.text.fontPt < plan.typePt) << l.slot;
+        EXPECT_LE(l.text.fontPt, plan.typePt) << l.slot;
+    }
+    ASSERT_EQ(1u, plan.smaller.size());
+    EXPECT_EQ(10, plan.smaller[0].slot);
+    o.typeSizeMm = 0.5;
+    EXPECT_EQ(StringId::LegendBadTypeSize, PlanLegends(doc, o, "", m).error);
 }
 
 TEST(LegendPlanTest, PackedLegendsNeitherOverlapNorLeaveThePage) {

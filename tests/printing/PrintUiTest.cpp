@@ -18,6 +18,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -64,6 +65,7 @@ protected:
 TEST_F(PrintUiTest, ExportEntriesWriteTheChosenFileAndRememberTheSizes) {
     MainDialog w;
     w.Editor().Document() = test::FullLayout(56);
+    w.Editor().Document().keys[5].name = "Supercalifragilisticexpialidocious";
     auto* exportPdf = w.findChild<QAction*>(QStringLiteral("actionExportLegendsPdf"));
     ASSERT_NE(nullptr, exportPdf);
 
@@ -79,6 +81,7 @@ TEST_F(PrintUiTest, ExportEntriesWriteTheChosenFileAndRememberTheSizes) {
     EXPECT_TRUE(QFile::exists(path));
     ASSERT_EQ(1, messages.size());
     EXPECT_TRUE(messages[0].contains(QStringLiteral("out.pdf")));
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("set smaller: 5 Supercal"))) << "names the key";
     exportPdf->trigger();
     EXPECT_DOUBLE_EQ(18, offered.legends.pitchMm) << "the sizes are offered again";
 
@@ -199,7 +202,7 @@ TEST_F(PrintUiTest, TheSheetsOptionsOfferOnlyWhatASheetUses) {
         SCOPED_TRACE(c.title.toStdString());
         LegendOptionsDialog dialog(c.purpose, LoadPrintChoices());
         EXPECT_EQ(c.title, dialog.windowTitle());
-        for (const char* name : {"pitch", "legendWidth", "legendHeight"}) {
+        for (const char* name : {"pitch", "legendWidth", "legendHeight", "typeSize"}) {
             EXPECT_EQ(c.legendChoices,
                       dialog.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&dialog))
                 << name;
@@ -234,6 +237,12 @@ TEST_F(PrintUiTest, OptionsDialogRefusesALegendLargerThanThePitch) {
     EXPECT_EQ(QDialog::Accepted, dialog.result());
     EXPECT_DOUBLE_EQ(15, dialog.Choices().legends.legendWidthMm);
     EXPECT_TRUE(dialog.Choices().paperFromPrinter);
+    // The type size: automatic, or from the least a hand may choose upwards.
+    auto* typeSize = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("typeSize"));
+    EXPECT_EQ(QStringLiteral("Automatic"), typeSize->text());
+    EXPECT_EQ(0, dialog.Choices().legends.typeSizeMm);
+    QTest::keyClick(typeSize, Qt::Key_Up);
+    EXPECT_DOUBLE_EQ(kMinTypeSizeMm, dialog.Choices().legends.typeSizeMm);
 }
 
 TEST_F(PrintUiTest, PrinterGetsEveryPageOfLegendsAndSheet) {

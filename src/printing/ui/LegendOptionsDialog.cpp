@@ -62,6 +62,15 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose thePurpose, const PrintChoices&
     width->setObjectName(QStringLiteral("legendWidth"));
     height = MmBox(o.legendHeightMm, 3, 60, this);
     height->setObjectName(QStringLiteral("legendHeight"));
+    // Below the least type size a hand may choose lies "automatic".
+    typeSize = MmBox(o.typeSizeMm, kMinTypeSizeMm - 0.1, kMaxTypeSizeMm, this);
+    typeSize->setObjectName(QStringLiteral("typeSize"));
+    typeSize->setDecimals(1);
+    typeSize->setSingleStep(0.1);
+    typeSize->setSpecialValueText(UiText(StringId::LegendTypeSizeAuto));
+    if (o.typeSizeMm == 0) {
+        typeSize->setValue(typeSize->minimum());
+    }
     margin = MmBox(o.page.marginMm, 0, 50, this);
     margin->setObjectName(QStringLiteral("margin"));
     paper = new QComboBox(this);
@@ -84,14 +93,15 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose thePurpose, const PrintChoices&
     frame->setChecked(o.frame);
     // The legends' own choices mean nothing for a sheet: kept, not offered.
     if (sheet) {
-        for (QWidget* legendsOnly : std::initializer_list<QWidget*>{pitch, width, height, packed,
-                                                                    blank, cutMarks, frame}) {
+        for (QWidget* legendsOnly : std::initializer_list<QWidget*>{
+                 pitch, width, height, typeSize, packed, blank, cutMarks, frame}) {
             legendsOnly->hide();
         }
     } else {
         form->addRow(UiText(StringId::LegendPitch), pitch);
         form->addRow(UiText(StringId::LegendWidth), width);
         form->addRow(UiText(StringId::LegendHeight), height);
+        form->addRow(UiText(StringId::LegendTypeSize), typeSize);
     }
     form->addRow(UiText(StringId::LegendPaper), paper);
     form->addRow(UiText(StringId::LegendMargin), margin);
@@ -129,6 +139,7 @@ PrintChoices LegendOptionsDialog::Choices() const {
     o.pitchMm = pitch->value();
     o.legendWidthMm = width->value();
     o.legendHeightMm = height->value();
+    o.typeSizeMm = typeSize->value() == typeSize->minimum() ? 0 : typeSize->value();
     int index = paper->currentIndex();
     if (Printing(purpose)) {
         c.paperFromPrinter = index == 0;

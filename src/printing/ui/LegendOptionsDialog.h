@@ -29,6 +29,7 @@ private:
     QDoubleSpinBox* width = nullptr;
     QDoubleSpinBox* height = nullptr;
     QDoubleSpinBox* margin = nullptr;
+    QDoubleSpinBox* typeSize = nullptr; // at its minimum: automatic
     QComboBox* paper = nullptr;
     QCheckBox* packed = nullptr;
     QCheckBox* blank = nullptr;

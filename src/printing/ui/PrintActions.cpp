@@ -229,6 +229,11 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
         shown << QDir::toNativeSeparators(f);
     }
     done.text = UiText(StringId::ExportWritten).arg(shown.join(QLatin1Char('\n')));
+    if (const auto* legends = dynamic_cast<const LegendDocument*>(document.get())) {
+        if (const QString note = SmallerLegendsNote(legends->Plan()); !note.isEmpty()) {
+            done.text += QStringLiteral("\n\n") + note;
+        }
+    }
     ShowMessage(done);
 }
 

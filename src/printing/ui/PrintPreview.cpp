@@ -186,13 +186,20 @@ void RunPrintPreview(QWidget* parent, QPrinter& printer, PrintWhat what, const L
     if (auto* box = qobject_cast<QBoxLayout*>(preview.layout())) {
         box->insertWidget(0, problem);
     }
+    // The same label names the legends set smaller: their sizes do not
+    // depend on the printer's page.
+    QString note;
+    if (what == PrintWhat::Legends) {
+        const QtTextMeasurer measurer;
+        note = SmallerLegendsNote(PlanLegends(doc, choices.legends, {}, measurer));
+    }
     QAction* print = PreviewAction(preview, "Print");
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
         const bool previewing = Previewing(*p);
         const std::optional<QString> failed = PrintOn(*p, what, doc, choices);
         if (previewing) {
-            problem->setText(failed.value_or(QString()));
-            problem->setVisible(failed.has_value());
+            problem->setText(failed.value_or(note));
+            problem->setVisible(failed.has_value() || !note.isEmpty());
             if (print != nullptr) {
                 print->setEnabled(!failed);
             }

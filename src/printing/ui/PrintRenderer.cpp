@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QStringList>
 
 namespace vorlan {
 namespace {
@@ -73,6 +74,20 @@ QString ArgText(const TextArg& a) {
 QString PrintText(StringId id) {
     const std::string_view english = StringText(id);
     return QCoreApplication::translate("Vorlan", std::string(english).c_str());
+}
+
+QString SmallerLegendsNote(const LegendPlan& plan) {
+    if (plan.smaller.empty()) {
+        return {};
+    }
+    const auto mm = [](double pt) { return QString::number(pt * kMmPerPt, 'f', 1); };
+    QStringList keys;
+    for (const SmallerLegend& s : plan.smaller) {
+        keys << QStringLiteral("%1 %2 (%3 mm)")
+                    .arg(QString::number(s.slot), QString::fromStdString(s.name), mm(s.fontPt));
+    }
+    return PrintText(StringId::LegendsSetSmaller)
+        .arg(mm(plan.typePt), keys.join(QStringLiteral(", ")));
 }
 
 QFont PrintFont(double pointSize) {

@@ -81,4 +81,8 @@ private:
 // The string table's text through Qt's translation (this library has no widgets).
 QString PrintText(StringId id);
 
+// Which keys' legends are set smaller than the others, and how small; empty
+// when all share one size.
+QString SmallerLegendsNote(const LegendPlan& plan);
+
 } // namespace vorlan

@@ -22,6 +22,7 @@ PrintChoices LoadPrintChoices() {
     o.blankLegends = s.value(QStringLiteral("blankLegends"), o.blankLegends).toBool();
     o.cutMarks = s.value(QStringLiteral("cutMarks"), o.cutMarks).toBool();
     o.frame = s.value(QStringLiteral("frame"), o.frame).toBool();
+    o.typeSizeMm = s.value(QStringLiteral("typeSizeMm"), o.typeSizeMm).toDouble();
     c.paperFromPrinter = s.value(QStringLiteral("paperFromPrinter"), c.paperFromPrinter).toBool();
     c.pngDpi = s.value(QStringLiteral("pngDpi"), c.pngDpi).toInt();
     c.sheetInkSavingPaper =
@@ -49,6 +50,7 @@ void SavePrintChoices(const PrintChoices& c) {
     s.setValue(QStringLiteral("blankLegends"), o.blankLegends);
     s.setValue(QStringLiteral("cutMarks"), o.cutMarks);
     s.setValue(QStringLiteral("frame"), o.frame);
+    s.setValue(QStringLiteral("typeSizeMm"), o.typeSizeMm);
     s.setValue(QStringLiteral("paperFromPrinter"), c.paperFromPrinter);
     s.setValue(QStringLiteral("pngDpi"), c.pngDpi);
     s.setValue(QStringLiteral("sheetInkSavingPaper"), c.sheetInkSavingPaper);
