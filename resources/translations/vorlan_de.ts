@@ -1414,6 +1414,7 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Die Schriftgröße muss zwischen 1 und 10 mm liegen oder automatisch sein.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Type size:</source>
         <translation>Schrift&amp;größe:</translation>
     </message>

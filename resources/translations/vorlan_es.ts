@@ -1426,6 +1426,7 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>El tamaño de letra debe estar entre 1 y 10 mm, o ser automático.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Type size:</source>
         <translation>&amp;Tamaño de letra:</translation>
     </message>

@@ -1426,6 +1426,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>La taille des caractères doit être comprise entre 1 et 10 mm, ou automatique.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Type size:</source>
         <translation>Ta&amp;ille des caractères :</translation>
     </message>

@@ -1426,6 +1426,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>La dimensione del carattere deve essere compresa tra 1 e 10 mm, oppure automatica.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Type size:</source>
         <translation>&amp;Dimensione del carattere:</translation>
     </message>

@@ -1426,6 +1426,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>De lettergrootte moet tussen 1 en 10 mm liggen, of automatisch zijn.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Type size:</source>
         <translation>Letter&amp;grootte:</translation>
     </message>

@@ -1429,6 +1429,7 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Rozmiar czcionki musi wynosić od 1 do 10 mm albo być automatyczny.</translation>
     </message>
     <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Type size:</source>
         <translation>Rozmiar czcion&amp;ki:</translation>
     </message>
