@@ -2062,5 +2062,165 @@ Ersetzen?</translation>
         <source>--received needs an emulated keyboard (--emulate N)</source>
         <translation>--received braucht eine emulierte Tastatur (--emulate N)</translation>
     </message>
+    <message>
+        <source>Program a &amp;batch...</source>
+        <translation>&amp;Stapel programmieren...</translation>
+    </message>
+    <message>
+        <source>Program a batch</source>
+        <translation>Stapel programmieren</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Auftragsreferenz:</translation>
+    </message>
+    <message>
+        <source>Number of keyboards:</source>
+        <translation>Anzahl der Tastaturen:</translation>
+    </message>
+    <message>
+        <source>Test after each keyboard:</source>
+        <translation>Test nach jeder Tastatur:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>The programmed keys</source>
+        <translation>Die programmierten Tasten</translation>
+    </message>
+    <message>
+        <source>Every key</source>
+        <translation>Jede Taste</translation>
+    </message>
+    <message>
+        <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
+        <translation>Ein Stapel programmiert das Layout so, wie es gespeichert ist, niemals ungespeicherte Änderungen. Layout jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2</source>
+        <translation>Tastatur %1 von %2</translation>
+    </message>
+    <message>
+        <source>Waiting for a keyboard...</source>
+        <translation>Warte auf eine Tastatur...</translation>
+    </message>
+    <message>
+        <source>Passed. Take the keyboard away.</source>
+        <translation>Bestanden. Tastatur abziehen.</translation>
+    </message>
+    <message>
+        <source>Programming... %1 %</source>
+        <translation>Programmierung... %1 %</translation>
+    </message>
+    <message>
+        <source>Testing: press every key (%1 of %2)</source>
+        <translation>Test: jede Taste drücken (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
+        <translation>Eingabe: weiter    R: wiederholen    S: beiseitelegen    Esc: Pause</translation>
+    </message>
+    <message>
+        <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
+        <translation>Der Stapel ist angehalten. Jetzt beenden? %1 von %2 Tastaturen bestanden.</translation>
+    </message>
+    <message>
+        <source>The batch is complete: %1 keyboards passed.</source>
+        <translation>Der Stapel ist fertig: %1 Tastaturen bestanden.</translation>
+    </message>
+    <message>
+        <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
+        <translation>Ein Stapel endete vorzeitig: Auftrag %1, %2 von %3 Tastaturen bestanden. Fortsetzen?</translation>
+    </message>
+    <message>
+        <source>the keyboard sent codes of no key: %1</source>
+        <translation>die Tastatur sandte Codes keiner Taste: %1</translation>
+    </message>
+    <message>
+        <source>%1 keys cannot be tested from key presses</source>
+        <translation>%1 Tasten können nicht über Tastendrücke getestet werden</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf);;CSV table (*.csv)</source>
+        <translation>PDF-Bericht (*.pdf);;CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>bestanden</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <translation>beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>nicht getestet</translation>
+    </message>
+    <message>
+        <source>no test</source>
+        <translation>kein Test</translation>
+    </message>
+    <message>
+        <source>Batch report</source>
+        <translation>Stapelbericht</translation>
+    </message>
+    <message>
+        <source>Order: %1</source>
+        <translation>Auftrag: %1</translation>
+    </message>
+    <message>
+        <source>Layout file: %1</source>
+        <translation>Layoutdatei: %1</translation>
+    </message>
+    <message>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 des Abbilds: %1</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Station: %1</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Passed: %1    Failed: %2    Set aside: %3</source>
+        <translation>Bestanden: %1    Fehlgeschlagen: %2    Beiseitegelegt: %3</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Batch &amp;report...</source>
+        <translation>Stapel&amp;bericht...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Auftrag</translation>
+    </message>
 </context>
 </TS>

@@ -2074,5 +2074,165 @@ Replace them?</source>
         <source>--received needs an emulated keyboard (--emulate N)</source>
         <translation>--received necesita un teclado emulado (--emulate N)</translation>
     </message>
+    <message>
+        <source>Program a &amp;batch...</source>
+        <translation>Programar un &amp;lote...</translation>
+    </message>
+    <message>
+        <source>Program a batch</source>
+        <translation>Programar un lote</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Referencia del pedido:</translation>
+    </message>
+    <message>
+        <source>Number of keyboards:</source>
+        <translation>Número de teclados:</translation>
+    </message>
+    <message>
+        <source>Test after each keyboard:</source>
+        <translation>Prueba tras cada teclado:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>The programmed keys</source>
+        <translation>Las teclas programadas</translation>
+    </message>
+    <message>
+        <source>Every key</source>
+        <translation>Todas las teclas</translation>
+    </message>
+    <message>
+        <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
+        <translation>Un lote programa la distribución tal como está guardada, nunca cambios sin guardar. ¿Guardar la distribución ahora?</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2</source>
+        <translation>Teclado %1 de %2</translation>
+    </message>
+    <message>
+        <source>Waiting for a keyboard...</source>
+        <translation>Esperando un teclado...</translation>
+    </message>
+    <message>
+        <source>Passed. Take the keyboard away.</source>
+        <translation>Correcto. Retire el teclado.</translation>
+    </message>
+    <message>
+        <source>Programming... %1 %</source>
+        <translation>Programando... %1 %</translation>
+    </message>
+    <message>
+        <source>Testing: press every key (%1 of %2)</source>
+        <translation>Prueba: pulse cada tecla (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Fallo: %1</translation>
+    </message>
+    <message>
+        <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
+        <translation>Intro: seguir    R: reintentar    S: apartar    Esc: pausa</translation>
+    </message>
+    <message>
+        <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
+        <translation>El lote está en pausa. ¿Terminarlo ahora? %1 de %2 teclados correctos.</translation>
+    </message>
+    <message>
+        <source>The batch is complete: %1 keyboards passed.</source>
+        <translation>El lote está completo: %1 teclados correctos.</translation>
+    </message>
+    <message>
+        <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
+        <translation>Un lote se detuvo antes de terminar: pedido %1, %2 de %3 teclados correctos. ¿Reanudarlo?</translation>
+    </message>
+    <message>
+        <source>the keyboard sent codes of no key: %1</source>
+        <translation>el teclado envió códigos de ninguna tecla: %1</translation>
+    </message>
+    <message>
+        <source>%1 keys cannot be tested from key presses</source>
+        <translation>%1 teclas no se pueden probar con pulsaciones</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf);;CSV table (*.csv)</source>
+        <translation>Informe PDF (*.pdf);;Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallido</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <translation>apartado</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>no probado</translation>
+    </message>
+    <message>
+        <source>no test</source>
+        <translation>sin prueba</translation>
+    </message>
+    <message>
+        <source>Batch report</source>
+        <translation>Informe del lote</translation>
+    </message>
+    <message>
+        <source>Order: %1</source>
+        <translation>Pedido: %1</translation>
+    </message>
+    <message>
+        <source>Layout file: %1</source>
+        <translation>Archivo de distribución: %1</translation>
+    </message>
+    <message>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 de la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Puesto: %1</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Desde %1 hasta %2</translation>
+    </message>
+    <message>
+        <source>Passed: %1    Failed: %2    Set aside: %3</source>
+        <translation>Correctos: %1    Fallidos: %2    Apartados: %3</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Puesto</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Resultado final</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Batch &amp;report...</source>
+        <translation>&amp;Informe del lote...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Pedido</translation>
+    </message>
 </context>
 </TS>

@@ -2074,5 +2074,165 @@ Les remplacer ?</translation>
         <source>--received needs an emulated keyboard (--emulate N)</source>
         <translation>--received attend un clavier émulé (--emulate N)</translation>
     </message>
+    <message>
+        <source>Program a &amp;batch...</source>
+        <translation>Programmer un &amp;lot...</translation>
+    </message>
+    <message>
+        <source>Program a batch</source>
+        <translation>Programmer un lot</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Référence de commande :</translation>
+    </message>
+    <message>
+        <source>Number of keyboards:</source>
+        <translation>Nombre de claviers :</translation>
+    </message>
+    <message>
+        <source>Test after each keyboard:</source>
+        <translation>Test après chaque clavier :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>The programmed keys</source>
+        <translation>Les touches programmées</translation>
+    </message>
+    <message>
+        <source>Every key</source>
+        <translation>Toutes les touches</translation>
+    </message>
+    <message>
+        <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
+        <translation>Un lot programme la disposition telle qu'elle est enregistrée, jamais des modifications non enregistrées. Enregistrer la disposition maintenant ?</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2</source>
+        <translation>Clavier %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Waiting for a keyboard...</source>
+        <translation>En attente d'un clavier...</translation>
+    </message>
+    <message>
+        <source>Passed. Take the keyboard away.</source>
+        <translation>Réussi. Retirez le clavier.</translation>
+    </message>
+    <message>
+        <source>Programming... %1 %</source>
+        <translation>Programmation... %1 %</translation>
+    </message>
+    <message>
+        <source>Testing: press every key (%1 of %2)</source>
+        <translation>Test : appuyez sur chaque touche (%1 sur %2)</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Échec : %1</translation>
+    </message>
+    <message>
+        <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
+        <translation>Entrée : continuer    R : réessayer    S : mettre de côté    Échap : pause</translation>
+    </message>
+    <message>
+        <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
+        <translation>Le lot est en pause. Le terminer maintenant ? %1 claviers sur %2 réussis.</translation>
+    </message>
+    <message>
+        <source>The batch is complete: %1 keyboards passed.</source>
+        <translation>Le lot est terminé : %1 claviers réussis.</translation>
+    </message>
+    <message>
+        <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
+        <translation>Un lot s'est arrêté avant sa fin : commande %1, %2 claviers sur %3 réussis. Le reprendre ?</translation>
+    </message>
+    <message>
+        <source>the keyboard sent codes of no key: %1</source>
+        <translation>le clavier a envoyé des codes d'aucune touche : %1</translation>
+    </message>
+    <message>
+        <source>%1 keys cannot be tested from key presses</source>
+        <translation>%1 touches ne peuvent pas être testées par des frappes</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf);;CSV table (*.csv)</source>
+        <translation>Rapport PDF (*.pdf);;Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <translation>mis de côté</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>non testé</translation>
+    </message>
+    <message>
+        <source>no test</source>
+        <translation>pas de test</translation>
+    </message>
+    <message>
+        <source>Batch report</source>
+        <translation>Rapport de lot</translation>
+    </message>
+    <message>
+        <source>Order: %1</source>
+        <translation>Commande : %1</translation>
+    </message>
+    <message>
+        <source>Layout file: %1</source>
+        <translation>Fichier de disposition : %1</translation>
+    </message>
+    <message>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 de l'image : %1</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Poste : %1</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Du %1 au %2</translation>
+    </message>
+    <message>
+        <source>Passed: %1    Failed: %2    Set aside: %3</source>
+        <translation>Réussis : %1    Échecs : %2    Mis de côté : %3</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Issue</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Batch &amp;report...</source>
+        <translation>&amp;Rapport de lot...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Commande</translation>
+    </message>
 </context>
 </TS>

@@ -2074,5 +2074,165 @@ Sostituirli?</translation>
         <source>--received needs an emulated keyboard (--emulate N)</source>
         <translation>--received richiede una tastiera emulata (--emulate N)</translation>
     </message>
+    <message>
+        <source>Program a &amp;batch...</source>
+        <translation>Programma un &amp;lotto...</translation>
+    </message>
+    <message>
+        <source>Program a batch</source>
+        <translation>Programma un lotto</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Riferimento ordine:</translation>
+    </message>
+    <message>
+        <source>Number of keyboards:</source>
+        <translation>Numero di tastiere:</translation>
+    </message>
+    <message>
+        <source>Test after each keyboard:</source>
+        <translation>Prova dopo ogni tastiera:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message>
+        <source>The programmed keys</source>
+        <translation>I tasti programmati</translation>
+    </message>
+    <message>
+        <source>Every key</source>
+        <translation>Ogni tasto</translation>
+    </message>
+    <message>
+        <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
+        <translation>Un lotto programma il layout così come è salvato, mai modifiche non salvate. Salvare il layout ora?</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Postazione</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2</source>
+        <translation>Tastiera %1 di %2</translation>
+    </message>
+    <message>
+        <source>Waiting for a keyboard...</source>
+        <translation>In attesa di una tastiera...</translation>
+    </message>
+    <message>
+        <source>Passed. Take the keyboard away.</source>
+        <translation>Superato. Togliere la tastiera.</translation>
+    </message>
+    <message>
+        <source>Programming... %1 %</source>
+        <translation>Programmazione... %1 %</translation>
+    </message>
+    <message>
+        <source>Testing: press every key (%1 of %2)</source>
+        <translation>Prova: premere ogni tasto (%1 di %2)</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Non riuscito: %1</translation>
+    </message>
+    <message>
+        <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
+        <translation>Invio: avanti    R: riprova    S: metti da parte    Esc: pausa</translation>
+    </message>
+    <message>
+        <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
+        <translation>Il lotto è in pausa. Terminarlo ora? %1 di %2 tastiere superate.</translation>
+    </message>
+    <message>
+        <source>The batch is complete: %1 keyboards passed.</source>
+        <translation>Il lotto è completo: %1 tastiere superate.</translation>
+    </message>
+    <message>
+        <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
+        <translation>Un lotto si è fermato prima della fine: ordine %1, %2 di %3 tastiere superate. Riprenderlo?</translation>
+    </message>
+    <message>
+        <source>the keyboard sent codes of no key: %1</source>
+        <translation>la tastiera ha inviato codici di nessun tasto: %1</translation>
+    </message>
+    <message>
+        <source>%1 keys cannot be tested from key presses</source>
+        <translation>%1 tasti non possono essere provati con le pressioni</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf);;CSV table (*.csv)</source>
+        <translation>Rapporto PDF (*.pdf);;Tabella CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>superato</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>non riuscito</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <translation>messo da parte</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>non provato</translation>
+    </message>
+    <message>
+        <source>no test</source>
+        <translation>nessuna prova</translation>
+    </message>
+    <message>
+        <source>Batch report</source>
+        <translation>Rapporto del lotto</translation>
+    </message>
+    <message>
+        <source>Order: %1</source>
+        <translation>Ordine: %1</translation>
+    </message>
+    <message>
+        <source>Layout file: %1</source>
+        <translation>File di layout: %1</translation>
+    </message>
+    <message>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 dell'immagine: %1</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Postazione: %1</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Dal %1 al %2</translation>
+    </message>
+    <message>
+        <source>Passed: %1    Failed: %2    Set aside: %3</source>
+        <translation>Superate: %1    Non riuscite: %2    Messe da parte: %3</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Posto</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Batch &amp;report...</source>
+        <translation>Rapporto del lo&amp;tto...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Ordine</translation>
+    </message>
 </context>
 </TS>

@@ -2074,5 +2074,165 @@ Vervangen?</translation>
         <source>--received needs an emulated keyboard (--emulate N)</source>
         <translation>--received verwacht een geëmuleerd toetsenbord (--emulate N)</translation>
     </message>
+    <message>
+        <source>Program a &amp;batch...</source>
+        <translation>&amp;Batch programmeren...</translation>
+    </message>
+    <message>
+        <source>Program a batch</source>
+        <translation>Batch programmeren</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Orderreferentie:</translation>
+    </message>
+    <message>
+        <source>Number of keyboards:</source>
+        <translation>Aantal toetsenborden:</translation>
+    </message>
+    <message>
+        <source>Test after each keyboard:</source>
+        <translation>Test na elk toetsenbord:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>The programmed keys</source>
+        <translation>De geprogrammeerde toetsen</translation>
+    </message>
+    <message>
+        <source>Every key</source>
+        <translation>Elke toets</translation>
+    </message>
+    <message>
+        <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
+        <translation>Een batch programmeert de indeling zoals die is opgeslagen, nooit niet-opgeslagen wijzigingen. De indeling nu opslaan?</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2</source>
+        <translation>Toetsenbord %1 van %2</translation>
+    </message>
+    <message>
+        <source>Waiting for a keyboard...</source>
+        <translation>Wachten op een toetsenbord...</translation>
+    </message>
+    <message>
+        <source>Passed. Take the keyboard away.</source>
+        <translation>Geslaagd. Haal het toetsenbord weg.</translation>
+    </message>
+    <message>
+        <source>Programming... %1 %</source>
+        <translation>Programmeren... %1 %</translation>
+    </message>
+    <message>
+        <source>Testing: press every key (%1 of %2)</source>
+        <translation>Test: druk op elke toets (%1 van %2)</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Mislukt: %1</translation>
+    </message>
+    <message>
+        <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
+        <translation>Enter: verder    R: opnieuw    S: apart leggen    Escape: pauze</translation>
+    </message>
+    <message>
+        <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
+        <translation>De batch is gepauzeerd. Nu beëindigen? %1 van %2 toetsenborden geslaagd.</translation>
+    </message>
+    <message>
+        <source>The batch is complete: %1 keyboards passed.</source>
+        <translation>De batch is klaar: %1 toetsenborden geslaagd.</translation>
+    </message>
+    <message>
+        <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
+        <translation>Een batch stopte voor het einde: order %1, %2 van %3 toetsenborden geslaagd. Hervatten?</translation>
+    </message>
+    <message>
+        <source>the keyboard sent codes of no key: %1</source>
+        <translation>het toetsenbord stuurde codes van geen enkele toets: %1</translation>
+    </message>
+    <message>
+        <source>%1 keys cannot be tested from key presses</source>
+        <translation>%1 toetsen kunnen niet met toetsaanslagen worden getest</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf);;CSV table (*.csv)</source>
+        <translation>PDF-rapport (*.pdf);;CSV-tabel (*.csv)</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>geslaagd</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>mislukt</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <translation>apart gelegd</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>niet getest</translation>
+    </message>
+    <message>
+        <source>no test</source>
+        <translation>geen test</translation>
+    </message>
+    <message>
+        <source>Batch report</source>
+        <translation>Batchrapport</translation>
+    </message>
+    <message>
+        <source>Order: %1</source>
+        <translation>Order: %1</translation>
+    </message>
+    <message>
+        <source>Layout file: %1</source>
+        <translation>Indelingsbestand: %1</translation>
+    </message>
+    <message>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 van de image: %1</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Station: %1</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>Passed: %1    Failed: %2    Set aside: %3</source>
+        <translation>Geslaagd: %1    Mislukt: %2    Apart gelegd: %3</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Uitkomst</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>Batch &amp;report...</source>
+        <translation>Batch&amp;rapport...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Order</translation>
+    </message>
 </context>
 </TS>

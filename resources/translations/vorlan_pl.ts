@@ -2080,5 +2080,165 @@ Zastąpić je?</translation>
         <source>--received needs an emulated keyboard (--emulate N)</source>
         <translation>--received wymaga emulowanej klawiatury (--emulate N)</translation>
     </message>
+    <message>
+        <source>Program a &amp;batch...</source>
+        <translation>Programuj &amp;partię...</translation>
+    </message>
+    <message>
+        <source>Program a batch</source>
+        <translation>Programuj partię</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Numer zamówienia:</translation>
+    </message>
+    <message>
+        <source>Number of keyboards:</source>
+        <translation>Liczba klawiatur:</translation>
+    </message>
+    <message>
+        <source>Test after each keyboard:</source>
+        <translation>Test po każdej klawiaturze:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>The programmed keys</source>
+        <translation>Zaprogramowane klawisze</translation>
+    </message>
+    <message>
+        <source>Every key</source>
+        <translation>Każdy klawisz</translation>
+    </message>
+    <message>
+        <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
+        <translation>Partia programuje układ w postaci zapisanej, nigdy niezapisanych zmian. Zapisać układ teraz?</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Stanowisko</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2</source>
+        <translation>Klawiatura %1 z %2</translation>
+    </message>
+    <message>
+        <source>Waiting for a keyboard...</source>
+        <translation>Oczekiwanie na klawiaturę...</translation>
+    </message>
+    <message>
+        <source>Passed. Take the keyboard away.</source>
+        <translation>Zaliczona. Odłącz klawiaturę.</translation>
+    </message>
+    <message>
+        <source>Programming... %1 %</source>
+        <translation>Programowanie... %1 %</translation>
+    </message>
+    <message>
+        <source>Testing: press every key (%1 of %2)</source>
+        <translation>Test: naciśnij każdy klawisz (%1 z %2)</translation>
+    </message>
+    <message>
+        <source>Failed: %1</source>
+        <translation>Niepowodzenie: %1</translation>
+    </message>
+    <message>
+        <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
+        <translation>Enter: dalej    R: ponów    S: odłóż    Escape: pauza</translation>
+    </message>
+    <message>
+        <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
+        <translation>Partia jest wstrzymana. Zakończyć ją teraz? Zaliczono %1 z %2 klawiatur.</translation>
+    </message>
+    <message>
+        <source>The batch is complete: %1 keyboards passed.</source>
+        <translation>Partia jest gotowa: zaliczono %1 klawiatur.</translation>
+    </message>
+    <message>
+        <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
+        <translation>Partia zatrzymała się przed końcem: zamówienie %1, zaliczono %2 z %3 klawiatur. Wznowić ją?</translation>
+    </message>
+    <message>
+        <source>the keyboard sent codes of no key: %1</source>
+        <translation>klawiatura wysłała kody żadnego klawisza: %1</translation>
+    </message>
+    <message>
+        <source>%1 keys cannot be tested from key presses</source>
+        <translation>%1 klawiszy nie da się przetestować naciśnięciami</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf);;CSV table (*.csv)</source>
+        <translation>Raport PDF (*.pdf);;Tabela CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>zaliczona</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>niezaliczona</translation>
+    </message>
+    <message>
+        <source>set aside</source>
+        <translation>odłożona</translation>
+    </message>
+    <message>
+        <source>not tested</source>
+        <translation>nietestowana</translation>
+    </message>
+    <message>
+        <source>no test</source>
+        <translation>bez testu</translation>
+    </message>
+    <message>
+        <source>Batch report</source>
+        <translation>Raport partii</translation>
+    </message>
+    <message>
+        <source>Order: %1</source>
+        <translation>Zamówienie: %1</translation>
+    </message>
+    <message>
+        <source>Layout file: %1</source>
+        <translation>Plik układu: %1</translation>
+    </message>
+    <message>
+        <source>Image SHA-256: %1</source>
+        <translation>SHA-256 obrazu: %1</translation>
+    </message>
+    <message>
+        <source>Station: %1</source>
+        <translation>Stanowisko: %1</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Od %1 do %2</translation>
+    </message>
+    <message>
+        <source>Passed: %1    Failed: %2    Set aside: %3</source>
+        <translation>Zaliczone: %1    Niezaliczone: %2    Odłożone: %3</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Miejsce</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Wynik końcowy</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>Batch &amp;report...</source>
+        <translation>&amp;Raport partii...</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Zamówienie</translation>
+    </message>
 </context>
 </TS>

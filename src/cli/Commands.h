@@ -19,6 +19,7 @@ int RunDiff(Args args);
 int RunLegends(Args args);
 int RunSheet(Args args);
 int RunPcLayouts(Args args);
+int RunReport(Args args);
 
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
@@ -37,5 +38,6 @@ extern const std::string kDiffUsage;
 extern const std::string kLegendsUsage;
 extern const std::string kSheetUsage;
 extern const std::string kPcLayoutsUsage;
+extern const std::string kReportUsage;
 
 } // namespace vorlan::cli

@@ -24,6 +24,7 @@ std::string UsageOf(std::string_view name) {
 const std::string kConvertUsage = UsageOf("convert");
 const std::string kShowUsage = UsageOf("show");
 const std::string kProgramUsage = UsageOf("program");
+const std::string kReportUsage = UsageOf("report");
 const std::string kImageUsage = UsageOf("image");
 const std::string kCheckUsage = UsageOf("check");
 const std::string kDiffUsage = UsageOf("diff");

@@ -13,3 +13,20 @@ int WritePrintJob(const LayoutDocument&, const PrintJob&) {
 }
 
 } // namespace vorlan::cli
+
+#include "cli/ReportJob.h"
+
+#include <iostream>
+
+namespace vorlan::cli {
+
+char ReportListSeparator() {
+    return ',';
+}
+
+int WriteReportPdf(const BatchReport&, const std::string&, const InputFiles&) {
+    std::cerr << "vorlanctl: a PDF report is not available in this build (it needs Qt)\n";
+    return 1;
+}
+
+} // namespace vorlan::cli

@@ -11,6 +11,7 @@
 #include "programming/KeyboardSelection.h"
 #include "programming/ProgrammingEngine.h"
 #include "programming/RunAdvice.h"
+#include "station/Batch.h"
 #include "verify/ProgrammingLog.h"
 
 #include <array>
@@ -354,6 +355,12 @@ int RunProgram(Args args) {
     ProgrammingRun record = RecordOfRun(vector, driver, result, took);
     if (stopped && stopSignal != 0) {
         record.result += " (" + SignalName(stopSignal) + ")";
+    }
+    if (const auto order = parsed.Value("--order")) {
+        std::string logText;
+        ReadPlainFile(logPath, logText, std::size_t{256} * 1024 * 1024);
+        record.batch = FormatBatchField(
+            {*order, NextPlaceInLog(ParseLog(logText), *order), 0, KeyTestOutcome::NotRun, false});
     }
     const FileWriteResult logged =
         logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}

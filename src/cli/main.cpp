@@ -39,6 +39,7 @@ int main(int argc, char** narrowArgv) {
         {"convert", RunConvert}, {"show", RunShowWithPcLayout},   {"check", RunCheck},
         {"diff", RunDiff},       {"program", RunProgram},         {"image", RunImage},
         {"legends", RunLegends}, {"sheet", RunSheetWithPcLayout}, {"pc-layouts", RunPcLayouts},
+        {"report", RunReport},
     };
     for (const Entry& entry : kEntries) {
         if (entry.name == command) {

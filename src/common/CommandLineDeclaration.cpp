@@ -76,7 +76,8 @@ constexpr Option kProgramOptions[] = {
      "Program an emulated keyboard of type N (0: 7/3scan images, 1: single 16scan, "
      "2: double 16scan) instead of the device. FAULT: fail-at=K, hang-at=K, vanish-at=K "
      "(byte K, counted from 1), slow=MS (each byte takes MS longer), timeout=MS (default "
-     "2000), missing."},
+     "2000), missing, late=N (no keyboard for the first N detections), away=N (none for N "
+     "detections after each whole write)."},
     {"--received",
      {},
      ValueKind::File,
@@ -94,6 +95,15 @@ constexpr Option kProgramOptions[] = {
      {},
      "Append the run to this programming log instead of the desktop program's log in the "
      "user's data folder."},
+    {"--order",
+     {},
+     ValueKind::Text,
+     "REF",
+     0,
+     0,
+     {},
+     "Log the run as a keyboard of the batch of this order: the order and its place (one "
+     "after the order's keyboards that passed in the log) as the log line's last field."},
     kHelp,
 };
 constexpr Option kImageOptions[] = {
@@ -159,6 +169,37 @@ constexpr Option kSheetOptions[] = {
      {},
      "Outline the keys in black on white, as the window prints on paper, instead of the "
      "editor's colours."},
+    kHelp,
+};
+
+constexpr Option kOrder{"--order",
+                        {},
+                        ValueKind::Text,
+                        "REF",
+                        0,
+                        0,
+                        {},
+                        "The order reference of the batch (default: the last batch in the log)."};
+constexpr Option kReportOptions[] = {
+    {"-o",
+     {},
+     ValueKind::File,
+     "OUT",
+     0,
+     0,
+     {},
+     "The file to write; its extension (.pdf, .csv) chooses the format.",
+     true},
+    kOrder,
+    {"--separator",
+     {},
+     ValueKind::Text,
+     "C",
+     0,
+     0,
+     {},
+     "The CSV list separator: one character, or tab (default: ';' where the locale's "
+     "decimal sign is a comma, ',' elsewhere)."},
     kHelp,
 };
 
@@ -237,6 +278,16 @@ constexpr Command kCommands[] = {
      "The layout sheet as PDF, SVG or PNG: the key grid with names, settings, RFID options and "
      "the table of programmed keys.",
      kSheetOptions,
+     kPlainExits,
+     {}},
+    {"report",
+     "LOG",
+     {},
+     "The report of a batch from the programming log LOG: the order, the layout file and its "
+     "image's SHA-256, the station, from and to, one row per keyboard and the counts passed, "
+     "failed and set aside. PDF on the locale's paper in the user's language, or CSV as "
+     "spreadsheets open it (UTF-8 with a byte-order mark, RFC 4180 quoting).",
+     kReportOptions,
      kPlainExits,
      {}},
     {"pc-layouts",

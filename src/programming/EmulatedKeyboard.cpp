@@ -8,7 +8,7 @@
 namespace vorlan {
 
 EmulatedKeyboard::EmulatedKeyboard(int type, EmulatorFaults playedFaults)
-    : keyboardType(type), faults(std::move(playedFaults)) {}
+    : keyboardType(type), faults(std::move(playedFaults)), absentFor(faults.late) {}
 
 bool EmulatedKeyboard::Open() {
     ++openAttempts;
@@ -18,6 +18,12 @@ bool EmulatedKeyboard::Open() {
     if (faults.deviceMissing || vanished) {
         return false;
     }
+    if (absentFor > 0) {
+        --absentFor;
+        return false;
+    }
+    writesSinceOpen = 0;
+    writeFailedSinceOpen = false;
     {
         const std::lock_guard lock(abortMutex);
         aborted = false;
@@ -47,6 +53,7 @@ bool EmulatedKeyboard::RequestKeyboardType(std::uint8_t& type, std::uint32_t& by
 
 bool EmulatedKeyboard::WriteImageByte(std::uint8_t byte) {
     ++writeRequests;
+    ++writesSinceOpen;
     if (clock != nullptr) {
         requestTimes.push_back(clock->Now());
     }
@@ -77,6 +84,7 @@ bool EmulatedKeyboard::WriteImageByte(std::uint8_t byte) {
     } else {
         received.push_back(byte);
     }
+    writeFailedSinceOpen = writeFailedSinceOpen || !ok;
     if (afterWrite) {
         afterWrite(static_cast<std::size_t>(writeRequests));
     }
@@ -128,6 +136,10 @@ bool ParseEmulatorFaults(std::string_view options, EmulatorFaults& faults) {
             parsed.slow = std::chrono::milliseconds(value);
         } else if (name == "timeout") {
             parsed.timeout = std::chrono::milliseconds(value);
+        } else if (name == "late") {
+            parsed.late = value;
+        } else if (name == "away") {
+            parsed.away = value;
         } else {
             return false;
         }
@@ -143,6 +155,9 @@ void EmulatedKeyboard::Close() {
     }
     open = false;
     ++closeCount;
+    if (writesSinceOpen > 0 && !writeFailedSinceOpen) {
+        absentFor = faults.away;
+    }
     if (!receivedFile.empty()) {
         SaveReceived(receivedFile);
     }

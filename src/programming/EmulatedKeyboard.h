@@ -30,13 +30,18 @@ struct EmulatorFaults {
     std::size_t vanishAt = 0;          // unplugged at this byte: it and every later request fail
     std::chrono::milliseconds slow{0}; // each write request takes this long
     std::chrono::milliseconds timeout{2000}; // a request unanswered this long fails
+    // A station's keyboards: the first answers only from this detection on
+    // (plugged in late), and after each whole write this many detections
+    // find no keyboard (taken away, the next one plugged in).
+    std::size_t late = 0;
+    std::size_t away = 0;
 
     friend bool operator==(const EmulatorFaults&, const EmulatorFaults&) = default;
 };
 
 // Reads the fault options of an "emulator:N,option,..." setting: fail-at=K,
-// hang-at=K, vanish-at=K (bytes counted from 1), slow=MS, timeout=MS and
-// missing. False, with faults unchanged, for anything else.
+// hang-at=K, vanish-at=K (bytes counted from 1), slow=MS, timeout=MS,
+// late=N, away=N and missing. False, with faults unchanged, for anything else.
 bool ParseEmulatorFaults(std::string_view options, EmulatorFaults& faults);
 
 class EmulatedKeyboard : public KeyboardDriver {
@@ -97,6 +102,9 @@ private:
     std::string receivedFile;
     DriverFault lastFault = DriverFault::Failed;
     bool vanished = false;
+    std::size_t absentFor = 0; // detections still to find no keyboard
+    int writesSinceOpen = 0;
+    bool writeFailedSinceOpen = false; // a broken write keeps the keyboard for a retry
 
     // Waits up to limit, or until Abort; true when the whole time passed.
     bool Wait(std::chrono::milliseconds limit);

@@ -165,6 +165,9 @@ std::string FormatLogLine(const ProgrammingRun& run) {
         << (run.imageSha256.empty() ? "-" : OneLine(run.imageSha256)) << '\t'
         << (run.keyboardType < 0 ? std::string("-") : std::to_string(run.keyboardType)) << '\t'
         << run.bytesWritten << '\t' << run.durationMs << '\t' << OneLine(run.result);
+    if (!run.batch.empty()) {
+        out << '\t' << OneLine(run.batch);
+    }
     return out.str();
 }
 
@@ -173,7 +176,8 @@ std::optional<ProgrammingRun> ParseLogLine(std::string_view line) {
         line.remove_suffix(1);
     }
     const std::vector<std::string_view> f = SplitTabs(line);
-    if (f.size() != 7) {
+    // Fields after the eighth are a later program's: read what is known.
+    if (f.size() < 7) {
         return std::nullopt;
     }
     ProgrammingRun run;
@@ -189,6 +193,9 @@ std::optional<ProgrammingRun> ParseLogLine(std::string_view line) {
     run.keyboardType = f[3] == "-" ? -1 : static_cast<int>(type);
     run.bytesWritten = static_cast<std::size_t>(bytes);
     run.result = f[6];
+    if (f.size() > 7) {
+        run.batch = f[7];
+    }
     return run;
 }
 

@@ -24,6 +24,9 @@ struct ProgrammingRun {
     std::size_t bytesWritten = 0;
     std::int64_t durationMs = 0;
     std::string result; // "done", the error message, "cancelled after N bytes"
+    // A batch's own field, written last so readers of seven fields go on
+    // reading; empty outside a batch.
+    std::string batch;
 };
 
 inline constexpr std::string_view kLogFileName = "programming.log";

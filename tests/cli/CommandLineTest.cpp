@@ -123,7 +123,7 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
         return test::ReadFileBytes(out);
     };
     EXPECT_EQ(complete("''"),
-              "convert show check diff program image legends sheet pc-layouts --help\n");
+              "convert show check diff program image legends sheet report pc-layouts --help\n");
 #endif
     for (const Command& command : VorlanctlCommands()) {
         const std::string name(command.name);

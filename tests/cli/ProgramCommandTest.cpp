@@ -1,6 +1,7 @@
 // vorlanctl program and vorlanctl image, run as a user runs them.
 #include "cli/CliRunner.h"
 #include "programming/DeviceImage.h"
+#include "verify/ProgrammingLog.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -303,6 +304,17 @@ TEST_F(CliTest, EveryRunIsLoggedTruthfully) {
     EXPECT_EQ(
         Run({"program", "--emulate", "1", "--log", (folder / "data").string(), layout}).status, 1)
         << "a log that cannot be written fails the run";
+
+    // A script's batch: a place is taken only by a keyboard that passed.
+    std::vector<std::string> places;
+    for (const char* keyboard : {"1", "2", "1"}) {
+        Run({"program", "--emulate", keyboard, "--log", Out("batch.log"), "--order", "A-17 Lyon",
+             layout});
+    }
+    for (const ProgrammingRun& run : ParseLog(test::ReadFileBytes(Out("batch.log")))) {
+        places.push_back(run.batch);
+    }
+    EXPECT_EQ(places, (std::vector<std::string>{"A-17 Lyon 1", "A-17 Lyon 2", "A-17 Lyon 2"}));
 }
 
 } // namespace

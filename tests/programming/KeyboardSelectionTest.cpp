@@ -75,8 +75,8 @@ TEST(KeyboardSelection, EmulatedTypeArgument) {
 }
 
 TEST(KeyboardSelection, EmulatorFaultOptions) {
-    const KeyboardSelection faulty =
-        SelectKeyboard("emulator:1,fail-at=7,hang-at=8,vanish-at=9,slow=4,timeout=50,missing");
+    const KeyboardSelection faulty = SelectKeyboard(
+        "emulator:1,fail-at=7,hang-at=8,vanish-at=9,slow=4,timeout=50,missing,late=3,away=2");
     ASSERT_EQ(faulty.kind, Kind::Emulator);
     EXPECT_EQ(faulty.emulatedType, 1);
     EXPECT_EQ(faulty.faults.failWriteAt, 7u);
@@ -85,6 +85,8 @@ TEST(KeyboardSelection, EmulatorFaultOptions) {
     EXPECT_EQ(faulty.faults.slow, std::chrono::milliseconds(4));
     EXPECT_EQ(faulty.faults.timeout, std::chrono::milliseconds(50));
     EXPECT_TRUE(faulty.faults.deviceMissing);
+    EXPECT_EQ(faulty.faults.late, 3u);
+    EXPECT_EQ(faulty.faults.away, 2u);
     for (const char* bad : {"emulator:1,", "emulator:1,fail-at", "emulator:1,fail-at=x",
                             "emulator:1,fail-at=-1", "emulator:1,slow=1ms", "emulator:1,jam=3"}) {
         EXPECT_EQ(SelectKeyboard(bad).kind, Kind::Invalid) << bad;

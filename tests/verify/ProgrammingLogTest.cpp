@@ -59,7 +59,7 @@ TEST(ProgrammingLogTest, OnlyAWholeImageIsDone) {
 
 TEST(ProgrammingLogTest, LinesRoundTripAndStayOneLine) {
     ProgrammingRun run{
-        "2024-05-06 07:08:09", "/a\tb\nc.txt", std::string(64, 'f'), 2, 2022, 6111, "done"};
+        "2024-05-06 07:08:09", "/a\tb\nc.txt", std::string(64, 'f'), 2, 2022, 6111, "done", {}};
     const std::string line = FormatLogLine(run);
     EXPECT_EQ(line.find('\n'), std::string::npos);
     const std::optional<ProgrammingRun> back = ParseLogLine(line);

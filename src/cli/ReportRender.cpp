@@ -1,0 +1,55 @@
+// The Qt half of vorlanctl report: the locale's separator and paper, the
+// translation of the user's language and the PDF, on the offscreen platform.
+#include "cli/ReportJob.h"
+#include "common/ui/QtText.h"
+#include "printing/ui/PrintExport.h"
+#include "station/ui/ReportDocument.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QTranslator>
+#include <iostream>
+
+namespace vorlan::cli {
+
+char ReportListSeparator() {
+    return LocaleListSeparator();
+}
+
+int WriteReportPdf(const BatchReport& report, const std::string& outPath,
+                   const InputFiles& inputs) {
+#ifndef _WIN32
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+#endif
+    static int argc = 1;
+    static char name[] = "vorlanctl";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    // The program's translation of the user's language, where the window
+    // program keeps it: beside it in a build, in the share folder installed.
+    QTranslator translator;
+    const QString bin = QCoreApplication::applicationDirPath();
+    for (const QString& dir :
+         {bin + QStringLiteral("/translations"), bin + QStringLiteral("/../app/translations"),
+          bin + QStringLiteral("/../share/vorlan/translations")}) {
+        if (translator.load(QLocale::system(), QStringLiteral("vorlan"), QStringLiteral("_"),
+                            dir)) {
+            QCoreApplication::installTranslator(&translator);
+            break;
+        }
+    }
+    const ReportDocument document(report, StandardPage(LocalePaper()));
+    const ExportResult result =
+        ExportDocument(document, FromPath(outPath), ExportFormat::Pdf, kDefaultPngDpi, inputs);
+    if (result.error) {
+        std::cerr << StringText(StringId::Error) << ": " << ToLocalText(result.errorText) << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace vorlan::cli

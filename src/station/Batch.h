@@ -1,0 +1,92 @@
+// A batch: one layout programmed into a number of keyboards for one order,
+// each keyboard tested after programming. The core keeps the counts and the
+// places; a keyboard counts towards the number only when it passed.
+#pragma once
+
+#include "verify/ProgrammingLog.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlan {
+
+// The test after each keyboard.
+enum class BatchTest { None, ProgrammedKeys, EveryKey };
+
+std::string_view BatchTestName(BatchTest test); // "none", "programmed-keys", "every-key"
+std::optional<BatchTest> BatchTestFromName(std::string_view name);
+
+// What a keyboard's key test came to.
+enum class KeyTestOutcome { NotRun, NotChosen, Passed, Failed };
+
+// A keyboard's end in the batch.
+enum class BatchOutcome { Passed, Failed, SetAside };
+
+// The batch field of a log line: "ORDER PLACE/COUNT[ test=...][ set-aside]".
+// The order comes first and may hold anything but tabs and line ends; it is
+// read back from the right, so an order with spaces or slashes survives.
+struct BatchMark {
+    std::string order;
+    int place = 0; // from 1
+    int count = 0; // 0: not known (a script that gave no number)
+    KeyTestOutcome test = KeyTestOutcome::NotRun;
+    bool setAside = false;
+
+    friend bool operator==(const BatchMark&, const BatchMark&) = default;
+};
+
+std::string FormatBatchField(const BatchMark& mark);
+std::optional<BatchMark> ParseBatchField(std::string_view field);
+
+// "3/40", or "3" when the count is not known.
+std::string PlaceText(int place, int count);
+
+// A keyboard's end as its log line tells it: set aside, passed when the whole
+// image was sent and the key test did not fail, failed otherwise.
+BatchOutcome OutcomeOf(const ProgrammingRun& run, const BatchMark& mark);
+
+struct BatchSettings {
+    std::string order;
+    int count = 1;
+    BatchTest test = BatchTest::None;
+    std::string layoutFile;
+    std::string imageSha256;
+
+    friend bool operator==(const BatchSettings&, const BatchSettings&) = default;
+};
+
+class Batch {
+public:
+    explicit Batch(BatchSettings settings);
+
+    const BatchSettings& Settings() const { return settings_; }
+    // The place the next keyboard takes: one after the keyboards passed.
+    int Place() const { return passed_ + 1; }
+    int Passed() const { return passed_; }
+    int Failed() const { return failed_; }
+    int SetAside() const { return setAside_; }
+    bool Complete() const { return passed_ >= settings_.count; }
+
+    // The field of the keyboard now at Place().
+    BatchMark MarkFor(KeyTestOutcome test, bool setAside) const;
+    // Counts a keyboard's logged line.
+    void Count(BatchOutcome outcome);
+
+    // The counts of the lines of this order already in the log, so a batch
+    // stopped by a crash goes on where it was.
+    void CountLog(const std::vector<ProgrammingRun>& runs);
+
+private:
+    BatchSettings settings_;
+    int passed_ = 0;
+    int failed_ = 0;
+    int setAside_ = 0;
+};
+
+// The place the next keyboard of this order takes according to the log (one
+// after those passed), for a script's run that names only the order.
+int NextPlaceInLog(const std::vector<ProgrammingRun>& runs, std::string_view order);
+
+} // namespace vorlan

@@ -1,0 +1,150 @@
+#include "station/BatchReport.h"
+
+#include "verify/TextEscaping.h"
+
+#include <cstdlib>
+
+#ifdef _WIN32
+#include "common/FilePath.h"
+#else
+#include <unistd.h>
+#endif
+
+namespace vorlan {
+namespace {
+
+std::string CsvField(std::string_view text, char separator) {
+    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + '"';
+}
+
+void AppendCsvLine(std::string& out, const std::vector<std::string>& fields, char separator) {
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            out += separator;
+        }
+        out += CsvField(fields[i], separator);
+    }
+    out += "\r\n";
+}
+
+} // namespace
+
+BatchReport ReportFromLog(const std::vector<ProgrammingRun>& runs, std::string_view order,
+                          std::string station) {
+    BatchReport report;
+    report.station = std::move(station);
+    std::string wanted = OneLine(order);
+    if (wanted.empty()) {
+        for (auto run = runs.rbegin(); run != runs.rend() && wanted.empty(); ++run) {
+            if (const auto mark = ParseBatchField(run->batch)) {
+                wanted = mark->order;
+            }
+        }
+    }
+    report.order = wanted;
+    for (const ProgrammingRun& run : runs) {
+        const auto mark = ParseBatchField(run.batch);
+        if (!mark || mark->order != wanted || (wanted.empty() && run.batch.empty())) {
+            continue;
+        }
+        ReportRow row;
+        row.dateTime = run.dateTime;
+        row.place = mark->place;
+        row.keyboardType = run.keyboardType;
+        row.bytes = run.bytesWritten;
+        row.durationMs = run.durationMs;
+        row.result = run.result;
+        row.keyTest = mark->test;
+        row.outcome = OutcomeOf(run, *mark);
+        (row.outcome == BatchOutcome::Passed     ? report.passed
+         : row.outcome == BatchOutcome::SetAside ? report.setAside
+                                                 : report.failed)++;
+        if (report.rows.empty()) {
+            report.from = run.dateTime;
+        }
+        report.to = run.dateTime;
+        report.count = mark->count;
+        report.layoutFile = run.layoutFile;
+        report.imageSha256 = run.imageSha256;
+        report.rows.push_back(std::move(row));
+    }
+    return report;
+}
+
+std::string StationName() {
+#ifdef _WIN32
+    return EnvironmentText("COMPUTERNAME");
+#else
+    char name[256] = {};
+    if (gethostname(name, sizeof name - 1) != 0) {
+        return {};
+    }
+    return name;
+#endif
+}
+
+char ListSeparatorFor(char decimalPoint) {
+    return decimalPoint == ',' ? ';' : ',';
+}
+
+CsvWords EnglishCsvWords() {
+    CsvWords words;
+    words.columns = {"Order",   "Place",         "Date and time", "Keyboard type",
+                     "Bytes",   "Duration (ms)", "Result",        "Key test",
+                     "Outcome", "Layout file",   "Image SHA-256", "Station"};
+    return words;
+}
+
+std::string_view KeyTestWord(KeyTestOutcome outcome, const CsvWords& words) {
+    switch (outcome) {
+    case KeyTestOutcome::Passed:
+        return words.passed;
+    case KeyTestOutcome::Failed:
+        return words.failed;
+    case KeyTestOutcome::NotChosen:
+        return words.notChosen;
+    case KeyTestOutcome::NotRun:
+        break;
+    }
+    return words.notRun;
+}
+
+std::string_view OutcomeWord(BatchOutcome outcome, const CsvWords& words) {
+    switch (outcome) {
+    case BatchOutcome::Passed:
+        return words.passed;
+    case BatchOutcome::SetAside:
+        return words.setAside;
+    case BatchOutcome::Failed:
+        break;
+    }
+    return words.failed;
+}
+
+std::string ReportCsv(const BatchReport& report, char separator, const CsvWords& words) {
+    std::string out = "\xEF\xBB\xBF";
+    AppendCsvLine(out, words.columns, separator);
+    for (const ReportRow& row : report.rows) {
+        AppendCsvLine(out,
+                      {report.order, PlaceText(row.place, report.count), row.dateTime,
+                       row.keyboardType < 0 ? std::string("-") : std::to_string(row.keyboardType),
+                       std::to_string(row.bytes), std::to_string(row.durationMs), row.result,
+                       std::string(KeyTestWord(row.keyTest, words)),
+                       std::string(OutcomeWord(row.outcome, words)), report.layoutFile,
+                       report.imageSha256, report.station},
+                      separator);
+    }
+    return out;
+}
+
+} // namespace vorlan

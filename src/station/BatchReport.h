@@ -1,0 +1,72 @@
+// The report handed over with a batch, made from the programming log alone:
+// the order, the layout and its digest, the station, from and to, one row
+// per keyboard and the counts. Written as CSV here; the PDF is drawn in ui/.
+#pragma once
+
+#include "station/Batch.h"
+#include "verify/ProgrammingLog.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlan {
+
+struct ReportRow {
+    std::string dateTime;
+    int place = 0;
+    int keyboardType = -1;
+    std::size_t bytes = 0;
+    std::int64_t durationMs = 0;
+    std::string result; // the log's result text
+    KeyTestOutcome keyTest = KeyTestOutcome::NotRun;
+    BatchOutcome outcome = BatchOutcome::Failed;
+};
+
+struct BatchReport {
+    std::string order;
+    int count = 0; // as the last line says; 0 when no line told it
+    std::string layoutFile;
+    std::string imageSha256;
+    std::string station;
+    std::string from; // the first and last line's time
+    std::string to;
+    std::vector<ReportRow> rows;
+    int passed = 0;
+    int failed = 0;
+    int setAside = 0;
+};
+
+// The lines of order (the last batch in the log when order is empty); a
+// report without rows when the log holds none of it.
+BatchReport ReportFromLog(const std::vector<ProgrammingRun>& runs, std::string_view order,
+                          std::string station);
+
+// The host's name, for the report's station.
+std::string StationName();
+
+// The list separator spreadsheets of a locale expect: ';' where the decimal
+// sign is a comma, ',' elsewhere.
+char ListSeparatorFor(char decimalPoint);
+
+// The words of the CSV, given by the caller so the window can translate them.
+struct CsvWords {
+    std::vector<std::string> columns; // 12 headings
+    std::string passed = "passed";
+    std::string failed = "failed";
+    std::string setAside = "set aside";
+    std::string notRun = "not tested";
+    std::string notChosen = "no test";
+};
+CsvWords EnglishCsvWords();
+
+// RFC 4180: a byte-order mark, CRLF line ends, fields with the separator, a
+// quote or a line end quoted with their quotes doubled. One heading line and
+// one line a keyboard, each carrying the order, layout, digest and station.
+std::string ReportCsv(const BatchReport& report, char separator,
+                      const CsvWords& words = EnglishCsvWords());
+
+std::string_view KeyTestWord(KeyTestOutcome outcome, const CsvWords& words);
+std::string_view OutcomeWord(BatchOutcome outcome, const CsvWords& words);
+
+} // namespace vorlan

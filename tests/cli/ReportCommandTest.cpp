@@ -1,0 +1,171 @@
+// vorlanctl report as a user runs it: the rows against the log, the CSV read
+// back by Python's csv module in two locales, the PDF's text and paper.
+#include "CliRunner.h"
+#include "station/Batch.h"
+#include "verify/ProgrammingLog.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace vorlan {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunVorlanctl;
+
+// Quotes, separators of both kinds and a letter outside ASCII: RFC 4180 at work.
+const std::string kOrder = "A-17 \"Martin\"; Boulangerie, Lyon \xC3\xA9t\xC3\xA9";
+
+class ReportCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder =
+            fs::temp_directory_path() /
+            ("vorlan-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder);
+        log = (folder / "programming.log").string();
+        // Keyboard 2 fails, is retried and passes; one is set aside; another
+        // order and a run outside any batch lie between them.
+        struct Line {
+            const char* result;
+            int place;
+            KeyTestOutcome test;
+            bool setAside;
+            const char* order;
+        };
+        for (const Line& line : {Line{"done", 1, KeyTestOutcome::Passed, false, nullptr},
+                                 Line{"done", 2, KeyTestOutcome::Failed, false, nullptr},
+                                 Line{"done", 1, KeyTestOutcome::Passed, false, "B-2"},
+                                 Line{"done", 0, KeyTestOutcome::NotRun, false, ""},
+                                 Line{"done", 2, KeyTestOutcome::Passed, false, nullptr},
+                                 Line{"Keyboard programming error. (after 9 bytes)", 3,
+                                      KeyTestOutcome::NotRun, true, nullptr}}) {
+            ProgrammingRun run{"2026-12-09 03:0" + std::to_string(runs.size()) + ":00",
+                               "/layouts/shop.txt",
+                               std::string(64, 'a'),
+                               1,
+                               1014,
+                               3100,
+                               line.result,
+                               {}};
+            if (line.order == nullptr || *line.order != 0) {
+                run.batch = FormatBatchField({line.order != nullptr ? line.order : kOrder,
+                                              line.place, 3, line.test, line.setAside});
+            }
+            runs.push_back(run);
+            ASSERT_TRUE(AppendToLog(log, run).Ok());
+        }
+    }
+    void TearDown() override {
+        unsetenv("LC_ALL");
+        fs::remove_all(folder);
+    }
+
+    // The CSV as Python's csv module reads it: one line per row, cells joined by '|'.
+    std::string ReadByPython(const std::string& csv, char separator) {
+        const std::string script = (folder / "read.py").string();
+        std::ofstream(script)
+            << "import csv, sys\n"
+               "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+               "    for row in csv.reader(f, delimiter=sys.argv[2], strict=True):\n"
+               "        print('|'.join(row))\n";
+        const std::string out = (folder / "rows.txt").string();
+        const std::string command = "python3 '" + script + "' '" + csv + "' '" +
+                                    std::string(1, separator) + "' > '" + out + "'";
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        return test::ReadFileBytes(out);
+    }
+
+    fs::path folder;
+    std::string log;
+    std::vector<ProgrammingRun> runs;
+};
+
+TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparator) {
+    std::string expected = "Order|Place|Date and time|Keyboard type|Bytes|Duration (ms)|Result|"
+                           "Key test|Outcome|Layout file|Image SHA-256|Station\n";
+    const std::string tail = "|/layouts/shop.txt|" + std::string(64, 'a') + "|";
+    for (const auto& [index, place, result, test, outcome] :
+         {std::tuple{0, "1/3", "done", "passed", "passed"},
+          std::tuple{1, "2/3", "done", "failed", "failed"},
+          std::tuple{4, "2/3", "done", "passed", "passed"},
+          std::tuple{5, "3/3", "Keyboard programming error. (after 9 bytes)", "not tested",
+                     "set aside"}}) {
+        expected += kOrder + "|" + place + "|" + runs[static_cast<std::size_t>(index)].dateTime +
+                    "|1|1014|3100|" + result + "|" + test + "|" + outcome + tail + "\n";
+    }
+    for (const auto& [locale, separator] :
+         {std::pair{"de_DE.UTF-8", ';'}, std::pair{"en_US.UTF-8", ','}}) {
+        setenv("LC_ALL", locale, 1);
+        const std::string csv = (folder / "report.csv").string();
+        const test::CliRun run = RunVorlanctl({"report", log, "-o", csv}, folder);
+        ASSERT_EQ(run.status, 0) << run.err;
+#ifdef VORLAN_CLI_PRINTING
+        const std::string bytes = test::ReadFileBytes(csv);
+        ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+        EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+        // The station is this host, whatever its name: the last cell of each line goes.
+        const auto dropLast = [](std::string text) {
+            for (std::size_t end = text.find('\n'); end != std::string::npos;
+                 end = text.find('\n', end + 1)) {
+                const std::size_t bar = text.rfind('|', end);
+                text.erase(bar, end - bar);
+                end = bar;
+            }
+            return text;
+        };
+        EXPECT_EQ(dropLast(ReadByPython(csv, separator)), dropLast(expected)) << locale;
+#else
+        (void)separator;
+#endif
+    }
+    // The separator chosen, and the last batch when no order is named.
+    const std::string csv = (folder / "tabs.csv").string();
+    ASSERT_EQ(RunVorlanctl({"report", log, "--separator", "tab", "-o", csv}, folder).status, 0);
+    EXPECT_EQ(ReadByPython(csv, '\t').substr(0, 12), "Order|Place|");
+}
+
+TEST_F(ReportCommandTest, RefusesWhatItCannotReport) {
+    const std::string out = (folder / "r.csv").string();
+    for (const auto& [args, status] :
+         {std::pair{std::vector<std::string>{"report", log, "-o", (folder / "r.txt").string()}, 2},
+          std::pair{std::vector<std::string>{"report", log, "--separator", "ab", "-o", out}, 2},
+          std::pair{std::vector<std::string>{"report", "-o", out}, 2},
+          std::pair{std::vector<std::string>{"report", log, "--order", "nobody", "-o", out}, 1},
+          std::pair{std::vector<std::string>{"report", (folder / "none.log").string(), "-o", out},
+                    1},
+          std::pair{std::vector<std::string>{"report", log, "-o", log + ".csv", "--order", "B-2"},
+                    0}}) {
+        EXPECT_EQ(RunVorlanctl(args, folder).status, status) << args[1] << args.back();
+    }
+    EXPECT_FALSE(fs::exists(out));
+}
+
+#ifdef VORLAN_CLI_PRINTING
+TEST_F(ReportCommandTest, PdfShowsTheBatchOnTheLocalesPaper) {
+    for (const auto& [locale, paper] :
+         {std::pair{"en_US.UTF-8", "letter"}, std::pair{"fr_FR.UTF-8", "A4"}}) {
+        setenv("LC_ALL", locale, 1);
+        const std::string pdf = (folder / "report.pdf").string();
+        ASSERT_EQ(RunVorlanctl({"report", log, "-o", pdf}, folder).status, 0);
+        const std::string text = (folder / "report.txt").string();
+        ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + text + "'").c_str()), 0);
+        const std::string info = (folder / "info.txt").string();
+        ASSERT_EQ(std::system(("pdfinfo '" + pdf + "' > '" + info + "'").c_str()), 0);
+        EXPECT_NE(test::ReadFileBytes(info).find(paper), std::string::npos) << locale;
+        const std::string page = test::ReadFileBytes(text);
+        EXPECT_NE(page.find(kOrder), std::string::npos) << page;
+        EXPECT_NE(page.find(std::string(64, 'a')), std::string::npos);
+        EXPECT_NE(page.find("2026-12-09 03:05:00"), std::string::npos);
+        if (std::string(locale) == "en_US.UTF-8") {
+            for (const char* count : {"Passed: 2", "Failed: 1", "Set aside: 1"}) {
+                EXPECT_NE(page.find(count), std::string::npos) << page;
+            }
+        }
+    }
+}
+#endif
+
+} // namespace
+} // namespace vorlan
