@@ -27,6 +27,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeyCaptureRunner.h"
+#include "station/ui/StationTools.h"
 #include "verify/ui/VerifyTools.h"
 
 #include <QAction>
@@ -320,6 +321,8 @@ void MainDialog::InstallDialogs() {
     InstallProgrammingDialogs(this, *hooks);
     // The key test, the programming log and batch programming (Tools menu).
     new VerifyTools(this, *hooks, *editor, programmingAction);
+    // A batch of keyboards (Tools menu), after the tools it builds on.
+    new StationTools(this, *editor);
 }
 
 void MainDialog::ConnectControls() {

@@ -11,6 +11,7 @@
 #include "localization/ui/Translations.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "recovery/ui/RecoveryGuard.h"
+#include "station/ui/StationTools.h"
 
 #include <QApplication>
 #include <QDir>
@@ -126,6 +127,9 @@ int main(int argc, char** argv) {
             vorlan::RemoveProgrammingLeftovers();
             auto* guard = window.KeepRecovery(vorlan::RecoveryFolder());
             guard->OfferAbandoned();
+            if (auto* station = vorlan::StationToolsOf(&window)) {
+                station->OfferResume();
+            }
         });
     }
     return app.exec();

@@ -1,0 +1,435 @@
+#include "station/ui/StationView.h"
+
+#include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
+#include "common/ui/UiText.h"
+#include "layout/LayoutDocument.h"
+#include "programming/CountingDriver.h"
+#include "programming/ProgrammingEngine.h"
+#include "scancodes/ScanCodeCapture.h"
+#include "scancodes/ui/KeyEventMapping.h"
+#include "station/Batch.h"
+#include "station/BatchStateFile.h"
+#include "station/ui/ReportDocument.h"
+#include "verify/KeyTestSession.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <chrono>
+
+namespace vorlan {
+namespace {
+
+constexpr int kPollMs = 500; // about twice a second, as the driver's detection is cheap
+
+void SetPointSize(QWidget* widget, int points, bool bold = false) {
+    QFont font = widget->font();
+    font.setPointSize(points);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+QString Utf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::vector<ProgrammingRun> ReadLog(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QByteArray bytes = file.readAll();
+    return ParseLog(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+} // namespace
+
+StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardDriver& keyboard,
+                         std::shared_ptr<PacingClock> theClock, QString theLogPath, QWidget* parent)
+    : QDialog(parent), batch(std::make_unique<Batch>(std::move(theBatch))),
+      doc(std::make_unique<LayoutDocument>(theDoc)),
+      driver(std::make_shared<CountingDriver>(
+          std::shared_ptr<KeyboardDriver>(&keyboard, [](KeyboardDriver*) {}))),
+      clock(theClock ? std::move(theClock)
+                     : std::shared_ptr<PacingClock>(std::make_shared<SystemPacingClock>())),
+      logPath(std::move(theLogPath)), statePath(FromPath(BatchStatePathFor(ToPath(logPath)))),
+      run(std::make_unique<ProgrammingRun>()) {
+    setObjectName(QStringLiteral("StationView"));
+    // The keys are the station's, whatever has the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowTitle(UiText(StringId::StationCaption) + QStringLiteral(" - ") +
+                   Utf8(batch->Settings().order));
+    auto* layout = new QVBoxLayout(this);
+    placeLine = new QLabel(this);
+    placeLine->setObjectName(QStringLiteral("stationPlace"));
+    SetPointSize(placeLine, 40, true);
+    stateLine = new QLabel(this);
+    stateLine->setObjectName(QStringLiteral("stationState"));
+    stateLine->setWordWrap(true);
+    stateLine->setAutoFillBackground(true);
+    stateLine->setMargin(12);
+    SetPointSize(stateLine, 28, true);
+    bar = new QProgressBar(this);
+    bar->setMinimumHeight(36);
+    auto* keys = new QLabel(UiText(StringId::StationKeys), this);
+    SetPointSize(keys, 16);
+    rows = new QListWidget(this);
+    rows->setObjectName(QStringLiteral("stationRows"));
+    rows->setFocusPolicy(Qt::NoFocus);
+    SetPointSize(rows, 16);
+    reportButton = new QPushButton(UiText(StringId::StationSaveReport), this);
+    reportButton->setObjectName(QStringLiteral("stationReport"));
+    reportButton->setFocusPolicy(Qt::NoFocus);
+    connect(reportButton, &QPushButton::clicked, this, &StationView::ChooseReport);
+    layout->addWidget(placeLine);
+    layout->addWidget(stateLine);
+    layout->addWidget(bar);
+    layout->addWidget(keys);
+    layout->addWidget(rows, 1);
+    layout->addWidget(reportButton, 0, Qt::AlignRight);
+    resize(1000, 700);
+
+    pollTimer = new QTimer(this);
+    pollTimer->setInterval(kPollMs);
+    connect(pollTimer, &QTimer::timeout, this, &StationView::Poll);
+    testTimer = new QTimer(this);
+    testTimer->setInterval(100);
+    connect(testTimer, &QTimer::timeout, this, [this] {
+        if (test && test->Tick(testClock.elapsed())) {
+            CheckTest();
+        }
+    });
+    SaveState();
+    Show(State::Waiting, UiText(StringId::StationWaiting));
+    pollTimer->start();
+}
+
+StationView::~StationView() {
+    stop = true;
+    if (worker.joinable()) {
+        worker.join();
+    }
+}
+
+void StationView::SetPollInterval(int ms) {
+    pollTimer->setInterval(ms);
+}
+
+void StationView::ShowPlace() {
+    placeLine->setText(UiText(StringId::StationKeyboardOf)
+                           .arg(std::min(batch->Place(), batch->Settings().count))
+                           .arg(batch->Settings().count));
+}
+
+void StationView::Show(State next, const QString& text) {
+    state = next;
+    ShowPlace();
+    stateLine->setText(text);
+    QPalette palette = stateLine->palette();
+    const QColor back = next == State::Passed || next == State::Complete ? QColor(0x2e, 0x7d, 0x32)
+                        : next == State::Failed                          ? QColor(0xc6, 0x28, 0x28)
+                                                : palette.color(QPalette::Window);
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::WindowText,
+                     next == State::Passed || next == State::Complete || next == State::Failed
+                         ? Qt::white
+                         : palette.color(QPalette::Text));
+    stateLine->setPalette(palette);
+    bar->setVisible(next == State::Programming);
+    Q_EMIT StateChanged(next);
+}
+
+void StationView::Poll() {
+    if (state != State::Waiting && state != State::Passed) {
+        return;
+    }
+    const bool answers = DetectKeyboardType(*driver) >= 0;
+    if (keyboardStillThere) {
+        // The keyboard just judged must go before the next one is programmed.
+        if (!answers) {
+            keyboardStillThere = false;
+            Show(State::Waiting, UiText(StringId::StationWaiting));
+        }
+        return;
+    }
+    if (answers) {
+        StartProgramming();
+    }
+}
+
+void StationView::StartProgramming() {
+    Show(State::Programming, UiText(StringId::StationProgramming).arg(0));
+    bar->setValue(0);
+    driver->ResetCounts();
+    stop = false;
+    bytesSent = 0;
+    bytesTotal = 0;
+    const std::string path = batch->Settings().layoutFile;
+    worker = std::thread([this, path] {
+        const auto started = std::chrono::steady_clock::now();
+        WriteProgress progress;
+        progress.stop = &stop;
+        progress.bytesTotal = &bytesTotal;
+        progress.bytesSent = &bytesSent;
+        progress.step = [this] {
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    const int total = bytesTotal;
+                    const int percent = total > 0 ? bytesSent * 100 / total : 0;
+                    bar->setValue(percent);
+                    stateLine->setText(UiText(StringId::StationProgramming).arg(percent));
+                },
+                Qt::QueuedConnection);
+        };
+        const char* arguments[] = {"vorlan", path.c_str()};
+        const int result = ProgrammingEngine(2, arguments, progress, *driver, *clock);
+        const std::int64_t ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now() - started)
+                                    .count();
+        QMetaObject::invokeMethod(
+            this, [this, result, ms] { RunEnded(result, ms); }, Qt::QueuedConnection);
+    });
+}
+
+void StationView::RunEnded(int result, std::int64_t durationMs) {
+    worker.join();
+    std::size_t imageSize = 0;
+    *run = ProgrammingRun{};
+    run->dateTime = LocalDateTime(std::chrono::system_clock::now());
+    run->layoutFile = batch->Settings().layoutFile;
+    run->imageSha256 = ImageSha256OfLayoutFile(run->layoutFile, &imageSize);
+    run->keyboardType = driver->AnsweredType();
+    run->bytesWritten = driver->BytesWritten();
+    run->durationMs = durationMs;
+    run->result = RunResultText(result, true, run->bytesWritten, imageSize);
+    if (run->result != "done") {
+        pendingTest = KeyTestOutcome::NotRun;
+        SaveState();
+        Show(State::Failed,
+             UiText(StringId::StationFailed).arg(result != 0 ? UiText(result) : Utf8(run->result)));
+        return;
+    }
+    if (batch->Settings().test == BatchTest::None) {
+        Judge(KeyTestOutcome::NotChosen);
+        return;
+    }
+    pendingTest = KeyTestOutcome::Failed; // what a crash during the test leaves
+    SaveState();
+    test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc));
+    testClock.start();
+    testTimer->start();
+    CheckTest();
+}
+
+void StationView::TakeTestKey(const QKeyEvent& key) {
+    const std::optional<KeyDownEvent> down = KeyDownFromEvent(key);
+    if (!down || !test) {
+        return;
+    }
+    bool changed = false;
+    for (const CodeAndName& code : CodesOfKeyDown(*down)) {
+        if (code.code != 0) {
+            changed =
+                test->Feed(static_cast<std::uint8_t>(code.code), testClock.elapsed()) || changed;
+        }
+    }
+    if (changed) {
+        CheckTest();
+    }
+}
+
+void StationView::CheckTest() {
+    const KeyTestPlan& plan = test->Plan();
+    for (const TestLine& line : test->Lines()) {
+        if (line.kind == StreamEvent::Kind::Unknown) {
+            failReason = UiText(StringId::StationWrongKey).arg(Utf8(TestLineText(line)));
+            Judge(KeyTestOutcome::Failed);
+            return;
+        }
+    }
+    int required = 0;
+    int passed = 0;
+    for (int k = 0; k < test->KeyCount(); ++k) {
+        const bool untypable =
+            std::find(plan.untypable.begin(), plan.untypable.end(), k) != plan.untypable.end();
+        if (untypable && batch->Settings().test == BatchTest::ProgrammedKeys) {
+            continue;
+        }
+        ++required;
+        passed += test->Result(k) == KeyResult::Passed ? 1 : 0;
+    }
+    if (passed == required) {
+        Judge(KeyTestOutcome::Passed);
+        return;
+    }
+    QString text = UiText(StringId::StationTesting).arg(passed).arg(required);
+    if (batch->Settings().test == BatchTest::EveryKey && !plan.untypable.empty()) {
+        text += QLatin1Char('\n') +
+                UiText(StringId::StationUntestable).arg(static_cast<int>(plan.untypable.size()));
+    }
+    Show(State::Testing, text);
+}
+
+void StationView::Judge(KeyTestOutcome outcome) {
+    testTimer->stop();
+    test.reset();
+    pendingTest = outcome;
+    if (outcome == KeyTestOutcome::Failed) {
+        SaveState();
+        Show(State::Failed, UiText(StringId::StationFailed).arg(failReason));
+        return;
+    }
+    Decide(false);
+}
+
+void StationView::Decide(bool setAside) {
+    const BatchMark mark = batch->MarkFor(pendingTest, setAside);
+    run->batch = FormatBatchField(mark);
+    if (const FileWriteResult logged = AppendToLog(ToPath(logPath), *run); !logged.Ok()) {
+        ShowError(this, UiText(StringId::LogWriteFailed).arg(logPath));
+    }
+    const BatchOutcome outcome = OutcomeOf(*run, mark);
+    batch->Count(outcome);
+    rows->addItem(Utf8(PlaceText(mark.place, mark.count) + "   " + run->dateTime + "   ") +
+                  UiText(outcome == BatchOutcome::Passed     ? StringId::StationRowPassed
+                         : outcome == BatchOutcome::SetAside ? StringId::StationRowSetAside
+                                                             : StringId::StationRowFailed));
+    rows->scrollToBottom();
+    pendingTest = KeyTestOutcome::NotRun;
+    *run = ProgrammingRun{};
+    keyboardStillThere = true;
+    if (batch->Complete()) {
+        RemoveBatchState(ToPath(statePath));
+        pollTimer->stop();
+        Show(State::Complete, UiText(StringId::StationComplete).arg(batch->Passed()));
+        return;
+    }
+    SaveState();
+    if (outcome == BatchOutcome::Passed) {
+        Show(State::Passed, UiText(StringId::StationTakeAway));
+    } else {
+        Show(State::Waiting, UiText(StringId::StationWaiting));
+    }
+}
+
+void StationView::LogPendingLine(const std::string& line) {
+    if (const auto pending = ParseLogLine(line)) {
+        *run = *pending;
+        pendingTest = KeyTestOutcome::Failed;
+        if (const auto mark = ParseBatchField(run->batch)) {
+            pendingTest = mark->test == KeyTestOutcome::NotRun ? KeyTestOutcome::NotRun
+                                                               : KeyTestOutcome::Failed;
+        }
+        Decide(false);
+        keyboardStillThere = false;
+        Show(State::Waiting, UiText(StringId::StationWaiting));
+    }
+}
+
+void StationView::SaveState() {
+    BatchStateFile file;
+    file.settings = batch->Settings();
+    if (!run->dateTime.empty()) {
+        ProgrammingRun pending = *run;
+        pending.batch = FormatBatchField(batch->MarkFor(pendingTest, false));
+        file.pendingLine = FormatLogLine(pending);
+    }
+    SaveBatchState(ToPath(statePath), file);
+}
+
+bool StationView::event(QEvent* e) {
+    if (e->type() != QEvent::KeyPress && e->type() != QEvent::ShortcutOverride) {
+        return QDialog::event(e);
+    }
+    auto* key = static_cast<QKeyEvent*>(e);
+    if (e->type() == QEvent::ShortcutOverride) {
+        // Every key is the station's: no menu shortcut of the window behind.
+        e->accept();
+        return true;
+    }
+    const int k = key->key();
+    const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+    switch (state) {
+    case State::Testing:
+        TakeTestKey(*key);
+        break;
+    case State::Programming:
+        if (k == Qt::Key_Escape) {
+            stop = true;
+        }
+        break;
+    case State::Failed:
+        if (enter || k == Qt::Key_S) {
+            Decide(k == Qt::Key_S);
+        } else if (k == Qt::Key_R) {
+            Decide(false);
+            keyboardStillThere = false;
+            StartProgramming();
+        } else if (k == Qt::Key_Escape) {
+            Pause();
+        }
+        break;
+    case State::Waiting:
+    case State::Passed:
+        if (enter) {
+            keyboardStillThere = false;
+            Poll();
+        } else if (k == Qt::Key_Escape) {
+            Pause();
+        }
+        break;
+    case State::Complete:
+        if (enter || k == Qt::Key_Escape) {
+            accept();
+        }
+        break;
+    }
+    return true;
+}
+
+void StationView::Pause() {
+    pollTimer->stop();
+    if (AskYesNo(this, UiText(StringId::StationEndQuestion)
+                           .arg(batch->Passed())
+                           .arg(batch->Settings().count))) {
+        RemoveBatchState(ToPath(statePath));
+        accept();
+        return;
+    }
+    pollTimer->start();
+}
+
+void StationView::closeEvent(QCloseEvent* e) {
+    stop = true;
+    if (worker.joinable()) {
+        worker.join();
+    }
+    pollTimer->stop();
+    QDialog::closeEvent(e);
+}
+
+bool StationView::SaveReport(const QString& path) {
+    return WriteReportFile(ReportFromLog(ReadLog(logPath), batch->Settings().order, StationName()),
+                           path, {ToPath(logPath)});
+}
+
+void StationView::ChooseReport() {
+    const QString path =
+        QFileDialog::getSaveFileName(this, UiText(StringId::StationSaveReport), QString(),
+                                     UiText(StringId::StationReportFilter));
+    if (!path.isEmpty() && !SaveReport(path)) {
+        ShowError(this, UiText(StringId::KeyTestSaveFailed).arg(path));
+    }
+}
+
+} // namespace vorlan

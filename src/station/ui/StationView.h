@@ -1,0 +1,108 @@
+// The station: a batch's keyboards one after the other, readable from two
+// metres. It polls the driver's detection while no keyboard answers,
+// programs the one that does, tests it with the keys typed on it, and logs
+// each keyboard with the batch's field. Enter goes on, R retries the
+// keyboard in place, S sets it aside, Escape pauses and asks whether to end.
+#pragma once
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+namespace vorlan {
+
+// Declared only, so moc need not read the string table behind them.
+class Batch;
+class CountingDriver;
+class KeyTestSession;
+class KeyboardDriver;
+class LayoutDocument;
+class PacingClock;
+struct ProgrammingRun;
+enum class KeyTestOutcome;
+
+class StationView : public QDialog {
+    Q_OBJECT
+public:
+    enum class State { Waiting, Programming, Testing, Passed, Failed, Complete };
+
+    // keyboard is not owned and outlives the view; doc is copied for the test.
+    StationView(Batch batch, const LayoutDocument& doc, KeyboardDriver& keyboard,
+                std::shared_ptr<PacingClock> clock, QString logPath, QWidget* parent);
+    ~StationView() override;
+
+    State CurrentState() const { return state; }
+    const Batch& TheBatch() const { return *batch; }
+    QListWidget* Rows() const { return rows; }
+    QLabel* StateLine() const { return stateLine; }
+    QPushButton* ReportButton() const { return reportButton; }
+    void SetPollInterval(int ms);
+    const QString& StatePath() const { return statePath; }
+
+    // Writes the report of this batch (PDF or CSV by the name's extension).
+    bool SaveReport(const QString& path);
+
+    // A keyboard left between programming and its verdict by a crash: logged
+    // as failed before the batch goes on.
+    void LogPendingLine(const std::string& line);
+
+Q_SIGNALS:
+    void StateChanged(State state);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Poll();
+    void StartProgramming();
+    void RunEnded(int result, std::int64_t durationMs);
+    void TakeTestKey(const class QKeyEvent& key);
+    void CheckTest();
+    void Judge(KeyTestOutcome test);
+    void Decide(bool setAside);
+    void Show(State next, const QString& text);
+    void SaveState();
+    void Pause();
+    void ChooseReport();
+    void ShowPlace();
+
+    std::unique_ptr<Batch> batch;
+    std::unique_ptr<LayoutDocument> doc;
+    std::shared_ptr<CountingDriver> driver;
+    std::shared_ptr<PacingClock> clock;
+    QString logPath;
+    QString statePath;
+    State state = State::Waiting;
+    bool keyboardStillThere = false; // after a verdict: wait until it is taken away
+
+    // The keyboard between programming and its verdict.
+    std::unique_ptr<ProgrammingRun> run;
+    KeyTestOutcome pendingTest{}; // not run
+    QString failReason;
+    std::unique_ptr<KeyTestSession> test;
+    QElapsedTimer testClock;
+
+    std::thread worker;
+    std::atomic<bool> stop{false};
+    std::atomic<int> bytesTotal{0};
+    std::atomic<int> bytesSent{0};
+
+    QLabel* placeLine = nullptr;
+    QLabel* stateLine = nullptr;
+    QProgressBar* bar = nullptr;
+    QListWidget* rows = nullptr;
+    QPushButton* reportButton = nullptr;
+    QTimer* pollTimer = nullptr;
+    QTimer* testTimer = nullptr;
+};
+
+} // namespace vorlan

@@ -1,0 +1,190 @@
+// A batch at the station through the real main window and key events only:
+// the emulated keyboards arrive late, are taken away after each write, one
+// fails and is retried, one is set aside; a crash in the middle is resumed.
+#include "PrivateSettings.h"
+#include "app/MainDialog.h"
+#include "common/ui/MessageBox.h"
+#include "editor/KeyEditor.h"
+#include "programming/EmulatedKeyboard.h"
+#include "programming/ProgrammingTestSupport.h"
+#include "programming/ui/ProgrammingDialog.h"
+#include "programming/ui/ProgrammingWindows.h"
+#include "station/BatchReport.h"
+#include "station/BatchStateFile.h"
+#include "station/ui/StationTools.h"
+#include "station/ui/StationView.h"
+#include "verify/KeyTestLayout.h"
+#include "verify/ui/KeyTestView.h"
+#include "verify/ui/VerifyTools.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace vorlan {
+namespace {
+
+using State = StationView::State;
+
+class StationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::UsePrivateSettings("station");
+        ASSERT_TRUE(folder.isValid());
+        SetMessageHandler([this](const MessageRequest& r) {
+            questions << r.text;
+            return MessageResult::Yes;
+        });
+        Open();
+        // Unsaved: the batch asks to save it first.
+        test::ProgramTestKeys(window->Editor().Document());
+        window->Editor().Document().filePath =
+            folder.filePath(QStringLiteral("shop.txt")).toStdString();
+        window->Editor().Document().dirty = true;
+    }
+    void TearDown() override {
+        window.reset();
+        SetMessageHandler({});
+        test::DropPrivateSettings();
+    }
+    void Open() {
+        window = std::make_unique<MainDialog>();
+        VerifyToolsOf(window.get())->SetLogPath(LogPath());
+        tools = StationToolsOf(window.get());
+        ASSERT_NE(tools, nullptr);
+        tools->SetClock(std::make_shared<test::FakeClock>());
+        tools->SetPollInterval(5);
+        // Plugged in after two detections, taken away for one after each write;
+        // the second keyboard's write fails at its tenth byte.
+        EmulatorFaults faults;
+        faults.late = 2;
+        faults.away = 1;
+        faults.failWriteAt = 1014 + 10;
+        keyboard = std::make_shared<EmulatedKeyboard>(1, faults);
+        ProgrammingDialogOf(window.get())->SetKeyboard(keyboard);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    QString LogPath() const { return folder.filePath(QStringLiteral("log/programming.log")); }
+    StationView* Station() const { return tools->Station(); }
+    bool WaitFor(State state) {
+        return QTest::qWaitFor([&] { return Station() && Station()->CurrentState() == state; },
+                               10000);
+    }
+    void Key(int key) { QTest::keyClick(Station(), static_cast<Qt::Key>(key)); }
+    // The keyboard under test types each of its keys.
+    void TypeKeys() {
+        ASSERT_TRUE(WaitFor(State::Testing));
+        for (const std::vector<std::uint8_t>& codes : {std::vector<std::uint8_t>{0x1C},
+                                                       {0x14, 0x21},
+                                                       {0x0D},
+                                                       {0x76},
+                                                       {0x11, 0x0C},
+                                                       {0xE0, 0x75}}) {
+            ASSERT_TRUE(TypeSequence(codes, Station()));
+            QTest::qWait(1); // the sequences' pauses come from the test's own timer
+        }
+    }
+    std::vector<ProgrammingRun> Log() const {
+        QFile file(LogPath());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        return ParseLog(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }
+    // Tools > Program a batch... by its shortcut; the dialog filled by keys.
+    void StartBatch(const QString& count) {
+        QTimer::singleShot(50, [count] {
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-17 Boulangerie"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(QApplication::focusWidget(), count);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+        ASSERT_NE(Station(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Station()));
+    }
+    std::vector<std::string> Places() const {
+        std::vector<std::string> fields;
+        for (const ProgrammingRun& run : Log()) {
+            fields.push_back(run.result.substr(0, 4) + " " + run.batch);
+        }
+        return fields;
+    }
+
+    QTemporaryDir folder;
+    QStringList questions;
+    std::unique_ptr<MainDialog> window;
+    StationTools* tools = nullptr;
+    std::shared_ptr<EmulatedKeyboard> keyboard;
+};
+
+TEST_F(StationTest, ABatchOfFiveWithARetryAndOneSetAside) {
+    StartBatch(QStringLiteral("5"));
+    EXPECT_EQ(questions.size(), 1) << "the layout is saved first";
+    EXPECT_FALSE(window->Editor().Document().dirty);
+    TypeKeys();                          // keyboard 1
+    ASSERT_TRUE(WaitFor(State::Failed)); // keyboard 2 breaks off at its tenth byte
+    Key(Qt::Key_R);
+    TypeKeys();
+    // Keyboard 3 sends a key the layout does not have: set aside.
+    ASSERT_TRUE(WaitFor(State::Testing));
+    ASSERT_TRUE(TypeSequence({0x07}, Station())); // F12
+    ASSERT_TRUE(WaitFor(State::Failed));
+    Key(Qt::Key_S);
+    for (int k = 0; k < 3; ++k) {
+        TypeKeys();
+    }
+    ASSERT_TRUE(WaitFor(State::Complete));
+    EXPECT_EQ(Places(), (std::vector<std::string>{
+                            "done A-17 Boulangerie 1/5 test=passed",
+                            "Keyb A-17 Boulangerie 2/5",
+                            "done A-17 Boulangerie 2/5 test=passed",
+                            "done A-17 Boulangerie 3/5 test=failed set-aside",
+                            "done A-17 Boulangerie 3/5 test=passed",
+                            "done A-17 Boulangerie 4/5 test=passed",
+                            "done A-17 Boulangerie 5/5 test=passed",
+                        }));
+    EXPECT_EQ(Station()->Rows()->count(), 7);
+    EXPECT_FALSE(QFile::exists(Station()->StatePath())) << "a finished batch leaves no state";
+    const BatchReport report = ReportFromLog(Log(), "A-17 Boulangerie", "here");
+    EXPECT_EQ(std::tuple(report.passed, report.failed, report.setAside), std::tuple(5, 1, 1));
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }));
+}
+
+TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
+    StartBatch(QStringLiteral("2"));
+    TypeKeys();
+    ASSERT_TRUE(WaitFor(State::Failed));
+    Key(Qt::Key_R);
+    ASSERT_TRUE(WaitFor(State::Testing));
+    const QString statePath = Station()->StatePath();
+    window.reset(); // the program stops here, the keyboard half tested
+    ASSERT_TRUE(QFile::exists(statePath));
+    questions.clear();
+    Open();
+    tools->OfferResume();
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_TRUE(questions[0].contains(QStringLiteral("A-17 Boulangerie, 1 of 2")))
+        << questions[0].toStdString();
+    TypeKeys();
+    ASSERT_TRUE(WaitFor(State::Complete));
+    EXPECT_EQ(Places(), (std::vector<std::string>{
+                            "done A-17 Boulangerie 1/2 test=passed",
+                            "Keyb A-17 Boulangerie 2/2",
+                            "done A-17 Boulangerie 2/2 test=failed",
+                            "done A-17 Boulangerie 2/2 test=passed",
+                        }));
+}
+
+} // namespace
+} // namespace vorlan
