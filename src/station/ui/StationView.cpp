@@ -134,15 +134,14 @@ void StationView::Show(State next, const QString& text) {
     state = next;
     ShowPlace();
     stateLine->setText(text);
-    QPalette palette = stateLine->palette();
-    const QColor back = next == State::Passed || next == State::Complete ? QColor(0x2e, 0x7d, 0x32)
-                        : next == State::Failed                          ? QColor(0xc6, 0x28, 0x28)
-                                                : palette.color(QPalette::Window);
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::WindowText,
-                     next == State::Passed || next == State::Complete || next == State::Failed
-                         ? Qt::white
-                         : palette.color(QPalette::Text));
+    // Passed in green, failed in red, white on both; anything else as the window.
+    QPalette palette = this->palette();
+    const bool good = next == State::Passed || next == State::Complete;
+    if (good || next == State::Failed) {
+        palette.setColor(QPalette::Window,
+                         good ? QColor(0x2e, 0x7d, 0x32) : QColor(0xc6, 0x28, 0x28));
+        palette.setColor(QPalette::WindowText, Qt::white);
+    }
     stateLine->setPalette(palette);
     bar->setVisible(next == State::Programming);
     Q_EMIT StateChanged(next);
