@@ -13,10 +13,12 @@ DefaultAnswer DefaultAnswerOf(StringId question) {
     case StringId::AskDiscardRecovery:
     case StringId::LossAsk:
     case StringId::ExportReplaceAsk:
+    case StringId::StationEndQuestion:
         return DefaultAnswer::No;
     default:
         // Saving, recovering, reloading a layout without changes, writing
-        // where the file was removed, a large export: Yes loses nothing.
+        // where the file was removed, a large export, resuming a batch: Yes
+        // loses nothing.
         return DefaultAnswer::Yes;
     }
 }

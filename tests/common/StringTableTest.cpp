@@ -56,6 +56,9 @@ TEST(StringTable, EveryQuestionHasItsDefaultAnswer) {
         {StringId::LossAsk, No},
         {StringId::ExportReplaceAsk, No},
         {StringId::ExportLargeAsk, Yes},
+        {StringId::BatchSaveFirst, Yes},
+        {StringId::StationEndQuestion, No},
+        {StringId::StationResume, Yes},
     };
     for (const StringEntry& e : StringEntries()) {
         if (e.text.find('?') != std::string_view::npos) {

@@ -117,7 +117,7 @@ void StationTools::StartBatch() {
     // A batch never programs unsaved changes.
     const LayoutDocument& doc = editor.Document();
     if (doc.dirty || doc.filePath.empty()) {
-        if (!AskYesNo(window, UiText(StringId::BatchSaveFirst))) {
+        if (!AskYesNo(window, UiText(StringId::BatchSaveFirst), StringId::BatchSaveFirst)) {
             return;
         }
         editor.OnFileSave();
@@ -173,10 +173,12 @@ void StationTools::OfferResume() {
     }
     Batch counted(state->settings);
     counted.CountLog(LogRuns(LogPath()));
-    if (!AskYesNo(window, UiText(StringId::StationResume)
-                              .arg(QString::fromStdString(state->settings.order))
-                              .arg(counted.Passed())
-                              .arg(state->settings.count))) {
+    if (!AskYesNo(window,
+                  UiText(StringId::StationResume)
+                      .arg(QString::fromStdString(state->settings.order))
+                      .arg(counted.Passed())
+                      .arg(state->settings.count),
+                  StringId::StationResume)) {
         RemoveBatchState(statePath);
         return;
     }

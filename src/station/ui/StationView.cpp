@@ -398,9 +398,10 @@ bool StationView::event(QEvent* e) {
 
 void StationView::Pause() {
     pollTimer->stop();
-    if (AskYesNo(this, UiText(StringId::StationEndQuestion)
-                           .arg(batch->Passed())
-                           .arg(batch->Settings().count))) {
+    if (AskYesNo(
+            this,
+            UiText(StringId::StationEndQuestion).arg(batch->Passed()).arg(batch->Settings().count),
+            StringId::StationEndQuestion)) {
         RemoveBatchState(ToPath(statePath));
         accept();
         return;
