@@ -185,7 +185,11 @@ void CaptureScanCodesDialog::ShowCountdown() {
         countdownLabel_->clear();
         return;
     }
-    const int ms = pauseTimer_.isActive() ? pauseTimer_.remainingTime() : pauseTimer_.interval();
+    // A coarse timer may be due up to 5 % past its interval: the count never
+    // shows more than the whole pause.
+    const int ms = pauseTimer_.isActive()
+                       ? std::min(pauseTimer_.remainingTime(), pauseTimer_.interval())
+                       : pauseTimer_.interval();
     countdownLabel_->setText(
         UiText(StringId::CapturePausesIn).arg(std::max(1, (std::max(ms, 0) + 999) / 1000)));
 }
