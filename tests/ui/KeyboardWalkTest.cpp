@@ -113,7 +113,7 @@ protected:
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
         w->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w.get(); }));
     }
 
     void TearDown() override {
@@ -262,7 +262,7 @@ protected:
     // The menu bar's shortcut needs an active window, which a closed popup
     // gives back later than its close on a busy machine.
     void FileMenu(char letter) {
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == w.get(); }));
         Key(Qt::Key_F, Qt::AltModifier);
         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
         Type(QString(QLatin1Char(letter)));
