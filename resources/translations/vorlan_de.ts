@@ -1747,8 +1747,8 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Nicht gefunden</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
-        <translation>Jede gedrückte Taste wird erfasst, auch gehaltene. 3 Sekunden nach der letzten Taste pausiert die Erfassung: dann wechselt %1 zwischen den Schaltflächen, %2 betätigt die gewählte und %3 bricht ab.</translation>
+        <source>Every key pressed is captured, held keys included. Capturing pauses 3 seconds after the dialog opens or the last key is let go: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Jede gedrückte Taste wird erfasst, auch gehaltene. 3 Sekunden nach dem Öffnen oder nach dem Loslassen der letzten Taste pausiert die Erfassung: dann wechselt %1 zwischen den Schaltflächen, %2 betätigt die gewählte und %3 bricht ab.</translation>
     </message>
     <message>
         <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>

@@ -1759,8 +1759,8 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>No encontrado</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
-        <translation>Se captura cada tecla pulsada, también las mantenidas. 3 segundos después de la última tecla, la captura se pausa: entonces %1 pasa de un botón a otro, %2 pulsa el botón seleccionado y %3 cancela.</translation>
+        <source>Every key pressed is captured, held keys included. Capturing pauses 3 seconds after the dialog opens or the last key is let go: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Se captura cada tecla pulsada, también las mantenidas. La captura se pausa 3 segundos después de abrir el diálogo o de soltar la última tecla: entonces %1 pasa de un botón a otro, %2 pulsa el botón seleccionado y %3 cancela.</translation>
     </message>
     <message>
         <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>

@@ -1759,8 +1759,8 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>Introuvable</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
-        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. 3 secondes après la dernière touche, la capture se met en pause : %1 passe alors d'un bouton à l'autre, %2 active le bouton sélectionné et %3 annule.</translation>
+        <source>Every key pressed is captured, held keys included. Capturing pauses 3 seconds after the dialog opens or the last key is let go: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. La capture se met en pause 3 secondes après l'ouverture ou après le relâchement de la dernière touche : %1 passe alors d'un bouton à l'autre, %2 active le bouton sélectionné et %3 annule.</translation>
     </message>
     <message>
         <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>

@@ -1759,8 +1759,8 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>Non trovato</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
-        <translation>Ogni tasto premuto viene acquisito, compresi i tasti tenuti premuti. 3 secondi dopo l'ultimo tasto l'acquisizione va in pausa: allora %1 passa da un pulsante all'altro, %2 preme il pulsante selezionato e %3 annulla.</translation>
+        <source>Every key pressed is captured, held keys included. Capturing pauses 3 seconds after the dialog opens or the last key is let go: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Ogni tasto premuto viene acquisito, compresi i tasti tenuti premuti. L'acquisizione va in pausa 3 secondi dopo l'apertura o dopo il rilascio dell'ultimo tasto: allora %1 passa da un pulsante all'altro, %2 preme il pulsante selezionato e %3 annulla.</translation>
     </message>
     <message>
         <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>

@@ -1759,8 +1759,8 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>Niet gevonden</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
-        <translation>Elke ingedrukte toets wordt vastgelegd, ook vastgehouden toetsen. 3 seconden na de laatste toets pauzeert het vastleggen: dan gaat %1 langs de knoppen, drukt %2 de gekozen knop in en annuleert %3.</translation>
+        <source>Every key pressed is captured, held keys included. Capturing pauses 3 seconds after the dialog opens or the last key is let go: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Elke ingedrukte toets wordt vastgelegd, ook vastgehouden toetsen. Het vastleggen pauzeert 3 seconden na het openen of na het loslaten van de laatste toets: dan gaat %1 langs de knoppen, drukt %2 de gekozen knop in en annuleert %3.</translation>
     </message>
     <message>
         <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>

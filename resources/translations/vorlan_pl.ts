@@ -1762,8 +1762,8 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Nie znaleziono</translation>
     </message>
     <message>
-        <source>Every key pressed is captured, held keys included. 3 seconds after the last key, capturing pauses: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
-        <translation>Każdy naciśnięty klawisz jest przechwytywany, także przytrzymany. 3 sekundy po ostatnim klawiszu przechwytywanie się wstrzymuje: wtedy %1 przechodzi między przyciskami, %2 naciska wybrany przycisk, a %3 anuluje.</translation>
+        <source>Every key pressed is captured, held keys included. Capturing pauses 3 seconds after the dialog opens or the last key is let go: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
+        <translation>Każdy naciśnięty klawisz jest przechwytywany, także przytrzymany. Przechwytywanie wstrzymuje się 3 sekundy po otwarciu okna lub po puszczeniu ostatniego klawisza: wtedy %1 przechodzi między przyciskami, %2 naciska wybrany przycisk, a %3 anuluje.</translation>
     </message>
     <message>
         <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
@@ -2002,11 +2002,11 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>cancelled after %1 bytes</source>
-        <translation>anulowano po %1 bajtach</translation>
+        <translation>anulowano po wysłaniu bajtów: %1</translation>
     </message>
     <message>
         <source>(after %1 bytes)</source>
-        <translation>(po %1 bajtach)</translation>
+        <translation>(po wysłaniu bajtów: %1)</translation>
     </message>
     <message>
         <source>keyboard detected, nothing written</source>
