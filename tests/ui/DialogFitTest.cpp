@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -159,6 +160,16 @@ QStringList Cuts(const QWidget* window, int* checked = nullptr) {
                 caption = list->item(i)->text();
                 const int need = list->fontMetrics().horizontalAdvance(caption);
                 cut = need > list->viewport()->width() ? QString::number(need) : QString();
+            }
+        } else if (const auto* header = qobject_cast<const QHeaderView*>(w);
+                   header != nullptr && header->orientation() == Qt::Horizontal) {
+            for (int i = 0; i < header->count() - 1 && cut.isEmpty(); ++i) { // the last stretches
+                caption = header->model()->headerData(i, Qt::Horizontal).toString();
+                const int need = header->sectionSizeHint(i);
+                cut = need > header->sectionSize(i) ? QStringLiteral("needs %1 px, has %2")
+                                                          .arg(need)
+                                                          .arg(header->sectionSize(i))
+                                                    : QString();
             }
         }
         if (checked != nullptr && !caption.isEmpty()) {
@@ -391,14 +402,18 @@ TEST(DialogFit, TheCheckReportsEachKindOfCutCaption) {
     button->setGeometry(0, 80, 60, 25);
     auto* box = new QGroupBox(text, &window);
     box->setGeometry(0, 110, 60, 40);
+    auto* table = new QTableWidget(0, 2, &window);
+    table->setHorizontalHeaderLabels({text, text});
+    table->setGeometry(100, 0, 190, 100);
+    table->setColumnWidth(0, 40);
     auto* fits = new QLabel(QStringLiteral("OK"), &window);
     fits->setGeometry(0, 160, 100, 20);
     window.resize(300, 200);
     window.show();
     int checked = 0;
-    EXPECT_EQ(5, Cuts(&window, &checked).size())
+    EXPECT_EQ(6, Cuts(&window, &checked).size())
         << Cuts(&window).join(QLatin1Char('\n')).toStdString();
-    EXPECT_EQ(6, checked);
+    EXPECT_EQ(7, checked);
 }
 
 } // namespace

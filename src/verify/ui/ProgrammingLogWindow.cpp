@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -106,16 +107,25 @@ void ProgrammingLogWindow::Reload() {
         }
     }
     table->resizeColumnsToContents();
-    // The digest is long; its start tells images apart, the tooltip holds it whole.
-    table->setColumnWidth(2, std::min(table->columnWidth(2), 100));
+    // The digest is long; its start tells images apart, the tooltip holds it
+    // whole. Its heading stays whole in every language.
+    const int headingWidth = table->horizontalHeader()->sectionSizeHint(2);
+    table->setColumnWidth(2, std::min(table->columnWidth(2), std::max(100, headingWidth)));
     // The path gives up what the result needs to be on screen when the
-    // window opens, the rest shown elided in its middle.
+    // window opens, the rest shown elided in its middle, down to its heading;
+    // where the headings need more, the window opens wider, up to the screen.
     int others = 0;
     for (int c = 0; c < table->columnCount() - 1; ++c) {
         others += c == 1 ? 0 : table->columnWidth(c);
     }
-    const int room = width() - 2 * layout()->contentsMargins().left() - others - 200;
-    table->setColumnWidth(1, std::clamp(room, 80, std::min(table->columnWidth(1), 260)));
+    const int least = std::max(80, table->horizontalHeader()->sectionSizeHint(1));
+    const int fixed = 2 * layout()->contentsMargins().left() + others + 200;
+    if (!isVisible() && fixed + least > width() && screen() != nullptr) {
+        resize(std::min(fixed + least, screen()->availableGeometry().width()), height());
+    }
+    const int room = width() - fixed;
+    table->setColumnWidth(
+        1, std::clamp(room, least, std::max(least, std::min(table->columnWidth(1), 260))));
     empty->setVisible(runs.empty());
     if (!runs.empty()) {
         table->scrollToBottom();
