@@ -166,7 +166,9 @@ std::string RunEngine(const std::uint8_t* data, std::size_t size) {
     run.typeArgument = typeArgument;
     run.fileOpens = fileChoice >= 5;
     run.builderResult = builderResult;
-    run.imageType = image.typeNumber;
+    // The oracle knows the types by their numbers, as the file does.
+    const int imageNumber = image.type ? NumberOf(*image.type) : 0;
+    run.imageType = imageNumber;
     run.imageSize = image.bytes.size();
     run.faults = &faults;
     run.keyboardType = keyboard.KeyboardType();
@@ -201,14 +203,14 @@ std::string RunEngine(const std::uint8_t* data, std::size_t size) {
     if (result == 0 && fileGiven && argumentCount <= 3) {
         const int detected = faults.typeAnswer ? *faults.typeAnswer : keyboard.KeyboardType();
         const int type = argumentCount == 3 ? typeArgument[1] - '0' : detected;
-        if (RequiredKeyboardType(image.typeNumber) != type) {
-            return "an image of type number " + std::to_string(image.typeNumber) +
+        if (RequiredKeyboardType(imageNumber) != type) {
+            return "an image of type number " + std::to_string(imageNumber) +
                    " went to a keyboard of type " + std::to_string(type);
         }
         std::vector<std::uint8_t> expected = image.bytes;
-        if (image.typeNumber == 112 || image.typeNumber == 113) {
+        if (imageNumber == 112 || imageNumber == 113) {
             // The double keyboard takes the right half's records first.
-            const std::size_t half = image.typeNumber == 112 ? 224 : 1008;
+            const std::size_t half = imageNumber == 112 ? 224 : 1008;
             std::rotate(expected.begin(), expected.begin() + static_cast<std::ptrdiff_t>(half),
                         expected.begin() + static_cast<std::ptrdiff_t>(2 * half));
         }

@@ -151,8 +151,9 @@ std::string RunImageBuilder(const std::uint8_t* data, std::size_t size) {
         return "accepted a file that breaks the format";
     }
     if (result == 0) {
-        if (image.typeNumber != expected->typeNumber) {
-            return "type number " + std::to_string(image.typeNumber) + ", not " +
+        const int imageNumber = image.type ? NumberOf(*image.type) : 0;
+        if (imageNumber != expected->typeNumber) {
+            return "type number " + std::to_string(imageNumber) + ", not " +
                    std::to_string(expected->typeNumber);
         }
         if (image.bytes.size() != expected->bytes.size()) {

@@ -95,8 +95,9 @@ std::string CheckImageOfLayout(const LayoutDocument& doc, KeyboardVariant varian
     if (result != 0) {
         return "the builder refused the writer's file with " + std::to_string(result);
     }
-    if (image.typeNumber != TypeNumberOf(doc, variant)) {
-        return "type number " + std::to_string(image.typeNumber);
+    const int imageNumber = image.type ? NumberOf(*image.type) : 0;
+    if (imageNumber != TypeNumberOf(doc, variant)) {
+        return "type number " + std::to_string(imageNumber);
     }
     return CompareImage(doc, variant, image.bytes);
 }

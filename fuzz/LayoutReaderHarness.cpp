@@ -106,9 +106,7 @@ struct ExpectedRead {
         const std::int32_t first = header.Number(0);
         sevenThree = first == kMaxKeys || first == kBlockKeys;
         settings.keyCount = first == kMaxKeys || first == kMaxKeys + 1 ? kMaxKeys : kBlockKeys;
-        const int codeCount = !sevenThree                     ? kCodesPerKey
-                              : settings.keyCount == kMaxKeys ? kSevenThreeCodes112
-                                                              : kSevenThreeCodes56;
+        const int codeCount = !sevenThree ? kCodesPerKey : settings.keyCount == kMaxKeys ? 3 : 7;
         settings.keysType = Limited(header.Number(1), 1, 1);
         settings.keyBeep = Limited(header.Number(2), 1, 1);
         settings.keyDelay = Limited(header.Number(3), 3, 2);

@@ -24,7 +24,7 @@ bool WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 void Program(LayoutDocument& doc, int k, const KeyCodes& codes, const std::string& name, bool group,
-             int mode = 0) {
+             KeyMode mode = KeyMode::Mode1) {
     KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
     key.codes = codes;
     key.name = name;
@@ -52,7 +52,7 @@ LayoutDocument Large() {
         }
         codes[0] = k % 2 == 0 ? 0xE0 : 1 + k;
         Program(doc, k, codes, std::string(static_cast<std::size_t>(k % 103), 'a' + k % 26), false,
-                k % 4);
+                *KeyModeFromNumber(k % 4));
     }
     const KeyCodes pair{0xE0, 0x75};
     Program(doc, 3, pair, "Up", true);
@@ -62,7 +62,7 @@ LayoutDocument Large() {
     Program(doc, 57, across, "Copy", true);
     const KeyCodes quad{0x5A};
     for (int k : {20, 21, 28, 29}) {
-        Program(doc, k, quad, "Enter", true, 2);
+        Program(doc, k, quad, "Enter", true, KeyMode::Mode3);
     }
     doc.RebuildAfterLoad();
     return doc;

@@ -88,17 +88,16 @@ public:
 
     void ShowPanelValues(const PanelValues& v) override {
         SetText(w.keyNumber, QString::number(v.keyNumber));
-        SetText(w.keyName, FromLatin1Text(v.name));
-        for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
-            // Code names may carry the PC layout's signs (UTF-8).
-            SetText(w.codeEdits[i], QString::fromStdString(v.codeTexts[i]));
+        SetText(w.keyName, FromLatin1Text(v.nameLatin1));
+        for (std::size_t i = 0; i < v.codeTextsUtf8.size(); ++i) {
+            SetText(w.codeEdits[i], FromUtf8Text(v.codeTextsUtf8[i]));
         }
         w.groupKey->setChecked(v.groupKey);
         w.singleKey->setChecked(v.singleKey);
         // Mode 4 (only from files) selects no radio button.
         w.modeGroup->setExclusive(false);
         for (std::size_t i = 0; i < w.modeRadios.size(); ++i) {
-            w.modeRadios[i]->setChecked(static_cast<int>(i) == v.mode);
+            w.modeRadios[i]->setChecked(kOfferedModes[i] == v.mode);
         }
         w.modeGroup->setExclusive(true);
         {
@@ -106,32 +105,32 @@ public:
             w.digitsCount->setValue(v.digitsCount);
         }
         w.digitsTypeNum->setChecked(v.digitsTypeNum);
-        SetText(w.prefixEdit, FromLatin1Text(v.prefixText));
+        SetText(w.prefixEdit, FromLatin1Text(v.prefixLatin1));
         w.prefixExtended->setChecked(v.prefixExtended);
-        SetText(w.suffixEdit, FromLatin1Text(v.suffixText));
+        SetText(w.suffixEdit, FromLatin1Text(v.suffixLatin1));
         w.suffixExtended->setChecked(v.suffixExtended);
     }
 
     PanelValues PanelValuesFromControls() override {
         PanelValues v;
         v.keyNumber = w.keyNumber->text().toInt();
-        v.name = ToLatin1Text(w.keyName->text());
-        for (std::size_t i = 0; i < v.codeTexts.size(); ++i) {
-            v.codeTexts[i] = w.codeEdits[i]->text().toStdString();
+        v.nameLatin1 = ToLatin1Text(w.keyName->text());
+        for (std::size_t i = 0; i < v.codeTextsUtf8.size(); ++i) {
+            v.codeTextsUtf8[i] = ToUtf8Text(w.codeEdits[i]->text());
         }
         v.groupKey = w.groupKey->isChecked();
         v.singleKey = w.singleKey->isChecked();
-        v.mode = 3;
+        v.mode = KeyMode::Unnamed;
         for (std::size_t i = 0; i < w.modeRadios.size(); ++i) {
             if (w.modeRadios[i]->isChecked()) {
-                v.mode = static_cast<int>(i);
+                v.mode = kOfferedModes[i];
             }
         }
         v.digitsCount = w.digitsCount->value();
         v.digitsTypeNum = w.digitsTypeNum->isChecked();
-        v.prefixText = ToLatin1Text(w.prefixEdit->text());
+        v.prefixLatin1 = ToLatin1Text(w.prefixEdit->text());
         v.prefixExtended = w.prefixExtended->isChecked();
-        v.suffixText = ToLatin1Text(w.suffixEdit->text());
+        v.suffixLatin1 = ToLatin1Text(w.suffixEdit->text());
         v.suffixExtended = w.suffixExtended->isChecked();
         return v;
     }
@@ -159,10 +158,8 @@ public:
         w.programmedKeys->setCurrentIndex(row);
     }
 
-    void SetStatusPane(int pane, const UiMessage& text) override {
-        if (pane >= 0 && pane < static_cast<int>(w.statusPanes.size())) {
-            w.statusPanes[static_cast<std::size_t>(pane)]->setText(UiMessageText(text));
-        }
+    void SetStatusPane(StatusPane pane, const UiMessage& text) override {
+        w.statusPanes[PaneIndex(pane)]->setText(UiMessageText(text));
     }
 
     void SetTitle(const std::string& shownPath) override {
@@ -230,9 +227,9 @@ public:
         request.preselectedType = preselected;
         request.defaultSuffix = QString::fromLatin1(kLayoutExtension);
         if (const std::optional<SaveDialogAnswer> answer = AskSavePath(&w, request)) {
-            const auto variant = static_cast<KeyboardVariant>(answer->typeIndex);
-            if (answer->typeIndex >= 1 && answer->typeIndex <= 4 &&
-                !ConfirmLossySave(&w, w.editor->Document(), variant, true)) {
+            const std::optional<KeyboardVariant> variant =
+                KeyboardVariantFromNumber(answer->typeIndex);
+            if (variant && !ConfirmLossySave(&w, w.editor->Document(), *variant, true)) {
                 return std::nullopt;
             }
             return SaveAsChoice{ToPath(answer->path), answer->typeIndex};
@@ -382,7 +379,8 @@ void MainDialog::ConnectControls() {
     connect(keyName, &QLineEdit::textEdited, this, [e] { e->OnKeyNameChanged(); });
     connect(singleKey, &QCheckBox::clicked, this, [e] { e->OnSingleKeyClicked(); });
     for (std::size_t i = 0; i < modeRadios.size(); ++i) {
-        const int mode = static_cast<int>(i);
+        static_assert(std::tuple_size_v<decltype(modeRadios)> == kOfferedModes.size());
+        const KeyMode mode = kOfferedModes[i];
         connect(modeRadios[i], &QRadioButton::clicked, this, [e, mode] { e->OnModeClicked(mode); });
     }
     connect(setModeForAll, &QPushButton::clicked, this, [e] { e->OnSetModeForAll(); });

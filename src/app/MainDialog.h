@@ -1,7 +1,7 @@
 // The program's one main window, a thin view over the key editor.
 //
 // How the pieces meet:
-//  - KeyEditor (grid/, core) owns the layout, the selection, the key panel's
+//  - KeyEditor (editor/, core) owns the layout, the selection, the key panel's
 //    values and every rule of the grid, the panel, the popup menu and the
 //    File menu. This window forwards each user action to the editor's On...
 //    entry point and decides nothing itself.
@@ -14,6 +14,8 @@
 //    clipboard and moves; KeyDragController drags keys inside the grid.
 //  - The recent-file list lives in the user's settings (SettingsProfileStore).
 #pragma once
+
+#include "editor/StatusPane.h"
 
 #include <QKeySequence>
 #include <QList>
@@ -65,7 +67,8 @@ public:
     static constexpr int kClientWidth = 768;
     static constexpr int kClientHeight = 361;
     // Right edges of the status panes; the last reaches the window's width.
-    static constexpr std::array<int, 7> kPaneEdges = {160, 330, 410, 485, 560, 630, kClientWidth};
+    static constexpr std::array<int, kStatusPaneCount> kPaneEdges = {160, 330, 410,         485,
+                                                                     560, 630, kClientWidth};
 
     KeyEditor& Editor() { return *editor; }
     MainWindowHooks& Hooks() { return *hooks; }
@@ -189,7 +192,7 @@ private:
     QCheckBox* singleKey = nullptr;
     QCheckBox* groupKey = nullptr;
     QPushButton* setFlagForAll = nullptr;
-    std::array<QRadioButton*, 3> modeRadios{};
+    std::array<QRadioButton*, 3> modeRadios{}; // one for each of kOfferedModes
     QButtonGroup* modeGroup = nullptr;
     QPushButton* setModeForAll = nullptr;
     QComboBox* programmedKeys = nullptr;
@@ -199,7 +202,7 @@ private:
     QPushButton* previousButton = nullptr;
     QPushButton* nextButton = nullptr;
 
-    std::array<QLabel*, 7> statusPanes{};
+    std::array<QLabel*, kStatusPaneCount> statusPanes{};
     std::vector<int> paneEdges; // as placed
     QSize designedClient;       // the smallest client area, as laid out
     int chromeHeight = 0;       // the window's height around the client

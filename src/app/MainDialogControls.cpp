@@ -335,7 +335,7 @@ void MainDialog::BuildStatusBar() {
     auto* panes = new QWidget(bar);
     panes->setObjectName(QStringLiteral("statusPanes"));
     panes->setFont(client->font());
-    for (int i = 0; i < 7; ++i) {
+    for (std::size_t i = 0; i < statusPanes.size(); ++i) {
         auto* pane = new QLabel(panes);
         pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
         pane->setFrameShape(QFrame::Panel);
@@ -375,21 +375,25 @@ void MainDialog::FitTexts() {
 
     // Every text a pane can show, with its widest values. The last pane shows
     // key names of any length and takes what is left.
-    const auto widest = [this](int pane, std::initializer_list<UiMessage> texts) {
+    const auto widest = [this](StatusPane pane, std::initializer_list<UiMessage> texts) {
         int need = 0;
         for (const UiMessage& text : texts) {
-            need = std::max(need, NeededTextWidth(statusPanes[pane], UiMessageText(text)));
+            need =
+                std::max(need, NeededTextWidth(statusPanes[PaneIndex(pane)], UiMessageText(text)));
         }
         return need;
     };
     const std::vector<int> needed = {
-        widest(0, {{StringId::PaneKeyboardSingle, {}}, {StringId::PaneKeyboardDouble, {}}}),
-        widest(1, {{StringId::PaneKeysTypematic, {}}, {StringId::PaneKeysMakeBreak, {}}}),
-        widest(2, {{StringId::PaneBeepOn, {}}, {StringId::PaneBeepOff, {}}}),
-        widest(3, {{StringId::PaneKeyDelay, {"3"}}}),
-        widest(4, {{StringId::PaneKeyRate, {"31"}}}),
-        widest(5, {{StringId::PaneNumber, {"112"}}, {StringId::PaneNumberNone, {}}}),
-        widest(6, {{StringId::PaneNameNone, {}}}),
+        widest(StatusPane::Keyboard,
+               {{StringId::PaneKeyboardSingle, {}}, {StringId::PaneKeyboardDouble, {}}}),
+        widest(StatusPane::KeysType,
+               {{StringId::PaneKeysTypematic, {}}, {StringId::PaneKeysMakeBreak, {}}}),
+        widest(StatusPane::KeyBeep, {{StringId::PaneBeepOn, {}}, {StringId::PaneBeepOff, {}}}),
+        widest(StatusPane::KeyDelay, {{StringId::PaneKeyDelay, {"3"}}}),
+        widest(StatusPane::KeyRate, {{StringId::PaneKeyRate, {"31"}}}),
+        widest(StatusPane::PointerNumber, {{StringId::PaneNumber, {std::to_string(kMaxKeys)}},
+                                           {StringId::PaneNumberNone, {}}}),
+        widest(StatusPane::PointerName, {{StringId::PaneNameNone, {}}}),
     };
     const std::vector<int> edges = FitPaneEdges(
         std::vector<int>(kPaneEdges.begin(), kPaneEdges.end()), needed, 1, kClientWidth + widening);

@@ -28,9 +28,13 @@ int RunConvert(Args args) {
         return *status;
     }
     const std::vector<std::string>& files = parsed.operands;
-    // The declaration limits --variant to 1..4.
-    const auto variant = static_cast<KeyboardVariant>(
+    // The declaration limits --variant to 1..4 already.
+    const std::optional<KeyboardVariant> chosen = KeyboardVariantFromNumber(
         parsed.Number("--variant", static_cast<long>(KeyboardVariant::SixteenScan)));
+    if (!chosen) {
+        return UsageError("--variant is 1, 2, 3 or 4");
+    }
+    const KeyboardVariant variant = *chosen;
     const bool strict = parsed.Has("--strict");
     if (files.size() != 2) {
         return UsageError("needs an input file and an output file");

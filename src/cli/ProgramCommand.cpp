@@ -207,9 +207,9 @@ ProgrammingRun RecordOfRun(const std::vector<const char*>& vector, const Countin
     }
     run.keyboardType = driver.AnsweredType();
     // A type given as "/T" was not asked of the keyboard.
-    if (vector.size() == 3 && vector[2][0] == '/' && vector[2][1] >= '0' && vector[2][1] <= '2' &&
-        vector[2][2] == 0) {
-        run.keyboardType = vector[2][1] - '0';
+    if (const std::optional<DeviceKeyboard> given =
+            GivenKeyboard(std::vector<std::string>(vector.begin(), vector.end()))) {
+        run.keyboardType = NumberOf(*given);
     }
     run.bytesWritten = driver.BytesWritten();
     run.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
@@ -327,13 +327,14 @@ int RunProgram(Args args) {
         failure.message = result;
         if (vector.size() >= 2) {
             failure.layoutPath = vector[1];
-            failure.layoutTypeNumber = LayoutTypeNumberOf(vector[1]);
+            failure.layoutType = LayoutTypeOfFile(vector[1]);
             if (result == static_cast<int>(StringId::UnableToOpenFile)) {
                 failure.readProblem = static_cast<int>(ReadFailureId(CheckPlainFile(vector[1])));
             }
         }
-        const int given = GivenKeyboardType(std::vector<std::string>(vector.begin(), vector.end()));
-        failure.keyboardType = given >= 0 ? given : driver.AnsweredType();
+        const std::optional<DeviceKeyboard> given =
+            GivenKeyboard(std::vector<std::string>(vector.begin(), vector.end()));
+        failure.keyboard = given ? given : DeviceKeyboardFromNumber(driver.AnsweredType());
         failure.device = device;
         failure.bytesSent = bytesSent;
         failure.bytesTotal = bytesTotal;

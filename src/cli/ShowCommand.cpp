@@ -50,7 +50,7 @@ json KeyJson(const LayoutDocument& doc, int k) {
         {"groupNumber", key.groupNumber},
         {"groupKey", key.groupKey()},
         {"singleKey", key.singleKey()},
-        {"mode", key.mode()},
+        {"mode", ModeBits(key.mode())},
         {"name", Latin1ToUtf8(key.name.str())},
         {"codes", key.codes},
         {"codeNames", CodeNames(key.codes)},
@@ -159,7 +159,7 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
         std::snprintf(row, sizeof row, "%3d %-6s %-9s %5d %d %d %d ", k,
                       std::string(KindName(doc.spans[static_cast<std::size_t>(k)].kind)).c_str(),
                       partners.c_str(), key.groupNumber, key.groupKey() ? 1 : 0,
-                      key.singleKey() ? 1 : 0, key.mode());
+                      key.singleKey() ? 1 : 0, ModeBits(key.mode()));
         out << row << TerminalLine(TerminalField(key.name.str())) << '\n';
         const std::string codes = CodesText(key.codes);
         if (!codes.empty()) {

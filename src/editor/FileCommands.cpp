@@ -211,8 +211,11 @@ SaveOutcome FileCommands::SaveLayoutAs() {
     const std::vector<std::string> types = SaveAsTypeList(doc_);
     const std::optional<SaveAsChoice> choice =
         host_.RunSaveAsDialog(types, SaveAsPreselection(doc_));
-    if (!choice || choice->typeIndex < 1 || choice->typeIndex > static_cast<int>(types.size()) ||
-        choice->path.empty()) {
+    if (!choice || choice->typeIndex > static_cast<int>(types.size()) || choice->path.empty()) {
+        return SaveOutcome::Cancelled;
+    }
+    const std::optional<KeyboardVariant> variant = KeyboardVariantFromNumber(choice->typeIndex);
+    if (!variant) {
         return SaveOutcome::Cancelled;
     }
     host_.RefreshControls();
@@ -220,7 +223,7 @@ SaveOutcome FileCommands::SaveLayoutAs() {
     doc_.filePath = choice->path;
     host_.SetTitle(FileNameOf(choice->path));
 
-    if (Write(static_cast<KeyboardVariant>(choice->typeIndex)) == SaveOutcome::NotWritten) {
+    if (Write(*variant) == SaveOutcome::NotWritten) {
         // Nothing was written: keep the layout as it is rather than reset it
         // and bind it to a file that does not exist.
         doc_.filePath = previousPath;
@@ -228,7 +231,7 @@ SaveOutcome FileCommands::SaveLayoutAs() {
         return SaveOutcome::NotWritten;
     }
 
-    savedAs_ = static_cast<KeyboardVariant>(choice->typeIndex);
+    savedAs_ = *variant;
     PushRecent(doc_.filePath);
     RebuildRecentMenu();
     NewLayout(); // the file was written, so dirty is clear and nothing is asked

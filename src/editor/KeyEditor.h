@@ -92,7 +92,7 @@ public:
     // --- Key panel (called for the user's changes only) ---
     void OnKeyNameChanged();
     void OnSingleKeyClicked();
-    void OnModeClicked(int mode); // 0..2
+    void OnModeClicked(KeyMode mode); // one of kOfferedModes
     void OnSetModeForAll();
     void OnSetFlagForAll();
     void OnRfidFieldEdited();

@@ -26,6 +26,12 @@ void KeyEditor::OnFileSave() {
 }
 namespace {
 
+// The settings dialog offers the double keyboard for 112 keys and the single
+// one for any other count.
+KeyboardSize SizeOf(int keyCount) {
+    return keyCount == kBlockKeys ? KeyboardSize::Single : KeyboardSize::Double;
+}
+
 StringId SaveAsStepName(KeyboardVariant variant) {
     switch (variant) {
     case KeyboardVariant::SevenThreeScan:
@@ -100,16 +106,12 @@ void KeyEditor::OnFileProgramming() {
 void KeyEditor::OnFileSettings() {
     StepScope step(*this, StringId::StepKeyboardSettings);
     KeyboardSettings& s = doc_.settings;
-    const KeyboardSettingsValues before{s.keyCount == kBlockKeys ? 0 : 1,
-                                        s.keysType,
-                                        s.keyBeep,
-                                        s.keyDelay,
-                                        s.typematicRate,
-                                        s.keysPause};
+    const KeyboardSettingsValues before{SizeOf(s.keyCount), s.keysType,      s.keyBeep,
+                                        s.keyDelay,         s.typematicRate, s.keysPause};
     PushPanelValues();
     if (const std::optional<KeyboardSettingsValues> chosen =
             view_.RunKeyboardSettingsDialog(before)) {
-        s.keyCount = chosen->keyboardType == 1 ? kMaxKeys : kBlockKeys;
+        s.keyCount = KeyCountOf(chosen->keyboard);
         SelectSlot(1);
         s.keysType = std::clamp(chosen->keysType, 0, 1);
         s.keyBeep = std::clamp(chosen->keyBeep, 0, 1);
@@ -119,12 +121,8 @@ void KeyEditor::OnFileSettings() {
         TakePanelValues();
         // The settings travel in the layout file, so changing them is a change
         // that a New or Exit must offer to save.
-        const KeyboardSettingsValues after{s.keyCount == kBlockKeys ? 0 : 1,
-                                           s.keysType,
-                                           s.keyBeep,
-                                           s.keyDelay,
-                                           s.typematicRate,
-                                           s.keysPause};
+        const KeyboardSettingsValues after{SizeOf(s.keyCount), s.keysType,      s.keyBeep,
+                                           s.keyDelay,         s.typematicRate, s.keysPause};
         if (after != before) {
             doc_.MarkDirty();
         }

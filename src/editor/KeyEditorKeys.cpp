@@ -123,11 +123,11 @@ void KeyEditor::EditKeyCodes() {
     const int s = currentKey_;
     keyEditActive_ = true;
     PanelValues& shown = panel_.Values();
-    const CaptureResult result = view_.RunCaptureDialog(Key(s).codes, shown.codeTexts);
+    const CaptureResult result = view_.RunCaptureDialog(Key(s).codes, shown.codeTextsUtf8);
     if (result.accepted) {
         doc_.MarkDirty();
         KeyRecord& key = Key(s);
-        key.name = shown.name;
+        key.name = shown.nameLatin1;
         key.SetGroupKey(shown.groupKey);
         key.SetSingleKey(shown.singleKey);
 
@@ -141,7 +141,7 @@ void KeyEditor::EditKeyCodes() {
         }
         if (result.codes[0] != 0) {
             key.codes = result.codes;
-            shown.codeTexts = names;
+            shown.codeTextsUtf8 = names;
             PushPanel(true);
             // An empty cell becomes a single key; a joined one passes the
             // codes on to its other cells.
@@ -151,7 +151,7 @@ void KeyEditor::EditKeyCodes() {
         } else if (Span(s).kind != SpanKind::Empty) {
             if (view_.AskYesNo({StringId::AskClearKey, {key.name.str()}})) {
                 key.codes = result.codes;
-                shown.codeTexts = names;
+                shown.codeTextsUtf8 = names;
                 PushPanel(true);
                 ClearKeyAfterYes(s);
                 doc_.MarkDirty();

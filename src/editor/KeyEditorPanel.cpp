@@ -67,10 +67,10 @@ void KeyEditor::StoreRfid(const RfidOptions& rfid) {
 void KeyEditor::KeyNameHandling() {
     TakePanelValues();
     KeyRecord& key = Key(panelKey_);
-    if (panel_.Values().name != key.name.str()) {
+    if (panel_.Values().nameLatin1 != key.name.str()) {
         doc_.MarkDirty();
     }
-    key.name = panel_.Values().name;
+    key.name = panel_.Values().nameLatin1;
     ShowKey(panelKey_);
     StoreInCatalog();
     SelectCatalogEntryByName();
@@ -92,8 +92,8 @@ void KeyEditor::OnSingleKeyClicked() {
     ShowKey(panelKey_);
 }
 
-void KeyEditor::OnModeClicked(int mode) {
-    if (mode < 0 || mode > 2) {
+void KeyEditor::OnModeClicked(KeyMode mode) {
+    if (mode == KeyMode::Unnamed) {
         return;
     }
     StepScope step(*this, StringId::StepKeyMode);
@@ -107,7 +107,7 @@ void KeyEditor::OnModeClicked(int mode) {
 
 void KeyEditor::OnSetModeForAll() {
     StepScope step(*this, StringId::StepModeForAll);
-    const int mode = Key(currentKey_).mode();
+    const KeyMode mode = Key(currentKey_).mode();
     bool changed = false;
     for (int s = 1; s <= KeyCount(); ++s) {
         KeyRecord& key = Key(s);
@@ -157,8 +157,8 @@ void KeyEditor::OnCatalogPick(int row) {
 
     const KeyDefinition& entry =
         doc_.keyCatalog[static_cast<std::size_t>(doc_.catalogOrder[static_cast<std::size_t>(row)])];
-    shown.name = entry.name.str();
-    shown.codeTexts = CodeTexts(entry.codes);
+    shown.nameLatin1 = entry.name.str();
+    shown.codeTextsUtf8 = CodeTexts(entry.codes);
     // The scratch record takes the entry, so that showing "no key" again (a
     // repaint) shows the same entry rather than stale scratch content.
     KeyRecord& scratch = Key(0);
@@ -189,7 +189,7 @@ void KeyEditor::StoreInCatalog() {
 }
 
 void KeyEditor::SelectCatalogEntryByName() {
-    list_.SelectByName(panel_.Values().name);
+    list_.SelectByName(panel_.Values().nameLatin1);
 }
 
 } // namespace vorlan

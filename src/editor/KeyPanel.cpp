@@ -46,24 +46,24 @@ void KeyPanel::Load(int slot, const KeyRecord& key) {
     values_.groupKey = key.groupKey();
     values_.singleKey = key.singleKey();
     values_.mode = key.mode();
-    values_.name = key.name.str();
-    values_.codeTexts = CodeTexts(key.codes);
+    values_.nameLatin1 = key.name.str();
+    values_.codeTextsUtf8 = CodeTexts(key.codes);
 }
 
 bool KeyPanel::Show(const RfidOptions& rfid) {
     values_.digitsCount = rfid.digitsCount;
     values_.digitsTypeNum = rfid.digitsTypeNum;
-    values_.prefixText = std::to_string(rfid.prefix);
+    values_.prefixLatin1 = std::to_string(rfid.prefix);
     values_.prefixExtended = rfid.prefixExtended;
-    values_.suffixText = std::to_string(rfid.suffix);
+    values_.suffixLatin1 = std::to_string(rfid.suffix);
     values_.suffixExtended = rfid.suffixExtended;
     // The fields show valid numbers again, so a later refusal is news.
     refusedPrefix_.reset();
     refusedSuffix_.reset();
     controls_.ShowPanelValues(values_);
 
-    const bool nameChanged = values_.name != shownName_;
-    shownName_ = values_.name;
+    const bool nameChanged = values_.nameLatin1 != shownName_;
+    shownName_ = values_.nameLatin1;
     return nameChanged;
 }
 
@@ -73,10 +73,10 @@ std::optional<KeyPanel::Taken> KeyPanel::Take(const RfidOptions& current) {
     }
     const PanelValues v = controls_.PanelValuesFromControls();
     values_.groupKey = v.groupKey;
-    values_.name = CutName(v.name);
-    shownName_ = v.name;
-    values_.codeTexts = v.codeTexts;
-    values_.mode = std::clamp(v.mode, 0, 3);
+    values_.nameLatin1 = CutName(v.nameLatin1);
+    shownName_ = v.nameLatin1;
+    values_.codeTextsUtf8 = v.codeTextsUtf8;
+    values_.mode = v.mode;
     values_.singleKey = v.singleKey;
 
     Taken taken{current, true};
@@ -91,14 +91,14 @@ std::optional<KeyPanel::Taken> KeyPanel::Take(const RfidOptions& current) {
             taken.ok = false;
         }
     };
-    takeByte(RfidField::Prefix, v.prefixText, rfid.prefix, values_.prefixText);
+    takeByte(RfidField::Prefix, v.prefixLatin1, rfid.prefix, values_.prefixLatin1);
     rfid.prefixExtended = v.prefixExtended;
     values_.prefixExtended = v.prefixExtended;
     if (v.digitsCount >= 0 && v.digitsCount <= 255) {
         rfid.digitsCount = static_cast<std::uint8_t>(v.digitsCount);
         values_.digitsCount = v.digitsCount;
     }
-    takeByte(RfidField::Suffix, v.suffixText, rfid.suffix, values_.suffixText);
+    takeByte(RfidField::Suffix, v.suffixLatin1, rfid.suffix, values_.suffixLatin1);
     rfid.suffixExtended = v.suffixExtended;
     values_.suffixExtended = v.suffixExtended;
     rfid.digitsTypeNum = v.digitsTypeNum;

@@ -18,20 +18,23 @@ namespace vorlan {
 inline constexpr std::size_t kMaxPanelNameBytes = kMaxCatalogNameBytes;
 
 // The key panel's controls as plain values. Prefix and suffix are the texts of
-// their fields, so the editor can refuse what is not a number 0..255.
+// their fields, so the editor can refuse what is not a number 0..255. The key
+// name, prefix and suffix are Latin-1 bytes, as a layout file holds them; the
+// code names are UTF-8, as they may carry a PC layout's signs. The window
+// turns them into its text only through QtText.h.
 struct PanelValues {
     int keyNumber = 0;
-    std::string name;
-    std::array<std::string, kCodesPerKey> codeTexts;
+    std::string nameLatin1;
+    std::array<std::string, kCodesPerKey> codeTextsUtf8;
     bool groupKey = false;
     bool singleKey = false;
-    int mode = 0; // 0..2 select "Mode 1".."Mode 3"; 3 (only from files) selects none
+    KeyMode mode = KeyMode::Mode1; // Unnamed (only from files) selects no button
 
     int digitsCount = 9;
     bool digitsTypeNum = true;
-    std::string prefixText = "0";
+    std::string prefixLatin1 = "0";
     bool prefixExtended = false;
-    std::string suffixText = "0";
+    std::string suffixLatin1 = "0";
     bool suffixExtended = false;
 
     friend bool operator==(const PanelValues&, const PanelValues&) = default;

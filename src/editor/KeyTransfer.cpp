@@ -180,7 +180,7 @@ bool PlaceKey(LayoutDocument& doc, int anchor, const KeyContent& content) {
     record.name = content.name;
     record.codes = content.codes;
     record.SetSingleKey(content.singleKey);
-    record.SetMode(std::clamp(content.mode, 0, 3));
+    record.SetMode(content.mode);
     const bool joined = cells.size() > 1;
     record.SetGroupKey(joined);
     record.groupNumber = joined ? doc.nextGroupNumber++ : 0;
@@ -194,7 +194,7 @@ void ReplaceKeyDefinition(LayoutDocument& doc, int slot, const KeyContent& conte
         key.name = content.name;
         key.codes = content.codes;
         key.SetSingleKey(content.singleKey);
-        key.SetMode(std::clamp(content.mode, 0, 3));
+        key.SetMode(content.mode);
     }
 }
 
@@ -275,7 +275,7 @@ std::string FormatKeyClip(const KeyContent& content) {
     }
     out << "\n";
     out << "Single key: " << (content.singleKey ? "yes" : "no") << "\n";
-    out << "Mode: " << content.mode + 1 << "\n";
+    out << "Mode: " << ModeNumber(content.mode) << "\n";
     out << "Keys: " << PlainKeyText(content) << "\n";
     return out.str();
 }
@@ -357,10 +357,12 @@ std::optional<KeyContent> ParseKeyClip(std::string_view text) {
             }
             content.singleKey = value == "yes";
         } else if (field == "Mode") {
-            if (value.size() != 1 || value[0] < '1' || value[0] > '4') {
+            const std::optional<KeyMode> mode =
+                value.size() == 1 ? KeyModeFromNumber(value[0] - '1') : std::nullopt;
+            if (!mode) {
                 return std::nullopt;
             }
-            content.mode = value[0] - '1';
+            content.mode = *mode;
         }
     }
     if (first || !haveShape || !haveName || !haveCodes) {

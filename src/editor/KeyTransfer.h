@@ -24,7 +24,7 @@ struct KeyContent {
     std::string name;
     KeyCodes codes{};
     bool singleKey = true;
-    int mode = 0;
+    KeyMode mode = KeyMode::Mode1;
     friend bool operator==(const KeyContent&, const KeyContent&) = default;
 };
 

@@ -1,20 +1,18 @@
-// The status bar: the keyboard settings in panes 0 to 4, the key under the
-// pointer (number and name) in panes 5 and 6.
+// The status bar: the keyboard settings in its first five panes, the key
+// under the pointer (number and name) in the last two.
 #pragma once
 
 #include "common/UiMessage.h"
+#include "editor/StatusPane.h"
 #include "layout/LayoutDocument.h"
 
 namespace vorlan {
-
-inline constexpr int kStatusPaneCount = 7;
 
 // The status bar (part of EditorView).
 class StatusView {
 public:
     virtual ~StatusView() = default;
-    // Status bar pane 0..6.
-    virtual void SetStatusPane(int pane, const UiMessage& text) = 0;
+    virtual void SetStatusPane(StatusPane pane, const UiMessage& text) = 0;
 };
 
 class StatusPanes {
@@ -27,7 +25,7 @@ public:
 
     // Every pane.
     void Fill() const;
-    // Panes 5 and 6 only: the key under the pointer as it is now.
+    // The key number and name panes only: the key under the pointer as it is now.
     void ShowPointer() const;
 
 private:

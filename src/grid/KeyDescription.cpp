@@ -151,7 +151,7 @@ std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {
         lines.push_back({StringId::TipCodes, {Join(codes, ", ")}});
     }
     lines.push_back(SpanLine(doc, slot));
-    lines.push_back({StringId::TipMode, {std::to_string(key.mode() + 1)}});
+    lines.push_back({StringId::TipMode, {std::to_string(ModeNumber(key.mode()))}});
     static constexpr StringId kFlags[] = {StringId::TipFlagsNone, StringId::TipFlagsGroup,
                                           StringId::TipFlagsSingle, StringId::TipFlagsBoth};
     lines.push_back({kFlags[(key.groupKey() ? 1 : 0) + (key.singleKey() ? 2 : 0)], {}});

@@ -1,9 +1,11 @@
 #include "layout/LayoutCheck.h"
 
 #include "layout/LayoutFile.h"
+#include "layout/LayoutType.h"
 
 #include <algorithm>
 #include <map>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -58,7 +60,7 @@ public:
             return;
         }
         if (!key.modeInRange()) {
-            Add(k, StringId::ReportModeOutOfRange, {Num(k), Num(key.mode() + 1)});
+            Add(k, StringId::ReportModeOutOfRange, {Num(k), Num(ModeNumber(key.mode()))});
         }
         if (name.empty()) {
             Add(k, StringId::ReportCodesNoName, {Num(k)});
@@ -156,7 +158,9 @@ bool LooksLikeLayout(std::string_view text) {
     while (!first.empty() && (first.back() == ' ' || first.back() == '\t')) {
         first.remove_suffix(1);
     }
-    return first == "56" || first == "57" || first == "112" || first == "113";
+    return std::any_of(kLayoutTypes.begin(), kLayoutTypes.end(), [first](LayoutType type) {
+        return first == std::to_string(NumberOf(type));
+    });
 }
 
 } // namespace vorlan

@@ -77,7 +77,7 @@ void CompareKey(const LayoutDocument& a, int ka, const LayoutDocument& b, int kb
     }
     if (x.mode() != y.mode()) {
         Add(out, DiffKind::Mode, ka, kb, StringId::DiffMode,
-            {label, Num(x.mode() + 1), Num(y.mode() + 1)});
+            {label, Num(ModeNumber(x.mode())), Num(ModeNumber(y.mode()))});
     }
     const std::vector<int> cellsA = Cells(a, ka, ka);
     const std::vector<int> cellsB = Cells(b, kb, kb);

@@ -76,7 +76,7 @@ void LayoutDocument::ClearSlot(int k) {
     KeyRecord& key = keys[static_cast<std::size_t>(k)];
     key.position = k;
     key.SetSingleKey(true);
-    key.SetMode(0);
+    key.SetMode(KeyMode::Mode1);
     key.name = "KEY" + std::to_string(k);
     key.codes.fill(0);
     key.groupNumber = 0;

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +38,43 @@ enum class KeyboardVariant : int {
     SingleRight = 4,
 };
 
+// The variant of a number 1..4 (a Save As type's position, --variant, a
+// recovery file's field); nullopt for any other number.
+constexpr std::optional<KeyboardVariant> KeyboardVariantFromNumber(long number) {
+    if (number < static_cast<int>(KeyboardVariant::SevenThreeScan) ||
+        number > static_cast<int>(KeyboardVariant::SingleRight)) {
+        return std::nullopt;
+    }
+    return static_cast<KeyboardVariant>(number);
+}
+
 // How the variant is named to people, e.g. "16scan".
 std::string_view VariantName(KeyboardVariant variant);
+
+// A key's mode, as its two bits hold it. The editor offers the first three
+// ("Mode 1".."Mode 3"); the fourth value is legal in a file but names no mode.
+enum class KeyMode : std::uint8_t { Mode1 = 0, Mode2 = 1, Mode3 = 2, Unnamed = 3 };
+
+// The modes the editor offers, in the order of their buttons.
+inline constexpr std::array kOfferedModes = {KeyMode::Mode1, KeyMode::Mode2, KeyMode::Mode3};
+
+// The mode of the bits' value 0..3; nullopt for any other number.
+constexpr std::optional<KeyMode> KeyModeFromNumber(int number) {
+    if (number < static_cast<int>(KeyMode::Mode1) || number > static_cast<int>(KeyMode::Unnamed)) {
+        return std::nullopt;
+    }
+    return static_cast<KeyMode>(number);
+}
+
+// The bits' value 0..3, as a file's flags and vorlanctl show hold it.
+constexpr int ModeBits(KeyMode mode) {
+    return static_cast<int>(mode);
+}
+
+// The mode's number as people read it: 1..3, and 4 for the unnamed one.
+constexpr int ModeNumber(KeyMode mode) {
+    return ModeBits(mode) + 1;
+}
 
 // One key slot.
 struct KeyRecord {
@@ -46,9 +82,6 @@ struct KeyRecord {
     static constexpr std::uint8_t kSingleKeyBit = 0x02;
     static constexpr std::uint8_t kModeMask = 0x0C;
     static constexpr int kModeShift = 2;
-    // Modes the editor offers (0..2); the fourth value of the bits is legal
-    // in a file but names no mode.
-    static constexpr int kModeCount = 3;
     // The bits a layout file carries.
     static constexpr std::uint8_t kFileFlagsMask = 0x0F;
 
@@ -60,14 +93,14 @@ struct KeyRecord {
 
     bool groupKey() const { return (flags & kGroupKeyBit) != 0; }
     bool singleKey() const { return (flags & kSingleKeyBit) != 0; }
-    int mode() const { return (flags & kModeMask) >> kModeShift; }
-    bool modeInRange() const { return mode() < kModeCount; }
+    // The two bits can hold nothing but a KeyMode.
+    KeyMode mode() const { return static_cast<KeyMode>((flags & kModeMask) >> kModeShift); }
+    bool modeInRange() const { return mode() != KeyMode::Unnamed; }
     void SetGroupKey(bool on) { SetBit(kGroupKeyBit, on); }
     void SetSingleKey(bool on) { SetBit(kSingleKeyBit, on); }
-    // mode 0..3 ("Mode 1".."Mode 3"; 3 only comes from files).
-    void SetMode(int mode) {
-        flags =
-            static_cast<std::uint8_t>((flags & ~kModeMask) | ((mode << kModeShift) & kModeMask));
+    void SetMode(KeyMode mode) {
+        flags = static_cast<std::uint8_t>((flags & ~kModeMask) |
+                                          ((ModeBits(mode) << kModeShift) & kModeMask));
     }
     // groupKey + 2 * singleKey + 4 * mode, as written to files.
     int FileFlags() const { return flags & kFileFlagsMask; }

@@ -4,12 +4,14 @@
 
 #include "layout/DurableFile.h"
 #include "layout/LayoutLineScanner.h"
+#include "layout/LayoutType.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <type_traits>
@@ -219,24 +221,15 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     const int headerFields = note ? scan.LineFields() : 0;
     const std::int32_t first = scan.Number();
     note.Number(first);
-    bool sevenThree = false;
-    int codeCount = kCodesPerKey;
-    if (first == kMaxKeys) {
-        doc.settings.keyCount = kMaxKeys;
-        sevenThree = true;
-        codeCount = kSevenThreeCodes112;
-    } else if (first == kBlockKeys) {
-        doc.settings.keyCount = kBlockKeys;
-        sevenThree = true;
-        codeCount = kSevenThreeCodes56;
-    } else if (first == kMaxKeys + 1) {
-        doc.settings.keyCount = kMaxKeys;
-    } else {
-        doc.settings.keyCount = kBlockKeys;
-        if (!text.empty() && first != kBlockKeys + 1) {
-            note.Error(StringId::ReportUnknownFirstNumber, first);
-        }
+    // A number of no type reads as a 56-key 16scan layout, reported.
+    const std::optional<LayoutType> named = LayoutTypeFromNumber(first);
+    if (!text.empty() && !named) {
+        note.Error(StringId::ReportUnknownFirstNumber, first);
     }
+    const LayoutType type = named.value_or(LayoutType::Single16);
+    doc.settings.keyCount = KeyCountOf(type);
+    const bool sevenThree = FamilyOf(type) == ScanFamily::SevenThreeScan;
+    const int codeCount = sevenThree ? SevenThreeCodes(doc.settings.keyCount) : kCodesPerKey;
     doc.variant = sevenThree ? KeyboardVariant::SevenThreeScan : KeyboardVariant::SixteenScan;
     doc.loadedVariant = doc.variant;
     if (note && !text.empty()) {

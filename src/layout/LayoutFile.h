@@ -15,8 +15,9 @@ namespace vorlan {
 
 // Codes per key line of a 7/3scan file: 7 for 56 keys, 3 for 112 keys (what
 // the keyboard's image of a 112-key 7/3scan layout holds per key).
-inline constexpr int kSevenThreeCodes56 = 7;
-inline constexpr int kSevenThreeCodes112 = 3;
+constexpr int SevenThreeCodes(int keyCount) {
+    return keyCount == kMaxKeys ? 3 : 7;
+}
 
 // The longest line (without its line end) the format is meant to carry.
 inline constexpr std::size_t kMaxLineBytes = 198;

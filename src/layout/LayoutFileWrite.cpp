@@ -2,6 +2,7 @@
 // in their header and in which keys fill the lines.
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
+#include "layout/LayoutType.h"
 
 #include <filesystem>
 #include <initializer_list>
@@ -33,10 +34,6 @@ void AppendHeader(std::string& out, std::initializer_list<std::int32_t> fields) 
 void AppendName(std::string& out, const KeyName& name) {
     const std::string_view text = name;
     out += text.substr(0, text.find_first_of("\r\n"));
-}
-
-int SevenThreeCodes(int keyCount) {
-    return keyCount == kMaxKeys ? kSevenThreeCodes112 : kSevenThreeCodes56;
 }
 
 void AppendCodes(std::string& out, const KeyCodes& codes, int count) {
@@ -92,14 +89,19 @@ std::string FormatLayout(const LayoutDocument& doc, KeyboardVariant variant) {
 
     if (variant == KeyboardVariant::SevenThreeScan) {
         const int codeCount = SevenThreeCodes(s.keyCount);
-        AppendHeader(out, {s.keyCount, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate});
+        AppendHeader(out, {NumberOf(LayoutTypeOf(s.keyCount, ScanFamily::SevenThreeScan)),
+                           s.keysType, s.keyBeep, s.keyDelay, s.typematicRate});
         for (int k = 1; k <= kMaxKeys; ++k) {
             AppendSevenThreeKeyLine(out, k, doc.keys[static_cast<std::size_t>(k)], codeCount);
         }
         return out;
     }
 
-    const int first = variant == KeyboardVariant::SixteenScan ? s.keyCount + 1 : kBlockKeys + 1;
+    // A single side is written as a 56-key layout.
+    const LayoutType type = variant == KeyboardVariant::SixteenScan
+                                ? LayoutTypeOf(s.keyCount, ScanFamily::SixteenScan)
+                                : LayoutType::Single16;
+    const int first = NumberOf(type);
     AppendHeader(out, {first, s.keysType, s.keyBeep, s.keyDelay, s.typematicRate,
                        doc.rfid.FileFlags(), doc.rfid.prefix, doc.rfid.suffix, s.keysPause});
 

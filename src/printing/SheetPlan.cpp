@@ -201,7 +201,7 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
             flags += flags.empty() ? "S" : " S";
         }
         // A mode no key can be given here is marked, not passed off as a fourth mode.
-        std::string mode = std::to_string(key.mode() + 1);
+        std::string mode = std::to_string(ModeNumber(key.mode()));
         if (!key.modeInRange()) {
             mode += " (!)";
             outOfRange += (outOfRange.empty() ? "" : ", ") + std::to_string(k);

@@ -11,19 +11,18 @@
 
 namespace vorlan {
 
-ImageLayout ImageLayoutOf(int typeNumber) {
-    switch (typeNumber) {
-    case 56:
-        return {56, 7, 1, 8, 2, 450};
-    case 112:
-        return {112, 3, 1, 4, 2, 450};
-    case 57:
-        return {56, 16, 2, 18, 6, 1014};
-    case 113:
-        return {112, 16, 2, 18, 6, 2022};
-    default:
-        return {};
+ImageLayout ImageLayoutOf(LayoutType type) {
+    switch (type) {
+    case LayoutType::Single73:
+        return {kBlockKeys, 7, 1, 8, 2, 450};
+    case LayoutType::Double73:
+        return {kMaxKeys, 3, 1, 4, 2, 450};
+    case LayoutType::Single16:
+        return {kBlockKeys, 16, 2, 18, 6, 1014};
+    case LayoutType::Double16:
+        return {kMaxKeys, 16, 2, 18, 6, 2022};
     }
+    return {};
 }
 
 ImageTokenizer::ImageTokenizer(std::istream& input) : stream(input) {
@@ -125,20 +124,21 @@ bool ImageBuilder::SkipLine() {
 
 int ImageBuilder::Build() {
     image.bytes.clear();
-    image.typeNumber = 0;
+    image.type.reset();
 
     std::uint8_t typeNumber = 0;
     if (!Number(typeNumber)) {
         return ImageTypeNumberMissing;
     }
-    layout = ImageLayoutOf(typeNumber);
-    if (layout.keyCount == 0) {
+    const std::optional<LayoutType> type = LayoutTypeFromNumber(typeNumber);
+    if (!type) {
         return ImageTypeNumberUnknown;
     }
+    layout = ImageLayoutOf(*type);
     if (!Is(TokenKind::Separator)) {
         return ImageTypeSeparatorMissing;
     }
-    image.typeNumber = typeNumber;
+    image.type = type;
     image.bytes.assign(static_cast<std::size_t>(layout.imageSize), 0);
 
     std::uint8_t keysType = 0;
@@ -249,11 +249,11 @@ int BuildDeviceImage(std::istream& stream, DeviceImage& image) {
     return ImageBuilder(stream, image).Build();
 }
 
-bool ExchangeImageHalves(std::span<std::uint8_t> bytes, std::uint8_t typeNumber) {
-    if (typeNumber != 112 && typeNumber != 113) {
+bool ExchangeImageHalves(std::span<std::uint8_t> bytes, LayoutType type) {
+    if (!IsDouble(type)) {
         return false;
     }
-    const ImageLayout layout = ImageLayoutOf(typeNumber);
+    const ImageLayout layout = ImageLayoutOf(type);
     if (bytes.size() != static_cast<std::size_t>(layout.imageSize)) {
         return false;
     }
@@ -262,18 +262,18 @@ bool ExchangeImageHalves(std::span<std::uint8_t> bytes, std::uint8_t typeNumber)
     return true;
 }
 
-bool DecodeDeviceImage(std::span<const std::uint8_t> bytes, std::uint8_t typeNumber,
-                       bool halvesExchanged, DecodedImage& decoded) {
-    const ImageLayout layout = ImageLayoutOf(typeNumber);
-    if (layout.keyCount == 0 || bytes.size() != static_cast<std::size_t>(layout.imageSize)) {
+bool DecodeDeviceImage(std::span<const std::uint8_t> bytes, LayoutType type, bool halvesExchanged,
+                       DecodedImage& decoded) {
+    const ImageLayout layout = ImageLayoutOf(type);
+    if (bytes.size() != static_cast<std::size_t>(layout.imageSize)) {
         return false;
     }
     std::vector<std::uint8_t> image(bytes.begin(), bytes.end());
     if (halvesExchanged) {
-        ExchangeImageHalves(image, typeNumber);
+        ExchangeImageHalves(image, type);
     }
     decoded = DecodedImage{};
-    decoded.typeNumber = typeNumber;
+    decoded.type = type;
     for (int k = 1; k <= layout.keyCount; ++k) {
         const auto record = image.begin() + (k - 1) * layout.recordSize;
         DecodedKey key;

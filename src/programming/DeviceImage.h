@@ -3,16 +3,19 @@
 // so nothing doubtful ever reaches the keyboard).
 #pragma once
 
+#include "layout/LayoutType.h"
+
 #include <cstdint>
 #include <fstream>
 #include <istream>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace vorlan {
 
-// Where the records and settings bytes of an image lie, chosen by the first
-// number of the layout file (56, 57, 112 or 113).
+// Where the records and settings bytes of an image lie, chosen by the layout
+// type the file's first number names.
 struct ImageLayout {
     int keyCount = 0;
     int codesPerRecord = 0;
@@ -24,12 +27,11 @@ struct ImageLayout {
     bool IsSixteenScan() const { return leadBytes == 2; }
 };
 
-// The layout of a type number; keyCount 0 when the number is not one of the four.
-ImageLayout ImageLayoutOf(int typeNumber);
+ImageLayout ImageLayoutOf(LayoutType type);
 
 struct DeviceImage {
     std::vector<std::uint8_t> bytes;
-    std::uint8_t typeNumber = 0;
+    std::optional<LayoutType> type; // set once the first number was read
 };
 
 // Step codes of BuildDeviceImage (0 is success). Each names the token or value
@@ -111,9 +113,9 @@ int BuildDeviceImage(std::istream& stream, DeviceImage& image);
 
 // A double keyboard takes the records of keys 57..112 before those of keys
 // 1..56; the settings bytes stay at the end. Exchanging twice restores the
-// image. False (and nothing changed) unless the type number is 112 or 113 and
-// the size fits it.
-bool ExchangeImageHalves(std::span<std::uint8_t> bytes, std::uint8_t typeNumber);
+// image. False (and nothing changed) unless the type is a double one and the
+// size fits it.
+bool ExchangeImageHalves(std::span<std::uint8_t> bytes, LayoutType type);
 
 // One key record of an image taken apart again, for checks and the emulator.
 struct DecodedKey {
@@ -124,7 +126,7 @@ struct DecodedKey {
 };
 
 struct DecodedImage {
-    std::uint8_t typeNumber = 0;
+    LayoutType type = LayoutType::Single73;
     std::vector<DecodedKey> keys; // keys 1..keyCount in order
     std::uint8_t typematicRate = 0;
     std::uint8_t keyDelay = 0;
@@ -136,10 +138,10 @@ struct DecodedImage {
     std::uint8_t keysPause = 0;
 };
 
-// Takes an image of the given type number apart; false when the size does not
-// fit the type number. With halvesExchanged the image is read as a double
-// keyboard receives it (records of keys 57..112 first).
-bool DecodeDeviceImage(std::span<const std::uint8_t> bytes, std::uint8_t typeNumber,
-                       bool halvesExchanged, DecodedImage& decoded);
+// Takes an image of the given type apart; false when the size does not fit
+// the type. With halvesExchanged the image is read as a double keyboard
+// receives it (records of keys 57..112 first).
+bool DecodeDeviceImage(std::span<const std::uint8_t> bytes, LayoutType type, bool halvesExchanged,
+                       DecodedImage& decoded);
 
 } // namespace vorlan

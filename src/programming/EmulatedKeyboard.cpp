@@ -170,8 +170,8 @@ FileWriteResult EmulatedKeyboard::SaveReceived(const std::string& path,
         inputs);
 }
 
-bool EmulatedKeyboard::ReceivedImage(std::uint8_t typeNumber, DecodedImage& decoded) const {
-    return DecodeDeviceImage(received, typeNumber, typeNumber == 112 || typeNumber == 113, decoded);
+bool EmulatedKeyboard::ReceivedImage(LayoutType type, DecodedImage& decoded) const {
+    return DecodeDeviceImage(received, type, IsDouble(type), decoded);
 }
 
 } // namespace vorlan

@@ -60,9 +60,9 @@ public:
 
     // Every byte that reached the keyboard, in order, over all writes.
     const std::vector<std::uint8_t>& Received() const { return received; }
-    // The received bytes read as an image of the given type number, in the
-    // order a double keyboard receives it. False when they do not form one.
-    bool ReceivedImage(std::uint8_t typeNumber, DecodedImage& decoded) const;
+    // The received bytes read as an image of the given type, in the order a
+    // double keyboard receives it. False when they do not form one.
+    bool ReceivedImage(LayoutType type, DecodedImage& decoded) const;
 
     bool IsOpen() const { return open; }
     int OpenAttempts() const { return openAttempts; }

@@ -1,5 +1,7 @@
 #include "programming/KeyboardDriver.h"
 
+#include "programming/DeviceKeyboard.h"
+
 #include <thread>
 
 #ifdef _WIN32
@@ -105,7 +107,8 @@ int DetectKeyboardType(KeyboardDriver& driver) {
     if (!answered || bytesReturned != 1) {
         return DetectRequestFailed;
     }
-    return type <= 2 ? static_cast<int>(type) : static_cast<int>(DetectUnknownType);
+    const std::optional<DeviceKeyboard> keyboard = DeviceKeyboardFromNumber(type);
+    return keyboard ? NumberOf(*keyboard) : static_cast<int>(DetectUnknownType);
 }
 
 int WriteDeviceImage(KeyboardDriver& driver, const std::uint8_t* image, int size,

@@ -2,10 +2,12 @@
 
 #include "common/StringTable.h"
 #include "programming/DeviceImage.h"
+#include "programming/DeviceKeyboard.h"
 #include "programming/KeyboardSelection.h"
 
 #include <cstring>
 #include <fstream>
+#include <optional>
 
 namespace vorlan {
 namespace {
@@ -14,28 +16,13 @@ constexpr int Message(StringId id) {
     return static_cast<int>(id);
 }
 
-// The keyboard type each type number needs.
-int RequiredKeyboardType(std::uint8_t typeNumber) {
-    switch (typeNumber) {
-    case 56:
-    case 112:
-        return 0;
-    case 57:
-        return 1;
-    case 113:
-        return 2;
-    default:
-        return -1;
-    }
-}
-
 } // namespace
 
 int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
                       const WriteProgress& progress, KeyboardDriver& driver, PacingClock& clock) {
     const char* filePath = nullptr;
     bool detect = true;
-    int keyboardType = -1;
+    std::optional<DeviceKeyboard> keyboard;
 
     if (argumentCount >= 2) {
         filePath = argumentVector[1];
@@ -46,8 +33,8 @@ int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
         if (std::strlen(type) != 2 || type[0] != '/') {
             return Message(StringId::InvalidArgument);
         }
-        keyboardType = static_cast<signed char>(type[1]) - '0';
-        if (keyboardType < 0 || keyboardType > 2) {
+        keyboard = DeviceKeyboardFromNumber(static_cast<signed char>(type[1]) - '0');
+        if (!keyboard) {
             return Message(StringId::InvalidKeyboardType);
         }
     }
@@ -84,17 +71,17 @@ int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
         case DetectUnknownType:
             return Message(StringId::InvalidKeyboardTypeDetected);
         default:
-            keyboardType = detected;
+            keyboard = DeviceKeyboardFromNumber(detected);
         }
     }
-    if (image.typeNumber == 0) {
+    if (!image.type) {
         return 0;
     }
 
-    if (RequiredKeyboardType(image.typeNumber) != keyboardType) {
+    if (KeyboardFor(*image.type) != keyboard) {
         return Message(StringId::FileFormatMismatch);
     }
-    ExchangeImageHalves(image.bytes, image.typeNumber);
+    ExchangeImageHalves(image.bytes, *image.type);
 
     switch (WriteDeviceImage(driver, image.bytes.data(), static_cast<int>(image.bytes.size()),
                              progress, clock)) {

@@ -9,23 +9,23 @@ namespace vorlan {
 namespace {
 
 void AddMismatch(const RunFailure& f, std::vector<UiMessage>& out) {
-    const bool sixteen = f.layoutTypeNumber == 57 || f.layoutTypeNumber == 113;
-    const int keys = f.layoutTypeNumber >= 112 ? 112 : 56;
-    const std::vector<std::string> layout{std::to_string(keys), sixteen ? "16scan" : "7/3scan"};
-    switch (f.keyboardType) {
-    case 0:
+    if (!f.layoutType || !f.keyboard) {
+        return;
+    }
+    const std::vector<std::string> layout{std::to_string(KeyCountOf(*f.layoutType)),
+                                          std::string(FamilyName(FamilyOf(*f.layoutType)))};
+    switch (*f.keyboard) {
+    case DeviceKeyboard::SevenThreeScan:
         out.push_back({StringId::FoundScanKeyboard, layout});
         out.push_back({StringId::AdviceScanLayout, {}});
         break;
-    case 1:
+    case DeviceKeyboard::Single16:
         out.push_back({StringId::FoundSingleKeyboard, layout});
         out.push_back({StringId::AdviceSingleLayout, {}});
         break;
-    case 2:
+    case DeviceKeyboard::Double16:
         out.push_back({StringId::FoundDoubleKeyboard, layout});
         out.push_back({StringId::AdviceDoubleLayout, {}});
-        break;
-    default:
         break;
     }
 }
@@ -44,9 +44,7 @@ std::vector<UiMessage> RunFailureMessages(const RunFailure& f) {
     }
     switch (static_cast<StringId>(f.message)) {
     case StringId::FileFormatMismatch:
-        if (f.layoutTypeNumber != 0) {
-            AddMismatch(f, out);
-        }
+        AddMismatch(f, out);
         break;
     case StringId::DriverError:
         out.push_back({StringId::AdviceDriver, {f.device}});
@@ -75,17 +73,19 @@ std::vector<UiMessage> RunFailureMessages(const RunFailure& f) {
     return out;
 }
 
-UiMessage KeyboardTypeMessage(int keyboardType) {
-    switch (keyboardType) {
-    case 0:
-        return {StringId::ProgressKeyboardScan, {}};
-    case 1:
-        return {StringId::ProgressKeyboardSingle, {}};
-    case 2:
-        return {StringId::ProgressKeyboardDouble, {}};
-    default:
+UiMessage KeyboardTypeMessage(std::optional<DeviceKeyboard> keyboard) {
+    if (!keyboard) {
         return {StringId::ProgressKeyboardAsked, {}};
     }
+    switch (*keyboard) {
+    case DeviceKeyboard::SevenThreeScan:
+        return {StringId::ProgressKeyboardScan, {}};
+    case DeviceKeyboard::Single16:
+        return {StringId::ProgressKeyboardSingle, {}};
+    case DeviceKeyboard::Double16:
+        break;
+    }
+    return {StringId::ProgressKeyboardDouble, {}};
 }
 
 UiMessage RunProgressMessage(int bytesSent, int bytesTotal, long long elapsedMs) {
@@ -97,21 +97,20 @@ UiMessage RunProgressMessage(int bytesSent, int bytesTotal, long long elapsedMs)
              std::to_string((msLeft + 999) / 1000)}};
 }
 
-int LayoutTypeNumberOf(const std::string& path) {
+std::optional<LayoutType> LayoutTypeOfFile(const std::string& path) {
     std::ifstream file;
     DeviceImage image;
     if (!OpenLayoutFile(path.c_str(), file) || BuildDeviceImage(file, image) != ImageOk) {
-        return 0;
+        return std::nullopt;
     }
-    return image.typeNumber;
+    return image.type;
 }
 
-int GivenKeyboardType(const std::vector<std::string>& arguments) {
-    if (arguments.size() == 3 && arguments[2].size() == 2 && arguments[2][0] == '/' &&
-        arguments[2][1] >= '0' && arguments[2][1] <= '2') {
-        return arguments[2][1] - '0';
+std::optional<DeviceKeyboard> GivenKeyboard(const std::vector<std::string>& arguments) {
+    if (arguments.size() == 3 && arguments[2].size() == 2 && arguments[2][0] == '/') {
+        return DeviceKeyboardFromNumber(arguments[2][1] - '0');
     }
-    return -1;
+    return std::nullopt;
 }
 
 } // namespace vorlan

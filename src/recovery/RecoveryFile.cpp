@@ -74,8 +74,9 @@ std::optional<RecoveryRecord> ParseRecovery(std::string_view bytes) {
         !Number(hash, sum) || size != rest.size() || HashBytes(rest) != sum) {
         return std::nullopt;
     }
-    if (variantNumber != static_cast<int>(KeyboardVariant::SevenThreeScan) &&
-        variantNumber != static_cast<int>(KeyboardVariant::SixteenScan)) {
+    // A layout is loaded as 7/3scan or 16scan only.
+    const std::optional<KeyboardVariant> loaded = KeyboardVariantFromNumber(variantNumber);
+    if (loaded != KeyboardVariant::SevenThreeScan && loaded != KeyboardVariant::SixteenScan) {
         return std::nullopt;
     }
     if (stamp != "-") {
@@ -84,7 +85,7 @@ std::optional<RecoveryRecord> ParseRecovery(std::string_view bytes) {
             return std::nullopt;
         }
     }
-    record.loadedVariant = static_cast<KeyboardVariant>(variantNumber);
+    record.loadedVariant = *loaded;
     record.originalPath = std::string(path);
     record.layoutText = std::string(rest);
     return record;

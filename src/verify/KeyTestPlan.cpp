@@ -45,22 +45,22 @@ int StoredCodesPerKey(const LayoutDocument& doc) {
     if (doc.loadedVariant != KeyboardVariant::SevenThreeScan) {
         return kCodesPerKey;
     }
-    return doc.settings.keyCount == kMaxKeys ? kSevenThreeCodes112 : kSevenThreeCodes56;
+    return SevenThreeCodes(doc.settings.keyCount);
 }
 
-int ImageTypeNumber(const LayoutDocument& doc) {
-    const bool sixteen = doc.loadedVariant != KeyboardVariant::SevenThreeScan;
-    return (doc.settings.keyCount == kMaxKeys ? 112 : 56) + (sixteen ? 1 : 0);
+LayoutType ImageLayoutType(const LayoutDocument& doc) {
+    return LayoutTypeOf(doc.settings.keyCount, doc.loadedVariant == KeyboardVariant::SevenThreeScan
+                                                   ? ScanFamily::SevenThreeScan
+                                                   : ScanFamily::SixteenScan);
 }
 
-bool StoredSequences(const std::vector<std::uint8_t>& received, int typeNumber,
+bool StoredSequences(const std::vector<std::uint8_t>& received, LayoutType type,
                      std::vector<CodeSequence>& bySlot) {
-    const ImageLayout layout = ImageLayoutOf(typeNumber);
+    const ImageLayout layout = ImageLayoutOf(type);
     const auto size = static_cast<std::size_t>(layout.imageSize);
     DecodedImage decoded;
-    if (layout.keyCount == 0 || received.size() < size ||
-        !DecodeDeviceImage(std::span(received).last(size), static_cast<std::uint8_t>(typeNumber),
-                           typeNumber == 112 || typeNumber == 113, decoded)) {
+    if (received.size() < size ||
+        !DecodeDeviceImage(std::span(received).last(size), type, IsDouble(type), decoded)) {
         return false;
     }
     bySlot.assign(kMaxKeys + 1, {});

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "layout/LayoutDocument.h"
+#include "layout/LayoutType.h"
 #include "programming/RepeatTiming.h" // KeyDelayMilliseconds, as the test waits
 #include "scancodes/ScanCodeCapture.h"
 
@@ -56,13 +57,12 @@ CodeSequence RfidAffix(std::uint8_t code, bool extended);
 // How many codes of a key the keyboard stores for the layout's variant.
 int StoredCodesPerKey(const LayoutDocument& doc);
 
-// The first number of the layout's file as the keyboard's image knows it
-// (56, 57, 112 or 113).
-int ImageTypeNumber(const LayoutDocument& doc);
+// The layout's type as the keyboard's image knows it.
+LayoutType ImageLayoutType(const LayoutDocument& doc);
 
 // The sequence of each slot 1..112 (index = slot) in the last complete image
 // of that type among the bytes a keyboard received; false when there is none.
-bool StoredSequences(const std::vector<std::uint8_t>& received, int typeNumber,
+bool StoredSequences(const std::vector<std::uint8_t>& received, LayoutType type,
                      std::vector<CodeSequence>& bySlot);
 
 KeyTestPlan MakeKeyTestPlan(const LayoutDocument& doc);

@@ -70,7 +70,7 @@ protected:
             set(k, {0x5A}, "Big", true);
         }
         set(60, {0x1C, 0x1C}, "Twice", false);
-        doc.keys[60].SetMode(2);
+        doc.keys[60].SetMode(KeyMode::Mode3);
         return doc;
     }
 
@@ -120,7 +120,7 @@ TEST_F(ShowCommandTest, JsonShowsWhatTheEditorReadsInEveryVariant) {
             EXPECT_EQ(key["groupNumber"], record.groupNumber) << k;
             EXPECT_EQ(key["groupKey"], record.groupKey()) << k;
             EXPECT_EQ(key["singleKey"], record.singleKey()) << k;
-            EXPECT_EQ(key["mode"], record.mode()) << k;
+            EXPECT_EQ(key["mode"], ModeBits(record.mode())) << k;
         }
         ASSERT_EQ(shown["catalog"].size(), expected.CatalogRows().size());
         std::size_t row = 0;

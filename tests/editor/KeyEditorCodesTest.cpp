@@ -45,7 +45,7 @@ TEST(KeyEditorCopy, FillsEveryCellOfAJoinedKeyAndKeepsFlags) {
     EditorFixture f;
     f.Program(1, {28}, "Enter");
     f.Program(3, {}, "Wide"); // no codes: never enters the catalogue
-    f.key(3).SetMode(1);
+    f.key(3).SetMode(KeyMode::Mode2);
     f.Click(3);
     f.editor.OnDoubleRight();
     f.doc().RebuildCatalog();
@@ -56,7 +56,7 @@ TEST(KeyEditorCopy, FillsEveryCellOfAJoinedKeyAndKeepsFlags) {
         EXPECT_EQ(f.key(k).codes[0], 28) << k;
         EXPECT_TRUE(f.key(k).groupKey()) << k;
     }
-    EXPECT_EQ(f.key(3).mode(), 1);
+    EXPECT_EQ(f.key(3).mode(), KeyMode::Mode2);
 }
 
 TEST(KeyEditorCopy, AnsweredNoChangesNothing) {
@@ -96,14 +96,14 @@ TEST(KeyEditorEdit, CodesOnAnEmptyCellMakeASingleKeyInTheCatalogue) {
     EXPECT_TRUE(f.doc().dirty);
     EXPECT_EQ(f.view.listRows, std::vector<std::string>{"KEY5 *"});
     EXPECT_EQ(f.view.listRow, 0);
-    EXPECT_EQ(f.view.controls.codeTexts[0], NameOfCode(0xE0, 0));
+    EXPECT_EQ(f.view.controls.codeTextsUtf8[0], NameOfCode(0xE0, 0));
     EXPECT_EQ(f.view.screen[5], KI::SelectedKey);
 }
 
 TEST(KeyEditorEdit, NoCodesOnAnEmptyCellOnlyTakeNameAndChecks) {
     EditorFixture f;
     f.Click(5);
-    f.view.controls.name = "Named";
+    f.view.controls.nameLatin1 = "Named";
     f.editor.OnKeyNameChanged();
     f.view.controls.singleKey = false;
     f.editor.OnSingleKeyClicked();

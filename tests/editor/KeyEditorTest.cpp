@@ -13,7 +13,7 @@ TEST(KeyEditorStart, ShowsAnUntitled56KeyLayoutWithKeyOneSelected) {
     EXPECT_EQ(f.view.title, "untitled");
     EXPECT_EQ(f.editor.CurrentKey(), 1);
     EXPECT_EQ(f.editor.PanelKey(), 1);
-    EXPECT_EQ(f.view.controls.name, "KEY1");
+    EXPECT_EQ(f.view.controls.nameLatin1, "KEY1");
     EXPECT_EQ(f.view.controls.keyNumber, 1);
     EXPECT_TRUE(f.view.controls.singleKey);
     EXPECT_EQ(f.view.controls.digitsCount, 9);
@@ -48,7 +48,7 @@ TEST(KeyEditorPointer, PressSelectsTheSlotUnderThePointerOnly) {
     f.UseKeyCount(112);
     f.editor.OnPointerPress(281, 100);
     EXPECT_EQ(f.editor.CurrentKey(), 57);
-    EXPECT_EQ(f.view.controls.name, "KEY57");
+    EXPECT_EQ(f.view.controls.nameLatin1, "KEY57");
 }
 
 // Find, Compare and assistive tools choose a key by number: it is selected as
@@ -64,7 +64,7 @@ TEST(KeyEditorPointer, ChoosingAKeyByNumberSelectsItAsAPressWould) {
         SCOPED_TRACE(std::to_string(c.keyCount) + " keys, slot " + std::to_string(c.slot));
         EditorFixture f;
         f.UseKeyCount(c.keyCount);
-        f.view.controls.prefixText = "bad";
+        f.view.controls.prefixLatin1 = "bad";
         f.editor.OnSelectKey(c.slot);
         EXPECT_EQ(f.editor.CurrentKey(), c.selected);
         // The panel was taken first, whatever was chosen: its bad prefix refused.
@@ -86,7 +86,7 @@ TEST(KeyEditorPointer, MoveShowsNumberAndNameOfTheSlotUnderThePointer) {
 
 TEST(KeyEditorPointer, DoubleClickSelectsAndEditsWithoutTakingThePanel) {
     EditorFixture f;
-    f.view.controls.prefixText = "bad";
+    f.view.controls.prefixLatin1 = "bad";
     const GridPoint p = CellOrigin(20);
     f.editor.OnPointerDoubleClick(p.x, p.y);
     EXPECT_EQ(f.editor.CurrentKey(), 20);
@@ -201,7 +201,7 @@ TEST(KeyEditorDrawing, PaintRedrawsTheGridAndMarksTheCurrentKey) {
 TEST(KeyEditorJoin, DownCopiesTheKeyAndGroupsBothCells) {
     EditorFixture f;
     f.Program(10, {28, 0xE0, 0x5A}, "Enter");
-    f.key(18).SetMode(2);
+    f.key(18).SetMode(KeyMode::Mode3);
     f.Click(10);
     f.doc().dirty = false;
     const int group = f.doc().nextGroupNumber;
@@ -216,7 +216,7 @@ TEST(KeyEditorJoin, DownCopiesTheKeyAndGroupsBothCells) {
     EXPECT_TRUE(f.key(18).groupKey());
     EXPECT_EQ(f.key(10).groupNumber, group);
     EXPECT_EQ(f.key(18).groupNumber, group);
-    EXPECT_EQ(f.key(18).mode(), 2);
+    EXPECT_EQ(f.key(18).mode(), KeyMode::Mode3);
     EXPECT_EQ(f.doc().nextGroupNumber, group + 1);
     EXPECT_TRUE(f.doc().dirty);
     EXPECT_EQ(f.view.screen[10], KI::SelectedKey); // the tall image, then the mark

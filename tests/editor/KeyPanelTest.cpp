@@ -8,7 +8,7 @@ namespace {
 using KI = KeyImage;
 
 void Type(EditorFixture& f, const std::string& text) {
-    f.view.controls.name = text;
+    f.view.controls.nameLatin1 = text;
     f.editor.OnKeyNameChanged();
 }
 
@@ -129,12 +129,12 @@ TEST(KeyPanelPick, AnEntryNoKeyCarriesShowsItWithNoKeySelected) {
     f.editor.OnCatalogPick(0);
     EXPECT_EQ(f.editor.CurrentKey(), 0);
     EXPECT_EQ(f.view.controls.keyNumber, 0);
-    EXPECT_EQ(f.view.controls.name, "Lost");
-    EXPECT_FALSE(f.view.controls.codeTexts[1].empty());
+    EXPECT_EQ(f.view.controls.nameLatin1, "Lost");
+    EXPECT_FALSE(f.view.controls.codeTextsUtf8[1].empty());
     EXPECT_FALSE(AnyCellMarked(f.view));
     // A repaint shows the same entry, still with no cell marked.
     f.editor.OnPaintRequest();
-    EXPECT_EQ(f.view.controls.name, "Lost");
+    EXPECT_EQ(f.view.controls.nameLatin1, "Lost");
     EXPECT_FALSE(AnyCellMarked(f.view));
 }
 
@@ -146,17 +146,17 @@ TEST(KeyPanelPick, WithNoKeySelectedThePanelEditsOnlyTheScratchRecord) {
     f.editor.OnCatalogPick(0);
     f.view.controls.singleKey = true;
     f.editor.OnSingleKeyClicked();
-    f.editor.OnModeClicked(2);
+    f.editor.OnModeClicked(KeyMode::Mode3);
     for (int k = 1; k <= 112; ++k) {
-        ASSERT_EQ(f.key(k).mode(), 0) << k;
+        ASSERT_EQ(f.key(k).mode(), KeyMode::Mode1) << k;
     }
-    EXPECT_EQ(f.key(0).mode(), 2);
+    EXPECT_EQ(f.key(0).mode(), KeyMode::Mode3);
     EXPECT_TRUE(f.key(0).singleKey());
     f.editor.OnSetModeForAll();
     for (int k = 1; k <= 56; ++k) {
-        EXPECT_EQ(f.key(k).mode(), 2) << k;
+        EXPECT_EQ(f.key(k).mode(), KeyMode::Mode3) << k;
     }
-    EXPECT_EQ(f.key(57).mode(), 0);
+    EXPECT_EQ(f.key(57).mode(), KeyMode::Mode1);
 }
 
 TEST(KeyPanelPick, EditingCodesWithNoKeySelectedUpdatesThePickedEntryOnly) {
@@ -190,13 +190,13 @@ TEST(KeyPanelFlags, SingleKeyAndModeChangeOnlyTheShownCellAndDirtyOnlyOnChange) 
     EXPECT_TRUE(f.key(4).singleKey());
 
     f.doc().dirty = false;
-    f.editor.OnModeClicked(0);
+    f.editor.OnModeClicked(KeyMode::Mode1);
     EXPECT_FALSE(f.doc().dirty);
     f.view.draws.clear();
-    f.editor.OnModeClicked(1);
+    f.editor.OnModeClicked(KeyMode::Mode2);
     EXPECT_TRUE(f.doc().dirty);
-    EXPECT_EQ(f.key(3).mode(), 1);
-    EXPECT_EQ(f.key(4).mode(), 0);
+    EXPECT_EQ(f.key(3).mode(), KeyMode::Mode2);
+    EXPECT_EQ(f.key(4).mode(), KeyMode::Mode1);
     EXPECT_TRUE(f.view.draws.empty());
 }
 
@@ -205,14 +205,14 @@ TEST(KeyPanelFlags, ForAllButtonsReachTheUsableKeysOnly) {
         EditorFixture f;
         f.UseKeyCount(n);
         f.Click(5);
-        f.editor.OnModeClicked(2);
+        f.editor.OnModeClicked(KeyMode::Mode3);
         f.doc().dirty = false;
         f.editor.OnSetModeForAll();
         EXPECT_TRUE(f.doc().dirty);
         f.view.controls.singleKey = false;
         f.editor.OnSetFlagForAll();
         for (int k = 1; k <= 112; ++k) {
-            EXPECT_EQ(f.key(k).mode(), k <= n ? 2 : 0) << k;
+            EXPECT_EQ(f.key(k).mode(), k <= n ? KeyMode::Mode3 : KeyMode::Mode1) << k;
             EXPECT_EQ(f.key(k).singleKey(), k > n) << k;
         }
         f.doc().dirty = false;
@@ -226,8 +226,8 @@ TEST(KeyPanelFlags, ForAllButtonsReachTheUsableKeysOnly) {
 
 TEST(KeyPanelRfid, ValuesReachTheDocumentWhenThePanelIsTaken) {
     EditorFixture f;
-    f.view.controls.prefixText = " 200 ";
-    f.view.controls.suffixText = "7";
+    f.view.controls.prefixLatin1 = " 200 ";
+    f.view.controls.suffixLatin1 = "7";
     f.view.controls.prefixExtended = true;
     f.view.controls.digitsTypeNum = false;
     f.view.controls.digitsCount = 13;
@@ -240,7 +240,7 @@ TEST(KeyPanelRfid, ValuesReachTheDocumentWhenThePanelIsTaken) {
     EXPECT_TRUE(f.doc().rfid.prefixExtended);
     EXPECT_FALSE(f.doc().rfid.digitsTypeNum);
     EXPECT_EQ(f.doc().rfid.digitsCount, 13);
-    EXPECT_EQ(f.view.controls.prefixText, "200");
+    EXPECT_EQ(f.view.controls.prefixLatin1, "200");
 }
 
 TEST(KeyPanelRfid, RefusedTextIsReportedOnceAndTheOtherFieldsAreStillTaken) {
@@ -248,8 +248,8 @@ TEST(KeyPanelRfid, RefusedTextIsReportedOnceAndTheOtherFieldsAreStillTaken) {
     for (const char* text : bad) {
         EditorFixture f;
         f.doc().rfid.prefix = 5;
-        f.view.controls.prefixText = text;
-        f.view.controls.suffixText = "9";
+        f.view.controls.prefixLatin1 = text;
+        f.view.controls.suffixLatin1 = "9";
         int nestedPaints = 0;
         f.view.onRefuse = [&] {
             // The message box covers the window: repaints arrive while it is open.
@@ -264,7 +264,7 @@ TEST(KeyPanelRfid, RefusedTextIsReportedOnceAndTheOtherFieldsAreStillTaken) {
                   "Please enter an integer between 0 and 255.");
         EXPECT_EQ(f.doc().rfid.prefix, 5) << text;
         EXPECT_EQ(f.doc().rfid.suffix, 9) << text;
-        EXPECT_EQ(f.view.controls.prefixText, "5"); // the field shows the kept value
+        EXPECT_EQ(f.view.controls.prefixLatin1, "5"); // the field shows the kept value
         // Later repaints find a valid field and say nothing.
         f.editor.OnPaintRequest();
         f.editor.OnPaintRequest();
@@ -274,7 +274,7 @@ TEST(KeyPanelRfid, RefusedTextIsReportedOnceAndTheOtherFieldsAreStillTaken) {
 
 TEST(KeyPanelRfid, TheSameTextTakenTwiceInOneCommandIsRefusedOnce) {
     EditorFixture f;
-    f.view.controls.suffixText = "999";
+    f.view.controls.suffixLatin1 = "999";
     f.editor.OnSetFlagForAll(); // takes the panel twice
     EXPECT_EQ(f.view.refusals.size(), 1u);
     EXPECT_EQ(f.view.refusals[0].first, RfidField::Suffix);
@@ -284,7 +284,7 @@ TEST(KeyPanelRfid, PushingValuesNeverDirtiesTheLayout) {
     EditorFixture f;
     f.doc().rfid.prefix = 44; // as a file brings it
     f.editor.PushPanelValues();
-    EXPECT_EQ(f.view.controls.prefixText, "44");
+    EXPECT_EQ(f.view.controls.prefixLatin1, "44");
     EXPECT_FALSE(f.doc().dirty);
 }
 
@@ -293,10 +293,11 @@ TEST(KeyPanelRfid, PushingValuesNeverDirtiesTheLayout) {
 TEST(KeyPanelSettings, OkAppliesTheValuesSelectsKeyOneAndFillsTheStatusBar) {
     EditorFixture f;
     f.Click(20);
-    f.view.settingsAnswer = KeyboardSettingsValues{1, 1, 1, 3, 31, 200};
+    f.view.settingsAnswer = KeyboardSettingsValues{KeyboardSize::Double, 1, 1, 3, 31, 200};
     f.editor.OnFileSettings();
     ASSERT_EQ(f.view.settingsShown.size(), 1u);
-    EXPECT_EQ(f.view.settingsShown[0], (KeyboardSettingsValues{0, 0, 0, 2, 11, 3}));
+    EXPECT_EQ(f.view.settingsShown[0],
+              (KeyboardSettingsValues{KeyboardSize::Single, 0, 0, 2, 11, 3}));
     const KeyboardSettings& s = f.doc().settings;
     EXPECT_EQ(s.keyCount, 112);
     EXPECT_EQ(s.keysType, 1);
@@ -320,14 +321,14 @@ TEST(KeyPanelSettings, GoingFrom112To56KeysEmptiesTheRightBlockForGood) {
     EditorFixture f;
     f.UseKeyCount(112);
     f.Program(70, {5}, "Right");
-    f.view.settingsAnswer = KeyboardSettingsValues{0, 0, 0, 2, 11, 3};
+    f.view.settingsAnswer = KeyboardSettingsValues{KeyboardSize::Single, 0, 0, 2, 11, 3};
     f.editor.OnFileSettings();
     EXPECT_EQ(f.doc().settings.keyCount, 56);
     EXPECT_FALSE(f.doc().IsProgrammed(70));
     EXPECT_EQ(f.key(70).name.str(), "KEY70");
     EXPECT_EQ(f.view.screen[70], KI::Unavailable);
     EXPECT_TRUE(f.doc().dirty);
-    f.view.settingsAnswer = KeyboardSettingsValues{1, 0, 0, 2, 11, 3};
+    f.view.settingsAnswer = KeyboardSettingsValues{KeyboardSize::Double, 0, 0, 2, 11, 3};
     f.editor.OnFileSettings();
     EXPECT_FALSE(f.doc().IsProgrammed(70));
     EXPECT_EQ(f.view.screen[70], KI::Empty);
@@ -350,7 +351,7 @@ TEST(KeyPanelSettings, CancelKeepsTheSettingsButResetsTheUnusedBlock) {
 
 TEST(KeyPanelSettings, OkWithoutAChangeLeavesTheLayoutClean) {
     EditorFixture f;
-    f.view.settingsAnswer = KeyboardSettingsValues{0, 0, 0, 2, 11, 3};
+    f.view.settingsAnswer = KeyboardSettingsValues{KeyboardSize::Single, 0, 0, 2, 11, 3};
     f.editor.OnFileSettings();
     EXPECT_FALSE(f.doc().dirty);
 }

@@ -21,7 +21,7 @@ struct Board : EditorFixture {
         Put(41, {41, 42, 49, 50}, KeyShape::Quad, "Quad");
     }
     void Put(int anchor, std::vector<int>, KeyShape shape, const std::string& name) {
-        KeyContent c{shape, name, {}, true, 0};
+        KeyContent c{shape, name, {}, true, KeyMode::Mode1};
         c.codes[0] = anchor;
         ASSERT_TRUE(PlaceKey(doc(), anchor, c)) << name;
     }
@@ -64,7 +64,7 @@ TEST(KeyTransfer, PlansEachDropByTheCellsTheKeyWouldTake) {
 }
 
 TEST(KeyTransfer, ClipboardTextCarriesTheWholeKeyAndRefusesAnythingElse) {
-    KeyContent key{KeyShape::Quad, "Left Shift + x", {}, false, 2};
+    KeyContent key{KeyShape::Quad, "Left Shift + x", {}, false, KeyMode::Mode3};
     key.codes = {0x2A, 0x2D, 0xAD, 0xAA};
     const std::string text = FormatKeyClip(key);
     EXPECT_EQ(text.rfind("Vorlan key\n", 0), 0U) << text;

@@ -68,8 +68,8 @@ public:
     void SelectCatalogRow(int row) override { listRow = row; }
 
     std::array<std::string, kStatusPaneCount> panes;
-    void SetStatusPane(int pane, const UiMessage& text) override {
-        panes.at(static_cast<std::size_t>(pane)) = text.English();
+    void SetStatusPane(StatusPane pane, const UiMessage& text) override {
+        panes.at(PaneIndex(pane)) = text.English();
     }
     std::string title = "(none)";
     void SetTitle(const std::string& shownPath) override {

@@ -114,7 +114,7 @@ TEST(KeyDescription, ToolTipOfADoubleKey) {
     Layout l;
     KeyRecord& key = l.doc.keys[14];
     key.name = "Enter";
-    key.SetMode(1);
+    key.SetMode(KeyMode::Mode2);
     key.SetGroupKey(true);
     std::vector<std::string> lines;
     for (const UiMessage& m : KeyToolTipLines(l.doc, 14)) {

@@ -21,7 +21,7 @@ struct State {
 
 State StateOf(EditorFixture& f) {
     return {FormatLayout(f.doc(), KeyboardVariant::SixteenScan), f.editor.CurrentKey(),
-            f.view.controls.name, f.doc().dirty};
+            f.view.controls.nameLatin1, f.doc().dirty};
 }
 
 // One random command of the editor, with the view's answers set up for it.
@@ -35,7 +35,7 @@ void RandomCommand(EditorFixture& f, std::mt19937& rng) {
         f.Click(pick(1, keys));
         break;
     case 2: // typing: one character more, merged while the key stays
-        f.view.controls.name += static_cast<char>('a' + pick(0, 25));
+        f.view.controls.nameLatin1 += static_cast<char>('a' + pick(0, 25));
         e.OnKeyNameChanged();
         break;
     case 3:
@@ -57,7 +57,7 @@ void RandomCommand(EditorFixture& f, std::mt19937& rng) {
         e.OnClearKey();
         break;
     case 9:
-        e.OnModeClicked(pick(0, 2));
+        e.OnModeClicked(kOfferedModes[static_cast<std::size_t>(pick(0, 2))]);
         break;
     case 10:
         f.view.controls.singleKey = !f.view.controls.singleKey;
@@ -68,7 +68,7 @@ void RandomCommand(EditorFixture& f, std::mt19937& rng) {
         break;
     case 12: {
         KeyboardSettingsValues v;
-        v.keyboardType = pick(0, 3) == 0 ? 0 : 1;
+        v.keyboard = pick(0, 3) == 0 ? KeyboardSize::Single : KeyboardSize::Double;
         v.keyBeep = pick(0, 1);
         v.keyDelay = pick(0, 3);
         f.view.settingsAnswer = v;
@@ -76,7 +76,7 @@ void RandomCommand(EditorFixture& f, std::mt19937& rng) {
         break;
     }
     case 13:
-        f.view.controls.prefixText = std::to_string(pick(0, 255));
+        f.view.controls.prefixLatin1 = std::to_string(pick(0, 255));
         e.OnRfidFieldEdited();
         e.OnPaintRequest();
         break;
@@ -146,7 +146,7 @@ TEST(LayoutHistory, NamesEachStepAndMergesTypingInOneFieldOfOneKey) {
     const LayoutHistory& h = f.editor.History();
     EXPECT_FALSE(h.UndoName());
     for (const char* typed : {"E", "En", "Ent"}) {
-        f.view.controls.name = typed;
+        f.view.controls.nameLatin1 = typed;
         f.editor.OnKeyNameChanged();
     }
     EXPECT_EQ(h.StepCount(), 1U);
@@ -176,9 +176,9 @@ TEST(LayoutHistory, DirtyFollowsTheSavedStateAndFilesStartAFreshHistory) {
     f.view.saveAnswers.push_back(SaveAsChoice{path, 2});
     f.editor.OnFileSave();
     ASSERT_FALSE(f.doc().dirty);
-    f.view.controls.name = "A";
+    f.view.controls.nameLatin1 = "A";
     f.editor.OnKeyNameChanged();
-    f.view.controls.name = "AB"; // typing after a save is not merged across it
+    f.view.controls.nameLatin1 = "AB"; // typing after a save is not merged across it
     f.editor.OnKeyNameChanged();
     EXPECT_TRUE(f.doc().dirty);
     f.editor.OnUndo();

@@ -87,7 +87,7 @@ TEST_F(LayoutDocumentTest, ResetClearsEverythingButKeyCountVariantAndRecentFiles
         EXPECT_EQ(key.name, "KEY" + std::to_string(k));
         EXPECT_TRUE(key.singleKey());
         EXPECT_FALSE(key.groupKey());
-        EXPECT_EQ(key.mode(), 0);
+        EXPECT_EQ(key.mode(), KeyMode::Mode1);
         EXPECT_EQ(key.groupNumber, 0);
         EXPECT_EQ(Kind(k), SpanKind::Empty);
         EXPECT_EQ(Partners(k), (std::array<std::int32_t, 3>{}));
@@ -140,7 +140,7 @@ TEST_F(LayoutDocumentTest, MakeSingleKeepsContentButBreaksTheGroup) {
     KeyRecord& key = doc.keys[3];
     key.codes = {1, 2, 3};
     key.name = "Shift";
-    key.SetMode(2);
+    key.SetMode(KeyMode::Mode3);
     key.SetGroupKey(true);
     key.groupNumber = 7;
     key.position = 99;
@@ -149,7 +149,7 @@ TEST_F(LayoutDocumentTest, MakeSingleKeepsContentButBreaksTheGroup) {
     EXPECT_EQ(key.position, 3);
     EXPECT_EQ(key.codes[2], 3);
     EXPECT_EQ(key.name, "Shift");
-    EXPECT_EQ(key.mode(), 2);
+    EXPECT_EQ(key.mode(), KeyMode::Mode3);
     EXPECT_EQ(key.groupNumber, 7);
     EXPECT_FALSE(key.groupKey());
     EXPECT_EQ(Kind(3), SpanKind::Single);

@@ -47,7 +47,7 @@ TEST(FormatLayout, SevenThreeScanOfAHundredTwelveKeysCarriesThreeCodes) {
     doc.settings.keyCount = 112;
     doc.keys[57].codes = {1, 2, 3, 4, 5, 6, 7};
     doc.keys[57].SetGroupKey(true);
-    doc.keys[57].SetMode(1);
+    doc.keys[57].SetMode(KeyMode::Mode2);
     doc.keys[57].name = "Right";
     const std::vector<std::string> lines =
         Lines(FormatLayout(doc, KeyboardVariant::SevenThreeScan));
@@ -314,7 +314,7 @@ TEST(ParseLayout, KeyLineFields) {
     EXPECT_EQ(k5.codes, (KeyCodes{0, 0, 255, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     EXPECT_TRUE(k5.groupKey());
     EXPECT_FALSE(k5.singleKey());
-    EXPECT_EQ(k5.mode(), 3);
+    EXPECT_EQ(k5.mode(), KeyMode::Unnamed);
     EXPECT_EQ(k5.groupNumber, 77);
     EXPECT_EQ(k5.name, " Name x"); // leading blank kept
     EXPECT_EQ(doc.keys[6].name, "");

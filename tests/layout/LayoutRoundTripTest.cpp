@@ -31,7 +31,7 @@ LayoutDocument RichLayout() {
             key.codes[static_cast<std::size_t>(i)] = (k * 7 + i * 13) % 256;
         }
         key.codes[0] = k;
-        key.SetMode(k % 4);
+        key.SetMode(*KeyModeFromNumber(k % 4));
         key.name = "K" + std::to_string(k) + std::string(static_cast<std::size_t>(k), 'z');
     }
     // A double key down (3, 11) and a quad (20, 21, 28, 29) with equal codes.

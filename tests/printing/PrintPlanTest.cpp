@@ -263,8 +263,8 @@ TEST(SheetPlanTest, GridSettingsAndTableOverPages) {
     const FixedMeasurer m;
     LayoutDocument doc = FullLayout();
     doc.keys[1].SetGroupKey(true);
-    doc.keys[2].SetMode(2);
-    doc.keys[3].SetMode(3); // only a file gives it: no fourth mode exists
+    doc.keys[2].SetMode(KeyMode::Mode3);
+    doc.keys[3].SetMode(KeyMode::Unnamed); // only a file gives it: no fourth mode exists
     // Header words longer than the narrow columns were made for (a translation).
     const SheetPlan plan =
         PlanSheet(doc, StandardPage(PaperSize::A4), "shop.txt", m, [](StringId id, int) {

@@ -160,7 +160,7 @@ TEST(DeviceImage, WorkedExampleOfASevenThreeFile) {
     DeviceImage image;
     ASSERT_EQ(Build(std::string(kHeader56) + kKey56, image), 0);
     ASSERT_EQ(image.bytes.size(), 450u);
-    EXPECT_EQ(image.typeNumber, 56);
+    EXPECT_EQ(image.type, LayoutType::Single73);
     EXPECT_EQ(image.bytes[0], 2);
     EXPECT_EQ(image.bytes[1], 0x1C);
     EXPECT_EQ(image.bytes[448], 75); // 11 + 2 x 32
@@ -272,7 +272,7 @@ TEST(DeviceImage, ExchangesTheHalvesOfDoubleImagesOnly) {
         DeviceImage image;
         ASSERT_EQ(Build(LayoutText(typeNumber), image), 0);
         std::vector<std::uint8_t> exchanged = image.bytes;
-        ASSERT_TRUE(ExchangeImageHalves(exchanged, image.typeNumber));
+        ASSERT_TRUE(ExchangeImageHalves(exchanged, *image.type));
         const auto h = static_cast<std::ptrdiff_t>(half);
         EXPECT_TRUE(std::equal(exchanged.begin(), exchanged.begin() + h, image.bytes.begin() + h));
         EXPECT_TRUE(
@@ -283,10 +283,10 @@ TEST(DeviceImage, ExchangesTheHalvesOfDoubleImagesOnly) {
     DeviceImage single;
     ASSERT_EQ(Build(LayoutText(57), single), 0);
     std::vector<std::uint8_t> copy = single.bytes;
-    EXPECT_FALSE(ExchangeImageHalves(copy, 57));
+    EXPECT_FALSE(ExchangeImageHalves(copy, LayoutType::Single16));
     EXPECT_EQ(copy, single.bytes);
     std::vector<std::uint8_t> wrongSize(450);
-    EXPECT_FALSE(ExchangeImageHalves(wrongSize, 113));
+    EXPECT_FALSE(ExchangeImageHalves(wrongSize, LayoutType::Double16));
 }
 
 TEST(DeviceImage, DecodesWhatItBuilt) {
@@ -294,7 +294,7 @@ TEST(DeviceImage, DecodesWhatItBuilt) {
         DeviceImage image;
         ASSERT_EQ(Build(LayoutText(typeNumber), image), 0);
         DecodedImage decoded;
-        ASSERT_TRUE(DecodeDeviceImage(image.bytes, image.typeNumber, false, decoded));
+        ASSERT_TRUE(DecodeDeviceImage(image.bytes, *image.type, false, decoded));
         const bool sixteen = typeNumber == 57 || typeNumber == 113;
         ASSERT_EQ(decoded.keys.size(), typeNumber == 56 || typeNumber == 57 ? 56u : 112u);
         for (const DecodedKey& key : decoded.keys) {
@@ -310,8 +310,12 @@ TEST(DeviceImage, DecodesWhatItBuilt) {
         EXPECT_EQ(decoded.keysPause, sixteen ? 3 : 0);
     }
     DecodedImage decoded;
-    EXPECT_FALSE(DecodeDeviceImage(std::vector<std::uint8_t>(449), 56, false, decoded));
-    EXPECT_FALSE(DecodeDeviceImage(std::vector<std::uint8_t>(450), 55, false, decoded));
+    EXPECT_FALSE(
+        DecodeDeviceImage(std::vector<std::uint8_t>(449), LayoutType::Single73, false, decoded));
+    // Only the four numbers are types; the builder refuses any other.
+    for (const int number : {0, 55, 58, 111, 114, 255}) {
+        EXPECT_EQ(LayoutTypeFromNumber(number), std::nullopt) << number;
+    }
 }
 
 } // namespace

@@ -194,7 +194,7 @@ TEST(ProgrammingEngine, DoubleKeyboardsGetTheRightHalfFirst) {
 
         // Read back as the keyboard holds it, the keys are the layout's keys.
         DecodedImage decoded;
-        ASSERT_TRUE(keyboard.ReceivedImage(static_cast<std::uint8_t>(c.typeNumber), decoded));
+        ASSERT_TRUE(keyboard.ReceivedImage(*LayoutTypeFromNumber(c.typeNumber), decoded));
         EXPECT_EQ(decoded.keys[56].flags, test::KeyFlags(57));
         EXPECT_EQ(decoded.keys[0].codes[0], test::KeyCode(1, 0));
     }

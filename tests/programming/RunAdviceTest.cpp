@@ -33,8 +33,8 @@ RunFailure Failure(StringId message, int layoutType = 0, int keyboardType = -1) 
     RunFailure f;
     f.message = static_cast<int>(message);
     f.layoutPath = "keys.txt";
-    f.layoutTypeNumber = layoutType;
-    f.keyboardType = keyboardType;
+    f.layoutType = LayoutTypeFromNumber(layoutType);
+    f.keyboard = DeviceKeyboardFromNumber(keyboardType);
     f.device = "/dev/vorlan";
     return f;
 }
@@ -123,10 +123,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(RunProgress, KeyboardLineAndBytesWithTimeLeft) {
-    EXPECT_EQ(KeyboardTypeMessage(-1).English(), "Keyboard: asking for its type");
-    EXPECT_EQ(KeyboardTypeMessage(0).English(), "Keyboard: 7/3scan (type 0)");
-    EXPECT_EQ(KeyboardTypeMessage(1).English(), "Keyboard: single, 56 keys (type 1)");
-    EXPECT_EQ(KeyboardTypeMessage(2).English(), "Keyboard: double, 112 keys (type 2)");
+    EXPECT_EQ(KeyboardTypeMessage(DeviceKeyboardFromNumber(-1)).English(),
+              "Keyboard: asking for its type");
+    EXPECT_EQ(KeyboardTypeMessage(DeviceKeyboardFromNumber(0)).English(),
+              "Keyboard: 7/3scan (type 0)");
+    EXPECT_EQ(KeyboardTypeMessage(DeviceKeyboardFromNumber(1)).English(),
+              "Keyboard: single, 56 keys (type 1)");
+    EXPECT_EQ(KeyboardTypeMessage(DeviceKeyboardFromNumber(2)).English(),
+              "Keyboard: double, 112 keys (type 2)");
     struct Case {
         int sent, total;
         long long elapsed;
@@ -146,12 +150,12 @@ TEST(RunAdviceFacts, LayoutTypeNumberAndGivenType) {
     const auto path = std::filesystem::temp_directory_path() / "vorlan-advice-test.txt";
     std::ofstream(path) << "57; 0; 0; 2; 11; 144; 0; 0; 3\n"
                         << "1; 28, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;A\n";
-    EXPECT_EQ(LayoutTypeNumberOf(path.string()), 57);
+    EXPECT_EQ(LayoutTypeOfFile(path.string()), LayoutType::Single16);
     std::filesystem::remove(path);
-    EXPECT_EQ(LayoutTypeNumberOf(path.string()), 0);
-    EXPECT_EQ(GivenKeyboardType({"p", "f.txt", "/2"}), 2);
-    EXPECT_EQ(GivenKeyboardType({"p", "f.txt", "/3"}), -1);
-    EXPECT_EQ(GivenKeyboardType({"p", "f.txt"}), -1);
+    EXPECT_EQ(LayoutTypeOfFile(path.string()), std::nullopt);
+    EXPECT_EQ(GivenKeyboard({"p", "f.txt", "/2"}), DeviceKeyboard::Double16);
+    EXPECT_EQ(GivenKeyboard({"p", "f.txt", "/3"}), std::nullopt);
+    EXPECT_EQ(GivenKeyboard({"p", "f.txt"}), std::nullopt);
 }
 
 TEST(RepeatTiming, SliderPositionsAsTheKeyboardTakesThem) {

@@ -42,7 +42,7 @@ LayoutDocument ProgrammedLayout(int keyCount, const Settings& s) {
         }
         key.SetGroupKey(k % 2 == 1);
         key.SetSingleKey(k % 3 != 0);
-        key.SetMode(k % 4);
+        key.SetMode(*KeyModeFromNumber(k % 4));
         key.groupNumber = k % 23;
         switch (k % 4) {
         case 0:
@@ -62,7 +62,7 @@ LayoutDocument ProgrammedLayout(int keyCount, const Settings& s) {
 }
 
 struct Expectation {
-    std::uint8_t typeNumber;
+    LayoutType type;
     std::size_t imageSize;
     int codes;
     int keyOffset; // the line of key k carries the slot of key k + keyOffset
@@ -70,10 +70,10 @@ struct Expectation {
 
 void ExpectImageOfLayout(const LayoutDocument& doc, const DeviceImage& image,
                          const Expectation& e) {
-    ASSERT_EQ(image.typeNumber, e.typeNumber);
+    ASSERT_EQ(image.type, e.type);
     ASSERT_EQ(image.bytes.size(), e.imageSize);
     DecodedImage decoded;
-    ASSERT_TRUE(DecodeDeviceImage(image.bytes, image.typeNumber, false, decoded));
+    ASSERT_TRUE(DecodeDeviceImage(image.bytes, e.type, false, decoded));
     const bool sixteen = e.codes == 16;
     for (const DecodedKey& key : decoded.keys) {
         const KeyRecord& slot = doc.keys[static_cast<std::size_t>(key.number + e.keyOffset)];
@@ -115,13 +115,13 @@ TEST(WriterBuilderAgreement, EveryWrittenVariantBuildsIntoTheLayoutsImage) {
         Expectation expectation;
     };
     const Case cases[] = {
-        {56, KeyboardVariant::SevenThreeScan, {56, 450, 7, 0}},
-        {112, KeyboardVariant::SevenThreeScan, {112, 450, 3, 0}},
-        {56, KeyboardVariant::SixteenScan, {57, 1014, 16, 0}},
-        {112, KeyboardVariant::SixteenScan, {113, 2022, 16, 0}},
-        {112, KeyboardVariant::SingleLeft, {57, 1014, 16, 0}},
-        {112, KeyboardVariant::SingleRight, {57, 1014, 16, 56}},
-        {56, KeyboardVariant::SingleLeft, {57, 1014, 16, 0}},
+        {56, KeyboardVariant::SevenThreeScan, {LayoutType::Single73, 450, 7, 0}},
+        {112, KeyboardVariant::SevenThreeScan, {LayoutType::Double73, 450, 3, 0}},
+        {56, KeyboardVariant::SixteenScan, {LayoutType::Single16, 1014, 16, 0}},
+        {112, KeyboardVariant::SixteenScan, {LayoutType::Double16, 2022, 16, 0}},
+        {112, KeyboardVariant::SingleLeft, {LayoutType::Single16, 1014, 16, 0}},
+        {112, KeyboardVariant::SingleRight, {LayoutType::Single16, 1014, 16, 56}},
+        {56, KeyboardVariant::SingleLeft, {LayoutType::Single16, 1014, 16, 0}},
     };
     test::TempFolder folder;
     for (const Settings& settings : settingsList) {

@@ -90,8 +90,8 @@ TEST_F(KeyEditCaptureTest, EnterEditsADoubleKeyAndBothCellsTakeTheCodes) {
     const KeyCodes expected = {0x14, 0x21, 0xE0, 0x75, 0x5A};
     EXPECT_EQ(e.Document().keys[10].codes, expected);
     EXPECT_EQ(e.Document().keys[11].codes, expected);
-    EXPECT_EQ(e.Panel().codeTexts[0], "Ctrl_left");
-    EXPECT_EQ(e.Panel().codeTexts[3], "Up");
+    EXPECT_EQ(e.Panel().codeTextsUtf8[0], "Ctrl_left");
+    EXPECT_EQ(e.Panel().codeTextsUtf8[3], "Up");
     auto* code4 = w.findChild<QLineEdit*>(QStringLiteral("code1004"));
     ASSERT_NE(code4, nullptr);
     EXPECT_EQ(code4->text().toStdString(), "Up");

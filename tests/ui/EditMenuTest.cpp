@@ -47,7 +47,7 @@ protected:
     static void Program(MainDialog& w, int slot, const char* name) {
         KeyEditor& e = w.Editor();
         e.Document().settings.keyCount = kMaxKeys;
-        KeyContent key{KeyShape::Single, name, {}, true, 0};
+        KeyContent key{KeyShape::Single, name, {}, true, KeyMode::Mode1};
         key.codes[0] = 0x1E;
         ASSERT_TRUE(PlaceKey(e.Document(), slot, key));
         e.DrawGrid();

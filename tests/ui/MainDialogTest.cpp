@@ -478,13 +478,13 @@ TEST_F(MainDialogTest, SettingsDialogHookChangesTheGridAndTheStatusBar) {
         EXPECT_EQ(&w, parent);
         seen = values;
         KeyboardSettingsValues chosen = values;
-        chosen.keyboardType = 1;
+        chosen.keyboard = KeyboardSize::Double;
         chosen.keyBeep = 1;
         return std::optional<KeyboardSettingsValues>(chosen);
     };
     Child<QAction>(w, "actionSettings")->trigger();
     ASSERT_TRUE(seen.has_value());
-    EXPECT_EQ(0, seen->keyboardType);
+    EXPECT_EQ(KeyboardSize::Single, seen->keyboard);
     EXPECT_EQ(QStringLiteral("Keyboard type: Vorlan D"), w.StatusPaneText(0));
     EXPECT_EQ(QStringLiteral("Keys beep: On"), w.StatusPaneText(2));
     EXPECT_EQ(0x103D76u, CanvasAt(w, 57, 17, 17)); // block 1 is in use now

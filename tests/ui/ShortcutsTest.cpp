@@ -163,7 +163,7 @@ TEST_F(ShortcutsTest, SaveSaveAsOpenNewHelpAndQuitByKeys) {
 TEST_F(ShortcutsTest, PopupCommandsHaveKeysInTheEditMenuAndShiftF10OpensThePopup) {
     // A programmed key at 1, selected (codes come from the capture, not typed).
     KeyEditor& e = w->Editor();
-    KeyContent key{KeyShape::Single, "A", {}, true, 0};
+    KeyContent key{KeyShape::Single, "A", {}, true, KeyMode::Mode1};
     key.codes[0] = 0x1C;
     ASSERT_TRUE(PlaceKey(e.Document(), 1, key));
     e.DrawGrid();

@@ -40,6 +40,15 @@ inline std::string ToLatin1Text(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
+// Code names: UTF-8 (a PC layout's signs).
+inline QString FromUtf8Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string ToUtf8Text(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
 inline QString FromLocalText(std::string_view text) {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -64,8 +64,10 @@ KeyboardSettingsDialog::KeyboardSettingsDialog(QWidget* parent)
 
     auto* typeBox = new QGroupBox(UiText(StringId::SettingsKeyboardType), this);
     typeGroup = new QButtonGroup(this);
-    singleButton = Radio(StringId::SettingsSingle, "singleButton", typeGroup, 0, typeBox);
-    doubleButton = Radio(StringId::SettingsDouble, "doubleButton", typeGroup, 1, typeBox);
+    singleButton = Radio(StringId::SettingsSingle, "singleButton", typeGroup,
+                         NumberOf(KeyboardSize::Single), typeBox);
+    doubleButton = Radio(StringId::SettingsDouble, "doubleButton", typeGroup,
+                         NumberOf(KeyboardSize::Double), typeBox);
     auto* typeLayout = new QVBoxLayout(typeBox);
     typeLayout->addWidget(singleButton);
     typeLayout->addWidget(doubleButton);
@@ -177,7 +179,7 @@ void KeyboardSettingsDialog::SetValues(const KeyboardSettingsValues& start) {
         }
         group->setExclusive(true);
     };
-    check(typeGroup, values->keyboardType);
+    check(typeGroup, NumberOf(values->keyboard));
     check(keysTypeGroup, values->keysType);
     check(beepGroup, values->keyBeep);
     keysPauseEdit->setText(QString::number(values->keysPause));
@@ -208,8 +210,8 @@ void KeyboardSettingsDialog::accept() {
     }
     // Slider positions are kept whatever their enabled state, so a
     // Make-Break setting still stores a rate and a delay.
-    if (typeGroup->checkedId() >= 0) {
-        values->keyboardType = typeGroup->checkedId();
+    if (const std::optional<KeyboardSize> size = KeyboardSizeFromNumber(typeGroup->checkedId())) {
+        values->keyboard = *size;
     }
     if (keysTypeGroup->checkedId() >= 0) {
         values->keysType = keysTypeGroup->checkedId();

@@ -132,8 +132,9 @@ ProgrammingDialog::ProgrammingDialog(QWidget* theMainWindow)
     const QFontMetrics metrics = fontMetrics();
     int widest = 225;
     for (const UiMessage& sample :
-         {KeyboardTypeMessage(-1), KeyboardTypeMessage(0), KeyboardTypeMessage(1),
-          KeyboardTypeMessage(2), RunProgressMessage(2022, 2022, 60000)}) {
+         {KeyboardTypeMessage(std::nullopt), KeyboardTypeMessage(DeviceKeyboard::SevenThreeScan),
+          KeyboardTypeMessage(DeviceKeyboard::Single16),
+          KeyboardTypeMessage(DeviceKeyboard::Double16), RunProgressMessage(2022, 2022, 60000)}) {
         widest = std::max(widest, metrics.horizontalAdvance(UiMessageText(sample)) + 4);
     }
     constexpr int kMargin = 9;
@@ -234,8 +235,8 @@ int ProgrammingDialog::StartRun(const std::vector<std::string>& arguments) {
     bar->setValue(0);
     driver->ResetCounts();
     runStarted = std::chrono::steady_clock::now();
-    givenType = GivenKeyboardType(arguments);
-    layoutTypeNumber = LayoutTypeNumberOf(layoutPath);
+    givenKeyboard = GivenKeyboard(arguments);
+    layoutType = LayoutTypeOfFile(layoutPath);
     const QString shown = layoutName.isEmpty() ? UiText(StringId::TitleUntitled) : layoutName;
     layoutLine->setText(layoutLine->fontMetrics().elidedText(
         FillPlaceholders(UiText(StringId::ProgressLayout), {shown}), Qt::ElideMiddle,
@@ -263,8 +264,8 @@ void ProgrammingDialog::StepBar() {
 }
 
 void ProgrammingDialog::ShowRunState(int sent, int total) {
-    const int type = givenType >= 0 ? givenType : driver->AnsweredType();
-    keyboardLine->setText(UiMessageText(KeyboardTypeMessage(type)));
+    keyboardLine->setText(UiMessageText(KeyboardTypeMessage(
+        givenKeyboard ? givenKeyboard : DeviceKeyboardFromNumber(driver->AnsweredType()))));
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - runStarted);
     bytesLine->setText(total > 0 ? UiMessageText(RunProgressMessage(sent, total, elapsed.count()))
@@ -318,8 +319,9 @@ void ProgrammingDialog::OnWorkerFinished() {
         failure.message = result;
         failure.layoutPath =
             (layoutName.isEmpty() ? UiText(StringId::TitleUntitled) : layoutName).toStdString();
-        failure.layoutTypeNumber = layoutTypeNumber;
-        failure.keyboardType = givenType >= 0 ? givenType : lastRun.keyboardType;
+        failure.layoutType = layoutType;
+        failure.keyboard =
+            givenKeyboard ? givenKeyboard : DeviceKeyboardFromNumber(lastRun.keyboardType);
         failure.device = deviceName.toStdString();
         failure.bytesSent = sent;
         failure.bytesTotal = total;

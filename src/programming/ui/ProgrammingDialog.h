@@ -9,12 +9,16 @@
 // worker is never killed, so the device is always closed properly.
 #pragma once
 
+#include "layout/LayoutType.h"
+#include "programming/DeviceKeyboard.h"
+
 #include <QDialog>
 #include <QString>
 #include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,8 +98,8 @@ private:
     QLabel* bytesLine = nullptr;
     QString layoutName;
     QString deviceName;
-    int givenType = -1;
-    int layoutTypeNumber = 0;
+    std::optional<DeviceKeyboard> givenKeyboard;
+    std::optional<LayoutType> layoutType;
 
     // Counts what each run sends; wraps the keyboard given to SetKeyboard.
     std::shared_ptr<CountingDriver> driver;

@@ -114,7 +114,7 @@ KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* theEmul
     setFocusPolicy(Qt::StrongFocus);
     doc->SetObserver(nullptr);
     if (theEmulator != nullptr) {
-        StoredSequences(theEmulator->Received(), ImageTypeNumber(*doc), storedBySlot);
+        StoredSequences(theEmulator->Received(), ImageLayoutType(*doc), storedBySlot);
     }
 
     // All but the buttons scrolls, so the window fits any screen at any

@@ -136,7 +136,9 @@ protected:
         std::ifstream in("kept.txt");
         DeviceImage image;
         EXPECT_EQ(BuildDeviceImage(in, image), ImageOk);
-        ExchangeImageHalves(image.bytes, image.typeNumber);
+        if (image.type) {
+            ExchangeImageHalves(image.bytes, *image.type);
+        }
         return image.bytes;
     }
 

@@ -142,7 +142,7 @@ TEST_F(ProgrammingRunTest, SuccessfulRunSendsTheImageOfTheLayoutAndLeavesNothing
     ASSERT_EQ(image.size(), 1014u);
     EXPECT_EQ(keyboard->Received(), image);
     DecodedImage decoded;
-    ASSERT_TRUE(keyboard->ReceivedImage(57, decoded));
+    ASSERT_TRUE(keyboard->ReceivedImage(LayoutType::Single16, decoded));
 
     // Every step was taken by the window before the write went on.
     const int size = static_cast<int>(image.size());
