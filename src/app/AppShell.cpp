@@ -1,11 +1,10 @@
 #include "app/AppShell.h"
 
-#include "app/HelpWindow.h"
+#include "common/ui/DialogSeam.h"
 #include "localization/ui/Translations.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QIconEngine>
@@ -14,7 +13,6 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTranslator>
-#include <QUrl>
 #include <algorithm>
 #include <iterator>
 #include <map>
@@ -30,14 +28,6 @@ static void InitIconResources() {
 }
 
 namespace vorlan {
-namespace {
-
-HelpOpener& Opener() {
-    static HelpOpener opener;
-    return opener;
-}
-
-} // namespace
 
 void SetApplicationIdentity(const QString& programPath) {
     QCoreApplication::setOrganizationName(QStringLiteral("Kelvane"));
@@ -185,23 +175,7 @@ void OpenHelp(const QString& programPath, QWidget* owner, const QString& section
     if (path.isEmpty() || !QFileInfo::exists(path)) {
         return;
     }
-    if (Opener()) {
-        Opener()(section.isEmpty() ? path : path + QLatin1Char('#') + section);
-        return;
-    }
-    // The compiled help has a viewer of the system's own; the HTML guide is
-    // shown in the program's help window, so no web browser is needed.
-    if (path.endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-        return;
-    }
-    ShowHelpWindow(owner, path, section);
-}
-
-HelpOpener SetHelpOpener(HelpOpener opener) {
-    HelpOpener previous = std::move(Opener());
-    Opener() = std::move(opener);
-    return previous;
+    DialogsFor(owner).ShowHelp(owner, path, section);
 }
 
 } // namespace vorlan

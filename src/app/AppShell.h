@@ -5,7 +5,6 @@
 
 #include <QIcon>
 #include <QString>
-#include <functional>
 #include <optional>
 
 class QApplication;
@@ -35,11 +34,8 @@ std::optional<QString> ProgramVersion();
 // is unknown.
 QString HelpFilePath(const QString& programPath);
 
-// Opens the help file in the help window of owner's program, at the heading
-// whose id is section when given; a missing file gives no message. Tests
-// replace the opener to see what would be opened ("path#section").
-using HelpOpener = std::function<void(const QString& path)>;
+// Opens the help file at the heading whose id is section when given, through
+// the dialog seam of owner's window; a missing file gives no message.
 void OpenHelp(const QString& programPath, QWidget* owner = nullptr, const QString& section = {});
-HelpOpener SetHelpOpener(HelpOpener opener);
 
 } // namespace vorlan

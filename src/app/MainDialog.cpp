@@ -4,9 +4,11 @@
 #include "app/AboutDialog.h"
 #include "app/AppShell.h"
 #include "app/GridViewActions.h"
+#include "app/HelpWindow.h"
 #include "app/LanguageMenu.h"
 #include "app/MainDialogAccessibility.h"
 #include "app/MainWindowHooks.h"
+#include "common/ui/DialogSeam.h"
 #include "common/ui/HeldKeyGuard.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
@@ -20,7 +22,6 @@
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
-#include "layout/ui/FileDialogs.h"
 #include "layout/ui/LossQuestion.h"
 #include "layout/ui/SettingsProfileStore.h"
 #include "printing/ui/PrintActions.h"
@@ -212,7 +213,7 @@ public:
     }
 
     std::optional<std::string> RunOpenDialog() override {
-        if (const std::optional<QString> path = AskOpenPath(&w)) {
+        if (const std::optional<QString> path = DialogsFor(&w).AskOpenPath(&w, {})) {
             return ToPath(*path);
         }
         return std::nullopt;
@@ -226,7 +227,8 @@ public:
         }
         request.preselectedType = preselected;
         request.defaultSuffix = QString::fromLatin1(kLayoutExtension);
-        if (const std::optional<SaveDialogAnswer> answer = AskSavePath(&w, request)) {
+        if (const std::optional<SaveDialogAnswer> answer =
+                DialogsFor(&w).AskSavePath(&w, request)) {
             const std::optional<KeyboardVariant> variant =
                 KeyboardVariantFromNumber(answer->typeIndex);
             if (variant && !ConfirmLossySave(&w, w.editor->Document(), *variant, true)) {
@@ -262,8 +264,13 @@ private:
 };
 
 MainDialog::MainDialog(const QString& theProgramPath, QWidget* parent)
+    : MainDialog(nullptr, theProgramPath, parent) {}
+
+MainDialog::MainDialog(std::shared_ptr<DialogSeam> dialogs, const QString& theProgramPath,
+                       QWidget* parent)
     : QMainWindow(parent), programPath(theProgramPath), hooks(std::make_unique<MainWindowHooks>()),
       store(std::make_unique<SettingsProfileStore>()) {
+    SetDialogSeam(this, dialogs ? std::move(dialogs) : std::make_shared<ProgramDialogs>());
     setObjectName(QStringLiteral("MainDialog"));
     setWindowTitle(UiText(StringId::MainCaption));
     setWindowIcon(ProgramIcon());

@@ -8,8 +8,9 @@
 //  - MainDialog::View (in the .cpp) is the editor's EditorView: it draws key
 //    images into the KeyGridWidget's canvas, fills the panel controls, the
 //    programmed-keys list, the status panes, the title and the recent-file
-//    block, and runs message boxes (MessageBox seam), file dialogs
-//    (FileDialogs seam) and the dialogs of other subsystems (MainWindowHooks).
+//    block, and asks its questions through the window's dialog seam
+//    (DialogSeam: message boxes, file names, help; a test's script in place of
+//    the real dialogs) and the dialogs of other subsystems (MainWindowHooks).
 //  - The Edit menu (MainDialogEdit.cpp) runs the editor's history,
 //    clipboard and moves; KeyDragController drags keys inside the grid.
 //  - The recent-file list lives in the user's settings (SettingsProfileStore).
@@ -45,6 +46,7 @@ namespace vorlan {
 class GridViewActions;
 struct PopupMenuItems;
 class CompareWindow;
+class DialogSeam;
 class KeyDragController;
 class KeyEditor;
 class KeyGridWidget;
@@ -61,6 +63,9 @@ class MainDialog : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainDialog(const QString& programPath = {}, QWidget* parent = nullptr);
+    // With the dialogs given in place of the real ones (a test's script).
+    explicit MainDialog(std::shared_ptr<DialogSeam> dialogs, const QString& programPath = {},
+                        QWidget* parent = nullptr);
     ~MainDialog() override;
 
     // Client size of the window (the original dialog's 512 x 222 units).

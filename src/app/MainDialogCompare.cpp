@@ -1,6 +1,7 @@
 // File > Compare with...: the list of differences beside the window and the
 // marks on the grid, kept in step with the layout in the window.
 #include "app/MainDialog.h"
+#include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
@@ -11,7 +12,6 @@
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
-#include "layout/ui/FileDialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -66,10 +66,11 @@ std::vector<QString> Texts(const std::vector<Difference>& differences) {
 } // namespace
 
 void MainDialog::CompareWithFile() {
-    const std::optional<QString> path = AskOpenPath(this, UiText(StringId::MenuCompareWith)
-                                                              .remove(QLatin1Char('&'))
-                                                              .remove(QStringLiteral("..."))
-                                                              .trimmed());
+    const std::optional<QString> path =
+        DialogsFor(this).AskOpenPath(this, UiText(StringId::MenuCompareWith)
+                                               .remove(QLatin1Char('&'))
+                                               .remove(QStringLiteral("..."))
+                                               .trimmed());
     if (!path) {
         return;
     }

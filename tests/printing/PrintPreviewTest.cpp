@@ -1,8 +1,8 @@
 // The print preview driven as a user would: its printer's page changed by its
 // own buttons or as Page Setup changes it, then the pages it shows compared
 // with the PDF it prints.
+#include "MainWindowFixture.h"
 #include "PrintTestLayouts.h"
-#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
@@ -99,30 +99,18 @@ std::vector<Page> PreviewPages(QPrintPreviewDialog& preview) {
     return pages;
 }
 
-class PrintPreviewTest : public ::testing::Test {
+class PrintPreviewTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
             GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
         }
-        test::UsePrivateSettings("preview");
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return MessageResult::Ok;
-        });
-        PrintDialogHooks hooks;
-        hooks.askLegendOptions = [](QWidget*, LegendOptionsDialog::Purpose,
-                                    const PrintChoices& saved) -> std::optional<PrintChoices> {
+        MainWindowTest::SetUp();
+        dialogs->printOptions = [](const PrintChoices& saved) {
             PrintChoices chosen = saved;
             chosen.paperFromPrinter = false; // A4, 10 mm margins
-            return chosen;
+            return std::optional<PrintChoices>(chosen);
         };
-        SetPrintDialogHooks(hooks);
-    }
-    void TearDown() override {
-        SetMessageHandler({});
-        SetPrintDialogHooks({});
-        test::DropPrivateSettings();
     }
 
     // Prints through the preview to a PDF and measures its pages.
@@ -163,11 +151,10 @@ protected:
     }
 
     QTemporaryDir dir;
-    QStringList messages;
 };
 
 TEST_F(PrintPreviewTest, WhatThePreviewShowsIsWhatPrintsOnEveryPageSetup) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.Editor().Document() = test::FullLayout(112);
     struct Step {
         const char* name;
@@ -235,7 +222,7 @@ TEST_F(PrintPreviewTest, WhatThePreviewShowsIsWhatPrintsOnEveryPageSetup) {
 }
 
 TEST_F(PrintPreviewTest, APageTooSmallIsNamedAndNothingPrints) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.Editor().Document() = test::FullLayout(56);
     InPreview(w, [&](QPrintPreviewDialog& preview) {
         auto* problem = preview.findChild<QLabel*>(QStringLiteral("printProblem"));

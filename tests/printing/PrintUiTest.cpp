@@ -1,6 +1,6 @@
 // The File menu's print and export entries, with the dialogs answered by the seams.
+#include "MainWindowFixture.h"
 #include "PrintTestLayouts.h"
-#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -25,45 +25,25 @@
 namespace vorlan {
 namespace {
 
-class PrintUiTest : public ::testing::Test {
+class PrintUiTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("print");
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return r.buttons == MessageButtons::YesNo ? reply : MessageResult::Ok;
-        });
-        PrintDialogHooks hooks;
-        hooks.askLegendOptions = [this](QWidget*, LegendOptionsDialog::Purpose,
-                                        const PrintChoices& saved) -> std::optional<PrintChoices> {
+        MainWindowTest::SetUp();
+        dialogs->printOptions = [this](const PrintChoices& saved) {
             offered = saved;
             return answer;
         };
-        hooks.askExportPath = [this](QWidget*, ExportFormat,
-                                     const QString&) -> std::optional<QString> {
-            if (path.isEmpty()) {
-                return std::nullopt;
-            }
-            return path;
-        };
-        SetPrintDialogHooks(hooks);
-    }
-    void TearDown() override {
-        SetMessageHandler({});
-        SetPrintDialogHooks({});
-        test::DropPrivateSettings();
     }
 
-    QStringList messages;
-    MessageResult reply = MessageResult::No;
+    MessageResult& reply = dialogs->reply;
     std::optional<PrintChoices> answer;
     PrintChoices offered;
-    QString path;
+    QString& path = dialogs->saveName;
     QTemporaryDir dir;
 };
 
 TEST_F(PrintUiTest, ExportEntriesWriteTheChosenFileAndRememberTheSizes) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.Editor().Document() = test::FullLayout(56);
     w.Editor().Document().keys[5].name = "Supercalifragilisticexpialidocious";
     auto* exportPdf = w.findChild<QAction*>(QStringLiteral("actionExportLegendsPdf"));
@@ -107,7 +87,7 @@ void Put(const QString& file, const QByteArray& bytes) {
 }
 
 TEST_F(PrintUiTest, ExportAsksBeforeReplacingAnyFileItWillWrite) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.Editor().Document() = test::FullLayout(112); // a sheet of two pages
     answer = PrintChoices{};
     answer->pngDpi = 30;
@@ -152,7 +132,7 @@ TEST_F(PrintUiTest, ExportAsksBeforeReplacingAnyFileItWillWrite) {
 }
 
 TEST_F(PrintUiTest, AHighResolutionExportLeavesTheWindowRunningAndCanBeCancelled) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.Editor().Document() = test::FullLayout(112); // two pages
     answer = PrintChoices{};
     answer->pngDpi = 300;
@@ -228,6 +208,7 @@ TEST_F(PrintUiTest, TheSheetsOptionsOfferOnlyWhatASheetUses) {
 
 TEST_F(PrintUiTest, OptionsDialogRefusesALegendLargerThanThePitch) {
     LegendOptionsDialog dialog(LegendOptionsDialog::Purpose::Print, PrintChoices{});
+    SetDialogSeam(&dialog, dialogs);
     dialog.findChild<QDoubleSpinBox*>(QStringLiteral("legendWidth"))->setValue(25);
     dialog.accept();
     EXPECT_EQ(1, messages.size());
@@ -259,7 +240,7 @@ TEST_F(PrintUiTest, PrinterGetsEveryPageOfLegendsAndSheet) {
 }
 
 TEST_F(PrintUiTest, AVeryLargeExportNamesItsSizeFirst) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.Editor().Document() = test::FullLayout(112);
     answer = PrintChoices{};
     answer->pngDpi = 1177; // the most a grey A4 page image may have

@@ -1,7 +1,7 @@
 // The key edit of the main window through the real capture dialog: Enter,
 // double click and "Insert key" open it for the selected key, and OK stores
 // the captured codes into the key and every cell joined with it.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -38,20 +38,8 @@ void Press(QWidget* window, NativeKey key) {
     QApplication::sendEvent(target, &press);
 }
 
-class KeyEditCaptureTest : public ::testing::Test {
+class KeyEditCaptureTest : public test::MainWindowTest {
 protected:
-    void SetUp() override {
-        test::UsePrivateSettings("capture");
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages.push_back(r.text.toStdString());
-            return MessageResult::No;
-        });
-    }
-    void TearDown() override {
-        SetMessageHandler({});
-        test::DropPrivateSettings();
-    }
-
     // Runs `keys` in the capture dialog once it is open, then presses `button`.
     void WhenCaptureOpens(std::vector<NativeKey> keys, const char* button) {
         QTimer::singleShot(0, [this, keys, button] {
@@ -69,12 +57,11 @@ protected:
         return KeyGridWidget::CanvasCellOrigin(slot) + QPoint(17, 17);
     }
 
-    std::vector<std::string> messages;
     int opened = 0;
 };
 
 TEST_F(KeyEditCaptureTest, EnterEditsADoubleKeyAndBothCellsTakeTheCodes) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     KeyEditor& e = w.Editor();
     QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, CellCentre(10));
@@ -95,11 +82,11 @@ TEST_F(KeyEditCaptureTest, EnterEditsADoubleKeyAndBothCellsTakeTheCodes) {
     auto* code4 = w.findChild<QLineEdit*>(QStringLiteral("code1004"));
     ASSERT_NE(code4, nullptr);
     EXPECT_EQ(code4->text().toStdString(), "Up");
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(KeyEditCaptureTest, DoubleClickOpensTheDialogAndCancelKeepsTheKey) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     KeyEditor& e = w.Editor();
     const KeyCodes before = e.Document().keys[3].codes;
@@ -110,7 +97,7 @@ TEST_F(KeyEditCaptureTest, DoubleClickOpensTheDialogAndCancelKeepsTheKey) {
 }
 
 TEST_F(KeyEditCaptureTest, InsertKeyFromThePopupOpensTheDialog) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     KeyEditor& e = w.Editor();
     QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, CellCentre(5));

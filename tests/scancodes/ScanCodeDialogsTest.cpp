@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "common/ui/MessageBox.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
@@ -67,17 +68,16 @@ MessageResult UnexpectedMessage(const MessageRequest& request) {
 class CaptureDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous = SetMessageHandler(UnexpectedMessage);
+        auto dialogs = std::make_shared<test::ScriptedDialogs>();
+        dialogs->answer = UnexpectedMessage;
+        SetDialogSeam(&dialog, dialogs);
         dialog.Load(SlotCodes{});
         dialog.show();
         dialog.activateWindow();
         QApplication::setActiveWindow(&dialog);
         QCoreApplication::processEvents();
     }
-    void TearDown() override {
-        dialog.hide();
-        SetMessageHandler(previous);
-    }
+    void TearDown() override { dialog.hide(); }
 
     std::string CodeText(int slot) const {
         return dialog.codeField(slot - 1)->text().toStdString();
@@ -89,7 +89,6 @@ protected:
         return dialog.findChild<QPushButton*>(QLatin1String(name));
     }
 
-    MessageHandler previous;
     QWidget parent;
     CaptureScanCodesDialog dialog{&parent};
 };
@@ -300,17 +299,18 @@ TEST_F(CaptureDialogTest, TabReachesCaptureAgainAndAHeldKeyNeverPauses) {
 class EditDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous = SetMessageHandler([this](const MessageRequest& request) {
+        auto dialogs = std::make_shared<test::ScriptedDialogs>();
+        dialogs->answer = [this](const MessageRequest& request) {
             messages.push_back(request.text.toStdString());
             EXPECT_EQ(request.icon, MessageIcon::Exclamation);
             EXPECT_EQ(request.caption, QCoreApplication::applicationName());
             return MessageResult::Ok;
-        });
+        };
+        SetDialogSeam(&dialog, dialogs);
         dialog.setFieldCodes(Codes({25, 0, 7}));
         dialog.show();
         QApplication::setActiveWindow(&dialog);
     }
-    void TearDown() override { SetMessageHandler(previous); }
 
     // Types at the end of field k (0-based) as a user would.
     void TypeAtEnd(int k, const char* keys) {
@@ -320,7 +320,6 @@ protected:
         QTest::keyClicks(field, QLatin1String(keys));
     }
 
-    MessageHandler previous;
     std::vector<std::string> messages;
     EditScanCodesDialog dialog{nullptr};
 };

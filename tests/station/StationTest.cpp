@@ -1,7 +1,7 @@
 // A batch at the station through the real main window and key events only:
 // the emulated keyboards arrive late, are taken away after each write, one
 // fails and is retried, one is set aside; a crash in the middle is resumed.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -31,15 +31,12 @@ namespace {
 
 using State = StationView::State;
 
-class StationTest : public ::testing::Test {
+class StationTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("station");
+        MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
-        SetMessageHandler([this](const MessageRequest& r) {
-            questions << r.text;
-            return MessageResult::Yes;
-        });
+        dialogs->reply = MessageResult::Yes;
         Open();
         // Unsaved: the batch asks to save it first.
         test::ProgramTestKeys(window->Editor().Document());
@@ -49,11 +46,10 @@ protected:
     }
     void TearDown() override {
         window.reset();
-        SetMessageHandler({});
-        test::DropPrivateSettings();
+        MainWindowTest::TearDown();
     }
     void Open() {
-        window = std::make_unique<MainDialog>();
+        window = std::make_unique<MainDialog>(dialogs);
         VerifyToolsOf(window.get())->SetLogPath(LogPath());
         tools = StationToolsOf(window.get());
         ASSERT_NE(tools, nullptr);
@@ -121,7 +117,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    QStringList questions;
+    QStringList& questions = dialogs->messages;
     std::unique_ptr<MainDialog> window;
     StationTools* tools = nullptr;
     std::shared_ptr<EmulatedKeyboard> keyboard;

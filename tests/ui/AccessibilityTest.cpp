@@ -1,7 +1,7 @@
 // The main window through Qt's accessibility API: the key grid as a table of
 // key cells, names for every control the keyboard reaches, and a tab order
 // that follows the window's visual order.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -22,17 +22,16 @@
 namespace vorlan {
 namespace {
 
-class AccessibilityTest : public ::testing::Test {
+class AccessibilityTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("a11y");
-        SetMessageHandler([](const MessageRequest&) { return MessageResult::Yes; });
+        MainWindowTest::SetUp();
+        dialogs->reply = MessageResult::Yes;
     }
-    void TearDown() override { SetMessageHandler(nullptr); }
 
     QAccessibleInterface* Grid() { return QAccessible::queryAccessibleInterface(w.Grid()); }
 
-    MainDialog w;
+    MainDialog w{dialogs};
 };
 
 TEST_F(AccessibilityTest, TheGridIsATableWithOneCellPerKey) {

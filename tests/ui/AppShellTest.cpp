@@ -2,6 +2,7 @@
 // identity, the help it opens and the About box.
 #include "app/AppShell.h"
 
+#include "MainWindowFixture.h"
 #include "app/AboutDialog.h"
 #include "app/AppOptions.h"
 
@@ -130,19 +131,20 @@ TEST(AppShell, SettingsLiveUnderTheMakerAndTheProgramsBaseName) {
 TEST(AppShell, HelpOpensTheGuideBesideTheProgramWhenItExists) {
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("vorlan"));
-    QStringList opened;
-    const HelpOpener previous = SetHelpOpener([&](const QString& path) { opened << path; });
-    OpenHelp(program); // no help folder yet: nothing, and no message
+    QWidget owner;
+    auto dialogs = std::make_shared<test::ScriptedDialogs>();
+    SetDialogSeam(&owner, dialogs);
+    const QStringList& opened = dialogs->helpOpened;
+    OpenHelp(program, &owner); // no help folder yet: nothing, and no message
     EXPECT_TRUE(opened.isEmpty());
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("help")));
     QFile guide(dir.filePath(QStringLiteral("help/Vorlan.html")));
     ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
     guide.close();
-    OpenHelp(program);
+    OpenHelp(program, &owner);
     EXPECT_EQ(QStringList({guide.fileName()}), opened);
-    OpenHelp(QStringLiteral("vorlan")); // a program path without a folder
+    OpenHelp(QStringLiteral("vorlan"), &owner); // a program path without a folder
     EXPECT_EQ(1, opened.size());
-    SetHelpOpener(previous);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 // (The compare window has no captions: only its rows, which wrap.) Each
 // access key is one control's and typed without AltGr.
 #include "AccessKeys.h"
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
@@ -367,9 +367,8 @@ TEST(DialogFit, EveryTextShownInThePseudoLanguageIsTranslated) {
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
         });
         w.close(); // the question before unsaved work is lost, answered with Escape
-        SetMessageHandler([](const MessageRequest&) { return MessageResult::No; });
+        SetDialogSeam(&w, std::make_shared<test::ScriptedDialogs>()); // answers No
         w.close();
-        SetMessageHandler({});
     }
     QWidget owner;
     for (const Dialog& d : Dialogs(log.fileName())) {

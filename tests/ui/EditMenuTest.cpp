@@ -1,7 +1,7 @@
 // The Edit menu's wiring in the main window: its place and shortcuts, undo
 // naming its step and giving back the grid's picture, the clipboard between
 // two windows, Alt+arrow, and dragging keys in the grid.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -25,18 +25,11 @@
 namespace vorlan {
 namespace {
 
-class EditMenuTest : public ::testing::Test {
+class EditMenuTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("edit");
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return MessageResult::Yes;
-        });
-    }
-    void TearDown() override {
-        SetMessageHandler({});
-        QSettings().clear();
+        MainWindowTest::SetUp();
+        dialogs->reply = MessageResult::Yes;
     }
 
     static QAction* Action(MainDialog& w, const char* name) {
@@ -75,12 +68,10 @@ protected:
         w.DragController()->Dropped(&drop);
         return move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
     }
-
-    QStringList messages;
 };
 
 TEST_F(EditMenuTest, HasTheUsualShortcuts) {
-    MainDialog w;
+    MainDialog w(dialogs);
     const std::pair<const char*, QList<QKeySequence>> rows[] = {
         {"actionUndo", {QKeySequence(QStringLiteral("Ctrl+Z"))}},
         {"actionRedo",
@@ -99,7 +90,7 @@ TEST_F(EditMenuTest, HasTheUsualShortcuts) {
 }
 
 TEST_F(EditMenuTest, CtrlZInTheNameFieldUndoesTheTypingAndRestoresTheGrid) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();
@@ -124,8 +115,8 @@ TEST_F(EditMenuTest, CtrlZInTheNameFieldUndoesTheTypingAndRestoresTheGrid) {
 }
 
 TEST_F(EditMenuTest, CopiesAKeyToTheClipboardThatAnotherWindowPastes) {
-    MainDialog from;
-    MainDialog to;
+    MainDialog from(dialogs);
+    MainDialog to(dialogs);
     Program(from, 9, "Shift");
     Select(from, 9);
     Action(from, "actionCopy")->trigger();
@@ -148,7 +139,7 @@ TEST_F(EditMenuTest, CopiesAKeyToTheClipboardThatAnotherWindowPastes) {
 }
 
 TEST_F(EditMenuTest, AltArrowMovesTheSelectedKey) {
-    MainDialog w;
+    MainDialog w(dialogs);
     Program(w, 9, "K");
     Select(w, 9);
     QKeyEvent altRight(QEvent::KeyPress, Qt::Key_Right, Qt::AltModifier);
@@ -159,7 +150,7 @@ TEST_F(EditMenuTest, AltArrowMovesTheSelectedKey) {
 }
 
 TEST_F(EditMenuTest, DraggingMovesCopiesOrRefusesAndShowsTheTarget) {
-    MainDialog w;
+    MainDialog w(dialogs);
     Program(w, 1, "One");
     Program(w, 2, "Two");
     std::vector<int> shown;
@@ -179,7 +170,7 @@ TEST_F(EditMenuTest, DraggingMovesCopiesOrRefusesAndShowsTheTarget) {
     EXPECT_EQ(w.Editor().Document().keys[2].name.str(), "Two");
 
     // A drag from elsewhere carries no slot of this window.
-    MainDialog other;
+    MainDialog other(dialogs);
     Program(other, 3, "Other");
     std::unique_ptr<QMimeData> foreign(other.DragController()->MimeDataForSlot(3));
     QDragMoveEvent move(QPoint(5, 5), Qt::MoveAction, foreign.get(), Qt::LeftButton, {});

@@ -91,8 +91,6 @@ protected:
         QDir::setCurrent(dir.path());
         // The real message boxes: one the walk does not expect stays open
         // until the watchdog names it.
-        SetMessageHandler({});
-
         w = std::make_unique<MainDialog>(dir.filePath(QStringLiteral("vorlan")));
         // As the program starts with --emulate 1 --received FILE.
         const AppOptions options =

@@ -1,6 +1,6 @@
 // The window's side of the reader's report, the question before a lossy save
 // and layout compare. What is reported, lost or different is tested in the core.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -9,7 +9,6 @@
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
-#include "layout/ui/FileDialogs.h"
 #include "layout/ui/ReadReportBar.h"
 
 #include <QAction>
@@ -26,32 +25,13 @@
 namespace vorlan {
 namespace {
 
-class LayoutReportUiTest : public ::testing::Test {
+class LayoutReportUiTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("report");
+        MainWindowTest::SetUp();
         ASSERT_TRUE(dir.isValid());
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return answerYes ? MessageResult::Yes : MessageResult::No;
-        });
-        SetFileDialogHandlers(
-            [this](QWidget*) -> std::optional<QString> {
-                if (openPaths.isEmpty()) {
-                    return std::nullopt;
-                }
-                return openPaths.takeFirst();
-            },
-            [this](QWidget*, const SaveDialogRequest&) -> std::optional<SaveDialogAnswer> {
-                return SaveDialogAnswer{savePath, saveType};
-            });
+        dialogs->saveType = 2;
     }
-    void TearDown() override {
-        SetMessageHandler({});
-        SetFileDialogHandlers({}, {});
-        QSettings().clear();
-    }
-
     QString Write(const char* name, const QByteArray& bytes) {
         const QString path = dir.filePath(QString::fromLatin1(name));
         QFile file(path);
@@ -70,17 +50,14 @@ protected:
     }
 
     QTemporaryDir dir;
-    QStringList messages;
-    bool answerYes = false;
-    QStringList openPaths;
-    QString savePath;
-    int saveType = 2;
+    QStringList& openPaths = dialogs->openPaths;
+    QString& savePath = dialogs->savePath;
 };
 
 TEST_F(LayoutReportUiTest, BarAfterOpenSaysWhatTheReaderChangedAndGoesWithNew) {
     const QByteArray bytes = "56; 0; 0; 2; 11\r\n1; 300, 0, 0, 0, 0, 0, 0; 2;A\r\n\r\n# x\r\n";
     const QString path = Write("odd.txt", bytes);
-    MainDialog w;
+    MainDialog w(dialogs);
     Open(w, path);
     ReadReportBar* bar = w.ReportBar();
     EXPECT_FALSE(bar->isHidden());
@@ -101,14 +78,14 @@ TEST_F(LayoutReportUiTest, BarAfterOpenSaysWhatTheReaderChangedAndGoesWithNew) {
 
 TEST_F(LayoutReportUiTest, LossySaveAsksAndCancelKeepsLayoutAndFile) {
     const QString target = Write("old.txt", "kept as it was\r\n");
-    MainDialog w;
+    MainDialog w(dialogs);
     LayoutDocument& doc = w.Editor().Document();
     doc.keys[1].codes = {1, 2, 3, 4, 5, 6, 7, 8};
     doc.keys[1].name = "Eight";
     doc.MakeSlotSingle(1);
     doc.dirty = true;
     savePath = target;
-    saveType = 1; // 7/3scan keeps 7 codes
+    dialogs->saveType = 1; // 7/3scan keeps 7 codes
 
     w.findChild<QAction*>(QStringLiteral("actionSaveAs"))->trigger();
     ASSERT_EQ(messages.size(), 1);
@@ -120,14 +97,14 @@ TEST_F(LayoutReportUiTest, LossySaveAsksAndCancelKeepsLayoutAndFile) {
     EXPECT_TRUE(doc.dirty);
     EXPECT_TRUE(doc.filePath.empty());
 
-    answerYes = true;
+    dialogs->reply = MessageResult::Yes;
     w.findChild<QAction*>(QStringLiteral("actionSaveAs"))->trigger();
     EXPECT_TRUE(Read(target).startsWith("56; "));
 }
 
 TEST_F(LayoutReportUiTest, PlainSaveOfANameTheFileCannotCarryAsksFirst) {
     const QString path = Write("named.txt", "56\r\n1; 5, 0, 0, 0, 0, 0, 0; 2;A\r\n");
-    MainDialog w;
+    MainDialog w(dialogs);
     Open(w, path);
     w.Editor().Document().keys[1].name = "a;b";
     w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
@@ -148,7 +125,7 @@ TEST_F(LayoutReportUiTest, CompareMarksTheKeysThatDifferAndSelectsThem) {
         Write("a.txt", QByteArray::fromStdString(FormatLayout(a, KeyboardVariant::SixteenScan)));
     const QString pathB =
         Write("b.txt", QByteArray::fromStdString(FormatLayout(b, KeyboardVariant::SixteenScan)));
-    MainDialog w;
+    MainDialog w(dialogs);
     Open(w, pathA);
     openPaths << pathB;
     w.findChild<QAction*>(QStringLiteral("actionCompareWith"))->trigger();
@@ -172,7 +149,7 @@ TEST_F(LayoutReportUiTest, CompareFollowsEditsAndEndsWithNew) {
     }
     const QString pathA =
         Write("a.txt", QByteArray::fromStdString(FormatLayout(a, KeyboardVariant::SixteenScan)));
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     Open(w, pathA);
     openPaths << pathA; // the layout compared with its own file
@@ -194,14 +171,14 @@ TEST_F(LayoutReportUiTest, CompareFollowsEditsAndEndsWithNew) {
         << compare->List()->item(0)->text().toStdString();
 
     // New: the compare was about the file no longer in the window.
-    answerYes = false; // do not save the rename
+    dialogs->reply = MessageResult::No; // do not save the rename
     w.findChild<QAction*>(QStringLiteral("actionNew"))->trigger();
     EXPECT_TRUE(QTest::qWaitFor([compare] { return !compare->isVisible(); }));
     EXPECT_TRUE(w.Grid()->MarkedSlots().empty());
 }
 
 TEST_F(LayoutReportUiTest, CompareWithAFileThatIsNoLayoutSaysSo) {
-    MainDialog w;
+    MainDialog w(dialogs);
     QByteArray binary("\x7f"
                       "ELF\x02\x01\x01");
     binary.append(QByteArray(300, '\0'));

@@ -3,12 +3,10 @@
 // dialogs and the recent-file block. The editor's rules are tested in the core.
 #include "app/MainDialog.h"
 
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainWindowHooks.h"
-#include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
-#include "layout/ui/FileDialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -34,36 +32,8 @@
 namespace vorlan {
 namespace {
 
-class MainDialogTest : public ::testing::Test {
+class MainDialogTest : public test::MainWindowTest {
 protected:
-    void SetUp() override {
-        test::UsePrivateSettings("ui");
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return answerYes ? MessageResult::Yes : MessageResult::No;
-        });
-        SetFileDialogHandlers(
-            [this](QWidget*) -> std::optional<QString> {
-                if (openPaths.isEmpty()) {
-                    return std::nullopt;
-                }
-                return openPaths.takeFirst();
-            },
-            [this](QWidget*, const SaveDialogRequest& r) -> std::optional<SaveDialogAnswer> {
-                saveRequests.push_back(r);
-                if (savePath.isEmpty()) {
-                    return std::nullopt;
-                }
-                return SaveDialogAnswer{savePath, saveType};
-            });
-    }
-
-    void TearDown() override {
-        SetMessageHandler({});
-        SetFileDialogHandlers({}, {});
-        test::DropPrivateSettings();
-    }
-
     template <typename T> T* Child(MainDialog& w, const char* name) {
         T* child = w.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(nullptr, child) << name;
@@ -90,12 +60,9 @@ protected:
         return canvas.pixel(qRound(o.x() * r), qRound(o.y() * r)) & 0xFFFFFFu;
     }
 
-    QStringList messages;
-    bool answerYes = false;
-    QStringList openPaths;
-    QString savePath;
-    int saveType = 2;
-    std::vector<SaveDialogRequest> saveRequests;
+    QStringList& openPaths = dialogs->openPaths;
+    QString& savePath = dialogs->savePath;
+    std::vector<SaveDialogRequest>& saveRequests = dialogs->saveRequests;
 };
 
 QStringList Texts(std::initializer_list<const char*> texts) {
@@ -115,7 +82,7 @@ QStringList MenuTexts(const QMenu* menu) {
 }
 
 TEST_F(MainDialogTest, StartsUntitledWithKeyOneAndTheRfidDefaults) {
-    MainDialog w;
+    MainDialog w(dialogs);
     EXPECT_EQ(QStringLiteral("Vorlan - keyboard programmer  -  [untitled[*]]"), w.windowTitle());
     EXPECT_EQ(QStringLiteral("KEY1"), Child<QLineEdit>(w, "keyName")->text());
     EXPECT_EQ(QStringLiteral("1"), Child<QLineEdit>(w, "keyNumber")->text());
@@ -147,7 +114,7 @@ TEST_F(MainDialogTest, StartsUntitledWithKeyOneAndTheRfidDefaults) {
 }
 
 TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
-    MainDialog w;
+    MainDialog w(dialogs);
     QStringList bar;
     for (const QAction* a : w.menuBar()->actions()) {
         bar << a->text();
@@ -182,7 +149,7 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
 }
 
 TEST_F(MainDialogTest, CanvasShowsEmptySelectedJoinedAndUnavailableCells) {
-    MainDialog w;
+    MainDialog w(dialogs);
     constexpr QRgb blueFace = 0x103D76, redFace = 0xFF5F49, grey = 0x808080;
     constexpr QRgb yellow = 0xFFFF00, blueDark = 0x000080;
     EXPECT_EQ(blueFace, CanvasAt(w, 1, 17, 17)); // selected empty cell keeps its face
@@ -213,7 +180,7 @@ TEST_F(MainDialogTest, CanvasShowsEmptySelectedJoinedAndUnavailableCells) {
 }
 
 TEST_F(MainDialogTest, ArrowsAndEnterGoToTheGridWhileTheNameFieldHasFocus) {
-    MainDialog w;
+    MainDialog w(dialogs);
     int captures = 0;
     w.Hooks().runCaptureDialog = [&](QWidget*, const KeyCodes&,
                                      const std::array<std::string, kCodesPerKey>&) {
@@ -243,20 +210,20 @@ TEST_F(MainDialogTest, ArrowsAndEnterGoToTheGridWhileTheNameFieldHasFocus) {
 }
 
 TEST_F(MainDialogTest, EscapeAsksToSaveAChangedLayoutAndCloses) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     auto* name = Child<QLineEdit>(w, "keyName");
     name->setFocus();
     QTest::keyClicks(name, QStringLiteral("Z"));
     EXPECT_TRUE(w.Editor().Document().dirty);
-    answerYes = false;
+    dialogs->reply = MessageResult::No;
     SendKey(name, Qt::Key_Escape);
     EXPECT_EQ(QStringList({QStringLiteral("Do you want to save current file?")}), messages);
     EXPECT_FALSE(w.isVisible());
 
     // An unchanged layout closes without a question.
     messages.clear();
-    MainDialog clean;
+    MainDialog clean(dialogs);
     clean.show();
     clean.close();
     EXPECT_TRUE(messages.isEmpty());
@@ -266,13 +233,13 @@ TEST_F(MainDialogTest, EscapeAsksToSaveAChangedLayoutAndCloses) {
     // with the layout, so nothing is lost.
     messages.clear();
     QTemporaryDir dir;
-    MainDialog stuck;
+    MainDialog stuck(dialogs);
     stuck.show();
     auto* stuckName = Child<QLineEdit>(stuck, "keyName");
     stuckName->setFocus();
     QTest::keyClicks(stuckName, QStringLiteral("Q"));
     stuck.Editor().Document().filePath = dir.filePath(QStringLiteral("gone/x.txt")).toStdString();
-    answerYes = true;
+    dialogs->reply = MessageResult::Yes;
     SendKey(stuckName, Qt::Key_Escape);
     EXPECT_EQ(QStringList({QStringLiteral("Do you want to save current file?"),
                            QStringLiteral("The folder %1 does not exist.")
@@ -284,7 +251,7 @@ TEST_F(MainDialogTest, EscapeAsksToSaveAChangedLayoutAndCloses) {
 }
 
 TEST_F(MainDialogTest, PointerOverTheGridFillsTheNumberAndNamePanes) {
-    MainDialog w;
+    MainDialog w(dialogs);
     QMouseEvent over(QEvent::MouseMove, QPointF(34 + 5, 34 + 5), QPointF(), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w.Grid(), &over);
@@ -299,7 +266,7 @@ TEST_F(MainDialogTest, PointerOverTheGridFillsTheNumberAndNamePanes) {
 }
 
 TEST_F(MainDialogTest, NamesAreLatin1BytesOfAtMost99Characters) {
-    MainDialog w;
+    MainDialog w(dialogs);
     auto* name = Child<QLineEdit>(w, "keyName");
     name->setFocus();
     name->selectAll();
@@ -313,7 +280,7 @@ TEST_F(MainDialogTest, NamesAreLatin1BytesOfAtMost99Characters) {
 }
 
 TEST_F(MainDialogTest, PrefixOutOfRangeIsRefusedOnceUntilChanged) {
-    MainDialog w;
+    MainDialog w(dialogs);
     auto* prefix = Child<QLineEdit>(w, "prefixEdit");
     prefix->setFocus();
     prefix->selectAll();
@@ -334,12 +301,12 @@ TEST_F(MainDialogTest, PrefixOutOfRangeIsRefusedOnceUntilChanged) {
 TEST_F(MainDialogTest, SaveAsOffersTheTypeListAndReopensTheWrittenFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    MainDialog w;
+    MainDialog w(dialogs);
     w.Editor().Document().keys[1].codes[0] = 28;
     w.Editor().Document().MakeSlotSingle(1);
     // A name beyond ASCII survives the way through the core and back.
     savePath = dir.filePath(QString::fromUtf8("L\xC3\xA4yout & keys.txt"));
-    saveType = 2;
+    dialogs->saveType = 2;
     Child<QAction>(w, "actionSaveAs")->trigger();
     ASSERT_EQ(1u, saveRequests.size());
     EXPECT_EQ(Texts({"Vorlan 7/3scan", "Vorlan 16scan"}), saveRequests[0].typeNames);
@@ -378,7 +345,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
         paths << dir.filePath(QStringLiteral("file%1.txt").arg(i));
     }
     {
-        MainDialog w;
+        MainDialog w(dialogs);
         openPaths = {paths[0]};
         Child<QAction>(w, "actionOpen")->trigger();
         // A file that cannot be read still becomes the title and the first entry.
@@ -400,7 +367,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
     EXPECT_EQ(paths[4], settings.value(QStringLiteral("Recent File List/File1")).toString());
     EXPECT_EQ(paths[1], settings.value(QStringLiteral("Recent File List/File4")).toString());
 
-    MainDialog again;
+    MainDialog again(dialogs);
     const QStringList texts = MenuTexts(again.FileMenu());
     EXPECT_EQ((Numbered({paths[4], paths[3], paths[2], paths[1]}) + Texts({"-", "E&xit"})),
               texts.mid(texts.size() - 6));
@@ -413,7 +380,7 @@ TEST_F(MainDialogTest, RecentFileBlockSitsBeforeExitAndSurvivesARestart) {
 }
 
 TEST_F(MainDialogTest, PopupShowsTheEditorsItemsAndRunsTheChosenCommand) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     w.Editor().Document().keys[3].codes[0] = 28;
     w.Editor().Document().MakeSlotSingle(3);
@@ -444,7 +411,7 @@ TEST_F(MainDialogTest, PopupShowsTheEditorsItemsAndRunsTheChosenCommand) {
 }
 
 TEST_F(MainDialogTest, StepButtonsAndTheProgrammedKeysListReachTheEditor) {
-    MainDialog w;
+    MainDialog w(dialogs);
     auto* next = Child<QPushButton>(w, "nextButton");
     auto* previous = Child<QPushButton>(w, "previousButton");
     QTest::mouseClick(previous, Qt::LeftButton);
@@ -472,7 +439,7 @@ TEST_F(MainDialogTest, StepButtonsAndTheProgrammedKeysListReachTheEditor) {
 }
 
 TEST_F(MainDialogTest, SettingsDialogHookChangesTheGridAndTheStatusBar) {
-    MainDialog w;
+    MainDialog w(dialogs);
     std::optional<KeyboardSettingsValues> seen;
     w.Hooks().runSettingsDialog = [&](QWidget* parent, const KeyboardSettingsValues& values) {
         EXPECT_EQ(&w, parent);

@@ -1,12 +1,11 @@
 // What a user sees of the main window beyond its wiring: values from a file
 // shown as they are, captions that fit, the status panes where they belong,
 // and the keyboard focus.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
-#include "layout/ui/FileDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,32 +26,8 @@
 namespace vorlan {
 namespace {
 
-class MainWindowConformanceTest : public ::testing::Test {
+class MainWindowConformanceTest : public test::MainWindowTest {
 protected:
-    void SetUp() override {
-        test::UsePrivateSettings("conformance");
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return MessageResult::No;
-        });
-        SetFileDialogHandlers(
-            [this](QWidget*) -> std::optional<QString> {
-                if (openPaths.isEmpty()) {
-                    return std::nullopt;
-                }
-                return openPaths.takeFirst();
-            },
-            [](QWidget*, const SaveDialogRequest&) -> std::optional<SaveDialogAnswer> {
-                return std::nullopt;
-            });
-    }
-
-    void TearDown() override {
-        SetMessageHandler({});
-        SetFileDialogHandlers({}, {});
-        test::DropPrivateSettings();
-    }
-
     // A copy of the worked example whose header carries the given RFID byte.
     QString LayoutWithRfidByte(int rfidByte) {
         QFile example(QStringLiteral(VORLAN_TEST_DATA_DIR "/layout/worked-example-16scan.txt"));
@@ -71,8 +46,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QStringList messages;
-    QStringList openPaths;
+    QStringList& openPaths = dialogs->openPaths;
 };
 
 // The reader takes 0..13 digits; the arrows step within 1..13. A value the
@@ -84,7 +58,7 @@ TEST_F(MainWindowConformanceTest, DigitsCountFromAFileIsShownAndKeptUntilTheUser
     };
     for (const Case c : {Case{0, 0}, Case{16, 1}, Case{9 * 16, 9}, Case{13 * 16, 13}}) {
         SCOPED_TRACE(c.digits);
-        MainDialog w;
+        MainDialog w(dialogs);
         auto* digits = w.findChild<QSpinBox*>(QStringLiteral("digitsCount"));
         ASSERT_NE(nullptr, digits);
         openPaths << LayoutWithRfidByte(c.rfidByte);
@@ -101,7 +75,7 @@ TEST_F(MainWindowConformanceTest, DigitsCountFromAFileIsShownAndKeptUntilTheUser
 }
 
 TEST_F(MainWindowConformanceTest, DigitsCountArrowsStepWithinOneToThirteen) {
-    MainDialog w;
+    MainDialog w(dialogs);
     auto* digits = w.findChild<QSpinBox*>(QStringLiteral("digitsCount"));
     ASSERT_NE(nullptr, digits);
     openPaths << LayoutWithRfidByte(0);
@@ -155,7 +129,7 @@ std::pair<int, int> CaptionExtent(const QWidget* widget) {
 }
 
 TEST_F(MainWindowConformanceTest, CaptionsFitAndKeepClearOfTheirNeighboursAndGroupFrames) {
-    MainDialog w;
+    MainDialog w(dialogs);
     const QList<QWidget*> children = w.Client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     QList<QGroupBox*> groups;
     QList<QWidget*> controls;
@@ -209,7 +183,7 @@ TEST_F(MainWindowConformanceTest, CaptionsFitAndKeepClearOfTheirNeighboursAndGro
 // Pane edges at 160, 330, 410, 485, 560 and 630 pixels of the window, the last
 // pane reaching the window's width, and the widest texts shown whole.
 TEST_F(MainWindowConformanceTest, StatusPanesLieOnTheirEdgesAndShowTheirWidestTexts) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     static constexpr int kEdges[7] = {160, 330, 410, 485, 560, 630, MainDialog::kClientWidth};
     int left = 0;

@@ -1,12 +1,11 @@
 // The main window never throws work away: the save question has a way back,
 // and Save As into a form that holds less stays undoable.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
-#include "layout/ui/FileDialogs.h"
 #include "recovery/ui/RecoveryGuard.h"
 
 #include <QAction>
@@ -29,34 +28,19 @@
 namespace vorlan {
 namespace {
 
-class NoLostWorkTest : public ::testing::Test {
+class NoLostWorkTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("ui");
-        SetFileDialogHandlers(
-            [](QWidget*) -> std::optional<QString> { return std::nullopt; },
-            [this](QWidget*, const SaveDialogRequest&) {
-                return std::optional<SaveDialogAnswer>(SaveDialogAnswer{savePath, saveType});
-            });
+        MainWindowTest::SetUp();
+        saveType = 2;
     }
-    void TearDown() override {
-        SetMessageHandler({});
-        SetFileDialogHandlers({}, {});
-        QSettings().clear();
-    }
-
     static void Escape(QWidget* target) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(target, &press);
     }
 
     // Answers every loss question with Yes and records the texts.
-    void AnswerLossesWithYes() {
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return MessageResult::Yes;
-        });
-    }
+    void AnswerLossesWithYes() { dialogs->reply = MessageResult::Yes; }
 
     static void Program(MainDialog& w, int key, int code) {
         KeyEditor& e = w.Editor();
@@ -68,15 +52,14 @@ protected:
         doc.MarkDirty();
     }
 
-    QStringList messages;
-    QString savePath;
-    int saveType = 2;
+    QString& savePath = dialogs->savePath;
+    int& saveType = dialogs->saveType;
 };
 
 // Escape on the real question box is Cancel: two Escapes keep the program
 // and the layout; with nothing unsaved one Escape still closes the window.
 TEST_F(NoLostWorkTest, EscapeEscapeKeepsTheWindowAndTheLayout) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     auto* name = w.findChild<QLineEdit*>(QStringLiteral("keyName"));
     name->setFocus();
@@ -98,19 +81,19 @@ TEST_F(NoLostWorkTest, EscapeEscapeKeepsTheWindowAndTheLayout) {
     EXPECT_EQ(w.Editor().Document().keys[1].name, "KEY1X");
 
     // Cancel also abandons New: the layout stays.
-    SetMessageHandler([](const MessageRequest& r) {
+    dialogs->answer = [](const MessageRequest& r) {
         return r.buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel
                                                         : MessageResult::Yes;
-    });
+    };
     w.Editor().OnFileNew();
     EXPECT_EQ(w.Editor().Document().keys[1].name, "KEY1X");
 
     // No answers No: the window closes.
-    SetMessageHandler([](const MessageRequest&) { return MessageResult::No; });
+    dialogs->answer = [](const MessageRequest&) { return MessageResult::No; };
     Escape(name);
     EXPECT_FALSE(w.isVisible());
 
-    MainDialog clean;
+    MainDialog clean(dialogs);
     clean.show();
     Escape(&clean);
     EXPECT_FALSE(clean.isVisible());
@@ -120,7 +103,7 @@ TEST_F(NoLostWorkTest, EscapeEscapeKeepsTheWindowAndTheLayout) {
 // Undo brings back the right half and the keys pause, marked unsaved.
 TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
     QTemporaryDir dir;
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     LayoutDocument& doc = w.Editor().Document();
     doc.settings.keyCount = kMaxKeys;
@@ -162,7 +145,7 @@ TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
 // back whole; no cell with codes is left out of a key.
 TEST_F(NoLostWorkTest, ACopiedQuadSurvivesSaveAsSevenThree) {
     QTemporaryDir dir;
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     KeyEditor& e = w.Editor();
     Program(w, 5, 30);
@@ -189,7 +172,7 @@ TEST_F(NoLostWorkTest, ACopiedQuadSurvivesSaveAsSevenThree) {
 // Panes 5 and 6 name the key under the pointer as it is after each change,
 // and go back to none when the pointer leaves the grid.
 TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
-    MainDialog w;
+    MainDialog w(dialogs);
     w.show();
     QMouseEvent over(QEvent::MouseMove, QPointF(34 + 5, 34 + 5), QPointF(), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
@@ -234,7 +217,7 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
     ASSERT_TRUE(
         QFile::copy(QStringLiteral(VORLAN_TEST_DATA_DIR "/programming/layout57.txt"), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    MainDialog w;
+    MainDialog w(dialogs);
     w.KeepRecovery(dir.filePath(QStringLiteral("recovery"))); // as the program starts
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -259,10 +242,6 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
         EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
         QApplication::processEvents();
     };
-    SetMessageHandler([this](const MessageRequest& r) {
-        messages << r.text;
-        return MessageResult::No;
-    });
     toFront();
     // The question names the file as the title does.
     EXPECT_EQ(messages.join(u'|').toStdString(),
@@ -302,7 +281,7 @@ TEST_F(NoLostWorkTest, AFolderOrPipeIsRefusedAtOnceWhenOpenedOrSaved) {
         "opened.");
     for (const QString& path : {folder, pipe}) {
         SCOPED_TRACE(path.toStdString());
-        MainDialog w;
+        MainDialog w(dialogs);
         w.show();
         Program(w, 4, 0x1C);
         AnswerLossesWithYes();
@@ -313,10 +292,7 @@ TEST_F(NoLostWorkTest, AFolderOrPipeIsRefusedAtOnceWhenOpenedOrSaved) {
         EXPECT_TRUE(w.Editor().Document().dirty);
 
         // Opened as from the command line, after the save question (No).
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return MessageResult::No;
-        });
+        dialogs->reply = MessageResult::No;
         messages.clear();
         w.OpenGivenFile(path);
         ASSERT_FALSE(messages.isEmpty());

@@ -1,8 +1,8 @@
 // The settings file when it cannot be written: a choice made in the window
 // leaves the old file as it was, whole, on a read-only folder and on a full
 // disk (POSIX: a small tmpfs, which only root may mount).
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
-#include "common/ui/MessageBox.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -67,15 +67,13 @@ TEST(SettingsStore, AChoiceThatCannotBeWrittenLeavesTheOldSettingsWhole) {
             while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
             }
         }
-        SetMessageHandler([](const MessageRequest&) { return MessageResult::Ok; });
         {
-            MainDialog w;
+            MainDialog w(std::make_shared<test::ScriptedDialogs>());
             auto* keyNames = w.findChild<QAction*>(QStringLiteral("actionKeyNames"));
             ASSERT_NE(keyNames, nullptr);
             keyNames->trigger(); // on: written to the settings at once
             EXPECT_TRUE(keyNames->isChecked());
         }
-        SetMessageHandler({});
         EXPECT_EQ(Bytes(file), before);
         ASSERT_EQ(::umount(QFile::encodeName(config).constData()), 0);
     }

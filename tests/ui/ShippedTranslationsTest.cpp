@@ -4,7 +4,7 @@
 // and brings Qt's own texts. Each test runs in a process of its own: they
 // leave translators installed.
 #include "AccessKeys.h"
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/AppShell.h"
 #include "app/LanguageMenu.h"
 #include "app/MainDialog.h"
@@ -253,13 +253,10 @@ TEST(ShippedTranslations, AnInstalledProgramFindsItsShareFolder) {
 // says when it applies, and the program started again speaks it.
 TEST(ShippedTranslations, TheLanguageMenuChoiceAppliesAtTheNextStart) {
     test::UsePrivateSettings("menu");
-    std::vector<MessageRequest> shown;
-    const MessageHandler previous = SetMessageHandler([&](const MessageRequest& request) {
-        shown.push_back(request);
-        return MessageResult::Ok;
-    });
+    auto dialogs = std::make_shared<test::ScriptedDialogs>();
+    const std::vector<MessageRequest>& shown = dialogs->requests;
     const QString programDir = BuiltTranslations() + QStringLiteral("/..");
-    MainDialog w(programDir + QStringLiteral("/vorlan"));
+    MainDialog w(dialogs, programDir + QStringLiteral("/vorlan"));
     auto* menu = w.menuBar()->findChild<QMenu*>(QStringLiteral("languageMenu"));
     ASSERT_NE(nullptr, menu);
     QStringList offered;
@@ -302,7 +299,6 @@ TEST(ShippedTranslations, TheLanguageMenuChoiceAppliesAtTheNextStart) {
     EXPECT_EQ(QString(), LanguageSetting());
     EXPECT_EQ(2u, shown.size());
     QSettings().clear();
-    SetMessageHandler(previous);
 }
 
 // The real program reads the choice from its settings at start: its --help

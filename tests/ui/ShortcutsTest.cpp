@@ -2,14 +2,13 @@
 // what their File and Help entries do, the recent files carry number keys,
 // the title marks unsaved changes, and the popup's commands and the popup
 // itself are reached from the keyboard.
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/AppShell.h"
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
-#include "layout/ui/FileDialogs.h"
 #include "programming/ui/KeyboardSettingsDialog.h"
 
 #include <QAction>
@@ -30,23 +29,18 @@
 namespace vorlan {
 namespace {
 
-class ShortcutsTest : public ::testing::Test {
+class ShortcutsTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("shortcut");
-        SetMessageHandler([](const MessageRequest&) { return MessageResult::No; });
+        MainWindowTest::SetUp();
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("help")));
         QFile guide(dir.filePath(QStringLiteral("help/Vorlan.html")));
         ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
         guide.write("<h2 id=\"start\">Start</h2><p>See <a href=\"#settings\">settings</a>.</p>"
                     "<h2 id=\"settings\">Keyboard settings</h2><p>The typematic rate.</p>");
         guide.close();
-        previousOpener = SetHelpOpener([this](const QString& path) { helpOpened << path; });
-        SetFileDialogHandlers([this](QWidget*) { return std::optional<QString>(openPath); },
-                              [this](QWidget*, const SaveDialogRequest&) {
-                                  return std::optional<SaveDialogAnswer>({savePath, 2});
-                              });
-        w = std::make_unique<MainDialog>(dir.filePath(QStringLiteral("vorlan")));
+        dialogs->saveType = 2;
+        w = std::make_unique<MainDialog>(dialogs, dir.filePath(QStringLiteral("vorlan")));
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
         w->activateWindow();
@@ -56,10 +50,7 @@ protected:
     }
     void TearDown() override {
         w.reset();
-        SetHelpOpener(previousOpener);
-        SetFileDialogHandlers({}, {});
-        SetMessageHandler({});
-        QSettings().clear();
+        MainWindowTest::TearDown();
     }
 
     // Presses a key sequence where the focus is, as a user would.
@@ -87,10 +78,8 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<MainDialog> w;
     QLineEdit* name = nullptr;
-    QStringList helpOpened;
-    HelpOpener previousOpener;
-    QString openPath;
-    QString savePath;
+    const QStringList& helpOpened = dialogs->helpOpened;
+    QString& savePath = dialogs->savePath;
 };
 
 TEST_F(ShortcutsTest, MenusShowThePlatformsStandardKeys) {
@@ -146,7 +135,7 @@ TEST_F(ShortcutsTest, SaveSaveAsOpenNewHelpAndQuitByKeys) {
     // file, reached by its number.
     Press(QKeySequence::New);
     EXPECT_NE(name->text(), QStringLiteral("Enter"));
-    openPath = savePath;
+    dialogs->openPaths = {savePath};
     Press(QKeySequence::Open);
     EXPECT_EQ(name->text(), QStringLiteral("Enter"));
     auto* recent = w->findChild<QAction*>(QStringLiteral("actionRecent1"));
@@ -187,7 +176,7 @@ TEST_F(ShortcutsTest, PopupCommandsHaveKeysInTheEditMenuAndShiftF10OpensThePopup
     Press(QKeySequence(Qt::CTRL | Qt::Key_1));
     EXPECT_EQ(e.Document().spans[1].kind, SpanKind::Single);
     // Clear Key asks first, as from the popup.
-    SetMessageHandler([](const MessageRequest&) { return MessageResult::Yes; });
+    dialogs->reply = MessageResult::Yes;
     // (The splits above left copies of the key in the cells it was joined
     // with; only the selected key goes.)
     Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
@@ -207,7 +196,7 @@ TEST_F(ShortcutsTest, PopupCommandsHaveKeysInTheEditMenuAndShiftF10OpensThePopup
 }
 
 TEST_F(ShortcutsTest, F1OpensTheHelpWindowWhichListsSectionsAndFindsAWord) {
-    SetHelpOpener({}); // the program's own help window
+    SetDialogSeam(w.get(), std::make_shared<ProgramDialogs>()); // the program's help window
     Press(QKeySequence::HelpContents);
     auto* help = w->findChild<HelpWindow*>();
     ASSERT_NE(help, nullptr);

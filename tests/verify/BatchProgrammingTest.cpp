@@ -1,6 +1,7 @@
 // The batch loop of the main window: program, test, program the next
 // keyboard, each run in the programming log.
 #include "KeyTestLayout.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -34,18 +35,14 @@ namespace {
 
 using namespace test;
 
-class BatchProgrammingTest : public ::testing::Test {
+class BatchProgrammingTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
+        MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
         keptCurrent = QDir::currentPath();
         QDir::setCurrent(folder.path());
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages << r.text;
-            return MessageResult::Ok;
-        });
-        window = std::make_unique<MainDialog>();
+        window = std::make_unique<MainDialog>(dialogs);
         tools = VerifyToolsOf(window.get());
         ASSERT_NE(tools, nullptr);
         tools->SetLogPath(folder.filePath(QStringLiteral("log/programming.log")));
@@ -56,7 +53,7 @@ protected:
     }
     void TearDown() override {
         window.reset();
-        SetMessageHandler({});
+        MainWindowTest::TearDown();
         QDir::setCurrent(keptCurrent);
     }
     void UseEmulator(int type) {
@@ -82,7 +79,6 @@ protected:
 
     QTemporaryDir folder;
     QString keptCurrent;
-    QStringList messages;
     std::unique_ptr<MainDialog> window;
     VerifyTools* tools = nullptr;
     ProgrammingDialog* dialog = nullptr;
@@ -178,10 +174,10 @@ TEST_F(BatchProgrammingTest, TheLogNamesUnsavedChangesAndTheImageSent) {
 TEST_F(BatchProgrammingTest, AFailedRunIsLoggedBeforeItsMessageIsShown) {
     UseEmulator(2);
     std::size_t linesWhileShown = 0;
-    SetMessageHandler([&](const MessageRequest&) {
+    dialogs->answer = [&](const MessageRequest&) {
         linesWhileShown = Log().size();
         return MessageResult::Ok;
-    });
+    };
     ProgramAndFollow(1);
     EXPECT_EQ(linesWhileShown, 1u);
 }

@@ -3,6 +3,7 @@
 #include "verify/ui/KeyTestView.h"
 
 #include "KeyTestLayout.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -151,13 +152,11 @@ TEST(KeyTestViewTest, ReportRefusesAPipeAndTheLayout) {
     const QString pipe = folder.filePath(QStringLiteral("pipe.txt"));
     ASSERT_EQ(0, ::mkfifo(QFile::encodeName(pipe).constData(), 0600));
     ASSERT_TRUE(QFile::link(layout, folder.filePath(QStringLiteral("link.txt"))));
-    QStringList messages;
-    SetMessageHandler([&messages](const MessageRequest& r) {
-        messages << r.text;
-        return MessageResult::Ok;
-    });
+    auto dialogs = std::make_shared<test::ScriptedDialogs>();
+    QStringList& messages = dialogs->messages;
     LayoutDocument doc = TestLayout();
     KeyTestView view(doc, nullptr, nullptr);
+    SetDialogSeam(&view, dialogs);
     view.SetReportHeader(QFile::encodeName(layout).toStdString(), "0123");
     const QString link = folder.filePath(QStringLiteral("link.txt"));
     const std::vector<std::pair<QString, QString>> cases = {
@@ -173,7 +172,6 @@ TEST(KeyTestViewTest, ReportRefusesAPipeAndTheLayout) {
     QFile file(layout);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QByteArray("layout"), file.readAll());
-    SetMessageHandler({});
 }
 
 TEST(KeyTestViewTest, AmbiguousKeysAreListedBeforeTheTest) {
@@ -236,12 +234,10 @@ TEST(KeyTestViewTest, TheReportDialogTakesANameTypedIntoIt) {
 
 TEST(KeyTestViewTest, AReportIsNeverWrittenOverALayout) {
     const QTemporaryDir folder;
-    std::vector<QString> shown;
-    SetMessageHandler([&shown](const MessageRequest& r) {
-        shown.push_back(r.text);
-        return MessageResult::Ok;
-    });
+    auto dialogs = std::make_shared<test::ScriptedDialogs>();
+    QStringList& shown = dialogs->messages;
     KeyTestView view(TestLayout(), nullptr, nullptr);
+    SetDialogSeam(&view, dialogs);
     struct Case {
         const char* name;
         QByteArray before;
@@ -259,12 +255,11 @@ TEST(KeyTestViewTest, AReportIsNeverWrittenOverALayout) {
         shown.clear();
         EXPECT_EQ(c.written, view.SaveReport(path)) << c.name;
         EXPECT_EQ(c.written, Contents(path) != c.before) << c.name;
-        ASSERT_EQ(c.written ? 0u : 1u, shown.size()) << c.name;
+        ASSERT_EQ(c.written ? 0 : 1, shown.size()) << c.name;
         if (!c.written) {
             EXPECT_TRUE(shown[0].contains(QStringLiteral("reads as a layout")));
         }
     }
-    SetMessageHandler({});
 }
 
 TEST(KeyTestViewTest, AFullLayoutFullOfWarningsFitsTheScreenWithItsButtons) {

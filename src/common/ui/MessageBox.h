@@ -1,13 +1,12 @@
-// The one seam through which every message box of the program is shown.
-// Tests install a handler that records the request and answers at once, so
-// no test ever waits for a click.
+// Every message box of the program: shown through the dialog seam of the
+// window its parent belongs to (DialogSeam.h), so a test's scripted window
+// answers at once and no test ever waits for a click.
 #pragma once
 
 #include "common/QuestionDefaults.h"
 #include "common/UiMessage.h"
 
 #include <QString>
-#include <functional>
 
 class QWidget;
 
@@ -26,8 +25,6 @@ struct MessageRequest {
     DefaultAnswer defaultAnswer = DefaultAnswer::Yes; // the button Enter presses
 };
 
-using MessageHandler = std::function<MessageResult(const MessageRequest&)>;
-
 MessageResult ShowMessage(const MessageRequest& request);
 
 // An error box: caption "Error", stop icon, OK.
@@ -41,8 +38,5 @@ bool AskYesNo(QWidget* parent, const UiMessage& question);
 // A Yes/No/Cancel question (caption "Warning", exclamation icon); Escape and
 // the close box answer Cancel.
 MessageResult AskYesNoCancel(QWidget* parent, const QString& text);
-
-// Replaces the handler (an empty one restores the real boxes); returns the previous one.
-MessageHandler SetMessageHandler(MessageHandler handler);
 
 } // namespace vorlan

@@ -1,5 +1,6 @@
 #include "printing/ui/PrintActions.h"
 
+#include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
@@ -23,15 +23,10 @@
 namespace vorlan {
 namespace {
 
-PrintDialogHooks& Hooks() {
-    static PrintDialogHooks hooks;
-    return hooks;
-}
-
 std::optional<PrintChoices> AskOptions(QWidget* parent, LegendOptionsDialog::Purpose purpose) {
     const PrintChoices saved = LoadPrintChoices();
-    if (Hooks().askLegendOptions) {
-        return Hooks().askLegendOptions(parent, purpose, saved);
+    if (auto* seam = dynamic_cast<PrintOptionsSeam*>(&DialogsFor(parent))) {
+        return seam->AskPrintOptions(parent, purpose, saved);
     }
     LegendOptionsDialog dialog(purpose, saved, parent);
     if (dialog.exec() != QDialog::Accepted) {
@@ -55,21 +50,17 @@ QString Suggested(const LayoutDocument& doc, PrintWhat what, ExportFormat format
 }
 
 std::optional<QString> AskPath(QWidget* parent, ExportFormat format, const QString& suggested) {
-    if (Hooks().askExportPath) {
-        return Hooks().askExportPath(parent, format, suggested);
-    }
     const QString filter = format == ExportFormat::Pdf   ? UiText(StringId::ExportFilterPdf)
                            : format == ExportFormat::Svg ? UiText(StringId::ExportFilterSvg)
                                                          : UiText(StringId::ExportFilterPng);
     // The dialog would ask only about the name typed, before the extension is
     // added and never about the -1, -2 ... files: the export asks itself.
-    const QString path =
-        QFileDialog::getSaveFileName(parent, UiText(StringId::ExportCaption), suggested, filter,
-                                     nullptr, QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty()) {
+    const std::optional<SaveNameAnswer> answer = DialogsFor(parent).AskSaveName(
+        parent, {UiText(StringId::ExportCaption), suggested, filter, false});
+    if (!answer) {
         return std::nullopt;
     }
-    return path;
+    return answer->path;
 }
 
 // The name as it will be written: a name typed without the format's extension gets it.
@@ -154,10 +145,6 @@ ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, 
 }
 
 } // namespace
-
-void SetPrintDialogHooks(PrintDialogHooks hooks) {
-    Hooks() = std::move(hooks);
-}
 
 void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc) {
     const std::optional<PrintChoices> choices =

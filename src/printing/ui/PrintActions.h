@@ -19,15 +19,16 @@ namespace vorlan {
 
 class LayoutDocument;
 
-// Seams for the dialogs, so tests never wait for one. Empty: the real dialogs.
-struct PrintDialogHooks {
-    std::function<std::optional<PrintChoices>(QWidget*, LegendOptionsDialog::Purpose,
-                                              const PrintChoices&)>
-        askLegendOptions;
-    std::function<std::optional<QString>(QWidget*, ExportFormat, const QString& suggested)>
-        askExportPath;
+// The options asked before printing or exporting. Answered by the window's
+// dialog seam where it takes this question too (a test's script), else by
+// LegendOptionsDialog; the file name is asked through the seam's AskSaveName.
+class PrintOptionsSeam {
+public:
+    virtual ~PrintOptionsSeam() = default;
+    virtual std::optional<PrintChoices> AskPrintOptions(QWidget* parent,
+                                                        LegendOptionsDialog::Purpose purpose,
+                                                        const PrintChoices& saved) = 0;
 };
-void SetPrintDialogHooks(PrintDialogHooks hooks);
 
 void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc);
 void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc);

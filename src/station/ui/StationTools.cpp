@@ -1,5 +1,6 @@
 #include "station/ui/StationTools.h"
 
+#include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
@@ -18,7 +19,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -186,9 +186,10 @@ void StationTools::OfferResume() {
 }
 
 void StationTools::SaveReport() {
-    const QString path =
-        QFileDialog::getSaveFileName(window, UiText(StringId::StationSaveReport), QString(),
-                                     UiText(StringId::StationReportFilter));
+    const std::optional<SaveNameAnswer> answer =
+        DialogsFor(window).AskSaveName(window, {UiText(StringId::StationSaveReport), QString(),
+                                                UiText(StringId::StationReportFilter)});
+    const QString path = answer ? answer->path : QString();
     if (path.isEmpty()) {
         return;
     }

@@ -1,5 +1,6 @@
 #include "station/ui/StationView.h"
 
+#include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
@@ -15,7 +16,6 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -424,9 +424,10 @@ bool StationView::SaveReport(const QString& path) {
 }
 
 void StationView::ChooseReport() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, UiText(StringId::StationSaveReport), QString(),
-                                     UiText(StringId::StationReportFilter));
+    const std::optional<SaveNameAnswer> answer =
+        DialogsFor(this).AskSaveName(this, {UiText(StringId::StationSaveReport), QString(),
+                                            UiText(StringId::StationReportFilter)});
+    const QString path = answer ? answer->path : QString();
     if (!path.isEmpty() && !SaveReport(path)) {
         ShowError(this, UiText(StringId::KeyTestSaveFailed).arg(path));
     }

@@ -1,5 +1,6 @@
 #include "verify/ui/KeyTestView.h"
 
+#include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
@@ -15,7 +16,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -451,24 +451,22 @@ QString KeyTestView::ProposedReportPath() const {
 }
 
 void KeyTestView::ChooseReportFile() {
-    const QString filters = UiText(StringId::KeyTestReportFilter);
-    QString filter = filters.section(QStringLiteral(";;"), 0, 0);
     // The dialog's own question covers only the name typed, not the one the
     // extension is added to: SaveReport and the question below do.
     // The dialog is typed into: the test lets go of the keyboard while it is up
     // (not every window system tells the test window it is no longer active).
     GrabKeys(false);
-    const QString path = QFileDialog::getSaveFileName(this, UiText(StringId::KeyTestSaveReport),
-                                                      ProposedReportPath(), filters, &filter,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const std::optional<SaveNameAnswer> answer = DialogsFor(this).AskSaveName(
+        this, {UiText(StringId::KeyTestSaveReport), ProposedReportPath(),
+               UiText(StringId::KeyTestReportFilter), false});
     GrabKeys(isVisible() && isActiveWindow());
-    if (path.isEmpty()) {
+    if (!answer) {
         return;
     }
-    QString chosen = path;
+    QString chosen = answer->path;
     if (QFileInfo(chosen).suffix().isEmpty()) {
-        chosen += filter.contains(QStringLiteral("json")) ? QStringLiteral(".json")
-                                                          : QStringLiteral(".txt");
+        chosen += answer->filter.contains(QStringLiteral("json")) ? QStringLiteral(".json")
+                                                                  : QStringLiteral(".txt");
     }
     if (QFileInfo::exists(chosen)) {
         QFile existing(chosen);

@@ -4,7 +4,7 @@
 // Cancel leaving everything as it was.
 #include "programming/ui/KeyboardSettingsDialog.h"
 
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -26,21 +26,17 @@
 namespace vorlan {
 namespace {
 
-class KeyboardSettingsTest : public ::testing::Test {
+class KeyboardSettingsTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("settings_ui");
-        SetMessageHandler([this](const MessageRequest& r) {
-            messages.push_back(r);
-            return MessageResult::Ok;
-        });
-        window = std::make_unique<MainDialog>();
+        MainWindowTest::SetUp();
+        window = std::make_unique<MainDialog>(dialogs);
         dialog = KeyboardSettingsDialogOf(window.get());
         ASSERT_NE(dialog, nullptr);
     }
     void TearDown() override {
         window.reset();
-        SetMessageHandler({});
+        MainWindowTest::TearDown();
     }
 
     LayoutDocument& Doc() { return window->Editor().Document(); }
@@ -73,7 +69,7 @@ protected:
 
     std::unique_ptr<MainDialog> window;
     KeyboardSettingsDialog* dialog = nullptr;
-    std::vector<MessageRequest> messages;
+    std::vector<MessageRequest>& messages = dialogs->requests;
 };
 
 TEST_F(KeyboardSettingsTest, ControlsShowTheSettingsWithTickedSliders) {

@@ -2,7 +2,7 @@
 // for the programming run's tests; messages are recorded, not shown.
 #pragma once
 
-#include "PrivateSettings.h"
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -61,10 +61,10 @@ inline EmulatorFaults Options(std::string_view options) {
     return f;
 }
 
-class ProgrammingRunTest : public ::testing::Test {
+class ProgrammingRunTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
-        test::UsePrivateSettings("programming_ui");
+        MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
         keptCurrent = QDir::currentPath();
         QDir::setCurrent(folder.path());
@@ -72,11 +72,11 @@ protected:
         keptTemp = qgetenv("TMPDIR");
         qputenv("TMPDIR", folder.path().toLocal8Bit());
 
-        SetMessageHandler([this](const MessageRequest& r) {
+        dialogs->answer = [this](const MessageRequest& r) {
             messages.push_back({r, dialog->isVisible(), window->isEnabled()});
             return MessageResult::Ok;
-        });
-        window = std::make_unique<MainDialog>();
+        };
+        window = std::make_unique<MainDialog>(dialogs);
         dialog = ProgrammingDialogOf(window.get());
         ASSERT_NE(dialog, nullptr);
         // The log of these runs stays in the test's folder, and the question
@@ -90,7 +90,7 @@ protected:
 
     void TearDown() override {
         window.reset();
-        SetMessageHandler({});
+        MainWindowTest::TearDown();
         QDir::setCurrent(keptCurrent);
         qputenv("TMPDIR", keptTemp);
     }

@@ -311,10 +311,10 @@ TEST_F(ProgrammingRunTest, ClosingTheMainWindowDuringARunIsRefused) {
 
     // Once the run is over the window closes as always, with its question
     // (answered No: Ok is no answer to Yes/No/Cancel and keeps the window).
-    SetMessageHandler([this](const MessageRequest& r) {
+    dialogs->answer = [this](const MessageRequest& r) {
         messages.push_back({r, dialog->isVisible(), window->isEnabled()});
         return MessageResult::No;
-    });
+    };
     EXPECT_TRUE(window->close());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].request.text, QStringLiteral("Do you want to save current file?"));

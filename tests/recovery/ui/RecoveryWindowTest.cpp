@@ -1,6 +1,7 @@
 // The window's crash test: a program is killed after edits, the next start
 // offers them and restores exactly what was edited; and a damaged settings
 // store gives the defaults with a message.
+#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -50,18 +51,16 @@ TEST(RecoveryWindow, AKilledProgramsEditsAreRecoveredAtTheNextStart) {
     ASSERT_TRUE(child.waitForFinished(20000));
     ASSERT_EQ(RecoveryFiles(folder.path()).size(), 1);
 
-    std::vector<QString> asked;
-    SetMessageHandler([&asked](const MessageRequest& r) {
-        asked.push_back(r.text);
-        return MessageResult::Yes;
-    });
+    auto dialogs = std::make_shared<test::ScriptedDialogs>();
+    dialogs->reply = MessageResult::Yes;
+    const QStringList& asked = dialogs->messages;
     {
-        MainDialog window;
+        MainDialog window(dialogs);
         RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
                             folder.path());
         guard.OfferAbandoned();
 
-        ASSERT_EQ(asked.size(), 1u);
+        ASSERT_EQ(asked.size(), 1);
         EXPECT_TRUE(asked[0].startsWith(QStringLiteral("Recover unsaved changes to ") + layout +
                                         QStringLiteral(" from ")));
         EXPECT_TRUE(asked[0].contains(
@@ -78,7 +77,6 @@ TEST(RecoveryWindow, AKilledProgramsEditsAreRecoveredAtTheNextStart) {
     }
     // A normal end leaves nothing to recover.
     EXPECT_TRUE(RecoveryFiles(folder.path()).isEmpty());
-    SetMessageHandler({});
 }
 
 // Typing alone, with no helper reporting the change: the window's own report
@@ -100,16 +98,16 @@ TEST(RecoveryWindow, ANameTypedASecondBeforeTheKillIsRecovered) {
     ASSERT_TRUE(child.waitForFinished(20000));
     ASSERT_EQ(RecoveryFiles(folder.path()).size(), 1);
 
-    SetMessageHandler([](const MessageRequest&) { return MessageResult::Yes; });
+    auto dialogs = std::make_shared<test::ScriptedDialogs>();
+    dialogs->reply = MessageResult::Yes;
     {
-        MainDialog window;
+        MainDialog window(dialogs);
         RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
                             folder.path());
         guard.OfferAbandoned();
         EXPECT_EQ(window.Editor().Document().keys[1].name, "KEY1Fn");
         EXPECT_TRUE(window.Editor().Document().dirty);
     }
-    SetMessageHandler({});
 }
 
 // What a crashed program left, offered by the window: No, then No again keeps
@@ -138,21 +136,20 @@ TEST(RecoveryWindow, DiscardTakesASecondQuestionAndAnUnreadableFileIsSetAside) {
     } cases[] = {{{MessageResult::No, MessageResult::No}, true},
                  {{MessageResult::No, MessageResult::Yes}, false}};
     for (const auto& c : cases) {
-        std::vector<QString> told;
+        auto dialogs = std::make_shared<test::ScriptedDialogs>();
+        const QStringList& told = dialogs->messages;
         std::size_t next = 0;
-        SetMessageHandler([&](const MessageRequest& r) {
-            told.push_back(r.text);
+        dialogs->answer = [&](const MessageRequest& r) {
             return r.buttons == MessageButtons::Ok ? MessageResult::Ok
                                                    : c.answers.at(std::min(next++, std::size_t{1}));
-        });
+        };
         {
-            MainDialog window;
+            MainDialog window(dialogs);
             RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
                                 folder.path());
             guard.OfferAbandoned();
             EXPECT_FALSE(window.Editor().Document().IsProgrammed(7));
         }
-        SetMessageHandler({});
         EXPECT_EQ(QFile::exists(left), c.kept);
         EXPECT_EQ(next, 2u);
         const auto asked = [&told](const char* start) {
@@ -180,19 +177,17 @@ TEST(RecoveryWindow, ADamagedSettingsStoreGivesTheDefaultsAndAMessage) {
         // A section header without its end is no settings file.
         broken.write("[Recent File List\nFile1=/home/u/a.txt\n");
     }
-    std::vector<QString> shown;
-    SetMessageHandler([&shown](const MessageRequest& r) {
-        shown.push_back(r.text);
-        return MessageResult::Ok;
-    });
-    EXPECT_FALSE(CheckSettingsStore(nullptr));
-    SetMessageHandler({});
-    ASSERT_EQ(shown.size(), 1u);
+    QWidget owner;
+    auto dialogs = std::make_shared<test::ScriptedDialogs>();
+    SetDialogSeam(&owner, dialogs);
+    const QStringList& shown = dialogs->messages;
+    EXPECT_FALSE(CheckSettingsStore(&owner));
+    ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].startsWith(QStringLiteral("The settings could not be read")));
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(QFile::exists(file + QStringLiteral(".unreadable")));
     EXPECT_TRUE(QSettings().value(QStringLiteral("Recent File List/File1")).toString().isEmpty());
-    EXPECT_TRUE(CheckSettingsStore(nullptr)); // the defaults read fine
+    EXPECT_TRUE(CheckSettingsStore(&owner)); // the defaults read fine
     QFile::remove(file + QStringLiteral(".unreadable"));
 }
 
