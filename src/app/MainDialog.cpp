@@ -229,14 +229,14 @@ public:
         request.defaultSuffix = QString::fromLatin1(kLayoutExtension);
         if (const std::optional<SaveDialogAnswer> answer =
                 DialogsFor(&w).AskSavePath(&w, request)) {
-            const std::optional<KeyboardVariant> variant =
-                KeyboardVariantFromNumber(answer->typeIndex);
-            if (variant && !ConfirmLossySave(&w, w.editor->Document(), *variant, true)) {
-                return std::nullopt;
-            }
             return SaveAsChoice{ToPath(answer->path), answer->typeIndex};
         }
         return std::nullopt;
+    }
+
+    bool AskToSaveLosing(KeyboardVariant variant, const std::vector<Difference>& losses,
+                         bool showsSaved) override {
+        return vorlan::AskToSaveLosing(&w, variant, losses, showsSaved);
     }
 
     void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) override {
@@ -367,15 +367,7 @@ void MainDialog::ConnectControls() {
         e->OnFileOpen();
         grid->setFocus(Qt::OtherFocusReason);
     });
-    connect(saveAction, &QAction::triggered, this, [this, e] {
-        // Save writes 16scan; a layout without a file goes through Save As,
-        // which asks there.
-        if (!e->Document().filePath.empty() &&
-            !ConfirmLossySave(this, e->Document(), KeyboardVariant::SixteenScan)) {
-            return;
-        }
-        e->OnFileSave();
-    });
+    connect(saveAction, &QAction::triggered, this, [e] { e->OnFileSave(); });
     connect(compareAction, &QAction::triggered, this, &MainDialog::CompareWithFile);
     connect(saveAsAction, &QAction::triggered, this, [e] { e->OnFileSaveAs(); });
     connect(programmingAction, &QAction::triggered, this, [e] { e->OnFileProgramming(); });

@@ -54,6 +54,12 @@ public:
     virtual std::optional<SaveAsChoice> RunSaveAsDialog(const std::vector<std::string>& typeNames,
                                                         int preselected) = 0;
     virtual void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) = 0;
+    // The question before a save that loses part of the layout (see
+    // FileCommandsHost); a view without a list of its own asks Yes/No.
+    virtual bool AskToSaveLosing(KeyboardVariant /*variant*/,
+                                 const std::vector<Difference>& /*losses*/, bool /*showsSaved*/) {
+        return AskYesNo({StringId::LossAsk, {}});
+    }
 
     // The system clipboard: put a key there (the program's text and a plain
     // line for other programs) / the text on it, empty when there is none.

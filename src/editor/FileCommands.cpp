@@ -2,6 +2,7 @@
 
 #include "common/FilePath.h"
 #include "layout/LayoutFile.h"
+#include "layout/LossList.h"
 
 #include <filesystem>
 
@@ -196,6 +197,11 @@ SaveOutcome FileCommands::Write(KeyboardVariant variant) {
     return SaveOutcome::Written;
 }
 
+bool FileCommands::MayLose(KeyboardVariant variant, bool showsSaved) {
+    const std::vector<Difference> losses = LossesOnSave(doc_, variant);
+    return losses.empty() || host_.AskToSaveLosing(variant, losses, showsSaved);
+}
+
 SaveOutcome FileCommands::SaveLayout() {
     if (doc_.filePath.empty()) {
         return SaveLayoutAs();
@@ -216,6 +222,9 @@ SaveOutcome FileCommands::SaveLayoutAs() {
     }
     const std::optional<KeyboardVariant> variant = KeyboardVariantFromNumber(choice->typeIndex);
     if (!variant) {
+        return SaveOutcome::Cancelled;
+    }
+    if (!MayLose(*variant, true)) {
         return SaveOutcome::Cancelled;
     }
     host_.RefreshControls();

@@ -7,6 +7,7 @@
 
 #include "common/UiMessage.h"
 #include "layout/FileStamp.h"
+#include "layout/LayoutDiff.h"
 #include "layout/LayoutDocument.h"
 #include "layout/ProfileStore.h"
 
@@ -65,6 +66,11 @@ public:
     // default extension "txt" and a confirmation before overwriting.
     virtual std::optional<SaveAsChoice> RunSaveAsDialog(const std::vector<std::string>& typeNames,
                                                         int preselected) = 0;
+    // Before a save into a variant that cannot hold the layout: what would be
+    // lost, key by key; true to save all the same. showsSaved: the written
+    // file is then read back (Save As), which the question says.
+    virtual bool AskToSaveLosing(KeyboardVariant variant, const std::vector<Difference>& losses,
+                                 bool showsSaved) = 0;
     // The recent-file block of the File menu: these entries in order; none
     // (and no separator) when empty.
     virtual void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) = 0;
@@ -102,6 +108,9 @@ public:
     // Opens path as Open does after its dialog (a file named on the command line).
     void OpenGivenPath(const std::string& path);
     SaveOutcome SaveLayout();
+    // True when variant holds the layout as it is, or the user chose to save
+    // all the same (asked through the host; Save As asks it itself).
+    bool MayLose(KeyboardVariant variant, bool showsSaved);
     SaveOutcome SaveLayoutAs();
 
     // Opens the file named by doc.filePath (title, recent list, read, rebuild).

@@ -118,6 +118,11 @@ std::optional<std::string> KeyEditor::RunOpenDialog() {
     return view_.RunOpenDialog();
 }
 
+bool KeyEditor::AskToSaveLosing(KeyboardVariant variant, const std::vector<Difference>& losses,
+                                bool showsSaved) {
+    return view_.AskToSaveLosing(variant, losses, showsSaved);
+}
+
 std::optional<SaveAsChoice> KeyEditor::RunSaveAsDialog(const std::vector<std::string>& typeNames,
                                                        int preselected) {
     return view_.RunSaveAsDialog(typeNames, preselected);

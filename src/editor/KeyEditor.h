@@ -186,6 +186,8 @@ private:
     bool AskYesNo(const UiMessage& question) override;
     SaveAnswer AskYesNoCancel(const UiMessage& question) override;
     std::optional<std::string> RunOpenDialog() override;
+    bool AskToSaveLosing(KeyboardVariant variant, const std::vector<Difference>& losses,
+                         bool showsSaved) override;
     std::optional<SaveAsChoice> RunSaveAsDialog(const std::vector<std::string>& typeNames,
                                                 int preselected) override;
     void ShowRecentFiles(const std::vector<RecentFileEntry>& entries) override;

@@ -20,6 +20,10 @@ void KeyEditor::OnFileSave() {
         OnFileSaveAs();
         return;
     }
+    // Save writes 16scan.
+    if (!files_.MayLose(KeyboardVariant::SixteenScan, false)) {
+        return;
+    }
     if (files_.SaveLayout() == SaveOutcome::Written) {
         history_.MarkSaved();
     }

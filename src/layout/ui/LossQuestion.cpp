@@ -4,7 +4,6 @@
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "layout/LossList.h"
 
 namespace vorlan {
 namespace {
@@ -14,11 +13,8 @@ constexpr std::size_t kShownLosses = 24;
 
 } // namespace
 
-QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant, bool showsSaved) {
-    const std::vector<Difference> losses = LossesOnSave(doc, variant);
-    if (losses.empty()) {
-        return {};
-    }
+QString LossQuestionText(KeyboardVariant variant, const std::vector<Difference>& losses,
+                         bool showsSaved) {
     const std::string_view form = VariantName(variant);
     QString text = FillPlaceholders(UiText(StringId::LossQuestion), {FromLatin1Text(form)});
     text += QLatin1Char('\n');
@@ -37,15 +33,11 @@ QString LossQuestionText(const LayoutDocument& doc, KeyboardVariant variant, boo
     return text;
 }
 
-bool ConfirmLossySave(QWidget* parent, const LayoutDocument& doc, KeyboardVariant variant,
-                      bool showsSaved) {
-    const QString text = LossQuestionText(doc, variant, showsSaved);
-    if (text.isEmpty()) {
-        return true;
-    }
-    return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::LossCaption), text,
-                        MessageButtons::YesNo, DefaultAnswerOf(StringId::LossAsk)}) ==
-           MessageResult::Yes;
+bool AskToSaveLosing(QWidget* parent, KeyboardVariant variant,
+                     const std::vector<Difference>& losses, bool showsSaved) {
+    return ShowMessage({parent, MessageIcon::Exclamation, UiText(StringId::LossCaption),
+                        LossQuestionText(variant, losses, showsSaved), MessageButtons::YesNo,
+                        DefaultAnswerOf(StringId::LossAsk)}) == MessageResult::Yes;
 }
 
 } // namespace vorlan
