@@ -1,11 +1,17 @@
 #include "app/AboutDialog.h"
 
+#include "app/AppShell.h"
+#include "app/StandardKeys.h"
 #include "common/ui/UiText.h"
 #include "grid/ui/KeyImages.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -57,6 +63,22 @@ AboutDialog::AboutDialog(std::optional<QString> version, QWidget* parent) : QDia
 
 QString AboutDialog::VersionText() const {
     return versionLabel->text();
+}
+
+void AddHelpMenu(QMainWindow& window, std::function<void()> showHelp) {
+    QMenu* help = window.menuBar()->addMenu(UiText(StringId::MenuHelp));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    QAction* content = help->addAction(UiText(StringId::MenuContent));
+    content->setObjectName(QStringLiteral("actionContent"));
+    content->setShortcuts(StandardKeys(QKeySequence::HelpContents));
+    QObject::connect(content, &QAction::triggered, &window, std::move(showHelp));
+    help->addSeparator();
+    QAction* about = help->addAction(UiText(StringId::MenuAbout));
+    about->setObjectName(QStringLiteral("actionAbout"));
+    QObject::connect(about, &QAction::triggered, &window, [&window] {
+        AboutDialog box(ProgramVersion(), &window);
+        box.exec();
+    });
 }
 
 } // namespace vorlan

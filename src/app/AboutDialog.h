@@ -1,8 +1,12 @@
-// The About box: logo, product line and the program's version.
+// The About box: logo, product line and the program's version; and the Help
+// menu that offers it.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
+
+class QMainWindow;
 
 class QLabel;
 
@@ -19,5 +23,9 @@ public:
 private:
     QLabel* versionLabel = nullptr;
 };
+
+// The Help menu, last in window's menu bar: Content (F1) runs showHelp, About
+// shows the box.
+void AddHelpMenu(QMainWindow& window, std::function<void()> showHelp);
 
 } // namespace vorlan

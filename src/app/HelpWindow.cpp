@@ -186,12 +186,4 @@ HelpWindow* ShowHelpWindow(QWidget* owner, const QString& path, const QString& s
     return window;
 }
 
-void ProgramDialogs::ShowHelp(QWidget* owner, const QString& path, const QString& section) {
-    if (path.endsWith(QStringLiteral(".chm"), Qt::CaseInsensitive)) {
-        DialogSeam::ShowHelp(owner, path, {});
-        return;
-    }
-    ShowHelpWindow(owner, path, section);
-}
-
 } // namespace vorlan

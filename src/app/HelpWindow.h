@@ -3,8 +3,6 @@
 // sections, back and forward, and a search within the page.
 #pragma once
 
-#include "common/ui/DialogSeam.h"
-
 #include <QWidget>
 
 class QLabel;
@@ -51,12 +49,5 @@ private:
 // The help window of owner's main window, made on first use and kept; shown,
 // raised and opened at path and section. Null when the file cannot be read.
 HelpWindow* ShowHelpWindow(QWidget* owner, const QString& path, const QString& section = {});
-
-// The main window's real dialogs: the HTML guide shows in the program's help
-// window; the compiled help has a viewer of the system's own.
-class ProgramDialogs : public DialogSeam {
-public:
-    void ShowHelp(QWidget* owner, const QString& path, const QString& section) override;
-};
 
 } // namespace vorlan

@@ -1,8 +1,7 @@
 // The dialogs the main window runs for the key editor but does not own: the
 // capture dialog, and the programming subsystem's hooks (keyboard settings
 // dialog, programming run), which that subsystem defines and fills itself
-// (see InstallDialogs in MainDialog.cpp); an empty hook behaves as a cancelled
-// dialog.
+// (InstallWindowDialogs); an empty hook behaves as a cancelled dialog.
 #pragma once
 
 #include "editor/EditorView.h"
@@ -12,6 +11,8 @@
 #include <functional>
 #include <string>
 
+class QAction;
+class QMainWindow;
 class QWidget;
 
 namespace vorlan {
@@ -22,5 +23,13 @@ struct MainWindowHooks : ProgrammingHooks {
                                 const std::array<std::string, kCodesPerKey>& names)>
         runCaptureDialog;
 };
+
+class KeyEditor;
+
+// Fills the hooks with the capture dialog and the programming dialogs, and
+// adds the Tools menu's key test, log and batch programming to window;
+// programming is the File menu's entry the tools follow.
+void InstallWindowDialogs(QMainWindow& window, MainWindowHooks& hooks, KeyEditor& editor,
+                          QAction* programming);
 
 } // namespace vorlan

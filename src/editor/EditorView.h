@@ -34,6 +34,8 @@ class EditorView : public KeyCanvas,
 public:
     // Window title: the title text with shownPath, or with "untitled" when empty.
     virtual void SetTitle(const std::string& shownPath) = 0;
+    // What the reader changed in the open file (empty: nothing, or no file read).
+    virtual void ShowReadReport(const ReadReport& /*report*/) {}
 
     // Message boxes: an error (caption "Error", stop icon) and a Yes/No
     // question (caption "Warning", exclamation icon); true for Yes.

@@ -62,6 +62,7 @@ bool FileCommands::NewLayout() {
     doc_.ResetToNew();
     stamp_.reset();
     declined_.reset();
+    host_.ReadReportChanged();
     return true;
 }
 
@@ -117,6 +118,7 @@ void FileCommands::OpenPath() {
     declined_.reset();
     doc_.RebuildAfterLoad();
     host_.ShowFirstKey();
+    host_.ReadReportChanged();
 }
 
 void FileCommands::RestoreText(const std::string& path, std::string_view text,
@@ -135,6 +137,7 @@ void FileCommands::RestoreText(const std::string& path, std::string_view text,
     doc_.dirty = true;
     stamp_ = path.empty() ? std::nullopt : stamp;
     declined_.reset();
+    host_.ReadReportChanged();
 }
 
 void FileCommands::Reload() {

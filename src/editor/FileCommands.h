@@ -56,6 +56,9 @@ public:
     virtual ~FileCommandsHost() = default;
     // The window title: the title text with shownPath, or with "untitled" when empty.
     virtual void SetTitle(const std::string& shownPath) = 0;
+    // The reader's report of the open file may have changed: a file was read
+    // (complete now), or the layout is new.
+    virtual void ReadReportChanged() = 0;
     // A Yes/No question (caption "Warning"); true for Yes.
     virtual bool AskYesNo(const UiMessage& question) = 0;
     // A Yes/No/Cancel question (caption "Warning").

@@ -106,6 +106,12 @@ void KeyEditor::SetTitle(const std::string& shownPath) {
     view_.SetTitle(shownPath);
 }
 
+void KeyEditor::ReadReportChanged() {
+    // A report belongs to the file it was read from; Save As to another file
+    // and Undo past it leave none.
+    view_.ShowReadReport(doc_.readReport.path == doc_.filePath ? doc_.readReport : ReadReport{});
+}
+
 bool KeyEditor::AskYesNo(const UiMessage& question) {
     return view_.AskYesNo(question);
 }

@@ -183,6 +183,7 @@ private:
 
     // FileCommandsHost
     void SetTitle(const std::string& shownPath) override;
+    void ReadReportChanged() override;
     bool AskYesNo(const UiMessage& question) override;
     SaveAnswer AskYesNoCancel(const UiMessage& question) override;
     std::optional<std::string> RunOpenDialog() override;

@@ -21,6 +21,7 @@ void KeyEditor::OnRedo() {
 // screen is shown again from it, and the selection is the step's.
 void KeyEditor::ShowHistoryState(const HistorySelection& selection) {
     TitleChanged();
+    ReadReportChanged();
     FillStatusBar();
     list_.Rebuild(false);
     DrawGrid();

@@ -369,7 +369,7 @@ TEST(FileSaveAs, SingleRightEndsWithTheRightHalfAsA56KeyLayout) {
     EXPECT_EQ(f.view.title, path);
     EXPECT_EQ(f.StoredRecent()[0], path);
     EXPECT_FALSE(f.doc().dirty);
-    EXPECT_TRUE(f.view.questions.empty());
+    EXPECT_EQ(f.view.questions, std::vector<std::string>{"Save anyway?"}); // the left half goes
     for (int k = 57; k <= 112; ++k) {
         EXPECT_EQ(f.view.screen[k], KeyImage::Unavailable) << k;
     }
@@ -431,6 +431,12 @@ TEST(FileSaveAs, CancelChangesNothing) {
     EXPECT_TRUE(f.doc().dirty);
     EXPECT_TRUE(f.doc().IsProgrammed(5));
     EXPECT_EQ(f.store.writes, 0);
+    // No to what 7/3scan would lose cancels as well.
+    f.Program(6, {1, 2, 3, 4, 5, 6, 7, 8}, "Eight");
+    f.view.saveAnswers.push_back(SaveAsChoice{f.folder.File("lossy.txt"), 1});
+    f.view.answers.push_back(false);
+    f.editor.OnFileSaveAs();
+    EXPECT_FALSE(fs::exists(f.folder.File("lossy.txt")));
 }
 
 } // namespace

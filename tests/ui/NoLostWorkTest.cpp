@@ -59,7 +59,7 @@ protected:
 // Escape on the real question box is Cancel: two Escapes keep the program
 // and the layout; with nothing unsaved one Escape still closes the window.
 TEST_F(NoLostWorkTest, EscapeEscapeKeepsTheWindowAndTheLayout) {
-    MainDialog w(dialogs);
+    MainDialog w; // the real question box first
     w.show();
     auto* name = w.findChild<QLineEdit*>(QStringLiteral("keyName"));
     name->setFocus();
@@ -81,6 +81,7 @@ TEST_F(NoLostWorkTest, EscapeEscapeKeepsTheWindowAndTheLayout) {
     EXPECT_EQ(w.Editor().Document().keys[1].name, "KEY1X");
 
     // Cancel also abandons New: the layout stays.
+    SetDialogSeam(&w, dialogs);
     dialogs->answer = [](const MessageRequest& r) {
         return r.buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel
                                                         : MessageResult::Yes;

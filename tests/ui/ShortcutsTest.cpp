@@ -6,6 +6,7 @@
 #include "app/AppShell.h"
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
+#include "app/ProgramDialogs.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"

@@ -1,21 +1,17 @@
-// The main window's Edit menu: undo and redo of the editor's history (each
-// named after its step), the key clipboard, and moving keys by keyboard
-// (Alt+arrow) and by dragging them in the grid; and the recovery keeper,
-// which hears of every step.
-#include "app/MainDialog.h"
+#include "app/EditActions.h"
+
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyDragController.h"
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
-#include "recovery/ui/RecoveryGuard.h"
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 
 namespace vorlan {
 namespace {
@@ -29,8 +25,14 @@ const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)
 
 } // namespace
 
-void MainDialog::BuildEditMenu() {
-    editMenu = menuBar()->addMenu(UiText(StringId::MenuEdit));
+EditActions::EditActions(QMainWindow& theWindow) : QObject(&theWindow), window(theWindow) {
+    BuildEditMenu();
+    BuildKeyCommands();
+    BuildPopup();
+}
+
+void EditActions::BuildEditMenu() {
+    editMenu = window.menuBar()->addMenu(UiText(StringId::MenuEdit));
     editMenu->setObjectName(QStringLiteral("editMenu"));
     const auto add = [this](StringId text, const char* name, QList<QKeySequence> keys,
                             void (KeyEditor::*command)()) {
@@ -39,7 +41,7 @@ void MainDialog::BuildEditMenu() {
         action->setShortcuts(keys);
         // The window's own shortcuts, whatever child has the focus.
         action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, [this, command] { (editor.get()->*command)(); });
+        connect(action, &QAction::triggered, this, [this, command] { (editor->*command)(); });
         return action;
     };
     undoAction = add(StringId::MenuUndo, "actionUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)},
@@ -47,22 +49,18 @@ void MainDialog::BuildEditMenu() {
     redoAction =
         add(StringId::MenuRedo, "actionRedo", {kRedoKeys[0], kRedoKeys[1]}, &KeyEditor::OnRedo);
     editMenu->addSeparator();
-    cutAction = add(StringId::MenuCut, "actionCut", {QKeySequence(Qt::CTRL | Qt::Key_X)},
-                    &KeyEditor::OnCut);
-    copyAction = add(StringId::MenuCopy, "actionCopy", {QKeySequence(Qt::CTRL | Qt::Key_C)},
-                     &KeyEditor::OnCopy);
-    pasteAction = add(StringId::MenuPaste, "actionPaste", {QKeySequence(Qt::CTRL | Qt::Key_V)},
-                      &KeyEditor::OnPaste);
-    deleteAction = add(StringId::MenuDelete, "actionDelete", {QKeySequence(Qt::Key_Delete)},
-                       &KeyEditor::OnDelete);
-    BuildKeyCommands();
+    add(StringId::MenuCut, "actionCut", {QKeySequence(Qt::CTRL | Qt::Key_X)}, &KeyEditor::OnCut);
+    add(StringId::MenuCopy, "actionCopy", {QKeySequence(Qt::CTRL | Qt::Key_C)}, &KeyEditor::OnCopy);
+    add(StringId::MenuPaste, "actionPaste", {QKeySequence(Qt::CTRL | Qt::Key_V)},
+        &KeyEditor::OnPaste);
+    add(StringId::MenuDelete, "actionDelete", {QKeySequence(Qt::Key_Delete)}, &KeyEditor::OnDelete);
 }
 
 // The grid's popup menu, for the selected key: the same texts and commands,
 // each with a shortcut. The entries stay enabled so their shortcuts always
 // reach RunKeyCommand, which asks the editor first as the popup does; while
 // the menu is open they show what the popup would offer.
-void MainDialog::BuildKeyCommands() {
+void EditActions::BuildKeyCommands() {
     editMenu->addSeparator();
     const auto add = [this](QMenu* menu, StringId text, const char* name, QKeySequence keys,
                             bool PopupMenuItems::*allowed, void (KeyEditor::*command)()) {
@@ -101,7 +99,7 @@ void MainDialog::BuildKeyCommands() {
     keyMenu->setObjectName(QStringLiteral("actionKeyMenu"));
     keyMenu->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
     keyMenu->setShortcutContext(Qt::WindowShortcut);
-    connect(keyMenu, &QAction::triggered, this, &MainDialog::ShowPopupAtSelectedKey);
+    connect(keyMenu, &QAction::triggered, this, &EditActions::ShowPopupAtSelectedKey);
 
     connect(editMenu, &QMenu::aboutToShow, this, [this] {
         const std::optional<PopupMenuItems> items = SelectedKeyItems();
@@ -116,9 +114,45 @@ void MainDialog::BuildKeyCommands() {
     });
 }
 
+// The popup itself shows only what the editor allows for the key under the pointer.
+void EditActions::BuildPopup() {
+    popupMenu = new QMenu(&window);
+    popupMenu->setObjectName(QStringLiteral("popupMenu"));
+    const auto add = [this](QMenu* menu, StringId text, bool PopupMenuItems::*allowed,
+                            void (KeyEditor::*command)()) {
+        QAction* action = menu->addAction(UiText(text));
+        connect(action, &QAction::triggered, this, [this, command] { (editor->*command)(); });
+        popupEntries.emplace_back(action, allowed);
+    };
+    add(popupMenu, StringId::PopupInsertKey, &PopupMenuItems::insertKey, &KeyEditor::OnInsertKey);
+    add(popupMenu, StringId::PopupCopyKey, &PopupMenuItems::copyKey, &KeyEditor::OnCopyKey);
+    popupMenu->addSeparator();
+    add(popupMenu, StringId::PopupSingle, &PopupMenuItems::single, &KeyEditor::OnSingle);
+    QMenu* doubleMenu = popupMenu->addMenu(UiText(StringId::PopupDouble));
+    add(doubleMenu, StringId::PopupToRight, &PopupMenuItems::toRight, &KeyEditor::OnDoubleRight);
+    add(doubleMenu, StringId::PopupToDown, &PopupMenuItems::toDown, &KeyEditor::OnDoubleDown);
+    add(popupMenu, StringId::PopupQuad, &PopupMenuItems::quad, &KeyEditor::OnQuad);
+    popupMenu->addSeparator();
+    add(popupMenu, StringId::PopupClearKey, &PopupMenuItems::clearKey, &KeyEditor::OnClearKey);
+    add(popupMenu, StringId::PopupClearAll, &PopupMenuItems::clearAll, &KeyEditor::OnClearAll);
+}
+
+void EditActions::Connect(KeyEditor& theEditor, KeyGridWidget& theGrid) {
+    editor = &theEditor;
+    grid = &theGrid;
+    connect(grid, &KeyGridWidget::ContextMenuRequested, this, &EditActions::ShowPopup);
+    editor->History().AddListener([this](HistoryChange) { UpdateUndoActions(); });
+    UpdateUndoActions();
+    drag = new KeyDragController(grid, *editor);
+    // A click on the grid takes the focus from the text fields, so the
+    // clipboard keys then act on the key rather than on a field's text; Tab
+    // still reaches it.
+    grid->setFocusPolicy(Qt::StrongFocus);
+}
+
 // The popup menu's choices for the selected key, as a click on its middle
 // would offer them.
-std::optional<PopupMenuItems> MainDialog::SelectedKeyItems() {
+std::optional<PopupMenuItems> EditActions::SelectedKeyItems() {
     const int key = editor->CurrentKey();
     if (key == 0) {
         return std::nullopt;
@@ -130,14 +164,26 @@ std::optional<PopupMenuItems> MainDialog::SelectedKeyItems() {
     return editor->OnContextMenu(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
 }
 
-void MainDialog::RunKeyCommand(bool PopupMenuItems::*allowed, void (KeyEditor::*command)()) {
+void EditActions::RunKeyCommand(bool PopupMenuItems::*allowed, void (KeyEditor::*command)()) {
     if (const std::optional<PopupMenuItems> items = SelectedKeyItems();
         items && (*items).*allowed) {
-        (editor.get()->*command)();
+        (editor->*command)();
     }
 }
 
-void MainDialog::ShowPopupAtSelectedKey() {
+void EditActions::ShowPopup(QPoint clientPoint, QPoint globalPoint) {
+    const std::optional<PopupMenuItems> items =
+        editor->OnContextMenu(clientPoint.x(), clientPoint.y());
+    if (!items) {
+        return;
+    }
+    for (const auto& [action, allowed] : popupEntries) {
+        action->setEnabled((*items).*allowed);
+    }
+    popupMenu->exec(globalPoint);
+}
+
+void EditActions::ShowPopupAtSelectedKey() {
     const int key = editor->CurrentKey();
     if (key == 0) {
         return;
@@ -145,36 +191,11 @@ void MainDialog::ShowPopupAtSelectedKey() {
     editor->TakePanelValues();
     const GridPoint origin = CellOrigin(key);
     const QPoint clientPoint(origin.x + kCellPitch / 2, origin.y + kCellPitch / 2);
-    ShowPopup(clientPoint, client->mapToGlobal(clientPoint));
+    // The point is the client area's, where the grid lies.
+    ShowPopup(clientPoint, grid->parentWidget()->mapToGlobal(clientPoint));
 }
 
-RecoveryGuard* MainDialog::KeepRecovery(const QString& folder) {
-    auto* guard = new RecoveryGuard(this, editor->Files(), editor->Document(), folder);
-    // Every change of the layout is an undo step (typing merges into one):
-    // each reaches the keeper, which writes within a second; its 30-second
-    // write stays as the backstop.
-    editor->History().AddListener([guard = QPointer<RecoveryGuard>(guard)](HistoryChange) {
-        if (guard) {
-            guard->NoteChange();
-        }
-    });
-    return guard;
-}
-
-void MainDialog::InstallEditing() {
-    editor->History().AddListener([this](HistoryChange) {
-        UpdateUndoActions();
-        UpdateModifiedMark();
-    });
-    UpdateUndoActions();
-    dragController = new KeyDragController(grid, *editor);
-    // A click on the grid takes the focus from the text fields, so the
-    // clipboard keys then act on the key rather than on a field's text; Tab
-    // still reaches it.
-    grid->setFocusPolicy(Qt::StrongFocus);
-}
-
-void MainDialog::UpdateUndoActions() {
+void EditActions::UpdateUndoActions() {
     const LayoutHistory& history = editor->History();
     undoAction->setText(StepText(StringId::MenuUndo, StringId::MenuUndoStep, history.UndoName()));
     undoAction->setEnabled(history.CanUndo());
@@ -182,7 +203,7 @@ void MainDialog::UpdateUndoActions() {
     redoAction->setEnabled(history.CanRedo());
 }
 
-bool MainDialog::MoveKeyByArrow(int key) {
+bool EditActions::MoveKeyByArrow(int key) {
     switch (key) {
     case Qt::Key_Left:
         editor->OnMoveKey(-1, 0);
@@ -201,7 +222,7 @@ bool MainDialog::MoveKeyByArrow(int key) {
     }
 }
 
-bool MainDialog::IsHistoryShortcut(const QKeyEvent* event) {
+bool EditActions::IsHistoryShortcut(const QKeyEvent* event) {
     const QKeySequence pressed(event->keyCombination());
     return pressed == QKeySequence(Qt::CTRL | Qt::Key_Z) || pressed == kRedoKeys[0] ||
            pressed == kRedoKeys[1];

@@ -1,6 +1,5 @@
-// File > Compare with...: the list of differences beside the window and the
-// marks on the grid, kept in step with the layout in the window.
-#include "app/MainDialog.h"
+#include "app/CompareController.h"
+
 #include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
@@ -15,11 +14,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 namespace vorlan {
 
-struct MainDialog::ComparedFile {
+struct CompareController::ComparedFile {
     LayoutDocument other;
     QString shownName;
     QStringList readNotes;      // what is wrong with the other file, said first
@@ -65,69 +66,82 @@ std::vector<QString> Texts(const std::vector<Difference>& differences) {
 
 } // namespace
 
-void MainDialog::CompareWithFile() {
+CompareController::CompareController(QMainWindow& theWindow, KeyEditor& theEditor,
+                                     KeyGridWidget& theGrid)
+    : QObject(&theWindow), window(theWindow), editor(theEditor), grid(theGrid) {
+    editor.History().AddListener([guard = QPointer<CompareController>(this)](HistoryChange) {
+        if (guard) {
+            guard->Follow();
+        }
+    });
+    connect(&window, &QWidget::windowTitleChanged, this, &CompareController::Follow);
+}
+
+CompareController::~CompareController() = default;
+
+void CompareController::CompareWithFile() {
     const std::optional<QString> path =
-        DialogsFor(this).AskOpenPath(this, UiText(StringId::MenuCompareWith)
-                                               .remove(QLatin1Char('&'))
-                                               .remove(QStringLiteral("..."))
-                                               .trimmed());
+        DialogsFor(&window).AskOpenPath(&window, UiText(StringId::MenuCompareWith)
+                                                     .remove(QLatin1Char('&'))
+                                                     .remove(QStringLiteral("..."))
+                                                     .trimmed());
     if (!path) {
         return;
     }
     auto file = std::make_shared<ComparedFile>();
     file->other.filePath = ToPath(*path);
     if (!ReadLayout(file->other)) {
-        vorlan::ShowError(this, FillPlaceholders(UiText(StringId::CompareCannotRead), {*path}));
+        ShowError(&window, FillPlaceholders(UiText(StringId::CompareCannotRead), {*path}));
         return;
     }
     file->other.RebuildAfterLoad();
     file->shownName = QFileInfo(*path).fileName();
     file->readNotes = ReadNotesOf(file->other, *path);
-    editor->TakePanelValues();
-    file->editedPath = editor->Document().filePath;
+    editor.TakePanelValues();
+    file->editedPath = editor.Document().filePath;
     if (compareWindow == nullptr) {
-        compareWindow = new CompareWindow(this);
+        compareWindow = new CompareWindow(&window);
         connect(compareWindow, &CompareWindow::KeyChosen, this,
-                [this](int key) { editor->OnSelectKey(key); });
+                [this](int key) { editor.OnSelectKey(key); });
         connect(compareWindow, &CompareWindow::Closed, this, [this] {
             compared.reset();
-            grid->SetMarkedSlots({});
+            grid.SetMarkedSlots({});
         });
     }
     compared = std::move(file);
-    RefreshCompare();
-    compareWindow->ShowBeside(this);
+    Refresh();
+    compareWindow->ShowBeside(&window);
 }
 
-void MainDialog::FollowCompare() {
-    if (!compared || compareFollowPending) {
+void CompareController::Follow() {
+    if (!compared || followPending) {
         return;
     }
     // Once the command has run: an edit draws several keys, New resets first.
-    compareFollowPending = true;
+    followPending = true;
     QTimer::singleShot(0, this, [this] {
-        compareFollowPending = false;
+        followPending = false;
         if (!compared || compareWindow == nullptr) {
             return;
         }
-        if (editor->Document().filePath != compared->editedPath) {
+        if (editor.Document().filePath != compared->editedPath) {
             // Another layout is in the window: the list and marks were about the old one.
             compareWindow->close();
             return;
         }
-        RefreshCompare();
+        Refresh();
     });
 }
 
-void MainDialog::RefreshCompare() {
-    const std::vector<Difference> differences = DiffLayouts(editor->Document(), compared->other);
+void CompareController::Refresh() {
+    const std::vector<Difference> differences = DiffLayouts(editor.Document(), compared->other);
     std::vector<QString> texts = Texts(differences);
     if (compareWindow->isVisible() && texts == compared->shown) {
         return; // the list keeps its selection while nothing changed
     }
     compared->shown = std::move(texts);
     compareWindow->SetDifferences(compared->shownName, differences, compared->readNotes);
-    grid->SetMarkedSlots(compareWindow->MarkedKeys());
+    grid.SetMarkedSlots(compareWindow->MarkedKeys());
 }
 
 } // namespace vorlan
