@@ -98,6 +98,11 @@ protected:
     // Tools > Program a batch... by its shortcut; the dialog filled by keys.
     void StartBatch(const QString& count) {
         QTimer::singleShot(50, [count] {
+            // A loaded machine may take longer than the timer to hand the dialog the focus.
+            EXPECT_TRUE(QTest::qWaitFor([] {
+                const QWidget* focus = QApplication::focusWidget();
+                return focus && focus->window() == QApplication::activeModalWidget();
+            }));
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-17 Boulangerie"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
