@@ -14,8 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// One engine per thread: an export's worker thread names its files while the
+// window's timers write recovery files, and an engine is not safe to share.
 std::string RandomHex() {
-    static std::mt19937_64 engine{[] {
+    thread_local std::mt19937_64 engine{[] {
         std::random_device device;
         return (static_cast<std::uint64_t>(device()) << 32) ^ device();
     }()};
