@@ -12,6 +12,7 @@
 #include "app/MainWindowHooks.h"
 #include "app/MainWindowView.h"
 #include "app/ProgramDialogs.h"
+#include "app/RecoveryActions.h"
 #include "app/StatusPaneRow.h"
 #include "app/WindowKeys.h"
 #include "app/WindowSizer.h"
@@ -119,7 +120,8 @@ void MainDialog::FitAroundClient() {
 }
 
 RecoveryGuard* MainDialog::KeepRecovery(const QString& folder) {
-    auto* guard = new RecoveryGuard(this, editor->Files(), editor->Document(), folder);
+    auto* guard =
+        new RecoveryGuard(this, RecoveryActionsOf(editor->Files()), editor->Document(), folder);
     // Every change of the layout is an undo step (typing merges into one):
     // each reaches the keeper, which writes within a second.
     editor->History().AddListener([guard = QPointer<RecoveryGuard>(guard)](HistoryChange) {

@@ -1,5 +1,6 @@
 #include "app/MainWindowHooks.h"
 
+#include "editor/KeyEditor.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeyCaptureRunner.h"
@@ -25,7 +26,7 @@ void InstallWindowDialogs(QMainWindow& window, MainWindowHooks& hooks, KeyEditor
     };
     InstallProgrammingDialogs(&window, hooks);
     // The key test, the programming log and batch programming (Tools menu).
-    new VerifyTools(&window, hooks, editor, programming);
+    new VerifyTools(&window, hooks, editor.Document(), programming);
     // A batch of keyboards (Tools menu), after the tools it builds on.
     new StationTools(&window, editor);
 }

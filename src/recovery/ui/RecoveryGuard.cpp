@@ -3,7 +3,6 @@
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
-#include "editor/FileCommands.h"
 #include "recovery/RecoveryKeeper.h"
 
 #include <QApplication>
@@ -21,7 +20,8 @@ namespace {
 
 class WindowRecoveryHost : public RecoveryHost {
 public:
-    WindowRecoveryHost(QWidget* theWindow, FileCommands& theFiles, RecoveryKeeper& theKeeper)
+    WindowRecoveryHost(QWidget* theWindow, const RecoveryFileActions& theFiles,
+                       RecoveryKeeper& theKeeper)
         : window(theWindow), files(theFiles), keeper(theKeeper) {}
 
     bool AskYesNo(const UiMessage& question) override { return vorlan::AskYesNo(window, question); }
@@ -29,8 +29,7 @@ public:
         vorlan::ShowError(window, UiMessageText(message));
     }
     void Restore(const RecoveryRecord& record) override {
-        files.RestoreText(record.originalPath, record.layoutText, record.loadedVariant,
-                          record.stamp);
+        files.restore(record);
         // This window's own copy is on the disk before the old one goes, so
         // a second crash right away loses nothing either.
         keeper.NoteChange();
@@ -39,7 +38,7 @@ public:
 
 private:
     QWidget* window;
-    FileCommands& files;
+    const RecoveryFileActions& files;
     RecoveryKeeper& keeper;
 };
 
@@ -50,12 +49,11 @@ QString RecoveryFolder() {
            QStringLiteral("/recovery");
 }
 
-RecoveryGuard::RecoveryGuard(QWidget* theWindow, FileCommands& theFiles,
+RecoveryGuard::RecoveryGuard(QWidget* theWindow, RecoveryFileActions theFiles,
                              const LayoutDocument& document, const QString& folder)
-    : QObject(theWindow), window(theWindow), files(theFiles) {
+    : QObject(theWindow), window(theWindow), files(std::move(theFiles)) {
     setObjectName(QStringLiteral("RecoveryGuard"));
-    keeper = std::make_unique<RecoveryKeeper>(document, ToPath(folder),
-                                              [&theFiles] { return theFiles.Stamp(); });
+    keeper = std::make_unique<RecoveryKeeper>(document, ToPath(folder), files.stamp);
     // The keeper decides when a write is due (at most one a second); ticks
     // four times a second are cheap and get a noted change written within
     // a second and a quarter even when it came just after a write.
@@ -96,7 +94,7 @@ bool RecoveryGuard::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window && event->type() == QEvent::WindowActivate && !checking &&
         window->isEnabled() && QApplication::activeModalWidget() == nullptr) {
         checking = true;
-        files.CheckDiskChange();
+        files.checkDiskChange();
         checking = false;
     }
     return QObject::eventFilter(watched, event);

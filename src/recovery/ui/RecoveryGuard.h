@@ -4,9 +4,12 @@
 // comes to the front, and the check of the settings store at start.
 #pragma once
 
+#include "recovery/RecoveryKeeper.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -14,9 +17,17 @@ class QWidget;
 
 namespace vorlan {
 
-class FileCommands;
 class LayoutDocument;
-class RecoveryKeeper;
+
+// What the guard needs of the window's file commands: take a recovered layout
+// as unsaved changes to its file, look whether the open file was changed
+// elsewhere (offering to reload it), and what the open file was when it was
+// last read or written.
+struct RecoveryFileActions {
+    std::function<void(const RecoveryRecord&)> restore;
+    std::function<void()> checkDiskChange;
+    RecoveryKeeper::StampSource stamp;
+};
 
 // The folder of recovery files: "recovery" in the user's data folder.
 QString RecoveryFolder();
@@ -24,9 +35,9 @@ QString RecoveryFolder();
 // No Q_OBJECT: it has no signals or slots of its own.
 class RecoveryGuard : public QObject {
 public:
-    // Lives as long as window (its child); keeps document, which files opens
-    // and saves, in folder.
-    RecoveryGuard(QWidget* window, FileCommands& files, const LayoutDocument& document,
+    // Lives as long as window (its child); keeps document, which the window's
+    // file commands open and save, in folder.
+    RecoveryGuard(QWidget* window, RecoveryFileActions files, const LayoutDocument& document,
                   const QString& folder);
     ~RecoveryGuard() override;
 
@@ -42,7 +53,7 @@ private:
     void Tick();
 
     QWidget* window;
-    FileCommands& files;
+    RecoveryFileActions files;
     std::unique_ptr<RecoveryKeeper> keeper;
     QTimer timer;
     bool checking = false;

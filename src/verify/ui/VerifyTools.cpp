@@ -4,7 +4,7 @@
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
-#include "editor/KeyEditor.h"
+#include "layout/LayoutDocument.h"
 #include "layout/LayoutFile.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"
@@ -56,9 +56,9 @@ std::string ImageSha256Of(const LayoutDocument& doc) {
 
 } // namespace
 
-VerifyTools::VerifyTools(QMainWindow* theWindow, ProgrammingHooks& hooks, KeyEditor& theEditor,
-                         QAction* theProgramming)
-    : QObject(theWindow), window(theWindow), editor(theEditor), programming(theProgramming) {
+VerifyTools::VerifyTools(QMainWindow* theWindow, ProgrammingHooks& hooks,
+                         const LayoutDocument& theDocument, QAction* theProgramming)
+    : QObject(theWindow), window(theWindow), document(theDocument), programming(theProgramming) {
     setObjectName(QStringLiteral("VerifyTools"));
     logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                   .filePath(QString::fromUtf8(kLogFileName.data(),
@@ -96,7 +96,7 @@ VerifyTools* VerifyToolsOf(QMainWindow* window) {
 }
 
 void VerifyTools::BeforeRun(const std::string& layoutPath) {
-    const LayoutDocument& doc = editor.Document();
+    const LayoutDocument& doc = document;
     runLayoutFile = RunLayoutName(doc.filePath, doc.dirty);
     const QString path = FromPath(doc.filePath);
     runLayoutShown =
@@ -185,8 +185,8 @@ void VerifyTools::OpenKeyTest() {
     QWidget* parent = QApplication::activeModalWidget() != nullptr
                           ? QApplication::activeModalWidget()
                           : static_cast<QWidget*>(window);
-    KeyTestView view(editor.Document(), emulator, parent);
-    const LayoutDocument& doc = editor.Document();
+    KeyTestView view(document, emulator, parent);
+    const LayoutDocument& doc = document;
     view.SetReportHeader(doc.filePath.empty() ? std::string("untitled") : doc.filePath,
                          ImageSha256Of(doc));
     if (runKeyTest) {

@@ -15,17 +15,18 @@ class QMainWindow;
 
 namespace vorlan {
 
-class KeyEditor;
 class KeyTestView;
+class LayoutDocument;
 class ProgrammingLogWindow;
 struct ProgrammingHooks;
 
 class VerifyTools : public QObject {
     Q_OBJECT
 public:
-    // programming is the window's Programming command, run again for the
-    // next keyboard. The tools live as long as the window.
-    VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, KeyEditor& editor,
+    // document is the window's layout, tested and logged as it is at the
+    // time; programming is the window's Programming command, run again for
+    // the next keyboard. The tools live as long as the window.
+    VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, const LayoutDocument& document,
                 QAction* programming);
 
     // Where runs are logged; the user's data folder unless a test chooses.
@@ -52,7 +53,7 @@ private:
     void OfferNext();
 
     QMainWindow* window;
-    KeyEditor& editor;
+    const LayoutDocument& document;
     QAction* programming;
     QAction* testAction = nullptr;
     QAction* logAction = nullptr;

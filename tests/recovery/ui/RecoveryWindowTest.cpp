@@ -3,6 +3,7 @@
 // store gives the defaults with a message.
 #include "MainWindowFixture.h"
 #include "app/MainDialog.h"
+#include "app/RecoveryActions.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
@@ -56,8 +57,8 @@ TEST(RecoveryWindow, AKilledProgramsEditsAreRecoveredAtTheNextStart) {
     const QStringList& asked = dialogs->messages;
     {
         MainDialog window(dialogs);
-        RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
-                            folder.path());
+        RecoveryGuard guard(&window, RecoveryActionsOf(window.Editor().Files()),
+                            window.Editor().Document(), folder.path());
         guard.OfferAbandoned();
 
         ASSERT_EQ(asked.size(), 1);
@@ -102,8 +103,8 @@ TEST(RecoveryWindow, ANameTypedASecondBeforeTheKillIsRecovered) {
     dialogs->reply = MessageResult::Yes;
     {
         MainDialog window(dialogs);
-        RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
-                            folder.path());
+        RecoveryGuard guard(&window, RecoveryActionsOf(window.Editor().Files()),
+                            window.Editor().Document(), folder.path());
         guard.OfferAbandoned();
         EXPECT_EQ(window.Editor().Document().keys[1].name, "KEY1Fn");
         EXPECT_TRUE(window.Editor().Document().dirty);
@@ -145,8 +146,8 @@ TEST(RecoveryWindow, DiscardTakesASecondQuestionAndAnUnreadableFileIsSetAside) {
         };
         {
             MainDialog window(dialogs);
-            RecoveryGuard guard(&window, window.Editor().Files(), window.Editor().Document(),
-                                folder.path());
+            RecoveryGuard guard(&window, RecoveryActionsOf(window.Editor().Files()),
+                                window.Editor().Document(), folder.path());
             guard.OfferAbandoned();
             EXPECT_FALSE(window.Editor().Document().IsProgrammed(7));
         }
