@@ -47,7 +47,8 @@ public:
                         QWidget* parent = nullptr);
     ~MainDialog() override;
 
-    // Client size of the window (the original dialog's 512 x 222 units).
+    // Client size of the window: the pixels every control's rectangle is
+    // given in (512 x 222 dialog units at 1.5 pixels a unit).
     static constexpr int kClientWidth = 768;
     static constexpr int kClientHeight = 361;
     // Right edges of the status panes; the last reaches the window's width.

@@ -48,7 +48,7 @@ bool IsVowel(char c) {
 }
 
 // Vowels doubled, placeholders ("%1", "%n"), access keys and "&&" kept,
-// then filler words up to 40 % more than the original.
+// then filler words up to 40 % more than the English text.
 std::string Stretch(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "common/FilePath.h"
 #include "layout/LayoutFile.h"
+#include "layout/LayoutType.h"
 #include "layout/LossList.h"
 
 #include <filesystem>
@@ -31,12 +32,31 @@ std::string CanonicalPath(const std::string& path) {
 
 } // namespace
 
+std::string SaveAsTypeName(KeyboardVariant variant) {
+    const std::string sixteen(FamilyName(ScanFamily::SixteenScan));
+    switch (variant) {
+    case KeyboardVariant::SevenThreeScan:
+        return "Vorlan " + std::string(FamilyName(ScanFamily::SevenThreeScan));
+    case KeyboardVariant::SixteenScan:
+        break;
+    case KeyboardVariant::SingleLeft:
+        return "Vorlan Single " + sixteen + " - left side";
+    case KeyboardVariant::SingleRight:
+        return "Vorlan Single " + sixteen + " - right side";
+    }
+    return "Vorlan " + sixteen;
+}
+
 std::vector<std::string> SaveAsTypeList(const LayoutDocument& doc) {
     const bool twoTypes =
         doc.variant == KeyboardVariant::SixteenScan && doc.settings.keyCount == kBlockKeys;
-    const std::size_t count = twoTypes ? 2 : kSaveAsTypeNames.size();
-    return {kSaveAsTypeNames.begin(),
-            kSaveAsTypeNames.begin() + static_cast<std::ptrdiff_t>(count)};
+    std::vector<std::string> types{SaveAsTypeName(KeyboardVariant::SevenThreeScan),
+                                   SaveAsTypeName(KeyboardVariant::SixteenScan)};
+    if (!twoTypes) {
+        types.push_back(SaveAsTypeName(KeyboardVariant::SingleLeft));
+        types.push_back(SaveAsTypeName(KeyboardVariant::SingleRight));
+    }
+    return types;
 }
 
 int SaveAsPreselection(const LayoutDocument& doc) {

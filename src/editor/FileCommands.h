@@ -15,20 +15,19 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace vorlan {
 
 inline constexpr const char* kRecentFileSection = "Recent File List";
-inline constexpr int kRecentFileCount = 4;
+// As many as the document keeps.
+inline constexpr int kRecentFileCount =
+    static_cast<int>(std::tuple_size_v<decltype(LayoutDocument::recentFiles)>);
 
-// The Save As type list; entry i (from 1) is the KeyboardVariant numbered i.
-inline constexpr std::array<const char*, 4> kSaveAsTypeNames = {
-    "Vorlan 7/3scan",
-    "Vorlan 16scan",
-    "Vorlan Single 16scan - left side",
-    "Vorlan Single 16scan - right side",
-};
+// The Save As type list's entry of a variant; entry i (from 1) of the list is
+// the KeyboardVariant numbered i.
+std::string SaveAsTypeName(KeyboardVariant variant);
 inline constexpr const char* kSaveAsPattern = "*.txt";
 inline constexpr const char* kLayoutExtension = "txt";
 

@@ -139,8 +139,6 @@ public:
     // Also the model's request to redraw the grid (LayoutObserver).
     void DrawGrid() override;
     void FillStatusBar();
-    // Panes 5 and 6: the key under the pointer, or none.
-    void ShowPointerPanes();
     void EditKeyCodes();
     void StoreInCatalog();
     void SelectCatalogEntryByName();

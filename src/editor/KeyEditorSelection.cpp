@@ -98,8 +98,4 @@ void KeyEditor::FillStatusBar() {
     status_.Fill();
 }
 
-void KeyEditor::ShowPointerPanes() {
-    status_.ShowPointer();
-}
-
 } // namespace vorlan

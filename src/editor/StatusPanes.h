@@ -20,7 +20,6 @@ public:
     StatusPanes(const LayoutDocument& doc, StatusView& view) : doc_(doc), view_(view) {}
 
     // The slot under the pointer, 0 for none (outside the grid).
-    int PointerSlot() const { return pointerSlot_; }
     void SetPointerSlot(int slot) { pointerSlot_ = slot; }
 
     // Every pane.

@@ -1,5 +1,7 @@
 #include "layout/LayoutDocument.h"
 
+#include "layout/LayoutType.h"
+
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -341,9 +343,9 @@ bool LayoutDocument::HasProgrammedKey() const {
 std::string_view VariantName(KeyboardVariant variant) {
     switch (variant) {
     case KeyboardVariant::SevenThreeScan:
-        return "7/3scan";
+        return FamilyName(ScanFamily::SevenThreeScan);
     case KeyboardVariant::SixteenScan:
-        return "16scan";
+        return FamilyName(ScanFamily::SixteenScan);
     case KeyboardVariant::SingleLeft:
         return "single 16scan left side";
     case KeyboardVariant::SingleRight:

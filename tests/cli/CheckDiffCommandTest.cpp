@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 
 #include <chrono>
@@ -15,14 +16,6 @@ namespace fs = std::filesystem;
 
 class CheckDiffCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-check-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string File(const char* name, const std::string& bytes) {
         const fs::path path = dir / name;
         std::ofstream(path, std::ios::binary) << bytes;
@@ -31,7 +24,8 @@ protected:
 
     test::CliRun Run(const std::vector<std::string>& args) { return test::RunVorlanctl(args, dir); }
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
 };
 
 // A complete 56-key 7/3scan file: key 1 is "A" with code 5, key 2 has the given line.

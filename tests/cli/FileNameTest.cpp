@@ -2,6 +2,7 @@
 // as a user runs vorlanctl: on Windows names outside the ANSI code page (a
 // Western European code page cannot hold Polish, Greek, Cyrillic, CJK or an
 // emoji), on POSIX systems names that are not UTF-8 at all.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 #include "common/FilePath.h"
 #include "verify/ProgrammingLog.h"
@@ -58,17 +59,11 @@ void SetEnvironment(const std::string& name, const std::string& value) {
 class FileNameTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("vorlan-cli-names-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder);
         SetEnvironment("VORLAN_DEVICE", "");
         // The runs without --log write to the user's data folder: the test's own.
         SetEnvironment(kDataVariable, Utf8FromPath(folder / "data"));
     }
-    void TearDown() override {
-        SetEnvironment(kDataVariable, savedData);
-        fs::remove_all(folder);
-    }
+    void TearDown() override { SetEnvironment(kDataVariable, savedData); }
 
     test::CliRun Run(const std::vector<std::string>& arguments) {
         return test::RunVorlanctl(arguments, folder);
@@ -90,7 +85,8 @@ protected:
 #else
     static constexpr const char* kDataVariable = "XDG_DATA_HOME";
 #endif
-    fs::path folder;
+    test::TempFolder folder_;
+    const fs::path& folder = folder_.Path();
     std::string savedData = EnvironmentText(kDataVariable);
 };
 

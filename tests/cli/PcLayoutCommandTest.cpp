@@ -1,5 +1,6 @@
 // vorlanctl pc-layouts and the --pc-layout option of show and sheet, run as
 // a user runs them.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 #include "layout/LayoutFile.h"
 
@@ -22,10 +23,6 @@ using nlohmann::json;
 class PcLayoutCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-pc-layout-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir);
         // Key 1 sends the keys of US Y, US ; and the left Shift.
         LayoutDocument doc;
         doc.ResetToNew();
@@ -34,9 +31,9 @@ protected:
         file = dir / "layout.txt";
         std::ofstream(file, std::ios::binary) << FormatLayout(doc, KeyboardVariant::SixteenScan);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
     fs::path file;
 };
 

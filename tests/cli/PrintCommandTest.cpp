@@ -1,5 +1,6 @@
 // vorlanctl legends and vorlanctl sheet as a user runs them.
 #include "CliRunner.h"
+#include "TempFolder.h"
 #include "layout/LayoutFile.h"
 #include "printing/PrintTestLayouts.h"
 
@@ -18,21 +19,16 @@ using test::RunVorlanctl;
 class PrintCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder =
-            fs::temp_directory_path() /
-            ("vorlan-print-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder);
         LayoutDocument doc = test::FullLayout(56);
         doc.filePath = (folder / "shop.txt").string();
         ASSERT_TRUE(WriteLayout(doc, KeyboardVariant::SixteenScan));
         layout = doc.filePath;
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     std::string Out(const char* name) const { return (folder / name).string(); }
 
-    fs::path folder;
+    test::TempFolder folder_;
+    const fs::path& folder = folder_.Path();
     std::string layout;
 };
 

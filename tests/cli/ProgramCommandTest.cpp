@@ -1,4 +1,5 @@
 // vorlanctl program and vorlanctl image, run as a user runs them.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 #include "programming/DeviceImage.h"
 #include "verify/ProgrammingLog.h"
@@ -63,9 +64,6 @@ void SetDevice(const std::string& value) {
 class CliTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = std::filesystem::temp_directory_path() /
-                 ("vorlan-cli-programming-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(folder);
         if (const char* device = std::getenv("VORLAN_DEVICE")) {
             savedDevice = device;
         }
@@ -75,7 +73,6 @@ protected:
     void TearDown() override {
         SetDevice(savedDevice);
         SetDataFolder(savedData);
-        std::filesystem::remove_all(folder);
     }
 
     // Runs vorlanctl with the arguments, standard error into a file; the
@@ -87,7 +84,8 @@ protected:
     }
     std::string Out(const std::string& name) const { return (folder / name).string(); }
 
-    std::filesystem::path folder;
+    test::TempFolder folder_;
+    const std::filesystem::path& folder = folder_.Path();
     std::string savedDevice;
 #ifdef _WIN32
     std::string savedData = std::getenv("APPDATA") != nullptr ? std::getenv("APPDATA") : "";

@@ -1,3 +1,4 @@
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 #include "layout/LayoutFile.h"
 
@@ -25,14 +26,6 @@ struct RunResult {
 
 class ShowCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-show-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     RunResult Run(const std::vector<std::string>& args) {
         std::vector<std::string> all{"show"};
         all.insert(all.end(), args.begin(), args.end());
@@ -74,7 +67,8 @@ protected:
         return doc;
     }
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
 };
 
 TEST_F(ShowCommandTest, JsonShowsWhatTheEditorReadsInEveryVariant) {

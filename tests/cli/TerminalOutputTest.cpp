@@ -1,6 +1,7 @@
 // What check, diff and show print of a file's bytes: safe for the terminal in
 // text, exact in JSON; the same word for the same unreadable file; and a file
 // of millions of faulty lines gives a report of bounded length.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 
 #include <algorithm>
@@ -19,14 +20,6 @@ namespace fs = std::filesystem;
 
 class TerminalOutputTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-terminal-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string File(const char* name, const std::string& bytes) {
         const fs::path path = dir / name;
         std::ofstream(path, std::ios::binary) << bytes;
@@ -34,7 +27,8 @@ protected:
     }
     test::CliRun Run(const std::vector<std::string>& args) { return test::RunVorlanctl(args, dir); }
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
 };
 
 // A 56-key 7/3scan file whose key 2 line is given.

@@ -2,6 +2,8 @@
 // three ways it writes (replace, append, check); and what a failure leaves.
 #include "common/FileWriter.h"
 
+#include "TempFolder.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -25,16 +27,12 @@ std::string Read(const fs::path& path) {
 class FileWriterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-writer-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir);
         input = (dir / "L.txt").string();
         std::ofstream(input, std::ios::binary) << "layout";
     }
-    void TearDown() override { fs::remove_all(dir); }
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
     std::string input;
 };
 

@@ -2,6 +2,7 @@
 // files, the private programming file and the stamp that notices changes.
 #include "layout/DurableFile.h"
 
+#include "TempFolder.h"
 #include "layout/FileStamp.h"
 #include "layout/LayoutFile.h"
 #include "layout/ProgrammingFile.h"
@@ -50,14 +51,6 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
 
 class DurableFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-durable-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
 #ifndef _WIN32
     // The id of a process that has ended and been reaped.
     static long DeadPid() {
@@ -70,7 +63,8 @@ protected:
     }
 #endif
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
 };
 
 TEST_F(DurableFileTest, OnlyPlainFilesPassTheCheckAndNothingBlocks) {

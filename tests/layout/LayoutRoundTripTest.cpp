@@ -1,5 +1,6 @@
 // Layouts written in each variant and opened again as the editor opens them:
 // what each variant keeps, and what a failed write or read leaves.
+#include "TempFolder.h"
 #include "layout/LayoutFile.h"
 #include "layout/LayoutFileTestText.h"
 #include "layout/RecordingObserver.h"
@@ -58,16 +59,6 @@ void ExpectSameKey(const KeyRecord& got, const KeyRecord& want, int codeCount) {
 
 class RoundTripTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-layout-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     // Writes source in the variant and opens the file as the editor does.
     LayoutDocument WriteAndOpen(LayoutDocument source, KeyboardVariant variant) {
         source.SetObserver(&screen);
@@ -82,7 +73,8 @@ protected:
         return back;
     }
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
     RecordingObserver screen;
 };
 

@@ -2,6 +2,7 @@
 // a temporary folder, and a clock that only moves when told to.
 #pragma once
 
+#include "TempFolder.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardDriver.h"
 
@@ -90,34 +91,6 @@ inline std::string LayoutText(int typeNumber, const HeaderValues& h = {}) {
     }
     return text;
 }
-
-// A folder of its own for one test, removed with the object.
-class TempFolder {
-public:
-    TempFolder() {
-        static int counter = 0;
-        path = std::filesystem::temp_directory_path() /
-               ("vorlan-programming-" + std::to_string(std::random_device{}()) + "-" +
-                std::to_string(++counter));
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    std::string Write(const std::string& name, const std::string& content) const {
-        const auto file = path / name;
-        std::ofstream(file, std::ios::binary) << content;
-        return file.string();
-    }
-    std::string File(const std::string& name) const { return (path / name).string(); }
-
-private:
-    std::filesystem::path path;
-};
 
 inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

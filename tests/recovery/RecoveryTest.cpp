@@ -1,6 +1,7 @@
 // The recovery file, its keeper's timing, the start-up offer, and Save and
 // the window's return to the front when another program changed the file.
 #include "RecordingView.h"
+#include "TempFolder.h"
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "recovery/RecoveryKeeper.h"
@@ -29,15 +30,6 @@ void WriteFile(const fs::path& path, std::string_view bytes) {
 }
 
 struct RecoveryFixture : test::EditorFixture {
-    RecoveryFixture() {
-        dir = fs::temp_directory_path() /
-              ("vorlan-recovery-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    ~RecoveryFixture() { fs::remove_all(dir); }
-
     // A layout file with key 5 programmed, opened in the editor.
     std::string OpenLayout() {
         const std::string path = (dir / "mine.txt").string();
@@ -58,7 +50,8 @@ struct RecoveryFixture : test::EditorFixture {
         return path;
     }
 
-    fs::path dir;
+    test::TempFolder folder_;
+    const fs::path& dir = folder_.Path();
 };
 
 // A process id no system hands out.

@@ -24,8 +24,8 @@
 namespace vorlan {
 
 // Runs the engine once. A progress step posts the bar's move to the window's
-// thread and waits until that thread has made it, as the original's
-// synchronous window message did. Unlike a blocking queued call, the wait can
+// thread and waits until that thread has made it, so the bar never runs
+// behind the bytes the keyboard has taken. Unlike a blocking queued call, the wait can
 // be given up (Release), so a window going away never waits on a worker that
 // waits on the window.
 class ProgrammingWorker : public QThread {
