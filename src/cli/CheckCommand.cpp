@@ -38,12 +38,25 @@ void CheckImage(const LayoutDocument& doc, ReadReport& report) {
     }
 }
 
-// Names in the messages are Latin-1 bytes; the output is UTF-8.
-ReadNote Utf8Note(ReadNote note) {
-    for (std::string& arg : note.message.args) {
-        arg = Latin1ToUtf8(arg);
+// The English text with its values (Latin-1 bytes of the file) as UTF-8.
+// A value can be a field of megabytes: it is converted once, straight into
+// the text, never copied on the way.
+std::string Utf8Message(const UiMessage& message) {
+    const std::string_view text = StringText(message.id);
+    std::string out;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool placeholder = text[i] == '%' && i + 1 < text.size() &&
+                                 ((text[i + 1] >= '1' && text[i + 1] <= '9') ||
+                                  text[i + 1] == 's' || text[i + 1] == 'd');
+        if (placeholder && next < message.args.size()) {
+            out += Latin1ToUtf8(message.args[next++]);
+            ++i;
+        } else {
+            out += text[i];
+        }
     }
-    return note;
+    return out;
 }
 
 // For the terminal: each field cut to a readable length, controls escaped.
@@ -61,8 +74,18 @@ json NoteJson(const std::string& file, const ReadNote& note) {
     item["level"] = note.level == NoteLevel::Error ? "error" : "warning";
     item["key"] = note.key;
     item["id"] = static_cast<int>(note.message.id);
-    item["message"] = note.message.English();
+    item["message"] = Utf8Message(note.message);
     return item;
+}
+
+// One element of the array, laid out as the whole array's dump lays it out,
+// written straight to the stream: a note that quotes a field of megabytes
+// costs no second copy of its escaped text, whatever the count of files.
+void WriteArrayItem(std::ostream& out, const json& item, bool first) {
+    out << (first ? "[\n  " : ",\n  ");
+    nlohmann::detail::serializer<json> writer(nlohmann::detail::output_adapter<char>(out), ' ',
+                                              json::error_handler_t::replace);
+    writer.dump(item, true, false, 2, 2);
 }
 
 } // namespace
@@ -80,7 +103,7 @@ int RunCheck(Args args) {
 
     bool errors = false;
     bool warnings = false;
-    json all = json::array();
+    bool first = true;
     for (const std::string& file : files) {
         LayoutDocument doc;
         if (const LayoutReadResult read = CheckLayoutFile(file, doc); !read) {
@@ -91,14 +114,15 @@ int RunCheck(Args args) {
         for (const ReadNote& note : doc.readReport.Notes()) {
             (note.level == NoteLevel::Error ? errors : warnings) = true;
             if (asJson) {
-                all.push_back(NoteJson(file, Utf8Note(note)));
+                WriteArrayItem(std::cout, NoteJson(file, note), first);
+                first = false;
             } else {
                 std::cout << TerminalNote(file, note) << '\n';
             }
         }
     }
     if (asJson) {
-        std::cout << all.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+        std::cout << (first ? "[]\n" : "\n]\n");
     }
     if (!std::cout.good() || errors) {
         return 1;

@@ -2,6 +2,7 @@
 // chosen variant, with the editor's messages on standard error.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
+#include "cli/TerminalText.h"
 #include "common/Latin1.h"
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
@@ -53,8 +54,11 @@ int RunConvert(Args args) {
     doc.ResetToNew();
     doc.filePath = files[0];
     if (const LayoutReadResult read = ReadLayout(doc); !read) {
-        // Nothing was read: writing the blank layout would only mislead.
-        ShowReadResult(observer, read);
+        // Nothing was read: writing the blank layout would only mislead. The
+        // command names two files, so the message says which one.
+        std::cerr << TerminalLine(std::string(StringText(StringId::Error)) + ": " + files[0] +
+                                  ": " + std::string(StringText(*read.failure)))
+                  << '\n';
         return 1;
     }
     doc.RebuildAfterLoad();

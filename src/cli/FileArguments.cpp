@@ -1,5 +1,9 @@
 #include "cli/FileArguments.h"
 
+#include "cli/TerminalText.h"
+#include "layout/LayoutFileCap.h"
+#include "layout/ReadReport.h"
+
 #include <iostream>
 
 namespace vorlan::cli {
@@ -31,6 +35,13 @@ const std::string kDiffUsage = UsageOf("diff");
 const std::string kLegendsUsage = UsageOf("legends");
 const std::string kSheetUsage = UsageOf("sheet");
 const std::string kPcLayoutsUsage = UsageOf("pc-layouts");
+
+std::string CappedFileNote(const std::string& file) {
+    const ReadNote note{
+        0, NoteLevel::Error,
+        UiMessage{StringId::ReportFileCapped, {std::to_string(kMaxLayoutFileBytes)}}, 0};
+    return TerminalLine(FormatNote(file, note));
+}
 
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage) {
     std::cerr << "vorlanctl " << command << ": " << problem << "\nUsage:\n" << usage;

@@ -28,6 +28,10 @@ public:
 // usage error (unknown option, missing value, value out of range).
 std::optional<int> ReadArguments(Args args, std::string_view command, cmdline::Parsed& out);
 
+// The line `check` gives a file beyond the layout readers' cap, for the
+// commands that read only that much of it too (image, program).
+std::string CappedFileNote(const std::string& file);
+
 struct FileArguments {
     std::vector<std::string> files;
     bool asJson = false;

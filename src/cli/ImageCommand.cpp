@@ -4,9 +4,9 @@
 #include "common/FileWriter.h"
 #include "common/StringTable.h"
 #include "programming/DeviceImage.h"
+#include "programming/LayoutImageFile.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -73,20 +73,19 @@ int RunImage(Args args) {
             return 1;
         }
     }
+    DeviceImage image;
+    const LayoutImageRead read = ReadLayoutImage(layoutPath, image);
     // The reader's words for a file it cannot read, as check, show and
     // convert say them.
-    if (const PathCheck check = CheckPlainFile(layoutPath); check != PathCheck::Plain) {
-        Fail(ReadFailureId(check));
+    if (read.check != PathCheck::Plain) {
+        Fail(ReadFailureId(read.check));
         return 1;
     }
-    std::ifstream in;
-    if (!OpenLayoutFile(layoutPath.c_str(), in)) {
-        Fail(StringId::CannotOpenFile);
-        return 1;
+    if (read.capped) {
+        std::cerr << CappedFileNote(layoutPath) << '\n';
     }
-    DeviceImage image;
-    if (const int step = BuildDeviceImage(in, image); step != ImageOk) {
-        Fail(StringId::InvalidFileFormat, " (" + std::to_string(step) + ")");
+    if (read.step != ImageOk) {
+        Fail(StringId::InvalidFileFormat, " (" + std::to_string(read.step) + ")");
         return 1;
     }
 

@@ -29,6 +29,10 @@ int main(int argc, char** narrowArgv) {
         std::cout << vorlan::cmdline::VorlanctlHelp();
         return std::cout.flush() ? 0 : 1;
     }
+    if (command == "--version") {
+        std::cout << "vorlanctl " << VORLAN_VERSION << '\n';
+        return std::cout.flush() ? 0 : 1;
+    }
     const Args rest(argv + 2, static_cast<std::size_t>(argc - 2));
     struct Entry {
         std::string_view name;

@@ -4,6 +4,7 @@
 
 #include "cli/CliRunner.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vorlan::cmdline {
@@ -123,7 +124,8 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
         return test::ReadFileBytes(out);
     };
     EXPECT_EQ(complete("''"),
-              "convert show check diff program image legends sheet report pc-layouts --help\n");
+              "convert show check diff program image legends sheet report pc-layouts --help "
+              "--version\n");
 #endif
     for (const Command& command : VorlanctlCommands()) {
         const std::string name(command.name);
@@ -137,7 +139,8 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
         const std::string section =
             commands.substr(at, commands.find("\n*vorlanctl*", at + 1) - at);
         EXPECT_NE(synopsis.find(head), std::string::npos) << name;
-        const std::string completed = complete(name + " -");
+        std::string completed = complete(name + " -");
+        std::replace(completed.begin(), completed.end(), '\n', ' ');
 #endif
         for (const Option& option : command.options) {
             const std::string opt(option.name);
@@ -171,9 +174,17 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
                 EXPECT_NE(complete(name + " " + opt + " ''").find(value), std::string::npos)
                     << label << " does not complete " << value;
             }
+            // "--opt=value" as "--opt value" (only long options take "=").
+            if (option.kind != ValueKind::None && opt.starts_with("--")) {
+                EXPECT_EQ(complete(name + " " + opt + "="), complete(name + " " + opt + " ''"))
+                    << label << "=";
+            }
 #endif
         }
     }
+    const auto version = RunVorlanctl({"--version"}, folder);
+    EXPECT_EQ(version.out, "vorlanctl " VORLAN_VERSION "\n");
+    EXPECT_EQ(version.status, 0);
     fs::remove_all(folder);
 }
 

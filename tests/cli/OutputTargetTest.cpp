@@ -251,11 +251,15 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
             } else {
                 const auto before = Snapshot(dir);
                 const std::string log = (base / "run" / "scratch.log").string();
-                const test::CliRun run =
-                    test::RunVorlanctl(writer.args(layout.string(), out, log), base / "run");
+                const std::vector<std::string> args = writer.args(layout.string(), out, log);
+                const test::CliRun run = test::RunVorlanctl(args, base / "run");
                 EXPECT_EQ(1, run.status) << run.err;
                 EXPECT_NE(std::string::npos, run.err.find(message))
                     << "expected: " << message << "\ngot: " << run.err;
+                // A run's own files are refused while the keyboard is as it was.
+                EXPECT_TRUE(args[0] != "program" ||
+                            run.err.ends_with("\nThe keyboard was not touched.\n"))
+                    << run.err;
                 EXPECT_EQ(std::string::npos, run.err.find("Cannot open file!")) << run.err;
                 EXPECT_EQ(before, Snapshot(dir)) << "a file changed or a temporary was left";
                 EXPECT_EQ("", run.out) << "nothing written is reported as written";
