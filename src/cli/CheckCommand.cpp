@@ -4,7 +4,6 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/TerminalText.h"
-#include "common/Latin1.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
@@ -50,7 +49,15 @@ std::string Utf8Message(const UiMessage& message) {
                                  ((text[i + 1] >= '1' && text[i + 1] <= '9') ||
                                   text[i + 1] == 's' || text[i + 1] == 'd');
         if (placeholder && next < message.args.size()) {
-            out += Latin1ToUtf8(message.args[next++]);
+            for (const char c : message.args[next++]) {
+                const auto b = static_cast<unsigned char>(c);
+                if (b < 0x80) {
+                    out += c;
+                } else {
+                    out += static_cast<char>(0xC0 | (b >> 6));
+                    out += static_cast<char>(0x80 | (b & 0x3F));
+                }
+            }
             ++i;
         } else {
             out += text[i];
@@ -67,25 +74,70 @@ std::string TerminalNote(const std::string& file, ReadNote note) {
     return TerminalLine(FormatNote(file, note));
 }
 
-json NoteJson(const std::string& file, const ReadNote& note) {
-    json item;
-    item["file"] = file;
-    item["line"] = note.line;
-    item["level"] = note.level == NoteLevel::Error ? "error" : "warning";
-    item["key"] = note.key;
-    item["id"] = static_cast<int>(note.message.id);
-    item["message"] = Utf8Message(note.message);
-    return item;
+// A JSON string of UTF-8 text, escaped as the JSON library escapes it (the
+// short escapes, \u00XX for the other control bytes, everything else as it
+// is) but written in blocks: the library formats each control byte on its
+// own, and a field of 16 MiB of NUL bytes took seconds.
+void WriteJsonString(std::ostream& out, std::string_view utf8) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    static constexpr std::size_t kBlock = 64 * 1024;
+    std::string block;
+    block.reserve(kBlock + 8);
+    block += '"';
+    for (const char c : utf8) {
+        switch (c) {
+        case '"':
+            block += "\\\"";
+            break;
+        case '\\':
+            block += "\\\\";
+            break;
+        case '\b':
+            block += "\\b";
+            break;
+        case '\f':
+            block += "\\f";
+            break;
+        case '\n':
+            block += "\\n";
+            break;
+        case '\r':
+            block += "\\r";
+            break;
+        case '\t':
+            block += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                block += "\\u00";
+                block += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
+                block += kHex[static_cast<unsigned char>(c) & 0xF];
+            } else {
+                block += c;
+            }
+        }
+        if (block.size() >= kBlock) {
+            out.write(block.data(), static_cast<std::streamsize>(block.size()));
+            block.clear();
+        }
+    }
+    block += '"';
+    out.write(block.data(), static_cast<std::streamsize>(block.size()));
 }
 
-// One element of the array, laid out as the whole array's dump lays it out,
-// written straight to the stream: a note that quotes a field of megabytes
-// costs no second copy of its escaped text, whatever the count of files.
-void WriteArrayItem(std::ostream& out, const json& item, bool first) {
-    out << (first ? "[\n  " : ",\n  ");
-    nlohmann::detail::serializer<json> writer(nlohmann::detail::output_adapter<char>(out), ' ',
-                                              json::error_handler_t::replace);
-    writer.dump(item, true, false, 2, 2);
+// One element of the array, laid out as the library lays out the whole
+// array, written as it goes: however many files, only one note's text is
+// held at a time. The message is valid UTF-8 (file bytes read as Latin-1);
+// the file name may not be, and goes through the library's replacement.
+void WriteArrayItem(std::ostream& out, const std::string& file, const ReadNote& note, bool first) {
+    out << (first ? "[\n" : ",\n")
+        << "  {\n    \"file\": " << json(file).dump(-1, ' ', false, json::error_handler_t::replace)
+        << ",\n    \"line\": " << note.line << ",\n    \"level\": \""
+        << (note.level == NoteLevel::Error ? "error" : "warning")
+        << "\",\n    \"key\": " << note.key
+        << ",\n    \"id\": " << static_cast<int>(note.message.id) << ",\n    \"message\": ";
+    WriteJsonString(out, Utf8Message(note.message));
+    out << "\n  }";
 }
 
 } // namespace
@@ -114,7 +166,7 @@ int RunCheck(Args args) {
         for (const ReadNote& note : doc.readReport.Notes()) {
             (note.level == NoteLevel::Error ? errors : warnings) = true;
             if (asJson) {
-                WriteArrayItem(std::cout, NoteJson(file, note), first);
+                WriteArrayItem(std::cout, file, note, first);
                 first = false;
             } else {
                 std::cout << TerminalNote(file, note) << '\n';

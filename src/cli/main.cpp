@@ -9,8 +9,18 @@
 #include <string>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char** narrowArgv) {
     using namespace vorlan::cli;
+#ifdef __GLIBC__
+    // A file's buffers of megabytes go back to the system once freed; the
+    // allocator would otherwise keep them after the first, and every further
+    // file of a command would add to the memory held.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
     UseUtf8Console();
     // Every command takes its file names as UTF-8 (bytes on POSIX systems).
     std::vector<std::string> arguments = Utf8Arguments(argc, narrowArgv);

@@ -2,6 +2,7 @@
 // temporary file renamed over the target, every write, flush and close checked.
 #include "common/FileWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -216,6 +217,12 @@ PathCheck ReadPlainFile(const std::string& path, std::string& out, std::size_t m
     // A plain file never blocks; the flag only mattered for the open.
     if (kind == PathCheck::Plain) {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        // Room for the whole file (and the byte that tells one past the cap)
+        // at once: growing by doubling copied a large file twice over.
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+            bytes.reserve(std::min(static_cast<std::size_t>(info.st_size) + 1, maxBytes));
+        }
     }
     while (kind == PathCheck::Plain && bytes.size() < maxBytes) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());

@@ -23,6 +23,20 @@ using Clock = std::chrono::steady_clock;
 
 const std::string kLayout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout57.txt";
 
+// Waits until the run has marked itself beside the log (it is about to
+// touch the keyboard), then lets it write a few bytes.
+void AwaitWriting(const fs::path& log) {
+    const auto until = Clock::now() + std::chrono::seconds(10);
+    const std::string prefix = "." + log.filename().string() + ".run-";
+    for (bool marked = false; !marked && Clock::now() < until;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        for (const auto& entry : fs::directory_iterator(log.parent_path())) {
+            marked = marked || entry.path().filename().string().starts_with(prefix);
+        }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+}
+
 std::size_t LogLineCount(const fs::path& log) {
     const std::string text = test::ReadFileBytes(log);
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
@@ -66,7 +80,7 @@ TEST(ProgramSignals, EachStopSignalEndsTheRunWithAMessageAndALogLine) {
         const pid_t pid = test::StartVorlanctl(
             {"program", "--emulate", row.keyboard, "--log", log.string(), kLayout}, folder);
         ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        AwaitWriting(log);
         const auto signalled = Clock::now();
         ASSERT_EQ(kill(pid, row.signal), 0);
         const test::CliRun run = test::FinishVorlanctl(pid, folder);
@@ -108,7 +122,7 @@ TEST(ProgramSignals, AScriptStopsAtCtrlCAndAKilledRunIsLoggedByTheNext) {
         _exit(127);
     }
     ASSERT_GT(shell, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    AwaitWriting(log);
     ASSERT_EQ(kill(-shell, SIGINT), 0);
     int raw = 0;
     ASSERT_EQ(waitpid(shell, &raw, 0), shell);
@@ -119,7 +133,7 @@ TEST(ProgramSignals, AScriptStopsAtCtrlCAndAKilledRunIsLoggedByTheNext) {
 
     const pid_t killed =
         test::StartVorlanctl({"program", "--emulate", "1,slow=5", "--log", log, kLayout}, folder);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    AwaitWriting(log);
     ASSERT_EQ(kill(killed, SIGKILL), 0);
     test::FinishVorlanctl(killed, folder);
     EXPECT_EQ(LogLineCount(log), 1u) << "a killed run writes nothing itself";
