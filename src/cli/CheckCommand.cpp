@@ -3,7 +3,8 @@
 // but probably a mistake.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/TerminalText.h"
+#include "common/Latin1.h"
+#include "common/TerminalText.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"

@@ -2,8 +2,8 @@
 // them after opening each.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/TerminalText.h"
 #include "common/Latin1.h"
+#include "common/TerminalText.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 
@@ -51,9 +51,8 @@ bool Open(const std::string& path, LayoutDocument& doc) {
     doc.filePath = path;
     const LayoutReadResult read = ReadLayout(doc);
     if (!read) {
-        std::cerr << TerminalLine("vorlanctl diff: " + path + ": " +
-                                  std::string(StringText(*read.failure)))
-                  << '\n';
+        std::cerr << "vorlanctl diff: " << TerminalArgument(path) << ": "
+                  << StringText(*read.failure) << '\n';
         return false;
     }
     doc.RebuildAfterLoad();

@@ -4,6 +4,7 @@
 
 #include "cli/Commands.h"
 #include "common/CommandLine.h"
+#include "common/FileWriter.h"
 #include "layout/LayoutObserver.h"
 
 #include <optional>
@@ -12,6 +13,17 @@
 #include <vector>
 
 namespace vorlan::cli {
+
+// "-" as an output names standard output, in every command that names one.
+inline constexpr std::string_view kStandardOutput = "-";
+
+// Bytes to standard output as they are (on Windows without line ends
+// translated); false when they could not all be written.
+bool WriteStandardOutput(std::string_view bytes);
+
+// A failed write as every command says it on the error output, the path
+// shown as TerminalArgument shows it.
+void ShowWriteFailure(const FileWriteResult& failure);
 
 // The problem and the command's usage on the error output; returns status 2.
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage);

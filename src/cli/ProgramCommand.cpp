@@ -7,6 +7,7 @@
 #include "common/FilePath.h"
 #include "common/FileWriter.h"
 #include "common/StringTable.h"
+#include "common/TerminalText.h"
 #include "programming/CountingDriver.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
@@ -144,7 +145,7 @@ int Usage(std::string_view problem) {
 
 // A run refused before the keyboard was touched.
 int Refused(const FileWriteResult& refused) {
-    std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused)
+    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(WriteFailureText(refused))
               << "\nThe keyboard was not touched.\n";
     return 1;
 }
@@ -170,13 +171,14 @@ void ShowFailure(int result, const std::vector<const char*>& vector, const Layou
     failure.bytesSent = bytesSent;
     failure.bytesTotal = bytesTotal;
     const std::vector<UiMessage> messages = RunFailureMessages(failure);
-    std::cerr << StringText(StringId::Error) << ": " << messages.front().English() << "\n";
+    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(messages.front().English())
+              << "\n";
     if (result == static_cast<int>(StringId::ProgrammingStopped) && stopSignal != 0) {
         std::cerr << FormatString(StringText(StringId::StoppedBySignal), {SignalName(stopSignal)})
                   << "\n";
     }
     for (std::size_t m = 1; m < messages.size(); ++m) {
-        std::cerr << messages[m].English() << "\n";
+        std::cerr << TerminalLine(messages[m].English()) << "\n";
     }
 }
 
@@ -327,18 +329,19 @@ int RunProgram(Args args) {
     };
     if (!logReady.Ok()) {
         std::cerr << "vorlanctl program: cannot write the programming log: "
-                  << WriteFailureText(logReady) << "\n";
+                  << TerminalLine(WriteFailureText(logReady)) << "\n";
     } else {
         if (const FileWriteResult logged = AppendToLog(logPath, record, inputs); !logged.Ok()) {
             failedAfter("vorlanctl program: cannot write the programming log: " +
-                        WriteFailureText(logged));
+                        TerminalLine(WriteFailureText(logged)));
         }
         RemoveRunMarker(marker);
     }
     if (emulator != nullptr && !receivedPath.empty()) {
         if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs);
             !saved.Ok()) {
-            failedAfter(std::string(StringText(StringId::Error)) + ": " + WriteFailureText(saved));
+            failedAfter(std::string(StringText(StringId::Error)) + ": " +
+                        TerminalLine(WriteFailureText(saved)));
         }
     }
     if (status == 0) {

@@ -1,5 +1,7 @@
 #include "common/CommandLine.h"
 
+#include "common/TerminalText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -40,8 +42,9 @@ bool IsWordOf(std::string_view words, std::string_view word) {
     return false;
 }
 
+// The user's words back in a message, safe for the terminal.
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return "'" + TerminalArgument(text) + "'";
 }
 
 // "convert IN OUT [--variant N]": operands, options, trailing operands.
@@ -275,7 +278,10 @@ std::string VorlanctlHelp() {
     text += "\n  vorlanctl --help        this text; vorlanctl COMMAND --help: one command\n"
             "  vorlanctl --version     the version\n"
             "\n\"--\" ends the options. Messages the program would show in a window go to\n"
-            "standard error as \"Caption: text\".\n\nExit status:\n";
+            "standard error as \"Caption: text\". An output \"-\" is standard output\n"
+            "(convert, image -o); /dev/stdout, /dev/fd/N and /proc/self/fd/N are written\n"
+            "as streams, appended to, never replaced. Standard output that cannot be\n"
+            "written fails the command (exit status 1; diff: 2).\n\nExit status:\n";
     for (const ExitStatus& exit : VorlanctlExitStatuses()) {
         text += "  " + std::to_string(exit.code) + "  " + Wrap(exit.meaning, kWidth, 5, 5) + "\n";
     }

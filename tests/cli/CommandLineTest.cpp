@@ -201,6 +201,10 @@ TEST(CommandLineTest, UsageErrorsOfTheRealProgramsExitWithTwo) {
         {{"program", "--emulate", "7"}, "must be 0, 1 or 2"},
         {{"image", "l.txt", "--hex", "--", "-o"}, "only one layout file"},
         {{"diff", "a", "--json", "--strict"}, "unknown option '--strict'"},
+        // The user's words come back with their dashes, safe for the terminal.
+        {{"convert", "a", "--bo\x1b]0;T\x07gus"}, "unknown option '--bo\\x1b]0;T\\x07gus'"},
+        {{"bo\x1bgus"}, "unknown command 'bo\\x1bgus'"},
+        {{"pc-layouts", "--bogus"}, "unknown option '--bogus'"},
     };
     for (const Case& c : cases) {
         const auto run = RunVorlanctl(c.words, folder);
