@@ -12,8 +12,19 @@ namespace {
 namespace fs = std::filesystem;
 
 // ".programming.log.run-PID-RANDOM": hidden, and told apart per log.
+// The log's name is cut so that the marker's name, with its process id and
+// random part, stays within the 255 bytes a name may have.
 std::string MarkerPrefix(const fs::path& log) {
-    return "." + Utf8FromPath(log.filename()) + ".run-";
+    constexpr std::size_t kMostOfName = 255 - 33; // ".", ".run-", 10 digits, "-", 16 hex
+    std::string name = Utf8FromPath(log.filename());
+    if (name.size() > kMostOfName) {
+        std::size_t cut = kMostOfName;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
+            --cut; // not inside a UTF-8 sequence
+        }
+        name.resize(cut);
+    }
+    return "." + name + ".run-";
 }
 
 fs::path FolderOf(const fs::path& log) {
