@@ -117,7 +117,7 @@ std::string VorlanctlPart(const std::string& marker) {
         for (const Command& c : VorlanctlCommands()) {
             text += SynopsisMarkup("vorlanctl", c.name, c.operands, c.options, c.trailing) + "\n\n";
         }
-        return text + "*vorlanctl* *--help*\n";
+        return text + "*vorlanctl* *--help*\n\n*vorlanctl* *--version*\n";
     }
     if (marker == "@COMMANDS@") {
         for (const Command& c : VorlanctlCommands()) {
@@ -131,7 +131,8 @@ std::string VorlanctlPart(const std::string& marker) {
             text += "\n\n";
         }
         return text +
-               "*vorlanctl* *--help*, *-h*, *help*\n\tPrint the list of commands and exit.\n";
+               "*vorlanctl* *--help*, *-h*, *help*\n\tPrint the list of commands and exit.\n\n"
+               "*vorlanctl* *--version*\n\tPrint the version (\"vorlanctl 1.0.0\") and exit.\n";
     }
     if (marker == "@EXIT_STATUS@") {
         return ExitMarkup(VorlanctlExitStatuses());
@@ -190,13 +191,20 @@ std::string Completion() {
            "# commands, their options, the values options take, and file names.\n\n"
            "_vorlanctl() {\n"
            "    local cur prev words cword\n"
-           "    _init_completion || return\n\n"
+           "    _init_completion -n = || return\n"
+           "    # \"--opt=value\" completes as \"--opt value\" does.\n"
+           "    local split=false\n"
+           "    if [[ $cur == --?*=* ]]; then\n"
+           "        prev=${cur%%=*}\n"
+           "        cur=${cur#*=}\n"
+           "        split=true\n"
+           "    fi\n\n"
            "    if [[ $cword -eq 1 ]]; then\n"
            "        COMPREPLY=($(compgen -W \"";
     for (const Command& c : VorlanctlCommands()) {
         out << c.name << ' ';
     }
-    out << "--help\" -- \"$cur\"))\n"
+    out << "--help --version\" -- \"$cur\"))\n"
            "        return\n"
            "    fi\n\n"
            "    local options operands=\n"
@@ -209,7 +217,7 @@ std::string Completion() {
                     << "\n            return\n            ;;\n";
             }
         }
-        out << "        esac\n        options=\"" << Words(c) << "\"\n";
+        out << "        esac\n        $split && return\n        options=\"" << Words(c) << "\"\n";
         if (!c.operandWords.empty()) {
             out << "        operands=\"" << c.operandWords << "\"\n";
         }

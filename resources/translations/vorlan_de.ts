@@ -88,6 +88,22 @@
         <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: too many levels of links.</source>
+        <translation>%1 kann nicht geschrieben werden: zu viele Ebenen von Verknüpfungen.</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1.</source>
+        <translation>Die Standardausgabe kann nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>No file was replaced: the old files are as they were.</source>
+        <translation>Keine Datei wurde ersetzt: Die alten Dateien sind unverändert.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Die Datei kann nicht geöffnet werden!</translation>
     </message>

@@ -88,6 +88,22 @@
         <translation>No se puede escribir %1: %2.</translation>
     </message>
     <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: too many levels of links.</source>
+        <translation>No se puede escribir %1: demasiados niveles de enlaces.</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1.</source>
+        <translation>No se puede escribir en la salida estándar: %1.</translation>
+    </message>
+    <message>
+        <source>No file was replaced: the old files are as they were.</source>
+        <translation>No se ha sustituido ningún archivo: los archivos anteriores siguen como estaban.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>¡No se puede abrir el archivo!</translation>
     </message>

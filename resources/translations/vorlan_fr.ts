@@ -88,6 +88,22 @@
         <translation>Impossible d'écrire %1 : %2.</translation>
     </message>
     <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: too many levels of links.</source>
+        <translation>Impossible d'écrire %1 : trop de niveaux de liens.</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1.</source>
+        <translation>Impossible d'écrire sur la sortie standard : %1.</translation>
+    </message>
+    <message>
+        <source>No file was replaced: the old files are as they were.</source>
+        <translation>Aucun fichier n'a été remplacé : les anciens fichiers sont restés tels quels.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Impossible d'ouvrir le fichier !</translation>
     </message>

@@ -88,6 +88,22 @@
         <translation>Impossibile scrivere %1: %2.</translation>
     </message>
     <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: too many levels of links.</source>
+        <translation>Impossibile scrivere %1: troppi livelli di collegamenti.</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1.</source>
+        <translation>Impossibile scrivere sull'output standard: %1.</translation>
+    </message>
+    <message>
+        <source>No file was replaced: the old files are as they were.</source>
+        <translation>Nessun file è stato sostituito: i file precedenti sono rimasti come erano.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Impossibile aprire il file!</translation>
     </message>

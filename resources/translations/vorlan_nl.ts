@@ -88,6 +88,22 @@
         <translation>%1 kan niet worden geschreven: %2.</translation>
     </message>
     <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 is een bestand, geen map.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: too many levels of links.</source>
+        <translation>%1 kan niet worden geschreven: te veel niveaus van koppelingen.</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1.</source>
+        <translation>De standaarduitvoer kan niet worden geschreven: %1.</translation>
+    </message>
+    <message>
+        <source>No file was replaced: the old files are as they were.</source>
+        <translation>Er is geen bestand vervangen: de oude bestanden zijn ongewijzigd.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Kan het bestand niet openen!</translation>
     </message>

@@ -88,6 +88,22 @@
         <translation>Nie można zapisać %1: %2.</translation>
     </message>
     <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 jest plikiem, a nie folderem.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: too many levels of links.</source>
+        <translation>Nie można zapisać %1: zbyt wiele poziomów dowiązań.</translation>
+    </message>
+    <message>
+        <source>Standard output cannot be written: %1.</source>
+        <translation>Nie można pisać na standardowe wyjście: %1.</translation>
+    </message>
+    <message>
+        <source>No file was replaced: the old files are as they were.</source>
+        <translation>Żaden plik nie został zastąpiony: dotychczasowe pliki pozostały bez zmian.</translation>
+    </message>
+    <message>
         <source>Cannot open file!</source>
         <translation>Nie można otworzyć pliku!</translation>
     </message>

@@ -3,8 +3,8 @@
 // but probably a mistake.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/TerminalText.h"
 #include "common/Latin1.h"
+#include "common/TerminalText.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
@@ -38,12 +38,33 @@ void CheckImage(const LayoutDocument& doc, ReadReport& report) {
     }
 }
 
-// Names in the messages are Latin-1 bytes; the output is UTF-8.
-ReadNote Utf8Note(ReadNote note) {
-    for (std::string& arg : note.message.args) {
-        arg = Latin1ToUtf8(arg);
+// The English text with its values (Latin-1 bytes of the file) as UTF-8.
+// A value can be a field of megabytes: it is converted once, straight into
+// the text, never copied on the way.
+std::string Utf8Message(const UiMessage& message) {
+    const std::string_view text = StringText(message.id);
+    std::string out;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool placeholder = text[i] == '%' && i + 1 < text.size() &&
+                                 ((text[i + 1] >= '1' && text[i + 1] <= '9') ||
+                                  text[i + 1] == 's' || text[i + 1] == 'd');
+        if (placeholder && next < message.args.size()) {
+            for (const char c : message.args[next++]) {
+                const auto b = static_cast<unsigned char>(c);
+                if (b < 0x80) {
+                    out += c;
+                } else {
+                    out += static_cast<char>(0xC0 | (b >> 6));
+                    out += static_cast<char>(0x80 | (b & 0x3F));
+                }
+            }
+            ++i;
+        } else {
+            out += text[i];
+        }
     }
-    return note;
+    return out;
 }
 
 // For the terminal: each field cut to a readable length, controls escaped.
@@ -54,15 +75,70 @@ std::string TerminalNote(const std::string& file, ReadNote note) {
     return TerminalLine(FormatNote(file, note));
 }
 
-json NoteJson(const std::string& file, const ReadNote& note) {
-    json item;
-    item["file"] = file;
-    item["line"] = note.line;
-    item["level"] = note.level == NoteLevel::Error ? "error" : "warning";
-    item["key"] = note.key;
-    item["id"] = static_cast<int>(note.message.id);
-    item["message"] = note.message.English();
-    return item;
+// A JSON string of UTF-8 text, escaped as the JSON library escapes it (the
+// short escapes, \u00XX for the other control bytes, everything else as it
+// is) but written in blocks: the library formats each control byte on its
+// own, and a field of 16 MiB of NUL bytes took seconds.
+void WriteJsonString(std::ostream& out, std::string_view utf8) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    static constexpr std::size_t kBlock = 64 * 1024;
+    std::string block;
+    block.reserve(kBlock + 8);
+    block += '"';
+    for (const char c : utf8) {
+        switch (c) {
+        case '"':
+            block += "\\\"";
+            break;
+        case '\\':
+            block += "\\\\";
+            break;
+        case '\b':
+            block += "\\b";
+            break;
+        case '\f':
+            block += "\\f";
+            break;
+        case '\n':
+            block += "\\n";
+            break;
+        case '\r':
+            block += "\\r";
+            break;
+        case '\t':
+            block += "\\t";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                block += "\\u00";
+                block += kHex[(static_cast<unsigned char>(c) >> 4) & 0xF];
+                block += kHex[static_cast<unsigned char>(c) & 0xF];
+            } else {
+                block += c;
+            }
+        }
+        if (block.size() >= kBlock) {
+            out.write(block.data(), static_cast<std::streamsize>(block.size()));
+            block.clear();
+        }
+    }
+    block += '"';
+    out.write(block.data(), static_cast<std::streamsize>(block.size()));
+}
+
+// One element of the array, laid out as the library lays out the whole
+// array, written as it goes: however many files, only one note's text is
+// held at a time. The message is valid UTF-8 (file bytes read as Latin-1);
+// the file name may not be, and goes through the library's replacement.
+void WriteArrayItem(std::ostream& out, const std::string& file, const ReadNote& note, bool first) {
+    out << (first ? "[\n" : ",\n")
+        << "  {\n    \"file\": " << json(file).dump(-1, ' ', false, json::error_handler_t::replace)
+        << ",\n    \"line\": " << note.line << ",\n    \"level\": \""
+        << (note.level == NoteLevel::Error ? "error" : "warning")
+        << "\",\n    \"key\": " << note.key
+        << ",\n    \"id\": " << static_cast<int>(note.message.id) << ",\n    \"message\": ";
+    WriteJsonString(out, Utf8Message(note.message));
+    out << "\n  }";
 }
 
 } // namespace
@@ -80,7 +156,7 @@ int RunCheck(Args args) {
 
     bool errors = false;
     bool warnings = false;
-    json all = json::array();
+    bool first = true;
     for (const std::string& file : files) {
         LayoutDocument doc;
         if (const LayoutReadResult read = CheckLayoutFile(file, doc); !read) {
@@ -91,14 +167,15 @@ int RunCheck(Args args) {
         for (const ReadNote& note : doc.readReport.Notes()) {
             (note.level == NoteLevel::Error ? errors : warnings) = true;
             if (asJson) {
-                all.push_back(NoteJson(file, Utf8Note(note)));
+                WriteArrayItem(std::cout, file, note, first);
+                first = false;
             } else {
                 std::cout << TerminalNote(file, note) << '\n';
             }
         }
     }
     if (asJson) {
-        std::cout << all.dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+        std::cout << (first ? "[]\n" : "\n]\n");
     }
     if (!std::cout.good() || errors) {
         return 1;

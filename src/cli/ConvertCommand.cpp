@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "common/Latin1.h"
+#include "common/TerminalText.h"
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "layout/LossList.h"
@@ -39,11 +40,11 @@ int RunConvert(Args args) {
     if (files.size() != 2) {
         return UsageError("needs an input file and an output file");
     }
+    const bool toStandardOutput = files[1] == kStandardOutput;
     // Refused before anything is read: a pipe, a device, or the input itself.
-    if (const FileWriteResult refused =
-            CheckWriteTarget(std::string(files[1]), {std::string(files[0])});
-        !refused.Ok()) {
-        std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused) << '\n';
+    if (const FileWriteResult refused = CheckWriteTarget(files[1], {files[0]});
+        !toStandardOutput && !refused.Ok()) {
+        ShowWriteFailure(refused);
         return 1;
     }
 
@@ -53,8 +54,11 @@ int RunConvert(Args args) {
     doc.ResetToNew();
     doc.filePath = files[0];
     if (const LayoutReadResult read = ReadLayout(doc); !read) {
-        // Nothing was read: writing the blank layout would only mislead.
-        ShowReadResult(observer, read);
+        // Nothing was read: writing the blank layout would only mislead. The
+        // command names two files, so the message says which one.
+        std::cerr << TerminalLine(std::string(StringText(StringId::Error)) + ": " + files[0] +
+                                  ": " + std::string(StringText(*read.failure)))
+                  << '\n';
         return 1;
     }
     doc.RebuildAfterLoad();
@@ -63,14 +67,25 @@ int RunConvert(Args args) {
         UiMessage question{StringId::LossQuestion, {std::string(VariantName(variant))}};
         std::cerr << StringText(StringId::LossCaption) << ": " << question.English() << '\n';
         for (Difference loss : losses) {
+            // Key names are the file's bytes: shown as check shows them.
             for (std::string& arg : loss.message.args) {
-                arg = Latin1ToUtf8(arg);
+                arg = TerminalLine(TerminalField(arg));
             }
             std::cerr << "  " << loss.message.English() << '\n';
         }
         if (strict) {
             return 1;
         }
+    }
+    if (toStandardOutput) {
+        if (!WriteStandardOutput(FormatLayout(doc, variant))) {
+            return 1;
+        }
+        if (!doc.HasProgrammedKey()) {
+            observer.ShowError(StringId::NoProgrammedKey);
+            return 1;
+        }
+        return 0;
     }
     doc.filePath = files[1];
     const LayoutWriteResult written = WriteLayout(doc, variant);

@@ -2,8 +2,8 @@
 // them after opening each.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/TerminalText.h"
 #include "common/Latin1.h"
+#include "common/TerminalText.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 
@@ -51,12 +51,14 @@ bool Open(const std::string& path, LayoutDocument& doc) {
     doc.filePath = path;
     const LayoutReadResult read = ReadLayout(doc);
     if (!read) {
-        std::cerr << TerminalLine("vorlanctl diff: " + path + ": " +
-                                  std::string(StringText(*read.failure)))
-                  << '\n';
+        std::cerr << "vorlanctl diff: " << TerminalArgument(path) << ": "
+                  << StringText(*read.failure) << '\n';
         return false;
     }
     doc.RebuildAfterLoad();
+    // The comparison needs no report; a note can quote a field of megabytes,
+    // and two files' notes would be held to the end.
+    doc.readReport.Clear();
     return true;
 }
 

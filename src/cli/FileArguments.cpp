@@ -1,6 +1,15 @@
 #include "cli/FileArguments.h"
 
+#include "common/TerminalText.h"
+#include "layout/LayoutFileCap.h"
+#include "layout/ReadReport.h"
+
 #include <iostream>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace vorlan::cli {
 
@@ -9,7 +18,27 @@ void StderrObserver::ShowError(StringId text) {
 }
 
 void StderrObserver::ShowWriteFailure(const UiMessage& message) {
-    std::cerr << StringText(StringId::Error) << ": " << message.English() << '\n';
+    // The first value is the path; the second the system's words.
+    UiMessage shown = message;
+    if (!shown.args.empty()) {
+        shown.args[0] = TerminalArgument(shown.args[0]);
+    }
+    std::cerr << StringText(StringId::Error) << ": " << shown.English() << '\n';
+}
+
+bool WriteStandardOutput(std::string_view bytes) {
+#ifdef _WIN32
+    std::cout.flush();
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return std::cout.flush().good();
+}
+
+void ShowWriteFailure(const FileWriteResult& failure) {
+    FileWriteResult shown = failure;
+    shown.path = TerminalArgument(failure.path);
+    std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(shown) << '\n';
 }
 
 namespace {
@@ -32,15 +61,22 @@ const std::string kLegendsUsage = UsageOf("legends");
 const std::string kSheetUsage = UsageOf("sheet");
 const std::string kPcLayoutsUsage = UsageOf("pc-layouts");
 
+std::string CappedFileNote(const std::string& file) {
+    const ReadNote note{
+        0, NoteLevel::Error,
+        UiMessage{StringId::ReportFileCapped, {std::to_string(kMaxLayoutFileBytes)}}, 0};
+    return TerminalLine(FormatNote(file, note));
+}
+
 int UsageError(std::string_view command, std::string_view problem, std::string_view usage) {
-    std::cerr << "vorlanctl " << command << ": " << problem << "\nUsage:\n" << usage;
+    std::cerr << "vorlanctl " << command << ": " << TerminalLine(problem) << "\nUsage:\n" << usage;
     return 2;
 }
 
 std::optional<int> ReadArguments(Args args, std::string_view command, cmdline::Parsed& out) {
     const cmdline::Command* declared = cmdline::FindCommand(command);
     if (declared == nullptr) {
-        std::cerr << "vorlanctl: unknown command '" << command << "'\n";
+        std::cerr << "vorlanctl: unknown command '" << TerminalArgument(command) << "'\n";
         return 2;
     }
     out = cmdline::Parse(*declared, args);

@@ -4,16 +4,11 @@
 #include "common/FileWriter.h"
 #include "common/StringTable.h"
 #include "programming/DeviceImage.h"
+#include "programming/LayoutImageFile.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 namespace vorlan::cli {
 
@@ -26,10 +21,6 @@ int Usage(std::string_view problem) {
 
 void Fail(StringId message, std::string_view detail = {}) {
     std::cerr << StringText(StringId::Error) << ": " << StringText(message) << detail << "\n";
-}
-
-void Fail(const FileWriteResult& failure) {
-    std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(failure) << "\n";
 }
 
 std::string HexDump(const std::vector<std::uint8_t>& bytes) {
@@ -66,46 +57,37 @@ int RunImage(Args args) {
         return Usage("a layout file and -o OUT are needed");
     }
 
-    if (outPath != "-") {
+    if (outPath != kStandardOutput) {
         if (const FileWriteResult refused = CheckWriteTarget(outPath, {layoutPath});
             !refused.Ok()) {
-            Fail(refused);
+            ShowWriteFailure(refused);
             return 1;
         }
     }
+    DeviceImage image;
+    const LayoutImageRead read = ReadLayoutImage(layoutPath, image);
     // The reader's words for a file it cannot read, as check, show and
     // convert say them.
-    if (const PathCheck check = CheckPlainFile(layoutPath); check != PathCheck::Plain) {
-        Fail(ReadFailureId(check));
+    if (read.check != PathCheck::Plain) {
+        Fail(ReadFailureId(read.check));
         return 1;
     }
-    std::ifstream in;
-    if (!OpenLayoutFile(layoutPath.c_str(), in)) {
-        Fail(StringId::CannotOpenFile);
-        return 1;
+    if (read.capped) {
+        std::cerr << CappedFileNote(layoutPath) << '\n';
     }
-    DeviceImage image;
-    if (const int step = BuildDeviceImage(in, image); step != ImageOk) {
-        Fail(StringId::InvalidFileFormat, " (" + std::to_string(step) + ")");
+    if (read.step != ImageOk) {
+        Fail(StringId::InvalidFileFormat, " (" + std::to_string(read.step) + ")");
         return 1;
     }
 
-    const std::string hexText = hex ? HexDump(image.bytes) : std::string();
-    const char* data = hex ? hexText.data() : reinterpret_cast<const char*>(image.bytes.data());
-    const auto size = static_cast<std::streamsize>(hex ? hexText.size() : image.bytes.size());
-    if (outPath == "-") {
-#ifdef _WIN32
-        // Raw bytes must reach the file as they are, not with line ends translated.
-        _setmode(_fileno(stdout), _O_BINARY);
-#endif
-        std::cout.write(data, size);
-        std::cout.flush();
-        return std::cout ? 0 : 1;
+    const std::string bytes =
+        hex ? HexDump(image.bytes) : std::string(image.bytes.begin(), image.bytes.end());
+    if (outPath == kStandardOutput) {
+        return WriteStandardOutput(bytes) ? 0 : 1;
     }
-    const FileWriteResult written =
-        ReplaceFile(outPath, std::string_view(data, static_cast<std::size_t>(size)), {layoutPath});
+    const FileWriteResult written = ReplaceFile(outPath, bytes, {layoutPath});
     if (!written.Ok()) {
-        Fail(written);
+        ShowWriteFailure(written);
         return 1;
     }
     return 0;

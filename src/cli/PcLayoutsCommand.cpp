@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "common/CommandLine.h"
+#include "common/TerminalText.h"
 #include "keyboards/PcLayouts.h"
 
 #include <iostream>
@@ -18,7 +19,10 @@ int RunPcLayouts(Args args) {
             std::cout << cmdline::CommandHelp(*cmdline::FindCommand("pc-layouts"));
             return std::cout.flush() ? 0 : 1;
         }
-        return UsageError("pc-layouts", "takes no arguments", kPcLayoutsUsage);
+        return UsageError("pc-layouts",
+                          arg.starts_with('-') ? "unknown option '" + TerminalArgument(arg) + "'"
+                                               : std::string("takes no arguments"),
+                          kPcLayoutsUsage);
     }
     for (const keyboards::PcLayoutInfo& layout : keyboards::PcLayouts()) {
         std::cout << layout.id << '\t' << StringText(layout.name) << '\n';
@@ -47,7 +51,7 @@ int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
         }
         if (keyboards::FindPcLayout(id) == nullptr) {
             return UsageError(command,
-                              "unknown PC keyboard layout '" + id + "' (one of " +
+                              "unknown PC keyboard layout '" + TerminalArgument(id) + "' (one of " +
                                   keyboards::PcLayoutIdList() + ")",
                               usage);
         }

@@ -2,32 +2,32 @@
 // on the device VORLAN_DEVICE selects or on an emulated keyboard.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
+#include "cli/ProgramFiles.h"
+#include "cli/StopSignals.h"
 #include "common/FilePath.h"
 #include "common/FileWriter.h"
 #include "common/StringTable.h"
+#include "common/TerminalText.h"
 #include "programming/CountingDriver.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardSelection.h"
+#include "programming/LayoutImageFile.h"
 #include "programming/ProgrammingEngine.h"
 #include "programming/RunAdvice.h"
 #include "station/Batch.h"
 #include "verify/ProgrammingLog.h"
+#include "verify/RunMarker.h"
+#include "verify/Sha256.h"
 
-#include <array>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <initializer_list>
 #include <iostream>
 #include <memory>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #ifdef _WIN32
@@ -39,112 +39,6 @@
 namespace vorlan::cli {
 
 namespace {
-
-std::atomic<bool> stopRequested{false};
-std::atomic<int> stopSignal{0};
-
-// Only sets flags: that is all a signal handler may safely do.
-extern "C" void RequestStop(int signal) {
-    stopSignal = signal;
-    stopRequested = true;
-}
-
-std::string SignalName(int signal) {
-    switch (signal) {
-    case SIGINT:
-        return "SIGINT";
-    case SIGTERM:
-        return "SIGTERM";
-#ifndef _WIN32
-    case SIGHUP:
-        return "SIGHUP";
-#endif
-    default:
-        return "signal " + std::to_string(signal);
-    }
-}
-
-// Ctrl-C, a kill and a closed terminal all stop the write between two bytes,
-// so the device is closed and the run is logged. Without SA_RESTART a request
-// blocked in the driver returns early instead of being resumed. A closed pipe
-// on standard error must not end the run before its log line either.
-class StopSignals {
-public:
-    StopSignals() {
-#ifdef _WIN32
-        previousInt_ = std::signal(SIGINT, RequestStop);
-        previousTerm_ = std::signal(SIGTERM, RequestStop);
-#else
-        struct sigaction action {};
-        action.sa_handler = RequestStop;
-        sigemptyset(&action.sa_mask);
-        for (std::size_t i = 0; i < kSignals.size(); ++i) {
-            sigaction(kSignals[i], &action, &previous_[i]);
-        }
-        struct sigaction ignore {};
-        ignore.sa_handler = SIG_IGN;
-        sigemptyset(&ignore.sa_mask);
-        sigaction(SIGPIPE, &ignore, &previousPipe_);
-#endif
-    }
-    ~StopSignals() {
-#ifdef _WIN32
-        std::signal(SIGINT, previousInt_);
-        std::signal(SIGTERM, previousTerm_);
-#else
-        for (std::size_t i = 0; i < kSignals.size(); ++i) {
-            sigaction(kSignals[i], &previous_[i], nullptr);
-        }
-        sigaction(SIGPIPE, &previousPipe_, nullptr);
-#endif
-    }
-    StopSignals(const StopSignals&) = delete;
-    StopSignals& operator=(const StopSignals&) = delete;
-
-private:
-#ifdef _WIN32
-    void (*previousInt_)(int) = nullptr;
-    void (*previousTerm_)(int) = nullptr;
-#else
-    static constexpr std::array<int, 3> kSignals{SIGINT, SIGTERM, SIGHUP};
-    std::array<struct sigaction, 3> previous_{};
-    struct sigaction previousPipe_ {};
-#endif
-};
-
-// A request that waits on the keyboard cannot see the stop flag; this thread
-// does, and gives the request up through the driver (which a signal handler
-// must not call: it takes locks).
-class StopWatcher {
-public:
-    explicit StopWatcher(KeyboardDriver& driver)
-        : thread_([this, &driver] {
-              std::unique_lock lock(mutex_);
-              while (!done_) {
-                  if (stopRequested) {
-                      driver.Abort();
-                      return;
-                  }
-                  wake_.wait_for(lock, std::chrono::milliseconds(10));
-              }
-          }) {}
-    ~StopWatcher() {
-        {
-            const std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        wake_.notify_all();
-        thread_.join();
-    }
-    StopWatcher(const StopWatcher&) = delete;
-    StopWatcher& operator=(const StopWatcher&) = delete;
-
-private:
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool done_ = false;
-    std::thread thread_;
-};
 
 bool StandardErrorIsTerminal() {
 #ifdef _WIN32
@@ -180,30 +74,45 @@ private:
     int steps = 0;
 };
 
-// The count of progress steps the layout file's image will give; 0 when unknown.
-int StepsOfLayout(const char* path) {
-    std::ifstream file;
-    DeviceImage image;
-    if (!OpenLayoutFile(path, file) || BuildDeviceImage(file, image) != ImageOk) {
-        return 0;
+// What this command says about the layout file, from one read of it.
+struct LayoutFacts {
+    LayoutImageRead read;
+    std::string sha256; // of the image as `vorlanctl image` writes it; empty: none
+    std::size_t imageSize = 0;
+    std::optional<LayoutType> layoutType;
+    int steps = 0; // the progress steps its write gives; 0 when unknown
+};
+
+LayoutFacts ReadLayoutFacts(const std::vector<const char*>& vector) {
+    LayoutFacts facts;
+    if (vector.size() < 2) {
+        return facts;
     }
-    const int size = static_cast<int>(image.bytes.size());
-    return size / ProgressStepOf(size);
+    DeviceImage image;
+    facts.read = ReadLayoutImage(vector[1], image, &stopRequested);
+    if (facts.read.Ok()) {
+        facts.sha256 = Sha256Hex(image.bytes);
+        facts.imageSize = image.bytes.size();
+        facts.layoutType = image.type;
+        const int size = static_cast<int>(facts.imageSize);
+        facts.steps = size / ProgressStepOf(size);
+    }
+    return facts;
 }
 
 // The log line of a run that has ended.
-ProgrammingRun RecordOfRun(const std::vector<const char*>& vector, const CountingDriver& driver,
-                           int result, std::chrono::steady_clock::duration took) {
+ProgrammingRun RecordOfRun(const std::vector<const char*>& vector, const LayoutFacts& facts,
+                           const CountingDriver& driver, int result,
+                           std::chrono::steady_clock::duration took) {
     ProgrammingRun run;
     run.dateTime = LocalDateTime(std::chrono::system_clock::now());
-    std::size_t imageSize = 0;
     const bool hadLayout = vector.size() >= 2;
     if (hadLayout) {
         std::error_code error;
         const std::filesystem::path absolute =
             std::filesystem::absolute(PathFromUtf8(vector[1]), error);
         run.layoutFile = error ? std::string(vector[1]) : Utf8FromPath(absolute);
-        run.imageSha256 = ImageSha256OfLayoutFile(vector[1], &imageSize);
+        run.imageSha256 = facts.sha256;
     }
     run.keyboardType = driver.AnsweredType();
     // A type given as "/T" was not asked of the keyboard.
@@ -213,13 +122,64 @@ ProgrammingRun RecordOfRun(const std::vector<const char*>& vector, const Countin
     }
     run.bytesWritten = driver.BytesWritten();
     run.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(took).count();
-    run.result = RunResultText(result, hadLayout, run.bytesWritten, imageSize);
+    run.result = RunResultText(result, hadLayout, run.bytesWritten, facts.imageSize);
     return run;
+}
+
+// What the keyboard holds after a run that succeeded, said before anything
+// else that could still fail.
+std::string KeyboardStateLine(const ProgrammingRun& run, bool hadLayout, std::size_t imageSize) {
+    const std::string type =
+        run.keyboardType < 0 ? std::string("-") : std::to_string(run.keyboardType);
+    if (!hadLayout) {
+        return "Keyboard type " + type + " detected; nothing was written.";
+    }
+    return "The keyboard was programmed: " + std::to_string(run.bytesWritten) + " of " +
+           std::to_string(imageSize) + " bytes (keyboard type " + type + ").";
 }
 
 int Usage(std::string_view problem) {
     std::cerr << "vorlanctl program: " << problem << "\n\nUsage:\n" << kProgramUsage;
     return 2;
+}
+
+// A run refused before the keyboard was touched.
+int Refused(const FileWriteResult& refused) {
+    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(WriteFailureText(refused))
+              << "\nThe keyboard was not touched.\n";
+    return 1;
+}
+
+// The engine's message, how much of a broken-off write the keyboard holds,
+// what was found and what to do: as the window shows them.
+void ShowFailure(int result, const std::vector<const char*>& vector, const LayoutFacts& facts,
+                 const CountingDriver& driver, const std::string& device, int bytesSent,
+                 int bytesTotal) {
+    RunFailure failure;
+    failure.message = result;
+    if (vector.size() >= 2) {
+        failure.layoutPath = vector[1];
+        failure.layoutType = facts.layoutType;
+        if (result == static_cast<int>(StringId::UnableToOpenFile)) {
+            failure.readProblem = static_cast<int>(ReadFailureId(facts.read.check));
+        }
+    }
+    const std::optional<DeviceKeyboard> given =
+        GivenKeyboard(std::vector<std::string>(vector.begin(), vector.end()));
+    failure.keyboard = given ? given : DeviceKeyboardFromNumber(driver.AnsweredType());
+    failure.device = device;
+    failure.bytesSent = bytesSent;
+    failure.bytesTotal = bytesTotal;
+    const std::vector<UiMessage> messages = RunFailureMessages(failure);
+    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(messages.front().English())
+              << "\n";
+    if (result == static_cast<int>(StringId::ProgrammingStopped) && stopSignal != 0) {
+        std::cerr << FormatString(StringText(StringId::StoppedBySignal), {SignalName(stopSignal)})
+                  << "\n";
+    }
+    for (std::size_t m = 1; m < messages.size(); ++m) {
+        std::cerr << TerminalLine(messages[m].English()) << "\n";
+    }
 }
 
 } // namespace
@@ -239,9 +199,6 @@ int RunProgram(Args args) {
             return Usage("the emulated keyboard must be 0, 1 or 2, with fault options");
         }
         emulate = true;
-    }
-    if (parsed.operands.size() > 2) {
-        return Usage("takes a layout file and a keyboard type /T");
     }
 
     // From here on every run is logged, however it ends.
@@ -278,26 +235,58 @@ int RunProgram(Args args) {
     }
     CountingDriver driver(std::move(keyboard));
 
+    // The engine takes the operands as they are: surplus ones and "-h", "/h"
+    // or "/?" for a layout are its syntax errors.
     std::vector<const char*> vector{"vorlanctl"};
     for (const std::string& operand : parsed.operands) {
         vector.push_back(operand.c_str());
     }
-    // The files this run writes are refused before the keyboard is touched:
-    // a pipe would stop the run at its end, the layout would be lost.
-    const InputFiles inputs =
-        vector.size() >= 2 ? InputFiles{std::string(vector[1])} : InputFiles{};
-    for (const std::string* out :
-         std::initializer_list<const std::string*>{&receivedPath, &logPath}) {
-        if (out->empty()) {
-            continue;
-        }
-        if (const FileWriteResult refused = CheckWriteTarget(*out, inputs); !refused.Ok()) {
-            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(refused) << "\n";
-            return 1;
-        }
+    const bool hadLayout = vector.size() >= 2;
+    const InputFiles inputs = hadLayout ? InputFiles{std::string(vector[1])} : InputFiles{};
+    const bool logChosen = !logPath.empty();
+    if (!logChosen) {
+        logPath = DefaultLogPath();
+    }
+    // Runs of this log that died without their line are logged before this one.
+    if (!logPath.empty()) {
+        LogInterruptedRuns(logPath);
     }
 
-    ProgressBar bar(vector.size() >= 2 ? StepsOfLayout(vector[1]) : 0);
+    const LayoutFacts facts = ReadLayoutFacts(vector);
+    if (facts.read.capped) {
+        std::cerr << CappedFileNote(vector[1]) << '\n';
+    }
+    ProgrammingRun planned = RecordOfRun(vector, facts, driver, 0, {});
+    if (const auto order = parsed.Value("--order")) {
+        std::string logText;
+        ReadPlainFile(logPath, logText, std::size_t{256} * 1024 * 1024);
+        planned.batch = FormatBatchField(
+            {*order, NextPlaceInLog(ParseLog(logText), *order), 0, KeyTestOutcome::NotRun, false});
+    }
+
+    // The files this run writes are checked before the keyboard is touched:
+    // a keyboard programmed by a run that cannot say so is worse than none.
+    if (!receivedPath.empty()) {
+        if (const FileWriteResult refused =
+                CheckReplaceable(receivedPath, inputs, std::max<std::size_t>(facts.imageSize, 1));
+            !refused.Ok()) {
+            return Refused(refused);
+        }
+    }
+    std::string marker;
+    FileWriteResult logReady =
+        logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}
+                        : CheckAppendable(logPath, inputs);
+    if (logReady.Ok()) {
+        logReady = WriteRunMarker(logPath, planned, marker);
+    }
+    // Only a log the user named stops the run; the desktop program's own log
+    // is a record, not what the user asked for (it is said after the run).
+    if (!logReady.Ok() && logChosen) {
+        return Refused(logReady);
+    }
+
+    ProgressBar bar(facts.steps);
     WriteProgress progress;
     if (StandardErrorIsTerminal()) {
         progress.step = [&bar] { bar.Step(); };
@@ -317,70 +306,49 @@ int RunProgram(Args args) {
     }
     const auto took = std::chrono::steady_clock::now() - started;
     bar.End();
-    const bool stopped = result == static_cast<int>(StringId::ProgrammingStopped);
 
     int status = result == 0 ? 0 : 1;
     if (result != 0) {
-        // The engine's message, how much of a broken-off write the keyboard
-        // holds, what was found and what to do: as the window shows them.
-        RunFailure failure;
-        failure.message = result;
-        if (vector.size() >= 2) {
-            failure.layoutPath = vector[1];
-            failure.layoutType = LayoutTypeOfFile(vector[1]);
-            if (result == static_cast<int>(StringId::UnableToOpenFile)) {
-                failure.readProblem = static_cast<int>(ReadFailureId(CheckPlainFile(vector[1])));
-            }
-        }
-        const std::optional<DeviceKeyboard> given =
-            GivenKeyboard(std::vector<std::string>(vector.begin(), vector.end()));
-        failure.keyboard = given ? given : DeviceKeyboardFromNumber(driver.AnsweredType());
-        failure.device = device;
-        failure.bytesSent = bytesSent;
-        failure.bytesTotal = bytesTotal;
-        const std::vector<UiMessage> messages = RunFailureMessages(failure);
-        std::cerr << StringText(StringId::Error) << ": " << messages.front().English() << "\n";
-        if (stopped && stopSignal != 0) {
-            std::cerr << FormatString(StringText(StringId::StoppedBySignal),
-                                      {SignalName(stopSignal)})
-                      << "\n";
-        }
-        for (std::size_t m = 1; m < messages.size(); ++m) {
-            std::cerr << messages[m].English() << "\n";
-        }
+        ShowFailure(result, vector, facts, driver, device, bytesSent, bytesTotal);
     }
-    const bool logChosen = !logPath.empty();
-    if (!logChosen) {
-        logPath = DefaultLogPath();
-    }
-    ProgrammingRun record = RecordOfRun(vector, driver, result, took);
-    if (stopped && stopSignal != 0) {
+    ProgrammingRun record = RecordOfRun(vector, facts, driver, result, took);
+    record.batch = planned.batch;
+    if (result == static_cast<int>(StringId::ProgrammingStopped) && stopSignal != 0) {
         record.result += " (" + SignalName(stopSignal) + ")";
     }
-    if (const auto order = parsed.Value("--order")) {
-        std::string logText;
-        ReadPlainFile(logPath, logText, std::size_t{256} * 1024 * 1024);
-        record.batch = FormatBatchField(
-            {*order, NextPlaceInLog(ParseLog(logText), *order), 0, KeyTestOutcome::NotRun, false});
-    }
-    const FileWriteResult logged =
-        logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}
-                        : AppendToLog(logPath, record, inputs);
-    if (!logged.Ok()) {
-        std::cerr << "vorlanctl program: cannot write the programming log: "
-                  << WriteFailureText(logged) << "\n";
-        // The keyboard is programmed all the same; only a log the user named
-        // makes the run fail.
-        if (logChosen) {
-            status = 1;
+    // Whatever fails after the run, what the keyboard holds is said first.
+    bool stateSaid = result != 0;
+    const auto failedAfter = [&](const std::string& what) {
+        if (!stateSaid) {
+            std::cerr << "The keyboard was programmed: " << record.bytesWritten << " of "
+                      << facts.imageSize << " bytes.\n";
+            stateSaid = true;
         }
+        std::cerr << what << "\n";
+        status = 1;
+    };
+    if (!logReady.Ok()) {
+        std::cerr << "vorlanctl program: cannot write the programming log: "
+                  << TerminalLine(WriteFailureText(logReady)) << "\n";
+    } else {
+        if (const FileWriteResult logged = AppendToLog(logPath, record, inputs); !logged.Ok()) {
+            failedAfter("vorlanctl program: cannot write the programming log: " +
+                        TerminalLine(WriteFailureText(logged)));
+        }
+        RemoveRunMarker(marker);
     }
     if (emulator != nullptr && !receivedPath.empty()) {
         if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs);
             !saved.Ok()) {
-            std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(saved) << "\n";
-            status = 1;
+            failedAfter(std::string(StringText(StringId::Error)) + ": " +
+                        TerminalLine(WriteFailureText(saved)));
         }
+    }
+    if (status == 0) {
+        std::cout << KeyboardStateLine(record, hadLayout, facts.imageSize) << '\n';
+    }
+    if (stopSignal != 0) {
+        EndBySignal(stopSignal);
     }
     return status;
 }

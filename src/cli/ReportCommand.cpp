@@ -3,6 +3,7 @@
 #include "cli/FileArguments.h"
 #include "cli/ReportJob.h"
 #include "common/StringTable.h"
+#include "common/TerminalText.h"
 #include "verify/ProgrammingLog.h"
 
 #include <iostream>
@@ -57,7 +58,7 @@ int RunReport(Args args) {
     std::string text;
     if (const PathCheck read = ReadPlainFile(logPath, text, kMaxLogBytes);
         read != PathCheck::Plain) {
-        std::cerr << StringText(StringId::Error) << ": " << logPath << ": "
+        std::cerr << StringText(StringId::Error) << ": " << TerminalArgument(logPath) << ": "
                   << StringText(ReadFailureId(read)) << '\n';
         return 1;
     }
@@ -66,7 +67,7 @@ int RunReport(Args args) {
     if (report.rows.empty()) {
         std::cerr << "vorlanctl report: the log holds no keyboard of "
                   << (report.order.empty() ? std::string("any batch")
-                                           : "the order '" + report.order + "'")
+                                           : "the order '" + TerminalArgument(report.order) + "'")
                   << '\n';
         return 1;
     }
@@ -77,7 +78,7 @@ int RunReport(Args args) {
     const FileWriteResult written = ReplaceFile(
         out, ReportCsv(report, separator != 0 ? separator : ReportListSeparator()), inputs);
     if (!written.Ok()) {
-        std::cerr << StringText(StringId::Error) << ": " << WriteFailureText(written) << '\n';
+        ShowWriteFailure(written);
         return 1;
     }
     return 0;

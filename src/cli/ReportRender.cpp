@@ -1,6 +1,7 @@
 // The Qt half of vorlanctl report: the locale's separator and paper, the
 // translation of the user's language and the PDF, on the offscreen platform.
 #include "cli/ReportJob.h"
+#include "common/TerminalText.h"
 #include "common/ui/QtText.h"
 #include "printing/ui/PrintExport.h"
 #include "station/ui/ReportDocument.h"
@@ -44,9 +45,10 @@ int WriteReportPdf(const BatchReport& report, const std::string& outPath,
     }
     const ReportDocument document(report, StandardPage(LocalePaper()));
     const ExportResult result =
-        ExportDocument(document, FromPath(outPath), ExportFormat::Pdf, kDefaultPngDpi, inputs);
+        ExportDocument(document, outPath, ExportFormat::Pdf, kDefaultPngDpi, inputs);
     if (result.error) {
-        std::cerr << StringText(StringId::Error) << ": " << ToLocalText(result.errorText) << '\n';
+        std::cerr << StringText(StringId::Error) << ": "
+                  << TerminalLine(ToLocalText(result.errorText)) << '\n';
         return 1;
     }
     return 0;

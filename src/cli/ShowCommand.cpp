@@ -2,8 +2,8 @@
 // holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "cli/TerminalText.h"
 #include "common/Latin1.h"
+#include "common/TerminalText.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/CodeNames.h"
 

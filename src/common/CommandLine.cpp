@@ -1,5 +1,7 @@
 #include "common/CommandLine.h"
 
+#include "common/TerminalText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -29,8 +31,20 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
+bool IsWordOf(std::string_view words, std::string_view word) {
+    while (!words.empty()) {
+        const std::size_t space = words.find(' ');
+        if (words.substr(0, space) == word) {
+            return true;
+        }
+        words = space == std::string_view::npos ? std::string_view() : words.substr(space + 1);
+    }
+    return false;
+}
+
+// The user's words back in a message, safe for the terminal.
 std::string Quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
+    return "'" + TerminalArgument(text) + "'";
 }
 
 // "convert IN OUT [--variant N]": operands, options, trailing operands.
@@ -158,7 +172,8 @@ Parsed Parse(const Command& command, std::span<char* const> args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         // "-" alone is a file name (standard output), as is anything after "--".
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-' ||
+            IsWordOf(command.dashOperands, arg)) {
             parsed.operands.emplace_back(arg);
             continue;
         }
@@ -261,8 +276,12 @@ std::string VorlanctlHelp() {
         text += CommandUsage(command);
     }
     text += "\n  vorlanctl --help        this text; vorlanctl COMMAND --help: one command\n"
+            "  vorlanctl --version     the version\n"
             "\n\"--\" ends the options. Messages the program would show in a window go to\n"
-            "standard error as \"Caption: text\".\n\nExit status:\n";
+            "standard error as \"Caption: text\". An output \"-\" is standard output\n"
+            "(convert, image -o); /dev/stdout, /dev/fd/N and /proc/self/fd/N are written\n"
+            "as streams, appended to, never replaced. Standard output that cannot be\n"
+            "written fails the command (exit status 1; diff: 2).\n\nExit status:\n";
     for (const ExitStatus& exit : VorlanctlExitStatuses()) {
         text += "  " + std::to_string(exit.code) + "  " + Wrap(exit.meaning, kWidth, 5, 5) + "\n";
     }

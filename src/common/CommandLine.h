@@ -47,6 +47,8 @@ struct Command {
     std::span<const Option> options;
     std::span<const ExitStatus> exits; // what the codes mean for this command
     std::string_view operandWords;     // completed besides file names ("/0 /1 /2")
+    // Words taken as operands although they begin with "-" ("-h" for program).
+    std::string_view dashOperands = {};
 };
 
 // vorlanctl's commands, in the order --help lists them.

@@ -12,6 +12,16 @@ constexpr Option kHelp{"--help",
                        0,
                        {},
                        "Print the command's usage, options and exit statuses, and exit."};
+// program takes "-h" as its layout operand, which the programming engine
+// refuses as a syntax error; only --help asks it for help.
+constexpr Option kLongHelp{"--help",
+                           {},
+                           ValueKind::None,
+                           {},
+                           0,
+                           0,
+                           {},
+                           "Print the command's usage, options and exit statuses, and exit."};
 constexpr Option kJson{"--json", {}, ValueKind::None, {}, 0, 0, {}, "Print the result as JSON."};
 constexpr Option kOut{"-o",
                       {},
@@ -104,7 +114,7 @@ constexpr Option kProgramOptions[] = {
      {},
      "Log the run as a keyboard of the batch of this order: the order and its place (one "
      "after the order's keyboards that passed in the log) as the log line's last field."},
-    kHelp,
+    kLongHelp,
 };
 constexpr Option kImageOptions[] = {
     {"-o", {}, ValueKind::File, "OUT", 0, 0, {}, "The file to write, - for standard output.", true},
@@ -208,6 +218,14 @@ constexpr ExitStatus kCheckExits[] = {{0, "clean"},
                                       {1, "errors, or a file that cannot be read"},
                                       {2, "usage error"},
                                       {3, "only warnings"}};
+constexpr ExitStatus kProgramExits[] = {
+    {0, "success: the keyboard was programmed, or only detected without LAYOUT"},
+    {1, "failure, also when the log or the --received file cannot be written (refused before "
+        "the keyboard is touched)"},
+    {2, "usage error"},
+    {130, "stopped by Ctrl-C (SIGINT), SIGTERM or SIGHUP: after its log line the run ends by "
+          "that signal, which a shell shows as 128 + its number (130, 143, 129), so a "
+          "script's loop stops too"}};
 constexpr ExitStatus kDiffExits[] = {
     {0, "equal"}, {1, "different"}, {2, "usage error, or a file that cannot be read"}};
 
@@ -254,8 +272,9 @@ constexpr Command kCommands[] = {
      "(default /dev/vorlan; emulator:N as --emulate N). Ctrl-C stops a write between two "
      "bytes. Every run is appended to the programming log.",
      kProgramOptions,
-     kPlainExits,
-     "/0 /1 /2"},
+     kProgramExits,
+     "/0 /1 /2",
+     "-h"},
     {"image",
      "LAYOUT",
      {},
@@ -307,6 +326,9 @@ constexpr ExitStatus kVorlanctlExits[] = {
     {2, "usage error: an unknown command or option, a missing argument or a value out of "
         "range (diff: also a file that cannot be read)"},
     {3, "check: only warnings"},
+    {130, "ended by a signal: SIGINT, SIGTERM or SIGHUP end every command by that signal (program "
+          "after its cleanup and log line), which a shell shows as 128 + its number (130, 143, "
+          "129)"},
 };
 
 constexpr Option kVorlanOptions[] = {

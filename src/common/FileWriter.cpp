@@ -4,10 +4,13 @@
 
 #include "common/FilePath.h"
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <system_error>
+#include <thread>
 
 namespace vorlan {
 namespace fs = std::filesystem;
@@ -19,7 +22,10 @@ namespace {
 std::string RandomHex() {
     thread_local std::mt19937_64 engine{[] {
         std::random_device device;
-        return (static_cast<std::uint64_t>(device()) << 32) ^ device();
+        const auto now =
+            static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+        return ((static_cast<std::uint64_t>(device()) << 32) ^ device() ^ now) +
+               std::hash<std::thread::id>{}(std::this_thread::get_id());
     }()};
     static constexpr char kDigits[] = "0123456789abcdef";
     std::uint64_t value = engine();
@@ -46,7 +52,28 @@ StringId ReadFailureId(PathCheck check) {
 }
 
 std::string SavePrefix(const std::string& fileName) {
-    return "." + fileName + ".vorlan-save-";
+    // What a temporary name adds: ".", ".vorlan-save-", a process id of up to
+    // ten digits, "-", sixteen hex digits and ".tmp".
+    constexpr std::size_t kNameMax = 255;
+    constexpr std::size_t kLongestName = kNameMax - 45;
+    if (fileName.size() <= kLongestName) {
+        return "." + fileName + ".vorlan-save-";
+    }
+    std::uint32_t hash = 2166136261u; // FNV-1a of the whole name
+    for (const char c : fileName) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string mark = "~";
+    for (int shift = 28; shift >= 0; shift -= 4) {
+        mark += kDigits[(hash >> shift) & 0xF];
+    }
+    // Cut at the start of a character, so the name stays UTF-8 where it was.
+    std::size_t cut = kLongestName - mark.size();
+    while (cut > 0 && (static_cast<unsigned char>(fileName[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return "." + fileName.substr(0, cut) + mark + ".vorlan-save-";
 }
 
 void RemoveSaveLeftovers(const std::string& target) {
@@ -111,10 +138,77 @@ StringId WriteFailureId(WriteFailure failure) {
         return StringId::WriteFolderNotWritable;
     case WriteFailure::FolderMissing:
         return StringId::WriteFolderMissing;
+    case WriteFailure::NotAFolder:
+        return StringId::WriteNotAFolder;
+    case WriteFailure::LinkLoop:
+        return StringId::WriteLinkLoop;
     case WriteFailure::Other:
         return StringId::WriteFailedBecause;
     }
     return StringId::WriteFailedBecause;
+}
+
+FileWriteResult FileSetWriter::Add(const std::string& target, std::string_view bytes) {
+    StagedFile staged;
+    FileWriteResult result = StageFile(target, bytes, inputs_, staged);
+    if (result.Ok()) {
+        staged_.push_back(std::move(staged));
+    }
+    return result;
+}
+
+FileWriteResult FileSetWriter::Commit() {
+    // Each old file keeps a second name until all new ones are in place, so a
+    // failed rename can put back those already replaced.
+    std::vector<std::string> keep(staged_.size());
+    for (std::size_t i = 0; i < staged_.size(); ++i) {
+        if (staged_[i].replacesExisting) {
+            const fs::path real = PathOf(staged_[i].real);
+            const fs::path kept =
+                real.parent_path() /
+                PathOf(TemporaryName(SavePrefix(TextOf(real.filename())), ".old"));
+            std::error_code ec;
+            fs::create_hard_link(real, kept, ec);
+            keep[i] = ec ? std::string() : TextOf(kept);
+        }
+    }
+    FileWriteResult result;
+    std::size_t placed = 0;
+    for (; placed < staged_.size(); ++placed) {
+        const StagedFile& staged = staged_[placed];
+        result = MoveOver(staged.temp, staged.real, staged.target);
+        if (!result.Ok()) {
+            break;
+        }
+    }
+    std::error_code ignored;
+    for (std::size_t i = 0; i < placed && !result.Ok(); ++i) {
+        if (!keep[i].empty()) {
+            MoveOver(keep[i], staged_[i].real, staged_[i].target);
+        } else if (!staged_[i].replacesExisting) {
+            fs::remove(PathOf(staged_[i].real), ignored);
+        }
+    }
+    for (const std::string& kept : keep) {
+        if (!kept.empty()) {
+            fs::remove(PathOf(kept), ignored);
+        }
+    }
+    if (result.Ok()) {
+        staged_.clear();
+    } else {
+        staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(placed));
+        Discard();
+    }
+    return result;
+}
+
+void FileSetWriter::Discard() {
+    for (const StagedFile& staged : staged_) {
+        std::error_code ignored;
+        fs::remove(PathOf(staged.temp), ignored);
+    }
+    staged_.clear();
 }
 
 std::string WriteFailureText(const FileWriteResult& result) {

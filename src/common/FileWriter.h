@@ -42,6 +42,8 @@ enum class WriteFailure {
     DiskFull,          // no space or quota left
     FolderNotWritable, // the temporary file cannot be made beside the target
     FolderMissing,     // the folder of the target does not exist
+    NotAFolder,        // a part of the target's folder is a file
+    LinkLoop,          // the target's links go round in a circle (or too deep)
     Other,             // anything else; detail has the system's words
 };
 
@@ -66,8 +68,48 @@ FileWriteResult CheckWriteTarget(const std::string& target, const InputFiles& in
 // renamed over the target and the folder flushed after it. The program's own
 // temporary files that killed saves left beside the target are removed first.
 // On any failure the temporary file is removed and the old file untouched.
+// Links are followed as the system follows them, a folder at a time.
+// A descriptor this process has open (/dev/stdout, /dev/fd/N,
+// /proc/self/fd/N, or a link to one) is written as a stream: the bytes go
+// where it stands (at the end when it was opened to append); nothing of
+// what it holds is replaced.
 FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
                             const InputFiles& inputs = {});
+
+// A file written and flushed beside its target under a temporary name, not
+// yet in place: what ReplaceFile does before its rename.
+struct StagedFile {
+    std::string target; // as given, for messages
+    std::string real;   // where it goes, links followed
+    std::string temp;   // where it is now
+    bool replacesExisting = false;
+};
+// Refuses what ReplaceFile refuses, and streams: they cannot be taken back.
+FileWriteResult StageFile(const std::string& target, std::string_view bytes,
+                          const InputFiles& inputs, StagedFile& out);
+// Renames from over to and makes the rename durable; shownPath names a failure.
+FileWriteResult MoveOver(const std::string& from, const std::string& to,
+                         const std::string& shownPath);
+
+// Several files replaced together, all or none (the pages of an export):
+// each is staged as it comes, Commit puts them all in place, and when one
+// cannot be, those already placed are taken back so every old file is whole
+// again. Whatever is not committed is removed, also when this is destroyed.
+class FileSetWriter {
+public:
+    explicit FileSetWriter(InputFiles inputs = {}) : inputs_(std::move(inputs)) {}
+    FileSetWriter(const FileSetWriter&) = delete;
+    FileSetWriter& operator=(const FileSetWriter&) = delete;
+    ~FileSetWriter() { Discard(); }
+
+    FileWriteResult Add(const std::string& target, std::string_view bytes);
+    FileWriteResult Commit();
+    void Discard();
+
+private:
+    InputFiles inputs_;
+    std::vector<StagedFile> staged_;
+};
 
 // Appends one whole line (a line end is added) in a single write to an
 // append-only file, creating it and its folders when missing.
@@ -87,7 +129,9 @@ std::string WriteFailureText(const FileWriteResult& result);
 // another instance's file in use is told from a dead one's leftover.
 bool IsTemporaryNameOf(const std::string& fileName, std::string_view prefix, long* pid);
 std::string TemporaryName(std::string_view prefix, std::string_view suffix);
-// The prefix of the temporary files of saves of the file named fileName.
+// The prefix of the temporary files of saves of the file named fileName: a
+// long name is shortened (and told apart by a hash of the whole), so the
+// temporary name fits where the name itself fits (255 bytes).
 std::string SavePrefix(const std::string& fileName);
 // Removes temporary files of saves of target whose process is gone.
 void RemoveSaveLeftovers(const std::string& target);

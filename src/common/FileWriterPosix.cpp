@@ -2,11 +2,15 @@
 // temporary file renamed over the target, every write, flush and close checked.
 #include "common/FileWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <iostream>
 #include <signal.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -81,37 +85,102 @@ bool IsInput(const struct stat& target, const InputFiles& inputs) {
 }
 
 // Where a write to target lands: the file at the end of its links (a
-// dangling link names the file to create), and what is there now.
+// dangling link names the file to create), or a descriptor of this process,
+// and what is there now.
 struct Target {
     fs::path real;
+    int stream = -1;
     bool exists = false;
     struct stat info {};
 };
 
+constexpr int kMaxLinks = 40; // as many as the kernel follows
+
+// Why the folder of a path cannot be found, as precisely as the system says:
+// the part that is a file, a loop of links, or a missing folder.
+FileWriteResult FolderFailure(const fs::path& folder, int error, const std::string& target) {
+    if (error == ELOOP) {
+        return Failure(WriteFailure::LinkLoop, target);
+    }
+    if (error == EACCES) {
+        return Failure(WriteFailure::FolderNotWritable, FolderText(folder));
+    }
+    if (error == ENOTDIR) {
+        fs::path prefix;
+        for (const fs::path& part : folder) {
+            prefix /= part;
+            struct stat info {};
+            if (::stat(prefix.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+                return Failure(WriteFailure::NotAFolder, prefix.string());
+            }
+        }
+    }
+    if (error == ENOENT || error == ENOTDIR) {
+        return Failure(WriteFailure::FolderMissing, FolderText(folder));
+    }
+    return Failure(WriteFailure::Other, target, error);
+}
+
+// The descriptor a path in this process's descriptor folder stands for
+// (/dev/stdout, /dev/fd/N and /proc/self/fd/N all end there), or -1.
+int StreamOf(const fs::path& realFolder, const fs::path& name) {
+    const std::string own = "/proc/" + std::to_string(::getpid()) + "/fd";
+    const std::string text = name.string();
+    if (realFolder != own || text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return -1;
+    }
+    return std::stoi(text);
+}
+
 FileWriteResult Prepare(const std::string& target, const InputFiles& inputs, Target& out) {
+    // Each folder on the way is resolved by the system, so "link/.." is the
+    // folder above where the link leads, as the kernel has it, not the
+    // folder that holds the link.
     fs::path path(target);
-    for (int hops = 0; hops < 40; ++hops) {
+    for (int hops = 0;; ++hops) {
+        const fs::path folder = path.parent_path();
+        char* resolved = ::realpath(folder.empty() ? "." : folder.c_str(), nullptr);
+        if (resolved == nullptr) {
+            return FolderFailure(folder, errno, target);
+        }
+        const fs::path realFolder(resolved);
+        std::free(resolved);
+        struct stat folderInfo {};
+        if (::stat(realFolder.c_str(), &folderInfo) != 0 || !S_ISDIR(folderInfo.st_mode)) {
+            return Failure(WriteFailure::NotAFolder, folder.string());
+        }
+        out.real = realFolder / path.filename();
+        out.stream = StreamOf(realFolder, path.filename());
+        if (out.stream >= 0) {
+            if (::fstat(out.stream, &out.info) != 0) {
+                return Failure(WriteFailure::Other, target, errno);
+            }
+            if (S_ISDIR(out.info.st_mode)) {
+                return Failure(WriteFailure::NotPlain, target);
+            }
+            if (S_ISREG(out.info.st_mode) && IsInput(out.info, inputs)) {
+                return Failure(WriteFailure::SameAsInput, target);
+            }
+            return {};
+        }
         struct stat link {};
-        if (::lstat(path.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
+        if (::lstat(out.real.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) {
             break;
         }
+        if (hops == kMaxLinks) {
+            return Failure(WriteFailure::LinkLoop, target);
+        }
         std::array<char, 4096> buffer{};
-        const ssize_t size = ::readlink(path.c_str(), buffer.data(), buffer.size() - 1);
+        const ssize_t size = ::readlink(out.real.c_str(), buffer.data(), buffer.size() - 1);
         if (size < 0) {
             break;
         }
         const fs::path next(std::string(buffer.data(), static_cast<std::size_t>(size)));
-        path = (next.is_absolute() ? next : path.parent_path() / next).lexically_normal();
-    }
-    out.real = path;
-    const fs::path folder = path.parent_path();
-    struct stat folderInfo {};
-    if (::stat(folder.empty() ? "." : folder.c_str(), &folderInfo) != 0 ||
-        !S_ISDIR(folderInfo.st_mode)) {
-        return Failure(WriteFailure::FolderMissing, FolderText(folder));
+        path = next.is_absolute() ? next : realFolder / next;
     }
     // stat never blocks, whatever the path is; nothing is opened here.
-    if (::stat(path.c_str(), &out.info) == 0) {
+    if (::stat(out.real.c_str(), &out.info) == 0) {
         out.exists = true;
         if (!S_ISREG(out.info.st_mode)) {
             return Failure(WriteFailure::NotPlain, target);
@@ -119,6 +188,8 @@ FileWriteResult Prepare(const std::string& target, const InputFiles& inputs, Tar
         if (IsInput(out.info, inputs)) {
             return Failure(WriteFailure::SameAsInput, target);
         }
+    } else if (errno == ELOOP) {
+        return Failure(WriteFailure::LinkLoop, target);
     } else if (errno != ENOENT) {
         return Failure(WriteFailure::Other, target, errno);
     }
@@ -216,6 +287,12 @@ PathCheck ReadPlainFile(const std::string& path, std::string& out, std::size_t m
     // A plain file never blocks; the flag only mattered for the open.
     if (kind == PathCheck::Plain) {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        // Room for the whole file (and the byte that tells one past the cap)
+        // at once: growing by doubling copied a large file twice over.
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+            bytes.reserve(std::min(static_cast<std::size_t>(info.st_size) + 1, maxBytes));
+        }
     }
     while (kind == PathCheck::Plain && bytes.size() < maxBytes) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
@@ -242,11 +319,14 @@ FileWriteResult CheckWriteTarget(const std::string& target, const InputFiles& in
     return Prepare(target, inputs, where);
 }
 
-FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
-                            const InputFiles& inputs) {
+FileWriteResult StageFile(const std::string& target, std::string_view bytes,
+                          const InputFiles& inputs, StagedFile& out) {
     Target where;
     if (FileWriteResult refused = Prepare(target, inputs, where); !refused.Ok()) {
         return refused;
+    }
+    if (where.stream >= 0) {
+        return Failure(WriteFailure::NotPlain, target);
     }
     if (where.exists) {
         // The old file must be one we may write, as opening it would require.
@@ -257,21 +337,51 @@ FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
         ::close(fd);
     }
     RemoveSaveLeftovers(where.real.string());
-    const fs::path folder = where.real.parent_path();
-    const fs::path temp =
-        folder / TemporaryName(SavePrefix(where.real.filename().string()), ".tmp");
+    const fs::path temp = where.real.parent_path() /
+                          TemporaryName(SavePrefix(where.real.filename().string()), ".tmp");
     bool created = false;
     // A new file gets the permissions any new file of the user would (the
     // umask applies); a replaced one starts private and takes the old ones.
     FileWriteResult result = WriteNew(temp, bytes, where.exists ? 0600 : 0666,
                                       where.exists ? &where.info : nullptr, target, created);
-    if (result.Ok() && ::rename(temp.c_str(), where.real.c_str()) != 0) {
-        result = WriteError(target, errno);
+    if (!result.Ok()) {
+        if (created) {
+            ::unlink(temp.c_str());
+        }
+        return result;
     }
-    if (result.Ok()) {
-        SyncFolder(folder);
-    } else if (created) {
-        ::unlink(temp.c_str());
+    out = {target, where.real.string(), temp.string(), where.exists};
+    return {};
+}
+
+FileWriteResult MoveOver(const std::string& from, const std::string& to,
+                         const std::string& shownPath) {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        return WriteError(shownPath, errno);
+    }
+    SyncFolder(fs::path(to).parent_path());
+    return {};
+}
+
+FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
+                            const InputFiles& inputs) {
+    Target where;
+    if (FileWriteResult refused = Prepare(target, inputs, where); !refused.Ok()) {
+        return refused;
+    }
+    if (where.stream >= 0) {
+        // What the program printed before goes first.
+        std::cout.flush();
+        std::fflush(stdout);
+        return WriteAll(where.stream, bytes) ? FileWriteResult{} : WriteError(target, errno);
+    }
+    StagedFile staged;
+    if (FileWriteResult result = StageFile(target, bytes, inputs, staged); !result.Ok()) {
+        return result;
+    }
+    FileWriteResult result = MoveOver(staged.temp, staged.real, target);
+    if (!result.Ok()) {
+        ::unlink(staged.temp.c_str());
     }
     return result;
 }
@@ -286,6 +396,10 @@ FileWriteResult AppendLine(const std::string& target, std::string_view line,
     Target where;
     if (FileWriteResult refused = Prepare(target, inputs, where); !refused.Ok()) {
         return refused;
+    }
+    if (where.stream >= 0) {
+        return WriteAll(where.stream, std::string(line) + "\n") ? FileWriteResult{}
+                                                                : WriteError(target, errno);
     }
     const int fd = ::open(target.c_str(),
                           O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);

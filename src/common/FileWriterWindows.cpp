@@ -227,8 +227,8 @@ FileWriteResult CheckWriteTarget(const std::string& target, const InputFiles& in
     return Prepare(target, inputs, where);
 }
 
-FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
-                            const InputFiles& inputs) {
+FileWriteResult StageFile(const std::string& target, std::string_view bytes,
+                          const InputFiles& inputs, StagedFile& out) {
     Target where;
     if (FileWriteResult refused = Prepare(target, inputs, where); !refused.Ok()) {
         return refused;
@@ -239,12 +239,34 @@ FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
         folder / PathOf(TemporaryName(SavePrefix(Utf8(where.real.filename())), ".tmp"));
     bool created = false;
     FileWriteResult result = WriteNew(temp, bytes, target, created);
-    if (result.Ok() && MoveFileExW(temp.wstring().c_str(), where.real.wstring().c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
-        result = WriteError(target, GetLastError());
+    if (!result.Ok()) {
+        if (created) {
+            DeleteFileW(temp.wstring().c_str());
+        }
+        return result;
     }
-    if (!result.Ok() && created) {
-        DeleteFileW(temp.wstring().c_str());
+    out = {target, Utf8(where.real), Utf8(temp), where.exists};
+    return {};
+}
+
+FileWriteResult MoveOver(const std::string& from, const std::string& to,
+                         const std::string& shownPath) {
+    if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == 0) {
+        return WriteError(shownPath, GetLastError());
+    }
+    return {};
+}
+
+FileWriteResult ReplaceFile(const std::string& target, std::string_view bytes,
+                            const InputFiles& inputs) {
+    StagedFile staged;
+    if (FileWriteResult result = StageFile(target, bytes, inputs, staged); !result.Ok()) {
+        return result;
+    }
+    FileWriteResult result = MoveOver(staged.temp, staged.real, target);
+    if (!result.Ok()) {
+        DeleteFileW(Wide(staged.temp).c_str());
     }
     return result;
 }

@@ -3,6 +3,7 @@
 #include "layout/LayoutFile.h"
 
 #include "layout/DurableFile.h"
+#include "layout/LayoutFileCap.h"
 #include "layout/LayoutLineScanner.h"
 #include "layout/LayoutType.h"
 
@@ -22,8 +23,6 @@ namespace vorlan {
 namespace {
 
 using layout_detail::LineScanner;
-
-constexpr std::size_t kMaxReadBytes = 16u * 1024u * 1024u;
 
 // "Above the limit" is tested on the number taken as unsigned, so negative
 // numbers count as above.
@@ -273,6 +272,14 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
     const int fieldsPerLine = 1 + codeCount + 1 + (sevenThree ? 0 : 1) + 1;
     KeyRecord scratch;
     while (!scan.AtEnd()) {
+        // A run of empty lines (a file of nothing but line ends) costs a note
+        // each, not a key line each: only the last of the run is read as a
+        // key line, which leaves slot 0 as every empty line would.
+        if (scan.EmptyLineFollowed()) {
+            note.Error(StringId::ReportEmptyLine);
+            scan.NextLine();
+            continue;
+        }
         const int fields = note ? note.StartKeyLine() : 0;
         const std::int32_t k = scan.Number();
         const bool stored = note.KeyNumber(k, doc.settings.keyCount);
@@ -312,17 +319,15 @@ void ParseLayout(LayoutDocument& doc, std::string_view text, ReadReport* report)
 
 LayoutReadResult ReadLayout(LayoutDocument& doc) {
     std::string text;
-    // A layout is a few kilobytes; the cap keeps an endless file from
-    // freezing the program. Pipes, sockets, devices and folders are refused
-    // before anything is read from them. One byte past the cap tells a file
-    // that was cut.
-    const PathCheck check = ReadPlainFile(doc.filePath, text, kMaxReadBytes + 1);
+    // Pipes, sockets, devices and folders are refused before anything is
+    // read from them. One byte past the cap tells a file that was cut.
+    const PathCheck check = ReadPlainFile(doc.filePath, text, kMaxLayoutFileBytes + 1);
     if (check != PathCheck::Plain) {
         return {ReadFailureId(check)};
     }
-    const bool capped = text.size() > kMaxReadBytes;
+    const bool capped = text.size() > kMaxLayoutFileBytes;
     if (capped) {
-        text.resize(kMaxReadBytes);
+        text.resize(kMaxLayoutFileBytes);
     }
     doc.readReport.Clear();
     doc.readReport.path = doc.filePath;

@@ -124,6 +124,21 @@ public:
     }
     // Whether the current line is empty (no byte before its line end).
     bool EmptyLine() const { return LineLength() == 0; }
+    // Whether the current line is empty and so is a line after it.
+    bool EmptyLineFollowed() const {
+        if (!EmptyLine()) {
+            return false;
+        }
+        std::size_t p = lineStart_;
+        if (p < text_.size() && text_[p] == '\r') {
+            ++p;
+        }
+        if (p < text_.size() && text_[p] == '\n' &&
+            (p == lineStart_ || text_[lineStart_] == '\r')) {
+            ++p;
+        }
+        return p < text_.size() && (text_[p] == '\r' || text_[p] == '\n');
+    }
     // Lines after the current one that hold at least one byte.
     int LinesAfter() const {
         int lines = 0;

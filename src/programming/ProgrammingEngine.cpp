@@ -4,9 +4,9 @@
 #include "programming/DeviceImage.h"
 #include "programming/DeviceKeyboard.h"
 #include "programming/KeyboardSelection.h"
+#include "programming/LayoutImageFile.h"
 
 #include <cstring>
-#include <fstream>
 #include <optional>
 
 namespace vorlan {
@@ -51,12 +51,16 @@ int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
 
     DeviceImage image;
     if (filePath != nullptr) {
-        // The file is closed at the end of this block, before the driver is asked.
-        std::ifstream file;
-        if (!OpenLayoutFile(filePath, file)) {
+        // Read whole and closed before the driver is asked; a stop asked for
+        // while a large file is read is honoured before the keyboard is.
+        const LayoutImageRead read = ReadLayoutImage(filePath, image, progress.stop);
+        if (read.check != PathCheck::Plain) {
             return Message(StringId::UnableToOpenFile);
         }
-        if (BuildDeviceImage(file, image) != ImageOk) {
+        if (read.stopped) {
+            return Message(StringId::ProgrammingStopped);
+        }
+        if (read.step != ImageOk) {
             return Message(StringId::InvalidFileFormat);
         }
     }

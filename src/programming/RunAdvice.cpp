@@ -1,9 +1,9 @@
 #include "programming/RunAdvice.h"
 
 #include "programming/DeviceImage.h"
+#include "programming/LayoutImageFile.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace vorlan {
 namespace {
@@ -98,9 +98,8 @@ UiMessage RunProgressMessage(int bytesSent, int bytesTotal, long long elapsedMs)
 }
 
 std::optional<LayoutType> LayoutTypeOfFile(const std::string& path) {
-    std::ifstream file;
     DeviceImage image;
-    if (!OpenLayoutFile(path.c_str(), file) || BuildDeviceImage(file, image) != ImageOk) {
+    if (!ReadLayoutImage(path, image).Ok()) {
         return std::nullopt;
     }
     return image.type;

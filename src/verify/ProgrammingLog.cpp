@@ -4,13 +4,13 @@
 #include "common/StringTable.h"
 #include "common/UiMessage.h"
 #include "programming/DeviceImage.h"
+#include "programming/LayoutImageFile.h"
 #include "verify/Sha256.h"
 #include "verify/TextEscaping.h"
 
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 namespace vorlan {
@@ -268,9 +268,8 @@ bool ImageOfLayoutText(std::string_view text, std::vector<std::uint8_t>& image) 
 }
 
 std::string ImageSha256OfLayoutFile(const std::string& path, std::size_t* imageSize) {
-    std::ifstream file;
     DeviceImage image;
-    if (!OpenLayoutFile(path.c_str(), file) || BuildDeviceImage(file, image) != ImageOk) {
+    if (!ReadLayoutImage(path, image).Ok()) {
         return {};
     }
     if (imageSize != nullptr) {

@@ -28,6 +28,7 @@ struct CliRun {
     int status = -1;
     std::string out;
     std::string err;
+    int signal = 0; // the signal that ended the process (POSIX), 0 for none
 };
 
 // Standard output and error go to vorlanctl.stdout and vorlanctl.stderr in folder.
@@ -97,12 +98,14 @@ inline pid_t StartVorlanctl(const std::vector<std::string>& arguments,
     return pid;
 }
 
-// Waits for a run StartVorlanctl began; status -1 when a signal ended it.
+// Waits for a run StartVorlanctl began; status -1 and the signal when a
+// signal ended it.
 inline CliRun FinishVorlanctl(pid_t pid, const std::filesystem::path& folder) {
     int raw = 0;
     CliRun run;
-    if (waitpid(pid, &raw, 0) == pid && WIFEXITED(raw)) {
-        run.status = WEXITSTATUS(raw);
+    if (waitpid(pid, &raw, 0) == pid) {
+        run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        run.signal = WIFSIGNALED(raw) ? WTERMSIG(raw) : 0;
     }
     run.out = ReadFileBytes(folder / "vorlanctl.stdout");
     run.err = ReadFileBytes(folder / "vorlanctl.stderr");

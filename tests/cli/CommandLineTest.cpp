@@ -4,6 +4,7 @@
 
 #include "cli/CliRunner.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace vorlan::cmdline {
@@ -123,7 +124,8 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
         return test::ReadFileBytes(out);
     };
     EXPECT_EQ(complete("''"),
-              "convert show check diff program image legends sheet report pc-layouts --help\n");
+              "convert show check diff program image legends sheet report pc-layouts --help "
+              "--version\n");
 #endif
     for (const Command& command : VorlanctlCommands()) {
         const std::string name(command.name);
@@ -137,7 +139,8 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
         const std::string section =
             commands.substr(at, commands.find("\n*vorlanctl*", at + 1) - at);
         EXPECT_NE(synopsis.find(head), std::string::npos) << name;
-        const std::string completed = complete(name + " -");
+        std::string completed = complete(name + " -");
+        std::replace(completed.begin(), completed.end(), '\n', ' ');
 #endif
         for (const Option& option : command.options) {
             const std::string opt(option.name);
@@ -171,9 +174,17 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
                 EXPECT_NE(complete(name + " " + opt + " ''").find(value), std::string::npos)
                     << label << " does not complete " << value;
             }
+            // "--opt=value" as "--opt value" (only long options take "=").
+            if (option.kind != ValueKind::None && opt.starts_with("--")) {
+                EXPECT_EQ(complete(name + " " + opt + "="), complete(name + " " + opt + " ''"))
+                    << label << "=";
+            }
 #endif
         }
     }
+    const auto version = RunVorlanctl({"--version"}, folder);
+    EXPECT_EQ(version.out, "vorlanctl " VORLAN_VERSION "\n");
+    EXPECT_EQ(version.status, 0);
     fs::remove_all(folder);
 }
 
@@ -190,6 +201,10 @@ TEST(CommandLineTest, UsageErrorsOfTheRealProgramsExitWithTwo) {
         {{"program", "--emulate", "7"}, "must be 0, 1 or 2"},
         {{"image", "l.txt", "--hex", "--", "-o"}, "only one layout file"},
         {{"diff", "a", "--json", "--strict"}, "unknown option '--strict'"},
+        // The user's words come back with their dashes, safe for the terminal.
+        {{"convert", "a", "--bo\x1b]0;T\x07gus"}, "unknown option '--bo\\x1b]0;T\\x07gus'"},
+        {{"bo\x1bgus"}, "unknown command 'bo\\x1bgus'"},
+        {{"pc-layouts", "--bogus"}, "unknown option '--bogus'"},
     };
     for (const Case& c : cases) {
         const auto run = RunVorlanctl(c.words, folder);

@@ -112,7 +112,7 @@ TEST_F(ConvertCommandTest, UnreadableOrUnwritableFilesFail) {
     const std::string out = (dir / "out.txt").string();
     RunResult r = Run({(dir / "missing.txt").string(), out});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Error: Cannot open file!\n");
+    EXPECT_EQ(r.err, "Error: " + (dir / "missing.txt").string() + ": Cannot open file!\n");
     EXPECT_FALSE(fs::exists(out));
 
     r = Run({Data("worked-example-16scan.txt"), (dir / "no" / "such" / "out.txt").string()});

@@ -4,6 +4,7 @@
 #include "cli/CliRunner.h"
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -12,6 +13,9 @@
 #include <string>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -205,6 +209,31 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
              message = IsLayout(path);
              return path;
          }},
+        {"a file on the folder's way",
+         [](OutputTargetTest&, D d, S, S ext, std::string& message) {
+             std::ofstream(d / "exist.txt") << "kept\n";
+             message = (d / "exist.txt").string() + " is a file, not a folder.";
+             return (d / "exist.txt" / ("x" + ext)).string();
+         }},
+        {"a loop of links",
+         [](OutputTargetTest&, D d, S, S ext, std::string& message) {
+             // Beside the folder looked at, whose walk would stop at the loop.
+             const fs::path a = d.parent_path() / "run" / ("loop-a" + ext);
+             const fs::path b = d.parent_path() / "run" / ("loop-b" + ext);
+             fs::remove(a);
+             fs::remove(b);
+             fs::create_symlink(b, a);
+             fs::create_symlink(a, b);
+             message = a.string() + " cannot be written: too many levels of links.";
+             return a.string();
+         }},
+        {"a pipe whose name would retitle the terminal",
+         [](OutputTargetTest&, D d, S, S ext, std::string& message) {
+             const fs::path path = d / ("pipe\x1b]0;T\x07\nx" + ext);
+             EXPECT_EQ(0, ::mkfifo(path.c_str(), 0600));
+             message = NotPlain((d / ("pipe\\x1b]0;T\\x07\\x0ax" + ext)).string());
+             return path.string();
+         }},
         {"a read-only folder",
          [](OutputTargetTest& t, D d, S, S ext, std::string& message) {
              // Root writes into any folder whatever its mode; a read-only
@@ -251,11 +280,15 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
             } else {
                 const auto before = Snapshot(dir);
                 const std::string log = (base / "run" / "scratch.log").string();
-                const test::CliRun run =
-                    test::RunVorlanctl(writer.args(layout.string(), out, log), base / "run");
+                const std::vector<std::string> args = writer.args(layout.string(), out, log);
+                const test::CliRun run = test::RunVorlanctl(args, base / "run");
                 EXPECT_EQ(1, run.status) << run.err;
                 EXPECT_NE(std::string::npos, run.err.find(message))
                     << "expected: " << message << "\ngot: " << run.err;
+                // A run's own files are refused while the keyboard is as it was.
+                EXPECT_TRUE(args[0] != "program" ||
+                            run.err.ends_with("\nThe keyboard was not touched.\n"))
+                    << run.err;
                 EXPECT_EQ(std::string::npos, run.err.find("Cannot open file!")) << run.err;
                 EXPECT_EQ(before, Snapshot(dir)) << "a file changed or a temporary was left";
                 EXPECT_EQ("", run.out) << "nothing written is reported as written";
@@ -273,6 +306,134 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
     if (!skipped.empty()) {
         std::cout << "not tried here (cannot mount a tmpfs as this user): " << skipped.size()
                   << " cases such as " << skipped.front() << '\n';
+    }
+}
+
+// Targets every writer must write, where the system would: the file a
+// path leads to through linked folders and "..", a name of 255 bytes, a
+// name that is no UTF-8. A decoy beside stays as it was.
+TEST_F(OutputTargetTest, EveryWriterWritesWhereTheSystemResolvesAnyName) {
+    struct Written {
+        const char* name;
+        std::function<std::string(const fs::path& d, const std::string& ext, fs::path& real)> make;
+    };
+    const std::vector<Written> targets = {
+        {"a link in a linked folder",
+         [](const fs::path& d, const std::string& ext, fs::path& real) {
+             fs::create_directories(d / "home");
+             fs::create_directories(d / "projects" / "v2");
+             fs::create_symlink("../projects/v2", d / "home" / "current");
+             fs::create_symlink("../common/layout" + ext, d / "projects" / "v2" / ("layout" + ext));
+             real = d / "projects" / "common" / ("layout" + ext);
+             return (d / "home" / "current" / ("layout" + ext)).string();
+         }},
+        {"two links, the second with .. after a linked folder",
+         [](const fs::path& d, const std::string& ext, fs::path& real) {
+             for (const char* f : {"a", "b", "deep/er"}) {
+                 fs::create_directories(d / f);
+             }
+             fs::create_symlink("../b/l2" + ext, d / "a" / ("l1" + ext));
+             fs::create_symlink("../deep/er", d / "b" / "sub");
+             fs::create_symlink("sub/../final" + ext, d / "b" / ("l2" + ext));
+             real = d / "deep" / ("final" + ext);
+             return (d / "a" / ("l1" + ext)).string();
+         }},
+        {"a name of 255 bytes",
+         [](const fs::path& d, const std::string& ext, fs::path& real) {
+             real = d / (std::string(255 - ext.size(), 'n') + ext);
+             return real.string();
+         }},
+        {"a Latin-1 name",
+         [](const fs::path& d, const std::string& ext, fs::path& real) {
+             real = d / ("caf\xe9" + ext);
+             return real.string();
+         }},
+    };
+    for (const Writer& writer : Writers()) {
+        for (const Written& target : targets) {
+            SCOPED_TRACE(std::string(writer.name) + " to " + target.name);
+            const std::string ext = writer.extension;
+            fs::path real;
+            const std::string out = target.make(dir, ext, real);
+            fs::create_directories(real.parent_path());
+            std::ofstream(real) << "old\n";
+            // Where joining the link texts and dropping "dir/.." would write.
+            for (const fs::path& decoy :
+                 {dir / "home" / "common" / ("layout" + ext), dir / "b" / ("final" + ext),
+                  dir / ("caf\xc3\xa9" + ext)}) {
+                fs::create_directories(decoy.parent_path());
+                std::ofstream(decoy) << "decoy\n";
+            }
+            const std::string log = (base / "run" / "scratch.log").string();
+            const bool sheet = std::string_view(writer.name).starts_with("sheet");
+            const test::CliRun run = test::RunVorlanctl(
+                writer.args(sheet ? kOnePageLayout : kLayout, out, log), base / "run");
+            EXPECT_EQ(0, run.status) << run.err;
+            const std::string bytes = test::ReadFileBytes(real);
+            EXPECT_GT(bytes.size(), 4u);
+            EXPECT_EQ(bytes.starts_with("old\n"), std::string(writer.name) == "log");
+            for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+                if (fs::is_regular_file(entry.symlink_status()) && entry.path() != real) {
+                    EXPECT_EQ("decoy\n", test::ReadFileBytes(entry.path())) << entry.path();
+                }
+            }
+            // legends and sheet list the name given, byte for byte; program
+            // says what the keyboard holds.
+            EXPECT_TRUE(run.out.empty() || run.out.starts_with("The keyboard was programmed:") ||
+                        run.out == out.substr(0, 200) + "... (" + std::to_string(out.size()) +
+                                       " bytes)\n" ||
+                        run.out == out + "\n")
+                << run.out;
+            for (const auto& entry : fs::directory_iterator(dir)) {
+                fs::remove_all(entry.path());
+            }
+        }
+    }
+}
+
+// Standard output as a shell gives it: the stream names write where it
+// stands (appended with >>, never replaced), a failed standard output fails
+// the command, a closed pipe ends it quietly.
+TEST_F(OutputTargetTest, StandardOutputIsAStreamAndItsFailureIsTold) {
+    const std::string v = std::string("\"") + VORLAN_VORLANCTL + "\"";
+    const fs::path log = dir / "log";
+    const auto shell = [&](const std::string& line) {
+        const int raw =
+            std::system(("bash -c '" + line + "' 2>" + (base / "err").string()).c_str());
+        return std::pair{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFileBytes(base / "err")};
+    };
+    fs::create_symlink("/dev/stdout", dir / "to-stdout");
+    for (const char* command : {"convert", "image"}) {
+        const std::string head =
+            v + " " + command + " " + kLayout + (command[0] == 'i' ? " -o " : " ");
+        ASSERT_EQ(0, shell(head + (dir / "ref").string()).first);
+        for (const std::string& out :
+             std::vector<std::string>{"-", "/dev/stdout", "/dev/fd/1", "/proc/self/fd/1",
+                                      (dir / "to-stdout").string()}) {
+            SCOPED_TRACE(std::string(command) + " " + out);
+            std::ofstream(log) << "old\n";
+            EXPECT_EQ(0, shell(head + out + " >> " + log.string()).first);
+            EXPECT_TRUE(test::ReadFileBytes(log) == "old\n" + test::ReadFileBytes(dir / "ref"));
+        }
+    }
+    const std::string full = "Error: Standard output cannot be written: No space left on device.\n";
+    const std::vector<std::tuple<std::string, int, std::string>> failures = {
+        {v + " show " + kLayout + " > /dev/full", 1, full},
+        {v + " diff " + kLayout + " " + kOnePageLayout + " > /dev/full", 2, full},
+        {v + " pc-layouts >&-", 1,
+         "Error: Standard output cannot be written: Bad file descriptor.\n"},
+#ifdef VORLAN_CLI_PRINTING
+        {v + " sheet " + kOnePageLayout + " -o " + (dir / "s.pdf").string() + " > /dev/full", 1,
+         full},
+#endif
+        // The reader is gone before the first byte (as head is after its line).
+        {"{ sleep 0.2; " + v + " show " + kLayout + "; } | true; exit ${PIPESTATUS[0]}",
+         128 + SIGPIPE, ""},
+    };
+    for (const auto& [line, status, err] : failures) {
+        const auto [got, said] = shell(line);
+        EXPECT_EQ(status, got) << line;
+        EXPECT_TRUE(err.empty() ? said.empty() : said.find(err) != std::string::npos) << said;
     }
 }
 
@@ -295,6 +456,59 @@ TEST_F(OutputTargetTest, ASheetOfSeveralPagesIsRefusedBeforeItsFirstFile) {
             << run.err;
         EXPECT_FALSE(fs::exists(dir / (std::string("sheet-1") + extension)));
         fs::remove(second);
+    }
+}
+
+// A full disk after the first page, or a signal at any moment of the export:
+// the old pages stay whole (or, once all are in place, all are new), never
+// a mix, and no temporary file is left.
+TEST_F(OutputTargetTest, AnExportOfSeveralPagesReplacesAllOrNone) {
+    const std::string layout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout112.txt";
+    const auto args = [&](const fs::path& at) {
+        return std::vector<std::string>{"sheet", layout, "-o", (at / "s.png").string(),
+                                        "--dpi", "300"};
+    };
+    const auto pages = [](const fs::path& at) {
+        return std::pair{test::ReadFileBytes(at / "s-1.png"), test::ReadFileBytes(at / "s-2.png")};
+    };
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(0, test::RunVorlanctl(args(base), base / "run").status);
+    const auto took = std::chrono::steady_clock::now() - start;
+    const auto fresh = pages(base);
+    const auto old = std::pair{std::string("old 1"), std::string("old 2")};
+    const auto only = [&](const fs::path& at) {
+        for (const auto& entry : fs::directory_iterator(at)) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_TRUE(name == "s-1.png" || name == "s-2.png" || name == "filler") << name;
+        }
+    };
+    for (int i = 1; i <= 6; ++i) {
+        std::ofstream(dir / "s-1.png") << old.first;
+        std::ofstream(dir / "s-2.png") << old.second;
+        const pid_t pid = test::StartVorlanctl(args(dir), base / "run");
+        std::this_thread::sleep_for(took * i / 6);
+        ::kill(pid, SIGTERM);
+        int raw = 0;
+        ASSERT_EQ(pid, ::waitpid(pid, &raw, 0));
+        const auto now = pages(dir);
+        EXPECT_TRUE(now == old || now == fresh) << i;
+        EXPECT_TRUE(WIFSIGNALED(raw) || WEXITSTATUS(raw) == 0) << i;
+        only(dir);
+    }
+    const std::size_t size = fresh.first.size() + fresh.second.size() + 65536;
+    if (MountTmpfs("small", ("size=" + std::to_string(size)).c_str())) {
+        const fs::path small = dir / "small";
+        std::ofstream(small / "s-1.png") << old.first;
+        std::ofstream(small / "s-2.png") << old.second;
+        // Room for the first new page, not for the second.
+        std::ofstream(small / "filler", std::ios::binary)
+            << std::string(size - fresh.first.size() - 3 * 4096, 'f');
+        const test::CliRun run = test::RunVorlanctl(args(small), base / "run");
+        EXPECT_EQ(1, run.status);
+        EXPECT_NE(run.err.find("The disk is full. No file was replaced"), std::string::npos)
+            << run.err;
+        EXPECT_TRUE(pages(small) == old);
+        only(small);
     }
 }
 #endif

@@ -26,6 +26,7 @@ const std::string kData = std::string(VORLAN_TEST_DATA_DIR) + "/programming/";
 struct CliRun {
     int status = -1;
     std::string errors;
+    std::string out;
 };
 
 std::string ReadText(const std::filesystem::path& path) {
@@ -80,7 +81,7 @@ protected:
     CliRun Run(const std::vector<std::string>& arguments, const std::string& device = "") {
         SetDevice(device);
         const test::CliRun run = test::RunVorlanctl(arguments, folder);
-        return {run.status, run.err};
+        return {run.status, run.err, run.out};
     }
     std::string Out(const std::string& name) const { return (folder / name).string(); }
 
@@ -100,6 +101,7 @@ TEST_F(CliTest, ProgramsAnEmulatedDoubleKeyboardRightHalfFirst) {
     const CliRun run = Run({"program", "--emulate", "2", "--received", Out("received"), layout});
     EXPECT_EQ(run.status, 0) << run.errors;
     EXPECT_EQ(run.errors, ""); // no progress bar when standard error is a file
+    EXPECT_EQ(run.out, "The keyboard was programmed: 2022 of 2022 bytes (keyboard type 2).\n");
     const auto received = ReadBytes(Out("received"));
     const auto image = ImageOf(layout);
     ASSERT_EQ(received.size(), 2022u);
@@ -134,12 +136,21 @@ TEST_F(CliTest, HandsTheArgumentsToTheEngineUnchanged) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.errors, "Error: Invalid keyboard type.\n");
 
-    run = Run({"program", "--emulate", "1", "--", "-h"});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Error: Syntax error!\n");
+    // A help word for a layout and surplus arguments are the engine's syntax
+    // errors; only --help is help.
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+             {"--", "-h"}, {"-h"}, {"/h"}, {"/?", "/1"}, {layout, "/1", "x"}}) {
+        std::vector<std::string> arguments{"program", "--emulate", "1"};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        run = Run(arguments);
+        EXPECT_EQ(run.status, 1) << words.back();
+        EXPECT_EQ(run.errors, "Error: Syntax error!\n") << words.back();
+    }
 
     // Detection only.
-    EXPECT_EQ(Run({"program", "--emulate", "0"}).status, 0);
+    run = Run({"program", "--emulate", "0"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "Keyboard type 0 detected; nothing was written.\n");
 }
 
 TEST_F(CliTest, ReportsAMissingDevice) {
@@ -260,6 +271,33 @@ TEST_F(CliTest, ImageFailuresNameTheStep) {
         run = Run({"image", path, "-o", Out("x")});
         EXPECT_EQ(run.status, 1) << path;
         EXPECT_EQ(run.errors, message) << path;
+    }
+
+    // Beyond the layout readers' cap only the first 16 MiB are read, as check
+    // reads them: a sparse 2 GiB file ends at once, and a key given again
+    // beyond the cap is not what the keyboard gets.
+    const std::string huge = Out("huge.txt");
+    std::ofstream(huge).close();
+    std::filesystem::resize_file(huge, std::uintmax_t{2} << 30);
+    const std::string padded = Out("padded.txt");
+    std::string text = ReadText(kData + "layout57.txt");
+    text.resize(16u * 1024u * 1024u + 10u, ' ');
+    std::ofstream(padded, std::ios::binary)
+        << text << "\n7; 99, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 7;0;Key 7\n";
+    for (const std::string& file : {huge, padded}) {
+        const std::string note =
+            file + ": error: Only the first 16777216 bytes of the file are read.\n";
+        const bool good = file == padded;
+        run = Run({"image", file, "-o", Out("x")});
+        EXPECT_EQ(run.errors, note + (good ? "" : "Error: Invalid file format. (-1)\n"));
+        EXPECT_EQ(run.status, good ? 0 : 1);
+        run = Run({"program", "--emulate", "1", "--received", Out("r"), file});
+        EXPECT_TRUE(run.errors.starts_with(good ? note : note + "Error: Invalid file format."))
+            << run.errors;
+        if (good) {
+            EXPECT_EQ(ReadBytes(Out("x")), ImageOf(kData + "layout57.txt"));
+            EXPECT_EQ(ReadBytes(Out("r")), ImageOf(kData + "layout57.txt"));
+        }
     }
 
     EXPECT_EQ(Run({"image", kData + "layout56.txt"}).status, 2);

@@ -113,7 +113,7 @@ TEST_F(UnreadableInputTest, EveryCommandGivesTheReadersMessageForTheSameInput) {
         {{"check", "IN"}, 1, "IN: error: "},
         {{"show", "IN"}, 1, "Error: "},
         {{"diff", "IN", (dir / "good.txt").string()}, 2, "vorlanctl diff: IN: "},
-        {{"convert", "IN", out + ".txt"}, 1, "Error: "},
+        {{"convert", "IN", out + ".txt"}, 1, "Error: IN: "},
         {{"image", "IN", "-o", out + ".bin"}, 1, "Error: "},
         {{"program", "--emulate", "1", "IN"}, 1, "Error: Unable to open file.\n"},
 #ifdef VORLAN_CLI_PRINTING

@@ -28,7 +28,7 @@ check() { # expected completions, then the words (the last is being completed)
     fi
 }
 
-check "convert show check diff program image legends sheet report pc-layouts --help" vorlanctl ""
+check "convert show check diff program image legends sheet report pc-layouts --help --version" vorlanctl ""
 check "show sheet" vorlanctl sh
 check "<files>" vorlanctl convert ""
 check "--variant --strict --help -h" vorlanctl convert in.txt -
@@ -50,6 +50,10 @@ check "A4 Letter" vorlanctl legends layout.txt --page ""
 check "--no-cut-marks --no-frame" vorlanctl legends layout.txt --no
 check "auto" vorlanctl legends layout.txt --type-size ""
 check "" vorlanctl sheet layout.txt --dpi ""
+# "--opt=value" as "--opt value".
+check "1 2 3 4" vorlanctl convert in.txt out.txt --variant=
+check "Letter" vorlanctl legends layout.txt --page=L
+check "<files>" vorlanctl program --log=
 check "--page" vorlanctl sheet layout.txt --pa
 # After "--" everything is a file name.
 check "<files>" vorlanctl convert -- -

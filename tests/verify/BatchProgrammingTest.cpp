@@ -125,6 +125,33 @@ TEST_F(BatchProgrammingTest, ProgramsTestsAndProgramsTheNextKeyboardLoggingEachR
     }
     ProgrammingLogWindow logWindow(tools->LogPath(), nullptr);
     EXPECT_EQ(logWindow.CopyText().count(QLatin1Char('\n')), 3);
+    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("log"))).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("programming.log")})
+        << "each run's marker goes with its line";
+}
+
+// A run that died without its line (the window killed, a power cut) left its
+// marker beside the log: the window's next start logs it as interrupted.
+TEST_F(BatchProgrammingTest, TheNextStartLogsARunThatDiedWithoutItsLine) {
+    const QDir data(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    ASSERT_TRUE(data.mkpath(QStringLiteral(".")));
+    QFile log(data.filePath(QStringLiteral("programming.log")));
+    log.remove();
+    ProgrammingRun died;
+    died.dateTime = "2026-12-01 10:00:00";
+    died.layoutFile = "/layouts/shop.txt";
+    died.result = "interrupted (bytes written not known)";
+    // Process 0 is no program's: its run is over.
+    QFile marker(data.filePath(QStringLiteral(".programming.log.run-0-0123456789abcdef")));
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write(QByteArray::fromStdString(FormatLogLine(died) + "\n"));
+    marker.close();
+    window.reset();
+    window = std::make_unique<MainDialog>();
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll().toStdString(), FormatLogLine(died) + "\n");
+    EXPECT_FALSE(marker.exists());
+    log.remove();
 }
 
 TEST_F(BatchProgrammingTest, AFailedRunIsLoggedWithItsMessageAndOffersNoNextKeyboard) {

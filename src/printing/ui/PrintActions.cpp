@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
@@ -100,8 +101,8 @@ bool MayWriteThatMuch(QWidget* parent, const PrintDocument& document, int dpi) {
 
 // Pages are drawn and written on a thread of their own, with progress and
 // Cancel, so the window keeps painting and its timers keep running (a page
-// at 2,400 dpi takes many seconds). Cancel stops before the next page and
-// removes the files this export wrote.
+// at 2,400 dpi takes many seconds). Cancel stops before the next page; no
+// file is replaced until every page is written.
 ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, const QString& path,
                                 ExportFormat format, int dpi, const InputFiles& inputs) {
     std::atomic<bool> cancel{false};
@@ -136,11 +137,6 @@ ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, 
     poll.start(30);
     loop.exec();
     worker.join();
-    if (result.cancelled) {
-        for (const QString& file : result.files) {
-            QFile::remove(file);
-        }
-    }
     return result;
 }
 

@@ -41,9 +41,31 @@ ExportResult Failed(StringId id, const QString& path, const QStringList& values 
     return r;
 }
 
-ExportResult WriteFailed(const FileWriteResult& failure) {
+// With several files, the message says that none of them was replaced.
+ExportResult WriteFailed(const FileWriteResult& failure, bool several = false) {
     const QString path = FromPath(failure.path);
-    return Failed(WriteFailureId(failure.failure), path, {path, FromLocalText(failure.detail)});
+    ExportResult r =
+        Failed(WriteFailureId(failure.failure), path, {path, FromLocalText(failure.detail)});
+    if (several) {
+        r.errorText += QLatin1Char(' ') + PrintText(StringId::ExportNothingReplaced);
+    }
+    return r;
+}
+
+// OUT.ext, or OUT-1.ext, OUT-2.ext ... as bytes: a name that is no UTF-8
+// stays the name it was.
+std::vector<std::string> ExportPaths(const std::string& path, ExportFormat format, int pageCount) {
+    if (format == ExportFormat::Pdf || pageCount <= 1) {
+        return {path};
+    }
+    const std::size_t dot = path.rfind('.');
+    const std::string stem = path.substr(0, dot);
+    const std::string suffix = path.substr(dot);
+    std::vector<std::string> names;
+    for (int i = 1; i <= pageCount; ++i) {
+        names.push_back(stem + "-" + std::to_string(i) + suffix);
+    }
+    return names;
 }
 
 // The PDF in memory: only a whole, finished document reaches the file.
@@ -162,51 +184,75 @@ QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCo
 
 ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
                             int pngDpi, const InputFiles& inputs, const ExportProgress& progress) {
+    return ExportDocument(doc, ToPath(path), format, pngDpi, inputs, progress);
+}
+
+ExportResult ExportDocument(const PrintDocument& doc, const std::string& path, ExportFormat format,
+                            int pngDpi, const InputFiles& inputs, const ExportProgress& progress) {
+    const QString shownPath = FromPath(path);
     if (doc.PageCount() == 0) {
-        return Failed(StringId::ExportNothing, path);
+        return Failed(StringId::ExportNothing, shownPath);
     }
     if (format == ExportFormat::Svg && !SvgExportAvailable()) {
-        return Failed(StringId::ExportNoSvg, path);
+        return Failed(StringId::ExportNoSvg, shownPath);
     }
     if (format == ExportFormat::Png) {
         if (pngDpi < 30 || pngDpi > 2400) {
-            return Failed(StringId::ExportBadDpi, path);
+            return Failed(StringId::ExportBadDpi, shownPath);
         }
         const int most = MaxPageImageDpi(doc.Page(), doc.GreyOnly());
         if (pngDpi > most) {
-            return Failed(StringId::ExportDpiTooHigh, path,
+            return Failed(StringId::ExportDpiTooHigh, shownPath,
                           {QString::number(pngDpi), QString::number(most)});
         }
     }
-    const QStringList names = ExportFileNames(path, format, doc.PageCount());
+    // Only an export of pages already given a number (an extension found) gets here.
+    const std::vector<std::string> names = ExportPaths(path, format, doc.PageCount());
+    const bool several = names.size() > 1;
     // Every target is looked at first, so a refused one leaves none written.
-    for (const QString& name : names) {
-        if (const FileWriteResult refused = CheckWriteTarget(ToPath(name), inputs); !refused.Ok()) {
+    for (const std::string& name : names) {
+        if (const FileWriteResult refused = CheckWriteTarget(name, inputs); !refused.Ok()) {
             return WriteFailed(refused);
         }
     }
-    ExportResult result;
-    for (int i = 0; i < names.size(); ++i) {
-        if (progress && !progress(i)) {
-            result.cancelled = true;
-            return result;
+    FileSetWriter files(inputs);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (progress && !progress(static_cast<int>(i))) {
+            ExportResult stopped;
+            stopped.cancelled = true;
+            return stopped;
         }
-        const QString& name = names[i];
+        const QString name = FromPath(names[i]);
         const std::optional<QByteArray> bytes =
-            format == ExportFormat::Pdf ? PdfBytes(doc) : PageBytes(doc, i, format, pngDpi, name);
+            format == ExportFormat::Pdf ? PdfBytes(doc)
+                                        : PageBytes(doc, static_cast<int>(i), format, pngDpi, name);
         if (!bytes) {
-            return Failed(StringId::ExportCannotWrite, name);
+            ExportResult r = Failed(StringId::ExportCannotWrite, name);
+            if (several) {
+                r.errorText += QLatin1Char(' ') + PrintText(StringId::ExportNothingReplaced);
+            }
+            return r;
         }
-        const FileWriteResult written = ReplaceFile(
-            ToPath(name),
-            std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())), inputs);
-        if (!written.Ok()) {
-            return WriteFailed(written);
+        const FileWriteResult staged =
+            files.Add(names[i], std::string_view(bytes->constData(),
+                                                 static_cast<std::size_t>(bytes->size())));
+        if (!staged.Ok()) {
+            return WriteFailed(staged, several);
         }
-        result.files << name;
     }
-    if (progress) {
-        progress(doc.PageCount());
+    // A stop asked for while the last page was drawn still leaves the old files.
+    if (progress && !progress(doc.PageCount())) {
+        ExportResult stopped;
+        stopped.cancelled = true;
+        return stopped;
+    }
+    if (const FileWriteResult placed = files.Commit(); !placed.Ok()) {
+        return WriteFailed(placed, several);
+    }
+    ExportResult result;
+    result.paths = names;
+    for (const std::string& name : names) {
+        result.files << FromPath(name);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 // Writes a PrintDocument to PDF (all pages in one file), SVG or PNG (one file
-// per page: OUT.ext for one page, OUT-1.ext, OUT-2.ext ... for more).
+// per page: OUT.ext for one page, OUT-1.ext, OUT-2.ext ... for more), all
+// files or none.
 #pragma once
 
 #include "common/FileWriter.h"
@@ -11,6 +12,8 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vorlan {
 
@@ -29,11 +32,12 @@ inline constexpr int kSvgDpi = 254;
 inline constexpr int kPdfDpi = 1200;
 
 struct ExportResult {
-    std::optional<StringId> error; // nothing: written
-    QString errorPath;             // the file the error is about
-    QString errorText;             // the whole message, translated
-    QStringList files;             // the files written
-    bool cancelled = false;        // stopped by the progress callback; files are what it left
+    std::optional<StringId> error;  // nothing: written
+    QString errorPath;              // the file the error is about
+    QString errorText;              // the whole message, translated
+    QStringList files;              // the files written
+    std::vector<std::string> paths; // the same as program text (a name's bytes on Linux)
+    bool cancelled = false;         // stopped by the progress callback: nothing was replaced
 };
 
 // Told the number of pages done before each page and at the end; false stops
@@ -48,9 +52,15 @@ QImage BlankPageImage(const PageSetup& page, int dpi, bool grey);
 // The files a document of `pageCount` pages is written to.
 QStringList ExportFileNames(const QString& path, ExportFormat format, int pageCount);
 
-// Draws every page in memory and writes each file through the file writer:
-// all targets are refused before the first is written when one is not a plain
-// file or is one of inputs; a failed write leaves the old file as it was.
+// Draws every page and writes it beside its target under a temporary name;
+// only when all are written are they renamed into place (FileSetWriter). All
+// targets are refused before the first is drawn when one is not a plain file
+// or is one of inputs; a failure or a stop leaves every old file as it was.
+// The path is program text (common/FilePath.h): on Linux a name's bytes,
+// whatever they are, so the names written are exactly the one given.
+ExportResult ExportDocument(const PrintDocument& doc, const std::string& path, ExportFormat format,
+                            int pngDpi = kDefaultPngDpi, const InputFiles& inputs = {},
+                            const ExportProgress& progress = {});
 ExportResult ExportDocument(const PrintDocument& doc, const QString& path, ExportFormat format,
                             int pngDpi = kDefaultPngDpi, const InputFiles& inputs = {},
                             const ExportProgress& progress = {});

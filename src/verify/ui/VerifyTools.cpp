@@ -11,6 +11,7 @@
 #include "programming/ui/ProgrammingHooks.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "verify/ProgrammingLog.h"
+#include "verify/RunMarker.h"
 #include "verify/Sha256.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/ProgrammingLogWindow.h"
@@ -63,6 +64,9 @@ VerifyTools::VerifyTools(QMainWindow* theWindow, ProgrammingHooks& hooks,
     logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
                   .filePath(QString::fromUtf8(kLogFileName.data(),
                                               static_cast<qsizetype>(kLogFileName.size())));
+    // Runs that died without their line (this program or vorlanctl killed,
+    // a power cut) are logged at the next start.
+    LogInterruptedRuns(logPath.toStdString());
 
     QMenu* tools = ToolsMenu(theWindow);
     testAction = tools->addAction(UiText(StringId::MenuTestKeyboard));
@@ -105,6 +109,16 @@ void VerifyTools::BeforeRun(const std::string& layoutPath) {
             : UiText(doc.dirty ? StringId::DoneLayoutChanged : StringId::DoneLayout).arg(path);
     runImageSize = 0;
     runSha = ImageSha256OfLayoutFile(layoutPath, &runImageSize);
+    // The line this run leaves should it never end, beside the log; a marker
+    // that cannot be written leaves the run as it was (its own line then
+    // fails too, and says so).
+    RemoveRunMarker(runMarker);
+    runMarker.clear();
+    ProgrammingRun planned;
+    planned.dateTime = LocalDateTime(std::chrono::system_clock::now());
+    planned.layoutFile = runLayoutFile;
+    planned.imageSha256 = runSha;
+    WriteRunMarker(logPath.toStdString(), planned, runMarker);
 }
 
 void VerifyTools::LogRun(int result) {
@@ -124,6 +138,8 @@ void VerifyTools::LogRun(int result) {
         ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
                               WriteFailureUiText(logged));
     }
+    RemoveRunMarker(runMarker);
+    runMarker.clear();
     if (logWindow != nullptr) {
         logWindow->Reload();
     }

@@ -66,7 +66,8 @@ private:
     QString runLayoutShown; // the same, as the done window says it
     std::string runSha;
     std::size_t runImageSize = 0;
-    bool runDone = false; // the run just logged sent its whole image
+    std::string runMarker; // beside the log while the run goes on
+    bool runDone = false;  // the run just logged sent its whole image
     std::string batchSha;
     int keyboardsDone = 0;
 };

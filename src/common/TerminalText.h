@@ -1,7 +1,8 @@
-// Text that comes from a file goes to the user's terminal, which obeys some
-// bytes instead of showing them: an ESC sequence can clear the screen or
-// retitle the window. Such bytes are shown as \xHH, and a field too long to
-// read is cut. JSON output needs none of this: its encoder escapes them.
+// Text that comes from a file or from the user goes to the user's terminal,
+// which obeys some bytes instead of showing them: an ESC sequence can clear
+// the screen or retitle the window, a newline can forge a line of its own.
+// Such bytes are shown as \xHH, and a field too long to read is cut. JSON
+// output needs none of this: its encoder escapes them.
 #pragma once
 
 #include "common/Latin1.h"
@@ -11,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace vorlan::cli {
+namespace vorlan {
 
 inline constexpr std::size_t kMaxFieldBytes = 200;
 
@@ -51,4 +52,19 @@ inline std::string TerminalLine(std::string_view utf8) {
     return out;
 }
 
-} // namespace vorlan::cli
+// A path, file name or argument as every message shows it: the bytes the
+// user gave (UTF-8 or not), controls escaped, cut after kMaxFieldBytes at
+// the start of a character, with the length it had.
+inline std::string TerminalArgument(std::string_view bytes) {
+    if (bytes.size() <= kMaxFieldBytes) {
+        return TerminalLine(bytes);
+    }
+    std::size_t cut = kMaxFieldBytes;
+    while (cut > kMaxFieldBytes - 3 && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return TerminalLine(bytes.substr(0, cut)) +
+           FormatString(StringText(StringId::CliFieldCut), {std::to_string(bytes.size())});
+}
+
+} // namespace vorlan

@@ -1,0 +1,67 @@
+#include "cli/ProgramFiles.h"
+
+#include "common/FilePath.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace vorlan::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Opening for appending writes nothing, and creates nothing when the file is there.
+FileWriteResult OpensForWriting(const std::string& path) {
+    std::error_code error;
+    if (!fs::exists(PathFromUtf8(path), error)) {
+        return {};
+    }
+    errno = 0;
+    std::ofstream probe(PathFromUtf8(path), std::ios::binary | std::ios::app);
+    if (!probe.is_open()) {
+        const int cause = errno;
+        return {WriteFailure::Other, path, cause != 0 ? std::strerror(cause) : "cannot be opened"};
+    }
+    return {};
+}
+
+} // namespace
+
+FileWriteResult CheckAppendable(const std::string& path, const InputFiles& inputs) {
+    const fs::path target = PathFromUtf8(path);
+    if (target.has_parent_path()) {
+        std::error_code ignored;
+        fs::create_directories(target.parent_path(), ignored);
+    }
+    if (FileWriteResult refused = CheckWriteTarget(path, inputs); !refused.Ok()) {
+        return refused;
+    }
+    return OpensForWriting(path);
+}
+
+FileWriteResult CheckReplaceable(const std::string& path, const InputFiles& inputs,
+                                 std::size_t size) {
+    if (FileWriteResult refused = CheckWriteTarget(path, inputs); !refused.Ok()) {
+        return refused;
+    }
+    // The temporary file goes beside the file a link leads to.
+    std::error_code error;
+    fs::path real = fs::weakly_canonical(PathFromUtf8(path), error);
+    if (error) {
+        real = fs::absolute(PathFromUtf8(path), error);
+    }
+    const fs::path probe =
+        real.parent_path() /
+        PathFromUtf8(TemporaryName(SavePrefix(Utf8FromPath(real.filename())), ".tmp"));
+    if (FileWriteResult made = WritePrivateNewFile(Utf8FromPath(probe), std::string(size, '\0'));
+        !made.Ok()) {
+        return made;
+    }
+    fs::remove(probe, error);
+    return OpensForWriting(path);
+}
+
+} // namespace vorlan::cli

@@ -1,0 +1,29 @@
+// The device image of a layout file, read as every reader of layouts reads
+// it: a pipe, device or folder is refused before a byte is read, and no more
+// than the reader's cap is taken, so a huge file costs a bounded time and the
+// keyboard is sent what `check` and the editor read, never bytes beyond it.
+#pragma once
+
+#include "common/FileWriter.h"
+#include "programming/DeviceImage.h"
+
+#include <atomic>
+#include <string>
+
+namespace vorlan {
+
+struct LayoutImageRead {
+    PathCheck check = PathCheck::Plain; // anything else: nothing was read
+    bool capped = false;                // longer than kMaxLayoutFileBytes: only those were read
+    bool stopped = false;               // the stop flag was set before the image was built
+    int step = ImageOk;                 // BuildDeviceImage's result on what was read
+    bool Ok() const { return check == PathCheck::Plain && !stopped && step == ImageOk; }
+};
+
+// Reads path and builds its image. The builder looks at stop between blocks
+// of the file, so a stop asked for while a large file is read takes effect
+// within milliseconds.
+LayoutImageRead ReadLayoutImage(const std::string& path, DeviceImage& image,
+                                const std::atomic<bool>* stop = nullptr);
+
+} // namespace vorlan
