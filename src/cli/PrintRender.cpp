@@ -2,6 +2,7 @@
 // platform, so no display is needed. On Windows the native platform serves:
 // it needs no visible window, and it is the only platform plugin shipped.
 #include "cli/PrintJob.h"
+#include "cli/StopSignals.h"
 #include "common/TerminalText.h"
 #include "common/ui/QtText.h"
 #include "printing/ui/PrintExport.h"
@@ -49,21 +50,6 @@ private:
     using Handler = void (*)(int);
     Handler previous_[std::size(kSignals)]{};
 };
-
-std::string SignalName(int signal) {
-    switch (signal) {
-    case SIGINT:
-        return "SIGINT";
-    case SIGTERM:
-        return "SIGTERM";
-#ifndef _WIN32
-    case SIGHUP:
-        return "SIGHUP";
-#endif
-    default:
-        return "signal " + std::to_string(signal);
-    }
-}
 
 } // namespace
 
