@@ -1183,11 +1183,6 @@
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
-        <source>&amp;Save anyway</source>
-        <translation>&amp;Trotzdem speichern</translation>
-    </message>
-    <message>
-        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Compare &amp;with...</source>
         <translation>&amp;Vergleichen mit...</translation>
     </message>
@@ -1642,10 +1637,6 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
         <translation>Taste %s durch %s ersetzen?</translation>
     </message>
     <message>
-        <source>The selected cell holds no key.</source>
-        <translation>Die ausgewählte Zelle enthält keine Taste.</translation>
-    </message>
-    <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;menu</source>
         <translation>Tasten&amp;menü</translation>
@@ -2009,6 +2000,10 @@ Ersetzen?</translation>
     <message>
         <source>keyboard detected, nothing written</source>
         <translation>Tastatur erkannt, nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>interrupted (bytes written not known)</source>
+        <translation>unterbrochen (geschriebene Bytes unbekannt)</translation>
     </message>
     <message>
         <source>incomplete: %1 of %2 bytes</source>

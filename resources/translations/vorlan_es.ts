@@ -1195,11 +1195,6 @@
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
-        <source>&amp;Save anyway</source>
-        <translation>&amp;Guardar de todos modos</translation>
-    </message>
-    <message>
-        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Compare &amp;with...</source>
         <translation>Compa&amp;rar con...</translation>
     </message>
@@ -1654,10 +1649,6 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
         <translation>¿Sustituir la tecla %s por %s?</translation>
     </message>
     <message>
-        <source>The selected cell holds no key.</source>
-        <translation>La celda seleccionada no contiene ninguna tecla.</translation>
-    </message>
-    <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;menu</source>
         <translation>&amp;Menú de la tecla</translation>
@@ -2021,6 +2012,10 @@ Replace them?</source>
     <message>
         <source>keyboard detected, nothing written</source>
         <translation>teclado detectado, no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>interrupted (bytes written not known)</source>
+        <translation>interrumpido (bytes escritos desconocidos)</translation>
     </message>
     <message>
         <source>incomplete: %1 of %2 bytes</source>

@@ -1195,11 +1195,6 @@
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
-        <source>&amp;Save anyway</source>
-        <translation>&amp;Enregistrer quand même</translation>
-    </message>
-    <message>
-        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Compare &amp;with...</source>
         <translation>&amp;Comparer avec...</translation>
     </message>
@@ -1654,10 +1649,6 @@ La disposition a %2 touches ; programmées : %3.</translation>
         <translation>Remplacer la touche %s par %s ?</translation>
     </message>
     <message>
-        <source>The selected cell holds no key.</source>
-        <translation>La case sélectionnée ne contient aucune touche.</translation>
-    </message>
-    <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;menu</source>
         <translation>&amp;Menu de la touche</translation>
@@ -2021,6 +2012,10 @@ Les remplacer ?</translation>
     <message>
         <source>keyboard detected, nothing written</source>
         <translation>clavier détecté, rien n'a été écrit</translation>
+    </message>
+    <message>
+        <source>interrupted (bytes written not known)</source>
+        <translation>interrompu (octets écrits inconnus)</translation>
     </message>
     <message>
         <source>incomplete: %1 of %2 bytes</source>

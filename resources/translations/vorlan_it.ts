@@ -1195,11 +1195,6 @@
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
-        <source>&amp;Save anyway</source>
-        <translation>&amp;Salva comunque</translation>
-    </message>
-    <message>
-        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Compare &amp;with...</source>
         <translation>Conf&amp;ronta con...</translation>
     </message>
@@ -1654,10 +1649,6 @@ Il layout ha %2 tasti; programmati: %3.</translation>
         <translation>Sostituire il tasto %s con %s?</translation>
     </message>
     <message>
-        <source>The selected cell holds no key.</source>
-        <translation>La cella selezionata non contiene alcun tasto.</translation>
-    </message>
-    <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;menu</source>
         <translation>&amp;Menu del tasto</translation>
@@ -2021,6 +2012,10 @@ Sostituirli?</translation>
     <message>
         <source>keyboard detected, nothing written</source>
         <translation>tastiera rilevata, nulla è stato scritto</translation>
+    </message>
+    <message>
+        <source>interrupted (bytes written not known)</source>
+        <translation>interrotto (byte scritti sconosciuti)</translation>
     </message>
     <message>
         <source>incomplete: %1 of %2 bytes</source>

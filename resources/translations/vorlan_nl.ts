@@ -1195,11 +1195,6 @@
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
-        <source>&amp;Save anyway</source>
-        <translation>&amp;Toch opslaan</translation>
-    </message>
-    <message>
-        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Compare &amp;with...</source>
         <translation>&amp;Vergelijken met...</translation>
     </message>
@@ -1654,10 +1649,6 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
         <translation>Toets %s vervangen door %s?</translation>
     </message>
     <message>
-        <source>The selected cell holds no key.</source>
-        <translation>De geselecteerde cel bevat geen toets.</translation>
-    </message>
-    <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;menu</source>
         <translation>Toets&amp;menu</translation>
@@ -2021,6 +2012,10 @@ Vervangen?</translation>
     <message>
         <source>keyboard detected, nothing written</source>
         <translation>toetsenbord gevonden, niets geschreven</translation>
+    </message>
+    <message>
+        <source>interrupted (bytes written not known)</source>
+        <translation>onderbroken (geschreven bytes onbekend)</translation>
     </message>
     <message>
         <source>incomplete: %1 of %2 bytes</source>

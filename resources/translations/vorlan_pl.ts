@@ -1198,11 +1198,6 @@
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
-        <source>&amp;Save anyway</source>
-        <translation>&amp;Zapisz mimo to</translation>
-    </message>
-    <message>
-        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Compare &amp;with...</source>
         <translation>Po&amp;równaj z...</translation>
     </message>
@@ -1657,10 +1652,6 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
         <translation>Zastąpić klawisz %s klawiszem %s?</translation>
     </message>
     <message>
-        <source>The selected cell holds no key.</source>
-        <translation>Zaznaczone pole nie zawiera klawisza.</translation>
-    </message>
-    <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;menu</source>
         <translation>&amp;Menu klawisza</translation>
@@ -2027,6 +2018,10 @@ Zastąpić je?</translation>
     <message>
         <source>keyboard detected, nothing written</source>
         <translation>wykryto klawiaturę, nic nie zapisano</translation>
+    </message>
+    <message>
+        <source>interrupted (bytes written not known)</source>
+        <translation>przerwano (liczba zapisanych bajtów nieznana)</translation>
     </message>
     <message>
         <source>incomplete: %1 of %2 bytes</source>

@@ -1,6 +1,7 @@
 #include "verify/RunMarker.h"
 
 #include "common/FilePath.h"
+#include "common/StringTable.h"
 
 #include <filesystem>
 #include <system_error>
@@ -38,7 +39,7 @@ FileWriteResult WriteRunMarker(const std::string& logPath, ProgrammingRun run,
     const fs::path log = PathFromUtf8(logPath);
     std::error_code ignored;
     fs::create_directories(FolderOf(log), ignored);
-    run.result = std::string(kInterruptedResult);
+    run.result = std::string(StringText(StringId::LogInterrupted));
     const fs::path marker = FolderOf(log) / PathFromUtf8(TemporaryName(MarkerPrefix(log), ""));
     const std::string path = Utf8FromPath(marker);
     FileWriteResult written = WritePrivateNewFile(path, FormatLogLine(run) + "\n");

@@ -10,12 +10,8 @@
 #include "verify/ProgrammingLog.h"
 
 #include <string>
-#include <string_view>
 
 namespace vorlan {
-
-// The result field of a run found by its marker: what it sent is not known.
-inline constexpr std::string_view kInterruptedResult = "interrupted (bytes written not known)";
 
 // Writes the marker of run beside logPath (its folders made), with the
 // result "interrupted"; markerPath is set on success. A folder the marker
