@@ -18,7 +18,9 @@
 #include "verify/ui/VerifyTools.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -113,6 +115,9 @@ protected:
         ASSERT_NE(Station(), nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowActive(Station()));
     }
+    QStringList LogFolder() const {
+        return QFileInfo(LogPath()).dir().entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
     std::vector<std::string> Places() const {
         std::vector<std::string> fields;
         for (const ProgrammingRun& run : Log()) {
@@ -155,7 +160,8 @@ TEST_F(StationTest, ABatchOfFiveWithARetryAndOneSetAside) {
                             "done A-17 Boulangerie 5/5 test=passed",
                         }));
     EXPECT_EQ(Station()->Rows()->count(), 7);
-    EXPECT_FALSE(QFile::exists(Station()->StatePath())) << "a finished batch leaves no state";
+    EXPECT_EQ(LogFolder(), QStringList{QStringLiteral("programming.log")})
+        << "a finished batch leaves no state, and each keyboard's run marker went with its line";
     const BatchReport report = ReportFromLog(Log(), "A-17 Boulangerie", "here");
     EXPECT_EQ(std::tuple(report.passed, report.failed, report.setAside), std::tuple(5, 1, 1));
     Key(Qt::Key_Return);
@@ -170,7 +176,9 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
     ASSERT_TRUE(WaitFor(State::Testing));
     const QString statePath = Station()->StatePath();
     window.reset(); // the program stops here, the keyboard half tested
-    ASSERT_TRUE(QFile::exists(statePath));
+    EXPECT_EQ(LogFolder(),
+              (QStringList{QFileInfo(statePath).fileName(), QStringLiteral("programming.log")}))
+        << "the state file holds the keyboard's line, not a run marker too";
     questions.clear();
     Open();
     tools->OfferResume();

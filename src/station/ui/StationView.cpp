@@ -13,6 +13,7 @@
 #include "station/BatchStateFile.h"
 #include "station/ui/ReportDocument.h"
 #include "verify/KeyTestSession.h"
+#include "verify/RunMarker.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -173,6 +174,17 @@ void StationView::StartProgramming() {
     bytesSent = 0;
     bytesTotal = 0;
     const std::string path = batch->Settings().layoutFile;
+    // Killed while programming, this keyboard still gets its line in the log
+    // ("interrupted", failed), at the window's next start; after the run the
+    // batch's state file holds its line instead.
+    ProgrammingRun planned;
+    planned.dateTime = LocalDateTime(std::chrono::system_clock::now());
+    planned.layoutFile = path;
+    runImageSize = 0;
+    planned.imageSha256 = ImageSha256OfLayoutFile(path, &runImageSize);
+    runSha = planned.imageSha256;
+    planned.batch = FormatBatchField(batch->MarkFor(KeyTestOutcome::NotRun, false));
+    WriteRunMarker(ToPath(logPath), planned, runMarker);
     worker = std::thread([this, path] {
         const auto started = std::chrono::steady_clock::now();
         WriteProgress progress;
@@ -202,18 +214,18 @@ void StationView::StartProgramming() {
 
 void StationView::RunEnded(int result, std::int64_t durationMs) {
     worker.join();
-    std::size_t imageSize = 0;
     *run = ProgrammingRun{};
     run->dateTime = LocalDateTime(std::chrono::system_clock::now());
     run->layoutFile = batch->Settings().layoutFile;
-    run->imageSha256 = ImageSha256OfLayoutFile(run->layoutFile, &imageSize);
+    run->imageSha256 = runSha; // of the file as this run read it
     run->keyboardType = driver->AnsweredType();
     run->bytesWritten = driver->BytesWritten();
     run->durationMs = durationMs;
-    run->result = RunResultText(result, true, run->bytesWritten, imageSize);
+    run->result = RunResultText(result, true, run->bytesWritten, runImageSize);
     if (run->result != "done") {
         pendingTest = KeyTestOutcome::NotRun;
         SaveState();
+        DropRunMarker();
         Show(State::Failed,
              UiText(StringId::StationFailed).arg(result != 0 ? UiText(result) : Utf8(run->result)));
         return;
@@ -224,6 +236,7 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
     }
     pendingTest = KeyTestOutcome::Failed; // what a crash during the test leaves
     SaveState();
+    DropRunMarker();
     test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc));
     testClock.start();
     testTimer->start();
@@ -297,6 +310,7 @@ void StationView::Decide(bool setAside) {
     if (const FileWriteResult logged = AppendToLog(ToPath(logPath), *run); !logged.Ok()) {
         ShowError(this, UiText(StringId::LogWriteFailed).arg(logPath));
     }
+    DropRunMarker();
     const BatchOutcome outcome = OutcomeOf(*run, mark);
     batch->Count(outcome);
     rows->addItem(Utf8(PlaceText(mark.place, mark.count) + "   " + run->dateTime + "   ") +
@@ -333,6 +347,11 @@ void StationView::LogPendingLine(const std::string& line) {
         keyboardStillThere = false;
         Show(State::Waiting, UiText(StringId::StationWaiting));
     }
+}
+
+void StationView::DropRunMarker() {
+    RemoveRunMarker(runMarker);
+    runMarker.clear();
 }
 
 void StationView::SaveState() {

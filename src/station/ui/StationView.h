@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <atomic>
 #include <memory>
+#include <string>
 #include <thread>
 
 class QLabel;
@@ -71,6 +72,7 @@ private:
     void Decide(bool setAside);
     void Show(State next, const QString& text);
     void SaveState();
+    void DropRunMarker();
     void Pause();
     void ChooseReport();
     void ShowPlace();
@@ -86,6 +88,9 @@ private:
 
     // The keyboard between programming and its verdict.
     std::unique_ptr<ProgrammingRun> run;
+    std::string runMarker; // the line a kill while programming leaves
+    std::string runSha;    // the image this run sends, and its size
+    std::size_t runImageSize = 0;
     KeyTestOutcome pendingTest{}; // not run
     QString failReason;
     std::unique_ptr<KeyTestSession> test;
