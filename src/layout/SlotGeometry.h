@@ -16,9 +16,13 @@ constexpr bool IsGridSlot(int slot) {
     return slot >= 1 && slot <= kMaxKeys;
 }
 
-// Column 0..15 across both blocks and row 0..6 of a slot 1..112.
+// Block 0 (left) or 1 (right), column 0..15 across both blocks and row 0..6
+// of a slot 1..112.
+constexpr int SlotBlock(int slot) {
+    return (slot - 1) / kBlockKeys;
+}
 constexpr int SlotColumn(int slot) {
-    return (slot - 1) / kBlockKeys * kBlockColumns + (slot - 1) % kBlockColumns;
+    return SlotBlock(slot) * kBlockColumns + (slot - 1) % kBlockColumns;
 }
 constexpr int SlotRow(int slot) {
     return (slot - 1) % kBlockKeys / kBlockColumns;

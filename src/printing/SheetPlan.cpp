@@ -99,18 +99,23 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
             c.kind = SheetCellKind::Unavailable;
         } else if (span.kind != SpanKind::Empty) {
             c.kind = SheetCellKind::Key;
-            // Joined keys are drawn once, over their cells, as the grid draws them.
+            // Joined keys are drawn once, over their cells, as the grid draws
+            // them: a partner right of, below or diagonal to the key's cell.
+            int spanColumns = 1;
+            int spanRows = 1;
             for (int i = 0; i < span.PartnerCount(); ++i) {
                 const int q = span.partners[static_cast<std::size_t>(i)];
-                if (q == s + 1 && HasRightNeighbour(s)) {
-                    c.box.width = 2 * cell;
-                } else if (q == s + kBlockColumns && HasLowerNeighbour(s)) {
-                    c.box.height = 2 * cell;
-                }
-                if (q > s && q <= kMaxKeys && (q == s + 1 || q == s + 8 || q == s + 9)) {
+                const int right = SlotColumn(q) - SlotColumn(s);
+                const int down = SlotRow(q) - SlotRow(s);
+                if (IsGridSlot(q) && SlotBlock(q) == SlotBlock(s) && right >= 0 && right <= 1 &&
+                    down >= 0 && down <= 1 && q != s) {
+                    spanColumns = std::max(spanColumns, right + 1);
+                    spanRows = std::max(spanRows, down + 1);
                     done[static_cast<std::size_t>(q)] = true;
                 }
             }
+            c.box.width = spanColumns * cell;
+            c.box.height = spanRows * cell;
             names.push_back({Latin1ToUtf8(doc.keys[static_cast<std::size_t>(s)].name.str()),
                              c.box.width - 2 * kRowPadMm, c.box.height - 2 * kRowPadMm});
             namedCells.push_back(first.grid.size());
