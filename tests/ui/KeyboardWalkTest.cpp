@@ -189,6 +189,11 @@ protected:
             }
             poll.stop();
             seen = dialog;
+            // Keys go to the focus widget: on a loaded machine a dialog shows
+            // before it has the focus, and Enter reached the window behind it.
+            if (QApplication::activePopupWidget() != dialog) {
+                EXPECT_TRUE(QTest::qWaitForWindowActive(dialog)) << what;
+            }
             work(dialog);
             worked = true;
             if (::testing::Test::HasFatalFailure()) {
