@@ -2,6 +2,7 @@
 // vorlanctl and vorlan, their --help, the generated man pages and completion.
 #include "common/CommandLine.h"
 
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 
 #include <algorithm>
@@ -33,14 +34,6 @@ std::string GoodValue(const Option& option) {
     default:
         return "file.txt";
     }
-}
-
-fs::path TempFolder() {
-    const fs::path folder =
-        fs::temp_directory_path() /
-        ("vorlan-cmdline-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-    fs::create_directories(folder);
-    return folder;
 }
 
 TEST(CommandLineTest, ParserReadsOptionsValuesAndOperandsAsDeclared) {
@@ -101,7 +94,8 @@ TEST(CommandLineTest, ParserReadsOptionsValuesAndOperandsAsDeclared) {
 // refused with a bad one, is in the command's --help, in the man page's
 // synopsis and section of the command, and is completed.
 TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
-    const fs::path folder = TempFolder();
+    const test::TempFolder temp;
+    const fs::path& folder = temp.Path();
 #ifdef VORLAN_GENERATED_DOCS_DIR
     const std::string manPage =
         test::ReadFileBytes(fs::path(VORLAN_GENERATED_DOCS_DIR) / "man" / "vorlanctl.1.scd");
@@ -185,11 +179,11 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
     const auto version = RunVorlanctl({"--version"}, folder);
     EXPECT_EQ(version.out, "vorlanctl " VORLAN_VERSION "\n");
     EXPECT_EQ(version.status, 0);
-    fs::remove_all(folder);
 }
 
 TEST(CommandLineTest, UsageErrorsOfTheRealProgramsExitWithTwo) {
-    const fs::path folder = TempFolder();
+    const test::TempFolder temp;
+    const fs::path& folder = temp.Path();
     struct Case {
         std::vector<std::string> words;
         std::string message;
@@ -246,7 +240,6 @@ TEST(CommandLineTest, UsageErrorsOfTheRealProgramsExitWithTwo) {
         EXPECT_NE(help.out.find(option.name), std::string::npos) << option.name;
     }
 #endif
-    fs::remove_all(folder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Every vorlanctl output against targets it must refuse or cannot write:
 // the exit status, the message, and that no file changed and no temporary
 // file was left behind.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 
 #include <chrono>
@@ -107,10 +108,6 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
 class OutputTargetTest : public ::testing::Test {
 public:
     void SetUp() override {
-        base = fs::temp_directory_path() /
-               ("vorlan-outputs-" +
-                std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        dir = base / "work";
         fs::create_directories(dir);
         fs::create_directories(base / "run");
     }
@@ -118,7 +115,6 @@ public:
         for (const fs::path& mount : mounts) {
             ::umount(mount.c_str());
         }
-        fs::remove_all(base);
     }
 
     // A small tmpfs at dir/name; false (and nothing mounted) when this
@@ -134,8 +130,9 @@ public:
         return true;
     }
 
-    fs::path base;
-    fs::path dir;
+    test::TempFolder temp;
+    const fs::path& base = temp.Path();
+    fs::path dir = base / "work";
     std::vector<fs::path> mounts;
 };
 

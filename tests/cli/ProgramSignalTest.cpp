@@ -1,5 +1,6 @@
 // vorlanctl program stopped by a signal, as a closed terminal, a kill or
 // Ctrl-C stop it: the run ends between two bytes, says so, and is logged.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 
 #include <algorithm>
@@ -71,9 +72,8 @@ TEST(ProgramSignals, EachStopSignalEndsTheRunWithAMessageAndALogLine) {
         {SIGTERM, "SIGTERM", "1,hang-at=10,timeout=10000"},
         {SIGHUP, "SIGHUP", "1,hang-at=10,timeout=10000"},
     };
-    const fs::path folder =
-        fs::temp_directory_path() / ("vorlan-signals-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
+    const test::TempFolder temp;
+    const fs::path& folder = temp.Path();
     const fs::path log = folder / "runs.log";
     for (const Row& row : rows) {
         const std::string what = std::string(row.name) + " " + row.keyboard;
@@ -101,16 +101,14 @@ TEST(ProgramSignals, EachStopSignalEndsTheRunWithAMessageAndALogLine) {
         EXPECT_LT(bytes, 1014) << what;
         EXPECT_EQ(fields[6], "cancelled after " + fields[4] + " bytes (" + row.name + ")") << what;
     }
-    fs::remove_all(folder);
 }
 
 // A script programming three keyboards stops at Ctrl-C (SIGINT to its process
 // group, as a terminal sends it) instead of going on with the next; a run
 // killed without its line is logged as interrupted by the next run.
 TEST(ProgramSignals, AScriptStopsAtCtrlCAndAKilledRunIsLoggedByTheNext) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("vorlan-loop-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
+    const test::TempFolder temp;
+    const fs::path& folder = temp.Path();
     const std::string log = (folder / "runs.log").string();
     const pid_t shell = fork();
     if (shell == 0) {
@@ -149,7 +147,6 @@ TEST(ProgramSignals, AScriptStopsAtCtrlCAndAKilledRunIsLoggedByTheNext) {
     EXPECT_EQ(line.substr(line.find('\t')),
               "\t" + done[1] + "\t" + done[2] + "\t-\t0\t0\tinterrupted (bytes written not known)");
     EXPECT_EQ(done[6], "done");
-    fs::remove_all(folder);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // vorlanctl report as a user runs it: the rows against the log, the CSV read
 // back by Python's csv module in two locales, the PDF's text, language and paper.
 #include "CliRunner.h"
+#include "TempFolder.h"
 #include "station/Batch.h"
 #include "verify/ProgrammingLog.h"
 
@@ -20,11 +21,6 @@ const std::string kOrder = "A-17 \"Martin\"; Boulangerie, Lyon \xC3\xA9t\xC3\xA9
 class ReportCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder =
-            fs::temp_directory_path() /
-            ("vorlan-report-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(folder);
         log = (folder / "programming.log").string();
         // Keyboard 2 fails, is retried and passes; one is set aside; another
         // order and a run outside any batch lie between them.
@@ -58,10 +54,7 @@ protected:
             ASSERT_TRUE(AppendToLog(log, run).Ok());
         }
     }
-    void TearDown() override {
-        unsetenv("LC_ALL");
-        fs::remove_all(folder);
-    }
+    void TearDown() override { unsetenv("LC_ALL"); }
 
     // The CSV as Python's csv module reads it: one line per row, cells joined by '|'.
     std::string ReadByPython(const std::string& csv, char separator) {
@@ -78,7 +71,8 @@ protected:
         return test::ReadFileBytes(out);
     }
 
-    fs::path folder;
+    test::TempFolder temp;
+    const fs::path& folder = temp.Path();
     std::string log;
     std::vector<ProgrammingRun> runs;
 };

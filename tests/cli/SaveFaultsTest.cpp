@@ -1,15 +1,18 @@
 // What a killed save leaves and what a full disk does to the programming log,
 // through vorlanctl as a user runs it.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace vorlan {
@@ -21,24 +24,19 @@ const std::string kLayout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/la
 
 class SaveFaultsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-save-faults-" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir / "run");
-    }
+    void SetUp() override { fs::create_directories(dir / "run"); }
     void TearDown() override {
         if (mounted) {
             ::umount((dir / "small").c_str());
         }
-        fs::remove_all(dir);
     }
 
     test::CliRun Run(const std::vector<std::string>& arguments) {
         return test::RunVorlanctl(arguments, dir / "run");
     }
 
-    fs::path dir;
+    test::TempFolder temp;
+    const fs::path& dir = temp.Path();
     bool mounted = false;
 };
 
@@ -81,6 +79,9 @@ TEST_F(SaveFaultsTest, AKilledSavesTemporaryGoesWithTheNextSaveAndOwnerAndModeSt
     }
 }
 
+// With no page free the run is refused before the keyboard is touched; with
+// one, the run's marker takes it, the keyboard is programmed, and the log
+// line that then finds the disk full is said after what the keyboard holds.
 TEST_F(SaveFaultsTest, ALogLineTheDiskHasNoRoomForIsTakenBack) {
     const fs::path small = dir / "small";
     fs::create_directories(small);
@@ -88,20 +89,31 @@ TEST_F(SaveFaultsTest, ALogLineTheDiskHasNoRoomForIsTakenBack) {
         GTEST_SKIP() << "cannot mount a tmpfs as this user";
     }
     mounted = true;
-    // The log ends 30 bytes short of a whole page: a line's first bytes fit
-    // in that page, the rest finds the disk full.
     const fs::path log = small / "programming.log";
     const std::string old(4096 - 30, 'x');
-    std::ofstream(log, std::ios::binary) << old << '\n';
-    {
-        std::ofstream filler(small / "filler", std::ios::binary);
-        const std::string block(4096, 'f');
-        while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+    for (const auto& [freePages, firstLine] :
+         {std::pair<int, std::string>{0, "Error: The disk is full."},
+          {1, "The keyboard was programmed: 450 of 450 bytes."}}) {
+        // The log ends 30 bytes short of a whole page: a line's first bytes
+        // fit in that page, the rest finds the disk full.
+        std::ofstream(log, std::ios::binary) << old << '\n';
+        fs::remove(small / "filler");
+        {
+            std::ofstream filler(small / "filler", std::ios::binary);
+            filler.rdbuf()->pubsetbuf(nullptr, 0);
+            const std::string block(4096, 'f');
+            while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+            }
         }
+        fs::resize_file(small / "filler", fs::file_size(small / "filler") - 4096u * freePages);
+        const test::CliRun run = Run({"program", "--emulate", "0", "--log", log.string(), kLayout});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.starts_with(firstLine + "\n")) << run.err;
+        EXPECT_NE(run.err.find("The disk is full."), std::string::npos) << run.err;
+        EXPECT_EQ(test::ReadFileBytes(log), old + "\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(small), fs::directory_iterator()), 2)
+            << "the run's marker went with the run";
     }
-    const test::CliRun run = Run({"program", "--emulate", "0", "--log", log.string(), kLayout});
-    EXPECT_NE(run.err.find("The disk is full."), std::string::npos) << run.err;
-    EXPECT_EQ(test::ReadFileBytes(log), old + "\n");
 }
 
 } // namespace

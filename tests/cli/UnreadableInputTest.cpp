@@ -1,5 +1,6 @@
 // Every command that reads a layout says the same for the same input it
 // cannot read, and none of them waits on it or writes anything.
+#include "TempFolder.h"
 #include "cli/CliRunner.h"
 
 #include <fcntl.h>
@@ -27,9 +28,6 @@ const std::string kNotPlain =
 class UnreadableInputTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorlan-unreadable-" + std::to_string(std::random_device{}()));
-        fs::create_directories(dir);
         // The unreadable file is run as another user where the test is root,
         // who reads any file: that user must reach the folder and the layout.
         fs::permissions(dir, fs::perms::all);
@@ -37,7 +35,6 @@ protected:
         fs::permissions(dir / "good.txt",
                         fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // Runs vorlanctl as a user would; as "nobody" when asked and the test
     // runs as root.
@@ -78,7 +75,8 @@ protected:
         return run;
     }
 
-    fs::path dir;
+    test::TempFolder temp;
+    const fs::path& dir = temp.Path();
 };
 
 TEST_F(UnreadableInputTest, EveryCommandGivesTheReadersMessageForTheSameInput) {

@@ -1,6 +1,8 @@
 // The one crossing between the program's path text and the system's paths.
 #include "common/FilePath.h"
 
+#include "TempFolder.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -41,9 +43,8 @@ TEST(FilePath, TextAndSystemPathsAreTheSameName) {
 }
 
 TEST(FilePath, OpenForReadingTakesAnyNameAndRefusesWhatIsNoFile) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("vorlan-path-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
+    const test::TempFolder temp;
+    const fs::path& folder = temp.Path();
     const std::string name = Utf8FromPath(folder) + "/\xCE\x9A\xCE\xBB \xE9\x94\xAE";
     std::ofstream(PathFromUtf8(name)) << "56;";
     std::ifstream file;
@@ -57,7 +58,6 @@ TEST(FilePath, OpenForReadingTakesAnyNameAndRefusesWhatIsNoFile) {
         EXPECT_FALSE(OpenForReading(refused, other)) << refused;
         EXPECT_FALSE(other.is_open());
     }
-    fs::remove_all(folder);
 }
 
 // On Windows the narrow environment holds the ANSI code page's reading.

@@ -1,4 +1,5 @@
 // Random layouts through every file variant, and saves that fail part-way.
+#include "TempFolder.h"
 #include "fuzz/LayoutChecks.h"
 #include "hardening/RandomLayout.h"
 #include "layout/LayoutFile.h"
@@ -59,20 +60,11 @@ public:
 class FailingSave : public testing::Test {
 protected:
     void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("vorlan-failing-save-" +
-               std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        std::filesystem::create_directories(dir);
         path = dir / "layout.txt";
         LayoutDocument old = RandomLayout(7).Make();
         old.filePath = path.string();
         ASSERT_TRUE(WriteLayout(old, KeyboardVariant::SixteenScan));
         oldBytes = ReadBytes(path);
-    }
-    void TearDown() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
     }
 
     // A different layout than the one on disk, with unsaved changes.
@@ -102,7 +94,8 @@ protected:
     }
 
     ErrorRecorder recorder;
-    std::filesystem::path dir;
+    test::TempFolder temp;
+    const std::filesystem::path& dir = temp.Path();
     std::filesystem::path path;
     std::string oldBytes;
 };

@@ -2,6 +2,7 @@
 // progress lines, and the meaning of the settings sliders' positions.
 #include "programming/RunAdvice.h"
 
+#include "TempFolder.h"
 #include "common/StringTable.h"
 #include "programming/RepeatTiming.h"
 
@@ -147,12 +148,13 @@ TEST(RunProgress, KeyboardLineAndBytesWithTimeLeft) {
 }
 
 TEST(RunAdviceFacts, LayoutTypeNumberAndGivenType) {
-    const auto path = std::filesystem::temp_directory_path() / "vorlan-advice-test.txt";
-    std::ofstream(path) << "57; 0; 0; 2; 11; 144; 0; 0; 3\n"
-                        << "1; 28, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;A\n";
-    EXPECT_EQ(LayoutTypeOfFile(path.string()), LayoutType::Single16);
+    const test::TempFolder temp;
+    const std::string path =
+        temp.Write("advice.txt", "57; 0; 0; 2; 11; 144; 0; 0; 3\n"
+                                 "1; 28, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0; 2;0;A\n");
+    EXPECT_EQ(LayoutTypeOfFile(path), LayoutType::Single16);
     std::filesystem::remove(path);
-    EXPECT_EQ(LayoutTypeOfFile(path.string()), std::nullopt);
+    EXPECT_EQ(LayoutTypeOfFile(path), std::nullopt);
     EXPECT_EQ(GivenKeyboard({"p", "f.txt", "/2"}), DeviceKeyboard::Double16);
     EXPECT_EQ(GivenKeyboard({"p", "f.txt", "/3"}), std::nullopt);
     EXPECT_EQ(GivenKeyboard({"p", "f.txt"}), std::nullopt);

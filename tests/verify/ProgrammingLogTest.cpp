@@ -2,6 +2,7 @@
 // names an image.
 #include "verify/ProgrammingLog.h"
 
+#include "TempFolder.h"
 #include "common/StringTable.h"
 #include "verify/Sha256.h"
 
@@ -81,8 +82,8 @@ TEST(ProgrammingLogTest, LinesRoundTripAndStayOneLine) {
 }
 
 TEST(ProgrammingLogTest, AppendsToAFileInFoldersItMakes) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("vorlan-log-" + std::to_string(std::random_device{}()));
+    const test::TempFolder temp;
+    const std::filesystem::path& folder = temp.Path();
     const std::string path = (folder / "deep" / "programming.log").string();
     ProgrammingRun run;
     run.dateTime = "d";
@@ -101,7 +102,6 @@ TEST(ProgrammingLogTest, AppendsToAFileInFoldersItMakes) {
     EXPECT_EQ(runs[1].result, "cancelled after 3 bytes");
     // A file where the folder should be: the append fails and says so.
     EXPECT_FALSE(AppendToLog((folder / "deep" / "programming.log" / "x.log").string(), run).Ok());
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
