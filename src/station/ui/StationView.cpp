@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
+#include <utility>
 
 namespace vorlan {
 namespace {
@@ -323,6 +324,7 @@ void StationView::Decide(bool setAside) {
     keyboardStillThere = true;
     if (batch->Complete()) {
         RemoveBatchState(ToPath(statePath));
+        savedState.clear();
         pollTimer->stop();
         Show(State::Complete, UiText(StringId::StationComplete).arg(batch->Passed()));
         return;
@@ -362,7 +364,15 @@ void StationView::SaveState() {
         pending.batch = FormatBatchField(batch->MarkFor(pendingTest, false));
         file.pendingLine = FormatLogLine(pending);
     }
-    SaveBatchState(ToPath(statePath), file);
+    // Unchanged since it was last made durable (a keyboard logged without a
+    // test left no line pending): no second write on the way to the next one.
+    std::string text = FormatBatchState(file);
+    if (text == savedState) {
+        return;
+    }
+    if (SaveBatchState(ToPath(statePath), file).Ok()) {
+        savedState = std::move(text);
+    }
 }
 
 bool StationView::event(QEvent* e) {

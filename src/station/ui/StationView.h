@@ -83,6 +83,7 @@ private:
     std::shared_ptr<PacingClock> clock;
     QString logPath;
     QString statePath;
+    std::string savedState; // what the state file holds, once written
     State state = State::Waiting;
     bool keyboardStillThere = false; // after a verdict: wait until it is taken away
 
