@@ -50,15 +50,7 @@ std::string Utf8Message(const UiMessage& message) {
                                  ((text[i + 1] >= '1' && text[i + 1] <= '9') ||
                                   text[i + 1] == 's' || text[i + 1] == 'd');
         if (placeholder && next < message.args.size()) {
-            for (const char c : message.args[next++]) {
-                const auto b = static_cast<unsigned char>(c);
-                if (b < 0x80) {
-                    out += c;
-                } else {
-                    out += static_cast<char>(0xC0 | (b >> 6));
-                    out += static_cast<char>(0x80 | (b & 0x3F));
-                }
-            }
+            out += Latin1ToUtf8(message.args[next++]);
             ++i;
         } else {
             out += text[i];

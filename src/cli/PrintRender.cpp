@@ -1,6 +1,7 @@
 // The drawing half of vorlanctl legends / sheet: Qt Gui on the offscreen
 // platform, so no display is needed. On Windows the native platform serves:
 // it needs no visible window, and it is the only platform plugin shipped.
+#include "cli/OffscreenGui.h"
 #include "cli/PrintJob.h"
 #include "cli/StopSignals.h"
 #include "common/TerminalText.h"
@@ -58,15 +59,7 @@ bool PrintingAvailable() {
 }
 
 int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
-#ifndef _WIN32
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-#endif
-    static int argc = 1;
-    static char name[] = "vorlanctl";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QGuiApplication> app = StartOffscreenGui();
 
     const QString out = FromPath(job.outPath);
     const auto format = ExportFormatOf(out);

@@ -1,5 +1,6 @@
 // The Qt half of vorlanctl report: the locale's separator and paper, the
 // translation of the user's language and the PDF, on the offscreen platform.
+#include "cli/OffscreenGui.h"
 #include "cli/ReportJob.h"
 #include "common/TerminalText.h"
 #include "common/ui/QtText.h"
@@ -21,15 +22,7 @@ char ReportListSeparator() {
 
 int WriteReportPdf(const BatchReport& report, const std::string& outPath,
                    const InputFiles& inputs) {
-#ifndef _WIN32
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-#endif
-    static int argc = 1;
-    static char name[] = "vorlanctl";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    const std::unique_ptr<QGuiApplication> app = StartOffscreenGui();
     // The program's translation of the user's language, where the window
     // program keeps it: beside it in a build, in the share folder installed.
     QTranslator translator;
