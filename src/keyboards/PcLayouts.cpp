@@ -156,17 +156,6 @@ const CodeNameOverrides& CodeNamesFor(std::string_view layoutId) {
     return *it->second;
 }
 
-std::string NameOfCodeIn(std::string_view layoutId, std::uint32_t code,
-                         std::uint32_t previousCode) {
-    if (previousCode != ExtendedPrefix && code < 256) {
-        const std::string& name = CodeNamesFor(layoutId)[code];
-        if (!name.empty()) {
-            return name;
-        }
-    }
-    return StandardNameOfCode(code, previousCode);
-}
-
 ScopedCodeNames::ScopedCodeNames(std::string_view layoutId) : previous_(CodeNamesInUse()) {
     UseCodeNames(layoutId.empty() ? nullptr : &CodeNamesFor(layoutId));
 }

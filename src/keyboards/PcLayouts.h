@@ -40,9 +40,6 @@ std::string SignName(const PcKeySigns& key);
 // life of the program. Empty entries only for US and unknown ids.
 const CodeNameOverrides& CodeNamesFor(std::string_view layoutId);
 
-// The name of a code under a layout (an unknown id gives the standard name).
-std::string NameOfCodeIn(std::string_view layoutId, std::uint32_t code, std::uint32_t previousCode);
-
 // Makes NameOfCode follow a layout until the object goes; an empty id keeps
 // the standard names.
 class ScopedCodeNames {
