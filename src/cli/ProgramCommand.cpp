@@ -221,6 +221,10 @@ int RunProgram(Args args) {
     if (!receivedPath.empty() && !emulate) {
         return Usage("--received needs an emulated keyboard");
     }
+    // "-" puts the received bytes or the log line on standard output; the
+    // state line then goes to standard error, so the data stays whole.
+    const bool receivedOut = receivedPath == kStandardOutput;
+    const bool logOut = logPath == kStandardOutput;
 
     std::shared_ptr<KeyboardDriver> keyboard;
     EmulatedKeyboard* emulator = nullptr;
@@ -248,7 +252,7 @@ int RunProgram(Args args) {
         logPath = DefaultLogPath();
     }
     // Runs of this log that died without their line are logged before this one.
-    if (!logPath.empty()) {
+    if (!logPath.empty() && !logOut) {
         LogInterruptedRuns(logPath);
     }
 
@@ -259,14 +263,16 @@ int RunProgram(Args args) {
     ProgrammingRun planned = RecordOfRun(vector, facts, driver, 0, {});
     if (const auto order = parsed.Value("--order")) {
         std::string logText;
-        ReadPlainFile(logPath, logText, std::size_t{256} * 1024 * 1024);
+        if (!logOut) {
+            ReadPlainFile(logPath, logText, std::size_t{256} * 1024 * 1024);
+        }
         planned.batch = FormatBatchField(
             {*order, NextPlaceInLog(ParseLog(logText), *order), 0, KeyTestOutcome::NotRun, false});
     }
 
     // The files this run writes are checked before the keyboard is touched:
     // a keyboard programmed by a run that cannot say so is worse than none.
-    if (!receivedPath.empty()) {
+    if (!receivedPath.empty() && !receivedOut) {
         if (const FileWriteResult refused =
                 CheckReplaceable(receivedPath, inputs, std::max<std::size_t>(facts.imageSize, 1));
             !refused.Ok()) {
@@ -277,7 +283,9 @@ int RunProgram(Args args) {
     FileWriteResult logReady =
         logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}
                         : CheckAppendable(logPath, inputs);
-    if (logReady.Ok()) {
+    if (logOut) {
+        logReady = {};
+    } else if (logReady.Ok()) {
         logReady = WriteRunMarker(logPath, planned, marker);
     }
     // Only a log the user named stops the run; the desktop program's own log
@@ -330,6 +338,10 @@ int RunProgram(Args args) {
     if (!logReady.Ok()) {
         std::cerr << "vorlanctl program: cannot write the programming log: "
                   << TerminalLine(WriteFailureText(logReady)) << "\n";
+    } else if (logOut) {
+        if (!WriteStandardOutput(FormatLogLine(record) + "\n")) {
+            failedAfter("vorlanctl program: cannot write the programming log to standard output");
+        }
     } else {
         if (const FileWriteResult logged = AppendToLog(logPath, record, inputs); !logged.Ok()) {
             failedAfter("vorlanctl program: cannot write the programming log: " +
@@ -337,7 +349,13 @@ int RunProgram(Args args) {
         }
         RemoveRunMarker(marker);
     }
-    if (emulator != nullptr && !receivedPath.empty()) {
+    if (emulator != nullptr && receivedOut) {
+        const std::vector<std::uint8_t>& bytes = emulator->Received();
+        if (!WriteStandardOutput(
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()))) {
+            failedAfter("vorlanctl program: cannot write the received bytes to standard output");
+        }
+    } else if (emulator != nullptr && !receivedPath.empty()) {
         if (const FileWriteResult saved = emulator->SaveReceived(receivedPath, inputs);
             !saved.Ok()) {
             failedAfter(std::string(StringText(StringId::Error)) + ": " +
@@ -345,7 +363,8 @@ int RunProgram(Args args) {
         }
     }
     if (status == 0) {
-        std::cout << KeyboardStateLine(record, hadLayout, facts.imageSize) << '\n';
+        (receivedOut || logOut ? std::cerr : std::cout)
+            << KeyboardStateLine(record, hadLayout, facts.imageSize) << '\n';
     }
     if (stopSignal != 0) {
         EndBySignal(stopSignal);

@@ -95,7 +95,8 @@ constexpr Option kProgramOptions[] = {
      0,
      0,
      {},
-     "Save the bytes the emulated keyboard received."},
+     "Save the bytes the emulated keyboard received, - for standard output (the state line "
+     "then goes to standard error)."},
     {"--log",
      {},
      ValueKind::File,
@@ -104,7 +105,7 @@ constexpr Option kProgramOptions[] = {
      0,
      {},
      "Append the run to this programming log instead of the desktop program's log in the "
-     "user's data folder."},
+     "user's data folder; - writes the run's line to standard output."},
     {"--order",
      {},
      ValueKind::Text,

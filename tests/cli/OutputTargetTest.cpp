@@ -400,19 +400,36 @@ TEST_F(OutputTargetTest, StandardOutputIsAStreamAndItsFailureIsTold) {
         return std::pair{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadFileBytes(base / "err")};
     };
     fs::create_symlink("/dev/stdout", dir / "to-stdout");
-    for (const char* command : {"convert", "image"}) {
+    const std::string program =
+        v + " program --emulate 0 --log " + (dir / "plog").string() + " " + kLayout;
+    for (const std::string command : {"convert", "image", "program"}) {
+        const bool programs = command == "program";
         const std::string head =
-            v + " " + command + " " + kLayout + (command[0] == 'i' ? " -o " : " ");
+            programs ? program + " --received "
+                     : v + " " + command + " " + kLayout + (command == "image" ? " -o " : " ");
         ASSERT_EQ(0, shell(head + (dir / "ref").string()).first);
+        // program's state line shares standard output only with a path
         for (const std::string& out :
-             std::vector<std::string>{"-", "/dev/stdout", "/dev/fd/1", "/proc/self/fd/1",
-                                      (dir / "to-stdout").string()}) {
+             programs ? std::vector<std::string>{"-"}
+                      : std::vector<std::string>{"-", "/dev/stdout", "/dev/fd/1", "/proc/self/fd/1",
+                                                 (dir / "to-stdout").string()}) {
             SCOPED_TRACE(std::string(command) + " " + out);
             std::ofstream(log) << "old\n";
             EXPECT_EQ(0, shell(head + out + " >> " + log.string()).first);
             EXPECT_TRUE(test::ReadFileBytes(log) == "old\n" + test::ReadFileBytes(dir / "ref"));
         }
     }
+    // The log line on standard output, the state line on standard error.
+    std::ofstream(log) << "old\n";
+    const auto [logStatus, stateLine] =
+        shell(v + " program --emulate 0 --log - " + kLayout + " >> " + log.string());
+    EXPECT_EQ(0, logStatus);
+    EXPECT_TRUE(stateLine.starts_with("The keyboard was programmed: 450 of 450 bytes"))
+        << stateLine;
+    const std::string logged = test::ReadFileBytes(log);
+    EXPECT_TRUE(logged.starts_with("old\n") && logged.ends_with("\tdone\n") &&
+                std::count(logged.begin(), logged.end(), '\n') == 2)
+        << logged;
     const std::string full = "Error: Standard output cannot be written: No space left on device.\n";
     const std::vector<std::tuple<std::string, int, std::string>> failures = {
         {v + " show " + kLayout + " > /dev/full", 1, full},
