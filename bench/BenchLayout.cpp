@@ -39,7 +39,7 @@ void FillBenchLayout(LayoutDocument& doc, int keyCount) {
     for (int k = 1; k <= keyCount; ++k) {
         KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
         key.codes = CodesFor(k);
-        key.SetMode(k % 3);
+        key.SetMode(kOfferedModes[static_cast<std::size_t>(k % 3)]);
         key.name = "Key " + std::to_string(k) + " of the benchmark layout";
     }
     // Per block of 8 x 7: two double keys to the right in the top row, a quad

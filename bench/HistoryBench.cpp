@@ -21,7 +21,8 @@ std::unique_ptr<LayoutDocument> FullLayout() {
 // Gives every key 1..112 the next mode: one step that touches all of them.
 void ChangeEveryKey(LayoutDocument& doc, int round) {
     for (int k = 1; k <= kMaxKeys; ++k) {
-        doc.keys[static_cast<std::size_t>(k)].SetMode(round % 3);
+        doc.keys[static_cast<std::size_t>(k)].SetMode(
+            kOfferedModes[static_cast<std::size_t>(round % 3)]);
     }
 }
 
@@ -56,7 +57,7 @@ void UndoOrRedo(benchmark::State& state, bool timeUndo) {
         }
         benchmark::DoNotOptimize(doc->keys.data());
     }
-    if (history.Position() != 1 || doc->keys[1].mode() != 1) {
+    if (history.Position() != 1 || doc->keys[1].mode() != KeyMode::Mode2) {
         state.SkipWithError("the step did not come back");
     }
 }

@@ -79,7 +79,7 @@ void DiffTwoLayouts(benchmark::State& state) {
     // A few differences of each kind, so the comparison reports as well.
     b.keys[5].name = "Other";
     b.keys[20].codes[3] = 77;
-    b.keys[70].SetMode(2);
+    b.keys[70].SetMode(KeyMode::Mode3);
     b.settings.keyDelay = 0;
     for (auto _ : state) {
         const std::vector<Difference> differences = DiffLayouts(a, b);
