@@ -262,12 +262,10 @@ int RunProgram(Args args) {
     }
     ProgrammingRun planned = RecordOfRun(vector, facts, driver, 0, {});
     if (const auto order = parsed.Value("--order")) {
-        std::string logText;
-        if (!logOut) {
-            ReadPlainFile(logPath, logText, std::size_t{256} * 1024 * 1024);
-        }
+        const std::vector<ProgrammingRun> logged =
+            logOut ? std::vector<ProgrammingRun>{} : ReadLogFile(logPath);
         planned.batch = FormatBatchField(
-            {*order, NextPlaceInLog(ParseLog(logText), *order), 0, KeyTestOutcome::NotRun, false});
+            {*order, NextPlaceInLog(logged, *order), 0, KeyTestOutcome::NotRun, false});
     }
 
     // The files this run writes are checked before the keyboard is touched:

@@ -12,8 +12,6 @@ namespace vorlan::cli {
 
 namespace {
 
-constexpr std::size_t kMaxLogBytes = std::size_t{256} * 1024 * 1024;
-
 bool EndsWith(std::string_view text, std::string_view end) {
     if (text.size() < end.size()) {
         return false;

@@ -1,6 +1,7 @@
 #include "verify/ProgrammingLog.h"
 
 #include "common/FilePath.h"
+#include "common/FileWriter.h"
 #include "common/StringTable.h"
 #include "common/UiMessage.h"
 #include "programming/DeviceImage.h"
@@ -213,6 +214,14 @@ std::vector<ProgrammingRun> ParseLog(std::string_view text) {
         start = end + 1;
     }
     return runs;
+}
+
+std::vector<ProgrammingRun> ReadLogFile(const std::string& path) {
+    std::string text;
+    if (ReadPlainFile(path, text, kMaxLogBytes) != PathCheck::Plain) {
+        return {};
+    }
+    return ParseLog(text);
 }
 
 std::string DefaultLogPath() {

@@ -54,6 +54,11 @@ std::string FormatLogLine(const ProgrammingRun& run);
 std::optional<ProgrammingRun> ParseLogLine(std::string_view line);
 std::vector<ProgrammingRun> ParseLog(std::string_view text);
 
+// A log is read as a plain file (never blocking on a pipe) up to this size.
+inline constexpr std::size_t kMaxLogBytes = std::size_t{256} * 1024 * 1024;
+// The runs of the log at path; none when it is missing or cannot be read.
+std::vector<ProgrammingRun> ReadLogFile(const std::string& path);
+
 // The log the desktop program keeps in its data folder, found without Qt the
 // way Qt finds it: <data>/Kelvane/vorlan/programming.log, <data> being
 // XDG_DATA_HOME or ~/.local/share, %APPDATA% on Windows. Empty when no home is known.

@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -31,12 +30,7 @@ namespace vorlan {
 namespace {
 
 std::vector<ProgrammingRun> LogRuns(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    return ParseLog(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return ReadLogFile(ToPath(path));
 }
 
 // The order, the number and the test; nothing when cancelled.

@@ -16,7 +16,6 @@
 #include "verify/RunMarker.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -42,15 +41,6 @@ void SetPointSize(QWidget* widget, int points, bool bold = false) {
 
 QString Utf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::vector<ProgrammingRun> ReadLog(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray bytes = file.readAll();
-    return ParseLog(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 } // namespace
@@ -448,8 +438,9 @@ void StationView::closeEvent(QCloseEvent* e) {
 }
 
 bool StationView::SaveReport(const QString& path) {
-    return WriteReportFile(ReportFromLog(ReadLog(logPath), batch->Settings().order, StationName()),
-                           path, {ToPath(logPath)});
+    return WriteReportFile(
+        ReportFromLog(ReadLogFile(ToPath(logPath)), batch->Settings().order, StationName()), path,
+        {ToPath(logPath)});
 }
 
 void StationView::ChooseReport() {

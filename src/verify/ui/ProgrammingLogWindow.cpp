@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -82,13 +81,7 @@ ProgrammingLogWindow::ProgrammingLogWindow(QString path, QWidget* parent)
 }
 
 void ProgrammingLogWindow::Reload() {
-    QFile file(logPath);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly)) {
-        bytes = file.readAll();
-    }
-    const std::vector<ProgrammingRun> runs =
-        ParseLog(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const std::vector<ProgrammingRun> runs = ReadLogFile(ToPath(logPath));
     table->setRowCount(static_cast<int>(runs.size()));
     for (int r = 0; r < static_cast<int>(runs.size()); ++r) {
         const ProgrammingRun& run = runs[static_cast<std::size_t>(r)];
