@@ -157,12 +157,21 @@ void Batch::Count(BatchOutcome outcome) {
     }
 }
 
-void Batch::CountLog(const std::vector<ProgrammingRun>& runs) {
-    const std::string order = OneLine(settings_.order);
+std::vector<LoggedKeyboard> KeyboardsOfOrder(const std::vector<ProgrammingRun>& runs,
+                                             std::string_view order) {
+    const std::string wanted = OneLine(order);
+    std::vector<LoggedKeyboard> found;
     for (const ProgrammingRun& run : runs) {
-        if (const auto mark = ParseBatchField(run.batch); mark && mark->order == order) {
-            Count(OutcomeOf(run, *mark));
+        if (const auto mark = ParseBatchField(run.batch); mark && mark->order == wanted) {
+            found.push_back({&run, *mark});
         }
+    }
+    return found;
+}
+
+void Batch::CountLog(const std::vector<ProgrammingRun>& runs) {
+    for (const LoggedKeyboard& k : KeyboardsOfOrder(runs, settings_.order)) {
+        Count(OutcomeOf(*k.run, k.mark));
     }
 }
 

@@ -47,6 +47,15 @@ std::string PlaceText(int place, int count);
 // image was sent and the key test did not fail, failed otherwise.
 BatchOutcome OutcomeOf(const ProgrammingRun& run, const BatchMark& mark);
 
+// A line of the log that belongs to an order, with its mark.
+struct LoggedKeyboard {
+    const ProgrammingRun* run = nullptr;
+    BatchMark mark;
+};
+// The lines of runs that belong to order, in the log's order.
+std::vector<LoggedKeyboard> KeyboardsOfOrder(const std::vector<ProgrammingRun>& runs,
+                                             std::string_view order);
+
 struct BatchSettings {
     std::string order;
     int count = 1;

@@ -193,6 +193,7 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
                             "done A-17 Boulangerie 2/2 test=failed",
                             "done A-17 Boulangerie 2/2 test=passed",
                         }));
+    EXPECT_EQ(Station()->Rows()->count(), 4) << "the resumed batch lists its keyboards so far";
 }
 
 } // namespace

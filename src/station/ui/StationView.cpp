@@ -77,6 +77,12 @@ StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardD
     rows = new QListWidget(this);
     rows->setObjectName(QStringLiteral("stationRows"));
     rows->setFocusPolicy(Qt::NoFocus);
+    // An order goes on where it was: its keyboards already in the log are
+    // this batch's first rows (after a crash, or a batch ended and begun again).
+    const std::vector<ProgrammingRun> logged = ReadLogFile(ToPath(logPath));
+    for (const LoggedKeyboard& k : KeyboardsOfOrder(logged, batch->Settings().order)) {
+        AddRow(k.mark, k.run->dateTime, OutcomeOf(*k.run, k.mark));
+    }
     SetPointSize(rows, 16);
     reportButton = new QPushButton(UiText(StringId::StationSaveReport), this);
     reportButton->setObjectName(QStringLiteral("stationReport"));
@@ -295,6 +301,14 @@ void StationView::Judge(KeyTestOutcome outcome) {
     Decide(false);
 }
 
+void StationView::AddRow(const BatchMark& mark, const std::string& dateTime, BatchOutcome outcome) {
+    rows->addItem(Utf8(PlaceText(mark.place, mark.count) + "   " + dateTime + "   ") +
+                  UiText(outcome == BatchOutcome::Passed     ? StringId::StationRowPassed
+                         : outcome == BatchOutcome::SetAside ? StringId::StationRowSetAside
+                                                             : StringId::StationRowFailed));
+    rows->scrollToBottom();
+}
+
 void StationView::Decide(bool setAside) {
     const BatchMark mark = batch->MarkFor(pendingTest, setAside);
     run->batch = FormatBatchField(mark);
@@ -304,11 +318,7 @@ void StationView::Decide(bool setAside) {
     DropRunMarker();
     const BatchOutcome outcome = OutcomeOf(*run, mark);
     batch->Count(outcome);
-    rows->addItem(Utf8(PlaceText(mark.place, mark.count) + "   " + run->dateTime + "   ") +
-                  UiText(outcome == BatchOutcome::Passed     ? StringId::StationRowPassed
-                         : outcome == BatchOutcome::SetAside ? StringId::StationRowSetAside
-                                                             : StringId::StationRowFailed));
-    rows->scrollToBottom();
+    AddRow(mark, run->dateTime, outcome);
     pendingTest = KeyTestOutcome::NotRun;
     *run = ProgrammingRun{};
     keyboardStillThere = true;

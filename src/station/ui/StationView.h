@@ -29,6 +29,8 @@ class LayoutDocument;
 class PacingClock;
 struct ProgrammingRun;
 enum class KeyTestOutcome;
+enum class BatchOutcome;
+struct BatchMark;
 
 class StationView : public QDialog {
     Q_OBJECT
@@ -70,6 +72,7 @@ private:
     void CheckTest();
     void Judge(KeyTestOutcome test);
     void Decide(bool setAside);
+    void AddRow(const BatchMark& mark, const std::string& dateTime, BatchOutcome outcome);
     void Show(State next, const QString& text);
     void SaveState();
     void DropRunMarker();
