@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSettings>
@@ -195,8 +196,13 @@ TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
         {"redo", [&] { w.findChild<QAction*>(QStringLiteral("actionRedo"))->trigger(); },
          "Number: 10", "Name: KEY10Z"},
         // A key name is Latin-1 in the file and shown as its characters.
-        {"accented", [&] { QTest::keyClicks(name, QStringLiteral("é")); }, "Number: 10",
-         "Name: KEY10Z\xE9"},
+        {"accented",
+         [&] {
+             // As a keyboard with the key types it (QTest types ASCII only).
+             QKeyEvent press(QEvent::KeyPress, Qt::Key_Eacute, Qt::NoModifier, QStringLiteral("é"));
+             QApplication::sendEvent(name, &press);
+         },
+         "Number: 10", "Name: KEY10Z\xE9"},
         {"leave",
          [&] {
              QEvent leave(QEvent::Leave);

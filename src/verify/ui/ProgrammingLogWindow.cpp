@@ -35,8 +35,8 @@ QString LayoutCell(const std::string& layout) {
         return FromPath(layout);
     }
     QStringList values;
-    for (const std::string& value : m->args) {
-        values << FromPath(value);
+    for (const UiArg& value : m->args) {
+        values << FromPath(value.bytes);
     }
     return FillPlaceholders(UiText(m->id), values);
 }
