@@ -2233,5 +2233,17 @@ Ersetzen?</translation>
         <source>Order</source>
         <translation>Auftrag</translation>
     </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>In Zeile %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Der Abbild-Erzeuger bricht in dieser Zeile ab, daher weisen vorlanctl image und program die Datei zurück: Ungültiges Dateiformat. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Das Programmierprotokoll wurde nicht geschrieben: Es ist kein Datenordner bekannt (HOME, unter Windows APPDATA, ist nicht gesetzt). Geben Sie mit --log FILE eine Protokolldatei an.</translation>
+    </message>
 </context>
 </TS>

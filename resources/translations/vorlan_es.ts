@@ -2245,5 +2245,17 @@ Replace them?</source>
         <source>Order</source>
         <translation>Pedido</translation>
     </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>En la línea %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>El generador de la imagen se detiene en esta línea, así que vorlanctl image y program rechazan el archivo: Formato de archivo no válido. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>No se ha escrito el registro de programación: no se conoce ninguna carpeta de datos (HOME, o APPDATA en Windows, no está definida). Indique un archivo de registro con --log FILE.</translation>
+    </message>
 </context>
 </TS>

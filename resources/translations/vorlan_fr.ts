@@ -2245,5 +2245,17 @@ Les remplacer ?</translation>
         <source>Order</source>
         <translation>Commande</translation>
     </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>À la ligne %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Le générateur d'image s'arrête à cette ligne ; vorlanctl image et program refusent donc le fichier : Format de fichier non valide. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Le journal de programmation n'a pas été écrit : aucun dossier de données n'est connu (HOME, ou APPDATA sous Windows, n'est pas défini). Indiquez un fichier journal avec --log FILE.</translation>
+    </message>
 </context>
 </TS>

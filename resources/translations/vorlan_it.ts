@@ -2245,5 +2245,17 @@ Sostituirli?</translation>
         <source>Order</source>
         <translation>Ordine</translation>
     </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>Alla riga %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Il generatore dell'immagine si ferma a questa riga, quindi vorlanctl image e program rifiutano il file: Formato del file non valido. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Il registro di programmazione non è stato scritto: non è nota alcuna cartella dei dati (HOME, o APPDATA su Windows, non è impostata). Indicare un file di registro con --log FILE.</translation>
+    </message>
 </context>
 </TS>

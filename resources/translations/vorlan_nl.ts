@@ -2245,5 +2245,17 @@ Vervangen?</translation>
         <source>Order</source>
         <translation>Order</translation>
     </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>Op regel %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>De image-bouwer stopt op deze regel, dus vorlanctl image en program weigeren het bestand: Ongeldig bestandsformaat. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Het programmeerlogboek is niet geschreven: er is geen gegevensmap bekend (HOME, of APPDATA onder Windows, is niet ingesteld). Geef een logbestand op met --log FILE.</translation>
+    </message>
 </context>
 </TS>

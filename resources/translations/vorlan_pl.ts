@@ -2251,5 +2251,17 @@ Zastąpić je?</translation>
         <source>Order</source>
         <translation>Zamówienie</translation>
     </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>W wierszu %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Generator obrazu zatrzymuje się w tym wierszu, więc vorlanctl image i program odrzucają plik: Nieprawidłowy format pliku. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Dziennik programowania nie został zapisany: nie jest znany żaden folder danych (HOME, a w Windows APPDATA, nie jest ustawiona). Wskaż plik dziennika opcją --log FILE.</translation>
+    </message>
 </context>
 </TS>

@@ -251,7 +251,8 @@ constexpr Command kCommands[] = {
      "LAYOUT...",
      {},
      "Read each layout file as the editor opens it and report what the reader changed or "
-     "dropped and what looks like a mistake, as FILE:LINE: LEVEL: MESSAGE, or as one JSON "
+     "dropped, what looks like a mistake, and where the image builder stops as image and "
+     "program would (an error at its line), as FILE:LINE: LEVEL: MESSAGE, or as one JSON "
      "array.",
      kFileOptions,
      kCheckExits,
