@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/PrintJob.h"
+#include "common/StringTable.h"
 #include "layout/LayoutFile.h"
 
 #include <iostream>
@@ -66,6 +67,12 @@ int Run(Args args, bool sheet) {
             const auto mm = ParseMm(*v);
             if (!mm) {
                 return Usage(job, "--type-size needs a size in millimetres or auto");
+            }
+            // 0 stands for "auto" inside; given as a size, it is out of range.
+            if (*mm == 0) {
+                std::cerr << StringText(StringId::Error) << ": "
+                          << StringText(StringId::LegendBadTypeSize) << '\n';
+                return 2;
             }
             job.legends.typeSizeMm = *mm;
         }

@@ -4,6 +4,7 @@
 #include "layout/LayoutFile.h"
 #include "printing/PrintTestLayouts.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <ranges>
@@ -47,11 +48,19 @@ TEST_F(PrintCommandTest, WritesEachFormat) {
         {{"legends", layout, "--no-frame", "--no-cut-marks", "-o", Out("l.svg")}, "l.svg", "<?xml"},
         {{"sheet", layout, "-o", Out("s.pdf")}, "s.pdf", "%PDF"},
     };
+    // As cron and sudo run it: no runtime folder, and nothing said of it.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string kept = runtime != nullptr ? runtime : "";
+    unsetenv("XDG_RUNTIME_DIR");
     for (const Case& c : cases) {
         const auto run = RunVorlanctl(c.args, folder);
         EXPECT_EQ(0, run.status) << run.err;
+        EXPECT_EQ("", run.err);
         EXPECT_EQ(Out(c.out) + "\n", run.out);
         EXPECT_TRUE(test::ReadFileBytes(folder / c.out).starts_with(c.magic)) << c.out;
+    }
+    if (runtime != nullptr) {
+        setenv("XDG_RUNTIME_DIR", kept.c_str(), 1);
     }
 #else
     const auto run = RunVorlanctl({"legends", layout, "-o", Out("l.pdf")}, folder);
@@ -177,6 +186,7 @@ TEST_F(PrintCommandTest, RefusesBadArgumentsWithTheUsualStatus) {
         {{"sheet", layout, "-o", Out("x.pdf"), "--packed"}, 2},
         {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "big"}, 2},
         {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "0.5"}, 2},
+        {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "0"}, 2},
         {{"legends", layout, layout, "-o", Out("x.pdf")}, 2},
 #ifdef VORLAN_CLI_PRINTING
         {{"legends", Out("none.txt"), "-o", Out("x.pdf")}, 1},
