@@ -252,6 +252,14 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
         bool firstTile = true;
         for (const auto& [c0, c1] : colBands) {
             for (const auto& [r0, r1] : rowBands) {
+                const auto inTile = [&](const KeyCells& k) {
+                    return k.col >= c0 && k.col < c1 && k.row >= r0 && k.row < r1;
+                };
+                // A part of the grid with nothing to print takes no room,
+                // nor a page of its own with only the header.
+                if (std::none_of(keys.begin(), keys.end(), inTile)) {
+                    continue;
+                }
                 const double tileW = (c1 - c0) * o.pitchMm;
                 const double tileH = (r1 - r0) * o.pitchMm;
                 if (!firstTile) {
@@ -263,7 +271,7 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
                 firstTile = false;
                 const double tileX = printable.x + (printable.width - tileW) / 2;
                 for (const KeyCells& k : keys) {
-                    if (k.col >= c0 && k.col < c1 && k.row >= r0 && k.row < r1) {
+                    if (inTile(k)) {
                         place(k, tileX + (k.col - c0) * o.pitchMm + gapX / 2,
                               cursorY + (k.row - r0) * o.pitchMm + gapY / 2, gapX, gapY);
                     }

@@ -156,6 +156,15 @@ TEST(LegendPlanTest, OptionsChangeWhatIsPlanned) {
     o = {};
     o.page.widthMm = 340;
     EXPECT_EQ(1u, PlanLegends(doc, o, "", m).pages.size());
+    // A block without names takes no page of its own with only the header.
+    LayoutDocument leftOnly = doc;
+    for (int k = kBlockKeys + 1; k <= kMaxKeys; ++k) {
+        leftOnly.keys[static_cast<std::size_t>(k)].name = "";
+    }
+    o = {};
+    EXPECT_EQ(1u, PlanLegends(leftOnly, o, "", m).pages.size());
+    o.blankLegends = true;
+    EXPECT_EQ(2u, PlanLegends(leftOnly, o, "", m).pages.size());
     // A legend as large as the pitch leaves no room for marks between keys.
     o = {};
     o.legendWidthMm = o.legendHeightMm = o.pitchMm;
