@@ -20,8 +20,9 @@ int Usage(const PrintJob& job, std::string_view problem) {
     return 2;
 }
 
-int Run(Args args, bool sheet) {
+int Run(Args args, bool sheet, const CodeNaming& naming) {
     PrintJob job;
+    job.naming = naming;
     job.sheet = sheet;
     std::optional<PaperSize> paper = PaperSize::A4;
     double margin = job.legends.page.marginMm;
@@ -112,10 +113,10 @@ int Run(Args args, bool sheet) {
 } // namespace
 
 int RunLegends(Args args) {
-    return Run(args, false);
+    return Run(args, false, CodeNaming{});
 }
-int RunSheet(Args args) {
-    return Run(args, true);
+int RunSheet(Args args, const CodeNaming& naming) {
+    return Run(args, true, naming);
 }
 
 } // namespace vorlan::cli

@@ -74,7 +74,7 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
                   << StringText(StringId::ExportUnknownFormat) << '\n';
         return 2;
     }
-    const std::string fileName = QFileInfo(FromPath(job.layoutPath)).fileName().toStdString();
+    const std::string fileName = ToUtf8Text(QFileInfo(FromPath(job.layoutPath)).fileName());
     const QtTextMeasurer measurer;
     const InputFiles inputs{job.layoutPath};
     ExportResult result;
@@ -82,7 +82,8 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     const ExportSignals stopSignals;
     const ExportProgress stopOnSignal = [](int) { return exportStop == 0; };
     if (job.sheet) {
-        SheetPlan plan = PlanSheet(doc, job.legends.page, fileName, measurer);
+        SheetPlan plan =
+            PlanSheet(doc, job.legends.page, fileName, measurer, EnglishWords, job.naming);
         if (plan.error) {
             return fail(*plan.error);
         }
@@ -125,7 +126,7 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     }
     // Standard output stays the list of files; the note goes with the messages.
     if (!note.isEmpty()) {
-        std::cerr << ToLocalText(QString::fromStdString(TerminalLine(note.toStdString()))) << '\n';
+        std::cerr << ToLocalText(FromUtf8Text(TerminalLine(ToUtf8Text(note)))) << '\n';
     }
     return 0;
 }

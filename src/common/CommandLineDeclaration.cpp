@@ -235,7 +235,8 @@ constexpr Command kCommands[] = {
      "IN OUT",
      {},
      "Read the layout file IN as the editor opens it and write it to OUT as the editor saves "
-     "it. What OUT cannot hold is listed on standard error, key by key.",
+     "it; OUT - writes it to standard output. What OUT cannot hold is listed on standard "
+     "error, key by key.",
      kConvertOptions,
      kPlainExits,
      {}},

@@ -196,13 +196,14 @@ SaveOutcome FileCommands::ConfirmOverwrite() {
     }
     const std::string shown = FileNameOf(doc_.filePath);
     if (!now.exists) {
-        return host_.AskYesNo({StringId::AskOverwriteRemoved, {shown}}) ? SaveOutcome::Written
-                                                                        : SaveOutcome::NotWritten;
+        return host_.AskYesNo({StringId::AskOverwriteRemoved, {PathText(shown)}})
+                   ? SaveOutcome::Written
+                   : SaveOutcome::NotWritten;
     }
-    if (host_.AskYesNo({StringId::AskOverwriteChanged, {shown}})) {
+    if (host_.AskYesNo({StringId::AskOverwriteChanged, {PathText(shown)}})) {
         return SaveOutcome::Written;
     }
-    if (host_.AskYesNo({StringId::AskReloadLosingChanges, {shown}})) {
+    if (host_.AskYesNo({StringId::AskReloadLosingChanges, {PathText(shown)}})) {
         Reload();
         return SaveOutcome::Cancelled;
     }
@@ -222,7 +223,7 @@ void FileCommands::CheckDiskChange() {
     declined_ = now;
     const std::string shown = FileNameOf(doc_.filePath);
     if (host_.AskYesNo({doc_.dirty ? StringId::AskReloadLosingChanges : StringId::AskReloadChanged,
-                        {shown}})) {
+                        {PathText(shown)}})) {
         Reload();
     }
 }

@@ -13,7 +13,7 @@ void KeyEditor::ShowKey(int slot) {
     painter_.Draw(slot, Span(slot).kind == SpanKind::Empty ? KeyImage::SelectedEmpty
                                                            : KeyImage::SelectedKey);
     panelKey_ = slot;
-    panel_.Load(slot, Key(slot));
+    panel_.Load(slot, Key(slot), naming_);
     PushPanel(true);
 }
 

@@ -1,6 +1,6 @@
 #include "printing/LegendPlan.h"
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 #include "grid/GridGeometry.h"
 #include "layout/LayoutDocument.h"
 #include "printing/PrintPages.h"

@@ -1,6 +1,6 @@
 #include "printing/SheetPlan.h"
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 #include "grid/GridGeometry.h"
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
@@ -37,13 +37,13 @@ bool Listed(const LayoutDocument& doc, int k) {
 
 } // namespace
 
-std::string CodeNamesText(const LayoutDocument& doc, int slot) {
+std::string CodeNamesText(const LayoutDocument& doc, int slot, const CodeNaming& naming) {
     const KeyCodes& codes = doc.keys[static_cast<std::size_t>(slot)].codes;
     std::size_t used = codes.size();
     while (used > 0 && codes[used - 1] == 0) {
         --used;
     }
-    std::vector<std::string> names = CodeNames(std::span(codes.data(), used));
+    std::vector<std::string> names = CodeNames(std::span(codes.data(), used), naming);
     std::string text;
     for (std::size_t i = 0; i < used; ++i) {
         std::string& name = names[i];
@@ -56,7 +56,7 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot) {
 }
 
 SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
-                    const TextMeasurer& m, const WordsOf& words) {
+                    const TextMeasurer& m, const WordsOf& words, const CodeNaming& naming) {
     SheetPlan plan;
     plan.page = page;
     plan.fileName = std::move(fileName);
@@ -211,9 +211,9 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
             mode += " (!)";
             outOfRange += (outOfRange.empty() ? "" : ", ") + std::to_string(k);
         }
-        SheetRow row = makeRow(
-            {std::to_string(k), Latin1ToUtf8(key.name.str()), CodeNamesText(doc, k), mode, flags},
-            false);
+        SheetRow row = makeRow({std::to_string(k), Latin1ToUtf8(key.name.str()),
+                                CodeNamesText(doc, k, naming), mode, flags},
+                               false);
         if (y + row.box.height > p.Bottom()) {
             y = newPage();
             put(makeRow(headerTexts, true));

@@ -6,6 +6,7 @@
 #include "common/StringTable.h"
 #include "printing/PageGeometry.h"
 #include "printing/TextFit.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <string>
 #include <vector>
@@ -67,10 +68,12 @@ inline constexpr double kSheetCellPadMm = 0.35;
 
 // The table's header is made of words (the window's language), and its
 // narrow columns widen to hold them.
+// Codes are named as `naming` names them (the window's PC layout).
 SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
-                    const TextMeasurer& measurer, const WordsOf& words = EnglishWords);
+                    const TextMeasurer& measurer, const WordsOf& words = EnglishWords,
+                    const CodeNaming& naming = {});
 
 // The codes of a key as the key panel names them, the unnamed ones as numbers.
-std::string CodeNamesText(const LayoutDocument& doc, int slot);
+std::string CodeNamesText(const LayoutDocument& doc, int slot, const CodeNaming& naming);
 
 } // namespace vorlan

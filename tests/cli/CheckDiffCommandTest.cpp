@@ -1,5 +1,5 @@
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <filesystem>

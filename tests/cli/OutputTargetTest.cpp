@@ -1,8 +1,8 @@
 // Every vorlanctl output against targets it must refuse or cannot write:
 // the exit status, the message, and that no file changed and no temporary
 // file was left behind.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <csignal>
@@ -311,9 +311,10 @@ TEST_F(OutputTargetTest, EveryWriterRefusesOrFailsWithoutChangingAFile) {
         }
     }
     if (!skipped.empty()) {
-        std::cout << "not tried here (no tmpfs for this user, or a name the writer refuses as "
-                     "usage): "
-                  << skipped.size() << " cases such as " << skipped.front() << '\n';
+        // The others ran and held; these could not be tried on this machine.
+        GTEST_SKIP() << "not tried here (no tmpfs for this user, or a name the writer refuses as "
+                        "usage): "
+                     << skipped.size() << " cases such as " << skipped.front();
     }
 }
 

@@ -1,8 +1,8 @@
 // vorlanctl legends and vorlanctl sheet as a user runs them.
-#include "CliRunner.h"
-#include "TempFolder.h"
 #include "layout/LayoutFile.h"
-#include "printing/PrintTestLayouts.h"
+#include "testing/CliRunner.h"
+#include "testing/PrintTestLayouts.h"
+#include "testing/TempFolder.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

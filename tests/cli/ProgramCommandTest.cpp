@@ -1,7 +1,7 @@
 // vorlanctl program and vorlanctl image, run as a user runs them.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
 #include "programming/DeviceImage.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 #include "verify/ProgrammingLog.h"
 
 #include <cstdio>

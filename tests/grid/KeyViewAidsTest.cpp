@@ -97,17 +97,17 @@ struct Layout {
 
 TEST(KeyDescription, LabelsShowNamesOrCodeNamesOfProgrammedKeysOnly) {
     Layout l;
-    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::Single));
-    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::SelectedKey));
-    EXPECT_EQ("extended Up", GridLabel(l.doc, 12, KeyImage::Single));
-    EXPECT_EQ("", GridLabel(l.doc, 5, KeyImage::Empty));
-    EXPECT_EQ("", GridLabel(l.doc, 1, KeyImage::Single)); // "KEY1" has no codes
-    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Unavailable));
+    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::Single, {}));
+    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::SelectedKey, {}));
+    EXPECT_EQ("extended Up", GridLabel(l.doc, 12, KeyImage::Single, {}));
+    EXPECT_EQ("", GridLabel(l.doc, 5, KeyImage::Empty, {}));
+    EXPECT_EQ("", GridLabel(l.doc, 1, KeyImage::Single, {})); // "KEY1" has no codes
+    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Unavailable, {}));
     // A joined image takes the first named cell; the selected cell its own.
-    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::DoubleRight));
-    EXPECT_EQ("Enter", GridLabel(l.doc, 14, KeyImage::SelectedKey));
+    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::DoubleRight, {}));
+    EXPECT_EQ("Enter", GridLabel(l.doc, 14, KeyImage::SelectedKey, {}));
     l.doc.settings.keyCount = kBlockKeys;
-    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Single));
+    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Single, {}));
 }
 
 TEST(KeyDescription, ToolTipOfADoubleKey) {
@@ -117,22 +117,22 @@ TEST(KeyDescription, ToolTipOfADoubleKey) {
     key.SetMode(KeyMode::Mode2);
     key.SetGroupKey(true);
     std::vector<std::string> lines;
-    for (const UiMessage& m : KeyToolTipLines(l.doc, 14)) {
+    for (const UiMessage& m : KeyToolTipLines(l.doc, 14, {})) {
         lines.push_back(m.English());
     }
     const std::vector<std::string> expected = {"Key 14",       "Name: Enter",
                                                "Codes: Enter", "Span: double, with key 13",
                                                "Mode 2",       "Flags: single key, group key"};
     EXPECT_EQ(expected, lines);
-    EXPECT_TRUE(KeyToolTipLines(l.doc, 0).empty());
-    EXPECT_TRUE(KeyToolTipLines(l.doc, 113).empty());
+    EXPECT_TRUE(KeyToolTipLines(l.doc, 0, {}).empty());
+    EXPECT_TRUE(KeyToolTipLines(l.doc, 113, {}).empty());
 }
 
 TEST(KeyDescription, QuadSpansNameAllPartners) {
     Layout l;
     l.Program(20, "Big", {kCodeA});
     l.Join(20, {21, 28, 29});
-    EXPECT_EQ("Span: quad, with keys 20, 21, 28", KeyToolTipLines(l.doc, 29)[3].English());
+    EXPECT_EQ("Span: quad, with keys 20, 21, 28", KeyToolTipLines(l.doc, 29, {})[3].English());
     EXPECT_EQ(20, KeyAnchor(l.doc, 29));
     EXPECT_EQ((std::vector<int>{20, 21, 28, 29}), CellsOfKey(l.doc, 28));
 }
@@ -164,14 +164,14 @@ TEST(KeyDescription, SelectionOfAJoinedKeyFramesTheWholeKey) {
         EXPECT_EQ(c.shown, ImageToShow(l.doc, c.slot, c.ordered)) << "slot " << c.slot;
     }
     // The whole key's name goes with its frame.
-    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::SelectedDoubleRight));
+    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::SelectedDoubleRight, {}));
 }
 
 TEST(KeyFind, MatchesNamesAndCodeNamesIgnoringCase) {
     Layout l;
     KeyFind find;
     const auto found = [&](std::string_view query) {
-        find.Search(l.doc, query);
+        find.Search(l.doc, query, {});
         return find.Found();
     };
     EXPECT_EQ((std::vector<int>{5, 13, 60}), found("A")); // code name, name, name
@@ -189,7 +189,7 @@ TEST(KeyFind, MatchesNamesAndCodeNamesIgnoringCase) {
 TEST(KeyFind, StepsThroughThreeKeysAndWraps) {
     Layout l;
     KeyFind find;
-    find.Search(l.doc, "a");
+    find.Search(l.doc, "a", {});
     ASSERT_EQ((std::vector<int>{5, 13, 60}), find.Found());
     struct Step {
         bool next;
@@ -211,13 +211,13 @@ TEST(KeyFind, StepsThroughThreeKeysAndWraps) {
         EXPECT_EQ(s.position, find.Position());
     }
     // Searching again for the same keys goes on stepping; other keys start over.
-    find.Search(l.doc, "a");
+    find.Search(l.doc, "a", {});
     EXPECT_EQ(5, find.Next(l.doc, 60));
     l.doc.keys[12].name = "Alt";
-    find.Search(l.doc, "a");
+    find.Search(l.doc, "a", {});
     EXPECT_EQ(0, find.Position());
     EXPECT_EQ(12, find.Next(l.doc, 12));
-    find.Search(l.doc, "nothing");
+    find.Search(l.doc, "nothing", {});
     EXPECT_EQ(0, find.Next(l.doc, 5));
     EXPECT_EQ(0, find.Position());
 }

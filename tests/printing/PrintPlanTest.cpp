@@ -1,7 +1,7 @@
-#include "PrintTestLayouts.h"
 #include "printing/LegendPlan.h"
 #include "printing/PrintPages.h"
 #include "printing/SheetPlan.h"
+#include "testing/PrintTestLayouts.h"
 
 #include <algorithm>
 #include <cmath>

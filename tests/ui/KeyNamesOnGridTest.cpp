@@ -1,6 +1,5 @@
 // Names over the key images, found marks, tooltips and the find bar, in the
 // grid canvas and the main window (offscreen).
-#include "PrivateSettings.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
@@ -9,6 +8,7 @@
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"
 #include "grid/ui/KeyTexts.h"
+#include "testing/PrivateSettings.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -180,10 +180,10 @@ TEST_F(KeyFindWindowTest, KeyNamesAreRememberedAndToolTipsEscapeNames) {
 
     LayoutDocument& doc = w.Editor().Document();
     doc.keys[3].name = "<b>&";
-    const QString tip = KeyToolTipText(doc, 3);
+    const QString tip = KeyToolTipText(doc, 3, {});
     EXPECT_TRUE(tip.contains(QStringLiteral("Name: &lt;b&gt;&amp;"))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(QStringLiteral("Key 3<br>"))) << tip.toStdString();
-    EXPECT_TRUE(KeyToolTipText(doc, 57).isEmpty()); // a 56-key layout
+    EXPECT_TRUE(KeyToolTipText(doc, 57, {}).isEmpty()); // a 56-key layout
 }
 
 } // namespace

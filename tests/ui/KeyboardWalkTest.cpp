@@ -4,7 +4,6 @@
 // as `vorlan --emulate 1 --received FILE` sets it up. Each modal dialog is
 // worked from a timer once it is up; a watchdog ends any dialog still open
 // after a while and fails the test instead of leaving it waiting.
-#include "PrivateSettings.h"
 #include "app/AppOptions.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
@@ -20,6 +19,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeystrokeCaptureEdit.h"
+#include "testing/PrivateSettings.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/VerifyTools.h"
 

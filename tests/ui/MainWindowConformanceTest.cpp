@@ -1,11 +1,11 @@
 // What a user sees of the main window beyond its wiring: values from a file
 // shown as they are, captions that fit, the status panes where they belong,
 // and the keyboard focus.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>

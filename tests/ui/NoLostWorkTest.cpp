@@ -1,6 +1,5 @@
 // The main window never throws work away: the save question has a way back,
 // and Save As into a form that holds less stays undoable.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
@@ -9,6 +8,7 @@
 #include "grid/ui/KeyGridWidget.h"
 #include "layout/LayoutFile.h"
 #include "recovery/ui/RecoveryGuard.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -217,6 +217,9 @@ TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
          "Number: 10", "Name: KEY10"},
         {"redo", [&] { w.findChild<QAction*>(QStringLiteral("actionRedo"))->trigger(); },
          "Number: 10", "Name: KEY10Z"},
+        // A key name is Latin-1 in the file and shown as its characters.
+        {"accented", [&] { QTest::keyClicks(name, QStringLiteral("é")); }, "Number: 10",
+         "Name: KEY10Z\xE9"},
         {"leave",
          [&] {
              QEvent leave(QEvent::Leave);
@@ -234,10 +237,11 @@ TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
 
 // A file another program changed: the window asks when it comes to the
 // front (once per change), and Save asks before overwriting it; No keeps
-// both the layout and the other program's file.
+// both the layout and the other program's file. The questions name the file
+// as the file system does, beyond ASCII too.
 TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwritten) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("mine.txt"));
+    const QString path = dir.filePath(QStringLiteral("Łódź été.txt"));
     ASSERT_TRUE(
         QFile::copy(QStringLiteral(VORLAN_TEST_DATA_DIR "/programming/layout57.txt"), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -246,7 +250,7 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     w.OpenGivenFile(path);
-    ASSERT_EQ(w.Editor().Document().filePath, path.toStdString());
+    ASSERT_EQ(w.Editor().Document().filePath, QFile::encodeName(path).toStdString());
     Program(w, 9, 0x20);
 
     QByteArray other;
@@ -269,7 +273,7 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
     toFront();
     // The question names the file as the title does.
     EXPECT_EQ(messages.join(u'|').toStdString(),
-              "mine.txt was changed by another program. Reload it from the disk? Your unsaved "
+              "Łódź été.txt was changed by another program. Reload it from the disk? Your unsaved "
               "changes are lost.");
     toFront(); // the same change is not asked about again
     EXPECT_EQ(messages.size(), 1);
@@ -279,9 +283,9 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
     w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
     // No to the overwrite, and No to the reload offered instead.
     EXPECT_EQ(messages.join(u'|').toStdString(),
-              "mine.txt was changed by another program since it was opened. Overwrite it with "
-              "this layout?|mine.txt was changed by another program. Reload it from the disk? "
-              "Your unsaved changes are lost.");
+              "Łódź été.txt was changed by another program since it was opened. Overwrite it "
+              "with this layout?|Łódź été.txt was changed by another program. Reload it from "
+              "the disk? Your unsaved changes are lost.");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), other);

@@ -3,8 +3,6 @@
 // its help page, is chosen from the user's languages or from View > Language,
 // and brings Qt's own texts. Each test runs in a process of its own: they
 // leave translators installed.
-#include "AccessKeys.h"
-#include "MainWindowFixture.h"
 #include "app/AppShell.h"
 #include "app/LanguageMenu.h"
 #include "app/MainDialog.h"
@@ -12,6 +10,8 @@
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
 #include "localization/ui/Translations.h"
+#include "testing/AccessKeys.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QCoreApplication>

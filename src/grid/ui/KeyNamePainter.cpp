@@ -1,5 +1,7 @@
 #include "grid/ui/KeyNamePainter.h"
 
+#include "common/ui/QtText.h"
+
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
@@ -26,7 +28,7 @@ public:
         return static_cast<int>(std::ceil(Metrics(pixelSize).height()));
     }
     int Width(int pixelSize, std::string_view text, bool ellipsis) const override {
-        QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        QString shown = FromUtf8Text(text);
         if (ellipsis) {
             shown += kEllipsis;
         }
@@ -117,8 +119,7 @@ void KeyNamePainter::DrawName(QPainter& painter, const QRect& imageRect, KeyImag
     painter.setPen(ink);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (std::size_t i = 0; i < layout.lines.size(); ++i) {
-        QString line = QString::fromUtf8(layout.lines[i].data(),
-                                         static_cast<qsizetype>(layout.lines[i].size()));
+        QString line = FromUtf8Text(layout.lines[i]);
         if (layout.elided && i + 1 == layout.lines.size()) {
             line += kEllipsis;
         }

@@ -1,5 +1,6 @@
 #include "localization/ui/Translations.h"
 
+#include "common/ui/QtText.h"
 #include "localization/LanguageChoice.h"
 
 #include <QCoreApplication>
@@ -49,7 +50,7 @@ void RemoveInstalled() {
 std::vector<std::string> ToStd(const QStringList& list) {
     std::vector<std::string> out;
     for (const QString& item : list) {
-        out.push_back(item.toStdString());
+        out.push_back(ToUtf8Text(item));
     }
     return out;
 }
@@ -78,8 +79,8 @@ QStringList AvailableLanguages(const QString& programDir) {
         const QStringList files = QDir(dir + QStringLiteral("/translations"))
                                       .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files);
         for (const QString& file : files) {
-            const QString language = QString::fromStdString(
-                LanguageOfFile(file.toStdString(), prefix.toStdString(), ".qm"));
+            const QString language =
+                FromUtf8Text(LanguageOfFile(ToUtf8Text(file), ToUtf8Text(prefix), ".qm"));
             if (!language.isEmpty() && !languages.contains(language)) {
                 languages << language;
             }
@@ -91,8 +92,8 @@ QStringList AvailableLanguages(const QString& programDir) {
 
 QString InstallTranslations(const QString& programDir, const QStringList& uiLanguages,
                             const QString& chosen) {
-    const QString language = QString::fromStdString(ChooseLanguage(
-        chosen.toStdString(), ToStd(uiLanguages), ToStd(AvailableLanguages(programDir))));
+    const QString language = FromUtf8Text(ChooseLanguage(ToUtf8Text(chosen), ToStd(uiLanguages),
+                                                         ToStd(AvailableLanguages(programDir))));
     ChosenLanguage() = language;
     RemoveInstalled();
 
@@ -115,7 +116,7 @@ QString ProgramLanguage() {
 
 QString LanguageSetting() {
     const QString value = QSettings().value(kLanguageKey).toString();
-    return QString::fromStdString(NormalizeLanguage(value.toStdString()));
+    return FromUtf8Text(NormalizeLanguage(ToUtf8Text(value)));
 }
 
 void SetLanguageSetting(const QString& language) {
