@@ -2233,5 +2233,22 @@ Ersetzen?</translation>
         <source>Order</source>
         <translation>Auftrag</translation>
     </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>Silbentrennung der &amp;Namen:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>Sprache des Programms (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Keine: lange Namen werden kleiner gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (kein Wörterbuch installiert)</translation>
+    </message>
 </context>
 </TS>

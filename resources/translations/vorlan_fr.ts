@@ -2245,5 +2245,22 @@ Les remplacer ?</translation>
         <source>Order</source>
         <translation>Commande</translation>
     </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>Césure des &amp;noms :</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>La langue du programme (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Aucune : les noms longs sont réduits</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (aucun dictionnaire installé)</translation>
+    </message>
 </context>
 </TS>

@@ -2245,5 +2245,22 @@ Sostituirli?</translation>
         <source>Order</source>
         <translation>Ordine</translation>
     </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>Sillabazione dei &amp;nomi:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>La lingua del programma (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Nessuna: i nomi lunghi vengono rimpiccioliti</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (nessun dizionario installato)</translation>
+    </message>
 </context>
 </TS>

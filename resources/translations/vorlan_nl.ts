@@ -2245,5 +2245,22 @@ Vervangen?</translation>
         <source>Order</source>
         <translation>Order</translation>
     </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>&amp;Woordafbreking van de namen:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>De taal van het programma (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Geen: lange namen worden kleiner gezet</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (geen woordenboek geïnstalleerd)</translation>
+    </message>
 </context>
 </TS>

@@ -2251,5 +2251,22 @@ Zastąpić je?</translation>
         <source>Order</source>
         <translation>Zamówienie</translation>
     </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>&amp;Dzielenie wyrazów w nazwach:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>Język programu (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Brak: długie nazwy są zmniejszane</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (brak zainstalowanego słownika)</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/PrintJob.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/LayoutFile.h"
 
 #include <iostream>
@@ -44,6 +45,13 @@ int Run(Args args, bool sheet) {
     // The declaration keeps --dpi within what a page image can be drawn at.
     job.dpi = static_cast<int>(parsed.Number("--dpi", job.dpi));
     job.saveInk = sheet && parsed.Has("--save-ink");
+    if (const auto v = parsed.Value("--hyphenate")) {
+        const std::optional<std::string> language = NormalizeHyphenationLanguage(*v);
+        if (*v != kNoHyphenation && !language) {
+            return Usage(job, "--hyphenate takes a language such as de or fr_CH, or none");
+        }
+        job.legends.hyphenation = *v == kNoHyphenation ? std::string(kNoHyphenation) : *language;
+    }
     if (!sheet) {
         for (const std::string_view option : {"--pitch", "--margin"}) {
             if (const auto v = parsed.Value(option)) {

@@ -1,5 +1,6 @@
 #include "localization/ui/Translations.h"
 
+#include "hyphenation/HyphenationChoice.h"
 #include "localization/LanguageChoice.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,19 @@ QString InstallTranslations(const QString& programDir, const QStringList& uiLang
         chosen.toStdString(), ToStd(uiLanguages), ToStd(AvailableLanguages(programDir))));
     ChosenLanguage() = language;
     RemoveInstalled();
+    // Key names are hyphenated in the program's language unless chosen
+    // otherwise, with the dictionaries shipped beside the program (Windows)
+    // before the system's.
+    SetDefaultNamesLanguage(language.toStdString());
+    std::vector<std::string> hyphenFolders;
+    for (const QString& dir : ProgramDataDirs(programDir)) {
+        hyphenFolders.push_back(
+            QDir::toNativeSeparators(dir + QStringLiteral("/hyphen")).toStdString());
+    }
+#ifndef Q_OS_WIN
+    hyphenFolders.emplace_back("/usr/share/hyphen");
+#endif
+    SetHyphenationFolders(std::move(hyphenFolders));
 
     QStringList dirs;
     for (const QString& dir : ProgramDataDirs(programDir)) {

@@ -60,8 +60,9 @@ std::unique_ptr<PrintDocument> MakePrintDocument(PrintWhat what, const LayoutDoc
         }
         return std::make_unique<LegendDocument>(std::move(plan));
     }
-    SheetPlan plan = PlanSheet(doc, options.page, FileNameOf(doc), measurer,
-                               [](StringId id, int) { return UiText(id).toStdString(); });
+    SheetPlan plan = PlanSheet(
+        doc, options.page, FileNameOf(doc), measurer,
+        [](StringId id, int) { return UiText(id).toStdString(); }, options.hyphenation);
     if ((error = plan.error)) {
         return nullptr;
     }
