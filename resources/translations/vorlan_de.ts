@@ -2145,9 +2145,12 @@ Ersetzen?</translation>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>Der Stapel ist angehalten. Jetzt beenden? %1 von %2 Tastaturen bestanden.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Der Stapel ist fertig: %1 Tastaturen bestanden.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Die Serie ist fertig: %n Tastatur hat bestanden.</numerusform>
+            <numerusform>Die Serie ist fertig: %n Tastaturen haben bestanden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2157,9 +2160,12 @@ Ersetzen?</translation>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>die Tastatur sandte Codes keiner Taste: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 Tasten können nicht über Tastendrücke getestet werden</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n Taste kann nicht über Tastendrücke getestet werden</numerusform>
+            <numerusform>%n Tasten können nicht über Tastendrücke getestet werden</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2167,10 +2173,12 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>bestanden</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
@@ -2179,6 +2187,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>nicht getestet</translation>
     </message>
     <message>
@@ -2199,6 +2208,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 des Abbilds: %1</translation>
     </message>
     <message>
@@ -2249,6 +2259,142 @@ Ersetzen?</translation>
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (kein Wörterbuch installiert)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>Taste einfügen</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>Taste kopieren</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Einzeln</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Doppelt</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Vierfach</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>Merkmal für alle Tasten setzen</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Tastenmodus</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>Modus für alle Tasten setzen</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Tastencodes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Name: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Tastatureinstellungen</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Tastatureinstellungen</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>RFID-Optionen</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Tastaturtyp</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Belegung: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Bericht speichern...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Tastentest</translation>
     </message>
 </context>
 </TS>

@@ -1011,10 +1011,6 @@
         <translation>La touche %1 est marquée comme partie d'une touche double ou quadruple, mais aucune autre touche n'a ses codes ; elle est affichée comme touche simple.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>La touche %1 est marquée comme partie d'une touche double ou quadruple, mais aucune autre touche n'a ses codes ; elle apparaît vide.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Les touches %1 et %2 partagent leurs codes comme touche double mais ne sont pas voisines.</translation>
     </message>
@@ -1025,14 +1021,6 @@
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
         <translation>Les touches %1 partagent leurs codes comme touche quadruple mais ne forment pas un carré de 2 sur 2 cases ; elles sont affichées comme les touches doubles et simples que leurs places permettent.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 touches groupées partagent les codes de la touche %2 ; seules 2 ou 4 forment une touche double ou quadruple.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>Les touches %1 forment une touche quadruple qui n'est pas un carré de 2 sur 2 cases.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -2157,9 +2145,12 @@ Les remplacer ?</translation>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>Le lot est en pause. Le terminer maintenant ? %1 claviers sur %2 réussis.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Le lot est terminé : %1 claviers réussis.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Le lot est terminé : %n clavier réussi.</numerusform>
+            <numerusform>Le lot est terminé : %n claviers réussis.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2169,9 +2160,12 @@ Les remplacer ?</translation>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>le clavier a envoyé des codes d'aucune touche : %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 touches ne peuvent pas être testées par des frappes</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n touche ne peut pas être testée par des frappes</numerusform>
+            <numerusform>%n touches ne peuvent pas être testées par des frappes</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2179,10 +2173,12 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>réussi</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>échec</translation>
     </message>
     <message>
@@ -2191,6 +2187,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>non testé</translation>
     </message>
     <message>
@@ -2211,6 +2208,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 de l'image : %1</translation>
     </message>
     <message>
@@ -2261,6 +2259,142 @@ Les remplacer ?</translation>
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (aucun dictionnaire installé)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>Insérer une touche</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>Copier une touche</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Quadruple</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>Appliquer l'attribut à toutes les touches</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Mode de la touche</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>Appliquer le mode à toutes les touches</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Codes de la touche</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Nom : %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Paramètres du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Paramètres du clavier</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Options RFID</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>Impossible d'écrire %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Type de clavier</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Disposition : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Enregistrer le rapport...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Test des touches</translation>
     </message>
 </context>
 </TS>

@@ -1011,10 +1011,6 @@
         <translation>Il tasto %1 è contrassegnato come parte di un tasto doppio o quadruplo, ma nessun altro tasto ha i suoi codici; viene mostrato come tasto singolo.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>Il tasto %1 è segnato come parte di un tasto doppio o quadruplo, ma nessun altro tasto ha i suoi codici; appare vuoto.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>I tasti %1 e %2 condividono i codici come tasto doppio ma non sono vicini.</translation>
     </message>
@@ -1025,14 +1021,6 @@
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
         <translation>I tasti %1 condividono i codici come tasto quadruplo ma non formano un quadrato di 2 per 2 celle; vengono mostrati come i tasti doppi e singoli che le loro posizioni consentono.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 tasti di gruppo condividono i codici del tasto %2; solo 2 o 4 formano un tasto doppio o quadruplo.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>I tasti %1 formano un tasto quadruplo che non è un quadrato di 2 per 2 celle.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -2157,9 +2145,12 @@ Sostituirli?</translation>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>Il lotto è in pausa. Terminarlo ora? %1 di %2 tastiere superate.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Il lotto è completo: %1 tastiere superate.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Il lotto è completo: %n tastiera superata.</numerusform>
+            <numerusform>Il lotto è completo: %n tastiere superate.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2169,9 +2160,12 @@ Sostituirli?</translation>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>la tastiera ha inviato codici di nessun tasto: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 tasti non possono essere provati con le pressioni</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n tasto non può essere provato con le pressioni</numerusform>
+            <numerusform>%n tasti non possono essere provati con le pressioni</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2179,10 +2173,12 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>superato</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>non riuscito</translation>
     </message>
     <message>
@@ -2191,6 +2187,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>non provato</translation>
     </message>
     <message>
@@ -2211,6 +2208,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 dell'immagine: %1</translation>
     </message>
     <message>
@@ -2261,6 +2259,142 @@ Sostituirli?</translation>
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (nessun dizionario installato)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>Inserisci tasto</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>Copia tasto</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Singolo</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Doppio</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Quadruplo</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>Applica l'indicatore a tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Modo del tasto</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>Applica il modo a tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Codici del tasto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Nome: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Impostazioni della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Impostazioni della tastiera</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Opzioni RFID</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Tipo di tastiera</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Layout: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Salva rapporto...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Prova dei tasti</translation>
     </message>
 </context>
 </TS>

@@ -1012,10 +1012,6 @@
         <translation>Klawisz %1 jest oznaczony jako część klawisza podwójnego lub poczwórnego, ale żaden inny klawisz nie ma jego kodów; jest wyświetlany jako klawisz pojedynczy.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>Klawisz %1 jest oznaczony jako część klawisza podwójnego lub poczwórnego, ale żaden inny klawisz nie ma jego kodów; jest wyświetlany jako pusty.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Klawisze %1 i %2 mają wspólne kody jako klawisz podwójny, ale nie sąsiadują ze sobą.</translation>
     </message>
@@ -1026,14 +1022,6 @@
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
         <translation>Klawisze %1 mają wspólne kody jako klawisz poczwórny, ale nie tworzą kwadratu 2 na 2 pola; są wyświetlane jako klawisze podwójne i pojedyncze, na jakie pozwalają ich miejsca.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>Klawisze grupowe (%1) mają wspólne kody z klawiszem %2; tylko 2 lub 4 tworzą jeden klawisz podwójny lub poczwórny.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>Klawisze %1 tworzą klawisz poczwórny, który nie jest kwadratem 2 na 2 pola.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -2163,9 +2151,13 @@ Zastąpić je?</translation>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>Partia jest wstrzymana. Zakończyć ją teraz? Zaliczono %1 z %2 klawiatur.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Partia jest gotowa: zaliczono %1 klawiatur.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Partia jest gotowa: zaliczono %n klawiaturę.</numerusform>
+            <numerusform>Partia jest gotowa: zaliczono %n klawiatury.</numerusform>
+            <numerusform>Partia jest gotowa: zaliczono %n klawiatur.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2175,9 +2167,13 @@ Zastąpić je?</translation>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>klawiatura wysłała kody żadnego klawisza: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 klawiszy nie da się przetestować naciśnięciami</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>Klawisze, których nie da się przetestować naciśnięciami: %n</numerusform>
+            <numerusform>Klawisze, których nie da się przetestować naciśnięciami: %n</numerusform>
+            <numerusform>Klawisze, których nie da się przetestować naciśnięciami: %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2185,10 +2181,12 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>zaliczona</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>niezaliczona</translation>
     </message>
     <message>
@@ -2197,6 +2195,7 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>nietestowana</translation>
     </message>
     <message>
@@ -2217,6 +2216,7 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 obrazu: %1</translation>
     </message>
     <message>
@@ -2267,6 +2267,142 @@ Zastąpić je?</translation>
     <message>
         <source>%1 (no dictionary installed)</source>
         <translation>%1 (brak zainstalowanego słownika)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>Wstaw klawisz</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>Kopiuj klawisz</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Pojedynczy</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Podwójny</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Poczwórny</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>Ustaw flagę dla wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Tryb klawisza</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>Ustaw tryb dla wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Kody klawisza</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Nazwa: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Ustawienia klawiatury</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Ustawienia klawiatury</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Opcje RFID</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>Nie można zapisać %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Typ klawiatury</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Układ: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Zapisz raport...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Test klawiszy</translation>
     </message>
 </context>
 </TS>

@@ -114,6 +114,9 @@ QString InstallTranslations(const QString& programDir, const QStringList& uiLang
     for (const QString& dir : ProgramDataDirs(programDir)) {
         dirs << dir + QStringLiteral("/translations");
     }
+    // English counts with a singular too ("1 keyboard passed"); a language's
+    // translator, installed after it, is asked first.
+    Install(QStringLiteral("plurals_en"), dirs);
     if (!language.isEmpty()) {
         // Qt's own texts: the system's copy, or one deployed beside the program.
         Install(QStringLiteral("qtbase_") + language,
