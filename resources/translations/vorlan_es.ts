@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Keyboard programming error.</source>
-        <translation>Error al programar el teclado.</translation>
+        <translation>Error de programación del teclado.</translation>
     </message>
     <message>
         <source>Data buffer error.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Programming...</source>
-        <translation>Programando...</translation>
+        <translation>Programación...</translation>
     </message>
     <message>
         <source>Keyboard settings</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>simple</translation>
+        <translation>una celda</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Extensión: simple</translation>
+        <translation>Extensión: una celda</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -1072,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Tipo de teclas %1 pasa a ser %2.</translation>
+        <translation>El tipo de teclas pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Pitido de teclas %1 pasa a ser %2.</translation>
+        <translation>El pitido de teclas pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Retardo de teclas %1 pasa a ser %2.</translation>
+        <translation>El retardo pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Velocidad de repetición %1 pasa a ser %2.</translation>
+        <translation>La velocidad de repetición pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pausa entre teclas %1 pasa a ser %2.</translation>
+        <translation>La pausa entre teclas pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Número de dígitos RFID %1 pasa a ser %2.</translation>
+        <translation>El número de dígitos RFID pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>Dígitos RFID numéricos %1 pasa a ser %2.</translation>
+        <translation>La opción RFID «dígitos numéricos» pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>Prefijo RFID %1 pasa a ser %2.</translation>
+        <translation>El prefijo RFID pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>Prefijo RFID extendido %1 pasa a ser %2.</translation>
+        <translation>La opción RFID «prefijo extendido» pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>Sufijo RFID %1 pasa a ser %2.</translation>
+        <translation>El sufijo RFID pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>Sufijo RFID extendido %1 pasa a ser %2.</translation>
+        <translation>La opción RFID «sufijo extendido» pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1715,7 +1715,7 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape detiene la programación; después habrá que programar el teclado de nuevo.</translation>
+        <translation>Esc detiene la programación; después habrá que programar el teclado de nuevo.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2107,7 +2107,7 @@ Replace them?</source>
     </message>
     <message>
         <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
-        <translation>Un lote programa la distribución tal como está guardada, nunca cambios sin guardar. ¿Guardar la distribución ahora?</translation>
+        <translation>Un lote programa la distribución tal como está guardada, nunca cambios no guardados. ¿Guardar la distribución ahora?</translation>
     </message>
     <message>
         <source>Station</source>
@@ -2127,7 +2127,7 @@ Replace them?</source>
     </message>
     <message>
         <source>Programming... %1 %</source>
-        <translation>Programando... %1 %</translation>
+        <translation>Programación... %1 %</translation>
     </message>
     <message>
         <source>Testing: press every key (%1 of %2)</source>
@@ -2225,7 +2225,7 @@ Replace them?</source>
     </message>
     <message>
         <source>Place</source>
-        <translation>Puesto</translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Outcome</source>
@@ -2263,12 +2263,12 @@ Replace them?</source>
     <message>
         <source>Insert key</source>
         <comment>undo step</comment>
-        <translation>Insertar tecla</translation>
+        <translation>inserción de tecla</translation>
     </message>
     <message>
         <source>Copy key</source>
         <comment>undo step</comment>
-        <translation>Copiar tecla</translation>
+        <translation>copia de tecla</translation>
     </message>
     <message>
         <source>Single</source>
@@ -2293,7 +2293,7 @@ Replace them?</source>
     <message>
         <source>Set flag for all keys</source>
         <comment>undo step</comment>
-        <translation>Aplicar el indicador a todas las teclas</translation>
+        <translation>indicador para todas las teclas</translation>
     </message>
     <message>
         <source>Key mode</source>
@@ -2303,7 +2303,7 @@ Replace them?</source>
     <message>
         <source>Set mode for all keys</source>
         <comment>undo step</comment>
-        <translation>Aplicar el modo a todas las teclas</translation>
+        <translation>modo para todas las teclas</translation>
     </message>
     <message>
         <source>Key codes</source>

@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Keys beep: On</source>
-        <translation>Segnale acustico: attivo</translation>
+        <translation>Segnale acustico dei tasti: attivo</translation>
     </message>
     <message>
         <source>Keys beep: Off</source>
-        <translation>Segnale acustico: disattivo</translation>
+        <translation>Segnale acustico dei tasti: disattivo</translation>
     </message>
     <message>
         <source>Keys delay: %d</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>singolo</translation>
+        <translation>una cella</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -655,19 +655,19 @@
     </message>
     <message>
         <source>Span: empty</source>
-        <translation>Estensione: vuoto</translation>
+        <translation>Estensione: vuota</translation>
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Estensione: singolo</translation>
+        <translation>Estensione: una cella</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
-        <translation>Estensione: doppio, con il tasto %d</translation>
+        <translation>Estensione: tasto doppio con il tasto %d</translation>
     </message>
     <message>
         <source>Span: quad, with keys %s</source>
-        <translation>Estensione: quadruplo, con i tasti %s</translation>
+        <translation>Estensione: tasto quadruplo con i tasti %s</translation>
     </message>
     <message>
         <source>Mode %d</source>
@@ -896,7 +896,7 @@
     </message>
     <message>
         <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
-        <translation>Il segnale acustico %1 è fuori dall'intervallo 0..1 e viene letto come 1.</translation>
+        <translation>Il segnale acustico dei tasti %1 è fuori dall'intervallo 0..1 e viene letto come 1.</translation>
     </message>
     <message>
         <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
@@ -1072,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Tipo di tasti %1 diventa %2.</translation>
+        <translation>Il tipo di tasti passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Segnale acustico %1 diventa %2.</translation>
+        <translation>Il segnale acustico dei tasti passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Ritardo dei tasti %1 diventa %2.</translation>
+        <translation>Il ritardo passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Velocità di ripetizione %1 diventa %2.</translation>
+        <translation>La velocità di ripetizione passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pausa tra i tasti %1 diventa %2.</translation>
+        <translation>La pausa tra i tasti passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Numero di cifre RFID %1 diventa %2.</translation>
+        <translation>Il numero di cifre RFID passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>Cifre RFID numeriche %1 diventa %2.</translation>
+        <translation>L'opzione RFID «cifre numeriche» passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>Prefisso RFID %1 diventa %2.</translation>
+        <translation>Il prefisso RFID passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>Prefisso RFID esteso %1 diventa %2.</translation>
+        <translation>L'opzione RFID «prefisso esteso» passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>Suffisso RFID %1 diventa %2.</translation>
+        <translation>Il suffisso RFID passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>Suffisso RFID esteso %1 diventa %2.</translation>
+        <translation>L'opzione RFID «suffisso esteso» passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1715,7 +1715,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape interrompe la programmazione; poi la tastiera va programmata di nuovo.</translation>
+        <translation>Esc interrompe la programmazione; poi la tastiera va programmata di nuovo.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2123,7 +2123,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Passed. Take the keyboard away.</source>
-        <translation>Superato. Togliere la tastiera.</translation>
+        <translation>Superata. Togliere la tastiera.</translation>
     </message>
     <message>
         <source>Programming... %1 %</source>
@@ -2135,7 +2135,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Non riuscito: %1</translation>
+        <translation>Non riuscita: %1</translation>
     </message>
     <message>
         <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
@@ -2174,21 +2174,21 @@ Sostituirli?</translation>
     <message>
         <source>passed</source>
         <comment>a keyboard's result in the station and its report</comment>
-        <translation>superato</translation>
+        <translation>superata</translation>
     </message>
     <message>
         <source>failed</source>
         <comment>a keyboard's result in the station and its report</comment>
-        <translation>non riuscito</translation>
+        <translation>non riuscita</translation>
     </message>
     <message>
         <source>set aside</source>
-        <translation>messo da parte</translation>
+        <translation>messa da parte</translation>
     </message>
     <message>
         <source>not tested</source>
         <comment>a keyboard's result in the station and its report</comment>
-        <translation>non provato</translation>
+        <translation>non provata</translation>
     </message>
     <message>
         <source>no test</source>
@@ -2263,12 +2263,12 @@ Sostituirli?</translation>
     <message>
         <source>Insert key</source>
         <comment>undo step</comment>
-        <translation>Inserisci tasto</translation>
+        <translation>inserimento tasto</translation>
     </message>
     <message>
         <source>Copy key</source>
         <comment>undo step</comment>
-        <translation>Copia tasto</translation>
+        <translation>copia tasto</translation>
     </message>
     <message>
         <source>Single</source>
@@ -2293,7 +2293,7 @@ Sostituirli?</translation>
     <message>
         <source>Set flag for all keys</source>
         <comment>undo step</comment>
-        <translation>Applica l'indicatore a tutti i tasti</translation>
+        <translation>indicatore per tutti i tasti</translation>
     </message>
     <message>
         <source>Key mode</source>
@@ -2303,7 +2303,7 @@ Sostituirli?</translation>
     <message>
         <source>Set mode for all keys</source>
         <comment>undo step</comment>
-        <translation>Applica il modo a tutti i tasti</translation>
+        <translation>modo per tutti i tasti</translation>
     </message>
     <message>
         <source>Key codes</source>

@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Keys rate: %d</source>
-        <translation>Snelheid: %d</translation>
+        <translation>Herhaalsnelheid: %d</translation>
     </message>
     <message>
         <source>Number: ----</source>
@@ -468,20 +468,20 @@
     </message>
     <message>
         <source>Key number</source>
-        <translation>Nummer</translation>
+        <translation>Toetsnummer</translation>
     </message>
     <message>
         <source>Key name</source>
-        <translation>Naam</translation>
+        <translation>Toetsnaam</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;name</source>
-        <translation>&amp;Naam</translation>
+        <translation>Toets&amp;naam</translation>
     </message>
     <message>
         <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
-        <translation>Codes worden ingevoerd in het vastlegvenster: druk op Enter of dubbelklik op de toets.</translation>
+        <translation>Codes worden ingevoerd in het venster Vastleggen: druk op Enter of dubbelklik op de toets.</translation>
     </message>
     <message>
         <source>Key codes</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>enkel</translation>
+        <translation>één vak</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -588,7 +588,7 @@
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;names on the grid</source>
-        <translation>Toets&amp;namen in het raster</translation>
+        <translation>Toets&amp;namen in het toetsenraster</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Omvang: enkel</translation>
+        <translation>Omvang: één vak</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
-        <translation>Toets %1 ligt buiten het raster van %2 toetsen; hij wordt niet getoond en niet geprogrammeerd.</translation>
+        <translation>Toets %1 ligt buiten het toetsenraster van %2 toetsen; hij wordt niet getoond en niet geprogrammeerd.</translation>
     </message>
     <message>
         <source>Key %1 was given on line %2 already; this line replaces it.</source>
@@ -1020,7 +1020,7 @@
     </message>
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
-        <translation>De toetsen %1 delen hun codes als viervoudige toets maar vormen geen vierkant van 2 bij 2 cellen; ze worden getoond als de dubbele en enkele toetsen die hun plaatsen toelaten.</translation>
+        <translation>De toetsen %1 delen hun codes als viervoudige toets maar vormen geen vierkant van 2 bij 2 vakken; ze worden getoond als de dubbele en enkele toetsen die hun plaatsen toelaten.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1064,7 +1064,7 @@
     </message>
     <message>
         <source>Key %1: the cells %2 become %3.</source>
-        <translation>Toets %1: de cellen %2 worden %3.</translation>
+        <translation>Toets %1: de vakken %2 worden %3.</translation>
     </message>
     <message>
         <source>The layout of %1 keys becomes one of %2 keys.</source>
@@ -1072,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Toetstype %1 wordt %2.</translation>
+        <translation>Het toetstype verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Toetsgeluid %1 wordt %2.</translation>
+        <translation>Het toetsgeluid verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Vertraging %1 wordt %2.</translation>
+        <translation>De vertraging verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Herhaalsnelheid %1 wordt %2.</translation>
+        <translation>De herhaalsnelheid verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pauze tussen toetsen %1 wordt %2.</translation>
+        <translation>De pauze tussen toetsen verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Aantal RFID-cijfers %1 wordt %2.</translation>
+        <translation>Het aantal RFID-cijfers verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>RFID-cijfers numeriek %1 wordt %2.</translation>
+        <translation>De RFID-optie ‘numerieke cijfers’ verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>RFID-prefix %1 wordt %2.</translation>
+        <translation>De RFID-prefix verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>RFID-prefix uitgebreid %1 wordt %2.</translation>
+        <translation>De RFID-optie ‘uitgebreide prefix’ verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>RFID-suffix %1 wordt %2.</translation>
+        <translation>De RFID-suffix verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>RFID-suffix uitgebreid %1 wordt %2.</translation>
+        <translation>De RFID-optie ‘uitgebreide suffix’ verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1630,7 +1630,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>The key does not fit at key %d: its cells are not free.</source>
-        <translation>De toets past niet op toets %d: de cellen daar zijn niet vrij.</translation>
+        <translation>De toets past niet op toets %d: de vakken daar zijn niet vrij.</translation>
     </message>
     <message>
         <source>Replace key %s with %s ?</source>
@@ -1715,7 +1715,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape stopt het programmeren; het toetsenbord moet daarna opnieuw worden geprogrammeerd.</translation>
+        <translation>Esc stopt het programmeren; het toetsenbord moet daarna opnieuw worden geprogrammeerd.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2139,7 +2139,7 @@ Vervangen?</translation>
     </message>
     <message>
         <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
-        <translation>Enter: verder    R: opnieuw    S: apart leggen    Escape: pauze</translation>
+        <translation>Enter: verder    R: opnieuw    S: apart leggen    Esc: pauze</translation>
     </message>
     <message>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>

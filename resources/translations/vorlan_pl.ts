@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Keys beep: On</source>
-        <translation>Dźwięk: wł.</translation>
+        <translation>Dźwięk klawiszy: wł.</translation>
     </message>
     <message>
         <source>Keys beep: Off</source>
-        <translation>Dźwięk: wył.</translation>
+        <translation>Dźwięk klawiszy: wył.</translation>
     </message>
     <message>
         <source>Keys delay: %d</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Keys rate: %d</source>
-        <translation>Szybkość: %d</translation>
+        <translation>Szybkość powtarzania: %d</translation>
     </message>
     <message>
         <source>Number: ----</source>
@@ -424,11 +424,11 @@
     </message>
     <message>
         <source>Single key</source>
-        <translation>Pojedynczy</translation>
+        <translation>Klawisz pojedynczy</translation>
     </message>
     <message>
         <source>Group key</source>
-        <translation>Grupowy</translation>
+        <translation>Klawisz grupowy</translation>
     </message>
     <message>
         <source>X</source>
@@ -468,16 +468,16 @@
     </message>
     <message>
         <source>Key number</source>
-        <translation>Numer</translation>
+        <translation>Numer klawisza</translation>
     </message>
     <message>
         <source>Key name</source>
-        <translation>Nazwa</translation>
+        <translation>Nazwa klawisza</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;name</source>
-        <translation>Na&amp;zwa</translation>
+        <translation>Na&amp;zwa klawisza</translation>
     </message>
     <message>
         <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>pojedynczy</translation>
+        <translation>jedno pole</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Rozmiar: pojedynczy</translation>
+        <translation>Rozmiar: jedno pole</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -1073,47 +1073,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Typ klawiszy %1 zmienia się na %2.</translation>
+        <translation>Typ klawiszy zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Dźwięk klawiszy %1 zmienia się na %2.</translation>
+        <translation>Dźwięk klawiszy zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Opóźnienie %1 zmienia się na %2.</translation>
+        <translation>Opóźnienie zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Szybkość powtarzania %1 zmienia się na %2.</translation>
+        <translation>Szybkość powtarzania zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Przerwa między klawiszami %1 zmienia się na %2.</translation>
+        <translation>Przerwa między klawiszami zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Liczba cyfr RFID %1 zmienia się na %2.</translation>
+        <translation>Liczba cyfr RFID zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>RFID, cyfry numeryczne: %1 zmienia się na %2.</translation>
+        <translation>Opcja RFID „cyfry numeryczne” zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>Prefiks RFID %1 zmienia się na %2.</translation>
+        <translation>Prefiks RFID zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>Prefiks RFID rozszerzony %1 zmienia się na %2.</translation>
+        <translation>Opcja RFID „rozszerzony prefiks” zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>Sufiks RFID %1 zmienia się na %2.</translation>
+        <translation>Sufiks RFID zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>Sufiks RFID rozszerzony %1 zmienia się na %2.</translation>
+        <translation>Opcja RFID „rozszerzony sufiks” zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1718,7 +1718,7 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape przerywa programowanie; klawiaturę trzeba potem zaprogramować ponownie.</translation>
+        <translation>Esc przerywa programowanie; klawiaturę trzeba potem zaprogramować ponownie.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2145,7 +2145,7 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
-        <translation>Enter: dalej    R: ponów    S: odłóż    Escape: pauza</translation>
+        <translation>Enter: dalej    R: ponów    S: odłóż    Esc: pauza</translation>
     </message>
     <message>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>

@@ -1,6 +1,7 @@
 // The shipped translation sources read as files: every text of the string
 // table has exactly one finished message in each, none is left over, counts
-// have their plural forms.
+// have their plural forms, the glossary's terms are the words used, and the
+// French texts keep the no-break space before their double punctuation.
 #include "common/StringTable.h"
 
 #include <algorithm>
@@ -118,6 +119,170 @@ TEST(TranslationFiles, EveryTextHasOneFinishedMessageAndNoneIsLeftOver) {
     for (const StringEntry& e : StringEntries()) {
         if (e.text.find("%n") != std::string_view::npos) {
             EXPECT_TRUE(counted.contains(std::string(e.text))) << "no English singular: " << e.text;
+        }
+    }
+}
+
+TEST(TranslationFiles, FrenchKeepsTheNoBreakSpaceBeforeDoublePunctuation) {
+    for (const Message& m : Messages(Read(kDir / "vorlan_fr.ts"))) {
+        for (const std::string& t : m.translations) {
+            for (const char mark : {':', ';', '?', '!'}) {
+                EXPECT_EQ(std::string::npos, t.find(std::string(" ") + mark)) << t;
+            }
+        }
+    }
+}
+
+// Lower case of the letters the glossaries hold: ASCII, Latin-1 and the
+// Central European ones (two UTF-8 bytes each).
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        auto& c = reinterpret_cast<unsigned char&>(out[i]);
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<unsigned char>(c + 32);
+        } else if (c == 0xC3 && i + 1 < out.size()) {
+            auto& next = reinterpret_cast<unsigned char&>(out[++i]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) {
+                next = static_cast<unsigned char>(next + 0x20);
+            }
+        } else if ((c == 0xC4 || c == 0xC5) && i + 1 < out.size()) {
+            auto& next = reinterpret_cast<unsigned char&>(out[++i]);
+            const unsigned code = ((c & 0x1Fu) << 6) | (next & 0x3Fu);
+            const bool upper = (code >= 0x139 && code <= 0x148) || code >= 0x179 ? (code & 1u) != 0
+                                                                                 : (code & 1u) == 0;
+            if (upper && code != 0x138 && code != 0x149) {
+                next = static_cast<unsigned char>(next + 1);
+            }
+        }
+    }
+    return out;
+}
+
+// A word of a glossary's translation as it must show in an inflected form:
+// one letter dropped from a short word ("touche" in "touches", "pole" in
+// "pola"), two from a longer ("siatka" in "siatce", "Programmieren" in
+// "programmiert").
+std::string Stem(const std::string& word) {
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if ((static_cast<unsigned char>(word[i]) & 0xC0) != 0x80) {
+            starts.push_back(i);
+        }
+    }
+    const std::size_t keep = starts.size() - (starts.size() >= 6 ? 2 : 1);
+    return Lower(word.substr(0, starts[keep]));
+}
+
+struct Term {
+    std::string english;
+    std::vector<std::vector<std::string>> stems; // any one alternative, all its stems
+};
+
+struct Glossary {
+    std::vector<Term> terms; // longest English first
+    std::vector<std::string> never;
+};
+
+Glossary ReadGlossary(const std::string& language) {
+    Glossary g;
+    std::istringstream in(Read(kDir / ("vorlan_" + language + ".glossary.md")));
+    static const std::regex row(R"(^\| *([^|]+?) *\| *([^|]+?) *\|)");
+    static const std::regex aside(R"(\([^)]*\)|«[^»]*»)");
+    static const std::regex word(R"([^\s,.'/-]{4,})");
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (line.starts_with("Never:")) {
+            std::istringstream words(line.substr(6));
+            for (std::string w; std::getline(words, w, ',');) {
+                w.erase(0, w.find_first_not_of(' '));
+                w.erase(w.find_last_not_of(' ') + 1);
+                g.never.push_back(w);
+            }
+        }
+        if (!std::regex_search(line, m, row) || m[1] == "English" || m[1].str().starts_with("-")) {
+            continue;
+        }
+        Term t{m[1], {}};
+        const std::string translation = std::regex_replace(m[2].str(), aside, "");
+        std::istringstream alternatives(translation);
+        for (std::string alternative; std::getline(alternatives, alternative, '/');) {
+            std::vector<std::string> stems;
+            for (std::sregex_iterator w(alternative.begin(), alternative.end(), word), end;
+                 w != end; ++w) {
+                stems.push_back(Stem(w->str()));
+            }
+            // A short word alone ("vak") must stand as it is.
+            std::istringstream words(alternative);
+            for (std::string w; stems.empty() && words >> w;) {
+                stems.push_back(Lower(w));
+            }
+            t.stems.push_back(stems);
+        }
+        g.terms.push_back(t);
+    }
+    std::stable_sort(g.terms.begin(), g.terms.end(), [](const Term& a, const Term& b) {
+        return a.english.size() > b.english.size();
+    });
+    return g;
+}
+
+std::string WithoutAccessKey(std::string text) {
+    std::erase(text, '&');
+    return text;
+}
+
+// Where a source names a glossary term (the longest that matches, in any
+// case, plural or not), its translation has the glossary's word; and none
+// has a word the glossary rules out.
+TEST(TranslationFiles, EveryGlossaryTermHasItsOneTranslation) {
+    for (const char* language : kLanguages) {
+        SCOPED_TRACE(language);
+        const Glossary glossary = ReadGlossary(language);
+        ASSERT_GT(glossary.terms.size(), 20u);
+        std::vector<std::pair<std::string, std::regex>> patterns;
+        for (const Term& t : glossary.terms) {
+            patterns.emplace_back(t.english,
+                                  std::regex("\\b" + t.english + "(s|es)?\\b", std::regex::icase));
+        }
+        for (const Message& m :
+             Messages(Read(kDir / ("vorlan_" + std::string(language) + ".ts")))) {
+            const std::string source = WithoutAccessKey(m.source);
+            std::string translated;
+            for (const std::string& t : m.translations) {
+                translated += WithoutAccessKey(t) + '\n';
+            }
+            const std::string lower = Lower(translated);
+            std::vector<bool> taken(source.size());
+            for (std::size_t i = 0; i < patterns.size(); ++i) {
+                const Term& term = glossary.terms[i];
+                for (std::sregex_iterator it(source.begin(), source.end(), patterns[i].second), end;
+                     it != end; ++it) {
+                    const auto from = static_cast<std::size_t>(it->position());
+                    const auto to = from + static_cast<std::size_t>(it->length());
+                    if (std::find(taken.begin() + static_cast<long>(from),
+                                  taken.begin() + static_cast<long>(to),
+                                  true) != taken.begin() + static_cast<long>(to)) {
+                        continue;
+                    }
+                    std::fill(taken.begin() + static_cast<long>(from),
+                              taken.begin() + static_cast<long>(to), true);
+                    const bool used =
+                        std::any_of(term.stems.begin(), term.stems.end(), [&](const auto& stems) {
+                            return std::all_of(stems.begin(), stems.end(), [&](const auto& s) {
+                                return lower.find(s) != std::string::npos;
+                            });
+                        });
+                    EXPECT_TRUE(used) << '"' << term.english << "\" in \"" << m.source << "\" -> \""
+                                      << translated << '"';
+                }
+            }
+            for (const std::string& never : glossary.never) {
+                // At the start of a word, so a compound ("Layoutdatei") counts too.
+                const std::regex word("(^|[^\\w])" + never);
+                EXPECT_FALSE(std::regex_search(translated, word))
+                    << '"' << never << "\" in \"" << translated << '"';
+            }
         }
     }
 }
