@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "grid/GridGeometry.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/LayoutDocument.h"
 #include "printing/PrintPages.h"
 
@@ -203,6 +204,7 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
 
     const std::vector<KeyCells> keys = KeysOf(doc, o.blankLegends);
     const double pad = kLegendPaddingMm;
+    const std::shared_ptr<const Hyphenator> hyphenator = HyphenatorFor(o.hyphenation);
     const auto nameOf = [&](const KeyCells& k) {
         return Latin1ToUtf8(doc.keys[static_cast<std::size_t>(k.anchor)].name.str());
     };
@@ -225,7 +227,7 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
         legend.box.y = y;
         const std::string name = nameOf(k);
         legend.text = FitInSet(name, legend.box.width - 2 * pad, legend.box.height - 2 * pad,
-                               plan.typePt, measurer);
+                               plan.typePt, measurer, hyphenator.get());
         if (!legend.text.lines.empty() && legend.text.fontPt < plan.typePt) {
             plan.smaller.push_back({k.anchor, name, legend.text.fontPt});
         }
