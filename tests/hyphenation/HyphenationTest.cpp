@@ -1,7 +1,7 @@
 // Key names broken where the system's pattern dictionaries break them, in
 // any capitalisation, and the rules that find a language's dictionary.
-#include "testing/TempFolder.h"
 #include "hyphenation/HyphenationChoice.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 

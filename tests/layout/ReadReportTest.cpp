@@ -222,8 +222,9 @@ TEST(ReadReport, AFileOfShortLinesKeepsABoundedReport) {
                 ++summaries;
                 ASSERT_EQ(note.message.args.size(), 1u);
                 counted += std::stoi(note.message.args[0].bytes);
-                EXPECT_NE(FormatNote("f", note).find("... and " + note.message.args[0].bytes + " more"),
-                          std::string::npos);
+                EXPECT_NE(
+                    FormatNote("f", note).find("... and " + note.message.args[0].bytes + " more"),
+                    std::string::npos);
             } else {
                 ++kept[note.message.id];
                 ++counted;

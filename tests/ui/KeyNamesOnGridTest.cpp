@@ -8,8 +8,8 @@
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"
 #include "grid/ui/KeyTexts.h"
-#include "testing/PrivateSettings.h"
 #include "hyphenation/HyphenationChoice.h"
+#include "testing/PrivateSettings.h"
 
 #include <QAction>
 #include <QLineEdit>
