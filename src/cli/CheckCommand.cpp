@@ -1,6 +1,6 @@
 // vorlanctl check: reads layout files as the editor opens them and reports,
-// at their lines, what the reader skipped, cut or filled in and what is legal
-// but probably a mistake.
+// at their lines, what the reader skipped, cut or filled in, what is legal
+// but probably a mistake, and where the image builder stops on the file.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "common/TerminalText.h"
@@ -8,6 +8,7 @@
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
+#include "programming/LayoutImageFile.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -35,6 +36,17 @@ void CheckImage(const LayoutDocument& doc, ReadReport& report) {
     DeviceImage image;
     if (const int step = BuildDeviceImage(in, image); step != ImageOk) {
         report.Add(0, NoteLevel::Warning, StringId::ReportNoImage, {std::to_string(step)});
+    }
+}
+
+// What image and program do with the file's own bytes: the builder's stop,
+// at its line, is an error whatever the editor's reader made of the file.
+void CheckFileImage(const std::string& file, ReadReport& report) {
+    DeviceImage image;
+    const LayoutImageRead read = ReadLayoutImage(file, image);
+    if (read.check == PathCheck::Plain && read.step != ImageOk) {
+        report.Add(read.line, NoteLevel::Error, StringId::ImageRefusedAtLine,
+                   {std::to_string(read.step)});
     }
 }
 
@@ -132,7 +144,9 @@ int RunCheck(Args args) {
         LayoutDocument doc;
         if (const LayoutReadResult read = CheckLayoutFile(file, doc); !read) {
             doc.readReport.Add(0, NoteLevel::Error, *read.failure);
+            CheckFileImage(file, doc.readReport);
         } else {
+            CheckFileImage(file, doc.readReport);
             CheckImage(doc, doc.readReport);
         }
         for (const ReadNote& note : doc.readReport.Notes()) {

@@ -3,6 +3,8 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/PrintJob.h"
+#include "common/StringTable.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/LayoutFile.h"
 
 #include <iostream>
@@ -45,6 +47,13 @@ int Run(Args args, bool sheet, const CodeNaming& naming) {
     // The declaration keeps --dpi within what a page image can be drawn at.
     job.dpi = static_cast<int>(parsed.Number("--dpi", job.dpi));
     job.saveInk = sheet && parsed.Has("--save-ink");
+    if (const auto v = parsed.Value("--hyphenate")) {
+        const std::optional<std::string> language = NormalizeHyphenationLanguage(*v);
+        if (*v != kNoHyphenation && !language) {
+            return Usage(job, "--hyphenate takes a language such as de or fr_CH, or none");
+        }
+        job.legends.hyphenation = *v == kNoHyphenation ? std::string(kNoHyphenation) : *language;
+    }
     if (!sheet) {
         for (const std::string_view option : {"--pitch", "--margin"}) {
             if (const auto v = parsed.Value(option)) {
@@ -67,6 +76,12 @@ int Run(Args args, bool sheet, const CodeNaming& naming) {
             const auto mm = ParseMm(*v);
             if (!mm) {
                 return Usage(job, "--type-size needs a size in millimetres or auto");
+            }
+            // 0 stands for "auto" inside; given as a size, it is out of range.
+            if (*mm == 0) {
+                std::cerr << StringText(StringId::Error) << ": "
+                          << StringText(StringId::LegendBadTypeSize) << '\n';
+                return 2;
             }
             job.legends.typeSizeMm = *mm;
         }

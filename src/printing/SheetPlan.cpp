@@ -2,6 +2,7 @@
 
 #include "common/Text.h"
 #include "grid/GridGeometry.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
 #include "printing/PrintPages.h"
@@ -56,7 +57,9 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot, const CodeNaming&
 }
 
 SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
-                    const TextMeasurer& m, const WordsOf& words, const CodeNaming& naming) {
+                    const TextMeasurer& m, const WordsOf& words, const CodeNaming& naming,
+                    std::string_view hyphenation) {
+    const std::shared_ptr<const Hyphenator> hyphenator = HyphenatorFor(hyphenation);
     SheetPlan plan;
     plan.page = page;
     plan.fileName = std::move(fileName);
@@ -126,7 +129,8 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     const double cellPt = SetSize(names, m, kCellNamePt);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const SetEntry& n = names[i];
-        first.grid[namedCells[i]].name = FitInSet(n.text, n.widthMm, n.heightMm, cellPt, m);
+        first.grid[namedCells[i]].name =
+            FitInSet(n.text, n.widthMm, n.heightMm, cellPt, m, hyphenator.get());
     }
     y = first.gridFrame.Bottom() + 4;
 
@@ -172,7 +176,8 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
         double h = 0;
         for (std::size_t i = 0; i < texts.size(); ++i) {
             MmRect box{x, 0, widths[i], 0};
-            FittedText t = FitText(texts[i], widths[i] - 2 * kRowPadMm, 1e6, m, kSheetTablePt);
+            FittedText t = FitText(texts[i], widths[i] - 2 * kRowPadMm, 1e6, m, kSheetTablePt,
+                                   hyphenator.get());
             h = std::max(h, t.heightMm);
             row.cells.emplace_back(box, std::move(t));
             x += widths[i];

@@ -30,6 +30,29 @@ TEST(StringTable, IdsAreUnique) {
     EXPECT_EQ(static_cast<int>(StringEntries().size()), count);
 }
 
+// A translation is looked up by its English text (and note): two entries
+// with one text and no note between them would share one translation, and
+// the second's would never reach the screen. A note stands only where needed.
+TEST(StringTable, EveryTextIsUniqueOrToldApart) {
+    std::map<std::pair<std::string_view, std::string_view>, int> seen;
+    std::map<std::string_view, int> plain; // the entry of a text without a note
+    for (const StringEntry& e : StringEntries()) {
+        const std::string_view note = StringDisambiguation(e.id);
+        const auto [at, fresh] = seen.emplace(std::pair(e.text, note), e.id);
+        EXPECT_TRUE(fresh) << e.id << " and " << at->second << ": \"" << e.text << '"';
+        if (note.empty()) {
+            plain.emplace(e.text, e.id);
+        }
+    }
+    for (const StringEntry& e : StringEntries()) {
+        if (!StringDisambiguation(e.id).empty()) {
+            EXPECT_TRUE(plain.contains(e.text)) << e.id << " needs no note: \"" << e.text << '"';
+        }
+    }
+    EXPECT_FALSE(StringDisambiguation(StringId::StationRowPassed).empty());
+    EXPECT_TRUE(StringDisambiguation(StringId::KeyTestPassed).empty());
+}
+
 TEST(StringTable, FormatFillsPlaceholdersInOrder) {
     EXPECT_EQ(FormatString("Insert %s to key %d ?", {"Enter", "12"}), "Insert Enter to key 12 ?");
     EXPECT_EQ(FormatString("between %1 and %2.", {"1", "255"}), "between 1 and 255.");

@@ -2,6 +2,7 @@
 #include "editor/KeyFind.h"
 #include "grid/KeyDescription.h"
 #include "grid/KeyLabelLayout.h"
+#include "hyphenation/HyphenationChoice.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -25,31 +26,41 @@ public:
     }
 };
 
-TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
+TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksByTheDictionaryThenElides) {
     const FixedMeasure m;
     const std::vector<int> sizes = {10, 8};
     struct Row {
+        const char* language; // whose patterns break words
         const char* text;
         int width;
         LabelLayout expected;
     };
     const Row rows[] = {
-        {"Esc", 22, {10, {"Esc"}, false}},
-        {"  Tab ", 22, {10, {"Tab"}, false}},
-        {"Shift_left", 30, {10, {"Shift_", "left"}, false}},         // after '_'
-        {"Page down", 25, {10, {"Page", "down"}, false}},            // at the blank
-        {"Copy", 16, {8, {"Copy"}, false}},                          // smaller rather than split
-        {"Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
-        {"Backspace", 22, {8, {"Back-", "space"}, false}},           // smaller, then hyphenated
-        {"Backspace", 14, {8, {"Ba"}, true}}, // no part of three fits: elided
-        {"Macaron", 22, {10, {"Mac-", "aron"}, false}},
-        {"ŞĞÖÜİŞ", 22, {10, {"ŞĞÖ-", "ÜİŞ"}, false}}, // whole UTF-8 characters
-        {"Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
-        {"", 22, {}},
+        {"en", "Esc", 22, {10, {"Esc"}, false}},
+        {"en", "  Tab ", 22, {10, {"Tab"}, false}},
+        {"en", "Shift_left", 30, {10, {"Shift_", "left"}, false}}, // after '_'
+        {"en", "Page down", 25, {10, {"Page", "down"}, false}},    // at the blank
+        {"en", "Copy", 16, {8, {"Copy"}, false}},                  // smaller rather than split
+        {"en", "Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
+        {"en_GB", "Backspace", 22, {8, {"Back-", "space"}, false}}, // smaller, then hyphenated
+        {"en", "Backspace", 22, {8, {"Back"}, true}},  // the US patterns do not break it
+        {"en_GB", "Backspace", 14, {8, {"Ba"}, true}}, // no part fits: elided
+        {"none", "Macaron", 22, {8, {"Maca"}, true}},  // no dictionary: never broken
+        {"en", "Macaron", 22, {10, {"Mac-", "aron"}, false}},
+        {"de", "Fleischpflanzerl", 45, {10, {"Fleisch-", "pflanzerl"}, false}},
+        {"de", "Aufschnitt", 30, {8, {"Auf-", "schnitt"}, false}}, // not "Aufsc-hnitt"
+        {"de", "Schinken", 30, {10, {"Schin-", "ken"}, false}},
+        {"fr", "Échappement", 36, {10, {"Échap-", "pement"}, false}},
+        {"pl", "Kiełbasa", 26, {10, {"Kieł-", "basa"}, false}},
+        {"en", "ŞĞÖÜİŞ", 22, {8, {"ŞĞÖÜ"}, true}},
+        {"en", "Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
+        {"en", "", 22, {}},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(r.text);
-        const LabelLayout got = LayoutLabel(r.text, r.width, 24, sizes, m);
+        SCOPED_TRACE(std::string(r.language) + " " + r.text);
+        const std::shared_ptr<const Hyphenator> h = HyphenatorFor(r.language);
+        ASSERT_EQ(std::string_view(r.language) == kNoHyphenation, h == nullptr);
+        const LabelLayout got = LayoutLabel(r.text, r.width, 24, sizes, m, h.get());
         EXPECT_EQ(r.expected, got);
         for (std::size_t i = 0; i < got.lines.size(); ++i) {
             const bool ellipsis = got.elided && i + 1 == got.lines.size();
@@ -57,8 +68,8 @@ TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
         }
     }
     // One line only when two do not fit in the height; none when not even one.
-    EXPECT_EQ(1u, LayoutLabel("Shift_left", 30, 13, sizes, m).lines.size());
-    EXPECT_EQ(0, LayoutLabel("Esc", 30, 9, sizes, m).pixelSize);
+    EXPECT_EQ(1u, LayoutLabel("Shift_left", 30, 13, sizes, m, nullptr).lines.size());
+    EXPECT_EQ(0, LayoutLabel("Esc", 30, 9, sizes, m, nullptr).pixelSize);
 }
 
 struct Layout {

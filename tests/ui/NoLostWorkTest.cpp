@@ -2,9 +2,11 @@
 // and Save As into a form that holds less stays undoable.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "editor/KeyEditor.h"
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "layout/LayoutFile.h"
 #include "recovery/ui/RecoveryGuard.h"
 #include "testing/MainWindowFixture.h"
 
@@ -102,7 +104,8 @@ TEST_F(NoLostWorkTest, EscapeEscapeKeepsTheWindowAndTheLayout) {
 }
 
 // Save As "left side" of a 112-key layout shows the left half as saved; one
-// Undo brings back the right half and the keys pause, marked unsaved.
+// Undo brings back the right half and the keys pause, marked unsaved, and the
+// file it was saved in before, so Save writes there and never into the part.
 TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
     QTemporaryDir dir;
     MainDialog w(dialogs);
@@ -114,6 +117,11 @@ TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
     Program(w, 60, 31);
     Program(w, 112, 32);
     AnswerLossesWithYes();
+    const QString whole = dir.filePath(QStringLiteral("whole.txt"));
+    savePath = whole;
+    saveType = 2;
+    w.findChild<QAction*>(QStringLiteral("actionSaveAs"))->trigger();
+    ASSERT_EQ(QString::fromStdString(doc.filePath), whole);
     const struct {
         int type;
         const char* undo;
@@ -138,9 +146,24 @@ TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
         EXPECT_EQ(doc.keys[112].codes[0], 32);
         EXPECT_EQ(doc.spans[60].kind, SpanKind::Single);
         EXPECT_TRUE(doc.dirty);
-        EXPECT_EQ(QString::fromStdString(doc.filePath), savePath); // still bound to the new file
+        EXPECT_EQ(QString::fromStdString(doc.filePath), whole);
+        EXPECT_EQ(w.windowTitle().contains(QStringLiteral("whole.txt")), true);
+        EXPECT_EQ(doc.loadedVariant, KeyboardVariant::SixteenScan);
         EXPECT_EQ(doc.CellsWithCodesButNoKey(), std::vector<int>{});
     }
+    messages.clear();
+    w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+    EXPECT_FALSE(doc.dirty);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    LayoutDocument back;
+    back.filePath = ToPath(whole);
+    ASSERT_TRUE(ReadLayout(back));
+    EXPECT_EQ(back.settings.keyCount, kMaxKeys);
+    EXPECT_EQ(back.keys[112].codes[0], 32);
+    LayoutDocument left;
+    left.filePath = ToPath(dir.filePath(QStringLiteral("saved-3.txt")));
+    ASSERT_TRUE(ReadLayout(left));
+    EXPECT_EQ(left.settings.keyCount, kBlockKeys); // the part stays the part
 }
 
 // A quad copied and pasted elsewhere, then saved as 7/3scan: both quads come

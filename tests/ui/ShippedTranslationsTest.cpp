@@ -86,7 +86,9 @@ TEST(ShippedTranslations, EveryTextOfTheStringTableIsTranslated) {
         for (const StringEntry& e : StringEntries()) {
             const QString english =
                 QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
-            const QString translated = translator.translate(kTranslationContext, e.text.data());
+            const std::string_view note = StringDisambiguation(e.id);
+            const QString translated = translator.translate(kTranslationContext, e.text.data(),
+                                                            note.empty() ? nullptr : note.data());
             const QString line =
                 QStringLiteral("  %1 \"%2\" -> \"%3\"").arg(e.id).arg(english, translated);
             if (translated.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "localization/ui/Translations.h"
 
 #include "common/ui/QtText.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "localization/LanguageChoice.h"
 
 #include <QCoreApplication>
@@ -96,11 +97,27 @@ QString InstallTranslations(const QString& programDir, const QStringList& uiLang
                                                          ToStd(AvailableLanguages(programDir))));
     ChosenLanguage() = language;
     RemoveInstalled();
+    // Key names are hyphenated in the program's language unless chosen
+    // otherwise, with the dictionaries shipped beside the program (Windows)
+    // before the system's.
+    SetDefaultNamesLanguage(language.toStdString());
+    std::vector<std::string> hyphenFolders;
+    for (const QString& dir : ProgramDataDirs(programDir)) {
+        hyphenFolders.push_back(
+            QDir::toNativeSeparators(dir + QStringLiteral("/hyphen")).toStdString());
+    }
+#ifndef Q_OS_WIN
+    hyphenFolders.emplace_back("/usr/share/hyphen");
+#endif
+    SetHyphenationFolders(std::move(hyphenFolders));
 
     QStringList dirs;
     for (const QString& dir : ProgramDataDirs(programDir)) {
         dirs << dir + QStringLiteral("/translations");
     }
+    // English counts with a singular too ("1 keyboard passed"); a language's
+    // translator, installed after it, is asked first.
+    Install(QStringLiteral("plurals_en"), dirs);
     if (!language.isEmpty()) {
         // Qt's own texts: the system's copy, or one deployed beside the program.
         Install(QStringLiteral("qtbase_") + language,

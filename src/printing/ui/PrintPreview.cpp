@@ -63,7 +63,7 @@ std::unique_ptr<PrintDocument> MakePrintDocument(PrintWhat what, const LayoutDoc
     }
     SheetPlan plan = PlanSheet(
         doc, options.page, FileNameOf(doc), measurer,
-        [](StringId id, int) { return ToUtf8Text(UiText(id)); }, naming);
+        [](StringId id, int) { return ToUtf8Text(UiText(id)); }, naming, options.hyphenation);
     if ((error = plan.error)) {
         return nullptr;
     }

@@ -72,9 +72,12 @@ QString ArgText(const TextArg& a) {
 
 } // namespace
 
+// Translated as UiText does; vorlanctl draws without the window's text room.
 QString PrintText(StringId id) {
-    const std::string_view english = StringText(id);
-    return QCoreApplication::translate("Vorlan", std::string(english).c_str());
+    const std::string english(StringText(id));
+    const std::string_view note = StringDisambiguation(id);
+    return QCoreApplication::translate("Vorlan", english.c_str(),
+                                       note.empty() ? nullptr : note.data());
 }
 
 QString SmallerLegendsNote(const LegendPlan& plan) {

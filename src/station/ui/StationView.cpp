@@ -285,7 +285,7 @@ void StationView::CheckTest() {
     QString text = UiText(StringId::StationTesting).arg(passed).arg(required);
     if (batch->Settings().test == BatchTest::EveryKey && !plan.untypable.empty()) {
         text += QLatin1Char('\n') +
-                UiText(StringId::StationUntestable).arg(static_cast<int>(plan.untypable.size()));
+                UiText(StringId::StationUntestable, static_cast<int>(plan.untypable.size()));
     }
     Show(State::Testing, text);
 }
@@ -327,7 +327,7 @@ void StationView::Decide(bool setAside) {
         RemoveBatchState(ToPath(statePath));
         savedState.clear();
         pollTimer->stop();
-        Show(State::Complete, UiText(StringId::StationComplete).arg(batch->Passed()));
+        Show(State::Complete, UiText(StringId::StationComplete, batch->Passed()));
         return;
     }
     SaveState();
