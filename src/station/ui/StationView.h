@@ -2,17 +2,21 @@
 // metres. It polls the driver's detection while no keyboard answers,
 // programs the one that does, tests it with the keys typed on it, and logs
 // each keyboard with the batch's field. Enter goes on, R retries the
-// keyboard in place, S sets it aside, Escape pauses and asks whether to end.
+// keyboard (programmed when it answers), S sets it aside, Escape pauses and
+// asks whether to end; during programming Escape asks before it stops.
+// Ctrl+S (or the button's access key) saves the report between keyboards.
 #pragma once
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
 class QLabel;
+class QKeyEvent;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -46,6 +50,7 @@ public:
     const Batch& TheBatch() const { return *batch; }
     QListWidget* Rows() const { return rows; }
     QLabel* StateLine() const { return stateLine; }
+    QLabel* KeysLine() const { return keysLine; }
     QPushButton* ReportButton() const { return reportButton; }
     void SetPollInterval(int ms);
     const QString& StatePath() const { return statePath; }
@@ -68,7 +73,7 @@ private:
     void Poll();
     void StartProgramming();
     void RunEnded(int result, std::int64_t durationMs);
-    void TakeTestKey(const class QKeyEvent& key);
+    void TakeTestKey(const QKeyEvent& key);
     void CheckTest();
     void Judge(KeyTestOutcome test);
     void Decide(bool setAside);
@@ -77,8 +82,13 @@ private:
     void SaveState();
     void DropRunMarker();
     void Pause();
+    void AskStop();
     void ChooseReport();
     void ShowPlace();
+    void ShowKeys();
+    bool IsReportKey(const QKeyEvent& key) const;
+    void FitScreen();
+    QString FailureDetails() const;
 
     std::unique_ptr<Batch> batch;
     std::unique_ptr<LayoutDocument> doc;
@@ -99,12 +109,17 @@ private:
     QString failReason;
     std::unique_ptr<KeyTestSession> test;
     QElapsedTimer testClock;
+    // Escape's question is open while programming: the run's end waits for the answer.
+    bool askingStop = false;
+    std::optional<std::pair<int, std::int64_t>> endWaiting;
 
     std::thread worker;
     std::atomic<bool> stop{false};
     std::atomic<int> bytesTotal{0};
     std::atomic<int> bytesSent{0};
 
+    QLabel* orderLine = nullptr;
+    QLabel* keysLine = nullptr;
     QLabel* placeLine = nullptr;
     QLabel* stateLine = nullptr;
     QProgressBar* bar = nullptr;
