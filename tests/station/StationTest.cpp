@@ -1,6 +1,7 @@
 // A batch at the station through the real main window and key events only:
 // the emulated keyboards arrive late, are taken away after each write, one
-// fails and is retried, one is set aside; a crash in the middle is resumed.
+// fails and is retried, one is set aside; a crash in the middle is resumed;
+// forty in German and Polish, with the report they read; Escape at each question.
 #include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
@@ -25,8 +26,8 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -269,7 +270,8 @@ TEST_P(StationLanguageTest, FortyKeyboardsFromTheKeyboardAloneAndAReportThatRead
     for (const ProgrammingRun& run : runs) {
         QString result;
         for (const UiMessage& m : RunResultMessages(run.result)) {
-            result += UiText(m.id).section(QLatin1Char('%'), 0, 0) + QLatin1Char(' '); // up to a value
+            result +=
+                UiText(m.id).section(QLatin1Char('%'), 0, 0) + QLatin1Char(' '); // up to a value
         }
         whole << result.trimmed();
     }
