@@ -21,6 +21,7 @@
 #include "scancodes/ui/EditScanCodesDialog.h"
 #include "station/Batch.h"
 #include "station/ui/BatchDialog.h"
+#include "station/ui/ReportDocument.h"
 #include "station/ui/StationView.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/ProgrammingLogWindow.h"
@@ -47,6 +48,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 
 namespace vorlan {
 namespace {
@@ -271,6 +273,10 @@ TEST(DialogFit, NoCaptionOfADialogIsCutInAnyShippedLanguage) {
                                         QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR)));
             QCoreApplication::installTranslator(&translator);
         }
+        // The batch report's columns, each under a heading of its own.
+        const std::vector<std::string> columns = TranslatedCsvWords().columns;
+        EXPECT_EQ(std::set<std::string>(columns.begin(), columns.end()).size(), columns.size())
+            << language.toStdString();
         for (const Dialog& d : Dialogs(logPath, language)) {
             std::unique_ptr<QWidget> dialog = d.make(&owner);
             dialog->show();

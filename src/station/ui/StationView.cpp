@@ -165,7 +165,9 @@ void StationView::SetPollInterval(int ms) {
 void StationView::FitScreen() {
     const QScreen* on = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     const QSize room = on != nullptr ? on->availableGeometry().size() : QSize(1024, 768);
-    const QSize wanted(room.width() * 3 / 4, room.height() * 4 / 5);
+    // A small screen (or a large scale) is taken whole: the failure's lines need it.
+    const QSize wanted(std::max(room.width() * 3 / 4, std::min(room.width(), 1000)),
+                       std::max(room.height() * 4 / 5, std::min(room.height(), 700)));
     resize(wanted.expandedTo(minimumSizeHint()).boundedTo(room));
 }
 
@@ -346,8 +348,11 @@ void StationView::CheckTest() {
     const KeyTestPlan& plan = test->Plan();
     for (const TestLine& line : test->Lines()) {
         if (line.kind == StreamEvent::Kind::Unknown) {
+            const auto words = [](StringId id, int count) {
+                return (count < 0 ? UiText(id) : UiText(id, count)).toStdString();
+            };
             failReason = UiText(StringId::StationWrongCodes)
-                             .arg(Utf8(TestLineText(line)), Utf8(HexCodes(line.codes)));
+                             .arg(Utf8(TestLineText(line, words)), Utf8(HexCodes(line.codes)));
             Judge(KeyTestOutcome::Failed);
             return;
         }
