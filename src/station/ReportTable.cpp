@@ -109,11 +109,22 @@ TableLayout LayOutTable(const std::vector<std::vector<std::string>>& rows, doubl
             w += (widthMm - naturalSum) / static_cast<double>(columns);
         }
     } else if (leastSum <= widthMm) {
-        // Each column keeps its longest word; the rest of the room goes to the
-        // columns in proportion to what their texts would take beyond it.
-        const double want = naturalSum - leastSum;
-        for (std::size_t c = 0; c < columns; ++c) {
-            layout.widths[c] = least[c] + (widthMm - leastSum) * (natural[c] - least[c]) / want;
+        // Each column keeps its longest word; the rest of the room is shared
+        // out so that columns wanting little (a date, a count) get all of it
+        // and only the long texts wrap.
+        layout.widths = least;
+        std::vector<std::size_t> order(columns);
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return natural[a] - least[a] < natural[b] - least[b];
+        });
+        double room = widthMm - leastSum;
+        for (std::size_t i = 0; i < columns; ++i) {
+            const std::size_t c = order[i];
+            const double share = room / static_cast<double>(columns - i);
+            const double given = std::min(natural[c] - least[c], share);
+            layout.widths[c] += given;
+            room -= given;
         }
     } else {
         for (std::size_t c = 0; c < columns; ++c) {
