@@ -42,6 +42,7 @@ BatchDialog::BatchDialog(QWidget* parent) : QDialog(parent) {
     auto* form = new QFormLayout(this);
     order = new QLineEdit(this);
     order->setObjectName(QStringLiteral("batchOrder"));
+    order->setMinimumWidth(order->fontMetrics().averageCharWidth() * 36); // a customer and a branch
     problem = new QLabel(this);
     problem->setObjectName(QStringLiteral("batchOrderProblem"));
     problem->setWordWrap(true);
