@@ -1,6 +1,6 @@
 // The station's decisions without a window: which order can name a batch,
 // which batches a report offers, the report's table laid out to its texts,
-// and a result read back in the report's language.
+// and a keyboard left in progress when a batch ends.
 #include "station/StationRules.h"
 
 #include "TempFolder.h"
@@ -110,28 +110,6 @@ TEST(ReportTable, RowsFillPagesAndATallRowStartsTheNext) {
         ranges.emplace_back(p.first, p.end);
     }
     EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{0, 2}, {2, 5}, {5, 6}, {6, 7}}));
-}
-
-TEST(BatchReport, ResultsReadBackInTheReportsLanguage) {
-    const WordsOf upper = [](StringId id, int) {
-        std::string text(StringText(id));
-        for (char& c : text) {
-            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        }
-        return text;
-    };
-    EXPECT_EQ(ResultInWords("done", upper), "DONE");
-    EXPECT_EQ(ResultInWords("Keyboard programming error. (after 9 bytes)", upper),
-              "KEYBOARD PROGRAMMING ERROR. (AFTER 9 BYTES)");
-    EXPECT_EQ(ResultInWords("another program's words", upper), "another program's words");
-    // The CSV takes them so too; without words, as the log wrote them.
-    BatchReport report;
-    report.rows.push_back({});
-    report.rows[0].result = "done";
-    CsvWords words = EnglishCsvWords();
-    EXPECT_NE(ReportCsv(report, ',', words).find(",done,"), std::string::npos);
-    words.results = upper;
-    EXPECT_NE(ReportCsv(report, ',', words).find(",DONE,"), std::string::npos);
 }
 
 TEST(StationRules, AKeyboardLeftInProgressIsLoggedAsFailed) {

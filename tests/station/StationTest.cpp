@@ -207,11 +207,6 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
     EXPECT_EQ(Station()->Rows()->count(), 4) << "the resumed batch lists its keyboards so far";
 }
 
-// The words of a text, each of which a report that cuts nothing holds whole.
-QStringList Words(const QString& text) {
-    return text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
 class StationLanguageTest : public StationTest, public testing::WithParamInterface<const char*> {};
 
 // Forty keyboards, one failure retried and one set aside, in the language
@@ -225,7 +220,9 @@ TEST_P(StationLanguageTest, FortyKeyboardsFromTheKeyboardAloneAndAReportThatRead
     StartBatch(QStringLiteral("40"));
     EXPECT_TRUE(Station()->windowTitle().endsWith(QStringLiteral(" - A-17 Boulangerie")));
     const QRect screen = Station()->screen()->availableGeometry();
-    EXPECT_TRUE(screen.contains(Station()->frameGeometry())) << screen.width();
+    const QRect frame = Station()->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width()
+                                        << "x" << frame.height() << " on " << screen.width();
     EXPECT_TRUE(Station()->ReportButton()->isVisible());
     TypeKeys();
     ASSERT_TRUE(WaitFor(State::Failed)); // keyboard 2's write breaks off
@@ -277,7 +274,7 @@ TEST_P(StationLanguageTest, FortyKeyboardsFromTheKeyboardAloneAndAReportThatRead
     }
     for (const QString& cell : std::as_const(whole)) {
         EXPECT_TRUE(csv.contains(cell)) << cell.toStdString();
-        for (const QString& word : Words(cell)) {
+        for (const QString& word : cell.split(QLatin1Char(' '))) { // whole, though wrapped
             EXPECT_TRUE(pdf.contains(word)) << word.toStdString() << "\n" << pdf.toStdString();
         }
     }

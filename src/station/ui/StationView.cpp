@@ -24,6 +24,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -169,6 +170,30 @@ void StationView::FitScreen() {
     const QSize wanted(std::max(room.width() * 3 / 4, std::min(room.width(), 1000)),
                        std::max(room.height() * 4 / 5, std::min(room.height(), 700)));
     resize(wanted.expandedTo(minimumSizeHint()).boundedTo(room));
+}
+
+// Centred on the main window, a window as large as the screen may hang off
+// its edge: moved back onto it, wholly where it fits.
+void StationView::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    const QScreen* on = screen();
+    if (on == nullptr) {
+        return;
+    }
+    const QRect room = on->availableGeometry();
+    // The frame is known only now: the window and its frame within the screen.
+    const QSize frameSize = frameGeometry().size() - size();
+    if (frameGeometry().width() > room.width() || frameGeometry().height() > room.height()) {
+        resize((room.size() - frameSize).boundedTo(size()).expandedTo(minimumSizeHint()));
+    }
+    const QRect frame = frameGeometry();
+    const int x = std::clamp(frame.left(), room.left(),
+                             std::max(room.left(), room.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.top(), room.top(),
+                             std::max(room.top(), room.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top()) {
+        move(x, y);
+    }
 }
 
 void StationView::ShowKeys() {
