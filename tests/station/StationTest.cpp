@@ -2,13 +2,11 @@
 // the emulated keyboards arrive late, are taken away after each write, one
 // fails and is retried, one is set aside; a crash in the middle is resumed;
 // forty in German and Polish, with the report they read; Escape at each question.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "station/BatchReport.h"
@@ -16,7 +14,9 @@
 #include "station/StationRules.h"
 #include "station/ui/StationTools.h"
 #include "station/ui/StationView.h"
-#include "verify/KeyTestLayout.h"
+#include "testing/KeyTestLayout.h"
+#include "testing/MainWindowFixture.h"
+#include "testing/ProgrammingTestSupport.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/VerifyTools.h"
 

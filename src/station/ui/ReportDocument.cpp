@@ -18,7 +18,7 @@ constexpr double kTablePt = 7.5;
 constexpr double kPadMm = 0.8; // on each side of a cell, and below its lines
 
 QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8Text(text);
 }
 
 std::string Text(const QString& text) {
@@ -146,7 +146,7 @@ bool WriteReportFile(const BatchReport& report, const QString& path, const Input
 
 CsvWords TranslatedCsvWords() {
     CsvWords words;
-    const auto text = [](StringId id) { return PrintText(id).toStdString(); };
+    const auto text = [](StringId id) { return ToUtf8Text(PrintText(id)); };
     words.columns = {text(StringId::ReportColumnOrder),   text(StringId::ReportColumnPlace),
                      text(StringId::LogColumnDate),       text(StringId::LogColumnType),
                      text(StringId::LogColumnBytes),      text(StringId::LogColumnDuration),

@@ -31,8 +31,9 @@ std::vector<ProgrammingRun> LogRuns(const QString& path) {
 
 } // namespace
 
-StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor)
-    : QObject(theWindow), window(theWindow), editor(theEditor) {
+StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor,
+                           const VerifyTools& theVerify)
+    : QObject(theWindow), window(theWindow), editor(theEditor), verify(theVerify) {
     setObjectName(QStringLiteral("StationTools"));
     QMenu* tools = theWindow->menuBar()->findChild<QMenu*>(QStringLiteral("toolsMenu"));
     if (tools == nullptr) {
@@ -58,8 +59,7 @@ StationView* StationTools::Station() const {
 }
 
 QString StationTools::LogPath() const {
-    VerifyTools* verify = VerifyToolsOf(window);
-    return verify != nullptr ? verify->LogPath() : QString();
+    return verify.LogPath();
 }
 
 void StationTools::StartBatch() {
@@ -106,7 +106,8 @@ void StationTools::Open(const BatchSettings& settings, const std::string& pendin
         return;
     }
     saved.RebuildAfterLoad();
-    station = new StationView(std::move(batch), saved, *keyboard, clock, LogPath(), window);
+    station = new StationView(std::move(batch), saved, *keyboard, clock, LogPath(), window,
+                              editor.Naming());
     station->setAttribute(Qt::WA_DeleteOnClose);
     if (pollMs > 0) {
         station->SetPollInterval(pollMs);
@@ -129,7 +130,7 @@ void StationTools::OfferResume() {
     counted.CountLog(LogRuns(LogPath()));
     // What No does is said with the question: the batch ends, nothing it did is lost.
     QString question = UiText(StringId::StationResume)
-                           .arg(QString::fromStdString(state->settings.order))
+                           .arg(FromUtf8Text(state->settings.order))
                            .arg(counted.Passed())
                            .arg(state->settings.count) +
                        QStringLiteral("\n\n") + UiText(StringId::StationResumeNo);

@@ -44,7 +44,7 @@ void SetPointSize(QWidget* widget, int points, bool bold = false) {
 }
 
 QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8Text(text);
 }
 
 // The keys a test still waits for, named as the grid names them; a long
@@ -73,8 +73,9 @@ QString KeysToPress(const std::vector<KeyCaption>& keys) {
 } // namespace
 
 StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardDriver& keyboard,
-                         std::shared_ptr<PacingClock> theClock, QString theLogPath, QWidget* parent)
-    : QDialog(parent), batch(std::make_unique<Batch>(std::move(theBatch))),
+                         std::shared_ptr<PacingClock> theClock, QString theLogPath, QWidget* parent,
+                         CodeNaming theNaming)
+    : QDialog(parent), naming(theNaming), batch(std::make_unique<Batch>(std::move(theBatch))),
       doc(std::make_unique<LayoutDocument>(theDoc)),
       driver(std::make_shared<CountingDriver>(
           std::shared_ptr<KeyboardDriver>(&keyboard, [](KeyboardDriver*) {}))),
@@ -247,7 +248,7 @@ void StationView::Poll() {
     if (state != State::Waiting && state != State::Passed) {
         return;
     }
-    const bool answers = DetectKeyboardType(*driver) >= 0;
+    const bool answers = DetectKeyboardType(*driver).Answered();
     if (keyboardStillThere) {
         // The keyboard just judged must go before the next one is programmed.
         if (!answers) {
@@ -337,7 +338,7 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
     pendingTest = KeyTestOutcome::Failed; // what a crash during the test leaves
     SaveState();
     DropRunMarker();
-    test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc));
+    test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc, naming));
     testClock.start();
     testTimer->start();
     CheckTest();
@@ -358,7 +359,7 @@ void StationView::TakeTestKey(const QKeyEvent& key) {
         return;
     }
     bool changed = false;
-    for (const CodeAndName& code : CodesOfKeyDown(*down)) {
+    for (const CodeAndName& code : CodesOfKeyDown(*down, CodeNaming{})) {
         if (code.code != 0) {
             changed =
                 test->Feed(static_cast<std::uint8_t>(code.code), testClock.elapsed()) || changed;
@@ -374,10 +375,11 @@ void StationView::CheckTest() {
     for (const TestLine& line : test->Lines()) {
         if (line.kind == StreamEvent::Kind::Unknown) {
             const auto words = [](StringId id, int count) {
-                return (count < 0 ? UiText(id) : UiText(id, count)).toStdString();
+                return ToUtf8Text(count < 0 ? UiText(id) : UiText(id, count));
             };
-            failReason = UiText(StringId::StationWrongCodes)
-                             .arg(Utf8(TestLineText(line, words)), Utf8(HexCodes(line.codes)));
+            failReason =
+                UiText(StringId::StationWrongCodes)
+                    .arg(Utf8(TestLineText(line, naming, words)), Utf8(HexCodes(line.codes)));
             Judge(KeyTestOutcome::Failed);
             return;
         }
@@ -393,7 +395,7 @@ void StationView::CheckTest() {
         UiText(StringId::StationStillToPress).arg(KeysToPress(MissingKeys(*test, progress)));
     if (batch->Settings().test == BatchTest::EveryKey && !plan.untypable.empty()) {
         text += QLatin1Char('\n') +
-                UiText(StringId::StationUntestable).arg(static_cast<int>(plan.untypable.size()));
+                UiText(StringId::StationUntestable, static_cast<int>(plan.untypable.size()));
     }
     Show(State::Testing, text);
 }
@@ -435,7 +437,7 @@ void StationView::Decide(bool setAside) {
         RemoveBatchState(ToPath(statePath));
         savedState.clear();
         pollTimer->stop();
-        Show(State::Complete, UiText(StringId::StationComplete).arg(batch->Passed()));
+        Show(State::Complete, UiText(StringId::StationComplete, batch->Passed()));
         return;
     }
     SaveState();

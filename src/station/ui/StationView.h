@@ -7,6 +7,8 @@
 // Ctrl+S (or the button's access key) saves the report between keyboards.
 #pragma once
 
+#include "scancodes/ScanCodeTables.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <atomic>
@@ -42,8 +44,10 @@ public:
     enum class State { Waiting, Programming, Testing, Passed, Failed, Complete };
 
     // keyboard is not owned and outlives the view; doc is copied for the test.
+    // naming: how the key test names codes (the window's PC layout).
     StationView(Batch batch, const LayoutDocument& doc, KeyboardDriver& keyboard,
-                std::shared_ptr<PacingClock> clock, QString logPath, QWidget* parent);
+                std::shared_ptr<PacingClock> clock, QString logPath, QWidget* parent,
+                CodeNaming naming = {});
     ~StationView() override;
 
     State CurrentState() const { return state; }
@@ -91,6 +95,7 @@ private:
     void FitScreen();
     QString FailureDetails() const;
 
+    CodeNaming naming;
     std::unique_ptr<Batch> batch;
     std::unique_ptr<LayoutDocument> doc;
     std::shared_ptr<CountingDriver> driver;
