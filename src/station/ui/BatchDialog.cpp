@@ -1,6 +1,7 @@
 #include "station/ui/BatchDialog.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "station/Batch.h"
 #include "station/StationRules.h"
@@ -15,10 +16,6 @@
 
 namespace vorlan {
 namespace {
-
-QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLabel* Buddy(const QString& text, QWidget* field, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -66,7 +63,7 @@ BatchDialog::BatchDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void BatchDialog::accept() {
-    const std::string trimmed = TrimmedOrder(order->text().toStdString());
+    const std::string trimmed = TrimmedOrder(ToUtf8Text(order->text()));
     if (const std::optional<StringId> why = OrderProblem(trimmed)) {
         // Said beside the field, which keeps the focus: a typed Enter never
         // starts a batch without a name.
@@ -75,13 +72,13 @@ void BatchDialog::accept() {
         order->setFocus();
         return;
     }
-    order->setText(Utf8(trimmed));
+    order->setText(FromUtf8Text(trimmed));
     QDialog::accept();
 }
 
 BatchSettings BatchDialog::Settings() const {
     BatchSettings settings;
-    settings.order = TrimmedOrder(order->text().toStdString());
+    settings.order = TrimmedOrder(ToUtf8Text(order->text()));
     settings.count = count->value();
     settings.test = static_cast<BatchTest>(test->currentIndex());
     return settings;
@@ -104,7 +101,7 @@ ReportChoiceDialog::ReportChoiceDialog(const std::vector<std::string>& theOrders
     batches = new QComboBox(this);
     batches->setObjectName(QStringLiteral("reportBatch"));
     for (const std::string& order : orders) {
-        batches->addItem(Utf8(order));
+        batches->addItem(FromUtf8Text(order));
     }
     form->addRow(Buddy(UiText(StringId::ReportChooseBatch), batches, this), batches);
     form->addRow(OkCancel(this));

@@ -22,7 +22,7 @@ QString Utf8(const std::string& text) {
 }
 
 std::string Text(const QString& text) {
-    return text.toUtf8().toStdString();
+    return ToUtf8Text(text);
 }
 
 std::vector<std::vector<std::string>> TableRows(const BatchReport& report) {
@@ -158,7 +158,7 @@ CsvWords TranslatedCsvWords() {
     words.setAside = text(StringId::StationRowSetAside);
     words.notRun = text(StringId::StationRowNotTested);
     words.notChosen = text(StringId::StationRowNoTest);
-    words.results = [](StringId id, int) { return PrintText(id).toUtf8().toStdString(); };
+    words.results = [](StringId id, int) { return ToUtf8Text(PrintText(id)); };
     return words;
 }
 

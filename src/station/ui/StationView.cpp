@@ -57,7 +57,7 @@ QString KeysToPress(const std::vector<KeyCaption>& keys) {
         // A name of up to 102 bytes would push the window off the screen at
         // this size; the grid shows no more of it either.
         constexpr qsizetype kLongest = 24;
-        QString shown = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        QString shown = FromLatin1Text(name);
         if (shown.size() > kLongest) {
             shown = shown.left(kLongest - 1) + QChar(0x2026);
         }
