@@ -2082,16 +2082,19 @@ Ersetzen?</translation>
         <translation>Serie programmieren</translation>
     </message>
     <message>
-        <source>Order reference:</source>
-        <translation>Auftragsreferenz:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Order &amp;reference:</source>
+        <translation>Auftrags&amp;referenz:</translation>
     </message>
     <message>
-        <source>Number of keyboards:</source>
-        <translation>Anzahl der Tastaturen:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Number of keyboards:</source>
+        <translation>&amp;Anzahl der Tastaturen:</translation>
     </message>
     <message>
-        <source>Test after each keyboard:</source>
-        <translation>Test nach jeder Tastatur:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Test after each keyboard:</source>
+        <translation>&amp;Test nach jeder Tastatur:</translation>
     </message>
     <message>
         <source>None</source>
@@ -2229,7 +2232,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation>Ergebnis</translation>
+        <translation>Endergebnis</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -2244,6 +2247,82 @@ Ersetzen?</translation>
         <translation>Auftrag</translation>
     </message>
     <message>
+        <source>Stop programming this keyboard? It will need programming again.</source>
+        <translation>Das Programmieren dieser Tastatur abbrechen? Sie muss dann erneut programmiert werden.</translation>
+    </message>
+    <message>
+        <source>Enter: go on    Escape: pause</source>
+        <translation>Eingabe: weiter    Esc: Pause</translation>
+    </message>
+    <message>
+        <source>Escape: stop programming this keyboard</source>
+        <translation>Esc: Programmieren dieser Tastatur abbrechen</translation>
+    </message>
+    <message>
+        <source>No keyboard is in progress.</source>
+        <translation>Keine Tastatur ist in Arbeit.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station passed and is recorded.</source>
+        <translation>Die Tastatur an der Station hat bestanden und ist erfasst.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station is recorded as failed and will need programming again.</source>
+        <translation>Die Tastatur an der Station wird als fehlgeschlagen erfasst und muss erneut programmiert werden.</translation>
+    </message>
+    <message>
+        <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
+        <translation>„Nein“ beendet den Stapel: Seine bisherigen Tastaturen bleiben im Programmierprotokoll, und Extras &gt; Stapelbericht schreibt weiterhin seinen Bericht.</translation>
+    </message>
+    <message>
+        <source>The keyboard that was in progress is recorded as failed.</source>
+        <translation>Die Tastatur, die in Arbeit war, wird als fehlgeschlagen erfasst.</translation>
+    </message>
+    <message>
+        <source>Still to press: %1</source>
+        <translation>Noch zu drücken: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>Keyboard type found: %1. Bytes written: %2 of %3.</source>
+        <translation>Gefundener Tastaturtyp: %1. Geschriebene Bytes: %2 von %3.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>the keyboard sent %1 (codes %2), which no key of the layout sends</source>
+        <translation>die Tastatur sandte %1 (Codes %2), was keine Taste der Belegung sendet</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Save report... (%1)</source>
+        <translation>Bericht &amp;speichern... (%1)</translation>
+    </message>
+    <message>
+        <source>Enter an order reference: it names the batch in the log and in the report.</source>
+        <translation>Bitte eine Auftragsreferenz eingeben: Sie benennt den Stapel im Protokoll und im Bericht.</translation>
+    </message>
+    <message>
+        <source>The order reference is too long: at most %1 bytes.</source>
+        <translation>Die Auftragsreferenz ist zu lang: höchstens %1 Bytes.</translation>
+    </message>
+    <message>
+        <source>The order reference cannot hold tabs, line ends or other control characters.</source>
+        <translation>Die Auftragsreferenz darf keine Tabulatoren, Zeilenenden oder anderen Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Batch (order):</source>
+        <translation>&amp;Stapel (Auftrag):</translation>
+    </message>
+    <message>
+        <source>The programming log holds no batch yet.</source>
+        <translation>Das Programmierprotokoll enthält noch keinen Stapel.</translation>
         <source>At line %1.</source>
         <translation>In Zeile %1.</translation>
     </message>

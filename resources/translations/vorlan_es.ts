@@ -2082,16 +2082,19 @@ Replace them?</source>
         <translation>Programar un lote</translation>
     </message>
     <message>
-        <source>Order reference:</source>
-        <translation>Referencia del pedido:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Order &amp;reference:</source>
+        <translation>&amp;Referencia del pedido:</translation>
     </message>
     <message>
-        <source>Number of keyboards:</source>
-        <translation>Número de teclados:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Number of keyboards:</source>
+        <translation>&amp;Número de teclados:</translation>
     </message>
     <message>
-        <source>Test after each keyboard:</source>
-        <translation>Prueba tras cada teclado:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Test after each keyboard:</source>
+        <translation>&amp;Prueba tras cada teclado:</translation>
     </message>
     <message>
         <source>None</source>
@@ -2244,6 +2247,82 @@ Replace them?</source>
         <translation>Pedido</translation>
     </message>
     <message>
+        <source>Stop programming this keyboard? It will need programming again.</source>
+        <translation>¿Detener la programación de este teclado? Habrá que programarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Enter: go on    Escape: pause</source>
+        <translation>Intro: seguir    Esc: pausa</translation>
+    </message>
+    <message>
+        <source>Escape: stop programming this keyboard</source>
+        <translation>Esc: detener la programación de este teclado</translation>
+    </message>
+    <message>
+        <source>No keyboard is in progress.</source>
+        <translation>No hay ningún teclado en curso.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station passed and is recorded.</source>
+        <translation>El teclado del puesto es correcto y está registrado.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station is recorded as failed and will need programming again.</source>
+        <translation>El teclado del puesto se registra como fallido y habrá que programarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
+        <translation>«No» termina el lote: sus teclados hasta ahora quedan en el registro de programación, y Herramientas &gt; Informe del lote sigue escribiendo su informe.</translation>
+    </message>
+    <message>
+        <source>The keyboard that was in progress is recorded as failed.</source>
+        <translation>El teclado que estaba en curso se registra como fallido.</translation>
+    </message>
+    <message>
+        <source>Still to press: %1</source>
+        <translation>Falta pulsar: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Keyboard type found: %1. Bytes written: %2 of %3.</source>
+        <translation>Tipo de teclado encontrado: %1. Bytes escritos: %2 de %3.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>the keyboard sent %1 (codes %2), which no key of the layout sends</source>
+        <translation>el teclado envió %1 (códigos %2), que ninguna tecla de la distribución envía</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Save report... (%1)</source>
+        <translation>&amp;Guardar informe... (%1)</translation>
+    </message>
+    <message>
+        <source>Enter an order reference: it names the batch in the log and in the report.</source>
+        <translation>Introduzca una referencia del pedido: nombra el lote en el registro y en el informe.</translation>
+    </message>
+    <message>
+        <source>The order reference is too long: at most %1 bytes.</source>
+        <translation>La referencia del pedido es demasiado larga: %1 bytes como máximo.</translation>
+    </message>
+    <message>
+        <source>The order reference cannot hold tabs, line ends or other control characters.</source>
+        <translation>La referencia del pedido no puede contener tabuladores, saltos de línea ni otros caracteres de control.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Batch (order):</source>
+        <translation>&amp;Lote (pedido):</translation>
+    </message>
+    <message>
+        <source>The programming log holds no batch yet.</source>
+        <translation>El registro de programación aún no contiene ningún lote.</translation>
         <source>At line %1.</source>
         <translation>En la línea %1.</translation>
     </message>

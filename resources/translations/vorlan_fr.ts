@@ -2082,16 +2082,19 @@ Les remplacer ?</translation>
         <translation>Programmer un lot</translation>
     </message>
     <message>
-        <source>Order reference:</source>
-        <translation>Référence de commande :</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Order &amp;reference:</source>
+        <translation>Ré&amp;férence de commande :</translation>
     </message>
     <message>
-        <source>Number of keyboards:</source>
-        <translation>Nombre de claviers :</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Number of keyboards:</source>
+        <translation>&amp;Nombre de claviers :</translation>
     </message>
     <message>
-        <source>Test after each keyboard:</source>
-        <translation>Test après chaque clavier :</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Test after each keyboard:</source>
+        <translation>&amp;Test après chaque clavier :</translation>
     </message>
     <message>
         <source>None</source>
@@ -2244,6 +2247,82 @@ Les remplacer ?</translation>
         <translation>Commande</translation>
     </message>
     <message>
+        <source>Stop programming this keyboard? It will need programming again.</source>
+        <translation>Arrêter la programmation de ce clavier ? Il faudra le programmer à nouveau.</translation>
+    </message>
+    <message>
+        <source>Enter: go on    Escape: pause</source>
+        <translation>Entrée : continuer    Échap : pause</translation>
+    </message>
+    <message>
+        <source>Escape: stop programming this keyboard</source>
+        <translation>Échap : arrêter la programmation de ce clavier</translation>
+    </message>
+    <message>
+        <source>No keyboard is in progress.</source>
+        <translation>Aucun clavier n'est en cours.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station passed and is recorded.</source>
+        <translation>Le clavier du poste a réussi et est enregistré.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station is recorded as failed and will need programming again.</source>
+        <translation>Le clavier du poste est enregistré en échec et devra être programmé à nouveau.</translation>
+    </message>
+    <message>
+        <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
+        <translation>« Non » termine le lot : ses claviers jusqu'ici restent dans le journal de programmation, et Outils &gt; Rapport de lot écrit toujours son rapport.</translation>
+    </message>
+    <message>
+        <source>The keyboard that was in progress is recorded as failed.</source>
+        <translation>Le clavier qui était en cours est enregistré en échec.</translation>
+    </message>
+    <message>
+        <source>Still to press: %1</source>
+        <translation>Reste à appuyer : %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 et %2 de plus</translation>
+    </message>
+    <message>
+        <source>Keyboard type found: %1. Bytes written: %2 of %3.</source>
+        <translation>Type de clavier trouvé : %1. Octets écrits : %2 sur %3.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>the keyboard sent %1 (codes %2), which no key of the layout sends</source>
+        <translation>le clavier a envoyé %1 (codes %2), qu'aucune touche de la disposition n'envoie</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Save report... (%1)</source>
+        <translation>&amp;Enregistrer le rapport... (%1)</translation>
+    </message>
+    <message>
+        <source>Enter an order reference: it names the batch in the log and in the report.</source>
+        <translation>Saisissez une référence de commande : elle nomme le lot dans le journal et dans le rapport.</translation>
+    </message>
+    <message>
+        <source>The order reference is too long: at most %1 bytes.</source>
+        <translation>La référence de commande est trop longue : %1 octets au plus.</translation>
+    </message>
+    <message>
+        <source>The order reference cannot hold tabs, line ends or other control characters.</source>
+        <translation>La référence de commande ne peut contenir ni tabulations, ni fins de ligne, ni autres caractères de contrôle.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Batch (order):</source>
+        <translation>&amp;Lot (commande) :</translation>
+    </message>
+    <message>
+        <source>The programming log holds no batch yet.</source>
+        <translation>Le journal de programmation ne contient encore aucun lot.</translation>
         <source>At line %1.</source>
         <translation>À la ligne %1.</translation>
     </message>

@@ -2082,16 +2082,19 @@ Sostituirli?</translation>
         <translation>Programma un lotto</translation>
     </message>
     <message>
-        <source>Order reference:</source>
-        <translation>Riferimento ordine:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Order &amp;reference:</source>
+        <translation>&amp;Riferimento ordine:</translation>
     </message>
     <message>
-        <source>Number of keyboards:</source>
-        <translation>Numero di tastiere:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Number of keyboards:</source>
+        <translation>&amp;Numero di tastiere:</translation>
     </message>
     <message>
-        <source>Test after each keyboard:</source>
-        <translation>Prova dopo ogni tastiera:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Test after each keyboard:</source>
+        <translation>&amp;Prova dopo ogni tastiera:</translation>
     </message>
     <message>
         <source>None</source>
@@ -2244,6 +2247,82 @@ Sostituirli?</translation>
         <translation>Ordine</translation>
     </message>
     <message>
+        <source>Stop programming this keyboard? It will need programming again.</source>
+        <translation>Interrompere la programmazione di questa tastiera? Andrà programmata di nuovo.</translation>
+    </message>
+    <message>
+        <source>Enter: go on    Escape: pause</source>
+        <translation>Invio: avanti    Esc: pausa</translation>
+    </message>
+    <message>
+        <source>Escape: stop programming this keyboard</source>
+        <translation>Esc: interrompi la programmazione di questa tastiera</translation>
+    </message>
+    <message>
+        <source>No keyboard is in progress.</source>
+        <translation>Nessuna tastiera è in corso.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station passed and is recorded.</source>
+        <translation>La tastiera sulla postazione è superata e registrata.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station is recorded as failed and will need programming again.</source>
+        <translation>La tastiera sulla postazione viene registrata come non riuscita e andrà programmata di nuovo.</translation>
+    </message>
+    <message>
+        <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
+        <translation>«No» termina il lotto: le sue tastiere finora restano nel registro di programmazione, e Strumenti &gt; Rapporto del lotto ne scrive ancora il rapporto.</translation>
+    </message>
+    <message>
+        <source>The keyboard that was in progress is recorded as failed.</source>
+        <translation>La tastiera che era in corso viene registrata come non riuscita.</translation>
+    </message>
+    <message>
+        <source>Still to press: %1</source>
+        <translation>Ancora da premere: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altri %2</translation>
+    </message>
+    <message>
+        <source>Keyboard type found: %1. Bytes written: %2 of %3.</source>
+        <translation>Tipo di tastiera trovato: %1. Byte scritti: %2 di %3.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>the keyboard sent %1 (codes %2), which no key of the layout sends</source>
+        <translation>la tastiera ha inviato %1 (codici %2), che nessun tasto del layout invia</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Save report... (%1)</source>
+        <translation>&amp;Salva rapporto... (%1)</translation>
+    </message>
+    <message>
+        <source>Enter an order reference: it names the batch in the log and in the report.</source>
+        <translation>Inserire un riferimento ordine: identifica il lotto nel registro e nel rapporto.</translation>
+    </message>
+    <message>
+        <source>The order reference is too long: at most %1 bytes.</source>
+        <translation>Il riferimento ordine è troppo lungo: al massimo %1 byte.</translation>
+    </message>
+    <message>
+        <source>The order reference cannot hold tabs, line ends or other control characters.</source>
+        <translation>Il riferimento ordine non può contenere tabulazioni, fine riga o altri caratteri di controllo.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Batch (order):</source>
+        <translation>&amp;Lotto (ordine):</translation>
+    </message>
+    <message>
+        <source>The programming log holds no batch yet.</source>
+        <translation>Il registro di programmazione non contiene ancora alcun lotto.</translation>
         <source>At line %1.</source>
         <translation>Alla riga %1.</translation>
     </message>

@@ -2082,16 +2082,19 @@ Vervangen?</translation>
         <translation>Batch programmeren</translation>
     </message>
     <message>
-        <source>Order reference:</source>
-        <translation>Orderreferentie:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Order &amp;reference:</source>
+        <translation>Order&amp;referentie:</translation>
     </message>
     <message>
-        <source>Number of keyboards:</source>
-        <translation>Aantal toetsenborden:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Number of keyboards:</source>
+        <translation>&amp;Aantal toetsenborden:</translation>
     </message>
     <message>
-        <source>Test after each keyboard:</source>
-        <translation>Test na elk toetsenbord:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Test after each keyboard:</source>
+        <translation>&amp;Test na elk toetsenbord:</translation>
     </message>
     <message>
         <source>None</source>
@@ -2244,6 +2247,82 @@ Vervangen?</translation>
         <translation>Order</translation>
     </message>
     <message>
+        <source>Stop programming this keyboard? It will need programming again.</source>
+        <translation>Het programmeren van dit toetsenbord stoppen? Het moet dan opnieuw worden geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>Enter: go on    Escape: pause</source>
+        <translation>Enter: verder    Escape: pauze</translation>
+    </message>
+    <message>
+        <source>Escape: stop programming this keyboard</source>
+        <translation>Escape: programmeren van dit toetsenbord stoppen</translation>
+    </message>
+    <message>
+        <source>No keyboard is in progress.</source>
+        <translation>Er is geen toetsenbord in behandeling.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station passed and is recorded.</source>
+        <translation>Het toetsenbord op het station is geslaagd en vastgelegd.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station is recorded as failed and will need programming again.</source>
+        <translation>Het toetsenbord op het station wordt als mislukt vastgelegd en moet opnieuw worden geprogrammeerd.</translation>
+    </message>
+    <message>
+        <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
+        <translation>'Nee' beëindigt de batch: de toetsenborden tot nu toe blijven in het programmeerlogboek, en Extra &gt; Batchrapport schrijft nog steeds het rapport.</translation>
+    </message>
+    <message>
+        <source>The keyboard that was in progress is recorded as failed.</source>
+        <translation>Het toetsenbord dat in behandeling was, wordt als mislukt vastgelegd.</translation>
+    </message>
+    <message>
+        <source>Still to press: %1</source>
+        <translation>Nog in te drukken: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 en nog %2</translation>
+    </message>
+    <message>
+        <source>Keyboard type found: %1. Bytes written: %2 of %3.</source>
+        <translation>Gevonden toetsenbordtype: %1. Geschreven bytes: %2 van %3.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>the keyboard sent %1 (codes %2), which no key of the layout sends</source>
+        <translation>het toetsenbord stuurde %1 (codes %2), wat geen toets van de indeling stuurt</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Save report... (%1)</source>
+        <translation>Rapport o&amp;pslaan... (%1)</translation>
+    </message>
+    <message>
+        <source>Enter an order reference: it names the batch in the log and in the report.</source>
+        <translation>Voer een orderreferentie in: die benoemt de batch in het logboek en in het rapport.</translation>
+    </message>
+    <message>
+        <source>The order reference is too long: at most %1 bytes.</source>
+        <translation>De orderreferentie is te lang: hoogstens %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The order reference cannot hold tabs, line ends or other control characters.</source>
+        <translation>De orderreferentie mag geen tabs, regeleinden of andere stuurtekens bevatten.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Batch (order):</source>
+        <translation>&amp;Batch (order):</translation>
+    </message>
+    <message>
+        <source>The programming log holds no batch yet.</source>
+        <translation>Het programmeerlogboek bevat nog geen batch.</translation>
         <source>At line %1.</source>
         <translation>Op regel %1.</translation>
     </message>

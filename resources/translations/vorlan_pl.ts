@@ -2088,16 +2088,19 @@ Zastąpić je?</translation>
         <translation>Programuj partię</translation>
     </message>
     <message>
-        <source>Order reference:</source>
-        <translation>Numer zamówienia:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Order &amp;reference:</source>
+        <translation>&amp;Numer zamówienia:</translation>
     </message>
     <message>
-        <source>Number of keyboards:</source>
-        <translation>Liczba klawiatur:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Number of keyboards:</source>
+        <translation>&amp;Liczba klawiatur:</translation>
     </message>
     <message>
-        <source>Test after each keyboard:</source>
-        <translation>Test po każdej klawiaturze:</translation>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Test after each keyboard:</source>
+        <translation>&amp;Test po każdej klawiaturze:</translation>
     </message>
     <message>
         <source>None</source>
@@ -2252,6 +2255,82 @@ Zastąpić je?</translation>
         <translation>Zamówienie</translation>
     </message>
     <message>
+        <source>Stop programming this keyboard? It will need programming again.</source>
+        <translation>Przerwać programowanie tej klawiatury? Trzeba będzie zaprogramować ją ponownie.</translation>
+    </message>
+    <message>
+        <source>Enter: go on    Escape: pause</source>
+        <translation>Enter: dalej    Escape: pauza</translation>
+    </message>
+    <message>
+        <source>Escape: stop programming this keyboard</source>
+        <translation>Escape: przerwij programowanie tej klawiatury</translation>
+    </message>
+    <message>
+        <source>No keyboard is in progress.</source>
+        <translation>Żadna klawiatura nie jest w toku.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station passed and is recorded.</source>
+        <translation>Klawiatura na stanowisku została zaliczona i zapisana.</translation>
+    </message>
+    <message>
+        <source>The keyboard on the station is recorded as failed and will need programming again.</source>
+        <translation>Klawiatura na stanowisku zostanie zapisana jako nieudana i trzeba będzie zaprogramować ją ponownie.</translation>
+    </message>
+    <message>
+        <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
+        <translation>„Nie” kończy partię: jej dotychczasowe klawiatury pozostają w dzienniku programowania, a Narzędzia &gt; Raport partii nadal zapisuje jej raport.</translation>
+    </message>
+    <message>
+        <source>The keyboard that was in progress is recorded as failed.</source>
+        <translation>Klawiatura, która była w toku, zostanie zapisana jako nieudana.</translation>
+    </message>
+    <message>
+        <source>Still to press: %1</source>
+        <translation>Pozostało do naciśnięcia: %1</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 i jeszcze %2</translation>
+    </message>
+    <message>
+        <source>Keyboard type found: %1. Bytes written: %2 of %3.</source>
+        <translation>Znaleziony typ klawiatury: %1. Zapisane bajty: %2 z %3.</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>the keyboard sent %1 (codes %2), which no key of the layout sends</source>
+        <translation>klawiatura wysłała %1 (kody %2), których nie wysyła żaden klawisz układu</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Save report... (%1)</source>
+        <translation>&amp;Zapisz raport... (%1)</translation>
+    </message>
+    <message>
+        <source>Enter an order reference: it names the batch in the log and in the report.</source>
+        <translation>Wpisz numer zamówienia: nazywa on partię w dzienniku i w raporcie.</translation>
+    </message>
+    <message>
+        <source>The order reference is too long: at most %1 bytes.</source>
+        <translation>Numer zamówienia jest za długi: najwyżej %1 bajtów.</translation>
+    </message>
+    <message>
+        <source>The order reference cannot hold tabs, line ends or other control characters.</source>
+        <translation>Numer zamówienia nie może zawierać tabulatorów, końców wierszy ani innych znaków sterujących.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Batch (order):</source>
+        <translation>&amp;Partia (zamówienie):</translation>
+    </message>
+    <message>
+        <source>The programming log holds no batch yet.</source>
+        <translation>Dziennik programowania nie zawiera jeszcze żadnej partii.</translation>
         <source>At line %1.</source>
         <translation>W wierszu %1.</translation>
     </message>

@@ -14,6 +14,7 @@ int WritePrintJob(const LayoutDocument&, const PrintJob&) {
 
 } // namespace vorlan::cli
 
+#include "cli/FileArguments.h"
 #include "cli/ReportJob.h"
 
 #include <iostream>
@@ -22,6 +23,17 @@ namespace vorlan::cli {
 
 char ReportListSeparator() {
     return ',';
+}
+
+int WriteReportCsv(const BatchReport& report, const std::string& outPath, char separator,
+                   const InputFiles& inputs) {
+    const FileWriteResult written =
+        ReplaceFile(outPath, ReportCsv(report, separator != 0 ? separator : ','), inputs);
+    if (!written.Ok()) {
+        ShowWriteFailure(written);
+        return 1;
+    }
+    return 0;
 }
 
 int WriteReportPdf(const BatchReport&, const std::string&, const InputFiles&) {

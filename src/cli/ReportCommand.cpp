@@ -73,13 +73,7 @@ int RunReport(Args args) {
     if (!csv) {
         return WriteReportPdf(report, out, inputs);
     }
-    const FileWriteResult written = ReplaceFile(
-        out, ReportCsv(report, separator != 0 ? separator : ReportListSeparator()), inputs);
-    if (!written.Ok()) {
-        ShowWriteFailure(written);
-        return 1;
-    }
-    return 0;
+    return WriteReportCsv(report, out, separator, inputs);
 }
 
 } // namespace vorlan::cli

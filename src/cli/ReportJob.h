@@ -17,4 +17,10 @@ char ReportListSeparator();
 // the exit status.
 int WriteReportPdf(const BatchReport& report, const std::string& outPath, const InputFiles& inputs);
 
+// Writes the report as CSV with separator (0: the locale's), its headings
+// and words in the user's language as the PDF and the window write them
+// (English in builds without Qt); the exit status.
+int WriteReportCsv(const BatchReport& report, const std::string& outPath, char separator,
+                   const InputFiles& inputs);
+
 } // namespace vorlan::cli

@@ -319,8 +319,9 @@ constexpr Command kCommands[] = {
      {},
      "The report of a batch from the programming log LOG: the order, the layout file and its "
      "image's SHA-256, the station, from and to, one row per keyboard and the counts passed, "
-     "failed and set aside. PDF on the locale's paper in the user's language, or CSV as "
-     "spreadsheets open it (UTF-8 with a byte-order mark, RFC 4180 quoting).",
+     "failed and set aside. PDF on the locale's paper, or CSV as spreadsheets open it "
+     "(UTF-8 with a byte-order mark, RFC 4180 quoting, the locale's list separator); both in "
+     "the language of the user's locale, as the window writes them.",
      kReportOptions,
      kPlainExits,
      {}},

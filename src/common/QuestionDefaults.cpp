@@ -14,6 +14,7 @@ DefaultAnswer DefaultAnswerOf(StringId question) {
     case StringId::LossAsk:
     case StringId::ExportReplaceAsk:
     case StringId::StationEndQuestion:
+    case StringId::StationStopQuestion:
         return DefaultAnswer::No;
     default:
         // Saving, recovering, reloading a layout without changes, writing

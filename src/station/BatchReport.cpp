@@ -105,6 +105,29 @@ CsvWords EnglishCsvWords() {
     return words;
 }
 
+std::string ResultInWords(std::string_view result, const WordsOf& words) {
+    std::string text;
+    for (const UiMessage& m : RunResultMessages(result)) {
+        const std::string pattern = words(m.id, -1);
+        std::string filled;
+        std::size_t next = 0;
+        // As FormatString fills them: in order of appearance.
+        for (std::size_t i = 0; i < pattern.size(); ++i) {
+            const char after = i + 1 < pattern.size() ? pattern[i + 1] : 0;
+            if (pattern[i] == '%' &&
+                (after == 's' || after == 'd' || (after >= '1' && after <= '9')) &&
+                next < m.args.size()) {
+                filled += Latin1ToUtf8(m.args[next++]);
+                ++i;
+            } else {
+                filled += pattern[i];
+            }
+        }
+        text += (text.empty() ? "" : " ") + filled;
+    }
+    return text.empty() ? std::string(result) : text;
+}
+
 std::string_view KeyTestWord(KeyTestOutcome outcome, const CsvWords& words) {
     switch (outcome) {
     case KeyTestOutcome::Passed:
@@ -138,7 +161,8 @@ std::string ReportCsv(const BatchReport& report, char separator, const CsvWords&
         AppendCsvLine(out,
                       {report.order, PlaceText(row.place, report.count), row.dateTime,
                        row.keyboardType < 0 ? std::string("-") : std::to_string(row.keyboardType),
-                       std::to_string(row.bytes), std::to_string(row.durationMs), row.result,
+                       std::to_string(row.bytes), std::to_string(row.durationMs),
+                       words.results ? ResultInWords(row.result, words.results) : row.result,
                        std::string(KeyTestWord(row.keyTest, words)),
                        std::string(OutcomeWord(row.outcome, words)), report.layoutFile,
                        report.imageSha256, report.station},

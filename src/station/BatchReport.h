@@ -3,6 +3,7 @@
 // per keyboard and the counts. Written as CSV here; the PDF is drawn in ui/.
 #pragma once
 
+#include "common/StringTable.h"
 #include "station/Batch.h"
 #include "verify/ProgrammingLog.h"
 
@@ -57,6 +58,8 @@ struct CsvWords {
     std::string setAside = "set aside";
     std::string notRun = "not tested";
     std::string notChosen = "no test";
+    // The log's results in the report's language; none: as the log writes them.
+    WordsOf results;
 };
 CsvWords EnglishCsvWords();
 
@@ -65,6 +68,10 @@ CsvWords EnglishCsvWords();
 // one line a keyboard, each carrying the order, layout, digest and station.
 std::string ReportCsv(const BatchReport& report, char separator,
                       const CsvWords& words = EnglishCsvWords());
+
+// A logged result in words' language, read back by the table the log
+// window reads it with; a result this program does not write, as it stands.
+std::string ResultInWords(std::string_view result, const WordsOf& words);
 
 std::string_view KeyTestWord(KeyTestOutcome outcome, const CsvWords& words);
 std::string_view OutcomeWord(BatchOutcome outcome, const CsvWords& words);

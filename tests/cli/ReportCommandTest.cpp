@@ -77,21 +77,32 @@ protected:
     std::vector<ProgrammingRun> runs;
 };
 
-TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparator) {
-    std::string expected = "Order|Place|Date and time|Keyboard type|Bytes|Duration (ms)|Result|"
-                           "Key test|Outcome|Layout file|Image SHA-256|Station\n";
-    const std::string tail = "|/layouts/shop.txt|" + std::string(64, 'a') + "|";
-    for (const auto& [index, place, result, test, outcome] :
-         {std::tuple{0, "1/3", "done", "passed", "passed"},
-          std::tuple{1, "2/3", "done", "failed", "failed"},
-          std::tuple{4, "2/3", "done", "passed", "passed"},
-          std::tuple{5, "3/3", "Keyboard programming error. (after 9 bytes)", "not tested",
-                     "set aside"}}) {
-        expected += kOrder + "|" + place + "|" + runs[static_cast<std::size_t>(index)].dateTime +
-                    "|1|1014|3100|" + result + "|" + test + "|" + outcome + tail + "\n";
-    }
-    for (const auto& [locale, separator] :
-         {std::pair{"de_DE.UTF-8", ';'}, std::pair{"en_US.UTF-8", ','}}) {
+TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparatorAndLanguage) {
+    // heading, done, the error, passed, failed, not tested, set aside: as the
+    // window writes them, in the locale's language.
+    const std::vector<std::pair<const char*, std::vector<std::string>>> locales = {
+        {"de_DE.UTF-8",
+         {"Auftrag|Platz|Datum und Uhrzeit|Tastaturtyp|Bytes|Dauer (ms)|Ergebnis|Tastentest|"
+          "Endergebnis|Belegungsdatei|SHA-256 des Abbilds|Station\n",
+          "fertig", "Fehler beim Programmieren der Tastatur. (nach 9 Bytes)", "bestanden",
+          "fehlgeschlagen", "nicht getestet", "beiseitegelegt"}},
+        {"en_US.UTF-8",
+         {"Order|Place|Date and time|Keyboard type|Bytes|Duration (ms)|Result|Key test|Outcome|"
+          "Layout file|Image SHA-256|Station\n",
+          "done", "Keyboard programming error. (after 9 bytes)", "passed", "failed", "not tested",
+          "set aside"}},
+    };
+    for (const auto& [locale, w] : locales) {
+        const char separator = locale[0] == 'd' ? ';' : ',';
+        std::string expected = w[0];
+        const std::string tail = "|/layouts/shop.txt|" + std::string(64, 'a') + "|";
+        for (const auto& [index, place, result, test, outcome] :
+             {std::tuple{0, "1/3", w[1], w[3], w[3]}, std::tuple{1, "2/3", w[1], w[4], w[4]},
+              std::tuple{4, "2/3", w[1], w[3], w[3]}, std::tuple{5, "3/3", w[2], w[5], w[6]}}) {
+            expected += kOrder + "|" + place + "|" +
+                        runs[static_cast<std::size_t>(index)].dateTime + "|1|1014|3100|" + result +
+                        "|" + test + "|" + outcome + tail + "\n";
+        }
         setenv("LC_ALL", locale, 1);
         const std::string csv = (folder / "report.csv").string();
         const test::CliRun run = RunVorlanctl({"report", log, "-o", csv}, folder);

@@ -125,6 +125,7 @@ TEST(StringTable, EveryQuestionHasItsDefaultAnswer) {
         {StringId::BatchSaveFirst, Yes},
         {StringId::StationEndQuestion, No},
         {StringId::StationResume, Yes},
+        {StringId::StationStopQuestion, No},
     };
     for (const StringEntry& e : StringEntries()) {
         if (e.text.find('?') != std::string_view::npos) {

@@ -1,14 +1,17 @@
 // A batch at the station through the real main window and key events only:
 // the emulated keyboards arrive late, are taken away after each write, one
-// fails and is retried, one is set aside; a crash in the middle is resumed.
+// fails and is retried, one is set aside; a crash in the middle is resumed;
+// forty in German and Polish, with the report they read; Escape at each question.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "station/BatchReport.h"
 #include "station/BatchStateFile.h"
+#include "station/StationRules.h"
 #include "station/ui/StationTools.h"
 #include "station/ui/StationView.h"
 #include "testing/KeyTestLayout.h"
@@ -21,12 +24,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace vorlan {
 namespace {
@@ -105,8 +114,10 @@ protected:
                 const QWidget* focus = QApplication::focusWidget();
                 return focus && focus->window() == QApplication::activeModalWidget();
             }));
-            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-17 Boulangerie"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            // Blanks around the order go; the number is reached by its access key.
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral(" A-17 Boulangerie "));
+            const QKeySequence field = QKeySequence::mnemonic(UiText(StringId::BatchCount));
+            QTest::keyClick(QApplication::focusWidget(), field[0].key(), Qt::AltModifier);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(QApplication::focusWidget(), count);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -194,6 +205,133 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
                             "done A-17 Boulangerie 2/2 test=passed",
                         }));
     EXPECT_EQ(Station()->Rows()->count(), 4) << "the resumed batch lists its keyboards so far";
+}
+
+class StationLanguageTest : public StationTest, public testing::WithParamInterface<const char*> {};
+
+// Forty keyboards, one failure retried and one set aside, in the language
+// by keys alone; the station fits the screen and its report reads whole.
+// Run once as it is and once at 200 % on a 1920 x 1080 screen.
+TEST_P(StationLanguageTest, FortyKeyboardsFromTheKeyboardAloneAndAReportThatReadsWhole) {
+    QTranslator translator;
+    ASSERT_TRUE(translator.load(QStringLiteral("vorlan_") + QLatin1String(GetParam()),
+                                QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR)));
+    QCoreApplication::installTranslator(&translator);
+    StartBatch(QStringLiteral("40"));
+    EXPECT_TRUE(Station()->windowTitle().endsWith(QStringLiteral(" - A-17 Boulangerie")));
+    const QRect screen = Station()->screen()->availableGeometry();
+    const QRect frame = Station()->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width()
+                                        << "x" << frame.height() << " on " << screen.width();
+    EXPECT_TRUE(Station()->ReportButton()->isVisible());
+    TypeKeys();
+    ASSERT_TRUE(WaitFor(State::Failed)); // keyboard 2's write breaks off
+    const QString found = UiText(StringId::StationFoundWritten).section(QLatin1Char(':'), 0, 0);
+    EXPECT_TRUE(Station()->StateLine()->text().contains(found));
+    EXPECT_TRUE(Station()->KeysLine()->isVisible());
+    Key(Qt::Key_R); // programmed again as it answers
+    TypeKeys();
+    ASSERT_TRUE(WaitFor(State::Testing));
+    EXPECT_FALSE(Station()->KeysLine()->isVisible()) << "keys are the keyboard's in the test";
+    EXPECT_TRUE(Station()->StateLine()->text().contains(
+        UiText(StringId::StationStillToPress).arg(QString())))
+        << Station()->StateLine()->text().toStdString();
+    ASSERT_TRUE(TypeSequence({0x07}, Station())); // F12: no key of the layout
+    ASSERT_TRUE(WaitFor(State::Failed));
+    EXPECT_TRUE(Station()->StateLine()->text().contains(QStringLiteral("(07)")) ||
+                Station()->StateLine()->text().contains(QStringLiteral(" 07")));
+    Key(Qt::Key_S);
+    for (int k = 0; k < 38; ++k) {
+        TypeKeys();
+    }
+    ASSERT_TRUE(WaitFor(State::Complete));
+    EXPECT_FALSE(Station()->KeysLine()->isVisible());
+    EXPECT_EQ(Station()->Rows()->count(), 42);
+    for (const char* name : {"report.pdf", "report.csv"}) {
+        dialogs->saveName = folder.filePath(QLatin1String(name));
+        QTest::keyClick(Station(), Qt::Key_S, Qt::ControlModifier);
+        ASSERT_TRUE(QFile::exists(dialogs->saveName)) << name;
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), folder.filePath(QStringLiteral("report.pdf")),
+                QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString pdf = QString::fromUtf8(text.readAllStandardOutput());
+    QFile csvFile(folder.filePath(QStringLiteral("report.csv")));
+    ASSERT_TRUE(csvFile.open(QIODevice::ReadOnly));
+    const QString csv = QString::fromUtf8(csvFile.readAll());
+    const std::vector<ProgrammingRun> runs = Log();
+    QStringList whole{UiText(StringId::StationRowFailed), UiText(StringId::StationRowSetAside),
+                      UiText(StringId::ReportColumnOutcome), UiText(StringId::LogColumnResult)};
+    for (const ProgrammingRun& run : runs) {
+        QString result;
+        for (const UiMessage& m : RunResultMessages(run.result)) {
+            result +=
+                UiText(m.id).section(QLatin1Char('%'), 0, 0) + QLatin1Char(' '); // up to a value
+        }
+        whole << result.trimmed();
+    }
+    for (const QString& cell : std::as_const(whole)) {
+        EXPECT_TRUE(csv.contains(cell)) << cell.toStdString();
+        for (const QString& word : cell.split(QLatin1Char(' '))) { // whole, though wrapped
+            EXPECT_TRUE(pdf.contains(word)) << word.toStdString() << "\n" << pdf.toStdString();
+        }
+    }
+    EXPECT_FALSE(pdf.contains(QChar(0x2026)) || pdf.contains(QStringLiteral("...")));
+    EXPECT_FALSE(csv.contains(QStringLiteral(",done,")) || csv.contains(QStringLiteral(";done;")));
+    EXPECT_EQ(pdf.count(QStringLiteral("A-17 Boulangerie")), 1) << "the order once, in full";
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }));
+    QCoreApplication::removeTranslator(&translator);
+}
+
+// No prefix: the suite's name names the private settings, and a slash would not do.
+INSTANTIATE_TEST_SUITE_P(, StationLanguageTest, testing::Values("de", "pl"));
+
+// A clock whose writes wait while held: the station stays in programming.
+class HeldClock : public test::FakeClock {
+public:
+    std::atomic<bool> held{true};
+    void SleepUntil(TimePoint deadline) override {
+        while (held) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        FakeClock::SleepUntil(deadline);
+    }
+};
+
+// Escape at each of the station's questions: No (the default where a Yes
+// loses work) goes on, and each question says what becomes of the keyboard.
+TEST_F(StationTest, EscapeAsksFirstAndSaysWhatBecomesOfTheKeyboard) {
+    auto clock = std::make_shared<HeldClock>();
+    const std::shared_ptr<void> release(nullptr, [&](void*) { clock->held = false; });
+    tools->SetClock(clock);
+    StartBatch(QStringLiteral("3"));
+    ASSERT_TRUE(WaitFor(State::Programming));
+    EXPECT_TRUE(Station()->KeysLine()->text().contains(UiText(StringId::StationKeysProgramming)));
+    dialogs->reply = MessageResult::No;
+    questions.clear();
+    Key(Qt::Key_Escape);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], UiText(StringId::StationStopQuestion));
+    EXPECT_EQ(dialogs->requests.back().defaultAnswer, DefaultAnswer::No);
+    EXPECT_EQ(Station()->CurrentState(), State::Programming) << "No goes on";
+    dialogs->reply = MessageResult::Yes;
+    Key(Qt::Key_Escape);
+    clock->held = false;
+    ASSERT_TRUE(WaitFor(State::Failed)) << "Yes stops this keyboard, which fails";
+    dialogs->reply = MessageResult::No;
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(questions.back().endsWith(UiText(StringId::StationEndFailed)));
+    EXPECT_EQ(dialogs->requests.back().defaultAnswer, DefaultAnswer::No);
+    EXPECT_EQ(Station()->CurrentState(), State::Failed);
+    dialogs->reply = MessageResult::Yes; // ended: the failed keyboard is logged as such
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }));
+    ASSERT_EQ(Log().size(), 1u);
+    EXPECT_NE(Log()[0].result, "done");
+    EXPECT_EQ(ParseBatchField(Log()[0].batch)->place, 1);
 }
 
 } // namespace

@@ -12,10 +12,15 @@
 #include "editor/ui/KeyFindBar.h"
 #include "layout/LayoutDocument.h"
 #include "printing/ui/LegendOptionsDialog.h"
+#include "programming/EmulatedKeyboard.h"
 #include "programming/ui/KeyboardSettingsDialog.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
+#include "station/Batch.h"
+#include "station/ui/BatchDialog.h"
+#include "station/ui/ReportDocument.h"
+#include "station/ui/StationView.h"
 #include "testing/AccessKeys.h"
 #include "testing/MainWindowFixture.h"
 #include "verify/ui/KeyTestView.h"
@@ -43,6 +48,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 
 namespace vorlan {
 namespace {
@@ -221,6 +227,26 @@ std::vector<Dialog> Dialogs(const QString& logPath, const QString& language = {}
          }},
         {"about",
          [](QWidget* p) { return std::make_unique<AboutDialog>(QStringLiteral("1.0"), p); }},
+        {"batch", [](QWidget* p) { return std::make_unique<BatchDialog>(p); }},
+        {"batch report",
+         [](QWidget* p) {
+             return std::make_unique<ReportChoiceDialog>(
+                 std::vector<std::string>{"A-17 Boulangerie", "B-2"}, p);
+         }},
+        {"station",
+         [logPath](QWidget* p) {
+             // The longest line the station shows, a failure's, in the window.
+             static EmulatedKeyboard keyboard(1);
+             BatchSettings settings{
+                 "Fleischerei M\xC3\xBCller 2026-12 Filiale 14", 40, BatchTest::EveryKey, {}, {}};
+             auto station = std::make_unique<StationView>(Batch(settings), NamedLayout(), keyboard,
+                                                          nullptr, logPath, p);
+             station->StateLine()->setText(
+                 UiText(StringId::StationFailed)
+                     .arg(UiText(StringId::StationWrongCodes)
+                              .arg(QStringLiteral("F12"), QStringLiteral("07"))));
+             return station;
+         }},
     };
     for (const Purpose purpose : {Purpose::Print, Purpose::Export, Purpose::ExportPng,
                                   Purpose::SheetPdf, Purpose::SheetSvg, Purpose::SheetPng}) {
@@ -247,6 +273,10 @@ TEST(DialogFit, NoCaptionOfADialogIsCutInAnyShippedLanguage) {
                                         QStringLiteral(VORLAN_TEST_TRANSLATIONS_DIR)));
             QCoreApplication::installTranslator(&translator);
         }
+        // The batch report's columns, each under a heading of its own.
+        const std::vector<std::string> columns = TranslatedCsvWords().columns;
+        EXPECT_EQ(std::set<std::string>(columns.begin(), columns.end()).size(), columns.size())
+            << language.toStdString();
         for (const Dialog& d : Dialogs(logPath, language)) {
             std::unique_ptr<QWidget> dialog = d.make(&owner);
             dialog->show();
@@ -353,8 +383,10 @@ TEST(DialogFit, EveryTextShownInThePseudoLanguageIsTranslated) {
     QCoreApplication::installTranslator(&pseudo);
     // The layout's names, the log's path, the program's name and the languages' own
     // names (View > Language) are data.
+    // The batches' orders too.
     const QStringList data =
-        QStringLiteral("Coffee Espresso,Escape,Enter,/l/a.txt,KEY,Vorlan,English")
+        QString::fromUtf8("Coffee Espresso,Escape,Enter,/l/a.txt,KEY,Vorlan,English,"
+                          "Fleischerei M\xC3\xBCller 2026-12 Filiale 14,A-17 Boulangerie,B-2")
             .split(QLatin1Char(','));
     QStringList unmarked;
     {

@@ -10,116 +10,124 @@
 namespace vorlan {
 namespace {
 
-constexpr double kRowMm = 5.5;
 constexpr double kTitleMm = 12;
-constexpr double kHeadMm = 7 * kRowMm; // the lines above the table on the first page
+constexpr double kHeadPt = 10;
+constexpr double kGapMm = 4; // between the first page's lines and the table
 constexpr double kFooterMm = 8;
 constexpr double kTablePt = 7.5;
-
-// Column shares of the printable width: place, time, type, bytes, duration,
-// result, key test, outcome.
-constexpr double kShares[] = {7, 18, 13, 7, 13, 22, 10, 10};
+constexpr double kPadMm = 0.8; // on each side of a cell, and below its lines
 
 QString Utf8(const std::string& text) {
     return FromUtf8Text(text);
 }
 
+std::string Text(const QString& text) {
+    return ToUtf8Text(text);
+}
+
+std::vector<std::vector<std::string>> TableRows(const BatchReport& report) {
+    const CsvWords words = TranslatedCsvWords();
+    std::vector<std::vector<std::string>> rows;
+    rows.push_back(
+        {Text(PrintText(StringId::ReportColumnPlace)), Text(PrintText(StringId::LogColumnDate)),
+         Text(PrintText(StringId::LogColumnType)), Text(PrintText(StringId::LogColumnBytes)),
+         Text(PrintText(StringId::LogColumnDuration)), Text(PrintText(StringId::LogColumnResult)),
+         Text(PrintText(StringId::ReportColumnKeyTest)),
+         Text(PrintText(StringId::ReportColumnOutcome))});
+    for (const ReportRow& row : report.rows) {
+        rows.push_back({PlaceText(row.place, report.count), row.dateTime,
+                        row.keyboardType < 0 ? std::string("-") : std::to_string(row.keyboardType),
+                        std::to_string(row.bytes), std::to_string(row.durationMs),
+                        ResultInWords(row.result, words.results),
+                        std::string(KeyTestWord(row.keyTest, words)),
+                        std::string(OutcomeWord(row.outcome, words))});
+    }
+    return rows;
+}
+
 } // namespace
 
 ReportDocument::ReportDocument(BatchReport theReport, PageSetup thePage)
-    : report(std::move(theReport)), page(thePage) {}
-
-int ReportDocument::RowsPerPage() const {
-    return std::max(1, static_cast<int>((page.Printable().height - kFooterMm) / kRowMm) - 1);
-}
-
-int ReportDocument::RowsOnFirstPage() const {
-    return std::max(
-        1,
-        static_cast<int>((page.Printable().height - kTitleMm - kHeadMm - kFooterMm) / kRowMm) - 1);
+    : report(std::move(theReport)), page(thePage) {
+    const QtTextMeasurer measurer;
+    const MmRect area = page.Printable();
+    for (const QString& line : {
+             PrintText(StringId::ReportOrder).arg(Utf8(report.order)),
+             PrintText(StringId::ReportLayout).arg(Utf8(report.layoutFile)),
+             PrintText(StringId::ReportSha).arg(Utf8(report.imageSha256)),
+             PrintText(StringId::ReportStation).arg(Utf8(report.station)),
+             PrintText(StringId::ReportFromTo).arg(Utf8(report.from), Utf8(report.to)),
+             PrintText(StringId::ReportCounts)
+                 .arg(report.passed)
+                 .arg(report.failed)
+                 .arg(report.setAside),
+         }) {
+        for (std::string& wrapped : WrapText(Text(line), area.width, kHeadPt, measurer)) {
+            headLines.push_back(std::move(wrapped));
+        }
+    }
+    table = LayOutTable(TableRows(report), area.width, kTablePt, kPadMm, measurer);
+    const double heading = table.heights.empty() ? 0 : table.heights[0];
+    const std::vector<double> rows(table.heights.begin() + (table.heights.empty() ? 0 : 1),
+                                   table.heights.end());
+    const double room = area.height - kFooterMm - heading;
+    const double head =
+        kTitleMm + static_cast<double>(headLines.size()) * measurer.LineHeightMm(kHeadPt) + kGapMm;
+    pages = SplitIntoPages(rows, room - head, room);
 }
 
 int ReportDocument::PageCount() const {
-    const int rows = static_cast<int>(report.rows.size());
-    if (rows <= RowsOnFirstPage()) {
-        return 1;
-    }
-    return 1 + (rows - RowsOnFirstPage() + RowsPerPage() - 1) / RowsPerPage();
+    return static_cast<int>(pages.size());
 }
 
 void ReportDocument::PaintPage(QPainter& p, int index, double k) const {
+    if (index < 0 || index >= PageCount()) {
+        return;
+    }
+    const QtTextMeasurer measurer;
     const MmRect area = page.Printable();
     const auto box = [k](double x, double y, double w, double h) {
         return QRectF(x * k, y * k, w * k, h * k);
     };
     p.setPen(Qt::black);
     double y = area.y;
-    int first = 0;
-    int rows = RowsOnFirstPage();
     if (index == 0) {
         p.setFont(PrintFont(16));
         p.drawText(box(area.x, y, area.width, kTitleMm), Qt::AlignLeft | Qt::AlignVCenter,
                    PrintText(StringId::ReportTitle));
         y += kTitleMm;
-        const QString count = report.count > 0 ? QString::number(report.count) : QString();
-        const QStringList lines{
-            PrintText(StringId::ReportOrder).arg(Utf8(report.order)),
-            PrintText(StringId::ReportLayout).arg(Utf8(report.layoutFile)),
-            PrintText(StringId::ReportSha).arg(Utf8(report.imageSha256)),
-            PrintText(StringId::ReportStation).arg(Utf8(report.station)),
-            PrintText(StringId::ReportFromTo).arg(Utf8(report.from), Utf8(report.to)),
-            PrintText(StringId::ReportCounts)
-                .arg(report.passed)
-                .arg(report.failed)
-                .arg(report.setAside),
-        };
-        p.setFont(PrintFont(10));
-        for (const QString& line : lines) {
-            p.drawText(box(area.x, y, area.width, kRowMm), Qt::AlignLeft | Qt::AlignVCenter,
-                       p.fontMetrics().elidedText(line, Qt::ElideMiddle,
-                                                  static_cast<int>(area.width * k)));
-            y += kRowMm;
+        p.setFont(PrintFont(kHeadPt));
+        const double lineMm = measurer.LineHeightMm(kHeadPt);
+        for (const std::string& line : headLines) {
+            p.drawText(box(area.x, y, area.width, lineMm), Qt::AlignLeft | Qt::AlignVCenter,
+                       Utf8(line));
+            y += lineMm;
         }
-        y += kRowMm;
-    } else {
-        first = RowsOnFirstPage() + (index - 1) * RowsPerPage();
-        rows = RowsPerPage();
+        y += kGapMm;
     }
-
-    double shareSum = 0;
-    for (const double share : kShares) {
-        shareSum += share;
-    }
-    const auto drawRow = [&](const QStringList& cells) {
+    const double lineMm = measurer.LineHeightMm(kTablePt);
+    const auto drawRow = [&](std::size_t r) {
         double x = area.x;
-        for (int c = 0; c < cells.size(); ++c) {
-            const double w = area.width * kShares[c] / shareSum;
-            p.drawText(box(x + 0.5, y, w - 1, kRowMm), Qt::AlignLeft | Qt::AlignVCenter,
-                       p.fontMetrics().elidedText(cells[c], Qt::ElideRight,
-                                                  static_cast<int>((w - 1) * k)));
+        const auto& cells = table.lines[r];
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const double w = table.widths[c];
+            for (std::size_t l = 0; l < cells[c].size(); ++l) {
+                p.drawText(box(x + kPadMm, y + kPadMm / 2 + static_cast<double>(l) * lineMm,
+                               w - kPadMm, lineMm),
+                           Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, Utf8(cells[c][l]));
+            }
             x += w;
         }
-        y += kRowMm;
+        y += table.heights[r];
     };
-    QFont bold = PrintFont(kTablePt);
-    bold.setBold(true);
-    p.setFont(bold);
-    drawRow({PrintText(StringId::ReportColumnPlace), PrintText(StringId::LogColumnDate),
-             PrintText(StringId::LogColumnType), PrintText(StringId::LogColumnBytes),
-             PrintText(StringId::LogColumnDuration), PrintText(StringId::LogColumnResult),
-             PrintText(StringId::ReportColumnKeyTest), PrintText(StringId::ReportColumnOutcome)});
+    // The heading in the rows' font (its widths are measured so), set off by a rule.
+    p.setFont(PrintFont(kTablePt));
+    drawRow(0);
     p.setPen(QPen(Qt::black, 0.2 * k));
     p.drawLine(QPointF(area.x * k, y * k), QPointF(area.Right() * k, y * k));
-    p.setFont(PrintFont(kTablePt));
-    const CsvWords words = TranslatedCsvWords();
-    const int end = std::min(static_cast<int>(report.rows.size()), first + rows);
-    for (int r = first; r < end; ++r) {
-        const ReportRow& row = report.rows[static_cast<std::size_t>(r)];
-        drawRow({Utf8(PlaceText(row.place, report.count)), Utf8(row.dateTime),
-                 row.keyboardType < 0 ? QStringLiteral("-") : QString::number(row.keyboardType),
-                 QString::number(row.bytes), QString::number(row.durationMs), Utf8(row.result),
-                 Utf8(std::string(KeyTestWord(row.keyTest, words))),
-                 Utf8(std::string(OutcomeWord(row.outcome, words)))});
+    const PageRows& rows = pages[static_cast<std::size_t>(index)];
+    for (int r = rows.first; r < rows.end; ++r) {
+        drawRow(static_cast<std::size_t>(r) + 1);
     }
     p.drawText(box(area.x, area.Bottom() - kFooterMm, area.width, kFooterMm),
                Qt::AlignRight | Qt::AlignBottom,
@@ -150,6 +158,7 @@ CsvWords TranslatedCsvWords() {
     words.setAside = text(StringId::StationRowSetAside);
     words.notRun = text(StringId::StationRowNotTested);
     words.notChosen = text(StringId::StationRowNoTest);
+    words.results = [](StringId id, int) { return ToUtf8Text(PrintText(id)); };
     return words;
 }
 

@@ -1,13 +1,15 @@
 // The batch report as pages for the one print renderer's export: a title,
 // the order, layout, digest, station and times, the counts, and a table of
-// one row per keyboard, continued over as many pages as it takes. Texts in
-// the language the program runs in. Needs Qt Gui only (vorlanctl draws it).
+// one row per keyboard, continued over as many pages as it takes. Columns
+// are as wide as their texts, which wrap where the page is too narrow and
+// are never cut. Texts in the language the program runs in. Needs Qt Gui only (vorlanctl draws it).
 #pragma once
 
 #include "common/FileWriter.h"
 #include "printing/PageGeometry.h"
 #include "printing/ui/PrintRenderer.h"
 #include "station/BatchReport.h"
+#include "station/ReportTable.h"
 
 #include <QString>
 
@@ -22,11 +24,12 @@ public:
     bool GreyOnly() const override { return true; }
 
 private:
-    int RowsOnFirstPage() const;
-    int RowsPerPage() const;
-
     BatchReport report;
     PageSetup page;
+    // Laid out once, in millimetres: the first page's lines, the table and its pages.
+    std::vector<std::string> headLines;
+    TableLayout table;
+    std::vector<PageRows> pages;
 };
 
 // Writes the report as CSV (by a .csv name, the locale's separator) or PDF;

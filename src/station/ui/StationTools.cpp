@@ -10,20 +10,16 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "station/BatchReport.h"
 #include "station/BatchStateFile.h"
+#include "station/StationRules.h"
+#include "station/ui/BatchDialog.h"
 #include "station/ui/ReportDocument.h"
 #include "station/ui/StationView.h"
 #include "verify/ui/VerifyTools.h"
 
 #include <QAction>
-#include <QComboBox>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSpinBox>
 #include <optional>
 
 namespace vorlan {
@@ -31,42 +27,6 @@ namespace {
 
 std::vector<ProgrammingRun> LogRuns(const QString& path) {
     return ReadLogFile(ToPath(path));
-}
-
-// The order, the number and the test; nothing when cancelled.
-std::optional<BatchSettings> AskBatch(QWidget* parent) {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("BatchDialog"));
-    dialog.setProperty("helpSection", QStringLiteral("batch"));
-    dialog.setWindowTitle(UiText(StringId::BatchCaption));
-    auto* form = new QFormLayout(&dialog);
-    auto* order = new QLineEdit(&dialog);
-    order->setObjectName(QStringLiteral("batchOrder"));
-    auto* count = new QSpinBox(&dialog);
-    count->setObjectName(QStringLiteral("batchCount"));
-    count->setRange(1, 100000);
-    count->setValue(1);
-    auto* test = new QComboBox(&dialog);
-    test->setObjectName(QStringLiteral("batchTest"));
-    test->addItem(UiText(StringId::BatchTestNone));
-    test->addItem(UiText(StringId::BatchTestProgrammed));
-    test->addItem(UiText(StringId::BatchTestEvery));
-    test->setCurrentIndex(1);
-    form->addRow(UiText(StringId::BatchOrder), order);
-    form->addRow(UiText(StringId::BatchCount), count);
-    form->addRow(UiText(StringId::BatchTestLabel), test);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted) {
-        return std::nullopt;
-    }
-    BatchSettings settings;
-    settings.order = ToUtf8Text(order->text().trimmed());
-    settings.count = count->value();
-    settings.test = static_cast<BatchTest>(test->currentIndex());
-    return settings;
 }
 
 } // namespace
@@ -168,12 +128,17 @@ void StationTools::OfferResume() {
     }
     Batch counted(state->settings);
     counted.CountLog(LogRuns(LogPath()));
-    if (!AskYesNo(window,
-                  UiText(StringId::StationResume)
-                      .arg(FromUtf8Text(state->settings.order))
-                      .arg(counted.Passed())
-                      .arg(state->settings.count),
-                  StringId::StationResume)) {
+    // What No does is said with the question: the batch ends, nothing it did is lost.
+    QString question = UiText(StringId::StationResume)
+                           .arg(FromUtf8Text(state->settings.order))
+                           .arg(counted.Passed())
+                           .arg(state->settings.count) +
+                       QStringLiteral("\n\n") + UiText(StringId::StationResumeNo);
+    if (!state->pendingLine.empty()) {
+        question += QLatin1Char(' ') + UiText(StringId::StationResumeNoPending);
+    }
+    if (!AskYesNo(window, question, StringId::StationResume)) {
+        LogAsFailed(ToPath(LogPath()), state->pendingLine);
         RemoveBatchState(statePath);
         return;
     }
@@ -181,6 +146,12 @@ void StationTools::OfferResume() {
 }
 
 void StationTools::SaveReport() {
+    const std::vector<ProgrammingRun> runs = LogRuns(LogPath());
+    const std::optional<std::string> order = AskReportOrder(
+        window, OrdersToChoose(runs, station ? station->TheBatch().Settings().order : ""));
+    if (!order) {
+        return;
+    }
     const std::optional<SaveNameAnswer> answer =
         DialogsFor(window).AskSaveName(window, {UiText(StringId::StationSaveReport), QString(),
                                                 UiText(StringId::StationReportFilter)});
@@ -188,8 +159,8 @@ void StationTools::SaveReport() {
     if (path.isEmpty()) {
         return;
     }
-    const bool ok = WriteReportFile(ReportFromLog(LogRuns(LogPath()), {}, StationName()), path,
-                                    {ToPath(LogPath())});
+    const bool ok =
+        WriteReportFile(ReportFromLog(runs, *order, StationName()), path, {ToPath(LogPath())});
     if (!ok) {
         ShowError(window, UiText(StringId::KeyTestSaveFailed).arg(path));
     }

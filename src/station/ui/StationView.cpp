@@ -11,16 +11,20 @@
 #include "scancodes/ui/KeyEventMapping.h"
 #include "station/Batch.h"
 #include "station/BatchStateFile.h"
+#include "station/StationRules.h"
 #include "station/ui/ReportDocument.h"
 #include "verify/KeyTestSession.h"
 #include "verify/RunMarker.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -43,6 +47,29 @@ QString Utf8(const std::string& text) {
     return FromUtf8Text(text);
 }
 
+// The keys a test still waits for, named as the grid names them; a long
+// list ends in how many more.
+QString KeysToPress(const std::vector<KeyCaption>& keys) {
+    constexpr std::size_t kShown = 12;
+    QStringList names;
+    for (std::size_t i = 0; i < keys.size() && i < kShown; ++i) {
+        const std::string& name = keys[i].name;
+        // A name of up to 102 bytes would push the window off the screen at
+        // this size; the grid shows no more of it either.
+        constexpr qsizetype kLongest = 24;
+        QString shown = FromLatin1Text(name);
+        if (shown.size() > kLongest) {
+            shown = shown.left(kLongest - 1) + QChar(0x2026);
+        }
+        names << (name.empty() ? UiText(StringId::KeyTestReportKey).arg(keys[i].slot) : shown);
+    }
+    const QString list = names.join(QStringLiteral(", "));
+    return keys.size() > kShown ? UiText(StringId::StationMoreKeys)
+                                      .arg(list)
+                                      .arg(static_cast<int>(keys.size() - kShown))
+                                : list;
+}
+
 } // namespace
 
 StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardDriver& keyboard,
@@ -62,6 +89,12 @@ StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardD
     setWindowTitle(UiText(StringId::StationCaption) + QStringLiteral(" - ") +
                    Utf8(batch->Settings().order));
     auto* layout = new QVBoxLayout(this);
+    // The order whole, wrapped if it must be: the title bar may cut it.
+    orderLine = new QLabel(UiText(StringId::ReportOrder).arg(Utf8(batch->Settings().order)), this);
+    orderLine->setObjectName(QStringLiteral("stationOrder"));
+    orderLine->setWordWrap(true);
+    orderLine->setTextFormat(Qt::PlainText);
+    SetPointSize(orderLine, 16);
     placeLine = new QLabel(this);
     placeLine->setObjectName(QStringLiteral("stationPlace"));
     SetPointSize(placeLine, 40, true);
@@ -73,8 +106,10 @@ StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardD
     SetPointSize(stateLine, 28, true);
     bar = new QProgressBar(this);
     bar->setMinimumHeight(36);
-    auto* keys = new QLabel(UiText(StringId::StationKeys), this);
-    SetPointSize(keys, 16);
+    keysLine = new QLabel(this);
+    keysLine->setObjectName(QStringLiteral("stationKeys"));
+    keysLine->setWordWrap(true);
+    SetPointSize(keysLine, 16);
     rows = new QListWidget(this);
     rows->setObjectName(QStringLiteral("stationRows"));
     rows->setFocusPolicy(Qt::NoFocus);
@@ -85,17 +120,21 @@ StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardD
         AddRow(k.mark, k.run->dateTime, OutcomeOf(*k.run, k.mark));
     }
     SetPointSize(rows, 16);
-    reportButton = new QPushButton(UiText(StringId::StationSaveReport), this);
+    reportButton = new QPushButton(
+        UiText(StringId::StationReportButton)
+            .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)),
+        this);
     reportButton->setObjectName(QStringLiteral("stationReport"));
     reportButton->setFocusPolicy(Qt::NoFocus);
     connect(reportButton, &QPushButton::clicked, this, &StationView::ChooseReport);
+    layout->addWidget(orderLine);
     layout->addWidget(placeLine);
     layout->addWidget(stateLine);
     layout->addWidget(bar);
-    layout->addWidget(keys);
+    layout->addWidget(keysLine);
     layout->addWidget(rows, 1);
     layout->addWidget(reportButton, 0, Qt::AlignRight);
-    resize(1000, 700);
+    FitScreen();
 
     pollTimer = new QTimer(this);
     pollTimer->setInterval(kPollMs);
@@ -123,6 +162,64 @@ void StationView::SetPollInterval(int ms) {
     pollTimer->setInterval(ms);
 }
 
+// As large as the screen comfortably gives (read from two metres), never
+// larger than it, and never smaller than its content.
+void StationView::FitScreen() {
+    const QScreen* on = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    const QSize room = on != nullptr ? on->availableGeometry().size() : QSize(1024, 768);
+    // A small screen (or a large scale) is taken whole: the failure's lines need it.
+    const QSize wanted(std::max(room.width() * 3 / 4, std::min(room.width(), 1000)),
+                       std::max(room.height() * 4 / 5, std::min(room.height(), 700)));
+    resize(wanted.expandedTo(minimumSizeHint()).boundedTo(room));
+}
+
+// Centred on the main window, a window as large as the screen may hang off
+// its edge: moved back onto it, wholly where it fits.
+void StationView::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    const QScreen* on = screen();
+    if (on == nullptr) {
+        return;
+    }
+    const QRect room = on->availableGeometry();
+    // The frame is known only now: the window and its frame within the screen.
+    const QSize frameSize = frameGeometry().size() - size();
+    if (frameGeometry().width() > room.width() || frameGeometry().height() > room.height()) {
+        resize((room.size() - frameSize).boundedTo(size()).expandedTo(minimumSizeHint()));
+    }
+    const QRect frame = frameGeometry();
+    const int x = std::clamp(frame.left(), room.left(),
+                             std::max(room.left(), room.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.top(), room.top(),
+                             std::max(room.top(), room.bottom() + 1 - frame.height()));
+    if (x != frame.left() || y != frame.top()) {
+        move(x, y);
+    }
+}
+
+void StationView::ShowKeys() {
+    // Only while the keys mean what the line says: during the key test they
+    // are the keyboard's, and a finished batch only closes.
+    StringId keys = StringId::StationKeysWaiting;
+    switch (state) {
+    case State::Waiting:
+    case State::Passed:
+        break;
+    case State::Failed:
+        keys = StringId::StationKeys;
+        break;
+    case State::Programming:
+        keys = StringId::StationKeysProgramming;
+        break;
+    case State::Testing:
+    case State::Complete:
+        keysLine->hide();
+        return;
+    }
+    keysLine->setText(UiText(keys));
+    keysLine->show();
+}
+
 void StationView::ShowPlace() {
     placeLine->setText(UiText(StringId::StationKeyboardOf)
                            .arg(std::min(batch->Place(), batch->Settings().count))
@@ -143,6 +240,7 @@ void StationView::Show(State next, const QString& text) {
     }
     stateLine->setPalette(palette);
     bar->setVisible(next == State::Programming);
+    ShowKeys();
     Q_EMIT StateChanged(next);
 }
 
@@ -211,6 +309,10 @@ void StationView::StartProgramming() {
 }
 
 void StationView::RunEnded(int result, std::int64_t durationMs) {
+    if (askingStop) {
+        endWaiting = std::pair(result, durationMs); // taken up after the answer
+        return;
+    }
     worker.join();
     *run = ProgrammingRun{};
     run->dateTime = LocalDateTime(std::chrono::system_clock::now());
@@ -225,7 +327,8 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
         SaveState();
         DropRunMarker();
         Show(State::Failed,
-             UiText(StringId::StationFailed).arg(result != 0 ? UiText(result) : Utf8(run->result)));
+             UiText(StringId::StationFailed).arg(result != 0 ? UiText(result) : Utf8(run->result)) +
+                 QLatin1Char('\n') + FailureDetails());
         return;
     }
     if (batch->Settings().test == BatchTest::None) {
@@ -239,6 +342,15 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
     testClock.start();
     testTimer->start();
     CheckTest();
+}
+
+// What was found: the keyboard's type as it answered and the bytes it got.
+QString StationView::FailureDetails() const {
+    return UiText(StringId::StationFoundWritten)
+        .arg(run->keyboardType < 0 ? UiText(StringId::StationNoKeyboardType)
+                                   : QString::number(run->keyboardType))
+        .arg(run->bytesWritten)
+        .arg(runImageSize);
 }
 
 void StationView::TakeTestKey(const QKeyEvent& key) {
@@ -262,27 +374,25 @@ void StationView::CheckTest() {
     const KeyTestPlan& plan = test->Plan();
     for (const TestLine& line : test->Lines()) {
         if (line.kind == StreamEvent::Kind::Unknown) {
-            failReason = UiText(StringId::StationWrongKey).arg(Utf8(TestLineText(line, naming)));
+            const auto words = [](StringId id, int count) {
+                return ToUtf8Text(count < 0 ? UiText(id) : UiText(id, count));
+            };
+            failReason =
+                UiText(StringId::StationWrongCodes)
+                    .arg(Utf8(TestLineText(line, naming, words)), Utf8(HexCodes(line.codes)));
             Judge(KeyTestOutcome::Failed);
             return;
         }
     }
-    int required = 0;
-    int passed = 0;
-    for (int k = 0; k < test->KeyCount(); ++k) {
-        const bool untypable =
-            std::find(plan.untypable.begin(), plan.untypable.end(), k) != plan.untypable.end();
-        if (untypable && batch->Settings().test == BatchTest::ProgrammedKeys) {
-            continue;
-        }
-        ++required;
-        passed += test->Result(k) == KeyResult::Passed ? 1 : 0;
-    }
-    if (passed == required) {
+    const TestProgress progress = ProgressOf(*test, batch->Settings().test);
+    if (progress.Done()) {
         Judge(KeyTestOutcome::Passed);
         return;
     }
-    QString text = UiText(StringId::StationTesting).arg(passed).arg(required);
+    QString text =
+        UiText(StringId::StationTesting).arg(progress.passed).arg(progress.required) +
+        QLatin1Char('\n') +
+        UiText(StringId::StationStillToPress).arg(KeysToPress(MissingKeys(*test, progress)));
     if (batch->Settings().test == BatchTest::EveryKey && !plan.untypable.empty()) {
         text += QLatin1Char('\n') +
                 UiText(StringId::StationUntestable, static_cast<int>(plan.untypable.size()));
@@ -388,22 +498,30 @@ bool StationView::event(QEvent* e) {
     }
     const int k = key->key();
     const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+    if (state != State::Testing && state != State::Programming && IsReportKey(*key)) {
+        ChooseReport();
+        return true;
+    }
     switch (state) {
     case State::Testing:
         TakeTestKey(*key);
         break;
     case State::Programming:
         if (k == Qt::Key_Escape) {
-            stop = true;
+            AskStop();
         }
         break;
     case State::Failed:
         if (enter || k == Qt::Key_S) {
             Decide(k == Qt::Key_S);
         } else if (k == Qt::Key_R) {
+            // Retried when it answers, as the next keyboard is: one taken
+            // away to be plugged in again is not written to meanwhile.
             Decide(false);
             keyboardStillThere = false;
-            StartProgramming();
+            if (state == State::Waiting) {
+                Poll();
+            }
         } else if (k == Qt::Key_Escape) {
             Pause();
         }
@@ -426,12 +544,45 @@ bool StationView::event(QEvent* e) {
     return true;
 }
 
+bool StationView::IsReportKey(const QKeyEvent& key) const {
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    if (QKeySequence(key.key() | mods) == QKeySequence(QKeySequence::Save)) {
+        return true;
+    }
+    const QKeySequence mnemonic = QKeySequence::mnemonic(reportButton->text());
+    return mods == Qt::AltModifier && !mnemonic.isEmpty() &&
+           mnemonic[0].key() == static_cast<Qt::Key>(key.key());
+}
+
+void StationView::AskStop() {
+    askingStop = true;
+    const bool yes =
+        AskYesNo(this, UiText(StringId::StationStopQuestion), StringId::StationStopQuestion);
+    askingStop = false;
+    if (yes) {
+        stop = true;
+    }
+    if (endWaiting) {
+        const auto [result, ms] = *endWaiting;
+        endWaiting.reset();
+        RunEnded(result, ms);
+    }
+}
+
 void StationView::Pause() {
     pollTimer->stop();
+    // What ending does to the keyboard on the station is said with the question.
+    const StringId fate = state == State::Failed   ? StringId::StationEndFailed
+                          : state == State::Passed ? StringId::StationEndPassed
+                                                   : StringId::StationEndNothing;
     if (AskYesNo(
             this,
-            UiText(StringId::StationEndQuestion).arg(batch->Passed()).arg(batch->Settings().count),
+            UiText(StringId::StationEndQuestion).arg(batch->Passed()).arg(batch->Settings().count) +
+                QLatin1Char(' ') + UiText(fate),
             StringId::StationEndQuestion)) {
+        if (state == State::Failed) {
+            Decide(false); // recorded as failed, as the question said
+        }
         RemoveBatchState(ToPath(statePath));
         accept();
         return;

@@ -2,7 +2,9 @@
 // metres. It polls the driver's detection while no keyboard answers,
 // programs the one that does, tests it with the keys typed on it, and logs
 // each keyboard with the batch's field. Enter goes on, R retries the
-// keyboard in place, S sets it aside, Escape pauses and asks whether to end.
+// keyboard (programmed when it answers), S sets it aside, Escape pauses and
+// asks whether to end; during programming Escape asks before it stops.
+// Ctrl+S (or the button's access key) saves the report between keyboards.
 #pragma once
 
 #include "scancodes/ScanCodeTables.h"
@@ -11,10 +13,12 @@
 #include <QElapsedTimer>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
 class QLabel;
+class QKeyEvent;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -50,6 +54,7 @@ public:
     const Batch& TheBatch() const { return *batch; }
     QListWidget* Rows() const { return rows; }
     QLabel* StateLine() const { return stateLine; }
+    QLabel* KeysLine() const { return keysLine; }
     QPushButton* ReportButton() const { return reportButton; }
     void SetPollInterval(int ms);
     const QString& StatePath() const { return statePath; }
@@ -67,12 +72,13 @@ Q_SIGNALS:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Poll();
     void StartProgramming();
     void RunEnded(int result, std::int64_t durationMs);
-    void TakeTestKey(const class QKeyEvent& key);
+    void TakeTestKey(const QKeyEvent& key);
     void CheckTest();
     void Judge(KeyTestOutcome test);
     void Decide(bool setAside);
@@ -81,8 +87,13 @@ private:
     void SaveState();
     void DropRunMarker();
     void Pause();
+    void AskStop();
     void ChooseReport();
     void ShowPlace();
+    void ShowKeys();
+    bool IsReportKey(const QKeyEvent& key) const;
+    void FitScreen();
+    QString FailureDetails() const;
 
     CodeNaming naming;
     std::unique_ptr<Batch> batch;
@@ -104,12 +115,17 @@ private:
     QString failReason;
     std::unique_ptr<KeyTestSession> test;
     QElapsedTimer testClock;
+    // Escape's question is open while programming: the run's end waits for the answer.
+    bool askingStop = false;
+    std::optional<std::pair<int, std::int64_t>> endWaiting;
 
     std::thread worker;
     std::atomic<bool> stop{false};
     std::atomic<int> bytesTotal{0};
     std::atomic<int> bytesSent{0};
 
+    QLabel* orderLine = nullptr;
+    QLabel* keysLine = nullptr;
     QLabel* placeLine = nullptr;
     QLabel* stateLine = nullptr;
     QProgressBar* bar = nullptr;

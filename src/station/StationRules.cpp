@@ -1,0 +1,104 @@
+#include "station/StationRules.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace vorlan {
+
+std::string TrimmedOrder(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return std::string(text);
+}
+
+std::optional<StringId> OrderProblem(std::string_view trimmed) {
+    if (trimmed.empty()) {
+        return StringId::BatchOrderRequired;
+    }
+    if (trimmed.size() > kMaxOrderBytes) {
+        return StringId::BatchOrderTooLong;
+    }
+    for (const char c : trimmed) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            return StringId::BatchOrderControl;
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> OrdersToChoose(const std::vector<ProgrammingRun>& runs,
+                                        std::string_view current) {
+    std::vector<std::string> orders;
+    if (!current.empty()) {
+        orders.emplace_back(current);
+    }
+    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+        const auto mark = ParseBatchField(run->batch);
+        if (mark && !mark->order.empty() &&
+            std::find(orders.begin(), orders.end(), mark->order) == orders.end()) {
+            orders.push_back(mark->order);
+        }
+    }
+    return orders;
+}
+
+TestProgress ProgressOf(const KeyTestSession& session, BatchTest test) {
+    const KeyTestPlan& plan = session.Plan();
+    TestProgress progress;
+    for (int k = 0; k < session.KeyCount(); ++k) {
+        const bool untypable =
+            std::find(plan.untypable.begin(), plan.untypable.end(), k) != plan.untypable.end();
+        if (untypable && test == BatchTest::ProgrammedKeys) {
+            continue;
+        }
+        ++progress.required;
+        if (session.Result(k) == KeyResult::Passed) {
+            ++progress.passed;
+        } else {
+            progress.missing.push_back(k);
+        }
+    }
+    return progress;
+}
+
+std::vector<KeyCaption> MissingKeys(const KeyTestSession& session, const TestProgress& progress) {
+    std::vector<KeyCaption> keys;
+    for (const int k : progress.missing) {
+        const TestKey& key = session.Plan().keys[static_cast<std::size_t>(k)];
+        keys.push_back({key.slot, key.name});
+    }
+    return keys;
+}
+
+bool LogAsFailed(const std::string& logPath, const std::string& pendingLine) {
+    std::optional<ProgrammingRun> run = ParseLogLine(pendingLine);
+    if (!run) {
+        return true;
+    }
+    if (std::optional<BatchMark> mark = ParseBatchField(run->batch)) {
+        // Programmed, its test not finished: failed, as a test cut short is.
+        if (mark->test != KeyTestOutcome::NotRun) {
+            mark->test = KeyTestOutcome::Failed;
+        }
+        run->batch = FormatBatchField(*mark);
+    }
+    return AppendToLog(logPath, *run).Ok();
+}
+
+std::string HexCodes(const std::vector<std::uint8_t>& codes) {
+    std::string text;
+    for (const std::uint8_t code : codes) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X", code);
+        text += text.empty() ? "" : " ";
+        text += hex;
+    }
+    return text;
+}
+
+} // namespace vorlan

@@ -1,0 +1,58 @@
+// What the station decides without a window: whether an order reference can
+// name a batch, which batches a report is offered for, how far a keyboard's
+// key test is and which keys it still waits for.
+#pragma once
+
+#include "common/StringTable.h"
+#include "station/Batch.h"
+#include "verify/KeyTestSession.h"
+#include "verify/ProgrammingLog.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorlan {
+
+// The longest order reference, in bytes of UTF-8: it is the first field of
+// each keyboard's line and the report's title.
+inline constexpr std::size_t kMaxOrderBytes = 200;
+
+// The reference as the batch keeps it: blanks around it taken away.
+std::string TrimmedOrder(std::string_view text);
+// Why a (trimmed) reference cannot name a batch: empty, a control character
+// (it could never be read back from a line), or too long; nothing when it can.
+std::optional<StringId> OrderProblem(std::string_view trimmed);
+
+// The orders of the batches in the log, each once, the current one first
+// (when it is in the log or given), then the others from the latest run back.
+std::vector<std::string> OrdersToChoose(const std::vector<ProgrammingRun>& runs,
+                                        std::string_view current);
+
+struct TestProgress {
+    int passed = 0;
+    int required = 0;
+    std::vector<int> missing; // indices into the plan's keys, in the plan's order
+    bool Done() const { return passed == required; }
+};
+// The keys the batch's test asks for: every key, or the programmed keys that
+// a key press can report.
+TestProgress ProgressOf(const KeyTestSession& session, BatchTest test);
+
+// A key as the grid names it: its name, or "key N" (English words) when it has none.
+struct KeyCaption {
+    int slot = 0;
+    std::string name; // the layout's single-byte text
+};
+std::vector<KeyCaption> MissingKeys(const KeyTestSession& session, const TestProgress& progress);
+
+// A keyboard left between programming and its verdict (its line as the
+// batch's state file holds it) logged as failed, for a batch ended without
+// going on; true when there was none or it was logged.
+bool LogAsFailed(const std::string& logPath, const std::string& pendingLine);
+
+// The codes of a sequence as bytes in hex: "E0 75".
+std::string HexCodes(const std::vector<std::uint8_t>& codes);
+
+} // namespace vorlan
