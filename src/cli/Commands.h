@@ -2,6 +2,9 @@
 // and returns the process exit status (0 ok, 1 failure, 2 usage error).
 #pragma once
 
+#include "common/CommandLine.h"
+
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,10 +23,17 @@ int RunLegends(Args args);
 int RunSheet(Args args);
 int RunPcLayouts(Args args);
 int RunReport(Args args);
+int RunType(Args args);
+int RunImport(Args args);
+int RunExport(Args args);
 
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
 int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args));
+int RunInPcLayout(std::string_view command, Args args, std::string_view usage,
+                  const std::function<int(Args, const std::string&)>& run);
+// show, with what each key types in the layout (US without one).
+int RunShowIn(Args args, const std::string& layoutId);
 int RunShowWithPcLayout(Args args);
 int RunSheetWithPcLayout(Args args);
 
@@ -39,5 +49,11 @@ extern const std::string kLegendsUsage;
 extern const std::string kSheetUsage;
 extern const std::string kPcLayoutsUsage;
 extern const std::string kReportUsage;
+extern const std::string kTypeUsage;
+extern const std::string kImportUsage;
+extern const std::string kExportUsage;
+
+// The PC layout of --pc-layout, else the locale's, else US.
+std::string PcLayoutOfArguments(const cmdline::Parsed& parsed);
 
 } // namespace vorlan::cli

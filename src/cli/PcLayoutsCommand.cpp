@@ -31,6 +31,12 @@ int RunPcLayouts(Args args) {
 }
 
 int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args)) {
+    return RunInPcLayout(command, args, usage,
+                         [run](Args rest, const std::string&) { return run(rest); });
+}
+
+int RunInPcLayout(std::string_view command, Args args, std::string_view usage,
+                  const std::function<int(Args, const std::string&)>& run) {
     std::vector<char*> rest;
     std::string id;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -57,11 +63,11 @@ int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
         }
     }
     const keyboards::ScopedCodeNames names(id);
-    return run(Args(rest.data(), rest.size()));
+    return run(Args(rest.data(), rest.size()), id);
 }
 
 int RunShowWithPcLayout(Args args) {
-    return RunWithPcLayout("show", args, kShowUsage, RunShow);
+    return RunInPcLayout("show", args, kShowUsage, RunShowIn);
 }
 
 int RunSheetWithPcLayout(Args args) {

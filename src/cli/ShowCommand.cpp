@@ -4,6 +4,7 @@
 #include "cli/FileArguments.h"
 #include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "keyboards/TextCodes.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/CodeNames.h"
 
@@ -40,7 +41,19 @@ std::vector<int> Partners(const KeySpan& span) {
     return std::vector<int>(span.partners.begin(), span.partners.begin() + span.PartnerCount());
 }
 
-json KeyJson(const LayoutDocument& doc, int k) {
+// What a key's codes type in the layout, for the table and JSON.
+std::optional<std::string> TypesText(const KeyCodes& codes, const std::string& layoutId) {
+    std::vector<std::uint32_t> list;
+    for (const std::int32_t code : codes) {
+        list.push_back(static_cast<std::uint32_t>(code));
+    }
+    if (list.empty() || list.front() == 0) {
+        return std::nullopt;
+    }
+    return keyboards::TextOfCodes(list, layoutId.empty() ? "us" : layoutId).text;
+}
+
+json KeyJson(const LayoutDocument& doc, int k, const std::string& layoutId) {
     const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
     const KeySpan& span = doc.spans[static_cast<std::size_t>(k)];
     return {
@@ -54,15 +67,16 @@ json KeyJson(const LayoutDocument& doc, int k) {
         {"name", Latin1ToUtf8(key.name.str())},
         {"codes", key.codes},
         {"codeNames", CodeNames(key.codes)},
+        {"types", TypesText(key.codes, layoutId).value_or(std::string())},
     };
 }
 
-json LayoutJson(const LayoutDocument& doc) {
+json LayoutJson(const LayoutDocument& doc, const std::string& layoutId) {
     const KeyboardSettings& s = doc.settings;
     const RfidOptions& r = doc.rfid;
     json keys = json::array();
     for (int k = 1; k <= kMaxKeys; ++k) {
-        keys.push_back(KeyJson(doc, k));
+        keys.push_back(KeyJson(doc, k, layoutId));
     }
     json catalog = json::array();
     for (int p = 0; p < std::clamp(doc.catalogCount, 0, kMaxCatalogEntries); ++p) {
@@ -123,7 +137,7 @@ std::string CodesText(const KeyCodes& codes) {
     return text;
 }
 
-void PrintTable(const LayoutDocument& doc, std::ostream& out) {
+void PrintTable(const LayoutDocument& doc, std::ostream& out, const std::string& layoutId) {
     const KeyboardSettings& s = doc.settings;
     const RfidOptions& r = doc.rfid;
     out << "Keys: " << s.keyCount << "   variant: " << static_cast<int>(doc.variant) << " ("
@@ -164,6 +178,12 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
         const std::string codes = CodesText(key.codes);
         if (!codes.empty()) {
             out << std::string(35, ' ') << codes << '\n';
+            if (const auto types = TypesText(key.codes, layoutId)) {
+                out << std::string(35, ' ')
+                    << TerminalLine(FormatString(StringText(StringId::KeyTypesText),
+                                                 {keyboards::DisplayText(*types)}))
+                    << '\n';
+            }
         }
         ++shown;
     }
@@ -180,6 +200,10 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
 } // namespace
 
 int RunShow(Args args) {
+    return RunShowIn(args, {});
+}
+
+int RunShowIn(Args args, const std::string& layoutId) {
     FileArguments arguments;
     if (const auto status = ReadFileArguments(args, "show", kShowUsage, arguments)) {
         return *status;
@@ -206,9 +230,10 @@ int RunShow(Args args) {
     if (asJson) {
         // Names were made valid UTF-8 above, so nothing needs replacing; the
         // replace mode only keeps dump from ever throwing.
-        std::cout << LayoutJson(doc).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+        std::cout << LayoutJson(doc, layoutId).dump(2, ' ', false, json::error_handler_t::replace)
+                  << '\n';
     } else {
-        PrintTable(doc, std::cout);
+        PrintTable(doc, std::cout, layoutId);
     }
     return std::cout.good() ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scancodes/ScanCodeCapture.h"
+#include "scancodes/TypedText.h"
 
 #include <QDialog>
 #include <QSet>
@@ -40,6 +41,9 @@ public:
     // names, each code is named as the key panel names it.
     void Load(const SlotCodes& codes, const SlotNames& names);
     void Load(const SlotCodes& codes);
+    // Offers "Type a text..." with the codes this typist gives a text.
+    void SetTextTypist(TextTypist typist);
+    QPushButton* TypeTextButton() const { return typeTextButton_; }
     const ScanCodeCapture& capture() const { return capture_; }
 
     KeystrokeCaptureEdit* captureEdit() const { return captureEdit_; }
@@ -71,6 +75,7 @@ private:
     void ClearLast();
     void ClearAll();
     void EditCodes();
+    void TypeText();
     void ShowFields();
     void FocusCapture();
     void GrabKeys(bool grab);
@@ -93,6 +98,8 @@ private:
     QLabel* countdownLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* againButton_ = nullptr;
+    QPushButton* typeTextButton_ = nullptr;
+    TextTypist typist_;
 };
 
 } // namespace vorlan
