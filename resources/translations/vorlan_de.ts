@@ -2266,16 +2266,16 @@ Ersetzen?</translation>
         <translation>ergibt keinen Text</translation>
     </message>
     <message>
-        <source>a modifier with nothing after it</source>
-        <translation>eine Umschalttaste ohne Taste danach</translation>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Taste %1 endet mit einer Umschalttaste (Shift, Strg, Alt oder AltGr), der keine Taste folgt.</translation>
     </message>
     <message>
-        <source>a dead key with nothing after it</source>
-        <translation>eine Tottaste ohne Zeichen danach</translation>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Taste %1 endet mit einer Tottaste der PC-Tastatur %2, der nichts folgt.</translation>
     </message>
     <message>
-        <source>code %1, which no key of the %2 PC keyboard makes</source>
-        <translation>Code %1, den keine Taste der PC-Tastatur %2 erzeugt</translation>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Taste %1 sendet Code %2, den keine Taste einer PC-Tastatur erzeugt.</translation>
     </message>
     <message>
         <source>The first row must name the columns: key, name, text, codes, shape</source>
@@ -2368,6 +2368,44 @@ Ersetzen?</translation>
     <message>
         <source>Digits from the &amp;number pad</source>
         <translation>Ziffern vom &amp;Ziffernblock</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>Tastenliste &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>&amp;Tastenliste exportieren...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Tastenlisten (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Tastenliste importieren</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Tastenliste exportieren</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Zu schreibende Belegungsdatei</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>Die Tastenliste hat fehlerhafte Zeilen, daher wurde nichts importiert:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Die Ziffern der Texte auf dem Ziffernblock tippen, der auf jeder PC-Tastaturbelegung gleich ist?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Belegungsdateien (*.txt)</translation>
     </message>
 </context>
 </TS>

@@ -2278,16 +2278,16 @@ Replace them?</source>
         <translation>no se lee como texto</translation>
     </message>
     <message>
-        <source>a modifier with nothing after it</source>
-        <translation>un modificador sin nada detrás</translation>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>La tecla %1 termina con un modificador (Mayús, Ctrl, Alt o AltGr) al que no sigue ninguna tecla.</translation>
     </message>
     <message>
-        <source>a dead key with nothing after it</source>
-        <translation>una tecla muerta sin nada detrás</translation>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>La tecla %1 termina con una tecla muerta del teclado de PC %2 a la que no sigue nada.</translation>
     </message>
     <message>
-        <source>code %1, which no key of the %2 PC keyboard makes</source>
-        <translation>el código %1, que ninguna tecla del teclado de PC %2 produce</translation>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>La tecla %1 envía el código %2, que ninguna tecla de un teclado de PC produce.</translation>
     </message>
     <message>
         <source>The first row must name the columns: key, name, text, codes, shape</source>
@@ -2380,6 +2380,44 @@ Replace them?</source>
     <message>
         <source>Digits from the &amp;number pad</source>
         <translation>Dígitos del teclado &amp;numérico</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>&amp;Importar lista de teclas...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Exportar &amp;lista de teclas...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Listas de teclas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importar lista de teclas</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Exportar lista de teclas</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Archivo de distribución que se escribirá</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>La lista de teclas tiene filas erróneas, así que no se importó nada:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>¿Escribir los dígitos de los textos en el teclado numérico, igual en toda distribución de teclado de PC?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Archivos de distribución (*.txt)</translation>
     </message>
 </context>
 </TS>

@@ -2278,16 +2278,16 @@ Les remplacer ?</translation>
         <translation>ne se lit pas comme un texte</translation>
     </message>
     <message>
-        <source>a modifier with nothing after it</source>
-        <translation>un modificateur suivi de rien</translation>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>La touche %1 se termine par un modificateur (Maj, Ctrl, Alt ou AltGr) qu’aucune touche ne suit.</translation>
     </message>
     <message>
-        <source>a dead key with nothing after it</source>
-        <translation>une touche morte suivie de rien</translation>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>La touche %1 se termine par une touche morte du clavier de PC %2 que rien ne suit.</translation>
     </message>
     <message>
-        <source>code %1, which no key of the %2 PC keyboard makes</source>
-        <translation>le code %1, qu’aucune touche du clavier de PC %2 ne produit</translation>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>La touche %1 envoie le code %2, qu’aucune touche d’un clavier de PC ne produit.</translation>
     </message>
     <message>
         <source>The first row must name the columns: key, name, text, codes, shape</source>
@@ -2380,6 +2380,44 @@ Les remplacer ?</translation>
     <message>
         <source>Digits from the &amp;number pad</source>
         <translation>Chiffres du pavé &amp;numérique</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>&amp;Importer une liste de touches...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Exporter une &amp;liste de touches...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Listes de touches (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importer une liste de touches</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Exporter une liste de touches</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Fichier de disposition à écrire</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>La liste de touches a des lignes erronées : rien n’a été importé.
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Taper les chiffres des textes sur le pavé numérique, le même sur toute disposition de clavier de PC ?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Fichiers de disposition (*.txt)</translation>
     </message>
 </context>
 </TS>

@@ -2278,16 +2278,16 @@ Sostituirli?</translation>
         <translation>non si legge come testo</translation>
     </message>
     <message>
-        <source>a modifier with nothing after it</source>
-        <translation>un modificatore senza nulla dopo</translation>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Il tasto %1 termina con un modificatore (Maiusc, Ctrl, Alt o AltGr) non seguito da alcun tasto.</translation>
     </message>
     <message>
-        <source>a dead key with nothing after it</source>
-        <translation>un tasto morto senza nulla dopo</translation>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Il tasto %1 termina con un tasto morto della tastiera PC %2 non seguito da nulla.</translation>
     </message>
     <message>
-        <source>code %1, which no key of the %2 PC keyboard makes</source>
-        <translation>il codice %1, che nessun tasto della tastiera PC %2 produce</translation>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Il tasto %1 invia il codice %2, che nessun tasto di una tastiera PC produce.</translation>
     </message>
     <message>
         <source>The first row must name the columns: key, name, text, codes, shape</source>
@@ -2380,6 +2380,44 @@ Sostituirli?</translation>
     <message>
         <source>Digits from the &amp;number pad</source>
         <translation>Cifre del tastierino &amp;numerico</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>Importa e&amp;lenco dei tasti...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Esporta elenco &amp;dei tasti...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Elenchi dei tasti (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importa elenco dei tasti</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Esporta elenco dei tasti</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>File del layout da scrivere</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>L’elenco dei tasti ha righe errate, quindi non è stato importato nulla:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Digitare le cifre dei testi sul tastierino numerico, uguale in ogni layout di tastiera PC?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>File del layout (*.txt)</translation>
     </message>
 </context>
 </TS>

@@ -2278,16 +2278,16 @@ Vervangen?</translation>
         <translation>leest niet als tekst</translation>
     </message>
     <message>
-        <source>a modifier with nothing after it</source>
-        <translation>een modificatietoets zonder iets erna</translation>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Toets %1 eindigt met een modificatietoets (Shift, Ctrl, Alt of AltGr) waarop geen toets volgt.</translation>
     </message>
     <message>
-        <source>a dead key with nothing after it</source>
-        <translation>een dode toets zonder iets erna</translation>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Toets %1 eindigt met een dode toets van het pc-toetsenbord %2 waarop niets volgt.</translation>
     </message>
     <message>
-        <source>code %1, which no key of the %2 PC keyboard makes</source>
-        <translation>code %1, die geen toets van het pc-toetsenbord %2 maakt</translation>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Toets %1 stuurt code %2, die geen toets van een pc-toetsenbord maakt.</translation>
     </message>
     <message>
         <source>The first row must name the columns: key, name, text, codes, shape</source>
@@ -2380,6 +2380,44 @@ Vervangen?</translation>
     <message>
         <source>Digits from the &amp;number pad</source>
         <translation>Cijfers van het &amp;numerieke blok</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>Toetsenlijst i&amp;mporteren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Toetsenlijst e&amp;xporteren...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Toetsenlijsten (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Toetsenlijst importeren</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Toetsenlijst exporteren</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Te schrijven indelingsbestand</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>De toetsenlijst heeft foute rijen, dus er is niets geïmporteerd:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>De cijfers van de teksten op het numerieke blok typen, dat op elke pc-toetsenbordindeling gelijk is?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Indelingsbestanden (*.txt)</translation>
     </message>
 </context>
 </TS>

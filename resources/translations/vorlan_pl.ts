@@ -2284,16 +2284,16 @@ Zastąpić je?</translation>
         <translation>nie daje tekstu</translation>
     </message>
     <message>
-        <source>a modifier with nothing after it</source>
-        <translation>modyfikator, po którym nic nie ma</translation>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Klawisz %1 kończy się modyfikatorem (Shift, Ctrl, Alt lub AltGr), po którym nie ma żadnego klawisza.</translation>
     </message>
     <message>
-        <source>a dead key with nothing after it</source>
-        <translation>klawisz martwy, po którym nic nie ma</translation>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Klawisz %1 kończy się klawiszem martwym klawiatury PC %2, po którym nic nie ma.</translation>
     </message>
     <message>
-        <source>code %1, which no key of the %2 PC keyboard makes</source>
-        <translation>kod %1, którego nie wysyła żaden klawisz klawiatury PC %2</translation>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Klawisz %1 wysyła kod %2, którego nie wysyła żaden klawisz klawiatury PC.</translation>
     </message>
     <message>
         <source>The first row must name the columns: key, name, text, codes, shape</source>
@@ -2386,6 +2386,44 @@ Zastąpić je?</translation>
     <message>
         <source>Digits from the &amp;number pad</source>
         <translation>Cyfry z klawiatury &amp;numerycznej</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>&amp;Importuj listę klawiszy...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Eksportuj &amp;listę klawiszy...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Listy klawiszy (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importuj listę klawiszy</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Eksportuj listę klawiszy</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Plik układu do zapisania</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>Lista klawiszy ma błędne wiersze, więc niczego nie zaimportowano:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Wpisywać cyfry tekstów na klawiaturze numerycznej, takiej samej w każdym układzie klawiatury PC?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Pliki układu (*.txt)</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,7 @@ MainDialog::MainDialog(std::shared_ptr<DialogSeam> dialogs, const QString& thePr
         return viewActions == nullptr ? std::string() : viewActions->PcLayouts().LayoutInUse();
     });
     viewActions = new GridViewActions(*this, *grid, *editor);
+    files->SetPcLayout([this] { return viewActions->PcLayouts().LayoutInUse(); });
     AddLanguageMenu(*this, programPath.isEmpty() ? QCoreApplication::applicationDirPath()
                                                  : QFileInfo(programPath).absolutePath());
     SetUpAccessibility(*this);

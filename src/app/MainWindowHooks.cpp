@@ -34,7 +34,10 @@ TextTypist TypistOf(std::function<std::string()> pcLayout) {
         typed.refused = result.refusal.has_value();
         typed.codes = result.codes;
         typed.names = keyboards::CodeNamesIn(id, result.codes);
-        typed.message = keyboards::TextCodesMessage(result, text);
+        if (const auto note = keyboards::TextCodesNote(result, text)) {
+            typed.messageId = static_cast<int>(note->id);
+            typed.args = note->args;
+        }
         return typed;
     };
     return typist;

@@ -5,6 +5,8 @@
 #include "cli/FileArguments.h"
 #include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "keyboards/PcLayouts.h"
+#include "keyboards/TextCodes.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
@@ -35,6 +37,43 @@ void CheckImage(const LayoutDocument& doc, ReadReport& report) {
     DeviceImage image;
     if (const int step = BuildDeviceImage(in, image); step != ImageOk) {
         report.Add(0, NoteLevel::Warning, StringId::ReportNoImage, {std::to_string(step)});
+    }
+}
+
+// Keys whose codes end where a PC would wait for more: a modifier after
+// other keys (a key of a modifier alone is one), or a dead key; and codes
+// no key of a PC keyboard makes.
+void CheckTexts(const LayoutDocument& doc, const std::string& layoutId, ReadReport& report) {
+    const keyboards::PcLayoutInfo* info = keyboards::FindPcLayout(layoutId);
+    const std::string layoutName = info == nullptr ? layoutId : std::string(StringText(info->name));
+    for (int k = 1; k <= doc.KeysInUse(); ++k) {
+        if (doc.IsLaterCellOfJoinedKey(k) || !doc.IsProgrammed(k)) {
+            continue;
+        }
+        std::vector<std::uint32_t> codes;
+        for (const std::int32_t code : doc.keys[static_cast<std::size_t>(k)].codes) {
+            codes.push_back(static_cast<std::uint32_t>(code));
+        }
+        const keyboards::CodesText text = keyboards::TextOfCodes(codes, layoutId);
+        const std::string key = std::to_string(k);
+        const auto add = [&](StringId id, std::vector<std::string> args) {
+            report.Add(report.KeyLine(k), NoteLevel::Warning, id, std::move(args), k);
+        };
+        switch (text.reason) {
+        case keyboards::NotTextReason::ModifierAtEnd:
+            if (!keyboards::OnlyModifiers(codes)) {
+                add(StringId::CheckModifierAtEnd, {key});
+            }
+            break;
+        case keyboards::NotTextReason::DeadKeyAtEnd:
+            add(StringId::CheckDeadKeyAtEnd, {key, layoutName});
+            break;
+        case keyboards::NotTextReason::UnknownCode:
+            add(StringId::CheckCodeNoKeyMakes, {key, std::to_string(text.code)});
+            break;
+        default:
+            break;
+        }
     }
 }
 
@@ -136,6 +175,15 @@ void WriteArrayItem(std::ostream& out, const std::string& file, const ReadNote& 
 } // namespace
 
 int RunCheck(Args args) {
+    return RunCheckIn(args, {});
+}
+
+int RunCheckWithPcLayout(Args args) {
+    return RunInPcLayout("check", args, kCheckUsage, RunCheckIn);
+}
+
+int RunCheckIn(Args args, const std::string& pcLayout) {
+    const std::string layoutId = pcLayout.empty() ? std::string("us") : pcLayout;
     FileArguments arguments;
     if (const auto status = ReadFileArguments(args, "check", kCheckUsage, arguments)) {
         return *status;
@@ -155,6 +203,7 @@ int RunCheck(Args args) {
             doc.readReport.Add(0, NoteLevel::Error, *read.failure);
         } else {
             CheckImage(doc, doc.readReport);
+            CheckTexts(doc, layoutId, doc.readReport);
         }
         for (const ReadNote& note : doc.readReport.Notes()) {
             (note.level == NoteLevel::Error ? errors : warnings) = true;

@@ -35,6 +35,9 @@ int RunInPcLayout(std::string_view command, Args args, std::string_view usage,
 // show, with what each key types in the layout (US without one).
 int RunShowIn(Args args, const std::string& layoutId);
 int RunShowWithPcLayout(Args args);
+// check, with the keys' codes read in the layout (US without one).
+int RunCheckIn(Args args, const std::string& layoutId);
+int RunCheckWithPcLayout(Args args);
 int RunSheetWithPcLayout(Args args);
 
 // Each command's usage, "  vorlanctl NAME ..." with a short explanation, made

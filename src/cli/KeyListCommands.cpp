@@ -38,10 +38,16 @@ std::optional<int> ReadSeparator(const cmdline::Parsed& parsed, std::string_view
 }
 
 bool ReadInput(const std::string& path, std::string& text) {
-    if (const PathCheck read = ReadPlainFile(path, text, kMaxKeyListBytes);
+    // One byte past the cap tells a list cut there from one that ends there.
+    if (const PathCheck read = ReadPlainFile(path, text, kMaxKeyListBytes + 1);
         read != PathCheck::Plain) {
         std::cerr << StringText(StringId::Error) << ": " << TerminalArgument(path) << ": "
                   << StringText(ReadFailureId(read)) << '\n';
+        return false;
+    }
+    if (text.size() > kMaxKeyListBytes) {
+        std::cerr << "vorlanctl import: " << TerminalArgument(path) << " is larger than "
+                  << kMaxKeyListBytes / (1024 * 1024) << " MiB, which no key list is\n";
         return false;
     }
     return true;
@@ -151,8 +157,9 @@ int RunExport(Args args) {
     options.fallbackSeparator = ReportListSeparator();
     const std::string list = ExportKeyList(*doc, options);
     // Say so when importing the list would not give this file back.
-    KeyListOptions again = options;
-    again.keyCount = doc->settings.keyCount;
+    // As a plain import reads it: a double keyboard whose keys are all in
+    // its first half needs --keys 112 there.
+    const KeyListOptions again = options;
     const auto imported = std::make_unique<KeyListImport>(ImportKeyList(list, again));
     if (!imported->problems.empty() || FormatLayout(imported->doc, KeyboardVariant::SixteenScan) !=
                                            FormatLayout(*doc, KeyboardVariant::SixteenScan)) {

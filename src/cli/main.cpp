@@ -162,7 +162,7 @@ int main(int argc, char** narrowArgv) {
     static constexpr Entry kEntries[] = {
         {"convert", RunConvert},
         {"show", RunShowWithPcLayout},
-        {"check", RunCheck},
+        {"check", RunCheckWithPcLayout},
         {"diff", RunDiff},
         {"program", RunProgram},
         {"image", RunImage},

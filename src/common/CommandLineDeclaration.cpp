@@ -74,6 +74,18 @@ constexpr Option kPcLayout{"--pc-layout",
                            "Name the codes as a PC with this keyboard layout types them (see "
                            "pc-layouts)."};
 constexpr Option kShowOptions[] = {kJson, kPcLayout, kHelp};
+constexpr Option kCheckOptions[] = {
+    kJson,
+    {"--pc-layout",
+     {},
+     ValueKind::Words,
+     "ID",
+     0,
+     0,
+     "us gb de at ch ch-fr fr be es it pt nl se fi dk no pl cz hu tr",
+     "Read the keys' codes as a PC with this keyboard layout types them, for the warnings on "
+     "keys that end with a dead key (default us)."},
+    kHelp};
 constexpr Option kTypedIn{"--pc-layout",
                           {},
                           ValueKind::Words,
@@ -135,6 +147,14 @@ constexpr Option kExportOptions[] = {
      "The CSV file to write, - for standard output.",
      true},
     kTypedIn,
+    {"--number-pad",
+     {},
+     ValueKind::None,
+     {},
+     0,
+     0,
+     {},
+     "Write number-pad digits as text, for an import with --number-pad."},
     kSeparator,
     kHelp,
 };
@@ -317,7 +337,7 @@ constexpr Command kCommands[] = {
      "Read each layout file as the editor opens it and report what the reader changed or "
      "dropped and what looks like a mistake, as FILE:LINE: LEVEL: MESSAGE, or as one JSON "
      "array.",
-     kFileOptions,
+     kCheckOptions,
      kCheckExits,
      {}},
     {"diff",

@@ -1,6 +1,7 @@
 #include "grid/KeyDescription.h"
 
 #include "common/Latin1.h"
+#include "keyboards/TextCodes.h"
 #include "scancodes/CodeNames.h"
 
 #include <algorithm>
@@ -132,7 +133,8 @@ ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image) {
     return {slot, image};
 }
 
-std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {
+std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
+                                       std::string_view pcLayout) {
     if (!InLayout(doc, slot)) {
         return {};
     }
@@ -149,6 +151,11 @@ std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {
         lines.push_back({StringId::TipCodesNone, {}});
     } else {
         lines.push_back({StringId::TipCodes, {Join(codes, ", ")}});
+        std::vector<std::uint32_t> list(key.codes.begin(), key.codes.end());
+        if (const auto text = keyboards::TextOfCodes(list, pcLayout).text;
+            text && !pcLayout.empty()) {
+            lines.push_back({StringId::KeyTypesText, {keyboards::DisplayText(*text)}});
+        }
     }
     lines.push_back(SpanLine(doc, slot));
     lines.push_back({StringId::TipMode, {std::to_string(ModeNumber(key.mode()))}});

@@ -382,30 +382,34 @@ CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view 
     return {text, NotTextReason::None, 0};
 }
 
-std::string TextCodesMessage(const TextCodes& result, std::string_view text) {
+std::optional<UiMessage> TextCodesNote(const TextCodes& result, std::string_view text) {
     if (result.refusal) {
-        // One call: an argument holding "%1" must stay as typed.
-        const std::string_view message = StringText(*result.refusal);
-        const auto& a = result.args;
-        switch (a.size()) {
-        case 1:
-            return FormatString(message, {a[0]});
-        case 2:
-            return FormatString(message, {a[0], a[1]});
-        case 3:
-            return FormatString(message, {a[0], a[1], a[2]});
-        default:
-            return std::string(message);
-        }
+        return UiMessage{*result.refusal, result.args};
     }
     if (!result.typesInstead) {
-        return {};
+        return std::nullopt;
     }
     if (result.typesInstead->empty()) {
-        return FormatString(StringText(StringId::TextHeldNotText), {std::string(text)});
+        return UiMessage{StringId::TextHeldNotText, {std::string(text)}};
     }
-    return FormatString(StringText(StringId::TextHeldTypesOther),
-                        {DisplayText(*result.typesInstead), std::string(text)});
+    return UiMessage{StringId::TextHeldTypesOther,
+                     {DisplayText(*result.typesInstead), std::string(text)}};
+}
+
+std::string TextCodesMessage(const TextCodes& result, std::string_view text) {
+    // One call to FormatString: a value holding "%1" stays as typed.
+    const std::optional<UiMessage> note = TextCodesNote(result, text);
+    return note ? note->English() : std::string();
+}
+
+bool OnlyModifiers(const std::vector<std::uint32_t>& codes) {
+    for (std::size_t i = 0; i < codes.size() && codes[i] != 0; ++i) {
+        const bool extended = codes[i] == ExtendedPrefix && i + 1 < codes.size();
+        if (!IsModifier(extended ? codes[++i] : codes[i], extended)) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<std::string> CodeNamesIn(std::string_view layoutId,

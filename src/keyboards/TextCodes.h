@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/StringTable.h"
+#include "common/UiMessage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -39,7 +40,10 @@ struct TextCodes {
 // capture records it), or a dead key and the character it accents.
 TextCodes CodesOfText(const TextCodesRequest& request);
 
-// The message of a refusal or of typesInstead, in English.
+// The message of a refusal or of typesInstead (values UTF-8); nothing when
+// the codes type the text.
+std::optional<UiMessage> TextCodesNote(const TextCodes& result, std::string_view text);
+// The same in English.
 std::string TextCodesMessage(const TextCodes& result, std::string_view text);
 
 // Why codes do not read as a text (for check).
@@ -65,6 +69,10 @@ CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view 
 // for an unknown id).
 std::vector<std::string> CodeNamesIn(std::string_view layoutId,
                                      const std::vector<std::uint32_t>& codes);
+
+// Whether codes are modifiers only (Shift, Ctrl, Alt, AltGr, the Windows
+// keys): a key that is a modifier of its own.
+bool OnlyModifiers(const std::vector<std::uint32_t>& codes);
 
 // A text as a key shows it: Enter as ⏎, Tab as ⇥, braces written once.
 std::string DisplayText(std::string_view text);

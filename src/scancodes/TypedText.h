@@ -13,7 +13,10 @@ namespace vorlan {
 struct TypedText {
     std::vector<std::uint32_t> codes; // empty when the text was refused
     std::vector<std::string> names;   // one a code, as the layout names them
-    std::string message;              // the refusal or the warning, English
+    // The refusal or the warning: a string-table id and its values (UTF-8);
+    // 0 for none.
+    int messageId = 0;
+    std::vector<std::string> args;
     bool refused = false;
 };
 

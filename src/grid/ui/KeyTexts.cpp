@@ -11,9 +11,9 @@ QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image) {
     return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
 }
 
-QString KeyToolTipText(const LayoutDocument& doc, int slot) {
+QString KeyToolTipText(const LayoutDocument& doc, int slot, std::string_view pcLayout) {
     QStringList lines;
-    for (const UiMessage& line : KeyToolTipLines(doc, slot)) {
+    for (const UiMessage& line : KeyToolTipLines(doc, slot, pcLayout)) {
         QStringList values;
         for (const std::string& arg : line.args) {
             values << QString::fromUtf8(arg.data(), static_cast<qsizetype>(arg.size()));

@@ -5,6 +5,7 @@
 #include "layout/LayoutDocument.h"
 
 #include <QString>
+#include <string_view>
 
 namespace vorlan {
 
@@ -13,6 +14,6 @@ QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image);
 
 // The tooltip of slot, as rich text whose key names are escaped (a name such
 // as "<b>" shows as typed); empty outside the layout.
-QString KeyToolTipText(const LayoutDocument& doc, int slot);
+QString KeyToolTipText(const LayoutDocument& doc, int slot, std::string_view pcLayout = {});
 
 } // namespace vorlan

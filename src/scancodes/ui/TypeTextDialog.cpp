@@ -1,5 +1,6 @@
 #include "scancodes/ui/TypeTextDialog.h"
 
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 
 #include <QCheckBox>
@@ -58,9 +59,13 @@ void TypeTextDialog::Retype() {
         }
         shown = codes.join(QStringLiteral(", "));
     }
-    if (!typed_.message.empty()) {
+    if (typed_.messageId != 0) {
+        QStringList values;
+        for (const std::string& arg : typed_.args) {
+            values << QString::fromStdString(arg);
+        }
         shown += (shown.isEmpty() ? QString() : QStringLiteral("\n")) +
-                 QString::fromStdString(typed_.message);
+                 FillPlaceholders(UiText(typed_.messageId), values);
     }
     result_->setText(shown);
     ok_->setEnabled(!typed_.refused && !typed_.codes.empty());
