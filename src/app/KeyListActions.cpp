@@ -10,6 +10,7 @@
 #include "editor/KeyList.h"
 #include "layout/LayoutFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <memory>

@@ -37,6 +37,15 @@ std::optional<int> ReadSeparator(const cmdline::Parsed& parsed, std::string_view
     return std::nullopt;
 }
 
+// The list's own cells in a message, as the terminal shows them: controls
+// escaped and a long cell cut.
+std::string ShownMessage(UiMessage message) {
+    for (std::string& arg : message.args) {
+        arg = TerminalArgument(arg);
+    }
+    return message.English();
+}
+
 bool ReadInput(const std::string& path, std::string& text) {
     // One byte past the cap tells a list cut there from one that ends there.
     if (const PathCheck read = ReadPlainFile(path, text, kMaxKeyListBytes + 1);
@@ -89,8 +98,7 @@ int RunImport(Args args) {
     int lastRow = 0;
     for (const KeyListProblem& p : imported->problems) {
         std::cerr << TerminalArgument(listPath) << ": " << ProblemPlace(p) << ": "
-                  << StringText(StringId::Error) << ": " << TerminalLine(p.message.English())
-                  << '\n';
+                  << StringText(StringId::Error) << ": " << ShownMessage(p.message) << '\n';
         if (p.row > 1 && p.row != lastRow) {
             leftOut += (leftOut.empty() ? "" : ", ") + std::to_string(p.row);
             lastRow = p.row;
@@ -98,7 +106,7 @@ int RunImport(Args args) {
     }
     for (const KeyListProblem& p : imported->warnings) {
         std::cerr << TerminalArgument(listPath) << ": " << ProblemPlace(p)
-                  << ": warning: " << TerminalLine(p.message.English()) << '\n';
+                  << ": warning: " << ShownMessage(p.message) << '\n';
     }
     // The header and the list as a whole are never skipped.
     const bool wholeListWrong = std::any_of(imported->problems.begin(), imported->problems.end(),

@@ -38,7 +38,15 @@ int RunType(Args args) {
     const std::string layout = PcLayoutOfArguments(parsed);
     const keyboards::TextCodes result =
         keyboards::CodesOfText({text, layout, parsed.Has("--number-pad")});
-    const std::string message = TerminalLine(keyboards::TextCodesMessage(result, text));
+    // The text's own characters as the terminal shows them: controls
+    // escaped, a long name cut.
+    std::optional<UiMessage> note = keyboards::TextCodesNote(result, text);
+    if (note) {
+        for (std::string& arg : note->args) {
+            arg = TerminalArgument(arg);
+        }
+    }
+    const std::string message = note ? note->English() : std::string();
     if (result.refusal) {
         std::cerr << "vorlanctl type: " << message << '\n';
         return 1;

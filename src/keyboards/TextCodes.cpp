@@ -292,7 +292,8 @@ TextCodes CodesOfText(const TextCodesRequest& request) {
     return result;
 }
 
-CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view layoutId) {
+CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view layoutId,
+                      ModifierRelease release) {
     const auto& tables = PcLayoutTables();
     const auto table =
         std::find_if(tables.begin(), tables.end(),
@@ -322,11 +323,17 @@ CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view 
             }
             continue;
         }
+        // The modifiers pressed before this key; typed one key at a time they
+        // are let go after it.
+        const bool shiftNow = shift, altGrNow = altGr, shortcutNow = shortcut;
+        if (release == ModifierRelease::AfterEachKey) {
+            shift = altGr = shortcut = false;
+        }
         const std::string name = StandardNameOfCode(code, extended ? ExtendedPrefix : 0);
         if (name.empty() || name.starts_with("key_")) {
             return fail(NotTextReason::UnknownCode, code);
         }
-        if (shortcut) {
+        if (shortcutNow) {
             return fail(NotTextReason::Shortcut, code);
         }
         const PcKeySigns* key =
@@ -340,12 +347,12 @@ CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view 
             text += "{" + name + "}";
             continue;
         }
-        if (shift && altGr) {
+        if (shiftNow && altGrNow) {
             return fail(NotTextReason::NoSign, code); // a fourth level no table holds
         }
         // A key without a third level types its first one under AltGr.
-        const bool thirdLevel = altGr && *SignAt(*key, Level::AltGr) != '\0';
-        const Level level = thirdLevel ? Level::AltGr : shift ? Level::Shift : Level::Base;
+        const bool thirdLevel = altGrNow && *SignAt(*key, Level::AltGr) != '\0';
+        const Level level = thirdLevel ? Level::AltGr : shiftNow ? Level::Shift : Level::Base;
         const std::string sign = SignAt(*key, level);
         if (sign.empty()) {
             return fail(NotTextReason::NoSign, code);

@@ -63,7 +63,11 @@ struct CodesText {
     NotTextReason reason = NotTextReason::None;
     std::uint32_t code = 0; // the code the reason is about
 };
-CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view layoutId);
+// The keyboard holds every code until its key is let go; a user typing the
+// same presses lets Shift or AltGr go after the key it was pressed for.
+enum class ModifierRelease { AtKeyEnd, AfterEachKey };
+CodesText TextOfCodes(const std::vector<std::uint32_t>& codes, std::string_view layoutId,
+                      ModifierRelease release = ModifierRelease::AtKeyEnd);
 
 // The names of codes as a PC of the layout names them (the standard names
 // for an unknown id).

@@ -139,6 +139,9 @@ TEST(TextOfCodes, SaysWhyCodesDoNotReadAsText) {
     }
     // Codes stop at the first 0, as a key's 16 slots hold them.
     EXPECT_EQ(TextOfCodes({0x1C, 0, 0x32}, "us").text, "a");
+    // Typed one key at a time, Shift is let go after the key it was for.
+    EXPECT_EQ(TextOfCodes({S, 0x1C, 0x1C}, "us", ModifierRelease::AfterEachKey).text, "Aa");
+    EXPECT_EQ(TextOfCodes({X, AltR, 0x54, 0x24}, "de", ModifierRelease::AfterEachKey).text, "ë");
     EXPECT_EQ(DisplayText("158745{Enter}{{x{F5}"), "158745⏎{x{F5}");
     EXPECT_EQ(CodeNamesIn("de", {0x35, X, 0x5A, 0x12}),
               (std::vector<std::string>{"Z", "extended", "Enter_num", "Shift_left"}));
