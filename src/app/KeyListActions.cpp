@@ -28,26 +28,17 @@ char LocaleSeparator() {
     return QLocale().decimalPoint() == QStringLiteral(",") ? ';' : ',';
 }
 
-// The values of a key list's messages are UTF-8 (the list's own text).
-QString Utf8MessageText(const UiMessage& message) {
-    QStringList values;
-    for (const std::string& arg : message.args) {
-        values << QString::fromStdString(arg);
-    }
-    return FillPlaceholders(UiText(message.id), values);
-}
-
 QString ProblemText(const KeyListProblem& p) {
     const std::size_t column = static_cast<std::size_t>(p.column);
     const QString place =
-        p.column < 1 ? Utf8MessageText({StringId::KeyListRowPlace, {std::to_string(p.row)}})
-                     : Utf8MessageText({StringId::KeyListPlace,
-                                        {std::to_string(p.row),
-                                         std::string(1, static_cast<char>('A' + (column - 1) % 26)),
-                                         column <= std::size(kKeyListColumns)
-                                             ? std::string(kKeyListColumns[column - 1])
-                                             : std::string()}});
-    return place + QStringLiteral(": ") + Utf8MessageText(p.message);
+        p.column < 1 ? UiMessageText({StringId::KeyListRowPlace, {std::to_string(p.row)}})
+                     : UiMessageText({StringId::KeyListPlace,
+                                      {std::to_string(p.row),
+                                       std::string(1, static_cast<char>('A' + (column - 1) % 26)),
+                                       column <= std::size(kKeyListColumns)
+                                           ? std::string(kKeyListColumns[column - 1])
+                                           : std::string()}});
+    return place + QStringLiteral(": ") + UiMessageText(p.message);
 }
 
 QString ProblemList(const std::vector<KeyListProblem>& problems) {

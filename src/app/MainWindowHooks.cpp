@@ -36,7 +36,9 @@ TextTypist TypistOf(std::function<std::string()> pcLayout) {
         typed.names = keyboards::CodeNamesIn(id, result.codes);
         if (const auto note = keyboards::TextCodesNote(result, text)) {
             typed.messageId = static_cast<int>(note->id);
-            typed.args = note->args;
+            for (const UiArg& arg : note->args) {
+                typed.args.push_back(arg.Utf8());
+            }
         }
         return typed;
     };
@@ -51,20 +53,21 @@ void InstallWindowDialogs(QMainWindow& window, MainWindowHooks& hooks, KeyEditor
     // then lives as long as the window.
     hooks.runCaptureDialog = [&window, typist = TypistOf(std::move(pcLayout))](
                                  QWidget*, const KeyCodes& codes,
-                                 const std::array<std::string, kCodesPerKey>& names) {
+                                 const std::array<std::string, kCodesPerKey>& names,
+                                 const CodeNaming& naming) {
         auto* capture =
             window.findChild<CaptureScanCodesDialog*>(QString(), Qt::FindDirectChildrenOnly);
         if (capture == nullptr) {
             capture = new CaptureScanCodesDialog(&window);
             capture->SetTextTypist(typist);
         }
-        return RunCaptureDialogForKey(*capture, codes, names);
+        return RunCaptureDialogForKey(*capture, codes, names, naming);
     };
     InstallProgrammingDialogs(&window, hooks);
     // The key test, the programming log and batch programming (Tools menu).
-    new VerifyTools(&window, hooks, editor.Document(), programming);
+    auto* verify = new VerifyTools(&window, hooks, editor.Document(), editor.Naming(), programming);
     // A batch of keyboards (Tools menu), after the tools it builds on.
-    new StationTools(&window, editor);
+    new StationTools(&window, editor, *verify);
 }
 
 } // namespace vorlan

@@ -1,15 +1,16 @@
 // vorlanctl check: reads layout files as the editor opens them and reports,
-// at their lines, what the reader skipped, cut or filled in and what is legal
-// but probably a mistake.
+// at their lines, what the reader skipped, cut or filled in, what is legal
+// but probably a mistake, and where the image builder stops on the file.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "common/Text.h"
 #include "keyboards/PcLayouts.h"
 #include "keyboards/TextCodes.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
+#include "programming/LayoutImageFile.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -40,68 +41,21 @@ void CheckImage(const LayoutDocument& doc, ReadReport& report) {
     }
 }
 
-// Keys whose codes end where a PC would wait for more: a modifier after
-// other keys (a key of a modifier alone is one), or a dead key; and codes
-// no key of a PC keyboard makes.
-void CheckTexts(const LayoutDocument& doc, const std::string& layoutId, ReadReport& report) {
-    const keyboards::PcLayoutInfo* info = keyboards::FindPcLayout(layoutId);
-    const std::string layoutName = info == nullptr ? layoutId : std::string(StringText(info->name));
-    for (int k = 1; k <= doc.KeysInUse(); ++k) {
-        if (doc.IsLaterCellOfJoinedKey(k) || !doc.IsProgrammed(k)) {
-            continue;
-        }
-        std::vector<std::uint32_t> codes;
-        for (const std::int32_t code : doc.keys[static_cast<std::size_t>(k)].codes) {
-            codes.push_back(static_cast<std::uint32_t>(code));
-        }
-        const keyboards::CodesText text = keyboards::TextOfCodes(codes, layoutId);
-        const std::string key = std::to_string(k);
-        const auto add = [&](StringId id, std::vector<std::string> args) {
-            report.Add(report.KeyLine(k), NoteLevel::Warning, id, std::move(args), k);
-        };
-        switch (text.reason) {
-        case keyboards::NotTextReason::ModifierAtEnd:
-            if (!keyboards::OnlyModifiers(codes)) {
-                add(StringId::CheckModifierAtEnd, {key});
-            }
-            break;
-        case keyboards::NotTextReason::DeadKeyAtEnd:
-            add(StringId::CheckDeadKeyAtEnd, {key, layoutName});
-            break;
-        case keyboards::NotTextReason::UnknownCode:
-            add(StringId::CheckCodeNoKeyMakes, {key, std::to_string(text.code)});
-            break;
-        default:
-            break;
-        }
+// What image and program do with the file's own bytes: the builder's stop,
+// at its line, is an error whatever the editor's reader made of the file.
+void CheckFileImage(const std::string& file, ReadReport& report) {
+    DeviceImage image;
+    const LayoutImageRead read = ReadLayoutImage(file, image);
+    if (read.check == PathCheck::Plain && read.step != ImageOk) {
+        report.Add(read.line, NoteLevel::Error, StringId::ImageRefusedAtLine,
+                   {std::to_string(read.step)});
     }
-}
-
-// The English text with its values (Latin-1 bytes of the file) as UTF-8.
-// A value can be a field of megabytes: it is converted once, straight into
-// the text, never copied on the way.
-std::string Utf8Message(const UiMessage& message) {
-    const std::string_view text = StringText(message.id);
-    std::string out;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool placeholder = text[i] == '%' && i + 1 < text.size() &&
-                                 ((text[i + 1] >= '1' && text[i + 1] <= '9') ||
-                                  text[i + 1] == 's' || text[i + 1] == 'd');
-        if (placeholder && next < message.args.size()) {
-            out += Latin1ToUtf8(message.args[next++]);
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
 }
 
 // For the terminal: each field cut to a readable length, controls escaped.
 std::string TerminalNote(const std::string& file, ReadNote note) {
-    for (std::string& arg : note.message.args) {
-        arg = TerminalField(arg);
+    for (UiArg& arg : note.message.args) {
+        arg = TerminalValue(arg);
     }
     return TerminalLine(FormatNote(file, note));
 }
@@ -168,22 +122,49 @@ void WriteArrayItem(std::ostream& out, const std::string& file, const ReadNote& 
         << (note.level == NoteLevel::Error ? "error" : "warning")
         << "\",\n    \"key\": " << note.key
         << ",\n    \"id\": " << static_cast<int>(note.message.id) << ",\n    \"message\": ";
-    WriteJsonString(out, Utf8Message(note.message));
+    WriteJsonString(out, note.message.English());
     out << "\n  }";
+}
+
+// Keys whose codes end where a PC would wait for more: a modifier after
+// other keys (a key of a modifier alone is one), or a dead key; and codes
+// no key of a PC keyboard makes.
+void CheckTexts(const LayoutDocument& doc, const std::string& layoutId, ReadReport& report) {
+    const keyboards::PcLayoutInfo* info = keyboards::FindPcLayout(layoutId);
+    const std::string layoutName = info == nullptr ? layoutId : std::string(StringText(info->name));
+    for (int k = 1; k <= doc.KeysInUse(); ++k) {
+        if (doc.IsLaterCellOfJoinedKey(k) || !doc.IsProgrammed(k)) {
+            continue;
+        }
+        const KeyCodes& stored = doc.keys[static_cast<std::size_t>(k)].codes;
+        const std::vector<std::uint32_t> codes(stored.begin(), stored.end());
+        const keyboards::CodesText text = keyboards::TextOfCodes(codes, layoutId);
+        const std::string key = std::to_string(k);
+        const auto add = [&](StringId id, std::vector<std::string> args) {
+            report.Add(report.KeyLine(k), NoteLevel::Warning, id, std::move(args), k);
+        };
+        switch (text.reason) {
+        case keyboards::NotTextReason::ModifierAtEnd:
+            if (!keyboards::OnlyModifiers(codes)) {
+                add(StringId::CheckModifierAtEnd, {key});
+            }
+            break;
+        case keyboards::NotTextReason::DeadKeyAtEnd:
+            add(StringId::CheckDeadKeyAtEnd, {key, layoutName});
+            break;
+        case keyboards::NotTextReason::UnknownCode:
+            add(StringId::CheckCodeNoKeyMakes, {key, std::to_string(text.code)});
+            break;
+        default:
+            break;
+        }
+    }
 }
 
 } // namespace
 
-int RunCheck(Args args) {
-    return RunCheckIn(args, {});
-}
-
-int RunCheckWithPcLayout(Args args) {
-    return RunInPcLayout("check", args, kCheckUsage, RunCheckIn);
-}
-
-int RunCheckIn(Args args, const std::string& pcLayout) {
-    const std::string layoutId = pcLayout.empty() ? std::string("us") : pcLayout;
+int RunCheck(Args args, const CodeNaming& naming) {
+    const std::string layoutId = keyboards::LayoutOfNaming(naming);
     FileArguments arguments;
     if (const auto status = ReadFileArguments(args, "check", kCheckUsage, arguments)) {
         return *status;
@@ -201,7 +182,9 @@ int RunCheckIn(Args args, const std::string& pcLayout) {
         LayoutDocument doc;
         if (const LayoutReadResult read = CheckLayoutFile(file, doc); !read) {
             doc.readReport.Add(0, NoteLevel::Error, *read.failure);
+            CheckFileImage(file, doc.readReport);
         } else {
+            CheckFileImage(file, doc.readReport);
             CheckImage(doc, doc.readReport);
             CheckTexts(doc, layoutId, doc.readReport);
         }

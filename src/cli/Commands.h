@@ -3,8 +3,8 @@
 #pragma once
 
 #include "common/CommandLine.h"
+#include "scancodes/ScanCodeTables.h"
 
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,13 +14,13 @@ namespace vorlan::cli {
 using Args = std::span<char* const>;
 
 int RunConvert(Args args);
-int RunShow(Args args);
+int RunShow(Args args, const CodeNaming& naming);
 int RunProgram(Args args);
 int RunImage(Args args);
-int RunCheck(Args args);
+int RunCheck(Args args, const CodeNaming& naming);
 int RunDiff(Args args);
 int RunLegends(Args args);
-int RunSheet(Args args);
+int RunSheet(Args args, const CodeNaming& naming);
 int RunPcLayouts(Args args);
 int RunReport(Args args);
 int RunType(Args args);
@@ -29,14 +29,9 @@ int RunExport(Args args);
 
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
-int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args));
-int RunInPcLayout(std::string_view command, Args args, std::string_view usage,
-                  const std::function<int(Args, const std::string&)>& run);
-// show, with what each key types in the layout (US without one).
-int RunShowIn(Args args, const std::string& layoutId);
+int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
+                    int (*run)(Args, const CodeNaming&));
 int RunShowWithPcLayout(Args args);
-// check, with the keys' codes read in the layout (US without one).
-int RunCheckIn(Args args, const std::string& layoutId);
 int RunCheckWithPcLayout(Args args);
 int RunSheetWithPcLayout(Args args);
 

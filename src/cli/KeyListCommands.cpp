@@ -40,8 +40,8 @@ std::optional<int> ReadSeparator(const cmdline::Parsed& parsed, std::string_view
 // The list's own cells in a message, as the terminal shows them: controls
 // escaped and a long cell cut.
 std::string ShownMessage(UiMessage message) {
-    for (std::string& arg : message.args) {
-        arg = TerminalArgument(arg);
+    for (UiArg& arg : message.args) {
+        arg = UiArg(TerminalArgument(arg.Utf8()));
     }
     return message.English();
 }

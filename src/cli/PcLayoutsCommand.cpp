@@ -30,13 +30,8 @@ int RunPcLayouts(Args args) {
     return std::cout.good() ? 0 : 1;
 }
 
-int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args)) {
-    return RunInPcLayout(command, args, usage,
-                         [run](Args rest, const std::string&) { return run(rest); });
-}
-
-int RunInPcLayout(std::string_view command, Args args, std::string_view usage,
-                  const std::function<int(Args, const std::string&)>& run) {
+int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
+                    int (*run)(Args, const CodeNaming&)) {
     std::vector<char*> rest;
     std::string id;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -62,12 +57,15 @@ int RunInPcLayout(std::string_view command, Args args, std::string_view usage,
                               usage);
         }
     }
-    const keyboards::ScopedCodeNames names(id);
-    return run(Args(rest.data(), rest.size()), id);
+    return run(Args(rest.data(), rest.size()), keyboards::NamingFor(id));
 }
 
 int RunShowWithPcLayout(Args args) {
-    return RunInPcLayout("show", args, kShowUsage, RunShowIn);
+    return RunWithPcLayout("show", args, kShowUsage, RunShow);
+}
+
+int RunCheckWithPcLayout(Args args) {
+    return RunWithPcLayout("check", args, kCheckUsage, RunCheck);
 }
 
 int RunSheetWithPcLayout(Args args) {

@@ -2,8 +2,9 @@
 // holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "common/Text.h"
+#include "keyboards/PcLayouts.h"
 #include "keyboards/TextCodes.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/CodeNames.h"
@@ -41,19 +42,16 @@ std::vector<int> Partners(const KeySpan& span) {
     return std::vector<int>(span.partners.begin(), span.partners.begin() + span.PartnerCount());
 }
 
-// What a key's codes type in the layout, for the table and JSON.
-std::optional<std::string> TypesText(const KeyCodes& codes, const std::string& layoutId) {
-    std::vector<std::uint32_t> list;
-    for (const std::int32_t code : codes) {
-        list.push_back(static_cast<std::uint32_t>(code));
-    }
-    if (list.empty() || list.front() == 0) {
+// What a key's codes type in the naming's PC layout, for the table and JSON.
+std::optional<std::string> TypesText(const KeyCodes& codes, const CodeNaming& naming) {
+    if (codes[0] == 0) {
         return std::nullopt;
     }
-    return keyboards::TextOfCodes(list, layoutId.empty() ? "us" : layoutId).text;
+    const std::vector<std::uint32_t> list(codes.begin(), codes.end());
+    return keyboards::TextOfCodes(list, keyboards::LayoutOfNaming(naming)).text;
 }
 
-json KeyJson(const LayoutDocument& doc, int k, const std::string& layoutId) {
+json KeyJson(const LayoutDocument& doc, int k, const CodeNaming& naming) {
     const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
     const KeySpan& span = doc.spans[static_cast<std::size_t>(k)];
     return {
@@ -66,17 +64,17 @@ json KeyJson(const LayoutDocument& doc, int k, const std::string& layoutId) {
         {"mode", ModeBits(key.mode())},
         {"name", Latin1ToUtf8(key.name.str())},
         {"codes", key.codes},
-        {"codeNames", CodeNames(key.codes)},
-        {"types", TypesText(key.codes, layoutId).value_or(std::string())},
+        {"codeNames", CodeNames(key.codes, naming)},
+        {"types", TypesText(key.codes, naming).value_or(std::string())},
     };
 }
 
-json LayoutJson(const LayoutDocument& doc, const std::string& layoutId) {
+json LayoutJson(const LayoutDocument& doc, const CodeNaming& naming) {
     const KeyboardSettings& s = doc.settings;
     const RfidOptions& r = doc.rfid;
     json keys = json::array();
     for (int k = 1; k <= kMaxKeys; ++k) {
-        keys.push_back(KeyJson(doc, k, layoutId));
+        keys.push_back(KeyJson(doc, k, naming));
     }
     json catalog = json::array();
     for (int p = 0; p < std::clamp(doc.catalogCount, 0, kMaxCatalogEntries); ++p) {
@@ -118,8 +116,8 @@ bool DiffersFromNew(const LayoutDocument& doc, const LayoutDocument& fresh, int 
            key.groupNumber != blank.groupNumber;
 }
 
-std::string CodesText(const KeyCodes& codes) {
-    const std::vector<std::string> names = CodeNames(codes);
+std::string CodesText(const KeyCodes& codes, const CodeNaming& naming) {
+    const std::vector<std::string> names = CodeNames(codes, naming);
     std::size_t used = codes.size();
     while (used > 0 && codes[used - 1] == 0) {
         --used;
@@ -137,7 +135,7 @@ std::string CodesText(const KeyCodes& codes) {
     return text;
 }
 
-void PrintTable(const LayoutDocument& doc, std::ostream& out, const std::string& layoutId) {
+void PrintTable(const LayoutDocument& doc, const CodeNaming& naming, std::ostream& out) {
     const KeyboardSettings& s = doc.settings;
     const RfidOptions& r = doc.rfid;
     out << "Keys: " << s.keyCount << "   variant: " << static_cast<int>(doc.variant) << " ("
@@ -175,10 +173,10 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out, const std::string&
                       partners.c_str(), key.groupNumber, key.groupKey() ? 1 : 0,
                       key.singleKey() ? 1 : 0, ModeBits(key.mode()));
         out << row << TerminalLine(TerminalField(key.name.str())) << '\n';
-        const std::string codes = CodesText(key.codes);
+        const std::string codes = CodesText(key.codes, naming);
         if (!codes.empty()) {
             out << std::string(35, ' ') << codes << '\n';
-            if (const auto types = TypesText(key.codes, layoutId)) {
+            if (const auto types = TypesText(key.codes, naming)) {
                 out << std::string(35, ' ')
                     << TerminalLine(FormatString(StringText(StringId::KeyTypesText),
                                                  {keyboards::DisplayText(*types)}))
@@ -199,11 +197,7 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out, const std::string&
 
 } // namespace
 
-int RunShow(Args args) {
-    return RunShowIn(args, {});
-}
-
-int RunShowIn(Args args, const std::string& layoutId) {
+int RunShow(Args args, const CodeNaming& naming) {
     FileArguments arguments;
     if (const auto status = ReadFileArguments(args, "show", kShowUsage, arguments)) {
         return *status;
@@ -230,10 +224,10 @@ int RunShowIn(Args args, const std::string& layoutId) {
     if (asJson) {
         // Names were made valid UTF-8 above, so nothing needs replacing; the
         // replace mode only keeps dump from ever throwing.
-        std::cout << LayoutJson(doc, layoutId).dump(2, ' ', false, json::error_handler_t::replace)
+        std::cout << LayoutJson(doc, naming).dump(2, ' ', false, json::error_handler_t::replace)
                   << '\n';
     } else {
-        PrintTable(doc, std::cout, layoutId);
+        PrintTable(doc, naming, std::cout);
     }
     return std::cout.good() ? 0 : 1;
 }

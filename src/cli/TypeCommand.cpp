@@ -42,8 +42,8 @@ int RunType(Args args) {
     // escaped, a long name cut.
     std::optional<UiMessage> note = keyboards::TextCodesNote(result, text);
     if (note) {
-        for (std::string& arg : note->args) {
-            arg = TerminalArgument(arg);
+        for (UiArg& arg : note->args) {
+            arg = UiArg(TerminalArgument(arg.Utf8()));
         }
     }
     const std::string message = note ? note->English() : std::string();

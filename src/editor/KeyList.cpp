@@ -1,6 +1,6 @@
 #include "editor/KeyList.h"
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 #include "editor/KeyOperations.h"
 #include "keyboards/TextCodes.h"
 #include "layout/LayoutFile.h"

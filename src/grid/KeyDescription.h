@@ -5,6 +5,7 @@
 #include "common/UiMessage.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <string>
 #include <string_view>
@@ -14,13 +15,14 @@ namespace vorlan {
 
 // The display names of a key's codes as the key panel shows them (the PC
 // layout's signs, UTF-8), without the empty slots after the last code.
-std::vector<std::string> KeyCodeNames(const KeyCodes& codes);
+std::vector<std::string> KeyCodeNames(const KeyCodes& codes, const CodeNaming& naming);
 
 // The text drawn on the image put at slot, UTF-8: the key's name, or its code
 // names when it has none; empty for images that show no key (empty, unavailable)
 // and for keys that are not programmed. A joined image shows the first named
 // key of its cells, so a partner named alone still labels the whole key.
-std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image);
+std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image,
+                      const CodeNaming& naming);
 
 // True for the images of a double or quad key, selected or not.
 bool IsJoinedImage(KeyImage image);
@@ -42,7 +44,7 @@ ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image);
 // With a PC layout id, a line says what the key types there when its codes
 // read as text ("types 158745⏎").
 std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
-                                       std::string_view pcLayout = {});
+                                       const CodeNaming& naming, std::string_view pcLayout = {});
 
 // The lowest cell of the key at slot (the cell its joined image is drawn at);
 // slot itself when it is not joined.

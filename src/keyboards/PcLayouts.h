@@ -40,17 +40,12 @@ std::string SignName(const PcKeySigns& key);
 // life of the program. Empty entries only for US and unknown ids.
 const CodeNameOverrides& CodeNamesFor(std::string_view layoutId);
 
-// Makes NameOfCode follow a layout until the object goes; an empty id keeps
-// the standard names.
-class ScopedCodeNames {
-public:
-    explicit ScopedCodeNames(std::string_view layoutId);
-    ~ScopedCodeNames();
-    ScopedCodeNames(const ScopedCodeNames&) = delete;
-    ScopedCodeNames& operator=(const ScopedCodeNames&) = delete;
+// The names codes get under a layout, to hand to whatever names codes; the
+// standard names for an empty id.
+CodeNaming NamingFor(std::string_view layoutId);
 
-private:
-    const CodeNameOverrides* previous_;
-};
+// The layout whose names a naming gives: "us" for the standard names, which
+// are a US keyboard's.
+std::string LayoutOfNaming(const CodeNaming& naming);
 
 } // namespace vorlan::keyboards

@@ -1,6 +1,6 @@
 // vorlanctl type, import and export, run as a user runs them.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>

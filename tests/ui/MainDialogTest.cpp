@@ -3,12 +3,12 @@
 // dialogs and the recent-file block. The editor's rules are tested in the core.
 #include "app/MainDialog.h"
 
-#include "MainWindowFixture.h"
 #include "app/GridViewActions.h"
 #include "app/MainWindowHooks.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "keyboards/ui/PcLayoutMenu.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>

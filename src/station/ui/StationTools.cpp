@@ -63,7 +63,7 @@ std::optional<BatchSettings> AskBatch(QWidget* parent) {
         return std::nullopt;
     }
     BatchSettings settings;
-    settings.order = order->text().trimmed().toStdString();
+    settings.order = ToUtf8Text(order->text().trimmed());
     settings.count = count->value();
     settings.test = static_cast<BatchTest>(test->currentIndex());
     return settings;
@@ -71,8 +71,9 @@ std::optional<BatchSettings> AskBatch(QWidget* parent) {
 
 } // namespace
 
-StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor)
-    : QObject(theWindow), window(theWindow), editor(theEditor) {
+StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor,
+                           const VerifyTools& theVerify)
+    : QObject(theWindow), window(theWindow), editor(theEditor), verify(theVerify) {
     setObjectName(QStringLiteral("StationTools"));
     QMenu* tools = theWindow->menuBar()->findChild<QMenu*>(QStringLiteral("toolsMenu"));
     if (tools == nullptr) {
@@ -98,8 +99,7 @@ StationView* StationTools::Station() const {
 }
 
 QString StationTools::LogPath() const {
-    VerifyTools* verify = VerifyToolsOf(window);
-    return verify != nullptr ? verify->LogPath() : QString();
+    return verify.LogPath();
 }
 
 void StationTools::StartBatch() {
@@ -146,7 +146,8 @@ void StationTools::Open(const BatchSettings& settings, const std::string& pendin
         return;
     }
     saved.RebuildAfterLoad();
-    station = new StationView(std::move(batch), saved, *keyboard, clock, LogPath(), window);
+    station = new StationView(std::move(batch), saved, *keyboard, clock, LogPath(), window,
+                              editor.Naming());
     station->setAttribute(Qt::WA_DeleteOnClose);
     if (pollMs > 0) {
         station->SetPollInterval(pollMs);
@@ -169,7 +170,7 @@ void StationTools::OfferResume() {
     counted.CountLog(LogRuns(LogPath()));
     if (!AskYesNo(window,
                   UiText(StringId::StationResume)
-                      .arg(QString::fromStdString(state->settings.order))
+                      .arg(FromUtf8Text(state->settings.order))
                       .arg(counted.Passed())
                       .arg(state->settings.count),
                   StringId::StationResume)) {

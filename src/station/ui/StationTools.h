@@ -16,12 +16,15 @@ namespace vorlan {
 class KeyEditor;
 class PacingClock;
 class StationView;
+class VerifyTools;
 struct BatchSettings;
 
 class StationTools : public QObject {
     Q_OBJECT
 public:
-    StationTools(QMainWindow* window, KeyEditor& editor);
+    // verify: the window's key test and programming log tools, whose log the
+    // batch counts and writes.
+    StationTools(QMainWindow* window, KeyEditor& editor, const VerifyTools& verify);
 
     void StartBatch();
     void SaveReport();
@@ -40,6 +43,7 @@ private:
 
     QMainWindow* window;
     KeyEditor& editor;
+    const VerifyTools& verify;
     QAction* batchAction = nullptr;
     QAction* reportAction = nullptr;
     QPointer<StationView> station;

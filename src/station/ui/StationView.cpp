@@ -40,14 +40,15 @@ void SetPointSize(QWidget* widget, int points, bool bold = false) {
 }
 
 QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8Text(text);
 }
 
 } // namespace
 
 StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardDriver& keyboard,
-                         std::shared_ptr<PacingClock> theClock, QString theLogPath, QWidget* parent)
-    : QDialog(parent), batch(std::make_unique<Batch>(std::move(theBatch))),
+                         std::shared_ptr<PacingClock> theClock, QString theLogPath, QWidget* parent,
+                         CodeNaming theNaming)
+    : QDialog(parent), naming(theNaming), batch(std::make_unique<Batch>(std::move(theBatch))),
       doc(std::make_unique<LayoutDocument>(theDoc)),
       driver(std::make_shared<CountingDriver>(
           std::shared_ptr<KeyboardDriver>(&keyboard, [](KeyboardDriver*) {}))),
@@ -149,7 +150,7 @@ void StationView::Poll() {
     if (state != State::Waiting && state != State::Passed) {
         return;
     }
-    const bool answers = DetectKeyboardType(*driver) >= 0;
+    const bool answers = DetectKeyboardType(*driver).Answered();
     if (keyboardStillThere) {
         // The keyboard just judged must go before the next one is programmed.
         if (!answers) {
@@ -234,7 +235,7 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
     pendingTest = KeyTestOutcome::Failed; // what a crash during the test leaves
     SaveState();
     DropRunMarker();
-    test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc));
+    test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc, naming));
     testClock.start();
     testTimer->start();
     CheckTest();
@@ -246,7 +247,7 @@ void StationView::TakeTestKey(const QKeyEvent& key) {
         return;
     }
     bool changed = false;
-    for (const CodeAndName& code : CodesOfKeyDown(*down)) {
+    for (const CodeAndName& code : CodesOfKeyDown(*down, CodeNaming{})) {
         if (code.code != 0) {
             changed =
                 test->Feed(static_cast<std::uint8_t>(code.code), testClock.elapsed()) || changed;
@@ -261,7 +262,7 @@ void StationView::CheckTest() {
     const KeyTestPlan& plan = test->Plan();
     for (const TestLine& line : test->Lines()) {
         if (line.kind == StreamEvent::Kind::Unknown) {
-            failReason = UiText(StringId::StationWrongKey).arg(Utf8(TestLineText(line)));
+            failReason = UiText(StringId::StationWrongKey).arg(Utf8(TestLineText(line, naming)));
             Judge(KeyTestOutcome::Failed);
             return;
         }
@@ -284,7 +285,7 @@ void StationView::CheckTest() {
     QString text = UiText(StringId::StationTesting).arg(passed).arg(required);
     if (batch->Settings().test == BatchTest::EveryKey && !plan.untypable.empty()) {
         text += QLatin1Char('\n') +
-                UiText(StringId::StationUntestable).arg(static_cast<int>(plan.untypable.size()));
+                UiText(StringId::StationUntestable, static_cast<int>(plan.untypable.size()));
     }
     Show(State::Testing, text);
 }
@@ -326,7 +327,7 @@ void StationView::Decide(bool setAside) {
         RemoveBatchState(ToPath(statePath));
         savedState.clear();
         pollTimer->stop();
-        Show(State::Complete, UiText(StringId::StationComplete).arg(batch->Passed()));
+        Show(State::Complete, UiText(StringId::StationComplete, batch->Passed()));
         return;
     }
     SaveState();

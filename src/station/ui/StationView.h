@@ -5,6 +5,8 @@
 // keyboard in place, S sets it aside, Escape pauses and asks whether to end.
 #pragma once
 
+#include "scancodes/ScanCodeTables.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <atomic>
@@ -38,8 +40,10 @@ public:
     enum class State { Waiting, Programming, Testing, Passed, Failed, Complete };
 
     // keyboard is not owned and outlives the view; doc is copied for the test.
+    // naming: how the key test names codes (the window's PC layout).
     StationView(Batch batch, const LayoutDocument& doc, KeyboardDriver& keyboard,
-                std::shared_ptr<PacingClock> clock, QString logPath, QWidget* parent);
+                std::shared_ptr<PacingClock> clock, QString logPath, QWidget* parent,
+                CodeNaming naming = {});
     ~StationView() override;
 
     State CurrentState() const { return state; }
@@ -80,6 +84,7 @@ private:
     void ChooseReport();
     void ShowPlace();
 
+    CodeNaming naming;
     std::unique_ptr<Batch> batch;
     std::unique_ptr<LayoutDocument> doc;
     std::shared_ptr<CountingDriver> driver;
