@@ -2323,6 +2323,180 @@ Ersetzen?</translation>
     <message>
         <source>The programming log holds no batch yet.</source>
         <translation>Das Programmierprotokoll enthält noch keinen Stapel.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed on a %2 PC keyboard (character %3)</source>
+        <translation>„%1“ kann auf einer PC-Tastatur %2 nicht getippt werden (Zeichen %3)</translation>
+    </message>
+    <message>
+        <source>The text needs %1 codes and a key holds 16: it stops fitting at character %2</source>
+        <translation>Der Text braucht %1 Codes, eine Taste fasst 16: ab Zeichen %2 passt er nicht mehr</translation>
+    </message>
+    <message>
+        <source>No key is named &quot;{%1}&quot; (character %2); write {{ for a brace</source>
+        <translation>Keine Taste heißt „{%1}“ (Zeichen %2); für eine Klammer {{ schreiben</translation>
+    </message>
+    <message>
+        <source>The &quot;{&quot; at character %1 has no closing &quot;}&quot;; write {{ for a brace</source>
+        <translation>Die „{“ bei Zeichen %1 hat keine schließende „}“; für eine Klammer {{ schreiben</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key types &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>Die Tastatur hält jeden Code gedrückt, bis die Taste losgelassen wird; die Taste tippt daher „%1“, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key does not type &quot;%1&quot;</source>
+        <translation>Die Tastatur hält jeden Code gedrückt, bis die Taste losgelassen wird; die Taste tippt daher nicht „%1“</translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <translation>tippt %1</translation>
+    </message>
+    <message>
+        <source>does not read as text</source>
+        <translation>ergibt keinen Text</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Taste %1 endet mit einer Umschalttaste (Shift, Strg, Alt oder AltGr), der keine Taste folgt.</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Taste %1 endet mit einer Tottaste der PC-Tastatur %2, der nichts folgt.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Taste %1 sendet Code %2, den keine Taste einer PC-Tastatur erzeugt.</translation>
+    </message>
+    <message>
+        <source>The first row must name the columns: key, name, text, codes, shape</source>
+        <translation>Die erste Zeile muss die Spalten benennen: key, name, text, codes, shape</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no column of a key list (key, name, text, codes, shape)</source>
+        <translation>„%1“ ist keine Spalte einer Tastenliste (key, name, text, codes, shape)</translation>
+    </message>
+    <message>
+        <source>The header names no &quot;key&quot; column</source>
+        <translation>Die Kopfzeile nennt keine Spalte „key“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key number from 1 to %2</source>
+        <translation>„%1“ ist keine Tastennummer von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>Key %1 takes a cell that an earlier row's key holds</source>
+        <translation>Taste %1 belegt ein Feld, das die Taste einer früheren Zeile hat</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no shape (single, double-right, double-down, quad)</source>
+        <translation>„%1“ ist keine Form (single, double-right, double-down, quad)</translation>
+    </message>
+    <message>
+        <source>A %1 key at key %2 does not fit the grid</source>
+        <translation>Eine Taste der Form %1 bei Taste %2 passt nicht ins Tastenraster</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has characters a layout file cannot hold</source>
+        <translation>Der Name „%1“ enthält Zeichen, die eine Belegungsdatei nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>A name cannot hold &quot;;&quot;, &quot;,&quot; or a line end</source>
+        <translation>Ein Name darf kein „;“, „,“ und kein Zeilenende enthalten</translation>
+    </message>
+    <message>
+        <source>The name is %1 bytes long; a key's name holds at most 102</source>
+        <translation>Der Name ist %1 Bytes lang; ein Tastenname fasst höchstens 102</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of at most 16 codes from 0 to 255</source>
+        <translation>„%1“ ist keine Liste von höchstens 16 Codes von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>The text and the codes differ: give one of them</source>
+        <translation>Text und Codes weichen voneinander ab: nur eines angeben</translation>
+    </message>
+    <message>
+        <source>A quoted cell has no closing quote</source>
+        <translation>Einer Zelle in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>The row has more cells than the header names</source>
+        <translation>Die Zeile hat mehr Zellen, als die Kopfzeile benennt</translation>
+    </message>
+    <message>
+        <source>The list holds no key</source>
+        <translation>Die Liste enthält keine Taste</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3)</source>
+        <translation>Zeile %1, Spalte %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>The key list does not hold everything of this layout (its settings, RFID options, modes or group keys): importing it gives another layout file</source>
+        <translation>Die Tastenliste enthält nicht alles dieser Belegung (Einstellungen, RFID-Optionen, Tastenmodi oder Gruppentasten): ihr Import ergibt eine andere Belegungsdatei</translation>
+    </message>
+    <message>
+        <source>Rows left out: %1</source>
+        <translation>Ausgelassene Zeilen: %1</translation>
+    </message>
+    <message>
+        <source>Type a te&amp;xt...</source>
+        <translation>Te&amp;xt eingeben...</translation>
+    </message>
+    <message>
+        <source>Type a text</source>
+        <translation>Text eingeben</translation>
+    </message>
+    <message>
+        <source>The text as typed on a %1 PC keyboard ({Enter}, {Tab}, {F5} for named keys, {{ for a brace):</source>
+        <translation>Der Text, wie auf einer PC-Tastatur %1 getippt ({Enter}, {Tab}, {F5} für benannte Tasten, {{ für eine Klammer):</translation>
+    </message>
+    <message>
+        <source>Digits from the &amp;number pad</source>
+        <translation>Ziffern vom &amp;Ziffernblock</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>Tastenliste &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>&amp;Tastenliste exportieren...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Tastenlisten (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Tastenliste importieren</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Tastenliste exportieren</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Zu schreibende Belegungsdatei</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>Die Tastenliste hat fehlerhafte Zeilen, daher wurde nichts importiert:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Die Ziffern der Texte auf dem Ziffernblock tippen, der auf jeder PC-Tastaturbelegung gleich ist?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Belegungsdateien (*.txt)</translation>
         <source>At line %1.</source>
         <translation>In Zeile %1.</translation>
     </message>

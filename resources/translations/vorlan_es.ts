@@ -2323,6 +2323,180 @@ Replace them?</source>
     <message>
         <source>The programming log holds no batch yet.</source>
         <translation>El registro de programación aún no contiene ningún lote.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed on a %2 PC keyboard (character %3)</source>
+        <translation>«%1» no se puede escribir en un teclado de PC %2 (carácter %3)</translation>
+    </message>
+    <message>
+        <source>The text needs %1 codes and a key holds 16: it stops fitting at character %2</source>
+        <translation>El texto necesita %1 códigos y una tecla admite 16: deja de caber en el carácter %2</translation>
+    </message>
+    <message>
+        <source>No key is named &quot;{%1}&quot; (character %2); write {{ for a brace</source>
+        <translation>Ninguna tecla se llama «{%1}» (carácter %2); escriba {{ para una llave</translation>
+    </message>
+    <message>
+        <source>The &quot;{&quot; at character %1 has no closing &quot;}&quot;; write {{ for a brace</source>
+        <translation>La «{» del carácter %1 no tiene «}» de cierre; escriba {{ para una llave</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key types &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>El teclado mantiene pulsado cada código hasta que se suelta la tecla, así que la tecla escribe «%1», no «%2»</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key does not type &quot;%1&quot;</source>
+        <translation>El teclado mantiene pulsado cada código hasta que se suelta la tecla, así que la tecla no escribe «%1»</translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <translation>escribe %1</translation>
+    </message>
+    <message>
+        <source>does not read as text</source>
+        <translation>no se lee como texto</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>La tecla %1 termina con un modificador (Mayús, Ctrl, Alt o AltGr) al que no sigue ninguna tecla.</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>La tecla %1 termina con una tecla muerta del teclado de PC %2 a la que no sigue nada.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>La tecla %1 envía el código %2, que ninguna tecla de un teclado de PC produce.</translation>
+    </message>
+    <message>
+        <source>The first row must name the columns: key, name, text, codes, shape</source>
+        <translation>La primera fila debe nombrar las columnas: key, name, text, codes, shape</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no column of a key list (key, name, text, codes, shape)</source>
+        <translation>«%1» no es una columna de una lista de teclas (key, name, text, codes, shape)</translation>
+    </message>
+    <message>
+        <source>The header names no &quot;key&quot; column</source>
+        <translation>El encabezado no nombra ninguna columna «key»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key number from 1 to %2</source>
+        <translation>«%1» no es un número de tecla de 1 a %2</translation>
+    </message>
+    <message>
+        <source>Key %1 takes a cell that an earlier row's key holds</source>
+        <translation>La tecla %1 ocupa una celda que ya tiene la tecla de una fila anterior</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no shape (single, double-right, double-down, quad)</source>
+        <translation>«%1» no es una forma (single, double-right, double-down, quad)</translation>
+    </message>
+    <message>
+        <source>A %1 key at key %2 does not fit the grid</source>
+        <translation>Una tecla %1 en la tecla %2 no cabe en la cuadrícula de teclas</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has characters a layout file cannot hold</source>
+        <translation>El nombre «%1» tiene caracteres que un archivo de distribución no admite</translation>
+    </message>
+    <message>
+        <source>A name cannot hold &quot;;&quot;, &quot;,&quot; or a line end</source>
+        <translation>Un nombre no puede contener «;», «,» ni un fin de línea</translation>
+    </message>
+    <message>
+        <source>The name is %1 bytes long; a key's name holds at most 102</source>
+        <translation>El nombre ocupa %1 bytes; el nombre de la tecla admite 102 como máximo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of at most 16 codes from 0 to 255</source>
+        <translation>«%1» no es una lista de 16 códigos como máximo de 0 a 255</translation>
+    </message>
+    <message>
+        <source>The text and the codes differ: give one of them</source>
+        <translation>El texto y los códigos difieren: indique solo uno</translation>
+    </message>
+    <message>
+        <source>A quoted cell has no closing quote</source>
+        <translation>Una celda entre comillas no tiene comilla de cierre</translation>
+    </message>
+    <message>
+        <source>The row has more cells than the header names</source>
+        <translation>La fila tiene más celdas de las que nombra el encabezado</translation>
+    </message>
+    <message>
+        <source>The list holds no key</source>
+        <translation>La lista no contiene ninguna tecla</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3)</source>
+        <translation>fila %1, columna %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>The key list does not hold everything of this layout (its settings, RFID options, modes or group keys): importing it gives another layout file</source>
+        <translation>La lista de teclas no contiene todo de esta distribución (ajustes, opciones RFID, modos o teclas de grupo): al importarla se obtiene otro archivo de distribución</translation>
+    </message>
+    <message>
+        <source>Rows left out: %1</source>
+        <translation>Filas omitidas: %1</translation>
+    </message>
+    <message>
+        <source>Type a te&amp;xt...</source>
+        <translation>Escribir un te&amp;xto...</translation>
+    </message>
+    <message>
+        <source>Type a text</source>
+        <translation>Escribir un texto</translation>
+    </message>
+    <message>
+        <source>The text as typed on a %1 PC keyboard ({Enter}, {Tab}, {F5} for named keys, {{ for a brace):</source>
+        <translation>El texto tal como se escribe en un teclado de PC %1 ({Enter}, {Tab}, {F5} para teclas con nombre, {{ para una llave):</translation>
+    </message>
+    <message>
+        <source>Digits from the &amp;number pad</source>
+        <translation>Dígitos del teclado &amp;numérico</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>&amp;Importar lista de teclas...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Exportar &amp;lista de teclas...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Listas de teclas (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importar lista de teclas</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Exportar lista de teclas</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Archivo de distribución que se escribirá</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>La lista de teclas tiene filas erróneas, así que no se importó nada:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>¿Escribir los dígitos de los textos en el teclado numérico, igual en toda distribución de teclado de PC?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Archivos de distribución (*.txt)</translation>
         <source>At line %1.</source>
         <translation>En la línea %1.</translation>
     </message>

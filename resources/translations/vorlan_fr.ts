@@ -2323,6 +2323,180 @@ Les remplacer ?</translation>
     <message>
         <source>The programming log holds no batch yet.</source>
         <translation>Le journal de programmation ne contient encore aucun lot.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed on a %2 PC keyboard (character %3)</source>
+        <translation>« %1 » ne peut pas être tapé sur un clavier de PC %2 (caractère %3)</translation>
+    </message>
+    <message>
+        <source>The text needs %1 codes and a key holds 16: it stops fitting at character %2</source>
+        <translation>Le texte demande %1 codes et une touche en contient 16 : il ne tient plus à partir du caractère %2</translation>
+    </message>
+    <message>
+        <source>No key is named &quot;{%1}&quot; (character %2); write {{ for a brace</source>
+        <translation>Aucune touche ne s’appelle « {%1} » (caractère %2) ; écrivez {{ pour une accolade</translation>
+    </message>
+    <message>
+        <source>The &quot;{&quot; at character %1 has no closing &quot;}&quot;; write {{ for a brace</source>
+        <translation>L’accolade « { » au caractère %1 n’est pas fermée par « } » ; écrivez {{ pour une accolade</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key types &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>Le clavier maintient chaque code enfoncé jusqu’au relâchement de la touche : la touche tape donc « %1 », pas « %2 »</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key does not type &quot;%1&quot;</source>
+        <translation>Le clavier maintient chaque code enfoncé jusqu’au relâchement de la touche : la touche ne tape donc pas « %1 »</translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <translation>tape %1</translation>
+    </message>
+    <message>
+        <source>does not read as text</source>
+        <translation>ne se lit pas comme un texte</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>La touche %1 se termine par un modificateur (Maj, Ctrl, Alt ou AltGr) qu’aucune touche ne suit.</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>La touche %1 se termine par une touche morte du clavier de PC %2 que rien ne suit.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>La touche %1 envoie le code %2, qu’aucune touche d’un clavier de PC ne produit.</translation>
+    </message>
+    <message>
+        <source>The first row must name the columns: key, name, text, codes, shape</source>
+        <translation>La première ligne doit nommer les colonnes : key, name, text, codes, shape</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no column of a key list (key, name, text, codes, shape)</source>
+        <translation>« %1 » n’est pas une colonne d’une liste de touches (key, name, text, codes, shape)</translation>
+    </message>
+    <message>
+        <source>The header names no &quot;key&quot; column</source>
+        <translation>L’en-tête ne nomme aucune colonne « key »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key number from 1 to %2</source>
+        <translation>« %1 » n’est pas un numéro de touche de 1 à %2</translation>
+    </message>
+    <message>
+        <source>Key %1 takes a cell that an earlier row's key holds</source>
+        <translation>La touche %1 prend une case qu’occupe la touche d’une ligne précédente</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no shape (single, double-right, double-down, quad)</source>
+        <translation>« %1 » n’est pas une forme (single, double-right, double-down, quad)</translation>
+    </message>
+    <message>
+        <source>A %1 key at key %2 does not fit the grid</source>
+        <translation>Une touche %1 à la touche %2 ne tient pas dans la grille des touches</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has characters a layout file cannot hold</source>
+        <translation>Le nom « %1 » contient des caractères qu’un fichier de disposition ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>A name cannot hold &quot;;&quot;, &quot;,&quot; or a line end</source>
+        <translation>Un nom ne peut contenir ni « ; », ni « , », ni fin de ligne</translation>
+    </message>
+    <message>
+        <source>The name is %1 bytes long; a key's name holds at most 102</source>
+        <translation>Le nom fait %1 octets ; le nom de la touche en contient au plus 102</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of at most 16 codes from 0 to 255</source>
+        <translation>« %1 » n’est pas une liste d’au plus 16 codes de 0 à 255</translation>
+    </message>
+    <message>
+        <source>The text and the codes differ: give one of them</source>
+        <translation>Le texte et les codes diffèrent : n’en donnez qu’un</translation>
+    </message>
+    <message>
+        <source>A quoted cell has no closing quote</source>
+        <translation>Une cellule entre guillemets n’a pas de guillemet fermant</translation>
+    </message>
+    <message>
+        <source>The row has more cells than the header names</source>
+        <translation>La ligne a plus de cellules que l’en-tête n’en nomme</translation>
+    </message>
+    <message>
+        <source>The list holds no key</source>
+        <translation>La liste ne contient aucune touche</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3)</source>
+        <translation>ligne %1, colonne %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>The key list does not hold everything of this layout (its settings, RFID options, modes or group keys): importing it gives another layout file</source>
+        <translation>La liste de touches ne contient pas tout de cette disposition (réglages, options RFID, modes ou touches groupées) : l’importer donne un autre fichier de disposition</translation>
+    </message>
+    <message>
+        <source>Rows left out: %1</source>
+        <translation>Lignes ignorées : %1</translation>
+    </message>
+    <message>
+        <source>Type a te&amp;xt...</source>
+        <translation>Taper un te&amp;xte...</translation>
+    </message>
+    <message>
+        <source>Type a text</source>
+        <translation>Taper un texte</translation>
+    </message>
+    <message>
+        <source>The text as typed on a %1 PC keyboard ({Enter}, {Tab}, {F5} for named keys, {{ for a brace):</source>
+        <translation>Le texte tel qu’il est tapé sur un clavier de PC %1 ({Enter}, {Tab}, {F5} pour les touches nommées, {{ pour une accolade) :</translation>
+    </message>
+    <message>
+        <source>Digits from the &amp;number pad</source>
+        <translation>Chiffres du pavé &amp;numérique</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>&amp;Importer une liste de touches...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Exporter une &amp;liste de touches...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Listes de touches (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importer une liste de touches</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Exporter une liste de touches</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Fichier de disposition à écrire</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>La liste de touches a des lignes erronées : rien n’a été importé.
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Taper les chiffres des textes sur le pavé numérique, le même sur toute disposition de clavier de PC ?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Fichiers de disposition (*.txt)</translation>
         <source>At line %1.</source>
         <translation>À la ligne %1.</translation>
     </message>

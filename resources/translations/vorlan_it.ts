@@ -2323,6 +2323,180 @@ Sostituirli?</translation>
     <message>
         <source>The programming log holds no batch yet.</source>
         <translation>Il registro di programmazione non contiene ancora alcun lotto.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed on a %2 PC keyboard (character %3)</source>
+        <translation>«%1» non si può digitare su una tastiera PC %2 (carattere %3)</translation>
+    </message>
+    <message>
+        <source>The text needs %1 codes and a key holds 16: it stops fitting at character %2</source>
+        <translation>Il testo richiede %1 codici e un tasto ne contiene 16: non entra più dal carattere %2</translation>
+    </message>
+    <message>
+        <source>No key is named &quot;{%1}&quot; (character %2); write {{ for a brace</source>
+        <translation>Nessun tasto si chiama «{%1}» (carattere %2); scrivere {{ per una graffa</translation>
+    </message>
+    <message>
+        <source>The &quot;{&quot; at character %1 has no closing &quot;}&quot;; write {{ for a brace</source>
+        <translation>La «{» al carattere %1 non ha la «}» di chiusura; scrivere {{ per una graffa</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key types &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>La tastiera tiene premuto ogni codice finché il tasto non viene rilasciato, quindi il tasto digita «%1», non «%2»</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key does not type &quot;%1&quot;</source>
+        <translation>La tastiera tiene premuto ogni codice finché il tasto non viene rilasciato, quindi il tasto non digita «%1»</translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <translation>digita %1</translation>
+    </message>
+    <message>
+        <source>does not read as text</source>
+        <translation>non si legge come testo</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Il tasto %1 termina con un modificatore (Maiusc, Ctrl, Alt o AltGr) non seguito da alcun tasto.</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Il tasto %1 termina con un tasto morto della tastiera PC %2 non seguito da nulla.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Il tasto %1 invia il codice %2, che nessun tasto di una tastiera PC produce.</translation>
+    </message>
+    <message>
+        <source>The first row must name the columns: key, name, text, codes, shape</source>
+        <translation>La prima riga deve nominare le colonne: key, name, text, codes, shape</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no column of a key list (key, name, text, codes, shape)</source>
+        <translation>«%1» non è una colonna di un elenco di tasti (key, name, text, codes, shape)</translation>
+    </message>
+    <message>
+        <source>The header names no &quot;key&quot; column</source>
+        <translation>L’intestazione non nomina alcuna colonna «key»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key number from 1 to %2</source>
+        <translation>«%1» non è un numero di tasto da 1 a %2</translation>
+    </message>
+    <message>
+        <source>Key %1 takes a cell that an earlier row's key holds</source>
+        <translation>Il tasto %1 occupa una cella che ha già il tasto di una riga precedente</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no shape (single, double-right, double-down, quad)</source>
+        <translation>«%1» non è una forma (single, double-right, double-down, quad)</translation>
+    </message>
+    <message>
+        <source>A %1 key at key %2 does not fit the grid</source>
+        <translation>Un tasto %1 al tasto %2 non entra nella griglia dei tasti</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has characters a layout file cannot hold</source>
+        <translation>Il nome «%1» ha caratteri che un file del layout non può contenere</translation>
+    </message>
+    <message>
+        <source>A name cannot hold &quot;;&quot;, &quot;,&quot; or a line end</source>
+        <translation>Un nome non può contenere «;», «,» o un fine riga</translation>
+    </message>
+    <message>
+        <source>The name is %1 bytes long; a key's name holds at most 102</source>
+        <translation>Il nome è lungo %1 byte; il nome del tasto ne contiene al massimo 102</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of at most 16 codes from 0 to 255</source>
+        <translation>«%1» non è un elenco di al massimo 16 codici da 0 a 255</translation>
+    </message>
+    <message>
+        <source>The text and the codes differ: give one of them</source>
+        <translation>Il testo e i codici differiscono: indicarne uno solo</translation>
+    </message>
+    <message>
+        <source>A quoted cell has no closing quote</source>
+        <translation>Una cella tra virgolette non ha la virgoletta di chiusura</translation>
+    </message>
+    <message>
+        <source>The row has more cells than the header names</source>
+        <translation>La riga ha più celle di quante ne nomini l’intestazione</translation>
+    </message>
+    <message>
+        <source>The list holds no key</source>
+        <translation>L’elenco non contiene alcun tasto</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3)</source>
+        <translation>riga %1, colonna %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>The key list does not hold everything of this layout (its settings, RFID options, modes or group keys): importing it gives another layout file</source>
+        <translation>L’elenco dei tasti non contiene tutto di questo layout (impostazioni, opzioni RFID, modi o tasti di gruppo): importarlo dà un altro file del layout</translation>
+    </message>
+    <message>
+        <source>Rows left out: %1</source>
+        <translation>Righe tralasciate: %1</translation>
+    </message>
+    <message>
+        <source>Type a te&amp;xt...</source>
+        <translation>Digitare un te&amp;sto...</translation>
+    </message>
+    <message>
+        <source>Type a text</source>
+        <translation>Digitare un testo</translation>
+    </message>
+    <message>
+        <source>The text as typed on a %1 PC keyboard ({Enter}, {Tab}, {F5} for named keys, {{ for a brace):</source>
+        <translation>Il testo come si digita su una tastiera PC %1 ({Enter}, {Tab}, {F5} per i tasti con nome, {{ per una graffa):</translation>
+    </message>
+    <message>
+        <source>Digits from the &amp;number pad</source>
+        <translation>Cifre del tastierino &amp;numerico</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>Importa e&amp;lenco dei tasti...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Esporta elenco &amp;dei tasti...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Elenchi dei tasti (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importa elenco dei tasti</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Esporta elenco dei tasti</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>File del layout da scrivere</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>L’elenco dei tasti ha righe errate, quindi non è stato importato nulla:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Digitare le cifre dei testi sul tastierino numerico, uguale in ogni layout di tastiera PC?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>File del layout (*.txt)</translation>
         <source>At line %1.</source>
         <translation>Alla riga %1.</translation>
     </message>

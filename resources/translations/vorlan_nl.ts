@@ -2323,6 +2323,180 @@ Vervangen?</translation>
     <message>
         <source>The programming log holds no batch yet.</source>
         <translation>Het programmeerlogboek bevat nog geen batch.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed on a %2 PC keyboard (character %3)</source>
+        <translation>‘%1’ kan niet worden getypt op een pc-toetsenbord %2 (teken %3)</translation>
+    </message>
+    <message>
+        <source>The text needs %1 codes and a key holds 16: it stops fitting at character %2</source>
+        <translation>De tekst heeft %1 codes nodig en een toets bevat er 16: vanaf teken %2 past hij niet meer</translation>
+    </message>
+    <message>
+        <source>No key is named &quot;{%1}&quot; (character %2); write {{ for a brace</source>
+        <translation>Geen toets heet ‘{%1}’ (teken %2); schrijf {{ voor een accolade</translation>
+    </message>
+    <message>
+        <source>The &quot;{&quot; at character %1 has no closing &quot;}&quot;; write {{ for a brace</source>
+        <translation>De ‘{’ bij teken %1 heeft geen sluitende ‘}’; schrijf {{ voor een accolade</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key types &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>Het toetsenbord houdt elke code ingedrukt tot de toets wordt losgelaten, dus de toets typt ‘%1’, niet ‘%2’</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key does not type &quot;%1&quot;</source>
+        <translation>Het toetsenbord houdt elke code ingedrukt tot de toets wordt losgelaten, dus de toets typt niet ‘%1’</translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <translation>typt %1</translation>
+    </message>
+    <message>
+        <source>does not read as text</source>
+        <translation>leest niet als tekst</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Toets %1 eindigt met een modificatietoets (Shift, Ctrl, Alt of AltGr) waarop geen toets volgt.</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Toets %1 eindigt met een dode toets van het pc-toetsenbord %2 waarop niets volgt.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Toets %1 stuurt code %2, die geen toets van een pc-toetsenbord maakt.</translation>
+    </message>
+    <message>
+        <source>The first row must name the columns: key, name, text, codes, shape</source>
+        <translation>De eerste rij moet de kolommen noemen: key, name, text, codes, shape</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no column of a key list (key, name, text, codes, shape)</source>
+        <translation>‘%1’ is geen kolom van een toetsenlijst (key, name, text, codes, shape)</translation>
+    </message>
+    <message>
+        <source>The header names no &quot;key&quot; column</source>
+        <translation>De kopregel noemt geen kolom ‘key’</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key number from 1 to %2</source>
+        <translation>‘%1’ is geen toetsnummer van 1 tot %2</translation>
+    </message>
+    <message>
+        <source>Key %1 takes a cell that an earlier row's key holds</source>
+        <translation>Toets %1 neemt een vak in dat de toets van een eerdere rij al heeft</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no shape (single, double-right, double-down, quad)</source>
+        <translation>‘%1’ is geen vorm (single, double-right, double-down, quad)</translation>
+    </message>
+    <message>
+        <source>A %1 key at key %2 does not fit the grid</source>
+        <translation>Een toets %1 bij toets %2 past niet in het toetsenraster</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has characters a layout file cannot hold</source>
+        <translation>De naam ‘%1’ bevat tekens die een indelingsbestand niet kan bevatten</translation>
+    </message>
+    <message>
+        <source>A name cannot hold &quot;;&quot;, &quot;,&quot; or a line end</source>
+        <translation>Een naam kan geen ‘;’, ‘,’ of regeleinde bevatten</translation>
+    </message>
+    <message>
+        <source>The name is %1 bytes long; a key's name holds at most 102</source>
+        <translation>De naam is %1 bytes lang; een toetsnaam bevat er hoogstens 102</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of at most 16 codes from 0 to 255</source>
+        <translation>‘%1’ is geen lijst van hoogstens 16 codes van 0 tot 255</translation>
+    </message>
+    <message>
+        <source>The text and the codes differ: give one of them</source>
+        <translation>De tekst en de codes verschillen: geef er één van</translation>
+    </message>
+    <message>
+        <source>A quoted cell has no closing quote</source>
+        <translation>Een cel tussen aanhalingstekens heeft geen sluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>The row has more cells than the header names</source>
+        <translation>De rij heeft meer cellen dan de kopregel noemt</translation>
+    </message>
+    <message>
+        <source>The list holds no key</source>
+        <translation>De lijst bevat geen toets</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3)</source>
+        <translation>rij %1, kolom %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+    <message>
+        <source>The key list does not hold everything of this layout (its settings, RFID options, modes or group keys): importing it gives another layout file</source>
+        <translation>De toetsenlijst bevat niet alles van deze indeling (instellingen, RFID-opties, toetsmodi of groepstoetsen): importeren geeft een ander indelingsbestand</translation>
+    </message>
+    <message>
+        <source>Rows left out: %1</source>
+        <translation>Weggelaten rijen: %1</translation>
+    </message>
+    <message>
+        <source>Type a te&amp;xt...</source>
+        <translation>Te&amp;kst typen...</translation>
+    </message>
+    <message>
+        <source>Type a text</source>
+        <translation>Tekst typen</translation>
+    </message>
+    <message>
+        <source>The text as typed on a %1 PC keyboard ({Enter}, {Tab}, {F5} for named keys, {{ for a brace):</source>
+        <translation>De tekst zoals getypt op een pc-toetsenbord %1 ({Enter}, {Tab}, {F5} voor toetsen met een naam, {{ voor een accolade):</translation>
+    </message>
+    <message>
+        <source>Digits from the &amp;number pad</source>
+        <translation>Cijfers van het &amp;numerieke blok</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>Toetsenlijst i&amp;mporteren...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Toetsenlijst e&amp;xporteren...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Toetsenlijsten (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Toetsenlijst importeren</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Toetsenlijst exporteren</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Te schrijven indelingsbestand</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>De toetsenlijst heeft foute rijen, dus er is niets geïmporteerd:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>De cijfers van de teksten op het numerieke blok typen, dat op elke pc-toetsenbordindeling gelijk is?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Indelingsbestanden (*.txt)</translation>
         <source>At line %1.</source>
         <translation>Op regel %1.</translation>
     </message>

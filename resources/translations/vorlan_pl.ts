@@ -2331,6 +2331,180 @@ Zastąpić je?</translation>
     <message>
         <source>The programming log holds no batch yet.</source>
         <translation>Dziennik programowania nie zawiera jeszcze żadnej partii.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be typed on a %2 PC keyboard (character %3)</source>
+        <translation>„%1” nie da się wpisać na klawiaturze PC %2 (znak %3)</translation>
+    </message>
+    <message>
+        <source>The text needs %1 codes and a key holds 16: it stops fitting at character %2</source>
+        <translation>Tekst wymaga %1 kodów, a klawisz mieści 16: przestaje się mieścić od znaku %2</translation>
+    </message>
+    <message>
+        <source>No key is named &quot;{%1}&quot; (character %2); write {{ for a brace</source>
+        <translation>Żaden klawisz nie nazywa się „{%1}” (znak %2); nawias klamrowy zapisz jako {{</translation>
+    </message>
+    <message>
+        <source>The &quot;{&quot; at character %1 has no closing &quot;}&quot;; write {{ for a brace</source>
+        <translation>„{” przy znaku %1 nie ma zamykającego „}”; nawias klamrowy zapisz jako {{</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key types &quot;%1&quot;, not &quot;%2&quot;</source>
+        <translation>Klawiatura trzyma każdy kod wciśnięty do puszczenia klawisza, więc klawisz wpisuje „%1”, a nie „%2”</translation>
+    </message>
+    <message>
+        <source>The keyboard holds each code down until the key is let go, so the key does not type &quot;%1&quot;</source>
+        <translation>Klawiatura trzyma każdy kod wciśnięty do puszczenia klawisza, więc klawisz nie wpisuje „%1”</translation>
+    </message>
+    <message>
+        <source>types %1</source>
+        <translation>wpisuje %1</translation>
+    </message>
+    <message>
+        <source>does not read as text</source>
+        <translation>nie daje tekstu</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
+        <translation>Klawisz %1 kończy się modyfikatorem (Shift, Ctrl, Alt lub AltGr), po którym nie ma żadnego klawisza.</translation>
+    </message>
+    <message>
+        <source>Key %1 ends with a dead key of the %2 PC keyboard that nothing follows.</source>
+        <translation>Klawisz %1 kończy się klawiszem martwym klawiatury PC %2, po którym nic nie ma.</translation>
+    </message>
+    <message>
+        <source>Key %1 sends code %2, which no key of a PC keyboard makes.</source>
+        <translation>Klawisz %1 wysyła kod %2, którego nie wysyła żaden klawisz klawiatury PC.</translation>
+    </message>
+    <message>
+        <source>The first row must name the columns: key, name, text, codes, shape</source>
+        <translation>Pierwszy wiersz musi nazywać kolumny: key, name, text, codes, shape</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no column of a key list (key, name, text, codes, shape)</source>
+        <translation>„%1” nie jest kolumną listy klawiszy (key, name, text, codes, shape)</translation>
+    </message>
+    <message>
+        <source>The header names no &quot;key&quot; column</source>
+        <translation>Nagłówek nie nazywa kolumny „key”</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no key number from 1 to %2</source>
+        <translation>„%1” nie jest numerem klawisza od 1 do %2</translation>
+    </message>
+    <message>
+        <source>Key %1 takes a cell that an earlier row's key holds</source>
+        <translation>Klawisz %1 zajmuje pole, które ma już klawisz z wcześniejszego wiersza</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no shape (single, double-right, double-down, quad)</source>
+        <translation>„%1” nie jest kształtem (single, double-right, double-down, quad)</translation>
+    </message>
+    <message>
+        <source>A %1 key at key %2 does not fit the grid</source>
+        <translation>Klawisz %1 przy klawiszu %2 nie mieści się w siatce klawiszy</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; has characters a layout file cannot hold</source>
+        <translation>Nazwa „%1” zawiera znaki, których plik układu nie pomieści</translation>
+    </message>
+    <message>
+        <source>A name cannot hold &quot;;&quot;, &quot;,&quot; or a line end</source>
+        <translation>Nazwa nie może zawierać „;”, „,” ani końca wiersza</translation>
+    </message>
+    <message>
+        <source>The name is %1 bytes long; a key's name holds at most 102</source>
+        <translation>Nazwa ma %1 bajtów; nazwa klawisza mieści najwyżej 102</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of at most 16 codes from 0 to 255</source>
+        <translation>„%1” nie jest listą najwyżej 16 kodów od 0 do 255</translation>
+    </message>
+    <message>
+        <source>The text and the codes differ: give one of them</source>
+        <translation>Tekst i kody się różnią: podaj tylko jedno</translation>
+    </message>
+    <message>
+        <source>A quoted cell has no closing quote</source>
+        <translation>Komórka w cudzysłowie nie ma zamykającego cudzysłowu</translation>
+    </message>
+    <message>
+        <source>The row has more cells than the header names</source>
+        <translation>Wiersz ma więcej komórek, niż nazywa nagłówek</translation>
+    </message>
+    <message>
+        <source>The list holds no key</source>
+        <translation>Lista nie zawiera żadnego klawisza</translation>
+    </message>
+    <message>
+        <source>row %1, column %2 (%3)</source>
+        <translation>wiersz %1, kolumna %2 (%3)</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+    <message>
+        <source>The key list does not hold everything of this layout (its settings, RFID options, modes or group keys): importing it gives another layout file</source>
+        <translation>Lista klawiszy nie zawiera wszystkiego z tego układu (ustawień, opcji RFID, trybów lub klawiszy grupowych): jej import da inny plik układu</translation>
+    </message>
+    <message>
+        <source>Rows left out: %1</source>
+        <translation>Pominięte wiersze: %1</translation>
+    </message>
+    <message>
+        <source>Type a te&amp;xt...</source>
+        <translation>Wpisz te&amp;kst...</translation>
+    </message>
+    <message>
+        <source>Type a text</source>
+        <translation>Wpisz tekst</translation>
+    </message>
+    <message>
+        <source>The text as typed on a %1 PC keyboard ({Enter}, {Tab}, {F5} for named keys, {{ for a brace):</source>
+        <translation>Tekst wpisywany na klawiaturze PC %1 ({Enter}, {Tab}, {F5} dla nazwanych klawiszy, {{ dla nawiasu klamrowego):</translation>
+    </message>
+    <message>
+        <source>Digits from the &amp;number pad</source>
+        <translation>Cyfry z klawiatury &amp;numerycznej</translation>
+    </message>
+    <message>
+        <source>&amp;Import key list...</source>
+        <translation>&amp;Importuj listę klawiszy...</translation>
+    </message>
+    <message>
+        <source>Export &amp;key list...</source>
+        <translation>Eksportuj &amp;listę klawiszy...</translation>
+    </message>
+    <message>
+        <source>Key lists (*.csv)</source>
+        <translation>Listy klawiszy (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import key list</source>
+        <translation>Importuj listę klawiszy</translation>
+    </message>
+    <message>
+        <source>Export key list</source>
+        <translation>Eksportuj listę klawiszy</translation>
+    </message>
+    <message>
+        <source>Layout file to write</source>
+        <translation>Plik układu do zapisania</translation>
+    </message>
+    <message>
+        <source>The key list has wrong rows, so nothing was imported:
+%1</source>
+        <translation>Lista klawiszy ma błędne wiersze, więc niczego nie zaimportowano:
+%1</translation>
+    </message>
+    <message>
+        <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
+        <translation>Wpisywać cyfry tekstów na klawiaturze numerycznej, takiej samej w każdym układzie klawiatury PC?</translation>
+    </message>
+    <message>
+        <source>Layout files (*.txt)</source>
+        <translation>Pliki układu (*.txt)</translation>
         <source>At line %1.</source>
         <translation>W wierszu %1.</translation>
     </message>

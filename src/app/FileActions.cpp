@@ -1,5 +1,6 @@
 #include "app/FileActions.h"
 
+#include "app/KeyListActions.h"
 #include "app/StandardKeys.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
@@ -61,6 +62,8 @@ FileActions::FileActions(QMainWindow& theWindow) : QObject(&theWindow), window(t
     saveAsAction = add(StringId::MenuSaveAs, "actionSaveAs");
     saveAsAction->setShortcuts(StandardKeys(QKeySequence::SaveAs));
     compareAction = add(StringId::MenuCompareWith, "actionCompareWith");
+    importKeyListAction = add(StringId::MenuImportKeyList, "actionImportKeyList");
+    exportKeyListAction = add(StringId::MenuExportKeyList, "actionExportKeyList");
     fileMenu->addSeparator();
     programmingAction = add(StringId::MenuProgramming, "actionProgramming");
     fileMenu->addSeparator();
@@ -98,6 +101,21 @@ void FileActions::Connect(KeyEditor& theEditor, QWidget& theGrid) {
     connect(saveAsAction, &QAction::triggered, this, [e] { e->OnFileSaveAs(); });
     connect(programmingAction, &QAction::triggered, this, [e] { e->OnFileProgramming(); });
     connect(settingsAction, &QAction::triggered, this, [e] { e->OnFileSettings(); });
+    // The texts are typed in the PC layout in use, US for the standard names.
+    const auto layout = [this] {
+        const std::string id = pcLayout_ ? pcLayout_() : std::string();
+        return id.empty() ? std::string("us") : id;
+    };
+    connect(importKeyListAction, &QAction::triggered, this, [this, e, layout] {
+        ImportKeyList(window, *e, layout());
+        grid->setFocus(Qt::OtherFocusReason);
+    });
+    connect(exportKeyListAction, &QAction::triggered, this,
+            [this, e, layout] { ExportKeyList(window, *e, layout()); });
+}
+
+void FileActions::SetPcLayout(std::function<std::string()> pcLayout) {
+    pcLayout_ = std::move(pcLayout);
 }
 
 void FileActions::ShowRecentFiles(const std::vector<RecentFileEntry>& entries) {

@@ -7,6 +7,8 @@
 #include "editor/FileCommands.h"
 
 #include <QObject>
+#include <functional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -26,6 +28,8 @@ public:
     // Once the editor exists; grid takes the focus after New, Open and a
     // recent file.
     void Connect(KeyEditor& editor, QWidget& grid);
+    // The PC layout in use (empty for the standard names), for the key lists.
+    void SetPcLayout(std::function<std::string()> pcLayout);
 
     QMenu* Menu() const { return fileMenu; }
     QAction* CompareAction() const { return compareAction; }
@@ -45,6 +49,9 @@ private:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QAction* compareAction = nullptr;
+    QAction* importKeyListAction = nullptr;
+    QAction* exportKeyListAction = nullptr;
+    std::function<std::string()> pcLayout_;
     QAction* programmingAction = nullptr;
     QAction* settingsAction = nullptr;
     QAction* exitAction = nullptr;

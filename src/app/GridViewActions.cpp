@@ -43,8 +43,12 @@ GridViewActions::GridViewActions(QMainWindow& theWindow, KeyGridWidget& theGrid,
                                  KeyEditor& theEditor)
     : QObject(&theWindow), window(theWindow), grid(theGrid), editor(theEditor) {
     BuildMenus();
-    theGrid.SetToolTipSource(
-        [this](int slot) { return KeyToolTipText(editor.Document(), slot, editor.Naming()); });
+    // What a key types is told in the PC layout in use, US for the standard names.
+    theGrid.SetToolTipSource([this](int slot) {
+        const std::string layout = pcLayouts == nullptr ? std::string() : pcLayouts->LayoutInUse();
+        return KeyToolTipText(editor.Document(), slot, editor.Naming(),
+                              layout.empty() ? "us" : layout);
+    });
     SettingsProfileStore store;
     SetKeyNamesShown(store.ReadString(kViewSection, kKeyNamesEntry) == "1");
 }

@@ -21,6 +21,7 @@
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "keyboards/ui/PcLayoutMenu.h"
 #include "layout/ui/CompareWindow.h"
 #include "layout/ui/SettingsProfileStore.h"
 #include "recovery/ui/RecoveryGuard.h"
@@ -76,8 +77,11 @@ MainDialog::MainDialog(std::shared_ptr<DialogSeam> dialogs, const QString& thePr
     compare = new CompareController(*this, *editor, *grid);
     connect(files->CompareAction(), &QAction::triggered, compare,
             &CompareController::CompareWithFile);
-    InstallWindowDialogs(*this, *hooks, *editor, files->ProgrammingAction());
+    InstallWindowDialogs(*this, *hooks, *editor, files->ProgrammingAction(), [this] {
+        return viewActions == nullptr ? std::string() : viewActions->PcLayouts().LayoutInUse();
+    });
     viewActions = new GridViewActions(*this, *grid, *editor);
+    files->SetPcLayout([this] { return viewActions->PcLayouts().LayoutInUse(); });
     AddLanguageMenu(*this, programPath.isEmpty() ? QCoreApplication::applicationDirPath()
                                                  : QFileInfo(programPath).absolutePath());
     SetUpAccessibility(*this);

@@ -30,7 +30,9 @@ class KeyEditor;
 // Fills the hooks with the capture dialog and the programming dialogs, and
 // adds the Tools menu's key test, log and batch programming to window;
 // programming is the File menu's entry the tools follow.
+// pcLayout gives the PC layout in use (empty for the standard names) each
+// time the capture dialog types a text.
 void InstallWindowDialogs(QMainWindow& window, MainWindowHooks& hooks, KeyEditor& editor,
-                          QAction* programming);
+                          QAction* programming, std::function<std::string()> pcLayout);
 
 } // namespace vorlan

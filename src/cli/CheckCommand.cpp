@@ -5,6 +5,8 @@
 #include "cli/FileArguments.h"
 #include "common/TerminalText.h"
 #include "common/Text.h"
+#include "keyboards/PcLayouts.h"
+#include "keyboards/TextCodes.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
@@ -124,9 +126,45 @@ void WriteArrayItem(std::ostream& out, const std::string& file, const ReadNote& 
     out << "\n  }";
 }
 
+// Keys whose codes end where a PC would wait for more: a modifier after
+// other keys (a key of a modifier alone is one), or a dead key; and codes
+// no key of a PC keyboard makes.
+void CheckTexts(const LayoutDocument& doc, const std::string& layoutId, ReadReport& report) {
+    const keyboards::PcLayoutInfo* info = keyboards::FindPcLayout(layoutId);
+    const std::string layoutName = info == nullptr ? layoutId : std::string(StringText(info->name));
+    for (int k = 1; k <= doc.KeysInUse(); ++k) {
+        if (doc.IsLaterCellOfJoinedKey(k) || !doc.IsProgrammed(k)) {
+            continue;
+        }
+        const KeyCodes& stored = doc.keys[static_cast<std::size_t>(k)].codes;
+        const std::vector<std::uint32_t> codes(stored.begin(), stored.end());
+        const keyboards::CodesText text = keyboards::TextOfCodes(codes, layoutId);
+        const std::string key = std::to_string(k);
+        const auto add = [&](StringId id, std::vector<std::string> args) {
+            report.Add(report.KeyLine(k), NoteLevel::Warning, id, std::move(args), k);
+        };
+        switch (text.reason) {
+        case keyboards::NotTextReason::ModifierAtEnd:
+            if (!keyboards::OnlyModifiers(codes)) {
+                add(StringId::CheckModifierAtEnd, {key});
+            }
+            break;
+        case keyboards::NotTextReason::DeadKeyAtEnd:
+            add(StringId::CheckDeadKeyAtEnd, {key, layoutName});
+            break;
+        case keyboards::NotTextReason::UnknownCode:
+            add(StringId::CheckCodeNoKeyMakes, {key, std::to_string(text.code)});
+            break;
+        default:
+            break;
+        }
+    }
+}
+
 } // namespace
 
-int RunCheck(Args args) {
+int RunCheck(Args args, const CodeNaming& naming) {
+    const std::string layoutId = keyboards::LayoutOfNaming(naming);
     FileArguments arguments;
     if (const auto status = ReadFileArguments(args, "check", kCheckUsage, arguments)) {
         return *status;
@@ -148,6 +186,7 @@ int RunCheck(Args args) {
         } else {
             CheckFileImage(file, doc.readReport);
             CheckImage(doc, doc.readReport);
+            CheckTexts(doc, layoutId, doc.readReport);
         }
         for (const ReadNote& note : doc.readReport.Notes()) {
             (note.level == NoteLevel::Error ? errors : warnings) = true;

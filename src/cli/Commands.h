@@ -2,6 +2,7 @@
 // and returns the process exit status (0 ok, 1 failure, 2 usage error).
 #pragma once
 
+#include "common/CommandLine.h"
 #include "scancodes/ScanCodeTables.h"
 
 #include <span>
@@ -16,18 +17,22 @@ int RunConvert(Args args);
 int RunShow(Args args, const CodeNaming& naming);
 int RunProgram(Args args);
 int RunImage(Args args);
-int RunCheck(Args args);
+int RunCheck(Args args, const CodeNaming& naming);
 int RunDiff(Args args);
 int RunLegends(Args args);
 int RunSheet(Args args, const CodeNaming& naming);
 int RunPcLayouts(Args args);
 int RunReport(Args args);
+int RunType(Args args);
+int RunImport(Args args);
+int RunExport(Args args);
 
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
 int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
                     int (*run)(Args, const CodeNaming&));
 int RunShowWithPcLayout(Args args);
+int RunCheckWithPcLayout(Args args);
 int RunSheetWithPcLayout(Args args);
 
 // Each command's usage, "  vorlanctl NAME ..." with a short explanation, made
@@ -42,5 +47,11 @@ extern const std::string kLegendsUsage;
 extern const std::string kSheetUsage;
 extern const std::string kPcLayoutsUsage;
 extern const std::string kReportUsage;
+extern const std::string kTypeUsage;
+extern const std::string kImportUsage;
+extern const std::string kExportUsage;
+
+// The PC layout of --pc-layout, else the locale's, else US.
+std::string PcLayoutOfArguments(const cmdline::Parsed& parsed);
 
 } // namespace vorlan::cli

@@ -55,6 +55,9 @@ const std::string kDiffUsage = UsageOf("diff");
 const std::string kLegendsUsage = UsageOf("legends");
 const std::string kSheetUsage = UsageOf("sheet");
 const std::string kPcLayoutsUsage = UsageOf("pc-layouts");
+const std::string kTypeUsage = UsageOf("type");
+const std::string kImportUsage = UsageOf("import");
+const std::string kExportUsage = UsageOf("export");
 
 std::string CappedFileNote(const std::string& file) {
     const ReadNote note{

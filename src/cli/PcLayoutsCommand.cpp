@@ -64,6 +64,10 @@ int RunShowWithPcLayout(Args args) {
     return RunWithPcLayout("show", args, kShowUsage, RunShow);
 }
 
+int RunCheckWithPcLayout(Args args) {
+    return RunWithPcLayout("check", args, kCheckUsage, RunCheck);
+}
+
 int RunSheetWithPcLayout(Args args) {
     return RunWithPcLayout("sheet", args, kSheetUsage, RunSheet);
 }

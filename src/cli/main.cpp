@@ -160,10 +160,19 @@ int main(int argc, char** narrowArgv) {
     };
     // Every command the declaration names has its entry here (a test runs each).
     static constexpr Entry kEntries[] = {
-        {"convert", RunConvert}, {"show", RunShowWithPcLayout},   {"check", RunCheck},
-        {"diff", RunDiff},       {"program", RunProgram},         {"image", RunImage},
-        {"legends", RunLegends}, {"sheet", RunSheetWithPcLayout}, {"pc-layouts", RunPcLayouts},
+        {"convert", RunConvert},
+        {"show", RunShowWithPcLayout},
+        {"check", RunCheckWithPcLayout},
+        {"diff", RunDiff},
+        {"program", RunProgram},
+        {"image", RunImage},
+        {"legends", RunLegends},
+        {"sheet", RunSheetWithPcLayout},
+        {"pc-layouts", RunPcLayouts},
         {"report", RunReport},
+        {"type", RunType},
+        {"import", RunImport},
+        {"export", RunExport},
     };
     for (const Entry& entry : kEntries) {
         if (entry.name == command) {

@@ -84,6 +84,90 @@ constexpr Option kPcLayout{"--pc-layout",
                            "Name the codes as a PC with this keyboard layout types them (see "
                            "pc-layouts)."};
 constexpr Option kShowOptions[] = {kJson, kPcLayout, kHelp};
+constexpr Option kCheckOptions[] = {
+    kJson,
+    {"--pc-layout",
+     {},
+     ValueKind::Words,
+     "ID",
+     0,
+     0,
+     "us gb de at ch ch-fr fr be es it pt nl se fi dk no pl cz hu tr",
+     "Read the keys' codes as a PC with this keyboard layout types them, for the warnings on "
+     "keys that end with a dead key (default us)."},
+    kHelp};
+constexpr Option kTypedIn{"--pc-layout",
+                          {},
+                          ValueKind::Words,
+                          "ID",
+                          0,
+                          0,
+                          "us gb de at ch ch-fr fr be es it pt nl se fi dk no pl cz hu tr",
+                          "The PC keyboard layout the text is typed in (default: the one of the "
+                          "locale's country, else us; see pc-layouts)."};
+constexpr Option kNumberPad{"--number-pad",
+                            {},
+                            ValueKind::None,
+                            {},
+                            0,
+                            0,
+                            {},
+                            "Type digits on the number pad, the same on every layout."};
+constexpr Option kSeparator{"--separator",
+                            {},
+                            ValueKind::Text,
+                            "C",
+                            0,
+                            0,
+                            {},
+                            "The CSV list separator: one character, or tab (default: the header's, "
+                            "else ';' where the locale's decimal sign is a comma, ',' elsewhere)."};
+constexpr Option kTypeOptions[] = {kTypedIn, kNumberPad, kHelp};
+constexpr Option kImportOptions[] = {
+    {"-o", {}, ValueKind::File, "LAYOUT", 0, 0, {}, "The layout file to write (16scan).", true},
+    kTypedIn,
+    kNumberPad,
+    {"--keys",
+     {},
+     ValueKind::Words,
+     "56|112",
+     0,
+     0,
+     "56 112",
+     "The keyboard's key count (default: 112 when a key number is above 56, else 56)."},
+    kSeparator,
+    {"--skip-bad",
+     {},
+     ValueKind::None,
+     {},
+     0,
+     0,
+     {},
+     "Leave out the rows that are wrong, name them on standard error, and write the rest."},
+    kHelp,
+};
+constexpr Option kExportOptions[] = {
+    {"-o",
+     {},
+     ValueKind::File,
+     "KEYS.csv",
+     0,
+     0,
+     {},
+     "The CSV file to write, - for standard output.",
+     true},
+    kTypedIn,
+    {"--number-pad",
+     {},
+     ValueKind::None,
+     {},
+     0,
+     0,
+     {},
+     "Write number-pad digits as text, for an import with --number-pad."},
+    kSeparator,
+    kHelp,
+};
 constexpr Option kHelpOnly[] = {kHelp};
 constexpr Option kProgramOptions[] = {
     {"--emulate",
@@ -267,7 +351,7 @@ constexpr Command kCommands[] = {
      "dropped, what looks like a mistake, and where the image builder stops as image and "
      "program would (an error at its line), as FILE:LINE: LEVEL: MESSAGE, or as one JSON "
      "array.",
-     kFileOptions,
+     kCheckOptions,
      kCheckExits,
      {}},
     {"diff",
@@ -323,6 +407,38 @@ constexpr Command kCommands[] = {
      "(UTF-8 with a byte-order mark, RFC 4180 quoting, the locale's list separator); both in "
      "the language of the user's locale, as the window writes them.",
      kReportOptions,
+     kPlainExits,
+     {}},
+    {"type",
+     "TEXT",
+     {},
+     "Print the codes a key needs to type TEXT on a PC of the layout, and their names: each "
+     "character as a user types it there (Shift and AltGr pressed for it, a dead key before a "
+     "letter it accents), named keys as {Enter}, {Tab}, {F5}, {Enter_num}, {{ for a brace. A "
+     "character the layout cannot type, more than 16 codes or an unknown {name} is refused; "
+     "where the keyboard, holding each code until the key is let go, types something else, "
+     "standard error says what.",
+     kTypeOptions,
+     kPlainExits,
+     {}},
+    {"import",
+     "KEYS.csv",
+     {},
+     "Make a layout file from a key list: a header naming the columns key, name, text, codes "
+     "and shape, then one row a key with its number (the first cell of a double or quad key), "
+     "its name, the text it types or its codes (decimal, separated by blanks), and its shape "
+     "(single, double-right, double-down or quad). UTF-8 with or without a byte-order mark, "
+     "RFC 4180 quoting. A wrong row is named by row and column and nothing is written.",
+     kImportOptions,
+     kPlainExits,
+     {}},
+    {"export",
+     "LAYOUT",
+     {},
+     "Write the key list of a layout file as import reads it: the text a key types where its "
+     "codes read as one, its codes otherwise. Importing the list gives the layout file again, "
+     "byte for byte, when its settings are those of a new layout.",
+     kExportOptions,
      kPlainExits,
      {}},
     {"pc-layouts",

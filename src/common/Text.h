@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,30 @@ inline void AppendLatin1AsUtf8(std::string& out, std::string_view bytes) {
 inline std::string Latin1ToUtf8(std::string_view bytes) {
     std::string out;
     AppendLatin1AsUtf8(out, bytes);
+    return out;
+}
+
+// UTF-8 as Latin-1 bytes; nullopt when a character has no Latin-1 byte or
+// the text is not UTF-8.
+inline std::optional<std::string> Utf8ToLatin1(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b < 0x80) {
+            out += utf8[i];
+            continue;
+        }
+        // Only U+0080..U+00FF fit: a two-byte sequence led by C2 or C3.
+        if ((b != 0xC2 && b != 0xC3) || i + 1 == utf8.size()) {
+            return std::nullopt;
+        }
+        const auto next = static_cast<unsigned char>(utf8[++i]);
+        if ((next & 0xC0) != 0x80) {
+            return std::nullopt;
+        }
+        out += static_cast<char>(((b & 0x03) << 6) | (next & 0x3F));
+    }
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "grid/KeyDescription.h"
 
 #include "common/Text.h"
+#include "keyboards/TextCodes.h"
 #include "scancodes/CodeNames.h"
 
 #include <algorithm>
@@ -134,7 +135,7 @@ ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image) {
 }
 
 std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
-                                       const CodeNaming& naming) {
+                                       const CodeNaming& naming, std::string_view pcLayout) {
     if (!InLayout(doc, slot)) {
         return {};
     }
@@ -151,6 +152,11 @@ std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
         lines.push_back({StringId::TipCodesNone, {}});
     } else {
         lines.push_back({StringId::TipCodes, {Join(codes, ", ")}});
+        std::vector<std::uint32_t> list(key.codes.begin(), key.codes.end());
+        if (const auto text = keyboards::TextOfCodes(list, pcLayout).text;
+            text && !pcLayout.empty()) {
+            lines.push_back({StringId::KeyTypesText, {keyboards::DisplayText(*text)}});
+        }
     }
     lines.push_back(SpanLine(doc, slot));
     lines.push_back({StringId::TipMode, {std::to_string(ModeNumber(key.mode()))}});

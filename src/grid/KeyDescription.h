@@ -8,6 +8,7 @@
 #include "scancodes/ScanCodeTables.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlan {
@@ -40,8 +41,10 @@ ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image);
 // The tooltip of slot 1..keyCount, one message per line: number, name, code
 // names, span, mode and flags; the values are UTF-8 (the name converted from
 // its Latin-1 bytes), as code names may hold any sign. Empty for any other slot.
+// With a PC layout id, a line says what the key types there when its codes
+// read as text ("types 158745⏎").
 std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
-                                       const CodeNaming& naming);
+                                       const CodeNaming& naming, std::string_view pcLayout = {});
 
 // The lowest cell of the key at slot (the cell its joined image is drawn at);
 // slot itself when it is not joined.

@@ -34,4 +34,13 @@ struct PcLayoutTable {
 // Every generated layout, in the order the program offers them.
 const std::vector<PcLayoutTable>& PcLayoutTables();
 
+// What a dead key (by its sign, as in PcKeySigns) makes of the sign typed
+// after it, by the system's compose rules; a space after it types the accent.
+struct DeadKeyResult {
+    const char* dead;
+    const char* follower;
+    const char* result;
+};
+std::span<const DeadKeyResult> DeadKeyResults();
+
 } // namespace vorlan::keyboards

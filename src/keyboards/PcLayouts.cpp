@@ -160,4 +160,13 @@ CodeNaming NamingFor(std::string_view layoutId) {
     return layoutId.empty() ? CodeNaming{} : CodeNaming(&CodeNamesFor(layoutId));
 }
 
+std::string LayoutOfNaming(const CodeNaming& naming) {
+    for (const PcLayoutInfo& layout : PcLayouts()) {
+        if (layout.id != kStandardLayout && NamingFor(layout.id) == naming) {
+            return std::string(layout.id);
+        }
+    }
+    return std::string(kStandardLayout);
+}
+
 } // namespace vorlan::keyboards

@@ -44,4 +44,8 @@ const CodeNameOverrides& CodeNamesFor(std::string_view layoutId);
 // standard names for an empty id.
 CodeNaming NamingFor(std::string_view layoutId);
 
+// The layout whose names a naming gives: "us" for the standard names, which
+// are a US keyboard's.
+std::string LayoutOfNaming(const CodeNaming& naming);
+
 } // namespace vorlan::keyboards

@@ -45,6 +45,10 @@ public:
     // the fields need refreshing. An extended key takes two slots or none.
     bool KeyDown(const KeyDownEvent& event);
 
+    // Moves the capture position past a loaded code, so the next press
+    // goes after it (nothing past slot 16).
+    void Skip() { nextSlot_ = nextSlot_ <= kSlotCount ? nextSlot_ + 1 : nextSlot_; }
+
     // Removes the last captured code, an extended key together with its prefix.
     void ClearLast();
     void ClearAll();

@@ -73,6 +73,36 @@ TEST_F(CheckDiffCommandTest, CheckExitStatusAndLocatedMessages) {
     EXPECT_NE(mode.out.find(modeFour + ":3: warning: Key 2 has key mode 4, outside 1 to 3.\n"),
               std::string::npos)
         << mode.out;
+    // Codes a PC would wait after, in the PC layout of --pc-layout (US without).
+    const struct {
+        const char* keyTwo;
+        const char* pcLayout;
+        const char* warning; // nullptr: clean
+    } texts[] = {
+        {"2; 28, 18, 0, 0, 0, 0, 0; 2;B", "us",
+         "Key 2 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows."},
+        {"2; 18, 0, 0, 0, 0, 0, 0; 2;Shift", "us", nullptr}, // a Shift key of its own
+        {"2; 28, 14, 0, 0, 0, 0, 0; 2;B", "de",
+         "Key 2 ends with a dead key of the German PC keyboard that nothing follows."},
+        {"2; 28, 14, 0, 0, 0, 0, 0; 2;B", nullptr, nullptr}, // ` on a US keyboard
+        {"2; 28, 2, 0, 0, 0, 0, 0; 2;B", "us",
+         "Key 2 sends code 2, which no key of a PC keyboard makes."},
+        {"2; 20, 33, 0, 0, 0, 0, 0; 2;Copy", "de", nullptr}, // Ctrl+C reads as no text, rightly
+    };
+    for (const auto& t : texts) {
+        const std::string file = File("text.txt", Layout(t.keyTwo));
+        std::vector<std::string> args{"check", file};
+        if (t.pcLayout != nullptr) {
+            args.insert(args.end(), {"--pc-layout", t.pcLayout});
+        }
+        const test::CliRun checked = Run(args);
+        EXPECT_EQ(checked.status, t.warning == nullptr ? 0 : 3) << t.keyTwo << "\n" << checked.out;
+        if (t.warning != nullptr) {
+            EXPECT_NE(checked.out.find(file + ":3: warning: " + t.warning + "\n"),
+                      std::string::npos)
+                << checked.out;
+        }
+    }
 }
 
 // check and the image builder read each file alike: where image refuses a

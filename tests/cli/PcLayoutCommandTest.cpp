@@ -28,6 +28,9 @@ protected:
         doc.ResetToNew();
         doc.keys[1].codes = {0x35, 0x4C, 0x12};
         doc.keys[1].name = "Key";
+        // Key 2 types a text: the same two keys without the Shift after them.
+        doc.keys[2].codes = {0x35, 0x4C};
+        doc.keys[2].name = "Text";
         file = dir / "layout.txt";
         std::ofstream(file, std::ios::binary) << FormatLayout(doc, KeyboardVariant::SixteenScan);
     }
@@ -59,13 +62,14 @@ TEST_F(PcLayoutCommandTest, ShowNamesTheCodesAsTheChosenLayoutTypesThem) {
     struct Case {
         std::vector<std::string> options;
         std::vector<std::string> names;
+        std::string types; // what key 2 types
     };
     const Case cases[] = {
-        {{}, {"Y", ";", "Shift_left"}},
-        {{"--pc-layout", "us"}, {"Y", ";", "Shift_left"}},
-        {{"--pc-layout", "de"}, {"Z", "Ö", "Shift_left"}},
-        {{"--pc-layout=fr"}, {"Y", "M", "Shift_left"}},
-        {{"--pc-layout", "tr"}, {"Y", "Ş", "Shift_left"}},
+        {{}, {"Y", ";", "Shift_left"}, "y;"},
+        {{"--pc-layout", "us"}, {"Y", ";", "Shift_left"}, "y;"},
+        {{"--pc-layout", "de"}, {"Z", "Ö", "Shift_left"}, "zö"},
+        {{"--pc-layout=fr"}, {"Y", "M", "Shift_left"}, "ym"},
+        {{"--pc-layout", "tr"}, {"Y", "Ş", "Shift_left"}, "yş"},
     };
     const std::string before = test::ReadFileBytes(file);
     for (const Case& c : cases) {
@@ -81,12 +85,16 @@ TEST_F(PcLayoutCommandTest, ShowNamesTheCodesAsTheChosenLayoutTypesThem) {
             EXPECT_EQ(names[i], c.names[i]) << (c.options.empty() ? "" : c.options.back());
         }
         EXPECT_EQ(names[3], "");
+        // Key 1 ends with Shift, which reads as no text; key 2 types two signs.
+        EXPECT_EQ(shown["keys"][0]["types"], "");
+        EXPECT_EQ(shown["keys"][1]["types"], c.types);
         // The table names them the same way.
         args.erase(args.begin() + 2);
         const test::CliRun table = test::RunVorlanctl(args, dir);
         ASSERT_EQ(table.status, 0) << table.err;
         EXPECT_NE(table.out.find("53=" + c.names[0] + " 76=" + c.names[1]), std::string::npos)
             << table.out;
+        EXPECT_NE(table.out.find("types " + c.types + "\n"), std::string::npos) << table.out;
     }
     EXPECT_EQ(test::ReadFileBytes(file), before);
 }

@@ -1,15 +1,18 @@
 // The key edit of the main window through the real capture dialog: Enter,
 // double click and "Insert key" open it for the selected key, and OK stores
 // the captured codes into the key and every cell joined with it.
+#include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "keyboards/ui/PcLayoutMenu.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "testing/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -105,6 +108,45 @@ TEST_F(KeyEditCaptureTest, InsertKeyFromThePopupOpensTheDialog) {
     w.PopupMenu()->actions().first()->trigger();
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(e.Document().keys[5].codes[0], 0x21);
+}
+
+// "Type a text..." types in the View menu's PC layout: the text dialog shows
+// the codes as the text is typed, refuses what the layout cannot type, and
+// OK puts the codes into the key, capture then going on after them.
+TEST_F(KeyEditCaptureTest, TypeATextGivesTheCodesOfTheChosenPcLayout) {
+    MainDialog w(dialogs);
+    w.show();
+    w.ViewActions().PcLayouts().Entry("de")->trigger();
+    KeyEditor& e = w.Editor();
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, CellCentre(7));
+    QString refusal;
+    QTimer::singleShot(0, [&] {
+        auto* capture = qobject_cast<CaptureScanCodesDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(capture, nullptr);
+        ++opened;
+        QTimer::singleShot(0, [&] {
+            QWidget* typing = QApplication::activeModalWidget();
+            ASSERT_NE(typing, nullptr);
+            auto* text = typing->findChild<QLineEdit*>(QStringLiteral("typedText"));
+            auto* result = typing->findChild<QLabel*>(QStringLiteral("typedCodes"));
+            ASSERT_NE(text, nullptr);
+            text->setText(QString::fromUtf8("\xE2\x98\x83")); // beyond QTest's keys
+            refusal = result->text();
+            text->clear();
+            QTest::keyClicks(text, QStringLiteral("z@{Enter}"));
+            QTest::keyClick(text, Qt::Key_Return); // OK, the dialog's default button
+        });
+        capture->TypeTextButton()->click();
+        Press(capture, kC); // capture goes on after the text
+        capture->findChild<QPushButton*>(QLatin1String("okButton"))->click();
+    });
+    Press(&w, kEnter);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(refusal.toStdString(),
+              "\"\xE2\x98\x83\" cannot be typed on a German PC keyboard (character 1)");
+    const KeyCodes expected = {0x35, 0xE0, 0x11, 0x15, 0x5A, 0x21};
+    EXPECT_EQ(e.Document().keys[7].codes, expected);
+    EXPECT_EQ(e.Panel().codeTextsUtf8[0], "Z");
 }
 
 } // namespace

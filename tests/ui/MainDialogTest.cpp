@@ -3,9 +3,11 @@
 // dialogs and the recent-file block. The editor's rules are tested in the core.
 #include "app/MainDialog.h"
 
+#include "app/GridViewActions.h"
 #include "app/MainWindowHooks.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "keyboards/ui/PcLayoutMenu.h"
 #include "testing/MainWindowFixture.h"
 
 #include <QAction>
@@ -124,9 +126,10 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                      QStringLiteral("&View"), QStringLiteral("&Tools"), QStringLiteral("&Help")}),
         bar);
     // No recent files in an empty store: no block and no extra separator.
-    EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "Compare &with...", "-",
-                     "&Programming...", "-", "Print &legends...", "Print layout s&heet...",
-                     "&Export", "-", "Se&ttings...", "-", "E&xit"}),
+    EXPECT_EQ(Texts({"&New...", "&Open...", "&Save", "Save &As...", "Compare &with...",
+                     "&Import key list...", "Export &key list...", "-", "&Programming...", "-",
+                     "Print &legends...", "Print layout s&heet...", "&Export", "-", "Se&ttings...",
+                     "-", "E&xit"}),
               MenuTexts(w.FileMenu()));
     EXPECT_EQ(Texts({"&Undo",      "&Redo",        "-",          "Cu&t",
                      "&Copy",      "&Paste",       "&Delete",    "-",
@@ -327,6 +330,55 @@ TEST_F(MainDialogTest, SaveAsOffersTheTypeListAndReopensTheWrittenFile) {
     Child<QAction>(w, "actionSaveAs")->trigger();
     ASSERT_EQ(2u, saveRequests.size());
     EXPECT_EQ(4, saveRequests[1].typeNames.size());
+}
+
+// File > Import key list... writes the layout file of a product list and opens
+// it; wrong rows are shown by row and column and nothing is written; Export
+// key list... writes the list back, in the View menu's PC layout.
+TEST_F(MainDialogTest, KeyListsAreImportedAndExportedInThePcLayout) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    MainDialog w(dialogs);
+    w.ViewActions().PcLayouts().Entry("fr")->trigger();
+    const QString wrong = dir.filePath(QStringLiteral("wrong.csv"));
+    {
+        QFile f(wrong);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("key;name;text\n1;Bread;\xE2\x98\x83\n");
+    }
+    const QString list = dir.filePath(QStringLiteral("products.csv"));
+    {
+        QFile f(list);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\xEF\xBB\xBFkey;name;text\r\n3;Baguette;158{Enter}\r\n");
+    }
+    dialogs->reply = MessageResult::Yes; // digits from the number pad
+    openPaths = {wrong, list};
+    dialogs->saveName = dir.filePath(QStringLiteral("products.txt"));
+    Child<QAction>(w, "actionImportKeyList")->trigger();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages[1].contains(QString::fromUtf8(
+        "row 2, column C (text): \"\xE2\x98\x83\" cannot be typed on a French PC keyboard")))
+        << messages[1].toStdString();
+    EXPECT_FALSE(QFile::exists(dialogs->saveName));
+
+    Child<QAction>(w, "actionImportKeyList")->trigger();
+    ASSERT_TRUE(QFile::exists(dialogs->saveName));
+    const LayoutDocument& doc = w.Editor().Document();
+    EXPECT_EQ(doc.filePath, dialogs->saveName.toStdString());
+    const KeyCodes expected = {0x69, 0x73, 0x75, 0x5A};
+    EXPECT_EQ(doc.keys[3].codes, expected);
+    EXPECT_EQ(doc.keys[3].name, std::string_view("Baguette"));
+
+    dialogs->saveName = dir.filePath(QStringLiteral("back.csv"));
+    Child<QAction>(w, "actionExportKeyList")->trigger();
+    QFile back(dialogs->saveName);
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    // Without the number pad the digits do not read back as that text: codes.
+    const QByteArray written = back.readAll();
+    EXPECT_TRUE(written.contains("3,Baguette,,105 115 117 90,single") ||
+                written.contains("3;Baguette;;105 115 117 90;single"))
+        << written.toStdString();
 }
 
 // Recent files as the menu shows them: "&1 path" and on.

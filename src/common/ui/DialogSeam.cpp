@@ -84,6 +84,18 @@ std::optional<QString> DialogSeam::AskOpenPath(QWidget* parent, const QString& c
     return QDir::toNativeSeparators(dialog.selectedFiles().front());
 }
 
+std::optional<QString> DialogSeam::AskOpenFile(QWidget* parent, const QString& caption,
+                                               const QString& filter) {
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return QDir::toNativeSeparators(dialog.selectedFiles().front());
+}
+
 std::optional<SaveDialogAnswer> DialogSeam::AskSavePath(QWidget* parent,
                                                         const SaveDialogRequest& request) {
     QStringList filters;

@@ -56,6 +56,9 @@ public:
     // Full path of the chosen file, or nothing when the dialog was cancelled.
     // caption: the dialog's title; empty: "Open".
     virtual std::optional<QString> AskOpenPath(QWidget* parent, const QString& caption);
+    // Another kind of file to read: filter as a file dialog takes it ("Key lists (*.csv)").
+    virtual std::optional<QString> AskOpenFile(QWidget* parent, const QString& caption,
+                                               const QString& filter);
 
     // Full path and type entry; the real dialog confirms before overwriting and
     // appends the default suffix to a name without one.

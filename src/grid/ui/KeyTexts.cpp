@@ -12,9 +12,10 @@ QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image, const C
     return FromUtf8Text(label);
 }
 
-QString KeyToolTipText(const LayoutDocument& doc, int slot, const CodeNaming& naming) {
+QString KeyToolTipText(const LayoutDocument& doc, int slot, const CodeNaming& naming,
+                       std::string_view pcLayout) {
     QStringList lines;
-    for (const UiMessage& line : KeyToolTipLines(doc, slot, naming)) {
+    for (const UiMessage& line : KeyToolTipLines(doc, slot, naming, pcLayout)) {
         lines << UiMessageText(line).toHtmlEscaped();
     }
     if (lines.isEmpty()) {

@@ -6,6 +6,7 @@
 #include "scancodes/ScanCodeTables.h"
 
 #include <QString>
+#include <string_view>
 
 namespace vorlan {
 
@@ -14,6 +15,7 @@ QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image, const C
 
 // The tooltip of slot, as rich text whose key names are escaped (a name such
 // as "<b>" shows as typed); empty outside the layout.
-QString KeyToolTipText(const LayoutDocument& doc, int slot, const CodeNaming& naming);
+QString KeyToolTipText(const LayoutDocument& doc, int slot, const CodeNaming& naming,
+                       std::string_view pcLayout = {});
 
 } // namespace vorlan

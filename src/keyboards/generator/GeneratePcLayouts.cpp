@@ -8,10 +8,12 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+#include <xkbcommon/xkbcommon-compose.h>
 #include <xkbcommon/xkbcommon.h>
 
 namespace {
@@ -69,6 +71,22 @@ struct Sign {
     bool dead = false;
 };
 
+// What the layouts hold, for the dead keys' table: their dead keys and the
+// signs that can follow one.
+struct Seen {
+    std::set<xkb_keysym_t> dead;
+    std::set<xkb_keysym_t> followers;
+};
+
+bool IsDead(xkb_keysym_t sym) {
+    for (const DeadSign& d : kDeadSigns) {
+        if (d.sym == sym) {
+            return true;
+        }
+    }
+    return false;
+}
+
 Sign SignOf(xkb_keysym_t sym) {
     for (const DeadSign& d : kDeadSigns) {
         if (d.sym == sym) {
@@ -125,7 +143,7 @@ xkb_keysym_t SymWith(xkb_keymap* keymap, xkb_keycode_t key,
     return xkb_state_key_get_one_sym(state.get(), key);
 }
 
-bool WriteLayout(xkb_context* context, std::string_view id, std::ostream& out) {
+bool WriteLayout(xkb_context* context, std::string_view id, std::ostream& out, Seen& seen) {
     const std::string full(id);
     const std::size_t dash = full.find('-');
     const std::string layout = full.substr(0, dash);
@@ -146,6 +164,13 @@ bool WriteLayout(xkb_context* context, std::string_view id, std::ostream& out) {
         const xkb_keysym_t base = SymWith(keymap.get(), code, {});
         const xkb_keysym_t shift = SymWith(keymap.get(), code, {kLeftShift});
         const xkb_keysym_t altGr = SymWith(keymap.get(), code, {kRightAlt});
+        for (const xkb_keysym_t sym : {base, shift, altGr}) {
+            if (IsDead(sym)) {
+                seen.dead.insert(sym);
+            } else if (!SignOf(sym).text.empty()) {
+                seen.followers.insert(sym);
+            }
+        }
         const Sign b = SignOf(base);
         const Sign s = SignOf(shift);
         // A key without a third level repeats its first one under AltGr.
@@ -162,6 +187,64 @@ bool WriteLayout(xkb_context* context, std::string_view id, std::ostream& out) {
             << Quoted(s.text) << ", " << Quoted(a.text) << ", " << dead << ", "
             << (letter ? "true" : "false") << "},";
         column = (column + 1) % kKeysPerLine;
+    }
+    out << "\n};\n\n";
+    return true;
+}
+
+// The system's compose rules, as the X server's clients read them (not the
+// user's own ~/.XCompose, so the tables do not depend on who generates them).
+constexpr const char* kComposeFile = "/usr/share/X11/locale/en_US.UTF-8/Compose";
+
+struct ComposeTableDeleter {
+    void operator()(xkb_compose_table* t) const { xkb_compose_table_unref(t); }
+};
+struct ComposeStateDeleter {
+    void operator()(xkb_compose_state* s) const { xkb_compose_state_unref(s); }
+};
+
+// What each dead key makes of each sign typed after it, by the compose rules.
+bool WriteDeadKeys(xkb_context* context, const Seen& seen, std::ostream& out) {
+    std::FILE* file = std::fopen(kComposeFile, "r");
+    if (file == nullptr) {
+        std::cerr << "vorlan_generate_pc_layouts: cannot read " << kComposeFile << "\n";
+        return false;
+    }
+    std::unique_ptr<xkb_compose_table, ComposeTableDeleter> table(xkb_compose_table_new_from_file(
+        context, file, "en_US.UTF-8", XKB_COMPOSE_FORMAT_TEXT_V1, XKB_COMPOSE_COMPILE_NO_FLAGS));
+    std::fclose(file);
+    if (!table) {
+        std::cerr << "vorlan_generate_pc_layouts: cannot read the compose rules\n";
+        return false;
+    }
+    out << "constexpr DeadKeyResult kDeadKeys[] = {";
+    constexpr int kPerLine = 6;
+    int column = 0;
+    for (const DeadSign& d : kDeadSigns) {
+        if (seen.dead.count(d.sym) == 0) {
+            continue;
+        }
+        // Space after a dead key types its accent alone.
+        std::set<xkb_keysym_t> followers = seen.followers;
+        followers.insert(XKB_KEY_space);
+        for (const xkb_keysym_t follower : followers) {
+            std::unique_ptr<xkb_compose_state, ComposeStateDeleter> state(
+                xkb_compose_state_new(table.get(), XKB_COMPOSE_STATE_NO_FLAGS));
+            xkb_compose_state_feed(state.get(), d.sym);
+            xkb_compose_state_feed(state.get(), follower);
+            if (xkb_compose_state_get_status(state.get()) != XKB_COMPOSE_COMPOSED) {
+                continue;
+            }
+            char result[32] = {};
+            if (xkb_compose_state_get_utf8(state.get(), result, sizeof result) <= 0) {
+                continue;
+            }
+            const std::string followerText =
+                follower == XKB_KEY_space ? std::string(" ") : SignOf(follower).text;
+            out << (column == 0 ? "\n   " : "") << " {" << Quoted(d.sign) << ", "
+                << Quoted(followerText) << ", " << Quoted(result) << "},";
+            column = (column + 1) % kPerLine;
+        }
     }
     out << "\n};\n\n";
     return true;
@@ -185,21 +268,26 @@ int main(int argc, char** argv) {
            "// keyboard data (rules evdev, model pc105). Do not edit: rerun the generator\n"
            "// (cmake --build build --target vorlan_pc_layout_tables).\n"
            "// Columns: set-2 code, sign, with Shift, with AltGr, dead (1 sign, 2 Shift,\n"
-           "// 4 AltGr), letter key.\n"
+           "// 4 AltGr), letter key. Then what a dead key makes of the sign after it.\n"
            "// clang-format off\n"
            "#include \"keyboards/PcLayoutTables.h\"\n\n"
            "namespace vorlan::keyboards {\n\nnamespace {\n\n";
+    Seen seen;
     for (std::string_view id : kLayoutIds) {
-        if (!WriteLayout(context.get(), id, out)) {
+        if (!WriteLayout(context.get(), id, out, seen)) {
             return 1;
         }
+    }
+    if (!WriteDeadKeys(context.get(), seen, out)) {
+        return 1;
     }
     out << "} // namespace\n\nconst std::vector<PcLayoutTable>& PcLayoutTables() {\n"
            "    static const std::vector<PcLayoutTable> tables = {\n";
     for (std::string_view id : kLayoutIds) {
         out << "        {\"" << id << "\", " << SymbolOf(id) << "},\n";
     }
-    out << "    };\n    return tables;\n}\n\n} // namespace vorlan::keyboards\n";
+    out << "    };\n    return tables;\n}\n\nstd::span<const DeadKeyResult> DeadKeyResults() {\n"
+           "    return kDeadKeys;\n}\n\n} // namespace vorlan::keyboards\n";
     std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);
     file << out.str();
     file.close();

@@ -5,6 +5,7 @@
 #include "scancodes/CodeNames.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
 #include "scancodes/ui/KeystrokeCaptureEdit.h"
+#include "scancodes/ui/TypeTextDialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -74,6 +75,9 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
     QPushButton* edit = makeButton(StringId::CaptureEditButton, "editButton");
     QPushButton* cancel = makeButton(StringId::CaptureCancelButton, "cancelButton");
     againButton_ = makeButton(StringId::CaptureAgainButton, "againButton");
+    typeTextButton_ = makeButton(StringId::CaptureTypeText, "typeTextButton");
+    typeTextButton_->setVisible(false);
+    connect(typeTextButton_, &QPushButton::clicked, this, &CaptureScanCodesDialog::TypeText);
     okButton_ = ok;
     connect(againButton_, &QPushButton::clicked, this, &CaptureScanCodesDialog::FocusCapture);
     stateLabel_ = new QLabel(this);
@@ -95,7 +99,8 @@ CaptureScanCodesDialog::CaptureScanCodesDialog(QWidget* parent)
     connect(edit, &QPushButton::clicked, this, &CaptureScanCodesDialog::EditCodes);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {ok, clearLast, clearAll, edit, againButton_, cancel}) {
+    for (QPushButton* button :
+         {ok, clearLast, clearAll, edit, typeTextButton_, againButton_, cancel}) {
         buttons->addWidget(button);
     }
 
@@ -273,6 +278,34 @@ void CaptureScanCodesDialog::EditCodes() {
     editor.setFieldCodes(capture_.slotCodes());
     if (editor.exec() == QDialog::Accepted) {
         capture_.TakeEditedCodes(editor.fieldCodes());
+        ShowFields();
+    }
+    editorOpen_ = false;
+    FocusCapture();
+}
+
+void CaptureScanCodesDialog::SetTextTypist(TextTypist typist) {
+    typist_ = std::move(typist);
+    typeTextButton_->setVisible(static_cast<bool>(typist_.type));
+}
+
+void CaptureScanCodesDialog::TypeText() {
+    // The text field needs the keyboard while it is open, as the editor does.
+    GrabKeys(false);
+    editorOpen_ = true;
+    TypeTextDialog dialog(typist_, this);
+    if (const std::optional<TypedText> typed = dialog.Ask()) {
+        SlotCodes codes{};
+        SlotNames names{};
+        for (std::size_t i = 0; i < typed->codes.size() && i < codes.size(); ++i) {
+            codes[i] = typed->codes[i];
+            names[i] = typed->names[i];
+        }
+        // The text is the key's whole content, so capture goes on after it.
+        capture_.Open(codes, names);
+        for (std::size_t i = 0; i < typed->codes.size(); ++i) {
+            capture_.Skip();
+        }
         ShowFields();
     }
     editorOpen_ = false;

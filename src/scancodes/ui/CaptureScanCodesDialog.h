@@ -4,6 +4,7 @@
 #pragma once
 
 #include "scancodes/ScanCodeCapture.h"
+#include "scancodes/TypedText.h"
 
 #include <QDialog>
 #include <QSet>
@@ -45,6 +46,9 @@ public:
         naming_ = naming;
         capture_.SetNaming(naming);
     }
+    // Offers "Type a text..." with the codes this typist gives a text.
+    void SetTextTypist(TextTypist typist);
+    QPushButton* TypeTextButton() const { return typeTextButton_; }
     const ScanCodeCapture& capture() const { return capture_; }
 
     KeystrokeCaptureEdit* captureEdit() const { return captureEdit_; }
@@ -76,6 +80,7 @@ private:
     void ClearLast();
     void ClearAll();
     void EditCodes();
+    void TypeText();
     void ShowFields();
     void FocusCapture();
     void GrabKeys(bool grab);
@@ -99,6 +104,8 @@ private:
     QLabel* countdownLabel_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* againButton_ = nullptr;
+    QPushButton* typeTextButton_ = nullptr;
+    TextTypist typist_;
 };
 
 } // namespace vorlan

@@ -50,6 +50,10 @@ public:
         }
         return openPaths.takeFirst();
     }
+    std::optional<QString> AskOpenFile(QWidget* parent, const QString& caption,
+                                       const QString&) override {
+        return AskOpenPath(parent, caption);
+    }
     std::optional<SaveDialogAnswer> AskSavePath(QWidget*, const SaveDialogRequest& r) override {
         saveRequests.push_back(r);
         if (savePath.isEmpty()) {
