@@ -117,7 +117,7 @@ std::string ResultInWords(std::string_view result, const WordsOf& words) {
             if (pattern[i] == '%' &&
                 (after == 's' || after == 'd' || (after >= '1' && after <= '9')) &&
                 next < m.args.size()) {
-                filled += Latin1ToUtf8(m.args[next++]);
+                m.args[next++].AppendUtf8(filled);
                 ++i;
             } else {
                 filled += pattern[i];
