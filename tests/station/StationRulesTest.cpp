@@ -3,10 +3,10 @@
 // and a keyboard left in progress when a batch ends.
 #include "station/StationRules.h"
 
-#include "TempFolder.h"
-#include "printing/PrintTestLayouts.h"
 #include "station/BatchReport.h"
 #include "station/ReportTable.h"
+#include "testing/PrintTestLayouts.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <numeric>
