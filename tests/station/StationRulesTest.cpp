@@ -3,9 +3,9 @@
 // and a keyboard left in progress when a batch ends.
 #include "station/StationRules.h"
 
-#include "printing/PrintTestLayouts.h"
 #include "station/BatchReport.h"
 #include "station/ReportTable.h"
+#include "testing/PrintTestLayouts.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
