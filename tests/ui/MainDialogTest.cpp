@@ -186,7 +186,8 @@ TEST_F(MainDialogTest, ArrowsAndEnterGoToTheGridWhileTheNameFieldHasFocus) {
     MainDialog w(dialogs);
     int captures = 0;
     w.Hooks().runCaptureDialog = [&](QWidget*, const KeyCodes&,
-                                     const std::array<std::string, kCodesPerKey>&) {
+                                     const std::array<std::string, kCodesPerKey>&,
+                                     const CodeNaming&) {
         ++captures;
         return CaptureResult{};
     };
