@@ -2272,7 +2272,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
-        <translation>„Nein“ beendet den Stapel: Seine bisherigen Tastaturen bleiben im Programmierprotokoll, und Extras &gt; Stapelbericht schreibt weiterhin seinen Bericht.</translation>
+        <translation>„Nein“ beendet die Serie: Ihre bisherigen Tastaturen bleiben im Programmierprotokoll, und Extras &gt; Serienbericht schreibt weiterhin ihren Bericht.</translation>
     </message>
     <message>
         <source>The keyboard that was in progress is recorded as failed.</source>
@@ -2305,7 +2305,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Enter an order reference: it names the batch in the log and in the report.</source>
-        <translation>Bitte eine Auftragsreferenz eingeben: Sie benennt den Stapel im Protokoll und im Bericht.</translation>
+        <translation>Bitte eine Auftragsreferenz eingeben: Sie benennt die Serie im Protokoll und im Bericht.</translation>
     </message>
     <message>
         <source>The order reference is too long: at most %1 bytes.</source>
@@ -2318,11 +2318,11 @@ Ersetzen?</translation>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Batch (order):</source>
-        <translation>&amp;Stapel (Auftrag):</translation>
+        <translation>&amp;Serie (Auftrag):</translation>
     </message>
     <message>
         <source>The programming log holds no batch yet.</source>
-        <translation>Das Programmierprotokoll enthält noch keinen Stapel.</translation>
+        <translation>Das Programmierprotokoll enthält noch keine Serie.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be typed on a %2 PC keyboard (character %3)</source>
@@ -2418,11 +2418,11 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>A quoted cell has no closing quote</source>
-        <translation>Einer Zelle in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
+        <translation>Einem Feld in Anführungszeichen fehlt das schließende Anführungszeichen</translation>
     </message>
     <message>
         <source>The row has more cells than the header names</source>
-        <translation>Die Zeile hat mehr Zellen, als die Kopfzeile benennt</translation>
+        <translation>Die Zeile hat mehr Felder, als die Kopfzeile benennt</translation>
     </message>
     <message>
         <source>The list holds no key</source>
@@ -2497,6 +2497,8 @@ Ersetzen?</translation>
     <message>
         <source>Layout files (*.txt)</source>
         <translation>Belegungsdateien (*.txt)</translation>
+    </message>
+    <message>
         <source>At line %1.</source>
         <translation>In Zeile %1.</translation>
     </message>

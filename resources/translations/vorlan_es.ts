@@ -2268,7 +2268,7 @@ Replace them?</source>
     </message>
     <message>
         <source>The keyboard on the station is recorded as failed and will need programming again.</source>
-        <translation>El teclado del puesto se registra como fallido y habrá que programarlo de nuevo.</translation>
+        <translation>El teclado del puesto se registra como fallido y necesitará una nueva programación.</translation>
     </message>
     <message>
         <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
@@ -2497,6 +2497,8 @@ Replace them?</source>
     <message>
         <source>Layout files (*.txt)</source>
         <translation>Archivos de distribución (*.txt)</translation>
+    </message>
+    <message>
         <source>At line %1.</source>
         <translation>En la línea %1.</translation>
     </message>

@@ -2084,17 +2084,17 @@ Les remplacer ?</translation>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Order &amp;reference:</source>
-        <translation>Ré&amp;férence de commande :</translation>
+        <translation>Ré&amp;férence de commande :</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Number of keyboards:</source>
-        <translation>&amp;Nombre de claviers :</translation>
+        <translation>&amp;Nombre de claviers :</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Test after each keyboard:</source>
-        <translation>&amp;Test après chaque clavier :</translation>
+        <translation>&amp;Test après chaque clavier :</translation>
     </message>
     <message>
         <source>None</source>
@@ -2248,15 +2248,15 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Stop programming this keyboard? It will need programming again.</source>
-        <translation>Arrêter la programmation de ce clavier ? Il faudra le programmer à nouveau.</translation>
+        <translation>Arrêter la programmation de ce clavier ? Il faudra le programmer à nouveau.</translation>
     </message>
     <message>
         <source>Enter: go on    Escape: pause</source>
-        <translation>Entrée : continuer    Échap : pause</translation>
+        <translation>Entrée : continuer    Échap : pause</translation>
     </message>
     <message>
         <source>Escape: stop programming this keyboard</source>
-        <translation>Échap : arrêter la programmation de ce clavier</translation>
+        <translation>Échap : arrêter la programmation de ce clavier</translation>
     </message>
     <message>
         <source>No keyboard is in progress.</source>
@@ -2268,11 +2268,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The keyboard on the station is recorded as failed and will need programming again.</source>
-        <translation>Le clavier du poste est enregistré en échec et devra être programmé à nouveau.</translation>
+        <translation>Le clavier du poste est enregistré en échec et nécessitera une nouvelle programmation.</translation>
     </message>
     <message>
         <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
-        <translation>« Non » termine le lot : ses claviers jusqu'ici restent dans le journal de programmation, et Outils &gt; Rapport de lot écrit toujours son rapport.</translation>
+        <translation>« Non » termine le lot : ses claviers jusqu'ici restent dans le journal de programmation, et Outils &gt; Rapport de lot écrit toujours son rapport.</translation>
     </message>
     <message>
         <source>The keyboard that was in progress is recorded as failed.</source>
@@ -2280,7 +2280,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Still to press: %1</source>
-        <translation>Reste à appuyer : %1</translation>
+        <translation>Reste à appuyer : %1</translation>
     </message>
     <message>
         <source>%1 and %2 more</source>
@@ -2288,7 +2288,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Keyboard type found: %1. Bytes written: %2 of %3.</source>
-        <translation>Type de clavier trouvé : %1. Octets écrits : %2 sur %3.</translation>
+        <translation>Type de clavier trouvé : %1. Octets écrits : %2 sur %3.</translation>
     </message>
     <message>
         <source>none</source>
@@ -2305,11 +2305,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Enter an order reference: it names the batch in the log and in the report.</source>
-        <translation>Saisissez une référence de commande : elle nomme le lot dans le journal et dans le rapport.</translation>
+        <translation>Saisissez une référence de commande : elle nomme le lot dans le journal et dans le rapport.</translation>
     </message>
     <message>
         <source>The order reference is too long: at most %1 bytes.</source>
-        <translation>La référence de commande est trop longue : %1 octets au plus.</translation>
+        <translation>La référence de commande est trop longue : %1 octets au plus.</translation>
     </message>
     <message>
         <source>The order reference cannot hold tabs, line ends or other control characters.</source>
@@ -2318,7 +2318,7 @@ Les remplacer ?</translation>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Batch (order):</source>
-        <translation>&amp;Lot (commande) :</translation>
+        <translation>&amp;Lot (commande) :</translation>
     </message>
     <message>
         <source>The programming log holds no batch yet.</source>
@@ -2330,23 +2330,23 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The text needs %1 codes and a key holds 16: it stops fitting at character %2</source>
-        <translation>Le texte demande %1 codes et une touche en contient 16 : il ne tient plus à partir du caractère %2</translation>
+        <translation>Le texte demande %1 codes et une touche en contient 16 : il ne tient plus à partir du caractère %2</translation>
     </message>
     <message>
         <source>No key is named &quot;{%1}&quot; (character %2); write {{ for a brace</source>
-        <translation>Aucune touche ne s’appelle « {%1} » (caractère %2) ; écrivez {{ pour une accolade</translation>
+        <translation>Aucune touche ne s’appelle « {%1} » (caractère %2) ; écrivez {{ pour une accolade</translation>
     </message>
     <message>
         <source>The &quot;{&quot; at character %1 has no closing &quot;}&quot;; write {{ for a brace</source>
-        <translation>L’accolade « { » au caractère %1 n’est pas fermée par « } » ; écrivez {{ pour une accolade</translation>
+        <translation>L’accolade « { » au caractère %1 n’est pas fermée par « } » ; écrivez {{ pour une accolade</translation>
     </message>
     <message>
         <source>The keyboard holds each code down until the key is let go, so the key types &quot;%1&quot;, not &quot;%2&quot;</source>
-        <translation>Le clavier maintient chaque code enfoncé jusqu’au relâchement de la touche : la touche tape donc « %1 », pas « %2 »</translation>
+        <translation>Le clavier maintient chaque code enfoncé jusqu’au relâchement de la touche : la touche tape donc « %1 », pas « %2 »</translation>
     </message>
     <message>
         <source>The keyboard holds each code down until the key is let go, so the key does not type &quot;%1&quot;</source>
-        <translation>Le clavier maintient chaque code enfoncé jusqu’au relâchement de la touche : la touche ne tape donc pas « %1 »</translation>
+        <translation>Le clavier maintient chaque code enfoncé jusqu’au relâchement de la touche : la touche ne tape donc pas « %1 »</translation>
     </message>
     <message>
         <source>types %1</source>
@@ -2370,7 +2370,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The first row must name the columns: key, name, text, codes, shape</source>
-        <translation>La première ligne doit nommer les colonnes : key, name, text, codes, shape</translation>
+        <translation>La première ligne doit nommer les colonnes : key, name, text, codes, shape</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no column of a key list (key, name, text, codes, shape)</source>
@@ -2402,11 +2402,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>A name cannot hold &quot;;&quot;, &quot;,&quot; or a line end</source>
-        <translation>Un nom ne peut contenir ni « ; », ni « , », ni fin de ligne</translation>
+        <translation>Un nom ne peut contenir ni « ; », ni « , », ni fin de ligne</translation>
     </message>
     <message>
         <source>The name is %1 bytes long; a key's name holds at most 102</source>
-        <translation>Le nom fait %1 octets ; le nom de la touche en contient au plus 102</translation>
+        <translation>Le nom fait %1 octets ; le nom de la touche en contient au plus 102</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list of at most 16 codes from 0 to 255</source>
@@ -2414,15 +2414,15 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The text and the codes differ: give one of them</source>
-        <translation>Le texte et les codes diffèrent : n’en donnez qu’un</translation>
+        <translation>Le texte et les codes diffèrent : n’en donnez qu’un</translation>
     </message>
     <message>
         <source>A quoted cell has no closing quote</source>
-        <translation>Une cellule entre guillemets n’a pas de guillemet fermant</translation>
+        <translation>Une case entre guillemets n’a pas de guillemet fermant</translation>
     </message>
     <message>
         <source>The row has more cells than the header names</source>
-        <translation>La ligne a plus de cellules que l’en-tête n’en nomme</translation>
+        <translation>La ligne a plus de cases que l’en-tête n’en nomme</translation>
     </message>
     <message>
         <source>The list holds no key</source>
@@ -2438,11 +2438,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The key list does not hold everything of this layout (its settings, RFID options, modes or group keys): importing it gives another layout file</source>
-        <translation>La liste de touches ne contient pas tout de cette disposition (réglages, options RFID, modes ou touches groupées) : l’importer donne un autre fichier de disposition</translation>
+        <translation>La liste de touches ne contient pas tout de cette disposition (réglages, options RFID, modes ou touches groupées) : l’importer donne un autre fichier de disposition</translation>
     </message>
     <message>
         <source>Rows left out: %1</source>
-        <translation>Lignes ignorées : %1</translation>
+        <translation>Lignes ignorées : %1</translation>
     </message>
     <message>
         <source>Type a te&amp;xt...</source>
@@ -2454,7 +2454,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The text as typed on a %1 PC keyboard ({Enter}, {Tab}, {F5} for named keys, {{ for a brace):</source>
-        <translation>Le texte tel qu’il est tapé sur un clavier de PC %1 ({Enter}, {Tab}, {F5} pour les touches nommées, {{ pour une accolade) :</translation>
+        <translation>Le texte tel qu’il est tapé sur un clavier de PC %1 ({Enter}, {Tab}, {F5} pour les touches nommées, {{ pour une accolade) :</translation>
     </message>
     <message>
         <source>Digits from the &amp;number pad</source>
@@ -2487,16 +2487,18 @@ Les remplacer ?</translation>
     <message>
         <source>The key list has wrong rows, so nothing was imported:
 %1</source>
-        <translation>La liste de touches a des lignes erronées : rien n’a été importé.
+        <translation>La liste de touches a des lignes erronées : rien n’a été importé.
 %1</translation>
     </message>
     <message>
         <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
-        <translation>Taper les chiffres des textes sur le pavé numérique, le même sur toute disposition de clavier de PC ?</translation>
+        <translation>Taper les chiffres des textes sur le pavé numérique, le même sur toute disposition de clavier de PC ?</translation>
     </message>
     <message>
         <source>Layout files (*.txt)</source>
         <translation>Fichiers de disposition (*.txt)</translation>
+    </message>
+    <message>
         <source>At line %1.</source>
         <translation>À la ligne %1.</translation>
     </message>

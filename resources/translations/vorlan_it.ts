@@ -2268,7 +2268,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>The keyboard on the station is recorded as failed and will need programming again.</source>
-        <translation>La tastiera sulla postazione viene registrata come non riuscita e andrà programmata di nuovo.</translation>
+        <translation>La tastiera sulla postazione viene registrata come non riuscita e richiederà una nuova programmazione.</translation>
     </message>
     <message>
         <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
@@ -2492,11 +2492,13 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Type the digits of the texts on the number pad, the same on every PC keyboard layout?</source>
-        <translation>Digitare le cifre dei testi sul tastierino numerico, uguale in ogni layout di tastiera PC?</translation>
+        <translation>Digitare le cifre dei testi sul tastierino numerico, uguale in ogni layout della tastiera PC?</translation>
     </message>
     <message>
         <source>Layout files (*.txt)</source>
         <translation>File del layout (*.txt)</translation>
+    </message>
+    <message>
         <source>At line %1.</source>
         <translation>Alla riga %1.</translation>
     </message>

@@ -2252,11 +2252,11 @@ Vervangen?</translation>
     </message>
     <message>
         <source>Enter: go on    Escape: pause</source>
-        <translation>Enter: verder    Escape: pauze</translation>
+        <translation>Enter: verder    Esc: pauze</translation>
     </message>
     <message>
         <source>Escape: stop programming this keyboard</source>
-        <translation>Escape: programmeren van dit toetsenbord stoppen</translation>
+        <translation>Esc: programmeren van dit toetsenbord stoppen</translation>
     </message>
     <message>
         <source>No keyboard is in progress.</source>
@@ -2268,7 +2268,7 @@ Vervangen?</translation>
     </message>
     <message>
         <source>The keyboard on the station is recorded as failed and will need programming again.</source>
-        <translation>Het toetsenbord op het station wordt als mislukt vastgelegd en moet opnieuw worden geprogrammeerd.</translation>
+        <translation>Het toetsenbord op het station wordt als mislukt vastgelegd; opnieuw programmeren is nodig.</translation>
     </message>
     <message>
         <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
@@ -2418,11 +2418,11 @@ Vervangen?</translation>
     </message>
     <message>
         <source>A quoted cell has no closing quote</source>
-        <translation>Een cel tussen aanhalingstekens heeft geen sluitend aanhalingsteken</translation>
+        <translation>Een vak tussen aanhalingstekens heeft geen sluitend aanhalingsteken</translation>
     </message>
     <message>
         <source>The row has more cells than the header names</source>
-        <translation>De rij heeft meer cellen dan de kopregel noemt</translation>
+        <translation>De rij heeft meer vakken dan de kopregel noemt</translation>
     </message>
     <message>
         <source>The list holds no key</source>
@@ -2497,6 +2497,8 @@ Vervangen?</translation>
     <message>
         <source>Layout files (*.txt)</source>
         <translation>Indelingsbestanden (*.txt)</translation>
+    </message>
+    <message>
         <source>At line %1.</source>
         <translation>Op regel %1.</translation>
     </message>

@@ -2260,11 +2260,11 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>Enter: go on    Escape: pause</source>
-        <translation>Enter: dalej    Escape: pauza</translation>
+        <translation>Enter: dalej    Esc: pauza</translation>
     </message>
     <message>
         <source>Escape: stop programming this keyboard</source>
-        <translation>Escape: przerwij programowanie tej klawiatury</translation>
+        <translation>Esc: przerwij programowanie tej klawiatury</translation>
     </message>
     <message>
         <source>No keyboard is in progress.</source>
@@ -2276,7 +2276,7 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>The keyboard on the station is recorded as failed and will need programming again.</source>
-        <translation>Klawiatura na stanowisku zostanie zapisana jako nieudana i trzeba będzie zaprogramować ją ponownie.</translation>
+        <translation>Klawiatura na stanowisku zostanie zapisana jako nieudana i będzie wymagać ponownego programowania.</translation>
     </message>
     <message>
         <source>No ends the batch: its keyboards so far stay in the programming log, and Tools &gt; Batch report still writes its report.</source>
@@ -2426,11 +2426,11 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>A quoted cell has no closing quote</source>
-        <translation>Komórka w cudzysłowie nie ma zamykającego cudzysłowu</translation>
+        <translation>Pole w cudzysłowie nie ma zamykającego cudzysłowu</translation>
     </message>
     <message>
         <source>The row has more cells than the header names</source>
-        <translation>Wiersz ma więcej komórek, niż nazywa nagłówek</translation>
+        <translation>Wiersz ma więcej pól, niż nazywa nagłówek (pole bez nazwy)</translation>
     </message>
     <message>
         <source>The list holds no key</source>
@@ -2505,6 +2505,8 @@ Zastąpić je?</translation>
     <message>
         <source>Layout files (*.txt)</source>
         <translation>Pliki układu (*.txt)</translation>
+    </message>
+    <message>
         <source>At line %1.</source>
         <translation>W wierszu %1.</translation>
     </message>

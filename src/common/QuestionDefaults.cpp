@@ -18,8 +18,8 @@ DefaultAnswer DefaultAnswerOf(StringId question) {
         return DefaultAnswer::No;
     default:
         // Saving, recovering, reloading a layout without changes, writing
-        // where the file was removed, a large export, resuming a batch: Yes
-        // loses nothing.
+        // where the file was removed, a large export, resuming a batch, digits
+        // of an imported key list from the number pad: Yes loses nothing.
         return DefaultAnswer::Yes;
     }
 }

@@ -118,7 +118,8 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
         return test::ReadFileBytes(out);
     };
     EXPECT_EQ(complete("''"),
-              "convert show check diff program image legends sheet report pc-layouts --help "
+              "convert show check diff program image legends sheet report type import export "
+              "pc-layouts --help "
               "--version\n");
 #endif
     for (const Command& command : VorlanctlCommands()) {

@@ -28,7 +28,7 @@ check() { # expected completions, then the words (the last is being completed)
     fi
 }
 
-check "convert show check diff program image legends sheet report pc-layouts --help --version" vorlanctl ""
+check "convert show check diff program image legends sheet report type import export pc-layouts --help --version" vorlanctl ""
 check "show sheet" vorlanctl sh
 check "<files>" vorlanctl convert ""
 check "--variant --strict --help -h" vorlanctl convert in.txt -
