@@ -49,27 +49,6 @@ bool ParsePlace(std::string_view word, int& place, int& count) {
 
 } // namespace
 
-std::string_view BatchTestName(BatchTest test) {
-    switch (test) {
-    case BatchTest::None:
-        return "none";
-    case BatchTest::ProgrammedKeys:
-        return "programmed-keys";
-    case BatchTest::EveryKey:
-        return "every-key";
-    }
-    return "none";
-}
-
-std::optional<BatchTest> BatchTestFromName(std::string_view name) {
-    for (const BatchTest test : {BatchTest::None, BatchTest::ProgrammedKeys, BatchTest::EveryKey}) {
-        if (BatchTestName(test) == name) {
-            return test;
-        }
-    }
-    return std::nullopt;
-}
-
 std::string PlaceText(int place, int count) {
     return count > 0 ? std::to_string(place) + "/" + std::to_string(count) : std::to_string(place);
 }

@@ -3,6 +3,7 @@
 // places; a keyboard counts towards the number only when it passed.
 #pragma once
 
+#include "records/RecordTypes.h"
 #include "verify/ProgrammingLog.h"
 
 #include <optional>
@@ -11,18 +12,6 @@
 #include <vector>
 
 namespace vorlan {
-
-// The test after each keyboard.
-enum class BatchTest { None, ProgrammedKeys, EveryKey };
-
-std::string_view BatchTestName(BatchTest test); // "none", "programmed-keys", "every-key"
-std::optional<BatchTest> BatchTestFromName(std::string_view name);
-
-// What a keyboard's key test came to.
-enum class KeyTestOutcome { NotRun, NotChosen, Passed, Failed };
-
-// A keyboard's end in the batch.
-enum class BatchOutcome { Passed, Failed, SetAside };
 
 // The batch field of a log line: "ORDER PLACE/COUNT[ test=...][ set-aside]".
 // The order comes first and may hold anything but tabs and line ends; it is
