@@ -54,16 +54,18 @@ ProcessIdentity DeadProcess() {
     return {HostName(), child, 1};
 }
 
+// The store's behaviour through its interface alone, so another backend's
+// OpenRecordStore location runs the same cases.
 class RecordStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        store_ = SqliteRecordStore::Open(path_, opened_);
+        store_ = OpenRecordStore(path_, opened_);
         ASSERT_TRUE(opened_.Ok()) << opened_.English();
     }
     test::TempFolder folder_;
     std::string path_ = folder_.File("records.db");
     RecordResult opened_;
-    std::unique_ptr<SqliteRecordStore> store_;
+    std::unique_ptr<RecordStore> store_;
 };
 
 TEST_F(RecordStoreTest, ANewRecordIsMarkedOursInWalModeAndReopens) {
@@ -85,7 +87,7 @@ TEST_F(RecordStoreTest, ANewRecordIsMarkedOursInWalModeAndReopens) {
     ASSERT_TRUE(store_->BeginRun(run).Ok());
     store_.reset();
     RecordResult again;
-    auto reopened = SqliteRecordStore::Open(path_, again);
+    auto reopened = OpenRecordStore(path_, again);
     ASSERT_TRUE(again.Ok()) << again.English();
     std::vector<RunRecord> runs;
     ASSERT_TRUE(reopened

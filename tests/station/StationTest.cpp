@@ -9,8 +9,9 @@
 #include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "records/RecordStore.h"
+#include "records/RecordText.h"
 #include "station/BatchReport.h"
-#include "station/BatchStateFile.h"
 #include "station/ui/StationTools.h"
 #include "station/ui/StationView.h"
 #include "verify/KeyTestLayout.h"
@@ -90,12 +91,22 @@ protected:
             QTest::qWait(1); // the sequences' pauses come from the test's own timer
         }
     }
-    std::vector<ProgrammingRun> Log() const {
-        QFile file(LogPath());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        return ParseLog(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    // The record beside the log, as another program reads it.
+    std::vector<RunRecord> Log() const {
+        RecordResult opened;
+        const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+        EXPECT_TRUE(opened.Ok()) << opened.English();
+        std::vector<RunRecord> runs;
+        if (store) {
+            store->ReadRuns({}, [&](const RunRecord& run) {
+                runs.push_back(run);
+                return true;
+            });
+        }
+        return runs;
+    }
+    std::string RecordPath() const {
+        return folder.filePath(QStringLiteral("log/records.db")).toStdString();
     }
     // Tools > Program a batch... by its shortcut; the dialog filled by keys.
     void StartBatch(const QString& count) {
@@ -120,8 +131,8 @@ protected:
     }
     std::vector<std::string> Places() const {
         std::vector<std::string> fields;
-        for (const ProgrammingRun& run : Log()) {
-            fields.push_back(run.result.substr(0, 4) + " " + run.batch);
+        for (const RunRecord& run : Log()) {
+            fields.push_back(run.result.substr(0, 4) + " " + LogRunOf(run).batch);
         }
         return fields;
     }
@@ -160,10 +171,18 @@ TEST_F(StationTest, ABatchOfFiveWithARetryAndOneSetAside) {
                             "done A-17 Boulangerie 5/5 test=passed",
                         }));
     EXPECT_EQ(Station()->Rows()->count(), 7);
-    EXPECT_EQ(LogFolder(), QStringList{QStringLiteral("programming.log")})
-        << "a finished batch leaves no state, and each keyboard's run marker went with its line";
-    const BatchReport report = ReportFromLog(Log(), "A-17 Boulangerie", "here");
+    for (const QString& file : LogFolder()) {
+        EXPECT_TRUE(file.startsWith(QStringLiteral("records.db"))) << file.toStdString();
+    }
+    RecordResult opened;
+    const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+    ASSERT_TRUE(store);
+    RecordResult read;
+    const BatchReport report = ReportFromRecord(*store, "A-17 Boulangerie", read);
     EXPECT_EQ(std::tuple(report.passed, report.failed, report.setAside), std::tuple(5, 1, 1));
+    std::vector<BatchRecord> open;
+    ASSERT_TRUE(store->OpenBatches({}, open).Ok());
+    EXPECT_TRUE(open.empty()) << "a complete batch is closed in the record";
     Key(Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }));
 }
@@ -174,11 +193,8 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
     ASSERT_TRUE(WaitFor(State::Failed));
     Key(Qt::Key_R);
     ASSERT_TRUE(WaitFor(State::Testing));
-    const QString statePath = Station()->StatePath();
     window.reset(); // the program stops here, the keyboard half tested
-    EXPECT_EQ(LogFolder(),
-              (QStringList{QFileInfo(statePath).fileName(), QStringLiteral("programming.log")}))
-        << "the state file holds the keyboard's line, not a run marker too";
+    EXPECT_EQ(Log().size(), 3u) << "the keyboard half tested is kept with what it holds";
     questions.clear();
     Open();
     tools->OfferResume();
