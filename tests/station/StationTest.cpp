@@ -9,6 +9,7 @@
 #include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 #include "records/RecordText.h"
 #include "station/BatchReport.h"
@@ -27,10 +28,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace vorlan {
 namespace {
+
+namespace fs = std::filesystem;
 
 using State = StationView::State;
 
@@ -210,6 +216,58 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
                             "done A-17 Boulangerie 2/2 test=passed",
                         }));
     EXPECT_EQ(Station()->Rows()->count(), 4) << "the resumed batch lists its keyboards so far";
+}
+
+// A batch another live process runs is not taken: the window says who holds it.
+TEST_F(StationTest, ABatchHeldByAnotherLiveProcessIsNotTaken) {
+    RecordResult opened;
+    fs::create_directories(fs::path(RecordPath()).parent_path());
+    {
+        const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+        ASSERT_TRUE(store) << opened.English();
+        BatchRecord held;
+        held.order = "A-17 Boulangerie";
+        held.count = 5;
+        held.owner = {HostName(), static_cast<std::int64_t>(getppid()), 0};
+        held.ownerSeenUtcMs = NowUtcMs();
+        ASSERT_TRUE(store->CreateBatch(held).Ok());
+    }
+    questions.clear();
+    QTimer::singleShot(50, [] {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-17 Boulangerie"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Station(), nullptr);
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.back().contains(QStringLiteral("process %1").arg(getppid())))
+        << questions.back().toStdString();
+    EXPECT_TRUE(Log().empty()) << "no keyboard was touched";
+}
+
+// The layout file edited on disk during a batch: the next keyboard is not
+// programmed, the batch asks and ends, and what was done stays recorded.
+TEST_F(StationTest, ALayoutFileChangedDuringTheBatchStopsIt) {
+    StartBatch(QStringLiteral("3"));
+    TypeKeys(); // keyboard 1 passes
+    {
+        std::ofstream edit(window->Editor().Document().filePath, std::ios::app);
+        edit << "\n";
+    }
+    questions.clear();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }, 10000))
+        << "the question was answered Yes: the batch ended";
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.front().contains(QStringLiteral("has changed")))
+        << questions.front().toStdString();
+    const std::vector<RunRecord> runs = Log();
+    ASSERT_EQ(runs.size(), 1u) << "the changed file was not programmed";
+    EXPECT_EQ(runs[0].outcome, BatchOutcome::Passed);
+    RecordResult opened;
+    const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+    std::vector<BatchRecord> open;
+    ASSERT_TRUE(store->OpenBatches({}, open).Ok());
+    EXPECT_TRUE(open.empty());
 }
 
 } // namespace
