@@ -1,6 +1,6 @@
-#include "TempFolder.h"
 #include "records/RecordPolicy.h"
 #include "records/SqliteRecordStore.h"
+#include "testing/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
