@@ -2446,15 +2446,15 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>This batch is being run by %1.</source>
-        <translation>Dieser Stapel wird von %1 ausgeführt.</translation>
+        <translation>Diese Serie wird von %1 ausgeführt.</translation>
     </message>
     <message>
         <source>Order %1 has an open batch already.</source>
-        <translation>Auftrag %1 hat bereits einen offenen Stapel.</translation>
+        <translation>Auftrag %1 hat bereits eine offene Serie.</translation>
     </message>
     <message>
         <source>The record %1 holds no such run or batch in progress.</source>
-        <translation>Die Aufzeichnung %1 enthält keinen solchen laufenden Vorgang oder Stapel.</translation>
+        <translation>Die Aufzeichnung %1 enthält keinen solchen laufenden Vorgang und keine solche Serie.</translation>
     </message>
     <message>
         <source>An order reference is needed.</source>
@@ -2494,7 +2494,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Differs from the batch</source>
-        <translation>Weicht vom Stapel ab</translation>
+        <translation>Weicht von der Serie ab</translation>
     </message>
     <message>
         <source>differs</source>
@@ -2502,15 +2502,15 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>The batch is paused: %1</source>
-        <translation>Der Stapel ist angehalten: %1</translation>
+        <translation>Die Serie ist angehalten: %1</translation>
     </message>
     <message>
         <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
-        <translation>Die Belegungsdatei %1 hat sich seit Beginn des Stapels geändert; alle Tastaturen eines Stapels werden mit einer Belegung programmiert und getestet. Stapel beenden?</translation>
+        <translation>Die Belegungsdatei %1 hat sich seit Beginn der Serie geändert; alle Tastaturen einer Serie werden mit einer Belegung programmiert und getestet. Serie beenden?</translation>
     </message>
     <message>
         <source>Batches need the record of runs. %1</source>
-        <translation>Stapel benötigen die Aufzeichnung der Vorgänge. %1</translation>
+        <translation>Serien benötigen die Aufzeichnung der Vorgänge. %1</translation>
     </message>
 </context>
 </TS>

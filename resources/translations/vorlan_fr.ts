@@ -2410,27 +2410,27 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Cannot open the record %1: %2</source>
-        <translation>Impossible d’ouvrir le registre %1 : %2</translation>
+        <translation>Impossible d’ouvrir le registre %1 : %2</translation>
     </message>
     <message>
         <source>Cannot write to the record %1: it is read-only.</source>
-        <translation>Impossible d’écrire dans le registre %1 : il est en lecture seule.</translation>
+        <translation>Impossible d’écrire dans le registre %1 : il est en lecture seule.</translation>
     </message>
     <message>
         <source>Cannot write to the record %1: the disk is full.</source>
-        <translation>Impossible d’écrire dans le registre %1 : le disque est plein.</translation>
+        <translation>Impossible d’écrire dans le registre %1 : le disque est plein.</translation>
     </message>
     <message>
         <source>The record %1 is busy: another program held it too long.</source>
-        <translation>Le registre %1 est occupé : un autre programme l’a gardé trop longtemps.</translation>
+        <translation>Le registre %1 est occupé : un autre programme l’a gardé trop longtemps.</translation>
     </message>
     <message>
         <source>The record %1 is damaged; it is left as it is.</source>
-        <translation>Le registre %1 est endommagé ; il est laissé tel quel.</translation>
+        <translation>Le registre %1 est endommagé ; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 is not a record of this program; it is left as it is.</source>
-        <translation>%1 n’est pas un registre de ce programme ; il est laissé tel quel.</translation>
+        <translation>%1 n’est pas un registre de ce programme ; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>The record %1 was written by a newer version of this program.</source>
@@ -2438,11 +2438,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The record %1 belongs to another user; it is not used.</source>
-        <translation>Le registre %1 appartient à un autre utilisateur ; il n’est pas utilisé.</translation>
+        <translation>Le registre %1 appartient à un autre utilisateur ; il n’est pas utilisé.</translation>
     </message>
     <message>
         <source>The record %1 is reached through a link; it is not used.</source>
-        <translation>Le registre %1 est atteint par un lien ; il n’est pas utilisé.</translation>
+        <translation>Le registre %1 est atteint par un lien ; il n’est pas utilisé.</translation>
     </message>
     <message>
         <source>This batch is being run by %1.</source>
@@ -2474,11 +2474,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Cannot use the record %1: %2</source>
-        <translation>Impossible d’utiliser le registre %1 : %2</translation>
+        <translation>Impossible d’utiliser le registre %1 : %2</translation>
     </message>
     <message>
         <source>%1 is the record of runs; nothing else is written to it.</source>
-        <translation>%1 est le registre des exécutions ; rien d’autre n’y est écrit.</translation>
+        <translation>%1 est le registre des exécutions ; rien d’autre n’y est écrit.</translation>
     </message>
     <message>
         <source>%1 is named for two outputs of one run.</source>
@@ -2502,11 +2502,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The batch is paused: %1</source>
-        <translation>Le lot est en pause : %1</translation>
+        <translation>Le lot est en pause : %1</translation>
     </message>
     <message>
         <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
-        <translation>Le fichier de disposition %1 a changé depuis le début du lot ; tous les claviers d’un lot sont programmés et testés avec une seule disposition. Terminer le lot ?</translation>
+        <translation>Le fichier de disposition %1 a changé depuis le début du lot ; tous les claviers d’un lot sont programmés et testés avec une seule disposition. Terminer le lot ?</translation>
     </message>
     <message>
         <source>Batches need the record of runs. %1</source>

@@ -2506,7 +2506,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
-        <translation>Il file di layout %1 è cambiato dall’inizio del lotto; tutte le tastiere di un lotto sono programmate e provate con un solo layout. Terminare il lotto?</translation>
+        <translation>Il file del layout %1 è cambiato dall’inizio del lotto; tutte le tastiere di un lotto sono programmate e provate con un solo layout. Terminare il lotto?</translation>
     </message>
     <message>
         <source>Batches need the record of runs. %1</source>
