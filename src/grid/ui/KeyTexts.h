@@ -3,6 +3,7 @@
 #pragma once
 
 #include "layout/LayoutDocument.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <QString>
 
