@@ -2663,5 +2663,109 @@ Ersetzen?</translation>
         <comment>column of the batch report</comment>
         <translation>Tastentest</translation>
     </message>
+    <message>
+        <source>Cannot open the record %1: %2</source>
+        <translation>Die Aufzeichnung %1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: it is read-only.</source>
+        <translation>In die Aufzeichnung %1 kann nicht geschrieben werden: sie ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: the disk is full.</source>
+        <translation>In die Aufzeichnung %1 kann nicht geschrieben werden: der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>The record %1 is busy: another program held it too long.</source>
+        <translation>Die Aufzeichnung %1 ist belegt: ein anderes Programm hielt sie zu lange.</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged; it is left as it is.</source>
+        <translation>Die Aufzeichnung %1 ist beschädigt; sie bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of this program; it is left as it is.</source>
+        <translation>%1 ist keine Aufzeichnung dieses Programms; die Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The record %1 was written by a newer version of this program.</source>
+        <translation>Die Aufzeichnung %1 wurde von einer neueren Version dieses Programms geschrieben.</translation>
+    </message>
+    <message>
+        <source>The record %1 belongs to another user; it is not used.</source>
+        <translation>Die Aufzeichnung %1 gehört einem anderen Benutzer; sie wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The record %1 is reached through a link; it is not used.</source>
+        <translation>Die Aufzeichnung %1 wird über eine Verknüpfung erreicht; sie wird nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>This batch is being run by %1.</source>
+        <translation>Diese Serie wird von %1 ausgeführt.</translation>
+    </message>
+    <message>
+        <source>Order %1 has an open batch already.</source>
+        <translation>Auftrag %1 hat bereits eine offene Serie.</translation>
+    </message>
+    <message>
+        <source>The record %1 holds no such run or batch in progress.</source>
+        <translation>Die Aufzeichnung %1 enthält keinen solchen laufenden Vorgang und keine solche Serie.</translation>
+    </message>
+    <message>
+        <source>An order reference is needed.</source>
+        <translation>Eine Auftragsreferenz ist erforderlich.</translation>
+    </message>
+    <message>
+        <source>An order reference has at most %1 bytes.</source>
+        <translation>Eine Auftragsreferenz hat höchstens %1 Byte.</translation>
+    </message>
+    <message>
+        <source>The order reference is not UTF-8 text.</source>
+        <translation>Die Auftragsreferenz ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The order reference holds a control character.</source>
+        <translation>Die Auftragsreferenz enthält ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>Cannot use the record %1: %2</source>
+        <translation>Die Aufzeichnung %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 ist die Aufzeichnung der Vorgänge; nichts anderes wird hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 ist für zwei Ausgaben eines Vorgangs angegeben.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>Datei-SHA-256</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Weicht von der Serie ab</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Die Serie ist angehalten: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Die Belegungsdatei %1 hat sich seit Beginn der Serie geändert; alle Tastaturen einer Serie werden mit einer Belegung programmiert und getestet. Serie beenden?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Serien benötigen die Aufzeichnung der Vorgänge. %1</translation>
+    </message>
 </context>
 </TS>

@@ -2663,5 +2663,109 @@ Replace them?</source>
         <comment>column of the batch report</comment>
         <translation>Prueba de teclas</translation>
     </message>
+    <message>
+        <source>Cannot open the record %1: %2</source>
+        <translation>No se puede abrir el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: it is read-only.</source>
+        <translation>No se puede escribir en el registro %1: es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: the disk is full.</source>
+        <translation>No se puede escribir en el registro %1: el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>The record %1 is busy: another program held it too long.</source>
+        <translation>El registro %1 está ocupado: otro programa lo retuvo demasiado tiempo.</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged; it is left as it is.</source>
+        <translation>El registro %1 está dañado; se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of this program; it is left as it is.</source>
+        <translation>%1 no es un registro de este programa; se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>The record %1 was written by a newer version of this program.</source>
+        <translation>El registro %1 lo escribió una versión más reciente de este programa.</translation>
+    </message>
+    <message>
+        <source>The record %1 belongs to another user; it is not used.</source>
+        <translation>El registro %1 pertenece a otro usuario; no se usa.</translation>
+    </message>
+    <message>
+        <source>The record %1 is reached through a link; it is not used.</source>
+        <translation>El registro %1 se alcanza a través de un enlace; no se usa.</translation>
+    </message>
+    <message>
+        <source>This batch is being run by %1.</source>
+        <translation>Este lote lo está ejecutando %1.</translation>
+    </message>
+    <message>
+        <source>Order %1 has an open batch already.</source>
+        <translation>El pedido %1 ya tiene un lote abierto.</translation>
+    </message>
+    <message>
+        <source>The record %1 holds no such run or batch in progress.</source>
+        <translation>El registro %1 no contiene tal ejecución o lote en curso.</translation>
+    </message>
+    <message>
+        <source>An order reference is needed.</source>
+        <translation>Se necesita una referencia de pedido.</translation>
+    </message>
+    <message>
+        <source>An order reference has at most %1 bytes.</source>
+        <translation>Una referencia de pedido tiene como máximo %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The order reference is not UTF-8 text.</source>
+        <translation>La referencia de pedido no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>The order reference holds a control character.</source>
+        <translation>La referencia de pedido contiene un carácter de control.</translation>
+    </message>
+    <message>
+        <source>Cannot use the record %1: %2</source>
+        <translation>No se puede usar el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 es el registro de ejecuciones; no se escribe nada más en él.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 se indica para dos salidas de una misma ejecución.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 del archivo</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Difiere del lote</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>difiere</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>El lote está en pausa: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>El archivo de distribución %1 ha cambiado desde que empezó el lote; todos los teclados de un lote se programan y prueban con una sola distribución. ¿Terminar el lote?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Los lotes necesitan el registro de ejecuciones. %1</translation>
+    </message>
 </context>
 </TS>

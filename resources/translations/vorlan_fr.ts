@@ -2663,5 +2663,109 @@ Les remplacer ?</translation>
         <comment>column of the batch report</comment>
         <translation>Test des touches</translation>
     </message>
+    <message>
+        <source>Cannot open the record %1: %2</source>
+        <translation>Impossible d’ouvrir le registre %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: it is read-only.</source>
+        <translation>Impossible d’écrire dans le registre %1 : il est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: the disk is full.</source>
+        <translation>Impossible d’écrire dans le registre %1 : le disque est plein.</translation>
+    </message>
+    <message>
+        <source>The record %1 is busy: another program held it too long.</source>
+        <translation>Le registre %1 est occupé : un autre programme l’a gardé trop longtemps.</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged; it is left as it is.</source>
+        <translation>Le registre %1 est endommagé ; il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of this program; it is left as it is.</source>
+        <translation>%1 n’est pas un registre de ce programme ; il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The record %1 was written by a newer version of this program.</source>
+        <translation>Le registre %1 a été écrit par une version plus récente de ce programme.</translation>
+    </message>
+    <message>
+        <source>The record %1 belongs to another user; it is not used.</source>
+        <translation>Le registre %1 appartient à un autre utilisateur ; il n’est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>The record %1 is reached through a link; it is not used.</source>
+        <translation>Le registre %1 est atteint par un lien ; il n’est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>This batch is being run by %1.</source>
+        <translation>Ce lot est exécuté par %1.</translation>
+    </message>
+    <message>
+        <source>Order %1 has an open batch already.</source>
+        <translation>La commande %1 a déjà un lot ouvert.</translation>
+    </message>
+    <message>
+        <source>The record %1 holds no such run or batch in progress.</source>
+        <translation>Le registre %1 ne contient aucune exécution ou aucun lot en cours de ce type.</translation>
+    </message>
+    <message>
+        <source>An order reference is needed.</source>
+        <translation>Une référence de commande est nécessaire.</translation>
+    </message>
+    <message>
+        <source>An order reference has at most %1 bytes.</source>
+        <translation>Une référence de commande a au plus %1 octets.</translation>
+    </message>
+    <message>
+        <source>The order reference is not UTF-8 text.</source>
+        <translation>La référence de commande n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>The order reference holds a control character.</source>
+        <translation>La référence de commande contient un caractère de contrôle.</translation>
+    </message>
+    <message>
+        <source>Cannot use the record %1: %2</source>
+        <translation>Impossible d’utiliser le registre %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 est le registre des exécutions ; rien d’autre n’y est écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 est indiqué pour deux sorties d’une même exécution.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 du fichier</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Diffère du lot</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diffère</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Le lot est en pause : %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Le fichier de disposition %1 a changé depuis le début du lot ; tous les claviers d’un lot sont programmés et testés avec une seule disposition. Terminer le lot ?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Les lots ont besoin du registre des exécutions. %1</translation>
+    </message>
 </context>
 </TS>

@@ -2663,5 +2663,109 @@ Sostituirli?</translation>
         <comment>column of the batch report</comment>
         <translation>Prova dei tasti</translation>
     </message>
+    <message>
+        <source>Cannot open the record %1: %2</source>
+        <translation>Impossibile aprire il registro %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: it is read-only.</source>
+        <translation>Impossibile scrivere nel registro %1: è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: the disk is full.</source>
+        <translation>Impossibile scrivere nel registro %1: il disco è pieno.</translation>
+    </message>
+    <message>
+        <source>The record %1 is busy: another program held it too long.</source>
+        <translation>Il registro %1 è occupato: un altro programma lo ha tenuto troppo a lungo.</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged; it is left as it is.</source>
+        <translation>Il registro %1 è danneggiato; viene lasciato com’è.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of this program; it is left as it is.</source>
+        <translation>%1 non è un registro di questo programma; viene lasciato com’è.</translation>
+    </message>
+    <message>
+        <source>The record %1 was written by a newer version of this program.</source>
+        <translation>Il registro %1 è stato scritto da una versione più recente di questo programma.</translation>
+    </message>
+    <message>
+        <source>The record %1 belongs to another user; it is not used.</source>
+        <translation>Il registro %1 appartiene a un altro utente; non viene usato.</translation>
+    </message>
+    <message>
+        <source>The record %1 is reached through a link; it is not used.</source>
+        <translation>Il registro %1 è raggiunto tramite un collegamento; non viene usato.</translation>
+    </message>
+    <message>
+        <source>This batch is being run by %1.</source>
+        <translation>Questo lotto è in esecuzione su %1.</translation>
+    </message>
+    <message>
+        <source>Order %1 has an open batch already.</source>
+        <translation>L’ordine %1 ha già un lotto aperto.</translation>
+    </message>
+    <message>
+        <source>The record %1 holds no such run or batch in progress.</source>
+        <translation>Il registro %1 non contiene tale esecuzione o lotto in corso.</translation>
+    </message>
+    <message>
+        <source>An order reference is needed.</source>
+        <translation>È necessario un riferimento d’ordine.</translation>
+    </message>
+    <message>
+        <source>An order reference has at most %1 bytes.</source>
+        <translation>Un riferimento d’ordine ha al massimo %1 byte.</translation>
+    </message>
+    <message>
+        <source>The order reference is not UTF-8 text.</source>
+        <translation>Il riferimento d’ordine non è testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>The order reference holds a control character.</source>
+        <translation>Il riferimento d’ordine contiene un carattere di controllo.</translation>
+    </message>
+    <message>
+        <source>Cannot use the record %1: %2</source>
+        <translation>Impossibile usare il registro %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 è il registro delle esecuzioni; non vi si scrive nient’altro.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 è indicato per due uscite della stessa esecuzione.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 del file</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Diverso dal lotto</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diverso</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Il lotto è in pausa: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Il file del layout %1 è cambiato dall’inizio del lotto; tutte le tastiere di un lotto sono programmate e provate con un solo layout. Terminare il lotto?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>I lotti richiedono il registro delle esecuzioni. %1</translation>
+    </message>
 </context>
 </TS>

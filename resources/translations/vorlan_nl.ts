@@ -2663,5 +2663,109 @@ Vervangen?</translation>
         <comment>column of the batch report</comment>
         <translation>Toetstest</translation>
     </message>
+    <message>
+        <source>Cannot open the record %1: %2</source>
+        <translation>Kan de registratie %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: it is read-only.</source>
+        <translation>Kan niet naar de registratie %1 schrijven: deze is alleen-lezen.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: the disk is full.</source>
+        <translation>Kan niet naar de registratie %1 schrijven: de schijf is vol.</translation>
+    </message>
+    <message>
+        <source>The record %1 is busy: another program held it too long.</source>
+        <translation>De registratie %1 is bezet: een ander programma hield deze te lang vast.</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged; it is left as it is.</source>
+        <translation>De registratie %1 is beschadigd; deze blijft zoals hij is.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of this program; it is left as it is.</source>
+        <translation>%1 is geen registratie van dit programma; het bestand blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>The record %1 was written by a newer version of this program.</source>
+        <translation>De registratie %1 is geschreven door een nieuwere versie van dit programma.</translation>
+    </message>
+    <message>
+        <source>The record %1 belongs to another user; it is not used.</source>
+        <translation>De registratie %1 is van een andere gebruiker; deze wordt niet gebruikt.</translation>
+    </message>
+    <message>
+        <source>The record %1 is reached through a link; it is not used.</source>
+        <translation>De registratie %1 wordt via een koppeling bereikt; deze wordt niet gebruikt.</translation>
+    </message>
+    <message>
+        <source>This batch is being run by %1.</source>
+        <translation>Deze batch wordt uitgevoerd door %1.</translation>
+    </message>
+    <message>
+        <source>Order %1 has an open batch already.</source>
+        <translation>Order %1 heeft al een open batch.</translation>
+    </message>
+    <message>
+        <source>The record %1 holds no such run or batch in progress.</source>
+        <translation>De registratie %1 bevat zo’n lopende run of batch niet.</translation>
+    </message>
+    <message>
+        <source>An order reference is needed.</source>
+        <translation>Een orderreferentie is nodig.</translation>
+    </message>
+    <message>
+        <source>An order reference has at most %1 bytes.</source>
+        <translation>Een orderreferentie heeft ten hoogste %1 bytes.</translation>
+    </message>
+    <message>
+        <source>The order reference is not UTF-8 text.</source>
+        <translation>De orderreferentie is geen UTF-8-tekst.</translation>
+    </message>
+    <message>
+        <source>The order reference holds a control character.</source>
+        <translation>De orderreferentie bevat een besturingsteken.</translation>
+    </message>
+    <message>
+        <source>Cannot use the record %1: %2</source>
+        <translation>Kan de registratie %1 niet gebruiken: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 is de registratie van de runs; er wordt niets anders in geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 is opgegeven voor twee uitvoerbestanden van één run.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 van het bestand</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Wijkt af van de batch</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>wijkt af</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>De batch is gepauzeerd: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Het indelingsbestand %1 is gewijzigd sinds de batch begon; alle toetsenborden van een batch worden met één indeling geprogrammeerd en getest. De batch beëindigen?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Batches hebben de registratie van de runs nodig. %1</translation>
+    </message>
 </context>
 </TS>

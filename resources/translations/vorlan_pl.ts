@@ -2671,5 +2671,109 @@ Zastąpić je?</translation>
         <comment>column of the batch report</comment>
         <translation>Test klawiszy</translation>
     </message>
+    <message>
+        <source>Cannot open the record %1: %2</source>
+        <translation>Nie można otworzyć rejestru %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: it is read-only.</source>
+        <translation>Nie można zapisać w rejestrze %1: jest tylko do odczytu.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the record %1: the disk is full.</source>
+        <translation>Nie można zapisać w rejestrze %1: dysk jest pełny.</translation>
+    </message>
+    <message>
+        <source>The record %1 is busy: another program held it too long.</source>
+        <translation>Rejestr %1 jest zajęty: inny program trzymał go zbyt długo.</translation>
+    </message>
+    <message>
+        <source>The record %1 is damaged; it is left as it is.</source>
+        <translation>Rejestr %1 jest uszkodzony; pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>%1 is not a record of this program; it is left as it is.</source>
+        <translation>%1 nie jest rejestrem tego programu; pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The record %1 was written by a newer version of this program.</source>
+        <translation>Rejestr %1 został zapisany przez nowszą wersję tego programu.</translation>
+    </message>
+    <message>
+        <source>The record %1 belongs to another user; it is not used.</source>
+        <translation>Rejestr %1 należy do innego użytkownika; nie jest używany.</translation>
+    </message>
+    <message>
+        <source>The record %1 is reached through a link; it is not used.</source>
+        <translation>Rejestr %1 jest osiągany przez dowiązanie; nie jest używany.</translation>
+    </message>
+    <message>
+        <source>This batch is being run by %1.</source>
+        <translation>Tę partię prowadzi %1.</translation>
+    </message>
+    <message>
+        <source>Order %1 has an open batch already.</source>
+        <translation>Zamówienie %1 ma już otwartą partię.</translation>
+    </message>
+    <message>
+        <source>The record %1 holds no such run or batch in progress.</source>
+        <translation>Rejestr %1 nie zawiera takiego trwającego przebiegu ani partii.</translation>
+    </message>
+    <message>
+        <source>An order reference is needed.</source>
+        <translation>Potrzebny jest numer zamówienia.</translation>
+    </message>
+    <message>
+        <source>An order reference has at most %1 bytes.</source>
+        <translation>Numer zamówienia ma najwyżej %1 bajtów.</translation>
+    </message>
+    <message>
+        <source>The order reference is not UTF-8 text.</source>
+        <translation>Numer zamówienia nie jest tekstem UTF-8.</translation>
+    </message>
+    <message>
+        <source>The order reference holds a control character.</source>
+        <translation>Numer zamówienia zawiera znak sterujący.</translation>
+    </message>
+    <message>
+        <source>Cannot use the record %1: %2</source>
+        <translation>Nie można użyć rejestru %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 jest rejestrem przebiegów; nic innego nie jest w nim zapisywane.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 podano jako dwa wyjścia jednego przebiegu.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 pliku</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Różni się od partii</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>różni się</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Partia jest wstrzymana: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Plik układu %1 zmienił się od początku partii; wszystkie klawiatury partii są programowane i testowane jednym układem. Zakończyć partię?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Partie wymagają rejestru przebiegów. %1</translation>
+    </message>
 </context>
 </TS>

@@ -26,6 +26,7 @@ int RunReport(Args args);
 int RunType(Args args);
 int RunImport(Args args);
 int RunExport(Args args);
+int RunLog(Args args);
 
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
@@ -47,6 +48,7 @@ extern const std::string kLegendsUsage;
 extern const std::string kSheetUsage;
 extern const std::string kPcLayoutsUsage;
 extern const std::string kReportUsage;
+extern const std::string kLogUsage;
 extern const std::string kTypeUsage;
 extern const std::string kImportUsage;
 extern const std::string kExportUsage;

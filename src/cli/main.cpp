@@ -173,6 +173,7 @@ int main(int argc, char** narrowArgv) {
         {"type", RunType},
         {"import", RunImport},
         {"export", RunExport},
+        {"log", RunLog},
     };
     for (const Entry& entry : kEntries) {
         if (entry.name == command) {

@@ -31,17 +31,15 @@ std::optional<StringId> OrderProblem(std::string_view trimmed) {
     return std::nullopt;
 }
 
-std::vector<std::string> OrdersToChoose(const std::vector<ProgrammingRun>& runs,
+std::vector<std::string> OrdersToChoose(const std::vector<std::string>& newestFirst,
                                         std::string_view current) {
     std::vector<std::string> orders;
     if (!current.empty()) {
         orders.emplace_back(current);
     }
-    for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
-        const auto mark = ParseBatchField(run->batch);
-        if (mark && !mark->order.empty() &&
-            std::find(orders.begin(), orders.end(), mark->order) == orders.end()) {
-            orders.push_back(mark->order);
+    for (const std::string& order : newestFirst) {
+        if (!order.empty() && std::find(orders.begin(), orders.end(), order) == orders.end()) {
+            orders.push_back(order);
         }
     }
     return orders;
@@ -73,21 +71,6 @@ std::vector<KeyCaption> MissingKeys(const KeyTestSession& session, const TestPro
         keys.push_back({key.slot, key.name});
     }
     return keys;
-}
-
-bool LogAsFailed(const std::string& logPath, const std::string& pendingLine) {
-    std::optional<ProgrammingRun> run = ParseLogLine(pendingLine);
-    if (!run) {
-        return true;
-    }
-    if (std::optional<BatchMark> mark = ParseBatchField(run->batch)) {
-        // Programmed, its test not finished: failed, as a test cut short is.
-        if (mark->test != KeyTestOutcome::NotRun) {
-            mark->test = KeyTestOutcome::Failed;
-        }
-        run->batch = FormatBatchField(*mark);
-    }
-    return AppendToLog(logPath, *run).Ok();
 }
 
 std::string HexCodes(const std::vector<std::uint8_t>& codes) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/StringTable.h"
+#include "records/RecordPolicy.h"
 #include "station/Batch.h"
 #include "verify/KeyTestSession.h"
 #include "verify/ProgrammingLog.h"
@@ -15,19 +16,15 @@
 
 namespace vorlan {
 
-// The longest order reference, in bytes of UTF-8: it is the first field of
-// each keyboard's line and the report's title.
-inline constexpr std::size_t kMaxOrderBytes = 200;
-
 // The reference as the batch keeps it: blanks around it taken away.
 std::string TrimmedOrder(std::string_view text);
 // Why a (trimmed) reference cannot name a batch: empty, a control character
 // (it could never be read back from a line), or too long; nothing when it can.
 std::optional<StringId> OrderProblem(std::string_view trimmed);
 
-// The orders of the batches in the log, each once, the current one first
-// (when it is in the log or given), then the others from the latest run back.
-std::vector<std::string> OrdersToChoose(const std::vector<ProgrammingRun>& runs,
+// The orders a report is offered for, each once: the current one first
+// (when given), then the record's from the latest run back.
+std::vector<std::string> OrdersToChoose(const std::vector<std::string>& newestFirst,
                                         std::string_view current);
 
 struct TestProgress {
@@ -46,11 +43,6 @@ struct KeyCaption {
     std::string name; // the layout's single-byte text
 };
 std::vector<KeyCaption> MissingKeys(const KeyTestSession& session, const TestProgress& progress);
-
-// A keyboard left between programming and its verdict (its line as the
-// batch's state file holds it) logged as failed, for a batch ended without
-// going on; true when there was none or it was logged.
-bool LogAsFailed(const std::string& logPath, const std::string& pendingLine);
 
 // The codes of a sequence as bytes in hex: "E0 75".
 std::string HexCodes(const std::vector<std::uint8_t>& codes);

@@ -79,27 +79,30 @@ protected:
 
 TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparatorAndLanguage) {
     // heading, done, the error, passed, failed, not tested, set aside: as the
-    // window writes them, in the locale's language.
+    // window writes them, in the locale's language. Place and count apart; an
+    // old log names no file digest; the station (this host) and whether the
+    // row differs from the batch end each line.
     const std::vector<std::pair<const char*, std::vector<std::string>>> locales = {
         {"de_DE.UTF-8",
-         {"Auftrag|Platz|Datum und Uhrzeit|Tastaturtyp|Bytes|Dauer (ms)|Ergebnis|Tastentest|"
-          "Endergebnis|Belegungsdatei|SHA-256 des Abbilds|Station\n",
+         {"Auftrag|Platz|Anzahl|Datum und Uhrzeit|Tastaturtyp|Bytes|Dauer (ms)|Ergebnis|"
+          "Tastentest|Endergebnis|Belegungsdatei|Datei-SHA-256|SHA-256 des Abbilds|Station|"
+          "Weicht von der Serie ab\n",
           "fertig", "Fehler beim Programmieren der Tastatur. (nach 9 Bytes)", "bestanden",
           "fehlgeschlagen", "nicht getestet", "beiseitegelegt"}},
         {"en_US.UTF-8",
-         {"Order|Place|Date and time|Keyboard type|Bytes|Duration (ms)|Result|Key test|Outcome|"
-          "Layout file|Image SHA-256|Station\n",
+         {"Order|Place|Count|Date and time|Keyboard type|Bytes|Duration (ms)|Result|Key test|"
+          "Outcome|Layout file|File SHA-256|Image SHA-256|Station|Differs from the batch\n",
           "done", "Keyboard programming error. (after 9 bytes)", "passed", "failed", "not tested",
           "set aside"}},
     };
     for (const auto& [locale, w] : locales) {
         const char separator = locale[0] == 'd' ? ';' : ',';
         std::string expected = w[0];
-        const std::string tail = "|/layouts/shop.txt|" + std::string(64, 'a') + "|";
+        const std::string tail = "|/layouts/shop.txt||" + std::string(64, 'a') + "|host|";
         for (const auto& [index, place, result, test, outcome] :
-             {std::tuple{0, "1/3", w[1], w[3], w[3]}, std::tuple{1, "2/3", w[1], w[4], w[4]},
-              std::tuple{4, "2/3", w[1], w[3], w[3]}, std::tuple{5, "3/3", w[2], w[5], w[6]}}) {
-            expected += kOrder + "|" + place + "|" +
+             {std::tuple{0, "1", w[1], w[3], w[3]}, std::tuple{1, "2", w[1], w[4], w[4]},
+              std::tuple{4, "2", w[1], w[3], w[3]}, std::tuple{5, "3", w[2], w[5], w[6]}}) {
+            expected += kOrder + "|" + place + "|3|" +
                         runs[static_cast<std::size_t>(index)].dateTime + "|1|1014|3100|" + result +
                         "|" + test + "|" + outcome + tail + "\n";
         }
@@ -111,11 +114,11 @@ TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparatorAndLanguage) {
         const std::string bytes = test::ReadFileBytes(csv);
         ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
         EXPECT_NE(bytes.find("\r\n"), std::string::npos);
-        // The station is this host, whatever its name: the last cell of each line goes.
+        // The station is this host, whatever its name: the last two cells of each line go.
         const auto dropLast = [](std::string text) {
             for (std::size_t end = text.find('\n'); end != std::string::npos;
                  end = text.find('\n', end + 1)) {
-                const std::size_t bar = text.rfind('|', end);
+                const std::size_t bar = text.rfind('|', text.rfind('|', end) - 1);
                 text.erase(bar, end - bar);
                 end = bar;
             }
@@ -137,7 +140,11 @@ TEST_F(ReportCommandTest, RefusesWhatItCannotReport) {
     for (const auto& [args, status] :
          {std::pair{std::vector<std::string>{"report", log, "-o", (folder / "r.txt").string()}, 2},
           std::pair{std::vector<std::string>{"report", log, "--separator", "ab", "-o", out}, 2},
-          std::pair{std::vector<std::string>{"report", "-o", out}, 2},
+          // A record without a keyboard of any order.
+          std::pair{std::vector<std::string>{"report", "--records",
+                                             (folder / "records.db").string(), "-o", out},
+                    1},
+          std::pair{std::vector<std::string>{"report", log, log, "-o", out}, 2},
           std::pair{std::vector<std::string>{"report", log, "--order", "nobody", "-o", out}, 1},
           std::pair{std::vector<std::string>{"report", (folder / "none.log").string(), "-o", out},
                     1},

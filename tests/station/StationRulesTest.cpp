@@ -41,17 +41,10 @@ TEST(StationRules, AnOrderIsTrimmedAndMustNameTheBatch) {
 }
 
 TEST(StationRules, TheReportOffersTheCurrentBatchFirstThenTheLatest) {
-    std::vector<ProgrammingRun> runs;
-    for (const char* order : {"A-1", "B 2/x", "A-1", "", "C-3", "B 2/x"}) {
-        ProgrammingRun run;
-        run.result = "done";
-        run.batch = *order != 0 ? FormatBatchField({order, 1, 2, KeyTestOutcome::Passed, false})
-                                : std::string();
-        runs.push_back(run);
-    }
-    EXPECT_EQ(OrdersToChoose(runs, ""), (std::vector<std::string>{"B 2/x", "C-3", "A-1"}));
-    EXPECT_EQ(OrdersToChoose(runs, "A-1"), (std::vector<std::string>{"A-1", "B 2/x", "C-3"}));
-    EXPECT_EQ(OrdersToChoose(runs, "new"),
+    const std::vector<std::string> orders = {"B 2/x", "", "C-3", "A-1", "B 2/x"};
+    EXPECT_EQ(OrdersToChoose(orders, ""), (std::vector<std::string>{"B 2/x", "C-3", "A-1"}));
+    EXPECT_EQ(OrdersToChoose(orders, "A-1"), (std::vector<std::string>{"A-1", "B 2/x", "C-3"}));
+    EXPECT_EQ(OrdersToChoose(orders, "new"),
               (std::vector<std::string>{"new", "B 2/x", "C-3", "A-1"}));
     EXPECT_TRUE(OrdersToChoose({}, "").empty());
 }
@@ -110,22 +103,6 @@ TEST(ReportTable, RowsFillPagesAndATallRowStartsTheNext) {
         ranges.emplace_back(p.first, p.end);
     }
     EXPECT_EQ(ranges, (std::vector<std::pair<int, int>>{{0, 2}, {2, 5}, {5, 6}, {6, 7}}));
-}
-
-TEST(StationRules, AKeyboardLeftInProgressIsLoggedAsFailed) {
-    test::TempFolder temp;
-    const std::string log = (temp.Path() / "programming.log").string();
-    ProgrammingRun run{"2026-12-09 10:00:00", "/l/shop.txt", "-", 1, 1014, 3000, "done", {}};
-    run.batch = FormatBatchField({"A-17", 3, 40, KeyTestOutcome::Failed, false});
-    EXPECT_TRUE(LogAsFailed(log, ""));
-    EXPECT_TRUE(LogAsFailed(log, "no line of ours"));
-    EXPECT_TRUE(LogAsFailed(log, FormatLogLine(run)));
-    const std::vector<ProgrammingRun> logged = ReadLogFile(log);
-    ASSERT_EQ(logged.size(), 1u);
-    const auto mark = ParseBatchField(logged[0].batch);
-    ASSERT_TRUE(mark);
-    EXPECT_EQ(OutcomeOf(logged[0], *mark), BatchOutcome::Failed);
-    EXPECT_EQ(mark->place, 3);
 }
 
 } // namespace

@@ -1,15 +1,18 @@
 #include "station/ui/StationTools.h"
 
+#include "common/FilePath.h"
 #include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "records/RecordPolicy.h"
+#include "records/RecordText.h"
 #include "station/BatchReport.h"
-#include "station/BatchStateFile.h"
 #include "station/StationRules.h"
 #include "station/ui/BatchDialog.h"
 #include "station/ui/ReportDocument.h"
@@ -20,14 +23,14 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <chrono>
 #include <optional>
 
 namespace vorlan {
 namespace {
 
-std::vector<ProgrammingRun> LogRuns(const QString& path) {
-    return ReadLogFile(ToPath(path));
-}
+// The report's order list: enough for any workshop's recent work.
+constexpr int kReportOrdersOffered = 500;
 
 } // namespace
 
@@ -62,6 +65,23 @@ QString StationTools::LogPath() const {
     return verify.LogPath();
 }
 
+std::shared_ptr<RecordStore> StationTools::Record() {
+    if (record) {
+        return record;
+    }
+    // The record beside the programming log, which it imports once.
+    const std::string log = ToPath(LogPath());
+    const std::string path =
+        Utf8FromPath(PathFromUtf8(log).parent_path() / PathFromUtf8(std::string(kRecordFileName)));
+    RecordResult opened;
+    record = OpenRecord(path, log, opened);
+    if (!record) {
+        // The window goes on editing layouts; only batches wait for the record.
+        ShowError(window, UiText(StringId::StationNoRecord).arg(UiMessageText(opened.Message())));
+    }
+    return record;
+}
+
 void StationTools::StartBatch() {
     if (station) {
         station->raise();
@@ -83,37 +103,71 @@ void StationTools::StartBatch() {
     if (!settings) {
         return;
     }
+    if (const RecordResult bad = CheckOrder(settings->order); !bad.Ok()) {
+        ShowError(window, UiMessageText(bad.Message()));
+        return;
+    }
+    const std::shared_ptr<RecordStore> store = Record();
+    if (!store) {
+        return;
+    }
     settings->layoutFile = editor.Document().filePath;
     settings->imageSha256 = ImageSha256OfLayoutFile(settings->layoutFile);
-    Open(*settings, {});
+    BatchRecord row;
+    row.order = settings->order;
+    row.count = settings->count;
+    row.test = settings->test;
+    row.layoutFile = settings->layoutFile;
+    row.fileSha256 = LayoutFileSha256(settings->layoutFile);
+    row.imageSha256 = settings->imageSha256;
+    row.started = LocalDateTime(std::chrono::system_clock::now());
+    row.owner = CurrentProcess();
+    row.ownerSeenUtcMs = NowUtcMs();
+    RecordResult made = store->CreateBatch(row);
+    if (made.failure == RecordFailure::Exists) {
+        // The order's open batch goes on, with its own settings, once it is ours.
+        std::vector<BatchRecord> open;
+        made = store->OpenBatches(settings->order, open);
+        if (made.Ok() && !open.empty()) {
+            row = open.front();
+            made = TakeBatch(*store, row.id, CurrentProcess());
+        }
+    }
+    if (!made.Ok()) {
+        ShowError(window, UiMessageText(made.Message()));
+        return;
+    }
+    Open(row);
 }
 
-void StationTools::Open(const BatchSettings& settings, const std::string& pendingLine) {
+void StationTools::Open(const BatchRecord& row) {
     ProgrammingDialog* programming = ProgrammingDialogOf(window);
     KeyboardDriver* keyboard = programming != nullptr ? programming->Keyboard() : nullptr;
     if (keyboard == nullptr) {
+        ReleaseBatch(*record, row.id, CurrentProcess());
         return;
     }
-    Batch batch(settings);
-    // Places already passed in the log count: an order goes on where it was.
-    batch.CountLog(LogRuns(LogPath()));
+    BatchSettings settings;
+    settings.order = row.order;
+    settings.count = row.count;
+    settings.test = row.test;
+    settings.layoutFile = row.layoutFile;
+    settings.imageSha256 = row.imageSha256;
     // The test expects what is programmed: the saved file, not the window's layout.
     LayoutDocument saved;
     saved.ResetToNew();
     saved.filePath = settings.layoutFile;
     if (!ReadLayout(saved)) {
+        ReleaseBatch(*record, row.id, CurrentProcess());
         ShowError(window, UiText(StringId::UnableToOpenFile));
         return;
     }
     saved.RebuildAfterLoad();
-    station = new StationView(std::move(batch), saved, *keyboard, clock, LogPath(), window,
+    station = new StationView(Batch(settings), saved, *keyboard, clock, record, row.id, window,
                               editor.Naming());
     station->setAttribute(Qt::WA_DeleteOnClose);
     if (pollMs > 0) {
         station->SetPollInterval(pollMs);
-    }
-    if (!pendingLine.empty()) {
-        station->LogPendingLine(pendingLine);
     }
     station->show();
     station->activateWindow();
@@ -121,34 +175,48 @@ void StationTools::Open(const BatchSettings& settings, const std::string& pendin
 }
 
 void StationTools::OfferResume() {
-    const std::string statePath = BatchStatePathFor(ToPath(LogPath()));
-    const std::optional<BatchStateFile> state = LoadBatchState(statePath);
-    if (!state) {
+    const std::shared_ptr<RecordStore> store = Record();
+    if (!store) {
         return;
     }
-    Batch counted(state->settings);
-    counted.CountLog(LogRuns(LogPath()));
-    // What No does is said with the question: the batch ends, nothing it did is lost.
-    QString question = UiText(StringId::StationResume)
-                           .arg(FromUtf8Text(state->settings.order))
-                           .arg(counted.Passed())
-                           .arg(state->settings.count) +
-                       QStringLiteral("\n\n") + UiText(StringId::StationResumeNo);
-    if (!state->pendingLine.empty()) {
-        question += QLatin1Char(' ') + UiText(StringId::StationResumeNoPending);
-    }
-    if (!AskYesNo(window, question, StringId::StationResume)) {
-        LogAsFailed(ToPath(LogPath()), state->pendingLine);
-        RemoveBatchState(statePath);
+    std::vector<BatchRecord> open;
+    if (!store->OpenBatches({}, open).Ok()) {
         return;
     }
-    Open(state->settings, state->pendingLine);
+    for (const BatchRecord& row : open) {
+        // A batch another live window runs is not offered; one nobody runs is.
+        if (!TakeBatch(*store, row.id, CurrentProcess()).Ok()) {
+            continue;
+        }
+        OrderCounts counts;
+        store->CountOrder(row.order, counts);
+        // What No does is said with the question: the batch ends, nothing it did is lost.
+        const QString question = UiText(StringId::StationResume)
+                                     .arg(FromUtf8Text(row.order))
+                                     .arg(counts.passed)
+                                     .arg(row.count) +
+                                 QStringLiteral("\n\n") + UiText(StringId::StationResumeNo);
+        if (!AskYesNo(window, question, StringId::StationResume)) {
+            store->CloseBatch(row.id, CurrentProcess(), BatchState::Ended);
+            return;
+        }
+        Open(row);
+        return;
+    }
 }
 
 void StationTools::SaveReport() {
-    const std::vector<ProgrammingRun> runs = LogRuns(LogPath());
+    const std::shared_ptr<RecordStore> store = Record();
+    if (!store) {
+        return;
+    }
+    std::vector<std::string> recent;
+    if (const RecordResult read = store->RecentOrders(kReportOrdersOffered, recent); !read.Ok()) {
+        ShowError(window, UiMessageText(read.Message()));
+        return;
+    }
     const std::optional<std::string> order = AskReportOrder(
-        window, OrdersToChoose(runs, station ? station->TheBatch().Settings().order : ""));
+        window, OrdersToChoose(recent, station ? station->TheBatch().Settings().order : ""));
     if (!order) {
         return;
     }
@@ -159,8 +227,9 @@ void StationTools::SaveReport() {
     if (path.isEmpty()) {
         return;
     }
-    const bool ok =
-        WriteReportFile(ReportFromLog(runs, *order, StationName()), path, {ToPath(LogPath())});
+    RecordResult read;
+    const BatchReport report = ReportFromRecord(*store, *order, read);
+    const bool ok = read.Ok() && WriteReportFile(report, path, {store->Name()});
     if (!ok) {
         ShowError(window, UiText(StringId::KeyTestSaveFailed).arg(path));
     }

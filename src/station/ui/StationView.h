@@ -1,7 +1,8 @@
 // The station: a batch's keyboards one after the other, readable from two
 // metres. It polls the driver's detection while no keyboard answers,
-// programs the one that does, tests it with the keys typed on it, and logs
-// each keyboard with the batch's field. Enter goes on, R retries the
+// programs the one that does, tests it with the keys typed on it, and keeps
+// each keyboard in the record: a row before the keyboard is touched, its
+// verdict committed before the screen says it. Enter goes on, R retries the
 // keyboard (programmed when it answers), S sets it aside, Escape pauses and
 // asks whether to end; during programming Escape asks before it stops.
 // Ctrl+S (or the button's access key) saves the report between keyboards.
@@ -33,10 +34,11 @@ class KeyTestSession;
 class KeyboardDriver;
 class LayoutDocument;
 class PacingClock;
-struct ProgrammingRun;
+class RecordStore;
+struct RecordResult;
+struct RunRecord;
 enum class KeyTestOutcome;
 enum class BatchOutcome;
-struct BatchMark;
 
 class StationView : public QDialog {
     Q_OBJECT
@@ -44,10 +46,11 @@ public:
     enum class State { Waiting, Programming, Testing, Passed, Failed, Complete };
 
     // keyboard is not owned and outlives the view; doc is copied for the test.
-    // naming: how the key test names codes (the window's PC layout).
+    // The batch is the record's batchId, which this process holds; naming:
+    // how the key test names codes (the window's PC layout).
     StationView(Batch batch, const LayoutDocument& doc, KeyboardDriver& keyboard,
-                std::shared_ptr<PacingClock> clock, QString logPath, QWidget* parent,
-                CodeNaming naming = {});
+                std::shared_ptr<PacingClock> clock, std::shared_ptr<RecordStore> record,
+                std::int64_t batchId, QWidget* parent, CodeNaming naming = {});
     ~StationView() override;
 
     State CurrentState() const { return state; }
@@ -57,14 +60,10 @@ public:
     QLabel* KeysLine() const { return keysLine; }
     QPushButton* ReportButton() const { return reportButton; }
     void SetPollInterval(int ms);
-    const QString& StatePath() const { return statePath; }
+    std::int64_t BatchId() const { return batchId; }
 
     // Writes the report of this batch (PDF or CSV by the name's extension).
     bool SaveReport(const QString& path);
-
-    // A keyboard left between programming and its verdict by a crash: logged
-    // as failed before the batch goes on.
-    void LogPendingLine(const std::string& line);
 
 Q_SIGNALS:
     void StateChanged(State state);
@@ -82,10 +81,14 @@ private:
     void CheckTest();
     void Judge(KeyTestOutcome test);
     void Decide(bool setAside);
-    void AddRow(const BatchMark& mark, const std::string& dateTime, BatchOutcome outcome);
+    void AddRow(int place, int count, const std::string& dateTime, BatchOutcome outcome);
     void Show(State next, const QString& text);
-    void SaveState();
-    void DropRunMarker();
+    // A keyboard in progress recorded with what it holds, as failed.
+    bool FinishPending();
+    // Stops the batch with the record's reason (nothing is counted that the
+    // record does not hold).
+    void PauseFor(const RecordResult& why);
+    void EndBatch(bool complete);
     void Pause();
     void AskStop();
     void ChooseReport();
@@ -100,17 +103,14 @@ private:
     std::unique_ptr<LayoutDocument> doc;
     std::shared_ptr<CountingDriver> driver;
     std::shared_ptr<PacingClock> clock;
-    QString logPath;
-    QString statePath;
-    std::string savedState; // what the state file holds, once written
+    std::shared_ptr<RecordStore> record;
+    std::int64_t batchId = 0;
+    std::string batchFileSha; // the layout file's bytes when the batch began
     State state = State::Waiting;
     bool keyboardStillThere = false; // after a verdict: wait until it is taken away
 
-    // The keyboard between programming and its verdict.
-    std::unique_ptr<ProgrammingRun> run;
-    std::string runMarker; // the line a kill while programming leaves
-    std::string runSha;    // the image this run sends, and its size
-    std::size_t runImageSize = 0;
+    // The keyboard between its first commit and its verdict (id 0: none).
+    std::unique_ptr<RunRecord> run;
     KeyTestOutcome pendingTest{}; // not run
     QString failReason;
     std::unique_ptr<KeyTestSession> test;
@@ -133,6 +133,7 @@ private:
     QPushButton* reportButton = nullptr;
     QTimer* pollTimer = nullptr;
     QTimer* testTimer = nullptr;
+    QTimer* ownerTimer = nullptr;
 };
 
 } // namespace vorlan

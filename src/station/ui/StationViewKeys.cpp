@@ -7,15 +7,17 @@
 #include "layout/LayoutDocument.h"
 #include "programming/CountingDriver.h"
 #include "programming/ProgrammingEngine.h"
+#include "records/RecordPolicy.h"
+#include "records/RecordStore.h"
+#include "records/RecordText.h"
 #include "scancodes/ScanCodeCapture.h"
 #include "scancodes/ui/KeyEventMapping.h"
 #include "station/Batch.h"
-#include "station/BatchStateFile.h"
+#include "station/BatchReport.h"
 #include "station/StationRules.h"
 #include "station/ui/ReportDocument.h"
 #include "station/ui/StationView.h"
 #include "verify/KeyTestSession.h"
-#include "verify/RunMarker.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -131,8 +133,7 @@ void StationView::Pause() {
         if (state == State::Failed) {
             Decide(false); // recorded as failed, as the question said
         }
-        RemoveBatchState(ToPath(statePath));
-        accept();
+        EndBatch(false);
         return;
     }
     pollTimer->start();
@@ -142,15 +143,25 @@ void StationView::closeEvent(QCloseEvent* e) {
     stop = true;
     if (worker.joinable()) {
         worker.join();
+        run->keyboardType = driver->AnsweredType();
+        run->bytesWritten = static_cast<std::int64_t>(driver->BytesWritten());
+        run->result =
+            RunResultText(static_cast<int>(StringId::ProgrammingStopped), true,
+                          driver->BytesWritten(), static_cast<std::size_t>(run->bytesPlanned));
     }
     pollTimer->stop();
+    ownerTimer->stop();
+    // Closed without ending: the batch stays open for the next start, and
+    // the keyboard in progress is kept with what it holds.
+    FinishPending();
+    ReleaseBatch(*record, batchId, CurrentProcess());
     QDialog::closeEvent(e);
 }
 
 bool StationView::SaveReport(const QString& path) {
-    return WriteReportFile(
-        ReportFromLog(ReadLogFile(ToPath(logPath)), batch->Settings().order, StationName()), path,
-        {ToPath(logPath)});
+    RecordResult read;
+    const BatchReport report = ReportFromRecord(*record, batch->Settings().order, read);
+    return read.Ok() && WriteReportFile(report, path, {record->Name()});
 }
 
 void StationView::ChooseReport() {

@@ -1,0 +1,312 @@
+#include "records/RecordPolicy.h"
+#include "records/SqliteRecordStore.h"
+#include "testing/TempFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vorlan {
+namespace {
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+RunRecord NewRun(const std::string& order, const ProcessIdentity& process = CurrentProcess()) {
+    RunRecord run;
+    run.process = process;
+    run.user = "tester";
+    run.started = "2026-12-09 10:00:00";
+    run.layoutGiven = "a.vkl";
+    run.layoutResolved = "/tmp/a.vkl";
+    run.imageSha256 = std::string(64, 'a');
+    run.bytesPlanned = 40;
+    run.order = order;
+    return run;
+}
+
+void Finish(RecordStore& store, RunRecord& run, const std::string& result,
+            KeyTestOutcome test = KeyTestOutcome::Passed) {
+    run.state = RunState::Finished;
+    run.result = result;
+    run.bytesWritten = result == "done" ? run.bytesPlanned : 3;
+    run.keyTest = test;
+    run.outcome = OutcomeOfRun(run);
+    ASSERT_TRUE(store.UpdateRun(run).Ok());
+}
+
+// A process that has ended: a child reaped at once.
+ProcessIdentity DeadProcess() {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return {HostName(), child, 1};
+}
+
+// The store's behaviour through its interface alone, so another backend's
+// OpenRecordStore location runs the same cases.
+class RecordStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        store_ = OpenRecordStore(path_, opened_);
+        ASSERT_TRUE(opened_.Ok()) << opened_.English();
+    }
+    test::TempFolder folder_;
+    std::string path_ = folder_.File("records.db");
+    RecordResult opened_;
+    std::unique_ptr<RecordStore> store_;
+};
+
+TEST_F(RecordStoreTest, ANewRecordIsMarkedOursInWalModeAndReopens) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
+    const auto pragma = [db](const char* sql) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
+        sqlite3_step(s);
+        std::string value = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+        sqlite3_finalize(s);
+        return value;
+    };
+    EXPECT_EQ(pragma("PRAGMA application_id"), std::to_string(kSqliteApplicationId));
+    EXPECT_EQ(pragma("PRAGMA user_version"), std::to_string(kSqliteSchemaVersion));
+    EXPECT_EQ(pragma("PRAGMA journal_mode"), "wal");
+    sqlite3_close(db);
+    RunRecord run = NewRun("");
+    ASSERT_TRUE(store_->BeginRun(run).Ok());
+    store_.reset();
+    RecordResult again;
+    auto reopened = OpenRecordStore(path_, again);
+    ASSERT_TRUE(again.Ok()) << again.English();
+    std::vector<RunRecord> runs;
+    ASSERT_TRUE(reopened
+                    ->ReadRuns({},
+                               [&](const RunRecord& r) {
+                                   runs.push_back(r);
+                                   return true;
+                               })
+                    .Ok());
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].state, RunState::Running);
+    EXPECT_EQ(runs[0].layoutResolved, "/tmp/a.vkl");
+    EXPECT_EQ(runs[0].process, CurrentProcess());
+}
+
+// Files that are not this program's record are refused by name and left byte for byte.
+TEST(RecordFileTest, AFileThatIsNotOurRecordIsRefusedAndLeftAlone) {
+    test::TempFolder folder;
+    const std::string other = folder.File("other.db");
+    {
+        sqlite3* db = nullptr;
+        sqlite3_open(other.c_str(), &db);
+        sqlite3_exec(db, "CREATE TABLE t(x); INSERT INTO t VALUES(1)", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    const std::string newer = folder.File("newer.db");
+    {
+        sqlite3* db = nullptr;
+        sqlite3_open(newer.c_str(), &db);
+        sqlite3_exec(db,
+                     ("PRAGMA application_id=" + std::to_string(kSqliteApplicationId) +
+                      "; PRAGMA user_version=99; CREATE TABLE runs(x)")
+                         .c_str(),
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    }
+    std::string damaged = std::string("SQLite format 3") + '\0' + std::string(4000, '\x5a');
+    struct Case {
+        std::string path;
+        RecordFailure failure;
+    } cases[] = {
+        {folder.Write("notes.txt", "order 1\tpassed\n"), RecordFailure::Foreign},
+        {folder.Write("short.db", "SQLite"), RecordFailure::Foreign},
+        {folder.Write("damaged.db", damaged), RecordFailure::Damaged},
+        {other, RecordFailure::Foreign},
+        {newer, RecordFailure::Newer},
+    };
+    for (const Case& c : cases) {
+        const std::string before = Bytes(c.path);
+        RecordResult result;
+        EXPECT_EQ(SqliteRecordStore::Open(c.path, result), nullptr) << c.path;
+        EXPECT_EQ(result.failure, c.failure) << c.path << ": " << result.English();
+        EXPECT_NE(result.English().find(c.path), std::string::npos) << result.English();
+        EXPECT_TRUE(Bytes(c.path) == before) << c.path;
+        EXPECT_FALSE(std::filesystem::exists(c.path + "-wal")) << c.path;
+    }
+}
+
+TEST(RecordFileTest, ARecordOrJournalReachedThroughALinkIsRefused) {
+    test::TempFolder folder;
+    const std::string secret = folder.Write("secret", "root only");
+    std::filesystem::create_symlink(secret, folder.File("linked.db"));
+    RecordResult result;
+    EXPECT_EQ(SqliteRecordStore::Open(folder.File("linked.db"), result), nullptr);
+    EXPECT_EQ(result.failure, RecordFailure::Link);
+    // A journal planted beside a record not yet made.
+    std::filesystem::create_symlink(secret, folder.File("fresh.db-wal"));
+    EXPECT_EQ(SqliteRecordStore::Open(folder.File("fresh.db"), result), nullptr);
+    EXPECT_EQ(result.failure, RecordFailure::Link);
+    EXPECT_EQ(Bytes(secret), "root only");
+}
+
+TEST_F(RecordStoreTest, PlacesAreNeverSharedByKeyboardsInProgressOrPassed) {
+    RunRecord a = NewRun("PO 7");
+    RunRecord b = NewRun("PO 7");
+    RunRecord other = NewRun("PO 8");
+    ASSERT_TRUE(store_->BeginRun(a).Ok()) << store_->BeginRun(a).English();
+    ASSERT_TRUE(store_->BeginRun(b).Ok());
+    ASSERT_TRUE(store_->BeginRun(other).Ok());
+    EXPECT_EQ(a.place, 1);
+    EXPECT_EQ(b.place, 2);
+    EXPECT_EQ(other.place, 1);
+    Finish(*store_, a, "cannot open the port"); // failed: place 1 is free again
+    Finish(*store_, b, "done");
+    RunRecord c = NewRun("PO 7");
+    ASSERT_TRUE(store_->BeginRun(c).Ok());
+    EXPECT_EQ(c.place, 1);
+    Finish(*store_, c, "done", KeyTestOutcome::Failed);
+    RunRecord d = NewRun("PO 7");
+    ASSERT_TRUE(store_->BeginRun(d).Ok());
+    EXPECT_EQ(d.place, 1);
+    Finish(*store_, d, "done");
+    RunRecord e = NewRun("PO 7");
+    ASSERT_TRUE(store_->BeginRun(e).Ok());
+    EXPECT_EQ(e.place, 3);
+    OrderCounts counts;
+    ASSERT_TRUE(store_->CountOrder("PO 7", counts).Ok());
+    EXPECT_EQ(counts, (OrderCounts{2, 2, 0, 1}));
+    // A run's end is recorded once: a second update of a finished run is refused.
+    EXPECT_EQ(store_->UpdateRun(d).failure, RecordFailure::NotFound);
+    std::string last;
+    ASSERT_TRUE(store_->LastOrder(last).Ok());
+    EXPECT_EQ(last, "PO 7");
+}
+
+TEST_F(RecordStoreTest, RunsOfDeadProcessesAreSettledAndLiveOnesLeft) {
+    const ProcessIdentity dead = DeadProcess();
+    RunRecord running = NewRun("PO 1", dead);
+    RunRecord programmed = NewRun("PO 1", dead);
+    RunRecord mine = NewRun("PO 1");
+    RunRecord elsewhere = NewRun("", {"another-host", dead.pid, 1});
+    for (RunRecord* run : {&running, &programmed, &mine, &elsewhere}) {
+        ASSERT_TRUE(store_->BeginRun(*run).Ok());
+    }
+    programmed.state = RunState::Programmed;
+    programmed.result = "done";
+    programmed.bytesWritten = 40;
+    ASSERT_TRUE(store_->UpdateRun(programmed).Ok());
+    int settled = 0;
+    ASSERT_TRUE(SettleDeadRuns(*store_, &settled).Ok());
+    EXPECT_EQ(settled, 2);
+    std::vector<RunRecord> runs;
+    ASSERT_TRUE(store_
+                    ->ReadRuns({},
+                               [&](const RunRecord& r) {
+                                   runs.push_back(r);
+                                   return true;
+                               })
+                    .Ok());
+    ASSERT_EQ(runs.size(), 4u);
+    EXPECT_EQ(runs[0].state, RunState::Interrupted);
+    EXPECT_EQ(runs[0].result, kInterruptedResult);
+    EXPECT_EQ(runs[0].outcome, BatchOutcome::Failed);
+    EXPECT_EQ(runs[1].state, RunState::Finished);
+    EXPECT_EQ(runs[1].bytesWritten, 40);
+    EXPECT_EQ(runs[1].outcome, BatchOutcome::Failed);
+    EXPECT_EQ(runs[2].state, RunState::Running);
+    EXPECT_EQ(runs[3].state, RunState::Running); // another host's: not ours to judge
+    ASSERT_TRUE(SettleDeadRuns(*store_, &settled).Ok());
+    EXPECT_EQ(settled, 0);
+}
+
+TEST_F(RecordStoreTest, ABatchHasOneLiveOwner) {
+    const ProcessIdentity me = CurrentProcess();
+    const ProcessIdentity parent{HostName(), getppid(), 0};
+    BatchRecord batch;
+    batch.order = "PO 9";
+    batch.count = 3;
+    batch.owner = parent;
+    batch.ownerSeenUtcMs = NowUtcMs();
+    ASSERT_TRUE(store_->CreateBatch(batch).Ok());
+    BatchRecord twin = batch;
+    EXPECT_EQ(store_->CreateBatch(twin).failure, RecordFailure::Exists);
+    const RecordResult held = TakeBatch(*store_, batch.id, me);
+    EXPECT_EQ(held.failure, RecordFailure::Held);
+    EXPECT_NE(held.English().find("process " + std::to_string(getppid())), std::string::npos);
+    EXPECT_EQ(store_->TouchBatch(batch.id, me, NowUtcMs()).failure, RecordFailure::Held);
+    // The owner's process is gone: the batch is taken over, once.
+    ASSERT_TRUE(store_->ClaimBatch(batch.id, DeadProcess(), parent, NowUtcMs()).Ok());
+    ASSERT_TRUE(TakeBatch(*store_, batch.id, me).Ok());
+    EXPECT_EQ(store_->ClaimBatch(batch.id, parent, {}, NowUtcMs()).failure, RecordFailure::Held);
+    RunRecord run = NewRun("PO 9");
+    ASSERT_TRUE(store_->BeginRun(run).Ok());
+    EXPECT_EQ(run.batchId, batch.id);
+    EXPECT_EQ(run.count, 3);
+    ASSERT_TRUE(store_->CloseBatch(batch.id, me, BatchState::Ended).Ok());
+    std::vector<BatchRecord> open;
+    ASSERT_TRUE(store_->OpenBatches("", open).Ok());
+    EXPECT_TRUE(open.empty());
+    OrderCounts counts;
+    ASSERT_TRUE(store_->CountOrder("PO 9", counts).Ok());
+    EXPECT_EQ(counts.inProgress, 1); // ending the batch kept its keyboard
+    BatchRecord next = batch;
+    EXPECT_TRUE(store_->CreateBatch(next).Ok()); // the order may be opened again
+}
+
+TEST_F(RecordStoreTest, ImportingTheSameRunsTwiceAddsThemOnce) {
+    std::vector<RunRecord> runs{NewRun("PO 1"), NewRun("PO 1"), NewRun("")};
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        runs[i].state = RunState::Finished;
+        runs[i].importKey = "line " + std::to_string(i);
+    }
+    int added = 0;
+    ASSERT_TRUE(store_->ImportRuns(runs, added).Ok());
+    EXPECT_EQ(added, 3);
+    runs.push_back(NewRun(""));
+    runs.back().importKey = "line 3";
+    ASSERT_TRUE(store_->ImportRuns(runs, added).Ok());
+    EXPECT_EQ(added, 1);
+}
+
+TEST(OrderReferenceTest, ControlCharactersBadUtf8AndLongOrEmptyReferencesAreRefused) {
+    const struct {
+        std::string order;
+        bool ok;
+    } cases[] = {
+        {"PO 4711", true},
+        {"Auftrag Müller/5", true},
+        {"ＰＯ－１", true},
+        {"", false},
+        {"   ", false},
+        {"PO\t1", false},
+        {"PO\x1b[2J", false},
+        {"PO \xc2\x9b", false},     // C1 control
+        {"PO \xc3", false},         // cut sequence
+        {"PO \xc0\xaf", false},     // overlong
+        {"PO \xed\xa0\x80", false}, // surrogate
+        {std::string(kMaxOrderBytes, 'x'), true},
+        {std::string(kMaxOrderBytes + 1, 'x'), false},
+    };
+    for (const auto& c : cases) {
+        const RecordResult result = CheckOrder(c.order);
+        EXPECT_EQ(result.Ok(), c.ok) << c.order;
+        if (!c.ok) {
+            EXPECT_EQ(result.failure, RecordFailure::BadOrder);
+            EXPECT_FALSE(result.English().empty());
+        }
+    }
+}
+
+} // namespace
+} // namespace vorlan
