@@ -2767,5 +2767,9 @@ Ersetzen?</translation>
         <source>Batches need the record of runs. %1</source>
         <translation>Serien benötigen die Aufzeichnung der Vorgänge. %1</translation>
     </message>
+    <message>
+        <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
+        <translation>Die Tastatur wurde nicht programmiert: Die Aufzeichnung der Vorgänge kann diesen Vorgang nicht aufnehmen. %1</translation>
+    </message>
 </context>
 </TS>

@@ -2767,5 +2767,9 @@ Replace them?</source>
         <source>Batches need the record of runs. %1</source>
         <translation>Los lotes necesitan el registro de ejecuciones. %1</translation>
     </message>
+    <message>
+        <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
+        <translation>El teclado no se ha programado: el registro de ejecuciones no puede guardar esta ejecución. %1</translation>
+    </message>
 </context>
 </TS>

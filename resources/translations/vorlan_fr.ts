@@ -2767,5 +2767,9 @@ Les remplacer ?</translation>
         <source>Batches need the record of runs. %1</source>
         <translation>Les lots ont besoin du registre des exécutions. %1</translation>
     </message>
+    <message>
+        <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
+        <translation>Le clavier n'a pas été programmé : le registre des exécutions ne peut pas enregistrer cette exécution. %1</translation>
+    </message>
 </context>
 </TS>

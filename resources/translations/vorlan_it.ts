@@ -2767,5 +2767,9 @@ Sostituirli?</translation>
         <source>Batches need the record of runs. %1</source>
         <translation>I lotti richiedono il registro delle esecuzioni. %1</translation>
     </message>
+    <message>
+        <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
+        <translation>La tastiera non è stata programmata: il registro delle esecuzioni non può registrare questa esecuzione. %1</translation>
+    </message>
 </context>
 </TS>

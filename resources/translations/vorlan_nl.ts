@@ -2767,5 +2767,9 @@ Vervangen?</translation>
         <source>Batches need the record of runs. %1</source>
         <translation>Batches hebben de registratie van de runs nodig. %1</translation>
     </message>
+    <message>
+        <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
+        <translation>Het toetsenbord is niet geprogrammeerd: de registratie van de runs kan deze run niet opnemen. %1</translation>
+    </message>
 </context>
 </TS>

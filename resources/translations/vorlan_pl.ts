@@ -2775,5 +2775,9 @@ Zastąpić je?</translation>
         <source>Batches need the record of runs. %1</source>
         <translation>Partie wymagają rejestru przebiegów. %1</translation>
     </message>
+    <message>
+        <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
+        <translation>Klawiatura nie została zaprogramowana: rejestr przebiegów nie może zapisać tego przebiegu. %1</translation>
+    </message>
 </context>
 </TS>

@@ -1,13 +1,16 @@
 // The batch loop of the main window: program, test, program the next
-// keyboard, each run in the programming log.
+// keyboard, each run in the record beside the programming log.
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "records/RecordStore.h"
+#include "records/RecordText.h"
 #include "testing/KeyTestLayout.h"
 #include "testing/MainWindowFixture.h"
 #include "testing/ProgrammingTestSupport.h"
@@ -69,12 +72,21 @@ protected:
         }
         QTest::qWait(20); // the dialog after the last run
     }
+    QString RecordPath() const { return folder.filePath(QStringLiteral("log/records.db")); }
+    // The record as another program reads it, each run as the log's line.
     std::vector<ProgrammingRun> Log() const {
-        QFile file(tools->LogPath());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        return ParseLog(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        RecordResult opened;
+        const std::unique_ptr<RecordStore> store =
+            OpenRecordStore(RecordPath().toStdString(), opened);
+        EXPECT_TRUE(store) << opened.English();
+        std::vector<ProgrammingRun> runs;
+        if (store) {
+            store->ReadRuns({}, [&](const RunRecord& run) {
+                runs.push_back(LogRunOf(run));
+                return true;
+            });
+        }
+        return runs;
     }
 
     QTemporaryDir folder;
@@ -123,11 +135,37 @@ TEST_F(BatchProgrammingTest, ProgramsTestsAndProgramsTheNextKeyboardLoggingEachR
         EXPECT_EQ(run.bytesWritten, 1014u);
         EXPECT_EQ(run.result, "done");
     }
-    ProgrammingLogWindow logWindow(tools->LogPath(), nullptr);
-    EXPECT_EQ(logWindow.CopyText().count(QLatin1Char('\n')), 3);
-    EXPECT_EQ(QDir(folder.filePath(QStringLiteral("log"))).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("programming.log")})
-        << "each run's marker goes with its line";
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier); // Tools > Programming log
+    auto* logWindow = window->findChild<ProgrammingLogWindow*>();
+    ASSERT_NE(logWindow, nullptr);
+    EXPECT_EQ(logWindow->CopyText().count(QLatin1Char('\n')), 3);
+    EXPECT_TRUE(logWindow->CopyText().contains(QStringLiteral("/layouts/shop.txt")));
+    for (const QString& file :
+         QDir(folder.filePath(QStringLiteral("log"))).entryList(QDir::Files | QDir::Hidden)) {
+        EXPECT_TRUE(file.startsWith(QStringLiteral("records.db"))) << file.toStdString();
+    }
+}
+
+// A record that cannot take the run (here a folder where its file should
+// be): the keyboard is not touched and the message says why; the log window
+// says it too instead of an empty list.
+TEST_F(BatchProgrammingTest, ARunTheRecordCannotTakeDoesNotStart) {
+    ASSERT_TRUE(QDir().mkpath(RecordPath()));
+    QSignalSpy started(dialog, &ProgrammingDialog::RunEnded);
+    window->findChild<QAction*>(QStringLiteral("actionProgramming"))->trigger();
+    QTest::qWait(50);
+    EXPECT_EQ(started.count(), 0);
+    EXPECT_EQ(keyboard->TypeRequestCount(), 0) << "the keyboard was not asked anything";
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(
+        UiText(StringId::RecordRunRefused).section(QLatin1Char(':'), 0, 0)))
+        << messages[0].toStdString();
+    EXPECT_TRUE(window->isEnabled());
+    tools->OpenLog();
+    auto* logWindow = window->findChild<ProgrammingLogWindow*>();
+    ASSERT_NE(logWindow, nullptr);
+    EXPECT_TRUE(logWindow->CopyText().isEmpty());
+    logWindow->close();
 }
 
 // A run that died without its line (the window killed, a power cut) left its

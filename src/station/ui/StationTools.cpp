@@ -1,6 +1,5 @@
 #include "station/ui/StationTools.h"
 
-#include "common/FilePath.h"
 #include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
@@ -12,6 +11,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordText.h"
+#include "records/ui/WindowRecord.h"
 #include "station/BatchReport.h"
 #include "station/StationRules.h"
 #include "station/ui/BatchDialog.h"
@@ -34,10 +34,11 @@ constexpr int kReportOrdersOffered = 500;
 
 } // namespace
 
-StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor,
-                           const VerifyTools& theVerify)
-    : QObject(theWindow), window(theWindow), editor(theEditor), verify(theVerify) {
+StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor, VerifyTools& theVerify)
+    : QObject(theWindow), window(theWindow), editor(theEditor), verify(theVerify),
+      windowRecord(std::make_shared<WindowRecord>([this] { return LogPath(); })) {
     setObjectName(QStringLiteral("StationTools"));
+    theVerify.SetJournal(windowRecord);
     QMenu* tools = theWindow->menuBar()->findChild<QMenu*>(QStringLiteral("toolsMenu"));
     if (tools == nullptr) {
         return;
@@ -69,15 +70,11 @@ std::shared_ptr<RecordStore> StationTools::Record() {
     if (record) {
         return record;
     }
-    // The record beside the programming log, which it imports once.
-    const std::string log = ToPath(LogPath());
-    const std::string path =
-        Utf8FromPath(PathFromUtf8(log).parent_path() / PathFromUtf8(std::string(kRecordFileName)));
-    RecordResult opened;
-    record = OpenRecord(path, log, opened);
+    QString why;
+    record = windowRecord->Store(why);
     if (!record) {
         // The window goes on editing layouts; only batches wait for the record.
-        ShowError(window, UiText(StringId::StationNoRecord).arg(UiMessageText(opened.Message())));
+        ShowError(window, UiText(StringId::StationNoRecord).arg(why));
     }
     return record;
 }

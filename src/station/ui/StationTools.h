@@ -19,14 +19,15 @@ class PacingClock;
 class RecordStore;
 class StationView;
 class VerifyTools;
+class WindowRecord;
 struct BatchRecord;
 
 class StationTools : public QObject {
     Q_OBJECT
 public:
     // verify: the window's key test and programming log tools; the record of
-    // batches is beside that log.
-    StationTools(QMainWindow* window, KeyEditor& editor, const VerifyTools& verify);
+    // runs and batches is beside that log, and keeps the window's runs too.
+    StationTools(QMainWindow* window, KeyEditor& editor, VerifyTools& verify);
 
     void StartBatch();
     void SaveReport();
@@ -48,11 +49,12 @@ private:
     QMainWindow* window;
     KeyEditor& editor;
     const VerifyTools& verify;
+    std::shared_ptr<WindowRecord> windowRecord;
     QAction* batchAction = nullptr;
     QAction* reportAction = nullptr;
     QPointer<StationView> station;
     std::shared_ptr<PacingClock> clock;
-    std::shared_ptr<RecordStore> record;
+    std::shared_ptr<RecordStore> record; // once opened, the one windowRecord holds
     int pollMs = 0;
 };
 

@@ -43,8 +43,8 @@ QString LayoutCell(const std::string& layout) {
 
 } // namespace
 
-ProgrammingLogWindow::ProgrammingLogWindow(QString path, QWidget* parent)
-    : QDialog(parent), logPath(std::move(path)) {
+ProgrammingLogWindow::ProgrammingLogWindow(Reader theRead, QWidget* parent)
+    : QDialog(parent), read(std::move(theRead)) {
     setObjectName(QStringLiteral("ProgrammingLogWindow"));
     setWindowTitle(UiText(StringId::LogCaption));
     setProperty("helpSection", QStringLiteral("log"));
@@ -81,7 +81,10 @@ ProgrammingLogWindow::ProgrammingLogWindow(QString path, QWidget* parent)
 }
 
 void ProgrammingLogWindow::Reload() {
-    const std::vector<ProgrammingRun> runs = ReadLogFile(ToPath(logPath));
+    QString why;
+    const std::vector<ProgrammingRun> runs = read(why);
+    // A record that cannot be read says why where the runs would be.
+    empty->setText(why.isEmpty() ? UiText(StringId::LogEmpty) : why);
     table->setRowCount(static_cast<int>(runs.size()));
     for (int r = 0; r < static_cast<int>(runs.size()); ++r) {
         const ProgrammingRun& run = runs[static_cast<std::size_t>(r)];

@@ -1,5 +1,6 @@
 #include "verify/ui/VerifyTools.h"
 
+#include "common/FilePath.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
@@ -30,6 +31,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <chrono>
+#include <filesystem>
 
 namespace vorlan {
 namespace {
@@ -82,7 +84,11 @@ VerifyTools::VerifyTools(QMainWindow* theWindow, ProgrammingHooks& hooks,
     // Every run passes through here, so every run is logged.
     auto start = std::move(hooks.startProgrammingRun);
     hooks.startProgrammingRun = [this, start](QWidget* parent, const std::string& layoutPath) {
-        BeforeRun(layoutPath);
+        if (!BeforeRun(layoutPath)) {
+            std::error_code ignored;
+            std::filesystem::remove(PathFromUtf8(layoutPath), ignored); // the run's own copy
+            return;
+        }
         if (start) {
             start(parent, layoutPath);
         }
@@ -100,7 +106,7 @@ VerifyTools* VerifyToolsOf(QMainWindow* window) {
                                            Qt::FindDirectChildrenOnly);
 }
 
-void VerifyTools::BeforeRun(const std::string& layoutPath) {
+bool VerifyTools::BeforeRun(const std::string& layoutPath) {
     const LayoutDocument& doc = document;
     runLayoutFile = RunLayoutName(doc.filePath, doc.dirty);
     const QString path = FromPath(doc.filePath);
@@ -110,6 +116,20 @@ void VerifyTools::BeforeRun(const std::string& layoutPath) {
             : UiText(doc.dirty ? StringId::DoneLayoutChanged : StringId::DoneLayout).arg(path);
     runImageSize = 0;
     runSha = ImageSha256OfLayoutFile(layoutPath, &runImageSize);
+    if (journal) {
+        ProgrammingDialog* dialog = ProgrammingDialogOf(window);
+        RunJournal::Planned planned{
+            layoutPath, runLayoutFile, doc.filePath, runSha, runImageSize,
+            dialog != nullptr && dynamic_cast<EmulatedKeyboard*>(dialog->Keyboard()) != nullptr};
+        QString why;
+        if (!journal->Begin(planned, why)) {
+            if (!why.isEmpty()) {
+                ShowError(window, why);
+            }
+            return false;
+        }
+        return true;
+    }
     // The line this run leaves should it never end, beside the log; a marker
     // that cannot be written leaves the run as it was (its own line then
     // fails too, and says so).
@@ -120,6 +140,7 @@ void VerifyTools::BeforeRun(const std::string& layoutPath) {
     planned.layoutFile = runLayoutFile;
     planned.imageSha256 = runSha;
     WriteRunMarker(ToPath(logPath), planned, runMarker);
+    return true;
 }
 
 void VerifyTools::LogRun(int result) {
@@ -134,7 +155,11 @@ void VerifyTools::LogRun(int result) {
     run.bytesWritten = facts.bytesWritten;
     run.durationMs = facts.duration.count();
     run.result = RunResultText(result, true, facts.bytesWritten, runImageSize);
-    if (const FileWriteResult logged = AppendToLog(ToPath(logPath), run, {runLayoutFile});
+    if (journal) {
+        if (QString why; !journal->End(run, why)) {
+            ShowError(window, why);
+        }
+    } else if (const FileWriteResult logged = AppendToLog(ToPath(logPath), run, {runLayoutFile});
         !logged.Ok()) {
         ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
                               WriteFailureUiText(logged));
@@ -215,7 +240,11 @@ void VerifyTools::OpenKeyTest() {
 
 void VerifyTools::OpenLog() {
     if (logWindow == nullptr) {
-        logWindow = new ProgrammingLogWindow(logPath, window);
+        logWindow = new ProgrammingLogWindow(
+            [this](QString& why) {
+                return journal ? journal->Read(why) : ReadLogFile(ToPath(logPath));
+            },
+            window);
     }
     logWindow->Reload();
     logWindow->show();

@@ -1,7 +1,7 @@
 // How the key test, the programming log and batch programming join the main
 // window: a Tools menu before Help with "Test keyboard..." and "Programming
-// log", a log line for every programming run, and after a successful run a
-// dialog that offers "Test keyboard" and "Program next keyboard".
+// log", every programming run kept in the journal, and after a successful run
+// a dialog that offers "Test keyboard" and "Program next keyboard".
 #pragma once
 
 #include "scancodes/ScanCodeTables.h"
@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QDialog;
@@ -21,6 +23,28 @@ class KeyTestView;
 class LayoutDocument;
 class ProgrammingLogWindow;
 struct ProgrammingHooks;
+struct ProgrammingRun;
+
+// Where the window's runs are kept: the record, given by a room above this
+// one. A run is kept before the keyboard is touched and its end after it.
+class RunJournal {
+public:
+    struct Planned {
+        std::string layoutPath; // the file programmed (the run's own copy)
+        std::string layoutFile; // the layout as the log names it
+        std::string userFile;   // the window's file; empty when never saved
+        std::string imageSha256;
+        std::size_t imageSize = 0;
+        bool emulated = false;
+    };
+    virtual ~RunJournal() = default;
+    // False: the run does not start; why says it (empty: already said).
+    virtual bool Begin(const Planned& run, QString& why) = 0;
+    // The end of the run begun last; false with why when it cannot be kept.
+    virtual bool End(const ProgrammingRun& run, QString& why) = 0;
+    // The runs, oldest first, as the log window lists them.
+    virtual std::vector<ProgrammingRun> Read(QString& why) = 0;
+};
 
 class VerifyTools : public QObject {
     Q_OBJECT
@@ -33,7 +57,10 @@ public:
                 const CodeNaming& naming, QAction* programming);
 
     // Where runs are logged; the user's data folder unless a test chooses.
+    // The record lives beside it.
     void SetLogPath(QString path) { logPath = std::move(path); }
+    // Without a journal the runs go to the text log at LogPath().
+    void SetJournal(std::shared_ptr<RunJournal> theJournal) { journal = std::move(theJournal); }
     const QString& LogPath() const { return logPath; }
     int KeyboardsDone() const { return keyboardsDone; }
 
@@ -48,7 +75,8 @@ public:
     QAction* TestAction() const { return testAction; }
 
 private:
-    void BeforeRun(const std::string& layoutPath);
+    // False when the run must not start (the journal cannot keep it).
+    bool BeforeRun(const std::string& layoutPath);
     // When the run ends, before any message: the log line. After the
     // message: the offer of the next keyboard.
     void LogRun(int result);
@@ -62,6 +90,7 @@ private:
     QAction* testAction = nullptr;
     QAction* logAction = nullptr;
     QString logPath;
+    std::shared_ptr<RunJournal> journal;
     ProgrammingLogWindow* logWindow = nullptr;
     bool watchingDialog = false;
 
