@@ -1,5 +1,6 @@
 #include "records/RecordCopy.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace vorlan {
@@ -41,6 +42,10 @@ RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts) {
             ++counts.inProgress;
             return true;
         }
+        // A result kept for a server is that server's run already.
+        if (run.importKey.rfind("kept for ", 0) == 0) {
+            return true;
+        }
         ++counts.read;
         RunRecord copy = run;
         copy.importKey = CopyKey(run);
@@ -59,6 +64,53 @@ RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts) {
         flush();
     }
     return written;
+}
+
+} // namespace vorlan
+
+namespace vorlan {
+namespace {
+
+std::string KeptPrefix(const std::string& server) {
+    return "kept for " + server + " run ";
+}
+
+} // namespace
+
+RecordResult KeepResult(RecordStore& local, const std::string& server, const RunRecord& run) {
+    RunRecord kept = run;
+    kept.importKey = KeptPrefix(server) + std::to_string(run.id);
+    kept.batchId = 0;
+    int added = 0;
+    return local.ImportRuns({kept}, added);
+}
+
+RecordResult SendKeptResults(RecordStore& local, RecordStore& server, int& sent) {
+    sent = 0;
+    const std::string prefix = KeptPrefix(server.Name());
+    std::vector<RunRecord> kept;
+    RecordResult read = local.ReadRuns({}, [&](const RunRecord& run) {
+        if (run.importKey.rfind(prefix, 0) == 0) {
+            kept.push_back(run);
+            kept.back().id = std::strtoll(run.importKey.c_str() + prefix.size(), nullptr, 10);
+        }
+        return true;
+    });
+    if (!read.Ok()) {
+        return read;
+    }
+    for (const RunRecord& run : kept) {
+        const RecordResult result = server.UpdateRun(run);
+        // NotFound: the server holds this run's end already.
+        if (result.failure == RecordFailure::NotFound) {
+            continue;
+        }
+        if (!result.Ok()) {
+            return result;
+        }
+        ++sent;
+    }
+    return {};
 }
 
 } // namespace vorlan

@@ -1,4 +1,5 @@
 #include "PostgresServer.h"
+#include "records/RecordCopy.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 
@@ -130,12 +131,26 @@ TEST_F(PostgresRecordTest, AServerThatGoesAwayIsSaidAndTheStoreCarriesOnWhenItRe
     const RecordResult lost = store->UpdateRun(first);
     EXPECT_EQ(lost.failure, RecordFailure::Offline) << lost.English();
     EXPECT_NE(lost.English().find("cannot be reached"), std::string::npos) << lost.English();
+    // The result waits in the station's own record.
+    test::TempFolder folder;
+    auto local = OpenRecordStore(folder.File("station.db"), opened);
+    ASSERT_NE(local, nullptr) << opened.English();
+    ASSERT_TRUE(KeepResult(*local, store->Name(), first).Ok());
     RunRecord second = first;
     second.id = 0;
     EXPECT_EQ(store->BeginRun(second).failure, RecordFailure::Offline);
     EXPECT_EQ(second.id, 0);
+    int sent = 0;
+    EXPECT_EQ(SendKeptResults(*local, *store, sent).failure, RecordFailure::Offline);
     ASSERT_TRUE(server_.Start());
-    ASSERT_TRUE(store->UpdateRun(first).Ok());
+    ASSERT_TRUE(SendKeptResults(*local, *store, sent).Ok());
+    EXPECT_EQ(sent, 1);
+    ASSERT_TRUE(SendKeptResults(*local, *store, sent).Ok());
+    EXPECT_EQ(sent, 0);
+    // Copying the station's history later never doubles the server's run.
+    CopyCounts copied;
+    ASSERT_TRUE(CopyRuns(*local, *store, copied).Ok());
+    EXPECT_EQ(copied.added, 0);
     ASSERT_TRUE(store->BeginRun(second).Ok());
     EXPECT_EQ(second.place, 2);
     OrderCounts counts;
