@@ -34,6 +34,11 @@ TEST(RecordLocationTest, PasswordsAreTakenOutAndALocationHoldingOneIsRefused) {
         EXPECT_EQ(result.English().find("s3cret"), std::string::npos) << result.English();
         EXPECT_NE(result.English().find(c.shown), std::string::npos) << result.English();
     }
+    // An address libpq cannot read is said as its words, not tried.
+    RecordResult result;
+    EXPECT_EQ(OpenRecordStore("postgresql://[::1/workshop", result), nullptr);
+    EXPECT_EQ(result.failure, RecordFailure::CannotOpen);
+    EXPECT_NE(result.English().find("postgresql://[::1/workshop"), std::string::npos);
 }
 
 class PostgresRecordTest : public ::testing::Test {
