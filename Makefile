@@ -88,7 +88,8 @@ test-windows-gui: build
 # Benchmarks (bench/): release build, one table of figures against their floors.
 BENCH_TARGETS := vorlan vorlanctl vorlan_bench_files vorlan_bench_grid \
 	vorlan_bench_bare_window vorlan_bench_layouts vorlan_bench_print vorlan_bench_history \
-	vorlan_bench_verify vorlan_bench_report vorlan_bench_keyboards vorlan_bench_station
+	vorlan_bench_verify vorlan_bench_report vorlan_bench_keyboards vorlan_bench_station \
+	vorlan_bench_records
 bench:
 	@scripts/install-deps --bench
 	cmake --preset release -DVORLAN_WITH_BENCH=ON -DVORLAN_WERROR=$(WERROR) >/dev/null

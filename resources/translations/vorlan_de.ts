@@ -2328,6 +2328,40 @@ Ersetzen?</translation>
     <message>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
         <translation>Dieser Build des Programms kann keine Aufzeichnung auf einem PostgreSQL-Server verwenden (%1).</translation>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 ist die Aufzeichnung der Vorgänge; nichts anderes wird hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 ist für zwei Ausgaben eines Vorgangs angegeben.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>Datei-SHA-256</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Weicht vom Stapel ab</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Der Stapel ist angehalten: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Die Belegungsdatei %1 hat sich seit Beginn des Stapels geändert; alle Tastaturen eines Stapels werden mit einer Belegung programmiert und getestet. Stapel beenden?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Stapel benötigen die Aufzeichnung der Vorgänge. %1</translation>
     </message>
 </context>
 </TS>

@@ -2340,6 +2340,40 @@ Replace them?</source>
     <message>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
         <translation>Esta compilación del programa no puede usar un registro en un servidor PostgreSQL (%1).</translation>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 es el registro de ejecuciones; no se escribe nada más en él.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 se indica para dos salidas de una misma ejecución.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 del archivo</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Difiere del lote</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>difiere</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>El lote está en pausa: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>El archivo de distribución %1 ha cambiado desde que empezó el lote; todos los teclados de un lote se programan y prueban con una sola distribución. ¿Terminar el lote?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Los lotes necesitan el registro de ejecuciones. %1</translation>
     </message>
 </context>
 </TS>

@@ -2340,6 +2340,40 @@ Les remplacer ?</translation>
     <message>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
         <translation>Cette version du programme ne peut pas utiliser un registre sur un serveur PostgreSQL (%1).</translation>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 est le registre des exécutions ; rien d’autre n’y est écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 est indiqué pour deux sorties d’une même exécution.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 du fichier</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Diffère du lot</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diffère</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Le lot est en pause : %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Le fichier de disposition %1 a changé depuis le début du lot ; tous les claviers d’un lot sont programmés et testés avec une seule disposition. Terminer le lot ?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Les lots ont besoin du registre des exécutions. %1</translation>
     </message>
 </context>
 </TS>

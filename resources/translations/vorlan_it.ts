@@ -2340,6 +2340,40 @@ Sostituirli?</translation>
     <message>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
         <translation>Questa build del programma non può usare un registro su un server PostgreSQL (%1).</translation>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 è il registro delle esecuzioni; non vi si scrive nient’altro.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 è indicato per due uscite della stessa esecuzione.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 del file</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Diverso dal lotto</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diverso</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Il lotto è in pausa: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Il file di layout %1 è cambiato dall’inizio del lotto; tutte le tastiere di un lotto sono programmate e provate con un solo layout. Terminare il lotto?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>I lotti richiedono il registro delle esecuzioni. %1</translation>
     </message>
 </context>
 </TS>

@@ -2340,6 +2340,40 @@ Vervangen?</translation>
     <message>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
         <translation>Deze build van het programma kan geen registratie op een PostgreSQL-server gebruiken (%1).</translation>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 is de registratie van de runs; er wordt niets anders in geschreven.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 is opgegeven voor twee uitvoerbestanden van één run.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 van het bestand</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Wijkt af van de batch</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>wijkt af</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>De batch is gepauzeerd: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Het indelingsbestand %1 is gewijzigd sinds de batch begon; alle toetsenborden van een batch worden met één indeling geprogrammeerd en getest. De batch beëindigen?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Batches hebben de registratie van de runs nodig. %1</translation>
     </message>
 </context>
 </TS>

@@ -2346,6 +2346,40 @@ Zastąpić je?</translation>
     <message>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
         <translation>Ta kompilacja programu nie może używać rejestru na serwerze PostgreSQL (%1).</translation>
+        <source>%1 is the record of runs; nothing else is written to it.</source>
+        <translation>%1 jest rejestrem przebiegów; nic innego nie jest w nim zapisywane.</translation>
+    </message>
+    <message>
+        <source>%1 is named for two outputs of one run.</source>
+        <translation>%1 podano jako dwa wyjścia jednego przebiegu.</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>File SHA-256</source>
+        <translation>SHA-256 pliku</translation>
+    </message>
+    <message>
+        <source>Differs from the batch</source>
+        <translation>Różni się od partii</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>różni się</translation>
+    </message>
+    <message>
+        <source>The batch is paused: %1</source>
+        <translation>Partia jest wstrzymana: %1</translation>
+    </message>
+    <message>
+        <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
+        <translation>Plik układu %1 zmienił się od początku partii; wszystkie klawiatury partii są programowane i testowane jednym układem. Zakończyć partię?</translation>
+    </message>
+    <message>
+        <source>Batches need the record of runs. %1</source>
+        <translation>Partie wymagają rejestru przebiegów. %1</translation>
     </message>
 </context>
 </TS>

@@ -20,6 +20,7 @@ int RunLegends(Args args);
 int RunSheet(Args args);
 int RunPcLayouts(Args args);
 int RunReport(Args args);
+int RunLog(Args args);
 
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
@@ -39,5 +40,6 @@ extern const std::string kLegendsUsage;
 extern const std::string kSheetUsage;
 extern const std::string kPcLayoutsUsage;
 extern const std::string kReportUsage;
+extern const std::string kLogUsage;
 
 } // namespace vorlan::cli

@@ -54,6 +54,7 @@ const std::string kConvertUsage = UsageOf("convert");
 const std::string kShowUsage = UsageOf("show");
 const std::string kProgramUsage = UsageOf("program");
 const std::string kReportUsage = UsageOf("report");
+const std::string kLogUsage = UsageOf("log");
 const std::string kImageUsage = UsageOf("image");
 const std::string kCheckUsage = UsageOf("check");
 const std::string kDiffUsage = UsageOf("diff");

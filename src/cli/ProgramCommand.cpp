@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/ProgramFiles.h"
+#include "cli/RecordArguments.h"
 #include "cli/StopSignals.h"
 #include "common/FilePath.h"
 #include "common/FileWriter.h"
@@ -15,9 +16,9 @@
 #include "programming/LayoutImageFile.h"
 #include "programming/ProgrammingEngine.h"
 #include "programming/RunAdvice.h"
-#include "station/Batch.h"
+#include "records/RecordPolicy.h"
+#include "records/RecordText.h"
 #include "verify/ProgrammingLog.h"
-#include "verify/RunMarker.h"
 #include "verify/Sha256.h"
 
 #include <algorithm>
@@ -126,6 +127,33 @@ ProgrammingRun RecordOfRun(const std::vector<const char*>& vector, const LayoutF
     return run;
 }
 
+// The run's row as the record takes it before the keyboard is touched.
+RunRecord PlannedRun(const std::vector<const char*>& vector, const LayoutFacts& facts,
+                     bool emulated) {
+    RunRecord run;
+    const auto now = std::chrono::system_clock::now();
+    run.process = CurrentProcess();
+    run.user = UserName();
+    run.started = LocalDateTime(now);
+    run.startedUtcMs = NowUtcMs();
+    if (vector.size() >= 2) {
+        run.layoutGiven = vector[1];
+        std::error_code error;
+        const std::filesystem::path absolute =
+            std::filesystem::absolute(PathFromUtf8(vector[1]), error);
+        run.layoutResolved = error ? run.layoutGiven : Utf8FromPath(absolute);
+        run.fileSha256 = LayoutFileSha256(vector[1]);
+        run.imageSha256 = facts.sha256;
+    }
+    if (const std::optional<DeviceKeyboard> given =
+            GivenKeyboard(std::vector<std::string>(vector.begin(), vector.end()))) {
+        run.keyboardType = NumberOf(*given);
+    }
+    run.bytesPlanned = static_cast<std::int64_t>(facts.imageSize);
+    run.emulated = emulated;
+    return run;
+}
+
 // What the keyboard holds after a run that succeeded, said before anything
 // else that could still fail.
 std::string KeyboardStateLine(const ProgrammingRun& run, bool hadLayout, std::size_t imageSize) {
@@ -144,10 +172,13 @@ int Usage(std::string_view problem) {
 }
 
 // A run refused before the keyboard was touched.
-int Refused(const FileWriteResult& refused) {
-    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(WriteFailureText(refused))
+int Refused(const std::string& why) {
+    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(why)
               << "\nThe keyboard was not touched.\n";
     return 1;
+}
+int Refused(const FileWriteResult& refused) {
+    return Refused(WriteFailureText(refused));
 }
 
 // The engine's message, how much of a broken-off write the keyboard holds,
@@ -247,29 +278,28 @@ int RunProgram(Args args) {
     }
     const bool hadLayout = vector.size() >= 2;
     const InputFiles inputs = hadLayout ? InputFiles{std::string(vector[1])} : InputFiles{};
-    const bool logChosen = !logPath.empty();
-    if (!logChosen) {
-        logPath = DefaultLogPath();
+    std::optional<std::string> order = parsed.Value("--order");
+    if (order) {
+        if (const RecordResult bad = CheckOrder(*order); !bad.Ok()) {
+            return Usage(bad.English());
+        }
     }
-    // Runs of this log that died without their line are logged before this one.
-    if (!logPath.empty() && !logOut) {
-        LogInterruptedRuns(logPath);
+    // The outputs are checked before the keyboard is touched: a keyboard
+    // programmed by a run that cannot say so is worse than none.
+    const std::string recordPath = RecordPathOf(parsed);
+    for (const std::string* output : {&receivedPath, static_cast<const std::string*>(&logPath)}) {
+        if (!output->empty() && *output != kStandardOutput && IsRecordFile(*output, recordPath)) {
+            return Refused(UiMessage{StringId::RecordIsOutput, {*output}}.English());
+        }
     }
-
+    if (!receivedPath.empty() && !receivedOut && !logPath.empty() && !logOut &&
+        SameFile(receivedPath, logPath)) {
+        return Refused(UiMessage{StringId::RecordOutputsOneFile, {receivedPath}}.English());
+    }
     const LayoutFacts facts = ReadLayoutFacts(vector);
     if (facts.read.capped) {
         std::cerr << CappedFileNote(vector[1]) << '\n';
     }
-    ProgrammingRun planned = RecordOfRun(vector, facts, driver, 0, {});
-    if (const auto order = parsed.Value("--order")) {
-        const std::vector<ProgrammingRun> logged =
-            logOut ? std::vector<ProgrammingRun>{} : ReadLogFile(logPath);
-        planned.batch = FormatBatchField(
-            {*order, NextPlaceInLog(logged, *order), 0, KeyTestOutcome::NotRun, false});
-    }
-
-    // The files this run writes are checked before the keyboard is touched:
-    // a keyboard programmed by a run that cannot say so is worse than none.
     if (!receivedPath.empty() && !receivedOut) {
         if (const FileWriteResult refused =
                 CheckReplaceable(receivedPath, inputs, std::max<std::size_t>(facts.imageSize, 1));
@@ -277,19 +307,28 @@ int RunProgram(Args args) {
             return Refused(refused);
         }
     }
-    std::string marker;
-    FileWriteResult logReady =
-        logPath.empty() ? FileWriteResult{WriteFailure::FolderMissing, "(no data folder)", {}}
-                        : CheckAppendable(logPath, inputs);
-    if (logOut) {
-        logReady = {};
-    } else if (logReady.Ok()) {
-        logReady = WriteRunMarker(logPath, planned, marker);
+    // The --log copy is written after the run: its folder must take a line
+    // now (a read-only folder, a full disk are found here).
+    if (!logPath.empty() && !logOut) {
+        FileWriteResult refused = CheckAppendable(logPath, inputs);
+        if (refused.Ok()) {
+            refused = CheckReplaceable(logPath, inputs, 4096);
+        }
+        if (!refused.Ok()) {
+            return Refused(refused);
+        }
     }
-    // Only a log the user named stops the run; the desktop program's own log
-    // is a record, not what the user asked for (it is said after the run).
-    if (!logReady.Ok() && logChosen) {
-        return Refused(logReady);
+    // The run is a row of the record before the keyboard is touched.
+    const std::unique_ptr<RecordStore> store = OpenRecordOf(parsed, "program", true);
+    if (!store) {
+        return 1;
+    }
+    RunRecord run = PlannedRun(vector, facts, emulate);
+    run.order = order.value_or(std::string());
+    if (const RecordResult begun = store->BeginRun(run); !begun.Ok()) {
+        ShowRecordFailure("program", begun);
+        std::cerr << "The keyboard was not touched.\n";
+        return 1;
     }
 
     ProgressBar bar(facts.steps);
@@ -318,7 +357,6 @@ int RunProgram(Args args) {
         ShowFailure(result, vector, facts, driver, device, bytesSent, bytesTotal);
     }
     ProgrammingRun record = RecordOfRun(vector, facts, driver, result, took);
-    record.batch = planned.batch;
     if (result == static_cast<int>(StringId::ProgrammingStopped) && stopSignal != 0) {
         record.result += " (" + SignalName(stopSignal) + ")";
     }
@@ -333,19 +371,27 @@ int RunProgram(Args args) {
         std::cerr << what << "\n";
         status = 1;
     };
-    if (!logReady.Ok()) {
-        std::cerr << "vorlanctl program: cannot write the programming log: "
-                  << TerminalLine(WriteFailureText(logReady)) << "\n";
+    run.state = RunState::Finished;
+    run.bytesWritten = static_cast<std::int64_t>(record.bytesWritten);
+    run.durationMs = record.durationMs;
+    run.result = record.result;
+    run.keyboardType = record.keyboardType;
+    if (!run.order.empty()) {
+        run.outcome = OutcomeOfRun(run);
+    }
+    if (const RecordResult recorded = store->UpdateRun(run); !recorded.Ok()) {
+        failedAfter("vorlanctl program: " + TerminalLine(recorded.English()));
     } else if (logOut) {
-        if (!WriteStandardOutput(FormatLogLine(record) + "\n")) {
-            failedAfter("vorlanctl program: cannot write the programming log to standard output");
+        if (!WriteStandardOutput(LogLineOf(run) + "\n")) {
+            failedAfter("vorlanctl program: cannot write the run's line to standard output");
         }
-    } else {
-        if (const FileWriteResult logged = AppendToLog(logPath, record, inputs); !logged.Ok()) {
-            failedAfter("vorlanctl program: cannot write the programming log: " +
+    } else if (!logPath.empty()) {
+        // A copy for scripts, after the commit; the record is what counts.
+        if (const FileWriteResult logged = AppendLogCopy(logPath, LogLineOf(run), inputs);
+            !logged.Ok()) {
+            failedAfter("vorlanctl program: cannot write the log copy: " +
                         TerminalLine(WriteFailureText(logged)));
         }
-        RemoveRunMarker(marker);
     }
     if (emulator != nullptr && receivedOut) {
         const std::vector<std::uint8_t>& bytes = emulator->Received();

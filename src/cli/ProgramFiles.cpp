@@ -64,4 +64,25 @@ FileWriteResult CheckReplaceable(const std::string& path, const InputFiles& inpu
     return OpensForWriting(path);
 }
 
+FileWriteResult AppendLogCopy(const std::string& path, const std::string& line,
+                              const InputFiles& inputs) {
+    std::ifstream in(PathFromUtf8(path), std::ios::binary | std::ios::ate);
+    bool lineEndFirst = false;
+    if (in && in.tellg() > 0) {
+        in.seekg(-1, std::ios::end);
+        char last = '\n';
+        lineEndFirst = in.get(last) && last != '\n';
+    }
+    return AppendLine(path, lineEndFirst ? "\n" + line : line, inputs);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code e1;
+    std::error_code e2;
+    const fs::path pa = fs::weakly_canonical(fs::absolute(PathFromUtf8(a), e1), e1);
+    const fs::path pb = fs::weakly_canonical(fs::absolute(PathFromUtf8(b), e2), e2);
+    std::error_code e3;
+    return pa == pb || fs::equivalent(pa, pb, e3);
+}
+
 } // namespace vorlan::cli

@@ -11,8 +11,7 @@
 namespace vorlan::cli {
 
 // The log, appended to: its folders are made when missing; an existing log
-// must open for appending. (Whether a new file can be made in its folder the
-// run's marker tells: see verify/RunMarker.h.)
+// must open for appending.
 FileWriteResult CheckAppendable(const std::string& path, const InputFiles& inputs);
 
 // A file replaced through a temporary file beside it (--received): a file of
@@ -20,5 +19,14 @@ FileWriteResult CheckAppendable(const std::string& path, const InputFiles& input
 // an existing one opens for writing.
 FileWriteResult CheckReplaceable(const std::string& path, const InputFiles& inputs,
                                  std::size_t size);
+
+// The --log copy of a run's line, appended after the record's commit; a line
+// end goes first where the file's last line has none, so the copy never
+// joins another line.
+FileWriteResult AppendLogCopy(const std::string& path, const std::string& line,
+                              const InputFiles& inputs);
+
+// Whether two names are one file (or would be, for files not made yet).
+bool SameFile(const std::string& a, const std::string& b);
 
 } // namespace vorlan::cli

@@ -1,9 +1,11 @@
-// vorlanctl report: a batch's report from the programming log, as PDF or CSV.
+// vorlanctl report: a batch's report from the record (or an old text log), as PDF or CSV.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
+#include "cli/RecordArguments.h"
 #include "cli/ReportJob.h"
 #include "common/StringTable.h"
 #include "common/TerminalText.h"
+#include "records/RecordText.h"
 #include "verify/ProgrammingLog.h"
 
 #include <iostream>
@@ -32,10 +34,9 @@ int RunReport(Args args) {
     if (const auto status = ReadArguments(args, "report", parsed)) {
         return *status;
     }
-    if (parsed.operands.size() != 1) {
-        return UsageError("report", "takes one programming log", kReportUsage);
+    if (parsed.operands.size() > 1) {
+        return UsageError("report", "takes at most one old programming log", kReportUsage);
     }
-    const std::string& logPath = parsed.operands[0];
     const std::string out = parsed.Value("-o").value_or(std::string());
     const bool csv = EndsWith(out, ".csv");
     if (!csv && !EndsWith(out, ".pdf")) {
@@ -53,23 +54,46 @@ int RunReport(Args args) {
                               kReportUsage);
         }
     }
-    std::string text;
-    if (const PathCheck read = ReadPlainFile(logPath, text, kMaxLogBytes);
-        read != PathCheck::Plain) {
-        std::cerr << StringText(StringId::Error) << ": " << TerminalArgument(logPath) << ": "
-                  << StringText(ReadFailureId(read)) << '\n';
-        return 1;
+    const std::string order = parsed.Value("--order").value_or("");
+    BatchReport report;
+    InputFiles inputs;
+    if (parsed.operands.size() == 1) {
+        // An old text log, read as it stands (the record reads no text).
+        const std::string& logPath = parsed.operands[0];
+        std::string text;
+        if (const PathCheck read = ReadPlainFile(logPath, text, kMaxLogBytes);
+            read != PathCheck::Plain) {
+            std::cerr << StringText(StringId::Error) << ": " << TerminalArgument(logPath) << ": "
+                      << StringText(ReadFailureId(read)) << '\n';
+            return 1;
+        }
+        report = ReportFromLog(ParseLog(text), order, StationName());
+        inputs.push_back(logPath);
+    } else {
+        if (IsRecordFile(out, RecordPathOf(parsed))) {
+            std::cerr << "vorlanctl report: "
+                      << TerminalLine(UiMessage{StringId::RecordIsOutput, {out}}.English()) << '\n';
+            return 1;
+        }
+        const std::unique_ptr<RecordStore> store = OpenRecordOf(parsed, "report");
+        if (!store) {
+            return 1;
+        }
+        RecordResult read;
+        report = ReportFromRecord(*store, order, read);
+        if (!read.Ok()) {
+            ShowRecordFailure("report", read);
+            return 1;
+        }
     }
-    const BatchReport report =
-        ReportFromLog(ParseLog(text), parsed.Value("--order").value_or(""), StationName());
     if (report.rows.empty()) {
-        std::cerr << "vorlanctl report: the log holds no keyboard of "
-                  << (report.order.empty() ? std::string("any batch")
+        std::cerr << "vorlanctl report: " << (parsed.operands.empty() ? "the record" : "the log")
+                  << " holds no keyboard of "
+                  << (report.order.empty() ? std::string("any order")
                                            : "the order '" + TerminalArgument(report.order) + "'")
                   << '\n';
         return 1;
     }
-    const InputFiles inputs{logPath};
     if (!csv) {
         return WriteReportPdf(report, out, inputs);
     }

@@ -160,10 +160,17 @@ int main(int argc, char** narrowArgv) {
     };
     // Every command the declaration names has its entry here (a test runs each).
     static constexpr Entry kEntries[] = {
-        {"convert", RunConvert}, {"show", RunShowWithPcLayout},   {"check", RunCheck},
-        {"diff", RunDiff},       {"program", RunProgram},         {"image", RunImage},
-        {"legends", RunLegends}, {"sheet", RunSheetWithPcLayout}, {"pc-layouts", RunPcLayouts},
+        {"convert", RunConvert},
+        {"show", RunShowWithPcLayout},
+        {"check", RunCheck},
+        {"diff", RunDiff},
+        {"program", RunProgram},
+        {"image", RunImage},
+        {"legends", RunLegends},
+        {"sheet", RunSheetWithPcLayout},
+        {"pc-layouts", RunPcLayouts},
         {"report", RunReport},
+        {"log", RunLog},
     };
     for (const Entry& entry : kEntries) {
         if (entry.name == command) {

@@ -22,6 +22,15 @@ constexpr Option kLongHelp{"--help",
                            0,
                            {},
                            "Print the command's usage, options and exit statuses, and exit."};
+constexpr Option kRecords{"--records",
+                          {},
+                          ValueKind::File,
+                          "PATH",
+                          0,
+                          0,
+                          {},
+                          "The record of runs and batches to use (default: VORLAN_RECORDS, "
+                          "else records.db in the user's data folder)."};
 constexpr Option kJson{"--json", {}, ValueKind::None, {}, 0, 0, {}, "Print the result as JSON."};
 constexpr Option kOut{"-o",
                       {},
@@ -104,8 +113,8 @@ constexpr Option kProgramOptions[] = {
      0,
      0,
      {},
-     "Append the run to this programming log instead of the desktop program's log in the "
-     "user's data folder; - writes the run's line to standard output."},
+     "Also append the run's line, in the text log's form, to FILE once the record holds the "
+     "run (a copy for scripts, never read back); - writes it to standard output."},
     {"--order",
      {},
      ValueKind::Text,
@@ -113,8 +122,10 @@ constexpr Option kProgramOptions[] = {
      0,
      0,
      {},
-     "Log the run as a keyboard of the batch of this order: the order and its place (one "
-     "after the order's keyboards that passed in the log) as the log line's last field."},
+     "Record the run as a keyboard of this order: of the order's open batch when there is "
+     "one, its place given by the record (the first one no passed keyboard and none in "
+     "progress holds)."},
+    kRecords,
     kLongHelp,
 };
 constexpr Option kImageOptions[] = {
@@ -183,14 +194,30 @@ constexpr Option kSheetOptions[] = {
     kHelp,
 };
 
-constexpr Option kOrder{"--order",
-                        {},
-                        ValueKind::Text,
-                        "REF",
-                        0,
-                        0,
-                        {},
-                        "The order reference of the batch (default: the last batch in the log)."};
+constexpr Option kOrder{
+    "--order",
+    {},
+    ValueKind::Text,
+    "REF",
+    0,
+    0,
+    {},
+    "The order reference of the batch (default: the last order in the record)."};
+constexpr Option kLogOptions[] = {
+    {"--order", {}, ValueKind::Text, "REF", 0, 0, {}, "Only the runs of this order."},
+    {"--format",
+     {},
+     ValueKind::Words,
+     "text|csv|json",
+     0,
+     0,
+     "text csv json",
+     "text: one line a run as the programming log had them (tab-separated; the default); csv: "
+     "every field of the record, UTF-8, formulas neutralised; json: one array of objects."},
+    {"-o", {}, ValueKind::File, "OUT", 0, 0, {}, "The file to write (default: standard output)."},
+    kRecords,
+    kHelp,
+};
 constexpr Option kReportOptions[] = {
     {"-o",
      {},
@@ -211,6 +238,7 @@ constexpr Option kReportOptions[] = {
      {},
      "The CSV list separator: one character, or tab (default: ';' where the locale's "
      "decimal sign is a comma, ',' elsewhere)."},
+    kRecords,
     kHelp,
 };
 
@@ -221,10 +249,10 @@ constexpr ExitStatus kCheckExits[] = {{0, "clean"},
                                       {3, "only warnings"}};
 constexpr ExitStatus kProgramExits[] = {
     {0, "success: the keyboard was programmed, or only detected without LAYOUT"},
-    {1, "failure, also when the log or the --received file cannot be written (refused before "
-        "the keyboard is touched)"},
+    {1, "failure, also when the record, the --log copy or the --received file cannot be "
+        "written (refused before the keyboard is touched where that can be known)"},
     {2, "usage error"},
-    {130, "stopped by Ctrl-C (SIGINT), SIGTERM or SIGHUP: after its log line the run ends by "
+    {130, "stopped by Ctrl-C (SIGINT), SIGTERM or SIGHUP: once the record holds the run it ends by "
           "that signal, which a shell shows as 128 + its number (130, 143, 129), so a "
           "script's loop stops too"}};
 constexpr ExitStatus kDiffExits[] = {
@@ -271,7 +299,8 @@ constexpr Command kCommands[] = {
      "Program the keyboard with LAYOUT; without LAYOUT only detect the keyboard. /T gives the "
      "keyboard type (0, 1 or 2) instead of asking the keyboard. The device is VORLAN_DEVICE "
      "(default /dev/vorlan; emulator:N as --emulate N). Ctrl-C stops a write between two "
-     "bytes. Every run is appended to the programming log.",
+     "bytes. Every run is a row of the record before the keyboard is touched and holds what "
+     "came of it after; a run the record cannot take is refused with the keyboard untouched.",
      kProgramOptions,
      kProgramExits,
      "/0 /1 /2",
@@ -301,15 +330,29 @@ constexpr Command kCommands[] = {
      kPlainExits,
      {}},
     {"report",
-     "LOG",
      {},
-     "The report of a batch from the programming log LOG: the order, the layout file and its "
-     "image's SHA-256, the station, from and to, one row per keyboard and the counts passed, "
-     "failed and set aside. PDF on the locale's paper in the user's language, or CSV as "
-     "spreadsheets open it (UTF-8 with a byte-order mark, RFC 4180 quoting).",
+     "[LOG]",
+     "The report of a batch from the record (or from the old text log LOG): the order, the "
+     "batch's layout file and digests, from and to, one row per keyboard with its own layout "
+     "file, file and image SHA-256 and station (rows whose layout differs from the batch's "
+     "marked), and the counts passed, failed and set aside. PDF on the locale's paper in the "
+     "user's language, or CSV as spreadsheets open it (UTF-8 with a byte-order mark, RFC 4180 "
+     "quoting, place and count in columns of their own, formulas neutralised).",
      kReportOptions,
      kPlainExits,
      {}},
+    {"log",
+     {},
+     "[import FILE]",
+     "Print the record of programming runs, oldest first: each run's station, user, start, "
+     "layout file as given and resolved, file and image SHA-256, keyboard type, bytes planned "
+     "and written, duration, result, key test, order and place. A run still in progress says "
+     "running; one whose process died is interrupted (bytes written not known). "
+     "log import FILE adds the runs of an old text programming log; importing it again adds "
+     "nothing, and the lines it cannot read are listed by number, never guessed.",
+     kLogOptions,
+     kPlainExits,
+     "import"},
     {"pc-layouts",
      {},
      {},

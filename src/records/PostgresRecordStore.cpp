@@ -407,6 +407,32 @@ RecordResult PostgresRecordStore::ImportRuns(const std::vector<RunRecord>& runs,
     return {};
 }
 
+RecordResult PostgresRecordStore::ReadNote(const std::string& name, std::string& value) {
+    value.clear();
+    if (RecordResult ready = Ready(); !ready.Ok()) {
+        return ready;
+    }
+    Result s(conn_, "SELECT value FROM notes WHERE name = $1", Params().Add(name));
+    if (!s.Ok()) {
+        return Fail(s.Get());
+    }
+    if (s.Rows() > 0) {
+        value = s.Text(0, 0);
+    }
+    return {};
+}
+
+RecordResult PostgresRecordStore::WriteNote(const std::string& name, const std::string& value) {
+    if (RecordResult ready = Ready(); !ready.Ok()) {
+        return ready;
+    }
+    Result s(conn_,
+             "INSERT INTO notes(name, value) VALUES($1, $2) ON CONFLICT (name) DO UPDATE SET "
+             "value = excluded.value",
+             Params().Add(name).Add(value));
+    return s.Ok() ? RecordResult{} : Fail(s.Get());
+}
+
 RecordResult PostgresRecordStore::CreateBatch(BatchRecord& batch) {
     if (RecordResult ready = Ready(); !ready.Ok()) {
         return ready;

@@ -255,6 +255,10 @@ RecordResult TakeBatch(RecordStore& store, std::int64_t batchId, const ProcessId
     return store.ClaimBatch(batchId, me, holder, NowUtcMs());
 }
 
+RecordResult ReleaseBatch(RecordStore& store, std::int64_t batchId, const ProcessIdentity& me) {
+    return store.ClaimBatch(batchId, {}, me, 0);
+}
+
 RecordResult CheckOrder(std::string_view order) {
     const auto bad = [](std::string why) {
         return RecordResult{RecordFailure::BadOrder, {}, std::move(why)};

@@ -32,6 +32,9 @@ RecordResult SettleDeadRuns(RecordStore& store, int* settled = nullptr);
 // holder ("HOST, process PID") in detail.
 RecordResult TakeBatch(RecordStore& store, std::int64_t batchId, const ProcessIdentity& me);
 
+// Lets go of a batch me holds (a window closed without ending it).
+RecordResult ReleaseBatch(RecordStore& store, std::int64_t batchId, const ProcessIdentity& me);
+
 // An order reference: UTF-8, at most kMaxOrderBytes, no control character,
 // not blank; BadOrder with the reason's English otherwise.
 inline constexpr std::size_t kMaxOrderBytes = kMaxOrderBytesForMessage;

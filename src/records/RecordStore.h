@@ -79,8 +79,9 @@ public:
     // batch (batchId, count) and its place there: the first place not held by
     // a passed keyboard or one in progress, so two keyboards never share one.
     virtual RecordResult BeginRun(RunRecord& run) = 0;
-    // Records what a run came to: bytes, duration, result, key test, state
-    // and outcome, of a run still in progress only (NotFound otherwise).
+    // Records what a run came to: the keyboard type it answered, bytes,
+    // duration, result, key test, state and outcome, of a run still in progress only (NotFound
+    // otherwise).
     virtual RecordResult UpdateRun(const RunRecord& run) = 0;
 
     // The runs left Running or Programmed whose process is on host.
@@ -96,6 +97,11 @@ public:
     // Adds the runs whose importKey the record does not hold yet, in one
     // transaction; added counts them.
     virtual RecordResult ImportRuns(const std::vector<RunRecord>& runs, int& added) = 0;
+
+    // Small facts the record keeps about itself ("the default log was
+    // imported"); an empty value for a note never written.
+    virtual RecordResult ReadNote(const std::string& name, std::string& value) = 0;
+    virtual RecordResult WriteNote(const std::string& name, const std::string& value) = 0;
 
     // A new open batch owned by batch.owner; Exists when the order has one.
     virtual RecordResult CreateBatch(BatchRecord& batch) = 0;

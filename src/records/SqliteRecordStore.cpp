@@ -194,11 +194,11 @@ RecordResult SqliteRecordStore::UpdateRun(const RunRecord& run) {
         return Fail(t.Code());
     }
     Statement s(db_, "UPDATE runs SET state = ?2, bytes_written = ?3, duration_ms = ?4, "
-                     "result = ?5, key_test = ?6, set_aside = ?7, outcome = ?8 "
+                     "result = ?5, key_test = ?6, set_aside = ?7, outcome = ?8, keyboard_type = ?9 "
                      "WHERE id = ?1 AND state IN ('running', 'programmed')");
     s.Bind(1, run.id).Bind(2, RunStateName(run.state)).Bind(3, run.bytesWritten);
     s.Bind(4, run.durationMs).Bind(5, run.result).Bind(6, KeyTestName(run.keyTest));
-    s.Bind(7, std::int64_t{run.setAside ? 1 : 0});
+    s.Bind(7, std::int64_t{run.setAside ? 1 : 0}).Bind(9, std::int64_t{run.keyboardType});
     if (run.outcome) {
         s.Bind(8, OutcomeName(*run.outcome));
     } else {
@@ -313,6 +313,27 @@ RecordResult SqliteRecordStore::ImportRuns(const std::vector<RunRecord>& runs, i
         return Fail(code);
     }
     return {};
+}
+
+RecordResult SqliteRecordStore::ReadNote(const std::string& name, std::string& value) {
+    Statement s(db_, "SELECT value FROM notes WHERE name = ?1");
+    s.Bind(1, name);
+    value = s.Step() ? s.Text(0) : std::string();
+    return s.Failed() ? Fail(s.Code()) : RecordResult{};
+}
+
+RecordResult SqliteRecordStore::WriteNote(const std::string& name, const std::string& value) {
+    Transaction t(db_);
+    if (t.Code() != SQLITE_OK) {
+        return Fail(t.Code());
+    }
+    Statement s(db_, "INSERT OR REPLACE INTO notes(name, value) VALUES(?1, ?2)");
+    s.Bind(1, name).Bind(2, value);
+    if (!s.Run()) {
+        return Fail(s.Code());
+    }
+    const int code = t.Commit();
+    return code == SQLITE_OK ? RecordResult{} : Fail(code);
 }
 
 RecordResult SqliteRecordStore::CreateBatch(BatchRecord& batch) {

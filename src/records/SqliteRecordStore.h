@@ -33,6 +33,8 @@ public:
     RecordResult CountOrder(const std::string& order, OrderCounts& out) override;
     RecordResult LastOrder(std::string& order) override;
     RecordResult ImportRuns(const std::vector<RunRecord>& runs, int& added) override;
+    RecordResult ReadNote(const std::string& name, std::string& value) override;
+    RecordResult WriteNote(const std::string& name, const std::string& value) override;
     RecordResult CreateBatch(BatchRecord& batch) override;
     RecordResult OpenBatches(const std::string& order, std::vector<BatchRecord>& out) override;
     RecordResult ReadBatch(std::int64_t id, BatchRecord& out) override;

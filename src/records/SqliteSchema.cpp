@@ -66,6 +66,7 @@ CREATE TABLE runs(
 CREATE INDEX runs_of_order ON runs(order_ref, id);
 CREATE INDEX runs_of_batch ON runs(batch_id);
 CREATE INDEX runs_in_progress ON runs(station) WHERE state IN ('running', 'programmed');
+CREATE TABLE notes(name TEXT PRIMARY KEY, value TEXT NOT NULL);
 )sql",
 }};
 

@@ -3,6 +3,7 @@
 // places; a keyboard counts towards the number only when it passed.
 #pragma once
 
+#include "records/BatchField.h"
 #include "records/RecordTypes.h"
 #include "verify/ProgrammingLog.h"
 
@@ -12,25 +13,6 @@
 #include <vector>
 
 namespace vorlan {
-
-// The batch field of a log line: "ORDER PLACE/COUNT[ test=...][ set-aside]".
-// The order comes first and may hold anything but tabs and line ends; it is
-// read back from the right, so an order with spaces or slashes survives.
-struct BatchMark {
-    std::string order;
-    int place = 0; // from 1
-    int count = 0; // 0: not known (a script that gave no number)
-    KeyTestOutcome test = KeyTestOutcome::NotRun;
-    bool setAside = false;
-
-    friend bool operator==(const BatchMark&, const BatchMark&) = default;
-};
-
-std::string FormatBatchField(const BatchMark& mark);
-std::optional<BatchMark> ParseBatchField(std::string_view field);
-
-// "3/40", or "3" when the count is not known.
-std::string PlaceText(int place, int count);
 
 // A keyboard's end as its log line tells it: set aside, passed when the whole
 // image was sent and the key test did not fail, failed otherwise.
@@ -72,6 +54,13 @@ public:
     // Counts a keyboard's logged line.
     void Count(BatchOutcome outcome);
 
+    // The counts of the order's keyboards in the record, so a batch resumed
+    // goes on where it was.
+    void SetCounts(const OrderCounts& counts) {
+        passed_ = counts.passed;
+        failed_ = counts.failed;
+        setAside_ = counts.setAside;
+    }
     // The counts of the lines of this order already in the log, so a batch
     // stopped by a crash goes on where it was.
     void CountLog(const std::vector<ProgrammingRun>& runs);

@@ -1,8 +1,10 @@
 #include "station/BatchReport.h"
 
+#include "records/RecordText.h"
 #include "verify/TextEscaping.h"
 
 #include <cstdlib>
+#include <set>
 
 #ifdef _WIN32
 #include "common/FilePath.h"
@@ -13,26 +15,12 @@
 namespace vorlan {
 namespace {
 
-std::string CsvField(std::string_view text, char separator) {
-    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + '"';
-}
-
 void AppendCsvLine(std::string& out, const std::vector<std::string>& fields, char separator) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             out += separator;
         }
-        out += CsvField(fields[i], separator);
+        out += CsvCell(fields[i], separator);
     }
     out += "\r\n";
 }
@@ -66,6 +54,10 @@ BatchReport ReportFromLog(const std::vector<ProgrammingRun>& runs, std::string_v
         row.result = run.result;
         row.keyTest = mark->test;
         row.outcome = OutcomeOf(run, *mark);
+        row.count = mark->count;
+        row.layoutFile = run.layoutFile;
+        row.imageSha256 = run.imageSha256;
+        row.station = report.station;
         (row.outcome == BatchOutcome::Passed     ? report.passed
          : row.outcome == BatchOutcome::SetAside ? report.setAside
                                                  : report.failed)++;
@@ -77,6 +69,80 @@ BatchReport ReportFromLog(const std::vector<ProgrammingRun>& runs, std::string_v
         report.layoutFile = run.layoutFile;
         report.imageSha256 = run.imageSha256;
         report.rows.push_back(std::move(row));
+    }
+    // The last line's layout is the batch's in an old log; rows unlike it are marked.
+    for (ReportRow& row : report.rows) {
+        row.differs = row.imageSha256 != report.imageSha256 || row.layoutFile != report.layoutFile;
+    }
+    return report;
+}
+
+BatchReport ReportFromRecord(RecordStore& store, std::string_view order, RecordResult& result) {
+    BatchReport report;
+    std::string wanted(order);
+    if (wanted.empty()) {
+        if (result = store.LastOrder(wanted); !result.Ok()) {
+            return report;
+        }
+    }
+    report.order = wanted;
+    RunQuery query;
+    query.anyOrder = false;
+    query.order = wanted;
+    std::int64_t batchId = 0;
+    std::set<std::string> stations;
+    result = store.ReadRuns(query, [&](const RunRecord& run) {
+        ReportRow row;
+        row.dateTime = run.started;
+        row.place = run.place;
+        row.count = run.count;
+        row.keyboardType = run.keyboardType;
+        row.bytes = static_cast<std::size_t>(run.bytesWritten);
+        row.durationMs = run.durationMs;
+        row.result = run.state == RunState::Running || run.state == RunState::Programmed
+                         ? std::string("running")
+                         : run.result;
+        row.keyTest = run.keyTest;
+        row.outcome = run.outcome.value_or(BatchOutcome::Failed);
+        row.layoutFile = run.layoutResolved;
+        row.fileSha256 = run.fileSha256;
+        row.imageSha256 = run.imageSha256;
+        row.station = run.process.host;
+        (row.outcome == BatchOutcome::Passed     ? report.passed
+         : row.outcome == BatchOutcome::SetAside ? report.setAside
+                                                 : report.failed)++;
+        if (report.rows.empty()) {
+            report.from = run.started;
+            report.layoutFile = run.layoutResolved;
+            report.fileSha256 = run.fileSha256;
+            report.imageSha256 = run.imageSha256;
+        }
+        report.to = run.started;
+        report.count = run.count > 0 ? run.count : report.count;
+        batchId = run.batchId > 0 ? run.batchId : batchId;
+        if (!run.process.host.empty()) {
+            stations.insert(run.process.host);
+        }
+        report.rows.push_back(std::move(row));
+        return true;
+    });
+    if (!result.Ok()) {
+        return report;
+    }
+    BatchRecord batch;
+    if (batchId > 0 && store.ReadBatch(batchId, batch).Ok()) {
+        report.layoutFile = batch.layoutFile;
+        report.fileSha256 = batch.fileSha256;
+        report.imageSha256 = batch.imageSha256;
+        report.count = batch.count;
+    }
+    for (ReportRow& row : report.rows) {
+        row.differs = row.imageSha256 != report.imageSha256 ||
+                      (!report.fileSha256.empty() && row.fileSha256 != report.fileSha256) ||
+                      row.layoutFile != report.layoutFile;
+    }
+    for (const std::string& station : stations) {
+        report.station += (report.station.empty() ? "" : ", ") + station;
     }
     return report;
 }
@@ -99,9 +165,10 @@ char ListSeparatorFor(char decimalPoint) {
 
 CsvWords EnglishCsvWords() {
     CsvWords words;
-    words.columns = {"Order",   "Place",         "Date and time", "Keyboard type",
-                     "Bytes",   "Duration (ms)", "Result",        "Key test",
-                     "Outcome", "Layout file",   "Image SHA-256", "Station"};
+    words.columns = {
+        "Order",       "Place",         "Count",         "Date and time", "Keyboard type",
+        "Bytes",       "Duration (ms)", "Result",        "Key test",      "Outcome",
+        "Layout file", "File SHA-256",  "Image SHA-256", "Station",       "Differs from the batch"};
     return words;
 }
 
@@ -135,13 +202,15 @@ std::string ReportCsv(const BatchReport& report, char separator, const CsvWords&
     std::string out = "\xEF\xBB\xBF";
     AppendCsvLine(out, words.columns, separator);
     for (const ReportRow& row : report.rows) {
+        const int count = row.count > 0 ? row.count : report.count;
         AppendCsvLine(out,
-                      {report.order, PlaceText(row.place, report.count), row.dateTime,
-                       row.keyboardType < 0 ? std::string("-") : std::to_string(row.keyboardType),
+                      {report.order, std::to_string(row.place),
+                       count > 0 ? std::to_string(count) : std::string(), row.dateTime,
+                       row.keyboardType < 0 ? std::string() : std::to_string(row.keyboardType),
                        std::to_string(row.bytes), std::to_string(row.durationMs), row.result,
                        std::string(KeyTestWord(row.keyTest, words)),
-                       std::string(OutcomeWord(row.outcome, words)), report.layoutFile,
-                       report.imageSha256, report.station},
+                       std::string(OutcomeWord(row.outcome, words)), row.layoutFile, row.fileSha256,
+                       row.imageSha256, row.station, row.differs ? words.differs : std::string()},
                       separator);
     }
     return out;

@@ -3,6 +3,7 @@
 // per keyboard and the counts. Written as CSV here; the PDF is drawn in ui/.
 #pragma once
 
+#include "records/RecordStore.h"
 #include "station/Batch.h"
 #include "verify/ProgrammingLog.h"
 
@@ -21,6 +22,13 @@ struct ReportRow {
     std::string result; // the log's result text
     KeyTestOutcome keyTest = KeyTestOutcome::NotRun;
     BatchOutcome outcome = BatchOutcome::Failed;
+    // What this keyboard got and where, each row its own.
+    int count = 0;
+    std::string layoutFile;
+    std::string fileSha256;
+    std::string imageSha256;
+    std::string station;
+    bool differs = false; // its layout is not the batch's
 };
 
 struct BatchReport {
@@ -28,8 +36,9 @@ struct BatchReport {
     int count = 0; // as the last line says; 0 when no line told it
     std::string layoutFile;
     std::string imageSha256;
-    std::string station;
-    std::string from; // the first and last line's time
+    std::string fileSha256;
+    std::string station; // the stations of the rows, each once
+    std::string from;    // the first and last line's time
     std::string to;
     std::vector<ReportRow> rows;
     int passed = 0;
@@ -42,6 +51,12 @@ struct BatchReport {
 BatchReport ReportFromLog(const std::vector<ProgrammingRun>& runs, std::string_view order,
                           std::string station);
 
+// The report of order from the record (the last order there when empty): the
+// batch's layout from its batch row (or the first keyboard's without one),
+// every row with its own. Read as it streams, so a long record costs the
+// order's rows only.
+BatchReport ReportFromRecord(RecordStore& store, std::string_view order, RecordResult& result);
+
 // The host's name, for the report's station.
 std::string StationName();
 
@@ -51,18 +66,21 @@ char ListSeparatorFor(char decimalPoint);
 
 // The words of the CSV, given by the caller so the window can translate them.
 struct CsvWords {
-    std::vector<std::string> columns; // 12 headings
+    std::vector<std::string> columns; // 15 headings
     std::string passed = "passed";
     std::string failed = "failed";
     std::string setAside = "set aside";
     std::string notRun = "not tested";
     std::string notChosen = "no test";
+    std::string differs = "differs";
 };
 CsvWords EnglishCsvWords();
 
-// RFC 4180: a byte-order mark, CRLF line ends, fields with the separator, a
-// quote or a line end quoted with their quotes doubled. One heading line and
-// one line a keyboard, each carrying the order, layout, digest and station.
+// RFC 4180: a byte-order mark (UTF-8), CRLF line ends, fields with the
+// separator, a quote or a line end quoted with their quotes doubled, and
+// cells a spreadsheet would run as a formula neutralised. One heading line
+// and one line a keyboard, each with its order, place and count (apart, so
+// "1/5" never becomes a date), layout, digests and station.
 std::string ReportCsv(const BatchReport& report, char separator,
                       const CsvWords& words = EnglishCsvWords());
 

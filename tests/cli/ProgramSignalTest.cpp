@@ -24,34 +24,41 @@ using Clock = std::chrono::steady_clock;
 
 const std::string kLayout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout57.txt";
 
-// Waits until the run has marked itself beside the log (it is about to
-// touch the keyboard), then lets it write a few bytes.
-void AwaitWriting(const fs::path& log) {
+// The record's runs as `vorlanctl log` prints them, one line each.
+std::vector<std::string> LogLines(const fs::path& record) {
+    const test::TempFolder scratch;
+    const test::CliRun run =
+        test::RunVorlanctl({"log", "--records", record.string()}, scratch.Path());
+    std::vector<std::string> lines;
+    std::istringstream in(run.out);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// Waits until the run is a row of the record (it is about to touch the
+// keyboard), then lets it write a few bytes.
+void AwaitWriting(const fs::path& record) {
     const auto until = Clock::now() + std::chrono::seconds(10);
-    const std::string prefix = "." + log.filename().string() + ".run-";
-    for (bool marked = false; !marked && Clock::now() < until;) {
+    for (bool running = false; !running && Clock::now() < until;) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        for (const auto& entry : fs::directory_iterator(log.parent_path())) {
-            marked = marked || entry.path().filename().string().starts_with(prefix);
+        for (const std::string& line : LogLines(record)) {
+            running = running || line.ends_with("\trunning");
         }
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
 }
 
-std::size_t LogLineCount(const fs::path& log) {
-    const std::string text = test::ReadFileBytes(log);
-    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+std::size_t LogLineCount(const fs::path& record) {
+    return LogLines(record).size();
 }
 
-// The last line of the log, split at its tabs.
-std::vector<std::string> LastLogLine(const fs::path& log) {
-    std::istringstream lines(test::ReadFileBytes(log));
-    std::string last;
-    for (std::string line; std::getline(lines, line);) {
-        last = line;
-    }
+// The last run of the record, split at its tabs.
+std::vector<std::string> LastLogLine(const fs::path& record) {
+    const std::vector<std::string> lines = LogLines(record);
     std::vector<std::string> fields;
-    std::istringstream cells(last);
+    std::istringstream cells(lines.empty() ? std::string() : lines.back());
     for (std::string cell; std::getline(cells, cell, '\t');) {
         fields.push_back(cell);
     }
@@ -74,11 +81,11 @@ TEST(ProgramSignals, EachStopSignalEndsTheRunWithAMessageAndALogLine) {
     };
     const test::TempFolder temp;
     const fs::path& folder = temp.Path();
-    const fs::path log = folder / "runs.log";
+    const fs::path log = folder / "records.db";
     for (const Row& row : rows) {
         const std::string what = std::string(row.name) + " " + row.keyboard;
         const pid_t pid = test::StartVorlanctl(
-            {"program", "--emulate", row.keyboard, "--log", log.string(), kLayout}, folder);
+            {"program", "--emulate", row.keyboard, "--records", log.string(), kLayout}, folder);
         ASSERT_GT(pid, 0);
         AwaitWriting(log);
         const auto signalled = Clock::now();
@@ -105,16 +112,16 @@ TEST(ProgramSignals, EachStopSignalEndsTheRunWithAMessageAndALogLine) {
 
 // A script programming three keyboards stops at Ctrl-C (SIGINT to its process
 // group, as a terminal sends it) instead of going on with the next; a run
-// killed without its line is logged as interrupted by the next run.
+// killed before its end is marked interrupted by the next that opens the record.
 TEST(ProgramSignals, AScriptStopsAtCtrlCAndAKilledRunIsLoggedByTheNext) {
     const test::TempFolder temp;
     const fs::path& folder = temp.Path();
-    const std::string log = (folder / "runs.log").string();
+    const std::string log = (folder / "records.db").string();
     const pid_t shell = fork();
     if (shell == 0) {
         setpgid(0, 0);
         execl("/bin/bash", "bash", "-c",
-              "for i in 1 2 3; do \"$0\" program --emulate 1,slow=5 --log \"$1\" \"$2\" "
+              "for i in 1 2 3; do \"$0\" program --emulate 1,slow=5 --records \"$1\" \"$2\" "
               ">/dev/null 2>&1; done",
               VORLAN_VORLANCTL, log.c_str(), kLayout.c_str(), static_cast<char*>(nullptr));
         _exit(127);
@@ -129,24 +136,78 @@ TEST(ProgramSignals, AScriptStopsAtCtrlCAndAKilledRunIsLoggedByTheNext) {
     EXPECT_EQ(LastLogLine(log).back(),
               "cancelled after " + LastLogLine(log)[4] + " bytes (SIGINT)");
 
-    const pid_t killed =
-        test::StartVorlanctl({"program", "--emulate", "1,slow=5", "--log", log, kLayout}, folder);
+    const pid_t killed = test::StartVorlanctl(
+        {"program", "--emulate", "1,slow=5", "--records", log, kLayout}, folder);
     AwaitWriting(log);
     ASSERT_EQ(kill(killed, SIGKILL), 0);
     test::FinishVorlanctl(killed, folder);
-    EXPECT_EQ(LogLineCount(log), 1u) << "a killed run writes nothing itself";
     ASSERT_EQ(
-        test::RunVorlanctl({"program", "--emulate", "1", "--log", log, kLayout}, folder).status, 0);
+        test::RunVorlanctl({"program", "--emulate", "1", "--records", log, kLayout}, folder).status,
+        0);
     ASSERT_EQ(LogLineCount(log), 3u);
     const std::vector<std::string> done = LastLogLine(log);
-    std::istringstream lines(test::ReadFileBytes(log));
-    std::string line;
-    for (int i = 0; i < 2; ++i) {
-        std::getline(lines, line);
-    }
+    const std::string line = LogLines(log)[1];
     EXPECT_EQ(line.substr(line.find('\t')),
               "\t" + done[1] + "\t" + done[2] + "\t-\t0\t0\tinterrupted (bytes written not known)");
     EXPECT_EQ(done[6], "done");
+}
+
+// kill -9 at every moment of a run, from before the record is opened to
+// after its end: each run is one row at most, none is doubled, none is left
+// running once another program has opened the record, and every run that
+// had begun writing is there.
+TEST(ProgramSignals, AKillAtAnyMomentLeavesEachRunOnceAndSettled) {
+    const test::TempFolder temp;
+    const fs::path& folder = temp.Path();
+    const std::string record = (folder / "records.db").string();
+    const int delaysMs[] = {0, 2, 10, 40, 120, 400, 1200, 4000};
+    std::size_t surelyBegun = 0;
+    std::size_t started = 0;
+    for (const int delay : delaysMs) {
+        ++started;
+        const pid_t pid = test::StartVorlanctl(
+            {"program", "--emulate", "1,slow=2", "--records", record, kLayout}, folder);
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+        kill(pid, SIGKILL);
+        test::FinishVorlanctl(pid, folder);
+        surelyBegun += delay >= 400 ? 1 : 0;
+        const std::vector<std::string> lines = LogLines(record);
+        EXPECT_LE(lines.size(), started) << delay;
+        for (const std::string& line : lines) {
+            EXPECT_FALSE(line.ends_with("\trunning")) << delay << ": " << line;
+            EXPECT_TRUE(line.ends_with("\tinterrupted (bytes written not known)") ||
+                        line.ends_with("\tdone"))
+                << delay << ": " << line;
+        }
+    }
+    EXPECT_GE(LogLineCount(record), surelyBegun);
+    EXPECT_EQ(LogLines(record), LogLines(record)) << "reading settles nothing twice";
+}
+
+// Writers at once on one record: every run is recorded, and the keyboards of
+// one order get places no two share.
+TEST(ProgramSignals, ConcurrentRunsOfOneOrderGetTheirOwnPlaces) {
+    const test::TempFolder temp;
+    const fs::path& folder = temp.Path();
+    const std::string record = (folder / "records.db").string();
+    std::vector<pid_t> runs;
+    for (int i = 0; i < 4; ++i) {
+        const fs::path own = folder / std::to_string(i);
+        fs::create_directories(own);
+        runs.push_back(test::StartVorlanctl(
+            {"program", "--emulate", "1,slow=1", "--records", record, "--order", "PO 5", kLayout},
+            own));
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(test::FinishVorlanctl(runs[i], folder / std::to_string(i)).status, 0);
+    }
+    std::vector<std::string> places;
+    for (const std::string& line : LogLines(record)) {
+        places.push_back(line.substr(line.rfind('\t') + 1));
+    }
+    std::sort(places.begin(), places.end());
+    EXPECT_EQ(places, (std::vector<std::string>{"PO 5 1", "PO 5 2", "PO 5 3", "PO 5 4"}));
 }
 
 } // namespace

@@ -78,16 +78,19 @@ protected:
 };
 
 TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparator) {
-    std::string expected = "Order|Place|Date and time|Keyboard type|Bytes|Duration (ms)|Result|"
-                           "Key test|Outcome|Layout file|Image SHA-256|Station\n";
-    const std::string tail = "|/layouts/shop.txt|" + std::string(64, 'a') + "|";
+    // Place and count apart; an old log names no file digest; the station
+    // (this host) and whether the row differs from the batch end each line.
+    std::string expected = "Order|Place|Count|Date and time|Keyboard type|Bytes|Duration (ms)|"
+                           "Result|Key test|Outcome|Layout file|File SHA-256|Image SHA-256|"
+                           "Station|Differs from the batch\n";
+    const std::string tail = "|/layouts/shop.txt||" + std::string(64, 'a') + "|host|";
     for (const auto& [index, place, result, test, outcome] :
-         {std::tuple{0, "1/3", "done", "passed", "passed"},
-          std::tuple{1, "2/3", "done", "failed", "failed"},
-          std::tuple{4, "2/3", "done", "passed", "passed"},
-          std::tuple{5, "3/3", "Keyboard programming error. (after 9 bytes)", "not tested",
+         {std::tuple{0, "1", "done", "passed", "passed"},
+          std::tuple{1, "2", "done", "failed", "failed"},
+          std::tuple{4, "2", "done", "passed", "passed"},
+          std::tuple{5, "3", "Keyboard programming error. (after 9 bytes)", "not tested",
                      "set aside"}}) {
-        expected += kOrder + "|" + place + "|" + runs[static_cast<std::size_t>(index)].dateTime +
+        expected += kOrder + "|" + place + "|3|" + runs[static_cast<std::size_t>(index)].dateTime +
                     "|1|1014|3100|" + result + "|" + test + "|" + outcome + tail + "\n";
     }
     for (const auto& [locale, separator] :
@@ -100,11 +103,11 @@ TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparator) {
         const std::string bytes = test::ReadFileBytes(csv);
         ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
         EXPECT_NE(bytes.find("\r\n"), std::string::npos);
-        // The station is this host, whatever its name: the last cell of each line goes.
+        // The station is this host, whatever its name: the last two cells of each line go.
         const auto dropLast = [](std::string text) {
             for (std::size_t end = text.find('\n'); end != std::string::npos;
                  end = text.find('\n', end + 1)) {
-                const std::size_t bar = text.rfind('|', end);
+                const std::size_t bar = text.rfind('|', text.rfind('|', end) - 1);
                 text.erase(bar, end - bar);
                 end = bar;
             }
@@ -126,7 +129,11 @@ TEST_F(ReportCommandTest, RefusesWhatItCannotReport) {
     for (const auto& [args, status] :
          {std::pair{std::vector<std::string>{"report", log, "-o", (folder / "r.txt").string()}, 2},
           std::pair{std::vector<std::string>{"report", log, "--separator", "ab", "-o", out}, 2},
-          std::pair{std::vector<std::string>{"report", "-o", out}, 2},
+          // A record without a keyboard of any order.
+          std::pair{std::vector<std::string>{"report", "--records",
+                                             (folder / "records.db").string(), "-o", out},
+                    1},
+          std::pair{std::vector<std::string>{"report", log, log, "-o", out}, 2},
           std::pair{std::vector<std::string>{"report", log, "--order", "nobody", "-o", out}, 1},
           std::pair{std::vector<std::string>{"report", (folder / "none.log").string(), "-o", out},
                     1},

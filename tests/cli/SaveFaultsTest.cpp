@@ -1,8 +1,9 @@
-// What a killed save leaves and what a full disk does to the programming log,
+// What a killed save leaves and what a full disk does to the record and the log copy,
 // through vorlanctl as a user runs it.
 #include "TempFolder.h"
 #include "cli/CliRunner.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +40,15 @@ protected:
     const fs::path& dir = temp.Path();
     bool mounted = false;
 };
+
+// Takes every free block of the file system at folder.
+void FillDisk(const fs::path& folder) {
+    std::ofstream filler(folder / "filler", std::ios::binary);
+    filler.rdbuf()->pubsetbuf(nullptr, 0);
+    const std::string block(4096, 'f');
+    while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
+    }
+}
 
 TEST_F(SaveFaultsTest, AKilledSavesTemporaryGoesWithTheNextSaveAndOwnerAndModeStay) {
     const fs::path out = dir / "out.txt";
@@ -79,10 +89,10 @@ TEST_F(SaveFaultsTest, AKilledSavesTemporaryGoesWithTheNextSaveAndOwnerAndModeSt
     }
 }
 
-// With no page free the run is refused before the keyboard is touched; with
-// one, the run's marker takes it, the keyboard is programmed, and the log
-// line that then finds the disk full is said after what the keyboard holds.
-TEST_F(SaveFaultsTest, ALogLineTheDiskHasNoRoomForIsTakenBack) {
+// The --log copy is written after the record's commit, so its folder is
+// tried first: on a full disk the run is refused with the keyboard
+// untouched, the log and the record as they were.
+TEST_F(SaveFaultsTest, ALogCopyTheDiskHasNoRoomForIsRefusedFirst) {
     const fs::path small = dir / "small";
     fs::create_directories(small);
     if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
@@ -91,29 +101,51 @@ TEST_F(SaveFaultsTest, ALogLineTheDiskHasNoRoomForIsTakenBack) {
     mounted = true;
     const fs::path log = small / "programming.log";
     const std::string old(4096 - 30, 'x');
-    for (const auto& [freePages, firstLine] :
-         {std::pair<int, std::string>{0, "Error: The disk is full."},
-          {1, "The keyboard was programmed: 450 of 450 bytes."}}) {
-        // The log ends 30 bytes short of a whole page: a line's first bytes
-        // fit in that page, the rest finds the disk full.
-        std::ofstream(log, std::ios::binary) << old << '\n';
-        fs::remove(small / "filler");
-        {
-            std::ofstream filler(small / "filler", std::ios::binary);
-            filler.rdbuf()->pubsetbuf(nullptr, 0);
-            const std::string block(4096, 'f');
-            while (filler.write(block.data(), static_cast<std::streamsize>(block.size()))) {
-            }
-        }
-        fs::resize_file(small / "filler", fs::file_size(small / "filler") - 4096u * freePages);
-        const test::CliRun run = Run({"program", "--emulate", "0", "--log", log.string(), kLayout});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_TRUE(run.err.starts_with(firstLine + "\n")) << run.err;
-        EXPECT_NE(run.err.find("The disk is full."), std::string::npos) << run.err;
-        EXPECT_EQ(test::ReadFileBytes(log), old + "\n");
-        EXPECT_EQ(std::distance(fs::directory_iterator(small), fs::directory_iterator()), 2)
-            << "the run's marker went with the run";
+    std::ofstream(log, std::ios::binary) << old << '\n';
+    FillDisk(small);
+    const std::string record = (dir / "records.db").string();
+    const test::CliRun run =
+        Run({"program", "--emulate", "0", "--records", record, "--log", log.string(), kLayout});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error: The disk is full.\nThe keyboard was not touched.\n");
+    EXPECT_EQ(test::ReadFileBytes(log), old + "\n");
+    EXPECT_EQ(Run({"log", "--records", record}).out, "") << "no run began";
+}
+
+// The record itself on a disk that fills up, then turns read-only, in the
+// middle of an order: the keyboard that cannot be recorded is not touched,
+// the message says why, and the keyboards recorded before are all there.
+TEST_F(SaveFaultsTest, ARecordOnAFullOrReadOnlyDiskRefusesTheNextKeyboard) {
+    const fs::path small = dir / "small";
+    fs::create_directories(small);
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=1m") != 0) {
+        GTEST_SKIP() << "cannot mount a tmpfs as this user";
     }
+    mounted = true;
+    const std::string record = (small / "records.db").string();
+    const auto program = [&](const std::string& received) {
+        return Run({"program", "--emulate", "0", "--records", record, "--order", "PO 1",
+                    "--received", (dir / received).string(), kLayout});
+    };
+    ASSERT_EQ(program("first.bin").status, 0);
+    FillDisk(small);
+    test::CliRun run = program("full.bin");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("the disk is full"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("The keyboard was not touched."), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "full.bin")) << "nothing reached the keyboard";
+    fs::remove(small / "filler");
+    ASSERT_EQ(::mount(nullptr, small.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    run = program("readonly.bin");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("The keyboard was not touched."), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "readonly.bin"));
+    ASSERT_EQ(::mount(nullptr, small.c_str(), nullptr, MS_REMOUNT, nullptr), 0);
+    ASSERT_EQ(program("again.bin").status, 0);
+    const test::CliRun logged = Run({"log", "--records", record});
+    EXPECT_EQ(logged.out.find("\tdone\tPO 1 1\n"), logged.out.find("\tdone\tPO 1"));
+    EXPECT_NE(logged.out.find("\tdone\tPO 1 2\n"), std::string::npos) << logged.out;
+    EXPECT_EQ(std::count(logged.out.begin(), logged.out.end(), '\n'), 2) << logged.out;
 }
 
 } // namespace

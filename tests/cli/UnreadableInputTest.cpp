@@ -56,8 +56,12 @@ protected:
                 dup2(errFd, STDERR_FILENO) < 0) {
                 _exit(127);
             }
-            // The programming log goes to the test's folder.
+            // The record goes to the test's folder; another user's run has one
+            // of its own, as the record of the first user is refused to it.
             setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+            if (asOtherUser && geteuid() == 0) {
+                setenv("VORLAN_RECORDS", otherRecord.c_str(), 1);
+            }
             if (asOtherUser && geteuid() == 0 &&
                 (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)) {
                 _exit(126);
@@ -77,6 +81,7 @@ protected:
 
     test::TempFolder temp;
     const fs::path& dir = temp.Path();
+    const std::string otherRecord = (dir / "other-records.db").string();
 };
 
 TEST_F(UnreadableInputTest, EveryCommandGivesTheReadersMessageForTheSameInput) {

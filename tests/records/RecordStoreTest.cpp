@@ -301,6 +301,14 @@ TEST_P(RecordStoreTest, ImportingTheSameRunsTwiceAddsThemOnce) {
     runs.back().importKey = "line 3";
     ASSERT_TRUE(store_->ImportRuns(runs, added).Ok());
     EXPECT_EQ(added, 1);
+    // What the record notes of itself (the old log imported) is kept, last value only.
+    std::string note;
+    ASSERT_TRUE(store_->ReadNote("imported", note).Ok());
+    EXPECT_EQ(note, "");
+    ASSERT_TRUE(store_->WriteNote("imported", "programming.log").Ok());
+    ASSERT_TRUE(store_->WriteNote("imported", "programming.log 2").Ok());
+    ASSERT_TRUE(Reopen()->ReadNote("imported", note).Ok());
+    EXPECT_EQ(note, "programming.log 2");
 }
 
 // A station's history joins another record: finished runs once, however

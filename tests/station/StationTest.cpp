@@ -9,8 +9,10 @@
 #include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "records/RecordPolicy.h"
+#include "records/RecordStore.h"
+#include "records/RecordText.h"
 #include "station/BatchReport.h"
-#include "station/BatchStateFile.h"
 #include "station/ui/StationTools.h"
 #include "station/ui/StationView.h"
 #include "verify/KeyTestLayout.h"
@@ -26,10 +28,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace vorlan {
 namespace {
+
+namespace fs = std::filesystem;
 
 using State = StationView::State;
 
@@ -90,12 +97,22 @@ protected:
             QTest::qWait(1); // the sequences' pauses come from the test's own timer
         }
     }
-    std::vector<ProgrammingRun> Log() const {
-        QFile file(LogPath());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        return ParseLog(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    // The record beside the log, as another program reads it.
+    std::vector<RunRecord> Log() const {
+        RecordResult opened;
+        const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+        EXPECT_TRUE(opened.Ok()) << opened.English();
+        std::vector<RunRecord> runs;
+        if (store) {
+            store->ReadRuns({}, [&](const RunRecord& run) {
+                runs.push_back(run);
+                return true;
+            });
+        }
+        return runs;
+    }
+    std::string RecordPath() const {
+        return folder.filePath(QStringLiteral("log/records.db")).toStdString();
     }
     // Tools > Program a batch... by its shortcut; the dialog filled by keys.
     void StartBatch(const QString& count) {
@@ -120,8 +137,8 @@ protected:
     }
     std::vector<std::string> Places() const {
         std::vector<std::string> fields;
-        for (const ProgrammingRun& run : Log()) {
-            fields.push_back(run.result.substr(0, 4) + " " + run.batch);
+        for (const RunRecord& run : Log()) {
+            fields.push_back(run.result.substr(0, 4) + " " + LogRunOf(run).batch);
         }
         return fields;
     }
@@ -160,10 +177,18 @@ TEST_F(StationTest, ABatchOfFiveWithARetryAndOneSetAside) {
                             "done A-17 Boulangerie 5/5 test=passed",
                         }));
     EXPECT_EQ(Station()->Rows()->count(), 7);
-    EXPECT_EQ(LogFolder(), QStringList{QStringLiteral("programming.log")})
-        << "a finished batch leaves no state, and each keyboard's run marker went with its line";
-    const BatchReport report = ReportFromLog(Log(), "A-17 Boulangerie", "here");
+    for (const QString& file : LogFolder()) {
+        EXPECT_TRUE(file.startsWith(QStringLiteral("records.db"))) << file.toStdString();
+    }
+    RecordResult opened;
+    const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+    ASSERT_TRUE(store);
+    RecordResult read;
+    const BatchReport report = ReportFromRecord(*store, "A-17 Boulangerie", read);
     EXPECT_EQ(std::tuple(report.passed, report.failed, report.setAside), std::tuple(5, 1, 1));
+    std::vector<BatchRecord> open;
+    ASSERT_TRUE(store->OpenBatches({}, open).Ok());
+    EXPECT_TRUE(open.empty()) << "a complete batch is closed in the record";
     Key(Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }));
 }
@@ -174,11 +199,8 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
     ASSERT_TRUE(WaitFor(State::Failed));
     Key(Qt::Key_R);
     ASSERT_TRUE(WaitFor(State::Testing));
-    const QString statePath = Station()->StatePath();
     window.reset(); // the program stops here, the keyboard half tested
-    EXPECT_EQ(LogFolder(),
-              (QStringList{QFileInfo(statePath).fileName(), QStringLiteral("programming.log")}))
-        << "the state file holds the keyboard's line, not a run marker too";
+    EXPECT_EQ(Log().size(), 3u) << "the keyboard half tested is kept with what it holds";
     questions.clear();
     Open();
     tools->OfferResume();
@@ -194,6 +216,58 @@ TEST_F(StationTest, ACrashDuringATestIsResumedAtTheNextStart) {
                             "done A-17 Boulangerie 2/2 test=passed",
                         }));
     EXPECT_EQ(Station()->Rows()->count(), 4) << "the resumed batch lists its keyboards so far";
+}
+
+// A batch another live process runs is not taken: the window says who holds it.
+TEST_F(StationTest, ABatchHeldByAnotherLiveProcessIsNotTaken) {
+    RecordResult opened;
+    fs::create_directories(fs::path(RecordPath()).parent_path());
+    {
+        const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+        ASSERT_TRUE(store) << opened.English();
+        BatchRecord held;
+        held.order = "A-17 Boulangerie";
+        held.count = 5;
+        held.owner = {HostName(), static_cast<std::int64_t>(getppid()), 0};
+        held.ownerSeenUtcMs = NowUtcMs();
+        ASSERT_TRUE(store->CreateBatch(held).Ok());
+    }
+    questions.clear();
+    QTimer::singleShot(50, [] {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-17 Boulangerie"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Station(), nullptr);
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.back().contains(QStringLiteral("process %1").arg(getppid())))
+        << questions.back().toStdString();
+    EXPECT_TRUE(Log().empty()) << "no keyboard was touched";
+}
+
+// The layout file edited on disk during a batch: the next keyboard is not
+// programmed, the batch asks and ends, and what was done stays recorded.
+TEST_F(StationTest, ALayoutFileChangedDuringTheBatchStopsIt) {
+    StartBatch(QStringLiteral("3"));
+    TypeKeys(); // keyboard 1 passes
+    {
+        std::ofstream edit(window->Editor().Document().filePath, std::ios::app);
+        edit << "\n";
+    }
+    questions.clear();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }, 10000))
+        << "the question was answered Yes: the batch ended";
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.front().contains(QStringLiteral("has changed")))
+        << questions.front().toStdString();
+    const std::vector<RunRecord> runs = Log();
+    ASSERT_EQ(runs.size(), 1u) << "the changed file was not programmed";
+    EXPECT_EQ(runs[0].outcome, BatchOutcome::Passed);
+    RecordResult opened;
+    const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+    std::vector<BatchRecord> open;
+    ASSERT_TRUE(store->OpenBatches({}, open).Ok());
+    EXPECT_TRUE(open.empty());
 }
 
 } // namespace

@@ -140,11 +140,14 @@ CsvWords TranslatedCsvWords() {
     CsvWords words;
     const auto text = [](StringId id) { return PrintText(id).toStdString(); };
     words.columns = {text(StringId::ReportColumnOrder),   text(StringId::ReportColumnPlace),
-                     text(StringId::LogColumnDate),       text(StringId::LogColumnType),
-                     text(StringId::LogColumnBytes),      text(StringId::LogColumnDuration),
-                     text(StringId::LogColumnResult),     text(StringId::ReportColumnKeyTest),
-                     text(StringId::ReportColumnOutcome), text(StringId::LogColumnLayout),
-                     text(StringId::LogColumnSha),        text(StringId::StationCaption)};
+                     text(StringId::ReportColumnCount),   text(StringId::LogColumnDate),
+                     text(StringId::LogColumnType),       text(StringId::LogColumnBytes),
+                     text(StringId::LogColumnDuration),   text(StringId::LogColumnResult),
+                     text(StringId::ReportColumnKeyTest), text(StringId::ReportColumnOutcome),
+                     text(StringId::LogColumnLayout),     text(StringId::ReportColumnFileSha),
+                     text(StringId::LogColumnSha),        text(StringId::StationCaption),
+                     text(StringId::ReportColumnDiffers)};
+    words.differs = text(StringId::ReportDiffersWord);
     words.passed = text(StringId::StationRowPassed);
     words.failed = text(StringId::StationRowFailed);
     words.setAside = text(StringId::StationRowSetAside);

@@ -1,15 +1,18 @@
 #include "station/ui/StationTools.h"
 
+#include "common/FilePath.h"
 #include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "layout/LayoutFile.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "records/RecordPolicy.h"
+#include "records/RecordText.h"
 #include "station/BatchReport.h"
-#include "station/BatchStateFile.h"
 #include "station/ui/ReportDocument.h"
 #include "station/ui/StationView.h"
 #include "verify/ui/VerifyTools.h"
@@ -24,14 +27,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <chrono>
 #include <optional>
 
 namespace vorlan {
 namespace {
-
-std::vector<ProgrammingRun> LogRuns(const QString& path) {
-    return ReadLogFile(ToPath(path));
-}
 
 // The order, the number and the test; nothing when cancelled.
 std::optional<BatchSettings> AskBatch(QWidget* parent) {
@@ -102,6 +102,23 @@ QString StationTools::LogPath() const {
     return verify != nullptr ? verify->LogPath() : QString();
 }
 
+std::shared_ptr<RecordStore> StationTools::Record() {
+    if (record) {
+        return record;
+    }
+    // The record beside the programming log, which it imports once.
+    const std::string log = ToPath(LogPath());
+    const std::string path =
+        Utf8FromPath(PathFromUtf8(log).parent_path() / PathFromUtf8(std::string(kRecordFileName)));
+    RecordResult opened;
+    record = OpenRecord(path, log, opened);
+    if (!record) {
+        // The window goes on editing layouts; only batches wait for the record.
+        ShowError(window, UiText(StringId::StationNoRecord).arg(UiMessageText(opened.Message())));
+    }
+    return record;
+}
+
 void StationTools::StartBatch() {
     if (station) {
         station->raise();
@@ -123,36 +140,70 @@ void StationTools::StartBatch() {
     if (!settings) {
         return;
     }
+    if (const RecordResult bad = CheckOrder(settings->order); !bad.Ok()) {
+        ShowError(window, UiMessageText(bad.Message()));
+        return;
+    }
+    const std::shared_ptr<RecordStore> store = Record();
+    if (!store) {
+        return;
+    }
     settings->layoutFile = editor.Document().filePath;
     settings->imageSha256 = ImageSha256OfLayoutFile(settings->layoutFile);
-    Open(*settings, {});
+    BatchRecord row;
+    row.order = settings->order;
+    row.count = settings->count;
+    row.test = settings->test;
+    row.layoutFile = settings->layoutFile;
+    row.fileSha256 = LayoutFileSha256(settings->layoutFile);
+    row.imageSha256 = settings->imageSha256;
+    row.started = LocalDateTime(std::chrono::system_clock::now());
+    row.owner = CurrentProcess();
+    row.ownerSeenUtcMs = NowUtcMs();
+    RecordResult made = store->CreateBatch(row);
+    if (made.failure == RecordFailure::Exists) {
+        // The order's open batch goes on, with its own settings, once it is ours.
+        std::vector<BatchRecord> open;
+        made = store->OpenBatches(settings->order, open);
+        if (made.Ok() && !open.empty()) {
+            row = open.front();
+            made = TakeBatch(*store, row.id, CurrentProcess());
+        }
+    }
+    if (!made.Ok()) {
+        ShowError(window, UiMessageText(made.Message()));
+        return;
+    }
+    Open(row);
 }
 
-void StationTools::Open(const BatchSettings& settings, const std::string& pendingLine) {
+void StationTools::Open(const BatchRecord& row) {
     ProgrammingDialog* programming = ProgrammingDialogOf(window);
     KeyboardDriver* keyboard = programming != nullptr ? programming->Keyboard() : nullptr;
     if (keyboard == nullptr) {
+        ReleaseBatch(*record, row.id, CurrentProcess());
         return;
     }
-    Batch batch(settings);
-    // Places already passed in the log count: an order goes on where it was.
-    batch.CountLog(LogRuns(LogPath()));
+    BatchSettings settings;
+    settings.order = row.order;
+    settings.count = row.count;
+    settings.test = row.test;
+    settings.layoutFile = row.layoutFile;
+    settings.imageSha256 = row.imageSha256;
     // The test expects what is programmed: the saved file, not the window's layout.
     LayoutDocument saved;
     saved.ResetToNew();
     saved.filePath = settings.layoutFile;
     if (!ReadLayout(saved)) {
+        ReleaseBatch(*record, row.id, CurrentProcess());
         ShowError(window, UiText(StringId::UnableToOpenFile));
         return;
     }
     saved.RebuildAfterLoad();
-    station = new StationView(std::move(batch), saved, *keyboard, clock, LogPath(), window);
+    station = new StationView(Batch(settings), saved, *keyboard, clock, record, row.id, window);
     station->setAttribute(Qt::WA_DeleteOnClose);
     if (pollMs > 0) {
         station->SetPollInterval(pollMs);
-    }
-    if (!pendingLine.empty()) {
-        station->LogPendingLine(pendingLine);
     }
     station->show();
     station->activateWindow();
@@ -160,23 +211,34 @@ void StationTools::Open(const BatchSettings& settings, const std::string& pendin
 }
 
 void StationTools::OfferResume() {
-    const std::string statePath = BatchStatePathFor(ToPath(LogPath()));
-    const std::optional<BatchStateFile> state = LoadBatchState(statePath);
-    if (!state) {
+    const std::shared_ptr<RecordStore> store = Record();
+    if (!store) {
         return;
     }
-    Batch counted(state->settings);
-    counted.CountLog(LogRuns(LogPath()));
-    if (!AskYesNo(window,
-                  UiText(StringId::StationResume)
-                      .arg(QString::fromStdString(state->settings.order))
-                      .arg(counted.Passed())
-                      .arg(state->settings.count),
-                  StringId::StationResume)) {
-        RemoveBatchState(statePath);
+    std::vector<BatchRecord> open;
+    if (!store->OpenBatches({}, open).Ok()) {
         return;
     }
-    Open(state->settings, state->pendingLine);
+    for (const BatchRecord& row : open) {
+        // A batch another live window runs is not offered; one nobody runs is.
+        if (!TakeBatch(*store, row.id, CurrentProcess()).Ok()) {
+            continue;
+        }
+        OrderCounts counts;
+        store->CountOrder(row.order, counts);
+        // No or Escape leaves the batch open and its keyboards recorded.
+        if (!AskYesNo(window,
+                      UiText(StringId::StationResume)
+                          .arg(QString::fromStdString(row.order))
+                          .arg(counts.passed)
+                          .arg(row.count),
+                      StringId::StationResume)) {
+            ReleaseBatch(*store, row.id, CurrentProcess());
+            return;
+        }
+        Open(row);
+        return;
+    }
 }
 
 void StationTools::SaveReport() {
@@ -187,8 +249,13 @@ void StationTools::SaveReport() {
     if (path.isEmpty()) {
         return;
     }
-    const bool ok = WriteReportFile(ReportFromLog(LogRuns(LogPath()), {}, StationName()), path,
-                                    {ToPath(LogPath())});
+    const std::shared_ptr<RecordStore> store = Record();
+    if (!store) {
+        return;
+    }
+    RecordResult read;
+    const BatchReport report = ReportFromRecord(*store, {}, read);
+    const bool ok = read.Ok() && WriteReportFile(report, path, {store->Name()});
     if (!ok) {
         ShowError(window, UiText(StringId::KeyTestSaveFailed).arg(path));
     }

@@ -1,7 +1,8 @@
 // How the station joins the main window: Tools > "Program a batch..." (the
 // layout saved first, then the batch dialog and the station view), Tools >
-// "Batch report..." for any batch in the log, and at start the offer to
-// resume a batch that stopped before its end.
+// "Batch report..." for the last order in the record, and at start the offer
+// to resume a batch that stopped before its end. Batches live in the record
+// beside the programming log.
 #pragma once
 
 #include <QObject>
@@ -15,8 +16,9 @@ namespace vorlan {
 
 class KeyEditor;
 class PacingClock;
+class RecordStore;
 class StationView;
-struct BatchSettings;
+struct BatchRecord;
 
 class StationTools : public QObject {
     Q_OBJECT
@@ -25,7 +27,7 @@ public:
 
     void StartBatch();
     void SaveReport();
-    // When a batch's state file is left: asks whether to resume it.
+    // When the record holds an open batch nobody runs: asks whether to resume it.
     void OfferResume();
 
     StationView* Station() const;
@@ -36,7 +38,9 @@ public:
 
 private:
     QString LogPath() const;
-    void Open(const BatchSettings& settings, const std::string& pendingLine);
+    // The record beside the log, opened once; null (and said) when it cannot be.
+    std::shared_ptr<RecordStore> Record();
+    void Open(const BatchRecord& row);
 
     QMainWindow* window;
     KeyEditor& editor;
@@ -44,6 +48,7 @@ private:
     QAction* reportAction = nullptr;
     QPointer<StationView> station;
     std::shared_ptr<PacingClock> clock;
+    std::shared_ptr<RecordStore> record;
     int pollMs = 0;
 };
 

@@ -3,17 +3,21 @@
 #include "common/ui/DialogSeam.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/QtText.h"
+#include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "layout/LayoutDocument.h"
 #include "programming/CountingDriver.h"
+#include "programming/EmulatedKeyboard.h"
 #include "programming/ProgrammingEngine.h"
+#include "records/RecordPolicy.h"
+#include "records/RecordStore.h"
+#include "records/RecordText.h"
 #include "scancodes/ScanCodeCapture.h"
 #include "scancodes/ui/KeyEventMapping.h"
 #include "station/Batch.h"
-#include "station/BatchStateFile.h"
+#include "station/BatchReport.h"
 #include "station/ui/ReportDocument.h"
 #include "verify/KeyTestSession.h"
-#include "verify/RunMarker.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -46,15 +50,16 @@ QString Utf8(const std::string& text) {
 } // namespace
 
 StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardDriver& keyboard,
-                         std::shared_ptr<PacingClock> theClock, QString theLogPath, QWidget* parent)
+                         std::shared_ptr<PacingClock> theClock,
+                         std::shared_ptr<RecordStore> theRecord, std::int64_t theBatchId,
+                         QWidget* parent)
     : QDialog(parent), batch(std::make_unique<Batch>(std::move(theBatch))),
       doc(std::make_unique<LayoutDocument>(theDoc)),
       driver(std::make_shared<CountingDriver>(
           std::shared_ptr<KeyboardDriver>(&keyboard, [](KeyboardDriver*) {}))),
       clock(theClock ? std::move(theClock)
                      : std::shared_ptr<PacingClock>(std::make_shared<SystemPacingClock>())),
-      logPath(std::move(theLogPath)), statePath(FromPath(BatchStatePathFor(ToPath(logPath)))),
-      run(std::make_unique<ProgrammingRun>()) {
+      record(std::move(theRecord)), batchId(theBatchId), run(std::make_unique<RunRecord>()) {
     setObjectName(QStringLiteral("StationView"));
     // The keys are the station's, whatever has the focus.
     setFocusPolicy(Qt::StrongFocus);
@@ -77,11 +82,24 @@ StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardD
     rows = new QListWidget(this);
     rows->setObjectName(QStringLiteral("stationRows"));
     rows->setFocusPolicy(Qt::NoFocus);
-    // An order goes on where it was: its keyboards already in the log are
-    // this batch's first rows (after a crash, or a batch ended and begun again).
-    const std::vector<ProgrammingRun> logged = ReadLogFile(ToPath(logPath));
-    for (const LoggedKeyboard& k : KeyboardsOfOrder(logged, batch->Settings().order)) {
-        AddRow(k.mark, k.run->dateTime, OutcomeOf(*k.run, k.mark));
+    // An order goes on where it was: its keyboards already in the record are
+    // this batch's first rows, and its counts are the record's.
+    RunQuery query;
+    query.anyOrder = false;
+    query.order = batch->Settings().order;
+    record->ReadRuns(query, [this](const RunRecord& r) {
+        if (r.state == RunState::Finished || r.state == RunState::Interrupted) {
+            AddRow(r.place, r.count, r.started, r.outcome.value_or(BatchOutcome::Failed));
+        }
+        return true;
+    });
+    OrderCounts counts;
+    if (record->CountOrder(batch->Settings().order, counts).Ok()) {
+        batch->SetCounts(counts);
+    }
+    BatchRecord row;
+    if (record->ReadBatch(batchId, row).Ok()) {
+        batchFileSha = row.fileSha256;
     }
     SetPointSize(rows, 16);
     reportButton = new QPushButton(UiText(StringId::StationSaveReport), this);
@@ -106,7 +124,16 @@ StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardD
             CheckTest();
         }
     });
-    SaveState();
+    // The record hears from the batch's owner, so no second window takes it.
+    ownerTimer = new QTimer(this);
+    ownerTimer->setInterval(static_cast<int>(kOwnerTouchMs));
+    connect(ownerTimer, &QTimer::timeout, this, [this] {
+        if (const RecordResult held = record->TouchBatch(batchId, CurrentProcess(), NowUtcMs());
+            !held.Ok() && state != State::Complete) {
+            PauseFor(held);
+        }
+    });
+    ownerTimer->start();
     Show(State::Waiting, UiText(StringId::StationWaiting));
     pollTimer->start();
 }
@@ -115,7 +142,15 @@ StationView::~StationView() {
     stop = true;
     if (worker.joinable()) {
         worker.join();
+        run->bytesWritten = static_cast<std::int64_t>(driver->BytesWritten());
+        run->result =
+            RunResultText(static_cast<int>(StringId::ProgrammingStopped), true,
+                          driver->BytesWritten(), static_cast<std::size_t>(run->bytesPlanned));
     }
+    // The program ends with the station open: the keyboard in progress is
+    // kept with what it holds and the batch waits for the next start.
+    FinishPending();
+    ReleaseBatch(*record, batchId, CurrentProcess());
 }
 
 void StationView::SetPollInterval(int ms) {
@@ -164,24 +199,46 @@ void StationView::Poll() {
 }
 
 void StationView::StartProgramming() {
+    const std::string path = batch->Settings().layoutFile;
+    // Every keyboard of a batch is programmed and tested with one plan.
+    const std::string fileSha = LayoutFileSha256(path);
+    if (fileSha != batchFileSha) {
+        pollTimer->stop();
+        Show(State::Failed, UiText(StringId::StationLayoutChanged).arg(Utf8(path)));
+        if (AskYesNo(this, UiText(StringId::StationLayoutChanged).arg(Utf8(path)),
+                     StringId::StationLayoutChanged)) {
+            EndBatch(false);
+        }
+        return;
+    }
+    // The run is a row of the record before the keyboard is touched.
+    *run = RunRecord{};
+    run->process = CurrentProcess();
+    run->user = UserName();
+    run->started = LocalDateTime(std::chrono::system_clock::now());
+    run->startedUtcMs = NowUtcMs();
+    run->layoutGiven = path;
+    run->layoutResolved = path;
+    run->fileSha256 = fileSha;
+    std::size_t imageSize = 0;
+    run->imageSha256 = ImageSha256OfLayoutFile(path, &imageSize);
+    run->bytesPlanned = static_cast<std::int64_t>(imageSize);
+    run->emulated = dynamic_cast<EmulatedKeyboard*>(driver->Inner()) != nullptr;
+    run->order = batch->Settings().order;
+    run->batchId = batchId;
+    if (const RecordResult begun = record->BeginRun(*run); !begun.Ok()) {
+        *run = RunRecord{};
+        PauseFor(begun);
+        return;
+    }
     Show(State::Programming, UiText(StringId::StationProgramming).arg(0));
+    placeLine->setText(
+        UiText(StringId::StationKeyboardOf).arg(run->place).arg(batch->Settings().count));
     bar->setValue(0);
     driver->ResetCounts();
     stop = false;
     bytesSent = 0;
     bytesTotal = 0;
-    const std::string path = batch->Settings().layoutFile;
-    // Killed while programming, this keyboard still gets its line in the log
-    // ("interrupted", failed), at the window's next start; after the run the
-    // batch's state file holds its line instead.
-    ProgrammingRun planned;
-    planned.dateTime = LocalDateTime(std::chrono::system_clock::now());
-    planned.layoutFile = path;
-    runImageSize = 0;
-    planned.imageSha256 = ImageSha256OfLayoutFile(path, &runImageSize);
-    runSha = planned.imageSha256;
-    planned.batch = FormatBatchField(batch->MarkFor(KeyTestOutcome::NotRun, false));
-    WriteRunMarker(ToPath(logPath), planned, runMarker);
     worker = std::thread([this, path] {
         const auto started = std::chrono::steady_clock::now();
         WriteProgress progress;
@@ -210,19 +267,23 @@ void StationView::StartProgramming() {
 }
 
 void StationView::RunEnded(int result, std::int64_t durationMs) {
+    if (!worker.joinable()) {
+        return; // the window was closed first and kept the run itself
+    }
     worker.join();
-    *run = ProgrammingRun{};
-    run->dateTime = LocalDateTime(std::chrono::system_clock::now());
-    run->layoutFile = batch->Settings().layoutFile;
-    run->imageSha256 = runSha; // of the file as this run read it
     run->keyboardType = driver->AnsweredType();
-    run->bytesWritten = driver->BytesWritten();
+    run->bytesWritten = static_cast<std::int64_t>(driver->BytesWritten());
     run->durationMs = durationMs;
-    run->result = RunResultText(result, true, run->bytesWritten, runImageSize);
+    run->result = RunResultText(result, true, driver->BytesWritten(),
+                                static_cast<std::size_t>(run->bytesPlanned));
+    // What the keyboard holds is recorded before anything is asked of it.
+    run->state = RunState::Programmed;
+    if (const RecordResult recorded = record->UpdateRun(*run); !recorded.Ok()) {
+        PauseFor(recorded);
+        return;
+    }
     if (run->result != "done") {
         pendingTest = KeyTestOutcome::NotRun;
-        SaveState();
-        DropRunMarker();
         Show(State::Failed,
              UiText(StringId::StationFailed).arg(result != 0 ? UiText(result) : Utf8(run->result)));
         return;
@@ -232,8 +293,6 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
         return;
     }
     pendingTest = KeyTestOutcome::Failed; // what a crash during the test leaves
-    SaveState();
-    DropRunMarker();
     test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc));
     testClock.start();
     testTimer->start();
@@ -294,15 +353,14 @@ void StationView::Judge(KeyTestOutcome outcome) {
     test.reset();
     pendingTest = outcome;
     if (outcome == KeyTestOutcome::Failed) {
-        SaveState();
         Show(State::Failed, UiText(StringId::StationFailed).arg(failReason));
         return;
     }
     Decide(false);
 }
 
-void StationView::AddRow(const BatchMark& mark, const std::string& dateTime, BatchOutcome outcome) {
-    rows->addItem(Utf8(PlaceText(mark.place, mark.count) + "   " + dateTime + "   ") +
+void StationView::AddRow(int place, int count, const std::string& dateTime, BatchOutcome outcome) {
+    rows->addItem(Utf8(PlaceText(place, count) + "   " + dateTime + "   ") +
                   UiText(outcome == BatchOutcome::Passed     ? StringId::StationRowPassed
                          : outcome == BatchOutcome::SetAside ? StringId::StationRowSetAside
                                                              : StringId::StationRowFailed));
@@ -310,26 +368,27 @@ void StationView::AddRow(const BatchMark& mark, const std::string& dateTime, Bat
 }
 
 void StationView::Decide(bool setAside) {
-    const BatchMark mark = batch->MarkFor(pendingTest, setAside);
-    run->batch = FormatBatchField(mark);
-    if (const FileWriteResult logged = AppendToLog(ToPath(logPath), *run); !logged.Ok()) {
-        ShowError(this, UiText(StringId::LogWriteFailed).arg(logPath));
+    run->state = RunState::Finished;
+    run->keyTest = pendingTest;
+    run->setAside = setAside;
+    run->outcome = OutcomeOfRun(*run);
+    // Counted and shown only once the record holds the verdict.
+    if (const RecordResult recorded = record->UpdateRun(*run); !recorded.Ok()) {
+        PauseFor(recorded);
+        return;
     }
-    DropRunMarker();
-    const BatchOutcome outcome = OutcomeOf(*run, mark);
+    const BatchOutcome outcome = *run->outcome;
     batch->Count(outcome);
-    AddRow(mark, run->dateTime, outcome);
+    AddRow(run->place, run->count, run->started, outcome);
     pendingTest = KeyTestOutcome::NotRun;
-    *run = ProgrammingRun{};
+    *run = RunRecord{};
     keyboardStillThere = true;
     if (batch->Complete()) {
-        RemoveBatchState(ToPath(statePath));
-        savedState.clear();
         pollTimer->stop();
+        EndBatch(true);
         Show(State::Complete, UiText(StringId::StationComplete).arg(batch->Passed()));
         return;
     }
-    SaveState();
     if (outcome == BatchOutcome::Passed) {
         Show(State::Passed, UiText(StringId::StationTakeAway));
     } else {
@@ -337,41 +396,38 @@ void StationView::Decide(bool setAside) {
     }
 }
 
-void StationView::LogPendingLine(const std::string& line) {
-    if (const auto pending = ParseLogLine(line)) {
-        *run = *pending;
-        pendingTest = KeyTestOutcome::Failed;
-        if (const auto mark = ParseBatchField(run->batch)) {
-            pendingTest = mark->test == KeyTestOutcome::NotRun ? KeyTestOutcome::NotRun
-                                                               : KeyTestOutcome::Failed;
-        }
-        Decide(false);
-        keyboardStillThere = false;
-        Show(State::Waiting, UiText(StringId::StationWaiting));
+bool StationView::FinishPending() {
+    if (run->id == 0) {
+        return true;
     }
+    testTimer->stop();
+    test.reset();
+    run->state = RunState::Finished;
+    run->keyTest = pendingTest; // a test broken off counts as failed
+    run->outcome = BatchOutcome::Failed;
+    const RecordResult recorded = record->UpdateRun(*run);
+    if (recorded.Ok()) {
+        batch->Count(BatchOutcome::Failed);
+        AddRow(run->place, run->count, run->started, BatchOutcome::Failed);
+        *run = RunRecord{};
+    }
+    return recorded.Ok();
 }
 
-void StationView::DropRunMarker() {
-    RemoveRunMarker(runMarker);
-    runMarker.clear();
+void StationView::PauseFor(const RecordResult& why) {
+    pollTimer->stop();
+    Show(State::Failed, UiText(StringId::StationPaused).arg(UiMessageText(why.Message())));
+    ShowError(this, UiMessageText(why.Message()));
 }
 
-void StationView::SaveState() {
-    BatchStateFile file;
-    file.settings = batch->Settings();
-    if (!run->dateTime.empty()) {
-        ProgrammingRun pending = *run;
-        pending.batch = FormatBatchField(batch->MarkFor(pendingTest, false));
-        file.pendingLine = FormatLogLine(pending);
-    }
-    // Unchanged since it was last made durable (a keyboard logged without a
-    // test left no line pending): no second write on the way to the next one.
-    std::string text = FormatBatchState(file);
-    if (text == savedState) {
-        return;
-    }
-    if (SaveBatchState(ToPath(statePath), file).Ok()) {
-        savedState = std::move(text);
+void StationView::EndBatch(bool complete) {
+    // Ending keeps every record: a keyboard in progress is kept with what it holds.
+    FinishPending();
+    record->CloseBatch(batchId, CurrentProcess(),
+                       complete ? BatchState::Complete : BatchState::Ended);
+    ownerTimer->stop();
+    if (!complete) {
+        accept();
     }
 }
 
@@ -431,8 +487,7 @@ void StationView::Pause() {
             this,
             UiText(StringId::StationEndQuestion).arg(batch->Passed()).arg(batch->Settings().count),
             StringId::StationEndQuestion)) {
-        RemoveBatchState(ToPath(statePath));
-        accept();
+        EndBatch(false);
         return;
     }
     pollTimer->start();
@@ -442,15 +497,25 @@ void StationView::closeEvent(QCloseEvent* e) {
     stop = true;
     if (worker.joinable()) {
         worker.join();
+        run->keyboardType = driver->AnsweredType();
+        run->bytesWritten = static_cast<std::int64_t>(driver->BytesWritten());
+        run->result =
+            RunResultText(static_cast<int>(StringId::ProgrammingStopped), true,
+                          driver->BytesWritten(), static_cast<std::size_t>(run->bytesPlanned));
     }
     pollTimer->stop();
+    ownerTimer->stop();
+    // Closed without ending: the batch stays open for the next start, and
+    // the keyboard in progress is kept with what it holds.
+    FinishPending();
+    ReleaseBatch(*record, batchId, CurrentProcess());
     QDialog::closeEvent(e);
 }
 
 bool StationView::SaveReport(const QString& path) {
-    return WriteReportFile(
-        ReportFromLog(ReadLogFile(ToPath(logPath)), batch->Settings().order, StationName()), path,
-        {ToPath(logPath)});
+    RecordResult read;
+    const BatchReport report = ReportFromRecord(*record, batch->Settings().order, read);
+    return read.Ok() && WriteReportFile(report, path, {record->Name()});
 }
 
 void StationView::ChooseReport() {

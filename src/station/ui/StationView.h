@@ -1,7 +1,8 @@
 // The station: a batch's keyboards one after the other, readable from two
 // metres. It polls the driver's detection while no keyboard answers,
-// programs the one that does, tests it with the keys typed on it, and logs
-// each keyboard with the batch's field. Enter goes on, R retries the
+// programs the one that does, tests it with the keys typed on it, and keeps
+// each keyboard in the record: a row before the keyboard is touched, its
+// verdict committed before the screen says it. Enter goes on, R retries the
 // keyboard in place, S sets it aside, Escape pauses and asks whether to end.
 #pragma once
 
@@ -27,10 +28,11 @@ class KeyTestSession;
 class KeyboardDriver;
 class LayoutDocument;
 class PacingClock;
-struct ProgrammingRun;
+class RecordStore;
+struct RecordResult;
+struct RunRecord;
 enum class KeyTestOutcome;
 enum class BatchOutcome;
-struct BatchMark;
 
 class StationView : public QDialog {
     Q_OBJECT
@@ -38,8 +40,10 @@ public:
     enum class State { Waiting, Programming, Testing, Passed, Failed, Complete };
 
     // keyboard is not owned and outlives the view; doc is copied for the test.
+    // The batch is the record's batchId, which this process holds.
     StationView(Batch batch, const LayoutDocument& doc, KeyboardDriver& keyboard,
-                std::shared_ptr<PacingClock> clock, QString logPath, QWidget* parent);
+                std::shared_ptr<PacingClock> clock, std::shared_ptr<RecordStore> record,
+                std::int64_t batchId, QWidget* parent);
     ~StationView() override;
 
     State CurrentState() const { return state; }
@@ -48,14 +52,10 @@ public:
     QLabel* StateLine() const { return stateLine; }
     QPushButton* ReportButton() const { return reportButton; }
     void SetPollInterval(int ms);
-    const QString& StatePath() const { return statePath; }
+    std::int64_t BatchId() const { return batchId; }
 
     // Writes the report of this batch (PDF or CSV by the name's extension).
     bool SaveReport(const QString& path);
-
-    // A keyboard left between programming and its verdict by a crash: logged
-    // as failed before the batch goes on.
-    void LogPendingLine(const std::string& line);
 
 Q_SIGNALS:
     void StateChanged(State state);
@@ -72,10 +72,14 @@ private:
     void CheckTest();
     void Judge(KeyTestOutcome test);
     void Decide(bool setAside);
-    void AddRow(const BatchMark& mark, const std::string& dateTime, BatchOutcome outcome);
+    void AddRow(int place, int count, const std::string& dateTime, BatchOutcome outcome);
     void Show(State next, const QString& text);
-    void SaveState();
-    void DropRunMarker();
+    // A keyboard in progress recorded with what it holds, as failed.
+    bool FinishPending();
+    // Stops the batch with the record's reason (nothing is counted that the
+    // record does not hold).
+    void PauseFor(const RecordResult& why);
+    void EndBatch(bool complete);
     void Pause();
     void ChooseReport();
     void ShowPlace();
@@ -84,17 +88,14 @@ private:
     std::unique_ptr<LayoutDocument> doc;
     std::shared_ptr<CountingDriver> driver;
     std::shared_ptr<PacingClock> clock;
-    QString logPath;
-    QString statePath;
-    std::string savedState; // what the state file holds, once written
+    std::shared_ptr<RecordStore> record;
+    std::int64_t batchId = 0;
+    std::string batchFileSha; // the layout file's bytes when the batch began
     State state = State::Waiting;
     bool keyboardStillThere = false; // after a verdict: wait until it is taken away
 
-    // The keyboard between programming and its verdict.
-    std::unique_ptr<ProgrammingRun> run;
-    std::string runMarker; // the line a kill while programming leaves
-    std::string runSha;    // the image this run sends, and its size
-    std::size_t runImageSize = 0;
+    // The keyboard between its first commit and its verdict (id 0: none).
+    std::unique_ptr<RunRecord> run;
     KeyTestOutcome pendingTest{}; // not run
     QString failReason;
     std::unique_ptr<KeyTestSession> test;
@@ -112,6 +113,7 @@ private:
     QPushButton* reportButton = nullptr;
     QTimer* pollTimer = nullptr;
     QTimer* testTimer = nullptr;
+    QTimer* ownerTimer = nullptr;
 };
 
 } // namespace vorlan
