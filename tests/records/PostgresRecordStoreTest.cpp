@@ -1,9 +1,12 @@
 #include "PostgresServer.h"
+#include "cli/CliRunner.h"
 #include "records/RecordCopy.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace vorlan {
 namespace {
@@ -161,6 +164,49 @@ TEST_F(PostgresRecordTest, AServerThatGoesAwayIsSaidAndTheStoreCarriesOnWhenItRe
     OrderCounts counts;
     ASSERT_TRUE(store->CountOrder("PO 5", counts).Ok());
     EXPECT_EQ(counts, (OrderCounts{1, 0, 0, 1}));
+}
+
+// Three stations' vorlanctl at once on one order through the server, the
+// server stopped between keyboards, and the customer's report.
+TEST_F(PostgresRecordTest, ThreeVorlanctlStationsShareAnOrderAndAStoppedServerTouchesNoKeyboard) {
+    const std::string location = server_.Location(Database(""));
+    test::TempFolder home;
+    const std::string program = "HOME=" + home.Path().string() +
+                                " XDG_DATA_HOME=" + home.File("data") + " " + VORLAN_VORLANCTL +
+                                " ";
+    const std::string records = " --records '" + location + "' ";
+    const std::string layout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout57.txt";
+    const std::string one = program + "program --emulate 1 --order 'PO 30'" + records + layout;
+    std::string stations;
+    for (int s = 0; s < 3; ++s) {
+        stations += "(for i in 1 2 3 4; do " + one + " >/dev/null 2>&1 || echo " +
+                    "failed >>" + home.File("failures") + "; done) & ";
+    }
+    ASSERT_EQ(std::system((stations + "wait").c_str()), 0);
+    EXPECT_EQ(test::ReadFileBytes(home.File("failures")), "");
+
+    ASSERT_TRUE(server_.Stop());
+    const int stopped = std::system((one + " >/dev/null 2>" + home.File("err")).c_str());
+    ASSERT_TRUE(server_.Start());
+    EXPECT_NE(stopped, 0);
+    const std::string said = test::ReadFileBytes(home.File("err"));
+    EXPECT_NE(said.find("cannot be reached"), std::string::npos) << said;
+    EXPECT_NE(said.find("The keyboard was not touched."), std::string::npos) << said;
+
+    const std::string report = home.File("report.csv");
+    ASSERT_EQ(std::system((program + "report --order 'PO 30' -o " + report + records).c_str()), 0);
+    const std::string csv = test::ReadFileBytes(report);
+    std::vector<int> places;
+    for (std::size_t line = csv.find("\nPO 30,"); line != std::string::npos;
+         line = csv.find("\nPO 30,", line + 1)) {
+        places.push_back(std::atoi(csv.c_str() + line + 7));
+    }
+    std::sort(places.begin(), places.end());
+    // Four keyboards a station (an emulated write takes seconds); the store's
+    // own test fills a batch of 30 from three processes.
+    std::vector<int> expected(12);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(places, expected) << csv;
 }
 
 } // namespace
