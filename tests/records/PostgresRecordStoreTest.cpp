@@ -179,8 +179,8 @@ TEST_F(PostgresRecordTest, ThreeVorlanctlStationsShareAnOrderAndAStoppedServerTo
     const std::string one = program + "program --emulate 1 --order 'PO 30'" + records + layout;
     std::string stations;
     for (int s = 0; s < 3; ++s) {
-        stations += "(for i in 1 2 3 4; do " + one + " >/dev/null 2>&1 || echo " +
-                    "failed >>" + home.File("failures") + "; done) & ";
+        stations += "(for i in 1 2 3 4; do " + one + " >/dev/null 2>&1 || echo " + "failed >>" +
+                    home.File("failures") + "; done) & ";
     }
     ASSERT_EQ(std::system((stations + "wait").c_str()), 0);
     EXPECT_EQ(test::ReadFileBytes(home.File("failures")), "");
