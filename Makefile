@@ -3,7 +3,7 @@
 WERROR := $(if $(CI),ON,OFF)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps check-style build run test test-asan test-tsan test-windows test-faults windows-qt \
+.PHONY: all deps check-style header-check build run test test-asan test-tsan test-windows test-faults windows-qt \
 	windows-package test-windows-gui fuzz bench package test-package clean
 
 all: build
@@ -27,6 +27,10 @@ run: build
 # The style gate (format and include order) first: it takes seconds.
 check-style: deps
 	scripts/check-style
+
+# Every header compiled on its own inside its own room (cmake/VorlanRooms.cmake).
+header-check: deps build/build.ninja
+	cmake --build --preset default -j $(JOBS) --target header-check
 
 test: check-style build
 	ctest --preset default -j $(JOBS)

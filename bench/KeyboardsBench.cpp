@@ -28,13 +28,13 @@ std::vector<std::uint32_t> FullLayoutCodes() {
 
 void Run(benchmark::State& state, const char* layout) {
     const std::vector<std::uint32_t> codes = FullLayoutCodes();
-    const keyboards::ScopedCodeNames names(layout);
+    const CodeNaming names = keyboards::NamingFor(layout);
     for (auto _ : state) {
         std::size_t length = 0;
         for (std::size_t key = 0; key < codes.size(); key += 16) {
             std::uint32_t previous = 0;
             for (std::size_t i = key; i < key + 16; ++i) {
-                length += NameOfCode(codes[i], previous).size();
+                length += NameOfCode(codes[i], previous, names).size();
                 previous = codes[i];
             }
         }

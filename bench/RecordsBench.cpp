@@ -41,7 +41,7 @@ RunRecord SomeRun(int i) {
     run.keyTest = KeyTestOutcome::Passed;
     // Every thousandth run is the order's, spread through the record.
     const bool ours = i % (kRuns / kOrderRuns) == 0;
-    run.order = ours ? kOrder : "PO " + std::to_string(i / 40);
+    run.order = ours ? kOrder : "SO " + std::to_string(i / 40);
     run.place = ours ? i / (kRuns / kOrderRuns) + 1 : i % 40 + 1;
     run.count = ours ? kOrderRuns : 40;
     run.outcome = BatchOutcome::Passed;

@@ -60,6 +60,7 @@ function(vorlan_room name)
         target_link_libraries(${target} PUBLIC vorlan_${lower})
     endforeach()
     target_link_libraries(vorlan_core INTERFACE ${target})
+    vorlan_header_check(${target} ${target} ${PROJECT_SOURCE_DIR}/src/${name})
 endfunction()
 
 function(vorlan_room_ui name)
@@ -79,4 +80,45 @@ function(vorlan_room_ui name)
             target_link_libraries(${target} PUBLIC vorlan_${lower}_ui)
         endif()
     endforeach()
+    vorlan_header_check(${target} ${target} ${PROJECT_SOURCE_DIR}/src/${name}/ui)
+    if(NOT TARGET vorlan_${name}) # a front end: its folder is all window code
+        vorlan_header_check(${target}_own ${target} ${PROJECT_SOURCE_DIR}/src/${name})
+    endif()
+endfunction()
+
+# `header-check`: every header compiled on its own, inside its own room: a
+# core header with its core library's include view (no Qt, no higher room),
+# a ui/ header with its ui library's. A header that leans on what its includer
+# happened to include before it, or on a room it may not see, fails here.
+# Not part of `all`: `make header-check` and CI build it.
+if(NOT TARGET header-check)
+    add_custom_target(header-check)
+endif()
+
+function(vorlan_header_check name library dir)
+    file(GLOB headers CONFIGURE_DEPENDS ${dir}/*.h)
+    if(NOT headers)
+        return()
+    endif()
+    set(sources)
+    foreach(header IN LISTS headers)
+        file(RELATIVE_PATH shown ${PROJECT_SOURCE_DIR}/src ${header})
+        string(MAKE_C_IDENTIFIER ${shown} id)
+        set(source ${PROJECT_BINARY_DIR}/header-check/${id}.cpp)
+        set(text "#include \"${shown}\"\n")
+        # Written only when it changes, so a configure rebuilds nothing.
+        if(EXISTS ${source})
+            file(READ ${source} old)
+        endif()
+        if(NOT EXISTS ${source} OR NOT old STREQUAL text)
+            file(WRITE ${source} ${text})
+        endif()
+        list(APPEND sources ${source})
+    endforeach()
+    set(check ${name}_headers)
+    add_library(${check} OBJECT EXCLUDE_FROM_ALL ${sources})
+    # Compiled, never linked: moc is not needed to see that a header stands.
+    set_target_properties(${check} PROPERTIES AUTOMOC OFF AUTOUIC OFF AUTORCC OFF)
+    target_link_libraries(${check} PRIVATE ${library})
+    add_dependencies(header-check ${check})
 endfunction()

@@ -94,7 +94,7 @@ std::string RunCapture(const std::uint8_t* data, std::size_t size) {
             SlotNames names;
             const SlotCodes codes = Codes(in);
             for (std::size_t i = 0; i < names.size(); ++i) {
-                names[i] = NameOfCode(codes[i], i == 0 ? 0 : codes[i - 1]);
+                names[i] = NameOfCode(codes[i], i == 0 ? 0 : codes[i - 1], {});
             }
             capture.Open(codes, names);
             presses.clear();

@@ -2,6 +2,8 @@
 // the command line's declaration, so they say what the parser takes.
 //   vorlan_cmdline_docs man vorlanctl|vorlan TEMPLATE.scd OUT.scd
 //   vorlan_cmdline_docs completion OUT
+//   vorlan_cmdline_docs markdown OUT        the reference in docs/
+//   vorlan_cmdline_docs markdown-check FILE  1 when FILE is not what markdown writes
 // In a man page template, a line @SYNOPSIS@, @COMMANDS@, @OPTIONS@ or
 // @EXIT_STATUS@ is replaced by the generated text; everything else is prose
 // kept by hand.
@@ -248,6 +250,92 @@ std::string Completion() {
     return out.str();
 }
 
+// Markdown's code spans hold the synopses as they are typed.
+std::string MarkdownSynopsis(std::string_view program, const Command& c) {
+    std::string text = std::string(program) + " " + std::string(c.name);
+    if (!c.operands.empty()) {
+        text += " " + std::string(c.operands);
+    }
+    for (const Option& option : c.options) {
+        if (option.name == "--help") {
+            continue;
+        }
+        std::string word(option.name);
+        if (option.kind == ValueKind::Words) {
+            std::string words(option.words);
+            for (std::size_t space; (space = words.find(' ')) != std::string::npos;) {
+                words.replace(space, 1, "|");
+            }
+            word += " " + words;
+        } else if (!option.value.empty()) {
+            word += " " + std::string(option.value);
+        }
+        text += " " + (option.required ? word : "[" + word + "]");
+    }
+    if (!c.trailing.empty()) {
+        text += " " + std::string(c.trailing);
+    }
+    return text;
+}
+
+std::string MarkdownOptions(std::span<const Option> options) {
+    std::string text;
+    for (const Option& option : options) {
+        std::string word = "`" + std::string(option.name);
+        if (!option.alias.empty()) {
+            word += "`, `" + std::string(option.alias);
+        }
+        if (option.kind == ValueKind::Words) {
+            std::string words(option.words);
+            for (std::size_t space; (space = words.find(' ')) != std::string::npos;) {
+                words.replace(space, 1, "|");
+            }
+            word += " " + words;
+        } else if (!option.value.empty()) {
+            word += " " + std::string(option.value);
+        }
+        text += "- " + word + "`: " + std::string(option.help) + "\n";
+    }
+    return text;
+}
+
+std::string MarkdownExits(std::span<const ExitStatus> exits) {
+    std::string text;
+    for (const ExitStatus& exit : exits) {
+        text += (text.empty() ? "" : "; ") + std::to_string(exit.code) + " " +
+                std::string(exit.meaning);
+    }
+    return text + ".";
+}
+
+std::string Markdown() {
+    std::string text =
+        "# Command line reference\n\n"
+        "Made by `vorlan_cmdline_docs markdown` from the declaration the parser, `--help`, the "
+        "man pages and the bash completion are made from (`src/common/CommandLine.h`); the "
+        "test `CommandLineDocs.ReferenceIsCurrent` fails when this file differs from it. "
+        "How outputs, messages and signals behave in every command is in "
+        "`docs/command-line.md`.\n\n## vorlanctl\n\n";
+    for (const Command& c : VorlanctlCommands()) {
+        text += "### " + std::string(c.name) + "\n\n    " + MarkdownSynopsis("vorlanctl", c) +
+                "\n\n" + std::string(c.summary) + "\n\n" + MarkdownOptions(c.options) +
+                "\nExit status: " + MarkdownExits(c.exits) + "\n\n";
+    }
+    text += "`vorlanctl --help` (`-h`, `help`) lists the commands, `vorlanctl --version` prints "
+            "the version.\n\nExit statuses of `vorlanctl`: " +
+            MarkdownExits(VorlanctlExitStatuses()) + "\n\n## vorlan\n\n    vorlan";
+    for (const Option& option : VorlanOptions()) {
+        std::string word(option.name);
+        if (!option.value.empty()) {
+            word += " " + std::string(option.value);
+        }
+        text += " [" + word + "]";
+    }
+    text += " " + std::string(kVorlanOperands) + "\n\n" + MarkdownOptions(VorlanOptions()) +
+            "\nExit status: " + MarkdownExits(VorlanExitStatuses()) + "\n";
+    return text;
+}
+
 int WriteFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << text;
@@ -266,9 +354,27 @@ int main(int argc, char** argv) {
     if (what == "completion" && argc == 3) {
         return WriteFile(argv[2], Completion());
     }
+    if (what == "markdown" && argc == 3) {
+        return WriteFile(argv[2], Markdown());
+    }
+    if (what == "markdown-check" && argc == 3) {
+        std::ifstream in(argv[2], std::ios::binary);
+        std::ostringstream kept;
+        kept << in.rdbuf();
+        if (kept.str() != Markdown()) {
+            std::cerr << argv[2]
+                      << " differs from the command line's declaration; write it again with\n"
+                         "  vorlan_cmdline_docs markdown "
+                      << argv[2] << '\n';
+            return 1;
+        }
+        return 0;
+    }
     if (what != "man" || argc != 5) {
         std::cerr << "usage: vorlan_cmdline_docs man vorlanctl|vorlan TEMPLATE OUT\n"
-                     "       vorlan_cmdline_docs completion OUT\n";
+                     "       vorlan_cmdline_docs completion OUT\n"
+                     "       vorlan_cmdline_docs markdown OUT\n"
+                     "       vorlan_cmdline_docs markdown-check FILE\n";
         return 2;
     }
     const std::string page = argv[2];

@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>einfach</translation>
+        <translation>ein Feld</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -588,7 +588,7 @@
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;names on the grid</source>
-        <translation>Tasten&amp;namen im Raster</translation>
+        <translation>Tasten&amp;namen im Tastenraster</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Umfang: einfach</translation>
+        <translation>Umfang: ein Feld</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
-        <translation>Taste %1 liegt außerhalb des Rasters mit %2 Tasten; sie wird weder angezeigt noch programmiert.</translation>
+        <translation>Taste %1 liegt außerhalb des Tastenrasters mit %2 Tasten; sie wird weder angezeigt noch programmiert.</translation>
     </message>
     <message>
         <source>Key %1 was given on line %2 already; this line replaces it.</source>
@@ -1020,7 +1020,7 @@
     </message>
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
-        <translation>Die Tasten %1 teilen ihre Codes als Vierfachtaste, sind aber kein Quadrat aus 2 mal 2 Zellen; sie werden als die Doppel- und Einzeltasten angezeigt, die ihre Plätze erlauben.</translation>
+        <translation>Die Tasten %1 teilen ihre Codes als Vierfachtaste, sind aber kein Quadrat aus 2 mal 2 Feldern; sie werden als die Doppel- und Einzeltasten angezeigt, die ihre Plätze erlauben.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1064,7 +1064,7 @@
     </message>
     <message>
         <source>Key %1: the cells %2 become %3.</source>
-        <translation>Taste %1: Die Zellen %2 werden zu %3.</translation>
+        <translation>Taste %1: Aus den Feldern %2 werden %3.</translation>
     </message>
     <message>
         <source>The layout of %1 keys becomes one of %2 keys.</source>
@@ -1072,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Tastenart %1 wird zu %2.</translation>
+        <translation>Tastenart: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Tastenton %1 wird zu %2.</translation>
+        <translation>Tastenton: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Verzögerung %1 wird zu %2.</translation>
+        <translation>Verzögerung: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Wiederholrate %1 wird zu %2.</translation>
+        <translation>Wiederholrate: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pause zwischen Tasten %1 wird zu %2.</translation>
+        <translation>Pause zwischen Tasten: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>RFID-Ziffernanzahl %1 wird zu %2.</translation>
+        <translation>Anzahl der RFID-Ziffern: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>RFID-Ziffern numerisch %1 wird zu %2.</translation>
+        <translation>RFID-Ziffern numerisch: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>RFID-Präfix %1 wird zu %2.</translation>
+        <translation>RFID-Präfix: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>RFID-Präfix erweitert %1 wird zu %2.</translation>
+        <translation>RFID-Präfix erweitert: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>RFID-Suffix %1 wird zu %2.</translation>
+        <translation>RFID-Suffix: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>RFID-Suffix erweitert %1 wird zu %2.</translation>
+        <translation>RFID-Suffix erweitert: aus %1 wird %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1630,7 +1630,7 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     </message>
     <message>
         <source>The key does not fit at key %d: its cells are not free.</source>
-        <translation>Die Taste passt nicht an Taste %d: Ihre Zellen sind nicht frei.</translation>
+        <translation>Die Taste passt nicht an Taste %d: Ihre Felder sind nicht frei.</translation>
     </message>
     <message>
         <source>Replace key %s with %s ?</source>
@@ -1691,7 +1691,7 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     </message>
     <message>
         <source>The layout file %1 is not one the keyboard can take. Open it in the program, check its keys and settings, and save it again.</source>
-        <translation>Die Belegungsdatei %1 kann die Tastatur nicht aufnehmen. Öffnen Sie sie im Programm, prüfen Sie Tasten und Einstellungen und speichern Sie sie erneut.</translation>
+        <translation>Die Tastatur kann die Belegungsdatei %1 nicht übernehmen. Öffnen Sie sie im Programm, prüfen Sie Tasten und Einstellungen und speichern Sie sie erneut.</translation>
     </message>
     <message>
         <source>Keyboard: asking for its type</source>
@@ -1715,7 +1715,7 @@ Die Belegung hat %2 Tasten; programmiert: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape bricht die Programmierung ab; die Tastatur muss danach neu programmiert werden.</translation>
+        <translation>Esc bricht das Programmieren ab; die Tastatur muss danach neu programmiert werden.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2075,11 +2075,11 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Program a &amp;batch...</source>
-        <translation>&amp;Stapel programmieren...</translation>
+        <translation>&amp;Serie programmieren...</translation>
     </message>
     <message>
         <source>Program a batch</source>
-        <translation>Stapel programmieren</translation>
+        <translation>Serie programmieren</translation>
     </message>
     <message>
         <source>Order reference:</source>
@@ -2107,7 +2107,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
-        <translation>Ein Stapel programmiert das Layout so, wie es gespeichert ist, niemals ungespeicherte Änderungen. Layout jetzt speichern?</translation>
+        <translation>Eine Serie programmiert die Belegung so, wie sie gespeichert ist, niemals ungespeicherte Änderungen. Belegung jetzt speichern?</translation>
     </message>
     <message>
         <source>Station</source>
@@ -2127,7 +2127,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Programming... %1 %</source>
-        <translation>Programmierung... %1 %</translation>
+        <translation>Programmieren... %1 %</translation>
     </message>
     <message>
         <source>Testing: press every key (%1 of %2)</source>
@@ -2143,23 +2143,29 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
-        <translation>Der Stapel ist angehalten. Jetzt beenden? %1 von %2 Tastaturen bestanden.</translation>
+        <translation>Die Serie ist angehalten. Jetzt beenden? %1 von %2 Tastaturen haben bestanden.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Der Stapel ist fertig: %1 Tastaturen bestanden.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Die Serie ist fertig: %n Tastatur hat bestanden.</numerusform>
+            <numerusform>Die Serie ist fertig: %n Tastaturen haben bestanden.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
-        <translation>Ein Stapel endete vorzeitig: Auftrag %1, %2 von %3 Tastaturen bestanden. Fortsetzen?</translation>
+        <translation>Eine Serie endete vorzeitig: Auftrag %1, %2 von %3 Tastaturen haben bestanden. Fortsetzen?</translation>
     </message>
     <message>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>die Tastatur sandte Codes keiner Taste: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 Tasten können nicht über Tastendrücke getestet werden</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n Taste kann nicht über Tastendrücke getestet werden</numerusform>
+            <numerusform>%n Tasten können nicht über Tastendrücke getestet werden</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2167,10 +2173,12 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>bestanden</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>fehlgeschlagen</translation>
     </message>
     <message>
@@ -2179,6 +2187,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>nicht getestet</translation>
     </message>
     <message>
@@ -2187,7 +2196,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Batch report</source>
-        <translation>Stapelbericht</translation>
+        <translation>Serienbericht</translation>
     </message>
     <message>
         <source>Order: %1</source>
@@ -2195,10 +2204,11 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Layout file: %1</source>
-        <translation>Layoutdatei: %1</translation>
+        <translation>Belegungsdatei: %1</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 des Abbilds: %1</translation>
     </message>
     <message>
@@ -2227,11 +2237,176 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Batch &amp;report...</source>
-        <translation>Stapel&amp;bericht...</translation>
+        <translation>Serien&amp;bericht...</translation>
     </message>
     <message>
         <source>Order</source>
         <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>In Zeile %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Der Abbild-Erzeuger bricht in dieser Zeile ab, daher weisen vorlanctl image und program die Datei zurück: Ungültiges Dateiformat. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Das Programmierprotokoll wurde nicht geschrieben: Es ist kein Datenordner bekannt (HOME, unter Windows APPDATA, ist nicht gesetzt). Geben Sie mit --log FILE eine Protokolldatei an.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>Silbentrennung der &amp;Namen:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>Sprache des Programms (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Keine: lange Namen werden kleiner gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (kein Wörterbuch installiert)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>Taste einfügen</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>Taste kopieren</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Einzeln</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Doppelt</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Vierfach</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Alle löschen</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>Merkmal für alle Tasten setzen</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Tastenmodus</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>Modus für alle Tasten setzen</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Tastencodes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Name: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Tastatureinstellungen</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Tastatureinstellungen</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>RFID-Optionen</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Tastaturtyp</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Belegung: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Bericht speichern...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Tastentest</translation>
     </message>
     <message>
         <source>Cannot open the record %1: %2</source>
@@ -2271,15 +2446,15 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>This batch is being run by %1.</source>
-        <translation>Dieser Stapel wird von %1 ausgeführt.</translation>
+        <translation>Diese Serie wird von %1 ausgeführt.</translation>
     </message>
     <message>
         <source>Order %1 has an open batch already.</source>
-        <translation>Auftrag %1 hat bereits einen offenen Stapel.</translation>
+        <translation>Auftrag %1 hat bereits eine offene Serie.</translation>
     </message>
     <message>
         <source>The record %1 holds no such run or batch in progress.</source>
-        <translation>Die Aufzeichnung %1 enthält keinen solchen laufenden Vorgang oder Stapel.</translation>
+        <translation>Die Aufzeichnung %1 enthält keinen solchen laufenden Vorgang und keine solche Serie.</translation>
     </message>
     <message>
         <source>An order reference is needed.</source>
@@ -2345,7 +2520,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Differs from the batch</source>
-        <translation>Weicht vom Stapel ab</translation>
+        <translation>Weicht von der Serie ab</translation>
     </message>
     <message>
         <source>differs</source>
@@ -2353,15 +2528,15 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>The batch is paused: %1</source>
-        <translation>Der Stapel ist angehalten: %1</translation>
+        <translation>Die Serie ist angehalten: %1</translation>
     </message>
     <message>
         <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
-        <translation>Die Belegungsdatei %1 hat sich seit Beginn des Stapels geändert; alle Tastaturen eines Stapels werden mit einer Belegung programmiert und getestet. Stapel beenden?</translation>
+        <translation>Die Belegungsdatei %1 hat sich seit Beginn der Serie geändert; alle Tastaturen einer Serie werden mit einer Belegung programmiert und getestet. Serie beenden?</translation>
     </message>
     <message>
         <source>Batches need the record of runs. %1</source>
-        <translation>Stapel benötigen die Aufzeichnung der Vorgänge. %1</translation>
+        <translation>Serien benötigen die Aufzeichnung der Vorgänge. %1</translation>
     </message>
 </context>
 </TS>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Keyboard programming error.</source>
-        <translation>Error al programar el teclado.</translation>
+        <translation>Error de programación del teclado.</translation>
     </message>
     <message>
         <source>Data buffer error.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Programming...</source>
-        <translation>Programando...</translation>
+        <translation>Programación...</translation>
     </message>
     <message>
         <source>Keyboard settings</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>simple</translation>
+        <translation>una celda</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Extensión: simple</translation>
+        <translation>Extensión: una celda</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -1011,10 +1011,6 @@
         <translation>La tecla %1 está marcada como parte de una tecla doble o cuádruple, pero ninguna otra tecla tiene sus códigos; se muestra como tecla simple.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>La tecla %1 está marcada como parte de una tecla doble o cuádruple, pero ninguna otra tecla tiene sus códigos; se muestra vacía.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Las teclas %1 y %2 comparten sus códigos como tecla doble, pero no son vecinas.</translation>
     </message>
@@ -1025,14 +1021,6 @@
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
         <translation>Las teclas %1 comparten sus códigos como tecla cuádruple, pero no forman un cuadrado de 2 por 2 celdas; se muestran como las teclas dobles y simples que permiten sus posiciones.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 teclas de grupo comparten los códigos de la tecla %2; solo 2 o 4 forman una tecla doble o cuádruple.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>Las teclas %1 forman una tecla cuádruple que no es un cuadrado de 2 por 2 celdas.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1084,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Tipo de teclas %1 pasa a ser %2.</translation>
+        <translation>El tipo de teclas pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Pitido de teclas %1 pasa a ser %2.</translation>
+        <translation>El pitido de teclas pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Retardo de teclas %1 pasa a ser %2.</translation>
+        <translation>El retardo pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Velocidad de repetición %1 pasa a ser %2.</translation>
+        <translation>La velocidad de repetición pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pausa entre teclas %1 pasa a ser %2.</translation>
+        <translation>La pausa entre teclas pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Número de dígitos RFID %1 pasa a ser %2.</translation>
+        <translation>El número de dígitos RFID pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>Dígitos RFID numéricos %1 pasa a ser %2.</translation>
+        <translation>La opción RFID «dígitos numéricos» pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>Prefijo RFID %1 pasa a ser %2.</translation>
+        <translation>El prefijo RFID pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>Prefijo RFID extendido %1 pasa a ser %2.</translation>
+        <translation>La opción RFID «prefijo extendido» pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>Sufijo RFID %1 pasa a ser %2.</translation>
+        <translation>El sufijo RFID pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>Sufijo RFID extendido %1 pasa a ser %2.</translation>
+        <translation>La opción RFID «sufijo extendido» pasa de %1 a %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1727,7 +1715,7 @@ La distribución tiene %2 teclas; programadas: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape detiene la programación; después habrá que programar el teclado de nuevo.</translation>
+        <translation>Esc detiene la programación; después habrá que programar el teclado de nuevo.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2119,7 +2107,7 @@ Replace them?</source>
     </message>
     <message>
         <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
-        <translation>Un lote programa la distribución tal como está guardada, nunca cambios sin guardar. ¿Guardar la distribución ahora?</translation>
+        <translation>Un lote programa la distribución tal como está guardada, nunca cambios no guardados. ¿Guardar la distribución ahora?</translation>
     </message>
     <message>
         <source>Station</source>
@@ -2139,7 +2127,7 @@ Replace them?</source>
     </message>
     <message>
         <source>Programming... %1 %</source>
-        <translation>Programando... %1 %</translation>
+        <translation>Programación... %1 %</translation>
     </message>
     <message>
         <source>Testing: press every key (%1 of %2)</source>
@@ -2157,9 +2145,12 @@ Replace them?</source>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>El lote está en pausa. ¿Terminarlo ahora? %1 de %2 teclados correctos.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>El lote está completo: %1 teclados correctos.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>El lote está completo: %n teclado correcto.</numerusform>
+            <numerusform>El lote está completo: %n teclados correctos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2169,9 +2160,12 @@ Replace them?</source>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>el teclado envió códigos de ninguna tecla: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 teclas no se pueden probar con pulsaciones</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n tecla no se puede probar con pulsaciones</numerusform>
+            <numerusform>%n teclas no se pueden probar con pulsaciones</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2179,10 +2173,12 @@ Replace them?</source>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>correcto</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>fallido</translation>
     </message>
     <message>
@@ -2191,6 +2187,7 @@ Replace them?</source>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>no probado</translation>
     </message>
     <message>
@@ -2211,6 +2208,7 @@ Replace them?</source>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 de la imagen: %1</translation>
     </message>
     <message>
@@ -2227,7 +2225,7 @@ Replace them?</source>
     </message>
     <message>
         <source>Place</source>
-        <translation>Puesto</translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Outcome</source>
@@ -2244,6 +2242,171 @@ Replace them?</source>
     <message>
         <source>Order</source>
         <translation>Pedido</translation>
+    </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>En la línea %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>El generador de la imagen se detiene en esta línea, así que vorlanctl image y program rechazan el archivo: Formato de archivo no válido. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>No se ha escrito el registro de programación: no se conoce ninguna carpeta de datos (HOME, o APPDATA en Windows, no está definida). Indique un archivo de registro con --log FILE.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>Divisió&amp;n de los nombres en sílabas:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>El idioma del programa (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Ninguna: los nombres largos se reducen</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (ningún diccionario instalado)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>inserción de tecla</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>copia de tecla</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Doble</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Cuádruple</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>indicador para todas las teclas</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Modo de la tecla</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>modo para todas las teclas</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Códigos de la tecla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Nombre: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Ajustes del teclado</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Ajustes del teclado</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Opciones RFID</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Tipo de teclado</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Distribución: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Guardar informe...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Prueba de teclas</translation>
     </message>
     <message>
         <source>Cannot open the record %1: %2</source>

@@ -93,15 +93,15 @@
     </message>
     <message>
         <source>%1 cannot be written: too many levels of links.</source>
-        <translation>Impossible d'écrire %1 : trop de niveaux de liens.</translation>
+        <translation>Impossible d'écrire %1 : trop de niveaux de liens.</translation>
     </message>
     <message>
         <source>Standard output cannot be written: %1.</source>
-        <translation>Impossible d'écrire sur la sortie standard : %1.</translation>
+        <translation>Impossible d'écrire sur la sortie standard : %1.</translation>
     </message>
     <message>
         <source>No file was replaced: the old files are as they were.</source>
-        <translation>Aucun fichier n'a été remplacé : les anciens fichiers sont restés tels quels.</translation>
+        <translation>Aucun fichier n'a été remplacé : les anciens fichiers sont restés tels quels.</translation>
     </message>
     <message>
         <source>Cannot open file!</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>simple</translation>
+        <translation>une case</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Étendue : simple</translation>
+        <translation>Étendue : une case</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -1011,10 +1011,6 @@
         <translation>La touche %1 est marquée comme partie d'une touche double ou quadruple, mais aucune autre touche n'a ses codes ; elle est affichée comme touche simple.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>La touche %1 est marquée comme partie d'une touche double ou quadruple, mais aucune autre touche n'a ses codes ; elle apparaît vide.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Les touches %1 et %2 partagent leurs codes comme touche double mais ne sont pas voisines.</translation>
     </message>
@@ -1025,14 +1021,6 @@
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
         <translation>Les touches %1 partagent leurs codes comme touche quadruple mais ne forment pas un carré de 2 sur 2 cases ; elles sont affichées comme les touches doubles et simples que leurs places permettent.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 touches groupées partagent les codes de la touche %2 ; seules 2 ou 4 forment une touche double ou quadruple.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>Les touches %1 forment une touche quadruple qui n'est pas un carré de 2 sur 2 cases.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1084,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Type de touches %1 devient %2.</translation>
+        <translation>Le type de touches passe de %1 à %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Bip des touches %1 devient %2.</translation>
+        <translation>Le bip des touches passe de %1 à %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Délai des touches %1 devient %2.</translation>
+        <translation>Le délai passe de %1 à %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Fréquence de répétition %1 devient %2.</translation>
+        <translation>La fréquence de répétition passe de %1 à %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pause entre les touches %1 devient %2.</translation>
+        <translation>La pause entre les touches passe de %1 à %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Nombre de chiffres RFID %1 devient %2.</translation>
+        <translation>Le nombre de chiffres RFID passe de %1 à %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>Chiffres RFID numériques %1 devient %2.</translation>
+        <translation>L'option RFID « chiffres numériques » passe de %1 à %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>Préfixe RFID %1 devient %2.</translation>
+        <translation>Le préfixe RFID passe de %1 à %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>Préfixe RFID étendu %1 devient %2.</translation>
+        <translation>L'option RFID « préfixe étendu » passe de %1 à %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>Suffixe RFID %1 devient %2.</translation>
+        <translation>Le suffixe RFID passe de %1 à %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>Suffixe RFID étendu %1 devient %2.</translation>
+        <translation>L'option RFID « suffixe étendu » passe de %1 à %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1439,7 +1427,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>&amp;Type size:</source>
-        <translation>Ta&amp;ille des caractères :</translation>
+        <translation>Ta&amp;ille des caractères :</translation>
     </message>
     <message>
         <source>Automatic</source>
@@ -1447,7 +1435,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
     </message>
     <message>
         <source>These legends do not fit at the type size of the others (%1 mm) and are set smaller: %2</source>
-        <translation>Ces étiquettes ne tiennent pas à la taille de caractères des autres (%1 mm) et sont composées plus petit : %2</translation>
+        <translation>Ces étiquettes ne tiennent pas à la taille de caractères des autres (%1 mm) et sont composées plus petit : %2</translation>
     </message>
     <message>
         <source>As the printer is set up</source>
@@ -1727,7 +1715,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape arrête la programmation ; le clavier devra ensuite être reprogrammé.</translation>
+        <translation>Échap arrête la programmation ; le clavier devra ensuite être reprogrammé.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -1767,7 +1755,7 @@ La disposition a %2 touches ; programmées : %3.</translation>
     </message>
     <message>
         <source>Every key pressed is captured, held keys included. Capturing pauses 3 seconds after the dialog opens or the last key is let go: then %1 moves between the buttons, %2 presses one and %3 cancels.</source>
-        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. La capture se met en pause 3 secondes après l'ouverture ou après le relâchement de la dernière touche : %1 passe alors d'un bouton à l'autre, %2 active le bouton sélectionné et %3 annule.</translation>
+        <translation>Chaque touche pressée est capturée, y compris les touches maintenues. La capture se met en pause 3 secondes après l'ouverture ou après le relâchement de la dernière touche : %1 passe alors d'un bouton à l'autre, %2 active le bouton sélectionné et %3 annule.</translation>
     </message>
     <message>
         <source>Capturing paused. %1 confirms with OK, %2 cancels, %3 moves to the other buttons; &quot;Capture again&quot; takes more keys.</source>
@@ -1975,15 +1963,15 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>passed</source>
-        <translation>réussi</translation>
+        <translation>réussie</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation>échoué</translation>
+        <translation>en échec</translation>
     </message>
     <message>
         <source>not tested</source>
-        <translation>non testé</translation>
+        <translation>non testée</translation>
     </message>
     <message>
         <source>(ambiguous)</source>
@@ -2095,15 +2083,15 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Order reference:</source>
-        <translation>Référence de commande :</translation>
+        <translation>Référence de commande :</translation>
     </message>
     <message>
         <source>Number of keyboards:</source>
-        <translation>Nombre de claviers :</translation>
+        <translation>Nombre de claviers :</translation>
     </message>
     <message>
         <source>Test after each keyboard:</source>
-        <translation>Test après chaque clavier :</translation>
+        <translation>Test après chaque clavier :</translation>
     </message>
     <message>
         <source>None</source>
@@ -2119,7 +2107,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>A batch programs the layout as it is saved, never unsaved changes. Save the layout now?</source>
-        <translation>Un lot programme la disposition telle qu'elle est enregistrée, jamais des modifications non enregistrées. Enregistrer la disposition maintenant ?</translation>
+        <translation>Un lot programme la disposition telle qu'elle est enregistrée, jamais des modifications non enregistrées. Enregistrer la disposition maintenant ?</translation>
     </message>
     <message>
         <source>Station</source>
@@ -2143,35 +2131,41 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Testing: press every key (%1 of %2)</source>
-        <translation>Test : appuyez sur chaque touche (%1 sur %2)</translation>
+        <translation>Test : appuyez sur chaque touche (%1 sur %2)</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Échec : %1</translation>
+        <translation>Échec : %1</translation>
     </message>
     <message>
         <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
-        <translation>Entrée : continuer    R : réessayer    S : mettre de côté    Échap : pause</translation>
+        <translation>Entrée : continuer    R : réessayer    S : mettre de côté    Échap : pause</translation>
     </message>
     <message>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
-        <translation>Le lot est en pause. Le terminer maintenant ? %1 claviers sur %2 réussis.</translation>
+        <translation>Le lot est en pause. Le terminer maintenant ? %1 claviers sur %2 réussis.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Le lot est terminé : %1 claviers réussis.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Le lot est terminé : %n clavier réussi.</numerusform>
+            <numerusform>Le lot est terminé : %n claviers réussis.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
-        <translation>Un lot s'est arrêté avant sa fin : commande %1, %2 claviers sur %3 réussis. Le reprendre ?</translation>
+        <translation>Un lot s'est arrêté avant sa fin : commande %1, %2 claviers sur %3 réussis. Le reprendre ?</translation>
     </message>
     <message>
         <source>the keyboard sent codes of no key: %1</source>
-        <translation>le clavier a envoyé des codes d'aucune touche : %1</translation>
+        <translation>le clavier a envoyé des codes d'aucune touche : %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 touches ne peuvent pas être testées par des frappes</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n touche ne peut pas être testée par des frappes</numerusform>
+            <numerusform>%n touches ne peuvent pas être testées par des frappes</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2179,11 +2173,13 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>réussi</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation>échec</translation>
+        <comment>a keyboard's result in the station and its report</comment>
+        <translation>en échec</translation>
     </message>
     <message>
         <source>set aside</source>
@@ -2191,6 +2187,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>non testé</translation>
     </message>
     <message>
@@ -2203,19 +2200,20 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Order: %1</source>
-        <translation>Commande : %1</translation>
+        <translation>Commande : %1</translation>
     </message>
     <message>
         <source>Layout file: %1</source>
-        <translation>Fichier de disposition : %1</translation>
+        <translation>Fichier de disposition : %1</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
-        <translation>SHA-256 de l'image : %1</translation>
+        <comment>batch report</comment>
+        <translation>SHA-256 de l'image : %1</translation>
     </message>
     <message>
         <source>Station: %1</source>
-        <translation>Poste : %1</translation>
+        <translation>Poste : %1</translation>
     </message>
     <message>
         <source>From %1 to %2</source>
@@ -2223,7 +2221,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Passed: %1    Failed: %2    Set aside: %3</source>
-        <translation>Réussis : %1    Échecs : %2    Mis de côté : %3</translation>
+        <translation>Réussis : %1    Échecs : %2    Mis de côté : %3</translation>
     </message>
     <message>
         <source>Place</source>
@@ -2246,28 +2244,193 @@ Les remplacer ?</translation>
         <translation>Commande</translation>
     </message>
     <message>
+        <source>At line %1.</source>
+        <translation>À la ligne %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Le générateur d'image s'arrête à cette ligne ; vorlanctl image et program refusent donc le fichier : Format de fichier non valide. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Le journal de programmation n'a pas été écrit : aucun dossier de données n'est connu (HOME, ou APPDATA sous Windows, n'est pas défini). Indiquez un fichier journal avec --log FILE.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>Césure des &amp;noms :</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>La langue du programme (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Aucune : les noms longs sont réduits</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (aucun dictionnaire installé)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>insertion d'une touche</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>copie d'une touche</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Quadruple</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>attribut pour toutes les touches</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Mode de la touche</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>mode pour toutes les touches</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Codes de la touche</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Nom : %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Paramètres du clavier</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Paramètres du clavier</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Options RFID</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>Impossible d'écrire %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Type de clavier</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Disposition : %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Enregistrer le rapport...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Test des touches</translation>
+    </message>
+    <message>
         <source>Cannot open the record %1: %2</source>
-        <translation>Impossible d’ouvrir le registre %1 : %2</translation>
+        <translation>Impossible d’ouvrir le registre %1 : %2</translation>
     </message>
     <message>
         <source>Cannot write to the record %1: it is read-only.</source>
-        <translation>Impossible d’écrire dans le registre %1 : il est en lecture seule.</translation>
+        <translation>Impossible d’écrire dans le registre %1 : il est en lecture seule.</translation>
     </message>
     <message>
         <source>Cannot write to the record %1: the disk is full.</source>
-        <translation>Impossible d’écrire dans le registre %1 : le disque est plein.</translation>
+        <translation>Impossible d’écrire dans le registre %1 : le disque est plein.</translation>
     </message>
     <message>
         <source>The record %1 is busy: another program held it too long.</source>
-        <translation>Le registre %1 est occupé : un autre programme l’a gardé trop longtemps.</translation>
+        <translation>Le registre %1 est occupé : un autre programme l’a gardé trop longtemps.</translation>
     </message>
     <message>
         <source>The record %1 is damaged; it is left as it is.</source>
-        <translation>Le registre %1 est endommagé ; il est laissé tel quel.</translation>
+        <translation>Le registre %1 est endommagé ; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>%1 is not a record of this program; it is left as it is.</source>
-        <translation>%1 n’est pas un registre de ce programme ; il est laissé tel quel.</translation>
+        <translation>%1 n’est pas un registre de ce programme ; il est laissé tel quel.</translation>
     </message>
     <message>
         <source>The record %1 was written by a newer version of this program.</source>
@@ -2275,11 +2438,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The record %1 belongs to another user; it is not used.</source>
-        <translation>Le registre %1 appartient à un autre utilisateur ; il n’est pas utilisé.</translation>
+        <translation>Le registre %1 appartient à un autre utilisateur ; il n’est pas utilisé.</translation>
     </message>
     <message>
         <source>The record %1 is reached through a link; it is not used.</source>
-        <translation>Le registre %1 est atteint par un lien ; il n’est pas utilisé.</translation>
+        <translation>Le registre %1 est atteint par un lien ; il n’est pas utilisé.</translation>
     </message>
     <message>
         <source>This batch is being run by %1.</source>
@@ -2311,7 +2474,7 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Cannot use the record %1: %2</source>
-        <translation>Impossible d’utiliser le registre %1 : %2</translation>
+        <translation>Impossible d’utiliser le registre %1 : %2</translation>
     </message>
     <message>
         <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
@@ -2341,7 +2504,7 @@ Les remplacer ?</translation>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
         <translation>Cette version du programme ne peut pas utiliser un registre sur un serveur PostgreSQL (%1).</translation>
         <source>%1 is the record of runs; nothing else is written to it.</source>
-        <translation>%1 est le registre des exécutions ; rien d’autre n’y est écrit.</translation>
+        <translation>%1 est le registre des exécutions ; rien d’autre n’y est écrit.</translation>
     </message>
     <message>
         <source>%1 is named for two outputs of one run.</source>
@@ -2365,11 +2528,11 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>The batch is paused: %1</source>
-        <translation>Le lot est en pause : %1</translation>
+        <translation>Le lot est en pause : %1</translation>
     </message>
     <message>
         <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
-        <translation>Le fichier de disposition %1 a changé depuis le début du lot ; tous les claviers d’un lot sont programmés et testés avec une seule disposition. Terminer le lot ?</translation>
+        <translation>Le fichier de disposition %1 a changé depuis le début du lot ; tous les claviers d’un lot sont programmés et testés avec une seule disposition. Terminer le lot ?</translation>
     </message>
     <message>
         <source>Batches need the record of runs. %1</source>

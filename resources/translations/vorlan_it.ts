@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Keys beep: On</source>
-        <translation>Segnale acustico: attivo</translation>
+        <translation>Segnale acustico dei tasti: attivo</translation>
     </message>
     <message>
         <source>Keys beep: Off</source>
-        <translation>Segnale acustico: disattivo</translation>
+        <translation>Segnale acustico dei tasti: disattivo</translation>
     </message>
     <message>
         <source>Keys delay: %d</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>singolo</translation>
+        <translation>una cella</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -655,19 +655,19 @@
     </message>
     <message>
         <source>Span: empty</source>
-        <translation>Estensione: vuoto</translation>
+        <translation>Estensione: vuota</translation>
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Estensione: singolo</translation>
+        <translation>Estensione: una cella</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
-        <translation>Estensione: doppio, con il tasto %d</translation>
+        <translation>Estensione: tasto doppio con il tasto %d</translation>
     </message>
     <message>
         <source>Span: quad, with keys %s</source>
-        <translation>Estensione: quadruplo, con i tasti %s</translation>
+        <translation>Estensione: tasto quadruplo con i tasti %s</translation>
     </message>
     <message>
         <source>Mode %d</source>
@@ -896,7 +896,7 @@
     </message>
     <message>
         <source>Key beep %1 is out of range 0..1 and reads as 1.</source>
-        <translation>Il segnale acustico %1 è fuori dall'intervallo 0..1 e viene letto come 1.</translation>
+        <translation>Il segnale acustico dei tasti %1 è fuori dall'intervallo 0..1 e viene letto come 1.</translation>
     </message>
     <message>
         <source>Key delay %1 is out of range 0..3 and reads as 2.</source>
@@ -1011,10 +1011,6 @@
         <translation>Il tasto %1 è contrassegnato come parte di un tasto doppio o quadruplo, ma nessun altro tasto ha i suoi codici; viene mostrato come tasto singolo.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>Il tasto %1 è segnato come parte di un tasto doppio o quadruplo, ma nessun altro tasto ha i suoi codici; appare vuoto.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>I tasti %1 e %2 condividono i codici come tasto doppio ma non sono vicini.</translation>
     </message>
@@ -1025,14 +1021,6 @@
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
         <translation>I tasti %1 condividono i codici come tasto quadruplo ma non formano un quadrato di 2 per 2 celle; vengono mostrati come i tasti doppi e singoli che le loro posizioni consentono.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 tasti di gruppo condividono i codici del tasto %2; solo 2 o 4 formano un tasto doppio o quadruplo.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>I tasti %1 formano un tasto quadruplo che non è un quadrato di 2 per 2 celle.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1084,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Tipo di tasti %1 diventa %2.</translation>
+        <translation>Il tipo di tasti passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Segnale acustico %1 diventa %2.</translation>
+        <translation>Il segnale acustico dei tasti passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Ritardo dei tasti %1 diventa %2.</translation>
+        <translation>Il ritardo passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Velocità di ripetizione %1 diventa %2.</translation>
+        <translation>La velocità di ripetizione passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pausa tra i tasti %1 diventa %2.</translation>
+        <translation>La pausa tra i tasti passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Numero di cifre RFID %1 diventa %2.</translation>
+        <translation>Il numero di cifre RFID passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>Cifre RFID numeriche %1 diventa %2.</translation>
+        <translation>L'opzione RFID «cifre numeriche» passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>Prefisso RFID %1 diventa %2.</translation>
+        <translation>Il prefisso RFID passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>Prefisso RFID esteso %1 diventa %2.</translation>
+        <translation>L'opzione RFID «prefisso esteso» passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>Suffisso RFID %1 diventa %2.</translation>
+        <translation>Il suffisso RFID passa da %1 a %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>Suffisso RFID esteso %1 diventa %2.</translation>
+        <translation>L'opzione RFID «suffisso esteso» passa da %1 a %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1727,7 +1715,7 @@ Il layout ha %2 tasti; programmati: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape interrompe la programmazione; poi la tastiera va programmata di nuovo.</translation>
+        <translation>Esc interrompe la programmazione; poi la tastiera va programmata di nuovo.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2135,7 +2123,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Passed. Take the keyboard away.</source>
-        <translation>Superato. Togliere la tastiera.</translation>
+        <translation>Superata. Togliere la tastiera.</translation>
     </message>
     <message>
         <source>Programming... %1 %</source>
@@ -2147,7 +2135,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Non riuscito: %1</translation>
+        <translation>Non riuscita: %1</translation>
     </message>
     <message>
         <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
@@ -2157,9 +2145,12 @@ Sostituirli?</translation>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>Il lotto è in pausa. Terminarlo ora? %1 di %2 tastiere superate.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Il lotto è completo: %1 tastiere superate.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Il lotto è completo: %n tastiera superata.</numerusform>
+            <numerusform>Il lotto è completo: %n tastiere superate.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2169,9 +2160,12 @@ Sostituirli?</translation>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>la tastiera ha inviato codici di nessun tasto: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 tasti non possono essere provati con le pressioni</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n tasto non può essere provato con le pressioni</numerusform>
+            <numerusform>%n tasti non possono essere provati con le pressioni</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2179,19 +2173,22 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>passed</source>
-        <translation>superato</translation>
+        <comment>a keyboard's result in the station and its report</comment>
+        <translation>superata</translation>
     </message>
     <message>
         <source>failed</source>
-        <translation>non riuscito</translation>
+        <comment>a keyboard's result in the station and its report</comment>
+        <translation>non riuscita</translation>
     </message>
     <message>
         <source>set aside</source>
-        <translation>messo da parte</translation>
+        <translation>messa da parte</translation>
     </message>
     <message>
         <source>not tested</source>
-        <translation>non provato</translation>
+        <comment>a keyboard's result in the station and its report</comment>
+        <translation>non provata</translation>
     </message>
     <message>
         <source>no test</source>
@@ -2211,6 +2208,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 dell'immagine: %1</translation>
     </message>
     <message>
@@ -2244,6 +2242,171 @@ Sostituirli?</translation>
     <message>
         <source>Order</source>
         <translation>Ordine</translation>
+    </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>Alla riga %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Il generatore dell'immagine si ferma a questa riga, quindi vorlanctl image e program rifiutano il file: Formato del file non valido. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Il registro di programmazione non è stato scritto: non è nota alcuna cartella dei dati (HOME, o APPDATA su Windows, non è impostata). Indicare un file di registro con --log FILE.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>Sillabazione dei &amp;nomi:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>La lingua del programma (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Nessuna: i nomi lunghi vengono rimpiccioliti</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (nessun dizionario installato)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>inserimento tasto</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>copia tasto</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Singolo</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Doppio</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Quadruplo</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>indicatore per tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Modo del tasto</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>modo per tutti i tasti</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Codici del tasto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Nome: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Impostazioni della tastiera</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Impostazioni della tastiera</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Opzioni RFID</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Tipo di tastiera</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Layout: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Salva rapporto...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Prova dei tasti</translation>
     </message>
     <message>
         <source>Cannot open the record %1: %2</source>
@@ -2369,7 +2532,7 @@ Sostituirli?</translation>
     </message>
     <message>
         <source>The layout file %1 has changed since the batch began; every keyboard of a batch is programmed and tested with one layout. End the batch?</source>
-        <translation>Il file di layout %1 è cambiato dall’inizio del lotto; tutte le tastiere di un lotto sono programmate e provate con un solo layout. Terminare il lotto?</translation>
+        <translation>Il file del layout %1 è cambiato dall’inizio del lotto; tutte le tastiere di un lotto sono programmate e provate con un solo layout. Terminare il lotto?</translation>
     </message>
     <message>
         <source>Batches need the record of runs. %1</source>

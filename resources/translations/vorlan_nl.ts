@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Keys rate: %d</source>
-        <translation>Snelheid: %d</translation>
+        <translation>Herhaalsnelheid: %d</translation>
     </message>
     <message>
         <source>Number: ----</source>
@@ -468,20 +468,20 @@
     </message>
     <message>
         <source>Key number</source>
-        <translation>Nummer</translation>
+        <translation>Toetsnummer</translation>
     </message>
     <message>
         <source>Key name</source>
-        <translation>Naam</translation>
+        <translation>Toetsnaam</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;name</source>
-        <translation>&amp;Naam</translation>
+        <translation>Toets&amp;naam</translation>
     </message>
     <message>
         <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
-        <translation>Codes worden ingevoerd in het vastlegvenster: druk op Enter of dubbelklik op de toets.</translation>
+        <translation>Codes worden ingevoerd in het venster Vastleggen: druk op Enter of dubbelklik op de toets.</translation>
     </message>
     <message>
         <source>Key codes</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>enkel</translation>
+        <translation>één vak</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -588,7 +588,7 @@
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;names on the grid</source>
-        <translation>Toets&amp;namen in het raster</translation>
+        <translation>Toets&amp;namen in het toetsenraster</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Omvang: enkel</translation>
+        <translation>Omvang: één vak</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -944,7 +944,7 @@
     </message>
     <message>
         <source>Key %1 lies outside the %2-key grid; it is not shown or programmed.</source>
-        <translation>Toets %1 ligt buiten het raster van %2 toetsen; hij wordt niet getoond en niet geprogrammeerd.</translation>
+        <translation>Toets %1 ligt buiten het toetsenraster van %2 toetsen; hij wordt niet getoond en niet geprogrammeerd.</translation>
     </message>
     <message>
         <source>Key %1 was given on line %2 already; this line replaces it.</source>
@@ -1011,10 +1011,6 @@
         <translation>Toets %1 is gemarkeerd als deel van een dubbele of viervoudige toets, maar geen andere toets heeft zijn codes; hij wordt als enkele toets getoond.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>Toets %1 is gemarkeerd als deel van een dubbele of viervoudige toets, maar geen andere toets heeft zijn codes; hij wordt als leeg getoond.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>De toetsen %1 en %2 delen hun codes als dubbele toets maar zijn geen buren.</translation>
     </message>
@@ -1024,15 +1020,7 @@
     </message>
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
-        <translation>De toetsen %1 delen hun codes als viervoudige toets maar vormen geen vierkant van 2 bij 2 cellen; ze worden getoond als de dubbele en enkele toetsen die hun plaatsen toelaten.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>%1 groepstoetsen delen de codes van toets %2; alleen 2 of 4 vormen één dubbele of viervoudige toets.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>De toetsen %1 vormen een viervoudige toets die geen vierkant van 2 bij 2 cellen is.</translation>
+        <translation>De toetsen %1 delen hun codes als viervoudige toets maar vormen geen vierkant van 2 bij 2 vakken; ze worden getoond als de dubbele en enkele toetsen die hun plaatsen toelaten.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1076,7 +1064,7 @@
     </message>
     <message>
         <source>Key %1: the cells %2 become %3.</source>
-        <translation>Toets %1: de cellen %2 worden %3.</translation>
+        <translation>Toets %1: de vakken %2 worden %3.</translation>
     </message>
     <message>
         <source>The layout of %1 keys becomes one of %2 keys.</source>
@@ -1084,47 +1072,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Toetstype %1 wordt %2.</translation>
+        <translation>Het toetstype verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Toetsgeluid %1 wordt %2.</translation>
+        <translation>Het toetsgeluid verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Vertraging %1 wordt %2.</translation>
+        <translation>De vertraging verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Herhaalsnelheid %1 wordt %2.</translation>
+        <translation>De herhaalsnelheid verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Pauze tussen toetsen %1 wordt %2.</translation>
+        <translation>De pauze tussen toetsen verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Aantal RFID-cijfers %1 wordt %2.</translation>
+        <translation>Het aantal RFID-cijfers verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>RFID-cijfers numeriek %1 wordt %2.</translation>
+        <translation>De RFID-optie ‘numerieke cijfers’ verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>RFID-prefix %1 wordt %2.</translation>
+        <translation>De RFID-prefix verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>RFID-prefix uitgebreid %1 wordt %2.</translation>
+        <translation>De RFID-optie ‘uitgebreide prefix’ verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>RFID-suffix %1 wordt %2.</translation>
+        <translation>De RFID-suffix verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>RFID-suffix uitgebreid %1 wordt %2.</translation>
+        <translation>De RFID-optie ‘uitgebreide suffix’ verandert van %1 in %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1642,7 +1630,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>The key does not fit at key %d: its cells are not free.</source>
-        <translation>De toets past niet op toets %d: de cellen daar zijn niet vrij.</translation>
+        <translation>De toets past niet op toets %d: de vakken daar zijn niet vrij.</translation>
     </message>
     <message>
         <source>Replace key %s with %s ?</source>
@@ -1727,7 +1715,7 @@ De indeling heeft %2 toetsen; geprogrammeerd: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape stopt het programmeren; het toetsenbord moet daarna opnieuw worden geprogrammeerd.</translation>
+        <translation>Esc stopt het programmeren; het toetsenbord moet daarna opnieuw worden geprogrammeerd.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2151,15 +2139,18 @@ Vervangen?</translation>
     </message>
     <message>
         <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
-        <translation>Enter: verder    R: opnieuw    S: apart leggen    Escape: pauze</translation>
+        <translation>Enter: verder    R: opnieuw    S: apart leggen    Esc: pauze</translation>
     </message>
     <message>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>De batch is gepauzeerd. Nu beëindigen? %1 van %2 toetsenborden geslaagd.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>De batch is klaar: %1 toetsenborden geslaagd.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>De batch is klaar: %n toetsenbord geslaagd.</numerusform>
+            <numerusform>De batch is klaar: %n toetsenborden geslaagd.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2169,9 +2160,12 @@ Vervangen?</translation>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>het toetsenbord stuurde codes van geen enkele toets: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 toetsen kunnen niet met toetsaanslagen worden getest</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>%n toets kan niet met toetsaanslagen worden getest</numerusform>
+            <numerusform>%n toetsen kunnen niet met toetsaanslagen worden getest</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2179,10 +2173,12 @@ Vervangen?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>geslaagd</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>mislukt</translation>
     </message>
     <message>
@@ -2191,6 +2187,7 @@ Vervangen?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>niet getest</translation>
     </message>
     <message>
@@ -2211,6 +2208,7 @@ Vervangen?</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 van de image: %1</translation>
     </message>
     <message>
@@ -2244,6 +2242,171 @@ Vervangen?</translation>
     <message>
         <source>Order</source>
         <translation>Order</translation>
+    </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>Op regel %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>De image-bouwer stopt op deze regel, dus vorlanctl image en program weigeren het bestand: Ongeldig bestandsformaat. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Het programmeerlogboek is niet geschreven: er is geen gegevensmap bekend (HOME, of APPDATA onder Windows, is niet ingesteld). Geef een logbestand op met --log FILE.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>&amp;Woordafbreking van de namen:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>De taal van het programma (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Geen: lange namen worden kleiner gezet</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (geen woordenboek geïnstalleerd)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>Toets invoegen</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>Toets kopiëren</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Enkel</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Dubbel</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Viervoudig</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>Kenmerk voor alle toetsen instellen</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Toetsmodus</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>Modus voor alle toetsen instellen</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Toetscodes</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Naam: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Toetsenbordinstellingen</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Toetsenbordinstellingen</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>RFID-opties</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>Kan %1 niet schrijven.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Toetsenbordtype</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Indeling: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Rapport opslaan...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Toetstest</translation>
     </message>
     <message>
         <source>Cannot open the record %1: %2</source>

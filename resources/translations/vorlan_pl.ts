@@ -193,11 +193,11 @@
     </message>
     <message>
         <source>Keys beep: On</source>
-        <translation>Dźwięk: wł.</translation>
+        <translation>Dźwięk klawiszy: wł.</translation>
     </message>
     <message>
         <source>Keys beep: Off</source>
-        <translation>Dźwięk: wył.</translation>
+        <translation>Dźwięk klawiszy: wył.</translation>
     </message>
     <message>
         <source>Keys delay: %d</source>
@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>Keys rate: %d</source>
-        <translation>Szybkość: %d</translation>
+        <translation>Szybkość powtarzania: %d</translation>
     </message>
     <message>
         <source>Number: ----</source>
@@ -424,11 +424,11 @@
     </message>
     <message>
         <source>Single key</source>
-        <translation>Pojedynczy</translation>
+        <translation>Klawisz pojedynczy</translation>
     </message>
     <message>
         <source>Group key</source>
-        <translation>Grupowy</translation>
+        <translation>Klawisz grupowy</translation>
     </message>
     <message>
         <source>X</source>
@@ -468,16 +468,16 @@
     </message>
     <message>
         <source>Key number</source>
-        <translation>Numer</translation>
+        <translation>Numer klawisza</translation>
     </message>
     <message>
         <source>Key name</source>
-        <translation>Nazwa</translation>
+        <translation>Nazwa klawisza</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
         <source>Key &amp;name</source>
-        <translation>Na&amp;zwa</translation>
+        <translation>Na&amp;zwa klawisza</translation>
     </message>
     <message>
         <source>Codes are entered in the capture dialog: press Enter or double-click the key.</source>
@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>single</source>
-        <translation>pojedynczy</translation>
+        <translation>jedno pole</translation>
     </message>
     <message>
         <source>double key of keys %1 and %2</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Span: single</source>
-        <translation>Rozmiar: pojedynczy</translation>
+        <translation>Rozmiar: jedno pole</translation>
     </message>
     <message>
         <source>Span: double, with key %d</source>
@@ -1012,10 +1012,6 @@
         <translation>Klawisz %1 jest oznaczony jako część klawisza podwójnego lub poczwórnego, ale żaden inny klawisz nie ma jego kodów; jest wyświetlany jako klawisz pojedynczy.</translation>
     </message>
     <message>
-        <source>Key %1 is marked as part of a double or quad key, but no other key has its codes; it shows as empty.</source>
-        <translation>Klawisz %1 jest oznaczony jako część klawisza podwójnego lub poczwórnego, ale żaden inny klawisz nie ma jego kodów; jest wyświetlany jako pusty.</translation>
-    </message>
-    <message>
         <source>Keys %1 and %2 share their codes as a double key but are not neighbours.</source>
         <translation>Klawisze %1 i %2 mają wspólne kody jako klawisz podwójny, ale nie sąsiadują ze sobą.</translation>
     </message>
@@ -1026,14 +1022,6 @@
     <message>
         <source>Keys %1 share their codes as a quad key but are not a square of 2 by 2 cells; they show as the double and single keys their places allow.</source>
         <translation>Klawisze %1 mają wspólne kody jako klawisz poczwórny, ale nie tworzą kwadratu 2 na 2 pola; są wyświetlane jako klawisze podwójne i pojedyncze, na jakie pozwalają ich miejsca.</translation>
-    </message>
-    <message>
-        <source>%1 group keys share the codes of key %2; only 2 or 4 make one double or quad key.</source>
-        <translation>Klawisze grupowe (%1) mają wspólne kody z klawiszem %2; tylko 2 lub 4 tworzą jeden klawisz podwójny lub poczwórny.</translation>
-    </message>
-    <message>
-        <source>Keys %1 form a quad key that is not a square of 2 by 2 cells.</source>
-        <translation>Klawisze %1 tworzą klawisz poczwórny, który nie jest kwadratem 2 na 2 pola.</translation>
     </message>
     <message>
         <source>No keyboard type takes this file as it stands (the image builder stops at step %1).</source>
@@ -1085,47 +1073,47 @@
     </message>
     <message>
         <source>Keys type %1 becomes %2.</source>
-        <translation>Typ klawiszy %1 zmienia się na %2.</translation>
+        <translation>Typ klawiszy zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Key beep %1 becomes %2.</source>
-        <translation>Dźwięk klawiszy %1 zmienia się na %2.</translation>
+        <translation>Dźwięk klawiszy zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Key delay %1 becomes %2.</source>
-        <translation>Opóźnienie %1 zmienia się na %2.</translation>
+        <translation>Opóźnienie zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Typematic rate %1 becomes %2.</source>
-        <translation>Szybkość powtarzania %1 zmienia się na %2.</translation>
+        <translation>Szybkość powtarzania zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Keys pause %1 becomes %2.</source>
-        <translation>Przerwa między klawiszami %1 zmienia się na %2.</translation>
+        <translation>Przerwa między klawiszami zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID digit count %1 becomes %2.</source>
-        <translation>Liczba cyfr RFID %1 zmienia się na %2.</translation>
+        <translation>Liczba cyfr RFID zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID digits numeric %1 becomes %2.</source>
-        <translation>RFID, cyfry numeryczne: %1 zmienia się na %2.</translation>
+        <translation>Opcja RFID „cyfry numeryczne” zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID prefix %1 becomes %2.</source>
-        <translation>Prefiks RFID %1 zmienia się na %2.</translation>
+        <translation>Prefiks RFID zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID prefix extended %1 becomes %2.</source>
-        <translation>Prefiks RFID rozszerzony %1 zmienia się na %2.</translation>
+        <translation>Opcja RFID „rozszerzony prefiks” zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID suffix %1 becomes %2.</source>
-        <translation>Sufiks RFID %1 zmienia się na %2.</translation>
+        <translation>Sufiks RFID zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>RFID suffix extended %1 becomes %2.</source>
-        <translation>Sufiks RFID rozszerzony %1 zmienia się na %2.</translation>
+        <translation>Opcja RFID „rozszerzony sufiks” zmienia się z %1 na %2.</translation>
     </message>
     <message>
         <source>Key %1 is not in the file.</source>
@@ -1730,7 +1718,7 @@ Liczba klawiszy układu: %2; zaprogramowane: %3.</translation>
     </message>
     <message>
         <source>Escape stops the run; the keyboard then needs programming again.</source>
-        <translation>Escape przerywa programowanie; klawiaturę trzeba potem zaprogramować ponownie.</translation>
+        <translation>Esc przerywa programowanie; klawiaturę trzeba potem zaprogramować ponownie.</translation>
     </message>
     <message>
         <source>%1 of %2 bytes were written; the keyboard will not work until it is programmed again.</source>
@@ -2157,15 +2145,19 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>Enter: go on    R: retry    S: set aside    Escape: pause</source>
-        <translation>Enter: dalej    R: ponów    S: odłóż    Escape: pauza</translation>
+        <translation>Enter: dalej    R: ponów    S: odłóż    Esc: pauza</translation>
     </message>
     <message>
         <source>The batch is paused. End it now? %1 of %2 keyboards passed.</source>
         <translation>Partia jest wstrzymana. Zakończyć ją teraz? Zaliczono %1 z %2 klawiatur.</translation>
     </message>
-    <message>
-        <source>The batch is complete: %1 keyboards passed.</source>
-        <translation>Partia jest gotowa: zaliczono %1 klawiatur.</translation>
+    <message numerus="yes">
+        <source>The batch is complete: %n keyboards passed.</source>
+        <translation>
+            <numerusform>Partia jest gotowa: zaliczono %n klawiaturę.</numerusform>
+            <numerusform>Partia jest gotowa: zaliczono %n klawiatury.</numerusform>
+            <numerusform>Partia jest gotowa: zaliczono %n klawiatur.</numerusform>
+        </translation>
     </message>
     <message>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
@@ -2175,9 +2167,13 @@ Zastąpić je?</translation>
         <source>the keyboard sent codes of no key: %1</source>
         <translation>klawiatura wysłała kody żadnego klawisza: %1</translation>
     </message>
-    <message>
-        <source>%1 keys cannot be tested from key presses</source>
-        <translation>%1 klawiszy nie da się przetestować naciśnięciami</translation>
+    <message numerus="yes">
+        <source>%n keys cannot be tested from key presses</source>
+        <translation>
+            <numerusform>Klawisze, których nie da się przetestować naciśnięciami: %n</numerusform>
+            <numerusform>Klawisze, których nie da się przetestować naciśnięciami: %n</numerusform>
+            <numerusform>Klawisze, których nie da się przetestować naciśnięciami: %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>PDF report (*.pdf);;CSV table (*.csv)</source>
@@ -2185,10 +2181,12 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>passed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>zaliczona</translation>
     </message>
     <message>
         <source>failed</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>niezaliczona</translation>
     </message>
     <message>
@@ -2197,6 +2195,7 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>not tested</source>
+        <comment>a keyboard's result in the station and its report</comment>
         <translation>nietestowana</translation>
     </message>
     <message>
@@ -2217,6 +2216,7 @@ Zastąpić je?</translation>
     </message>
     <message>
         <source>Image SHA-256: %1</source>
+        <comment>batch report</comment>
         <translation>SHA-256 obrazu: %1</translation>
     </message>
     <message>
@@ -2250,6 +2250,171 @@ Zastąpić je?</translation>
     <message>
         <source>Order</source>
         <translation>Zamówienie</translation>
+    </message>
+    <message>
+        <source>At line %1.</source>
+        <translation>W wierszu %1.</translation>
+    </message>
+    <message>
+        <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
+        <translation>Generator obrazu zatrzymuje się w tym wierszu, więc vorlanctl image i program odrzucają plik: Nieprawidłowy format pliku. (%1)</translation>
+    </message>
+    <message>
+        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
+        <translation>Dziennik programowania nie został zapisany: nie jest znany żaden folder danych (HOME, a w Windows APPDATA, nie jest ustawiona). Wskaż plik dziennika opcją --log FILE.</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>Hyphenation of the &amp;names:</source>
+        <translation>&amp;Dzielenie wyrazów w nazwach:</translation>
+    </message>
+    <message>
+        <source>The program's language (%1)</source>
+        <translation>Język programu (%1)</translation>
+    </message>
+    <message>
+        <source>None: long names are set smaller</source>
+        <translation>Brak: długie nazwy są zmniejszane</translation>
+    </message>
+    <message>
+        <source>%1 (no dictionary installed)</source>
+        <translation>%1 (brak zainstalowanego słownika)</translation>
+    </message>
+    <message>
+        <source>Insert key</source>
+        <comment>undo step</comment>
+        <translation>Wstaw klawisz</translation>
+    </message>
+    <message>
+        <source>Copy key</source>
+        <comment>undo step</comment>
+        <translation>Kopiuj klawisz</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <comment>undo step</comment>
+        <translation>Pojedynczy</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <comment>undo step</comment>
+        <translation>Podwójny</translation>
+    </message>
+    <message>
+        <source>Quad</source>
+        <comment>undo step</comment>
+        <translation>Poczwórny</translation>
+    </message>
+    <message>
+        <source>Clear All</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Wyczyść wszystko</translation>
+    </message>
+    <message>
+        <source>Set flag for all keys</source>
+        <comment>undo step</comment>
+        <translation>Ustaw flagę dla wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>Key mode</source>
+        <comment>undo step</comment>
+        <translation>Tryb klawisza</translation>
+    </message>
+    <message>
+        <source>Set mode for all keys</source>
+        <comment>undo step</comment>
+        <translation>Ustaw tryb dla wszystkich klawiszy</translation>
+    </message>
+    <message>
+        <source>Key codes</source>
+        <comment>undo step</comment>
+        <translation>Kody klawisza</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the programming dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>button of the capture dialog</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Name: %s</source>
+        <comment>tooltip of a key</comment>
+        <translation>Nazwa: %s</translation>
+    </message>
+    <message>
+        <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
+        <source>&amp;Edit</source>
+        <comment>the menu named in a hint of the find bar</comment>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Ustawienia klawiatury</translation>
+    </message>
+    <message>
+        <source>Keyboard settings</source>
+        <comment>title of the keyboard settings dialog</comment>
+        <translation>Ustawienia klawiatury</translation>
+    </message>
+    <message>
+        <source>RFID options</source>
+        <comment>heading on the layout sheet</comment>
+        <translation>Opcje RFID</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <comment>key test report</comment>
+        <translation>Nie można zapisać %1.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the keyboard settings dialog</comment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>button of the capture dialog</comment>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Keyboard type</source>
+        <comment>column of the programming log</comment>
+        <translation>Typ klawiatury</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <comment>line of the programming result</comment>
+        <translation>Układ: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the key test</comment>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>button of the programming log</comment>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Save report...</source>
+        <comment>button of the key test</comment>
+        <translation>Zapisz raport...</translation>
+    </message>
+    <message>
+        <source>Key test</source>
+        <comment>column of the batch report</comment>
+        <translation>Test klawiszy</translation>
     </message>
     <message>
         <source>Cannot open the record %1: %2</source>

@@ -1,6 +1,7 @@
 #include "app/AppOptions.h"
 
 #include "common/CommandLine.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "programming/DeviceFileDriver.h"
 #include "programming/KeyboardSelection.h"
@@ -12,7 +13,7 @@ namespace vorlan {
 namespace {
 
 QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8Text(text);
 }
 
 // "--emulate" -> "emulate", "-h" -> "h".
@@ -74,7 +75,7 @@ AppOptions ParseAppOptions(const QStringList& arguments, const QString& programP
     options.receivedPath = parser.value(QStringLiteral("received"));
     if (parser.isSet(QStringLiteral("emulate"))) {
         int type = 0;
-        if (ParseEmulatorOptions(parser.value(QStringLiteral("emulate")).toStdString(), type,
+        if (ParseEmulatorOptions(ToUtf8Text(parser.value(QStringLiteral("emulate"))), type,
                                  options.faults)) {
             options.emulatedKeyboard = type;
         } else {
@@ -107,14 +108,13 @@ QString AppUsageText() {
     const auto words = [](std::string_view english) {
         for (const StringEntry& e : StringEntries()) {
             if (e.text == english) {
-                return UiText(e.id).toStdString();
+                return ToUtf8Text(UiText(e.id));
             }
         }
         return std::string(english);
     };
-    return QString::fromStdString(cmdline::VorlanHelp(words)) +
-           UiText(StringId::AppDeviceNote)
-               .arg(QString::fromStdString(DeviceFileDriver::DefaultPath())) +
+    return FromUtf8Text(cmdline::VorlanHelp(words)) +
+           UiText(StringId::AppDeviceNote).arg(FromUtf8Text(DeviceFileDriver::DefaultPath())) +
            QLatin1Char('\n');
 }
 

@@ -25,6 +25,9 @@ QString StepText(StringId plain, StringId named, const std::optional<StringId>& 
 // of `(editor->*command)()` only on the virtual-call branch and then checks an
 // uninitialised register.
 void Run(KeyEditor& editor, void (KeyEditor::*command)()) {
+    // A value typed into the panel is taken (or refused) before the command
+    // shows the panel again; Undo then takes back that typing first.
+    editor.TakePanelValues();
     std::invoke(command, editor);
 }
 
@@ -212,6 +215,7 @@ void EditActions::UpdateUndoActions() {
 }
 
 bool EditActions::MoveKeyByArrow(int key) {
+    editor->TakePanelValues();
     switch (key) {
     case Qt::Key_Left:
         editor->OnMoveKey(-1, 0);

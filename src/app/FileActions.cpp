@@ -66,13 +66,16 @@ FileActions::FileActions(QMainWindow& theWindow) : QObject(&theWindow), window(t
     fileMenu->addSeparator();
     settingsAction = add(StringId::MenuSettings, "actionSettings");
     // Printing and export work on the layout with the panel's typing taken in.
-    AddPrintMenuEntries(fileMenu, settingsAction, &window, [this]() -> const LayoutDocument* {
-        if (editor == nullptr) {
-            return nullptr;
-        }
-        editor->TakePanelValues();
-        return &editor->Document();
-    });
+    AddPrintMenuEntries(
+        fileMenu, settingsAction, &window,
+        [this]() -> const LayoutDocument* {
+            if (editor == nullptr) {
+                return nullptr;
+            }
+            editor->TakePanelValues();
+            return &editor->Document();
+        },
+        [this] { return editor != nullptr ? editor->Naming() : CodeNaming{}; });
     fileMenu->addSeparator();
     exitAction = add(StringId::MenuExit, "actionExit");
     exitAction->setShortcuts(StandardKeys(QKeySequence::Quit));

@@ -1,6 +1,7 @@
 #include "app/GridViewActions.h"
 
 #include "app/MainDialog.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyFindBar.h"
@@ -43,7 +44,7 @@ GridViewActions::GridViewActions(QMainWindow& theWindow, KeyGridWidget& theGrid,
     : QObject(&theWindow), window(theWindow), grid(theGrid), editor(theEditor) {
     BuildMenus();
     theGrid.SetToolTipSource(
-        [this](int slot) { return KeyToolTipText(this->editor.Document(), slot); });
+        [this](int slot) { return KeyToolTipText(editor.Document(), slot, editor.Naming()); });
     SettingsProfileStore store;
     SetKeyNamesShown(store.ReadString(kViewSection, kKeyNamesEntry) == "1");
 }
@@ -100,10 +101,13 @@ void GridViewActions::BuildMenus() {
     AddPcLayoutMenu(*view);
 }
 
-// Code names follow the PC keyboard layout: the key panel and the find marks
-// are made again when it changes; tooltips are made when shown.
+// Code names follow the PC keyboard layout: the editor is given the names,
+// and the key panel, the grid's labels and the find marks are made again when
+// they change; tooltips are made when shown.
 void GridViewActions::AddPcLayoutMenu(QMenu& view) {
-    pcLayouts = new PcLayoutMenu(view, [this] {
+    pcLayouts = new PcLayoutMenu(view, [this](CodeNaming naming) {
+        editor.SetCodeNaming(naming);
+        editor.DrawGrid();
         if (editor.CurrentKey() >= 1) {
             editor.ShowKey(editor.CurrentKey());
         }
@@ -111,6 +115,7 @@ void GridViewActions::AddPcLayoutMenu(QMenu& view) {
             Search();
         }
     });
+    editor.SetCodeNaming(pcLayouts->Naming());
 }
 
 void GridViewActions::SetKeyNamesShown(bool on) {
@@ -185,9 +190,7 @@ void GridViewActions::Search() {
     }
     const QString text = bar->Field()->text();
     // Code names may hold any sign the PC layout types, so the query is UTF-8.
-    const QByteArray query = text.toUtf8();
-    finder.Search(editor.Document(),
-                  std::string_view(query.constData(), static_cast<std::size_t>(query.size())));
+    finder.Search(editor.Document(), ToUtf8Text(text), editor.Naming());
     grid.SetFoundCells(FindBarOpen() ? finder.FoundCells() : std::vector<int>{});
     bar->ShowResult(finder.Position(), static_cast<int>(finder.Found().size()));
 }

@@ -1,6 +1,7 @@
 #include "app/LanguageMenu.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "localization/ui/Translations.h"
 

@@ -16,19 +16,20 @@ void InstallWindowDialogs(QMainWindow& window, MainWindowHooks& hooks, KeyEditor
     // The capture dialog is made on first use, not before the first paint, and
     // then lives as long as the window.
     hooks.runCaptureDialog = [&window](QWidget*, const KeyCodes& codes,
-                                       const std::array<std::string, kCodesPerKey>& names) {
+                                       const std::array<std::string, kCodesPerKey>& names,
+                                       const CodeNaming& naming) {
         auto* capture =
             window.findChild<CaptureScanCodesDialog*>(QString(), Qt::FindDirectChildrenOnly);
         if (capture == nullptr) {
             capture = new CaptureScanCodesDialog(&window);
         }
-        return RunCaptureDialogForKey(*capture, codes, names);
+        return RunCaptureDialogForKey(*capture, codes, names, naming);
     };
     InstallProgrammingDialogs(&window, hooks);
     // The key test, the programming log and batch programming (Tools menu).
-    new VerifyTools(&window, hooks, editor.Document(), programming);
+    auto* verify = new VerifyTools(&window, hooks, editor.Document(), editor.Naming(), programming);
     // A batch of keyboards (Tools menu), after the tools it builds on.
-    new StationTools(&window, editor);
+    new StationTools(&window, editor, *verify);
 }
 
 } // namespace vorlan

@@ -20,7 +20,8 @@ namespace vorlan {
 struct MainWindowHooks : ProgrammingHooks {
     // Modal; started with the key's 16 codes and their texts.
     std::function<CaptureResult(QWidget* parent, const KeyCodes& codes,
-                                const std::array<std::string, kCodesPerKey>& names)>
+                                const std::array<std::string, kCodesPerKey>& names,
+                                const CodeNaming& naming)>
         runCaptureDialog;
 };
 

@@ -31,9 +31,10 @@ void MainWindowView::DrawKeyImage(int slot, KeyImage image) {
     // A selected double or quad key is framed whole.
     const ShownKeyImage shown =
         editor ? ImageToShow(editor->Document(), slot, image) : ShownKeyImage{slot, image};
-    parts.grid.DrawKeyImage(shown.slot, shown.image,
-                            editor ? KeyNameText(editor->Document(), shown.slot, shown.image)
-                                   : QString());
+    parts.grid.DrawKeyImage(
+        shown.slot, shown.image,
+        editor ? KeyNameText(editor->Document(), shown.slot, shown.image, editor->Naming())
+               : QString());
     NotifyGridCellChanged(&parts.grid, slot);
 }
 
@@ -99,11 +100,12 @@ SaveAnswer MainWindowView::AskYesNoCancel(const UiMessage& question) {
 }
 
 CaptureResult MainWindowView::RunCaptureDialog(const KeyCodes& codes,
-                                               const std::array<std::string, kCodesPerKey>& names) {
+                                               const std::array<std::string, kCodesPerKey>& names,
+                                               const CodeNaming& naming) {
     if (!w.Hooks().runCaptureDialog) {
         return {};
     }
-    return w.Hooks().runCaptureDialog(&w, codes, names);
+    return w.Hooks().runCaptureDialog(&w, codes, names, naming);
 }
 
 std::optional<KeyboardSettingsValues>
@@ -125,7 +127,7 @@ std::optional<SaveAsChoice>
 MainWindowView::RunSaveAsDialog(const std::vector<std::string>& typeNames, int preselected) {
     SaveDialogRequest request;
     for (const std::string& name : typeNames) {
-        request.typeNames << QString::fromLatin1(name.c_str());
+        request.typeNames << FromUtf8Text(name);
     }
     request.preselectedType = preselected;
     request.defaultSuffix = QString::fromLatin1(kLayoutExtension);

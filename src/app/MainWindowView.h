@@ -43,7 +43,8 @@ public:
     bool AskYesNo(const UiMessage& question) override;
     SaveAnswer AskYesNoCancel(const UiMessage& question) override;
     CaptureResult RunCaptureDialog(const KeyCodes& codes,
-                                   const std::array<std::string, kCodesPerKey>& names) override;
+                                   const std::array<std::string, kCodesPerKey>& names,
+                                   const CodeNaming& naming) override;
     std::optional<KeyboardSettingsValues>
     RunKeyboardSettingsDialog(const KeyboardSettingsValues& values) override;
     std::optional<std::string> RunOpenDialog() override;

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -101,11 +100,10 @@ std::string Template(bool pseudo) {
     ts << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\""
        << (pseudo ? " language=\"en\"" : "") << ">\n"
        << "<context>\n    <name>" << vorlan::kTranslationContext << "</name>\n";
-    std::set<std::string> seen; // one message per text: the program looks texts up by text
+    // One message per entry: a text the table holds twice has a note the
+    // second time (strings/disambiguation.inc), which the program looks it up with.
     for (const vorlan::StringEntry& e : vorlan::StringEntries()) {
-        if (!seen.insert(std::string(e.text)).second) {
-            continue;
-        }
+        const std::string_view note = vorlan::StringDisambiguation(e.id);
         // A text with "%n" counts: its translation has a form per plural.
         const bool counts = e.text.find("%n") != std::string_view::npos;
         const std::string text = Escape(std::string(e.text));
@@ -119,6 +117,8 @@ std::string Template(bool pseudo) {
            << (e.text.find('&') != std::string_view::npos ? kAccessKeyNote : "")
            << "</extracomment>\n"
            << "        <source>" << text << "</source>\n"
+           << (note.empty() ? std::string()
+                            : "        <comment>" + Escape(std::string(note)) + "</comment>\n")
            << "        <translation" << (pseudo ? "" : " type=\"unfinished\"") << ">" << translation
            << "</translation>\n"
            << "    </message>\n";

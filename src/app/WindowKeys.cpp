@@ -8,6 +8,7 @@
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyFindBar.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -115,6 +116,13 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
                                           Qt::Key_Down,  Qt::Key_Return, Qt::Key_Enter,
                                           Qt::Key_Escape};
     if (std::find(std::begin(kWindowKeys), std::end(kWindowKeys), key) == std::end(kWindowKeys)) {
+        return false;
+    }
+    // A field that steps its value with Up and Down (the digit count) keeps
+    // them; its text is inside it, so the focus may be on its line edit.
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) &&
+        (qobject_cast<QAbstractSpinBox*>(widget) != nullptr ||
+         qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) != nullptr)) {
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride) {

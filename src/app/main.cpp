@@ -7,8 +7,10 @@
 #include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/ProgrammingFile.h"
 #include "localization/ui/Translations.h"
+#include "printing/ui/PrintSettings.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "recovery/ui/RecoveryGuard.h"
 #include "station/ui/StationTools.h"
@@ -90,6 +92,8 @@ int main(int argc, char** argv) {
     const QString programDir = QCoreApplication::applicationDirPath();
     vorlan::InstallProgramTranslations(programDir);
     vorlan::InstallLocalTranslation(programDir);
+    // The grid breaks names in the language the legend options keep.
+    vorlan::SetNamesHyphenation(vorlan::LoadPrintChoices().legends.hyphenation);
     QApplication::setWindowIcon(vorlan::ProgramIcon());
 
     const vorlan::AppOptions options = vorlan::ParseAppOptions(app.arguments(), programPath);

@@ -1,13 +1,14 @@
 // vorlanctl check: reads layout files as the editor opens them and reports,
-// at their lines, what the reader skipped, cut or filled in and what is legal
-// but probably a mistake.
+// at their lines, what the reader skipped, cut or filled in, what is legal
+// but probably a mistake, and where the image builder stops on the file.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "common/Text.h"
 #include "layout/LayoutCheck.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
+#include "programming/LayoutImageFile.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -38,31 +39,21 @@ void CheckImage(const LayoutDocument& doc, ReadReport& report) {
     }
 }
 
-// The English text with its values (Latin-1 bytes of the file) as UTF-8.
-// A value can be a field of megabytes: it is converted once, straight into
-// the text, never copied on the way.
-std::string Utf8Message(const UiMessage& message) {
-    const std::string_view text = StringText(message.id);
-    std::string out;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool placeholder = text[i] == '%' && i + 1 < text.size() &&
-                                 ((text[i + 1] >= '1' && text[i + 1] <= '9') ||
-                                  text[i + 1] == 's' || text[i + 1] == 'd');
-        if (placeholder && next < message.args.size()) {
-            out += Latin1ToUtf8(message.args[next++]);
-            ++i;
-        } else {
-            out += text[i];
-        }
+// What image and program do with the file's own bytes: the builder's stop,
+// at its line, is an error whatever the editor's reader made of the file.
+void CheckFileImage(const std::string& file, ReadReport& report) {
+    DeviceImage image;
+    const LayoutImageRead read = ReadLayoutImage(file, image);
+    if (read.check == PathCheck::Plain && read.step != ImageOk) {
+        report.Add(read.line, NoteLevel::Error, StringId::ImageRefusedAtLine,
+                   {std::to_string(read.step)});
     }
-    return out;
 }
 
 // For the terminal: each field cut to a readable length, controls escaped.
 std::string TerminalNote(const std::string& file, ReadNote note) {
-    for (std::string& arg : note.message.args) {
-        arg = TerminalField(arg);
+    for (UiArg& arg : note.message.args) {
+        arg = TerminalValue(arg);
     }
     return TerminalLine(FormatNote(file, note));
 }
@@ -129,7 +120,7 @@ void WriteArrayItem(std::ostream& out, const std::string& file, const ReadNote& 
         << (note.level == NoteLevel::Error ? "error" : "warning")
         << "\",\n    \"key\": " << note.key
         << ",\n    \"id\": " << static_cast<int>(note.message.id) << ",\n    \"message\": ";
-    WriteJsonString(out, Utf8Message(note.message));
+    WriteJsonString(out, note.message.English());
     out << "\n  }";
 }
 
@@ -153,7 +144,9 @@ int RunCheck(Args args) {
         LayoutDocument doc;
         if (const LayoutReadResult read = CheckLayoutFile(file, doc); !read) {
             doc.readReport.Add(0, NoteLevel::Error, *read.failure);
+            CheckFileImage(file, doc.readReport);
         } else {
+            CheckFileImage(file, doc.readReport);
             CheckImage(doc, doc.readReport);
         }
         for (const ReadNote& note : doc.readReport.Notes()) {

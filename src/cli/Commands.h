@@ -2,6 +2,8 @@
 // and returns the process exit status (0 ok, 1 failure, 2 usage error).
 #pragma once
 
+#include "scancodes/ScanCodeTables.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,20 +13,21 @@ namespace vorlan::cli {
 using Args = std::span<char* const>;
 
 int RunConvert(Args args);
-int RunShow(Args args);
+int RunShow(Args args, const CodeNaming& naming);
 int RunProgram(Args args);
 int RunImage(Args args);
 int RunCheck(Args args);
 int RunDiff(Args args);
 int RunLegends(Args args);
-int RunSheet(Args args);
+int RunSheet(Args args, const CodeNaming& naming);
 int RunPcLayouts(Args args);
 int RunReport(Args args);
 int RunLog(Args args);
 
 // Runs `run` with the other arguments, naming codes as the PC keyboard layout
 // of --pc-layout ID types them; an unknown id is a usage error.
-int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args));
+int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
+                    int (*run)(Args, const CodeNaming&));
 int RunShowWithPcLayout(Args args);
 int RunSheetWithPcLayout(Args args);
 

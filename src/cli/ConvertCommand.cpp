@@ -2,8 +2,8 @@
 // chosen variant, with the editor's messages on standard error.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "common/Text.h"
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "layout/LossList.h"
@@ -68,10 +68,7 @@ int RunConvert(Args args) {
         std::cerr << StringText(StringId::LossCaption) << ": " << question.English() << '\n';
         for (Difference loss : losses) {
             // Key names are the file's bytes: shown as check shows them.
-            for (std::string& arg : loss.message.args) {
-                arg = TerminalLine(TerminalField(arg));
-            }
-            std::cerr << "  " << loss.message.English() << '\n';
+            std::cerr << "  " << TerminalMessage(loss.message) << '\n';
         }
         if (strict) {
             return 1;

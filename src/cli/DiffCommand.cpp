@@ -2,8 +2,8 @@
 // them after opening each.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "common/Text.h"
 #include "layout/LayoutDiff.h"
 #include "layout/LayoutFile.h"
 
@@ -62,18 +62,8 @@ bool Open(const std::string& path, LayoutDocument& doc) {
     return true;
 }
 
-std::string Utf8Text(UiMessage message) {
-    for (std::string& arg : message.args) {
-        arg = Latin1ToUtf8(arg);
-    }
-    return message.English();
-}
-
-std::string TerminalText(UiMessage message) {
-    for (std::string& arg : message.args) {
-        arg = TerminalField(arg);
-    }
-    return TerminalLine(message.English());
+std::string TerminalText(const UiMessage& message) {
+    return TerminalLine(TerminalMessage(message));
 }
 
 } // namespace
@@ -101,7 +91,7 @@ int RunDiff(Args args) {
             item["kind"] = KindName(d.kind);
             item["key"] = d.key;
             item["otherKey"] = d.otherKey;
-            item["message"] = Utf8Text(d.message);
+            item["message"] = d.message.English();
             all.push_back(std::move(item));
         }
         std::cout << all.dump(2, ' ', false, json::error_handler_t::replace) << '\n';

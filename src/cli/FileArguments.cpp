@@ -18,12 +18,7 @@ void StderrObserver::ShowError(StringId text) {
 }
 
 void StderrObserver::ShowWriteFailure(const UiMessage& message) {
-    // The first value is the path; the second the system's words.
-    UiMessage shown = message;
-    if (!shown.args.empty()) {
-        shown.args[0] = TerminalArgument(shown.args[0]);
-    }
-    std::cerr << StringText(StringId::Error) << ": " << shown.English() << '\n';
+    std::cerr << StringText(StringId::Error) << ": " << TerminalMessage(message) << '\n';
 }
 
 bool WriteStandardOutput(std::string_view bytes) {

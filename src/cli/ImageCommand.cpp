@@ -76,7 +76,7 @@ int RunImage(Args args) {
         std::cerr << CappedFileNote(layoutPath) << '\n';
     }
     if (read.step != ImageOk) {
-        Fail(StringId::InvalidFileFormat, " (" + std::to_string(read.step) + ")");
+        Fail(StringId::InvalidFileFormat, ImageFailureDetail(read));
         return 1;
     }
 

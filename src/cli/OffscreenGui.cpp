@@ -2,7 +2,28 @@
 
 namespace vorlan::cli {
 
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+// Without XDG_RUNTIME_DIR (cron, sudo) Qt warns that it takes a folder of
+// its own; a command that prints to files never uses that folder, and the
+// warning on its terminal would read as a fault of the command.
+void QuietRuntimeFolder(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("QStandardPaths: "))) {
+        return;
+    }
+    if (previousHandler != nullptr) {
+        previousHandler(type, context, text);
+    }
+}
+
+} // namespace
+
 std::unique_ptr<QGuiApplication> StartOffscreenGui() {
+    if (previousHandler == nullptr) {
+        previousHandler = qInstallMessageHandler(QuietRuntimeFolder);
+    }
 #ifndef _WIN32
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");

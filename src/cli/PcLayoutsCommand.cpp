@@ -30,7 +30,8 @@ int RunPcLayouts(Args args) {
     return std::cout.good() ? 0 : 1;
 }
 
-int RunWithPcLayout(std::string_view command, Args args, std::string_view usage, int (*run)(Args)) {
+int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
+                    int (*run)(Args, const CodeNaming&)) {
     std::vector<char*> rest;
     std::string id;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -56,8 +57,7 @@ int RunWithPcLayout(std::string_view command, Args args, std::string_view usage,
                               usage);
         }
     }
-    const keyboards::ScopedCodeNames names(id);
-    return run(Args(rest.data(), rest.size()));
+    return run(Args(rest.data(), rest.size()), keyboards::NamingFor(id));
 }
 
 int RunShowWithPcLayout(Args args) {

@@ -3,6 +3,8 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/PrintJob.h"
+#include "common/StringTable.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/LayoutFile.h"
 
 #include <iostream>
@@ -19,8 +21,9 @@ int Usage(const PrintJob& job, std::string_view problem) {
     return 2;
 }
 
-int Run(Args args, bool sheet) {
+int Run(Args args, bool sheet, const CodeNaming& naming) {
     PrintJob job;
+    job.naming = naming;
     job.sheet = sheet;
     std::optional<PaperSize> paper = PaperSize::A4;
     double margin = job.legends.page.marginMm;
@@ -44,6 +47,13 @@ int Run(Args args, bool sheet) {
     // The declaration keeps --dpi within what a page image can be drawn at.
     job.dpi = static_cast<int>(parsed.Number("--dpi", job.dpi));
     job.saveInk = sheet && parsed.Has("--save-ink");
+    if (const auto v = parsed.Value("--hyphenate")) {
+        const std::optional<std::string> language = NormalizeHyphenationLanguage(*v);
+        if (*v != kNoHyphenation && !language) {
+            return Usage(job, "--hyphenate takes a language such as de or fr_CH, or none");
+        }
+        job.legends.hyphenation = *v == kNoHyphenation ? std::string(kNoHyphenation) : *language;
+    }
     if (!sheet) {
         for (const std::string_view option : {"--pitch", "--margin"}) {
             if (const auto v = parsed.Value(option)) {
@@ -66,6 +76,12 @@ int Run(Args args, bool sheet) {
             const auto mm = ParseMm(*v);
             if (!mm) {
                 return Usage(job, "--type-size needs a size in millimetres or auto");
+            }
+            // 0 stands for "auto" inside; given as a size, it is out of range.
+            if (*mm == 0) {
+                std::cerr << StringText(StringId::Error) << ": "
+                          << StringText(StringId::LegendBadTypeSize) << '\n';
+                return 2;
             }
             job.legends.typeSizeMm = *mm;
         }
@@ -105,10 +121,10 @@ int Run(Args args, bool sheet) {
 } // namespace
 
 int RunLegends(Args args) {
-    return Run(args, false);
+    return Run(args, false, CodeNaming{});
 }
-int RunSheet(Args args) {
-    return Run(args, true);
+int RunSheet(Args args, const CodeNaming& naming) {
+    return Run(args, true, naming);
 }
 
 } // namespace vorlan::cli

@@ -5,6 +5,7 @@
 
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <string>
 
@@ -17,6 +18,7 @@ struct PrintJob {
     std::string outPath;
     int dpi = 300;        // PNG only
     bool saveInk = false; // sheet only: outlined instead of the editor's colours
+    CodeNaming naming;    // sheet only: the names of the codes (--pc-layout)
 };
 
 // Whether this build can draw legends and sheets.

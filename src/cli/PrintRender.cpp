@@ -6,10 +6,14 @@
 #include "cli/StopSignals.h"
 #include "common/TerminalText.h"
 #include "common/ui/QtText.h"
+#include "hyphenation/HyphenationChoice.h"
+#include "localization/LanguageChoice.h"
 #include "printing/ui/PrintExport.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
 #include <csignal>
 #include <iostream>
 #include <iterator>
@@ -60,6 +64,26 @@ bool PrintingAvailable() {
 
 int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     const std::unique_ptr<QGuiApplication> app = StartOffscreenGui();
+    // Names are in the user's language unless --hyphenate says otherwise; the
+    // dictionaries shipped beside the program come before the system's.
+    SetDefaultNamesLanguage(NormalizeLanguage(QLocale::system().name().toStdString()));
+    std::vector<std::string> folders = HyphenationFolders();
+    folders.insert(
+        folders.begin(),
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/hyphen"))
+            .toStdString());
+    SetHyphenationFolders(std::move(folders));
+    const std::string& hyphenation = job.legends.hyphenation;
+    if (!hyphenation.empty() && hyphenation != kNoHyphenation &&
+        HyphenatorFor(hyphenation) == nullptr) {
+        std::cerr << "vorlanctl: no hyphenation dictionary is installed for " << hyphenation
+                  << " (looked in";
+        for (const std::string& folder : HyphenationFolders()) {
+            std::cerr << ' ' << folder;
+        }
+        std::cerr << "); --hyphenate none sets long names smaller\n";
+        return 2;
+    }
 
     const QString out = FromPath(job.outPath);
     const auto format = ExportFormatOf(out);
@@ -74,7 +98,7 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
                   << StringText(StringId::ExportUnknownFormat) << '\n';
         return 2;
     }
-    const std::string fileName = QFileInfo(FromPath(job.layoutPath)).fileName().toStdString();
+    const std::string fileName = ToUtf8Text(QFileInfo(FromPath(job.layoutPath)).fileName());
     const QtTextMeasurer measurer;
     const InputFiles inputs{job.layoutPath};
     ExportResult result;
@@ -82,7 +106,8 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     const ExportSignals stopSignals;
     const ExportProgress stopOnSignal = [](int) { return exportStop == 0; };
     if (job.sheet) {
-        SheetPlan plan = PlanSheet(doc, job.legends.page, fileName, measurer);
+        SheetPlan plan = PlanSheet(doc, job.legends.page, fileName, measurer, EnglishWords,
+                                   job.naming, job.legends.hyphenation);
         if (plan.error) {
             return fail(*plan.error);
         }
@@ -125,7 +150,7 @@ int WritePrintJob(const LayoutDocument& doc, const PrintJob& job) {
     }
     // Standard output stays the list of files; the note goes with the messages.
     if (!note.isEmpty()) {
-        std::cerr << ToLocalText(QString::fromStdString(TerminalLine(note.toStdString()))) << '\n';
+        std::cerr << ToLocalText(FromUtf8Text(TerminalLine(ToUtf8Text(note)))) << '\n';
     }
     return 0;
 }

@@ -202,8 +202,11 @@ void ShowFailure(int result, const std::vector<const char*>& vector, const Layou
     failure.bytesSent = bytesSent;
     failure.bytesTotal = bytesTotal;
     const std::vector<UiMessage> messages = RunFailureMessages(failure);
-    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(messages.front().English())
-              << "\n";
+    std::string first = messages.front().English();
+    if (result == static_cast<int>(StringId::InvalidFileFormat) && facts.read.step != ImageOk) {
+        first += ImageFailureDetail(facts.read); // as `image` says it
+    }
+    std::cerr << StringText(StringId::Error) << ": " << TerminalLine(first) << "\n";
     if (result == static_cast<int>(StringId::ProgrammingStopped) && stopSignal != 0) {
         std::cerr << FormatString(StringText(StringId::StoppedBySignal), {SignalName(stopSignal)})
                   << "\n";

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <vector>
 
 namespace vorlan::cli {
 namespace {
@@ -32,14 +33,34 @@ FileWriteResult OpensForWriting(const std::string& path) {
 
 FileWriteResult CheckAppendable(const std::string& path, const InputFiles& inputs) {
     const fs::path target = PathFromUtf8(path);
+    // The folders on the way are made so the target can be looked at; those
+    // made here go again when it is refused ("new.log/" names a folder, and
+    // must not leave one behind to fail the next run).
+    std::vector<fs::path> made;
     if (target.has_parent_path()) {
-        std::error_code ignored;
-        fs::create_directories(target.parent_path(), ignored);
+        std::error_code ec;
+        for (fs::path folder = target.parent_path(); !folder.empty() && !fs::exists(folder, ec);
+             folder = folder.parent_path()) {
+            made.push_back(folder);
+            if (folder == folder.parent_path()) {
+                break;
+            }
+        }
+        fs::create_directories(target.parent_path(), ec);
     }
-    if (FileWriteResult refused = CheckWriteTarget(path, inputs); !refused.Ok()) {
-        return refused;
+    FileWriteResult result = CheckWriteTarget(path, inputs);
+    if (result.Ok()) {
+        result = OpensForWriting(path);
     }
-    return OpensForWriting(path);
+    if (!result.Ok()) {
+        for (const fs::path& folder : made) { // the deepest first
+            std::error_code ignored;
+            if (fs::is_directory(folder, ignored) && fs::is_empty(folder, ignored)) {
+                fs::remove(folder, ignored);
+            }
+        }
+    }
+    return result;
 }
 
 FileWriteResult CheckReplaceable(const std::string& path, const InputFiles& inputs,

@@ -2,8 +2,8 @@
 // holds, as a table for people or as one JSON object for programs.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
-#include "common/Latin1.h"
 #include "common/TerminalText.h"
+#include "common/Text.h"
 #include "layout/LayoutFile.h"
 #include "scancodes/CodeNames.h"
 
@@ -40,7 +40,7 @@ std::vector<int> Partners(const KeySpan& span) {
     return std::vector<int>(span.partners.begin(), span.partners.begin() + span.PartnerCount());
 }
 
-json KeyJson(const LayoutDocument& doc, int k) {
+json KeyJson(const LayoutDocument& doc, int k, const CodeNaming& naming) {
     const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
     const KeySpan& span = doc.spans[static_cast<std::size_t>(k)];
     return {
@@ -53,16 +53,16 @@ json KeyJson(const LayoutDocument& doc, int k) {
         {"mode", ModeBits(key.mode())},
         {"name", Latin1ToUtf8(key.name.str())},
         {"codes", key.codes},
-        {"codeNames", CodeNames(key.codes)},
+        {"codeNames", CodeNames(key.codes, naming)},
     };
 }
 
-json LayoutJson(const LayoutDocument& doc) {
+json LayoutJson(const LayoutDocument& doc, const CodeNaming& naming) {
     const KeyboardSettings& s = doc.settings;
     const RfidOptions& r = doc.rfid;
     json keys = json::array();
     for (int k = 1; k <= kMaxKeys; ++k) {
-        keys.push_back(KeyJson(doc, k));
+        keys.push_back(KeyJson(doc, k, naming));
     }
     json catalog = json::array();
     for (int p = 0; p < std::clamp(doc.catalogCount, 0, kMaxCatalogEntries); ++p) {
@@ -104,8 +104,8 @@ bool DiffersFromNew(const LayoutDocument& doc, const LayoutDocument& fresh, int 
            key.groupNumber != blank.groupNumber;
 }
 
-std::string CodesText(const KeyCodes& codes) {
-    const std::vector<std::string> names = CodeNames(codes);
+std::string CodesText(const KeyCodes& codes, const CodeNaming& naming) {
+    const std::vector<std::string> names = CodeNames(codes, naming);
     std::size_t used = codes.size();
     while (used > 0 && codes[used - 1] == 0) {
         --used;
@@ -123,7 +123,7 @@ std::string CodesText(const KeyCodes& codes) {
     return text;
 }
 
-void PrintTable(const LayoutDocument& doc, std::ostream& out) {
+void PrintTable(const LayoutDocument& doc, const CodeNaming& naming, std::ostream& out) {
     const KeyboardSettings& s = doc.settings;
     const RfidOptions& r = doc.rfid;
     out << "Keys: " << s.keyCount << "   variant: " << static_cast<int>(doc.variant) << " ("
@@ -161,7 +161,7 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
                       partners.c_str(), key.groupNumber, key.groupKey() ? 1 : 0,
                       key.singleKey() ? 1 : 0, ModeBits(key.mode()));
         out << row << TerminalLine(TerminalField(key.name.str())) << '\n';
-        const std::string codes = CodesText(key.codes);
+        const std::string codes = CodesText(key.codes, naming);
         if (!codes.empty()) {
             out << std::string(35, ' ') << codes << '\n';
         }
@@ -179,7 +179,7 @@ void PrintTable(const LayoutDocument& doc, std::ostream& out) {
 
 } // namespace
 
-int RunShow(Args args) {
+int RunShow(Args args, const CodeNaming& naming) {
     FileArguments arguments;
     if (const auto status = ReadFileArguments(args, "show", kShowUsage, arguments)) {
         return *status;
@@ -206,9 +206,10 @@ int RunShow(Args args) {
     if (asJson) {
         // Names were made valid UTF-8 above, so nothing needs replacing; the
         // replace mode only keeps dump from ever throwing.
-        std::cout << LayoutJson(doc).dump(2, ' ', false, json::error_handler_t::replace) << '\n';
+        std::cout << LayoutJson(doc, naming).dump(2, ' ', false, json::error_handler_t::replace)
+                  << '\n';
     } else {
-        PrintTable(doc, std::cout);
+        PrintTable(doc, naming, std::cout);
     }
     return std::cout.good() ? 0 : 1;
 }

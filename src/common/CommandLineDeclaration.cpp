@@ -43,6 +43,16 @@ constexpr Option kOut{"-o",
                       true};
 constexpr Option kPage{"--page", {}, ValueKind::Words, "A4|Letter",
                        0,        0,  "A4 Letter",      "The paper size (default A4)."};
+constexpr Option kHyphenate{"--hyphenate",
+                            {},
+                            ValueKind::Text,
+                            "LANG|none",
+                            0,
+                            0,
+                            {},
+                            "The language of the key names, whose hyphenation patterns break a "
+                            "name too long for its box (de, fr, pl, en_GB...; default: the "
+                            "user's language); none sets such names smaller instead."};
 constexpr Option kDpi{"--dpi",
                       {},
                       ValueKind::Number,
@@ -174,12 +184,14 @@ constexpr Option kLegendsOptions[] = {
      "The type size of the legends in millimetres, 1 to 10; auto (the default) takes the "
      "largest at which every name fits its legend in at most three lines. A name that cannot "
      "have it is set smaller, and standard error names its key."},
+    kHyphenate,
     kDpi,
     kHelp,
 };
 constexpr Option kSheetOptions[] = {
     kOut,
     kPage,
+    kHyphenate,
     kDpi,
     kPcLayout,
     {"--save-ink",
@@ -263,7 +275,8 @@ constexpr Command kCommands[] = {
      "IN OUT",
      {},
      "Read the layout file IN as the editor opens it and write it to OUT as the editor saves "
-     "it. What OUT cannot hold is listed on standard error, key by key.",
+     "it; OUT - writes it to standard output. What OUT cannot hold is listed on standard "
+     "error, key by key.",
      kConvertOptions,
      kPlainExits,
      {}},
@@ -279,7 +292,8 @@ constexpr Command kCommands[] = {
      "LAYOUT...",
      {},
      "Read each layout file as the editor opens it and report what the reader changed or "
-     "dropped and what looks like a mistake, as FILE:LINE: LEVEL: MESSAGE, or as one JSON "
+     "dropped, what looks like a mistake, and where the image builder stops as image and "
+     "program would (an error at its line), as FILE:LINE: LEVEL: MESSAGE, or as one JSON "
      "array.",
      kFileOptions,
      kCheckExits,

@@ -45,11 +45,43 @@ int OpenForReading(const std::string& path) {
     return fd;
 }
 
+// The current folder when the system can no longer name it (it was
+// removed): Linux still tells where it was, a shell keeps its PWD.
+fs::path RemovedCurrentFolder() {
+    std::error_code ec;
+    std::string where = fs::read_symlink("/proc/self/cwd", ec).string();
+    constexpr std::string_view kGone = " (deleted)";
+    if (!ec && where.starts_with('/')) {
+        if (where.ends_with(kGone)) {
+            where.resize(where.size() - kGone.size());
+        }
+        return where;
+    }
+    if (const char* pwd = std::getenv("PWD"); pwd != nullptr && *pwd == '/') {
+        return pwd;
+    }
+    return {};
+}
+
 // The folder's name as the user can find it: "." becomes the current folder.
 std::string FolderText(const fs::path& folder) {
+    const fs::path given = folder.empty() ? fs::path(".") : folder;
+    const auto named = [](const fs::path& path) {
+        std::string text = path.lexically_normal().string();
+        if (text.size() > 1 && text.ends_with('/')) {
+            text.pop_back(); // "/work/." reads as "/work"
+        }
+        return text;
+    };
     std::error_code ec;
-    const fs::path absolute = fs::absolute(folder.empty() ? fs::path(".") : folder, ec);
-    return (ec ? folder : absolute.lexically_normal()).string();
+    const fs::path absolute = fs::absolute(given, ec);
+    if (!ec) {
+        return named(absolute);
+    }
+    if (const fs::path current = RemovedCurrentFolder(); given.is_relative() && !current.empty()) {
+        return named(current / given);
+    }
+    return given.string();
 }
 
 FileWriteResult Failure(WriteFailure failure, std::string path, int error = 0) {

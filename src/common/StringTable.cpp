@@ -11,7 +11,31 @@ constexpr StringEntry kEntries[] = {
 #undef VORLAN_STRING
 };
 
+struct Disambiguation {
+    StringId id;
+    std::string_view note;
+};
+
+constexpr Disambiguation kDisambiguations[] = {
+#define VORLAN_DISAMBIGUATE(name, note) {StringId::name, note},
+#include "common/strings/disambiguation.inc"
+#undef VORLAN_DISAMBIGUATE
+};
+
 } // namespace
+
+std::string_view StringDisambiguation(int id) {
+    for (const Disambiguation& d : kDisambiguations) {
+        if (static_cast<int>(d.id) == id) {
+            return d.note;
+        }
+    }
+    return {};
+}
+
+std::string_view StringDisambiguation(StringId id) {
+    return StringDisambiguation(static_cast<int>(id));
+}
 
 std::span<const StringEntry> StringEntries() {
     return kEntries;

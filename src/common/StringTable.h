@@ -24,6 +24,11 @@ struct StringEntry {
     std::string_view text;
 };
 
+// What tells a text the table holds more than once apart for the translators
+// (strings/disambiguation.inc), a C string; empty for every other id.
+std::string_view StringDisambiguation(int id);
+std::string_view StringDisambiguation(StringId id);
+
 // The whole table in list order (the translation template and its check).
 std::span<const StringEntry> StringEntries();
 

@@ -5,8 +5,9 @@
 // output needs none of this: its encoder escapes them.
 #pragma once
 
-#include "common/Latin1.h"
 #include "common/StringTable.h"
+#include "common/Text.h"
+#include "common/UiMessage.h"
 
 #include <cstddef>
 #include <string>
@@ -65,6 +66,24 @@ inline std::string TerminalArgument(std::string_view bytes) {
     }
     return TerminalLine(bytes.substr(0, cut)) +
            FormatString(StringText(StringId::CliFieldCut), {std::to_string(bytes.size())});
+}
+
+// A message's value for the terminal as its kind needs: file bytes as
+// TerminalField shows them, a path or text as TerminalArgument does.
+inline UiArg TerminalValue(const UiArg& arg) {
+    if (arg.kind == TextKind::Latin1) {
+        return TerminalLine(TerminalField(arg.bytes));
+    }
+    return TerminalArgument(arg.bytes);
+}
+
+// The English text of a message for the terminal, each value shown as
+// TerminalValue shows it.
+inline std::string TerminalMessage(UiMessage message) {
+    for (UiArg& arg : message.args) {
+        arg = TerminalValue(arg);
+    }
+    return message.English();
 }
 
 } // namespace vorlan

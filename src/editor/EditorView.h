@@ -44,9 +44,11 @@ public:
     // A Yes/No/Cancel question; Escape and the close box answer Cancel.
     virtual SaveAnswer AskYesNoCancel(const UiMessage& question) = 0;
 
-    // The capture dialog, modal, started with a key's codes and code texts.
+    // The capture dialog, modal, started with a key's codes and code texts;
+    // new codes get the names of `naming`.
     virtual CaptureResult RunCaptureDialog(const KeyCodes& codes,
-                                           const std::array<std::string, kCodesPerKey>& names) = 0;
+                                           const std::array<std::string, kCodesPerKey>& names,
+                                           const CodeNaming& naming) = 0;
     // The keyboard settings dialog, modal; nullopt when cancelled.
     virtual std::optional<KeyboardSettingsValues>
     RunKeyboardSettingsDialog(const KeyboardSettingsValues& values) = 0;

@@ -81,6 +81,7 @@ bool FileCommands::NewLayout() {
     }
     doc_.ResetToNew();
     stamp_.reset();
+    earlier_.reset();
     declined_.reset();
     host_.ReadReportChanged();
     return true;
@@ -131,7 +132,7 @@ void FileCommands::OpenPath() {
     // redraws the grid and the list from that state.
     if (const LayoutReadResult read = ReadLayout(doc_)) {
         doc_.Observer().ControlsChanged();
-        stamp_ = StampOf(doc_.filePath);
+        TakeStamp();
     } else {
         ShowReadResult(doc_.Observer(), read);
     }
@@ -156,6 +157,7 @@ void FileCommands::RestoreText(const std::string& path, std::string_view text,
     host_.ShowFirstKey();
     doc_.dirty = true;
     stamp_ = path.empty() ? std::nullopt : stamp;
+    stampPath_ = path;
     declined_.reset();
     host_.ReadReportChanged();
 }
@@ -168,23 +170,40 @@ void FileCommands::Reload() {
     OpenPath();
 }
 
+void FileCommands::TakeStamp() {
+    stamp_ = StampOf(doc_.filePath);
+    stampPath_ = doc_.filePath;
+}
+
+std::optional<FileStamp> FileCommands::ShownStamp() const {
+    if (stamp_ && stampPath_ == doc_.filePath) {
+        return stamp_;
+    }
+    if (earlier_ && earlier_->first == doc_.filePath) {
+        return earlier_->second;
+    }
+    return std::nullopt;
+}
+
 SaveOutcome FileCommands::ConfirmOverwrite() {
-    if (!stamp_) {
+    const std::optional<FileStamp> stamp = ShownStamp();
+    if (!stamp) {
         return SaveOutcome::Written;
     }
     const FileStamp now = StampOf(doc_.filePath);
-    if (now == *stamp_) {
+    if (now == *stamp) {
         return SaveOutcome::Written;
     }
     const std::string shown = FileNameOf(doc_.filePath);
     if (!now.exists) {
-        return host_.AskYesNo({StringId::AskOverwriteRemoved, {shown}}) ? SaveOutcome::Written
-                                                                        : SaveOutcome::NotWritten;
+        return host_.AskYesNo({StringId::AskOverwriteRemoved, {PathText(shown)}})
+                   ? SaveOutcome::Written
+                   : SaveOutcome::NotWritten;
     }
-    if (host_.AskYesNo({StringId::AskOverwriteChanged, {shown}})) {
+    if (host_.AskYesNo({StringId::AskOverwriteChanged, {PathText(shown)}})) {
         return SaveOutcome::Written;
     }
-    if (host_.AskYesNo({StringId::AskReloadLosingChanges, {shown}})) {
+    if (host_.AskYesNo({StringId::AskReloadLosingChanges, {PathText(shown)}})) {
         Reload();
         return SaveOutcome::Cancelled;
     }
@@ -192,18 +211,19 @@ SaveOutcome FileCommands::ConfirmOverwrite() {
 }
 
 void FileCommands::CheckDiskChange() {
-    if (!stamp_ || doc_.filePath.empty()) {
+    const std::optional<FileStamp> stamp = ShownStamp();
+    if (!stamp || doc_.filePath.empty()) {
         return;
     }
     const FileStamp now = StampOf(doc_.filePath);
     // A removed file has nothing to reload; Save asks before writing it again.
-    if (now == *stamp_ || !now.exists || (declined_ && now == *declined_)) {
+    if (now == *stamp || !now.exists || (declined_ && now == *declined_)) {
         return;
     }
     declined_ = now;
     const std::string shown = FileNameOf(doc_.filePath);
     if (host_.AskYesNo({doc_.dirty ? StringId::AskReloadLosingChanges : StringId::AskReloadChanged,
-                        {shown}})) {
+                        {PathText(shown)}})) {
         Reload();
     }
 }
@@ -215,7 +235,7 @@ SaveOutcome FileCommands::Write(KeyboardVariant variant) {
     if (!written.FileWritten()) {
         return SaveOutcome::NotWritten;
     }
-    stamp_ = StampOf(doc_.filePath);
+    TakeStamp();
     declined_.reset();
     return SaveOutcome::Written;
 }
@@ -252,6 +272,7 @@ SaveOutcome FileCommands::SaveLayoutAs() {
     }
     host_.RefreshControls();
     const std::string previousPath = doc_.filePath;
+    const std::optional<FileStamp> previousStamp = ShownStamp();
     doc_.filePath = choice->path;
     host_.SetTitle(FileNameOf(choice->path));
 
@@ -269,6 +290,9 @@ SaveOutcome FileCommands::SaveLayoutAs() {
     NewLayout(); // the file was written, so dirty is clear and nothing is asked
     doc_.filePath = choice->path;
     OpenPath();
+    if (previousStamp) {
+        earlier_.emplace(previousPath, *previousStamp);
+    }
     return SaveOutcome::Written;
 }
 

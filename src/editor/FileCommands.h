@@ -151,6 +151,13 @@ private:
     FileCommandsHost& host_;
     ProfileStore& store_;
     std::optional<FileStamp> stamp_;
+    // The file stamp_ belongs to, and the one before a Save As with its
+    // stamp: Undo may give the layout back its earlier file.
+    std::string stampPath_;
+    std::optional<std::pair<std::string, FileStamp>> earlier_;
+    // The stamp of the file the layout now belongs to, when one was taken.
+    std::optional<FileStamp> ShownStamp() const;
+    void TakeStamp();
     KeyboardVariant savedAs_ = KeyboardVariant::SixteenScan;
     // The change on disk the user last declined to reload, so it is not asked again.
     std::optional<FileStamp> declined_;

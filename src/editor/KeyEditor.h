@@ -30,6 +30,7 @@
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
 #include "layout/ProfileStore.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <optional>
 #include <string>
@@ -57,6 +58,10 @@ public:
     int PanelKey() const { return panelKey_; }
     bool KeyEditActive() const { return keyEditActive_; }
     const PanelValues& Panel() const { return panel_.Values(); }
+    // How codes are named in the panel, the capture and the find (the
+    // window's PC layout); the standard names until the window sets it.
+    void SetCodeNaming(CodeNaming naming) { naming_ = naming; }
+    const CodeNaming& Naming() const { return naming_; }
 
     // --- Grid: pointer (client coordinates of the main window) and keys ---
     void OnPointerMove(int x, int y);
@@ -217,6 +222,7 @@ private:
     // Save As reads its file back; the history survives that reading.
     bool keepHistory_ = false;
 
+    CodeNaming naming_;
     int currentKey_ = 1;
     int panelKey_ = 1;
     bool keyEditActive_ = false;

@@ -95,7 +95,8 @@ void KeyEditor::OnPaste() {
             return;
         }
     } else {
-        if (!view_.AskYesNo({StringId::AskReplaceKey, {Key(s).name.str(), content->name}})) {
+        if (!view_.AskYesNo(
+                {StringId::AskReplaceKey, {Latin1Text(Key(s).name), Latin1Text(content->name)}})) {
             ShowKey(s);
             return;
         }

@@ -70,11 +70,12 @@ void KeyEditor::OnFileSaveAs() {
     if (FormatLayout(doc_, KeyboardVariant::SixteenScan) == before) {
         history_.Abandon();
         history_.ForgetCatalogueChanges();
-    } else {
         history_.AdoptFilePath();
+    } else {
+        // Undo gives the layout back its file and type as well, so Save
+        // writes where it wrote before, never the whole layout into the part.
         history_.Commit(SaveAsStepName(files_.SavedAsVariant()), Selection());
     }
-    history_.AdoptFilePath();
     history_.MarkSaved();
 }
 void KeyEditor::OnRecentFile(int index) {

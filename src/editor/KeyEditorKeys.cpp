@@ -65,7 +65,7 @@ void KeyEditor::OnClearKey() {
         return;
     }
     StepScope step(*this, StringId::StepClearKey);
-    if (!view_.AskYesNo({StringId::AskClearKey, {Key(s).name.str()}})) {
+    if (!view_.AskYesNo({StringId::AskClearKey, {Latin1Text(Key(s).name)}})) {
         ShowKey(s);
         return;
     }
@@ -105,7 +105,7 @@ void KeyEditor::OnCopyKey() {
         ShowKey(s);
         return;
     }
-    if (view_.AskYesNo({StringId::AskInsertKey, {entry.name.str(), std::to_string(s)}})) {
+    if (view_.AskYesNo({StringId::AskInsertKey, {Latin1Text(entry.name), std::to_string(s)}})) {
         KeyRecord& key = Key(s);
         key.name = entry.name.str();
         key.codes = entry.codes;
@@ -123,7 +123,7 @@ void KeyEditor::EditKeyCodes() {
     const int s = currentKey_;
     keyEditActive_ = true;
     PanelValues& shown = panel_.Values();
-    const CaptureResult result = view_.RunCaptureDialog(Key(s).codes, shown.codeTextsUtf8);
+    const CaptureResult result = view_.RunCaptureDialog(Key(s).codes, shown.codeTextsUtf8, naming_);
     if (result.accepted) {
         doc_.MarkDirty();
         KeyRecord& key = Key(s);
@@ -133,7 +133,7 @@ void KeyEditor::EditKeyCodes() {
 
         // The dialog names its codes; fill any it left unnamed.
         std::array<std::string, kCodesPerKey> names = result.names;
-        const auto computed = CodeTexts(result.codes);
+        const auto computed = CodeTexts(result.codes, naming_);
         for (std::size_t i = 0; i < names.size(); ++i) {
             if (names[i].empty()) {
                 names[i] = computed[i];
@@ -149,7 +149,7 @@ void KeyEditor::EditKeyCodes() {
             StoreInCatalog();
             SelectCatalogEntryByName();
         } else if (Span(s).kind != SpanKind::Empty) {
-            if (view_.AskYesNo({StringId::AskClearKey, {key.name.str()}})) {
+            if (view_.AskYesNo({StringId::AskClearKey, {Latin1Text(key.name)}})) {
                 key.codes = result.codes;
                 shown.codeTextsUtf8 = names;
                 PushPanel(true);

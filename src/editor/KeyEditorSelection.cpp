@@ -13,7 +13,7 @@ void KeyEditor::ShowKey(int slot) {
     painter_.Draw(slot, Span(slot).kind == SpanKind::Empty ? KeyImage::SelectedEmpty
                                                            : KeyImage::SelectedKey);
     panelKey_ = slot;
-    panel_.Load(slot, Key(slot));
+    panel_.Load(slot, Key(slot), naming_);
     PushPanel(true);
 }
 
@@ -23,6 +23,9 @@ void KeyEditor::SelectSlot(int slot) {
 }
 
 void KeyEditor::Navigate(int target) {
+    // What was typed into the panel belongs to the layout before the panel
+    // shows another key, as a click on the grid takes it.
+    TakePanelValues();
     if (target != 0) {
         SelectSlot(target);
     }
@@ -65,6 +68,7 @@ void KeyEditor::OnArrowDown() {
     Navigate(SlotBelow(currentKey_, KeyCount()));
 }
 void KeyEditor::OnEnter() {
+    TakePanelValues();
     EditKeyCodes();
 }
 void KeyEditor::OnNextButton() {

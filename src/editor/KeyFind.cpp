@@ -1,6 +1,6 @@
 #include "editor/KeyFind.h"
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 #include "grid/KeyDescription.h"
 #include "scancodes/CodeNames.h"
 
@@ -64,7 +64,7 @@ bool ContainsFolded(std::string_view text, const std::u32string& query) {
 
 } // namespace
 
-bool KeyMatches(const KeyRecord& key, std::string_view query) {
+bool KeyMatches(const KeyRecord& key, std::string_view query, const CodeNaming& naming) {
     // Keys without codes still carry their default names ("KEY12").
     if (query.empty() || !key.IsProgrammed()) {
         return false;
@@ -73,13 +73,13 @@ bool KeyMatches(const KeyRecord& key, std::string_view query) {
     if (ContainsFolded(Latin1ToUtf8(key.name.str()), folded)) {
         return true;
     }
-    const std::vector<std::string> codes = KeyCodeNames(key.codes);
+    const std::vector<std::string> codes = KeyCodeNames(key.codes, naming);
     if (std::any_of(codes.begin(), codes.end(),
                     [&folded](const std::string& name) { return ContainsFolded(name, folded); })) {
         return true;
     }
     // The standard names find a key too when a PC layout names its codes.
-    const std::vector<std::string> standard = CodeNames(key.codes, CodeNaming::Standard);
+    const std::vector<std::string> standard = CodeNames(key.codes, CodeNaming{});
     for (std::size_t i = 0; i < standard.size(); ++i) {
         if (key.codes[i] != 0 && ContainsFolded(standard[i], folded)) {
             return true;
@@ -88,13 +88,13 @@ bool KeyMatches(const KeyRecord& key, std::string_view query) {
     return false;
 }
 
-void KeyFind::Search(const LayoutDocument& doc, std::string_view query) {
+void KeyFind::Search(const LayoutDocument& doc, std::string_view query, const CodeNaming& naming) {
     const std::vector<int> before = std::move(found_);
     found_.clear();
     cells_.clear();
     const int count = doc.KeysInUse();
     for (int slot = 1; slot <= count; ++slot) {
-        if (!KeyMatches(doc.keys[static_cast<std::size_t>(slot)], query)) {
+        if (!KeyMatches(doc.keys[static_cast<std::size_t>(slot)], query, naming)) {
             continue;
         }
         const int anchor = KeyAnchor(doc, slot);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "layout/LayoutDocument.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <string>
 #include <string_view>
@@ -13,14 +14,14 @@ namespace vorlan {
 // Whether a programmed key's name (Latin-1 bytes) or one of its code names
 // (UTF-8) contains query, UTF-8, ignoring the case of Latin letters, accented
 // ones included. An empty query matches nothing.
-bool KeyMatches(const KeyRecord& key, std::string_view query);
+bool KeyMatches(const KeyRecord& key, std::string_view query, const CodeNaming& naming);
 
 class KeyFind {
 public:
     // Finds the keys of doc (1..keyCount) that match query. Stepping goes on
     // where it was when the query and the keys found are the same as before
     // (a search again after the layout may have changed); else it starts over.
-    void Search(const LayoutDocument& doc, std::string_view query);
+    void Search(const LayoutDocument& doc, std::string_view query, const CodeNaming& naming);
 
     // The keys found, by their lowest cell, ascending.
     const std::vector<int>& Found() const { return found_; }

@@ -34,20 +34,20 @@ std::optional<int> ParseByte(const std::string& text) {
 
 } // namespace
 
-std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes) {
-    std::vector<std::string> names = CodeNames(codes);
+std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes, const CodeNaming& naming) {
+    std::vector<std::string> names = CodeNames(codes, naming);
     std::array<std::string, kCodesPerKey> texts;
     std::move(names.begin(), names.end(), texts.begin());
     return texts;
 }
 
-void KeyPanel::Load(int slot, const KeyRecord& key) {
+void KeyPanel::Load(int slot, const KeyRecord& key, const CodeNaming& naming) {
     values_.keyNumber = slot;
     values_.groupKey = key.groupKey();
     values_.singleKey = key.singleKey();
     values_.mode = key.mode();
     values_.nameLatin1 = key.name.str();
-    values_.codeTextsUtf8 = CodeTexts(key.codes);
+    values_.codeTextsUtf8 = CodeTexts(key.codes, naming);
 }
 
 bool KeyPanel::Show(const RfidOptions& rfid) {

@@ -6,6 +6,7 @@
 
 #include "common/UiMessage.h"
 #include "layout/LayoutDocument.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <array>
 #include <optional>
@@ -56,7 +57,7 @@ public:
 };
 
 // The code names a key's codes show in the panel.
-std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes);
+std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes, const CodeNaming& naming);
 
 class KeyPanel {
 public:
@@ -68,7 +69,7 @@ public:
     PanelValues& Values() { return values_; }
 
     // The key's own values, for the key at slot.
-    void Load(int slot, const KeyRecord& key);
+    void Load(int slot, const KeyRecord& key, const CodeNaming& naming);
     // Shows the values with rfid's options; true when the name shown changed.
     bool Show(const RfidOptions& rfid);
 

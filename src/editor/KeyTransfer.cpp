@@ -374,7 +374,7 @@ std::optional<KeyContent> ParseKeyClip(std::string_view text) {
 std::string PlainKeyText(const KeyContent& content) {
     std::string text = content.name + ":";
     // Clip data others may read: the standard names, whatever names the window shows.
-    const std::vector<std::string> names = CodeNames(content.codes, CodeNaming::Standard);
+    const std::vector<std::string> names = CodeNames(content.codes, CodeNaming{});
     for (std::size_t i = 0; i < names.size() && content.codes[i] != 0; ++i) {
         text += " " + names[i];
     }

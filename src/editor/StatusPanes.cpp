@@ -26,9 +26,9 @@ void StatusPanes::Fill() const {
 // paste, drag, undo or reload as much as after a move.
 void StatusPanes::ShowPointer() const {
     if (pointerSlot_ >= 1 && pointerSlot_ <= doc_.KeysInUse()) {
-        view_.SetStatusPane(
-            StatusPane::PointerName,
-            {StringId::PaneName, {doc_.keys[static_cast<std::size_t>(pointerSlot_)].name.str()}});
+        view_.SetStatusPane(StatusPane::PointerName,
+                            {StringId::PaneName,
+                             {Latin1Text(doc_.keys[static_cast<std::size_t>(pointerSlot_)].name)}});
         view_.SetStatusPane(StatusPane::PointerNumber,
                             {StringId::PaneNumber, {std::to_string(pointerSlot_)}});
     } else {

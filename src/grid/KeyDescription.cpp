@@ -1,6 +1,6 @@
 #include "grid/KeyDescription.h"
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 #include "scancodes/CodeNames.h"
 
 #include <algorithm>
@@ -25,14 +25,14 @@ std::string Join(const std::vector<std::string>& parts, const char* separator) {
 }
 
 // The label a single key's own content gives.
-std::string OwnLabel(const KeyRecord& key) {
+std::string OwnLabel(const KeyRecord& key, const CodeNaming& naming) {
     if (!key.IsProgrammed()) {
         return {};
     }
     if (!key.name.str().empty()) {
         return Latin1ToUtf8(key.name.str());
     }
-    return Join(KeyCodeNames(key.codes), " ");
+    return Join(KeyCodeNames(key.codes, naming), " ");
 }
 
 UiMessage SpanLine(const LayoutDocument& doc, int slot) {
@@ -57,8 +57,8 @@ UiMessage SpanLine(const LayoutDocument& doc, int slot) {
 
 } // namespace
 
-std::vector<std::string> KeyCodeNames(const KeyCodes& codes) {
-    std::vector<std::string> names = CodeNames(codes);
+std::vector<std::string> KeyCodeNames(const KeyCodes& codes, const CodeNaming& naming) {
+    std::vector<std::string> names = CodeNames(codes, naming);
     std::erase_if(names, [](const std::string& name) { return name.empty(); });
     return names;
 }
@@ -84,7 +84,8 @@ int KeyAnchor(const LayoutDocument& doc, int slot) {
     return cells.empty() ? slot : cells.front();
 }
 
-std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image) {
+std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image,
+                      const CodeNaming& naming) {
     if (image == KeyImage::Empty || image == KeyImage::SelectedEmpty ||
         image == KeyImage::Unavailable || !InLayout(doc, slot)) {
         return {};
@@ -94,7 +95,7 @@ std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image) {
     const bool joined = IsJoinedImage(image);
     const std::vector<int> cells = joined ? CellsOfKey(doc, slot) : std::vector<int>{slot};
     for (const int cell : cells) {
-        if (std::string label = OwnLabel(doc.keys[static_cast<std::size_t>(cell)]);
+        if (std::string label = OwnLabel(doc.keys[static_cast<std::size_t>(cell)], naming);
             !label.empty()) {
             return label;
         }
@@ -132,7 +133,8 @@ ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image) {
     return {slot, image};
 }
 
-std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {
+std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
+                                       const CodeNaming& naming) {
     if (!InLayout(doc, slot)) {
         return {};
     }
@@ -142,9 +144,9 @@ std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot) {
     if (key.name.str().empty()) {
         lines.push_back({StringId::TipNameNone, {}});
     } else {
-        lines.push_back({StringId::TipName, {Latin1ToUtf8(key.name.str())}});
+        lines.push_back({StringId::TipName, {Latin1Text(key.name)}});
     }
-    const std::vector<std::string> codes = KeyCodeNames(key.codes);
+    const std::vector<std::string> codes = KeyCodeNames(key.codes, naming);
     if (codes.empty()) {
         lines.push_back({StringId::TipCodesNone, {}});
     } else {

@@ -5,6 +5,7 @@
 #include "common/UiMessage.h"
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutObserver.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <string>
 #include <vector>
@@ -13,13 +14,14 @@ namespace vorlan {
 
 // The display names of a key's codes as the key panel shows them (the PC
 // layout's signs, UTF-8), without the empty slots after the last code.
-std::vector<std::string> KeyCodeNames(const KeyCodes& codes);
+std::vector<std::string> KeyCodeNames(const KeyCodes& codes, const CodeNaming& naming);
 
 // The text drawn on the image put at slot, UTF-8: the key's name, or its code
 // names when it has none; empty for images that show no key (empty, unavailable)
 // and for keys that are not programmed. A joined image shows the first named
 // key of its cells, so a partner named alone still labels the whole key.
-std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image);
+std::string GridLabel(const LayoutDocument& doc, int slot, KeyImage image,
+                      const CodeNaming& naming);
 
 // True for the images of a double or quad key, selected or not.
 bool IsJoinedImage(KeyImage image);
@@ -38,7 +40,8 @@ ShownKeyImage ImageToShow(const LayoutDocument& doc, int slot, KeyImage image);
 // The tooltip of slot 1..keyCount, one message per line: number, name, code
 // names, span, mode and flags; the values are UTF-8 (the name converted from
 // its Latin-1 bytes), as code names may hold any sign. Empty for any other slot.
-std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot);
+std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
+                                       const CodeNaming& naming);
 
 // The lowest cell of the key at slot (the cell its joined image is drawn at);
 // slot itself when it is not joined.

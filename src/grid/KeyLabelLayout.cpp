@@ -37,10 +37,11 @@ struct Line {
 };
 
 // Splits off the first line of text: where a break is allowed within what
-// fits, else (with splitWords) inside the first word, hyphenated. No line
+// fits, else (with splitWords, the names' hyphenator) inside the first word
+// where its patterns allow. No line
 // when no character fits or a word would have to be split. The break
 // characters are ASCII, so a cut at one never falls inside a UTF-8 character.
-Line FirstLine(std::string_view text, int size, int width, bool splitWords,
+Line FirstLine(std::string_view text, int size, int width, const Hyphenator* splitWords,
                const LabelMeasure& measure) {
     const std::size_t n = FittingPrefix(text, size, width, false, measure);
     if (n == 0 || n == text.size()) {
@@ -56,13 +57,14 @@ Line FirstLine(std::string_view text, int size, int width, bool splitWords,
     }
     const std::string_view word = text.substr(0, text.find(' '));
     const std::size_t cut = HyphenBreak(
-        word, [&](std::string_view part) { return measure.Width(size, part, false) <= width; });
+        word, [&](std::string_view part) { return measure.Width(size, part, false) <= width; },
+        splitWords);
     return cut == 0 ? Line{} : Line{BrokenPart(word, cut), cut};
 }
 
 // Wraps text into at most `lines` lines; false when some is left over, with
 // the rest in `rest`.
-bool Wrap(std::string_view text, int size, int width, int lines, bool splitWords,
+bool Wrap(std::string_view text, int size, int width, int lines, const Hyphenator* splitWords,
           const LabelMeasure& measure, LabelLayout& out, std::string_view& rest) {
     rest = Trim(text);
     while (!rest.empty() && static_cast<int>(out.lines.size()) < lines) {
@@ -79,7 +81,7 @@ bool Wrap(std::string_view text, int size, int width, int lines, bool splitWords
 } // namespace
 
 LabelLayout LayoutLabel(std::string_view text, int width, int height, const std::vector<int>& sizes,
-                        const LabelMeasure& measure) {
+                        const LabelMeasure& measure, const Hyphenator* hyphenator) {
     text = Trim(text);
     if (text.empty() || width <= 0) {
         return {};
@@ -87,7 +89,11 @@ LabelLayout LayoutLabel(std::string_view text, int width, int height, const std:
     int smallest = 0;
     int smallestLines = 0;
     // Whole words at a smaller size read better than split ones at a larger.
-    for (const bool splitWords : {false, true}) {
+    for (const bool split : {false, true}) {
+        if (split && hyphenator == nullptr) {
+            break;
+        }
+        const Hyphenator* splitWords = split ? hyphenator : nullptr;
         for (const int size : sizes) {
             const int lineHeight = measure.LineHeight(size);
             const int lines = lineHeight > 0 ? std::min(kMaxLabelLines, height / lineHeight) : 0;
@@ -109,7 +115,7 @@ LabelLayout LayoutLabel(std::string_view text, int width, int height, const std:
     // Too long for every size: the smallest, with the last line elided.
     LabelLayout layout{smallest, {}, true};
     std::string_view rest;
-    Wrap(text, smallest, width, smallestLines - 1, true, measure, layout, rest);
+    Wrap(text, smallest, width, smallestLines - 1, hyphenator, measure, layout, rest);
     const std::size_t n = FittingPrefix(rest, smallest, width, true, measure);
     layout.lines.emplace_back(Trim(rest.substr(0, n)));
     return layout;

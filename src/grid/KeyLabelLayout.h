@@ -1,9 +1,12 @@
 // How a key's name is fitted onto its cell: the largest font size at which it
 // fits in at most two lines broken only at spaces, '_', '-' or '/'; failing
-// that, the largest at which it fits with a word broken and hyphenated (see
-// WordBreak.h); failing that, the smallest size with the rest elided. Fonts
+// that, the largest at which it fits with a word broken where the names'
+// hyphenation patterns allow (see WordBreak.h); failing that, the smallest
+// size with the rest elided. Fonts
 // are measured by the caller, so every decision here is testable without them.
 #pragma once
+
+#include "hyphenation/Hyphenator.h"
 
 #include <string>
 #include <string_view>
@@ -31,8 +34,9 @@ struct LabelLayout {
     friend bool operator==(const LabelLayout&, const LabelLayout&) = default;
 };
 
-// Lays text out in a width x height box, trying sizes (largest first).
+// Lays text out in a width x height box, trying sizes (largest first); words
+// are broken only by the hyphenator's patterns (none when nullptr).
 LabelLayout LayoutLabel(std::string_view text, int width, int height, const std::vector<int>& sizes,
-                        const LabelMeasure& measure);
+                        const LabelMeasure& measure, const Hyphenator* hyphenator);
 
 } // namespace vorlan

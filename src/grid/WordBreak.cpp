@@ -20,20 +20,23 @@ std::string BrokenPart(std::string_view word, std::size_t length) {
     return part;
 }
 
-std::size_t HyphenBreak(std::string_view word, const std::function<bool(std::string_view)>& fits) {
-    std::vector<std::size_t> starts; // byte offset of every character
-    for (std::size_t i = 0; i < word.size(); i = NextCharacter(word, i)) {
-        starts.push_back(i);
-    }
-    const auto count = static_cast<int>(starts.size());
+std::size_t HyphenBreak(std::string_view word, const std::function<bool(std::string_view)>& fits,
+                        const Hyphenator* hyphenator) {
     // After a hyphen of the word's own if one will do, as a compound is read;
     // longest first, since the fewer lines, the better the word reads.
-    for (const bool ownHyphen : {true, false}) {
-        for (int cut = count - kMinWordPart; cut >= kMinWordPart; --cut) {
-            const std::size_t length = starts[static_cast<std::size_t>(cut)];
-            if ((!ownHyphen || word[length - 1] == '-') && fits(BrokenPart(word, length))) {
-                return length;
-            }
+    for (std::size_t cut = word.size() > 1 ? word.rfind('-', word.size() - 2) : 0;
+         cut != std::string_view::npos && cut > 0; cut = word.rfind('-', cut - 1)) {
+        if (fits(word.substr(0, cut + 1))) {
+            return cut + 1;
+        }
+    }
+    if (hyphenator == nullptr) {
+        return 0;
+    }
+    const std::vector<std::size_t> points = hyphenator->Points(word);
+    for (auto it = points.rbegin(); it != points.rend(); ++it) {
+        if (fits(BrokenPart(word, *it))) {
+            return *it;
         }
     }
     return 0;

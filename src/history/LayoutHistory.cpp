@@ -7,7 +7,8 @@ namespace vorlan {
 namespace {
 
 HistoryStep::Header HeaderOf(const LayoutDocument& doc) {
-    return {doc.settings, doc.rfid, doc.nextGroupNumber, doc.catalogCount, doc.filePath};
+    return {doc.settings, doc.rfid,    doc.nextGroupNumber, doc.catalogCount,
+            doc.filePath, doc.variant, doc.loadedVariant};
 }
 
 // Sets the header fields that the step changed, from side 0 or 1.
@@ -27,6 +28,10 @@ void ApplyHeader(LayoutDocument& doc, const std::array<HistoryStep::Header, 2>& 
     }
     if (h[0].filePath != h[1].filePath) {
         doc.filePath = to.filePath;
+    }
+    if (h[0].variant != h[1].variant || h[0].loadedVariant != h[1].loadedVariant) {
+        doc.variant = to.variant;
+        doc.loadedVariant = to.loadedVariant;
     }
 }
 

@@ -60,6 +60,8 @@ struct HistoryStep {
         std::uint8_t nextGroupNumber = 1;
         std::int32_t catalogCount = 0;
         std::string filePath;
+        KeyboardVariant variant = KeyboardVariant::SixteenScan;
+        KeyboardVariant loadedVariant = KeyboardVariant::SixteenScan;
         friend bool operator==(const Header&, const Header&) = default;
     };
 

@@ -143,7 +143,7 @@ std::string SignName(const PcKeySigns& key) {
 }
 
 const CodeNameOverrides& CodeNamesFor(std::string_view layoutId) {
-    // Built on first use and never freed: NameOfCode may hold a pointer to one.
+    // Built on first use and never freed: a CodeNaming holds a pointer to one.
     static std::mutex mutex;
     static std::map<std::string, std::unique_ptr<CodeNameOverrides>, std::less<>> built;
     const std::string_view key = FindPcLayout(layoutId) == nullptr ? kStandardLayout : layoutId;
@@ -156,12 +156,8 @@ const CodeNameOverrides& CodeNamesFor(std::string_view layoutId) {
     return *it->second;
 }
 
-ScopedCodeNames::ScopedCodeNames(std::string_view layoutId) : previous_(CodeNamesInUse()) {
-    UseCodeNames(layoutId.empty() ? nullptr : &CodeNamesFor(layoutId));
-}
-
-ScopedCodeNames::~ScopedCodeNames() {
-    UseCodeNames(previous_);
+CodeNaming NamingFor(std::string_view layoutId) {
+    return layoutId.empty() ? CodeNaming{} : CodeNaming(&CodeNamesFor(layoutId));
 }
 
 } // namespace vorlan::keyboards

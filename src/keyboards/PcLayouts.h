@@ -40,17 +40,8 @@ std::string SignName(const PcKeySigns& key);
 // life of the program. Empty entries only for US and unknown ids.
 const CodeNameOverrides& CodeNamesFor(std::string_view layoutId);
 
-// Makes NameOfCode follow a layout until the object goes; an empty id keeps
-// the standard names.
-class ScopedCodeNames {
-public:
-    explicit ScopedCodeNames(std::string_view layoutId);
-    ~ScopedCodeNames();
-    ScopedCodeNames(const ScopedCodeNames&) = delete;
-    ScopedCodeNames& operator=(const ScopedCodeNames&) = delete;
-
-private:
-    const CodeNameOverrides* previous_;
-};
+// The names codes get under a layout, to hand to whatever names codes; the
+// standard names for an empty id.
+CodeNaming NamingFor(std::string_view layoutId);
 
 } // namespace vorlan::keyboards

@@ -23,7 +23,7 @@ inline bool WritePrivateFile(const std::filesystem::path& path, std::string_view
 
 // A failed write as a message the window translates.
 inline UiMessage WriteFailureMessage(const FileWriteResult& result) {
-    return {WriteFailureId(result.failure), {result.path, result.detail}};
+    return {WriteFailureId(result.failure), {PathText(result.path), result.detail}};
 }
 
 } // namespace vorlan

@@ -44,7 +44,7 @@ class Warner {
 public:
     Warner(const LayoutDocument& doc, ReadReport& report) : doc_(doc), report_(report) {}
 
-    void Add(int key, StringId id, std::vector<std::string> args) {
+    void Add(int key, StringId id, UiArgs args) {
         report_.Add(report_.KeyLine(key), NoteLevel::Warning, id, std::move(args), key);
     }
 

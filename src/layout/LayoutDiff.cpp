@@ -48,23 +48,24 @@ bool Present(const LayoutDocument& doc, int k) {
 }
 
 void Add(std::vector<Difference>& out, DiffKind kind, int key, int otherKey, StringId id,
-         std::vector<std::string> args) {
+         UiArgs args) {
     out.push_back({kind, key, otherKey, UiMessage{id, std::move(args)}});
 }
 
 } // namespace
 
-std::string KeyLabel(const LayoutDocument& doc, int k) {
-    return Num(k) + " \"" + doc.keys[static_cast<std::size_t>(k)].name.str() + "\"";
+Latin1Text KeyLabel(const LayoutDocument& doc, int k) {
+    return Latin1Text(Num(k) + " \"" + doc.keys[static_cast<std::size_t>(k)].name.str() + "\"");
 }
 
 void CompareKey(const LayoutDocument& a, int ka, const LayoutDocument& b, int kb,
                 std::vector<Difference>& out) {
     const KeyRecord& x = a.keys[static_cast<std::size_t>(ka)];
     const KeyRecord& y = b.keys[static_cast<std::size_t>(kb)];
-    const std::string label = KeyLabel(a, ka);
+    const Latin1Text label = KeyLabel(a, ka);
     if (x.name != y.name) {
-        Add(out, DiffKind::Name, ka, kb, StringId::DiffName, {label, x.name.str(), y.name.str()});
+        Add(out, DiffKind::Name, ka, kb, StringId::DiffName,
+            {label, Latin1Text(x.name), Latin1Text(y.name)});
     }
     if (x.codes != y.codes) {
         Add(out, DiffKind::Codes, ka, kb, StringId::DiffCodes,

@@ -35,7 +35,7 @@ struct Difference {
 };
 
 // How a key is named in messages: its number and its name, as 5 "Enter".
-std::string KeyLabel(const LayoutDocument& doc, int k);
+Latin1Text KeyLabel(const LayoutDocument& doc, int k);
 
 // Differences of key ka of a and key kb of b in name, codes, flags, mode and
 // the cells they are joined with (taken relative to the key).

@@ -196,11 +196,12 @@ public:
     }
 
 private:
-    template <class T> static std::string Text(const T& value) {
+    // A number, or a field of the file: Latin-1 bytes.
+    template <class T> static UiArg Text(const T& value) {
         if constexpr (std::is_integral_v<T>) {
             return std::to_string(value);
         } else {
-            return std::string(value);
+            return Latin1Text(value);
         }
     }
 

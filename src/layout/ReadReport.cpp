@@ -59,8 +59,7 @@ bool ReadReport::CountedOnly(int line, NoteLevel level, StringId id) {
     return true;
 }
 
-void ReadReport::Add(int line, NoteLevel level, StringId id, std::vector<std::string> args,
-                     int key) {
+void ReadReport::Add(int line, NoteLevel level, StringId id, UiArgs args, int key) {
     if (CountedOnly(line, level, id)) {
         return;
     }

@@ -36,8 +36,7 @@ public:
     static constexpr int kMaxPerKind = 100;
 
     void Clear();
-    void Add(int line, NoteLevel level, StringId id, std::vector<std::string> args = {},
-             int key = 0);
+    void Add(int line, NoteLevel level, StringId id, UiArgs args = {}, int key = 0);
     // Counts the note when its kind is full and returns true; the caller
     // then need not build its texts. Otherwise false, and the caller adds it.
     bool CountedOnly(int line, NoteLevel level, StringId id);

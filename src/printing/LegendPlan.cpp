@@ -1,7 +1,8 @@
 #include "printing/LegendPlan.h"
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 #include "grid/GridGeometry.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/LayoutDocument.h"
 #include "printing/PrintPages.h"
 
@@ -203,6 +204,7 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
 
     const std::vector<KeyCells> keys = KeysOf(doc, o.blankLegends);
     const double pad = kLegendPaddingMm;
+    const std::shared_ptr<const Hyphenator> hyphenator = HyphenatorFor(o.hyphenation);
     const auto nameOf = [&](const KeyCells& k) {
         return Latin1ToUtf8(doc.keys[static_cast<std::size_t>(k.anchor)].name.str());
     };
@@ -225,7 +227,7 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
         legend.box.y = y;
         const std::string name = nameOf(k);
         legend.text = FitInSet(name, legend.box.width - 2 * pad, legend.box.height - 2 * pad,
-                               plan.typePt, measurer);
+                               plan.typePt, measurer, hyphenator.get());
         if (!legend.text.lines.empty() && legend.text.fontPt < plan.typePt) {
             plan.smaller.push_back({k.anchor, name, legend.text.fontPt});
         }
@@ -252,6 +254,14 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
         bool firstTile = true;
         for (const auto& [c0, c1] : colBands) {
             for (const auto& [r0, r1] : rowBands) {
+                const auto inTile = [&](const KeyCells& k) {
+                    return k.col >= c0 && k.col < c1 && k.row >= r0 && k.row < r1;
+                };
+                // A part of the grid with nothing to print takes no room,
+                // nor a page of its own with only the header.
+                if (std::none_of(keys.begin(), keys.end(), inTile)) {
+                    continue;
+                }
                 const double tileW = (c1 - c0) * o.pitchMm;
                 const double tileH = (r1 - r0) * o.pitchMm;
                 if (!firstTile) {
@@ -263,7 +273,7 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
                 firstTile = false;
                 const double tileX = printable.x + (printable.width - tileW) / 2;
                 for (const KeyCells& k : keys) {
-                    if (k.col >= c0 && k.col < c1 && k.row >= r0 && k.row < r1) {
+                    if (inTile(k)) {
                         place(k, tileX + (k.col - c0) * o.pitchMm + gapX / 2,
                               cursorY + (k.row - r0) * o.pitchMm + gapY / 2, gapX, gapY);
                     }

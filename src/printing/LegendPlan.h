@@ -25,6 +25,9 @@ struct LegendOptions {
     bool cutMarks = true;
     bool frame = true;
     double typeSizeMm = 0; // the legends' type size; 0: the largest all can have
+    // The names' language for hyphenation (see hyphenation/HyphenationChoice.h):
+    // "" the program's language, "none", or a language such as "de".
+    std::string hyphenation;
 };
 
 // The type sizes a hand may choose.

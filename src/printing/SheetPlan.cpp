@@ -1,7 +1,8 @@
 #include "printing/SheetPlan.h"
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 #include "grid/GridGeometry.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
 #include "printing/PrintPages.h"
@@ -37,13 +38,13 @@ bool Listed(const LayoutDocument& doc, int k) {
 
 } // namespace
 
-std::string CodeNamesText(const LayoutDocument& doc, int slot) {
+std::string CodeNamesText(const LayoutDocument& doc, int slot, const CodeNaming& naming) {
     const KeyCodes& codes = doc.keys[static_cast<std::size_t>(slot)].codes;
     std::size_t used = codes.size();
     while (used > 0 && codes[used - 1] == 0) {
         --used;
     }
-    std::vector<std::string> names = CodeNames(std::span(codes.data(), used));
+    std::vector<std::string> names = CodeNames(std::span(codes.data(), used), naming);
     std::string text;
     for (std::size_t i = 0; i < used; ++i) {
         std::string& name = names[i];
@@ -56,7 +57,9 @@ std::string CodeNamesText(const LayoutDocument& doc, int slot) {
 }
 
 SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
-                    const TextMeasurer& m, const WordsOf& words) {
+                    const TextMeasurer& m, const WordsOf& words, const CodeNaming& naming,
+                    std::string_view hyphenation) {
+    const std::shared_ptr<const Hyphenator> hyphenator = HyphenatorFor(hyphenation);
     SheetPlan plan;
     plan.page = page;
     plan.fileName = std::move(fileName);
@@ -126,7 +129,8 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     const double cellPt = SetSize(names, m, kCellNamePt);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const SetEntry& n = names[i];
-        first.grid[namedCells[i]].name = FitInSet(n.text, n.widthMm, n.heightMm, cellPt, m);
+        first.grid[namedCells[i]].name =
+            FitInSet(n.text, n.widthMm, n.heightMm, cellPt, m, hyphenator.get());
     }
     y = first.gridFrame.Bottom() + 4;
 
@@ -172,7 +176,8 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
         double h = 0;
         for (std::size_t i = 0; i < texts.size(); ++i) {
             MmRect box{x, 0, widths[i], 0};
-            FittedText t = FitText(texts[i], widths[i] - 2 * kRowPadMm, 1e6, m, kSheetTablePt);
+            FittedText t = FitText(texts[i], widths[i] - 2 * kRowPadMm, 1e6, m, kSheetTablePt,
+                                   hyphenator.get());
             h = std::max(h, t.heightMm);
             row.cells.emplace_back(box, std::move(t));
             x += widths[i];
@@ -211,9 +216,9 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
             mode += " (!)";
             outOfRange += (outOfRange.empty() ? "" : ", ") + std::to_string(k);
         }
-        SheetRow row = makeRow(
-            {std::to_string(k), Latin1ToUtf8(key.name.str()), CodeNamesText(doc, k), mode, flags},
-            false);
+        SheetRow row = makeRow({std::to_string(k), Latin1ToUtf8(key.name.str()),
+                                CodeNamesText(doc, k, naming), mode, flags},
+                               false);
         if (y + row.box.height > p.Bottom()) {
             y = newPage();
             put(makeRow(headerTexts, true));

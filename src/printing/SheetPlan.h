@@ -6,6 +6,7 @@
 #include "common/StringTable.h"
 #include "printing/PageGeometry.h"
 #include "printing/TextFit.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <string>
 #include <vector>
@@ -66,11 +67,14 @@ inline constexpr double kSheetTablePt = 7;
 inline constexpr double kSheetCellPadMm = 0.35;
 
 // The table's header is made of words (the window's language), and its
-// narrow columns widen to hold them.
+// narrow columns widen to hold them. Codes are named as `naming` names them
+// (the window's PC layout); the grid's names are hyphenated as the choice says
+// (see LegendOptions::hyphenation).
 SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::string fileName,
-                    const TextMeasurer& measurer, const WordsOf& words = EnglishWords);
+                    const TextMeasurer& measurer, const WordsOf& words = EnglishWords,
+                    const CodeNaming& naming = {}, std::string_view hyphenation = {});
 
 // The codes of a key as the key panel names them, the unnamed ones as numbers.
-std::string CodeNamesText(const LayoutDocument& doc, int slot);
+std::string CodeNamesText(const LayoutDocument& doc, int slot, const CodeNaming& naming);
 
 } // namespace vorlan

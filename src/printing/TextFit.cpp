@@ -28,13 +28,14 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
-// Whole words only; hyphenated after and before three characters; or, as
-// the last resort for a box narrower than that, anywhere.
+// Whole words only; broken where the hyphenation patterns allow; or, as the
+// last resort for a box narrower than a letter at the smallest size, anywhere.
 enum class Breaks { None, Hyphenated, Anywhere };
 
 // Greedy wrapping at `pt`; false when a word is too wide and cannot be broken.
 bool Wrap(const std::vector<std::string_view>& words, double width, double pt,
-          const TextMeasurer& m, Breaks breaks, std::vector<std::string>& lines) {
+          const TextMeasurer& m, Breaks breaks, const Hyphenator* hyphenator,
+          std::vector<std::string>& lines) {
     lines.clear();
     std::string line;
     const auto fits = [&](std::string_view s) { return m.WidthMm(s, pt) <= width; };
@@ -53,7 +54,7 @@ bool Wrap(const std::vector<std::string_view>& words, double width, double pt,
             return false;
         }
         while (!fits(word)) {
-            std::size_t n = HyphenBreak(word, fits);
+            std::size_t n = HyphenBreak(word, fits, hyphenator);
             if (n > 0) {
                 lines.push_back(BrokenPart(word, n));
             } else if (breaks == Breaks::Anywhere) {
@@ -90,7 +91,7 @@ FittedText Fitted(std::vector<std::string> lines, double pt, const TextMeasurer&
 
 bool FitsWhole(const std::vector<std::string_view>& words, double width, double height, double pt,
                const TextMeasurer& m, std::vector<std::string>& lines) {
-    return Wrap(words, width, pt, m, Breaks::None, lines) &&
+    return Wrap(words, width, pt, m, Breaks::None, nullptr, lines) &&
            static_cast<int>(lines.size()) <= kMaxSetLines &&
            static_cast<double>(lines.size()) * m.LineHeightMm(pt) <= height;
 }
@@ -98,14 +99,14 @@ bool FitsWhole(const std::vector<std::string_view>& words, double width, double 
 } // namespace
 
 FittedText FitText(std::string_view text, double widthMm, double heightMm,
-                   const TextMeasurer& measurer, double maxPt) {
+                   const TextMeasurer& measurer, double maxPt, const Hyphenator* hyphenator) {
     const std::vector<std::string_view> words = Words(text);
     if (words.empty() || widthMm <= 0 || heightMm <= 0) {
         return {};
     }
     std::vector<std::string> lines;
     const auto tryAt = [&](double pt, Breaks breaks) {
-        if (!Wrap(words, widthMm, pt, measurer, breaks, lines)) {
+        if (!Wrap(words, widthMm, pt, measurer, breaks, hyphenator, lines)) {
             return false;
         }
         return static_cast<double>(lines.size()) * measurer.LineHeightMm(pt) <= heightMm;
@@ -145,13 +146,13 @@ double SetSize(const std::vector<SetEntry>& texts, const TextMeasurer& measurer,
 }
 
 FittedText FitInSet(std::string_view text, double widthMm, double heightMm, double setPt,
-                    const TextMeasurer& measurer) {
+                    const TextMeasurer& measurer, const Hyphenator* hyphenator) {
     const std::vector<std::string_view> words = Words(text);
     std::vector<std::string> lines;
     if (!words.empty() && FitsWhole(words, widthMm, heightMm, setPt, measurer, lines)) {
         return Fitted(lines, setPt, measurer);
     }
-    return FitText(text, widthMm, heightMm, measurer, setPt);
+    return FitText(text, widthMm, heightMm, measurer, setPt, hyphenator);
 }
 
 } // namespace vorlan

@@ -1,9 +1,11 @@
 // Fitting a key name into a box: wrapped at spaces and shrunk until it fits,
-// words broken (hyphenated, see grid/WordBreak.h) only when even a small size
-// cannot hold them. Names printed together share one size where they can. The
-// font's widths come from the paint side through TextMeasurer, so the rule
-// itself stays testable without one.
+// words broken (where their language's patterns allow, see grid/WordBreak.h)
+// only when even a small size cannot hold them. Names printed together share one size where they
+// can. The font's widths come from the paint side through TextMeasurer, so the rule itself stays
+// testable without one.
 #pragma once
+
+#include "hyphenation/Hyphenator.h"
 
 #include <string>
 #include <string_view>
@@ -35,11 +37,13 @@ inline constexpr double kSmallestPt = 0.5;
 inline constexpr int kMaxSetLines = 3;
 inline constexpr double kMmPerPt = 25.4 / 72;
 
-// The largest size (at most maxPt) at which text fits widthMm x heightMm.
+// The largest size (at most maxPt) at which text fits widthMm x heightMm,
+// words broken only where the hyphenator allows (never without one).
 // Never gives lines that overflow the box unless a single character is wider
 // than the box at the smallest size. An empty or blank text gives no lines.
 FittedText FitText(std::string_view text, double widthMm, double heightMm,
-                   const TextMeasurer& measurer, double maxPt = kMaxLegendPt);
+                   const TextMeasurer& measurer, double maxPt = kMaxLegendPt,
+                   const Hyphenator* hyphenator = nullptr);
 
 struct SetEntry {
     std::string text;
@@ -57,6 +61,6 @@ double SetSize(const std::vector<SetEntry>& texts, const TextMeasurer& measurer,
 // The text at the set's size when it fits there, else as FitText fits it
 // below that size.
 FittedText FitInSet(std::string_view text, double widthMm, double heightMm, double setPt,
-                    const TextMeasurer& measurer);
+                    const TextMeasurer& measurer, const Hyphenator* hyphenator);
 
 } // namespace vorlan

@@ -43,6 +43,7 @@ TokenKind ImageTokenizer::ReadToken(std::uint8_t* value) {
         lastKind = TokenKind::Separator;
         Advance();
     }
+    tokenLine = line;
     if (lastKind != TokenKind::Character && lookAhead >= '0' && lookAhead <= '9') {
         int number = 0;
         while (lookAhead >= '0' && lookAhead <= '9') {
@@ -64,6 +65,7 @@ TokenKind ImageTokenizer::ReadToken(std::uint8_t* value) {
         lastKind = TokenKind::Separator;
     } else if (lookAhead == '\n') {
         Advance();
+        ++line;
         lastKind = TokenKind::EndOfLine;
     } else if (lookAhead == -1) {
         lastKind = TokenKind::EndOfFile;
@@ -85,6 +87,7 @@ public:
     ImageBuilder(std::istream& stream, DeviceImage& built) : tokens(stream), image(built) {}
 
     int Build();
+    int FailedLine() const { return tokens.TokenLine(); }
 
 private:
     bool Number(std::uint8_t& value) { return tokens.ReadToken(&value) == TokenKind::Number; }
@@ -246,7 +249,10 @@ bool OpenLayoutFile(const char* path, std::ifstream& file) {
 }
 
 int BuildDeviceImage(std::istream& stream, DeviceImage& image) {
-    return ImageBuilder(stream, image).Build();
+    ImageBuilder builder(stream, image);
+    const int step = builder.Build();
+    image.failedLine = step == ImageOk ? 0 : builder.FailedLine();
+    return step;
 }
 
 bool ExchangeImageHalves(std::span<std::uint8_t> bytes, LayoutType type) {

@@ -32,6 +32,7 @@ ImageLayout ImageLayoutOf(LayoutType type);
 struct DeviceImage {
     std::vector<std::uint8_t> bytes;
     std::optional<LayoutType> type; // set once the first number was read
+    int failedLine = 0;             // on failure, the line of the token that failed (from 1)
 };
 
 // Step codes of BuildDeviceImage (0 is success). Each names the token or value
@@ -92,6 +93,8 @@ public:
     // The next token. A number's value or a character's code goes to *value
     // when value is not null.
     TokenKind ReadToken(std::uint8_t* value);
+    // The line (from 1) the last token began on.
+    int TokenLine() const { return tokenLine; }
 
 private:
     void Advance();
@@ -99,6 +102,8 @@ private:
     std::istream& stream;
     int lookAhead = -1;
     TokenKind lastKind = TokenKind::None;
+    int line = 1;
+    int tokenLine = 1;
 };
 
 // Opens a layout file for BuildDeviceImage, in text mode. False when it cannot

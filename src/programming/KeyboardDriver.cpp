@@ -95,20 +95,20 @@ int ProgressStepOf(int size) {
     return size >= 100 ? size / 100 : 1;
 }
 
-int DetectKeyboardType(KeyboardDriver& driver) {
+Detection DetectKeyboardType(KeyboardDriver& driver) {
     OpenDevice device(driver);
     if (!device) {
-        return DetectNoDevice;
+        return Detection::Failed(DetectError::NoDevice);
     }
     std::uint8_t type = 0;
     std::uint32_t bytesReturned = 0;
     const bool answered = driver.RequestKeyboardType(type, bytesReturned);
     device.Close();
     if (!answered || bytesReturned != 1) {
-        return DetectRequestFailed;
+        return Detection::Failed(DetectError::RequestFailed);
     }
     const std::optional<DeviceKeyboard> keyboard = DeviceKeyboardFromNumber(type);
-    return keyboard ? NumberOf(*keyboard) : static_cast<int>(DetectUnknownType);
+    return keyboard ? Detection::Of(*keyboard) : Detection::Failed(DetectError::UnknownType);
 }
 
 int WriteDeviceImage(KeyboardDriver& driver, const std::uint8_t* image, int size,

@@ -3,10 +3,13 @@
 // Backends: DeviceFileDriver (the real driver) and EmulatedKeyboard.
 #pragma once
 
+#include "programming/DeviceKeyboard.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 namespace vorlan {
 
@@ -81,11 +84,30 @@ struct WriteProgress {
 // The least time between the end of one byte request and the next request.
 inline constexpr std::chrono::milliseconds kBytePause{3};
 
-// Results of DetectKeyboardType besides the types 0, 1 and 2.
-enum DetectResult : int {
-    DetectUnknownType = -1,
-    DetectNoDevice = -2,
-    DetectRequestFailed = -3,
+// Why asking the keyboard its type found none.
+enum class DetectError {
+    UnknownType,   // it answered a number that is no type
+    NoDevice,      // the device could not be opened
+    RequestFailed, // the request failed or returned no byte
+};
+
+// What asking the keyboard its type found: the keyboard, or why not.
+class Detection {
+public:
+    static Detection Of(DeviceKeyboard keyboard) { return Detection(keyboard, {}); }
+    static Detection Failed(DetectError error) { return Detection(std::nullopt, error); }
+
+    bool Answered() const { return keyboard_.has_value(); }
+    const std::optional<DeviceKeyboard>& Keyboard() const { return keyboard_; }
+    // Only for a keyboard that did not answer with a type.
+    DetectError Error() const { return error_; }
+    friend bool operator==(const Detection&, const Detection&) = default;
+
+private:
+    Detection(std::optional<DeviceKeyboard> keyboard, DetectError error)
+        : keyboard_(keyboard), error_(error) {}
+    std::optional<DeviceKeyboard> keyboard_;
+    DetectError error_{};
 };
 
 // Results of WriteDeviceImage.
@@ -98,8 +120,7 @@ enum WriteResult : int {
 };
 
 // Opens the device, asks the keyboard type and closes the device again.
-// Returns 0, 1 or 2, or a DetectResult.
-int DetectKeyboardType(KeyboardDriver& driver);
+Detection DetectKeyboardType(KeyboardDriver& driver);
 
 // Sends size bytes of image, one request per byte, at least kBytePause apart,
 // with a progress step whenever the count of bytes still to send (this one

@@ -1,5 +1,6 @@
 #include "programming/LayoutImageFile.h"
 
+#include "common/StringTable.h"
 #include "layout/LayoutFileCap.h"
 
 #include <algorithm>
@@ -60,8 +61,14 @@ LayoutImageRead ReadLayoutImage(const std::string& path, DeviceImage& image,
     StoppableBytes buffer(bytes, stop);
     std::istream stream(&buffer);
     read.step = BuildDeviceImage(stream, image);
+    read.line = image.failedLine;
     read.stopped = buffer.Stopped() || (stop != nullptr && stop->load());
     return read;
+}
+
+std::string ImageFailureDetail(const LayoutImageRead& read) {
+    return " (" + std::to_string(read.step) + ") " +
+           FormatString(StringText(StringId::ImageFailedAtLine), {std::to_string(read.line)});
 }
 
 } // namespace vorlan

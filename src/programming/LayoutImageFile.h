@@ -17,6 +17,7 @@ struct LayoutImageRead {
     bool capped = false;                // longer than kMaxLayoutFileBytes: only those were read
     bool stopped = false;               // the stop flag was set before the image was built
     int step = ImageOk;                 // BuildDeviceImage's result on what was read
+    int line = 0;                       // the line where it failed, when it did
     bool Ok() const { return check == PathCheck::Plain && !stopped && step == ImageOk; }
 };
 
@@ -25,5 +26,9 @@ struct LayoutImageRead {
 // within milliseconds.
 LayoutImageRead ReadLayoutImage(const std::string& path, DeviceImage& image,
                                 const std::atomic<bool>* stop = nullptr);
+
+// What follows "Invalid file format." for a build that failed: the step and
+// the line it failed at, " (-26) At line 5.".
+std::string ImageFailureDetail(const LayoutImageRead& read);
 
 } // namespace vorlan

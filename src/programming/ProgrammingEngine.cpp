@@ -66,17 +66,18 @@ int ProgrammingEngine(int argumentCount, const char* const* argumentVector,
     }
 
     if (detect) {
-        const int detected = DetectKeyboardType(driver);
-        switch (detected) {
-        case DetectRequestFailed:
-            return Message(StringId::KeyboardDetectingError);
-        case DetectNoDevice:
-            return Message(StringId::DriverError);
-        case DetectUnknownType:
-            return Message(StringId::InvalidKeyboardTypeDetected);
-        default:
-            keyboard = DeviceKeyboardFromNumber(detected);
+        const Detection detected = DetectKeyboardType(driver);
+        if (!detected.Answered()) {
+            switch (detected.Error()) {
+            case DetectError::RequestFailed:
+                return Message(StringId::KeyboardDetectingError);
+            case DetectError::NoDevice:
+                return Message(StringId::DriverError);
+            case DetectError::UnknownType:
+                return Message(StringId::InvalidKeyboardTypeDetected);
+            }
         }
+        keyboard = detected.Keyboard();
     }
     if (!image.type) {
         return 0;

@@ -12,8 +12,8 @@ void AddMismatch(const RunFailure& f, std::vector<UiMessage>& out) {
     if (!f.layoutType || !f.keyboard) {
         return;
     }
-    const std::vector<std::string> layout{std::to_string(KeyCountOf(*f.layoutType)),
-                                          std::string(FamilyName(FamilyOf(*f.layoutType)))};
+    const UiArgs layout{std::to_string(KeyCountOf(*f.layoutType)),
+                        std::string(FamilyName(FamilyOf(*f.layoutType)))};
     switch (*f.keyboard) {
     case DeviceKeyboard::SevenThreeScan:
         out.push_back({StringId::FoundScanKeyboard, layout});
@@ -47,7 +47,7 @@ std::vector<UiMessage> RunFailureMessages(const RunFailure& f) {
         AddMismatch(f, out);
         break;
     case StringId::DriverError:
-        out.push_back({StringId::AdviceDriver, {f.device}});
+        out.push_back({StringId::AdviceDriver, {PathText(f.device)}});
         break;
     case StringId::KeyboardDetectingError:
     case StringId::KeyboardNotAnswering:
@@ -62,10 +62,10 @@ std::vector<UiMessage> RunFailureMessages(const RunFailure& f) {
         if (f.readProblem != 0) {
             out.push_back({static_cast<StringId>(f.readProblem), {}});
         }
-        out.push_back({StringId::AdviceUnreadableFile, {f.layoutPath}});
+        out.push_back({StringId::AdviceUnreadableFile, {PathText(f.layoutPath)}});
         break;
     case StringId::InvalidFileFormat:
-        out.push_back({StringId::AdviceInvalidLayout, {f.layoutPath}});
+        out.push_back({StringId::AdviceInvalidLayout, {PathText(f.layoutPath)}});
         break;
     default:
         break;

@@ -142,7 +142,7 @@ UiMessage RecoveryQuestion(const RecoveryRecord& record) {
         if (shown < kShownNames) {
             const std::string_view name = doc.keys[static_cast<std::size_t>(k)].name;
             names +=
-                (shown == 0 ? "" : ", ") + (name.empty() ? std::to_string(k) : std::string(name));
+                (shown == 0 ? "" : ", ") + (name.empty() ? std::to_string(k) : Latin1ToUtf8(name));
             ++shown;
         }
     }
@@ -158,7 +158,7 @@ UiMessage RecoveryQuestion(const RecoveryRecord& record) {
     if (record.originalPath.empty()) {
         return {StringId::AskRecoverUntitled, {time, keys, list}};
     }
-    return {StringId::AskRecover, {record.originalPath, time, keys, list}};
+    return {StringId::AskRecover, {PathText(record.originalPath), time, keys, list}};
 }
 
 } // namespace vorlan

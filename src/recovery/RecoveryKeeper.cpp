@@ -84,7 +84,7 @@ bool OfferRecovery(const std::string& folder, RecoveryHost& host) {
             // Kept under another name, so nothing is lost and it is not offered again.
             const std::string aside = path + ".unreadable";
             fs::rename(PathFromUtf8(path), PathFromUtf8(aside), ec);
-            host.ShowError({StringId::RecoveryUnreadable, {ec ? path : aside}});
+            host.ShowError({StringId::RecoveryUnreadable, {PathText(ec ? path : aside)}});
             continue;
         }
         if (host.AskYesNo(RecoveryQuestion(*record))) {

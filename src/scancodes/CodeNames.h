@@ -12,19 +12,13 @@
 
 namespace vorlan {
 
-// Which names: those chosen with UseCodeNames (the window's PC layout, UTF-8)
-// or the standard ones whatever was chosen (text others read).
-enum class CodeNaming { Chosen, Standard };
-
-std::string NameOfCodeAs(CodeNaming naming, std::uint32_t code, std::uint32_t previousCode);
-
 template <std::ranges::input_range Codes>
-std::vector<std::string> CodeNames(const Codes& codes, CodeNaming naming = CodeNaming::Chosen) {
+std::vector<std::string> CodeNames(const Codes& codes, const CodeNaming& naming) {
     std::vector<std::string> names;
     std::uint32_t previous = 0;
     for (const auto stored : codes) {
         const auto code = static_cast<std::uint32_t>(stored);
-        names.push_back(NameOfCodeAs(naming, code, previous));
+        names.push_back(NameOfCode(code, previous, naming));
         previous = code;
     }
     return names;

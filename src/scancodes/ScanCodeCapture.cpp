@@ -18,17 +18,17 @@ void ScanCodeCapture::Store(std::uint32_t code, std::string name) {
     ++nextSlot_;
 }
 
-std::vector<CodeAndName> CodesOfKeyDown(const KeyDownEvent& event) {
+std::vector<CodeAndName> CodesOfKeyDown(const KeyDownEvent& event, const CodeNaming& naming) {
     if (event.key == KeyIdentity::Pause) {
         return {};
     }
     // Num Lock arrives flagged as extended, but its code is the plain 0x77.
     const bool extended = event.key == KeyIdentity::NumLock ? false : event.extended;
-    return TranslateKey(event.scanCode, extended);
+    return TranslateKey(event.scanCode, extended, naming);
 }
 
 bool ScanCodeCapture::KeyDown(const KeyDownEvent& event) {
-    std::vector<CodeAndName> pairs = CodesOfKeyDown(event);
+    std::vector<CodeAndName> pairs = CodesOfKeyDown(event, naming_);
     if (pairs.empty()) {
         return false;
     }
@@ -70,7 +70,7 @@ void ScanCodeCapture::TakeEditedCodes(const SlotCodes& codes) {
     // show what the slots hold and what the user typed is what gets stored.
     slotCodes_ = codes;
     for (int k = 0; k < kSlotCount; ++k) {
-        slotNames_[k] = NameOfCode(slotCodes_[k], 0);
+        slotNames_[k] = NameOfCode(slotCodes_[k], 0, naming_);
     }
 }
 

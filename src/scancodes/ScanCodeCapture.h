@@ -29,10 +29,14 @@ struct KeyDownEvent {
 // The set-2 codes, with their names, that one key press stands for: the
 // capture's own rules (Pause gives nothing, Num Lock is not extended). Empty
 // for a key the tables do not hold.
-std::vector<CodeAndName> CodesOfKeyDown(const KeyDownEvent& event);
+std::vector<CodeAndName> CodesOfKeyDown(const KeyDownEvent& event, const CodeNaming& naming);
 
 class ScanCodeCapture {
 public:
+    // The names captured and edited codes get: the window's PC layout's.
+    explicit ScanCodeCapture(CodeNaming naming = {}) : naming_(naming) {}
+    void SetNaming(CodeNaming naming) { naming_ = naming; }
+
     // Loads a key's codes and the names shown for them. Captured codes start
     // again at slot 1, so loaded codes after the last captured one stay.
     void Open(const SlotCodes& codes, const SlotNames& names);
@@ -57,6 +61,7 @@ public:
 private:
     void Store(std::uint32_t code, std::string name);
 
+    CodeNaming naming_;
     SlotCodes slotCodes_{};
     SlotNames slotNames_{};
     int nextSlot_ = 1;

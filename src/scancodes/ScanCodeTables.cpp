@@ -1,7 +1,6 @@
 #include "scancodes/ScanCodeTables.h"
 
 #include <algorithm>
-#include <atomic>
 
 namespace vorlan {
 
@@ -34,21 +33,18 @@ std::string UnnamedCode(std::uint32_t code) {
     return "key_" + std::to_string(code);
 }
 
-// Chosen on the ui thread, read wherever names are made.
-std::atomic<const CodeNameOverrides*> gCodeNames{nullptr};
-
-const std::string* OverrideFor(std::uint32_t code, std::uint32_t previousCode) {
-    const CodeNameOverrides* names = gCodeNames.load(std::memory_order_acquire);
-    if (names == nullptr || previousCode == ExtendedPrefix || code >= names->size() ||
-        (*names)[code].empty()) {
-        return nullptr;
-    }
-    return &(*names)[code];
-}
-
 } // namespace
 
-std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended) {
+const std::string* CodeNaming::Override(std::uint32_t code, std::uint32_t previousCode) const {
+    if (overrides_ == nullptr || previousCode == ExtendedPrefix || code >= overrides_->size() ||
+        (*overrides_)[code].empty()) {
+        return nullptr;
+    }
+    return &(*overrides_)[code];
+}
+
+std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended,
+                                      const CodeNaming& naming) {
     if (scanCode >= ScanCodeTable.size()) {
         return {};
     }
@@ -60,7 +56,7 @@ std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended) {
         if (code == 0 && name.empty()) {
             return {};
         }
-        if (const std::string* chosen = OverrideFor(code, 0)) {
+        if (const std::string* chosen = naming.Override(code, 0)) {
             return {{code, *chosen}};
         }
         return {{code, std::string(name)}};
@@ -73,16 +69,8 @@ std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended) {
     return {{ExtendedPrefix, std::string(ExtendedName)}, {code, std::string(KeyNameTable[row])}};
 }
 
-void UseCodeNames(const CodeNameOverrides* names) {
-    gCodeNames.store(names, std::memory_order_release);
-}
-
-const CodeNameOverrides* CodeNamesInUse() {
-    return gCodeNames.load(std::memory_order_acquire);
-}
-
-std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode) {
-    if (const std::string* chosen = OverrideFor(code, previousCode)) {
+std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode, const CodeNaming& naming) {
+    if (const std::string* chosen = naming.Override(code, previousCode)) {
         return *chosen;
     }
     return StandardNameOfCode(code, previousCode);

@@ -122,31 +122,43 @@ struct CodeAndName {
     bool operator==(const CodeAndName&) const = default;
 };
 
-// The set-2 code(s) to send for a key reported with set-1 `scanCode` and the
-// 0xE0 `extended` flag, in sending order: one pair, or the prefix pair and then
-// the key's own pair. Empty when the tables hold no key for it (a set-1 code
-// of 0x60 or above, a row without code and name, an extended key whose code is
-// 0 or whose name row lies past the table): such a press produces nothing.
-std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended);
-
-// The display name of a stored code; `previousCode` is the code in the slot
-// before it (0 for the first slot) and selects the extended name after 0xE0.
-// A code without a name row, including the extended form of a key whose
-// extended row lies past the table, is named "key_<code in decimal>".
-// Follows the names chosen with UseCodeNames.
-std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode);
-
-// NameOfCode with the standard names, whatever UseCodeNames chose.
-std::string StandardNameOfCode(std::uint32_t code, std::uint32_t previousCode);
-
 // Names that replace the standard name of a code not sent after the extended
 // prefix, by code; an empty entry keeps the standard name.
 using CodeNameOverrides = std::array<std::string, 256>;
 
-// The names NameOfCode and TranslateKey give from now on; nullptr restores the
-// standard names. The table must live as long as it is in use (the PC layout
-// tables are built once and kept).
-void UseCodeNames(const CodeNameOverrides* names);
-const CodeNameOverrides* CodeNamesInUse();
+// Which names codes get: the standard ones, or those of a PC keyboard layout
+// where its keys differ (keyboards::NamingFor). A small value, handed to
+// whatever names codes; the table it points to lives as long as the program
+// (the PC layouts' tables are built once and kept).
+class CodeNaming {
+public:
+    constexpr CodeNaming() = default; // the standard names
+    explicit constexpr CodeNaming(const CodeNameOverrides* overrides) : overrides_(overrides) {}
+
+    // The name replacing code's standard one, or nullptr to keep it.
+    const std::string* Override(std::uint32_t code, std::uint32_t previousCode) const;
+    friend bool operator==(const CodeNaming&, const CodeNaming&) = default;
+
+private:
+    const CodeNameOverrides* overrides_ = nullptr;
+};
+
+// The set-2 code(s) to send for a key reported with set-1 `scanCode` and the
+// 0xE0 `extended` flag, in sending order: one pair, or the prefix pair and then
+// the key's own pair, named as `naming` names them. Empty when the tables hold
+// no key for it (a set-1 code of 0x60 or above, a row without code and name, an
+// extended key whose code is 0 or whose name row lies past the table): such a
+// press produces nothing.
+std::vector<CodeAndName> TranslateKey(std::uint32_t scanCode, bool extended,
+                                      const CodeNaming& naming);
+
+// The display name of a stored code as `naming` names it; `previousCode` is the
+// code in the slot before it (0 for the first slot) and selects the extended
+// name after 0xE0. A code without a name row, including the extended form of a
+// key whose extended row lies past the table, is named "key_<code in decimal>".
+std::string NameOfCode(std::uint32_t code, std::uint32_t previousCode, const CodeNaming& naming);
+
+// NameOfCode with the standard names.
+std::string StandardNameOfCode(std::uint32_t code, std::uint32_t previousCode);
 
 } // namespace vorlan

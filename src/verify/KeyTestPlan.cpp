@@ -76,8 +76,9 @@ bool StoredSequences(const std::vector<std::uint8_t>& received, LayoutType type,
     return true;
 }
 
-KeyTestPlan MakeKeyTestPlan(const LayoutDocument& doc) {
+KeyTestPlan MakeKeyTestPlan(const LayoutDocument& doc, const CodeNaming& naming) {
     KeyTestPlan plan;
+    plan.naming = naming;
     plan.keyDelayMs = KeyDelayMilliseconds(doc.settings.keyDelay);
     plan.rfid = doc.rfid;
     plan.rfidEnabled =
@@ -161,8 +162,9 @@ std::optional<KeyDownEvent> KeyDownForCode(std::uint8_t code, bool extended) {
         if (s == 0x45) {
             event.key = KeyIdentity::NumLock;
         }
-        // Only what the capture itself makes of the press counts.
-        const std::vector<CodeAndName> codes = CodesOfKeyDown(event);
+        // Only what the capture itself makes of the press counts (its codes:
+        // names play no part).
+        const std::vector<CodeAndName> codes = CodesOfKeyDown(event, CodeNaming{});
         const std::size_t expected = extended ? 2 : 1;
         if (codes.size() == expected && codes.back().code == code) {
             return event;
@@ -187,8 +189,8 @@ bool KeyPressesOf(const CodeSequence& codes, std::vector<KeyDownEvent>& presses)
     return true;
 }
 
-std::string CodeSequenceText(const CodeSequence& codes) {
-    const std::vector<std::string> names = CodeNames(codes);
+std::string CodeSequenceText(const CodeSequence& codes, const CodeNaming& naming) {
+    const std::vector<std::string> names = CodeNames(codes, naming);
     std::string text;
     for (std::size_t i = 0; i < codes.size(); ++i) {
         // The prefix is implied by the extended key's own name.

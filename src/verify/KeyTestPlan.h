@@ -42,6 +42,7 @@ struct KeyTestPlan {
     // presses are read as cards.
     std::vector<int> cardClashes;
     int keyDelayMs = 750; // a longer pause ends a sequence
+    CodeNaming naming;    // how the test names codes (the window's PC layout)
     bool rfidEnabled = false;
     RfidOptions rfid;
 
@@ -65,7 +66,7 @@ LayoutType ImageLayoutType(const LayoutDocument& doc);
 bool StoredSequences(const std::vector<std::uint8_t>& received, LayoutType type,
                      std::vector<CodeSequence>& bySlot);
 
-KeyTestPlan MakeKeyTestPlan(const LayoutDocument& doc);
+KeyTestPlan MakeKeyTestPlan(const LayoutDocument& doc, const CodeNaming& naming);
 
 // Sorted by the shorter key, then the longer.
 std::vector<Ambiguity> FindAmbiguities(const std::vector<TestKey>& keys);
@@ -79,6 +80,6 @@ std::optional<KeyDownEvent> KeyDownForCode(std::uint8_t code, bool extended);
 bool KeyPressesOf(const CodeSequence& codes, std::vector<KeyDownEvent>& presses);
 
 // "Ctrl_left C", the display names of a sequence.
-std::string CodeSequenceText(const CodeSequence& codes);
+std::string CodeSequenceText(const CodeSequence& codes, const CodeNaming& naming);
 
 } // namespace vorlan

@@ -79,10 +79,10 @@ StringId KeyResultId(KeyResult result) {
     return StringId::KeyTestNotTested;
 }
 
-std::string TestLineText(const TestLine& line, const WordsOf& words) {
+std::string TestLineText(const TestLine& line, const CodeNaming& naming, const WordsOf& words) {
     if (line.kind != StreamEvent::Kind::Card) {
         return FormatString(words(StringId::KeyTestUnknownLine, -1),
-                            {CodeSequenceText(line.codes)});
+                            {CodeSequenceText(line.codes, naming)});
     }
     const CardRead& c = line.card;
     const auto okOrWrong = [&words](bool ok) {
@@ -102,7 +102,7 @@ std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader&
     const KeyTestPlan& plan = session.Plan();
     std::ostringstream out;
     out << words(StringId::KeyTestCaption, -1) << "\n"
-        << FormatString(words(StringId::DoneLayout, -1), {Latin1ToUtf8(header.layoutFile)}) << "\n"
+        << FormatString(words(StringId::DoneLayout, -1), {PathToUtf8(header.layoutFile)}) << "\n"
         << FormatString(words(StringId::KeyTestReportImage, -1), {header.imageSha256}) << "\n"
         << FormatString(words(StringId::KeyTestReportDate, -1), {header.dateTime}) << "\n"
         << FormatString(words(StringId::KeyTestCounter, session.TestedCount()),
@@ -111,8 +111,8 @@ std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader&
     for (int i = 0; i < session.KeyCount(); ++i) {
         const TestKey& key = plan.keys[static_cast<std::size_t>(i)];
         out << FormatString(words(StringId::KeyTestReportKey, -1), {std::to_string(key.slot)})
-            << "\t" << Latin1ToUtf8(key.name) << "\t" << CodeSequenceText(key.codes) << "\t"
-            << words(KeyResultId(session.Result(i)), -1);
+            << "\t" << Latin1ToUtf8(key.name) << "\t" << CodeSequenceText(key.codes, plan.naming)
+            << "\t" << words(KeyResultId(session.Result(i)), -1);
         if (plan.IsAmbiguous(i)) {
             out << " " << words(StringId::KeyTestAmbiguous, -1);
         }
@@ -122,7 +122,7 @@ std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader&
         out << "\n";
     }
     for (const TestLine& line : session.Lines()) {
-        out << TestLineText(line, words) << "\n";
+        out << TestLineText(line, plan.naming, words) << "\n";
     }
     return out.str();
 }
@@ -204,16 +204,16 @@ std::string KeyTestReportJson(const KeyTestSession& session, const ReportHeader&
         keys.push_back({{"slot", key.slot},
                         {"name", Latin1ToUtf8(key.name)},
                         {"codes", std::move(codes)},
-                        {"codeNames", CodeSequenceText(key.codes)},
+                        {"codeNames", CodeSequenceText(key.codes, plan.naming)},
                         {"result", EnglishWords(KeyResultId(session.Result(i)))},
                         {"ambiguous", plan.IsAmbiguous(i)}});
     }
     Json lines = Json::array();
     for (const TestLine& line : session.Lines()) {
-        lines.push_back(TestLineText(line));
+        lines.push_back(TestLineText(line, session.Plan().naming));
     }
     Json report;
-    report["layoutFile"] = Latin1ToUtf8(header.layoutFile);
+    report["layoutFile"] = PathToUtf8(header.layoutFile);
     report["imageSha256"] = header.imageSha256;
     report["dateTime"] = header.dateTime;
     report["tested"] = session.TestedCount();

@@ -59,20 +59,22 @@ private:
 
 // What a saved report names besides the keys.
 struct ReportHeader {
-    std::string layoutFile;
+    std::string layoutFile; // a path in the system's form (common/Text.h)
     std::string imageSha256;
     std::string dateTime; // "YYYY-MM-DD HH:MM:SS", local time
 };
 
 // The report as plain text (one line per key) and as one JSON object. Names
-// are taken as the layout file's single-byte text and written as UTF-8. The
+// are taken as the layout file's single-byte text, the layout's path as the
+// system's, and both written as UTF-8. The
 // JSON is for programs and keeps its English words.
 std::string KeyTestReportText(const KeyTestSession& session, const ReportHeader& header,
                               const WordsOf& words = EnglishWords);
 std::string KeyTestReportJson(const KeyTestSession& session, const ReportHeader& header);
 
 // "unknown: Ctrl_left X", or the card line, as the test view lists it.
-std::string TestLineText(const TestLine& line, const WordsOf& words = EnglishWords);
+std::string TestLineText(const TestLine& line, const CodeNaming& naming,
+                         const WordsOf& words = EnglishWords);
 
 StringId KeyResultId(KeyResult result);
 

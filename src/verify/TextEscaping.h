@@ -2,7 +2,7 @@
 // text, reports and logs are UTF-8, and a log line must stay one line.
 #pragma once
 
-#include "common/Latin1.h"
+#include "common/Text.h"
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,5 @@
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <filesystem>
@@ -73,6 +73,54 @@ TEST_F(CheckDiffCommandTest, CheckExitStatusAndLocatedMessages) {
     EXPECT_NE(mode.out.find(modeFour + ":3: warning: Key 2 has key mode 4, outside 1 to 3.\n"),
               std::string::npos)
         << mode.out;
+}
+
+// check and the image builder read each file alike: where image refuses a
+// file, check says so as an error at the line image names; where image takes
+// it, check finds nothing of the builder's.
+TEST_F(CheckDiffCommandTest, CheckFindsWhatTheImageBuilderFindsAtItsLine) {
+    const std::string header = "56; 0; 0; 2; 11\r\n";
+    struct Row {
+        const char* name;
+        std::string bytes;
+        int step; // image's step, 0: taken
+        int line;
+    };
+    const std::vector<Row> rows = {
+        {"clean", kClean, 0, 0},
+        {"no line end at the end", kClean.substr(0, kClean.size() - 2), 0, 0},
+        {"one empty line at the end", kClean + "\r\n", -26, 58},
+        {"blank line between keys", Layout("\r\n2; 6, 0, 0, 0, 0, 0, 0; 2;B"), -26, 3},
+        {"a line of letters", Layout("KEY; 6, 0, 0, 0, 0, 0, 0; 2;B"), -26, 3},
+        {"code above 255", Layout("2; 999, 0, 0, 0, 0, 0, 0; 2;B"), -29, 3},
+        {"key number 0", Layout("0; 6, 0, 0, 0, 0, 0, 0; 2;B"), -28, 3},
+        {"key number without separator", Layout("2 6, 0, 0, 0, 0, 0, 0; 2;B"), -27, 3},
+        {"too few codes", Layout("2; 6, 0"), -30, 3},
+        {"header without separator", "56 0; 0; 2; 11\r\n1; 5, 0, 0, 0, 0, 0, 0; 2;A\r\n", -3, 1},
+        {"header only", header, 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string file = File("agree.txt", row.bytes);
+        const test::CliRun image = Run({"image", file, "-o", (dir / "agree.bin").string()});
+        const test::CliRun check = Run({"check", file});
+        const bool builderNote = check.out.find("image builder stops") != std::string::npos;
+        if (row.step == 0) {
+            EXPECT_EQ(image.status, 0) << image.err;
+            EXPECT_FALSE(builderNote) << check.out;
+            continue;
+        }
+        const std::string said = "Invalid file format. (" + std::to_string(row.step) + ")";
+        EXPECT_EQ(image.status, 1);
+        EXPECT_EQ(image.err, "Error: " + said + " At line " + std::to_string(row.line) + ".\n");
+        EXPECT_EQ(check.status, 1) << check.out;
+        EXPECT_NE(check.out.find(file + ":" + std::to_string(row.line) +
+                                 ": error: The image builder stops at this line, so vorlanctl "
+                                 "image and program refuse the file: " +
+                                 said + "\n"),
+                  std::string::npos)
+            << check.out;
+    }
 }
 
 TEST_F(CheckDiffCommandTest, CheckJsonIsOneArrayOfTheSameMessages) {

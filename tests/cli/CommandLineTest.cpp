@@ -2,8 +2,8 @@
 // vorlanctl and vorlan, their --help, the generated man pages and completion.
 #include "common/CommandLine.h"
 
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
 #include "layout/LayoutFile.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -118,6 +118,19 @@ TEST_F(ConvertCommandTest, UnreadableOrUnwritableFilesFail) {
     r = Run({Data("worked-example-16scan.txt"), (dir / "no" / "such" / "out.txt").string()});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "Error: The folder " + (dir / "no" / "such").string() + " does not exist.\n");
+
+#ifndef _WIN32
+    // Run in a folder that was removed since: the message names it.
+    const fs::path gone = dir / "gone";
+    fs::create_directories(gone);
+    const fs::path kept = fs::current_path();
+    fs::current_path(gone);
+    fs::remove(gone);
+    r = Run({Data("worked-example-16scan.txt"), "out.txt"});
+    fs::current_path(kept);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Error: The folder " + gone.string() + " does not exist.\n");
+#endif
 }
 
 TEST_F(ConvertCommandTest, UsageErrors) {

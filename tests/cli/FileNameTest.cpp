@@ -2,9 +2,9 @@
 // as a user runs vorlanctl: on Windows names outside the ANSI code page (a
 // Western European code page cannot hold Polish, Greek, Cyrillic, CJK or an
 // emoji), on POSIX systems names that are not UTF-8 at all.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
 #include "common/FilePath.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 #include "verify/ProgrammingLog.h"
 
 #include <cstdlib>
@@ -38,12 +38,19 @@ std::vector<NameCase> Names() {
         {"cjk", "\xE9\x94\xAE\xE7\x9B\x98.txt"}, // 键盘
         {"emoji", "keys \xF0\x9F\x8E\xB9.txt"},  // a character beyond 16 bits
         {"space and dots", "a layout. v2 .txt"}, // Windows keeps dots inside a name
+        {"accents", "\xC3\xA9t\xC3\xA9.txt"},    // été
+        {"polish city", "\xC5\x81\xC3\xB3"
+                        "d\xC5\xBA.txt"},                                    // Łódź
+        {"greek and cyrillic", "\xCE\xA9mega \xD0\xB4\xD0\xBE\xD0\xBC.txt"}, // Ωmega дом
+        // Signs a shell would act on reach vorlanctl as they are.
+        {"shell signs", "$HOME `id` ${x} 50% & ^ !a.txt"},
     };
 #ifndef _WIN32
     // Any bytes but '/' and NUL: Latin-1 and a byte no encoding gives.
     names.push_back({"latin-1 bytes", "J\xF6rg \xE9t\xE9.txt"});
     names.push_back({"invalid utf-8", "bad \xFF\xFE name"});
     names.push_back({"space and dot at the end", "layout ."});
+    names.push_back({"quotes and backslash", "a \"quoted\" \\ 'name'.txt"});
 #endif
     return names;
 }

@@ -1,8 +1,8 @@
 // vorlanctl pc-layouts and the --pc-layout option of show and sheet, run as
 // a user runs them.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
 #include "layout/LayoutFile.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <cstdlib>

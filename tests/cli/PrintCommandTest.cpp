@@ -1,13 +1,15 @@
 // vorlanctl legends and vorlanctl sheet as a user runs them.
-#include "CliRunner.h"
-#include "TempFolder.h"
 #include "layout/LayoutFile.h"
-#include "printing/PrintTestLayouts.h"
+#include "testing/CliRunner.h"
+#include "testing/PrintTestLayouts.h"
+#include "testing/TempFolder.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <ranges>
 #include <regex>
+#include <set>
 #include <sstream>
 
 namespace vorlan {
@@ -47,12 +49,24 @@ TEST_F(PrintCommandTest, WritesEachFormat) {
         {{"legends", layout, "--no-frame", "--no-cut-marks", "-o", Out("l.svg")}, "l.svg", "<?xml"},
         {{"sheet", layout, "-o", Out("s.pdf")}, "s.pdf", "%PDF"},
     };
+#ifndef _WIN32
+    // As cron and sudo run it: no runtime folder, and nothing said of it.
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::string kept = runtime != nullptr ? runtime : "";
+    unsetenv("XDG_RUNTIME_DIR");
+#endif
     for (const Case& c : cases) {
         const auto run = RunVorlanctl(c.args, folder);
         EXPECT_EQ(0, run.status) << run.err;
+        EXPECT_EQ("", run.err);
         EXPECT_EQ(Out(c.out) + "\n", run.out);
         EXPECT_TRUE(test::ReadFileBytes(folder / c.out).starts_with(c.magic)) << c.out;
     }
+#ifndef _WIN32
+    if (runtime != nullptr) {
+        setenv("XDG_RUNTIME_DIR", kept.c_str(), 1);
+    }
+#endif
 #else
     const auto run = RunVorlanctl({"legends", layout, "-o", Out("l.pdf")}, folder);
     EXPECT_EQ(1, run.status);
@@ -133,6 +147,67 @@ TEST_F(PrintCommandTest, LegendsShareOneTypeSizeButForTheKeysNamed) {
     EXPECT_NEAR(1.5, sizes["3"] / sizes["2"], 0.02);
 }
 
+// A butcher's names on small legends and on the sheet, as pdftotext reads the
+// words back: broken only where the German patterns break them, and not at
+// all with --hyphenate none.
+TEST_F(PrintCommandTest, NamesAreBrokenWhereTheirLanguagesPatternsAllow) {
+    if (std::system("pdftotext -v >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    LayoutDocument doc = test::FullLayout(56);
+    // The names as the German dictionary breaks them (Latin-1 bytes in the
+    // file); a line may end in any of their pieces but for the last.
+    const std::string marked[] = {"Fleisch-pflan-zerl", "Schweins-bra-ten", "Auf-schnitt",
+                                  "Schin-ken", "Le-ber-k\u00e4-se"};
+    std::set<std::string> dictionaryParts;
+    for (std::size_t i = 0; i < std::size(marked); ++i) {
+        std::vector<std::string> pieces;
+        for (const auto piece : std::views::split(marked[i], '-')) {
+            pieces.emplace_back(piece.begin(), piece.end());
+        }
+        std::string name;
+        for (std::size_t from = 0; from < pieces.size(); ++from) {
+            std::string part;
+            for (std::size_t to = from; to + 1 < pieces.size(); ++to) {
+                part += pieces[to];
+                dictionaryParts.insert(part + '-');
+            }
+            name += pieces[from];
+        }
+        const std::string latin1 = std::regex_replace(name, std::regex("\u00e4"), "\xe4");
+        doc.keys[9 + i].name = latin1;
+    }
+    doc.filePath = Out("butcher.txt");
+    ASSERT_TRUE(WriteLayout(doc, KeyboardVariant::SixteenScan));
+    struct Case {
+        std::vector<std::string> args;
+        bool broken; // some name is broken
+    } cases[] = {
+        {{"legends", doc.filePath, "--legend", "9x9", "--type-size", "3", "--hyphenate", "de"},
+         true},
+        {{"legends", doc.filePath, "--legend", "9x9", "--type-size", "3", "--hyphenate", "none"},
+         false},
+        {{"sheet", doc.filePath, "--hyphenate", "de_AT"}, true},
+    };
+    for (Case& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        c.args.insert(c.args.end(), {"-o", Out("h.pdf")});
+        const auto run = RunVorlanctl(c.args, folder);
+        ASSERT_EQ(0, run.status) << run.err;
+        int broken = 0;
+        for (const auto& [read, height] : WordHeights(Out("h.pdf"))) {
+            // The PDF's font joins f and l, f and i.
+            std::string word = std::regex_replace(read, std::regex("\uFB02"), "fl");
+            word = std::regex_replace(word, std::regex("\uFB01"), "fi");
+            if (word.ends_with('-') && word.size() > 1) {
+                EXPECT_TRUE(dictionaryParts.contains(word)) << word;
+                ++broken;
+            }
+        }
+        EXPECT_EQ(c.broken, broken > 0);
+    }
+}
+
 // --save-ink draws the sheet as the window prints it on paper: nothing in colour.
 TEST_F(PrintCommandTest, SheetSavesInkOnlyWhenAsked) {
     for (const bool saving : {false, true}) {
@@ -177,11 +252,15 @@ TEST_F(PrintCommandTest, RefusesBadArgumentsWithTheUsualStatus) {
         {{"sheet", layout, "-o", Out("x.pdf"), "--packed"}, 2},
         {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "big"}, 2},
         {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "0.5"}, 2},
+        {{"legends", layout, "-o", Out("x.pdf"), "--type-size", "0"}, 2},
         {{"legends", layout, layout, "-o", Out("x.pdf")}, 2},
+        {{"legends", layout, "-o", Out("x.pdf"), "--hyphenate", "Deutsch!"}, 2},
+        {{"sheet", layout, "-o", Out("x.pdf"), "--hyphenate", ""}, 2},
 #ifdef VORLAN_CLI_PRINTING
         {{"legends", Out("none.txt"), "-o", Out("x.pdf")}, 1},
         {{"legends", layout, "-o", Out("x.txt")}, 2},
         {{"sheet", layout, "-o", Out("missing/x.pdf")}, 1},
+        {{"sheet", layout, "-o", Out("x.pdf"), "--hyphenate", "tlh"}, 2}, // no dictionary
 #endif
     };
     for (const Case& c : cases) {

@@ -1,7 +1,7 @@
 // vorlanctl program and vorlanctl image, run as a user runs them.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
 #include "programming/DeviceImage.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 #include "verify/ProgrammingLog.h"
 
 #include <algorithm>
@@ -259,8 +259,13 @@ TEST_F(CliTest, WritesTheImageRawOrAsHex) {
 TEST_F(CliTest, ImageFailuresNameTheStep) {
     CliRun run = Run({"image", kData + "bad-pause.txt", "-o", Out("x")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.errors, "Error: Invalid file format. (-24)\n");
+    EXPECT_EQ(run.errors, "Error: Invalid file format. (-24) At line 1.\n");
     EXPECT_FALSE(std::filesystem::exists(Out("x")));
+    // program says it as image does.
+    run = Run({"program", "--emulate", "1", "--log", Out("runs.log"), kData + "bad-pause.txt"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.errors.starts_with("Error: Invalid file format. (-24) At line 1.\n"))
+        << run.errors;
 
     // The reader's words, as check, show and convert say them.
     const std::pair<std::string, std::string> unreadable[] = {
@@ -290,7 +295,7 @@ TEST_F(CliTest, ImageFailuresNameTheStep) {
             file + ": error: Only the first 16777216 bytes of the file are read.\n";
         const bool good = file == padded;
         run = Run({"image", file, "-o", Out("x")});
-        EXPECT_EQ(run.errors, note + (good ? "" : "Error: Invalid file format. (-1)\n"));
+        EXPECT_EQ(run.errors, note + (good ? "" : "Error: Invalid file format. (-1) At line 1.\n"));
         EXPECT_EQ(run.status, good ? 0 : 1);
         run = Run({"program", "--emulate", "1", "--received", Out("r"), file});
         EXPECT_TRUE(run.errors.starts_with(good ? note : note + "Error: Invalid file format."))
@@ -355,6 +360,25 @@ TEST_F(CliTest, EveryRunIsLoggedTruthfully) {
     }
     EXPECT_EQ(places, (std::vector<std::string>{"A-17 Lyon 1", "A-17 Lyon 2", "A-17 Lyon 2"}));
 }
+
+#ifndef _WIN32
+// Without HOME (a service, env -i) the desktop program's log has no folder:
+// the run goes on and says why nothing was logged and what to do.
+TEST_F(CliTest, ARunWithoutADataFolderSaysWhyItWasNotLogged) {
+    const char* home = std::getenv("HOME");
+    const std::string keptHome = home != nullptr ? home : "";
+    unsetenv("HOME");
+    unsetenv("XDG_DATA_HOME");
+    const CliRun run = Run({"program", "--emulate", "1", kData + "layout57.txt"});
+    if (home != nullptr) {
+        setenv("HOME", keptHome.c_str(), 1);
+    }
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.errors, "vorlanctl program: The programming log was not written: no data folder "
+                          "is known (HOME, or APPDATA on Windows, is not set). Name a log file "
+                          "with --log FILE.\n");
+}
+#endif
 
 } // namespace
 } // namespace vorlan

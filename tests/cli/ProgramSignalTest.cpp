@@ -1,7 +1,7 @@
 // vorlanctl program stopped by a signal, as a closed terminal, a kill or
 // Ctrl-C stop it: the run ends between two bytes, says so, and is logged.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <algorithm>
 #include <chrono>

@@ -2,8 +2,8 @@
 // are not the record refused untouched, outputs that would overwrite it
 // refused before the keyboard is touched, old logs imported once, and CSV
 // that no spreadsheet runs as a formula.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

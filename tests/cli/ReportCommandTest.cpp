@@ -1,8 +1,8 @@
 // vorlanctl report as a user runs it: the rows against the log, the CSV read
 // back by Python's csv module in two locales, the PDF's text, language and paper.
-#include "CliRunner.h"
-#include "TempFolder.h"
 #include "station/Batch.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 #include "verify/ProgrammingLog.h"
 
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // What a killed save leaves and what a full disk does to the record and the log copy,
 // through vorlanctl as a user runs it.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
 #include "layout/LayoutFile.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // What check, diff and show print of a file's bytes: safe for the terminal in
 // text, exact in JSON; the same word for the same unreadable file; and a file
 // of millions of faulty lines gives a report of bounded length.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <algorithm>
 #include <chrono>

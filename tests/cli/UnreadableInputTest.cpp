@@ -1,7 +1,7 @@
 // Every command that reads a layout says the same for the same input it
 // cannot read, and none of them waits on it or writes anything.
-#include "TempFolder.h"
-#include "cli/CliRunner.h"
+#include "testing/CliRunner.h"
+#include "testing/TempFolder.h"
 
 #include <fcntl.h>
 #include <filesystem>

@@ -1,7 +1,7 @@
 // The one crossing between the program's path text and the system's paths.
 #include "common/FilePath.h"
 
-#include "TempFolder.h"
+#include "testing/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>

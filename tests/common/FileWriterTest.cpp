@@ -2,7 +2,7 @@
 // three ways it writes (replace, append, check); and what a failure leaves.
 #include "common/FileWriter.h"
 
-#include "TempFolder.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <filesystem>

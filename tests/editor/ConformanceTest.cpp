@@ -1,6 +1,6 @@
 // Exact behaviour of the key editor where a plausible shortcut would differ:
 // selection moves from "no key", and the order of what commands draw.
-#include "RecordingView.h"
+#include "testing/RecordingView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "editor/FileCommands.h"
 
-#include "FileFixture.h"
-#include "RecordingView.h"
 #include "layout/LayoutFile.h"
+#include "testing/FileFixture.h"
+#include "testing/RecordingView.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // File > Programming: the private temporary file the run reads.
-#include "FileFixture.h"
 #include "layout/ProgrammingFile.h"
+#include "testing/FileFixture.h"
 
 #include <cstdlib>
 #include <filesystem>

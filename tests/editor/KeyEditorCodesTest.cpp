@@ -1,7 +1,7 @@
 // The key editor's "Copy key" from the programmed-keys list and the capture
 // dialog's codes on a key, against a recording view.
-#include "RecordingView.h"
 #include "scancodes/ScanCodeTables.h"
+#include "testing/RecordingView.h"
 
 #include <gtest/gtest.h>
 
@@ -96,7 +96,7 @@ TEST(KeyEditorEdit, CodesOnAnEmptyCellMakeASingleKeyInTheCatalogue) {
     EXPECT_TRUE(f.doc().dirty);
     EXPECT_EQ(f.view.listRows, std::vector<std::string>{"KEY5 *"});
     EXPECT_EQ(f.view.listRow, 0);
-    EXPECT_EQ(f.view.controls.codeTextsUtf8[0], NameOfCode(0xE0, 0));
+    EXPECT_EQ(f.view.controls.codeTextsUtf8[0], NameOfCode(0xE0, 0, {}));
     EXPECT_EQ(f.view.screen[5], KI::SelectedKey);
 }
 

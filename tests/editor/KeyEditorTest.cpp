@@ -1,5 +1,5 @@
-#include "RecordingView.h"
 #include "scancodes/ScanCodeTables.h"
+#include "testing/RecordingView.h"
 
 #include <gtest/gtest.h>
 

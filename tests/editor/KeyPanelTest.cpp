@@ -1,4 +1,4 @@
-#include "RecordingView.h"
+#include "testing/RecordingView.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // paste, cut, drop and Alt+arrow commands on top of them.
 #include "editor/KeyTransfer.h"
 
-#include "editor/RecordingView.h"
+#include "testing/RecordingView.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "editor/KeyFind.h"
 #include "grid/KeyDescription.h"
 #include "grid/KeyLabelLayout.h"
+#include "hyphenation/HyphenationChoice.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -25,31 +26,41 @@ public:
     }
 };
 
-TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
+TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksByTheDictionaryThenElides) {
     const FixedMeasure m;
     const std::vector<int> sizes = {10, 8};
     struct Row {
+        const char* language; // whose patterns break words
         const char* text;
         int width;
         LabelLayout expected;
     };
     const Row rows[] = {
-        {"Esc", 22, {10, {"Esc"}, false}},
-        {"  Tab ", 22, {10, {"Tab"}, false}},
-        {"Shift_left", 30, {10, {"Shift_", "left"}, false}},         // after '_'
-        {"Page down", 25, {10, {"Page", "down"}, false}},            // at the blank
-        {"Copy", 16, {8, {"Copy"}, false}},                          // smaller rather than split
-        {"Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
-        {"Backspace", 22, {8, {"Back-", "space"}, false}},           // smaller, then hyphenated
-        {"Backspace", 14, {8, {"Ba"}, true}}, // no part of three fits: elided
-        {"Macaron", 22, {10, {"Mac-", "aron"}, false}},
-        {"ŞĞÖÜİŞ", 22, {10, {"ŞĞÖ-", "ÜİŞ"}, false}}, // whole UTF-8 characters
-        {"Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
-        {"", 22, {}},
+        {"en", "Esc", 22, {10, {"Esc"}, false}},
+        {"en", "  Tab ", 22, {10, {"Tab"}, false}},
+        {"en", "Shift_left", 30, {10, {"Shift_", "left"}, false}}, // after '_'
+        {"en", "Page down", 25, {10, {"Page", "down"}, false}},    // at the blank
+        {"en", "Copy", 16, {8, {"Copy"}, false}},                  // smaller rather than split
+        {"en", "Coffee Espresso", 35, {8, {"Coffee", "Espresso"}, false}}, // whole words, smaller
+        {"en_GB", "Backspace", 22, {8, {"Back-", "space"}, false}}, // smaller, then hyphenated
+        {"en", "Backspace", 22, {8, {"Back"}, true}},  // the US patterns do not break it
+        {"en_GB", "Backspace", 14, {8, {"Ba"}, true}}, // no part fits: elided
+        {"none", "Macaron", 22, {8, {"Maca"}, true}},  // no dictionary: never broken
+        {"en", "Macaron", 22, {10, {"Mac-", "aron"}, false}},
+        {"de", "Fleischpflanzerl", 45, {10, {"Fleisch-", "pflanzerl"}, false}},
+        {"de", "Aufschnitt", 30, {8, {"Auf-", "schnitt"}, false}}, // not "Aufsc-hnitt"
+        {"de", "Schinken", 30, {10, {"Schin-", "ken"}, false}},
+        {"fr", "Échappement", 36, {10, {"Échap-", "pement"}, false}},
+        {"pl", "Kiełbasa", 26, {10, {"Kieł-", "basa"}, false}},
+        {"en", "ŞĞÖÜİŞ", 22, {8, {"ŞĞÖÜ"}, true}},
+        {"en", "Print Screen Sys", 30, {8, {"Print", "Screen"}, true}},
+        {"en", "", 22, {}},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(r.text);
-        const LabelLayout got = LayoutLabel(r.text, r.width, 24, sizes, m);
+        SCOPED_TRACE(std::string(r.language) + " " + r.text);
+        const std::shared_ptr<const Hyphenator> h = HyphenatorFor(r.language);
+        ASSERT_EQ(std::string_view(r.language) == kNoHyphenation, h == nullptr);
+        const LabelLayout got = LayoutLabel(r.text, r.width, 24, sizes, m, h.get());
         EXPECT_EQ(r.expected, got);
         for (std::size_t i = 0; i < got.lines.size(); ++i) {
             const bool ellipsis = got.elided && i + 1 == got.lines.size();
@@ -57,8 +68,8 @@ TEST(KeyLabelLayout, PicksTheLargestSizeThenBreaksThenElides) {
         }
     }
     // One line only when two do not fit in the height; none when not even one.
-    EXPECT_EQ(1u, LayoutLabel("Shift_left", 30, 13, sizes, m).lines.size());
-    EXPECT_EQ(0, LayoutLabel("Esc", 30, 9, sizes, m).pixelSize);
+    EXPECT_EQ(1u, LayoutLabel("Shift_left", 30, 13, sizes, m, nullptr).lines.size());
+    EXPECT_EQ(0, LayoutLabel("Esc", 30, 9, sizes, m, nullptr).pixelSize);
 }
 
 struct Layout {
@@ -97,17 +108,17 @@ struct Layout {
 
 TEST(KeyDescription, LabelsShowNamesOrCodeNamesOfProgrammedKeysOnly) {
     Layout l;
-    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::Single));
-    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::SelectedKey));
-    EXPECT_EQ("extended Up", GridLabel(l.doc, 12, KeyImage::Single));
-    EXPECT_EQ("", GridLabel(l.doc, 5, KeyImage::Empty));
-    EXPECT_EQ("", GridLabel(l.doc, 1, KeyImage::Single)); // "KEY1" has no codes
-    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Unavailable));
+    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::Single, {}));
+    EXPECT_EQ("Shift", GridLabel(l.doc, 5, KeyImage::SelectedKey, {}));
+    EXPECT_EQ("extended Up", GridLabel(l.doc, 12, KeyImage::Single, {}));
+    EXPECT_EQ("", GridLabel(l.doc, 5, KeyImage::Empty, {}));
+    EXPECT_EQ("", GridLabel(l.doc, 1, KeyImage::Single, {})); // "KEY1" has no codes
+    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Unavailable, {}));
     // A joined image takes the first named cell; the selected cell its own.
-    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::DoubleRight));
-    EXPECT_EQ("Enter", GridLabel(l.doc, 14, KeyImage::SelectedKey));
+    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::DoubleRight, {}));
+    EXPECT_EQ("Enter", GridLabel(l.doc, 14, KeyImage::SelectedKey, {}));
     l.doc.settings.keyCount = kBlockKeys;
-    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Single));
+    EXPECT_EQ("", GridLabel(l.doc, 60, KeyImage::Single, {}));
 }
 
 TEST(KeyDescription, ToolTipOfADoubleKey) {
@@ -117,22 +128,22 @@ TEST(KeyDescription, ToolTipOfADoubleKey) {
     key.SetMode(KeyMode::Mode2);
     key.SetGroupKey(true);
     std::vector<std::string> lines;
-    for (const UiMessage& m : KeyToolTipLines(l.doc, 14)) {
+    for (const UiMessage& m : KeyToolTipLines(l.doc, 14, {})) {
         lines.push_back(m.English());
     }
     const std::vector<std::string> expected = {"Key 14",       "Name: Enter",
                                                "Codes: Enter", "Span: double, with key 13",
                                                "Mode 2",       "Flags: single key, group key"};
     EXPECT_EQ(expected, lines);
-    EXPECT_TRUE(KeyToolTipLines(l.doc, 0).empty());
-    EXPECT_TRUE(KeyToolTipLines(l.doc, 113).empty());
+    EXPECT_TRUE(KeyToolTipLines(l.doc, 0, {}).empty());
+    EXPECT_TRUE(KeyToolTipLines(l.doc, 113, {}).empty());
 }
 
 TEST(KeyDescription, QuadSpansNameAllPartners) {
     Layout l;
     l.Program(20, "Big", {kCodeA});
     l.Join(20, {21, 28, 29});
-    EXPECT_EQ("Span: quad, with keys 20, 21, 28", KeyToolTipLines(l.doc, 29)[3].English());
+    EXPECT_EQ("Span: quad, with keys 20, 21, 28", KeyToolTipLines(l.doc, 29, {})[3].English());
     EXPECT_EQ(20, KeyAnchor(l.doc, 29));
     EXPECT_EQ((std::vector<int>{20, 21, 28, 29}), CellsOfKey(l.doc, 28));
 }
@@ -164,14 +175,14 @@ TEST(KeyDescription, SelectionOfAJoinedKeyFramesTheWholeKey) {
         EXPECT_EQ(c.shown, ImageToShow(l.doc, c.slot, c.ordered)) << "slot " << c.slot;
     }
     // The whole key's name goes with its frame.
-    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::SelectedDoubleRight));
+    EXPECT_EQ("Caps lock", GridLabel(l.doc, 13, KeyImage::SelectedDoubleRight, {}));
 }
 
 TEST(KeyFind, MatchesNamesAndCodeNamesIgnoringCase) {
     Layout l;
     KeyFind find;
     const auto found = [&](std::string_view query) {
-        find.Search(l.doc, query);
+        find.Search(l.doc, query, {});
         return find.Found();
     };
     EXPECT_EQ((std::vector<int>{5, 13, 60}), found("A")); // code name, name, name
@@ -189,7 +200,7 @@ TEST(KeyFind, MatchesNamesAndCodeNamesIgnoringCase) {
 TEST(KeyFind, StepsThroughThreeKeysAndWraps) {
     Layout l;
     KeyFind find;
-    find.Search(l.doc, "a");
+    find.Search(l.doc, "a", {});
     ASSERT_EQ((std::vector<int>{5, 13, 60}), find.Found());
     struct Step {
         bool next;
@@ -211,13 +222,13 @@ TEST(KeyFind, StepsThroughThreeKeysAndWraps) {
         EXPECT_EQ(s.position, find.Position());
     }
     // Searching again for the same keys goes on stepping; other keys start over.
-    find.Search(l.doc, "a");
+    find.Search(l.doc, "a", {});
     EXPECT_EQ(5, find.Next(l.doc, 60));
     l.doc.keys[12].name = "Alt";
-    find.Search(l.doc, "a");
+    find.Search(l.doc, "a", {});
     EXPECT_EQ(0, find.Position());
     EXPECT_EQ(12, find.Next(l.doc, 12));
-    find.Search(l.doc, "nothing");
+    find.Search(l.doc, "nothing", {});
     EXPECT_EQ(0, find.Next(l.doc, 5));
     EXPECT_EQ(0, find.Position());
 }

@@ -1,6 +1,6 @@
 // Every layout the writer produces builds into exactly its own image.
 #include "fuzz/ImageChecks.h"
-#include "hardening/RandomLayout.h"
+#include "testing/RandomLayout.h"
 
 #include <gtest/gtest.h>
 

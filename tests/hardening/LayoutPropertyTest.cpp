@@ -1,8 +1,8 @@
 // Random layouts through every file variant, and saves that fail part-way.
-#include "TempFolder.h"
 #include "fuzz/LayoutChecks.h"
-#include "hardening/RandomLayout.h"
 #include "layout/LayoutFile.h"
+#include "testing/RandomLayout.h"
+#include "testing/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>

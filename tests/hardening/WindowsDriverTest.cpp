@@ -25,7 +25,7 @@ TEST(WindowsDriver, TheDeviceIsTheDriversPath) {
 
 TEST(WindowsDriver, WithoutADriverNothingOpens) {
     DeviceFileDriver driver;
-    EXPECT_EQ(DetectKeyboardType(driver), DetectNoDevice);
+    EXPECT_EQ(DetectKeyboardType(driver), Detection::Failed(DetectError::NoDevice));
     const std::uint8_t image[450] = {};
     SystemPacingClock clock;
     EXPECT_EQ(WriteDeviceImage(driver, image, 450, WriteProgress{}, clock), WriteNoDevice);
@@ -55,7 +55,7 @@ TEST(WindowsDriver, EveryOperationGivesTheHandleBack) {
     ASSERT_TRUE(NobodyHolds(device));
 
     DeviceFileDriver driver(device.string());
-    EXPECT_EQ(DetectKeyboardType(driver), DetectRequestFailed);
+    EXPECT_EQ(DetectKeyboardType(driver), Detection::Failed(DetectError::RequestFailed));
     EXPECT_TRUE(NobodyHolds(device)) << "after detecting the type";
     const std::uint8_t image[450] = {};
     SystemPacingClock clock;

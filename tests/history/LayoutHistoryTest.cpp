@@ -1,8 +1,8 @@
 // The editing history, driven through the key editor's commands as a user
 // would: every change is one step, undo and redo give back each state byte
 // for byte as the file would be written, with the selection and dirty flag.
-#include "editor/RecordingView.h"
 #include "layout/LayoutFile.h"
+#include "testing/RecordingView.h"
 
 #include <gtest/gtest.h>
 #include <map>

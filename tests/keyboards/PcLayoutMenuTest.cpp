@@ -2,13 +2,13 @@
 // fields, tooltips and find follow the choice, which is remembered.
 #include "keyboards/ui/PcLayoutMenu.h"
 
-#include "PrivateSettings.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyFindBar.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "scancodes/ScanCodeTables.h"
+#include "testing/PrivateSettings.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -27,10 +27,7 @@ namespace {
 class PcLayoutMenuTest : public ::testing::Test {
 protected:
     void SetUp() override { test::UsePrivateSettings("pc_layout"); }
-    void TearDown() override {
-        test::DropPrivateSettings();
-        UseCodeNames(nullptr);
-    }
+    void TearDown() override { test::DropPrivateSettings(); }
 
     // Key 1 sends the keys of US Y, US ; and the left Shift.
     static void FillLayout(MainDialog& w) {

@@ -123,10 +123,10 @@ TEST(PcLayoutTables, CharacteristicKeysOfEachLayout) {
 
 TEST(PcLayoutNames, UsAndUnknownLayoutsGiveTheStandardNameOfEveryCode) {
     for (const std::string_view id : {"us", "", "xx", "ch-de"}) {
-        const ScopedCodeNames names(id); // as the window and vorlanctl choose a layout
+        const CodeNaming names = NamingFor(id); // as the window and vorlanctl choose a layout
         for (std::uint32_t previous : {0u, ExtendedPrefix}) {
             for (std::uint32_t code = 0; code < 256; ++code) {
-                ASSERT_EQ(NameOfCode(code, previous), StandardNameOfCode(code, previous))
+                ASSERT_EQ(NameOfCode(code, previous, names), StandardNameOfCode(code, previous))
                     << id << " " << code << " after " << previous;
             }
         }
@@ -176,33 +176,37 @@ TEST(PcLayoutNames, KeysThatTypeAnotherSignAreNamedByIt) {
         {"de", ExtendedPrefix, 0, "extended"},
     };
     for (const NameCase& c : cases) {
-        const ScopedCodeNames names(c.layout);
-        EXPECT_EQ(NameOfCode(c.code, c.previous), c.name)
+        EXPECT_EQ(NameOfCode(c.code, c.previous, NamingFor(c.layout)), c.name)
             << c.layout << " " << c.code << " after " << c.previous;
     }
 }
 
-TEST(PcLayoutNames, TheChosenLayoutNamesCodesWhereverTheyAreShownUntilItGoes) {
+// The names given are the names used, and only where they are given: two
+// namings side by side do not touch each other.
+TEST(PcLayoutNames, TheGivenLayoutNamesCodesWhereverTheyAreShown) {
     LayoutDocument doc;
     doc.ResetToNew();
     doc.keys[1].codes = {static_cast<std::int32_t>(kUsY), static_cast<std::int32_t>(kUsSemicolon),
                          static_cast<std::int32_t>(kUs2)};
-    {
-        const ScopedCodeNames german("de");
-        EXPECT_EQ(NameOfCode(kUsY, 0), "Z");
-        // The capture names a press as the layout types it too.
-        ASSERT_EQ(TranslateKey(0x2C, false).size(), 1u);
-        EXPECT_EQ(TranslateKey(0x2C, false)[0].name, "Y");
-        // The sheet prints UTF-8: Ö of German and ů ě of Czech alike.
-        EXPECT_EQ(CodeNamesText(doc, 1), "Z Ö 2");
-        const ScopedCodeNames czech("cz");
-        EXPECT_EQ(CodeNamesText(doc, 1), "Z ů ě");
-        const ScopedCodeNames standard("");
-        EXPECT_EQ(NameOfCode(kUsY, 0), "Y");
-    }
-    EXPECT_EQ(NameOfCode(kUsY, 0), "Y");
-    EXPECT_EQ(TranslateKey(0x2C, false)[0].name, "Z");
-    EXPECT_EQ(CodeNamesText(doc, 1), "Y ; 2");
+    const CodeNaming german = NamingFor("de");
+    const CodeNaming czech = NamingFor("cz");
+    EXPECT_EQ(NameOfCode(kUsY, 0, german), "Z");
+    // The capture names a press as the layout types it too.
+    ASSERT_EQ(TranslateKey(0x2C, false, german).size(), 1u);
+    EXPECT_EQ(TranslateKey(0x2C, false, german)[0].name, "Y");
+    // The sheet prints UTF-8: Ö of German and ů ě of Czech alike.
+    EXPECT_EQ(CodeNamesText(doc, 1, german), "Z Ö 2");
+    EXPECT_EQ(CodeNamesText(doc, 1, czech), "Z ů ě");
+    EXPECT_EQ(NameOfCode(kUsY, 0, NamingFor("")), "Y");
+    EXPECT_EQ(NameOfCode(kUsY, 0, CodeNaming{}), "Y");
+    EXPECT_EQ(TranslateKey(0x2C, false, CodeNaming{})[0].name, "Z");
+    EXPECT_EQ(CodeNamesText(doc, 1, CodeNaming{}), "Y ; 2");
+    ScanCodeCapture capture(german);
+    ASSERT_TRUE(capture.KeyDown({KeyIdentity::Other, 0x15, false})); // US Y
+    EXPECT_EQ(capture.slotNames()[0], "Z");
+    capture.SetNaming(CodeNaming{});
+    capture.TakeEditedCodes(capture.slotCodes());
+    EXPECT_EQ(capture.slotNames()[0], "Y");
 }
 
 bool BeyondLatin1(const std::string& utf8) {
@@ -216,10 +220,10 @@ bool BeyondLatin1(const std::string& utf8) {
 TEST(PcLayoutNames, SignsBeyondLatin1ReachEveryPlaceThatShowsCodeNames) {
     for (const std::string_view id : {"pl", "cz", "tr", "hu"}) {
         SCOPED_TRACE(std::string(id));
-        const ScopedCodeNames chosen(id);
+        const CodeNaming chosen = NamingFor(id);
         int beyond = 0;
         for (std::uint32_t code = 1; code < 256; ++code) {
-            const std::string name = NameOfCode(code, 0);
+            const std::string name = NameOfCode(code, 0, chosen);
             if (!BeyondLatin1(name)) {
                 continue;
             }
@@ -229,16 +233,17 @@ TEST(PcLayoutNames, SignsBeyondLatin1ReachEveryPlaceThatShowsCodeNames) {
             doc.ResetToNew();
             doc.keys[1].codes = {static_cast<std::int32_t>(code)};
             doc.keys[1].name = ""; // so the cell shows the code names
-            EXPECT_EQ(KeyCodeNames(doc.keys[1].codes), std::vector<std::string>{name});
-            EXPECT_EQ(GridLabel(doc, 1, KeyImage::Single), name);
-            const std::vector<UiMessage> tip = KeyToolTipLines(doc, 1);
+            EXPECT_EQ(KeyCodeNames(doc.keys[1].codes, chosen), std::vector<std::string>{name});
+            EXPECT_EQ(GridLabel(doc, 1, KeyImage::Single, chosen), name);
+            const std::vector<UiMessage> tip = KeyToolTipLines(doc, 1, chosen);
             EXPECT_NE(std::find(tip.begin(), tip.end(), UiMessage{StringId::TipCodes, {name}}),
                       tip.end());
-            EXPECT_EQ(CodeNamesText(doc, 1), name);
-            EXPECT_EQ(CodeSequenceText(CodeSequence{static_cast<std::uint8_t>(code)}), name);
-            EXPECT_TRUE(KeyMatches(doc.keys[1], name));
+            EXPECT_EQ(CodeNamesText(doc, 1, chosen), name);
+            EXPECT_EQ(CodeSequenceText(CodeSequence{static_cast<std::uint8_t>(code)}, chosen),
+                      name);
+            EXPECT_TRUE(KeyMatches(doc.keys[1], name, chosen));
             // The standard name still finds it, as before.
-            EXPECT_TRUE(KeyMatches(doc.keys[1], StandardNameOfCode(code, 0)));
+            EXPECT_TRUE(KeyMatches(doc.keys[1], StandardNameOfCode(code, 0), chosen));
         }
         if (id != "pl") { // Polish types its own letters with AltGr only
             EXPECT_GT(beyond, 0);
@@ -271,11 +276,11 @@ TEST(PcLayoutNames, FindMatchesSignsInEitherCase) {
         {"pl", kUsA, "\xC4rger", "Ær", false},
     };
     for (const FindCase& c : cases) {
-        const ScopedCodeNames chosen(c.layout);
         KeyRecord key;
         key.codes = {static_cast<std::int32_t>(c.code)};
         key.name = c.name;
-        EXPECT_EQ(KeyMatches(key, c.query), c.found) << c.layout << " " << c.query;
+        EXPECT_EQ(KeyMatches(key, c.query, NamingFor(c.layout)), c.found)
+            << c.layout << " " << c.query;
     }
 }
 

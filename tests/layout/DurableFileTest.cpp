@@ -2,10 +2,10 @@
 // files, the private programming file and the stamp that notices changes.
 #include "layout/DurableFile.h"
 
-#include "TempFolder.h"
 #include "layout/FileStamp.h"
 #include "layout/LayoutFile.h"
 #include "layout/ProgrammingFile.h"
+#include "testing/TempFolder.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 // The catalogue of key definitions (the "Programmed keys:" list): built from
 // the keys, sorted by bytes, bounded, and shown through the observer.
 #include "layout/LayoutDocument.h"
-#include "layout/RecordingObserver.h"
+#include "testing/RecordingObserver.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "layout/LayoutDocument.h"
 
-#include "layout/RecordingObserver.h"
+#include "testing/RecordingObserver.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

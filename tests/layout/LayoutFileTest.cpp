@@ -1,7 +1,7 @@
 #include "layout/LayoutFile.h"
 
-#include "layout/LayoutFileTestText.h"
-#include "layout/RecordingObserver.h"
+#include "testing/LayoutFileTestText.h"
+#include "testing/RecordingObserver.h"
 
 #include <algorithm>
 #include <filesystem>

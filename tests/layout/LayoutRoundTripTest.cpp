@@ -1,9 +1,9 @@
 // Layouts written in each variant and opened again as the editor opens them:
 // what each variant keeps, and what a failed write or read leaves.
-#include "TempFolder.h"
 #include "layout/LayoutFile.h"
-#include "layout/LayoutFileTestText.h"
-#include "layout/RecordingObserver.h"
+#include "testing/LayoutFileTestText.h"
+#include "testing/RecordingObserver.h"
+#include "testing/TempFolder.h"
 
 #include <chrono>
 #include <filesystem>

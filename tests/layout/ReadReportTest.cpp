@@ -221,9 +221,10 @@ TEST(ReadReport, AFileOfShortLinesKeepsABoundedReport) {
             if (note.message.id == StringId::ReportMoreOfKind) {
                 ++summaries;
                 ASSERT_EQ(note.message.args.size(), 1u);
-                counted += std::stoi(note.message.args[0]);
-                EXPECT_NE(FormatNote("f", note).find("... and " + note.message.args[0] + " more"),
-                          std::string::npos);
+                counted += std::stoi(note.message.args[0].bytes);
+                EXPECT_NE(
+                    FormatNote("f", note).find("... and " + note.message.args[0].bytes + " more"),
+                    std::string::npos);
             } else {
                 ++kept[note.message.id];
                 ++counted;
@@ -258,7 +259,7 @@ TEST(ReadReport, SummariesFollowTheirNotesWhenSorted) {
     });
     ASSERT_NE(summary, notes.end());
     EXPECT_EQ(summary->line, 200 - ReadReport::kMaxPerKind);
-    EXPECT_EQ(summary->message.args, std::vector<std::string>{"5"});
+    EXPECT_EQ(summary->message.args, UiArgs{"5"});
     EXPECT_EQ(report.Count(NoteLevel::Warning), ReadReport::kMaxPerKind + 5);
 }
 

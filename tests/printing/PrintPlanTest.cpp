@@ -1,7 +1,8 @@
-#include "PrintTestLayouts.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "printing/LegendPlan.h"
 #include "printing/PrintPages.h"
 #include "printing/SheetPlan.h"
+#include "testing/PrintTestLayouts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,13 +16,15 @@ namespace {
 using test::FixedMeasurer;
 using test::FullLayout;
 
-TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
+TEST(TextFitTest, WrapsShrinksBreaksByTheDictionaryAndNeverOverflows) {
     const FixedMeasurer m;
     struct Case {
         std::string text;
         double width, height;
         double expectPt; // 0: only check that it fits
         int expectLines;
+        const char* language = "en"; // whose patterns break words
+        std::vector<std::string> expectText = {};
     } cases[] = {
         {"Esc", 12.8, 12.8, kMaxLegendPt, 1},
         {"Page Down", 12.8, 12.8, kMaxLegendPt, 1},
@@ -30,17 +33,25 @@ TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
         {"   ", 12.8, 12.8, 0, 0},
         {"Supercalifragilisticexpialidocious", 12.8, 12.8, 0, 0},
         {std::string(102, 'W'), 12.8, 12.8, 0, 0},
-        {"Croissant", 2.0, 12.8, 0, 0}, // hyphenated, three characters a part at least
+        {"Croissant", 2.0, 12.8, 0, 2, "fr", {"Crois-", "sant"}},
+        {"Fleischpflanzerl", 3.0, 12.8, 0, 3, "de", {"Fleisch-", "pflan-", "zerl"}}, // larger
+        {"Schweinsbraten", 2.5, 12.8, 0, 2, "de", {"Schweins-", "braten"}},
+        {"Kiełbasa", 1.5, 12.8, 0, 2, "pl", {"Kieł-", "basa"}},
+        {"Schweinsbraten", 2.5, 12.8, 0, 1, "none", {"Schweinsbraten"}}, // smaller, whole
         {"a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9", 12.8, 4, 0, 0},
     };
     for (const Case& c : cases) {
-        const FittedText fit = FitText(c.text, c.width, c.height, m);
-        SCOPED_TRACE(c.text);
+        const std::shared_ptr<const Hyphenator> h = HyphenatorFor(c.language);
+        const FittedText fit = FitText(c.text, c.width, c.height, m, kMaxLegendPt, h.get());
+        SCOPED_TRACE(std::string(c.language) + " " + c.text);
         if (c.expectPt > 0) {
             EXPECT_DOUBLE_EQ(c.expectPt, fit.fontPt);
         }
         if (c.expectLines > 0 || c.text.find_first_not_of(' ') == std::string::npos) {
             EXPECT_EQ(c.expectLines, static_cast<int>(fit.lines.size()));
+        }
+        if (!c.expectText.empty()) {
+            EXPECT_EQ(c.expectText, fit.lines);
         }
         EXPECT_LE(fit.widthMm, c.width);
         EXPECT_LE(fit.heightMm, c.height);
@@ -52,20 +63,26 @@ TEST(TextFitTest, WrapsShrinksAndNeverOverflows) {
         }
         for (std::size_t i = 0; i < fit.lines.size(); ++i) {
             std::string line = fit.lines[i];
-            if (line.ends_with('-')) { // a broken word
+            if (line.ends_with('-')) { // a broken word, where its patterns allow
                 line.pop_back();
-                EXPECT_GE(line.size() - line.rfind(' ') - 1, 3u) << line;
                 ASSERT_LT(i + 1, fit.lines.size());
-                EXPECT_GE(fit.lines[i + 1].substr(0, fit.lines[i + 1].find(' ')).size(), 3u);
+                const std::string next = fit.lines[i + 1];
+                const std::string part = line.substr(line.rfind(' ') + 1);
+                const std::string word = part + next.substr(0, next.find(' '));
+                ASSERT_NE(nullptr, h);
+                const std::vector<std::size_t> points = h->Points(word);
+                EXPECT_NE(points.end(), std::find(points.begin(), points.end(), part.size()))
+                    << word;
             }
             std::erase(line, ' ');
             joined += line;
         }
         EXPECT_EQ(letters, joined) << "no character lost";
     }
-    // A word is only broken when it cannot stand whole at a readable size.
+    // A word is only broken when it cannot stand whole at a readable size,
+    // and one no pattern breaks is set smaller, whole.
     EXPECT_EQ(1u, FitText("Supercalifragilisticexpialidocious", 12.8, 12.8, m).lines.size());
-    EXPECT_LT(1u, FitText(std::string(102, 'W'), 12.8, 12.8, m).lines.size());
+    EXPECT_EQ(1u, FitText(std::string(102, 'W'), 12.8, 12.8, m).lines.size());
 }
 
 TEST(LegendPlanTest, KeyboardArrangementKeepsThePitchAndTheSizes) {
@@ -156,6 +173,15 @@ TEST(LegendPlanTest, OptionsChangeWhatIsPlanned) {
     o = {};
     o.page.widthMm = 340;
     EXPECT_EQ(1u, PlanLegends(doc, o, "", m).pages.size());
+    // A block without names takes no page of its own with only the header.
+    LayoutDocument leftOnly = doc;
+    for (int k = kBlockKeys + 1; k <= kMaxKeys; ++k) {
+        leftOnly.keys[static_cast<std::size_t>(k)].name = "";
+    }
+    o = {};
+    EXPECT_EQ(1u, PlanLegends(leftOnly, o, "", m).pages.size());
+    o.blankLegends = true;
+    EXPECT_EQ(2u, PlanLegends(leftOnly, o, "", m).pages.size());
     // A legend as large as the pitch leaves no room for marks between keys.
     o = {};
     o.legendWidthMm = o.legendHeightMm = o.pitchMm;

@@ -1,13 +1,13 @@
 // The print preview driven as a user would: its printer's page changed by its
 // own buttons or as Page Setup changes it, then the pages it shows compared
 // with the PDF it prints.
-#include "MainWindowFixture.h"
-#include "PrintTestLayouts.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
 #include "editor/KeyEditor.h"
 #include "printing/ui/PrintActions.h"
+#include "testing/MainWindowFixture.h"
+#include "testing/PrintTestLayouts.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The printed scale, measured: legends rendered to PDF, turned into pixels by
 // poppler's pdftoppm and measured against the millimetres they claim.
-#include "PrintTestLayouts.h"
 #include "printing/PrintPages.h"
 #include "printing/ui/PrintExport.h"
+#include "testing/PrintTestLayouts.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 // The File menu's print and export entries, with the dialogs answered by the seams.
-#include "MainWindowFixture.h"
-#include "PrintTestLayouts.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "printing/ui/PrintActions.h"
+#include "testing/MainWindowFixture.h"
+#include "testing/PrintTestLayouts.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "programming/DeviceImage.h"
 
-#include "programming/ProgrammingTestSupport.h"
+#include "testing/ProgrammingTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -2,7 +2,7 @@
 
 #include "programming/DeviceFileDriver.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
+#include "testing/ProgrammingTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <numeric>
@@ -31,7 +31,7 @@ struct DetectCase {
     const char* name;
     int keyboardType;
     EmulatorFaults faults;
-    int expected;
+    Detection expected;
 };
 
 class DetectTest : public ::testing::TestWithParam<DetectCase> {};
@@ -45,13 +45,19 @@ TEST_P(DetectTest, AnswersAndClosesTheDevice) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DetectTest,
-    ::testing::Values(DetectCase{"Type0", 0, {}, 0}, DetectCase{"Type1", 1, {}, 1},
-                      DetectCase{"Type2", 2, {}, 2},
-                      DetectCase{"Answers3", 0, test::TypeAnswer(3), -1},
-                      DetectCase{"Answers255", 0, test::TypeAnswer(255), -1},
-                      DetectCase{"RequestFails", 2, test::TypeRequestFails(), -3},
-                      DetectCase{"NoByteReturned", 2, test::TypeRequestReturnsNothing(), -3},
-                      DetectCase{"DeviceMissing", 2, test::DeviceMissing(), -2}),
+    ::testing::Values(DetectCase{"Type0", 0, {}, Detection::Of(DeviceKeyboard::SevenThreeScan)},
+                      DetectCase{"Type1", 1, {}, Detection::Of(DeviceKeyboard::Single16)},
+                      DetectCase{"Type2", 2, {}, Detection::Of(DeviceKeyboard::Double16)},
+                      DetectCase{"Answers3", 0, test::TypeAnswer(3),
+                                 Detection::Failed(DetectError::UnknownType)},
+                      DetectCase{"Answers255", 0, test::TypeAnswer(255),
+                                 Detection::Failed(DetectError::UnknownType)},
+                      DetectCase{"RequestFails", 2, test::TypeRequestFails(),
+                                 Detection::Failed(DetectError::RequestFailed)},
+                      DetectCase{"NoByteReturned", 2, test::TypeRequestReturnsNothing(),
+                                 Detection::Failed(DetectError::RequestFailed)},
+                      DetectCase{"DeviceMissing", 2, test::DeviceMissing(),
+                                 Detection::Failed(DetectError::NoDevice)}),
     [](const auto& test) { return std::string(test.param.name); });
 
 void PrintTo(const DetectCase& c, std::ostream* out) {
@@ -236,12 +242,12 @@ TEST(DeviceFileDriver, MissingDeviceAndDeviceWithoutTheRequests) {
     FakeClock clock;
     const std::uint8_t byte = 1;
     DeviceFileDriver missing("/nonexistent/vorlan");
-    EXPECT_EQ(DetectKeyboardType(missing), -2);
+    EXPECT_EQ(DetectKeyboardType(missing), Detection::Failed(DetectError::NoDevice));
     EXPECT_EQ(WriteDeviceImage(missing, &byte, 1, {}, clock), -1);
 
     // A device that knows neither control code: both requests fail.
     DeviceFileDriver null("/dev/null");
-    EXPECT_EQ(DetectKeyboardType(null), -3);
+    EXPECT_EQ(DetectKeyboardType(null), Detection::Failed(DetectError::RequestFailed));
     EXPECT_EQ(WriteDeviceImage(null, &byte, 1, {}, clock), -2);
     EXPECT_EQ(DeviceFileDriver().Path(), "/dev/vorlan");
 }

@@ -2,7 +2,7 @@
 
 #include "programming/DeviceFileDriver.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
+#include "testing/ProgrammingTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +39,13 @@ TEST(KeyboardSelection, TheEmulatorOnlyWhenNamedExactly) {
 
 TEST(KeyboardSelection, DriversOfEachSelection) {
     auto emulated = MakeKeyboardDriver(SelectKeyboard("emulator:1"));
-    EXPECT_EQ(DetectKeyboardType(*emulated), 1);
+    EXPECT_EQ(DetectKeyboardType(*emulated), Detection::Of(DeviceKeyboard::Single16));
     // A mistyped emulator never falls back to some other keyboard.
     auto invalid = MakeKeyboardDriver(SelectKeyboard("emulator:7"));
-    EXPECT_EQ(DetectKeyboardType(*invalid), DetectNoDevice);
+    EXPECT_EQ(DetectKeyboardType(*invalid), Detection::Failed(DetectError::NoDevice));
     auto device = MakeKeyboardDriver(SelectKeyboard("/nonexistent/vorlan"));
     ASSERT_NE(dynamic_cast<DeviceFileDriver*>(device.get()), nullptr);
-    EXPECT_EQ(DetectKeyboardType(*device), DetectNoDevice);
+    EXPECT_EQ(DetectKeyboardType(*device), Detection::Failed(DetectError::NoDevice));
 }
 
 TEST(KeyboardSelection, AnEmulatorWithAReceivedFileSavesEveryRunOnClose) {

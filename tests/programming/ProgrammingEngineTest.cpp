@@ -3,7 +3,7 @@
 #include "common/StringTable.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
+#include "testing/ProgrammingTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <sstream>

@@ -2,9 +2,9 @@
 // progress lines, and the meaning of the settings sliders' positions.
 #include "programming/RunAdvice.h"
 
-#include "TempFolder.h"
 #include "common/StringTable.h"
 #include "programming/RepeatTiming.h"
+#include "testing/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>

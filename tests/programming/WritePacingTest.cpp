@@ -3,7 +3,7 @@
 // what the system oversleeps, never below the keyboard's minimum.
 #include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardDriver.h"
-#include "programming/ProgrammingTestSupport.h"
+#include "testing/ProgrammingTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <vector>

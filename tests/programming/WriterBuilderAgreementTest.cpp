@@ -4,7 +4,7 @@
 #include "layout/LayoutDocument.h"
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
-#include "programming/ProgrammingTestSupport.h"
+#include "testing/ProgrammingTestSupport.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "PostgresServer.h"
-#include "cli/CliRunner.h"
 #include "records/RecordCopy.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
+#include "testing/CliRunner.h"
+#include "testing/PostgresServer.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

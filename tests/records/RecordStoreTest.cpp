@@ -1,8 +1,8 @@
-#include "PostgresServer.h"
-#include "TempFolder.h"
 #include "records/RecordCopy.h"
 #include "records/RecordPolicy.h"
 #include "records/SqliteRecordStore.h"
+#include "testing/PostgresServer.h"
+#include "testing/TempFolder.h"
 
 #include <algorithm>
 #include <filesystem>

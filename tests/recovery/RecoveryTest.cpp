@@ -1,10 +1,10 @@
 // The recovery file, its keeper's timing, the start-up offer, and Save and
 // the window's return to the front when another program changed the file.
-#include "RecordingView.h"
-#include "TempFolder.h"
 #include "layout/DurableFile.h"
 #include "layout/LayoutFile.h"
 #include "recovery/RecoveryKeeper.h"
+#include "testing/RecordingView.h"
+#include "testing/TempFolder.h"
 
 #include <deque>
 #include <filesystem>
@@ -81,7 +81,7 @@ TEST(RecoveryFile, KeepsTheLayoutAndRefusesAnythingButAWholeFile) {
     EXPECT_EQ(record->stamp, stamp);
     EXPECT_EQ(record->layoutText, FormatLayout(doc, KeyboardVariant::SixteenScan));
     const UiMessage question = RecoveryQuestion(*record);
-    EXPECT_EQ(question.args.at(0), doc.filePath);
+    EXPECT_EQ(question.args.at(0), UiArg(PathText(doc.filePath)));
     EXPECT_EQ(question.args.at(2), "112");
     EXPECT_EQ(question.args.at(3), "2 (Enter, Z)");
 

@@ -1,12 +1,12 @@
 // The key edit of the main window through the real capture dialog: Enter,
 // double click and "Insert key" open it for the selected key, and OK stores
 // the captured codes into the key and every cell joined with it.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>

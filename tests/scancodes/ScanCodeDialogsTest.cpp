@@ -1,8 +1,8 @@
-#include "MainWindowFixture.h"
 #include "common/ui/MessageBox.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
 #include "scancodes/ui/KeystrokeCaptureEdit.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QApplication>
 #include <QClipboard>

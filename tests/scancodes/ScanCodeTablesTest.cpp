@@ -63,7 +63,7 @@ TEST(ScanCodeTables, PlainKeysGiveTheirStandardSet2Code) {
             const std::uint32_t set1 = run.firstSet1 + static_cast<std::uint32_t>(i);
             SCOPED_TRACE(name);
             const std::vector<CodeAndName> expected = {{kStandardSet2.at(name), name}};
-            EXPECT_EQ(TranslateKey(set1, false), expected);
+            EXPECT_EQ(TranslateKey(set1, false, {}), expected);
             ++checked;
         }
     }
@@ -92,13 +92,13 @@ TEST(ScanCodeTables, ExtendedKeysGivePrefixAndStandardCode) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::vector<CodeAndName> expected = {{0xE0, "extended"}, {row.set2, row.name}};
-        EXPECT_EQ(TranslateKey(row.set1, true), expected);
+        EXPECT_EQ(TranslateKey(row.set1, true, {}), expected);
     }
 }
 
 TEST(ScanCodeTables, SysReqAndEnterPairs) {
-    EXPECT_EQ(TranslateKey(0x54, false), (std::vector<CodeAndName>{{0, "Sys_Req"}}));
-    EXPECT_EQ(TranslateKey(0x1C, false), (std::vector<CodeAndName>{{0x5A, "Enter"}}));
+    EXPECT_EQ(TranslateKey(0x54, false, {}), (std::vector<CodeAndName>{{0, "Sys_Req"}}));
+    EXPECT_EQ(TranslateKey(0x1C, false, {}), (std::vector<CodeAndName>{{0x5A, "Enter"}}));
 }
 
 TEST(ScanCodeTables, NonZeroCodesAreUniqueAndEmptyRowsHaveNoCode) {
@@ -118,11 +118,11 @@ TEST(ScanCodeTables, NonZeroCodesAreUniqueAndEmptyRowsHaveNoCode) {
 TEST(ScanCodeTables, NameOfCodeGivesBackEveryTranslatedName) {
     for (std::uint32_t set1 = 0; set1 < 0x60; ++set1) {
         for (bool extended : {false, true}) {
-            const std::vector<CodeAndName> pairs = TranslateKey(set1, extended);
+            const std::vector<CodeAndName> pairs = TranslateKey(set1, extended, {});
             std::uint32_t previous = 0;
             for (const CodeAndName& pair : pairs) {
                 if (pair.code != 0) {
-                    EXPECT_EQ(NameOfCode(pair.code, previous), pair.name)
+                    EXPECT_EQ(NameOfCode(pair.code, previous, {}), pair.name)
                         << "set-1 " << set1 << (extended ? " extended" : "");
                 }
                 previous = pair.code;
@@ -171,7 +171,7 @@ TEST(ScanCodeTables, NameOfCodeEdgeCases) {
         {0x78, 0, "F11"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NameOfCode(c.code, c.previous), c.name) << c.code << " after " << c.previous;
+        EXPECT_EQ(NameOfCode(c.code, c.previous, {}), c.name) << c.code << " after " << c.previous;
     }
 }
 
@@ -179,14 +179,14 @@ TEST(ScanCodeTables, KeysOutsideTheTablesProduceNothing) {
     // Past the table, rows without a key, and extended keys whose name row
     // would lie past the name table or whose code is 0.
     for (std::uint32_t set1 : {0x60u, 0x7Fu, 0xFFu, 0x100u}) {
-        EXPECT_TRUE(TranslateKey(set1, false).empty()) << set1;
-        EXPECT_TRUE(TranslateKey(set1, true).empty()) << set1;
+        EXPECT_TRUE(TranslateKey(set1, false, {}).empty()) << set1;
+        EXPECT_TRUE(TranslateKey(set1, true, {}).empty()) << set1;
     }
     for (std::uint32_t set1 : {0x00u, 0x55u, 0x56u, 0x59u, 0x5Au, 0x5Eu, 0x5Fu}) {
-        EXPECT_TRUE(TranslateKey(set1, false).empty()) << set1;
+        EXPECT_TRUE(TranslateKey(set1, false, {}).empty()) << set1;
     }
     for (std::uint32_t set1 : {0x00u, 0x54u, 0x56u, 0x57u, 0x58u, 0x59u, 0x5Au, 0x5Eu, 0x5Fu}) {
-        EXPECT_TRUE(TranslateKey(set1, true).empty()) << set1;
+        EXPECT_TRUE(TranslateKey(set1, true, {}).empty()) << set1;
     }
 }
 

@@ -1,12 +1,10 @@
 // A batch at the station through the real main window and key events only:
 // the emulated keyboards arrive late, are taken away after each write, one
 // fails and is retried, one is set aside; a crash in the middle is resumed.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
 #include "records/RecordPolicy.h"
@@ -15,7 +13,9 @@
 #include "station/BatchReport.h"
 #include "station/ui/StationTools.h"
 #include "station/ui/StationView.h"
-#include "verify/KeyTestLayout.h"
+#include "testing/KeyTestLayout.h"
+#include "testing/MainWindowFixture.h"
+#include "testing/ProgrammingTestSupport.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/VerifyTools.h"
 

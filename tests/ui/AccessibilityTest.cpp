@@ -1,11 +1,11 @@
 // The main window through Qt's accessibility API: the key grid as a table of
 // key cells, names for every control the keyboard reaches, and a tab order
 // that follows the window's visual order.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>

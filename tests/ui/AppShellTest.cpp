@@ -2,9 +2,9 @@
 // identity, the help it opens and the About box.
 #include "app/AppShell.h"
 
-#include "MainWindowFixture.h"
 #include "app/AboutDialog.h"
 #include "app/AppOptions.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,8 +4,6 @@
 // the bottom). Run as it is and at 200 % with the main window's fit test.
 // (The compare window has no captions: only its rows, which wrap.) Each
 // access key is one control's and typed without AltGr.
-#include "AccessKeys.h"
-#include "MainWindowFixture.h"
 #include "app/AboutDialog.h"
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
@@ -18,6 +16,8 @@
 #include "programming/ui/ProgrammingDialog.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
+#include "testing/AccessKeys.h"
+#include "testing/MainWindowFixture.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/ProgrammingLogWindow.h"
 

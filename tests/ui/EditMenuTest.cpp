@@ -1,13 +1,13 @@
 // The Edit menu's wiring in the main window: its place and shortcuts, undo
 // naming its step and giving back the grid's picture, the clipboard between
 // two windows, Alt+arrow, and dragging keys in the grid.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "editor/ui/KeyClipboard.h"
 #include "editor/ui/KeyDragController.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>

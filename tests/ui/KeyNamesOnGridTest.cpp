@@ -1,6 +1,5 @@
 // Names over the key images, found marks, tooltips and the find bar, in the
 // grid canvas and the main window (offscreen).
-#include "PrivateSettings.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
@@ -9,6 +8,8 @@
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"
 #include "grid/ui/KeyTexts.h"
+#include "hyphenation/HyphenationChoice.h"
+#include "testing/PrivateSettings.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -83,6 +84,41 @@ TEST(KeyNamesOnGrid, NamesShowOnlyWhenOnAndStayOnTheFace) {
     grid.SetShowNames(false);
     EXPECT_EQ(0, ChangedInImage(grid, 1, KeyImage::Single));
     EXPECT_EQ(0, ChangedInImage(grid, 6, KeyImage::SelectedKey));
+}
+
+// The grid's own painter with the window's font: a name too long for a
+// single key is broken where its language's dictionary breaks it, or not at all.
+TEST(KeyNamesOnGrid, LongNamesBreakWhereTheirLanguageAllows) {
+    const QSize face =
+        KeyNamePainter::FaceRect(QRect(QPoint(0, 0), KeyImageDrawnSize(KeyImage::Single)),
+                                 KeyImage::Single)
+            .size();
+    const char* names[] = {"Fleischpflanzerl", "Schweinsbraten", "Aufschnitt",
+                           "Échappement",      "Kiełbasa",       "Weißwurstfrühstück"};
+    for (const char* language : {"de", "fr", "pl", "none"}) {
+        SetNamesHyphenation(language);
+        // The grid does not wait for a dictionary loading in the background.
+        const std::shared_ptr<const Hyphenator> h = HyphenatorFor(language);
+        ASSERT_EQ(h, NamesHyphenator());
+        KeyNamePainter painter;
+        int broken = 0;
+        for (const char* name : names) {
+            SCOPED_TRACE(std::string(language) + " " + name);
+            const LabelLayout& layout = painter.Layout(QString::fromUtf8(name), face);
+            ASSERT_FALSE(layout.lines.empty());
+            if (layout.lines.size() == 2 && layout.lines[0].ends_with('-')) {
+                ASSERT_NE(nullptr, h) << "broken without a dictionary";
+                const std::size_t cut = layout.lines[0].size() - 1;
+                const std::vector<std::size_t> points = h->Points(name);
+                EXPECT_NE(points.end(), std::find(points.begin(), points.end(), cut));
+                ++broken;
+            }
+        }
+        if (std::string_view(language) == "de") {
+            EXPECT_GT(broken, 0); // the butcher's words are too long for one cell
+        }
+    }
+    SetNamesHyphenation({});
 }
 
 TEST(KeyNamesOnGrid, FoundKeysCarryAMarkUntilTheSearchEnds) {
@@ -180,10 +216,10 @@ TEST_F(KeyFindWindowTest, KeyNamesAreRememberedAndToolTipsEscapeNames) {
 
     LayoutDocument& doc = w.Editor().Document();
     doc.keys[3].name = "<b>&";
-    const QString tip = KeyToolTipText(doc, 3);
+    const QString tip = KeyToolTipText(doc, 3, {});
     EXPECT_TRUE(tip.contains(QStringLiteral("Name: &lt;b&gt;&amp;"))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(QStringLiteral("Key 3<br>"))) << tip.toStdString();
-    EXPECT_TRUE(KeyToolTipText(doc, 57).isEmpty()); // a 56-key layout
+    EXPECT_TRUE(KeyToolTipText(doc, 57, {}).isEmpty()); // a 56-key layout
 }
 
 } // namespace

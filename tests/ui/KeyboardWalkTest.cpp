@@ -4,7 +4,6 @@
 // as `vorlan --emulate 1 --received FILE` sets it up. Each modal dialog is
 // worked from a timer once it is up; a watchdog ends any dialog still open
 // after a while and fails the test instead of leaving it waiting.
-#include "PrivateSettings.h"
 #include "app/AppOptions.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
@@ -20,6 +19,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/KeystrokeCaptureEdit.h"
+#include "testing/PrivateSettings.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/VerifyTools.h"
 
@@ -44,6 +44,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -261,6 +262,41 @@ protected:
         Type(name);
     }
 
+    // A key as a typist or a reader of codes types it, with its own key code
+    // and the window system's times: each goes where Qt sends it, to an open
+    // popup (the completer's list), else to the focused widget, and the
+    // override to the focused widget first. gapMs from press to press, the
+    // key held half of that. True when a popup took a key on the way.
+    bool TypeTimed(const QString& text, ulong gapMs) {
+        bool popupSeen = false;
+        for (const QChar c : text) {
+            const int key = c.isLetter() ? Qt::Key_A + (c.toLower().unicode() - 'a')
+                                         : static_cast<int>(c.unicode());
+            const quint32 code = 10 + c.unicode(); // one code per key, as X11 has it
+            const auto send = [&](QEvent::Type type, ulong at) {
+                QKeyEvent event(type, key, Qt::NoModifier, code, c.unicode(), 0, QString(c));
+                event.setTimestamp(at);
+                QWidget* to = QApplication::focusWidget();
+                if (QWidget* popup = QApplication::activePopupWidget();
+                    type != QEvent::ShortcutOverride && popup != nullptr) {
+                    popupSeen = true;
+                    to = popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+                }
+                if (to != nullptr) {
+                    QApplication::sendEvent(to, &event);
+                }
+            };
+            send(QEvent::ShortcutOverride, typedAt);
+            send(QEvent::KeyPress, typedAt);
+            QApplication::processEvents();
+            send(QEvent::KeyRelease, typedAt + gapMs / 2);
+            QApplication::processEvents();
+            typedAt += gapMs;
+            QTest::qWait(static_cast<int>(std::min<ulong>(gapMs, 20)));
+        }
+        return popupSeen;
+    }
+
     // Opens the File menu with Alt+F and picks an entry by its letter.
     // The menu bar's shortcut needs an active window, which a closed popup
     // gives back later than its close on a busy machine.
@@ -274,6 +310,7 @@ protected:
     QTemporaryDir dir;
     QString keptCurrent;
     std::unique_ptr<MainDialog> w;
+    ulong typedAt = 100000;
 };
 
 TEST_F(KeyboardWalkTest, NameCodesDoubleAndQuadKeysSettingsSaveAndProgramByKeysAlone) {
@@ -485,6 +522,43 @@ TEST_F(KeyboardWalkTest, TheCapturePauseCountsFromTheOpeningWhateverOpenedIt) {
                 capture->SetPauseAfterMs(CaptureScanCodesDialog::kPauseAfterMs);
             }));
         EXPECT_EQ(w->Editor().Document().keys[1].codes[0], 0u);
+    }
+}
+
+// A path typed into File > Open's name at 8 ms a key, as rolled keys or a
+// reader of codes type it, and at a person's pace: the completer's list opens
+// on the way and takes keys, and every letter arrives, doubled ones too.
+TEST_F(KeyboardWalkTest, APathTypedFastIntoFileOpenArrivesWhole) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("acc-bg2tnoq4")));
+    const QString folder = dir.filePath(QStringLiteral("acc-bg2tnoq4"));
+    LayoutDocument layout;
+    layout.keys[1].name = "Typed";
+    layout.keys[1].codes[0] = 0x1C;
+    for (const char* name : {"in014.txt", "in015.txt", "inner.txt", "index.txt"}) {
+        layout.filePath = ToPath(folder + QLatin1Char('/') + QLatin1String(name));
+        ASSERT_TRUE(WriteLayout(layout, KeyboardVariant::SixteenScan).FileWritten());
+    }
+    const QString path = folder + QStringLiteral("/in014.txt");
+    for (const ulong gapMs : {8ul, 150ul}) {
+        SCOPED_TRACE(gapMs);
+        bool popupSeen = false;
+        ASSERT_TRUE(WithDialog<QFileDialog>(
+            "open dialog", [this] { Key(Qt::Key_O, Qt::ControlModifier); },
+            [&](QFileDialog* open) {
+                auto* name = open->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+                ASSERT_TRUE(TabTo(name));
+                Key(Qt::Key_A, Qt::ControlModifier);
+                popupSeen = TypeTimed(path, gapMs);
+                EXPECT_EQ(name->text().toStdString(), path.toStdString());
+                if (QApplication::activePopupWidget() != nullptr) {
+                    Key(Qt::Key_Escape); // the list closes, the dialog stays
+                }
+                // A lost letter names no file: the dialog is left, not asked about it.
+                Key(name->text() == path ? Qt::Key_Return : Qt::Key_Escape);
+            }));
+        EXPECT_TRUE(popupSeen) << "the completer's list never opened";
+        EXPECT_EQ(QString::fromStdString(w->Editor().Document().filePath),
+                  QDir::toNativeSeparators(path));
     }
 }
 

@@ -1,6 +1,5 @@
 // The window's side of the reader's report, the question before a lossy save
 // and layout compare. What is reported, lost or different is tested in the core.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -10,6 +9,7 @@
 #include "layout/LayoutFile.h"
 #include "layout/ui/CompareWindow.h"
 #include "layout/ui/ReadReportBar.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -3,10 +3,10 @@
 // dialogs and the recent-file block. The editor's rules are tested in the core.
 #include "app/MainDialog.h"
 
-#include "MainWindowFixture.h"
 #include "app/MainWindowHooks.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>

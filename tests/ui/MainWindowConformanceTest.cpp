@@ -1,11 +1,11 @@
 // What a user sees of the main window beyond its wiring: values from a file
 // shown as they are, captions that fit, the status panes where they belong,
 // and the keyboard focus.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -100,6 +100,62 @@ TEST_F(MainWindowConformanceTest, DigitsCountArrowsStepWithinOneToThirteen) {
     EXPECT_EQ(13, digits->value());
     w.Editor().OnPaintRequest();
     EXPECT_EQ(13, w.Editor().Document().rfid.digitsCount);
+}
+
+// What is typed or stepped into an RFID field is taken before an arrow key
+// shows another key (one Undo step), or refused with the field's message;
+// Up and Down step the digit count where it has the focus.
+TEST_F(MainWindowConformanceTest, RfidValuesTypedOrSteppedSurviveTheArrowKeys) {
+    struct Case {
+        const char* field;
+        const char* typed; // nullptr: Up pressed once in the field
+        Qt::Key arrow;
+        int prefix, suffix, digits, key; // after the arrow
+        bool refused;
+    };
+    const Case cases[] = {
+        {"prefixEdit", "120", Qt::Key_Right, 120, 0, 9, 2, false},
+        {"prefixEdit", "120", Qt::Key_Down, 120, 0, 9, 9, false},
+        {"suffixEdit", "7", Qt::Key_Left, 0, 7, 9, 56, false},
+        {"suffixEdit", "300", Qt::Key_Right, 0, 0, 9, 2, true},
+        {"digitsCount", nullptr, Qt::Key_Right, 0, 0, 10, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + (c.typed ? c.typed : "Up"));
+        messages.clear();
+        MainDialog w(dialogs);
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        auto* field = w.findChild<QWidget*>(QString::fromLatin1(c.field));
+        ASSERT_NE(field, nullptr);
+        field->setFocus();
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        if (c.typed != nullptr) {
+            QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(focus, QString::fromLatin1(c.typed));
+        } else {
+            QTest::keyClick(focus, Qt::Key_Up);
+            EXPECT_EQ(w.Editor().CurrentKey(), 1); // the value stepped, not the selection
+            EXPECT_EQ(qobject_cast<QSpinBox*>(field)->value(), 10);
+        }
+        QTest::keyClick(QApplication::focusWidget(), c.arrow);
+        const RfidOptions& rfid = w.Editor().Document().rfid;
+        EXPECT_EQ(w.Editor().CurrentKey(), c.key);
+        EXPECT_EQ(rfid.prefix, c.prefix);
+        EXPECT_EQ(rfid.suffix, c.suffix);
+        EXPECT_EQ(rfid.digitsCount, c.digits);
+        EXPECT_EQ(!messages.isEmpty(), c.refused) << messages.join(u'|').toStdString();
+        auto* shown = w.findChild<QLineEdit*>(QString::fromLatin1(c.field));
+        if (shown != nullptr) { // the panel shows what the layout now holds
+            EXPECT_EQ(shown->text().toInt(), c.field[0] == 'p' ? c.prefix : c.suffix);
+        }
+        EXPECT_EQ(w.Editor().History().CanUndo(), !c.refused);
+        if (!c.refused) {
+            w.Editor().OnUndo();
+            EXPECT_EQ(rfid, RfidOptions{});
+        }
+    }
 }
 
 // The horizontal pixels a control's caption occupies, as the style lays it out.

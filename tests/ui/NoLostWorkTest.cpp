@@ -1,12 +1,14 @@
 // The main window never throws work away: the save question has a way back,
 // and Save As into a form that holds less stays undoable.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "editor/KeyEditor.h"
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "layout/LayoutFile.h"
 #include "recovery/ui/RecoveryGuard.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,7 +103,8 @@ TEST_F(NoLostWorkTest, EscapeEscapeKeepsTheWindowAndTheLayout) {
 }
 
 // Save As "left side" of a 112-key layout shows the left half as saved; one
-// Undo brings back the right half and the keys pause, marked unsaved.
+// Undo brings back the right half and the keys pause, marked unsaved, and the
+// file it was saved in before, so Save writes there and never into the part.
 TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
     QTemporaryDir dir;
     MainDialog w(dialogs);
@@ -113,6 +116,11 @@ TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
     Program(w, 60, 31);
     Program(w, 112, 32);
     AnswerLossesWithYes();
+    const QString whole = dir.filePath(QStringLiteral("whole.txt"));
+    savePath = whole;
+    saveType = 2;
+    w.findChild<QAction*>(QStringLiteral("actionSaveAs"))->trigger();
+    ASSERT_EQ(QString::fromStdString(doc.filePath), whole);
     const struct {
         int type;
         const char* undo;
@@ -137,9 +145,24 @@ TEST_F(NoLostWorkTest, UndoAfterALossySaveAsBringsTheWholeLayoutBack) {
         EXPECT_EQ(doc.keys[112].codes[0], 32);
         EXPECT_EQ(doc.spans[60].kind, SpanKind::Single);
         EXPECT_TRUE(doc.dirty);
-        EXPECT_EQ(QString::fromStdString(doc.filePath), savePath); // still bound to the new file
+        EXPECT_EQ(QString::fromStdString(doc.filePath), whole);
+        EXPECT_EQ(w.windowTitle().contains(QStringLiteral("whole.txt")), true);
+        EXPECT_EQ(doc.loadedVariant, KeyboardVariant::SixteenScan);
         EXPECT_EQ(doc.CellsWithCodesButNoKey(), std::vector<int>{});
     }
+    messages.clear();
+    w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
+    EXPECT_FALSE(doc.dirty);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    LayoutDocument back;
+    back.filePath = ToPath(whole);
+    ASSERT_TRUE(ReadLayout(back));
+    EXPECT_EQ(back.settings.keyCount, kMaxKeys);
+    EXPECT_EQ(back.keys[112].codes[0], 32);
+    LayoutDocument left;
+    left.filePath = ToPath(dir.filePath(QStringLiteral("saved-3.txt")));
+    ASSERT_TRUE(ReadLayout(left));
+    EXPECT_EQ(left.settings.keyCount, kBlockKeys); // the part stays the part
 }
 
 // A quad copied and pasted elsewhere, then saved as 7/3scan: both quads come
@@ -194,6 +217,9 @@ TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
          "Number: 10", "Name: KEY10"},
         {"redo", [&] { w.findChild<QAction*>(QStringLiteral("actionRedo"))->trigger(); },
          "Number: 10", "Name: KEY10Z"},
+        // A key name is Latin-1 in the file and shown as its characters.
+        {"accented", [&] { QTest::keyClicks(name, QStringLiteral("é")); }, "Number: 10",
+         "Name: KEY10Z\xE9"},
         {"leave",
          [&] {
              QEvent leave(QEvent::Leave);
@@ -211,10 +237,11 @@ TEST_F(NoLostWorkTest, ThePointerPanesFollowRenameUndoAndLeavingTheGrid) {
 
 // A file another program changed: the window asks when it comes to the
 // front (once per change), and Save asks before overwriting it; No keeps
-// both the layout and the other program's file.
+// both the layout and the other program's file. The questions name the file
+// as the file system does, beyond ASCII too.
 TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwritten) {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("mine.txt"));
+    const QString path = dir.filePath(QStringLiteral("Łódź été.txt"));
     ASSERT_TRUE(
         QFile::copy(QStringLiteral(VORLAN_TEST_DATA_DIR "/programming/layout57.txt"), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -223,7 +250,7 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     w.OpenGivenFile(path);
-    ASSERT_EQ(w.Editor().Document().filePath, path.toStdString());
+    ASSERT_EQ(w.Editor().Document().filePath, QFile::encodeName(path).toStdString());
     Program(w, 9, 0x20);
 
     QByteArray other;
@@ -246,7 +273,7 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
     toFront();
     // The question names the file as the title does.
     EXPECT_EQ(messages.join(u'|').toStdString(),
-              "mine.txt was changed by another program. Reload it from the disk? Your unsaved "
+              "Łódź été.txt was changed by another program. Reload it from the disk? Your unsaved "
               "changes are lost.");
     toFront(); // the same change is not asked about again
     EXPECT_EQ(messages.size(), 1);
@@ -256,9 +283,9 @@ TEST_F(NoLostWorkTest, AFileChangedElsewhereIsAskedAboutBeforeItIsLostOrOverwrit
     w.findChild<QAction*>(QStringLiteral("actionSave"))->trigger();
     // No to the overwrite, and No to the reload offered instead.
     EXPECT_EQ(messages.join(u'|').toStdString(),
-              "mine.txt was changed by another program since it was opened. Overwrite it with "
-              "this layout?|mine.txt was changed by another program. Reload it from the disk? "
-              "Your unsaved changes are lost.");
+              "Łódź été.txt was changed by another program since it was opened. Overwrite it "
+              "with this layout?|Łódź été.txt was changed by another program. Reload it from "
+              "the disk? Your unsaved changes are lost.");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), other);

@@ -1,8 +1,8 @@
 // The settings file when it cannot be written: a choice made in the window
 // leaves the old file as it was, whole, on a read-only folder and on a full
 // disk (POSIX: a small tmpfs, which only root may mount).
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -3,8 +3,6 @@
 // its help page, is chosen from the user's languages or from View > Language,
 // and brings Qt's own texts. Each test runs in a process of its own: they
 // leave translators installed.
-#include "AccessKeys.h"
-#include "MainWindowFixture.h"
 #include "app/AppShell.h"
 #include "app/LanguageMenu.h"
 #include "app/MainDialog.h"
@@ -12,6 +10,8 @@
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
 #include "localization/ui/Translations.h"
+#include "testing/AccessKeys.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -86,7 +86,9 @@ TEST(ShippedTranslations, EveryTextOfTheStringTableIsTranslated) {
         for (const StringEntry& e : StringEntries()) {
             const QString english =
                 QString::fromUtf8(e.text.data(), static_cast<qsizetype>(e.text.size()));
-            const QString translated = translator.translate(kTranslationContext, e.text.data());
+            const std::string_view note = StringDisambiguation(e.id);
+            const QString translated = translator.translate(kTranslationContext, e.text.data(),
+                                                            note.empty() ? nullptr : note.data());
             const QString line =
                 QStringLiteral("  %1 \"%2\" -> \"%3\"").arg(e.id).arg(english, translated);
             if (translated.isEmpty()) {

@@ -2,7 +2,6 @@
 // what their File and Help entries do, the recent files carry number keys,
 // the title marks unsaved changes, and the popup's commands and the popup
 // itself are reached from the keyboard.
-#include "MainWindowFixture.h"
 #include "app/AppShell.h"
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
@@ -11,6 +10,7 @@
 #include "editor/KeyEditor.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "programming/ui/KeyboardSettingsDialog.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,9 +2,9 @@
 // room its control gives it or runs into a neighbour, and English keeps the
 // window as it was designed. Run once as it is and once at 200 %
 // (QT_SCALE_FACTOR=2, set by the build's second run of this binary).
-#include "PrivateSettings.h"
 #include "app/MainDialog.h"
 #include "grid/ui/KeyGridWidget.h"
+#include "testing/PrivateSettings.h"
 
 #include <QApplication>
 #include <QCheckBox>

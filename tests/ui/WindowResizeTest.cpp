@@ -1,7 +1,6 @@
 // The main window resized: the grid's cells grow with it (hit testing,
 // images and names follow), the panel keeps its width, the size comes back
 // at the next start; and a selected double or quad key is framed whole.
-#include "PrivateSettings.h"
 #include "app/GridViewActions.h"
 #include "app/MainDialog.h"
 #include "editor/KeyEditor.h"
@@ -10,6 +9,7 @@
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"
+#include "testing/PrivateSettings.h"
 
 #include <QAccessible>
 #include <QAction>

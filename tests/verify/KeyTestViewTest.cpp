@@ -2,8 +2,6 @@
 // typing key events.
 #include "verify/ui/KeyTestView.h"
 
-#include "KeyTestLayout.h"
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
@@ -12,9 +10,11 @@
 #include "layout/LayoutFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "testing/KeyTestLayout.h"
+#include "testing/MainWindowFixture.h"
+#include "testing/ProgrammingTestSupport.h"
 #include "verify/KeyTestSession.h"
 #include "verify/ProgrammingLog.h"
 #include "verify/Sha256.h"
@@ -203,8 +203,12 @@ QByteArray Contents(const QString& path) {
 TEST(KeyTestViewTest, TheReportDialogTakesANameTypedIntoIt) {
     const QTemporaryDir folder;
     LayoutDocument doc = TestLayout();
-    doc.filePath = folder.filePath(QStringLiteral("shop.txt")).toStdString();
+    // A layout name beyond ASCII: the proposal and the report name it as the
+    // file system does.
+    const QString layout = folder.filePath(QStringLiteral("été.txt"));
+    doc.filePath = QFile::encodeName(layout).toStdString();
     KeyTestView view(doc, nullptr, nullptr);
+    view.SetReportHeader(doc.filePath, "abc"); // as the Tools menu sets it
     view.show();
     view.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
@@ -226,9 +230,11 @@ TEST(KeyTestViewTest, TheReportDialogTakesANameTypedIntoIt) {
         QTest::keyClick(window, Qt::Key_Return);
     });
     view.SaveButton()->click();
-    EXPECT_EQ(proposed, folder.filePath(QStringLiteral("shop-key-test.txt")));
+    EXPECT_EQ(proposed, folder.filePath(QStringLiteral("été-key-test.txt")));
     EXPECT_EQ(grabberDuring, nullptr) << "the dialog has the keyboard";
-    EXPECT_TRUE(Contents(folder.filePath(QStringLiteral("mine.txt"))).startsWith("Key test\n"));
+    const QByteArray report = Contents(folder.filePath(QStringLiteral("mine.txt")));
+    EXPECT_TRUE(report.startsWith("Key test\nLayout: " + layout.toUtf8() + "\n"))
+        << report.toStdString();
     EXPECT_EQ(view.Lines()->count(), 0) << "nothing typed reached the test";
 }
 

@@ -2,8 +2,8 @@
 // names an image.
 #include "verify/ProgrammingLog.h"
 
-#include "TempFolder.h"
 #include "common/StringTable.h"
+#include "testing/TempFolder.h"
 #include "verify/Sha256.h"
 
 #include <filesystem>

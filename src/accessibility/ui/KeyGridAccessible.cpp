@@ -1,5 +1,6 @@
 #include "accessibility/ui/KeyGridAccessible.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
@@ -322,13 +323,12 @@ void NotifyGridCellChanged(QWidget* grid, int slot) {
 QString AccessibleCellText(const GridCellDescription& cell) {
     const CellTextParts parts = CellText(cell);
     const QString number = QString::number(cell.slot);
-    QString text =
-        parts.nameOrEmpty == StringId::A11yCellNamed
-            ? UiText(parts.nameOrEmpty).arg(QString::fromLatin1(cell.name.c_str()), number)
-            : UiText(parts.nameOrEmpty).arg(number);
+    QString text = parts.nameOrEmpty == StringId::A11yCellNamed
+                       ? UiText(parts.nameOrEmpty).arg(FromLatin1Text(cell.name), number)
+                       : UiText(parts.nameOrEmpty).arg(number);
     QString span = UiText(parts.span);
     for (const std::string& arg : parts.spanArgs) {
-        span = span.arg(QString::fromStdString(arg));
+        span = span.arg(FromUtf8Text(arg));
     }
     text += QStringLiteral(", ") + span;
     if (cell.selected) {

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <optional>
 
 class QKeyEvent;
 class QWidget;
@@ -33,11 +34,24 @@ private:
     using QObject::QObject;
     struct Press {
         QPointer<QWidget> window; // where the key went down
-        ulong releasedAt = 0;     // the window system's time of its last release
+        ulong pressedAt = 0;      // the window system's time of that press
+        bool released = false;
+        ulong releasedAt = 0;         // the time of its last release
+        QPointer<QWidget> releasedIn; // the window that release reached
     };
+    bool IsRepeat(const Press* last, const QKeyEvent& event, const QWidget* window) const;
+
     // Each key's last press; a released key keeps its entry, so the release
     // may travel up to the window's parents and a repeat is still known.
     QHash<quint64, Press> presses;
+    // The verdict on the last shortcut override: the key press that follows
+    // it is the same press, though a popup may receive it.
+    struct Override {
+        quint64 key = 0;
+        ulong at = 0;
+        bool swallowed = false;
+    };
+    std::optional<Override> lastOverride;
 };
 
 } // namespace vorlan

@@ -6,6 +6,8 @@
 // the command line's Qt Gui part uses it without the Widgets library.
 #pragma once
 
+#include "common/UiMessage.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -47,6 +49,19 @@ inline QString FromUtf8Text(std::string_view text) {
 
 inline std::string ToUtf8Text(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+// A message's value, decoded as the kind it says it holds.
+inline QString FromUiArg(const UiArg& arg) {
+    switch (arg.kind) {
+    case TextKind::Latin1:
+        return FromLatin1Text(arg.bytes);
+    case TextKind::Path:
+        return FromPath(arg.bytes);
+    case TextKind::Utf8:
+        break;
+    }
+    return FromUtf8Text(arg.bytes);
 }
 
 inline QString FromLocalText(std::string_view text) {

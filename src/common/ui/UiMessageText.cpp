@@ -9,8 +9,8 @@ namespace vorlan {
 
 QString UiMessageText(const UiMessage& message) {
     QStringList values;
-    for (const std::string& arg : message.args) {
-        values << FromLatin1Text(arg);
+    for (const UiArg& arg : message.args) {
+        values << FromUiArg(arg);
     }
     return FillPlaceholders(UiText(message.id), values);
 }

@@ -10,7 +10,9 @@ QString UiText(int id) {
     if (text.empty()) {
         return {};
     }
-    return QCoreApplication::translate(kTranslationContext, text.c_str());
+    const std::string_view note = StringDisambiguation(id);
+    return QCoreApplication::translate(kTranslationContext, text.c_str(),
+                                       note.empty() ? nullptr : note.data());
 }
 
 QString KeyCapName(int qtKey) {
@@ -19,7 +21,9 @@ QString KeyCapName(int qtKey) {
 
 QString UiText(StringId id, int count) {
     const std::string text(StringText(id));
-    return QCoreApplication::translate(kTranslationContext, text.c_str(), nullptr, count);
+    const std::string_view note = StringDisambiguation(id);
+    return QCoreApplication::translate(kTranslationContext, text.c_str(),
+                                       note.empty() ? nullptr : note.data(), count);
 }
 
 QString UiText(StringId id) {

@@ -2,6 +2,7 @@
 
 #include "grid/ui/KeyImages.h"
 #include "grid/ui/KeyNamePainter.h"
+#include "hyphenation/HyphenationChoice.h"
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
@@ -90,6 +91,11 @@ void KeyGridWidget::paintEvent(QPaintEvent* event) {
     // Moving to a screen of another pixel ratio re-creates the canvas; the
     // owner redraws it before it is shown.
     EnsureCanvas();
+    // A dictionary loaded or another language chosen: the names break anew.
+    if (showNames && namesGeneration != HyphenationGeneration()) {
+        namesGeneration = HyphenationGeneration();
+        RedrawAll();
+    }
     QPainter p(this);
     p.drawImage(event->rect(), canvas,
                 QRectF(event->rect().topLeft() * canvasRatio, event->rect().size() * canvasRatio));

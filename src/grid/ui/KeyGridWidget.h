@@ -124,6 +124,7 @@ private:
     std::array<bool, kMaxKeys + 1> found{};
     bool anyFound = false;
     bool showNames = false;
+    unsigned namesGeneration = 0; // of the hyphenation the names were drawn with
     std::unique_ptr<KeyNamePainter> namePainter;
     std::function<QString(int)> toolTipSource;
     std::vector<int> marked;

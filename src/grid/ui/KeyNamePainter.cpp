@@ -1,9 +1,14 @@
 #include "grid/ui/KeyNamePainter.h"
 
+#include "common/ui/QtText.h"
+#include "hyphenation/HyphenationChoice.h"
+
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygonF>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -26,7 +31,7 @@ public:
         return static_cast<int>(std::ceil(Metrics(pixelSize).height()));
     }
     int Width(int pixelSize, std::string_view text, bool ellipsis) const override {
-        QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        QString shown = FromUtf8Text(text);
         if (ellipsis) {
             shown += kEllipsis;
         }
@@ -48,7 +53,26 @@ private:
 
 } // namespace
 
-KeyNamePainter::KeyNamePainter() : base(QGuiApplication::font()), sizes(kNameSizes) {}
+KeyNamePainter::KeyNamePainter() : base(QGuiApplication::font()), sizes(kNameSizes) {
+    // A dictionary loads in the background: names drawn before it was there
+    // are drawn again once it is (every window, on the window's thread).
+    static const bool told = [] {
+        WhenHyphenatorLoaded([] {
+            if (QCoreApplication* app = QCoreApplication::instance()) {
+                QMetaObject::invokeMethod(
+                    app,
+                    [] {
+                        for (QWidget* window : QApplication::topLevelWidgets()) {
+                            window->update();
+                        }
+                    },
+                    Qt::QueuedConnection);
+            }
+        });
+        return true;
+    }();
+    (void)told;
+}
 
 void KeyNamePainter::SetCellPitch(int pitch) {
     if (pitch <= 0 || pitch == cellPitch) {
@@ -80,7 +104,12 @@ QRect KeyNamePainter::FaceRect(const QRect& imageRect, KeyImage image, int cellP
 }
 
 const LabelLayout& KeyNamePainter::Layout(const QString& name, QSize face) {
-    const QString key = QStringLiteral("%1x%2:").arg(face.width()).arg(face.height()) + name;
+    // The names' language may change with the legend options: it is part of the key.
+    const std::shared_ptr<const Hyphenator> hyphenator = NamesHyphenator();
+    const QString language =
+        hyphenator ? QString::fromStdString(hyphenator->Language()) : QString();
+    const QString key =
+        QStringLiteral("%1x%2:%3:").arg(face.width()).arg(face.height()).arg(language) + name;
     auto it = layouts.find(key);
     if (it == layouts.end()) {
         if (layouts.size() >= kMaxLayouts) {
@@ -91,7 +120,7 @@ const LabelLayout& KeyNamePainter::Layout(const QString& name, QSize face) {
         it = layouts.insert(
             key,
             LayoutLabel(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                        face.width(), face.height(), sizes, measure));
+                        face.width(), face.height(), sizes, measure, hyphenator.get()));
     }
     return *it;
 }
@@ -117,8 +146,7 @@ void KeyNamePainter::DrawName(QPainter& painter, const QRect& imageRect, KeyImag
     painter.setPen(ink);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     for (std::size_t i = 0; i < layout.lines.size(); ++i) {
-        QString line = QString::fromUtf8(layout.lines[i].data(),
-                                         static_cast<qsizetype>(layout.lines[i].size()));
+        QString line = FromUtf8Text(layout.lines[i]);
         if (layout.elided && i + 1 == layout.lines.size()) {
             line += kEllipsis;
         }

@@ -1,24 +1,21 @@
 #include "grid/ui/KeyTexts.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "grid/KeyDescription.h"
 
 namespace vorlan {
 
-QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image) {
-    const std::string label = GridLabel(doc, slot, image);
-    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+QString KeyNameText(const LayoutDocument& doc, int slot, KeyImage image, const CodeNaming& naming) {
+    const std::string label = GridLabel(doc, slot, image, naming);
+    return FromUtf8Text(label);
 }
 
-QString KeyToolTipText(const LayoutDocument& doc, int slot) {
+QString KeyToolTipText(const LayoutDocument& doc, int slot, const CodeNaming& naming) {
     QStringList lines;
-    for (const UiMessage& line : KeyToolTipLines(doc, slot)) {
-        QStringList values;
-        for (const std::string& arg : line.args) {
-            values << QString::fromUtf8(arg.data(), static_cast<qsizetype>(arg.size()));
-        }
-        lines << FillPlaceholders(UiText(line.id), values).toHtmlEscaped();
+    for (const UiMessage& line : KeyToolTipLines(doc, slot, naming)) {
+        lines << UiMessageText(line).toHtmlEscaped();
     }
     if (lines.isEmpty()) {
         return {};

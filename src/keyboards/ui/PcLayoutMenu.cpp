@@ -1,5 +1,6 @@
 #include "keyboards/ui/PcLayoutMenu.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "keyboards/PcLayouts.h"
 #include "layout/ui/SettingsProfileStore.h"
@@ -22,15 +23,16 @@ QString LayoutName(const std::optional<std::string>& id) {
 
 } // namespace
 
-PcLayoutMenu::PcLayoutMenu(QMenu& parent, std::function<void()> namesChanged) : QObject(&parent) {
+PcLayoutMenu::PcLayoutMenu(QMenu& parent, std::function<void(CodeNaming)> namesChanged)
+    : QObject(&parent) {
     menu_ = parent.addMenu(UiText(StringId::PcLayoutMenu));
     menu_->setObjectName(QStringLiteral("pcLayoutMenu"));
     group_ = new QActionGroup(menu_);
     const auto add = [this](const QString& text, const std::string& stored) {
         QAction* entry = menu_->addAction(text);
         entry->setCheckable(true);
-        entry->setData(QString::fromStdString(stored));
-        entry->setObjectName(QStringLiteral("pcLayout_") + QString::fromStdString(stored));
+        entry->setData(FromUtf8Text(stored));
+        entry->setObjectName(QStringLiteral("pcLayout_") + FromUtf8Text(stored));
         group_->addAction(entry);
         connect(entry, &QAction::triggered, this,
                 [this, stored] { Choose(keyboards::ParsePcLayoutChoice(stored)); });
@@ -54,7 +56,7 @@ PcLayoutMenu::PcLayoutMenu(QMenu& parent, std::function<void()> namesChanged) : 
 
 QAction* PcLayoutMenu::Entry(const std::string& stored) const {
     for (QAction* entry : group_->actions()) {
-        if (entry->data().toString().toStdString() == stored) {
+        if (ToUtf8Text(entry->data().toString()) == stored) {
             return entry;
         }
     }
@@ -83,11 +85,10 @@ void PcLayoutMenu::Apply() {
         entry->setChecked(true);
     }
     const std::string id = keyboards::EffectiveLayoutId(choice_, detected_);
-    UseCodeNames(id.empty() ? nullptr : &keyboards::CodeNamesFor(id));
     if (id != inUse_) {
         inUse_ = id;
         if (namesChanged_) {
-            namesChanged_();
+            namesChanged_(Naming());
         }
     }
 }

@@ -2,6 +2,7 @@
 // program shows code names. The choice is remembered in the user's settings.
 #pragma once
 
+#include "keyboards/PcLayouts.h"
 #include "keyboards/SystemLayout.h"
 
 #include <QObject>
@@ -24,14 +25,16 @@ std::optional<std::string> DetectSystemPcLayout();
 class PcLayoutMenu : public QObject {
 public:
     // Adds the submenu to `parent` and applies the stored choice;
-    // `namesChanged` runs after each change of the names in use.
-    PcLayoutMenu(QMenu& parent, std::function<void()> namesChanged);
+    // `namesChanged` is given the names after each later change of the
+    // layout in use (the first are Naming()).
+    PcLayoutMenu(QMenu& parent, std::function<void(CodeNaming)> namesChanged);
 
     QMenu* Menu() const { return menu_; }
     // The entry of a choice: "auto", "standard" or a layout id.
     QAction* Entry(const std::string& stored) const;
     // The layout whose names are in use; empty for the standard names.
     const std::string& LayoutInUse() const { return inUse_; }
+    CodeNaming Naming() const { return keyboards::NamingFor(inUse_); }
 
     void Choose(const keyboards::PcLayoutChoice& choice);
 
@@ -42,7 +45,7 @@ private:
     QMenu* menu_ = nullptr;
     QActionGroup* group_ = nullptr;
     QAction* automatic_ = nullptr;
-    std::function<void()> namesChanged_;
+    std::function<void(CodeNaming)> namesChanged_;
     keyboards::PcLayoutChoice choice_;
     std::optional<std::string> detected_;
     std::string inUse_;

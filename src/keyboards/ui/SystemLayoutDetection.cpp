@@ -1,4 +1,5 @@
 // Asks the platform which keyboard layout is in use.
+#include "common/ui/QtText.h"
 #include "keyboards/ui/PcLayoutMenu.h"
 
 #include <QGuiApplication>
@@ -78,7 +79,7 @@ std::optional<std::string> DetectSystemPcLayout() {
         return id->empty() ? std::nullopt : id;
     }
 #endif
-    return keyboards::LayoutOfLocale(QLocale::system().name().toStdString());
+    return keyboards::LayoutOfLocale(ToUtf8Text(QLocale::system().name()));
 }
 
 } // namespace vorlan

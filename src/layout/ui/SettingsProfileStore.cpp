@@ -9,8 +9,7 @@ namespace vorlan {
 namespace {
 
 QString Key(std::string_view section, std::string_view entry) {
-    return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) +
-           QLatin1Char('/') + QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
+    return FromUtf8Text(section) + QLatin1Char('/') + FromUtf8Text(entry);
 }
 
 } // namespace

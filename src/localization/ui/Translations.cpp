@@ -1,5 +1,7 @@
 #include "localization/ui/Translations.h"
 
+#include "common/ui/QtText.h"
+#include "hyphenation/HyphenationChoice.h"
 #include "localization/LanguageChoice.h"
 
 #include <QCoreApplication>
@@ -49,7 +51,7 @@ void RemoveInstalled() {
 std::vector<std::string> ToStd(const QStringList& list) {
     std::vector<std::string> out;
     for (const QString& item : list) {
-        out.push_back(item.toStdString());
+        out.push_back(ToUtf8Text(item));
     }
     return out;
 }
@@ -78,8 +80,8 @@ QStringList AvailableLanguages(const QString& programDir) {
         const QStringList files = QDir(dir + QStringLiteral("/translations"))
                                       .entryList({prefix + QStringLiteral("*.qm")}, QDir::Files);
         for (const QString& file : files) {
-            const QString language = QString::fromStdString(
-                LanguageOfFile(file.toStdString(), prefix.toStdString(), ".qm"));
+            const QString language =
+                FromUtf8Text(LanguageOfFile(ToUtf8Text(file), ToUtf8Text(prefix), ".qm"));
             if (!language.isEmpty() && !languages.contains(language)) {
                 languages << language;
             }
@@ -91,15 +93,31 @@ QStringList AvailableLanguages(const QString& programDir) {
 
 QString InstallTranslations(const QString& programDir, const QStringList& uiLanguages,
                             const QString& chosen) {
-    const QString language = QString::fromStdString(ChooseLanguage(
-        chosen.toStdString(), ToStd(uiLanguages), ToStd(AvailableLanguages(programDir))));
+    const QString language = FromUtf8Text(ChooseLanguage(ToUtf8Text(chosen), ToStd(uiLanguages),
+                                                         ToStd(AvailableLanguages(programDir))));
     ChosenLanguage() = language;
     RemoveInstalled();
+    // Key names are hyphenated in the program's language unless chosen
+    // otherwise, with the dictionaries shipped beside the program (Windows)
+    // before the system's.
+    SetDefaultNamesLanguage(language.toStdString());
+    std::vector<std::string> hyphenFolders;
+    for (const QString& dir : ProgramDataDirs(programDir)) {
+        hyphenFolders.push_back(
+            QDir::toNativeSeparators(dir + QStringLiteral("/hyphen")).toStdString());
+    }
+#ifndef Q_OS_WIN
+    hyphenFolders.emplace_back("/usr/share/hyphen");
+#endif
+    SetHyphenationFolders(std::move(hyphenFolders));
 
     QStringList dirs;
     for (const QString& dir : ProgramDataDirs(programDir)) {
         dirs << dir + QStringLiteral("/translations");
     }
+    // English counts with a singular too ("1 keyboard passed"); a language's
+    // translator, installed after it, is asked first.
+    Install(QStringLiteral("plurals_en"), dirs);
     if (!language.isEmpty()) {
         // Qt's own texts: the system's copy, or one deployed beside the program.
         Install(QStringLiteral("qtbase_") + language,
@@ -115,7 +133,7 @@ QString ProgramLanguage() {
 
 QString LanguageSetting() {
     const QString value = QSettings().value(kLanguageKey).toString();
-    return QString::fromStdString(NormalizeLanguage(value.toStdString()));
+    return FromUtf8Text(NormalizeLanguage(ToUtf8Text(value)));
 }
 
 void SetLanguageSetting(const QString& language) {

@@ -2,12 +2,14 @@
 
 #include "common/ui/MessageBox.h"
 #include "common/ui/UiText.h"
+#include "hyphenation/HyphenationChoice.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QLocale>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -39,6 +41,50 @@ bool Printing(LegendOptionsDialog::Purpose purpose) {
 bool ForImage(LegendOptionsDialog::Purpose purpose) {
     using Purpose = LegendOptionsDialog::Purpose;
     return purpose == Purpose::SheetSvg || purpose == Purpose::SheetPng;
+}
+
+// A language in its own words: "Deutsch", "Français (Suisse)".
+QString LanguageName(const std::string& language) {
+    const QLocale locale(QString::fromStdString(language));
+    QString name = locale.nativeLanguageName();
+    if (name.isEmpty()) {
+        return QString::fromStdString(language);
+    }
+    name[0] = name[0].toUpper();
+    if (language.find('_') != std::string::npos) {
+        name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    }
+    return name;
+}
+
+// The program's language, none, and every language a dictionary is
+// installed for; a saved choice whose dictionary is gone is kept, and says so.
+QComboBox* HyphenationBox(const std::string& chosen, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("hyphenation"));
+    box->addItem(
+        UiText(StringId::LegendHyphenationProgram).arg(LanguageName(ChosenHyphenationLanguage({}))),
+        QString());
+    box->addItem(
+        UiText(StringId::LegendHyphenationNone),
+        QString::fromLatin1(kNoHyphenation.data(), static_cast<qsizetype>(kNoHyphenation.size())));
+    const std::vector<std::string> installed = HyphenationLanguages(HyphenationFolders());
+    for (const std::string& language : installed) {
+        box->addItem(LanguageName(language), QString::fromStdString(language));
+    }
+    int index = box->findData(QString::fromStdString(chosen));
+    if (index < 0) {
+        box->addItem(UiText(StringId::LegendHyphenationMissing).arg(LanguageName(chosen)),
+                     QString::fromStdString(chosen));
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
+    // No dictionary at all (a build without them): nothing to choose.
+    if (installed.empty()) {
+        box->setCurrentIndex(1);
+        box->setEnabled(false);
+    }
+    return box;
 }
 
 } // namespace
@@ -103,6 +149,8 @@ LegendOptionsDialog::LegendOptionsDialog(Purpose thePurpose, const PrintChoices&
         form->addRow(UiText(StringId::LegendHeight), height);
         form->addRow(UiText(StringId::LegendTypeSize), typeSize);
     }
+    hyphenation = HyphenationBox(o.hyphenation, this);
+    form->addRow(UiText(StringId::LegendHyphenation), hyphenation);
     form->addRow(UiText(StringId::LegendPaper), paper);
     form->addRow(UiText(StringId::LegendMargin), margin);
     if (thePurpose == Purpose::ExportPng || thePurpose == Purpose::SheetPng) {
@@ -150,6 +198,7 @@ PrintChoices LegendOptionsDialog::Choices() const {
     o.blankLegends = blank->isChecked();
     o.cutMarks = cutMarks->isChecked();
     o.frame = frame->isChecked();
+    o.hyphenation = hyphenation->currentData().toString().toStdString();
     if (dpi != nullptr) {
         c.pngDpi = dpi->value();
     }

@@ -31,6 +31,7 @@ private:
     QDoubleSpinBox* margin = nullptr;
     QDoubleSpinBox* typeSize = nullptr; // at its minimum: automatic
     QComboBox* paper = nullptr;
+    QComboBox* hyphenation = nullptr; // data: the choice
     QCheckBox* packed = nullptr;
     QCheckBox* blank = nullptr;
     QCheckBox* cutMarks = nullptr;

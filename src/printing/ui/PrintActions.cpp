@@ -142,21 +142,24 @@ ExportResult ExportInBackground(QWidget* parent, const PrintDocument& document, 
 
 } // namespace
 
-void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc) {
-    const std::optional<PrintChoices> choices =
+void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc,
+                      const CodeNaming& naming) {
+    std::optional<PrintChoices> choices =
         AskOptions(parent, what == PrintWhat::Legends ? LegendOptionsDialog::Purpose::Print
                                                       : LegendOptionsDialog::Purpose::SheetPrint);
     if (!choices) {
         return;
     }
     SavePrintChoices(*choices);
+    choices->naming = naming;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QFileInfo(FromPath(doc.filePath)).fileName());
     PreparePrinter(printer, *choices);
     RunPrintPreview(parent, printer, what, doc, *choices);
 }
 
-void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc) {
+void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc,
+                  const CodeNaming& naming) {
     if (format == ExportFormat::Svg && !SvgExportAvailable()) {
         ShowError(parent, UiText(StringId::ExportNoSvg));
         return;
@@ -182,8 +185,9 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
     }
     const std::optional<QString> path = WithExtension(*typed, format, suggested);
     std::optional<StringId> error;
-    const auto document = MakePrintDocument(
-        what, doc, choices->legends, SheetInkOf(*choices, format != ExportFormat::Pdf), error);
+    const auto document =
+        MakePrintDocument(what, doc, choices->legends,
+                          SheetInkOf(*choices, format != ExportFormat::Pdf), naming, error);
     if (error) {
         ShowError(parent, UiText(*error));
         return;
@@ -221,13 +225,14 @@ void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const La
 }
 
 void AddPrintMenuEntries(QMenu* menu, QAction* before, QWidget* window,
-                         std::function<const LayoutDocument*()> document) {
+                         std::function<const LayoutDocument*()> document,
+                         std::function<CodeNaming()> naming) {
     const auto add = [&](QMenu* into, StringId text, const char* name, auto run) {
         auto* action = new QAction(UiText(text), into);
         action->setObjectName(QString::fromLatin1(name));
-        QObject::connect(action, &QAction::triggered, window, [window, document, run] {
+        QObject::connect(action, &QAction::triggered, window, [window, document, naming, run] {
             if (const LayoutDocument* doc = document()) {
-                run(window, *doc);
+                run(window, *doc, naming());
             }
         });
         if (into == menu) {
@@ -238,10 +243,14 @@ void AddPrintMenuEntries(QMenu* menu, QAction* before, QWidget* window,
         return action;
     };
     add(menu, StringId::MenuPrintLegends, "actionPrintLegends",
-        [](QWidget* w, const LayoutDocument& d) { PrintWithPreview(w, PrintWhat::Legends, d); })
+        [](QWidget* w, const LayoutDocument& d, CodeNaming n) {
+            PrintWithPreview(w, PrintWhat::Legends, d, n);
+        })
         ->setShortcut(QKeySequence::Print);
     add(menu, StringId::MenuPrintSheet, "actionPrintSheet",
-        [](QWidget* w, const LayoutDocument& d) { PrintWithPreview(w, PrintWhat::Sheet, d); })
+        [](QWidget* w, const LayoutDocument& d, CodeNaming n) {
+            PrintWithPreview(w, PrintWhat::Sheet, d, n);
+        })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     auto* exportMenu = new QMenu(UiText(StringId::MenuExport), menu);
     exportMenu->setObjectName(QStringLiteral("exportMenu"));
@@ -267,8 +276,9 @@ void AddPrintMenuEntries(QMenu* menu, QAction* before, QWidget* window,
         if (e.what == PrintWhat::Sheet && e.format == ExportFormat::Pdf) {
             exportMenu->addSeparator();
         }
-        add(exportMenu, e.text, e.name,
-            [e](QWidget* w, const LayoutDocument& d) { ExportToFile(w, e.what, e.format, d); });
+        add(exportMenu, e.text, e.name, [e](QWidget* w, const LayoutDocument& d, CodeNaming n) {
+            ExportToFile(w, e.what, e.format, d, n);
+        });
     }
     menu->insertSeparator(before);
 }

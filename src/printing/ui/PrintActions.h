@@ -30,13 +30,17 @@ public:
                                                         const PrintChoices& saved) = 0;
 };
 
-void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc);
-void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc);
+// The sheet names codes as `naming` does (the window's PC layout).
+void PrintWithPreview(QWidget* parent, PrintWhat what, const LayoutDocument& doc,
+                      const CodeNaming& naming);
+void ExportToFile(QWidget* parent, PrintWhat what, ExportFormat format, const LayoutDocument& doc,
+                  const CodeNaming& naming);
 
 // Adds "Print legends...", "Print layout sheet..." and the Export submenu to
 // `menu` before `before`. `document` gives the layout as it stands (with the
-// key panel's values taken), or nullptr.
+// key panel's values taken), or nullptr; `naming` how the window names codes.
 void AddPrintMenuEntries(QMenu* menu, QAction* before, QWidget* window,
-                         std::function<const LayoutDocument*()> document);
+                         std::function<const LayoutDocument*()> document,
+                         std::function<CodeNaming()> naming);
 
 } // namespace vorlan

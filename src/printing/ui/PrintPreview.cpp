@@ -22,7 +22,7 @@ namespace vorlan {
 namespace {
 
 std::string FileNameOf(const LayoutDocument& doc) {
-    return QFileInfo(FromPath(doc.filePath)).fileName().toStdString();
+    return ToUtf8Text(QFileInfo(FromPath(doc.filePath)).fileName());
 }
 
 // The preview records pages as pictures; a printer or a PDF file paints them.
@@ -51,6 +51,7 @@ QAction* PreviewAction(QPrintPreviewDialog& preview, const char* text) {
 
 std::unique_ptr<PrintDocument> MakePrintDocument(PrintWhat what, const LayoutDocument& doc,
                                                  const LegendOptions& options, SheetInk ink,
+                                                 const CodeNaming& naming,
                                                  std::optional<StringId>& error) {
     const QtTextMeasurer measurer;
     if (what == PrintWhat::Legends) {
@@ -60,8 +61,9 @@ std::unique_ptr<PrintDocument> MakePrintDocument(PrintWhat what, const LayoutDoc
         }
         return std::make_unique<LegendDocument>(std::move(plan));
     }
-    SheetPlan plan = PlanSheet(doc, options.page, FileNameOf(doc), measurer,
-                               [](StringId id, int) { return UiText(id).toStdString(); });
+    SheetPlan plan = PlanSheet(
+        doc, options.page, FileNameOf(doc), measurer,
+        [](StringId id, int) { return ToUtf8Text(UiText(id)); }, naming, options.hyphenation);
     if ((error = plan.error)) {
         return nullptr;
     }
@@ -112,7 +114,8 @@ std::unique_ptr<PrintDocument> PlanForPrinter(QPrinter& printer, PrintWhat what,
         return nullptr;
     }
     std::optional<StringId> error;
-    auto document = MakePrintDocument(what, doc, options, SheetInkOf(choices, false), error);
+    auto document =
+        MakePrintDocument(what, doc, options, SheetInkOf(choices, false), choices.naming, error);
     if (error) {
         problem = UiText(*error);
     }

@@ -24,6 +24,7 @@ enum class PrintWhat { Legends, Sheet };
 // when no plan can be made.
 std::unique_ptr<PrintDocument> MakePrintDocument(PrintWhat what, const LayoutDocument& doc,
                                                  const LegendOptions& options, SheetInk ink,
+                                                 const CodeNaming& naming,
                                                  std::optional<StringId>& error);
 
 // Sets the printer up as the choices say: the chosen paper (or the printer's

@@ -1,6 +1,7 @@
 #include "printing/ui/PrintRenderer.h"
 
 #include "common/StringTable.h"
+#include "common/ui/QtText.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -45,7 +46,7 @@ void DrawFitted(QPainter& p, const Mapper& m, const MmRect& box, const FittedTex
     double y = box.y + (box.height - t.heightMm) / 2;
     for (const std::string& line : t.lines) {
         p.drawText(m.R({box.x, y, box.width, lineH}), Qt::AlignHCenter | Qt::AlignVCenter,
-                   QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+                   FromUtf8Text(line));
         y += lineH;
     }
 }
@@ -53,7 +54,7 @@ void DrawFitted(QPainter& p, const Mapper& m, const MmRect& box, const FittedTex
 void DrawHeader(QPainter& p, const Mapper& m, const MmRect& header, const std::string& fileName,
                 int index, int count) {
     const QString name =
-        fileName.empty() ? PrintText(StringId::PrintUntitled) : QString::fromStdString(fileName);
+        fileName.empty() ? PrintText(StringId::PrintUntitled) : FromUtf8Text(fileName);
     p.setFont(PrintFont(8));
     p.setPen(Qt::black);
     p.drawText(m.R(header), Qt::AlignLeft | Qt::AlignVCenter,
@@ -66,14 +67,17 @@ void DrawLine(QPainter& p, const Mapper& m, const MmLine& l) {
 }
 
 QString ArgText(const TextArg& a) {
-    return a.fromTable ? PrintText(a.id) : QString::fromUtf8(a.literal.c_str());
+    return a.fromTable ? PrintText(a.id) : FromUtf8Text(a.literal);
 }
 
 } // namespace
 
+// Translated as UiText does; vorlanctl draws without the window's text room.
 QString PrintText(StringId id) {
-    const std::string_view english = StringText(id);
-    return QCoreApplication::translate("Vorlan", std::string(english).c_str());
+    const std::string english(StringText(id));
+    const std::string_view note = StringDisambiguation(id);
+    return QCoreApplication::translate("Vorlan", english.c_str(),
+                                       note.empty() ? nullptr : note.data());
 }
 
 QString SmallerLegendsNote(const LegendPlan& plan) {
@@ -84,7 +88,7 @@ QString SmallerLegendsNote(const LegendPlan& plan) {
     QStringList keys;
     for (const SmallerLegend& s : plan.smaller) {
         keys << QStringLiteral("%1 %2 (%3 mm)")
-                    .arg(QString::number(s.slot), QString::fromStdString(s.name), mm(s.fontPt));
+                    .arg(QString::number(s.slot), FromUtf8Text(s.name), mm(s.fontPt));
     }
     return PrintText(StringId::LegendsSetSmaller)
         .arg(mm(plan.typePt), keys.join(QStringLiteral(", ")));
@@ -112,9 +116,7 @@ double QtTextMeasurer::WidthMm(std::string_view text, double fontPt) const {
         QImage probe(1, 1, QImage::Format_RGB32);
         probe.setDotsPerMeterX(qRound(kMeasureDpi / 0.0254));
         probe.setDotsPerMeterY(qRound(kMeasureDpi / 0.0254));
-        const double px = QFontMetricsF(font, &probe)
-                              .horizontalAdvance(QString::fromUtf8(
-                                  key.data(), static_cast<qsizetype>(key.size())));
+        const double px = QFontMetricsF(font, &probe).horizontalAdvance(FromUtf8Text(key));
         it = mmPerPt.emplace(key, px / (kMeasureDpi / 25.4) / kMeasurePt * kWidthSlack).first;
     }
     return it->second * fontPt;
@@ -234,7 +236,7 @@ void SheetDocument::PaintPage(QPainter& p, int index, double dotsPerMm) const {
                 p.setFont(font);
                 p.setPen(Qt::black);
                 p.drawText(m.R(box), Qt::AlignLeft | Qt::AlignVCenter,
-                           QString::fromStdString(text.lines.front()));
+                           FromUtf8Text(text.lines.front()));
                 continue;
             }
             if (text.lines.empty()) {
@@ -246,8 +248,7 @@ void SheetDocument::PaintPage(QPainter& p, int index, double dotsPerMm) const {
             double y = box.y + kSheetCellPadMm;
             for (const std::string& line : text.lines) {
                 p.drawText(m.R({box.x + kLegendPaddingMm, y, box.width, lineH}),
-                           Qt::AlignLeft | Qt::AlignVCenter,
-                           QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+                           Qt::AlignLeft | Qt::AlignVCenter, FromUtf8Text(line));
                 y += lineH;
             }
         }

@@ -1,6 +1,10 @@
 #include "printing/ui/PrintSettings.h"
 
+#include "hyphenation/HyphenationChoice.h"
+
+#include <QApplication>
 #include <QSettings>
+#include <QWidget>
 
 namespace vorlan {
 namespace {
@@ -23,6 +27,11 @@ PrintChoices LoadPrintChoices() {
     o.cutMarks = s.value(QStringLiteral("cutMarks"), o.cutMarks).toBool();
     o.frame = s.value(QStringLiteral("frame"), o.frame).toBool();
     o.typeSizeMm = s.value(QStringLiteral("typeSizeMm"), o.typeSizeMm).toDouble();
+    o.hyphenation = s.value(QStringLiteral("hyphenation")).toString().toStdString();
+    if (!o.hyphenation.empty() && o.hyphenation != kNoHyphenation &&
+        !NormalizeHyphenationLanguage(o.hyphenation)) {
+        o.hyphenation.clear();
+    }
     c.paperFromPrinter = s.value(QStringLiteral("paperFromPrinter"), c.paperFromPrinter).toBool();
     c.pngDpi = s.value(QStringLiteral("pngDpi"), c.pngDpi).toInt();
     c.sheetInkSavingPaper =
@@ -51,6 +60,14 @@ void SavePrintChoices(const PrintChoices& c) {
     s.setValue(QStringLiteral("cutMarks"), o.cutMarks);
     s.setValue(QStringLiteral("frame"), o.frame);
     s.setValue(QStringLiteral("typeSizeMm"), o.typeSizeMm);
+    s.setValue(QStringLiteral("hyphenation"), QString::fromStdString(o.hyphenation));
+    // The grid breaks names as the legends do, from now on.
+    if (o.hyphenation != NamesHyphenation()) {
+        SetNamesHyphenation(o.hyphenation);
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            window->update();
+        }
+    }
     s.setValue(QStringLiteral("paperFromPrinter"), c.paperFromPrinter);
     s.setValue(QStringLiteral("pngDpi"), c.pngDpi);
     s.setValue(QStringLiteral("sheetInkSavingPaper"), c.sheetInkSavingPaper);

@@ -4,6 +4,7 @@
 
 #include "printing/LegendPlan.h"
 #include "printing/ui/PrintRenderer.h"
+#include "scancodes/ScanCodeTables.h"
 
 namespace vorlan {
 
@@ -15,6 +16,8 @@ struct PrintChoices {
     // while SVG and PNG images keep the editor's colours unless asked.
     bool sheetInkSavingPaper = true;
     bool sheetInkSavingImage = false;
+    // Not stored: how the window names codes now (its PC layout).
+    CodeNaming naming;
 };
 
 PrintChoices LoadPrintChoices();

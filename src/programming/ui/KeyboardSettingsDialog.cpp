@@ -1,6 +1,7 @@
 #include "programming/ui/KeyboardSettingsDialog.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "programming/KeyboardSettingsValues.h"
 #include "programming/KeysPauseField.h"
@@ -196,7 +197,7 @@ void KeyboardSettingsDialog::EnableSliders(bool enable) {
 }
 
 void KeyboardSettingsDialog::accept() {
-    const KeysPauseResult pause = ParseKeysPause(keysPauseEdit->text().toStdString());
+    const KeysPauseResult pause = ParseKeysPause(ToUtf8Text(keysPauseEdit->text()));
     if (!pause.value) {
         QString text = UiText(pause.error);
         if (pause.error == StringId::CodeOutOfRange) {

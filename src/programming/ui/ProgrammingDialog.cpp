@@ -1,6 +1,7 @@
 #include "programming/ui/ProgrammingDialog.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
 #include "programming/CountingDriver.h"
@@ -318,11 +319,11 @@ void ProgrammingDialog::OnWorkerFinished() {
         RunFailure failure;
         failure.message = result;
         failure.layoutPath =
-            (layoutName.isEmpty() ? UiText(StringId::TitleUntitled) : layoutName).toStdString();
+            ToPath(layoutName.isEmpty() ? UiText(StringId::TitleUntitled) : layoutName);
         failure.layoutType = layoutType;
         failure.keyboard =
             givenKeyboard ? givenKeyboard : DeviceKeyboardFromNumber(lastRun.keyboardType);
-        failure.device = deviceName.toStdString();
+        failure.device = ToPath(deviceName);
         failure.bytesSent = sent;
         failure.bytesTotal = total;
         QStringList texts;

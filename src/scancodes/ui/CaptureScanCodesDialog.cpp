@@ -1,5 +1,6 @@
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "scancodes/CodeNames.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
@@ -119,7 +120,7 @@ void CaptureScanCodesDialog::Load(const SlotCodes& codes, const SlotNames& names
 }
 
 void CaptureScanCodesDialog::Load(const SlotCodes& codes) {
-    std::vector<std::string> named = CodeNames(codes);
+    std::vector<std::string> named = CodeNames(codes, naming_);
     SlotNames names;
     std::move(named.begin(), named.end(), names.begin());
     Load(codes, names);
@@ -139,7 +140,7 @@ CaptureDialogResult CaptureScanCodesDialog::Run(const SlotCodes& codes, const Sl
 void CaptureScanCodesDialog::ShowFields() {
     for (int k = 0; k < kSlotCount; ++k) {
         codeFields_[k]->setText(QString::number(capture_.slotCodes()[k]));
-        nameFields_[k]->setText(QString::fromStdString(capture_.slotNames()[k]));
+        nameFields_[k]->setText(FromUtf8Text(capture_.slotNames()[k]));
     }
 }
 

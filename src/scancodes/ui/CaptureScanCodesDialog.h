@@ -40,6 +40,11 @@ public:
     // names, each code is named as the key panel names it.
     void Load(const SlotCodes& codes, const SlotNames& names);
     void Load(const SlotCodes& codes);
+    // The names new codes get (the window's PC layout's); standard until set.
+    void SetNaming(CodeNaming naming) {
+        naming_ = naming;
+        capture_.SetNaming(naming);
+    }
     const ScanCodeCapture& capture() const { return capture_; }
 
     KeystrokeCaptureEdit* captureEdit() const { return captureEdit_; }
@@ -79,6 +84,7 @@ private:
     void StartPauseCount();
     void ShowCountdown();
 
+    CodeNaming naming_;
     ScanCodeCapture capture_;
     KeystrokeCaptureEdit* captureEdit_ = nullptr;
     std::array<QLineEdit*, kSlotCount> codeFields_{};

@@ -1,6 +1,7 @@
 #include "scancodes/ui/EditScanCodesDialog.h"
 
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "scancodes/CodeField.h"
 
@@ -89,7 +90,7 @@ void EditScanCodesDialog::setFieldCodes(const SlotCodes& codes) {
 void EditScanCodesDialog::ShowFields() {
     // setText is not an edit by the user, so it does not start a new check.
     for (int k = 0; k < kSlotCount; ++k) {
-        fields_[k]->setText(QString::fromStdString(CodeFieldText(fieldCodes_[k])));
+        fields_[k]->setText(FromUtf8Text(CodeFieldText(fieldCodes_[k])));
     }
 }
 
@@ -105,7 +106,7 @@ void EditScanCodesDialog::FocusField(int index) {
 
 int EditScanCodesDialog::ReadFields() {
     for (int k = 0; k < kSlotCount; ++k) {
-        const CodeFieldResult result = ParseCodeField(fields_[k]->text().toStdString());
+        const CodeFieldResult result = ParseCodeField(ToUtf8Text(fields_[k]->text()));
         if (!result.value) {
             QString text = UiText(result.error);
             if (result.error == StringId::CodeOutOfRange) {

@@ -7,7 +7,9 @@ namespace vorlan {
 static_assert(kCodesPerKey == kSlotCount, "a key has one code per capture slot");
 
 CaptureResult RunCaptureDialogForKey(CaptureScanCodesDialog& dialog, const KeyCodes& codes,
-                                     const std::array<std::string, kCodesPerKey>& names) {
+                                     const std::array<std::string, kCodesPerKey>& names,
+                                     const CodeNaming& naming) {
+    dialog.SetNaming(naming);
     SlotCodes slotCodes{};
     SlotNames slotNames;
     for (int k = 0; k < kSlotCount; ++k) {

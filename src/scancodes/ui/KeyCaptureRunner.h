@@ -3,12 +3,14 @@
 #pragma once
 
 #include "scancodes/CaptureResult.h"
+#include "scancodes/ScanCodeTables.h"
 
 namespace vorlan {
 
 class CaptureScanCodesDialog;
 
 CaptureResult RunCaptureDialogForKey(CaptureScanCodesDialog& dialog, const KeyCodes& codes,
-                                     const std::array<std::string, kCodesPerKey>& names);
+                                     const std::array<std::string, kCodesPerKey>& names,
+                                     const CodeNaming& naming);
 
 } // namespace vorlan

@@ -21,7 +21,7 @@ constexpr double kTablePt = 7.5;
 constexpr double kShares[] = {7, 18, 13, 7, 13, 22, 10, 10};
 
 QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8Text(text);
 }
 
 } // namespace
@@ -138,7 +138,7 @@ bool WriteReportFile(const BatchReport& report, const QString& path, const Input
 
 CsvWords TranslatedCsvWords() {
     CsvWords words;
-    const auto text = [](StringId id) { return PrintText(id).toStdString(); };
+    const auto text = [](StringId id) { return ToUtf8Text(PrintText(id)); };
     words.columns = {text(StringId::ReportColumnOrder),   text(StringId::ReportColumnPlace),
                      text(StringId::ReportColumnCount),   text(StringId::LogColumnDate),
                      text(StringId::LogColumnType),       text(StringId::LogColumnBytes),

@@ -63,7 +63,7 @@ std::optional<BatchSettings> AskBatch(QWidget* parent) {
         return std::nullopt;
     }
     BatchSettings settings;
-    settings.order = order->text().trimmed().toStdString();
+    settings.order = ToUtf8Text(order->text().trimmed());
     settings.count = count->value();
     settings.test = static_cast<BatchTest>(test->currentIndex());
     return settings;
@@ -71,8 +71,9 @@ std::optional<BatchSettings> AskBatch(QWidget* parent) {
 
 } // namespace
 
-StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor)
-    : QObject(theWindow), window(theWindow), editor(theEditor) {
+StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor,
+                           const VerifyTools& theVerify)
+    : QObject(theWindow), window(theWindow), editor(theEditor), verify(theVerify) {
     setObjectName(QStringLiteral("StationTools"));
     QMenu* tools = theWindow->menuBar()->findChild<QMenu*>(QStringLiteral("toolsMenu"));
     if (tools == nullptr) {
@@ -98,8 +99,7 @@ StationView* StationTools::Station() const {
 }
 
 QString StationTools::LogPath() const {
-    VerifyTools* verify = VerifyToolsOf(window);
-    return verify != nullptr ? verify->LogPath() : QString();
+    return verify.LogPath();
 }
 
 std::shared_ptr<RecordStore> StationTools::Record() {
@@ -200,7 +200,8 @@ void StationTools::Open(const BatchRecord& row) {
         return;
     }
     saved.RebuildAfterLoad();
-    station = new StationView(Batch(settings), saved, *keyboard, clock, record, row.id, window);
+    station = new StationView(Batch(settings), saved, *keyboard, clock, record, row.id, window,
+                              editor.Naming());
     station->setAttribute(Qt::WA_DeleteOnClose);
     if (pollMs > 0) {
         station->SetPollInterval(pollMs);
@@ -229,7 +230,7 @@ void StationTools::OfferResume() {
         // No or Escape leaves the batch open and its keyboards recorded.
         if (!AskYesNo(window,
                       UiText(StringId::StationResume)
-                          .arg(QString::fromStdString(row.order))
+                          .arg(FromUtf8Text(row.order))
                           .arg(counts.passed)
                           .arg(row.count),
                       StringId::StationResume)) {

@@ -18,12 +18,15 @@ class KeyEditor;
 class PacingClock;
 class RecordStore;
 class StationView;
+class VerifyTools;
 struct BatchRecord;
 
 class StationTools : public QObject {
     Q_OBJECT
 public:
-    StationTools(QMainWindow* window, KeyEditor& editor);
+    // verify: the window's key test and programming log tools; the record of
+    // batches is beside that log.
+    StationTools(QMainWindow* window, KeyEditor& editor, const VerifyTools& verify);
 
     void StartBatch();
     void SaveReport();
@@ -44,6 +47,7 @@ private:
 
     QMainWindow* window;
     KeyEditor& editor;
+    const VerifyTools& verify;
     QAction* batchAction = nullptr;
     QAction* reportAction = nullptr;
     QPointer<StationView> station;

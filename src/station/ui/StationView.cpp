@@ -44,7 +44,7 @@ void SetPointSize(QWidget* widget, int points, bool bold = false) {
 }
 
 QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return FromUtf8Text(text);
 }
 
 } // namespace
@@ -52,8 +52,8 @@ QString Utf8(const std::string& text) {
 StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardDriver& keyboard,
                          std::shared_ptr<PacingClock> theClock,
                          std::shared_ptr<RecordStore> theRecord, std::int64_t theBatchId,
-                         QWidget* parent)
-    : QDialog(parent), batch(std::make_unique<Batch>(std::move(theBatch))),
+                         QWidget* parent, CodeNaming theNaming)
+    : QDialog(parent), naming(theNaming), batch(std::make_unique<Batch>(std::move(theBatch))),
       doc(std::make_unique<LayoutDocument>(theDoc)),
       driver(std::make_shared<CountingDriver>(
           std::shared_ptr<KeyboardDriver>(&keyboard, [](KeyboardDriver*) {}))),
@@ -184,7 +184,7 @@ void StationView::Poll() {
     if (state != State::Waiting && state != State::Passed) {
         return;
     }
-    const bool answers = DetectKeyboardType(*driver) >= 0;
+    const bool answers = DetectKeyboardType(*driver).Answered();
     if (keyboardStillThere) {
         // The keyboard just judged must go before the next one is programmed.
         if (!answers) {
@@ -293,7 +293,7 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
         return;
     }
     pendingTest = KeyTestOutcome::Failed; // what a crash during the test leaves
-    test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc));
+    test = std::make_unique<KeyTestSession>(MakeKeyTestPlan(*doc, naming));
     testClock.start();
     testTimer->start();
     CheckTest();
@@ -305,7 +305,7 @@ void StationView::TakeTestKey(const QKeyEvent& key) {
         return;
     }
     bool changed = false;
-    for (const CodeAndName& code : CodesOfKeyDown(*down)) {
+    for (const CodeAndName& code : CodesOfKeyDown(*down, CodeNaming{})) {
         if (code.code != 0) {
             changed =
                 test->Feed(static_cast<std::uint8_t>(code.code), testClock.elapsed()) || changed;
@@ -320,7 +320,7 @@ void StationView::CheckTest() {
     const KeyTestPlan& plan = test->Plan();
     for (const TestLine& line : test->Lines()) {
         if (line.kind == StreamEvent::Kind::Unknown) {
-            failReason = UiText(StringId::StationWrongKey).arg(Utf8(TestLineText(line)));
+            failReason = UiText(StringId::StationWrongKey).arg(Utf8(TestLineText(line, naming)));
             Judge(KeyTestOutcome::Failed);
             return;
         }
@@ -343,7 +343,7 @@ void StationView::CheckTest() {
     QString text = UiText(StringId::StationTesting).arg(passed).arg(required);
     if (batch->Settings().test == BatchTest::EveryKey && !plan.untypable.empty()) {
         text += QLatin1Char('\n') +
-                UiText(StringId::StationUntestable).arg(static_cast<int>(plan.untypable.size()));
+                UiText(StringId::StationUntestable, static_cast<int>(plan.untypable.size()));
     }
     Show(State::Testing, text);
 }
@@ -386,7 +386,7 @@ void StationView::Decide(bool setAside) {
     if (batch->Complete()) {
         pollTimer->stop();
         EndBatch(true);
-        Show(State::Complete, UiText(StringId::StationComplete).arg(batch->Passed()));
+        Show(State::Complete, UiText(StringId::StationComplete, batch->Passed()));
         return;
     }
     if (outcome == BatchOutcome::Passed) {

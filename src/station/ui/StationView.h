@@ -6,6 +6,8 @@
 // keyboard in place, S sets it aside, Escape pauses and asks whether to end.
 #pragma once
 
+#include "scancodes/ScanCodeTables.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <atomic>
@@ -40,10 +42,11 @@ public:
     enum class State { Waiting, Programming, Testing, Passed, Failed, Complete };
 
     // keyboard is not owned and outlives the view; doc is copied for the test.
-    // The batch is the record's batchId, which this process holds.
+    // The batch is the record's batchId, which this process holds; naming:
+    // how the key test names codes (the window's PC layout).
     StationView(Batch batch, const LayoutDocument& doc, KeyboardDriver& keyboard,
                 std::shared_ptr<PacingClock> clock, std::shared_ptr<RecordStore> record,
-                std::int64_t batchId, QWidget* parent);
+                std::int64_t batchId, QWidget* parent, CodeNaming naming = {});
     ~StationView() override;
 
     State CurrentState() const { return state; }
@@ -84,6 +87,7 @@ private:
     void ChooseReport();
     void ShowPlace();
 
+    CodeNaming naming;
     std::unique_ptr<Batch> batch;
     std::unique_ptr<LayoutDocument> doc;
     std::shared_ptr<CountingDriver> driver;

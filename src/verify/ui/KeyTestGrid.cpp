@@ -1,5 +1,6 @@
 #include "verify/ui/KeyTestGrid.h"
 
+#include "common/ui/QtText.h"
 #include "grid/GridGeometry.h"
 #include "grid/ui/KeyGridWidget.h"
 #include "grid/ui/KeyImages.h"
@@ -101,10 +102,7 @@ void KeyTestGrid::paintEvent(QPaintEvent*) {
         }
         // As the editor fits names: smaller first, broken between words, inside
         // a word only when one word cannot fit; never past the key's face.
-        names->DrawName(
-            p, cell, image,
-            QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())),
-            Qt::white);
+        names->DrawName(p, cell, image, FromLatin1Text(key.name), Qt::white);
         if (i == session.Expected()) {
             p.setPen(QPen(QColor(255, 255, 0), 3));
             p.drawRect(cell.adjusted(1, 1, -2, -2));

@@ -34,18 +34,16 @@ namespace vorlan {
 namespace {
 
 QString KeyLabel(const TestKey& key) {
-    return UiText(StringId::KeyTestKeyLabel)
-        .arg(key.slot)
-        .arg(QString::fromLatin1(key.name.data(), static_cast<qsizetype>(key.name.size())));
+    return UiText(StringId::KeyTestKeyLabel).arg(key.slot).arg(FromLatin1Text(key.name));
 }
 
 // The report and the list in the window's language.
 std::string WindowWords(StringId id, int count) {
-    return (count < 0 ? UiText(id) : UiText(id, count)).toStdString();
+    return ToUtf8Text(count < 0 ? UiText(id) : UiText(id, count));
 }
 
-QString LineText(const TestLine& line) {
-    return QString::fromStdString(TestLineText(line, WindowWords));
+QString LineText(const TestLine& line, const CodeNaming& naming) {
+    return FromUtf8Text(TestLineText(line, naming, WindowWords));
 }
 
 // Qt's modifier for a held modifier key's code (after 0xE0 when extended).
@@ -94,7 +92,7 @@ bool TypeSequence(const CodeSequence& codes, QObject* target) {
         QCoreApplication::sendEvent(target, &down);
         // The code of the press, without its prefix, names the modifier.
         const std::uint8_t own = static_cast<std::uint8_t>(
-            TranslateKey(presses[i].scanCode, presses[i].extended).back().code);
+            TranslateKey(presses[i].scanCode, presses[i].extended, CodeNaming{}).back().code);
         held |= ModifierOf(own);
     }
     for (auto it = typed.rbegin(); it != typed.rend(); ++it) {
@@ -105,9 +103,10 @@ bool TypeSequence(const CodeSequence& codes, QObject* target) {
 }
 
 KeyTestView::KeyTestView(const LayoutDocument& source, EmulatedKeyboard* theEmulator,
-                         QWidget* parent)
+                         QWidget* parent, const CodeNaming& naming)
     : QDialog(parent), doc(std::make_unique<LayoutDocument>(source)),
-      session(std::make_unique<KeyTestSession>(MakeKeyTestPlan(source))), emulator(theEmulator) {
+      session(std::make_unique<KeyTestSession>(MakeKeyTestPlan(source, naming))),
+      emulator(theEmulator) {
     setObjectName(QStringLiteral("KeyTestView"));
     setWindowTitle(UiText(StringId::KeyTestCaption));
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -242,7 +241,7 @@ void KeyTestView::SetReportHeader(std::string file, std::string sha) {
 ReportHeader KeyTestView::Header() const {
     return {
         layoutFile, imageSha256,
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toStdString()};
+        ToUtf8Text(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))};
 }
 
 bool KeyTestView::event(QEvent* event) {
@@ -340,7 +339,7 @@ void KeyTestView::TakeKeyPress(const QKeyEvent& key) {
     }
     bool changed = false;
     const qint64 now = clock.elapsed();
-    for (const CodeAndName& code : CodesOfKeyDown(*down)) {
+    for (const CodeAndName& code : CodesOfKeyDown(*down, CodeNaming{})) {
         // Sys_Req has no code the keyboard can send.
         if (code.code != 0) {
             changed = session->Feed(static_cast<std::uint8_t>(code.code), now) || changed;
@@ -392,7 +391,7 @@ void KeyTestView::Refresh() {
         lines->clear();
     }
     for (std::size_t i = static_cast<std::size_t>(lines->count()); i < all.size(); ++i) {
-        lines->addItem(LineText(all[i]));
+        lines->addItem(LineText(all[i], session->Plan().naming));
     }
     if (lines->count() > 0) {
         lines->scrollToBottom();

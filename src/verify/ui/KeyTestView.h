@@ -6,6 +6,8 @@
 // keyboard a click on a key makes that keyboard type the key's sequence as key events.
 #pragma once
 
+#include "scancodes/ScanCodeTables.h"
+
 #include <QDialog>
 #include <QElapsedTimer>
 #include <cstdint>
@@ -33,7 +35,9 @@ class KeyTestView : public QDialog {
 public:
     // doc is copied: the test goes on from the layout as it was when it began.
     // emulator may be null (a real keyboard); it is not owned.
-    KeyTestView(const LayoutDocument& doc, EmulatedKeyboard* emulator, QWidget* parent);
+    // Codes are named as `naming` names them (the window's PC layout).
+    KeyTestView(const LayoutDocument& doc, EmulatedKeyboard* emulator, QWidget* parent,
+                const CodeNaming& naming = {});
     ~KeyTestView() override;
 
     const KeyTestSession& Session() const { return *session; }

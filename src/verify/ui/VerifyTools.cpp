@@ -58,15 +58,16 @@ std::string ImageSha256Of(const LayoutDocument& doc) {
 } // namespace
 
 VerifyTools::VerifyTools(QMainWindow* theWindow, ProgrammingHooks& hooks,
-                         const LayoutDocument& theDocument, QAction* theProgramming)
-    : QObject(theWindow), window(theWindow), document(theDocument), programming(theProgramming) {
+                         const LayoutDocument& theDocument, const CodeNaming& theNaming,
+                         QAction* theProgramming)
+    : QObject(theWindow), window(theWindow), document(theDocument), naming(theNaming),
+      programming(theProgramming) {
     setObjectName(QStringLiteral("VerifyTools"));
     logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-                  .filePath(QString::fromUtf8(kLogFileName.data(),
-                                              static_cast<qsizetype>(kLogFileName.size())));
+                  .filePath(FromUtf8Text(kLogFileName));
     // Runs that died without their line (this program or vorlanctl killed,
     // a power cut) are logged at the next start.
-    LogInterruptedRuns(logPath.toStdString());
+    LogInterruptedRuns(ToPath(logPath));
 
     QMenu* tools = ToolsMenu(theWindow);
     testAction = tools->addAction(UiText(StringId::MenuTestKeyboard));
@@ -118,7 +119,7 @@ void VerifyTools::BeforeRun(const std::string& layoutPath) {
     planned.dateTime = LocalDateTime(std::chrono::system_clock::now());
     planned.layoutFile = runLayoutFile;
     planned.imageSha256 = runSha;
-    WriteRunMarker(logPath.toStdString(), planned, runMarker);
+    WriteRunMarker(ToPath(logPath), planned, runMarker);
 }
 
 void VerifyTools::LogRun(int result) {
@@ -133,7 +134,7 @@ void VerifyTools::LogRun(int result) {
     run.bytesWritten = facts.bytesWritten;
     run.durationMs = facts.duration.count();
     run.result = RunResultText(result, true, facts.bytesWritten, runImageSize);
-    if (const FileWriteResult logged = AppendToLog(logPath.toStdString(), run, {runLayoutFile});
+    if (const FileWriteResult logged = AppendToLog(ToPath(logPath), run, {runLayoutFile});
         !logged.Ok()) {
         ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
                               WriteFailureUiText(logged));
@@ -201,7 +202,7 @@ void VerifyTools::OpenKeyTest() {
     QWidget* parent = QApplication::activeModalWidget() != nullptr
                           ? QApplication::activeModalWidget()
                           : static_cast<QWidget*>(window);
-    KeyTestView view(document, emulator, parent);
+    KeyTestView view(document, emulator, parent, naming);
     const LayoutDocument& doc = document;
     view.SetReportHeader(doc.filePath.empty() ? std::string("untitled") : doc.filePath,
                          ImageSha256Of(doc));

@@ -4,6 +4,8 @@
 // dialog that offers "Test keyboard" and "Program next keyboard".
 #pragma once
 
+#include "scancodes/ScanCodeTables.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -26,8 +28,9 @@ public:
     // document is the window's layout, tested and logged as it is at the
     // time; programming is the window's Programming command, run again for
     // the next keyboard. The tools live as long as the window.
+    // naming is the window's (the editor's), read when a test starts.
     VerifyTools(QMainWindow* window, ProgrammingHooks& hooks, const LayoutDocument& document,
-                QAction* programming);
+                const CodeNaming& naming, QAction* programming);
 
     // Where runs are logged; the user's data folder unless a test chooses.
     void SetLogPath(QString path) { logPath = std::move(path); }
@@ -54,6 +57,7 @@ private:
 
     QMainWindow* window;
     const LayoutDocument& document;
+    const CodeNaming& naming;
     QAction* programming;
     QAction* testAction = nullptr;
     QAction* logAction = nullptr;

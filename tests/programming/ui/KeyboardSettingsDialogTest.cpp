@@ -4,11 +4,11 @@
 // Cancel leaving everything as it was.
 #include "programming/ui/KeyboardSettingsDialog.h"
 
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 // A programming run that fails: every fault the emulated keyboard can play
 // ends in the engine's message, shown over the progress dialog.
-#include "ProgrammingRunFixture.h"
+#include "testing/ProgrammingRunFixture.h"
 
 #include <gtest/gtest.h>
 

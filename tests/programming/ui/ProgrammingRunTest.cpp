@@ -2,16 +2,16 @@
 // clock that never waits: the temporary file, the progress dialog and its
 // worker, a stop by Escape or the close box, and the emulated keyboard named
 // in the title (the engine's messages: ProgrammingFailureTest).
-#include "ProgrammingRunFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "testing/ProgrammingRunFixture.h"
+#include "testing/ProgrammingTestSupport.h"
 #include "verify/ui/VerifyTools.h"
 
 #include <QAction>

@@ -1,7 +1,6 @@
 // The window's crash test: a program is killed after edits, the next start
 // offers them and restores exactly what was edited; and a damaged settings
 // store gives the defaults with a message.
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "app/RecoveryActions.h"
 #include "common/ui/MessageBox.h"
@@ -9,6 +8,7 @@
 #include "layout/LayoutFile.h"
 #include "recovery/RecoveryFile.h"
 #include "recovery/ui/RecoveryGuard.h"
+#include "testing/MainWindowFixture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,7 +41,8 @@ TEST(RecoveryWindow, AKilledProgramsEditsAreRecoveredAtTheNextStart) {
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    const QString layout = folder.filePath(QStringLiteral("edited.txt"));
+    // A name outside ASCII: the question shows it as the file system has it.
+    const QString layout = folder.filePath(QStringLiteral("été.txt"));
 
     QProcess child;
     child.start(QStringLiteral(VORLAN_CRASH_CHILD), {folder.path(), layout});

@@ -4,7 +4,7 @@
 // root). Started on first use, stopped and removed when the process ends.
 #pragma once
 
-#include "TempFolder.h"
+#include "testing/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -3,9 +3,9 @@
 // made with those dialogs and private settings.
 #pragma once
 
-#include "PrivateSettings.h"
 #include "common/ui/DialogSeam.h"
 #include "printing/ui/PrintActions.h"
+#include "testing/PrivateSettings.h"
 
 #include <QStringList>
 #include <functional>

@@ -107,7 +107,8 @@ public:
     std::vector<std::array<std::string, kCodesPerKey>> captureNames;
     std::function<void()> onCapture;
     CaptureResult RunCaptureDialog(const KeyCodes& codes,
-                                   const std::array<std::string, kCodesPerKey>& names) override {
+                                   const std::array<std::string, kCodesPerKey>& names,
+                                   const CodeNaming& /*naming*/) override {
         captureCodes.push_back(codes);
         captureNames.push_back(names);
         if (onCapture) {

@@ -2,9 +2,9 @@
 // layout files to open.
 #pragma once
 
-#include "RecordingView.h"
-#include "TempFolder.h"
 #include "layout/LayoutFile.h"
+#include "testing/RecordingView.h"
+#include "testing/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>

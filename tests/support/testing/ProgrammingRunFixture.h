@@ -2,16 +2,16 @@
 // for the programming run's tests; messages are recorded, not shown.
 #pragma once
 
-#include "MainWindowFixture.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
 #include "editor/KeyEditor.h"
 #include "layout/ProgrammingFile.h"
 #include "programming/DeviceImage.h"
 #include "programming/EmulatedKeyboard.h"
-#include "programming/ProgrammingTestSupport.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "testing/MainWindowFixture.h"
+#include "testing/ProgrammingTestSupport.h"
 #include "verify/ui/VerifyTools.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // a temporary folder, and a clock that only moves when told to.
 #pragma once
 
-#include "TempFolder.h"
 #include "programming/EmulatedKeyboard.h"
 #include "programming/KeyboardDriver.h"
+#include "testing/TempFolder.h"
 
 #include <cstdint>
 #include <filesystem>

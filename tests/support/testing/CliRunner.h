@@ -4,14 +4,15 @@
 
 #include "common/FilePath.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,37 +32,67 @@ struct CliRun {
     int signal = 0; // the signal that ended the process (POSIX), 0 for none
 };
 
-// Standard output and error go to vorlanctl.stdout and vorlanctl.stderr in folder.
+#ifdef _WIN32
+// One argument as the C runtime splits a command line: quoted, a quote as
+// \", backslashes doubled only where a quote follows them.
+inline std::wstring QuotedArgument(const std::wstring& argument) {
+    std::wstring out = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : argument) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        out.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        out += c;
+    }
+    out.append(2 * backslashes, L'\\');
+    return out + L"\"";
+}
+
+// Standard output and error go to vorlanctl.stdout and vorlanctl.stderr in
+// folder. The process is started directly, never through cmd.exe, so no
+// sign in an argument means anything but itself.
 inline CliRun RunVorlanctl(const std::vector<std::string>& arguments,
                            const std::filesystem::path& folder) {
     std::string program = VORLAN_VORLANCTL;
-#ifdef _WIN32
-    // Under Wine the build's paths are Unix paths, which cmd.exe cannot start.
+    // Under Wine the build's paths are Unix paths.
     if (program.starts_with("/")) {
         program = "Z:" + program;
     }
-#endif
-    std::string command = "\"" + program + "\"";
+    std::wstring line = QuotedArgument(PathFromUtf8(program).wstring());
     for (const std::string& argument : arguments) {
-        command += " \"" + argument + "\"";
+        line += L" " + QuotedArgument(PathFromUtf8(argument).wstring());
     }
     const auto outFile = folder / "vorlanctl.stdout";
     const auto errFile = folder / "vorlanctl.stderr";
-    command += " >\"" + Utf8FromPath(outFile) + "\" 2>\"" + Utf8FromPath(errFile) + "\"";
-#ifdef _WIN32
-    // cmd.exe drops the first and the last quote of the whole line.
-    command = "\"" + command + "\"";
-    // The wide call, so arguments outside the ANSI code page arrive whole.
-    const int raw = _wsystem(PathFromUtf8(command).c_str());
-#else
-    const int raw = std::system(command.c_str());
-#endif
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    const auto create = [&inherit](const std::filesystem::path& path) {
+        return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    HANDLE out = create(outFile);
+    HANDLE err = create(errFile);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    PROCESS_INFORMATION process{};
     CliRun run;
-#ifdef _WIN32
-    run.status = raw;
-#else
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                       &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        run.status = static_cast<int>(code);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    CloseHandle(out);
+    CloseHandle(err);
     run.out = ReadFileBytes(outFile);
     run.err = ReadFileBytes(errFile);
     // Windows writes text-mode line ends.
@@ -69,6 +100,7 @@ inline CliRun RunVorlanctl(const std::vector<std::string>& arguments,
     std::erase(run.err, '\r');
     return run;
 }
+#endif
 
 #ifndef _WIN32
 // Starts vorlanctl in the background, for tests that signal it while it runs;
@@ -110,6 +142,13 @@ inline CliRun FinishVorlanctl(pid_t pid, const std::filesystem::path& folder) {
     run.out = ReadFileBytes(folder / "vorlanctl.stdout");
     run.err = ReadFileBytes(folder / "vorlanctl.stderr");
     return run;
+}
+
+// Runs vorlanctl to its end, started directly (no shell): quotes, $ and
+// backticks in a name reach it as they are.
+inline CliRun RunVorlanctl(const std::vector<std::string>& arguments,
+                           const std::filesystem::path& folder) {
+    return FinishVorlanctl(StartVorlanctl(arguments, folder), folder);
 }
 #endif
 
