@@ -2732,6 +2732,34 @@ Ersetzen?</translation>
         <translation>Die Aufzeichnung %1 kann nicht verwendet werden: %2</translation>
     </message>
     <message>
+        <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
+        <translation>Jede Tastatur von Auftrag %1 ist bestanden oder in Arbeit: der Stapel nimmt keine weitere.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2</source>
+        <translation>Der Aufzeichnungsserver %1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 refused the login: %2</source>
+        <translation>Der Aufzeichnungsserver %1 hat die Anmeldung abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 has no such database: %2</source>
+        <translation>Der Aufzeichnungsserver %1 hat keine solche Datenbank: %2</translation>
+    </message>
+    <message>
+        <source>The record %1 has an older schema that this login may not bring up to date (%2); nothing was changed.</source>
+        <translation>Die Aufzeichnung %1 hat ein älteres Schema, das diese Anmeldung nicht aktualisieren darf (%2); nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>The record's address %1 holds a password, which others could read there; give it in ~/.pgpass, PGPASSWORD or a PGSERVICE entry instead.</source>
+        <translation>Die Adresse der Aufzeichnung %1 enthält ein Passwort, das andere dort lesen könnten; geben Sie es stattdessen in ~/.pgpass, PGPASSWORD oder einem PGSERVICE-Eintrag an.</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
+        <translation>Dieser Build des Programms kann keine Aufzeichnung auf einem PostgreSQL-Server verwenden (%1).</translation>
+    </message>
+    <message>
         <source>%1 is the record of runs; nothing else is written to it.</source>
         <translation>%1 ist die Aufzeichnung der Vorgänge; nichts anderes wird hineingeschrieben.</translation>
     </message>

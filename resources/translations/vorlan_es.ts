@@ -2732,6 +2732,34 @@ Replace them?</source>
         <translation>No se puede usar el registro %1: %2</translation>
     </message>
     <message>
+        <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
+        <translation>Cada teclado del pedido %1 está aprobado o en curso: el lote no admite más.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2</source>
+        <translation>No se puede acceder al servidor del registro %1: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 refused the login: %2</source>
+        <translation>El servidor del registro %1 rechazó el inicio de sesión: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 has no such database: %2</source>
+        <translation>El servidor del registro %1 no tiene esa base de datos: %2</translation>
+    </message>
+    <message>
+        <source>The record %1 has an older schema that this login may not bring up to date (%2); nothing was changed.</source>
+        <translation>El registro %1 tiene un esquema anterior que este inicio de sesión no puede actualizar (%2); no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The record's address %1 holds a password, which others could read there; give it in ~/.pgpass, PGPASSWORD or a PGSERVICE entry instead.</source>
+        <translation>La dirección del registro %1 contiene una contraseña, que otros podrían leer ahí; indíquela en ~/.pgpass, PGPASSWORD o una entrada PGSERVICE.</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
+        <translation>Esta compilación del programa no puede usar un registro en un servidor PostgreSQL (%1).</translation>
+    </message>
+    <message>
         <source>%1 is the record of runs; nothing else is written to it.</source>
         <translation>%1 es el registro de ejecuciones; no se escribe nada más en él.</translation>
     </message>

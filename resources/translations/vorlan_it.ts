@@ -2732,6 +2732,34 @@ Sostituirli?</translation>
         <translation>Impossibile usare il registro %1: %2</translation>
     </message>
     <message>
+        <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
+        <translation>Ogni tastiera dell’ordine %1 è superata o in corso: il lotto non ne accetta altre.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2</source>
+        <translation>Il server del registro %1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 refused the login: %2</source>
+        <translation>Il server del registro %1 ha rifiutato l’accesso: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 has no such database: %2</source>
+        <translation>Il server del registro %1 non ha questo database: %2</translation>
+    </message>
+    <message>
+        <source>The record %1 has an older schema that this login may not bring up to date (%2); nothing was changed.</source>
+        <translation>Il registro %1 ha uno schema più vecchio che questo accesso non può aggiornare (%2); non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The record's address %1 holds a password, which others could read there; give it in ~/.pgpass, PGPASSWORD or a PGSERVICE entry instead.</source>
+        <translation>L’indirizzo del registro %1 contiene una password, che altri potrebbero leggervi; indicarla invece in ~/.pgpass, PGPASSWORD o in una voce PGSERVICE.</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
+        <translation>Questa build del programma non può usare un registro su un server PostgreSQL (%1).</translation>
+    </message>
+    <message>
         <source>%1 is the record of runs; nothing else is written to it.</source>
         <translation>%1 è il registro delle esecuzioni; non vi si scrive nient’altro.</translation>
     </message>

@@ -2732,6 +2732,34 @@ Vervangen?</translation>
         <translation>Kan de registratie %1 niet gebruiken: %2</translation>
     </message>
     <message>
+        <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
+        <translation>Elk toetsenbord van order %1 is geslaagd of bezig: de batch neemt er geen meer.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2</source>
+        <translation>De registratieserver %1 is niet bereikbaar: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 refused the login: %2</source>
+        <translation>De registratieserver %1 heeft de aanmelding geweigerd: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 has no such database: %2</source>
+        <translation>De registratieserver %1 heeft zo'n database niet: %2</translation>
+    </message>
+    <message>
+        <source>The record %1 has an older schema that this login may not bring up to date (%2); nothing was changed.</source>
+        <translation>De registratie %1 heeft een ouder schema dat deze aanmelding niet mag bijwerken (%2); er is niets veranderd.</translation>
+    </message>
+    <message>
+        <source>The record's address %1 holds a password, which others could read there; give it in ~/.pgpass, PGPASSWORD or a PGSERVICE entry instead.</source>
+        <translation>Het adres van de registratie %1 bevat een wachtwoord, dat anderen daar kunnen lezen; geef het in plaats daarvan op in ~/.pgpass, PGPASSWORD of een PGSERVICE-item.</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
+        <translation>Deze build van het programma kan geen registratie op een PostgreSQL-server gebruiken (%1).</translation>
+    </message>
+    <message>
         <source>%1 is the record of runs; nothing else is written to it.</source>
         <translation>%1 is de registratie van de runs; er wordt niets anders in geschreven.</translation>
     </message>

@@ -2740,6 +2740,34 @@ Zastąpić je?</translation>
         <translation>Nie można użyć rejestru %1: %2</translation>
     </message>
     <message>
+        <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
+        <translation>Każda klawiatura zamówienia %1 jest zaliczona lub w toku: partia nie przyjmie więcej.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2</source>
+        <translation>Serwer rejestru %1 jest nieosiągalny: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 refused the login: %2</source>
+        <translation>Serwer rejestru %1 odrzucił logowanie: %2</translation>
+    </message>
+    <message>
+        <source>The record server %1 has no such database: %2</source>
+        <translation>Serwer rejestru %1 nie ma takiej bazy danych: %2</translation>
+    </message>
+    <message>
+        <source>The record %1 has an older schema that this login may not bring up to date (%2); nothing was changed.</source>
+        <translation>Rejestr %1 ma starszy schemat, którego to logowanie nie może zaktualizować (%2); nic nie zmieniono.</translation>
+    </message>
+    <message>
+        <source>The record's address %1 holds a password, which others could read there; give it in ~/.pgpass, PGPASSWORD or a PGSERVICE entry instead.</source>
+        <translation>Adres rejestru %1 zawiera hasło, które inni mogliby tam odczytać; podaj je zamiast tego w ~/.pgpass, PGPASSWORD lub wpisie PGSERVICE.</translation>
+    </message>
+    <message>
+        <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>
+        <translation>Ta kompilacja programu nie może używać rejestru na serwerze PostgreSQL (%1).</translation>
+    </message>
+    <message>
         <source>%1 is the record of runs; nothing else is written to it.</source>
         <translation>%1 jest rejestrem przebiegów; nic innego nie jest w nim zapisywane.</translation>
     </message>

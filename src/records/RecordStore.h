@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vorlan {
@@ -33,6 +34,14 @@ enum class RecordFailure {
     Exists,   // an open batch of that order is already there
     NotFound, // no such run or batch (or it is no longer in progress)
     BadOrder, // an order reference that cannot be one
+    Full,     // every place of the batch is passed or in progress
+    // A record on a server:
+    Offline,       // the server cannot be reached (or went away)
+    Refused,       // the server refused the login
+    NoDatabase,    // the server has no such database
+    Older,         // an older schema the role may not bring up to date
+    PasswordGiven, // a location that holds a password (others can read it)
+    NoBackend,     // a server record in a build without that backend
     Other,
 };
 
@@ -114,8 +123,15 @@ public:
                                     BatchState state) = 0;
 };
 
-// The record at location: a file path (SQLite). Creates and migrates it as
-// needed; a failure says why and leaves the file as it was.
+// The record at location: postgresql://... or postgres://... (a server,
+// libpq's URI; the password from libpq's own means, never in it), or a file
+// path (SQLite). Creates and migrates it as needed; a failure says why and
+// leaves the record as it was.
 std::unique_ptr<RecordStore> OpenRecordStore(const std::string& location, RecordResult& result);
+// Whether location names a server record rather than a file.
+bool IsServerRecord(std::string_view location);
+// The location with any password taken out (user:password@, password=), for
+// messages, the log and the settings.
+std::string LocationWithoutPassword(std::string_view location);
 
 } // namespace vorlan

@@ -167,6 +167,10 @@ RecordResult SqliteRecordStore::BeginRun(RunRecord& run) {
         if (taken.Failed()) {
             return Fail(taken.Code());
         }
+        // A batch never takes more keyboards than its number.
+        if (run.batchId > 0 && run.count > 0 && run.place > run.count) {
+            return {RecordFailure::Full, path_, run.order};
+        }
     }
     run.state = RunState::Running;
     run.outcome.reset();

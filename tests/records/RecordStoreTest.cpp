@@ -1,10 +1,14 @@
+#include "records/RecordCopy.h"
 #include "records/RecordPolicy.h"
 #include "records/SqliteRecordStore.h"
+#include "testing/PostgresServer.h"
 #include "testing/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <sqlite3.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -54,41 +58,61 @@ ProcessIdentity DeadProcess() {
     return {HostName(), child, 1};
 }
 
-// The store's behaviour through its interface alone, so another backend's
-// OpenRecordStore location runs the same cases.
-class RecordStoreTest : public ::testing::Test {
+// The contract every backend keeps, run on each: an SQLite file, and a
+// database on the test's own PostgreSQL server.
+class RecordStoreTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
-        store_ = OpenRecordStore(path_, opened_);
+        if (GetParam() == "postgresql") {
+            test::PostgresServer& server = test::PostgresServer::Shared();
+            if (!server.Running()) {
+                GTEST_SKIP() << "no PostgreSQL server for the test: " << server.Why();
+            }
+            location_ = server.NewDatabase();
+            ASSERT_FALSE(location_.empty());
+        }
+        store_ = OpenRecordStore(location_, opened_);
         ASSERT_TRUE(opened_.Ok()) << opened_.English();
+    }
+    // Another process's view of the same record.
+    std::unique_ptr<RecordStore> Reopen() const {
+        RecordResult again;
+        std::unique_ptr<RecordStore> store = OpenRecordStore(location_, again);
+        EXPECT_TRUE(again.Ok()) << again.English();
+        return store;
     }
     test::TempFolder folder_;
     std::string path_ = folder_.File("records.db");
+    std::string location_ = path_;
     RecordResult opened_;
     std::unique_ptr<RecordStore> store_;
 };
 
-TEST_F(RecordStoreTest, ANewRecordIsMarkedOursInWalModeAndReopens) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
-    const auto pragma = [db](const char* sql) {
-        sqlite3_stmt* s = nullptr;
-        sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
-        sqlite3_step(s);
-        std::string value = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
-        sqlite3_finalize(s);
-        return value;
-    };
-    EXPECT_EQ(pragma("PRAGMA application_id"), std::to_string(kSqliteApplicationId));
-    EXPECT_EQ(pragma("PRAGMA user_version"), std::to_string(kSqliteSchemaVersion));
-    EXPECT_EQ(pragma("PRAGMA journal_mode"), "wal");
-    sqlite3_close(db);
+INSTANTIATE_TEST_SUITE_P(Backends, RecordStoreTest, ::testing::Values("sqlite", "postgresql"),
+                         [](const auto& backend) { return backend.param; });
+
+TEST_P(RecordStoreTest, ANewRecordIsMarkedOursAndReopens) {
+    if (GetParam() == "sqlite") {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(path_.c_str(), &db), SQLITE_OK);
+        const auto pragma = [db](const char* sql) {
+            sqlite3_stmt* s = nullptr;
+            sqlite3_prepare_v2(db, sql, -1, &s, nullptr);
+            sqlite3_step(s);
+            std::string value = reinterpret_cast<const char*>(sqlite3_column_text(s, 0));
+            sqlite3_finalize(s);
+            return value;
+        };
+        EXPECT_EQ(pragma("PRAGMA application_id"), std::to_string(kSqliteApplicationId));
+        EXPECT_EQ(pragma("PRAGMA user_version"), std::to_string(kSqliteSchemaVersion));
+        EXPECT_EQ(pragma("PRAGMA journal_mode"), "wal");
+        sqlite3_close(db);
+    }
     RunRecord run = NewRun("");
     ASSERT_TRUE(store_->BeginRun(run).Ok());
     store_.reset();
-    RecordResult again;
-    auto reopened = OpenRecordStore(path_, again);
-    ASSERT_TRUE(again.Ok()) << again.English();
+    auto reopened = Reopen();
+    ASSERT_NE(reopened, nullptr);
     std::vector<RunRecord> runs;
     ASSERT_TRUE(reopened
                     ->ReadRuns({},
@@ -160,7 +184,7 @@ TEST(RecordFileTest, ARecordOrJournalReachedThroughALinkIsRefused) {
     EXPECT_EQ(Bytes(secret), "root only");
 }
 
-TEST_F(RecordStoreTest, PlacesAreNeverSharedByKeyboardsInProgressOrPassed) {
+TEST_P(RecordStoreTest, PlacesAreNeverSharedByKeyboardsInProgressOrPassed) {
     RunRecord a = NewRun("PO 7");
     RunRecord b = NewRun("PO 7");
     RunRecord other = NewRun("PO 8");
@@ -191,9 +215,14 @@ TEST_F(RecordStoreTest, PlacesAreNeverSharedByKeyboardsInProgressOrPassed) {
     std::string last;
     ASSERT_TRUE(store_->LastOrder(last).Ok());
     EXPECT_EQ(last, "PO 7");
+    std::vector<std::string> recent;
+    ASSERT_TRUE(store_->RecentOrders(10, recent).Ok());
+    EXPECT_EQ(recent, (std::vector<std::string>{"PO 7", "PO 8"}));
+    ASSERT_TRUE(store_->RecentOrders(1, recent).Ok());
+    EXPECT_EQ(recent, std::vector<std::string>{"PO 7"});
 }
 
-TEST_F(RecordStoreTest, RunsOfDeadProcessesAreSettledAndLiveOnesLeft) {
+TEST_P(RecordStoreTest, RunsOfDeadProcessesAreSettledAndLiveOnesLeft) {
     const ProcessIdentity dead = DeadProcess();
     RunRecord running = NewRun("PO 1", dead);
     RunRecord programmed = NewRun("PO 1", dead);
@@ -230,7 +259,7 @@ TEST_F(RecordStoreTest, RunsOfDeadProcessesAreSettledAndLiveOnesLeft) {
     EXPECT_EQ(settled, 0);
 }
 
-TEST_F(RecordStoreTest, ABatchHasOneLiveOwner) {
+TEST_P(RecordStoreTest, ABatchHasOneLiveOwner) {
     const ProcessIdentity me = CurrentProcess();
     const ProcessIdentity parent{HostName(), getppid(), 0};
     BatchRecord batch;
@@ -264,7 +293,7 @@ TEST_F(RecordStoreTest, ABatchHasOneLiveOwner) {
     EXPECT_TRUE(store_->CreateBatch(next).Ok()); // the order may be opened again
 }
 
-TEST_F(RecordStoreTest, ImportingTheSameRunsTwiceAddsThemOnce) {
+TEST_P(RecordStoreTest, ImportingTheSameRunsTwiceAddsThemOnce) {
     std::vector<RunRecord> runs{NewRun("PO 1"), NewRun("PO 1"), NewRun("")};
     for (std::size_t i = 0; i < runs.size(); ++i) {
         runs[i].state = RunState::Finished;
@@ -277,6 +306,127 @@ TEST_F(RecordStoreTest, ImportingTheSameRunsTwiceAddsThemOnce) {
     runs.back().importKey = "line 3";
     ASSERT_TRUE(store_->ImportRuns(runs, added).Ok());
     EXPECT_EQ(added, 1);
+    // What the record notes of itself (the old log imported) is kept, last value only.
+    std::string note;
+    ASSERT_TRUE(store_->ReadNote("imported", note).Ok());
+    EXPECT_EQ(note, "");
+    ASSERT_TRUE(store_->WriteNote("imported", "programming.log").Ok());
+    ASSERT_TRUE(store_->WriteNote("imported", "programming.log 2").Ok());
+    ASSERT_TRUE(Reopen()->ReadNote("imported", note).Ok());
+    EXPECT_EQ(note, "programming.log 2");
+}
+
+// A station's history joins another record: finished runs once, however
+// often it is copied; a run still in progress waits for a later copy.
+TEST_P(RecordStoreTest, CopyingAStationsHistoryAddsEachFinishedRunOnce) {
+    RecordResult opened;
+    auto station = SqliteRecordStore::Open(folder_.File("station.db"), opened);
+    ASSERT_NE(station, nullptr) << opened.English();
+    BatchRecord batch;
+    batch.order = "PO 3";
+    batch.count = 3;
+    ASSERT_TRUE(station->CreateBatch(batch).Ok());
+    std::vector<RunRecord> runs{NewRun("PO 3"), NewRun("PO 3"), NewRun(""), NewRun("PO 3")};
+    for (RunRecord& run : runs) {
+        ASSERT_TRUE(station->BeginRun(run).Ok());
+    }
+    Finish(*station, runs[0], "done");
+    Finish(*station, runs[1], "cannot open the port");
+    Finish(*station, runs[2], "done");
+    CopyCounts counts;
+    ASSERT_TRUE(CopyRuns(*station, *store_, counts).Ok());
+    EXPECT_EQ(counts.read, 3);
+    EXPECT_EQ(counts.added, 3);
+    EXPECT_EQ(counts.inProgress, 1);
+    Finish(*station, runs[3], "done");
+    ASSERT_TRUE(CopyRuns(*station, *store_, counts).Ok());
+    EXPECT_EQ(counts.added, 1);
+    ASSERT_TRUE(CopyRuns(*station, *store_, counts).Ok());
+    EXPECT_EQ(counts.added, 0);
+    std::vector<RunRecord> copied;
+    ASSERT_TRUE(store_
+                    ->ReadRuns({},
+                               [&](const RunRecord& r) {
+                                   copied.push_back(r);
+                                   return true;
+                               })
+                    .Ok());
+    ASSERT_EQ(copied.size(), 4u);
+    EXPECT_EQ(copied[0].place, runs[0].place);
+    EXPECT_EQ(copied[0].order, "PO 3");
+    EXPECT_EQ(copied[0].batchId, 0);
+    EXPECT_EQ(copied[1].result, "cannot open the port");
+    EXPECT_EQ(copied[3].outcome, BatchOutcome::Passed);
+    EXPECT_EQ(copied[3].imageSha256, runs[3].imageSha256);
+    EXPECT_FALSE(CopyRuns(*store_, *store_, counts).Ok());
+}
+
+// Three stations at once on one batch: every place once, none past the number.
+TEST_P(RecordStoreTest, ThreeProcessesFillOneBatchEachPlaceOnceAndNoMore) {
+    constexpr int kKeyboards = 30;
+    BatchRecord batch;
+    batch.order = "PO 30";
+    batch.count = kKeyboards;
+    batch.owner = CurrentProcess();
+    batch.ownerSeenUtcMs = NowUtcMs();
+    ASSERT_TRUE(store_->CreateBatch(batch).Ok());
+    // The stations begin together: each waits until the start is closed.
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    std::vector<pid_t> stations;
+    for (int i = 0; i < 3; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            close(start[1]);
+            char ignored;
+            (void)!read(start[0], &ignored, 1);
+            // Its own connection; _exit leaves the parent's untouched.
+            RecordResult opened;
+            std::unique_ptr<RecordStore> store = OpenRecordStore(location_, opened);
+            int code = store ? 0 : 1;
+            while (code == 0) {
+                RunRecord run = NewRun(batch.order);
+                const RecordResult begun = store->BeginRun(run);
+                if (begun.failure == RecordFailure::Full) {
+                    break;
+                }
+                run.state = RunState::Finished;
+                run.result = "done";
+                run.bytesWritten = run.bytesPlanned;
+                run.keyTest = KeyTestOutcome::Passed;
+                run.outcome = BatchOutcome::Passed;
+                code = !begun.Ok() ? 2 : !store->UpdateRun(run).Ok() ? 3 : 0;
+            }
+            store.reset();
+            _exit(code);
+        }
+        stations.push_back(child);
+    }
+    close(start[0]);
+    close(start[1]);
+    for (const pid_t station : stations) {
+        int status = -1;
+        waitpid(station, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    std::vector<int> places;
+    ASSERT_TRUE(store_
+                    ->ReadRuns({false, batch.order},
+                               [&](const RunRecord& r) {
+                                   places.push_back(r.place);
+                                   EXPECT_EQ(r.batchId, batch.id);
+                                   EXPECT_EQ(r.outcome, BatchOutcome::Passed);
+                                   return true;
+                               })
+                    .Ok());
+    std::sort(places.begin(), places.end());
+    std::vector<int> expected(kKeyboards);
+    std::iota(expected.begin(), expected.end(), 1);
+    EXPECT_EQ(places, expected);
+    RunRecord extra = NewRun(batch.order);
+    const RecordResult full = store_->BeginRun(extra);
+    EXPECT_EQ(full.failure, RecordFailure::Full);
+    EXPECT_NE(full.English().find("PO 30"), std::string::npos) << full.English();
 }
 
 TEST(OrderReferenceTest, ControlCharactersBadUtf8AndLongOrEmptyReferencesAreRefused) {

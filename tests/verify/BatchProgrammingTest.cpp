@@ -157,8 +157,8 @@ TEST_F(BatchProgrammingTest, ARunTheRecordCannotTakeDoesNotStart) {
     EXPECT_EQ(started.count(), 0);
     EXPECT_EQ(keyboard->TypeRequestCount(), 0) << "the keyboard was not asked anything";
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith(
-        UiText(StringId::RecordRunRefused).section(QLatin1Char(':'), 0, 0)))
+    EXPECT_TRUE(
+        messages[0].startsWith(UiText(StringId::RecordRunRefused).section(QLatin1Char(':'), 0, 0)))
         << messages[0].toStdString();
     EXPECT_TRUE(window->isEnabled());
     tools->OpenLog();

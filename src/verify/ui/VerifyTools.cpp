@@ -119,7 +119,11 @@ bool VerifyTools::BeforeRun(const std::string& layoutPath) {
     if (journal) {
         ProgrammingDialog* dialog = ProgrammingDialogOf(window);
         RunJournal::Planned planned{
-            layoutPath, runLayoutFile, doc.filePath, runSha, runImageSize,
+            layoutPath,
+            runLayoutFile,
+            doc.filePath,
+            runSha,
+            runImageSize,
             dialog != nullptr && dynamic_cast<EmulatedKeyboard*>(dialog->Keyboard()) != nullptr};
         QString why;
         if (!journal->Begin(planned, why)) {
@@ -160,7 +164,7 @@ void VerifyTools::LogRun(int result) {
             ShowError(window, why);
         }
     } else if (const FileWriteResult logged = AppendToLog(ToPath(logPath), run, {runLayoutFile});
-        !logged.Ok()) {
+               !logged.Ok()) {
         ShowError(window, UiText(StringId::LogWriteFailed).arg(logPath) + QLatin1Char('\n') +
                               WriteFailureUiText(logged));
     }

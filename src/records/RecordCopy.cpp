@@ -1,0 +1,116 @@
+#include "records/RecordCopy.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace vorlan {
+namespace {
+
+// Runs added in one transaction: a million-run history is never one commit
+// nor one vector.
+constexpr std::size_t kSlice = 1000;
+
+} // namespace
+
+std::string CopyKey(const RunRecord& run) {
+    if (!run.importKey.empty()) {
+        return run.importKey;
+    }
+    return "copy " + run.process.host + " " + std::to_string(run.process.pid) + " " +
+           std::to_string(run.process.start) + " " + std::to_string(run.startedUtcMs) + " " +
+           std::to_string(run.id);
+}
+
+RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts) {
+    counts = {};
+    // One connection cannot read and write two transactions at once.
+    if (from.Name() == to.Name()) {
+        return {RecordFailure::Other, to.Name(), "the record to copy to is the one copied from"};
+    }
+    std::vector<RunRecord> slice;
+    RecordResult written;
+    const auto flush = [&]() {
+        int added = 0;
+        written = to.ImportRuns(slice, added);
+        counts.added += added;
+        slice.clear();
+        return written.Ok();
+    };
+    const RecordResult read = from.ReadRuns({}, [&](const RunRecord& run) {
+        // A run still in progress has no end to copy; a later copy takes it.
+        if (run.state == RunState::Running || run.state == RunState::Programmed) {
+            ++counts.inProgress;
+            return true;
+        }
+        // A result kept for a server is that server's run already.
+        if (run.importKey.rfind("kept for ", 0) == 0) {
+            return true;
+        }
+        ++counts.read;
+        RunRecord copy = run;
+        copy.importKey = CopyKey(run);
+        copy.batchId = 0;
+        copy.id = 0;
+        slice.push_back(std::move(copy));
+        return slice.size() < kSlice || flush();
+    });
+    if (!written.Ok()) {
+        return written;
+    }
+    if (!read.Ok()) {
+        return read;
+    }
+    if (!slice.empty()) {
+        flush();
+    }
+    return written;
+}
+
+} // namespace vorlan
+
+namespace vorlan {
+namespace {
+
+std::string KeptPrefix(const std::string& server) {
+    return "kept for " + server + " run ";
+}
+
+} // namespace
+
+RecordResult KeepResult(RecordStore& local, const std::string& server, const RunRecord& run) {
+    RunRecord kept = run;
+    kept.importKey = KeptPrefix(server) + std::to_string(run.id);
+    kept.batchId = 0;
+    int added = 0;
+    return local.ImportRuns({kept}, added);
+}
+
+RecordResult SendKeptResults(RecordStore& local, RecordStore& server, int& sent) {
+    sent = 0;
+    const std::string prefix = KeptPrefix(server.Name());
+    std::vector<RunRecord> kept;
+    RecordResult read = local.ReadRuns({}, [&](const RunRecord& run) {
+        if (run.importKey.rfind(prefix, 0) == 0) {
+            kept.push_back(run);
+            kept.back().id = std::strtoll(run.importKey.c_str() + prefix.size(), nullptr, 10);
+        }
+        return true;
+    });
+    if (!read.Ok()) {
+        return read;
+    }
+    for (const RunRecord& run : kept) {
+        const RecordResult result = server.UpdateRun(run);
+        // NotFound: the server holds this run's end already.
+        if (result.failure == RecordFailure::NotFound) {
+            continue;
+        }
+        if (!result.Ok()) {
+            return result;
+        }
+        ++sent;
+    }
+    return {};
+}
+
+} // namespace vorlan

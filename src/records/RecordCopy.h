@@ -1,0 +1,43 @@
+// Copying one record's runs into another: a station's SQLite history joins
+// the workshop's server, or a server's runs come home to a file.
+#pragma once
+
+#include "records/RecordStore.h"
+
+#include <string>
+
+namespace vorlan {
+
+struct CopyCounts {
+    int read = 0;       // finished runs of the source
+    int added = 0;      // new in the target
+    int inProgress = 0; // left out: not finished in the source yet
+};
+
+// The key a copied run keeps, the same however often it is copied: a run
+// already imported keeps its import key, any other is named by its station,
+// process, start and id in the source.
+std::string CopyKey(const RunRecord& run);
+
+// Adds the finished runs of from that to does not hold yet (by CopyKey),
+// in slices of one transaction each; copying again adds nothing. A copied
+// run keeps its order and place but no batch row (the target's batches are
+// its own).
+RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts);
+
+} // namespace vorlan
+
+namespace vorlan {
+
+// A run's result the server could not take (it went away after the run's
+// first row was committed) is kept in the station's local record, named by
+// the server and the run's id there, and sent when the server answers again.
+RecordResult KeepResult(RecordStore& local, const std::string& server, const RunRecord& run);
+
+// Sends the results kept for server to it; sent counts those it took now.
+// A result the server already holds (sent before) is not sent again. Call
+// it before settling dead runs, so a kept result is never taken for an
+// interrupted run.
+RecordResult SendKeptResults(RecordStore& local, RecordStore& server, int& sent);
+
+} // namespace vorlan
