@@ -9,8 +9,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace vorlan::test {
 
@@ -63,6 +65,9 @@ public:
 
 private:
     PostgresServer() {
+#ifdef _WIN32
+        why_ = "the tests start no PostgreSQL server on Windows";
+#else
         bin_ = FindBin();
         if (bin_.empty()) {
             why_ = "no PostgreSQL server binaries (Debian's postgresql package) are installed";
@@ -87,6 +92,7 @@ private:
         if (!Start()) {
             why_ = "the server did not start (see " + folder_.File("server.log") + ")";
         }
+#endif
     }
 
     static std::string FindBin() {
