@@ -1,5 +1,7 @@
 #include "hyphenation/HyphenationChoice.h"
 
+#include "common/FilePath.h"
+
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -69,7 +71,8 @@ bool IsFile(const std::filesystem::path& path) {
 }
 
 std::filesystem::path PathOf(const std::string& folder, std::string_view name) {
-    return std::filesystem::path(folder) / std::filesystem::path(std::string(name));
+    // Folders and names are UTF-8 (a program unpacked under C:\Users\Łukasz).
+    return PathFromUtf8(folder) / PathFromUtf8(std::string(name));
 }
 
 } // namespace
@@ -128,7 +131,7 @@ std::string HyphenationDictionary(std::string_view language,
     for (const std::string& name : names) {
         for (const std::string& folder : folders) {
             if (const auto path = PathOf(folder, name); IsFile(path)) {
-                return path.string();
+                return Utf8FromPath(path);
             }
         }
     }
@@ -137,10 +140,10 @@ std::string HyphenationDictionary(std::string_view language,
     const std::string prefix = "hyph_" + lang + '_';
     for (const std::string& folder : folders) {
         std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-            const std::string file = entry.path().filename().string();
+        for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(folder), ec)) {
+            const std::string file = Utf8FromPath(entry.path().filename());
             if (file.starts_with(prefix) && file.ends_with(".dic") && IsFile(entry.path())) {
-                found.insert(entry.path().string());
+                found.insert(Utf8FromPath(entry.path()));
             }
         }
     }
@@ -151,8 +154,8 @@ std::vector<std::string> HyphenationLanguages(const std::vector<std::string>& fo
     std::set<std::string> languages;
     for (const std::string& folder : folders) {
         std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
-            const std::string file = entry.path().filename().string();
+        for (const auto& entry : std::filesystem::directory_iterator(PathFromUtf8(folder), ec)) {
+            const std::string file = Utf8FromPath(entry.path().filename());
             if (!file.starts_with("hyph_") || !file.ends_with(".dic") || !IsFile(entry.path())) {
                 continue;
             }

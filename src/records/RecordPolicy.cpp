@@ -1,7 +1,10 @@
 #include "records/RecordPolicy.h"
 
+#include "common/FilePath.h"
+
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -159,9 +162,12 @@ bool ProcessAlive(const ProcessIdentity& id) {
 
 std::string HostName() {
 #ifdef _WIN32
-    char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = sizeof name;
-    return GetComputerNameA(name, &size) ? std::string(name, size) : std::string();
+    // The wide name, so a station's name outside the code page is kept as UTF-8.
+    wchar_t name[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD size = MAX_COMPUTERNAME_LENGTH + 1;
+    return GetComputerNameW(name, &size)
+               ? Utf8FromPath(std::filesystem::path(std::wstring(name, size)))
+               : std::string();
 #else
     char name[256] = {};
     if (gethostname(name, sizeof name - 1) != 0) {
@@ -173,9 +179,11 @@ std::string HostName() {
 
 std::string UserName() {
 #ifdef _WIN32
-    char name[256] = {};
-    DWORD size = sizeof name;
-    return GetUserNameA(name, &size) && size > 0 ? std::string(name, size - 1) : std::string();
+    wchar_t name[257] = {};
+    DWORD size = 257;
+    return GetUserNameW(name, &size) && size > 0
+               ? Utf8FromPath(std::filesystem::path(std::wstring(name, size - 1)))
+               : std::string();
 #else
     // The account, not $USER, which anyone can set.
     if (const passwd* entry = getpwuid(geteuid()); entry != nullptr && entry->pw_name != nullptr) {

@@ -111,7 +111,10 @@ std::unique_ptr<RecordStore> OpenRecordStore(const std::string& location, Record
 #ifdef VORLAN_WITH_POSTGRES
         return PostgresRecordStore::Open(location, result);
 #else
-        result = {RecordFailure::NoBackend, LocationWithoutPassword(location), {}};
+        // A password given where others read it is refused first, backend or none.
+        const std::string shown = LocationWithoutPassword(location);
+        result = {
+            shown != location ? RecordFailure::PasswordGiven : RecordFailure::NoBackend, shown, {}};
         return nullptr;
 #endif
     }

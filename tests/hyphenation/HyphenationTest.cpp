@@ -1,5 +1,6 @@
 // Key names broken where the system's pattern dictionaries break them, in
 // any capitalisation, and the rules that find a language's dictionary.
+#include "common/FilePath.h"
 #include "hyphenation/HyphenationChoice.h"
 #include "testing/TempFolder.h"
 
@@ -119,6 +120,16 @@ TEST(Hyphenation, TheChoiceFollowsTheProgramsLanguageUnlessSet) {
     SetHyphenationFolders({folder.Path().string()});
     EXPECT_EQ(nullptr, HyphenatorFor("xx"));
     EXPECT_EQ(nullptr, HyphenatorFor("xx"));
+    // A dictionary beside a program unpacked under a name no ANSI code page
+    // holds (C:\Users\Łukasz) opens all the same.
+    const std::string polish = HyphenationDictionary("pl", {"/usr/share/hyphen"});
+    ASSERT_FALSE(polish.empty());
+    const std::filesystem::path named = folder.Path() / PathFromUtf8("\xC5\x81ukasz \xCE\xA9mega");
+    std::filesystem::create_directories(named);
+    std::filesystem::copy_file(PathFromUtf8(polish), named / "hyph_pl_PL.dic");
+    SetHyphenationFolders({Utf8FromPath(named)});
+    ASSERT_NE(nullptr, HyphenatorFor("pl"));
+    EXPECT_EQ("Kla-wia-tu-ra", Marked(*HyphenatorFor("pl"), "Klawiatura"));
     SetHyphenationFolders({"/usr/share/hyphen"});
     SetDefaultNamesLanguage("");
 }

@@ -107,9 +107,15 @@ private:
         }
         return best;
     }
-    std::string Data() const { return folder_.File("cluster"); }
-    std::string Tool(const std::string& name) const { return as_ + bin_ + "/" + name; }
-    static bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
+    std::string Data() const {
+        return folder_.File("cluster");
+    }
+    std::string Tool(const std::string& name) const {
+        return as_ + bin_ + "/" + name;
+    }
+    static bool Run(const std::string& command) {
+        return std::system(command.c_str()) == 0;
+    }
 
     TempFolder folder_;
     std::string bin_;
