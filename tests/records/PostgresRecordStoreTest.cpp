@@ -166,6 +166,55 @@ TEST_F(PostgresRecordTest, AServerThatGoesAwayIsSaidAndTheStoreCarriesOnWhenItRe
     EXPECT_EQ(counts, (OrderCounts{1, 0, 0, 1}));
 }
 
+// Two stations' files join the workshop's server through vorlanctl, once
+// however often they are copied; a stopped server is said and adds nothing.
+TEST_F(PostgresRecordTest, StationFilesJoinTheServerOnceThroughVorlanctl) {
+    const std::string location = server_.Location(Database(""));
+    test::TempFolder home;
+    const auto run = [&](const std::string& words) {
+        const std::string command = "HOME=" + home.Path().string() +
+                                    " XDG_DATA_HOME=" + home.File("data") + " " + VORLAN_VORLANCTL +
+                                    " " + words + " >" + home.File("out") + " 2>&1";
+        const int status = std::system(command.c_str());
+        return std::make_pair(status, test::ReadFileBytes(home.File("out")));
+    };
+    const std::string layout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout57.txt";
+    const std::string server = " --records '" + location + "'";
+    for (const char* station : {"a.db", "b.db"}) {
+        ASSERT_EQ(
+            run("program --emulate 1 --order 'PO 9' --records " + home.File(station) + " " + layout)
+                .first,
+            0);
+    }
+    const struct {
+        std::string words;
+        std::string said;
+    } copies[] = {
+        {"log export --records " + home.File("a.db") + " --to '" + location + "'", "1 runs added"},
+        {"log export --records " + home.File("b.db") + " --to '" + location + "'", "1 runs added"},
+        {"log export --records " + home.File("a.db") + " --to '" + location + "'", "0 runs added"},
+        {"log import --records " + home.File("c.db") + " --from '" + location + "'",
+         "2 runs added"},
+        {"log export --records " + home.File("c.db") + " --to '" + location + "'",
+         "0 runs added to " + location + ", 2 already there."},
+    };
+    for (const auto& c : copies) {
+        const auto [status, said] = run(c.words);
+        EXPECT_EQ(status, 0) << c.words << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.words << said;
+    }
+    const std::string logged = run("log" + server).second;
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 2) << logged;
+    EXPECT_NE(logged.find("done\tPO 9 1\n"), std::string::npos) << logged;
+    ASSERT_TRUE(server_.Stop());
+    const auto [status, said] =
+        run("log export --records " + home.File("a.db") + " --to '" + location + "'");
+    ASSERT_TRUE(server_.Start());
+    EXPECT_NE(status, 0);
+    EXPECT_NE(said.find("cannot be reached"), std::string::npos) << said;
+    EXPECT_EQ(run("log" + server).second, logged);
+}
+
 // Three stations' vorlanctl at once on one order through the server, the
 // server stopped between keyboards, and the customer's report.
 TEST_F(PostgresRecordTest, ThreeVorlanctlStationsShareAnOrderAndAStoppedServerTouchesNoKeyboard) {
