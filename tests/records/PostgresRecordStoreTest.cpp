@@ -1,4 +1,5 @@
 #include "records/RecordCopy.h"
+#include "records/RecordLocation.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 #include "testing/CliRunner.h"
@@ -31,11 +32,23 @@ TEST(RecordLocationTest, PasswordsAreTakenOutAndALocationHoldingOneIsRefused) {
         if (c.location.find("s3cret") == std::string::npos) {
             continue;
         }
+        // Never kept as the window's record, even when the settings were edited by hand.
+        EXPECT_EQ(ServerAddressProblem(c.location), StringId::RecordPasswordGiven);
+        EXPECT_EQ(WindowRecordAt(c.location, "/home/u/log/programming.log").location,
+                  "/home/u/log/records.db");
         RecordResult result;
         EXPECT_EQ(OpenRecordStore(c.location, result), nullptr);
         EXPECT_EQ(result.failure, RecordFailure::PasswordGiven) << c.location;
         EXPECT_EQ(result.English().find("s3cret"), std::string::npos) << result.English();
         EXPECT_NE(result.English().find(c.shown), std::string::npos) << result.English();
+    }
+    // The window's record: a server kept without its blanks, anything else not kept.
+    const WindowRecordPlace server = WindowRecordAt(" postgres://u@h/db ", "/l/programming.log");
+    EXPECT_EQ(server.location + "|" + server.importLog, "postgres://u@h/db|");
+    const WindowRecordPlace beside = WindowRecordAt("", "/l/programming.log");
+    EXPECT_EQ(beside.location + "|" + beside.importLog, "/l/records.db|/l/programming.log");
+    for (const char* bad : {"records.db", "mysql://h/db", "postgresql://h/db\nx", ""}) {
+        EXPECT_EQ(ServerAddressProblem(bad), StringId::RecordsNotServer) << bad;
     }
     // An address libpq cannot read is said as its words, not tried.
     RecordResult result;
