@@ -32,3 +32,25 @@ apt_source() { # package
   echo "$apt_who: the source package $package cannot be had from apt: ${out##*$'\n'}" >&2
   exit 1
 }
+
+# deb-src entries for the archive and suites apt already uses, derived from
+# the machine's own sources, in a file of their own; nothing is changed when
+# apt can already name the package's source. An index that cannot be updated
+# does not stop the caller: fetching the source says whether it can.
+apt_ensure_deb_src() { # package
+  if apt-get source --download-only --print-uris "$1" >/dev/null 2>&1; then return 0; fi
+  local parts main
+  read -r parts main < <(apt_source_lists)
+  local list=${parts%/}/vorlan-deb-src
+  if [ -f "${parts%/}/debian.sources" ]; then
+    sed 's/^Types:.*/Types: deb-src/' "${parts%/}/debian.sources" |
+      $apt_sudo tee "$list.sources" >/dev/null
+  elif [ -f "$main" ]; then
+    grep -E '^deb ' "$main" | sed 's/^deb /deb-src /' |
+      $apt_sudo tee "$list.list" >/dev/null
+  else
+    echo "$apt_who: no apt sources found to derive deb-src entries from" >&2
+    exit 1
+  fi
+  apt_update
+}

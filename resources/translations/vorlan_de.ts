@@ -2733,7 +2733,7 @@ Ersetzen?</translation>
     </message>
     <message>
         <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
-        <translation>Jede Tastatur von Auftrag %1 ist bestanden oder in Arbeit: der Stapel nimmt keine weitere.</translation>
+        <translation>Jede Tastatur von Auftrag %1 ist bestanden oder in Arbeit: Die Serie nimmt keine weitere auf.</translation>
     </message>
     <message>
         <source>The record server %1 cannot be reached: %2</source>

@@ -2733,27 +2733,27 @@ Les remplacer ?</translation>
     </message>
     <message>
         <source>Every keyboard of order %1 is passed or in progress: the batch takes no more.</source>
-        <translation>Chaque clavier de la commande %1 est réussi ou en cours : le lot n’en prend pas davantage.</translation>
+        <translation>Chaque clavier de la commande %1 est réussi ou en cours : le lot n’en prend pas davantage.</translation>
     </message>
     <message>
         <source>The record server %1 cannot be reached: %2</source>
-        <translation>Le serveur du registre %1 est injoignable : %2</translation>
+        <translation>Le serveur du registre %1 est injoignable : %2</translation>
     </message>
     <message>
         <source>The record server %1 refused the login: %2</source>
-        <translation>Le serveur du registre %1 a refusé la connexion : %2</translation>
+        <translation>Le serveur du registre %1 a refusé la connexion : %2</translation>
     </message>
     <message>
         <source>The record server %1 has no such database: %2</source>
-        <translation>Le serveur du registre %1 n’a pas cette base de données : %2</translation>
+        <translation>Le serveur du registre %1 n’a pas cette base de données : %2</translation>
     </message>
     <message>
         <source>The record %1 has an older schema that this login may not bring up to date (%2); nothing was changed.</source>
-        <translation>Le registre %1 a un schéma plus ancien que cette connexion ne peut pas mettre à jour (%2) ; rien n’a été modifié.</translation>
+        <translation>Le registre %1 a un schéma plus ancien que cette connexion ne peut pas mettre à jour (%2) ; rien n’a été modifié.</translation>
     </message>
     <message>
         <source>The record's address %1 holds a password, which others could read there; give it in ~/.pgpass, PGPASSWORD or a PGSERVICE entry instead.</source>
-        <translation>L’adresse du registre %1 contient un mot de passe, que d’autres pourraient y lire ; indiquez-le plutôt dans ~/.pgpass, PGPASSWORD ou une entrée PGSERVICE.</translation>
+        <translation>L’adresse du registre %1 contient un mot de passe, que d’autres pourraient y lire ; indiquez-le plutôt dans ~/.pgpass, PGPASSWORD ou une entrée PGSERVICE.</translation>
     </message>
     <message>
         <source>This build of the program cannot use a record on a PostgreSQL server (%1).</source>

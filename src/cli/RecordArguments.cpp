@@ -45,7 +45,8 @@ std::unique_ptr<RecordStore> OpenRecordOf(const cmdline::Parsed& parsed, std::st
         return nullptr;
     };
     if (path.empty()) {
-        return refuse({RecordFailure::CannotOpen, "(no data folder)", "HOME is not set"});
+        return refuse({RecordFailure::CannotOpen, "(no data folder)",
+                       "HOME (APPDATA on Windows) is not set; name a record with --records PATH"});
     }
     RecordResult opened;
     TextLogImport imported;

@@ -53,22 +53,18 @@ std::int64_t WindowsStartOf(HANDLE process) {
 }
 #endif
 
+#ifndef _WIN32
+// Windows asks the process's handle instead (WindowsStartOf), which it holds
+// open while it checks, so the id cannot be handed out again meanwhile.
 std::int64_t StartOf(std::int64_t pid) {
-#if defined(__linux__)
+#ifdef __linux__
     return LinuxStartOf(pid);
-#elif defined(_WIN32)
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
-    if (process == nullptr) {
-        return 0;
-    }
-    const std::int64_t start = WindowsStartOf(process);
-    CloseHandle(process);
-    return start;
 #else
     (void)pid;
     return 0;
 #endif
 }
+#endif
 
 bool ValidUtf8(std::string_view text) {
     std::size_t i = 0;

@@ -118,7 +118,7 @@ TEST(CommandLineTest, EveryDeclaredOptionIsAcceptedDocumentedAndCompleted) {
         return test::ReadFileBytes(out);
     };
     EXPECT_EQ(complete("''"),
-              "convert show check diff program image legends sheet report type import export "
+              "convert show check diff program image legends sheet report log type import export "
               "pc-layouts --help "
               "--version\n");
 #endif

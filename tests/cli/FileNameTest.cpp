@@ -3,9 +3,9 @@
 // Western European code page cannot hold Polish, Greek, Cyrillic, CJK or an
 // emoji), on POSIX systems names that are not UTF-8 at all.
 #include "common/FilePath.h"
+#include "records/RecordText.h"
 #include "testing/CliRunner.h"
 #include "testing/TempFolder.h"
-#include "verify/ProgrammingLog.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -146,8 +146,8 @@ TEST_F(FileNameTest, CheckNamesTheFileAsGiven) {
     }
 }
 
-// The default log folder comes from the user's data folder, which on Windows
-// is under the user's name (C:\Users\Łukasz\AppData\Roaming).
+// The default record's folder comes from the user's data folder, which on
+// Windows is under the user's name (C:\Users\Łukasz\AppData\Roaming).
 TEST_F(FileNameTest, TheDefaultLogFolderMayHaveAnyName) {
     Copy(kLayout, "layout.txt");
     // Names no Western code page holds, and bytes that are no UTF-8 elsewhere.
@@ -163,7 +163,7 @@ TEST_F(FileNameTest, TheDefaultLogFolderMayHaveAnyName) {
         SetEnvironment(kDataVariable, Utf8FromPath(data));
         const test::CliRun program = Run({"program", "--emulate", "0", In("layout.txt")});
         EXPECT_EQ(program.status, 0) << program.err;
-        EXPECT_TRUE(fs::is_regular_file(data / "Kelvane" / "vorlan" / kLogFileName));
+        EXPECT_TRUE(fs::is_regular_file(data / "Kelvane" / "vorlan" / kRecordFileName));
     }
 }
 

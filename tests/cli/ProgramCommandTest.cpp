@@ -362,8 +362,8 @@ TEST_F(CliTest, EveryRunIsLoggedTruthfully) {
 }
 
 #ifndef _WIN32
-// Without HOME (a service, env -i) the desktop program's log has no folder:
-// the run goes on and says why nothing was logged and what to do.
+// Without HOME (a service, env -i) the default record has no folder: the
+// keyboard is not touched, and the message says why.
 TEST_F(CliTest, ARunWithoutADataFolderSaysWhyItWasNotLogged) {
     const char* home = std::getenv("HOME");
     const std::string keptHome = home != nullptr ? home : "";
@@ -373,10 +373,10 @@ TEST_F(CliTest, ARunWithoutADataFolderSaysWhyItWasNotLogged) {
     if (home != nullptr) {
         setenv("HOME", keptHome.c_str(), 1);
     }
-    EXPECT_EQ(run.status, 0) << run.errors;
-    EXPECT_EQ(run.errors, "vorlanctl program: The programming log was not written: no data folder "
-                          "is known (HOME, or APPDATA on Windows, is not set). Name a log file "
-                          "with --log FILE.\n");
+    EXPECT_EQ(run.status, 1) << run.errors;
+    EXPECT_EQ(run.errors, "vorlanctl program: Cannot open the record (no data folder): HOME "
+                          "(APPDATA on Windows) is not set; name a record with --records PATH\n"
+                          "The keyboard was not touched.\n");
 }
 #endif
 

@@ -126,6 +126,7 @@ TEST(StringTable, EveryQuestionHasItsDefaultAnswer) {
         {StringId::StationEndQuestion, No},
         {StringId::StationResume, Yes},
         {StringId::StationStopQuestion, No},
+        {StringId::StationLayoutChanged, Yes},
         {StringId::KeyListNumberPadQuestion, Yes},
     };
     for (const StringEntry& e : StringEntries()) {

@@ -28,7 +28,7 @@ check() { # expected completions, then the words (the last is being completed)
     fi
 }
 
-check "convert show check diff program image legends sheet report type import export pc-layouts --help --version" vorlanctl ""
+check "convert show check diff program image legends sheet report log type import export pc-layouts --help --version" vorlanctl ""
 check "show sheet" vorlanctl sh
 check "<files>" vorlanctl convert ""
 check "--variant --strict --help -h" vorlanctl convert in.txt -
@@ -37,7 +37,7 @@ check "1 2 3 4" vorlanctl convert in.txt out.txt --variant ""
 check "--json --pc-layout --help -h" vorlanctl show -
 check "--json" vorlanctl check a.txt b.txt --j
 check "--json" vorlanctl diff a.txt --j
-check "--emulate --received --log --order --help" vorlanctl program --
+check "--emulate --received --log --order --records --help" vorlanctl program --
 check "0 1 2" vorlanctl program --emulate ""
 check "<files>" vorlanctl program --received ""
 check "<files>" vorlanctl program --log ""

@@ -8,6 +8,7 @@
 #include "app/HelpWindow.h"
 #include "app/MainDialog.h"
 #include "common/ui/MessageBox.h"
+#include "common/ui/QtText.h"
 #include "common/ui/UiText.h"
 #include "editor/ui/KeyFindBar.h"
 #include "layout/LayoutDocument.h"
@@ -15,6 +16,8 @@
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/KeyboardSettingsDialog.h"
 #include "programming/ui/ProgrammingDialog.h"
+#include "records/RecordPolicy.h"
+#include "records/RecordStore.h"
 #include "scancodes/ui/CaptureScanCodesDialog.h"
 #include "scancodes/ui/EditScanCodesDialog.h"
 #include "station/Batch.h"
@@ -23,12 +26,14 @@
 #include "station/ui/StationView.h"
 #include "testing/AccessKeys.h"
 #include "testing/MainWindowFixture.h"
+#include "verify/ProgrammingLog.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/ProgrammingLogWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -216,7 +221,10 @@ std::vector<Dialog> Dialogs(const QString& logPath, const QString& language = {}
         {"key test",
          [](QWidget* p) { return std::make_unique<KeyTestView>(NamedLayout(), nullptr, p); }},
         {"programming log",
-         [logPath](QWidget* p) { return std::make_unique<ProgrammingLogWindow>(logPath, p); }},
+         [logPath](QWidget* p) {
+             return std::make_unique<ProgrammingLogWindow>(
+                 [logPath](QString&) { return ReadLogFile(ToPath(logPath)); }, p);
+         }},
         {"help",
          [language](QWidget*) { // the guide of the language, else English
              auto help = std::make_unique<HelpWindow>();
@@ -239,8 +247,22 @@ std::vector<Dialog> Dialogs(const QString& logPath, const QString& language = {}
              static EmulatedKeyboard keyboard(1);
              BatchSettings settings{
                  "Fleischerei M\xC3\xBCller 2026-12 Filiale 14", 40, BatchTest::EveryKey, {}, {}};
+             // The batch is a row of a record beside the log.
+             RecordResult opened;
+             std::shared_ptr<RecordStore> record = OpenRecordStore(
+                 ToPath(QFileInfo(logPath).dir().filePath(QStringLiteral("records.db"))), opened);
+             EXPECT_TRUE(record) << opened.English();
+             BatchRecord row;
+             row.order = settings.order;
+             row.count = settings.count;
+             row.owner = CurrentProcess();
+             if (!record->CreateBatch(row).Ok()) { // made for an earlier language
+                 std::vector<BatchRecord> open;
+                 EXPECT_TRUE(record->OpenBatches(row.order, open).Ok() && !open.empty());
+                 row = open.at(0);
+             }
              auto station = std::make_unique<StationView>(Batch(settings), NamedLayout(), keyboard,
-                                                          nullptr, logPath, p);
+                                                          nullptr, record, row.id, p);
              station->StateLine()->setText(
                  UiText(StringId::StationFailed)
                      .arg(UiText(StringId::StationWrongCodes)

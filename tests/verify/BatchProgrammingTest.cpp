@@ -135,7 +135,7 @@ TEST_F(BatchProgrammingTest, ProgramsTestsAndProgramsTheNextKeyboardLoggingEachR
         EXPECT_EQ(run.bytesWritten, 1014u);
         EXPECT_EQ(run.result, "done");
     }
-    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier); // Tools > Programming log
+    window->findChild<QAction*>(QStringLiteral("actionProgrammingLog"))->trigger();
     auto* logWindow = window->findChild<ProgrammingLogWindow*>();
     ASSERT_NE(logWindow, nullptr);
     EXPECT_EQ(logWindow->CopyText().count(QLatin1Char('\n')), 3);
