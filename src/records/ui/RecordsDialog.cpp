@@ -93,6 +93,7 @@ RecordsDialog::RecordsDialog(const QString& theLogPath, const QString& setting, 
     said->setObjectName(QStringLiteral("recordsSaid"));
     said->setWordWrap(true);
     said->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    said->setMinimumHeight(said->fontMetrics().lineSpacing() * 3);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -143,6 +144,8 @@ bool RecordsDialog::Testing() const {
 void RecordsDialog::Say(const QString& text) {
     said->setText(text);
     said->setAccessibleName(text);
+    // A server's own words can be long: the dialog grows rather than cut them.
+    adjustSize();
 }
 
 void RecordsDialog::StartTest() {
