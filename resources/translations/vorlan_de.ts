@@ -2799,5 +2799,49 @@ Ersetzen?</translation>
         <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
         <translation>Die Tastatur wurde nicht programmiert: Die Aufzeichnung der Vorgänge kann diesen Vorgang nicht aufnehmen. %1</translation>
     </message>
+    <message>
+        <source>Rec&amp;ords...</source>
+        <translation>&amp;Aufzeichnungsort...</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>The &amp;file beside the programming log: %1</source>
+        <translation>Die &amp;Datei neben dem Programmierprotokoll: %1</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL &amp;server:</source>
+        <translation>Ein PostgreSQL-&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbindung &amp;testen</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbindung zu %1 wird hergestellt...</translation>
+    </message>
+    <message>
+        <source>The record %1 can be used.</source>
+        <translation>Die Aufzeichnung %1 kann verwendet werden.</translation>
+    </message>
+    <message>
+        <source>A record on a server is named by an address beginning with postgresql://, for example postgresql://station@workshop-server/vorlan.</source>
+        <translation>Eine Aufzeichnung auf einem Server wird durch eine Adresse angegeben, die mit postgresql:// beginnt, zum Beispiel postgresql://station@workshop-server/vorlan.</translation>
+    </message>
+    <message>
+        <source>No password is kept here: the server's password comes from ~/.pgpass, PGPASSWORD or a PGSERVICE entry.</source>
+        <translation>Hier wird kein Passwort gespeichert: Das Passwort des Servers kommt aus ~/.pgpass, PGPASSWORD oder einem PGSERVICE-Eintrag.</translation>
+    </message>
+    <message>
+        <source>Close the station before choosing another record: its batch stays in the record it began in.</source>
+        <translation>Schließen Sie die Station, bevor Sie eine andere Aufzeichnung wählen: Ihre Serie bleibt in der Aufzeichnung, in der sie begonnen hat.</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2 — %3 stations</source>
+        <translation>Tastatur %1 von %2 — %3 Stationen</translation>
+    </message>
 </context>
 </TS>

@@ -2799,5 +2799,49 @@ Replace them?</source>
         <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
         <translation>El teclado no se ha programado: el registro de ejecuciones no puede guardar esta ejecución. %1</translation>
     </message>
+    <message>
+        <source>Rec&amp;ords...</source>
+        <translation>&amp;Ubicación del registro...</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>The &amp;file beside the programming log: %1</source>
+        <translation>El arc&amp;hivo junto al registro de programación: %1</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL &amp;server:</source>
+        <translation>Un &amp;servidor PostgreSQL:</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Probar la conexión</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Conectando con %1...</translation>
+    </message>
+    <message>
+        <source>The record %1 can be used.</source>
+        <translation>El registro %1 se puede usar.</translation>
+    </message>
+    <message>
+        <source>A record on a server is named by an address beginning with postgresql://, for example postgresql://station@workshop-server/vorlan.</source>
+        <translation>Un registro en un servidor se indica con una dirección que empieza por postgresql://, por ejemplo postgresql://station@workshop-server/vorlan.</translation>
+    </message>
+    <message>
+        <source>No password is kept here: the server's password comes from ~/.pgpass, PGPASSWORD or a PGSERVICE entry.</source>
+        <translation>Aquí no se guarda ninguna contraseña: la contraseña del servidor se toma de ~/.pgpass, PGPASSWORD o de una entrada de PGSERVICE.</translation>
+    </message>
+    <message>
+        <source>Close the station before choosing another record: its batch stays in the record it began in.</source>
+        <translation>Cierre el puesto antes de elegir otro registro: su lote se queda en el registro en el que empezó.</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2 — %3 stations</source>
+        <translation>Teclado %1 de %2 — %3 puestos</translation>
+    </message>
 </context>
 </TS>

@@ -2799,5 +2799,49 @@ Les remplacer ?</translation>
         <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
         <translation>Le clavier n'a pas été programmé : le registre des exécutions ne peut pas enregistrer cette exécution. %1</translation>
     </message>
+    <message>
+        <source>Rec&amp;ords...</source>
+        <translation>&amp;Emplacement du registre...</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registre</translation>
+    </message>
+    <message>
+        <source>The &amp;file beside the programming log: %1</source>
+        <translation>Le &amp;fichier à côté du journal de programmation : %1</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL &amp;server:</source>
+        <translation>Un &amp;serveur PostgreSQL :</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Tester la connexion</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connexion à %1...</translation>
+    </message>
+    <message>
+        <source>The record %1 can be used.</source>
+        <translation>Le registre %1 peut être utilisé.</translation>
+    </message>
+    <message>
+        <source>A record on a server is named by an address beginning with postgresql://, for example postgresql://station@workshop-server/vorlan.</source>
+        <translation>Un registre sur un serveur est désigné par une adresse commençant par postgresql://, par exemple postgresql://station@workshop-server/vorlan.</translation>
+    </message>
+    <message>
+        <source>No password is kept here: the server's password comes from ~/.pgpass, PGPASSWORD or a PGSERVICE entry.</source>
+        <translation>Aucun mot de passe n’est conservé ici : celui du serveur vient de ~/.pgpass, de PGPASSWORD ou d’une entrée PGSERVICE.</translation>
+    </message>
+    <message>
+        <source>Close the station before choosing another record: its batch stays in the record it began in.</source>
+        <translation>Fermez le poste avant de choisir un autre registre : son lot reste dans le registre où il a commencé.</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2 — %3 stations</source>
+        <translation>Clavier %1 sur %2 — %3 postes</translation>
+    </message>
 </context>
 </TS>

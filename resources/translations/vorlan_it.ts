@@ -2799,5 +2799,49 @@ Sostituirli?</translation>
         <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
         <translation>La tastiera non è stata programmata: il registro delle esecuzioni non può registrare questa esecuzione. %1</translation>
     </message>
+    <message>
+        <source>Rec&amp;ords...</source>
+        <translation>&amp;Ubicazione del registro...</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>The &amp;file beside the programming log: %1</source>
+        <translation>Il &amp;file accanto al registro di programmazione: %1</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL &amp;server:</source>
+        <translation>Un &amp;server PostgreSQL:</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Prova la connessione</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Connessione a %1...</translation>
+    </message>
+    <message>
+        <source>The record %1 can be used.</source>
+        <translation>Il registro %1 può essere usato.</translation>
+    </message>
+    <message>
+        <source>A record on a server is named by an address beginning with postgresql://, for example postgresql://station@workshop-server/vorlan.</source>
+        <translation>Un registro su un server si indica con un indirizzo che inizia con postgresql://, per esempio postgresql://station@workshop-server/vorlan.</translation>
+    </message>
+    <message>
+        <source>No password is kept here: the server's password comes from ~/.pgpass, PGPASSWORD or a PGSERVICE entry.</source>
+        <translation>Qui non si conserva alcuna password: la password del server viene da ~/.pgpass, PGPASSWORD o da una voce PGSERVICE.</translation>
+    </message>
+    <message>
+        <source>Close the station before choosing another record: its batch stays in the record it began in.</source>
+        <translation>Chiudere la postazione prima di scegliere un altro registro: il suo lotto resta nel registro in cui è iniziato.</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2 — %3 stations</source>
+        <translation>Tastiera %1 di %2 — %3 postazioni</translation>
+    </message>
 </context>
 </TS>

@@ -2799,5 +2799,49 @@ Vervangen?</translation>
         <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
         <translation>Het toetsenbord is niet geprogrammeerd: de registratie van de runs kan deze run niet opnemen. %1</translation>
     </message>
+    <message>
+        <source>Rec&amp;ords...</source>
+        <translation>Registratie&amp;plaats...</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Registratie</translation>
+    </message>
+    <message>
+        <source>The &amp;file beside the programming log: %1</source>
+        <translation>Het &amp;bestand naast het programmeerlogboek: %1</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL &amp;server:</source>
+        <translation>Een PostgreSQL-&amp;server:</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>Verbinding &amp;testen</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Verbinden met %1...</translation>
+    </message>
+    <message>
+        <source>The record %1 can be used.</source>
+        <translation>De registratie %1 kan worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>A record on a server is named by an address beginning with postgresql://, for example postgresql://station@workshop-server/vorlan.</source>
+        <translation>Een registratie op een server wordt aangeduid met een adres dat begint met postgresql://, bijvoorbeeld postgresql://station@workshop-server/vorlan.</translation>
+    </message>
+    <message>
+        <source>No password is kept here: the server's password comes from ~/.pgpass, PGPASSWORD or a PGSERVICE entry.</source>
+        <translation>Hier wordt geen wachtwoord bewaard: het wachtwoord van de server komt uit ~/.pgpass, PGPASSWORD of een PGSERVICE-item.</translation>
+    </message>
+    <message>
+        <source>Close the station before choosing another record: its batch stays in the record it began in.</source>
+        <translation>Sluit het station voordat er een andere registratie wordt gekozen: de batch blijft in de registratie waarin hij begon.</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2 — %3 stations</source>
+        <translation>Toetsenbord %1 van %2 — %3 stations</translation>
+    </message>
 </context>
 </TS>

@@ -2807,5 +2807,49 @@ Zastąpić je?</translation>
         <source>The keyboard was not programmed: the record of runs cannot take this run. %1</source>
         <translation>Klawiatura nie została zaprogramowana: rejestr przebiegów nie może zapisać tego przebiegu. %1</translation>
     </message>
+    <message>
+        <source>Rec&amp;ords...</source>
+        <translation>&amp;Miejsce rejestru...</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Rejestr</translation>
+    </message>
+    <message>
+        <source>The &amp;file beside the programming log: %1</source>
+        <translation>&amp;Plik obok dziennika programowania: %1</translation>
+    </message>
+    <message>
+        <source>A PostgreSQL &amp;server:</source>
+        <translation>&amp;Serwer PostgreSQL:</translation>
+    </message>
+    <message>
+        <source>&amp;Test connection</source>
+        <translation>&amp;Testuj połączenie</translation>
+    </message>
+    <message>
+        <source>Connecting to %1...</source>
+        <translation>Łączenie z %1...</translation>
+    </message>
+    <message>
+        <source>The record %1 can be used.</source>
+        <translation>Rejestru %1 można używać.</translation>
+    </message>
+    <message>
+        <source>A record on a server is named by an address beginning with postgresql://, for example postgresql://station@workshop-server/vorlan.</source>
+        <translation>Rejestr na serwerze wskazuje adres zaczynający się od postgresql://, na przykład postgresql://station@workshop-server/vorlan.</translation>
+    </message>
+    <message>
+        <source>No password is kept here: the server's password comes from ~/.pgpass, PGPASSWORD or a PGSERVICE entry.</source>
+        <translation>Żadne hasło nie jest tu przechowywane: hasło serwera pochodzi z ~/.pgpass, PGPASSWORD lub wpisu PGSERVICE.</translation>
+    </message>
+    <message>
+        <source>Close the station before choosing another record: its batch stays in the record it began in.</source>
+        <translation>Zamknij stanowisko, zanim wybierzesz inny rejestr: jego partia pozostaje w rejestrze, w którym się zaczęła.</translation>
+    </message>
+    <message>
+        <source>Keyboard %1 of %2 — %3 stations</source>
+        <translation>Klawiatura %1 z %2 — stanowiska: %3</translation>
+    </message>
 </context>
 </TS>

@@ -1,12 +1,15 @@
-// vorlanctl log: the record of programming runs as text, CSV or JSON, and
-// `log import FILE` for an old text log.
+// vorlanctl log: the record of programming runs as text, CSV or JSON,
+// `log import FILE` for an old text log, and `log export --to` / `log import
+// --from` between two records.
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/RecordArguments.h"
 #include "common/StringTable.h"
 #include "common/TerminalText.h"
+#include "records/RecordCopy.h"
 #include "records/RecordText.h"
 
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -123,6 +126,46 @@ int RunImport(RecordStore& store, const std::string& file) {
     return imported.unreadable.empty() ? 0 : 1;
 }
 
+// The finished runs of the command's record copied to other (export) or
+// from other into it (import).
+int RunCopy(const cmdline::Parsed& parsed, bool exporting, const std::string& other) {
+    const std::string command = exporting ? "log export" : "log import";
+    // A source that is not there is a mistyped name, not a new empty record.
+    std::error_code error;
+    if (!exporting && !IsServerRecord(other) && !std::filesystem::exists(other, error)) {
+        ShowRecordFailure(command, {RecordFailure::CannotOpen, other, "there is no such file"});
+        return 1;
+    }
+    const std::unique_ptr<RecordStore> mine = OpenRecordOf(parsed, command);
+    if (!mine) {
+        return 1;
+    }
+    RecordResult opened;
+    const std::unique_ptr<RecordStore> theirs = OpenRecord(other, {}, opened);
+    if (!theirs) {
+        ShowRecordFailure(command, opened);
+        return 1;
+    }
+    RecordStore& from = exporting ? *mine : *theirs;
+    RecordStore& to = exporting ? *theirs : *mine;
+    CopyCounts counts;
+    if (const RecordResult copied = CopyRuns(from, to, counts); !copied.Ok()) {
+        ShowRecordFailure(command, copied);
+        if (counts.added > 0) {
+            std::cerr << counts.added << " runs were added before that; copying again adds the "
+                      << "rest.\n";
+        }
+        return 1;
+    }
+    std::cout << counts.added << " runs added to " << TerminalLine(to.Name()) << ", "
+              << counts.known << " already there.\n";
+    if (counts.inProgress > 0) {
+        std::cout << counts.inProgress << " runs still in progress were left out; copy again "
+                  << "when they have ended.\n";
+    }
+    return 0;
+}
+
 } // namespace
 
 int RunLog(Args args) {
@@ -130,9 +173,22 @@ int RunLog(Args args) {
     if (const auto status = ReadArguments(args, "log", parsed)) {
         return *status;
     }
-    const bool import = !parsed.operands.empty() && parsed.operands[0] == "import";
-    if ((import && parsed.operands.size() != 2) || (!import && !parsed.operands.empty())) {
-        return UsageError("log", "takes no operand, or import FILE", kLogUsage);
+    const std::string verb = parsed.operands.empty() ? "" : parsed.operands[0];
+    const auto to = parsed.Value("--to");
+    const auto from = parsed.Value("--from");
+    const bool copy = (verb == "export" && to && !from) || (verb == "import" && from && !to);
+    if (copy && parsed.operands.size() == 1) {
+        if (parsed.Has("--order") || parsed.Has("--format") || parsed.Has("-o")) {
+            return UsageError("log", "--order, --format and -o do not go with " + verb, kLogUsage);
+        }
+        return RunCopy(parsed, verb == "export", to ? *to : *from);
+    }
+    const bool import = verb == "import" && !to && !from;
+    if ((import && parsed.operands.size() != 2) || (!import && !parsed.operands.empty()) ||
+        (!import && (to || from))) {
+        return UsageError(
+            "log", "takes no operand, import FILE, export --to LOCATION or import --from LOCATION",
+            kLogUsage);
     }
     const std::string format = parsed.Value("--format").value_or("text");
     const std::string out = parsed.Value("-o").value_or(std::string(kStandardOutput));

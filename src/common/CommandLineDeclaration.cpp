@@ -311,6 +311,24 @@ constexpr Option kLogOptions[] = {
      "text: one line a run as the programming log had them (tab-separated; the default); csv: "
      "every field of the record, UTF-8, formulas neutralised; json: one array of objects."},
     {"-o", {}, ValueKind::File, "OUT", 0, 0, {}, "The file to write (default: standard output)."},
+    {"--to",
+     {},
+     ValueKind::File,
+     "LOCATION",
+     0,
+     0,
+     {},
+     "log export: the record to copy the runs to, a file or a postgresql:// address without a "
+     "password."},
+    {"--from",
+     {},
+     ValueKind::File,
+     "LOCATION",
+     0,
+     0,
+     {},
+     "log import: the record to copy the runs from, a file or a postgresql:// address without a "
+     "password."},
     kRecords,
     kHelp,
 };
@@ -442,16 +460,22 @@ constexpr Command kCommands[] = {
      {}},
     {"log",
      {},
-     "[import FILE]",
+     "[import FILE | export --to LOCATION | import --from LOCATION]",
      "Print the record of programming runs, oldest first: each run's station, user, start, "
      "layout file as given and resolved, file and image SHA-256, keyboard type, bytes planned "
      "and written, duration, result, key test, order and place. A run still in progress says "
      "running; one whose process died is interrupted (bytes written not known). "
      "log import FILE adds the runs of an old text programming log; importing it again adds "
-     "nothing, and the lines it cannot read are listed by number, never guessed.",
+     "nothing, and the lines it cannot read are listed by number, never guessed. "
+     "log export --to LOCATION copies the finished runs of the record to another record (a "
+     "station's history to the workshop's server), log import --from LOCATION the other way; "
+     "each run goes over once however often it is copied (and never comes back), a run still "
+     "in progress waits for a later copy, and both say how many runs were added and how many "
+     "the target held already. The password of a server is never on the command line: libpq "
+     "reads it from ~/.pgpass, PGPASSWORD or PGSERVICE.",
      kLogOptions,
      kPlainExits,
-     "import"},
+     "import export"},
     {"type",
      "TEXT",
      {},

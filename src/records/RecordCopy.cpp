@@ -1,6 +1,7 @@
 #include "records/RecordCopy.h"
 
 #include <cstdlib>
+#include <unordered_set>
 #include <vector>
 
 namespace vorlan {
@@ -27,6 +28,20 @@ RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts) {
     if (from.Name() == to.Name()) {
         return {RecordFailure::Other, to.Name(), "the record to copy to is the one copied from"};
     }
+    // The keys of to's own runs: a run that went from to into from and comes
+    // back has one of them, and the same file under another name has all.
+    // The runs copied into to are known by their import key already.
+    std::unordered_set<std::string> own;
+    if (const RecordResult read = to.ReadRuns({},
+                                              [&](const RunRecord& run) {
+                                                  if (run.importKey.empty()) {
+                                                      own.insert(CopyKey(run));
+                                                  }
+                                                  return true;
+                                              });
+        !read.Ok()) {
+        return read;
+    }
     std::vector<RunRecord> slice;
     RecordResult written;
     const auto flush = [&]() {
@@ -49,6 +64,9 @@ RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts) {
         ++counts.read;
         RunRecord copy = run;
         copy.importKey = CopyKey(run);
+        if (own.count(copy.importKey) != 0) {
+            return true;
+        }
         copy.batchId = 0;
         copy.id = 0;
         slice.push_back(std::move(copy));
@@ -63,6 +81,7 @@ RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts) {
     if (!slice.empty()) {
         flush();
     }
+    counts.known = counts.read - counts.added;
     return written;
 }
 

@@ -11,6 +11,7 @@ namespace vorlan {
 struct CopyCounts {
     int read = 0;       // finished runs of the source
     int added = 0;      // new in the target
+    int known = 0;      // the target held them already
     int inProgress = 0; // left out: not finished in the source yet
 };
 
@@ -19,8 +20,9 @@ struct CopyCounts {
 // process, start and id in the source.
 std::string CopyKey(const RunRecord& run);
 
-// Adds the finished runs of from that to does not hold yet (by CopyKey),
-// in slices of one transaction each; copying again adds nothing. A copied
+// Adds the finished runs of from that to does not hold yet (by CopyKey: a
+// run copied in, or one of to's own that came back), in slices of one
+// transaction each; copying again, or back, adds nothing. A copied
 // run keeps its order and place but no batch row (the target's batches are
 // its own).
 RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts);

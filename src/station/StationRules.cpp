@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 namespace vorlan {
 
@@ -82,6 +83,37 @@ std::string HexCodes(const std::vector<std::uint8_t>& codes) {
         text += hex;
     }
     return text;
+}
+
+RecordResult ReadSharedProgress(RecordStore& store, const std::string& order, std::int64_t batchId,
+                                SharedProgress& out) {
+    SharedProgress read;
+    if (RecordResult counted = store.CountOrder(order, read.counts); !counted.Ok()) {
+        return counted;
+    }
+    RunQuery query;
+    query.anyOrder = false;
+    query.order = order;
+    query.batchId = batchId;
+    std::set<std::string> hosts;
+    const RecordResult runs = store.ReadRuns(query, [&](const RunRecord& run) {
+        hosts.insert(run.process.host);
+        return true;
+    });
+    if (!runs.Ok()) {
+        return runs;
+    }
+    read.stations = static_cast<int>(hosts.size());
+    out = read;
+    return {};
+}
+
+UiMessage PlaceMessage(int place, int count, int stations) {
+    if (stations > 1) {
+        return {StringId::StationKeyboardOfStations,
+                {std::to_string(place), std::to_string(count), std::to_string(stations)}};
+    }
+    return {StringId::StationKeyboardOf, {std::to_string(place), std::to_string(count)}};
 }
 
 } // namespace vorlan

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/StringTable.h"
+#include "common/UiMessage.h"
 #include "records/RecordPolicy.h"
 #include "station/Batch.h"
 #include "verify/KeyTestSession.h"
@@ -46,5 +47,18 @@ std::vector<KeyCaption> MissingKeys(const KeyTestSession& session, const TestPro
 
 // The codes of a sequence as bytes in hex: "E0 75".
 std::string HexCodes(const std::vector<std::uint8_t>& codes);
+
+// The batch's progress from every station: the order's counts in the record
+// and how many stations (hosts) have runs of the batch.
+struct SharedProgress {
+    OrderCounts counts;
+    int stations = 0;
+};
+RecordResult ReadSharedProgress(RecordStore& store, const std::string& order, std::int64_t batchId,
+                                SharedProgress& out);
+
+// The place line: "Keyboard 212 of 400", and how many stations share the
+// batch once it is more than this one.
+UiMessage PlaceMessage(int place, int count, int stations);
 
 } // namespace vorlan

@@ -38,6 +38,8 @@ check "--json --pc-layout --help -h" vorlanctl show -
 check "--json" vorlanctl check a.txt b.txt --j
 check "--json" vorlanctl diff a.txt --j
 check "--emulate --received --log --order --records --help" vorlanctl program --
+check "--to" vorlanctl log export --t
+check "--from" vorlanctl log import --fr
 check "0 1 2" vorlanctl program --emulate ""
 check "<files>" vorlanctl program --received ""
 check "<files>" vorlanctl program --log ""

@@ -1,4 +1,5 @@
 #include "records/RecordCopy.h"
+#include "records/RecordLocation.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 #include "testing/CliRunner.h"
@@ -31,11 +32,23 @@ TEST(RecordLocationTest, PasswordsAreTakenOutAndALocationHoldingOneIsRefused) {
         if (c.location.find("s3cret") == std::string::npos) {
             continue;
         }
+        // Never kept as the window's record, even when the settings were edited by hand.
+        EXPECT_EQ(ServerAddressProblem(c.location), StringId::RecordPasswordGiven);
+        EXPECT_EQ(WindowRecordAt(c.location, "/home/u/log/programming.log").location,
+                  "/home/u/log/records.db");
         RecordResult result;
         EXPECT_EQ(OpenRecordStore(c.location, result), nullptr);
         EXPECT_EQ(result.failure, RecordFailure::PasswordGiven) << c.location;
         EXPECT_EQ(result.English().find("s3cret"), std::string::npos) << result.English();
         EXPECT_NE(result.English().find(c.shown), std::string::npos) << result.English();
+    }
+    // The window's record: a server kept without its blanks, anything else not kept.
+    const WindowRecordPlace server = WindowRecordAt(" postgres://u@h/db ", "/l/programming.log");
+    EXPECT_EQ(server.location + "|" + server.importLog, "postgres://u@h/db|");
+    const WindowRecordPlace beside = WindowRecordAt("", "/l/programming.log");
+    EXPECT_EQ(beside.location + "|" + beside.importLog, "/l/records.db|/l/programming.log");
+    for (const char* bad : {"records.db", "mysql://h/db", "postgresql://h/db\nx", ""}) {
+        EXPECT_EQ(ServerAddressProblem(bad), StringId::RecordsNotServer) << bad;
     }
     // An address libpq cannot read is said as its words, not tried.
     RecordResult result;
@@ -164,6 +177,55 @@ TEST_F(PostgresRecordTest, AServerThatGoesAwayIsSaidAndTheStoreCarriesOnWhenItRe
     OrderCounts counts;
     ASSERT_TRUE(store->CountOrder("PO 5", counts).Ok());
     EXPECT_EQ(counts, (OrderCounts{1, 0, 0, 1}));
+}
+
+// Two stations' files join the workshop's server through vorlanctl, once
+// however often they are copied; a stopped server is said and adds nothing.
+TEST_F(PostgresRecordTest, StationFilesJoinTheServerOnceThroughVorlanctl) {
+    const std::string location = server_.Location(Database(""));
+    test::TempFolder home;
+    const auto run = [&](const std::string& words) {
+        const std::string command = "HOME=" + home.Path().string() +
+                                    " XDG_DATA_HOME=" + home.File("data") + " " + VORLAN_VORLANCTL +
+                                    " " + words + " >" + home.File("out") + " 2>&1";
+        const int status = std::system(command.c_str());
+        return std::make_pair(status, test::ReadFileBytes(home.File("out")));
+    };
+    const std::string layout = std::string(VORLAN_TEST_DATA_DIR) + "/programming/layout57.txt";
+    const std::string server = " --records '" + location + "'";
+    for (const char* station : {"a.db", "b.db"}) {
+        ASSERT_EQ(
+            run("program --emulate 1 --order 'PO 9' --records " + home.File(station) + " " + layout)
+                .first,
+            0);
+    }
+    const struct {
+        std::string words;
+        std::string said;
+    } copies[] = {
+        {"log export --records " + home.File("a.db") + " --to '" + location + "'", "1 runs added"},
+        {"log export --records " + home.File("b.db") + " --to '" + location + "'", "1 runs added"},
+        {"log export --records " + home.File("a.db") + " --to '" + location + "'", "0 runs added"},
+        {"log import --records " + home.File("c.db") + " --from '" + location + "'",
+         "2 runs added"},
+        {"log export --records " + home.File("c.db") + " --to '" + location + "'",
+         "0 runs added to " + location + ", 2 already there."},
+    };
+    for (const auto& c : copies) {
+        const auto [status, said] = run(c.words);
+        EXPECT_EQ(status, 0) << c.words << said;
+        EXPECT_NE(said.find(c.said), std::string::npos) << c.words << said;
+    }
+    const std::string logged = run("log" + server).second;
+    EXPECT_EQ(std::count(logged.begin(), logged.end(), '\n'), 2) << logged;
+    EXPECT_NE(logged.find("done\tPO 9 1\n"), std::string::npos) << logged;
+    ASSERT_TRUE(server_.Stop());
+    const auto [status, said] =
+        run("log export --records " + home.File("a.db") + " --to '" + location + "'");
+    ASSERT_TRUE(server_.Start());
+    EXPECT_NE(status, 0);
+    EXPECT_NE(said.find("cannot be reached"), std::string::npos) << said;
+    EXPECT_EQ(run("log" + server).second, logged);
 }
 
 // Three stations' vorlanctl at once on one order through the server, the

@@ -419,6 +419,24 @@ TEST_P(RecordStoreTest, CopyingAStationsHistoryAddsEachFinishedRunOnce) {
     EXPECT_EQ(copied[3].outcome, BatchOutcome::Passed);
     EXPECT_EQ(copied[3].imageSha256, runs[3].imageSha256);
     EXPECT_FALSE(CopyRuns(*store_, *store_, counts).Ok());
+    // Copied back, the station's own runs are known; the target's own is new,
+    // and going out again it is known there too.
+    RunRecord own = NewRun("");
+    ASSERT_TRUE(store_->BeginRun(own).Ok());
+    Finish(*store_, own, "done");
+    ASSERT_TRUE(CopyRuns(*store_, *station, counts).Ok());
+    EXPECT_EQ(counts.added, 1);
+    EXPECT_EQ(counts.known, 4);
+    ASSERT_TRUE(CopyRuns(*station, *store_, counts).Ok());
+    EXPECT_EQ(counts.added, 0);
+    EXPECT_EQ(counts.known, 5);
+    // The station's file under another name is the same record: nothing doubles.
+    std::error_code error;
+    std::filesystem::create_directories(folder_.File("again"), error);
+    auto same = SqliteRecordStore::Open(folder_.File("again/../station.db"), opened);
+    ASSERT_NE(same, nullptr) << opened.English();
+    ASSERT_TRUE(CopyRuns(*same, *station, counts).Ok());
+    EXPECT_EQ(counts.added, 0);
 }
 
 #ifndef _WIN32 // the stations are forked

@@ -12,6 +12,7 @@
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 #include "records/RecordText.h"
+#include "records/ui/RecordsDialog.h"
 #include "station/BatchReport.h"
 #include "station/StationRules.h"
 #include "station/ui/StationTools.h"
@@ -22,15 +23,20 @@
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/VerifyTools.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -407,6 +413,119 @@ TEST_F(StationTest, ALayoutFileChangedDuringTheBatchStopsIt) {
     std::vector<BatchRecord> open;
     ASSERT_TRUE(store->OpenBatches({}, open).Ok());
     EXPECT_TRUE(open.empty());
+}
+
+// Tools > Records... by keys alone: a password refused in words and never
+// kept, the connection test said, Esc keeping the last choice; the window's
+// record is the one chosen.
+TEST_F(StationTest, TheRecordIsChosenByKeysAndAPasswordIsNeverKept) {
+    const auto records = [&](const std::function<void(RecordsDialog&)>& drive) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTimer::singleShot(50, [drive] {
+            auto* dialog = qobject_cast<RecordsDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_TRUE(QTest::qWaitFor([dialog] {
+                const QWidget* focus = QApplication::focusWidget();
+                return focus && focus->window() == dialog;
+            }));
+            drive(*dialog);
+        });
+        QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
+        QMenu* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QTest::keyClick(menu, QKeySequence::mnemonic(UiText(StringId::MenuRecords))[0].key());
+    };
+    const auto press = [](RecordsDialog& dialog, StringId label) {
+        QTest::keyClick(QApplication::focusWidget(), QKeySequence::mnemonic(UiText(label))[0].key(),
+                        Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget()->window(), &dialog);
+        // An access key clicks its button a moment later, as a mouse would.
+        EXPECT_TRUE(QTest::qWaitFor([] {
+            const auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+            return button == nullptr || !button->isDown();
+        }));
+    };
+    const QString unreachable = QStringLiteral("postgresql://station@/none?host=") +
+                                folder.filePath(QStringLiteral("no-server"));
+    records([&](RecordsDialog& dialog) {
+        press(dialog, StringId::RecordsOnServer);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(),
+                         QStringLiteral(" postgresql://u:s3cret@h/db"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible()) << "a password is never accepted";
+        EXPECT_TRUE(dialog.Said().contains(QStringLiteral("postgresql://u@h/db")))
+            << dialog.Said().toStdString();
+        EXPECT_FALSE(dialog.Said().contains(QStringLiteral("s3cret")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), unreachable);
+        press(dialog, StringId::RecordsTest);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !dialog.Said().isEmpty() && !dialog.Testing(); }, 20000));
+        EXPECT_TRUE(dialog.Said().contains(QStringLiteral("cannot be reached")))
+            << dialog.Said().toStdString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(RecordSetting(), unreachable);
+    // Esc keeps the server; the window's batches go to it and say why they cannot.
+    records([&](RecordsDialog& dialog) {
+        press(dialog, StringId::RecordsBesideLog);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    EXPECT_EQ(RecordSetting(), unreachable);
+    questions.clear();
+    QTimer::singleShot(50, [] {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-18"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Station(), nullptr);
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.back().contains(QStringLiteral("cannot be reached")))
+        << questions.back().toStdString();
+    // Back to the file beside the log: its test says it can be used.
+    records([&](RecordsDialog& dialog) {
+        press(dialog, StringId::RecordsBesideLog);
+        press(dialog, StringId::RecordsTest);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !dialog.Said().isEmpty() && !dialog.Testing(); }, 20000));
+        EXPECT_TRUE(dialog.Said().contains(QStringLiteral("can be used")))
+            << dialog.Said().toStdString();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(RecordSetting(), QString());
+    EXPECT_FALSE(QSettings().contains(QStringLiteral("records/location")));
+}
+
+// Another station's keyboard of the batch in the record: the place line says
+// the batch's progress from both, and the record cannot be changed meanwhile.
+TEST_F(StationTest, ThePlaceLineCountsTheKeyboardsOfEveryStation) {
+    StartBatch(QStringLiteral("5"));
+    RecordResult opened;
+    const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+    ASSERT_TRUE(store) << opened.English();
+    RunRecord other;
+    other.process = {"other-station", 4242, 1};
+    other.order = "A-17 Boulangerie";
+    ASSERT_TRUE(store->BeginRun(other).Ok());
+    other.state = RunState::Finished;
+    other.result = "done";
+    other.keyTest = KeyTestOutcome::Passed;
+    other.outcome = BatchOutcome::Passed;
+    ASSERT_TRUE(store->UpdateRun(other).Ok());
+    TypeKeys(); // this station's first keyboard passes
+    const auto* place = Station()->findChild<QLabel*>(QStringLiteral("stationPlace"));
+    ASSERT_NE(place, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return place->text() == QStringLiteral("Keyboard 3 of 5 — 2 stations"); }, 10000))
+        << place->text().toStdString();
+    questions.clear();
+    tools->ChooseRecord();
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.back().contains(QStringLiteral("Close the station")));
 }
 
 } // namespace

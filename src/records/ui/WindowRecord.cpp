@@ -4,9 +4,11 @@
 #include "common/ui/QtText.h"
 #include "common/ui/UiMessageText.h"
 #include "common/ui/UiText.h"
+#include "records/RecordLocation.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 #include "records/RecordText.h"
+#include "records/ui/RecordsDialog.h"
 #include "verify/ProgrammingLog.h"
 
 #include <chrono>
@@ -30,16 +32,20 @@ std::shared_ptr<RecordStore> WindowRecord::Store(QString& why) {
     if (store) {
         return store;
     }
-    // The record beside the programming log, which it imports once.
-    const std::string log = ToPath(logPath());
-    const std::string path =
-        Utf8FromPath(PathFromUtf8(log).parent_path() / PathFromUtf8(std::string(kRecordFileName)));
+    // The server the settings name, or the record beside the programming
+    // log, which imports that log once.
+    const WindowRecordPlace place = WindowRecordAt(ToUtf8Text(RecordSetting()), ToPath(logPath()));
     RecordResult opened;
-    store = OpenRecord(path, log, opened);
+    store = OpenRecord(place.location, place.importLog, opened);
     if (!store) {
         why = UiMessageText(opened.Message());
     }
     return store;
+}
+
+void WindowRecord::Reset() {
+    store.reset();
+    *run = RunRecord{};
 }
 
 bool WindowRecord::Begin(const Planned& planned, QString& why) {

@@ -1,7 +1,7 @@
-// The desktop program's record: records.db beside the programming log,
-// opened once when first needed and shared by the window's single runs, the
-// log window and the station. A single run is a row of the record before the
-// keyboard is touched, and it does not start when the record cannot take it.
+// The desktop program's record: records.db beside the programming log, or
+// the server Tools > Records... keeps in the settings, opened once when first needed and shared by
+// the window's single runs, the log window and the station. A single run is a row of the record
+// before the keyboard is touched, and it does not start when the record cannot take it.
 #pragma once
 
 #include "verify/ui/VerifyTools.h"
@@ -23,6 +23,8 @@ public:
 
     // The record, or null with why when it cannot be opened (asked again next time).
     std::shared_ptr<RecordStore> Store(QString& why);
+    // Forgets the record, so the next use opens the one the settings name now.
+    void Reset();
 
     bool Begin(const Planned& run, QString& why) override;
     bool End(const ProgrammingRun& run, QString& why) override;

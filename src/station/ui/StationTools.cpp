@@ -11,6 +11,7 @@
 #include "programming/ui/ProgrammingWindows.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordText.h"
+#include "records/ui/RecordsDialog.h"
 #include "records/ui/WindowRecord.h"
 #include "station/BatchReport.h"
 #include "station/StationRules.h"
@@ -49,6 +50,9 @@ StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor, VerifyT
     reportAction = tools->addAction(UiText(StringId::StationReportMenu));
     reportAction->setObjectName(QStringLiteral("actionBatchReport"));
     reportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    recordsAction = tools->addAction(UiText(StringId::MenuRecords));
+    recordsAction->setObjectName(QStringLiteral("actionRecords"));
+    connect(recordsAction, &QAction::triggered, this, &StationTools::ChooseRecord);
     connect(batchAction, &QAction::triggered, this, &StationTools::StartBatch);
     connect(reportAction, &QAction::triggered, this, &StationTools::SaveReport);
 }
@@ -77,6 +81,18 @@ std::shared_ptr<RecordStore> StationTools::Record() {
         ShowError(window, UiText(StringId::StationNoRecord).arg(why));
     }
     return record;
+}
+
+void StationTools::ChooseRecord() {
+    // A batch in progress stays in the record it began in.
+    if (station) {
+        ShowError(window, UiText(StringId::RecordsStationOpen));
+        return;
+    }
+    if (AskRecordPlace(window, LogPath())) {
+        record.reset();
+        windowRecord->Reset();
+    }
 }
 
 void StationTools::StartBatch() {

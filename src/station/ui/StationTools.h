@@ -2,7 +2,7 @@
 // layout saved first, then the batch dialog and the station view), Tools >
 // "Batch report..." for the last order in the record, and at start the offer
 // to resume a batch that stopped before its end. Batches live in the record
-// beside the programming log.
+// beside the programming log, or on the server Tools > "Records..." names.
 #pragma once
 
 #include <QObject>
@@ -31,6 +31,8 @@ public:
 
     void StartBatch();
     void SaveReport();
+    // Tools > Records...: where the record is (refused while a batch runs).
+    void ChooseRecord();
     // When the record holds an open batch nobody runs: asks whether to resume it.
     void OfferResume();
 
@@ -52,6 +54,7 @@ private:
     std::shared_ptr<WindowRecord> windowRecord;
     QAction* batchAction = nullptr;
     QAction* reportAction = nullptr;
+    QAction* recordsAction = nullptr;
     QPointer<StationView> station;
     std::shared_ptr<PacingClock> clock;
     std::shared_ptr<RecordStore> record; // once opened, the one windowRecord holds

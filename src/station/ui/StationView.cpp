@@ -255,13 +255,24 @@ void StationView::ShowKeys() {
 }
 
 void StationView::ShowPlace() {
-    placeLine->setText(UiText(StringId::StationKeyboardOf)
-                           .arg(std::min(batch->Place(), batch->Settings().count))
-                           .arg(batch->Settings().count));
+    placeLine->setText(UiMessageText(PlaceMessage(std::min(batch->Place(), batch->Settings().count),
+                                                  batch->Settings().count, stations)));
+}
+
+void StationView::ReadShared() {
+    // Other stations' keyboards count too; a record that cannot say keeps the last counts.
+    SharedProgress shared;
+    if (ReadSharedProgress(*record, batch->Settings().order, batchId, shared).Ok()) {
+        batch->SetCounts(shared.counts);
+        stations = shared.stations;
+    }
 }
 
 void StationView::Show(State next, const QString& text) {
     state = next;
+    if (next == State::Waiting) {
+        ReadShared();
+    }
     ShowPlace();
     stateLine->setText(text);
     // Passed in green, failed in red, white on both; anything else as the window.
@@ -329,9 +340,9 @@ void StationView::StartProgramming() {
         PauseFor(begun);
         return;
     }
+    ReadShared();
     Show(State::Programming, UiText(StringId::StationProgramming).arg(0));
-    placeLine->setText(
-        UiText(StringId::StationKeyboardOf).arg(run->place).arg(batch->Settings().count));
+    placeLine->setText(UiMessageText(PlaceMessage(run->place, batch->Settings().count, stations)));
     bar->setValue(0);
     driver->ResetCounts();
     stop = false;

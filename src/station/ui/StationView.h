@@ -93,6 +93,8 @@ private:
     void AskStop();
     void ChooseReport();
     void ShowPlace();
+    // The order's counts and the stations sharing the batch, from the record.
+    void ReadShared();
     void ShowKeys();
     bool IsReportKey(const QKeyEvent& key) const;
     void FitScreen();
@@ -106,6 +108,7 @@ private:
     std::shared_ptr<RecordStore> record;
     std::int64_t batchId = 0;
     std::string batchFileSha; // the layout file's bytes when the batch began
+    int stations = 0;         // with runs of the batch, this one too
     State state = State::Waiting;
     bool keyboardStillThere = false; // after a verdict: wait until it is taken away
 
