@@ -1,5 +1,6 @@
 #include "station/BatchReport.h"
 
+#include "common/CsvCell.h"
 #include "verify/TextEscaping.h"
 
 #include <cstdlib>
@@ -13,26 +14,12 @@
 namespace vorlan {
 namespace {
 
-std::string CsvField(std::string_view text, char separator) {
-    if (text.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + '"';
-}
-
 void AppendCsvLine(std::string& out, const std::vector<std::string>& fields, char separator) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
             out += separator;
         }
-        out += CsvField(fields[i], separator);
+        out += CsvCell(fields[i], separator);
     }
     out += "\r\n";
 }

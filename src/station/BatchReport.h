@@ -64,7 +64,8 @@ struct CsvWords {
 CsvWords EnglishCsvWords();
 
 // RFC 4180: a byte-order mark, CRLF line ends, fields with the separator, a
-// quote or a line end quoted with their quotes doubled. One heading line and
+// quote or a line end quoted with their quotes doubled, and none a
+// spreadsheet would run as a formula (common/CsvCell.h). One heading line and
 // one line a keyboard, each carrying the order, layout, digest and station.
 std::string ReportCsv(const BatchReport& report, char separator,
                       const CsvWords& words = EnglishCsvWords());
