@@ -102,6 +102,7 @@ public:
     void SetWholeText(const QString& text) {
         whole_ = text;
         setToolTip(text);
+        setAccessibleName(text); // a screen reader reads it whole
         Elide();
     }
 
