@@ -85,8 +85,8 @@ std::string DisplayText(std::string_view text);
 
 // What a key's stored codes type in the PC layout whose names `naming` gives
 // (a US keyboard's for the standard names), in the form CodesOfText takes;
-// nothing for an empty key or codes that do not read as a text. What the
-// key panel, the layout sheet and show say a key types.
+// nothing for an empty key or codes that do not read as a text. What show
+// says a key types, single keys included.
 std::optional<std::string> KeyTypes(std::span<const std::int32_t> codes, const CodeNaming& naming);
 
 // What the key panel, the tooltip and the layout sheet say a key types: the

@@ -178,8 +178,8 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     const auto codesCell = [&](const std::string& codes, const std::string& types) {
         FittedText t = fit(codes, 2, kSheetTablePt);
         FittedText typed = fit(types, 2, kSheetTablePt);
-        if (typed.lines.empty()) {
-            return t;
+        if (typed.lines.empty() || t.lines.empty()) {
+            return typed.lines.empty() ? t : typed;
         }
         if (typed.fontPt != t.fontPt) {
             const double pt = std::min(t.fontPt, typed.fontPt);
