@@ -94,6 +94,29 @@ void SetText(QLineEdit* edit, const QString& text) {
     }
 }
 
+// One line, cut with an ellipsis where it is longer than the label (again
+// when the window's sizing changes the label); the tooltip holds it whole.
+class ElidedLabel : public QLabel {
+public:
+    explicit ElidedLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+    void SetWholeText(const QString& text) {
+        whole_ = text;
+        setToolTip(text);
+        setAccessibleName(text); // a screen reader reads it whole
+        Elide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        Elide();
+    }
+
+private:
+    void Elide() { setText(fontMetrics().elidedText(whole_, Qt::ElideRight, width())); }
+    QString whole_;
+};
+
 } // namespace
 
 // The grid itself lies at fixed pixel positions and does not scale.
@@ -191,6 +214,9 @@ KeyPanelControls::KeyPanelControls(QWidget& theClient) : client(theClient) {
         codeEdits[i]->setReadOnly(true);
     }
 
+    // What the codes type, in the line between the codes and the step buttons.
+    keyTypes = Place(new ElidedLabel(c), Dlu(383, 183, 116, 8), "keyTypes");
+
     previousButton = Place(new QPushButton(UiText(StringId::ButtonPrevious), c),
                            Dlu(382, 191, 52, 10), "previousButton");
     nextButton = Place(new QPushButton(UiText(StringId::ButtonNext), c), Dlu(447, 191, 52, 10),
@@ -241,6 +267,9 @@ void KeyPanelControls::Show(const PanelValues& v) {
     for (std::size_t i = 0; i < v.codeTextsUtf8.size(); ++i) {
         SetText(codeEdits[i], FromUtf8Text(v.codeTextsUtf8[i]));
     }
+    static_cast<ElidedLabel*>(keyTypes)->SetWholeText(
+        v.typesUtf8.empty() ? QString()
+                            : UiText(StringId::KeyTypesText).arg(FromUtf8Text(v.typesUtf8)));
     groupKey->setChecked(v.groupKey);
     singleKey->setChecked(v.singleKey);
     // Mode 4 (only from files) selects no radio button.

@@ -1,6 +1,6 @@
 // The main window's key panel: the RFID options, the key's flags and mode,
-// the "Programmed keys:" list, the key's number, name and 16 codes and the
-// step buttons, each placed on the client area where the window was designed
+// the "Programmed keys:" list, the key's number, name, 16 codes and what they
+// type, and the step buttons, each placed on the client area where the window was designed
 // (so the window's sizing moves them as its own children). It shows what the
 // editor puts into the panel and reads it back; only the user's own changes
 // reach the editor's On... entries.
@@ -16,6 +16,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -69,6 +70,7 @@ private:
     QLineEdit* keyNumber = nullptr;
     QLineEdit* keyName = nullptr;
     std::array<QLineEdit*, 16> codeEdits{};
+    QLabel* keyTypes = nullptr;
     QPushButton* previousButton = nullptr;
     QPushButton* nextButton = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/FileArguments.h"
 #include "cli/RecordArguments.h"
+#include "common/CsvCell.h"
 #include "common/StringTable.h"
 #include "common/TerminalText.h"
 #include "records/RecordCopy.h"

@@ -42,15 +42,6 @@ std::vector<int> Partners(const KeySpan& span) {
     return std::vector<int>(span.partners.begin(), span.partners.begin() + span.PartnerCount());
 }
 
-// What a key's codes type in the naming's PC layout, for the table and JSON.
-std::optional<std::string> TypesText(const KeyCodes& codes, const CodeNaming& naming) {
-    if (codes[0] == 0) {
-        return std::nullopt;
-    }
-    const std::vector<std::uint32_t> list(codes.begin(), codes.end());
-    return keyboards::TextOfCodes(list, keyboards::LayoutOfNaming(naming)).text;
-}
-
 json KeyJson(const LayoutDocument& doc, int k, const CodeNaming& naming) {
     const KeyRecord& key = doc.keys[static_cast<std::size_t>(k)];
     const KeySpan& span = doc.spans[static_cast<std::size_t>(k)];
@@ -65,7 +56,7 @@ json KeyJson(const LayoutDocument& doc, int k, const CodeNaming& naming) {
         {"name", Latin1ToUtf8(key.name.str())},
         {"codes", key.codes},
         {"codeNames", CodeNames(key.codes, naming)},
-        {"types", TypesText(key.codes, naming).value_or(std::string())},
+        {"types", keyboards::KeyTypes(key.codes, naming).value_or(std::string())},
     };
 }
 
@@ -176,7 +167,7 @@ void PrintTable(const LayoutDocument& doc, const CodeNaming& naming, std::ostrea
         const std::string codes = CodesText(key.codes, naming);
         if (!codes.empty()) {
             out << std::string(35, ' ') << codes << '\n';
-            if (const auto types = TypesText(key.codes, naming)) {
+            if (const auto types = keyboards::KeyTypes(key.codes, naming)) {
                 out << std::string(35, ' ')
                     << TerminalLine(FormatString(StringText(StringId::KeyTypesText),
                                                  {keyboards::DisplayText(*types)}))

@@ -503,8 +503,10 @@ constexpr Command kCommands[] = {
      "LAYOUT",
      {},
      "Write the key list of a layout file as import reads it: the text a key types where its "
-     "codes read as one, its codes otherwise. Importing the list gives the layout file again, "
-     "byte for byte, when its settings are those of a new layout.",
+     "codes read as one, its codes otherwise. A cell a spreadsheet would run as a formula (=, "
+     "+, -, @, a tab or a carriage return first) is written with an apostrophe before it, which "
+     "import takes off again. Importing the list gives the layout file again, byte for byte, "
+     "when its settings are those of a new layout.",
      kExportOptions,
      kPlainExits,
      {}},

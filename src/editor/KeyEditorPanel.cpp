@@ -159,6 +159,7 @@ void KeyEditor::OnCatalogPick(int row) {
         doc_.keyCatalog[static_cast<std::size_t>(doc_.catalogOrder[static_cast<std::size_t>(row)])];
     shown.nameLatin1 = entry.name.str();
     shown.codeTextsUtf8 = CodeTexts(entry.codes, naming_);
+    shown.typesUtf8 = TypesText(entry.codes, naming_);
     // The scratch record takes the entry, so that showing "no key" again (a
     // repaint) shows the same entry rather than stale scratch content.
     KeyRecord& scratch = Key(0);

@@ -1,5 +1,6 @@
 #include "editor/KeyList.h"
 
+#include "common/CsvCell.h"
 #include "common/Text.h"
 #include "editor/KeyOperations.h"
 #include "keyboards/TextCodes.h"
@@ -31,8 +32,9 @@ std::vector<Record> ParseCsv(std::string_view text, char separator,
     std::string cell;
     int row = 1;
     bool quoted = false, wasQuoted = false;
+    // A cell export kept from running as a formula reads back as its text.
     const auto endCell = [&] {
-        record.cells.push_back(cell);
+        record.cells.push_back(FormulaCellText(cell));
         cell.clear();
         wasQuoted = false;
     };
@@ -167,17 +169,6 @@ std::string ShapeOf(const LayoutDocument& doc, int k) {
         return span.partners[0] == k + 1 ? "double-right" : "double-down";
     }
     return "single";
-}
-
-std::string CsvCell(std::string_view text, char separator) {
-    if (text.find_first_of(std::string{'"', '\r', '\n', separator}) == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string out = "\"";
-    for (const char c : text) {
-        out += c == '"' ? "\"\"" : std::string(1, c);
-    }
-    return out + '"';
 }
 
 } // namespace

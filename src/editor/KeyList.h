@@ -1,7 +1,7 @@
 // A layout from a key list (a product list as a spreadsheet writes it) and
 // back: one row a key with its number, name, the text it types or its codes,
 // and its shape. CSV in UTF-8 with or without a byte-order mark, RFC 4180
-// quoting.
+// quoting, cells no spreadsheet runs as a formula (common/CsvCell.h).
 #pragma once
 
 #include "common/UiMessage.h"

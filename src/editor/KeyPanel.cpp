@@ -1,5 +1,7 @@
 #include "editor/KeyPanel.h"
 
+#include "keyboards/PcLayouts.h"
+#include "keyboards/TextCodes.h"
 #include "scancodes/CodeNames.h"
 
 #include <algorithm>
@@ -41,6 +43,10 @@ std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes, const Cod
     return texts;
 }
 
+std::string TypesText(const KeyCodes& codes, const CodeNaming& naming) {
+    return keyboards::KeyTypesShown(codes, keyboards::LayoutOfNaming(naming)).value_or("");
+}
+
 void KeyPanel::Load(int slot, const KeyRecord& key, const CodeNaming& naming) {
     values_.keyNumber = slot;
     values_.groupKey = key.groupKey();
@@ -48,6 +54,7 @@ void KeyPanel::Load(int slot, const KeyRecord& key, const CodeNaming& naming) {
     values_.mode = key.mode();
     values_.nameLatin1 = key.name.str();
     values_.codeTextsUtf8 = CodeTexts(key.codes, naming);
+    values_.typesUtf8 = TypesText(key.codes, naming);
 }
 
 bool KeyPanel::Show(const RfidOptions& rfid) {

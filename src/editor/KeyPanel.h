@@ -27,6 +27,9 @@ struct PanelValues {
     int keyNumber = 0;
     std::string nameLatin1;
     std::array<std::string, kCodesPerKey> codeTextsUtf8;
+    // What the codes type in the PC layout of the code names, as a key shows
+    // it ("158745⏎"); empty where they do not read as a text. Shown only.
+    std::string typesUtf8;
     bool groupKey = false;
     bool singleKey = false;
     KeyMode mode = KeyMode::Mode1; // Unnamed (only from files) selects no button
@@ -58,6 +61,8 @@ public:
 
 // The code names a key's codes show in the panel.
 std::array<std::string, kCodesPerKey> CodeTexts(const KeyCodes& codes, const CodeNaming& naming);
+// What they type there, as PanelValues::typesUtf8 holds it.
+std::string TypesText(const KeyCodes& codes, const CodeNaming& naming);
 
 class KeyPanel {
 public:

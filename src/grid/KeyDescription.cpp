@@ -152,10 +152,9 @@ std::vector<UiMessage> KeyToolTipLines(const LayoutDocument& doc, int slot,
         lines.push_back({StringId::TipCodesNone, {}});
     } else {
         lines.push_back({StringId::TipCodes, {Join(codes, ", ")}});
-        std::vector<std::uint32_t> list(key.codes.begin(), key.codes.end());
-        if (const auto text = keyboards::TextOfCodes(list, pcLayout).text;
-            text && !pcLayout.empty()) {
-            lines.push_back({StringId::KeyTypesText, {keyboards::DisplayText(*text)}});
+        if (const auto text =
+                pcLayout.empty() ? std::nullopt : keyboards::KeyTypesShown(key.codes, pcLayout)) {
+            lines.push_back({StringId::KeyTypesText, {*text}});
         }
     }
     lines.push_back(SpanLine(doc, slot));

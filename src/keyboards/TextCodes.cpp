@@ -455,4 +455,29 @@ std::string DisplayText(std::string_view text) {
     return out;
 }
 
+std::optional<std::string> KeyTypes(std::span<const std::int32_t> codes, const CodeNaming& naming) {
+    if (codes.empty() || codes[0] == 0) {
+        return std::nullopt;
+    }
+    const std::vector<std::uint32_t> list(codes.begin(), codes.end());
+    return TextOfCodes(list, LayoutOfNaming(naming)).text;
+}
+
+std::optional<std::string> KeyTypesShown(std::span<const std::int32_t> codes,
+                                         std::string_view layoutId) {
+    const std::size_t used =
+        static_cast<std::size_t>(std::find(codes.begin(), codes.end(), 0) - codes.begin());
+    if (used < 2) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> text =
+        TextOfCodes(std::vector<std::uint32_t>(codes.begin(), codes.begin() + used), layoutId).text;
+    const bool oneNamedKey = text && text->size() > 2 && text->front() == '{' &&
+                             (*text)[1] != '{' && text->find('}') == text->size() - 1;
+    if (!text || oneNamedKey) {
+        return std::nullopt;
+    }
+    return DisplayText(*text);
+}
+
 } // namespace vorlan::keyboards

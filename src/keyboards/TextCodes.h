@@ -5,10 +5,12 @@
 
 #include "common/StringTable.h"
 #include "common/UiMessage.h"
+#include "scancodes/ScanCodeTables.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -80,5 +82,17 @@ bool OnlyModifiers(const std::vector<std::uint32_t>& codes);
 
 // A text as a key shows it: Enter as ⏎, Tab as ⇥, braces written once.
 std::string DisplayText(std::string_view text);
+
+// What a key's stored codes type in the PC layout whose names `naming` gives
+// (a US keyboard's for the standard names), in the form CodesOfText takes;
+// nothing for an empty key or codes that do not read as a text. What show
+// says a key types, single keys included.
+std::optional<std::string> KeyTypes(std::span<const std::int32_t> codes, const CodeNaming& naming);
+
+// What the key panel, the tooltip and the layout sheet say a key types: the
+// text as a key shows it ("158745⏎"), where it says more than the code names
+// do; nothing for one key alone (a single code, or a named key like {Up}).
+std::optional<std::string> KeyTypesShown(std::span<const std::int32_t> codes,
+                                         std::string_view layoutId);
 
 } // namespace vorlan::keyboards

@@ -3,6 +3,8 @@
 #include "common/Text.h"
 #include "grid/GridGeometry.h"
 #include "hyphenation/HyphenationChoice.h"
+#include "keyboards/PcLayouts.h"
+#include "keyboards/TextCodes.h"
 #include "layout/LayoutDocument.h"
 #include "printing/LegendPlan.h"
 #include "printing/PrintPages.h"
@@ -169,15 +171,36 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
     };
     double widths[] = {room(0, 10), 42, 0, room(3, 12), room(4, 10)};
     widths[2] = p.width - widths[0] - widths[1] - widths[3] - widths[4];
-    const auto makeRow = [&](const std::vector<std::string>& texts, bool header) {
+    const auto fit = [&](std::string_view text, std::size_t column, double pt) {
+        return FitText(text, widths[column] - 2 * kRowPadMm, 1e6, m, pt, hyphenator.get());
+    };
+    // The codes column says under the code names what they type, at one size.
+    const auto codesCell = [&](const std::string& codes, const std::string& types) {
+        FittedText t = fit(codes, 2, kSheetTablePt);
+        FittedText typed = fit(types, 2, kSheetTablePt);
+        if (typed.lines.empty() || t.lines.empty()) {
+            return typed.lines.empty() ? t : typed;
+        }
+        if (typed.fontPt != t.fontPt) {
+            const double pt = std::min(t.fontPt, typed.fontPt);
+            t = fit(codes, 2, pt);
+            typed = fit(types, 2, pt);
+        }
+        t.lines.insert(t.lines.end(), typed.lines.begin(), typed.lines.end());
+        t.widthMm = std::max(t.widthMm, typed.widthMm);
+        t.heightMm += typed.heightMm;
+        return t;
+    };
+    const auto makeRow = [&](const std::vector<std::string>& texts, bool header,
+                             const std::string& types = {}) {
         SheetRow row;
         row.header = header;
         double x = p.x;
         double h = 0;
         for (std::size_t i = 0; i < texts.size(); ++i) {
             MmRect box{x, 0, widths[i], 0};
-            FittedText t = FitText(texts[i], widths[i] - 2 * kRowPadMm, 1e6, m, kSheetTablePt,
-                                   hyphenator.get());
+            FittedText t =
+                i == 2 && !header ? codesCell(texts[i], types) : fit(texts[i], i, kSheetTablePt);
             h = std::max(h, t.heightMm);
             row.cells.emplace_back(box, std::move(t));
             x += widths[i];
@@ -196,6 +219,7 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
         plan.pages.back().rows.push_back(std::move(row));
     };
     put(makeRow(headerTexts, true));
+    const std::string layoutId = keyboards::LayoutOfNaming(naming);
     std::string outOfRange;
     for (int k = 1; k <= std::clamp(keyCount, 0, kMaxKeys); ++k) {
         // A double or quad key is one row, under its first cell's number.
@@ -216,9 +240,12 @@ SheetPlan PlanSheet(const LayoutDocument& doc, const PageSetup& page, std::strin
             mode += " (!)";
             outOfRange += (outOfRange.empty() ? "" : ", ") + std::to_string(k);
         }
+        const std::optional<std::string> types = keyboards::KeyTypesShown(key.codes, layoutId);
         SheetRow row = makeRow({std::to_string(k), Latin1ToUtf8(key.name.str()),
                                 CodeNamesText(doc, k, naming), mode, flags},
-                               false);
+                               false,
+                               types ? FormatString(words(StringId::KeyTypesText, -1), {*types})
+                                     : std::string());
         if (y + row.box.height > p.Bottom()) {
             y = newPage();
             put(makeRow(headerTexts, true));

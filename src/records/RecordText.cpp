@@ -219,28 +219,4 @@ bool IsRecordFile(const std::string& output, const std::string& recordPath) {
     return false;
 }
 
-std::string CsvCell(std::string_view text, char separator) {
-    std::string cell(text);
-    bool quote = false;
-    if (!cell.empty() && (cell[0] == '=' || cell[0] == '+' || cell[0] == '-' || cell[0] == '@' ||
-                          cell[0] == '\t' || cell[0] == '\r')) {
-        cell.insert(cell.begin(), '\'');
-        quote = true;
-    }
-    if (cell.find_first_of(std::string{separator, '"', '\n', '\r'}) != std::string::npos) {
-        quote = true;
-    }
-    if (!quote) {
-        return cell;
-    }
-    std::string out = "\"";
-    for (const char c : cell) {
-        out += c;
-        if (c == '"') {
-            out += '"';
-        }
-    }
-    return out + "\"";
-}
-
 } // namespace vorlan

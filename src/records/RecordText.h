@@ -1,7 +1,7 @@
 // The record as text: a run as the programming log's line (the `text` form of
 // `vorlanctl log` and the --log copy, so scripts that read the log go on
-// reading it), an old text log read back for import, CSV cells that no
-// spreadsheet runs as a formula, and the record's default place.
+// reading it), an old text log read back for import, and the record's
+// default place.
 #pragma once
 
 #include "records/RecordStore.h"
@@ -53,10 +53,5 @@ std::string LayoutFileSha256(const std::string& path);
 // Whether writing to output would write to the record at recordPath or to one
 // of the files SQLite keeps beside it (the same file under another name too).
 bool IsRecordFile(const std::string& output, const std::string& recordPath);
-
-// A CSV cell: quoted where it must be (the separator, a quote, a line end),
-// and a text a spreadsheet would run as a formula (=, +, -, @, TAB or CR at
-// its start) prefixed with an apostrophe and quoted.
-std::string CsvCell(std::string_view text, char separator);
 
 } // namespace vorlan

@@ -81,7 +81,7 @@ CsvWords EnglishCsvWords();
 
 // RFC 4180: a byte-order mark (UTF-8), CRLF line ends, fields with the
 // separator, a quote or a line end quoted with their quotes doubled, and
-// cells a spreadsheet would run as a formula neutralised. One heading line
+// cells a spreadsheet would run as a formula neutralised (common/CsvCell.h). One heading line
 // and one line a keyboard, each with its order, place and count (apart, so
 // "1/5" never becomes a date), layout, digests and station.
 std::string ReportCsv(const BatchReport& report, char separator,

@@ -63,11 +63,15 @@ TEST_F(KeyListCommandTest, TypePrintsTheCodesAndNamesOrRefuses) {
 
 TEST_F(KeyListCommandTest, ImportThenExportThenImportGivesTheSameFile) {
     // A spreadsheet's list: byte-order mark, ';' separators, quoted cells
-    // with the separator and doubled quotes, CR LF, a joined key, codes.
+    // with the separator and doubled quotes, CR LF, a joined key, codes;
+    // names and texts a spreadsheet would run as formulas, one of them
+    // written as a spreadsheet shows it as text (an apostrophe before).
     const fs::path list =
         Write("keys.csv", "\xEF\xBB\xBFkey;name;text;codes;shape\r\n"
                           "1;Br\xC3\xB6tchen;158745{Enter};;\r\n"
                           "2;\"Kaffee \"\"gro\xC3\x9F\"\"\";Kaffee;;double-right\r\n"
+                          "4;=SUM(A1);-;;\r\n"
+                          "5;''@home;'+;;\r\n"
                           "9;Ctrl C;;20 33;\r\n"
                           "10;;\xC3\xA9t\xC3\xA9;;quad\r\n"
                           "60;Rechts;{F5};;single\r\n");
@@ -88,6 +92,8 @@ TEST_F(KeyListCommandTest, ImportThenExportThenImportGivesTheSameFile) {
     EXPECT_NE(csv.find("key,name,text,codes,shape\r\n"), std::string::npos) << csv;
     EXPECT_NE(csv.find("1,Br\xC3\xB6tchen,158745{Enter},,single\r\n"), std::string::npos) << csv;
     EXPECT_NE(csv.find("9,Ctrl C,,20 33,single\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("4,\"'=SUM(A1)\",\"'-\",,single\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("5,\"''@home\",\"'+\",,single\r\n"), std::string::npos) << csv;
     // Shift stays on for the rest of "Kaffee": kept as its codes, and said.
     EXPECT_NE(csv.find("2,\"Kaffee \"\"gro\xC3\x9F\"\"\",,18 66 21 43 43 36 36,double-right"),
               std::string::npos)

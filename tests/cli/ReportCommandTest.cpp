@@ -133,6 +133,15 @@ TEST_F(ReportCommandTest, CsvRowsAreTheLogsInEachLocalesSeparatorAndLanguage) {
     const std::string csv = (folder / "tabs.csv").string();
     ASSERT_EQ(RunVorlanctl({"report", log, "--separator", "tab", "-o", csv}, folder).status, 0);
     EXPECT_EQ(ReadByPython(csv, '\t').substr(0, 12), "Order|Place|");
+
+    // An order a spreadsheet would run as a formula is written as text.
+    ProgrammingRun formula = runs.front();
+    formula.batch = FormatBatchField({"=HYPERLINK(\"x\")", 1, 1, KeyTestOutcome::Passed, false});
+    ASSERT_TRUE(AppendToLog(log, formula).Ok());
+    ASSERT_EQ(
+        RunVorlanctl({"report", log, "--order", "=HYPERLINK(\"x\")", "-o", csv}, folder).status, 0);
+    const std::string bytes = test::ReadFileBytes(csv);
+    EXPECT_NE(bytes.find("\r\n\"'=HYPERLINK(\"\"x\"\")\""), std::string::npos) << bytes;
 }
 
 TEST_F(ReportCommandTest, RefusesWhatItCannotReport) {

@@ -1,4 +1,5 @@
 #include "hyphenation/HyphenationChoice.h"
+#include "keyboards/PcLayouts.h"
 #include "printing/LegendPlan.h"
 #include "printing/PrintPages.h"
 #include "printing/SheetPlan.h"
@@ -329,6 +330,44 @@ TEST(SheetPlanTest, GridSettingsAndTableOverPages) {
     ASSERT_FALSE(last.empty());
     EXPECT_EQ(StringId::SheetModeOutOfRange, last.back().format);
     EXPECT_EQ("3", last.back().args.at(0).literal);
+}
+
+// Under a key's code names the sheet says what it types in the PC layout of
+// the names, in the sheet's words; nothing for codes that are no text or a
+// named key alone.
+TEST(SheetPlanTest, TheCodesColumnSaysWhatAKeyTypes) {
+    const FixedMeasurer m;
+    LayoutDocument doc;
+    doc.settings.keyCount = 56;
+    doc.ResetToNew();
+    const std::pair<int, KeyCodes> keys[] = {
+        {1, {0x16, 0x2E, 0x3E, 0x3D, 0x25, 0x2E, 0x5A}}, // 158745 Enter
+        {2, {0x1A, 0x35}},                               // US z y: QWERTZ swaps them
+        {3, {0x04}},                                     // F3
+        {4, {0x12}},                                     // Shift, nothing after it
+    };
+    for (const auto& [k, codes] : keys) {
+        doc.MakeSlotSingle(k);
+        doc.keys[static_cast<std::size_t>(k)].name = "K";
+        doc.keys[static_cast<std::size_t>(k)].codes = codes;
+    }
+    const SheetPlan plan = PlanSheet(
+        doc, StandardPage(PaperSize::A4), "", m,
+        [](StringId id, int) {
+            return id == StringId::KeyTypesText ? std::string("tippt %1") : EnglishWords(id);
+        },
+        keyboards::NamingFor("de"));
+    ASSERT_FALSE(plan.error);
+    const std::vector<SheetRow>& rows = plan.pages.at(0).rows;
+    ASSERT_EQ(rows.size(), 5u);
+    const auto codesCell = [&](std::size_t row) { return rows[row].cells.at(2).second.lines; };
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(codesCell(1), (Lines{"1 5 8 7 4 5 Enter", "tippt 158745\u23CE"}));
+    EXPECT_EQ(codesCell(2), (Lines{"Y Z", "tippt yz"}));
+    EXPECT_EQ(codesCell(3), Lines{"F3"});
+    EXPECT_EQ(codesCell(4), Lines{"Shift_left"});
+    // The row is as high as its lines.
+    EXPECT_GT(rows[1].box.height, rows[3].box.height + m.LineHeightMm(kSheetTablePt) - 1e-9);
 }
 
 TEST(PageGeometryTest, PageImagesStayWithinTheirBudgetAtTheHighestDpi) {

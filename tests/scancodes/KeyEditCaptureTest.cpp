@@ -11,6 +11,7 @@
 #include "testing/MainWindowFixture.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,43 +111,144 @@ TEST_F(KeyEditCaptureTest, InsertKeyFromThePopupOpensTheDialog) {
     EXPECT_EQ(e.Document().keys[5].codes[0], 0x21);
 }
 
-// "Type a text..." types in the View menu's PC layout: the text dialog shows
-// the codes as the text is typed, refuses what the layout cannot type, and
-// OK puts the codes into the key, capture then going on after them.
-TEST_F(KeyEditCaptureTest, TypeATextGivesTheCodesOfTheChosenPcLayout) {
+// "Type a text..." as a user works it: the capture's button clicked, the
+// text typed into the text dialog and Enter; the text dialog's refusal says
+// what and where, and neither Enter on it nor Escape stores anything.
+class TypeATextTest : public KeyEditCaptureTest {
+protected:
+    // Opens the key's capture with Enter, clicks "Type a text..." and runs
+    // `typing` in the text dialog; then `afterText` in the capture, whose
+    // OK is clicked last.
+    void TypeInCapture(QWidget& window, std::function<void(QDialog&, QLineEdit&)> typing,
+                       std::function<void(CaptureScanCodesDialog&)> afterText = {}) {
+        QTimer::singleShot(0, [&, typing, afterText] {
+            auto* capture =
+                qobject_cast<CaptureScanCodesDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(capture, nullptr);
+            ++opened;
+            QTimer::singleShot(0, [typing] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                ASSERT_NE(dialog, nullptr);
+                TypeInto(*dialog, typing);
+                if (dialog->isVisible()) {
+                    ADD_FAILURE() << "the text dialog stayed open";
+                    dialog->reject();
+                }
+            });
+            QTest::mouseClick(capture->TypeTextButton(), Qt::LeftButton);
+            if (afterText) {
+                afterText(*capture);
+            }
+            QTest::mouseClick(capture->findChild<QPushButton*>(QStringLiteral("okButton")),
+                              Qt::LeftButton);
+        });
+        Press(&window, kEnter);
+    }
+
+    static void TypeInto(QDialog& dialog, const std::function<void(QDialog&, QLineEdit&)>& typing) {
+        ASSERT_EQ(dialog.objectName().toStdString(), "typeTextDialog");
+        auto* text = dialog.findChild<QLineEdit*>(QStringLiteral("typedText"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(dialog.focusWidget(), text) << "the text field takes the keys first";
+        typing(dialog, *text);
+    }
+    static QString Shown(const QDialog& dialog) {
+        return dialog.findChild<QLabel*>(QStringLiteral("typedCodes"))->text();
+    }
+    // A sign QTest cannot type, as a keyboard of another layout sends it.
+    static void TypeSign(QLineEdit& text, const QString& sign) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, sign);
+        QApplication::sendEvent(&text, &press);
+    }
+};
+
+TEST_F(TypeATextTest, TheTextsCodesInTheChosenPcLayoutGoIntoTheKeyAndThePanelSaysWhatItTypes) {
     MainDialog w(dialogs);
     w.show();
     w.ViewActions().PcLayouts().Entry("de")->trigger();
     KeyEditor& e = w.Editor();
     QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, CellCentre(7));
-    QString refusal;
-    QTimer::singleShot(0, [&] {
-        auto* capture = qobject_cast<CaptureScanCodesDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(capture, nullptr);
-        ++opened;
-        QTimer::singleShot(0, [&] {
-            QWidget* typing = QApplication::activeModalWidget();
-            ASSERT_NE(typing, nullptr);
-            auto* text = typing->findChild<QLineEdit*>(QStringLiteral("typedText"));
-            auto* result = typing->findChild<QLabel*>(QStringLiteral("typedCodes"));
-            ASSERT_NE(text, nullptr);
-            text->setText(QString::fromUtf8("\xE2\x98\x83")); // beyond QTest's keys
-            refusal = result->text();
-            text->clear();
-            QTest::keyClicks(text, QStringLiteral("z@{Enter}"));
-            QTest::keyClick(text, Qt::Key_Return); // OK, the dialog's default button
+    QString codesShown;
+    TypeInCapture(
+        w,
+        [&](QDialog& dialog, QLineEdit& text) {
+            QTest::keyClicks(&text, QStringLiteral("z@{Enter}"));
+            codesShown = Shown(dialog);
+            QTest::keyClick(&text, Qt::Key_Return); // OK, the dialog's default button
+        },
+        [](CaptureScanCodesDialog& capture) {
+            // The text is in the capture's fields, and capture goes on after it.
+            EXPECT_EQ(capture.findChild<QLineEdit*>(QStringLiteral("name1"))->text().toStdString(),
+                      "Z");
+            Press(&capture, kC);
         });
-        capture->TypeTextButton()->click();
-        Press(capture, kC); // capture goes on after the text
-        capture->findChild<QPushButton*>(QLatin1String("okButton"))->click();
-    });
-    Press(&w, kEnter);
     EXPECT_EQ(opened, 1);
-    EXPECT_EQ(refusal.toStdString(),
-              "\"\xE2\x98\x83\" cannot be typed on a German PC keyboard (character 1)");
+    EXPECT_EQ(codesShown.toStdString(), "53 Z, 224 extended, 17 Alt_right, 21 Q, 90 Enter");
     const KeyCodes expected = {0x35, 0xE0, 0x11, 0x15, 0x5A, 0x21};
     EXPECT_EQ(e.Document().keys[7].codes, expected);
     EXPECT_EQ(e.Panel().codeTextsUtf8[0], "Z");
+    EXPECT_TRUE(messages.isEmpty());
+
+    // The panel says what a key types in the PC layout: with AltGr held
+    // from the @ on, C types a cent sign. Nothing for codes that are no text.
+    auto* types = w.findChild<QLabel*>(QStringLiteral("keyTypes"));
+    ASSERT_NE(types, nullptr);
+    EXPECT_EQ(types->text().toStdString(), "types z@\u23CE\u00A2");
+    e.Document().keys[7].codes = {0x35, 0x12};
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, CellCentre(8));
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, CellCentre(7));
+    EXPECT_EQ(types->text(), QString()); // Shift with nothing after it
+}
+
+TEST_F(TypeATextTest, ARefusedTextOrEscapeStoresNothing) {
+    MainDialog w(dialogs);
+    w.show();
+    w.ViewActions().PcLayouts().Entry("de")->trigger();
+    KeyEditor& e = w.Editor();
+    QTest::mouseClick(w.Grid(), Qt::LeftButton, {}, CellCentre(3));
+    e.Document().keys[3].codes = {0x1C};
+    e.Document().MakeSlotSingle(3);
+    const KeyCodes before = e.Document().keys[3].codes;
+    const struct {
+        const char* what;
+        std::function<void(QLineEdit&)> type;
+        std::string refusal;
+    } cases[] = {
+        {"a sign the layout has no key for",
+         [](QLineEdit& text) {
+             QTest::keyClicks(&text, QStringLiteral("ab"));
+             TypeSign(text, QString::fromUtf8("\xE2\x98\x83"));
+         },
+         "\"\xE2\x98\x83\" cannot be typed on a German PC keyboard (character 3)"},
+        {"more than 16 codes",
+         [](QLineEdit& text) { QTest::keyClicks(&text, QStringLiteral("1234567890123456{F1}")); },
+         "The text needs 17 codes and a key holds 16: it stops fitting at character 17"},
+        {"a name no key has",
+         [](QLineEdit& text) { QTest::keyClicks(&text, QStringLiteral("1{Nope}")); },
+         "No key is named \"{Nope}\""},
+        {"Escape after a text that would do",
+         [](QLineEdit& text) { QTest::keyClicks(&text, QStringLiteral("42")); }, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TypeInCapture(w, [&](QDialog& dialog, QLineEdit& text) {
+            c.type(text);
+            auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            if (!c.refusal.empty()) {
+                EXPECT_NE(Shown(dialog).toStdString().find(c.refusal), std::string::npos)
+                    << Shown(dialog).toStdString();
+                EXPECT_FALSE(ok->isEnabled());
+                QTest::keyClick(&text, Qt::Key_Return);
+                EXPECT_TRUE(dialog.isVisible()) << "Enter took a refused text";
+            } else {
+                EXPECT_TRUE(ok->isEnabled());
+            }
+            QTest::keyClick(&text, Qt::Key_Escape);
+        });
+        EXPECT_EQ(e.Document().keys[3].codes, before);
+    }
+    EXPECT_EQ(opened, 4);
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 } // namespace

@@ -43,6 +43,8 @@ TypeTextDialog::TypeTextDialog(const TextTypist& typist, QWidget* parent)
     layout->addWidget(result_);
     layout->addWidget(buttons);
     setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    // The text takes the keys from the start, whichever window had them.
+    text_->setFocus(Qt::OtherFocusReason);
     Retype();
 }
 
