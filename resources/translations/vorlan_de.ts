@@ -2159,10 +2159,6 @@ Ersetzen?</translation>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
         <translation>Eine Serie endete vorzeitig: Auftrag %1, %2 von %3 Tastaturen haben bestanden. Fortsetzen?</translation>
     </message>
-    <message>
-        <source>the keyboard sent codes of no key: %1</source>
-        <translation>die Tastatur sandte Codes keiner Taste: %1</translation>
-    </message>
     <message numerus="yes">
         <source>%n keys cannot be tested from key presses</source>
         <translation>
@@ -2275,10 +2271,6 @@ Ersetzen?</translation>
         <translation>„Nein“ beendet die Serie: Ihre bisherigen Tastaturen bleiben im Programmierprotokoll, und Extras &gt; Serienbericht schreibt weiterhin ihren Bericht.</translation>
     </message>
     <message>
-        <source>The keyboard that was in progress is recorded as failed.</source>
-        <translation>Die Tastatur, die in Arbeit war, wird als fehlgeschlagen erfasst.</translation>
-    </message>
-    <message>
         <source>Still to press: %1</source>
         <translation>Noch zu drücken: %1</translation>
     </message>
@@ -2351,10 +2343,6 @@ Ersetzen?</translation>
     <message>
         <source>types %1</source>
         <translation>tippt %1</translation>
-    </message>
-    <message>
-        <source>does not read as text</source>
-        <translation>ergibt keinen Text</translation>
     </message>
     <message>
         <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
@@ -2505,10 +2493,6 @@ Ersetzen?</translation>
     <message>
         <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
         <translation>Der Abbild-Erzeuger bricht in dieser Zeile ab, daher weisen vorlanctl image und program die Datei zurück: Ungültiges Dateiformat. (%1)</translation>
-    </message>
-    <message>
-        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
-        <translation>Das Programmierprotokoll wurde nicht geschrieben: Es ist kein Datenordner bekannt (HOME, unter Windows APPDATA, ist nicht gesetzt). Geben Sie mit --log FILE eine Protokolldatei an.</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>

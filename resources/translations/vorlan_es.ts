@@ -2159,10 +2159,6 @@ Replace them?</source>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
         <translation>Un lote se detuvo antes de terminar: pedido %1, %2 de %3 teclados correctos. ¿Reanudarlo?</translation>
     </message>
-    <message>
-        <source>the keyboard sent codes of no key: %1</source>
-        <translation>el teclado envió códigos de ninguna tecla: %1</translation>
-    </message>
     <message numerus="yes">
         <source>%n keys cannot be tested from key presses</source>
         <translation>
@@ -2275,10 +2271,6 @@ Replace them?</source>
         <translation>«No» termina el lote: sus teclados hasta ahora quedan en el registro de programación, y Herramientas &gt; Informe del lote sigue escribiendo su informe.</translation>
     </message>
     <message>
-        <source>The keyboard that was in progress is recorded as failed.</source>
-        <translation>El teclado que estaba en curso se registra como fallido.</translation>
-    </message>
-    <message>
         <source>Still to press: %1</source>
         <translation>Falta pulsar: %1</translation>
     </message>
@@ -2351,10 +2343,6 @@ Replace them?</source>
     <message>
         <source>types %1</source>
         <translation>escribe %1</translation>
-    </message>
-    <message>
-        <source>does not read as text</source>
-        <translation>no se lee como texto</translation>
     </message>
     <message>
         <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
@@ -2505,10 +2493,6 @@ Replace them?</source>
     <message>
         <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
         <translation>El generador de la imagen se detiene en esta línea, así que vorlanctl image y program rechazan el archivo: Formato de archivo no válido. (%1)</translation>
-    </message>
-    <message>
-        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
-        <translation>No se ha escrito el registro de programación: no se conoce ninguna carpeta de datos (HOME, o APPDATA en Windows, no está definida). Indique un archivo de registro con --log FILE.</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>

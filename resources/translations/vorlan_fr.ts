@@ -2159,10 +2159,6 @@ Les remplacer ?</translation>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
         <translation>Un lot s'est arrêté avant sa fin : commande %1, %2 claviers sur %3 réussis. Le reprendre ?</translation>
     </message>
-    <message>
-        <source>the keyboard sent codes of no key: %1</source>
-        <translation>le clavier a envoyé des codes d'aucune touche : %1</translation>
-    </message>
     <message numerus="yes">
         <source>%n keys cannot be tested from key presses</source>
         <translation>
@@ -2275,10 +2271,6 @@ Les remplacer ?</translation>
         <translation>« Non » termine le lot : ses claviers jusqu'ici restent dans le journal de programmation, et Outils &gt; Rapport de lot écrit toujours son rapport.</translation>
     </message>
     <message>
-        <source>The keyboard that was in progress is recorded as failed.</source>
-        <translation>Le clavier qui était en cours est enregistré en échec.</translation>
-    </message>
-    <message>
         <source>Still to press: %1</source>
         <translation>Reste à appuyer : %1</translation>
     </message>
@@ -2351,10 +2343,6 @@ Les remplacer ?</translation>
     <message>
         <source>types %1</source>
         <translation>tape %1</translation>
-    </message>
-    <message>
-        <source>does not read as text</source>
-        <translation>ne se lit pas comme un texte</translation>
     </message>
     <message>
         <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
@@ -2505,10 +2493,6 @@ Les remplacer ?</translation>
     <message>
         <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
         <translation>Le générateur d'image s'arrête à cette ligne ; vorlanctl image et program refusent donc le fichier : Format de fichier non valide. (%1)</translation>
-    </message>
-    <message>
-        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
-        <translation>Le journal de programmation n'a pas été écrit : aucun dossier de données n'est connu (HOME, ou APPDATA sous Windows, n'est pas défini). Indiquez un fichier journal avec --log FILE.</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>

@@ -2159,10 +2159,6 @@ Sostituirli?</translation>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
         <translation>Un lotto si è fermato prima della fine: ordine %1, %2 di %3 tastiere superate. Riprenderlo?</translation>
     </message>
-    <message>
-        <source>the keyboard sent codes of no key: %1</source>
-        <translation>la tastiera ha inviato codici di nessun tasto: %1</translation>
-    </message>
     <message numerus="yes">
         <source>%n keys cannot be tested from key presses</source>
         <translation>
@@ -2275,10 +2271,6 @@ Sostituirli?</translation>
         <translation>«No» termina il lotto: le sue tastiere finora restano nel registro di programmazione, e Strumenti &gt; Rapporto del lotto ne scrive ancora il rapporto.</translation>
     </message>
     <message>
-        <source>The keyboard that was in progress is recorded as failed.</source>
-        <translation>La tastiera che era in corso viene registrata come non riuscita.</translation>
-    </message>
-    <message>
         <source>Still to press: %1</source>
         <translation>Ancora da premere: %1</translation>
     </message>
@@ -2351,10 +2343,6 @@ Sostituirli?</translation>
     <message>
         <source>types %1</source>
         <translation>digita %1</translation>
-    </message>
-    <message>
-        <source>does not read as text</source>
-        <translation>non si legge come testo</translation>
     </message>
     <message>
         <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
@@ -2505,10 +2493,6 @@ Sostituirli?</translation>
     <message>
         <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
         <translation>Il generatore dell'immagine si ferma a questa riga, quindi vorlanctl image e program rifiutano il file: Formato del file non valido. (%1)</translation>
-    </message>
-    <message>
-        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
-        <translation>Il registro di programmazione non è stato scritto: non è nota alcuna cartella dei dati (HOME, o APPDATA su Windows, non è impostata). Indicare un file di registro con --log FILE.</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>

@@ -2159,10 +2159,6 @@ Vervangen?</translation>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
         <translation>Een batch stopte voor het einde: order %1, %2 van %3 toetsenborden geslaagd. Hervatten?</translation>
     </message>
-    <message>
-        <source>the keyboard sent codes of no key: %1</source>
-        <translation>het toetsenbord stuurde codes van geen enkele toets: %1</translation>
-    </message>
     <message numerus="yes">
         <source>%n keys cannot be tested from key presses</source>
         <translation>
@@ -2275,10 +2271,6 @@ Vervangen?</translation>
         <translation>'Nee' beëindigt de batch: de toetsenborden tot nu toe blijven in het programmeerlogboek, en Extra &gt; Batchrapport schrijft nog steeds het rapport.</translation>
     </message>
     <message>
-        <source>The keyboard that was in progress is recorded as failed.</source>
-        <translation>Het toetsenbord dat in behandeling was, wordt als mislukt vastgelegd.</translation>
-    </message>
-    <message>
         <source>Still to press: %1</source>
         <translation>Nog in te drukken: %1</translation>
     </message>
@@ -2351,10 +2343,6 @@ Vervangen?</translation>
     <message>
         <source>types %1</source>
         <translation>typt %1</translation>
-    </message>
-    <message>
-        <source>does not read as text</source>
-        <translation>leest niet als tekst</translation>
     </message>
     <message>
         <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
@@ -2505,10 +2493,6 @@ Vervangen?</translation>
     <message>
         <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
         <translation>De image-bouwer stopt op deze regel, dus vorlanctl image en program weigeren het bestand: Ongeldig bestandsformaat. (%1)</translation>
-    </message>
-    <message>
-        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
-        <translation>Het programmeerlogboek is niet geschreven: er is geen gegevensmap bekend (HOME, of APPDATA onder Windows, is niet ingesteld). Geef een logbestand op met --log FILE.</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>

@@ -2166,10 +2166,6 @@ Zastąpić je?</translation>
         <source>A batch stopped before its end: order %1, %2 of %3 keyboards passed. Resume it?</source>
         <translation>Partia zatrzymała się przed końcem: zamówienie %1, zaliczono %2 z %3 klawiatur. Wznowić ją?</translation>
     </message>
-    <message>
-        <source>the keyboard sent codes of no key: %1</source>
-        <translation>klawiatura wysłała kody żadnego klawisza: %1</translation>
-    </message>
     <message numerus="yes">
         <source>%n keys cannot be tested from key presses</source>
         <translation>
@@ -2283,10 +2279,6 @@ Zastąpić je?</translation>
         <translation>„Nie” kończy partię: jej dotychczasowe klawiatury pozostają w dzienniku programowania, a Narzędzia &gt; Raport partii nadal zapisuje jej raport.</translation>
     </message>
     <message>
-        <source>The keyboard that was in progress is recorded as failed.</source>
-        <translation>Klawiatura, która była w toku, zostanie zapisana jako nieudana.</translation>
-    </message>
-    <message>
         <source>Still to press: %1</source>
         <translation>Pozostało do naciśnięcia: %1</translation>
     </message>
@@ -2359,10 +2351,6 @@ Zastąpić je?</translation>
     <message>
         <source>types %1</source>
         <translation>wpisuje %1</translation>
-    </message>
-    <message>
-        <source>does not read as text</source>
-        <translation>nie daje tekstu</translation>
     </message>
     <message>
         <source>Key %1 ends with a modifier (Shift, Ctrl, Alt or AltGr) that no key follows.</source>
@@ -2513,10 +2501,6 @@ Zastąpić je?</translation>
     <message>
         <source>The image builder stops at this line, so vorlanctl image and program refuse the file: Invalid file format. (%1)</source>
         <translation>Generator obrazu zatrzymuje się w tym wierszu, więc vorlanctl image i program odrzucają plik: Nieprawidłowy format pliku. (%1)</translation>
-    </message>
-    <message>
-        <source>The programming log was not written: no data folder is known (HOME, or APPDATA on Windows, is not set). Name a log file with --log FILE.</source>
-        <translation>Dziennik programowania nie został zapisany: nie jest znany żaden folder danych (HOME, a w Windows APPDATA, nie jest ustawiona). Wskaż plik dziennika opcją --log FILE.</translation>
     </message>
     <message>
         <extracomment>The letter after &amp; is the access key: no other entry of the same menu, of the menu bar or of the same dialog may have it, and Alt with it must be typed without AltGr on the language's usual keyboard (not É or Ą; German ä, ö, ü and Spanish ñ are fine).</extracomment>
