@@ -1,7 +1,7 @@
 #include "station/BatchReport.h"
 
-#include "records/RecordText.h"
 #include "common/CsvCell.h"
+#include "records/RecordText.h"
 #include "verify/TextEscaping.h"
 
 #include <cstdlib>
