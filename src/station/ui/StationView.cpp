@@ -254,20 +254,6 @@ void StationView::ShowKeys() {
     keysLine->show();
 }
 
-void StationView::ShowPlace() {
-    placeLine->setText(UiMessageText(PlaceMessage(std::min(batch->Place(), batch->Settings().count),
-                                                  batch->Settings().count, stations)));
-}
-
-void StationView::ReadShared() {
-    // Other stations' keyboards count too; a record that cannot say keeps the last counts.
-    SharedProgress shared;
-    if (ReadSharedProgress(*record, batch->Settings().order, batchId, shared).Ok()) {
-        batch->SetCounts(shared.counts);
-        stations = shared.stations;
-    }
-}
-
 void StationView::Show(State next, const QString& text) {
     state = next;
     if (next == State::Waiting) {
@@ -514,41 +500,6 @@ void StationView::Decide(bool setAside) {
         Show(State::Passed, UiText(StringId::StationTakeAway));
     } else {
         Show(State::Waiting, UiText(StringId::StationWaiting));
-    }
-}
-
-bool StationView::FinishPending() {
-    if (run->id == 0) {
-        return true;
-    }
-    testTimer->stop();
-    test.reset();
-    run->state = RunState::Finished;
-    run->keyTest = pendingTest; // a test broken off counts as failed
-    run->outcome = BatchOutcome::Failed;
-    const RecordResult recorded = record->UpdateRun(*run);
-    if (recorded.Ok()) {
-        batch->Count(BatchOutcome::Failed);
-        AddRow(run->place, run->count, run->started, BatchOutcome::Failed);
-        *run = RunRecord{};
-    }
-    return recorded.Ok();
-}
-
-void StationView::PauseFor(const RecordResult& why) {
-    pollTimer->stop();
-    Show(State::Failed, UiText(StringId::StationPaused).arg(UiMessageText(why.Message())));
-    ShowError(this, UiMessageText(why.Message()));
-}
-
-void StationView::EndBatch(bool complete) {
-    // Ending keeps every record: a keyboard in progress is kept with what it holds.
-    FinishPending();
-    record->CloseBatch(batchId, CurrentProcess(),
-                       complete ? BatchState::Complete : BatchState::Ended);
-    ownerTimer->stop();
-    if (!complete) {
-        accept();
     }
 }
 
