@@ -138,9 +138,9 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
                      "-",          "&Find key...", "Find &next", "Find pre&vious"}),
               MenuTexts(w.EditMenu()));
     const QMenu* tools = w.menuBar()->actions().at(4)->menu();
-    EXPECT_EQ(
-        Texts({"&Test keyboard...", "Programming &log", "Program a &batch...", "Batch &report..."}),
-        MenuTexts(tools));
+    EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log", "Program a &batch...",
+                     "Batch &report...", "Rec&ords..."}),
+              MenuTexts(tools));
     const QMenu* help = w.menuBar()->actions().at(5)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));
     const QStringList popup = MenuTexts(w.PopupMenu());
