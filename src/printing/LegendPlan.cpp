@@ -254,8 +254,10 @@ LegendPlan PlanLegends(const LayoutDocument& doc, const LegendOptions& options,
         bool firstTile = true;
         for (const auto& [c0, c1] : colBands) {
             for (const auto& [r0, r1] : rowBands) {
-                const auto inTile = [&](const KeyCells& k) {
-                    return k.col >= c0 && k.col < c1 && k.row >= r0 && k.row < r1;
+                // The bounds by value: older compilers capture no structured bindings.
+                const auto inTile = [colFrom = c0, colTo = c1, rowFrom = r0,
+                                     rowTo = r1](const KeyCells& k) {
+                    return k.col >= colFrom && k.col < colTo && k.row >= rowFrom && k.row < rowTo;
                 };
                 // A part of the grid with nothing to print takes no room,
                 // nor a page of its own with only the header.
