@@ -1,7 +1,9 @@
+#include "common/FilePath.h"
 #include "records/RecordCopy.h"
 #include "records/RecordLocation.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
+#include "records/RecordText.h"
 #include "testing/CliRunner.h"
 #include "testing/PostgresServer.h"
 
@@ -11,6 +13,11 @@
 
 namespace vorlan {
 namespace {
+
+// The record file in folder, written as the system writes paths.
+std::string Beside(const std::string& folder) {
+    return Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(std::string(kRecordFileName)));
+}
 
 TEST(RecordLocationTest, PasswordsAreTakenOutAndALocationHoldingOneIsRefused) {
     const struct {
@@ -35,7 +42,7 @@ TEST(RecordLocationTest, PasswordsAreTakenOutAndALocationHoldingOneIsRefused) {
         // Never kept as the window's record, even when the settings were edited by hand.
         EXPECT_EQ(ServerAddressProblem(c.location), StringId::RecordPasswordGiven);
         EXPECT_EQ(WindowRecordAt(c.location, "/home/u/log/programming.log").location,
-                  "/home/u/log/records.db");
+                  Beside("/home/u/log"));
         RecordResult result;
         EXPECT_EQ(OpenRecordStore(c.location, result), nullptr);
         EXPECT_EQ(result.failure, RecordFailure::PasswordGiven) << c.location;
@@ -46,14 +53,18 @@ TEST(RecordLocationTest, PasswordsAreTakenOutAndALocationHoldingOneIsRefused) {
     const WindowRecordPlace server = WindowRecordAt(" postgres://u@h/db ", "/l/programming.log");
     EXPECT_EQ(server.location + "|" + server.importLog, "postgres://u@h/db|");
     const WindowRecordPlace beside = WindowRecordAt("", "/l/programming.log");
-    EXPECT_EQ(beside.location + "|" + beside.importLog, "/l/records.db|/l/programming.log");
+    EXPECT_EQ(beside.location + "|" + beside.importLog, Beside("/l") + "|/l/programming.log");
     for (const char* bad : {"records.db", "mysql://h/db", "postgresql://h/db\nx", ""}) {
         EXPECT_EQ(ServerAddressProblem(bad), StringId::RecordsNotServer) << bad;
     }
     // An address libpq cannot read is said as its words, not tried.
     RecordResult result;
     EXPECT_EQ(OpenRecordStore("postgresql://[::1/workshop", result), nullptr);
+#ifdef VORLAN_WITH_POSTGRES
     EXPECT_EQ(result.failure, RecordFailure::CannotOpen);
+#else
+    EXPECT_EQ(result.failure, RecordFailure::NoBackend);
+#endif
     EXPECT_NE(result.English().find("postgresql://[::1/workshop"), std::string::npos);
 }
 
