@@ -18,18 +18,19 @@ std::string TrimmedOrder(std::string_view text) {
 }
 
 std::optional<StringId> OrderProblem(std::string_view trimmed) {
-    if (trimmed.empty()) {
+    // The record's rule, said in the dialog's words: one rule, so the dialog
+    // never accepts what the record then refuses.
+    const RecordResult bad = CheckOrder(trimmed);
+    if (bad.Ok()) {
+        return std::nullopt;
+    }
+    if (bad.detail == "empty") {
         return StringId::BatchOrderRequired;
     }
-    if (trimmed.size() > kMaxOrderBytes) {
+    if (bad.detail == "long") {
         return StringId::BatchOrderTooLong;
     }
-    for (const char c : trimmed) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            return StringId::BatchOrderControl;
-        }
-    }
-    return std::nullopt;
+    return StringId::BatchOrderControl; // a control character (the dialog's text is UTF-8)
 }
 
 std::vector<std::string> OrdersToChoose(const std::vector<std::string>& newestFirst,

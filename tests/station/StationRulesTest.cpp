@@ -30,6 +30,7 @@ TEST(StationRules, AnOrderIsTrimmedAndMustNameTheBatch) {
         {" \t  ", "", StringId::BatchOrderRequired},
         {"A\tB", "A\tB", StringId::BatchOrderControl},
         {"A\x7F", "A\x7F", StringId::BatchOrderControl},
+        {"A\xC2\x85", "A\xC2\x85", StringId::BatchOrderControl}, // NEL, which the record refuses
         {std::string(kMaxOrderBytes, 'x'), std::string(kMaxOrderBytes, 'x'), std::nullopt},
         {std::string(kMaxOrderBytes + 1, 'x'), std::string(kMaxOrderBytes + 1, 'x'),
          StringId::BatchOrderTooLong},
