@@ -2827,5 +2827,49 @@ Ersetzen?</translation>
         <source>Keyboard %1 of %2 — %3 stations</source>
         <translation>Tastatur %1 von %2 — %3 Stationen</translation>
     </message>
+    <message>
+        <source>&amp;Join a batch...</source>
+        <translation>&amp;Einer Serie beitreten...</translation>
+    </message>
+    <message>
+        <source>Join a batch</source>
+        <translation>Einer Serie beitreten</translation>
+    </message>
+    <message>
+        <source>The open batches of the record %1:</source>
+        <translation>Die offenen Serien der Aufzeichnung %1:</translation>
+    </message>
+    <message>
+        <source>%1 — %2 of %3 passed — opened on %4, %5</source>
+        <translation>%1 — %2 von %3 bestanden — begonnen auf %4, %5</translation>
+    </message>
+    <message>
+        <source>The record %1 has no open batch to join.</source>
+        <translation>Die Aufzeichnung %1 hat keine offene Serie zum Beitreten.</translation>
+    </message>
+    <message>
+        <source>The batch programs the layout file %1. Open that layout file, saved with the same contents, in the window, then join again.</source>
+        <translation>Die Serie programmiert die Belegungsdatei %1. Öffnen Sie diese Belegungsdatei, mit demselben Inhalt gespeichert, im Fenster und treten Sie dann erneut bei.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Der Aufzeichnungsserver %1 ist nicht erreichbar: %2 Das Ergebnis dieser Tastatur wird in %3 aufbewahrt und gesendet, sobald der Server antwortet.</translation>
+    </message>
+    <message>
+        <source>Enter: try the record again    Escape: pause</source>
+        <translation>Eingabe: Aufzeichnung erneut versuchen    Esc: Pause</translation>
+    </message>
+    <message>
+        <source>Results kept at this station were sent to the record server: %1.</source>
+        <translation>Die an dieser Station aufbewahrten Ergebnisse wurden an den Aufzeichnungsserver gesendet: %1.</translation>
+    </message>
+    <message>
+        <source>Leave the batch? It stays open for the other stations. %1 of %2 keyboards passed.</source>
+        <translation>Die Serie verlassen? Sie bleibt für die anderen Stationen offen. %1 von %2 Tastaturen haben bestanden.</translation>
+    </message>
+    <message>
+        <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
+        <translation>Die Serie wurde an einer anderen Station beendet. Ihre bisherigen Tastaturen bleiben in der Aufzeichnung.</translation>
+    </message>
 </context>
 </TS>

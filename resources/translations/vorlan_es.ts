@@ -2827,5 +2827,49 @@ Replace them?</source>
         <source>Keyboard %1 of %2 — %3 stations</source>
         <translation>Teclado %1 de %2 — %3 puestos</translation>
     </message>
+    <message>
+        <source>&amp;Join a batch...</source>
+        <translation>U&amp;nirse a un lote...</translation>
+    </message>
+    <message>
+        <source>Join a batch</source>
+        <translation>Unirse a un lote</translation>
+    </message>
+    <message>
+        <source>The open batches of the record %1:</source>
+        <translation>Los lotes abiertos del registro %1:</translation>
+    </message>
+    <message>
+        <source>%1 — %2 of %3 passed — opened on %4, %5</source>
+        <translation>%1 — %2 de %3 correctos — abierto en %4, %5</translation>
+    </message>
+    <message>
+        <source>The record %1 has no open batch to join.</source>
+        <translation>El registro %1 no tiene ningún lote abierto al que unirse.</translation>
+    </message>
+    <message>
+        <source>The batch programs the layout file %1. Open that layout file, saved with the same contents, in the window, then join again.</source>
+        <translation>El lote programa el archivo de distribución %1. Abra ese archivo de distribución, guardado con el mismo contenido, en la ventana y vuelva a unirse.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>No se puede acceder al servidor del registro %1: %2 El resultado de este teclado se guarda en %3 y se envía cuando el servidor responda.</translation>
+    </message>
+    <message>
+        <source>Enter: try the record again    Escape: pause</source>
+        <translation>Intro: volver a intentar el registro    Esc: pausa</translation>
+    </message>
+    <message>
+        <source>Results kept at this station were sent to the record server: %1.</source>
+        <translation>Los resultados guardados en este puesto se enviaron al servidor del registro: %1.</translation>
+    </message>
+    <message>
+        <source>Leave the batch? It stays open for the other stations. %1 of %2 keyboards passed.</source>
+        <translation>¿Salir del lote? Sigue abierto para los demás puestos. %1 de %2 teclados correctos.</translation>
+    </message>
+    <message>
+        <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
+        <translation>El lote se terminó en otro puesto. Sus teclados hasta ahora se quedan en el registro.</translation>
+    </message>
 </context>
 </TS>

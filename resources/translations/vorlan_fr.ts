@@ -2827,5 +2827,49 @@ Les remplacer ?</translation>
         <source>Keyboard %1 of %2 — %3 stations</source>
         <translation>Clavier %1 sur %2 — %3 postes</translation>
     </message>
+    <message>
+        <source>&amp;Join a batch...</source>
+        <translation>&amp;Participer à un lot...</translation>
+    </message>
+    <message>
+        <source>Join a batch</source>
+        <translation>Participer à un lot</translation>
+    </message>
+    <message>
+        <source>The open batches of the record %1:</source>
+        <translation>Les lots ouverts du registre %1 :</translation>
+    </message>
+    <message>
+        <source>%1 — %2 of %3 passed — opened on %4, %5</source>
+        <translation>%1 — %2 sur %3 réussis — ouvert sur %4, %5</translation>
+    </message>
+    <message>
+        <source>The record %1 has no open batch to join.</source>
+        <translation>Le registre %1 n’a aucun lot ouvert auquel participer.</translation>
+    </message>
+    <message>
+        <source>The batch programs the layout file %1. Open that layout file, saved with the same contents, in the window, then join again.</source>
+        <translation>Le lot programme le fichier de disposition %1. Ouvrez ce fichier de disposition, enregistré avec le même contenu, dans la fenêtre, puis participez de nouveau.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Le serveur du registre %1 est injoignable : %2 Le résultat de ce clavier est conservé dans %3 et envoyé dès que le serveur répond.</translation>
+    </message>
+    <message>
+        <source>Enter: try the record again    Escape: pause</source>
+        <translation>Entrée : réessayer le registre    Échap : pause</translation>
+    </message>
+    <message>
+        <source>Results kept at this station were sent to the record server: %1.</source>
+        <translation>Les résultats conservés sur ce poste ont été envoyés au serveur du registre : %1.</translation>
+    </message>
+    <message>
+        <source>Leave the batch? It stays open for the other stations. %1 of %2 keyboards passed.</source>
+        <translation>Quitter le lot ? Il reste ouvert pour les autres postes. %1 claviers sur %2 réussis.</translation>
+    </message>
+    <message>
+        <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
+        <translation>Le lot a été terminé sur un autre poste. Ses claviers jusqu’ici restent dans le registre.</translation>
+    </message>
 </context>
 </TS>

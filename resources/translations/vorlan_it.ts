@@ -2827,5 +2827,49 @@ Sostituirli?</translation>
         <source>Keyboard %1 of %2 — %3 stations</source>
         <translation>Tastiera %1 di %2 — %3 postazioni</translation>
     </message>
+    <message>
+        <source>&amp;Join a batch...</source>
+        <translation>Un&amp;isciti a un lotto...</translation>
+    </message>
+    <message>
+        <source>Join a batch</source>
+        <translation>Unisciti a un lotto</translation>
+    </message>
+    <message>
+        <source>The open batches of the record %1:</source>
+        <translation>I lotti aperti del registro %1:</translation>
+    </message>
+    <message>
+        <source>%1 — %2 of %3 passed — opened on %4, %5</source>
+        <translation>%1 — %2 di %3 superate — aperto su %4, %5</translation>
+    </message>
+    <message>
+        <source>The record %1 has no open batch to join.</source>
+        <translation>Il registro %1 non ha alcun lotto aperto a cui unirsi.</translation>
+    </message>
+    <message>
+        <source>The batch programs the layout file %1. Open that layout file, saved with the same contents, in the window, then join again.</source>
+        <translation>Il lotto programma il file del layout %1. Aprire quel file del layout, salvato con lo stesso contenuto, nella finestra, poi unirsi di nuovo.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Il server del registro %1 non è raggiungibile: %2 Il risultato di questa tastiera è conservato in %3 e inviato quando il server risponde.</translation>
+    </message>
+    <message>
+        <source>Enter: try the record again    Escape: pause</source>
+        <translation>Invio: riprova il registro    Esc: pausa</translation>
+    </message>
+    <message>
+        <source>Results kept at this station were sent to the record server: %1.</source>
+        <translation>I risultati conservati in questa postazione sono stati inviati al server del registro: %1.</translation>
+    </message>
+    <message>
+        <source>Leave the batch? It stays open for the other stations. %1 of %2 keyboards passed.</source>
+        <translation>Lasciare il lotto? Resta aperto per le altre postazioni. %1 di %2 tastiere superate.</translation>
+    </message>
+    <message>
+        <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
+        <translation>Il lotto è stato terminato in un'altra postazione. Le sue tastiere finora restano nel registro.</translation>
+    </message>
 </context>
 </TS>

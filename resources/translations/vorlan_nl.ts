@@ -2827,5 +2827,49 @@ Vervangen?</translation>
         <source>Keyboard %1 of %2 — %3 stations</source>
         <translation>Toetsenbord %1 van %2 — %3 stations</translation>
     </message>
+    <message>
+        <source>&amp;Join a batch...</source>
+        <translation>Aan een batch &amp;deelnemen...</translation>
+    </message>
+    <message>
+        <source>Join a batch</source>
+        <translation>Aan een batch deelnemen</translation>
+    </message>
+    <message>
+        <source>The open batches of the record %1:</source>
+        <translation>De open batches van de registratie %1:</translation>
+    </message>
+    <message>
+        <source>%1 — %2 of %3 passed — opened on %4, %5</source>
+        <translation>%1 — %2 van %3 geslaagd — geopend op %4, %5</translation>
+    </message>
+    <message>
+        <source>The record %1 has no open batch to join.</source>
+        <translation>De registratie %1 heeft geen open batch om aan deel te nemen.</translation>
+    </message>
+    <message>
+        <source>The batch programs the layout file %1. Open that layout file, saved with the same contents, in the window, then join again.</source>
+        <translation>De batch programmeert het indelingsbestand %1. Open dat indelingsbestand, opgeslagen met dezelfde inhoud, in het venster en neem dan opnieuw deel.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>De registratieserver %1 is niet bereikbaar: %2 Het resultaat van dit toetsenbord wordt bewaard in %3 en verzonden zodra de server antwoordt.</translation>
+    </message>
+    <message>
+        <source>Enter: try the record again    Escape: pause</source>
+        <translation>Enter: registratie opnieuw proberen    Esc: pauze</translation>
+    </message>
+    <message>
+        <source>Results kept at this station were sent to the record server: %1.</source>
+        <translation>De op dit station bewaarde resultaten zijn naar de registratieserver verzonden: %1.</translation>
+    </message>
+    <message>
+        <source>Leave the batch? It stays open for the other stations. %1 of %2 keyboards passed.</source>
+        <translation>De batch verlaten? Hij blijft open voor de andere stations. %1 van %2 toetsenborden geslaagd.</translation>
+    </message>
+    <message>
+        <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
+        <translation>De batch is op een ander station beëindigd. De toetsenborden tot nu toe blijven in de registratie.</translation>
+    </message>
 </context>
 </TS>

@@ -2835,5 +2835,49 @@ Zastąpić je?</translation>
         <source>Keyboard %1 of %2 — %3 stations</source>
         <translation>Klawiatura %1 z %2 — stanowiska: %3</translation>
     </message>
+    <message>
+        <source>&amp;Join a batch...</source>
+        <translation>D&amp;ołącz do partii...</translation>
+    </message>
+    <message>
+        <source>Join a batch</source>
+        <translation>Dołącz do partii</translation>
+    </message>
+    <message>
+        <source>The open batches of the record %1:</source>
+        <translation>Otwarte partie rejestru %1:</translation>
+    </message>
+    <message>
+        <source>%1 — %2 of %3 passed — opened on %4, %5</source>
+        <translation>%1 — zaliczono %2 z %3 — otwarta na %4, %5</translation>
+    </message>
+    <message>
+        <source>The record %1 has no open batch to join.</source>
+        <translation>Rejestr %1 nie ma otwartej partii, do której można dołączyć.</translation>
+    </message>
+    <message>
+        <source>The batch programs the layout file %1. Open that layout file, saved with the same contents, in the window, then join again.</source>
+        <translation>Partia programuje plik układu %1. Otwórz ten plik układu, zapisany z tą samą zawartością, w oknie, a potem dołącz ponownie.</translation>
+    </message>
+    <message>
+        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Serwer rejestru %1 jest nieosiągalny: %2 Wynik tej klawiatury jest przechowywany w %3 i zostanie wysłany, gdy serwer odpowie.</translation>
+    </message>
+    <message>
+        <source>Enter: try the record again    Escape: pause</source>
+        <translation>Enter: spróbuj rejestru ponownie    Esc: pauza</translation>
+    </message>
+    <message>
+        <source>Results kept at this station were sent to the record server: %1.</source>
+        <translation>Wyniki przechowane na tym stanowisku wysłano do serwera rejestru: %1.</translation>
+    </message>
+    <message>
+        <source>Leave the batch? It stays open for the other stations. %1 of %2 keyboards passed.</source>
+        <translation>Opuścić partię? Pozostaje otwarta dla innych stanowisk. Zaliczono %1 z %2 klawiatur.</translation>
+    </message>
+    <message>
+        <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
+        <translation>Partię zakończono na innym stanowisku. Jej dotychczasowe klawiatury pozostają w rejestrze.</translation>
+    </message>
 </context>
 </TS>

@@ -182,6 +182,12 @@ int RunLog(Args args) {
         if (parsed.Has("--order") || parsed.Has("--format") || parsed.Has("-o")) {
             return UsageError("log", "--order, --format and -o do not go with " + verb, kLogUsage);
         }
+        // "-" would be a record file of that name, never the terminal.
+        if ((to ? *to : *from) == kStandardOutput) {
+            return UsageError("log",
+                              verb + " copies between records: name a file or postgresql://...",
+                              kLogUsage);
+        }
         return RunCopy(parsed, verb == "export", to ? *to : *from);
     }
     const bool import = verb == "import" && !to && !from;

@@ -382,7 +382,13 @@ int RunProgram(Args args) {
     if (!run.order.empty()) {
         run.outcome = OutcomeOfRun(run);
     }
-    if (const RecordResult recorded = store->UpdateRun(run); !recorded.Ok()) {
+    const RecordResult recorded = store->UpdateRun(run);
+    const bool kept = recorded.failure == RecordFailure::Kept;
+    if (kept) {
+        // Nothing is lost: the next program here to open the server sends it first.
+        std::cerr << "vorlanctl program: " << TerminalLine(recorded.English()) << '\n';
+    }
+    if (!recorded.Ok() && !kept) {
         failedAfter("vorlanctl program: " + TerminalLine(recorded.English()));
     } else if (logOut) {
         if (!WriteStandardOutput(LogLineOf(run) + "\n")) {

@@ -50,10 +50,18 @@ std::unique_ptr<RecordStore> OpenRecordOf(const cmdline::Parsed& parsed, std::st
     }
     RecordResult opened;
     TextLogImport imported;
-    std::unique_ptr<RecordStore> store =
-        OpenRecord(path, isDefault ? DefaultLogPath() : std::string(), opened, &imported);
+    // A server's record keeps what it cannot take in the station's own file.
+    const std::string keepAt = IsServerRecord(path) ? DefaultRecordPath() : std::string();
+    int sent = 0;
+    std::unique_ptr<RecordStore> store = OpenRecord(
+        path, isDefault ? DefaultLogPath() : std::string(), opened, &imported, keepAt, &sent);
     if (!store) {
         return refuse(opened);
+    }
+    if (sent > 0) {
+        std::cerr << "vorlanctl " << command << ": " << sent << " results kept in "
+                  << TerminalLine(keepAt) << " were sent to " << TerminalLine(store->Name())
+                  << ".\n";
     }
     if (!imported.unreadable.empty()) {
         std::cerr << "vorlanctl " << command << ": " << imported.unreadable.size() << " lines of "

@@ -416,7 +416,9 @@ constexpr Command kCommands[] = {
      "keyboard type (0, 1 or 2) instead of asking the keyboard. The device is VORLAN_DEVICE "
      "(default /dev/vorlan; emulator:N as --emulate N). Ctrl-C stops a write between two "
      "bytes. Every run is a row of the record before the keyboard is touched and holds what "
-     "came of it after; a run the record cannot take is refused with the keyboard untouched.",
+     "came of it after; a run the record cannot take is refused with the keyboard untouched. "
+     "With a record on a server, a result the server cannot take (it went away during the "
+     "run) is kept in the station's own record and sent before the next run begins.",
      kProgramOptions,
      kProgramExits,
      "/0 /1 /2",

@@ -14,6 +14,7 @@ DefaultAnswer DefaultAnswerOf(StringId question) {
     case StringId::LossAsk:
     case StringId::ExportReplaceAsk:
     case StringId::StationEndQuestion:
+    case StringId::StationLeaveQuestion:
     case StringId::StationStopQuestion:
         return DefaultAnswer::No;
     default:

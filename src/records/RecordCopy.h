@@ -28,18 +28,3 @@ std::string CopyKey(const RunRecord& run);
 RecordResult CopyRuns(RecordStore& from, RecordStore& to, CopyCounts& counts);
 
 } // namespace vorlan
-
-namespace vorlan {
-
-// A run's result the server could not take (it went away after the run's
-// first row was committed) is kept in the station's local record, named by
-// the server and the run's id there, and sent when the server answers again.
-RecordResult KeepResult(RecordStore& local, const std::string& server, const RunRecord& run);
-
-// Sends the results kept for server to it; sent counts those it took now.
-// A result the server already holds (sent before) is not sent again. Call
-// it before settling dead runs, so a kept result is never taken for an
-// interrupted run.
-RecordResult SendKeptResults(RecordStore& local, RecordStore& server, int& sent);
-
-} // namespace vorlan

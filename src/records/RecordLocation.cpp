@@ -23,12 +23,12 @@ WindowRecordPlace WindowRecordAt(std::string_view setting, const std::string& lo
     const std::string address = TrimmedAddress(setting);
     // A setting that cannot be one (edited by hand) is not used: the file
     // beside the log is, so the window never sends a password anywhere.
-    if (!address.empty() && !ServerAddressProblem(address)) {
-        return {address, {}};
-    }
     const std::string beside = Utf8FromPath(PathFromUtf8(logPath).parent_path() /
                                             PathFromUtf8(std::string(kRecordFileName)));
-    return {beside, logPath};
+    if (!address.empty() && !ServerAddressProblem(address)) {
+        return {address, {}, beside};
+    }
+    return {beside, logPath, {}};
 }
 
 std::optional<StringId> ServerAddressProblem(std::string_view given) {

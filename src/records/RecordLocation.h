@@ -14,6 +14,7 @@ namespace vorlan {
 struct WindowRecordPlace {
     std::string location;  // what OpenRecord opens
     std::string importLog; // the log it imports once (the file beside it only)
+    std::string keepAt;    // a server's: the file beside the log keeps what it cannot take
 };
 
 // setting: the kept server address, empty for the file beside logPath.

@@ -60,6 +60,8 @@ UiMessage RecordResult::Message() const {
         return {StringId::RecordPasswordGiven, {name}};
     case RecordFailure::NoBackend:
         return {StringId::RecordNoServerBackend, {name}};
+    case RecordFailure::Kept:
+        return {StringId::RecordKept, {name, detail, keptIn}};
     case RecordFailure::Other:
         break;
     }

@@ -42,13 +42,17 @@ enum class RecordFailure {
     Older,         // an older schema the role may not bring up to date
     PasswordGiven, // a location that holds a password (others can read it)
     NoBackend,     // a server record in a build without that backend
+    // Not stored on the server, which went away, but kept at this station
+    // (keptIn) to be sent when it answers: nothing is lost.
+    Kept,
     Other,
 };
 
 struct RecordResult {
     RecordFailure failure = RecordFailure::None;
-    std::string name;   // the record (or the file) the failure is about
-    std::string detail; // the database's own words, or who holds a batch
+    std::string name;     // the record (or the file) the failure is about
+    std::string detail;   // the database's own words, or who holds a batch
+    std::string keptIn{}; // Kept: the station's record that holds the result
 
     bool Ok() const { return failure == RecordFailure::None; }
     // "Cannot record to NAME: the disk is full." and the like.
@@ -121,6 +125,16 @@ public:
     // Ends or completes the batch and lets go of it; its runs stay.
     virtual RecordResult CloseBatch(std::int64_t id, const ProcessIdentity& me,
                                     BatchState state) = 0;
+
+    // Sends what this station kept while the record could not take it (a
+    // server that went away); sent counts what went now. Nothing to send for
+    // a record that keeps nothing elsewhere.
+    virtual RecordResult SendKept(int& sent) {
+        sent = 0;
+        return {};
+    }
+    // Results kept at this station and not sent yet.
+    virtual int KeptCount() const { return 0; }
 };
 
 // The record at location: postgresql://... or postgres://... (a server,

@@ -4,6 +4,7 @@
 #include "common/FileWriter.h"
 #include "layout/LayoutFileCap.h"
 #include "records/BatchField.h"
+#include "records/KeepingRecordStore.h"
 #include "records/RecordPolicy.h"
 #include "verify/Sha256.h"
 
@@ -155,15 +156,29 @@ std::string DefaultRecordPath() {
 }
 
 std::unique_ptr<RecordStore> OpenRecord(const std::string& path, const std::string& importOnce,
-                                        RecordResult& result, TextLogImport* imported) {
-    // The data folder is made as the desktop program makes it.
-    if (const std::filesystem::path folder = PathFromUtf8(path).parent_path(); !folder.empty()) {
+                                        RecordResult& result, TextLogImport* imported,
+                                        const std::string& keepAt, int* keptSent) {
+    // The data folder is made as the desktop program makes it; a server's
+    // address names no folder here.
+    if (const std::filesystem::path folder = PathFromUtf8(path).parent_path();
+        !folder.empty() && !IsServerRecord(path)) {
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
     }
     std::unique_ptr<RecordStore> store = OpenRecordStore(path, result);
     if (!store) {
         return nullptr;
+    }
+    if (IsServerRecord(path) && !keepAt.empty() && !IsServerRecord(keepAt)) {
+        store = std::make_unique<KeepingRecordStore>(std::move(store), keepAt);
+        // Before settling: a result kept here is not an interrupted run.
+        int sent = 0;
+        if (result = store->SendKept(sent); !result.Ok()) {
+            return nullptr;
+        }
+        if (keptSent != nullptr) {
+            *keptSent = sent;
+        }
     }
     if (result = SettleDeadRuns(*store); !result.Ok()) {
         return nullptr;

@@ -41,9 +41,13 @@ inline constexpr std::string_view kImportedDefaultLogNote = "imported-default-lo
 // The record opened for use: the runs this host's dead processes left are
 // settled, and when importOnce names a text log (the default record's
 // programming.log beside it) that log is imported the first time, the file
-// left as it was. imported says what that import found.
+// left as it was. imported says what that import found. A server's record
+// with keepAt (the station's own record file) keeps there what the server
+// cannot take while it is away; what was kept before is sent first, and
+// keptSent counts it.
 std::unique_ptr<RecordStore> OpenRecord(const std::string& path, const std::string& importOnce,
-                                        RecordResult& result, TextLogImport* imported = nullptr);
+                                        RecordResult& result, TextLogImport* imported = nullptr,
+                                        const std::string& keepAt = {}, int* keptSent = nullptr);
 
 // The SHA-256 of a layout file's bytes (up to the layout readers' cap), so a
 // run and its batch name exactly which file they programmed; empty when it

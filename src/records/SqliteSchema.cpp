@@ -154,13 +154,19 @@ RecordResult PrepareSchema(sqlite3* db, const std::string& path) {
     int code = SQLITE_OK;
     const auto fail = [&](int c) { return Failure(db, c, path); };
     sqlite3_busy_timeout(db, kSqliteBusyTimeoutMs);
-    const std::int64_t appId = PragmaInt(db, "PRAGMA application_id", code);
-    if (code != SQLITE_OK) {
+    // Both read in one snapshot: a process making the record meanwhile must
+    // not be seen half done (its tables without its mark), which would look
+    // like another program's database.
+    if (!Exec(db, "BEGIN", code)) {
         return fail(code);
     }
-    const std::int64_t tables = PragmaInt(db, "SELECT count(*) FROM sqlite_master", code);
-    if (code != SQLITE_OK) {
-        return fail(code);
+    const std::int64_t appId = PragmaInt(db, "PRAGMA application_id", code);
+    const std::int64_t tables =
+        code == SQLITE_OK ? PragmaInt(db, "SELECT count(*) FROM sqlite_master", code) : 0;
+    const int read = code;
+    Exec(db, "COMMIT", code);
+    if (read != SQLITE_OK) {
+        return fail(read);
     }
     // Another program's database, whatever it holds, is left alone.
     if (appId != kSqliteApplicationId && !(appId == 0 && tables == 0)) {

@@ -155,6 +155,10 @@ TEST_F(RecordCommandTest, ExportAndImportBetweenRecordsAddEachRunOnceAndRefuseWh
         {{"import", File("old.log"), "--from", workshop}, 2, "import --from"},
         {{"--to", workshop}, 2, "export --to"},
         {{"export", "--to", workshop, "--format", "csv"}, 2, "do not go with export"},
+        {{"export", "--to", "-"}, 2, "copies between records"},
+        {{"import", "--from", "-"}, 2, "copies between records"},
+        // An address names no folder here, even when its server is not there.
+        {{"export", "--to", "postgresql://nobody@/db?host=" + File("nosock")}, 1, "nosock"},
     };
     const std::string before = test::ReadFileBytes(workshop);
     for (const auto& c : refused) {
@@ -167,6 +171,8 @@ TEST_F(RecordCommandTest, ExportAndImportBetweenRecordsAddEachRunOnceAndRefuseWh
         EXPECT_EQ(run.out, "") << run.out;
     }
     EXPECT_FALSE(fs::exists(File("missing.db")));
+    EXPECT_FALSE(fs::exists(File("-")));
+    EXPECT_FALSE(fs::exists(dir / "postgresql:"));
     EXPECT_EQ(test::ReadFileBytes(workshop), before);
 }
 

@@ -124,6 +124,7 @@ TEST(StringTable, EveryQuestionHasItsDefaultAnswer) {
         {StringId::ExportLargeAsk, Yes},
         {StringId::BatchSaveFirst, Yes},
         {StringId::StationEndQuestion, No},
+        {StringId::StationLeaveQuestion, No},
         {StringId::StationResume, Yes},
         {StringId::StationStopQuestion, No},
         {StringId::StationLayoutChanged, Yes},

@@ -1,4 +1,5 @@
 #include "common/FilePath.h"
+#include "records/KeepingRecordStore.h"
 #include "records/RecordCopy.h"
 #include "records/RecordLocation.h"
 #include "records/RecordPolicy.h"
@@ -145,11 +146,14 @@ TEST_F(PostgresRecordTest, RefusedLoginsMissingDatabasesAndOtherSchemasChangeNot
     EXPECT_EQ(run.place, 1);
 }
 
-// The server stopped between two keyboards: said, nothing half written, and
-// the same store carries on once the server is back.
-TEST_F(PostgresRecordTest, AServerThatGoesAwayIsSaidAndTheStoreCarriesOnWhenItReturns) {
+// The server stopped while a keyboard is programmed: its results are kept in
+// the station's own file, nothing new begins until they are sent, and the
+// server ends with the run's last result, once.
+TEST_F(PostgresRecordTest, AServerThatGoesAwayKeepsResultsAtTheStationUntilItReturns) {
+    test::TempFolder folder;
+    const std::string mine = folder.File("data/records.db");
     RecordResult opened;
-    auto store = OpenRecordStore(server_.Location(Database("")), opened);
+    auto store = OpenRecord(server_.Location(Database("")), {}, opened, nullptr, mine);
     ASSERT_NE(store, nullptr) << opened.English();
     RunRecord first;
     first.process = CurrentProcess();
@@ -157,34 +161,39 @@ TEST_F(PostgresRecordTest, AServerThatGoesAwayIsSaidAndTheStoreCarriesOnWhenItRe
     first.bytesPlanned = 40;
     ASSERT_TRUE(store->BeginRun(first).Ok());
     ASSERT_TRUE(server_.Stop());
-    first.state = RunState::Finished;
+    first.state = RunState::Programmed;
     first.result = "done";
+    RecordResult kept = store->UpdateRun(first);
+    EXPECT_EQ(kept.failure, RecordFailure::Kept) << kept.English();
+    first.state = RunState::Finished;
     first.outcome = BatchOutcome::Passed;
-    const RecordResult lost = store->UpdateRun(first);
-    EXPECT_EQ(lost.failure, RecordFailure::Offline) << lost.English();
-    EXPECT_NE(lost.English().find("cannot be reached"), std::string::npos) << lost.English();
-    // The result waits in the station's own record.
-    test::TempFolder folder;
-    auto local = OpenRecordStore(folder.File("station.db"), opened);
-    ASSERT_NE(local, nullptr) << opened.English();
-    ASSERT_TRUE(KeepResult(*local, store->Name(), first).Ok());
+    kept = store->UpdateRun(first);
+    EXPECT_EQ(kept.failure, RecordFailure::Kept) << kept.English();
+    for (const std::string& words : {std::string("cannot be reached"), mine}) {
+        EXPECT_NE(kept.English().find(words), std::string::npos) << kept.English();
+    }
+    EXPECT_EQ(store->KeptCount(), 2);
     RunRecord second = first;
     second.id = 0;
     EXPECT_EQ(store->BeginRun(second).failure, RecordFailure::Offline);
     EXPECT_EQ(second.id, 0);
-    int sent = 0;
-    EXPECT_EQ(SendKeptResults(*local, *store, sent).failure, RecordFailure::Offline);
     ASSERT_TRUE(server_.Start());
-    ASSERT_TRUE(SendKeptResults(*local, *store, sent).Ok());
-    EXPECT_EQ(sent, 1);
-    ASSERT_TRUE(SendKeptResults(*local, *store, sent).Ok());
+    // Another program of this station opening the record sends them first.
+    int sent = 0;
+    auto again = OpenRecord(store->Name(), {}, opened, nullptr, mine, &sent);
+    ASSERT_NE(again, nullptr) << opened.English();
+    EXPECT_EQ(sent, 1) << "the run's end, not its programmed state after it";
+    ASSERT_TRUE(store->BeginRun(second).Ok());
+    EXPECT_EQ(second.place, 2);
+    EXPECT_EQ(store->KeptCount(), 0);
+    ASSERT_TRUE(again->SendKept(sent).Ok());
     EXPECT_EQ(sent, 0);
     // Copying the station's history later never doubles the server's run.
+    auto local = OpenRecordStore(mine, opened);
+    ASSERT_NE(local, nullptr) << opened.English();
     CopyCounts copied;
     ASSERT_TRUE(CopyRuns(*local, *store, copied).Ok());
     EXPECT_EQ(copied.added, 0);
-    ASSERT_TRUE(store->BeginRun(second).Ok());
-    EXPECT_EQ(second.place, 2);
     OrderCounts counts;
     ASSERT_TRUE(store->CountOrder("PO 5", counts).Ok());
     EXPECT_EQ(counts, (OrderCounts{1, 0, 0, 1}));
@@ -266,6 +275,28 @@ TEST_F(PostgresRecordTest, ThreeVorlanctlStationsShareAnOrderAndAStoppedServerTo
     EXPECT_NE(said.find("cannot be reached"), std::string::npos) << said;
     EXPECT_NE(said.find("The keyboard was not touched."), std::string::npos) << said;
 
+    // The server stopped while a keyboard is being programmed: its result is
+    // kept at the station and sent by the station's next run.
+    const std::string pid = home.File("pid");
+    ASSERT_EQ(
+        std::system((one + " >/dev/null 2>" + home.File("kept") + " & echo $! >" + pid).c_str()),
+        0);
+    const std::string log = program + "log" + records + ">" + home.File("log") + " 2>&1";
+    bool running = false;
+    for (int tries = 0; tries < 400 && !running; ++tries) {
+        std::system(log.c_str());
+        running = test::ReadFileBytes(home.File("log")).find("\trunning") != std::string::npos;
+    }
+    ASSERT_TRUE(running) << test::ReadFileBytes(home.File("log"));
+    ASSERT_TRUE(server_.Stop());
+    std::system(("while kill -0 $(cat " + pid + ") 2>/dev/null; do sleep 0.1; done").c_str());
+    const std::string kept = test::ReadFileBytes(home.File("kept"));
+    EXPECT_NE(kept.find("is kept in " + home.File("data")), std::string::npos) << kept;
+    ASSERT_TRUE(server_.Start());
+    ASSERT_EQ(std::system((one + " >/dev/null 2>" + home.File("sent")).c_str()), 0);
+    const std::string sent = test::ReadFileBytes(home.File("sent"));
+    EXPECT_NE(sent.find("1 results kept in"), std::string::npos) << sent;
+
     const std::string report = home.File("report.csv");
     ASSERT_EQ(std::system((program + "report --order 'PO 30' -o " + report + records).c_str()), 0);
     const std::string csv = test::ReadFileBytes(report);
@@ -275,9 +306,10 @@ TEST_F(PostgresRecordTest, ThreeVorlanctlStationsShareAnOrderAndAStoppedServerTo
         places.push_back(std::atoi(csv.c_str() + line + 7));
     }
     std::sort(places.begin(), places.end());
-    // Four keyboards a station (an emulated write takes seconds); the store's
-    // own test fills a batch of 30 from three processes.
-    std::vector<int> expected(12);
+    // Four keyboards a station (an emulated write takes seconds) and the two
+    // around the stop; the store's own test fills a batch of 30 from three
+    // processes.
+    std::vector<int> expected(14);
     std::iota(expected.begin(), expected.end(), 1);
     EXPECT_EQ(places, expected) << csv;
 }

@@ -9,6 +9,7 @@
 #include "programming/EmulatedKeyboard.h"
 #include "programming/ui/ProgrammingDialog.h"
 #include "programming/ui/ProgrammingWindows.h"
+#include "records/RecordLocation.h"
 #include "records/RecordPolicy.h"
 #include "records/RecordStore.h"
 #include "records/RecordText.h"
@@ -19,6 +20,7 @@
 #include "station/ui/StationView.h"
 #include "testing/KeyTestLayout.h"
 #include "testing/MainWindowFixture.h"
+#include "testing/PostgresServer.h"
 #include "testing/ProgrammingTestSupport.h"
 #include "verify/ui/KeyTestView.h"
 #include "verify/ui/VerifyTools.h"
@@ -45,6 +47,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <thread>
 #include <unistd.h>
 
@@ -95,8 +98,12 @@ protected:
     QString LogPath() const { return folder.filePath(QStringLiteral("log/programming.log")); }
     StationView* Station() const { return tools->Station(); }
     bool WaitFor(State state) {
-        return QTest::qWaitFor([&] { return Station() && Station()->CurrentState() == state; },
-                               10000);
+        const bool reached =
+            QTest::qWaitFor([&] { return Station() && Station()->CurrentState() == state; }, 10000);
+        if (!reached && Station()) { // what the station says instead
+            std::cerr << "station: " << Station()->StateLine()->text().toStdString() << '\n';
+        }
+        return reached;
     }
     void Key(int key) { QTest::keyClick(Station(), static_cast<Qt::Key>(key)); }
     // The keyboard under test types each of its keys.
@@ -373,7 +380,15 @@ TEST_F(StationTest, ABatchHeldByAnotherLiveProcessIsNotTaken) {
         BatchRecord held;
         held.order = "A-17 Boulangerie";
         held.count = 5;
+        held.test = BatchTest::ProgrammedKeys;
         held.owner = {HostName(), static_cast<std::int64_t>(getppid()), 0};
+        // Opened at another PC, where the layout is another file of the same bytes.
+        window->Editor().OnFileSave();
+        const std::string saved = window->Editor().Document().filePath;
+        held.layoutFile = "/elsewhere/shop.txt";
+        held.fileSha256 = LayoutFileSha256(saved);
+        held.imageSha256 = ImageSha256OfLayoutFile(saved);
+        ASSERT_FALSE(held.fileSha256.empty());
         held.ownerSeenUtcMs = NowUtcMs();
         ASSERT_TRUE(store->CreateBatch(held).Ok());
     }
@@ -388,6 +403,56 @@ TEST_F(StationTest, ABatchHeldByAnotherLiveProcessIsNotTaken) {
     EXPECT_TRUE(questions.back().contains(QStringLiteral("process %1").arg(getppid())))
         << questions.back().toStdString();
     EXPECT_TRUE(Log().empty()) << "no keyboard was touched";
+
+    // Joined instead, by keys: refused while the window's layout is not the
+    // batch's saved one, then a keyboard programmed beside its owner.
+    const auto join = [&](bool choose) {
+        QTimer::singleShot(50, [choose] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("JoinBatchDialog"));
+            const auto* list = dialog->findChild<QListWidget*>(QStringLiteral("joinBatches"));
+            ASSERT_NE(list, nullptr);
+            EXPECT_EQ(list->count(), 1);
+            EXPECT_TRUE(
+                list->item(0)->text().startsWith(QStringLiteral("A-17 Boulangerie — 0 of 5")))
+                << list->item(0)->text().toStdString();
+            QTest::keyClick(QApplication::focusWidget(), choose ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_J, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    questions.clear();
+    window->Editor().Document().dirty = true;
+    join(true);
+    EXPECT_EQ(Station(), nullptr);
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.back().contains(QStringLiteral("/elsewhere/shop.txt")))
+        << questions.back().toStdString();
+    window->Editor().OnFileSave();
+    join(false);
+    EXPECT_EQ(Station(), nullptr) << "Escape joins nothing";
+    join(true);
+    ASSERT_NE(Station(), nullptr);
+    EXPECT_TRUE(Station()->Joined());
+
+    TypeKeys();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Log().size() == 1; }, 10000));
+    EXPECT_EQ(Places(), (std::vector<std::string>{"done A-17 Boulangerie 1/5 test=passed"}));
+    // Leaving asks in its own words and leaves the batch to its owner.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Station()->CurrentState() == State::Waiting; }));
+    questions.clear();
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Station() == nullptr; }));
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.back().startsWith(QStringLiteral("Leave the batch?")))
+        << questions.back().toStdString();
+    std::vector<BatchRecord> open;
+    const std::unique_ptr<RecordStore> store = OpenRecordStore(RecordPath(), opened);
+    ASSERT_TRUE(store->OpenBatches({}, open).Ok());
+    ASSERT_EQ(open.size(), 1u) << "still open for its own station";
+    EXPECT_EQ(open[0].owner.pid, static_cast<std::int64_t>(getppid()));
 }
 
 // The layout file edited on disk during a batch: the next keyboard is not
@@ -413,6 +478,60 @@ TEST_F(StationTest, ALayoutFileChangedDuringTheBatchStopsIt) {
     std::vector<BatchRecord> open;
     ASSERT_TRUE(store->OpenBatches({}, open).Ok());
     EXPECT_TRUE(open.empty());
+}
+
+// The workshop's server stops while a keyboard waits for its verdict: the
+// verdict is kept in the station's own record and said, the station pauses
+// before the next keyboard, and Enter sends it once the server is back.
+TEST_F(StationTest, AServerThatGoesAwayPausesTheStationAndLosesNoKeyboard) {
+    test::PostgresServer& server = test::PostgresServer::Shared();
+    if (!server.Running() && server.Why().empty()) {
+        ASSERT_TRUE(server.Start());
+    }
+    if (!server.Running()) {
+        GTEST_SKIP() << "no PostgreSQL server for the test: " << server.Why();
+    }
+    const std::string location = server.NewDatabase();
+    KeepRecordSetting(QString::fromStdString(location));
+    StartBatch(QStringLiteral("3"));
+    TypeKeys();                          // keyboard 1 passes
+    ASSERT_TRUE(WaitFor(State::Failed)); // keyboard 2 breaks off
+    ASSERT_TRUE(server.Stop());
+    questions.clear();
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(WaitFor(State::Paused));
+    ASSERT_FALSE(questions.isEmpty());
+    EXPECT_TRUE(questions.back().contains(QStringLiteral("is kept in ") +
+                                          QString::fromStdString(RecordPath())))
+        << questions.back().toStdString();
+    EXPECT_TRUE(Station()->StateLine()->text().contains(QStringLiteral("cannot be reached")));
+    EXPECT_EQ(Station()->Rows()->count(), 2) << "the kept verdict is counted";
+    Key(Qt::Key_Return); // still away: still paused, nothing programmed
+    EXPECT_EQ(Station()->CurrentState(), State::Paused);
+    ASSERT_TRUE(server.Start());
+    Key(Qt::Key_Return);
+    ASSERT_TRUE(WaitFor(State::Waiting));
+    EXPECT_TRUE(Station()->Rows()->item(2)->text().endsWith(QStringLiteral(": 1.")))
+        << Station()->Rows()->item(2)->text().toStdString();
+    Key(Qt::Key_Return); // the failed keyboard stays on the station: go on without waiting
+    TypeKeys();
+    TypeKeys();
+    ASSERT_TRUE(WaitFor(State::Complete));
+    RecordResult opened;
+    const std::unique_ptr<RecordStore> store = OpenRecordStore(location, opened);
+    ASSERT_TRUE(store) << opened.English();
+    std::vector<std::string> places;
+    store->ReadRuns({}, [&](const RunRecord& run) {
+        places.push_back(run.result.substr(0, 4) + " " + LogRunOf(run).batch);
+        return true;
+    });
+    EXPECT_EQ(places, (std::vector<std::string>{
+                          "done A-17 Boulangerie 1/3 test=passed",
+                          "Keyb A-17 Boulangerie 2/3",
+                          "done A-17 Boulangerie 2/3 test=passed",
+                          "done A-17 Boulangerie 3/3 test=passed",
+                      }));
+    KeepRecordSetting({});
 }
 
 // Tools > Records... by keys alone: a password refused in words and never
@@ -526,6 +645,24 @@ TEST_F(StationTest, ThePlaceLineCountsTheKeyboardsOfEveryStation) {
     tools->ChooseRecord();
     ASSERT_FALSE(questions.isEmpty());
     EXPECT_TRUE(questions.back().contains(QStringLiteral("Close the station")));
+    // This station's next keyboard fails and stays on it; the other station
+    // passes the last three, and this one, waiting, says the batch is
+    // complete and closes it in the record.
+    ASSERT_TRUE(WaitFor(State::Failed));
+    Key(Qt::Key_Return);
+    for (int next = 3; next <= 5; ++next) {
+        RunRecord more = other;
+        more.id = 0;
+        ASSERT_TRUE(store->BeginRun(more).Ok());
+        EXPECT_EQ(more.place, next);
+        more.state = RunState::Finished;
+        more.outcome = BatchOutcome::Passed;
+        ASSERT_TRUE(store->UpdateRun(more).Ok());
+    }
+    ASSERT_TRUE(WaitFor(State::Complete));
+    std::vector<BatchRecord> open;
+    ASSERT_TRUE(store->OpenBatches({}, open).Ok());
+    EXPECT_TRUE(open.empty());
 }
 
 } // namespace

@@ -139,7 +139,7 @@ TEST_F(MainDialogTest, MenusHaveTheirTextsInOrder) {
               MenuTexts(w.EditMenu()));
     const QMenu* tools = w.menuBar()->actions().at(4)->menu();
     EXPECT_EQ(Texts({"&Test keyboard...", "Programming &log", "Program a &batch...",
-                     "Batch &report...", "Rec&ords..."}),
+                     "&Join a batch...", "Batch &report...", "Rec&ords..."}),
               MenuTexts(tools));
     const QMenu* help = w.menuBar()->actions().at(5)->menu();
     EXPECT_EQ(Texts({"&Content", "-", "&About"}), MenuTexts(help));

@@ -36,7 +36,7 @@ std::shared_ptr<RecordStore> WindowRecord::Store(QString& why) {
     // log, which imports that log once.
     const WindowRecordPlace place = WindowRecordAt(ToUtf8Text(RecordSetting()), ToPath(logPath()));
     RecordResult opened;
-    store = OpenRecord(place.location, place.importLog, opened);
+    store = OpenRecord(place.location, place.importLog, opened, nullptr, place.keepAt);
     if (!store) {
         why = UiMessageText(opened.Message());
     }
@@ -86,6 +86,10 @@ bool WindowRecord::End(const ProgrammingRun& ended, QString& why) {
     run->result = ended.result;
     const RecordResult recorded = store->UpdateRun(*run);
     *run = RunRecord{};
+    if (recorded.failure == RecordFailure::Kept) {
+        why = UiMessageText(recorded.Message()); // nothing lost, but said
+        return false;
+    }
     if (!recorded.Ok()) {
         // The next program to open the record marks the run interrupted.
         why = UiText(StringId::LogWriteFailed).arg(FromUtf8Text(store->Name())) +

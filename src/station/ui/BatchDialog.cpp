@@ -9,10 +9,16 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace vorlan {
 namespace {
@@ -124,6 +130,38 @@ std::optional<std::string> AskReportOrder(QWidget* parent, const std::vector<std
         return std::nullopt;
     }
     return dialog.Order();
+}
+
+std::optional<int> AskJoinBatch(QWidget* parent, const QString& prompt,
+                                const QStringList& batches) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("JoinBatchDialog"));
+    dialog.setProperty("helpSection", QStringLiteral("batch"));
+    dialog.setWindowTitle(UiText(StringId::JoinBatchCaption));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("joinBatches"));
+    list->addItems(batches);
+    list->setCurrentRow(0);
+    // Each batch on one line, its order, progress and station whole, as far
+    // as the screen allows.
+    const QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room = screen != nullptr ? screen->availableGeometry().width() * 9 / 10 : 1000;
+    list->setMinimumWidth(std::min(room, list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                                             list->verticalScrollBar()->sizeHint().width()));
+    auto* label = new QLabel(prompt, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setBuddy(list);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addWidget(OkCancel(&dialog));
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    list->setFocus();
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) {
+        return std::nullopt;
+    }
+    return list->currentRow();
 }
 
 } // namespace vorlan

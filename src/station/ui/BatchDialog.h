@@ -1,10 +1,12 @@
 // The two questions of the station before it works: the batch to program
 // (order, number, test), every field reached by its access key and the
 // order required; and the batch a report is written for, the station's own
-// (or the latest) first.
+// (or the latest) first; and the open batch another station runs that this
+// one joins.
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,5 +53,9 @@ private:
 // Which batch to report: the first of orders is offered first; nothing when
 // cancelled (or when there is no batch, which is said).
 std::optional<std::string> AskReportOrder(QWidget* parent, const std::vector<std::string>& orders);
+
+// Which of the open batches (one line each, the first chosen) to join: its
+// index, nothing when cancelled. Enter or a double click joins.
+std::optional<int> AskJoinBatch(QWidget* parent, const QString& prompt, const QStringList& batches);
 
 } // namespace vorlan

@@ -47,6 +47,10 @@ StationTools::StationTools(QMainWindow* theWindow, KeyEditor& theEditor, VerifyT
     batchAction = tools->addAction(UiText(StringId::MenuProgramBatch));
     batchAction->setObjectName(QStringLiteral("actionProgramBatch"));
     batchAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
+    joinAction = tools->addAction(UiText(StringId::MenuJoinBatch));
+    joinAction->setObjectName(QStringLiteral("actionJoinBatch"));
+    joinAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_J));
+    connect(joinAction, &QAction::triggered, this, &StationTools::JoinBatch);
     reportAction = tools->addAction(UiText(StringId::StationReportMenu));
     reportAction->setObjectName(QStringLiteral("actionBatchReport"));
     reportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
@@ -153,11 +157,62 @@ void StationTools::StartBatch() {
     Open(row);
 }
 
-void StationTools::Open(const BatchRecord& row) {
+void StationTools::JoinBatch() {
+    if (station) {
+        station->raise();
+        station->activateWindow();
+        return;
+    }
+    const std::shared_ptr<RecordStore> store = Record();
+    if (!store) {
+        return;
+    }
+    std::vector<BatchRecord> open;
+    if (const RecordResult read = store->OpenBatches({}, open); !read.Ok()) {
+        ShowError(window, UiMessageText(read.Message()));
+        return;
+    }
+    if (open.empty()) {
+        ShowError(window, UiText(StringId::JoinBatchNone).arg(FromUtf8Text(store->Name())));
+        return;
+    }
+    QStringList lines;
+    for (const BatchRecord& row : open) {
+        OrderCounts counts;
+        store->CountOrder(row.order, counts);
+        lines << UiText(StringId::JoinBatchRow)
+                     .arg(FromUtf8Text(row.order))
+                     .arg(counts.passed)
+                     .arg(row.count)
+                     .arg(FromUtf8Text(row.owner.host.empty() ? std::string("-") : row.owner.host),
+                          FromUtf8Text(row.started));
+    }
+    const std::optional<int> chosen = AskJoinBatch(
+        window, UiText(StringId::JoinBatchPrompt).arg(FromUtf8Text(store->Name())), lines);
+    if (!chosen) {
+        return;
+    }
+    BatchRecord row = open[static_cast<std::size_t>(*chosen)];
+    // The batch's layout as it was opened: its file here, or the window's
+    // saved layout when its bytes are the same (another PC keeps it elsewhere).
+    const LayoutDocument& doc = editor.Document();
+    if (LayoutFileSha256(row.layoutFile) != row.fileSha256) {
+        if (doc.dirty || doc.filePath.empty() || LayoutFileSha256(doc.filePath) != row.fileSha256) {
+            ShowError(window, UiText(StringId::JoinBatchLayout).arg(FromUtf8Text(row.layoutFile)));
+            return;
+        }
+        row.layoutFile = doc.filePath;
+    }
+    Open(row, true);
+}
+
+void StationTools::Open(const BatchRecord& row, bool joined) {
     ProgrammingDialog* programming = ProgrammingDialogOf(window);
     KeyboardDriver* keyboard = programming != nullptr ? programming->Keyboard() : nullptr;
     if (keyboard == nullptr) {
-        ReleaseBatch(*record, row.id, CurrentProcess());
+        if (!joined) {
+            ReleaseBatch(*record, row.id, CurrentProcess());
+        }
         return;
     }
     BatchSettings settings;
@@ -171,7 +226,9 @@ void StationTools::Open(const BatchRecord& row) {
     saved.ResetToNew();
     saved.filePath = settings.layoutFile;
     if (!ReadLayout(saved)) {
-        ReleaseBatch(*record, row.id, CurrentProcess());
+        if (!joined) {
+            ReleaseBatch(*record, row.id, CurrentProcess());
+        }
         ShowError(window, UiText(StringId::UnableToOpenFile));
         return;
     }
@@ -179,6 +236,9 @@ void StationTools::Open(const BatchRecord& row) {
     station = new StationView(Batch(settings), saved, *keyboard, clock, record, row.id, window,
                               editor.Naming());
     station->setAttribute(Qt::WA_DeleteOnClose);
+    if (joined) {
+        station->SetJoined();
+    }
     if (pollMs > 0) {
         station->SetPollInterval(pollMs);
     }

@@ -1,5 +1,6 @@
 // How the station joins the main window: Tools > "Program a batch..." (the
 // layout saved first, then the batch dialog and the station view), Tools >
+// "Join a batch..." for one another station opened, Tools >
 // "Batch report..." for the last order in the record, and at start the offer
 // to resume a batch that stopped before its end. Batches live in the record
 // beside the programming log, or on the server Tools > "Records..." names.
@@ -30,6 +31,9 @@ public:
     StationTools(QMainWindow* window, KeyEditor& editor, VerifyTools& verify);
 
     void StartBatch();
+    // Tools > Join a batch...: an open batch of the record, programmed here
+    // beside the station that opened it.
+    void JoinBatch();
     void SaveReport();
     // Tools > Records...: where the record is (refused while a batch runs).
     void ChooseRecord();
@@ -46,13 +50,14 @@ private:
     QString LogPath() const;
     // The record beside the log, opened once; null (and said) when it cannot be.
     std::shared_ptr<RecordStore> Record();
-    void Open(const BatchRecord& row);
+    void Open(const BatchRecord& row, bool joined = false);
 
     QMainWindow* window;
     KeyEditor& editor;
     const VerifyTools& verify;
     std::shared_ptr<WindowRecord> windowRecord;
     QAction* batchAction = nullptr;
+    QAction* joinAction = nullptr;
     QAction* reportAction = nullptr;
     QAction* recordsAction = nullptr;
     QPointer<StationView> station;

@@ -245,6 +245,9 @@ void StationView::ShowKeys() {
     case State::Programming:
         keys = StringId::StationKeysProgramming;
         break;
+    case State::Paused:
+        keys = StringId::StationKeysPaused;
+        break;
     case State::Testing:
     case State::Complete:
         keysLine->hide();
@@ -264,7 +267,7 @@ void StationView::Show(State next, const QString& text) {
     // Passed in green, failed in red, white on both; anything else as the window.
     QPalette palette = this->palette();
     const bool good = next == State::Passed || next == State::Complete;
-    if (good || next == State::Failed) {
+    if (good || next == State::Failed || next == State::Paused) {
         palette.setColor(QPalette::Window,
                          good ? QColor(0x2e, 0x7d, 0x32) : QColor(0xc6, 0x28, 0x28));
         palette.setColor(QPalette::WindowText, Qt::white);
@@ -278,6 +281,15 @@ void StationView::Show(State next, const QString& text) {
 void StationView::Poll() {
     if (state != State::Waiting && state != State::Passed) {
         return;
+    }
+    // Other stations move the batch on too: their progress, and a batch they completed or ended.
+    if (constexpr int kPollsPerRead = 4; ++pollsSinceRead >= kPollsPerRead) {
+        pollsSinceRead = 0;
+        ReadShared();
+        ShowPlace();
+        if (FinishedElsewhere()) {
+            return;
+        }
     }
     const bool answers = DetectKeyboardType(*driver).Answered();
     if (keyboardStillThere) {
@@ -323,6 +335,13 @@ void StationView::StartProgramming() {
     run->batchId = batchId;
     if (const RecordResult begun = record->BeginRun(*run); !begun.Ok()) {
         *run = RunRecord{};
+        // Full or gone: perhaps the other stations finished the batch.
+        if (begun.failure == RecordFailure::Full || begun.failure == RecordFailure::NotFound) {
+            ReadShared();
+            if (FinishedElsewhere()) {
+                return;
+            }
+        }
         PauseFor(begun);
         return;
     }
@@ -377,15 +396,24 @@ void StationView::RunEnded(int result, std::int64_t durationMs) {
                                 static_cast<std::size_t>(run->bytesPlanned));
     // What the keyboard holds is recorded before anything is asked of it.
     run->state = RunState::Programmed;
-    if (const RecordResult recorded = record->UpdateRun(*run); !recorded.Ok()) {
+    runResult = result;
+    AfterProgrammed();
+}
+
+void StationView::AfterProgrammed() {
+    // A result kept at the station while the server is away goes on: the
+    // verdict is kept too, and the station pauses before the next keyboard.
+    if (const RecordResult recorded = record->UpdateRun(*run);
+        !recorded.Ok() && recorded.failure != RecordFailure::Kept) {
+        pausedAt = Step::Programmed;
         PauseFor(recorded);
         return;
     }
     if (run->result != "done") {
         pendingTest = KeyTestOutcome::NotRun;
-        Show(State::Failed,
-             UiText(StringId::StationFailed).arg(result != 0 ? UiText(result) : Utf8(run->result)) +
-                 QLatin1Char('\n') + FailureDetails());
+        Show(State::Failed, UiText(StringId::StationFailed)
+                                    .arg(runResult != 0 ? UiText(runResult) : Utf8(run->result)) +
+                                QLatin1Char('\n') + FailureDetails());
         return;
     }
     if (batch->Settings().test == BatchTest::None) {
@@ -464,43 +492,6 @@ void StationView::Judge(KeyTestOutcome outcome) {
         return;
     }
     Decide(false);
-}
-
-void StationView::AddRow(int place, int count, const std::string& dateTime, BatchOutcome outcome) {
-    rows->addItem(Utf8(PlaceText(place, count) + "   " + dateTime + "   ") +
-                  UiText(outcome == BatchOutcome::Passed     ? StringId::StationRowPassed
-                         : outcome == BatchOutcome::SetAside ? StringId::StationRowSetAside
-                                                             : StringId::StationRowFailed));
-    rows->scrollToBottom();
-}
-
-void StationView::Decide(bool setAside) {
-    run->state = RunState::Finished;
-    run->keyTest = pendingTest;
-    run->setAside = setAside;
-    run->outcome = OutcomeOfRun(*run);
-    // Counted and shown only once the record holds the verdict.
-    if (const RecordResult recorded = record->UpdateRun(*run); !recorded.Ok()) {
-        PauseFor(recorded);
-        return;
-    }
-    const BatchOutcome outcome = *run->outcome;
-    batch->Count(outcome);
-    AddRow(run->place, run->count, run->started, outcome);
-    pendingTest = KeyTestOutcome::NotRun;
-    *run = RunRecord{};
-    keyboardStillThere = true;
-    if (batch->Complete()) {
-        pollTimer->stop();
-        EndBatch(true);
-        Show(State::Complete, UiText(StringId::StationComplete, batch->Passed()));
-        return;
-    }
-    if (outcome == BatchOutcome::Passed) {
-        Show(State::Passed, UiText(StringId::StationTakeAway));
-    } else {
-        Show(State::Waiting, UiText(StringId::StationWaiting));
-    }
 }
 
 } // namespace vorlan

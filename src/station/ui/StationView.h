@@ -43,7 +43,8 @@ enum class BatchOutcome;
 class StationView : public QDialog {
     Q_OBJECT
 public:
-    enum class State { Waiting, Programming, Testing, Passed, Failed, Complete };
+    // Paused: the record cannot take what the station must keep in it.
+    enum class State { Waiting, Programming, Testing, Passed, Failed, Complete, Paused };
 
     // keyboard is not owned and outlives the view; doc is copied for the test.
     // The batch is the record's batchId, which this process holds; naming:
@@ -61,6 +62,10 @@ public:
     QPushButton* ReportButton() const { return reportButton; }
     void SetPollInterval(int ms);
     std::int64_t BatchId() const { return batchId; }
+    // A batch another station opened and holds: this one programs its
+    // keyboards beside it, and leaving it leaves the batch open.
+    void SetJoined();
+    bool Joined() const { return joined; }
 
     // Writes the report of this batch (PDF or CSV by the name's extension).
     bool SaveReport(const QString& path);
@@ -77,6 +82,8 @@ private:
     void Poll();
     void StartProgramming();
     void RunEnded(int result, std::int64_t durationMs);
+    // The programmed keyboard in the record, then its test or its verdict.
+    void AfterProgrammed();
     void TakeTestKey(const QKeyEvent& key);
     void CheckTest();
     void Judge(KeyTestOutcome test);
@@ -88,6 +95,11 @@ private:
     // Stops the batch with the record's reason (nothing is counted that the
     // record does not hold).
     void PauseFor(const RecordResult& why);
+    // Enter while paused: what was kept is sent, and what the record could
+    // not take is tried again.
+    void Retry();
+    // The batch completed or ended by other stations: said, true.
+    bool FinishedElsewhere();
     void EndBatch(bool complete);
     void Pause();
     void AskStop();
@@ -111,6 +123,13 @@ private:
     int stations = 0;         // with runs of the batch, this one too
     State state = State::Waiting;
     bool keyboardStillThere = false; // after a verdict: wait until it is taken away
+    bool joined = false;
+    int pollsSinceRead = 0; // other stations' progress is read every few polls
+    // Where a pause stopped the keyboard in progress, to go on there.
+    enum class Step { None, Programmed, Verdict };
+    Step pausedAt = Step::None;
+    bool verdictSetAside = false;
+    int runResult = 0; // the programming engine's result of the keyboard in progress
 
     // The keyboard between its first commit and its verdict (id 0: none).
     std::unique_ptr<RunRecord> run;

@@ -85,6 +85,13 @@ bool StationView::event(QEvent* e) {
             Pause();
         }
         break;
+    case State::Paused:
+        if (enter) {
+            Retry();
+        } else if (k == Qt::Key_Escape) {
+            Pause();
+        }
+        break;
     case State::Complete:
         if (enter || k == Qt::Key_Escape) {
             accept();
@@ -122,21 +129,27 @@ void StationView::AskStop() {
 void StationView::Pause() {
     pollTimer->stop();
     // What ending does to the keyboard on the station is said with the question.
-    const StringId fate = state == State::Failed   ? StringId::StationEndFailed
+    const bool inProgress = state == State::Failed || (state == State::Paused && run->id != 0);
+    const StringId fate = inProgress               ? StringId::StationEndFailed
                           : state == State::Passed ? StringId::StationEndPassed
                                                    : StringId::StationEndNothing;
-    if (AskYesNo(
-            this,
-            UiText(StringId::StationEndQuestion).arg(batch->Passed()).arg(batch->Settings().count) +
-                QLatin1Char(' ') + UiText(fate),
-            StringId::StationEndQuestion)) {
+    const StringId question =
+        joined ? StringId::StationLeaveQuestion : StringId::StationEndQuestion;
+    if (AskYesNo(this,
+                 UiText(question).arg(batch->Passed()).arg(batch->Settings().count) +
+                     QLatin1Char(' ') + UiText(fate),
+                 question)) {
         if (state == State::Failed) {
             Decide(false); // recorded as failed, as the question said
         }
+        // A keyboard paused on its way into the record is kept as failed by the end.
         EndBatch(false);
         return;
     }
-    pollTimer->start();
+    // Paused by the record, the station waits for Enter to try it again.
+    if (state != State::Paused) {
+        pollTimer->start();
+    }
 }
 
 void StationView::closeEvent(QCloseEvent* e) {
