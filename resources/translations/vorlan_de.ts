@@ -2852,8 +2852,8 @@ Ersetzen?</translation>
         <translation>Die Serie programmiert die Belegungsdatei %1. Öffnen Sie diese Belegungsdatei, mit demselben Inhalt gespeichert, im Fenster und treten Sie dann erneut bei.</translation>
     </message>
     <message>
-        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
-        <translation>Der Aufzeichnungsserver %1 ist nicht erreichbar: %2 Das Ergebnis dieser Tastatur wird in %3 aufbewahrt und gesendet, sobald der Server antwortet.</translation>
+        <source>The record server %1 cannot be reached: %2. This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Der Aufzeichnungsserver %1 ist nicht erreichbar: %2. Das Ergebnis dieser Tastatur wird in %3 aufbewahrt und gesendet, sobald der Server antwortet.</translation>
     </message>
     <message>
         <source>Enter: try the record again    Escape: pause</source>
@@ -2870,6 +2870,10 @@ Ersetzen?</translation>
     <message>
         <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
         <translation>Die Serie wurde an einer anderen Station beendet. Ihre bisherigen Tastaturen bleiben in der Aufzeichnung.</translation>
+    </message>
+    <message>
+        <source>The batch is paused: the record server cannot be reached. Results kept at this station until it answers: %1.</source>
+        <translation>Die Serie ist angehalten: Der Aufzeichnungsserver ist nicht erreichbar. An dieser Station aufbewahrte Ergebnisse, bis er antwortet: %1.</translation>
     </message>
 </context>
 </TS>

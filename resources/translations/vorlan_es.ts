@@ -2852,8 +2852,8 @@ Replace them?</source>
         <translation>El lote programa el archivo de distribución %1. Abra ese archivo de distribución, guardado con el mismo contenido, en la ventana y vuelva a unirse.</translation>
     </message>
     <message>
-        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
-        <translation>No se puede acceder al servidor del registro %1: %2 El resultado de este teclado se guarda en %3 y se envía cuando el servidor responda.</translation>
+        <source>The record server %1 cannot be reached: %2. This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>No se puede acceder al servidor del registro %1: %2. El resultado de este teclado se guarda en %3 y se envía cuando el servidor responda.</translation>
     </message>
     <message>
         <source>Enter: try the record again    Escape: pause</source>
@@ -2870,6 +2870,10 @@ Replace them?</source>
     <message>
         <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
         <translation>El lote se terminó en otro puesto. Sus teclados hasta ahora se quedan en el registro.</translation>
+    </message>
+    <message>
+        <source>The batch is paused: the record server cannot be reached. Results kept at this station until it answers: %1.</source>
+        <translation>El lote está en pausa: no se puede acceder al servidor del registro. Resultados guardados en este puesto hasta que responda: %1.</translation>
     </message>
 </context>
 </TS>

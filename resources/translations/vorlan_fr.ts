@@ -2852,8 +2852,8 @@ Les remplacer ?</translation>
         <translation>Le lot programme le fichier de disposition %1. Ouvrez ce fichier de disposition, enregistré avec le même contenu, dans la fenêtre, puis participez de nouveau.</translation>
     </message>
     <message>
-        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
-        <translation>Le serveur du registre %1 est injoignable : %2 Le résultat de ce clavier est conservé dans %3 et envoyé dès que le serveur répond.</translation>
+        <source>The record server %1 cannot be reached: %2. This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Le serveur du registre %1 est injoignable : %2. Le résultat de ce clavier est conservé dans %3 et envoyé dès que le serveur répond.</translation>
     </message>
     <message>
         <source>Enter: try the record again    Escape: pause</source>
@@ -2870,6 +2870,10 @@ Les remplacer ?</translation>
     <message>
         <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
         <translation>Le lot a été terminé sur un autre poste. Ses claviers jusqu’ici restent dans le registre.</translation>
+    </message>
+    <message>
+        <source>The batch is paused: the record server cannot be reached. Results kept at this station until it answers: %1.</source>
+        <translation>Le lot est en pause : le serveur du registre est injoignable. Résultats conservés sur ce poste jusqu’à sa réponse : %1.</translation>
     </message>
 </context>
 </TS>

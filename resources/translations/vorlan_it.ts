@@ -2852,8 +2852,8 @@ Sostituirli?</translation>
         <translation>Il lotto programma il file del layout %1. Aprire quel file del layout, salvato con lo stesso contenuto, nella finestra, poi unirsi di nuovo.</translation>
     </message>
     <message>
-        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
-        <translation>Il server del registro %1 non è raggiungibile: %2 Il risultato di questa tastiera è conservato in %3 e inviato quando il server risponde.</translation>
+        <source>The record server %1 cannot be reached: %2. This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Il server del registro %1 non è raggiungibile: %2. Il risultato di questa tastiera è conservato in %3 e inviato quando il server risponde.</translation>
     </message>
     <message>
         <source>Enter: try the record again    Escape: pause</source>
@@ -2870,6 +2870,10 @@ Sostituirli?</translation>
     <message>
         <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
         <translation>Il lotto è stato terminato in un'altra postazione. Le sue tastiere finora restano nel registro.</translation>
+    </message>
+    <message>
+        <source>The batch is paused: the record server cannot be reached. Results kept at this station until it answers: %1.</source>
+        <translation>Il lotto è in pausa: il server del registro non è raggiungibile. Risultati conservati in questa postazione finché non risponde: %1.</translation>
     </message>
 </context>
 </TS>

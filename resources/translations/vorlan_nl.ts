@@ -2852,8 +2852,8 @@ Vervangen?</translation>
         <translation>De batch programmeert het indelingsbestand %1. Open dat indelingsbestand, opgeslagen met dezelfde inhoud, in het venster en neem dan opnieuw deel.</translation>
     </message>
     <message>
-        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
-        <translation>De registratieserver %1 is niet bereikbaar: %2 Het resultaat van dit toetsenbord wordt bewaard in %3 en verzonden zodra de server antwoordt.</translation>
+        <source>The record server %1 cannot be reached: %2. This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>De registratieserver %1 is niet bereikbaar: %2. Het resultaat van dit toetsenbord wordt bewaard in %3 en verzonden zodra de server antwoordt.</translation>
     </message>
     <message>
         <source>Enter: try the record again    Escape: pause</source>
@@ -2870,6 +2870,10 @@ Vervangen?</translation>
     <message>
         <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
         <translation>De batch is op een ander station beëindigd. De toetsenborden tot nu toe blijven in de registratie.</translation>
+    </message>
+    <message>
+        <source>The batch is paused: the record server cannot be reached. Results kept at this station until it answers: %1.</source>
+        <translation>De batch is gepauzeerd: de registratieserver is niet bereikbaar. Resultaten bewaard op dit station tot hij antwoordt: %1.</translation>
     </message>
 </context>
 </TS>

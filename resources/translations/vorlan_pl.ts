@@ -2860,8 +2860,8 @@ Zastąpić je?</translation>
         <translation>Partia programuje plik układu %1. Otwórz ten plik układu, zapisany z tą samą zawartością, w oknie, a potem dołącz ponownie.</translation>
     </message>
     <message>
-        <source>The record server %1 cannot be reached: %2 This keyboard's result is kept in %3 and sent when the server answers.</source>
-        <translation>Serwer rejestru %1 jest nieosiągalny: %2 Wynik tej klawiatury jest przechowywany w %3 i zostanie wysłany, gdy serwer odpowie.</translation>
+        <source>The record server %1 cannot be reached: %2. This keyboard's result is kept in %3 and sent when the server answers.</source>
+        <translation>Serwer rejestru %1 jest nieosiągalny: %2. Wynik tej klawiatury jest przechowywany w %3 i zostanie wysłany, gdy serwer odpowie.</translation>
     </message>
     <message>
         <source>Enter: try the record again    Escape: pause</source>
@@ -2878,6 +2878,10 @@ Zastąpić je?</translation>
     <message>
         <source>The batch was ended at another station. Its keyboards so far stay in the record.</source>
         <translation>Partię zakończono na innym stanowisku. Jej dotychczasowe klawiatury pozostają w rejestrze.</translation>
+    </message>
+    <message>
+        <source>The batch is paused: the record server cannot be reached. Results kept at this station until it answers: %1.</source>
+        <translation>Partia jest wstrzymana: serwer rejestru jest nieosiągalny. Wyniki przechowywane na tym stanowisku do czasu odpowiedzi: %1.</translation>
     </message>
 </context>
 </TS>

@@ -119,6 +119,9 @@ RecordResult KeepingRecordStore::SendKept(int& sent) {
     int left = 0;
     RecordResult result = SendKeptResults(*local, *server_, sent, &left);
     pending_ = result.Ok() ? 0 : left;
+    if (result.Ok()) {
+        keptRuns_.clear();
+    }
     return result;
 }
 
@@ -142,7 +145,10 @@ RecordResult KeepingRecordStore::UpdateRun(const RunRecord& run) {
     if (local == nullptr || !KeepResult(*local, server_->Name(), run).Ok()) {
         return result; // nowhere to keep it: the server's failure is what is said
     }
-    pending_ = std::max(pending_, 0) + 1;
+    // A run's end after its programmed state is still one keyboard waiting.
+    if (keptRuns_.insert(run.id).second) {
+        pending_ = std::max(pending_, 0) + 1;
+    }
     RecordResult kept = result;
     kept.failure = RecordFailure::Kept;
     kept.keptIn = localPath_;

@@ -7,6 +7,7 @@
 #include "records/RecordStore.h"
 
 #include <memory>
+#include <set>
 #include <string>
 
 namespace vorlan {
@@ -85,7 +86,8 @@ private:
     std::unique_ptr<RecordStore> server_;
     std::string localPath_;
     std::unique_ptr<RecordStore> local_;
-    int pending_ = -1; // not known until the first send
+    int pending_ = -1;                // runs not sent yet; not known until the first send
+    std::set<std::int64_t> keptRuns_; // the server's ids of the runs kept by this store
 };
 
 } // namespace vorlan

@@ -5,7 +5,11 @@
 #include "records/PostgresStatement.h"
 #include "records/SqliteRecordStore.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace vorlan {
 namespace {
@@ -76,10 +80,29 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 }
 
 // One line of the server's or libpq's words: line ends and tabs (libpq
-// gives a line for each address tried, and indents hints) as single blanks.
+// gives a line for each address tried, and indents hints) as single blanks,
+// and a paragraph libpq repeats (a lost connection, then its reset) once.
 std::string OneLine(std::string_view words) {
+    std::vector<std::string_view> paragraphs;
+    for (std::size_t start = 0; start < words.size();) {
+        std::size_t end = start;
+        do {
+            end = words.find('\n', end);
+            end = end == std::string_view::npos ? words.size() : end + 1;
+        } while (end < words.size() && (words[end] == '\t' || words[end] == ' '));
+        const std::string_view paragraph = words.substr(start, end - start);
+        if (std::find(paragraphs.begin(), paragraphs.end(), paragraph) == paragraphs.end()) {
+            paragraphs.push_back(paragraph);
+        }
+        start = end;
+    }
+    std::string joined;
+    for (const std::string_view paragraph : paragraphs) {
+        joined += paragraph;
+        joined += '\n';
+    }
     std::string line;
-    for (const char c : words) {
+    for (const char c : joined) {
         const bool blank = c == '\n' || c == '\t' || c == '\r' || c == ' ';
         if (!blank) {
             line += c;

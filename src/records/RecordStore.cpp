@@ -60,8 +60,14 @@ UiMessage RecordResult::Message() const {
         return {StringId::RecordPasswordGiven, {name}};
     case RecordFailure::NoBackend:
         return {StringId::RecordNoServerBackend, {name}};
-    case RecordFailure::Kept:
-        return {StringId::RecordKept, {name, detail, keptIn}};
+    case RecordFailure::Kept: {
+        // The sentence goes on after the server's words.
+        std::string words = detail;
+        while (!words.empty() && (words.back() == '.' || words.back() == ' ')) {
+            words.pop_back();
+        }
+        return {StringId::RecordKept, {name, words, keptIn}};
+    }
     case RecordFailure::Other:
         break;
     }

@@ -172,7 +172,11 @@ TEST_F(PostgresRecordTest, AServerThatGoesAwayKeepsResultsAtTheStationUntilItRet
     for (const std::string& words : {std::string("cannot be reached"), mine}) {
         EXPECT_NE(kept.English().find(words), std::string::npos) << kept.English();
     }
-    EXPECT_EQ(store->KeptCount(), 2);
+    // libpq says a lost connection twice (the statement, then the reset): once here.
+    const std::string said = kept.English();
+    const std::size_t closed = said.find("closed the connection");
+    EXPECT_EQ(said.find("closed the connection", closed + 1), std::string::npos) << said;
+    EXPECT_EQ(store->KeptCount(), 1) << "one keyboard, its programmed state and its end";
     RunRecord second = first;
     second.id = 0;
     EXPECT_EQ(store->BeginRun(second).failure, RecordFailure::Offline);

@@ -167,8 +167,10 @@ StationView::StationView(Batch theBatch, const LayoutDocument& theDoc, KeyboardD
     ownerTimer = new QTimer(this);
     ownerTimer->setInterval(static_cast<int>(kOwnerTouchMs));
     connect(ownerTimer, &QTimer::timeout, this, [this] {
+        // Between keyboards only: a keyboard on the station is finished
+        // first, and a paused station is not paused again.
         if (const RecordResult held = record->TouchBatch(batchId, CurrentProcess(), NowUtcMs());
-            !held.Ok() && state != State::Complete) {
+            !held.Ok() && (state == State::Waiting || state == State::Passed)) {
             PauseFor(held);
         }
     });

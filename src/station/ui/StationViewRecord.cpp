@@ -107,7 +107,10 @@ void StationView::SetJoined() {
 
 void StationView::PauseFor(const RecordResult& why) {
     pollTimer->stop();
-    Show(State::Paused, UiText(StringId::StationPaused).arg(UiMessageText(why.Message())));
+    // Read from two metres: the state says it short, the message whole.
+    Show(State::Paused, why.failure == RecordFailure::Kept
+                            ? UiText(StringId::StationPausedKept).arg(record->KeptCount())
+                            : UiText(StringId::StationPaused).arg(UiMessageText(why.Message())));
     ShowError(this, UiMessageText(why.Message()));
 }
 
