@@ -58,6 +58,15 @@ namespace fs = std::filesystem;
 
 using State = StationView::State;
 
+// A loaded machine may show a dialog after the timer meant to fill it: its
+// keys wait until it has the focus, so none goes to the window behind.
+void WaitForModalFocus() {
+    EXPECT_TRUE(QTest::qWaitFor([] {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus && focus->window() == QApplication::activeModalWidget();
+    }));
+}
+
 class StationTest : public test::MainWindowTest {
 protected:
     void SetUp() override {
@@ -394,6 +403,7 @@ TEST_F(StationTest, ABatchHeldByAnotherLiveProcessIsNotTaken) {
     }
     questions.clear();
     QTimer::singleShot(50, [] {
+        WaitForModalFocus();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-17 Boulangerie"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
@@ -408,6 +418,7 @@ TEST_F(StationTest, ABatchHeldByAnotherLiveProcessIsNotTaken) {
     // batch's saved one, then a keyboard programmed beside its owner.
     const auto join = [&](bool choose) {
         QTimer::singleShot(50, [choose] {
+            WaitForModalFocus();
             QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_NE(dialog, nullptr);
             ASSERT_EQ(dialog->objectName(), QStringLiteral("JoinBatchDialog"));
@@ -542,6 +553,10 @@ TEST_F(StationTest, TheRecordIsChosenByKeysAndAPasswordIsNeverKept) {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QTimer::singleShot(50, [drive] {
+            // A loaded machine may show the dialog after the timer.
+            EXPECT_TRUE(QTest::qWaitFor([] {
+                return qobject_cast<RecordsDialog*>(QApplication::activeModalWidget()) != nullptr;
+            }));
             auto* dialog = qobject_cast<RecordsDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             ASSERT_TRUE(QTest::qWaitFor([dialog] {
@@ -595,6 +610,7 @@ TEST_F(StationTest, TheRecordIsChosenByKeysAndAPasswordIsNeverKept) {
     EXPECT_EQ(RecordSetting(), unreachable);
     questions.clear();
     QTimer::singleShot(50, [] {
+        WaitForModalFocus();
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A-18"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
