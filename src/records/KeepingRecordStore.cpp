@@ -1,6 +1,7 @@
 #include "records/KeepingRecordStore.h"
 
 #include "common/FilePath.h"
+#include "records/RecordText.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -100,11 +101,7 @@ RecordStore* KeepingRecordStore::Local(bool make, RecordResult& result) {
     if (!make && !std::filesystem::exists(PathFromUtf8(localPath_), ignored)) {
         return nullptr;
     }
-    if (const std::filesystem::path folder = PathFromUtf8(localPath_).parent_path();
-        make && !folder.empty()) {
-        std::filesystem::create_directories(folder, ignored);
-    }
-    local_ = OpenRecordStore(localPath_, result);
+    local_ = OpenRecordInItsFolder(localPath_, result);
     return local_.get();
 }
 

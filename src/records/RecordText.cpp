@@ -155,9 +155,7 @@ std::string DefaultRecordPath() {
     return Utf8FromPath(PathFromUtf8(log).parent_path() / PathFromUtf8(kRecordFileName));
 }
 
-std::unique_ptr<RecordStore> OpenRecord(const std::string& path, const std::string& importOnce,
-                                        RecordResult& result, TextLogImport* imported,
-                                        const std::string& keepAt, int* keptSent) {
+std::unique_ptr<RecordStore> OpenRecordInItsFolder(const std::string& path, RecordResult& result) {
     // The data folder is made as the desktop program makes it; a server's
     // address names no folder here.
     if (const std::filesystem::path folder = PathFromUtf8(path).parent_path();
@@ -165,7 +163,13 @@ std::unique_ptr<RecordStore> OpenRecord(const std::string& path, const std::stri
         std::error_code ignored;
         std::filesystem::create_directories(folder, ignored);
     }
-    std::unique_ptr<RecordStore> store = OpenRecordStore(path, result);
+    return OpenRecordStore(path, result);
+}
+
+std::unique_ptr<RecordStore> OpenRecord(const std::string& path, const std::string& importOnce,
+                                        RecordResult& result, TextLogImport* imported,
+                                        const std::string& keepAt, int* keptSent) {
+    std::unique_ptr<RecordStore> store = OpenRecordInItsFolder(path, result);
     if (!store) {
         return nullptr;
     }

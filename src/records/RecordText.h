@@ -38,6 +38,10 @@ std::string DefaultRecordPath();
 // The note the default record keeps once it has imported the default log.
 inline constexpr std::string_view kImportedDefaultLogNote = "imported-default-log";
 
+// OpenRecordStore with the record's folder made first (a server's address
+// makes none).
+std::unique_ptr<RecordStore> OpenRecordInItsFolder(const std::string& path, RecordResult& result);
+
 // The record opened for use: the runs this host's dead processes left are
 // settled, and when importOnce names a text log (the default record's
 // programming.log beside it) that log is imported the first time, the file
